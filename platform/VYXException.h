@@ -1,0 +1,16 @@
+// VYXException.h: the engine's one exception class.
+//
+// It lives in the lowest layer so that streams and code-page helpers can raise
+// it too; the model re-exports it through VYXErrors.h. The message is a fixed
+// English text ("Invalid char pos", "Filename is missing") that callers and
+// tests compare literally.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class VYXException : public std::runtime_error {
+public:
+    explicit VYXException(const std::string& message) : std::runtime_error(message) {}
+    explicit VYXException(const char* message) : std::runtime_error(message) {}
+};

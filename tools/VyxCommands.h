@@ -1,0 +1,18 @@
+// VyxCommands.h: the subcommands of the vyx tool.
+//
+// Each subcommand lives in its own Cmd*.cpp and registers itself on the app
+// through one Add*Command function; vyx.cpp calls them in the order of the
+// table below, which is the order `vyx --help` lists them in.
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+// The exit codes every command uses.
+enum TVyxExit { vyxOk = 0, vyxFailed = 1, vyxUsage = 2 };
+
+void AddInfoCommand(CLI::App& app);
+
+// Set by a command's callback; main returns it.
+extern int gVyxExitCode;
