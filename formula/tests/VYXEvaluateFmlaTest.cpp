@@ -345,3 +345,101 @@ TEST(Evaluator, LocaleNotation)
     EXPECT_EQ(text, "1,5");
     EXPECT_EQ(parsed, "5");
 }
+
+TEST(ValueStack, ArgumentReadersForHandlers)
+{
+    TVYXErrorManager errors;
+    TXLSCellManager manager(errors);
+    TValueStack stack(manager);
+    struct TCase {
+        const char* Name;
+        void (*Push)(TValueStack&);
+        int Reader;  // 0 float, 1 int, 2 positive int, 3 boolean, 4 string
+        const char* Expected;  // the value read, or the error the reader pushed
+    };
+    const TCase cases[] = {
+        {"float from text", [](TValueStack& s) { s.PushString(u" 2.5 "); }, 0, "2.5"},
+        {"float from boolean", [](TValueStack& s) { s.PushBoolean(true); }, 0, "1"},
+        {"float from missing", [](TValueStack& s) { s.PushMissing(); }, 0, "0"},
+        {"float from bad text", [](TValueStack& s) { s.PushString(u"x"); }, 0, "#VALUE!"},
+        {"float from error", [](TValueStack& s) { s.PushError(errNA); }, 0, "#N/A"},
+        {"int truncates", [](TValueStack& s) { s.PushFloat(-2.7); }, 1, "-2"},
+        {"int overflow", [](TValueStack& s) { s.PushFloat(1e12); }, 1, "#NUM!"},
+        {"positive int", [](TValueStack& s) { s.PushFloat(-1); }, 2, "#NUM!"},
+        {"boolean from text", [](TValueStack& s) { s.PushString(u"true"); }, 3, "TRUE"},
+        {"boolean from number text", [](TValueStack& s) { s.PushString(u"0"); }, 3, "FALSE"},
+        {"boolean from bad text", [](TValueStack& s) { s.PushString(u"yes"); }, 3, "#VALUE!"},
+        {"string from number", [](TValueStack& s) { s.PushFloat(0.1 + 0.2); }, 4, "0.3"},
+        {"string from boolean", [](TValueStack& s) { s.PushBoolean(false); }, 4, "FALSE"},
+        {"string from empty cell", [](TValueStack& s) { s.PushCell(3, 3); }, 4, ""},
+        {"string from far area", [](TValueStack& s) { s.PushArea(2, 2, 3, 3); }, 4, "#VALUE!"},
+        {"cell outside the grid", [](TValueStack& s) { s.PushCell(16384, 0); }, 4, "#REF!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        stack.Clear(0, 0, 0);
+        stack.PushFloat(99);  // a value below the call that must survive it
+        c.Push(stack);
+        stack.SetResult(1);
+        EXPECT_EQ(stack.ArgsLeft(), 1);
+        std::u16string text;
+        bool ok = false;
+        switch (c.Reader) {
+        case 0: {
+            double v = 0;
+            ok = stack.PopResFloat(v);
+            text = VYXFloatToStr(v);
+            break;
+        }
+        case 1:
+        case 2: {
+            std::int32_t v = 0;
+            ok = c.Reader == 1 ? stack.PopResInt(v) : stack.PopResPosInt(v);
+            text = Utf8ToUtf16(std::to_string(v));
+            break;
+        }
+        case 3: {
+            bool v = false;
+            ok = stack.PopResBoolean(v);
+            text = v ? u"TRUE" : u"FALSE";
+            break;
+        }
+        default: ok = stack.PopResStr(text); break;
+        }
+        if (ok) {
+            EXPECT_EQ(Utf16ToUtf8(text), c.Expected);
+            EXPECT_EQ(stack.Count(), 1);
+        } else {
+            ASSERT_EQ(stack.Count(), 2);
+            EXPECT_EQ(Utf16ToUtf8(XLSValueToStr(stack, stack.Pop())), c.Expected);
+        }
+        EXPECT_EQ(stack.Pop().vFloat, 99);
+    }
+    stack.Clear(0, 0, 0);
+    stack.PushFloat(1);
+    EXPECT_THROW(stack.SetResult(2), VYXException);
+}
+
+TEST(ValueStack, StrictNumberConversions)
+{
+    TVYXErrorManager errors;
+    TXLSCellManager manager(errors);
+    TValueStack stack(manager);
+    TXLSFormulaValue text;
+    text.SetString(u"12");
+    TXLSFormulaValue missing;
+    double v = 0;
+    EXPECT_EQ(stack.GetAsFloatNum(text, v), errUnknown);
+    EXPECT_EQ(v, 12);
+    EXPECT_EQ(stack.GetAsFloatNumOnly(text, v), errValue);
+    EXPECT_EQ(stack.GetAsFloatNumOnly(missing, v), errUnknown);
+    bool isEmpty = false;
+    EXPECT_EQ(stack.GetAsValueType(missing, isEmpty), xfvtUnknown);
+    EXPECT_TRUE(isEmpty);
+    TXLSFormulaValue err;
+    err.SetError(errNum);
+    std::u16string out;
+    EXPECT_EQ(stack.GetAsString(err, out), errNum);
+    EXPECT_EQ(out, u"#NUM!");
+    EXPECT_EQ(stack.GetAsError(err), errNum);
+}

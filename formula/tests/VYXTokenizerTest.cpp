@@ -164,3 +164,20 @@ TEST(Tokenizer, HostileInputEndsWithoutExhaustingTheStack)
         EXPECT_LE(errors.ErrorCount, 32);
     }
 }
+
+TEST(Tokenizer, R1C1ModeWhenSwitchedOn)
+{
+    TVYXErrorManager errors;
+    TXLSTokenizer tokenizer(errors);
+    tokenizer.SetR1C1(true);
+    tokenizer.SetFormula(u"R2C[-1]+RC3");
+    const auto list = tokenizer.Parse();
+    ASSERT_TRUE(list);
+    std::string dump = list->Dump();
+    EXPECT_EQ(dump, "[r1c1 row] 2\n[r1c1 col] -1\n[op] +\n[r1c1 row] 0\n[r1c1 col] 3\n");
+    EXPECT_EQ(list->GetItems(0).TokenType, xttR1C1AbsRow);
+    EXPECT_EQ(list->GetItems(1).TokenType, xttR1C1RelCol);
+    tokenizer.SetFormula(u"R[1C1");
+    tokenizer.Parse();
+    EXPECT_EQ(errors.Text.Tag(0), 4014);
+}
