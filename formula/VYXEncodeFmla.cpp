@@ -11,6 +11,7 @@
 #include "formula/VYXFuncNames.h"
 #include "formula/VYXTokenizer.h"
 #include "model/VYXErrors.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 
@@ -492,6 +493,7 @@ int TXLSFormulaEncoder::Encode(const TXLSTokenList& tokens, std::vector<std::uin
         }
         prev = type;
     }
+    FStopped = stopped;
     if (!stopped) {
         while (!FOps.empty()) {
             const TItem top = FOps.back();
@@ -525,5 +527,7 @@ bool XLSEncodeFormula(TXLSCellManager& manager, std::u16string_view formula, std
         return false;
     TXLSFormulaEncoder encoder(manager);
     const int length = encoder.Encode(*tokens, ptgs);
+    if (encoder.Stopped() && errors.ErrorCount == errorsBefore)
+        errors.Error(Utf16ToUtf8(formula), 4006);
     return length > 0 && errors.ErrorCount == errorsBefore;
 }

@@ -26,6 +26,9 @@ public:
     // error manager (4016 unknown sheet, 4018 list between non-references,
     // 4020/4021 wrong argument count of a fixed function, 4022 ragged array).
     int Encode(const TXLSTokenList& tokens, std::vector<std::uint8_t>& ptgs);
+    // True when the last Encode stopped at a token it cannot encode; the bytes
+    // before that token were still returned.
+    bool Stopped() const { return FStopped; }
 
 private:
     // A ptg under construction: its bytes live in FWork.
@@ -58,11 +61,14 @@ private:
     std::vector<TItem> FOps;
     std::vector<TItem> FOut;
     std::vector<TGroup> FGroups;
+    bool FStopped = false;
 };
 
 // Tokenizes and encodes `formula` (without a leading "="). Strict uses "." and
 // "," as decimal and list separators, otherwise the current locale's. True
 // when bytes came out and no error was reported on the manager meanwhile; the
-// bytes are left in `ptgs` either way.
+// bytes are left in `ptgs` either way. A formula with a token the encoder
+// cannot encode (a structured table reference) is reported as error 4006
+// rather than quietly cut short.
 bool XLSEncodeFormula(TXLSCellManager& manager, std::u16string_view formula, std::vector<std::uint8_t>& ptgs,
                       bool strict = true);

@@ -134,8 +134,8 @@ TEST(Encoder, ByteStrings)
 
 TEST(Encoder, UnhandledTokensStopEncodingAndEmptyTextFails)
 {
-    // A structured reference is not encoded: what came before it is returned.
-    EXPECT_EQ(Encode("1+T[C]"), "89 01 00 00 00");
+    // A structured reference is not encoded: what came before it is returned, as a failure.
+    EXPECT_EQ(Encode("1+T[C]"), "89 01 00 00 00 errors=4006;");
     EXPECT_EQ(Encode("   "), " errors=");
     EXPECT_EQ(Encode(""), " errors=");
 }
