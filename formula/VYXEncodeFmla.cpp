@@ -325,6 +325,8 @@ int TXLSFormulaEncoder::Encode(const TXLSTokenList& tokens, std::vector<std::uin
     FOps.clear();
     FOut.clear();
     FGroups.clear();
+    FOut.reserve(static_cast<std::size_t>(tokens.Count()));
+    FOps.reserve(static_cast<std::size_t>(tokens.Count()));
     ptgs.clear();
     const auto& names = G_XLSExcelFuncNames();
     TXLSTokenType prev = xttNone;

@@ -302,6 +302,7 @@ std::unique_ptr<TXLSTokenList> TXLSTokenizer::Parse()
         return nullptr;
     }
     auto list = std::make_unique<TXLSTokenList>();
+    list->Reserve(static_cast<int>(std::min<std::size_t>(FText.size(), 4096) / 2 + 4));
     FList = list.get();
     while (FLeading < FText.size() && IsBlank(FText[FLeading]))
         ++FLeading;

@@ -141,6 +141,7 @@ public:
     double GetAsFloat(int i) const { return GetItems(i).vFloat; }
     std::int32_t GetAsInteger(int i) const { return GetItems(i).vInteger; }
     char16_t GetAsChar(int i) const { return GetItems(i).vChar; }
+    void Reserve(int count) { FItems.reserve(static_cast<std::size_t>(count)); }
     // Drops the tokens from index `count` on (used when a longer attempt fails).
     void Truncate(int count) { FItems.resize(static_cast<std::size_t>(count)); }
     // One line per token ("[op] +", "[const num] 1.5", "[function] SUM"), for debugging and tests.
