@@ -121,13 +121,8 @@ bool IsVolatile(std::int32_t id)
     }
 }
 
-template <class T>
-T ReadRecord(const std::uint8_t* p)
-{
-    T record;
-    std::memcpy(&record, p, sizeof record);
-    return record;
-}
+std::int32_t ColOf(std::uint16_t field) { return field & ~cXLSColAbsolute; }
+std::int32_t RowOf(std::uint32_t field) { return static_cast<std::int32_t>(field & ~cXLSRowAbsolute); }
 
 std::u16string_view BoolText(bool b) { return b ? u"TRUE" : u"FALSE"; }
 
@@ -828,15 +823,25 @@ bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
 {
     const std::uint8_t* p = ptgs.data();
     const std::uint8_t* const end = p + ptgs.size();
-    auto need = [&](std::size_t n) {
-        if (static_cast<std::size_t>(end - p) < n)
+    // Reads the record at p after checking that it fits, and steps past it.
+    auto take = [&p, end](auto& record) {
+        if (static_cast<std::size_t>(end - p) < sizeof record)
             Raise("Illegal ptgs");
+        std::memcpy(&record, p, sizeof record);
+        p += sizeof record;
     };
-    auto readText = [&](std::size_t offset, std::size_t len, std::u16string& out) {
-        need(offset + 2 * len);
+    // The UTF-16 text of `len` units at p; steps past it.
+    auto takeText = [&p, end](std::size_t len, std::u16string& out) {
+        if (static_cast<std::size_t>(end - p) < 2 * len)
+            Raise("Illegal ptgs");
         out.resize(len);
         for (std::size_t i = 0; i < len; ++i)
-            out[i] = static_cast<char16_t>(p[offset + 2 * i] | (p[offset + 2 * i + 1] << 8));
+            out[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
+        p += 2 * len;
+    };
+    auto pushCell = [this](const auto& r, int sheet) { FStack.PushCell(sheet, ColOf(r.Col), RowOf(r.Row)); };
+    auto pushArea = [this](const auto& r, int sheet) {
+        FStack.PushArea(sheet, ColOf(r.Col1), RowOf(r.Row1), ColOf(r.Col2), RowOf(r.Row2));
     };
     const TXLSExcelFuncNames& names = G_XLSExcelFuncNames();
     while (p < end) {
@@ -847,81 +852,67 @@ bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
         case xptgSub:
         case xptgMul:
         case xptgDiv:
-        case xptgPower:
-            FStack.OpFloat(static_cast<TXLSPtg>(id));
-            ++p;
-            break;
-        case xptgConcat:
-            FStack.OpConcat();
-            ++p;
-            break;
+        case xptgPower: FStack.OpFloat(static_cast<TXLSPtg>(id)); ++p; break;
+        case xptgConcat: FStack.OpConcat(); ++p; break;
         case xptgLT:
         case xptgLE:
         case xptgEQ:
         case xptgGE:
         case xptgGT:
-        case xptgNE:
-            FStack.OpBoolean(static_cast<TXLSPtg>(id));
-            ++p;
-            break;
+        case xptgNE: FStack.OpBoolean(static_cast<TXLSPtg>(id)); ++p; break;
         case xptgUPlus:
         case xptgParen:
-        case xptgList:
-            ++p;
-            break;
+        case xptgList: ++p; break;
         case xptgUMinus:
-        case xptgPercent:
-            FStack.OpUnary(static_cast<TXLSPtg>(id));
-            ++p;
-            break;
+        case xptgPercent: FStack.OpUnary(static_cast<TXLSPtg>(id)); ++p; break;
         case xptgErr: {
-            need(sizeof(TXLSPtgsErr));
-            const auto r = ReadRecord<TXLSPtgsErr>(p);
+            TXLSPtgsErr r;
+            take(r);
             if (r.Value == errUnknown || r.Value >= cXLSCellErrorCount)
                 Raise("Illegal ptgs");
             FStack.PushError(static_cast<TXLSCellError>(r.Value));
-            p += sizeof r;
             break;
         }
-        case xptgBool:
-            need(sizeof(TXLSPtgsBool));
-            FStack.PushBoolean(ReadRecord<TXLSPtgsBool>(p).Value != 0);
-            p += sizeof(TXLSPtgsBool);
+        case xptgBool: {
+            TXLSPtgsBool r;
+            take(r);
+            FStack.PushBoolean(r.Value != 0);
             break;
-        case xptgNum:
-            need(sizeof(TXLSPtgsNum));
-            FStack.PushFloat(ReadRecord<TXLSPtgsNum>(p).Value);
-            p += sizeof(TXLSPtgsNum);
+        }
+        case xptgNum: {
+            TXLSPtgsNum r;
+            take(r);
+            FStack.PushFloat(r.Value);
             break;
-        case xptgInt:
-            need(sizeof(TXLSPtgsInt));
-            FStack.PushFloat(ReadRecord<TXLSPtgsInt>(p).Value);
-            p += sizeof(TXLSPtgsInt);
+        }
+        case xptgInt: {
+            TXLSPtgsInt r;
+            take(r);
+            FStack.PushFloat(r.Value);
             break;
+        }
         case xptgStr: {
-            need(sizeof(TXLSPtgsStr));
-            const auto r = ReadRecord<TXLSPtgsStr>(p);
-            readText(sizeof r, r.Len, FName);
+            TXLSPtgsStr r;
+            take(r);
+            takeText(r.Len, FName);
             FStack.PushString(FName);
-            p += sizeof r + 2 * std::size_t{r.Len};
             break;
         }
         case xptgFunc: {
-            need(sizeof(TXLSPtgsFunc));
-            const auto r = ReadRecord<TXLSPtgsFunc>(p);
+            TXLSPtgsFunc r;
+            take(r);
             std::int32_t min = 0, max = 0;
             names.ArgCount(r.FuncId, min, max);
-            p += sizeof r;
             CallBuiltin(r.FuncId, max);
             break;
         }
         case xptgFuncVar: {
-            need(sizeof(TXLSPtgsFuncVar));
-            const auto r = ReadRecord<TXLSPtgsFuncVar>(p);
+            TXLSPtgsFuncVar r;
+            take(r);
             std::int32_t min = 0, max = 0;
             names.ArgCount(r.FuncId, min, max);
-            p += sizeof r;
             if (r.ArgCount < min || r.ArgCount > max) {
+                // Reported, and the call is skipped: what follows decides the outcome.
                 const bool few = r.ArgCount < min;
                 const std::string detail =
                     std::string(names.FindName(r.FuncId)) + "(" + std::to_string(few ? min : max) + ")";
@@ -931,92 +922,90 @@ bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
             CallBuiltin(r.FuncId, r.ArgCount);
             break;
         }
-        case xptgName: need(sizeof(TXLSPtgsName)); p += sizeof(TXLSPtgsName); break;
+        case xptgName: {
+            TXLSPtgsName r;
+            take(r);
+            break;
+        }
         case xptgRef: {
-            need(sizeof(TXLSPtgsRef));
-            const auto r = ReadRecord<TXLSPtgsRef>(p);
-            FStack.PushCell(r.Col & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row & ~cXLSRowAbsolute));
-            p += sizeof r;
+            TXLSPtgsRef r;
+            take(r);
+            pushCell(r, FStack.Sheet());
             break;
         }
         case xptgArea: {
-            need(sizeof(TXLSPtgsArea));
-            const auto r = ReadRecord<TXLSPtgsArea>(p);
-            FStack.PushArea(r.Col1 & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row1 & ~cXLSRowAbsolute),
-                            r.Col2 & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row2 & ~cXLSRowAbsolute));
-            p += sizeof r;
+            TXLSPtgsArea r;
+            take(r);
+            pushArea(r, FStack.Sheet());
             break;
         }
-        case xptgRefErr:
-        case xptgAreaErr: {
-            const std::size_t size = id == xptgRefErr ? sizeof(TXLSPtgsRef) : sizeof(TXLSPtgsArea);
-            need(size);
+        case xptgRefErr: {
+            TXLSPtgsRef r;
+            take(r);
             FStack.PushError(errRef);
-            p += size;
             break;
         }
-        case xptgWS: need(sizeof(TXLSPtgsWS)); p += sizeof(TXLSPtgsWS); break;
+        case xptgAreaErr: {
+            TXLSPtgsArea r;
+            take(r);
+            FStack.PushError(errRef);
+            break;
+        }
+        case xptgWS: {
+            TXLSPtgsWS r;
+            take(r);
+            break;
+        }
         case xptgRef1d: {
-            need(sizeof(TXLSPtgsRef1d));
-            const auto r = ReadRecord<TXLSPtgsRef1d>(p);
-            FStack.PushCell(r.Sheet, r.Col & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row & ~cXLSRowAbsolute));
-            p += sizeof r;
+            TXLSPtgsRef1d r;
+            take(r);
+            pushCell(r, r.Sheet);
             break;
         }
         case xptgRef3d: {
             // A sheet range reads its first sheet: stores hold one grid.
-            need(sizeof(TXLSPtgsRef3d));
-            const auto r = ReadRecord<TXLSPtgsRef3d>(p);
-            FStack.PushCell(r.Sheet1, r.Col & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row & ~cXLSRowAbsolute));
-            p += sizeof r;
-            break;
-        }
-        case xptgArea3d: {
-            need(sizeof(TXLSPtgsArea3d));
-            const auto r = ReadRecord<TXLSPtgsArea3d>(p);
-            FStack.PushArea(r.Sheet1, r.Col1 & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row1 & ~cXLSRowAbsolute),
-                            r.Col2 & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row2 & ~cXLSRowAbsolute));
-            p += sizeof r;
+            TXLSPtgsRef3d r;
+            take(r);
+            pushCell(r, r.Sheet1);
             break;
         }
         case xptgArea1d: {
-            need(sizeof(TXLSPtgsArea1d));
-            const auto r = ReadRecord<TXLSPtgsArea1d>(p);
-            FStack.PushArea(r.Sheet, r.Col1 & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row1 & ~cXLSRowAbsolute),
-                            r.Col2 & ~cXLSColAbsolute, static_cast<std::int32_t>(r.Row2 & ~cXLSRowAbsolute));
-            p += sizeof r;
+            TXLSPtgsArea1d r;
+            take(r);
+            pushArea(r, r.Sheet);
+            break;
+        }
+        case xptgArea3d: {
+            TXLSPtgsArea3d r;
+            take(r);
+            pushArea(r, r.Sheet1);
             break;
         }
         case xptgRef1dError: {
-            need(sizeof(TXLSPtgsRef1dError));
-            const auto r = ReadRecord<TXLSPtgsRef1dError>(p);
-            FStack.PushError(r.Error > errUnknown && r.Error < cXLSCellErrorCount ? static_cast<TXLSCellError>(r.Error)
-                                                                                    : errRef);
-            p += sizeof r;
+            TXLSPtgsRef1dError r;
+            take(r);
+            const bool valid = r.Error > errUnknown && r.Error < cXLSCellErrorCount;
+            FStack.PushError(valid ? static_cast<TXLSCellError>(r.Error) : errRef);
             break;
         }
-        case xptgArea1dError:
-            need(sizeof(TXLSPtgsArea1dError));
+        case xptgArea1dError: {
+            TXLSPtgsArea1dError r;
+            take(r);
             FStack.PushError(errRef);
-            p += sizeof(TXLSPtgsArea1dError);
             break;
-        case xptgMissArg:
-            FStack.PushMissing();
-            ++p;
-            break;
+        }
+        case xptgMissArg: FStack.PushMissing(); ++p; break;
         case xptgUserFunc: {
-            need(sizeof(TXLSPtgsUserFunc));
-            const auto r = ReadRecord<TXLSPtgsUserFunc>(p);
-            readText(sizeof r, r.Len, FName);
-            p += sizeof r + 2 * std::size_t{r.Len};
+            TXLSPtgsUserFunc r;
+            take(r);
+            takeText(r.Len, FName);
             CallUser(FName, r.ArgCount, false);
             break;
         }
         case xptgNameStr: {
-            need(sizeof(TXLSPtgsNameStr));
-            const auto r = ReadRecord<TXLSPtgsNameStr>(p);
-            readText(sizeof r, r.Len, FName);
-            p += sizeof r + 2 * std::size_t{r.Len};
+            TXLSPtgsNameStr r;
+            take(r);
+            takeText(r.Len, FName);
             CallUser(FName, 0, true);
             break;
         }
