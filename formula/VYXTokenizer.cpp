@@ -75,6 +75,25 @@ bool IsSheetStop(char16_t c)
            c == u'"' || c == u'{' || c == u'}' || c == u';' || c == u'!';
 }
 
+// Reads quoted text from i (just after the opening quote) up to the closing
+// quote, a doubled quote standing for one; i ends on the closing quote. False
+// when `limit` comes first.
+bool ScanQuoted(std::u16string_view text, std::size_t& i, std::size_t limit, char16_t quote, std::u16string& out)
+{
+    while (i < limit) {
+        if (text[i] == quote) {
+            if (i + 1 < text.size() && text[i + 1] == quote) {
+                out += quote;
+                i += 2;
+                continue;
+            }
+            return true;
+        }
+        out += text[i++];
+    }
+    return false;
+}
+
 bool QualifiesAsFunctionName(std::u16string_view name)
 {
     if (name.empty() || !IsColLetter(name[0]))
@@ -522,22 +541,11 @@ bool TXLSTokenizer::TryString()
     const std::size_t start = FPos;
     std::size_t i = FPos + 1;
     std::u16string text;
-    while (true) {
-        if (i >= FText.size()) {
-            ReportError(4004);
-            FList->AddConstString(text, PosOf(start, FText.size() - 1));
-            FPos = FText.size();
-            return true;
-        }
-        if (FText[i] == u'"') {
-            if (i + 1 < FText.size() && FText[i + 1] == u'"') {
-                text += u'"';
-                i += 2;
-                continue;
-            }
-            break;
-        }
-        text += FText[i++];
+    if (!ScanQuoted(FText, i, FText.size(), u'"', text)) {
+        ReportError(4004);
+        FList->AddConstString(text, PosOf(start, FText.size() - 1));
+        FPos = FText.size();
+        return true;
     }
     FList->AddConstString(text, PosOf(start, i));
     FPos = i + 1;
@@ -914,20 +922,9 @@ bool TXLSTokenizer::TryQuotedSheetPrefix()
         i = close + 1;
     }
     std::u16string sheet;
-    while (true) {
-        if (i >= limit) {
-            ReportError(4011);
-            return false;
-        }
-        if (FText[i] == u'\'') {
-            if (i + 1 < FText.size() && FText[i + 1] == u'\'') {
-                sheet += u'\'';
-                i += 2;
-                continue;
-            }
-            break;
-        }
-        sheet += FText[i++];
+    if (!ScanQuoted(FText, i, limit, u'\'', sheet)) {
+        ReportError(4011);
+        return false;
     }
     ++i;
     if (i >= FText.size() || FText[i] != u'!') {
