@@ -1,0 +1,4 @@
+// VYXMaskTest.cpp: number-format masks.
+#include "formula/VYXMask.h"
+
+#include <gtest/gtest.h>
