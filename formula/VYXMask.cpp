@@ -291,12 +291,18 @@ std::u16string FormatDateTime(const TFormatData& section, double value, const TV
 {
     if (!std::isfinite(value) || value < cVYXMinDate || value >= cVYXMaxDate + 1)
         return VYXFloatToStr(value, locale);
-    const long long totalSeconds = std::llround(value * 86400.0);
-    const double day = std::floor(static_cast<double>(totalSeconds) / 86400.0);
-    const long long secondOfDay = totalSeconds - static_cast<long long>(day) * 86400;
+    // Milliseconds are rounded, then the parts are cut off as a clock shows
+    // them: 23:59:59.9 is still 23:59:59 of the same day.
+    constexpr long long cMsPerDay = 86400000;
+    const long long totalMs = std::llround(value * static_cast<double>(cMsPerDay));
+    const long long dayNumber = totalMs >= 0 ? totalMs / cMsPerDay : -((-totalMs + cMsPerDay - 1) / cMsPerDay);
+    const long long msOfDay = totalMs - dayNumber * cMsPerDay;
+    const double day = static_cast<double>(dayNumber);
     const auto date = VYXDecodeDate(day);
     if (!date)
         return VYXFloatToStr(value, locale);
+    const long long totalSeconds = totalMs / 1000;
+    const long long secondOfDay = msOfDay / 1000;
     const int hour = static_cast<int>(secondOfDay / 3600);
     const int minute = static_cast<int>(secondOfDay / 60 % 60);
     const int second = static_cast<int>(secondOfDay % 60);
@@ -353,15 +359,35 @@ std::u16string FormatDateTime(const TFormatData& section, double value, const TV
 std::u16string FormatScientific(const TFormatData& section, double value, bool negative,
                                 const TVYXLocaleSettings& locale)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", std::min(section.DecimalCount, 30), std::fabs(value));
-    std::string text(buf);
-    const auto e = text.find('e');
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    std::u16string mantissa = Ascii(text.substr(0, e));
-    std::replace(mantissa.begin(), mantissa.end(), u'.', locale.DecimalSeparator);
-    if (section.DataDecimalPos >= 0 && section.DecimalCount == 0)
+    // With more than one integer placeholder ("##0.0E+0") the exponent is a
+    // multiple of their count and the mantissa shows up to that many digits.
+    int intPlaces = 0;
+    const std::size_t intEnd =
+        section.DataDecimalPos >= 0 ? static_cast<std::size_t>(section.DataDecimalPos) : section.Data.Count();
+    for (std::size_t k = 0; k < intEnd; ++k)
+        if (IsDigitPlace(section.Data.GetItems(k).Entity))
+            ++intPlaces;
+    const int step = std::max(intPlaces, 1);
+    int first = 0;
+    VYXSignificantDigits(value, 15, first);
+    std::string digits;
+    int exponent = 0, whole = 1;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        exponent = step > 1 ? static_cast<int>(std::floor(static_cast<double>(first) / step)) * step : first;
+        whole = first - exponent + 1;
+        int rounded = 0;
+        digits = VYXSignificantDigits(value, whole + std::min(section.DecimalCount, 29), rounded);
+        if (rounded == first || value == 0)
+            break;
+        first = rounded;  // rounding carried into a new leading digit (9.99 -> 10.0)
+    }
+    if (value == 0)
+        exponent = 0;
+    std::u16string mantissa = Ascii(digits.substr(0, static_cast<std::size_t>(whole)));
+    if (section.DataDecimalPos >= 0) {
         mantissa.push_back(locale.DecimalSeparator);
+        mantissa += Ascii(digits.substr(static_cast<std::size_t>(whole)));
+    }
     std::u16string number = mantissa + u"E";
     if (exponent < 0)
         number.push_back(u'-');
@@ -391,12 +417,18 @@ std::u16string FormatScientific(const TFormatData& section, double value, bool n
     return out;
 }
 
-// Groups the integer digits of a "1234.50" text and swaps in the locale's point.
-void SplitDigits(const std::string& fixed, bool group, const TVYXLocaleSettings& locale, std::u16string& intPart,
-                 std::u16string& fracPart)
+// Groups the integer digits of a "1234.50" text, padded with zeros to
+// `minDigits`, and swaps in the locale's point. A lone leading zero is dropped:
+// it is insignificant ("#.00" shows ".50").
+void SplitDigits(const std::string& fixed, bool group, std::size_t minDigits, const TVYXLocaleSettings& locale,
+                 std::u16string& intPart, std::u16string& fracPart)
 {
     const auto point = fixed.find('.');
-    const std::string whole = fixed.substr(0, point);
+    std::string whole = fixed.substr(0, point);
+    if (whole == "0")
+        whole.clear();
+    if (whole.size() < minDigits)
+        whole.insert(0, minDigits - whole.size(), '0');
     for (std::size_t i = 0; i < whole.size(); ++i) {
         intPart.push_back(static_cast<char16_t>(whole[i]));
         const std::size_t left = whole.size() - i - 1;
@@ -425,6 +457,13 @@ std::u16string Insignificant(TMaskEntity e)
 // Lays the digits of a value into a number section.
 std::u16string FormatDigits(const TFormatData& section, double value, bool negative, const TVYXLocaleSettings& locale)
 {
+    const TMaskDataList& data = section.Data;
+    const std::size_t count = data.Count();
+    const std::size_t intEnd = section.DataDecimalPos >= 0 ? static_cast<std::size_t>(section.DataDecimalPos) : count;
+    std::size_t zeros = 0;  // "0" placeholders of the integer part: grouping must see their digits
+    for (std::size_t k = 0; k < intEnd; ++k)
+        if (data.GetItems(k).Entity == meZero)
+            ++zeros;
     std::u16string intDigits, fracDigits;
     if (!section.Flags.Has(mfZero)) {
         double v = std::fabs(value) / std::pow(1000.0, section.Div1000Cnt);
@@ -434,13 +473,8 @@ std::u16string FormatDigits(const TFormatData& section, double value, bool negat
             return VYXFloatToStr(value, locale);
         const std::string fixed = VYXFixedText(v, section.DecimalCount);
         negative = negative && fixed.find_first_not_of("0.") != std::string::npos;
-        SplitDigits(fixed, section.Flags.Has(mfThousand), locale, intDigits, fracDigits);
-        if (intDigits == u"0")
-            intDigits.clear();  // a leading zero is insignificant: "#.00" shows ".50"
+        SplitDigits(fixed, section.Flags.Has(mfThousand), zeros, locale, intDigits, fracDigits);
     }
-    const TMaskDataList& data = section.Data;
-    const std::size_t count = data.Count();
-    const std::size_t intEnd = section.DataDecimalPos >= 0 ? static_cast<std::size_t>(section.DataDecimalPos) : count;
     std::size_t firstDigit = intEnd;  // meFirstDigitPlace: the leftmost integer placeholder
     for (std::size_t k = 0; k < intEnd; ++k)
         if (IsDigitPlace(data.GetItems(k).Entity)) {
@@ -474,8 +508,8 @@ std::u16string FormatDigits(const TFormatData& section, double value, bool negat
         pieces.push_back(std::move(piece));
     }
     std::u16string out = negative ? u"-" : u"";
-    if (firstDigit == intEnd)
-        pieces.insert(pieces.begin(), intDigits);  // no integer placeholder: digits sit before the point
+    if (firstDigit == intEnd && section.DataDecimalPos >= 0)
+        pieces.insert(pieces.begin(), intDigits);  // ".00": the integer digits still sit before the point
     for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
         out += *it;
     if (section.DataDecimalPos < 0)
@@ -587,7 +621,7 @@ std::u16string TExcelMask::FormatNumber(double value)
             AppendPlain(out, section.Data.GetItems(k));
         out += VYXFloatToStr(shown, locale);
     } else if (section.Flags.Has(mfIsDateTime)) {
-        out = negative ? VYXFloatToStr(shown, locale) : FormatDateTime(section, shown, locale);
+        out = FormatDateTime(section, shown, locale);
     } else if (section.Flags.Has(mfScientific) && !section.Flags.Has(mfZero)) {
         out = std::isfinite(shown) ? FormatScientific(section, shown, negative, locale) : VYXFloatToStr(shown, locale);
     } else {

@@ -25,13 +25,16 @@
 //   - Halves round away from zero on the value's 15 significant digits
 //     (2.675 with two decimals gives 2.68).
 //   - In a date-time section "." and "," print as themselves.
-//   - A date-time section rounds to the nearest second before it splits the value.
+//   - A date-time section rounds to the millisecond and then cuts the parts as a
+//     clock shows them (0.999999 is 23:59:59 of day 0); negative serials are
+//     dates before the epoch, and elapsed codes of them carry a minus.
 //   - Dates before 1 January 0001 or after 31 December 9999, and results longer
 //     than 300 characters, fall back to the general float text.
 // Not supported: fill characters ("*x" only drops the star), conditions such as
 // "[>100]" (ignored), fractions ("# ?/?"), fractional seconds ("ss.00" makes a
-// number section, since "0" is a digit placeholder), engineering exponents
-// ("##0.0E+0" shows one integer digit) and locale codes after "[$...-" (dropped).
+// number section, since "0" is a digit placeholder) and locale codes after
+// "[$...-" (dropped). "##0.0E+0" keeps exponents at multiples of the number of
+// integer placeholders.
 #pragma once
 
 #include <cstdint>

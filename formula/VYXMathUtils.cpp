@@ -219,3 +219,32 @@ std::string VYXFixedText(double value, int decimals)
     }
     return intPart;
 }
+
+std::string VYXSignificantDigits(double value, int count, int& exponent)
+{
+    count = count < 1 ? 1 : count > 30 ? 30 : count;
+    exponent = 0;
+    if (value == 0 || !std::isfinite(value))
+        return std::string(static_cast<std::size_t>(count), '0');
+    const TDecimal d = ToDecimal(std::fabs(value));
+    exponent = d.PointPos - 1;
+    std::string digits = d.Digits;
+    if (count < cSignificant) {
+        const bool up = digits[static_cast<std::size_t>(count)] >= '5';
+        digits.resize(static_cast<std::size_t>(count));
+        if (up) {
+            int i = count - 1;
+            for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i)
+                digits[static_cast<std::size_t>(i)] = '0';
+            if (i < 0) {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++exponent;
+            } else {
+                ++digits[static_cast<std::size_t>(i)];
+            }
+        }
+    }
+    digits.resize(static_cast<std::size_t>(count), '0');
+    return digits;
+}

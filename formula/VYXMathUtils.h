@@ -71,3 +71,8 @@ double VYXOdd(double value);
 // as the point ("1234.50"; 1e20 gives "100000000000000000000", digits beyond
 // the 15th are zeros). Display code adds the locale's separators.
 std::string VYXFixedText(double value, int decimals);
+
+// The significant digits of |value| rounded half away from zero to `count`
+// digits (1..30) on its 15-digit form, and the power of ten of the first one:
+// 2.675 with 3 digits gives "268" and exponent 0.
+std::string VYXSignificantDigits(double value, int count, int& exponent);
