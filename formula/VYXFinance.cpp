@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 TVYXNumResult Finite(double value)
@@ -20,10 +21,72 @@ double Timing(double type)
     return type != 0 ? 1.0 : 0.0;
 }
 
+// One Newton step from `rate`, halved until the new rate stays above -1: a
+// full step from a guess far below a high yield would leave the domain.
+double DampedStep(double rate, double step)
+{
+    double next = rate - step;
+    for (int i = 0; i < 60 && next <= -1; ++i) {
+        step /= 2;
+        next = rate - step;
+    }
+    return next;
+}
+
 // (1 + r)^n - 1 without losing the small terms when r is tiny.
 double GrowthMinusOne(double rate, double nper)
 {
     return std::expm1(nper * std::log1p(rate));
+}
+
+// Newton's method on f (derivative df) from `guess`, with steps halved to stay
+// above -1. Converged when the step is below 1e-10 (relative) and f is small
+// against `scale`, the size of the flows. When Newton does not get there, the
+// rates around the guess are scanned for a sign change of f and that bracket
+// is bisected, so yields far from the guess are still found.
+template <typename F, typename D>
+TVYXNumResult SolveRate(double guess, double scale, F f, D df)
+{
+    constexpr int cIterations = 100;
+    const double tolerance = 1e-9 * std::max(scale, 1e-300);
+    double rate = guess;
+    for (int i = 0; i < cIterations && rate > -1 && std::isfinite(rate); ++i) {
+        const double value = f(rate), slope = df(rate);
+        if (slope == 0 || !std::isfinite(slope) || !std::isfinite(value))
+            break;
+        const double next = DampedStep(rate, value / slope);
+        if (std::fabs(next - rate) <= 1e-10 * std::max(1.0, std::fabs(next)) && std::fabs(f(next)) <= tolerance)
+            return next > -1 ? TVYXNumResult::Ok(next) : TVYXNumResult::Fail(vneNum);
+        rate = next;
+    }
+    static constexpr double cGrid[] = {-0.999, -0.99, -0.9, -0.75, -0.5, -0.25, -0.1, -0.01, 0.0, 0.01, 0.05,
+                                       0.1,    0.2,   0.35, 0.5,   0.75, 1.0,   1.5,  2.0,  3.0, 5.0,  10.0,
+                                       20.0,   50.0,  100.0, 1e3, 1e4,  1e5,  1e6};
+    double bestLow = 0, bestHigh = 0, bestDistance = HUGE_VAL;
+    for (std::size_t i = 0; i + 1 < std::size(cGrid); ++i) {
+        const double a = cGrid[i], b = cGrid[i + 1];
+        const double fa = f(a), fb = f(b);
+        if (std::isfinite(fa) && std::isfinite(fb) && (fa < 0) != (fb < 0)) {
+            const double distance = std::min(std::fabs(a - guess), std::fabs(b - guess));
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                bestLow = a;
+                bestHigh = b;
+            }
+        }
+    }
+    if (!std::isfinite(bestDistance))
+        return TVYXNumResult::Fail(vneNum);
+    double low = bestLow, high = bestHigh;
+    const bool lowNegative = f(low) < 0;
+    for (int i = 0; i < 200 && high - low > 1e-15 * std::max(1.0, std::fabs(low)); ++i) {
+        const double mid = (low + high) / 2;
+        if ((f(mid) < 0) == lowNegative)
+            low = mid;
+        else
+            high = mid;
+    }
+    return TVYXNumResult::Ok((low + high) / 2);
 }
 }  // namespace
 
@@ -85,31 +148,23 @@ TVYXNumResult VYXRATE(double nper, double pmt, double pv, double fv, double type
     if (!AllFinite({nper, pmt, pv, fv, type, guess}) || nper <= 0)
         return TVYXNumResult::Fail(vneNum);
     const double t = Timing(type);
-    double rate = guess;
-    for (int i = 0; i < cVYXRateIterations; ++i) {
-        if (rate <= -1)
-            return TVYXNumResult::Fail(vneNum);
-        double f = 0, df = 0;
-        if (std::fabs(rate) < 1e-12) {
-            // The limit at r = 0 and its derivative, where the general form divides 0 by 0.
-            f = pv + pmt * nper + fv;
-            df = pv * nper + pmt * (nper * (nper - 1) / 2 + t * nper);
-        } else {
-            const double growth = std::pow(1 + rate, nper);
-            const double annuity = GrowthMinusOne(rate, nper) / rate;
-            const double dGrowth = nper * std::pow(1 + rate, nper - 1);
-            const double dAnnuity = (dGrowth * rate - (growth - 1)) / (rate * rate);
-            f = pv * growth + pmt * (1 + rate * t) * annuity + fv;
-            df = pv * dGrowth + pmt * (t * annuity + (1 + rate * t) * dAnnuity);
-        }
-        if (df == 0 || !std::isfinite(df) || !std::isfinite(f))
-            return TVYXNumResult::Fail(vneNum);
-        const double next = rate - f / df;
-        if (std::fabs(next - rate) < 1e-10)
-            return Finite(next);
-        rate = next;
-    }
-    return TVYXNumResult::Fail(vneNum);
+    // The annuity equation and its derivative; at r = 0 their limits, where
+    // the general form divides 0 by 0.
+    auto f = [&](double rate) {
+        if (std::fabs(rate) < 1e-12)
+            return pv + pmt * nper + fv;
+        return pv * std::pow(1 + rate, nper) + pmt * (1 + rate * t) * GrowthMinusOne(rate, nper) / rate + fv;
+    };
+    auto df = [&](double rate) {
+        if (std::fabs(rate) < 1e-12)
+            return pv * nper + pmt * (nper * (nper - 1) / 2 + t * nper);
+        const double growth = std::pow(1 + rate, nper);
+        const double annuity = GrowthMinusOne(rate, nper) / rate;
+        const double dGrowth = nper * std::pow(1 + rate, nper - 1);
+        const double dAnnuity = (dGrowth * rate - (growth - 1)) / (rate * rate);
+        return pv * dGrowth + pmt * (t * annuity + (1 + rate * t) * dAnnuity);
+    };
+    return SolveRate(guess, std::fabs(pv) + std::fabs(pmt) * nper + std::fabs(fv), f, df);
 }
 
 TVYXNumResult VYXIPMT(double rate, double per, double nper, double pv, double fv, double type)
@@ -172,6 +227,14 @@ TVYXNumResult VYXNPV(double rate, const std::vector<double>& values)
 }
 
 namespace {
+double Scale(const std::vector<double>& values)
+{
+    double sum = 0;
+    for (double v : values)
+        sum += std::fabs(v);
+    return sum;
+}
+
 bool HasBothSigns(const std::vector<double>& values)
 {
     const bool positive = std::any_of(values.begin(), values.end(), [](double v) { return v > 0; });
@@ -179,27 +242,6 @@ bool HasBothSigns(const std::vector<double>& values)
     return positive && negative;
 }
 
-// Newton's method on f with derivative df from `guess`; rates at or below -1 end the search.
-template <typename F, typename D>
-TVYXNumResult SolveRate(double guess, F f, D df)
-{
-    constexpr int cIterations = 100;
-    double rate = guess;
-    for (int i = 0; i < cIterations; ++i) {
-        if (rate <= -1)
-            return TVYXNumResult::Fail(vneNum);
-        const double slope = df(rate);
-        if (slope == 0 || !std::isfinite(slope))
-            return TVYXNumResult::Fail(vneNum);
-        const double next = rate - f(rate) / slope;
-        if (!std::isfinite(next))
-            return TVYXNumResult::Fail(vneNum);
-        if (std::fabs(next - rate) <= 1e-10 * std::max(1.0, std::fabs(next)))
-            return next > -1 ? TVYXNumResult::Ok(next) : TVYXNumResult::Fail(vneNum);
-        rate = next;
-    }
-    return TVYXNumResult::Fail(vneNum);
-}
 }  // namespace
 
 TVYXNumResult VYXIRR(const std::vector<double>& values, double guess)
@@ -218,7 +260,7 @@ TVYXNumResult VYXIRR(const std::vector<double>& values, double guess)
             sum -= static_cast<double>(i) * values[i] / std::pow(1 + r, static_cast<double>(i) + 1);
         return sum;
     };
-    return SolveRate(guess, npv, slope);
+    return SolveRate(guess, Scale(values), npv, slope);
 }
 
 TVYXNumResult VYXMIRR(const std::vector<double>& values, double financeRate, double reinvestRate)
@@ -277,7 +319,7 @@ TVYXNumResult VYXXIRR(const std::vector<double>& values, const std::vector<doubl
         }
         return sum;
     };
-    return SolveRate(guess, npv, slope);
+    return SolveRate(guess, Scale(values), npv, slope);
 }
 
 TVYXNumResult VYXSLN(double cost, double salvage, double life)

@@ -21,7 +21,10 @@ TVYXNumResult VYXPMT(double rate, double nper, double pv, double fv, double type
 TVYXNumResult VYXNPER(double rate, double pmt, double pv, double fv, double type);
 // RATE: Newton's method on the annuity equation from `guess` (0.1 when the
 // caller has none), at most cVYXRateIterations steps, converged when a step
-// changes the rate by less than 1e-10; a rate at or below -1 is vneNum.
+// changes the rate by less than 1e-10 and the equation holds to 1e-9 of the
+// flows. A step that would reach -1 is halved; when Newton fails, the rates
+// around the guess are scanned for a sign change and bisected, so yields far
+// from the guess are found where the usual programs give up.
 constexpr int cVYXRateIterations = 100;
 TVYXNumResult VYXRATE(double nper, double pmt, double pv, double fv, double type, double guess);
 // IPMT and PPMT: the interest and principal parts of payment `per` (1..nper).
@@ -33,7 +36,7 @@ TVYXNumResult VYXISPMT(double rate, double per, double nper, double pv);
 // NPV: values discounted from the end of period 1 on.
 TVYXNumResult VYXNPV(double rate, const std::vector<double>& values);
 // IRR: the rate where the NPV of the values (the first at period 0) is zero;
-// Newton from `guess`, vneNum without a sign change or convergence.
+// solved as RATE from `guess`, vneNum without flows of both signs or a root.
 TVYXNumResult VYXIRR(const std::vector<double>& values, double guess);
 // MIRR: negative flows discounted at financeRate, positive ones compounded at reinvestRate.
 TVYXNumResult VYXMIRR(const std::vector<double>& values, double financeRate, double reinvestRate);

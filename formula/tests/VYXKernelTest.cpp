@@ -425,6 +425,7 @@ constexpr TKnownDifference cKnownDifferences[] = {
     {"PV(1E-12,10,-100,0,1)", "1000", "reference cancels digits"},
     {"FV(1E-12,10,-100,-1000,0)", "2000", "reference cancels digits"},
     {"FV(1E-12,10,-100,-1000,1)", "2000", "reference cancels digits"},
+    {"RATE(12,-1000,10000,0,0,-0.5)", "0.0292285407691341", "the rate is found from a far guess by bracketing"},
     {"MIRR({100,200},0.1,0.12)", "#DIV/0!", "no negative flow to finance"},
     {"MIRR({-100,-200},0.1,0.12)", "#DIV/0!", "no positive flow to reinvest"},
     {"NPV(-1,{1,2})", "#DIV/0!", "a rate of -1 divides by zero"},
@@ -486,4 +487,231 @@ TEST(KernelReference, MatchesReferenceTable)
     for (const auto& [category, c] : counts)
         std::printf("[reference] %-13s passed %4d  failed %3d  not covered by the kernels %4d\n", category.c_str(),
                     c.Passed, c.Failed, c.Unsupported);
+}
+
+TEST(DateKernel, SerialsAroundTheEpochAndFebruary1900)
+{
+    struct TCase {
+        int Year, Month, Day;
+        double Serial;
+    };
+    // No 29 February 1900 exists: serial 60 is the 28th, 61 the 1st of March,
+    // and the days before are one higher than in the phantom-leap counting.
+    const TCase cases[] = {
+        {1899, 12, 30, 0}, {1899, 12, 31, 1}, {1900, 1, 1, 2},  {1900, 2, 28, 60},   {1900, 3, 1, 61},
+        {1899, 12, 29, -1}, {1, 1, 1, -693593}, {9999, 12, 31, 2958465}, {2000, 2, 29, 36585}, {2024, 1, 1, 45292},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Serial);
+        EXPECT_EQ(VYXEncodeDate(c.Year, c.Month, c.Day), c.Serial);
+        const auto d = VYXDecodeDate(c.Serial + 0.75);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->Year, c.Year);
+        EXPECT_EQ(d->Month, c.Month);
+        EXPECT_EQ(d->Day, c.Day);
+    }
+    EXPECT_FALSE(VYXEncodeDate(1900, 2, 29));
+    EXPECT_FALSE(VYXEncodeDate(2023, 2, 29));
+    EXPECT_TRUE(VYXEncodeDate(2400, 2, 29));
+    EXPECT_FALSE(VYXEncodeDate(0, 1, 1));
+    EXPECT_FALSE(VYXDecodeDate(cVYXMaxDate + 1));
+    EXPECT_FALSE(VYXDecodeDate(cVYXMinDate - 1));
+    EXPECT_EQ(VYXDayOfWeek(0), 6);  // Saturday
+    EXPECT_EQ(VYXDayOfWeek(-1), 5);
+    EXPECT_EQ(VYXDayOfWeek(45292), 1);  // Monday
+    // The other counting and back.
+    EXPECT_EQ(VYXSerialFromPhantomLeap(1), 2);
+    EXPECT_EQ(VYXSerialFromPhantomLeap(59), 60);
+    EXPECT_EQ(VYXSerialFromPhantomLeap(60), 61);
+    EXPECT_EQ(VYXSerialFromPhantomLeap(61), 61);
+    EXPECT_EQ(VYXSerialToPhantomLeap(60), 59);
+    EXPECT_EQ(VYXSerialToPhantomLeap(45292), 45292);
+}
+
+TEST(DateKernel, EveryDayRoundTrips)
+{
+    // Decode and encode agree on every day of the calendar, and the days run without gaps.
+    int previousDay = 0;
+    for (double s = cVYXMinDate; s <= cVYXMaxDate; s += 1) {
+        const auto d = VYXDecodeDate(s);
+        ASSERT_TRUE(d) << s;
+        ASSERT_EQ(VYXEncodeDate(d->Year, d->Month, d->Day), s) << s;
+        ASSERT_TRUE(d->Day == previousDay + 1 || d->Day == 1) << s;
+        previousDay = d->Day;
+    }
+}
+
+TEST(DateKernel, MonthArithmeticAndRollOver)
+{
+    struct TCase {
+        const char* Name;
+        TVYXNumResult Actual;
+        double Expected;
+    };
+    const TCase cases[] = {
+        {"DATE(2024,14,1)", VYXDateSerial(2024, 14, 1), *VYXEncodeDate(2025, 2, 1)},
+        {"DATE(2024,1,0)", VYXDateSerial(2024, 1, 0), *VYXEncodeDate(2023, 12, 31)},
+        {"DATE(2024,-1,1)", VYXDateSerial(2024, -1, 1), *VYXEncodeDate(2023, 11, 1)},
+        {"DATE(1900,2,29)", VYXDateSerial(1900, 2, 29), 61},
+        {"DATE(2024,2,29.9)", VYXDateSerial(2024, 2, 29.9), *VYXEncodeDate(2024, 2, 29)},
+        {"EDATE(31 Jan 2024,1)", VYXEDate(*VYXEncodeDate(2024, 1, 31), 1), *VYXEncodeDate(2024, 2, 29)},
+        {"EDATE(31 Jan 2023,1)", VYXEDate(*VYXEncodeDate(2023, 1, 31), 1), *VYXEncodeDate(2023, 2, 28)},
+        {"EDATE(29 Feb 2024,12)", VYXEDate(*VYXEncodeDate(2024, 2, 29), 12), *VYXEncodeDate(2025, 2, 28)},
+        {"EDATE(31 Mar 2024,-1.9)", VYXEDate(*VYXEncodeDate(2024, 3, 31), -1.9), *VYXEncodeDate(2024, 2, 29)},
+        {"EOMONTH(15 Jan 2024,1)", VYXEOMonth(*VYXEncodeDate(2024, 1, 15), 1), *VYXEncodeDate(2024, 2, 29)},
+        {"EOMONTH(15 Jan 2024,-13)", VYXEOMonth(*VYXEncodeDate(2024, 1, 15), -13), *VYXEncodeDate(2022, 12, 31)},
+        {"EOMONTH(1 Jan 1900,1)", VYXEOMonth(2, 1), 60},
+        {"TIME(25,0,0)", VYXTimeSerial(25, 0, 0), 1.0 / 24},
+        {"TIME(0,-1,0)... wraps below a day", VYXTimeSerial(1, -1, 0), 59.0 / 1440},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ASSERT_TRUE(c.Actual.IsOk());
+        EXPECT_DOUBLE_EQ(c.Actual.Value, c.Expected);
+    }
+    EXPECT_EQ(VYXDateSerial(-1, 1, 1).Error, vneNum);
+    EXPECT_EQ(VYXDateSerial(0, 1, 1).Error, vneNum);
+    EXPECT_EQ(VYXDateSerial(10000, 1, 1).Error, vneNum);
+    EXPECT_EQ(VYXDateSerial(9999, 13, 1).Error, vneNum);
+    EXPECT_EQ(VYXDateSerial(2024, 1e300, 1).Error, vneNum);
+    EXPECT_EQ(VYXEOMonth(cVYXMaxDate, 1).Error, vneNum);
+    EXPECT_EQ(VYXTimeSerial(0, 0, -1).Error, vneNum);
+}
+
+TEST(DateKernel, ParsesDatesAndTimesByLocale)
+{
+    TVYXLocaleSettings de;
+    de.ShortDateFormat = u"dd.MM.yyyy";
+    de.DateSeparator = u'.';
+    de.LongMonthNames[2] = u"März";
+    de.ShortMonthNames[2] = u"Mär";
+    const TVYXLocaleSettings& us = TVYXLocaleSettings::EnUS();
+    struct TCase {
+        const char* Text;
+        const TVYXLocaleSettings* Locale;
+        double Expected;  // -1: no value
+    };
+    const double jan15 = *VYXEncodeDate(2024, 1, 15);
+    const TCase cases[] = {
+        {"1/15/2024", &us, jan15},
+        {"15.01.2024", &de, jan15},
+        {"15. März 2024", &de, *VYXEncodeDate(2024, 3, 15)},
+        {"2024-01-15", &de, jan15},
+        {"Jan 15, 2024", &us, jan15},
+        {"1/15", &us, jan15},  // the current year is 2024 here
+        {"1/15/24", &us, jan15},
+        {"1/15/30", &us, *VYXEncodeDate(1930, 1, 15)},
+        {"13/15/2024", &us, -1},
+        {"2/29/2023", &us, -1},
+        {"18:00", &us, 0.75},
+        {"6 PM", &us, 0.75},
+        {"12:00 AM", &us, 0},
+        {"12:30:15.5", &us, (12 * 3600 + 30 * 60 + 15.5) / 86400},
+        {"1/15/2024 6:00 PM", &us, jan15 + 0.75},
+        {"2024-01-15T06:00", &us, jan15 + 0.25},
+        {"13:00 PM", &us, -1},
+        {"10:75", &us, -1},
+        {"", &us, -1},
+        {"   ", &us, -1},
+        {"abc", &us, -1},
+        {"1/2/3/4", &us, -1},
+        {"99999999999999999999/1/1", &us, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        const auto v = VYXParseDateTime(U16(c.Text), *c.Locale, 2024);
+        if (c.Expected < 0) {
+            EXPECT_FALSE(v) << *v;
+        } else {
+            ASSERT_TRUE(v);
+            EXPECT_NEAR(*v, c.Expected, 1e-9);
+        }
+    }
+}
+
+TEST(DateKernel, WeekendCodes)
+{
+    const std::pair<double, TVYXWeekendMask> numbers[] = {
+        {1, 0x60}, {2, 0x41}, {3, 0x03}, {7, 0x30}, {11, 0x40}, {12, 0x01}, {17, 0x20},
+    };
+    for (const auto& [code, mask] : numbers) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(VYXWeekendFromNumber(code), mask);
+    }
+    for (double bad : {0.0, 8.0, 10.0, 18.0, 1.5, -1.0})
+        EXPECT_FALSE(VYXWeekendFromNumber(bad)) << bad;
+    EXPECT_EQ(VYXWeekendFromText(u"0000011"), 0x60u);
+    EXPECT_FALSE(VYXWeekendFromText(u"1111111"));
+    EXPECT_FALSE(VYXWeekendFromText(u"000001"));
+    EXPECT_FALSE(VYXWeekendFromText(u"00000x1"));
+    // A long span counts by weeks; holidays on weekends or twice count once.
+    const double start = *VYXEncodeDate(2000, 1, 3), end = *VYXEncodeDate(2099, 12, 31);
+    const auto all = VYXNetWorkDays(start, end, 0x60, {});
+    const auto some = VYXNetWorkDays(start, end, 0x60, {start, start, start + 5});
+    ASSERT_TRUE(all.IsOk());
+    EXPECT_EQ(all.Value - some.Value, 1);
+    EXPECT_EQ(VYXWorkDay(cVYXMaxDate - 3, 10, 0x60, {}).Error, vneNum);
+}
+
+TEST(RoundingKernel, HalvesAndFifteenDigits)
+{
+    struct TCase {
+        double Value;
+        int Digits;
+        TVYXRoundMode Mode;
+        double Expected;
+    };
+    const TCase cases[] = {
+        {2.5, 0, vrmHalfAway, 3},       {-2.5, 0, vrmHalfAway, -3},     {0.25, 1, vrmHalfEven, 0.2},
+        {0.35, 1, vrmHalfEven, 0.4},    {2.675, 2, vrmHalfAway, 2.68},  {2.675, 2, vrmHalfEven, 2.68},
+        {1.005, 2, vrmHalfAway, 1.01},  {0.1 + 0.2, 1, vrmUp, 0.3},     {0.1 + 0.2, 15, vrmDown, 0.3},
+        {-1.19, 1, vrmUp, -1.2},        {-1.19, 1, vrmDown, -1.1},      {1234.5, -2, vrmHalfAway, 1200},
+        {950, -3, vrmHalfAway, 1000},   {999.99, 1, vrmHalfAway, 1000}, {1e300, -299, vrmHalfAway, 1e300},
+        {4e-300, 2, vrmUp, 0.01},       {4e-300, 2, vrmHalfAway, 0},    {-0.4, 0, vrmHalfAway, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Value) + " @" + std::to_string(c.Digits) + " mode " + std::to_string(c.Mode));
+        const double r = VYXRoundDigits(c.Value, c.Digits, c.Mode);
+        EXPECT_DOUBLE_EQ(r, c.Expected);
+        EXPECT_FALSE(std::signbit(r) && r == 0) << "negative zero";
+    }
+    EXPECT_EQ(VYXRound(2.5, 0).Value, 3);
+    EXPECT_EQ(VYXRound(0.25, 1).Value, 0.2);
+    EXPECT_EQ(VYXRound(1, 21).Error, vneValue);
+    EXPECT_EQ(VYXRound(1, std::nan("")).Error, vneValue);
+    EXPECT_EQ(VYXFixedText(1234.5, 0), "1235");
+    EXPECT_EQ(VYXFixedText(-0.125, 2), "0.13");
+    EXPECT_EQ(VYXFixedText(1e20, 1), "100000000000000000000.0");
+    EXPECT_EQ(VYXFixedText(1.5e-7, 8), "0.00000015");
+    int exponent = 0;
+    EXPECT_EQ(VYXSignificantDigits(9.996, 3, exponent), "100");
+    EXPECT_EQ(exponent, 1);
+}
+
+TEST(FinanceKernel, ExtremeRatesStayFiniteOrFail)
+{
+    // Rates near -1, tiny and huge: every result is a finite number or an error, never inf/nan.
+    for (double rate : {-0.999999, -0.5, -1e-15, 0.0, 1e-15, 1e-9, 0.5, 10.0, 1e6, 1e300}) {
+        for (double nper : {1.0, 12.0, 360.0, 1e5}) {
+            SCOPED_TRACE(std::to_string(rate) + " / " + std::to_string(nper));
+            for (const TVYXNumResult& r : {VYXPV(rate, nper, -100, 0, 0), VYXFV(rate, nper, -100, 1000, 1),
+                                           VYXPMT(rate, nper, 1000, 0, 0), VYXNPER(rate, -100, 1000, 0, 0),
+                                           VYXIPMT(rate, 1, nper, 1000, 0, 1), VYXPPMT(rate, nper, nper, 1000, 0, 0)}) {
+                EXPECT_TRUE(!r.IsOk() || std::isfinite(r.Value));
+            }
+        }
+    }
+    // RATE finds the rate that reproduces the payment, also far from the guess.
+    for (double rate : {1e-6, 0.001, 0.05, 0.5, 3.0}) {
+        SCOPED_TRACE(rate);
+        const double pmt = VYXPMT(rate, 48, 10000, 0, 0).Value;
+        const auto solved = VYXRATE(48, pmt, 10000, 0, 0, 0.1);
+        ASSERT_TRUE(solved.IsOk());
+        EXPECT_NEAR(solved.Value, rate, 1e-9 * std::max(1.0, rate));
+    }
+    EXPECT_EQ(VYXRATE(10, 100, 800, 0, 0, 0.1).Error, vneNum);  // payments and value of one sign
+    EXPECT_EQ(VYXIRR({1, 2, 3}, 0.1).Error, vneNum);
+    const auto irr = VYXIRR({-100, 0, 0, 0, 0, 0, 0, 0, 0, 1e6}, 0.1);  // a 175 % yield from a 10 % guess
+    ASSERT_TRUE(irr.IsOk());
+    EXPECT_NEAR(VYXNPV(irr.Value, {0, 0, 0, 0, 0, 0, 0, 0, 1e6}).Value, 100, 1e-6);
 }
