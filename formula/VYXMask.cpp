@@ -367,7 +367,7 @@ std::u16string FormatScientific(const TFormatData& section, double value, bool n
     for (std::size_t k = 0; k < intEnd; ++k)
         if (IsDigitPlace(section.Data.GetItems(k).Entity))
             ++intPlaces;
-    const int step = std::max(intPlaces, 1);
+    const int step = std::clamp(intPlaces, 1, 15);
     int first = 0;
     VYXSignificantDigits(value, 15, first);
     std::string digits;
@@ -376,13 +376,15 @@ std::u16string FormatScientific(const TFormatData& section, double value, bool n
         exponent = step > 1 ? static_cast<int>(std::floor(static_cast<double>(first) / step)) * step : first;
         whole = first - exponent + 1;
         int rounded = 0;
-        digits = VYXSignificantDigits(value, whole + std::min(section.DecimalCount, 29), rounded);
+        digits = VYXSignificantDigits(value, std::min(whole + section.DecimalCount, 30), rounded);
         if (rounded == first || value == 0)
             break;
         first = rounded;  // rounding carried into a new leading digit (9.99 -> 10.0)
     }
     if (value == 0)
         exponent = 0;
+    // Beyond 30 significant digits the places are zeros.
+    digits.resize(static_cast<std::size_t>(whole + section.DecimalCount), '0');
     std::u16string mantissa = Ascii(digits.substr(0, static_cast<std::size_t>(whole)));
     if (section.DataDecimalPos >= 0) {
         mantissa.push_back(locale.DecimalSeparator);

@@ -423,7 +423,9 @@ TEST(Mask, LengthLimitAndHostileMasks)
     EXPECT_EQ(U8(m.FormatNumber(1)), "1.0");  // the old mask stays
     // Masks made of every special character at once must not crash or hang.
     for (const char* mask : {"\\", "_", "*", "[", "]", "E+", "e-0", ".,.,", "%%%", "0.0.0", "#,##0.00E+00%", "[h][m][s]",
-                             "AM/PM", "a/p", "yyyyyyyy mmmmmmmm dddddddd", "@@@", ";;;;;;;;;;;;;"}) {
+                             "AM/PM", "a/p", "yyyyyyyy mmmmmmmm dddddddd", "@@@", ";;;;;;;;;;;;;",
+                             // found by fuzzing: more integer places than significant digits
+                             "000000000000000000000000000000000000000000000.0000000000000000000000000000000E+0"}) {
         SCOPED_TRACE(mask);
         TExcelMask hostile(U16(mask));
         for (double v : {0.0, -1.5, 1e300, -1e-300, 45292.5, 1e15})
