@@ -413,6 +413,7 @@ constexpr TKnownDifference cKnownDifferences[] = {
     // Dates: the year is literal, a negative year is #NUM!, times are whole seconds.
     {"DATE(1,1,1)", "-693593", "the year is taken as written; the reference maps two-digit years to 2001"},
     {"DATE(-1,1,1)", "#NUM!", "a negative year is #NUM!"},
+    {"EOMONTH(DATE(9999,12,1),1)", "#NUM!", "dates end with 31 December 9999"},
     {"HOUR(0.999995)", "0", "time parts come from the value rounded to the second (23:59:59.57 -> 0:00:00)"},
     {"MINUTE(0.999995)", "0", "rounded to the second as HOUR and SECOND"},
     {"TIME(12,30,30.9)", "0.521180555555556", "TIME truncates its arguments to integers"},

@@ -218,6 +218,61 @@ add("lookup", "VLOOKUP(2,{1,10;2,20;3,30},2,FALSE)", "VLOOKUP(2.5,{1,10;2,20;3,3
     "MATCH(2,{3,2,1},-1)", "LOOKUP(2.5,{1,2,3},{10,20,30})", "ROWS({1,2;3,4;5,6})", "COLUMNS({1,2;3,4;5,6})",
     "CHOOSE(1,\"a\",\"b\")")
 
+# More cases of the families above, as the function library's handlers will meet them.
+for x in ["-1", "0", "0.5", "1", "2", "-0.5", "10"]:
+    add("math", f"ABS({x})", f"SIGN({x})", f"EXP({x})", f"SIN({x})", f"COS({x})", f"TAN({x})", f"ATAN({x})",
+        f"SINH({x})", f"COSH({x})", f"TANH({x})", f"ASINH({x})", f"SQRT({x})", f"LN({x})", f"LOG10({x})",
+        f"INT({x})", f"FISHER({x}/11)", f"DEGREES({x})", f"RADIANS({x})", f"POWER({x},3)", f"POWER(2,{x})",
+        f"MOD({x},0.75)", f"QUOTIENT({x},0.3)", f"ACOS({x}/10)", f"ASIN({x}/10)", f"ATAN2({x},1)")
+add("math", "SUMPRODUCT({1,2},{3,4},{5,6})", "SUMPRODUCT({1,2},{3})", "PRODUCT()", "SUM(1E+308,1E+308)",
+    "SQRT(1E+308)", "EXP(710)", "LN(1E-308)", "MOD(1E+15,7)", "MOD(-1,-3)", "POWER(-1,0.5)", "LOG(1,1)",
+    "LOG(-1)", "LOG(10,0)", "ROUND(POWER(10,15)+0.5,0)", "SUBTOTAL(2,1,2,3)", "SUBTOTAL(4,5,1)",
+    "SUBTOTAL(5,5,1)", "SUBTOTAL(6,2,3)", "SUBTOTAL(7,1,2,3)", "SUBTOTAL(8,1,2,3)", "SUBTOTAL(10,1,2,3)",
+    "SUBTOTAL(11,1,2,3)", "SUBTOTAL(0,1)", "SUBTOTAL(111,1,2,3)", "SUMSQ()", "SUMX2MY2({1,2},{1})")
+for data in ["{1,2,3,4,5}", "{2,4,4,4,5,5,7,9}", "{-1,0,1}", "{1.5}", "{1E+300,1E+300}", "{3,3,3}"]:
+    add("statistics", f"AVERAGE({data})", f"MEDIAN({data})", f"STDEV({data})", f"STDEVP({data})", f"VAR({data})",
+        f"VARP({data})", f"DEVSQ({data})", f"AVEDEV({data})", f"KURT({data})", f"SKEW({data})", f"MODE({data})",
+        f"SMALL({data},1)", f"QUARTILE({data},0)", f"QUARTILE({data},2)", f"QUARTILE({data},4)",
+        f"PERCENTILE({data},0.9)", f"PERCENTRANK({data},1)", f"TRIMMEAN({data},0.4)", f"GEOMEAN({data})",
+        f"MAX({data})", f"MIN({data})", f"COUNT({data})", f"RANK(1,{data})")
+add("statistics", "QUARTILE({1,2,3},5)", "PERCENTILE({1,2,3},1.5)", "PERCENTILE.EXC({1,2,3},0.1)",
+    "PERCENTRANK({1,2,3},4)", "PERCENTRANK({1,2,3,4},2.5,2)", "SMALL({1,2},0)", "RANK(7,{1,2,3})",
+    "TRIMMEAN({1,2,3},1)", "MODE.SNGL(1,1,2)", "AVERAGEA()", "COUNTA()")
+for t in ['"Hello World"', '""', '"  x  "', '"ÄÖÜ äöü"', '"a1b2"']:
+    add("text", f"LEN({t})", f"UPPER({t})", f"LOWER({t})", f"PROPER({t})", f"TRIM({t})", f"LEFT({t},3)",
+        f"RIGHT({t},3)", f"MID({t},2,2)", f"REPT({t},2)", f"EXACT({t},UPPER({t}))", f'SUBSTITUTE({t},"l","L")',
+        f'SEARCH("o",{t})', f'FIND("o",{t})', f'REPLACE({t},1,1,"_")', f"CODE({t})", f'CONCATENATE({t},"!")',
+        f"T({t})", f"VALUE({t})")
+add("text", "CHAR(255)", "CHAR(256)", "CODE(CHAR(200))", 'FIXED(1234567.891,-3)', 'FIXED(0.5,0,FALSE)',
+    'FIXED(1.5E+20,2)', 'DOLLAR(0.125,2)', 'DOLLAR(-0.5,0)', 'ROMAN(4)', 'ROMAN(9)', 'ROMAN(14)', 'ROMAN(40)',
+    'ROMAN(90)', 'ROMAN(400)', 'ROMAN(944)', 'ROMAN(499,1)', 'ROMAN(499,4)', 'ROMAN(-1)', 'REPT("x",-1)',
+    'MID("abc",1,-1)', 'RIGHT("abc",-1)', 'SEARCH("","abc")', 'SEARCH("a","abc",0)', 'SEARCH("a","abc",4)',
+    'FIND("a","abc",4)', 'SUBSTITUTE("aaa","a","b",0)', 'SUBSTITUTE("aaa","a","b",4)', 'VALUE("1,234")',
+    'VALUE("$12")', 'VALUE("50%")', 'VALUE("1/2/2024")', 'VALUE("12:00")', 'CLEAN(CHAR(9)&"a"&CHAR(31))',
+    'TRIM(CHAR(160)&"a")', 'PROPER("o\'neil mcdonald-smith")', 'LOWER(TRUE)', 'LEN(123.45)', 'LEN(1/3)',
+    'LEFT(1234,2)', "1.5&2", '"a"&TRUE', "-0&\"\"")
+add("logical", "IF(1,\"y\",\"n\")", "IF(0,\"y\",\"n\")", "IF(\"x\",1,2)", "AND()", "AND(\"TRUE\")",
+    "AND(1,\"a\")", "OR(0,0,0,1)", "NOT(\"FALSE\")", "NOT(1/0)", "IFERROR(NA(),\"na\")", "IFERROR(\"\",1)",
+    "CHOOSE(0,1,2)", "CHOOSE(1.9,1,2)", "CHOOSE(2,1/0,5)", "1=1.0", "\"a\"<\"b\"", "\"B\">\"a\"",
+    "TRUE>1", "FALSE<TRUE", "\"\"=\"\"", "1<>\"1\"", "-1<0")
+add("information", "ISBLANK(\"\")", "ISNUMBER(TRUE)", "ISTEXT(\"\")", "ISERR(\"a\")", "ISERROR(\"#N/A\")",
+    "TYPE(NA())", "TYPE(\"\")", "ERROR.TYPE(SQRT(-1))", "ERROR.TYPE(\"a\"+1)", "N(\"5\")", "ISNA(\"#N/A\")",
+    "ISLOGICAL(1=1)", "ISNONTEXT(TRUE)", "ISNUMBER(DATE(2024,1,1))")
+add("lookup", "MATCH(\"b\",{\"a\",\"b\",\"c\"},0)", "MATCH(\"B\",{\"a\",\"b\",\"c\"},0)",
+    "MATCH(\"c*\",{\"ab\",\"cd\"},0)", "MATCH(\"?d\",{\"ab\",\"cd\"},0)", "MATCH(0,{1,2,3})",
+    "MATCH(4,{1,2,3},1)", "LOOKUP(\"b\",{\"a\",\"b\",\"c\"},{1,2,3})", "LOOKUP(0,{1,2,3},{4,5,6})",
+    "LOOKUP(9,{1,2,3})", "HLOOKUP(2.5,{1,2,3;10,20,30},2)", "HLOOKUP(2,{1,2,3;10,20,30},3)",
+    "VLOOKUP(\"B\",{\"a\",1;\"b\",2},2,FALSE)", "VLOOKUP(2,{1,10;2,20},0)", "CHOOSE(3,\"a\",\"b\",\"c\")",
+    "ADDRESS(1,1)", "ADDRESS(2,3,4)", "ADDRESS(2,3,2)", "ADDRESS(2,3,3)", "ADDRESS(10,28,1,FALSE)",
+    "ADDRESS(1,1,1,TRUE,\"Sheet1\")", "ADDRESS(0,1)", "COLUMNS({1,2,3})", "ROWS({1,2,3})")
+add("date", "YEAR(DATEVALUE(\"7/4/1976\"))", "DAY(EOMONTH(DATE(2023,2,10),0))", "WEEKDAY(DATE(2024,2,29),2)",
+    "DAYS360(DATE(2024,2,29),DATE(2025,2,28))", "DAYS360(DATE(2024,2,29),DATE(2025,2,28),TRUE)",
+    "YEARFRAC(DATE(2024,12,31),DATE(2024,1,1),1)", "YEARFRAC(DATE(1900,1,1),DATE(2000,1,1),1)",
+    "YEARFRAC(DATE(2023,12,31),DATE(2024,12,31),1)", "EOMONTH(DATE(9999,12,1),0)", "EOMONTH(DATE(9999,12,1),1)",
+    "EDATE(DATE(1900,1,31),1)", "DATE(2024,1,1)-DATE(1900,1,1)", "DATE(1900,3,1)-DATE(1900,2,28)",
+    "WEEKDAY(DATE(1900,2,28))", "WEEKDAY(DATE(1900,3,1))", "TIME(0,0,86400)", "HOUR(TIME(23,59,59))",
+    "SECOND(TIME(1,2,3))", "MINUTE(\"12:34\")", "HOUR(\"abc\")", "DAY(\"2024-03-15\")")
+
 # --- masks: TEXT(value, mask) ---------------------------------------------
 MASKS = []
 
