@@ -735,15 +735,16 @@ std::optional<std::u16string> UpcECompress(std::u16string_view a)
     return std::nullopt;
 }
 
-// UPC-E takes the six UPC-E digits or the UPC-A number they compress, each
-// with or without its check digit as FCheckSum says.
+// UPC-E takes the six UPC-E digits (optionally after their number system) or
+// the UPC-A number they compress, each with or without its check digit as
+// FCheckSum says.
 std::optional<TEncodeResult> EncodeUPCE(const TVYXBarcode& bc, std::u16string_view text, char16_t numberSystem)
 {
     const bool supplied = !(bc.FCheckSum && bc.FCheckSumMethod != csmNone);
     const size_t dataLength = text.size() - (supplied ? 1 : 0);
     std::u16string e, upca;
-    if (dataLength == 6) {
-        e = text.substr(0, 6);
+    if (dataLength == 6 || (dataLength == 7 && text[0] == numberSystem)) {
+        e = text.substr(dataLength - 6, 6);
         upca = UpcEExpand(numberSystem, e);
     } else if (dataLength == 11 && text[0] == numberSystem) {
         upca = text.substr(0, 11);
