@@ -118,9 +118,14 @@ std::string Gs1Text(TRng& rng, std::string_view alphabet)
 
 std::string Gs1Expected(const TVYXBarcode& bc)
 {
-    std::string s = U8(bc.FText);
-    for (size_t p; (p = s.find("&FNC1;")) != std::string::npos;)
-        s.replace(p, 6, "\x1D");
+    const std::string text = U8(bc.FText);
+    std::string s;
+    size_t from = 0;
+    for (size_t p; (p = text.find("&FNC1;", from)) != std::string::npos; from = p + 6) {
+        s.append(text, from, p - from);
+        s += '\x1D';
+    }
+    s.append(text, from);
     return s;
 }
 
@@ -154,7 +159,7 @@ TEST(BarcodeDecode, LinearSymbolsReadBackToTheirText)
         {"EAN128C", abctEAN128C, F::Code128, [&](TRng& r) { return Gs1Text(r, cDigits); }, Gs1Expected, {}},
         // The reader wants two data characters or more.
         {"Codabar", abctCodabar, F::Codabar, [](TRng& r) { return RandomFrom(r, "0123456789-$:/.+", 2, 20); },
-         [](const TVYXBarcode& bc) { return "A" + U8(bc.FText) + "B"; },
+         [](const TVYXBarcode& bc) { return std::string(1, 'A').append(U8(bc.FText)).append(1, 'B'); },
          [](ZXing::DecodeHints& h) { h.setReturnCodabarStartEnd(true); }},
         {"EAN8", abctEAN8, F::EAN8, [&](TRng& r) { return RandomFrom(r, cDigits, 7, 7); }, EncodedText, {}},
         {"EAN13", abctEAN13, F::EAN13, [&](TRng& r) { return RandomFrom(r, cDigits, 12, 12); }, EncodedText, {}},

@@ -89,8 +89,9 @@ TEST(Barcode, CheckDigitsOfFixedLengthSymbologies)
         const std::string pattern = bc.MakeData();
         EXPECT_EQ(bc.FValid, c.Valid);
         EXPECT_EQ(pattern.empty(), !c.Valid);  // never a pattern for an invalid text
-        if (c.Valid)
+        if (c.Valid) {
             EXPECT_EQ(U8(bc.FTextCS), U8(c.TextCS));
+        }
     }
 }
 
