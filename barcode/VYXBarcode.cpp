@@ -19,11 +19,11 @@
 namespace {
 
 constexpr const char* cClassName = "TVYXBarcode";
-// Large enough for any real label, small enough that DoLines of a hostile value
-// stays a few megabytes.
-constexpr int cMaxModul = 1000;
+// Wider than any printed label needs, small enough that DoLines of the longest
+// text at the widest module stays some tens of megabytes.
+constexpr int cMaxModul = 100;
 // Longer texts are no barcode anyone can scan; refusing them bounds the pattern.
-constexpr size_t cMaxTextLength = 4096;
+constexpr size_t cMaxTextLength = 1024;
 
 struct TTypeInfo {
     std::string_view Name;

@@ -62,7 +62,7 @@ constexpr int cVYXBarcodeTypeCount = abctQR + 1;
 enum TfrxCheckSumMethod { csmNone, csmModulo10 };
 
 // How one pattern character is drawn.
-enum class TfrxBarLineType { white, black, black_half };
+enum class TfrxBarLineType : unsigned char { white, black, black_half };
 
 // The name of a type as stored in documents and report templates ("EAN13").
 std::string_view VYXBarcodeTypeName(TVYXBarcodeType type);
@@ -87,7 +87,8 @@ public:
     void Assign(const TVYXBarcode& source);
     void SetText(std::u16string_view text) { FText = text; }
 
-    // Encodes FText into a pattern; empty when the text cannot be encoded.
+    // Encodes FText into a pattern; empty when the text cannot be encoded
+    // (texts above 1024 characters never are: no reader takes such a symbol).
     // Raises "TVYXBarcode: wrong BarcodeType" for abctUnknown and abctQR.
     void MakeData(std::string& pattern);
     std::string MakeData();

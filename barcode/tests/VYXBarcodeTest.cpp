@@ -120,6 +120,10 @@ TEST(Barcode, FailureRules)
         EXPECT_EQ(bc.MakeData(), "");
         EXPECT_FALSE(bc.FValid);
     }
+    TVYXBarcode tooLong = Make(abct128B, std::u16string(1025, u'a'));
+    EXPECT_EQ(tooLong.MakeData(), "");
+    tooLong.FText.pop_back();
+    EXPECT_EQ(tooLong.GetWidth(), (1024 + 2) * 11 + 13);
     // Types without an encoder raise; abctUnknown only once its digits passed the test.
     TVYXBarcode unknown = Make(abctUnknown, u"abc");
     EXPECT_EQ(unknown.MakeData(), "");
