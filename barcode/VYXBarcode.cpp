@@ -1006,3 +1006,18 @@ void TVYXBarcode::DoLines(std::string_view pattern, std::vector<TfrxBarLineType>
         lines.insert(lines.end(), static_cast<size_t>(width), kind);
     }
 }
+
+std::vector<TVYXBarRun> TVYXBarcode::BarRuns(std::string_view pattern) const
+{
+    std::vector<TVYXBarRun> runs;
+    int x = 0;
+    for (char c : pattern) {
+        int width = 0;
+        TfrxBarLineType kind;
+        OneBarProps(c, width, kind);
+        if (kind != TfrxBarLineType::white && width > 0)
+            runs.push_back({x, width, kind});
+        x += width;
+    }
+    return runs;
+}

@@ -71,6 +71,14 @@ TVYXBarcodeType VYXBarcodeTypeByName(std::string_view name);
 // Whether the type accepts digits only.
 bool VYXBarcodeDigitsOnly(TVYXBarcodeType type);
 
+// One bar of a pattern: where it starts and how wide it is, in drawing units.
+// Drawing code paints these as rectangles instead of walking unit by unit.
+struct TVYXBarRun {
+    int FX = 0;
+    int FWidth = 0;
+    TfrxBarLineType FKind = TfrxBarLineType::black;
+};
+
 class TVYXBarcode {
 public:
     bool FCheckSum = true;                          // append a check digit where one is allowed
@@ -102,6 +110,8 @@ public:
     // Width and kind of one pattern character; raises "TVYXBarcode: internal Error"
     // for a character outside the pattern language.
     void OneBarProps(char code, int& width, TfrxBarLineType& lineType) const;
+    // The black bars of a pattern, left to right (gaps are what lies between).
+    std::vector<TVYXBarRun> BarRuns(std::string_view pattern) const;
 
 private:
     void MakeModules();

@@ -27,28 +27,6 @@ void FillBlack(TVYXGrayImage& image, int x, int y, int w, int h)
         std::fill_n(image.FPixels.begin() + static_cast<std::ptrdiff_t>(row) * image.FWidth + x, w, 0);
 }
 
-// One run of equal line kinds: SVG and the raster both draw bars, not units.
-struct TBarRun {
-    int X;
-    int Width;
-    TfrxBarLineType Kind;
-};
-
-std::vector<TBarRun> BarRuns(const TVYXBarcode& barcode, std::string_view pattern)
-{
-    std::vector<TBarRun> runs;
-    int x = 0;
-    for (char c : pattern) {
-        int width = 0;
-        TfrxBarLineType kind;
-        barcode.OneBarProps(c, width, kind);
-        if (kind != TfrxBarLineType::white && width > 0)
-            runs.push_back({x, width, kind});
-        x += width;
-    }
-    return runs;
-}
-
 std::string SvgHeader(int width, int height)
 {
     std::string w = std::to_string(width), h = std::to_string(height);
@@ -81,9 +59,9 @@ TVYXGrayImage VYXRenderBars(const TVYXBarcode& barcode, std::string_view pattern
     const std::int64_t units = barcode.GetWidth(pattern);
     TVYXGrayImage image = WhiteImage((units + 2 * std::int64_t{quiet}) * scale, height + 2 * std::int64_t{quiet} * scale);
     const int top = quiet * scale;
-    for (const TBarRun& run : BarRuns(barcode, pattern)) {
-        const int half = run.Kind == TfrxBarLineType::black_half ? height / 2 : 0;
-        FillBlack(image, (quiet + run.X) * scale, top + half, run.Width * scale, height - half);
+    for (const TVYXBarRun& run : barcode.BarRuns(pattern)) {
+        const int half = run.FKind == TfrxBarLineType::black_half ? height / 2 : 0;
+        FillBlack(image, (quiet + run.FX) * scale, top + half, run.FWidth * scale, height - half);
     }
     return image;
 }
@@ -106,9 +84,9 @@ std::string VYXBarsToSvg(const TVYXBarcode& barcode, std::string_view pattern, i
     height = std::max(height, 2);
     quiet = std::max(quiet, 0);
     std::string svg = SvgHeader(barcode.GetWidth(pattern) + 2 * quiet, height + 2 * quiet);
-    for (const TBarRun& run : BarRuns(barcode, pattern)) {
-        const int half = run.Kind == TfrxBarLineType::black_half ? height / 2 : 0;
-        SvgRect(svg, quiet + run.X, quiet + half, run.Width, height - half);
+    for (const TVYXBarRun& run : barcode.BarRuns(pattern)) {
+        const int half = run.FKind == TfrxBarLineType::black_half ? height / 2 : 0;
+        SvgRect(svg, quiet + run.FX, quiet + half, run.FWidth, height - half);
     }
     return svg + "\"/>\n</svg>\n";
 }

@@ -270,6 +270,12 @@ TEST(Barcode, LinesAndAssign)
     EXPECT_EQ(lines[2], TfrxBarLineType::white);
     EXPECT_EQ(lines[14], TfrxBarLineType::black_half);
     EXPECT_EQ(bc.GetWidth("5061A0"), 18);
+    const std::vector<TVYXBarRun> runs = bc.BarRuns("5061A0");
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[1].FX, 4);
+    EXPECT_EQ(runs[1].FWidth, 5);
+    EXPECT_EQ(runs[2].FX, 14);
+    EXPECT_EQ(runs[2].FKind, TfrxBarLineType::black_half);
 }
 
 TEST(Barcode, PicturesOfBarsAndModules)
