@@ -15,6 +15,8 @@
 // - Symbologies built from 1- to 4-module elements (Code 128, GS1-128, Code 93,
 //   EAN, UPC and the add-ons) always use 1, 2, 3 and 4 x FModul whatever the
 //   ratio: any other ratio would print a symbol no scanner reads as intended.
+//   MSI clamps its ratio to 2..3 like the other narrow/wide types; POSTNET
+//   draws its gaps one wide module (ratio at least 1) after each bar.
 // - A mandatory check digit (EAN, UPC, POSTNET, Code 93, Code 128) is always
 //   computed. With FCheckSum set the text must lack it; with FCheckSum off (or
 //   method csmNone) the text must carry it and it must be right.
