@@ -15,6 +15,7 @@ using TAddCommand = void (*)(CLI::App&);
 constexpr TAddCommand cCommands[] = {
     AddInfoCommand,
     AddEvalCommand,
+    AddBarcodeCommand,
 };
 }  // namespace
 
