@@ -232,7 +232,62 @@ void TVYXGraphicRoundRect::Assign(const TVYXGraphicObj& other)
         ArcSize = o->ArcSize;
 }
 
+// ---- Creating and copying ----
+
+std::unique_ptr<TVYXGraphicObj> VYXCreateGraphicObj(TVYXGraphicType type, TVYXShapeType* shapeType,
+                                                    TVYXPicture* picture)
+{
+    switch (type) {
+    case agtUnknown: return nullptr;
+    case agtLine: return std::make_unique<TVYXGraphicLine>();
+    case agtRotate: return std::make_unique<TVYXGraphicRotate>();
+    case agtShape: return std::make_unique<TVYXGraphicShape>(shapeType);
+    case agtPicture: return std::make_unique<TVYXGraphicPicture>(picture);
+    case agtBarcode: return std::make_unique<TVYXGraphicBarcode>();
+    case agtRectangle: return std::make_unique<TVYXGraphicRectangle>();
+    case agtHorizLine: return std::make_unique<TVYXGraphicHorizLine>();
+    case agtRoundRect: return std::make_unique<TVYXGraphicRoundRect>();
+    case agtEllipse: return std::make_unique<TVYXGraphicEllipse>();
+    }
+    return nullptr;
+}
+
+std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, TVYXPictures* pictures,
+                                                  TVYXShapeTypes* shapeTypes)
+{
+    TVYXShapeType* shapeType = nullptr;
+    TVYXPicture* picture = nullptr;
+    TVYXPicture* fill = nullptr;
+    if (const auto* shape = dynamic_cast<const TVYXGraphicShape*>(&source)) {
+        if (shapeTypes && shape->ShapeType)
+            shapeType = &shapeTypes->AddIfNotHas(*shape->ShapeType);
+        if (pictures && shape->Picture)
+            fill = &pictures->AddIfNotHas(*shape->Picture);
+    } else if (const auto* pic = dynamic_cast<const TVYXGraphicPicture*>(&source)) {
+        if (pictures && pic->Picture() && source.Type_() == agtPicture)
+            picture = &pictures->AddIfNotHas(*pic->Picture());
+    }
+    std::unique_ptr<TVYXGraphicObj> copy = VYXCreateGraphicObj(source.Type_(), shapeType, picture);
+    if (!copy)
+        return nullptr;
+    copy->Assign(source);
+    if (fill)
+        static_cast<TVYXGraphicShape&>(*copy).SetPicture(fill);
+    return copy;
+}
+
 // ---- The list ----
+
+void TVYXGraphicObjList::Assign(const TVYXGraphicObjList& other)
+{
+    if (&other == this)
+        return;
+    FItems.clear();
+    for (const auto& o : other.FItems)
+        if (!o->DoNotCopy)
+            if (auto copy = VYXCopyGraphicObj(*o, Pictures, ShapeTypes))
+                Add(std::move(copy));
+}
 
 TVYXGraphicObj& TVYXGraphicObjList::Add(std::unique_ptr<TVYXGraphicObj> obj)
 {

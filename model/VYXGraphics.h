@@ -236,6 +236,15 @@ public:
     TVYXGraphicType Type_() const override { return agtEllipse; }
 };
 
+// A new object of that kind (nullptr for agtUnknown). A shape takes `shapeType`, a picture
+// object `picture`; both must belong to the stores of the document the object goes into.
+std::unique_ptr<TVYXGraphicObj> VYXCreateGraphicObj(TVYXGraphicType type, TVYXShapeType* shapeType = nullptr,
+                                                    TVYXPicture* picture = nullptr);
+// A copy of `source` for a document with the given stores: its shape type and pictures are
+// mapped through their AddIfNotHas; without stores the copy has no shape type or picture.
+std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, TVYXPictures* pictures,
+                                                  TVYXShapeTypes* shapeTypes);
+
 // An owning list of graphic objects with the shared stores they draw from.
 class TVYXGraphicObjList {
 public:
@@ -245,6 +254,8 @@ public:
     TVYXShapeTypes* ShapeTypes;  // borrowed
 
     TVYXGraphicObj& Add(std::unique_ptr<TVYXGraphicObj> obj);
+    // Replaces the items by copies of `other`'s (see VYXCopyGraphicObj); DoNotCopy items are left out.
+    void Assign(const TVYXGraphicObjList& other);
     TVYXGraphicObj* FindShapeById(int shapeId) const;
     TVYXGraphicShape* FindWatermark() const;
     // The topmost object whose rotated box contains (x, y) in points.

@@ -246,4 +246,36 @@ TEST(GraphicObjects, RotatedBoxAndHit)
     EXPECT_NE(taken, nullptr);
 }
 
+TEST(GraphicObjects, CopyBetweenDocumentsMapsSharedData)
+{
+    TVYXPictures srcPictures, dstPictures;
+    TVYXShapeTypes srcTypes, dstTypes;
+    TVYXMemoryStream s(Data("poi-drawing-image7.png"));
+    TVYXPicture& png = srcPictures.AddPicture(s);
+    TVYXGraphicObjList src(&srcPictures, &srcTypes);
+    auto& pic = static_cast<TVYXGraphicPicture&>(src.Add(VYXCreateGraphicObj(agtPicture, nullptr, &png)));
+    pic.FlipX = true;
+    auto& shape = static_cast<TVYXGraphicShape&>(src.Add(VYXCreateGraphicObj(agtShape, srcTypes.Add("heart"))));
+    shape.SetPicture(&png);
+    shape.FillColor = 0x123456;
+    shape.Adjust = {1, 2};
+    src.Add(VYXCreateGraphicObj(agtEllipse)).DoNotCopy = true;
+
+    TVYXGraphicObjList dst(&dstPictures, &dstTypes);
+    dst.Assign(src);
+    ASSERT_EQ(dst.Count(), 2);
+    EXPECT_EQ(dstPictures.Count(), 1);  // one stored copy serves both objects
+    EXPECT_EQ(dstTypes.Count(), 1);
+    auto& pic2 = dynamic_cast<TVYXGraphicPicture&>(dst.GetItems(0));
+    EXPECT_TRUE(pic2.FlipX);
+    EXPECT_EQ(pic2.Picture(), &dstPictures.GetItems(0));
+    EXPECT_EQ(dstPictures.GetItems(0).RefCount, 2);
+    auto& shape2 = dynamic_cast<TVYXGraphicShape&>(dst.GetItems(1));
+    EXPECT_EQ(shape2.ShapeType, dstTypes.Find("heart"));
+    EXPECT_EQ(shape2.FillColor, 0x123456u);
+    EXPECT_EQ(shape2.Adjust, (std::vector<int>{1, 2}));
+    EXPECT_NE(shape2.Id, shape.Id);
+    EXPECT_EQ(dst.FindShapeById(shape2.ShapeId), &shape2);
+}
+
 }  // namespace
