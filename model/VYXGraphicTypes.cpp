@@ -2,10 +2,12 @@
 #include "model/VYXGraphicTypes.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "model/VYXPictureDecode.h"
 #include "model/VYXPresetShapes.h"
+#include "model/VYXVmlShapes.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
@@ -332,7 +334,10 @@ bool TVYXPictures::Remove(TVYXPicture& picture)
 
 TVYXGrShapePath TVYXShapeType::CalcPath(double width, double height, const std::vector<int>* adjust) const
 {
-    return VYXPresetShapePath(Id, width, height, adjust && !adjust->empty() ? adjust : &Adjust);
+    const std::vector<int>& adj = adjust && !adjust->empty() ? *adjust : Adjust;
+    if (!VmlPath.empty())
+        return VYXVmlShapePath(VmlPath, Formulas, CoordsWidth, CoordsHeight, adj, width, height);
+    return VYXPresetShapePath(Id, width, height, &adj);
 }
 
 TVYXShapeType* TVYXShapeTypes::Add(std::string_view id)
@@ -349,6 +354,44 @@ TVYXShapeType* TVYXShapeTypes::Add(std::string_view id)
     FItems.push_back(std::move(type));
     CurrShape = FItems.back().get();
     return CurrShape;
+}
+
+namespace {
+// "a,b,c" as integers; an empty item is 0.
+std::vector<int> IntList(std::string_view text)
+{
+    std::vector<int> out;
+    if (text.empty())
+        return out;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t comma = std::min(text.find(',', pos), text.size());
+        out.push_back(std::atoi(std::string(text.substr(pos, comma - pos)).c_str()));
+        if (comma >= text.size())
+            return out;
+        pos = comma + 1;
+    }
+}
+}  // namespace
+
+TVYXShapeType& TVYXShapeTypes::Add(const TVYXVmlShapeDef& def)
+{
+    auto type = std::make_unique<TVYXShapeType>();
+    type->Owner = this;
+    type->Id = def.Id;
+    type->Adjust = IntList(def.Adj);
+    for (const std::string& f : def.Formulas)
+        type->Formulas.push_back(VYXParseShapeFormula(f));
+    const std::vector<int> size = IntList(def.CoordSize);
+    if (size.size() == 2 && size[0] > 0 && size[1] > 0) {
+        type->CoordsWidth = size[0];
+        type->CoordsHeight = size[1];
+    }
+    type->VmlPath = def.Path;
+    type->TextBoxRect = def.TextBoxRect;
+    FItems.push_back(std::move(type));
+    CurrShape = FItems.back().get();
+    return *CurrShape;
 }
 
 TVYXShapeType* TVYXShapeTypes::Find(std::string_view id) const

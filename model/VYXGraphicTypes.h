@@ -207,10 +207,27 @@ enum TVYXShapeFmlaOp {
     asfoCosAtan2, asfoSinAtan2, asfoSqrt, asfoSumAngle, asfoEllipse, asfoTan
 };
 
-class TVYXShapeTypes;
+enum TVYXShapeFmlaValKind {
+    asfvConst, asfvFormula, asfvAdjust, asfvWidth, asfvHeight, asfvXCenter, asfvYCenter, asfvXLimo, asfvYLimo,
+    asfvPixelWidth, asfvPixelHeight, asfvPixelLineWidth, asfvEmuWidth, asfvEmuHeight, asfvEmuWidth2, asfvEmuHeight2,
+    asfvLineDrawn, asfvHasFill, asfvHasStroke
+};
 
-// A shape type: a preset geometry by name (e.g. "rightArrow") with its default
-// adjust values. Its path for a box comes from the preset geometry interpreter.
+struct TVYXShapeFmlaVal {
+    TVYXShapeFmlaValKind Kind = asfvConst;
+    double Value = 0;  // the constant, or the index of the formula or adjust value
+};
+
+struct TVYXShapeFormula {
+    TVYXShapeFmlaOp Op = asfoVal;
+    TVYXShapeFmlaVal Args[3];
+};
+
+class TVYXShapeTypes;
+struct TVYXVmlShapeDef;
+
+// A shape type: a preset geometry by name (e.g. "rightArrow"), or a legacy definition
+// with formulas and a path in its own coordinate space, and its default adjust values.
 class TVYXShapeType {
 public:
     int RefCount = 0;
@@ -219,6 +236,12 @@ public:
     std::vector<int> Adjust;  // default adjust values
     bool Filled = true;
     bool ArrowsOk = false;
+    // Legacy definitions only (VmlPath not empty).
+    std::vector<TVYXShapeFormula> Formulas;
+    std::string VmlPath;
+    double CoordsWidth = 21600;
+    double CoordsHeight = 21600;
+    std::string TextBoxRect;
 
     // The outline for a box of width × height (any unit), with the object's adjust
     // values overriding the defaults. Empty for an unknown id.
@@ -230,6 +253,8 @@ public:
     TVYXShapeType* CurrShape = nullptr;  // borrowed
     // Adds the preset geometry `id`; nullptr when there is no such preset.
     TVYXShapeType* Add(std::string_view id);
+    // Adds a legacy definition; raises "Invalid shape formula" on a formula it cannot read.
+    TVYXShapeType& Add(const TVYXVmlShapeDef& def);
     TVYXShapeType* Find(std::string_view id) const;
     // The stored type of the same id, else a stored copy.
     TVYXShapeType& AddIfNotHas(const TVYXShapeType& shapeType);
