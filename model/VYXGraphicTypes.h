@@ -202,6 +202,12 @@ struct TVYXGrShapePathItem {
 };
 using TVYXGrShapePath = std::vector<TVYXGrShapePathItem>;
 
+// Appends an elliptical arc about (cx, cy) as cubic pieces of at most 90°, from the
+// parameter angle `start` over `sweep` (radians, positive turning from x towards y).
+// Returns the end point in (endX, endY).
+void VYXAppendArc(TVYXGrShapePath& path, double cx, double cy, double rx, double ry, double start, double sweep,
+                  double& endX, double& endY);
+
 enum TVYXShapeFmlaOp {
     asfoVal, asfoSum, asfoProd, asfoMid, asfoAbs, asfoMin, asfoMax, asfoIf, asfoMod, asfoAtan2, asfoSin, asfoCos,
     asfoCosAtan2, asfoSinAtan2, asfoSqrt, asfoSumAngle, asfoEllipse, asfoTan

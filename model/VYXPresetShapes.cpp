@@ -477,20 +477,7 @@ void ArcTo(TVYXGrShapePath& out, double& cx, double& cy, double wR, double hR, d
     }
     const double ex = cx - wR * std::cos(t1);
     const double ey = cy - hR * std::sin(t1);
-    const int pieces = std::max(1, static_cast<int>(std::ceil(std::abs(dt) / (std::numbers::pi / 2) - 1e-9)));
-    const double step = dt / pieces;
-    const double k = 4.0 / 3.0 * std::tan(step / 4);
-    double t = t1;
-    for (int i = 0; i < pieces; ++i) {
-        const double u = t + step;
-        const double x0 = std::cos(t), y0 = std::sin(t), x3 = std::cos(u), y3 = std::sin(u);
-        Push(out, agspcCurveTo,
-             {ex + wR * (x0 - k * y0), ey + hR * (y0 + k * x0), ex + wR * (x3 + k * y3), ey + hR * (y3 - k * x3),
-              ex + wR * x3, ey + hR * y3});
-        t = u;
-    }
-    cx = ex + wR * std::cos(t);
-    cy = ey + hR * std::sin(t);
+    VYXAppendArc(out, ex, ey, wR, hR, t1, dt, cx, cy);
 }
 
 }  // namespace

@@ -243,28 +243,6 @@ void Emit(TVYXGrShapePath& out, TVYXGrShapePathCommand cmd, std::initializer_lis
     out.push_back({cmd, std::vector<double>(coords)});
 }
 
-// An elliptical arc as cubic pieces of at most 90°, angles in radians on the page.
-void Arc(TVYXGrShapePath& out, double cx, double cy, double rx, double ry, double a1, double sweep, double& px,
-         double& py)
-{
-    if (sweep == 0)
-        return;
-    const int pieces = std::max(1, int(std::ceil(std::abs(sweep) / (std::numbers::pi / 2) - 1e-9)));
-    const double step = sweep / pieces;
-    const double k = 4.0 / 3.0 * std::tan(step / 4);
-    double t = a1;
-    for (int i = 0; i < pieces; ++i) {
-        const double u = t + step;
-        const double x0 = std::cos(t), y0 = std::sin(t), x3 = std::cos(u), y3 = std::sin(u);
-        Emit(out, agspcCurveTo,
-             {cx + rx * (x0 - k * y0), cy + ry * (y0 + k * x0), cx + rx * (x3 + k * y3), cy + ry * (y3 - k * x3),
-              cx + rx * x3, cy + ry * y3});
-        t = u;
-    }
-    px = cx + rx * std::cos(t);
-    py = cy + ry * std::sin(t);
-}
-
 }  // namespace
 
 bool VYXShapeFmlaOperator(std::string_view name, TVYXShapeFmlaOp& op)
@@ -328,6 +306,16 @@ TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXSha
     double px = 0, py = 0;          // current point, box units
     double startX = 0, startY = 0;  // of the sub-path
     bool open = false;               // something was emitted since the last End
+    // An arc from the parameter angle a1, reached by a move (starting a sub-path) or a line.
+    auto arc = [&](double cx, double cy, double rx, double ry, double a1, double sweep, bool move) {
+        const double x = cx + rx * std::cos(a1), y = cy + ry * std::sin(a1);
+        Emit(out, move ? agspcMoveTo : agspcLineTo, {x, y});
+        if (move) {
+            startX = x;
+            startY = y;
+        }
+        VYXAppendArc(out, cx, cy, rx, ry, a1, sweep, px, py);
+    };
     for (const TPathStep& step : TokenizePath(path)) {
         std::vector<double> v;
         for (const auto& val : step.Values)
@@ -390,13 +378,7 @@ TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXSha
                 double sweep = FdToRad(v[i + 5]);
                 if (std::abs(sweep) > 2 * std::numbers::pi)
                     sweep = std::copysign(2 * std::numbers::pi, sweep);
-                const double sxp = cx + rx * std::cos(a1), syp = cy + ry * std::sin(a1);
-                Emit(out, step.Cmd == pcAL && i == 0 ? agspcMoveTo : agspcLineTo, {sxp, syp});
-                if (step.Cmd == pcAL && i == 0) {
-                    startX = sxp;
-                    startY = syp;
-                }
-                Arc(out, cx, cy, rx, ry, a1, sweep, px, py);
+                arc(cx, cy, rx, ry, a1, sweep, step.Cmd == pcAL && i == 0);
             }
             open = true;
             break;
@@ -419,14 +401,7 @@ TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXSha
                     sweep += 2 * std::numbers::pi;
                 if (!clockwise && sweep >= 0)
                     sweep -= 2 * std::numbers::pi;
-                const double sxp = cx + rx * std::cos(a1), syp = cy + ry * std::sin(a1);
-                const bool move = (step.Cmd == pcAR || step.Cmd == pcWR) && i == 0;
-                Emit(out, move ? agspcMoveTo : agspcLineTo, {sxp, syp});
-                if (move) {
-                    startX = sxp;
-                    startY = syp;
-                }
-                Arc(out, cx, cy, rx, ry, a1, sweep, px, py);
+                arc(cx, cy, rx, ry, a1, sweep, (step.Cmd == pcAR || step.Cmd == pcWR) && i == 0);
             }
             open = true;
             break;
