@@ -834,6 +834,11 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
         {agldsDash, {4, 3}},      {agldsDashDot, {4, 3, 1, 3}},    {agldsLongDash, {8, 3}},
         {agldsLongDashDot, {8, 3, 1, 3}}, {agldsLongDashDotDot, {8, 3, 1, 3, 1, 3}},
     };
+    // A broken definition (overflowing formulas) must not put the context into its error state.
+    for (const TVYXGrShapePathItem& item : path)
+        for (double v : item.Coords)
+            if (!std::isfinite(v) || std::abs(v) > 1e7)
+                return;
     std::vector<double> dash;
     for (const TDash& d : dashes)
         if (d.Style == shape.LineDashStyle)
