@@ -436,6 +436,23 @@ TVYXShapeType& TVYXShapeTypes::AddIfNotHas(const TVYXShapeType& shapeType)
     return *FItems.back();
 }
 
+TVYXShapeFormula TVYXShapeTypes::ParseFormula(std::string_view text)
+{
+    return VYXParseShapeFormula(text);
+}
+
+bool TVYXShapeTypes::GetOperator(std::string_view name, TVYXShapeFmlaOp& op)
+{
+    return VYXShapeFmlaOperator(name, op);
+}
+
+double TVYXShapeTypes::GetValue(const TVYXShapeType& type, int index, double width, double height)
+{
+    const std::vector<double> values =
+        VYXEvalShapeFormulas(type.Formulas, type.CoordsWidth, type.CoordsHeight, type.Adjust, width, height);
+    return index >= 0 && std::size_t(index) < values.size() ? values[std::size_t(index)] : 0;
+}
+
 TVYXShapeType& TVYXShapeTypes::AddIfNotHasTextBox()
 {
     if (TVYXShapeType* found = Find("rect"))

@@ -266,6 +266,11 @@ public:
     TVYXShapeType& AddIfNotHas(const TVYXShapeType& shapeType);
     // The rectangle a text box is drawn with.
     TVYXShapeType& AddIfNotHasTextBox();
+    // Legacy formulas: parse one ("sum #0 0 10800"; raises "Invalid shape formula"),
+    // look up an operator keyword, and the value of formula `index` of a type for a box in points.
+    static TVYXShapeFormula ParseFormula(std::string_view text);
+    static bool GetOperator(std::string_view name, TVYXShapeFmlaOp& op);
+    static double GetValue(const TVYXShapeType& type, int index, double width, double height);
     int Count() const { return static_cast<int>(FItems.size()); }
 
 private:

@@ -109,6 +109,12 @@ TEST(VmlShapes, ShapeTypeFromDefinition)
     EXPECT_EQ(Points(t.CalcPath(216, 216)), (P{{162, 0}, {162, 54}, {0, 54}}));
     const std::vector<int> adj = {10800, 10800};
     EXPECT_EQ(Points(t.CalcPath(216, 216, &adj)), (P{{108, 0}, {108, 108}, {0, 108}}));
+    EXPECT_EQ(TVYXShapeTypes::GetValue(t, 1, 100, 100), 5400);
+    EXPECT_EQ(TVYXShapeTypes::GetValue(t, 7, 100, 100), 0);
+    TVYXShapeFmlaOp op{};
+    EXPECT_TRUE(TVYXShapeTypes::GetOperator("sumangle", op));
+    EXPECT_EQ(op, asfoSumAngle);
+    EXPECT_EQ(TVYXShapeTypes::ParseFormula("val @3").Args[0].Kind, asfvFormula);
     def.Formulas = {"bogus 1"};
     EXPECT_THROW(types.Add(def), VYXException);
     EXPECT_EQ(types.Count(), 1);
