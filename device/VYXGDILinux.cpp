@@ -238,6 +238,14 @@ extern "C" const char* __lsan_default_suppressions()
 
 // ---- The device ----
 
+namespace {
+struct TShapedGlyph {
+    unsigned Glyph;
+    int Advance, XOff, YOff;  // font units
+    unsigned Cluster;         // index of the first UTF-16 unit of its text
+};
+}  // namespace
+
 struct TVYXGDILinux::TImpl {
     int Dpi = 96;
     TVYXBitmap Bitmap;
@@ -245,6 +253,7 @@ struct TVYXGDILinux::TImpl {
     cairo_t* Cr = nullptr;
     cairo_font_options_t* FontOptions = nullptr;
     hb_buffer_t* Buffer = nullptr;
+    std::vector<TShapedGlyph> Glyphs;  // the last shaped text
     std::map<std::string, std::unique_ptr<TFace>> Faces;  // key: family '|' bold italic
     TFace* Face = nullptr;                                 // borrowed from Faces
     double PixSize = 16;                                   // em size of the current font in pixels
@@ -324,15 +333,56 @@ struct TVYXGDILinux::TImpl {
         return *Faces.emplace(std::move(key), std::move(face)).first->second;
     }
 
-    // Shapes `text` into Buffer; positions in font units.
+    // Shapes `text` into Glyphs, one HarfBuzz run per script (punctuation and marks join
+    // the run they sit in); runs stay in logical order, glyphs inside a run in visual order.
+    // Positions are in font units.
     void Shape(std::u16string_view text)
     {
+        Glyphs.clear();
+        hb_unicode_funcs_t* funcs = hb_unicode_funcs_get_default();
+        std::size_t start = 0;
+        hb_script_t script = HB_SCRIPT_COMMON;
+        for (std::size_t i = 0; i < text.size();) {
+            char32_t cp = text[i];
+            std::size_t len = 1;
+            if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+                len = 2;
+            }
+            const hb_script_t s = hb_unicode_script(funcs, cp);
+            if (s != HB_SCRIPT_COMMON && s != HB_SCRIPT_INHERITED && s != HB_SCRIPT_UNKNOWN) {
+                if (script == HB_SCRIPT_COMMON) {
+                    script = s;
+                } else if (s != script) {
+                    ShapeRun(text, start, i, script);
+                    start = i;
+                    script = s;
+                }
+            }
+            i += len;
+        }
+        ShapeRun(text, start, text.size(), script);
+    }
+
+    void ShapeRun(std::u16string_view text, std::size_t start, std::size_t end, hb_script_t script)
+    {
         static const hb_feature_t noKern = {HB_TAG('k', 'e', 'r', 'n'), 0, 0, ~0u};
+        if (end <= start)
+            return;
         hb_buffer_clear_contents(Buffer);
-        hb_buffer_add_utf16(Buffer, reinterpret_cast<const std::uint16_t*>(text.data()), int(text.size()), 0,
-                            int(text.size()));
+        // The whole text is passed as context so that joining looks across run ends.
+        hb_buffer_add_utf16(Buffer, reinterpret_cast<const std::uint16_t*>(text.data()), int(text.size()),
+                            unsigned(start), int(end - start));
+        hb_buffer_set_script(Buffer, script);
+        const hb_direction_t dir = hb_script_get_horizontal_direction(script);
+        hb_buffer_set_direction(Buffer, dir == HB_DIRECTION_INVALID ? HB_DIRECTION_LTR : dir);
         hb_buffer_guess_segment_properties(Buffer);
         hb_shape(Face->HbFont, Buffer, &noKern, 1);
+        unsigned n = 0;
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(Buffer, &n);
+        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(Buffer, &n);
+        for (unsigned i = 0; i < n; ++i)
+            Glyphs.push_back({info[i].codepoint, pos[i].x_advance, pos[i].x_offset, pos[i].y_offset, info[i].cluster});
     }
 
     static bool Cached(std::u16string_view text)
@@ -352,11 +402,9 @@ struct TVYXGDILinux::TImpl {
             if (c >= cCachedChars) {
                 spaces = int(std::count(text.begin(), text.end(), u' '));
                 Shape(text);
-                unsigned n = 0;
-                const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(Buffer, &n);
                 double units = 0;
-                for (unsigned i = 0; i < n; ++i)
-                    units += pos[i].x_advance;
+                for (const TShapedGlyph& g : Glyphs)
+                    units += g.Advance;
                 return units / Face->UnitsPerEm * PixSize;
             }
             sum += Face->Advance[c];
@@ -574,14 +622,11 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
         }
     } else {
         d.Shape(text);
-        unsigned n = 0;
-        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(d.Buffer, &n);
-        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(d.Buffer, &n);
         const double k = s / f.UnitsPerEm;
-        for (unsigned i = 0; i < n; ++i) {
-            glyphs.push_back({info[i].codepoint, pen + pos[i].x_offset * k, -pos[i].y_offset * k});
-            pen += pos[i].x_advance * k;
-            if (info[i].cluster < text.size() && text[info[i].cluster] == u' ' && d.JustCount > 0) {
+        for (const TShapedGlyph& g : d.Glyphs) {
+            glyphs.push_back({g.Glyph, pen + g.XOff * k, -g.YOff * k});
+            pen += g.Advance * k;
+            if (g.Cluster < text.size() && text[g.Cluster] == u' ' && d.JustCount > 0) {
                 pen += d.JustExtra;
                 --d.JustCount;
             }
