@@ -177,7 +177,7 @@ void AddTestSheetCommand(CLI::App& app)
     static bool listFonts = false;
     cmd->add_option("output", output, "PNG file to write")->required();
     cmd->add_option("--picture", picture, "A picture file to draw instead of the generated one");
-    cmd->add_option("--dpi", dpi, "Resolution in pixels per inch")->check(CLI::Range(24, 600));
+    cmd->add_option("--dpi", dpi, "Resolution in pixels per inch (text and shapes scale, the page layout does not)")->check(CLI::Range(24, 600));
     cmd->add_flag("--fonts", listFonts, "List how the common font families are substituted");
     cmd->callback([] {
         if (listFonts)
