@@ -8,9 +8,9 @@
 // way. TextOutF places every glyph at the advance TextWidthF summed, so measured
 // and drawn widths agree to the pixel.
 //
-// Not supported: the symbol character set of "Wingdings" (the face resolves like any
-// other), synthetic bold and italic, picture crop, fill pictures of shapes, metafile
-// rendering (a frame with a cross stands in).
+// Not supported: per-character fallback to another face (a missing character draws the
+// face's empty-box glyph), synthetic bold and italic, bidi reordering of runs, picture
+// crop, fill pictures of shapes, metafile rendering (a frame with a cross stands in).
 #include "device/VYXGDILinux.h"
 
 #include <algorithm>
@@ -130,8 +130,12 @@ void MeasureFace(TFace& face)
         face.MaxWidth = ft->max_advance_width / upem;
         if (post)
             face.Slant = std::tan(-post->italicAngle / 65536.0 * std::numbers::pi / 180.0);
+        // Symbol faces ("Wingdings") keep their glyphs at U+F020..U+F0FF; text asks for 0x20..0xFF.
+        const bool symbol = ft->charmap && ft->charmap->encoding == FT_ENCODING_MS_SYMBOL;
         for (int c = 0; c < cCachedChars; ++c) {
-            const FT_UInt g = FT_Get_Char_Index(ft, FT_ULong(c));
+            FT_UInt g = FT_Get_Char_Index(ft, FT_ULong(c));
+            if (g == 0 && symbol)
+                g = FT_Get_Char_Index(ft, FT_ULong(0xF000 + c));
             FT_Fixed adv = 0;
             FT_Get_Advance(ft, g, FT_LOAD_NO_SCALE, &adv);
             face.Glyph[std::size_t(c)] = g;
