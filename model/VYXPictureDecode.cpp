@@ -392,7 +392,11 @@ std::unique_ptr<TVYXBitmap> DecodeBmp(std::string_view b)
         std::uint32_t n = clrUsed ? clrUsed : 1u << bpp;
         if (n > 256)
             Bad("BMP palette");
-        if (paletteAt + std::size_t(n) * paletteEntry > b.size())
+        // Writers that leave the count at 0 may still store a short palette: take what fits
+        // before the pixels; indexes beyond it are drawn black.
+        const std::size_t limit = std::min<std::size_t>(b.size(), std::max<std::size_t>(offBits, paletteAt));
+        n = std::min<std::uint32_t>(n, std::uint32_t((limit - std::min(limit, paletteAt)) / paletteEntry));
+        if (n == 0)
             Bad("BMP palette");
         for (std::uint32_t i = 0; i < n; ++i) {
             const auto* p = reinterpret_cast<const unsigned char*>(b.data() + paletteAt + i * paletteEntry);

@@ -332,4 +332,91 @@ TEST(GDILinux, PicturesShapesAndPng)
     EXPECT_THROW(gdi.SavePNG("/nonexistent-dir/x.png"), VYXException);
 }
 
+TEST(GDILinux, TextAlignmentBackgroundAndStrikeOut)
+{
+    const struct {
+        TXGDIHorizTextAlign H;
+        TXGDIVertTextAlign V;
+        const char* Name;
+    } cases[] = {
+        {xhtaLeft, xvtaTop, "left top"},          {xhtaCenter, xvtaBaseline, "centre baseline"},
+        {xhtaRight, xvtaBottom, "right bottom"},  {xhtaDefault, xvtaDefault, "defaults"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVYXGDILinux gdi;
+        gdi.SetSize(200, 80);
+        gdi.SetFont(Font(u"Arial", 20));
+        gdi.GetTextMetric();
+        const TVYXTextMetric m = gdi.TextMetric();
+        const double w = gdi.TextWidthF(u"HH");
+        gdi.SetTextAlign(c.H, c.V);
+        gdi.TextOutF(100, 40, u"HH");
+        const TInk ink = FindInk(*gdi.GetBitmap());
+        const double left = c.H == xhtaCenter ? 100 - w / 2 : c.H == xhtaRight ? 100 - w : 100;
+        const double baseline = c.V == xvtaBaseline ? 40 : c.V == xvtaBottom ? 40 - m.Descent : 40 + m.Ascent;
+        EXPECT_NEAR(ink.Left, left + 0.08 * 26.67, 2.5);  // H's left side bearing
+        EXPECT_NEAR(ink.Bottom + 1, baseline, 1);          // H sits on the baseline
+    }
+    // An opaque background fills the text cell with the brush; strike-out crosses the x-height.
+    TVYXGDILinux gdi;
+    gdi.SetSize(100, 40);
+    TVYXFontData f = Font(u"Arial", 12);
+    f.StrikeOut = true;
+    gdi.SetFont(f);
+    gdi.SetTransparentMode(false);
+    gdi.SetBrushColor(0xFFFF00);
+    gdi.TextOutF(10, 10, u"    ");
+    gdi.GetTextMetric();
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(12, 11), 0xFFFF00u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(12, 10 + int(gdi.TextMetric().CellHeight) + 1), cWhite);
+    const int strikeY = 10 + int(gdi.TextMetric().Ascent - 0.26 * 16);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(20, strikeY) & 0xFF, 0u);  // spaces alone show only the strike line
+}
+
+TEST(GDILinux, GraphicObjectsAtTheirSize)
+{
+    TVYXGDILinux gdi;
+    gdi.SetSize(200, 100);
+    TVYXPictures store;
+    auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(2, 2);
+    canvas->Bitmap()->Row(0)[0] = 0xFFFF0000;
+    TVYXPicture& pic = store.AddPicture(std::move(canvas));
+    TVYXGraphicPicture obj(&pic);  // 2 px at 96 dpi = 1.5 pt
+    obj.Width = 30;                 // 40 px
+    obj.Height = 30;
+    gdi.DrawF(0, 0, obj);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(5, 5), 0xFF0000u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(35, 35), cWhite);
+    obj.FlipX = true;
+    gdi.DrawF(50, 0, obj);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(85, 5), 0xFF0000u);  // the red corner moved to the right
+
+    TVYXGraphicEllipse ellipse;
+    ellipse.Width = 30;
+    ellipse.Height = 15;
+    ellipse.FillColor = 0x0000FF;
+    ellipse.SetAngle(90);  // now 20 px wide and 40 px high about the same centre
+    gdi.DrawF(100, 40, ellipse);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(120, 50), 0x0000FFu);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(103, 50), cWhite);
+
+    // A picture kept only as bytes shows a crossed frame.
+    TVYXMemoryStream wmf(VYXReadFile(std::string(VYX_SOURCE_DIR) + "/model/tests/data/poi-drawing-image1.wmf"));
+    TVYXGraphicPicture meta(&store.AddPicture(wmf));
+    gdi.DrawF(150, 50, meta);
+    EXPECT_LT(gdi.GetBitmap()->PixelRGB(150, 70) & 0xFF, 0xC0u);  // its left edge
+
+    // Printing keeps the target's size.
+    gdi.BeginPrint(0);
+    gdi.SetSize(10, 10);
+    EXPECT_EQ(gdi.GetBitmap()->Width(), 200);
+    gdi.EndPrint();
+    gdi.SetSize(10, 10);
+    EXPECT_EQ(gdi.GetBitmap()->Width(), 10);
+    // Copying from outside the source copies only what exists.
+    gdi.BitBlt(0, 0, gdi.Handle(), -5, -5, 100, 100);
+    gdi.BitBlt(0, 0, 0, 0, 0, 5, 5);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "layout/VYXGDIAbstract.h"
 #include "model/VYXErrors.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 
 namespace {
@@ -183,6 +184,56 @@ TEST(GDIAbstract, SelectionFrame)
     gdi.ClearText();
     gdi.DrawRotateBox(0, 40, 10, 60);
     EXPECT_NE(gdi.Text().find("DrawGrip 5.0 20.0 8"), std::string::npos);
+}
+
+TEST(GDIAbstract, TraceOfEveryDrawingCall)
+{
+    TVYXGDITrace gdi;
+    TVYXGDITrace& g = gdi;
+    g.SetSize(816, 1056);
+    g.Reset();
+    g.SetPaintColor(0x102030);
+    g.MoveToF(1, 2);
+    g.LineToF(3, 4);
+    g.RectOutlineF(1, 2, 3, 4);
+    g.CircleF(5, 6, 7);
+    g.CircleAlpha(5, 6, 7, 0.5, 0xFF0000);
+    g.EllipseF(1, 2, 3, 4);
+    g.DrawF(0, 0, 10, 10, TVYXBitmap(3, 2));
+    g.BeginMatrix();
+    g.RotateMatrix(TVYXGrEditCoords{0, 0, 10, 10}, 45);
+    g.EndMatrix();
+    g.BeginRow();
+    g.TextLabel(u"1", 10, 20, atlsVertLeft);
+    g.SaveHyperlink(0, 0, 5, 5, u"Top", true);
+    g.SetOpacity(128);
+    g.SetXorMode(true);
+    g.BitBlt(1, 2, 0, 3, 4, 5, 6);
+    g.Test();
+    g.BeginPrint(0);
+    g.SetSize(1, 1);  // ignored while printing
+    g.EndPrint();
+    EXPECT_EQ(g.Text(), "SetSize 816.0 1056.0\n"
+                        "Reset\n"
+                        "MoveToF 1.0 2.0\n"
+                        "LineToF 3.0 4.0 pen=#102030\n"
+                        "RectOutlineF 1.0 2.0 3.0 4.0 pen=#102030 width=1.0\n"
+                        "CircleF 5.0 6.0 7.0 brush=#102030\n"
+                        "CircleAlpha 5.0 6.0 7.0 0.5 color=#FF0000\n"
+                        "EllipseF 1.0 2.0 3.0 4.0 brush=#102030\n"
+                        "DrawF 0.0 0.0 10.0 10.0 bitmap=3x2\n"
+                        "BeginMatrix\n"
+                        "RotateMatrix 0.0 0.0 10.0 10.0 45.0\n"
+                        "EndMatrix\n"
+                        "BeginRow\n"
+                        "TextLabel 10.0 20.0 1 \"1\"\n"
+                        "SaveHyperlink 0.0 0.0 5.0 5.0 internal \"Top\"\n"
+                        "SetOpacity 128.0\n"
+                        "SetXorMode on\n"
+                        "BitBlt 1.0 2.0 3.0 4.0 5.0 6.0\n"
+                        "Test\n");
+    EXPECT_EQ(g.Width(), 816);
+    EXPECT_FALSE(g.Printing());
 }
 
 }  // namespace
