@@ -10,7 +10,8 @@
 //
 // Not supported: per-character fallback to another face (a missing character draws the
 // face's empty-box glyph), synthetic bold and italic, bidi reordering of runs, picture
-// crop, fill pictures of shapes, metafile rendering (a frame with a cross stands in).
+// crop and adjustments (brightness, contrast, recolouring), arrow heads and compound
+// lines of shapes, metafile rendering (a frame with a cross stands in).
 #include "device/VYXGDILinux.h"
 
 #include <algorithm>
@@ -902,6 +903,12 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
         if (d.Style == shape.LineDashStyle)
             for (double v : d.Pattern)
                 dash.push_back(v * strokeWidth);
+    const auto* fillPicture = dynamic_cast<const TVYXPictureBMP*>(shape.Picture);
+    const TVYXBitmap* fill = fillPicture && fillPicture->Bitmap() && !fillPicture->Bitmap()->Empty() &&
+                                     width > 0 && height > 0
+                                 ? fillPicture->Bitmap()
+                                 : nullptr;
+    cairo_surface_t* fillSurface = fill ? SurfaceFromBitmap(*fill) : nullptr;
     bool noFill = false, noStroke = false;
     cairo_new_path(cr);
     for (const TVYXGrShapePathItem& item : path) {
@@ -916,8 +923,20 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
         case agspcEnd:
             if (shape.Filled && !noFill) {
                 cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-                SetRGB(cr, shape.FillColor, shape.FillAlpha * FImpl->Opacity);
-                cairo_fill_preserve(cr);
+                if (fill) {
+                    // A fill picture is stretched over the box and shows through the outline.
+                    cairo_save(cr);
+                    cairo_clip_preserve(cr);
+                    cairo_translate(cr, x, y);
+                    cairo_scale(cr, width / fill->Width(), height / fill->Height());
+                    cairo_set_source_surface(cr, fillSurface, 0, 0);
+                    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+                    cairo_paint_with_alpha(cr, shape.FillAlpha * FImpl->Opacity);
+                    cairo_restore(cr);
+                } else {
+                    SetRGB(cr, shape.FillColor, shape.FillAlpha * FImpl->Opacity);
+                    cairo_fill_preserve(cr);
+                }
             }
             if (shape.Stroked && !noStroke) {
                 cairo_set_line_width(cr, strokeWidth);
@@ -933,6 +952,8 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
         default: break;
         }
     }
+    if (fillSurface)
+        cairo_surface_destroy(fillSurface);
     if (selected)
         DrawSelected(x, y, x + width, y + height);
 }

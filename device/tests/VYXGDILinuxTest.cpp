@@ -317,6 +317,17 @@ TEST(GDILinux, PicturesShapesAndPng)
     EXPECT_EQ(gdi.GetBitmap()->PixelRGB(51, 1), cWhite);      // outside the curve
     EXPECT_LT(gdi.GetBitmap()->PixelRGB(70, 0) & 0xFF, 0x40u);  // the outline at the top
 
+    // A fill picture shows through the outline.
+    auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(1, 1);
+    canvas->Bitmap()->Row(0)[0] = 0xFFFF0000;
+    TVYXPictures store;
+    TVYXGraphicShape filled(types.Add("triangle"));
+    filled.SetPicture(&store.AddPicture(std::move(canvas)));
+    filled.Stroked = false;
+    gdi.DrawShape(0, 20, 40, 40, filled, false);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(20, 50), 0xFF0000u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(2, 22), cWhite);
+
     // Copy a region into another device.
     TVYXGDILinux copy;
     copy.SetSize(20, 20);
