@@ -325,28 +325,24 @@ TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXSha
         switch (step.Cmd) {
         case pcM:
         case pcT:
+        case pcL:
+        case pcR: {
+            // Moves open a sub-path with their first pair; further pairs draw lines.
+            const bool rel = step.Cmd == pcT || step.Cmd == pcR;
+            const bool move = step.Cmd == pcM || step.Cmd == pcT;
             for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
-                const bool rel = step.Cmd == pcT;
                 px = rel ? px + X(i) : X(i);
                 py = rel ? py + Y(i + 1) : Y(i + 1);
-                Emit(out, i == 0 ? agspcMoveTo : agspcLineTo, {px, py});
-                if (i == 0) {
+                const bool starts = move && i == 0;
+                Emit(out, starts ? agspcMoveTo : agspcLineTo, {px, py});
+                if (starts) {
                     startX = px;
                     startY = py;
                 }
             }
             open = true;
             break;
-        case pcL:
-        case pcR:
-            for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
-                const bool rel = step.Cmd == pcR;
-                px = rel ? px + X(i) : X(i);
-                py = rel ? py + Y(i + 1) : Y(i + 1);
-                Emit(out, agspcLineTo, {px, py});
-            }
-            open = true;
-            break;
+        }
         case pcC:
         case pcV:
             for (std::size_t i = 0; i + 5 < v.size(); i += 6) {
