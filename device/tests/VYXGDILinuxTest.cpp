@@ -10,6 +10,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXPictureDecode.h"
 #include "platform/VYXStream.h"
+#include "model/VYXPresetShapes.h"
 
 namespace {
 
@@ -298,6 +299,8 @@ TEST(GDILinux, ClipRotationOpacityAndXor)
 
 TEST(GDILinux, PicturesShapesAndPng)
 {
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
     TVYXBitmap bmp(2, 1);
     bmp.Row(0)[0] = 0xFFFF0000;
     bmp.Row(0)[1] = 0xFF0000FF;
