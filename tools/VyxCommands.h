@@ -16,5 +16,7 @@ void AddInfoCommand(CLI::App& app);
 void AddEvalCommand(CLI::App& app);
 void AddBarcodeCommand(CLI::App& app);
 
+void AddTestSheetCommand(CLI::App& app);
+
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

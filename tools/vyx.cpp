@@ -16,6 +16,7 @@ constexpr TAddCommand cCommands[] = {
     AddInfoCommand,
     AddEvalCommand,
     AddBarcodeCommand,
+    AddTestSheetCommand,
 };
 }  // namespace
 

@@ -1,0 +1,998 @@
+// VYXGDILinux.cpp: the Linux device: font lookup, metrics and shaping, and Cairo drawing into a bitmap.
+//
+// Text measuring follows the screen device's scaling rule: each face is measured
+// once at its design size (the em square) and its metrics and the advances of the
+// first 256 code points are kept per em; a size multiplies them by
+// size × PixelsPerInchY / 72. Texts with a character beyond that range are shaped
+// by HarfBuzz (kerning off, as for the cached range), in font units scaled the same
+// way. TextOutF places every glyph at the advance TextWidthF summed, so measured
+// and drawn widths agree to the pixel.
+//
+// Not supported: per-character fallback to another face (a missing character draws the
+// face's empty-box glyph), synthetic bold and italic, bidi reordering of runs, picture
+// crop and adjustments (brightness, contrast, recolouring), arrow heads and compound
+// lines of shapes, metafile rendering (a frame with a cross stands in).
+#include "device/VYXGDILinux.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <numbers>
+
+#include <cairo-ft.h>
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+#include FT_ADVANCES_H
+#include <hb.h>
+
+#include "model/VYXErrors.h"
+#include "model/VYXGraphics.h"
+#include "platform/VYXUnicode.h"
+
+namespace {
+
+// ---- Font lookup ----
+
+struct TSubstitute {
+    std::string_view Family;  // lower case
+    std::string_view Substitute;
+};
+// Metric-compatible stand-ins for the families most documents use; sorted by Family.
+constexpr TSubstitute cSubstitutes[] = {
+    {"arial", "Liberation Sans"},
+    {"calibri", "Carlito"},
+    {"cambria", "Caladea"},
+    {"courier new", "Liberation Mono"},
+    {"times new roman", "Liberation Serif"},
+};
+
+std::string_view SubstituteFor(std::string_view family)
+{
+    const std::string lower = AsciiLower(family);
+    auto it = std::lower_bound(std::begin(cSubstitutes), std::end(cSubstitutes), lower,
+                               [](const TSubstitute& s, const std::string& key) { return s.Family < key; });
+    return it != std::end(cSubstitutes) && it->Family == lower ? it->Substitute : std::string_view{};
+}
+
+// ---- Faces ----
+
+constexpr int cCachedChars = 256;
+
+// One face measured at its design size. Everything is per em except where noted;
+// the HarfBuzz font works in font units (its scale is the em size).
+struct TFace {
+    TVYXFontMatch Match;
+    double Ascent = 0.8, Descent = 0.2, ExtLeading = 0;
+    double ULPos = 0.1, ULThick = 0.05, StrikePos = 0.26, StrikeSize = 0.05;
+    double SubSize = 0.65, SubOffs = 0.14, SuperSize = 0.65, SuperOffs = 0.48;
+    double AveWidth = 0.5, MaxWidth = 1, Slant = 0;
+    double UnitsPerEm = 2048;
+    std::array<float, cCachedChars> Advance{};        // per em
+    std::array<unsigned, cCachedChars> Glyph{};
+    hb_face_t* HbFace = nullptr;
+    hb_font_t* HbFont = nullptr;
+    cairo_font_face_t* Cairo = nullptr;
+
+    TFace() = default;
+    TFace(const TFace&) = delete;
+    TFace& operator=(const TFace&) = delete;
+    ~TFace()
+    {
+        if (HbFont)
+            hb_font_destroy(HbFont);
+        if (HbFace)
+            hb_face_destroy(HbFace);
+        if (Cairo)
+            cairo_font_face_destroy(Cairo);
+    }
+};
+
+// Reads the metrics FreeType gives at the design size; the FreeType face is not kept.
+void MeasureFace(TFace& face)
+{
+    FT_Library lib = nullptr;
+    if (FT_Init_FreeType(&lib) != 0)
+        return;
+    FT_Face ft = nullptr;
+    if (FT_New_Face(lib, face.Match.File.c_str(), face.Match.Index, &ft) == 0) {
+        const double upem = ft->units_per_EM > 0 && FT_IS_SCALABLE(ft) ? ft->units_per_EM : 2048;
+        face.UnitsPerEm = upem;
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
+        const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(ft, FT_SFNT_POST));
+        const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(ft, FT_SFNT_HHEA));
+        if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+            // The Windows ascent and descent, as the documents' authors measured lines.
+            face.Ascent = os2->usWinAscent / upem;
+            face.Descent = os2->usWinDescent / upem;
+            face.SubSize = os2->ySubscriptYSize / upem;
+            face.SubOffs = os2->ySubscriptYOffset / upem;
+            face.SuperSize = os2->ySuperscriptYSize / upem;
+            face.SuperOffs = os2->ySuperscriptYOffset / upem;
+            face.StrikePos = os2->yStrikeoutPosition / upem;
+            face.StrikeSize = os2->yStrikeoutSize / upem;
+            face.AveWidth = os2->xAvgCharWidth / upem;
+            if (hhea) {
+                const double gap = (hhea->Ascender - hhea->Descender + hhea->Line_Gap) / upem -
+                                   (face.Ascent + face.Descent);
+                face.ExtLeading = std::max(0.0, gap);
+            }
+        } else {
+            face.Ascent = ft->ascender / upem;
+            face.Descent = -ft->descender / upem;
+            face.ExtLeading = std::max(0.0, ft->height / upem - face.Ascent - face.Descent);
+        }
+        face.ULPos = -ft->underline_position / upem;
+        face.ULThick = ft->underline_thickness / upem;
+        face.MaxWidth = ft->max_advance_width / upem;
+        if (post)
+            face.Slant = std::tan(-post->italicAngle / 65536.0 * std::numbers::pi / 180.0);
+        // Symbol faces ("Wingdings") keep their glyphs at U+F020..U+F0FF; text asks for 0x20..0xFF.
+        const bool symbol = ft->charmap && ft->charmap->encoding == FT_ENCODING_MS_SYMBOL;
+        for (int c = 0; c < cCachedChars; ++c) {
+            FT_UInt g = FT_Get_Char_Index(ft, FT_ULong(c));
+            if (g == 0 && symbol)
+                g = FT_Get_Char_Index(ft, FT_ULong(0xF000 + c));
+            FT_Fixed adv = 0;
+            FT_Get_Advance(ft, g, FT_LOAD_NO_SCALE, &adv);
+            face.Glyph[std::size_t(c)] = g;
+            face.Advance[std::size_t(c)] = float(adv / upem);
+        }
+        FT_Done_Face(ft);
+    }
+    FT_Done_FreeType(lib);
+}
+
+std::unique_ptr<TFace> LoadFace(const TVYXFontMatch& match)
+{
+    auto face = std::make_unique<TFace>();
+    face->Match = match;
+    MeasureFace(*face);
+    hb_blob_t* blob = hb_blob_create_from_file(match.File.c_str());
+    face->HbFace = hb_face_create(blob, unsigned(match.Index));
+    hb_blob_destroy(blob);
+    face->HbFont = hb_font_create(face->HbFace);
+    const int upem = int(face->UnitsPerEm);
+    hb_font_set_scale(face->HbFont, upem, upem);
+    // Cairo opens the file itself, so its caches never outlive a face of ours.
+    FcPattern* pat = FcPatternCreate();
+    FcPatternAddString(pat, FC_FILE, reinterpret_cast<const FcChar8*>(match.File.c_str()));
+    FcPatternAddInteger(pat, FC_INDEX, match.Index);
+    face->Cairo = cairo_ft_font_face_create_for_pattern(pat);
+    FcPatternDestroy(pat);
+    return face;
+}
+
+void SetRGB(cairo_t* cr, TVYXColor c, double alpha)
+{
+    cairo_set_source_rgba(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0, alpha);
+}
+
+// A Cairo image holding a copy of a bitmap (same pixel layout).
+cairo_surface_t* SurfaceFromBitmap(const TVYXBitmap& bmp, int x = 0, int y = 0, int w = -1, int h = -1)
+{
+    if (w < 0)
+        w = bmp.Width();
+    if (h < 0)
+        h = bmp.Height();
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int row = 0; row < h; ++row)
+        std::memcpy(data + std::size_t(row) * std::size_t(stride), bmp.Row(y + row) + x, std::size_t(w) * 4);
+    cairo_surface_mark_dirty(s);
+    return s;
+}
+
+}  // namespace
+
+TVYXFontMatch VYXResolveFont(std::string_view family, bool bold, bool italic)
+{
+    TVYXFontMatch m;
+    m.Requested = std::string(family);
+    const std::string_view sub = SubstituteFor(family);
+    const std::string wanted = sub.empty() ? std::string(family) : std::string(sub);
+    FcInit();
+    FcPattern* pat = FcPatternCreate();
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(wanted.c_str()));
+    FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result = FcResultNoMatch;
+    FcPattern* found = FcFontMatch(nullptr, pat, &result);
+    if (found) {
+        FcChar8* s = nullptr;
+        if (FcPatternGetString(found, FC_FILE, 0, &s) == FcResultMatch)
+            m.File = reinterpret_cast<const char*>(s);
+        if (FcPatternGetString(found, FC_FAMILY, 0, &s) == FcResultMatch)
+            m.Family = reinterpret_cast<const char*>(s);
+        int index = 0;
+        if (FcPatternGetInteger(found, FC_INDEX, 0, &index) == FcResultMatch)
+            m.Index = index;
+        FcPatternDestroy(found);
+    }
+    FcPatternDestroy(pat);
+    m.Substituted = !SameTextAscii(m.Family, family);
+    return m;
+}
+
+std::string VYXFontSubstitutionListing()
+{
+    constexpr std::string_view names[] = {"Arial", "Calibri", "Cambria", "Courier New", "Times New Roman"};
+    std::string out;
+    for (std::string_view n : names) {
+        const TVYXFontMatch m = VYXResolveFont(n);
+        out += std::string(n) + " -> " + m.Family + " (" + m.File + ")\n";
+    }
+    return out;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// fontconfig loses a few bytes while parsing the system's configuration on first use;
+// it is not ours to free. Any program that links this device inherits the suppression.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+#endif
+
+// ---- The device ----
+
+namespace {
+struct TShapedGlyph {
+    unsigned Glyph;
+    int Advance, XOff, YOff;  // font units
+    unsigned Cluster;         // index of the first UTF-16 unit of its text
+};
+}  // namespace
+
+struct TVYXGDILinux::TImpl {
+    int Dpi = 96;
+    TVYXBitmap Bitmap;
+    cairo_surface_t* Surface = nullptr;
+    cairo_t* Cr = nullptr;
+    cairo_font_options_t* FontOptions = nullptr;
+    hb_buffer_t* Buffer = nullptr;
+    std::vector<TShapedGlyph> Glyphs;  // the last shaped text
+    std::map<std::string, std::unique_ptr<TFace>> Faces;  // key: family '|' bold italic
+    TFace* Face = nullptr;                                 // borrowed from Faces
+    double PixSize = 16;                                   // em size of the current font in pixels
+    TVYXColor Brush = 0xFFFFFF, Pen = 0, FontColor = 0;
+    double PenWidth = 1;
+    bool Dotted = false, Xor = false, Transparent = true;
+    double Opacity = 1;
+    TXGDIHorizTextAlign HAlign = xhtaLeft;
+    TXGDIVertTextAlign VAlign = xvtaTop;
+    double JustExtra = 0;
+    int JustCount = 0;
+    double CurX = 0, CurY = 0;
+    int SaveDepth = 0;
+
+    ~TImpl()
+    {
+        Release();
+        if (FontOptions)
+            cairo_font_options_destroy(FontOptions);
+        if (Buffer)
+            hb_buffer_destroy(Buffer);
+    }
+    void Release()
+    {
+        if (Cr)
+            cairo_destroy(Cr);
+        if (Surface)
+            cairo_surface_destroy(Surface);
+        Cr = nullptr;
+        Surface = nullptr;
+        SaveDepth = 0;
+    }
+    void Create(int w, int h)
+    {
+        Release();
+        Bitmap = TVYXBitmap(std::max(1, w), std::max(1, h), 0xFFFFFFFF);
+        Surface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(Bitmap.Data()),
+                                                      CAIRO_FORMAT_ARGB32, Bitmap.Width(), Bitmap.Height(),
+                                                      Bitmap.Width() * 4);
+        Cr = cairo_create(Surface);
+        cairo_set_font_options(Cr, FontOptions);
+    }
+
+    void Source(TVYXColor c)
+    {
+        if (Xor) {
+            // Inverting stands in for the exclusive-or raster operation (caret, drag feedback).
+            cairo_set_operator(Cr, CAIRO_OPERATOR_DIFFERENCE);
+            cairo_set_source_rgba(Cr, 1, 1, 1, 1);
+        } else {
+            cairo_set_operator(Cr, CAIRO_OPERATOR_OVER);
+            SetRGB(Cr, c, Opacity);
+        }
+    }
+
+    void StrokeWith(double width)
+    {
+        cairo_set_line_width(Cr, width);
+        cairo_set_line_cap(Cr, CAIRO_LINE_CAP_BUTT);
+        if (Dotted) {
+            const double d = std::max(1.0, width);
+            cairo_set_dash(Cr, &d, 1, 0);
+        } else {
+            cairo_set_dash(Cr, nullptr, 0, 0);
+        }
+        Source(Pen);
+        cairo_stroke(Cr);
+    }
+
+    TFace& FaceFor(const std::string& family, bool bold, bool italic)
+    {
+        std::string key = AsciiLower(family) + '|' + (bold ? 'b' : '-') + (italic ? 'i' : '-');
+        auto it = Faces.find(key);
+        if (it != Faces.end())
+            return *it->second;
+        std::unique_ptr<TFace> face = LoadFace(VYXResolveFont(family, bold, italic));
+        return *Faces.emplace(std::move(key), std::move(face)).first->second;
+    }
+
+    // Shapes `text` into Glyphs, one HarfBuzz run per script (punctuation and marks join
+    // the run they sit in); runs stay in logical order, glyphs inside a run in visual order.
+    // Positions are in font units.
+    void Shape(std::u16string_view text)
+    {
+        Glyphs.clear();
+        hb_unicode_funcs_t* funcs = hb_unicode_funcs_get_default();
+        std::size_t start = 0;
+        hb_script_t script = HB_SCRIPT_COMMON;
+        for (std::size_t i = 0; i < text.size();) {
+            char32_t cp = text[i];
+            std::size_t len = 1;
+            if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+                len = 2;
+            }
+            const hb_script_t s = hb_unicode_script(funcs, cp);
+            if (s != HB_SCRIPT_COMMON && s != HB_SCRIPT_INHERITED && s != HB_SCRIPT_UNKNOWN) {
+                if (script == HB_SCRIPT_COMMON) {
+                    script = s;
+                } else if (s != script) {
+                    ShapeRun(text, start, i, script);
+                    start = i;
+                    script = s;
+                }
+            }
+            i += len;
+        }
+        ShapeRun(text, start, text.size(), script);
+    }
+
+    void ShapeRun(std::u16string_view text, std::size_t start, std::size_t end, hb_script_t script)
+    {
+        static const hb_feature_t noKern = {HB_TAG('k', 'e', 'r', 'n'), 0, 0, ~0u};
+        if (end <= start)
+            return;
+        hb_buffer_clear_contents(Buffer);
+        // The whole text is passed as context so that joining looks across run ends.
+        hb_buffer_add_utf16(Buffer, reinterpret_cast<const std::uint16_t*>(text.data()), int(text.size()),
+                            unsigned(start), int(end - start));
+        hb_buffer_set_script(Buffer, script);
+        const hb_direction_t dir = hb_script_get_horizontal_direction(script);
+        hb_buffer_set_direction(Buffer, dir == HB_DIRECTION_INVALID ? HB_DIRECTION_LTR : dir);
+        hb_buffer_guess_segment_properties(Buffer);
+        hb_shape(Face->HbFont, Buffer, &noKern, 1);
+        unsigned n = 0;
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(Buffer, &n);
+        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(Buffer, &n);
+        for (unsigned i = 0; i < n; ++i)
+            Glyphs.push_back({info[i].codepoint, pos[i].x_advance, pos[i].x_offset, pos[i].y_offset, info[i].cluster});
+    }
+
+    static bool Cached(std::u16string_view text)
+    {
+        for (char16_t c : text)
+            if (c >= cCachedChars)
+                return false;
+        return true;
+    }
+
+    // Advance sum in pixels without justification; counts the spaces.
+    double Width(std::u16string_view text, int& spaces)
+    {
+        spaces = 0;
+        double sum = 0;
+        for (char16_t c : text) {
+            if (c >= cCachedChars) {
+                spaces = int(std::count(text.begin(), text.end(), u' '));
+                Shape(text);
+                double units = 0;
+                for (const TShapedGlyph& g : Glyphs)
+                    units += g.Advance;
+                return units / Face->UnitsPerEm * PixSize;
+            }
+            sum += Face->Advance[c];
+            spaces += c == u' ';
+        }
+        return sum * PixSize;
+    }
+
+    double Justified(double width, int spaces) const { return width + JustExtra * std::min(spaces, JustCount); }
+};
+
+TVYXGDILinux::TVYXGDILinux(int dpi, double zoom) : FImpl(std::make_unique<TImpl>())
+{
+    FImpl->Dpi = dpi;
+    FZoom = zoom;
+    FImpl->FontOptions = cairo_font_options_create();
+    // Glyphs sit exactly where the advances put them: no hinting of outlines or metrics.
+    cairo_font_options_set_hint_style(FImpl->FontOptions, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(FImpl->FontOptions, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_antialias(FImpl->FontOptions, CAIRO_ANTIALIAS_GRAY);
+    FImpl->Buffer = hb_buffer_create();
+    FImpl->Create(1, 1);
+    SetFont(FFont);
+}
+
+TVYXGDILinux::~TVYXGDILinux() = default;
+
+void TVYXGDILinux::SavePNG(const std::string& fileName)
+{
+    cairo_surface_flush(FImpl->Surface);
+    if (cairo_surface_write_to_png(FImpl->Surface, fileName.c_str()) != CAIRO_STATUS_SUCCESS)
+        throw VYXException("Cannot write PNG");
+}
+
+void TVYXGDILinux::Clear(TVYXColor color)
+{
+    cairo_surface_flush(FImpl->Surface);
+    std::fill(FImpl->Bitmap.Data(), FImpl->Bitmap.Data() + std::size_t(FImpl->Bitmap.Width()) * FImpl->Bitmap.Height(),
+              0xFF000000 | color);
+    cairo_surface_mark_dirty(FImpl->Surface);
+}
+
+const TVYXFontMatch& TVYXGDILinux::CurrentFontMatch() const
+{
+    return FImpl->Face->Match;
+}
+
+TVYXBitmap* TVYXGDILinux::GetBitmap()
+{
+    cairo_surface_flush(FImpl->Surface);
+    return &FImpl->Bitmap;
+}
+
+TVYXColor TVYXGDILinux::GetBrushColor() { return FImpl->Brush; }
+TVYXColor TVYXGDILinux::GetFontColor() { return FImpl->FontColor; }
+TVYXColor TVYXGDILinux::GetPenColor() { return FImpl->Pen; }
+double TVYXGDILinux::GetPenWidthF() { return FImpl->PenWidth; }
+bool TVYXGDILinux::GetTransparentMode() { return FImpl->Transparent; }
+void TVYXGDILinux::SetBrushColor(TVYXColor color) { FImpl->Brush = color & 0xFFFFFF; }
+void TVYXGDILinux::SetFontColor(TVYXColor color) { FImpl->FontColor = color & 0xFFFFFF; }
+void TVYXGDILinux::SetPaintColor(TVYXColor color) { FImpl->Brush = FImpl->Pen = color & 0xFFFFFF; }
+void TVYXGDILinux::SetPenColor(TVYXColor color) { FImpl->Pen = color & 0xFFFFFF; }
+void TVYXGDILinux::SetPenWidthF(double width) { FImpl->PenWidth = std::max(0.0, width); }
+void TVYXGDILinux::SetTransparentMode(bool transparent) { FImpl->Transparent = transparent; }
+void TVYXGDILinux::SetPenDotted(bool dotted) { FImpl->Dotted = dotted; }
+void TVYXGDILinux::SetXorMode(bool xorMode) { FImpl->Xor = xorMode; }
+int TVYXGDILinux::PixelsPerInchX() { return int(std::lround(FImpl->Dpi * FZoom)); }
+int TVYXGDILinux::PixelsPerInchY() { return int(std::lround(FImpl->Dpi * FZoom)); }
+void TVYXGDILinux::SetOpacity(std::uint8_t alpha) { FImpl->Opacity = alpha / 255.0; }
+
+TVYXDeviceHandle TVYXGDILinux::Handle()
+{
+    cairo_surface_flush(FImpl->Surface);
+    return reinterpret_cast<TVYXDeviceHandle>(&FImpl->Bitmap);
+}
+
+void TVYXGDILinux::DrawGrip(int x, int y, TVYXGrGrip grip)
+{
+    cairo_t* cr = FImpl->Cr;
+    constexpr double half = 3.5;
+    if (grip == aggRotate) {
+        cairo_arc(cr, x, y, half + 0.5, 0, 2 * std::numbers::pi);
+        SetRGB(cr, 0x40C040, 1);
+    } else {
+        cairo_rectangle(cr, x - half, y - half, 2 * half, 2 * half);
+        SetRGB(cr, 0xFFFFFF, 1);
+    }
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_fill_preserve(cr);
+    SetRGB(cr, 0x000000, 1);
+    cairo_set_line_width(cr, 1);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    cairo_stroke(cr);
+}
+
+void TVYXGDILinux::DrawSelectedBitmap(const TVYXPicture& picture, const TVYXGrEditCoords& c)
+{
+    const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(&picture);
+    const double opacity = FImpl->Opacity;
+    FImpl->Opacity = 0.5;
+    if (bmp && bmp->Bitmap())
+        DrawF(c.X1, c.Y1, c.X2, c.Y2, *bmp->Bitmap());
+    FImpl->Opacity = opacity;
+    DrawSelected(c.X1, c.Y1, c.X2, c.Y2);
+}
+
+void TVYXGDILinux::SetSize(int width, int height)
+{
+    if (FPrinting)
+        return;
+    if (width == FImpl->Bitmap.Width() && height == FImpl->Bitmap.Height() && FWidth == width)
+        return;
+    FWidth = width;
+    FHeight = height;
+    FImpl->Create(width, height);
+}
+
+void TVYXGDILinux::BeginMatrix()
+{
+    cairo_save(FImpl->Cr);
+    ++FImpl->SaveDepth;
+}
+
+void TVYXGDILinux::RotateMatrix(const TVYXGrEditCoords& c, double angle)
+{
+    const double cx = (c.X1 + c.X2) / 2;
+    const double cy = (c.Y1 + c.Y2) / 2;
+    cairo_translate(FImpl->Cr, cx, cy);
+    cairo_rotate(FImpl->Cr, angle * std::numbers::pi / 180.0);
+    cairo_translate(FImpl->Cr, -cx, -cy);
+}
+
+void TVYXGDILinux::EndMatrix()
+{
+    if (FImpl->SaveDepth > 0) {
+        cairo_restore(FImpl->Cr);
+        --FImpl->SaveDepth;
+    }
+}
+
+void TVYXGDILinux::SetFont(const TVYXFontData& font)
+{
+    FFont = font;
+    // At most 31 characters of the face name reach the device.
+    std::string family = Utf16ToUtf8(std::u16string_view(font.Name).substr(0, 31));
+    if (family.empty())
+        family = "Times New Roman";
+    FImpl->Face = &FImpl->FaceFor(family, font.Bold, font.Italic);
+    FImpl->PixSize = font.Size * PixelsPerInchY() / 72.0;
+    FImpl->FontColor = font.GetVisibleColor() & 0xFFFFFF;
+}
+
+void TVYXGDILinux::GetTextMetric()
+{
+    const TFace& f = *FImpl->Face;
+    const double s = FImpl->PixSize;
+    TVYXTextMetric& m = FTextMetric;
+    m.ULThickness = std::max(1.0, f.ULThick * s);
+    m.ULPos = f.ULPos * s;
+    m.SubSize = f.SubSize * s;
+    m.SubOffs = f.SubOffs * s;
+    m.SuperSize = f.SuperSize * s;
+    m.SuperOffs = f.SuperOffs * s;
+    m.Ascent = f.Ascent * s;
+    m.Descent = f.Descent * s;
+    m.CellHeight = m.Ascent + m.Descent;
+    m.LineHeight = m.CellHeight + f.ExtLeading * s;
+    m.AveCharWidth = f.AveWidth * s;
+    m.ItalicSlant = f.Slant;
+    m.MaxCharWidth = f.MaxWidth * s;
+}
+
+void TVYXGDILinux::SetTextAlign(TXGDIHorizTextAlign horiz, TXGDIVertTextAlign vert)
+{
+    FImpl->HAlign = horiz;
+    FImpl->VAlign = vert;
+}
+
+double TVYXGDILinux::FitFontSize(std::u16string_view text, int width)
+{
+    return FitFontSizeBy(text, width);
+}
+
+double TVYXGDILinux::TextWidthF(std::u16string_view text)
+{
+    int spaces = 0;
+    const double w = FImpl->Width(text, spaces);
+    return FImpl->Justified(w, spaces);
+}
+
+double TVYXGDILinux::SetTextJustificationF(double extra, int breakCount)
+{
+    FImpl->JustCount = breakCount > 0 ? breakCount : 0;
+    FImpl->JustExtra = FImpl->JustCount > 0 ? extra / FImpl->JustCount : 0;
+    return FImpl->JustExtra;
+}
+
+void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
+{
+    TImpl& d = *FImpl;
+    const TFace& f = *d.Face;
+    const double s = d.PixSize;
+    // Glyphs and pen positions relative to the start, with justification spread over the spaces.
+    std::vector<cairo_glyph_t> glyphs;
+    glyphs.reserve(text.size());
+    double pen = 0;
+    if (TImpl::Cached(text)) {
+        for (char16_t c : text) {
+            glyphs.push_back({f.Glyph[c], pen, 0});
+            pen += f.Advance[c] * s;
+            if (c == u' ' && d.JustCount > 0) {
+                pen += d.JustExtra;
+                --d.JustCount;
+            }
+        }
+    } else {
+        d.Shape(text);
+        const double k = s / f.UnitsPerEm;
+        for (const TShapedGlyph& g : d.Glyphs) {
+            glyphs.push_back({g.Glyph, pen + g.XOff * k, -g.YOff * k});
+            pen += g.Advance * k;
+            if (g.Cluster < text.size() && text[g.Cluster] == u' ' && d.JustCount > 0) {
+                pen += d.JustExtra;
+                --d.JustCount;
+            }
+        }
+    }
+    const double width = pen;
+    double left = x;
+    if (d.HAlign == xhtaCenter)
+        left -= width / 2;
+    else if (d.HAlign == xhtaRight)
+        left -= width;
+    const double ascent = f.Ascent * s;
+    double baseline = y + ascent;
+    if (d.VAlign == xvtaBaseline)
+        baseline = y;
+    else if (d.VAlign == xvtaBottom)
+        baseline = y - f.Descent * s;
+    cairo_t* cr = d.Cr;
+    cairo_save(cr);
+    if (FFont.Rotation != 0) {
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, -FFont.Rotation * std::numbers::pi / 180.0);
+        cairo_translate(cr, -x, -y);
+    }
+    if (!d.Transparent) {
+        cairo_rectangle(cr, left, baseline - ascent, width, (f.Ascent + f.Descent) * s);
+        d.Source(d.Brush);
+        cairo_fill(cr);
+    }
+    for (cairo_glyph_t& g : glyphs) {
+        g.x += left;
+        g.y += baseline;
+    }
+    cairo_set_font_face(cr, f.Cairo);
+    cairo_set_font_size(cr, s);
+    d.Source(d.FontColor);
+    cairo_show_glyphs(cr, glyphs.data(), int(glyphs.size()));
+    if (FFont.StrikeOut) {
+        const double thick = std::max(1.0, f.StrikeSize * s);
+        cairo_rectangle(cr, left, baseline - f.StrikePos * s - thick / 2, width, thick);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+}
+
+void TVYXGDILinux::TextLabel(std::u16string_view text, int x, int y, TVYXTextLableStyle style)
+{
+    cairo_t* cr = FImpl->Cr;
+    const TXGDIHorizTextAlign h = FImpl->HAlign;
+    const TXGDIVertTextAlign v = FImpl->VAlign;
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    switch (style) {
+    case atlsHorizBottom: SetTextAlign(xhtaCenter, xvtaTop); break;
+    case atlsVertLeft:
+        cairo_rotate(cr, -std::numbers::pi / 2);
+        SetTextAlign(xhtaCenter, xvtaBottom);
+        break;
+    case atlsRotate:
+        cairo_rotate(cr, -std::numbers::pi / 2);
+        SetTextAlign(xhtaLeft, xvtaBaseline);
+        break;
+    }
+    TextOutF(0, 0, text);
+    cairo_restore(cr);
+    SetTextAlign(h, v);
+}
+
+void TVYXGDILinux::MoveToF(double x, double y)
+{
+    FImpl->CurX = x;
+    FImpl->CurY = y;
+}
+
+void TVYXGDILinux::LineToF(double x, double y)
+{
+    LineF(FImpl->CurX, FImpl->CurY, x, y);
+    MoveToF(x, y);
+}
+
+void TVYXGDILinux::LineF(double x1, double y1, double x2, double y2)
+{
+    // Device lines cover the pixels from the start up to, not including, the end:
+    // an odd-width line is moved onto pixel centres across its direction.
+    const double w = std::max(1.0, FImpl->PenWidth);
+    const double half = std::fmod(std::round(w), 2.0) == 1.0 ? 0.5 : 0;
+    double ox = half, oy = half;
+    if (y1 == y2)
+        ox = 0;
+    else if (x1 == x2)
+        oy = 0;
+    cairo_move_to(FImpl->Cr, x1 + ox, y1 + oy);
+    cairo_line_to(FImpl->Cr, x2 + ox, y2 + oy);
+    FImpl->StrokeWith(w);
+}
+
+void TVYXGDILinux::RectangleF(double x1, double y1, double x2, double y2)
+{
+    cairo_rectangle(FImpl->Cr, std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+    FImpl->Source(FImpl->Brush);
+    cairo_fill(FImpl->Cr);
+}
+
+void TVYXGDILinux::RectOutlineF(double x1, double y1, double x2, double y2)
+{
+    const double w = std::max(1.0, FImpl->PenWidth);
+    cairo_rectangle(FImpl->Cr, x1 + w / 2, y1 + w / 2, x2 - x1 - w, y2 - y1 - w);
+    FImpl->StrokeWith(w);
+}
+
+void TVYXGDILinux::CircleF(double x, double y, double radius)
+{
+    cairo_new_sub_path(FImpl->Cr);
+    cairo_arc(FImpl->Cr, x, y, radius, 0, 2 * std::numbers::pi);
+    FImpl->Source(FImpl->Brush);
+    cairo_fill(FImpl->Cr);
+}
+
+void TVYXGDILinux::CircleAlpha(double x, double y, double radius, double alpha, TVYXColor color)
+{
+    cairo_new_sub_path(FImpl->Cr);
+    cairo_arc(FImpl->Cr, x, y, radius, 0, 2 * std::numbers::pi);
+    cairo_set_operator(FImpl->Cr, CAIRO_OPERATOR_OVER);
+    SetRGB(FImpl->Cr, color, std::clamp(alpha, 0.0, 1.0) * FImpl->Opacity);
+    cairo_fill(FImpl->Cr);
+}
+
+void TVYXGDILinux::EllipseF(double x1, double y1, double x2, double y2)
+{
+    cairo_t* cr = FImpl->Cr;
+    if (x2 == x1 || y2 == y1)
+        return;
+    cairo_save(cr);
+    cairo_translate(cr, (x1 + x2) / 2, (y1 + y2) / 2);
+    cairo_scale(cr, (x2 - x1) / 2, (y2 - y1) / 2);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
+    cairo_restore(cr);
+    FImpl->Source(FImpl->Brush);
+    cairo_fill(cr);
+}
+
+void TVYXGDILinux::DrawF(double x1, double y1, double x2, double y2, const TVYXBitmap& bitmap)
+{
+    if (bitmap.Empty() || x2 == x1 || y2 == y1)
+        return;
+    cairo_t* cr = FImpl->Cr;
+    cairo_surface_t* src = SurfaceFromBitmap(bitmap);
+    cairo_save(cr);
+    cairo_translate(cr, x1, y1);
+    cairo_scale(cr, (x2 - x1) / bitmap.Width(), (y2 - y1) / bitmap.Height());
+    cairo_set_source_surface(cr, src, 0, 0);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_rectangle(cr, 0, 0, bitmap.Width(), bitmap.Height());
+    cairo_clip(cr);
+    cairo_paint_with_alpha(cr, FImpl->Opacity);
+    cairo_restore(cr);
+    cairo_surface_destroy(src);
+}
+
+void TVYXGDILinux::DrawF(double x, double y, const TVYXGraphicObj& obj)
+{
+    const double w = PtToPixXF(obj.Width);
+    const double h = PtToPixYF(obj.Height);
+    const TVYXGrEditCoords box{x, y, x + w, y + h};
+    TVYXMatrixScope matrix(*this);
+    if (obj.GetAngle() != 0)
+        RotateMatrix(box, obj.GetAngle());
+    const auto* rot = dynamic_cast<const TVYXGraphicRotate*>(&obj);
+    const auto* line = dynamic_cast<const TVYXGraphicLine*>(&obj);
+    cairo_t* cr = FImpl->Cr;
+    auto fillAndStroke = [&]() {
+        if (rot && rot->Filled) {
+            cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+            SetRGB(cr, rot->FillColor, rot->FillAlpha * FImpl->Opacity);
+            cairo_fill_preserve(cr);
+        }
+        if (line && line->Stroked) {
+            cairo_set_line_width(cr, std::max(1.0, PtToPixXF(line->StrokeWeight)));
+            SetRGB(cr, line->StrokeColor, FImpl->Opacity);
+            cairo_stroke_preserve(cr);
+        }
+        cairo_new_path(cr);
+    };
+    switch (obj.Type_()) {
+    case agtShape: DrawShape(x, y, w, h, static_cast<const TVYXGraphicShape&>(obj), false); break;
+    case agtPicture:
+    case agtBarcode: {
+        const auto& pic = static_cast<const TVYXGraphicPicture&>(obj);
+        const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(pic.Picture());
+        if (bmp && bmp->Bitmap()) {
+            const double fx = pic.FlipX ? -1 : 1;
+            const double fy = pic.FlipY ? -1 : 1;
+            cairo_translate(cr, x + w / 2, y + h / 2);
+            cairo_scale(cr, fx, fy);
+            cairo_translate(cr, -x - w / 2, -y - h / 2);
+            const double opacity = FImpl->Opacity;
+            FImpl->Opacity *= pic.Alpha;
+            DrawF(x, y, x + w, y + h, *bmp->Bitmap());
+            FImpl->Opacity = opacity;
+        } else {
+            // Kept-as-bytes pictures (metafiles, TIFF): a frame with a cross.
+            cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+            cairo_move_to(cr, x, y);
+            cairo_line_to(cr, x + w, y + h);
+            cairo_move_to(cr, x + w, y);
+            cairo_line_to(cr, x, y + h);
+            cairo_set_line_width(cr, 1);
+            SetRGB(cr, 0x808080, FImpl->Opacity);
+            cairo_stroke(cr);
+        }
+        break;
+    }
+    case agtLine:
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + w, y + h);
+        fillAndStroke();
+        break;
+    case agtEllipse:
+        cairo_save(cr);
+        cairo_translate(cr, x + w / 2, y + h / 2);
+        cairo_scale(cr, std::max(w, 1e-6) / 2, std::max(h, 1e-6) / 2);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
+        cairo_restore(cr);
+        fillAndStroke();
+        break;
+    case agtRoundRect: {
+        const double r = std::min(w, h) * static_cast<const TVYXGraphicRoundRect&>(obj).ArcSize;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + w - r, y + r, r, -std::numbers::pi / 2, 0);
+        cairo_arc(cr, x + w - r, y + h - r, r, 0, std::numbers::pi / 2);
+        cairo_arc(cr, x + r, y + h - r, r, std::numbers::pi / 2, std::numbers::pi);
+        cairo_arc(cr, x + r, y + r, r, std::numbers::pi, 3 * std::numbers::pi / 2);
+        cairo_close_path(cr);
+        fillAndStroke();
+        break;
+    }
+    default:
+        cairo_rectangle(cr, x, y, w, h);
+        fillAndStroke();
+        break;
+    }
+}
+
+void TVYXGDILinux::DrawShape(double x, double y, double width, double height, const TVYXGraphicShape& shape,
+                             bool selected)
+{
+    cairo_t* cr = FImpl->Cr;
+    const TVYXGrShapePath path = shape.ShapeType ? shape.ShapeType->CalcPath(width, height, &shape.Adjust)
+                                                 : TVYXGrShapePath{};
+    const double strokeWidth = std::max(1.0, PtToPixXF(shape.StrokeWeight));
+    struct TDash {
+        TVYXGrLineDashStyle Style;
+        std::vector<double> Pattern;  // in stroke widths
+    };
+    static const TDash dashes[] = {
+        {agldsSolid, {}},         {agldsRoundDot, {1, 1}},         {agldsSquareDot, {1, 1}},
+        {agldsDash, {4, 3}},      {agldsDashDot, {4, 3, 1, 3}},    {agldsLongDash, {8, 3}},
+        {agldsLongDashDot, {8, 3, 1, 3}}, {agldsLongDashDotDot, {8, 3, 1, 3, 1, 3}},
+    };
+    // A broken definition (overflowing formulas) must not put the context into its error state.
+    for (const TVYXGrShapePathItem& item : path)
+        for (double v : item.Coords)
+            if (!std::isfinite(v) || std::abs(v) > 1e7)
+                return;
+    std::vector<double> dash;
+    for (const TDash& d : dashes)
+        if (d.Style == shape.LineDashStyle)
+            for (double v : d.Pattern)
+                dash.push_back(v * strokeWidth);
+    const auto* fillPicture = dynamic_cast<const TVYXPictureBMP*>(shape.Picture);
+    const TVYXBitmap* fill = fillPicture && fillPicture->Bitmap() && !fillPicture->Bitmap()->Empty() &&
+                                     width > 0 && height > 0
+                                 ? fillPicture->Bitmap()
+                                 : nullptr;
+    cairo_surface_t* fillSurface = fill ? SurfaceFromBitmap(*fill) : nullptr;
+    bool noFill = false, noStroke = false;
+    cairo_new_path(cr);
+    for (const TVYXGrShapePathItem& item : path) {
+        const auto& c = item.Coords;
+        switch (item.Cmd) {
+        case agspcNoFill: noFill = true; break;
+        case agspcNoStroke: noStroke = true; break;
+        case agspcMoveTo: cairo_move_to(cr, x + c[0], y + c[1]); break;
+        case agspcLineTo: cairo_line_to(cr, x + c[0], y + c[1]); break;
+        case agspcCurveTo: cairo_curve_to(cr, x + c[0], y + c[1], x + c[2], y + c[3], x + c[4], y + c[5]); break;
+        case agspcClose: cairo_close_path(cr); break;
+        case agspcEnd:
+            if (shape.Filled && !noFill) {
+                cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+                if (fill) {
+                    // A fill picture is stretched over the box and shows through the outline.
+                    cairo_save(cr);
+                    cairo_clip_preserve(cr);
+                    cairo_translate(cr, x, y);
+                    cairo_scale(cr, width / fill->Width(), height / fill->Height());
+                    cairo_set_source_surface(cr, fillSurface, 0, 0);
+                    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+                    cairo_paint_with_alpha(cr, shape.FillAlpha * FImpl->Opacity);
+                    cairo_restore(cr);
+                } else {
+                    SetRGB(cr, shape.FillColor, shape.FillAlpha * FImpl->Opacity);
+                    cairo_fill_preserve(cr);
+                }
+            }
+            if (shape.Stroked && !noStroke) {
+                cairo_set_line_width(cr, strokeWidth);
+                cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+                cairo_set_dash(cr, dash.data(), int(dash.size()), 0);
+                SetRGB(cr, shape.StrokeColor, FImpl->Opacity);
+                cairo_stroke_preserve(cr);
+                cairo_set_dash(cr, nullptr, 0, 0);
+            }
+            cairo_new_path(cr);
+            noFill = noStroke = false;
+            break;
+        default: break;
+        }
+    }
+    if (fillSurface)
+        cairo_surface_destroy(fillSurface);
+    if (selected)
+        DrawSelected(x, y, x + width, y + height);
+}
+
+void TVYXGDILinux::BitBlt(int x, int y, TVYXDeviceHandle source, int sourceX, int sourceY, int width, int height)
+{
+    const auto* src = reinterpret_cast<const TVYXBitmap*>(source);
+    if (!src || width <= 0 || height <= 0)
+        return;
+    // Only the part inside the source is copied.
+    const int sx = std::clamp(sourceX, 0, src->Width());
+    const int sy = std::clamp(sourceY, 0, src->Height());
+    const int w = std::min(width - (sx - sourceX), src->Width() - sx);
+    const int h = std::min(height - (sy - sourceY), src->Height() - sy);
+    if (w <= 0 || h <= 0)
+        return;
+    cairo_surface_t* s = SurfaceFromBitmap(*src, sx, sy, w, h);
+    cairo_t* cr = FImpl->Cr;
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, s, x + (sx - sourceX), y + (sy - sourceY));
+    cairo_rectangle(cr, x + (sx - sourceX), y + (sy - sourceY), w, h);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
+}
+
+void TVYXGDILinux::BeginClip(double x1, double y1, double x2, double y2)
+{
+    cairo_save(FImpl->Cr);
+    ++FImpl->SaveDepth;
+    cairo_rectangle(FImpl->Cr, x1, y1, x2 - x1, y2 - y1);
+    cairo_clip(FImpl->Cr);
+}
+
+void TVYXGDILinux::EndClip()
+{
+    if (FImpl->SaveDepth > 0) {
+        cairo_restore(FImpl->Cr);
+        --FImpl->SaveDepth;
+    }
+}

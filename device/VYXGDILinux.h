@@ -1,0 +1,95 @@
+// VYXGDILinux.h: the Linux drawing device: fonts through fontconfig, FreeType and HarfBuzz, raster drawing into a bitmap.
+//
+// It stands in for the Windows screen and printer devices: layout measures with it
+// and painting draws into its bitmap, which can be written as PNG. Documents that
+// ask for the common Windows families get their metric-compatible substitutes, so
+// lines break where their authors saw them break.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layout/VYXGDIAbstract.h"
+
+// Where a requested family ends up.
+struct TVYXFontMatch {
+    std::string Requested;  // the family the document asked for
+    std::string Family;     // the family fontconfig delivered
+    std::string File;
+    int Index = 0;          // face index inside the file
+    bool Substituted = false;  // a metric-compatible stand-in or a fallback was used
+};
+
+// Resolves a family (with the substitution table) through fontconfig.
+TVYXFontMatch VYXResolveFont(std::string_view family, bool bold = false, bool italic = false);
+// One line per family of the substitution table: "Arial -> Liberation Sans (file)".
+std::string VYXFontSubstitutionListing();
+
+class TVYXGDILinux : public TVYXGDI {
+public:
+    // `dpi` is the device resolution; the zoom multiplies it (PixelsPerInchX = round(dpi × zoom)).
+    explicit TVYXGDILinux(int dpi = 96, double zoom = 1.0);
+    ~TVYXGDILinux() override;
+
+    // Writes the bitmap as PNG; raises "Cannot write PNG" on failure.
+    void SavePNG(const std::string& fileName);
+    // Fills the whole target (ignores clip and opacity).
+    void Clear(TVYXColor color = 0xFFFFFF);
+    // The face file the current font resolved to.
+    const TVYXFontMatch& CurrentFontMatch() const;
+
+    TVYXBitmap* GetBitmap() override;
+    TVYXColor GetBrushColor() override;
+    TVYXColor GetFontColor() override;
+    TVYXColor GetPenColor() override;
+    double GetPenWidthF() override;
+    bool GetTransparentMode() override;
+    void SetBrushColor(TVYXColor color) override;
+    void SetFontColor(TVYXColor color) override;
+    void SetPaintColor(TVYXColor color) override;
+    void SetPenColor(TVYXColor color) override;
+    void SetPenWidthF(double width) override;
+    void SetTransparentMode(bool transparent) override;
+    void SetPenDotted(bool dotted) override;
+    void SetXorMode(bool xorMode) override;
+    void DrawGrip(int x, int y, TVYXGrGrip grip) override;
+    void DrawSelectedBitmap(const TVYXPicture& picture, const TVYXGrEditCoords& coords) override;
+    void SetSize(int width, int height) override;
+    void BeginMatrix() override;
+    void RotateMatrix(const TVYXGrEditCoords& coords, double angle) override;
+    void EndMatrix() override;
+    void TextOutF(double x, double y, std::u16string_view text) override;
+    void TextLabel(std::u16string_view text, int x, int y, TVYXTextLableStyle style) override;
+    double TextWidthF(std::u16string_view text) override;
+    double SetTextJustificationF(double extra, int breakCount) override;
+    void SetFont(const TVYXFontData& font) override;
+    void GetTextMetric() override;
+    void SetTextAlign(TXGDIHorizTextAlign horiz, TXGDIVertTextAlign vert) override;
+    double FitFontSize(std::u16string_view text, int width) override;
+    int PixelsPerInchX() override;
+    int PixelsPerInchY() override;
+    void MoveToF(double x, double y) override;
+    void LineToF(double x, double y) override;
+    void LineF(double x1, double y1, double x2, double y2) override;
+    void RectangleF(double x1, double y1, double x2, double y2) override;
+    void RectOutlineF(double x1, double y1, double x2, double y2) override;
+    void CircleF(double x, double y, double radius) override;
+    void CircleAlpha(double x, double y, double radius, double alpha, TVYXColor color) override;
+    void EllipseF(double x1, double y1, double x2, double y2) override;
+    void DrawF(double x1, double y1, double x2, double y2, const TVYXBitmap& bitmap) override;
+    void DrawF(double x, double y, const TVYXGraphicObj& obj) override;
+    void DrawShape(double x, double y, double width, double height, const TVYXGraphicShape& shape,
+                   bool selected) override;
+    void BitBlt(int x, int y, TVYXDeviceHandle source, int sourceX, int sourceY, int width, int height) override;
+    void BeginClip(double x1, double y1, double x2, double y2) override;
+    void EndClip() override;
+    void Test() override {}
+    void SetOpacity(std::uint8_t alpha) override;
+    TVYXDeviceHandle Handle() override;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;  // owns the surface, the font faces and the shaping buffer
+};

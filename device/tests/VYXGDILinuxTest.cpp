@@ -1,0 +1,436 @@
+// VYXGDILinuxTest.cpp: the Linux device checked by reading its pixels back.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "device/VYXGDILinux.h"
+#include "model/VYXErrors.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXPictureDecode.h"
+#include "platform/VYXStream.h"
+#include "model/VYXPresetShapes.h"
+
+namespace {
+
+constexpr std::uint32_t cWhite = 0xFFFFFF;
+constexpr std::uint32_t cBlack = 0x000000;
+
+struct TInk {
+    int Left = -1, Right = -1, Top = -1, Bottom = -1;  // inclusive; -1 when nothing is inked
+    int Count = 0;
+};
+
+// Pixels darker than mid grey.
+TInk FindInk(const TVYXBitmap& bmp)
+{
+    TInk ink;
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x) {
+            if ((bmp.PixelRGB(x, y) & 0xFF) >= 0x80)
+                continue;
+            ++ink.Count;
+            if (ink.Left < 0 || x < ink.Left)
+                ink.Left = x;
+            ink.Right = std::max(ink.Right, x);
+            if (ink.Top < 0)
+                ink.Top = y;
+            ink.Bottom = y;
+        }
+    return ink;
+}
+
+TVYXFontData Font(const char16_t* name, double size, bool bold = false)
+{
+    TVYXFontData f;
+    f.Name = name;
+    f.Size = size;
+    f.Bold = bold;
+    return f;
+}
+
+TEST(GDILinux, ResolutionAndZoom)
+{
+    TVYXGDILinux screen(96);
+    EXPECT_EQ(screen.PixelsPerInchX(), 96);
+    EXPECT_DOUBLE_EQ(screen.PtToPixXF(72), 96.0);
+    EXPECT_DOUBLE_EQ(screen.PixToPtX(96), 72.0);
+    TVYXGDILinux zoomed(96, 2.0);
+    EXPECT_EQ(zoomed.PixelsPerInchX(), 192);
+    EXPECT_EQ(zoomed.PixelsPerInchY(), 192);
+    EXPECT_EQ(zoomed.PtToPixX(72), 192);
+    zoomed.SetZoom(1.5);
+    EXPECT_EQ(zoomed.PixelsPerInchX(), 144);
+}
+
+TEST(GDILinux, LineHorizIsPixelExact)
+{
+    const struct {
+        int X1, X2, Y, Thickness;
+        int Left, Right, Top, Bottom;  // expected inked box, inclusive
+    } cases[] = {
+        {5, 14, 7, 1, 5, 14, 7, 7},   // one row from x1 to x2 inclusive
+        {5, 14, 7, 0, 5, 14, 7, 7},
+        {5, 14, 7, 3, 5, 13, 7, 9},   // the rectangle x1..x2, y..y+thickness
+        {0, 49, 0, 1, 0, 49, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Thickness);
+        TVYXGDILinux gdi;
+        gdi.SetSize(50, 20);
+        gdi.SetPaintColor(cBlack);
+        gdi.SetPenWidthF(3);  // a one-pixel line whatever the pen
+        gdi.LineHoriz(c.X1, c.X2, c.Y, c.Thickness);
+        const TVYXBitmap& bmp = *gdi.GetBitmap();
+        const TInk ink = FindInk(bmp);
+        EXPECT_EQ(ink.Left, c.Left);
+        EXPECT_EQ(ink.Right, c.Right);
+        EXPECT_EQ(ink.Top, c.Top);
+        EXPECT_EQ(ink.Bottom, c.Bottom);
+        EXPECT_EQ(ink.Count, (c.Right - c.Left + 1) * (c.Bottom - c.Top + 1));  // solid, no grey edges
+        EXPECT_EQ(bmp.PixelRGB(c.Left, c.Top), cBlack);
+        EXPECT_EQ(gdi.GetPenWidthF(), 3);
+    }
+    TVYXGDILinux gdi;
+    gdi.SetSize(20, 20);
+    gdi.LineVert(2, 11, 4, 1);
+    const TInk ink = FindInk(*gdi.GetBitmap());
+    EXPECT_EQ(ink.Left, 4);
+    EXPECT_EQ(ink.Right, 4);
+    EXPECT_EQ(ink.Top, 2);
+    EXPECT_EQ(ink.Bottom, 11);
+    EXPECT_EQ(ink.Count, 10);
+}
+
+TEST(GDILinux, StyledLineKeepsRhythmAcrossPieces)
+{
+    auto row = [](TVYXGDILinux& gdi) {
+        std::string s;
+        const TVYXBitmap& bmp = *gdi.GetBitmap();
+        for (int x = 0; x < bmp.Width(); ++x)
+            s += bmp.PixelRGB(x, 1) == cBlack ? '#' : '.';
+        return s;
+    };
+    const std::vector<int> pattern = {3, 2};
+    TVYXGDILinux whole;
+    whole.SetSize(20, 3);
+    whole.SetPaintColor(cBlack);
+    whole.LineHorizStyled(0, 20, 0, pattern, 2);
+    TVYXGDILinux pieces;
+    pieces.SetSize(20, 3);
+    pieces.SetPaintColor(cBlack);
+    pieces.LineHorizStyled(0, 10, 0, pattern, 2);
+    pieces.LineHorizStyled(10, 20, 0, pattern, 2);
+    EXPECT_EQ(row(whole), "###..###..###..###..");
+    EXPECT_EQ(row(pieces), row(whole));
+    pieces.LineHorizStyled(0, 4, 2, pattern, 1);  // phase 0 again: 20 px is whole periods
+    pieces.Reset();
+    EXPECT_EQ(pieces.DashPhase(), 0);
+}
+
+TEST(GDILinux, FontSubstitutionForCommonFamilies)
+{
+    const struct {
+        const char* Requested;
+        const char* Family;
+    } cases[] = {
+        {"Arial", "Liberation Sans"},      {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"}, {"Calibri", "Carlito"},
+        {"Cambria", "Caladea"},            {"TIMES NEW ROMAN", "Liberation Serif"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Requested);
+        for (bool bold : {false, true}) {
+            const TVYXFontMatch m = VYXResolveFont(c.Requested, bold, !bold);
+            EXPECT_EQ(m.Family, c.Family);
+            EXPECT_TRUE(m.Substituted);
+            EXPECT_TRUE(std::filesystem::exists(m.File)) << m.File;
+        }
+    }
+    const TVYXFontMatch same = VYXResolveFont("Liberation Sans");
+    EXPECT_FALSE(same.Substituted);
+    const TVYXFontMatch unknown = VYXResolveFont("No Such Family 123");
+    EXPECT_TRUE(unknown.Substituted);
+    EXPECT_FALSE(unknown.File.empty());
+    const std::string listing = VYXFontSubstitutionListing();
+    EXPECT_NE(listing.find("Arial -> Liberation Sans ("), std::string::npos);
+    EXPECT_NE(listing.find("Cambria -> Caladea ("), std::string::npos);
+}
+
+TEST(GDILinux, MetricsFollowTheScalingRule)
+{
+    TVYXGDILinux gdi(96);
+    gdi.SetFont(Font(u"Arial", 12));  // 16 px em
+    EXPECT_EQ(gdi.CurrentFontMatch().Family, "Liberation Sans");
+    // Advances of the metric-compatible face: H 1479, e 1139, l 455, o 1139 per 2048.
+    EXPECT_NEAR(gdi.TextWidthF(u"Hello"), (1479 + 1139 + 455 + 455 + 1139) / 2048.0 * 16, 1e-4);
+    gdi.GetTextMetric();
+    const TVYXTextMetric& m = gdi.TextMetric();
+    EXPECT_NEAR(m.Ascent, 1854 / 2048.0 * 16, 1e-6);  // the Windows ascent and descent
+    EXPECT_NEAR(m.Descent, 434 / 2048.0 * 16, 1e-6);
+    EXPECT_NEAR(m.CellHeight, m.Ascent + m.Descent, 1e-9);
+    EXPECT_GE(m.LineHeight, m.CellHeight);
+    EXPECT_GE(m.ULThickness, 1);
+    EXPECT_GT(m.ULPos, 0);
+    // Doubling the resolution doubles every length.
+    TVYXGDILinux zoomed(96, 2.0);
+    zoomed.SetFont(Font(u"Arial", 12));
+    EXPECT_NEAR(zoomed.TextWidthF(u"Hello"), 2 * gdi.TextWidthF(u"Hello"), 1e-9);
+    TVYXGDILinux italic;
+    TVYXFontData f = Font(u"Times New Roman", 10);
+    f.Italic = true;
+    italic.SetFont(f);
+    italic.GetTextMetric();
+    EXPECT_GT(italic.TextMetric().ItalicSlant, 0.1);
+    const double size = gdi.FitFontSize(u"Caption text", 200);
+    gdi.SetFont(Font(u"Arial", size));
+    EXPECT_LE(gdi.TextWidthF(u"Caption text"), 200);
+    EXPECT_GE(gdi.TextWidthF(u"Caption text"), 170);
+}
+
+TEST(GDILinux, DrawnWidthMatchesMeasuredWidth)
+{
+    const struct {
+        const char16_t* Face;
+        const char16_t* Text;
+    } cases[] = {
+        {u"Arial", u"Hamburgefonstiv HHH"},
+        {u"Times New Roman", u"Quick brown fox, jumping"},
+        {u"Calibri", u"Text with \u2019curly\u2019 quotes"},  // beyond 256: shaped
+        {u"Arial", u"\u041F\u0440\u0438\u0432\u0435\u0442 \u043C\u0438\u0440"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::u16string_view(c.Face).size());
+        const std::u16string text = c.Text;
+        const std::size_t cut = text.size() / 2;
+        const std::u16string_view head = std::u16string_view(text).substr(0, cut);
+        const std::u16string_view tail = std::u16string_view(text).substr(cut);
+        TVYXGDILinux once;
+        once.SetSize(400, 40);
+        once.SetFont(Font(c.Face, 14));
+        const double x = 10.25;
+        once.TextOutF(x, 5, text);
+        // Drawing the halves where the measure puts them gives the same picture.
+        TVYXGDILinux halves;
+        halves.SetSize(400, 40);
+        halves.SetFont(Font(c.Face, 14));
+        halves.TextOutF(x, 5, head);
+        halves.TextOutF(x + halves.TextWidthF(head), 5, tail);
+        const TVYXBitmap& a = *once.GetBitmap();
+        const TVYXBitmap& b = *halves.GetBitmap();
+        int differing = 0;
+        for (int yy = 0; yy < a.Height(); ++yy)
+            for (int xx = 0; xx < a.Width(); ++xx) {
+                const int da = int(a.PixelRGB(xx, yy) & 0xFF) - int(b.PixelRGB(xx, yy) & 0xFF);
+                differing += std::abs(da) > 40;
+            }
+        EXPECT_LE(differing, 3);
+        // The ink ends within the measured advance (plus the last glyph's overhang).
+        const TInk ink = FindInk(a);
+        const double width = once.TextWidthF(text);
+        EXPECT_GE(ink.Left, int(x) - 1);
+        EXPECT_LE(ink.Right, int(std::ceil(x + width)) + 1);
+        EXPECT_GE(ink.Right, int(x + width) - 4);
+    }
+}
+
+TEST(GDILinux, JustificationSpreadsTheSpaces)
+{
+    TVYXGDILinux gdi;
+    gdi.SetSize(300, 30);
+    gdi.SetFont(Font(u"Arial", 12));
+    const double plain = gdi.TextWidthF(u"ab cd ef");
+    EXPECT_DOUBLE_EQ(gdi.SetTextJustificationF(40, 2), 20);
+    EXPECT_DOUBLE_EQ(gdi.TextWidthF(u"ab cd ef"), plain + 40);
+    gdi.TextOutF(0, 0, u"ab cd ef");
+    const TInk ink = FindInk(*gdi.GetBitmap());
+    EXPECT_NEAR(ink.Right, plain + 40, 3);
+    EXPECT_DOUBLE_EQ(gdi.TextWidthF(u"ab cd ef"), plain);  // both spaces were used up
+}
+
+TEST(GDILinux, ClipRotationOpacityAndXor)
+{
+    TVYXGDILinux gdi;
+    gdi.SetSize(40, 40);
+    gdi.SetPaintColor(cBlack);
+    {
+        TVYXClipScope clip(gdi, 10, 10, 20, 20);
+        gdi.RectangleF(0, 0, 40, 40);
+    }
+    TInk ink = FindInk(*gdi.GetBitmap());
+    EXPECT_EQ(ink.Left, 10);
+    EXPECT_EQ(ink.Right, 19);
+    EXPECT_EQ(ink.Count, 100);
+
+    TVYXGDILinux rot;
+    rot.SetSize(40, 40);
+    rot.SetPaintColor(cBlack);
+    {
+        TVYXMatrixScope matrix(rot);
+        const TVYXGrEditCoords box{10, 15, 30, 25};
+        rot.RotateMatrix(box, 90);
+        rot.RectangleF(10, 15, 30, 25);
+    }
+    ink = FindInk(*rot.GetBitmap());
+    EXPECT_EQ(ink.Left, 15);
+    EXPECT_EQ(ink.Right, 24);
+    EXPECT_EQ(ink.Top, 10);
+    EXPECT_EQ(ink.Bottom, 29);
+    rot.RectangleF(0, 0, 2, 2);  // the matrix is back to normal
+    EXPECT_EQ(rot.GetBitmap()->PixelRGB(0, 0), cBlack);
+
+    TVYXGDILinux alpha;
+    alpha.SetSize(4, 4);
+    alpha.SetOpacity(128);
+    alpha.SetPaintColor(cBlack);
+    alpha.RectangleF(0, 0, 4, 4);
+    EXPECT_NEAR(int(alpha.GetBitmap()->PixelRGB(1, 1) & 0xFF), 127, 2);
+
+    // Drawing twice in exclusive-or mode restores the target (caret blinking).
+    TVYXGDILinux caret;
+    caret.SetSize(10, 10);
+    caret.SetXorMode(true);
+    caret.RectangleF(2, 0, 4, 10);
+    EXPECT_EQ(caret.GetBitmap()->PixelRGB(3, 5), cBlack);
+    caret.RectangleF(2, 0, 4, 10);
+    EXPECT_EQ(caret.GetBitmap()->PixelRGB(3, 5), cWhite);
+}
+
+TEST(GDILinux, PicturesShapesAndPng)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXBitmap bmp(2, 1);
+    bmp.Row(0)[0] = 0xFFFF0000;
+    bmp.Row(0)[1] = 0xFF0000FF;
+    TVYXGDILinux gdi;
+    gdi.SetSize(100, 60);
+    gdi.DrawF(0, 0, 40, 20, bmp);  // stretched into the box
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(5, 10), 0xFF0000u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(35, 10), 0x0000FFu);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(5, 25), cWhite);
+
+    TVYXShapeTypes types;
+    TVYXGraphicShape ellipse(types.Add("ellipse"));
+    ellipse.FillColor = 0x00FF00;
+    ellipse.StrokeColor = cBlack;
+    gdi.DrawShape(50, 0, 40, 40, ellipse, false);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(70, 20), 0x00FF00u);  // filled centre
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(51, 1), cWhite);      // outside the curve
+    EXPECT_LT(gdi.GetBitmap()->PixelRGB(70, 0) & 0xFF, 0x40u);  // the outline at the top
+
+    // A fill picture shows through the outline.
+    auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(1, 1);
+    canvas->Bitmap()->Row(0)[0] = 0xFFFF0000;
+    TVYXPictures store;
+    TVYXGraphicShape filled(types.Add("triangle"));
+    filled.SetPicture(&store.AddPicture(std::move(canvas)));
+    filled.Stroked = false;
+    gdi.DrawShape(0, 20, 40, 40, filled, false);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(20, 50), 0xFF0000u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(2, 22), cWhite);
+
+    // Copy a region into another device.
+    TVYXGDILinux copy;
+    copy.SetSize(20, 20);
+    copy.BitBlt(0, 0, gdi.Handle(), 60, 10, 20, 20);
+    EXPECT_EQ(copy.GetBitmap()->PixelRGB(10, 10), 0x00FF00u);
+
+    const std::string file = testing::TempDir() + "/vyx-device-test.png";
+    gdi.SavePNG(file);
+    auto back = VYXDecodePicture(VYXReadFile(file), aptPNG);
+    EXPECT_EQ(back->Width(), 100);
+    EXPECT_EQ(back->PixelRGB(35, 10), 0x0000FFu);
+    std::filesystem::remove(file);
+    EXPECT_THROW(gdi.SavePNG("/nonexistent-dir/x.png"), VYXException);
+}
+
+TEST(GDILinux, TextAlignmentBackgroundAndStrikeOut)
+{
+    const struct {
+        TXGDIHorizTextAlign H;
+        TXGDIVertTextAlign V;
+        const char* Name;
+    } cases[] = {
+        {xhtaLeft, xvtaTop, "left top"},          {xhtaCenter, xvtaBaseline, "centre baseline"},
+        {xhtaRight, xvtaBottom, "right bottom"},  {xhtaDefault, xvtaDefault, "defaults"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVYXGDILinux gdi;
+        gdi.SetSize(200, 80);
+        gdi.SetFont(Font(u"Arial", 20));
+        gdi.GetTextMetric();
+        const TVYXTextMetric m = gdi.TextMetric();
+        const double w = gdi.TextWidthF(u"HH");
+        gdi.SetTextAlign(c.H, c.V);
+        gdi.TextOutF(100, 40, u"HH");
+        const TInk ink = FindInk(*gdi.GetBitmap());
+        const double left = c.H == xhtaCenter ? 100 - w / 2 : c.H == xhtaRight ? 100 - w : 100;
+        const double baseline = c.V == xvtaBaseline ? 40 : c.V == xvtaBottom ? 40 - m.Descent : 40 + m.Ascent;
+        EXPECT_NEAR(ink.Left, left + 0.08 * 26.67, 2.5);  // H's left side bearing
+        EXPECT_NEAR(ink.Bottom + 1, baseline, 1);          // H sits on the baseline
+    }
+    // An opaque background fills the text cell with the brush; strike-out crosses the x-height.
+    TVYXGDILinux gdi;
+    gdi.SetSize(100, 40);
+    TVYXFontData f = Font(u"Arial", 12);
+    f.StrikeOut = true;
+    gdi.SetFont(f);
+    gdi.SetTransparentMode(false);
+    gdi.SetBrushColor(0xFFFF00);
+    gdi.TextOutF(10, 10, u"    ");
+    gdi.GetTextMetric();
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(12, 11), 0xFFFF00u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(12, 10 + int(gdi.TextMetric().CellHeight) + 1), cWhite);
+    const int strikeY = 10 + int(gdi.TextMetric().Ascent - 0.26 * 16);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(20, strikeY) & 0xFF, 0u);  // spaces alone show only the strike line
+}
+
+TEST(GDILinux, GraphicObjectsAtTheirSize)
+{
+    TVYXGDILinux gdi;
+    gdi.SetSize(200, 100);
+    TVYXPictures store;
+    auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(2, 2);
+    canvas->Bitmap()->Row(0)[0] = 0xFFFF0000;
+    TVYXPicture& pic = store.AddPicture(std::move(canvas));
+    TVYXGraphicPicture obj(&pic);  // 2 px at 96 dpi = 1.5 pt
+    obj.Width = 30;                 // 40 px
+    obj.Height = 30;
+    gdi.DrawF(0, 0, obj);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(5, 5), 0xFF0000u);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(35, 35), cWhite);
+    obj.FlipX = true;
+    gdi.DrawF(50, 0, obj);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(85, 5), 0xFF0000u);  // the red corner moved to the right
+
+    TVYXGraphicEllipse ellipse;
+    ellipse.Width = 30;
+    ellipse.Height = 15;
+    ellipse.FillColor = 0x0000FF;
+    ellipse.SetAngle(90);  // now 20 px wide and 40 px high about the same centre
+    gdi.DrawF(100, 40, ellipse);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(120, 50), 0x0000FFu);
+    EXPECT_EQ(gdi.GetBitmap()->PixelRGB(103, 50), cWhite);
+
+    // A picture kept only as bytes shows a crossed frame.
+    TVYXMemoryStream wmf(VYXReadFile(std::string(VYX_SOURCE_DIR) + "/model/tests/data/poi-drawing-image1.wmf"));
+    TVYXGraphicPicture meta(&store.AddPicture(wmf));
+    gdi.DrawF(150, 50, meta);
+    EXPECT_LT(gdi.GetBitmap()->PixelRGB(150, 70) & 0xFF, 0xC0u);  // its left edge
+
+    // Printing keeps the target's size.
+    gdi.BeginPrint(0);
+    gdi.SetSize(10, 10);
+    EXPECT_EQ(gdi.GetBitmap()->Width(), 200);
+    gdi.EndPrint();
+    gdi.SetSize(10, 10);
+    EXPECT_EQ(gdi.GetBitmap()->Width(), 10);
+    // Copying from outside the source copies only what exists.
+    gdi.BitBlt(0, 0, gdi.Handle(), -5, -5, 100, 100);
+    gdi.BitBlt(0, 0, 0, 0, 0, 5, 5);
+}
+
+}  // namespace

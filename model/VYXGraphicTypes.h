@@ -1,0 +1,278 @@
+// VYXGraphicTypes.h: decoded images, the document's shared picture store and shape types.
+//
+// Pictures and shape types are shared by every graphic object of a document and
+// counted: an object marks what it uses, and the store frees an entry only when
+// nothing uses it any more. Sizes are points unless a name says pixels.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TVYXStream;
+class TVYXMemoryStream;
+
+// Edit coordinates of a graphic in device pixels (its box before rotation).
+struct TVYXGrEditCoords {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
+// A decoded raster image: 32-bit pixels 0xAARRGGBB, premultiplied by alpha, rows top
+// down without padding. This is the layout a raster device draws from directly.
+class TVYXBitmap {
+public:
+    TVYXBitmap() = default;
+    // Raises "Picture too large" beyond cVYXMaxBitmapPixels.
+    TVYXBitmap(int width, int height, std::uint32_t fill = 0);
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    bool Empty() const { return FPixels.empty(); }
+    std::uint32_t* Row(int y) { return FPixels.data() + static_cast<std::size_t>(y) * FWidth; }
+    const std::uint32_t* Row(int y) const { return FPixels.data() + static_cast<std::size_t>(y) * FWidth; }
+    std::uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
+    // The colour 0xRRGGBB of a pixel, un-premultiplied.
+    std::uint32_t PixelRGB(int x, int y) const;
+    std::uint32_t* Data() { return FPixels.data(); }
+    const std::uint32_t* Data() const { return FPixels.data(); }
+    // Resolution the image was stored with; 0 when the file declares none.
+    double DpiX = 0;
+    double DpiY = 0;
+
+private:
+    int FWidth = 0;
+    int FHeight = 0;
+    std::vector<std::uint32_t> FPixels;
+};
+
+// The largest image any decoder accepts (checked before allocating).
+constexpr std::int64_t cVYXMaxBitmapPixels = 64LL * 1024 * 1024;
+
+enum TVYXPictureType { aptBMP, aptJPG, aptWMF, aptEMF, aptGIF, aptPNG, aptTIFF, aptUnknown };
+enum TVYXGraphicBMPCanvasUpdate { agbcuNever, agbcuOnce, agbcuPaginate };
+
+class TVYXPictures;
+
+// A stored picture: its original bytes and what is needed to draw it.
+class TVYXPicture {
+public:
+    TVYXPicture();
+    virtual ~TVYXPicture();
+    TVYXPicture(const TVYXPicture&) = delete;
+    TVYXPicture& operator=(const TVYXPicture&) = delete;
+
+    int RefCount = 0;
+    TVYXPictures* Owner = nullptr;  // borrowed: the store holding this picture
+    TVYXPictureType OrigType = aptBMP;
+    std::string IdName;
+    std::string RId;
+    std::string Target;
+    std::string UserName;
+    std::string TempName;
+    int TempIndex = 0;
+    bool Unsupported = false;  // kept as bytes, drawn as a frame
+
+    // Size in points, taken by a picture object as its own size.
+    virtual double GetWidth() const = 0;
+    virtual double GetHeight() const = 0;
+    virtual void Assign(const TVYXPicture& other);
+    virtual bool IsBitmap() const { return false; }
+    virtual void LoadFromFile(const std::string& fileName);
+    // Takes the stream's remaining bytes as the original data and decodes them.
+    // Bad bytes raise VYXException and leave the picture as it was.
+    virtual void LoadFromStream(TVYXStream& stream);
+    virtual void SaveToFile(const std::string& fileName) const;
+    virtual void SaveToStream(TVYXStream& stream) const;
+
+    std::string_view OrigData() const;
+    // Same size and the same bytes.
+    bool Equal(const TVYXPicture& other) const;
+
+protected:
+    // Decodes `bytes`; on success they become the original data.
+    virtual void Decode(std::string_view bytes) = 0;
+    std::unique_ptr<TVYXMemoryStream> FOrigData;  // owns the original encoded bytes
+};
+
+// A raster picture (PNG, JPEG, GIF, BMP) decoded to a bitmap. TIFF is kept as bytes
+// with the size its header declares (Unsupported) until a decoder exists.
+class TVYXPictureBMP : public TVYXPicture {
+public:
+    TVYXPictureBMP();
+    ~TVYXPictureBMP() override;
+    double GetWidth() const override { return FWidthPt; }
+    double GetHeight() const override { return FHeightPt; }
+    void Assign(const TVYXPicture& other) override;
+    bool IsBitmap() const override { return true; }
+    // Nullptr for a picture kept only as bytes.
+    const TVYXBitmap* Bitmap() const { return FBitmap.get(); }
+    TVYXBitmap* Bitmap() { return FBitmap.get(); }
+    // Replaces the image (a canvas drawn by the program). Size at 96 dpi.
+    void SetBitmap(std::unique_ptr<TVYXBitmap> bitmap);
+
+protected:
+    void Decode(std::string_view bytes) override;
+    std::unique_ptr<TVYXBitmap> FBitmap;
+    double FWidthPt = 0;
+    double FHeightPt = 0;
+};
+
+// A picture the program draws itself (barcodes, charts), found again by IdName.
+class TVYXGraphicBMPCanvas : public TVYXPictureBMP {
+public:
+    TVYXGraphicBMPCanvas(int widthPx, int heightPx);
+    TVYXGraphicBMPCanvasUpdate Update = agbcuNever;
+};
+
+// EMF and WMF: kept as bytes with the frame their header declares.
+class TVYXGraphicMetafile : public TVYXPicture {
+public:
+    double GetWidth() const override { return FWidthPt; }
+    double GetHeight() const override { return FHeightPt; }
+    void Assign(const TVYXPicture& other) override;
+
+protected:
+    void Decode(std::string_view bytes) override;
+    double FWidthPt = 0;
+    double FHeightPt = 0;
+};
+
+// The picture type the first bytes announce, or aptUnknown.
+TVYXPictureType VYXPictureTypeFromBytes(std::string_view bytes);
+
+// The document's picture store (owning).
+class TVYXPictures {
+public:
+    TVYXPictures();
+    ~TVYXPictures();
+    TVYXPictures(const TVYXPictures&) = delete;
+    TVYXPictures& operator=(const TVYXPictures&) = delete;
+
+    // The stored picture of a file or stream; bad bytes raise and store nothing.
+    TVYXPicture& AddPicture(const std::string& fileName);
+    TVYXPicture& AddPicture(TVYXStream& stream);
+    // Takes ownership of a picture created elsewhere.
+    TVYXPicture& AddPicture(std::unique_ptr<TVYXPicture> picture);
+    TVYXGraphicBMPCanvas& AddCanvas(const std::string& idName, int widthPx, int heightPx);
+    // A stored picture with equal data, else a stored copy. The use count of the
+    // picture passed in is incremented, not that of the stored match.
+    TVYXPicture& AddIfNotHas(TVYXPicture& picture);
+    // The stored canvas of that name (marked used), else a new one of that size.
+    // Raises "Picture is not BMP Canvas" when the name belongs to another kind.
+    TVYXGraphicBMPCanvas& AddIfNotHas(const std::string& idName, int widthPx, int heightPx);
+
+    static std::unique_ptr<TVYXPicture> CreateFromExt(std::string_view ext);
+    // Reads the first bytes and rewinds; nullptr when they announce no known type.
+    static std::unique_ptr<TVYXPicture> CreateFromMagicNumber(TVYXStream& stream);
+
+    int Find(const TVYXPicture& picture) const;  // index or -1
+    TVYXPicture* Find(std::string_view idName) const { return FindByIdName(idName); }
+    TVYXPicture* FindByRId(std::string_view rId) const;
+    TVYXPicture* FindByIdName(std::string_view idName) const;
+    TVYXPicture* FindByTarget(std::string_view target) const;
+    TVYXPicture* FindEqData(const TVYXPicture& picture) const;
+    // Frees the picture when nothing uses it (use count below 1); returns whether it did.
+    bool Remove(TVYXPicture& picture);
+    TVYXPicture* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXPicture& GetItems(int i) const { return *FItems.at(static_cast<std::size_t>(i)); }
+    int Count() const { return static_cast<int>(FItems.size()); }
+
+private:
+    TVYXPicture& Store(std::unique_ptr<TVYXPicture> picture);
+    std::vector<std::unique_ptr<TVYXPicture>> FItems;
+};
+
+// ---- Shape types ----
+
+enum TVYXGrShapePathCommand {
+    agspcMoveTo, agspcLineTo, agspcCurveTo, agspcClose, agspcEnd,
+    agspcRMoveTo, agspcRLineTo, agspcRCurveTo,
+    agspcNoFill, agspcNoStroke,
+    agspcAngleEllipseTo, agspcAngleEllipse, agspcArcTo, agspcArc, agspcClockwiseArcTo, agspcClockwiseArc,
+    agspcEllipticalQudrantX, agspcEllipticalQudrantY, agspcQuadraticBezier
+};
+
+// One path item with its coordinates (x, y pairs). Computed geometry uses only
+// MoveTo, LineTo, CurveTo (three points), Close, NoFill, NoStroke and End.
+struct TVYXGrShapePathItem {
+    TVYXGrShapePathCommand Cmd = agspcEnd;
+    std::vector<double> Coords;
+};
+using TVYXGrShapePath = std::vector<TVYXGrShapePathItem>;
+
+// Appends an elliptical arc about (cx, cy) as cubic pieces of at most 90°, from the
+// parameter angle `start` over `sweep` (radians, positive turning from x towards y).
+// Returns the end point in (endX, endY).
+void VYXAppendArc(TVYXGrShapePath& path, double cx, double cy, double rx, double ry, double start, double sweep,
+                  double& endX, double& endY);
+
+enum TVYXShapeFmlaOp {
+    asfoVal, asfoSum, asfoProd, asfoMid, asfoAbs, asfoMin, asfoMax, asfoIf, asfoMod, asfoAtan2, asfoSin, asfoCos,
+    asfoCosAtan2, asfoSinAtan2, asfoSqrt, asfoSumAngle, asfoEllipse, asfoTan
+};
+
+enum TVYXShapeFmlaValKind {
+    asfvConst, asfvFormula, asfvAdjust, asfvWidth, asfvHeight, asfvXCenter, asfvYCenter, asfvXLimo, asfvYLimo,
+    asfvPixelWidth, asfvPixelHeight, asfvPixelLineWidth, asfvEmuWidth, asfvEmuHeight, asfvEmuWidth2, asfvEmuHeight2,
+    asfvLineDrawn, asfvHasFill, asfvHasStroke
+};
+
+struct TVYXShapeFmlaVal {
+    TVYXShapeFmlaValKind Kind = asfvConst;
+    double Value = 0;  // the constant, or the index of the formula or adjust value
+};
+
+struct TVYXShapeFormula {
+    TVYXShapeFmlaOp Op = asfoVal;
+    TVYXShapeFmlaVal Args[3];
+};
+
+class TVYXShapeTypes;
+struct TVYXVmlShapeDef;
+
+// A shape type: a preset geometry by name (e.g. "rightArrow"), or a legacy definition
+// with formulas and a path in its own coordinate space, and its default adjust values.
+class TVYXShapeType {
+public:
+    int RefCount = 0;
+    TVYXShapeTypes* Owner = nullptr;  // borrowed
+    std::string Id;
+    std::vector<int> Adjust;  // default adjust values
+    bool Filled = true;
+    bool ArrowsOk = false;
+    // Legacy definitions only (VmlPath not empty).
+    std::vector<TVYXShapeFormula> Formulas;
+    std::string VmlPath;
+    double CoordsWidth = 21600;
+    double CoordsHeight = 21600;
+    std::string TextBoxRect;
+
+    // The outline for a box of width × height (any unit), with the object's adjust
+    // values overriding the defaults. Empty for an unknown id.
+    TVYXGrShapePath CalcPath(double width, double height, const std::vector<int>* adjust = nullptr) const;
+};
+
+class TVYXShapeTypes {
+public:
+    TVYXShapeType* CurrShape = nullptr;  // borrowed
+    // Adds the preset geometry `id`; nullptr when there is no such preset.
+    TVYXShapeType* Add(std::string_view id);
+    // Adds a legacy definition; raises "Invalid shape formula" on a formula it cannot read.
+    TVYXShapeType& Add(const TVYXVmlShapeDef& def);
+    TVYXShapeType* Find(std::string_view id) const;
+    // The stored type of the same id, else a stored copy.
+    TVYXShapeType& AddIfNotHas(const TVYXShapeType& shapeType);
+    // The rectangle a text box is drawn with.
+    TVYXShapeType& AddIfNotHasTextBox();
+    // Legacy formulas: parse one ("sum #0 0 10800"; raises "Invalid shape formula"),
+    // look up an operator keyword, and the value of formula `index` of a type for a box in points.
+    static TVYXShapeFormula ParseFormula(std::string_view text);
+    static bool GetOperator(std::string_view name, TVYXShapeFmlaOp& op);
+    static double GetValue(const TVYXShapeType& type, int index, double width, double height);
+    int Count() const { return static_cast<int>(FItems.size()); }
+
+private:
+    std::vector<std::unique_ptr<TVYXShapeType>> FItems;
+};

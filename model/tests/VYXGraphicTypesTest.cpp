@@ -1,0 +1,331 @@
+// VYXGraphicTypesTest.cpp: picture decoding from real files, the shared store and graphic objects.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXPictureDecode.h"
+#include "platform/VYXException.h"
+#include "platform/VYXStream.h"
+#include "model/VYXPresetShapes.h"
+
+namespace {
+
+std::string Data(const std::string& name)
+{
+    return VYXReadFile(std::string(VYX_TEST_DATA_DIR) + "/" + name);
+}
+
+TEST(PictureTypes, MagicNumbers)
+{
+    const struct {
+        std::string Bytes;
+        TVYXPictureType Type;
+    } cases[] = {
+        {"BM\x10\x00", aptBMP},
+        {"\xFF\xD8\xFF\xE0", aptJPG},
+        {std::string("\x01\x00\x00\x00\x6C\x00\x00\x00", 8), aptWMF},
+        {"GIF87a...", aptGIF},
+        {"GIF89a...", aptGIF},
+        {"\x89PNG\r\n\x1A\n....", aptPNG},
+        {"\xD7\xCD\xC6\x9A", aptWMF},
+        {std::string("II*\x00", 4), aptTIFF},
+        {"Hello, world", aptUnknown},
+        {"", aptUnknown},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Bytes);
+        EXPECT_EQ(VYXPictureTypeFromBytes(c.Bytes), c.Type);
+        TVYXMemoryStream stream(c.Bytes);
+        auto picture = TVYXPictures::CreateFromMagicNumber(stream);
+        EXPECT_EQ(picture != nullptr, c.Type != aptUnknown);
+        EXPECT_EQ(stream.Position(), 0);
+        if (picture) {
+            EXPECT_EQ(picture->OrigType, c.Type);
+        }
+    }
+}
+
+TEST(PictureDecode, RealFilesOfEveryType)
+{
+    const struct {
+        const char* File;
+        TVYXPictureType Type;
+        double WidthPt, HeightPt;
+        bool Bitmap;
+    } cases[] = {
+        {"poi-drawing-image7.png", aptPNG, 215 * 0.75, 17 * 0.75, true},
+        {"poi-chernigovka-image1.jpeg", aptJPG, 128 * 72 / 75.0, 128 * 72 / 75.0, true},  // 75 dpi declared
+        {"poi-drawing-image8.gif", aptGIF, 234 * 0.75, 60 * 0.75, true},
+        {"rgb-3x2.bmp", aptBMP, 3 * 72 / (3780 * 0.0254), 2 * 72 / (3780 * 0.0254), true},
+        {"pal-4x2-topdown.bmp", aptBMP, 4 * 0.75, 2 * 0.75, true},
+        {"poi-drawing-image1.wmf", aptWMF, 90 / 95.0 * 72, 50 / 95.0 * 72, false},
+        {"docxcompose-visio-image1.emf", aptEMF, 21.17 / 25.4 * 72, 5.03 / 25.4 * 72, false},
+        {"declared-200x100-100dpi.tif", aptTIFF, 144, 72, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File);
+        TVYXPictures store;
+        TVYXMemoryStream stream(Data(c.File));
+        TVYXPicture& p = store.AddPicture(stream);
+        EXPECT_EQ(p.OrigType, c.Type);
+        EXPECT_NEAR(p.GetWidth(), c.WidthPt, 0.01);
+        EXPECT_NEAR(p.GetHeight(), c.HeightPt, 0.01);
+        EXPECT_EQ(p.OrigData().size(), Data(c.File).size());
+        EXPECT_EQ(p.Unsupported, !c.Bitmap);
+        const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(&p);
+        EXPECT_EQ(bmp && bmp->Bitmap(), c.Bitmap);
+        EXPECT_EQ(p.IdName, "Picture1");
+    }
+}
+
+TEST(PictureDecode, PixelValues)
+{
+    auto rgb = VYXDecodePicture(Data("rgb-3x2.bmp"), aptBMP);
+    ASSERT_EQ(rgb->Width(), 3);
+    EXPECT_EQ(rgb->Pixel(0, 0), 0xFFFF0000u);  // bottom-up file: first row in the file is the bottom
+    EXPECT_EQ(rgb->Pixel(1, 0), 0xFF00FF00u);
+    EXPECT_EQ(rgb->Pixel(2, 0), 0xFF0000FFu);
+    EXPECT_EQ(rgb->Pixel(2, 1), 0xFF808080u);
+    auto pal = VYXDecodePicture(Data("pal-4x2-topdown.bmp"), aptBMP);
+    EXPECT_EQ(pal->Pixel(1, 0), 0xFFFF0000u);
+    EXPECT_EQ(pal->Pixel(0, 1), 0xFF0000FFu);
+    // The GIF's transparent background stays transparent; the PNG is opaque somewhere.
+    auto gif = VYXDecodePicture(Data("poi-drawing-image8.gif"), aptGIF);
+    bool anyOpaque = false;
+    for (int y = 0; y < gif->Height(); ++y)
+        for (int x = 0; x < gif->Width(); ++x)
+            anyOpaque = anyOpaque || gif->Pixel(x, y) >> 24 == 0xFF;
+    EXPECT_TRUE(anyOpaque);
+}
+
+TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
+{
+    const std::string png = Data("poi-drawing-image7.png");
+    const std::string jpg = Data("poi-chernigovka-image1.jpeg");
+    const std::string gif = Data("poi-drawing-image8.gif");
+    const std::string bmp = Data("rgb-3x2.bmp");
+    std::string hugeBmp = bmp;
+    hugeBmp[18] = '\xFF';
+    hugeBmp[19] = '\xFF';
+    hugeBmp[20] = '\xFF';
+    hugeBmp[21] = '\x7F';  // width 2^31-1
+    std::string corruptJpg = jpg;
+    for (std::size_t i = 200; i < corruptJpg.size() - 2; ++i)
+        corruptJpg[i] = '\xFF';
+    const std::string cases[] = {
+        png.substr(0, 40), png.substr(0, 8), jpg.substr(0, 2), corruptJpg, gif.substr(0, 13), gif.substr(0, 400),
+        bmp.substr(0, 30), bmp.substr(0, 60), hugeBmp, std::string("BM") + std::string(100, '\xFF'),
+        "GIF89a", std::string("\x89PNG\r\n\x1A\n") + std::string(30, '\0'), "not a picture",
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(bytes.size());
+        TVYXPictureBMP picture;
+        TVYXMemoryStream good(png);
+        picture.LoadFromStream(good);
+        TVYXMemoryStream bad(bytes);
+        EXPECT_THROW(picture.LoadFromStream(bad), VYXException);
+        EXPECT_EQ(picture.OrigType, aptPNG);
+        EXPECT_EQ(picture.OrigData(), png);
+        ASSERT_NE(picture.Bitmap(), nullptr);
+        EXPECT_EQ(picture.Bitmap()->Width(), 215);
+    }
+    // Every truncation of each file fails cleanly or decodes (libjpeg pads short data).
+    for (const std::string* file : {&png, &gif, &bmp, &jpg}) {
+        const TVYXPictureType type = VYXPictureTypeFromBytes(*file);
+        for (std::size_t n = 0; n < file->size(); n += 7) {
+            try {
+                VYXDecodePicture(file->substr(0, n), type);
+            } catch (const VYXException&) {
+            }
+        }
+    }
+}
+
+// A BMP with a 40-byte header; `extra` goes between header and pixels (palette or masks).
+std::string MakeBmp(int w, int h, int bpp, int compression, const std::string& extra, const std::string& pixels)
+{
+    auto u16 = [](unsigned v) { return std::string{char(v & 0xFF), char(v >> 8 & 0xFF)}; };
+    auto u32 = [&](unsigned v) { return u16(v & 0xFFFF) + u16(v >> 16); };
+    const unsigned off = 14 + 40 + unsigned(extra.size());
+    return "BM" + u32(off + unsigned(pixels.size())) + u32(0) + u32(off) + u32(40) + u32(unsigned(w)) +
+           u32(unsigned(h)) + u16(1) + u16(unsigned(bpp)) + u32(unsigned(compression)) + u32(0) + u32(0) + u32(0) +
+           u32(0) + u32(0) + extra + pixels;
+}
+
+TEST(PictureDecode, BmpVariants)
+{
+    const std::string pal2 = std::string("\0\0\0\0", 4) + std::string("\xFF\xFF\xFF\0", 4);  // black, white
+    const std::string masks565 = std::string("\x00\xF8\0\0\xE0\x07\0\0\x1F\0\0\0", 12);
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        std::uint32_t First, Second;  // pixels (0,0) and (1,0), top row
+    } cases[] = {
+        {"1 bit", MakeBmp(2, 1, 1, 0, pal2, std::string("\x40\0\0\0", 4)), 0xFF000000, 0xFFFFFFFF},
+        {"4 bit", MakeBmp(2, 1, 4, 0, pal2, std::string("\x10\0\0\0", 4)), 0xFFFFFFFF, 0xFF000000},
+        {"16 bit 555", MakeBmp(2, 1, 16, 0, "", std::string("\x00\x7C\x1F\x00", 4)), 0xFFFF0000, 0xFF0000FF},
+        {"16 bit 565", MakeBmp(2, 1, 16, 3, masks565, std::string("\xE0\x07\x00\xF8", 4)), 0xFF00FF00, 0xFFFF0000},
+        {"32 bit", MakeBmp(2, 1, 32, 0, "", std::string("\x01\x02\x03\x00\xFF\x00\x00\x00", 8)), 0xFF030201,
+         0xFF0000FF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto bmp = VYXDecodePicture(c.Bytes, aptBMP);
+        ASSERT_EQ(bmp->Width(), 2);
+        EXPECT_EQ(bmp->Pixel(0, 0), c.First);
+        EXPECT_EQ(bmp->Pixel(1, 0), c.Second);
+    }
+    EXPECT_THROW(VYXDecodePicture(MakeBmp(2, 1, 8, 1, pal2, std::string(4, '\0')), aptBMP), VYXException);  // RLE
+    EXPECT_THROW(VYXDecodePicture(MakeBmp(2, 1, 7, 0, "", std::string(4, '\0')), aptBMP), VYXException);
+    EXPECT_THROW(VYXDecodePicture(MakeBmp(0, 1, 24, 0, "", ""), aptBMP), VYXException);
+    // A big-endian TIFF header declares its size too.
+    const std::string mm("MM\0*\0\0\0\x08\0\x02\x01\x00\0\x03\0\0\0\x01\x00\x60\0\0"
+                         "\x01\x01\0\x04\0\0\0\x01\0\0\0\x30\0\0\0\0", 38);
+    const TVYXDeclaredSize size = VYXPictureDeclaredSize(mm, aptTIFF);
+    EXPECT_DOUBLE_EQ(size.WidthPt, 96 * 0.75);
+    EXPECT_DOUBLE_EQ(size.HeightPt, 48 * 0.75);
+}
+
+TEST(PictureStore, SharingAndUseCounts)
+{
+    TVYXPictures store;
+    TVYXMemoryStream s1(Data("poi-drawing-image7.png"));
+    TVYXPicture& first = store.AddPicture(s1);
+    // A second picture with identical bytes maps to the stored one.
+    TVYXPictureBMP other;
+    TVYXMemoryStream s2(Data("poi-drawing-image7.png"));
+    other.LoadFromStream(s2);
+    EXPECT_EQ(&store.AddIfNotHas(other), &first);
+    EXPECT_EQ(store.Count(), 1);
+    EXPECT_EQ(other.RefCount, 1);  // the count of the picture passed in
+    EXPECT_EQ(first.RefCount, 0);
+    // Two objects use it; removing one user keeps the picture.
+    auto a = std::make_unique<TVYXGraphicPicture>(&first);
+    auto b = std::make_unique<TVYXGraphicPicture>(&first);
+    EXPECT_EQ(first.RefCount, 2);
+    a.reset();
+    EXPECT_FALSE(store.Remove(first));
+    EXPECT_EQ(store.Count(), 1);
+    b.reset();
+    EXPECT_TRUE(store.Remove(first));
+    EXPECT_EQ(store.Count(), 0);
+    // Different data gets a stored copy.
+    TVYXPictureBMP gif;
+    TVYXMemoryStream s3(Data("poi-drawing-image8.gif"));
+    gif.LoadFromStream(s3);
+    TVYXPicture& copy = store.AddIfNotHas(gif);
+    EXPECT_NE(&copy, &gif);
+    EXPECT_TRUE(copy.Equal(gif));
+    EXPECT_EQ(copy.Owner, &store);
+}
+
+TEST(PictureStore, Canvas)
+{
+    TVYXPictures store;
+    TVYXGraphicBMPCanvas& c = store.AddIfNotHas("Chart1", 40, 20);
+    EXPECT_EQ(c.Bitmap()->Width(), 40);
+    EXPECT_EQ(c.RefCount, 0);
+    EXPECT_EQ(&store.AddIfNotHas("Chart1", 10, 10), &c);
+    EXPECT_EQ(c.RefCount, 1);  // the stored match is counted here
+    TVYXMemoryStream s(Data("rgb-3x2.bmp"));
+    TVYXPicture& p = store.AddPicture(s);
+    p.IdName = "Photo";
+    try {
+        store.AddIfNotHas("Photo", 1, 1);
+        FAIL();
+    } catch (const VYXException& e) {
+        EXPECT_STREQ(e.what(), "Picture is not BMP Canvas");
+    }
+}
+
+TEST(GraphicObjects, DefaultsIdsAndTitles)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXShapeTypes types;
+    TVYXShapeType* rect = types.Add("rect");
+    ASSERT_NE(rect, nullptr);
+    const std::uint32_t next = TVYXGraphicObj::PeekNextId();
+    TVYXGraphicShape shape(rect);
+    EXPECT_EQ(shape.Id, next);
+    EXPECT_EQ(shape.Title, "Shape " + std::to_string(next + 1));
+    EXPECT_EQ(rect->RefCount, 1);
+    TVYXGraphicEllipse ellipse;
+    EXPECT_EQ(ellipse.Id, next + 2);
+    EXPECT_EQ(ellipse.Width, 150);
+    EXPECT_EQ(ellipse.Height, 100);
+    EXPECT_EQ(ellipse.Wrap, agowInFront);
+    EXPECT_EQ(ellipse.OMargLeft, 9);
+    EXPECT_TRUE(ellipse.Filled);
+    EXPECT_EQ(ellipse.FillColor, 0xFFFFFFu);
+
+    TVYXPictures store;
+    TVYXMemoryStream s(Data("poi-drawing-image8.gif"));
+    TVYXPicture& gif = store.AddPicture(s);
+    TVYXGraphicPicture pic(&gif);
+    EXPECT_DOUBLE_EQ(pic.Width, gif.GetWidth());
+    EXPECT_DOUBLE_EQ(pic.Height, gif.GetHeight());
+    EXPECT_FALSE(pic.Filled);
+    EXPECT_FALSE(pic.Stroked);
+    EXPECT_FALSE(pic.HasCrop());
+    pic.CropLeft = 0.1;
+    EXPECT_TRUE(pic.HasCrop());
+}
+
+TEST(GraphicObjects, RotatedBoxAndHit)
+{
+    TVYXGraphicRectangle r;
+    r.Width = 100;
+    r.Height = 20;
+    r.SetAngle(90);
+    EXPECT_NEAR(r.RotWidth, 20, 1e-9);
+    EXPECT_NEAR(r.RotHeight, 100, 1e-9);
+    EXPECT_NEAR(r.RotXOffs, 40, 1e-9);
+    EXPECT_TRUE(r.Hit(50, -30));   // inside once turned upright
+    EXPECT_FALSE(r.Hit(5, 5));     // a corner of the unrotated box
+    TVYXGraphicObjList list(nullptr, nullptr);
+    auto& added = list.Add(std::make_unique<TVYXGraphicRectangle>());
+    EXPECT_EQ(list.Hit(10, 10), &added);
+    EXPECT_EQ(list.Hit(500, 10), nullptr);
+    auto taken = list.Snatch(added);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_NE(taken, nullptr);
+}
+
+TEST(GraphicObjects, CopyBetweenDocumentsMapsSharedData)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXPictures srcPictures, dstPictures;
+    TVYXShapeTypes srcTypes, dstTypes;
+    TVYXMemoryStream s(Data("poi-drawing-image7.png"));
+    TVYXPicture& png = srcPictures.AddPicture(s);
+    TVYXGraphicObjList src(&srcPictures, &srcTypes);
+    auto& pic = static_cast<TVYXGraphicPicture&>(src.Add(VYXCreateGraphicObj(agtPicture, nullptr, &png)));
+    pic.FlipX = true;
+    auto& shape = static_cast<TVYXGraphicShape&>(src.Add(VYXCreateGraphicObj(agtShape, srcTypes.Add("heart"))));
+    shape.SetPicture(&png);
+    shape.FillColor = 0x123456;
+    shape.Adjust = {1, 2};
+    src.Add(VYXCreateGraphicObj(agtEllipse)).DoNotCopy = true;
+
+    TVYXGraphicObjList dst(&dstPictures, &dstTypes);
+    dst.Assign(src);
+    ASSERT_EQ(dst.Count(), 2);
+    EXPECT_EQ(dstPictures.Count(), 1);  // one stored copy serves both objects
+    EXPECT_EQ(dstTypes.Count(), 1);
+    auto& pic2 = dynamic_cast<TVYXGraphicPicture&>(dst.GetItems(0));
+    EXPECT_TRUE(pic2.FlipX);
+    EXPECT_EQ(pic2.Picture(), &dstPictures.GetItems(0));
+    EXPECT_EQ(dstPictures.GetItems(0).RefCount, 2);
+    auto& shape2 = dynamic_cast<TVYXGraphicShape&>(dst.GetItems(1));
+    EXPECT_EQ(shape2.ShapeType, dstTypes.Find("heart"));
+    EXPECT_EQ(shape2.FillColor, 0x123456u);
+    EXPECT_EQ(shape2.Adjust, (std::vector<int>{1, 2}));
+    EXPECT_NE(shape2.Id, shape.Id);
+    EXPECT_EQ(dst.FindShapeById(shape2.ShapeId), &shape2);
+}
+
+}  // namespace

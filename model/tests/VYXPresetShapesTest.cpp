@@ -1,0 +1,108 @@
+// VYXPresetShapesTest.cpp: every preset shape computes a sane outline; known geometry checked point by point.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
+
+#include "model/VYXPresetShapes.h"
+
+namespace {
+
+using P = std::set<std::pair<long, long>>;
+
+// The points the path passes through (ends of segments), rounded to 1/1000.
+P Points(const TVYXGrShapePath& path)
+{
+    P out;
+    for (const auto& item : path) {
+        const std::size_t n = item.Coords.size();
+        if (n >= 2)
+            out.insert({std::lround(item.Coords[n - 2] * 1000), std::lround(item.Coords[n - 1] * 1000)});
+    }
+    return out;
+}
+
+TEST(PresetShapes, EveryPresetIsPresentAndSane)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    const std::vector<std::string> names = VYXPresetShapeNames();
+    EXPECT_EQ(names.size(), 187u);  // the published 186 distinct ones plus the supplied upArrow
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    const std::pair<double, double> boxes[] = {{200, 100}, {50, 300}, {100, 100}, {0, 40}};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        for (const auto& [w, h] : boxes) {
+            const TVYXGrShapePath path = VYXPresetShapePath(name, w, h);
+            ASSERT_FALSE(path.empty());
+            EXPECT_EQ(path.back().Cmd, agspcEnd);
+            EXPECT_EQ(path.front().Cmd == agspcMoveTo || path.front().Cmd == agspcNoFill ||
+                          path.front().Cmd == agspcNoStroke,
+                      true);
+            for (const auto& item : path)
+                for (double v : item.Coords)
+                    ASSERT_TRUE(std::isfinite(v));
+        }
+        // A regular box keeps the outline near the box (callouts and a few arrows reach out by design).
+        for (const auto& item : VYXPresetShapePath(name, 200, 100))
+            for (std::size_t i = 0; i < item.Coords.size(); ++i)
+                EXPECT_LT(std::abs(item.Coords[i]), 1000);
+    }
+}
+
+TEST(PresetShapes, KnownGeometry)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    EXPECT_EQ(Points(VYXPresetShapePath("rect", 20, 10)), (P{{0, 0}, {20000, 0}, {20000, 10000}, {0, 10000}}));
+    // rightArrow, default adjust 50000/50000 on 200 x 100: shaft half as high as the box, head 50 wide.
+    EXPECT_EQ(Points(VYXPresetShapePath("rightArrow", 200, 100)),
+              (P{{0, 25000}, {150000, 25000}, {150000, 0}, {200000, 50000}, {150000, 100000}, {150000, 75000},
+                 {0, 75000}}));
+    // Adjust values override the defaults by position.
+    const std::vector<int> thin = {20000, 50000};
+    EXPECT_TRUE(Points(VYXPresetShapePath("rightArrow", 200, 100, &thin)).count({0, 40000}));
+    // The ellipse passes through the four mid-points of its box.
+    const P ellipse = Points(VYXPresetShapePath("ellipse", 200, 100));
+    EXPECT_TRUE(ellipse.count({0, 50000}) && ellipse.count({100000, 0}) && ellipse.count({200000, 50000}) &&
+                ellipse.count({100000, 100000}));
+    EXPECT_EQ(VYXPresetShapePath("noSuchShape", 10, 10).size(), 0u);
+}
+
+TEST(PresetShapes, UpArrowMirrorsDownArrow)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    for (const std::vector<int>& adjust : {std::vector<int>{}, std::vector<int>{30000, 80000}}) {
+        P down;
+        for (auto [x, y] : Points(VYXPresetShapePath("downArrow", 120, 90, &adjust)))
+            down.insert({x, 90000 - y});
+        EXPECT_EQ(Points(VYXPresetShapePath("upArrow", 120, 90, &adjust)), down);
+    }
+    const TVYXPresetShapeInfo* info = VYXFindPresetShape("upArrow");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Adjust, (std::vector<int>{50000, 50000}));
+    EXPECT_TRUE(info->Filled);
+    EXPECT_TRUE(VYXFindPresetShape("line")->ArrowsOk);
+}
+
+TEST(ShapeTypes, StoreSharesById)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXShapeTypes types;
+    TVYXShapeType* star = types.Add("star5");
+    ASSERT_NE(star, nullptr);
+    EXPECT_EQ(types.Add("nonsense"), nullptr);
+    TVYXShapeTypes other;
+    TVYXShapeType& copy = other.AddIfNotHas(*star);
+    EXPECT_EQ(copy.Id, "star5");
+    EXPECT_EQ(&other.AddIfNotHas(*star), &copy);
+    EXPECT_EQ(other.Count(), 1);
+    EXPECT_EQ(other.AddIfNotHasTextBox().Id, "rect");
+    EXPECT_FALSE(copy.CalcPath(10, 10).empty());
+}
+
+}  // namespace

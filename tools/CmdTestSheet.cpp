@@ -1,0 +1,196 @@
+// CmdTestSheet.cpp: `vyx testsheet`, a page drawn by the Linux device so that a person can judge its output.
+#include <CLI/CLI.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "device/VYXGDILinux.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "platform/VYXUnicode.h"
+#include "tools/VyxCommands.h"
+#include "tools/VyxOutput.h"
+
+namespace {
+
+TVYXFontData Font(const char16_t* name, double size, bool bold = false, bool italic = false)
+{
+    TVYXFontData f;
+    f.Name = name;
+    f.Size = size;
+    f.Bold = bold;
+    f.Italic = italic;
+    return f;
+}
+
+// A small colour wheel, drawn by the program, standing in for a photograph.
+TVYXBitmap Gradient(int w, int h)
+{
+    TVYXBitmap bmp(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const auto r = std::uint32_t(255 * x / std::max(1, w - 1));
+            const auto g = std::uint32_t(255 * y / std::max(1, h - 1));
+            const auto b = std::uint32_t(255 - r / 2);
+            bmp.Row(y)[x] = 0xFF000000 | r << 16 | g << 8 | b;
+        }
+    return bmp;
+}
+
+void DrawSheet(TVYXGDILinux& gdi, const std::string& pictureFile)
+{
+    const int left = gdi.PtToPixX(54);
+    int y = gdi.PtToPixY(40);
+    gdi.SetTextAlign(xhtaLeft, xvtaTop);
+
+    // Text in the common families, with the face each one resolved to.
+    const char16_t* families[] = {u"Arial", u"Times New Roman", u"Courier New", u"Calibri", u"Cambria"};
+    for (const char16_t* family : families) {
+        gdi.SetFont(Font(family, 12));
+        const std::u16string label = std::u16string(family) + u" \u2192 " + Utf8ToUtf16(gdi.CurrentFontMatch().Family);
+        gdi.TextOutF(left, y, label + u": The quick brown fox jumps over the lazy dog.");
+        gdi.GetTextMetric();
+        y += int(std::ceil(gdi.TextMetric().LineHeight));
+    }
+    y += 6;
+    const double sizes[] = {6, 8, 10, 12, 18, 24, 36};
+    int x = left;
+    for (double size : sizes) {
+        gdi.SetFont(Font(u"Times New Roman", size, size >= 18, size == 24));
+        const std::u16string t = Utf8ToUtf16(std::to_string(int(size)) + "pt Ag");
+        gdi.SetTextAlign(xhtaLeft, xvtaBaseline);
+        gdi.TextOutF(x, y + gdi.PtToPixY(36), t);
+        x += int(gdi.TextWidthF(t)) + 16;
+    }
+    gdi.SetTextAlign(xhtaLeft, xvtaTop);
+    y += gdi.PtToPixY(48);
+
+    // Measured width drawn as a box around the text; justification; shaped scripts.
+    gdi.SetFont(Font(u"Calibri", 16));
+    const std::u16string measured = u"Measured width box \u2014 ink ends at the line";
+    const double w = gdi.TextWidthF(measured);
+    gdi.TextOutF(left, y, measured);
+    gdi.GetTextMetric();
+    gdi.SetPenColor(0xFF0000);
+    gdi.SetPenWidthF(1);
+    gdi.RectOutlineF(left, y, left + w, y + gdi.TextMetric().CellHeight);
+    y += 32;
+    const std::u16string just = u"Justified text spreads extra space over the gaps";
+    gdi.SetTextJustificationF(gdi.PtToPixX(500) - gdi.TextWidthF(just), 7);
+    gdi.TextOutF(left, y, just);
+    gdi.SetTextJustificationF(0, 0);
+    gdi.LineVert(y, y + 20, left + gdi.PtToPixX(500), 1);
+    y += 28;
+    gdi.SetFont(Font(u"DejaVu Sans", 14));
+    gdi.TextOutF(left, y, u"\u041F\u0440\u0438\u0432\u0435\u0442 \u00B7 \u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 \u00B7 "
+                          u"\u05E9\u05DC\u05D5\u05DD \u00B7 \u0645\u0631\u062D\u0628\u0627");
+    y += 34;
+
+    // Lines: thicknesses, styles carried across pieces, waves.
+    gdi.SetPaintColor(0x000000);
+    for (int t = 1; t <= 4; ++t)
+        gdi.LineHoriz(left, left + 200, y + t * 8, t);
+    const std::vector<int> patterns[] = {{6, 3}, {1, 2}, {8, 3, 2, 3}};
+    int py = y + 8;
+    for (const auto& p : patterns) {
+        gdi.Reset();
+        gdi.LineHorizStyled(left + 230, left + 330, py, p, 2);
+        gdi.LineHorizStyled(left + 330, left + 430, py, p, 2);
+        py += 10;
+    }
+    gdi.SetPenColor(0xC00000);
+    gdi.LineHorizWave(left + 450, left + 650, 6, y + 10);
+    gdi.LineHorizWaveSmall(left + 450, left + 650, 2, y + 26);
+    y += 50;
+
+    // Preset shapes, filled and stroked.
+    TVYXShapeTypes types;
+    const char* shapes[] = {"rect", "roundRect", "ellipse", "triangle", "rightArrow", "upArrow", "star5",
+                            "heart", "cloud", "smileyFace", "wave", "can", "lightningBolt", "leftRightArrow"};
+    const TVYXColor fills[] = {0x4F81BD, 0xC0504D, 0x9BBB59, 0x8064A2, 0x4BACC6, 0xF79646};
+    x = left;
+    int n = 0;
+    for (const char* id : shapes) {
+        TVYXGraphicShape shape(types.Add(id));
+        shape.FillColor = fills[n % 6];
+        shape.StrokeColor = 0x202020;
+        shape.StrokeWeight = 1.5;
+        shape.LineDashStyle = n == 3 ? agldsDash : agldsSolid;
+        gdi.DrawShape(x, y, 80, 60, shape, n == 6);
+        gdi.SetFont(Font(u"Arial", 7));
+        gdi.TextLabel(Utf8ToUtf16(id), x + 40, y + 64, atlsHorizBottom);
+        x += 100;
+        if (++n % 7 == 0) {
+            x = left;
+            y += 90;
+        }
+    }
+    y += 10;
+
+    // A picture stretched into boxes, a rotated copy, half-transparent circles, a clipped text.
+    TVYXPictures store;
+    TVYXBitmap made = Gradient(64, 48);
+    const TVYXBitmap* picture = &made;
+    if (!pictureFile.empty()) {
+        const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(&store.AddPicture(pictureFile));
+        if (bmp && bmp->Bitmap())
+            picture = bmp->Bitmap();
+    }
+    gdi.DrawF(left, y, left + 120, y + 90, *picture);
+    gdi.DrawF(left + 130, y, left + 190, y + 90, *picture);
+    {
+        TVYXMatrixScope matrix(gdi);
+        const TVYXGrEditCoords box{double(left + 210), double(y + 10), double(left + 330), double(y + 80)};
+        gdi.RotateMatrix(box, 20);
+        gdi.DrawF(box.X1, box.Y1, box.X2, box.Y2, *picture);
+    }
+    gdi.CircleAlpha(left + 400, y + 45, 35, 0.5, 0xFF0000);
+    gdi.CircleAlpha(left + 440, y + 45, 35, 0.5, 0x0000FF);
+    {
+        TVYXClipScope clip(gdi, left + 500, y, left + 600, y + 40);
+        gdi.SetFont(Font(u"Arial", 28, true));
+        gdi.TextOutF(left + 490, y + 5, u"Clipped text");
+    }
+    gdi.SetPenColor(0x808080);
+    gdi.RectOutlineF(left + 500, y, left + 600, y + 40);
+    gdi.DrawBarcode(left + 500, y + 48, left + 660, y + 110, "2112132111231121311122112131", u"0123456789");
+    y += 120;
+
+    // The caret approximation: two inversions cancel, one stays.
+    gdi.SetFont(Font(u"Cambria", 12, false, true));
+    gdi.TextOutF(left, y, u"Caret after this word|");
+    gdi.SetXorMode(true);
+    const double caretX = left + gdi.TextWidthF(u"Caret after this word") + 12;
+    gdi.RectangleF(caretX, y, caretX + 2, y + 20);
+    gdi.SetXorMode(false);
+}
+
+}  // namespace
+
+void AddTestSheetCommand(CLI::App& app)
+{
+    auto* cmd = app.add_subcommand("testsheet", "Draw a test sheet of the drawing device to a PNG file");
+    static std::string output;
+    static std::string picture;
+    static int dpi = 96;
+    static bool listFonts = false;
+    cmd->add_option("output", output, "PNG file to write")->required();
+    cmd->add_option("--picture", picture, "A picture file to draw instead of the generated one");
+    cmd->add_option("--dpi", dpi, "Resolution in pixels per inch (text and shapes scale, the page layout does not)")->check(CLI::Range(24, 600));
+    cmd->add_flag("--fonts", listFonts, "List how the common font families are substituted");
+    cmd->callback([] {
+        if (listFonts)
+            std::fputs(VYXFontSubstitutionListing().c_str(), stdout);
+        std::vector<std::string> inputs;
+        if (!picture.empty())
+            inputs.push_back(picture);
+        TVyxOutputFile out(output, inputs);
+        TVYXGDILinux gdi(dpi);
+        gdi.SetSize(gdi.PtToPixX(612), gdi.PtToPixY(792));  // US Letter
+        DrawSheet(gdi, picture);
+        gdi.SavePNG(out.TempName());
+        out.Commit();
+        gVyxExitCode = vyxOk;
+    });
+}
