@@ -184,28 +184,19 @@ bool PopCalendar(TXLSFuncCall& call, bool intl, TVYXWeekendMask& weekend, std::v
     return PopHolidays(call, intl ? 3 : 2, holidays) && (!intl || PopWeekend(call, 2, weekend));
 }
 
-template <bool Intl>
-void DoNetWorkDays(TXLSFuncCall& call)
-{
-    std::vector<double> holidays;
-    TVYXWeekendMask weekend = 0;
-    double start = 0, end = 0;
-    if (!PopCalendar(call, Intl, weekend, holidays))
-        return;
-    if (call.Stack.PopResDateTime(end) && call.Stack.PopResDateTime(start))
-        XLSPushNumResult(call.Stack, VYXNetWorkDays(start, end, weekend, holidays));
-}
+using TCalendarFn = TVYXNumResult (*)(double, double, TVYXWeekendMask, const std::vector<double>&);
 
-template <bool Intl>
-void DoWorkDay(TXLSFuncCall& call)
+// NETWORKDAYS(start, end, ...) and WORKDAY(start, days, ...), with the .INTL forms.
+template <TCalendarFn F, bool Intl>
+void DoWorkDays(TXLSFuncCall& call)
 {
     std::vector<double> holidays;
     TVYXWeekendMask weekend = 0;
-    double start = 0, days = 0;
+    double start = 0, second = 0;
     if (!PopCalendar(call, Intl, weekend, holidays))
         return;
-    if (call.Stack.PopResFloat(days) && call.Stack.PopResDateTime(start))
-        XLSPushNumResult(call.Stack, VYXWorkDay(start, days, weekend, holidays));
+    if (call.Stack.PopResDateTime(second) && call.Stack.PopResDateTime(start))
+        XLSPushNumResult(call.Stack, F(start, second, weekend, holidays));
 }
 
 const TXLSFuncEntry cDateFunctions[] = {
@@ -217,16 +208,16 @@ const TXLSFuncEntry cDateFunctions[] = {
     {"HOUR", DoDatePart<dpHour>},
     {"MINUTE", DoDatePart<dpMinute>},
     {"MONTH", DoDatePart<dpMonth>},
-    {"NETWORKDAYS", DoNetWorkDays<false>},
-    {"NETWORKDAYS.INTL", DoNetWorkDays<true>},
+    {"NETWORKDAYS", DoWorkDays<VYXNetWorkDays, false>},
+    {"NETWORKDAYS.INTL", DoWorkDays<VYXNetWorkDays, true>},
     {"NOW", DoNow},
     {"SECOND", DoDatePart<dpSecond>},
     {"TIME", DoTime},
     {"TIMEVALUE", DoTimeValue},
     {"TODAY", DoToday},
     {"WEEKDAY", DoWeekday},
-    {"WORKDAY", DoWorkDay<false>},
-    {"WORKDAY.INTL", DoWorkDay<true>},
+    {"WORKDAY", DoWorkDays<VYXWorkDay, false>},
+    {"WORKDAY.INTL", DoWorkDays<VYXWorkDay, true>},
     {"YEAR", DoDatePart<dpYear>},
     {"YEARFRAC", DoYearFrac},
 };

@@ -21,32 +21,15 @@ bool PopNumbers(TXLSFuncCall& call, std::array<double, N>& a)
     return true;
 }
 
-void DoPV(TXLSFuncCall& call)
-{
-    std::array<double, 5> a{0, 0, 0, 0, 0};
-    if (PopNumbers(call, a))
-        XLSPushNumResult(call.Stack, VYXPV(a[0], a[1], a[2], a[3], a[4]));
-}
+using TAnnuity = TVYXNumResult (*)(double, double, double, double, double);
 
-void DoFV(TXLSFuncCall& call)
+// PV, FV, PMT and NPER: three numbers, then the optional fourth term and type.
+template <TAnnuity F>
+void DoAnnuity(TXLSFuncCall& call)
 {
     std::array<double, 5> a{0, 0, 0, 0, 0};
     if (PopNumbers(call, a))
-        XLSPushNumResult(call.Stack, VYXFV(a[0], a[1], a[2], a[3], a[4]));
-}
-
-void DoPMT(TXLSFuncCall& call)
-{
-    std::array<double, 5> a{0, 0, 0, 0, 0};
-    if (PopNumbers(call, a))
-        XLSPushNumResult(call.Stack, VYXPMT(a[0], a[1], a[2], a[3], a[4]));
-}
-
-void DoNPER(TXLSFuncCall& call)
-{
-    std::array<double, 5> a{0, 0, 0, 0, 0};
-    if (PopNumbers(call, a))
-        XLSPushNumResult(call.Stack, VYXNPER(a[0], a[1], a[2], a[3], a[4]));
+        XLSPushNumResult(call.Stack, F(a[0], a[1], a[2], a[3], a[4]));
 }
 
 void DoRATE(TXLSFuncCall& call)
@@ -56,18 +39,14 @@ void DoRATE(TXLSFuncCall& call)
         XLSPushNumResult(call.Stack, VYXRATE(a[0], a[1], a[2], a[3], a[4], a[5]));
 }
 
-void DoIPMT(TXLSFuncCall& call)
-{
-    std::array<double, 6> a{0, 0, 0, 0, 0, 0};
-    if (PopNumbers(call, a))
-        XLSPushNumResult(call.Stack, VYXIPMT(a[0], a[1], a[2], a[3], a[4], a[5]));
-}
+using TPaymentPart = TVYXNumResult (*)(double, double, double, double, double, double);
 
-void DoPPMT(TXLSFuncCall& call)
+template <TPaymentPart F>
+void DoPaymentPart(TXLSFuncCall& call)
 {
     std::array<double, 6> a{0, 0, 0, 0, 0, 0};
     if (PopNumbers(call, a))
-        XLSPushNumResult(call.Stack, VYXPPMT(a[0], a[1], a[2], a[3], a[4], a[5]));
+        XLSPushNumResult(call.Stack, F(a[0], a[1], a[2], a[3], a[4], a[5]));
 }
 
 void DoISPMT(TXLSFuncCall& call)
@@ -194,9 +173,9 @@ void DoAccrInt(TXLSFuncCall& call)
 }
 
 const TXLSFuncEntry cFinanceFunctions[] = {
-    {"ACCRINT", DoAccrInt}, {"DB", DoDB},     {"DDB", DoDDB},     {"FV", DoFV},     {"IPMT", DoIPMT},
-    {"IRR", DoIRR},         {"ISPMT", DoISPMT}, {"MIRR", DoMIRR}, {"NPER", DoNPER}, {"NPV", DoNPV},
-    {"PMT", DoPMT},         {"PPMT", DoPPMT}, {"PV", DoPV},       {"RATE", DoRATE}, {"SLN", DoSLN},
+    {"ACCRINT", DoAccrInt}, {"DB", DoDB},     {"DDB", DoDDB},     {"FV", DoAnnuity<VYXFV>},     {"IPMT", DoPaymentPart<VYXIPMT>},
+    {"IRR", DoIRR},         {"ISPMT", DoISPMT}, {"MIRR", DoMIRR}, {"NPER", DoAnnuity<VYXNPER>}, {"NPV", DoNPV},
+    {"PMT", DoAnnuity<VYXPMT>},         {"PPMT", DoPaymentPart<VYXPPMT>}, {"PV", DoAnnuity<VYXPV>},       {"RATE", DoRATE}, {"SLN", DoSLN},
     {"SYD", DoSYD},         {"VDB", DoVDB},   {"XIRR", DoXIRR},   {"XNPV", DoXNPV},
 };
 

@@ -200,10 +200,12 @@ void DoLookup(TXLSFuncCall& call)
     call.Stack.PushValue(result);
 }
 
-void DoRow(TXLSFuncCall& call)
+// ROW and COLUMN: of the reference's top-left cell, or of the formula's own cell.
+template <bool Row>
+void DoRowCol(TXLSFuncCall& call)
 {
     if (call.ArgCount == 0) {
-        call.Stack.PushInt(call.Stack.Row() + 1);
+        call.Stack.PushInt((Row ? call.Stack.Row() : call.Stack.Col()) + 1);
         return;
     }
     const TXLSFormulaValue* arg = nullptr;
@@ -211,21 +213,7 @@ void DoRow(TXLSFuncCall& call)
     if (arg->RefType == xfrtNone)
         call.Stack.SetError(arg->ValType == xfvtError ? arg->vErr : errValue);
     else
-        call.Stack.PushInt(arg->Row1 + 1);
-}
-
-void DoColumn(TXLSFuncCall& call)
-{
-    if (call.ArgCount == 0) {
-        call.Stack.PushInt(call.Stack.Col() + 1);
-        return;
-    }
-    const TXLSFormulaValue* arg = nullptr;
-    call.Stack.PopRes(arg);
-    if (arg->RefType == xfrtNone)
-        call.Stack.SetError(arg->ValType == xfvtError ? arg->vErr : errValue);
-    else
-        call.Stack.PushInt(arg->Col1 + 1);
+        call.Stack.PushInt((Row ? arg->Row1 : arg->Col1) + 1);
 }
 
 template <bool Rows>
@@ -491,10 +479,10 @@ void DoSumIf(TXLSFuncCall& call)
 }
 
 const TXLSFuncEntry cLookupFunctions[] = {
-    {"ADDRESS", DoAddress},        {"AREAS", DoAreas},     {"COLUMN", DoColumn},
+    {"ADDRESS", DoAddress},        {"AREAS", DoAreas},     {"COLUMN", DoRowCol<false>},
     {"COLUMNS", DoRowsCols<false>}, {"HLOOKUP", DoTableLookup<false>}, {"HYPERLINK", DoHyperlink},
     {"INDIRECT", DoIndirect},      {"LOOKUP", DoLookup},   {"MATCH", DoMatch},
-    {"OFFSET", DoOffset},          {"ROW", DoRow},         {"ROWS", DoRowsCols<true>},
+    {"OFFSET", DoOffset},          {"ROW", DoRowCol<true>},         {"ROWS", DoRowsCols<true>},
     {"SUMIF", DoSumIf},            {"VLOOKUP", DoTableLookup<true>},
 };
 

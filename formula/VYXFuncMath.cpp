@@ -47,20 +47,6 @@ double FisherInv(double x) { return std::tanh(x); }
 
 void DoPi(TXLSFuncCall& call) { call.Stack.PushFloat(std::numbers::pi); }
 
-void DoEven(TXLSFuncCall& call)
-{
-    double x = 0;
-    if (call.Stack.PopResFloat(x))
-        XLSPushChecked(call.Stack, VYXEven(x));
-}
-
-void DoOdd(TXLSFuncCall& call)
-{
-    double x = 0;
-    if (call.Stack.PopResFloat(x))
-        XLSPushChecked(call.Stack, VYXOdd(x));
-}
-
 // Two numbers, last read first.
 bool PopTwo(TXLSFuncCall& call, double& a, double& b) { return call.Stack.PopResFloat(b) && call.Stack.PopResFloat(a); }
 
@@ -330,7 +316,7 @@ const TXLSFuncEntry cMathFunctions[] = {
     {"COS", DoUnary<Cos>},
     {"COSH", DoUnary<CosH>},
     {"DEGREES", DoUnary<Degrees>},
-    {"EVEN", DoEven},
+    {"EVEN", DoUnary<VYXEven>},
     {"EXP", DoUnary<Exp>},
     {"FISHER", DoUnary<Fisher>},
     {"FISHERINV", DoUnary<FisherInv>},
@@ -342,7 +328,7 @@ const TXLSFuncEntry cMathFunctions[] = {
     {"LOG", DoLog},
     {"LOG10", DoUnary<Log10>},
     {"MOD", DoMod},
-    {"ODD", DoOdd},
+    {"ODD", DoUnary<VYXOdd>},
     {"PI", DoPi},
     {"POWER", DoPower},
     {"PROB", DoProb},

@@ -111,51 +111,50 @@ TResult Mode(std::vector<double>& v)
     return best > 1 ? TResult::Ok(mode) : TResult::Fail(vneValue);
 }
 
+// The sum of the standardized values (sample deviation) to the given power;
+// false when there are fewer than `least` values or no spread.
+bool StandardizedMoment(const std::vector<double>& v, std::size_t least, int power, double& sum)
+{
+    const double n = static_cast<double>(v.size());
+    if (v.size() < least)
+        return false;
+    const double m = Mean(v), sd = std::sqrt(SumSquaredDeviations(v) / (n - 1));
+    if (sd == 0)
+        return false;
+    sum = 0;
+    for (double x : v)
+        sum += std::pow((x - m) / sd, power);
+    return true;
+}
+
 TResult Kurt(std::vector<double>& v)
 {
     const double n = static_cast<double>(v.size());
-    if (n < 4)
-        return TResult::Fail(vneDiv0);
-    const double m = Mean(v), sd = std::sqrt(SumSquaredDeviations(v) / (n - 1));
-    if (sd == 0)
-        return TResult::Fail(vneDiv0);
     double s = 0;
-    for (double x : v)
-        s += std::pow((x - m) / sd, 4);
+    if (!StandardizedMoment(v, 4, 4, s))
+        return TResult::Fail(vneDiv0);
     return TResult::Ok(n * (n + 1) / ((n - 1) * (n - 2) * (n - 3)) * s - 3 * (n - 1) * (n - 1) / ((n - 2) * (n - 3)));
 }
 
 TResult Skew(std::vector<double>& v)
 {
     const double n = static_cast<double>(v.size());
-    if (n < 3)
-        return TResult::Fail(vneDiv0);
-    const double m = Mean(v), sd = std::sqrt(SumSquaredDeviations(v) / (n - 1));
-    if (sd == 0)
-        return TResult::Fail(vneDiv0);
     double s = 0;
-    for (double x : v)
-        s += std::pow((x - m) / sd, 3);
+    if (!StandardizedMoment(v, 3, 3, s))
+        return TResult::Fail(vneDiv0);
     return TResult::Ok(n / ((n - 1) * (n - 2)) * s);
 }
 
-// The k-th smallest (1-based).
-TResult Small(std::vector<double>& v, double k)
+// The k-th smallest (or largest) value, k from 1.
+template <bool Largest>
+TResult KthValue(std::vector<double>& v, double k)
 {
     const double kk = std::ceil(k);
     if (v.empty() || kk < 1 || kk > static_cast<double>(v.size()))
         return TResult::Fail(vneValue);
     std::sort(v.begin(), v.end());
-    return TResult::Ok(v[static_cast<std::size_t>(kk) - 1]);
-}
-
-TResult Large(std::vector<double>& v, double k)
-{
-    const double kk = std::ceil(k);
-    if (v.empty() || kk < 1 || kk > static_cast<double>(v.size()))
-        return TResult::Fail(vneValue);
-    std::sort(v.begin(), v.end());
-    return TResult::Ok(v[v.size() - static_cast<std::size_t>(kk)]);
+    const auto i = static_cast<std::size_t>(kk) - 1;
+    return TResult::Ok(Largest ? v[v.size() - 1 - i] : v[i]);
 }
 
 // Linear interpolation at a 0-based fractional rank of the sorted data.
@@ -426,51 +425,27 @@ bool LinEst(TXLSFuncCall& call, TLinEstData& d)
     return true;
 }
 
-void DoSlope(TXLSFuncCall& call)
+using TLinePick = TResult (*)(const TLinEstData& d);
+
+TResult Slope(const TLinEstData& d) { return TResult::Ok(d.B1); }
+TResult Intercept(const TLinEstData& d) { return TResult::Ok(d.B0); }
+TResult Correl(const TLinEstData& d)
+{
+    return d.Syy == 0 ? TResult::Fail(vneDiv0) : TResult::Ok(d.Sxy / std::sqrt(d.Sxx * d.Syy));
+}
+TResult Rsq(const TLinEstData& d)
+{
+    return d.Syy == 0 ? TResult::Fail(vneDiv0) : TResult::Ok(d.Sxy * d.Sxy / (d.Sxx * d.Syy));
+}
+TResult Steyx(const TLinEstData& d) { return d.df < 1 ? TResult::Fail(vneDiv0) : TResult::Ok(std::sqrt(d.SSe / d.df)); }
+
+// SLOPE, INTERCEPT, CORREL/PEARSON, RSQ and STEYX: one figure of the fitted line.
+template <TLinePick F>
+void DoLine(TXLSFuncCall& call)
 {
     TLinEstData d;
     if (LinEst(call, d))
-        XLSPushChecked(call.Stack, d.B1);
-}
-
-void DoIntercept(TXLSFuncCall& call)
-{
-    TLinEstData d;
-    if (LinEst(call, d))
-        XLSPushChecked(call.Stack, d.B0);
-}
-
-void DoCorrel(TXLSFuncCall& call)
-{
-    TLinEstData d;
-    if (!LinEst(call, d))
-        return;
-    if (d.Syy == 0)
-        call.Stack.SetError(errDiv0);
-    else
-        XLSPushChecked(call.Stack, d.Sxy / std::sqrt(d.Sxx * d.Syy));
-}
-
-void DoRsq(TXLSFuncCall& call)
-{
-    TLinEstData d;
-    if (!LinEst(call, d))
-        return;
-    if (d.Syy == 0)
-        call.Stack.SetError(errDiv0);
-    else
-        XLSPushChecked(call.Stack, d.Sxy * d.Sxy / (d.Sxx * d.Syy));
-}
-
-void DoSteyx(TXLSFuncCall& call)
-{
-    TLinEstData d;
-    if (!LinEst(call, d))
-        return;
-    if (d.df < 1)
-        call.Stack.SetError(errDiv0);
-    else
-        XLSPushChecked(call.Stack, std::sqrt(d.SSe / d.df));
+        XLSPushNumResult(call.Stack, F(d));
 }
 
 void DoForecast(TXLSFuncCall& call)
@@ -524,7 +499,7 @@ void CollectSkippingErrors(const TValueStack& stack, std::span<const TXLSFormula
     }
 }
 
-const TStatKFn cAggregateKFns[] = {Large, Small, PercentileInc, QuartileInc, PercentileExc, QuartileExc};
+const TStatKFn cAggregateKFns[] = {KthValue<true>, KthValue<false>, PercentileInc, QuartileInc, PercentileExc, QuartileExc};
 
 void DoAggregate(TXLSFuncCall& call)
 {
@@ -574,14 +549,14 @@ const TXLSFuncEntry cStatFunctions[] = {
     {"AVEDEV", DoStat<AveDev, xcmNumbers>},
     {"AVERAGE", DoStat<Average, xcmNumbers>},
     {"AVERAGEA", DoStat<Average, xcmNumbersA>},
-    {"CORREL", DoCorrel},
+    {"CORREL", DoLine<Correl>},
     {"COUNT", DoCount},
     {"COUNTA", DoCountA},
     {"COUNTBLANK", DoCountBlank},
     {"DEVSQ", DoStat<DevSq, xcmNumbers>},
     {"FORECAST", DoForecast},
     {"GEOMEAN", DoStat<GeoMean, xcmNumbers>},
-    {"INTERCEPT", DoIntercept},
+    {"INTERCEPT", DoLine<Intercept>},
     {"KURT", DoStat<Kurt, xcmNumbers>},
     {"MAX", DoStat<Max, xcmNumbers>},
     {"MAXA", DoStat<Max, xcmNumbersA>},
@@ -589,24 +564,24 @@ const TXLSFuncEntry cStatFunctions[] = {
     {"MIN", DoStat<Min, xcmNumbers>},
     {"MINA", DoStat<Min, xcmNumbersA>},
     {"MODE", DoStat<Mode, xcmNumbers>},
-    {"PEARSON", DoCorrel},
+    {"PEARSON", DoLine<Correl>},
     {"PERCENTILE", DoStatK<PercentileInc>},
     {"PERCENTILE.EXC", DoStatK<PercentileExc>},
     {"PERCENTRANK", DoPercentRank<PercentRankInc>},
     {"PERCENTRANK.EXC", DoPercentRank<PercentRankExc>},
     {"QUARTILE", DoStatK<QuartileInc>},
     {"RANK", DoRank},
-    {"RSQ", DoRsq},
+    {"RSQ", DoLine<Rsq>},
     {"SKEW", DoStat<Skew, xcmNumbers>},
-    {"SLOPE", DoSlope},
-    {"SMALL", DoStatK<Small>},
+    {"SLOPE", DoLine<Slope>},
+    {"SMALL", DoStatK<KthValue<false>>},
     {"STDEV", DoStat<Variance<true, true>, xcmNumbers>},
     {"STDEV.P", DoStat<Variance<false, true>, xcmNumbers>},
     {"STDEV.S", DoStat<Variance<true, true>, xcmNumbers>},
     {"STDEVA", DoStat<Variance<true, true>, xcmNumbersA>},
     {"STDEVP", DoStat<Variance<false, true>, xcmNumbers>},
     {"STDEVPA", DoStat<Variance<false, true>, xcmNumbersA>},
-    {"STEYX", DoSteyx},
+    {"STEYX", DoLine<Steyx>},
     {"SUBTOTAL", DoSubtotal},
     {"TRIMMEAN", DoStatK<TrimMean>},
     {"VAR", DoStat<Variance<true, false>, xcmNumbers>},
