@@ -70,7 +70,16 @@ struct TLine {
     bool ByRow;     // walk along the first row (true) or the first column
     int Offset = 0; // the row (or column) of the line inside the argument
 
-    int Size() const { return ByRow ? XLSArgCols(Arg) : XLSArgRows(Arg); }
+    // Cells past the store's dimension are empty and never match.
+    int Size() const
+    {
+        const int size = ByRow ? XLSArgCols(Arg) : XLSArgRows(Arg);
+        if (Arg.RefType != xfrtArea)
+            return size;
+        const TXLSCellArea& dim = Stack.Cells().PDimension();
+        const std::int64_t stored = ByRow ? std::int64_t{dim.Col2} - Arg.Col1 + 1 : std::int64_t{dim.Row2} - Arg.Row1 + 1;
+        return static_cast<int>(std::clamp<std::int64_t>(stored, 0, size));
+    }
     void Cell(int i, TXLSFormulaValue& out) const
     {
         XLSArgCell(Stack, Arg, ByRow ? Offset : i, ByRow ? i : Offset, out);
@@ -96,8 +105,6 @@ int FindInLine(const TLine& line, const TXLSFormulaValue& key, int type)
             continue;
         if (type > 0 ? *c <= 0 : *c >= 0)
             found = i;
-        else if (type > 0)
-            break;  // sorted data: nothing further can match
     }
     return found;
 }

@@ -360,6 +360,12 @@ TEST(FuncLibrary, AreaArgumentsAndCriteria)
         {"ADDRESS(1,1,1,TRUE,\"My Sheet\")", "'My Sheet'!$A$1"},
         {"VLOOKUP(\"B?\",{\"ab\",1;\"bc\",2},2,FALSE)", "2"},
         {"LOOKUP(3,{1,2,3;10,20,30})", "30"},
+        {"MATCH(2,{1,3,2})", "3"},  // the last entry not above the value, sorted or not
+        // Whole columns of an empty store: nothing matches, nothing adds up.
+        {"VLOOKUP(1,C:D,2,FALSE)", "#N/A"},
+        {"MATCH(1,C:C)", "#N/A"},
+        {"SUM(C:D)+SUMPRODUCT(C:C,D:D)", "0"},
+        {"COUNTBLANK(C1:D3)", "6"},
     });
 }
 
