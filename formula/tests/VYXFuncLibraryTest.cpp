@@ -503,3 +503,45 @@ TEST(FuncLibrary, Log10Handler)
     XLSFunctionLibrary().Find(23)(call);
     EXPECT_EQ(stack.PopResult().vFloat, 3);
 }
+
+TEST(FuncLibrary, InformationAndLogicOnReferences)
+{
+    ExpectAll({
+        {"ISBLANK(C3)", "TRUE"},  // an empty cell
+        {"ISBLANK(\"\")", "FALSE"},
+        {"ISREF(C3)&ISREF(1)", "TRUEFALSE"},
+        {"TYPE({1,2})&TYPE(C3)", "641"},
+        {"ISTEXT({\"a\",1})", "FALSE"},  // outside the formula's row and column: #VALUE!
+        {"ISERROR({\"a\",1})", "TRUE"},
+        {"SUM(IF(TRUE,{1,2},0))", "3"},  // the chosen argument stays a reference
+        {"SUM(CHOOSE(2,0,{4,5}))", "9"},
+        {"IFERROR(1/0,\"none\")", "none"},
+        {"AND(1,C3)", "TRUE"},             // empty cells are skipped
+        {"OR(C3)", "#VALUE!"},             // nothing to test
+        {"NOT(\"x\")", "#VALUE!"},
+        {"ERROR.TYPE(1/0)&ERROR.TYPE(NA())", "27"},
+        {"INFO(\"recalc\")", "Automatic"},
+        {"INFO(\"nonsense\")", "#N/A"},
+        {"ROW()&COLUMN()&ROW(C5:D9)&COLUMN(C5:D9)", "1153"},
+        {"AREAS(C5:D9)", "1"},
+    });
+}
+
+TEST(FuncLibrary, StatisticsOnMixedData)
+{
+    ExpectAll({
+        {"AVERAGE({1,\"x\",TRUE,3})", "2"},  // text and booleans in references are skipped
+        {"AVERAGEA({1,\"x\",TRUE,3})", "1.25"},
+        {"MAXA({\"x\",-1})", "0"},
+        {"STDEV({1,2,3},4)", "1.29099444873581"},
+        {"SMALL({3,1,2},2)&SMALL({3,1,2},1.5)", "22"},  // k rounds up
+        {"RANK(2,{1,2,2,3})&RANK(2,{1,2,2,3},1)", "22"},
+        {"PERCENTRANK({1,2,3,4},2.5,2)", "0.5"},
+        {"TRIMMEAN({1,2,3,4,100},0.4)", "3"},
+        {"GEOMEAN(4,1/0)", "#DIV/0!"},
+        {"AGGREGATE(9,6,{1,2},1/0)", "3"},  // option 6 skips error values
+        {"FORECAST(5,{2,4,6},{1,1,1})", "#DIV/0!"},
+        {"CORREL({1,2},{3})", "#N/A"},
+        {"PROB({1,2},{0.5,0.6},1)", "#NUM!"},
+    });
+}
