@@ -9,6 +9,8 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
+#include "formula/VYXFuncLibrary.h"
+#include "formula/VYXMask.h"
 #include "model/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 #include "tools/VyxCommands.h"
@@ -17,6 +19,7 @@ namespace {
 
 struct TEvalOptions {
     std::string Formula;
+    std::string Mask;  // formats a numeric result when set
     bool Ptgs = false;
     bool Local = false;
 };
@@ -52,9 +55,19 @@ void RunEval(const TEvalOptions& opt)
     gVyxExitCode = vyxFailed;
     if (!ok)
         return;
+    XLSInitFunctionLibrary();
     TXLSFormulaEvaluator evaluator(manager);
+    evaluator.UserFunctionEvent = [](const std::u16string& name, TXLSUserFuncData& data) {
+        XLSAddInFunction(name, data);
+    };
     try {
-        const std::u16string value = evaluator.EvaluateStr(0, 0, 0, ptgs);
+        TExcelMask mask;
+        if (!opt.Mask.empty())
+            mask.SetMask(Utf8ToUtf16(opt.Mask));
+        const TXLSFormulaValue result = evaluator.Evaluate(0, 0, 0, ptgs);
+        const std::u16string value = !opt.Mask.empty() && result.ValType == xfvtFloat
+                                         ? mask.FormatNumber(result.vFloat)
+                                         : XLSValueToStr(evaluator.Stack(), result);
         PrintDiagnostics(errors, printed);
         std::printf("%s\n", Utf16ToUtf8(value).c_str());
         gVyxExitCode = vyxOk;
@@ -73,6 +86,7 @@ void AddEvalCommand(CLI::App& app)
     auto* cmd = app.add_subcommand("eval", "Evaluate a formula and print its value");
     cmd->add_option("formula", opt->Formula, "The formula, with or without a leading \"=\"")->required();
     cmd->add_flag("--ptgs", opt->Ptgs, "Also print the encoded formula bytes in hex");
+    cmd->add_option("--mask", opt->Mask, "Format a numeric result with a number-format mask, e.g. \"0.00%\"");
     cmd->add_flag("--local", opt->Local, "Read numbers and argument lists in the current locale's notation");
     cmd->callback([opt] { RunEval(*opt); });
 }
