@@ -117,7 +117,7 @@ TEST(DocumentSettings, ProtectionAndDefaults)
     TVYXDocumentProperties props;
     int calls = 0;
     props.RevAddEvent = [&](TVYXDocumentProperties&) { ++calls; };
-    props.Title = u"T";
+    props.Title = std::u16string(u"Title");
     props.Created = 45000;
     props.Clear();
     EXPECT_TRUE(props.Title.empty());
