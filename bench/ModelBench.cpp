@@ -1,6 +1,9 @@
 // ModelBench.cpp: the property-list paths layout runs for every run and paragraph.
 #include <benchmark/benchmark.h>
 
+#include <random>
+
+#include "model/VYXCharRun.h"
 #include "model/VYXDocData.h"
 #include "model/VYXStyles.h"
 
@@ -64,5 +67,36 @@ void BM_FontResolution(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FontResolution);
+// Typing at random places of one paragraph until it holds 10,000 runs: every
+// keystroke finds its run, splits it and inserts a run of its own (each with a
+// different format, so nothing merges). Reports inserts per second.
+void BM_TypeIntoLongParagraph(benchmark::State& state)
+{
+    constexpr int cRuns = 10000;
+    TVYXStyles styles;
+    TVYXRootData root;
+    root.MasterCHP = &styles.MasterCHP();
+    for (auto _ : state) {
+        std::mt19937 random(42);
+        TVYXCharRuns runs(&root);
+        runs.Add()->SetRawText(u"start");
+        int inserts = 0;
+        while (runs.Count() < cRuns) {
+            const std::int32_t end = runs.EndOfParaPos();
+            const auto pos = static_cast<std::int32_t>(random() % static_cast<unsigned>(end)) + 1;
+            TVYXCharRun* run = runs.FindAbsolute(pos, true);
+            int index = run->Index + 1;
+            if (pos > run->StartPos && pos < run->GetEndPos())
+                index = runs.SplitAndInsert(*run, pos)->Index;
+            TVYXCharRun* typed = runs.Insert(index);
+            typed->AddCHPX()->SetSize(8 + inserts % 7);
+            typed->SetRawText(u"k");
+            ++inserts;
+        }
+        benchmark::DoNotOptimize(runs.EndOfParaPos());
+        state.counters["inserts/s"] = benchmark::Counter(inserts, benchmark::Counter::kIsIterationInvariantRate);
+    }
+}
+BENCHMARK(BM_TypeIntoLongParagraph)->Unit(benchmark::kMillisecond);
 }  // namespace
 BENCHMARK_MAIN();
