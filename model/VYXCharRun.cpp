@@ -340,26 +340,12 @@ void TVYXCharRunHyperlink::Assign(const TVYXCharRun& source)
     }
 }
 
-TVYXCharRunSimpleField::~TVYXCharRunSimpleField() = default;
-
-void TVYXCharRunSimpleField::SetField(std::unique_ptr<TVYXMarkupObject> field)
-{
-    FOwned = std::move(field);
-    FField = FOwned.get();
-}
-
-void TVYXCharRunSimpleField::SetFieldRef(TVYXMarkupObject* field)
-{
-    FOwned.reset();
-    FField = field;
-}
-
 void TVYXCharRunSimpleField::Assign(const TVYXCharRun& source)
 {
     TVYXCharRun::Assign(source);
     // A copy refers to the field; only the run that created it owns it.
     if (const auto* f = dynamic_cast<const TVYXCharRunSimpleField*>(&source))
-        SetFieldRef(f->FField);
+        SetFieldRef(f->SimpField());
 }
 
 void TVYXCharRunFootnote::GetText(std::u16string& text) const
@@ -396,18 +382,6 @@ void TVYXCharRunInstrText::Assign(const TVYXCharRun& source)
 }
 
 TVYXCharRunLinked::~TVYXCharRunLinked() { Unlink(); }
-
-void TVYXCharRunLinked::SetField(std::unique_ptr<TVYXMarkupObject> field)
-{
-    FOwned = std::move(field);
-    FField = FOwned.get();
-}
-
-void TVYXCharRunLinked::SetFieldRef(TVYXMarkupObject* field)
-{
-    FOwned.reset();
-    FField = field;
-}
 
 void TVYXCharRunLinked::LinkTo(TVYXCharRunLinked& next)
 {
@@ -478,7 +452,7 @@ void TVYXCharRunLinked::Assign(const TVYXCharRun& source)
     TVYXCharRun::Assign(source);
     if (const auto* l = dynamic_cast<const TVYXCharRunLinked*>(&source)) {
         LinkedType = l->LinkedType;
-        SetFieldRef(l->FField);
+        SetFieldRef(l->Field());
     }
 }
 

@@ -48,6 +48,27 @@ public:
     virtual ~TVYXMarkupObject() = default;
 };
 
+// A run's markup object: owned when the run created it, else borrowed.
+class TVYXMarkupRef {
+public:
+    TVYXMarkupObject* Get() const { return FField; }
+    bool Owns() const { return FOwned != nullptr; }
+    void Set(std::unique_ptr<TVYXMarkupObject> field)
+    {
+        FOwned = std::move(field);
+        FField = FOwned.get();
+    }
+    void SetRef(TVYXMarkupObject* field)
+    {
+        FOwned.reset();
+        FField = field;
+    }
+
+private:
+    TVYXMarkupObject* FField = nullptr;
+    std::unique_ptr<TVYXMarkupObject> FOwned;
+};
+
 class TVYXCharRun {
 public:
     TVYXCharRun();
@@ -221,12 +242,11 @@ protected:
 
 class TVYXCharRunSimpleField : public TVYXCharRun {
 public:
-    ~TVYXCharRunSimpleField() override;
-    TVYXMarkupObject* SimpField() const { return FField; }
-    bool OwnsField() const { return FOwned != nullptr; }
+    TVYXMarkupObject* SimpField() const { return FField.Get(); }
+    bool OwnsField() const { return FField.Owns(); }
     // The run takes the field over / only refers to it.
-    void SetField(std::unique_ptr<TVYXMarkupObject> field);
-    void SetFieldRef(TVYXMarkupObject* field);
+    void SetField(std::unique_ptr<TVYXMarkupObject> field) { FField.Set(std::move(field)); }
+    void SetFieldRef(TVYXMarkupObject* field) { FField.SetRef(field); }
     TVYXCharRunType Type_() const override { return acrtSimpleField; }
     void Assign(const TVYXCharRun& source) override;
 
@@ -234,8 +254,7 @@ protected:
     std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunSimpleField>(); }
 
 private:
-    TVYXMarkupObject* FField = nullptr;
-    std::unique_ptr<TVYXMarkupObject> FOwned;
+    TVYXMarkupRef FField;
 };
 
 // The note a footnote run anchors or marks.
@@ -295,10 +314,10 @@ public:
     TVYXCharRunLinked* LinkedPrev = nullptr;  // borrowed
     TVYXCharRunLinked* LinkedNext = nullptr;  // borrowed
 
-    TVYXMarkupObject* Field() const { return FField; }
-    bool OwnsField() const { return FOwned != nullptr; }
-    void SetField(std::unique_ptr<TVYXMarkupObject> field);
-    void SetFieldRef(TVYXMarkupObject* field);
+    TVYXMarkupObject* Field() const { return FField.Get(); }
+    bool OwnsField() const { return FField.Owns(); }
+    void SetField(std::unique_ptr<TVYXMarkupObject> field) { FField.Set(std::move(field)); }
+    void SetFieldRef(TVYXMarkupObject* field) { FField.SetRef(field); }
 
     // Appends `next` to the chain after this run.
     void LinkTo(TVYXCharRunLinked& next);
@@ -318,8 +337,7 @@ protected:
     std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunLinked>(); }
 
 private:
-    TVYXMarkupObject* FField = nullptr;
-    std::unique_ptr<TVYXMarkupObject> FOwned;
+    TVYXMarkupRef FField;
 };
 
 // The runs of one paragraph, in order.

@@ -610,93 +610,79 @@ TVYXPropIdType TVYXPropList::IdType(std::int32_t id) const
 
 TVYXPropIdType TVYXPropList::GetValueType(int index) const { return IdType(Items(index).Id); }
 
+namespace {
+// The item's value read by `get`, or `def` for an absent item.
+template <class T, class F>
+T ValueOr(const TVYXPropItem* item, F get, T def)
+{
+    return item ? get(*item) : def;
+}
+// Writes the value of a present item; false when absent.
+template <class T, class F>
+bool ReadValue(const TVYXPropItem* item, T& value, F get)
+{
+    if (item)
+        value = get(*item);
+    return item != nullptr;
+}
+}  // namespace
+
 bool TVYXPropList::GetAsBoolean(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item && item->ValBool();
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValBool(); }, false);
 }
-
 std::int32_t TVYXPropList::GetAsInteger(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item ? item->ValInt() : 0;
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValInt(); }, std::int32_t{0});
 }
-
 double TVYXPropList::GetAsFloat(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item ? item->ValFloat() : 0.0;
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValFloat(); }, 0.0);
 }
-
 std::u16string TVYXPropList::GetAsString(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item ? std::u16string(item->ValString()) : std::u16string();
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return std::u16string(i.ValString()); },
+                   std::u16string());
 }
-
 TVYXStyle* TVYXPropList::GetAsStyle(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item ? item->ValStyle() : nullptr;
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValStyle(); }, static_cast<TVYXStyle*>(nullptr));
 }
-
 TVYXNumbering* TVYXPropList::GetAsNumbering(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item ? item->ValNumbering() : nullptr;
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValNumbering(); },
+                   static_cast<TVYXNumbering*>(nullptr));
 }
-
 TVYXDocPropOwnedObj* TVYXPropList::GetAsOwnedObject(std::int32_t id) const
 {
-    const auto* item = FindItem(id);
-    return item ? item->ValOwnedObj() : nullptr;
+    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValOwnedObj(); },
+                   static_cast<TVYXDocPropOwnedObj*>(nullptr));
 }
 
 bool TVYXPropList::GetValue(std::int32_t id, bool& value) const
 {
-    const auto* item = FindItem(id);
-    if (item)
-        value = item->ValBool();
-    return item != nullptr;
+    return ReadValue(FindItem(id), value, [](const TVYXPropItem& i) { return i.ValBool(); });
 }
-
 bool TVYXPropList::GetValue(std::int32_t id, std::int32_t& value) const
 {
-    const auto* item = FindItem(id);
-    if (item)
-        value = item->ValInt();
-    return item != nullptr;
+    return ReadValue(FindItem(id), value, [](const TVYXPropItem& i) { return i.ValInt(); });
 }
-
 bool TVYXPropList::GetValue(std::int32_t id, std::uint32_t& value) const
 {
-    const auto* item = FindItem(id);
-    if (item)
-        value = item->ValDWord();
-    return item != nullptr;
+    return ReadValue(FindItem(id), value, [](const TVYXPropItem& i) { return i.ValDWord(); });
 }
-
 bool TVYXPropList::GetValue(std::int32_t id, double& value) const
 {
-    const auto* item = FindItem(id);
-    if (item)
-        value = item->ValFloat();
-    return item != nullptr;
+    return ReadValue(FindItem(id), value, [](const TVYXPropItem& i) { return i.ValFloat(); });
 }
-
 bool TVYXPropList::GetValue(std::int32_t id, std::u16string& value) const
 {
-    const auto* item = FindItem(id);
-    value = item ? std::u16string(item->ValString()) : std::u16string();
-    return item != nullptr;
+    value.clear();
+    return ReadValue(FindItem(id), value, [](const TVYXPropItem& i) { return std::u16string(i.ValString()); });
 }
-
 bool TVYXPropList::GetValue(std::int32_t id, TVYXStyle*& value) const
 {
-    const auto* item = FindItem(id);
-    if (item)
-        value = item->ValStyle();
-    return item != nullptr;
+    return ReadValue(FindItem(id), value, [](const TVYXPropItem& i) { return i.ValStyle(); });
 }
 
 std::string TVYXPropList::GetAsText(std::int32_t id) const
