@@ -1662,50 +1662,27 @@ void TVYXTAPX::GetDebugList(TVYXStringList& list, std::string_view prefix) const
 
 // ---- Stacks --------------------------------------------------------------------
 
-void TVYXCHPXStack::Push(const TVYXCHPX& chpx)
+std::unique_ptr<TVYXCHPX> VYXStackCopy(const TVYXCHPX& chpx)
 {
     auto copy = std::make_unique<TVYXCHPX>(chpx.CHP());
     copy->Assign(chpx, nullptr, nullptr);
-    FItems.push_back(std::move(copy));
+    return copy;
 }
 
-bool TVYXCHPXStack::Pop(TVYXCHPX& chpx)
-{
-    if (FItems.empty())
-        return false;
-    chpx.Assign(*FItems.back(), nullptr, nullptr);
-    FItems.pop_back();
-    return true;
-}
-
-void TVYXPAPXStack::Push(const TVYXPAPX& papx)
+std::unique_ptr<TVYXPAPX> VYXStackCopy(const TVYXPAPX& papx)
 {
     auto copy = std::make_unique<TVYXPAPX>(papx.PAP());
     copy->Assign(papx, nullptr, nullptr);
-    FItems.push_back(std::move(copy));
+    return copy;
 }
 
-bool TVYXPAPXStack::Pop(TVYXPAPX& papx)
-{
-    if (FItems.empty())
-        return false;
-    papx.Assign(*FItems.back(), nullptr, nullptr);
-    FItems.pop_back();
-    return true;
-}
-
-void TVYXDocPropBordersStack::Push(const TVYXDocPropBorders& borders)
+std::unique_ptr<TVYXDocPropBorders> VYXStackCopy(const TVYXDocPropBorders& borders)
 {
     auto copy = std::make_unique<TVYXDocPropBorders>();
     copy->Assign(borders);
-    FItems.push_back(std::move(copy));
+    return copy;
 }
 
-bool TVYXDocPropBordersStack::Pop(TVYXDocPropBorders& borders)
-{
-    if (FItems.empty())
-        return false;
-    borders.Assign(*FItems.back());
-    FItems.pop_back();
-    return true;
-}
+void VYXStackRestore(TVYXCHPX& target, const TVYXCHPX& saved) { target.Assign(saved, nullptr, nullptr); }
+void VYXStackRestore(TVYXPAPX& target, const TVYXPAPX& saved) { target.Assign(saved, nullptr, nullptr); }
+void VYXStackRestore(TVYXDocPropBorders& target, const TVYXDocPropBorders& saved) { target.Assign(saved); }

@@ -844,37 +844,36 @@ private:
 
 // ---- Save/restore stacks of the readers ------------------------------------
 
-class TVYXCHPXStack {
+// Copies and restores for the stacks below (the fallback dense object stays the list's own).
+std::unique_ptr<TVYXCHPX> VYXStackCopy(const TVYXCHPX& chpx);
+std::unique_ptr<TVYXPAPX> VYXStackCopy(const TVYXPAPX& papx);
+std::unique_ptr<TVYXDocPropBorders> VYXStackCopy(const TVYXDocPropBorders& borders);
+void VYXStackRestore(TVYXCHPX& target, const TVYXCHPX& saved);
+void VYXStackRestore(TVYXPAPX& target, const TVYXPAPX& saved);
+void VYXStackRestore(TVYXDocPropBorders& target, const TVYXDocPropBorders& saved);
+
+// Formatting saved at a group's start and put back at its end.
+template <class T>
+class TVYXSaveStack {
 public:
-    // Pushes a copy of `chpx` (same fallback CHP).
-    void Push(const TVYXCHPX& chpx);
-    // Assigns the top entry back into `chpx` and drops it; false when empty.
-    bool Pop(TVYXCHPX& chpx);
-    TVYXCHPX* Peek() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    // Pushes a copy of `item`.
+    void Push(const T& item) { FItems.push_back(VYXStackCopy(item)); }
+    // Assigns the top entry back into `item` and drops it; false when empty.
+    bool Pop(T& item)
+    {
+        if (FItems.empty())
+            return false;
+        VYXStackRestore(item, *FItems.back());
+        FItems.pop_back();
+        return true;
+    }
+    T* Peek() const { return FItems.empty() ? nullptr : FItems.back().get(); }
     int Count() const { return static_cast<int>(FItems.size()); }
 
 private:
-    std::vector<std::unique_ptr<TVYXCHPX>> FItems;
+    std::vector<std::unique_ptr<T>> FItems;
 };
 
-class TVYXPAPXStack {
-public:
-    void Push(const TVYXPAPX& papx);
-    bool Pop(TVYXPAPX& papx);
-    TVYXPAPX* Peek() const { return FItems.empty() ? nullptr : FItems.back().get(); }
-    int Count() const { return static_cast<int>(FItems.size()); }
-
-private:
-    std::vector<std::unique_ptr<TVYXPAPX>> FItems;
-};
-
-class TVYXDocPropBordersStack {
-public:
-    void Push(const TVYXDocPropBorders& borders);
-    bool Pop(TVYXDocPropBorders& borders);
-    TVYXDocPropBorders* Peek() const { return FItems.empty() ? nullptr : FItems.back().get(); }
-    int Count() const { return static_cast<int>(FItems.size()); }
-
-private:
-    std::vector<std::unique_ptr<TVYXDocPropBorders>> FItems;
-};
+using TVYXCHPXStack = TVYXSaveStack<TVYXCHPX>;
+using TVYXPAPXStack = TVYXSaveStack<TVYXPAPX>;
+using TVYXDocPropBordersStack = TVYXSaveStack<TVYXDocPropBorders>;
