@@ -570,14 +570,9 @@ TVYXCharRunBreak* TVYXCharRuns::AddMarker(std::int32_t id)
 }
 TVYXCharRunGraphic* TVYXCharRuns::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic, const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRunGraphic>();
-    run->Graphic = std::move(graphic);
-    return AddTyped(std::move(run), chpx);
+    return InsertGraphic(Count(), std::move(graphic), chpx);
 }
-TVYXCharRunPicture* TVYXCharRuns::AddPicture(const TVYXCHPX* chpx)
-{
-    return AddTyped(std::make_unique<TVYXCharRunPicture>(), chpx);
-}
+TVYXCharRunPicture* TVYXCharRuns::AddPicture(const TVYXCHPX* chpx) { return InsertPicture(Count(), chpx); }
 
 namespace {
 std::unique_ptr<TVYXCharRunFootnote> NoteRun(TVYXFootnoteBaseItem* note, bool isRef, bool endnote)
@@ -608,10 +603,7 @@ TVYXCharRunFootnote* TVYXCharRuns::AddEndnoteRef(TVYXFootnoteBaseItem* note, con
 
 TVYXCharRunHyperlink* TVYXCharRuns::AddHyperlink(TVYXHyperlink* link, std::u16string_view text, const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRunHyperlink>();
-    run->Hyperlink = link;
-    run->Text = std::u16string(text);
-    return AddTyped(std::move(run), chpx);
+    return InsertHyperlink(Count(), link, text, chpx);
 }
 
 TVYXCharRunHyperlink* TVYXCharRuns::MakeHyperlink(TVYXHyperlink* link, int index)
@@ -633,10 +625,44 @@ TVYXCharRunHyperlink* TVYXCharRuns::MakeHyperlink(TVYXHyperlink* link, int index
 TVYXCharRunSimpleField* TVYXCharRuns::AddSimpleField(std::unique_ptr<TVYXMarkupObject> field,
                                                      std::u16string_view result, const TVYXCHPX* chpx)
 {
+    return InsertSimpleField(Count(), std::move(field), result, chpx);
+}
+
+TVYXCharRunGraphic* TVYXCharRuns::InsertGraphic(int index, std::unique_ptr<TVYXGraphicObj> graphic,
+                                                const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRunGraphic>();
+    run->Graphic = std::move(graphic);
+    return AddTyped(std::move(run), chpx, index);
+}
+
+TVYXCharRunPicture* TVYXCharRuns::InsertPicture(int index, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRunPicture>(), chpx, index);
+}
+
+TVYXCharRunFootnote* TVYXCharRuns::InsertFootnote(int index, TVYXFootnoteBaseItem* note, bool isRef, bool endnote,
+                                                  const TVYXCHPX* chpx)
+{
+    return AddTyped(NoteRun(note, isRef, endnote), chpx, index);
+}
+
+TVYXCharRunHyperlink* TVYXCharRuns::InsertHyperlink(int index, TVYXHyperlink* link, std::u16string_view text,
+                                                    const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRunHyperlink>();
+    run->Hyperlink = link;
+    run->Text = std::u16string(text);
+    return AddTyped(std::move(run), chpx, index);
+}
+
+TVYXCharRunSimpleField* TVYXCharRuns::InsertSimpleField(int index, std::unique_ptr<TVYXMarkupObject> field,
+                                                        std::u16string_view result, const TVYXCHPX* chpx)
+{
     auto run = std::make_unique<TVYXCharRunSimpleField>();
     run->SetField(std::move(field));
     run->Text = std::u16string(result);
-    return AddTyped(std::move(run), chpx);
+    return AddTyped(std::move(run), chpx, index);
 }
 
 TVYXCharRunLinked* TVYXCharRuns::InsertLinked(int index, const TVYXCHPX* chpx, TVYXMarkupObject* markup,
@@ -755,6 +781,51 @@ std::unique_ptr<TVYXCharRun> TVYXCharRuns::Detach(int index)
         Sync(index);
     }
     return run;
+}
+
+void TVYXCharRuns::_DeleteLinked(int index)
+{
+    if (auto* run = dynamic_cast<TVYXCharRunLinked*>(Items(index))) {
+        run->Unlink();
+        Detach(index);
+    }
+}
+
+void TVYXCharRuns::DeleteLinkedAndContent(int index)
+{
+    auto* first = dynamic_cast<TVYXCharRunLinked*>(Items(index));
+    if (!first)
+        return;
+    TVYXCharRunLinked* last = first->GetLast();
+    int end = index;
+    for (int i = index; i < Count(); ++i)
+        if (Items(i) == last)
+            end = i;
+    BeginUpdate();
+    for (int i = end; i >= index; --i)
+        if (auto* run = Items(i); run && !run->GetReadOnlyActive()) {
+            if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(run))
+                linked->Unlink();
+            FItems.erase(FItems.begin() + i);
+        }
+    EndUpdate();
+}
+
+std::unique_ptr<TVYXGraphicObj> TVYXCharRuns::SnatchGraphic(int index)
+{
+    auto* run = dynamic_cast<TVYXCharRunGraphic*>(Items(index));
+    return run ? std::move(run->Graphic) : nullptr;
+}
+
+void TVYXCharRuns::TagFirstLast()
+{
+    for (int i = 0; i < Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunHyperlink*>(Items(i))) {
+            auto* prev = dynamic_cast<TVYXCharRunHyperlink*>(Items(i - 1));
+            auto* next = dynamic_cast<TVYXCharRunHyperlink*>(Items(i + 1));
+            run->HLinkFirst = !prev || prev->Hyperlink != run->Hyperlink;
+            run->HLinkLast = !next || next->Hyperlink != run->Hyperlink;
+        }
 }
 
 void TVYXCharRuns::Move(int from, int to)
@@ -967,6 +1038,39 @@ void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const
     }
     pos = p;
     run = r;
+}
+
+bool TVYXCharRuns::SkipSpaces(std::int32_t& pos, TVYXCharRun*& run) const
+{
+    if (!run)
+        run = FindAbsolute(pos, true);
+    char16_t c = run ? run->CPGetChar(pos) : 0;
+    while (run && CharIsWhitespace(c))
+        if (!NextChar(run, pos, c))
+            return false;
+    return run != nullptr;
+}
+
+bool TVYXCharRuns::IsSplitWordNext(const TVYXCharRun& run) const
+{
+    const TVYXCharRun* next = run.Next();
+    if (run.IsAtom() || !next || next->IsAtom() || run.Len() == 0 || next->Len() == 0)
+        return false;
+    return !CharIsPunctuation(run.GetText().back()) && !CharIsPunctuation(next->GetText().front());
+}
+
+bool TVYXCharRuns::IsSplitWordPrev(const TVYXCharRun& run) const
+{
+    const TVYXCharRun* prev = run.Prev();
+    return prev && IsSplitWordNext(*prev);
+}
+
+TVYXCharRunFootnote* TVYXCharRuns::FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const
+{
+    for (const auto& run : FItems)
+        if (auto* f = dynamic_cast<TVYXCharRunFootnote*>(run.get()); f && f->Footnote == note)
+            return f;
+    return nullptr;
 }
 
 std::int32_t TVYXCharRuns::TextLength() const

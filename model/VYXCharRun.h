@@ -390,7 +390,21 @@ public:
     TVYXCharRunHyperlink* MakeHyperlink(TVYXHyperlink* link, int index);
     TVYXCharRunSimpleField* AddSimpleField(std::unique_ptr<TVYXMarkupObject> field, std::u16string_view result,
                                            const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunGraphic* InsertGraphic(int index, std::unique_ptr<TVYXGraphicObj> graphic,
+                                      const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunPicture* InsertPicture(int index, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunFootnote* InsertFootnote(int index, TVYXFootnoteBaseItem* note, bool isRef, bool endnote,
+                                        const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunHyperlink* InsertHyperlink(int index, TVYXHyperlink* link, std::u16string_view text,
+                                          const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunSimpleField* InsertSimpleField(int index, std::unique_ptr<TVYXMarkupObject> field,
+                                              std::u16string_view result, const TVYXCHPX* chpx = nullptr);
     TVYXCharRunLinked* AddLinked(const TVYXCHPX* chpx, TVYXMarkupObject* markup, TVYXCharRunLinkedType type);
+    // A boundary of a revision range.
+    TVYXCharRunLinked* AddLinked(const TVYXCHPX* chpx, TVYXMarkupObject* range)
+    {
+        return AddLinked(chpx, range, acrltRevision);
+    }
     TVYXCharRunLinked* InsertLinked(int index, const TVYXCHPX* chpx, TVYXMarkupObject* markup,
                                     TVYXCharRunLinkedType type);
     TVYXCharRunFldChar* AddFldChar(TVYXCharRunFldCharType type, const TVYXCHPX* chpx = nullptr);
@@ -411,6 +425,14 @@ public:
     bool Delete(int index);
     // Removes a run without destroying it.
     std::unique_ptr<TVYXCharRun> Detach(int index);
+    // Deletes a linked run without reporting it (the markup itself is going away).
+    void _DeleteLinked(int index);
+    // Deletes the linked run at `index`, the rest of its chain in this list and the runs between.
+    void DeleteLinkedAndContent(int index);
+    // Takes the drawing object out of a graphic run (nullptr for other runs).
+    std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
+    // Marks the first and last run of every stretch of runs of one hyperlink.
+    void TagFirstLast();
     void Move(int from, int to);
     void Clear();
 
@@ -433,6 +455,12 @@ public:
     bool PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
     void FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) const;
     void FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const;
+    // Moves forward over white space; false when the paragraph ends first.
+    bool SkipSpaces(std::int32_t& pos, TVYXCharRun*& run) const;
+    // A word runs on across the run's end / start (letters on both sides).
+    bool IsSplitWordNext(const TVYXCharRun& run) const;
+    bool IsSplitWordPrev(const TVYXCharRun& run) const;
+    TVYXCharRunFootnote* FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const;
 
     // Characters of the paragraph without breaks, boundaries and field codes.
     std::int32_t TextLength() const;

@@ -375,3 +375,85 @@ TEST(CharRuns, PropertiesCopiesAndFormat)
     EXPECT_EQ(runs.Items(0)->StartPos, 1);
     EXPECT_EQ(detached->Parent, nullptr);
 }
+
+TEST(CharRuns, WordsAcrossRuns)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    TVYXCharRun* a = AddText(runs, u"say hel");
+    TVYXCharRun* b = AddText(runs, u"lo, you");
+    EXPECT_TRUE(runs.IsSplitWordNext(*a));
+    EXPECT_TRUE(runs.IsSplitWordPrev(*b));
+    EXPECT_FALSE(runs.IsSplitWordNext(*b));
+
+    struct TCase {
+        std::int32_t Pos, Begin, End;
+    };
+    const TCase cases[] = {
+        {6, 5, 10},   // "hel|lo" across the run border
+        {1, 1, 4},    // first word, up to the blank
+        {4, 4, 4},    // on a blank: stays
+        {13, 12, 15}, // last word runs to the paragraph's end
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pos);
+        std::int32_t begin = c.Pos, end = c.Pos;
+        TVYXCharRun* run = nullptr;
+        runs.FindBeginningOfWord(begin, run);
+        EXPECT_EQ(begin, c.Begin);
+        run = nullptr;
+        runs.FindEndOfWord(end, run);
+        EXPECT_EQ(end, c.End);
+    }
+    std::int32_t pos = 4;
+    TVYXCharRun* run = nullptr;
+    EXPECT_TRUE(runs.SkipSpaces(pos, run));
+    EXPECT_EQ(pos, 5);
+    char16_t c = 0;
+    pos = 7;
+    run = a;
+    ASSERT_TRUE(runs.NextChar(run, pos, c));
+    EXPECT_EQ(run, b);
+    EXPECT_EQ(c, u'l');
+    ASSERT_TRUE(runs.PrevChar(run, pos, c));
+    EXPECT_EQ(run, a);
+    pos = 14;
+    EXPECT_FALSE(runs.NextChar(run, pos, c));
+}
+
+TEST(CharRuns, MarkupAndHyperlinkStretches)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    AddText(runs, u"a");
+    TVYXCharRunLinked* start = runs.AddLinked(nullptr, nullptr, acrltComment);
+    AddText(runs, u"inside");
+    TVYXCharRunLinked* end = runs.AddLinked(nullptr, nullptr, acrltComment);
+    AddText(runs, u"z");
+    start->LinkTo(*end);
+    EXPECT_TRUE(end->Position() == acrlpLast);
+    runs.DeleteLinkedAndContent(1);
+    EXPECT_EQ(Texts(runs), u"a|z");
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 2}));
+
+    int hostA = 0, hostB = 0;
+    auto* linkA = reinterpret_cast<TVYXHyperlink*>(&hostA);  // identity only: never dereferenced
+    auto* linkB = reinterpret_cast<TVYXHyperlink*>(&hostB);
+    TVYXCharRuns links(&doc.Root);
+    links.AddHyperlink(linkA, u"x");
+    links.AddHyperlink(linkA, u"y");
+    links.AddHyperlink(linkB, u"z");
+    links.TagFirstLast();
+    auto* h0 = static_cast<TVYXCharRunHyperlink*>(links.Items(0));
+    auto* h1 = static_cast<TVYXCharRunHyperlink*>(links.Items(1));
+    auto* h2 = static_cast<TVYXCharRunHyperlink*>(links.Items(2));
+    EXPECT_TRUE(h0->HLinkFirst && !h0->HLinkLast);
+    EXPECT_TRUE(!h1->HLinkFirst && h1->HLinkLast);
+    EXPECT_TRUE(h2->HLinkFirst && h2->HLinkLast);
+
+    TVYXFootnoteBaseItem note;
+    TVYXCharRunFootnote* anchor = links.InsertFootnote(1, &note, false, true);
+    EXPECT_TRUE(static_cast<TVYXCharRun*>(anchor)->IsEndnote());  // the field of the same name hides it
+    EXPECT_EQ(links.FindFootnoteEndnote(&note), anchor);
+    EXPECT_EQ(links.Items(2), h1);
+}
