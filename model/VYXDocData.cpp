@@ -46,8 +46,16 @@ void TVYXFontDataDoc::ApplyStyleChain(const TVYXStyle* style, int depth)
 void TVYXFontDataDoc::Apply(const TVYXCHPX& chpx)
 {
     Color = cVYXAutoColor;
-    if (const TVYXCharStyle* style = chpx.GetStyle(); style && style->StyleCHPX() != &chpx)
+    // A style's list may itself name a character style; a loop of such references
+    // from a damaged file stops at the depth bound.
+    if (const TVYXCharStyle* style = chpx.GetStyle(); style && style->StyleCHPX() != &chpx && FDepth < cMaxStyleDepth) {
+        ++FDepth;
+        struct TLeave {
+            int& Depth;
+            ~TLeave() { --Depth; }
+        } leave{FDepth};
         Apply(style);
+    }
     for (int i = 0; i < chpx.Count(); ++i) {
         const TVYXPropItem& item = chpx.Items(i);
         switch (item.Id) {

@@ -87,6 +87,7 @@ public:
 
 private:
     void ApplyStyleChain(const TVYXStyle* style, int depth);
+    int FDepth = 0;  // nesting of Apply(chpx) through styles, bounded against cycles
 };
 
 // The effective format of a paragraph for layout.

@@ -270,13 +270,23 @@ TVYXStyle* TVYXStyles::AddIfNotHas(const TVYXStyle& style, const TVYXStyles* sou
         return const_cast<TVYXStyle*>(&style);
     if (TVYXStyle* own = Find(style.Id))
         return own;
+    for (const auto& [source, copy] : FCopying)
+        if (source == &style)
+            return copy;
+    constexpr std::size_t cMaxCopyDepth = 64;  // base chains from files are short; bound the recursion
+    if (FCopying.size() >= cMaxCopyDepth)
+        return nullptr;
     TVYXStyle* added = Add(style.Name, CreateStyle(style.Type_()));
+    FCopying.emplace_back(&style, added);
+    struct TPop {
+        std::vector<std::pair<const TVYXStyle*, TVYXStyle*>>& Stack;
+        ~TPop() { Stack.pop_back(); }
+    } pop{FCopying};
     // A base style is brought over first so the new style can point at it.
-    if (style.BasedOn && !Find(style.BasedOn->Id) && style.BasedOn != &style)
-        AddIfNotHas(*style.BasedOn, sourceStyles);
+    TVYXStyle* base = style.BasedOn && style.BasedOn != &style ? AddIfNotHas(*style.BasedOn, sourceStyles) : nullptr;
     added->Assign(style, sourceStyles);
-    if (style.BasedOn && !added->BasedOn)
-        added->BasedOn = Find(style.BasedOn->Id);
+    if (style.BasedOn && !added->BasedOn && base != added)
+        added->BasedOn = base;
     return added;
 }
 

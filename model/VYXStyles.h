@@ -219,6 +219,10 @@ public:
 
 private:
     void Index(TVYXStyle* style);
+    // Source styles being copied by AddIfNotHas and their copies: a style met
+    // again while its copy is being made (a base chain that loops, a style whose
+    // list refers to itself) gets that copy instead of a new one.
+    std::vector<std::pair<const TVYXStyle*, TVYXStyle*>> FCopying;
     std::vector<std::unique_ptr<TVYXStyle>> FItems;
     std::unordered_map<std::u16string, TVYXStyle*> FById;
     std::unique_ptr<TVYXTAP> FMasterTAP;

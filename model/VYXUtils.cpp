@@ -70,6 +70,7 @@ std::string TVYXIntegerList::AsString() const
     return text;
 }
 
+// Grammar: list := [ piece { "," piece } ]; piece := blanks [ integer ] blanks.
 void TVYXIntegerList::SetAsString(std::string_view text)
 {
     FItems.clear();
@@ -124,6 +125,11 @@ std::vector<std::u16string_view> FieldTokens(std::u16string_view text)
 }
 }  // namespace
 
+// Grammar of a field instruction:
+//   instruction := keyword { blank+ token }
+//   token       := { char | '"' { any but '"' } '"' }       (a quoted part keeps its blanks)
+//   switch      := "\@" | "\*" followed by its value (glued or as the next token)
+// Not supported: switches other than \@ and \* (dropped), escaped quotes inside quotes.
 void TVYXParameterList::AssignField(std::u16string_view text)
 {
     Clear();
@@ -146,6 +152,9 @@ void TVYXParameterList::AssignField(std::u16string_view text)
     }
 }
 
+// Grammar of parameter pairs:
+//   text := junk { marker name [ ValueSep value ] }    marker := ParamStart2 | ParamStart1
+// Each pair runs to the next marker; name and value are trimmed, quotes around the value removed.
 void TVYXParameterList::Assign(std::u16string_view text)
 {
     Clear();

@@ -1,6 +1,7 @@
 // VYXStylesTest.cpp: the style sheet (ids, lookups, defaults, copying between sheets) and list numbering.
 #include <gtest/gtest.h>
 
+#include "model/VYXDocData.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
@@ -182,4 +183,34 @@ TEST(Numbering, CountingAcrossLevelsAndInterruptions)
     EXPECT_EQ(fresh.Next(start, false), u"5.");
     TVYXNumbering* bullet = lists.AddNewBullet(u"*");
     EXPECT_EQ(fresh.Next(bullet, false), u"*");
+}
+
+TEST(Styles, CyclesFromDamagedFilesEnd)
+{
+    TVYXStyles source, target;
+    TVYXParaStyle* a = source.AddPara(u"A", u"Alpha");
+    TVYXParaStyle* b = source.AddPara(u"B", u"Beta");
+    a->BasedOn = b;
+    b->BasedOn = a;
+    a->Next = a;
+    TVYXStyle* copy = target.AddIfNotHas(*a, &source);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(target.Count(), 2);  // each source style copied once
+    ASSERT_NE(copy->BasedOn, nullptr);
+    EXPECT_EQ(static_cast<TVYXParaStyle*>(copy)->Next, copy);
+
+    // Character styles whose lists name each other.
+    TVYXCharStyle* x = source.AddChar(u"X");
+    TVYXCharStyle* y = source.AddChar(u"Y");
+    x->CHPX().SetStyle(y);
+    y->CHPX().SetStyle(x);
+    x->CHPX().SetItalic(true);
+    TVYXCHPX run(&source.MasterCHP());
+    run.SetStyle(x);
+    TVYXFontDataDoc font;
+    font.Resolve(source.MasterCHP(), nullptr, &run, false);
+    EXPECT_TRUE(font.Italic);
+    TVYXCHPX copied(&target.MasterCHP());
+    copied.Assign(run, &source, &target);
+    ASSERT_NE(copied.GetStyle(), nullptr);
 }
