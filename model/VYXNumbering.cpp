@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/VYXStyles.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXUnicode.h"
 
@@ -351,4 +352,50 @@ std::u16string TVYXListCounter::Next(const TVYXNumbering* num, bool isEmpty)
         out += text[i];
     }
     return out;
+}
+
+// ---- List membership of paragraphs --------------------------------------------
+
+bool VYXInheritNeighbourList(TVYXPAPX& papx, const TVYXPAPX* prev, const TVYXPAPX* next)
+{
+    if (papx.GetNumbering())
+        return false;
+    for (const TVYXPAPX* neighbour : {prev, next})
+        if (neighbour && neighbour->GetNumbering()) {
+            papx.Inherit(*neighbour);  // brings the numbering reference with the rest
+            papx.SetNumbering(neighbour->GetNumbering());
+            return true;
+        }
+    return false;
+}
+
+TVYXNumbering* VYXAutoNumberParagraph(TVYXPAPX& papx, const TVYXPAPX* prev, TVYXNumberings& lists,
+                                      TVYXStyles* styles, TVYXNumberingStyleType mode)
+{
+    TVYXNumbering* level = nullptr;
+    if (const TVYXNumbering* before = prev ? prev->GetNumbering() : nullptr; before && before->NumList())
+        level = before->NumList()->GetItems(before->Level);
+    else if (mode == anstBullet)
+        level = lists.AddNewBullet(VYXBulletListStyleText[ablsDefault]);
+    else {
+        level = lists.AddNewMultilevel(amls_1_a_i);
+        level->Style = mode;
+    }
+    if (!level)
+        return nullptr;
+    papx.SetNumbering(level);
+    if (styles)
+        if (auto* listStyle = dynamic_cast<TVYXParaStyle*>(styles->Find(u"ListParagraph")))
+            papx.SetStyle(listStyle);
+    return level;
+}
+
+void VYXLeaveAutoNumbering(TVYXPAPX& papx, const TVYXPAPX* prev)
+{
+    if (!prev || !prev->GetNumbering())
+        return;
+    papx.Remove(vypiNumbering);
+    papx.Remove(vypiIndentLeft);
+    papx.Remove(vypiIndentHanging);
+    papx.Remove(vypiStyle);
 }

@@ -13,6 +13,7 @@
 
 class TVYXNumberings;
 class TVYXNumberingsList;
+class TVYXStyles;
 
 enum TVYXNumberingStyleType {
     anstNone, anstBullet, anstDecimal, anstDecimalParen, anstLowerRoman, anstUpperRoman, anstLowerLetter,
@@ -171,3 +172,19 @@ private:
     TVYXNumberingStyleType FStyle = anstNone;
     std::vector<std::int32_t> FStack;
 };
+
+// ---- List membership of paragraphs (the paragraph list applies these) ------
+
+// A paragraph without numbering next to a numbered one joins its list: it
+// inherits the properties it lacks from the previous paragraph's list, or
+// failing that from the next one's, and takes the same level. True when it joined.
+bool VYXInheritNeighbourList(TVYXPAPX& papx, const TVYXPAPX* prev, const TVYXPAPX* next);
+// Automatic numbering of a new paragraph: after a numbered paragraph it takes
+// that paragraph's level; otherwise it starts a bullet list (mode anstBullet) or
+// a multilevel 1.a.i list whose first level takes the mode's style. The
+// paragraph gets the "ListParagraph" style when the sheet has it. Returns the level.
+TVYXNumbering* VYXAutoNumberParagraph(TVYXPAPX& papx, const TVYXPAPX* prev, TVYXNumberings& lists,
+                                      TVYXStyles* styles, TVYXNumberingStyleType mode);
+// Leaving automatic numbering after a numbered paragraph: the new paragraph
+// drops numbering, left and hanging indent and style.
+void VYXLeaveAutoNumbering(TVYXPAPX& papx, const TVYXPAPX* prev);

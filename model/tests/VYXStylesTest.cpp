@@ -214,3 +214,35 @@ TEST(Styles, CyclesFromDamagedFilesEnd)
     copied.Assign(run, &source, &target);
     ASSERT_NE(copied.GetStyle(), nullptr);
 }
+
+TEST(Numbering, ParagraphsJoinAndLeaveLists)
+{
+    TVYXStyles styles;
+    TVYXParaStyle* listStyle = styles.AddPara(u"ListParagraph", u"List Paragraph");
+    TVYXNumberings lists;
+    TVYXPAPX first(&styles.MasterPAP()), second(&styles.MasterPAP()), third(&styles.MasterPAP());
+
+    TVYXNumbering* level = VYXAutoNumberParagraph(first, nullptr, lists, &styles, anstUpperRoman);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->Style, anstUpperRoman);
+    EXPECT_EQ(first.GetStyle(), listStyle);
+    EXPECT_EQ(VYXAutoNumberParagraph(second, &first, lists, &styles, anstBullet), level);  // continues
+    EXPECT_EQ(lists.Count(), 1);
+    TVYXPAPX bullet(&styles.MasterPAP());
+    EXPECT_EQ(VYXAutoNumberParagraph(bullet, nullptr, lists, nullptr, anstBullet)->Style, anstBullet);
+
+    first.SetKeepNext(true);
+    EXPECT_TRUE(VYXInheritNeighbourList(third, nullptr, &first));  // no previous: the next one
+    EXPECT_EQ(third.GetNumbering(), level);
+    EXPECT_TRUE(third.GetKeepNext());
+    EXPECT_FALSE(VYXInheritNeighbourList(third, &first, nullptr));  // already in a list
+
+    TVYXPAPX after(&styles.MasterPAP());
+    after.SetIndentLeft(36);
+    after.SetIndentHanging(18);
+    after.SetStyle(listStyle);
+    after.SetNumbering(level);
+    after.SetSpaceAfter(4);
+    VYXLeaveAutoNumbering(after, &second);
+    EXPECT_EQ(after.Count(), 1);  // only the space after stays
+}
