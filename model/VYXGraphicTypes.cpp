@@ -97,7 +97,7 @@ double PixToPt(int px, double dpi)
 void TVYXPictureBMP::Decode(std::string_view bytes)
 {
     const TVYXPictureType type = VYXPictureTypeFromBytes(bytes);
-    if (type == aptTIFF) {
+    if (type == aptTIF) {
         const TVYXDeclaredSize size = VYXPictureDeclaredSize(bytes, type);
         FBitmap.reset();
         FWidthPt = size.WidthPt;
@@ -179,7 +179,7 @@ TVYXPictureType VYXPictureTypeFromBytes(std::string_view b)
         starts(std::string_view("\x02\x00\x09\x00", 4)))
         return aptWMF;
     if (starts(std::string_view("II*\x00", 4)) || starts(std::string_view("MM\x00*", 4)))
-        return aptTIFF;
+        return aptTIF;
     return aptUnknown;
 }
 

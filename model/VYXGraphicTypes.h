@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/VYXDefs.h"
+
 class TVYXStream;
 class TVYXMemoryStream;
 
@@ -50,7 +52,6 @@ private:
 // The largest image any decoder accepts (checked before allocating).
 constexpr std::int64_t cVYXMaxBitmapPixels = 64LL * 1024 * 1024;
 
-enum TVYXPictureType { aptBMP, aptJPG, aptWMF, aptEMF, aptGIF, aptPNG, aptTIFF, aptUnknown };
 enum TVYXGraphicBMPCanvasUpdate { agbcuNever, agbcuOnce, agbcuPaginate };
 
 class TVYXPictures;

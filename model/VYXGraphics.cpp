@@ -252,20 +252,21 @@ std::unique_ptr<TVYXGraphicObj> VYXCreateGraphicObj(TVYXGraphicType type, TVYXSh
     return nullptr;
 }
 
-std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, TVYXPictures* pictures,
-                                                  TVYXShapeTypes* shapeTypes)
+namespace {
+// Copies an object, handing its shape type and pictures through the two maps
+// (identity for a copy in the same document, AddIfNotHas into another's stores).
+template <typename TMapType, typename TMapPicture>
+std::unique_ptr<TVYXGraphicObj> CopyMapped(const TVYXGraphicObj& source, TMapType mapType, TMapPicture mapPicture)
 {
     TVYXShapeType* shapeType = nullptr;
     TVYXPicture* picture = nullptr;
     TVYXPicture* fill = nullptr;
     if (const auto* shape = dynamic_cast<const TVYXGraphicShape*>(&source)) {
-        if (shapeTypes && shape->ShapeType)
-            shapeType = &shapeTypes->AddIfNotHas(*shape->ShapeType);
-        if (pictures && shape->Picture)
-            fill = &pictures->AddIfNotHas(*shape->Picture);
+        shapeType = mapType(shape->ShapeType);
+        fill = mapPicture(shape->Picture);
     } else if (const auto* pic = dynamic_cast<const TVYXGraphicPicture*>(&source)) {
-        if (pictures && pic->Picture() && source.Type_() == agtPicture)
-            picture = &pictures->AddIfNotHas(*pic->Picture());
+        if (source.Type_() == agtPicture)
+            picture = mapPicture(pic->Picture());
     }
     std::unique_ptr<TVYXGraphicObj> copy = VYXCreateGraphicObj(source.Type_(), shapeType, picture);
     if (!copy)
@@ -274,6 +275,21 @@ std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, 
     if (fill)
         static_cast<TVYXGraphicShape&>(*copy).SetPicture(fill);
     return copy;
+}
+}  // namespace
+
+std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, TVYXPictures* pictures,
+                                                  TVYXShapeTypes* shapeTypes)
+{
+    return CopyMapped(
+        source,
+        [&](TVYXShapeType* t) { return shapeTypes && t ? &shapeTypes->AddIfNotHas(*t) : nullptr; },
+        [&](TVYXPicture* p) { return pictures && p ? &pictures->AddIfNotHas(*p) : nullptr; });
+}
+
+std::unique_ptr<TVYXGraphicObj> TVYXGraphicObj::Clone() const
+{
+    return CopyMapped(*this, [](TVYXShapeType* t) { return t; }, [](TVYXPicture* p) { return p; });
 }
 
 // ---- The list ----

@@ -105,6 +105,9 @@ public:
     bool DoNotCopy = false;
 
     virtual void Assign(const TVYXGraphicObj& other);
+    // A copy for the same document: it shares the source's shape type and pictures
+    // (their use counts go up). Used when a run holding the object is copied.
+    std::unique_ptr<TVYXGraphicObj> Clone() const;
     virtual void BeforeSave() {}
     virtual TVYXGraphicType Type_() const { return agtUnknown; }
     // Whether (x, y), in points relative to the object's top-left, lies inside its rotated box.

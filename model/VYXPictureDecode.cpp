@@ -499,7 +499,7 @@ std::unique_ptr<TVYXBitmap> VYXDecodePicture(std::string_view bytes, TVYXPicture
 
 TVYXDeclaredSize VYXPictureDeclaredSize(std::string_view b, TVYXPictureType type)
 {
-    if (type == aptTIFF)
+    if (type == aptTIF)
         return TiffSize(b);
     if (type == aptEMF) {
         if (b.size() < 44)

@@ -30,7 +30,7 @@ TEST(PictureTypes, MagicNumbers)
         {"GIF89a...", aptGIF},
         {"\x89PNG\r\n\x1A\n....", aptPNG},
         {"\xD7\xCD\xC6\x9A", aptWMF},
-        {std::string("II*\x00", 4), aptTIFF},
+        {std::string("II*\x00", 4), aptTIF},
         {"Hello, world", aptUnknown},
         {"", aptUnknown},
     };
@@ -62,7 +62,7 @@ TEST(PictureDecode, RealFilesOfEveryType)
         {"pal-4x2-topdown.bmp", aptBMP, 4 * 0.75, 2 * 0.75, true},
         {"poi-drawing-image1.wmf", aptWMF, 90 / 95.0 * 72, 50 / 95.0 * 72, false},
         {"docxcompose-visio-image1.emf", aptEMF, 21.17 / 25.4 * 72, 5.03 / 25.4 * 72, false},
-        {"declared-200x100-100dpi.tif", aptTIFF, 144, 72, false},
+        {"declared-200x100-100dpi.tif", aptTIF, 144, 72, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);
@@ -183,7 +183,7 @@ TEST(PictureDecode, BmpVariants)
     // A big-endian TIFF header declares its size too.
     const std::string mm("MM\0*\0\0\0\x08\0\x02\x01\x00\0\x03\0\0\0\x01\x00\x60\0\0"
                          "\x01\x01\0\x04\0\0\0\x01\0\0\0\x30\0\0\0\0", 38);
-    const TVYXDeclaredSize size = VYXPictureDeclaredSize(mm, aptTIFF);
+    const TVYXDeclaredSize size = VYXPictureDeclaredSize(mm, aptTIF);
     EXPECT_DOUBLE_EQ(size.WidthPt, 96 * 0.75);
     EXPECT_DOUBLE_EQ(size.HeightPt, 48 * 0.75);
 }

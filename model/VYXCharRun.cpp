@@ -1,0 +1,1134 @@
+// VYXCharRun.cpp: character runs and the run list: positions, lookup, splitting and merging.
+#include "model/VYXCharRun.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+
+#include "model/VYXDocData.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
+#include "model/VYXUtils.h"
+#include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
+
+const std::array<std::string_view, acrbtContinuationSeparator + 1> VYXCharRunBreakTypeName = {
+    "LineBreak", "PageBreak", "Column", "Marker", "Separator", "ContinuationSeparator"};
+
+// ---- Runs ------------------------------------------------------------------------
+
+TVYXCharRun::TVYXCharRun() = default;
+TVYXCharRun::~TVYXCharRun() = default;
+
+TVYXRootData* TVYXCharRun::Root() const { return Parent ? Parent->RootData : nullptr; }
+
+void TVYXCharRun::GetText(std::u16string& text) const
+{
+    if (FCHPX && FCHPX->TextTransform()) {
+        if (FCHPX->GetAllCaps()) {
+            text = UnicodeUpper(Text);
+            return;
+        }
+        if (FCHPX->GetSmallCaps()) {
+            text = UnicodeLower(Text);
+            return;
+        }
+    }
+    text = Text;
+}
+
+void TVYXCharRun::Assign(const TVYXCharRun& source)
+{
+    if (&source == this)
+        return;
+    Text = source.Text;
+    Flags = source.Flags;
+    StartPos = source.StartPos;
+    if (source.FCHPX) {
+        const TVYXRootData* from = source.Root();
+        const TVYXRootData* to = Root();
+        AddCHPX()->Assign(*source.FCHPX, from ? from->Styles : nullptr, to ? to->Styles : nullptr);
+    } else
+        FCHPX.reset();
+    FRevision = source.FRevision ? source.FRevision->CloneData() : nullptr;
+}
+
+std::unique_ptr<TVYXCharRun> TVYXCharRun::Clone() const
+{
+    auto copy = CreateSame();
+    copy->Parent = Parent;  // for style mapping and the master fallback; the caller inserts it
+    copy->Assign(*this);
+    copy->Parent = nullptr;
+    return copy;
+}
+
+std::unique_ptr<TVYXCharRun> TVYXCharRun::Clone(std::int32_t from, std::int32_t to) const
+{
+    auto copy = Clone();
+    if (Type_() == acrtText || Type_() == acrtHyperlink || Type_() == acrtSimpleField)
+        copy->Text = CopyText(from, to);
+    return copy;
+}
+
+bool TVYXCharRun::IsAtom() const
+{
+    const TVYXCharRunType t = Type_();
+    return t != acrtText && t != acrtHyperlink && t != acrtSimpleField;
+}
+
+std::u16string TVYXCharRun::GetPlainText() const
+{
+    switch (Type_()) {
+    case acrtText:
+    case acrtHyperlink:
+    case acrtSimpleField: return GetText();
+    case acrtBreak: return IsLineBreak() || IsPageBreak() ? u"\r\n" : u"";
+    default: return {};
+    }
+}
+
+void TVYXCharRun::Changed()
+{
+    if (Parent) {
+        if (Index >= 0)
+            Parent->Sync(Index);
+        Parent->NotifyDirty(*this);
+    }
+}
+
+void TVYXCharRun::SetText(std::u16string_view text)
+{
+    if (GetReadOnlyActive())
+        return;
+    Text = std::u16string(text);
+    Changed();
+}
+
+void TVYXCharRun::SetRawText(std::u16string_view text)
+{
+    Text = std::u16string(text);
+    Changed();
+}
+
+void TVYXCharRun::Append(std::u16string_view text)
+{
+    Text += text;
+    Changed();
+}
+
+std::int32_t TVYXCharRun::DeleteChars(std::int32_t pos, std::int32_t count)
+{
+    if (GetReadOnlyActive() || pos < 1)
+        return 0;
+    const auto size = static_cast<std::int32_t>(Text.size());
+    const std::int32_t after = std::max(0, size - pos + 1);
+    if (pos <= size && count > 0) {
+        Text.erase(static_cast<std::size_t>(pos - 1), static_cast<std::size_t>(std::min(count, size - pos + 1)));
+        Changed();
+    }
+    return after;
+}
+
+std::u16string TVYXCharRun::CopyText(std::int32_t from, std::int32_t to) const
+{
+    const std::int32_t a = std::clamp(from - StartPos, 0, Len());
+    const std::int32_t b = std::clamp(to - StartPos, a, Len());
+    return GetText().substr(static_cast<std::size_t>(a), static_cast<std::size_t>(b - a));
+}
+
+char16_t TVYXCharRun::CPGetChar(std::int32_t pos) const
+{
+    if (pos < StartPos || pos >= GetEndPos())
+        return 0;
+    return GetText()[static_cast<std::size_t>(pos - StartPos)];
+}
+
+TVYXCharRun* TVYXCharRun::Next() const { return Parent ? Parent->Items(Index + 1) : nullptr; }
+TVYXCharRun* TVYXCharRun::Prev() const { return Parent && Index > 0 ? Parent->Items(Index - 1) : nullptr; }
+TVYXCharRun* TVYXCharRun::First() const { return Parent ? Parent->First() : nullptr; }
+TVYXCharRun* TVYXCharRun::Last() const { return Parent ? Parent->Last() : nullptr; }
+
+TVYXCHPX* TVYXCharRun::AddCHPX()
+{
+    if (!FCHPX) {
+        const TVYXRootData* root = Root();
+        FCHPX = std::make_unique<TVYXCHPX>(root ? root->MasterCHP : nullptr);
+    }
+    return FCHPX.get();
+}
+
+void TVYXCharRun::DeleteCHPXIfEmpty()
+{
+    if (FCHPX && (FCHPX->Count() == 0 || (FCHPX->Count() == 1 && FCHPX->Assigned(vyciRevision))))
+        FCHPX.reset();
+}
+
+TVYXCHPX* TVYXCharRun::GetValidCHPX() const
+{
+    if (FCHPX)
+        return FCHPX.get();
+    const TVYXRootData* root = Root();
+    if (root && root->MasterCHP)
+        return &root->MasterCHP->CHPX();
+    static TVYXCHP sDefault;  // a run outside any document answers the built-in defaults
+    return &sDefault.CHPX();
+}
+
+TVYXCHPX* TVYXCharRun::GetRevisionCHPX() const
+{
+    auto* rev = dynamic_cast<TVYXRevisionDataCHPX*>(FCHPX ? FCHPX->GetRevision() : nullptr);
+    return rev ? rev->CHPX() : nullptr;
+}
+
+void TVYXCharRun::InheritPrevCHPXIfNil()
+{
+    if (const TVYXCharRun* prev = Prev(); !FCHPX && prev && prev->FCHPX)
+        SetCHPX(prev->FCHPX.get());
+}
+
+void TVYXCharRun::InheritNextCHPXIfNil()
+{
+    if (const TVYXCharRun* next = Next(); !FCHPX && next && next->FCHPX)
+        SetCHPX(next->FCHPX.get());
+}
+
+void TVYXCharRun::SetCHPX(const TVYXCHPX* chpx)
+{
+    FCHPX.reset();
+    if (chpx)
+        AddCHPX()->Assign(*chpx, nullptr, nullptr);
+}
+
+void TVYXCharRun::AddRevision(std::unique_ptr<TVYXRevisionData> data) { FRevision = std::move(data); }
+void TVYXCharRun::RemoveRevision() { FRevision.reset(); }
+bool TVYXCharRun::HasAnyRevision() const { return FRevision || (FCHPX && FCHPX->GetRevision()); }
+bool TVYXCharRun::HasEnabledRevision() const
+{
+    return (FRevision && FRevision->Enabled) || (FCHPX && FCHPX->GetRevision() && FCHPX->GetRevision()->Enabled);
+}
+
+bool TVYXCharRun::GetReadOnlyActive() const
+{
+    const TVYXRootData* root = Root();
+    return GetReadOnly() && root && root->DOP && root->DOP->Protection.Enforcement;
+}
+
+bool TVYXCharRun::CanCombine(const TVYXCharRun& other) const
+{
+    if (Type_() != other.Type_() || (Type_() != acrtText && Type_() != acrtHyperlink))
+        return false;
+    if (!FRevision && !other.FRevision)
+        return true;
+    return FRevision && other.FRevision && FRevision->CanCombine(*other.FRevision);
+}
+
+bool TVYXCharRun::CanCombineLeft() const
+{
+    const TVYXCharRun* prev = Prev();
+    return IsNotAtom() && !FRevision && prev && prev->Type_() != acrtLinked && !prev->FRevision;
+}
+
+bool TVYXCharRun::CanCombineRight() const
+{
+    const TVYXCharRun* next = Next();
+    return IsNotAtom() && !FRevision && next && next->Type_() != acrtLinked && !next->FRevision;
+}
+
+bool TVYXCharRun::CanCombineLeft(const TVYXCharRun& other) const
+{
+    return CanCombine(other) && CanCombineLeft() && other.CanCombineRight();
+}
+
+bool TVYXCharRun::IsLineBreak() const
+{
+    const auto* b = dynamic_cast<const TVYXCharRunBreak*>(this);
+    return b && b->BreakType == acrbtLineBreak;
+}
+
+bool TVYXCharRun::IsPageBreak() const
+{
+    const auto* b = dynamic_cast<const TVYXCharRunBreak*>(this);
+    return b && b->BreakType == acrbtPageBreak;
+}
+
+bool TVYXCharRun::IsFootnote() const
+{
+    const auto* f = dynamic_cast<const TVYXCharRunFootnote*>(this);
+    return f && !f->IsRef && !f->IsEndnote;
+}
+
+bool TVYXCharRun::IsFootnoteRef() const
+{
+    const auto* f = dynamic_cast<const TVYXCharRunFootnote*>(this);
+    return f && f->IsRef && !f->IsEndnote;
+}
+
+bool TVYXCharRun::IsEndnote() const
+{
+    const auto* f = dynamic_cast<const TVYXCharRunFootnote*>(this);
+    return f && !f->IsRef && f->IsEndnote;
+}
+
+bool TVYXCharRun::IsEndnoteRef() const
+{
+    const auto* f = dynamic_cast<const TVYXCharRunFootnote*>(this);
+    return f && f->IsRef && f->IsEndnote;
+}
+
+bool TVYXCharRun::IsComplexField() const
+{
+    const auto* l = dynamic_cast<const TVYXCharRunLinked*>(this);
+    return l && l->LinkedType == acrltComplexField;
+}
+
+void TVYXCharRun::SetupFontData(TVYXFontDataDoc& fontData, const TVYXPAPX* papx, bool withParaMark) const
+{
+    const TVYXRootData* root = Root();
+    static const TVYXCHP sDefault;
+    const TVYXCHP& master = root && root->MasterCHP ? *root->MasterCHP : sDefault;
+    fontData.Resolve(master, papx, FCHPX.get(), withParaMark);
+}
+
+// ---- Run kinds -------------------------------------------------------------------
+
+void TVYXCharRunTab::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* tab = dynamic_cast<const TVYXCharRunTab*>(&source))
+        PixelWidth = tab->PixelWidth;
+}
+
+void TVYXCharRunBreak::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* br = dynamic_cast<const TVYXCharRunBreak*>(&source)) {
+        BreakType = br->BreakType;
+        Id = br->Id;
+    }
+}
+
+TVYXCharRunGraphic::TVYXCharRunGraphic() { Text = u"\b"; }
+TVYXCharRunGraphic::~TVYXCharRunGraphic() = default;
+
+void TVYXCharRunGraphic::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* g = dynamic_cast<const TVYXCharRunGraphic*>(&source)) {
+        Graphic = g->Graphic ? g->Graphic->Clone() : nullptr;
+        FullWidth = g->FullWidth;
+    }
+}
+
+void TVYXCharRunPicture::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* p = dynamic_cast<const TVYXCharRunPicture*>(&source)) {
+        Origdata = p->Origdata;
+        OrigType = p->OrigType;
+    }
+}
+
+void TVYXCharRunHyperlink::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* h = dynamic_cast<const TVYXCharRunHyperlink*>(&source)) {
+        Hyperlink = h->Hyperlink;
+        HLinkFirst = h->HLinkFirst;
+        HLinkLast = h->HLinkLast;
+    }
+}
+
+void TVYXCharRunSimpleField::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    // A copy refers to the field; only the run that created it owns it.
+    if (const auto* f = dynamic_cast<const TVYXCharRunSimpleField*>(&source))
+        SetFieldRef(f->SimpField());
+}
+
+void TVYXCharRunFootnote::GetText(std::u16string& text) const
+{
+    text = Footnote ? U16(std::to_string(Footnote->Index + 1)) : u"?";
+}
+
+std::int32_t TVYXCharRunFootnote::Len() const { return static_cast<std::int32_t>(TVYXCharRun::GetText().size()); }
+
+void TVYXCharRunFootnote::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* f = dynamic_cast<const TVYXCharRunFootnote*>(&source)) {
+        Footnote = f->Footnote;
+        IsRef = f->IsRef;
+        IsEndnote = f->IsEndnote;
+    }
+}
+
+void TVYXCharRunFldChar::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* f = dynamic_cast<const TVYXCharRunFldChar*>(&source))
+        FldCharType = f->FldCharType;
+}
+
+void TVYXCharRunInstrText::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* i = dynamic_cast<const TVYXCharRunInstrText*>(&source)) {
+        InstrText = i->InstrText;
+        InstrId = i->InstrId;
+    }
+}
+
+TVYXCharRunLinked::~TVYXCharRunLinked() { Unlink(); }
+
+void TVYXCharRunLinked::LinkTo(TVYXCharRunLinked& next)
+{
+    if (&next == this)
+        return;
+    next.Unlink();
+    next.LinkedNext = LinkedNext;
+    if (LinkedNext)
+        LinkedNext->LinkedPrev = &next;
+    next.LinkedPrev = this;
+    LinkedNext = &next;
+}
+
+void TVYXCharRunLinked::Unlink()
+{
+    if (LinkedPrev)
+        LinkedPrev->LinkedNext = LinkedNext;
+    if (LinkedNext)
+        LinkedNext->LinkedPrev = LinkedPrev;
+    LinkedPrev = LinkedNext = nullptr;
+}
+
+TVYXCharRunLinkedPos TVYXCharRunLinked::Position() const
+{
+    if (LinkedPrev)
+        return LinkedNext ? acrlpMiddle : acrlpLast;
+    return LinkedNext ? acrlpFirst : acrlpSingle;
+}
+
+TVYXCharRunLinked* TVYXCharRunLinked::GetFirst()
+{
+    TVYXCharRunLinked* run = this;
+    while (run->LinkedPrev && run->LinkedPrev != this)
+        run = run->LinkedPrev;
+    return run;
+}
+
+TVYXCharRunLinked* TVYXCharRunLinked::GetLast()
+{
+    TVYXCharRunLinked* run = this;
+    while (run->LinkedNext && run->LinkedNext != this)
+        run = run->LinkedNext;
+    return run;
+}
+
+int TVYXCharRunLinked::LinkSpan() const
+{
+    int n = 1;
+    for (const TVYXCharRunLinked* r = this; r->LinkedPrev && r->LinkedPrev != this; r = r->LinkedPrev)
+        ++n;
+    for (const TVYXCharRunLinked* r = this; r->LinkedNext && r->LinkedNext != this; r = r->LinkedNext)
+        ++n;
+    return n;
+}
+
+TVYXCHPX* TVYXCharRunLinked::TextCHPX() const
+{
+    const TVYXCharRunLinked* last = const_cast<TVYXCharRunLinked*>(this)->GetLast();
+    for (const TVYXCharRun* run = const_cast<TVYXCharRunLinked*>(this)->GetFirst()->Next(); run && run != last;
+         run = run->Next())
+        if (run->Type_() == acrtText)
+            return run->CHPX();
+    return nullptr;
+}
+
+void TVYXCharRunLinked::Assign(const TVYXCharRun& source)
+{
+    TVYXCharRun::Assign(source);
+    if (const auto* l = dynamic_cast<const TVYXCharRunLinked*>(&source)) {
+        LinkedType = l->LinkedType;
+        SetFieldRef(l->Field());
+    }
+}
+
+// ---- The run list ----------------------------------------------------------------
+
+TVYXCharRuns::~TVYXCharRuns()
+{
+    // Linked runs relink their chains as they go; clear before the events do.
+    DeleteCREvent = nullptr;
+    DirtyCREvent = nullptr;
+    ChangeEvent = nullptr;
+    FItems.clear();
+}
+
+TVYXCharRun* TVYXCharRuns::Items(int index) const
+{
+    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+void TVYXCharRuns::EndUpdate()
+{
+    if (FUpdating > 0 && --FUpdating == 0)
+        Reindex();
+}
+
+void TVYXCharRuns::Reindex()
+{
+    std::int32_t pos = 1;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        TVYXCharRun& run = *FItems[i];
+        run.Parent = this;
+        run.Index = static_cast<int>(i);
+        run.StartPos = pos;
+        pos += run.Len();
+    }
+}
+
+void TVYXCharRuns::Sync(int index)
+{
+    if (FUpdating > 0 || index < 0 || index >= Count())
+        return;
+    std::int32_t pos = FItems[static_cast<std::size_t>(index)]->StartPos;
+    for (std::size_t i = static_cast<std::size_t>(index); i < FItems.size(); ++i) {
+        TVYXCharRun& run = *FItems[i];
+        run.Index = static_cast<int>(i);
+        run.StartPos = pos;
+        pos += run.Len();
+    }
+}
+
+TVYXCharRun* TVYXCharRuns::Insert(int index, std::unique_ptr<TVYXCharRun> run)
+{
+    index = std::clamp(index, 0, Count());
+    TVYXCharRun* result = run.get();
+    result->Parent = this;
+    FItems.insert(FItems.begin() + index, std::move(run));
+    if (FUpdating == 0) {
+        // Start positions change only from the insertion on.
+        result->StartPos = index > 0 ? FItems[static_cast<std::size_t>(index - 1)]->GetEndPos() : 1;
+        Sync(index);
+    }
+    return result;
+}
+
+TVYXCharRun* TVYXCharRuns::Add(std::unique_ptr<TVYXCharRun> run) { return Insert(Count(), std::move(run)); }
+TVYXCharRun* TVYXCharRuns::Add() { return Add(std::make_unique<TVYXCharRun>()); }
+TVYXCharRun* TVYXCharRuns::Insert(int index) { return Insert(index, std::make_unique<TVYXCharRun>()); }
+
+template <class T>
+T* TVYXCharRuns::AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index)
+{
+    T* result = run.get();
+    result->Parent = this;  // the list gives the fallback of the copied properties
+    if (chpx && chpx->Count() > 0)
+        result->SetCHPX(chpx);
+    Insert(index < 0 ? Count() : index, std::move(run));
+    return result;
+}
+
+TVYXCharRun* TVYXCharRuns::Add(const TVYXCHPX* chpx) { return AddTyped(std::make_unique<TVYXCharRun>(), chpx); }
+TVYXCharRun* TVYXCharRuns::Insert(int index, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRun>(), chpx, index);
+}
+
+void TVYXCharRuns::Add(TVYXCharRuns& runs)
+{
+    if (&runs == this)
+        return;
+    BeginUpdate();
+    for (auto& run : runs.FItems)
+        FItems.push_back(std::move(run));
+    runs.FItems.clear();
+    EndUpdate();
+}
+
+TVYXCharRunTab* TVYXCharRuns::AddTab(const TVYXCHPX* chpx) { return AddTyped(std::make_unique<TVYXCharRunTab>(), chpx); }
+TVYXCharRunTab* TVYXCharRuns::InsertTab(int index, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRunTab>(), chpx, index);
+}
+TVYXCharRunBreak* TVYXCharRuns::AddBreak(TVYXCharRunBreakType type, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRunBreak>(type), chpx);
+}
+TVYXCharRunBreak* TVYXCharRuns::InsertBreak(int index, TVYXCharRunBreakType type, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRunBreak>(type), chpx, index);
+}
+TVYXCharRunBreak* TVYXCharRuns::AddMarker(std::int32_t id)
+{
+    TVYXCharRunBreak* run = AddBreak(acrbMarker);
+    run->Id = id;
+    return run;
+}
+TVYXCharRunGraphic* TVYXCharRuns::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic, const TVYXCHPX* chpx)
+{
+    return InsertGraphic(Count(), std::move(graphic), chpx);
+}
+TVYXCharRunPicture* TVYXCharRuns::AddPicture(const TVYXCHPX* chpx) { return InsertPicture(Count(), chpx); }
+
+namespace {
+std::unique_ptr<TVYXCharRunFootnote> NoteRun(TVYXFootnoteBaseItem* note, bool isRef, bool endnote)
+{
+    auto run = std::make_unique<TVYXCharRunFootnote>(isRef);
+    run->Footnote = note;
+    run->IsEndnote = endnote;
+    return run;
+}
+}  // namespace
+
+TVYXCharRunFootnote* TVYXCharRuns::AddFootnote(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx)
+{
+    return AddTyped(NoteRun(note, false, false), chpx);
+}
+TVYXCharRunFootnote* TVYXCharRuns::AddFootnoteRef(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx)
+{
+    return AddTyped(NoteRun(note, true, false), chpx);
+}
+TVYXCharRunFootnote* TVYXCharRuns::AddEndnote(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx)
+{
+    return AddTyped(NoteRun(note, false, true), chpx);
+}
+TVYXCharRunFootnote* TVYXCharRuns::AddEndnoteRef(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx)
+{
+    return AddTyped(NoteRun(note, true, true), chpx);
+}
+
+TVYXCharRunHyperlink* TVYXCharRuns::AddHyperlink(TVYXHyperlink* link, std::u16string_view text, const TVYXCHPX* chpx)
+{
+    return InsertHyperlink(Count(), link, text, chpx);
+}
+
+TVYXCharRunHyperlink* TVYXCharRuns::MakeHyperlink(TVYXHyperlink* link, int index)
+{
+    TVYXCharRun* old = Items(index);
+    if (!old)
+        return nullptr;
+    auto run = std::make_unique<TVYXCharRunHyperlink>();
+    run->Hyperlink = link;
+    run->Text = old->Text;
+    run->Parent = this;
+    run->SetCHPX(old->CHPX());
+    TVYXCharRunHyperlink* result = run.get();
+    FItems[static_cast<std::size_t>(index)] = std::move(run);
+    Sync(index);
+    return result;
+}
+
+TVYXCharRunSimpleField* TVYXCharRuns::AddSimpleField(std::unique_ptr<TVYXMarkupObject> field,
+                                                     std::u16string_view result, const TVYXCHPX* chpx)
+{
+    return InsertSimpleField(Count(), std::move(field), result, chpx);
+}
+
+TVYXCharRunGraphic* TVYXCharRuns::InsertGraphic(int index, std::unique_ptr<TVYXGraphicObj> graphic,
+                                                const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRunGraphic>();
+    run->Graphic = std::move(graphic);
+    return AddTyped(std::move(run), chpx, index);
+}
+
+TVYXCharRunPicture* TVYXCharRuns::InsertPicture(int index, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRunPicture>(), chpx, index);
+}
+
+TVYXCharRunFootnote* TVYXCharRuns::InsertFootnote(int index, TVYXFootnoteBaseItem* note, bool isRef, bool endnote,
+                                                  const TVYXCHPX* chpx)
+{
+    return AddTyped(NoteRun(note, isRef, endnote), chpx, index);
+}
+
+TVYXCharRunHyperlink* TVYXCharRuns::InsertHyperlink(int index, TVYXHyperlink* link, std::u16string_view text,
+                                                    const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRunHyperlink>();
+    run->Hyperlink = link;
+    run->Text = std::u16string(text);
+    return AddTyped(std::move(run), chpx, index);
+}
+
+TVYXCharRunSimpleField* TVYXCharRuns::InsertSimpleField(int index, std::unique_ptr<TVYXMarkupObject> field,
+                                                        std::u16string_view result, const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRunSimpleField>();
+    run->SetField(std::move(field));
+    run->Text = std::u16string(result);
+    return AddTyped(std::move(run), chpx, index);
+}
+
+TVYXCharRunLinked* TVYXCharRuns::InsertLinked(int index, const TVYXCHPX* chpx, TVYXMarkupObject* markup,
+                                              TVYXCharRunLinkedType type)
+{
+    auto run = std::make_unique<TVYXCharRunLinked>(type);
+    run->SetFieldRef(markup);
+    return AddTyped(std::move(run), chpx, index);
+}
+
+TVYXCharRunLinked* TVYXCharRuns::AddLinked(const TVYXCHPX* chpx, TVYXMarkupObject* markup, TVYXCharRunLinkedType type)
+{
+    return InsertLinked(Count(), chpx, markup, type);
+}
+
+TVYXCharRunFldChar* TVYXCharRuns::AddFldChar(TVYXCharRunFldCharType type, const TVYXCHPX* chpx)
+{
+    return AddTyped(std::make_unique<TVYXCharRunFldChar>(type), chpx);
+}
+
+TVYXCharRunInstrText* TVYXCharRuns::AddInstrText(std::u16string_view instruction, const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRunInstrText>();
+    run->InstrText = std::u16string(instruction);
+    return AddTyped(std::move(run), chpx);
+}
+
+TVYXCharRunFldChar* TVYXCharRuns::AddComplexField(std::u16string_view result, std::u16string_view instruction,
+                                                  const TVYXCHPX* chpx)
+{
+    TVYXCharRunFldChar* begin = AddFldChar(acrfctBegin, chpx);
+    std::u16string instr(1, u' ');
+    instr += instruction;
+    instr += u' ';
+    AddInstrText(instr, chpx);
+    AddFldChar(acrfctSeparate, chpx);
+    Add(chpx)->Text = std::u16string(result);
+    Sync(Count() - 1);
+    AddFldChar(acrfctEnd, chpx);
+    return begin;
+}
+
+void TVYXCharRuns::BeginTOC(std::u16string_view switches)
+{
+    AddFldChar(acrfctBegin);
+    std::u16string instr(u" TOC ");
+    instr += switches;
+    instr += u' ';
+    AddInstrText(instr);
+    AddFldChar(acrfctSeparate);
+}
+
+void TVYXCharRuns::EndTOC() { AddFldChar(acrfctEnd); }
+
+std::u16string TVYXCharRuns::NewTOCBookmarkName()
+{
+    static std::atomic<std::uint32_t> sCounter{0};
+    const std::uint32_t n = ++sCounter;
+    char name[24];
+    std::snprintf(name, sizeof name, "_Toc%.8u", n);
+    return U16(name);
+}
+
+TVYXCharRunInstrText* TVYXCharRuns::AddTOCItem(std::u16string_view text, const TVYXCHPX* chpx)
+{
+    Add(chpx)->SetRawText(text);
+    AddTab(chpx);
+    AddFldChar(acrfctBegin, chpx);
+    const std::u16string name = NewTOCBookmarkName();
+    std::u16string instr(u" PAGEREF ");
+    instr += name;
+    instr += u" \\h ";
+    TVYXCharRunInstrText* instrRun = AddInstrText(instr, chpx);
+    instrRun->InstrId = name;
+    AddFldChar(acrfctSeparate, chpx);
+    Add(chpx)->SetRawText(u"0");
+    AddFldChar(acrfctEnd, chpx);
+    return instrRun;
+}
+
+bool TVYXCharRuns::Delete(int index)
+{
+    TVYXCharRun* run = Items(index);
+    if (!run || run->GetReadOnlyActive())
+        return false;
+    if (run->Type_() == acrtLinked && DeleteCREvent)
+        DeleteCREvent(*this, *run);
+    // The event may have changed the list: find the run again.
+    index = run->Index;
+    if (Items(index) != run) {
+        auto it = std::find_if(FItems.begin(), FItems.end(), [&](const auto& p) { return p.get() == run; });
+        if (it == FItems.end())
+            return false;
+        index = static_cast<int>(it - FItems.begin());
+    }
+    auto owned = std::move(FItems[static_cast<std::size_t>(index)]);
+    FItems.erase(FItems.begin() + index);
+    if (ChangeEvent)
+        ChangeEvent(*this, acrcDeleted, *owned);
+    owned.reset();
+    if (index < Count())
+        Sync(index);
+    return true;
+}
+
+std::unique_ptr<TVYXCharRun> TVYXCharRuns::Detach(int index)
+{
+    if (!Items(index))
+        return nullptr;
+    auto run = std::move(FItems[static_cast<std::size_t>(index)]);
+    FItems.erase(FItems.begin() + index);
+    run->Parent = nullptr;
+    run->Index = -1;
+    if (index < Count()) {
+        FItems[static_cast<std::size_t>(index)]->StartPos = run->StartPos;
+        Sync(index);
+    }
+    return run;
+}
+
+void TVYXCharRuns::_DeleteLinked(int index)
+{
+    if (auto* run = dynamic_cast<TVYXCharRunLinked*>(Items(index))) {
+        run->Unlink();
+        Detach(index);
+    }
+}
+
+void TVYXCharRuns::DeleteLinkedAndContent(int index)
+{
+    auto* first = dynamic_cast<TVYXCharRunLinked*>(Items(index));
+    if (!first)
+        return;
+    TVYXCharRunLinked* last = first->GetLast();
+    int end = index;
+    for (int i = index; i < Count(); ++i)
+        if (Items(i) == last)
+            end = i;
+    BeginUpdate();
+    for (int i = end; i >= index; --i)
+        if (auto* run = Items(i); run && !run->GetReadOnlyActive()) {
+            if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(run))
+                linked->Unlink();
+            FItems.erase(FItems.begin() + i);
+        }
+    EndUpdate();
+}
+
+std::unique_ptr<TVYXGraphicObj> TVYXCharRuns::SnatchGraphic(int index)
+{
+    auto* run = dynamic_cast<TVYXCharRunGraphic*>(Items(index));
+    return run ? std::move(run->Graphic) : nullptr;
+}
+
+void TVYXCharRuns::TagFirstLast()
+{
+    for (int i = 0; i < Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunHyperlink*>(Items(i))) {
+            auto* prev = dynamic_cast<TVYXCharRunHyperlink*>(Items(i - 1));
+            auto* next = dynamic_cast<TVYXCharRunHyperlink*>(Items(i + 1));
+            run->HLinkFirst = !prev || prev->Hyperlink != run->Hyperlink;
+            run->HLinkLast = !next || next->Hyperlink != run->Hyperlink;
+        }
+}
+
+void TVYXCharRuns::Move(int from, int to)
+{
+    if (!Items(from) || to < 0 || to >= Count() || from == to)
+        return;
+    auto run = std::move(FItems[static_cast<std::size_t>(from)]);
+    FItems.erase(FItems.begin() + from);
+    FItems.insert(FItems.begin() + to, std::move(run));
+    Reindex();
+}
+
+void TVYXCharRuns::Clear()
+{
+    FItems.clear();
+}
+
+std::unique_ptr<TVYXCharRun> TVYXCharRuns::Split(TVYXCharRun& run, std::int32_t pos)
+{
+    if (run.IsAtom())
+        throw VYXException("Char run is atom");
+    if (pos < run.StartPos || pos >= run.GetEndPos())
+        throw VYXException("Invalid pos in Split");
+    const auto at = static_cast<std::size_t>(pos - run.StartPos);
+    auto rest = run.Clone();
+    rest->Text = run.Text.substr(at);
+    run.Text.erase(at);
+    rest->StartPos = pos;
+    if (run.Parent == this)
+        Sync(run.Index);
+    NotifyDirty(run);
+    return rest;
+}
+
+TVYXCharRun* TVYXCharRuns::SplitAndInsert(TVYXCharRun& run, std::int32_t pos)
+{
+    std::unique_ptr<TVYXCharRun> rest;
+    if (pos >= run.GetEndPos()) {
+        rest = run.Clone();
+        rest->Text.clear();
+    } else
+        rest = Split(run, pos);
+    return Insert(run.Index + 1, std::move(rest));
+}
+
+void TVYXCharRuns::SplitAllAtChar(char16_t c)
+{
+    for (int i = 0; i < Count(); ++i) {
+        TVYXCharRun* run = Items(i);
+        if (run->IsAtom())
+            continue;
+        const auto p = run->Text.find(c);
+        if (p != std::u16string::npos && p + 1 < run->Text.size())
+            SplitAndInsert(*run, run->StartPos + static_cast<std::int32_t>(p) + 1);
+    }
+}
+
+bool TVYXCharRuns::IsEqualCHPX(const TVYXCharRun& a, const TVYXCharRun& b)
+{
+    if (!a.CHPX() && !b.CHPX())
+        return true;
+    return a.CHPX() && b.CHPX() && a.CHPX()->Equal(*b.CHPX());
+}
+
+void TVYXCharRuns::CombineImpl(int from, int to, bool second)
+{
+    from = std::max(from, 0);
+    to = std::min(to, Count() - 1);
+    int i = from;
+    auto isEmptyText = [](const TVYXCharRun* r) { return r->Type_() == acrtText && r->Text.empty(); };
+    while (i < to) {
+        TVYXCharRun* a = Items(i);
+        TVYXCharRun* b = Items(i + 1);
+        bool merge = a->IsNotAtom() && b->IsNotAtom() && a->Type_() == b->Type_() &&
+                     (a->Type_() == acrtText || a->Type_() == acrtHyperlink) && IsEqualCHPX(*a, *b) &&
+                     !a->GetReadOnlyActive() && !b->GetReadOnlyActive();
+        if (merge) {
+            if (second && a->Revision() && b->Revision())
+                merge = a->CanCombine(*b);
+            else
+                merge = a->CanCombineRight() && b->CanCombineLeft();
+        }
+        if (merge) {
+            a->Text = a->GetText() + b->GetText();
+            Delete(i + 1);
+            --to;
+        } else if (isEmptyText(a) && Delete(i))
+            --to;
+        else if (second && isEmptyText(b) && Delete(i + 1))
+            --to;
+        else
+            ++i;
+    }
+    Sync(from);
+}
+
+void TVYXCharRuns::Combine(int from, int to) { CombineImpl(from, to, false); }
+void TVYXCharRuns::Combine2(int from, int to) { CombineImpl(from, to, true); }
+
+// Finding the run at a position:
+//   1. at or after the paragraph's end: the last run (of a linked run, the last of its chain);
+//   2. else the run with StartPos <= pos < StartPos + Len (binary search);
+//   3. a linked run stands for the last run of its chain;
+//   4. unless `exact`, empty text, hyperlink or simple-field runs just before are preferred.
+TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
+{
+    if (FItems.empty())
+        return nullptr;
+    auto lastOfChain = [](TVYXCharRun* run) -> TVYXCharRun* {
+        if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(run))
+            return linked->GetLast();
+        return run;
+    };
+    if (pos >= EndOfParaPos())
+        return lastOfChain(Last());
+    auto it = std::upper_bound(FItems.begin(), FItems.end(), pos,
+                               [](std::int32_t p, const std::unique_ptr<TVYXCharRun>& r) { return p < r->StartPos; });
+    int index = static_cast<int>(it - FItems.begin()) - 1;
+    while (index >= 0 && FItems[static_cast<std::size_t>(index)]->Len() == 0)
+        --index;
+    if (index < 0)
+        return nullptr;
+    TVYXCharRun* run = FItems[static_cast<std::size_t>(index)].get();
+    if (pos >= run->GetEndPos())
+        return nullptr;
+    run = lastOfChain(run);
+    if (exact)
+        return run;
+    for (TVYXCharRun* prev = run->Prev(); prev && prev->Len() == 0; prev = prev->Prev()) {
+        const TVYXCharRunType t = prev->Type_();
+        if (t != acrtText && t != acrtHyperlink && t != acrtSimpleField)
+            break;
+        run = prev;
+    }
+    return run;
+}
+
+bool TVYXCharRuns::NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const
+{
+    if (pos + 1 >= EndOfParaPos())
+        return false;
+    ++pos;
+    if (!run || run->Parent != this)
+        run = FindAbsolute(pos, true);
+    while (run && pos >= run->GetEndPos())
+        run = run->Next();
+    if (!run)
+        return false;
+    c = run->CPGetChar(pos);
+    return true;
+}
+
+bool TVYXCharRuns::PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const
+{
+    if (pos <= 1)
+        return false;
+    --pos;
+    if (!run || run->Parent != this)
+        run = FindAbsolute(pos, true);
+    while (run && pos < run->StartPos)
+        run = run->Prev();
+    while (run && run->Len() == 0)
+        run = run->Prev();
+    if (!run)
+        return false;
+    c = run->CPGetChar(pos);
+    return true;
+}
+
+void TVYXCharRuns::FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) const
+{
+    if (!run)
+        run = FindAbsolute(pos, true);
+    if (!run || run->Len() == 0 || CharIsPunctuation(run->CPGetChar(pos)))
+        return;
+    std::int32_t p = pos;
+    TVYXCharRun* r = run;
+    char16_t c = 0;
+    for (;;) {
+        if (!PrevChar(r, p, c)) {
+            pos = 1;
+            run = First();
+            return;
+        }
+        if (CharIsPunctuation(c))
+            break;
+    }
+    NextChar(r, p, c);
+    pos = p;
+    run = r;
+}
+
+void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const
+{
+    if (!run)
+        run = FindAbsolute(pos, true);
+    if (!run || run->Len() == 0 || CharIsPunctuation(run->CPGetChar(pos)))
+        return;
+    std::int32_t p = pos;
+    TVYXCharRun* r = run;
+    char16_t c = 0;
+    for (;;) {
+        if (!NextChar(r, p, c)) {
+            pos = EndOfParaPos();
+            run = Last();
+            return;
+        }
+        if (CharIsPunctuation(c))
+            break;
+    }
+    pos = p;
+    run = r;
+}
+
+bool TVYXCharRuns::SkipSpaces(std::int32_t& pos, TVYXCharRun*& run) const
+{
+    if (!run)
+        run = FindAbsolute(pos, true);
+    char16_t c = run ? run->CPGetChar(pos) : 0;
+    while (run && CharIsWhitespace(c))
+        if (!NextChar(run, pos, c))
+            return false;
+    return run != nullptr;
+}
+
+bool TVYXCharRuns::IsSplitWordNext(const TVYXCharRun& run) const
+{
+    const TVYXCharRun* next = run.Next();
+    if (run.IsAtom() || !next || next->IsAtom() || run.Len() == 0 || next->Len() == 0)
+        return false;
+    return !CharIsPunctuation(run.GetText().back()) && !CharIsPunctuation(next->GetText().front());
+}
+
+bool TVYXCharRuns::IsSplitWordPrev(const TVYXCharRun& run) const
+{
+    const TVYXCharRun* prev = run.Prev();
+    return prev && IsSplitWordNext(*prev);
+}
+
+TVYXCharRunFootnote* TVYXCharRuns::FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const
+{
+    for (const auto& run : FItems)
+        if (auto* f = dynamic_cast<TVYXCharRunFootnote*>(run.get()); f && f->Footnote == note)
+            return f;
+    return nullptr;
+}
+
+std::int32_t TVYXCharRuns::TextLength() const
+{
+    std::int32_t n = 0;
+    for (const auto& run : FItems) {
+        const TVYXCharRunType t = run->Type_();
+        if (t != acrtBreak && t != acrtLinked && t != acrtFldChar && t != acrtInstrText)
+            n += run->Len();
+    }
+    return n;
+}
+
+TVYXCharRunBreak* TVYXCharRuns::FindMarker(std::int32_t id) const
+{
+    for (const auto& run : FItems)
+        if (auto* br = dynamic_cast<TVYXCharRunBreak*>(run.get()); br && br->BreakType == acrbMarker && br->Id == id)
+            return br;
+    return nullptr;
+}
+
+TVYXCharRunInstrText* TVYXCharRuns::FindInstrText(std::u16string_view text) const
+{
+    for (const auto& run : FItems)
+        if (auto* instr = dynamic_cast<TVYXCharRunInstrText*>(run.get());
+            instr && std::u16string_view(instr->InstrText).substr(0, text.size()) == text)
+            return instr;
+    return nullptr;
+}
+
+void TVYXCharRuns::ClearMisspelled()
+{
+    for (const auto& run : FItems)
+        if (TVYXCHPX* chpx = run->CHPX()) {
+            // Absent means "not misspelled"; removing the item lets the emptied list go.
+            chpx->Remove(vyciMisspelled);
+            run->DeleteCHPXIfEmpty();
+        }
+}
+
+void TVYXCharRuns::Append(const TVYXCharRuns& other)
+{
+    if (&other == this)
+        return;
+    BeginUpdate();
+    for (const auto& run : other.FItems) {
+        auto copy = run->CreateSame();
+        copy->Parent = this;
+        copy->Assign(*run);
+        FItems.push_back(std::move(copy));
+    }
+    EndUpdate();
+}
+
+void TVYXCharRuns::Assign(const TVYXCharRuns& other)
+{
+    if (&other == this)
+        return;
+    Clear();
+    Append(other);
+}

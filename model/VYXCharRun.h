@@ -1,0 +1,487 @@
+// VYXCharRun.h: character runs, the content of a paragraph, and the run list.
+//
+// A paragraph's text lives only in its runs; each run holds characters or one
+// inline object and optionally its own character properties. Positions are
+// 1-based over the concatenated run texts; every run keeps its StartPos, which
+// the list re-synchronises after each change from the changed run on.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/VYXDefs.h"
+#include "model/VYXDocProps.h"
+
+class TVYXCharRuns;
+class TVYXRootData;
+class TVYXRevisionData;
+class TVYXFontDataDoc;
+class TVYXGraphicObj;
+class TVYXHyperlink;
+
+enum TVYXCharRunType {
+    acrtText, acrtTab, acrtBreak, acrtGraphic, acrtPicture, acrtHyperlink, acrtSimpleField, acrtLinked,
+    acrtFootnote, acrtFootnoteRef, acrtFldChar, acrtInstrText
+};
+
+enum TVYXCharRunFlag { acrfReadOnly = 1, acrfDoNotCopy = 2 };
+
+enum TVYXCharRunBreakType {
+    acrbtLineBreak, acrbtPageBreak, acrbtColumn, acrbMarker, acrbtSeparator, acrbtContinuationSeparator
+};
+extern const std::array<std::string_view, acrbtContinuationSeparator + 1> VYXCharRunBreakTypeName;
+
+enum TVYXCharRunFldCharType { acrfctBegin, acrfctSeparate, acrfctEnd };
+enum TVYXCharRunLinkedType { acrltBookmark, acrltPermission, acrltComment, acrltComplexField, acrltRevision };
+enum TVYXCharRunLinkedPos { acrlpSingle, acrlpFirst, acrlpMiddle, acrlpLast };
+enum TVYXCharRunChange { acrcNone, acrcDeleted };
+
+// What linked runs and simple-field runs point at: bookmarks, comments,
+// permissions, complex fields, revision ranges and simple fields derive from it.
+class TVYXMarkupObject {
+public:
+    virtual ~TVYXMarkupObject() = default;
+};
+
+// A run's markup object: owned when the run created it, else borrowed.
+class TVYXMarkupRef {
+public:
+    TVYXMarkupObject* Get() const { return FField; }
+    bool Owns() const { return FOwned != nullptr; }
+    void Set(std::unique_ptr<TVYXMarkupObject> field)
+    {
+        FOwned = std::move(field);
+        FField = FOwned.get();
+    }
+    void SetRef(TVYXMarkupObject* field)
+    {
+        FOwned.reset();
+        FField = field;
+    }
+
+private:
+    TVYXMarkupObject* FField = nullptr;
+    std::unique_ptr<TVYXMarkupObject> FOwned;
+};
+
+class TVYXCharRun {
+public:
+    TVYXCharRun();
+    TVYXCharRun(const TVYXCharRun&) = delete;
+    TVYXCharRun& operator=(const TVYXCharRun&) = delete;
+    virtual ~TVYXCharRun();
+
+    std::u16string Text;
+    TVYXCharRuns* Parent = nullptr;  // borrowed: the list owns the run
+    std::int32_t StartPos = 1;
+    int Index = -1;
+    unsigned Flags = acrfReadOnly;
+
+    // Text, upper-cased for all caps and lower-cased for small caps.
+    virtual void GetText(std::u16string& text) const;
+    std::u16string GetText() const
+    {
+        std::u16string t;
+        GetText(t);
+        return t;
+    }
+    // Text, flags and start position; the list with style mapping between the documents; revision data.
+    virtual void Assign(const TVYXCharRun& source);
+    // A new run of the same kind and content.
+    std::unique_ptr<TVYXCharRun> Clone() const;
+    // A copy holding the characters from paragraph position `from` to `to` - 1.
+    std::unique_ptr<TVYXCharRun> Clone(std::int32_t from, std::int32_t to) const;
+    virtual TVYXCharRunType Type_() const { return acrtText; }
+    virtual std::int32_t Len() const { return static_cast<std::int32_t>(Text.size()); }
+
+    bool IsAtom() const;
+    bool IsNotAtom() const { return !IsAtom(); }
+    // The run's characters as plain text: "\r\n" for line and page breaks.
+    std::u16string GetPlainText() const;
+
+    void SetText(std::u16string_view text);
+    void SetRawText(std::u16string_view text);
+    void Append(std::u16string_view text);
+    // `pos` 1-based inside the run; returns how many characters were after it before.
+    std::int32_t DeleteChars(std::int32_t pos, std::int32_t count);
+    std::u16string CopyText(std::int32_t from, std::int32_t to) const;
+
+    std::int32_t GetEndPos() const { return StartPos + Len(); }
+    std::int32_t GetLastPos() const { return StartPos + Len() - 1; }
+    char16_t FirstChar() const { return Text.empty() ? 0 : Text.front(); }
+    char16_t LastChar() const { return Text.empty() ? 0 : Text.back(); }
+    // The character at paragraph position `pos`, 0 outside the run.
+    char16_t CPGetChar(std::int32_t pos) const;
+
+    TVYXCharRun* Next() const;
+    TVYXCharRun* Prev() const;
+    TVYXCharRun* First() const;
+    TVYXCharRun* Last() const;
+
+    TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    TVYXCHPX* AddCHPX();
+    void DeleteCHPX() { FCHPX.reset(); }
+    // Drops a list that is empty or holds only revision data.
+    void DeleteCHPXIfEmpty();
+    // The run's list, else the master CHP's empty list (answers the master values).
+    TVYXCHPX* GetValidCHPX() const;
+    TVYXCHPX* GetRevisionCHPX() const;
+    void InheritPrevCHPXIfNil();
+    void InheritNextCHPXIfNil();
+    // A copy of `chpx`, or no list for nullptr.
+    void SetCHPX(const TVYXCHPX* chpx);
+
+    TVYXRevisionData* Revision() const { return FRevision.get(); }
+    void AddRevision(std::unique_ptr<TVYXRevisionData> data);
+    void RemoveRevision();
+    bool HasAnyRevision() const;
+    bool HasEnabledRevision() const;
+
+    void SetReadOnly(bool on) { SetFlag(acrfReadOnly, on); }
+    bool GetReadOnly() const { return (Flags & acrfReadOnly) != 0; }
+    // The flag counts only while the document's protection is enforced.
+    bool GetReadOnlyActive() const;
+    void SetDoNotCopy(bool on) { SetFlag(acrfDoNotCopy, on); }
+    bool GetDoNotCopy() const { return (Flags & acrfDoNotCopy) != 0; }
+
+    bool CanDelete() const { return Type_() == acrtText && Text.empty(); }
+    bool CanCombine(const TVYXCharRun& other) const;
+    bool CanCombine2(const TVYXCharRun& other) const { return CanCombine(other); }
+    bool CanCombineLeft() const;
+    bool CanCombineRight() const;
+    bool CanCombineLeft(const TVYXCharRun& other) const;
+
+    bool IsLineBreak() const;
+    bool IsPageBreak() const;
+    bool IsFootnote() const;
+    bool IsFootnoteRef() const;
+    bool IsEndnote() const;
+    bool IsEndnoteRef() const;
+    bool IsComplexField() const;
+
+    // The run's effective format (paragraph style and mark from `papx` when given).
+    void SetupFontData(TVYXFontDataDoc& fontData, const TVYXPAPX* papx = nullptr, bool withParaMark = false) const;
+
+    TVYXRootData* Root() const;
+
+protected:
+    friend class TVYXCharRuns;
+    // A new, empty run of the same kind.
+    virtual std::unique_ptr<TVYXCharRun> CreateSame() const { return std::make_unique<TVYXCharRun>(); }
+    void Changed();
+
+private:
+    void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    std::unique_ptr<TVYXCHPX> FCHPX;
+    std::unique_ptr<TVYXRevisionData> FRevision;
+};
+
+class TVYXCharRunTab : public TVYXCharRun {
+public:
+    TVYXCharRunTab() { Text = u"\t"; }
+    double PixelWidth = 0;  // computed by layout
+    TVYXCharRunType Type_() const override { return acrtTab; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunTab>(); }
+};
+
+class TVYXCharRunBreak : public TVYXCharRun {
+public:
+    explicit TVYXCharRunBreak(TVYXCharRunBreakType type = acrbtLineBreak) : BreakType(type) { Text = std::u16string(1, u'\0'); }
+    TVYXCharRunBreakType BreakType;
+    std::int32_t Id = 0;  // the number of a marker
+    TVYXCharRunType Type_() const override { return acrtBreak; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunBreak>(); }
+};
+
+class TVYXCharRunGraphic : public TVYXCharRun {
+public:
+    TVYXCharRunGraphic();
+    ~TVYXCharRunGraphic() override;
+    std::unique_ptr<TVYXGraphicObj> Graphic;
+    bool FullWidth = false;
+    TVYXCharRunType Type_() const override { return acrtGraphic; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunGraphic>(); }
+};
+
+class TVYXCharRunPicture : public TVYXCharRun {
+public:
+    TVYXCharRunPicture() { Text = u"\b"; }
+    std::vector<std::uint8_t> Origdata;  // the picture as encoded in the file
+    TVYXPictureType OrigType = aptUnknown;
+    TVYXCharRunType Type_() const override { return acrtPicture; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunPicture>(); }
+};
+
+class TVYXCharRunHyperlink : public TVYXCharRun {
+public:
+    TVYXHyperlink* Hyperlink = nullptr;  // borrowed: the document's hyperlink list owns it
+    bool HLinkFirst = false, HLinkLast = false;
+    TVYXCharRunType Type_() const override { return acrtHyperlink; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunHyperlink>(); }
+};
+
+class TVYXCharRunSimpleField : public TVYXCharRun {
+public:
+    TVYXMarkupObject* SimpField() const { return FField.Get(); }
+    bool OwnsField() const { return FField.Owns(); }
+    // The run takes the field over / only refers to it.
+    void SetField(std::unique_ptr<TVYXMarkupObject> field) { FField.Set(std::move(field)); }
+    void SetFieldRef(TVYXMarkupObject* field) { FField.SetRef(field); }
+    TVYXCharRunType Type_() const override { return acrtSimpleField; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunSimpleField>(); }
+
+private:
+    TVYXMarkupRef FField;
+};
+
+// The note a footnote run anchors or marks.
+struct TVYXFootnoteBaseItem {
+    TVYXCharRun* CharRun = nullptr;  // the anchor run (borrowed)
+    std::int32_t FileId = 0;
+    std::int32_t Index = 0;          // 0-based number of the note
+};
+
+class TVYXCharRunFootnote : public TVYXCharRun {
+public:
+    explicit TVYXCharRunFootnote(bool isRef = false) : IsRef(isRef) {}
+    TVYXFootnoteBaseItem* Footnote = nullptr;  // borrowed: the note list owns it
+    bool IsRef;
+    bool IsEndnote = false;
+    void MakeEndnote() { IsEndnote = true; }
+    using TVYXCharRun::GetText;
+    // The note's number, "?" without a note.
+    void GetText(std::u16string& text) const override;
+    std::int32_t Len() const override;
+    TVYXCharRunType Type_() const override { return IsRef ? acrtFootnoteRef : acrtFootnote; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunFootnote>(IsRef); }
+};
+
+class TVYXCharRunFldChar : public TVYXCharRun {
+public:
+    explicit TVYXCharRunFldChar(TVYXCharRunFldCharType type = acrfctBegin) : FldCharType(type) {}
+    TVYXCharRunFldCharType FldCharType;
+    TVYXCharRunType Type_() const override { return acrtFldChar; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunFldChar>(); }
+};
+
+class TVYXCharRunInstrText : public TVYXCharRun {
+public:
+    std::u16string InstrText;
+    std::u16string InstrId;  // bookmark name of a table-of-contents page reference
+    TVYXCharRunType Type_() const override { return acrtInstrText; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunInstrText>(); }
+};
+
+// A boundary of a markup object. The boundaries of one object form a chain
+// (possibly across paragraphs); a run leaving the chain relinks its neighbours.
+class TVYXCharRunLinked : public TVYXCharRun {
+public:
+    explicit TVYXCharRunLinked(TVYXCharRunLinkedType type = acrltBookmark) : LinkedType(type) {}
+    ~TVYXCharRunLinked() override;
+    TVYXCharRunLinkedType LinkedType;
+    TVYXCharRunLinked* LinkedPrev = nullptr;  // borrowed
+    TVYXCharRunLinked* LinkedNext = nullptr;  // borrowed
+
+    TVYXMarkupObject* Field() const { return FField.Get(); }
+    bool OwnsField() const { return FField.Owns(); }
+    void SetField(std::unique_ptr<TVYXMarkupObject> field) { FField.Set(std::move(field)); }
+    void SetFieldRef(TVYXMarkupObject* field) { FField.SetRef(field); }
+
+    // Appends `next` to the chain after this run.
+    void LinkTo(TVYXCharRunLinked& next);
+    void Unlink();
+    TVYXCharRunLinkedPos Position() const;
+    TVYXCharRunLinked* GetFirst();
+    TVYXCharRunLinked* GetLast();
+    TVYXCharRunLinked* GetTextCR() { return GetLast(); }
+    int LinkSpan() const;
+    // The list of the first text run between the first and the last boundary (same paragraph only).
+    TVYXCHPX* TextCHPX() const;
+
+    TVYXCharRunType Type_() const override { return acrtLinked; }
+    void Assign(const TVYXCharRun& source) override;
+
+protected:
+    std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunLinked>(); }
+
+private:
+    TVYXMarkupRef FField;
+};
+
+// The runs of one paragraph, in order.
+class TVYXCharRuns {
+public:
+    explicit TVYXCharRuns(TVYXRootData* rootData = nullptr) : RootData(rootData) {}
+    TVYXCharRuns(const TVYXCharRuns&) = delete;
+    TVYXCharRuns& operator=(const TVYXCharRuns&) = delete;
+    ~TVYXCharRuns();
+
+    TVYXRootData* RootData;  // borrowed: the document's bundle
+    std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DeleteCREvent;
+    std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DirtyCREvent;
+    std::function<void(TVYXCharRuns& sender, TVYXCharRunChange change, TVYXCharRun& run)> ChangeEvent;
+
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TVYXCharRun* Items(int index) const;
+    TVYXCharRun* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXCharRun* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+
+    // While updating, start positions are not kept; EndUpdate re-synchronises.
+    void BeginUpdate() { ++FUpdating; }
+    void EndUpdate();
+    void Reindex();
+    void Sync(int index);
+
+    TVYXCharRun* Add();
+    // A text run with a copy of `chpx` (an empty list is not copied).
+    TVYXCharRun* Add(const TVYXCHPX* chpx);
+    TVYXCharRun* Add(std::unique_ptr<TVYXCharRun> run);
+    // Takes over every run of `runs`.
+    void Add(TVYXCharRuns& runs);
+    TVYXCharRun* Insert(int index);
+    TVYXCharRun* Insert(int index, const TVYXCHPX* chpx);
+    TVYXCharRun* Insert(int index, std::unique_ptr<TVYXCharRun> run);
+
+    TVYXCharRunTab* AddTab(const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunTab* InsertTab(int index, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunBreak* AddBreak(TVYXCharRunBreakType type, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunBreak* InsertBreak(int index, TVYXCharRunBreakType type, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunBreak* AddMarker(std::int32_t id);
+    TVYXCharRunGraphic* AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunPicture* AddPicture(const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunFootnote* AddFootnote(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunFootnote* AddFootnoteRef(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunFootnote* AddEndnote(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunFootnote* AddEndnoteRef(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunHyperlink* AddHyperlink(TVYXHyperlink* link, std::u16string_view text, const TVYXCHPX* chpx = nullptr);
+    // Replaces the run at `index` by a hyperlink run with its text and list.
+    TVYXCharRunHyperlink* MakeHyperlink(TVYXHyperlink* link, int index);
+    TVYXCharRunSimpleField* AddSimpleField(std::unique_ptr<TVYXMarkupObject> field, std::u16string_view result,
+                                           const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunGraphic* InsertGraphic(int index, std::unique_ptr<TVYXGraphicObj> graphic,
+                                      const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunPicture* InsertPicture(int index, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunFootnote* InsertFootnote(int index, TVYXFootnoteBaseItem* note, bool isRef, bool endnote,
+                                        const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunHyperlink* InsertHyperlink(int index, TVYXHyperlink* link, std::u16string_view text,
+                                          const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunSimpleField* InsertSimpleField(int index, std::unique_ptr<TVYXMarkupObject> field,
+                                              std::u16string_view result, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunLinked* AddLinked(const TVYXCHPX* chpx, TVYXMarkupObject* markup, TVYXCharRunLinkedType type);
+    // A boundary of a revision range.
+    TVYXCharRunLinked* AddLinked(const TVYXCHPX* chpx, TVYXMarkupObject* range)
+    {
+        return AddLinked(chpx, range, acrltRevision);
+    }
+    TVYXCharRunLinked* InsertLinked(int index, const TVYXCHPX* chpx, TVYXMarkupObject* markup,
+                                    TVYXCharRunLinkedType type);
+    TVYXCharRunFldChar* AddFldChar(TVYXCharRunFldCharType type, const TVYXCHPX* chpx = nullptr);
+    TVYXCharRunInstrText* AddInstrText(std::u16string_view instruction, const TVYXCHPX* chpx = nullptr);
+
+    // begin, " instruction ", separate, result, end; returns the begin run.
+    TVYXCharRunFldChar* AddComplexField(std::u16string_view result, std::u16string_view instruction,
+                                        const TVYXCHPX* chpx = nullptr);
+    void BeginTOC(std::u16string_view switches);
+    void EndTOC();
+    // The entry text, a tab and a page reference to a new "_Toc" bookmark name.
+    TVYXCharRunInstrText* AddTOCItem(std::u16string_view text, const TVYXCHPX* chpx = nullptr);
+    // The next table-of-contents bookmark name ("_Toc00000001", ...); safe from any thread.
+    static std::u16string NewTOCBookmarkName();
+
+    // Removes and destroys a run, unless its read-only flag is active; a linked
+    // run is first reported to DeleteCREvent. False when nothing was deleted.
+    bool Delete(int index);
+    // Removes a run without destroying it.
+    std::unique_ptr<TVYXCharRun> Detach(int index);
+    // Deletes a linked run without reporting it (the markup itself is going away).
+    void _DeleteLinked(int index);
+    // Deletes the linked run at `index`, the rest of its chain in this list and the runs between.
+    void DeleteLinkedAndContent(int index);
+    // Takes the drawing object out of a graphic run (nullptr for other runs).
+    std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
+    // Marks the first and last run of every stretch of runs of one hyperlink.
+    void TagFirstLast();
+    void Move(int from, int to);
+    void Clear();
+
+    // The run keeps the characters before `pos`; a clone with the rest is returned (not inserted).
+    std::unique_ptr<TVYXCharRun> Split(TVYXCharRun& run, std::int32_t pos);
+    // Splits (or clones empty at the run's end) and inserts the new run after `run`.
+    TVYXCharRun* SplitAndInsert(TVYXCharRun& run, std::int32_t pos);
+    void SplitAllAtChar(char16_t c);
+
+    void Combine(int from, int to);
+    void Combine2(int from, int to);
+    void Combine() { Combine2(0, Count() - 1); }
+    void Combine2() { Combine2(0, Count() - 1); }
+    static bool IsEqualCHPX(const TVYXCharRun& a, const TVYXCharRun& b);
+
+    // The run containing paragraph position `pos`; see the notes in the source.
+    TVYXCharRun* FindAbsolute(std::int32_t pos, bool exact) const;
+    // One position forward / back: false past the paragraph's ends.
+    bool NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
+    bool PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
+    void FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) const;
+    void FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const;
+    // Moves forward over white space; false when the paragraph ends first.
+    bool SkipSpaces(std::int32_t& pos, TVYXCharRun*& run) const;
+    // A word runs on across the run's end / start (letters on both sides).
+    bool IsSplitWordNext(const TVYXCharRun& run) const;
+    bool IsSplitWordPrev(const TVYXCharRun& run) const;
+    TVYXCharRunFootnote* FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const;
+
+    // Characters of the paragraph without breaks, boundaries and field codes.
+    std::int32_t TextLength() const;
+    std::int32_t EndOfParaPos() const { return FItems.empty() ? 0 : FItems.back()->GetEndPos(); }
+    TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+    TVYXCharRunInstrText* FindInstrText(std::u16string_view text) const;
+    void ClearMisspelled();
+    // Copies of the other list's runs replace / follow this list's runs.
+    void Assign(const TVYXCharRuns& other);
+    void Append(const TVYXCharRuns& other);
+
+    void NotifyDirty(TVYXCharRun& run)
+    {
+        if (DirtyCREvent)
+            DirtyCREvent(*this, run);
+    }
+
+private:
+    template <class T>
+    T* AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index = -1);
+    void CombineImpl(int from, int to, bool second);
+    std::vector<std::unique_ptr<TVYXCharRun>> FItems;
+    int FUpdating = 0;
+};

@@ -1,0 +1,459 @@
+// VYXCharRunTest.cpp: run positions and lookup, splitting and merging at every boundary kind, text
+// transforms, protection, fields and the table-of-contents names.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <thread>
+
+#include "model/VYXCharRun.h"
+#include "model/VYXDocData.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
+#include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
+
+namespace {
+// A document's bundle with its masters, as the paragraphs of a document see it.
+struct TDoc {
+    TVYXStyles Styles;
+    TVYXDOP DOP;
+    TVYXRootData Root;
+    TDoc()
+    {
+        Root.Styles = &Styles;
+        Root.MasterCHP = &Styles.MasterCHP();
+        Root.MasterPAP = &Styles.MasterPAP();
+        Root.DOP = &DOP;
+    }
+};
+
+TVYXCharRun* AddText(TVYXCharRuns& runs, std::u16string_view text)
+{
+    TVYXCharRun* run = runs.Add();
+    run->SetRawText(text);
+    return run;
+}
+
+std::vector<std::int32_t> Starts(const TVYXCharRuns& runs)
+{
+    std::vector<std::int32_t> v;
+    for (int i = 0; i < runs.Count(); ++i)
+        v.push_back(runs.Items(i)->StartPos);
+    return v;
+}
+
+std::u16string Texts(const TVYXCharRuns& runs)
+{
+    std::u16string s;
+    for (int i = 0; i < runs.Count(); ++i) {
+        if (i > 0)
+            s += u'|';
+        s += runs.Items(i)->Text;
+    }
+    return s;
+}
+}  // namespace
+
+TEST(CharRuns, StartPositionsAndLookupAtBorders)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    EXPECT_EQ(runs.FindAbsolute(1, false), nullptr);
+    EXPECT_EQ(runs.EndOfParaPos(), 0);
+    TVYXCharRun* a = AddText(runs, u"Hello");
+    TVYXCharRun* b = AddText(runs, u" world");
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 6}));
+    EXPECT_EQ(runs.EndOfParaPos(), 12);
+
+    struct TCase {
+        std::int32_t Pos;
+        bool Exact;
+        TVYXCharRun* Expected;
+    };
+    const TCase cases[] = {{1, true, a}, {5, true, a}, {6, true, b}, {11, true, b}, {12, false, b},
+                           {99, true, b}, {0, true, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pos);
+        EXPECT_EQ(runs.FindAbsolute(c.Pos, c.Exact), c.Expected);
+    }
+
+    // An empty run between "ab" and "cd" is preferred unless the lookup is exact.
+    TVYXCharRuns gap(&doc.Root);
+    AddText(gap, u"ab");
+    TVYXCharRun* empty = gap.Add();
+    TVYXCharRun* cd = AddText(gap, u"cd");
+    EXPECT_EQ(gap.FindAbsolute(3, false), empty);
+    EXPECT_EQ(gap.FindAbsolute(3, true), cd);
+    gap.InsertTab(1);  // an atom in between stops the move to the left
+    EXPECT_EQ(Starts(gap), (std::vector<std::int32_t>{1, 3, 4, 4}));
+    EXPECT_EQ(gap.FindAbsolute(4, false), empty);
+    EXPECT_EQ(gap.FindAbsolute(3, false)->Type_(), acrtTab);
+
+    // Editing a run moves the following runs.
+    a->Append(u"!!");
+    EXPECT_EQ(b->StartPos, 8);
+    EXPECT_EQ(a->DeleteChars(2, 3), 6);
+    EXPECT_EQ(a->Text, u"Ho!!");
+    EXPECT_EQ(b->StartPos, 5);
+}
+
+TEST(CharRuns, SplitAtEveryBoundaryKind)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    TVYXCharRun* run = AddText(runs, u"abcde");
+    run->AddCHPX()->SetBold(true);
+    auto rest = runs.Split(*run, 3);
+    EXPECT_EQ(run->Text, u"ab");
+    EXPECT_EQ(rest->Text, u"cde");
+    ASSERT_NE(rest->CHPX(), nullptr);
+    EXPECT_TRUE(rest->CHPX()->Equal(*run->CHPX()));
+    EXPECT_NE(rest->CHPX(), run->CHPX());
+
+    struct TCase {
+        std::int32_t Pos;
+        const char* Error;  // nullptr: splits
+    };
+    const TCase cases[] = {{0, "Invalid pos in Split"}, {3, "Invalid pos in Split"}, {1, nullptr}, {2, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pos);
+        TVYXCharRuns list(&doc.Root);
+        TVYXCharRun* r = AddText(list, u"ab");
+        if (c.Error) {
+            try {
+                (void)list.Split(*r, c.Pos);
+                FAIL();
+            } catch (const VYXException& e) {
+                EXPECT_STREQ(e.what(), c.Error);
+            }
+            EXPECT_EQ(r->Text, u"ab");  // unchanged
+        } else
+            EXPECT_EQ(list.Split(*r, c.Pos)->Len() + r->Len(), 2);
+    }
+    TVYXCharRunTab* tab = runs.AddTab();
+    try {
+        (void)runs.Split(*tab, tab->StartPos);
+        FAIL();
+    } catch (const VYXException& e) {
+        EXPECT_STREQ(e.what(), "Char run is atom");
+    }
+
+    // SplitAndInsert at the run's end inserts an empty clone; in the middle the rest.
+    TVYXCharRuns list(&doc.Root);
+    TVYXCharRun* first = AddText(list, u"abc");
+    AddText(list, u"xyz");
+    list.SplitAndInsert(*first, 4);
+    EXPECT_EQ(Texts(list), u"abc||xyz");
+    list.SplitAndInsert(*list.Items(2), 5);
+    EXPECT_EQ(Texts(list), u"abc||x|yz");
+    EXPECT_EQ(Starts(list), (std::vector<std::int32_t>{1, 4, 4, 5}));
+    list.SplitAllAtChar(u' ');
+    TVYXCharRuns words(&doc.Root);
+    AddText(words, u"one two three");
+    words.SplitAllAtChar(u' ');
+    EXPECT_EQ(Texts(words), u"one |two |three");
+}
+
+TEST(CharRuns, MergingRules)
+{
+    TDoc doc;
+    struct TCase {
+        const char* Name;
+        std::function<void(TVYXCharRuns&)> Build;
+        const char16_t* Combined;
+        const char16_t* Combined2;
+    };
+    const TCase cases[] = {
+        {"plain text runs merge", [](TVYXCharRuns& r) { AddText(r, u"ab"); AddText(r, u"cd"); }, u"abcd", u"abcd"},
+        {"empty lists are not equal",
+         [](TVYXCharRuns& r) {
+             AddText(r, u"ab")->AddCHPX();
+             AddText(r, u"cd")->AddCHPX();
+         },
+         u"ab|cd", u"ab|cd"},
+        {"equal lists merge",
+         [](TVYXCharRuns& r) {
+             AddText(r, u"ab")->AddCHPX()->SetItalic(true);
+             AddText(r, u"cd")->AddCHPX()->SetItalic(true);
+         },
+         u"abcd", u"abcd"},
+        {"atoms never merge", [](TVYXCharRuns& r) { r.AddTab(); r.AddTab(); }, u"\t|\t", u"\t|\t"},
+        {"empty runs go, the second only in Combine2",
+         [](TVYXCharRuns& r) {
+             AddText(r, u"");
+             r.AddTab();
+             AddText(r, u"");
+         },
+         u"\t|", u"\t"},
+        {"a boundary stops merging",
+         [](TVYXCharRuns& r) {
+             AddText(r, u"ab");
+             r.AddLinked(nullptr, nullptr, acrltBookmark);
+             AddText(r, u"cd");
+         },
+         u"ab||cd", u"ab||cd"},
+        {"hyperlink runs merge with each other only",
+         [](TVYXCharRuns& r) {
+             r.AddHyperlink(nullptr, u"li");
+             r.AddHyperlink(nullptr, u"nk");
+             AddText(r, u"x");
+         },
+         u"link|x", u"link|x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVYXCharRuns one(&doc.Root), two(&doc.Root);
+        c.Build(one);
+        c.Build(two);
+        one.Combine(0, one.Count() - 1);
+        two.Combine2();
+        EXPECT_EQ(Texts(one), c.Combined);
+        EXPECT_EQ(Texts(two), c.Combined2);
+        EXPECT_EQ(one.Items(one.Count() - 1)->GetEndPos(), one.EndOfParaPos());
+    }
+
+    // Revision data: Combine never merges it, Combine2 merges revisions that combine.
+    auto revision = [](const char16_t* author) {
+        auto r = std::make_unique<TVYXRevisionData>();
+        r->Author = author;
+        r->RevType = artInsert;
+        return r;
+    };
+    TVYXCharRuns one(&doc.Root), two(&doc.Root);
+    for (TVYXCharRuns* r : {&one, &two}) {
+        AddText(*r, u"ab")->AddRevision(revision(u"Ann"));
+        AddText(*r, u"cd")->AddRevision(revision(u"Ann"));
+        AddText(*r, u"ef")->AddRevision(revision(u"Bob"));
+    }
+    one.Combine(0, 2);
+    two.Combine2(0, 2);
+    EXPECT_EQ(Texts(one), u"ab|cd|ef");
+    EXPECT_EQ(Texts(two), u"abcd|ef");
+}
+
+TEST(CharRuns, TextTransformsAndPlainText)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    TVYXCharRun* caps = AddText(runs, u"Straße éa");
+    caps->AddCHPX()->SetAllCaps(true);
+    EXPECT_EQ(caps->GetText(), u"STRAßE ÉA");
+    EXPECT_EQ(caps->Text, u"Straße éa");  // stored as typed
+    TVYXCharRun* small = AddText(runs, u"ABC");
+    small->AddCHPX()->SetSmallCaps(true);
+    EXPECT_EQ(small->GetText(), u"abc");
+    EXPECT_EQ(runs.AddBreak(acrbtLineBreak)->GetPlainText(), u"\r\n");
+    EXPECT_EQ(runs.AddBreak(acrbtColumn)->GetPlainText(), u"");
+    EXPECT_EQ(runs.AddTab()->GetPlainText(), u"");
+    TVYXFootnoteBaseItem note;
+    note.Index = 11;
+    EXPECT_EQ(runs.AddFootnote(&note)->GetText(), u"12");
+    EXPECT_EQ(runs.AddFootnoteRef(nullptr)->GetText(), u"?");
+    EXPECT_EQ(runs.EndOfParaPos(), 1 + 9 + 3 + 1 + 1 + 1 + 2 + 1);
+}
+
+TEST(CharRuns, TextLengthAndFields)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    AddText(runs, u"abc");
+    runs.AddBreak(acrbtPageBreak);
+    TVYXCharRunFldChar* begin = runs.AddComplexField(u"42", u"PAGE");
+    EXPECT_EQ(begin->FldCharType, acrfctBegin);
+    EXPECT_EQ(runs.Count(), 7);
+    EXPECT_EQ(runs.TextLength(), 5);
+    auto* instr = dynamic_cast<TVYXCharRunInstrText*>(runs.Items(3));
+    ASSERT_NE(instr, nullptr);
+    EXPECT_EQ(instr->InstrText, u" PAGE ");
+    EXPECT_EQ(runs.FindInstrText(u" PA"), instr);
+    EXPECT_EQ(runs.FindInstrText(u"PA"), nullptr);
+    runs.AddMarker(7);
+    EXPECT_EQ(runs.FindMarker(7)->BreakType, acrbMarker);
+    EXPECT_EQ(runs.FindMarker(8), nullptr);
+}
+
+TEST(CharRuns, TOCItemsNumberTheirBookmarks)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    runs.BeginTOC(u"\\o \"1-3\"");
+    EXPECT_EQ(dynamic_cast<TVYXCharRunInstrText*>(runs.Items(1))->InstrText, u" TOC \\o \"1-3\" ");
+    const std::u16string first = runs.AddTOCItem(u"Intro")->InstrId;
+    const std::u16string second = runs.AddTOCItem(u"Body")->InstrId;
+    runs.EndTOC();
+    ASSERT_EQ(first.size(), 12u);
+    EXPECT_EQ(first.substr(0, 4), u"_Toc");
+    EXPECT_EQ(std::stol(U8(second.substr(4))), std::stol(U8(first.substr(4))) + 1);
+    EXPECT_NE(runs.FindInstrText(u" PAGEREF " + second + u" \\h "), nullptr);
+
+    // Names stay unique when several threads take them.
+    std::vector<std::u16string> names[4];
+    std::vector<std::thread> threads;
+    for (auto& list : names)
+        threads.emplace_back([&list] {
+            for (int i = 0; i < 200; ++i)
+                list.push_back(TVYXCharRuns::NewTOCBookmarkName());
+        });
+    for (auto& t : threads)
+        t.join();
+    std::set<std::u16string> all;
+    for (const auto& list : names)
+        all.insert(list.begin(), list.end());
+    EXPECT_EQ(all.size(), 800u);
+}
+
+TEST(CharRuns, DeletionProtectionAndEvents)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    AddText(runs, u"keep");
+    TVYXCharRunLinked* start = runs.AddLinked(nullptr, nullptr, acrltBookmark);
+    TVYXCharRun* body = AddText(runs, u"body");
+    TVYXCharRunLinked* end = runs.AddLinked(nullptr, nullptr, acrltBookmark);
+    start->LinkTo(*end);
+    EXPECT_EQ(start->Position(), acrlpFirst);
+    EXPECT_EQ(end->GetFirst(), start);
+    EXPECT_EQ(start->LinkSpan(), 2);
+    body->AddCHPX()->SetBold(true);
+    EXPECT_EQ(start->TextCHPX(), body->CHPX());
+    EXPECT_EQ(runs.FindAbsolute(99, false), end);
+
+    std::vector<int> seen;
+    runs.DeleteCREvent = [&](TVYXCharRuns&, TVYXCharRun& run) { seen.push_back(run.Index); };
+    ASSERT_TRUE(runs.Delete(1));
+    EXPECT_EQ(seen, std::vector<int>{1});
+    EXPECT_EQ(end->Position(), acrlpSingle);  // the chain let go of the deleted boundary
+
+    doc.DOP.Protection.Protect(adpeReadOnly);
+    doc.DOP.Protection.Enforcement = true;
+    EXPECT_FALSE(runs.Delete(0));
+    body->SetText(u"changed");
+    EXPECT_EQ(body->Text, u"body");
+    body->SetReadOnly(false);
+    body->SetText(u"changed");
+    EXPECT_EQ(body->Text, u"changed");
+    EXPECT_EQ(runs.Count(), 3);
+}
+
+TEST(CharRuns, PropertiesCopiesAndFormat)
+{
+    TDoc doc;
+    TVYXCharStyle* strong = doc.Styles.AddChar(u"Strong");
+    strong->CHPX().SetBold(true);
+    TVYXCharRuns runs(&doc.Root);
+    TVYXCharRun* a = AddText(runs, u"a");
+    TVYXCharRun* b = AddText(runs, u"b");
+    EXPECT_DOUBLE_EQ(a->GetValidCHPX()->GetSize(), 10);  // the master answers
+    b->AddCHPX()->SetStyle(strong);
+    a->InheritNextCHPXIfNil();
+    ASSERT_NE(a->CHPX(), nullptr);
+    EXPECT_EQ(a->CHPX()->GetStyle(), strong);
+    TVYXFontDataDoc font;
+    a->SetupFontData(font);
+    EXPECT_TRUE(font.Bold);
+
+    a->CHPX()->SetMisspelled(true);
+    b->CHPX()->Clear();
+    b->CHPX()->SetMisspelled(true);
+    runs.ClearMisspelled();
+    EXPECT_NE(a->CHPX(), nullptr);
+    EXPECT_EQ(b->CHPX(), nullptr);  // only the flag was there
+
+    // Copies into another document map the style into its sheet.
+    TDoc other;
+    TVYXCharRuns copy(&other.Root);
+    copy.Assign(runs);
+    ASSERT_EQ(copy.Count(), 2);
+    ASSERT_NE(copy.Items(0)->CHPX(), nullptr);
+    const TVYXCharStyle* mapped = copy.Items(0)->CHPX()->GetStyle();
+    ASSERT_NE(mapped, nullptr);
+    EXPECT_EQ(mapped->Styles(), &other.Styles);
+    EXPECT_EQ(Starts(copy), (std::vector<std::int32_t>{1, 2}));
+
+    auto detached = runs.Detach(0);
+    EXPECT_EQ(runs.Items(0)->StartPos, 1);
+    EXPECT_EQ(detached->Parent, nullptr);
+}
+
+TEST(CharRuns, WordsAcrossRuns)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    TVYXCharRun* a = AddText(runs, u"say hel");
+    TVYXCharRun* b = AddText(runs, u"lo, you");
+    EXPECT_TRUE(runs.IsSplitWordNext(*a));
+    EXPECT_TRUE(runs.IsSplitWordPrev(*b));
+    EXPECT_FALSE(runs.IsSplitWordNext(*b));
+
+    struct TCase {
+        std::int32_t Pos, Begin, End;
+    };
+    const TCase cases[] = {
+        {6, 5, 10},   // "hel|lo" across the run border
+        {1, 1, 4},    // first word, up to the blank
+        {4, 4, 4},    // on a blank: stays
+        {13, 12, 15}, // last word runs to the paragraph's end
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pos);
+        std::int32_t begin = c.Pos, end = c.Pos;
+        TVYXCharRun* run = nullptr;
+        runs.FindBeginningOfWord(begin, run);
+        EXPECT_EQ(begin, c.Begin);
+        run = nullptr;
+        runs.FindEndOfWord(end, run);
+        EXPECT_EQ(end, c.End);
+    }
+    std::int32_t pos = 4;
+    TVYXCharRun* run = nullptr;
+    EXPECT_TRUE(runs.SkipSpaces(pos, run));
+    EXPECT_EQ(pos, 5);
+    char16_t c = 0;
+    pos = 7;
+    run = a;
+    ASSERT_TRUE(runs.NextChar(run, pos, c));
+    EXPECT_EQ(run, b);
+    EXPECT_EQ(c, u'l');
+    ASSERT_TRUE(runs.PrevChar(run, pos, c));
+    EXPECT_EQ(run, a);
+    pos = 14;
+    EXPECT_FALSE(runs.NextChar(run, pos, c));
+}
+
+TEST(CharRuns, MarkupAndHyperlinkStretches)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    AddText(runs, u"a");
+    TVYXCharRunLinked* start = runs.AddLinked(nullptr, nullptr, acrltComment);
+    AddText(runs, u"inside");
+    TVYXCharRunLinked* end = runs.AddLinked(nullptr, nullptr, acrltComment);
+    AddText(runs, u"z");
+    start->LinkTo(*end);
+    EXPECT_TRUE(end->Position() == acrlpLast);
+    runs.DeleteLinkedAndContent(1);
+    EXPECT_EQ(Texts(runs), u"a|z");
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 2}));
+
+    int hostA = 0, hostB = 0;
+    auto* linkA = reinterpret_cast<TVYXHyperlink*>(&hostA);  // identity only: never dereferenced
+    auto* linkB = reinterpret_cast<TVYXHyperlink*>(&hostB);
+    TVYXCharRuns links(&doc.Root);
+    links.AddHyperlink(linkA, u"x");
+    links.AddHyperlink(linkA, u"y");
+    links.AddHyperlink(linkB, u"z");
+    links.TagFirstLast();
+    auto* h0 = static_cast<TVYXCharRunHyperlink*>(links.Items(0));
+    auto* h1 = static_cast<TVYXCharRunHyperlink*>(links.Items(1));
+    auto* h2 = static_cast<TVYXCharRunHyperlink*>(links.Items(2));
+    EXPECT_TRUE(h0->HLinkFirst && !h0->HLinkLast);
+    EXPECT_TRUE(!h1->HLinkFirst && h1->HLinkLast);
+    EXPECT_TRUE(h2->HLinkFirst && h2->HLinkLast);
+
+    TVYXFootnoteBaseItem note;
+    TVYXCharRunFootnote* anchor = links.InsertFootnote(1, &note, false, true);
+    EXPECT_TRUE(static_cast<TVYXCharRun*>(anchor)->IsEndnote());  // the field of the same name hides it
+    EXPECT_EQ(links.FindFootnoteEndnote(&note), anchor);
+    EXPECT_EQ(links.Items(2), h1);
+}
