@@ -585,8 +585,10 @@ void TNyqReadXML::SnatchBegin()
         return;
     std::string line(1, '<');
     line.append(QName());
-    if (FAttributes.Count() > 0)
-        line += " " + FAttributes.AsXmlText();
+    if (FAttributes.Count() > 0) {
+        line.push_back(' ');
+        line.append(FAttributes.AsXmlText());
+    }
     line += FSelfClosing ? "/>" : ">";
     target->Add(line);
     if (!FSelfClosing) {
