@@ -145,6 +145,7 @@ public:
     std::string QNameP() const;                // prefix ("" without)
     std::string QNameT() const;                // local name
     std::string_view Tag() const { return FName; }  // raw qualified name (not lower-cased)
+    std::string_view LocalName() const { return LocalView(); }  // raw local name
     bool QNameIsC() const { return LocalView() == "c"; }
     bool QNameIsV() const { return LocalView() == "v"; }
     std::uint32_t QNameHashA() const;

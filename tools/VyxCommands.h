@@ -13,6 +13,7 @@ class App;
 enum TVyxExit { vyxOk = 0, vyxFailed = 1, vyxUsage = 2 };
 
 void AddInfoCommand(CLI::App& app);
+void AddPackageCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;
