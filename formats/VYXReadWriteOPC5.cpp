@@ -316,10 +316,16 @@ void TOPC_ContentTypes::LoadFromXml(std::string_view xml, TNyqPErrors& errors)
         errors.Error(nyqpeUnknownElement, "[Content_Types].xml: " + doc.Errors().Items(i), 0);
     if (!doc.FTypes)
         return;
-    for (const auto& d : doc.FTypes->FDefaultList.GetItems())
-        Defaults.push_back({d->FExtension, d->FContentType});
-    for (const auto& o : doc.FTypes->FOverrideList.GetItems())
-        Overrides.push_back({o->FPartName, o->FContentType});
+    // Element 0 of the choice is Default, 1 is Override.
+    for (const auto& item : doc.FTypes->FChoice1List.GetItems()) {
+        if (item.Element == 0) {
+            const auto& d = static_cast<const TCT_Default&>(*item.Object);
+            Defaults.push_back({d.FExtension, d.FContentType});
+        } else {
+            const auto& o = static_cast<const TCT_Override&>(*item.Object);
+            Overrides.push_back({o.FPartName, o.FContentType});
+        }
+    }
 }
 
 std::string TOPC_ContentTypes::SaveToXml() const
@@ -327,12 +333,12 @@ std::string TOPC_ContentTypes::SaveToXml() const
     TOPCContentTypesDoc doc;
     auto& types = doc.Create_Types();
     for (const auto& d : Defaults) {
-        auto& item = types.FDefaultList.Add();
+        auto& item = types.FChoice1List.Add<TCT_Default>(0);
         item.FExtension = d.Extension;
         item.FContentType = d.ContentType;
     }
     for (const auto& o : Overrides) {
-        auto& item = types.FOverrideList.Add();
+        auto& item = types.FChoice1List.Add<TCT_Override>(1);
         item.FPartName = o.PartName;
         item.FContentType = o.ContentType;
     }
@@ -470,6 +476,8 @@ void TOPCContainer::OpenWrite(TVYXStream& stream)
     FErrors.Clear();
     FConsumed.clear();
     FOpen.clear();
+    FPending.clear();
+    FConsumed.insert(Key(cContentTypesName));
     FArchive.OpenWrite(stream);
     FMode = opcmWrite;
 }
@@ -530,8 +538,11 @@ void TOPCContainer::WritePart(std::string_view partName, std::string_view bytes,
 {
     if (FMode != opcmWrite)
         Fail("ZIP file is not open");
-    FArchive.AddBytes(partName, bytes, fast);
-    FConsumed.insert(Key(partName));
+    if (XLSZipNameIsUnsafe(partName))
+        Fail("Unsafe file name \"" + std::string(partName) + "\" in ZIP");
+    if (!FConsumed.insert(Key(partName)).second)
+        Fail("Duplicate file \"" + std::string(partName) + "\" in Zip");
+    FPending.push_back({std::string(partName), std::string(bytes), fast});
 }
 
 void TOPCContainer::Close()
@@ -562,11 +573,16 @@ void TOPCContainer::Close()
                 if (!(*it)->IsExternal())
                     stack.push_back(it->get());
         }
-        WritePart(cContentTypesName, FContentTypes.SaveToXml());
+        // Content types first: tools that sniff a package look at the first entry.
+        FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
+        for (const auto& part : FPending)
+            FArchive.AddBytes(part.Name, part.Bytes, part.Fast);
+        FPending.clear();
     }
     FArchive.Close();
     FMode = opcmClosed;
     FOpen.clear();
+    FPending.clear();
 }
 
 void TOPCContainer::CollectUnchecked(std::vector<std::string>& names)

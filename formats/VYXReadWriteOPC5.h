@@ -167,7 +167,8 @@ public:
     void ItemWrite(TOPCItem& item, std::string_view bytes);
     void ItemClose(TOPCItem& item);
     void ItemCloseStream(TOPCItem& item) { ItemClose(item); }
-    // Writes a whole part at once (fast compression for packed data like pictures).
+    // Writes a whole part at once (fast compression for packed data like
+    // pictures). Parts are stored when the container is closed.
     void WritePart(std::string_view partName, std::string_view bytes, bool fast = false);
 
     // Entries of the read package that no reader consumed.
@@ -188,6 +189,13 @@ protected:
     TOPCMode FMode = opcmClosed;
     std::set<std::string> FConsumed;  // entry names consumed (read or written)
     std::vector<std::pair<TOPCItem*, std::unique_ptr<TVYXMemoryStream>>> FOpen;  // parts being written
+    // Parts are kept until Close, so that the content types can be the first entry.
+    struct TPendingPart {
+        std::string Name;
+        std::string Bytes;
+        bool Fast;
+    };
+    std::vector<TPendingPart> FPending;
 };
 
 // Reads `source` and writes the same parts, relationships and content types to `output`.

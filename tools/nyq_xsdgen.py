@@ -190,11 +190,12 @@ class Generator:
             tag = c.tag
             many = repeated or c.get("maxOccurs", "1") not in ("0", "1")
             if tag in (XS + "sequence", XS + "choice", XS + "all"):
-                self.collect(c, many, attrs, children, state, depth + 1)
+                self.collect_compositor(c, many and not repeated, many, "", attrs, children, state, depth)
             elif tag == XS + "group":
                 key = Schema.resolve(c, c.get("ref"))
                 if key in self.s.groups:
-                    self.collect(self.s.groups[key], many, attrs, children, state, depth + 1)
+                    self.collect_compositor(self.s.groups[key], many and not repeated, many, key[1], attrs,
+                                            children, state, depth)
             elif tag == XS + "element":
                 self.add_element(c, many, children)
             elif tag == XS + "any":
@@ -216,6 +217,22 @@ class Generator:
                         state["text"] = True
                     self.collect(ext, repeated, attrs, children, state, depth + 1)
 
+    def collect_compositor(self, node, starts_repeat, many, group_name, attrs, children, state, depth):
+        """A compositor that repeats and holds several elements keeps their
+        order in one choice list; otherwise its elements are flattened."""
+        if not starts_repeat:
+            self.collect(node, many, attrs, children, state, depth + 1)
+            return
+        members = []
+        self.collect(node, True, attrs, members, state, depth + 1)
+        plain = [m for m in members if m.get("kind") != "choice"]
+        if len(members) <= 1 or len(plain) != len(members):
+            children.extend(members)
+            return
+        state["choices"] = state.get("choices", 0) + 1
+        name = group_name or ("Choice%d" % state["choices"])
+        children.append({"kind": "choice", "name": name, "ns": "", "members": members, "many": True})
+
     def add_element(self, node, many, children):
         ref = node.get("ref")
         if ref:
@@ -234,11 +251,11 @@ class Generator:
             tns, tname = "", "string"
         kind = "class" if (tns, tname) in self.s.complex else "value"
         for existing in children:
-            if existing["name"] == name and existing["ns"] == ns:
+            if existing.get("kind") != "choice" and existing["name"] == name and existing["ns"] == ns:
                 existing["many"] = True
                 return
-        children.append({"name": name, "ns": ns, "type": "T" + tname if kind == "class" else "TNYQValueElement",
-                         "many": many})
+        children.append({"kind": "element", "name": name, "ns": ns,
+                         "type": "T" + tname if kind == "class" else "TNYQValueElement", "many": many})
 
     def add_attribute(self, node, attrs):
         ref = node.get("ref")
@@ -331,7 +348,8 @@ class Generator:
         for name, attrs, children, has_any, has_text in classes:
             self.emit_class(h, c, name, attrs, children, has_any, has_text)
         # The document class: one child per global element of complex type.
-        roots = [{"name": n, "ns": ns, "type": "T" + t, "many": False} for (ns, n, t) in root_elements]
+        roots = [{"kind": "element", "name": n, "ns": ns, "type": "T" + t, "many": False}
+                 for (ns, n, t) in root_elements]
         self.emit_class(h, c, doc_class, [], roots, False, False, base="TNYQDocBase", doc=True)
         return "\n".join(h) + "\n", "\n".join(c) + "\n"
 
@@ -341,6 +359,7 @@ class Generator:
             a["field"] = self.field(a["name"], taken)
         for ch in children:
             ch["field"] = self.field(ch["name"] + ("List" if ch["many"] else ""), taken)
+        singles = [ch for ch in children if ch["kind"] == "element" and not ch["many"]]
         h.append("class %s : public %s {\npublic:" % (name, base))
         h.append("    %s();\n    ~%s() override;" % (name, name))
         for a in attrs:
@@ -348,7 +367,10 @@ class Generator:
             h.append("    %s %s%s;" % (t if a["required"] else "std::optional<%s>" % t, a["field"],
                                        "{}" if a["required"] else ""))
         for ch in children:
-            if ch["many"]:
+            if ch["kind"] == "choice":
+                h.append("    TChoiceNyqList %s;  // %s" % (ch["field"], ", ".join(
+                    "%d: %s" % (k, m["name"]) for k, m in enumerate(ch["members"]))))
+            elif ch["many"]:
                 h.append("    TItemNyqList<%s> %s;" % (ch["type"], ch["field"]))
             else:
                 h.append("    std::unique_ptr<%s> %s;" % (ch["type"], ch["field"]))
@@ -356,9 +378,8 @@ class Generator:
             h.append("    TNYQAnyElements FAny;")
         if has_text:
             h.append("    std::string FContent;")
-        for ch in children:
-            if not ch["many"]:
-                h.append("    %s& Create_%s();" % (ch["type"], cap(ch["name"])))
+        for ch in singles:
+            h.append("    %s& Create_%s();" % (ch["type"], cap(ch["name"])))
         h.append("    TNYQBase* HandleElement(TNYQReader& reader) override;")
         if attrs:
             h.append("    void AssignAttributes(TNYQReader& reader) override;")
@@ -371,34 +392,44 @@ class Generator:
         h.append("    bool HasElements() const override;\n};\n")
 
         c.append("// " + "-" * 75 + "\n// %s\n" % name)
-        c.append("%s::%s() = default;\n%s::~%s() = default;\n" % (name, name, name, name))
         for ch in children:
-            if not ch["many"]:
-                c.append("%s& %s::Create_%s()\n{\n    if (!%s) {\n        %s = std::make_unique<%s>();\n"
-                         "        %s->SetAssigned();\n    }\n    SetHasChildren();\n    return *%s;\n}\n"
-                         % (ch["type"], name, cap(ch["name"]), ch["field"], ch["field"], ch["type"], ch["field"],
-                            ch["field"]))
-        # HandleElement
+            if ch["kind"] == "choice":
+                c.append("namespace {\nconstexpr std::string_view c%s%sNames[] = {%s};\n}  // namespace\n"
+                         % (name, ch["field"], ", ".join('"%s"' % self.qname(m["ns"], m["name"])
+                                                         for m in ch["members"])))
+        c.append("%s::%s() = default;\n%s::~%s() = default;\n" % (name, name, name, name))
+        for ch in singles:
+            c.append("%s& %s::Create_%s()\n{\n    if (!%s) {\n        %s = std::make_unique<%s>();\n"
+                     "        %s->SetAssigned();\n    }\n    SetHasChildren();\n    return *%s;\n}\n"
+                     % (ch["type"], name, cap(ch["name"]), ch["field"], ch["field"], ch["type"], ch["field"],
+                        ch["field"]))
+        # HandleElement: every element name, whether single, listed or in a choice.
+        slots = []
+        for ch in children:
+            if ch["kind"] == "choice":
+                for k, m in enumerate(ch["members"]):
+                    slots.append((m["name"], "SetHasChildren();\n            return &%s.Add<%s>(%d);"
+                                  % (ch["field"], m["type"], k)))
+            elif ch["many"]:
+                slots.append((ch["name"], "SetHasChildren();\n            return &%s.Add();" % ch["field"]))
+            else:
+                slots.append((ch["name"], "return &Create_%s();" % cap(ch["name"])))
         c.append("TNYQBase* %s::HandleElement(TNYQReader& reader)\n{" % name)
-        if children:
+        if slots:
             c.append("    const std::string_view local = reader.LocalName();\n    switch (reader.QNameHashA()) {")
             by_hash = {}
-            for ch in children:
-                by_hash.setdefault(hash_a(ch["name"]), []).append(ch)
+            for slot in slots:
+                by_hash.setdefault(hash_a(slot[0]), []).append(slot)
             for hv in sorted(by_hash):
                 c.append("    case %d:" % hv)
-                for ch in by_hash[hv]:
-                    if ch["many"]:
-                        make = "SetHasChildren();\n            return &%s.Add();" % ch["field"]
-                    else:
-                        make = "return &Create_%s();" % cap(ch["name"])
-                    c.append('        if (local == "%s") {\n            %s\n        }' % (ch["name"], make))
+                for elem, make in by_hash[hv]:
+                    c.append('        if (local == "%s") {\n            %s\n        }' % (elem, make))
                 c.append("        break;")
             c.append("    default:\n        break;\n    }")
         if has_any:
             c.append("    SetHasChildren();\n    return &FAny.Add(reader.QName());\n}\n")
         else:
-            c.append("    (void)reader;\n    return nullptr;\n}\n" if not children else "    return nullptr;\n}\n")
+            c.append("    return nullptr;\n}\n" if slots else "    (void)reader;\n    return nullptr;\n}\n")
         if attrs:
             self.emit_attributes(c, name, attrs)
         if has_text:
@@ -407,7 +438,7 @@ class Generator:
         # Write
         c.append("void %s::Write(TNyqWriteXML& writer) const\n{" % name)
         if doc:
-            c.append('    (void)writer;')
+            c.append("    (void)writer;")
         for ch in children:
             qn = self.qname(ch["ns"], ch["name"])
             if doc:
@@ -415,6 +446,10 @@ class Generator:
                 c.append('    if (%s) {\n        writer.AddAttribute("%s", "%s");\n'
                          '        NyqWriteChild(writer, "%s", *%s);\n    }' % (ch["field"], ns_attr, ch["ns"], qn,
                                                                            ch["field"]))
+            elif ch["kind"] == "choice":
+                c.append("    for (const auto& item : %s.GetItems())\n"
+                         "        NyqWriteChild(writer, c%s%sNames[item.Element], *item.Object);"
+                         % (ch["field"], name, ch["field"]))
             elif ch["many"]:
                 c.append('    for (const auto& item : %s.GetItems())\n        NyqWriteChild(writer, "%s", *item);'
                          % (ch["field"], qn))
@@ -431,19 +466,25 @@ class Generator:
         for a in attrs:
             c.append("    %s = {};" % a["field"])
         for ch in children:
-            c.append("    %s%s;" % (ch["field"], ".Clear()" if ch["many"] else ".reset()"))
+            c.append("    %s%s;" % (ch["field"], ".reset()" if ch in singles else ".Clear()"))
         if has_any:
             c.append("    FAny.Clear();")
         if has_text:
             c.append("    FContent.clear();")
         c.append("}\n")
-        # Assign
+        # Assign: a deep copy.
         c.append("void %s::Assign(const TNYQBase& other)\n{\n    const auto* o = dynamic_cast<const %s*>(&other);\n"
                  "    if (!o || o == this)\n        return;\n    Clear();\n    FState = o->FState;" % (name, name))
         for a in attrs:
             c.append("    %s = o->%s;" % (a["field"], a["field"]))
         for ch in children:
-            if ch["many"]:
+            if ch["kind"] == "choice":
+                c.append("    for (const auto& item : o->%s.GetItems()) {\n        switch (item.Element) {" % ch["field"])
+                for k, m in enumerate(ch["members"]):
+                    c.append("        case %d:\n            %s.Add<%s>(%d).Assign(*item.Object);\n            break;"
+                             % (k, ch["field"], m["type"], k))
+                c.append("        default:\n            break;\n        }\n    }")
+            elif ch["many"]:
                 c.append("    for (const auto& item : o->%s.GetItems())\n        %s.Add().Assign(*item);"
                          % (ch["field"], ch["field"]))
             else:
@@ -455,7 +496,7 @@ class Generator:
         # HasElements
         conds = []
         for ch in children:
-            conds.append("%s.Count() > 0" % ch["field"] if ch["many"] else "%s != nullptr" % ch["field"])
+            conds.append("%s != nullptr" % ch["field"] if ch in singles else "%s.Count() > 0" % ch["field"])
         if has_any:
             conds.append("FAny.Count() > 0")
         c.append("bool %s::HasElements() const\n{\n    return %s;\n}\n" % (name, " || ".join(conds) or "false"))

@@ -7,6 +7,10 @@
 // ---------------------------------------------------------------------------
 // TCT_Types
 
+namespace {
+constexpr std::string_view cTCT_TypesFChoice1ListNames[] = {"Default", "Override"};
+}  // namespace
+
 TCT_Types::TCT_Types() = default;
 TCT_Types::~TCT_Types() = default;
 
@@ -17,13 +21,13 @@ TNYQBase* TCT_Types::HandleElement(TNYQReader& reader)
     case 709:
         if (local == "Default") {
             SetHasChildren();
-            return &FDefaultList.Add();
+            return &FChoice1List.Add<TCT_Default>(0);
         }
         break;
     case 832:
         if (local == "Override") {
             SetHasChildren();
-            return &FOverrideList.Add();
+            return &FChoice1List.Add<TCT_Override>(1);
         }
         break;
     default:
@@ -34,17 +38,14 @@ TNYQBase* TCT_Types::HandleElement(TNYQReader& reader)
 
 void TCT_Types::Write(TNyqWriteXML& writer) const
 {
-    for (const auto& item : FDefaultList.GetItems())
-        NyqWriteChild(writer, "Default", *item);
-    for (const auto& item : FOverrideList.GetItems())
-        NyqWriteChild(writer, "Override", *item);
+    for (const auto& item : FChoice1List.GetItems())
+        NyqWriteChild(writer, cTCT_TypesFChoice1ListNames[item.Element], *item.Object);
 }
 
 void TCT_Types::Clear()
 {
     TNYQBase::Clear();
-    FDefaultList.Clear();
-    FOverrideList.Clear();
+    FChoice1List.Clear();
 }
 
 void TCT_Types::Assign(const TNYQBase& other)
@@ -54,15 +55,23 @@ void TCT_Types::Assign(const TNYQBase& other)
         return;
     Clear();
     FState = o->FState;
-    for (const auto& item : o->FDefaultList.GetItems())
-        FDefaultList.Add().Assign(*item);
-    for (const auto& item : o->FOverrideList.GetItems())
-        FOverrideList.Add().Assign(*item);
+    for (const auto& item : o->FChoice1List.GetItems()) {
+        switch (item.Element) {
+        case 0:
+            FChoice1List.Add<TCT_Default>(0).Assign(*item.Object);
+            break;
+        case 1:
+            FChoice1List.Add<TCT_Override>(1).Assign(*item.Object);
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 bool TCT_Types::HasElements() const
 {
-    return FDefaultList.Count() > 0 || FOverrideList.Count() > 0;
+    return FChoice1List.Count() > 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -217,24 +226,30 @@ TOPCContentTypesDoc::~TOPCContentTypesDoc() = default;
 
 TCT_Types& TOPCContentTypesDoc::Create_Types()
 {
-    if (!FTypes)
+    if (!FTypes) {
         FTypes = std::make_unique<TCT_Types>();
+        FTypes->SetAssigned();
+    }
     SetHasChildren();
     return *FTypes;
 }
 
 TCT_Default& TOPCContentTypesDoc::Create_Default()
 {
-    if (!FDefault)
+    if (!FDefault) {
         FDefault = std::make_unique<TCT_Default>();
+        FDefault->SetAssigned();
+    }
     SetHasChildren();
     return *FDefault;
 }
 
 TCT_Override& TOPCContentTypesDoc::Create_Override()
 {
-    if (!FOverride)
+    if (!FOverride) {
         FOverride = std::make_unique<TCT_Override>();
+        FOverride->SetAssigned();
+    }
     SetHasChildren();
     return *FOverride;
 }

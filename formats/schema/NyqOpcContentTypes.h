@@ -18,8 +18,7 @@ class TCT_Types : public TNYQBase {
 public:
     TCT_Types();
     ~TCT_Types() override;
-    TItemNyqList<TCT_Default> FDefaultList;
-    TItemNyqList<TCT_Override> FOverrideList;
+    TChoiceNyqList FChoice1List;  // 0: Default, 1: Override
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void Write(TNyqWriteXML& writer) const override;
     void Clear() override;

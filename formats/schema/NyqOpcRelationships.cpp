@@ -141,7 +141,8 @@ void TCT_Relationship::WriteAttributes(TNyqWriteXML& writer) const
 
 void TCT_Relationship::BeforeTag(TNYQReader& reader)
 {
-    FContent = reader.TextUtf8();
+    if (!reader.SelfClosing())
+        FContent = reader.TextUtf8();
 }
 
 void TCT_Relationship::Write(TNyqWriteXML& writer) const
@@ -186,16 +187,20 @@ TOPCRelationshipsDoc::~TOPCRelationshipsDoc() = default;
 
 TCT_Relationships& TOPCRelationshipsDoc::Create_Relationships()
 {
-    if (!FRelationships)
+    if (!FRelationships) {
         FRelationships = std::make_unique<TCT_Relationships>();
+        FRelationships->SetAssigned();
+    }
     SetHasChildren();
     return *FRelationships;
 }
 
 TCT_Relationship& TOPCRelationshipsDoc::Create_Relationship()
 {
-    if (!FRelationship)
+    if (!FRelationship) {
         FRelationship = std::make_unique<TCT_Relationship>();
+        FRelationship->SetAssigned();
+    }
     SetHasChildren();
     return *FRelationship;
 }
