@@ -271,6 +271,18 @@ void TNyqPErrors::Error(TNyqPErrorKind kind, std::string_view text, int row)
         ErrorEvent(msg);
 }
 
+void TNyqPErrors::Add(const std::string& message)
+{
+    if (std::find(FKeys.begin(), FKeys.end(), message) != FKeys.end()) {
+        FDuplicates.push_back(message);
+        return;
+    }
+    FKeys.push_back(message);
+    FItems.push_back(message);
+    if (ErrorEvent)
+        ErrorEvent(message);
+}
+
 void TNyqPErrors::Clear()
 {
     FItems.clear();

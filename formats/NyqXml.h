@@ -111,6 +111,8 @@ public:
 
     // Formats "Row %d: Unknown Attribute \"%s\"" / "Row %d: Unknown Element \"%s\"".
     void Error(TNyqPErrorKind kind, std::string_view text, int row);
+    // Adds a message as it is (forwarding another list's messages).
+    void Add(const std::string& message);
     int Count() const { return static_cast<int>(FItems.size()); }
     const std::string& Items(int index) const { return FItems.at(static_cast<std::size_t>(index)); }
     const std::vector<std::string>& GetDuplicates() const { return FDuplicates; }

@@ -52,12 +52,18 @@ std::string PercentDecode(std::string_view s)
 std::string Key(std::string_view name) { return AsciiLower(name); }
 
 // Pictures and other packed data get the fastest compression: they hardly shrink.
-bool IsPackedData(std::string_view name)
+TXLSZipCompression CompressionFor(std::string_view name)
 {
     const std::string_view file = LastSegment(name);
     const auto dot = file.rfind('.');
     const std::string ext = dot == std::string_view::npos ? std::string() : AsciiLower(file.substr(dot));
-    return ext != ".xml" && ext != ".rels" && ext != ".vml";
+    return ext == ".xml" || ext == ".rels" || ext == ".vml" ? xzcDefault : xzcFast;
+}
+
+// Entries stored in the source stay stored (ODF requires it of "mimetype").
+TXLSZipCompression CompressionFor(const TXLSZipFile& entry)
+{
+    return entry.Record.Method == 0 ? xzcStore : CompressionFor(entry.Name);
 }
 
 }  // namespace
@@ -313,7 +319,7 @@ void TOPC_ContentTypes::LoadFromXml(std::string_view xml, TNyqPErrors& errors)
     TOPCContentTypesDoc doc;
     doc.LoadFromBuffer(xml);
     for (int i = 0; i < doc.Errors().Count(); ++i)
-        errors.Error(nyqpeUnknownElement, "[Content_Types].xml: " + doc.Errors().Items(i), 0);
+        errors.Add("[Content_Types].xml: " + doc.Errors().Items(i));
     if (!doc.FTypes)
         return;
     // Element 0 of the choice is Default, 1 is Override.
@@ -364,7 +370,9 @@ void TOPCContainer::OpenRead(TVYXStream& stream)
     try {
         // Packages without content types or relationships (ODF, plain zips)
         // are still containers: their parts are listed, none is related.
-        if (TXLSZipFile* types = FArchive.Find(cContentTypesName)) {
+        TXLSZipFile* types = FArchive.Find(cContentTypesName);
+        HasContentTypes = types != nullptr;
+        if (types) {
             FConsumed.insert(Key(types->Name));
             FContentTypes.LoadFromXml(FArchive.ReadFileBytes(*types), FErrors);
         }
@@ -403,14 +411,14 @@ void TOPCContainer::ReadRelationships()
         TOPCRelationshipsDoc doc;
         doc.LoadFromBuffer(FArchive.ReadFileBytes(*entry));
         for (int i = 0; i < doc.Errors().Count(); ++i)
-            FErrors.Error(nyqpeUnknownElement, relsName + ": " + doc.Errors().Items(i), 0);
+            FErrors.Add(relsName + ": " + doc.Errors().Items(i));
         if (!doc.FRelationships)
             continue;
         for (const auto& rel : doc.FRelationships->FRelationshipList.GetItems()) {
             if (++count > cMaxItems)
                 Fail("OPC package has too many relationships");
             if (item->Find(rel->FId))
-                FErrors.Error(nyqpeUnknownAttribute, relsName + ": duplicate Id=" + rel->FId, 0);
+                FErrors.Add(relsName + ": duplicate relationship id \"" + rel->FId + "\"");
             auto& child = item->Add(std::make_unique<TOPCItem>(item, rel->FId, rel->FType, rel->FTarget,
                                                                 rel->FTargetMode.value_or(sttmInternal)));
             if (!child.IsExternal()) {
@@ -478,6 +486,7 @@ void TOPCContainer::OpenWrite(TVYXStream& stream)
     FOpen.clear();
     FPending.clear();
     FConsumed.insert(Key(cContentTypesName));
+    HasContentTypes = true;
     FArchive.OpenWrite(stream);
     FMode = opcmWrite;
 }
@@ -531,10 +540,10 @@ void TOPCContainer::ItemClose(TOPCItem& item)
     const std::string path = item.AbsolutePath();
     const std::unique_ptr<TVYXMemoryStream> stream = std::move(it->second);
     FOpen.erase(it);
-    WritePart(path, stream->Bytes(), IsPackedData(path));
+    WritePart(path, stream->Bytes(), CompressionFor(path));
 }
 
-void TOPCContainer::WritePart(std::string_view partName, std::string_view bytes, bool fast)
+void TOPCContainer::WritePart(std::string_view partName, std::string_view bytes, TXLSZipCompression compression)
 {
     if (FMode != opcmWrite)
         Fail("ZIP file is not open");
@@ -542,7 +551,7 @@ void TOPCContainer::WritePart(std::string_view partName, std::string_view bytes,
         Fail("Unsafe file name \"" + std::string(partName) + "\" in ZIP");
     if (!FConsumed.insert(Key(partName)).second)
         Fail("Duplicate file \"" + std::string(partName) + "\" in Zip");
-    FPending.push_back({std::string(partName), std::string(bytes), fast});
+    FPending.push_back({std::string(partName), std::string(bytes), compression});
 }
 
 void TOPCContainer::Close()
@@ -574,9 +583,10 @@ void TOPCContainer::Close()
                     stack.push_back(it->get());
         }
         // Content types first: tools that sniff a package look at the first entry.
-        FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
+        if (HasContentTypes)
+            FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
         for (const auto& part : FPending)
-            FArchive.AddBytes(part.Name, part.Bytes, part.Fast);
+            FArchive.AddBytes(part.Name, part.Bytes, part.Compression);
         FPending.clear();
     }
     FArchive.Close();
@@ -600,7 +610,7 @@ void TOPCContainer::SaveUnchecked(TOPCContainer& target)
     CollectUnchecked(names);
     for (const auto& name : names) {
         TXLSZipFile* f = FArchive.Find(name);
-        target.WritePart(name, FArchive.ReadFileBytes(*f), f->Record.Method == 0 || IsPackedData(name));
+        target.WritePart(name, FArchive.ReadFileBytes(*f), CompressionFor(*f));
         FConsumed.insert(Key(name));
     }
 }
@@ -642,6 +652,7 @@ void OPCRepack(TOPCContainer& source, TVYXStream& output)
     TOPCContainer target;
     target.OpenWrite(output);
     target.ContentTypes() = source.ContentTypes();
+    target.HasContentTypes = source.HasContentTypes;
     target.Root().HadRels = source.Root().HadRels;
     std::set<std::string> written;
     std::vector<std::pair<TOPCItem*, TOPCItem*>> stack{{&source.Root(), &target.Root()}};
@@ -662,8 +673,7 @@ void OPCRepack(TOPCContainer& source, TVYXStream& output)
                 TXLSZipFile* entry = source.Archive().Find(path);
                 if (!entry)
                     entry = source.Archive().Find(PercentDecode(path));
-                const bool packed = entry->Record.Method == 0 || IsPackedData(path);
-                target.WritePart(entry->Name, source.ItemOpenRead(*c), packed);
+                target.WritePart(entry->Name, source.ItemOpenRead(*c), CompressionFor(*entry));
             }
         }
     }
@@ -851,7 +861,7 @@ TOPCItem& TOPC_DOCX::AddImage(int n, std::string_view extension, std::string_vie
     if (!owner)
         Fail("Can not find document in OPC");
     TOPCItem& item = ItemCreate(*owner, OPCDocxRelType(odpImage), "", FormatTarget(Info(odpImage).Target, n, extension));
-    WritePart(item.AbsolutePath(), bytes, true);
+    WritePart(item.AbsolutePath(), bytes, xzcFast);
     return item;
 }
 
@@ -874,4 +884,4 @@ TOPCItem& TOPC_DOCX::AddDocPropsCore()
     return ItemCreate(Root(), OPCDocxRelType(odpDocPropsCore), info.ContentType, info.Target);
 }
 
-void TOPC_DOCX::WriteItem(TOPCItem& item, std::string_view bytes) { WritePart(item.AbsolutePath(), bytes, false); }
+void TOPC_DOCX::WriteItem(TOPCItem& item, std::string_view bytes) { WritePart(item.AbsolutePath(), bytes); }

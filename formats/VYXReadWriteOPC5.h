@@ -144,6 +144,9 @@ public:
     const TOPCItem& Root() const { return *FRoot; }
     TOPC_ContentTypes& ContentTypes() { return FContentTypes; }
     TXLSZipArchive& Archive() { return FArchive; }
+    // Whether the package has (or gets) "[Content_Types].xml": ODF and plain
+    // zips have none, and a repacked one must not gain it.
+    bool HasContentTypes = true;
     // Diagnostics of the relationship and content-type parts.
     TNyqPErrors& Errors() { return FErrors; }
 
@@ -167,9 +170,8 @@ public:
     void ItemWrite(TOPCItem& item, std::string_view bytes);
     void ItemClose(TOPCItem& item);
     void ItemCloseStream(TOPCItem& item) { ItemClose(item); }
-    // Writes a whole part at once (fast compression for packed data like
-    // pictures). Parts are stored when the container is closed.
-    void WritePart(std::string_view partName, std::string_view bytes, bool fast = false);
+    // Writes a whole part at once. Parts reach the archive when the container is closed.
+    void WritePart(std::string_view partName, std::string_view bytes, TXLSZipCompression compression = xzcDefault);
 
     // Entries of the read package that no reader consumed.
     void CollectUnchecked(std::vector<std::string>& names);
@@ -193,7 +195,7 @@ protected:
     struct TPendingPart {
         std::string Name;
         std::string Bytes;
-        bool Fast;
+        TXLSZipCompression Compression;
     };
     std::vector<TPendingPart> FPending;
 };

@@ -517,7 +517,7 @@ void TXLSZipArchive::OpenWrite(TVYXStream& stream)
     FWriteStart = stream.Position();
 }
 
-void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, bool fast)
+void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, TXLSZipCompression compression)
 {
     if (FMode != xzmWrite)
         Fail("ZIP file is not open");
@@ -532,9 +532,9 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, bool
     auto& c = f->Record;
     c.Crc32 = static_cast<std::uint32_t>(crc32_z(0, reinterpret_cast<const Bytef*>(data.data()), data.size()));
     std::string packed;
-    if (!data.empty()) {
+    if (!data.empty() && compression != xzcStore) {
         z_stream z{};
-        if (deflateInit2(&z, fast ? 1 : 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        if (deflateInit2(&z, compression == xzcFast ? 1 : 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
             Fail("Can not initialize deflate");
         packed.resize(deflateBound(&z, static_cast<uLong>(data.size())));
         z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
@@ -548,7 +548,7 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, bool
             Fail("Deflate failed");
     }
     // Data that does not shrink is stored as it is.
-    const bool store = data.empty() || packed.size() >= data.size();
+    const bool store = compression == xzcStore || data.empty() || packed.size() >= data.size();
     c.Method = store ? 0 : 8;
     c.VersionNeeded = store ? 10 : 20;
     c.Flags = IsAscii(name) ? 0 : 0x0800;  // bit 11: the name is UTF-8
@@ -584,11 +584,11 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, bool
     AddEntry(std::move(f));
 }
 
-void TXLSZipArchive::AddStream(std::string_view name, TVYXStream& stream) { AddBytes(name, stream.ReadAll(), false); }
+void TXLSZipArchive::AddStream(std::string_view name, TVYXStream& stream) { AddBytes(name, stream.ReadAll()); }
 
 void TXLSZipArchive::AddStreamFast(std::string_view name, TVYXStream& stream)
 {
-    AddBytes(name, stream.ReadAll(), true);
+    AddBytes(name, stream.ReadAll(), xzcFast);
 }
 
 void TXLSZipArchive::AddFolderChain(std::string_view path)

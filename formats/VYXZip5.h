@@ -26,6 +26,10 @@
 
 class TVYXStream;
 
+// How an entry is written: stored as it is, deflated fast (pictures and other
+// packed data), or deflated at the default level.
+enum TXLSZipCompression { xzcStore, xzcFast, xzcDefault };
+
 // The central directory record of one entry as stored (46 bytes before the name).
 struct TXLSZipCentralRecord {
     std::uint32_t Signature = 0x02014B50;
@@ -77,7 +81,8 @@ public:
     virtual void AddStream(std::string_view name, TVYXStream& stream) = 0;
     // As AddStream, with the fastest compression (for pictures and other packed data).
     virtual void AddStreamFast(std::string_view name, TVYXStream& stream) = 0;
-    virtual void AddBytes(std::string_view name, std::string_view data, bool fast = false) = 0;
+    virtual void AddBytes(std::string_view name, std::string_view data,
+                          TXLSZipCompression compression = xzcDefault) = 0;
     // Adds folder entries for every folder of `path` not present yet ("a/", "a/b/").
     virtual void AddFolderChain(std::string_view path) = 0;
     virtual void Close() = 0;
@@ -106,7 +111,8 @@ public:
     std::string ReadFileBytes(TXLSZipFile& file) override;
     void AddStream(std::string_view name, TVYXStream& stream) override;
     void AddStreamFast(std::string_view name, TVYXStream& stream) override;
-    void AddBytes(std::string_view name, std::string_view data, bool fast = false) override;
+    void AddBytes(std::string_view name, std::string_view data,
+                  TXLSZipCompression compression = xzcDefault) override;
     void AddFolderChain(std::string_view path) override;
     void Close() override;
 

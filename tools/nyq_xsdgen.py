@@ -25,7 +25,7 @@ groups, abstract types, restrictions of complex types, mixed content beyond
 the text before the first child, attribute defaults.
 
 Usage:
-  nyq_xsdgen.py --unit NAME --doc CLASS [--prefix NS=PFX ...] --out DIR XSD...
+  nyq_xsdgen.py --unit NAME --doc CLASS [--prefix NS=PFX ...] --out DIR [--include DIR] XSD...
   nyq_xsdgen.py ... --check     (exit 1 when the files in DIR differ)
 """
 
@@ -313,7 +313,7 @@ class Generator:
         taken.add(f)
         return f
 
-    def emit(self, unit, doc_class, sources, root_elements):
+    def emit(self, unit, doc_class, sources, root_elements, include):
         classes = self.classes
         h, c = [], []
         gen = "generated from %s by tools/nyq_xsdgen.py; do not edit" % ", ".join(sources)
@@ -331,7 +331,7 @@ class Generator:
             h.append("class %s;" % name)
         h.append("")
         c.append("// %s.cpp: schema classes %s." % (unit, gen))
-        c.append('#include "formats/schema/%s.h"\n' % unit)
+        c.append('#include "%s/%s.h"\n' % (include, unit))
         c.append('#include <array>\n#include <utility>\n')
         for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
             name, _, values = self.enums[key]
@@ -555,6 +555,7 @@ def main():
     ap.add_argument("--doc", required=True, help="name of the document class")
     ap.add_argument("--prefix", action="append", default=[], help="NAMESPACE=PREFIX used when writing")
     ap.add_argument("--out", required=True)
+    ap.add_argument("--include", default="formats/schema", help="folder the header is included from")
     ap.add_argument("--check", action="store_true")
     ap.add_argument("xsd", nargs="+")
     args = ap.parse_args()
@@ -577,7 +578,8 @@ def main():
             tns, tname = Schema.resolve(decl, t)
             if (tns, tname) in schema.complex:
                 roots.append((ns, name, tname))
-    header, source = gen.emit(args.unit, args.doc, [os.path.basename(x) for x in args.xsd], roots)
+    header, source = gen.emit(args.unit, args.doc, [os.path.basename(x) for x in args.xsd], roots,
+                             args.include)
     outputs = {os.path.join(args.out, args.unit + ".h"): header, os.path.join(args.out, args.unit + ".cpp"): source}
     if args.check:
         stale = [p for p, text in outputs.items()

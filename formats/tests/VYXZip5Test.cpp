@@ -258,7 +258,7 @@ TEST(Zip, WriteReadRoundTrip)
     w.OpenWrite(out);
     w.AddFolderChain("word/media/image1.png");
     w.AddBytes("word/document.xml", std::string(5000, 'd'));
-    w.AddBytes("word/media/image1.png", "\x89PNG not compressible", true);
+    w.AddBytes("word/media/image1.png", "\x89PNG not compressible", xzcFast);
     w.AddBytes("empty", "");
     w.AddBytes("\xC3\xA9t\xC3\xA9.txt", "utf-8 name");
     EXPECT_THROW(w.AddBytes("empty", "again"), VYXException);

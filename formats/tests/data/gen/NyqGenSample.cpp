@@ -1,5 +1,5 @@
 // NyqGenSample.cpp: schema classes generated from sample.xsd by tools/nyq_xsdgen.py; do not edit.
-#include "formats/schema/NyqGenSample.h"
+#include "data/gen/NyqGenSample.h"
 
 #include <array>
 #include <utility>
