@@ -150,6 +150,7 @@ void TXLSZipArchive::Reset()
     FIndex.clear();
     FComment.clear();
     FStream = nullptr;
+    FView = {};
     FMode = xzmClosed;
     FBase = 0;
     FRecovered = false;
@@ -170,6 +171,8 @@ void TXLSZipArchive::OpenRead(TVYXStream& stream)
     Reset();
     FStream = &stream;
     FSize = stream.Size();
+    if (const auto* memory = dynamic_cast<const TVYXMemoryStream*>(&stream))
+        FView = memory->Bytes();
     FMode = xzmRead;
     try {
         if (FSize < static_cast<std::int64_t>(cEndSize))
@@ -191,7 +194,8 @@ void TXLSZipArchive::OpenRead(TVYXStream& stream)
 bool TXLSZipArchive::ReadCentralDirectory()
 {
     const std::int64_t tailSize = std::min<std::int64_t>(FSize, 65535 + cEndSize);
-    const std::string tail = ReadAt(*FStream, FSize - tailSize, static_cast<std::size_t>(tailSize));
+    std::string tailScratch;
+    const std::string_view tail = BytesAt(FSize - tailSize, static_cast<std::size_t>(tailSize), tailScratch);
     std::int64_t endInTail = -1;
     for (std::int64_t i = tailSize - static_cast<std::int64_t>(cEndSize); i >= 0; --i) {
         const auto p = static_cast<std::size_t>(i);
@@ -255,7 +259,8 @@ bool TXLSZipArchive::ReadCentralDirectory()
         return false;
     FBase = dirStart - static_cast<std::int64_t>(dirOffset);
 
-    const std::string dir = ReadAt(*FStream, dirStart, static_cast<std::size_t>(dirSize));
+    std::string dirScratch;
+    const std::string_view dir = BytesAt(dirStart, static_cast<std::size_t>(dirSize), dirScratch);
     TLEReader r(dir);
     for (std::uint64_t k = 0; k < entries; ++k) {
         if (!r.Has(cCentralSize))
@@ -339,7 +344,8 @@ void TXLSZipArchive::WalkLocalHeaders()
             // itself tells where it ends; stored data is searched for a
             // descriptor whose size field matches the distance.
             const std::int64_t avail = FSize - dataPos;
-            const std::string rest = ReadAt(*FStream, dataPos, static_cast<std::size_t>(avail));
+            std::string restScratch;
+            const std::string_view rest = BytesAt(dataPos, static_cast<std::size_t>(avail), restScratch);
             std::size_t used = 0;
             if (c.Method == 8) {
                 f->UncompressedSize = MaxEntrySize;
@@ -394,6 +400,15 @@ TXLSZipFile* TXLSZipArchive::Find(std::string_view name)
         if (SameTextAscii(f->Name, name))
             return f.get();
     return nullptr;
+}
+
+std::string_view TXLSZipArchive::BytesAt(std::int64_t pos, std::size_t count, std::string& scratch)
+{
+    // Callers have checked pos + count against the stream size.
+    if (FView.size() == static_cast<std::size_t>(FSize))
+        return FView.substr(static_cast<std::size_t>(pos), count);
+    scratch = ReadAt(*FStream, pos, count);
+    return scratch;
 }
 
 void TXLSZipArchive::LocateData(TXLSZipFile& file)
@@ -483,12 +498,13 @@ std::string TXLSZipArchive::ReadFileBytes(TXLSZipFile& file)
         Fail("ZIP entry \"" + file.Name + "\" inflates beyond the limit of " + std::to_string(MaxEntrySize) +
              " bytes");
     LocateData(file);
-    const std::string packed = ReadAt(*FStream, file.DataPos, static_cast<std::size_t>(file.CompressedSize));
+    std::string scratch;
+    const std::string_view packed = BytesAt(file.DataPos, static_cast<std::size_t>(file.CompressedSize), scratch);
     std::string data;
     if (file.Record.Method == 0) {
         if (file.CompressedSize != file.UncompressedSize)
             Corrupt(file.Name);
-        data = packed;
+        data = scratch.empty() ? std::string(packed) : std::move(scratch);
     } else {
         data = Inflate(file, packed, nullptr);
     }

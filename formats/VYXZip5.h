@@ -128,8 +128,11 @@ private:
     void AddEntry(std::unique_ptr<TXLSZipFile> file);
     void LocateData(TXLSZipFile& file);
     std::string Inflate(const TXLSZipFile& file, std::string_view packed, std::size_t* consumed) const;
+    // `count` bytes at `pos`: a view into a memory stream's buffer, else read into `scratch`.
+    std::string_view BytesAt(std::int64_t pos, std::size_t count, std::string& scratch);
 
     TVYXStream* FStream = nullptr;  // borrowed from the caller while open
+    std::string_view FView;         // the whole archive when it is in memory (zero-copy reading)
     TXLSZipMode FMode = xzmClosed;
     std::vector<std::unique_ptr<TXLSZipFile>> FFiles;
     std::unordered_map<std::string, TXLSZipFile*> FIndex;
