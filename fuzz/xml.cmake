@@ -3,3 +3,8 @@ vyx_fuzz_target(FuzzReadXML SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/FuzzReadXML.cpp
                 CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/corpus/xml DEPS vyx_formats)
 vyx_fuzz_target(FuzzReadZip SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/FuzzReadZip.cpp
                 CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/corpus/zip DEPS vyx_formats)
+
+# Coverage must reach the library under test, not only the entry point.
+if(VYX_FUZZ AND TARGET vyx_formats)
+  target_compile_options(vyx_formats PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+endif()

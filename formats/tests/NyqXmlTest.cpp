@@ -159,6 +159,23 @@ TEST(NyqXml, HtmlModeTolerance)
     EXPECT_EQ(Trace("no tags", true), "");
 }
 
+TEST(NyqXml, AbortStopsBeforeTheNextTag)
+{
+    struct TAbort : TNyqReadXML {
+        int Tags = 0;
+        void BeginTag() override
+        {
+            if (++Tags == 2)
+                Abort();
+        }
+    } r;
+    r.LoadFromBuffer("<a><b><c/><d/></b></a>");
+    EXPECT_EQ(r.Tags, 2);
+    r.Tags = 0;
+    r.LoadFromBuffer("<x/>");  // a new load starts afresh
+    EXPECT_EQ(r.Tags, 1);
+}
+
 TEST(NyqXml, RowAndColumn)
 {
     struct TPos : TNyqReadXML {
