@@ -442,7 +442,10 @@ std::string TXLSZipArchive::Inflate(const TXLSZipFile& file, std::string_view pa
     std::string out;
     // Start with what honest data can produce; a lying size cannot make us
     // allocate more than the packed data could inflate to.
-    out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(cap, packed.size() * cMaxDeflateRatio + 64)));
+    // When the size is unknown (a descriptor follows the data) the packed
+    // bytes run to the end of the file, so start small and grow instead.
+    const std::uint64_t guess = consumed ? packed.size() * 4 + 65536 : packed.size() * cMaxDeflateRatio + 64;
+    out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(cap, guess)));
     z_stream z{};
     if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
         Fail("Can not initialize inflate");
