@@ -74,6 +74,7 @@ class Schema:
         self.attributes = {}
         self.form = {}      # ns -> (elementFormDefault qualified, attributeFormDefault qualified)
         self.order = []     # complex types in file order
+        self.simple_order = []
         self.roots = []     # global elements in file order
         for f in files:
             root = ET.parse(f).getroot()
@@ -94,6 +95,7 @@ class Schema:
                     self.order.append((ns, name))
                 elif tag == XS + "simpleType":
                     self.simple[(ns, name)] = child
+                    self.simple_order.append((ns, name))
                 elif tag == XS + "element":
                     self.elements[(ns, name)] = child
                     self.roots.append((ns, name))
@@ -138,6 +140,28 @@ class Generator:
         self.prefixes = prefixes  # namespace -> prefix used when writing
         self.enums = {}           # (ns, name) -> (cpp name, prefix, [values])
         self.classes = []         # (cpp name, attrs, children, any, text)
+        self.prefixes_used = set()
+        # C++ names: a type name defined in several namespaces keeps its plain
+        # name in the first file and gets a namespace tag in the others.
+        self.cpp_names = {}
+        used = set()
+        for ns, name in schema.order + schema.simple_order:
+            cand = "T" + name
+            if cand in used:
+                cand += "_" + self.ns_tag(ns)
+            while cand in used:
+                cand += "_"
+            used.add(cand)
+            self.cpp_names[(ns, name)] = cand
+
+    def ns_tag(self, ns):
+        if self.prefixes.get(ns):
+            return self.prefixes[ns]
+        parts = [p for p in ns.split("/") if p and not p.isdigit() and p not in ("http:", "https:", "main")]
+        return re.sub(r"[^0-9A-Za-z]", "_", parts[-1] if parts else "ns")
+
+    def cpp_name(self, ns, name):
+        return self.cpp_names.get((ns, name), "T" + name)
 
     # --- simple types -----------------------------------------------------
     def simple_kind(self, ns, name, depth=0):
@@ -170,7 +194,18 @@ class Generator:
     def enum_for(self, ns, name, restr):
         if (ns, name) in self.enums:
             return
-        prefix = initials(name)
+        # Enumerators share one C++ scope, so a prefix taken by another type
+        # grows: first two letters of each word, then a number.
+        base = name[3:] if name.startswith("ST_") else name
+        words = re.findall(r"[A-Z][a-z0-9]*|[a-z0-9]+", base) or [base]
+        candidates = [initials(name), "st" + "".join(w[:2].lower() for w in words)]
+        prefix = next((p for p in candidates if p not in self.prefixes_used), None)
+        k = 2
+        while prefix is None:
+            if candidates[0] + str(k) not in self.prefixes_used:
+                prefix = candidates[0] + str(k)
+            k += 1
+        self.prefixes_used.add(prefix)
         values, seen = [], set()
         for e in restr.findall(XS + "enumeration"):
             text = e.get("value")
@@ -179,7 +214,7 @@ class Generator:
                 ident += "_"
             seen.add(ident)
             values.append((ident, text))
-        self.enums[(ns, name)] = ("T" + name, prefix, values)
+        self.enums[(ns, name)] = (self.cpp_name(ns, name), prefix, values)
 
     # --- complex types ----------------------------------------------------
     def collect(self, node, repeated, attrs, children, state, depth=0):
@@ -255,7 +290,8 @@ class Generator:
                 existing["many"] = True
                 return
         children.append({"kind": "element", "name": name, "ns": ns,
-                         "type": "T" + tname if kind == "class" else "TNYQValueElement", "many": many})
+                         "type": self.cpp_name(tns, tname) if kind == "class" else "TNYQValueElement",
+                         "many": many})
 
     def add_attribute(self, node, attrs):
         ref = node.get("ref")
@@ -290,7 +326,7 @@ class Generator:
             node = self.s.complex[key]
             attrs, children, state = [], [], {"any": False, "text": False}
             self.collect(node, False, attrs, children, state)
-            self.classes.append(("T" + key[1], attrs, children, state["any"], state["text"]))
+            self.classes.append((self.cpp_name(*key), attrs, children, state["any"], state["text"]))
 
     # --- emitting ---------------------------------------------------------
     def qname(self, ns, name):
@@ -348,8 +384,8 @@ class Generator:
         for name, attrs, children, has_any, has_text in classes:
             self.emit_class(h, c, name, attrs, children, has_any, has_text)
         # The document class: one child per global element of complex type.
-        roots = [{"kind": "element", "name": n, "ns": ns, "type": "T" + t, "many": False}
-                 for (ns, n, t) in root_elements]
+        roots = [{"kind": "element", "name": n, "ns": ns, "type": self.cpp_name(tns, t), "many": False}
+                 for (ns, n, tns, t) in root_elements]
         self.emit_class(h, c, doc_class, [], roots, False, False, base="TNYQDocBase", doc=True)
         return "\n".join(h) + "\n", "\n".join(c) + "\n"
 
@@ -379,7 +415,7 @@ class Generator:
         if has_text:
             h.append("    std::string FContent;")
         for ch in singles:
-            h.append("    %s& Create_%s();" % (ch["type"], cap(ch["name"])))
+            h.append("    %s& Create_%s();" % (ch["type"], ch["field"][1:]))
         h.append("    TNYQBase* HandleElement(TNYQReader& reader) override;")
         if attrs:
             h.append("    void AssignAttributes(TNYQReader& reader) override;")
@@ -401,7 +437,7 @@ class Generator:
         for ch in singles:
             c.append("%s& %s::Create_%s()\n{\n    if (!%s) {\n        %s = std::make_unique<%s>();\n"
                      "        %s->SetAssigned();\n    }\n    SetHasChildren();\n    return *%s;\n}\n"
-                     % (ch["type"], name, cap(ch["name"]), ch["field"], ch["field"], ch["type"], ch["field"],
+                     % (ch["type"], name, ch["field"][1:], ch["field"], ch["field"], ch["type"], ch["field"],
                         ch["field"]))
         # HandleElement: every element name, whether single, listed or in a choice.
         slots = []
@@ -413,7 +449,7 @@ class Generator:
             elif ch["many"]:
                 slots.append((ch["name"], "SetHasChildren();\n            return &%s.Add();" % ch["field"]))
             else:
-                slots.append((ch["name"], "return &Create_%s();" % cap(ch["name"])))
+                slots.append((ch["name"], "return &Create_%s();" % ch["field"][1:]))
         c.append("TNYQBase* %s::HandleElement(TNYQReader& reader)\n{" % name)
         if slots:
             c.append("    const std::string_view local = reader.LocalName();\n    switch (reader.QNameHashA()) {")
@@ -488,7 +524,7 @@ class Generator:
                 c.append("    for (const auto& item : o->%s.GetItems())\n        %s.Add().Assign(*item);"
                          % (ch["field"], ch["field"]))
             else:
-                c.append("    if (o->%s)\n        Create_%s().Assign(*o->%s);" % (ch["field"], cap(ch["name"]),
+                c.append("    if (o->%s)\n        Create_%s().Assign(*o->%s);" % (ch["field"], ch["field"][1:],
                                                                              ch["field"]))
         if has_text:
             c.append("    FContent = o->FContent;")
@@ -577,7 +613,7 @@ def main():
         if t:
             tns, tname = Schema.resolve(decl, t)
             if (tns, tname) in schema.complex:
-                roots.append((ns, name, tname))
+                roots.append((ns, name, tns, tname))
     header, source = gen.emit(args.unit, args.doc, [os.path.basename(x) for x in args.xsd], roots,
                              args.include)
     outputs = {os.path.join(args.out, args.unit + ".h"): header, os.path.join(args.out, args.unit + ".cpp"): source}
