@@ -67,6 +67,33 @@ protected:
     std::uint8_t FState = 0;
 };
 
+// The items of a repeated choice (or repeated sequence of several
+// elements), in document order; each remembers which element it was, since
+// several elements can share one class.
+class TChoiceNyqList : public TBaseNyqList {
+public:
+    struct TItem {
+        int Element;  // index into the owner's element-name table
+        std::unique_ptr<TNYQBase> Object;
+    };
+    int Count() const override { return static_cast<int>(FItems.size()); }
+    void Clear() override { FItems.clear(); }
+    template <class T>
+    T& Add(int element)
+    {
+        auto item = std::make_unique<T>();
+        T& ref = *item;
+        FItems.push_back({element, std::move(item)});
+        return ref;
+    }
+    void Add(int element, std::unique_ptr<TNYQBase> object) { FItems.push_back({element, std::move(object)}); }
+    const TItem& operator[](int index) const { return FItems.at(static_cast<std::size_t>(index)); }
+    const std::vector<TItem>& GetItems() const { return FItems; }
+
+private:
+    std::vector<TItem> FItems;
+};
+
 // Writes one child element: its attributes, then either a begin tag, its
 // children and an end tag, or a single tag.
 void NyqWriteChild(TNyqWriteXML& writer, std::string_view name, const TNYQBase& child);

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-class TNYQBase;
-
 class TBaseNyqList {
 public:
     virtual ~TBaseNyqList() = default;
@@ -36,33 +34,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<T>> FItems;
-};
-
-// The items of a repeated choice (or repeated sequence of several
-// elements), in document order; each remembers which element it was, since
-// several elements can share one class.
-class TChoiceNyqList : public TBaseNyqList {
-public:
-    struct TItem {
-        int Element;  // index into the owner's element-name table
-        std::unique_ptr<TNYQBase> Object;
-    };
-    int Count() const override { return static_cast<int>(FItems.size()); }
-    void Clear() override { FItems.clear(); }
-    template <class T>
-    T& Add(int element)
-    {
-        auto item = std::make_unique<T>();
-        T& ref = *item;
-        FItems.push_back({element, std::move(item)});
-        return ref;
-    }
-    void Add(int element, std::unique_ptr<TNYQBase> object) { FItems.push_back({element, std::move(object)}); }
-    const TItem& operator[](int index) const { return FItems.at(static_cast<std::size_t>(index)); }
-    const std::vector<TItem>& GetItems() const { return FItems; }
-
-private:
-    std::vector<TItem> FItems;
 };
 
 template <class V>

@@ -157,6 +157,13 @@ TEST(NyqXml, HtmlModeTolerance)
     EXPECT_EQ(Trace("a < b <i>c", true), "<i>c|");
     EXPECT_EQ(Trace("<p class=\"x", true), "");
     EXPECT_EQ(Trace("no tags", true), "");
+    TNyqSimpleDOM dom;
+    auto html = TVYXMemoryStream::View("<HTML><Body BGCOLOR=white><P>a &amp; b<BR></Body></HTML>");
+    dom.LoadFromStreamHtml(html);
+    const TNyqDOMNode* body = dom.Root().Find("body", true);
+    ASSERT_NE(body, nullptr);
+    EXPECT_EQ(body->Attributes().FindValue("bgcolor"), "white");
+    EXPECT_EQ(body->Find("p")->GetAsString(), "a & b");
 }
 
 TEST(NyqXml, AbortStopsBeforeTheNextTag)
