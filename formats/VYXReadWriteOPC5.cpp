@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::string_view cRootName = "__ROOT__";
 constexpr std::string_view cContentTypesName = "[Content_Types].xml";
-constexpr std::string_view cRelsNamespace = "http://schemas.openxmlformats.org/package/2006/relationships";
 constexpr std::string_view cTransitionalBase = "http://schemas.openxmlformats.org";
 constexpr std::string_view cStrictBase = "http://purl.oclc.org/ooxml/officeDocument/relationships/";
 
