@@ -23,16 +23,6 @@ int Base64Value(char c)
     return -1;
 }
 
-std::string_view TrimXml(std::string_view s)
-{
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 }  // namespace
 
 std::string TNyqDOMAttribute::GetAsBase64() const
@@ -325,7 +315,7 @@ void TNyqSimpleDOM::BeginTag()
     BeforeAddNode();
     std::string text = TextUtf8();
     if (!KeepTextUntrimmed)
-        text = std::string(TrimXml(text));
+        text = std::string(NyqTrimBlanks(text));
     TNyqDOMNode& node = FStack.back()->AddChild(QName(), text);
     const auto& attrs = Attributes();
     for (int i = 0; i < attrs.Count(); ++i) {

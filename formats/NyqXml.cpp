@@ -80,7 +80,9 @@ void AppendChecked(std::string& out, std::string_view bytes)
         out.append(Utf16ToUtf8(Utf8ToUtf16(bytes)));
 }
 
-std::string_view TrimBlanks(std::string_view s)
+}  // namespace
+
+std::string_view NyqTrimBlanks(std::string_view s)
 {
     while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
@@ -88,8 +90,6 @@ std::string_view TrimBlanks(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
-
-}  // namespace
 
 void NyqDecodeEntities(std::string_view raw, std::string& out, bool charRefs)
 {
@@ -452,7 +452,7 @@ std::size_t TNyqReadXML::ScanTag(std::size_t pos)
                 return n;
             SyntaxError(cUnexpectedEnd);
         }
-        FName = TrimBlanks(d.substr(pos + 2, gt - pos - 2));
+        FName = NyqTrimBlanks(d.substr(pos + 2, gt - pos - 2));
         if (FHtml) {
             const auto blank = std::find_if(FName.begin(), FName.end(), IsBlank);
             FName = FName.substr(0, static_cast<std::size_t>(blank - FName.begin()));
@@ -604,7 +604,7 @@ void TNyqReadXML::SnatchBegin()
     line += FSelfClosing ? "/>" : ">";
     target->Add(line);
     if (!FSelfClosing) {
-        const auto text = TrimBlanks(FText);
+        const auto text = NyqTrimBlanks(FText);
         if (!text.empty()) {
             std::string esc;
             NyqEscapeText(TextUtf8(), esc);

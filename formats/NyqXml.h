@@ -34,6 +34,8 @@ class TVYXStringList;
 // character references too when `charRefs` is false. Invalid UTF-8 becomes
 // U+FFFD, so the result is always valid UTF-8.
 void NyqDecodeEntities(std::string_view raw, std::string& out, bool charRefs = true);
+// The text without leading and trailing XML blanks (space, TAB, CR, LF).
+std::string_view NyqTrimBlanks(std::string_view text);
 // Escapes < > & ' " for element text and attribute values.
 void NyqEscapeText(std::string_view text, std::string& out);
 

@@ -356,7 +356,8 @@ std::string TOPC_ContentTypes::SaveToXml() const
 TOPCContainer::TOPCContainer() : FRoot(std::make_unique<TOPCItem>(nullptr, std::string(cRootName), "", "")) {}
 TOPCContainer::~TOPCContainer() = default;
 
-void TOPCContainer::OpenRead(TVYXStream& stream)
+// Starts an empty package model for reading or writing.
+void TOPCContainer::Reset()
 {
     if (FMode != opcmClosed)
         Fail("OPC is allready open");
@@ -364,6 +365,13 @@ void TOPCContainer::OpenRead(TVYXStream& stream)
     FContentTypes.Clear();
     FErrors.Clear();
     FConsumed.clear();
+    FOpen.clear();
+    FPending.clear();
+}
+
+void TOPCContainer::OpenRead(TVYXStream& stream)
+{
+    Reset();
     FArchive.OpenRead(stream);
     FMode = opcmRead;
     try {
@@ -476,14 +484,7 @@ std::unique_ptr<TVYXMemoryStream> TOPCContainer::ItemOpenStream(TOPCItem& item)
 
 void TOPCContainer::OpenWrite(TVYXStream& stream)
 {
-    if (FMode != opcmClosed)
-        Fail("OPC is allready open");
-    FRoot = std::make_unique<TOPCItem>(nullptr, std::string(cRootName), "", "");
-    FContentTypes.Clear();
-    FErrors.Clear();
-    FConsumed.clear();
-    FOpen.clear();
-    FPending.clear();
+    Reset();
     FConsumed.insert(Key(cContentTypesName));
     HasContentTypes = true;
     FArchive.OpenWrite(stream);

@@ -181,6 +181,7 @@ public:
     std::string DebugDump() const;
 
 protected:
+    void Reset();
     void ReadRelationships();
     TOPCItem* FindOpen(TOPCItem& item);
 

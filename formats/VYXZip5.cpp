@@ -90,6 +90,20 @@ void PutU32(std::string& out, std::uint32_t v)
     PutU16(out, v >> 16);
 }
 
+// The fields local headers and central records share, from "version needed"
+// to the uncompressed size.
+void PutSharedFields(std::string& out, const TXLSZipCentralRecord& c)
+{
+    PutU16(out, c.VersionNeeded);
+    PutU16(out, c.Flags);
+    PutU16(out, c.Method);
+    PutU16(out, c.Time);
+    PutU16(out, c.Date);
+    PutU32(out, c.Crc32);
+    PutU32(out, c.CompressedSize);
+    PutU32(out, c.UncompressedSize);
+}
+
 bool IsAscii(std::string_view s)
 {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -582,14 +596,7 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, TXLS
 
     std::string head;
     PutU32(head, cLocalSig);
-    PutU16(head, c.VersionNeeded);
-    PutU16(head, c.Flags);
-    PutU16(head, c.Method);
-    PutU16(head, c.Time);
-    PutU16(head, c.Date);
-    PutU32(head, c.Crc32);
-    PutU32(head, c.CompressedSize);
-    PutU32(head, c.UncompressedSize);
+    PutSharedFields(head, c);
     PutU16(head, c.NameLength);
     PutU16(head, 0);
     head.append(name);
@@ -630,14 +637,7 @@ void TXLSZipArchive::Close()
             const auto& c = f->Record;
             PutU32(dir, cCentralSig);
             PutU16(dir, c.VersionMadeBy);
-            PutU16(dir, c.VersionNeeded);
-            PutU16(dir, c.Flags);
-            PutU16(dir, c.Method);
-            PutU16(dir, c.Time);
-            PutU16(dir, c.Date);
-            PutU32(dir, c.Crc32);
-            PutU32(dir, c.CompressedSize);
-            PutU32(dir, c.UncompressedSize);
+            PutSharedFields(dir, c);
             PutU16(dir, static_cast<std::uint32_t>(f->Name.size()));
             PutU16(dir, static_cast<std::uint32_t>(f->Extra.size()));
             PutU16(dir, static_cast<std::uint32_t>(f->Comment.size()));
