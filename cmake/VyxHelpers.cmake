@@ -12,6 +12,10 @@ function(vyx_apply_common target)
   if(VYX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
+  if(VYX_FUZZ)
+    # Coverage must reach the libraries under test, not only the entry points.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endif()
   if(VYX_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                              -fno-sanitize-recover=undefined)

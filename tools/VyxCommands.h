@@ -15,8 +15,8 @@ enum TVyxExit { vyxOk = 0, vyxFailed = 1, vyxUsage = 2 };
 void AddInfoCommand(CLI::App& app);
 void AddEvalCommand(CLI::App& app);
 void AddBarcodeCommand(CLI::App& app);
-
 void AddTestSheetCommand(CLI::App& app);
+void AddPackageCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

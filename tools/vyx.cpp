@@ -17,6 +17,7 @@ constexpr TAddCommand cCommands[] = {
     AddEvalCommand,
     AddBarcodeCommand,
     AddTestSheetCommand,
+    AddPackageCommand,
 };
 }  // namespace
 

@@ -1,0 +1,147 @@
+// VYXZip5.h: the zip archive under OPC packages (DOCX, ODT): reading and writing.
+//
+// Reading trusts nothing: the end record is searched within the last 64 KiB,
+// every offset and size of the central directory is checked against the
+// stream before it is used, names that climb out of the archive ("../x",
+// "/x", "C:x") can be listed but not read, and no entry inflates beyond
+// `MaxEntrySize` (a zip bomb fails with a clear message instead of eating the
+// memory). When the central directory is missing or damaged (a truncated
+// download), the local headers are walked from the start instead, which also
+// handles entries whose sizes follow in data descriptors.
+//
+// Writing deflates each entry in memory first, so local headers carry the
+// final sizes and CRC and no data descriptors are needed; time stamps are a
+// fixed 1980-01-01 so the same input gives the same bytes.
+//
+// Not supported: encrypted entries, compression methods other than stored and
+// deflated, multi-disk archives, writing archives or entries beyond 4 GiB.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class TVYXStream;
+
+// How an entry is written: stored as it is, deflated fast (pictures and other
+// packed data), or deflated at the default level.
+enum TXLSZipCompression { xzcStore, xzcFast, xzcDefault };
+
+// The central directory record of one entry as stored (46 bytes before the name).
+struct TXLSZipCentralRecord {
+    std::uint32_t Signature = 0x02014B50;
+    std::uint16_t VersionMadeBy = 20;
+    std::uint16_t VersionNeeded = 20;
+    std::uint16_t Flags = 0;
+    std::uint16_t Method = 0;
+    std::uint16_t Time = 0;
+    std::uint16_t Date = 0x21;  // 1980-01-01
+    std::uint32_t Crc32 = 0;
+    std::uint32_t CompressedSize = 0;
+    std::uint32_t UncompressedSize = 0;
+    std::uint16_t NameLength = 0;
+    std::uint16_t ExtraLength = 0;
+    std::uint16_t CommentLength = 0;
+    std::uint16_t DiskStart = 0;
+    std::uint16_t InternalAttributes = 0;
+    std::uint32_t ExternalAttributes = 0;
+    std::uint32_t LocalHeaderOffset = 0;
+};
+
+class TXLSZipFile {
+public:
+    TXLSZipCentralRecord Record;
+    std::string Name;
+    std::string Extra;
+    std::string Comment;
+    // The sizes and offset with ZIP64 values applied.
+    std::uint64_t CompressedSize = 0;
+    std::uint64_t UncompressedSize = 0;
+    std::uint64_t LocalHeaderOffset = 0;
+    std::int64_t DataPos = -1;  // start of the data, known after the local header was read
+    bool Unsafe = false;        // the name climbs out of the archive
+    bool IsFolder() const { return !Name.empty() && Name.back() == '/'; }
+};
+
+// What the OPC container needs from an archive.
+class TXLSZipArchiveIntf {
+public:
+    virtual ~TXLSZipArchiveIntf() = default;
+    virtual void OpenRead(TVYXStream& stream) = 0;
+    virtual void OpenWrite(TVYXStream& stream) = 0;
+    // The entry of this name (exact, then ASCII case-insensitive), or nullptr.
+    virtual TXLSZipFile* Find(std::string_view name) = 0;
+    virtual int Count() const = 0;
+    virtual TXLSZipFile& Items(int index) = 0;
+    virtual void ReadFile(TXLSZipFile& file, TVYXStream& output) = 0;
+    virtual std::string ReadFileBytes(TXLSZipFile& file) = 0;
+    virtual void AddStream(std::string_view name, TVYXStream& stream) = 0;
+    // As AddStream, with the fastest compression (for pictures and other packed data).
+    virtual void AddStreamFast(std::string_view name, TVYXStream& stream) = 0;
+    virtual void AddBytes(std::string_view name, std::string_view data,
+                          TXLSZipCompression compression = xzcDefault) = 0;
+    // Adds folder entries for every folder of `path` not present yet ("a/", "a/b/").
+    virtual void AddFolderChain(std::string_view path) = 0;
+    virtual void Close() = 0;
+};
+
+enum TXLSZipMode { xzmClosed, xzmRead, xzmWrite };
+
+class TXLSZipArchive : public TXLSZipArchiveIntf {
+public:
+    static constexpr std::uint64_t cDefaultMaxEntrySize = 512ull << 20;
+
+    TXLSZipArchive();
+    ~TXLSZipArchive() override;
+    TXLSZipArchive(const TXLSZipArchive&) = delete;
+    TXLSZipArchive& operator=(const TXLSZipArchive&) = delete;
+
+    // The most bytes one entry may inflate to.
+    std::uint64_t MaxEntrySize = cDefaultMaxEntrySize;
+
+    void OpenRead(TVYXStream& stream) override;
+    void OpenWrite(TVYXStream& stream) override;
+    TXLSZipFile* Find(std::string_view name) override;
+    int Count() const override { return static_cast<int>(FFiles.size()); }
+    TXLSZipFile& Items(int index) override { return *FFiles.at(static_cast<std::size_t>(index)); }
+    void ReadFile(TXLSZipFile& file, TVYXStream& output) override;
+    std::string ReadFileBytes(TXLSZipFile& file) override;
+    void AddStream(std::string_view name, TVYXStream& stream) override;
+    void AddStreamFast(std::string_view name, TVYXStream& stream) override;
+    void AddBytes(std::string_view name, std::string_view data,
+                  TXLSZipCompression compression = xzcDefault) override;
+    void AddFolderChain(std::string_view path) override;
+    void Close() override;
+
+    TXLSZipMode Mode() const { return FMode; }
+    // True when the entries came from walking local headers (no usable central directory).
+    bool Recovered() const { return FRecovered; }
+    const std::string& ArchiveComment() const { return FComment; }
+
+private:
+    void Reset();
+    bool ReadCentralDirectory();
+    void WalkLocalHeaders();
+    void AddEntry(std::unique_ptr<TXLSZipFile> file);
+    void LocateData(TXLSZipFile& file);
+    std::string Inflate(const TXLSZipFile& file, std::string_view packed, std::size_t* consumed) const;
+    // `count` bytes at `pos`: a view into a memory stream's buffer, else read into `scratch`.
+    std::string_view BytesAt(std::int64_t pos, std::size_t count, std::string& scratch);
+
+    TVYXStream* FStream = nullptr;  // borrowed from the caller while open
+    std::string_view FView;         // the whole archive when it is in memory (zero-copy reading)
+    TXLSZipMode FMode = xzmClosed;
+    std::vector<std::unique_ptr<TXLSZipFile>> FFiles;
+    std::unordered_map<std::string, TXLSZipFile*> FIndex;
+    std::string FComment;
+    std::int64_t FSize = 0;
+    std::int64_t FBase = 0;  // bytes prepended before the archive (offsets are relative to it)
+    std::int64_t FWriteStart = 0;
+    bool FRecovered = false;
+};
+
+// True when an entry name would leave the folder it is extracted to.
+bool XLSZipNameIsUnsafe(std::string_view name);
