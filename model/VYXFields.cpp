@@ -203,8 +203,7 @@ T* TVYXKeyedList<T>::FindKey(const std::u16string& key) const
 template <class T>
 T* TVYXKeyedList<T>::AddKeyed(std::unique_ptr<T> item, const std::u16string& key)
 {
-    T* result = item.get();
-    FItems.push_back(std::move(item));
+    T* result = this->Append(std::move(item));
     FIndex.emplace(key, result);  // keeps an earlier item of the key
     return result;
 }
@@ -216,12 +215,13 @@ std::unique_ptr<T> TVYXKeyedList<T>::ExtractKey(const std::u16string& key,
     T* item = FindKey(key);
     if (!item)
         return nullptr;
-    auto it = std::find_if(FItems.begin(), FItems.end(), [&](const auto& p) { return p.get() == item; });
+    auto& items = this->FItems;
+    auto it = std::find_if(items.begin(), items.end(), [&](const auto& p) { return p.get() == item; });
     std::unique_ptr<T> owned = std::move(*it);
-    FItems.erase(it);
+    items.erase(it);
     FIndex.erase(key);
     // A hidden duplicate of the key becomes visible again.
-    for (const auto& other : FItems)
+    for (const auto& other : items)
         if (keyOf(*other) == key) {
             FIndex.emplace(key, other.get());
             break;
@@ -287,13 +287,7 @@ TVYXComment* TVYXComments::Add(std::unique_ptr<TVYXComment> comment)
     if (!comment)
         return nullptr;
     comment->TempId = Count();
-    FItems.push_back(std::move(comment));
-    return FItems.back().get();
-}
-
-TVYXComment* TVYXComments::GetItems(int index) const
-{
-    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+    return Append(std::move(comment));
 }
 
 TVYXPermission* TVYXPermissions::Add(std::u16string_view id, std::unique_ptr<TVYXFieldSelection> selection)
@@ -302,13 +296,7 @@ TVYXPermission* TVYXPermissions::Add(std::u16string_view id, std::unique_ptr<TVY
     permission->Owner = this;
     permission->Id = id;
     permission->TempId = Count();
-    FItems.push_back(std::move(permission));
-    return FItems.back().get();
-}
-
-TVYXPermission* TVYXPermissions::GetItems(int index) const
-{
-    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+    return Append(std::move(permission));
 }
 
 // ---- Hyperlinks --------------------------------------------------------------------
@@ -318,8 +306,7 @@ TVYXHyperlink* TVYXHyperlinks::Add(std::u16string_view address, TVYXHyperlinkTyp
     auto link = std::make_unique<TVYXHyperlink>();
     link->Address = address;
     link->Type = type;
-    FItems.push_back(std::move(link));
-    return FItems.back().get();
+    return Append(std::move(link));
 }
 
 void TVYXHyperlinks::Add(const std::vector<std::u16string>& lines)
@@ -355,11 +342,6 @@ TVYXHyperlink* TVYXHyperlinks::FindById(std::u16string_view id) const
         if (link->Id == id)
             return link.get();
     return nullptr;
-}
-
-TVYXHyperlink* TVYXHyperlinks::GetItems(int index) const
-{
-    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
 // ---- Simple fields -------------------------------------------------------------------

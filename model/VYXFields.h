@@ -147,20 +147,36 @@ public:
     void Unprotect();
 };
 
-// Owning list of markup objects in insertion order, found by a key: the
-// bookmark and complex field lists share it.
+// Owning list in insertion order: the markup, field and hyperlink lists share it.
 template <class T>
-class TVYXKeyedList {
+class TVYXOwningList {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
     T* GetItems(int index) const
     {
         return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
     }
+    void Clear() { FItems.clear(); }
+
+protected:
+    TVYXOwningList() = default;
+    ~TVYXOwningList() = default;
+    T* Append(std::unique_ptr<T> item)
+    {
+        FItems.push_back(std::move(item));
+        return FItems.back().get();
+    }
+    std::vector<std::unique_ptr<T>> FItems;
+};
+
+// An owning list whose items are also found by a key: bookmarks and complex fields.
+template <class T>
+class TVYXKeyedList : public TVYXOwningList<T> {
+public:
     void Clear()
     {
         FIndex.clear();
-        FItems.clear();
+        TVYXOwningList<T>::Clear();
     }
 
 protected:
@@ -172,7 +188,6 @@ protected:
     std::unique_ptr<T> ExtractKey(const std::u16string& key, const std::function<std::u16string(const T&)>& keyOf);
 
 private:
-    std::vector<std::unique_ptr<T>> FItems;
     std::unordered_map<std::u16string, T*> FIndex;
 };
 
@@ -195,26 +210,14 @@ public:
     void Reindex();
 };
 
-class TVYXComments {
+class TVYXComments : public TVYXOwningList<TVYXComment> {
 public:
     TVYXComment* Add(std::unique_ptr<TVYXComment> comment);
-    int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXComment* GetItems(int index) const;
-    void Clear() { FItems.clear(); }
-
-private:
-    std::vector<std::unique_ptr<TVYXComment>> FItems;
 };
 
-class TVYXPermissions {
+class TVYXPermissions : public TVYXOwningList<TVYXPermission> {
 public:
     TVYXPermission* Add(std::u16string_view id, std::unique_ptr<TVYXFieldSelection> selection = nullptr);
-    int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXPermission* GetItems(int index) const;
-    void Clear() { FItems.clear(); }
-
-private:
-    std::vector<std::unique_ptr<TVYXPermission>> FItems;
 };
 
 // ---- Hyperlinks -------------------------------------------------------------------
@@ -235,7 +238,7 @@ public:
     }
 };
 
-class TVYXHyperlinks {
+class TVYXHyperlinks : public TVYXOwningList<TVYXHyperlink> {
 public:
     TVYXHyperlink* Add(std::u16string_view address, TVYXHyperlinkType type);
     // One URL per line; "id;address" gives the link an id.
@@ -246,12 +249,6 @@ public:
     TVYXHyperlink* FindByAddress(std::u16string_view address) const;
     TVYXHyperlink* FindById(std::u16string_view id) const;
     TVYXHyperlink* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
-    int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXHyperlink* GetItems(int index) const;
-    void Clear() { FItems.clear(); }
-
-private:
-    std::vector<std::unique_ptr<TVYXHyperlink>> FItems;
 };
 
 // ---- Simple and formula fields ------------------------------------------------------
