@@ -571,3 +571,28 @@ TVYXComplexField* TVYXComplexFields::Find(std::u16string_view name) const
 {
     return FindKey(std::u16string(name));
 }
+
+// ---- What runs refer to ------------------------------------------------------------------
+
+namespace {
+template <class T>
+T* MarkupAs(const TVYXCharRunLinked& run, TVYXCharRunLinkedType type)
+{
+    return run.LinkedType == type ? dynamic_cast<T*>(run.Field()) : nullptr;
+}
+}  // namespace
+
+TVYXBookmark* VYXAsBookmark(const TVYXCharRunLinked& run) { return MarkupAs<TVYXBookmark>(run, acrltBookmark); }
+TVYXComment* VYXAsComment(const TVYXCharRunLinked& run) { return MarkupAs<TVYXComment>(run, acrltComment); }
+TVYXPermission* VYXAsPermission(const TVYXCharRunLinked& run)
+{
+    return MarkupAs<TVYXPermission>(run, acrltPermission);
+}
+TVYXComplexField* VYXAsComplex(const TVYXCharRunLinked& run)
+{
+    return MarkupAs<TVYXComplexField>(run, acrltComplexField);
+}
+TVYXSimpleField* VYXSimpleFieldOf(const TVYXCharRunSimpleField& run)
+{
+    return dynamic_cast<TVYXSimpleField*>(run.SimpField());
+}

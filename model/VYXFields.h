@@ -434,3 +434,13 @@ public:
     TVYXComplexField* Find(std::u16string_view name) const;
     TVYXComplexField* GetFields(std::u16string_view name) const { return Find(name); }
 };
+
+// ---- What runs refer to ----------------------------------------------------------------
+
+// The markup object of a linked run as that class; nullptr for another kind.
+TVYXBookmark* VYXAsBookmark(const TVYXCharRunLinked& run);
+TVYXComment* VYXAsComment(const TVYXCharRunLinked& run);
+TVYXPermission* VYXAsPermission(const TVYXCharRunLinked& run);
+TVYXComplexField* VYXAsComplex(const TVYXCharRunLinked& run);
+// The field of a simple-field run.
+TVYXSimpleField* VYXSimpleFieldOf(const TVYXCharRunSimpleField& run);

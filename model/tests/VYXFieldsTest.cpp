@@ -269,6 +269,13 @@ TEST(Fields, RangesInRunLists)
     EXPECT_EQ(runs.Items(3)->Type_(), acrtLinked);
     EXPECT_TRUE(mark->IsRange());
     EXPECT_EQ(mark->GetPlainText(), u"hello");
+    const auto& boundary = static_cast<const TVYXCharRunLinked&>(*runs.Items(1));
+    EXPECT_EQ(VYXAsBookmark(boundary), mark);
+    EXPECT_EQ(VYXAsComment(boundary), nullptr);
+    auto* fieldRun = runs.AddSimpleField(CreateSimpleField(u"PAGE"), u"1");
+    ASSERT_TRUE(VYXSimpleFieldOf(*fieldRun));
+    EXPECT_EQ(VYXSimpleFieldOf(*fieldRun)->Type, asftPage);
+    runs.Delete(fieldRun->Index);
     mark->SetPlainText(u"brave new");
     EXPECT_EQ(RunsText(runs), u"Say brave new world");
     EXPECT_EQ(mark->GetPlainText(), u"brave new");
