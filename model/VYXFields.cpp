@@ -389,6 +389,9 @@ std::u16string VYXMergeFieldName(std::u16string_view instruction)
 TVYXSimpleField::TVYXSimpleField(std::u16string_view instruction, TVYXSimpleFieldType type)
     : Type(type), FParams(std::make_unique<TVYXParameterList>())
 {
+    // Pairs in a field instruction are separated by blanks and start at backslashes.
+    FParams->ParamStart1 = u" ";
+    FParams->ParamStart2 = u"\\";
     SetInstrText(instruction);
     if (type == asftMergeField)
         Name = VYXMergeFieldName(FInstrText);

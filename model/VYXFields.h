@@ -304,7 +304,10 @@ private:
 class TVYXFormulaField;
 
 // The formula engine as the model sees it. The editing layer fills these with
-// the encoder and the evaluator, so the model itself never links the engine.
+// the encoder and the evaluator, so the model itself never links the engine:
+// Compile encodes Formula() into token bytes and hands them to SetPtgs; Evaluate
+// runs the evaluator over Ptgs()/PtgsSz() with the document's cell store and
+// formats a number with Mask.
 struct TVYXFormulaHooks {
     // Encodes the field's Formula and stores the tokens (SetPtgs); false when it does not parse.
     std::function<bool(TVYXFormulaField& field)> Compile;

@@ -248,7 +248,8 @@ public:
     TVYXRevisionRange* IterateNext();
     TVYXRevisionRange* IteratePrev();
 
-    // nullptr means the current iteration range; false when there is none.
+    // nullptr means the current iteration range. False when there is none or when
+    // edits made the ranges stale (iterate or CheckInvalid first). Collects again after.
     bool Accept(TVYXRevisionRange* range = nullptr) { return Resolve(range, true); }
     bool Reject(TVYXRevisionRange* range = nullptr) { return Resolve(range, false); }
     void AcceptAll() { ResolveAll(true); }
