@@ -57,6 +57,8 @@ double VYXNowDateTime()
 std::u16string VYXFormatShortDate(double date, std::u16string_view pattern)
 {
     using namespace std::chrono;
+    if (!std::isfinite(date) || date < -657434 || date > 2958465)  // years 100 to 9999
+        return {};
     const auto days = static_cast<int>(std::floor(date)) - cUnixEpochDays;
     const year_month_day ymd{sys_days{} + std::chrono::days{days}};
     const int y = static_cast<int>(ymd.year());

@@ -150,6 +150,7 @@ TEST(Fields, PlaceholderTexts)
     EXPECT_EQ(CreateSimpleField(u"DATE")->AsText(date, locale), u"10.01.25");
     EXPECT_EQ(VYXFormatShortDate(date, u"M/d/yyyy"), u"1/10/2025");
     EXPECT_EQ(VYXFormatShortDate(2, u"yyyy-MM-dd"), u"1900-01-01");
+    EXPECT_EQ(VYXFormatShortDate(1e300, u"yyyy"), u"");  // dates from files may be anything
     EXPECT_EQ(CreateSimpleField(u"REF Intro")->AsText(date, locale), u"<<REF>>");
     EXPECT_EQ(CreateSimpleField(u"PAGE")->AsText(date, locale), u"");
     EXPECT_EQ(CreateSimpleField(u" XE \"Entry\" ")->AsText(date, locale), u"XE \"Entry\"");
