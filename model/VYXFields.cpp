@@ -13,22 +13,8 @@
 
 namespace {
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
-
-std::u16string_view TrimView(std::u16string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::u16string_view UnquoteView(std::u16string_view text)
-{
-    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
-        return text.substr(1, text.size() - 2);
-    return text;
-}
+std::u16string_view TrimView(std::u16string_view text) { return VYXTrim(text, true); }
+std::u16string_view UnquoteView(std::u16string_view text) { return VYXUnquote(text); }
 
 // The instruction after its first word, untrimmed.
 std::u16string_view AfterKeyword(std::u16string_view instruction)

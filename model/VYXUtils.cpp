@@ -10,19 +10,19 @@
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 
-namespace {
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-std::u16string_view Trim(std::u16string_view text)
+std::u16string_view VYXTrim(std::u16string_view text, bool lineEnds)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    const auto blank = [lineEnds](char16_t c) {
+        return c == u' ' || c == u'\t' || (lineEnds && (c == u'\r' || c == u'\n'));
+    };
+    while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
 }
 
-std::string_view Trim(std::string_view text)
+std::string_view VYXTrim(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -31,12 +31,18 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-std::u16string_view Unquote(std::u16string_view text)
+std::u16string_view VYXUnquote(std::u16string_view text)
 {
     if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
         return text.substr(1, text.size() - 2);
     return text;
 }
+
+namespace {
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+std::u16string_view Trim(std::u16string_view text) { return VYXTrim(text); }
+std::string_view Trim(std::string_view text) { return VYXTrim(text); }
+std::u16string_view Unquote(std::u16string_view text) { return VYXUnquote(text); }
 }  // namespace
 
 // ---- Integer list ------------------------------------------------------------

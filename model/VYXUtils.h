@@ -164,6 +164,11 @@ std::u16string SplitAtCharExclQuoted(std::u16string& text, char16_t c);
 
 // The text without the codes 7, 12, 13, 14, 19, 20 and 21.
 std::u16string ValidateText(std::u16string_view text);
+// The text without leading and trailing blanks (space and tab; with `lineEnds` also CR and LF).
+std::u16string_view VYXTrim(std::u16string_view text, bool lineEnds = false);
+std::string_view VYXTrim(std::string_view text);
+// The text without one pair of surrounding double quotes.
+std::u16string_view VYXUnquote(std::u16string_view text);
 std::u16string TitleCase(std::u16string_view text);
 // U+201D becomes a plain double quote.
 std::u16string FixupSmartQuotes(std::u16string_view text);
