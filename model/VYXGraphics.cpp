@@ -3,8 +3,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cmath>
 #include <numbers>
+
+#include "platform/VYXException.h"
+#include "platform/VYXStream.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 // Every new object and every new shape takes the next number, so ids stay unique
@@ -135,6 +140,17 @@ TVYXGraphicShape::~TVYXGraphicShape()
         --Picture->RefCount;
 }
 
+void TVYXGraphicShape::SetShapeType(TVYXShapeType* shapeType)
+{
+    if (shapeType == ShapeType)
+        return;
+    if (ShapeType)
+        --ShapeType->RefCount;
+    ShapeType = shapeType;
+    if (ShapeType)
+        ++ShapeType->RefCount;
+}
+
 void TVYXGraphicShape::SetPicture(TVYXPicture* picture)
 {
     if (picture == Picture)
@@ -183,6 +199,17 @@ TVYXGraphicPicture::~TVYXGraphicPicture()
 {
     if (FPicture)
         --FPicture->RefCount;
+}
+
+void TVYXGraphicPicture::SetPicture(TVYXPicture* picture)
+{
+    if (picture == FPicture)
+        return;
+    if (FPicture)
+        --FPicture->RefCount;
+    FPicture = picture;
+    if (FPicture)
+        ++FPicture->RefCount;
 }
 
 void TVYXGraphicPicture::ResetAdjustments()
@@ -355,4 +382,379 @@ std::unique_ptr<TVYXGraphicObj> TVYXGraphicObjList::Snatch(TVYXGraphicObj& obj)
     FItems.erase(it);
     out->Owner = nullptr;
     return out;
+}
+
+// ---- Saving and loading ----
+//
+// Stream layout (little-endian): "VGO1", the kind as one byte, then each class's
+// fields after its base's. Numbers are 32-bit integers, 64-bit doubles and 32-bit
+// floats as their bits; enumerations and booleans one byte; texts and picture
+// bytes a 32-bit length and the bytes (texts in UTF-8); lists a 32-bit count and
+// the items. A shape type is written by its id, a picture by its encoded bytes.
+
+namespace {
+constexpr std::uint32_t cGraphicMagic = 0x314F4756;  // "VGO1"
+
+[[noreturn]] void BadGraphicData() { throw VYXException("Invalid graphic data"); }
+
+class TGrWriter {
+public:
+    explicit TGrWriter(TVYXStream& stream) : FS(stream) {}
+    void Bool(bool v) { FS.WriteU8(v ? 1 : 0); }
+    void I32(std::int32_t v) { FS.WriteU32LE(static_cast<std::uint32_t>(v)); }
+    void U32(std::uint32_t v) { FS.WriteU32LE(v); }
+    void F64(double v) { FS.WriteU64LE(std::bit_cast<std::uint64_t>(v)); }
+    void F32(float v) { FS.WriteU32LE(std::bit_cast<std::uint32_t>(v)); }
+    template <class E>
+    void Enum(E v) { FS.WriteU8(static_cast<std::uint8_t>(v)); }
+    void Bytes(std::string_view b)
+    {
+        FS.WriteU32LE(static_cast<std::uint32_t>(b.size()));
+        FS.WriteString(b);
+    }
+    void Text(std::u16string_view t) { Bytes(Utf16ToUtf8(t)); }
+
+private:
+    TVYXStream& FS;
+};
+
+class TGrReader {
+public:
+    explicit TGrReader(TVYXStream& stream) : FS(stream) {}
+    bool Bool()
+    {
+        const std::uint8_t v = FS.ReadU8();
+        if (v > 1)
+            BadGraphicData();
+        return v == 1;
+    }
+    std::int32_t I32() { return FS.ReadI32LE(); }
+    std::uint32_t U32() { return FS.ReadU32LE(); }
+    // Non-finite numbers would poison layout; they never come from SaveToStream.
+    double F64()
+    {
+        const double v = std::bit_cast<double>(FS.ReadU64LE());
+        if (!std::isfinite(v))
+            BadGraphicData();
+        return v;
+    }
+    float F32()
+    {
+        const float v = std::bit_cast<float>(FS.ReadU32LE());
+        if (!std::isfinite(v))
+            BadGraphicData();
+        return v;
+    }
+    template <class E>
+    E Enum(E last)
+    {
+        const std::uint8_t v = FS.ReadU8();
+        if (v > static_cast<std::uint8_t>(last))
+            BadGraphicData();
+        return static_cast<E>(v);
+    }
+    std::string Bytes() { return FS.ReadBytes(Count(1)); }
+    std::u16string Text()
+    {
+        const std::string b = Bytes();
+        if (!IsValidUtf8(b))
+            BadGraphicData();
+        return Utf8ToUtf16(b);
+    }
+    // A list's count, checked against the bytes left before anything is allocated.
+    std::size_t Count(std::size_t itemSize)
+    {
+        const std::uint64_t n = FS.ReadU32LE();
+        if (n * itemSize > static_cast<std::uint64_t>(std::max<std::int64_t>(FS.Remaining(), 0)))
+            BadGraphicData();
+        return static_cast<std::size_t>(n);
+    }
+
+private:
+    TVYXStream& FS;
+};
+
+void SavePicture(TGrWriter& w, const TVYXPicture* picture)
+{
+    w.Bytes(picture ? picture->OrigData() : std::string_view());
+}
+
+// The stored picture of the bytes read (nullptr without bytes or without a store).
+TVYXPicture* LoadPicture(TGrReader& r, const TVYXGraphicStores& stores)
+{
+    const std::string bytes = r.Bytes();
+    if (bytes.empty())
+        return nullptr;
+    TVYXMemoryStream data(bytes);
+    std::unique_ptr<TVYXPicture> picture = TVYXPictures::CreateFromMagicNumber(data);
+    if (!picture)
+        BadGraphicData();
+    picture->LoadFromStream(data);
+    return stores.Pictures ? &stores.Pictures->AddIfNotHas(*picture) : nullptr;
+}
+}  // namespace
+
+void TVYXGraphicObj::SaveToStream(TVYXStream& stream) const
+{
+    TGrWriter w(stream);
+    for (double v : {PosLeft, PosTop, Width, Height, PercentLeft, PercentTop, PercentWidth, PercentHeight, OMargLeft,
+                     OMargTop, OMargRight, OMargBottom})
+        w.F64(v);
+    w.Enum(Wrap); w.Enum(HorizPosType); w.Enum(VertPosType); w.Enum(HorizPos); w.Enum(HorizPosRel);
+    w.Enum(VertPosRel); w.Enum(VertPos); w.Enum(WidthRel); w.Enum(HeightRel);
+    w.Bool(LockAnchor);
+    w.I32(ZIndex);
+    w.Enum(Align);
+    w.U32(static_cast<std::uint32_t>(Adjust.size()));
+    for (int a : Adjust)
+        w.I32(a);
+    w.U32(static_cast<std::uint32_t>(EditPoints.size()));
+    for (const TVYXGrEditPoint& p : EditPoints) {
+        w.F64(p.X);
+        w.F64(p.Y);
+    }
+    w.Enum(EditSyle);
+    w.Bytes(URL);
+    w.Bytes(Title);
+    w.Bool(DoNotCopy);
+}
+
+void TVYXGraphicObj::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores&)
+{
+    TGrReader r(stream);
+    for (double* v : {&PosLeft, &PosTop, &Width, &Height, &PercentLeft, &PercentTop, &PercentWidth, &PercentHeight,
+                      &OMargLeft, &OMargTop, &OMargRight, &OMargBottom})
+        *v = r.F64();
+    Wrap = r.Enum(agowInFront);
+    HorizPosType = r.Enum(agoptPercent);
+    VertPosType = r.Enum(agoptPercent);
+    HorizPos = r.Enum(agohpOutside);
+    HorizPosRel = r.Enum(agohprPage);
+    VertPosRel = r.Enum(agovprPage);
+    VertPos = r.Enum(agovpOutside);
+    WidthRel = r.Enum(agowrRightMargin);
+    HeightRel = r.Enum(agohrBottomMargin);
+    LockAnchor = r.Bool();
+    ZIndex = r.I32();
+    Align = r.Enum(agoaRight);
+    Adjust.resize(r.Count(4));
+    for (int& a : Adjust)
+        a = r.I32();
+    EditPoints.resize(r.Count(16));
+    for (TVYXGrEditPoint& p : EditPoints) {
+        p.X = r.F64();
+        p.Y = r.F64();
+    }
+    EditSyle = r.Enum(agesSmallGrips);
+    URL = r.Bytes();
+    Title = r.Bytes();
+    DoNotCopy = r.Bool();
+    Precalc();
+}
+
+void TVYXGraphicLine::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicObj::SaveToStream(stream);
+    TGrWriter w(stream);
+    w.Bool(Stroked);
+    w.F64(StrokeWeight);
+    w.U32(StrokeColor);
+    w.Enum(LineStyle);
+    w.Enum(LineDashStyle);
+}
+
+void TVYXGraphicLine::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicObj::LoadFromStream(stream, stores);
+    TGrReader r(stream);
+    Stroked = r.Bool();
+    StrokeWeight = r.F64();
+    StrokeColor = r.U32();
+    LineStyle = r.Enum(agclsTri);
+    LineDashStyle = r.Enum(agldsLongDashDotDot);
+}
+
+void TVYXGraphicRotate::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicLine::SaveToStream(stream);
+    TGrWriter w(stream);
+    w.F64(FAngle);
+    w.U32(FillColor);
+    w.F64(FillAlpha);
+    w.Bool(Filled);
+    w.Bool(TextBox != nullptr);
+    if (TextBox) {
+        const TVYXGrTextBox& t = *TextBox;
+        w.Enum(t.Type);
+        for (double v : {t.MargLeft, t.MargTop, t.MargRight, t.MargBottom, t.AdjX1, t.AdjY1, t.AdjX2, t.AdjY2})
+            w.F64(v);
+        w.Enum(t.VertAlign);
+    }
+}
+
+void TVYXGraphicRotate::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicLine::LoadFromStream(stream, stores);
+    TGrReader r(stream);
+    FAngle = r.F64();
+    FillColor = r.U32();
+    FillAlpha = r.F64();
+    Filled = r.Bool();
+    if (r.Bool()) {
+        TVYXGrTextBox& t = AddTextBox();
+        t.Type = r.Enum(atbtTable);
+        for (double* v : {&t.MargLeft, &t.MargTop, &t.MargRight, &t.MargBottom, &t.AdjX1, &t.AdjY1, &t.AdjX2, &t.AdjY2})
+            *v = r.F64();
+        t.VertAlign = r.Enum(atbvaBottom);
+    } else {
+        TextBox.reset();
+    }
+    Precalc();
+}
+
+void TVYXGraphicShape::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicRotate::SaveToStream(stream);
+    TGrWriter w(stream);
+    w.Bytes(ShapeType ? std::string_view(ShapeType->Id) : std::string_view());
+    for (const TVYXGraphicArrow* a : {StartArrow.get(), EndArrow.get()}) {
+        w.Bool(a != nullptr);
+        if (a) {
+            w.Enum(a->Head);
+            w.Enum(a->Length);
+            w.Enum(a->Width);
+        }
+    }
+    w.Bytes(Description);
+    SavePicture(w, Picture);
+    w.Bool(IsWatermark);
+    w.Text(TextPath);
+}
+
+// The shape type is looked up by id in the store, or added when it names a preset;
+// a legacy type the store does not hold is dropped.
+void TVYXGraphicShape::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicRotate::LoadFromStream(stream, stores);
+    TGrReader r(stream);
+    const std::string typeId = r.Bytes();
+    TVYXShapeType* type = nullptr;
+    if (stores.ShapeTypes && !typeId.empty()) {
+        type = stores.ShapeTypes->Find(typeId);
+        if (!type)
+            type = stores.ShapeTypes->Add(typeId);
+    }
+    SetShapeType(type);
+    for (std::unique_ptr<TVYXGraphicArrow>* a : {&StartArrow, &EndArrow}) {
+        if (r.Bool()) {
+            auto arrow = std::make_unique<TVYXGraphicArrow>();
+            arrow->Head = r.Enum(agahOpen);
+            arrow->Length = r.Enum(agalLong);
+            arrow->Width = r.Enum(agawWide);
+            *a = std::move(arrow);
+        } else {
+            a->reset();
+        }
+    }
+    Description = r.Bytes();
+    SetPicture(LoadPicture(r, stores));
+    IsWatermark = r.Bool();
+    TextPath = r.Text();
+}
+
+void TVYXGraphicPicture::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicRotate::SaveToStream(stream);
+    TGrWriter w(stream);
+    w.Bool(FlipX);
+    w.Bool(FlipY);
+    for (double v : {CropLeft, CropRight, CropTop, CropBottom})
+        w.F64(v);
+    for (float v : {Alpha, Contrast, Brightness, Saturation, Red, Green, Blue})
+        w.F32(v);
+    w.Bool(Grayscale);
+    SavePicture(w, FPicture);
+}
+
+void TVYXGraphicPicture::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicRotate::LoadFromStream(stream, stores);
+    TGrReader r(stream);
+    FlipX = r.Bool();
+    FlipY = r.Bool();
+    for (double* v : {&CropLeft, &CropRight, &CropTop, &CropBottom})
+        *v = r.F64();
+    for (float* v : {&Alpha, &Contrast, &Brightness, &Saturation, &Red, &Green, &Blue})
+        *v = r.F32();
+    Grayscale = r.Bool();
+    SetPicture(LoadPicture(r, stores));
+}
+
+void TVYXGraphicBarcode::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicPicture::SaveToStream(stream);
+    TGrWriter w(stream);
+    w.I32(BarcodeType);
+    w.Text(Text);
+    w.F64(Fontsize);
+}
+
+void TVYXGraphicBarcode::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicPicture::LoadFromStream(stream, stores);
+    TGrReader r(stream);
+    BarcodeType = r.I32();
+    Text = r.Text();
+    Fontsize = r.F64();
+}
+
+void TVYXGraphicHorizLine::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicRectangle::SaveToStream(stream);
+    TGrWriter w(stream);
+    w.F64(FullWidth);
+    w.Bool(IsFullWidth);
+    w.Enum(Align);
+    w.F64(Percent);
+}
+
+void TVYXGraphicHorizLine::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicRectangle::LoadFromStream(stream, stores);
+    TGrReader r(stream);
+    FullWidth = r.F64();
+    IsFullWidth = r.Bool();
+    Align = r.Enum(agohatRight);
+    Percent = r.F64();
+}
+
+void TVYXGraphicRoundRect::SaveToStream(TVYXStream& stream) const
+{
+    TVYXGraphicRotate::SaveToStream(stream);
+    TGrWriter(stream).F64(ArcSize);
+}
+
+void TVYXGraphicRoundRect::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    TVYXGraphicRotate::LoadFromStream(stream, stores);
+    ArcSize = TGrReader(stream).F64();
+}
+
+void VYXSaveGraphicObj(TVYXStream& stream, const TVYXGraphicObj& obj)
+{
+    stream.WriteU32LE(cGraphicMagic);
+    stream.WriteU8(static_cast<std::uint8_t>(obj.Type_()));
+    obj.SaveToStream(stream);
+}
+
+std::unique_ptr<TVYXGraphicObj> VYXLoadGraphicObj(TVYXStream& stream, const TVYXGraphicStores& stores)
+{
+    if (stream.ReadU32LE() != cGraphicMagic)
+        BadGraphicData();
+    const std::uint8_t type = stream.ReadU8();
+    if (type == agtUnknown || type > agtEllipse)
+        BadGraphicData();
+    std::unique_ptr<TVYXGraphicObj> obj = VYXCreateGraphicObj(static_cast<TVYXGraphicType>(type));
+    obj->LoadFromStream(stream, stores);
+    return obj;
 }
