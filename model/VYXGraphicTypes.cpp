@@ -385,7 +385,7 @@ std::vector<TVYXShapeConnectLoc> TVYXShapeType::CalcConnectLocs(double width, do
 // The handle's position is some function of its adjust values that the guide formulas
 // define, rarely invertible in closed form; so each adjust value is searched in turn
 // over its allowed range for the place nearest the point (a coarse scan, then a
-// narrowing one), twice round for handles that move two values.
+// narrowing one), going round again while two coupled values still improve.
 bool TVYXShapeType::CalcAdjust(int index, double x, double y, double width, double height,
                                std::vector<int>& adjust) const
 {
@@ -394,23 +394,28 @@ bool TVYXShapeType::CalcAdjust(int index, double x, double y, double width, doub
     std::vector<TVYXShapeHandle> handles = CalcHandles(width, height, &adjust);
     if (index < 0 || static_cast<std::size_t>(index) >= handles.size())
         return false;
+    // Sets adjust value `ref` (none for -1) and measures how far the handle then is.
     auto distance = [&](int ref, double value) {
-        adjust[static_cast<std::size_t>(ref)] = static_cast<int>(std::lround(value));
+        if (ref >= 0)
+            adjust[static_cast<std::size_t>(ref)] = static_cast<int>(std::lround(value));
         const TVYXShapeHandle h = CalcHandles(width, height, &adjust)[static_cast<std::size_t>(index)];
         return std::hypot(h.X - x, h.Y - y);
     };
     constexpr int cSteps = 32;
-    for (int round = 0; round < 2; ++round) {
+    constexpr int cRounds = 6;
+    double dist = distance(-1, 0);
+    for (int round = 0; round < cRounds && dist > 0.01; ++round) {
         const TVYXShapeHandle h = CalcHandles(width, height, &adjust)[static_cast<std::size_t>(index)];
-        const std::pair<int, std::pair<double, double>> refs[] = {{h.RefX, {h.MinX, h.MaxX}},
-                                                                  {h.RefY, {h.MinY, h.MaxY}}};
+        // A polar handle turns first: the direction decides more than the radius.
+        std::pair<int, std::pair<double, double>> refs[] = {{h.RefX, {h.MinX, h.MaxX}}, {h.RefY, {h.MinY, h.MaxY}}};
+        if (h.Polar)
+            std::swap(refs[0], refs[1]);
         for (const auto& [ref, range] : refs) {
             if (ref < 0 || static_cast<std::size_t>(ref) >= adjust.size())
                 continue;
             double lo = std::min(range.first, range.second);
             double hi = std::max(range.first, range.second);
-            double best = adjust[static_cast<std::size_t>(ref)];
-            best = std::clamp(best, lo, hi);
+            double best = std::clamp(static_cast<double>(adjust[static_cast<std::size_t>(ref)]), lo, hi);
             double bestDist = distance(ref, best);
             while (hi - lo > 0.5) {
                 const double step = (hi - lo) / cSteps;
@@ -426,6 +431,7 @@ bool TVYXShapeType::CalcAdjust(int index, double x, double y, double width, doub
                 hi = std::min(hi, best + step);
             }
             adjust[static_cast<std::size_t>(ref)] = static_cast<int>(std::lround(best));
+            dist = bestDist;
         }
     }
     return true;
