@@ -396,348 +396,268 @@ namespace {
 constexpr std::uint32_t cGraphicMagic = 0x314F4756;  // "VGO1"
 
 [[noreturn]] void BadGraphicData() { throw VYXException("Invalid graphic data"); }
+}  // namespace
 
-class TGrWriter {
+// Moves fields between an object and a stream in either direction. Loading checks
+// every value (enumerations against their last value, numbers for being finite,
+// counts against the bytes left) before it is stored or allocated.
+class TVYXGrArchive {
 public:
-    explicit TGrWriter(TVYXStream& stream) : FS(stream) {}
-    void Bool(bool v) { FS.WriteU8(v ? 1 : 0); }
-    void I32(std::int32_t v) { FS.WriteU32LE(static_cast<std::uint32_t>(v)); }
-    void U32(std::uint32_t v) { FS.WriteU32LE(v); }
-    void F64(double v) { FS.WriteU64LE(std::bit_cast<std::uint64_t>(v)); }
-    void F32(float v) { FS.WriteU32LE(std::bit_cast<std::uint32_t>(v)); }
-    template <class E>
-    void Enum(E v) { FS.WriteU8(static_cast<std::uint8_t>(v)); }
-    void Bytes(std::string_view b)
+    // Saving when `stores` is nullptr.
+    TVYXGrArchive(TVYXStream& stream, const TVYXGraphicStores* stores) : FS(stream), FStores(stores) {}
+    bool Loading() const { return FStores != nullptr; }
+    const TVYXGraphicStores& Stores() const { return *FStores; }
+
+    void Bool(bool& v)
     {
-        FS.WriteU32LE(static_cast<std::uint32_t>(b.size()));
-        FS.WriteString(b);
+        if (!Loading())
+            return FS.WriteU8(v ? 1 : 0);
+        const std::uint8_t b = FS.ReadU8();
+        if (b > 1)
+            BadGraphicData();
+        v = b == 1;
     }
-    void Text(std::u16string_view t) { Bytes(Utf16ToUtf8(t)); }
+    void U32(std::uint32_t& v)
+    {
+        if (Loading())
+            v = FS.ReadU32LE();
+        else
+            FS.WriteU32LE(v);
+    }
+    void I32(std::int32_t& v)
+    {
+        auto u = static_cast<std::uint32_t>(v);
+        U32(u);
+        v = static_cast<std::int32_t>(u);
+    }
+    // Non-finite numbers would poison layout; saving never writes them.
+    void F64(double& v)
+    {
+        if (!Loading())
+            return FS.WriteU64LE(std::bit_cast<std::uint64_t>(v));
+        v = std::bit_cast<double>(FS.ReadU64LE());
+        if (!std::isfinite(v))
+            BadGraphicData();
+    }
+    void F64(std::initializer_list<double*> values)  // several in a row
+    {
+        for (double* v : values)
+            F64(*v);
+    }
+    void F32(std::initializer_list<float*> values)
+    {
+        for (float* v : values) {
+            auto u = std::bit_cast<std::uint32_t>(*v);
+            U32(u);
+            *v = std::bit_cast<float>(u);
+            if (!std::isfinite(*v))
+                BadGraphicData();
+        }
+    }
+    template <class E>
+    void Enum(E& v, E last)
+    {
+        if (!Loading())
+            return FS.WriteU8(static_cast<std::uint8_t>(v));
+        const std::uint8_t b = FS.ReadU8();
+        if (b > static_cast<std::uint8_t>(last))
+            BadGraphicData();
+        v = static_cast<E>(b);
+    }
+    void Bytes(std::string& v)
+    {
+        if (!Loading()) {
+            FS.WriteU32LE(static_cast<std::uint32_t>(v.size()));
+            return FS.WriteString(v);
+        }
+        v = FS.ReadBytes(Count(v.size(), 1));
+    }
+    void Text(std::u16string& v)
+    {
+        std::string bytes = Loading() ? std::string() : Utf16ToUtf8(v);
+        Bytes(bytes);
+        if (!Loading())
+            return;
+        if (!IsValidUtf8(bytes))
+            BadGraphicData();
+        v = Utf8ToUtf16(bytes);
+    }
+    void Ints(std::vector<int>& v)
+    {
+        v.resize(Count(v.size(), 4));
+        for (int& i : v)
+            I32(i);
+    }
+    void Points(std::vector<TVYXGrEditPoint>& v)
+    {
+        v.resize(Count(v.size(), 16));
+        for (TVYXGrEditPoint& p : v)
+            F64({&p.X, &p.Y});
+    }
+    // Saving writes the picture's encoded bytes (none for no picture); loading
+    // returns the stored picture with those bytes (nullptr without bytes or store).
+    TVYXPicture* Picture(TVYXPicture* picture)
+    {
+        std::string bytes = !Loading() && picture ? std::string(picture->OrigData()) : std::string();
+        Bytes(bytes);
+        if (!Loading() || bytes.empty())
+            return picture;
+        TVYXMemoryStream data(bytes);
+        std::unique_ptr<TVYXPicture> loaded = TVYXPictures::CreateFromMagicNumber(data);
+        if (!loaded)
+            BadGraphicData();
+        loaded->LoadFromStream(data);
+        return Stores().Pictures ? &Stores().Pictures->AddIfNotHas(*loaded) : nullptr;
+    }
 
 private:
-    TVYXStream& FS;
-};
-
-class TGrReader {
-public:
-    explicit TGrReader(TVYXStream& stream) : FS(stream) {}
-    bool Bool()
+    // A list's count: written as `size`, or read and checked against the bytes left.
+    std::size_t Count(std::size_t size, std::size_t itemSize)
     {
-        const std::uint8_t v = FS.ReadU8();
-        if (v > 1)
-            BadGraphicData();
-        return v == 1;
-    }
-    std::int32_t I32() { return FS.ReadI32LE(); }
-    std::uint32_t U32() { return FS.ReadU32LE(); }
-    // Non-finite numbers would poison layout; they never come from SaveToStream.
-    double F64()
-    {
-        const double v = std::bit_cast<double>(FS.ReadU64LE());
-        if (!std::isfinite(v))
-            BadGraphicData();
-        return v;
-    }
-    float F32()
-    {
-        const float v = std::bit_cast<float>(FS.ReadU32LE());
-        if (!std::isfinite(v))
-            BadGraphicData();
-        return v;
-    }
-    template <class E>
-    E Enum(E last)
-    {
-        const std::uint8_t v = FS.ReadU8();
-        if (v > static_cast<std::uint8_t>(last))
-            BadGraphicData();
-        return static_cast<E>(v);
-    }
-    std::string Bytes() { return FS.ReadBytes(Count(1)); }
-    std::u16string Text()
-    {
-        const std::string b = Bytes();
-        if (!IsValidUtf8(b))
-            BadGraphicData();
-        return Utf8ToUtf16(b);
-    }
-    // A list's count, checked against the bytes left before anything is allocated.
-    std::size_t Count(std::size_t itemSize)
-    {
+        if (!Loading()) {
+            FS.WriteU32LE(static_cast<std::uint32_t>(size));
+            return size;
+        }
         const std::uint64_t n = FS.ReadU32LE();
         if (n * itemSize > static_cast<std::uint64_t>(std::max<std::int64_t>(FS.Remaining(), 0)))
             BadGraphicData();
         return static_cast<std::size_t>(n);
     }
 
-private:
     TVYXStream& FS;
+    const TVYXGraphicStores* FStores;
 };
 
-void SavePicture(TGrWriter& w, const TVYXPicture* picture)
-{
-    w.Bytes(picture ? picture->OrigData() : std::string_view());
-}
-
-// The stored picture of the bytes read (nullptr without bytes or without a store).
-TVYXPicture* LoadPicture(TGrReader& r, const TVYXGraphicStores& stores)
-{
-    const std::string bytes = r.Bytes();
-    if (bytes.empty())
-        return nullptr;
-    TVYXMemoryStream data(bytes);
-    std::unique_ptr<TVYXPicture> picture = TVYXPictures::CreateFromMagicNumber(data);
-    if (!picture)
-        BadGraphicData();
-    picture->LoadFromStream(data);
-    return stores.Pictures ? &stores.Pictures->AddIfNotHas(*picture) : nullptr;
-}
-}  // namespace
-
+// Saving runs the same transfer as loading; in that direction it only reads the fields.
 void TVYXGraphicObj::SaveToStream(TVYXStream& stream) const
 {
-    TGrWriter w(stream);
-    for (double v : {PosLeft, PosTop, Width, Height, PercentLeft, PercentTop, PercentWidth, PercentHeight, OMargLeft,
-                     OMargTop, OMargRight, OMargBottom})
-        w.F64(v);
-    w.Enum(Wrap); w.Enum(HorizPosType); w.Enum(VertPosType); w.Enum(HorizPos); w.Enum(HorizPosRel);
-    w.Enum(VertPosRel); w.Enum(VertPos); w.Enum(WidthRel); w.Enum(HeightRel);
-    w.Bool(LockAnchor);
-    w.I32(ZIndex);
-    w.Enum(Align);
-    w.U32(static_cast<std::uint32_t>(Adjust.size()));
-    for (int a : Adjust)
-        w.I32(a);
-    w.U32(static_cast<std::uint32_t>(EditPoints.size()));
-    for (const TVYXGrEditPoint& p : EditPoints) {
-        w.F64(p.X);
-        w.F64(p.Y);
-    }
-    w.Enum(EditSyle);
-    w.Bytes(URL);
-    w.Bytes(Title);
-    w.Bool(DoNotCopy);
+    TVYXGrArchive ar(stream, nullptr);
+    const_cast<TVYXGraphicObj*>(this)->Transfer(ar);
 }
 
-void TVYXGraphicObj::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores&)
+void TVYXGraphicObj::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
 {
-    TGrReader r(stream);
-    for (double* v : {&PosLeft, &PosTop, &Width, &Height, &PercentLeft, &PercentTop, &PercentWidth, &PercentHeight,
-                      &OMargLeft, &OMargTop, &OMargRight, &OMargBottom})
-        *v = r.F64();
-    Wrap = r.Enum(agowInFront);
-    HorizPosType = r.Enum(agoptPercent);
-    VertPosType = r.Enum(agoptPercent);
-    HorizPos = r.Enum(agohpOutside);
-    HorizPosRel = r.Enum(agohprPage);
-    VertPosRel = r.Enum(agovprPage);
-    VertPos = r.Enum(agovpOutside);
-    WidthRel = r.Enum(agowrRightMargin);
-    HeightRel = r.Enum(agohrBottomMargin);
-    LockAnchor = r.Bool();
-    ZIndex = r.I32();
-    Align = r.Enum(agoaRight);
-    Adjust.resize(r.Count(4));
-    for (int& a : Adjust)
-        a = r.I32();
-    EditPoints.resize(r.Count(16));
-    for (TVYXGrEditPoint& p : EditPoints) {
-        p.X = r.F64();
-        p.Y = r.F64();
-    }
-    EditSyle = r.Enum(agesSmallGrips);
-    URL = r.Bytes();
-    Title = r.Bytes();
-    DoNotCopy = r.Bool();
+    TVYXGrArchive ar(stream, &stores);
+    Transfer(ar);
     Precalc();
 }
 
-void TVYXGraphicLine::SaveToStream(TVYXStream& stream) const
+void TVYXGraphicObj::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicObj::SaveToStream(stream);
-    TGrWriter w(stream);
-    w.Bool(Stroked);
-    w.F64(StrokeWeight);
-    w.U32(StrokeColor);
-    w.Enum(LineStyle);
-    w.Enum(LineDashStyle);
+    ar.F64({&PosLeft, &PosTop, &Width, &Height, &PercentLeft, &PercentTop, &PercentWidth, &PercentHeight,
+            &OMargLeft, &OMargTop, &OMargRight, &OMargBottom});
+    ar.Enum(Wrap, agowInFront);
+    ar.Enum(HorizPosType, agoptPercent);
+    ar.Enum(VertPosType, agoptPercent);
+    ar.Enum(HorizPos, agohpOutside);
+    ar.Enum(HorizPosRel, agohprPage);
+    ar.Enum(VertPosRel, agovprPage);
+    ar.Enum(VertPos, agovpOutside);
+    ar.Enum(WidthRel, agowrRightMargin);
+    ar.Enum(HeightRel, agohrBottomMargin);
+    ar.Bool(LockAnchor);
+    ar.I32(ZIndex);
+    ar.Enum(Align, agoaRight);
+    ar.Ints(Adjust);
+    ar.Points(EditPoints);
+    ar.Enum(EditSyle, agesSmallGrips);
+    ar.Bytes(URL);
+    ar.Bytes(Title);
+    ar.Bool(DoNotCopy);
 }
 
-void TVYXGraphicLine::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+void TVYXGraphicLine::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicObj::LoadFromStream(stream, stores);
-    TGrReader r(stream);
-    Stroked = r.Bool();
-    StrokeWeight = r.F64();
-    StrokeColor = r.U32();
-    LineStyle = r.Enum(agclsTri);
-    LineDashStyle = r.Enum(agldsLongDashDotDot);
+    TVYXGraphicObj::Transfer(ar);
+    ar.Bool(Stroked);
+    ar.F64(StrokeWeight);
+    ar.U32(StrokeColor);
+    ar.Enum(LineStyle, agclsTri);
+    ar.Enum(LineDashStyle, agldsLongDashDotDot);
 }
 
-void TVYXGraphicRotate::SaveToStream(TVYXStream& stream) const
+void TVYXGraphicRotate::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicLine::SaveToStream(stream);
-    TGrWriter w(stream);
-    w.F64(FAngle);
-    w.U32(FillColor);
-    w.F64(FillAlpha);
-    w.Bool(Filled);
-    w.Bool(TextBox != nullptr);
-    if (TextBox) {
-        const TVYXGrTextBox& t = *TextBox;
-        w.Enum(t.Type);
-        for (double v : {t.MargLeft, t.MargTop, t.MargRight, t.MargBottom, t.AdjX1, t.AdjY1, t.AdjX2, t.AdjY2})
-            w.F64(v);
-        w.Enum(t.VertAlign);
-    }
-}
-
-void TVYXGraphicRotate::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
-{
-    TVYXGraphicLine::LoadFromStream(stream, stores);
-    TGrReader r(stream);
-    FAngle = r.F64();
-    FillColor = r.U32();
-    FillAlpha = r.F64();
-    Filled = r.Bool();
-    if (r.Bool()) {
-        TVYXGrTextBox& t = AddTextBox();
-        t.Type = r.Enum(atbtTable);
-        for (double* v : {&t.MargLeft, &t.MargTop, &t.MargRight, &t.MargBottom, &t.AdjX1, &t.AdjY1, &t.AdjX2, &t.AdjY2})
-            *v = r.F64();
-        t.VertAlign = r.Enum(atbvaBottom);
-    } else {
+    TVYXGraphicLine::Transfer(ar);
+    ar.F64(FAngle);
+    ar.U32(FillColor);
+    ar.F64(FillAlpha);
+    ar.Bool(Filled);
+    bool hasTextBox = TextBox != nullptr;
+    ar.Bool(hasTextBox);
+    if (!hasTextBox) {
         TextBox.reset();
+        return;
     }
-    Precalc();
+    TVYXGrTextBox& t = AddTextBox();
+    ar.Enum(t.Type, atbtTable);
+    ar.F64({&t.MargLeft, &t.MargTop, &t.MargRight, &t.MargBottom, &t.AdjX1, &t.AdjY1, &t.AdjX2, &t.AdjY2});
+    ar.Enum(t.VertAlign, atbvaBottom);
 }
 
-void TVYXGraphicShape::SaveToStream(TVYXStream& stream) const
+// A loaded shape type is looked up by id in the store, or added when it names a
+// preset; a legacy type the store does not hold is dropped.
+void TVYXGraphicShape::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicRotate::SaveToStream(stream);
-    TGrWriter w(stream);
-    w.Bytes(ShapeType ? std::string_view(ShapeType->Id) : std::string_view());
-    for (const TVYXGraphicArrow* a : {StartArrow.get(), EndArrow.get()}) {
-        w.Bool(a != nullptr);
-        if (a) {
-            w.Enum(a->Head);
-            w.Enum(a->Length);
-            w.Enum(a->Width);
+    TVYXGraphicRotate::Transfer(ar);
+    std::string typeId = ShapeType ? ShapeType->Id : std::string();
+    ar.Bytes(typeId);
+    if (ar.Loading()) {
+        TVYXShapeTypes* types = ar.Stores().ShapeTypes;
+        TVYXShapeType* type = types && !typeId.empty() ? types->Find(typeId) : nullptr;
+        SetShapeType(type || !types || typeId.empty() ? type : types->Add(typeId));
+    }
+    for (std::unique_ptr<TVYXGraphicArrow>* arrow : {&StartArrow, &EndArrow}) {
+        bool has = *arrow != nullptr;
+        ar.Bool(has);
+        if (!has) {
+            arrow->reset();
+            continue;
         }
+        if (!*arrow)
+            *arrow = std::make_unique<TVYXGraphicArrow>();
+        ar.Enum((*arrow)->Head, agahOpen);
+        ar.Enum((*arrow)->Length, agalLong);
+        ar.Enum((*arrow)->Width, agawWide);
     }
-    w.Bytes(Description);
-    SavePicture(w, Picture);
-    w.Bool(IsWatermark);
-    w.Text(TextPath);
+    ar.Bytes(Description);
+    SetPicture(ar.Picture(Picture));
+    ar.Bool(IsWatermark);
+    ar.Text(TextPath);
 }
 
-// The shape type is looked up by id in the store, or added when it names a preset;
-// a legacy type the store does not hold is dropped.
-void TVYXGraphicShape::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+void TVYXGraphicPicture::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicRotate::LoadFromStream(stream, stores);
-    TGrReader r(stream);
-    const std::string typeId = r.Bytes();
-    TVYXShapeType* type = nullptr;
-    if (stores.ShapeTypes && !typeId.empty()) {
-        type = stores.ShapeTypes->Find(typeId);
-        if (!type)
-            type = stores.ShapeTypes->Add(typeId);
-    }
-    SetShapeType(type);
-    for (std::unique_ptr<TVYXGraphicArrow>* a : {&StartArrow, &EndArrow}) {
-        if (r.Bool()) {
-            auto arrow = std::make_unique<TVYXGraphicArrow>();
-            arrow->Head = r.Enum(agahOpen);
-            arrow->Length = r.Enum(agalLong);
-            arrow->Width = r.Enum(agawWide);
-            *a = std::move(arrow);
-        } else {
-            a->reset();
-        }
-    }
-    Description = r.Bytes();
-    SetPicture(LoadPicture(r, stores));
-    IsWatermark = r.Bool();
-    TextPath = r.Text();
+    TVYXGraphicRotate::Transfer(ar);
+    ar.Bool(FlipX);
+    ar.Bool(FlipY);
+    ar.F64({&CropLeft, &CropRight, &CropTop, &CropBottom});
+    ar.F32({&Alpha, &Contrast, &Brightness, &Saturation, &Red, &Green, &Blue});
+    ar.Bool(Grayscale);
+    SetPicture(ar.Picture(FPicture));
 }
 
-void TVYXGraphicPicture::SaveToStream(TVYXStream& stream) const
+void TVYXGraphicBarcode::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicRotate::SaveToStream(stream);
-    TGrWriter w(stream);
-    w.Bool(FlipX);
-    w.Bool(FlipY);
-    for (double v : {CropLeft, CropRight, CropTop, CropBottom})
-        w.F64(v);
-    for (float v : {Alpha, Contrast, Brightness, Saturation, Red, Green, Blue})
-        w.F32(v);
-    w.Bool(Grayscale);
-    SavePicture(w, FPicture);
+    TVYXGraphicPicture::Transfer(ar);
+    ar.I32(BarcodeType);
+    ar.Text(Text);
+    ar.F64(Fontsize);
 }
 
-void TVYXGraphicPicture::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
+void TVYXGraphicHorizLine::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicRotate::LoadFromStream(stream, stores);
-    TGrReader r(stream);
-    FlipX = r.Bool();
-    FlipY = r.Bool();
-    for (double* v : {&CropLeft, &CropRight, &CropTop, &CropBottom})
-        *v = r.F64();
-    for (float* v : {&Alpha, &Contrast, &Brightness, &Saturation, &Red, &Green, &Blue})
-        *v = r.F32();
-    Grayscale = r.Bool();
-    SetPicture(LoadPicture(r, stores));
+    TVYXGraphicRectangle::Transfer(ar);
+    ar.F64(FullWidth);
+    ar.Bool(IsFullWidth);
+    ar.Enum(Align, agohatRight);
+    ar.F64(Percent);
 }
 
-void TVYXGraphicBarcode::SaveToStream(TVYXStream& stream) const
+void TVYXGraphicRoundRect::Transfer(TVYXGrArchive& ar)
 {
-    TVYXGraphicPicture::SaveToStream(stream);
-    TGrWriter w(stream);
-    w.I32(BarcodeType);
-    w.Text(Text);
-    w.F64(Fontsize);
-}
-
-void TVYXGraphicBarcode::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
-{
-    TVYXGraphicPicture::LoadFromStream(stream, stores);
-    TGrReader r(stream);
-    BarcodeType = r.I32();
-    Text = r.Text();
-    Fontsize = r.F64();
-}
-
-void TVYXGraphicHorizLine::SaveToStream(TVYXStream& stream) const
-{
-    TVYXGraphicRectangle::SaveToStream(stream);
-    TGrWriter w(stream);
-    w.F64(FullWidth);
-    w.Bool(IsFullWidth);
-    w.Enum(Align);
-    w.F64(Percent);
-}
-
-void TVYXGraphicHorizLine::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
-{
-    TVYXGraphicRectangle::LoadFromStream(stream, stores);
-    TGrReader r(stream);
-    FullWidth = r.F64();
-    IsFullWidth = r.Bool();
-    Align = r.Enum(agohatRight);
-    Percent = r.F64();
-}
-
-void TVYXGraphicRoundRect::SaveToStream(TVYXStream& stream) const
-{
-    TVYXGraphicRotate::SaveToStream(stream);
-    TGrWriter(stream).F64(ArcSize);
-}
-
-void TVYXGraphicRoundRect::LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores)
-{
-    TVYXGraphicRotate::LoadFromStream(stream, stores);
-    ArcSize = TGrReader(stream).F64();
+    TVYXGraphicRotate::Transfer(ar);
+    ar.F64(ArcSize);
 }
 
 void VYXSaveGraphicObj(TVYXStream& stream, const TVYXGraphicObj& obj)

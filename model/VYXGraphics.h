@@ -55,6 +55,7 @@ struct TVYXGrEditPoint {
 
 class TVYXGraphicObj;
 class TVYXStream;
+class TVYXGrArchive;
 
 // The stores a loaded object takes its shared data from (borrowed; either may be
 // nullptr, and the object then goes without a shape type or picture).
@@ -137,6 +138,9 @@ public:
 
 protected:
     static std::uint32_t NextId();
+    // Saves or loads the class's fields after its base's: one function for both
+    // directions, so the two cannot drift apart.
+    virtual void Transfer(TVYXGrArchive& ar);
 };
 
 class TVYXGraphicLine : public TVYXGraphicObj {
@@ -148,8 +152,9 @@ public:
     TVYXGrLineDashStyle LineDashStyle = agldsSolid;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtLine; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicRotate : public TVYXGraphicLine {
@@ -166,8 +171,11 @@ public:
     TVYXGrTextBox& AddTextBox();
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtRotate; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
+
+public:
 
 private:
     double FAngle = 0;
@@ -201,8 +209,9 @@ public:
     TVYXGrShapePath CalcPath() const;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtShape; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicPicture : public TVYXGraphicRotate {
@@ -223,8 +232,11 @@ public:
     void ClearCrop() { CropLeft = CropRight = CropTop = CropBottom = 0; }
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtPicture; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
+
+public:
 
 private:
     TVYXPicture* FPicture = nullptr;  // borrowed from the store, use-counted
@@ -238,8 +250,9 @@ public:
     double Fontsize = 8;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtBarcode; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicRectangle : public TVYXGraphicRotate {
@@ -255,8 +268,9 @@ public:
     double Percent = 100;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtHorizLine; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicRoundRect : public TVYXGraphicRotate {
@@ -264,8 +278,9 @@ public:
     double ArcSize = 0.1;  // corner radius as a fraction of the shorter side
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtRoundRect; }
-    void SaveToStream(TVYXStream& stream) const override;
-    void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {}) override;
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicEllipse : public TVYXGraphicRotate {
