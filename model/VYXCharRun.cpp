@@ -318,7 +318,17 @@ void TVYXCharRunGraphic::Assign(const TVYXCharRun& source)
 {
     TVYXCharRun::Assign(source);
     if (const auto* g = dynamic_cast<const TVYXCharRunGraphic*>(&source)) {
-        Graphic = g->Graphic ? g->Graphic->Clone() : nullptr;
+        // Into another document the object's shape type and pictures go through that
+        // document's stores; within one document the copy shares them.
+        const TVYXRootData* to = Root();
+        const TVYXRootData* from = source.Root();
+        const bool otherStores = to && (to->Pictures || to->ShapeTypes) &&
+                                 (!from || from->Pictures != to->Pictures || from->ShapeTypes != to->ShapeTypes);
+        Graphic.reset();
+        if (g->Graphic)
+            Graphic = otherStores ? VYXCopyGraphicObj(*g->Graphic, to->Pictures, to->ShapeTypes) : g->Graphic->Clone();
+        if (Graphic)
+            Graphic->Owner = this;
         FullWidth = g->FullWidth;
     }
 }
@@ -656,6 +666,8 @@ TVYXCharRunGraphic* TVYXCharRuns::InsertGraphic(int index, std::unique_ptr<TVYXG
 {
     auto run = std::make_unique<TVYXCharRunGraphic>();
     run->Graphic = std::move(graphic);
+    if (run->Graphic)
+        run->Graphic->Owner = run.get();
     return AddTyped(std::move(run), chpx, index);
 }
 

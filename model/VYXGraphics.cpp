@@ -311,7 +311,16 @@ std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, 
     return CopyMapped(
         source,
         [&](TVYXShapeType* t) { return shapeTypes && t ? &shapeTypes->AddIfNotHas(*t) : nullptr; },
-        [&](TVYXPicture* p) { return pictures && p ? &pictures->AddIfNotHas(*p) : nullptr; });
+        [&](TVYXPicture* p) -> TVYXPicture* {
+            if (!pictures || !p)
+                return nullptr;
+            // The store counts a use of the source document's picture, which the copy
+            // does not use: the copy marks the stored picture it gets instead.
+            const int uses = p->RefCount;
+            TVYXPicture& stored = pictures->AddIfNotHas(*p);
+            p->RefCount = uses;
+            return &stored;
+        });
 }
 
 std::unique_ptr<TVYXGraphicObj> TVYXGraphicObj::Clone() const

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/VYXCharRun.h"
+#include "model/VYXDocData.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXGraphics.h"
@@ -535,6 +536,36 @@ TEST(GraphicObjects, EarlierSavedObjectsStillLoad)
         ASSERT_NE(types.Find("rect"), nullptr);
         EXPECT_EQ(types.Find("rect")->RefCount, 0);  // the shape is gone again
     }
+}
+
+// A graphic run copied into another document brings its picture into that document's
+// store; copied within its document it shares the picture.
+TEST(GraphicObjects, GraphicRunsCopiedBetweenDocuments)
+{
+    TVYXPictures pictures[2];
+    TVYXShapeTypes types[2];
+    TVYXRootData roots[2];
+    for (int i = 0; i < 2; ++i) {
+        roots[i].Pictures = &pictures[i];
+        roots[i].ShapeTypes = &types[i];
+    }
+    TVYXMemoryStream s(Data("poi-drawing-image7.png"));
+    TVYXPicture& png = pictures[0].AddPicture(s);
+    TVYXCharRuns source(&roots[0]);
+    TVYXCharRunGraphic* run = source.AddGraphic(VYXCreateGraphicObj(agtPicture, nullptr, &png));
+    EXPECT_EQ(run->Graphic->Owner, run);
+
+    TVYXCharRuns sameDoc(&roots[0]), otherDoc(&roots[1]);
+    sameDoc.Append(source);
+    otherDoc.Append(source);
+    EXPECT_EQ(png.RefCount, 2);  // the other document's copy is no user of this picture
+    ASSERT_EQ(pictures[1].Count(), 1);
+    auto* copied = dynamic_cast<TVYXCharRunGraphic*>(otherDoc.Items(0));
+    ASSERT_NE(copied, nullptr);
+    auto& pic = dynamic_cast<TVYXGraphicPicture&>(*copied->Graphic);
+    EXPECT_EQ(pic.Picture(), &pictures[1].GetItems(0));
+    EXPECT_EQ(pic.Picture()->RefCount, 1);
+    EXPECT_EQ(pic.Owner, copied);
 }
 
 }  // namespace
