@@ -1,4 +1,4 @@
-// FuzzVmlShapes.cpp: first line a path (also read as connection sites and a handle), further lines formulas;
+// FuzzVmlShapes.cpp: first line a path (also read as connection sites, a handle and text rectangles), further lines formulas;
 // parsing raises VYXException or succeeds, paths, handles and sites never fail.
 #include <cstdint>
 #include <string>
@@ -27,5 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     VYXVmlShapeConnectLocs(path, path, formulas, 21600, 21600, {5400, 10800}, 100, 50);
     const std::string def(path);
     VYXVmlShapeHandles({{def, def, def}}, formulas, 21600, 21600, {5400, 10800}, 100, 50);
+    TVYXShapeRect rect;
+    VYXVmlShapeTextRect(path, formulas, 21600, 21600, {5400, 10800}, 100, 50, rect);
     return 0;
 }

@@ -382,6 +382,17 @@ std::vector<TVYXShapeConnectLoc> TVYXShapeType::CalcConnectLocs(double width, do
     return VYXPresetShapeConnectLocs(Id, width, height, &adj);
 }
 
+TVYXShapeRect TVYXShapeType::CalcTextBoxRect(double width, double height, const std::vector<int>* adjust) const
+{
+    const std::vector<int>& adj = adjust && !adjust->empty() ? *adjust : Adjust;
+    TVYXShapeRect rect{0, 0, width, height};
+    if (!VmlPath.empty())
+        VYXVmlShapeTextRect(TextBoxRect, Formulas, CoordsWidth, CoordsHeight, adj, width, height, rect);
+    else
+        VYXPresetShapeTextRect(Id, width, height, &adj, rect);
+    return rect;
+}
+
 // The handle's position is some function of its adjust values that the guide formulas
 // define, rarely invertible in closed form; so each adjust value is searched in turn
 // over its allowed range for the place nearest the point (a coarse scan, then a

@@ -246,6 +246,11 @@ struct TVYXShapeConnectLoc {
     double Angle = 0;
 };
 
+// A rectangle in a box's unit (the text area of a shape).
+struct TVYXShapeRect {
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
 // A legacy handle as its definition gives it ("#0,topLeft", "0,10800").
 struct TVYXVmlHandleDef {
     std::string Position;
@@ -289,6 +294,8 @@ public:
     // it moves (filling `adjust` up from the defaults first) to the allowed values that
     // bring the handle closest to the point. False when there is no such handle.
     bool CalcAdjust(int index, double x, double y, double width, double height, std::vector<int>& adjust) const;
+    // The area text is set in for a box: the shape's own text rectangle, else the whole box.
+    TVYXShapeRect CalcTextBoxRect(double width, double height, const std::vector<int>* adjust = nullptr) const;
 };
 
 class TVYXShapeTypes {

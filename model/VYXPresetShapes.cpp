@@ -195,6 +195,7 @@ struct TShapeDef {
     std::vector<TPathDef> Paths;
     std::vector<THandleDef> Handles;
     std::vector<TConnectDef> Connects;
+    std::string TextRect[4];  // l, t, r, b; empty l: none
 };
 
 // The one preset the published definitions lack: the mirror image of downArrow.
@@ -328,7 +329,11 @@ TShapeDef ReadShape(const TXmlNode& node)
             def.Av = ReadGuides(*kid);
         else if (kid->Name == "gdLst")
             def.Gd = ReadGuides(*kid);
-        else if (kid->Name == "ahLst")
+        else if (kid->Name == "rect") {
+            const char* sides[] = {"l", "t", "r", "b"};
+            for (int i = 0; i < 4; ++i)
+                def.TextRect[i] = AttrOr(*kid, sides[i]);
+        } else if (kid->Name == "ahLst")
             def.Handles = ReadHandles(*kid);
         else if (kid->Name == "cxnLst") {
             for (const auto& c : kid->Kids)
@@ -612,6 +617,17 @@ std::vector<TVYXShapeConnectLoc> VYXPresetShapeConnectLocs(std::string_view name
     for (const TConnectDef& c : def->Connects)
         out.push_back({ev.Get(c.X), ev.Get(c.Y), ev.Get(c.Ang) / cAngleUnit});
     return out;
+}
+
+bool VYXPresetShapeTextRect(std::string_view name, double width, double height, const std::vector<int>* adjust,
+                            TVYXShapeRect& rect)
+{
+    const TShapeDef* def = Table().Find(name);
+    if (!def || def->TextRect[0].empty())
+        return false;
+    const TEvaluator ev = Evaluate(*def, width, height, adjust);
+    rect = {ev.Get(def->TextRect[0]), ev.Get(def->TextRect[1]), ev.Get(def->TextRect[2]), ev.Get(def->TextRect[3])};
+    return true;
 }
 
 TVYXGrShapePath VYXPresetShapePath(std::string_view name, double width, double height, const std::vector<int>* adjust)

@@ -5,8 +5,7 @@
 // MoveTo/LineTo/CurveTo/Close items in the box's own unit, one group per
 // sub-path ended by End; NoFill or NoStroke at the start of a group mark a
 // sub-path that is only stroked or only filled.
-// Not supported: text rectangles, the lighten and darken fill modes (drawn as a
-// normal fill).
+// Not supported: the lighten and darken fill modes (drawn as a normal fill).
 #pragma once
 
 #include <string>
@@ -36,3 +35,6 @@ std::vector<TVYXShapeHandle> VYXPresetShapeHandles(std::string_view name, double
                                                    const std::vector<int>* adjust = nullptr);
 std::vector<TVYXShapeConnectLoc> VYXPresetShapeConnectLocs(std::string_view name, double width, double height,
                                                            const std::vector<int>* adjust = nullptr);
+// The text rectangle of `name` for a box; false for an unknown name or one without.
+bool VYXPresetShapeTextRect(std::string_view name, double width, double height, const std::vector<int>* adjust,
+                            TVYXShapeRect& rect);

@@ -555,3 +555,22 @@ std::vector<TVYXShapeConnectLoc> VYXVmlShapeConnectLocs(std::string_view locs, s
     }
     return out;
 }
+
+bool VYXVmlShapeTextRect(std::string_view rects, const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
+                         double coordHeight, const std::vector<int>& adjust, double width, double height,
+                         TVYXShapeRect& rect)
+{
+    const std::vector<std::string_view> all = SplitAt(rects, ';');
+    const std::vector<std::string_view> sides = all.empty() ? all : SplitAt(all.front(), ',');
+    if (sides.size() != 4)
+        return false;
+    TValues values(coordWidth, coordHeight, adjust, width, height);
+    values.Formulas = VYXEvalShapeFormulas(formulas, coordWidth, coordHeight, adjust, width, height);
+    const double sx = coordWidth > 0 ? width / coordWidth : 0;
+    const double sy = coordHeight > 0 ? height / coordHeight : 0;
+    rect.Left = Coordinate(sides[0], true, values, coordWidth, coordHeight, nullptr) * sx;
+    rect.Top = Coordinate(sides[1], false, values, coordWidth, coordHeight, nullptr) * sy;
+    rect.Right = Coordinate(sides[2], true, values, coordWidth, coordHeight, nullptr) * sx;
+    rect.Bottom = Coordinate(sides[3], false, values, coordWidth, coordHeight, nullptr) * sy;
+    return true;
+}

@@ -54,3 +54,7 @@ std::vector<TVYXShapeConnectLoc> VYXVmlShapeConnectLocs(std::string_view locs, s
                                                         double coordWidth, double coordHeight,
                                                         const std::vector<int>& adjust, double width,
                                                         double height);
+// The first rectangle of a "l,t,r,b;l,t,r,b" text box list for a box; false when there is none.
+bool VYXVmlShapeTextRect(std::string_view rects, const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
+                         double coordHeight, const std::vector<int>& adjust, double width, double height,
+                         TVYXShapeRect& rect);

@@ -122,6 +122,14 @@ TEST(ShapeTypes, ConnectionSitesOfARectangle)
         EXPECT_DOUBLE_EQ(sites[i].Angle, expected[i][2]);
     }
     EXPECT_TRUE(VYXPresetShapeHandles("rect", 10, 10).empty());
+
+    // Text goes in the square inscribed in an ellipse.
+    const TVYXShapeRect text = types.Add("ellipse")->CalcTextBoxRect(200, 100);
+    const double k = 1 - std::sqrt(0.5);
+    EXPECT_NEAR(text.Left, 100 * k, 1e-9);
+    EXPECT_NEAR(text.Top, 50 * k, 1e-9);
+    EXPECT_NEAR(text.Right, 200 - 100 * k, 1e-9);
+    EXPECT_NEAR(text.Bottom, 100 - 50 * k, 1e-9);
 }
 
 // Dragging a handle to where it would sit for other adjust values finds values that

@@ -131,7 +131,14 @@ TEST(VmlShapes, HandlesAndConnectionSites)
     def.ConnectLocs = "@0,0;0,10800;10800,21600;@1,10800";
     def.ConnectAngles = "270,180,90";
     def.Handles = {{"#0,topLeft", "2000,10800", ""}, {"center,#1", "", ""}, {"@1,bottomRight", "", ""}};
+    def.TextBoxRect = "@0,0,@1,21600;0,0,1,1";
     const TVYXShapeType& t = types.Add(def);
+    const TVYXShapeRect text = t.CalcTextBoxRect(216, 108);
+    EXPECT_DOUBLE_EQ(text.Left, 54);
+    EXPECT_DOUBLE_EQ(text.Right, 162);
+    EXPECT_DOUBLE_EQ(text.Bottom, 108);
+    def.TextBoxRect = "1,2,3";  // malformed: the whole box
+    EXPECT_DOUBLE_EQ(types.Add(def).CalcTextBoxRect(216, 108).Right, 216);
 
     const std::vector<TVYXShapeConnectLoc> sites = t.CalcConnectLocs(216, 108);
     ASSERT_EQ(sites.size(), 4u);
