@@ -1,4 +1,5 @@
-// FuzzVmlShapes.cpp: first line a path, further lines formulas; parsing raises VYXException or succeeds, paths never fail.
+// FuzzVmlShapes.cpp: first line a path (also read as connection sites, a handle and text rectangles), further lines formulas;
+// parsing raises VYXException or succeeds, paths, handles and sites never fail.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,5 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         pos = end + 1;
     }
     VYXVmlShapePath(path, formulas, 21600, 21600, {5400, 10800}, 100, 50);
+    VYXVmlShapeConnectLocs(path, path, formulas, 21600, 21600, {5400, 10800}, 100, 50);
+    const std::string def(path);
+    VYXVmlShapeHandles({{def, def, def}}, formulas, 21600, 21600, {5400, 10800}, 100, 50);
+    TVYXShapeRect rect;
+    VYXVmlShapeTextRect(path, formulas, 21600, 21600, {5400, 10800}, 100, 50, rect);
     return 0;
 }

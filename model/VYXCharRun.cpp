@@ -7,7 +7,9 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXPictureDecode.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXUtils.h"
@@ -316,10 +318,23 @@ void TVYXCharRunGraphic::Assign(const TVYXCharRun& source)
 {
     TVYXCharRun::Assign(source);
     if (const auto* g = dynamic_cast<const TVYXCharRunGraphic*>(&source)) {
-        Graphic = g->Graphic ? g->Graphic->Clone() : nullptr;
+        // Into another document the object's shape type and pictures go through that
+        // document's stores; within one document the copy shares them.
+        const TVYXRootData* to = Root();
+        const TVYXRootData* from = source.Root();
+        const bool otherStores = to && (to->Pictures || to->ShapeTypes) &&
+                                 (!from || from->Pictures != to->Pictures || from->ShapeTypes != to->ShapeTypes);
+        Graphic.reset();
+        if (g->Graphic)
+            Graphic = otherStores ? VYXCopyGraphicObj(*g->Graphic, to->Pictures, to->ShapeTypes) : g->Graphic->Clone();
+        if (Graphic)
+            Graphic->Owner = this;
         FullWidth = g->FullWidth;
     }
 }
+
+TVYXCharRunPicture::TVYXCharRunPicture() { Text = u"\b"; }
+TVYXCharRunPicture::~TVYXCharRunPicture() = default;
 
 void TVYXCharRunPicture::Assign(const TVYXCharRun& source)
 {
@@ -327,7 +342,25 @@ void TVYXCharRunPicture::Assign(const TVYXCharRun& source)
     if (const auto* p = dynamic_cast<const TVYXCharRunPicture*>(&source)) {
         Origdata = p->Origdata;
         OrigType = p->OrigType;
+        Bitmap = p->Bitmap ? std::make_unique<TVYXBitmap>(*p->Bitmap) : nullptr;
     }
+}
+
+void TVYXCharRunPicture::LoadPicture(std::string_view bytes)
+{
+    const TVYXPictureType type = VYXPictureTypeFromBytes(bytes);
+    std::unique_ptr<TVYXBitmap> bitmap;
+    switch (type) {
+    case aptBMP:
+    case aptJPG:
+    case aptGIF:
+    case aptPNG: bitmap = VYXDecodePicture(bytes, type); break;
+    default: break;  // kept as bytes; drawn as a frame
+    }
+    Origdata.assign(bytes.begin(), bytes.end());
+    OrigType = type;
+    Bitmap = std::move(bitmap);
+    Changed();
 }
 
 void TVYXCharRunHyperlink::Assign(const TVYXCharRun& source)
@@ -633,6 +666,8 @@ TVYXCharRunGraphic* TVYXCharRuns::InsertGraphic(int index, std::unique_ptr<TVYXG
 {
     auto run = std::make_unique<TVYXCharRunGraphic>();
     run->Graphic = std::move(graphic);
+    if (run->Graphic)
+        run->Graphic->Owner = run.get();
     return AddTyped(std::move(run), chpx, index);
 }
 
@@ -1131,4 +1166,22 @@ void TVYXCharRuns::Assign(const TVYXCharRuns& other)
         return;
     Clear();
     Append(other);
+}
+
+TVYXCharRun* TVYXCharRuns::AddRevision(std::u16string_view text, std::unique_ptr<TVYXRevisionData> data,
+                                       const TVYXCHPX* chpx)
+{
+    auto run = std::make_unique<TVYXCharRun>();
+    run->Text = text;
+    run->AddRevision(std::move(data));
+    return AddTyped(std::move(run), chpx);
+}
+
+std::unique_ptr<TVYXCharRuns> TVYXCharRuns::CreateSame() const
+{
+    auto runs = std::make_unique<TVYXCharRuns>(RootData);
+    runs->DeleteCREvent = DeleteCREvent;
+    runs->DirtyCREvent = DirtyCREvent;
+    runs->ChangeEvent = ChangeEvent;
+    return runs;
 }

@@ -23,6 +23,7 @@ class TVYXRevisionData;
 class TVYXFontDataDoc;
 class TVYXGraphicObj;
 class TVYXHyperlink;
+class TVYXBitmap;
 
 enum TVYXCharRunType {
     acrtText, acrtTab, acrtBreak, acrtGraphic, acrtPicture, acrtHyperlink, acrtSimpleField, acrtLinked,
@@ -219,9 +220,15 @@ protected:
 
 class TVYXCharRunPicture : public TVYXCharRun {
 public:
-    TVYXCharRunPicture() { Text = u"\b"; }
+    TVYXCharRunPicture();
+    ~TVYXCharRunPicture() override;
     std::vector<std::uint8_t> Origdata;  // the picture as encoded in the file
     TVYXPictureType OrigType = aptUnknown;
+    // The decoded image; nullptr for formats kept only as bytes (metafiles, TIFF).
+    std::unique_ptr<TVYXBitmap> Bitmap;
+    // Takes `bytes` as the original data, its type from the first bytes, and decodes
+    // raster formats. Bad bytes raise VYXException and leave the run as it was.
+    void LoadPicture(std::string_view bytes);
     TVYXCharRunType Type_() const override { return acrtPicture; }
     void Assign(const TVYXCharRun& source) override;
 
@@ -471,6 +478,11 @@ public:
     // Copies of the other list's runs replace / follow this list's runs.
     void Assign(const TVYXCharRuns& other);
     void Append(const TVYXCharRuns& other);
+    // A text run with `text` carrying a tracked change (e.g. read from a file).
+    TVYXCharRun* AddRevision(std::u16string_view text, std::unique_ptr<TVYXRevisionData> data,
+                             const TVYXCHPX* chpx = nullptr);
+    // A new, empty list over the same document bundle, with the same events.
+    std::unique_ptr<TVYXCharRuns> CreateSame() const;
 
     void NotifyDirty(TVYXCharRun& run)
     {

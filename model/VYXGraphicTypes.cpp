@@ -363,6 +363,91 @@ TVYXGrShapePath TVYXShapeType::CalcPath(double width, double height, const std::
     return VYXPresetShapePath(Id, width, height, &adj);
 }
 
+std::vector<TVYXShapeHandle> TVYXShapeType::CalcHandles(double width, double height,
+                                                        const std::vector<int>* adjust) const
+{
+    const std::vector<int>& adj = adjust && !adjust->empty() ? *adjust : Adjust;
+    if (!VmlPath.empty())
+        return VYXVmlShapeHandles(Handles, Formulas, CoordsWidth, CoordsHeight, adj, width, height);
+    return VYXPresetShapeHandles(Id, width, height, &adj);
+}
+
+std::vector<TVYXShapeConnectLoc> TVYXShapeType::CalcConnectLocs(double width, double height,
+                                                                const std::vector<int>* adjust) const
+{
+    const std::vector<int>& adj = adjust && !adjust->empty() ? *adjust : Adjust;
+    if (!VmlPath.empty())
+        return VYXVmlShapeConnectLocs(ConnectLocs, ConnectAngles, Formulas, CoordsWidth, CoordsHeight, adj, width,
+                                      height);
+    return VYXPresetShapeConnectLocs(Id, width, height, &adj);
+}
+
+TVYXShapeRect TVYXShapeType::CalcTextBoxRect(double width, double height, const std::vector<int>* adjust) const
+{
+    const std::vector<int>& adj = adjust && !adjust->empty() ? *adjust : Adjust;
+    TVYXShapeRect rect{0, 0, width, height};
+    if (!VmlPath.empty())
+        VYXVmlShapeTextRect(TextBoxRect, Formulas, CoordsWidth, CoordsHeight, adj, width, height, rect);
+    else
+        VYXPresetShapeTextRect(Id, width, height, &adj, rect);
+    return rect;
+}
+
+// The handle's position is some function of its adjust values that the guide formulas
+// define, rarely invertible in closed form; so each adjust value is searched in turn
+// over its allowed range for the place nearest the point (a coarse scan, then a
+// narrowing one), going round again while two coupled values still improve.
+bool TVYXShapeType::CalcAdjust(int index, double x, double y, double width, double height,
+                               std::vector<int>& adjust) const
+{
+    if (adjust.size() < Adjust.size())
+        adjust.insert(adjust.end(), Adjust.begin() + static_cast<std::ptrdiff_t>(adjust.size()), Adjust.end());
+    std::vector<TVYXShapeHandle> handles = CalcHandles(width, height, &adjust);
+    if (index < 0 || static_cast<std::size_t>(index) >= handles.size())
+        return false;
+    // Sets adjust value `ref` (none for -1) and measures how far the handle then is.
+    auto distance = [&](int ref, double value) {
+        if (ref >= 0)
+            adjust[static_cast<std::size_t>(ref)] = static_cast<int>(std::lround(value));
+        const TVYXShapeHandle h = CalcHandles(width, height, &adjust)[static_cast<std::size_t>(index)];
+        return std::hypot(h.X - x, h.Y - y);
+    };
+    constexpr int cSteps = 32;
+    constexpr int cRounds = 6;
+    double dist = distance(-1, 0);
+    for (int round = 0; round < cRounds && dist > 0.01; ++round) {
+        const TVYXShapeHandle h = CalcHandles(width, height, &adjust)[static_cast<std::size_t>(index)];
+        // A polar handle turns first: the direction decides more than the radius.
+        std::pair<int, std::pair<double, double>> refs[] = {{h.RefX, {h.MinX, h.MaxX}}, {h.RefY, {h.MinY, h.MaxY}}};
+        if (h.Polar)
+            std::swap(refs[0], refs[1]);
+        for (const auto& [ref, range] : refs) {
+            if (ref < 0 || static_cast<std::size_t>(ref) >= adjust.size())
+                continue;
+            double lo = std::min(range.first, range.second);
+            double hi = std::max(range.first, range.second);
+            double best = std::clamp(static_cast<double>(adjust[static_cast<std::size_t>(ref)]), lo, hi);
+            double bestDist = distance(ref, best);
+            while (hi - lo > 0.5) {
+                const double step = (hi - lo) / cSteps;
+                for (int i = 0; i <= cSteps; ++i) {
+                    const double v = lo + step * i;
+                    const double d = distance(ref, v);
+                    if (d < bestDist) {
+                        bestDist = d;
+                        best = v;
+                    }
+                }
+                lo = std::max(lo, best - step);
+                hi = std::min(hi, best + step);
+            }
+            adjust[static_cast<std::size_t>(ref)] = static_cast<int>(std::lround(best));
+            dist = bestDist;
+        }
+    }
+    return true;
+}
+
 TVYXShapeType* TVYXShapeTypes::Add(std::string_view id)
 {
     const TVYXPresetShapeInfo* info = VYXFindPresetShape(id);
@@ -412,6 +497,9 @@ TVYXShapeType& TVYXShapeTypes::Add(const TVYXVmlShapeDef& def)
     }
     type->VmlPath = def.Path;
     type->TextBoxRect = def.TextBoxRect;
+    type->ConnectLocs = def.ConnectLocs;
+    type->ConnectAngles = def.ConnectAngles;
+    type->Handles = def.Handles;
     FItems.push_back(std::move(type));
     CurrShape = FItems.back().get();
     return *CurrShape;

@@ -230,6 +230,34 @@ struct TVYXShapeFormula {
     TVYXShapeFmlaVal Args[3];
 };
 
+// An adjust handle for a box: where it is drawn, and which adjust values dragging
+// it changes within which limits. A polar handle moves a radius (RefX) and an angle (RefY).
+struct TVYXShapeHandle {
+    double X = 0, Y = 0;  // in the box's unit
+    int RefX = -1, RefY = -1;  // adjust value index, -1 for none
+    double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
+    bool Polar = false;
+};
+
+// A connection site: where a connector attaches, and the direction it leaves in
+// (degrees, 0 pointing right, growing clockwise on the page).
+struct TVYXShapeConnectLoc {
+    double X = 0, Y = 0;
+    double Angle = 0;
+};
+
+// A rectangle in a box's unit (the text area of a shape).
+struct TVYXShapeRect {
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// A legacy handle as its definition gives it ("#0,topLeft", "0,10800").
+struct TVYXVmlHandleDef {
+    std::string Position;
+    std::string XRange;
+    std::string YRange;
+};
+
 class TVYXShapeTypes;
 struct TVYXVmlShapeDef;
 
@@ -249,10 +277,25 @@ public:
     double CoordsWidth = 21600;
     double CoordsHeight = 21600;
     std::string TextBoxRect;
+    std::string ConnectLocs;    // "x,y;x,y" value list
+    std::string ConnectAngles;  // degrees per connection site
+    std::vector<TVYXVmlHandleDef> Handles;
 
     // The outline for a box of width × height (any unit), with the object's adjust
     // values overriding the defaults. Empty for an unknown id.
     TVYXGrShapePath CalcPath(double width, double height, const std::vector<int>* adjust = nullptr) const;
+    // The adjust handles and connection sites for a box (presets from their
+    // definitions, legacy types from the fields above).
+    std::vector<TVYXShapeHandle> CalcHandles(double width, double height,
+                                             const std::vector<int>* adjust = nullptr) const;
+    std::vector<TVYXShapeConnectLoc> CalcConnectLocs(double width, double height,
+                                                     const std::vector<int>* adjust = nullptr) const;
+    // Dragging handle `index` to (x, y) in a width × height box: sets the adjust values
+    // it moves (filling `adjust` up from the defaults first) to the allowed values that
+    // bring the handle closest to the point. False when there is no such handle.
+    bool CalcAdjust(int index, double x, double y, double width, double height, std::vector<int>& adjust) const;
+    // The area text is set in for a box: the shape's own text rectangle, else the whole box.
+    TVYXShapeRect CalcTextBoxRect(double width, double height, const std::vector<int>* adjust = nullptr) const;
 };
 
 class TVYXShapeTypes {

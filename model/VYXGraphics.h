@@ -3,8 +3,9 @@
 // Positions and sizes are points. Objects placed inline belong to a graphic run,
 // floating ones to their paragraph's list; both share the document's picture store
 // and shape types, whose entries they count as used.
-// Not supported yet: anchoring to paragraphs (the paragraph types do not exist), saving
-// objects to a stream.
+// Objects save to and load from a binary stream of their own (clipboard, undo); a
+// loaded object maps its shape type and pictures into the stores it is given.
+// Not supported yet: anchoring to paragraphs (the paragraph types do not exist).
 #pragma once
 
 #include <cstdint>
@@ -53,6 +54,15 @@ struct TVYXGrEditPoint {
 };
 
 class TVYXGraphicObj;
+class TVYXStream;
+class TVYXGrArchive;
+
+// The stores a loaded object takes its shared data from (borrowed; either may be
+// nullptr, and the object then goes without a shape type or picture).
+struct TVYXGraphicStores {
+    TVYXPictures* Pictures = nullptr;
+    TVYXShapeTypes* ShapeTypes = nullptr;
+};
 
 // The text rectangle of a shape; its paragraphs are kept by the document.
 class TVYXGrTextBox {
@@ -110,6 +120,13 @@ public:
     std::unique_ptr<TVYXGraphicObj> Clone() const;
     virtual void BeforeSave() {}
     virtual TVYXGraphicType Type_() const { return agtUnknown; }
+    // The object's own data (not its id, state or layout results), each class after
+    // its base's; pictures are written with their bytes, shape types by id.
+    virtual void SaveToStream(TVYXStream& stream) const;
+    // Reads what SaveToStream wrote. Bad data raises VYXException ("Invalid graphic
+    // data"); the object may then be partly loaded, so load into a new object
+    // (VYXLoadGraphicObj does).
+    virtual void LoadFromStream(TVYXStream& stream, const TVYXGraphicStores& stores = {});
     // Whether (x, y), in points relative to the object's top-left, lies inside its rotated box.
     virtual bool Hit(double x, double y) const;
     // Recomputes the rotated bounding box after a change of size or angle.
@@ -121,6 +138,9 @@ public:
 
 protected:
     static std::uint32_t NextId();
+    // Saves or loads the class's fields after its base's: one function for both
+    // directions, so the two cannot drift apart.
+    virtual void Transfer(TVYXGrArchive& ar);
 };
 
 class TVYXGraphicLine : public TVYXGraphicObj {
@@ -132,6 +152,9 @@ public:
     TVYXGrLineDashStyle LineDashStyle = agldsSolid;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtLine; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicRotate : public TVYXGraphicLine {
@@ -148,6 +171,11 @@ public:
     TVYXGrTextBox& AddTextBox();
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtRotate; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
+
+public:
 
 private:
     double FAngle = 0;
@@ -175,10 +203,15 @@ public:
     std::u16string TextPath;
 
     void SetPicture(TVYXPicture* picture);
+    // Replaces the shape type, moving the use from the old type to the new.
+    void SetShapeType(TVYXShapeType* shapeType);
     // The outline in points relative to the object's top-left corner.
     TVYXGrShapePath CalcPath() const;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtShape; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicPicture : public TVYXGraphicRotate {
@@ -192,11 +225,18 @@ public:
     bool Grayscale = false;
 
     TVYXPicture* Picture() const { return FPicture; }
+    // Replaces the picture (the size stays), moving the use from the old to the new.
+    void SetPicture(TVYXPicture* picture);
     void ResetAdjustments();
     bool HasCrop() const { return CropLeft + CropRight + CropTop + CropBottom != 0; }
     void ClearCrop() { CropLeft = CropRight = CropTop = CropBottom = 0; }
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtPicture; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
+
+public:
 
 private:
     TVYXPicture* FPicture = nullptr;  // borrowed from the store, use-counted
@@ -210,6 +250,9 @@ public:
     double Fontsize = 8;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtBarcode; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicRectangle : public TVYXGraphicRotate {
@@ -225,6 +268,9 @@ public:
     double Percent = 100;
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtHorizLine; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicRoundRect : public TVYXGraphicRotate {
@@ -232,6 +278,9 @@ public:
     double ArcSize = 0.1;  // corner radius as a fraction of the shorter side
     void Assign(const TVYXGraphicObj& other) override;
     TVYXGraphicType Type_() const override { return agtRoundRect; }
+
+protected:
+    void Transfer(TVYXGrArchive& ar) override;
 };
 
 class TVYXGraphicEllipse : public TVYXGraphicRotate {
@@ -247,6 +296,12 @@ std::unique_ptr<TVYXGraphicObj> VYXCreateGraphicObj(TVYXGraphicType type, TVYXSh
 // mapped through their AddIfNotHas; without stores the copy has no shape type or picture.
 std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, TVYXPictures* pictures,
                                                   TVYXShapeTypes* shapeTypes);
+
+// Writes the object's kind and data, so that VYXLoadGraphicObj can recreate it.
+void VYXSaveGraphicObj(TVYXStream& stream, const TVYXGraphicObj& obj);
+// A new object as VYXSaveGraphicObj wrote it, its shared data mapped into `stores`.
+// Bad data raises VYXException and creates nothing.
+std::unique_ptr<TVYXGraphicObj> VYXLoadGraphicObj(TVYXStream& stream, const TVYXGraphicStores& stores = {});
 
 // An owning list of graphic objects with the shared stores they draw from.
 class TVYXGraphicObjList {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXStyles.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXUnicode.h"
@@ -153,6 +155,27 @@ void TVYXNumbering::Assign(const TVYXNumbering& source)
     StartVal = source.StartVal;
     FCHPX->Assign(*source.FCHPX, nullptr, nullptr);
     FPAPX->Assign(*source.FPAPX, nullptr, nullptr);
+    Picture.reset();
+    if (source.Picture && source.Picture->Picture()) {
+        AddPicture(*source.Picture->Picture()).Assign(*source.Picture);
+        Picture->Owner = this;
+    }
+}
+
+TVYXGraphicPicture& TVYXNumbering::AddPicture(TVYXPicture& picture)
+{
+    TVYXPicture* stored = &picture;
+    if (FOwner && picture.Owner != &FOwner->PictBullets()) {
+        // The store counts a use of the picture passed in; here only the bullet
+        // below uses anything, and that is the stored picture.
+        const int uses = picture.RefCount;
+        stored = &FOwner->PictBullets().AddIfNotHas(picture);
+        picture.RefCount = uses;
+    }
+    Picture = std::make_unique<TVYXGraphicPicture>(stored);
+    Picture->Owner = this;
+    Picture->Wrap = agowInLine;
+    return *Picture;
 }
 
 // ---- Lists ---------------------------------------------------------------------
@@ -211,7 +234,11 @@ TVYXNumbering* TVYXNumberingsList::MakeMultilevel(TVYXMultilevelListStyle style)
 
 // ---- The set of lists ----------------------------------------------------------
 
-TVYXNumberings::TVYXNumberings() : FCHP(std::make_unique<TVYXCHP>()), FPAP(std::make_unique<TVYXPAP>()) {}
+TVYXNumberings::TVYXNumberings()
+    : FCHP(std::make_unique<TVYXCHP>()), FPAP(std::make_unique<TVYXPAP>()),
+      FPictBullets(std::make_unique<TVYXPictures>())
+{
+}
 
 TVYXNumberings::~TVYXNumberings()
 {

@@ -14,6 +14,9 @@
 class TVYXNumberings;
 class TVYXNumberingsList;
 class TVYXStyles;
+class TVYXPicture;
+class TVYXPictures;
+class TVYXGraphicPicture;
 
 enum TVYXNumberingStyleType {
     anstNone, anstBullet, anstDecimal, anstDecimalParen, anstLowerRoman, anstUpperRoman, anstLowerLetter,
@@ -72,14 +75,19 @@ public:
     std::int32_t StartVal = 0;
     TVYXCHPX& CHPX() const { return *FCHPX; }
     TVYXPAPX& PAPX() const { return *FPAPX; }
+    // The picture bullet, drawing a picture of the owner's PictBullets; nullptr for a text bullet.
+    std::unique_ptr<TVYXGraphicPicture> Picture;
 
     // The list's id (0 without a list).
     std::int32_t GetId() const;
     void InitBullet(std::int32_t level, std::u16string_view text);
     void InitNumbering(std::int32_t level, TVYXNumberingStyleType style);
     void InitMultilevel(TVYXMultilevelListStyle style, std::int32_t level);
-    // Copies the format of another level (style, texts, start, alignment and both
-    // lists); the owner and the position in the list stay.
+    // Replaces the picture bullet by an uncropped one of `picture`, which is first
+    // stored in the owner's PictBullets (an equal stored picture is shared).
+    TVYXGraphicPicture& AddPicture(TVYXPicture& picture);
+    // Copies the format of another level (style, texts, start, alignment, both
+    // lists and the picture bullet); the owner and the position in the list stay.
     void Assign(const TVYXNumbering& source);
 
 private:
@@ -129,6 +137,8 @@ public:
     TVYXCHP& CHP() const { return *FCHP; }
     TVYXPAP& PAP() const { return *FPAP; }
     double Indent = 18.0;  // the indent step of the levels
+    // The pictures of picture bullets (their levels count as users).
+    TVYXPictures& PictBullets() const { return *FPictBullets; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
     TVYXNumberingsList* GetItems(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
@@ -154,6 +164,7 @@ private:
     TVYXNumberingsList* NewList(std::int32_t id);
     std::unique_ptr<TVYXCHP> FCHP;
     std::unique_ptr<TVYXPAP> FPAP;
+    std::unique_ptr<TVYXPictures> FPictBullets;  // declared before the levels that use it
     std::vector<std::unique_ptr<TVYXNumberingsList>> FItems;
 };
 

@@ -177,11 +177,25 @@ struct TPathDef {
     std::vector<TCmd> Cmds;
 };
 
+// A handle: the guide names it moves with their limits (empty: none), and its position.
+struct THandleDef {
+    bool Polar = false;
+    std::string RefX, MinX, MaxX, RefY, MinY, MaxY;  // polar: radius and angle
+    std::string X, Y;
+};
+
+struct TConnectDef {
+    std::string Ang, X, Y;
+};
+
 struct TShapeDef {
     TVYXPresetShapeInfo Info;
     std::vector<TGuide> Av;
     std::vector<TGuide> Gd;
     std::vector<TPathDef> Paths;
+    std::vector<THandleDef> Handles;
+    std::vector<TConnectDef> Connects;
+    std::string TextRect[4];  // l, t, r, b; empty l: none
 };
 
 // The one preset the published definitions lack: the mirror image of downArrow.
@@ -269,6 +283,43 @@ TPathDef ReadPath(const TXmlNode& path)
     return p;
 }
 
+std::string AttrOr(const TXmlNode& node, std::string_view name)
+{
+    const std::string* v = node.Attr(name);
+    return v ? *v : std::string();
+}
+
+// The position child of a handle or connection site.
+void ReadPos(const TXmlNode& node, std::string& x, std::string& y)
+{
+    for (const auto& kid : node.Kids)
+        if (kid->Name == "pos") {
+            x = AttrOr(*kid, "x");
+            y = AttrOr(*kid, "y");
+        }
+}
+
+std::vector<THandleDef> ReadHandles(const TXmlNode& list)
+{
+    std::vector<THandleDef> out;
+    for (const auto& kid : list.Kids) {
+        THandleDef h;
+        if (kid->Name == "ahXY") {
+            h.RefX = AttrOr(*kid, "gdRefX"); h.MinX = AttrOr(*kid, "minX"); h.MaxX = AttrOr(*kid, "maxX");
+            h.RefY = AttrOr(*kid, "gdRefY"); h.MinY = AttrOr(*kid, "minY"); h.MaxY = AttrOr(*kid, "maxY");
+        } else if (kid->Name == "ahPolar") {
+            h.Polar = true;
+            h.RefX = AttrOr(*kid, "gdRefR"); h.MinX = AttrOr(*kid, "minR"); h.MaxX = AttrOr(*kid, "maxR");
+            h.RefY = AttrOr(*kid, "gdRefAng"); h.MinY = AttrOr(*kid, "minAng"); h.MaxY = AttrOr(*kid, "maxAng");
+        } else {
+            continue;
+        }
+        ReadPos(*kid, h.X, h.Y);
+        out.push_back(std::move(h));
+    }
+    return out;
+}
+
 TShapeDef ReadShape(const TXmlNode& node)
 {
     TShapeDef def;
@@ -278,7 +329,21 @@ TShapeDef ReadShape(const TXmlNode& node)
             def.Av = ReadGuides(*kid);
         else if (kid->Name == "gdLst")
             def.Gd = ReadGuides(*kid);
-        else if (kid->Name == "pathLst")
+        else if (kid->Name == "rect") {
+            const char* sides[] = {"l", "t", "r", "b"};
+            for (int i = 0; i < 4; ++i)
+                def.TextRect[i] = AttrOr(*kid, sides[i]);
+        } else if (kid->Name == "ahLst")
+            def.Handles = ReadHandles(*kid);
+        else if (kid->Name == "cxnLst") {
+            for (const auto& c : kid->Kids)
+                if (c->Name == "cxn") {
+                    TConnectDef cd;
+                    cd.Ang = AttrOr(*c, "ang");
+                    ReadPos(*c, cd.X, cd.Y);
+                    def.Connects.push_back(std::move(cd));
+                }
+        } else if (kid->Name == "pathLst")
             for (const auto& p : kid->Kids)
                 if (p->Name == "path")
                     def.Paths.push_back(ReadPath(*p));
@@ -493,18 +558,84 @@ std::vector<std::string> VYXPresetShapeNames()
     return Table().Names();
 }
 
+namespace {
+// The guides of a shape for a box, with the adjust values overriding the defaults.
+TEvaluator Evaluate(const TShapeDef& def, double width, double height, const std::vector<int>* adjust)
+{
+    TEvaluator ev(width, height);
+    for (std::size_t i = 0; i < def.Av.size(); ++i) {
+        const TGuide& g = def.Av[i];
+        ev.Set(g.Name, adjust && i < adjust->size() ? (*adjust)[i] : ev.Formula(g));
+    }
+    for (const TGuide& g : def.Gd)
+        ev.Set(g.Name, ev.Formula(g));
+    return ev;
+}
+
+// The adjust value index of a guide name (-1 when it is no adjust value).
+int AdjustIndex(const TShapeDef& def, const std::string& name)
+{
+    for (std::size_t i = 0; i < def.Av.size(); ++i)
+        if (!name.empty() && def.Av[i].Name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+}  // namespace
+
+std::vector<TVYXShapeHandle> VYXPresetShapeHandles(std::string_view name, double width, double height,
+                                                   const std::vector<int>* adjust)
+{
+    const TShapeDef* def = Table().Find(name);
+    if (!def)
+        return {};
+    const TEvaluator ev = Evaluate(*def, width, height, adjust);
+    std::vector<TVYXShapeHandle> out;
+    for (const THandleDef& h : def->Handles) {
+        TVYXShapeHandle r;
+        r.Polar = h.Polar;
+        r.X = ev.Get(h.X);
+        r.Y = ev.Get(h.Y);
+        r.RefX = AdjustIndex(*def, h.RefX);
+        r.RefY = AdjustIndex(*def, h.RefY);
+        r.MinX = ev.Get(h.MinX);
+        r.MaxX = ev.Get(h.MaxX);
+        r.MinY = ev.Get(h.MinY);
+        r.MaxY = ev.Get(h.MaxY);
+        out.push_back(r);
+    }
+    return out;
+}
+
+std::vector<TVYXShapeConnectLoc> VYXPresetShapeConnectLocs(std::string_view name, double width, double height,
+                                                           const std::vector<int>* adjust)
+{
+    const TShapeDef* def = Table().Find(name);
+    if (!def)
+        return {};
+    const TEvaluator ev = Evaluate(*def, width, height, adjust);
+    std::vector<TVYXShapeConnectLoc> out;
+    for (const TConnectDef& c : def->Connects)
+        out.push_back({ev.Get(c.X), ev.Get(c.Y), ev.Get(c.Ang) / cAngleUnit});
+    return out;
+}
+
+bool VYXPresetShapeTextRect(std::string_view name, double width, double height, const std::vector<int>* adjust,
+                            TVYXShapeRect& rect)
+{
+    const TShapeDef* def = Table().Find(name);
+    if (!def || def->TextRect[0].empty())
+        return false;
+    const TEvaluator ev = Evaluate(*def, width, height, adjust);
+    rect = {ev.Get(def->TextRect[0]), ev.Get(def->TextRect[1]), ev.Get(def->TextRect[2]), ev.Get(def->TextRect[3])};
+    return true;
+}
+
 TVYXGrShapePath VYXPresetShapePath(std::string_view name, double width, double height, const std::vector<int>* adjust)
 {
     const TShapeDef* def = Table().Find(name);
     if (!def)
         return {};
-    TEvaluator ev(width, height);
-    for (std::size_t i = 0; i < def->Av.size(); ++i) {
-        const TGuide& g = def->Av[i];
-        ev.Set(g.Name, adjust && i < adjust->size() ? (*adjust)[i] : ev.Formula(g));
-    }
-    for (const TGuide& g : def->Gd)
-        ev.Set(g.Name, ev.Formula(g));
+    const TEvaluator ev = Evaluate(*def, width, height, adjust);
 
     TVYXGrShapePath out;
     for (const TPathDef& p : def->Paths) {

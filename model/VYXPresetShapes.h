@@ -5,8 +5,7 @@
 // MoveTo/LineTo/CurveTo/Close items in the box's own unit, one group per
 // sub-path ended by End; NoFill or NoStroke at the start of a group mark a
 // sub-path that is only stroked or only filled.
-// Not supported: connection sites, adjust handles, text rectangles, the lighten
-// and darken fill modes (drawn as a normal fill).
+// Not supported: the lighten and darken fill modes (drawn as a normal fill).
 #pragma once
 
 #include <string>
@@ -30,3 +29,12 @@ std::vector<std::string> VYXPresetShapeNames();
 // adjust values by position. Empty for an unknown name.
 TVYXGrShapePath VYXPresetShapePath(std::string_view name, double width, double height,
                                    const std::vector<int>* adjust = nullptr);
+// The adjust handles and connection sites of `name` for a width × height box (empty
+// for an unknown name); `adjust` as for VYXPresetShapePath.
+std::vector<TVYXShapeHandle> VYXPresetShapeHandles(std::string_view name, double width, double height,
+                                                   const std::vector<int>* adjust = nullptr);
+std::vector<TVYXShapeConnectLoc> VYXPresetShapeConnectLocs(std::string_view name, double width, double height,
+                                                           const std::vector<int>* adjust = nullptr);
+// The text rectangle of `name` for a box; false for an unknown name or one without.
+bool VYXPresetShapeTextRect(std::string_view name, double width, double height, const std::vector<int>* adjust,
+                            TVYXShapeRect& rect);

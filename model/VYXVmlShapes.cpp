@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -442,4 +443,134 @@ TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXSha
     if (open)
         Emit(out, agspcEnd);
     return out;
+}
+
+namespace {
+// Splits at `sep`, keeping empty pieces (an empty value is 0).
+std::vector<std::string_view> SplitAt(std::string_view text, char sep)
+{
+    std::vector<std::string_view> out;
+    if (text.empty())
+        return out;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(sep, start);
+        out.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos)
+            return out;
+        start = end + 1;
+    }
+}
+
+std::string_view Trim(std::string_view t)
+{
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
+    return t;
+}
+
+// One coordinate of a handle position or connection site, in the coordinate space.
+// `adjustIndex` is set for "#n". Unknown text counts as 0 (these are drawn, not read).
+double Coordinate(std::string_view tok, bool isX, const TValues& values, double cw, double ch, int* adjustIndex)
+{
+    tok = Trim(tok);
+    if (tok == "center")
+        return (isX ? cw : ch) / 2;
+    if (tok == "topLeft")
+        return 0;
+    if (tok == "bottomRight")
+        return isX ? cw : ch;
+    if (tok.empty())
+        return 0;
+    if (tok[0] == '@' || tok[0] == '#') {
+        int index = 0;
+        const auto [ptr, ec] = std::from_chars(tok.data() + 1, tok.data() + tok.size(), index);
+        if (ec != std::errc() || ptr != tok.data() + tok.size() || index < 0)
+            return 0;
+        if (tok[0] == '#' && adjustIndex)
+            *adjustIndex = index;
+        return values.Get({tok[0] == '#' ? asfvAdjust : asfvFormula, static_cast<double>(index)});
+    }
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(tok.data(), tok.data() + tok.size(), v);
+    return ec == std::errc() && ptr == tok.data() + tok.size() ? v : 0;
+}
+}  // namespace
+
+std::vector<TVYXShapeHandle> VYXVmlShapeHandles(const std::vector<TVYXVmlHandleDef>& handles,
+                                                const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
+                                                double coordHeight, const std::vector<int>& adjust, double width,
+                                                double height)
+{
+    TValues values(coordWidth, coordHeight, adjust, width, height);
+    values.Formulas = VYXEvalShapeFormulas(formulas, coordWidth, coordHeight, adjust, width, height);
+    const double sx = coordWidth > 0 ? width / coordWidth : 0;
+    const double sy = coordHeight > 0 ? height / coordHeight : 0;
+    std::vector<TVYXShapeHandle> out;
+    for (const TVYXVmlHandleDef& def : handles) {
+        const std::vector<std::string_view> pos = SplitAt(def.Position, ',');
+        TVYXShapeHandle h;
+        h.X = Coordinate(pos.empty() ? std::string_view() : pos[0], true, values, coordWidth, coordHeight, &h.RefX) * sx;
+        h.Y = Coordinate(pos.size() < 2 ? std::string_view() : pos[1], false, values, coordWidth, coordHeight, &h.RefY) *
+              sy;
+        auto range = [&](const std::string& text, bool isX, double& lo, double& hi) {
+            const std::vector<std::string_view> r = SplitAt(text, ',');
+            lo = 0;
+            hi = isX ? coordWidth : coordHeight;
+            if (r.size() == 2) {
+                lo = Coordinate(r[0], isX, values, coordWidth, coordHeight, nullptr);
+                hi = Coordinate(r[1], isX, values, coordWidth, coordHeight, nullptr);
+            }
+        };
+        range(def.XRange, true, h.MinX, h.MaxX);
+        range(def.YRange, false, h.MinY, h.MaxY);
+        out.push_back(h);
+    }
+    return out;
+}
+
+std::vector<TVYXShapeConnectLoc> VYXVmlShapeConnectLocs(std::string_view locs, std::string_view angles,
+                                                        const std::vector<TVYXShapeFormula>& formulas,
+                                                        double coordWidth, double coordHeight,
+                                                        const std::vector<int>& adjust, double width, double height)
+{
+    TValues values(coordWidth, coordHeight, adjust, width, height);
+    values.Formulas = VYXEvalShapeFormulas(formulas, coordWidth, coordHeight, adjust, width, height);
+    const double sx = coordWidth > 0 ? width / coordWidth : 0;
+    const double sy = coordHeight > 0 ? height / coordHeight : 0;
+    const std::vector<std::string_view> angleList = SplitAt(angles, ',');
+    std::vector<TVYXShapeConnectLoc> out;
+    for (std::string_view site : SplitAt(locs, ';')) {
+        const std::vector<std::string_view> xy = SplitAt(site, ',');
+        if (xy.size() != 2)
+            continue;
+        TVYXShapeConnectLoc loc;
+        loc.X = Coordinate(xy[0], true, values, coordWidth, coordHeight, nullptr) * sx;
+        loc.Y = Coordinate(xy[1], false, values, coordWidth, coordHeight, nullptr) * sy;
+        if (out.size() < angleList.size())
+            loc.Angle = Coordinate(angleList[out.size()], true, values, coordWidth, coordHeight, nullptr);
+        out.push_back(loc);
+    }
+    return out;
+}
+
+bool VYXVmlShapeTextRect(std::string_view rects, const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
+                         double coordHeight, const std::vector<int>& adjust, double width, double height,
+                         TVYXShapeRect& rect)
+{
+    const std::vector<std::string_view> all = SplitAt(rects, ';');
+    const std::vector<std::string_view> sides = all.empty() ? all : SplitAt(all.front(), ',');
+    if (sides.size() != 4)
+        return false;
+    TValues values(coordWidth, coordHeight, adjust, width, height);
+    values.Formulas = VYXEvalShapeFormulas(formulas, coordWidth, coordHeight, adjust, width, height);
+    const double sx = coordWidth > 0 ? width / coordWidth : 0;
+    const double sy = coordHeight > 0 ? height / coordHeight : 0;
+    rect.Left = Coordinate(sides[0], true, values, coordWidth, coordHeight, nullptr) * sx;
+    rect.Top = Coordinate(sides[1], false, values, coordWidth, coordHeight, nullptr) * sy;
+    rect.Right = Coordinate(sides[2], true, values, coordWidth, coordHeight, nullptr) * sx;
+    rect.Bottom = Coordinate(sides[3], false, values, coordWidth, coordHeight, nullptr) * sy;
+    return true;
 }

@@ -4,7 +4,7 @@
 // ("sum #0 0 10800") and a path in a coordinate space ("m@0,l21600,0xe"). A
 // formula operand is a constant, another formula (@n), an adjust value (#n) or a
 // named quantity of the shape (width, height, centre, limits, pixel and EMU sizes).
-// Not supported: connection sites, handles, the limo point (xlimo/ylimo give the coordinate
+// Not supported: polar handles and handle switches, the limo point (xlimo/ylimo give the coordinate
 // space's corner), the pixel and EMU sizes of the real device (they assume 96 dpi).
 #pragma once
 
@@ -22,6 +22,9 @@ struct TVYXVmlShapeDef {
     std::vector<std::string> Formulas;
     std::string Path;
     std::string TextBoxRect;
+    std::string ConnectLocs;    // "x,y;x,y"
+    std::string ConnectAngles;  // "90,180" degrees
+    std::vector<TVYXVmlHandleDef> Handles;
 };
 
 // The operator of a formula keyword, or false for an unknown one.
@@ -38,3 +41,20 @@ std::vector<double> VYXEvalShapeFormulas(const std::vector<TVYXShapeFormula>& fo
 TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXShapeFormula>& formulas,
                                 double coordWidth, double coordHeight, const std::vector<int>& adjust,
                                 double width, double height);
+// The handles for a width × height box. A position coordinate "#n" is moved by
+// dragging (adjust value n, limited by the range, else by the coordinate space);
+// "@n", numbers and center/topLeft/bottomRight give a fixed place.
+std::vector<TVYXShapeHandle> VYXVmlShapeHandles(const std::vector<TVYXVmlHandleDef>& handles,
+                                                const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
+                                                double coordHeight, const std::vector<int>& adjust, double width,
+                                                double height);
+// The connection sites of a "x,y;x,y" list for a box, with the angles of `angles` (0 when missing).
+std::vector<TVYXShapeConnectLoc> VYXVmlShapeConnectLocs(std::string_view locs, std::string_view angles,
+                                                        const std::vector<TVYXShapeFormula>& formulas,
+                                                        double coordWidth, double coordHeight,
+                                                        const std::vector<int>& adjust, double width,
+                                                        double height);
+// The first rectangle of a "l,t,r,b;l,t,r,b" text box list for a box; false when there is none.
+bool VYXVmlShapeTextRect(std::string_view rects, const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
+                         double coordHeight, const std::vector<int>& adjust, double width, double height,
+                         TVYXShapeRect& rect);

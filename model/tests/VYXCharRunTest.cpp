@@ -457,3 +457,33 @@ TEST(CharRuns, MarkupAndHyperlinkStretches)
     EXPECT_EQ(links.FindFootnoteEndnote(&note), anchor);
     EXPECT_EQ(links.Items(2), h1);
 }
+
+// Runs read with a tracked change keep it, and a list made by CreateSame is a
+// sibling: same bundle, same events, no runs.
+TEST(CharRuns, RevisionRunsAndSiblingLists)
+{
+    TDoc doc;
+    TVYXCharRuns runs(&doc.Root);
+    int dirty = 0;
+    runs.DirtyCREvent = [&](TVYXCharRuns&, TVYXCharRun&) { ++dirty; };
+    AddText(runs, u"ab");
+    auto data = std::make_unique<TVYXRevisionData>();
+    data->RevType = artInsert;
+    data->Author = u"Ann";
+    TVYXCHPX bold(&doc.Styles.MasterCHP());
+    bold.SetBold(true);
+    TVYXCharRun* inserted = runs.AddRevision(u"cde", std::move(data), &bold);
+    ASSERT_NE(inserted->Revision(), nullptr);
+    EXPECT_EQ(inserted->Revision()->Author, u"Ann");
+    EXPECT_EQ(inserted->StartPos, 3);
+    EXPECT_TRUE(inserted->CHPX()->GetBold());
+    EXPECT_EQ(runs.EndOfParaPos(), 6);
+    runs.Combine2();
+    EXPECT_EQ(runs.Count(), 2);  // a tracked run does not merge into plain text
+
+    auto sibling = runs.CreateSame();
+    EXPECT_EQ(sibling->Count(), 0);
+    EXPECT_EQ(sibling->RootData, &doc.Root);
+    AddText(*sibling, u"x")->SetText(u"y");
+    EXPECT_GT(dirty, 0);
+}

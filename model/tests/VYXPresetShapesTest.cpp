@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <string>
+#include <tuple>
 #include <utility>
 
 #include "model/VYXPresetShapes.h"
@@ -103,6 +105,87 @@ TEST(ShapeTypes, StoreSharesById)
     EXPECT_EQ(other.Count(), 1);
     EXPECT_EQ(other.AddIfNotHasTextBox().Id, "rect");
     EXPECT_FALSE(copy.CalcPath(10, 10).empty());
+}
+
+TEST(ShapeTypes, ConnectionSitesOfARectangle)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXShapeTypes types;
+    const std::vector<TVYXShapeConnectLoc> sites = types.Add("rect")->CalcConnectLocs(200, 100);
+    ASSERT_EQ(sites.size(), 4u);
+    const double expected[4][3] = {{100, 0, 270}, {0, 50, 180}, {100, 100, 90}, {200, 50, 0}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_DOUBLE_EQ(sites[i].X, expected[i][0]);
+        EXPECT_DOUBLE_EQ(sites[i].Y, expected[i][1]);
+        EXPECT_DOUBLE_EQ(sites[i].Angle, expected[i][2]);
+    }
+    EXPECT_TRUE(VYXPresetShapeHandles("rect", 10, 10).empty());
+
+    // Text goes in the square inscribed in an ellipse.
+    const TVYXShapeRect text = types.Add("ellipse")->CalcTextBoxRect(200, 100);
+    const double k = 1 - std::sqrt(0.5);
+    EXPECT_NEAR(text.Left, 100 * k, 1e-9);
+    EXPECT_NEAR(text.Top, 50 * k, 1e-9);
+    EXPECT_NEAR(text.Right, 200 - 100 * k, 1e-9);
+    EXPECT_NEAR(text.Bottom, 100 - 50 * k, 1e-9);
+}
+
+// Dragging a handle to where it would sit for other adjust values finds values that
+// put it there again, for every handle of every preset: positions are a function of
+// the adjust values, and CalcAdjust inverts it within the allowed limits.
+TEST(ShapeTypes, DraggingHandlesOfEveryPreset)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXShapeTypes types;
+    int handles = 0;
+    for (const std::string& name : VYXPresetShapeNames()) {
+        const TVYXShapeType& type = *types.Add(name);
+        const std::vector<TVYXShapeHandle> start = type.CalcHandles(300, 200);
+        for (std::size_t i = 0; i < start.size(); ++i) {
+            SCOPED_TRACE(name + " handle " + std::to_string(i));
+            const TVYXShapeHandle& h = start[i];
+            // The target: the handle's place with its values a third into their ranges.
+            std::vector<int> moved = type.Adjust;
+            for (const auto& [ref, lo, hi] : {std::tuple(h.RefX, h.MinX, h.MaxX), std::tuple(h.RefY, h.MinY, h.MaxY)})
+                if (ref >= 0)
+                    moved[static_cast<std::size_t>(ref)] = static_cast<int>(std::lround(lo + (hi - lo) / 3));
+            const TVYXShapeHandle target = type.CalcHandles(300, 200, &moved)[i];
+            std::vector<int> adjust;
+            ASSERT_TRUE(type.CalcAdjust(static_cast<int>(i), target.X, target.Y, 300, 200, adjust));
+            const TVYXShapeHandle got = type.CalcHandles(300, 200, &adjust)[i];
+            EXPECT_LT(std::hypot(got.X - target.X, got.Y - target.Y), 1.0);
+            for (const auto& [ref, lo, hi] : {std::tuple(got.RefX, h.MinX, h.MaxX), std::tuple(got.RefY, h.MinY, h.MaxY)})
+                if (ref >= 0) {
+                    EXPECT_GE(adjust[static_cast<std::size_t>(ref)], std::floor(std::min(lo, hi)));
+                    EXPECT_LE(adjust[static_cast<std::size_t>(ref)], std::ceil(std::max(lo, hi)));
+                }
+            ++handles;
+        }
+        std::vector<int> none;
+        EXPECT_FALSE(type.CalcAdjust(static_cast<int>(start.size()), 0, 0, 300, 200, none));
+    }
+    EXPECT_GT(handles, 200);
+}
+
+TEST(ShapeTypes, DraggingPastTheLimitStopsAtIt)
+{
+    if (!VYXFindPresetShape("rect"))
+        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+    TVYXShapeTypes types;
+    const TVYXShapeType& arrow = *types.Add("rightArrow");
+    const std::vector<TVYXShapeHandle> hs = arrow.CalcHandles(200, 100);
+    ASSERT_EQ(hs.size(), 2u);
+    EXPECT_EQ(hs[0].RefY, 0);  // the shaft's thickness moves up and down
+    EXPECT_EQ(hs[1].RefX, 1);  // the head's length left and right
+    std::vector<int> adjust;
+    ASSERT_TRUE(arrow.CalcAdjust(0, 0, -500, 200, 100, adjust));
+    EXPECT_EQ(adjust[0], 100000);
+    EXPECT_EQ(adjust[1], 50000);  // the other value is left as it was
+    ASSERT_TRUE(arrow.CalcAdjust(1, 120, 0, 200, 100, adjust));
+    EXPECT_NEAR(arrow.CalcHandles(200, 100, &adjust)[1].X, 120, 0.01);
 }
 
 }  // namespace

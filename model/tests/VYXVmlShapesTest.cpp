@@ -120,4 +120,55 @@ TEST(VmlShapes, ShapeTypeFromDefinition)
     EXPECT_EQ(types.Count(), 1);
 }
 
+TEST(VmlShapes, HandlesAndConnectionSites)
+{
+    TVYXShapeTypes types;
+    TVYXVmlShapeDef def;
+    def.Id = "_x0000_t15";
+    def.Adj = "5400,10800";
+    def.Formulas = {"val #0", "sum 21600 0 #0"};
+    def.Path = "m@0,l@1,21600,0,21600xe";
+    def.ConnectLocs = "@0,0;0,10800;10800,21600;@1,10800";
+    def.ConnectAngles = "270,180,90";
+    def.Handles = {{"#0,topLeft", "2000,10800", ""}, {"center,#1", "", ""}, {"@1,bottomRight", "", ""}};
+    def.TextBoxRect = "@0,0,@1,21600;0,0,1,1";
+    const TVYXShapeType& t = types.Add(def);
+    const TVYXShapeRect text = t.CalcTextBoxRect(216, 108);
+    EXPECT_DOUBLE_EQ(text.Left, 54);
+    EXPECT_DOUBLE_EQ(text.Right, 162);
+    EXPECT_DOUBLE_EQ(text.Bottom, 108);
+    def.TextBoxRect = "1,2,3";  // malformed: the whole box
+    EXPECT_DOUBLE_EQ(types.Add(def).CalcTextBoxRect(216, 108).Right, 216);
+
+    const std::vector<TVYXShapeConnectLoc> sites = t.CalcConnectLocs(216, 108);
+    ASSERT_EQ(sites.size(), 4u);
+    EXPECT_DOUBLE_EQ(sites[0].X, 54);
+    EXPECT_DOUBLE_EQ(sites[1].Y, 54);
+    EXPECT_DOUBLE_EQ(sites[2].Angle, 90);
+    EXPECT_DOUBLE_EQ(sites[3].X, 162);
+    EXPECT_DOUBLE_EQ(sites[3].Angle, 0);  // no angle given
+
+    const std::vector<TVYXShapeHandle> hs = t.CalcHandles(216, 108);
+    ASSERT_EQ(hs.size(), 3u);
+    EXPECT_EQ(hs[0].RefX, 0);
+    EXPECT_EQ(hs[0].RefY, -1);
+    EXPECT_DOUBLE_EQ(hs[0].X, 54);
+    EXPECT_DOUBLE_EQ(hs[1].X, 108);
+    EXPECT_DOUBLE_EQ(hs[1].Y, 54);
+    EXPECT_EQ(hs[1].RefY, 1);
+    EXPECT_EQ(hs[2].RefX, -1);  // a formula place cannot be dragged
+    EXPECT_DOUBLE_EQ(hs[2].Y, 108);
+
+    std::vector<int> adjust;
+    ASSERT_TRUE(t.CalcAdjust(0, 81, 30, 216, 108, adjust));
+    EXPECT_EQ(adjust, (std::vector<int>{8100, 10800}));
+    ASSERT_TRUE(t.CalcAdjust(0, 500, 0, 216, 108, adjust));
+    EXPECT_EQ(adjust[0], 10800);  // stops at the range
+    ASSERT_TRUE(t.CalcAdjust(1, 0, 27, 216, 108, adjust));
+    EXPECT_EQ(adjust[1], 5400);
+    ASSERT_TRUE(t.CalcAdjust(2, 0, 0, 216, 108, adjust));
+    EXPECT_EQ(adjust, (std::vector<int>{10800, 5400}));  // nothing to move
+    EXPECT_FALSE(t.CalcAdjust(3, 0, 0, 216, 108, adjust));
+}
+
 }  // namespace
