@@ -2269,38 +2269,19 @@ bool TVYXCharRunIterator::BeginIterate(TVYXLogPara& para, TVYXCharRun* run)
     return CurrCharRun != nullptr;
 }
 
-bool TVYXCharRunIterator::IterateNext()
+bool TVYXCharRunIterator::Step(bool forward)
 {
     if (!CurrPara)
         return false;
     ParaChanged = false;
-    if (CurrCharRun && CurrCharRun->Next()) {
-        CurrCharRun = CurrCharRun->Next();
+    if (TVYXCharRun* run = CurrCharRun ? (forward ? CurrCharRun->Next() : CurrCharRun->Prev()) : nullptr) {
+        CurrCharRun = run;
         return true;
     }
-    for (TVYXLogPara* p = CurrPara->Next(); p; p = p->Next())
+    for (TVYXLogPara* p = forward ? CurrPara->Next() : CurrPara->Prev(); p; p = forward ? p->Next() : p->Prev())
         if (p->Count() > 0) {
             CurrPara = p;
-            CurrCharRun = p->CRFirst();
-            ParaChanged = true;
-            return true;
-        }
-    return false;
-}
-
-bool TVYXCharRunIterator::IteratePrev()
-{
-    if (!CurrPara)
-        return false;
-    ParaChanged = false;
-    if (CurrCharRun && CurrCharRun->Prev()) {
-        CurrCharRun = CurrCharRun->Prev();
-        return true;
-    }
-    for (TVYXLogPara* p = CurrPara->Prev(); p; p = p->Prev())
-        if (p->Count() > 0) {
-            CurrPara = p;
-            CurrCharRun = p->CRLast();
+            CurrCharRun = forward ? p->CRFirst() : p->CRLast();
             ParaChanged = true;
             return true;
         }

@@ -610,8 +610,11 @@ public:
     bool ParaChanged = false;
     bool BeginIterate();
     bool BeginIterate(TVYXLogPara& para, TVYXCharRun* run);
-    bool IterateNext();
-    bool IteratePrev();
+    bool IterateNext() { return Step(true); }
+    bool IteratePrev() { return Step(false); }
+
+private:
+    bool Step(bool forward);
 };
 
 // ---- Notes -----------------------------------------------------------------

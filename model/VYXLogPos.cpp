@@ -243,18 +243,7 @@ bool TVYXLogPos::MovePosNext()
 bool TVYXLogPos::MovePosPrev()
 {
     ParaChanged = false;
-    if (!Para)
-        return false;
-    if (CharPos > 1) {
-        --CharPos;
-        return true;
-    }
-    TVYXLogPara* prev = Para->Prev();
-    if (!prev)
-        return false;
-    AssignEnd(prev);
-    ParaChanged = true;
-    return true;
+    return MoveCharPrev();
 }
 
 void TVYXLogPos::MoveEndOfPara() { CharPos = EndOfParaPos(); }
@@ -271,30 +260,19 @@ void TVYXLogPos::MoveBeginningOfDoc()
         Assign(Para->Paras->RootParas()->_FirstPara(), 1);
 }
 
-bool TVYXLogPos::MoveParaNext()
-{
-    if (!Valid()) {
-        Para = nullptr;
-        return false;
-    }
-    TVYXLogPara* next = Para->Next();
-    if (!next)
-        return false;
-    Assign(next, 1);
-    ParaChanged = true;
-    return true;
-}
+bool TVYXLogPos::MoveParaNext() { return MoveToPara(true); }
+bool TVYXLogPos::MoveParaPrev() { return MoveToPara(false); }
 
-bool TVYXLogPos::MoveParaPrev()
+bool TVYXLogPos::MoveToPara(bool forward)
 {
     if (!Valid()) {
         Para = nullptr;
         return false;
     }
-    TVYXLogPara* prev = Para->Prev();
-    if (!prev)
+    TVYXLogPara* target = forward ? Para->Next() : Para->Prev();
+    if (!target)
         return false;
-    Assign(prev, 1);
+    Assign(target, 1);
     ParaChanged = true;
     return true;
 }

@@ -123,6 +123,7 @@ public:
 
 private:
     bool MoveToCell(TVYXTableCell* cell);
+    bool MoveToPara(bool forward);
 };
 
 class TVYXLogSelection {
