@@ -6,6 +6,7 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
@@ -449,6 +450,87 @@ TVYXCharRunHyperlink* TVYXLogPara::AppendHyperlink(TVYXHyperlink* link, std::u16
             run->AddCHPX()->SetStyle(style);
     MakeDirty();
     return run;
+}
+
+int TVYXLogPara::InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx)
+{
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    chpx = at->CHPX();
+    MakeDirty();
+    return at->Index;
+}
+
+TVYXCharRunHyperlink* TVYXLogPara::InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    TVYXCharRunHyperlink* run = FCharRuns->InsertHyperlink(index, link, text, chpx);
+    if (TVYXRootData* root = Root(); root && root->Styles)
+        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink")))
+            (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
+    return run;
+}
+
+TVYXCharRunPicture* TVYXLogPara::InsertPicture(std::int32_t pos)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertPicture(index, chpx);
+}
+
+TVYXCharRunPicture* TVYXLogPara::AppendPicture()
+{
+    MakeDirty();
+    return FCharRuns->AddPicture(LastCHPX());
+}
+
+TVYXCharRunGraphic* TVYXLogPara::InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertGraphic(index, std::move(graphic), chpx);
+}
+
+TVYXCharRunGraphic* TVYXLogPara::AppendGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
+{
+    MakeDirty();
+    return FCharRuns->AddGraphic(std::move(graphic), LastCHPX());
+}
+
+TVYXCharRunFootnote* TVYXLogPara::InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertFootnote(index, note, false, endnote, chpx);
+}
+
+TVYXCharRunFootnote* TVYXLogPara::InsertFootnoteRef(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertFootnote(index, note, true, endnote, chpx);
+}
+
+TVYXCharRunFldChar* TVYXLogPara::AppendComplexField(std::u16string_view result, std::u16string_view instruction)
+{
+    MakeDirty();
+    return FCharRuns->AddComplexField(result, instruction, LastCHPX());
+}
+
+std::unique_ptr<TVYXGraphicObj> TVYXLogPara::SnatchGraphic(int index)
+{
+    MakeDirty();
+    return FCharRuns->SnatchGraphic(index);
+}
+
+void TVYXLogPara::SetupParaData(TVYXParaData& paraData) const
+{
+    const TVYXRootData* root = Root();
+    const TVYXTableCell* cell = Cell();
+    const TVYXTable* table = cell ? cell->Table() : nullptr;
+    static const TVYXPAP defaults;
+    paraData.Resolve(root && root->MasterPAP ? *root->MasterPAP : defaults, FPAPX.get(), cell != nullptr,
+                     table ? table->TAPX().GetStyle() : nullptr);
 }
 
 bool TVYXLogPara::HasPageBreak() const

@@ -30,6 +30,8 @@ class TVYXSEP;
 class TVYXRevisionData;
 class TVYXHyperlink;
 class TVYXStyles;
+class TVYXParaData;
+class TVYXGraphicObj;
 
 enum TVYXLogParaType { alptPara, alptTable };
 enum TVYXLogDocType { aldtMain, aldtTextBox, aldtHeader, aldtFooter, aldtFootnotes, aldtEndnotes };
@@ -208,6 +210,18 @@ public:
     TVYXCharRunBreak* InsertBreak(std::int32_t pos, TVYXCharRunBreakType type);
     TVYXCharRunBreak* AppendBreak(TVYXCharRunBreakType type);
     TVYXCharRunHyperlink* AppendHyperlink(TVYXHyperlink* link, std::u16string_view text);
+    TVYXCharRunHyperlink* InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text);
+    TVYXCharRunPicture* InsertPicture(std::int32_t pos);
+    TVYXCharRunPicture* AppendPicture();
+    TVYXCharRunGraphic* InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic);
+    TVYXCharRunGraphic* AppendGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
+    TVYXCharRunFootnote* InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
+    TVYXCharRunFootnote* InsertFootnoteRef(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
+    TVYXCharRunFldChar* AppendComplexField(std::u16string_view result, std::u16string_view instruction);
+    void BeginTOC(std::u16string_view switches) { FCharRuns->BeginTOC(switches); MakeDirty(); }
+    void EndTOC() { FCharRuns->EndTOC(); MakeDirty(); }
+    // Takes the drawing object out of the graphic run at `index`.
+    std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
     bool HasPageBreak() const;
 
     // ---- Format ----
@@ -222,6 +236,8 @@ public:
     void RemoveTabStops() { FPAPX->RemoveTabStops(); }
     // The paragraph style by id; false when the sheet has none of that id.
     bool UseStyle(std::u16string_view styleId);
+    // The paragraph's effective format (in a cell with its table's style).
+    void SetupParaData(TVYXParaData& paraData) const;
 
     // ---- Lists ----
     TVYXNumbering* BeginBullet();
@@ -264,6 +280,8 @@ public:
 private:
     TVYXRootData* Root() const;
     void WireRuns();
+    // The run before which an object inserted at `pos` goes, and its format.
+    int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
     std::unique_ptr<TVYXCharRuns> FCharRuns;
     std::unique_ptr<TVYXPAPX> FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;

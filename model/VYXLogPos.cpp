@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/VYXLogParas.h"
+#include "model/VYXDocProps.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
 
@@ -364,6 +365,93 @@ bool TVYXLogSelection::IsRevision() const
 bool TVYXLogSelection::IsEntirePara() const
 {
     return SamePara() && First.CharPos == 1 && Last.CharPos == Last.EndOfParaPos();
+}
+
+bool TVYXLogSelection::IsEntireParas() const
+{
+    return Valid() && First.CPIsAtBOP() && Last.CPIsAtEOP();
+}
+
+bool TVYXLogSelection::IsEntireCell() const
+{
+    TVYXTableCell* cell = First.Para ? First.Para->Cell() : nullptr;
+    return cell && Last.Para && Last.Para->Cell() == cell && First.Para == cell->Paras().First() &&
+           First.CPIsAtBOP() && Last.Para == cell->Paras().Last() && Last.CPIsAtEOP();
+}
+
+bool TVYXLogSelection::CopyContent(TVYXLogParas& paras) const
+{
+    if (!Valid() || First.Para->Paras != Last.Para->Paras)
+        return false;
+    TVYXLogParas& source = *First.Para->Paras;
+    const int firstIndex = First.Para->Index;
+    // A selection ending at position 1 of a paragraph takes the mark before it, nothing of it.
+    const int lastIndex = Last.CharPos == 1 && Last.Para != First.Para ? Last.Para->Index - 1 : Last.Para->Index;
+    for (int i = firstIndex; i <= lastIndex; ++i) {
+        const TVYXLogParaItem* item = source.GetItems(i);
+        if (item->IsTable()) {
+            paras.InsertItem(-1, item->Clone(&paras));
+            continue;
+        }
+        const auto* p = static_cast<const TVYXLogPara*>(item);
+        const std::int32_t from = i == firstIndex ? First.CharPos : 1;
+        const bool isLast = p == Last.Para;
+        const std::int32_t to = isLast ? Last.CharPos : p->EndOfParaPos();
+        auto copy = p->Clone(&paras, from, to);
+        if (copy->Count() == 0)
+            copy->CharRuns().Add();
+        copy->Pilcrow = !isLast || LastPosIsPilcrow();
+        paras.InsertItem(-1, std::move(copy));
+    }
+    return true;
+}
+
+void TVYXLogSelection::SetPlainText(std::u16string_view text)
+{
+    Delete();
+    if (First.Para) {
+        First.InsertText(text);
+        Last.Assign(First);
+    }
+}
+
+std::vector<TVYXLogPara*> TVYXLogSelection::Paras() const
+{
+    std::vector<TVYXLogPara*> result;
+    if (!Valid())
+        return result;
+    for (TVYXLogPara* p = First.Para; p; p = p->Next()) {
+        result.push_back(p);
+        if (p == Last.Para)
+            break;
+    }
+    return result;
+}
+
+void TVYXLogSelection::MakeBullet()
+{
+    const auto paras = Paras();
+    TVYXNumbering* level = paras.empty() ? nullptr : paras.front()->BeginBullet();
+    for (std::size_t i = 1; level && i < paras.size(); ++i) {
+        paras[i]->PAPX().SetNumbering(level);
+        paras[i]->UseStyle(u"ListParagraph");
+    }
+}
+
+void TVYXLogSelection::MakeNumbering()
+{
+    const auto paras = Paras();
+    TVYXNumbering* level = paras.empty() ? nullptr : paras.front()->BeginNumbering();
+    for (std::size_t i = 1; level && i < paras.size(); ++i) {
+        paras[i]->PAPX().SetNumbering(level);
+        paras[i]->UseStyle(u"ListParagraph");
+    }
+}
+
+void TVYXLogSelection::RemoveBulletNumbering()
+{
+    for (TVYXLogPara* p : Paras())
+        p->RemoveBulletNumbering();
 }
 
 TVYXSelectionMode TVYXLogSelection::SelectionMode() const

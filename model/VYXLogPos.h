@@ -146,12 +146,25 @@ public:
     bool IsCells() const;
     bool IsRevision() const;
     bool IsEntirePara() const;
+    // From the start of the first paragraph to the end of the last.
+    bool IsEntireParas() const;
+    // Both ends in one cell, covering all its paragraphs.
+    bool IsEntireCell() const;
     bool LastPosIsPilcrow() const;
     TVYXSelectionMode SelectionMode() const;
     bool Hit(const TVYXLogPos& pos) const { return First.LessEqual(pos) && pos.LessEqual(Last); }
     bool Hit(TVYXLogPara* para, std::int32_t charPos, bool inclusive) const;
     std::u16string GetPlainText() const;
     void Delete();
+    // Copies of the selected items into `paras` (appended), with the Pilcrow flags a paste reads;
+    // false when the ends lie in different lists.
+    bool CopyContent(TVYXLogParas& paras) const;
+    void SetPlainText(std::u16string_view text);
+    // The selected paragraphs of the first end's list.
+    std::vector<TVYXLogPara*> Paras() const;
+    void MakeBullet();
+    void MakeNumbering();
+    void RemoveBulletNumbering();
     void Format(const TVYXCHPX& chpx);
     void IterateCharRuns(const std::function<void(TVYXCharRun& run)>& callback) const;
     void TagPilcrow();

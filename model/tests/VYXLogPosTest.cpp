@@ -241,3 +241,54 @@ TEST(VYXLogSelection, DeleteAndFormat)
     EXPECT_TRUE(s.SelectWordAtFirstPos());
     EXPECT_EQ(s.Last.CharPos, 7);
 }
+
+TEST(VYXLogSelection, CopyThenPasteRebuildsTheRange)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* a = doc.Body.AppendPara(u"Hello");
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    t->GetCells(1, 0)->Paras().GetParas(0)->SetPlainText(u"cell");
+    TVYXLogPara* b = doc.Body.AppendPara(u"World");
+    TVYXLogSelection s;
+    s.First.Assign(a, 3);
+    s.Last.Assign(b, 3);
+    TVYXLogParas clip(&doc.Root, nullptr);
+    ASSERT_TRUE(s.CopyContent(clip));
+    ASSERT_EQ(clip.Count(), 3);
+    EXPECT_TRUE(clip.GetParas(0)->Pilcrow);
+    EXPECT_FALSE(clip.GetParas(2)->Pilcrow);
+
+    TVYXBodyTestDoc target;
+    TVYXLogPara* p = target.Body.AppendPara(u"[]");
+    TVYXLogPos at(p, 2);
+    target.Body.Insert(at, clip);
+    EXPECT_EQ(ReadingOrder(target.Body), (std::vector<std::u16string>{u"[llo", u"", u"cell", u"Wo]"}));
+    EXPECT_TRUE(target.Body.GetItems(1)->IsTable());
+
+    // Ending at position 1 of a paragraph copies the mark before it and nothing of the paragraph.
+    s.First.Assign(b, 1);
+    s.Last.Assign(b, 6);
+    EXPECT_TRUE(s.LastPosIsPilcrow());  // the end of the list's last item
+    TVYXLogParas whole(&doc.Root, nullptr);
+    s.CopyContent(whole);
+    ASSERT_EQ(whole.Count(), 1);
+    EXPECT_TRUE(whole.GetParas(0)->Pilcrow);
+    EXPECT_TRUE(s.IsEntireParas());
+}
+
+TEST(VYXLogSelection, ListsOverSelectedParagraphs)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* a = doc.Body.AppendPara(u"one");
+    doc.Body.AppendPara(u"two");
+    TVYXLogPara* c = doc.Body.AppendPara(u"three");
+    TVYXLogSelection s;
+    s.First.Assign(a, 2);
+    s.Last.Assign(c, 2);
+    s.MakeNumbering();
+    ASSERT_NE(a->PAPX().GetNumbering(), nullptr);
+    EXPECT_EQ(c->PAPX().GetNumbering(), a->PAPX().GetNumbering());
+    EXPECT_EQ(a->PAPX().GetStyle(), doc.Styles.Find(u"ListParagraph"));
+    s.RemoveBulletNumbering();
+    EXPECT_EQ(doc.Body.GetParas(1)->PAPX().GetNumbering(), nullptr);
+}
