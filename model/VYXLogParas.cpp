@@ -2186,6 +2186,34 @@ void TVYXTable::SetColWidth(int col, double width)
             c->SetWidth(width);
 }
 
+void TVYXTable::SetColDeltaWidth(int col, double delta)
+{
+    for (auto& row : FRows)
+        if (TVYXTableCell* c = row->CellN(col)) {
+            c->SetWidth(c->GetWidth() + delta);
+            if (TVYXTableCell* next = row->CellN(col + 1))
+                next->SetWidth(next->GetWidth() - delta);
+        }
+}
+
+void TVYXTable::SetDimension(int cols, int rows)
+{
+    cols = std::clamp(cols, 1, cVYXMaxTableCols);
+    rows = std::clamp(rows, 1, cVYXMaxTableRows);
+    while (Count() > rows)
+        DeleteRow(Count() - 1);
+    while (Count() < rows)
+        AddRow(cols);
+    for (auto& row : FRows) {
+        while (row->Count() > cols)
+            row->DeleteCell(row->Count() - 1);
+        while (row->Count() < cols) {
+            const double width = row->Last() ? row->Last()->GetWidth() : AvailableWidth() / cols;
+            row->Add()->SetWidth(width);
+        }
+    }
+}
+
 double TVYXTable::GetColWidth(int col) const
 {
     for (const auto& row : FRows)

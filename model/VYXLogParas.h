@@ -569,6 +569,10 @@ public:
     void SetWidth(double width);
     void SetWidthPercent(double percent);
     void SetColWidth(int col, double width);
+    // Widens column `col` by `delta` and narrows the next column by as much (when there is one).
+    void SetColDeltaWidth(int col, double delta);
+    // Adds or removes rows and cells at the ends so that every row has `cols` cells and there are `rows` rows.
+    void SetDimension(int cols, int rows);
     double GetColWidth(int col) const;
     double CalculatedWidth() const;
     double AvailableWidth() const;

@@ -342,6 +342,61 @@ bool TVYXLogPos::MoveCharRunPrev()
     return true;
 }
 
+bool TVYXLogPos::MoveWordEnd()
+{
+    std::int32_t start = 0, end = 0;
+    if (!Para || !Para->WordAtPos(CharPos, start, end))
+        return false;
+    CharPos = end;
+    return true;
+}
+
+namespace {
+bool Editable(const TVYXLogPos& pos)
+{
+    const TVYXCharRun* run = pos.Para ? pos.Para->CharRuns().FindAbsolute(pos.CharPos, true) : nullptr;
+    return !run || !run->GetReadOnlyActive();
+}
+}  // namespace
+
+bool TVYXLogPos::MoveEditNext()
+{
+    const TVYXLogPos start(*this);
+    while (MoveCharNext())
+        if (Editable(*this))
+            return true;
+    Assign(start);
+    return false;
+}
+
+bool TVYXLogPos::MoveEditPrev()
+{
+    const TVYXLogPos start(*this);
+    while (MoveCharPrev())
+        if (Editable(*this))
+            return true;
+    Assign(start);
+    return false;
+}
+
+void TVYXLogPos::MoveStartOfCharType()
+{
+    if (!Para)
+        return;
+    const TVYXCharType type = Para->CharTypeAtPos(CharPos);
+    while (CharPos > 1 && Para->CharTypeAtPos(CharPos - 1) == type)
+        --CharPos;
+}
+
+void TVYXLogPos::MoveEndOfCharType()
+{
+    if (!Para)
+        return;
+    const TVYXCharType type = Para->CharTypeAtPos(CharPos);
+    while (CharPos < EndOfParaPos() && Para->CharTypeAtPos(CharPos) == type)
+        ++CharPos;
+}
+
 // ---- Selection -------------------------------------------------------------------
 
 std::int32_t TVYXLogSelection::Len() const { return SamePara() ? Last.CharPos - First.CharPos : -1; }

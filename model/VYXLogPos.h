@@ -120,6 +120,14 @@ public:
     bool MoveCharPrev();
     bool MoveCharRunNext();
     bool MoveCharRunPrev();
+    // To the end of the word at the position (false outside a word).
+    bool MoveWordEnd();
+    // Like MoveCharNext / MoveCharPrev, past positions inside runs that protection makes read-only.
+    bool MoveEditNext();
+    bool MoveEditPrev();
+    // To the first / last position of the stretch of characters of the type the position is in.
+    void MoveStartOfCharType();
+    void MoveEndOfCharType();
 
 private:
     bool MoveToCell(TVYXTableCell* cell);

@@ -394,6 +394,26 @@ TEST(VYXLogParas, SpansAndHits)
     EXPECT_EQ(t->GetCells(0, 1)->CalcRowSpan(), 1);
 }
 
+TEST(VYXLogParas, SetDimensionKeepsNestedCounts)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(3, 3);
+    t->GetCells(2, 2)->Paras().AddTable(1, 1);
+    t->GetCells(2, 0)->Paras().AddTable(1, 1);
+    EXPECT_EQ(t->NestedCount, 2);
+    t->SetDimension(2, 2);  // drops row 2 and column 2, both nested tables with them
+    EXPECT_EQ(t->Count(), 2);
+    EXPECT_EQ(t->MaxCells(), 2);
+    EXPECT_EQ(t->NestedCount, 0);
+    t->SetDimension(4, 3);
+    EXPECT_EQ(t->GetRows(2)->Count(), 4);
+    EXPECT_DOUBLE_EQ(t->GetCells(3, 0)->GetWidth(), 100);
+    t->SetColDeltaWidth(0, 10);
+    EXPECT_DOUBLE_EQ(t->GetColWidth(0), 110);
+    EXPECT_DOUBLE_EQ(t->GetColWidth(1), 90);
+    CheckInvariants(doc.Body);
+}
+
 TEST(VYXLogParas, PercentWidthsAndMaxWidth)
 {
     TVYXBodyTestDoc doc;
