@@ -1091,13 +1091,8 @@ void TVYXLogParas::Attached(TVYXLogParaItem& item)
 {
     if (!item.IsTable())
         return;
+    // Without a ParentWidth of its own the table asks the list it is in at the time (AvailableWidth).
     auto& table = static_cast<TVYXTable&>(item);
-    if (!table.ParentWidth)
-        table.ParentWidth = [this]() {
-            if (Cell)
-                return Cell->CalculatedWidth();
-            return WidthEvent ? WidthEvent() : 0.0;
-        };
     if (Cell)
         if (TVYXTable* outer = Cell->Table())
             outer->IncNested(1 + table.NestedCount);
