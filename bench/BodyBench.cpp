@@ -115,7 +115,7 @@ void BM_EnterAndBackspace(benchmark::State& state)
         TVYXLogParas& list = *p->Paras;
         const std::int32_t pos = 2 + static_cast<std::int32_t>(rng() % 20);
         list.SplitAtPos(*p, pos);
-        list.MergeNext(p->Index);
+        list.MergeNext(p->Index());
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }

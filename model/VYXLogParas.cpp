@@ -43,9 +43,9 @@ TVYXLogPara* TVYXLogParasRootIterator::NextPara(TVYXLogParaItem& item)
 TVYXLogPara* TVYXLogParasRootIterator::PrevPara(TVYXLogParaItem& item)
 {
     // Reading order: a preceding table ends with its last cell.
-    if (!item.Paras || item.Index <= 0)
+    if (!item.Paras || item.Index() <= 0)
         return nullptr;
-    TVYXLogParaItem* prev = item.Paras->GetItems(item.Index - 1);
+    TVYXLogParaItem* prev = item.Paras->GetItems(item.Index() - 1);
     return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
 }
 
@@ -752,12 +752,12 @@ TVYXLogPara* TVYXLogPara::Prev() const
 
 TVYXLogParaItem* TVYXLogPara::NextInParas() const
 {
-    return Paras && Index + 1 < Paras->Count() ? Paras->GetItems(Index + 1) : nullptr;
+    return Paras && Index() + 1 < Paras->Count() ? Paras->GetItems(Index() + 1) : nullptr;
 }
 
 TVYXLogParaItem* TVYXLogPara::PrevInParas() const
 {
-    return Paras && Index > 0 && Index <= Paras->Count() ? Paras->GetItems(Index - 1) : nullptr;
+    return Paras && Index() > 0 && Index() <= Paras->Count() ? Paras->GetItems(Index() - 1) : nullptr;
 }
 
 TVYXLogPara* TVYXLogPara::Prevpara() const
@@ -779,7 +779,7 @@ int TVYXLogPara::RootIndex() const
     const TVYXLogParaItem* item = this;
     for (int guard = 0; item && item->Paras && item->Paras->Cell && guard < 100000; ++guard)
         item = item->Paras->Cell->Table();
-    return item ? item->Index : -1;
+    return item ? item->Index() : -1;
 }
 
 // ---- Sections ----
@@ -906,18 +906,51 @@ TVYXLogParas::TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TV
 
 TVYXLogParas::~TVYXLogParas() = default;
 
-void TVYXLogParas::Renumber(int from)
+namespace {
+constexpr std::uint64_t cKeyStep = std::uint64_t(1) << 32;
+}
+
+int TVYXLogParaItem::Index() const
 {
-    if (FUpdating > 0)
+    if (!Paras)
+        return FIndex;
+    if (FIndex >= 0 && FIndex < Paras->Count() && Paras->FItems[static_cast<std::size_t>(FIndex)].get() == this)
+        return FIndex;
+    FIndex = Paras->Find(*this);
+    return FIndex;
+}
+
+int TVYXLogParas::Find(const TVYXLogParaItem& item) const
+{
+    auto it = std::lower_bound(FItems.begin(), FItems.end(), item.FOrderKey,
+                               [](const std::unique_ptr<TVYXLogParaItem>& a, std::uint64_t key) { return a->FOrderKey < key; });
+    if (it != FItems.end() && it->get() == &item)
+        return static_cast<int>(it - FItems.begin());
+    return -1;
+}
+
+void TVYXLogParas::AssignKey(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    const std::uint64_t low = i > 0 ? FItems[i - 1]->FOrderKey : 0;
+    const bool hasNext = i + 1 < FItems.size();
+    const std::uint64_t high = hasNext ? FItems[i + 1]->FOrderKey : low + 2 * cKeyStep;
+    if (high - low >= 2 && low < UINT64_MAX - 2 * cKeyStep) {
+        FItems[i]->FOrderKey = low + (high - low) / 2;
+        FItems[i]->FIndex = index;
         return;
-    for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < FItems.size(); ++i)
-        FItems[i]->Index = static_cast<int>(i);
+    }
+    // No room left between the neighbours: spread all keys out again.
+    for (std::size_t k = 0; k < FItems.size(); ++k) {
+        FItems[k]->FOrderKey = (k + 1) * cKeyStep;
+        FItems[k]->FIndex = static_cast<int>(k);
+    }
 }
 
 void TVYXLogParas::EndUpdate()
 {
-    if (FUpdating > 0 && --FUpdating == 0)
-        Renumber(0);
+    if (FUpdating > 0)
+        --FUpdating;
 }
 
 TVYXLogPara* TVYXLogParas::GetParas(int i) const
@@ -964,17 +997,17 @@ TVYXLogPara* TVYXLogParas::_LastPara() const
 
 TVYXLogPara* TVYXLogParas::Next(const TVYXLogParaItem& item) const
 {
-    if (item.Paras != this || item.Index + 1 >= Count())
+    if (item.Paras != this || item.Index() + 1 >= Count())
         return nullptr;
-    TVYXLogParaItem* next = GetItems(item.Index + 1);
+    TVYXLogParaItem* next = GetItems(item.Index() + 1);
     return next->IsPara() ? static_cast<TVYXLogPara*>(next) : static_cast<TVYXTable*>(next)->FirstPara();
 }
 
 TVYXLogPara* TVYXLogParas::Prev(const TVYXLogParaItem& item) const
 {
-    if (item.Paras != this || item.Index <= 0)
+    if (item.Paras != this || item.Index() <= 0)
         return nullptr;
-    TVYXLogParaItem* prev = GetItems(item.Index - 1);
+    TVYXLogParaItem* prev = GetItems(item.Index() - 1);
     return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastRowCell0LastPara();
 }
 
@@ -1078,9 +1111,7 @@ TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogPara
     TVYXLogParaItem* added = item.get();
     added->Paras = this;
     FItems.insert(FItems.begin() + index, std::move(item));
-    if (FUpdating > 0)
-        added->Index = index;
-    Renumber(index);
+    AssignKey(index);
     Attached(*added);
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
@@ -1215,7 +1246,7 @@ TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
         if (run && run->GetReadOnlyActive())
             return &para;
     }
-    const int index = para.Index;
+    const int index = para.Index();
     if (pos >= para.EndOfParaPos() || Count() == 0)
         return Insert(index + 1);
     if (pos <= 1) {
@@ -1277,7 +1308,7 @@ std::unique_ptr<TVYXLogParaItem> TVYXLogParas::Extract(int index)
     auto item = std::move(FItems.at(static_cast<std::size_t>(index)));
     Detached(*item);
     FItems.erase(FItems.begin() + index);
-    Renumber(index);
+    item->FIndex = -1;
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
     return item;
@@ -1297,10 +1328,10 @@ void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRev
     }
     TVYXLogPara* fp = first.Para;
     TVYXLogPara* lp = last.Para;
-    if (fp->Index > lp->Index)
+    if (fp->Index() > lp->Index())
         return;
     bool join = revision == nullptr;
-    for (int i = lp->Index - 1; i > fp->Index; --i) {
+    for (int i = lp->Index() - 1; i > fp->Index(); --i) {
         if (!revision)
             Delete(i);
         else if (TVYXLogPara* p = ParaAtIndex(i))
@@ -1314,7 +1345,7 @@ void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRev
         else
             fp->DeleteText(first.CharPos, fp->EndOfParaPos(), revision);
         if (fp->Count() == 0) {
-            Delete(fp->Index);
+            Delete(fp->Index());
             fp = nullptr;
             first.Para = nullptr;
             join = false;
@@ -1332,7 +1363,7 @@ void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRev
         join = false;
     }
     if (join && fp) {
-        MergeNext(fp->Index);
+        MergeNext(fp->Index());
         last.Assign(first);
     } else if (!revision)
         last.Assign(lp, 1);
@@ -1366,7 +1397,7 @@ void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
         TVYXLogPara* fill = nullptr;
         if (!atStartWithContent) {
             p.Assign(returned, 1);
-            fill = ParaAtIndex(returned->Index - 1);
+            fill = ParaAtIndex(returned->Index() - 1);
         } else
             fill = returned;
         if (!fill)
@@ -1398,12 +1429,12 @@ TVYXTable* TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXTable& table)
     TVYXLogPara* para = pos.Para;
     if (!para || para->Paras != this)
         return nullptr;
-    int index = para->Index;
+    int index = para->Index();
     if (!para->Empty() && pos.CharPos > 1) {
         TVYXLogPara* right = SplitAtPos(*para, pos.CharPos);
         if (right == para)
             return nullptr;
-        index = right->Index;
+        index = right->Index();
         pos.Assign(right, 1);
     }
     return static_cast<TVYXTable*>(InsertItem(index, table.Clone(this)));
@@ -1512,13 +1543,13 @@ void TVYXLogParas::FormatRange(const TVYXCHPX* chpx, const TVYXLogPos& first, co
             fp->FormatRange(chpx, first.CharPos, last.CharPos);
         return;
     }
-    if (fp->Paras != this || lp->Paras != this || fp->Index > lp->Index)
+    if (fp->Paras != this || lp->Paras != this || fp->Index() > lp->Index())
         return;
     if (first.CharPos <= 1)
         fp->FormatAll(chpx);
     else
         fp->FormatRange(chpx, first.CharPos, fp->EndOfParaPos());
-    for (int i = fp->Index + 1; i < lp->Index; ++i)
+    for (int i = fp->Index() + 1; i < lp->Index(); ++i)
         GetItems(i)->FormatAll(chpx);
     if (last.CharPos >= lp->EndOfParaPos())
         lp->FormatAll(chpx);
@@ -1530,7 +1561,7 @@ void TVYXLogParas::ApplyParaFormat(const TVYXPAPX& papx, const TVYXLogPara& firs
 {
     if (firstPara.Paras != this || lastPara.Paras != this)
         return;
-    for (int i = firstPara.Index; i <= lastPara.Index; ++i)
+    for (int i = firstPara.Index(); i <= lastPara.Index(); ++i)
         if (TVYXLogPara* p = ParaAtIndex(i)) {
             p->PAPX().Merge(papx);
             p->MakeDirty();
@@ -1683,8 +1714,8 @@ TVYXLogPara* TVYXTableCell::NextPara(TVYXLogParaItem& item)
 
 TVYXLogPara* TVYXTableCell::PrevPara(TVYXLogParaItem& item)
 {
-    if (item.Paras == FParas.get() && item.Index > 0) {
-        TVYXLogParaItem* prev = FParas->GetItems(item.Index - 1);
+    if (item.Paras == FParas.get() && item.Index() > 0) {
+        TVYXLogParaItem* prev = FParas->GetItems(item.Index() - 1);
         return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
     }
     if (TVYXTableCell* c = PrevCell())
@@ -2306,7 +2337,7 @@ void TVYXTable::IncNested(int count)
     for (TVYXTable* t = this; t;) {
         t->NestedCount += count;
         TVYXLogParas* paras = t->Paras;
-        if (!paras || t->Index < 0 || t->Index >= paras->Count() || paras->GetItems(t->Index) != t || !paras->Cell)
+        if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell)
             break;
         t = paras->Cell->Table();
     }
@@ -2413,7 +2444,7 @@ void TVYXFootnoteItem::SetPlainText(std::u16string_view text)
     if (!StartPara)
         return;
     if (EndPara && EndPara != StartPara && StartPara->Paras == EndPara->Paras)
-        for (int i = EndPara->Index; i > StartPara->Index; --i)
+        for (int i = EndPara->Index(); i > StartPara->Index(); --i)
             StartPara->Paras->Delete(i);
     EndPara = StartPara;
     StartPara->SetPlainText(text);

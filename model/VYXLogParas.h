@@ -44,11 +44,15 @@ extern const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNa
 constexpr int cVYXMaxTableCols = 63;
 constexpr int cVYXMaxTableRows = 32767;
 
-// An object that knows its place in the list that owns it.
+// An object that knows its place in the list that owns it. The place is cached: a list change
+// leaves later items' caches stale, and reading the index repairs them by the items' order keys.
 class TVYXIndexObject {
 public:
     virtual ~TVYXIndexObject() = default;
-    int Index = -1;
+
+protected:
+    mutable int FIndex = -1;
+    std::uint64_t FOrderKey = 0;  // increases along the list
 };
 
 // The navigation object of a paragraph list: the document for root lists, the
@@ -86,6 +90,8 @@ public:
 
 // Base of paragraphs and tables.
 class TVYXLogParaItem : public TVYXIndexObject {
+    friend class TVYXLogParas;
+
 public:
     explicit TVYXLogParaItem(TVYXLogParas* paras) : Paras(paras) {}
     TVYXLogParaItem(const TVYXLogParaItem&) = delete;
@@ -93,6 +99,9 @@ public:
     ~TVYXLogParaItem() override = default;
 
     TVYXLogParas* Paras;  // borrowed: the owning list
+    // The place in the list (-1 outside a list); O(1) while no item before it was inserted or
+    // removed, else a binary search over the order keys.
+    int Index() const;
     TVYXCHPX* GetTempCHPX() const;
     TVYXPAPX* GetTempPAPX() const;
 
@@ -394,7 +403,10 @@ public:
 private:
     friend class TVYXTable;
     friend class TVYXLogPara;
-    void Renumber(int from);
+    friend class TVYXLogParaItem;
+    // Gives the item at `index` an order key between its neighbours' (relabelling all when there is no room).
+    void AssignKey(int index);
+    int Find(const TVYXLogParaItem& item) const;
     void Attached(TVYXLogParaItem& item);
     void Detached(TVYXLogParaItem& item);
     std::vector<std::unique_ptr<TVYXLogParaItem>> FItems;

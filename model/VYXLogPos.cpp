@@ -41,7 +41,7 @@ void TVYXLogPos::SetWithinLimits()
     if (!Para)
         return;
     TVYXLogParas* paras = Para->Paras;
-    const bool inList = paras && Para->Index >= 0 && Para->Index < paras->Count() && paras->GetItems(Para->Index) == Para;
+    const bool inList = paras && Para->Index() >= 0 && Para->Index() < paras->Count() && paras->GetItems(Para->Index()) == Para;
     if (!inList) {
         TVYXLogParaIterator* it = Para->Iterator();
         Para = it ? it->FirstPara() : nullptr;
@@ -60,10 +60,10 @@ bool TVYXLogPos::Valid() const { return Para && CharPos >= 1 && CharPos <= Para-
 
 bool TVYXLogPos::IsAtBeginningOfDoc() const
 {
-    return Para && Para->Paras && !Para->Paras->Cell && Para->Index == 0 && CharPos == 1;
+    return Para && Para->Paras && !Para->Paras->Cell && Para->Index() == 0 && CharPos == 1;
 }
 
-bool TVYXLogPos::IsAtBeginningOfParas() const { return Para && Para->Index == 0 && CharPos == 1; }
+bool TVYXLogPos::IsAtBeginningOfParas() const { return Para && Para->Index() == 0 && CharPos == 1; }
 
 bool TVYXLogPos::IsAtEndOfParas() const
 {
@@ -121,7 +121,7 @@ int TVYXLogPos::Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const
     TVYXLogParaItem* item2 = other.Para;
     if (item1->Paras == item2->Paras) {
         data.CompareRes = apcrParaInSameParas;
-        return Para == other.Para ? other.CharPos - CharPos : item2->Index - item1->Index;
+        return Para == other.Para ? other.CharPos - CharPos : item2->Index() - item1->Index();
     }
     data.Level1 = item1->Paras ? item1->Paras->Level() : 0;
     data.Level2 = item2->Paras ? item2->Paras->Level() : 0;
@@ -137,7 +137,7 @@ int TVYXLogPos::Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const
             root2 = root2->Paras->Cell->Table();
         data.ParaItem1 = root1;
         data.ParaItem2 = root2;
-        return root2->Index - root1->Index;
+        return root2->Index() - root1->Index();
     }
     TVYXTableCell* cell1 = item1->Paras->Cell;
     TVYXTableCell* cell2 = item2->Paras->Cell;
@@ -158,7 +158,7 @@ int TVYXLogPos::Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const
     data.ParaItem2 = item2;
     if (cell1 == cell2) {
         data.CompareRes = data.Level1 > data.Level2 ? apcrCellAndParaInSameCell : apcrParaAndCellInSameCell;
-        return item2->Index - item1->Index;
+        return item2->Index() - item1->Index();
     }
     while (cell1 != cell2) {
         TVYXTable* table1 = cell1->Table();
@@ -177,7 +177,7 @@ int TVYXLogPos::Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const
             data.CompareRes = apcrDifferentTables;
             data.ParaItem1 = item1;
             data.ParaItem2 = item2;
-            return item2->Index - item1->Index;
+            return item2->Index() - item1->Index();
         }
     }
     return 0;
@@ -439,9 +439,9 @@ bool TVYXLogSelection::CopyContent(TVYXLogParas& paras) const
     if (!Valid() || First.Para->Paras != Last.Para->Paras)
         return false;
     TVYXLogParas& source = *First.Para->Paras;
-    const int firstIndex = First.Para->Index;
+    const int firstIndex = First.Para->Index();
     // A selection ending at position 1 of a paragraph takes the mark before it, nothing of it.
-    const int lastIndex = Last.CharPos == 1 && Last.Para != First.Para ? Last.Para->Index - 1 : Last.Para->Index;
+    const int lastIndex = Last.CharPos == 1 && Last.Para != First.Para ? Last.Para->Index() - 1 : Last.Para->Index();
     for (int i = firstIndex; i <= lastIndex; ++i) {
         const TVYXLogParaItem* item = source.GetItems(i);
         if (item->IsTable()) {

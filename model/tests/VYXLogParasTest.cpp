@@ -23,7 +23,7 @@ void CheckInvariants(const TVYXLogParas& paras)
     ASSERT_GT(paras.Count(), 0);
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
-        ASSERT_EQ(item->Index, i);
+        ASSERT_EQ(item->Index(), i);
         ASSERT_EQ(item->Paras, &paras);
         if (item->IsPara()) {
             auto* p = static_cast<TVYXLogPara*>(item);
@@ -86,7 +86,7 @@ TEST(VYXLogParas, SplitAtPos)
         TVYXLogPara* created = doc.Body.SplitAtPos(*p, c.Pos);
         EXPECT_NE(created, p);
         EXPECT_EQ(ReadingOrder(doc.Body), c.Expected);
-        EXPECT_EQ(p->Index, c.OriginalIndex);
+        EXPECT_EQ(p->Index(), c.OriginalIndex);
         EXPECT_DOUBLE_EQ(created->PAPX().GetSpaceAfter(), 17);  // inherited or merged
         CheckInvariants(doc.Body);
     }
@@ -241,7 +241,7 @@ TEST(VYXLogParas, NestedCountFollowsCreationAndRemoval)
     outer->GetCells(0, 1)->Paras().Insert(at, *inner);
     EXPECT_EQ(outer->NestedCount, 4);
     CheckInvariants(doc.Body);
-    cell->Paras().Delete(inner->Index);
+    cell->Paras().Delete(inner->Index());
     EXPECT_EQ(outer->NestedCount, 2);
     outer->DeleteRow(1);
     EXPECT_EQ(outer->NestedCount, 0);
@@ -542,7 +542,7 @@ TEST(VYXLogParas, RandomEditsKeepTheInvariants)
             list.SplitAtPos(*p, pos);
             break;
         case 4:
-            list.MergeNext(p->Index);
+            list.MergeNext(p->Index());
             break;
         case 5:
             if (list.Level() < 3 && rng() % 4 == 0) {
@@ -551,8 +551,8 @@ TEST(VYXLogParas, RandomEditsKeepTheInvariants)
             }
             break;
         case 6: {
-            if (p->Index + 2 < list.Count() && list.GetItems(p->Index + 2)->IsPara()) {
-                TVYXLogPos first(p, pos), last(list.GetParas(p->Index + 2), 1);
+            if (p->Index() + 2 < list.Count() && list.GetItems(p->Index() + 2)->IsPara()) {
+                TVYXLogPos first(p, pos), last(list.GetParas(p->Index() + 2), 1);
                 list.DeleteText(first, last, nullptr);
             }
             break;
