@@ -513,6 +513,26 @@ TEST(VYXLogParas, FootnoteListNumbersInListOrder)
     EXPECT_EQ(a->GetPlainText(), u"short");
 }
 
+TEST(VYXLogParas, IndexesSurviveCrowdedInsertions)
+{
+    // Inserting again and again at one place exhausts the room between order keys.
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* first = doc.Body.AppendPara(u"first");
+    TVYXLogPara* last = doc.Body.AppendPara(u"last");
+    for (int i = 0; i < 200; ++i) {
+        doc.Body.Insert(1);
+        ASSERT_EQ(last->Index(), i + 2);
+    }
+    for (int i = 0; i < 150; ++i)
+        doc.Body.Delete(1 + i % 7);
+    EXPECT_EQ(first->Index(), 0);
+    EXPECT_EQ(last->Index(), doc.Body.Count() - 1);
+    TVYXLogPara* middle = doc.Body.GetParas(25);
+    std::unique_ptr<TVYXLogParaItem> taken = doc.Body.Extract(25);
+    EXPECT_EQ(middle->Index(), -1);
+    CheckInvariants(doc.Body);
+}
+
 TEST(VYXLogParas, RandomEditsKeepTheInvariants)
 {
     TVYXBodyTestDoc doc;
