@@ -434,6 +434,28 @@ bool TVYXLogSelection::IsEntireCell() const
            First.CPIsAtBOP() && Last.Para == cell->Paras().Last() && Last.CPIsAtEOP();
 }
 
+bool TVYXLogSelection::IsRectCells() const
+{
+    const TVYXTableCell* c1 = First.Para ? First.Para->Cell() : nullptr;
+    const TVYXTableCell* c2 = Last.Para ? Last.Para->Cell() : nullptr;
+    return c1 && c2 && c1 != c2 && c1->Table() == c2->Table();
+}
+
+bool TVYXLogSelection::MergeCells()
+{
+    if (!IsRectCells())
+        return false;
+    TVYXTableCell* c1 = First.Para->Cell();
+    TVYXTableCell* c2 = Last.Para->Cell();
+    TVYXTable* table = c1->Table();
+    const int col1 = c1->Index, row1 = c1->Row->Index, col2 = c2->Index, row2 = c2->Row->Index;
+    table->MergeCells(col1, row1, col2, row2);
+    TVYXTableCell* merged = table->GetCells(std::min(col1, col2), std::min(row1, row2));
+    First.Assign(merged->FirstPara(), 1);
+    Last.Assign(First);
+    return true;
+}
+
 bool TVYXLogSelection::CopyContent(TVYXLogParas& paras) const
 {
     if (!Valid() || First.Para->Paras != Last.Para->Paras)
@@ -651,6 +673,12 @@ bool TVYXLogSelections::HasText() const
         if (!s->IsEmpty())
             return true;
     return false;
+}
+
+void TVYXLogSelections::SetPlainText(std::u16string_view text)
+{
+    for (auto it = FItems.rbegin(); it != FItems.rend(); ++it)
+        (*it)->SetPlainText(text);
 }
 
 std::u16string TVYXLogSelections::GetPlainText() const

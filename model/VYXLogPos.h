@@ -158,6 +158,10 @@ public:
     bool IsEntireParas() const;
     // Both ends in one cell, covering all its paragraphs.
     bool IsEntireCell() const;
+    // Both ends in different cells of one table.
+    bool IsRectCells() const;
+    // Merges the rectangle of cells between the two ends' cells; false unless IsRectCells.
+    bool MergeCells();
     bool LastPosIsPilcrow() const;
     TVYXSelectionMode SelectionMode() const;
     bool Hit(const TVYXLogPos& pos) const { return First.LessEqual(pos) && pos.LessEqual(Last); }
@@ -195,6 +199,8 @@ public:
     void Clear() { FItems.clear(), Graphic = nullptr; }
     void Delete(int index);
     bool HasText() const;
+    // Replaces the text of every selection, from the last to the first.
+    void SetPlainText(std::u16string_view text);
     std::u16string GetPlainText() const;
     void IterateCharRuns(const std::function<void(TVYXCharRun& run)>& callback) const;
     void Adjust(const TVYXLogSelection& selection, std::int32_t charPos, std::int32_t delta);

@@ -292,3 +292,36 @@ TEST(VYXLogSelection, ListsOverSelectedParagraphs)
     s.RemoveBulletNumbering();
     EXPECT_EQ(doc.Body.GetParas(1)->PAPX().GetNumbering(), nullptr);
 }
+
+TEST(VYXLogSelection, MergingTheCellsBetweenTheEnds)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(3, 3);
+    t->GetCells(2, 2)->Paras().GetParas(0)->SetPlainText(u"kept");
+    TVYXLogSelection s;
+    s.First.Assign(t->GetCells(1, 1)->FirstPara(), 1);
+    s.Last.Assign(t->GetCells(2, 2)->FirstPara(), 1);
+    ASSERT_TRUE(s.IsRectCells());
+    ASSERT_TRUE(s.MergeCells());
+    EXPECT_EQ(t->GetRows(1)->Count(), 2);
+    TVYXTableCell* root = t->GetCells(1, 1);
+    EXPECT_EQ(root->CalcRowSpan(), 2);
+    EXPECT_EQ(root->GridSpan, 2);
+    EXPECT_EQ(ReadingOrder(root->Paras()).back(), u"kept");
+    EXPECT_EQ(s.First.Para, root->FirstPara());
+    TVYXLogSelection inOne;
+    inOne.First.Assign(root->FirstPara(), 1);
+    inOne.Last.Assign(root->FirstPara(), 1);
+    EXPECT_FALSE(inOne.MergeCells());
+}
+
+TEST(VYXLogSelections, SetPlainTextReplacesEverySelection)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"aaXXbbYYcc");
+    TVYXLogSelections sels;
+    sels.Add(TVYXLogPos(p, 3), TVYXLogPos(p, 5));
+    sels.Add(TVYXLogPos(p, 7), TVYXLogPos(p, 9));
+    sels.SetPlainText(u"-");
+    EXPECT_EQ(p->GetText(), u"aa-bb-cc");
+}
