@@ -1,0 +1,141 @@
+// BodyBench.cpp: a large body (100,000 paragraphs, 1,000 tables nested up to 4 deep): build time and memory,
+// typing and deleting at random places, Enter and Backspace, and comparing random positions.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "model/VYXDefaultStyles.h"
+#include "model/VYXDocData.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXLogPos.h"
+#include "model/VYXStyles.h"
+
+namespace {
+constexpr int cParas = 100000;
+constexpr int cChains = 250;  // each a table with three more nested in its first cell: 1,000 tables
+constexpr int cDepth = 4;
+
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long value = 0;
+    while (status >> key)
+        if (key == "VmRSS:") {
+            status >> value;
+            return value;
+        }
+    return 0;
+}
+
+struct TBigDoc {
+    TVYXStyles Styles;
+    TVYXDOP DOP;
+    TVYXRootData Root;
+    TVYXLogParasRootIterator Nav;
+    std::unique_ptr<TVYXLogParas> Body;
+    std::vector<TVYXLogPara*> All;  // every paragraph, nested ones included
+    double BuildSeconds = 0;
+    long BuildKiB = 0;
+
+    TBigDoc()
+    {
+        VYXBuildDefaultStyles(Styles);
+        Root.Styles = &Styles;
+        Root.MasterCHP = &Styles.MasterCHP();
+        Root.MasterPAP = &Styles.MasterPAP();
+        Root.MasterTAP = &Styles.MasterTAP();
+        Root.DOP = &DOP;
+        Root.CreateTemps();
+        const long before = ResidentKiB();
+        const auto start = std::chrono::steady_clock::now();
+        Body = std::make_unique<TVYXLogParas>(&Root, &Nav);
+        Nav.Paras = Body.get();
+        Body->WidthEvent = [] { return 450.0; };
+        int paras = 0;
+        const int every = cParas / cChains;
+        while (paras < cParas) {
+            Body->AppendPara(u"The quick brown fox jumps over the lazy dog, again and again.");
+            ++paras;
+            if (paras % every == 0 && paras < cParas) {
+                TVYXTable* table = Body->AddTable(2, 2);
+                for (int depth = 1; depth < cDepth; ++depth)
+                    table = table->FirstCell()->Paras().AddTable(2, 1);
+            }
+        }
+        BuildSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        BuildKiB = ResidentKiB() - before;
+        TVYXLogParasIterator it;
+        it.ParaEvent = [this](TVYXLogPara& p) { All.push_back(&p); };
+        it.Iterate(*Body);
+    }
+};
+
+TBigDoc& Doc()
+{
+    static TBigDoc doc;
+    return doc;
+}
+
+void BM_BuildBody(benchmark::State& state)
+{
+    for (auto _ : state) {
+        TBigDoc& doc = Doc();
+        benchmark::DoNotOptimize(doc.Body->Count());
+    }
+    state.counters["build_s"] = Doc().BuildSeconds;
+    state.counters["build_MiB"] = static_cast<double>(Doc().BuildKiB) / 1024.0;
+    state.counters["paragraphs"] = static_cast<double>(Doc().All.size());
+}
+
+void BM_TypeAndDelete(benchmark::State& state)
+{
+    TBigDoc& doc = Doc();
+    std::mt19937 rng(7);
+    for (auto _ : state) {
+        TVYXLogPara* p = doc.All[rng() % doc.All.size()];
+        const auto pos = static_cast<std::int32_t>(1 + rng() % static_cast<unsigned>(p->EndOfParaPos()));
+        p->InsertText(u"x", pos);
+        p->DeleteText(pos, pos + 1, nullptr);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void BM_EnterAndBackspace(benchmark::State& state)
+{
+    TBigDoc& doc = Doc();
+    std::mt19937 rng(11);
+    for (auto _ : state) {
+        TVYXLogPara* p = doc.All[rng() % doc.All.size()];
+        TVYXLogParas& list = *p->Paras;
+        const std::int32_t pos = 2 + static_cast<std::int32_t>(rng() % 20);
+        list.SplitAtPos(*p, pos);
+        list.MergeNext(p->Index());
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void BM_ComparePositions(benchmark::State& state)
+{
+    TBigDoc& doc = Doc();
+    std::mt19937 rng(3);
+    int sum = 0;
+    for (auto _ : state) {
+        const TVYXLogPos a(doc.All[rng() % doc.All.size()], 1), b(doc.All[rng() % doc.All.size()], 2);
+        sum += a.Less(b) ? 1 : 0;
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+}  // namespace
+
+BENCHMARK(BM_BuildBody)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeAndDelete);
+BENCHMARK(BM_EnterAndBackspace);
+BENCHMARK(BM_ComparePositions);
+BENCHMARK_MAIN();

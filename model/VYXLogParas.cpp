@@ -1,0 +1,2489 @@
+// VYXLogParas.cpp: paragraphs, paragraph lists, tables, navigation, iteration and notes.
+#include "model/VYXLogParas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/VYXDocData.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogPos.h"
+#include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
+#include "platform/VYXException.h"
+
+const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNames = {"Top", "Center", "Bottom", "Both"};
+
+namespace {
+bool IsWordChar(char16_t c)
+{
+    if (c < 128)
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
+    return c != 0xA0 && c != 0x2028 && c != 0x2029 && !(c >= 0x2000 && c <= 0x206F) && c != 0x3000;
+}
+
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == 0xA0; }
+
+bool ProtectionEnforced(const TVYXRootData* root)
+{
+    return root && root->DOP && root->DOP->Protection.Enforcement;
+}
+
+char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
+}  // namespace
+
+// ---- Root navigation ---------------------------------------------------------
+
+TVYXLogPara* TVYXLogParasRootIterator::FirstPara() { return Paras ? Paras->_FirstPara() : nullptr; }
+TVYXLogPara* TVYXLogParasRootIterator::LastPara() { return Paras ? Paras->_LastPara() : nullptr; }
+TVYXLogPara* TVYXLogParasRootIterator::NextPara(TVYXLogParaItem& item)
+{
+    return item.Paras ? item.Paras->Next(item) : nullptr;
+}
+TVYXLogPara* TVYXLogParasRootIterator::PrevPara(TVYXLogParaItem& item)
+{
+    // Reading order: a preceding table ends with its last cell.
+    if (!item.Paras || item.Index() <= 0)
+        return nullptr;
+    TVYXLogParaItem* prev = item.Paras->GetItems(item.Index() - 1);
+    return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
+}
+
+// ---- Items ---------------------------------------------------------------------
+
+TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
+{
+    return Paras && Paras->RootManager ? Paras->RootManager->TempCHPX() : nullptr;
+}
+TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
+{
+    return Paras && Paras->RootManager ? Paras->RootManager->TempPAPX() : nullptr;
+}
+
+// ---- Paragraph -----------------------------------------------------------------
+
+TVYXLogPara::TVYXLogPara(TVYXLogParas* paras) : TVYXLogParaItem(paras)
+{
+    TVYXRootData* root = Root();
+    FPAPX = std::make_unique<TVYXPAPX>(root ? root->MasterPAP : nullptr);
+    FCharRuns = std::make_unique<TVYXCharRuns>(root);
+    WireRuns();
+    if (Paras && Paras->DirtyParaEvent)
+        Paras->DirtyParaEvent(*this);
+}
+
+TVYXLogPara::~TVYXLogPara() = default;
+
+TVYXRootData* TVYXLogPara::Root() const { return Paras ? Paras->RootManager : nullptr; }
+
+void TVYXLogPara::WireRuns()
+{
+    TVYXRootData* root = Root();
+    FCharRuns->RootData = root;
+    FCharRuns->DeleteCREvent = [root](TVYXCharRuns&, TVYXCharRun& run) {
+        if (root)
+            root->DoDeleteCR(run);
+    };
+    FCharRuns->DirtyCREvent = [this](TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); };
+}
+
+TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras ? Paras->Iterator : nullptr; }
+
+void TVYXLogPara::MakeDirty()
+{
+    Dirty = true;
+    Find.Valid = false;
+    if (Paras && Paras->DirtyParaEvent)
+        Paras->DirtyParaEvent(*this);
+}
+
+std::u16string TVYXLogPara::GetText() const
+{
+    std::u16string text;
+    for (int i = 0; i < Count(); ++i)
+        text += FCharRuns->Items(i)->GetText();
+    return text;
+}
+
+std::u16string TVYXLogPara::GetPlainText() const
+{
+    std::u16string text;
+    for (int i = 0; i < Count(); ++i)
+        text += FCharRuns->Items(i)->GetPlainText();
+    return text;
+}
+
+std::u16string TVYXLogPara::GetFileText() const
+{
+    std::u16string text;
+    for (int i = 0; i < Count(); ++i)
+        text += FCharRuns->Items(i)->Text;
+    return text;
+}
+
+std::u16string TVYXLogPara::AsPlainTextLeft(std::int32_t pos) const
+{
+    std::u16string text;
+    for (std::int32_t p = 1; p < std::min(pos, EndOfParaPos()); ++p)
+        if (char16_t c = GetChar(p))
+            text += c;
+    return text;
+}
+
+std::u16string TVYXLogPara::AsPlainTextRight(std::int32_t pos) const
+{
+    std::u16string text;
+    for (std::int32_t p = std::max(pos, 1); p < EndOfParaPos(); ++p)
+        if (char16_t c = GetChar(p))
+            text += c;
+    return text;
+}
+
+std::int32_t TVYXLogPara::EndOfParaPos() const { return std::max<std::int32_t>(1, FCharRuns->EndOfParaPos()); }
+
+bool TVYXLogPara::Empty() const
+{
+    if (Count() == 0)
+        return true;
+    const TVYXCharRun* run = CRFirst();
+    return Count() == 1 && run->Type_() == acrtText && run->Text.empty();
+}
+
+char16_t TVYXLogPara::GetChar(std::int32_t pos) const
+{
+    if (pos < 1 || pos >= EndOfParaPos())
+        return 0;
+    const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
+    return run ? run->CPGetChar(pos) : 0;
+}
+
+TVYXCharType TVYXLogPara::CharTypeAtPos(std::int32_t pos) const
+{
+    if (pos < 1)
+        return actInvalid;
+    if (pos >= EndOfParaPos())
+        return actEndOfPara;
+    const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
+    if (!run)
+        return actInvalid;
+    switch (run->Type_()) {
+    case acrtGraphic:
+    case acrtPicture:
+        return actGraphic;
+    case acrtBreak:
+        return actBreak;
+    default:
+        break;
+    }
+    const char16_t c = run->CPGetChar(pos);
+    if (IsSpace(c))
+        return actWhitespace;
+    if (c < 128 && !IsWordChar(c))
+        return actPunctuation;
+    return actNotWhitespace;
+}
+
+TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos) const
+{
+    const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, false);
+    return run ? run->CHPX() : nullptr;
+}
+
+bool TVYXLogPara::WordAtPos(std::int32_t pos, std::int32_t& start, std::int32_t& end) const
+{
+    if (!IsWordChar(GetChar(pos)) || GetChar(pos) == 0) {
+        if (pos <= 1 || !IsWordChar(GetChar(pos - 1)) || GetChar(pos - 1) == 0)
+            return false;
+        --pos;
+    }
+    start = pos;
+    while (start > 1 && GetChar(start - 1) && IsWordChar(GetChar(start - 1)))
+        --start;
+    end = pos;
+    while (end < EndOfParaPos() && GetChar(end) && IsWordChar(GetChar(end)))
+        ++end;
+    return true;
+}
+
+std::int32_t TVYXLogPara::FindNextWord(std::int32_t pos) const
+{
+    const std::int32_t endPos = EndOfParaPos();
+    std::int32_t p = std::max(pos, 1);
+    while (p < endPos && IsWordChar(GetChar(p)) && GetChar(p))
+        ++p;
+    while (p < endPos && !(IsWordChar(GetChar(p)) && GetChar(p)))
+        ++p;
+    return p < endPos ? p : 0;
+}
+
+std::int32_t TVYXLogPara::FindPrevWord(std::int32_t pos) const
+{
+    std::int32_t p = std::min(pos, EndOfParaPos()) - 1;
+    while (p >= 1 && !(IsWordChar(GetChar(p)) && GetChar(p)))
+        --p;
+    if (p < 1)
+        return 0;
+    while (p > 1 && IsWordChar(GetChar(p - 1)) && GetChar(p - 1))
+        --p;
+    return p;
+}
+
+std::int32_t TVYXLogPara::FindFirstCharOfCharType(std::int32_t pos, TVYXCharType type) const
+{
+    for (std::int32_t p = std::max(pos, 1); p <= EndOfParaPos(); ++p)
+        if (CharTypeAtPos(p) == type)
+            return p;
+    return 0;
+}
+
+std::int32_t TVYXLogPara::FindLastCharOfCharType(std::int32_t pos, TVYXCharType type) const
+{
+    for (std::int32_t p = std::min(pos, EndOfParaPos()); p >= 1; --p)
+        if (CharTypeAtPos(p) == type)
+            return p;
+    return 0;
+}
+
+// ---- Paragraph editing ----
+
+TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
+{
+    TVYXCharRun* run = nullptr;
+    if (Count() == 0)
+        run = FCharRuns->Add();
+    else {
+        run = FCharRuns->FindAbsolute(pos, true);
+        if (!run)
+            run = CRLast();
+        // Text typed at a boundary joins the run on its left and takes its format.
+        if (run->Len() > 0 && pos == run->StartPos && run->Index > 0) {
+            TVYXCharRun* prev = run->Prev();
+            const TVYXCharRunType t = prev->Type_();
+            if (t == acrtText || t == acrtHyperlink || t == acrtSimpleField)
+                run = prev;
+        }
+        if (run->IsAtom()) {
+            run = MakeInsertionPoint(pos, true);
+            if (run->IsAtom())
+                run = FCharRuns->Insert(run->Index + 1, run->CHPX());
+        }
+    }
+    const auto offset = static_cast<std::size_t>(std::clamp<std::int32_t>(pos - run->StartPos, 0, run->Len()));
+    std::u16string t = run->Text;
+    t.insert(offset, text);
+    run->SetRawText(t);
+    InvalidateFind();
+    MakeDirty();
+    return run;
+}
+
+TVYXCharRun* TVYXLogPara::InsertFormattedText(std::u16string_view text, std::int32_t pos, const TVYXCHPX* chpx)
+{
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    TVYXCharRun* run = FCharRuns->Insert(at ? at->Index : Count(), chpx);
+    run->SetRawText(text);
+    MakeDirty();
+    return run;
+}
+
+TVYXCharRun* TVYXLogPara::MakeInsertionPoint(std::int32_t pos, bool before)
+{
+    if (Count() == 0)
+        return FCharRuns->Add();
+    if (pos <= 1)
+        return FCharRuns->Insert(0);
+    if (pos >= EndOfParaPos()) {
+        const TVYXCHPX* chpx = CRLast()->CHPX();
+        return FCharRuns->Add(chpx);
+    }
+    TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
+    if (!run)
+        return CRLast();
+    if (pos > run->StartPos && pos < run->GetEndPos()) {
+        if (run->IsAtom())
+            return run;
+        TVYXCharRun* right = FCharRuns->SplitAndInsert(*run, pos);
+        return before ? run : right;
+    }
+    if (before && run->Index > 0)
+        return run->Prev();
+    return run;
+}
+
+void TVYXLogPara::DeleteText(std::int32_t from, std::int32_t to, const TVYXRevisionData* revision)
+{
+    from = std::max(from, 1);
+    to = std::min(to, EndOfParaPos());
+    if (from >= to || Count() == 0)
+        return;
+    if (ProtectionEnforced(Root())) {
+        const TVYXCharRun* a = FCharRuns->FindAbsolute(from, true);
+        const TVYXCharRun* b = FCharRuns->FindAbsolute(to, true);
+        const int ia = a ? a->Index : 0, ib = b ? b->Index : Count() - 1;
+        for (int i = ia; i <= ib && i < Count(); ++i)
+            if (FCharRuns->Items(i)->GetReadOnlyActive())
+                return;
+    }
+    // Split so that the range consists of whole runs.
+    for (std::int32_t edge : {from, to}) {
+        TVYXCharRun* run = FCharRuns->FindAbsolute(edge, true);
+        if (run && edge > run->StartPos && edge < run->GetEndPos() && run->IsNotAtom())
+            FCharRuns->SplitAndInsert(*run, edge);
+    }
+    for (int i = Count() - 1; i >= 0; --i) {
+        TVYXCharRun* run = FCharRuns->Items(i);
+        const bool inside = run->Len() > 0 ? run->StartPos >= from && run->GetEndPos() <= to
+                                           : run->Type_() == acrtText && run->StartPos > from && run->StartPos < to;
+        if (!inside)
+            continue;
+        if (!revision || (run->Revision() && run->Revision()->Id == -1))
+            FCharRuns->Delete(i);
+        else
+            run->AddRevision(revision->CloneData());
+    }
+    FCharRuns->Combine2();
+    // Deleting a leading run leaves the start positions behind; recount them all.
+    FCharRuns->Reindex();
+    InvalidateFind();
+    MakeDirty();
+}
+
+void TVYXLogPara::ClearText()
+{
+    FCharRuns->Clear();
+    MakeDirty();
+}
+
+void TVYXLogPara::SetPlainText(std::u16string_view text)
+{
+    FCharRuns->Clear();
+    FCharRuns->Add()->SetRawText(text);
+    MakeDirty();
+}
+
+TVYXCharRun* TVYXLogPara::Append(std::u16string_view text)
+{
+    TVYXCharRun* last = CRLast();
+    if (last && last->Type_() == acrtText && !last->GetReadOnlyActive()) {
+        last->Append(text);
+        MakeDirty();
+        return last;
+    }
+    return AppendPlainText(text);
+}
+
+TVYXCharRun* TVYXLogPara::AppendPlainText(std::u16string_view text)
+{
+    TVYXCharRun* run = FCharRuns->Add();
+    run->SetRawText(text);
+    MakeDirty();
+    return run;
+}
+
+void TVYXLogPara::AppendTextUncond(std::u16string_view text)
+{
+    if (TVYXCharRun* last = CRLast()) {
+        last->Append(text);
+        MakeDirty();
+    } else
+        AppendPlainText(text);
+}
+
+TVYXCharRun* TVYXLogPara::AppendFormattedText(std::u16string_view text, const TVYXCHPX* chpx)
+{
+    TVYXCharRun* run = FCharRuns->Add(chpx);
+    run->SetRawText(text);
+    MakeDirty();
+    return run;
+}
+
+TVYXCharRun* TVYXLogPara::AppendCharRun(std::unique_ptr<TVYXCharRun> run)
+{
+    TVYXCharRun* added = FCharRuns->Add(std::move(run));
+    MakeDirty();
+    return added;
+}
+
+TVYXCharRun* TVYXLogPara::InsertCharRun(std::unique_ptr<TVYXCharRun> run, std::int32_t pos)
+{
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    TVYXCharRun* added = FCharRuns->Insert(at ? at->Index : Count(), std::move(run));
+    MakeDirty();
+    return added;
+}
+
+TVYXCharRunTab* TVYXLogPara::InsertTab(std::int32_t pos)
+{
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    TVYXCharRunTab* tab = FCharRuns->InsertTab(at->Index, at->CHPX());
+    MakeDirty();
+    return tab;
+}
+
+TVYXCharRunTab* TVYXLogPara::AppendTab()
+{
+    TVYXCharRunTab* tab = FCharRuns->AddTab(LastCHPX());
+    MakeDirty();
+    return tab;
+}
+
+TVYXCharRunBreak* TVYXLogPara::InsertBreak(std::int32_t pos, TVYXCharRunBreakType type)
+{
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    TVYXCharRunBreak* brk = FCharRuns->InsertBreak(at->Index, type, at->CHPX());
+    MakeDirty();
+    return brk;
+}
+
+TVYXCharRunBreak* TVYXLogPara::AppendBreak(TVYXCharRunBreakType type)
+{
+    TVYXCharRunBreak* brk = FCharRuns->AddBreak(type, LastCHPX());
+    MakeDirty();
+    return brk;
+}
+
+TVYXCharRunHyperlink* TVYXLogPara::AppendHyperlink(TVYXHyperlink* link, std::u16string_view text)
+{
+    TVYXCharRunHyperlink* run = FCharRuns->AddHyperlink(link, text);
+    if (TVYXRootData* root = Root(); root && root->Styles)
+        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink")))
+            run->AddCHPX()->SetStyle(style);
+    MakeDirty();
+    return run;
+}
+
+int TVYXLogPara::InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx)
+{
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    chpx = at->CHPX();
+    MakeDirty();
+    return at->Index;
+}
+
+TVYXCharRunHyperlink* TVYXLogPara::InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    TVYXCharRunHyperlink* run = FCharRuns->InsertHyperlink(index, link, text, chpx);
+    if (TVYXRootData* root = Root(); root && root->Styles)
+        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink")))
+            (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
+    return run;
+}
+
+TVYXCharRunPicture* TVYXLogPara::InsertPicture(std::int32_t pos)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertPicture(index, chpx);
+}
+
+TVYXCharRunPicture* TVYXLogPara::AppendPicture()
+{
+    MakeDirty();
+    return FCharRuns->AddPicture(LastCHPX());
+}
+
+TVYXCharRunGraphic* TVYXLogPara::InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertGraphic(index, std::move(graphic), chpx);
+}
+
+TVYXCharRunGraphic* TVYXLogPara::AppendGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
+{
+    MakeDirty();
+    return FCharRuns->AddGraphic(std::move(graphic), LastCHPX());
+}
+
+TVYXCharRunFootnote* TVYXLogPara::InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertFootnote(index, note, false, endnote, chpx);
+}
+
+TVYXCharRunFootnote* TVYXLogPara::InsertFootnoteRef(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote)
+{
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertFootnote(index, note, true, endnote, chpx);
+}
+
+TVYXCharRunFldChar* TVYXLogPara::AppendComplexField(std::u16string_view result, std::u16string_view instruction)
+{
+    MakeDirty();
+    return FCharRuns->AddComplexField(result, instruction, LastCHPX());
+}
+
+std::unique_ptr<TVYXGraphicObj> TVYXLogPara::SnatchGraphic(int index)
+{
+    MakeDirty();
+    return FCharRuns->SnatchGraphic(index);
+}
+
+void TVYXLogPara::SetupParaData(TVYXParaData& paraData) const
+{
+    const TVYXRootData* root = Root();
+    const TVYXTableCell* cell = Cell();
+    const TVYXTable* table = cell ? cell->Table() : nullptr;
+    static const TVYXPAP defaults;
+    paraData.Resolve(root && root->MasterPAP ? *root->MasterPAP : defaults, FPAPX.get(), cell != nullptr,
+                     table ? table->TAPX().GetStyle() : nullptr);
+}
+
+bool TVYXLogPara::HasPageBreak() const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (FCharRuns->Items(i)->IsPageBreak())
+            return true;
+    return false;
+}
+
+void TVYXLogPara::CombineCharRuns()
+{
+    FCharRuns->Combine();
+    FCharRuns->Reindex();
+}
+
+// ---- Paragraph format ----
+
+namespace {
+void MergeInto(TVYXCharRun& run, const TVYXCHPX& chpx, TVYXCHP* chp)
+{
+    TVYXCHPX* own = run.CHPX() ? run.CHPX() : run.AddCHPX();
+    if (!own->CHP())
+        own->SetCHP(chp);
+    own->Merge(chpx);
+    run.DeleteCHPXIfEmpty();
+}
+}  // namespace
+
+void TVYXLogPara::SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun)
+{
+    if (!chpx)
+        return;
+    TVYXCHP* chp = Root() ? Root()->MasterCHP : nullptr;
+    for (int i = std::max(firstRun, 0); i <= lastRun && i < Count(); ++i)
+        MergeInto(*FCharRuns->Items(i), *chpx, chp);
+    MakeDirty();
+}
+
+void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to)
+{
+    if (!chpx)
+        return;
+    TVYXCHP* chp = Root() ? Root()->MasterCHP : nullptr;
+    if (from == to) {
+        // An empty range prepares the format of the next typed text.
+        TVYXCharRun* at = MakeInsertionPoint(from, true);
+        TVYXCharRun* run = FCharRuns->Insert(at->Index + 1, at->CHPX());
+        MergeInto(*run, *chpx, chp);
+    } else {
+        if (from > to)
+            std::swap(from, to);
+        for (std::int32_t edge : {from, to}) {
+            TVYXCharRun* run = FCharRuns->FindAbsolute(edge, true);
+            if (run && edge > run->StartPos && edge < run->GetEndPos() && run->IsNotAtom())
+                FCharRuns->SplitAndInsert(*run, edge);
+        }
+        for (int i = 0; i < Count(); ++i) {
+            TVYXCharRun* run = FCharRuns->Items(i);
+            if (run->Len() > 0 && run->StartPos >= from && run->GetEndPos() <= to)
+                MergeInto(*run, *chpx, chp);
+        }
+    }
+    MakeDirty();
+}
+
+void TVYXLogPara::FormatRangeUncond(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to)
+{
+    if (!FCharRuns->FindAbsolute(from, true) || !FCharRuns->FindAbsolute(to, true))
+        return;
+    for (int i = 0; i < Count(); ++i) {
+        TVYXCharRun* run = FCharRuns->Items(i);
+        if (run->StartPos >= from && run->GetEndPos() <= to)
+            run->SetCHPX(chpx);
+    }
+    CombineCharRuns();
+    MakeDirty();
+}
+
+void TVYXLogPara::FormatAll(const TVYXCHPX* chpx)
+{
+    if (!chpx || chpx->Count() == 0)
+        return;
+    SetFormat(chpx, 0, Count() - 1);
+    CombineCharRuns();
+}
+
+void TVYXLogPara::FormatAllUncond(const TVYXCHPX* chpx)
+{
+    for (int i = 0; i < Count(); ++i)
+        FCharRuns->Items(i)->SetCHPX(chpx);
+    CombineCharRuns();
+    MakeDirty();
+}
+
+void TVYXLogPara::FormatWord(const TVYXCHPX* chpx, std::int32_t pos)
+{
+    std::int32_t start = 0, end = 0;
+    if (WordAtPos(pos, start, end))
+        FormatRange(chpx, start, end);
+}
+
+bool TVYXLogPara::UseStyle(std::u16string_view styleId)
+{
+    TVYXRootData* root = Root();
+    auto* style = root && root->Styles ? dynamic_cast<TVYXParaStyle*>(root->Styles->Find(styleId)) : nullptr;
+    if (!style)
+        return false;
+    FPAPX->SetStyle(style);
+    MakeDirty();
+    return true;
+}
+
+TVYXCHPX* TVYXLogPara::LastCHPX() const { return CRLast() ? CRLast()->CHPX() : nullptr; }
+
+// ---- Paragraph lists ----
+
+TVYXNumbering* TVYXLogPara::BeginBullet()
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Numberings)
+        return nullptr;
+    TVYXNumbering* level = root->Numberings->AddNewBullet(VYXBulletListStyleText[ablsDefault]);
+    FPAPX->SetNumbering(level);
+    UseStyle(u"ListParagraph");
+    MakeDirty();
+    return level;
+}
+
+TVYXNumbering* TVYXLogPara::BeginNumbering(TVYXNumberingStyleType style)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Numberings)
+        return nullptr;
+    TVYXNumbering* level = root->Numberings->AddNewNumbering(style);
+    FPAPX->SetNumbering(level);
+    UseStyle(u"ListParagraph");
+    MakeDirty();
+    return level;
+}
+
+TVYXNumbering* TVYXLogPara::BeginMultilevel(TVYXMultilevelListStyle style)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Numberings)
+        return nullptr;
+    TVYXNumbering* level = root->Numberings->AddNewMultilevel(style);
+    FPAPX->SetNumbering(level);
+    UseStyle(u"ListParagraph");
+    MakeDirty();
+    return level;
+}
+
+void TVYXLogPara::MakeNumbering(std::int32_t level)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Numberings)
+        return;
+    TVYXNumbering* current = FPAPX->GetNumbering();
+    TVYXNumbering* target = current ? current->NumList()->GetItems(level) : root->Numberings->AddOrGet(level);
+    if (!target)
+        return;
+    FPAPX->SetNumbering(target);
+    UseStyle(u"ListParagraph");
+    MakeDirty();
+}
+
+void TVYXLogPara::ChangeMultilevelLevel(int delta)
+{
+    if (TVYXNumbering* current = FPAPX->GetNumbering())
+        if (TVYXNumbering* target = current->NumList()->GetItems(std::clamp(current->Level + delta, 0, 8))) {
+            FPAPX->SetNumbering(target);
+            MakeDirty();
+        }
+}
+
+void TVYXLogPara::EndBulletNumbering()
+{
+    const TVYXLogPara* prev = Prevpara();
+    VYXLeaveAutoNumbering(*FPAPX, prev ? &prev->PAPX() : nullptr);
+    MakeDirty();
+}
+
+void TVYXLogPara::RemoveBulletNumbering()
+{
+    FPAPX->Remove(vypiNumbering);
+    FPAPX->Remove(vypiIndentLeft);
+    FPAPX->Remove(vypiIndentHanging);
+    MakeDirty();
+}
+
+bool TVYXLogPara::CheckNumbering()
+{
+    const TVYXLogPara* prev = Prevpara();
+    const TVYXLogParaItem* nextItem = NextInParas();
+    const TVYXLogPara* next = nextItem && nextItem->IsPara() ? static_cast<const TVYXLogPara*>(nextItem) : nullptr;
+    if (FPAPX->GetNumbering())
+        return false;
+    return VYXInheritNeighbourList(*FPAPX, prev ? &prev->PAPX() : nullptr, next ? &next->PAPX() : nullptr);
+}
+
+// ---- Paragraph navigation ----
+
+TVYXLogPara* TVYXLogPara::Next() const
+{
+    auto* self = const_cast<TVYXLogPara*>(this);
+    if (TVYXLogParaIterator* it = Iterator())
+        return it->NextPara(*self);
+    return Paras ? Paras->Next(*this) : nullptr;
+}
+
+TVYXLogPara* TVYXLogPara::Prev() const
+{
+    auto* self = const_cast<TVYXLogPara*>(this);
+    if (TVYXLogParaIterator* it = Iterator())
+        return it->PrevPara(*self);
+    return Paras ? Paras->Prev(*this) : nullptr;
+}
+
+TVYXLogParaItem* TVYXLogPara::NextInParas() const
+{
+    return Paras && Index() + 1 < Paras->Count() ? Paras->GetItems(Index() + 1) : nullptr;
+}
+
+TVYXLogParaItem* TVYXLogPara::PrevInParas() const
+{
+    return Paras && Index() > 0 && Index() <= Paras->Count() ? Paras->GetItems(Index() - 1) : nullptr;
+}
+
+TVYXLogPara* TVYXLogPara::Prevpara() const
+{
+    TVYXLogParaItem* prev = PrevInParas();
+    return prev && prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : nullptr;
+}
+
+bool TVYXLogPara::NextIsTable() const
+{
+    const TVYXLogParaItem* next = NextInParas();
+    return next && next->IsTable();
+}
+
+TVYXTableCell* TVYXLogPara::Cell() const { return Paras ? Paras->Cell : nullptr; }
+
+int TVYXLogPara::RootIndex() const
+{
+    const TVYXLogParaItem* item = this;
+    for (int guard = 0; item && item->Paras && item->Paras->Cell && guard < 100000; ++guard)
+        item = item->Paras->Cell->Table();
+    return item ? item->Index() : -1;
+}
+
+// ---- Sections ----
+
+TVYXSEP* TVYXLogPara::AddSEP()
+{
+    if (!FSEP) {
+        TVYXRootData* root = Root();
+        FSEP = std::make_unique<TVYXSEP>(root ? root->MasterSEP : nullptr, root ? root->DOP : nullptr);
+    }
+    return FSEP.get();
+}
+
+void TVYXLogPara::ClearSEP() { FSEP.reset(); }
+
+TVYXLogPara* TVYXLogPara::FindNextSEP()
+{
+    for (TVYXLogPara* p = this; p; p = p->Next())
+        if (p->SEP())
+            return p;
+    return nullptr;
+}
+
+TVYXLogPara* TVYXLogPara::FindPrevSEP()
+{
+    for (TVYXLogPara* p = Prev(); p; p = p->Prev())
+        if (p->SEP())
+            return p;
+    return nullptr;
+}
+
+// ---- Search ----
+
+void TVYXLogPara::BeginFindText(std::u16string_view text, unsigned options)
+{
+    Find.Para = this;
+    Find.FindOptions = options;
+    Find.FindText = std::u16string(text);
+    if (!(options & aftoMatchCase))
+        std::transform(Find.FindText.begin(), Find.FindText.end(), Find.FindText.begin(), UpperAscii);
+    Find.Valid = false;
+    Find.FindCharPos = 1;
+}
+
+std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
+{
+    if (Find.FindText.empty())
+        return 0;
+    if (!Find.Valid) {
+        // One character per position, so offsets map to positions.
+        Find.FindSrcText.clear();
+        for (std::int32_t p = 1; p < EndOfParaPos(); ++p)
+            Find.FindSrcText += GetChar(p);
+        if (!(Find.FindOptions & aftoMatchCase))
+            std::transform(Find.FindSrcText.begin(), Find.FindSrcText.end(), Find.FindSrcText.begin(), UpperAscii);
+        Find.Valid = true;
+    }
+    std::size_t from = static_cast<std::size_t>(std::max(pos, 1) - 1);
+    while (from <= Find.FindSrcText.size()) {
+        const std::size_t at = Find.FindSrcText.find(Find.FindText, from);
+        if (at == std::u16string::npos)
+            return 0;
+        const std::size_t end = at + Find.FindText.size();
+        const bool whole = !(Find.FindOptions & aftoWholeWordsOnly) ||
+                           ((at == 0 || !IsWordChar(Find.FindSrcText[at - 1])) &&
+                            (end >= Find.FindSrcText.size() || !IsWordChar(Find.FindSrcText[end])));
+        if (whole) {
+            Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
+            return Find.FindCharPos;
+        }
+        from = at + 1;
+    }
+    return 0;
+}
+
+// ---- Copies ----
+
+void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
+{
+    TVYXRootData* root = Root();
+    TVYXRootData* sourceRoot = source.Root();
+    FPAPX->Assign(source.PAPX(), sourceRoot ? sourceRoot->Styles : nullptr, root ? root->Styles : nullptr);
+    if (source.SEP()) {
+        AddSEP()->Assign(*source.SEP());
+    }
+    if (source.Frame)
+        Frame = std::make_unique<TVYXParaFrame>(*source.Frame);
+    Name = source.Name;
+    if (withRuns) {
+        FCharRuns->Assign(source.CharRuns());
+        Pilcrow = source.Pilcrow;
+    }
+    MakeDirty();
+}
+
+std::unique_ptr<TVYXLogParaItem> TVYXLogPara::Clone(TVYXLogParas* paras) const
+{
+    auto copy = std::make_unique<TVYXLogPara>(paras);
+    copy->Assign(*this, true);
+    return copy;
+}
+
+std::unique_ptr<TVYXLogPara> TVYXLogPara::Clone(TVYXLogParas* paras, std::int32_t fromPos, std::int32_t toPos) const
+{
+    auto copy = std::make_unique<TVYXLogPara>(paras);
+    copy->Assign(*this, false);
+    for (int i = 0; i < Count(); ++i) {
+        const TVYXCharRun* run = FCharRuns->Items(i);
+        const std::int32_t a = std::max(fromPos, run->StartPos), b = std::min(toPos, run->GetEndPos());
+        if (run->Len() == 0 ? (run->StartPos >= fromPos && run->StartPos < toPos) : a < b)
+            copy->CharRuns().Add(run->Len() == 0 || (a == run->StartPos && b == run->GetEndPos()) || run->IsAtom()
+                                     ? run->Clone()
+                                     : run->Clone(a, b));
+    }
+    return copy;
+}
+
+// ---- Paragraph list --------------------------------------------------------------
+
+TVYXLogParas::TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TVYXTableCell* cell)
+    : Iterator(iterator), Cell(cell), RootManager(root)
+{
+}
+
+TVYXLogParas::~TVYXLogParas() = default;
+
+namespace {
+constexpr std::uint64_t cKeyStep = std::uint64_t(1) << 32;
+}
+
+int TVYXLogParaItem::Index() const
+{
+    if (!Paras)
+        return FIndex;
+    if (FIndex >= 0 && FIndex < Paras->Count() && Paras->FItems[static_cast<std::size_t>(FIndex)].get() == this)
+        return FIndex;
+    FIndex = Paras->Find(*this);
+    return FIndex;
+}
+
+int TVYXLogParas::Find(const TVYXLogParaItem& item) const
+{
+    auto it = std::lower_bound(FItems.begin(), FItems.end(), item.FOrderKey,
+                               [](const std::unique_ptr<TVYXLogParaItem>& a, std::uint64_t key) { return a->FOrderKey < key; });
+    if (it != FItems.end() && it->get() == &item)
+        return static_cast<int>(it - FItems.begin());
+    return -1;
+}
+
+void TVYXLogParas::AssignKey(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    const std::uint64_t low = i > 0 ? FItems[i - 1]->FOrderKey : 0;
+    const bool hasNext = i + 1 < FItems.size();
+    const std::uint64_t high = hasNext ? FItems[i + 1]->FOrderKey : low + 2 * cKeyStep;
+    if (high - low >= 2 && low < UINT64_MAX - 2 * cKeyStep) {
+        FItems[i]->FOrderKey = low + (high - low) / 2;
+        FItems[i]->FIndex = index;
+        return;
+    }
+    // No room left between the neighbours: spread all keys out again.
+    for (std::size_t k = 0; k < FItems.size(); ++k) {
+        FItems[k]->FOrderKey = (k + 1) * cKeyStep;
+        FItems[k]->FIndex = static_cast<int>(k);
+    }
+}
+
+void TVYXLogParas::EndUpdate()
+{
+    if (FUpdating > 0)
+        --FUpdating;
+}
+
+TVYXLogPara* TVYXLogParas::GetParas(int i) const
+{
+    TVYXLogParaItem* item = GetItems(i);
+    if (!item->IsPara())
+        throw VYXException("Para item is not para");
+    return static_cast<TVYXLogPara*>(item);
+}
+
+TVYXTable* TVYXLogParas::GetTables(int i) const
+{
+    TVYXLogParaItem* item = GetItems(i);
+    if (!item->IsTable())
+        throw VYXException("Para item is not table");
+    return static_cast<TVYXTable*>(item);
+}
+
+TVYXLogPara* TVYXLogParas::ParaAtIndex(int i) const
+{
+    if (i < 0 || i >= Count())
+        return nullptr;
+    TVYXLogParaItem* item = GetItems(i);
+    return item->IsPara() ? static_cast<TVYXLogPara*>(item) : nullptr;
+}
+
+TVYXLogPara* TVYXLogParas::_FirstPara() const
+{
+    const TVYXLogParaItem* item = First();
+    if (!item)
+        return nullptr;
+    return item->IsPara() ? const_cast<TVYXLogPara*>(static_cast<const TVYXLogPara*>(item))
+                          : static_cast<const TVYXTable*>(item)->FirstPara();
+}
+
+TVYXLogPara* TVYXLogParas::_LastPara() const
+{
+    const TVYXLogParaItem* item = Last();
+    if (!item)
+        return nullptr;
+    return item->IsPara() ? const_cast<TVYXLogPara*>(static_cast<const TVYXLogPara*>(item))
+                          : static_cast<const TVYXTable*>(item)->LastPara();
+}
+
+TVYXLogPara* TVYXLogParas::Next(const TVYXLogParaItem& item) const
+{
+    if (item.Paras != this || item.Index() + 1 >= Count())
+        return nullptr;
+    TVYXLogParaItem* next = GetItems(item.Index() + 1);
+    return next->IsPara() ? static_cast<TVYXLogPara*>(next) : static_cast<TVYXTable*>(next)->FirstPara();
+}
+
+TVYXLogPara* TVYXLogParas::Prev(const TVYXLogParaItem& item) const
+{
+    if (item.Paras != this || item.Index() <= 0)
+        return nullptr;
+    TVYXLogParaItem* prev = GetItems(item.Index() - 1);
+    return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastRowCell0LastPara();
+}
+
+TVYXLogPos& TVYXLogParas::GetFirstPos()
+{
+    if (!FFirstPos)
+        FFirstPos = std::make_unique<TVYXLogPos>();
+    FFirstPos->Assign(_FirstPara(), 1);
+    return *FFirstPos;
+}
+
+TVYXLogPos& TVYXLogParas::GetLastPos()
+{
+    if (!FLastPos)
+        FLastPos = std::make_unique<TVYXLogPos>();
+    FLastPos->AssignEnd(_LastPara());
+    return *FLastPos;
+}
+
+int TVYXLogParas::Level() const
+{
+    int level = 0;
+    for (const TVYXLogParas* paras = this; paras && paras->Cell && level < 100000; ++level) {
+        const TVYXTable* table = paras->Cell->Table();
+        paras = table ? table->Paras : nullptr;
+    }
+    return level;
+}
+
+TVYXLogParas* TVYXLogParas::RootParas()
+{
+    TVYXLogParas* paras = this;
+    while (paras->Cell && paras->Cell->Table() && paras->Cell->Table()->Paras)
+        paras = paras->Cell->Table()->Paras;
+    return paras;
+}
+
+TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager ? RootManager->MasterPAP : nullptr; }
+
+std::int32_t TVYXLogParas::TextLength() const
+{
+    std::int32_t n = 0;
+    TVYXLogParasIterator it;
+    it.ParaEvent = [&n](TVYXLogPara& p) { n += p.TextLength(); };
+    it.Iterate(const_cast<TVYXLogParas&>(*this));
+    return n;
+}
+
+bool TVYXLogParas::HasText() const { return TextLength() > 0; }
+
+std::u16string TVYXLogParas::GetPlainText() const
+{
+    std::u16string text;
+    for (int i = 0; i < Count(); ++i) {
+        if (i > 0)
+            text += u"\r\n";
+        text += GetItems(i)->GetPlainText();
+    }
+    return text;
+}
+
+TVYXCharRunBreak* TVYXLogParas::FindMarker(std::int32_t id) const
+{
+    TVYXCharRunBreak* found = nullptr;
+    TVYXLogParasIterator it;
+    it.ParaEvent = [&](TVYXLogPara& p) {
+        if (!found)
+            found = p.CharRuns().FindMarker(id);
+    };
+    it.Iterate(const_cast<TVYXLogParas&>(*this));
+    return found;
+}
+
+// ---- Creation ----
+
+std::unique_ptr<TVYXLogPara> TVYXLogParas::CreatePara(int index)
+{
+    if (index < 0 || index > Count())
+        index = Count();
+    auto para = std::make_unique<TVYXLogPara>(this);
+    TVYXLogPara* pred = ParaAtIndex(index - 1);
+    const TVYXPAP* master = GetMasterPAP();
+    TVYXStyles* styles = RootManager ? RootManager->Styles : nullptr;
+    if (pred && master && master->InheritPAPX) {
+        para->PAPX().Assign(pred->PAPX(), styles, styles);
+        // Borders, shading and revision marks stay with their paragraph; tab stops are copied.
+        para->PAPX().Remove(vypiRevision);
+    }
+    if (AutoNumbering != anstNone && RootManager && RootManager->Numberings)
+        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager->Numberings, styles,
+                               AutoNumbering);
+    if (const TVYXPAPX* temp = RootManager ? RootManager->TempPAPX() : nullptr; temp && temp->Count() > 0)
+        para->PAPX().Assign(*temp, styles, styles);
+    return para;
+}
+
+TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogParaItem> item)
+{
+    if (index < 0 || index > Count())
+        index = Count();
+    TVYXLogParaItem* added = item.get();
+    added->Paras = this;
+    FItems.insert(FItems.begin() + index, std::move(item));
+    AssignKey(index);
+    Attached(*added);
+    if (ParaChangeEvent)
+        ParaChangeEvent(*this);
+    return added;
+}
+
+void TVYXLogParas::Attached(TVYXLogParaItem& item)
+{
+    if (!item.IsTable())
+        return;
+    // Without a ParentWidth of its own the table asks the list it is in at the time (AvailableWidth).
+    auto& table = static_cast<TVYXTable&>(item);
+    if (Cell)
+        if (TVYXTable* outer = Cell->Table())
+            outer->IncNested(1 + table.NestedCount);
+}
+
+void TVYXLogParas::Detached(TVYXLogParaItem& item)
+{
+    if (item.IsTable() && Cell)
+        if (TVYXTable* outer = Cell->Table())
+            outer->DecNested(1 + static_cast<TVYXTable&>(item).NestedCount);
+}
+
+TVYXLogPara* TVYXLogParas::Insert(int index)
+{
+    auto para = CreatePara(index);
+    const TVYXLogPara* pred = ParaAtIndex(index < 0 ? Count() - 1 : index - 1);
+    para->CharRuns().Add(pred ? pred->LastCHPX() : nullptr);
+    return static_cast<TVYXLogPara*>(InsertItem(index, std::move(para)));
+}
+
+TVYXLogPara* TVYXLogParas::AppendPara() { return Insert(-1); }
+
+TVYXLogPara* TVYXLogParas::AppendPara(const TVYXPAPX& papx)
+{
+    TVYXLogPara* para = Insert(-1);
+    TVYXStyles* styles = RootManager ? RootManager->Styles : nullptr;
+    para->PAPX().Assign(papx, styles, styles);
+    return para;
+}
+
+TVYXLogPara* TVYXLogParas::AppendPara(std::u16string_view text)
+{
+    TVYXLogPara* para = Insert(-1);
+    para->CRFirst()->SetRawText(text);
+    return para;
+}
+
+TVYXLogPara* TVYXLogParas::InsertPageBreak(int index)
+{
+    TVYXLogPara* para = Insert(index);
+    para->CharRuns().Insert(0, std::make_unique<TVYXCharRunBreak>(acrbtPageBreak));
+    return para;
+}
+
+TVYXTable* TVYXLogParas::InsertTable(int index)
+{
+    auto table = std::make_unique<TVYXTable>(this);
+    return static_cast<TVYXTable*>(InsertItem(index, std::move(table)));
+}
+
+TVYXTable* TVYXLogParas::AddTable() { return InsertTable(-1); }
+
+TVYXTable* TVYXLogParas::AddTable(int cols, int rows)
+{
+    if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
+        return nullptr;
+    TVYXTable* table = AddTable();
+    if (RootManager && RootManager->Styles)
+        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager->Styles->Find(u"TableGrid")))
+            table->TAPX().SetStyle(style);
+    table->AddRows(cols, rows);
+    return table;
+}
+
+TVYXTable* TVYXLogParas::InsertTableAtPos(TVYXLogPos& pos, int cols, int rows)
+{
+    if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows || !pos.Para)
+        return nullptr;
+    TVYXTable model(this);
+    model.ParentWidth = [this]() { return Cell ? Cell->CalculatedWidth() : (WidthEvent ? WidthEvent() : 0.0); };
+    model.AddRows(cols, rows);
+    return Insert(pos, model);
+}
+
+TVYXLogPara* TVYXLogParas::AddBullet(TVYXNumberings& numberings, const TVYXPAPX* papx, std::int32_t level)
+{
+    TVYXLogPara* para = papx ? AppendPara(*papx) : AppendPara();
+    if (TVYXNumbering* num = numberings.AddOrGet(level))
+        para->PAPX().SetNumbering(num);
+    para->UseStyle(u"ListParagraph");
+    return para;
+}
+
+void TVYXLogParas::AppendStrings(const std::vector<std::u16string>& strings)
+{
+    for (const auto& s : strings)
+        AppendPara(s);
+}
+
+void TVYXLogParas::SetStrings(const std::vector<std::u16string>& strings)
+{
+    Clear();
+    AppendStrings(strings);
+    Validate();
+}
+
+void TVYXLogParas::SetPlainText(std::u16string_view text)
+{
+    std::vector<std::u16string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            lines.emplace_back();
+        } else
+            lines.back() += c;
+    }
+    SetStrings(lines);
+}
+
+// ---- Structure ----
+
+TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPos& pos) { return pos.Para ? SplitAtPos(*pos.Para, pos.CharPos) : nullptr; }
+
+TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
+{
+    if (ProtectionEnforced(RootManager)) {
+        const TVYXCharRun* run = para.CharRuns().FindAbsolute(pos, true);
+        if (run && run->GetReadOnlyActive())
+            return &para;
+    }
+    const int index = para.Index();
+    if (pos >= para.EndOfParaPos() || Count() == 0)
+        return Insert(index + 1);
+    if (pos <= 1) {
+        // Enter at the start keeps the paragraph's format on the new empty line above it.
+        TVYXLogPara* created = Insert(index);
+        if (const TVYXPAP* master = GetMasterPAP(); master && master->InheritPAPX) {
+            TVYXStyles* styles = RootManager ? RootManager->Styles : nullptr;
+            created->PAPX().Assign(para.PAPX(), styles, styles);
+            created->PAPX().Remove(vypiRevision);
+        }
+        return created;
+    }
+    if (GetItems(index)->IsTable())
+        throw VYXException("__TODO__ Table");
+    auto created = CreatePara(index + 1);
+    TVYXCharRuns& runs = para.CharRuns();
+    TVYXCharRun* run = runs.FindAbsolute(pos, true);
+    if (run && pos > run->StartPos && run->IsNotAtom())
+        runs.SplitAndInsert(*run, pos);
+    int first = 0;
+    while (first < runs.Count() && runs.Items(first)->StartPos < pos)
+        ++first;
+    std::vector<std::unique_ptr<TVYXCharRun>> moved;
+    while (runs.Count() > first)
+        moved.push_back(runs.Detach(runs.Count() - 1));
+    created->CharRuns().BeginUpdate();
+    for (auto it = moved.rbegin(); it != moved.rend(); ++it)
+        created->CharRuns().Add(std::move(*it));
+    created->CharRuns().EndUpdate();
+    if (created->Count() == 0)
+        created->CharRuns().Add(para.LastCHPX());
+    created->PAPX().Merge(para.PAPX());
+    auto* result = static_cast<TVYXLogPara*>(InsertItem(index + 1, std::move(created)));
+    result->CheckNumbering();
+    para.MakeDirty();
+    return result;
+}
+
+void TVYXLogParas::MergeNext(int index)
+{
+    TVYXLogPara* a = ParaAtIndex(index);
+    TVYXLogPara* b = ParaAtIndex(index + 1);
+    if (!a || !b)
+        return;
+    a->CharRuns().Add(b->CharRuns());
+    Delete(index + 1);
+    a->MakeDirty();
+}
+
+void TVYXLogParas::Delete(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    Extract(index);
+}
+
+std::unique_ptr<TVYXLogParaItem> TVYXLogParas::Extract(int index)
+{
+    auto item = std::move(FItems.at(static_cast<std::size_t>(index)));
+    Detached(*item);
+    FItems.erase(FItems.begin() + index);
+    item->FIndex = -1;
+    if (ParaChangeEvent)
+        ParaChangeEvent(*this);
+    return item;
+}
+
+void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
+{
+    if (!first.Para || !last.Para || first.Para->Paras != this || last.Para->Paras != this)
+        return;
+    if (first.Para == last.Para) {
+        if (first.CharPos == last.CharPos)
+            return;
+        first.Para->DeleteText(first.CharPos, last.CharPos, revision);
+        if (first.Para->Count() == 0)
+            first.Para->CharRuns().Add();
+        return;
+    }
+    TVYXLogPara* fp = first.Para;
+    TVYXLogPara* lp = last.Para;
+    if (fp->Index() > lp->Index())
+        return;
+    bool join = revision == nullptr;
+    for (int i = lp->Index() - 1; i > fp->Index(); --i) {
+        if (!revision)
+            Delete(i);
+        else if (TVYXLogPara* p = ParaAtIndex(i))
+            for (int r = 0; r < p->Count(); ++r)
+                p->GetItems(r)->AddRevision(revision->CloneData());
+    }
+    const bool atEnd = first.CharPos >= fp->EndOfParaPos() && !fp->Empty();
+    if (!atEnd) {
+        if (fp->Empty() && !revision)
+            fp->ClearText();
+        else
+            fp->DeleteText(first.CharPos, fp->EndOfParaPos(), revision);
+        if (fp->Count() == 0) {
+            Delete(fp->Index());
+            fp = nullptr;
+            first.Para = nullptr;
+            join = false;
+        }
+    }
+    if (last.CharPos > 1) {
+        lp->DeleteText(1, last.CharPos, revision);
+        if (lp->Count() == 0) {
+            lp->CharRuns().Add();
+            join = false;
+        }
+    }
+    if (!first.Para) {
+        first.Assign(lp, 1);
+        join = false;
+    }
+    if (join && fp) {
+        MergeNext(fp->Index());
+        last.Assign(first);
+    } else if (!revision)
+        last.Assign(lp, 1);
+    if (Count() == 0) {
+        TVYXLogPara* p = AppendPara();
+        first.Assign(p, 1);
+        last.Assign(p, 1);
+    }
+}
+
+void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
+{
+    if (source.Count() == 0 || !pos.Para || pos.Para->Paras != this)
+        return;
+    const TVYXLogParaItem* lastItem = source.Last();
+    const bool lastInline = lastItem->IsPara() && !static_cast<const TVYXLogPara*>(lastItem)->Pilcrow;
+    const int whole = lastInline ? source.Count() - 1 : source.Count();
+    TVYXLogPos p(pos);
+    for (int i = 0; i < whole; ++i) {
+        const TVYXLogParaItem* item = source.GetItems(i);
+        if (item->IsTable()) {
+            Insert(p, *static_cast<const TVYXTable*>(item));
+            continue;
+        }
+        const auto* src = static_cast<const TVYXLogPara*>(item);
+        if (!src->Pilcrow)
+            continue;
+        TVYXLogPara* target = p.Para;
+        const bool atStartWithContent = p.CharPos <= 1 && !target->Empty();
+        TVYXLogPara* returned = SplitAtPos(*target, p.CharPos);
+        TVYXLogPara* fill = nullptr;
+        if (!atStartWithContent) {
+            p.Assign(returned, 1);
+            fill = ParaAtIndex(returned->Index() - 1);
+        } else
+            fill = returned;
+        if (!fill)
+            continue;
+        fill->Assign(*src, false);
+        if (fill->Empty())
+            fill->CharRuns().Clear();
+        fill->CharRuns().Append(src->CharRuns());
+        if (fill->Count() == 0)
+            fill->CharRuns().Add();
+        fill->CombineCharRuns();
+    }
+    if (lastInline) {
+        const auto* src = static_cast<const TVYXLogPara*>(lastItem);
+        if (src->Count() > 0 && !(src->Empty())) {
+            TVYXLogPara* target = p.Para;
+            TVYXCharRun* at = target->MakeInsertionPoint(p.CharPos, false);
+            int index = at ? at->Index : target->Count();
+            for (int r = 0; r < src->Count(); ++r)
+                target->CharRuns().Insert(index++, src->GetItems(r)->Clone());
+            target->CombineCharRuns();
+            target->MakeDirty();
+        }
+    }
+}
+
+TVYXTable* TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXTable& table)
+{
+    TVYXLogPara* para = pos.Para;
+    if (!para || para->Paras != this)
+        return nullptr;
+    int index = para->Index();
+    if (!para->Empty() && pos.CharPos > 1) {
+        TVYXLogPara* right = SplitAtPos(*para, pos.CharPos);
+        if (right == para)
+            return nullptr;
+        index = right->Index();
+        pos.Assign(right, 1);
+    }
+    return static_cast<TVYXTable*>(InsertItem(index, table.Clone(this)));
+}
+
+void TVYXLogParas::SnatchParas(TVYXLogParas& source)
+{
+    while (source.Count() > 0)
+        InsertItem(-1, source.Extract(0));
+}
+
+void TVYXLogParas::Assign(const TVYXLogParas& source)
+{
+    Clear();
+    BeginUpdate();
+    for (int i = 0; i < source.Count(); ++i)
+        InsertItem(-1, source.GetItems(i)->Clone(this));
+    EndUpdate();
+    AutoNumbering = source.AutoNumbering;
+    NumberingLevel = source.NumberingLevel;
+    BulletStyle = source.BulletStyle;
+}
+
+std::unique_ptr<TVYXLogParas> TVYXLogParas::Clone(TVYXLogParaIterator* iterator, TVYXTableCell* cell) const
+{
+    auto copy = std::make_unique<TVYXLogParas>(RootManager, iterator, cell);
+    copy->Assign(*this);
+    return copy;
+}
+
+bool TVYXLogParas::Empty() const
+{
+    return Count() == 0 || (Count() == 1 && First()->IsPara() && static_cast<TVYXLogPara*>(First())->Empty());
+}
+
+void TVYXLogParas::Clear()
+{
+    while (Count() > 0)
+        Extract(Count() - 1);
+}
+
+void TVYXLogParas::SetEmpty()
+{
+    Clear();
+    Validate();
+}
+
+void TVYXLogParas::SetEmptyKeepStyles()
+{
+    std::unique_ptr<TVYXPAPX> keep;
+    if (TVYXLogPara* first = ParaAtIndex(0)) {
+        keep = std::make_unique<TVYXPAPX>(first->PAPX().PAP());
+        keep->Assign(first->PAPX(), nullptr, nullptr);
+    }
+    SetEmpty();
+    if (keep)
+        GetParas(0)->PAPX().Assign(*keep, nullptr, nullptr);
+}
+
+void TVYXLogParas::Validate()
+{
+    if (Count() == 0) {
+        auto para = std::make_unique<TVYXLogPara>(this);
+        para->CharRuns().Add();
+        InsertItem(-1, std::move(para));
+        return;
+    }
+    for (int i = 0; i < Count(); ++i) {
+        TVYXLogParaItem* item = GetItems(i);
+        if (item->IsPara()) {
+            auto* para = static_cast<TVYXLogPara*>(item);
+            if (para->Count() == 0)
+                para->CharRuns().Add();
+        } else
+            static_cast<TVYXTable*>(item)->Validate();
+    }
+}
+
+// ---- Format and maintenance ----
+
+void TVYXLogParas::FormatAll(const TVYXCHPX* chpx)
+{
+    for (int i = 0; i < Count(); ++i)
+        GetItems(i)->FormatAll(chpx);
+}
+
+void TVYXLogParas::FormatRange(const TVYXCHPX* chpx, const TVYXLogPos& first, const TVYXLogPos& last)
+{
+    if (!chpx || !first.Para || !last.Para)
+        return;
+    TVYXLogPara* fp = first.Para;
+    TVYXLogPara* lp = last.Para;
+    if (fp == lp) {
+        const std::int32_t endPos = fp->EndOfParaPos();
+        if (first.CharPos <= 1 && last.CharPos >= endPos && first.CharPos != last.CharPos)
+            fp->FormatAll(chpx);
+        else if (first.CharPos >= endPos && last.CharPos >= endPos && fp->Count() > 0) {
+            TVYXCHPX next(chpx->CHP());
+            next.Assign(*chpx, nullptr, nullptr);
+            if (const TVYXCHPX* lastChpx = fp->LastCHPX())
+                next.Inherit(*lastChpx);
+            TVYXCharRun* run = fp->CharRuns().Add(&next);
+            (void)run;
+            fp->MakeDirty();
+        } else
+            fp->FormatRange(chpx, first.CharPos, last.CharPos);
+        return;
+    }
+    if (fp->Paras != this || lp->Paras != this || fp->Index() > lp->Index())
+        return;
+    if (first.CharPos <= 1)
+        fp->FormatAll(chpx);
+    else
+        fp->FormatRange(chpx, first.CharPos, fp->EndOfParaPos());
+    for (int i = fp->Index() + 1; i < lp->Index(); ++i)
+        GetItems(i)->FormatAll(chpx);
+    if (last.CharPos >= lp->EndOfParaPos())
+        lp->FormatAll(chpx);
+    else if (last.CharPos > 1)
+        lp->FormatRange(chpx, 1, last.CharPos);
+}
+
+void TVYXLogParas::ApplyParaFormat(const TVYXPAPX& papx, const TVYXLogPara& firstPara, const TVYXLogPara& lastPara)
+{
+    if (firstPara.Paras != this || lastPara.Paras != this)
+        return;
+    for (int i = firstPara.Index(); i <= lastPara.Index(); ++i)
+        if (TVYXLogPara* p = ParaAtIndex(i)) {
+            p->PAPX().Merge(papx);
+            p->MakeDirty();
+        }
+}
+
+void TVYXLogParas::ApplyPreviousStyle(TVYXPAPX& papx, const TVYXPAPX& prevPapx)
+{
+    const TVYXParaStyle* prevStyle = prevPapx.GetStyle();
+    if (!prevStyle || !prevStyle->Next || prevStyle->Next->Type_() != astPara)
+        return;
+    papx.SetStyle(static_cast<TVYXParaStyle*>(prevStyle->Next));
+}
+
+void TVYXLogParas::ToggleFormat(TVYXChpId id, const TVYXLogPos& first, const TVYXLogPos& last)
+{
+    if (!first.Para)
+        return;
+    const TVYXCHPX* at = first.Para->CHPXAtPos(first.CharPos);
+    TVYXCHPX chpx(RootManager ? RootManager->MasterCHP : nullptr);
+    if (id == vyciUnderline)
+        chpx.SetUnderline(!at || at->GetUnderline() == vycuNone ? vycuSingle : vycuNone);
+    else if (chpx.IsBoolean(id))
+        chpx.SetAsBoolean(id, !at || !at->GetAsBoolean(id));
+    else
+        return;
+    FormatRange(&chpx, first, last);
+}
+
+void TVYXLogParas::CombineCharRuns()
+{
+    for (int i = 0; i < Count(); ++i)
+        GetItems(i)->CombineCharRuns();
+}
+
+void TVYXLogParas::CompactCHPXPAPX()
+{
+    TVYXLogParasIterator it;
+    it.CharRunEvent = [](TVYXCharRun& run) { run.DeleteCHPXIfEmpty(); };
+    it.Iterate(*this);
+}
+
+void TVYXLogParas::ClearMisspelled()
+{
+    TVYXLogParasIterator it;
+    it.ParaEvent = [](TVYXLogPara& p) { p.CharRuns().ClearMisspelled(); };
+    it.Iterate(*this);
+}
+
+void TVYXLogParas::ClearRows()
+{
+    for (int i = 0; i < Count(); ++i)
+        GetItems(i)->ClearRows();
+}
+
+void TVYXLogParas::MakeDirty()
+{
+    TVYXLogParasIterator it;
+    it.ParaEvent = [](TVYXLogPara& p) { p.MakeDirty(); };
+    it.Iterate(*this);
+}
+
+// ---- Cell ------------------------------------------------------------------------
+
+TVYXTableCell::TVYXTableCell(TVYXTableRow* row)
+    : Row(row), FParas(nullptr), FProps(std::make_unique<TVYXTableCellProps>())
+{
+    TVYXRootData* root = row && row->Table && row->Table->Paras ? row->Table->Paras->RootManager : nullptr;
+    FParas = std::make_unique<TVYXLogParas>(root, this, this);
+    FParas->DirtyParaEvent = [this](TVYXLogPara&) {
+        if (Row)
+            Row->AHeight = 0;
+    };
+    FProps->BorderChanged = [this](TVYXTableBorderProps&, TVYXTableBorderSide) {
+        if (Row)
+            Row->MakeDirty();
+    };
+}
+
+TVYXTableCell::~TVYXTableCell() = default;
+
+TVYXTable* TVYXTableCell::Table() const { return Row ? Row->Table : nullptr; }
+
+TVYXTableCell* TVYXTableCell::ParentCell() const
+{
+    const TVYXTable* table = Table();
+    return table && table->Paras ? table->Paras->Cell : nullptr;
+}
+
+TVYXLogParaItem* TVYXTableCell::RootPara() const
+{
+    TVYXLogParaItem* item = Table();
+    while (item && item->Paras && item->Paras->Cell)
+        item = item->Paras->Cell->Table();
+    return item;
+}
+
+TVYXTableCell* TVYXTableCell::NextCell()
+{
+    if (!Row)
+        return nullptr;
+    if (TVYXTableCell* c = Row->CellN(Index + 1))
+        return c;
+    for (TVYXTableRow* r = Row->NextRow(); r; r = r->NextRow())
+        if (r->Count() > 0)
+            return r->GetCells(0);
+    return nullptr;
+}
+
+TVYXTableCell* TVYXTableCell::PrevCell()
+{
+    if (!Row)
+        return nullptr;
+    if (TVYXTableCell* c = Row->CellN(Index - 1))
+        return c;
+    for (TVYXTableRow* r = Row->PrevRow(); r; r = r->PrevRow())
+        if (r->Count() > 0)
+            return r->Last();
+    return nullptr;
+}
+
+TVYXTableCell* TVYXTableCell::NextCellDown()
+{
+    TVYXTableRow* r = Row ? Row->NextRow() : nullptr;
+    return r && r->Count() > 0 ? r->GetCells(std::min(Index, r->Count() - 1)) : nullptr;
+}
+
+TVYXTableCell* TVYXTableCell::NextCellUp()
+{
+    TVYXTableRow* r = Row ? Row->PrevRow() : nullptr;
+    return r && r->Count() > 0 ? r->GetCells(std::min(Index, r->Count() - 1)) : nullptr;
+}
+
+TVYXTableCell* TVYXTableCell::NextCellLeft() { return Row ? Row->CellN(Index - 1) : nullptr; }
+TVYXTableCell* TVYXTableCell::NextCellRight() { return Row ? Row->CellN(Index + 1) : nullptr; }
+
+TVYXLogPara* TVYXTableCell::NextPara(TVYXLogParaItem& item)
+{
+    if (TVYXLogPara* p = FParas->Next(item))
+        return p;
+    if (TVYXTableCell* c = NextCell())
+        return c->FirstPara();
+    TVYXTable* table = Table();
+    if (!table || !table->Paras)
+        return nullptr;
+    if (TVYXLogParaIterator* it = table->Paras->Iterator)
+        return it->NextPara(*table);
+    return table->Paras->Next(*table);
+}
+
+TVYXLogPara* TVYXTableCell::PrevPara(TVYXLogParaItem& item)
+{
+    if (item.Paras == FParas.get() && item.Index() > 0) {
+        TVYXLogParaItem* prev = FParas->GetItems(item.Index() - 1);
+        return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
+    }
+    if (TVYXTableCell* c = PrevCell())
+        return c->LastPara();
+    TVYXTable* table = Table();
+    if (!table || !table->Paras)
+        return nullptr;
+    if (TVYXLogParaIterator* it = table->Paras->Iterator)
+        return it->PrevPara(*table);
+    return table->Paras->Prev(*table);
+}
+
+TVYXLogPara* TVYXTableCell::NextRow(TVYXLogParaItem& item)
+{
+    if (TVYXTableCell* c = NextCellDown())
+        return c->FirstPara();
+    TVYXTable* table = Table();
+    (void)item;
+    if (table && table->Paras && table->Paras->Iterator)
+        return table->Paras->Iterator->NextPara(*table);
+    return nullptr;
+}
+
+TVYXLogPara* TVYXTableCell::PrevRow(TVYXLogParaItem& item)
+{
+    if (TVYXTableCell* c = NextCellUp())
+        return c->LastPara();
+    TVYXTable* table = Table();
+    (void)item;
+    if (table && table->Paras && table->Paras->Iterator)
+        return table->Paras->Iterator->PrevPara(*table);
+    return nullptr;
+}
+
+double TVYXTableCell::GetLeft() const
+{
+    double x = 0;
+    for (int i = 0; Row && i < Index; ++i)
+        x += Row->GetCells(i)->GetWidth();
+    return x;
+}
+
+bool TVYXTableCell::IsRight() const { return Row && Index == Row->Count() - 1; }
+
+void TVYXTableCell::SetPcWidth(double percent)
+{
+    FProps->WidthType = atwtPercent;
+    FProps->Width = percent / 100.0;
+}
+
+double TVYXTableCell::CalculatedWidth() const
+{
+    const TVYXTable* table = Table();
+    if (FProps->WidthType == atwtPercent)
+        return table ? table->CalculatedWidth() * FProps->Width : 0;
+    if (table && table->MaxWidth >= 1)
+        return std::min(FProps->Width, table->MaxWidth);
+    return FProps->Width;
+}
+
+std::int32_t TVYXTableCell::CalcRowSpan() const
+{
+    if (!GetMergedRoot() || !Row)
+        return 1;
+    std::int32_t span = 1;
+    for (const TVYXTableRow* r = Row->NextRow(); r; r = r->NextRow()) {
+        const TVYXTableCell* c = r->CellN(Index);
+        if (!c || !c->GetMerged())
+            break;
+        ++span;
+    }
+    return span;
+}
+
+std::int32_t TVYXTableCell::CalcGridSpan() const
+{
+    if (!Row)
+        return 1;
+    double x = 0;
+    for (int i = 0; i <= Index && i < Row->Count(); ++i)
+        x += Row->GetCells(i)->GetWidth();
+    const TVYXTableRow* neighbour = Row->Index > 0 ? Row->PrevRow() : Row->NextRow();
+    if (!neighbour || neighbour->Count() == 0)
+        return 1;
+    const TVYXTableCell* hit = neighbour->HitWidth(x);
+    return hit ? hit->Index + 1 : 1;
+}
+
+int TVYXTableCell::Compare(const TVYXTableCell& other) const
+{
+    if (Table() != other.Table() || !Row || !other.Row)
+        throw VYXException("Cell is not in the same table");
+    if (Row != other.Row)
+        return other.Row->Index - Row->Index;
+    return other.Index - Index;
+}
+
+void TVYXTableCell::ClearContent()
+{
+    FParas->Clear();
+    FParas->Validate();
+}
+
+void TVYXTableCell::Assign(const TVYXTableCell& source)
+{
+    Flags = source.Flags;
+    AlignVert = source.AlignVert;
+    FProps->Assign(source.Props());
+    CnfStyle = source.CnfStyle;
+    GridSpan = source.GridSpan;
+    ReadOnly = source.ReadOnly;
+    PermId = source.PermId;
+    FParas->Assign(source.Paras());
+}
+
+std::unique_ptr<TVYXTableCell> TVYXTableCell::Clone(TVYXTableRow* row) const
+{
+    auto copy = std::make_unique<TVYXTableCell>(row);
+    copy->Assign(*this);
+    return copy;
+}
+
+// ---- Row -------------------------------------------------------------------------
+
+TVYXTableRow::~TVYXTableRow() = default;
+
+void TVYXTableRow::Renumber()
+{
+    for (std::size_t i = 0; i < FCells.size(); ++i) {
+        FCells[i]->Index = static_cast<int>(i);
+        FCells[i]->Row = this;
+    }
+}
+
+TVYXTableCell* TVYXTableRow::Add() { return Insert(Count()); }
+
+TVYXTableCell* TVYXTableRow::Add(std::unique_ptr<TVYXTableCell> cell)
+{
+    TVYXTableCell* added = cell.get();
+    FCells.push_back(std::move(cell));
+    Renumber();
+    return added;
+}
+
+TVYXTableCell* TVYXTableRow::Insert(int index)
+{
+    index = std::clamp(index, 0, Count());
+    auto cell = std::make_unique<TVYXTableCell>(this);
+    cell->Paras().Validate();
+    TVYXTableCell* added = cell.get();
+    FCells.insert(FCells.begin() + index, std::move(cell));
+    Renumber();
+    return added;
+}
+
+void TVYXTableRow::DeleteCell(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    TVYXTableCell& cell = *FCells[static_cast<std::size_t>(index)];
+    if (Table)
+        Table->DecNested(cell.Paras().Count() > 0 ? [&cell] {
+            int n = 0;
+            for (int i = 0; i < cell.Paras().Count(); ++i)
+                if (cell.Paras().GetItems(i)->IsTable())
+                    n += 1 + static_cast<TVYXTable*>(cell.Paras().GetItems(i))->NestedCount;
+            return n;
+        }()
+                                                  : 0);
+    FCells.erase(FCells.begin() + index);
+    Renumber();
+}
+
+TVYXLogPara* TVYXTableRow::FirstPara() const { return FCells.empty() ? nullptr : FCells.front()->FirstPara(); }
+TVYXLogPara* TVYXTableRow::LastPara() const { return FCells.empty() ? nullptr : FCells.back()->LastPara(); }
+
+TVYXTableRow* TVYXTableRow::NextRow() const
+{
+    return Table && Index + 1 < Table->Count() ? Table->GetRows(Index + 1) : nullptr;
+}
+
+TVYXTableRow* TVYXTableRow::PrevRow() const
+{
+    return Table && Index > 0 && Index <= Table->Count() ? Table->GetRows(Index - 1) : nullptr;
+}
+
+bool TVYXTableRow::IsBottom() const { return Table && Index == Table->Count() - 1; }
+
+bool TVYXTableRow::IsMergedChild() const
+{
+    for (const auto& c : FCells)
+        if (c->GetMerged())
+            return true;
+    return false;
+}
+
+double TVYXTableRow::GetWidth() const
+{
+    double w = 0;
+    for (const auto& c : FCells)
+        w += c->GetWidth();
+    return w;
+}
+
+TVYXTableCell* TVYXTableRow::HitWidth(double x) const
+{
+    if (FCells.empty())
+        return nullptr;
+    double right = 0;
+    for (const auto& c : FCells) {
+        right += c->GetWidth();
+        if (std::fabs(right - x) < 1e-5 || right > x)
+            return c.get();
+    }
+    return FCells.back().get();
+}
+
+bool TVYXTableRow::GetSelected() const
+{
+    for (const auto& c : FCells)
+        if (!c->GetSelected())
+            return false;
+    return !FCells.empty();
+}
+
+void TVYXTableRow::ClearContent()
+{
+    for (auto& c : FCells)
+        c->ClearContent();
+}
+
+TVYXTableRowProps* TVYXTableRow::AddProps()
+{
+    if (!Props)
+        Props = std::make_unique<TVYXTableRowProps>();
+    return Props.get();
+}
+
+std::unique_ptr<TVYXTableRow> TVYXTableRow::Clone(TVYXTable* table) const
+{
+    auto copy = std::make_unique<TVYXTableRow>(table);
+    copy->Height = Height;
+    copy->MHeight = MHeight;
+    copy->RptData = RptData;
+    copy->CnfStyle = CnfStyle;
+    copy->Permission = Permission;
+    if (Props) {
+        copy->AddProps()->Assign(*Props);
+    }
+    for (const auto& c : FCells)
+        copy->Add(c->Clone(copy.get()));
+    return copy;
+}
+
+void TVYXTableRow::MakeDirty()
+{
+    AHeight = 0;
+    for (auto& c : FCells)
+        c->Paras().MakeDirty();
+}
+
+// ---- Table -----------------------------------------------------------------------
+
+TVYXTable::TVYXTable(TVYXLogParas* paras) : TVYXLogParaItem(paras)
+{
+    TVYXRootData* root = paras ? paras->RootManager : nullptr;
+    FTAPX = std::make_unique<TVYXTAPX>(root ? root->MasterTAP : nullptr);
+}
+
+TVYXTable::~TVYXTable() = default;
+
+void TVYXTable::Renumber(int from)
+{
+    for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < FRows.size(); ++i) {
+        FRows[i]->Index = static_cast<int>(i);
+        FRows[i]->Table = this;
+    }
+}
+
+std::u16string TVYXTable::GetPlainText() const
+{
+    std::u16string text;
+    for (const auto& row : FRows) {
+        for (int c = 0; c < row->Count(); ++c) {
+            if (c > 0)
+                text += u'\t';
+            text += row->GetCells(c)->Paras().GetPlainText();
+        }
+        if (row->Index + 1 < Count())
+            text += u"\r\n";
+    }
+    return text;
+}
+
+std::unique_ptr<TVYXLogParaItem> TVYXTable::Clone(TVYXLogParas* paras) const
+{
+    auto copy = std::make_unique<TVYXTable>(paras);
+    TVYXStyles* styles = paras && paras->RootManager ? paras->RootManager->Styles : nullptr;
+    const TVYXStyles* sourceStyles = Paras && Paras->RootManager ? Paras->RootManager->Styles : nullptr;
+    copy->FTAPX->Assign(*FTAPX, sourceStyles, styles);
+    copy->Name = Name;
+    copy->MaxWidth = MaxWidth;
+    for (const auto& row : FRows) {
+        copy->FRows.push_back(row->Clone(copy.get()));
+        copy->Renumber(copy->Count() - 1);
+    }
+    // The copy counts its own nested tables; enclosing tables learn of them when it is inserted.
+    copy->NestedCount = NestedCount;
+    return copy;
+}
+
+void TVYXTable::FormatAll(const TVYXCHPX* chpx)
+{
+    for (auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c)
+            row->GetCells(c)->Paras().FormatAll(chpx);
+}
+
+void TVYXTable::FormatAllUncond(const TVYXCHPX* chpx)
+{
+    for (auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c) {
+            TVYXLogParas& paras = row->GetCells(c)->Paras();
+            for (int i = 0; i < paras.Count(); ++i)
+                paras.GetItems(i)->FormatAllUncond(chpx);
+        }
+}
+
+void TVYXTable::CombineCharRuns()
+{
+    for (auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c)
+            row->GetCells(c)->Paras().CombineCharRuns();
+}
+
+TVYXTableCell* TVYXTable::GetCells(int col, int row) const
+{
+    if (row < 0 || row >= Count())
+        return nullptr;
+    return GetRows(row)->CellN(col);
+}
+
+TVYXTableRow* TVYXTable::Add() { return Insert(Count()); }
+
+TVYXTableRow* TVYXTable::Insert(int index)
+{
+    index = std::clamp(index, 0, Count());
+    FRows.insert(FRows.begin() + index, std::make_unique<TVYXTableRow>(this));
+    Renumber(index);
+    return FRows[static_cast<std::size_t>(index)].get();
+}
+
+double TVYXTable::AvailableWidth() const
+{
+    if (ParentWidth)
+        return ParentWidth();
+    if (Paras && Paras->Cell)
+        return Paras->Cell->CalculatedWidth();
+    return Paras && Paras->WidthEvent ? Paras->WidthEvent() : 0;
+}
+
+TVYXTableRow* TVYXTable::AddRow(int cols)
+{
+    cols = std::clamp(cols, 1, cVYXMaxTableCols);
+    const double width = AvailableWidth() / cols;
+    TVYXTableRow* row = Add();
+    for (int i = 0; i < cols; ++i) {
+        TVYXTableCell* cell = row->Add();
+        cell->SetWidth(width);
+        cell->Props().WidthType = atwtPoints;
+    }
+    return row;
+}
+
+void TVYXTable::AddRows(int cols, int rows)
+{
+    rows = std::clamp(rows, 0, cVYXMaxTableRows);
+    for (int i = 0; i < rows; ++i)
+        AddRow(cols);
+}
+
+TVYXTableRow* TVYXTable::Append()
+{
+    if (FRows.empty())
+        throw VYXException("Empty table");
+    auto row = FRows.back()->Clone(this);
+    for (int c = 0; c < row->Count(); ++c) {
+        TVYXTableCell* cell = row->GetCells(c);
+        cell->Paras().Clear();
+        cell->Paras().Validate();
+        cell->Flags &= ~static_cast<unsigned>(atcfMergedRoot | atcfMergedLast | atcfSelected);
+    }
+    FRows.push_back(std::move(row));
+    Renumber(Count() - 1);
+    return FRows.back().get();
+}
+
+void TVYXTable::InsertCol(int index)
+{
+    for (auto& row : FRows) {
+        const int at = std::clamp(index, 0, row->Count());
+        TVYXTableCell* ref = row->CellN(at < row->Count() ? at : at - 1);
+        TVYXTableCell* cell = row->Insert(at);
+        if (ref) {
+            cell->Props().Width = ref->GetWidth();
+            cell->Props().WidthType = ref->Props().WidthType;
+        }
+    }
+}
+
+namespace {
+int NestedIn(const TVYXLogParas& paras)
+{
+    int n = 0;
+    for (int i = 0; i < paras.Count(); ++i)
+        if (paras.GetItems(i)->IsTable())
+            n += 1 + static_cast<const TVYXTable*>(paras.GetItems(i))->NestedCount;
+    return n;
+}
+}  // namespace
+
+void TVYXTable::DeleteRow(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    int nested = 0;
+    TVYXTableRow& row = *FRows[static_cast<std::size_t>(index)];
+    for (int c = 0; c < row.Count(); ++c)
+        nested += NestedIn(row.GetCells(c)->Paras());
+    FRows.erase(FRows.begin() + index);
+    Renumber(index);
+    DecNested(nested);
+}
+
+void TVYXTable::DeleteCol(int index)
+{
+    for (auto& row : FRows)
+        row->DeleteCell(index);
+}
+
+void TVYXTable::MergeCells(int col1, int row1, int col2, int row2)
+{
+    if (col1 > col2)
+        std::swap(col1, col2);
+    if (row1 > row2)
+        std::swap(row1, row2);
+    row1 = std::max(row1, 0);
+    row2 = std::min(row2, Count() - 1);
+    for (int r = row1; r <= row2; ++r) {
+        TVYXTableRow* row = GetRows(r);
+        TVYXTableCell* first = row->CellN(col1);
+        if (!first)
+            continue;
+        // Horizontal: the first cell takes the widths, spans and contents of the others.
+        const int last = std::min(col2, row->Count() - 1);
+        for (int c = last; c > col1; --c) {
+            TVYXTableCell* other = row->GetCells(c);
+            first->SetWidth(first->GetWidth() + other->GetWidth());
+            first->GridSpan += other->GridSpan;
+            if (!other->Paras().Empty())
+                first->Paras().SnatchParas(other->Paras());
+            row->DeleteCell(c);
+        }
+        if (row1 == row2)
+            continue;
+        first->SetMergedRoot(r == row1);
+        first->SetMerged(r > row1);
+        first->SetMergedLast(r == row2);
+        if (r > row1) {
+            TVYXTableCell* root = GetRows(row1)->CellN(col1);
+            if (root && !first->Paras().Empty())
+                root->Paras().SnatchParas(first->Paras());
+            first->Paras().Validate();
+        }
+    }
+}
+
+void TVYXTable::SetWidth(double width)
+{
+    FTAPX->SetWidth(width);
+    FTAPX->SetWidthType(atwtPoints);
+}
+
+void TVYXTable::SetWidthPercent(double percent)
+{
+    FTAPX->SetWidth(percent / 100.0);
+    FTAPX->SetWidthType(atwtPercent);
+}
+
+void TVYXTable::SetColWidth(int col, double width)
+{
+    for (auto& row : FRows)
+        if (TVYXTableCell* c = row->CellN(col))
+            c->SetWidth(width);
+}
+
+void TVYXTable::SetColDeltaWidth(int col, double delta)
+{
+    for (auto& row : FRows)
+        if (TVYXTableCell* c = row->CellN(col)) {
+            c->SetWidth(c->GetWidth() + delta);
+            if (TVYXTableCell* next = row->CellN(col + 1))
+                next->SetWidth(next->GetWidth() - delta);
+        }
+}
+
+void TVYXTable::SetDimension(int cols, int rows)
+{
+    cols = std::clamp(cols, 1, cVYXMaxTableCols);
+    rows = std::clamp(rows, 1, cVYXMaxTableRows);
+    while (Count() > rows)
+        DeleteRow(Count() - 1);
+    while (Count() < rows)
+        AddRow(cols);
+    for (auto& row : FRows) {
+        while (row->Count() > cols)
+            row->DeleteCell(row->Count() - 1);
+        while (row->Count() < cols) {
+            const double width = row->Last() ? row->Last()->GetWidth() : AvailableWidth() / cols;
+            row->Add()->SetWidth(width);
+        }
+    }
+}
+
+double TVYXTable::GetColWidth(int col) const
+{
+    for (const auto& row : FRows)
+        if (const TVYXTableCell* c = row->CellN(col))
+            return c->GetWidth();
+    return 0;
+}
+
+double TVYXTable::CalculatedWidth() const
+{
+    if (FTAPX->Assigned(vytiWidth)) {
+        if (FTAPX->GetWidthType() == atwtPercent)
+            return AvailableWidth() * FTAPX->GetWidth();
+        if (FTAPX->GetWidthType() == atwtPoints)
+            return FTAPX->GetWidth();
+    }
+    double w = 0;
+    for (const auto& row : FRows)
+        w = std::max(w, row->GetWidth());
+    return w > 0 ? w : AvailableWidth();
+}
+
+int TVYXTable::MaxCells() const
+{
+    int n = 0;
+    for (const auto& row : FRows)
+        n = std::max(n, row->Count());
+    return n;
+}
+
+TVYXTableCell* TVYXTable::FirstCell() const
+{
+    for (const auto& row : FRows)
+        if (row->Count() > 0)
+            return row->GetCells(0);
+    return nullptr;
+}
+
+TVYXTableCell* TVYXTable::LastCell() const
+{
+    for (auto it = FRows.rbegin(); it != FRows.rend(); ++it)
+        if ((*it)->Count() > 0)
+            return (*it)->Last();
+    return nullptr;
+}
+
+TVYXLogPara* TVYXTable::FirstPara() const
+{
+    TVYXTableCell* cell = FirstCell();
+    return cell ? cell->FirstPara() : nullptr;
+}
+
+TVYXLogPara* TVYXTable::LastPara() const
+{
+    TVYXTableCell* cell = LastCell();
+    return cell ? cell->LastPara() : nullptr;
+}
+
+TVYXLogPara* TVYXTable::LastRowCell0LastPara() const
+{
+    TVYXTableRow* row = LastRow();
+    return row && row->Count() > 0 ? row->GetCells(0)->LastPara() : nullptr;
+}
+
+int TVYXTable::Level() const { return Paras ? Paras->Level() + 1 : 1; }
+
+bool TVYXTable::IsTableInParas(const TVYXLogParas& paras) const
+{
+    for (const TVYXLogParaItem* item = this; item && item->Paras;) {
+        if (item->Paras == &paras)
+            return true;
+        item = item->Paras->Cell ? item->Paras->Cell->Table() : nullptr;
+    }
+    return false;
+}
+
+TVYXTableCell* TVYXTable::ParentCell() const { return Paras ? Paras->Cell : nullptr; }
+
+void TVYXTable::SetEmpty()
+{
+    for (auto& row : FRows)
+        row->ClearContent();
+}
+
+void TVYXTable::Validate()
+{
+    for (auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c)
+            row->GetCells(c)->Paras().Validate();
+}
+
+void TVYXTable::IncNested(int count)
+{
+    // Stops at a table that is not (yet) in its list: a copy being built counts its own.
+    for (TVYXTable* t = this; t;) {
+        t->NestedCount += count;
+        TVYXLogParas* paras = t->Paras;
+        if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell)
+            break;
+        t = paras->Cell->Table();
+    }
+}
+
+void TVYXTable::DecNested(int count) { IncNested(-count); }
+
+TVYXTable* TVYXTableStack::Pop()
+{
+    if (FItems.empty())
+        return nullptr;
+    TVYXTable* t = FItems.back();
+    FItems.pop_back();
+    return t;
+}
+
+// ---- Iteration -------------------------------------------------------------------
+
+void TVYXLogParasIterator::Iterate(TVYXLogParas& paras)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsPara()) {
+            auto& para = static_cast<TVYXLogPara&>(*item);
+            if (ParaEvent)
+                ParaEvent(para);
+            if (CharRunEvent)
+                for (int r = 0; r < para.Count(); ++r)
+                    CharRunEvent(*para.GetItems(r));
+            continue;
+        }
+        auto& table = static_cast<TVYXTable&>(*item);
+        if (TableEvent)
+            TableEvent(table);
+        for (int r = 0; r < table.Count(); ++r) {
+            TVYXTableRow* row = table.GetRows(r);
+            for (int c = 0; c < row->Count(); ++c) {
+                TVYXTableCell* cell = row->GetCells(c);
+                if (CellEvent)
+                    CellEvent(*cell);
+                Iterate(cell->Paras());
+            }
+        }
+    }
+}
+
+bool TVYXCharRunIterator::BeginIterate()
+{
+    CurrPara = Paras ? Paras->_FirstPara() : nullptr;
+    CurrCharRun = CurrPara ? CurrPara->CRFirst() : nullptr;
+    ParaChanged = true;
+    // A first paragraph without runs moves on to the next one with runs.
+    while (CurrPara && !CurrCharRun) {
+        CurrPara = CurrPara->Next();
+        CurrCharRun = CurrPara ? CurrPara->CRFirst() : nullptr;
+    }
+    return CurrCharRun != nullptr;
+}
+
+bool TVYXCharRunIterator::BeginIterate(TVYXLogPara& para, TVYXCharRun* run)
+{
+    CurrPara = &para;
+    CurrCharRun = run ? run : para.CRFirst();
+    ParaChanged = true;
+    return CurrCharRun != nullptr;
+}
+
+bool TVYXCharRunIterator::Step(bool forward)
+{
+    if (!CurrPara)
+        return false;
+    ParaChanged = false;
+    if (TVYXCharRun* run = CurrCharRun ? (forward ? CurrCharRun->Next() : CurrCharRun->Prev()) : nullptr) {
+        CurrCharRun = run;
+        return true;
+    }
+    for (TVYXLogPara* p = forward ? CurrPara->Next() : CurrPara->Prev(); p; p = forward ? p->Next() : p->Prev())
+        if (p->Count() > 0) {
+            CurrPara = p;
+            CurrCharRun = forward ? p->CRFirst() : p->CRLast();
+            ParaChanged = true;
+            return true;
+        }
+    return false;
+}
+
+// ---- Notes -----------------------------------------------------------------------
+
+std::u16string TVYXFootnoteItem::GetPlainText() const
+{
+    std::u16string text;
+    for (TVYXLogPara* p = StartPara; p; p = p->Next()) {
+        if (p != StartPara)
+            text += u"\r\n";
+        text += p->GetPlainText();
+        if (p == EndPara || !EndPara)
+            break;
+    }
+    return text;
+}
+
+void TVYXFootnoteItem::SetPlainText(std::u16string_view text)
+{
+    if (!StartPara)
+        return;
+    if (EndPara && EndPara != StartPara && StartPara->Paras == EndPara->Paras)
+        for (int i = EndPara->Index(); i > StartPara->Index(); --i)
+            StartPara->Paras->Delete(i);
+    EndPara = StartPara;
+    StartPara->SetPlainText(text);
+}
+
+TVYXFootnoteItem* TVYXFootnotesList::Add() { return Insert(Count()); }
+
+TVYXFootnoteItem* TVYXFootnotesList::Insert(int index)
+{
+    index = std::clamp(index, 0, Count());
+    FItems.insert(FItems.begin() + index, std::make_unique<TVYXFootnoteItem>());
+    FLastAdded = FItems[static_cast<std::size_t>(index)].get();
+    Reindex();
+    return FLastAdded;
+}
+
+TVYXFootnoteItem* TVYXFootnotesList::FindByFileId(std::int32_t id) const
+{
+    for (const auto& item : FItems)
+        if (item->FileId == id)
+            return item.get();
+    return nullptr;
+}
+
+TVYXLogPara* TVYXFootnotesList::FirstPara() const { return FItems.empty() ? nullptr : FItems.front()->StartPara; }
+TVYXLogPara* TVYXFootnotesList::LastPara() const { return FItems.empty() ? nullptr : FItems.back()->EndPara; }
+
+void TVYXFootnotesList::Reindex()
+{
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+        FItems[i]->Index = static_cast<std::int32_t>(i);
+}
+
+void TVYXFootnotesList::Delete(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    if (FLastAdded == FItems[static_cast<std::size_t>(index)].get())
+        FLastAdded = nullptr;
+    FItems.erase(FItems.begin() + index);
+    Reindex();
+}

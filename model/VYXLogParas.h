@@ -1,0 +1,684 @@
+// VYXLogParas.h: the body of a document: paragraphs, tables nested to any depth, navigation and iteration.
+//
+// A paragraph list holds paragraphs and tables; a table holds rows, a row
+// cells, and every cell its own paragraph list. Items know their index in
+// their list (kept current unless an update bracket is open), so position
+// comparisons and neighbour lookups cost no walk over the document.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/VYXCharRun.h"
+#include "model/VYXDocProps.h"
+#include "model/VYXNumbering.h"
+
+class TVYXLogParaItem;
+class TVYXLogPara;
+class TVYXLogParas;
+class TVYXTable;
+class TVYXTableRow;
+class TVYXTableCell;
+class TVYXLogPos;
+class TVYXRootData;
+class TVYXSEP;
+class TVYXRevisionData;
+class TVYXHyperlink;
+class TVYXStyles;
+class TVYXParaData;
+class TVYXGraphicObj;
+
+enum TVYXLogParaType { alptPara, alptTable };
+enum TVYXLogDocType { aldtMain, aldtTextBox, aldtHeader, aldtFooter, aldtFootnotes, aldtEndnotes };
+enum TVYXFindTextOption { aftoMatchCase = 1, aftoWholeWordsOnly = 2, aftoWildcards = 4 };
+enum TVYXTableCellFlag { atcfSelected = 1, atcfMerged = 2, atcfMergedRoot = 4, atcfMergedLast = 8 };
+enum TVYXTableCellAlignVert { atcavTop, atcavCenter, atcavBottom, atcavBoth };
+extern const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNames;
+
+// Limits of a table built in one call.
+constexpr int cVYXMaxTableCols = 63;
+constexpr int cVYXMaxTableRows = 32767;
+
+// An object that knows its place in the list that owns it. The place is cached: a list change
+// leaves later items' caches stale, and reading the index repairs them by the items' order keys.
+class TVYXIndexObject {
+public:
+    virtual ~TVYXIndexObject() = default;
+
+protected:
+    mutable int FIndex = -1;
+    std::uint64_t FOrderKey = 0;  // increases along the list
+};
+
+// The navigation object of a paragraph list: the document for root lists, the
+// cell for paragraphs in a cell. "Reading order" enters and leaves tables.
+class TVYXLogParaIterator {
+public:
+    virtual ~TVYXLogParaIterator() = default;
+    virtual TVYXTableCell* GetTableCell() { return nullptr; }
+    // Text boxes re-created by a paste ask their document for a host list; nullptr when none.
+    virtual TVYXLogParas* DoAddTextBox() { return nullptr; }
+    virtual TVYXLogPara* FirstPara() = 0;
+    virtual TVYXLogPara* LastPara() = 0;
+    // The paragraph after / before `item` in reading order, nullptr at the document's ends.
+    virtual TVYXLogPara* NextPara(TVYXLogParaItem& item) = 0;
+    virtual TVYXLogPara* PrevPara(TVYXLogParaItem& item) = 0;
+    virtual TVYXLogPara* NextRow(TVYXLogParaItem&) { return nullptr; }
+    virtual TVYXLogPara* PrevRow(TVYXLogParaItem&) { return nullptr; }
+    virtual TVYXTableCell* NextCell() { return nullptr; }
+    virtual TVYXTableCell* PrevCell() { return nullptr; }
+    virtual TVYXTableCell* NextCellDown() { return nullptr; }
+    virtual TVYXTableCell* NextCellUp() { return nullptr; }
+    virtual TVYXTableCell* NextCellLeft() { return nullptr; }
+    virtual TVYXTableCell* NextCellRight() { return nullptr; }
+};
+
+// The navigation object of a root list (a document without an editor of its own uses it).
+class TVYXLogParasRootIterator : public TVYXLogParaIterator {
+public:
+    TVYXLogParas* Paras = nullptr;  // borrowed
+    TVYXLogPara* FirstPara() override;
+    TVYXLogPara* LastPara() override;
+    TVYXLogPara* NextPara(TVYXLogParaItem& item) override;
+    TVYXLogPara* PrevPara(TVYXLogParaItem& item) override;
+};
+
+// Base of paragraphs and tables.
+class TVYXLogParaItem : public TVYXIndexObject {
+    friend class TVYXLogParas;
+
+public:
+    explicit TVYXLogParaItem(TVYXLogParas* paras) : Paras(paras) {}
+    TVYXLogParaItem(const TVYXLogParaItem&) = delete;
+    TVYXLogParaItem& operator=(const TVYXLogParaItem&) = delete;
+    ~TVYXLogParaItem() override = default;
+
+    TVYXLogParas* Paras;  // borrowed: the owning list
+    // The place in the list (-1 outside a list); O(1) while no item before it was inserted or
+    // removed, else a binary search over the order keys.
+    int Index() const;
+    TVYXCHPX* GetTempCHPX() const;
+    TVYXPAPX* GetTempPAPX() const;
+
+    virtual std::u16string GetPlainText() const = 0;
+    virtual std::u16string GetFileText() const { return GetPlainText(); }
+    virtual TVYXLogParaType Type_() const = 0;
+    virtual std::unique_ptr<TVYXLogParaItem> Clone(TVYXLogParas* paras) const = 0;
+    virtual void ClearRows() {}
+    virtual void FormatAll(const TVYXCHPX* chpx) = 0;
+    virtual void FormatAllUncond(const TVYXCHPX* chpx) = 0;
+    virtual std::int32_t EndOfParaPos() const { return 1; }
+    virtual void CombineCharRuns() = 0;
+    virtual double PixHeight() const { return 0; }
+    virtual double PixWidth() const { return 0; }
+    bool IsPara() const { return Type_() == alptPara; }
+    bool IsTable() const { return Type_() == alptTable; }
+};
+
+// Frame properties as the file formats give them.
+struct TVYXParaFrame {
+    std::int32_t DropCap = 0, Lines = 0, W = 0, H = 0, VSpace = 0, HSpace = 0, Wrap = 0, HAnchor = 0,
+                 VAnchor = 0, X = 0, XAlign = 0, Y = 0, YAlign = 0, HRule = 0, AnchorLock = 0;
+};
+
+// The search state of a paragraph.
+struct VYXLogParaFindData {
+    TVYXLogPara* Para = nullptr;
+    std::u16string FindText;     // what is searched for (upper-cased unless case matters)
+    std::u16string FindSrcText;  // the paragraph's text as searched
+    std::int32_t FindCharPos = 0;
+    unsigned FindOptions = 0;    // TVYXFindTextOption flags
+    bool Valid = false;
+};
+
+class TVYXLogPara : public TVYXLogParaItem {
+public:
+    explicit TVYXLogPara(TVYXLogParas* paras);
+    ~TVYXLogPara() override;
+
+    TVYXLogParaIterator* Iterator() const;
+    TVYXCharRuns& CharRuns() const { return *FCharRuns; }
+    TVYXPAPX& PAPX() const { return *FPAPX; }
+    TVYXSEP* SEP() const { return FSEP.get(); }
+    VYXLogParaFindData Find;
+    std::u16string NumbText;
+    std::unique_ptr<TVYXParaFrame> Frame;
+    std::u16string Name;
+    bool Pilcrow = false;
+    bool Dirty = true;
+
+    // ---- Item operations ----
+    std::u16string GetPlainText() const override;
+    std::u16string GetFileText() const override;
+    TVYXLogParaType Type_() const override { return alptPara; }
+    std::unique_ptr<TVYXLogParaItem> Clone(TVYXLogParas* paras) const override;
+    // A copy holding the characters from `fromPos` to `toPos` - 1.
+    std::unique_ptr<TVYXLogPara> Clone(TVYXLogParas* paras, std::int32_t fromPos, std::int32_t toPos) const;
+    void FormatAll(const TVYXCHPX* chpx) override;
+    void FormatAllUncond(const TVYXCHPX* chpx) override;
+    std::int32_t EndOfParaPos() const override;
+    void CombineCharRuns() override;
+
+    // ---- Sections ----
+    TVYXSEP* AddSEP();
+    void ClearSEP();
+    TVYXLogPara* FindNextSEP();
+    TVYXLogPara* FindPrevSEP();
+
+    // ---- Text ----
+    std::u16string GetText() const;
+    std::u16string AsPlainText() const { return GetPlainText(); }
+    std::u16string AsPlainTextLeft(std::int32_t pos) const;
+    std::u16string AsPlainTextRight(std::int32_t pos) const;
+    std::int32_t TextLength() const { return FCharRuns->TextLength(); }
+    std::int32_t Len() const { return EndOfParaPos() - 1; }
+    bool HasText() const { return TextLength() > 0; }
+    bool IsZeroLength() const { return Len() == 0; }
+    // No runs, or one empty text run.
+    bool Empty() const;
+    char16_t GetChar(std::int32_t pos) const;
+    char16_t CharAtPos(std::int32_t pos) const { return GetChar(pos); }
+    TVYXCharType CharTypeAtPos(std::int32_t pos) const;
+    TVYXCHPX* CHPXAtPos(std::int32_t pos) const;
+    bool WordAtPos(std::int32_t pos, std::int32_t& start, std::int32_t& end) const;
+    // The first position of the next / previous word, 0 when none.
+    std::int32_t FindNextWord(std::int32_t pos) const;
+    std::int32_t FindPrevWord(std::int32_t pos) const;
+    // The first / last position from `pos` on / back whose character is of the type, 0 when none.
+    std::int32_t FindFirstCharOfCharType(std::int32_t pos, TVYXCharType type) const;
+    std::int32_t FindLastCharOfCharType(std::int32_t pos, TVYXCharType type) const;
+
+    // ---- Editing ----
+    TVYXCharRun* InsertText(std::u16string_view text, std::int32_t pos);
+    TVYXCharRun* InsertPlainText(std::u16string_view text, std::int32_t pos) { return InsertText(text, pos); }
+    // Inserts a run of its own with a copy of `chpx`.
+    TVYXCharRun* InsertFormattedText(std::u16string_view text, std::int32_t pos, const TVYXCHPX* chpx);
+    // `from` inclusive, `to` exclusive.
+    void DeleteText(std::int32_t from, std::int32_t to, const TVYXRevisionData* revision);
+    void DeleteTextToEnd(std::int32_t pos) { DeleteText(pos, Len() + 1, nullptr); }
+    void ClearText();
+    void SetPlainText(std::u16string_view text);
+    TVYXCharRun* Append(std::u16string_view text);
+    TVYXCharRun* AppendPlainText(std::u16string_view text);
+    // Appends even to a run that has characters (no new run).
+    void AppendTextUncond(std::u16string_view text);
+    TVYXCharRun* AppendFormattedText(std::u16string_view text, const TVYXCHPX* chpx);
+    TVYXCharRun* AppendCharRun(std::unique_ptr<TVYXCharRun> run);
+    // Inserts the run before the run that begins at `pos`.
+    TVYXCharRun* InsertCharRun(std::unique_ptr<TVYXCharRun> run, std::int32_t pos);
+    TVYXCharRun* MakeInsertionPoint(std::int32_t pos, bool before);
+
+    // ---- Inline objects ----
+    TVYXCharRunTab* InsertTab(std::int32_t pos);
+    TVYXCharRunTab* AppendTab();
+    TVYXCharRunBreak* InsertBreak(std::int32_t pos, TVYXCharRunBreakType type);
+    TVYXCharRunBreak* AppendBreak(TVYXCharRunBreakType type);
+    TVYXCharRunHyperlink* AppendHyperlink(TVYXHyperlink* link, std::u16string_view text);
+    TVYXCharRunHyperlink* InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text);
+    TVYXCharRunPicture* InsertPicture(std::int32_t pos);
+    TVYXCharRunPicture* AppendPicture();
+    TVYXCharRunGraphic* InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic);
+    TVYXCharRunGraphic* AppendGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
+    TVYXCharRunFootnote* InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
+    TVYXCharRunFootnote* InsertFootnoteRef(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
+    TVYXCharRunFldChar* AppendComplexField(std::u16string_view result, std::u16string_view instruction);
+    void BeginTOC(std::u16string_view switches) { FCharRuns->BeginTOC(switches); MakeDirty(); }
+    void EndTOC() { FCharRuns->EndTOC(); MakeDirty(); }
+    // Takes the drawing object out of the graphic run at `index`.
+    std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
+    bool HasPageBreak() const;
+
+    // ---- Format ----
+    void SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun);
+    void ApplyFormat(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to) { FormatRange(chpx, from, to); }
+    void FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to);
+    void FormatRangeUncond(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to);
+    void FormatWord(const TVYXCHPX* chpx, std::int32_t pos);
+    void AddPAPX(const TVYXPAPX& papx) { FPAPX->Merge(papx); MakeDirty(); }
+    TVYXTabStops* AddTabStops() { return FPAPX->AddTabStops(); }
+    TVYXTabStops* GetTabStops() const { return FPAPX->GetTabStops(); }
+    void RemoveTabStops() { FPAPX->RemoveTabStops(); }
+    // The paragraph style by id; false when the sheet has none of that id.
+    bool UseStyle(std::u16string_view styleId);
+    // The paragraph's effective format (in a cell with its table's style).
+    void SetupParaData(TVYXParaData& paraData) const;
+
+    // ---- Lists ----
+    TVYXNumbering* BeginBullet();
+    TVYXNumbering* BeginNumbering(TVYXNumberingStyleType style = anstDecimal);
+    TVYXNumbering* BeginMultilevel(TVYXMultilevelListStyle style);
+    // Level `level` of the paragraph's list (list 0 when it has none) and the style "ListParagraph".
+    void MakeNumbering(std::int32_t level);
+    void ChangeMultilevelLevel(int delta);
+    void EndBulletNumbering();
+    void RemoveBulletNumbering();
+    // Joins a numbered neighbour's list (the automatic rule of a new paragraph).
+    bool CheckNumbering();
+
+    // ---- Navigation ----
+    TVYXLogPara* Next() const;  // reading order
+    TVYXLogPara* Prev() const;
+    TVYXLogParaItem* NextInParas() const;  // same list only
+    TVYXLogParaItem* PrevInParas() const;
+    TVYXLogPara* Prevpara() const;  // the previous item of the list when it is a paragraph
+    bool NextIsTable() const;
+    TVYXCharRun* CRFirst() const { return FCharRuns->First(); }
+    TVYXCharRun* CRLast() const { return FCharRuns->Last(); }
+    TVYXTableCell* Cell() const;
+    // The index of the root-list item that holds this paragraph (itself or its outermost table).
+    int RootIndex() const;
+    TVYXCharRun* GetItems(int i) const { return FCharRuns->Items(i); }
+    int Count() const { return FCharRuns->Count(); }
+    TVYXCHPX* LastCHPX() const;
+
+    // ---- Search ----
+    void BeginFindText(std::u16string_view text, unsigned options);
+    // The position of the next match from `pos` on, 0 when none.
+    std::int32_t FindTextNext(std::int32_t pos);
+    void EndFindText() { InvalidateFind(); }
+    void InvalidateFind() { Find.Valid = false; Find.FindSrcText.clear(); }
+
+    void MakeDirty();
+    void Assign(const TVYXLogPara& source, bool withRuns);
+
+private:
+    TVYXRootData* Root() const;
+    void WireRuns();
+    // The run before which an object inserted at `pos` goes, and its format.
+    int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
+    std::unique_ptr<TVYXCharRuns> FCharRuns;
+    std::unique_ptr<TVYXPAPX> FPAPX;
+    std::unique_ptr<TVYXSEP> FSEP;
+};
+
+class TVYXLogParas {
+public:
+    TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TVYXTableCell* cell = nullptr);
+    TVYXLogParas(const TVYXLogParas&) = delete;
+    TVYXLogParas& operator=(const TVYXLogParas&) = delete;
+    ~TVYXLogParas();
+
+    TVYXLogParaIterator* Iterator;  // borrowed
+    TVYXTableCell* Cell;            // borrowed, nullptr for a root list
+    TVYXRootData* RootManager;      // borrowed
+    TVYXNumberingStyleType AutoNumbering = anstNone;
+    std::int32_t NumberingLevel = 0;
+    TVYXBulletListStyle BulletStyle = ablsDefault;
+    std::function<void(TVYXLogPara& para)> DirtyParaEvent;
+    std::function<double()> WidthEvent;
+    std::function<void(TVYXLogParas& sender)> ParaChangeEvent;
+
+    // ---- Access ----
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TVYXLogParaItem* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    // Raise "Para item is not para" / "Para item is not table" for the other kind.
+    TVYXLogPara* GetParas(int i) const;
+    TVYXTable* GetTables(int i) const;
+    // The item as a paragraph, nullptr for a table or a bad index.
+    TVYXLogPara* ParaAtIndex(int i) const;
+    TVYXLogParaItem* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXLogParaItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    // The first / last paragraph in reading order, descending into tables.
+    TVYXLogPara* _FirstPara() const;
+    TVYXLogPara* _LastPara() const;
+    // The following item, or the first paragraph of the following table; nullptr at the end.
+    TVYXLogPara* Next(const TVYXLogParaItem& item) const;
+    // The preceding paragraph, or for a preceding table the last paragraph of the first cell of its last row.
+    TVYXLogPara* Prev(const TVYXLogParaItem& item) const;
+    TVYXLogPos& GetFirstPos();
+    TVYXLogPos& GetLastPos();
+    // 0 for a root list, else the nesting depth of its cell.
+    int Level() const;
+    TVYXLogParas* RootParas();
+    TVYXPAP* GetMasterPAP() const;
+    std::int32_t TextLength() const;
+    bool HasText() const;
+    // Paragraphs separated by "\r\n"; tables give their cells' texts.
+    std::u16string GetPlainText() const;
+    std::u16string GetFileText() const { return GetPlainText(); }
+    TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+
+    // ---- Creation ----
+    // A paragraph for insertion at `index` (-1: the end), not inserted.
+    std::unique_ptr<TVYXLogPara> CreatePara(int index);
+    TVYXLogPara* AppendPara();
+    TVYXLogPara* AppendPara(const TVYXPAPX& papx);
+    TVYXLogPara* AppendPara(std::u16string_view text);
+    TVYXLogPara* Insert(int index);
+    // Pastes a copy of `source` at `pos` (see the Pilcrow rules in the source).
+    void Insert(TVYXLogPos& pos, const TVYXLogParas& source);
+    // Inserts a copy of `table` at `pos`, splitting its paragraph; returns the copy.
+    TVYXTable* Insert(TVYXLogPos& pos, const TVYXTable& table);
+    TVYXTable* InsertTable(int index);
+    TVYXTable* InsertTableAtPos(TVYXLogPos& pos, int cols, int rows);
+    TVYXLogPara* InsertPageBreak(int index);
+    TVYXTable* AddTable();
+    // nullptr unless 1 <= cols <= 63 and 1 <= rows <= 32767.
+    TVYXTable* AddTable(int cols, int rows);
+    TVYXLogPara* AddBullet(TVYXNumberings& numberings, const TVYXPAPX* papx, std::int32_t level);
+    void AppendStrings(const std::vector<std::u16string>& strings);
+    void SetStrings(const std::vector<std::u16string>& strings);
+    // One paragraph per line ("\r\n", "\n" or "\r").
+    void SetPlainText(std::u16string_view text);
+    // Takes ownership of an item built elsewhere and inserts it (-1: at the end).
+    TVYXLogParaItem* InsertItem(int index, std::unique_ptr<TVYXLogParaItem> item);
+
+    // ---- Structure ----
+    // Enter at `pos` of `para`; returns the new paragraph (or `para` when protected).
+    TVYXLogPara* SplitAtPos(TVYXLogPara& para, std::int32_t pos);
+    TVYXLogPara* SplitAtPos(TVYXLogPos& pos);
+    void MergeNext(int index);
+    void DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision);
+    void Delete(int index);
+    std::unique_ptr<TVYXLogParaItem> Extract(int index);
+    // Takes over every item of `source` (appended).
+    void SnatchParas(TVYXLogParas& source);
+    void Assign(const TVYXLogParas& source);
+    std::unique_ptr<TVYXLogParas> Clone(TVYXLogParaIterator* iterator, TVYXTableCell* cell) const;
+    bool Empty() const;
+    void Clear();
+    void SetEmpty();
+    void SetEmptyKeepStyles();
+    void Validate();
+    void BeginUpdate() { ++FUpdating; }
+    void EndUpdate();
+
+    // ---- Format and maintenance ----
+    void FormatAll(const TVYXCHPX* chpx);
+    void FormatRange(const TVYXCHPX* chpx, const TVYXLogPos& first, const TVYXLogPos& last);
+    void ApplyParaFormat(const TVYXPAPX& papx, const TVYXLogPara& firstPara, const TVYXLogPara& lastPara);
+    static void ApplyPreviousStyle(TVYXPAPX& papx, const TVYXPAPX& prevPapx);
+    void ToggleFormat(TVYXChpId id, const TVYXLogPos& first, const TVYXLogPos& last);
+    void CombineCharRuns();
+    void CompactCHPXPAPX();
+    void ClearMisspelled();
+    void ClearRows();
+    void MakeDirty();
+
+private:
+    friend class TVYXTable;
+    friend class TVYXLogPara;
+    friend class TVYXLogParaItem;
+    // Gives the item at `index` an order key between its neighbours' (relabelling all when there is no room).
+    void AssignKey(int index);
+    int Find(const TVYXLogParaItem& item) const;
+    void Attached(TVYXLogParaItem& item);
+    void Detached(TVYXLogParaItem& item);
+    std::vector<std::unique_ptr<TVYXLogParaItem>> FItems;
+    std::unique_ptr<TVYXLogPos> FFirstPos, FLastPos;
+    int FUpdating = 0;
+};
+
+// Suspends renumbering until the scope ends.
+class TVYXLogParasUpdate {
+public:
+    explicit TVYXLogParasUpdate(TVYXLogParas& paras) : FParas(paras) { FParas.BeginUpdate(); }
+    ~TVYXLogParasUpdate() { FParas.EndUpdate(); }
+    TVYXLogParasUpdate(const TVYXLogParasUpdate&) = delete;
+    TVYXLogParasUpdate& operator=(const TVYXLogParasUpdate&) = delete;
+
+private:
+    TVYXLogParas& FParas;
+};
+
+class TVYXTableCell : public TVYXLogParaIterator {
+public:
+    explicit TVYXTableCell(TVYXTableRow* row);
+    ~TVYXTableCell() override;
+
+    TVYXLogParas& Paras() const { return *FParas; }
+    TVYXTableRow* Row;  // borrowed: the row owns the cell
+    int Index = -1;
+    unsigned Flags = 0;  // TVYXTableCellFlag
+    TVYXTableCellAlignVert AlignVert = atcavTop;
+    TVYXTableCellProps& Props() const { return *FProps; }
+    std::uint16_t CnfStyle = 0;
+    std::int32_t GridSpan = 1;
+    double PixX1 = 0, PixX2 = 0;
+    bool ReadOnly = true;
+    std::int32_t PermId = 0;
+
+    // ---- Navigation ----
+    TVYXTableCell* GetTableCell() override { return this; }
+    TVYXLogPara* FirstPara() override { return FParas->_FirstPara(); }
+    TVYXLogPara* LastPara() override { return FParas->_LastPara(); }
+    TVYXLogPara* NextPara(TVYXLogParaItem& item) override;
+    TVYXLogPara* PrevPara(TVYXLogParaItem& item) override;
+    TVYXLogPara* NextRow(TVYXLogParaItem& item) override;
+    TVYXLogPara* PrevRow(TVYXLogParaItem& item) override;
+    // Row-major order within the table; nullptr at its ends.
+    TVYXTableCell* NextCell() override;
+    TVYXTableCell* PrevCell() override;
+    TVYXTableCell* NextCellDown() override;
+    TVYXTableCell* NextCellUp() override;
+    TVYXTableCell* NextCellLeft() override;
+    TVYXTableCell* NextCellRight() override;
+
+    TVYXTable* Table() const;
+    TVYXTableCell* ParentCell() const;
+    // The root-list item (outermost table) that holds the cell.
+    TVYXLogParaItem* RootPara() const;
+    double GetLeft() const;
+    bool IsLeft() const { return Index == 0; }
+    bool IsRight() const;
+    double GetWidth() const { return FProps->Width; }
+    void SetWidth(double width) { FProps->Width = width; }
+    double GetPcWidth() const { return FProps->Width * 100.0; }
+    void SetPcWidth(double percent);
+    double CalculatedWidth() const;
+    double GetFillColor() const { return FProps->FillColor; }
+    void SetFillColor(TVYXColor color) { FProps->FillColor = color; }
+    bool GetMerged() const { return (Flags & atcfMerged) != 0; }
+    void SetMerged(bool on) { SetFlag(atcfMerged, on); }
+    bool GetMergedRoot() const { return (Flags & atcfMergedRoot) != 0; }
+    void SetMergedRoot(bool on) { SetFlag(atcfMergedRoot, on); }
+    bool GetMergedLast() const { return (Flags & atcfMergedLast) != 0; }
+    void SetMergedLast(bool on) { SetFlag(atcfMergedLast, on); }
+    bool GetSelected() const { return (Flags & atcfSelected) != 0; }
+    void SetSelected(bool on) { SetFlag(atcfSelected, on); }
+    std::int32_t CalcRowSpan() const;
+    std::int32_t CalcGridSpan() const;
+    void SetGridSpan(std::int32_t span) { GridSpan = span < 1 ? 1 : span; }
+    // Row difference, or cell difference within one row; raises "Cell is not in the same table".
+    int Compare(const TVYXTableCell& other) const;
+    void ClearContent();
+    void Assign(const TVYXTableCell& source);
+    std::unique_ptr<TVYXTableCell> Clone(TVYXTableRow* row) const;
+
+private:
+    void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    std::unique_ptr<TVYXLogParas> FParas;
+    std::unique_ptr<TVYXTableCellProps> FProps;
+};
+
+class TVYXTableRow {
+public:
+    explicit TVYXTableRow(TVYXTable* table) : Table(table) {}
+    TVYXTableRow(const TVYXTableRow&) = delete;
+    TVYXTableRow& operator=(const TVYXTableRow&) = delete;
+    ~TVYXTableRow();
+
+    int Index = -1;
+    TVYXTable* Table;  // borrowed
+    double Height = 0, AHeight = 0, MHeight = 0;
+    float PixY1 = 0, PixY2 = 0;
+    bool RptData = false;
+    std::unique_ptr<TVYXTableRowProps> Props;
+    std::uint16_t CnfStyle = 0;
+    bool Permission = false;
+
+    int Count() const { return static_cast<int>(FCells.size()); }
+    TVYXTableCell* Add();
+    TVYXTableCell* Add(std::unique_ptr<TVYXTableCell> cell);
+    TVYXTableCell* Insert(int index);
+    void DeleteCell(int index);
+    TVYXTableCell* CellN(int i) const { return i >= 0 && i < Count() ? FCells[static_cast<std::size_t>(i)].get() : nullptr; }
+    TVYXTableCell* GetCells(int i) const { return FCells.at(static_cast<std::size_t>(i)).get(); }
+    TVYXTableCell* Last() const { return FCells.empty() ? nullptr : FCells.back().get(); }
+    TVYXLogPara* FirstPara() const;
+    TVYXLogPara* LastPara() const;
+    TVYXTableRow* NextRow() const;
+    TVYXTableRow* PrevRow() const;
+    bool IsTop() const { return Index == 0; }
+    bool IsBottom() const;
+    bool IsMergedChild() const;
+    double GetWidth() const;
+    // The cell whose right edge equals x (within 1e-5) or lies beyond it; the last cell past the row; nullptr without cells.
+    TVYXTableCell* HitWidth(double x) const;
+    bool GetSelected() const;
+    void ClearContent();
+    TVYXTableRowProps* AddProps();
+    std::unique_ptr<TVYXTableRow> Clone(TVYXTable* table) const;
+    void MakeDirty();
+
+private:
+    friend class TVYXTable;
+    void Renumber();
+    std::vector<std::unique_ptr<TVYXTableCell>> FCells;
+};
+
+class TVYXTable : public TVYXLogParaItem {
+public:
+    explicit TVYXTable(TVYXLogParas* paras);
+    ~TVYXTable() override;
+
+    TVYXTAPX& TAPX() const { return *FTAPX; }
+    double YPos = 0;
+    bool AnySelected = false;
+    std::int32_t NestedCount = 0;
+    std::u16string Name;
+    void* ReportData = nullptr;  // free for the report engine
+    std::function<double()> ParentWidth;
+    double MaxWidth = 0;
+
+    std::u16string GetPlainText() const override;
+    TVYXLogParaType Type_() const override { return alptTable; }
+    std::unique_ptr<TVYXLogParaItem> Clone(TVYXLogParas* paras) const override;
+    void FormatAll(const TVYXCHPX* chpx) override;
+    void FormatAllUncond(const TVYXCHPX* chpx) override;
+    void CombineCharRuns() override;
+
+    int Count() const { return static_cast<int>(FRows.size()); }
+    TVYXTableRow* GetRows(int i) const { return FRows.at(static_cast<std::size_t>(i)).get(); }
+    TVYXTableCell* GetCells(int col, int row) const;
+    TVYXTableRow* Add();
+    TVYXTableRow* AddRow(int cols);
+    void AddRows(int cols, int rows);
+    // A copy of the last row, emptied; raises "Empty table" without rows.
+    TVYXTableRow* Append();
+    TVYXTableRow* Insert(int index);
+    TVYXTableRow* InsertRow(int index) { return Insert(index); }
+    void InsertCol(int index);
+    void DeleteRow(int index);
+    void DeleteCol(int index);
+    // Merges the rectangle of cells: columns col1..col2 of rows row1..row2.
+    void MergeCells(int col1, int row1, int col2, int row2);
+    void SetWidth(double width);
+    void SetWidthPercent(double percent);
+    void SetColWidth(int col, double width);
+    // Widens column `col` by `delta` and narrows the next column by as much (when there is one).
+    void SetColDeltaWidth(int col, double delta);
+    // Adds or removes rows and cells at the ends so that every row has `cols` cells and there are `rows` rows.
+    void SetDimension(int cols, int rows);
+    double GetColWidth(int col) const;
+    double CalculatedWidth() const;
+    double AvailableWidth() const;
+    int MaxCells() const;
+    TVYXTableCell* FirstCell() const;
+    TVYXTableCell* LastCell() const;
+    TVYXTableRow* LastRow() const { return FRows.empty() ? nullptr : FRows.back().get(); }
+    TVYXLogPara* FirstPara() const;
+    TVYXLogPara* LastPara() const;
+    TVYXLogPara* LastRowCell0LastPara() const;
+    // 1 in a root list, more when nested.
+    int Level() const;
+    bool IsTableInParas(const TVYXLogParas& paras) const;
+    void SetEmpty();
+    void Validate();
+    void IncNested(int count);
+    void DecNested(int count);
+    // The cell that holds the table, nullptr in a root list.
+    TVYXTableCell* ParentCell() const;
+
+private:
+    friend class TVYXTableRow;
+    void Renumber(int from);
+    std::unique_ptr<TVYXTAPX> FTAPX;
+    std::vector<std::unique_ptr<TVYXTableRow>> FRows;
+};
+
+// Tables being built while a reader descends into nested tables.
+class TVYXTableStack {
+public:
+    void Push(TVYXTable* table) { FItems.push_back(table); }
+    TVYXTable* Pop();
+    TVYXTable* Peek() const { return FItems.empty() ? nullptr : FItems.back(); }
+    int Count() const { return static_cast<int>(FItems.size()); }
+
+private:
+    std::vector<TVYXTable*> FItems;
+};
+
+// ---- Iteration -------------------------------------------------------------
+
+class TVYXLogParasIterator {
+public:
+    std::function<void(TVYXLogPara& para)> ParaEvent;
+    std::function<void(TVYXTable& table)> TableEvent;
+    std::function<void(TVYXTableCell& cell)> CellEvent;
+    std::function<void(TVYXCharRun& run)> CharRunEvent;
+    void Iterate(TVYXLogParas& paras);
+};
+
+// Walks runs in reading order, entering and leaving tables.
+class TVYXCharRunIterator {
+public:
+    TVYXLogParas* Paras = nullptr;
+    TVYXLogPara* CurrPara = nullptr;
+    TVYXCharRun* CurrCharRun = nullptr;
+    bool ParaChanged = false;
+    bool BeginIterate();
+    bool BeginIterate(TVYXLogPara& para, TVYXCharRun* run);
+    bool IterateNext() { return Step(true); }
+    bool IteratePrev() { return Step(false); }
+
+private:
+    bool Step(bool forward);
+};
+
+// ---- Notes -----------------------------------------------------------------
+
+class TVYXFootnoteItem : public TVYXFootnoteBaseItem {
+public:
+    TVYXLogPara* FNotePara = nullptr;  // holds the reference run (borrowed)
+    TVYXLogPara* StartPara = nullptr;  // first / last paragraph of the note's text (borrowed)
+    TVYXLogPara* EndPara = nullptr;
+    std::u16string GetPlainText() const;
+    // Replaces the note's text with one paragraph's worth; needs StartPara.
+    void SetPlainText(std::u16string_view text);
+};
+
+class TVYXFootnotesList {
+public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TVYXFootnoteItem* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    TVYXFootnoteItem* Add();
+    TVYXFootnoteItem* Insert(int index);
+    TVYXFootnoteItem* FindByFileId(std::int32_t id) const;
+    TVYXFootnoteItem* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXFootnoteItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXLogPara* FirstPara() const;
+    TVYXLogPara* LastPara() const;
+    void Reindex();
+    TVYXFootnoteItem* LastAdded() const { return FLastAdded; }
+    void Delete(int index);
+
+private:
+    std::vector<std::unique_ptr<TVYXFootnoteItem>> FItems;
+    TVYXFootnoteItem* FLastAdded = nullptr;
+};

@@ -1,0 +1,214 @@
+// VYXLogPos.h: logical positions (a paragraph and a character position), their ordering across nested
+// tables, and selections.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/VYXDefs.h"
+
+class TVYXLogPara;
+class TVYXLogParas;
+class TVYXLogParaItem;
+class TVYXTableCell;
+class TVYXCharRun;
+class TVYXCHPX;
+class TVYXPAPX;
+class TVYXLogSelections;
+class TVYXGraphicObj;
+
+enum TVYXPosCompareResult {
+    apcrParaInSameParas, apcrRootParasAndTable, apcrTableAndRootPara, apcrCellAndParaInSameCell,
+    apcrParaAndCellInSameCell, apcrDifferentCells, apcrDifferentTables
+};
+enum TVYXSelectionMode { vysmText, vysmCells, vysmRows };
+enum TVYXLogSelectionHit {
+    alshBothLess, alshBothGreater, alshFirst, alshLast, alshFirstAndLast, alshFirstLessLastGreater
+};
+enum TVYXMouseCellHit { amchNone, amchInside, amchLeftEdge, amchTopEdge, amchRightEdge, amchBottomEdge };
+
+struct TVYXPosCompareData {
+    int Level1 = 0, Level2 = 0;
+    TVYXTableCell* Cell1 = nullptr;
+    TVYXTableCell* Cell2 = nullptr;
+    TVYXLogParaItem* ParaItem1 = nullptr;
+    TVYXLogParaItem* ParaItem2 = nullptr;
+    TVYXPosCompareResult CompareRes = apcrParaInSameParas;
+};
+
+class TVYXLogPos {
+public:
+    TVYXLogPos() = default;
+    TVYXLogPos(TVYXLogPara* para, std::int32_t charPos) : CharPos(charPos), Para(para) {}
+    TVYXLogPos(const TVYXLogPos& other) = default;
+    TVYXLogPos& operator=(const TVYXLogPos& other) = default;
+    virtual ~TVYXLogPos() = default;
+
+    std::int32_t CharPos = 1;
+    TVYXLogPara* Para = nullptr;  // borrowed
+    bool ParaChanged = true;
+
+    // ---- Setting ----
+    void Assign(const TVYXLogPos& pos) { CharPos = pos.CharPos, Para = pos.Para; }
+    void Assign(TVYXLogPara* para, std::int32_t charPos) { Para = para, CharPos = charPos; }
+    void AssignEnd(TVYXLogPara* para);
+    void Clear() { Para = nullptr, CharPos = 1; }
+    void Invalidate() { Para = nullptr; }
+    // Raises "Invalid char pos" below 1.
+    virtual void SetCharPos(std::int32_t pos);
+    virtual std::int32_t EndOfParaPos() const;
+    void IncPos() { ++CharPos; }
+    void DecPos() { --CharPos; }
+    std::int32_t CharPosDec() const { return CharPos > 1 ? CharPos - 1 : 1; }
+    virtual bool MoveRelative(std::int32_t delta);
+    void SetWithinLimits();
+
+    // ---- Tests ----
+    bool Valid() const;
+    bool CPIsAtBOP() const { return CharPos == 1; }
+    bool CPIsAtEOP() const { return Para && CharPos == EndOfParaPos(); }
+    bool CPIsAtLastChar() const { return Para && CharPos == EndOfParaPos() - 1; }
+    bool CPIsAtPilcrow() const { return CPIsAtEOP(); }
+    bool IsAtBeginningOfDoc() const;
+    bool IsAtBeginningOfParas() const;
+    bool IsAtEndOfPara() const { return CPIsAtEOP(); }
+    bool IsAtEndOfParas() const;
+    bool IsAtEndOfDoc() const;
+    bool SameCell(const TVYXLogPos& pos) const;
+    bool SameTable(const TVYXLogPos& pos) const;
+    bool IsInRevision() const;
+
+    // ---- Content ----
+    char16_t GetCharAtPos() const;
+    TVYXCharType CharType() const;
+    TVYXCharRun* GetCharRun() const;
+    TVYXCHPX* GetCHPX() const;
+    TVYXPAPX* GetPAPX() const;
+    void InsertText(std::u16string_view text);
+
+    // ---- Ordering: positive when this position is before `other` ----
+    int Compare(const TVYXLogPos& other) const;
+    int Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const;
+    bool Equal(const TVYXLogPos& other) const { return Valid() && other.Valid() && Compare(other) == 0; }
+    bool Less(const TVYXLogPos& other) const { return Valid() && other.Valid() && Compare(other) > 0; }
+    bool LessEqual(const TVYXLogPos& other) const { return Valid() && other.Valid() && Compare(other) >= 0; }
+    bool Greater(const TVYXLogPos& other) const { return Valid() && other.Valid() && Compare(other) < 0; }
+    bool GreaterEqual(const TVYXLogPos& other) const { return Valid() && other.Valid() && Compare(other) <= 0; }
+
+    // ---- Moves ----
+    virtual bool MovePosNext();
+    virtual bool MovePosPrev();
+    virtual void MoveEndOfPara();
+    virtual void MoveBeginningOfPara() { CharPos = 1; }
+    virtual void MoveEndOfDoc();
+    virtual void MoveBeginningOfDoc();
+    virtual bool MoveParaNext();
+    virtual bool MoveParaPrev();
+    virtual bool MoveCellNext();
+    virtual bool MoveCellPrev();
+    virtual bool MoveCellDown();
+    virtual bool MoveCellUp();
+    virtual bool MoveCellLeft();
+    virtual bool MoveCellRight();
+    virtual bool MoveWordNext();
+    virtual bool MoveWordPrev();
+    bool MoveCharNext();
+    bool MoveCharPrev();
+    bool MoveCharRunNext();
+    bool MoveCharRunPrev();
+    // To the end of the word at the position (false outside a word).
+    bool MoveWordEnd();
+    // Like MoveCharNext / MoveCharPrev, past positions inside runs that protection makes read-only.
+    bool MoveEditNext();
+    bool MoveEditPrev();
+    // To the first / last position of the stretch of characters of the type the position is in.
+    void MoveStartOfCharType();
+    void MoveEndOfCharType();
+
+private:
+    bool MoveToCell(TVYXTableCell* cell);
+    bool MoveToPara(bool forward);
+};
+
+class TVYXLogSelection {
+public:
+    explicit TVYXLogSelection(TVYXLogSelections* parent = nullptr) : Parent(parent) {}
+    TVYXLogSelections* Parent;  // borrowed
+    TVYXLogPos First, Last;
+
+    void Assign(const TVYXLogSelection& source) { First.Assign(source.First), Last.Assign(source.Last); }
+    void Assign(const TVYXLogPos& first, const TVYXLogPos& last) { First.Assign(first), Last.Assign(last); }
+    bool Assigned() const { return First.Para && Last.Para; }
+    bool Valid() const { return First.Valid() && Last.Valid() && First.LessEqual(Last); }
+    void Clear() { First.Clear(), Last.Clear(); }
+    bool IsEmpty() const { return !Assigned() || First.Equal(Last); }
+    // Characters covered when both ends lie in one paragraph, else -1.
+    std::int32_t Len() const;
+    bool SamePara() const { return First.Para && First.Para == Last.Para; }
+    bool HasPara(const TVYXLogPara& para) const;
+    bool IsText() const { return SelectionMode() == vysmText; }
+    bool IsCells() const;
+    bool IsRevision() const;
+    bool IsEntirePara() const;
+    // From the start of the first paragraph to the end of the last.
+    bool IsEntireParas() const;
+    // Both ends in one cell, covering all its paragraphs.
+    bool IsEntireCell() const;
+    // Both ends in different cells of one table.
+    bool IsRectCells() const;
+    // Merges the rectangle of cells between the two ends' cells; false unless IsRectCells.
+    bool MergeCells();
+    bool LastPosIsPilcrow() const;
+    TVYXSelectionMode SelectionMode() const;
+    bool Hit(const TVYXLogPos& pos) const { return First.LessEqual(pos) && pos.LessEqual(Last); }
+    bool Hit(TVYXLogPara* para, std::int32_t charPos, bool inclusive) const;
+    std::u16string GetPlainText() const;
+    void Delete();
+    // Copies of the selected items into `paras` (appended), with the Pilcrow flags a paste reads;
+    // false when the ends lie in different lists.
+    bool CopyContent(TVYXLogParas& paras) const;
+    void SetPlainText(std::u16string_view text);
+    // The selected paragraphs of the first end's list.
+    std::vector<TVYXLogPara*> Paras() const;
+    void MakeBullet();
+    void MakeNumbering();
+    void RemoveBulletNumbering();
+    void Format(const TVYXCHPX& chpx);
+    void IterateCharRuns(const std::function<void(TVYXCharRun& run)>& callback) const;
+    void TagPilcrow();
+    void SetToBeginningOfDoc();
+    void SetToEndOfDoc();
+    bool SelectWordAtFirstPos();
+};
+
+class TVYXLogSelections {
+public:
+    TVYXGraphicObj* Graphic = nullptr;  // the selected drawing object (borrowed)
+
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TVYXLogSelection* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    TVYXLogSelection* Add();
+    TVYXLogSelection* Add(const TVYXLogSelection& selection);
+    TVYXLogSelection* Add(const TVYXLogPos& first, const TVYXLogPos& last);
+    TVYXLogSelection* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXLogSelection* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    void Clear() { FItems.clear(), Graphic = nullptr; }
+    void Delete(int index);
+    bool HasText() const;
+    // Replaces the text of every selection, from the last to the first.
+    void SetPlainText(std::u16string_view text);
+    std::u16string GetPlainText() const;
+    void IterateCharRuns(const std::function<void(TVYXCharRun& run)>& callback) const;
+    void Adjust(const TVYXLogSelection& selection, std::int32_t charPos, std::int32_t delta);
+    bool SetPosToOutside(TVYXLogPos& pos) const;
+    void Select(TVYXGraphicObj* graphic) { Graphic = graphic; }
+    bool IsGraphic() const { return Graphic != nullptr; }
+    void Assign(const TVYXLogSelections& source);
+
+private:
+    std::vector<std::unique_ptr<TVYXLogSelection>> FItems;
+};

@@ -1,0 +1,591 @@
+// VYXLogParasTest.cpp: paragraph editing, splitting, pasting, deletion across items, tables and iteration.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/VYXLogPos.h"
+#include "model/VYXRevision.h"
+#include "model/tests/VYXBodyTestDoc.h"
+#include "platform/VYXException.h"
+
+namespace {
+std::u16string RunTexts(const TVYXLogPara& p)
+{
+    std::u16string s;
+    for (int i = 0; i < p.Count(); ++i)
+        s += (i ? u"|" : u"") + p.GetItems(i)->Text;
+    return s;
+}
+
+// Checks the list invariants: indexes, parents, at least one item and one run, run start positions.
+void CheckInvariants(const TVYXLogParas& paras)
+{
+    ASSERT_GT(paras.Count(), 0);
+    for (int i = 0; i < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        ASSERT_EQ(item->Index(), i);
+        ASSERT_EQ(item->Paras, &paras);
+        if (item->IsPara()) {
+            auto* p = static_cast<TVYXLogPara*>(item);
+            ASSERT_GT(p->Count(), 0);
+            std::int32_t pos = 1;
+            for (int r = 0; r < p->Count(); ++r) {
+                ASSERT_EQ(p->GetItems(r)->StartPos, pos);
+                pos += p->GetItems(r)->Len();
+            }
+        } else {
+            auto* t = static_cast<TVYXTable*>(item);
+            int nested = 0;
+            for (int r = 0; r < t->Count(); ++r)
+                for (int c = 0; c < t->GetRows(r)->Count(); ++c) {
+                    TVYXTableCell* cell = t->GetRows(r)->GetCells(c);
+                    ASSERT_EQ(cell->Index, c);
+                    CheckInvariants(cell->Paras());
+                    TVYXLogParasIterator it;
+                    it.TableEvent = [&nested](TVYXTable&) { ++nested; };
+                    it.Iterate(cell->Paras());
+                }
+            ASSERT_EQ(t->NestedCount, nested);
+        }
+    }
+}
+}  // namespace
+
+TEST(VYXLogParas, ValidateGivesOneParagraphWithOneEmptyRun)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.Validate();
+    ASSERT_EQ(doc.Body.Count(), 1);
+    TVYXLogPara* p = doc.Body.GetParas(0);
+    ASSERT_EQ(p->Count(), 1);
+    EXPECT_EQ(p->CRFirst()->Type_(), acrtText);
+    EXPECT_TRUE(p->Empty());
+    EXPECT_EQ(p->EndOfParaPos(), 1);
+}
+
+TEST(VYXLogParas, SplitAtPos)
+{
+    struct Case {
+        const char* Name;
+        std::u16string Text;
+        std::int32_t Pos;
+        std::vector<std::u16string> Expected;
+        int OriginalIndex;  // where the paragraph object itself ends up
+    };
+    const std::vector<Case> cases = {
+        {"start", u"Hello", 1, {u"", u"Hello"}, 1},
+        {"end", u"Hello", 6, {u"Hello", u""}, 0},
+        {"empty", u"", 1, {u"", u""}, 0},
+        {"middle", u"Hello", 3, {u"He", u"llo"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVYXBodyTestDoc doc;
+        TVYXLogPara* p = doc.Body.AppendPara(c.Text);
+        p->PAPX().SetSpaceAfter(17);
+        TVYXLogPara* created = doc.Body.SplitAtPos(*p, c.Pos);
+        EXPECT_NE(created, p);
+        EXPECT_EQ(ReadingOrder(doc.Body), c.Expected);
+        EXPECT_EQ(p->Index(), c.OriginalIndex);
+        EXPECT_DOUBLE_EQ(created->PAPX().GetSpaceAfter(), 17);  // inherited or merged
+        CheckInvariants(doc.Body);
+    }
+}
+
+TEST(VYXLogParas, SplitInsideARunCarriesTheRunFormat)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"");
+    p->CRFirst()->SetRawText(u"ab");
+    TVYXCHPX bold(&doc.Styles.MasterCHP());
+    bold.SetBold(true);
+    p->AppendFormattedText(u"CD", &bold);
+    TVYXLogPara* right = doc.Body.SplitAtPos(*p, 4);
+    EXPECT_EQ(RunTexts(*p), u"ab|C");
+    EXPECT_EQ(RunTexts(*right), u"D");
+    ASSERT_NE(right->CRFirst()->CHPX(), nullptr);
+    EXPECT_TRUE(right->CRFirst()->CHPX()->GetBold());
+}
+
+TEST(VYXLogParas, PastingTwoParagraphsWithoutTheSecondMark)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* t = doc.Body.AppendPara(u"LeftRight");
+    TVYXLogParas fragment(&doc.Root, nullptr);
+    TVYXLogPara* a = fragment.AppendPara(u"A1");
+    a->PAPX().SetAlignment(vyptaCenter);
+    a->Pilcrow = true;
+    TVYXLogPara* b = fragment.AppendPara(u"B2");
+    b->Pilcrow = false;
+    TVYXLogPos pos(t, 5);
+    doc.Body.Insert(pos, fragment);
+    EXPECT_EQ(ReadingOrder(doc.Body), (std::vector<std::u16string>{u"LeftA1", u"B2Right"}));
+    EXPECT_EQ(doc.Body.GetParas(0)->PAPX().GetAlignment(), vyptaCenter);
+    EXPECT_NE(doc.Body.GetParas(1)->PAPX().GetAlignment(), vyptaCenter);
+    EXPECT_EQ(fragment.GetPlainText(), u"A1\r\nB2");  // the source is not changed
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, PastingAtTheStartOfAParagraphAndATable)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* t = doc.Body.AppendPara(u"Text");
+    TVYXLogParas fragment(&doc.Root, nullptr);
+    fragment.WidthEvent = [] { return 100.0; };
+    fragment.AppendPara(u"X")->Pilcrow = true;
+    TVYXTable* table = fragment.AddTable(2, 1);
+    table->GetCells(1, 0)->Paras().GetParas(0)->SetPlainText(u"cell");
+    TVYXLogPos pos(t, 1);
+    doc.Body.Insert(pos, fragment);
+    EXPECT_EQ(ReadingOrder(doc.Body), (std::vector<std::u16string>{u"X", u"", u"cell", u"Text"}));
+    EXPECT_TRUE(doc.Body.GetItems(1)->IsTable());
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, TypingAtARunBoundaryJoinsTheLeftRun)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"ab");
+    TVYXCHPX italic(&doc.Styles.MasterCHP());
+    italic.SetItalic(true);
+    p->AppendFormattedText(u"cd", &italic);
+    p->InsertText(u"X", 3);
+    EXPECT_EQ(RunTexts(*p), u"abX|cd");
+    // After an atom the text goes into a run of its own.
+    p->AppendTab();
+    p->InsertText(u"Y", p->EndOfParaPos());
+    EXPECT_EQ(p->GetText(), u"abXcd\tY");
+    // Typing before the first run stays in the first run.
+    p->InsertText(u"Z", 1);
+    EXPECT_EQ(p->GetText(), u"ZabXcd\tY");
+    EXPECT_EQ(p->GetItems(0)->Text, u"ZabX");
+}
+
+TEST(VYXLogParas, DeleteTextInsideAParagraph)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"Hello");
+    p->AppendPlainText(u" world");
+    p->DeleteText(4, 9, nullptr);
+    EXPECT_EQ(p->GetText(), u"Helrld");
+    TVYXRevisionData rev;
+    rev.Id = 7;
+    rev.RevType = artDelete;
+    p->DeleteText(1, 3, &rev);
+    EXPECT_EQ(p->GetText(), u"Helrld");  // marked, not removed
+    ASSERT_NE(p->GetItems(0)->Revision(), nullptr);
+    EXPECT_EQ(p->GetItems(0)->Text, u"He");
+    EXPECT_EQ(p->GetItems(1)->Revision(), nullptr);
+}
+
+TEST(VYXLogParas, CreateParaInheritsAndTheScratchListOverrides)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* first = doc.Body.AppendPara(u"one");
+    first->PAPX().SetIndentLeft(36);
+    first->AddTabStops()->Add(72);
+    TVYXLogPara* second = doc.Body.AppendPara(u"two");
+    EXPECT_DOUBLE_EQ(second->PAPX().GetIndentLeft(), 36);
+    ASSERT_NE(second->GetTabStops(), nullptr);
+    EXPECT_EQ(second->GetTabStops()->Count(), 1);
+    EXPECT_NE(second->GetTabStops(), first->GetTabStops());
+
+    doc.Root.TempPAPX()->SetAlignment(vyptaRight);
+    TVYXLogPara* third = doc.Body.AppendPara(u"three");
+    EXPECT_EQ(third->PAPX().GetAlignment(), vyptaRight);
+    EXPECT_FALSE(third->PAPX().Assigned(vypiIndentLeft));
+
+    doc.Root.TempPAPX()->Clear();
+    doc.Styles.MasterPAP().InheritPAPX = false;
+    EXPECT_FALSE(doc.Body.AppendPara(u"four")->PAPX().Assigned(vypiIndentLeft));
+}
+
+TEST(VYXLogParas, AddTableLimitsWidthsAndStyle)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"x");
+    for (auto [cols, rows] : {std::pair{64, 2}, {0, 1}, {3, 0}, {3, 32768}}) {
+        SCOPED_TRACE(cols * 100000 + rows);
+        EXPECT_EQ(doc.Body.AddTable(cols, rows), nullptr);
+        EXPECT_EQ(doc.Body.Count(), 1);
+    }
+    TVYXTable* table = doc.Body.AddTable(3, 2);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->Count(), 2);
+    for (int r = 0; r < 2; ++r) {
+        ASSERT_EQ(table->GetRows(r)->Count(), 3);
+        for (int c = 0; c < 3; ++c)
+            EXPECT_DOUBLE_EQ(table->GetCells(c, r)->GetWidth(), 100.0);
+    }
+    ASSERT_NE(table->TAPX().GetStyle(), nullptr);
+    EXPECT_EQ(table->TAPX().GetStyle(), doc.Styles.Find(u"TableGrid"));
+    EXPECT_EQ(table->Level(), 1);
+    EXPECT_NE(doc.Body.AddTable(63, 1), nullptr);
+}
+
+TEST(VYXLogParas, NestedCountFollowsCreationAndRemoval)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* outer = doc.Body.AddTable(2, 2);
+    TVYXTableCell* cell = outer->GetCells(1, 0);
+    TVYXTable* inner = cell->Paras().AddTable(2, 1);
+    EXPECT_EQ(outer->NestedCount, 1);
+    EXPECT_EQ(inner->Level(), 2);
+    EXPECT_DOUBLE_EQ(inner->GetCells(0, 0)->GetWidth(), cell->CalculatedWidth() / 2);
+    TVYXTable* deepest = inner->GetCells(0, 0)->Paras().AddTable(1, 1);
+    EXPECT_EQ(outer->NestedCount, 2);
+    EXPECT_EQ(inner->NestedCount, 1);
+    EXPECT_EQ(deepest->Level(), 3);
+    // A copy of the middle table pasted elsewhere in the outer table counts twice more.
+    TVYXLogPos at(outer->GetCells(0, 1)->Paras().GetParas(0), 1);
+    outer->GetCells(0, 1)->Paras().Insert(at, *inner);
+    EXPECT_EQ(outer->NestedCount, 4);
+    CheckInvariants(doc.Body);
+    cell->Paras().Delete(inner->Index());
+    EXPECT_EQ(outer->NestedCount, 2);
+    outer->DeleteRow(1);
+    EXPECT_EQ(outer->NestedCount, 0);
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, ExceptionsLeaveTheModelUnchanged)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"p");
+    TVYXTable* t1 = doc.Body.AddTable(1, 1);
+    TVYXTable* t2 = doc.Body.AddTable(1, 1);
+    TVYXTable empty(&doc.Body);
+    struct Case {
+        const char* Text;
+        std::function<void()> Call;
+    };
+    const std::vector<Case> cases = {
+        {"Empty table", [&] { empty.Append(); }},
+        {"Cell is not in the same table", [&] { t1->FirstCell()->Compare(*t2->FirstCell()); }},
+        {"Para item is not para", [&] { doc.Body.GetParas(1); }},
+        {"Para item is not table", [&] { doc.Body.GetTables(0); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        const auto before = ReadingOrder(doc.Body);
+        try {
+            c.Call();
+            ADD_FAILURE() << "no exception";
+        } catch (const VYXException& e) {
+            EXPECT_STREQ(e.what(), c.Text);
+        }
+        EXPECT_EQ(ReadingOrder(doc.Body), before);
+        EXPECT_EQ(empty.Count(), 0);
+        EXPECT_EQ(doc.Body.Count(), 3);
+    }
+    EXPECT_EQ(t1->Append()->Index, 1);
+}
+
+TEST(VYXLogParas, MergeNextJoinsOnlyTwoParagraphs)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"a");
+    doc.Body.AddTable(1, 1);
+    doc.Body.AppendPara(u"b");
+    doc.Body.AppendPara(u"c");
+    doc.Body.MergeNext(0);
+    EXPECT_EQ(doc.Body.Count(), 4);
+    doc.Body.MergeNext(2);
+    EXPECT_EQ(doc.Body.Count(), 3);
+    EXPECT_EQ(doc.Body.GetParas(2)->GetText(), u"bc");
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, DeletionAcrossATable)
+{
+    for (bool withRevision : {false, true}) {
+        SCOPED_TRACE(withRevision);
+        TVYXBodyTestDoc doc;
+        TVYXLogPara* a = doc.Body.AppendPara(u"Alpha");
+        doc.Body.AddTable(2, 2);
+        doc.Body.AppendPara(u"mid");
+        TVYXLogPara* b = doc.Body.AppendPara(u"Omega");
+        TVYXLogPos first(a, 3), last(b, 3);
+        TVYXRevisionData rev;
+        rev.Id = 3;
+        rev.RevType = artDelete;
+        doc.Body.DeleteText(first, last, withRevision ? &rev : nullptr);
+        if (!withRevision) {
+            EXPECT_EQ(ReadingOrder(doc.Body), (std::vector<std::u16string>{u"Alega"}));
+            EXPECT_EQ(first.Para, doc.Body.GetParas(0));
+            EXPECT_EQ(last.Para, first.Para);
+        } else {
+            EXPECT_EQ(doc.Body.Count(), 4);
+            EXPECT_TRUE(doc.Body.GetItems(1)->IsTable());
+            EXPECT_EQ(a->GetText(), u"Alpha");
+            EXPECT_EQ(doc.Body.GetParas(2)->CRFirst()->Revision()->Id, 3);
+            EXPECT_NE(a->GetItems(a->Count() - 1)->Revision(), nullptr);
+            EXPECT_EQ(a->GetItems(0)->Revision(), nullptr);
+            EXPECT_NE(b->GetItems(0)->Revision(), nullptr);
+        }
+        CheckInvariants(doc.Body);
+    }
+}
+
+TEST(VYXLogParas, DeletionFromAnEmptyParagraphKeepsTheRightPart)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* a = doc.Body.AppendPara(u"");
+    TVYXLogPara* b = doc.Body.AppendPara(u"right");
+    TVYXLogPos first(a, 1), last(b, 3);
+    doc.Body.DeleteText(first, last, nullptr);
+    EXPECT_EQ(ReadingOrder(doc.Body), (std::vector<std::u16string>{u"ght"}));
+    EXPECT_EQ(first.Para, b);
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, FormatRangeAcrossParagraphsAndToggle)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* a = doc.Body.AppendPara(u"abcd");
+    TVYXTable* t = doc.Body.AddTable(1, 1);
+    t->FirstCell()->Paras().GetParas(0)->SetPlainText(u"cell");
+    TVYXLogPara* b = doc.Body.AppendPara(u"efgh");
+    TVYXLogPos first(a, 3), last(b, 2);
+    doc.Body.ToggleFormat(vyciBold, first, last);
+    auto bold = [](const TVYXCharRun* r) { return r->CHPX() && r->CHPX()->GetBold(); };
+    EXPECT_EQ(RunTexts(*a), u"ab|cd");
+    EXPECT_FALSE(bold(a->GetItems(0)));
+    EXPECT_TRUE(bold(a->GetItems(1)));
+    EXPECT_TRUE(bold(t->FirstCell()->Paras().GetParas(0)->CRFirst()));
+    EXPECT_EQ(RunTexts(*b), u"e|fgh");
+    EXPECT_TRUE(bold(b->GetItems(0)));
+    EXPECT_FALSE(bold(b->GetItems(1)));
+    // Toggling again from a bold place switches it off.
+    doc.Body.ToggleFormat(vyciBold, first, last);
+    EXPECT_FALSE(bold(a->GetItems(1)));
+    // At the end of a paragraph a format prepares the next typed text.
+    TVYXCHPX italic(&doc.Styles.MasterCHP());
+    italic.SetItalic(true);
+    TVYXLogPos end;
+    end.AssignEnd(b);
+    doc.Body.FormatRange(&italic, end, end);
+    b->InsertText(u"!", b->EndOfParaPos());
+    ASSERT_NE(b->CRLast()->CHPX(), nullptr);
+    EXPECT_TRUE(b->CRLast()->CHPX()->GetItalic());
+    EXPECT_EQ(b->CRLast()->Text, u"!");
+}
+
+TEST(VYXLogParas, SpansAndHits)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(3, 3);  // cells 100 wide
+    EXPECT_EQ(t->GetRows(0)->HitWidth(0)->Index, 0);
+    EXPECT_EQ(t->GetRows(0)->HitWidth(100.000001)->Index, 0);
+    EXPECT_EQ(t->GetRows(0)->HitWidth(150)->Index, 1);
+    EXPECT_EQ(t->GetRows(0)->HitWidth(1000)->Index, 2);
+    TVYXTableRow bare(t);
+    EXPECT_EQ(bare.HitWidth(10), nullptr);
+
+    t->MergeCells(0, 0, 1, 0);  // horizontal: row 0 now 200 + 100
+    EXPECT_EQ(t->GetRows(0)->Count(), 2);
+    EXPECT_EQ(t->GetCells(0, 0)->GridSpan, 2);
+    EXPECT_EQ(t->GetCells(0, 0)->CalcGridSpan(), 2);  // its right edge is the second column's
+    EXPECT_EQ(t->GetCells(1, 1)->CalcGridSpan(), 1);  // hits row 0's first cell
+    t->MergeCells(2, 0, 2, 2);                        // column 2 is index 1 in row 0
+    t->MergeCells(1, 0, 1, 2);
+    EXPECT_EQ(t->GetCells(1, 0)->CalcRowSpan(), 3);
+    EXPECT_TRUE(t->GetCells(1, 2)->GetMergedLast());
+    EXPECT_EQ(t->GetCells(0, 1)->CalcRowSpan(), 1);
+}
+
+TEST(VYXLogParas, SetDimensionKeepsNestedCounts)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(3, 3);
+    t->GetCells(2, 2)->Paras().AddTable(1, 1);
+    t->GetCells(2, 0)->Paras().AddTable(1, 1);
+    EXPECT_EQ(t->NestedCount, 2);
+    t->SetDimension(2, 2);  // drops row 2 and column 2, both nested tables with them
+    EXPECT_EQ(t->Count(), 2);
+    EXPECT_EQ(t->MaxCells(), 2);
+    EXPECT_EQ(t->NestedCount, 0);
+    t->SetDimension(4, 3);
+    EXPECT_EQ(t->GetRows(2)->Count(), 4);
+    EXPECT_DOUBLE_EQ(t->GetCells(3, 0)->GetWidth(), 100);
+    t->SetColDeltaWidth(0, 10);
+    EXPECT_DOUBLE_EQ(t->GetColWidth(0), 110);
+    EXPECT_DOUBLE_EQ(t->GetColWidth(1), 90);
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, PercentWidthsAndMaxWidth)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    t->SetWidth(200);
+    t->GetCells(0, 0)->SetPcWidth(25);
+    EXPECT_DOUBLE_EQ(t->GetCells(0, 0)->CalculatedWidth(), 50);
+    t->MaxWidth = 60;
+    EXPECT_DOUBLE_EQ(t->GetCells(1, 0)->CalculatedWidth(), 60);
+    t->MaxWidth = 0.5;  // below 1: ignored
+    EXPECT_DOUBLE_EQ(t->GetCells(1, 0)->CalculatedWidth(), 150);
+}
+
+TEST(VYXLogParas, IteratorsWalkIntoAndOutOfCells)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"before");
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    t->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(u"c0");
+    t->GetCells(0, 0)->Paras().AppendPara(u"c0b");
+    TVYXTable* inner = t->GetCells(1, 0)->Paras().AddTable(1, 1);
+    inner->FirstCell()->Paras().GetParas(0)->SetPlainText(u"in");
+    t->GetCells(1, 0)->Paras().GetParas(0)->SetPlainText(u"c1");
+    doc.Body.AppendPara(u"after");
+
+    std::vector<std::u16string> events;
+    TVYXLogParasIterator it;
+    it.ParaEvent = [&](TVYXLogPara& p) { events.push_back(u"P" + p.GetPlainText()); };
+    it.TableEvent = [&](TVYXTable&) { events.push_back(u"T"); };
+    it.CellEvent = [&](TVYXTableCell& c) { events.push_back(u"C" + std::u16string(1, char16_t(u'0' + c.Index))); };
+    it.Iterate(doc.Body);
+    EXPECT_EQ(events, (std::vector<std::u16string>{u"Pbefore", u"T", u"C0", u"Pc0", u"Pc0b", u"C1", u"Pc1", u"T",
+                                                   u"C0", u"Pin", u"Pafter"}));
+
+    TVYXCharRunIterator runs;
+    runs.Paras = &doc.Body;
+    std::vector<std::u16string> forward;
+    for (bool ok = runs.BeginIterate(); ok; ok = runs.IterateNext())
+        forward.push_back(runs.CurrCharRun->Text);
+    EXPECT_EQ(forward, (std::vector<std::u16string>{u"before", u"c0", u"c0b", u"c1", u"in", u"after"}));
+    std::vector<std::u16string> backward;
+    runs.BeginIterate(*doc.Body.GetParas(2), nullptr);
+    do
+        backward.push_back(runs.CurrCharRun->Text);
+    while (runs.IteratePrev());
+    EXPECT_EQ(backward, (std::vector<std::u16string>{u"after", u"in", u"c1", u"c0b", u"c0", u"before"}));
+
+    // Leaving the last run of a cell continues in the next cell's first paragraph.
+    TVYXLogPara* lastInCell0 = t->GetCells(0, 0)->Paras().GetParas(1);
+    runs.BeginIterate(*lastInCell0, lastInCell0->CRLast());
+    ASSERT_TRUE(runs.IterateNext());
+    EXPECT_TRUE(runs.ParaChanged);
+    EXPECT_EQ(runs.CurrPara, t->GetCells(1, 0)->Paras().GetParas(0));
+}
+
+TEST(VYXLogParas, PasteOfPlainTextAndLines)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.SetPlainText(u"one\r\ntwo\nthree\r");
+    EXPECT_EQ(ReadingOrder(doc.Body), (std::vector<std::u16string>{u"one", u"two", u"three", u""}));
+    EXPECT_EQ(doc.Body.GetPlainText(), u"one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(doc.Body.TextLength(), 11);
+}
+
+TEST(VYXLogParas, FindTextInAParagraph)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"cat Category cat");
+    p->BeginFindText(u"CAT", 0);
+    EXPECT_EQ(p->FindTextNext(1), 1);
+    EXPECT_EQ(p->FindTextNext(2), 5);
+    p->BeginFindText(u"cat", aftoWholeWordsOnly | aftoMatchCase);
+    EXPECT_EQ(p->FindTextNext(2), 14);
+    p->InsertText(u"x", 1);  // an edit invalidates the cached text
+    EXPECT_EQ(p->FindTextNext(1), 15);
+}
+
+TEST(VYXLogParas, FootnoteListNumbersInListOrder)
+{
+    TVYXBodyTestDoc doc;
+    TVYXFootnotesList notes;
+    TVYXFootnoteItem* a = notes.Add();
+    a->FileId = 10;
+    TVYXFootnoteItem* b = notes.Insert(0);
+    b->FileId = 20;
+    EXPECT_EQ(notes.LastAdded(), b);
+    EXPECT_EQ(b->Index, 0);
+    EXPECT_EQ(a->Index, 1);
+    EXPECT_EQ(notes.FindByFileId(10), a);
+    EXPECT_EQ(notes.FindByFileId(99), nullptr);
+    a->StartPara = a->EndPara = doc.Body.AppendPara(u"note");
+    doc.Body.AppendPara(u"more");
+    a->EndPara = doc.Body.GetParas(1);
+    EXPECT_EQ(a->GetPlainText(), u"note\r\nmore");
+    a->SetPlainText(u"short");
+    EXPECT_EQ(doc.Body.Count(), 1);
+    EXPECT_EQ(a->GetPlainText(), u"short");
+}
+
+TEST(VYXLogParas, IndexesSurviveCrowdedInsertions)
+{
+    // Inserting again and again at one place exhausts the room between order keys.
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* first = doc.Body.AppendPara(u"first");
+    TVYXLogPara* last = doc.Body.AppendPara(u"last");
+    for (int i = 0; i < 200; ++i) {
+        doc.Body.Insert(1);
+        ASSERT_EQ(last->Index(), i + 2);
+    }
+    for (int i = 0; i < 150; ++i)
+        doc.Body.Delete(1 + i % 7);
+    EXPECT_EQ(first->Index(), 0);
+    EXPECT_EQ(last->Index(), doc.Body.Count() - 1);
+    TVYXLogPara* middle = doc.Body.GetParas(25);
+    std::unique_ptr<TVYXLogParaItem> taken = doc.Body.Extract(25);
+    EXPECT_EQ(middle->Index(), -1);
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, RandomEditsKeepTheInvariants)
+{
+    TVYXBodyTestDoc doc;
+    std::mt19937 rng(12345);
+    doc.Body.AppendPara(u"seed");
+    for (int step = 0; step < 3000; ++step) {
+        SCOPED_TRACE(step);
+        // Collect all paragraphs, nested ones included.
+        std::vector<TVYXLogPara*> paras;
+        TVYXLogParasIterator it;
+        it.ParaEvent = [&paras](TVYXLogPara& p) { paras.push_back(&p); };
+        it.Iterate(doc.Body);
+        TVYXLogPara* p = paras[rng() % paras.size()];
+        TVYXLogParas& list = *p->Paras;
+        const std::int32_t pos = 1 + static_cast<std::int32_t>(rng() % static_cast<unsigned>(p->EndOfParaPos()));
+        switch (rng() % 8) {
+        case 0:
+        case 1:
+            p->InsertText(u"ab", pos);
+            break;
+        case 2:
+            p->DeleteText(pos, pos + 1 + static_cast<std::int32_t>(rng() % 3), nullptr);
+            if (p->Count() == 0)
+                p->CharRuns().Add();
+            break;
+        case 3:
+            list.SplitAtPos(*p, pos);
+            break;
+        case 4:
+            list.MergeNext(p->Index());
+            break;
+        case 5:
+            if (list.Level() < 3 && rng() % 4 == 0) {
+                TVYXLogPos at(p, pos);
+                list.InsertTableAtPos(at, 1 + static_cast<int>(rng() % 3), 1 + static_cast<int>(rng() % 2));
+            }
+            break;
+        case 6: {
+            if (p->Index() + 2 < list.Count() && list.GetItems(p->Index() + 2)->IsPara()) {
+                TVYXLogPos first(p, pos), last(list.GetParas(p->Index() + 2), 1);
+                list.DeleteText(first, last, nullptr);
+            }
+            break;
+        }
+        default: {
+            TVYXCHPX chpx(&doc.Styles.MasterCHP());
+            chpx.SetBold(rng() % 2 == 0);
+            p->FormatRange(&chpx, 1, pos);
+            break;
+        }
+        }
+        CheckInvariants(doc.Body);
+        if (HasFatalFailure())
+            return;
+    }
+}
