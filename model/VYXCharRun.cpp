@@ -794,12 +794,16 @@ bool TVYXCharRuns::Delete(int index)
         index = static_cast<int>(it - FItems.begin());
     }
     auto owned = std::move(FItems[static_cast<std::size_t>(index)]);
+    const std::int32_t start = owned->StartPos;
     FItems.erase(FItems.begin() + index);
     if (ChangeEvent)
         ChangeEvent(*this, acrcDeleted, *owned);
     owned.reset();
-    if (index < Count())
+    if (index < Count()) {
+        // The follower takes the deleted run's place, so positions restart from its start.
+        FItems[static_cast<std::size_t>(index)]->StartPos = start;
         Sync(index);
+    }
     return true;
 }
 

@@ -325,6 +325,14 @@ TEST(CharRuns, DeletionProtectionAndEvents)
     EXPECT_EQ(seen, std::vector<int>{1});
     EXPECT_EQ(end->Position(), acrlpSingle);  // the chain let go of the deleted boundary
 
+    // Deleting the first run moves every start position back to 1-based order.
+    ASSERT_TRUE(runs.Delete(0));
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 5}));
+    auto keep = std::make_unique<TVYXCharRun>();
+    keep->SetRawText(u"keep");
+    runs.Insert(0, std::move(keep));
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 5, 9}));
+
     doc.DOP.Protection.Protect(adpeReadOnly);
     doc.DOP.Protection.Enforcement = true;
     EXPECT_FALSE(runs.Delete(0));
