@@ -1,5 +1,7 @@
-// VYXBodyWalker.cpp: the paragraph walker over a real body and the position conversions.
+// VYXBodyWalker.cpp: the paragraph walker over a real body, position conversions and range text over paragraphs.
 #include "model/VYXBodyWalker.h"
+
+#include <memory>
 
 #include "model/VYXLogParas.h"
 #include "model/VYXLogPos.h"
@@ -84,4 +86,60 @@ TVYXRevisionRange* VYXFindRevision(TVYXRevision& revision, const TVYXLogPos& pos
         return nullptr;
     const TVYXRevisionPos at = VYXRevisionPosOf(*revision.Paras, pos);
     return at.Para < 0 ? nullptr : revision.Ranges.Find(at);
+}
+
+bool VYXSetRangePlainText(TVYXFieldSelectionImpl& range, const TVYXParaWalker& walker, std::u16string_view text)
+{
+    if (!range.IsRange() || !range.FirstRun->Parent || !range.LastRun->Parent)
+        return false;
+    if (range.SamePara()) {
+        range.SetPlainText(text);
+        return true;
+    }
+    // Finds both ends and checks every run between them (cells of the tables
+    // in between included) before anything changes.
+    TVYXLogPara* first = nullptr;
+    TVYXLogPara* last = nullptr;
+    bool isProtected = false;
+    for (const TVYXParaRef& ref : walker.Paras()) {
+        const bool atFirst = ref.Runs == range.FirstRun->Parent;
+        const bool atLast = first && ref.Runs == range.LastRun->Parent;
+        if (atFirst)
+            first = ref.Para;
+        else if (!first)
+            continue;
+        const int from = atFirst ? range.FirstRun->Index + 1 : 0;
+        const int to = atLast ? range.LastRun->Index : ref.Runs->Count();
+        for (int i = from; i < to; ++i)
+            isProtected = isProtected || ref.Runs->Items(i)->GetReadOnlyActive();
+        if (atLast) {
+            last = ref.Para;
+            break;
+        }
+    }
+    if (isProtected || !first || !last || !first->Paras || first->Paras != last->Paras)
+        return false;
+
+    std::unique_ptr<TVYXCHPX> format;
+    if (const TVYXCHPX* chpx = range.FirstRun->TextCHPX()) {
+        format = std::make_unique<TVYXCHPX>(chpx->CHP());
+        format->Assign(*chpx, nullptr, nullptr);
+    }
+    TVYXCharRuns& firstRuns = first->CharRuns();
+    TVYXCharRuns& lastRuns = last->CharRuns();
+    while (firstRuns.Count() > range.FirstRun->Index + 1)
+        if (!firstRuns.Delete(range.FirstRun->Index + 1))
+            return false;  // checked above; only a changed protection gets here
+    while (range.LastRun->Index > 0)
+        if (!lastRuns.Delete(0))
+            return false;
+    TVYXLogParas& list = *first->Paras;
+    for (int i = last->Index() - 1; i > first->Index(); --i)
+        list.Delete(i);
+    list.MergeNext(first->Index());
+    firstRuns.Insert(range.LastRun->Index, format.get())->SetRawText(text);
+    first->MakeDirty();
+    if (range.LastPara)
+        range.LastPara = first;
+    return true;
 }

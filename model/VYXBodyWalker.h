@@ -5,6 +5,7 @@
 // and the revision manager see paragraphs and table cells at any depth.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "model/VYXFields.h"
@@ -43,3 +44,11 @@ TVYXLogPos VYXRangeFirstPos(const TVYXRevisionRange& range);
 TVYXLogPos VYXRangeLastPos(const TVYXRevisionRange& range);
 // The range holding the body position, after collecting again when stale; nullptr when none.
 TVYXRevisionRange* VYXFindRevision(TVYXRevision& revision, const TVYXLogPos& pos);
+
+// Replaces what lies between the boundaries of a range by one text run formatted
+// as the first text inside, also when the range spans paragraphs (and tables)
+// of one paragraph list: the items in between go, and the last paragraph joins
+// the first (which keeps its paragraph format, as when deleting a selection).
+// False, with nothing changed, when a boundary is not in the walker's body, the
+// ends lie in different lists (such as two cells) or a run inside is protected.
+bool VYXSetRangePlainText(TVYXFieldSelectionImpl& range, const TVYXParaWalker& walker, std::u16string_view text);

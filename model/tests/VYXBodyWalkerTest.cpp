@@ -249,3 +249,91 @@ TEST(BodyWalker, PositionConversions)
     EXPECT_EQ(last.CharPos, 5);
     EXPECT_TRUE(first.Less(last));
 }
+
+TEST(BodyWalker, BookmarkOverParagraphsAndATable)
+{
+    // "a[bc" | table "cell" | "de]f": the bookmark's text crosses the table.
+    TVYXBodyTestDoc doc;
+    TVYXBodyWalker walker(&doc.Body);
+    TVYXRevision rev(&walker);
+    TVYXLogPara* p1 = doc.Body.AppendPara();
+    Fill(*p1, rev, {{u"a"}, {u"bc"}});
+    TVYXTable* table = doc.Body.AddTable(1, 1);
+    TVYXLogPara* cell = table->GetCells(0, 0)->Paras().GetParas(0);
+    Fill(*cell, rev, {{u"cell"}});
+    TVYXLogPara* p3 = doc.Body.AppendPara();
+    Fill(*p3, rev, {{u"de"}, {u"f"}});
+    TVYXBookmarks bookmarks;
+    auto range = VYXInsertLinkedRange(nullptr, acrltBookmark, p1->CharRuns(), 1, p3->CharRuns(), 1);
+    range->Body = &walker;
+    TVYXFieldSelectionImpl* sel = range.get();
+    TVYXBookmark* mark = bookmarks.Add(u"Across", std::move(range));
+    EXPECT_EQ(mark->GetPlainText(), u"bc\r\ncell\r\nde");
+
+    // A permission over the same stretch unprotects the cell's runs too.
+    doc.DOP.Protection.Enforcement = true;
+    cell->CRFirst()->SetReadOnly(true);
+    EXPECT_TRUE(cell->CRFirst()->GetReadOnlyActive());
+    TVYXPermissions perms;
+    auto permRange = std::make_unique<TVYXFieldSelectionImpl>();
+    permRange->FirstRun = sel->FirstRun;
+    permRange->LastRun = sel->LastRun;
+    permRange->Body = &walker;
+    perms.Add(u"1", std::move(permRange))->Unprotect();
+    EXPECT_FALSE(cell->CRFirst()->GetReadOnlyActive());
+}
+
+TEST(BodyWalker, RangeTextOverParagraphs)
+{
+    struct TCase {
+        const char* Name;
+        bool EndInCell;     // the range ends in the table's cell instead of the last paragraph
+        bool ProtectInside; // a protected run lies inside
+        bool SamePara;      // both boundaries in the first paragraph
+        bool Done;
+        const char16_t* Text;  // the body afterwards, paragraphs joined by "|"
+    };
+    const TCase cases[] = {
+        {"over a table", false, false, false, true, u"aNEWf|"},
+        {"one paragraph", false, false, true, true, u"aNEW|cell|mid|def|"},
+        {"ends in a cell", true, false, false, false, u"abc|cell|mid|def|"},
+        {"protected run inside", false, true, false, false, u"abc|cell|mid|def|"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVYXBodyTestDoc doc;
+        TVYXBodyWalker walker(&doc.Body);
+        TVYXRevision rev(&walker);
+        TVYXLogPara* p1 = doc.Body.AppendPara();
+        Fill(*p1, rev, {{u"a"}, {u"bc"}});
+        p1->CharRuns().Items(1)->AddCHPX()->SetBold(true);
+        TVYXTable* table = doc.Body.AddTable(1, 1);
+        TVYXLogPara* cell = table->GetCells(0, 0)->Paras().GetParas(0);
+        Fill(*cell, rev, {{u"cell"}});
+        doc.Body.AppendPara(u"mid");
+        TVYXLogPara* p3 = doc.Body.AppendPara();
+        Fill(*p3, rev, {{u"de"}, {u"f"}});
+        TVYXCharRuns& lastRuns = c.SamePara ? p1->CharRuns() : c.EndInCell ? cell->CharRuns() : p3->CharRuns();
+        auto range = VYXInsertLinkedRange(nullptr, acrltBookmark, p1->CharRuns(), 1, lastRuns,
+                                          c.SamePara ? 2 : c.EndInCell ? 0 : 1);
+        // Runs are protected unless cleared: only the cell's run stays so.
+        doc.DOP.Protection.Enforcement = true;
+        for (const TVYXParaRef& ref : walker.Paras())
+            for (int i = 0; i < ref.Runs->Count(); ++i)
+                ref.Runs->Items(i)->SetReadOnly(c.ProtectInside && ref.Para == cell);
+        EXPECT_EQ(VYXSetRangePlainText(*range, walker, u"NEW"), c.Done);
+        EXPECT_EQ(Joined(doc.Body), c.Text);
+        EXPECT_TRUE(EveryParaHasARun(walker));
+        if (c.Done) {
+            EXPECT_EQ(range->FirstRun->Parent, &p1->CharRuns());
+            EXPECT_EQ(range->LastRun->Parent, &p1->CharRuns());
+            // The new text takes the format of the first text inside; positions are whole again.
+            TVYXCharRun* inserted = p1->CharRuns().Items(range->FirstRun->Index + 1);
+            ASSERT_NE(inserted->CHPX(), nullptr);
+            EXPECT_TRUE(inserted->CHPX()->GetBold());
+            EXPECT_EQ(range->LastRun->StartPos, inserted->GetEndPos());
+            range->Body = &walker;
+            EXPECT_EQ(range->GetPlainText(), u"NEW");
+        }
+    }
+}
