@@ -337,3 +337,33 @@ TEST(BodyWalker, RangeTextOverParagraphs)
         }
     }
 }
+
+TEST(BodyWalker, RangesFollowBodyEdits)
+{
+    // Typing before a change in a cell and splitting its paragraph move the range with the text.
+    TVYXBodyTestDoc doc;
+    TVYXBodyWalker walker(&doc.Body);
+    TVYXRevision rev(&walker);
+    doc.Body.AppendPara(u"intro");
+    TVYXTable* table = doc.Body.AddTable(1, 1);
+    TVYXLogParas& cellParas = table->GetCells(0, 0)->Paras();
+    TVYXLogPara* cell = cellParas.GetParas(0);
+    Fill(*cell, rev, {{u"ab"}, {u"cd", artDelete}});
+    EXPECT_EQ(VYXFindRevision(rev, TVYXLogPos(cell, 3))->GetText(), u"cd");
+
+    cell->InsertText(u"xyz", 1);
+    rev.Collect();
+    EXPECT_EQ(VYXFindRevision(rev, TVYXLogPos(cell, 3)), nullptr);
+    TVYXRevisionRange* moved = VYXFindRevision(rev, TVYXLogPos(cell, 6));
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(VYXRangeFirstPos(*moved).CharPos, 6);
+
+    TVYXLogPara* tail = cellParas.SplitAtPos(*cell, 3);
+    ASSERT_NE(tail, cell);
+    rev.Collect();
+    ASSERT_EQ(rev.Ranges.Count(), 1);
+    EXPECT_EQ(rev.Ranges.GetItems(0)->Para1, tail);
+    EXPECT_EQ(VYXRevisionPosOf(walker, VYXRangeFirstPos(*rev.Ranges.GetItems(0))), (TVYXRevisionPos{2, 4}));
+    rev.AcceptAll();
+    EXPECT_EQ(Joined(doc.Body), u"intro|xy|zab|");
+}
