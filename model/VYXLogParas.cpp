@@ -6,6 +6,7 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
@@ -2486,4 +2487,149 @@ void TVYXFootnotesList::Delete(int index)
         FLastAdded = nullptr;
     FItems.erase(FItems.begin() + index);
     Reindex();
+}
+
+// ---- Tabs, page breaks at a position, list spacing ----------------------------
+
+TVYXTabStops* TVYXLogPara::GetTabs() const
+{
+    if (TVYXTabStops* own = FPAPX->GetTabStops(); own && own->Count() > 0)
+        return own;
+    // The depth bound keeps a BasedOn cycle from a damaged file from hanging.
+    int depth = 0;
+    for (const TVYXStyle* style = FPAPX->GetStyle(); style && depth < 256; style = style->BasedOn, ++depth)
+        if (const TVYXPAPX* papx = style->StylePAPX())
+            if (TVYXTabStops* tabs = papx->GetTabStops(); tabs && tabs->Count() > 0)
+                return tabs;
+    return nullptr;
+}
+
+const TVYXTabStop* TVYXLogPara::MapTab(double& pos, bool first, double x) const
+{
+    const TVYXRootData* root = Root();
+    const double ppx = (root && root->PPIX > 0 ? root->PPIX : 96.0) / 72.0;
+    const TVYXDOP* dop = root ? root->DOP : nullptr;
+    const double left = FPAPX->GetStyledIndentLeft();
+    TVYXTabStop& scratch = Paras->TempTab;
+    const TVYXTabStops* own = FPAPX->GetTabStops();
+    if (first && (!own || own->Count() == 0) && FPAPX->GetStyledIndentHanging() > 0 && left > 0) {
+        pos = ppx * left;
+        if (dop)
+            scratch.Assign(dop->DefTab);
+        else
+            scratch = TVYXTabStop();
+        scratch.Parent = nullptr;
+        scratch.Position = left;
+        return &scratch;
+    }
+    constexpr double cTolerance = 0.0001;
+    pos = 0;
+    if (const TVYXTabStops* tabs = GetTabs())
+        for (int i = 0; i < tabs->Count(); ++i) {
+            pos = ppx * (tabs->Items(i).Position - left);
+            if (pos > x + cTolerance)
+                return &tabs->Items(i);
+        }
+    double step = ppx * (dop ? dop->TabWidth : 65.2);
+    if (!(step > 0))
+        step = ppx * 65.2;
+    // Jump in one step: x may be far beyond the last stop (or not finite).
+    if (std::isfinite(x) && pos <= x + cTolerance)
+        pos += step * (std::floor((x + cTolerance - pos) / step) + 1);
+    scratch = TVYXTabStop();
+    scratch.Position = left + pos / ppx;
+    return &scratch;
+}
+
+TVYXCharRunBreak* TVYXLogParas::InsertPageBreak(TVYXLogPos& pos)
+{
+    if (!pos.Para || pos.Para->Paras != this)
+        return nullptr;
+    TVYXLogPara* target = pos.Para;
+    if (pos.CharPos > 1) {
+        TVYXLogPara* created = SplitAtPos(pos);
+        if (!created || created == pos.Para)
+            return nullptr;
+        target = created;
+    }
+    TVYXCharRunBreak* brk = target->InsertBreak(1, acrbtPageBreak);
+    pos.Assign(target, 1);
+    return brk;
+}
+
+double TVYXLogParas::SpaceBefore() const
+{
+    const TVYXLogParaItem* item = First();
+    return item && !item->IsTable() ? static_cast<const TVYXLogPara*>(item)->PAPX().GetStyledSpaceBefore() : 0;
+}
+
+double TVYXLogParas::SpaceAfter() const
+{
+    const TVYXLogParaItem* item = Last();
+    return item && !item->IsTable() ? static_cast<const TVYXLogPara*>(item)->PAPX().GetStyledSpaceAfter() : 0;
+}
+
+// ---- Bookmarks ---------------------------------------------------------------
+
+int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
+{
+    TVYXCharRuns& runs = *FCharRuns;
+    if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos && run->IsNotAtom())
+        runs.SplitAndInsert(*run, pos);
+    int index = 0;
+    while (index < runs.Count() && runs.Items(index)->StartPos < pos)
+        ++index;
+    return index;
+}
+
+TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t from, std::int32_t to,
+                                          TVYXLogPara* lastPara)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+        return nullptr;
+    if (!lastPara)
+        lastPara = this;
+    from = std::clamp(from, 1, EndOfParaPos());
+    to = std::clamp(to, lastPara == this ? from : 1, lastPara->EndOfParaPos());
+    lastPara->RunBoundaryAt(to);
+    const int first = RunBoundaryAt(from);
+    const int lastIndex = lastPara->RunBoundaryAt(to);  // again: the split for `from` may shift it
+    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    auto range = VYXInsertLinkedRange(mark, acrltBookmark, *FCharRuns, first, lastPara->CharRuns(), lastIndex);
+    range->FirstPara = this;
+    range->LastPara = lastPara;
+    mark->Selection = std::move(range);
+    FCharRuns->Reindex();
+    lastPara->CharRuns().Reindex();
+    MakeDirty();
+    lastPara->MakeDirty();
+    return mark;
+}
+
+TVYXBookmark* TVYXLogPara::AppendBookmark(std::u16string_view name)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+        return nullptr;
+    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = FCharRuns->AddLinked(nullptr, mark, acrltBookmark);
+    range->FirstPara = this;
+    mark->Selection = std::move(range);
+    MakeDirty();
+    return mark;
+}
+
+TVYXCharRunLinked* TVYXLogPara::EndBookmark(TVYXMarkup& markup)
+{
+    auto* range = dynamic_cast<TVYXFieldSelectionImpl*>(markup.Selection.get());
+    if (!range || !range->FirstRun || range->LastRun)
+        return nullptr;
+    TVYXCharRunLinked* end = FCharRuns->AddLinked(nullptr, &markup, range->FirstRun->LinkedType);
+    range->FirstRun->LinkTo(*end);
+    range->LastRun = end;
+    range->LastPara = this;
+    MakeDirty();
+    return end;
 }

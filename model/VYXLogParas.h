@@ -32,6 +32,8 @@ class TVYXHyperlink;
 class TVYXStyles;
 class TVYXParaData;
 class TVYXGraphicObj;
+class TVYXBookmark;
+class TVYXMarkup;
 
 enum TVYXLogParaType { alptPara, alptTable };
 enum TVYXLogDocType { aldtMain, aldtTextBox, aldtHeader, aldtFooter, aldtFootnotes, aldtEndnotes };
@@ -232,6 +234,17 @@ public:
     // Takes the drawing object out of the graphic run at `index`.
     std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
     bool HasPageBreak() const;
+    // Bookmarks go into the document's bookmark list; a name already there keeps its
+    // bookmark and nullptr is returned (a second one of the name could never be found).
+    // A pair of boundary runs around the characters from `from` to `to` - 1; `to` lies in
+    // `lastPara` when given (a later paragraph), else in this one.
+    TVYXBookmark* InsertBookmark(std::u16string_view name, std::int32_t from, std::int32_t to,
+                                 TVYXLogPara* lastPara = nullptr);
+    // Opens a bookmark at the paragraph's end; EndBookmark, here or in a later paragraph, closes it.
+    TVYXBookmark* AppendBookmark(std::u16string_view name);
+    // Closes an open range (bookmark, comment, permission) at the paragraph's end;
+    // nullptr when it is not open.
+    TVYXCharRunLinked* EndBookmark(TVYXMarkup& markup);
 
     // ---- Format ----
     void SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun);
@@ -243,6 +256,15 @@ public:
     TVYXTabStops* AddTabStops() { return FPAPX->AddTabStops(); }
     TVYXTabStops* GetTabStops() const { return FPAPX->GetTabStops(); }
     void RemoveTabStops() { FPAPX->RemoveTabStops(); }
+    // The stops that govern the paragraph: its own when it has any, else those of the
+    // nearest style up the BasedOn chain that has any, else nullptr.
+    TVYXTabStops* GetTabs() const;
+    // The stop a tab run at pixel `x` (measured from the left indent) goes to; `pos`
+    // receives the stop's pixel position. `first`: the first tab of the first row, which
+    // goes to the hanging-indent stop of a paragraph without stops of its own. Past the
+    // last stop the default interval applies; the default stops returned then are the
+    // list's scratch `TempTab` (valid until the next call).
+    const TVYXTabStop* MapTab(double& pos, bool first, double x) const;
     // The paragraph style by id; false when the sheet has none of that id.
     bool UseStyle(std::u16string_view styleId);
     // The paragraph's effective format (in a cell with its table's style).
@@ -291,6 +313,9 @@ private:
     void WireRuns();
     // The run before which an object inserted at `pos` goes, and its format.
     int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
+    // Splits the run holding `pos` so that a run begins there; the index of that run
+    // (the run count at the end position).
+    int RunBoundaryAt(std::int32_t pos);
     std::unique_ptr<TVYXCharRuns> FCharRuns;
     std::unique_ptr<TVYXPAPX> FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;
@@ -312,6 +337,7 @@ public:
     std::function<void(TVYXLogPara& para)> DirtyParaEvent;
     std::function<double()> WidthEvent;
     std::function<void(TVYXLogParas& sender)> ParaChangeEvent;
+    TVYXTabStop TempTab;  // scratch stop handed out by MapTab
 
     // ---- Access ----
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -357,6 +383,11 @@ public:
     TVYXTable* InsertTable(int index);
     TVYXTable* InsertTableAtPos(TVYXLogPos& pos, int cols, int rows);
     TVYXLogPara* InsertPageBreak(int index);
+    // A page break at `pos`: inside a paragraph the text from `pos` on moves to a new
+    // paragraph that begins with the break, so it starts the next page; at a paragraph's
+    // start the break goes in front. `pos` ends before the break. nullptr when protection
+    // keeps the paragraph from splitting.
+    TVYXCharRunBreak* InsertPageBreak(TVYXLogPos& pos);
     TVYXTable* AddTable();
     // nullptr unless 1 <= cols <= 63 and 1 <= rows <= 32767.
     TVYXTable* AddTable(int cols, int rows);
@@ -399,6 +430,10 @@ public:
     void ClearMisspelled();
     void ClearRows();
     void MakeDirty();
+    // The space the list's contents ask for above / below: the first item's space before /
+    // the last item's space after when those are paragraphs (styles included), 0 for a table.
+    double SpaceBefore() const;
+    double SpaceAfter() const;
 
 private:
     friend class TVYXTable;

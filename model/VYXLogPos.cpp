@@ -639,6 +639,43 @@ bool TVYXLogSelection::SelectWordAtFirstPos()
     return true;
 }
 
+bool TVYXLogSelection::SelectHyperlinkAtFirstPos()
+{
+    if (!First.Para)
+        return false;
+    TVYXCharRuns& runs = First.Para->CharRuns();
+    auto linkAt = [&runs](std::int32_t pos) -> TVYXCharRunHyperlink* {
+        auto* run = dynamic_cast<TVYXCharRunHyperlink*>(runs.FindAbsolute(pos, true));
+        return run && run->Hyperlink ? run : nullptr;
+    };
+    TVYXCharRunHyperlink* run = linkAt(First.CharPos);
+    if (!run && First.CharPos > 1)
+        run = linkAt(First.CharPos - 1);
+    if (!run)
+        return false;
+    // Neighbours belong to the link while they refer to it and no first / last tag parts them.
+    auto linkRun = [&runs, run](int i) {
+        auto* r = dynamic_cast<TVYXCharRunHyperlink*>(runs.Items(i));
+        return r && r->Hyperlink == run->Hyperlink ? r : nullptr;
+    };
+    int a = run->Index, b = run->Index;
+    while (a > 0 && !linkRun(a)->HLinkFirst && linkRun(a - 1) && !linkRun(a - 1)->HLinkLast)
+        --a;
+    while (b + 1 < runs.Count() && !linkRun(b)->HLinkLast && linkRun(b + 1) && !linkRun(b + 1)->HLinkFirst)
+        ++b;
+    TVYXLogPara* para = First.Para;
+    First.Assign(para, runs.Items(a)->StartPos);
+    Last.Assign(para, runs.Items(b)->StartPos + runs.Items(b)->Len());
+    return true;
+}
+
+TVYXBookmark* TVYXLogSelection::MakeBookmark(std::u16string_view name)
+{
+    if (!Valid())
+        return nullptr;
+    return First.Para->InsertBookmark(name, First.CharPos, Last.CharPos, Last.Para);
+}
+
 // ---- Selections ------------------------------------------------------------------
 
 TVYXLogSelection* TVYXLogSelections::Add()

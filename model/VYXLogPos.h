@@ -20,6 +20,7 @@ class TVYXCHPX;
 class TVYXPAPX;
 class TVYXLogSelections;
 class TVYXGraphicObj;
+class TVYXBookmark;
 
 enum TVYXPosCompareResult {
     apcrParaInSameParas, apcrRootParasAndTable, apcrTableAndRootPara, apcrCellAndParaInSameCell,
@@ -183,6 +184,16 @@ public:
     void SetToBeginningOfDoc();
     void SetToEndOfDoc();
     bool SelectWordAtFirstPos();
+    // Selects the hyperlink whose runs hold the first position (or end just before it,
+    // where the caret stands after typing a link); false when there is none.
+    bool SelectHyperlinkAtFirstPos();
+    // Both grow the selection by a word: MoveWordNext moves `Last` to the next word's
+    // start, MoveWordPrev moves `First` to the previous one. False at the document's end / start.
+    bool MoveWordNext() { return Last.MoveWordNext(); }
+    bool MoveWordPrev() { return First.MoveWordPrev(); }
+    // A bookmark over the selection (see TVYXLogPara::InsertBookmark); nullptr for an
+    // invalid selection, a document without a bookmark list or a name in use.
+    TVYXBookmark* MakeBookmark(std::u16string_view name);
 };
 
 class TVYXLogSelections {

@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "model/VYXFields.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/tests/VYXBodyTestDoc.h"
@@ -588,4 +589,150 @@ TEST(VYXLogParas, RandomEditsKeepTheInvariants)
         if (HasFatalFailure())
             return;
     }
+}
+
+TEST(VYXLogParas, MapTabWalksStopsThenTheDefaultInterval)
+{
+    TVYXBodyTestDoc doc;  // 96 pixels per inch: 4/3 pixel per point
+    const double step = 65.2 * 4 / 3;
+    TVYXLogPara* plain = doc.Body.AppendPara(u"a");
+    TVYXLogPara* stops = doc.Body.AppendPara(u"b");
+    stops->AddTabStops()->Add(72, atsaCenter);
+    stops->GetTabStops()->Add(144);
+    TVYXLogPara* hanging = doc.Body.AppendPara(u"c");
+    hanging->RemoveTabStops();
+    hanging->PAPX().SetIndentLeft(36);
+    hanging->PAPX().SetIndentHanging(18);
+    doc.DOP.DefTab.Leader = atslDot;
+    struct Case {
+        TVYXLogPara* para;
+        bool first;
+        double x, pos, stopPos;
+        TVYXTabStopAlignment align;
+    } cases[] = {
+        {plain, false, 0, step, 65.2, atsaLeft},
+        {plain, false, 100, 2 * step, 130.4, atsaLeft},
+        {stops, false, 10, 96, 72, atsaCenter},
+        {stops, false, 96, 192, 144, atsaLeft},  // a stop exactly at x is passed
+        {stops, false, 200, 192 + step, 144 + 65.2, atsaLeft},
+        {hanging, true, 0, 48, 36, atsaLeft},  // the hanging-indent stop
+        {hanging, false, 0, step, 36 + 65.2, atsaLeft},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "para " << c.para->Index() << " x=" << c.x << " first=" << c.first);
+        double pos = -1;
+        const TVYXTabStop* stop = c.para->MapTab(pos, c.first, c.x);
+        ASSERT_NE(stop, nullptr);
+        EXPECT_NEAR(pos, c.pos, 1e-9);
+        EXPECT_NEAR(stop->Position, c.stopPos, 1e-9);
+        EXPECT_EQ(stop->Alignment, c.align);
+    }
+    double pos = 0;
+    EXPECT_EQ(hanging->MapTab(pos, true, 0)->Leader, atslDot);  // the document's default stop
+    EXPECT_EQ(plain->MapTab(pos, false, 0)->Leader, atslNone);
+    // A huge x is reached arithmetically, not by stepping.
+    EXPECT_GT(plain->MapTab(pos, false, 1e12)->Position, 1e12 * 3 / 4);
+    // Own stops cancel the hanging-indent stop; they count from the left indent.
+    hanging->AddTabStops()->Add(72);
+    ASSERT_EQ(hanging->MapTab(pos, true, 0)->Position, 72);
+    EXPECT_NEAR(pos, 48, 1e-9);
+}
+
+TEST(VYXLogParas, GetTabsFallsBackThroughTheStyleChain)
+{
+    TVYXBodyTestDoc doc;
+    auto* normal = doc.Styles.Find(u"Normal");
+    normal->StylePAPX()->AddTabStops()->Add(100);
+    TVYXLogPara* p = doc.Body.AppendPara(u"x");
+    p->RemoveTabStops();
+    EXPECT_EQ(p->GetTabs(), nullptr);  // no style set: no stops
+    ASSERT_TRUE(p->UseStyle(u"ListParagraph"));
+    ASSERT_EQ(p->GetTabs(), normal->StylePAPX()->GetTabStops());
+    double pos = 0;
+    EXPECT_NEAR(p->MapTab(pos, false, 0)->Position, 100, 1e-9);
+    EXPECT_NEAR(pos, (100 - 36) * 4.0 / 3, 1e-9);  // ListParagraph indents by 36
+    p->AddTabStops();  // an empty own list does not hide the style's
+    EXPECT_EQ(p->GetTabs(), normal->StylePAPX()->GetTabStops());
+    p->GetTabStops()->Add(50);
+    EXPECT_EQ(p->GetTabs(), p->GetTabStops());
+}
+
+TEST(VYXLogParas, PageBreakAtAPosition)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"abcd");
+    TVYXLogPos pos;
+    pos.Assign(p, 3);
+    ASSERT_NE(doc.Body.InsertPageBreak(pos), nullptr);
+    CheckInvariants(doc.Body);
+    ASSERT_EQ(doc.Body.Count(), 2);
+    EXPECT_EQ(p->GetPlainText(), u"ab");
+    TVYXLogPara* q = doc.Body.GetParas(1);
+    EXPECT_TRUE(q->HasPageBreak());
+    EXPECT_TRUE(q->GetItems(0)->IsPageBreak());
+    EXPECT_EQ(q->GetPlainText().substr(q->GetPlainText().size() - 2), u"cd");
+    EXPECT_EQ(pos.Para, q);
+    EXPECT_EQ(pos.CharPos, 1);
+
+    pos.Assign(p, 1);  // at the start: no split, the break goes in front
+    ASSERT_NE(doc.Body.InsertPageBreak(pos), nullptr);
+    EXPECT_EQ(doc.Body.Count(), 2);
+    EXPECT_TRUE(p->GetItems(0)->IsPageBreak());
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, SpaceOfTheListComesFromItsEnds)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"a")->PAPX().SetSpaceBefore(6);
+    doc.Body.AppendPara(u"b")->PAPX().SetSpaceAfter(4);
+    EXPECT_DOUBLE_EQ(doc.Body.SpaceBefore(), 6);
+    EXPECT_DOUBLE_EQ(doc.Body.SpaceAfter(), 4);
+    doc.Body.AddTable(1, 1);
+    EXPECT_DOUBLE_EQ(doc.Body.SpaceAfter(), 0);
+}
+
+TEST(VYXLogParas, BookmarksOnAParagraph)
+{
+    TVYXBookmarks marks;  // outlives the runs that refer to its bookmarks
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"Hello world");
+    EXPECT_EQ(p->InsertBookmark(u"none", 1, 2), nullptr);  // the document has no bookmark list
+    doc.Root.Bookmarks = &marks;
+    struct Case {
+        const char16_t* name;
+        std::int32_t from, to;
+        const char16_t* text;
+    } cases[] = {
+        {u"Word", 1, 6, u"Hello"},
+        {u"Inside", 3, 9, u"llo wo"},  // splits runs, also inside the first range
+        {u"Caret", 7, 7, u""},
+        {u"Tail", 7, 99, u"world"},  // clamped to the paragraph's end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << ".." << c.to);
+        TVYXBookmark* mark = p->InsertBookmark(c.name, c.from, c.to);
+        ASSERT_NE(mark, nullptr);
+        EXPECT_EQ(mark->GetPlainText(), c.text);
+        EXPECT_EQ(p->GetPlainText(), u"Hello world");
+        EXPECT_EQ(marks.Find(c.name), mark);
+        CheckInvariants(doc.Body);
+    }
+    EXPECT_EQ(marks.Find(u"word")->GetPlainText(), u"Hello");  // the earlier ranges survive the splits
+    EXPECT_EQ(p->InsertBookmark(u"WORD", 2, 3), nullptr);
+    EXPECT_EQ(marks.Count(), 4);
+
+    TVYXBookmark* open = p->AppendBookmark(u"Span");
+    ASSERT_NE(open, nullptr);
+    EXPECT_FALSE(open->IsRange());
+    TVYXLogPara* q = doc.Body.AppendPara(u"next");
+    TVYXCharRunLinked* end = q->EndBookmark(*open);
+    ASSERT_NE(end, nullptr);
+    EXPECT_EQ(q->EndBookmark(*open), nullptr);  // already closed
+    auto* range = static_cast<TVYXFieldSelectionImpl*>(open->Selection.get());
+    EXPECT_TRUE(open->IsRange());
+    EXPECT_FALSE(range->SamePara());
+    EXPECT_EQ(range->FirstRun->LinkedNext, end);
+    EXPECT_EQ(range->LastPara, q);
+    EXPECT_EQ(end->Index, q->Count() - 1);
 }

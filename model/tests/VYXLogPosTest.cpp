@@ -1,6 +1,7 @@
 // VYXLogPosTest.cpp: position ordering through nested tables, moves and selections.
 #include <gtest/gtest.h>
 
+#include "model/VYXFields.h"
 #include "model/VYXLogPos.h"
 #include "model/tests/VYXBodyTestDoc.h"
 #include "platform/VYXException.h"
@@ -324,4 +325,70 @@ TEST(VYXLogSelections, SetPlainTextReplacesEverySelection)
     sels.Add(TVYXLogPos(p, 7), TVYXLogPos(p, 9));
     sels.SetPlainText(u"-");
     EXPECT_EQ(p->GetText(), u"aa-bb-cc");
+}
+
+TEST(VYXLogSelection, SelectHyperlinkAtFirstPos)
+{
+    TVYXHyperlinks links;
+    TVYXBodyTestDoc doc;
+    TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
+    TVYXLogPara* p = doc.Body.AppendPara(u"go ");
+    // "go " 1..3, one link in runs "he" 4..5 and "re" 6..7, a second link to the same place "x" 8, " end" 9..12.
+    auto* he = p->CharRuns().AddHyperlink(link, u"he");
+    auto* re = p->CharRuns().AddHyperlink(link, u"re");
+    auto* x = p->CharRuns().AddHyperlink(link, u"x");
+    he->HLinkFirst = true, he->HLinkLast = false;
+    re->HLinkFirst = false, re->HLinkLast = true;
+    x->HLinkFirst = x->HLinkLast = true;
+    p->AppendPlainText(u" end");
+    ASSERT_EQ(p->GetPlainText(), u"go herex end");
+    struct Case {
+        std::int32_t at;
+        bool found;
+        std::int32_t first, last;
+    } cases[] = {
+        {4, true, 4, 8}, {7, true, 4, 8}, {8, true, 8, 9}, {9, true, 8, 9},  // just after the link
+        {2, false, 2, 2}, {11, false, 11, 11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.at);
+        TVYXLogSelection s;
+        s.First.Assign(p, c.at);
+        s.Last.Assign(p, c.at);
+        EXPECT_EQ(s.SelectHyperlinkAtFirstPos(), c.found);
+        EXPECT_EQ(s.First.CharPos, c.first);
+        EXPECT_EQ(s.Last.CharPos, c.last);
+    }
+}
+
+TEST(VYXLogSelection, MakeBookmarkAndWordMoves)
+{
+    TVYXBookmarks marks;
+    TVYXBodyTestDoc doc;
+    doc.Root.Bookmarks = &marks;
+    TVYXLogPara* p = doc.Body.AppendPara(u"one two three");
+    TVYXLogPara* q = doc.Body.AppendPara(u"four");
+    TVYXLogSelection s;
+    s.First.Assign(p, 6);
+    s.Last.Assign(p, 6);
+    EXPECT_TRUE(s.MoveWordNext());
+    EXPECT_EQ(s.Last.CharPos, 9);
+    EXPECT_TRUE(s.MoveWordPrev());
+    EXPECT_EQ(s.First.CharPos, 5);
+    TVYXBookmark* inPara = s.MakeBookmark(u"Two");
+    ASSERT_NE(inPara, nullptr);
+    EXPECT_EQ(inPara->GetPlainText(), u"two ");
+
+    s.First.Assign(p, 9);
+    s.Last.Assign(q, 3);
+    TVYXBookmark* across = s.MakeBookmark(u"Across");
+    ASSERT_NE(across, nullptr);
+    EXPECT_EQ(across->GetPlainText(), u"three\r\nfo");
+    EXPECT_EQ(p->GetPlainText(), u"one two three");
+    EXPECT_EQ(q->GetPlainText(), u"four");
+
+    s.First.Assign(q, 3);
+    s.Last.Assign(p, 1);  // reversed: not valid
+    EXPECT_EQ(s.MakeBookmark(u"Bad"), nullptr);
+    EXPECT_EQ(marks.Count(), 2);
 }
