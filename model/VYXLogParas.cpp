@@ -2633,3 +2633,46 @@ TVYXCharRunLinked* TVYXLogPara::EndBookmark(TVYXMarkup& markup)
     MakeDirty();
     return end;
 }
+
+TVYXComment* TVYXLogPara::AppendComment(TVYXComments& comments, std::unique_ptr<TVYXComment> comment)
+{
+    if (!comment)
+        return nullptr;
+    TVYXComment* added = comments.Add(std::move(comment));
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = FCharRuns->AddLinked(nullptr, added, acrltComment);
+    range->FirstPara = this;
+    added->Selection = std::move(range);
+    MakeDirty();
+    return added;
+}
+
+TVYXCharRunLinked* TVYXLogPara::EndComment(TVYXComment& comment) { return EndBookmark(comment); }
+
+// ---- Simple fields -----------------------------------------------------------
+
+namespace {
+std::u16string FieldResult(const TVYXSimpleField& field, std::u16string_view result)
+{
+    return result.empty() ? field.AsText() : std::u16string(result);
+}
+}  // namespace
+
+TVYXCharRunSimpleField* TVYXLogPara::InsertField(std::int32_t pos, std::u16string_view instruction,
+                                                 std::u16string_view result)
+{
+    auto field = CreateSimpleField(instruction);
+    const std::u16string text = FieldResult(*field, result);
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertSimpleField(index, std::move(field), text, chpx);
+}
+
+TVYXCharRunSimpleField* TVYXLogPara::AppendField(std::u16string_view instruction, std::u16string_view result)
+{
+    auto field = CreateSimpleField(instruction);
+    const std::u16string text = FieldResult(*field, result);
+    TVYXCharRunSimpleField* run = FCharRuns->AddSimpleField(std::move(field), text, LastCHPX());
+    MakeDirty();
+    return run;
+}

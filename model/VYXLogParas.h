@@ -33,6 +33,8 @@ class TVYXStyles;
 class TVYXParaData;
 class TVYXGraphicObj;
 class TVYXBookmark;
+class TVYXComment;
+class TVYXComments;
 class TVYXMarkup;
 
 enum TVYXLogParaType { alptPara, alptTable };
@@ -245,6 +247,14 @@ public:
     // Closes an open range (bookmark, comment, permission) at the paragraph's end;
     // nullptr when it is not open.
     TVYXCharRunLinked* EndBookmark(TVYXMarkup& markup);
+    // Opens a comment at the paragraph's end; `comments` takes it over. EndComment closes it.
+    TVYXComment* AppendComment(TVYXComments& comments, std::unique_ptr<TVYXComment> comment);
+    TVYXCharRunLinked* EndComment(TVYXComment& comment);
+    // A simple field built from its instruction; an empty result shows the field's
+    // placeholder text until layout or a merge writes the real one.
+    TVYXCharRunSimpleField* InsertField(std::int32_t pos, std::u16string_view instruction,
+                                        std::u16string_view result = {});
+    TVYXCharRunSimpleField* AppendField(std::u16string_view instruction, std::u16string_view result = {});
 
     // ---- Format ----
     void SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun);

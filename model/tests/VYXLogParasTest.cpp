@@ -736,3 +736,31 @@ TEST(VYXLogParas, BookmarksOnAParagraph)
     EXPECT_EQ(range->LastPara, q);
     EXPECT_EQ(end->Index, q->Count() - 1);
 }
+
+TEST(VYXLogParas, CommentsAndSimpleFields)
+{
+    TVYXComments comments;
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"see ");
+    auto made = std::make_unique<TVYXComment>();
+    made->Author = u"Ann";
+    TVYXComment* note = p->AppendComment(comments, std::move(made));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(comments.Count(), 1);
+    p->AppendPlainText(u"this");
+    ASSERT_NE(p->EndComment(*note), nullptr);
+    EXPECT_EQ(note->GetPlainText(), u"this");
+    EXPECT_EQ(VYXAsComment(static_cast<TVYXCharRunLinked&>(*p->GetItems(p->Count() - 1))), note);
+    EXPECT_EQ(p->EndComment(*note), nullptr);
+    CheckInvariants(doc.Body);
+
+    TVYXLogPara* q = doc.Body.AppendPara(u"page  of");
+    TVYXCharRunSimpleField* page = q->InsertField(6, u" PAGE ", u"1");
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(VYXSimpleFieldOf(*page)->Type, asftPage);
+    EXPECT_EQ(q->GetPlainText(), u"page 1 of");
+    TVYXCharRunSimpleField* ref = q->AppendField(u"REF Intro");
+    EXPECT_EQ(ref->Text, u"<<REF>>");  // no result: the placeholder shows
+    EXPECT_EQ(q->GetPlainText(), u"page 1 of<<REF>>");
+    CheckInvariants(doc.Body);
+}
