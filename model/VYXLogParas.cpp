@@ -2676,3 +2676,40 @@ TVYXCharRunSimpleField* TVYXLogPara::AppendField(std::u16string_view instruction
     MakeDirty();
     return run;
 }
+
+// ---- Graphics ----------------------------------------------------------------
+
+TVYXCharRunGraphic* TVYXLogParas::FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const
+{
+    for (const auto& item : FItems) {
+        if (item->IsPara()) {
+            const auto& para = static_cast<const TVYXLogPara&>(*item);
+            for (int i = 0; i < para.Count(); ++i)
+                if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(para.GetItems(i)); run && match(*run))
+                    return run;
+            continue;
+        }
+        const auto& table = static_cast<const TVYXTable&>(*item);
+        for (int r = 0; r < table.Count(); ++r)
+            for (int c = 0; c < table.GetRows(r)->Count(); ++c)
+                if (TVYXCharRunGraphic* run = table.GetRows(r)->GetCells(c)->Paras().FirstGraphicRun(match))
+                    return run;
+    }
+    return nullptr;
+}
+
+TVYXCharRunGraphic* TVYXLogParas::FindGraphic(const TVYXGraphicObj* graphic) const
+{
+    if (!graphic)
+        return nullptr;
+    return FirstGraphicRun([graphic](const TVYXCharRunGraphic& run) { return run.Graphic.get() == graphic; });
+}
+
+TVYXGraphicShape* TVYXLogParas::FindWatermark() const
+{
+    TVYXCharRunGraphic* run = FirstGraphicRun([](const TVYXCharRunGraphic& r) {
+        const auto* shape = dynamic_cast<const TVYXGraphicShape*>(r.Graphic.get());
+        return shape && shape->IsWatermark;
+    });
+    return run ? static_cast<TVYXGraphicShape*>(run->Graphic.get()) : nullptr;
+}

@@ -32,6 +32,7 @@ class TVYXHyperlink;
 class TVYXStyles;
 class TVYXParaData;
 class TVYXGraphicObj;
+class TVYXGraphicShape;
 class TVYXBookmark;
 class TVYXComment;
 class TVYXComments;
@@ -378,6 +379,10 @@ public:
     std::u16string GetPlainText() const;
     std::u16string GetFileText() const { return GetPlainText(); }
     TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+    // The graphic run holding `graphic`, cells included; nullptr when none.
+    TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic) const;
+    // The first watermark shape in reading order, cells included; nullptr when none.
+    TVYXGraphicShape* FindWatermark() const;
 
     // ---- Creation ----
     // A paragraph for insertion at `index` (-1: the end), not inserted.
@@ -451,6 +456,8 @@ private:
     friend class TVYXLogParaItem;
     // Gives the item at `index` an order key between its neighbours' (relabelling all when there is no room).
     void AssignKey(int index);
+    // The first graphic run in reading order that `match` accepts.
+    TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
     int Find(const TVYXLogParaItem& item) const;
     void Attached(TVYXLogParaItem& item);
     void Detached(TVYXLogParaItem& item);

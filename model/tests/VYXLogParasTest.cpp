@@ -4,6 +4,7 @@
 #include <random>
 
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/tests/VYXBodyTestDoc.h"
@@ -763,4 +764,23 @@ TEST(VYXLogParas, CommentsAndSimpleFields)
     EXPECT_EQ(ref->Text, u"<<REF>>");  // no result: the placeholder shows
     EXPECT_EQ(q->GetPlainText(), u"page 1 of<<REF>>");
     CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, FindGraphicAndWatermarkLookIntoCells)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"a");
+    auto* plain = p->AppendGraphic(std::make_unique<TVYXGraphicShape>(nullptr))->Graphic.get();
+    EXPECT_EQ(doc.Body.FindWatermark(), nullptr);
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    TVYXLogPara* inCell = t->GetCells(1, 0)->Paras().GetParas(0);
+    auto mark = std::make_unique<TVYXGraphicShape>(nullptr);
+    mark->IsWatermark = true;
+    TVYXCharRunGraphic* run = inCell->AppendGraphic(std::move(mark));
+    EXPECT_EQ(doc.Body.FindWatermark(), run->Graphic.get());
+    EXPECT_EQ(doc.Body.FindGraphic(run->Graphic.get()), run);
+    EXPECT_EQ(doc.Body.FindGraphic(plain), p->GetItems(p->Count() - 1));
+    TVYXGraphicShape stray(nullptr);
+    EXPECT_EQ(doc.Body.FindGraphic(&stray), nullptr);
+    EXPECT_EQ(doc.Body.FindGraphic(nullptr), nullptr);
 }
