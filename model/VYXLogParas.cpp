@@ -2713,3 +2713,30 @@ TVYXGraphicShape* TVYXLogParas::FindWatermark() const
     });
     return run ? static_cast<TVYXGraphicShape*>(run->Graphic.get()) : nullptr;
 }
+
+// ---- Table of contents -------------------------------------------------------
+
+TVYXLogPara* TVYXLogParas::AddTOCItem(std::u16string_view styleId, std::u16string_view text)
+{
+    TVYXLogPara* para = AppendPara();
+    para->UseStyle(styleId);
+    TVYXCharRuns& runs = para->CharRuns();
+    runs.AddTOCItem(text, para->LastCHPX());
+    // The new paragraph's empty run would lead the entry; the entry brings its own runs.
+    if (runs.Count() > 1 && runs.Items(0)->Type_() == acrtText && runs.Items(0)->Len() == 0)
+        runs.Delete(0);
+    runs.Reindex();
+    para->MakeDirty();
+    return para;
+}
+
+TVYXLogPara* TVYXLogParas::AddTOCReference(TVYXLogPara& para, std::u16string_view styleId, std::u16string_view text)
+{
+    TVYXLogPara* entry = AddTOCItem(styleId, text);
+    for (int i = entry->Count() - 1; i >= 0; --i)
+        if (auto* instr = dynamic_cast<TVYXCharRunInstrText*>(entry->GetItems(i)); instr && !instr->InstrId.empty()) {
+            para.InsertBookmark(instr->InstrId, 1, para.EndOfParaPos());
+            break;
+        }
+    return entry;
+}

@@ -407,6 +407,13 @@ public:
     // nullptr unless 1 <= cols <= 63 and 1 <= rows <= 32767.
     TVYXTable* AddTable(int cols, int rows);
     TVYXLogPara* AddBullet(TVYXNumberings& numberings, const TVYXPAPX* papx, std::int32_t level);
+    // A table-of-contents entry appended in the paragraph style `styleId` (kept as
+    // inherited when the sheet lacks it): the text, a tab and a page reference to a new
+    // "_Toc" bookmark name.
+    TVYXLogPara* AddTOCItem(std::u16string_view styleId, std::u16string_view text);
+    // As AddTOCItem, with the reference's bookmark placed around the whole of `para`, the
+    // heading the entry points at; the entry has no bookmark when the name cannot be added.
+    TVYXLogPara* AddTOCReference(TVYXLogPara& para, std::u16string_view styleId, std::u16string_view text);
     void AppendStrings(const std::vector<std::u16string>& strings);
     void SetStrings(const std::vector<std::u16string>& strings);
     // One paragraph per line ("\r\n", "\n" or "\r").

@@ -784,3 +784,29 @@ TEST(VYXLogParas, FindGraphicAndWatermarkLookIntoCells)
     EXPECT_EQ(doc.Body.FindGraphic(&stray), nullptr);
     EXPECT_EQ(doc.Body.FindGraphic(nullptr), nullptr);
 }
+
+TEST(VYXLogParas, TOCEntriesReferToBookmarkedHeadings)
+{
+    TVYXBookmarks marks;
+    TVYXBodyTestDoc doc;
+    doc.Root.Bookmarks = &marks;
+    TVYXLogPara* heading = doc.Body.AppendPara(u"Intro");
+    TVYXLogPara* entry = doc.Body.AddTOCReference(*heading, u"ListParagraph", u"Intro");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->Index(), 1);
+    ASSERT_NE(entry->PAPX().GetStyle(), nullptr);
+    EXPECT_EQ(entry->PAPX().GetStyle()->Id, u"ListParagraph");
+    EXPECT_EQ(entry->GetItems(0)->Text, u"Intro");  // no empty run in front
+    std::u16string name;
+    for (int i = 0; i < entry->Count(); ++i)
+        if (auto* instr = dynamic_cast<TVYXCharRunInstrText*>(entry->GetItems(i)))
+            name = instr->InstrId;
+    ASSERT_EQ(name.substr(0, 4), u"_Toc");
+    ASSERT_NE(marks.Find(name), nullptr);
+    EXPECT_EQ(marks.Find(name)->GetPlainText(), u"Intro");
+    EXPECT_EQ(heading->GetPlainText(), u"Intro");
+    // A plain item has its own name and no bookmark.
+    doc.Body.AddTOCItem(u"NoSuchStyle", u"Other");
+    EXPECT_EQ(marks.Count(), 1);
+    CheckInvariants(doc.Body);
+}
