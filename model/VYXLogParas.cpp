@@ -2740,3 +2740,57 @@ TVYXLogPara* TVYXLogParas::AddTOCReference(TVYXLogPara& para, std::u16string_vie
         }
     return entry;
 }
+
+// ---- Cell borders ------------------------------------------------------------
+
+namespace {
+TVYXDocPropBorder* CellBorder(const TVYXTableCell& cell, TVYXTableBorderSide side, bool edge, TVYXTapId outer,
+                              TVYXTapId inside)
+{
+    if (TVYXDocPropBorder* own = cell.Props().GetBorder(side))
+        return own;
+    const TVYXTable* table = cell.Table();
+    return table ? table->TAPX().GetBorder(edge ? outer : inside) : nullptr;
+}
+
+double VisibleWidth(const TVYXDocPropBorder* border) { return border && border->Assigned() ? border->Width : 0; }
+}  // namespace
+
+TVYXDocPropBorder* TVYXTableCell::BorderLeft() const
+{
+    return CellBorder(*this, atbsLeft, IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
+}
+
+TVYXDocPropBorder* TVYXTableCell::BorderTop() const
+{
+    return CellBorder(*this, atbsTop, !Row || Row->IsTop(), vytiBorderTop, vytiBorderInsideHoriz);
+}
+
+TVYXDocPropBorder* TVYXTableCell::BorderRight() const
+{
+    return CellBorder(*this, atbsRight, IsRight(), vytiBorderRight, vytiBorderInsideVert);
+}
+
+TVYXDocPropBorder* TVYXTableCell::BorderBottom() const
+{
+    return CellBorder(*this, atbsBottom, !Row || Row->IsBottom(), vytiBorderBottom, vytiBorderInsideHoriz);
+}
+
+double TVYXTableCell::TopHalfBorderHeight() const { return VisibleWidth(BorderTop()) / 2; }
+double TVYXTableCell::BottomHalfBorderHeight() const { return VisibleWidth(BorderBottom()) / 2; }
+
+double TVYXTableRow::TopBorderMaxSize() const
+{
+    double size = 0;
+    for (const auto& cell : FCells)
+        size = std::max(size, VisibleWidth(cell->BorderTop()));
+    return size;
+}
+
+double TVYXTableRow::BottomBorderMaxSize() const
+{
+    double size = 0;
+    for (const auto& cell : FCells)
+        size = std::max(size, VisibleWidth(cell->BorderBottom()));
+    return size;
+}

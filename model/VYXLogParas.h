@@ -530,6 +530,17 @@ public:
     double GetPcWidth() const { return FProps->Width * 100.0; }
     void SetPcWidth(double percent);
     double CalculatedWidth() const;
+    // The border on a side: the cell's own (an explicit "none" included), else the
+    // table's (with its style's) outer border at the table's edge or its inside border
+    // between cells; nullptr for none. Vertical merges are not looked through.
+    TVYXDocPropBorder* BorderLeft() const;
+    TVYXDocPropBorder* BorderTop() const;
+    TVYXDocPropBorder* BorderRight() const;
+    TVYXDocPropBorder* BorderBottom() const;
+    // Half the width of the visible top / bottom border, the part inside the cell
+    // (the other half lies in the neighbouring row); 0 without a visible border.
+    double TopHalfBorderHeight() const;
+    double BottomHalfBorderHeight() const;
     double GetFillColor() const { return FProps->FillColor; }
     void SetFillColor(TVYXColor color) { FProps->FillColor = color; }
     bool GetMerged() const { return (Flags & atcfMerged) != 0; }
@@ -590,6 +601,9 @@ public:
     // The cell whose right edge equals x (within 1e-5) or lies beyond it; the last cell past the row; nullptr without cells.
     TVYXTableCell* HitWidth(double x) const;
     bool GetSelected() const;
+    // The widest visible top / bottom border among the row's cells, 0 for none.
+    double TopBorderMaxSize() const;
+    double BottomBorderMaxSize() const;
     void ClearContent();
     TVYXTableRowProps* AddProps();
     std::unique_ptr<TVYXTableRow> Clone(TVYXTable* table) const;

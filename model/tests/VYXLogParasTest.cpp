@@ -810,3 +810,37 @@ TEST(VYXLogParas, TOCEntriesReferToBookmarkedHeadings)
     EXPECT_EQ(marks.Count(), 1);
     CheckInvariants(doc.Body);
 }
+
+TEST(VYXLogParas, CellBordersFallBackToTheTable)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(2, 2);  // TableGrid: every border 0.5 single
+    const TVYXTAPX& tapx = t->TAPX();
+    TVYXTableCell* c00 = t->GetCells(0, 0);
+    TVYXTableCell* c11 = t->GetCells(1, 1);
+    struct Case {
+        TVYXDocPropBorder* got;
+        TVYXDocPropBorder* want;
+    } cases[] = {
+        {c00->BorderLeft(), tapx.GetBorderLeft()},         {c00->BorderTop(), tapx.GetBorderTop()},
+        {c00->BorderRight(), tapx.GetBorderInsideVert()},  {c00->BorderBottom(), tapx.GetBorderInsideHoriz()},
+        {c11->BorderLeft(), tapx.GetBorderInsideVert()},   {c11->BorderTop(), tapx.GetBorderInsideHoriz()},
+        {c11->BorderRight(), tapx.GetBorderRight()},       {c11->BorderBottom(), tapx.GetBorderBottom()},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_NE(cases[i].got, nullptr);
+        EXPECT_EQ(cases[i].got, cases[i].want);
+    }
+    EXPECT_NE(tapx.GetBorderLeft(), tapx.GetBorderInsideVert());
+    EXPECT_DOUBLE_EQ(c11->TopHalfBorderHeight(), 0.25);
+
+    t->TAPX().AddBorder(vytiBorderTop)->SetVals(3, cVYXAutoColor, stbSingle, 0);  // the table's own beats its style's
+    EXPECT_DOUBLE_EQ(t->GetRows(0)->TopBorderMaxSize(), 3);
+    EXPECT_DOUBLE_EQ(t->GetRows(1)->TopBorderMaxSize(), 0.5);
+    c11->Props().AddBorder(atbsTop)->SetVals(6, cVYXAutoColor, stbSingle, 0);
+    EXPECT_DOUBLE_EQ(t->GetRows(1)->TopBorderMaxSize(), 6);
+    c11->Props().AddBorder(atbsBottom)->Clear();  // an explicit "none" hides the table's border
+    EXPECT_DOUBLE_EQ(c11->BottomHalfBorderHeight(), 0);
+    EXPECT_DOUBLE_EQ(t->GetRows(1)->BottomBorderMaxSize(), 0.5);
+}
