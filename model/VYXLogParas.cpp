@@ -2794,3 +2794,68 @@ double TVYXTableRow::BottomBorderMaxSize() const
         size = std::max(size, VisibleWidth(cell->BorderBottom()));
     return size;
 }
+
+// ---- Form fields -------------------------------------------------------------
+
+TVYXComplexField* TVYXLogPara::InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
+                                               std::u16string_view result)
+{
+    TVYXCharRuns& runs = *FCharRuns;
+    const int at = pos >= EndOfParaPos() ? runs.Count() : RunBoundaryAt(std::max(pos, 1));
+    // The runs from the place on step aside while the field's runs are appended.
+    std::vector<std::unique_ptr<TVYXCharRun>> tail;
+    while (runs.Count() > at)
+        tail.push_back(runs.Detach(runs.Count() - 1));
+    const TVYXCHPX* chpx = at > 0 ? runs.Items(at - 1)->CHPX() : (tail.empty() ? nullptr : tail.back()->CHPX());
+    runs.AddFldChar(acrfctBegin, chpx);
+    runs.AddInstrText(field->InstrText(), chpx);
+    runs.AddFldChar(acrfctSeparate, chpx);
+    TVYXCharRunLinked* first = runs.AddLinked(chpx, field.get(), acrltComplexField);
+    runs.Add(chpx)->SetRawText(result);
+    TVYXCharRunLinked* last = runs.AddLinked(chpx, field.get(), acrltComplexField);
+    first->LinkTo(*last);
+    runs.AddFldChar(acrfctEnd, chpx);
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = first;
+    range->LastRun = last;
+    range->FirstPara = range->LastPara = this;
+    field->SetSelection(std::move(range));
+    TVYXComplexField* added = field.get();
+    first->SetField(std::move(field));
+    for (auto it = tail.rbegin(); it != tail.rend(); ++it)
+        runs.Add(std::move(*it));
+    runs.Reindex();
+    MakeDirty();
+    return added;
+}
+
+TVYXComplexField* TVYXLogPara::InsertFormFieldText(std::int32_t pos, std::u16string_view name,
+                                                   std::u16string_view text)
+{
+    auto field = std::make_unique<TVYXComplexField>();
+    field->SetType(acftFormText);
+    field->Name = std::u16string(name);
+    return InsertFormField(pos, std::move(field), text);
+}
+
+TVYXComplexField* TVYXLogPara::InsertFormFieldCheckBox(std::int32_t pos, std::u16string_view name, bool checked)
+{
+    auto field = std::make_unique<TVYXComplexField>();
+    field->SetType(acftFormCheckBox);
+    field->Name = std::u16string(name);
+    field->GetAsCheckBox()->Checked = checked;
+    return InsertFormField(pos, std::move(field), {});
+}
+
+TVYXComplexField* TVYXLogPara::InsertFormFieldComboBox(std::int32_t pos, std::u16string_view name,
+                                                       const std::vector<std::u16string>& values, std::int32_t result)
+{
+    auto field = std::make_unique<TVYXComplexField>();
+    field->SetType(acftFormList);
+    field->Name = std::u16string(name);
+    TVYXComplexFieldList* list = field->GetAsComboBox();
+    list->Values = values;
+    list->Result = result;
+    const std::u16string text = list->GetText();
+    return InsertFormField(pos, std::move(field), text);
+}

@@ -35,6 +35,7 @@ class TVYXGraphicObj;
 class TVYXGraphicShape;
 class TVYXBookmark;
 class TVYXComment;
+class TVYXComplexField;
 class TVYXComments;
 class TVYXMarkup;
 
@@ -256,6 +257,27 @@ public:
     TVYXCharRunSimpleField* InsertField(std::int32_t pos, std::u16string_view instruction,
                                         std::u16string_view result = {});
     TVYXCharRunSimpleField* AppendField(std::u16string_view instruction, std::u16string_view result = {});
+    // Form fields: begin, the form instruction, separate, the result between two boundary
+    // runs (the first owns the field, whose range they are), end. The Append forms
+    // insert at the end position.
+    TVYXComplexField* InsertFormFieldText(std::int32_t pos, std::u16string_view name, std::u16string_view text);
+    TVYXComplexField* InsertFormFieldCheckBox(std::int32_t pos, std::u16string_view name, bool checked);
+    // `result` indexes `values`; the chosen entry is the result text.
+    TVYXComplexField* InsertFormFieldComboBox(std::int32_t pos, std::u16string_view name,
+                                              const std::vector<std::u16string>& values, std::int32_t result);
+    TVYXComplexField* AppendFormFieldText(std::u16string_view name, std::u16string_view text)
+    {
+        return InsertFormFieldText(EndOfParaPos(), name, text);
+    }
+    TVYXComplexField* AppendFormFieldCheckBox(std::u16string_view name, bool checked)
+    {
+        return InsertFormFieldCheckBox(EndOfParaPos(), name, checked);
+    }
+    TVYXComplexField* AppendFormFieldComboBox(std::u16string_view name, const std::vector<std::u16string>& values,
+                                              std::int32_t result)
+    {
+        return InsertFormFieldComboBox(EndOfParaPos(), name, values, result);
+    }
 
     // ---- Format ----
     void SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun);
@@ -327,6 +349,8 @@ private:
     // Splits the run holding `pos` so that a run begins there; the index of that run
     // (the run count at the end position).
     int RunBoundaryAt(std::int32_t pos);
+    TVYXComplexField* InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
+                                      std::u16string_view result);
     std::unique_ptr<TVYXCharRuns> FCharRuns;
     std::unique_ptr<TVYXPAPX> FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;

@@ -844,3 +844,37 @@ TEST(VYXLogParas, CellBordersFallBackToTheTable)
     EXPECT_DOUBLE_EQ(c11->BottomHalfBorderHeight(), 0);
     EXPECT_DOUBLE_EQ(t->GetRows(1)->BottomBorderMaxSize(), 0.5);
 }
+
+TEST(VYXLogParas, FormFieldsHoldTheirResultBetweenBoundaries)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"Name: . Done");
+    TVYXComplexField* text = p->InsertFormFieldText(7, u"Name", u"Ann");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Type(), acftFormText);
+    EXPECT_EQ(text->GetPlainText(), u"Ann");
+    EXPECT_EQ(p->GetPlainText(), u"Name: Ann. Done");
+    TVYXComplexField* box = p->AppendFormFieldCheckBox(u"Ok", true);
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    EXPECT_EQ(box->GetPlainText(), u"");
+    TVYXComplexField* list = p->InsertFormFieldComboBox(1, u"Title", {u"Mr", u"Ms"}, 1);
+    EXPECT_EQ(list->GetPlainText(), u"Ms");
+    EXPECT_EQ(p->GetPlainText(), u"MsName: Ann. Done");
+    EXPECT_EQ(p->InsertFormFieldComboBox(1, u"Bad", {u"x"}, 5)->GetPlainText(), u"");
+    // Each field: begin, instruction, separate, boundary, result, boundary, end; the first boundary owns it.
+    int fields = 0;
+    for (int i = 0; i < p->Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunLinked*>(p->GetItems(i)); run && run->OwnsField()) {
+            ++fields;
+            ASSERT_GE(i, 3);
+            auto* instr = dynamic_cast<TVYXCharRunInstrText*>(p->GetItems(i - 2));
+            ASSERT_NE(instr, nullptr);
+            EXPECT_EQ(instr->InstrText, VYXAsComplex(*run)->InstrText());
+            ASSERT_LT(i + 3, p->Count());
+            EXPECT_EQ(run->LinkedNext, p->GetItems(i + 2));
+        }
+    EXPECT_EQ(fields, 4);
+    text->SetPlainText(u"Bob");  // the result can be replaced through the field
+    EXPECT_EQ(p->GetPlainText(), u"MsName: Bob. Done");
+    CheckInvariants(doc.Body);
+}
