@@ -2859,3 +2859,38 @@ TVYXComplexField* TVYXLogPara::InsertFormFieldComboBox(std::int32_t pos, std::u1
     const std::u16string text = list->GetText();
     return InsertFormField(pos, std::move(field), text);
 }
+
+// ---- Hyperlinks over existing text ---------------------------------------------
+
+int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int32_t to)
+{
+    if (!link)
+        return 0;
+    from = std::clamp(from, 1, EndOfParaPos());
+    to = std::clamp(to, from, EndOfParaPos());
+    if (from == to)
+        return 0;
+    RunBoundaryAt(to);
+    const int first = RunBoundaryAt(from);
+    const int end = RunBoundaryAt(to);  // again: the split for `from` may shift it
+    TVYXCharStyle* style = nullptr;
+    if (TVYXRootData* root = Root(); root && root->Styles)
+        style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink"));
+    std::vector<TVYXCharRunHyperlink*> made;
+    for (int i = first; i < end; ++i)
+        if (FCharRuns->Items(i)->Type_() == acrtText) {
+            TVYXCharRunHyperlink* run = FCharRuns->MakeHyperlink(link, i);
+            if (style)
+                (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
+            link->Use();
+            made.push_back(run);
+        }
+    // The run list's MakeHyperlink leaves the new run's start position behind.
+    FCharRuns->Reindex();
+    if (!made.empty()) {
+        made.front()->HLinkFirst = true;
+        made.back()->HLinkLast = true;
+    }
+    MakeDirty();
+    return static_cast<int>(made.size());
+}

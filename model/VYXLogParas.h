@@ -226,6 +226,10 @@ public:
     TVYXCharRunBreak* AppendBreak(TVYXCharRunBreakType type);
     TVYXCharRunHyperlink* AppendHyperlink(TVYXHyperlink* link, std::u16string_view text);
     TVYXCharRunHyperlink* InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text);
+    // Turns the text runs from `from` to `to` - 1 into runs of `link` (first and last
+    // tagged, style "Hyperlink", one use of the link each); other runs in the range stay.
+    // The number of runs converted.
+    int MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int32_t to);
     TVYXCharRunPicture* InsertPicture(std::int32_t pos);
     TVYXCharRunPicture* AppendPicture();
     TVYXCharRunGraphic* InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic);

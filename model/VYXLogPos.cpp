@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "model/VYXLogParas.h"
+#include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXFields.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
 
@@ -674,6 +676,26 @@ TVYXBookmark* TVYXLogSelection::MakeBookmark(std::u16string_view name)
     if (!Valid())
         return nullptr;
     return First.Para->InsertBookmark(name, First.CharPos, Last.CharPos, Last.Para);
+}
+
+TVYXHyperlink* TVYXLogSelection::MakeHyperlink(std::u16string_view address, bool toBookmark)
+{
+    if (!Valid() || !SamePara() || First.CharPos == Last.CharPos)
+        return nullptr;
+    TVYXRootData* root = First.Para->Paras ? First.Para->Paras->RootManager : nullptr;
+    if (!root || !root->Hyperlinks)
+        return nullptr;
+    bool hasText = false;
+    for (std::int32_t pos = First.CharPos; pos < Last.CharPos && !hasText; ++pos) {
+        const TVYXCharRun* run = First.Para->CharRuns().FindAbsolute(pos, true);
+        hasText = run && run->Type_() == acrtText;
+    }
+    if (!hasText)
+        return nullptr;
+    TVYXHyperlink* link = toBookmark ? root->Hyperlinks->AddUniqueBookmark(address)
+                                     : root->Hyperlinks->Add(address, ahtURL);
+    First.Para->MakeHyperlink(link, First.CharPos, Last.CharPos);
+    return link;
 }
 
 // ---- Selections ------------------------------------------------------------------

@@ -21,6 +21,7 @@ class TVYXPAPX;
 class TVYXLogSelections;
 class TVYXGraphicObj;
 class TVYXBookmark;
+class TVYXHyperlink;
 
 enum TVYXPosCompareResult {
     apcrParaInSameParas, apcrRootParasAndTable, apcrTableAndRootPara, apcrCellAndParaInSameCell,
@@ -194,6 +195,11 @@ public:
     // A bookmark over the selection (see TVYXLogPara::InsertBookmark); nullptr for an
     // invalid selection, a document without a bookmark list or a name in use.
     TVYXBookmark* MakeBookmark(std::u16string_view name);
+    // Makes the selected text (in one paragraph) a link to `address`: a URL, or with
+    // `toBookmark` a bookmark name (one hyperlink per bookmark is shared). The link comes
+    // from the document's list; nullptr when the selection is empty, spans paragraphs or
+    // holds no text.
+    TVYXHyperlink* MakeHyperlink(std::u16string_view address, bool toBookmark = false);
 };
 
 class TVYXLogSelections {

@@ -392,3 +392,50 @@ TEST(VYXLogSelection, MakeBookmarkAndWordMoves)
     EXPECT_EQ(s.MakeBookmark(u"Bad"), nullptr);
     EXPECT_EQ(marks.Count(), 2);
 }
+
+TEST(VYXLogSelection, MakeHyperlinkOverSelectedText)
+{
+    TVYXHyperlinks links;
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"see ");
+    p->AppendTab();
+    p->AppendPlainText(u"here now");  // "see " 1..4, tab 5, "here now" 6..13
+    TVYXLogSelection s;
+    s.First.Assign(p, 2);
+    s.Last.Assign(p, 10);
+    EXPECT_EQ(s.MakeHyperlink(u"https://example.org"), nullptr);  // no hyperlink list
+    doc.Root.Hyperlinks = &links;
+    TVYXHyperlink* link = s.MakeHyperlink(u"https://example.org");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->RefCount, 2);  // "ee " and "here"; the tab stays a tab
+    EXPECT_EQ(p->GetPlainText(), u"see here now");  // a tab has no plain text
+    for (int i = 0; i < p->Count(); ++i)  // start positions hold after the runs were replaced
+        EXPECT_EQ(p->GetItems(i)->StartPos, i ? p->GetItems(i - 1)->GetEndPos() : 1);
+    std::vector<std::u16string> linked;
+    for (int i = 0; i < p->Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunHyperlink*>(p->GetItems(i))) {
+            linked.push_back(run->Text);
+            EXPECT_EQ(run->Hyperlink, link);
+            ASSERT_NE(run->CHPX(), nullptr);
+            ASSERT_NE(run->CHPX()->GetStyle(), nullptr);
+            EXPECT_EQ(run->CHPX()->GetStyle()->Id, u"Hyperlink");
+            EXPECT_EQ(run->HLinkFirst, run->Text == u"ee ");
+            EXPECT_EQ(run->HLinkLast, run->Text == u"here");
+        }
+    EXPECT_EQ(linked, (std::vector<std::u16string>{u"ee ", u"here"}));
+
+    s.First.Assign(p, 11);
+    s.Last.Assign(p, 14);
+    TVYXHyperlink* toMark = s.MakeHyperlink(u"Intro", true);
+    ASSERT_NE(toMark, nullptr);
+    EXPECT_EQ(toMark->Type, ahtBookmark);
+    s.First.Assign(p, 1);
+    s.Last.Assign(p, 2);
+    EXPECT_EQ(s.MakeHyperlink(u"Intro", true), toMark);  // one link per bookmark
+    s.First.Assign(p, 5);
+    s.Last.Assign(p, 6);
+    EXPECT_EQ(s.MakeHyperlink(u"x"), nullptr);  // only the tab
+    s.Last.Assign(p, 5);
+    EXPECT_EQ(s.MakeHyperlink(u"x"), nullptr);  // empty
+    EXPECT_EQ(links.Count(), 2);
+}
