@@ -678,6 +678,26 @@ TVYXBookmark* TVYXLogSelection::MakeBookmark(std::u16string_view name)
     return First.Para->InsertBookmark(name, First.CharPos, Last.CharPos, Last.Para);
 }
 
+bool TVYXLogSelection::SplitParas()
+{
+    if (!Valid() || !First.Para->Paras || First.Para->Paras != Last.Para->Paras)
+        return false;
+    TVYXLogParas& paras = *First.Para->Paras;
+    // The end first: the left part stays in Last's paragraph, so Last keeps its place.
+    if (Last.CharPos > 1 && Last.CharPos < Last.EndOfParaPos())
+        if (paras.SplitAtPos(*Last.Para, Last.CharPos) == Last.Para)
+            return false;
+    if (First.CharPos > 1 && First.CharPos < First.EndOfParaPos()) {
+        TVYXLogPara* right = paras.SplitAtPos(*First.Para, First.CharPos);
+        if (right == First.Para)
+            return false;
+        if (Last.Para == First.Para)
+            Last.Assign(right, Last.CharPos - First.CharPos + 1);
+        First.Assign(right, 1);
+    }
+    return true;
+}
+
 TVYXHyperlink* TVYXLogSelection::MakeHyperlink(std::u16string_view address, bool toBookmark)
 {
     if (!Valid() || !SamePara() || First.CharPos == Last.CharPos)

@@ -195,6 +195,10 @@ public:
     // A bookmark over the selection (see TVYXLogPara::InsertBookmark); nullptr for an
     // invalid selection, a document without a bookmark list or a name in use.
     TVYXBookmark* MakeBookmark(std::u16string_view name);
+    // Splits the paragraphs at the two ends so that the selection covers whole paragraphs;
+    // the ends follow the text. False for an invalid selection, ends in different lists
+    // or a split refused by protection (what was split by then stays split).
+    bool SplitParas();
     // Makes the selected text (in one paragraph) a link to `address`: a URL, or with
     // `toBookmark` a bookmark name (one hyperlink per bookmark is shared). The link comes
     // from the document's list; nullptr when the selection is empty, spans paragraphs or

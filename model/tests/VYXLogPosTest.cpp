@@ -439,3 +439,39 @@ TEST(VYXLogSelection, MakeHyperlinkOverSelectedText)
     EXPECT_EQ(s.MakeHyperlink(u"x"), nullptr);  // empty
     EXPECT_EQ(links.Count(), 2);
 }
+
+TEST(VYXLogSelection, SplitParasMakesWholeParagraphs)
+{
+    struct Case {
+        std::vector<std::u16string> texts;
+        int firstPara;
+        std::int32_t first;
+        int lastPara;
+        std::int32_t last;
+        std::vector<std::u16string> want;
+        std::u16string selected;
+    } cases[] = {
+        {{u"abcdef"}, 0, 3, 0, 5, {u"ab", u"cd", u"ef"}, u"cd"},
+        {{u"abc", u"def"}, 0, 2, 1, 2, {u"a", u"bc", u"d", u"ef"}, u"bc\r\nd"},
+        {{u"abc", u"def"}, 0, 1, 1, 4, {u"abc", u"def"}, u"abc\r\ndef"},  // already whole
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.first << ".." << c.last);
+        TVYXBodyTestDoc doc;
+        for (const auto& t : c.texts)
+            doc.Body.AppendPara(t);
+        TVYXLogSelection s;
+        s.First.Assign(doc.Body.GetParas(c.firstPara), c.first);
+        s.Last.Assign(doc.Body.GetParas(c.lastPara), c.last);
+        ASSERT_TRUE(s.SplitParas());
+        EXPECT_EQ(ReadingOrder(doc.Body), c.want);
+        EXPECT_EQ(s.GetPlainText(), c.selected);
+        EXPECT_TRUE(s.First.CPIsAtBOP());
+        EXPECT_TRUE(s.Last.CPIsAtEOP());
+    }
+    TVYXBodyTestDoc doc;
+    TVYXLogSelection s;
+    s.First.Assign(doc.Body.AppendPara(u"ab"), 2);
+    s.Last.Assign(s.First.Para, 1);
+    EXPECT_FALSE(s.SplitParas());  // reversed
+}
