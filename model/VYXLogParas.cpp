@@ -2613,12 +2613,17 @@ TVYXBookmark* TVYXLogPara::AppendBookmark(std::u16string_view name)
     if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
         return nullptr;
     TVYXBookmark* mark = root->Bookmarks->Add(name);
-    auto range = std::make_unique<TVYXFieldSelectionImpl>();
-    range->FirstRun = FCharRuns->AddLinked(nullptr, mark, acrltBookmark);
-    range->FirstPara = this;
-    mark->Selection = std::move(range);
-    MakeDirty();
+    OpenRange(*mark, acrltBookmark);
     return mark;
+}
+
+void TVYXLogPara::OpenRange(TVYXMarkup& markup, TVYXCharRunLinkedType type)
+{
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = FCharRuns->AddLinked(nullptr, &markup, type);
+    range->FirstPara = this;
+    markup.Selection = std::move(range);
+    MakeDirty();
 }
 
 TVYXCharRunLinked* TVYXLogPara::EndBookmark(TVYXMarkup& markup)
@@ -2639,11 +2644,7 @@ TVYXComment* TVYXLogPara::AppendComment(TVYXComments& comments, std::unique_ptr<
     if (!comment)
         return nullptr;
     TVYXComment* added = comments.Add(std::move(comment));
-    auto range = std::make_unique<TVYXFieldSelectionImpl>();
-    range->FirstRun = FCharRuns->AddLinked(nullptr, added, acrltComment);
-    range->FirstPara = this;
-    added->Selection = std::move(range);
-    MakeDirty();
+    OpenRange(*added, acrltComment);
     return added;
 }
 

@@ -353,6 +353,8 @@ private:
     // Splits the run holding `pos` so that a run begins there; the index of that run
     // (the run count at the end position).
     int RunBoundaryAt(std::int32_t pos);
+    // Starts the range of `markup` with a boundary run at the paragraph's end.
+    void OpenRange(TVYXMarkup& markup, TVYXCharRunLinkedType type);
     TVYXComplexField* InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
                                       std::u16string_view result);
     std::unique_ptr<TVYXCharRuns> FCharRuns;
