@@ -6,6 +6,7 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
@@ -2486,4 +2487,411 @@ void TVYXFootnotesList::Delete(int index)
         FLastAdded = nullptr;
     FItems.erase(FItems.begin() + index);
     Reindex();
+}
+
+// ---- Tabs, page breaks at a position, list spacing ----------------------------
+
+TVYXTabStops* TVYXLogPara::GetTabs() const
+{
+    if (TVYXTabStops* own = FPAPX->GetTabStops(); own && own->Count() > 0)
+        return own;
+    // The depth bound keeps a BasedOn cycle from a damaged file from hanging.
+    int depth = 0;
+    for (const TVYXStyle* style = FPAPX->GetStyle(); style && depth < 256; style = style->BasedOn, ++depth)
+        if (const TVYXPAPX* papx = style->StylePAPX())
+            if (TVYXTabStops* tabs = papx->GetTabStops(); tabs && tabs->Count() > 0)
+                return tabs;
+    return nullptr;
+}
+
+const TVYXTabStop* TVYXLogPara::MapTab(double& pos, bool first, double x) const
+{
+    const TVYXRootData* root = Root();
+    const double ppx = (root && root->PPIX > 0 ? root->PPIX : 96.0) / 72.0;
+    const TVYXDOP* dop = root ? root->DOP : nullptr;
+    const double left = FPAPX->GetStyledIndentLeft();
+    TVYXTabStop& scratch = Paras->TempTab;
+    const TVYXTabStops* own = FPAPX->GetTabStops();
+    if (first && (!own || own->Count() == 0) && FPAPX->GetStyledIndentHanging() > 0 && left > 0) {
+        pos = ppx * left;
+        if (dop)
+            scratch.Assign(dop->DefTab);
+        else
+            scratch = TVYXTabStop();
+        scratch.Parent = nullptr;
+        scratch.Position = left;
+        return &scratch;
+    }
+    constexpr double cTolerance = 0.0001;
+    pos = 0;
+    if (const TVYXTabStops* tabs = GetTabs())
+        for (int i = 0; i < tabs->Count(); ++i) {
+            pos = ppx * (tabs->Items(i).Position - left);
+            if (pos > x + cTolerance)
+                return &tabs->Items(i);
+        }
+    double step = ppx * (dop ? dop->TabWidth : 65.2);
+    if (!(step > 0))
+        step = ppx * 65.2;
+    // Jump in one step: x may be far beyond the last stop (or not finite).
+    if (std::isfinite(x) && pos <= x + cTolerance)
+        pos += step * (std::floor((x + cTolerance - pos) / step) + 1);
+    scratch = TVYXTabStop();
+    scratch.Position = left + pos / ppx;
+    return &scratch;
+}
+
+TVYXCharRunBreak* TVYXLogParas::InsertPageBreak(TVYXLogPos& pos)
+{
+    if (!pos.Para || pos.Para->Paras != this)
+        return nullptr;
+    TVYXLogPara* target = pos.Para;
+    if (pos.CharPos > 1) {
+        TVYXLogPara* created = SplitAtPos(pos);
+        if (!created || created == pos.Para)
+            return nullptr;
+        target = created;
+    }
+    TVYXCharRunBreak* brk = target->InsertBreak(1, acrbtPageBreak);
+    pos.Assign(target, 1);
+    return brk;
+}
+
+double TVYXLogParas::SpaceBefore() const
+{
+    const TVYXLogParaItem* item = First();
+    return item && !item->IsTable() ? static_cast<const TVYXLogPara*>(item)->PAPX().GetStyledSpaceBefore() : 0;
+}
+
+double TVYXLogParas::SpaceAfter() const
+{
+    const TVYXLogParaItem* item = Last();
+    return item && !item->IsTable() ? static_cast<const TVYXLogPara*>(item)->PAPX().GetStyledSpaceAfter() : 0;
+}
+
+// ---- Bookmarks ---------------------------------------------------------------
+
+int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
+{
+    TVYXCharRuns& runs = *FCharRuns;
+    if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos && run->IsNotAtom())
+        runs.SplitAndInsert(*run, pos);
+    int index = 0;
+    while (index < runs.Count() && runs.Items(index)->StartPos < pos)
+        ++index;
+    return index;
+}
+
+TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t from, std::int32_t to,
+                                          TVYXLogPara* lastPara)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+        return nullptr;
+    if (!lastPara)
+        lastPara = this;
+    from = std::clamp(from, 1, EndOfParaPos());
+    to = std::clamp(to, lastPara == this ? from : 1, lastPara->EndOfParaPos());
+    lastPara->RunBoundaryAt(to);
+    const int first = RunBoundaryAt(from);
+    const int lastIndex = lastPara->RunBoundaryAt(to);  // again: the split for `from` may shift it
+    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    auto range = VYXInsertLinkedRange(mark, acrltBookmark, *FCharRuns, first, lastPara->CharRuns(), lastIndex);
+    range->FirstPara = this;
+    range->LastPara = lastPara;
+    mark->Selection = std::move(range);
+    FCharRuns->Reindex();
+    lastPara->CharRuns().Reindex();
+    MakeDirty();
+    lastPara->MakeDirty();
+    return mark;
+}
+
+TVYXBookmark* TVYXLogPara::AppendBookmark(std::u16string_view name)
+{
+    TVYXRootData* root = Root();
+    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+        return nullptr;
+    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    OpenRange(*mark, acrltBookmark);
+    return mark;
+}
+
+void TVYXLogPara::OpenRange(TVYXMarkup& markup, TVYXCharRunLinkedType type)
+{
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = FCharRuns->AddLinked(nullptr, &markup, type);
+    range->FirstPara = this;
+    markup.Selection = std::move(range);
+    MakeDirty();
+}
+
+TVYXCharRunLinked* TVYXLogPara::EndBookmark(TVYXMarkup& markup)
+{
+    auto* range = dynamic_cast<TVYXFieldSelectionImpl*>(markup.Selection.get());
+    if (!range || !range->FirstRun || range->LastRun)
+        return nullptr;
+    TVYXCharRunLinked* end = FCharRuns->AddLinked(nullptr, &markup, range->FirstRun->LinkedType);
+    range->FirstRun->LinkTo(*end);
+    range->LastRun = end;
+    range->LastPara = this;
+    MakeDirty();
+    return end;
+}
+
+TVYXComment* TVYXLogPara::AppendComment(TVYXComments& comments, std::unique_ptr<TVYXComment> comment)
+{
+    if (!comment)
+        return nullptr;
+    TVYXComment* added = comments.Add(std::move(comment));
+    OpenRange(*added, acrltComment);
+    return added;
+}
+
+TVYXCharRunLinked* TVYXLogPara::EndComment(TVYXComment& comment) { return EndBookmark(comment); }
+
+// ---- Simple fields -----------------------------------------------------------
+
+namespace {
+std::u16string FieldResult(const TVYXSimpleField& field, std::u16string_view result)
+{
+    return result.empty() ? field.AsText() : std::u16string(result);
+}
+}  // namespace
+
+TVYXCharRunSimpleField* TVYXLogPara::InsertField(std::int32_t pos, std::u16string_view instruction,
+                                                 std::u16string_view result)
+{
+    auto field = CreateSimpleField(instruction);
+    const std::u16string text = FieldResult(*field, result);
+    const TVYXCHPX* chpx = nullptr;
+    const int index = InsertionIndex(pos, chpx);
+    return FCharRuns->InsertSimpleField(index, std::move(field), text, chpx);
+}
+
+TVYXCharRunSimpleField* TVYXLogPara::AppendField(std::u16string_view instruction, std::u16string_view result)
+{
+    auto field = CreateSimpleField(instruction);
+    const std::u16string text = FieldResult(*field, result);
+    TVYXCharRunSimpleField* run = FCharRuns->AddSimpleField(std::move(field), text, LastCHPX());
+    MakeDirty();
+    return run;
+}
+
+// ---- Graphics ----------------------------------------------------------------
+
+TVYXCharRunGraphic* TVYXLogParas::FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const
+{
+    for (const auto& item : FItems) {
+        if (item->IsPara()) {
+            const auto& para = static_cast<const TVYXLogPara&>(*item);
+            for (int i = 0; i < para.Count(); ++i)
+                if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(para.GetItems(i)); run && match(*run))
+                    return run;
+            continue;
+        }
+        const auto& table = static_cast<const TVYXTable&>(*item);
+        for (int r = 0; r < table.Count(); ++r)
+            for (int c = 0; c < table.GetRows(r)->Count(); ++c)
+                if (TVYXCharRunGraphic* run = table.GetRows(r)->GetCells(c)->Paras().FirstGraphicRun(match))
+                    return run;
+    }
+    return nullptr;
+}
+
+TVYXCharRunGraphic* TVYXLogParas::FindGraphic(const TVYXGraphicObj* graphic) const
+{
+    if (!graphic)
+        return nullptr;
+    return FirstGraphicRun([graphic](const TVYXCharRunGraphic& run) { return run.Graphic.get() == graphic; });
+}
+
+TVYXGraphicShape* TVYXLogParas::FindWatermark() const
+{
+    TVYXCharRunGraphic* run = FirstGraphicRun([](const TVYXCharRunGraphic& r) {
+        const auto* shape = dynamic_cast<const TVYXGraphicShape*>(r.Graphic.get());
+        return shape && shape->IsWatermark;
+    });
+    return run ? static_cast<TVYXGraphicShape*>(run->Graphic.get()) : nullptr;
+}
+
+// ---- Table of contents -------------------------------------------------------
+
+TVYXLogPara* TVYXLogParas::AddTOCItem(std::u16string_view styleId, std::u16string_view text)
+{
+    TVYXLogPara* para = AppendPara();
+    para->UseStyle(styleId);
+    TVYXCharRuns& runs = para->CharRuns();
+    runs.AddTOCItem(text, para->LastCHPX());
+    // The new paragraph's empty run would lead the entry; the entry brings its own runs.
+    if (runs.Count() > 1 && runs.Items(0)->Type_() == acrtText && runs.Items(0)->Len() == 0)
+        runs.Delete(0);
+    runs.Reindex();
+    para->MakeDirty();
+    return para;
+}
+
+TVYXLogPara* TVYXLogParas::AddTOCReference(TVYXLogPara& para, std::u16string_view styleId, std::u16string_view text)
+{
+    TVYXLogPara* entry = AddTOCItem(styleId, text);
+    for (int i = entry->Count() - 1; i >= 0; --i)
+        if (auto* instr = dynamic_cast<TVYXCharRunInstrText*>(entry->GetItems(i)); instr && !instr->InstrId.empty()) {
+            para.InsertBookmark(instr->InstrId, 1, para.EndOfParaPos());
+            break;
+        }
+    return entry;
+}
+
+// ---- Cell borders ------------------------------------------------------------
+
+namespace {
+TVYXDocPropBorder* CellBorder(const TVYXTableCell& cell, TVYXTableBorderSide side, bool edge, TVYXTapId outer,
+                              TVYXTapId inside)
+{
+    if (TVYXDocPropBorder* own = cell.Props().GetBorder(side))
+        return own;
+    const TVYXTable* table = cell.Table();
+    return table ? table->TAPX().GetBorder(edge ? outer : inside) : nullptr;
+}
+
+double VisibleWidth(const TVYXDocPropBorder* border) { return border && border->Assigned() ? border->Width : 0; }
+}  // namespace
+
+TVYXDocPropBorder* TVYXTableCell::BorderLeft() const
+{
+    return CellBorder(*this, atbsLeft, IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
+}
+
+TVYXDocPropBorder* TVYXTableCell::BorderTop() const
+{
+    return CellBorder(*this, atbsTop, !Row || Row->IsTop(), vytiBorderTop, vytiBorderInsideHoriz);
+}
+
+TVYXDocPropBorder* TVYXTableCell::BorderRight() const
+{
+    return CellBorder(*this, atbsRight, IsRight(), vytiBorderRight, vytiBorderInsideVert);
+}
+
+TVYXDocPropBorder* TVYXTableCell::BorderBottom() const
+{
+    return CellBorder(*this, atbsBottom, !Row || Row->IsBottom(), vytiBorderBottom, vytiBorderInsideHoriz);
+}
+
+double TVYXTableCell::TopHalfBorderHeight() const { return VisibleWidth(BorderTop()) / 2; }
+double TVYXTableCell::BottomHalfBorderHeight() const { return VisibleWidth(BorderBottom()) / 2; }
+
+double TVYXTableRow::TopBorderMaxSize() const
+{
+    double size = 0;
+    for (const auto& cell : FCells)
+        size = std::max(size, VisibleWidth(cell->BorderTop()));
+    return size;
+}
+
+double TVYXTableRow::BottomBorderMaxSize() const
+{
+    double size = 0;
+    for (const auto& cell : FCells)
+        size = std::max(size, VisibleWidth(cell->BorderBottom()));
+    return size;
+}
+
+// ---- Form fields -------------------------------------------------------------
+
+TVYXComplexField* TVYXLogPara::InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
+                                               std::u16string_view result)
+{
+    TVYXCharRuns& runs = *FCharRuns;
+    const int at = pos >= EndOfParaPos() ? runs.Count() : RunBoundaryAt(std::max(pos, 1));
+    // The runs from the place on step aside while the field's runs are appended.
+    std::vector<std::unique_ptr<TVYXCharRun>> tail;
+    while (runs.Count() > at)
+        tail.push_back(runs.Detach(runs.Count() - 1));
+    const TVYXCHPX* chpx = at > 0 ? runs.Items(at - 1)->CHPX() : (tail.empty() ? nullptr : tail.back()->CHPX());
+    runs.AddFldChar(acrfctBegin, chpx);
+    runs.AddInstrText(field->InstrText(), chpx);
+    runs.AddFldChar(acrfctSeparate, chpx);
+    TVYXCharRunLinked* first = runs.AddLinked(chpx, field.get(), acrltComplexField);
+    runs.Add(chpx)->SetRawText(result);
+    TVYXCharRunLinked* last = runs.AddLinked(chpx, field.get(), acrltComplexField);
+    first->LinkTo(*last);
+    runs.AddFldChar(acrfctEnd, chpx);
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = first;
+    range->LastRun = last;
+    range->FirstPara = range->LastPara = this;
+    field->SetSelection(std::move(range));
+    TVYXComplexField* added = field.get();
+    first->SetField(std::move(field));
+    for (auto it = tail.rbegin(); it != tail.rend(); ++it)
+        runs.Add(std::move(*it));
+    runs.Reindex();
+    MakeDirty();
+    return added;
+}
+
+TVYXComplexField* TVYXLogPara::InsertFormFieldText(std::int32_t pos, std::u16string_view name,
+                                                   std::u16string_view text)
+{
+    auto field = std::make_unique<TVYXComplexField>();
+    field->SetType(acftFormText);
+    field->Name = std::u16string(name);
+    return InsertFormField(pos, std::move(field), text);
+}
+
+TVYXComplexField* TVYXLogPara::InsertFormFieldCheckBox(std::int32_t pos, std::u16string_view name, bool checked)
+{
+    auto field = std::make_unique<TVYXComplexField>();
+    field->SetType(acftFormCheckBox);
+    field->Name = std::u16string(name);
+    field->GetAsCheckBox()->Checked = checked;
+    return InsertFormField(pos, std::move(field), {});
+}
+
+TVYXComplexField* TVYXLogPara::InsertFormFieldComboBox(std::int32_t pos, std::u16string_view name,
+                                                       const std::vector<std::u16string>& values, std::int32_t result)
+{
+    auto field = std::make_unique<TVYXComplexField>();
+    field->SetType(acftFormList);
+    field->Name = std::u16string(name);
+    TVYXComplexFieldList* list = field->GetAsComboBox();
+    list->Values = values;
+    list->Result = result;
+    const std::u16string text = list->GetText();
+    return InsertFormField(pos, std::move(field), text);
+}
+
+// ---- Hyperlinks over existing text ---------------------------------------------
+
+int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int32_t to)
+{
+    if (!link)
+        return 0;
+    from = std::clamp(from, 1, EndOfParaPos());
+    to = std::clamp(to, from, EndOfParaPos());
+    if (from == to)
+        return 0;
+    RunBoundaryAt(to);
+    const int first = RunBoundaryAt(from);
+    const int end = RunBoundaryAt(to);  // again: the split for `from` may shift it
+    TVYXCharStyle* style = nullptr;
+    if (TVYXRootData* root = Root(); root && root->Styles)
+        style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink"));
+    std::vector<TVYXCharRunHyperlink*> made;
+    for (int i = first; i < end; ++i)
+        if (FCharRuns->Items(i)->Type_() == acrtText) {
+            TVYXCharRunHyperlink* run = FCharRuns->MakeHyperlink(link, i);
+            if (style)
+                (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
+            link->Use();
+            made.push_back(run);
+        }
+    // The run list's MakeHyperlink leaves the new run's start position behind.
+    FCharRuns->Reindex();
+    if (!made.empty()) {
+        made.front()->HLinkFirst = true;
+        made.back()->HLinkLast = true;
+    }
+    MakeDirty();
+    return static_cast<int>(made.size());
 }

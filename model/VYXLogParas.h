@@ -32,6 +32,12 @@ class TVYXHyperlink;
 class TVYXStyles;
 class TVYXParaData;
 class TVYXGraphicObj;
+class TVYXGraphicShape;
+class TVYXBookmark;
+class TVYXComment;
+class TVYXComplexField;
+class TVYXComments;
+class TVYXMarkup;
 
 enum TVYXLogParaType { alptPara, alptTable };
 enum TVYXLogDocType { aldtMain, aldtTextBox, aldtHeader, aldtFooter, aldtFootnotes, aldtEndnotes };
@@ -220,6 +226,10 @@ public:
     TVYXCharRunBreak* AppendBreak(TVYXCharRunBreakType type);
     TVYXCharRunHyperlink* AppendHyperlink(TVYXHyperlink* link, std::u16string_view text);
     TVYXCharRunHyperlink* InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text);
+    // Turns the text runs from `from` to `to` - 1 into runs of `link` (first and last
+    // tagged, style "Hyperlink", one use of the link each); other runs in the range stay.
+    // The number of runs converted.
+    int MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int32_t to);
     TVYXCharRunPicture* InsertPicture(std::int32_t pos);
     TVYXCharRunPicture* AppendPicture();
     TVYXCharRunGraphic* InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic);
@@ -232,6 +242,46 @@ public:
     // Takes the drawing object out of the graphic run at `index`.
     std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
     bool HasPageBreak() const;
+    // Bookmarks go into the document's bookmark list; a name already there keeps its
+    // bookmark and nullptr is returned (a second one of the name could never be found).
+    // A pair of boundary runs around the characters from `from` to `to` - 1; `to` lies in
+    // `lastPara` when given (a later paragraph), else in this one.
+    TVYXBookmark* InsertBookmark(std::u16string_view name, std::int32_t from, std::int32_t to,
+                                 TVYXLogPara* lastPara = nullptr);
+    // Opens a bookmark at the paragraph's end; EndBookmark, here or in a later paragraph, closes it.
+    TVYXBookmark* AppendBookmark(std::u16string_view name);
+    // Closes an open range (bookmark, comment, permission) at the paragraph's end;
+    // nullptr when it is not open.
+    TVYXCharRunLinked* EndBookmark(TVYXMarkup& markup);
+    // Opens a comment at the paragraph's end; `comments` takes it over. EndComment closes it.
+    TVYXComment* AppendComment(TVYXComments& comments, std::unique_ptr<TVYXComment> comment);
+    TVYXCharRunLinked* EndComment(TVYXComment& comment);
+    // A simple field built from its instruction; an empty result shows the field's
+    // placeholder text until layout or a merge writes the real one.
+    TVYXCharRunSimpleField* InsertField(std::int32_t pos, std::u16string_view instruction,
+                                        std::u16string_view result = {});
+    TVYXCharRunSimpleField* AppendField(std::u16string_view instruction, std::u16string_view result = {});
+    // Form fields: begin, the form instruction, separate, the result between two boundary
+    // runs (the first owns the field, whose range they are), end. The Append forms
+    // insert at the end position.
+    TVYXComplexField* InsertFormFieldText(std::int32_t pos, std::u16string_view name, std::u16string_view text);
+    TVYXComplexField* InsertFormFieldCheckBox(std::int32_t pos, std::u16string_view name, bool checked);
+    // `result` indexes `values`; the chosen entry is the result text.
+    TVYXComplexField* InsertFormFieldComboBox(std::int32_t pos, std::u16string_view name,
+                                              const std::vector<std::u16string>& values, std::int32_t result);
+    TVYXComplexField* AppendFormFieldText(std::u16string_view name, std::u16string_view text)
+    {
+        return InsertFormFieldText(EndOfParaPos(), name, text);
+    }
+    TVYXComplexField* AppendFormFieldCheckBox(std::u16string_view name, bool checked)
+    {
+        return InsertFormFieldCheckBox(EndOfParaPos(), name, checked);
+    }
+    TVYXComplexField* AppendFormFieldComboBox(std::u16string_view name, const std::vector<std::u16string>& values,
+                                              std::int32_t result)
+    {
+        return InsertFormFieldComboBox(EndOfParaPos(), name, values, result);
+    }
 
     // ---- Format ----
     void SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun);
@@ -243,6 +293,15 @@ public:
     TVYXTabStops* AddTabStops() { return FPAPX->AddTabStops(); }
     TVYXTabStops* GetTabStops() const { return FPAPX->GetTabStops(); }
     void RemoveTabStops() { FPAPX->RemoveTabStops(); }
+    // The stops that govern the paragraph: its own when it has any, else those of the
+    // nearest style up the BasedOn chain that has any, else nullptr.
+    TVYXTabStops* GetTabs() const;
+    // The stop a tab run at pixel `x` (measured from the left indent) goes to; `pos`
+    // receives the stop's pixel position. `first`: the first tab of the first row, which
+    // goes to the hanging-indent stop of a paragraph without stops of its own. Past the
+    // last stop the default interval applies; the default stops returned then are the
+    // list's scratch `TempTab` (valid until the next call).
+    const TVYXTabStop* MapTab(double& pos, bool first, double x) const;
     // The paragraph style by id; false when the sheet has none of that id.
     bool UseStyle(std::u16string_view styleId);
     // The paragraph's effective format (in a cell with its table's style).
@@ -291,6 +350,13 @@ private:
     void WireRuns();
     // The run before which an object inserted at `pos` goes, and its format.
     int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
+    // Splits the run holding `pos` so that a run begins there; the index of that run
+    // (the run count at the end position).
+    int RunBoundaryAt(std::int32_t pos);
+    // Starts the range of `markup` with a boundary run at the paragraph's end.
+    void OpenRange(TVYXMarkup& markup, TVYXCharRunLinkedType type);
+    TVYXComplexField* InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
+                                      std::u16string_view result);
     std::unique_ptr<TVYXCharRuns> FCharRuns;
     std::unique_ptr<TVYXPAPX> FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;
@@ -312,6 +378,7 @@ public:
     std::function<void(TVYXLogPara& para)> DirtyParaEvent;
     std::function<double()> WidthEvent;
     std::function<void(TVYXLogParas& sender)> ParaChangeEvent;
+    TVYXTabStop TempTab;  // scratch stop handed out by MapTab
 
     // ---- Access ----
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -342,6 +409,10 @@ public:
     std::u16string GetPlainText() const;
     std::u16string GetFileText() const { return GetPlainText(); }
     TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+    // The graphic run holding `graphic`, cells included; nullptr when none.
+    TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic) const;
+    // The first watermark shape in reading order, cells included; nullptr when none.
+    TVYXGraphicShape* FindWatermark() const;
 
     // ---- Creation ----
     // A paragraph for insertion at `index` (-1: the end), not inserted.
@@ -357,10 +428,22 @@ public:
     TVYXTable* InsertTable(int index);
     TVYXTable* InsertTableAtPos(TVYXLogPos& pos, int cols, int rows);
     TVYXLogPara* InsertPageBreak(int index);
+    // A page break at `pos`: inside a paragraph the text from `pos` on moves to a new
+    // paragraph that begins with the break, so it starts the next page; at a paragraph's
+    // start the break goes in front. `pos` ends before the break. nullptr when protection
+    // keeps the paragraph from splitting.
+    TVYXCharRunBreak* InsertPageBreak(TVYXLogPos& pos);
     TVYXTable* AddTable();
     // nullptr unless 1 <= cols <= 63 and 1 <= rows <= 32767.
     TVYXTable* AddTable(int cols, int rows);
     TVYXLogPara* AddBullet(TVYXNumberings& numberings, const TVYXPAPX* papx, std::int32_t level);
+    // A table-of-contents entry appended in the paragraph style `styleId` (kept as
+    // inherited when the sheet lacks it): the text, a tab and a page reference to a new
+    // "_Toc" bookmark name.
+    TVYXLogPara* AddTOCItem(std::u16string_view styleId, std::u16string_view text);
+    // As AddTOCItem, with the reference's bookmark placed around the whole of `para`, the
+    // heading the entry points at; the entry has no bookmark when the name cannot be added.
+    TVYXLogPara* AddTOCReference(TVYXLogPara& para, std::u16string_view styleId, std::u16string_view text);
     void AppendStrings(const std::vector<std::u16string>& strings);
     void SetStrings(const std::vector<std::u16string>& strings);
     // One paragraph per line ("\r\n", "\n" or "\r").
@@ -399,6 +482,10 @@ public:
     void ClearMisspelled();
     void ClearRows();
     void MakeDirty();
+    // The space the list's contents ask for above / below: the first item's space before /
+    // the last item's space after when those are paragraphs (styles included), 0 for a table.
+    double SpaceBefore() const;
+    double SpaceAfter() const;
 
 private:
     friend class TVYXTable;
@@ -406,6 +493,8 @@ private:
     friend class TVYXLogParaItem;
     // Gives the item at `index` an order key between its neighbours' (relabelling all when there is no room).
     void AssignKey(int index);
+    // The first graphic run in reading order that `match` accepts.
+    TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
     int Find(const TVYXLogParaItem& item) const;
     void Attached(TVYXLogParaItem& item);
     void Detached(TVYXLogParaItem& item);
@@ -471,6 +560,17 @@ public:
     double GetPcWidth() const { return FProps->Width * 100.0; }
     void SetPcWidth(double percent);
     double CalculatedWidth() const;
+    // The border on a side: the cell's own (an explicit "none" included), else the
+    // table's (with its style's) outer border at the table's edge or its inside border
+    // between cells; nullptr for none. Vertical merges are not looked through.
+    TVYXDocPropBorder* BorderLeft() const;
+    TVYXDocPropBorder* BorderTop() const;
+    TVYXDocPropBorder* BorderRight() const;
+    TVYXDocPropBorder* BorderBottom() const;
+    // Half the width of the visible top / bottom border, the part inside the cell
+    // (the other half lies in the neighbouring row); 0 without a visible border.
+    double TopHalfBorderHeight() const;
+    double BottomHalfBorderHeight() const;
     double GetFillColor() const { return FProps->FillColor; }
     void SetFillColor(TVYXColor color) { FProps->FillColor = color; }
     bool GetMerged() const { return (Flags & atcfMerged) != 0; }
@@ -531,6 +631,9 @@ public:
     // The cell whose right edge equals x (within 1e-5) or lies beyond it; the last cell past the row; nullptr without cells.
     TVYXTableCell* HitWidth(double x) const;
     bool GetSelected() const;
+    // The widest visible top / bottom border among the row's cells, 0 for none.
+    double TopBorderMaxSize() const;
+    double BottomBorderMaxSize() const;
     void ClearContent();
     TVYXTableRowProps* AddProps();
     std::unique_ptr<TVYXTableRow> Clone(TVYXTable* table) const;

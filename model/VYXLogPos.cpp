@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "model/VYXLogParas.h"
+#include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXFields.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
 
@@ -637,6 +639,83 @@ bool TVYXLogSelection::SelectWordAtFirstPos()
     Last.Assign(First.Para, end);
     First.CharPos = start;
     return true;
+}
+
+bool TVYXLogSelection::SelectHyperlinkAtFirstPos()
+{
+    if (!First.Para)
+        return false;
+    TVYXCharRuns& runs = First.Para->CharRuns();
+    auto linkAt = [&runs](std::int32_t pos) -> TVYXCharRunHyperlink* {
+        auto* run = dynamic_cast<TVYXCharRunHyperlink*>(runs.FindAbsolute(pos, true));
+        return run && run->Hyperlink ? run : nullptr;
+    };
+    TVYXCharRunHyperlink* run = linkAt(First.CharPos);
+    if (!run && First.CharPos > 1)
+        run = linkAt(First.CharPos - 1);
+    if (!run)
+        return false;
+    // Neighbours belong to the link while they refer to it and no first / last tag parts them.
+    auto linkRun = [&runs, run](int i) {
+        auto* r = dynamic_cast<TVYXCharRunHyperlink*>(runs.Items(i));
+        return r && r->Hyperlink == run->Hyperlink ? r : nullptr;
+    };
+    int a = run->Index, b = run->Index;
+    while (a > 0 && !linkRun(a)->HLinkFirst && linkRun(a - 1) && !linkRun(a - 1)->HLinkLast)
+        --a;
+    while (b + 1 < runs.Count() && !linkRun(b)->HLinkLast && linkRun(b + 1) && !linkRun(b + 1)->HLinkFirst)
+        ++b;
+    TVYXLogPara* para = First.Para;
+    First.Assign(para, runs.Items(a)->StartPos);
+    Last.Assign(para, runs.Items(b)->StartPos + runs.Items(b)->Len());
+    return true;
+}
+
+TVYXBookmark* TVYXLogSelection::MakeBookmark(std::u16string_view name)
+{
+    if (!Valid())
+        return nullptr;
+    return First.Para->InsertBookmark(name, First.CharPos, Last.CharPos, Last.Para);
+}
+
+bool TVYXLogSelection::SplitParas()
+{
+    if (!Valid() || !First.Para->Paras || First.Para->Paras != Last.Para->Paras)
+        return false;
+    TVYXLogParas& paras = *First.Para->Paras;
+    // The end first: the left part stays in Last's paragraph, so Last keeps its place.
+    if (Last.CharPos > 1 && Last.CharPos < Last.EndOfParaPos())
+        if (paras.SplitAtPos(*Last.Para, Last.CharPos) == Last.Para)
+            return false;
+    if (First.CharPos > 1 && First.CharPos < First.EndOfParaPos()) {
+        TVYXLogPara* right = paras.SplitAtPos(*First.Para, First.CharPos);
+        if (right == First.Para)
+            return false;
+        if (Last.Para == First.Para)
+            Last.Assign(right, Last.CharPos - First.CharPos + 1);
+        First.Assign(right, 1);
+    }
+    return true;
+}
+
+TVYXHyperlink* TVYXLogSelection::MakeHyperlink(std::u16string_view address, bool toBookmark)
+{
+    if (!Valid() || !SamePara() || First.CharPos == Last.CharPos)
+        return nullptr;
+    TVYXRootData* root = First.Para->Paras ? First.Para->Paras->RootManager : nullptr;
+    if (!root || !root->Hyperlinks)
+        return nullptr;
+    bool hasText = false;
+    for (std::int32_t pos = First.CharPos; pos < Last.CharPos && !hasText; ++pos) {
+        const TVYXCharRun* run = First.Para->CharRuns().FindAbsolute(pos, true);
+        hasText = run && run->Type_() == acrtText;
+    }
+    if (!hasText)
+        return nullptr;
+    TVYXHyperlink* link = toBookmark ? root->Hyperlinks->AddUniqueBookmark(address)
+                                     : root->Hyperlinks->Add(address, ahtURL);
+    First.Para->MakeHyperlink(link, First.CharPos, Last.CharPos);
+    return link;
 }
 
 // ---- Selections ------------------------------------------------------------------

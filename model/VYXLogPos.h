@@ -20,6 +20,8 @@ class TVYXCHPX;
 class TVYXPAPX;
 class TVYXLogSelections;
 class TVYXGraphicObj;
+class TVYXBookmark;
+class TVYXHyperlink;
 
 enum TVYXPosCompareResult {
     apcrParaInSameParas, apcrRootParasAndTable, apcrTableAndRootPara, apcrCellAndParaInSameCell,
@@ -183,6 +185,25 @@ public:
     void SetToBeginningOfDoc();
     void SetToEndOfDoc();
     bool SelectWordAtFirstPos();
+    // Selects the hyperlink whose runs hold the first position (or end just before it,
+    // where the caret stands after typing a link); false when there is none.
+    bool SelectHyperlinkAtFirstPos();
+    // Both grow the selection by a word: MoveWordNext moves `Last` to the next word's
+    // start, MoveWordPrev moves `First` to the previous one. False at the document's end / start.
+    bool MoveWordNext() { return Last.MoveWordNext(); }
+    bool MoveWordPrev() { return First.MoveWordPrev(); }
+    // A bookmark over the selection (see TVYXLogPara::InsertBookmark); nullptr for an
+    // invalid selection, a document without a bookmark list or a name in use.
+    TVYXBookmark* MakeBookmark(std::u16string_view name);
+    // Splits the paragraphs at the two ends so that the selection covers whole paragraphs;
+    // the ends follow the text. False for an invalid selection, ends in different lists
+    // or a split refused by protection (what was split by then stays split).
+    bool SplitParas();
+    // Makes the selected text (in one paragraph) a link to `address`: a URL, or with
+    // `toBookmark` a bookmark name (one hyperlink per bookmark is shared). The link comes
+    // from the document's list; nullptr when the selection is empty, spans paragraphs or
+    // holds no text.
+    TVYXHyperlink* MakeHyperlink(std::u16string_view address, bool toBookmark = false);
 };
 
 class TVYXLogSelections {

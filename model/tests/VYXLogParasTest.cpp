@@ -3,6 +3,8 @@
 
 #include <random>
 
+#include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/tests/VYXBodyTestDoc.h"
@@ -588,4 +590,291 @@ TEST(VYXLogParas, RandomEditsKeepTheInvariants)
         if (HasFatalFailure())
             return;
     }
+}
+
+TEST(VYXLogParas, MapTabWalksStopsThenTheDefaultInterval)
+{
+    TVYXBodyTestDoc doc;  // 96 pixels per inch: 4/3 pixel per point
+    const double step = 65.2 * 4 / 3;
+    TVYXLogPara* plain = doc.Body.AppendPara(u"a");
+    TVYXLogPara* stops = doc.Body.AppendPara(u"b");
+    stops->AddTabStops()->Add(72, atsaCenter);
+    stops->GetTabStops()->Add(144);
+    TVYXLogPara* hanging = doc.Body.AppendPara(u"c");
+    hanging->RemoveTabStops();
+    hanging->PAPX().SetIndentLeft(36);
+    hanging->PAPX().SetIndentHanging(18);
+    doc.DOP.DefTab.Leader = atslDot;
+    struct Case {
+        TVYXLogPara* para;
+        bool first;
+        double x, pos, stopPos;
+        TVYXTabStopAlignment align;
+    } cases[] = {
+        {plain, false, 0, step, 65.2, atsaLeft},
+        {plain, false, 100, 2 * step, 130.4, atsaLeft},
+        {stops, false, 10, 96, 72, atsaCenter},
+        {stops, false, 96, 192, 144, atsaLeft},  // a stop exactly at x is passed
+        {stops, false, 200, 192 + step, 144 + 65.2, atsaLeft},
+        {hanging, true, 0, 48, 36, atsaLeft},  // the hanging-indent stop
+        {hanging, false, 0, step, 36 + 65.2, atsaLeft},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "para " << c.para->Index() << " x=" << c.x << " first=" << c.first);
+        double pos = -1;
+        const TVYXTabStop* stop = c.para->MapTab(pos, c.first, c.x);
+        ASSERT_NE(stop, nullptr);
+        EXPECT_NEAR(pos, c.pos, 1e-9);
+        EXPECT_NEAR(stop->Position, c.stopPos, 1e-9);
+        EXPECT_EQ(stop->Alignment, c.align);
+    }
+    double pos = 0;
+    EXPECT_EQ(hanging->MapTab(pos, true, 0)->Leader, atslDot);  // the document's default stop
+    EXPECT_EQ(plain->MapTab(pos, false, 0)->Leader, atslNone);
+    // A huge x is reached arithmetically, not by stepping.
+    EXPECT_GT(plain->MapTab(pos, false, 1e12)->Position, 1e12 * 3 / 4);
+    // Own stops cancel the hanging-indent stop; they count from the left indent.
+    hanging->AddTabStops()->Add(72);
+    ASSERT_EQ(hanging->MapTab(pos, true, 0)->Position, 72);
+    EXPECT_NEAR(pos, 48, 1e-9);
+}
+
+TEST(VYXLogParas, GetTabsFallsBackThroughTheStyleChain)
+{
+    TVYXBodyTestDoc doc;
+    auto* normal = doc.Styles.Find(u"Normal");
+    normal->StylePAPX()->AddTabStops()->Add(100);
+    TVYXLogPara* p = doc.Body.AppendPara(u"x");
+    p->RemoveTabStops();
+    EXPECT_EQ(p->GetTabs(), nullptr);  // no style set: no stops
+    ASSERT_TRUE(p->UseStyle(u"ListParagraph"));
+    ASSERT_EQ(p->GetTabs(), normal->StylePAPX()->GetTabStops());
+    double pos = 0;
+    EXPECT_NEAR(p->MapTab(pos, false, 0)->Position, 100, 1e-9);
+    EXPECT_NEAR(pos, (100 - 36) * 4.0 / 3, 1e-9);  // ListParagraph indents by 36
+    p->AddTabStops();  // an empty own list does not hide the style's
+    EXPECT_EQ(p->GetTabs(), normal->StylePAPX()->GetTabStops());
+    p->GetTabStops()->Add(50);
+    EXPECT_EQ(p->GetTabs(), p->GetTabStops());
+}
+
+TEST(VYXLogParas, PageBreakAtAPosition)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"abcd");
+    TVYXLogPos pos;
+    pos.Assign(p, 3);
+    ASSERT_NE(doc.Body.InsertPageBreak(pos), nullptr);
+    CheckInvariants(doc.Body);
+    ASSERT_EQ(doc.Body.Count(), 2);
+    EXPECT_EQ(p->GetPlainText(), u"ab");
+    TVYXLogPara* q = doc.Body.GetParas(1);
+    EXPECT_TRUE(q->HasPageBreak());
+    EXPECT_TRUE(q->GetItems(0)->IsPageBreak());
+    EXPECT_EQ(q->GetPlainText().substr(q->GetPlainText().size() - 2), u"cd");
+    EXPECT_EQ(pos.Para, q);
+    EXPECT_EQ(pos.CharPos, 1);
+
+    pos.Assign(p, 1);  // at the start: no split, the break goes in front
+    ASSERT_NE(doc.Body.InsertPageBreak(pos), nullptr);
+    EXPECT_EQ(doc.Body.Count(), 2);
+    EXPECT_TRUE(p->GetItems(0)->IsPageBreak());
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, SpaceOfTheListComesFromItsEnds)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"a")->PAPX().SetSpaceBefore(6);
+    doc.Body.AppendPara(u"b")->PAPX().SetSpaceAfter(4);
+    EXPECT_DOUBLE_EQ(doc.Body.SpaceBefore(), 6);
+    EXPECT_DOUBLE_EQ(doc.Body.SpaceAfter(), 4);
+    doc.Body.AddTable(1, 1);
+    EXPECT_DOUBLE_EQ(doc.Body.SpaceAfter(), 0);
+}
+
+TEST(VYXLogParas, BookmarksOnAParagraph)
+{
+    TVYXBookmarks marks;  // outlives the runs that refer to its bookmarks
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"Hello world");
+    EXPECT_EQ(p->InsertBookmark(u"none", 1, 2), nullptr);  // the document has no bookmark list
+    doc.Root.Bookmarks = &marks;
+    struct Case {
+        const char16_t* name;
+        std::int32_t from, to;
+        const char16_t* text;
+    } cases[] = {
+        {u"Word", 1, 6, u"Hello"},
+        {u"Inside", 3, 9, u"llo wo"},  // splits runs, also inside the first range
+        {u"Caret", 7, 7, u""},
+        {u"Tail", 7, 99, u"world"},  // clamped to the paragraph's end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << ".." << c.to);
+        TVYXBookmark* mark = p->InsertBookmark(c.name, c.from, c.to);
+        ASSERT_NE(mark, nullptr);
+        EXPECT_EQ(mark->GetPlainText(), c.text);
+        EXPECT_EQ(p->GetPlainText(), u"Hello world");
+        EXPECT_EQ(marks.Find(c.name), mark);
+        CheckInvariants(doc.Body);
+    }
+    EXPECT_EQ(marks.Find(u"word")->GetPlainText(), u"Hello");  // the earlier ranges survive the splits
+    EXPECT_EQ(p->InsertBookmark(u"WORD", 2, 3), nullptr);
+    EXPECT_EQ(marks.Count(), 4);
+
+    TVYXBookmark* open = p->AppendBookmark(u"Span");
+    ASSERT_NE(open, nullptr);
+    EXPECT_FALSE(open->IsRange());
+    TVYXLogPara* q = doc.Body.AppendPara(u"next");
+    TVYXCharRunLinked* end = q->EndBookmark(*open);
+    ASSERT_NE(end, nullptr);
+    EXPECT_EQ(q->EndBookmark(*open), nullptr);  // already closed
+    auto* range = static_cast<TVYXFieldSelectionImpl*>(open->Selection.get());
+    EXPECT_TRUE(open->IsRange());
+    EXPECT_FALSE(range->SamePara());
+    EXPECT_EQ(range->FirstRun->LinkedNext, end);
+    EXPECT_EQ(range->LastPara, q);
+    EXPECT_EQ(end->Index, q->Count() - 1);
+}
+
+TEST(VYXLogParas, CommentsAndSimpleFields)
+{
+    TVYXComments comments;
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"see ");
+    auto made = std::make_unique<TVYXComment>();
+    made->Author = u"Ann";
+    TVYXComment* note = p->AppendComment(comments, std::move(made));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(comments.Count(), 1);
+    p->AppendPlainText(u"this");
+    ASSERT_NE(p->EndComment(*note), nullptr);
+    EXPECT_EQ(note->GetPlainText(), u"this");
+    EXPECT_EQ(VYXAsComment(static_cast<TVYXCharRunLinked&>(*p->GetItems(p->Count() - 1))), note);
+    EXPECT_EQ(p->EndComment(*note), nullptr);
+    CheckInvariants(doc.Body);
+
+    TVYXLogPara* q = doc.Body.AppendPara(u"page  of");
+    TVYXCharRunSimpleField* page = q->InsertField(6, u" PAGE ", u"1");
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(VYXSimpleFieldOf(*page)->Type, asftPage);
+    EXPECT_EQ(q->GetPlainText(), u"page 1 of");
+    TVYXCharRunSimpleField* ref = q->AppendField(u"REF Intro");
+    EXPECT_EQ(ref->Text, u"<<REF>>");  // no result: the placeholder shows
+    EXPECT_EQ(q->GetPlainText(), u"page 1 of<<REF>>");
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, FindGraphicAndWatermarkLookIntoCells)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"a");
+    auto* plain = p->AppendGraphic(std::make_unique<TVYXGraphicShape>(nullptr))->Graphic.get();
+    EXPECT_EQ(doc.Body.FindWatermark(), nullptr);
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    TVYXLogPara* inCell = t->GetCells(1, 0)->Paras().GetParas(0);
+    auto mark = std::make_unique<TVYXGraphicShape>(nullptr);
+    mark->IsWatermark = true;
+    TVYXCharRunGraphic* run = inCell->AppendGraphic(std::move(mark));
+    EXPECT_EQ(doc.Body.FindWatermark(), run->Graphic.get());
+    EXPECT_EQ(doc.Body.FindGraphic(run->Graphic.get()), run);
+    EXPECT_EQ(doc.Body.FindGraphic(plain), p->GetItems(p->Count() - 1));
+    TVYXGraphicShape stray(nullptr);
+    EXPECT_EQ(doc.Body.FindGraphic(&stray), nullptr);
+    EXPECT_EQ(doc.Body.FindGraphic(nullptr), nullptr);
+}
+
+TEST(VYXLogParas, TOCEntriesReferToBookmarkedHeadings)
+{
+    TVYXBookmarks marks;
+    TVYXBodyTestDoc doc;
+    doc.Root.Bookmarks = &marks;
+    TVYXLogPara* heading = doc.Body.AppendPara(u"Intro");
+    TVYXLogPara* entry = doc.Body.AddTOCReference(*heading, u"ListParagraph", u"Intro");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->Index(), 1);
+    ASSERT_NE(entry->PAPX().GetStyle(), nullptr);
+    EXPECT_EQ(entry->PAPX().GetStyle()->Id, u"ListParagraph");
+    EXPECT_EQ(entry->GetItems(0)->Text, u"Intro");  // no empty run in front
+    std::u16string name;
+    for (int i = 0; i < entry->Count(); ++i)
+        if (auto* instr = dynamic_cast<TVYXCharRunInstrText*>(entry->GetItems(i)))
+            name = instr->InstrId;
+    ASSERT_EQ(name.substr(0, 4), u"_Toc");
+    ASSERT_NE(marks.Find(name), nullptr);
+    EXPECT_EQ(marks.Find(name)->GetPlainText(), u"Intro");
+    EXPECT_EQ(heading->GetPlainText(), u"Intro");
+    // A plain item has its own name and no bookmark.
+    doc.Body.AddTOCItem(u"NoSuchStyle", u"Other");
+    EXPECT_EQ(marks.Count(), 1);
+    CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, CellBordersFallBackToTheTable)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(2, 2);  // TableGrid: every border 0.5 single
+    const TVYXTAPX& tapx = t->TAPX();
+    TVYXTableCell* c00 = t->GetCells(0, 0);
+    TVYXTableCell* c11 = t->GetCells(1, 1);
+    struct Case {
+        TVYXDocPropBorder* got;
+        TVYXDocPropBorder* want;
+    } cases[] = {
+        {c00->BorderLeft(), tapx.GetBorderLeft()},         {c00->BorderTop(), tapx.GetBorderTop()},
+        {c00->BorderRight(), tapx.GetBorderInsideVert()},  {c00->BorderBottom(), tapx.GetBorderInsideHoriz()},
+        {c11->BorderLeft(), tapx.GetBorderInsideVert()},   {c11->BorderTop(), tapx.GetBorderInsideHoriz()},
+        {c11->BorderRight(), tapx.GetBorderRight()},       {c11->BorderBottom(), tapx.GetBorderBottom()},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_NE(cases[i].got, nullptr);
+        EXPECT_EQ(cases[i].got, cases[i].want);
+    }
+    EXPECT_NE(tapx.GetBorderLeft(), tapx.GetBorderInsideVert());
+    EXPECT_DOUBLE_EQ(c11->TopHalfBorderHeight(), 0.25);
+
+    t->TAPX().AddBorder(vytiBorderTop)->SetVals(3, cVYXAutoColor, stbSingle, 0);  // the table's own beats its style's
+    EXPECT_DOUBLE_EQ(t->GetRows(0)->TopBorderMaxSize(), 3);
+    EXPECT_DOUBLE_EQ(t->GetRows(1)->TopBorderMaxSize(), 0.5);
+    c11->Props().AddBorder(atbsTop)->SetVals(6, cVYXAutoColor, stbSingle, 0);
+    EXPECT_DOUBLE_EQ(t->GetRows(1)->TopBorderMaxSize(), 6);
+    c11->Props().AddBorder(atbsBottom)->Clear();  // an explicit "none" hides the table's border
+    EXPECT_DOUBLE_EQ(c11->BottomHalfBorderHeight(), 0);
+    EXPECT_DOUBLE_EQ(t->GetRows(1)->BottomBorderMaxSize(), 0.5);
+}
+
+TEST(VYXLogParas, FormFieldsHoldTheirResultBetweenBoundaries)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"Name: . Done");
+    TVYXComplexField* text = p->InsertFormFieldText(7, u"Name", u"Ann");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Type(), acftFormText);
+    EXPECT_EQ(text->GetPlainText(), u"Ann");
+    EXPECT_EQ(p->GetPlainText(), u"Name: Ann. Done");
+    TVYXComplexField* box = p->AppendFormFieldCheckBox(u"Ok", true);
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    EXPECT_EQ(box->GetPlainText(), u"");
+    TVYXComplexField* list = p->InsertFormFieldComboBox(1, u"Title", {u"Mr", u"Ms"}, 1);
+    EXPECT_EQ(list->GetPlainText(), u"Ms");
+    EXPECT_EQ(p->GetPlainText(), u"MsName: Ann. Done");
+    EXPECT_EQ(p->InsertFormFieldComboBox(1, u"Bad", {u"x"}, 5)->GetPlainText(), u"");
+    // Each field: begin, instruction, separate, boundary, result, boundary, end; the first boundary owns it.
+    int fields = 0;
+    for (int i = 0; i < p->Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunLinked*>(p->GetItems(i)); run && run->OwnsField()) {
+            ++fields;
+            ASSERT_GE(i, 3);
+            auto* instr = dynamic_cast<TVYXCharRunInstrText*>(p->GetItems(i - 2));
+            ASSERT_NE(instr, nullptr);
+            EXPECT_EQ(instr->InstrText, VYXAsComplex(*run)->InstrText());
+            ASSERT_LT(i + 3, p->Count());
+            EXPECT_EQ(run->LinkedNext, p->GetItems(i + 2));
+        }
+    EXPECT_EQ(fields, 4);
+    text->SetPlainText(u"Bob");  // the result can be replaced through the field
+    EXPECT_EQ(p->GetPlainText(), u"MsName: Bob. Done");
+    CheckInvariants(doc.Body);
 }

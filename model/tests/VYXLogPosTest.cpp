@@ -1,6 +1,7 @@
 // VYXLogPosTest.cpp: position ordering through nested tables, moves and selections.
 #include <gtest/gtest.h>
 
+#include "model/VYXFields.h"
 #include "model/VYXLogPos.h"
 #include "model/tests/VYXBodyTestDoc.h"
 #include "platform/VYXException.h"
@@ -324,4 +325,153 @@ TEST(VYXLogSelections, SetPlainTextReplacesEverySelection)
     sels.Add(TVYXLogPos(p, 7), TVYXLogPos(p, 9));
     sels.SetPlainText(u"-");
     EXPECT_EQ(p->GetText(), u"aa-bb-cc");
+}
+
+TEST(VYXLogSelection, SelectHyperlinkAtFirstPos)
+{
+    TVYXHyperlinks links;
+    TVYXBodyTestDoc doc;
+    TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
+    TVYXLogPara* p = doc.Body.AppendPara(u"go ");
+    // "go " 1..3, one link in runs "he" 4..5 and "re" 6..7, a second link to the same place "x" 8, " end" 9..12.
+    auto* he = p->CharRuns().AddHyperlink(link, u"he");
+    auto* re = p->CharRuns().AddHyperlink(link, u"re");
+    auto* x = p->CharRuns().AddHyperlink(link, u"x");
+    he->HLinkFirst = true, he->HLinkLast = false;
+    re->HLinkFirst = false, re->HLinkLast = true;
+    x->HLinkFirst = x->HLinkLast = true;
+    p->AppendPlainText(u" end");
+    ASSERT_EQ(p->GetPlainText(), u"go herex end");
+    struct Case {
+        std::int32_t at;
+        bool found;
+        std::int32_t first, last;
+    } cases[] = {
+        {4, true, 4, 8}, {7, true, 4, 8}, {8, true, 8, 9}, {9, true, 8, 9},  // just after the link
+        {2, false, 2, 2}, {11, false, 11, 11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.at);
+        TVYXLogSelection s;
+        s.First.Assign(p, c.at);
+        s.Last.Assign(p, c.at);
+        EXPECT_EQ(s.SelectHyperlinkAtFirstPos(), c.found);
+        EXPECT_EQ(s.First.CharPos, c.first);
+        EXPECT_EQ(s.Last.CharPos, c.last);
+    }
+}
+
+TEST(VYXLogSelection, MakeBookmarkAndWordMoves)
+{
+    TVYXBookmarks marks;
+    TVYXBodyTestDoc doc;
+    doc.Root.Bookmarks = &marks;
+    TVYXLogPara* p = doc.Body.AppendPara(u"one two three");
+    TVYXLogPara* q = doc.Body.AppendPara(u"four");
+    TVYXLogSelection s;
+    s.First.Assign(p, 6);
+    s.Last.Assign(p, 6);
+    EXPECT_TRUE(s.MoveWordNext());
+    EXPECT_EQ(s.Last.CharPos, 9);
+    EXPECT_TRUE(s.MoveWordPrev());
+    EXPECT_EQ(s.First.CharPos, 5);
+    TVYXBookmark* inPara = s.MakeBookmark(u"Two");
+    ASSERT_NE(inPara, nullptr);
+    EXPECT_EQ(inPara->GetPlainText(), u"two ");
+
+    s.First.Assign(p, 9);
+    s.Last.Assign(q, 3);
+    TVYXBookmark* across = s.MakeBookmark(u"Across");
+    ASSERT_NE(across, nullptr);
+    EXPECT_EQ(across->GetPlainText(), u"three\r\nfo");
+    EXPECT_EQ(p->GetPlainText(), u"one two three");
+    EXPECT_EQ(q->GetPlainText(), u"four");
+
+    s.First.Assign(q, 3);
+    s.Last.Assign(p, 1);  // reversed: not valid
+    EXPECT_EQ(s.MakeBookmark(u"Bad"), nullptr);
+    EXPECT_EQ(marks.Count(), 2);
+}
+
+TEST(VYXLogSelection, MakeHyperlinkOverSelectedText)
+{
+    TVYXHyperlinks links;
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"see ");
+    p->AppendTab();
+    p->AppendPlainText(u"here now");  // "see " 1..4, tab 5, "here now" 6..13
+    TVYXLogSelection s;
+    s.First.Assign(p, 2);
+    s.Last.Assign(p, 10);
+    EXPECT_EQ(s.MakeHyperlink(u"https://example.org"), nullptr);  // no hyperlink list
+    doc.Root.Hyperlinks = &links;
+    TVYXHyperlink* link = s.MakeHyperlink(u"https://example.org");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->RefCount, 2);  // "ee " and "here"; the tab stays a tab
+    EXPECT_EQ(p->GetPlainText(), u"see here now");  // a tab has no plain text
+    for (int i = 0; i < p->Count(); ++i)  // start positions hold after the runs were replaced
+        EXPECT_EQ(p->GetItems(i)->StartPos, i ? p->GetItems(i - 1)->GetEndPos() : 1);
+    std::vector<std::u16string> linked;
+    for (int i = 0; i < p->Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunHyperlink*>(p->GetItems(i))) {
+            linked.push_back(run->Text);
+            EXPECT_EQ(run->Hyperlink, link);
+            ASSERT_NE(run->CHPX(), nullptr);
+            ASSERT_NE(run->CHPX()->GetStyle(), nullptr);
+            EXPECT_EQ(run->CHPX()->GetStyle()->Id, u"Hyperlink");
+            EXPECT_EQ(run->HLinkFirst, run->Text == u"ee ");
+            EXPECT_EQ(run->HLinkLast, run->Text == u"here");
+        }
+    EXPECT_EQ(linked, (std::vector<std::u16string>{u"ee ", u"here"}));
+
+    s.First.Assign(p, 11);
+    s.Last.Assign(p, 14);
+    TVYXHyperlink* toMark = s.MakeHyperlink(u"Intro", true);
+    ASSERT_NE(toMark, nullptr);
+    EXPECT_EQ(toMark->Type, ahtBookmark);
+    s.First.Assign(p, 1);
+    s.Last.Assign(p, 2);
+    EXPECT_EQ(s.MakeHyperlink(u"Intro", true), toMark);  // one link per bookmark
+    s.First.Assign(p, 5);
+    s.Last.Assign(p, 6);
+    EXPECT_EQ(s.MakeHyperlink(u"x"), nullptr);  // only the tab
+    s.Last.Assign(p, 5);
+    EXPECT_EQ(s.MakeHyperlink(u"x"), nullptr);  // empty
+    EXPECT_EQ(links.Count(), 2);
+}
+
+TEST(VYXLogSelection, SplitParasMakesWholeParagraphs)
+{
+    struct Case {
+        std::vector<std::u16string> texts;
+        int firstPara;
+        std::int32_t first;
+        int lastPara;
+        std::int32_t last;
+        std::vector<std::u16string> want;
+        std::u16string selected;
+    } cases[] = {
+        {{u"abcdef"}, 0, 3, 0, 5, {u"ab", u"cd", u"ef"}, u"cd"},
+        {{u"abc", u"def"}, 0, 2, 1, 2, {u"a", u"bc", u"d", u"ef"}, u"bc\r\nd"},
+        {{u"abc", u"def"}, 0, 1, 1, 4, {u"abc", u"def"}, u"abc\r\ndef"},  // already whole
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.first << ".." << c.last);
+        TVYXBodyTestDoc doc;
+        for (const auto& t : c.texts)
+            doc.Body.AppendPara(t);
+        TVYXLogSelection s;
+        s.First.Assign(doc.Body.GetParas(c.firstPara), c.first);
+        s.Last.Assign(doc.Body.GetParas(c.lastPara), c.last);
+        ASSERT_TRUE(s.SplitParas());
+        EXPECT_EQ(ReadingOrder(doc.Body), c.want);
+        EXPECT_EQ(s.GetPlainText(), c.selected);
+        EXPECT_TRUE(s.First.CPIsAtBOP());
+        EXPECT_TRUE(s.Last.CPIsAtEOP());
+    }
+    TVYXBodyTestDoc doc;
+    TVYXLogSelection s;
+    s.First.Assign(doc.Body.AppendPara(u"ab"), 2);
+    s.Last.Assign(s.First.Para, 1);
+    EXPECT_FALSE(s.SplitParas());  // reversed
 }
