@@ -648,6 +648,7 @@ TVYXCharRunHyperlink* TVYXCharRuns::MakeHyperlink(TVYXHyperlink* link, int index
     run->Hyperlink = link;
     run->Text = old->Text;
     run->Parent = this;
+    run->StartPos = old->StartPos;  // positions re-sync from the replaced run's place
     run->SetCHPX(old->CHPX());
     TVYXCharRunHyperlink* result = run.get();
     FItems[static_cast<std::size_t>(index)] = std::move(run);

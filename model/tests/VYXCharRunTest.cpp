@@ -459,6 +459,14 @@ TEST(CharRuns, MarkupAndHyperlinkStretches)
     EXPECT_TRUE(!h1->HLinkFirst && h1->HLinkLast);
     EXPECT_TRUE(h2->HLinkFirst && h2->HLinkLast);
 
+    // Turning a text run into a link keeps every start position.
+    TVYXCharRuns plain(&doc.Root);
+    AddText(plain, u"see ");
+    AddText(plain, u"here");
+    AddText(plain, u" now");
+    ASSERT_NE(plain.MakeHyperlink(linkA, 1), nullptr);
+    EXPECT_EQ(Starts(plain), (std::vector<std::int32_t>{1, 5, 9}));
+
     TVYXFootnoteBaseItem note;
     TVYXCharRunFootnote* anchor = links.InsertFootnote(1, &note, false, true);
     EXPECT_TRUE(static_cast<TVYXCharRun*>(anchor)->IsEndnote());  // the field of the same name hides it
