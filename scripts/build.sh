@@ -15,4 +15,7 @@ if [ ! -f "$BUILD/build.ninja" ]; then
 else
   cmake "$BUILD" "${args[@]}" >/dev/null
 fi
-cmake --build "$BUILD" -j "$(nproc)" -- --quiet
+# Ninja's "no work to do" is the only line an up-to-date build would print.
+status=0
+cmake --build "$BUILD" -j "$(nproc)" -- --quiet | { grep -v '^ninja: no work to do\.$' || true; } || status=$?
+exit $status
