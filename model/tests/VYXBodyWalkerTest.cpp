@@ -14,7 +14,7 @@ struct TRunSpec {
     TVYXRevisionType Type = artUnknown;  // artUnknown: an unmarked run
 };
 
-// Replaces the paragraph's runs by one run per spec, marked by `author` where the spec says so.
+// Replaces the paragraph's runs by one run per description, marked by `author` where the description asks for it.
 void Fill(TVYXLogPara& para, TVYXRevision& rev, std::initializer_list<TRunSpec> runs, const char16_t* author = u"Ann")
 {
     while (para.Count() > 0)
