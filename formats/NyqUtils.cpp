@@ -7,49 +7,22 @@
 #include <cstdio>
 
 #include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 
-// Calls `f` for every UTF-16 code unit of UTF-8 text. Malformed bytes count
-// as U+FFFD, as the converters of the platform treat them.
+// Calls `f` for every UTF-16 code unit of UTF-8 text, decoding as the platform's
+// converters do (malformed bytes count as U+FFFD) without building a string.
 template <typename F>
 void ForEachUtf16Unit(std::string_view s, F f)
 {
     std::size_t i = 0;
-    const std::size_t n = s.size();
-    while (i < n) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if (b < 0x80) {
-            f(static_cast<std::uint32_t>(b));
-            ++i;
-            continue;
-        }
-        int len = 0;
-        char32_t cp = 0;
-        if (b >= 0xC2 && b <= 0xDF) { len = 2; cp = b & 0x1Fu; }
-        else if (b >= 0xE0 && b <= 0xEF) { len = 3; cp = b & 0x0Fu; }
-        else if (b >= 0xF0 && b <= 0xF4) { len = 4; cp = b & 0x07u; }
-        bool ok = len > 0 && i + static_cast<std::size_t>(len) <= n;
-        for (int k = 1; ok && k < len; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80)
-                ok = false;
-            else
-                cp = (cp << 6) | (c & 0x3Fu);
-        }
-        if (ok && ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-                   (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))))
-            ok = false;
-        if (!ok) {
-            f(0xFFFDu);
-            ++i;
-            continue;
-        }
-        i += static_cast<std::size_t>(len);
+    while (i < s.size()) {
+        char32_t cp = DecodeUtf8At(s, i);
         if (cp >= 0x10000) {
             cp -= 0x10000;
-            f(0xD800u + (cp >> 10));
-            f(0xDC00u + (cp & 0x3FFu));
+            f(0xD800u + static_cast<std::uint32_t>(cp >> 10));
+            f(0xDC00u + static_cast<std::uint32_t>(cp & 0x3FFu));
         } else {
             f(static_cast<std::uint32_t>(cp));
         }

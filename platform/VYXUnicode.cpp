@@ -65,6 +65,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i, bool& ok)
 
 }  // namespace
 
+char32_t DecodeUtf8At(std::string_view text, std::size_t& i)
+{
+    bool ok = true;
+    return DecodeUtf8(text, i, ok);
+}
+
 void AppendUtf8(std::string& out, char32_t cp)
 {
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))

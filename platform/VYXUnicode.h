@@ -13,6 +13,11 @@
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// Decodes the code point at text[i] and advances i past it; a malformed sequence
+// consumes one byte and gives U+FFFD. i must be below text.size(). For callers
+// that walk UTF-8 without building a string (name hashes).
+char32_t DecodeUtf8At(std::string_view text, std::size_t& i);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, <= U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
