@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "model/VYXUtils.h"
 #include "platform/VYXException.h"
 
 namespace {
@@ -462,20 +463,12 @@ std::vector<std::string_view> SplitAt(std::string_view text, char sep)
     }
 }
 
-std::string_view Trim(std::string_view t)
-{
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
 
 // One coordinate of a handle position or connection site, in the coordinate space.
 // `adjustIndex` is set for "#n". Unknown text counts as 0 (these are drawn, not read).
 double Coordinate(std::string_view tok, bool isX, const TValues& values, double cw, double ch, int* adjustIndex)
 {
-    tok = Trim(tok);
+    tok = VYXTrim(tok);
     if (tok == "center")
         return (isX ? cw : ch) / 2;
     if (tok == "topLeft")
