@@ -343,8 +343,6 @@ void TVYXLogPara::DeleteText(std::int32_t from, std::int32_t to, const TVYXRevis
             run->AddRevision(revision->CloneData());
     }
     FCharRuns->Combine2();
-    // Deleting a leading run leaves the start positions behind; recount them all.
-    FCharRuns->Reindex();
     InvalidateFind();
     MakeDirty();
 }
@@ -2726,7 +2724,6 @@ TVYXLogPara* TVYXLogParas::AddTOCItem(std::u16string_view styleId, std::u16strin
     // The new paragraph's empty run would lead the entry; the entry brings its own runs.
     if (runs.Count() > 1 && runs.Items(0)->Type_() == acrtText && runs.Items(0)->Len() == 0)
         runs.Delete(0);
-    runs.Reindex();
     para->MakeDirty();
     return para;
 }
@@ -2886,8 +2883,6 @@ int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int3
             link->Use();
             made.push_back(run);
         }
-    // The run list's MakeHyperlink leaves the new run's start position behind.
-    FCharRuns->Reindex();
     if (!made.empty()) {
         made.front()->HLinkFirst = true;
         made.back()->HLinkLast = true;
