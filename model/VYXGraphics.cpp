@@ -112,9 +112,11 @@ void TVYXGraphicRotate::Assign(const TVYXGraphicObj& other)
             TVYXGrTextBox& tb = AddTextBox();
             TVYXGraphicObj* self = tb.GrObj;
             void* owner = tb.Owner;
+            TVYXLogParas* paras = tb.Paras;
             tb = *o->TextBox;
             tb.GrObj = self;
             tb.Owner = owner;
+            tb.Paras = paras;
         } else {
             TextBox.reset();
         }
@@ -314,6 +316,8 @@ std::unique_ptr<TVYXGraphicObj> VYXCopyGraphicObj(const TVYXGraphicObj& source, 
         [&](TVYXPicture* p) -> TVYXPicture* {
             if (!pictures || !p)
                 return nullptr;
+            if (p->Owner == pictures)
+                return p;  // the same document: the copy shares the stored picture
             // The store counts a use of the source document's picture, which the copy
             // does not use: the copy marks the stored picture it gets instead.
             const int uses = p->RefCount;
@@ -369,6 +373,18 @@ TVYXGraphicObj* TVYXGraphicObjList::Hit(double x, double y) const
     for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) {
         TVYXGraphicObj& o = **it;
         if (o.Hit(x - o.CalcPosLeft, y - o.CalcPosTop))
+            return &o;
+    }
+    return nullptr;
+}
+
+TVYXGraphicObj* TVYXGraphicObjList::HitPara(double x, double y) const
+{
+    for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) {
+        TVYXGraphicObj& o = **it;
+        const bool onPara = o.VertPosRel == agovprParagraph || o.VertPosRel == agovprLine;
+        if (onPara && o.VertPosType == agoptAbsolute && o.HorizPosType == agoptAbsolute &&
+            o.Hit(x - o.PosLeft, y - o.PosTop))
             return &o;
     }
     return nullptr;

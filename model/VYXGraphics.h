@@ -5,7 +5,7 @@
 // and shape types, whose entries they count as used.
 // Objects save to and load from a binary stream of their own (clipboard, undo); a
 // loaded object maps its shape type and pictures into the stores it is given.
-// Not supported yet: anchoring to paragraphs (the paragraph types do not exist).
+// Floating objects anchored to a paragraph live in its TVYXGraphicObjList.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +56,7 @@ struct TVYXGrEditPoint {
 class TVYXGraphicObj;
 class TVYXStream;
 class TVYXGrArchive;
+class TVYXLogParas;
 
 // The stores a loaded object takes its shared data from (borrowed; either may be
 // nullptr, and the object then goes without a shape type or picture).
@@ -69,6 +70,9 @@ class TVYXGrTextBox {
 public:
     explicit TVYXGrTextBox(TVYXGraphicObj* grObj) : GrObj(grObj) {}
     void* Owner = nullptr;  // borrowed: the document keeping the paragraphs
+    // Borrowed: the box's paragraphs, kept by the document. Assigning a box keeps the
+    // target's list (two boxes never share one); whoever copies a box gives it its own.
+    TVYXLogParas* Paras = nullptr;
     TVYXGrTextBoxType Type = atbtNormal;
     double MargLeft = 7.2, MargTop = 3.6, MargRight = 7.2, MargBottom = 3.6;
     TVYXTextBoxVertAlign VertAlign = atbvaTop;
@@ -316,8 +320,13 @@ public:
     void Assign(const TVYXGraphicObjList& other);
     TVYXGraphicObj* FindShapeById(int shapeId) const;
     TVYXGraphicShape* FindWatermark() const;
-    // The topmost object whose rotated box contains (x, y) in points.
+    // The topmost object whose rotated box contains (x, y) in points, at the place layout gave it.
     TVYXGraphicObj* Hit(double x, double y) const;
+    // The topmost object placed relative to its anchor paragraph (VertPosRel paragraph
+    // or line, absolute positions) whose box at (PosLeft, PosTop) contains (x, y), in
+    // points from the paragraph's top-left corner. Answers without layout; objects
+    // placed against the page or margins are skipped.
+    TVYXGraphicObj* HitPara(double x, double y) const;
     TVYXGraphicObj* Selected() const;
     // Moves an object out of the list to the caller.
     std::unique_ptr<TVYXGraphicObj> Snatch(TVYXGraphicObj& obj);

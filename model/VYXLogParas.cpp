@@ -871,6 +871,21 @@ void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
         FCharRuns->Assign(source.CharRuns());
         Pilcrow = source.Pilcrow;
     }
+    if (const TVYXGraphicObjList* graphics = source.Graphics()) {
+        TVYXGraphicObjList& own = AddGraphics();
+        for (int i = 0; i < graphics->Count(); ++i) {
+            const TVYXGraphicObj& obj = graphics->GetItems(i);
+            if (obj.DoNotCopy)
+                continue;
+            auto copy = VYXCopyGraphicObj(obj, own.Pictures, own.ShapeTypes);
+            if (!copy)
+                continue;
+            const auto* rot = dynamic_cast<const TVYXGraphicRotate*>(&obj);
+            if (auto* box = dynamic_cast<TVYXGraphicRotate*>(copy.get()); box && box->TextBox && rot)
+                CopyTextBoxParas(*box->TextBox, rot->TextBox->Paras);
+            own.Add(std::move(copy));
+        }
+    }
     MakeDirty();
 }
 
@@ -1315,8 +1330,12 @@ std::unique_ptr<TVYXLogParaItem> TVYXLogParas::Extract(int index)
 
 void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
 {
-    if (!first.Para || !last.Para || first.Para->Paras != this || last.Para->Paras != this)
+    if (!first.Para || !last.Para)
         return;
+    if (first.Para->Paras != this || last.Para->Paras != this) {
+        DeleteAcross(first, last, revision);
+        return;
+    }
     if (first.Para == last.Para) {
         if (first.CharPos == last.CharPos)
             return;
@@ -2756,22 +2775,29 @@ double VisibleWidth(const TVYXDocPropBorder* border) { return border && border->
 
 TVYXDocPropBorder* TVYXTableCell::BorderLeft() const
 {
-    return CellBorder(*this, atbsLeft, IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
+    const TVYXTableCell& root = *MergeRoot();
+    return CellBorder(root, atbsLeft, root.IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
 }
 
 TVYXDocPropBorder* TVYXTableCell::BorderTop() const
 {
+    if (MergeRoot() != this)
+        return nullptr;  // inside a vertical merge
     return CellBorder(*this, atbsTop, !Row || Row->IsTop(), vytiBorderTop, vytiBorderInsideHoriz);
 }
 
 TVYXDocPropBorder* TVYXTableCell::BorderRight() const
 {
-    return CellBorder(*this, atbsRight, IsRight(), vytiBorderRight, vytiBorderInsideVert);
+    const TVYXTableCell& root = *MergeRoot();
+    return CellBorder(root, atbsRight, root.IsRight(), vytiBorderRight, vytiBorderInsideVert);
 }
 
 TVYXDocPropBorder* TVYXTableCell::BorderBottom() const
 {
-    return CellBorder(*this, atbsBottom, !Row || Row->IsBottom(), vytiBorderBottom, vytiBorderInsideHoriz);
+    const TVYXTableCell& last = *MergeLast();
+    if (&last != this && MergeRoot() != this)
+        return nullptr;  // inside a vertical merge
+    return CellBorder(last, atbsBottom, !last.Row || last.Row->IsBottom(), vytiBorderBottom, vytiBorderInsideHoriz);
 }
 
 double TVYXTableCell::TopHalfBorderHeight() const { return VisibleWidth(BorderTop()) / 2; }
@@ -2789,7 +2815,8 @@ double TVYXTableRow::BottomBorderMaxSize() const
 {
     double size = 0;
     for (const auto& cell : FCells)
-        size = std::max(size, VisibleWidth(cell->BorderBottom()));
+        if (cell->MergeLast() == cell.get())  // a merge running on has its bottom further down
+            size = std::max(size, VisibleWidth(cell->BorderBottom()));
     return size;
 }
 
@@ -2889,4 +2916,618 @@ int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int3
     }
     MakeDirty();
     return static_cast<int>(made.size());
+}
+
+// ---- Layout results --------------------------------------------------------------
+
+void TVYXLogPara::ClearRows()
+{
+    if (FRows)
+        FRows->Clear();
+}
+
+double TVYXLogPara::PixHeight() const { return FRows ? FRows->PixHeight() : 0; }
+double TVYXLogPara::PixWidth() const { return FRows ? FRows->PixWidth() : 0; }
+
+void TVYXTable::ClearRows()
+{
+    for (const auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c)
+            row->GetCells(c)->Paras().ClearRows();
+}
+
+double TVYXTable::PixHeight() const
+{
+    if (FRows.empty())
+        return 0;
+    return std::max(0.0, static_cast<double>(FRows.back()->PixY2) - FRows.front()->PixY1);
+}
+
+double TVYXTable::PixWidth() const
+{
+    double width = 0;
+    for (const auto& row : FRows)
+        if (row->Count() > 0)
+            width = std::max(width, row->Last()->PixX2 - row->GetCells(0)->PixX1);
+    return width;
+}
+
+double TVYXLogParas::PixHeight() const
+{
+    double height = 0;
+    for (int i = 0; i < Count(); ++i)
+        height += GetItems(i)->PixHeight();
+    return height;
+}
+
+double TVYXLogParas::PixWidth() const
+{
+    double width = 0;
+    for (int i = 0; i < Count(); ++i)
+        width = std::max(width, GetItems(i)->PixWidth());
+    return width;
+}
+
+// ---- Anchored objects and text boxes -------------------------------------------
+
+TVYXGraphicObjList& TVYXLogPara::AddGraphics()
+{
+    if (!FGraphics) {
+        TVYXRootData* root = Root();
+        FGraphics = std::make_unique<TVYXGraphicObjList>(root ? root->Pictures : nullptr,
+                                                         root ? root->ShapeTypes : nullptr);
+    }
+    return *FGraphics;
+}
+
+TVYXGraphicObj& TVYXLogPara::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
+{
+    TVYXGraphicObj& added = AddGraphics().Add(std::move(graphic));
+    MakeDirty();
+    return added;
+}
+
+void TVYXLogPara::CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source)
+{
+    box.Paras = nullptr;
+    TVYXLogParaIterator* nav = Iterator();
+    TVYXLogParas* host = nav ? nav->DoAddTextBox() : nullptr;
+    if (!host)
+        return;
+    if (source && source != host)
+        host->Assign(*source);
+    host->Validate();
+    box.Paras = host;
+}
+
+std::unique_ptr<TVYXGraphicRotate> TVYXLogPara::CreateTextBox(double width, double height)
+{
+    TVYXRootData* root = Root();
+    TVYXShapeType* type = nullptr;
+    if (root && root->ShapeTypes) {
+        type = root->ShapeTypes->Find("rect");
+        if (!type)
+            type = root->ShapeTypes->Add("rect");  // nullptr without the preset definitions
+    }
+    std::unique_ptr<TVYXGraphicRotate> box;
+    if (type)
+        box = std::make_unique<TVYXGraphicShape>(type);
+    else
+        box = std::make_unique<TVYXGraphicRectangle>();
+    box->Width = width;
+    box->Height = height;
+    box->Precalc();
+    CopyTextBoxParas(box->AddTextBox(), nullptr);
+    return box;
+}
+
+TVYXGraphicRotate* TVYXLogPara::AddTextBox(double width, double height)
+{
+    return static_cast<TVYXGraphicRotate*>(&AddGraphic(CreateTextBox(width, height)));
+}
+
+TVYXCharRunGraphic* TVYXLogPara::InsertTextBox(std::int32_t pos, double width, double height)
+{
+    std::unique_ptr<TVYXGraphicRotate> box = CreateTextBox(width, height);
+    box->Wrap = agowInLine;
+    return InsertGraphic(pos, std::move(box));
+}
+
+TVYXCharRunGraphic* TVYXLogPara::AppendTextBox(double width, double height)
+{
+    return InsertTextBox(EndOfParaPos(), width, height);
+}
+
+TVYXLogParas* TVYXTableCell::DoAddTextBox()
+{
+    const TVYXTable* table = Table();
+    TVYXLogParaIterator* nav = table && table->Paras ? table->Paras->Iterator : nullptr;
+    return nav && nav != this ? nav->DoAddTextBox() : nullptr;
+}
+
+// ---- Revision marks ------------------------------------------------------------
+
+void TVYXLogPara::ApplyRevision(const TVYXRevisionData& revision, std::int32_t from, std::int32_t to)
+{
+    if (revision.RevType == artFormatPAPX) {
+        std::unique_ptr<TVYXRevisionData> data = revision.CloneData();
+        if (auto* former = dynamic_cast<TVYXRevisionDataPAPX*>(data.get()); former && !former->PAPX()) {
+            former->AddPAPX(FPAPX->PAP())->Assign(*FPAPX, nullptr, nullptr);
+            former->PAPX()->RemoveRevision();
+        }
+        FPAPX->AddRevision(std::move(data));
+        MakeDirty();
+        return;
+    }
+    from = std::max(from, 1);
+    to = std::min(to, EndOfParaPos());
+    if (from >= to)
+        return;
+    // No split at the end position: an empty run left there unmarked would cut the
+    // change off from a change continuing in the next paragraph.
+    auto boundary = [this](std::int32_t pos) { return pos >= EndOfParaPos() ? Count() : RunBoundaryAt(pos); };
+    boundary(to);
+    const int first = boundary(from);
+    const int end = boundary(to);  // again: the split for `from` may shift it
+    for (int i = first; i < end; ++i) {
+        TVYXCharRun* run = FCharRuns->Items(i);
+        std::unique_ptr<TVYXRevisionData> data = revision.CloneData();
+        if (revision.RevType != artFormatCHPX) {
+            run->AddRevision(std::move(data));
+            continue;
+        }
+        if (auto* former = dynamic_cast<TVYXRevisionDataCHPX*>(data.get()); former && !former->CHPX() && run->CHPX()) {
+            former->AddCHPX(run->CHPX()->CHP())->Assign(*run->CHPX(), nullptr, nullptr);
+            former->CHPX()->RemoveRevision();
+        }
+        (run->CHPX() ? run->CHPX() : run->AddCHPX())->AddRevision(std::move(data));
+    }
+    MakeDirty();
+}
+
+namespace {
+// Calls `part` for each paragraph from `first` to `last` in reading order with the
+// part of it the range covers (`to` exclusive). Stops at the document's end when
+// `last` is never met.
+void ForEachParaPart(const TVYXLogPos& first, const TVYXLogPos& last,
+                     const std::function<void(TVYXLogPara& para, std::int32_t from, std::int32_t to)>& part)
+{
+    for (TVYXLogPara* p = first.Para; p; p = p->Next()) {
+        const std::int32_t from = p == first.Para ? first.CharPos : 1;
+        const std::int32_t to = p == last.Para ? last.CharPos : p->EndOfParaPos();
+        part(*p, from, to);
+        if (p == last.Para)
+            break;
+    }
+}
+
+bool Ordered(const TVYXLogPos& first, const TVYXLogPos& last)
+{
+    return first.Para && last.Para && first.Compare(last) >= 0;
+}
+}  // namespace
+
+void TVYXLogParas::ApplyRevision(const TVYXRevisionData& revision, const TVYXLogPos& first, const TVYXLogPos& last)
+{
+    if (!Ordered(first, last))
+        return;
+    ForEachParaPart(first, last, [&revision](TVYXLogPara& para, std::int32_t from, std::int32_t to) {
+        para.ApplyRevision(revision, from, to);
+    });
+}
+
+void TVYXLogParas::ClearSelectedTables()
+{
+    TVYXLogParasIterator it;
+    it.TableEvent = [](TVYXTable& table) { table.ClearSelection(); };
+    it.Iterate(*this);
+}
+
+// ---- Vertical merges, selection and hits ----------------------------------------
+
+TVYXTableCell* TVYXTableCell::MergeRoot() const
+{
+    const TVYXTableCell* cell = this;
+    // Each step goes one row up, so the walk ends within the table.
+    while (cell->GetMerged() && !cell->GetMergedRoot() && cell->Row) {
+        const TVYXTableRow* prev = cell->Row->PrevRow();
+        const TVYXTableCell* up = prev ? prev->CellN(cell->Index) : nullptr;
+        if (!up || !(up->Flags & (atcfMerged | atcfMergedRoot)))
+            break;
+        cell = up;
+    }
+    return const_cast<TVYXTableCell*>(cell);
+}
+
+TVYXTableCell* TVYXTableCell::MergeLast() const
+{
+    const TVYXTableCell* cell = this;
+    if (!(Flags & (atcfMerged | atcfMergedRoot)))
+        return const_cast<TVYXTableCell*>(cell);
+    while (!cell->GetMergedLast() && cell->Row) {
+        const TVYXTableRow* next = cell->Row->NextRow();
+        const TVYXTableCell* down = next ? next->CellN(cell->Index) : nullptr;
+        if (!down || !down->GetMerged() || down->GetMergedRoot())
+            break;
+        cell = down;
+    }
+    return const_cast<TVYXTableCell*>(cell);
+}
+
+TVYXTableCell* TVYXTableRow::Hit(double x) const
+{
+    for (const auto& c : FCells)
+        if (x >= c->PixX1 && (x < c->PixX2 || (c.get() == FCells.back().get() && x <= c->PixX2)))
+            return c.get();
+    return nullptr;
+}
+
+void TVYXTable::ClearSelection()
+{
+    for (const auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c)
+            row->GetCells(c)->SetSelected(false);
+    AnySelected = false;
+}
+
+int TVYXTable::Select(int col1, int row1, int col2, int row2)
+{
+    ClearSelection();
+    if (col1 > col2)
+        std::swap(col1, col2);
+    if (row1 > row2)
+        std::swap(row1, row2);
+    row1 = std::max(row1, 0);
+    row2 = std::min(row2, Count() - 1);
+    col1 = std::max(col1, 0);
+    if (row1 > row2)
+        return 0;
+    // A rectangle cutting a vertical merge takes in all of it, which may reach further
+    // merges; every pass only grows the rows, so this ends.
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (int r = row1; r <= row2; ++r)
+            for (int c = col1; c <= col2 && c < GetRows(r)->Count(); ++c) {
+                const TVYXTableCell* cell = GetRows(r)->GetCells(c);
+                const int top = cell->MergeRoot()->Row->Index, bottom = cell->MergeLast()->Row->Index;
+                if (top < row1 || bottom > row2) {
+                    row1 = std::min(row1, top);
+                    row2 = std::max(row2, bottom);
+                    grown = true;
+                }
+            }
+    }
+    int selected = 0;
+    for (int r = row1; r <= row2; ++r)
+        for (int c = col1; c <= col2 && c < GetRows(r)->Count(); ++c) {
+            GetRows(r)->GetCells(c)->SetSelected(true);
+            ++selected;
+        }
+    AnySelected = selected > 0;
+    return selected;
+}
+
+TVYXTableHit TVYXTable::Hit(double x, double y, double edge) const
+{
+    for (std::size_t r = 0; r < FRows.size(); ++r) {
+        const TVYXTableRow& row = *FRows[r];
+        const bool lastRow = r + 1 == FRows.size();
+        if (!(y >= row.PixY1 && (y < row.PixY2 || (lastRow && y <= row.PixY2))))
+            continue;
+        const TVYXTableCell* cell = row.Hit(x);
+        if (!cell)
+            return {};
+        TVYXTableCell* root = cell->MergeRoot();
+        const double top = root->Row->PixY1;
+        const double bottom = cell->MergeLast()->Row->PixY2;
+        TVYXMouseCellHit where = amchInside;
+        if (x - cell->PixX1 <= edge)
+            where = amchLeftEdge;
+        else if (cell->PixX2 - x <= edge)
+            where = amchRightEdge;
+        else if (y - top <= edge)
+            where = amchTopEdge;
+        else if (bottom - y <= edge)
+            where = amchBottomEdge;
+        return {root, where};
+    }
+    return {};
+}
+
+// ---- Automatic widths and heights ---------------------------------------------------
+
+namespace {
+struct TContentWidth {
+    double Min = 0, Pref = 0;
+};
+
+void ContentWidths(const TVYXLogParas& paras, const TVYXTextMeasure& measure, double ppix, TContentWidth& w)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            const double tw = static_cast<const TVYXTable*>(item)->CalculatedWidth();
+            w.Min = std::max(w.Min, tw);
+            w.Pref = std::max(w.Pref, tw);
+            continue;
+        }
+        const auto& para = static_cast<const TVYXLogPara&>(*item);
+        if (!measure) {
+            const double pw = para.PixWidth() * 72.0 / ppix;
+            w.Min = std::max(w.Min, pw);
+            w.Pref = std::max(w.Pref, pw);
+            continue;
+        }
+        const std::u16string text = para.GetPlainText();
+        const std::u16string_view view(text);
+        w.Pref = std::max(w.Pref, measure(para, view));
+        std::size_t start = 0;
+        for (std::size_t k = 0; k <= view.size(); ++k)
+            if (k == view.size() || view[k] == u' ' || view[k] == u'\t') {
+                if (k > start)
+                    w.Min = std::max(w.Min, measure(para, view.substr(start, k - start)));
+                start = k + 1;
+            }
+    }
+}
+}  // namespace
+
+void TVYXTable::AutoSizeColumns(const TVYXTextMeasure& measure)
+{
+    const TVYXRootData* root = Paras ? Paras->RootManager : nullptr;
+    const double ppix = root && root->PPIX > 0 ? root->PPIX : 96;
+    std::size_t cols = 0;
+    for (const auto& row : FRows) {
+        std::size_t n = 0;
+        for (int c = 0; c < row->Count(); ++c)
+            n += static_cast<std::size_t>(std::max(1, row->GetCells(c)->GridSpan));
+        cols = std::max(cols, n);
+    }
+    if (cols == 0)
+        return;
+    std::vector<TContentWidth> col(cols);
+    struct TSpanned {
+        std::size_t First, Last;
+        TContentWidth Width;
+    };
+    std::vector<TSpanned> spanned;
+    for (const auto& row : FRows) {
+        std::size_t at = 0;
+        for (int c = 0; c < row->Count(); ++c) {
+            const TVYXTableCell* cell = row->GetCells(c);
+            const auto span = static_cast<std::size_t>(std::max(1, cell->GridSpan));
+            TContentWidth w;
+            ContentWidths(cell->Paras(), measure, ppix, w);
+            const double marg = FTAPX->CalcCellMargLeft(&cell->Props()) + FTAPX->CalcCellMargRight(&cell->Props());
+            w.Min += marg;
+            w.Pref += marg;
+            if (span == 1) {
+                col[at].Min = std::max(col[at].Min, w.Min);
+                col[at].Pref = std::max(col[at].Pref, w.Pref);
+            } else
+                spanned.push_back({at, at + span - 1, w});
+            at += span;
+        }
+    }
+    for (const TSpanned& s : spanned) {
+        double min = 0, pref = 0;
+        for (std::size_t k = s.First; k <= s.Last; ++k)
+            min += col[k].Min, pref += col[k].Pref;
+        col[s.Last].Min += std::max(0.0, s.Width.Min - min);
+        col[s.Last].Pref += std::max(0.0, s.Width.Pref - pref);
+    }
+    double sumMin = 0, sumPref = 0;
+    for (TContentWidth& w : col) {
+        w.Pref = std::max(w.Pref, w.Min);
+        sumMin += w.Min;
+        sumPref += w.Pref;
+    }
+    const double avail = AvailableWidth();
+    std::vector<double> width(cols);
+    for (std::size_t k = 0; k < cols; ++k)
+        width[k] = sumPref <= avail  ? col[k].Pref
+                   : sumMin >= avail ? col[k].Min
+                                     : col[k].Min + (col[k].Pref - col[k].Min) * (avail - sumMin) / (sumPref - sumMin);
+    for (const auto& row : FRows) {
+        std::size_t at = 0;
+        for (int c = 0; c < row->Count(); ++c) {
+            TVYXTableCell* cell = row->GetCells(c);
+            const auto span = static_cast<std::size_t>(std::max(1, cell->GridSpan));
+            double w = 0;
+            for (std::size_t k = at; k < at + span && k < cols; ++k)
+                w += width[k];
+            cell->Props().WidthType = atwtPoints;
+            cell->SetWidth(w);
+            at += span;
+        }
+    }
+}
+
+void TVYXTable::SetHeightPercent(double percent, double height)
+{
+    if (FRows.empty())
+        return;
+    const double total = std::max(0.0, percent) / 100.0 * height;
+    double laidOut = 0, set = 0;
+    for (const auto& row : FRows)
+        laidOut += row->AHeight, set += row->Height;
+    for (const auto& row : FRows) {
+        const double share = laidOut > 0 ? row->AHeight / laidOut
+                             : set > 0   ? row->Height / set
+                                         : 1.0 / static_cast<double>(FRows.size());
+        row->Height = total * share;
+    }
+}
+
+// ---- Note limits -----------------------------------------------------------------
+
+bool TVYXFootnoteItem::CalcLimits(int& first, int& last) const
+{
+    first = last = -1;
+    if (!StartPara || !StartPara->Paras)
+        return false;
+    first = StartPara->Index();
+    last = EndPara && EndPara->Paras == StartPara->Paras ? EndPara->Index() : first;
+    last = std::max(last, first);
+    return first >= 0;
+}
+
+double TVYXFootnoteItem::Height() const
+{
+    int first = 0, last = 0;
+    if (!CalcLimits(first, last))
+        return 0;
+    double height = 0;
+    for (int i = first; i <= last; ++i)
+        height += StartPara->Paras->GetItems(i)->PixHeight();
+    return height;
+}
+
+// ---- Deletion across lists -----------------------------------------------------
+
+namespace {
+// The item of `paras` that holds `para` (itself or an enclosing table); nullptr outside the list.
+TVYXLogParaItem* ItemIn(const TVYXLogParas& paras, TVYXLogPara* para)
+{
+    TVYXLogParaItem* item = para;
+    while (item && item->Paras != &paras) {
+        TVYXTableCell* cell = item->Paras ? item->Paras->Cell : nullptr;
+        item = cell ? cell->Table() : nullptr;
+    }
+    return item;
+}
+
+// The cell of `table` that holds `para` at any depth; nullptr outside the table.
+TVYXTableCell* CellIn(const TVYXTable& table, TVYXLogPara* para)
+{
+    TVYXLogParaItem* item = para;
+    while (item && item->Paras) {
+        TVYXTableCell* cell = item->Paras->Cell;
+        if (!cell)
+            return nullptr;
+        if (cell->Table() == &table)
+            return cell;
+        item = cell->Table();
+    }
+    return nullptr;
+}
+
+// The deepest list holding both paragraphs; nullptr when they share none.
+TVYXLogParas* CommonParas(TVYXLogPara& a, TVYXLogPara& b)
+{
+    for (TVYXLogParas* paras = a.Paras; paras;) {
+        if (ItemIn(*paras, &b))
+            return paras;
+        const TVYXTable* table = paras->Cell ? paras->Cell->Table() : nullptr;
+        paras = table ? table->Paras : nullptr;
+    }
+    return nullptr;
+}
+
+bool Within(const TVYXLogParas& outer, TVYXLogParas* paras)
+{
+    while (paras && paras != &outer) {
+        const TVYXTable* table = paras->Cell ? paras->Cell->Table() : nullptr;
+        paras = table ? table->Paras : nullptr;
+    }
+    return paras == &outer;
+}
+
+void EnsureRun(TVYXLogPara& para)
+{
+    if (para.Count() == 0)
+        para.CharRuns().Add();
+}
+
+void ClearSpan(TVYXLogParas& paras, const TVYXLogPos* from, const TVYXLogPos* to);
+
+// The content of `table` from `from` (nullptr: its start) to `to` (nullptr: its end),
+// cell by cell in reading order; the cells themselves stay.
+void ClearTableSpan(TVYXTable& table, const TVYXLogPos* from, const TVYXLogPos* to)
+{
+    TVYXTableCell* first = from ? CellIn(table, from->Para) : table.FirstCell();
+    TVYXTableCell* last = to ? CellIn(table, to->Para) : table.LastCell();
+    if (!first || !last)
+        return;
+    for (TVYXTableCell* cell = first; cell; cell = cell->NextCell()) {
+        ClearSpan(cell->Paras(), cell == first ? from : nullptr, cell == last ? to : nullptr);
+        if (cell == last)
+            break;
+    }
+}
+
+void ClearItemSpan(TVYXLogParaItem& item, const TVYXLogPos* from, const TVYXLogPos* to)
+{
+    if (item.IsTable()) {
+        ClearTableSpan(static_cast<TVYXTable&>(item), from, to);
+        return;
+    }
+    auto& para = static_cast<TVYXLogPara&>(item);
+    para.DeleteText(from ? from->CharPos : 1, to ? to->CharPos : para.EndOfParaPos(), nullptr);
+    EnsureRun(para);
+}
+
+// The content of `paras` from `from` (nullptr: the list's start) to `to` (nullptr: its
+// end), both lying in the list at any depth. Items wholly inside go; the items holding
+// the ends lose their parts but stay, so the list keeps an item and the end paragraphs
+// are never removed or joined. A whole list keeps its first paragraph, emptied, for its
+// format.
+void ClearSpan(TVYXLogParas& paras, const TVYXLogPos* from, const TVYXLogPos* to)
+{
+    if (paras.Count() == 0)
+        return;
+    if (!from && !to) {
+        for (int i = paras.Count() - 1; i > 0; --i)
+            paras.Delete(i);
+        if (TVYXLogPara* para = paras.ParaAtIndex(0))
+            ClearItemSpan(*para, nullptr, nullptr);
+        else {
+            paras.Delete(0);
+            paras.Validate();
+        }
+        return;
+    }
+    TVYXLogParaItem* a = from ? ItemIn(paras, from->Para) : paras.First();
+    TVYXLogParaItem* b = to ? ItemIn(paras, to->Para) : paras.Last();
+    if (!a || !b || a->Index() > b->Index())
+        return;
+    // Up to the list's end, a last paragraph after the end's item stays, emptied, so
+    // that a table never ends the list.
+    const bool keepLast = !to && b != a && b->IsPara();
+    const int wholeFrom = from ? a->Index() + 1 : 0;
+    const int wholeTo = to || keepLast ? b->Index() - 1 : paras.Count() - 1;
+    if (a == b)
+        ClearItemSpan(*a, from, to);
+    else {
+        if (from)
+            ClearItemSpan(*a, from, nullptr);
+        if (to || keepLast)
+            ClearItemSpan(*b, nullptr, to);
+    }
+    for (int i = wholeTo; i >= wholeFrom; --i)
+        paras.Delete(i);
+}
+}  // namespace
+
+void TVYXLogParas::DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
+{
+    if (!Within(*this, first.Para->Paras) || !Within(*this, last.Para->Paras))
+        return;
+    if (first.Para->Paras == last.Para->Paras) {
+        first.Para->Paras->DeleteText(first, last, revision);
+        return;
+    }
+    if (!Ordered(first, last))
+        return;
+    if (revision) {
+        ForEachParaPart(first, last, [revision](TVYXLogPara& para, std::int32_t from, std::int32_t to) {
+            para.DeleteText(from, to, revision);
+            EnsureRun(para);
+        });
+        return;
+    }
+    if (TVYXLogParas* common = CommonParas(*first.Para, *last.Para)) {
+        ClearSpan(*common, &first, &last);
+        last.Assign(last.Para, 1);
+    }
 }

@@ -16,6 +16,7 @@
 
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXLogPos.h"
 #include "model/VYXNumbering.h"
 
 class TVYXLogParaItem;
@@ -33,6 +34,9 @@ class TVYXStyles;
 class TVYXParaData;
 class TVYXGraphicObj;
 class TVYXGraphicShape;
+class TVYXGraphicRotate;
+class TVYXGraphicObjList;
+class TVYXGrTextBox;
 class TVYXBookmark;
 class TVYXComment;
 class TVYXComplexField;
@@ -130,6 +134,20 @@ public:
 struct TVYXParaFrame {
     std::int32_t DropCap = 0, Lines = 0, W = 0, H = 0, VSpace = 0, HSpace = 0, Wrap = 0, HAnchor = 0,
                  VAnchor = 0, X = 0, XAlign = 0, Y = 0, YAlign = 0, HRule = 0, AnchorLock = 0;
+};
+
+// What the model keeps of a paragraph's layout. Layout's row list derives from this
+// (the model cannot link layout) and answers the paragraph's size from its rows, in
+// pixels of the device it laid out for.
+class TVYXPhyRowsBase {
+public:
+    virtual ~TVYXPhyRowsBase() = default;
+    // Drops the rows: the layout is stale.
+    virtual void Clear() = 0;
+    virtual int Count() const = 0;
+    // The paragraph's height (rows plus spacing) and the widest row's extent.
+    virtual double PixHeight() const = 0;
+    virtual double PixWidth() const = 0;
 };
 
 // The search state of a paragraph.
@@ -343,10 +361,52 @@ public:
     void InvalidateFind() { Find.Valid = false; Find.FindSrcText.clear(); }
 
     void MakeDirty();
+    // The properties of `source` (its style mapped into this document's sheet), its
+    // section, frame and name, and copies of its anchored objects (see AddGraphic),
+    // which join the paragraph's own. `withRuns` also replaces the runs and Pilcrow.
     void Assign(const TVYXLogPara& source, bool withRuns);
+
+    // ---- Layout and anchored objects ----
+    // The laid-out rows, nullptr before layout.
+    TVYXPhyRowsBase* Rows() const { return FRows.get(); }
+    void SetRows(std::unique_ptr<TVYXPhyRowsBase> rows) { FRows = std::move(rows); }
+    void ClearRows() override;
+    // Pixels from the rows; 0 when the paragraph is not laid out.
+    double PixHeight() const override;
+    double PixWidth() const override;
+    // The floating objects anchored here, nullptr when there are none yet.
+    TVYXGraphicObjList* Graphics() const { return FGraphics.get(); }
+    // The list, created on first use with the document's picture and shape stores.
+    TVYXGraphicObjList& AddGraphics();
+    // Anchors a floating object to the paragraph. Copies of the paragraph (paste, Clone)
+    // copy it into the target's stores; a text box's paragraphs are copied into a list
+    // the target's navigation object makes (DoAddTextBox), and a box whose document
+    // gives none keeps its frame without text.
+    TVYXGraphicObj& AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
+    // A floating text box (a "rect" shape when the document has shape types, else a
+    // rectangle) of the size in points; its paragraphs come from the navigation
+    // object's DoAddTextBox and hold one empty paragraph. Without such a list the box
+    // is still made, without paragraphs.
+    TVYXGraphicRotate* AddTextBox(double width, double height);
+    // The same box placed inline, in a graphic run at `pos` / at the end.
+    TVYXCharRunGraphic* InsertTextBox(std::int32_t pos, double width, double height);
+    TVYXCharRunGraphic* AppendTextBox(double width, double height);
+
+    // ---- Tracked changes ----
+    // Marks the characters from `from` to `to` - 1 with copies of `revision`: insertions,
+    // deletions and moves mark the runs (replacing a mark they had), a character format
+    // change marks the runs' CHPXs, a paragraph format change the paragraph's PAPX (the
+    // range does not matter). A format change that records no former properties gets
+    // those of the run / paragraph as they were, so that it shows what changed.
+    void ApplyRevision(const TVYXRevisionData& revision, std::int32_t from, std::int32_t to);
 
 private:
     TVYXRootData* Root() const;
+    // A new box object with its text list, not yet placed.
+    std::unique_ptr<TVYXGraphicRotate> CreateTextBox(double width, double height);
+    // Gives a copied text box its own paragraphs: a list from the navigation object
+    // holding copies of `source`'s (nullptr: one empty paragraph).
+    void CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source);
     void WireRuns();
     // The run before which an object inserted at `pos` goes, and its format.
     int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
@@ -360,6 +420,8 @@ private:
     std::unique_ptr<TVYXCharRuns> FCharRuns;
     std::unique_ptr<TVYXPAPX> FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;
+    std::unique_ptr<TVYXPhyRowsBase> FRows;
+    std::unique_ptr<TVYXGraphicObjList> FGraphics;
 };
 
 class TVYXLogParas {
@@ -456,6 +518,16 @@ public:
     TVYXLogPara* SplitAtPos(TVYXLogPara& para, std::int32_t pos);
     TVYXLogPara* SplitAtPos(TVYXLogPos& pos);
     void MergeNext(int index);
+    // Deletes from `first` to `last`. Both in this list: the rules of a selection in one
+    // list (items between go, the two paragraphs join). Ends in different lists below
+    // this one (root list into a cell, cell to cell, into nested tables): at the deepest
+    // list holding both, the items between the ends' items go whole; inside a table that
+    // holds an end, the cells between are emptied and the end's own cell loses the part
+    // before or after the end, so that rows, cells and the tables themselves stay and
+    // every cell keeps a paragraph; the end paragraphs lose their parts and are not
+    // joined. With revision data nothing goes: the runs in reading order are marked
+    // (runs inserted in this session are deleted), as in one paragraph. `last` ends at
+    // position 1 of its paragraph when content was removed.
     void DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision);
     void Delete(int index);
     std::unique_ptr<TVYXLogParaItem> Extract(int index);
@@ -482,6 +554,14 @@ public:
     void ClearMisspelled();
     void ClearRows();
     void MakeDirty();
+    // Marks the content from `first` to `last` (reading order, across tables and cells)
+    // with copies of `revision`, each paragraph as TVYXLogPara::ApplyRevision does.
+    void ApplyRevision(const TVYXRevisionData& revision, const TVYXLogPos& first, const TVYXLogPos& last);
+    // Clears the cell selection of every table in the list, nested ones too.
+    void ClearSelectedTables();
+    // The laid-out size in pixels: items stacked (heights added), the widest item.
+    double PixHeight() const;
+    double PixWidth() const;
     // The space the list's contents ask for above / below: the first item's space before /
     // the last item's space after when those are paragraphs (styles included), 0 for a table.
     double SpaceBefore() const;
@@ -493,6 +573,9 @@ private:
     friend class TVYXLogParaItem;
     // Gives the item at `index` an order key between its neighbours' (relabelling all when there is no room).
     void AssignKey(int index);
+    // DeleteText for ends in different lists, or in one list below this one; nothing
+    // happens unless both lie in this list's tree.
+    void DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision);
     // The first graphic run in reading order that `match` accepts.
     TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
     int Find(const TVYXLogParaItem& item) const;
@@ -515,6 +598,16 @@ private:
     TVYXLogParas& FParas;
 };
 
+// What a point in a laid-out table hits (see TVYXTable::Hit).
+struct TVYXTableHit {
+    TVYXTableCell* Cell = nullptr;
+    TVYXMouseCellHit Where = amchNone;
+};
+
+// The width of `text` of `para` set on one line, in points (a device measures it with
+// the paragraph's fonts).
+using TVYXTextMeasure = std::function<double(const TVYXLogPara& para, std::u16string_view text)>;
+
 class TVYXTableCell : public TVYXLogParaIterator {
 public:
     explicit TVYXTableCell(TVYXTableRow* row);
@@ -534,6 +627,8 @@ public:
 
     // ---- Navigation ----
     TVYXTableCell* GetTableCell() override { return this; }
+    // Text boxes belong to the document: the request goes to the table's list's navigation object.
+    TVYXLogParas* DoAddTextBox() override;
     TVYXLogPara* FirstPara() override { return FParas->_FirstPara(); }
     TVYXLogPara* LastPara() override { return FParas->_LastPara(); }
     TVYXLogPara* NextPara(TVYXLogParaItem& item) override;
@@ -562,7 +657,10 @@ public:
     double CalculatedWidth() const;
     // The border on a side: the cell's own (an explicit "none" included), else the
     // table's (with its style's) outer border at the table's edge or its inside border
-    // between cells; nullptr for none. Vertical merges are not looked through.
+    // between cells; nullptr for none. A vertical merge draws as one cell: its cells
+    // take left and right from the merge root, the cells below the root have no top,
+    // and the root answers the bottom of the merge's last cell, which the cells above
+    // the last do not have (so a row's bottom border ignores merges running on).
     TVYXDocPropBorder* BorderLeft() const;
     TVYXDocPropBorder* BorderTop() const;
     TVYXDocPropBorder* BorderRight() const;
@@ -582,6 +680,9 @@ public:
     bool GetSelected() const { return (Flags & atcfSelected) != 0; }
     void SetSelected(bool on) { SetFlag(atcfSelected, on); }
     std::int32_t CalcRowSpan() const;
+    // The top / bottom cell of the vertical merge the cell belongs to; the cell itself when it is in none.
+    TVYXTableCell* MergeRoot() const;
+    TVYXTableCell* MergeLast() const;
     std::int32_t CalcGridSpan() const;
     void SetGridSpan(std::int32_t span) { GridSpan = span < 1 ? 1 : span; }
     // Row difference, or cell difference within one row; raises "Cell is not in the same table".
@@ -630,6 +731,9 @@ public:
     double GetWidth() const;
     // The cell whose right edge equals x (within 1e-5) or lies beyond it; the last cell past the row; nullptr without cells.
     TVYXTableCell* HitWidth(double x) const;
+    // The cell whose laid-out extent PixX1 <= x < PixX2 holds pixel x (the last cell's
+    // right edge included); nullptr outside the cells.
+    TVYXTableCell* Hit(double x) const;
     bool GetSelected() const;
     // The widest visible top / bottom border among the row's cells, 0 for none.
     double TopBorderMaxSize() const;
@@ -665,6 +769,39 @@ public:
     void FormatAll(const TVYXCHPX* chpx) override;
     void FormatAllUncond(const TVYXCHPX* chpx) override;
     void CombineCharRuns() override;
+    void ClearRows() override;
+    // Pixels from the rows' and cells' laid-out extents; 0 before layout.
+    double PixHeight() const override;
+    double PixWidth() const override;
+
+    // Selects the rectangle of cells: cell indexes col1..col2 of rows row1..row2 (either
+    // pair in any order, clamped to the table), grown to whole vertical merges; the
+    // previous selection is cleared. The number of cells selected.
+    int Select(int col1, int row1, int col2, int row2);
+    void ClearSelection();
+    // Hit of a pixel point against the laid-out extents (cells PixX1..PixX2, rows
+    // PixY1..PixY2; a boundary belongs to the cell right of / below it, the table's
+    // right and bottom edges to the last cell). A vertically merged cell answers as
+    // its merge root, over the merge's whole height. Where: within `edge` pixels of the
+    // left or right side an edge (for column sizing; left wins in narrow cells), then
+    // of the top or bottom, else amchInside; amchNone with no cell outside the table.
+    TVYXTableHit Hit(double x, double y, double edge = 3) const;
+    // Sets the column widths from the content, as automatic table layout does: each
+    // column's minimum is its widest unbreakable word (a stretch without spaces or
+    // tabs) and its preference its widest paragraph on one line, both plus the cell's
+    // margins; a nested table counts with its calculated width. When the preferences fit
+    // the available width (the table's ParentWidth, else its list's) they are the
+    // widths; when even the minimums do not fit, the minimums are (the table grows past
+    // the width, since a word is never broken); otherwise every column gets its minimum
+    // plus a share of the rest in proportion to (preference - minimum). A cell spanning
+    // several columns (GridSpan) widens its last column when its minimum needs more.
+    // Without `measure` the paragraphs' laid-out widths serve as both minimum and
+    // preference (0 for a table not laid out). Widths become point widths.
+    void AutoSizeColumns(const TVYXTextMeasure& measure = {});
+    // Gives the rows `percent` % of `height` (points, such as the page's body height)
+    // as their heights, in proportion to their laid-out heights (AHeight), else to
+    // their set heights, else in equal parts.
+    void SetHeightPercent(double percent, double height);
 
     int Count() const { return static_cast<int>(FRows.size()); }
     TVYXTableRow* GetRows(int i) const { return FRows.at(static_cast<std::size_t>(i)).get(); }
@@ -762,6 +899,13 @@ public:
     TVYXLogPara* StartPara = nullptr;  // first / last paragraph of the note's text (borrowed)
     TVYXLogPara* EndPara = nullptr;
     std::u16string GetPlainText() const;
+    // The limits of the note's text in the note list: the indexes of StartPara and
+    // EndPara in their list (an EndPara in another list or before the start counts as
+    // StartPara). False, with both -1, without a StartPara in a list.
+    bool CalcLimits(int& first, int& last) const;
+    // The laid-out height in pixels of the items from StartPara to EndPara (tables
+    // between count with their rows); 0 before layout.
+    double Height() const;
     // Replaces the note's text with one paragraph's worth; needs StartPara.
     void SetPlainText(std::u16string_view text);
 };
