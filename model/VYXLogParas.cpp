@@ -871,7 +871,7 @@ void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
         FCharRuns->Assign(source.CharRuns());
         Pilcrow = source.Pilcrow;
     }
-    if (const TVYXGraphicObjList* graphics = source.Graphics()) {
+    if (const TVYXGraphicObjList* graphics = source.Graphics(); graphics && graphics->Count() > 0) {
         TVYXGraphicObjList& own = AddGraphics();
         for (int i = 0; i < graphics->Count(); ++i) {
             const TVYXGraphicObj& obj = graphics->GetItems(i);
@@ -2725,11 +2725,22 @@ TVYXCharRunGraphic* TVYXLogParas::FindGraphic(const TVYXGraphicObj* graphic) con
 
 TVYXGraphicShape* TVYXLogParas::FindWatermark() const
 {
-    TVYXCharRunGraphic* run = FirstGraphicRun([](const TVYXCharRunGraphic& r) {
-        const auto* shape = dynamic_cast<const TVYXGraphicShape*>(r.Graphic.get());
-        return shape && shape->IsWatermark;
-    });
-    return run ? static_cast<TVYXGraphicShape*>(run->Graphic.get()) : nullptr;
+    // Watermarks are mostly floating shapes anchored in a header's paragraph; a paragraph's
+    // anchored objects count before its runs.
+    TVYXGraphicShape* found = nullptr;
+    TVYXLogParasIterator it;
+    it.ParaEvent = [&found](TVYXLogPara& para) {
+        if (found)
+            return;
+        if (const TVYXGraphicObjList* graphics = para.Graphics())
+            found = graphics->FindWatermark();
+        for (int i = 0; !found && i < para.Count(); ++i)
+            if (const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(para.GetItems(i)))
+                if (auto* shape = dynamic_cast<TVYXGraphicShape*>(run->Graphic.get()); shape && shape->IsWatermark)
+                    found = shape;
+    };
+    it.Iterate(const_cast<TVYXLogParas&>(*this));
+    return found;
 }
 
 // ---- Table of contents -------------------------------------------------------

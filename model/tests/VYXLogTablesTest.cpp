@@ -311,7 +311,7 @@ TEST(VYXLogTables, SetHeightPercentSharesTheHeight)
     EXPECT_DOUBLE_EQ(t->GetRows(1)->Height, 300);
 }
 
-TEST(VYXLogTables, HitParaUsesPositionsFromTheParagraph)
+TEST(VYXLogTables, AnchoredObjectsAnswerHitsAndWatermarks)
 {
     TGraphicDoc doc;
     TVYXLogPara* p = doc.Body.AppendPara(u"anchor");
@@ -333,6 +333,13 @@ TEST(VYXLogTables, HitParaUsesPositionsFromTheParagraph)
         SCOPED_TRACE(testing::Message() << c.X << "," << c.Y);
         EXPECT_EQ(p->Graphics()->HitPara(c.X, c.Y), c.Want);
     }
+    // A floating watermark in a cell is the list's watermark.
+    EXPECT_EQ(doc.Body.FindWatermark(), nullptr);
+    auto mark = std::make_unique<TVYXGraphicShape>(nullptr);
+    mark->IsWatermark = true;
+    TVYXLogPara* inCell = doc.Body.AddTable(1, 1)->GetCells(0, 0)->Paras().GetParas(0);
+    TVYXGraphicObj& anchored = inCell->AddGraphic(std::move(mark));
+    EXPECT_EQ(doc.Body.FindWatermark(), &anchored);
 }
 
 TEST(VYXLogTables, PasteCopiesAnchoredObjectsAndTextBoxes)
