@@ -2176,12 +2176,7 @@ void TVYXTable::DeleteCol(int index)
 
 void TVYXTable::MergeCells(int col1, int row1, int col2, int row2)
 {
-    if (col1 > col2)
-        std::swap(col1, col2);
-    if (row1 > row2)
-        std::swap(row1, row2);
-    row1 = std::max(row1, 0);
-    row2 = std::min(row2, Count() - 1);
+    OrderRect(col1, row1, col2, row2);
     for (int r = row1; r <= row2; ++r) {
         TVYXTableRow* row = GetRows(r);
         TVYXTableCell* first = row->CellN(col1);
@@ -3173,6 +3168,16 @@ TVYXTableCell* TVYXTableRow::Hit(double x) const
     return nullptr;
 }
 
+void TVYXTable::OrderRect(int& col1, int& row1, int& col2, int& row2) const
+{
+    if (col1 > col2)
+        std::swap(col1, col2);
+    if (row1 > row2)
+        std::swap(row1, row2);
+    row1 = std::max(row1, 0);
+    row2 = std::min(row2, Count() - 1);
+}
+
 void TVYXTable::ClearSelection()
 {
     for (const auto& row : FRows)
@@ -3184,12 +3189,7 @@ void TVYXTable::ClearSelection()
 int TVYXTable::Select(int col1, int row1, int col2, int row2)
 {
     ClearSelection();
-    if (col1 > col2)
-        std::swap(col1, col2);
-    if (row1 > row2)
-        std::swap(row1, row2);
-    row1 = std::max(row1, 0);
-    row2 = std::min(row2, Count() - 1);
+    OrderRect(col1, row1, col2, row2);
     col1 = std::max(col1, 0);
     if (row1 > row2)
         return 0;

@@ -848,6 +848,8 @@ public:
 private:
     friend class TVYXTableRow;
     void Renumber(int from);
+    // Puts the corners of a cell rectangle in order and clamps its rows to the table.
+    void OrderRect(int& col1, int& row1, int& col2, int& row2) const;
     std::unique_ptr<TVYXTAPX> FTAPX;
     std::vector<std::unique_ptr<TVYXTableRow>> FRows;
 };
