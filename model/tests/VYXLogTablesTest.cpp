@@ -30,10 +30,14 @@ private:
     TVYXRootData* FRoot;
 };
 
-// A body test document with picture and shape stores and a navigation object that makes text boxes.
-struct TGraphicDoc : TVYXBodyTestDoc {
+// The stores outlive the body, whose objects count uses in them (a base is destroyed last).
+struct TGraphicStores {
     TVYXPictures Pictures;
     TVYXShapeTypes ShapeTypes;
+};
+
+// A body test document with picture and shape stores and a navigation object that makes text boxes.
+struct TGraphicDoc : TGraphicStores, TVYXBodyTestDoc {
     TBoxNav BoxNav{&Root};
     TGraphicDoc()
     {
