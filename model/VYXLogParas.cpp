@@ -905,46 +905,7 @@ TVYXLogParas::TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TV
 
 TVYXLogParas::~TVYXLogParas() = default;
 
-namespace {
-constexpr std::uint64_t cKeyStep = std::uint64_t(1) << 32;
-}
-
-int TVYXLogParaItem::Index() const
-{
-    if (!Paras)
-        return FIndex;
-    if (FIndex >= 0 && FIndex < Paras->Count() && Paras->FItems[static_cast<std::size_t>(FIndex)].get() == this)
-        return FIndex;
-    FIndex = Paras->Find(*this);
-    return FIndex;
-}
-
-int TVYXLogParas::Find(const TVYXLogParaItem& item) const
-{
-    auto it = std::lower_bound(FItems.begin(), FItems.end(), item.FOrderKey,
-                               [](const std::unique_ptr<TVYXLogParaItem>& a, std::uint64_t key) { return a->FOrderKey < key; });
-    if (it != FItems.end() && it->get() == &item)
-        return static_cast<int>(it - FItems.begin());
-    return -1;
-}
-
-void TVYXLogParas::AssignKey(int index)
-{
-    const auto i = static_cast<std::size_t>(index);
-    const std::uint64_t low = i > 0 ? FItems[i - 1]->FOrderKey : 0;
-    const bool hasNext = i + 1 < FItems.size();
-    const std::uint64_t high = hasNext ? FItems[i + 1]->FOrderKey : low + 2 * cKeyStep;
-    if (high - low >= 2 && low < UINT64_MAX - 2 * cKeyStep) {
-        FItems[i]->FOrderKey = low + (high - low) / 2;
-        FItems[i]->FIndex = index;
-        return;
-    }
-    // No room left between the neighbours: spread all keys out again.
-    for (std::size_t k = 0; k < FItems.size(); ++k) {
-        FItems[k]->FOrderKey = (k + 1) * cKeyStep;
-        FItems[k]->FIndex = static_cast<int>(k);
-    }
-}
+int TVYXLogParaItem::Index() const { return Paras ? Paras->FItems.IndexOf(*this) : FIndex; }
 
 void TVYXLogParas::EndUpdate()
 {
@@ -1109,8 +1070,7 @@ TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogPara
         index = Count();
     TVYXLogParaItem* added = item.get();
     added->Paras = this;
-    FItems.insert(FItems.begin() + index, std::move(item));
-    AssignKey(index);
+    FItems.Insert(index, std::move(item));
     Attached(*added);
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
@@ -1304,10 +1264,8 @@ void TVYXLogParas::Delete(int index)
 
 std::unique_ptr<TVYXLogParaItem> TVYXLogParas::Extract(int index)
 {
-    auto item = std::move(FItems.at(static_cast<std::size_t>(index)));
+    std::unique_ptr<TVYXLogParaItem> item(static_cast<TVYXLogParaItem*>(FItems.Extract(index).release()));
     Detached(*item);
-    FItems.erase(FItems.begin() + index);
-    item->FIndex = -1;
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
     return item;
@@ -2680,7 +2638,8 @@ TVYXCharRunSimpleField* TVYXLogPara::AppendField(std::u16string_view instruction
 
 TVYXCharRunGraphic* TVYXLogParas::FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const
 {
-    for (const auto& item : FItems) {
+    for (int k = 0; k < Count(); ++k) {
+        const TVYXLogParaItem* item = GetItems(k);
         if (item->IsPara()) {
             const auto& para = static_cast<const TVYXLogPara&>(*item);
             for (int i = 0; i < para.Count(); ++i)
