@@ -91,6 +91,7 @@ TVYXIndexObject& TVYXIndexObjectList::Insert(int index, std::unique_ptr<TVYXInde
     added.FSlot = at.Slot;
     added.FIndex = index;
     added.FStamp = FStamp;
+    SetHot(at.Block, index - at.Slot);
     if (block.Items.size() > cBlockMax)
         Split(at.Block);
     return added;
@@ -109,6 +110,7 @@ std::unique_ptr<TVYXIndexObject> TVYXIndexObjectList::Extract(int index)
     TreeAdd(at.Block, -1);
     item->FBlock = nullptr;
     item->FIndex = -1;
+    SetHot(at.Block, index - at.Slot);
     const std::size_t size = block.Items.size();
     const bool hasPrev = at.Block > 0, hasNext = at.Block + 1 < static_cast<int>(FBlocks.size());
     if (size == 0)
@@ -139,15 +141,38 @@ void TVYXIndexObjectList::Clear()
 
 TVYXIndexObjectList::TPlace TVYXIndexObjectList::Locate(int index) const
 {
+    const int n = static_cast<int>(FBlocks.size());
+    if (FHotStamp == FStamp) {
+        // The hot block or one of its neighbours, as in a walk forwards or backwards.
+        auto size = [this](int block) { return static_cast<int>(FBlocks[static_cast<std::size_t>(block)]->Items.size()); };
+        const int start = FHotStart, end = start + size(FHotBlock);
+        if (index >= start && index < end)
+            return {FHotBlock, index - start};
+        if (index >= end && FHotBlock + 1 < n && index < end + size(FHotBlock + 1)) {
+            SetHot(FHotBlock + 1, end);
+            return {FHotBlock, index - end};
+        }
+        if (index < start && FHotBlock > 0 && index >= start - size(FHotBlock - 1)) {
+            SetHot(FHotBlock - 1, start - size(FHotBlock - 1));
+            return {FHotBlock, index - FHotStart};
+        }
+    }
     // The last block whose start is at most `index`: a descent through the Fenwick tree.
-    const int n = static_cast<int>(FTree.size());
     int block = 0, rest = index;
     for (int step = static_cast<int>(std::bit_floor(static_cast<unsigned>(n))); step > 0; step >>= 1)
         if (block + step <= n && FTree[static_cast<std::size_t>(block + step - 1)] <= rest) {
             block += step;
             rest -= FTree[static_cast<std::size_t>(block - 1)];
         }
+    SetHot(block, index - rest);
     return {block, rest};
+}
+
+void TVYXIndexObjectList::SetHot(int block, int start) const
+{
+    FHotBlock = block;
+    FHotStart = start;
+    FHotStamp = FStamp;
 }
 
 int TVYXIndexObjectList::BlockStart(int block) const
@@ -167,6 +192,7 @@ void TVYXIndexObjectList::TreeAdd(int block, int delta)
 
 void TVYXIndexObjectList::RebuildTree()
 {
+    FHotStamp = 0;  // blocks came or went
     const std::size_t n = FBlocks.size();
     FTree.assign(n, 0);
     for (std::size_t i = 0; i < n; ++i)

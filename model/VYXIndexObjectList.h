@@ -64,8 +64,13 @@ private:
     void Absorb(int block);  // moves the next block's items into `block` and drops the next block
     void DropBlock(int block);
     void Renumber(int fromBlock);
+    void SetHot(int block, int start) const;
     std::vector<std::unique_ptr<TVYXIndexObjectBlock>> FBlocks;
     std::vector<int> FTree;  // Fenwick tree over the blocks' sizes
     int FCount = 0;
     std::uint64_t FStamp = 1;  // raised by every change; cached indexes of another stamp are stale
+    // The block last looked at and its first index, valid while FHotStamp is FStamp: walks
+    // through the list and edits at one place find their block without a tree descent.
+    mutable int FHotBlock = 0, FHotStart = 0;
+    mutable std::uint64_t FHotStamp = 0;
 };

@@ -24,11 +24,11 @@ TEST(VYXIndexObjectList, RandomEditsMatchAVector)
     TVYXIndexObjectList list;
     std::vector<TItem*> model;
     std::mt19937 rng(20261205);
-    int nextId = 0, burstAt = -1, burstLeft = 0;
+    int step = 0, nextId = 0, burstAt = -1, burstLeft = 0;
     for (int cycle = 0; cycle < 2; ++cycle)
         for (const bool growing : {true, false}) {
             while (growing ? model.size() < 1400 : !model.empty()) {
-                SCOPED_TRACE(nextId);
+                SCOPED_TRACE(++step);
                 const int n = static_cast<int>(model.size());
                 const bool insert = (rng() % 4 != 0) == growing || n == 0;
                 if (insert) {
@@ -49,7 +49,10 @@ TEST(VYXIndexObjectList, RandomEditsMatchAVector)
                 ASSERT_EQ(list.Count(), static_cast<int>(model.size()));
                 ASSERT_EQ(list.First(), model.empty() ? nullptr : model.front());
                 ASSERT_EQ(list.Last(), model.empty() ? nullptr : model.back());
-                for (int i = 0; i < static_cast<int>(model.size()); ++i) {
+                // Forwards and backwards in turn: reading walks from block to block both ways.
+                const int m = static_cast<int>(model.size());
+                for (int k = 0; k < m; ++k) {
+                    const int i = step % 2 ? k : m - 1 - k;
                     ASSERT_EQ(&ItemAt(list, i), model[static_cast<std::size_t>(i)]);
                     ASSERT_EQ(list.IndexOf(*model[static_cast<std::size_t>(i)]), i);
                 }
