@@ -1,0 +1,67 @@
+// VYXWildcards.h: the wildcard patterns of text search (?, *, sets, word edges, repetition).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// A compiled search pattern. Grammar (one UTF-16 unit is one character):
+//
+//   pattern := item+
+//   item    := atom repeat?
+//   atom    := '?'                       any one character
+//            | '*'                       any run of characters, the empty one included
+//            | '<' | '>'                 the start / end of a word (matches no character)
+//            | '[' '!'? member+ ']'      one character of the set (with '!': not of it)
+//            | '\' char                  the character itself
+//            | char                      any other character stands for itself
+//   member  := mchar ('-' mchar)?        a character or an inclusive range
+//   mchar   := '\' char | char           a ']' right after '[' or '[!' belongs to the set
+//   repeat  := '{' n '}' | '{' n ',}' | '{' n ',' m '}'   the atom n times, n or more, n to m
+//                                        times (0 <= n <= m <= 255)
+//
+// A repeat may not follow '*', '<', '>' or another repeat; an unclosed set or repeat, a
+// reversed range, a trailing '\', an empty pattern or one longer than cMaxPattern is a bad
+// pattern.
+// Not supported: '@' (one or more), alternatives, groups and back references.
+class TVYXWildcardPattern {
+public:
+    // The word characters that '<' and '>' look at.
+    using TWordCharFunc = bool (*)(char16_t c);
+    explicit TVYXWildcardPattern(TWordCharFunc isWordChar) : FIsWordChar(isWordChar) {}
+
+    // False for a bad pattern, which then matches nothing.
+    bool Compile(std::u16string_view pattern);
+    bool Valid() const { return !FItems.empty(); }
+    // The end of the longest match beginning exactly at `start` (greedy, backtracking), or
+    // -1. A match of no character counts (the caller decides whether it wants one).
+    std::ptrdiff_t MatchAt(std::u16string_view text, std::size_t start) const;
+    // True once matching gave up for want of steps: every later MatchAt of this object
+    // answers -1, so a search reports no match rather than running on.
+    bool Exhausted() const { return FSteps > cMaxSteps; }
+    // Steps of backtracking one pattern object may take over all its MatchAt calls.
+    static constexpr std::int64_t cMaxSteps = 2'000'000;
+    // Longer patterns are refused, which also bounds the matcher's recursion.
+    static constexpr std::size_t cMaxPattern = 255;
+    void ResetSteps() { FSteps = 0; }
+
+private:
+    enum TKind : std::uint8_t { wkChar, wkAny, wkSet, wkWordStart, wkWordEnd };
+    struct TItem {
+        TKind Kind = wkChar;
+        char16_t Ch = 0;
+        bool Negated = false;
+        std::uint16_t Min = 1, Max = 1;
+        std::uint32_t SetFirst = 0, SetCount = 0;  // ranges in FRanges
+    };
+    struct TRange {
+        char16_t Lo, Hi;
+    };
+    bool One(const TItem& item, char16_t c) const;
+    std::ptrdiff_t Match(std::size_t item, std::u16string_view text, std::size_t pos) const;
+    TWordCharFunc FIsWordChar;
+    std::vector<TItem> FItems;
+    std::vector<TRange> FRanges;
+    mutable std::int64_t FSteps = 0;
+};
