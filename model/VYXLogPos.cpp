@@ -584,7 +584,7 @@ bool TVYXLogSelection::IsCells() const { return First.Para && First.Para->Cell()
 bool TVYXLogSelection::IsRevision() const
 {
     bool any = false;
-    IterateCharRuns([&any](TVYXCharRun& run) { any = any || run.Revision(); });
+    IterateCharRuns([&any](TVYXCharRun& run) { any = any || ChangeOf(run); });
     return any;
 }
 
@@ -600,27 +600,41 @@ bool TVYXLogSelection::IsEntireParas() const
 
 bool TVYXLogSelection::IsEntireCell() const
 {
-    TVYXTableCell* cell = First.Para ? First.Para->Cell() : nullptr;
-    return cell && Last.Para && Last.Para->Cell() == cell && First.Para == cell->Paras().First() &&
-           First.CPIsAtBOP() && Last.Para == cell->Paras().Last() && Last.CPIsAtEOP();
+    if (!Valid() || !First.CPIsAtBOP() || !Last.CPIsAtEOP())
+        return false;
+    for (TVYXTableCell* cell = First.Para->Cell(); cell; cell = cell->ParentCell())
+        if (cell->FirstPara() == First.Para)
+            return cell->LastPara() == Last.Para;
+    return false;
+}
+
+bool TVYXLogSelection::RectCells(TVYXTableCell*& cell1, TVYXTableCell*& cell2) const
+{
+    for (TVYXTableCell* a = First.Para ? First.Para->Cell() : nullptr; a; a = a->ParentCell())
+        for (TVYXTableCell* b = Last.Para ? Last.Para->Cell() : nullptr; b; b = b->ParentCell())
+            if (a->Table() == b->Table()) {
+                cell1 = a, cell2 = b;
+                return a != b;
+            }
+    return false;
 }
 
 bool TVYXLogSelection::IsRectCells() const
 {
-    const TVYXTableCell* c1 = First.Para ? First.Para->Cell() : nullptr;
-    const TVYXTableCell* c2 = Last.Para ? Last.Para->Cell() : nullptr;
-    return c1 && c2 && c1 != c2 && c1->Table() == c2->Table();
+    TVYXTableCell* c1 = nullptr;
+    TVYXTableCell* c2 = nullptr;
+    return RectCells(c1, c2);
 }
 
 bool TVYXLogSelection::MergeCells()
 {
-    if (!IsRectCells())
+    TVYXTableCell* c1 = nullptr;
+    TVYXTableCell* c2 = nullptr;
+    if (!RectCells(c1, c2))
         return false;
-    TVYXTableCell* c1 = First.Para->Cell();
-    TVYXTableCell* c2 = Last.Para->Cell();
     TVYXTable* table = c1->Table();
     const int col1 = c1->Index, row1 = c1->Row->Index, col2 = c2->Index, row2 = c2->Row->Index;
-    table->MergeCells(col1, row1, col2, row2);
+    table->MergeCells(std::min(col1, col2), std::min(row1, row2), std::max(col1, col2), std::max(row1, row2));
     TVYXTableCell* merged = table->GetCells(std::min(col1, col2), std::min(row1, row2));
     First.Assign(merged->FirstPara(), 1);
     Last.Assign(First);

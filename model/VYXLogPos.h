@@ -176,13 +176,16 @@ public:
     bool HasPara(const TVYXLogPara& para) const;
     bool IsText() const { return SelectionMode() == vysmText; }
     bool IsCells() const;
+    // A selected character belongs to an enabled tracked change.
     bool IsRevision() const;
     bool IsEntirePara() const;
     // From the start of the first paragraph to the end of the last.
     bool IsEntireParas() const;
-    // Both ends in one cell, covering all its paragraphs.
+    // From the start of a cell's first paragraph to the end of its last (tables nested in
+    // it included).
     bool IsEntireCell() const;
-    // Both ends in different cells of one table.
+    // The ends lie in different cells of one table, possibly inside tables nested in them
+    // (the innermost table holding both ends counts).
     bool IsRectCells() const;
     // Merges the rectangle of cells between the two ends' cells; false unless IsRectCells.
     bool MergeCells();
@@ -247,6 +250,9 @@ public:
     TVYXHyperlink* MakeHyperlink(std::u16string_view address, bool toBookmark = false);
 
 private:
+    // The cells of the innermost table holding both ends; false when there is none or the
+    // ends share its cell.
+    bool RectCells(TVYXTableCell*& cell1, TVYXTableCell*& cell2) const;
     TVYXNumbering* ApplyList(TVYXNumbering* level, bool keepLevels);
     std::vector<TVYXLogPara*> ListParas() const;
 };

@@ -851,3 +851,33 @@ TEST(VYXLogPos, TypingFormatAndInlineGraphic)
     EXPECT_EQ(p->Len(), 5);
     EXPECT_EQ(TVYXLogPos(p, 2).GetCharRun()->Type_(), acrtGraphic);
 }
+
+TEST(VYXLogSelection, WholeCellsAndCellRectanglesThroughNesting)
+{
+    TNested doc;
+    TVYXLogParas& c10 = doc.T->GetCells(1, 0)->Paras();
+    TVYXLogPara* n00 = doc.N->GetCells(0, 0)->FirstPara();
+    TVYXLogPara* m00 = doc.M->GetCells(0, 0)->FirstPara();
+    TVYXLogPara* c01 = doc.T->GetCells(0, 1)->FirstPara();
+    auto end = [](TVYXLogPara* p) { return TVYXLogPos(p, p->EndOfParaPos()); };
+    struct Case {
+        const char* name;
+        TVYXLogPos first, last;
+        bool entireCell, rectCells;
+    } cases[] = {
+        {"a cell holding a nested table", {c10.GetParas(0), 1}, end(c10.GetParas(2)), true, false},
+        {"a cell of the nested table", {n00, 1}, end(n00), true, false},
+        {"part of a cell", {c10.GetParas(0), 2}, end(c10.GetParas(2)), false, false},
+        {"nested start, outer cell end", {n00, 1}, {c01, 2}, false, true},
+        {"two cells of the nested table", {n00, 1}, {m00, 1}, false, true},
+        {"root paragraph to a cell", {doc.Body.GetParas(0), 1}, {c01, 2}, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TVYXLogSelection s;
+        s.Assign(c.first, c.last);
+        ASSERT_TRUE(s.Valid());
+        EXPECT_EQ(s.IsEntireCell(), c.entireCell);
+        EXPECT_EQ(s.IsRectCells(), c.rectCells);
+    }
+}
