@@ -8,7 +8,10 @@
 #include "platform/VYXUnicode.h"
 
 namespace {
-bool WordChar(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool WordChar(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -17,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string input = Utf8ToUtf16(bytes);
     const std::size_t cut = input.find(u'\n');
     const std::u16string_view pattern = std::u16string_view(input).substr(0, cut);
-    const std::u16string_view text = cut == std::u16string::npos ? std::u16string_view() : std::u16string_view(input).substr(cut + 1);
+    const std::u16string_view text =
+        cut == std::u16string::npos ? std::u16string_view() : std::u16string_view(input).substr(cut + 1);
     TVYXWildcardPattern matcher(WordChar);
     if (!matcher.Compile(pattern))
         return 0;

@@ -855,11 +855,14 @@ std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
         if (!pattern.Compile(Find.FindText))
             return 0;
         for (; from <= src.size(); ++from) {
-            const std::ptrdiff_t end = pattern.MatchAt(src, from);
+            // A match takes at least one character; shorter ones are tried when a longer one
+            // does not end on a word's edge.
+            const std::ptrdiff_t end =
+                pattern.MatchAt(src, from, [&](std::size_t e) { return e > from && wholeWord(from, e); });
+            if (end >= 0)
+                return found(from, static_cast<std::size_t>(end));
             if (pattern.Exhausted())
                 return 0;
-            if (end > static_cast<std::ptrdiff_t>(from) && wholeWord(from, static_cast<std::size_t>(end)))
-                return found(from, static_cast<std::size_t>(end));
         }
         return 0;
     }

@@ -645,7 +645,8 @@ namespace {
 // The innermost list holding both positions and the item of it that holds each (the
 // paragraph itself, or the outermost table around it below that list); nullptr when the
 // positions lie in different documents.
-TVYXLogParas* CommonList(const TVYXLogPos& a, const TVYXLogPos& b, TVYXLogParaItem*& itemA, TVYXLogParaItem*& itemB)
+TVYXLogParas* CommonList(const TVYXLogPos& a, const TVYXLogPos& b, TVYXLogParaItem*& itemA,
+                         TVYXLogParaItem*& itemB)
 {
     auto chain = [](TVYXLogParaItem* item) {
         std::vector<TVYXLogParaItem*> items;
@@ -1019,8 +1020,9 @@ void TVYXLogSelections::Replace(const std::function<void(TVYXLogSelection& s)>& 
     for (const auto& s : FItems)
         if (s->Valid())
             order.push_back(s.get());
-    std::stable_sort(order.begin(), order.end(),
-                     [](const TVYXLogSelection* a, const TVYXLogSelection* b) { return a->First.Less(b->First); });
+    std::stable_sort(order.begin(), order.end(), [](const TVYXLogSelection* a, const TVYXLogSelection* b) {
+        return a->First.Less(b->First);
+    });
     // Overlapping selections merge into the first of them and take its result at the end.
     std::vector<std::pair<TVYXLogSelection*, TVYXLogSelection*>> absorbed;
     std::vector<TVYXLogSelection*> work;

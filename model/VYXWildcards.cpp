@@ -122,39 +122,42 @@ bool TVYXWildcardPattern::One(const TItem& item, char16_t c) const
     case wkAny: return true;
     case wkSet: {
         const auto first = FRanges.begin() + item.SetFirst;
-        const bool in = std::any_of(first, first + item.SetCount, [c](const TRange& r) { return c >= r.Lo && c <= r.Hi; });
+        const bool in = std::any_of(first, first + item.SetCount,
+                                    [c](const TRange& r) { return c >= r.Lo && c <= r.Hi; });
         return in != item.Negated;
     }
     default: return false;
     }
 }
 
-std::ptrdiff_t TVYXWildcardPattern::MatchAt(std::u16string_view text, std::size_t start) const
+std::ptrdiff_t TVYXWildcardPattern::MatchAt(std::u16string_view text, std::size_t start,
+                                            const TAcceptFunc& accept) const
 {
     if (FItems.empty() || start > text.size() || Exhausted())
         return -1;
-    return Match(0, text, start);
+    return Match(0, text, start, accept);
 }
 
-std::ptrdiff_t TVYXWildcardPattern::Match(std::size_t index, std::u16string_view text, std::size_t pos) const
+std::ptrdiff_t TVYXWildcardPattern::Match(std::size_t index, std::u16string_view text, std::size_t pos,
+                                          const TAcceptFunc& accept) const
 {
     if (++FSteps > cMaxSteps)
         return -1;
     if (index == FItems.size())
-        return static_cast<std::ptrdiff_t>(pos);
+        return !accept || accept(pos) ? static_cast<std::ptrdiff_t>(pos) : -1;
     const TItem& item = FItems[index];
     if (item.Kind == wkWordStart || item.Kind == wkWordEnd) {
         const bool before = pos > 0 && FIsWordChar(text[pos - 1]);
         const bool after = pos < text.size() && FIsWordChar(text[pos]);
         const bool edge = item.Kind == wkWordStart ? !before && after : before && !after;
-        return edge ? Match(index + 1, text, pos) : -1;
+        return edge ? Match(index + 1, text, pos, accept) : -1;
     }
     // Greedy: take as many as the item allows, then give back one at a time.
     std::size_t count = 0;
     while (count < item.Max && pos + count < text.size() && One(item, text[pos + count]))
         ++count;
     for (std::size_t n = count + 1; n-- > item.Min;) {
-        const std::ptrdiff_t end = Match(index + 1, text, pos + n);
+        const std::ptrdiff_t end = Match(index + 1, text, pos + n, accept);
         if (end >= 0 || Exhausted())
             return end;
     }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -34,9 +35,11 @@ public:
     // False for a bad pattern, which then matches nothing.
     bool Compile(std::u16string_view pattern);
     bool Valid() const { return !FItems.empty(); }
-    // The end of the longest match beginning exactly at `start` (greedy, backtracking), or
-    // -1. A match of no character counts (the caller decides whether it wants one).
-    std::ptrdiff_t MatchAt(std::u16string_view text, std::size_t start) const;
+    // The end of the longest match beginning exactly at `start` (greedy, backtracking) that
+    // `accept` takes (all when unset), or -1; a refused end makes the matcher try shorter
+    // ones, so whole-word searches find "cat" in "cat cats" with "c*t".
+    using TAcceptFunc = std::function<bool(std::size_t end)>;
+    std::ptrdiff_t MatchAt(std::u16string_view text, std::size_t start, const TAcceptFunc& accept = {}) const;
     // True once matching gave up for want of steps: every later MatchAt of this object
     // answers -1, so a search reports no match rather than running on.
     bool Exhausted() const { return FSteps > cMaxSteps; }
@@ -59,7 +62,8 @@ private:
         char16_t Lo, Hi;
     };
     bool One(const TItem& item, char16_t c) const;
-    std::ptrdiff_t Match(std::size_t item, std::u16string_view text, std::size_t pos) const;
+    std::ptrdiff_t Match(std::size_t item, std::u16string_view text, std::size_t pos,
+                         const TAcceptFunc& accept) const;
     TWordCharFunc FIsWordChar;
     std::vector<TItem> FItems;
     std::vector<TRange> FRanges;

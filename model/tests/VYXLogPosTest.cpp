@@ -10,6 +10,7 @@
 #include "model/VYXRevision.h"
 #include "model/tests/VYXBodyTestDoc.h"
 #include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 // root: p0 "a", table T (2x2; cell(1,0) holds a nested table N 1x2 whose cell 1 holds table M), p2 "z".
@@ -498,7 +499,8 @@ TEST(VYXLogSelection, CopiedRangePastesBackAsTheSameText)
         int items;            // items copied
     } cases[] = {
         {"paragraph end, table, part", {a, 3}, {b, 3}, u"llo\r\nc0\r\nc1\r\nWo", 3},
-        {"into a cell takes the table whole", {a, 4}, {t->GetCells(1, 0)->FirstPara(), 2}, u"lo\r\nc0\r\nc1\r\n", 2},
+        {"into a cell takes the table whole", {a, 4}, {t->GetCells(1, 0)->FirstPara(), 2},
+         u"lo\r\nc0\r\nc1\r\n", 2},
         {"inside one paragraph", {b, 2}, {b, 5}, u"orl", 1},
     };
     for (const Case& c : cases) {
@@ -605,6 +607,8 @@ TEST(VYXLogPara, WildcardSearch)
         {u"[a-c]AT", u"xBAT", 0, 2, 3},
         {u"[a-c]AT", u"xBAT", aftoMatchCase, 0, 0},
         {u"c?t", u"cute cat", aftoWholeWordsOnly, 6, 3},
+        {u"c*t", u"cat cats", aftoWholeWordsOnly, 1, 3},  // the longest whole word, not "cat cat"
+        {u"c*t", u"cat cats", 0, 1, 7},
         {u"q?z", u"abc", 0, 0, 0},
         {u"<", u"ab", 0, 0, 0},  // matches no character: not a find
         // Bad patterns find nothing.
@@ -620,7 +624,7 @@ TEST(VYXLogPara, WildcardSearch)
     TVYXBodyTestDoc doc;
     TVYXLogPara* p = doc.Body.AppendPara(u"");
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "pattern " << std::string(c.pattern, c.pattern + std::char_traits<char16_t>::length(c.pattern)));
+        SCOPED_TRACE(testing::Message() << "pattern " << Utf16ToUtf8(c.pattern));
         p->SetPlainText(c.text);
         p->BeginFindText(c.pattern, aftoWildcards | c.options);
         EXPECT_EQ(p->FindTextNext(1), c.pos);
@@ -678,7 +682,8 @@ TEST(VYXLogPos, RevisionMovesWalkChangesInReadingOrder)
 {
     TRevisionBody doc;
     ASSERT_EQ(doc.P0->GetPlainText(), u"plain INS text");
-    const std::vector<TVYXLogPos> starts = {{doc.P0, 7}, {doc.Cell0, 2}, {doc.Cell1, 1}, {doc.Cell1, 2}, {doc.P1, 5}};
+    const std::vector<TVYXLogPos> starts = {
+        {doc.P0, 7}, {doc.Cell0, 2}, {doc.Cell1, 1}, {doc.Cell1, 2}, {doc.P1, 5}};
     TVYXLogPos pos(doc.P0, 1);
     EXPECT_FALSE(pos.IsInRevision());
     for (const TVYXLogPos& want : starts) {
@@ -744,7 +749,8 @@ TEST(VYXLogSelections, EditsRunFromTheLastSelectionAndKeepTheOthersInPlace)
         {"two in one paragraph", {u"aaXXbbYYcc"}, {{0, 3, 0, 5}, {0, 7, 0, 9}}, u"", u"aabbcc", {3, 5}},
         {"listed out of order", {u"aaXXbbYYcc"}, {{0, 7, 0, 9}, {0, 3, 0, 5}}, u"", u"aabbcc", {5, 3}},
         {"replaced", {u"aaXXbbYYcc"}, {{0, 3, 0, 5}, {0, 7, 0, 9}}, u"-+", u"aa-+bb-+cc", {5, 9}},
-        {"over a paragraph end", {u"one two", u"three four"}, {{0, 4, 1, 6}, {1, 7, 1, 11}}, u"", u"one ", {4, 5}},
+        {"over a paragraph end", {u"one two", u"three four"}, {{0, 4, 1, 6}, {1, 7, 1, 11}}, u"", u"one ",
+         {4, 5}},
         {"overlapping count once", {u"abcdefgh"}, {{0, 2, 0, 5}, {0, 4, 0, 7}}, u"", u"agh", {2, 2}},
         {"carets take the text", {u"ab"}, {{0, 1, 0, 1}, {0, 2, 0, 2}}, u"-", u"-a-b", {2, 4}},
     };
@@ -756,7 +762,8 @@ TEST(VYXLogSelections, EditsRunFromTheLastSelectionAndKeepTheOthersInPlace)
         TVYXLogSelections sels;
         for (const auto& s : c.sels)
             sels.Add(TVYXLogPos(doc.Body.GetParas(s[0]), s[1]), TVYXLogPos(doc.Body.GetParas(s[2]), s[3]));
-        const bool anyText = std::any_of(c.sels.begin(), c.sels.end(), [](const auto& e) { return e[0] != e[2] || e[1] != e[3]; });
+        const bool anyText = std::any_of(c.sels.begin(), c.sels.end(),
+                                         [](const auto& e) { return e[0] != e[2] || e[1] != e[3]; });
         EXPECT_EQ(sels.HasText(), anyText);
         if (c.replacement.empty())
             sels.Delete();
