@@ -62,7 +62,7 @@ bool TVYXWildcardPattern::Compile(std::u16string_view p)
         switch (c) {
         case u'?': item.Kind = wkAny; break;
         case u'*':
-            item.Kind = wkAny, item.Min = 0, item.Max = cUnbounded;
+            item.Kind = wkAny, item.Min = 0, item.Max = cUnbounded, item.Lazy = true;
             canRepeat = false;
             break;
         case u'<':
@@ -151,6 +151,16 @@ std::ptrdiff_t TVYXWildcardPattern::Match(std::size_t index, std::u16string_view
         const bool after = pos < text.size() && FIsWordChar(text[pos]);
         const bool edge = item.Kind == wkWordStart ? !before && after : before && !after;
         return edge ? Match(index + 1, text, pos, accept) : -1;
+    }
+    if (item.Lazy) {
+        // Nothing first, then one character more at a time (the item has no minimum).
+        for (std::size_t n = 0;; ++n) {
+            if (n > 0 && (n > item.Max || pos + n > text.size() || !One(item, text[pos + n - 1])))
+                return -1;
+            const std::ptrdiff_t end = Match(index + 1, text, pos + n, accept);
+            if (end >= 0 || Exhausted())
+                return end;
+        }
     }
     // Greedy: take as many as the item allows, then give back one at a time.
     std::size_t count = 0;

@@ -12,7 +12,8 @@
 //   pattern := item+
 //   item    := atom repeat?
 //   atom    := '?'                       any one character
-//            | '*'                       any run of characters, the empty one included
+//            | '*'                       any run of characters, the empty one included; as
+//                                        short as the rest of the pattern allows
 //            | '<' | '>'                 the start / end of a word (matches no character)
 //            | '[' '!'? member+ ']'      one character of the set (with '!': not of it)
 //            | '\' char                  the character itself
@@ -20,7 +21,7 @@
 //   member  := mchar ('-' mchar)?        a character or an inclusive range
 //   mchar   := '\' char | char           a ']' right after '[' or '[!' belongs to the set
 //   repeat  := '{' n '}' | '{' n ',}' | '{' n ',' m '}'   the atom n times, n or more, n to m
-//                                        times (0 <= n <= m <= 255)
+//                                        times (0 <= n <= m <= 255), as many as the rest allows
 //
 // A repeat may not follow '*', '<', '>' or another repeat; an unclosed set or repeat, a
 // reversed range, a trailing '\', an empty pattern or one longer than cMaxPattern is a bad
@@ -35,9 +36,9 @@ public:
     // False for a bad pattern, which then matches nothing.
     bool Compile(std::u16string_view pattern);
     bool Valid() const { return !FItems.empty(); }
-    // The end of the longest match beginning exactly at `start` (greedy, backtracking) that
-    // `accept` takes (all when unset), or -1; a refused end makes the matcher try shorter
-    // ones, so whole-word searches find "cat" in "cat cats" with "c*t".
+    // The end of the first match beginning exactly at `start` (backtracking: '*' grows, a
+    // repeat shrinks) that `accept` takes (all when unset), or -1; a refused end makes the
+    // matcher try on, so a whole-word search for "c*t" finds "cutxt" in "cutxt cat".
     using TAcceptFunc = std::function<bool(std::size_t end)>;
     std::ptrdiff_t MatchAt(std::u16string_view text, std::size_t start, const TAcceptFunc& accept = {}) const;
     // True once matching gave up for want of steps: every later MatchAt of this object
@@ -56,6 +57,7 @@ private:
         char16_t Ch = 0;
         bool Negated = false;
         std::uint16_t Min = 1, Max = 1;
+        bool Lazy = false;  // '*': the fewest characters first
         std::uint32_t SetFirst = 0, SetCount = 0;  // ranges in FRanges
     };
     struct TRange {

@@ -584,8 +584,10 @@ TEST(VYXLogPara, WildcardSearch)
     } cases[] = {
         {u"h?t", u"the hot hat", 0, 5, 3},
         {u"h*t", u"a hXXt b", 0, 3, 4},
-        {u"h*t", u"hat hot", 0, 1, 7},  // greedy
-        {u"*", u"abc", 0, 1, 3},
+        {u"h*t", u"hat hot", 0, 1, 3},  // '*' as short as it can be
+        {u"a*c", u"abbbc", 0, 1, 5},
+        {u"*", u"abc", 0, 1, 1},      // and never empty
+        {u"lo{1,}", u"looop", 0, 1, 4},  // a repeat as long as it can be
         {u"[bc]at", u"a cat", 0, 3, 3},
         {u"[a-c]at", u"rat bat", 0, 5, 3},
         {u"[!r]at", u"rat bat", 0, 5, 3},
@@ -607,8 +609,8 @@ TEST(VYXLogPara, WildcardSearch)
         {u"[a-c]AT", u"xBAT", 0, 2, 3},
         {u"[a-c]AT", u"xBAT", aftoMatchCase, 0, 0},
         {u"c?t", u"cute cat", aftoWholeWordsOnly, 6, 3},
-        {u"c*t", u"cat cats", aftoWholeWordsOnly, 1, 3},  // the longest whole word, not "cat cat"
-        {u"c*t", u"cat cats", 0, 1, 7},
+        {u"c*t", u"cutxt cat", aftoWholeWordsOnly, 1, 5},  // '*' grows to reach a word's end
+        {u"c*t", u"cutxt cat", 0, 1, 3},
         {u"q?z", u"abc", 0, 0, 0},
         {u"<", u"ab", 0, 0, 0},  // matches no character: not a find
         // Bad patterns find nothing.
