@@ -11,6 +11,7 @@
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
+#include "model/VYXWildcards.h"
 #include "platform/VYXException.h"
 
 const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNames = {"Top", "Center", "Bottom", "Both"};
@@ -836,19 +837,42 @@ std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
             std::transform(Find.FindSrcText.begin(), Find.FindSrcText.end(), Find.FindSrcText.begin(), UpperAscii);
         Find.Valid = true;
     }
+    const std::u16string_view src = Find.FindSrcText;
+    auto wholeWord = [&src, this](std::size_t at, std::size_t end) {
+        return !(Find.FindOptions & aftoWholeWordsOnly) ||
+               ((at == 0 || !IsWordChar(src[at - 1])) && (end >= src.size() || !IsWordChar(src[end])));
+    };
+    auto found = [this](std::size_t at, std::size_t end) {
+        Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
+        Find.FindLen = static_cast<std::int32_t>(end - at);
+        return Find.FindCharPos;
+    };
     std::size_t from = static_cast<std::size_t>(std::max(pos, 1) - 1);
-    while (from <= Find.FindSrcText.size()) {
-        const std::size_t at = Find.FindSrcText.find(Find.FindText, from);
+    if (Find.FindOptions & aftoWildcards) {
+        // The pattern was upper-cased with the text when case does not matter; its
+        // operators are no letters, so folding leaves them alone.
+        TVYXWildcardPattern pattern(IsWordChar);
+        if (!pattern.Compile(Find.FindText))
+            return 0;
+        for (; from <= src.size(); ++from) {
+            // A match takes at least one character; shorter ones are tried when a longer one
+            // does not end on a word's edge.
+            const std::ptrdiff_t end =
+                pattern.MatchAt(src, from, [&](std::size_t e) { return e > from && wholeWord(from, e); });
+            if (end >= 0)
+                return found(from, static_cast<std::size_t>(end));
+            if (pattern.Exhausted())
+                return 0;
+        }
+        return 0;
+    }
+    while (from <= src.size()) {
+        const std::size_t at = src.find(Find.FindText, from);
         if (at == std::u16string::npos)
             return 0;
         const std::size_t end = at + Find.FindText.size();
-        const bool whole = !(Find.FindOptions & aftoWholeWordsOnly) ||
-                           ((at == 0 || !IsWordChar(Find.FindSrcText[at - 1])) &&
-                            (end >= Find.FindSrcText.size() || !IsWordChar(Find.FindSrcText[end])));
-        if (whole) {
-            Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
-            return Find.FindCharPos;
-        }
+        if (wholeWord(at, end))
+            return found(at, end);
         from = at + 1;
     }
     return 0;

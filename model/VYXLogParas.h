@@ -128,6 +128,7 @@ struct VYXLogParaFindData {
     std::u16string FindText;     // what is searched for (upper-cased unless case matters)
     std::u16string FindSrcText;  // the paragraph's text as searched
     std::int32_t FindCharPos = 0;
+    std::int32_t FindLen = 0;    // characters of the last match (wildcard matches vary)
     unsigned FindOptions = 0;    // TVYXFindTextOption flags
     bool Valid = false;
 };
@@ -326,8 +327,9 @@ public:
     TVYXCHPX* LastCHPX() const;
 
     // ---- Search ----
+    // With aftoWildcards `text` is a pattern (see TVYXWildcardPattern); a bad pattern finds nothing.
     void BeginFindText(std::u16string_view text, unsigned options);
-    // The position of the next match from `pos` on, 0 when none.
+    // The position of the next match from `pos` on, 0 when none; its length is Find.FindLen.
     std::int32_t FindTextNext(std::int32_t pos);
     void EndFindText() { InvalidateFind(); }
     void InvalidateFind() { Find.Valid = false; Find.FindSrcText.clear(); }
