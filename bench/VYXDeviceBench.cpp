@@ -1,4 +1,4 @@
-// VYXDeviceBench.cpp: text measuring on the Linux device (cached and shaped) and preset shape outlines.
+// VYXDeviceBench.cpp: text measuring on the Linux device (cached, shaped, fallback faces) and preset shape outlines.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -48,6 +48,28 @@ void BM_TextWidthShapedArabic(benchmark::State& state)
     Measure(state, u"DejaVu Sans", u"\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645 ");
 }
 BENCHMARK(BM_TextWidthShapedArabic)->Arg(80);
+
+// Greek in a face without Greek: every Greek run goes to a fallback face (cached after the first).
+void BM_TextWidthFallbackGreek(benchmark::State& state)
+{
+    Measure(state, u"Cambria", u"\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 and Latin ");
+}
+BENCHMARK(BM_TextWidthFallbackGreek)->Arg(80);
+
+void BM_TextWidthSyntheticBold(benchmark::State& state)
+{
+    TVYXGDILinux gdi;
+    TVYXFontData font;
+    font.Name = u"DejaVu Math TeX Gyre";
+    font.Size = 11;
+    font.Bold = true;
+    gdi.SetFont(font);
+    const std::u16string text = Repeat(u"The quick brown fox jumps over the lazy dog. ", 80);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gdi.TextWidthF(text));
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+BENCHMARK(BM_TextWidthSyntheticBold);
 
 void BM_PresetShapePath(benchmark::State& state)
 {

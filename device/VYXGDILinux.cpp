@@ -8,10 +8,15 @@
 // way. TextOutF places every glyph at the advance TextWidthF summed, so measured
 // and drawn widths agree to the pixel.
 //
-// Not supported: per-character fallback to another face (a missing character draws the
-// face's empty-box glyph), synthetic bold and italic, bidi reordering of runs, picture
-// crop and adjustments (brightness, contrast, recolouring), arrow heads and compound
-// lines of shapes, metafile rendering (a frame with a cross stands in).
+// A character the face lacks is shaped, measured and drawn with the face fontconfig
+// prefers for it (remembered per face and block of 256 code points); a cached-range
+// character the face lacks sends the text down the shaping path. When the resolved face
+// has no bold or italic style it is emboldened by FreeType (the outline grows by 1/24 em,
+// and so does every advance, measured and drawn alike) or slanted by a shear of
+// cSyntheticSlant, which GetTextMetric reports as the italic slant.
+//
+// Not supported: bidi reordering of runs, metafile rendering (a frame with a cross stands
+// in), the picture adjustment Saturation.
 #include "device/VYXGDILinux.h"
 
 #include <algorithm>
@@ -62,6 +67,8 @@ std::string_view SubstituteFor(std::string_view family)
 // ---- Faces ----
 
 constexpr int cCachedChars = 256;
+constexpr double cSyntheticBold = 1.0 / 24;  // FreeType's emboldening strength, per em
+constexpr double cSyntheticSlant = 0.2126;   // tan 12 degrees: run over rise of a slanted face
 
 // One face measured at its design size. Everything is per em except where noted;
 // the HarfBuzz font works in font units (its scale is the em size).
@@ -72,8 +79,11 @@ struct TFace {
     double SubSize = 0.65, SubOffs = 0.14, SuperSize = 0.65, SuperOffs = 0.48;
     double AveWidth = 0.5, MaxWidth = 1, Slant = 0;
     double UnitsPerEm = 2048;
-    std::array<float, cCachedChars> Advance{};        // per em
+    std::array<float, cCachedChars> Advance{};  // per em; negative for a printable character the face lacks
     std::array<unsigned, cCachedChars> Glyph{};
+    bool WantBold = false, WantItalic = false;  // the style asked for (fallbacks follow it)
+    std::map<char32_t, std::vector<TFace*>> Fallbacks;  // by block (cp >> 8); borrowed from the face cache
+    std::vector<char32_t> Orphans;  // characters no installed face has
     hb_face_t* HbFace = nullptr;
     hb_font_t* HbFont = nullptr;
     cairo_font_face_t* Cairo = nullptr;
@@ -131,6 +141,9 @@ void MeasureFace(TFace& face)
         face.MaxWidth = ft->max_advance_width / upem;
         if (post)
             face.Slant = std::tan(-post->italicAngle / 65536.0 * std::numbers::pi / 180.0);
+        if (face.Match.SyntheticItalic)
+            face.Slant = cSyntheticSlant;
+        const double extra = face.Match.SyntheticBold ? cSyntheticBold : 0;
         // Symbol faces ("Wingdings") keep their glyphs at U+F020..U+F0FF; text asks for 0x20..0xFF.
         const bool symbol = ft->charmap && ft->charmap->encoding == FT_ENCODING_MS_SYMBOL;
         for (int c = 0; c < cCachedChars; ++c) {
@@ -140,7 +153,8 @@ void MeasureFace(TFace& face)
             FT_Fixed adv = 0;
             FT_Get_Advance(ft, g, FT_LOAD_NO_SCALE, &adv);
             face.Glyph[std::size_t(c)] = g;
-            face.Advance[std::size_t(c)] = float(adv / upem);
+            const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
+            face.Advance[std::size_t(c)] = g == 0 && !control ? -1.0f : float(adv / upem + extra);
         }
         FT_Done_Face(ft);
     }
@@ -162,6 +176,8 @@ std::unique_ptr<TFace> LoadFace(const TVYXFontMatch& match)
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FILE, reinterpret_cast<const FcChar8*>(match.File.c_str()));
     FcPatternAddInteger(pat, FC_INDEX, match.Index);
+    if (match.SyntheticBold)
+        FcPatternAddBool(pat, FC_EMBOLDEN, FcTrue);  // Cairo then emboldens each glyph with FreeType
     face->Cairo = cairo_ft_font_face_create_for_pattern(pat);
     FcPatternDestroy(pat);
     return face;
@@ -188,12 +204,376 @@ cairo_surface_t* SurfaceFromBitmap(const TVYXBitmap& bmp, int x = 0, int y = 0, 
     return s;
 }
 
+// ---- Outlines of graphic objects ----
+
+// How an object's outline is stroked, in device pixels.
+struct TOutline {
+    double Width = 1;
+    TVYXColor Color = 0;
+    double Alpha = 1;
+    TVYXGrCompoundLineStyle Compound = agclsSingle;
+    TVYXGrLineDashStyle Dash = agldsSolid;
+};
+
+struct TDashStyle {
+    TVYXGrLineDashStyle Style;
+    std::vector<double> Pattern;  // on, off, ... in stroke widths
+    bool Round;                   // round caps (dots of zero length become round dots)
+};
+// Sorted by Style.
+const TDashStyle cDashStyles[] = {
+    {agldsSolid, {}, false},
+    {agldsRoundDot, {0, 2}, true},
+    {agldsSquareDot, {1, 1}, false},
+    {agldsDash, {4, 3}, false},
+    {agldsDashDot, {4, 3, 1, 3}, false},
+    {agldsLongDash, {8, 3}, false},
+    {agldsLongDashDot, {8, 3, 1, 3}, false},
+    {agldsLongDashDotDot, {8, 3, 1, 3, 1, 3}, false},
+};
+
+struct TBand {
+    double From, To;  // across the stroke, 0 = its left edge seen along the path, 1 = its right edge
+};
+struct TCompoundStyle {
+    TVYXGrCompoundLineStyle Style;
+    std::vector<TBand> Bands;
+};
+// The lines of a compound outline filling the stroke width; for a path running clockwise
+// on the page (as shapes are drawn) the left edge is the outer one, so "thick-thin" has its
+// thick line outside. Sorted by Style.
+const TCompoundStyle cCompoundStyles[] = {
+    {agclsSingle, {{0, 1}}},
+    {agclsDouble, {{0, 1.0 / 3}, {2.0 / 3, 1}}},
+    {agclsThickThin, {{0, 0.5}, {0.75, 1}}},
+    {agclsThinThick, {{0, 0.25}, {0.5, 1}}},
+    {agclsTri, {{0, 0.2}, {0.4, 0.6}, {0.8, 1}}},
+};
+
+struct TPoint {
+    double X, Y;
+};
+struct TPolyline {
+    std::vector<TPoint> Points;
+    bool Closed = false;
+};
+
+// The current path flattened into polylines (repeated points dropped).
+std::vector<TPolyline> FlatPolylines(cairo_t* cr)
+{
+    std::vector<TPolyline> out;
+    cairo_path_t* path = cairo_copy_path_flat(cr);
+    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+        const cairo_path_data_t& d = path->data[i];
+        switch (d.header.type) {
+        case CAIRO_PATH_MOVE_TO: out.push_back({{{path->data[i + 1].point.x, path->data[i + 1].point.y}}, false}); break;
+        case CAIRO_PATH_LINE_TO: {
+            if (out.empty())
+                out.emplace_back();
+            const TPoint p{path->data[i + 1].point.x, path->data[i + 1].point.y};
+            auto& pts = out.back().Points;
+            if (pts.empty() || std::hypot(pts.back().X - p.X, pts.back().Y - p.Y) > 1e-9)
+                pts.push_back(p);
+            break;
+        }
+        case CAIRO_PATH_CLOSE_PATH:
+            if (!out.empty())
+                out.back().Closed = true;
+            break;
+        case CAIRO_PATH_CURVE_TO: break;  // a flat path has none
+        }
+    }
+    cairo_path_destroy(path);
+    return out;
+}
+
+// Adds the polyline moved sideways by `offset` pixels (positive: to the right seen along
+// it); corners are mitred, the mitre limited to four times the offset.
+void AddOffsetPolyline(cairo_t* cr, const TPolyline& line, double offset)
+{
+    const std::vector<TPoint>& p = line.Points;
+    const std::size_t n = p.size();
+    if (n < 2)
+        return;
+    auto normal = [&](std::size_t a, std::size_t b) {
+        const double dx = p[b].X - p[a].X, dy = p[b].Y - p[a].Y;
+        const double len = std::hypot(dx, dy);
+        return TPoint{-dy / len, dx / len};
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool hasIn = i > 0 || line.Closed;
+        const bool hasOut = i + 1 < n || line.Closed;
+        const TPoint in = hasIn ? normal(i > 0 ? i - 1 : n - 1, i) : normal(i, i + 1);
+        const TPoint out = hasOut ? normal(i, i + 1 < n ? i + 1 : 0) : in;
+        TPoint m{in.X + out.X, in.Y + out.Y};
+        const double len = std::hypot(m.X, m.Y);
+        m = len > 1e-9 ? TPoint{m.X / len, m.Y / len} : in;
+        const double scale = 1 / std::max(0.25, m.X * in.X + m.Y * in.Y);
+        const double x = p[i].X + m.X * offset * scale, y = p[i].Y + m.Y * offset * scale;
+        if (i == 0)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
+    }
+    if (line.Closed)
+        cairo_close_path(cr);
+}
+
+// Strokes and clears the current path with the outline's width, dashes and compound lines.
+void StrokeOutline(cairo_t* cr, const TOutline& o)
+{
+    const TDashStyle* dash = &cDashStyles[0];
+    for (const TDashStyle& d : cDashStyles)
+        if (d.Style == o.Dash)
+            dash = &d;
+    std::vector<double> pattern;
+    for (double v : dash->Pattern)
+        pattern.push_back(v * o.Width);
+    cairo_set_dash(cr, pattern.data(), int(pattern.size()), 0);
+    cairo_set_line_cap(cr, dash->Round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    SetRGB(cr, o.Color, o.Alpha);
+    const TCompoundStyle* compound = &cCompoundStyles[0];
+    for (const TCompoundStyle& c : cCompoundStyles)
+        if (c.Style == o.Compound)
+            compound = &c;
+    if (compound->Bands.size() == 1) {
+        cairo_set_line_width(cr, o.Width);
+        cairo_stroke(cr);
+    } else {
+        const std::vector<TPolyline> lines = FlatPolylines(cr);
+        cairo_new_path(cr);
+        for (const TBand& band : compound->Bands) {
+            const double offset = ((band.From + band.To) / 2 - 0.5) * o.Width;
+            for (const TPolyline& line : lines)
+                AddOffsetPolyline(cr, line, offset);
+            cairo_set_line_width(cr, (band.To - band.From) * o.Width);
+            cairo_stroke(cr);
+        }
+    }
+    cairo_set_dash(cr, nullptr, 0, 0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
+TOutline OutlineOf(const TVYXGraphicLine& line, double pixPerPt, double opacity)
+{
+    return {std::max(1.0, line.StrokeWeight * pixPerPt), line.StrokeColor, opacity, line.LineStyle, line.LineDashStyle};
+}
+
+// ---- Arrow heads ----
+
+// Head length and width in units of the stroke (at least 2 px, so that hairlines get a
+// visible head): short/narrow 2, medium 3, long/wide 5.
+constexpr double cArrowSizes[] = {2, 3, 5};
+constexpr double cArrowMinUnit = 2;
+
+// One end of an open outline: the tip and the unit direction pointing out of the line.
+struct TLineEnd {
+    double X = 0, Y = 0, DX = 0, DY = 0;
+    bool Valid = false;
+};
+
+double OpenHeadSetBack(double len, double half, double strokeWidth)
+{
+    return strokeWidth / 2 * std::hypot(len, half) / std::max(half, 1e-6);
+}
+
+// How far the line stops short of the tip so that its square end hides inside the head.
+double ArrowPullBack(const TVYXGraphicArrow& a, double strokeWidth)
+{
+    const double len = cArrowSizes[a.Length] * std::max(strokeWidth, cArrowMinUnit);
+    switch (a.Head) {
+    case agahBlock: return len * 0.8;
+    case agahClassic: return len * 0.5;
+    case agahOpen: return OpenHeadSetBack(len, cArrowSizes[a.Width] * std::max(strokeWidth, cArrowMinUnit) / 2,
+                                          strokeWidth);
+    default: return 0;  // diamond and oval sit centred on the end
+    }
+}
+
+void DrawArrowHead(cairo_t* cr, const TVYXGraphicArrow& a, const TLineEnd& e, const TOutline& o)
+{
+    const double unit = std::max(o.Width, cArrowMinUnit);
+    const double len = cArrowSizes[a.Length] * unit;
+    const double half = cArrowSizes[a.Width] * unit / 2;
+    // Head coordinates: u along the line (0 at the tip, negative back along it), v across.
+    auto at = [&](double u, double v) {
+        return TPoint{e.X + e.DX * u - e.DY * v, e.Y + e.DY * u + e.DX * v};
+    };
+    auto poly = [&](std::initializer_list<TPoint> pts) {
+        bool first = true;
+        for (const TPoint& p : pts) {
+            if (first)
+                cairo_move_to(cr, p.X, p.Y);
+            else
+                cairo_line_to(cr, p.X, p.Y);
+            first = false;
+        }
+    };
+    cairo_new_path(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    SetRGB(cr, o.Color, o.Alpha);
+    switch (a.Head) {
+    case agahNone: return;
+    case agahBlock:
+        poly({at(0, 0), at(-len, half), at(-len, -half)});
+        break;
+    case agahClassic:
+        poly({at(0, 0), at(-len, half), at(-len * 0.7, 0), at(-len, -half)});
+        break;
+    case agahDiamond:
+        poly({at(len / 2, 0), at(0, half), at(-len / 2, 0), at(0, -half)});
+        break;
+    case agahOval: {
+        cairo_save(cr);
+        cairo_translate(cr, e.X, e.Y);
+        cairo_rotate(cr, std::atan2(e.DY, e.DX));
+        cairo_scale(cr, len / 2, half);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
+        cairo_restore(cr);
+        break;
+    }
+    case agahOpen: {
+        // The mitre of the two strokes reaches past their meeting point; move them back so
+        // that its point lands on the line's end.
+        const double back = OpenHeadSetBack(len, half, o.Width);
+        const TPoint p1 = at(-len - back, half), tip = at(-back, 0), p2 = at(-len - back, -half);
+        cairo_move_to(cr, p1.X, p1.Y);
+        cairo_line_to(cr, tip.X, tip.Y);
+        cairo_line_to(cr, p2.X, p2.Y);
+        cairo_set_line_width(cr, o.Width);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+        cairo_stroke(cr);
+        return;
+    }
+    }
+    cairo_close_path(cr);
+    cairo_fill(cr);
+}
+
+TLineEnd Outward(double x, double y, double fromX, double fromY)
+{
+    const double dx = x - fromX, dy = y - fromY;
+    const double len = std::hypot(dx, dy);
+    if (len < 1e-9)
+        return {};
+    return {x, y, dx / len, dy / len, true};
+}
+
+// The first point of a shape path whose first figure is open, with the direction out of
+// it; and the last point of an open last figure. Moves both back by the pull-backs.
+void OpenPathEnds(TVYXGrShapePath& path, double startPull, double endPull, TLineEnd& start, TLineEnd& end)
+{
+    // Figures: a MoveTo, drawing items, an optional Close; an End finishes the sub-path.
+    std::size_t firstMove = path.size(), lastMove = path.size();
+    bool firstClosed = false, lastClosed = false;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const TVYXGrShapePathCommand c = path[i].Cmd;
+        if (c == agspcMoveTo) {
+            if (firstMove == path.size())
+                firstMove = i;
+            lastMove = i;
+            lastClosed = false;
+        } else if (c == agspcClose) {
+            if (lastMove == firstMove)
+                firstClosed = true;
+            lastClosed = true;
+        }
+    }
+    if (firstMove == path.size())
+        return;
+    auto isDraw = [](TVYXGrShapePathCommand c) { return c == agspcLineTo || c == agspcCurveTo; };
+    // Start: away from the first point towards the next one.
+    if (!firstClosed && firstMove + 1 < path.size() && isDraw(path[firstMove + 1].Cmd)) {
+        auto& p0 = path[firstMove].Coords;
+        const auto& next = path[firstMove + 1].Coords;
+        double nx = next[0], ny = next[1];
+        if (path[firstMove + 1].Cmd == agspcCurveTo && std::hypot(nx - p0[0], ny - p0[1]) < 1e-9) {
+            nx = next[2];
+            ny = next[3];
+        }
+        start = Outward(p0[0], p0[1], nx, ny);
+        if (start.Valid) {
+            p0[0] -= start.DX * startPull;
+            p0[1] -= start.DY * startPull;
+        }
+    }
+    // End: the last drawing item of the last figure.
+    std::size_t last = path.size();
+    for (std::size_t i = lastMove + 1; i < path.size() && isDraw(path[i].Cmd); ++i)
+        last = i;
+    if (lastClosed || last == path.size())
+        return;
+    auto& c = path[last].Coords;
+    const std::size_t tip = path[last].Cmd == agspcCurveTo ? 4 : 0;
+    double px = 0, py = 0;
+    if (path[last].Cmd == agspcCurveTo) {
+        px = c[2];
+        py = c[3];
+        if (std::hypot(px - c[4], py - c[5]) < 1e-9) {
+            px = c[0];
+            py = c[1];
+        }
+    } else {
+        const auto& prev = path[last - 1].Coords;
+        const std::size_t prevTip = path[last - 1].Cmd == agspcCurveTo ? 4 : 0;
+        px = prev[prevTip];
+        py = prev[prevTip + 1];
+    }
+    end = Outward(c[tip], c[tip + 1], px, py);
+    if (end.Valid) {
+        c[tip] -= end.DX * endPull;
+        c[tip + 1] -= end.DY * endPull;
+    }
+}
+
+// ---- Picture adjustments ----
+
+// Applies the picture object's colour adjustments to premultiplied ARGB pixels. Channels
+// v in 0..1, in this order:
+//   grey:       v = 0.299 R + 0.587 G + 0.114 B for all three (ITU-R BT.601 luma)
+//   contrast c: v = 0.5 + (v - 0.5) k, k = 1 + c for c <= 0, 1 / (1 - c) for c > 0 (c at most 0.99)
+//   brightness b: v = v + b
+//   shifts:     R = R + Red, G = G + Green, B = B + Blue
+// then clamped to 0..1. All values run from -1 to 1. Alpha is applied as the opacity of
+// the whole picture when it is drawn.
+void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture& pic)
+{
+    const double c = std::clamp(double(pic.Contrast), -1.0, 0.99);
+    const double k = c <= 0 ? 1 + c : 1 / (1 - c);
+    const double shift[3] = {pic.Brightness + double(pic.Red), pic.Brightness + double(pic.Green),
+                             pic.Brightness + double(pic.Blue)};
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t p = px[i];
+        const std::uint32_t a = p >> 24;
+        if (a == 0)
+            continue;
+        double v[3] = {((p >> 16) & 0xFF) / double(a), ((p >> 8) & 0xFF) / double(a), (p & 0xFF) / double(a)};
+        if (pic.Grayscale)
+            v[0] = v[1] = v[2] = 0.299 * v[0] + 0.587 * v[1] + 0.114 * v[2];
+        std::uint32_t out = a << 24;
+        for (int ch = 0; ch < 3; ++ch) {
+            const double w = std::clamp(0.5 + (v[ch] - 0.5) * k + shift[ch], 0.0, 1.0);
+            out |= std::uint32_t(std::lround(w * a)) << (16 - 8 * ch);
+        }
+        px[i] = out;
+    }
+}
+
+bool HasAdjustments(const TVYXGraphicPicture& pic)
+{
+    return pic.Grayscale || pic.Contrast != 0 || pic.Brightness != 0 || pic.Red != 0 || pic.Green != 0 ||
+           pic.Blue != 0;
+}
+
 }  // namespace
 
-TVYXFontMatch VYXResolveFont(std::string_view family, bool bold, bool italic)
+namespace {
+// A pattern asking for the family (through the substitution table) in a style.
+FcPattern* StylePattern(std::string_view family, bool bold, bool italic)
 {
-    TVYXFontMatch m;
-    m.Requested = std::string(family);
     const std::string_view sub = SubstituteFor(family);
     const std::string wanted = sub.empty() ? std::string(family) : std::string(sub);
     FcInit();
@@ -201,23 +581,79 @@ TVYXFontMatch VYXResolveFont(std::string_view family, bool bold, bool italic)
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(wanted.c_str()));
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    return pat;
+}
+
+// The face a found pattern names, and which of the asked styles it must fake.
+TVYXFontMatch MatchOf(FcPattern* found, std::string_view family, bool bold, bool italic)
+{
+    TVYXFontMatch m;
+    m.Requested = std::string(family);
+    FcChar8* s = nullptr;
+    if (FcPatternGetString(found, FC_FILE, 0, &s) == FcResultMatch)
+        m.File = reinterpret_cast<const char*>(s);
+    if (FcPatternGetString(found, FC_FAMILY, 0, &s) == FcResultMatch)
+        m.Family = reinterpret_cast<const char*>(s);
+    int value = 0;
+    if (FcPatternGetInteger(found, FC_INDEX, 0, &value) == FcResultMatch)
+        m.Index = value;
+    // The system's configuration may already have decided to fake a style (it then reports
+    // the asked weight or slant and sets embolden or a shear); either way we fake it ourselves.
+    FcBool embolden = FcFalse;
+    FcMatrix* shear = nullptr;
+    if (bold && ((FcPatternGetBool(found, FC_EMBOLDEN, 0, &embolden) == FcResultMatch && embolden) ||
+                 (FcPatternGetInteger(found, FC_WEIGHT, 0, &value) == FcResultMatch && value < FC_WEIGHT_DEMIBOLD)))
+        m.SyntheticBold = true;
+    if (italic && ((FcPatternGetMatrix(found, FC_MATRIX, 0, &shear) == FcResultMatch && shear->xy != 0) ||
+                   (FcPatternGetInteger(found, FC_SLANT, 0, &value) == FcResultMatch && value == FC_SLANT_ROMAN)))
+        m.SyntheticItalic = true;
+    m.Substituted = !SameTextAscii(m.Family, family);
+    return m;
+}
+}  // namespace
+
+TVYXFontMatch VYXResolveFont(std::string_view family, bool bold, bool italic)
+{
+    FcPattern* pat = StylePattern(family, bold, italic);
     FcConfigSubstitute(nullptr, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
     FcResult result = FcResultNoMatch;
     FcPattern* found = FcFontMatch(nullptr, pat, &result);
+    TVYXFontMatch m;
     if (found) {
-        FcChar8* s = nullptr;
-        if (FcPatternGetString(found, FC_FILE, 0, &s) == FcResultMatch)
-            m.File = reinterpret_cast<const char*>(s);
-        if (FcPatternGetString(found, FC_FAMILY, 0, &s) == FcResultMatch)
-            m.Family = reinterpret_cast<const char*>(s);
-        int index = 0;
-        if (FcPatternGetInteger(found, FC_INDEX, 0, &index) == FcResultMatch)
-            m.Index = index;
+        m = MatchOf(found, family, bold, italic);
         FcPatternDestroy(found);
+    } else {
+        m.Requested = std::string(family);
+        m.Substituted = true;
     }
     FcPatternDestroy(pat);
-    m.Substituted = !SameTextAscii(m.Family, family);
+    return m;
+}
+
+TVYXFontMatch VYXFallbackFont(std::string_view family, bool bold, bool italic, char32_t cp)
+{
+    FcPattern* pat = StylePattern(family, bold, italic);
+    FcCharSet* wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, cp);
+    FcPatternAddCharSet(pat, FC_CHARSET, wanted);
+    FcCharSetDestroy(wanted);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* set = FcFontSort(nullptr, pat, FcFalse, nullptr, &result);
+    TVYXFontMatch m;
+    m.Requested = std::string(family);
+    for (int i = 0; set && i < set->nfont; ++i) {
+        FcCharSet* has = nullptr;
+        if (FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &has) == FcResultMatch && FcCharSetHasChar(has, cp)) {
+            m = MatchOf(set->fonts[i], family, bold, italic);
+            break;
+        }
+    }
+    if (set)
+        FcFontSetDestroy(set);
+    FcPatternDestroy(pat);
     return m;
 }
 
@@ -246,9 +682,32 @@ extern "C" const char* __lsan_default_suppressions()
 namespace {
 struct TShapedGlyph {
     unsigned Glyph;
-    int Advance, XOff, YOff;  // font units
-    unsigned Cluster;         // index of the first UTF-16 unit of its text
+    double Advance, XOff, YOff;  // per em
+    unsigned Cluster;            // index of the first UTF-16 unit of its text
+    const TFace* Face;           // the face the glyph belongs to (a fallback or the current one)
 };
+
+bool HasChar(const TFace& face, char32_t cp)
+{
+    hb_codepoint_t g = 0;
+    return hb_font_get_nominal_glyph(face.HbFont, cp, &g) != 0;
+}
+
+// Characters that are never looked for in another face: controls and the invisible
+// format characters HarfBuzz hides itself.
+bool StaysInFace(char32_t cp)
+{
+    return cp < 0x20 || (cp >= 0x7F && cp < 0xA0) || cp == 0xAD || (cp >= 0x200B && cp <= 0x200F) ||
+           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2060 && cp <= 0x206F) || (cp >= 0xFE00 && cp <= 0xFE0F) ||
+           cp == 0xFEFF;
+}
+
+bool IsMark(hb_unicode_funcs_t* funcs, char32_t cp)
+{
+    const hb_unicode_general_category_t c = hb_unicode_general_category(funcs, cp);
+    return c == HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK || c == HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK ||
+           c == HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK;
+}
 }  // namespace
 
 struct TVYXGDILinux::TImpl {
@@ -259,7 +718,8 @@ struct TVYXGDILinux::TImpl {
     cairo_font_options_t* FontOptions = nullptr;
     hb_buffer_t* Buffer = nullptr;
     std::vector<TShapedGlyph> Glyphs;  // the last shaped text
-    std::map<std::string, std::unique_ptr<TFace>> Faces;  // key: family '|' bold italic
+    // key: family '|' bold italic, or for a fallback face '\x01' file '|' index and its faked styles
+    std::map<std::string, std::unique_ptr<TFace>> Faces;
     TFace* Face = nullptr;                                 // borrowed from Faces
     double PixSize = 16;                                   // em size of the current font in pixels
     TVYXColor Brush = 0xFFFFFF, Pen = 0, FontColor = 0;
@@ -335,18 +795,61 @@ struct TVYXGDILinux::TImpl {
         if (it != Faces.end())
             return *it->second;
         std::unique_ptr<TFace> face = LoadFace(VYXResolveFont(family, bold, italic));
+        face->WantBold = bold;
+        face->WantItalic = italic;
         return *Faces.emplace(std::move(key), std::move(face)).first->second;
     }
 
-    // Shapes `text` into Glyphs, one HarfBuzz run per script (punctuation and marks join
-    // the run they sit in); runs stay in logical order, glyphs inside a run in visual order.
-    // Positions are in font units.
+    // The face that shows `cp` for text in `face`, nullptr when no installed face has it.
+    TFace* Fallback(TFace& face, char32_t cp)
+    {
+        std::vector<TFace*>& block = face.Fallbacks[cp >> 8];
+        for (TFace* f : block)
+            if (HasChar(*f, cp))
+                return f;
+        if (std::find(face.Orphans.begin(), face.Orphans.end(), cp) != face.Orphans.end())
+            return nullptr;
+        const TVYXFontMatch m = VYXFallbackFont(face.Match.Requested, face.WantBold, face.WantItalic, cp);
+        TFace* found = nullptr;
+        if (!m.File.empty()) {
+            std::string key = '\x01' + m.File + '|' + std::to_string(m.Index) + (m.SyntheticBold ? 'b' : '-') +
+                              (m.SyntheticItalic ? 'i' : '-');
+            auto it = Faces.find(key);
+            if (it == Faces.end())
+                it = Faces.emplace(std::move(key), LoadFace(m)).first;
+            found = it->second.get();
+        }
+        if (!found || !HasChar(*found, cp)) {
+            face.Orphans.push_back(cp);
+            return nullptr;
+        }
+        block.push_back(found);
+        return found;
+    }
+
+    // Which face a character of the text is shaped with: the current face when it has it;
+    // a mark stays with the face of its base; else a fallback face.
+    TFace* FaceOfChar(char32_t cp, TFace* runFace, hb_unicode_funcs_t* funcs)
+    {
+        if (runFace && runFace != Face && IsMark(funcs, cp) && HasChar(*runFace, cp))
+            return runFace;
+        if (StaysInFace(cp) || HasChar(*Face, cp))
+            return Face;
+        if (runFace && HasChar(*runFace, cp))
+            return runFace;
+        TFace* f = Fallback(*Face, cp);
+        return f ? f : Face;
+    }
+
+    // Shapes `text` into Glyphs, one HarfBuzz run per script and face (punctuation and marks
+    // join the run they sit in); runs stay in logical order, glyphs inside a run in visual order.
     void Shape(std::u16string_view text)
     {
         Glyphs.clear();
         hb_unicode_funcs_t* funcs = hb_unicode_funcs_get_default();
         std::size_t start = 0;
         hb_script_t script = HB_SCRIPT_COMMON;
+        TFace* runFace = nullptr;
         for (std::size_t i = 0; i < text.size();) {
             char32_t cp = text[i];
             std::size_t len = 1;
@@ -354,22 +857,23 @@ struct TVYXGDILinux::TImpl {
                 cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
                 len = 2;
             }
+            TFace* f = FaceOfChar(cp, runFace, funcs);
             const hb_script_t s = hb_unicode_script(funcs, cp);
-            if (s != HB_SCRIPT_COMMON && s != HB_SCRIPT_INHERITED && s != HB_SCRIPT_UNKNOWN) {
-                if (script == HB_SCRIPT_COMMON) {
-                    script = s;
-                } else if (s != script) {
-                    ShapeRun(text, start, i, script);
-                    start = i;
-                    script = s;
-                }
+            const bool strong = s != HB_SCRIPT_COMMON && s != HB_SCRIPT_INHERITED && s != HB_SCRIPT_UNKNOWN;
+            if (i > start && ((strong && script != HB_SCRIPT_COMMON && s != script) || f != runFace)) {
+                ShapeRun(text, start, i, script, *runFace);
+                start = i;
+                script = HB_SCRIPT_COMMON;
             }
+            if (strong && script == HB_SCRIPT_COMMON)
+                script = s;
+            runFace = f;
             i += len;
         }
-        ShapeRun(text, start, text.size(), script);
+        ShapeRun(text, start, text.size(), script, runFace ? *runFace : *Face);
     }
 
-    void ShapeRun(std::u16string_view text, std::size_t start, std::size_t end, hb_script_t script)
+    void ShapeRun(std::u16string_view text, std::size_t start, std::size_t end, hb_script_t script, const TFace& f)
     {
         static const hb_feature_t noKern = {HB_TAG('k', 'e', 'r', 'n'), 0, 0, ~0u};
         if (end <= start)
@@ -382,18 +886,22 @@ struct TVYXGDILinux::TImpl {
         const hb_direction_t dir = hb_script_get_horizontal_direction(script);
         hb_buffer_set_direction(Buffer, dir == HB_DIRECTION_INVALID ? HB_DIRECTION_LTR : dir);
         hb_buffer_guess_segment_properties(Buffer);
-        hb_shape(Face->HbFont, Buffer, &noKern, 1);
+        hb_shape(f.HbFont, Buffer, &noKern, 1);
         unsigned n = 0;
         const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(Buffer, &n);
         const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(Buffer, &n);
+        const double em = f.UnitsPerEm;
+        const double extra = f.Match.SyntheticBold ? cSyntheticBold : 0;
         for (unsigned i = 0; i < n; ++i)
-            Glyphs.push_back({info[i].codepoint, pos[i].x_advance, pos[i].x_offset, pos[i].y_offset, info[i].cluster});
+            Glyphs.push_back({info[i].codepoint, pos[i].x_advance / em + extra, pos[i].x_offset / em,
+                              pos[i].y_offset / em, info[i].cluster, &f});
     }
 
-    static bool Cached(std::u16string_view text)
+    // Whether the cached advances measure the whole text.
+    bool Cached(std::u16string_view text) const
     {
         for (char16_t c : text)
-            if (c >= cCachedChars)
+            if (c >= cCachedChars || Face->Advance[c] < 0)
                 return false;
         return true;
     }
@@ -403,19 +911,80 @@ struct TVYXGDILinux::TImpl {
     {
         spaces = 0;
         double sum = 0;
+        const float* advance = Face->Advance.data();
         for (char16_t c : text) {
-            if (c >= cCachedChars) {
+            const float a = c < cCachedChars ? advance[c] : -1.0f;
+            if (a < 0) {
                 spaces = int(std::count(text.begin(), text.end(), u' '));
                 Shape(text);
-                double units = 0;
+                double ems = 0;
                 for (const TShapedGlyph& g : Glyphs)
-                    units += g.Advance;
-                return units / Face->UnitsPerEm * PixSize;
+                    ems += g.Advance;
+                return ems * PixSize;
             }
-            sum += Face->Advance[c];
+            sum += a;
             spaces += c == u' ';
         }
         return sum * PixSize;
+    }
+
+    // A picture object into its box: the crop fractions cut the picture's sides off (a
+    // negative one adds an empty margin), flips mirror about the box's centre, and the
+    // colour adjustments work on a copy of the picture made for this drawing.
+    void DrawPicture(double x, double y, double w, double h, const TVYXGraphicPicture& pic)
+    {
+        const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(pic.Picture());
+        const TVYXBitmap* image = bmp ? bmp->Bitmap() : nullptr;
+        cairo_t* cr = Cr;
+        cairo_save(cr);
+        cairo_translate(cr, x + w / 2, y + h / 2);
+        cairo_scale(cr, pic.FlipX ? -1 : 1, pic.FlipY ? -1 : 1);
+        cairo_translate(cr, -x - w / 2, -y - h / 2);
+        if (image && !image->Empty()) {
+            const double iw = image->Width(), ih = image->Height();
+            const double sx0 = pic.CropLeft * iw, sx1 = iw * (1 - pic.CropRight);
+            const double sy0 = pic.CropTop * ih, sy1 = ih * (1 - pic.CropBottom);
+            // Only the pixels the crop keeps are copied, so that smoothing at the cut edges
+            // does not pull in the parts cut away.
+            const int ix0 = int(std::floor(std::max(0.0, sx0))), ix1 = int(std::ceil(std::min(iw, sx1)));
+            const int iy0 = int(std::floor(std::max(0.0, sy0))), iy1 = int(std::ceil(std::min(ih, sy1)));
+            if (sx1 - sx0 > 1e-6 && sy1 - sy0 > 1e-6 && ix1 > ix0 && iy1 > iy0 && w > 0 && h > 0) {
+                cairo_surface_t* src = SurfaceFromBitmap(*image, ix0, iy0, ix1 - ix0, iy1 - iy0);
+                if (HasAdjustments(pic)) {
+                    cairo_surface_flush(src);
+                    const int stride = cairo_image_surface_get_stride(src);
+                    unsigned char* data = cairo_image_surface_get_data(src);
+                    for (int row = 0; row < iy1 - iy0; ++row)
+                        AdjustPixels(reinterpret_cast<std::uint32_t*>(data + std::size_t(row) * std::size_t(stride)),
+                                     std::size_t(ix1 - ix0), pic);
+                    cairo_surface_mark_dirty(src);
+                }
+                cairo_rectangle(cr, x, y, w, h);
+                cairo_clip(cr);
+                cairo_translate(cr, x, y);
+                cairo_scale(cr, w / (sx1 - sx0), h / (sy1 - sy0));
+                cairo_translate(cr, -sx0, -sy0);
+                cairo_set_source_surface(cr, src, ix0, iy0);
+                const bool margin = pic.CropLeft < 0 || pic.CropTop < 0 || pic.CropRight < 0 || pic.CropBottom < 0;
+                cairo_pattern_set_extend(cairo_get_source(cr), margin ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_PAD);
+                cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+                cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+                cairo_paint_with_alpha(cr, std::clamp(double(pic.Alpha), 0.0, 1.0) * Opacity);
+                cairo_surface_destroy(src);
+            }
+        } else {
+            // Kept-as-bytes pictures (metafiles): a frame with a cross at their declared size.
+            cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+            cairo_move_to(cr, x, y);
+            cairo_line_to(cr, x + w, y + h);
+            cairo_move_to(cr, x + w, y);
+            cairo_line_to(cr, x, y + h);
+            cairo_set_line_width(cr, 1);
+            cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+            SetRGB(cr, 0x808080, Opacity);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
     }
 
     double Justified(double width, int spaces) const { return width + JustExtra * std::min(spaces, JustCount); }
@@ -614,11 +1183,14 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
     const double s = d.PixSize;
     // Glyphs and pen positions relative to the start, with justification spread over the spaces.
     std::vector<cairo_glyph_t> glyphs;
+    std::vector<const TFace*> faces;  // per glyph
     glyphs.reserve(text.size());
+    faces.reserve(text.size());
     double pen = 0;
-    if (TImpl::Cached(text)) {
+    if (d.Cached(text)) {
         for (char16_t c : text) {
             glyphs.push_back({f.Glyph[c], pen, 0});
+            faces.push_back(&f);
             pen += f.Advance[c] * s;
             if (c == u' ' && d.JustCount > 0) {
                 pen += d.JustExtra;
@@ -627,10 +1199,10 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
         }
     } else {
         d.Shape(text);
-        const double k = s / f.UnitsPerEm;
         for (const TShapedGlyph& g : d.Glyphs) {
-            glyphs.push_back({g.Glyph, pen + g.XOff * k, -g.YOff * k});
-            pen += g.Advance * k;
+            glyphs.push_back({g.Glyph, pen + g.XOff * s, -g.YOff * s});
+            faces.push_back(g.Face);
+            pen += g.Advance * s;
             if (g.Cluster < text.size() && text[g.Cluster] == u' ' && d.JustCount > 0) {
                 pen += d.JustExtra;
                 --d.JustCount;
@@ -665,10 +1237,20 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
         g.x += left;
         g.y += baseline;
     }
-    cairo_set_font_face(cr, f.Cairo);
-    cairo_set_font_size(cr, s);
     d.Source(d.FontColor);
-    cairo_show_glyphs(cr, glyphs.data(), int(glyphs.size()));
+    // One call per stretch of glyphs from the same face; a faked italic shears the font.
+    for (std::size_t i = 0; i < glyphs.size();) {
+        std::size_t j = i + 1;
+        while (j < glyphs.size() && faces[j] == faces[i])
+            ++j;
+        const TFace& gf = *faces[i];
+        cairo_set_font_face(cr, gf.Cairo);
+        cairo_matrix_t m;
+        cairo_matrix_init(&m, s, 0, gf.Match.SyntheticItalic ? -gf.Slant * s : 0, s, 0, 0);
+        cairo_set_font_matrix(cr, &m);
+        cairo_show_glyphs(cr, glyphs.data() + i, int(j - i));
+        i = j;
+    }
     if (FFont.StrikeOut) {
         const double thick = std::max(1.0, f.StrikeSize * s);
         cairo_rectangle(cr, left, baseline - f.StrikePos * s - thick / 2, width, thick);
@@ -810,42 +1392,14 @@ void TVYXGDILinux::DrawF(double x, double y, const TVYXGraphicObj& obj)
             SetRGB(cr, rot->FillColor, rot->FillAlpha * FImpl->Opacity);
             cairo_fill_preserve(cr);
         }
-        if (line && line->Stroked) {
-            cairo_set_line_width(cr, std::max(1.0, PtToPixXF(line->StrokeWeight)));
-            SetRGB(cr, line->StrokeColor, FImpl->Opacity);
-            cairo_stroke_preserve(cr);
-        }
+        if (line && line->Stroked)
+            StrokeOutline(cr, OutlineOf(*line, PtToPixXF(1), FImpl->Opacity));
         cairo_new_path(cr);
     };
     switch (obj.Type_()) {
     case agtShape: DrawShape(x, y, w, h, static_cast<const TVYXGraphicShape&>(obj), false); break;
     case agtPicture:
-    case agtBarcode: {
-        const auto& pic = static_cast<const TVYXGraphicPicture&>(obj);
-        const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(pic.Picture());
-        if (bmp && bmp->Bitmap()) {
-            const double fx = pic.FlipX ? -1 : 1;
-            const double fy = pic.FlipY ? -1 : 1;
-            cairo_translate(cr, x + w / 2, y + h / 2);
-            cairo_scale(cr, fx, fy);
-            cairo_translate(cr, -x - w / 2, -y - h / 2);
-            const double opacity = FImpl->Opacity;
-            FImpl->Opacity *= pic.Alpha;
-            DrawF(x, y, x + w, y + h, *bmp->Bitmap());
-            FImpl->Opacity = opacity;
-        } else {
-            // Kept-as-bytes pictures (metafiles, TIFF): a frame with a cross.
-            cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
-            cairo_move_to(cr, x, y);
-            cairo_line_to(cr, x + w, y + h);
-            cairo_move_to(cr, x + w, y);
-            cairo_line_to(cr, x, y + h);
-            cairo_set_line_width(cr, 1);
-            SetRGB(cr, 0x808080, FImpl->Opacity);
-            cairo_stroke(cr);
-        }
-        break;
-    }
+    case agtBarcode: FImpl->DrawPicture(x, y, w, h, static_cast<const TVYXGraphicPicture&>(obj)); break;
     case agtLine:
         cairo_move_to(cr, x, y);
         cairo_line_to(cr, x + w, y + h);
@@ -881,28 +1435,24 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
                              bool selected)
 {
     cairo_t* cr = FImpl->Cr;
-    const TVYXGrShapePath path = shape.ShapeType ? shape.ShapeType->CalcPath(width, height, &shape.Adjust)
-                                                 : TVYXGrShapePath{};
-    const double strokeWidth = std::max(1.0, PtToPixXF(shape.StrokeWeight));
-    struct TDash {
-        TVYXGrLineDashStyle Style;
-        std::vector<double> Pattern;  // in stroke widths
-    };
-    static const TDash dashes[] = {
-        {agldsSolid, {}},         {agldsRoundDot, {1, 1}},         {agldsSquareDot, {1, 1}},
-        {agldsDash, {4, 3}},      {agldsDashDot, {4, 3, 1, 3}},    {agldsLongDash, {8, 3}},
-        {agldsLongDashDot, {8, 3, 1, 3}}, {agldsLongDashDotDot, {8, 3, 1, 3, 1, 3}},
-    };
+    TVYXGrShapePath path = shape.ShapeType ? shape.ShapeType->CalcPath(width, height, &shape.Adjust)
+                                           : TVYXGrShapePath{};
     // A broken definition (overflowing formulas) must not put the context into its error state.
     for (const TVYXGrShapePathItem& item : path)
         for (double v : item.Coords)
             if (!std::isfinite(v) || std::abs(v) > 1e7)
                 return;
-    std::vector<double> dash;
-    for (const TDash& d : dashes)
-        if (d.Style == shape.LineDashStyle)
-            for (double v : d.Pattern)
-                dash.push_back(v * strokeWidth);
+    const TOutline outline = OutlineOf(shape, PtToPixXF(1), FImpl->Opacity);
+    // Arrow heads go on the open ends of the outline; the line stops inside the head.
+    auto head = [](const std::unique_ptr<TVYXGraphicArrow>& a) {
+        return a && a->Head != agahNone ? a.get() : nullptr;
+    };
+    const TVYXGraphicArrow* startHead = shape.Stroked ? head(shape.StartArrow) : nullptr;
+    const TVYXGraphicArrow* endHead = shape.Stroked ? head(shape.EndArrow) : nullptr;
+    TLineEnd start, end;
+    if (startHead || endHead)
+        OpenPathEnds(path, startHead ? ArrowPullBack(*startHead, outline.Width) : 0,
+                     endHead ? ArrowPullBack(*endHead, outline.Width) : 0, start, end);
     const auto* fillPicture = dynamic_cast<const TVYXPictureBMP*>(shape.Picture);
     const TVYXBitmap* fill = fillPicture && fillPicture->Bitmap() && !fillPicture->Bitmap()->Empty() &&
                                      width > 0 && height > 0
@@ -938,14 +1488,8 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
                     cairo_fill_preserve(cr);
                 }
             }
-            if (shape.Stroked && !noStroke) {
-                cairo_set_line_width(cr, strokeWidth);
-                cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-                cairo_set_dash(cr, dash.data(), int(dash.size()), 0);
-                SetRGB(cr, shape.StrokeColor, FImpl->Opacity);
-                cairo_stroke_preserve(cr);
-                cairo_set_dash(cr, nullptr, 0, 0);
-            }
+            if (shape.Stroked && !noStroke)
+                StrokeOutline(cr, outline);
             cairo_new_path(cr);
             noFill = noStroke = false;
             break;
@@ -954,6 +1498,9 @@ void TVYXGDILinux::DrawShape(double x, double y, double width, double height, co
     }
     if (fillSurface)
         cairo_surface_destroy(fillSurface);
+    for (auto [arrow, e] : {std::pair{startHead, start}, std::pair{endHead, end}})
+        if (arrow && e.Valid)
+            DrawArrowHead(cr, *arrow, {x + e.X, y + e.Y, e.DX, e.DY, true}, outline);
     if (selected)
         DrawSelected(x, y, x + width, y + height);
 }

@@ -20,10 +20,15 @@ struct TVYXFontMatch {
     std::string File;
     int Index = 0;          // face index inside the file
     bool Substituted = false;  // a metric-compatible stand-in or a fallback was used
+    bool SyntheticBold = false;    // bold was asked for and the face is lighter: it is emboldened
+    bool SyntheticItalic = false;  // italic was asked for and the face is upright: it is slanted
 };
 
 // Resolves a family (with the substitution table) through fontconfig.
 TVYXFontMatch VYXResolveFont(std::string_view family, bool bold = false, bool italic = false);
+// The face fontconfig prefers for showing `cp` in text of `family`; File is empty when no
+// installed face has the character.
+TVYXFontMatch VYXFallbackFont(std::string_view family, bool bold, bool italic, char32_t cp);
 // One line per family of the substitution table: "Arial -> Liberation Sans (file)".
 std::string VYXFontSubstitutionListing();
 

@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     VYXVmlShapePath(path, formulas, 21600, 21600, {5400, 10800}, 100, 50);
     VYXVmlShapeConnectLocs(path, path, formulas, 21600, 21600, {5400, 10800}, 100, 50);
     const std::string def(path);
-    VYXVmlShapeHandles({{def, def, def}}, formulas, 21600, 21600, {5400, 10800}, 100, 50);
+    VYXVmlShapeHandles({{def, def, def, "", ""}, {def, def, def, def, def}}, formulas, 21600, 21600, {5400, 10800}, 100,
+                       50);  // an XY handle and a polar one
     TVYXShapeRect rect;
     VYXVmlShapeTextRect(path, formulas, 21600, 21600, {5400, 10800}, 100, 50, rect);
     return 0;

@@ -7,6 +7,7 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXPictureDecode.h"
@@ -491,6 +492,17 @@ void TVYXCharRunLinked::Assign(const TVYXCharRun& source)
 
 // ---- The run list ----------------------------------------------------------------
 
+namespace {
+// One use of the run's hyperlink more (entering a list) or less (leaving it).
+void CountLinkUse(const TVYXCharRun& run, bool use)
+{
+    if (run.Type_() != acrtHyperlink)
+        return;
+    if (TVYXHyperlink* link = static_cast<const TVYXCharRunHyperlink&>(run).Hyperlink)
+        use ? link->Use() : link->Release();
+}
+}  // namespace
+
 TVYXCharRuns::~TVYXCharRuns()
 {
     // Linked runs relink their chains as they go; clear before the events do.
@@ -541,6 +553,7 @@ TVYXCharRun* TVYXCharRuns::Insert(int index, std::unique_ptr<TVYXCharRun> run)
     index = std::clamp(index, 0, Count());
     TVYXCharRun* result = run.get();
     result->Parent = this;
+    CountLinkUse(*result, true);
     FItems.insert(FItems.begin() + index, std::move(run));
     if (FUpdating == 0) {
         // Start positions change only from the insertion on.
@@ -797,6 +810,7 @@ bool TVYXCharRuns::Delete(int index)
     auto owned = std::move(FItems[static_cast<std::size_t>(index)]);
     const std::int32_t start = owned->StartPos;
     FItems.erase(FItems.begin() + index);
+    CountLinkUse(*owned, false);
     if (ChangeEvent)
         ChangeEvent(*this, acrcDeleted, *owned);
     owned.reset();
@@ -814,6 +828,7 @@ std::unique_ptr<TVYXCharRun> TVYXCharRuns::Detach(int index)
         return nullptr;
     auto run = std::move(FItems[static_cast<std::size_t>(index)]);
     FItems.erase(FItems.begin() + index);
+    CountLinkUse(*run, false);
     run->Parent = nullptr;
     run->Index = -1;
     if (index < Count()) {
@@ -846,6 +861,7 @@ void TVYXCharRuns::DeleteLinkedAndContent(int index)
         if (auto* run = Items(i); run && !run->GetReadOnlyActive()) {
             if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(run))
                 linked->Unlink();
+            CountLinkUse(*run, false);
             FItems.erase(FItems.begin() + i);
         }
     EndUpdate();
@@ -880,6 +896,8 @@ void TVYXCharRuns::Move(int from, int to)
 
 void TVYXCharRuns::Clear()
 {
+    for (const auto& run : FItems)
+        CountLinkUse(*run, false);
     FItems.clear();
 }
 
@@ -1160,6 +1178,7 @@ void TVYXCharRuns::Append(const TVYXCharRuns& other)
         auto copy = run->CreateSame();
         copy->Parent = this;
         copy->Assign(*run);
+        CountLinkUse(*copy, true);
         FItems.push_back(std::move(copy));
     }
     EndUpdate();

@@ -348,6 +348,12 @@ private:
 };
 
 // The runs of one paragraph, in order.
+//
+// Hyperlink uses: a hyperlink run counts one use of its link (TVYXHyperlink::Use) when it
+// enters a list (Insert and the forms built on it, Append, a split) and gives it back
+// (Release) when it leaves one through Delete, Detach, Clear or DeleteLinkedAndContent;
+// taking over another list's runs moves them without counting. Destroying a list releases
+// nothing: its document's hyperlink list may be gone by then.
 class TVYXCharRuns {
 public:
     explicit TVYXCharRuns(TVYXRootData* rootData = nullptr) : RootData(rootData) {}
@@ -393,7 +399,8 @@ public:
     TVYXCharRunFootnote* AddEndnote(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx = nullptr);
     TVYXCharRunFootnote* AddEndnoteRef(TVYXFootnoteBaseItem* note, const TVYXCHPX* chpx = nullptr);
     TVYXCharRunHyperlink* AddHyperlink(TVYXHyperlink* link, std::u16string_view text, const TVYXCHPX* chpx = nullptr);
-    // Replaces the run at `index` by a hyperlink run with its text and list.
+    // Replaces the run at `index` by a hyperlink run with its text and list; the caller
+    // counts the use (TVYXLogPara::MakeHyperlink does, one per converted run).
     TVYXCharRunHyperlink* MakeHyperlink(TVYXHyperlink* link, int index);
     TVYXCharRunSimpleField* AddSimpleField(std::unique_ptr<TVYXMarkupObject> field, std::u16string_view result,
                                            const TVYXCHPX* chpx = nullptr);

@@ -226,7 +226,8 @@ enum TVYXHyperlinkType { ahtURL, ahtBookmark };
 
 class TVYXHyperlink {
 public:
-    std::int32_t RefCount = 0;  // one per hyperlink run referring to the link
+    // One per hyperlink run referring to the link in a run list (counted by TVYXCharRuns).
+    std::int32_t RefCount = 0;
     TVYXHyperlinkType Type = ahtURL;
     std::u16string Address;  // the URL or the bookmark name
     std::u16string Id;       // relationship id of the package formats

@@ -97,16 +97,7 @@ double PixToPt(int px, double dpi)
 void TVYXPictureBMP::Decode(std::string_view bytes)
 {
     const TVYXPictureType type = VYXPictureTypeFromBytes(bytes);
-    if (type == aptTIF) {
-        const TVYXDeclaredSize size = VYXPictureDeclaredSize(bytes, type);
-        FBitmap.reset();
-        FWidthPt = size.WidthPt;
-        FHeightPt = size.HeightPt;
-        OrigType = type;
-        Unsupported = true;
-        return;
-    }
-    if (type != aptPNG && type != aptJPG && type != aptGIF && type != aptBMP)
+    if (type != aptPNG && type != aptJPG && type != aptGIF && type != aptBMP && type != aptTIF)
         throw VYXException("Invalid picture data: unknown format");
     std::unique_ptr<TVYXBitmap> bitmap = VYXDecodePicture(bytes, type);
     FWidthPt = PixToPt(bitmap->Width(), bitmap->DpiX);

@@ -97,8 +97,7 @@ protected:
     std::unique_ptr<TVYXMemoryStream> FOrigData;  // owns the original encoded bytes
 };
 
-// A raster picture (PNG, JPEG, GIF, BMP) decoded to a bitmap. TIFF is kept as bytes
-// with the size its header declares (Unsupported) until a decoder exists.
+// A raster picture (PNG, JPEG, GIF, BMP, TIFF) decoded to a bitmap.
 class TVYXPictureBMP : public TVYXPicture {
 public:
     TVYXPictureBMP();
@@ -251,11 +250,14 @@ struct TVYXShapeRect {
     double Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
-// A legacy handle as its definition gives it ("#0,topLeft", "0,10800").
+// A legacy handle as its definition gives it ("#0,topLeft", "0,10800"). With a polar
+// centre the position reads "radius,angle" (angle in 1/65536 degree) about that centre.
 struct TVYXVmlHandleDef {
     std::string Position;
     std::string XRange;
     std::string YRange;
+    std::string Polar;        // "x,y" centre; empty for a handle moved along x and y
+    std::string RadiusRange;  // "min,max" of a polar handle's radius
 };
 
 class TVYXShapeTypes;

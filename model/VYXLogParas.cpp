@@ -11,6 +11,7 @@
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
+#include "model/VYXWildcards.h"
 #include "platform/VYXException.h"
 
 const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNames = {"Top", "Center", "Bottom", "Both"};
@@ -836,19 +837,42 @@ std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
             std::transform(Find.FindSrcText.begin(), Find.FindSrcText.end(), Find.FindSrcText.begin(), UpperAscii);
         Find.Valid = true;
     }
+    const std::u16string_view src = Find.FindSrcText;
+    auto wholeWord = [&src, this](std::size_t at, std::size_t end) {
+        return !(Find.FindOptions & aftoWholeWordsOnly) ||
+               ((at == 0 || !IsWordChar(src[at - 1])) && (end >= src.size() || !IsWordChar(src[end])));
+    };
+    auto found = [this](std::size_t at, std::size_t end) {
+        Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
+        Find.FindLen = static_cast<std::int32_t>(end - at);
+        return Find.FindCharPos;
+    };
     std::size_t from = static_cast<std::size_t>(std::max(pos, 1) - 1);
-    while (from <= Find.FindSrcText.size()) {
-        const std::size_t at = Find.FindSrcText.find(Find.FindText, from);
+    if (Find.FindOptions & aftoWildcards) {
+        // The pattern was upper-cased with the text when case does not matter; its
+        // operators are no letters, so folding leaves them alone.
+        TVYXWildcardPattern pattern(IsWordChar);
+        if (!pattern.Compile(Find.FindText))
+            return 0;
+        for (; from <= src.size(); ++from) {
+            // A match takes at least one character; shorter ones are tried when a longer one
+            // does not end on a word's edge.
+            const std::ptrdiff_t end =
+                pattern.MatchAt(src, from, [&](std::size_t e) { return e > from && wholeWord(from, e); });
+            if (end >= 0)
+                return found(from, static_cast<std::size_t>(end));
+            if (pattern.Exhausted())
+                return 0;
+        }
+        return 0;
+    }
+    while (from <= src.size()) {
+        const std::size_t at = src.find(Find.FindText, from);
         if (at == std::u16string::npos)
             return 0;
         const std::size_t end = at + Find.FindText.size();
-        const bool whole = !(Find.FindOptions & aftoWholeWordsOnly) ||
-                           ((at == 0 || !IsWordChar(Find.FindSrcText[at - 1])) &&
-                            (end >= Find.FindSrcText.size() || !IsWordChar(Find.FindSrcText[end])));
-        if (whole) {
-            Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
-            return Find.FindCharPos;
-        }
+        if (wholeWord(at, end))
+            return found(at, end);
         from = at + 1;
     }
     return 0;
@@ -920,46 +944,7 @@ TVYXLogParas::TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TV
 
 TVYXLogParas::~TVYXLogParas() = default;
 
-namespace {
-constexpr std::uint64_t cKeyStep = std::uint64_t(1) << 32;
-}
-
-int TVYXLogParaItem::Index() const
-{
-    if (!Paras)
-        return FIndex;
-    if (FIndex >= 0 && FIndex < Paras->Count() && Paras->FItems[static_cast<std::size_t>(FIndex)].get() == this)
-        return FIndex;
-    FIndex = Paras->Find(*this);
-    return FIndex;
-}
-
-int TVYXLogParas::Find(const TVYXLogParaItem& item) const
-{
-    auto it = std::lower_bound(FItems.begin(), FItems.end(), item.FOrderKey,
-                               [](const std::unique_ptr<TVYXLogParaItem>& a, std::uint64_t key) { return a->FOrderKey < key; });
-    if (it != FItems.end() && it->get() == &item)
-        return static_cast<int>(it - FItems.begin());
-    return -1;
-}
-
-void TVYXLogParas::AssignKey(int index)
-{
-    const auto i = static_cast<std::size_t>(index);
-    const std::uint64_t low = i > 0 ? FItems[i - 1]->FOrderKey : 0;
-    const bool hasNext = i + 1 < FItems.size();
-    const std::uint64_t high = hasNext ? FItems[i + 1]->FOrderKey : low + 2 * cKeyStep;
-    if (high - low >= 2 && low < UINT64_MAX - 2 * cKeyStep) {
-        FItems[i]->FOrderKey = low + (high - low) / 2;
-        FItems[i]->FIndex = index;
-        return;
-    }
-    // No room left between the neighbours: spread all keys out again.
-    for (std::size_t k = 0; k < FItems.size(); ++k) {
-        FItems[k]->FOrderKey = (k + 1) * cKeyStep;
-        FItems[k]->FIndex = static_cast<int>(k);
-    }
-}
+int TVYXLogParaItem::Index() const { return Paras ? Paras->FItems.IndexOf(*this) : FIndex; }
 
 void TVYXLogParas::EndUpdate()
 {
@@ -1124,8 +1109,7 @@ TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogPara
         index = Count();
     TVYXLogParaItem* added = item.get();
     added->Paras = this;
-    FItems.insert(FItems.begin() + index, std::move(item));
-    AssignKey(index);
+    FItems.Insert(index, std::move(item));
     Attached(*added);
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
@@ -1319,10 +1303,8 @@ void TVYXLogParas::Delete(int index)
 
 std::unique_ptr<TVYXLogParaItem> TVYXLogParas::Extract(int index)
 {
-    auto item = std::move(FItems.at(static_cast<std::size_t>(index)));
+    std::unique_ptr<TVYXLogParaItem> item(static_cast<TVYXLogParaItem*>(FItems.Extract(index).release()));
     Detached(*item);
-    FItems.erase(FItems.begin() + index);
-    item->FIndex = -1;
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
     return item;
@@ -2694,7 +2676,8 @@ TVYXCharRunSimpleField* TVYXLogPara::AppendField(std::u16string_view instruction
 
 TVYXCharRunGraphic* TVYXLogParas::FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const
 {
-    for (const auto& item : FItems) {
+    for (int k = 0; k < Count(); ++k) {
+        const TVYXLogParaItem* item = GetItems(k);
         if (item->IsPara()) {
             const auto& para = static_cast<const TVYXLogPara&>(*item);
             for (int i = 0; i < para.Count(); ++i)

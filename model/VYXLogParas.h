@@ -16,6 +16,7 @@
 
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXIndexObjectList.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXNumbering.h"
 
@@ -53,17 +54,6 @@ extern const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNa
 // Limits of a table built in one call.
 constexpr int cVYXMaxTableCols = 63;
 constexpr int cVYXMaxTableRows = 32767;
-
-// An object that knows its place in the list that owns it. The place is cached: a list change
-// leaves later items' caches stale, and reading the index repairs them by the items' order keys.
-class TVYXIndexObject {
-public:
-    virtual ~TVYXIndexObject() = default;
-
-protected:
-    mutable int FIndex = -1;
-    std::uint64_t FOrderKey = 0;  // increases along the list
-};
 
 // The navigation object of a paragraph list: the document for root lists, the
 // cell for paragraphs in a cell. "Reading order" enters and leaves tables.
@@ -109,8 +99,8 @@ public:
     ~TVYXLogParaItem() override = default;
 
     TVYXLogParas* Paras;  // borrowed: the owning list
-    // The place in the list (-1 outside a list); O(1) while no item before it was inserted or
-    // removed, else a binary search over the order keys.
+    // The place in the list (-1 outside a list); O(1) while the list is unchanged since the
+    // last read, else logarithmic in the list's length.
     int Index() const;
     TVYXCHPX* GetTempCHPX() const;
     TVYXPAPX* GetTempPAPX() const;
@@ -156,6 +146,7 @@ struct VYXLogParaFindData {
     std::u16string FindText;     // what is searched for (upper-cased unless case matters)
     std::u16string FindSrcText;  // the paragraph's text as searched
     std::int32_t FindCharPos = 0;
+    std::int32_t FindLen = 0;    // characters of the last match (wildcard matches vary)
     unsigned FindOptions = 0;    // TVYXFindTextOption flags
     bool Valid = false;
 };
@@ -354,8 +345,9 @@ public:
     TVYXCHPX* LastCHPX() const;
 
     // ---- Search ----
+    // With aftoWildcards `text` is a pattern (see TVYXWildcardPattern); a bad pattern finds nothing.
     void BeginFindText(std::u16string_view text, unsigned options);
-    // The position of the next match from `pos` on, 0 when none.
+    // The position of the next match from `pos` on, 0 when none; its length is Find.FindLen.
     std::int32_t FindTextNext(std::int32_t pos);
     void EndFindText() { InvalidateFind(); }
     void InvalidateFind() { Find.Valid = false; Find.FindSrcText.clear(); }
@@ -443,15 +435,15 @@ public:
     TVYXTabStop TempTab;  // scratch stop handed out by MapTab
 
     // ---- Access ----
-    int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXLogParaItem* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    int Count() const { return FItems.Count(); }
+    TVYXLogParaItem* GetItems(int i) const { return static_cast<TVYXLogParaItem*>(FItems.Items(i)); }
     // Raise "Para item is not para" / "Para item is not table" for the other kind.
     TVYXLogPara* GetParas(int i) const;
     TVYXTable* GetTables(int i) const;
     // The item as a paragraph, nullptr for a table or a bad index.
     TVYXLogPara* ParaAtIndex(int i) const;
-    TVYXLogParaItem* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
-    TVYXLogParaItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXLogParaItem* First() const { return static_cast<TVYXLogParaItem*>(FItems.First()); }
+    TVYXLogParaItem* Last() const { return static_cast<TVYXLogParaItem*>(FItems.Last()); }
     // The first / last paragraph in reading order, descending into tables.
     TVYXLogPara* _FirstPara() const;
     TVYXLogPara* _LastPara() const;
@@ -571,17 +563,14 @@ private:
     friend class TVYXTable;
     friend class TVYXLogPara;
     friend class TVYXLogParaItem;
-    // Gives the item at `index` an order key between its neighbours' (relabelling all when there is no room).
-    void AssignKey(int index);
     // DeleteText for ends in different lists, or in one list below this one; nothing
     // happens unless both lie in this list's tree.
     void DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision);
     // The first graphic run in reading order that `match` accepts.
     TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
-    int Find(const TVYXLogParaItem& item) const;
     void Attached(TVYXLogParaItem& item);
     void Detached(TVYXLogParaItem& item);
-    std::vector<std::unique_ptr<TVYXLogParaItem>> FItems;
+    TVYXIndexObjectList FItems;
     std::unique_ptr<TVYXLogPos> FFirstPos, FLastPos;
     int FUpdating = 0;
 };

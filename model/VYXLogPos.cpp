@@ -7,6 +7,7 @@
 #include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
 
@@ -85,10 +86,129 @@ bool TVYXLogPos::SameTable(const TVYXLogPos& pos) const
            Para->Cell()->Table() == pos.Para->Cell()->Table();
 }
 
+namespace {
+// Enabled revision data of a run (disabled changes are hidden from every walk).
+TVYXRevisionData* ChangeOf(const TVYXCharRun& run)
+{
+    TVYXRevisionData* rev = run.Revision();
+    return rev && rev->Enabled ? rev : nullptr;
+}
+
+// The run whose characters include `pos`; nullptr at the end position or in a gap.
+int RunIndexAt(const TVYXLogPara& para, std::int32_t pos)
+{
+    for (int i = 0; i < para.Count(); ++i) {
+        const TVYXCharRun* run = para.GetItems(i);
+        if (run->Len() > 0 && pos >= run->StartPos && pos < run->GetEndPos())
+            return i;
+    }
+    return -1;
+}
+
+// A run in reading order; stepping enters and leaves table cells.
+struct TRunCursor {
+    TVYXLogPara* Para = nullptr;
+    int Index = -1;
+    TVYXCharRun* Run() const { return Para ? Para->GetItems(Index) : nullptr; }
+    bool Step(bool forward)
+    {
+        Index += forward ? 1 : -1;
+        while (Para && (Index < 0 || Index >= Para->Count())) {
+            Para = forward ? Para->Next() : Para->Prev();
+            Index = forward ? 0 : (Para ? Para->Count() - 1 : -1);
+        }
+        return Para != nullptr;
+    }
+    // The next run with characters in the direction, false at the document's end.
+    bool StepFilled(bool forward)
+    {
+        while (Step(forward))
+            if (Run()->Len() > 0)
+                return true;
+        return false;
+    }
+};
+
+bool SameChange(const TVYXRevisionData* a, const TVYXRevisionData* b) { return a && b && a->Equal(*b); }
+
+// The cursor on the run holding the change at `pos`, or Para nullptr.
+TRunCursor ChangeAt(const TVYXLogPos& pos)
+{
+    if (!pos.Para)
+        return {};
+    for (std::int32_t at : {pos.CharPos, pos.CharPos - 1}) {
+        const int i = RunIndexAt(*pos.Para, at);
+        if (i >= 0 && ChangeOf(*pos.Para->GetItems(i)))
+            return {pos.Para, i};
+    }
+    return {};
+}
+
+// Walks from a run of a change to the first / last run of that change.
+TRunCursor ChangeEdge(TRunCursor cursor, bool forward)
+{
+    const TVYXRevisionData* rev = ChangeOf(*cursor.Run());
+    for (TRunCursor next = cursor; next.StepFilled(forward) && SameChange(ChangeOf(*next.Run()), rev);)
+        cursor = next;
+    return cursor;
+}
+
+bool StartsChange(const TRunCursor& cursor)
+{
+    const TVYXRevisionData* rev = ChangeOf(*cursor.Run());
+    TRunCursor before = cursor;
+    return rev && !(before.StepFilled(false) && SameChange(ChangeOf(*before.Run()), rev));
+}
+}  // namespace
+
 bool TVYXLogPos::IsInRevision() const
 {
-    const TVYXCharRun* run = GetCharRun();
-    return run && run->Revision();
+    const int i = Para ? RunIndexAt(*Para, CharPos) : -1;
+    return i >= 0 && ChangeOf(*Para->GetItems(i));
+}
+
+bool TVYXLogPos::MoveRevisionBeginning()
+{
+    TRunCursor at = ChangeAt(*this);
+    if (!at.Para)
+        return false;
+    at = ChangeEdge(at, false);
+    Assign(at.Para, at.Run()->StartPos);
+    return true;
+}
+
+bool TVYXLogPos::MoveRevisionEnd()
+{
+    TRunCursor at = ChangeAt(*this);
+    if (!at.Para)
+        return false;
+    at = ChangeEdge(at, true);
+    Assign(at.Para, at.Run()->GetEndPos());
+    return true;
+}
+
+bool TVYXLogPos::MoveRevisionNext()
+{
+    if (!Para)
+        return false;
+    for (TRunCursor c{Para, -1}; c.StepFilled(true);)
+        if ((c.Para != Para || c.Run()->StartPos > CharPos) && StartsChange(c)) {
+            Assign(c.Para, c.Run()->StartPos);
+            return true;
+        }
+    return false;
+}
+
+bool TVYXLogPos::MoveRevisionPrev()
+{
+    if (!Para)
+        return false;
+    for (TRunCursor c{Para, Para->Count()}; c.StepFilled(false);)
+        if ((c.Para != Para || c.Run()->StartPos < CharPos) && StartsChange(c)) {
+            Assign(c.Para, c.Run()->StartPos);
+            return true;
+        }
+    return false;
 }
 
 // ---- Content ---------------------------------------------------------------------
@@ -97,7 +217,56 @@ char16_t TVYXLogPos::GetCharAtPos() const { return Para ? Para->GetChar(CharPos)
 TVYXCharType TVYXLogPos::CharType() const { return Para ? Para->CharTypeAtPos(CharPos) : actInvalid; }
 TVYXCharRun* TVYXLogPos::GetCharRun() const { return Para ? Para->CharRuns().FindAbsolute(CharPos, false) : nullptr; }
 TVYXCHPX* TVYXLogPos::GetCHPX() const { return Para ? Para->CHPXAtPos(CharPos) : nullptr; }
+TVYXCHPX* TVYXLogPos::Get_CHPX() const
+{
+    if (!Para || Para->Count() == 0)
+        return nullptr;
+    if (CharPos >= EndOfParaPos())
+        return Para->CRLast()->CHPX();
+    const int i = RunIndexAt(*Para, CharPos);
+    if (i < 0)
+        return nullptr;
+    TVYXCharRun* run = Para->GetItems(i);
+    if (i > 0 && CharPos == run->StartPos) {
+        const TVYXCharRun* left = Para->GetItems(i - 1);
+        const TVYXCharRunType t = left->Type_();
+        if (t == acrtText || t == acrtHyperlink || t == acrtSimpleField)
+            return left->CHPX();
+    }
+    return run->CHPX();
+}
+
 TVYXPAPX* TVYXLogPos::GetPAPX() const { return Para ? &Para->PAPX() : nullptr; }
+
+namespace {
+// The hyperlink run holding the character at `pos`, else the one before it.
+TVYXCharRunHyperlink* HyperlinkRunAt(const TVYXLogPara& para, std::int32_t pos)
+{
+    for (std::int32_t at : {pos, pos - 1}) {
+        const int i = at >= 1 ? RunIndexAt(para, at) : -1;
+        auto* run = i >= 0 ? dynamic_cast<TVYXCharRunHyperlink*>(para.GetItems(i)) : nullptr;
+        if (run && run->Hyperlink)
+            return run;
+    }
+    return nullptr;
+}
+}  // namespace
+
+TVYXHyperlink* TVYXLogPos::GetHyperlink() const
+{
+    const TVYXCharRunHyperlink* run = Para ? HyperlinkRunAt(*Para, CharPos) : nullptr;
+    return run ? run->Hyperlink : nullptr;
+}
+
+TVYXCharRunGraphic* TVYXLogPos::InsertGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
+{
+    if (!Para)
+        return nullptr;
+    TVYXCharRunGraphic* run = Para->InsertGraphic(CharPos, std::move(graphic));
+    if (run)
+        CharPos = run->GetEndPos();
+    return run;
+}
 
 void TVYXLogPos::InsertText(std::u16string_view text)
 {
@@ -415,7 +584,7 @@ bool TVYXLogSelection::IsCells() const { return First.Para && First.Para->Cell()
 bool TVYXLogSelection::IsRevision() const
 {
     bool any = false;
-    IterateCharRuns([&any](TVYXCharRun& run) { any = any || run.Revision(); });
+    IterateCharRuns([&any](TVYXCharRun& run) { any = any || ChangeOf(run); });
     return any;
 }
 
@@ -431,55 +600,96 @@ bool TVYXLogSelection::IsEntireParas() const
 
 bool TVYXLogSelection::IsEntireCell() const
 {
-    TVYXTableCell* cell = First.Para ? First.Para->Cell() : nullptr;
-    return cell && Last.Para && Last.Para->Cell() == cell && First.Para == cell->Paras().First() &&
-           First.CPIsAtBOP() && Last.Para == cell->Paras().Last() && Last.CPIsAtEOP();
+    if (!Valid() || !First.CPIsAtBOP() || !Last.CPIsAtEOP())
+        return false;
+    for (TVYXTableCell* cell = First.Para->Cell(); cell; cell = cell->ParentCell())
+        if (cell->FirstPara() == First.Para)
+            return cell->LastPara() == Last.Para;
+    return false;
+}
+
+bool TVYXLogSelection::RectCells(TVYXTableCell*& cell1, TVYXTableCell*& cell2) const
+{
+    for (TVYXTableCell* a = First.Para ? First.Para->Cell() : nullptr; a; a = a->ParentCell())
+        for (TVYXTableCell* b = Last.Para ? Last.Para->Cell() : nullptr; b; b = b->ParentCell())
+            if (a->Table() == b->Table()) {
+                cell1 = a, cell2 = b;
+                return a != b;
+            }
+    return false;
 }
 
 bool TVYXLogSelection::IsRectCells() const
 {
-    const TVYXTableCell* c1 = First.Para ? First.Para->Cell() : nullptr;
-    const TVYXTableCell* c2 = Last.Para ? Last.Para->Cell() : nullptr;
-    return c1 && c2 && c1 != c2 && c1->Table() == c2->Table();
+    TVYXTableCell* c1 = nullptr;
+    TVYXTableCell* c2 = nullptr;
+    return RectCells(c1, c2);
 }
 
 bool TVYXLogSelection::MergeCells()
 {
-    if (!IsRectCells())
+    TVYXTableCell* c1 = nullptr;
+    TVYXTableCell* c2 = nullptr;
+    if (!RectCells(c1, c2))
         return false;
-    TVYXTableCell* c1 = First.Para->Cell();
-    TVYXTableCell* c2 = Last.Para->Cell();
     TVYXTable* table = c1->Table();
     const int col1 = c1->Index, row1 = c1->Row->Index, col2 = c2->Index, row2 = c2->Row->Index;
-    table->MergeCells(col1, row1, col2, row2);
+    table->MergeCells(std::min(col1, col2), std::min(row1, row2), std::max(col1, col2), std::max(row1, row2));
     TVYXTableCell* merged = table->GetCells(std::min(col1, col2), std::min(row1, row2));
     First.Assign(merged->FirstPara(), 1);
     Last.Assign(First);
     return true;
 }
 
+namespace {
+// The innermost list holding both positions and the item of it that holds each (the
+// paragraph itself, or the outermost table around it below that list); nullptr when the
+// positions lie in different documents.
+TVYXLogParas* CommonList(const TVYXLogPos& a, const TVYXLogPos& b, TVYXLogParaItem*& itemA,
+                         TVYXLogParaItem*& itemB)
+{
+    auto chain = [](TVYXLogParaItem* item) {
+        std::vector<TVYXLogParaItem*> items;
+        for (; item && item->Paras; item = item->Paras->Cell ? item->Paras->Cell->Table() : nullptr)
+            items.push_back(item);
+        return items;
+    };
+    const auto ca = chain(a.Para), cb = chain(b.Para);
+    for (TVYXLogParaItem* ia : ca)
+        for (TVYXLogParaItem* ib : cb)
+            if (ia->Paras == ib->Paras) {
+                itemA = ia, itemB = ib;
+                return ia->Paras;
+            }
+    return nullptr;
+}
+}  // namespace
+
 bool TVYXLogSelection::CopyContent(TVYXLogParas& paras) const
 {
-    if (!Valid() || First.Para->Paras != Last.Para->Paras)
+    TVYXLogParaItem* firstItem = nullptr;
+    TVYXLogParaItem* lastItem = nullptr;
+    TVYXLogParas* source = Valid() ? CommonList(First, Last, firstItem, lastItem) : nullptr;
+    if (!source)
         return false;
-    TVYXLogParas& source = *First.Para->Paras;
-    const int firstIndex = First.Para->Index();
+    const int firstIndex = firstItem->Index();
+    int lastIndex = lastItem->Index();
     // A selection ending at position 1 of a paragraph takes the mark before it, nothing of it.
-    const int lastIndex = Last.CharPos == 1 && Last.Para != First.Para ? Last.Para->Index() - 1 : Last.Para->Index();
+    if (lastItem == Last.Para && Last.CharPos == 1 && lastIndex > firstIndex)
+        --lastIndex;
     for (int i = firstIndex; i <= lastIndex; ++i) {
-        const TVYXLogParaItem* item = source.GetItems(i);
+        const TVYXLogParaItem* item = source->GetItems(i);
         if (item->IsTable()) {
             paras.InsertItem(-1, item->Clone(&paras));
             continue;
         }
         const auto* p = static_cast<const TVYXLogPara*>(item);
-        const std::int32_t from = i == firstIndex ? First.CharPos : 1;
-        const bool isLast = p == Last.Para;
-        const std::int32_t to = isLast ? Last.CharPos : p->EndOfParaPos();
+        const std::int32_t from = p == First.Para ? First.CharPos : 1;
+        const std::int32_t to = p == Last.Para ? Last.CharPos : p->EndOfParaPos();
         auto copy = p->Clone(&paras, from, to);
         if (copy->Count() == 0)
             copy->CharRuns().Add();
-        copy->Pilcrow = !isLast || LastPosIsPilcrow();
+        copy->Pilcrow = p != Last.Para || LastPosIsPilcrow();
         paras.InsertItem(-1, std::move(copy));
     }
     return true;
@@ -507,30 +717,77 @@ std::vector<TVYXLogPara*> TVYXLogSelection::Paras() const
     return result;
 }
 
-void TVYXLogSelection::MakeBullet()
+std::vector<TVYXLogPara*> TVYXLogSelection::ListParas() const
 {
-    const auto paras = Paras();
-    TVYXNumbering* level = paras.empty() ? nullptr : paras.front()->BeginBullet();
-    for (std::size_t i = 1; level && i < paras.size(); ++i) {
-        paras[i]->PAPX().SetNumbering(level);
-        paras[i]->UseStyle(u"ListParagraph");
-    }
+    auto paras = Paras();
+    // Ending at the start of a later paragraph selects the mark before it, not the paragraph.
+    if (paras.size() > 1 && Last.CharPos == 1)
+        paras.pop_back();
+    return paras;
 }
 
-void TVYXLogSelection::MakeNumbering()
+TVYXNumbering* TVYXLogSelection::ApplyList(TVYXNumbering* level, bool keepLevels)
 {
-    const auto paras = Paras();
-    TVYXNumbering* level = paras.empty() ? nullptr : paras.front()->BeginNumbering();
-    for (std::size_t i = 1; level && i < paras.size(); ++i) {
-        paras[i]->PAPX().SetNumbering(level);
-        paras[i]->UseStyle(u"ListParagraph");
+    if (!level)
+        return nullptr;
+    for (TVYXLogPara* p : ListParas()) {
+        const TVYXNumbering* old = p->PAPX().GetNumbering();
+        TVYXNumbering* target = keepLevels && old ? level->NumList()->GetItems(old->Level) : level;
+        p->PAPX().SetNumbering(target ? target : level);
+        p->UseStyle(u"ListParagraph");
+        p->MakeDirty();
     }
+    return level;
+}
+
+namespace {
+TVYXNumberings* NumberingsOf(const std::vector<TVYXLogPara*>& paras)
+{
+    const TVYXLogParas* list = paras.empty() ? nullptr : paras.front()->Paras;
+    return list && list->RootManager ? list->RootManager->Numberings : nullptr;
+}
+}  // namespace
+
+TVYXNumbering* TVYXLogSelection::MakeBullet(TVYXBulletListStyle style)
+{
+    TVYXNumberings* lists = NumberingsOf(ListParas());
+    return lists ? ApplyList(lists->AddNewBullet(VYXBulletListStyleText[style]), false) : nullptr;
+}
+
+TVYXNumbering* TVYXLogSelection::MakeNumbering(TVYXNumberingStyleType style)
+{
+    TVYXNumberings* lists = NumberingsOf(ListParas());
+    return lists ? ApplyList(lists->AddNewNumbering(style), false) : nullptr;
+}
+
+TVYXNumbering* TVYXLogSelection::MakeMultilevelList(TVYXMultilevelListStyle style)
+{
+    TVYXNumberings* lists = NumberingsOf(ListParas());
+    return lists ? ApplyList(lists->AddNewMultilevel(style), true) : nullptr;
+}
+
+bool TVYXLogSelection::ChangeMultilevelListLevel(int delta)
+{
+    bool changed = false;
+    for (TVYXLogPara* p : ListParas()) {
+        const TVYXNumbering* before = p->PAPX().GetNumbering();
+        p->ChangeMultilevelLevel(delta);
+        changed = changed || p->PAPX().GetNumbering() != before;
+    }
+    return changed;
 }
 
 void TVYXLogSelection::RemoveBulletNumbering()
 {
-    for (TVYXLogPara* p : Paras())
+    for (TVYXLogPara* p : ListParas())
         p->RemoveBulletNumbering();
+}
+
+std::vector<TVYXCharRun*> TVYXLogSelection::CharRuns() const
+{
+    std::vector<TVYXCharRun*> runs;
+    IterateCharRuns([&runs](TVYXCharRun& run) { runs.push_back(&run); });
+    return runs;
 }
 
 TVYXSelectionMode TVYXLogSelection::SelectionMode() const
@@ -607,9 +864,18 @@ std::u16string TVYXLogSelection::GetPlainText() const
 
 void TVYXLogSelection::Delete()
 {
-    if (!Valid() || !First.Para->Paras || First.Para->Paras != Last.Para->Paras)
+    TVYXLogParaItem* firstItem = nullptr;
+    TVYXLogParaItem* lastItem = nullptr;
+    TVYXLogParas* list = Valid() ? CommonList(First, Last, firstItem, lastItem) : nullptr;
+    if (!list)
         return;
-    First.Para->Paras->DeleteText(First, Last, nullptr);
+    if (First.Para != Last.Para)
+        for (TVYXLogPara* p = First.Para->Next(); p && p != Last.Para; p = p->Next()) {
+            p->DeleteText(1, p->EndOfParaPos(), nullptr);
+            if (p->Count() == 0)
+                p->CharRuns().Add();
+        }
+    list->DeleteText(First, Last, nullptr);
     Last.Assign(First);
 }
 
@@ -646,13 +912,7 @@ bool TVYXLogSelection::SelectHyperlinkAtFirstPos()
     if (!First.Para)
         return false;
     TVYXCharRuns& runs = First.Para->CharRuns();
-    auto linkAt = [&runs](std::int32_t pos) -> TVYXCharRunHyperlink* {
-        auto* run = dynamic_cast<TVYXCharRunHyperlink*>(runs.FindAbsolute(pos, true));
-        return run && run->Hyperlink ? run : nullptr;
-    };
-    TVYXCharRunHyperlink* run = linkAt(First.CharPos);
-    if (!run && First.CharPos > 1)
-        run = linkAt(First.CharPos - 1);
+    TVYXCharRunHyperlink* run = HyperlinkRunAt(*First.Para, First.CharPos);
     if (!run)
         return false;
     // Neighbours belong to the link while they refer to it and no first / last tag parts them.
@@ -740,7 +1000,7 @@ TVYXLogSelection* TVYXLogSelections::Add(const TVYXLogPos& first, const TVYXLogP
     return s;
 }
 
-void TVYXLogSelections::Delete(int index)
+void TVYXLogSelections::Remove(int index)
 {
     if (index >= 0 && index < Count())
         FItems.erase(FItems.begin() + index);
@@ -754,10 +1014,81 @@ bool TVYXLogSelections::HasText() const
     return false;
 }
 
+void TVYXLogSelections::Replace(const std::function<void(TVYXLogSelection& s)>& edit)
+{
+    std::vector<TVYXLogSelection*> order;
+    for (const auto& s : FItems)
+        if (s->Valid())
+            order.push_back(s.get());
+    std::stable_sort(order.begin(), order.end(), [](const TVYXLogSelection* a, const TVYXLogSelection* b) {
+        return a->First.Less(b->First);
+    });
+    // Overlapping selections merge into the first of them and take its result at the end.
+    std::vector<std::pair<TVYXLogSelection*, TVYXLogSelection*>> absorbed;
+    std::vector<TVYXLogSelection*> work;
+    for (TVYXLogSelection* s : order) {
+        if (!work.empty() && s->First.Less(work.back()->Last)) {
+            if (s->Last.Greater(work.back()->Last))
+                work.back()->Last.Assign(s->Last);
+            absorbed.emplace_back(s, work.back());
+            continue;
+        }
+        work.push_back(s);
+    }
+    // An end after the edit in its paragraph keeps its distance from the paragraph's end;
+    // the text after the edit ends up in the paragraph just before the item that followed
+    // the edited paragraph (a join, a split or a paste never moves that item).
+    struct TTail {
+        TVYXLogPos* Pos;
+        std::int32_t FromEnd;
+    };
+    for (auto it = work.rbegin(); it != work.rend(); ++it) {
+        TVYXLogSelection& s = **it;
+        TVYXLogPara* para = s.Last.Para;
+        TVYXLogParas* list = para->Paras;
+        TVYXLogParaItem* next = para->NextInParas();
+        std::vector<TTail> tails;
+        for (auto done = work.rbegin(); done != it; ++done)
+            for (TVYXLogPos* e : {&(*done)->First, &(*done)->Last})
+                if (e->Para == para && e->CharPos >= s.Last.CharPos)
+                    tails.push_back({e, para->EndOfParaPos() - e->CharPos});
+        edit(s);
+        if (tails.empty() || !list)
+            continue;
+        TVYXLogPara* tail = list->ParaAtIndex(next ? next->Index() - 1 : list->Count() - 1);
+        for (const TTail& t : tails)
+            if (tail)
+                t.Pos->Assign(tail, std::max(1, tail->EndOfParaPos() - t.FromEnd));
+    }
+    for (auto& [s, into] : absorbed)
+        s->Assign(*into);
+}
+
+void TVYXLogSelections::Delete()
+{
+    Replace([](TVYXLogSelection& s) { s.Delete(); });
+}
+
 void TVYXLogSelections::SetPlainText(std::u16string_view text)
 {
-    for (auto it = FItems.rbegin(); it != FItems.rend(); ++it)
-        (*it)->SetPlainText(text);
+    Replace([text](TVYXLogSelection& s) { s.SetPlainText(text); });
+}
+
+void TVYXLogSelections::ReplacePara(const TVYXLogParas& source)
+{
+    Replace([&source](TVYXLogSelection& s) {
+        s.Delete();
+        if (!s.First.Para || !s.First.Para->Paras)
+            return;
+        TVYXLogParas& list = *s.First.Para->Paras;
+        TVYXLogParaItem* next = s.First.Para->NextInParas();
+        const std::int32_t fromEnd = s.First.EndOfParaPos() - s.First.CharPos;
+        list.Insert(s.First, source);
+        // The selection ends after the pasted content, where the text after it now begins.
+        if (TVYXLogPara* tail = list.ParaAtIndex(next ? next->Index() - 1 : list.Count() - 1))
+            s.First.Assign(tail, std::max(1, tail->EndOfParaPos() - fromEnd));
+        s.Last.Assign(s.First);
+    });
 }
 
 std::u16string TVYXLogSelections::GetPlainText() const

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "model/VYXDefs.h"
+#include "model/VYXNumbering.h"
 
 class TVYXLogPara;
 class TVYXLogParas;
 class TVYXLogParaItem;
 class TVYXTableCell;
 class TVYXCharRun;
+class TVYXCharRunGraphic;
 class TVYXCHPX;
 class TVYXPAPX;
 class TVYXLogSelections;
@@ -82,6 +84,7 @@ public:
     bool IsAtEndOfDoc() const;
     bool SameCell(const TVYXLogPos& pos) const;
     bool SameTable(const TVYXLogPos& pos) const;
+    // The character at the position carries enabled revision data.
     bool IsInRevision() const;
 
     // ---- Content ----
@@ -89,8 +92,16 @@ public:
     TVYXCharType CharType() const;
     TVYXCharRun* GetCharRun() const;
     TVYXCHPX* GetCHPX() const;
+    // The format text typed at the position takes: that of the run on the left at a run
+    // boundary (as InsertText joins it), else of the run at the position; nullptr when none.
+    TVYXCHPX* Get_CHPX() const;
     TVYXPAPX* GetPAPX() const;
+    // The hyperlink whose runs hold the character at the position or the one before it
+    // (the caret just after a link still stands on it); nullptr when none.
+    TVYXHyperlink* GetHyperlink() const;
     void InsertText(std::u16string_view text);
+    // An inline graphic at the position, which then stands after it; nullptr without a paragraph.
+    TVYXCharRunGraphic* InsertGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
 
     // ---- Ordering: positive when this position is before `other` ----
     int Compare(const TVYXLogPos& other) const;
@@ -130,6 +141,17 @@ public:
     // To the first / last position of the stretch of characters of the type the position is in.
     void MoveStartOfCharType();
     void MoveEndOfCharType();
+    // Tracked changes, walked run by run in reading order (cells included). A change is a
+    // stretch of consecutive runs whose enabled revision data are Equal; runs without
+    // characters neither break nor join one. The position holds the change of the character
+    // at it, or failing that of the one before it. Beginning / End go to the first position
+    // of that change / the position after it; Next / Prev to the first position of the
+    // following / preceding change. All answer false and leave the position when there is
+    // none.
+    bool MoveRevisionBeginning();
+    bool MoveRevisionEnd();
+    bool MoveRevisionNext();
+    bool MoveRevisionPrev();
 
 private:
     bool MoveToCell(TVYXTableCell* cell);
@@ -154,13 +176,16 @@ public:
     bool HasPara(const TVYXLogPara& para) const;
     bool IsText() const { return SelectionMode() == vysmText; }
     bool IsCells() const;
+    // A selected character belongs to an enabled tracked change.
     bool IsRevision() const;
     bool IsEntirePara() const;
     // From the start of the first paragraph to the end of the last.
     bool IsEntireParas() const;
-    // Both ends in one cell, covering all its paragraphs.
+    // From the start of a cell's first paragraph to the end of its last (tables nested in
+    // it included).
     bool IsEntireCell() const;
-    // Both ends in different cells of one table.
+    // The ends lie in different cells of one table, possibly inside tables nested in them
+    // (the innermost table holding both ends counts).
     bool IsRectCells() const;
     // Merges the rectangle of cells between the two ends' cells; false unless IsRectCells.
     bool MergeCells();
@@ -169,17 +194,36 @@ public:
     bool Hit(const TVYXLogPos& pos) const { return First.LessEqual(pos) && pos.LessEqual(Last); }
     bool Hit(TVYXLogPara* para, std::int32_t charPos, bool inclusive) const;
     std::u16string GetPlainText() const;
+    // Deletes the selected text (no tracked change) and collapses the selection to its first
+    // end. Ends in different lists delete at the innermost list holding both; paragraphs
+    // wholly inside lose their runs one by one first, so that each run leaves through its
+    // list (hyperlink uses, boundary-run events) before the items go.
     void Delete();
-    // Copies of the selected items into `paras` (appended), with the Pilcrow flags a paste reads;
-    // false when the ends lie in different lists.
+    // Copies of the selected items into `paras` (appended): the first and last paragraphs in
+    // part, whole tables and paragraphs between. Ends in different lists copy at the innermost
+    // list holding both, a table holding an end whole. Every paragraph's Pilcrow flag is set
+    // except the last one's, which is LastPosIsPilcrow, so TVYXLogParas::Insert(pos, paras)
+    // pastes the range back as it was. False for an invalid selection.
     bool CopyContent(TVYXLogParas& paras) const;
     void SetPlainText(std::u16string_view text);
-    // The selected paragraphs of the first end's list.
+    // The selected paragraphs in reading order (cells included).
     std::vector<TVYXLogPara*> Paras() const;
-    void MakeBullet();
-    void MakeNumbering();
+    // List formats over the selected paragraphs, cells included; a selection ending at
+    // position 1 of a later paragraph leaves that paragraph out. The Make forms start one
+    // new list that all of them share (a multilevel list keeps each paragraph's level) and
+    // return its first level, nullptr when there is no paragraph or no list store.
+    TVYXNumbering* MakeBullet(TVYXBulletListStyle style = ablsDefault);
+    TVYXNumbering* MakeNumbering(TVYXNumberingStyleType style = anstDecimal);
+    TVYXNumbering* MakeMultilevelList(TVYXMultilevelListStyle style = amls_1_a_i);
+    // Moves every listed paragraph `delta` levels deeper (negative: up), within 0..8 of its
+    // list; false when no paragraph changed.
+    bool ChangeMultilevelListLevel(int delta);
+    bool IncMultilevelListLevel() { return ChangeMultilevelListLevel(1); }
+    bool DecMultilevelListLevel() { return ChangeMultilevelListLevel(-1); }
     void RemoveBulletNumbering();
     void Format(const TVYXCHPX& chpx);
+    // The runs holding selected characters, in reading order.
+    std::vector<TVYXCharRun*> CharRuns() const;
     void IterateCharRuns(const std::function<void(TVYXCharRun& run)>& callback) const;
     void TagPilcrow();
     void SetToBeginningOfDoc();
@@ -204,6 +248,13 @@ public:
     // from the document's list; nullptr when the selection is empty, spans paragraphs or
     // holds no text.
     TVYXHyperlink* MakeHyperlink(std::u16string_view address, bool toBookmark = false);
+
+private:
+    // The cells of the innermost table holding both ends; false when there is none or the
+    // ends share its cell.
+    bool RectCells(TVYXTableCell*& cell1, TVYXTableCell*& cell2) const;
+    TVYXNumbering* ApplyList(TVYXNumbering* level, bool keepLevels);
+    std::vector<TVYXLogPara*> ListParas() const;
 };
 
 class TVYXLogSelections {
@@ -218,10 +269,20 @@ public:
     TVYXLogSelection* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
     TVYXLogSelection* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
     void Clear() { FItems.clear(), Graphic = nullptr; }
-    void Delete(int index);
+    // Drops one selection (the text stays).
+    void Remove(int index);
+    // True when any selection holds text.
     bool HasText() const;
-    // Replaces the text of every selection, from the last to the first.
+    // The edits below work on every valid selection from the last in the document to the
+    // first; overlapping selections count once. Ends of the other selections that stand after
+    // an edit in its paragraph keep their distance from the paragraph's end, so they follow
+    // the text they stood in; each selection ends collapsed after its new content.
+    // Deletes the text of every selection.
+    void Delete();
+    // Replaces the text of every selection.
     void SetPlainText(std::u16string_view text);
+    // Replaces every selection by a copy of `source` (as TVYXLogParas::Insert pastes it).
+    void ReplacePara(const TVYXLogParas& source);
     std::u16string GetPlainText() const;
     void IterateCharRuns(const std::function<void(TVYXCharRun& run)>& callback) const;
     void Adjust(const TVYXLogSelection& selection, std::int32_t charPos, std::int32_t delta);
@@ -231,5 +292,6 @@ public:
     void Assign(const TVYXLogSelections& source);
 
 private:
+    void Replace(const std::function<void(TVYXLogSelection& s)>& edit);
     std::vector<std::unique_ptr<TVYXLogSelection>> FItems;
 };

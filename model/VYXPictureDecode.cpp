@@ -1,7 +1,10 @@
-// VYXPictureDecode.cpp: PNG, JPEG, GIF and BMP decoding into premultiplied bitmaps; declared sizes of kept formats.
+// VYXPictureDecode.cpp: PNG, JPEG, GIF, BMP and TIFF decoding into premultiplied bitmaps; declared sizes of kept formats.
 #include "model/VYXPictureDecode.h"
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
+#include <cstdarg>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +14,7 @@
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <tiffio.h>
 
 #include "platform/VYXException.h"
 
@@ -436,6 +440,125 @@ std::unique_ptr<TVYXBitmap> DecodeBmp(std::string_view b)
     return bmp;
 }
 
+// ---- TIFF ----
+
+// libtiff reads through these callbacks from the bytes in memory; its messages are
+// collected (the first error becomes the exception's text) instead of going to stderr.
+struct TTiffSource {
+    std::string_view Bytes;
+    std::uint64_t Pos = 0;
+    std::string Error;
+};
+
+tmsize_t TiffRead(thandle_t h, void* buf, tmsize_t size)
+{
+    auto* src = static_cast<TTiffSource*>(h);
+    if (size <= 0 || src->Pos >= src->Bytes.size())
+        return 0;
+    const std::uint64_t n = std::min<std::uint64_t>(std::uint64_t(size), src->Bytes.size() - src->Pos);
+    std::memcpy(buf, src->Bytes.data() + src->Pos, n);
+    src->Pos += n;
+    return tmsize_t(n);
+}
+
+tmsize_t TiffWrite(thandle_t, void*, tmsize_t)
+{
+    return 0;
+}
+
+toff_t TiffSeek(thandle_t h, toff_t off, int whence)
+{
+    auto* src = static_cast<TTiffSource*>(h);
+    std::uint64_t base = 0;
+    if (whence == SEEK_CUR)
+        base = src->Pos;
+    else if (whence == SEEK_END)
+        base = src->Bytes.size();
+    src->Pos = base + off;
+    return src->Pos;
+}
+
+int TiffClose(thandle_t)
+{
+    return 0;
+}
+
+toff_t TiffSize(thandle_t h)
+{
+    return static_cast<TTiffSource*>(h)->Bytes.size();
+}
+
+int TiffMap(thandle_t, void**, toff_t*)
+{
+    return 0;
+}
+
+void TiffUnmap(thandle_t, void*, toff_t) {}
+
+int TiffError(TIFF*, void* user, const char* module, const char* fmt, va_list ap)
+{
+    auto* src = static_cast<TTiffSource*>(user);
+    if (src->Error.empty()) {
+        char msg[256];
+        std::vsnprintf(msg, sizeof msg, fmt, ap);
+        src->Error = std::string(module ? module : "TIFF") + ": " + msg;
+    }
+    return 1;
+}
+
+int TiffWarning(TIFF*, void*, const char*, const char*, va_list)
+{
+    return 1;
+}
+
+// The first image of the file, through libtiff's RGBA reader (any photometric
+// interpretation, bit depth and compression it knows), premultiplied as it delivers it.
+std::unique_ptr<TVYXBitmap> DecodeTiff(std::string_view b)
+{
+    TTiffSource src{b, 0, {}};
+    TIFFOpenOptions* opts = TIFFOpenOptionsAlloc();
+    TIFFOpenOptionsSetErrorHandlerExtR(opts, TiffError, &src);
+    TIFFOpenOptionsSetWarningHandlerExtR(opts, TiffWarning, &src);
+    // No single buffer larger than the biggest bitmap we accept (plus strip slack).
+    TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(cVYXMaxBitmapPixels) * 8);
+    TIFF* tif = TIFFClientOpenExt("picture", "rm", &src, TiffRead, TiffWrite, TiffSeek, TiffClose, TiffSize,
+                                  TiffMap, TiffUnmap, opts);
+    TIFFOpenOptionsFree(opts);
+    if (!tif)
+        Bad(src.Error.empty() ? "TIFF header" : src.Error.c_str());
+    struct TClose {
+        TIFF* T;
+        ~TClose() { TIFFClose(T); }
+    } closer{tif};
+    std::uint32_t w = 0, h = 0;
+    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
+    TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h);
+    CheckSize(w, h);
+    auto bmp = std::make_unique<TVYXBitmap>(int(w), int(h));
+    std::vector<std::uint32_t> raster(std::size_t(w) * h);
+    if (!TIFFReadRGBAImageOriented(tif, w, h, raster.data(), ORIENTATION_TOPLEFT, 0))
+        Bad(src.Error.empty() ? "TIFF image data" : src.Error.c_str());
+    for (std::uint32_t y = 0; y < h; ++y) {
+        std::uint32_t* d = bmp->Row(int(y));
+        const std::uint32_t* s = raster.data() + std::size_t(y) * w;
+        for (std::uint32_t x = 0; x < w; ++x) {
+            const std::uint32_t p = s[x];
+            d[x] = TIFFGetA(p) << 24 | TIFFGetR(p) << 16 | TIFFGetG(p) << 8 | TIFFGetB(p);
+        }
+    }
+    float resX = 0, resY = 0;
+    std::uint16_t unit = RESUNIT_INCH;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+    if (unit != RESUNIT_NONE && TIFFGetField(tif, TIFFTAG_XRESOLUTION, &resX) &&
+        TIFFGetField(tif, TIFFTAG_YRESOLUTION, &resY) && resX > 0 && resY > 0 && std::isfinite(resX) &&
+        std::isfinite(resY)) {
+        const double f = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
+        bmp->DpiX = resX * f;
+        bmp->DpiY = resY * f;
+    }
+    return bmp;
+}
+
 // ---- Declared sizes ----
 
 constexpr double cPtPerMm = 72.0 / 25.4;
@@ -493,6 +616,7 @@ std::unique_ptr<TVYXBitmap> VYXDecodePicture(std::string_view bytes, TVYXPicture
     case aptJPG: return DecodeJpeg(bytes);
     case aptGIF: return DecodeGif(bytes);
     case aptBMP: return DecodeBmp(bytes);
+    case aptTIF: return DecodeTiff(bytes);
     default: Bad("not a raster type");
     }
 }

@@ -502,23 +502,46 @@ std::vector<TVYXShapeHandle> VYXVmlShapeHandles(const std::vector<TVYXVmlHandleD
     const double sx = coordWidth > 0 ? width / coordWidth : 0;
     const double sy = coordHeight > 0 ? height / coordHeight : 0;
     std::vector<TVYXShapeHandle> out;
+    auto range = [&](const std::string& text, bool isX, double& lo, double& hi) {
+        const std::vector<std::string_view> r = SplitAt(text, ',');
+        if (r.size() == 2) {
+            lo = Coordinate(r[0], isX, values, coordWidth, coordHeight, nullptr);
+            hi = Coordinate(r[1], isX, values, coordWidth, coordHeight, nullptr);
+        }
+    };
     for (const TVYXVmlHandleDef& def : handles) {
         const std::vector<std::string_view> pos = SplitAt(def.Position, ',');
         TVYXShapeHandle h;
-        h.X = Coordinate(pos.empty() ? std::string_view() : pos[0], true, values, coordWidth, coordHeight, &h.RefX) * sx;
-        h.Y = Coordinate(pos.size() < 2 ? std::string_view() : pos[1], false, values, coordWidth, coordHeight, &h.RefY) *
-              sy;
-        auto range = [&](const std::string& text, bool isX, double& lo, double& hi) {
-            const std::vector<std::string_view> r = SplitAt(text, ',');
-            lo = 0;
-            hi = isX ? coordWidth : coordHeight;
-            if (r.size() == 2) {
-                lo = Coordinate(r[0], isX, values, coordWidth, coordHeight, nullptr);
-                hi = Coordinate(r[1], isX, values, coordWidth, coordHeight, nullptr);
-            }
-        };
-        range(def.XRange, true, h.MinX, h.MaxX);
-        range(def.YRange, false, h.MinY, h.MaxY);
+        const double px = Coordinate(pos.empty() ? std::string_view() : pos[0], true, values, coordWidth, coordHeight,
+                                     &h.RefX);
+        const double py = Coordinate(pos.size() < 2 ? std::string_view() : pos[1], false, values, coordWidth,
+                                     coordHeight, &h.RefY);
+        if (def.Polar.empty()) {
+            h.X = px * sx;
+            h.Y = py * sy;
+            h.MaxX = coordWidth;
+            h.MaxY = coordHeight;
+            range(def.XRange, true, h.MinX, h.MaxX);
+            range(def.YRange, false, h.MinY, h.MaxY);
+        } else {
+            // Radius and angle in the coordinate space; without a radius range the radius may
+            // reach the far side of the space, and the angle turns once round.
+            const std::vector<std::string_view> centre = SplitAt(def.Polar, ',');
+            const double cx = Coordinate(centre.empty() ? std::string_view() : centre[0], true, values, coordWidth,
+                                         coordHeight, nullptr);
+            // A lone keyword ("center") names both coordinates.
+            const std::string_view cyText = centre.size() < 2 ? (centre.empty() ? std::string_view() : centre[0])
+                                                              : centre[1];
+            const double cy = Coordinate(cyText, false, values, coordWidth, coordHeight, nullptr);
+            const double angle = FdToRad(py);
+            h.Polar = true;
+            h.X = (cx + px * std::cos(angle)) * sx;
+            h.Y = (cy + px * std::sin(angle)) * sy;
+            h.MaxX = std::max(coordWidth, coordHeight);
+            range(def.RadiusRange, true, h.MinX, h.MaxX);
+            h.MinY = -180 * cFd;
+            h.MaxY = 180 * cFd;
+        }
         out.push_back(h);
     }
     return out;

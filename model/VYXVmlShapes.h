@@ -4,7 +4,7 @@
 // ("sum #0 0 10800") and a path in a coordinate space ("m@0,l21600,0xe"). A
 // formula operand is a constant, another formula (@n), an adjust value (#n) or a
 // named quantity of the shape (width, height, centre, limits, pixel and EMU sizes).
-// Not supported: polar handles and handle switches, the limo point (xlimo/ylimo give the coordinate
+// Not supported: handle switches and mapping (map, invx, invy), the limo point (xlimo/ylimo give the coordinate
 // space's corner), the pixel and EMU sizes of the real device (they assume 96 dpi).
 #pragma once
 
@@ -43,7 +43,9 @@ TVYXGrShapePath VYXVmlShapePath(std::string_view path, const std::vector<TVYXSha
                                 double width, double height);
 // The handles for a width × height box. A position coordinate "#n" is moved by
 // dragging (adjust value n, limited by the range, else by the coordinate space);
-// "@n", numbers and center/topLeft/bottomRight give a fixed place.
+// "@n", numbers and center/topLeft/bottomRight give a fixed place. A polar handle
+// (`Polar` set) sits at radius and angle about its centre, angles growing clockwise on
+// the page from the x axis; RefX/MinX/MaxX then hold the radius, RefY/MinY/MaxY the angle.
 std::vector<TVYXShapeHandle> VYXVmlShapeHandles(const std::vector<TVYXVmlHandleDef>& handles,
                                                 const std::vector<TVYXShapeFormula>& formulas, double coordWidth,
                                                 double coordHeight, const std::vector<int>& adjust, double width,

@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   zlib1g-dev libhunspell-dev hunspell-en-us libzxing-dev
   libfreetype-dev libharfbuzz-dev libfontconfig-dev libcairo2-dev
-  libpng-dev libjpeg-dev libgif-dev
+  libpng-dev libjpeg-dev libgif-dev libtiff-dev
   libssl-dev libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core
   unzip

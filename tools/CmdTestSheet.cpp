@@ -8,6 +8,7 @@
 #include "device/VYXGDILinux.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXVmlShapes.h"
 #include "platform/VYXUnicode.h"
 #include "tools/VyxCommands.h"
 #include "tools/VyxOutput.h"
@@ -36,6 +37,105 @@ TVYXBitmap Gradient(int w, int h)
             bmp.Row(y)[x] = 0xFF000000 | r << 16 | g << 8 | b;
         }
     return bmp;
+}
+
+// Characters the chosen face lacks come from another face; faces without bold or italic
+// are emboldened and slanted.
+int DrawFontFallbacks(TVYXGDILinux& gdi, int left, int y)
+{
+    gdi.SetTextAlign(xhtaLeft, xvtaTop);
+    gdi.SetFont(Font(u"Cambria", 13));
+    gdi.TextOutF(left, y, u"Cambria has no Greek: \u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 \u03BA\u03CC\u03C3\u03BC\u03B5 \u00B7 "
+                          u"Arial has no chess: ");
+    const double w = gdi.TextWidthF(u"Cambria has no Greek: \u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 \u03BA\u03CC\u03C3\u03BC\u03B5 \u00B7 "
+                                    u"Arial has no chess: ");
+    gdi.SetFont(Font(u"Arial", 13));
+    gdi.TextOutF(left + w, y, u"\u2654\u2655\u2656\u2657\u2658\u2659 \u2200x \u2603");
+    y += 24;
+    // That face's ascent is very tall: the row is placed by its baseline.
+    gdi.SetTextAlign(xhtaLeft, xvtaBaseline);
+    y += 18;
+    const char16_t* single = u"DejaVu Math TeX Gyre";
+    const std::u16string styles[] = {u"Regular face ", u"synthetic bold ", u"synthetic italic ", u"both"};
+    double x = left;
+    for (int i = 0; i < 4; ++i) {
+        gdi.SetFont(Font(single, 14, i == 1 || i == 3, i >= 2));
+        gdi.TextOutF(x, y, styles[i]);
+        x += gdi.TextWidthF(styles[i]) + 6;
+    }
+    gdi.SetFont(Font(u"Arial", 14, true, true));
+    gdi.TextOutF(x + 10, y, u"real bold italic");
+    gdi.SetTextAlign(xhtaLeft, xvtaTop);
+    return y + 16;
+}
+
+// Line shapes with arrow heads, compound outlines and dashes; a picture cropped and recoloured.
+void DrawGraphicsRows(TVYXGDILinux& gdi, int left, int y, const TVYXBitmap& photo)
+{
+    y = DrawFontFallbacks(gdi, left, y);
+    TVYXShapeTypes types;
+    TVYXVmlShapeDef def;
+    def.Id = "_line";
+    def.Path = "m0,10800l21600,10800e";
+    TVYXShapeType& lineType = types.Add(def);
+    const TVYXGraphicArrowHead heads[] = {agahBlock, agahClassic, agahOpen, agahDiamond, agahOval};
+    gdi.SetFont(Font(u"Arial", 7));
+    for (int i = 0; i < 5; ++i) {
+        TVYXGraphicShape line(&lineType);
+        line.Filled = false;
+        line.StrokeWeight = i < 3 ? 1.5 : 3;
+        line.StrokeColor = 0x1F3864;
+        line.EndArrow = std::make_unique<TVYXGraphicArrow>();
+        line.EndArrow->Head = heads[i];
+        line.StartArrow = std::make_unique<TVYXGraphicArrow>();
+        line.StartArrow->Head = heads[(i + 3) % 5];
+        line.StartArrow->Length = agalShort;
+        line.StartArrow->Width = agawWide;
+        gdi.DrawShape(left + 10 + i * 140, y, 110, 24, line, false);
+    }
+    y += 34;
+    const TVYXGrCompoundLineStyle compounds[] = {agclsSingle, agclsDouble, agclsThickThin, agclsThinThick, agclsTri};
+    const TVYXGrLineDashStyle dashes[] = {agldsRoundDot, agldsSquareDot, agldsDash, agldsDashDot, agldsLongDash,
+                                           agldsLongDashDot, agldsLongDashDotDot};
+    for (int i = 0; i < 5; ++i) {
+        TVYXGraphicRectangle frame;
+        frame.Width = 80;
+        frame.Height = 36;
+        frame.FillColor = 0xEAF1DD;
+        frame.StrokeWeight = 6;
+        frame.StrokeColor = 0x4F6228;
+        frame.LineStyle = compounds[i];
+        gdi.DrawF(left + i * 140, y, frame);
+    }
+    y += 60;
+    for (int i = 0; i < 7; ++i) {
+        TVYXGraphicShape line(&lineType);
+        line.Filled = false;
+        line.StrokeWeight = 2;
+        line.LineDashStyle = dashes[i];
+        gdi.DrawShape(left + (i % 4) * 175, y + (i / 4) * 14, 160, 10, line, false);
+    }
+    y += 36;
+
+    // The same picture: whole, cropped, grey, flipped and brighter, half transparent over text.
+    TVYXPictures store;
+    auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(photo.Width(), photo.Height());
+    canvas->SetBitmap(std::make_unique<TVYXBitmap>(photo));
+    TVYXPicture& picture = store.AddPicture(std::move(canvas));
+    auto place = [&](int i, auto adjust) {
+        TVYXGraphicPicture pic(&picture);
+        pic.Width = 90;
+        pic.Height = 60;
+        adjust(pic);
+        gdi.DrawF(left + i * 140, y, pic);
+    };
+    place(0, [](TVYXGraphicPicture&) {});
+    place(1, [](TVYXGraphicPicture& p) { p.CropLeft = p.CropTop = 0.25; p.CropRight = p.CropBottom = 0.25; });
+    place(2, [](TVYXGraphicPicture& p) { p.Grayscale = true; p.CropRight = 0.5; });
+    place(3, [](TVYXGraphicPicture& p) { p.FlipX = true; p.Brightness = 0.3f; p.Contrast = -0.3f; });
+    gdi.SetFont(Font(u"Arial", 10));
+    gdi.TextOutF(left + 4 * 140, y + 30, u"under the picture");
+    place(4, [](TVYXGraphicPicture& p) { p.Alpha = 0.5f; p.Red = 0.4f; });
 }
 
 void DrawSheet(TVYXGDILinux& gdi, const std::string& pictureFile)
@@ -164,6 +264,8 @@ void DrawSheet(TVYXGDILinux& gdi, const std::string& pictureFile)
     const double caretX = left + gdi.TextWidthF(u"Caret after this word") + 12;
     gdi.RectangleF(caretX, y, caretX + 2, y + 20);
     gdi.SetXorMode(false);
+    y += 30;
+    DrawGraphicsRows(gdi, left, y, *picture);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "model/VYXPictureDecode.h"
 #include "platform/VYXStream.h"
 #include "model/VYXPresetShapes.h"
+#include "model/VYXVmlShapes.h"
 
 namespace {
 
@@ -199,6 +200,9 @@ TEST(GDILinux, DrawnWidthMatchesMeasuredWidth)
         {u"Times New Roman", u"Quick brown fox, jumping"},
         {u"Calibri", u"Text with \u2019curly\u2019 quotes"},  // beyond 256: shaped
         {u"Arial", u"\u041F\u0440\u0438\u0432\u0435\u0442 \u043C\u0438\u0440"},
+        {u"Arial", u"Kings \u2654\u2655 for all \u2200x"},         // fallback faces inside the text
+        {u"Cambria", u"Greek \u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1"},  // the face has no Greek
+        {u"OpenSymbol", u"Latin text in a symbol face"},          // falls back inside the cached range
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::u16string_view(c.Face).size());
@@ -431,6 +435,336 @@ TEST(GDILinux, GraphicObjectsAtTheirSize)
     // Copying from outside the source copies only what exists.
     gdi.BitBlt(0, 0, gdi.Handle(), -5, -5, 100, 100);
     gdi.BitBlt(0, 0, 0, 0, 0, 5, 5);
+}
+
+// Ink of a bitmap as per-row flags along one column or one row.
+std::string InkRuns(const TVYXBitmap& bmp, int fixed, bool column)
+{
+    std::string out;
+    const int n = column ? bmp.Height() : bmp.Width();
+    for (int i = 0; i < n; ++i) {
+        const std::uint32_t px = column ? bmp.PixelRGB(fixed, i) : bmp.PixelRGB(i, fixed);
+        out += (px & 0xFF) < 0x80 ? '#' : '.';
+    }
+    return out;
+}
+
+int CountRuns(const std::string& ink)
+{
+    int runs = 0;
+    for (std::size_t i = 0; i < ink.size(); ++i)
+        runs += ink[i] == '#' && (i == 0 || ink[i - 1] != '#');
+    return runs;
+}
+
+TEST(GDILinux, FallbackFacesShowMissingCharacters)
+{
+    // The metric-compatible face has no chess pieces; another installed face does.
+    const TVYXFontMatch fb = VYXFallbackFont("Arial", false, false, 0x2654);
+    ASSERT_FALSE(fb.File.empty());
+    EXPECT_NE(fb.Family, "Liberation Sans");
+    const struct {
+        const char16_t* Face;
+        const char16_t* Text;
+    } cases[] = {
+        {u"Arial", u"\u2654"},
+        {u"Cambria", u"\u03A9"},
+        {u"Times New Roman", u"\u2603"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::u16string_view(c.Face).size());
+        auto inked = [&](int count, double& width) {
+            TVYXGDILinux gdi;
+            gdi.SetSize(300, 60);
+            gdi.SetFont(Font(c.Face, 24));
+            std::u16string text;
+            for (int i = 0; i < count; ++i)
+                text += c.Text;
+            width = gdi.TextWidthF(text);
+            gdi.TextOutF(20, 10, text);
+            return FindInk(*gdi.GetBitmap());
+        };
+        double w = 0, w4 = 0;
+        const TInk one = inked(1, w);
+        const TInk four = inked(4, w4);
+        EXPECT_GT(w, 5);
+        ASSERT_GT(one.Count, 20);
+        EXPECT_NEAR(w4, 4 * w, 1e-6);
+        // Three more advances as measured move the ink's right end by as much.
+        EXPECT_NEAR(four.Right - one.Right, 3 * w, 1.5);
+        EXPECT_EQ(four.Left, one.Left);
+        EXPECT_GE(one.Left, 19);
+        EXPECT_LE(one.Right, int(std::ceil(20 + w)) + 1);
+        EXPECT_GT(one.Right - one.Left + 1, w * 0.5);
+        TVYXGDILinux gdi;
+        gdi.SetFont(Font(c.Face, 24));
+        // The fallback face measures as that face does by itself.
+        const std::u16string withLatin = std::u16string(u"ab") + c.Text;
+        const double ab = gdi.TextWidthF(u"ab");
+        EXPECT_NEAR(gdi.TextWidthF(withLatin), ab + w, 1e-6);
+    }
+    // A character no installed face has still measures (the face's own missing-glyph box).
+    TVYXGDILinux gdi;
+    gdi.SetFont(Font(u"Arial", 12));
+    EXPECT_GT(gdi.TextWidthF(u"\u4E2D"), 0);
+    EXPECT_TRUE(VYXFallbackFont("Arial", false, false, 0x4E2D).File.empty() ||
+                gdi.TextWidthF(u"\u4E2D") > 0);
+}
+
+TEST(GDILinux, SyntheticBoldAndItalic)
+{
+    // A family with one upright regular face: bold and italic are made from it.
+    const char16_t* plainFamily = u"DejaVu Math TeX Gyre";
+    const TVYXFontMatch bold = VYXResolveFont("DejaVu Math TeX Gyre", true, true);
+    if (bold.Family != "DejaVu Math TeX Gyre")
+        GTEST_SKIP() << "the single-style face is not installed";
+    EXPECT_TRUE(bold.SyntheticBold);
+    EXPECT_TRUE(bold.SyntheticItalic);
+    EXPECT_FALSE(VYXResolveFont("Arial", true, true).SyntheticBold);  // a real bold italic face
+    EXPECT_FALSE(VYXResolveFont("Arial", true, true).SyntheticItalic);
+
+    auto draw = [&](bool isBold, bool isItalic, TInk& ink) {
+        TVYXGDILinux gdi;
+        gdi.SetSize(300, 60);
+        TVYXFontData f = Font(plainFamily, 24, isBold);  // 32 px em
+        f.Italic = isItalic;
+        gdi.SetFont(f);
+        gdi.TextOutF(10, 5, u"HIIH");
+        ink = FindInk(*gdi.GetBitmap());
+        gdi.GetTextMetric();
+        return std::pair{gdi.TextWidthF(u"HIIH"), gdi.TextMetric().ItalicSlant};
+    };
+    TInk regularInk, boldInk, italicInk;
+    const auto [regular, regularSlant] = draw(false, false, regularInk);
+    const auto [emboldened, boldSlant] = draw(true, false, boldInk);
+    const auto [slanted, italicSlant] = draw(false, true, italicInk);
+    // Every glyph advances 1/24 em more, and the strokes are thicker.
+    EXPECT_NEAR(emboldened - regular, 4 * 32 / 24.0, 1e-6);
+    EXPECT_GT(boldInk.Count, regularInk.Count * 1.15);
+    EXPECT_GE(boldInk.Right - boldInk.Left, regularInk.Right - regularInk.Left + 3);
+    EXPECT_LE(boldInk.Right, int(std::ceil(10 + emboldened)) + 1);
+    // The slant is reported and drawn: the tops of the letters lean right.
+    EXPECT_DOUBLE_EQ(slanted, regular);
+    EXPECT_EQ(regularSlant, 0);
+    EXPECT_NEAR(italicSlant, 0.2126, 1e-4);
+    EXPECT_GT(italicInk.Right, regularInk.Right + 3);
+    EXPECT_EQ(boldSlant, 0);
+}
+
+// A legacy line shape across the middle of its box.
+TVYXShapeType& LineType(TVYXShapeTypes& types)
+{
+    TVYXVmlShapeDef def;
+    def.Id = "_line";
+    def.Path = "m0,10800l21600,10800e";
+    return types.Add(def);
+}
+
+TEST(GDILinux, ArrowHeadsOnOpenEnds)
+{
+    // A 3 pt (4 px) line from x 40 to 160 at y 40; heads are counted in stroke widths.
+    const struct {
+        TVYXGraphicArrowHead Head;
+        TVYXGraphicArrowLength Length;
+        TVYXGraphicArrowWidth Width;
+        double Beyond;      // ink past the line's end (centred heads)
+        double HalfAcross;  // half the head's width: ink that far above the line near the end
+    } cases[] = {
+        {agahBlock, agalMedium, agawMedium, 0, 6},  {agahClassic, agalMedium, agawMedium, 0, 6},
+        {agahOpen, agalMedium, agawMedium, 0, 6},   {agahDiamond, agalMedium, agawMedium, 6, 6},
+        {agahOval, agalMedium, agawMedium, 6, 6},   {agahBlock, agalLong, agawWide, 0, 10},
+        {agahBlock, agalShort, agawNarrow, 0, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.Head) * 100 + int(c.Length) * 10 + int(c.Width));
+        TVYXShapeTypes types;
+        TVYXGraphicShape line(&LineType(types));
+        line.Filled = false;
+        line.StrokeWeight = 3;
+        line.EndArrow = std::make_unique<TVYXGraphicArrow>();
+        line.EndArrow->Head = c.Head;
+        line.EndArrow->Length = c.Length;
+        line.EndArrow->Width = c.Width;
+        TVYXGDILinux gdi;
+        gdi.SetSize(200, 80);
+        gdi.DrawShape(40, 30, 120, 20, line, false);
+        const TVYXBitmap& bmp = *gdi.GetBitmap();
+        const std::string row = InkRuns(bmp, 40, false);
+        EXPECT_EQ(int(row.find('#')), 40);  // no head at the start
+        EXPECT_NEAR(int(row.rfind('#')), 159 + c.Beyond, 1.5);
+        // Near the end the head is wider than the line; in the middle it is not.
+        const double len = (c.Length == agalShort ? 2 : c.Length == agalLong ? 5 : 3) * 4;
+        const int probe = int(160 + c.Beyond - len * (c.Head == agahDiamond || c.Head == agahOval ? 0.5 : 0.85));
+        const std::string across = InkRuns(bmp, probe, true);
+        EXPECT_NEAR(int(across.find('#')), 40 - c.HalfAcross * 0.85, 2.5) << across;
+        EXPECT_EQ(InkRuns(bmp, 100, true).find('#'), 38u);
+    }
+    // Both ends, on a line with a hairline stroke: heads keep a least size.
+    TVYXShapeTypes types;
+    TVYXGraphicShape line(&LineType(types));
+    line.Filled = false;
+    line.StartArrow = std::make_unique<TVYXGraphicArrow>();
+    line.StartArrow->Head = agahOval;
+    line.EndArrow = std::make_unique<TVYXGraphicArrow>();
+    line.EndArrow->Head = agahBlock;
+    TVYXGDILinux gdi;
+    gdi.SetSize(200, 80);
+    gdi.DrawShape(40, 30, 120, 20, line, false);
+    const std::string row = InkRuns(*gdi.GetBitmap(), 40, false);
+    EXPECT_LT(int(row.find('#')), 38);  // the oval reaches back past the start
+    EXPECT_EQ(CountRuns(row), 1);
+}
+
+TEST(GDILinux, CompoundAndDashedOutlines)
+{
+    // A 6 pt (8 px) line across x 20..180 at y 40; a column through it shows the bands.
+    const struct {
+        TVYXGrCompoundLineStyle Style;
+        int Runs;
+        int FirstRun, LastRun;  // pixels inked in the outer bands
+    } cases[] = {
+        {agclsSingle, 1, 8, 8},
+        {agclsDouble, 2, 3, 3},
+        {agclsThickThin, 2, 4, 2},
+        {agclsThinThick, 2, 2, 4},
+        {agclsTri, 3, 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.Style));
+        TVYXShapeTypes types;
+        TVYXGraphicShape line(&LineType(types));
+        line.Filled = false;
+        line.StrokeWeight = c.Style == agclsTri ? 7.5 : 6;  // tri: 10 px in five 2 px bands
+        line.LineStyle = c.Style;
+        TVYXGDILinux gdi;
+        gdi.SetSize(200, 80);
+        gdi.DrawShape(20, 30, 160, 20, line, false);
+        const std::string column = InkRuns(*gdi.GetBitmap(), 100, true);
+        EXPECT_EQ(CountRuns(column), c.Runs) << column;
+        const std::size_t first = column.find('#');
+        const std::size_t firstEnd = column.find('.', first);
+        const std::size_t last = column.rfind('#');
+        const std::size_t lastStart = column.rfind('.', last) + 1;
+        EXPECT_NEAR(double(firstEnd - first), c.FirstRun, 1) << column;
+        EXPECT_NEAR(double(last - lastStart + 1), c.LastRun, 1) << column;
+    }
+    // Dashes scale with the stroke: twice the weight, half as many dashes.
+    auto dashes = [](double weight, TVYXGrLineDashStyle style) {
+        TVYXShapeTypes types;
+        TVYXGraphicShape line(&LineType(types));
+        line.Filled = false;
+        line.StrokeWeight = weight;
+        line.LineDashStyle = style;
+        TVYXGDILinux gdi;
+        gdi.SetSize(400, 80);
+        gdi.DrawShape(0, 30, 392, 20, line, false);
+        return InkRuns(*gdi.GetBitmap(), 40, false);
+    };
+    const std::string thin = dashes(1.5, agldsDash);   // 2 px: dash 8, gap 6
+    const std::string thick = dashes(3, agldsDash);    // 4 px: dash 16, gap 12
+    EXPECT_EQ(CountRuns(thin), 28) << thin;
+    EXPECT_EQ(CountRuns(thick), 14) << thick;
+    EXPECT_EQ(thick.find('.'), 16u);
+    EXPECT_EQ(CountRuns(dashes(1.5, agldsLongDashDotDot)), 31);  // ten periods of 38 px and a dash
+    EXPECT_EQ(CountRuns(dashes(1.5, agldsSolid)), 1);
+    // A closed outline takes the compound style too: a double frame round a rectangle.
+    TVYXGDILinux gdi;
+    gdi.SetSize(100, 100);
+    TVYXGraphicRectangle rect;
+    rect.Width = 60;  // 80 px
+    rect.Height = 60;
+    rect.Filled = false;
+    rect.StrokeWeight = 6;
+    rect.LineStyle = agclsDouble;
+    gdi.DrawF(10, 10, rect);
+    EXPECT_EQ(CountRuns(InkRuns(*gdi.GetBitmap(), 50, true)), 4);
+}
+
+void ExpectColour(std::uint32_t got, std::uint32_t want, int tolerance)
+{
+    for (int shift : {16, 8, 0})
+        EXPECT_NEAR(int((got >> shift) & 0xFF), int((want >> shift) & 0xFF), tolerance) << std::hex << got;
+}
+
+TEST(GDILinux, PicturesCroppedFlippedAndAdjusted)
+{
+    // 4 x 2 pixels: red green blue white / black grey yellow cyan.
+    TVYXPictures store;
+    TVYXPicture& tif = store.AddPicture(std::string(VYX_SOURCE_DIR) + "/model/tests/data/rgb-4x2-100dpi.tif");
+    ASSERT_NE(dynamic_cast<TVYXPictureBMP*>(&tif)->Bitmap(), nullptr);  // TIFF decodes and draws
+    const struct {
+        double CropLeft, CropTop, CropRight, CropBottom;
+        bool FlipX;
+        TVYXColor Left, Right;  // at a quarter and three quarters across the box's middle row
+    } crops[] = {
+        {0, 0, 0, 0, false, 0x808080, 0xFFFFFF},  // the whole picture: the box's middle row blends rows
+        {0.5, 0.5, 0, 0, false, 0xFFFF00, 0x00FFFF},
+        {0, 0, 0.5, 0.5, false, 0xFF0000, 0x00FF00},
+        {0.5, 0.5, 0, 0, true, 0x00FFFF, 0xFFFF00},  // the cropped part mirrored
+        {0.25, 0, 0.25, 0.5, false, 0x00FF00, 0x0000FF},
+    };
+    for (const auto& c : crops) {
+        SCOPED_TRACE(c.CropLeft * 1000 + c.CropTop * 100 + c.CropRight * 10 + c.CropBottom);
+        TVYXGraphicPicture pic(&tif);
+        pic.Width = 30;  // 40 x 20 px
+        pic.Height = 15;
+        pic.CropLeft = c.CropLeft;
+        pic.CropTop = c.CropTop;
+        pic.CropRight = c.CropRight;
+        pic.CropBottom = c.CropBottom;
+        pic.FlipX = c.FlipX;
+        TVYXGDILinux gdi;
+        gdi.SetSize(60, 40);
+        gdi.DrawF(10, 10, pic);
+        const TVYXBitmap& bmp = *gdi.GetBitmap();
+        if (pic.HasCrop()) {
+            // Pixels are smoothed between their centres: near, not equal.
+            ExpectColour(bmp.PixelRGB(20, 20), c.Left, 16);
+            ExpectColour(bmp.PixelRGB(39, 20), c.Right, 16);
+            ExpectColour(bmp.PixelRGB(20, 11), c.Left, 16);  // one picture row fills the height
+        }
+        EXPECT_EQ(bmp.PixelRGB(9, 20), cWhite);  // nothing outside the box
+        EXPECT_EQ(bmp.PixelRGB(50, 20), cWhite);
+    }
+    // Colour adjustments on a red-over-grey canvas, drawn over white.
+    auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(1, 2);
+    canvas->Bitmap()->Row(0)[0] = 0xFFFF0000;
+    canvas->Bitmap()->Row(1)[0] = 0xFF404040;
+    TVYXPicture& two = store.AddPicture(std::move(canvas));
+    const struct {
+        const char* Name;
+        void (*Set)(TVYXGraphicPicture&);
+        TVYXColor Top, Bottom;
+    } adjustments[] = {
+        {"none", [](TVYXGraphicPicture&) {}, 0xFF0000, 0x404040},
+        {"grey", [](TVYXGraphicPicture& p) { p.Grayscale = true; }, 0x4C4C4C, 0x404040},
+        {"brightness", [](TVYXGraphicPicture& p) { p.Brightness = 0.25f; }, 0xFF4040, 0x808080},
+        {"contrast", [](TVYXGraphicPicture& p) { p.Contrast = 0.5f; }, 0xFF0000, 0x000000},
+        {"less contrast", [](TVYXGraphicPicture& p) { p.Contrast = -0.5f; }, 0xBF4040, 0x606060},
+        {"blue shift", [](TVYXGraphicPicture& p) { p.Blue = 0.5f; }, 0xFF0080, 0x4040C0},
+        {"half alpha", [](TVYXGraphicPicture& p) { p.Alpha = 0.5f; }, 0xFF8080, 0xA0A0A0},
+    };
+    for (const auto& a : adjustments) {
+        SCOPED_TRACE(a.Name);
+        TVYXGraphicPicture pic(&two);
+        pic.Width = 15;  // 20 x 40 px
+        pic.Height = 30;
+        a.Set(pic);
+        TVYXGDILinux gdi;
+        gdi.SetSize(20, 40);
+        gdi.DrawF(0, 0, pic);
+        const TVYXBitmap& bmp = *gdi.GetBitmap();
+        for (auto [y, want] : {std::pair{2, a.Top}, std::pair{37, a.Bottom}}) {
+            const std::uint32_t got = bmp.PixelRGB(10, y);
+            ExpectColour(got, want, 1);
+            if (pic.Grayscale) {
+                EXPECT_EQ((got >> 16) & 0xFF, got & 0xFF);
+                EXPECT_EQ((got >> 8) & 0xFF, got & 0xFF);
+            }
+        }
+    }
+    // The stored picture is left as it was.
+    EXPECT_EQ(dynamic_cast<TVYXPictureBMP&>(two).Bitmap()->Pixel(0, 0), 0xFFFF0000u);
 }
 
 }  // namespace

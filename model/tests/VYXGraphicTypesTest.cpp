@@ -65,7 +65,8 @@ TEST(PictureDecode, RealFilesOfEveryType)
         {"pal-4x2-topdown.bmp", aptBMP, 4 * 0.75, 2 * 0.75, true},
         {"poi-drawing-image1.wmf", aptWMF, 90 / 95.0 * 72, 50 / 95.0 * 72, false},
         {"docxcompose-visio-image1.emf", aptEMF, 21.17 / 25.4 * 72, 5.03 / 25.4 * 72, false},
-        {"declared-200x100-100dpi.tif", aptTIF, 144, 72, false},
+        {"rgb-4x2-100dpi.tif", aptTIF, 4 * 0.72, 2 * 0.72, true},
+        {"gray-3x1-be.tif", aptTIF, 3 * 0.75, 0.75, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);
@@ -94,6 +95,17 @@ TEST(PictureDecode, PixelValues)
     auto pal = VYXDecodePicture(Data("pal-4x2-topdown.bmp"), aptBMP);
     EXPECT_EQ(pal->Pixel(1, 0), 0xFFFF0000u);
     EXPECT_EQ(pal->Pixel(0, 1), 0xFF0000FFu);
+    // TIFF through libtiff: strips of RGB, and big-endian grey (black is zero).
+    auto tif = VYXDecodePicture(Data("rgb-4x2-100dpi.tif"), aptTIF);
+    ASSERT_EQ(tif->Width(), 4);
+    EXPECT_EQ(tif->Pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(tif->Pixel(2, 0), 0xFF0000FFu);
+    EXPECT_EQ(tif->Pixel(1, 1), 0xFF808080u);
+    EXPECT_EQ(tif->Pixel(3, 1), 0xFF00FFFFu);
+    EXPECT_DOUBLE_EQ(tif->DpiX, 100);
+    auto grey = VYXDecodePicture(Data("gray-3x1-be.tif"), aptTIF);
+    EXPECT_EQ(grey->Pixel(0, 0), 0xFF000000u);
+    EXPECT_EQ(grey->Pixel(2, 0), 0xFFFFFFFFu);
     // The GIF's transparent background stays transparent; the PNG is opaque somewhere.
     auto gif = VYXDecodePicture(Data("poi-drawing-image8.gif"), aptGIF);
     bool anyOpaque = false;
@@ -109,6 +121,12 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
     const std::string jpg = Data("poi-chernigovka-image1.jpeg");
     const std::string gif = Data("poi-drawing-image8.gif");
     const std::string bmp = Data("rgb-3x2.bmp");
+    const std::string tif = Data("rgb-4x2-100dpi.tif");
+    std::string hugeTif = tif;
+    hugeTif.replace(0x40, 2, "\xFF\xFF");  // width and height 65535 (the first two directory entries)
+    hugeTif.replace(0x4C, 2, "\xFF\xFF");
+    std::string badIfd = tif;
+    badIfd.replace(4, 4, "\xF0\xFF\x00\x00");  // the directory lies beyond the end
     std::string hugeBmp = bmp;
     hugeBmp[18] = '\xFF';
     hugeBmp[19] = '\xFF';
@@ -121,6 +139,7 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
         png.substr(0, 40), png.substr(0, 8), jpg.substr(0, 2), corruptJpg, gif.substr(0, 13), gif.substr(0, 400),
         bmp.substr(0, 30), bmp.substr(0, 60), hugeBmp, std::string("BM") + std::string(100, '\xFF'),
         "GIF89a", std::string("\x89PNG\r\n\x1A\n") + std::string(30, '\0'), "not a picture",
+        tif.substr(0, 30), hugeTif, badIfd, Data("declared-200x100-100dpi.tif"),  // the last one has no strips
     };
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.size());
@@ -135,7 +154,7 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
         EXPECT_EQ(picture.Bitmap()->Width(), 215);
     }
     // Every truncation of each file fails cleanly or decodes (libjpeg pads short data).
-    for (const std::string* file : {&png, &gif, &bmp, &jpg}) {
+    for (const std::string* file : {&png, &gif, &bmp, &jpg, &tif}) {
         const TVYXPictureType type = VYXPictureTypeFromBytes(*file);
         for (std::size_t n = 0; n < file->size(); n += 7) {
             try {

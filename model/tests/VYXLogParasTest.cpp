@@ -517,15 +517,16 @@ TEST(VYXLogParas, FootnoteListNumbersInListOrder)
 
 TEST(VYXLogParas, IndexesSurviveCrowdedInsertions)
 {
-    // Inserting again and again at one place exhausts the room between order keys.
+    // Inserting again and again at one place fills and splits the list's blocks; deleting
+    // merges them again.
     TVYXBodyTestDoc doc;
     TVYXLogPara* first = doc.Body.AppendPara(u"first");
     TVYXLogPara* last = doc.Body.AppendPara(u"last");
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 1200; ++i) {
         doc.Body.Insert(1);
         ASSERT_EQ(last->Index(), i + 2);
     }
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i < 1150; ++i)
         doc.Body.Delete(1 + i % 7);
     EXPECT_EQ(first->Index(), 0);
     EXPECT_EQ(last->Index(), doc.Body.Count() - 1);

@@ -1,10 +1,16 @@
 // VYXLogPosTest.cpp: position ordering through nested tables, moves and selections.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
+#include "model/VYXRevision.h"
 #include "model/tests/VYXBodyTestDoc.h"
 #include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 // root: p0 "a", table T (2x2; cell(1,0) holds a nested table N 1x2 whose cell 1 holds table M), p2 "z".
@@ -214,7 +220,7 @@ TEST(VYXLogSelections, AdjustAndOutside)
     EXPECT_EQ(edited->First.CharPos, 2);
     EXPECT_TRUE(sels.HasText());
 
-    sels.Delete(2);
+    sels.Remove(2);
     TVYXLogPos pos(p, 8);
     EXPECT_TRUE(sels.SetPosToOutside(pos));
     EXPECT_EQ(pos.CharPos, 2);
@@ -474,4 +480,413 @@ TEST(VYXLogSelection, SplitParasMakesWholeParagraphs)
     s.First.Assign(doc.Body.AppendPara(u"ab"), 2);
     s.Last.Assign(s.First.Para, 1);
     EXPECT_FALSE(s.SplitParas());  // reversed
+}
+
+TEST(VYXLogSelection, CopiedRangePastesBackAsTheSameText)
+{
+    // "Hello" | table ["c0" | "c1"] | "World": from inside the first paragraph, over its mark
+    // and the table, into the middle of the last.
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* a = doc.Body.AppendPara(u"Hello");
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    t->GetCells(0, 0)->FirstPara()->SetPlainText(u"c0");
+    t->GetCells(1, 0)->FirstPara()->SetPlainText(u"c1");
+    TVYXLogPara* b = doc.Body.AppendPara(u"World");
+    struct Case {
+        const char* name;
+        TVYXLogPos first, last;
+        std::u16string text;  // what the pasted range reads back as
+        int items;            // items copied
+    } cases[] = {
+        {"paragraph end, table, part", {a, 3}, {b, 3}, u"llo\r\nc0\r\nc1\r\nWo", 3},
+        {"into a cell takes the table whole", {a, 4}, {t->GetCells(1, 0)->FirstPara(), 2},
+         u"lo\r\nc0\r\nc1\r\n", 2},
+        {"inside one paragraph", {b, 2}, {b, 5}, u"orl", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TVYXLogSelection s;
+        s.Assign(c.first, c.last);
+        TVYXLogParas clip(&doc.Root, nullptr);
+        ASSERT_TRUE(s.CopyContent(clip));
+        EXPECT_EQ(clip.Count(), c.items);
+
+        TVYXBodyTestDoc target;
+        TVYXLogPara* p = target.Body.AppendPara(u"[]");
+        TVYXLogPos at(p, 2);
+        target.Body.Insert(at, clip);
+        // The pasted range runs from "[" to the "]" that followed the insertion point (a
+        // pasted table puts it in a paragraph of its own).
+        TVYXLogPara* last = target.Body._LastPara();
+        TVYXLogSelection pasted;
+        pasted.First.Assign(target.Body._FirstPara(), 2);
+        pasted.Last.Assign(last, last->EndOfParaPos() - 1);
+        EXPECT_EQ(pasted.GetPlainText(), c.text);
+        EXPECT_EQ(last->GetPlainText().back(), u']');
+    }
+}
+
+TEST(VYXLogSelection, ListsSpanCellsAndChangeLevels)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* a = doc.Body.AppendPara(u"one");
+    TVYXTable* t = doc.Body.AddTable(1, 1);
+    TVYXLogPara* cell = t->GetCells(0, 0)->FirstPara();
+    cell->SetPlainText(u"two");
+    TVYXLogPara* c = doc.Body.AppendPara(u"three");
+    TVYXLogPara* d = doc.Body.AppendPara(u"four");
+    TVYXLogSelection all;
+    all.Assign(TVYXLogPos(a, 2), TVYXLogPos(d, 1));  // ends at the start of "four": not listed
+    TVYXNumbering* level0 = all.MakeMultilevelList(amls_1_1_1);
+    ASSERT_NE(level0, nullptr);
+    for (TVYXLogPara* p : {a, cell, c})
+        EXPECT_EQ(p->PAPX().GetNumbering(), level0);
+    EXPECT_EQ(d->PAPX().GetNumbering(), nullptr);
+
+    auto levels = [&] {
+        std::vector<int> v;
+        for (TVYXLogPara* p : {a, cell, c}) {
+            const TVYXNumbering* n = p->PAPX().GetNumbering();
+            v.push_back(n && n->NumList() == level0->NumList() ? n->Level : -1);
+        }
+        return v;
+    };
+    TVYXLogSelection tail;
+    tail.Assign(TVYXLogPos(cell, 1), TVYXLogPos(c, 3));
+    EXPECT_TRUE(tail.IncMultilevelListLevel());
+    EXPECT_TRUE(tail.IncMultilevelListLevel());
+    EXPECT_EQ(levels(), (std::vector<int>{0, 2, 2}));
+    EXPECT_TRUE(all.DecMultilevelListLevel());
+    EXPECT_EQ(levels(), (std::vector<int>{0, 1, 1}));  // the first stays at the top level
+    EXPECT_TRUE(all.ChangeMultilevelListLevel(20));
+    EXPECT_EQ(levels(), (std::vector<int>{8, 8, 8}));
+    EXPECT_FALSE(all.IncMultilevelListLevel());
+    // A new multilevel list keeps the levels; a bullet list puts all on its first level.
+    TVYXNumbering* again = all.MakeMultilevelList(amls_1_a_i);
+    EXPECT_NE(again->NumList(), level0->NumList());
+    EXPECT_EQ(c->PAPX().GetNumbering()->Level, 8);
+    TVYXNumbering* bullets = all.MakeBullet(ablsSquare);
+    ASSERT_NE(bullets, nullptr);
+    EXPECT_EQ(bullets->Text, VYXBulletListStyleText[ablsSquare]);
+    EXPECT_EQ(cell->PAPX().GetNumbering(), bullets);
+    all.RemoveBulletNumbering();
+    EXPECT_EQ(cell->PAPX().GetNumbering(), nullptr);
+}
+
+TEST(VYXLogPara, WildcardSearch)
+{
+    struct Case {
+        const char16_t* pattern;
+        const char16_t* text;
+        unsigned options;   // besides aftoWildcards
+        std::int32_t pos;   // 0: no match
+        std::int32_t len;
+    } cases[] = {
+        {u"h?t", u"the hot hat", 0, 5, 3},
+        {u"h*t", u"a hXXt b", 0, 3, 4},
+        {u"h*t", u"hat hot", 0, 1, 3},  // '*' as short as it can be
+        {u"a*c", u"abbbc", 0, 1, 5},
+        {u"*", u"abc", 0, 1, 1},      // and never empty
+        {u"lo{1,}", u"looop", 0, 1, 4},  // a repeat as long as it can be
+        {u"[bc]at", u"a cat", 0, 3, 3},
+        {u"[a-c]at", u"rat bat", 0, 5, 3},
+        {u"[!r]at", u"rat bat", 0, 5, 3},
+        {u"[]]", u"a]b", 0, 2, 1},
+        {u"[a-]", u"x-y", 0, 2, 1},
+        {u"\\?", u"what? yes", 0, 5, 1},
+        {u"a\\*", u"aa*b", 0, 2, 2},
+        {u"[\\]x]", u"ab]", 0, 3, 1},
+        {u"<cat", u"concat cat", 0, 8, 3},
+        {u"cat>", u"cats cat", 0, 6, 3},
+        {u"<cat>", u"concat cats cat", 0, 13, 3},
+        {u"lo{2}p", u"lop loop", 0, 5, 4},
+        {u"a{2,3}", u"a aaaa", 0, 3, 3},
+        {u"x{1,}y", u"xxxy", 0, 1, 4},
+        {u"[0-9]{3}", u"ab 12 345", 0, 7, 3},
+        {u"b{0,1}c", u"ac", 0, 2, 1},
+        {u"Cat", u"cat Cat", aftoMatchCase, 5, 3},
+        {u"Cat", u"cat Cat", 0, 1, 3},
+        {u"[a-c]AT", u"xBAT", 0, 2, 3},
+        {u"[a-c]AT", u"xBAT", aftoMatchCase, 0, 0},
+        {u"c?t", u"cute cat", aftoWholeWordsOnly, 6, 3},
+        {u"c*t", u"cutxt cat", aftoWholeWordsOnly, 1, 5},  // '*' grows to reach a word's end
+        {u"c*t", u"cutxt cat", 0, 1, 3},
+        {u"q?z", u"abc", 0, 0, 0},
+        {u"<", u"ab", 0, 0, 0},  // matches no character: not a find
+        // Bad patterns find nothing.
+        {u"[abc", u"abc", 0, 0, 0},
+        {u"a{2", u"aa", 0, 0, 0},
+        {u"a{3,1}", u"aaa", 0, 0, 0},
+        {u"a{256}", u"aaa", 0, 0, 0},
+        {u"*{2}", u"aa", 0, 0, 0},
+        {u"{2}", u"aa", 0, 0, 0},
+        {u"a\\", u"a", 0, 0, 0},
+        {u"[z-a]", u"a", 0, 0, 0},
+    };
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "pattern " << Utf16ToUtf8(c.pattern));
+        p->SetPlainText(c.text);
+        p->BeginFindText(c.pattern, aftoWildcards | c.options);
+        EXPECT_EQ(p->FindTextNext(1), c.pos);
+        if (c.pos) {
+            EXPECT_EQ(p->Find.FindLen, c.len);
+        }
+        p->EndFindText();
+    }
+    // Searching on finds the next match; without the flag the operators are plain text.
+    p->SetPlainText(u"h?t hat hit");
+    p->BeginFindText(u"h?t", aftoWildcards);
+    EXPECT_EQ(p->FindTextNext(2), 5);
+    EXPECT_EQ(p->FindTextNext(6), 9);
+    p->BeginFindText(u"h?t", 0);
+    EXPECT_EQ(p->FindTextNext(1), 1);
+    EXPECT_EQ(p->FindTextNext(2), 0);
+    // A pattern that backtracks without end gives up instead of hanging.
+    p->SetPlainText(std::u16string(3000, u'a'));
+    p->BeginFindText(u"*a*a*a*a*a*a*a*b", aftoWildcards);
+    EXPECT_EQ(p->FindTextNext(1), 0);
+}
+
+namespace {
+// Body for revision moves ("A", "B": authors of this session's insertions):
+//   p0:    "plain " INS(A) " text"
+//   table: cell 0 "x" Y(A) | new paragraph W(A)   (Y and W: one change over two paragraphs)
+//          cell 1 Z(B) V(A)                       (two changes side by side)
+//   p1:    "end " DEL(A, deletion)
+struct TRevisionBody : TVYXBodyTestDoc {
+    TVYXRevision Rev;
+    TVYXLogPara *P0, *Cell0, *Cell0b, *Cell1, *P1;
+    TRevisionBody()
+    {
+        P0 = Body.AppendPara(u"plain ");
+        P0->CharRuns().AddRevision(u"INS", Rev.Add(u"A", artInsert));
+        P0->AppendPlainText(u" text");
+        TVYXTable* t = Body.AddTable(2, 1);
+        Cell0 = t->GetCells(0, 0)->FirstPara();
+        Cell0->SetPlainText(u"x");
+        Cell0->CharRuns().AddRevision(u"Y", Rev.Add(u"A", artInsert));
+        Cell0b = t->GetCells(0, 0)->Paras().AppendPara();
+        Cell0b->CharRuns().Clear();
+        Cell0b->CharRuns().AddRevision(u"W", Rev.Add(u"A", artInsert));
+        Cell1 = t->GetCells(1, 0)->FirstPara();
+        Cell1->CharRuns().Clear();
+        Cell1->CharRuns().AddRevision(u"Z", Rev.Add(u"B", artInsert));
+        Cell1->CharRuns().AddRevision(u"V", Rev.Add(u"A", artInsert));
+        P1 = Body.AppendPara(u"end ");
+        P1->CharRuns().AddRevision(u"DEL", Rev.Add(u"A", artDelete));
+    }
+};
+}  // namespace
+
+TEST(VYXLogPos, RevisionMovesWalkChangesInReadingOrder)
+{
+    TRevisionBody doc;
+    ASSERT_EQ(doc.P0->GetPlainText(), u"plain INS text");
+    const std::vector<TVYXLogPos> starts = {
+        {doc.P0, 7}, {doc.Cell0, 2}, {doc.Cell1, 1}, {doc.Cell1, 2}, {doc.P1, 5}};
+    TVYXLogPos pos(doc.P0, 1);
+    EXPECT_FALSE(pos.IsInRevision());
+    for (const TVYXLogPos& want : starts) {
+        SCOPED_TRACE(want.CharPos);
+        ASSERT_TRUE(pos.MoveRevisionNext());
+        EXPECT_EQ(pos.Para, want.Para);
+        EXPECT_EQ(pos.CharPos, want.CharPos);
+        EXPECT_TRUE(pos.IsInRevision());
+    }
+    EXPECT_FALSE(pos.MoveRevisionNext());
+    EXPECT_EQ(pos.Para, doc.P1);  // unchanged
+    pos.MoveEndOfPara();
+    for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
+        SCOPED_TRACE(it->CharPos);
+        ASSERT_TRUE(pos.MoveRevisionPrev());
+        EXPECT_EQ(pos.Para, it->Para);
+        EXPECT_EQ(pos.CharPos, it->CharPos);
+    }
+    EXPECT_FALSE(pos.MoveRevisionPrev());
+
+    struct Case {
+        const char* name;
+        TVYXLogPos at;
+        bool found;
+        TVYXLogPos begin, end;
+    } cases[] = {
+        {"inside INS", {doc.P0, 8}, true, {doc.P0, 7}, {doc.P0, 10}},
+        {"just after INS", {doc.P0, 10}, true, {doc.P0, 7}, {doc.P0, 10}},
+        {"over two paragraphs", {doc.Cell0b, 1}, true, {doc.Cell0, 2}, {doc.Cell0b, 2}},
+        {"between two authors", {doc.Cell1, 2}, true, {doc.Cell1, 2}, {doc.Cell1, 3}},
+        {"plain text", {doc.P0, 3}, false, {doc.P0, 3}, {doc.P0, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TVYXLogPos b(c.at), e(c.at);
+        EXPECT_EQ(b.MoveRevisionBeginning(), c.found);
+        EXPECT_EQ(e.MoveRevisionEnd(), c.found);
+        EXPECT_TRUE(b.Equal(c.begin));
+        EXPECT_TRUE(e.Equal(c.end));
+    }
+    // A hidden change is no stop.
+    doc.P1->GetItems(1)->Revision()->Enabled = false;
+    TVYXLogPos last(doc.Cell1, 3);
+    EXPECT_FALSE(last.MoveRevisionNext());
+    TVYXLogSelection s;
+    s.Assign(TVYXLogPos(doc.P0, 1), TVYXLogPos(doc.P0, 7));
+    EXPECT_FALSE(s.IsRevision());
+    s.Last.CharPos = 8;
+    EXPECT_TRUE(s.IsRevision());
+}
+
+TEST(VYXLogSelections, EditsRunFromTheLastSelectionAndKeepTheOthersInPlace)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::u16string> texts;
+        // Selections as (paragraph, from, paragraph, to).
+        std::vector<std::array<int, 4>> sels;
+        std::u16string replacement;
+        std::u16string want;
+        std::vector<std::int32_t> carets;  // each selection's collapsed position, in paragraph 0
+    } cases[] = {
+        {"two in one paragraph", {u"aaXXbbYYcc"}, {{0, 3, 0, 5}, {0, 7, 0, 9}}, u"", u"aabbcc", {3, 5}},
+        {"listed out of order", {u"aaXXbbYYcc"}, {{0, 7, 0, 9}, {0, 3, 0, 5}}, u"", u"aabbcc", {5, 3}},
+        {"replaced", {u"aaXXbbYYcc"}, {{0, 3, 0, 5}, {0, 7, 0, 9}}, u"-+", u"aa-+bb-+cc", {5, 9}},
+        {"over a paragraph end", {u"one two", u"three four"}, {{0, 4, 1, 6}, {1, 7, 1, 11}}, u"", u"one ",
+         {4, 5}},
+        {"overlapping count once", {u"abcdefgh"}, {{0, 2, 0, 5}, {0, 4, 0, 7}}, u"", u"agh", {2, 2}},
+        {"carets take the text", {u"ab"}, {{0, 1, 0, 1}, {0, 2, 0, 2}}, u"-", u"-a-b", {2, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TVYXBodyTestDoc doc;
+        for (const auto& t : c.texts)
+            doc.Body.AppendPara(t);
+        TVYXLogSelections sels;
+        for (const auto& s : c.sels)
+            sels.Add(TVYXLogPos(doc.Body.GetParas(s[0]), s[1]), TVYXLogPos(doc.Body.GetParas(s[2]), s[3]));
+        const bool anyText = std::any_of(c.sels.begin(), c.sels.end(),
+                                         [](const auto& e) { return e[0] != e[2] || e[1] != e[3]; });
+        EXPECT_EQ(sels.HasText(), anyText);
+        if (c.replacement.empty())
+            sels.Delete();
+        else
+            sels.SetPlainText(c.replacement);
+        EXPECT_EQ(doc.Body.GetPlainText(), c.want);
+        for (int i = 0; i < sels.Count(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(sels.GetItems(i)->First.Para, doc.Body.GetParas(0));
+            EXPECT_EQ(sels.GetItems(i)->First.CharPos, c.carets[static_cast<std::size_t>(i)]);
+            EXPECT_TRUE(sels.GetItems(i)->IsEmpty());
+        }
+    }
+}
+
+TEST(VYXLogSelections, ReplaceParaPastesIntoEverySelection)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"aXbYc");
+    TVYXLogParas clip(&doc.Root, nullptr);
+    clip.AppendPara(u"1")->Pilcrow = true;
+    clip.AppendPara(u"2");
+    TVYXLogSelections sels;
+    sels.Add(TVYXLogPos(p, 2), TVYXLogPos(p, 3));
+    sels.Add(TVYXLogPos(p, 4), TVYXLogPos(p, 5));
+    sels.ReplacePara(clip);
+    EXPECT_EQ(ReadingOrder(doc.Body), (std::vector<std::u16string>{u"a1", u"2b1", u"2c"}));
+    EXPECT_TRUE(sels.GetItems(0)->First.Equal(TVYXLogPos(doc.Body.GetParas(1), 2)));
+    EXPECT_TRUE(sels.GetItems(1)->First.Equal(TVYXLogPos(doc.Body.GetParas(2), 2)));
+}
+
+TEST(VYXLogSelection, HyperlinkUsesFollowTheRuns)
+{
+    TVYXHyperlinks links;
+    TVYXBodyTestDoc doc;
+    doc.Root.Hyperlinks = &links;
+    TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
+    TVYXLogPara* a = doc.Body.AppendPara(u"go ");
+    a->AppendHyperlink(link, u"ab");          // "go ab"
+    a->InsertHyperlink(1, link, u"cd");       // "cdgo ab"
+    TVYXLogPara* b = doc.Body.AppendPara(u"middle");
+    TVYXLogPara* c = doc.Body.AppendPara(u"end");
+    EXPECT_EQ(link->RefCount, 2);
+    TVYXLogSelection s;
+    s.Assign(TVYXLogPos(b, 1), TVYXLogPos(b, 4));
+    ASSERT_NE(s.MakeHyperlink(u"https://example.org"), nullptr);
+    ASSERT_EQ(links.Count(), 2);
+    TVYXHyperlink* second = links.Last();
+    EXPECT_EQ(second->RefCount, 1);
+    EXPECT_EQ(TVYXLogPos(b, 2).GetHyperlink(), second);
+    EXPECT_EQ(TVYXLogPos(b, 4).GetHyperlink(), second);  // just after the link
+    EXPECT_EQ(TVYXLogPos(b, 5).GetHyperlink(), nullptr);
+    EXPECT_EQ(TVYXLogPos(a, 7).GetHyperlink(), link);
+
+    // Formatting inside a link run splits it into two runs that both use the link.
+    TVYXCHPX bold(nullptr);
+    bold.AddBoolean(vyciBold, true);
+    a->FormatRange(&bold, 2, 3);
+    EXPECT_EQ(link->RefCount, 3);
+    // A copy uses it too, until its runs go.
+    const std::int32_t beforeCopy = link->RefCount;
+    {
+        TVYXLogParas clip(&doc.Root, nullptr);
+        s.Assign(TVYXLogPos(a, 1), TVYXLogPos(a, 3));
+        ASSERT_TRUE(s.CopyContent(clip));
+        EXPECT_GT(link->RefCount, beforeCopy);
+        clip.GetParas(0)->ClearText();  // a fragment gives its uses back when its runs go
+    }
+    EXPECT_EQ(link->RefCount, beforeCopy);
+
+    // Deleting over the paragraphs releases every run, the middle paragraph's included.
+    s.Assign(TVYXLogPos(a, 1), TVYXLogPos(c, 2));
+    s.Delete();
+    EXPECT_EQ(doc.Body.GetPlainText(), u"nd");
+    EXPECT_EQ(link->RefCount, 0);
+    EXPECT_EQ(second->RefCount, 0);
+}
+
+TEST(VYXLogPos, TypingFormatAndInlineGraphic)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = doc.Body.AppendPara(u"ab");
+    TVYXCHPX bold(nullptr);
+    bold.AddBoolean(vyciBold, true);
+    p->AppendFormattedText(u"CD", &bold);  // "ab" 1..2, bold "CD" 3..4
+    EXPECT_EQ(TVYXLogPos(p, 3).Get_CHPX(), p->GetItems(0)->CHPX());  // joins the run on the left
+    EXPECT_EQ(TVYXLogPos(p, 4).Get_CHPX(), p->GetItems(1)->CHPX());
+    EXPECT_EQ(TVYXLogPos(p, 5).Get_CHPX(), p->GetItems(1)->CHPX());
+    TVYXLogPos at(p, 2);
+    ASSERT_NE(at.InsertGraphic(std::make_unique<TVYXGraphicRectangle>()), nullptr);
+    EXPECT_EQ(at.CharPos, 3);
+    EXPECT_EQ(p->Len(), 5);
+    EXPECT_EQ(TVYXLogPos(p, 2).GetCharRun()->Type_(), acrtGraphic);
+}
+
+TEST(VYXLogSelection, WholeCellsAndCellRectanglesThroughNesting)
+{
+    TNested doc;
+    TVYXLogParas& c10 = doc.T->GetCells(1, 0)->Paras();
+    TVYXLogPara* n00 = doc.N->GetCells(0, 0)->FirstPara();
+    TVYXLogPara* m00 = doc.M->GetCells(0, 0)->FirstPara();
+    TVYXLogPara* c01 = doc.T->GetCells(0, 1)->FirstPara();
+    auto end = [](TVYXLogPara* p) { return TVYXLogPos(p, p->EndOfParaPos()); };
+    struct Case {
+        const char* name;
+        TVYXLogPos first, last;
+        bool entireCell, rectCells;
+    } cases[] = {
+        {"a cell holding a nested table", {c10.GetParas(0), 1}, end(c10.GetParas(2)), true, false},
+        {"a cell of the nested table", {n00, 1}, end(n00), true, false},
+        {"part of a cell", {c10.GetParas(0), 2}, end(c10.GetParas(2)), false, false},
+        {"nested start, outer cell end", {n00, 1}, {c01, 2}, false, true},
+        {"two cells of the nested table", {n00, 1}, {m00, 1}, false, true},
+        {"root paragraph to a cell", {doc.Body.GetParas(0), 1}, {c01, 2}, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TVYXLogSelection s;
+        s.Assign(c.first, c.last);
+        ASSERT_TRUE(s.Valid());
+        EXPECT_EQ(s.IsEntireCell(), c.entireCell);
+        EXPECT_EQ(s.IsRectCells(), c.rectCells);
+    }
 }

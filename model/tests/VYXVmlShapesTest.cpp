@@ -130,7 +130,7 @@ TEST(VmlShapes, HandlesAndConnectionSites)
     def.Path = "m@0,l@1,21600,0,21600xe";
     def.ConnectLocs = "@0,0;0,10800;10800,21600;@1,10800";
     def.ConnectAngles = "270,180,90";
-    def.Handles = {{"#0,topLeft", "2000,10800", ""}, {"center,#1", "", ""}, {"@1,bottomRight", "", ""}};
+    def.Handles = {{"#0,topLeft", "2000,10800", "", "", ""}, {"center,#1", "", "", "", ""}, {"@1,bottomRight", "", "", "", ""}};
     def.TextBoxRect = "@0,0,@1,21600;0,0,1,1";
     const TVYXShapeType& t = types.Add(def);
     const TVYXShapeRect text = t.CalcTextBoxRect(216, 108);
@@ -169,6 +169,51 @@ TEST(VmlShapes, HandlesAndConnectionSites)
     ASSERT_TRUE(t.CalcAdjust(2, 0, 0, 216, 108, adjust));
     EXPECT_EQ(adjust, (std::vector<int>{10800, 5400}));  // nothing to move
     EXPECT_FALSE(t.CalcAdjust(3, 0, 0, 216, 108, adjust));
+}
+
+TEST(VmlShapes, PolarHandlesTurnAndStretch)
+{
+    // An arch whose handle gives the ring's thickness (#1) and where it ends (#0).
+    TVYXShapeTypes types;
+    TVYXVmlShapeDef def;
+    def.Id = "_x0000_t95";
+    def.Adj = "11796480,5400";
+    def.Formulas = {"val #1"};
+    def.Path = "m0,10800l21600,10800e";
+    def.Handles = {{"#1,#0", "", "", "10800,10800", "0,10800"}, {"@0,#0", "", "", "center", ""}};
+    const TVYXShapeType& t = types.Add(def);
+    std::vector<TVYXShapeHandle> hs = t.CalcHandles(216, 216);
+    ASSERT_EQ(hs.size(), 2u);
+    EXPECT_TRUE(hs[0].Polar);
+    EXPECT_EQ(hs[0].RefX, 1);  // radius
+    EXPECT_EQ(hs[0].RefY, 0);  // angle
+    EXPECT_NEAR(hs[0].X, 54, 1e-9);  // 180 degrees: left of the centre
+    EXPECT_NEAR(hs[0].Y, 108, 1e-9);
+    EXPECT_DOUBLE_EQ(hs[0].MaxX, 10800);
+
+    const struct {
+        double X, Y;
+        double Angle, Radius;  // degrees, coordinate units
+    } drags[] = {
+        {108, 27, -90, 8100},      // straight up: clockwise angles make "up" negative
+        {108 + 30, 108, 0, 3000},  // right
+        {108, 108 + 60, 90, 6000},
+        {400, 108, 0, 10800},      // beyond the radius range: stops at its end
+    };
+    for (const auto& d : drags) {
+        SCOPED_TRACE(d.Angle);
+        std::vector<int> adjust;
+        ASSERT_TRUE(t.CalcAdjust(0, d.X, d.Y, 216, 216, adjust));
+        EXPECT_NEAR(adjust[0] / 65536.0, d.Angle, 0.5);
+        EXPECT_NEAR(adjust[1], d.Radius, 30);
+        hs = t.CalcHandles(216, 216, &adjust);
+        if (d.Radius < 10800) {
+            EXPECT_NEAR(hs[0].X, d.X, 0.5);  // the handle lands where it was dropped
+            EXPECT_NEAR(hs[0].Y, d.Y, 0.5);
+        }
+        // The second handle shares the angle; its radius is a formula and only turns.
+        EXPECT_NEAR(std::hypot(hs[1].X - 108, hs[1].Y - 108), adjust[1] / 100.0, 1e-6);
+    }
 }
 
 }  // namespace
