@@ -2568,6 +2568,9 @@ double TVYXLogParas::SpaceAfter() const
 int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
 {
     TVYXCharRuns& runs = *FCharRuns;
+    // The end needs no split (it would leave an empty run behind the last one).
+    if (pos >= EndOfParaPos())
+        return runs.Count();
     if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos && run->IsNotAtom())
         runs.SplitAndInsert(*run, pos);
     int index = 0;
@@ -3052,12 +3055,11 @@ void TVYXLogPara::ApplyRevision(const TVYXRevisionData& revision, std::int32_t f
     to = std::min(to, EndOfParaPos());
     if (from >= to)
         return;
-    // No split at the end position: an empty run left there unmarked would cut the
-    // change off from a change continuing in the next paragraph.
-    auto boundary = [this](std::int32_t pos) { return pos >= EndOfParaPos() ? Count() : RunBoundaryAt(pos); };
-    boundary(to);
-    const int first = boundary(from);
-    const int end = boundary(to);  // again: the split for `from` may shift it
+    // An empty run split off at the end and left unmarked would cut the change off from
+    // its continuation in the next paragraph: RunBoundaryAt makes none there.
+    RunBoundaryAt(to);
+    const int first = RunBoundaryAt(from);
+    const int end = RunBoundaryAt(to);  // again: the split for `from` may shift it
     for (int i = first; i < end; ++i) {
         TVYXCharRun* run = FCharRuns->Items(i);
         std::unique_ptr<TVYXRevisionData> data = revision.CloneData();
