@@ -1,12 +1,9 @@
 # EmbedResource.cmake: writes a C++ source holding the bytes of one file, run at build time.
 # cmake -DINPUT=<file> -DOUTPUT=<cpp> -DSYMBOL=<name> -P EmbedResource.cmake
-# A missing input gives an empty resource, so a checkout without the data still builds.
-if(EXISTS "${INPUT}")
-  file(READ "${INPUT}" hex HEX)
-else()
-  message(WARNING "resource ${INPUT} is missing; embedding nothing")
-  set(hex "")
+if(NOT EXISTS "${INPUT}")
+  message(FATAL_ERROR "resource ${INPUT} is missing")
 endif()
+file(READ "${INPUT}" hex HEX)
 string(LENGTH "${hex}" len)
 math(EXPR size "${len} / 2")
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," body "${hex}")

@@ -29,7 +29,7 @@ P Points(const TVYXGrShapePath& path)
 TEST(PresetShapes, EveryPresetIsPresentAndSane)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     const std::vector<std::string> names = VYXPresetShapeNames();
     EXPECT_EQ(names.size(), 187u);  // the published 186 distinct ones plus the supplied upArrow
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
@@ -57,7 +57,7 @@ TEST(PresetShapes, EveryPresetIsPresentAndSane)
 TEST(PresetShapes, KnownGeometry)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     EXPECT_EQ(Points(VYXPresetShapePath("rect", 20, 10)), (P{{0, 0}, {20000, 0}, {20000, 10000}, {0, 10000}}));
     // rightArrow, default adjust 50000/50000 on 200 x 100: shaft half as high as the box, head 50 wide.
     EXPECT_EQ(Points(VYXPresetShapePath("rightArrow", 200, 100)),
@@ -76,7 +76,7 @@ TEST(PresetShapes, KnownGeometry)
 TEST(PresetShapes, UpArrowMirrorsDownArrow)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     for (const std::vector<int>& adjust : {std::vector<int>{}, std::vector<int>{30000, 80000}}) {
         P down;
         for (auto [x, y] : Points(VYXPresetShapePath("downArrow", 120, 90, &adjust)))
@@ -93,7 +93,7 @@ TEST(PresetShapes, UpArrowMirrorsDownArrow)
 TEST(ShapeTypes, StoreSharesById)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     TVYXShapeTypes types;
     TVYXShapeType* star = types.Add("star5");
     ASSERT_NE(star, nullptr);
@@ -110,7 +110,7 @@ TEST(ShapeTypes, StoreSharesById)
 TEST(ShapeTypes, ConnectionSitesOfARectangle)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     TVYXShapeTypes types;
     const std::vector<TVYXShapeConnectLoc> sites = types.Add("rect")->CalcConnectLocs(200, 100);
     ASSERT_EQ(sites.size(), 4u);
@@ -138,7 +138,7 @@ TEST(ShapeTypes, ConnectionSitesOfARectangle)
 TEST(ShapeTypes, DraggingHandlesOfEveryPreset)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     TVYXShapeTypes types;
     int handles = 0;
     for (const std::string& name : VYXPresetShapeNames()) {
@@ -173,7 +173,7 @@ TEST(ShapeTypes, DraggingHandlesOfEveryPreset)
 TEST(ShapeTypes, DraggingPastTheLimitStopsAtIt)
 {
     if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
+        FAIL() << "the preset definitions were not embedded";
     TVYXShapeTypes types;
     const TVYXShapeType& arrow = *types.Add("rightArrow");
     const std::vector<TVYXShapeHandle> hs = arrow.CalcHandles(200, 100);
