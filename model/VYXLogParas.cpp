@@ -412,6 +412,17 @@ TVYXCharRun* TVYXLogPara::InsertCharRun(std::unique_ptr<TVYXCharRun> run, std::i
     return added;
 }
 
+void TVYXLogPara::InsertCharRuns(const TVYXCharRuns& runs, std::int32_t pos)
+{
+    if (runs.Count() == 0)
+        return;
+    TVYXCharRun* at = MakeInsertionPoint(pos, false);
+    int index = at ? at->Index : Count();
+    for (int i = 0; i < runs.Count(); ++i)
+        FCharRuns->Insert(index++, runs.Items(i)->Clone());
+    MakeDirty();
+}
+
 TVYXCharRunTab* TVYXLogPara::InsertTab(std::int32_t pos)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
@@ -477,6 +488,25 @@ TVYXCharRunPicture* TVYXLogPara::InsertPicture(std::int32_t pos)
     const int index = InsertionIndex(pos, chpx);
     return FCharRuns->InsertPicture(index, chpx);
 }
+
+TVYXGraphicPicture& TVYXLogPara::AddPicture(TVYXPicture* picture)
+{
+    return static_cast<TVYXGraphicPicture&>(AddGraphic(std::make_unique<TVYXGraphicPicture>(picture)));
+}
+
+namespace {
+std::unique_ptr<TVYXGraphicObj> NewHorizontalLine()
+{
+    auto rule = std::make_unique<TVYXGraphicHorizLine>();
+    rule->Height = 1.5;
+    rule->FillColor = 0xA0A0A0;
+    rule->Stroked = false;
+    return rule;
+}
+}  // namespace
+
+TVYXCharRunGraphic* TVYXLogPara::InsertHorizontalLine(std::int32_t pos) { return InsertGraphic(pos, NewHorizontalLine()); }
+TVYXCharRunGraphic* TVYXLogPara::AppendHorizontalLine() { return AppendGraphic(NewHorizontalLine()); }
 
 TVYXCharRunPicture* TVYXLogPara::AppendPicture()
 {
@@ -772,6 +802,19 @@ bool TVYXLogPara::NextIsTable() const
     return next && next->IsTable();
 }
 
+TVYXLogPara* TVYXLogPara::First() const { return Iterator() ? Iterator()->FirstPara() : nullptr; }
+TVYXLogPara* TVYXLogPara::Last() const { return Iterator() ? Iterator()->LastPara() : nullptr; }
+
+TVYXLogPara* TVYXLogPara::NextRow() const
+{
+    return Iterator() ? Iterator()->NextRow(*const_cast<TVYXLogPara*>(this)) : nullptr;
+}
+
+TVYXLogPara* TVYXLogPara::PrevRow() const
+{
+    return Iterator() ? Iterator()->PrevRow(*const_cast<TVYXLogPara*>(this)) : nullptr;
+}
+
 TVYXTableCell* TVYXLogPara::Cell() const { return Paras ? Paras->Cell : nullptr; }
 
 int TVYXLogPara::RootIndex() const
@@ -1045,6 +1088,9 @@ TVYXLogParas* TVYXLogParas::RootParas()
 }
 
 TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager ? RootManager->MasterPAP : nullptr; }
+TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager ? RootManager->DOP : nullptr; }
+double TVYXLogParas::GetPPIX() const { return RootManager && RootManager->PPIX > 0 ? RootManager->PPIX : 96; }
+double TVYXLogParas::GetPPIY() const { return RootManager && RootManager->PPIY > 0 ? RootManager->PPIY : 96; }
 
 std::int32_t TVYXLogParas::TextLength() const
 {
@@ -1218,7 +1264,9 @@ void TVYXLogParas::SetStrings(const std::vector<std::u16string>& strings)
     Validate();
 }
 
-void TVYXLogParas::SetPlainText(std::u16string_view text)
+namespace {
+// Lines ended by "\r\n", "\n" or "\r"; at least one.
+std::vector<std::u16string> SplitLines(std::u16string_view text)
 {
     std::vector<std::u16string> lines(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -1230,7 +1278,31 @@ void TVYXLogParas::SetPlainText(std::u16string_view text)
         } else
             lines.back() += c;
     }
-    SetStrings(lines);
+    return lines;
+}
+}  // namespace
+
+void TVYXLogParas::SetPlainText(std::u16string_view text) { SetStrings(SplitLines(text)); }
+
+void TVYXLogParas::SetFileText(std::u16string_view text)
+{
+    Clear();
+    for (const std::u16string& line : SplitLines(text)) {
+        TVYXLogPara* para = AppendPara();
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && line[i] != u'\t' && line[i] != u'\f')
+                continue;
+            if (i > start)
+                para->Append(std::u16string_view(line).substr(start, i - start));
+            if (i < line.size() && line[i] == u'\t')
+                para->AppendTab();
+            else if (i < line.size())
+                para->AppendBreak(acrbtPageBreak);
+            start = i + 1;
+        }
+    }
+    Validate();
 }
 
 // ---- Structure ----
@@ -1294,10 +1366,34 @@ void TVYXLogParas::MergeNext(int index)
     a->MakeDirty();
 }
 
+namespace {
+// Empties every paragraph of `item`, cells included, run by run from the end, so that each
+// run leaves through its list's Delete (a linked run reported, a hyperlink use given back).
+// A read-only run goes all the same: its paragraph is going.
+void DeleteRuns(TVYXLogParaItem& item)
+{
+    if (item.IsTable()) {
+        const auto& table = static_cast<TVYXTable&>(item);
+        for (int r = 0; r < table.Count(); ++r)
+            for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
+                const TVYXLogParas& paras = table.GetRows(r)->GetCells(c)->Paras();
+                for (int i = 0; i < paras.Count(); ++i)
+                    DeleteRuns(*paras.GetItems(i));
+            }
+        return;
+    }
+    TVYXCharRuns& runs = static_cast<TVYXLogPara&>(item).CharRuns();
+    while (runs.Count() > 0)
+        if (!runs.Delete(runs.Count() - 1))
+            runs.Detach(runs.Count() - 1);
+}
+}  // namespace
+
 void TVYXLogParas::Delete(int index)
 {
     if (index < 0 || index >= Count())
         return;
+    DeleteRuns(*GetItems(index));
     Extract(index);
 }
 
@@ -1473,7 +1569,7 @@ bool TVYXLogParas::Empty() const
 void TVYXLogParas::Clear()
 {
     while (Count() > 0)
-        Extract(Count() - 1);
+        Delete(Count() - 1);
 }
 
 void TVYXLogParas::SetEmpty()
@@ -1813,6 +1909,33 @@ int TVYXTableCell::Compare(const TVYXTableCell& other) const
     return other.Index - Index;
 }
 
+double TVYXTableCell::GetClientWidth() const
+{
+    const TVYXTable* table = Table();
+    const double margins = table ? table->TAPX().CalcCellMargLeft(FProps.get()) + table->TAPX().CalcCellMargRight(FProps.get())
+                                 : FProps->MargLeft + FProps->MargRight;
+    return std::max(0.0, CalculatedWidth() - margins);
+}
+
+double TVYXTableCell::GetHeight() const
+{
+    const TVYXTable* table = Table();
+    if (!Row || !table)
+        return 0;
+    double height = 0;
+    const int span = CalcRowSpan();
+    for (int r = Row->Index; r < Row->Index + span && r < table->Count(); ++r)
+        height += table->GetRows(r)->GetHeight();
+    return height;
+}
+
+bool TVYXTableCell::LastParaIsAutoHidden() const
+{
+    const int n = FParas->Count();
+    const TVYXLogPara* last = FParas->ParaAtIndex(n - 1);
+    return n >= 2 && last && last->Empty() && FParas->GetItems(n - 2)->IsTable();
+}
+
 void TVYXTableCell::ClearContent()
 {
     FParas->Clear();
@@ -1875,16 +1998,8 @@ void TVYXTableRow::DeleteCell(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    TVYXTableCell& cell = *FCells[static_cast<std::size_t>(index)];
-    if (Table)
-        Table->DecNested(cell.Paras().Count() > 0 ? [&cell] {
-            int n = 0;
-            for (int i = 0; i < cell.Paras().Count(); ++i)
-                if (cell.Paras().GetItems(i)->IsTable())
-                    n += 1 + static_cast<TVYXTable*>(cell.Paras().GetItems(i))->NestedCount;
-            return n;
-        }()
-                                                  : 0);
+    // Clearing gives the content back (nested-table counts, hyperlink uses) while the row is whole.
+    FCells[static_cast<std::size_t>(index)]->Paras().Clear();
     FCells.erase(FCells.begin() + index);
     Renumber();
 }
@@ -1954,19 +2069,47 @@ TVYXTableRowProps* TVYXTableRow::AddProps()
     return Props.get();
 }
 
+double TVYXTableRow::GetHeight() const { return std::max(AHeight > 0 ? AHeight : Height, MHeight); }
+
+void TVYXTableRow::MergeCells(int first, int last)
+{
+    if (Table)
+        Table->MergeCells(first, Index, last, Index);
+}
+
+void TVYXTableRow::Assign(const TVYXTableRow& source)
+{
+    if (&source == this)
+        return;
+    Height = source.Height;
+    MHeight = source.MHeight;
+    RptData = source.RptData;
+    CnfStyle = source.CnfStyle;
+    Permission = source.Permission;
+    if (source.Props)
+        AddProps()->Assign(*source.Props);
+    else
+        Props.reset();
+    while (Count() > 0)
+        DeleteCell(Count() - 1);
+    for (const auto& c : source.FCells)
+        Add(c->Clone(this));
+}
+
+void TVYXTableRow::AssignWidthHeight(const TVYXTableRow& source)
+{
+    Height = source.Height;
+    MHeight = source.MHeight;
+    for (int i = 0; i < std::min(Count(), source.Count()); ++i) {
+        FCells[static_cast<std::size_t>(i)]->SetWidth(source.GetCells(i)->GetWidth());
+        FCells[static_cast<std::size_t>(i)]->Props().WidthType = source.GetCells(i)->Props().WidthType;
+    }
+}
+
 std::unique_ptr<TVYXTableRow> TVYXTableRow::Clone(TVYXTable* table) const
 {
     auto copy = std::make_unique<TVYXTableRow>(table);
-    copy->Height = Height;
-    copy->MHeight = MHeight;
-    copy->RptData = RptData;
-    copy->CnfStyle = CnfStyle;
-    copy->Permission = Permission;
-    if (Props) {
-        copy->AddProps()->Assign(*Props);
-    }
-    for (const auto& c : FCells)
-        copy->Add(c->Clone(copy.get()));
+    copy->Assign(*this);
     return copy;
 }
 
@@ -2013,18 +2156,43 @@ std::u16string TVYXTable::GetPlainText() const
 std::unique_ptr<TVYXLogParaItem> TVYXTable::Clone(TVYXLogParas* paras) const
 {
     auto copy = std::make_unique<TVYXTable>(paras);
-    TVYXStyles* styles = paras && paras->RootManager ? paras->RootManager->Styles : nullptr;
-    const TVYXStyles* sourceStyles = Paras && Paras->RootManager ? Paras->RootManager->Styles : nullptr;
-    copy->FTAPX->Assign(*FTAPX, sourceStyles, styles);
-    copy->Name = Name;
-    copy->MaxWidth = MaxWidth;
-    for (const auto& row : FRows) {
-        copy->FRows.push_back(row->Clone(copy.get()));
-        copy->Renumber(copy->Count() - 1);
-    }
-    // The copy counts its own nested tables; enclosing tables learn of them when it is inserted.
-    copy->NestedCount = NestedCount;
+    copy->Assign(*this);
     return copy;
+}
+
+void TVYXTable::Assign(const TVYXTable& source)
+{
+    if (&source == this)
+        return;
+    TVYXStyles* styles = Paras && Paras->RootManager ? Paras->RootManager->Styles : nullptr;
+    const TVYXStyles* sourceStyles =
+        source.Paras && source.Paras->RootManager ? source.Paras->RootManager->Styles : nullptr;
+    FTAPX->Assign(*source.FTAPX, sourceStyles, styles);
+    Name = source.Name;
+    MaxWidth = source.MaxWidth;
+    while (Count() > 0)
+        DeleteRow(Count() - 1);
+    // The rows' cells count their nested tables into this table as they are filled.
+    for (const auto& row : source.FRows) {
+        FRows.push_back(row->Clone(this));
+        Renumber(Count() - 1);
+    }
+}
+
+void TVYXTable::SetWithinTable()
+{
+    const double available = AvailableWidth();
+    const double width = CalculatedWidth();
+    if (available <= 0 || width <= available)
+        return;
+    const double scale = available / width;
+    for (auto& row : FRows)
+        for (int c = 0; c < row->Count(); ++c) {
+            TVYXTableCell* cell = row->GetCells(c);
+            if (cell->Props().WidthType != atwtPercent)
+                cell->SetWidth(cell->GetWidth() * scale);
+        }
+    SetWidth(available);
 }
 
 void TVYXTable::FormatAll(const TVYXCHPX* chpx)
@@ -2126,28 +2294,16 @@ void TVYXTable::InsertCol(int index)
     }
 }
 
-namespace {
-int NestedIn(const TVYXLogParas& paras)
-{
-    int n = 0;
-    for (int i = 0; i < paras.Count(); ++i)
-        if (paras.GetItems(i)->IsTable())
-            n += 1 + static_cast<const TVYXTable*>(paras.GetItems(i))->NestedCount;
-    return n;
-}
-}  // namespace
-
 void TVYXTable::DeleteRow(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    int nested = 0;
+    // As DeleteCell: the content goes through its lists first.
     TVYXTableRow& row = *FRows[static_cast<std::size_t>(index)];
     for (int c = 0; c < row.Count(); ++c)
-        nested += NestedIn(row.GetCells(c)->Paras());
+        row.GetCells(c)->Paras().Clear();
     FRows.erase(FRows.begin() + index);
     Renumber(index);
-    DecNested(nested);
 }
 
 void TVYXTable::DeleteCol(int index)
@@ -2958,6 +3114,12 @@ double TVYXLogParas::PixWidth() const
     for (int i = 0; i < Count(); ++i)
         width = std::max(width, GetItems(i)->PixWidth());
     return width;
+}
+
+double TVYXLogParas::PaginatedPixWidth() const
+{
+    const double points = Cell ? Cell->CalculatedWidth() : WidthEvent ? WidthEvent() : 0;
+    return points > 0 ? points * GetPPIX() / 72.0 : PixWidth();
 }
 
 // ---- Anchored objects and text boxes -------------------------------------------

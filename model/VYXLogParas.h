@@ -36,6 +36,9 @@ class TVYXParaData;
 class TVYXGraphicObj;
 class TVYXGraphicShape;
 class TVYXGraphicRotate;
+class TVYXGraphicPicture;
+class TVYXPicture;
+class TVYXDOP;
 class TVYXGraphicObjList;
 class TVYXGrTextBox;
 class TVYXBookmark;
@@ -111,6 +114,7 @@ public:
     virtual std::unique_ptr<TVYXLogParaItem> Clone(TVYXLogParas* paras) const = 0;
     virtual void ClearRows() {}
     virtual void FormatAll(const TVYXCHPX* chpx) = 0;
+    virtual void FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to) = 0;
     virtual void FormatAllUncond(const TVYXCHPX* chpx) = 0;
     virtual std::int32_t EndOfParaPos() const { return 1; }
     virtual void CombineCharRuns() = 0;
@@ -226,6 +230,13 @@ public:
     TVYXCharRun* AppendCharRun(std::unique_ptr<TVYXCharRun> run);
     // Inserts the run before the run that begins at `pos`.
     TVYXCharRun* InsertCharRun(std::unique_ptr<TVYXCharRun> run, std::int32_t pos);
+    // Copies of all of `runs`, in order, before the run that begins at `pos`.
+    void InsertCharRuns(const TVYXCharRuns& runs, std::int32_t pos);
+    // Splits the run holding `pos` and puts `run` between the halves (InsertCharRun).
+    TVYXCharRun* SplitAndInsertCR(std::unique_ptr<TVYXCharRun> run, std::int32_t pos)
+    {
+        return InsertCharRun(std::move(run), pos);
+    }
     TVYXCharRun* MakeInsertionPoint(std::int32_t pos, bool before);
 
     // ---- Inline objects ----
@@ -241,6 +252,11 @@ public:
     int MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int32_t to);
     TVYXCharRunPicture* InsertPicture(std::int32_t pos);
     TVYXCharRunPicture* AppendPicture();
+    // A floating picture of `picture` (its size) anchored to the paragraph (AddGraphic).
+    TVYXGraphicPicture& AddPicture(TVYXPicture* picture);
+    // An inline horizontal rule: a grey bar 1.5 pt high across the whole text width.
+    TVYXCharRunGraphic* InsertHorizontalLine(std::int32_t pos);
+    TVYXCharRunGraphic* AppendHorizontalLine();
     TVYXCharRunGraphic* InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic);
     TVYXCharRunGraphic* AppendGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
     TVYXCharRunFootnote* InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
@@ -295,7 +311,7 @@ public:
     // ---- Format ----
     void SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun);
     void ApplyFormat(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to) { FormatRange(chpx, from, to); }
-    void FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to);
+    void FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to) override;
     void FormatRangeUncond(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to);
     void FormatWord(const TVYXCHPX* chpx, std::int32_t pos);
     void AddPAPX(const TVYXPAPX& papx) { FPAPX->Merge(papx); MakeDirty(); }
@@ -335,6 +351,13 @@ public:
     TVYXLogParaItem* PrevInParas() const;
     TVYXLogPara* Prevpara() const;  // the previous item of the list when it is a paragraph
     bool NextIsTable() const;
+    // The first / last paragraph of the navigation object (the document, or the cell).
+    TVYXLogPara* First() const;
+    TVYXLogPara* Last() const;
+    // In a cell, the first paragraph of the cell below / above (leaving the table at its
+    // last / first row); nullptr outside tables.
+    TVYXLogPara* NextRow() const;
+    TVYXLogPara* PrevRow() const;
     TVYXCharRun* CRFirst() const { return FCharRuns->First(); }
     TVYXCharRun* CRLast() const { return FCharRuns->Last(); }
     TVYXTableCell* Cell() const;
@@ -457,6 +480,10 @@ public:
     int Level() const;
     TVYXLogParas* RootParas();
     TVYXPAP* GetMasterPAP() const;
+    TVYXDOP* GetFDOP() const;
+    // The layout device's resolution (96 without a root).
+    double GetPPIX() const;
+    double GetPPIY() const;
     std::int32_t TextLength() const;
     bool HasText() const;
     // Paragraphs separated by "\r\n"; tables give their cells' texts.
@@ -502,6 +529,9 @@ public:
     void SetStrings(const std::vector<std::u16string>& strings);
     // One paragraph per line ("\r\n", "\n" or "\r").
     void SetPlainText(std::u16string_view text);
+    // As SetPlainText, for text from a plain-text file: a tab becomes a tab run and a form
+    // feed a page break.
+    void SetFileText(std::u16string_view text);
     // Takes ownership of an item built elsewhere and inserts it (-1: at the end).
     TVYXLogParaItem* InsertItem(int index, std::unique_ptr<TVYXLogParaItem> item);
 
@@ -521,7 +551,12 @@ public:
     // (runs inserted in this session are deleted), as in one paragraph. `last` ends at
     // position 1 of its paragraph when content was removed.
     void DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision);
+    // Removes and destroys an item. Its runs, cells included, leave their lists first,
+    // one by one, as if deleted as text: linked runs are reported to the document and
+    // hyperlink uses given back, so the counts stay exact while the document lives
+    // (destroying a whole list gives nothing back, see TVYXCharRuns). Clear does the same.
     void Delete(int index);
+    // Takes an item out for another owner; its runs keep their hyperlink uses.
     std::unique_ptr<TVYXLogParaItem> Extract(int index);
     // Takes over every item of `source` (appended).
     void SnatchParas(TVYXLogParas& source);
@@ -554,6 +589,10 @@ public:
     // The laid-out size in pixels: items stacked (heights added), the widest item.
     double PixHeight() const;
     double PixWidth() const;
+    // The width the list is laid out in, in pixels: the points of WidthEvent (the cell's
+    // calculated width in a cell) at the device resolution; the laid-out PixWidth when the
+    // list has neither.
+    double PaginatedPixWidth() const;
     // The space the list's contents ask for above / below: the first item's space before /
     // the last item's space after when those are paragraphs (styles included), 0 for a table.
     double SpaceBefore() const;
@@ -644,6 +683,14 @@ public:
     double GetPcWidth() const { return FProps->Width * 100.0; }
     void SetPcWidth(double percent);
     double CalculatedWidth() const;
+    // The width left for text: the calculated width less the cell's left and right
+    // margins (its own, else the table's default cell margins), never below 0.
+    double GetClientWidth() const;
+    // The widest laid-out paragraph or table of the cell, in pixels; 0 before layout.
+    double TextWidth() const { return FParas->PixWidth(); }
+    // The height the cell covers: its row's, or for the root of a vertical merge the
+    // rows of the whole merge together (TVYXTableRow::GetHeight).
+    double GetHeight() const;
     // The border on a side: the cell's own (an explicit "none" included), else the
     // table's (with its style's) outer border at the table's edge or its inside border
     // between cells; nullptr for none. A vertical merge draws as one cell: its cells
@@ -677,6 +724,12 @@ public:
     // Row difference, or cell difference within one row; raises "Cell is not in the same table".
     int Compare(const TVYXTableCell& other) const;
     void ClearContent();
+    // True when the cell's last paragraph is empty and follows a table: it is there only
+    // because a cell cannot end with a table, so layout gives it no height and a reader
+    // need not write it out.
+    bool LastParaIsAutoHidden() const;
+    // The properties always exist; the name matches the row's AddProps.
+    TVYXTableCellProps* AddProps() { return FProps.get(); }
     void Assign(const TVYXTableCell& source);
     std::unique_ptr<TVYXTableCell> Clone(TVYXTableRow* row) const;
 
@@ -717,6 +770,8 @@ public:
     bool IsTop() const { return Index == 0; }
     bool IsBottom() const;
     bool IsMergedChild() const;
+    // The laid-out height (AHeight) once laid out, else the set Height, at least MHeight.
+    double GetHeight() const;
     double GetWidth() const;
     // The cell whose right edge equals x (within 1e-5) or lies beyond it; the last cell past the row; nullptr without cells.
     TVYXTableCell* HitWidth(double x) const;
@@ -729,6 +784,13 @@ public:
     double BottomBorderMaxSize() const;
     void ClearContent();
     TVYXTableRowProps* AddProps();
+    // Merges cells first..last of this row into the first (TVYXTable::MergeCells).
+    void MergeCells(int first, int last);
+    // The row's properties and copies of `source`'s cells in place of its own.
+    void Assign(const TVYXTableRow& source);
+    // Only the sizes: the heights, and the width and width type of every cell that both
+    // rows have at the same index (copying a column layout onto an existing row).
+    void AssignWidthHeight(const TVYXTableRow& source);
     std::unique_ptr<TVYXTableRow> Clone(TVYXTable* table) const;
     void MakeDirty();
 
@@ -756,6 +818,8 @@ public:
     TVYXLogParaType Type_() const override { return alptTable; }
     std::unique_ptr<TVYXLogParaItem> Clone(TVYXLogParas* paras) const override;
     void FormatAll(const TVYXCHPX* chpx) override;
+    // A table has no character positions of its own: any range formats all of it.
+    void FormatRange(const TVYXCHPX* chpx, std::int32_t, std::int32_t) override { FormatAll(chpx); }
     void FormatAllUncond(const TVYXCHPX* chpx) override;
     void CombineCharRuns() override;
     void ClearRows() override;
@@ -827,6 +891,12 @@ public:
     // 1 in a root list, more when nested.
     int Level() const;
     bool IsTableInParas(const TVYXLogParas& paras) const;
+    // Fits a table (pasted or nested into a narrower place) into its available width:
+    // a table wider than AvailableWidth has every cell narrowed in proportion and a
+    // point width set to match; a narrower table, or one with no width available, stays.
+    void SetWithinTable();
+    // The properties, name and copies of `source`'s rows in place of its own.
+    void Assign(const TVYXTable& source);
     void SetEmpty();
     void Validate();
     void IncNested(int count);

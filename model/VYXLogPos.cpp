@@ -869,12 +869,6 @@ void TVYXLogSelection::Delete()
     TVYXLogParas* list = Valid() ? CommonList(First, Last, firstItem, lastItem) : nullptr;
     if (!list)
         return;
-    if (First.Para != Last.Para)
-        for (TVYXLogPara* p = First.Para->Next(); p && p != Last.Para; p = p->Next()) {
-            p->DeleteText(1, p->EndOfParaPos(), nullptr);
-            if (p->Count() == 0)
-                p->CharRuns().Add();
-        }
     list->DeleteText(First, Last, nullptr);
     Last.Assign(First);
 }

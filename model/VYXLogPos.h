@@ -195,9 +195,8 @@ public:
     bool Hit(TVYXLogPara* para, std::int32_t charPos, bool inclusive) const;
     std::u16string GetPlainText() const;
     // Deletes the selected text (no tracked change) and collapses the selection to its first
-    // end. Ends in different lists delete at the innermost list holding both; paragraphs
-    // wholly inside lose their runs one by one first, so that each run leaves through its
-    // list (hyperlink uses, boundary-run events) before the items go.
+    // end. Ends in different lists delete at the innermost list holding both (items wholly
+    // inside give their runs back as they go, see TVYXLogParas::Delete).
     void Delete();
     // Copies of the selected items into `paras` (appended): the first and last paragraphs in
     // part, whole tables and paragraphs between. Ends in different lists copy at the innermost

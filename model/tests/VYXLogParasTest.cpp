@@ -257,6 +257,9 @@ TEST(VYXLogParas, ExceptionsLeaveTheModelUnchanged)
     TVYXTable* t1 = doc.Body.AddTable(1, 1);
     TVYXTable* t2 = doc.Body.AddTable(1, 1);
     TVYXTable empty(&doc.Body);
+    // A paragraph of another list whose index is that of a table here.
+    TVYXLogPara* stranger = t1->FirstCell()->Paras().AppendPara(u"xy");
+    TVYXLogPos pos(stranger, 2);
     struct Case {
         const char* Text;
         std::function<void()> Call;
@@ -266,6 +269,8 @@ TEST(VYXLogParas, ExceptionsLeaveTheModelUnchanged)
         {"Cell is not in the same table", [&] { t1->FirstCell()->Compare(*t2->FirstCell()); }},
         {"Para item is not para", [&] { doc.Body.GetParas(1); }},
         {"Para item is not table", [&] { doc.Body.GetTables(0); }},
+        {"__TODO__ Table", [&] { doc.Body.SplitAtPos(*stranger, 2); }},
+        {"Invalid char pos", [&] { pos.SetCharPos(0); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
@@ -279,6 +284,8 @@ TEST(VYXLogParas, ExceptionsLeaveTheModelUnchanged)
         EXPECT_EQ(ReadingOrder(doc.Body), before);
         EXPECT_EQ(empty.Count(), 0);
         EXPECT_EQ(doc.Body.Count(), 3);
+        EXPECT_EQ(t1->FirstCell()->Paras().Count(), 2);
+        EXPECT_EQ(pos.CharPos, 2);
     }
     EXPECT_EQ(t1->Append()->Index, 1);
 }
@@ -878,4 +885,37 @@ TEST(VYXLogParas, FormFieldsHoldTheirResultBetweenBoundaries)
     text->SetPlainText(u"Bob");  // the result can be replaced through the field
     EXPECT_EQ(p->GetPlainText(), u"MsName: Bob. Done");
     CheckInvariants(doc.Body);
+}
+
+TEST(VYXLogParas, FileTextRunCopiesAndNeighbours)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.SetFileText(u"a\tb\r\n\fnext");
+    ASSERT_EQ(doc.Body.Count(), 2);
+    TVYXLogPara* first = doc.Body.GetParas(0);
+    TVYXLogPara* second = doc.Body.GetParas(1);
+    ASSERT_EQ(first->Count(), 3);
+    EXPECT_EQ(first->GetItems(1)->Type_(), acrtTab);
+    EXPECT_EQ(first->GetFileText(), u"a\tb");
+    EXPECT_TRUE(second->HasPageBreak());
+    EXPECT_EQ(second->GetPlainText(), u"\r\nnext");
+
+    // Copies of a whole run list go in, in order, at a position inside a run.
+    first->InsertCharRuns(second->CharRuns(), 2);
+    EXPECT_EQ(first->GetPlainText(), u"a\r\nnextb");
+    EXPECT_EQ(second->GetPlainText(), u"\r\nnext");
+    TVYXCharRunGraphic* rule = second->AppendHorizontalLine();
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(second->CRLast(), rule);
+
+    // Neighbours through the navigation object: the list's ends, and rows of a table.
+    TVYXTable* t = doc.Body.AddTable(2, 2);
+    TVYXLogPara* c00 = t->GetCells(0, 0)->FirstPara();
+    TVYXLogPara* c01 = t->GetCells(0, 1)->FirstPara();
+    EXPECT_EQ(second->First(), first);
+    EXPECT_EQ(first->Last(), doc.Body._LastPara());
+    EXPECT_EQ(c00->First(), c00);
+    EXPECT_EQ(c00->NextRow(), c01);
+    EXPECT_EQ(c01->PrevRow(), c00);
+    EXPECT_EQ(first->NextRow(), nullptr);
 }

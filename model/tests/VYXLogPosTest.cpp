@@ -890,3 +890,78 @@ TEST(VYXLogSelection, WholeCellsAndCellRectanglesThroughNesting)
         EXPECT_EQ(s.IsRectCells(), c.rectCells);
     }
 }
+
+TEST(VYXLogSelection, DeleteFromTheRootIntoANestedCell)
+{
+    TVYXHyperlinks links;
+    TNested doc;
+    doc.Root.Hyperlinks = &links;
+    TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
+    TVYXLogPara* a = doc.Body.GetParas(0);
+    a->SetPlainText(u"abc");
+    // A paragraph wholly inside the selection holds a link.
+    doc.T->GetCells(0, 0)->Paras().AppendPara(u"see ")->AppendHyperlink(link, u"here");
+    TVYXLogPara* n00 = doc.N->GetCells(0, 0)->FirstPara();
+    n00->SetPlainText(u"n00");
+    ASSERT_EQ(link->RefCount, 1);
+
+    TVYXLogSelection s;
+    s.Assign(TVYXLogPos(a, 2), TVYXLogPos(n00, 2));
+    s.Delete();
+    EXPECT_EQ(ReadingOrder(doc.Body),
+              (std::vector<std::u16string>{u"a", u"", u"00", u"", u"", u"c10end", u"c01", u"", u"z"}));
+    EXPECT_EQ(link->RefCount, 0);
+    EXPECT_TRUE(s.First.Equal(TVYXLogPos(a, 2)));
+    EXPECT_TRUE(s.IsEmpty());
+    TVYXLogParasIterator it;
+    int cells = 0;
+    it.CellEvent = [&cells](TVYXTableCell& cell) {
+        ++cells;
+        EXPECT_NE(cell.FirstPara(), nullptr);
+    };
+    it.Iterate(doc.Body);
+    EXPECT_EQ(cells, 7);
+}
+
+TEST(VYXLogParas, RemovedItemsGiveTheirHyperlinkUsesBack)
+{
+    TVYXHyperlinks links;
+    TVYXBodyTestDoc doc;
+    doc.Root.Hyperlinks = &links;
+    TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
+    doc.Body.AppendPara(u"a ")->AppendHyperlink(link, u"link");
+    TVYXTable* t = doc.Body.AddTable(2, 2);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c)
+            t->GetCells(c, r)->FirstPara()->AppendHyperlink(link, u"cell");
+    TVYXTable* inner = t->GetCells(1, 1)->Paras().AddTable(1, 1);
+    inner->FirstCell()->FirstPara()->AppendHyperlink(link, u"deep");
+    doc.Body.AppendPara(u"z");
+    ASSERT_EQ(link->RefCount, 6);
+
+    struct Step {
+        const char* Name;
+        std::function<void()> Edit;
+        std::int32_t Uses;
+    };
+    const std::vector<Step> steps = {
+        {"paragraph removed", [&] { doc.Body.Delete(0); }, 5},
+        {"column removed", [&] { t->DeleteCol(0); }, 3},
+        {"row with a nested table removed", [&] { t->DeleteRow(1); }, 1},
+        {"table taken out keeps its uses", [&] { doc.Body.InsertItem(-1, doc.Body.Extract(0)); }, 1},
+        {"table removed", [&] { doc.Body.Delete(doc.Body.Count() - 1); }, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Name);
+        step.Edit();
+        EXPECT_EQ(link->RefCount, step.Uses);
+    }
+    EXPECT_EQ(doc.Body.GetPlainText(), u"z");
+
+    // Clearing the list, as SetEmpty and Assign do, gives back every use too.
+    doc.Body.AppendPara()->AppendHyperlink(link, u"again");
+    doc.Body.AddTable(1, 1)->FirstCell()->FirstPara()->AppendHyperlink(link, u"again");
+    EXPECT_EQ(link->RefCount, 2);
+    doc.Body.SetEmpty();
+    EXPECT_EQ(link->RefCount, 0);
+}

@@ -569,3 +569,70 @@ TEST(VYXLogTables, ApplyRevisionThenAcceptOrReject)
         EXPECT_EQ(bold->GetPlainText(), u"plain bold");
     }
 }
+
+TEST(VYXLogTables, RowsAndTablesCopySizesAndFit)
+{
+    TVYXBodyTestDoc doc;  // 300 pt wide
+    TVYXTable* t = doc.Body.AddTable(3, 2);
+    TVYXTableRow* r0 = t->GetRows(0);
+    TVYXTableRow* r1 = t->GetRows(1);
+    r0->GetCells(0)->Paras().GetParas(0)->SetPlainText(u"x");
+    r0->Height = 20;
+    r0->GetCells(0)->SetWidth(150);
+
+    // Sizes only, then everything.
+    r1->AssignWidthHeight(*r0);
+    EXPECT_EQ(r1->Height, 20);
+    EXPECT_EQ(r1->GetCells(0)->GetWidth(), 150);
+    EXPECT_EQ(r1->GetCells(0)->Paras().GetPlainText(), u"");
+    r1->Assign(*r0);
+    EXPECT_EQ(r1->Count(), 3);
+    EXPECT_EQ(r1->GetCells(0)->Paras().GetPlainText(), u"x");
+    EXPECT_EQ(r1->GetCells(0)->Row, r1);
+
+    // Heights: the minimum wins over a smaller set height, layout over both.
+    r1->MHeight = 25;
+    EXPECT_EQ(r1->GetHeight(), 25);
+    r1->AHeight = 30;
+    EXPECT_EQ(r1->GetHeight(), 30);
+    t->MergeCells(2, 0, 2, 1);
+    EXPECT_EQ(r0->GetCells(2)->GetHeight(), 50);
+    EXPECT_EQ(r0->GetCells(0)->GetHeight(), 20);
+
+    // A copy of the whole table elsewhere, then merging a row's cells.
+    TVYXTable* copy = doc.Body.AddTable(1, 1);
+    copy->Assign(*t);
+    EXPECT_EQ(copy->GetPlainText(), t->GetPlainText());
+    EXPECT_EQ(copy->GetRows(1)->Table, copy);
+    copy->GetRows(0)->MergeCells(0, 1);
+    EXPECT_EQ(copy->GetRows(0)->Count(), 2);
+    EXPECT_EQ(copy->GetRows(0)->GetCells(0)->GetWidth(), 250);
+
+    // A nested table wider than its cell is fitted into it; a narrower one stays.
+    TVYXTableCell* host = t->GetCells(1, 0);
+    host->Props().SetMargLeft(10);
+    host->Props().SetMargRight(5);
+    EXPECT_EQ(host->GetClientWidth(), 85);
+    TVYXTable* inner = host->Paras().AddTable(3, 1);
+    inner->SetColWidth(0, 80);
+    inner->SetColWidth(1, 80);
+    inner->SetColWidth(2, 40);
+    inner->SetWithinTable();
+    EXPECT_NEAR(inner->CalculatedWidth(), 100, 1e-9);
+    EXPECT_NEAR(inner->GetColWidth(0), 40, 1e-9);
+    EXPECT_NEAR(inner->GetColWidth(2), 20, 1e-9);
+    inner->SetWithinTable();
+    EXPECT_NEAR(inner->GetColWidth(0), 40, 1e-9);
+
+    // The paragraph after a cell's last table carries nothing and is hidden; with text it shows.
+    TVYXLogPara* closing = host->Paras().AppendPara();
+    EXPECT_TRUE(host->LastParaIsAutoHidden());
+    closing->SetPlainText(u"after");
+    EXPECT_FALSE(host->LastParaIsAutoHidden());
+    EXPECT_FALSE(t->GetCells(0, 0)->LastParaIsAutoHidden());
+
+    // Laid-out width: the list's width in points at the device's resolution.
+    doc.Root.PPIX = 144;
+    EXPECT_EQ(doc.Body.PaginatedPixWidth(), 600);
+    EXPECT_EQ(host->Paras().PaginatedPixWidth(), 200);
+}
