@@ -16,7 +16,7 @@
 // cSyntheticSlant, which GetTextMetric reports as the italic slant.
 //
 // Not supported: bidi reordering of runs, metafile rendering (a frame with a cross stands
-// in), the picture adjustment Saturation.
+// in).
 #include "device/VYXGDILinux.h"
 
 #include <algorithm>
@@ -534,17 +534,23 @@ void OpenPathEnds(TVYXGrShapePath& path, double startPull, double endPull, TLine
 // Applies the picture object's colour adjustments to premultiplied ARGB pixels. Channels
 // v in 0..1, in this order:
 //   grey:       v = 0.299 R + 0.587 G + 0.114 B for all three (ITU-R BT.601 luma)
+//   saturation: v = L + (v - L) s with L that luma and s = Saturation / 0.25, Saturation
+//               clamped to 0..1: 0.25 (what ResetAdjustments sets) leaves the colours, 0 gives
+//               grey, 0.125 half the colourfulness, 0.5 twice and 1 four times as much
 //   contrast c: v = 0.5 + (v - 0.5) k, k = 1 + c for c <= 0, 1 / (1 - c) for c > 0 (c at most 0.99)
 //   brightness b: v = v + b
 //   shifts:     R = R + Red, G = G + Green, B = B + Blue
-// then clamped to 0..1. All values run from -1 to 1. Alpha is applied as the opacity of
+// then clamped to 0..1. The others run from -1 to 1. Alpha is applied as the opacity of
 // the whole picture when it is drawn.
+constexpr double cNeutralSaturation = 0.25;
+
 void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture& pic)
 {
     const double c = std::clamp(double(pic.Contrast), -1.0, 0.99);
     const double k = c <= 0 ? 1 + c : 1 / (1 - c);
     const double shift[3] = {pic.Brightness + double(pic.Red), pic.Brightness + double(pic.Green),
                              pic.Brightness + double(pic.Blue)};
+    const double sat = std::clamp(double(pic.Saturation), 0.0, 1.0) / cNeutralSaturation;
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t p = px[i];
         const std::uint32_t a = p >> 24;
@@ -553,6 +559,11 @@ void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture
         double v[3] = {((p >> 16) & 0xFF) / double(a), ((p >> 8) & 0xFF) / double(a), (p & 0xFF) / double(a)};
         if (pic.Grayscale)
             v[0] = v[1] = v[2] = 0.299 * v[0] + 0.587 * v[1] + 0.114 * v[2];
+        else if (sat != 1) {
+            const double luma = 0.299 * v[0] + 0.587 * v[1] + 0.114 * v[2];
+            for (double& ch : v)
+                ch = luma + (ch - luma) * sat;
+        }
         std::uint32_t out = a << 24;
         for (int ch = 0; ch < 3; ++ch) {
             const double w = std::clamp(0.5 + (v[ch] - 0.5) * k + shift[ch], 0.0, 1.0);
@@ -565,7 +576,7 @@ void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture
 bool HasAdjustments(const TVYXGraphicPicture& pic)
 {
     return pic.Grayscale || pic.Contrast != 0 || pic.Brightness != 0 || pic.Red != 0 || pic.Green != 0 ||
-           pic.Blue != 0;
+           pic.Blue != 0 || std::clamp(double(pic.Saturation), 0.0, 1.0) != cNeutralSaturation;
 }
 
 }  // namespace

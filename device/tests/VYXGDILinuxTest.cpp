@@ -742,6 +742,10 @@ TEST(GDILinux, PicturesCroppedFlippedAndAdjusted)
         {"contrast", [](TVYXGraphicPicture& p) { p.Contrast = 0.5f; }, 0xFF0000, 0x000000},
         {"less contrast", [](TVYXGraphicPicture& p) { p.Contrast = -0.5f; }, 0xBF4040, 0x606060},
         {"blue shift", [](TVYXGraphicPicture& p) { p.Blue = 0.5f; }, 0xFF0080, 0x4040C0},
+        {"no saturation", [](TVYXGraphicPicture& p) { p.Saturation = 0; }, 0x4C4C4C, 0x404040},
+        {"half saturation", [](TVYXGraphicPicture& p) { p.Saturation = 0.125f; }, 0xA62626, 0x404040},
+        {"more saturation", [](TVYXGraphicPicture& p) { p.Saturation = 1; }, 0xFF0000, 0x404040},
+        {"reset", [](TVYXGraphicPicture& p) { p.Saturation = 0; p.ResetAdjustments(); }, 0xFF0000, 0x404040},
         {"half alpha", [](TVYXGraphicPicture& p) { p.Alpha = 0.5f; }, 0xFF8080, 0xA0A0A0},
     };
     for (const auto& a : adjustments) {
