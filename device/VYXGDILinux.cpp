@@ -24,6 +24,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
 #include <numbers>
 
 #include <cairo-ft.h>
@@ -69,6 +70,12 @@ std::string_view SubstituteFor(std::string_view family)
 constexpr int cCachedChars = 256;
 constexpr double cSyntheticBold = 1.0 / 24;  // FreeType's emboldening strength, per em
 constexpr double cSyntheticSlant = 0.2126;   // tan 12 degrees: run over rise of a slanted face
+// Bounds of the fallback cache. Text in many scripts (or random code points) would
+// otherwise load face after face and remember every missing character; past these
+// the cache is forgotten and filled again, which costs fontconfig look-ups, never
+// other widths. Each fallback face holds its font file's tables (megabytes for CJK).
+constexpr int cDefaultMaxFallbackFaces = 32;
+constexpr std::size_t cMaxOrphans = 1024;  // per face
 
 // One face measured at its design size. Everything is per em except where noted;
 // the HarfBuzz font works in font units (its scale is the em size).
@@ -83,7 +90,7 @@ struct TFace {
     std::array<unsigned, cCachedChars> Glyph{};
     bool WantBold = false, WantItalic = false;  // the style asked for (fallbacks follow it)
     std::map<char32_t, std::vector<TFace*>> Fallbacks;  // by block (cp >> 8); borrowed from the face cache
-    std::vector<char32_t> Orphans;  // characters no installed face has
+    std::set<char32_t> Orphans;  // characters no installed face has (at most cMaxOrphans)
     hb_face_t* HbFace = nullptr;
     hb_font_t* HbFont = nullptr;
     cairo_font_face_t* Cairo = nullptr;
@@ -732,6 +739,8 @@ struct TVYXGDILinux::TImpl {
     // key: family '|' bold italic, or for a fallback face '\x01' file '|' index and its faked styles
     std::map<std::string, std::unique_ptr<TFace>> Faces;
     TFace* Face = nullptr;                                 // borrowed from Faces
+    int FallbackFaces = 0;  // fallback entries in Faces
+    int MaxFallbackFaces = cDefaultMaxFallbackFaces;
     double PixSize = 16;                                   // em size of the current font in pixels
     TVYXColor Brush = 0xFFFFFF, Pen = 0, FontColor = 0;
     double PenWidth = 1;
@@ -811,6 +820,20 @@ struct TVYXGDILinux::TImpl {
         return *Faces.emplace(std::move(key), std::move(face)).first->second;
     }
 
+    // Drops every fallback face and what the faces remember of them, when there are more
+    // than the limit. Only called before shaping, while no glyph points at a face.
+    void TrimFallbacks()
+    {
+        if (FallbackFaces <= MaxFallbackFaces)
+            return;
+        std::erase_if(Faces, [](const auto& entry) { return entry.first.front() == '\x01'; });
+        for (auto& entry : Faces) {
+            entry.second->Fallbacks.clear();
+            entry.second->Orphans.clear();
+        }
+        FallbackFaces = 0;
+    }
+
     // The face that shows `cp` for text in `face`, nullptr when no installed face has it.
     TFace* Fallback(TFace& face, char32_t cp)
     {
@@ -818,7 +841,7 @@ struct TVYXGDILinux::TImpl {
         for (TFace* f : block)
             if (HasChar(*f, cp))
                 return f;
-        if (std::find(face.Orphans.begin(), face.Orphans.end(), cp) != face.Orphans.end())
+        if (face.Orphans.contains(cp))
             return nullptr;
         const TVYXFontMatch m = VYXFallbackFont(face.Match.Requested, face.WantBold, face.WantItalic, cp);
         TFace* found = nullptr;
@@ -826,12 +849,16 @@ struct TVYXGDILinux::TImpl {
             std::string key = '\x01' + m.File + '|' + std::to_string(m.Index) + (m.SyntheticBold ? 'b' : '-') +
                               (m.SyntheticItalic ? 'i' : '-');
             auto it = Faces.find(key);
-            if (it == Faces.end())
+            if (it == Faces.end()) {
                 it = Faces.emplace(std::move(key), LoadFace(m)).first;
+                ++FallbackFaces;
+            }
             found = it->second.get();
         }
         if (!found || !HasChar(*found, cp)) {
-            face.Orphans.push_back(cp);
+            if (face.Orphans.size() >= cMaxOrphans)
+                face.Orphans.clear();
+            face.Orphans.insert(cp);
             return nullptr;
         }
         block.push_back(found);
@@ -857,6 +884,7 @@ struct TVYXGDILinux::TImpl {
     void Shape(std::u16string_view text)
     {
         Glyphs.clear();
+        TrimFallbacks();
         hb_unicode_funcs_t* funcs = hb_unicode_funcs_get_default();
         std::size_t start = 0;
         hb_script_t script = HB_SCRIPT_COMMON;
@@ -1035,6 +1063,16 @@ void TVYXGDILinux::Clear(TVYXColor color)
 const TVYXFontMatch& TVYXGDILinux::CurrentFontMatch() const
 {
     return FImpl->Face->Match;
+}
+
+void TVYXGDILinux::SetFallbackFaceLimit(int faces)
+{
+    FImpl->MaxFallbackFaces = std::max(1, faces);
+}
+
+int TVYXGDILinux::LoadedFaceCount() const
+{
+    return static_cast<int>(FImpl->Faces.size());
 }
 
 TVYXBitmap* TVYXGDILinux::GetBitmap()

@@ -511,6 +511,38 @@ TEST(GDILinux, FallbackFacesShowMissingCharacters)
                 gdi.TextWidthF(u"\u4E2D") > 0);
 }
 
+// Text in many scripts loads a fallback face each; past the limit they are forgotten
+// and loaded again, and widths stay what they were.
+TEST(GDILinux, FallbackCacheIsBounded)
+{
+    const std::u16string texts[] = {u"\u03A9\u03B1", u"\u2654\u2655", u"\u2603", u"\u0905\u0906",
+                                    u"\u05D0\u05D1", u"\u0E01\u0E02", u"\u10D0\u10D1", u"\u4E2D\u6587"};
+    TVYXGDILinux unbounded;
+    unbounded.SetFont(Font(u"Cambria", 12));
+    std::vector<double> widths;
+    for (const auto& t : texts)
+        widths.push_back(unbounded.TextWidthF(t));
+    const int fallbacks = unbounded.LoadedFaceCount() - 1;
+    if (fallbacks < 2)
+        GTEST_SKIP() << "fewer than two fallback faces installed";
+    TVYXGDILinux gdi;
+    gdi.SetFallbackFaceLimit(1);
+    gdi.SetFont(Font(u"Cambria", 12));
+    for (int round = 0; round < 2; ++round)
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_DOUBLE_EQ(gdi.TextWidthF(texts[i]), widths[i]);
+            // The set font, at most two kept from before (trimmed before the next
+            // text) and what this text loaded (a text of two characters: one or two).
+            EXPECT_LE(gdi.LoadedFaceCount(), 5);
+        }
+    if (fallbacks > 4) {
+        EXPECT_LT(gdi.LoadedFaceCount(), unbounded.LoadedFaceCount());
+    }
+    // Latin text in the cached range never touches the fallbacks.
+    EXPECT_DOUBLE_EQ(gdi.TextWidthF(u"Latin"), unbounded.TextWidthF(u"Latin"));
+}
+
 TEST(GDILinux, SyntheticBoldAndItalic)
 {
     // A family with one upright regular face: bold and italic are made from it.
