@@ -130,6 +130,10 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
     std::string hugeTif = tif;
     hugeTif.replace(0x40, 2, "\xFF\xFF");  // width and height 65535 (the first two directory entries)
     hugeTif.replace(0x4C, 2, "\xFF\xFF");
+    // 1024 x 1024 declared over 24 bytes of pixels: refused before any raster is made.
+    std::string bigTif = tif;
+    bigTif.replace(0x40, 2, std::string("\x00\x04", 2));
+    bigTif.replace(0x4C, 2, std::string("\x00\x04", 2));
     std::string badIfd = tif;
     badIfd.replace(4, 4, "\xF0\xFF\x00\x00");  // the directory lies beyond the end
     std::string hugeBmp = bmp;
@@ -144,7 +148,7 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
         png.substr(0, 40), png.substr(0, 8), jpg.substr(0, 2), corruptJpg, gif.substr(0, 13), gif.substr(0, 400),
         bmp.substr(0, 30), bmp.substr(0, 60), hugeBmp, std::string("BM") + std::string(100, '\xFF'),
         "GIF89a", std::string("\x89PNG\r\n\x1A\n") + std::string(30, '\0'), "not a picture",
-        tif.substr(0, 30), hugeTif, badIfd, Data("declared-200x100-100dpi.tif"),  // the last one has no strips
+        tif.substr(0, 30), hugeTif, bigTif, badIfd, Data("declared-200x100-100dpi.tif"),  // the last one has no strips
     };
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.size());
