@@ -16,7 +16,7 @@
 // cSyntheticSlant, which GetTextMetric reports as the italic slant.
 //
 // Not supported: bidi reordering of runs, metafile rendering (a frame with a cross stands
-// in), the picture adjustment Saturation.
+// in).
 #include "device/VYXGDILinux.h"
 
 #include <algorithm>
@@ -24,6 +24,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
 #include <numbers>
 
 #include <cairo-ft.h>
@@ -69,6 +70,12 @@ std::string_view SubstituteFor(std::string_view family)
 constexpr int cCachedChars = 256;
 constexpr double cSyntheticBold = 1.0 / 24;  // FreeType's emboldening strength, per em
 constexpr double cSyntheticSlant = 0.2126;   // tan 12 degrees: run over rise of a slanted face
+// Bounds of the fallback cache. Text in many scripts (or random code points) would
+// otherwise load face after face and remember every missing character; past these
+// the cache is forgotten and filled again, which costs fontconfig look-ups, never
+// other widths. Each fallback face holds its font file's tables (megabytes for CJK).
+constexpr int cDefaultMaxFallbackFaces = 32;
+constexpr std::size_t cMaxOrphans = 1024;  // per face
 
 // One face measured at its design size. Everything is per em except where noted;
 // the HarfBuzz font works in font units (its scale is the em size).
@@ -83,7 +90,7 @@ struct TFace {
     std::array<unsigned, cCachedChars> Glyph{};
     bool WantBold = false, WantItalic = false;  // the style asked for (fallbacks follow it)
     std::map<char32_t, std::vector<TFace*>> Fallbacks;  // by block (cp >> 8); borrowed from the face cache
-    std::vector<char32_t> Orphans;  // characters no installed face has
+    std::set<char32_t> Orphans;  // characters no installed face has (at most cMaxOrphans)
     hb_face_t* HbFace = nullptr;
     hb_font_t* HbFont = nullptr;
     cairo_font_face_t* Cairo = nullptr;
@@ -534,17 +541,23 @@ void OpenPathEnds(TVYXGrShapePath& path, double startPull, double endPull, TLine
 // Applies the picture object's colour adjustments to premultiplied ARGB pixels. Channels
 // v in 0..1, in this order:
 //   grey:       v = 0.299 R + 0.587 G + 0.114 B for all three (ITU-R BT.601 luma)
+//   saturation: v = L + (v - L) s with L that luma and s = Saturation / 0.25, Saturation
+//               clamped to 0..1: 0.25 (what ResetAdjustments sets) leaves the colours, 0 gives
+//               grey, 0.125 half the colourfulness, 0.5 twice and 1 four times as much
 //   contrast c: v = 0.5 + (v - 0.5) k, k = 1 + c for c <= 0, 1 / (1 - c) for c > 0 (c at most 0.99)
 //   brightness b: v = v + b
 //   shifts:     R = R + Red, G = G + Green, B = B + Blue
-// then clamped to 0..1. All values run from -1 to 1. Alpha is applied as the opacity of
+// then clamped to 0..1. The others run from -1 to 1. Alpha is applied as the opacity of
 // the whole picture when it is drawn.
+constexpr double cNeutralSaturation = 0.25;
+
 void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture& pic)
 {
     const double c = std::clamp(double(pic.Contrast), -1.0, 0.99);
     const double k = c <= 0 ? 1 + c : 1 / (1 - c);
     const double shift[3] = {pic.Brightness + double(pic.Red), pic.Brightness + double(pic.Green),
                              pic.Brightness + double(pic.Blue)};
+    const double sat = std::clamp(double(pic.Saturation), 0.0, 1.0) / cNeutralSaturation;
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t p = px[i];
         const std::uint32_t a = p >> 24;
@@ -553,6 +566,11 @@ void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture
         double v[3] = {((p >> 16) & 0xFF) / double(a), ((p >> 8) & 0xFF) / double(a), (p & 0xFF) / double(a)};
         if (pic.Grayscale)
             v[0] = v[1] = v[2] = 0.299 * v[0] + 0.587 * v[1] + 0.114 * v[2];
+        else if (sat != 1) {
+            const double luma = 0.299 * v[0] + 0.587 * v[1] + 0.114 * v[2];
+            for (double& ch : v)
+                ch = luma + (ch - luma) * sat;
+        }
         std::uint32_t out = a << 24;
         for (int ch = 0; ch < 3; ++ch) {
             const double w = std::clamp(0.5 + (v[ch] - 0.5) * k + shift[ch], 0.0, 1.0);
@@ -565,7 +583,7 @@ void AdjustPixels(std::uint32_t* px, std::size_t count, const TVYXGraphicPicture
 bool HasAdjustments(const TVYXGraphicPicture& pic)
 {
     return pic.Grayscale || pic.Contrast != 0 || pic.Brightness != 0 || pic.Red != 0 || pic.Green != 0 ||
-           pic.Blue != 0;
+           pic.Blue != 0 || std::clamp(double(pic.Saturation), 0.0, 1.0) != cNeutralSaturation;
 }
 
 }  // namespace
@@ -721,6 +739,8 @@ struct TVYXGDILinux::TImpl {
     // key: family '|' bold italic, or for a fallback face '\x01' file '|' index and its faked styles
     std::map<std::string, std::unique_ptr<TFace>> Faces;
     TFace* Face = nullptr;                                 // borrowed from Faces
+    int FallbackFaces = 0;  // fallback entries in Faces
+    int MaxFallbackFaces = cDefaultMaxFallbackFaces;
     double PixSize = 16;                                   // em size of the current font in pixels
     TVYXColor Brush = 0xFFFFFF, Pen = 0, FontColor = 0;
     double PenWidth = 1;
@@ -800,6 +820,20 @@ struct TVYXGDILinux::TImpl {
         return *Faces.emplace(std::move(key), std::move(face)).first->second;
     }
 
+    // Drops every fallback face and what the faces remember of them, when there are more
+    // than the limit. Only called before shaping, while no glyph points at a face.
+    void TrimFallbacks()
+    {
+        if (FallbackFaces <= MaxFallbackFaces)
+            return;
+        std::erase_if(Faces, [](const auto& entry) { return entry.first.front() == '\x01'; });
+        for (auto& entry : Faces) {
+            entry.second->Fallbacks.clear();
+            entry.second->Orphans.clear();
+        }
+        FallbackFaces = 0;
+    }
+
     // The face that shows `cp` for text in `face`, nullptr when no installed face has it.
     TFace* Fallback(TFace& face, char32_t cp)
     {
@@ -807,7 +841,7 @@ struct TVYXGDILinux::TImpl {
         for (TFace* f : block)
             if (HasChar(*f, cp))
                 return f;
-        if (std::find(face.Orphans.begin(), face.Orphans.end(), cp) != face.Orphans.end())
+        if (face.Orphans.contains(cp))
             return nullptr;
         const TVYXFontMatch m = VYXFallbackFont(face.Match.Requested, face.WantBold, face.WantItalic, cp);
         TFace* found = nullptr;
@@ -815,12 +849,16 @@ struct TVYXGDILinux::TImpl {
             std::string key = '\x01' + m.File + '|' + std::to_string(m.Index) + (m.SyntheticBold ? 'b' : '-') +
                               (m.SyntheticItalic ? 'i' : '-');
             auto it = Faces.find(key);
-            if (it == Faces.end())
+            if (it == Faces.end()) {
                 it = Faces.emplace(std::move(key), LoadFace(m)).first;
+                ++FallbackFaces;
+            }
             found = it->second.get();
         }
         if (!found || !HasChar(*found, cp)) {
-            face.Orphans.push_back(cp);
+            if (face.Orphans.size() >= cMaxOrphans)
+                face.Orphans.clear();
+            face.Orphans.insert(cp);
             return nullptr;
         }
         block.push_back(found);
@@ -846,6 +884,7 @@ struct TVYXGDILinux::TImpl {
     void Shape(std::u16string_view text)
     {
         Glyphs.clear();
+        TrimFallbacks();
         hb_unicode_funcs_t* funcs = hb_unicode_funcs_get_default();
         std::size_t start = 0;
         hb_script_t script = HB_SCRIPT_COMMON;
@@ -1024,6 +1063,16 @@ void TVYXGDILinux::Clear(TVYXColor color)
 const TVYXFontMatch& TVYXGDILinux::CurrentFontMatch() const
 {
     return FImpl->Face->Match;
+}
+
+void TVYXGDILinux::SetFallbackFaceLimit(int faces)
+{
+    FImpl->MaxFallbackFaces = std::max(1, faces);
+}
+
+int TVYXGDILinux::LoadedFaceCount() const
+{
+    return static_cast<int>(FImpl->Faces.size());
 }
 
 TVYXBitmap* TVYXGDILinux::GetBitmap()

@@ -44,6 +44,11 @@ public:
     void Clear(TVYXColor color = 0xFFFFFF);
     // The face file the current font resolved to.
     const TVYXFontMatch& CurrentFontMatch() const;
+    // Fallback faces kept loaded (32 by default); beyond that they are forgotten before
+    // the next text is shaped and loaded again as needed. At least 1.
+    void SetFallbackFaceLimit(int faces);
+    // Faces loaded now: the fonts set so far and the fallback faces kept.
+    int LoadedFaceCount() const;
 
     TVYXBitmap* GetBitmap() override;
     TVYXColor GetBrushColor() override;

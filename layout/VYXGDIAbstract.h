@@ -248,7 +248,8 @@ public:
     double TextWidthF(std::u16string_view) override { return 0; }
     double SetTextJustificationF(double, int) override { return 0; }
     void SetFont(const TVYXFontData& font) override { FFont = font; }
-    void GetTextMetric() override { FTextMetric = TVYXTextMetric{}; }
+    // Every metric zero, the underline thickness too: nothing measured, nothing drawn.
+    void GetTextMetric() override { FTextMetric = TVYXTextMetric{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}; }
     void SetTextAlign(TXGDIHorizTextAlign, TXGDIVertTextAlign) override {}
     double FitFontSize(std::u16string_view, int) override { return 0; }
     int PixelsPerInchX() override { return 0; }

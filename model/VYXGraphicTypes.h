@@ -165,6 +165,8 @@ public:
 
     static std::unique_ptr<TVYXPicture> CreateFromExt(std::string_view ext);
     // Reads the first bytes and rewinds; nullptr when they announce no known type.
+    // Metafiles (WMF, EMF) get a TVYXGraphicMetafile, which keeps them as bytes; the
+    // raster formats a TVYXPictureBMP. Either has OrigType set.
     static std::unique_ptr<TVYXPicture> CreateFromMagicNumber(TVYXStream& stream);
 
     int Find(const TVYXPicture& picture) const;  // index or -1
@@ -308,7 +310,8 @@ public:
     // Adds a legacy definition; raises "Invalid shape formula" on a formula it cannot read.
     TVYXShapeType& Add(const TVYXVmlShapeDef& def);
     TVYXShapeType* Find(std::string_view id) const;
-    // The stored type of the same id, else a stored copy.
+    // The stored type of the same id, else a stored copy. No use count changes: the
+    // shape that takes the type counts itself.
     TVYXShapeType& AddIfNotHas(const TVYXShapeType& shapeType);
     // The rectangle a text box is drawn with.
     TVYXShapeType& AddIfNotHasTextBox();

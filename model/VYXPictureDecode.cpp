@@ -511,6 +511,31 @@ int TiffWarning(TIFF*, void*, const char*, const char*, va_list)
     return 1;
 }
 
+// Every strip or tile must lie inside the file, and uncompressed data must be as long as
+// the image: a few bytes declaring a huge image would otherwise cost two full-size
+// rasters and a failed read per row before anything is known to be wrong.
+void CheckTiffData(TIFF* tif, std::uint64_t fileSize, std::uint32_t w, std::uint32_t h)
+{
+    const std::uint32_t n = TIFFIsTiled(tif) ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
+    if (n == 0)
+        Bad("TIFF image data");
+    std::uint64_t total = 0;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        int err = 0;
+        const std::uint64_t off = TIFFGetStrileOffsetWithErr(tif, i, &err);
+        const std::uint64_t count = err ? 0 : TIFFGetStrileByteCountWithErr(tif, i, &err);
+        if (err || count == 0 || off > fileSize || count > fileSize - off)
+            Bad("TIFF image data");
+        total += count;
+    }
+    std::uint16_t compression = COMPRESSION_NONE, bits = 1, samples = 1;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    if (compression == COMPRESSION_NONE && total < (std::uint64_t(w) * bits * samples + 7) / 8 * h)
+        Bad("TIFF image data");
+}
+
 // The first image of the file, through libtiff's RGBA reader (any photometric
 // interpretation, bit depth and compression it knows), premultiplied as it delivers it.
 std::unique_ptr<TVYXBitmap> DecodeTiff(std::string_view b)
@@ -534,6 +559,7 @@ std::unique_ptr<TVYXBitmap> DecodeTiff(std::string_view b)
     TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
     TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h);
     CheckSize(w, h);
+    CheckTiffData(tif, b.size(), w, h);
     auto bmp = std::make_unique<TVYXBitmap>(int(w), int(h));
     std::vector<std::uint32_t> raster(std::size_t(w) * h);
     if (!TIFFReadRGBAImageOriented(tif, w, h, raster.data(), ORIENTATION_TOPLEFT, 0))

@@ -135,14 +135,38 @@ std::ptrdiff_t TVYXWildcardPattern::MatchAt(std::u16string_view text, std::size_
 {
     if (FItems.empty() || start > text.size() || Exhausted())
         return -1;
+    FFailed.clear();
+    FFailedStart = start;
+    FCallSteps = 0;
     return Match(0, text, start, accept);
 }
 
+// Whether an item matches at a place depends on nothing but the two (`accept` looks only
+// at the end), so a state that failed once fails again. Ordinary searches stay under the
+// threshold and allocate nothing.
 std::ptrdiff_t TVYXWildcardPattern::Match(std::size_t index, std::u16string_view text, std::size_t pos,
                                           const TAcceptFunc& accept) const
 {
+    constexpr std::int64_t cRememberAfter = 256;
     if (++FSteps > cMaxSteps)
         return -1;
+    if (++FCallSteps <= cRememberAfter || index == FItems.size())
+        return MatchItem(index, text, pos, accept);
+    const std::size_t width = text.size() - FFailedStart + 1;
+    if (FFailed.empty())
+        FFailed.assign(FItems.size() * width, false);
+    const std::size_t state = index * width + (pos - FFailedStart);
+    if (FFailed[state])
+        return -1;
+    const std::ptrdiff_t end = MatchItem(index, text, pos, accept);
+    if (end < 0 && !Exhausted())
+        FFailed[state] = true;
+    return end;
+}
+
+std::ptrdiff_t TVYXWildcardPattern::MatchItem(std::size_t index, std::u16string_view text, std::size_t pos,
+                                              const TAcceptFunc& accept) const
+{
     if (index == FItems.size())
         return !accept || accept(pos) ? static_cast<std::ptrdiff_t>(pos) : -1;
     const TItem& item = FItems[index];

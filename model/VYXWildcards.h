@@ -66,8 +66,15 @@ private:
     bool One(const TItem& item, char16_t c) const;
     std::ptrdiff_t Match(std::size_t item, std::u16string_view text, std::size_t pos,
                          const TAcceptFunc& accept) const;
+    std::ptrdiff_t MatchItem(std::size_t item, std::u16string_view text, std::size_t pos,
+                             const TAcceptFunc& accept) const;
     TWordCharFunc FIsWordChar;
     std::vector<TItem> FItems;
     std::vector<TRange> FRanges;
     mutable std::int64_t FSteps = 0;
+    // States (item, position) of the current MatchAt known to fail, kept once a call
+    // takes many steps: "*a*a*b" over a run of a's would otherwise retry them exponentially.
+    mutable std::vector<bool> FFailed;
+    mutable std::size_t FFailedStart = 0;
+    mutable std::int64_t FCallSteps = 0;
 };

@@ -117,7 +117,7 @@ void DrawGraphicsRows(TVYXGDILinux& gdi, int left, int y, const TVYXBitmap& phot
     }
     y += 36;
 
-    // The same picture: whole, cropped, grey, flipped and brighter, half transparent over text.
+    // The same picture: whole, cropped, grey, flipped, brighter and more colourful, half transparent over text.
     TVYXPictures store;
     auto canvas = std::make_unique<TVYXGraphicBMPCanvas>(photo.Width(), photo.Height());
     canvas->SetBitmap(std::make_unique<TVYXBitmap>(photo));
@@ -132,7 +132,7 @@ void DrawGraphicsRows(TVYXGDILinux& gdi, int left, int y, const TVYXBitmap& phot
     place(0, [](TVYXGraphicPicture&) {});
     place(1, [](TVYXGraphicPicture& p) { p.CropLeft = p.CropTop = 0.25; p.CropRight = p.CropBottom = 0.25; });
     place(2, [](TVYXGraphicPicture& p) { p.Grayscale = true; p.CropRight = 0.5; });
-    place(3, [](TVYXGraphicPicture& p) { p.FlipX = true; p.Brightness = 0.3f; p.Contrast = -0.3f; });
+    place(3, [](TVYXGraphicPicture& p) { p.FlipX = true; p.Brightness = 0.3f; p.Contrast = -0.3f; p.Saturation = 0.6f; });
     gdi.SetFont(Font(u"Arial", 10));
     gdi.TextOutF(left + 4 * 140, y + 30, u"under the picture");
     place(4, [](TVYXGraphicPicture& p) { p.Alpha = 0.5f; p.Red = 0.4f; });

@@ -511,6 +511,38 @@ TEST(GDILinux, FallbackFacesShowMissingCharacters)
                 gdi.TextWidthF(u"\u4E2D") > 0);
 }
 
+// Text in many scripts loads a fallback face each; past the limit they are forgotten
+// and loaded again, and widths stay what they were.
+TEST(GDILinux, FallbackCacheIsBounded)
+{
+    const std::u16string texts[] = {u"\u03A9\u03B1", u"\u2654\u2655", u"\u2603", u"\u0905\u0906",
+                                    u"\u05D0\u05D1", u"\u0E01\u0E02", u"\u10D0\u10D1", u"\u4E2D\u6587"};
+    TVYXGDILinux unbounded;
+    unbounded.SetFont(Font(u"Cambria", 12));
+    std::vector<double> widths;
+    for (const auto& t : texts)
+        widths.push_back(unbounded.TextWidthF(t));
+    const int fallbacks = unbounded.LoadedFaceCount() - 1;
+    if (fallbacks < 2)
+        GTEST_SKIP() << "fewer than two fallback faces installed";
+    TVYXGDILinux gdi;
+    gdi.SetFallbackFaceLimit(1);
+    gdi.SetFont(Font(u"Cambria", 12));
+    for (int round = 0; round < 2; ++round)
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_DOUBLE_EQ(gdi.TextWidthF(texts[i]), widths[i]);
+            // The set font, at most two kept from before (trimmed before the next
+            // text) and what this text loaded (a text of two characters: one or two).
+            EXPECT_LE(gdi.LoadedFaceCount(), 5);
+        }
+    if (fallbacks > 4) {
+        EXPECT_LT(gdi.LoadedFaceCount(), unbounded.LoadedFaceCount());
+    }
+    // Latin text in the cached range never touches the fallbacks.
+    EXPECT_DOUBLE_EQ(gdi.TextWidthF(u"Latin"), unbounded.TextWidthF(u"Latin"));
+}
+
 TEST(GDILinux, SyntheticBoldAndItalic)
 {
     // A family with one upright regular face: bold and italic are made from it.
@@ -742,6 +774,10 @@ TEST(GDILinux, PicturesCroppedFlippedAndAdjusted)
         {"contrast", [](TVYXGraphicPicture& p) { p.Contrast = 0.5f; }, 0xFF0000, 0x000000},
         {"less contrast", [](TVYXGraphicPicture& p) { p.Contrast = -0.5f; }, 0xBF4040, 0x606060},
         {"blue shift", [](TVYXGraphicPicture& p) { p.Blue = 0.5f; }, 0xFF0080, 0x4040C0},
+        {"no saturation", [](TVYXGraphicPicture& p) { p.Saturation = 0; }, 0x4C4C4C, 0x404040},
+        {"half saturation", [](TVYXGraphicPicture& p) { p.Saturation = 0.125f; }, 0xA62626, 0x404040},
+        {"more saturation", [](TVYXGraphicPicture& p) { p.Saturation = 1; }, 0xFF0000, 0x404040},
+        {"reset", [](TVYXGraphicPicture& p) { p.Saturation = 0; p.ResetAdjustments(); }, 0xFF0000, 0x404040},
         {"half alpha", [](TVYXGraphicPicture& p) { p.Alpha = 0.5f; }, 0xFF8080, 0xA0A0A0},
     };
     for (const auto& a : adjustments) {

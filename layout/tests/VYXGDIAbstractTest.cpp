@@ -36,6 +36,11 @@ TEST(GDIAbstract, DummyMeasuresZeroAndDrawsNothing)
     EXPECT_EQ(gdi.PixToPtX(96), 0);  // no division by a zero resolution
     EXPECT_EQ(gdi.PtToPixX(72), 0);
     EXPECT_TRUE(gdi.Ready());
+    gdi.GetTextMetric();
+    const TVYXTextMetric& m = gdi.TextMetric();
+    for (double v : {m.ULThickness, m.ULPos, m.SubSize, m.SubOffs, m.SuperSize, m.SuperOffs, m.CellHeight,
+                     m.LineHeight, m.Ascent, m.Descent, m.AveCharWidth, m.ItalicSlant, m.MaxCharWidth})
+        EXPECT_EQ(v, 0);
     gdi.LineHorizStyled(0, 100, 0, {3, 2}, 1);
     EXPECT_EQ(gdi.DashPhase(), 0);  // 100 px is a whole number of periods
 }
@@ -142,9 +147,10 @@ TEST(GDIAbstract, JustificationAndFitFontSize)
     EXPECT_DOUBLE_EQ(gdi.TextWidthF(u"a b"), 28.8);
 
     // Ten characters are 8 px per point: 100 px fits between 10.625 and 12.5 pt.
-    const double size = gdi.FitFontSize(u"0123456789", 100);
-    EXPECT_GE(size * 8, 85);
-    EXPECT_LE(size * 8, 100);
+    // Bisection: 38 pt (304 px) is too wide, then 20.5 pt (164 px), then 12 pt (96 px) fits.
+    EXPECT_EQ(gdi.FitFontSize(u"0123456789", 100), 12);
+    // 38, 20.5, 12 and 7.5 pt (60 px) are too wide, 5.5 pt (44 px) fits 50 px.
+    EXPECT_EQ(gdi.FitFontSize(u"0123456789", 50), 5.5);
     EXPECT_EQ(gdi.Font().Size, 12.0);  // the font is put back
     EXPECT_EQ(gdi.FitFontSize(u"0123456789", 10), 8);  // nothing between 4 and 72 pt fits
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 
 #include "model/VYXCharRun.h"
 #include "model/VYXDocData.h"
@@ -29,12 +30,16 @@ TEST(PictureTypes, MagicNumbers)
         {"BM\x10\x00", aptBMP},
         {"\xFF\xD8\xFF\xE0", aptJPG},
         {std::string("\x01\x00\x00\x00\x6C\x00\x00\x00", 8), aptWMF},
+        {std::string("\x01\x00\x00\x00", 4), aptWMF},
+        {std::string("\x01\x00\x00", 3), aptUnknown},
         {"GIF87a...", aptGIF},
         {"GIF89a...", aptGIF},
         {"\x89PNG\r\n\x1A\n....", aptPNG},
         {"\xD7\xCD\xC6\x9A", aptWMF},
         {std::string("II*\x00", 4), aptTIF},
         {"Hello, world", aptUnknown},
+        {"GIF88a", aptUnknown},
+        {"\x89PNG\r\n", aptUnknown},  // a signature cut short
         {"", aptUnknown},
     };
     for (const auto& c : cases) {
@@ -125,6 +130,10 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
     std::string hugeTif = tif;
     hugeTif.replace(0x40, 2, "\xFF\xFF");  // width and height 65535 (the first two directory entries)
     hugeTif.replace(0x4C, 2, "\xFF\xFF");
+    // 1024 x 1024 declared over 24 bytes of pixels: refused before any raster is made.
+    std::string bigTif = tif;
+    bigTif.replace(0x40, 2, std::string("\x00\x04", 2));
+    bigTif.replace(0x4C, 2, std::string("\x00\x04", 2));
     std::string badIfd = tif;
     badIfd.replace(4, 4, "\xF0\xFF\x00\x00");  // the directory lies beyond the end
     std::string hugeBmp = bmp;
@@ -139,7 +148,7 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
         png.substr(0, 40), png.substr(0, 8), jpg.substr(0, 2), corruptJpg, gif.substr(0, 13), gif.substr(0, 400),
         bmp.substr(0, 30), bmp.substr(0, 60), hugeBmp, std::string("BM") + std::string(100, '\xFF'),
         "GIF89a", std::string("\x89PNG\r\n\x1A\n") + std::string(30, '\0'), "not a picture",
-        tif.substr(0, 30), hugeTif, badIfd, Data("declared-200x100-100dpi.tif"),  // the last one has no strips
+        tif.substr(0, 30), hugeTif, bigTif, badIfd, Data("declared-200x100-100dpi.tif"),  // the last one has no strips
     };
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.size());
@@ -357,6 +366,157 @@ TEST(GraphicObjects, DefaultsIdsAndTitles)
     EXPECT_TRUE(pic.HasCrop());
 }
 
+// Each kind's place in the class tree and the values a new object starts with.
+TEST(GraphicObjects, ClassTreeAndDefaults)
+{
+    static_assert(std::is_base_of_v<TVYXGraphicLine, TVYXGraphicRotate>);
+    static_assert(std::is_base_of_v<TVYXGraphicRotate, TVYXGraphicShape>);
+    static_assert(std::is_base_of_v<TVYXGraphicPicture, TVYXGraphicBarcode>);
+    static_assert(std::is_base_of_v<TVYXGraphicRectangle, TVYXGraphicHorizLine>);
+    static_assert(std::is_base_of_v<TVYXGraphicRotate, TVYXGraphicRoundRect>);
+    static_assert(std::is_base_of_v<TVYXGraphicRotate, TVYXGraphicEllipse>);
+    for (int t = agtLine; t <= agtEllipse; ++t) {
+        SCOPED_TRACE(t);
+        auto obj = VYXCreateGraphicObj(static_cast<TVYXGraphicType>(t));
+        ASSERT_NE(obj, nullptr);
+        EXPECT_EQ(obj->Type_(), t);
+        EXPECT_EQ(obj->State, agosNormal);
+        EXPECT_EQ(obj->Width, 150);
+        EXPECT_EQ(obj->Height, 100);
+        EXPECT_EQ(obj->OMargLeft, 9);
+        EXPECT_EQ(obj->OMargTop, 0);
+        EXPECT_EQ(obj->OMargRight, 9);
+        EXPECT_EQ(obj->OMargBottom, 0);
+        EXPECT_EQ(obj->Wrap, agowInFront);
+        EXPECT_EQ(obj->HorizPosType, agoptAbsolute);
+        EXPECT_EQ(obj->VertPosType, agoptAbsolute);
+        EXPECT_EQ(obj->HorizPos, agohpAbsolute);
+        EXPECT_EQ(obj->HorizPosRel, agohprColumn);
+        EXPECT_EQ(obj->VertPosRel, agovprParagraph);
+        EXPECT_EQ(obj->VertPos, agovpAbsolute);
+        EXPECT_EQ(obj->WidthRel, agowrPage);
+        EXPECT_EQ(obj->HeightRel, agohrPage);
+        EXPECT_FALSE(obj->LockAnchor);
+        EXPECT_FALSE(obj->DoNotCopy);
+        EXPECT_DOUBLE_EQ(obj->RotWidth, 150);  // the box of an unturned object
+        const auto& line = dynamic_cast<const TVYXGraphicLine&>(*obj);
+        EXPECT_EQ(line.StrokeColor, 0u);
+        EXPECT_EQ(line.LineStyle, agclsSingle);
+        EXPECT_EQ(line.LineDashStyle, agldsSolid);
+        EXPECT_EQ(line.StrokeWeight, 0.75);
+        if (const auto* rot = dynamic_cast<const TVYXGraphicRotate*>(obj.get())) {
+            EXPECT_EQ(rot->GetAngle(), 0);
+            EXPECT_EQ(rot->FillColor, 0xFFFFFFu);
+            EXPECT_EQ(rot->FillAlpha, 1.0);
+            EXPECT_EQ(rot->TextBox, nullptr);
+            // Pictures and barcodes are neither filled nor outlined; the others are both.
+            const bool picture = t == agtPicture || t == agtBarcode;
+            EXPECT_EQ(rot->Filled, !picture);
+            EXPECT_EQ(line.Stroked, !picture);
+        } else {
+            EXPECT_TRUE(line.Stroked);
+        }
+    }
+
+    TVYXGraphicRectangle rect;
+    TVYXGrTextBox& box = rect.AddTextBox();
+    EXPECT_EQ(&rect.AddTextBox(), &box);  // one box per object
+    EXPECT_EQ(box.GrObj, &rect);
+    EXPECT_EQ(box.Type, atbtNormal);
+    EXPECT_EQ(box.VertAlign, atbvaTop);
+    EXPECT_EQ(box.MargLeft, 7.2);
+    EXPECT_EQ(box.MargTop, 3.6);
+    EXPECT_EQ(box.MargRight, 7.2);
+    EXPECT_EQ(box.MargBottom, 3.6);
+    EXPECT_EQ(box.AdjX1, 0);
+    EXPECT_EQ(box.AdjY1, 0);
+    EXPECT_EQ(box.AdjX2, 1.0);
+    EXPECT_EQ(box.AdjY2, 1.0);
+    rect.SetAngle(90);  // SetAngle recomputes the rotated box
+    EXPECT_NEAR(rect.RotWidth, 100, 1e-9);
+}
+
+TEST(GraphicObjects, PictureAdjustmentsAndCrop)
+{
+    TVYXGraphicPicture pic(nullptr);
+    pic.Alpha = 0.5f;
+    pic.Saturation = 0.9f;
+    pic.Contrast = pic.Brightness = pic.Red = pic.Green = pic.Blue = 0.3f;
+    pic.Grayscale = true;
+    pic.ResetAdjustments();
+    EXPECT_EQ(pic.Alpha, 1.0f);
+    EXPECT_EQ(pic.Saturation, 0.25f);
+    for (float v : {pic.Contrast, pic.Brightness, pic.Red, pic.Green, pic.Blue})
+        EXPECT_EQ(v, 0.0f);
+    EXPECT_FALSE(pic.Grayscale);
+
+    const struct {
+        double Left, Right, Top, Bottom;
+        bool Crop;
+    } crops[] = {
+        {0, 0, 0, 0, false},
+        {0.1, 0, 0, 0, true},
+        {0, 0, 0, 0.25, true},
+        {0.1, -0.1, 0, 0, false},  // crop values that add up to 0 crop nothing
+        {-0.2, 0, 0, 0, true},     // a negative crop widens the picture
+    };
+    for (const auto& c : crops) {
+        SCOPED_TRACE(c.Left + c.Right * 10 + c.Top * 100 + c.Bottom * 1000);
+        pic.CropLeft = c.Left;
+        pic.CropRight = c.Right;
+        pic.CropTop = c.Top;
+        pic.CropBottom = c.Bottom;
+        EXPECT_EQ(pic.HasCrop(), c.Crop);
+        pic.ClearCrop();
+        EXPECT_FALSE(pic.HasCrop());
+        EXPECT_EQ(pic.CropLeft, 0);
+    }
+}
+
+TEST(PictureStore, NamesLookupsAndKindsByExtension)
+{
+    TVYXPictures store;
+    EXPECT_EQ(store.Last(), nullptr);
+    TVYXMemoryStream s1(Data("rgb-3x2.bmp"));
+    TVYXPicture& a = store.AddPicture(s1);
+    TVYXMemoryStream s2(Data("poi-drawing-image8.gif"));
+    TVYXPicture& b = store.AddPicture(s2);
+    EXPECT_EQ(a.IdName, "Picture1");
+    EXPECT_EQ(b.IdName, "Picture2");
+    EXPECT_EQ(a.Owner, &store);
+    EXPECT_EQ(store.Last(), &b);
+    a.RId = "rId7";
+    a.Target = "media/image1.bmp";
+    b.Target = "media/image2.gif";
+    EXPECT_EQ(store.FindByRId("rId7"), &a);
+    EXPECT_EQ(store.FindByRId("rId8"), nullptr);
+    EXPECT_EQ(store.FindByTarget("media/image2.gif"), &b);
+    EXPECT_EQ(store.FindByTarget("media/image3.png"), nullptr);
+    EXPECT_EQ(store.FindByIdName("Picture2"), &b);
+    EXPECT_EQ(store.Find("Picture1"), &a);
+    EXPECT_EQ(store.Find(b), 1);
+    TVYXPictureBMP outside;
+    EXPECT_EQ(store.Find(outside), -1);
+    EXPECT_EQ(store.FindEqData(a), nullptr);  // a picture is not its own duplicate
+    TVYXPictureBMP twin;
+    TVYXMemoryStream s3(Data("rgb-3x2.bmp"));
+    twin.LoadFromStream(s3);
+    EXPECT_EQ(store.FindEqData(twin), &a);
+
+    const struct {
+        const char* Ext;
+        int Kind;  // 0 none, 1 raster, 2 metafile
+    } exts[] = {{"png", 1}, {".JPG", 1}, {"jpeg", 1}, {"gif", 1}, {"bmp", 1}, {"tif", 1}, {"TIFF", 1},
+                {"emf", 2}, {".wmf", 2}, {"txt", 0}, {"", 0}, {".", 0}};
+    for (const auto& e : exts) {
+        SCOPED_TRACE(e.Ext);
+        auto picture = TVYXPictures::CreateFromExt(e.Ext);
+        EXPECT_EQ(picture != nullptr, e.Kind != 0);
+        EXPECT_EQ(dynamic_cast<TVYXPictureBMP*>(picture.get()) != nullptr, e.Kind == 1);
+        EXPECT_EQ(dynamic_cast<TVYXGraphicMetafile*>(picture.get()) != nullptr, e.Kind == 2);
+    }
+}
+
 TEST(GraphicObjects, RotatedBoxAndHit)
 {
     TVYXGraphicRectangle r;
@@ -375,6 +535,27 @@ TEST(GraphicObjects, RotatedBoxAndHit)
     auto taken = list.Snatch(added);
     EXPECT_EQ(list.Count(), 0);
     EXPECT_NE(taken, nullptr);
+}
+
+TEST(GraphicObjects, ListLookups)
+{
+    TVYXShapeTypes types;
+    TVYXGraphicObjList list(nullptr, &types);
+    list.Add(std::make_unique<TVYXGraphicEllipse>());
+    auto& plain = static_cast<TVYXGraphicShape&>(list.Add(std::make_unique<TVYXGraphicShape>(nullptr)));
+    auto& mark = static_cast<TVYXGraphicShape&>(list.Add(std::make_unique<TVYXGraphicShape>(nullptr)));
+    auto& later = static_cast<TVYXGraphicShape&>(list.Add(std::make_unique<TVYXGraphicShape>(nullptr)));
+    EXPECT_EQ(list.FindWatermark(), nullptr);
+    mark.IsWatermark = true;
+    later.IsWatermark = true;
+    EXPECT_EQ(list.FindWatermark(), &mark);  // the first one
+    EXPECT_EQ(list.FindShapeById(plain.ShapeId), &plain);
+    EXPECT_EQ(list.FindShapeById(-1), nullptr);
+    EXPECT_EQ(list.Selected(), nullptr);
+    later.State = agosDrag;
+    EXPECT_EQ(list.Selected(), &later);
+    EXPECT_EQ(&list.GetItems(1), &plain);
+    EXPECT_EQ(plain.Owner, &list);
 }
 
 TEST(GraphicObjects, CopyBetweenDocumentsMapsSharedData)
