@@ -988,6 +988,18 @@ void TVYXCharRuns::Combine2(int from, int to) { CombineImpl(from, to, true); }
 //   2. else the run with StartPos <= pos < StartPos + Len (binary search);
 //   3. a linked run stands for the last run of its chain;
 //   4. unless `exact`, empty text, hyperlink or simple-field runs just before are preferred.
+int TVYXCharRuns::IndexAt(std::int32_t pos) const
+{
+    // Start positions never decrease, so the holder is the last run with characters
+    // starting at or before `pos`, provided `pos` lies before its end.
+    auto it = std::upper_bound(FItems.begin(), FItems.end(), pos,
+                               [](std::int32_t p, const std::unique_ptr<TVYXCharRun>& r) { return p < r->StartPos; });
+    int index = static_cast<int>(it - FItems.begin()) - 1;
+    while (index >= 0 && FItems[static_cast<std::size_t>(index)]->Len() == 0)
+        --index;
+    return index >= 0 && pos < FItems[static_cast<std::size_t>(index)]->GetEndPos() ? index : -1;
+}
+
 TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
 {
     if (FItems.empty())
@@ -999,17 +1011,10 @@ TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
     };
     if (pos >= EndOfParaPos())
         return lastOfChain(Last());
-    auto it = std::upper_bound(FItems.begin(), FItems.end(), pos,
-                               [](std::int32_t p, const std::unique_ptr<TVYXCharRun>& r) { return p < r->StartPos; });
-    int index = static_cast<int>(it - FItems.begin()) - 1;
-    while (index >= 0 && FItems[static_cast<std::size_t>(index)]->Len() == 0)
-        --index;
+    const int index = IndexAt(pos);
     if (index < 0)
         return nullptr;
-    TVYXCharRun* run = FItems[static_cast<std::size_t>(index)].get();
-    if (pos >= run->GetEndPos())
-        return nullptr;
-    run = lastOfChain(run);
+    TVYXCharRun* run = lastOfChain(FItems[static_cast<std::size_t>(index)].get());
     if (exact)
         return run;
     for (TVYXCharRun* prev = run->Prev(); prev && prev->Len() == 0; prev = prev->Prev()) {

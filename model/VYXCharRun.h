@@ -464,6 +464,8 @@ public:
 
     // The run containing paragraph position `pos`; see the notes in the source.
     TVYXCharRun* FindAbsolute(std::int32_t pos, bool exact) const;
+    // Index of the run with characters that holds `pos`; -1 at the end position or before 1.
+    int IndexAt(std::int32_t pos) const;
     // One position forward / back: false past the paragraph's ends.
     bool NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
     bool PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;

@@ -327,11 +327,8 @@ void TVYXLogPara::DeleteText(std::int32_t from, std::int32_t to, const TVYXRevis
                 return;
     }
     // Split so that the range consists of whole runs.
-    for (std::int32_t edge : {from, to}) {
-        TVYXCharRun* run = FCharRuns->FindAbsolute(edge, true);
-        if (run && edge > run->StartPos && edge < run->GetEndPos() && run->IsNotAtom())
-            FCharRuns->SplitAndInsert(*run, edge);
-    }
+    for (std::int32_t edge : {from, to})
+        RunBoundaryAt(edge);
     for (int i = Count() - 1; i >= 0; --i) {
         TVYXCharRun* run = FCharRuns->Items(i);
         const bool inside = run->Len() > 0 ? run->StartPos >= from && run->GetEndPos() <= to
@@ -613,11 +610,8 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
     } else {
         if (from > to)
             std::swap(from, to);
-        for (std::int32_t edge : {from, to}) {
-            TVYXCharRun* run = FCharRuns->FindAbsolute(edge, true);
-            if (run && edge > run->StartPos && edge < run->GetEndPos() && run->IsNotAtom())
-                FCharRuns->SplitAndInsert(*run, edge);
-        }
+        for (std::int32_t edge : {from, to})
+            RunBoundaryAt(edge);
         for (int i = 0; i < Count(); ++i) {
             TVYXCharRun* run = FCharRuns->Items(i);
             if (run->Len() > 0 && run->StartPos >= from && run->GetEndPos() <= to)
@@ -1333,12 +1327,7 @@ TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
         throw VYXException("__TODO__ Table");
     auto created = CreatePara(index + 1);
     TVYXCharRuns& runs = para.CharRuns();
-    TVYXCharRun* run = runs.FindAbsolute(pos, true);
-    if (run && pos > run->StartPos && run->IsNotAtom())
-        runs.SplitAndInsert(*run, pos);
-    int first = 0;
-    while (first < runs.Count() && runs.Items(first)->StartPos < pos)
-        ++first;
+    const int first = para.RunBoundaryAt(pos);
     std::vector<std::unique_ptr<TVYXCharRun>> moved;
     while (runs.Count() > first)
         moved.push_back(runs.Detach(runs.Count() - 1));
@@ -2729,10 +2718,16 @@ int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
         return runs.Count();
     if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos && run->IsNotAtom())
         runs.SplitAndInsert(*run, pos);
-    int index = 0;
-    while (index < runs.Count() && runs.Items(index)->StartPos < pos)
-        ++index;
-    return index;
+    // The first run starting at or after `pos` (start positions never decrease).
+    int lo = 0, hi = runs.Count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (runs.Items(mid)->StartPos < pos)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
 }
 
 TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t from, std::int32_t to,

@@ -416,6 +416,7 @@ public:
     void ApplyRevision(const TVYXRevisionData& revision, std::int32_t from, std::int32_t to);
 
 private:
+    friend class TVYXLogParas;  // Enter splits runs the way the paragraph does
     TVYXRootData* Root() const;
     // A new box object with its text list, not yet placed.
     std::unique_ptr<TVYXGraphicRotate> CreateTextBox(double width, double height);

@@ -94,16 +94,8 @@ TVYXRevisionData* ChangeOf(const TVYXCharRun& run)
     return rev && rev->Enabled ? rev : nullptr;
 }
 
-// The run whose characters include `pos`; nullptr at the end position or in a gap.
-int RunIndexAt(const TVYXLogPara& para, std::int32_t pos)
-{
-    for (int i = 0; i < para.Count(); ++i) {
-        const TVYXCharRun* run = para.GetItems(i);
-        if (run->Len() > 0 && pos >= run->StartPos && pos < run->GetEndPos())
-            return i;
-    }
-    return -1;
-}
+// The run whose characters include `pos`; -1 at the end position or in a gap.
+int RunIndexAt(const TVYXLogPara& para, std::int32_t pos) { return para.CharRuns().IndexAt(pos); }
 
 // A run in reading order; stepping enters and leaves table cells.
 struct TRunCursor {
