@@ -3538,9 +3538,7 @@ double TVYXFootnoteItem::Height() const
 
 // ---- Deletion across lists -----------------------------------------------------
 
-namespace {
-// The item of `paras` that holds `para` (itself or an enclosing table); nullptr outside the list.
-TVYXLogParaItem* ItemIn(const TVYXLogParas& paras, TVYXLogPara* para)
+TVYXLogParaItem* VYXItemIn(const TVYXLogParas& paras, TVYXLogPara* para)
 {
     TVYXLogParaItem* item = para;
     while (item && item->Paras != &paras) {
@@ -3550,6 +3548,18 @@ TVYXLogParaItem* ItemIn(const TVYXLogParas& paras, TVYXLogPara* para)
     return item;
 }
 
+TVYXLogParas* VYXCommonParas(TVYXLogPara& a, TVYXLogPara& b)
+{
+    for (TVYXLogParas* paras = a.Paras; paras;) {
+        if (VYXItemIn(*paras, &b))
+            return paras;
+        const TVYXTable* table = paras->Cell ? paras->Cell->Table() : nullptr;
+        paras = table ? table->Paras : nullptr;
+    }
+    return nullptr;
+}
+
+namespace {
 // The cell of `table` that holds `para` at any depth; nullptr outside the table.
 TVYXTableCell* CellIn(const TVYXTable& table, TVYXLogPara* para)
 {
@@ -3561,18 +3571,6 @@ TVYXTableCell* CellIn(const TVYXTable& table, TVYXLogPara* para)
         if (cell->Table() == &table)
             return cell;
         item = cell->Table();
-    }
-    return nullptr;
-}
-
-// The deepest list holding both paragraphs; nullptr when they share none.
-TVYXLogParas* CommonParas(TVYXLogPara& a, TVYXLogPara& b)
-{
-    for (TVYXLogParas* paras = a.Paras; paras;) {
-        if (ItemIn(*paras, &b))
-            return paras;
-        const TVYXTable* table = paras->Cell ? paras->Cell->Table() : nullptr;
-        paras = table ? table->Paras : nullptr;
     }
     return nullptr;
 }
@@ -3640,8 +3638,8 @@ void ClearSpan(TVYXLogParas& paras, const TVYXLogPos* from, const TVYXLogPos* to
         }
         return;
     }
-    TVYXLogParaItem* a = from ? ItemIn(paras, from->Para) : paras.First();
-    TVYXLogParaItem* b = to ? ItemIn(paras, to->Para) : paras.Last();
+    TVYXLogParaItem* a = from ? VYXItemIn(paras, from->Para) : paras.First();
+    TVYXLogParaItem* b = to ? VYXItemIn(paras, to->Para) : paras.Last();
     if (!a || !b || a->Index() > b->Index())
         return;
     // Up to the list's end, a last paragraph after the end's item stays, emptied, so
@@ -3679,7 +3677,7 @@ void TVYXLogParas::DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXR
         });
         return;
     }
-    if (TVYXLogParas* common = CommonParas(*first.Para, *last.Para)) {
+    if (TVYXLogParas* common = VYXCommonParas(*first.Para, *last.Para)) {
         ClearSpan(*common, &first, &last);
         last.Assign(last.Para, 1);
     }

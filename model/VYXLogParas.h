@@ -914,6 +914,12 @@ private:
     std::vector<std::unique_ptr<TVYXTableRow>> FRows;
 };
 
+// The item of `paras` holding `para` (the paragraph itself or an enclosing table);
+// nullptr when `para` lies outside the list.
+TVYXLogParaItem* VYXItemIn(const TVYXLogParas& paras, TVYXLogPara* para);
+// The deepest list holding both paragraphs at any depth; nullptr when they share none.
+TVYXLogParas* VYXCommonParas(TVYXLogPara& a, TVYXLogPara& b);
+
 // Tables being built while a reader descends into nested tables.
 class TVYXTableStack {
 public:

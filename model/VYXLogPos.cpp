@@ -633,37 +633,13 @@ bool TVYXLogSelection::MergeCells()
     return true;
 }
 
-namespace {
-// The innermost list holding both positions and the item of it that holds each (the
-// paragraph itself, or the outermost table around it below that list); nullptr when the
-// positions lie in different documents.
-TVYXLogParas* CommonList(const TVYXLogPos& a, const TVYXLogPos& b, TVYXLogParaItem*& itemA,
-                         TVYXLogParaItem*& itemB)
-{
-    auto chain = [](TVYXLogParaItem* item) {
-        std::vector<TVYXLogParaItem*> items;
-        for (; item && item->Paras; item = item->Paras->Cell ? item->Paras->Cell->Table() : nullptr)
-            items.push_back(item);
-        return items;
-    };
-    const auto ca = chain(a.Para), cb = chain(b.Para);
-    for (TVYXLogParaItem* ia : ca)
-        for (TVYXLogParaItem* ib : cb)
-            if (ia->Paras == ib->Paras) {
-                itemA = ia, itemB = ib;
-                return ia->Paras;
-            }
-    return nullptr;
-}
-}  // namespace
-
 bool TVYXLogSelection::CopyContent(TVYXLogParas& paras) const
 {
-    TVYXLogParaItem* firstItem = nullptr;
-    TVYXLogParaItem* lastItem = nullptr;
-    TVYXLogParas* source = Valid() ? CommonList(First, Last, firstItem, lastItem) : nullptr;
+    TVYXLogParas* source = Valid() ? VYXCommonParas(*First.Para, *Last.Para) : nullptr;
     if (!source)
         return false;
+    TVYXLogParaItem* firstItem = VYXItemIn(*source, First.Para);
+    TVYXLogParaItem* lastItem = VYXItemIn(*source, Last.Para);
     const int firstIndex = firstItem->Index();
     int lastIndex = lastItem->Index();
     // A selection ending at position 1 of a paragraph takes the mark before it, nothing of it.
@@ -856,9 +832,7 @@ std::u16string TVYXLogSelection::GetPlainText() const
 
 void TVYXLogSelection::Delete()
 {
-    TVYXLogParaItem* firstItem = nullptr;
-    TVYXLogParaItem* lastItem = nullptr;
-    TVYXLogParas* list = Valid() ? CommonList(First, Last, firstItem, lastItem) : nullptr;
+    TVYXLogParas* list = Valid() ? VYXCommonParas(*First.Para, *Last.Para) : nullptr;
     if (!list)
         return;
     list->DeleteText(First, Last, nullptr);
