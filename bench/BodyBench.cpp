@@ -11,12 +11,10 @@
 #include <random>
 #include <vector>
 
-#include "model/VYXDefaultStyles.h"
-#include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXLogPos.h"
-#include "model/VYXStyles.h"
 
 namespace {
 constexpr int cParas = 100000;
@@ -37,29 +35,19 @@ long ResidentKiB()
 }
 
 struct TBigDoc {
-    TVYXStyles Styles;
-    TVYXDOP DOP;
-    TVYXRootData Root;
-    TVYXLogParasRootIterator Nav;
-    std::unique_ptr<TVYXLogParas> Body;
+    TVYXLogDocument Doc;
+    TVYXLogParas* Body = &Doc.Paras();
     std::vector<TVYXLogPara*> All;  // every paragraph, nested ones included
     double BuildSeconds = 0;
     long BuildKiB = 0;
 
     explicit TBigDoc(int paraCount)
     {
-        VYXBuildDefaultStyles(Styles);
-        Root.Styles = &Styles;
-        Root.MasterCHP = &Styles.MasterCHP();
-        Root.MasterPAP = &Styles.MasterPAP();
-        Root.MasterTAP = &Styles.MasterTAP();
-        Root.DOP = &DOP;
-        Root.CreateTemps();
+        // A text column of 450 pt.
+        Doc.SEP().MargLeft = Doc.SEP().MargRight = 0;
+        Doc.SEP().SetPageWidth(450);
         const long before = ResidentKiB();
         const auto start = std::chrono::steady_clock::now();
-        Body = std::make_unique<TVYXLogParas>(&Root, &Nav);
-        Nav.Paras = Body.get();
-        Body->WidthEvent = [] { return 450.0; };
         int paras = 0;
         while (paras < paraCount) {
             Body->AppendPara(u"The quick brown fox jumps over the lazy dog, again and again.");
@@ -132,7 +120,7 @@ void BM_WalkRuns(benchmark::State& state)
     std::int64_t runs = 0;
     for (auto _ : state) {
         TVYXCharRunIterator it;
-        it.Paras = doc.Body.get();
+        it.Paras = doc.Body;
         for (bool more = it.BeginIterate(); more; more = it.IterateNext())
             ++runs;
     }

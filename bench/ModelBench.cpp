@@ -5,6 +5,7 @@
 
 #include "model/VYXCharRun.h"
 #include "model/VYXDocData.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXStyles.h"
 
 namespace {
@@ -73,12 +74,11 @@ BENCHMARK(BM_FontResolution);
 void BM_TypeIntoLongParagraph(benchmark::State& state)
 {
     constexpr int cRuns = 10000;
-    TVYXStyles styles;
-    TVYXRootData root;
-    root.MasterCHP = &styles.MasterCHP();
+    TVYXLogDocument doc;
     for (auto _ : state) {
         std::mt19937 random(42);
-        TVYXCharRuns runs(&root);
+        const auto runsOwned = doc.CreateCharRuns();
+        TVYXCharRuns& runs = *runsOwned;
         runs.Add()->SetRawText(u"start");
         int inserts = 0;
         while (runs.Count() < cRuns) {

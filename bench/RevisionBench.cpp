@@ -43,8 +43,9 @@ void Fill(TBody& body, TVYXRevision& rev, int paras)
 
 void BM_RevisionCollect(benchmark::State& state)
 {
+    TVYXRevision rev;  // outlives the body, whose revision data report to it
     TBody body;
-    TVYXRevision rev(&body);
+    rev.Paras = &body;
     Fill(body, rev, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         rev.Collect();
@@ -58,8 +59,9 @@ void BM_RevisionAcceptAll(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
+        TVYXRevision rev;  // outlives the body, whose revision data report to it
         TBody body;
-        TVYXRevision rev(&body);
+        rev.Paras = &body;
         Fill(body, rev, static_cast<int>(state.range(0)));
         state.ResumeTiming();
         rev.AcceptAll();

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/VYXDocData.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
 
 namespace {
@@ -19,10 +19,8 @@ std::u16string Text()
 
 void FindAll(benchmark::State& state, const char16_t* pattern, unsigned options)
 {
-    TVYXRootData root;
-    TVYXLogParasRootIterator nav;
-    TVYXLogParas body(&root, &nav);
-    nav.Paras = &body;
+    TVYXLogDocument doc;
+    TVYXLogParas& body = doc.Paras();
     TVYXLogPara* p = body.AppendPara(Text());
     int found = 0;
     for (auto _ : state) {

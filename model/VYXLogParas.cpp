@@ -1716,9 +1716,12 @@ TVYXTableCell::TVYXTableCell(TVYXTableRow* row)
 {
     TVYXRootData* root = row && row->Table && row->Table->Paras ? row->Table->Paras->RootManager : nullptr;
     FParas = std::make_unique<TVYXLogParas>(root, this, this);
-    FParas->DirtyParaEvent = [this](TVYXLogPara&) {
+    FParas->DirtyParaEvent = [this](TVYXLogPara& para) {
         if (Row)
             Row->AHeight = 0;
+        // The document hears of changes in cells at any depth, as of its own paragraphs.
+        if (TVYXLogParas* outer = Row && Row->Table ? Row->Table->Paras : nullptr; outer && outer->DirtyParaEvent)
+            outer->DirtyParaEvent(para);
     };
     FProps->BorderChanged = [this](TVYXTableBorderProps&, TVYXTableBorderSide) {
         if (Row)

@@ -24,6 +24,7 @@ class TVYXLogSelections;
 class TVYXGraphicObj;
 class TVYXBookmark;
 class TVYXHyperlink;
+struct TVYXDocAddress;
 
 enum TVYXPosCompareResult {
     apcrParaInSameParas, apcrRootParasAndTable, apcrTableAndRootPara, apcrCellAndParaInSameCell,
@@ -70,6 +71,10 @@ public:
     std::int32_t CharPosDec() const { return CharPos > 1 ? CharPos - 1 : 1; }
     virtual bool MoveRelative(std::int32_t delta);
     void SetWithinLimits();
+    // The position as indexes (see VYXDocAddress.h), and back: SetAddress moves to the
+    // place `address` names in `body` and answers false, unchanged, when it names none.
+    TVYXDocAddress Address() const;
+    bool SetAddress(TVYXLogParas& body, const TVYXDocAddress& address);
 
     // ---- Tests ----
     bool Valid() const;

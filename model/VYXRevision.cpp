@@ -427,8 +427,7 @@ void TVYXRevisionRanges::Sort(TVYXRevisionRangeSortOrder order)
 // ---- The manager -----------------------------------------------------------------------
 
 TVYXRevision::TVYXRevision(TVYXParaWalker* paras)
-    : Ranges(this), Paras(paras), DefaultAuthor(VYXDefaultRevisionAuthor()),
-      FSelf(std::make_shared<TVYXRevision*>(this))
+    : Ranges(this), Paras(paras), DefaultAuthor(VYXDefaultRevisionAuthor())
 {
 }
 
@@ -451,11 +450,7 @@ std::unique_ptr<TVYXRevisionData> TVYXRevision::Add(std::u16string_view author, 
     data->Author = name;
     data->RevType = type;
     data->Color = VYXRevisionAuthorColorOf(index);
-    std::weak_ptr<TVYXRevision*> self = FSelf;
-    data->DelEvent = [self](TVYXRevisionData& gone) {
-        if (auto alive = self.lock())
-            (*alive)->RevisionDeleted(gone);
-    };
+    data->DelEvent = [this](TVYXRevisionData& gone) { RevisionDeleted(gone); };
     Invalid = true;
     return data;
 }

@@ -201,7 +201,8 @@ private:
 
 // The revision manager of one document. The ranges are a cache over the marks in
 // the runs and lists: adding or destroying revision data marks them invalid and
-// the next iteration collects them again.
+// the next iteration collects them again. Data it hands out report back to it when
+// freed, so it must outlive them: the document frees its body before its manager.
 class TVYXRevision {
 public:
     explicit TVYXRevision(TVYXParaWalker* paras = nullptr);
@@ -270,7 +271,4 @@ private:
     }
     TVYXRevisionAuthors FAuthors;
     int FUpdating = 0;
-    // Revision data may outlive the manager (the body is freed later): its
-    // DelEvent holds a weak reference and does nothing once this is gone.
-    std::shared_ptr<TVYXRevision*> FSelf;
 };

@@ -1,35 +1,27 @@
-// VYXBodyTestDoc.h: a document bundle with the built-in styles and a root paragraph list, for body tests.
+// VYXBodyTestDoc.h: a document with the built-in styles and an empty body 300 pt wide, for body tests.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "model/VYXDefaultStyles.h"
-#include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXStyles.h"
 
 struct TVYXBodyTestDoc {
-    TVYXStyles Styles;
-    TVYXNumberings Numberings;
-    TVYXDOP DOP;
-    TVYXRootData Root;
-    TVYXLogParasRootIterator Nav;
-    TVYXLogParas Body;
-    TVYXBodyTestDoc() : Body(&Root, &Nav)
+    TVYXLogDocument Doc;
+    TVYXLogParas& Body;
+    TVYXStyles& Styles;
+    TVYXNumberings& Numberings;
+    TVYXDOP& DOP;
+    TVYXBodyTestDoc()
+        : Body(Doc.Paras()), Styles(Doc.Styles()), Numberings(Doc.Numberings()), DOP(Doc.DOP())
     {
-        VYXBuildDefaultStyles(Styles);
-        Root.Styles = &Styles;
-        Root.MasterCHP = &Styles.MasterCHP();
-        Root.MasterPAP = &Styles.MasterPAP();
-        Root.MasterTAP = &Styles.MasterTAP();
-        Root.Numberings = &Numberings;
-        Root.DOP = &DOP;
-        Root.CreateTemps();
-        Nav.Paras = &Body;
-        Body.WidthEvent = [] { return 300.0; };
+        // A page whose text column is 300 pt: the widths the tests compute with.
+        Doc.SEP().MargLeft = Doc.SEP().MargRight = 0;
+        Doc.SEP().SetPageWidth(300);
     }
 };
 

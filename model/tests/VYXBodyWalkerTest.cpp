@@ -69,7 +69,7 @@ TEST(BodyWalker, ReadingOrderThroughNestedTables)
     outer->GetCells(1, 1)->Paras().GetParas(0)->SetPlainText(u"b2");
     doc.Body.AppendPara(u"after");
 
-    TVYXBodyWalker walker(&doc.Body);
+    TVYXBodyWalker& walker = doc.Doc.Walker();
     const auto refs = walker.Paras();
     std::vector<std::u16string> texts;
     for (const TVYXParaRef& ref : refs) {
@@ -102,7 +102,7 @@ TEST(BodyWalker, WhichParagraphsMayGo)
     TVYXLogPara* foreign = other.Body.AppendPara(u"elsewhere");
     other.Body.AppendPara(u"elsewhere too");
 
-    TVYXBodyWalker walker(&doc.Body);
+    TVYXBodyWalker& walker = doc.Doc.Walker();
     struct TCase {
         const char* Name;
         TVYXLogPara* Para;
@@ -133,7 +133,7 @@ TEST(BodyWalker, WhichParagraphsMayGo)
     EXPECT_TRUE(walker.RemovePara(last));
     EXPECT_EQ(doc.Body.Count(), 4);
     TVYXBodyTestDoc single;
-    TVYXBodyWalker lone(&single.Body);
+    TVYXBodyWalker& lone = single.Doc.Walker();
     single.Body.Validate();
     EXPECT_FALSE(lone.RemovePara(single.Body.GetParas(0)));
     EXPECT_EQ(single.Body.Count(), 1);
@@ -145,8 +145,8 @@ TEST(BodyWalker, InsertionOverParagraphsAndACell)
     for (bool accept : {true, false}) {
         SCOPED_TRACE(accept);
         TVYXBodyTestDoc doc;
-        TVYXBodyWalker walker(&doc.Body);
-        TVYXRevision rev(&walker);
+        TVYXBodyWalker& walker = doc.Doc.Walker();
+        TVYXRevision& rev = doc.Doc.Revision();
         Fill(*doc.Body.AppendPara(), rev, {{u"Keep "}, {u"new", artInsert}});
         Fill(*doc.Body.AppendPara(), rev, {{u"whole", artInsert}});
         TVYXTable* table = doc.Body.AddTable(1, 1);
@@ -181,8 +181,8 @@ TEST(BodyWalker, DeletionBetweenBoundariesOverATable)
     for (bool accept : {true, false}) {
         SCOPED_TRACE(accept);
         TVYXBodyTestDoc doc;
-        TVYXBodyWalker walker(&doc.Body);
-        TVYXRevision rev(&walker);
+        TVYXBodyWalker& walker = doc.Doc.Walker();
+        TVYXRevision& rev = doc.Doc.Revision();
         TVYXLogPara* p1 = doc.Body.AppendPara();
         Fill(*p1, rev, {{u"Start "}, {u"gone", artDelete}}, u"Bob");
         TVYXTable* table = doc.Body.AddTable(2, 1);
@@ -217,8 +217,8 @@ TEST(BodyWalker, DeletionBetweenBoundariesOverATable)
 TEST(BodyWalker, PositionConversions)
 {
     TVYXBodyTestDoc doc;
-    TVYXBodyWalker walker(&doc.Body);
-    TVYXRevision rev(&walker);
+    TVYXBodyWalker& walker = doc.Doc.Walker();
+    TVYXRevision& rev = doc.Doc.Revision();
     doc.Body.AppendPara(u"intro");
     TVYXTable* table = doc.Body.AddTable(2, 1);
     TVYXLogPara* cell = table->GetCells(1, 0)->Paras().GetParas(0);
@@ -254,8 +254,8 @@ TEST(BodyWalker, BookmarkOverParagraphsAndATable)
 {
     // "a[bc" | table "cell" | "de]f": the bookmark's text crosses the table.
     TVYXBodyTestDoc doc;
-    TVYXBodyWalker walker(&doc.Body);
-    TVYXRevision rev(&walker);
+    TVYXBodyWalker& walker = doc.Doc.Walker();
+    TVYXRevision& rev = doc.Doc.Revision();
     TVYXLogPara* p1 = doc.Body.AppendPara();
     Fill(*p1, rev, {{u"a"}, {u"bc"}});
     TVYXTable* table = doc.Body.AddTable(1, 1);
@@ -302,8 +302,8 @@ TEST(BodyWalker, RangeTextOverParagraphs)
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TVYXBodyTestDoc doc;
-        TVYXBodyWalker walker(&doc.Body);
-        TVYXRevision rev(&walker);
+        TVYXBodyWalker& walker = doc.Doc.Walker();
+        TVYXRevision& rev = doc.Doc.Revision();
         TVYXLogPara* p1 = doc.Body.AppendPara();
         Fill(*p1, rev, {{u"a"}, {u"bc"}});
         p1->CharRuns().Items(1)->AddCHPX()->SetBold(true);
@@ -342,8 +342,8 @@ TEST(BodyWalker, RangesFollowBodyEdits)
 {
     // Typing before a change in a cell and splitting its paragraph move the range with the text.
     TVYXBodyTestDoc doc;
-    TVYXBodyWalker walker(&doc.Body);
-    TVYXRevision rev(&walker);
+    TVYXBodyWalker& walker = doc.Doc.Walker();
+    TVYXRevision& rev = doc.Doc.Revision();
     doc.Body.AppendPara(u"intro");
     TVYXTable* table = doc.Body.AddTable(1, 1);
     TVYXLogParas& cellParas = table->GetCells(0, 0)->Paras();

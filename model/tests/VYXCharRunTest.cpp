@@ -8,24 +8,18 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
-// A document's bundle with its masters, as the paragraphs of a document see it.
+// A document, whose run lists see its masters as the paragraphs of a document do.
 struct TDoc {
-    TVYXStyles Styles;
-    TVYXDOP DOP;
-    TVYXRootData Root;
-    TDoc()
-    {
-        Root.Styles = &Styles;
-        Root.MasterCHP = &Styles.MasterCHP();
-        Root.MasterPAP = &Styles.MasterPAP();
-        Root.DOP = &DOP;
-    }
+    TVYXLogDocument Doc;
+    TVYXStyles& Styles{Doc.Styles()};
+    TVYXDOP& DOP{Doc.DOP()};
 };
 
 TVYXCharRun* AddText(TVYXCharRuns& runs, std::u16string_view text)
@@ -58,7 +52,8 @@ std::u16string Texts(const TVYXCharRuns& runs)
 TEST(CharRuns, StartPositionsAndLookupAtBorders)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     EXPECT_EQ(runs.FindAbsolute(1, false), nullptr);
     EXPECT_EQ(runs.EndOfParaPos(), 0);
     TVYXCharRun* a = AddText(runs, u"Hello");
@@ -79,7 +74,8 @@ TEST(CharRuns, StartPositionsAndLookupAtBorders)
     }
 
     // An empty run between "ab" and "cd" is preferred unless the lookup is exact.
-    TVYXCharRuns gap(&doc.Root);
+    const auto gapOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& gap = *gapOwned;
     AddText(gap, u"ab");
     TVYXCharRun* empty = gap.Add();
     TVYXCharRun* cd = AddText(gap, u"cd");
@@ -101,7 +97,8 @@ TEST(CharRuns, StartPositionsAndLookupAtBorders)
 TEST(CharRuns, SplitAtEveryBoundaryKind)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     TVYXCharRun* run = AddText(runs, u"abcde");
     run->AddCHPX()->SetBold(true);
     auto rest = runs.Split(*run, 3);
@@ -118,7 +115,8 @@ TEST(CharRuns, SplitAtEveryBoundaryKind)
     const TCase cases[] = {{0, "Invalid pos in Split"}, {3, "Invalid pos in Split"}, {1, nullptr}, {2, nullptr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Pos);
-        TVYXCharRuns list(&doc.Root);
+        const auto listOwned = doc.Doc.CreateCharRuns();
+        TVYXCharRuns& list = *listOwned;
         TVYXCharRun* r = AddText(list, u"ab");
         if (c.Error) {
             try {
@@ -140,7 +138,8 @@ TEST(CharRuns, SplitAtEveryBoundaryKind)
     }
 
     // SplitAndInsert at the run's end inserts an empty clone; in the middle the rest.
-    TVYXCharRuns list(&doc.Root);
+    const auto listOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& list = *listOwned;
     TVYXCharRun* first = AddText(list, u"abc");
     AddText(list, u"xyz");
     list.SplitAndInsert(*first, 4);
@@ -149,7 +148,8 @@ TEST(CharRuns, SplitAtEveryBoundaryKind)
     EXPECT_EQ(Texts(list), u"abc||x|yz");
     EXPECT_EQ(Starts(list), (std::vector<std::int32_t>{1, 4, 4, 5}));
     list.SplitAllAtChar(u' ');
-    TVYXCharRuns words(&doc.Root);
+    const auto wordsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& words = *wordsOwned;
     AddText(words, u"one two three");
     words.SplitAllAtChar(u' ');
     EXPECT_EQ(Texts(words), u"one |two |three");
@@ -203,7 +203,8 @@ TEST(CharRuns, MergingRules)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        TVYXCharRuns one(&doc.Root), two(&doc.Root);
+        const auto oneOwned = doc.Doc.CreateCharRuns(), twoOwned = doc.Doc.CreateCharRuns();
+        TVYXCharRuns &one = *oneOwned, &two = *twoOwned;
         c.Build(one);
         c.Build(two);
         one.Combine(0, one.Count() - 1);
@@ -220,7 +221,8 @@ TEST(CharRuns, MergingRules)
         r->RevType = artInsert;
         return r;
     };
-    TVYXCharRuns one(&doc.Root), two(&doc.Root);
+    const auto oneOwned = doc.Doc.CreateCharRuns(), twoOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns &one = *oneOwned, &two = *twoOwned;
     for (TVYXCharRuns* r : {&one, &two}) {
         AddText(*r, u"ab")->AddRevision(revision(u"Ann"));
         AddText(*r, u"cd")->AddRevision(revision(u"Ann"));
@@ -235,7 +237,8 @@ TEST(CharRuns, MergingRules)
 TEST(CharRuns, TextTransformsAndPlainText)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     TVYXCharRun* caps = AddText(runs, u"Straße éa");
     caps->AddCHPX()->SetAllCaps(true);
     EXPECT_EQ(caps->GetText(), u"STRAßE ÉA");
@@ -256,7 +259,8 @@ TEST(CharRuns, TextTransformsAndPlainText)
 TEST(CharRuns, TextLengthAndFields)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     AddText(runs, u"abc");
     runs.AddBreak(acrbtPageBreak);
     TVYXCharRunFldChar* begin = runs.AddComplexField(u"42", u"PAGE");
@@ -276,7 +280,8 @@ TEST(CharRuns, TextLengthAndFields)
 TEST(CharRuns, TOCItemsNumberTheirBookmarks)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     runs.BeginTOC(u"\\o \"1-3\"");
     EXPECT_EQ(dynamic_cast<TVYXCharRunInstrText*>(runs.Items(1))->InstrText, u" TOC \\o \"1-3\" ");
     const std::u16string first = runs.AddTOCItem(u"Intro")->InstrId;
@@ -306,7 +311,8 @@ TEST(CharRuns, TOCItemsNumberTheirBookmarks)
 TEST(CharRuns, DeletionProtectionAndEvents)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     AddText(runs, u"keep");
     TVYXCharRunLinked* start = runs.AddLinked(nullptr, nullptr, acrltBookmark);
     TVYXCharRun* body = AddText(runs, u"body");
@@ -349,7 +355,8 @@ TEST(CharRuns, PropertiesCopiesAndFormat)
     TDoc doc;
     TVYXCharStyle* strong = doc.Styles.AddChar(u"Strong");
     strong->CHPX().SetBold(true);
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     TVYXCharRun* a = AddText(runs, u"a");
     TVYXCharRun* b = AddText(runs, u"b");
     EXPECT_DOUBLE_EQ(a->GetValidCHPX()->GetSize(), 10);  // the master answers
@@ -370,7 +377,8 @@ TEST(CharRuns, PropertiesCopiesAndFormat)
 
     // Copies into another document map the style into its sheet.
     TDoc other;
-    TVYXCharRuns copy(&other.Root);
+    const auto copyOwned = other.Doc.CreateCharRuns();
+    TVYXCharRuns& copy = *copyOwned;
     copy.Assign(runs);
     ASSERT_EQ(copy.Count(), 2);
     ASSERT_NE(copy.Items(0)->CHPX(), nullptr);
@@ -387,7 +395,8 @@ TEST(CharRuns, PropertiesCopiesAndFormat)
 TEST(CharRuns, WordsAcrossRuns)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     TVYXCharRun* a = AddText(runs, u"say hel");
     TVYXCharRun* b = AddText(runs, u"lo, you");
     EXPECT_TRUE(runs.IsSplitWordNext(*a));
@@ -432,7 +441,8 @@ TEST(CharRuns, WordsAcrossRuns)
 TEST(CharRuns, MarkupAndHyperlinkStretches)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     AddText(runs, u"a");
     TVYXCharRunLinked* start = runs.AddLinked(nullptr, nullptr, acrltComment);
     AddText(runs, u"inside");
@@ -447,7 +457,8 @@ TEST(CharRuns, MarkupAndHyperlinkStretches)
     int hostA = 0, hostB = 0;
     auto* linkA = reinterpret_cast<TVYXHyperlink*>(&hostA);  // identity only: never dereferenced
     auto* linkB = reinterpret_cast<TVYXHyperlink*>(&hostB);
-    TVYXCharRuns links(&doc.Root);
+    const auto linksOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& links = *linksOwned;
     links.AddHyperlink(linkA, u"x");
     links.AddHyperlink(linkA, u"y");
     links.AddHyperlink(linkB, u"z");
@@ -460,7 +471,8 @@ TEST(CharRuns, MarkupAndHyperlinkStretches)
     EXPECT_TRUE(h2->HLinkFirst && h2->HLinkLast);
 
     // Turning a text run into a link keeps every start position.
-    TVYXCharRuns plain(&doc.Root);
+    const auto plainOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& plain = *plainOwned;
     AddText(plain, u"see ");
     AddText(plain, u"here");
     AddText(plain, u" now");
@@ -479,7 +491,8 @@ TEST(CharRuns, MarkupAndHyperlinkStretches)
 TEST(CharRuns, RevisionRunsAndSiblingLists)
 {
     TDoc doc;
-    TVYXCharRuns runs(&doc.Root);
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
     int dirty = 0;
     runs.DirtyCREvent = [&](TVYXCharRuns&, TVYXCharRun&) { ++dirty; };
     AddText(runs, u"ab");
@@ -499,7 +512,7 @@ TEST(CharRuns, RevisionRunsAndSiblingLists)
 
     auto sibling = runs.CreateSame();
     EXPECT_EQ(sibling->Count(), 0);
-    EXPECT_EQ(sibling->RootData, &doc.Root);
+    EXPECT_EQ(sibling->RootData, runs.RootData);
     AddText(*sibling, u"x")->SetText(u"y");
     EXPECT_GT(dirty, 0);
 }

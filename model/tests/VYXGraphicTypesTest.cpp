@@ -9,6 +9,7 @@
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXPictureDecode.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
@@ -742,28 +743,25 @@ TEST(GraphicObjects, EarlierSavedObjectsStillLoad)
 // store; copied within its document it shares the picture.
 TEST(GraphicObjects, GraphicRunsCopiedBetweenDocuments)
 {
-    TVYXPictures pictures[2];
-    TVYXShapeTypes types[2];
-    TVYXRootData roots[2];
-    for (int i = 0; i < 2; ++i) {
-        roots[i].Pictures = &pictures[i];
-        roots[i].ShapeTypes = &types[i];
-    }
+    TVYXLogDocument docs[2];
+    TVYXPictures* pictures[2] = {&docs[0].Pictures(), &docs[1].Pictures()};
     TVYXMemoryStream s(Data("poi-drawing-image7.png"));
-    TVYXPicture& png = pictures[0].AddPicture(s);
-    TVYXCharRuns source(&roots[0]);
+    TVYXPicture& png = pictures[0]->AddPicture(s);
+    const auto sourceOwned = docs[0].CreateCharRuns();
+    TVYXCharRuns& source = *sourceOwned;
     TVYXCharRunGraphic* run = source.AddGraphic(VYXCreateGraphicObj(agtPicture, nullptr, &png));
     EXPECT_EQ(run->Graphic->Owner, run);
 
-    TVYXCharRuns sameDoc(&roots[0]), otherDoc(&roots[1]);
+    const auto sameOwned = docs[0].CreateCharRuns(), otherOwned = docs[1].CreateCharRuns();
+    TVYXCharRuns &sameDoc = *sameOwned, &otherDoc = *otherOwned;
     sameDoc.Append(source);
     otherDoc.Append(source);
     EXPECT_EQ(png.RefCount, 2);  // the other document's copy is no user of this picture
-    ASSERT_EQ(pictures[1].Count(), 1);
+    ASSERT_EQ(pictures[1]->Count(), 1);
     auto* copied = dynamic_cast<TVYXCharRunGraphic*>(otherDoc.Items(0));
     ASSERT_NE(copied, nullptr);
     auto& pic = dynamic_cast<TVYXGraphicPicture&>(*copied->Graphic);
-    EXPECT_EQ(pic.Picture(), &pictures[1].GetItems(0));
+    EXPECT_EQ(pic.Picture(), &pictures[1]->GetItems(0));
     EXPECT_EQ(pic.Picture()->RefCount, 1);
     EXPECT_EQ(pic.Owner, copied);
 }

@@ -113,7 +113,8 @@ TEST(VYXLogParas, PastingTwoParagraphsWithoutTheSecondMark)
 {
     TVYXBodyTestDoc doc;
     TVYXLogPara* t = doc.Body.AppendPara(u"LeftRight");
-    TVYXLogParas fragment(&doc.Root, nullptr);
+    const auto fragmentOwned = doc.Doc.CreateParas();
+    TVYXLogParas& fragment = *fragmentOwned;
     TVYXLogPara* a = fragment.AppendPara(u"A1");
     a->PAPX().SetAlignment(vyptaCenter);
     a->Pilcrow = true;
@@ -132,7 +133,8 @@ TEST(VYXLogParas, PastingAtTheStartOfAParagraphAndATable)
 {
     TVYXBodyTestDoc doc;
     TVYXLogPara* t = doc.Body.AppendPara(u"Text");
-    TVYXLogParas fragment(&doc.Root, nullptr);
+    const auto fragmentOwned = doc.Doc.CreateParas();
+    TVYXLogParas& fragment = *fragmentOwned;
     fragment.WidthEvent = [] { return 100.0; };
     fragment.AppendPara(u"X")->Pilcrow = true;
     TVYXTable* table = fragment.AddTable(2, 1);
@@ -192,12 +194,12 @@ TEST(VYXLogParas, CreateParaInheritsAndTheScratchListOverrides)
     EXPECT_EQ(second->GetTabStops()->Count(), 1);
     EXPECT_NE(second->GetTabStops(), first->GetTabStops());
 
-    doc.Root.TempPAPX()->SetAlignment(vyptaRight);
+    doc.Doc.GetTempPAPX().SetAlignment(vyptaRight);
     TVYXLogPara* third = doc.Body.AppendPara(u"three");
     EXPECT_EQ(third->PAPX().GetAlignment(), vyptaRight);
     EXPECT_FALSE(third->PAPX().Assigned(vypiIndentLeft));
 
-    doc.Root.TempPAPX()->Clear();
+    doc.Doc.GetTempPAPX().Clear();
     doc.Styles.MasterPAP().InheritPAPX = false;
     EXPECT_FALSE(doc.Body.AppendPara(u"four")->PAPX().Assigned(vypiIndentLeft));
 }
@@ -703,11 +705,9 @@ TEST(VYXLogParas, SpaceOfTheListComesFromItsEnds)
 
 TEST(VYXLogParas, BookmarksOnAParagraph)
 {
-    TVYXBookmarks marks;  // outlives the runs that refer to its bookmarks
     TVYXBodyTestDoc doc;
+    TVYXBookmarks& marks = doc.Doc.Bookmarks();
     TVYXLogPara* p = doc.Body.AppendPara(u"Hello world");
-    EXPECT_EQ(p->InsertBookmark(u"none", 1, 2), nullptr);  // the document has no bookmark list
-    doc.Root.Bookmarks = &marks;
     struct Case {
         const char16_t* name;
         std::int32_t from, to;
@@ -795,9 +795,8 @@ TEST(VYXLogParas, FindGraphicAndWatermarkLookIntoCells)
 
 TEST(VYXLogParas, TOCEntriesReferToBookmarkedHeadings)
 {
-    TVYXBookmarks marks;
     TVYXBodyTestDoc doc;
-    doc.Root.Bookmarks = &marks;
+    TVYXBookmarks& marks = doc.Doc.Bookmarks();
     TVYXLogPara* heading = doc.Body.AppendPara(u"Intro");
     TVYXLogPara* entry = doc.Body.AddTOCReference(*heading, u"ListParagraph", u"Intro");
     ASSERT_NE(entry, nullptr);

@@ -259,7 +259,8 @@ TEST(VYXLogSelection, CopyThenPasteRebuildsTheRange)
     TVYXLogSelection s;
     s.First.Assign(a, 3);
     s.Last.Assign(b, 3);
-    TVYXLogParas clip(&doc.Root, nullptr);
+    const auto clipOwned = doc.Doc.CreateParas();
+    TVYXLogParas& clip = *clipOwned;
     ASSERT_TRUE(s.CopyContent(clip));
     ASSERT_EQ(clip.Count(), 3);
     EXPECT_TRUE(clip.GetParas(0)->Pilcrow);
@@ -276,7 +277,8 @@ TEST(VYXLogSelection, CopyThenPasteRebuildsTheRange)
     s.First.Assign(b, 1);
     s.Last.Assign(b, 6);
     EXPECT_TRUE(s.LastPosIsPilcrow());  // the end of the list's last item
-    TVYXLogParas whole(&doc.Root, nullptr);
+    const auto wholeOwned = doc.Doc.CreateParas();
+    TVYXLogParas& whole = *wholeOwned;
     s.CopyContent(whole);
     ASSERT_EQ(whole.Count(), 1);
     EXPECT_TRUE(whole.GetParas(0)->Pilcrow);
@@ -369,9 +371,8 @@ TEST(VYXLogSelection, SelectHyperlinkAtFirstPos)
 
 TEST(VYXLogSelection, MakeBookmarkAndWordMoves)
 {
-    TVYXBookmarks marks;
     TVYXBodyTestDoc doc;
-    doc.Root.Bookmarks = &marks;
+    TVYXBookmarks& marks = doc.Doc.Bookmarks();
     TVYXLogPara* p = doc.Body.AppendPara(u"one two three");
     TVYXLogPara* q = doc.Body.AppendPara(u"four");
     TVYXLogSelection s;
@@ -401,16 +402,14 @@ TEST(VYXLogSelection, MakeBookmarkAndWordMoves)
 
 TEST(VYXLogSelection, MakeHyperlinkOverSelectedText)
 {
-    TVYXHyperlinks links;
     TVYXBodyTestDoc doc;
+    TVYXHyperlinks& links = doc.Doc.Hyperlinks();
     TVYXLogPara* p = doc.Body.AppendPara(u"see ");
     p->AppendTab();
     p->AppendPlainText(u"here now");  // "see " 1..4, tab 5, "here now" 6..13
     TVYXLogSelection s;
     s.First.Assign(p, 2);
     s.Last.Assign(p, 10);
-    EXPECT_EQ(s.MakeHyperlink(u"https://example.org"), nullptr);  // no hyperlink list
-    doc.Root.Hyperlinks = &links;
     TVYXHyperlink* link = s.MakeHyperlink(u"https://example.org");
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->RefCount, 2);  // "ee " and "here"; the tab stays a tab
@@ -507,7 +506,8 @@ TEST(VYXLogSelection, CopiedRangePastesBackAsTheSameText)
         SCOPED_TRACE(c.name);
         TVYXLogSelection s;
         s.Assign(c.first, c.last);
-        TVYXLogParas clip(&doc.Root, nullptr);
+        const auto clipOwned = doc.Doc.CreateParas();
+        TVYXLogParas& clip = *clipOwned;
         ASSERT_TRUE(s.CopyContent(clip));
         EXPECT_EQ(clip.Count(), c.items);
 
@@ -656,7 +656,7 @@ namespace {
 //          cell 1 Z(B) V(A)                       (two changes side by side)
 //   p1:    "end " DEL(A, deletion)
 struct TRevisionBody : TVYXBodyTestDoc {
-    TVYXRevision Rev;
+    TVYXRevision& Rev{Doc.Revision()};
     TVYXLogPara *P0, *Cell0, *Cell0b, *Cell1, *P1;
     TRevisionBody()
     {
@@ -785,7 +785,8 @@ TEST(VYXLogSelections, ReplaceParaPastesIntoEverySelection)
 {
     TVYXBodyTestDoc doc;
     TVYXLogPara* p = doc.Body.AppendPara(u"aXbYc");
-    TVYXLogParas clip(&doc.Root, nullptr);
+    const auto clipOwned = doc.Doc.CreateParas();
+    TVYXLogParas& clip = *clipOwned;
     clip.AppendPara(u"1")->Pilcrow = true;
     clip.AppendPara(u"2");
     TVYXLogSelections sels;
@@ -799,9 +800,8 @@ TEST(VYXLogSelections, ReplaceParaPastesIntoEverySelection)
 
 TEST(VYXLogSelection, HyperlinkUsesFollowTheRuns)
 {
-    TVYXHyperlinks links;
     TVYXBodyTestDoc doc;
-    doc.Root.Hyperlinks = &links;
+    TVYXHyperlinks& links = doc.Doc.Hyperlinks();
     TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
     TVYXLogPara* a = doc.Body.AppendPara(u"go ");
     a->AppendHyperlink(link, u"ab");          // "go ab"
@@ -828,7 +828,8 @@ TEST(VYXLogSelection, HyperlinkUsesFollowTheRuns)
     // A copy uses it too, until its runs go.
     const std::int32_t beforeCopy = link->RefCount;
     {
-        TVYXLogParas clip(&doc.Root, nullptr);
+        const auto clipOwned = doc.Doc.CreateParas();
+        TVYXLogParas& clip = *clipOwned;
         s.Assign(TVYXLogPos(a, 1), TVYXLogPos(a, 3));
         ASSERT_TRUE(s.CopyContent(clip));
         EXPECT_GT(link->RefCount, beforeCopy);
@@ -893,9 +894,8 @@ TEST(VYXLogSelection, WholeCellsAndCellRectanglesThroughNesting)
 
 TEST(VYXLogSelection, DeleteFromTheRootIntoANestedCell)
 {
-    TVYXHyperlinks links;
     TNested doc;
-    doc.Root.Hyperlinks = &links;
+    TVYXHyperlinks& links = doc.Doc.Hyperlinks();
     TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
     TVYXLogPara* a = doc.Body.GetParas(0);
     a->SetPlainText(u"abc");
@@ -925,9 +925,8 @@ TEST(VYXLogSelection, DeleteFromTheRootIntoANestedCell)
 
 TEST(VYXLogParas, RemovedItemsGiveTheirHyperlinkUsesBack)
 {
-    TVYXHyperlinks links;
     TVYXBodyTestDoc doc;
-    doc.Root.Hyperlinks = &links;
+    TVYXHyperlinks& links = doc.Doc.Hyperlinks();
     TVYXHyperlink* link = links.Add(u"https://example.org", ahtURL);
     doc.Body.AppendPara(u"a ")->AppendHyperlink(link, u"link");
     TVYXTable* t = doc.Body.AddTable(2, 2);

@@ -18,31 +18,25 @@ namespace {
 // A document's navigation object that keeps text-box lists, as the document editor does.
 class TBoxNav : public TVYXLogParasRootIterator {
 public:
-    explicit TBoxNav(TVYXRootData* root) : FRoot(root) {}
+    explicit TBoxNav(const TVYXLogDocument& doc) : FDoc(doc) {}
     std::vector<std::unique_ptr<TVYXLogParas>> Boxes;
     TVYXLogParas* DoAddTextBox() override
     {
-        Boxes.push_back(std::make_unique<TVYXLogParas>(FRoot, nullptr));
+        Boxes.push_back(FDoc.CreateParas());
         return Boxes.back().get();
     }
 
 private:
-    TVYXRootData* FRoot;
+    const TVYXLogDocument& FDoc;
 };
 
-// The stores outlive the body, whose objects count uses in them (a base is destroyed last).
-struct TGraphicStores {
-    TVYXPictures Pictures;
-    TVYXShapeTypes ShapeTypes;
-};
-
-// A body test document with picture and shape stores and a navigation object that makes text boxes.
-struct TGraphicDoc : TGraphicStores, TVYXBodyTestDoc {
-    TBoxNav BoxNav{&Root};
+// A body test document whose navigation object makes text boxes; the boxes go before the document.
+struct TGraphicDoc : TVYXBodyTestDoc {
+    TVYXPictures& Pictures{Doc.Pictures()};
+    TVYXShapeTypes& ShapeTypes{Doc.ShapeTypes()};
+    TBoxNav BoxNav{Doc};
     TGraphicDoc()
     {
-        Root.Pictures = &Pictures;
-        Root.ShapeTypes = &ShapeTypes;
         BoxNav.Paras = &Body;
         Body.Iterator = &BoxNav;
     }
@@ -357,7 +351,9 @@ TEST(VYXLogTables, PasteCopiesAnchoredObjectsAndTextBoxes)
         TVYXPicture& picture = source.Pictures.AddPicture(stream);
 
         // The fragment: one whole paragraph holding a floating picture and a text box.
-        TVYXLogParas fragment(&source.Root, &source.BoxNav);
+        const auto fragmentOwned = source.Doc.CreateParas();
+        TVYXLogParas& fragment = *fragmentOwned;
+        fragment.Iterator = &source.BoxNav;
         TVYXLogPara* src = fragment.AppendPara(u"pic");
         src->Pilcrow = true;
         auto* pic = static_cast<TVYXGraphicPicture*>(
@@ -415,12 +411,12 @@ TEST(VYXLogTables, TextBoxesInlineAndInCells)
     EXPECT_EQ(floating->TextBox->Paras, doc.BoxNav.Boxes.back().get());
     EXPECT_EQ(doc.BoxNav.Boxes.size(), 2u);
 
-    // Without a document that keeps boxes the frame comes without text.
+    // Without a navigation object that keeps boxes the frame comes without text.
     TVYXBodyTestDoc plain;
     TVYXGraphicRotate* bare = plain.Body.AppendPara()->AddTextBox(10, 10);
     ASSERT_NE(bare->TextBox, nullptr);
     EXPECT_EQ(bare->TextBox->Paras, nullptr);
-    EXPECT_EQ(bare->Type_(), agtRectangle);
+    EXPECT_EQ(bare->Type_(), box->Type_());  // every document has shape types
 }
 
 TEST(VYXLogTables, DeletionBetweenListsKeepsCellsAndTheirLastParagraph)
@@ -518,8 +514,7 @@ TEST(VYXLogTables, ApplyRevisionThenAcceptOrReject)
     for (bool accept : {true, false}) {
         SCOPED_TRACE(accept);
         TVYXBodyTestDoc doc;
-        TVYXBodyWalker walker(&doc.Body);
-        TVYXRevision rev(&walker);
+        TVYXRevision& rev = doc.Doc.Revision();
         TVYXLogPara* hello = doc.Body.AppendPara(u"Hello world");
         TVYXTable* t = doc.Body.AddTable(1, 1);
         t->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(u"cell");
@@ -632,7 +627,7 @@ TEST(VYXLogTables, RowsAndTablesCopySizesAndFit)
     EXPECT_FALSE(t->GetCells(0, 0)->LastParaIsAutoHidden());
 
     // Laid-out width: the list's width in points at the device's resolution.
-    doc.Root.PPIX = 144;
+    doc.Doc.SetPPI(144, 96);
     EXPECT_EQ(doc.Body.PaginatedPixWidth(), 600);
     EXPECT_EQ(host->Paras().PaginatedPixWidth(), 200);
 }

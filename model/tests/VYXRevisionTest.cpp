@@ -133,8 +133,9 @@ TEST(Revision, AuthorListOrder)
     EXPECT_EQ(authors.AddAuthor(u"Bob"), 2);
 
     // The document's order survives collecting: first appearance, not name order.
+    TVYXRevision rev;  // outlives the body, whose revision data report to it
     TBody body;
-    TVYXRevision rev(&body);
+    rev.Paras = &body;
     auto& p = body.AddPara();
     AddRun(p, "z", rev.Add(u"Zoe", artInsert));
     AddRun(p, "-");
@@ -190,8 +191,9 @@ TEST(Revision, DataEqualityAndCopies)
 
 TEST(Revision, CollectingRanges)
 {
+    TVYXRevision rev;  // outlives the body, whose revision data report to it
     TBody body;
-    TVYXRevision rev(&body);
+    rev.Paras = &body;
     int changed = 0;
     rev.ChangedEvent = [&](TVYXRevision&) { ++changed; };
     auto& p1 = body.AddPara();
@@ -242,8 +244,9 @@ TEST(Revision, CollectingRanges)
 
 TEST(Revision, RangesFollowEdits)
 {
+    TVYXRevision rev;  // outlives the body, whose revision data report to it
     TBody body;
-    TVYXRevision rev(&body);
+    rev.Paras = &body;
     auto& p = body.AddPara();
     AddRun(p, "one ");
     AddRun(p, "two", rev.Add(u"Ann", artInsert));
@@ -298,8 +301,9 @@ TEST(Revision, AcceptAndRejectInOneParagraph)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(VYXRevisionTypeName[c.Type]) + (c.Accept ? " accept" : " reject"));
+        TVYXRevision rev;  // outlives the body, whose revision data report to it
         TBody body;
-        TVYXRevision rev(&body);
+        rev.Paras = &body;
         auto& p = body.AddPara();
         AddRun(p, "Keep ");
         if (c.Type == artFormatCHPX) {
@@ -328,8 +332,9 @@ TEST(Revision, InsertionOverParagraphsAndCells)
     // "Keep [new" | "[whole]" | cell: "[cell]" | "[x]tail": one insertion through a table cell.
     for (bool accept : {true, false}) {
         SCOPED_TRACE(accept);
+        TVYXRevision rev;  // outlives the body, whose revision data report to it
         TBody body;
-        TVYXRevision rev(&body);
+        rev.Paras = &body;
         auto& p1 = body.AddPara();
         AddRun(p1, "Keep ");
         AddRun(p1, "new", rev.Add(u"Ann", artInsert));
@@ -363,8 +368,9 @@ TEST(Revision, DeletionBetweenBoundariesOverParagraphs)
     // A deletion marked by a pair of linked boundaries from paragraph 1 into paragraph 3.
     for (bool accept : {true, false}) {
         SCOPED_TRACE(accept);
+        TVYXRevision rev;  // outlives the body, whose revision data report to it
         TBody body;
-        TVYXRevision rev(&body);
+        rev.Paras = &body;
         auto& p1 = body.AddPara();
         auto& p2 = body.AddPara();
         auto& p3 = body.AddPara();
@@ -389,8 +395,9 @@ TEST(Revision, MovesResolveBothHalves)
 {
     for (bool accept : {true, false}) {
         SCOPED_TRACE(accept);
+        TVYXRevision rev;  // outlives the body, whose revision data report to it
         TBody body;
-        TVYXRevision rev(&body);
+        rev.Paras = &body;
         auto from = rev.Add(u"Ann", artMoveFrom);
         auto to = rev.Add(u"Ann", artMoveTo);
         to->Name = from->Name;  // the halves of one move share the name
@@ -425,9 +432,12 @@ TEST(Revision, ParagraphFormatAndLifetimes)
     EXPECT_EQ(body.Items[0].PAPX->GetRevision(), nullptr);
     EXPECT_FALSE(rev->Accept());  // nothing left to iterate
 
-    // Data outliving its manager must not call back into it.
+    // Data freed while its manager lives tells it: the ranges are stale.
     AddRun(p, "late", rev->Add(u"Ann", artInsert));
-    rev.reset();
+    rev->Collect();
+    rev->RevDeleted = false;
     p.Delete(1);
     EXPECT_EQ(p.Count(), 1);
+    EXPECT_TRUE(rev->RevDeleted);
+    EXPECT_EQ(rev->Ranges.Count(), 0);
 }

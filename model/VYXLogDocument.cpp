@@ -1,0 +1,197 @@
+// VYXLogDocument.cpp: creating, clearing and reading one logical document.
+#include "model/VYXLogDocument.h"
+
+#include <utility>
+
+#include "model/VYXBodyWalker.h"
+#include "model/VYXDefaultStyles.h"
+#include "model/VYXDocData.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXNumbering.h"
+#include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
+#include "platform/VYXException.h"
+
+TVYXDocFragment::TVYXDocFragment() = default;
+TVYXDocFragment::~TVYXDocFragment() = default;
+
+bool TVYXDocFragment::CrossesParas() const
+{
+    if (!Paras)
+        return false;
+    for (int i = 0; i < Paras->Count(); ++i) {
+        const TVYXLogParaItem* item = Paras->GetItems(i);
+        if (item->IsTable() || static_cast<const TVYXLogPara*>(item)->Pilcrow)
+            return true;
+    }
+    return false;
+}
+
+TVYXLogDocument::TVYXLogDocument(TVYXLogDocType type, TVYXErrorManager* errors, TVYXLogDocument* parent,
+                                 const TVYXPaperSizeHook& paperSize)
+    : FParent(parent), FType(type), FErrors(errors)
+{
+    if (type != aldtMain && !parent)
+        throw VYXException("Secondary document without parent");
+    if (parent) {
+        FDOPRef = parent->FDOPRef;
+        FSEPRef = parent->FSEPRef;
+        FRootRef = parent->FRootRef;
+        if (!FErrors)
+            FErrors = parent->FErrors;
+    } else
+        CreateOwnTables(paperSize);
+    CreateBody();
+}
+
+TVYXLogDocument::~TVYXLogDocument()
+{
+    // The body goes first: its runs' revision data report to the manager, and its
+    // runs refer to the tables below.
+    FLogParas.reset();
+    FRevision.reset();
+    FWalker.reset();
+    if (FRootData)
+        FRootData->DeleteCREvent = nullptr;
+}
+
+void TVYXLogDocument::CreateOwnTables(const TVYXPaperSizeHook& paperSize)
+{
+    FDOP = std::make_unique<TVYXDOP>();
+    FSEP = std::make_unique<TVYXSEP>(nullptr, FDOP.get());
+    TVYXPaperMm paper;
+    if (paperSize)
+        paper = paperSize();
+    // SetDocumentDefaults falls back to A4 when either side is not positive.
+    FSEP->SetDocumentDefaults(paper.WidthMm, paper.HeightMm);
+    FHyperlinks = std::make_unique<TVYXHyperlinks>();
+    FNumberings = std::make_unique<TVYXNumberings>();
+    FStyles = std::make_unique<TVYXStyles>();
+    FStyles->MasterPAP().SetDefault(false);
+    VYXBuildDefaultStyles(*FStyles);
+    FBookmarks = std::make_unique<TVYXBookmarks>();
+    FPermissions = std::make_unique<TVYXPermissions>();
+    FComments = std::make_unique<TVYXComments>();
+    FPictures = std::make_unique<TVYXPictures>();
+    FShapeTypes = std::make_unique<TVYXShapeTypes>();
+
+    FRootData = std::make_unique<TVYXRootData>();
+    TVYXRootData& root = *FRootData;
+    root.DOP = FDOP.get();
+    root.MasterSEP = FSEP.get();
+    root.MasterTAP = &FStyles->MasterTAP();
+    root.MasterPAP = &FStyles->MasterPAP();
+    root.MasterCHP = &FStyles->MasterCHP();
+    root.Errors = FErrors;
+    root.Hyperlinks = FHyperlinks.get();
+    root.Numberings = FNumberings.get();
+    root.Bookmarks = FBookmarks.get();
+    root.Styles = FStyles.get();
+    root.Pictures = FPictures.get();
+    root.ShapeTypes = FShapeTypes.get();
+    root.DeleteCREvent = [this](TVYXCharRun& run) { DeleteCharRun(run); };
+    root.CreateTemps();
+
+    FDOPRef = FDOP.get();
+    FSEPRef = FSEP.get();
+    FRootRef = FRootData.get();
+}
+
+void TVYXLogDocument::CreateBody()
+{
+    FWalker = std::make_unique<TVYXBodyWalker>();
+    FRevision = std::make_unique<TVYXRevision>(FWalker.get());
+    FLogParas = std::make_unique<TVYXLogParas>(FRootRef, this);
+    FWalker->Body = FLogParas.get();
+    FNav.Paras = FLogParas.get();
+    FLogParas->DirtyParaEvent = [this](TVYXLogPara&) { SetDirty(true); };
+    FLogParas->WidthEvent = [this] { return Width(); };
+}
+
+// ---- Tables ---------------------------------------------------------------------
+
+TVYXHyperlinks& TVYXLogDocument::Hyperlinks() const { return *FRootRef->Hyperlinks; }
+TVYXNumberings& TVYXLogDocument::Numberings() const { return *FRootRef->Numberings; }
+TVYXStyles& TVYXLogDocument::Styles() const { return *FRootRef->Styles; }
+TVYXBookmarks& TVYXLogDocument::Bookmarks() const { return *FRootRef->Bookmarks; }
+TVYXPermissions& TVYXLogDocument::Permissions() const
+{
+    return FParent ? FParent->Permissions() : *FPermissions;
+}
+TVYXComments& TVYXLogDocument::Comments() const { return FParent ? FParent->Comments() : *FComments; }
+TVYXPictures& TVYXLogDocument::Pictures() const { return *FRootRef->Pictures; }
+TVYXShapeTypes& TVYXLogDocument::ShapeTypes() const { return *FRootRef->ShapeTypes; }
+TVYXErrorManager* TVYXLogDocument::Errors() const { return FErrors; }
+TVYXCHP& TVYXLogDocument::GetMasterCHP() const { return *FRootRef->MasterCHP; }
+TVYXPAP& TVYXLogDocument::GetMasterPAP() const { return *FRootRef->MasterPAP; }
+TVYXCHPX& TVYXLogDocument::GetTempCHPX() const { return *FRootRef->TempCHPX(); }
+TVYXPAPX& TVYXLogDocument::GetTempPAPX() const { return *FRootRef->TempPAPX(); }
+
+void TVYXLogDocument::SetPPI(double x, double y)
+{
+    FRootRef->PPIX = x;
+    FRootRef->PPIY = y;
+}
+
+void TVYXLogDocument::SetInheritCHPX(bool on) { FRootRef->InheritCHPX = on; }
+
+std::unique_ptr<TVYXLogParas> TVYXLogDocument::CreateParas() const
+{
+    return std::make_unique<TVYXLogParas>(FRootRef, nullptr);
+}
+
+std::unique_ptr<TVYXCharRuns> TVYXLogDocument::CreateCharRuns() const { return std::make_unique<TVYXCharRuns>(FRootRef); }
+
+// ---- Life cycle -----------------------------------------------------------------
+
+void TVYXLogDocument::Clear()
+{
+    // Runs freed with the whole body hold nothing open that the editor must drop.
+    std::function<void(TVYXCharRun&)> saved;
+    if (FRootData)
+        saved = std::exchange(FRootData->DeleteCREvent, nullptr);
+    FLogParas->Clear();
+    if (FRootData)
+        FRootData->DeleteCREvent = std::move(saved);
+    FRevision->Clear();
+    if (FParent)
+        return;
+    FStyles->Clear();
+    FNumberings->Clear();
+    FBookmarks->Clear();
+    FPermissions->Clear();
+    FComments->Clear();
+    FHyperlinks->Clear();
+    // The picture and shape stores have no emptying of their own; fresh ones do.
+    FPictures = std::make_unique<TVYXPictures>();
+    FShapeTypes = std::make_unique<TVYXShapeTypes>();
+    FRootData->Pictures = FPictures.get();
+    FRootData->ShapeTypes = FShapeTypes.get();
+    FDOP->Clear();
+    SetDirty(true);
+}
+
+void TVYXLogDocument::SetDirty(bool value)
+{
+    FDirty = value;
+    if (value && FParent)
+        FParent->SetDirty(true);
+}
+
+double TVYXLogDocument::Width() const { return FSEPRef->GetClientWidth(); }
+
+void TVYXLogDocument::DeleteCharRun(TVYXCharRun&) {}
+
+std::u16string TVYXLogDocument::GetPlainText() const { return FLogParas->GetPlainText(); }
+void TVYXLogDocument::SetPlainText(std::u16string_view text) { FLogParas->SetPlainText(text); }
+std::u16string TVYXLogDocument::GetFileText() const { return FLogParas->GetFileText(); }
+void TVYXLogDocument::SetFileText(std::u16string_view text) { FLogParas->SetFileText(text); }
+
+// ---- Navigation -----------------------------------------------------------------
+
+TVYXLogPara* TVYXLogDocument::FirstPara() { return FNav.FirstPara(); }
+TVYXLogPara* TVYXLogDocument::LastPara() { return FNav.LastPara(); }
+TVYXLogPara* TVYXLogDocument::NextPara(TVYXLogParaItem& item) { return FNav.NextPara(item); }
+TVYXLogPara* TVYXLogDocument::PrevPara(TVYXLogParaItem& item) { return FNav.PrevPara(item); }

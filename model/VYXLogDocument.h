@@ -1,0 +1,250 @@
+// VYXLogDocument.h: one logical document: the owner of a body and of every table its paragraphs refer to, and the one door through which the body is edited.
+//
+// A main document owns, created in this order: the document and section
+// properties, hyperlinks, numberings, styles, bookmarks, permissions, comments,
+// pictures, shape types, the root data every paragraph reaches through its list,
+// the paragraph list, and over it the body walker and the revision manager.
+// A secondary document (header, footer, notes, text box) is made with a parent:
+// it shares all of the parent's tables and root data and owns only its paragraph
+// list, walker and revision manager. The parent must outlive its secondaries.
+//
+// Edits: InsertContent, InsertText, RemoveContent, SetCharProps, SetParaProps and
+// RestoreFormats are the primitive edits. Each one tells the watchers what changed
+// and returns what its inverse needs; see VYXDocEdit.cpp for the rules that make
+// the inverses exact.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/VYXDocAddress.h"
+#include "model/VYXLogParas.h"
+
+class TVYXDOP;
+class TVYXSEP;
+class TVYXCHP;
+class TVYXPAP;
+class TVYXHyperlinks;
+class TVYXNumberings;
+class TVYXStyles;
+class TVYXBookmarks;
+class TVYXPermissions;
+class TVYXComments;
+class TVYXPictures;
+class TVYXShapeTypes;
+class TVYXRootData;
+class TVYXRevision;
+class TVYXBodyWalker;
+class TVYXErrorManager;
+class TVYXLogDocument;
+
+// Paper size in millimetres, as the host's printer reports it.
+struct TVYXPaperMm {
+    double WidthMm = 0;
+    double HeightMm = 0;
+};
+// Given to each new main document rather than kept process-wide, so documents
+// on different threads share nothing.
+using TVYXPaperSizeHook = std::function<TVYXPaperMm()>;
+
+// What RemoveContent took out, ready for InsertContent to put back. Its paragraph
+// list lives over the root data of the document it came from, so it must not
+// outlive that document; content for another document goes through a copy
+// (TVYXLogParas::Insert maps styles, pictures and links into the target).
+class TVYXDocFragment {
+public:
+    TVYXDocFragment();
+    TVYXDocFragment(const TVYXDocFragment&) = delete;
+    TVYXDocFragment& operator=(const TVYXDocFragment&) = delete;
+    ~TVYXDocFragment();
+
+    // The items as TVYXLogSelection::CopyContent gives them: the Pilcrow flag of
+    // every paragraph but the last tells whether its paragraph mark is part of it.
+    std::unique_ptr<TVYXLogParas> Paras;
+    // When the content crosses paragraphs, a removal leaves one paragraph where two
+    // ends stood: the first one's (a range starting inside it) or the last one's (a
+    // range starting at position 1). The other one's format and section are kept
+    // here, as Head (the first paragraph's) or Tail (the last one's), and inserting
+    // the fragment puts them back.
+    std::unique_ptr<TVYXPAPX> HeadPAPX, TailPAPX;
+    std::unique_ptr<TVYXSEP> HeadSEP, TailSEP;
+
+    // True when the content holds a paragraph mark (or a table).
+    bool CrossesParas() const;
+};
+
+// The formats an edit replaced, ready for RestoreFormats. Addresses name paragraphs
+// (their CharPos is not used); run formats cover From..To-1 of their paragraph.
+class TVYXDocFormats {
+public:
+    struct TRunFormat {
+        TVYXDocAddress Para;
+        std::int32_t From = 1, To = 1;
+        std::unique_ptr<TVYXCHPX> CHPX;  // nullptr: the run had no list of its own
+    };
+    struct TParaFormat {
+        TVYXDocAddress Para;
+        std::unique_ptr<TVYXPAPX> PAPX;
+    };
+    TVYXDocRange Range;  // what the edit covered
+    std::vector<TRunFormat> Runs;
+    std::vector<TParaFormat> Paras;
+};
+
+// What watchers are told after each primitive edit. The pointers are borrowed and
+// valid during the call only: an undo record copies what it needs.
+struct TVYXDocEditEvent {
+    TVYXDocChange Change;
+    const TVYXDocFragment* Removed = nullptr;  // adckRemove: what went
+    const TVYXDocFormats* Previous = nullptr;  // adckFormat: the formats before
+};
+
+// Subscribers to a document's edits: undo records the inverse, layout marks rows
+// dirty, spell checking queues paragraphs.
+class TVYXDocWatcher {
+public:
+    virtual ~TVYXDocWatcher() = default;
+    virtual void DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event) = 0;
+};
+
+class TVYXLogDocument : public TVYXLogParaIterator {
+public:
+    // `errors` is borrowed (the host's); `parent` is nullptr for a main document and
+    // required for every other type. `paperSize` gives a main document's default
+    // page; without it, or when it answers a size that is not positive, A4.
+    explicit TVYXLogDocument(TVYXLogDocType type = aldtMain, TVYXErrorManager* errors = nullptr,
+                             TVYXLogDocument* parent = nullptr, const TVYXPaperSizeHook& paperSize = {});
+    TVYXLogDocument(const TVYXLogDocument&) = delete;
+    TVYXLogDocument& operator=(const TVYXLogDocument&) = delete;
+    ~TVYXLogDocument() override;
+
+    // ---- What the document holds (a secondary answers its parent's tables) ----
+    TVYXLogDocType DocType() const { return FType; }
+    TVYXLogDocument* ParentDoc() const { return FParent; }
+    TVYXLogParas& Paras() const { return *FLogParas; }
+    TVYXDOP& DOP() const { return *FDOPRef; }
+    TVYXSEP& SEP() const { return *FSEPRef; }
+    TVYXHyperlinks& Hyperlinks() const;
+    TVYXNumberings& Numberings() const;
+    TVYXStyles& Styles() const;
+    TVYXBookmarks& Bookmarks() const;
+    TVYXPermissions& Permissions() const;
+    TVYXComments& Comments() const;
+    TVYXPictures& Pictures() const;
+    TVYXShapeTypes& ShapeTypes() const;
+    TVYXErrorManager* Errors() const;
+    TVYXRevision& Revision() const { return *FRevision; }
+    TVYXBodyWalker& Walker() const { return *FWalker; }
+    TVYXCHP& GetMasterCHP() const;
+    TVYXPAP& GetMasterPAP() const;
+    TVYXCHPX& GetTempCHPX() const;
+    TVYXPAPX& GetTempPAPX() const;
+    // The layout device's resolution, which paragraphs read through their list.
+    void SetPPI(double x, double y);
+    // Whether runs inherit the character format of the paragraph mark.
+    void SetInheritCHPX(bool on);
+
+    // Empty lists and run lists over this document's tables, for clipboard content,
+    // fragments and tests. They must not outlive the document.
+    std::unique_ptr<TVYXLogParas> CreateParas() const;
+    std::unique_ptr<TVYXCharRuns> CreateCharRuns() const;
+
+    // ---- Life cycle ----
+    // Empties the paragraphs and, for a main document, styles, numberings,
+    // bookmarks, permissions, comments, pictures and hyperlinks, and resets the DOP.
+    // Runs leaving the body are not reported to DeleteCharRun meanwhile.
+    virtual void Clear();
+    virtual void SetDirty(bool value);
+    bool Dirty() const { return FDirty; }
+    // The client width of the section: page width less the left and right margins.
+    double Width() const;
+    // Called for each linked run (bookmark, comment, permission boundary) that leaves
+    // the body by an edit; the editor drops what the run held open.
+    virtual void DeleteCharRun(TVYXCharRun& run);
+
+    // ---- Whole text ----
+    std::u16string GetPlainText() const;
+    void SetPlainText(std::u16string_view text);
+    std::u16string GetFileText() const;
+    void SetFileText(std::u16string_view text);
+
+    // ---- Navigation (TVYXLogParaIterator over the paragraph list) ----
+    TVYXLogPara* FirstPara() override;
+    TVYXLogPara* LastPara() override;
+    TVYXLogPara* NextPara(TVYXLogParaItem& item) override;
+    TVYXLogPara* PrevPara(TVYXLogParaItem& item) override;
+
+    // ---- The door for edits ----
+    void AddWatcher(TVYXDocWatcher& watcher);
+    void RemoveWatcher(TVYXDocWatcher& watcher);
+    // A position for an address, and back. PosAt raises "Invalid address" when the
+    // address names no paragraph of the body or a position past its paragraph's end.
+    TVYXLogPos PosAt(const TVYXDocAddress& address) const;
+    static TVYXDocAddress AddressOf(const TVYXLogPos& pos) { return VYXAddressOf(pos); }
+    // The address naming after `change` what `address` named before it.
+    static TVYXDocAddress AdjustAddress(const TVYXDocAddress& address, const TVYXDocChange& change)
+    {
+        return VYXAdjustAddress(address, change);
+    }
+
+    // A copy of the content of a range whose ends lie in one list (paragraphs and
+    // whole tables between); raises "Range ends in different lists" otherwise.
+    std::unique_ptr<TVYXDocFragment> CopyContent(const TVYXDocRange& range) const;
+    // Pastes `content` at `at` and returns the range it now covers. When the content
+    // holds paragraph marks, the paragraph at `at` keeps its format on the side where
+    // its text stays (before the content inside it, after the content at position 1);
+    // the other end takes the fragment's Head or Tail format when it has one.
+    TVYXDocRange InsertContent(const TVYXDocAddress& at, const TVYXDocFragment& content);
+    // Text typed into one paragraph (line breaks are not split into paragraphs); it
+    // takes the format of the run on its left.
+    TVYXDocRange InsertText(const TVYXDocAddress& at, std::u16string_view text);
+    // Takes out a range whose ends lie in one list and returns it. The paragraph left
+    // where the ends stood has the first one's format, or the last one's when the
+    // range starts at position 1 (the first paragraph goes whole).
+    std::unique_ptr<TVYXDocFragment> RemoveContent(const TVYXDocRange& range);
+    // Merges `chpx` into the characters of the range, cells included; `papx` into the
+    // format of every paragraph the range touches. Both return the formats before.
+    std::unique_ptr<TVYXDocFormats> SetCharProps(const TVYXDocRange& range, const TVYXCHPX& chpx);
+    std::unique_ptr<TVYXDocFormats> SetParaProps(const TVYXDocRange& range, const TVYXPAPX& papx);
+    // Puts back formats an edit returned, and returns those it replaced.
+    std::unique_ptr<TVYXDocFormats> RestoreFormats(const TVYXDocFormats& formats);
+
+private:
+    void CreateOwnTables(const TVYXPaperSizeHook& paperSize);
+    void CreateBody();
+    void Notify(const TVYXDocEditEvent& event);
+    void SaveFormats(TVYXDocFormats& formats, const TVYXDocRange& range, bool runs, bool paras) const;
+
+    TVYXLogDocument* FParent;
+    TVYXLogDocType FType;
+    TVYXErrorManager* FErrors;  // borrowed: the host's
+    bool FDirty = false;
+
+    // Owned by a main document only; a secondary's are nullptr and it reads its parent's.
+    std::unique_ptr<TVYXDOP> FDOP;
+    std::unique_ptr<TVYXSEP> FSEP;
+    std::unique_ptr<TVYXHyperlinks> FHyperlinks;
+    std::unique_ptr<TVYXNumberings> FNumberings;
+    std::unique_ptr<TVYXStyles> FStyles;
+    std::unique_ptr<TVYXBookmarks> FBookmarks;
+    std::unique_ptr<TVYXPermissions> FPermissions;
+    std::unique_ptr<TVYXComments> FComments;
+    std::unique_ptr<TVYXPictures> FPictures;
+    std::unique_ptr<TVYXShapeTypes> FShapeTypes;
+    std::unique_ptr<TVYXRootData> FRootData;
+    TVYXDOP* FDOPRef = nullptr;  // own or the parent's
+    TVYXSEP* FSEPRef = nullptr;
+    TVYXRootData* FRootRef = nullptr;
+
+    // Revision data in the runs report to the manager when they are freed, so the
+    // manager and the walker outlive the paragraph list (the destructor frees the
+    // list first).
+    std::unique_ptr<TVYXBodyWalker> FWalker;
+    std::unique_ptr<TVYXRevision> FRevision;
+    std::unique_ptr<TVYXLogParas> FLogParas;
+    std::vector<TVYXDocWatcher*> FWatchers;  // borrowed
+    TVYXLogParasRootIterator FNav;           // reading order over FLogParas
+};
