@@ -76,6 +76,9 @@ constexpr std::int64_t cXLSMaxPairCells = 1 << 20;
 TXLSCellError XLSArgNumbers(const TValueStack& stack, const TXLSFormulaValue& arg, std::vector<double>& values,
                             std::vector<bool>& numbers, int* cols = nullptr);
 
+// Arrays that functions build (SEQUENCE, FILTER) hold at most this many cells.
+constexpr std::int64_t cXLSMaxArrayCells = 1 << 16;
+
 // The size of an argument seen as a table: areas by their corners, anything else 1 x 1.
 int XLSArgRows(const TXLSFormulaValue& arg);
 int XLSArgCols(const TXLSFormulaValue& arg);
