@@ -364,3 +364,36 @@ void XLSDoConvert(TXLSFuncCall& call)
     else
         call.Stack.SetError(XLSNumErrorToCell(r.Error));
 }
+
+template <int Kind>
+void XLSDoBessel(TXLSFuncCall& call)
+{
+    double x = 0, n = 0;
+    if (!call.Stack.PopResFloat(n) || !call.Stack.PopResFloat(x))
+        return;
+    n = std::trunc(n);
+    if (n < 0 || n > 1000 || std::fabs(x) > 1e8)
+        return call.Stack.SetError(errNum);
+    // J and I of a negative x follow from their symmetry; K and Y need x > 0.
+    const double sign = x < 0 && std::fmod(n, 2) != 0 ? -1 : 1;
+    double r = 0;
+    switch (Kind) {
+    case 0: r = sign * std::cyl_bessel_j(n, std::fabs(x)); break;
+    case 1: r = sign * std::cyl_bessel_i(n, std::fabs(x)); break;
+    case 2:
+        if (x <= 0)
+            return call.Stack.SetError(errNum);
+        r = std::cyl_bessel_k(n, x);
+        break;
+    default:
+        if (x <= 0)
+            return call.Stack.SetError(errNum);
+        r = std::cyl_neumann(n, x);
+        break;
+    }
+    XLSPushChecked(call.Stack, r);
+}
+template void XLSDoBessel<0>(TXLSFuncCall&);
+template void XLSDoBessel<1>(TXLSFuncCall&);
+template void XLSDoBessel<2>(TXLSFuncCall&);
+template void XLSDoBessel<3>(TXLSFuncCall&);

@@ -38,6 +38,9 @@ void XLSDoBase(TXLSFuncCall& call);
 void XLSDoDecimal(TXLSFuncCall& call);
 void XLSDoSequence(TXLSFuncCall& call);
 void XLSDoConvert(TXLSFuncCall& call);
+// BESSELJ, BESSELI, BESSELK, BESSELY (Kind 0..3) of x and a whole order n >= 0.
+template <int Kind>
+void XLSDoBessel(TXLSFuncCall& call);
 // DEC2BIN .. HEX2OCT: From and To are the radixes 2, 8, 10, 16.
 template <int From, int To>
 void XLSDoRadix(TXLSFuncCall& call);

@@ -46,6 +46,10 @@ struct TAddIn {
 constexpr TAddIn cAddIns[] = {
     {u"ARABIC", 1, 1, XLSDoArabic},
     {u"BASE", 2, 3, XLSDoBase},
+    {u"BESSELI", 2, 2, XLSDoBessel<1>},
+    {u"BESSELJ", 2, 2, XLSDoBessel<0>},
+    {u"BESSELK", 2, 2, XLSDoBessel<2>},
+    {u"BESSELY", 2, 2, XLSDoBessel<3>},
     {u"BIN2DEC", 1, 1, XLSDoRadix<2, 10>},
     {u"BIN2HEX", 1, 2, XLSDoRadix<2, 16>},
     {u"BIN2OCT", 1, 2, XLSDoRadix<2, 8>},

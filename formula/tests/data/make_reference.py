@@ -311,7 +311,9 @@ add("addin-math", "GCD(12,18)", "GCD(12,18,27)", "GCD(0,5)", "GCD(7.9,3)", "GCD(
     'CONVERT(1,"HP","W")', 'CONVERT(1,"mph","m/s")', 'CONVERT(1,"xyz","m")', 'CONVERT(1,"Mmi","m")',
     'CONVERT(1,"ozm","g")', 'CONVERT(1,"tsp","ml")', 'CONVERT(300,"K","Rank")', 'CONVERT(1,"ha","m2")',
     'CONVERT(1,"kn","m/h")', 'CONVERT(1,"cal","J")', 'CONVERT(1,"T","ga")', 'CONVERT(1,"yd","m")',
-    'CONVERT(1,"dam","m")')
+    'CONVERT(1,"dam","m")', "BESSELJ(1.9,2)", "BESSELJ(-1.9,1)", "BESSELJ(0,0)", "BESSELJ(10,3.7)",
+    "BESSELJ(1,-1)", "BESSELI(1.5,1)", "BESSELI(-1.5,1)", "BESSELI(0,2)", "BESSELK(1.5,1)", "BESSELK(0.1,0)",
+    "BESSELK(0,1)", "BESSELK(-1,1)", "BESSELY(2.5,1)", "BESSELY(0.5,0)", "BESSELY(0,1)", 'BESSELJ("x",1)')
 section("add-in functions: dates and finance")
 add("addin-date", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"Y\")", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"M\")",
     f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"D\")", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"YM\")",
