@@ -145,26 +145,30 @@ void XLSDoDays(TXLSFuncCall& call)
         XLSPushChecked(call.Stack, std::floor(end) - std::floor(start));
 }
 
+namespace {
+// The rate and the whole number of periods a year of EFFECT and NOMINAL;
+// false after pushing the error (a rate <= 0 or fewer than one period is #NUM!).
+bool PopRateAndPeriods(TXLSFuncCall& call, double& rate, double& periods)
+{
+    if (!call.Stack.PopResFloat(periods) || !call.Stack.PopResFloat(rate))
+        return false;
+    periods = std::trunc(periods);
+    return (rate > 0 && periods >= 1) || call.Stack.HandleError(errNum);
+}
+}  // namespace
+
 void XLSDoEffect(TXLSFuncCall& call)
 {
     double rate = 0, periods = 0;
-    if (!call.Stack.PopResFloat(periods) || !call.Stack.PopResFloat(rate))
-        return;
-    periods = std::trunc(periods);
-    if (rate <= 0 || periods < 1)
-        return call.Stack.SetError(errNum);
-    XLSPushChecked(call.Stack, std::pow(1 + rate / periods, periods) - 1);
+    if (PopRateAndPeriods(call, rate, periods))
+        XLSPushChecked(call.Stack, std::pow(1 + rate / periods, periods) - 1);
 }
 
 void XLSDoNominal(TXLSFuncCall& call)
 {
     double rate = 0, periods = 0;
-    if (!call.Stack.PopResFloat(periods) || !call.Stack.PopResFloat(rate))
-        return;
-    periods = std::trunc(periods);
-    if (rate <= 0 || periods < 1)
-        return call.Stack.SetError(errNum);
-    XLSPushChecked(call.Stack, periods * (std::pow(1 + rate, 1 / periods) - 1));
+    if (PopRateAndPeriods(call, rate, periods))
+        XLSPushChecked(call.Stack, periods * (std::pow(1 + rate, 1 / periods) - 1));
 }
 
 template <bool Principal>

@@ -390,23 +390,6 @@ int XFind(const TValueStack& stack, const TXLSFormulaValue& key, const TXLSFormu
     return best;
 }
 
-// Reads the lookup value and the line; false after pushing an error.
-bool XArgs(TXLSFuncCall& call, const TXLSFormulaValue& keyArg, const TXLSFormulaValue& line, TXLSFormulaValue& key,
-           bool& alongRow)
-{
-    call.Stack.Resolve(keyArg, key);
-    if (key.ValType == xfvtError)
-        return call.Stack.HandleError(key.vErr);
-    if (key.ValType == xfvtUnknown)
-        key.SetFloat(0);
-    if (line.RefType == xfrtNone && line.ValType == xfvtError)
-        return call.Stack.HandleError(line.vErr);
-    if (XLSArgRows(line) > 1 && XLSArgCols(line) > 1)
-        return call.Stack.HandleError(errValue);
-    alongRow = XLSArgRows(line) == 1 && XLSArgCols(line) > 1;
-    return true;
-}
-
 bool OptionalMode(TXLSFuncCall& call, const std::vector<const TXLSFormulaValue*>& args, std::size_t index,
                   int fallback, int& mode)
 {
@@ -420,24 +403,49 @@ bool OptionalMode(TXLSFuncCall& call, const std::vector<const TXLSFormulaValue*>
     return true;
 }
 
+// What XLOOKUP and XMATCH share: the lookup value, the line it is looked up
+// in, and the match and search modes at the given argument positions.
+struct TXSearch {
+    TXLSFormulaValue Key;
+    bool AlongRow = false;
+    int MatchMode = 0, SearchMode = 1;
+};
+
+// Reads the search from the arguments; false after pushing an error.
+bool XArgs(TXLSFuncCall& call, const std::vector<const TXLSFormulaValue*>& args, std::size_t modes, TXSearch& x)
+{
+    const TXLSFormulaValue& line = *args[1];
+    call.Stack.Resolve(*args[0], x.Key);
+    if (x.Key.ValType == xfvtError)
+        return call.Stack.HandleError(x.Key.vErr);
+    if (x.Key.ValType == xfvtUnknown)
+        x.Key.SetFloat(0);
+    if (line.RefType == xfrtNone && line.ValType == xfvtError)
+        return call.Stack.HandleError(line.vErr);
+    if (XLSArgRows(line) > 1 && XLSArgCols(line) > 1)
+        return call.Stack.HandleError(errValue);
+    x.AlongRow = XLSArgRows(line) == 1 && XLSArgCols(line) > 1;
+    if (!OptionalMode(call, args, modes, 0, x.MatchMode) || !OptionalMode(call, args, modes + 1, 1, x.SearchMode))
+        return false;
+    const bool valid = x.MatchMode >= -1 && x.MatchMode <= 2 && x.SearchMode != 0 && x.SearchMode >= -2 &&
+                       x.SearchMode <= 2;
+    return valid || call.Stack.HandleError(errValue);
+}
+
 }  // namespace
 
 void XLSDoXLookup(TXLSFuncCall& call)
 {
     const auto args = XLSPopArgs(call);
-    TXLSFormulaValue key;
-    bool alongRow = false;
-    int matchMode = 0, searchMode = 1;
-    if (!XArgs(call, *args[0], *args[1], key, alongRow) || !OptionalMode(call, args, 4, 0, matchMode) ||
-        !OptionalMode(call, args, 5, 1, searchMode))
+    TXSearch x;
+    if (!XArgs(call, args, 4, x))
         return;
-    if (matchMode < -1 || matchMode > 2 || searchMode == 0 || searchMode < -2 || searchMode > 2)
-        return call.Stack.SetError(errValue);
+    const bool alongRow = x.AlongRow;
     const TXLSFormulaValue& results = *args[2];
     const int length = alongRow ? XLSArgCols(*args[1]) : XLSArgRows(*args[1]);
     if ((alongRow ? XLSArgCols(results) : XLSArgRows(results)) != length)
         return call.Stack.SetError(errValue);
-    const int found = XFind(call.Stack, key, *args[1], alongRow, matchMode, searchMode);
+    const int found = XFind(call.Stack, x.Key, *args[1], alongRow, x.MatchMode, x.SearchMode);
     if (found < 0) {
         if (args.size() > 3 && !IsOmitted(*args[3]))
             return PushArgument(call.Stack, *args[3]);
@@ -459,15 +467,10 @@ void XLSDoXLookup(TXLSFuncCall& call)
 void XLSDoXMatch(TXLSFuncCall& call)
 {
     const auto args = XLSPopArgs(call);
-    TXLSFormulaValue key;
-    bool alongRow = false;
-    int matchMode = 0, searchMode = 1;
-    if (!XArgs(call, *args[0], *args[1], key, alongRow) || !OptionalMode(call, args, 2, 0, matchMode) ||
-        !OptionalMode(call, args, 3, 1, searchMode))
+    TXSearch x;
+    if (!XArgs(call, args, 2, x))
         return;
-    if (matchMode < -1 || matchMode > 2 || searchMode == 0 || searchMode < -2 || searchMode > 2)
-        return call.Stack.SetError(errValue);
-    const int found = XFind(call.Stack, key, *args[1], alongRow, matchMode, searchMode);
+    const int found = XFind(call.Stack, x.Key, *args[1], x.AlongRow, x.MatchMode, x.SearchMode);
     if (found < 0)
         return call.Stack.SetError(errNA);
     call.Stack.PushFloat(found + 1);
