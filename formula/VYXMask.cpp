@@ -658,12 +658,14 @@ std::u16string LayRight(const std::u16string& digits, const std::vector<TMaskEnt
     std::u16string out;
     std::size_t left = digits.size();
     for (std::size_t k = places.size(); k-- > 0;) {
-        if (left == 0)
+        if (left == 0) {
             out.insert(0, Insignificant(places[k]));
-        else if (k == 0)
-            out.insert(0, digits.substr(0, left)), left = 0;
-        else
+        } else if (k == 0) {
+            out.insert(0, digits.substr(0, left));
+            left = 0;
+        } else {
             out.insert(0, 1, digits[--left]);
+        }
     }
     return out;
 }
