@@ -25,13 +25,8 @@ constexpr double cMaxWhole = 9007199254740992.0;  // 2^53: every whole number be
 // is not left empty, else keeps `value`.
 bool PopOptionalFloat(TXLSFuncCall& call, int index, double& value)
 {
-    if (call.ArgCount <= index)
-        return true;
-    const TXLSFormulaValue* arg = nullptr;
-    call.Stack.PopRes(arg);
-    if (arg->RefType == xfrtNone && arg->ValType == xfvtUnknown)
-        return true;
-    return call.Stack.HandleError(call.Stack.GetAsFloat(*arg, value));
+    const TXLSFormulaValue* arg = XLSPopOptional(call, index);
+    return !arg || call.Stack.HandleError(call.Stack.GetAsFloat(*arg, value));
 }
 
 // The whole numbers of all arguments for GCD and LCM; false after pushing the error.

@@ -105,6 +105,15 @@ std::vector<const TXLSFormulaValue*> XLSPopArgs(TXLSFuncCall& call)
     return args;
 }
 
+const TXLSFormulaValue* XLSPopOptional(TXLSFuncCall& call, int index)
+{
+    if (call.ArgCount <= index)
+        return nullptr;
+    const TXLSFormulaValue* arg = nullptr;
+    call.Stack.PopRes(arg);
+    return arg->RefType == xfrtNone && arg->ValType == xfvtUnknown ? nullptr : arg;
+}
+
 TXLSCellError XLSCollectValues(const TValueStack& stack, std::span<const TXLSFormulaValue* const> args,
                                TXLSCollectMode mode, std::vector<double>& out)
 {

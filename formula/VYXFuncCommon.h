@@ -59,6 +59,10 @@ private:
 // The call's arguments, first argument first (the slots stay valid until the handler pushes).
 std::vector<const TXLSFormulaValue*> XLSPopArgs(TXLSFuncCall& call);
 
+// An optional argument at 0-based position `index`, read in its turn (last to
+// first): nullptr when the call stops before it or it was left empty ("F(1,)").
+const TXLSFormulaValue* XLSPopOptional(TXLSFuncCall& call, int index);
+
 // How plain (non-reference) booleans and text count for the aggregates.
 enum TXLSCollectMode {
     xcmNumbers,  // references give numbers only; plain booleans and numeric text count
