@@ -1,4 +1,5 @@
-// BenchFuncLib.cpp: evaluations per second of the forty most used spreadsheet functions (VLOOKUP twice).
+// BenchFuncLib.cpp: evaluations per second of the forty most used spreadsheet functions (VLOOKUP twice),
+// and of add-in functions and array constants.
 //
 // Each formula is encoded once and evaluated in the loop; areas point at a
 // 100 x 2 block of numbers and text in a grid store (A1:A100 numbers 1..100,
@@ -67,6 +68,18 @@ const TBenchCase cCases[] = {
     {"MEDIAN", u"MEDIAN(A1:A100)"},
 };
 
+// Add-ins run through the user-function event, as a host installs them.
+const TBenchCase cAddInCases[] = {
+    {"GCD", u"GCD(120,84,36)"},
+    {"XLOOKUP", u"XLOOKUP(\"k50\",B1:B100,A1:A100)"},
+    {"TEXTJOIN", u"TEXTJOIN(\",\",TRUE,B1:B10)"},
+    {"MAXIFS", u"MAXIFS(A1:A100,A1:A100,\"<50\")"},
+    {"DEC2HEX", u"DEC2HEX(255,4)"},
+    {"CONVERT", u"CONVERT(68,\"F\",\"C\")"},
+    {"SUM array", u"SUM({1,2,3;4,5,6})"},
+    {"SUM SEQUENCE", u"SUM(SEQUENCE(10,10))"},
+};
+
 void BM_Function(benchmark::State& state, const char16_t* formula)
 {
     XLSInitFunctionLibrary();
@@ -84,6 +97,9 @@ void BM_Function(benchmark::State& state, const char16_t* formula)
         return;
     }
     TXLSFormulaEvaluator evaluator(manager);
+    evaluator.UserFunctionEvent = [](const std::u16string& name, TXLSUserFuncData& data) {
+        XLSAddInFunction(name, data);
+    };
     for (auto _ : state)
         benchmark::DoNotOptimize(evaluator.Evaluate(0, 5, 0, ptgs));
     state.SetItemsProcessed(state.iterations());
@@ -92,6 +108,8 @@ void BM_Function(benchmark::State& state, const char16_t* formula)
 const bool cRegistered = [] {
     for (const TBenchCase& c : cCases)
         benchmark::RegisterBenchmark((std::string("BM_Function/") + c.Name).c_str(), BM_Function, c.Formula);
+    for (const TBenchCase& c : cAddInCases)
+        benchmark::RegisterBenchmark((std::string("BM_AddIn/") + c.Name).c_str(), BM_Function, c.Formula);
     return true;
 }();
 

@@ -99,11 +99,14 @@ TVYXTime VYXDecodeTime(double serial)
     if (!std::isfinite(serial))
         return {};
     const double fraction = serial - std::floor(serial);
-    long seconds = std::lround(fraction * 86400.0) % 86400;
+    // Hours and minutes are cut from the time taken to the millisecond, so a
+    // time just before midnight keeps its day (HOUR(0.999999) is 23); the
+    // seconds round to the nearest one and wrap within the minute.
+    const long long ms = std::min(std::llround(fraction * 86400000.0), 86399999LL);
     TVYXTime t;
-    t.Hour = static_cast<int>(seconds / 3600);
-    t.Minute = static_cast<int>(seconds / 60 % 60);
-    t.Second = static_cast<int>(seconds % 60);
+    t.Hour = static_cast<int>(ms / 3600000);
+    t.Minute = static_cast<int>(ms / 60000 % 60);
+    t.Second = static_cast<int>(std::llround(static_cast<double>(ms) / 1000.0) % 60);
     return t;
 }
 

@@ -39,8 +39,9 @@ int VYXDaysInMonth(int year, int month);
 std::optional<double> VYXEncodeDate(int year, int month, int day);
 // The calendar date of a serial (its day part, rounded down); nothing outside the range.
 std::optional<TVYXDate> VYXDecodeDate(double serial);
-// The time of day of a serial, rounded to the nearest second (23:59:59.6 is
-// 00:00:00 of the same day part: the hour wraps, the date does not move).
+// The time of day of a serial: hours and minutes as a clock shows them (cut,
+// never carried into by rounding, so 23:59:59.9 keeps hour 23 and its day),
+// seconds rounded to the nearest second within the minute (59.6 gives 0).
 TVYXTime VYXDecodeTime(double serial);
 // Day of the week, 0 = Sunday .. 6 = Saturday.
 int VYXDayOfWeek(double serial);

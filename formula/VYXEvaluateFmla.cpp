@@ -1,6 +1,7 @@
 // VYXEvaluateFmla.cpp: the evaluation loop, the value stack with its coercions, and user-function calls.
 #include "formula/VYXEvaluateFmla.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -134,6 +135,7 @@ void TXLSFormulaValue::SetFloat(double v)
 {
     Empty = false;
     RefType = xfrtNone;
+    Array.reset();
     ValType = xfvtFloat;
     vStr.clear();
     vFloat = v;
@@ -143,6 +145,7 @@ void TXLSFormulaValue::SetBoolean(bool v)
 {
     Empty = false;
     RefType = xfrtNone;
+    Array.reset();
     ValType = xfvtBoolean;
     vStr.clear();
     vFloat = 0;
@@ -153,6 +156,7 @@ void TXLSFormulaValue::SetError(TXLSCellError e)
 {
     Empty = false;
     RefType = xfrtNone;
+    Array.reset();
     ValType = xfvtError;
     vStr.clear();
     vFloat = 0;
@@ -163,9 +167,24 @@ void TXLSFormulaValue::SetString(std::u16string_view s)
 {
     Empty = false;
     RefType = xfrtNone;
+    Array.reset();
     ValType = xfvtString;
     vStr.assign(s.data(), s.size());
     vFloat = 0;
+}
+
+void TXLSFormulaValue::SetArray(std::shared_ptr<TXLSCellMMU> cells, std::int32_t cols, std::int32_t rows)
+{
+    Empty = false;
+    RefType = xfrtArea;
+    ValType = xfvtUnknown;
+    vStr.clear();
+    vFloat = 0;
+    Cells = cells.get();
+    Array = std::move(cells);
+    Col1 = Row1 = 0;
+    Col2 = std::max(cols, 1) - 1;
+    Row2 = std::max(rows, 1) - 1;
 }
 
 // The value stack.
@@ -193,6 +212,7 @@ TXLSFormulaValue& TValueStack::NewSlot()
     s.Empty = false;
     s.RefType = xfrtNone;
     s.Cells = nullptr;
+    s.Array.reset();
     return s;
 }
 
@@ -345,11 +365,27 @@ void TValueStack::LoadCell(TXLSFormulaValue& v, std::int32_t col, std::int32_t r
     LoadCellFrom(*FCells, v, col, row);
 }
 
+void TValueStack::LoadCellOf(const TXLSFormulaValue& area, TXLSFormulaValue& v, std::int32_t col,
+                             std::int32_t row) const
+{
+    LoadCellFrom(CellsOf(area), v, col, row);
+    if (area.Array) {
+        v.RefType = xfrtNone;
+        v.Cells = nullptr;
+    }
+}
+
 void TValueStack::Resolve(const TXLSFormulaValue& v, TXLSFormulaValue& out) const
 {
     if (v.RefType != xfrtArea) {
         if (&out != &v)
             out = v;
+        return;
+    }
+    if (v.Array) {
+        // An array where one value is needed gives its first element.
+        const TXLSFormulaValue array = v;  // `out` may be `v`
+        LoadCellOf(array, out, 0, 0);
         return;
     }
     TXLSCellMMU& cells = v.Cells ? *v.Cells : *FCells;
@@ -819,6 +855,36 @@ void TXLSFormulaEvaluator::CallUser(std::u16string name, int argCount, bool isNa
     FStack.PushValue(FUserData.Result);
 }
 
+void TXLSFormulaEvaluator::PushArrayConstant(std::uint32_t cols, std::uint32_t rows)
+{
+    // The elements were pushed in reading order, row by row.
+    const std::uint64_t count = std::uint64_t{cols} * rows;
+    if (count == 0) {
+        FStack.PushError(errValue);
+        return;
+    }
+    if (count > static_cast<std::uint64_t>(FStack.Count()))
+        Raise("Empty stack");
+    auto cells = std::make_shared<TXLSGridCellStore>();
+    FStack.SetResult(static_cast<int>(count));
+    for (std::uint64_t i = 0; i < count; ++i) {
+        TXLSFormulaValue element;
+        FStack.PopResValue(element);
+        const std::uint64_t k = count - 1 - i;  // read last to first
+        const auto col = static_cast<std::int32_t>(k % cols), row = static_cast<std::int32_t>(k / cols);
+        switch (element.ValType) {
+        case xfvtFloat: cells->SetFloat(col, row, element.vFloat); break;
+        case xfvtBoolean: cells->SetBoolean(col, row, element.vBool); break;
+        case xfvtString: cells->SetString(col, row, element.vStr); break;
+        case xfvtError: cells->SetError(col, row, element.vErr); break;
+        default: break;  // a missing element stays an empty cell
+        }
+    }
+    TXLSFormulaValue array;
+    array.SetArray(std::move(cells), static_cast<std::int32_t>(cols), static_cast<std::int32_t>(rows));
+    FStack.PushValue(array);
+}
+
 bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
 {
     const std::uint8_t* p = ptgs.data();
@@ -995,6 +1061,12 @@ bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
             break;
         }
         case xptgMissArg: FStack.PushMissing(); ++p; break;
+        case xptgArray: {
+            TXLSPtgsArray r;
+            take(r);
+            PushArrayConstant(r.Cols, r.Rows);
+            break;
+        }
         case xptgUserFunc: {
             TXLSPtgsUserFunc r;
             take(r);
@@ -1010,8 +1082,8 @@ bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
             break;
         }
         default:
-            // Intersections, unions, ranges between references, array
-            // constants and records of other encodings are not run.
+            // Intersections, unions, ranges between references and records
+            // of other encodings are not run.
             return false;
         }
     }

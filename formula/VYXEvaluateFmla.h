@@ -6,14 +6,19 @@
 // "Empty stack", "Missing operand in expression", "Invalid value type"), and
 // callers treat such a formula as failed.
 //
+// Array constants ({1,2;3,4}) evaluate to array values: areas whose cells
+// live in a small store the value owns, so a function that takes a range
+// takes an array the same way. Where one value is needed an array gives its
+// top-left element.
+//
 // Not supported (the formula's result is #VALUE!): intersection, union and
-// range operators between references, array constants, and the plain
-// binary-spreadsheet ptgs; relative references are not rebased on the
-// formula's cell.
+// range operators between references, and the plain binary-spreadsheet ptgs;
+// relative references are not rebased on the formula's cell.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,6 +37,10 @@ struct TXLSFormulaValue {
     TXLSFormulaRefType RefType = xfrtNone;
     TXLSFormulaValueType ValType = xfvtUnknown;
     TXLSCellMMU* Cells = nullptr;  // borrowed: the store a reference points into
+    // Owns the cells of an array value (then Cells points at them). Shared
+    // because copies of the value travel between slots and user-function
+    // data; the cells never change once the array is built.
+    std::shared_ptr<TXLSCellMMU> Array;
     std::int32_t Col1 = 0, Col2 = 0, Row1 = 0, Row2 = 0;
     std::u16string vStr;
     union {
@@ -41,10 +50,13 @@ struct TXLSFormulaValue {
     };
 
     bool IsError() const { return ValType == xfvtError; }
+    bool IsArray() const { return Array != nullptr; }
     void SetFloat(double v);
     void SetBoolean(bool v);
     void SetError(TXLSCellError e);
     void SetString(std::u16string_view s);
+    // An array of cols x rows cells held in `cells` from (0, 0).
+    void SetArray(std::shared_ptr<TXLSCellMMU> cells, std::int32_t cols, std::int32_t rows);
 };
 
 // A plain value, as used by lookup and criteria code.
@@ -130,6 +142,11 @@ public:
     void Resolve(const TXLSFormulaValue& v, TXLSFormulaValue& out) const;
     // Loads the content of (col, row) of the store into `v` as a cell reference.
     void LoadCell(TXLSFormulaValue& v, std::int32_t col, std::int32_t row) const;
+    // The store an area or array argument reads from (the context's for plain values).
+    TXLSCellMMU& CellsOf(const TXLSFormulaValue& area) const { return area.Cells ? *area.Cells : *FCells; }
+    // The cell at absolute (col, row) of the store `area` reads from; cells
+    // of an array come out as plain values, as they do not outlive it.
+    void LoadCellOf(const TXLSFormulaValue& area, TXLSFormulaValue& v, std::int32_t col, std::int32_t row) const;
 
     // Operators on the two top slots (one for OpUnary); the result replaces them.
     void OpFloat(TXLSPtg op);
@@ -225,6 +242,7 @@ private:
     bool Run(std::span<const std::uint8_t> ptgs);
     void CallBuiltin(std::int32_t funcId, int argCount);
     void CallUser(std::u16string name, int argCount, bool isName);
+    void PushArrayConstant(std::uint32_t cols, std::uint32_t rows);
 
     TXLSCellManager& FManager;
     TValueStack FStack;

@@ -29,7 +29,7 @@ void TValStackIterator::BeginIterate(const TXLSFormulaValue& value, bool stopOnE
     FDirect = value.RefType == xfrtNone;
     if (value.RefType != xfrtArea)
         return;
-    const TXLSCellArea& dim = (value.Cells ? *value.Cells : FStack.Cells()).PDimension();
+    const TXLSCellArea& dim = FStack.CellsOf(value).PDimension();
     FCol1 = std::max(value.Col1, dim.Col1);
     FCol2 = std::min(value.Col2, dim.Col2);
     FRow = std::max(value.Row1, dim.Row1);
@@ -47,7 +47,7 @@ bool TValStackIterator::Next()
         FResult = *FValue;
         FDone = true;
     } else {
-        FStack.LoadCell(FResult, FCol, FRow);
+        FStack.LoadCellOf(*FValue, FResult, FCol, FRow);
         if (++FCol > FCol2) {
             FCol = FCol1;
             if (++FRow > FRow2)
@@ -105,6 +105,15 @@ std::vector<const TXLSFormulaValue*> XLSPopArgs(TXLSFuncCall& call)
     return args;
 }
 
+const TXLSFormulaValue* XLSPopOptional(TXLSFuncCall& call, int index)
+{
+    if (call.ArgCount <= index)
+        return nullptr;
+    const TXLSFormulaValue* arg = nullptr;
+    call.Stack.PopRes(arg);
+    return arg->RefType == xfrtNone && arg->ValType == xfvtUnknown ? nullptr : arg;
+}
+
 TXLSCellError XLSCollectValues(const TValueStack& stack, std::span<const TXLSFormulaValue* const> args,
                                TXLSCollectMode mode, std::vector<double>& out)
 {
@@ -140,7 +149,7 @@ int XLSArgCols(const TXLSFormulaValue& arg) { return arg.RefType == xfrtArea ? a
 void XLSArgCell(const TValueStack& stack, const TXLSFormulaValue& arg, int row, int col, TXLSFormulaValue& out)
 {
     if (arg.RefType == xfrtArea)
-        stack.LoadCell(out, arg.Col1 + col, arg.Row1 + row);
+        stack.LoadCellOf(arg, out, arg.Col1 + col, arg.Row1 + row);
     else
         out = arg;
 }
@@ -169,11 +178,11 @@ TXLSCellError XLSArgNumbers(const TValueStack& stack, const TXLSFormulaValue& ar
         return errUnknown;
     }
     // Only stored cells can hold values: walk the part inside the store's dimension.
-    const TXLSCellArea& dim = stack.Cells().PDimension();
+    const TXLSCellArea& dim = stack.CellsOf(arg).PDimension();
     TXLSFormulaValue cell;
     for (std::int32_t r = std::max(arg.Row1, dim.Row1); r <= std::min(arg.Row2, dim.Row2); ++r)
         for (std::int32_t c = std::max(arg.Col1, dim.Col1); c <= std::min(arg.Col2, dim.Col2); ++c) {
-            stack.LoadCell(cell, c, r);
+            stack.LoadCellOf(arg, cell, c, r);
             if (cell.ValType == xfvtError)
                 return cell.vErr;
             if (cell.ValType != xfvtFloat)

@@ -59,6 +59,10 @@ private:
 // The call's arguments, first argument first (the slots stay valid until the handler pushes).
 std::vector<const TXLSFormulaValue*> XLSPopArgs(TXLSFuncCall& call);
 
+// An optional argument at 0-based position `index`, read in its turn (last to
+// first): nullptr when the call stops before it or it was left empty ("F(1,)").
+const TXLSFormulaValue* XLSPopOptional(TXLSFuncCall& call, int index);
+
 // How plain (non-reference) booleans and text count for the aggregates.
 enum TXLSCollectMode {
     xcmNumbers,  // references give numbers only; plain booleans and numeric text count
@@ -75,6 +79,9 @@ TXLSCellError XLSCollectValues(const TValueStack& stack, std::span<const TXLSFor
 constexpr std::int64_t cXLSMaxPairCells = 1 << 20;
 TXLSCellError XLSArgNumbers(const TValueStack& stack, const TXLSFormulaValue& arg, std::vector<double>& values,
                             std::vector<bool>& numbers, int* cols = nullptr);
+
+// Arrays that functions build (SEQUENCE, FILTER) hold at most this many cells.
+constexpr std::int64_t cXLSMaxArrayCells = 1 << 16;
 
 // The size of an argument seen as a table: areas by their corners, anything else 1 x 1.
 int XLSArgRows(const TXLSFormulaValue& arg);

@@ -140,13 +140,8 @@ void DoYearFrac(TXLSFuncCall& call)
 // The optional holiday list: numbers of any argument shape.
 bool PopHolidays(TXLSFuncCall& call, int index, std::vector<double>& holidays)
 {
-    if (call.ArgCount <= index)
-        return true;
-    const TXLSFormulaValue* arg = nullptr;
-    call.Stack.PopRes(arg);
-    if (arg->RefType == xfrtNone && arg->ValType == xfvtUnknown)
-        return true;
-    return call.Stack.HandleError(XLSCollectValues(call.Stack, {&arg, 1}, xcmNumbers, holidays));
+    const TXLSFormulaValue* arg = XLSPopOptional(call, index);
+    return !arg || call.Stack.HandleError(XLSCollectValues(call.Stack, {&arg, 1}, xcmNumbers, holidays));
 }
 
 // The optional weekend argument: a number code or a seven-character text.

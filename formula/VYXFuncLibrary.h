@@ -8,6 +8,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 class TXLSFunctionLibrary;
 class TXLSUserFuncData;
@@ -18,7 +20,13 @@ void XLSRegisterFunctions(TXLSFunctionLibrary& library);
 void XLSInitFunctionLibrary();
 
 // Answers the add-in functions that are not in the built-in table (EDATE,
-// MROUND and the coupon schedule functions COUPDAYBS, COUPDAYS, COUPDAYSNC,
-// COUPNCD, COUPNUM, COUPPCD) for a host's user-function event; false, leaving
-// `data` untouched, for any other name.
+// MROUND, the coupon schedule, the analysis functions such as GCD, CONVERT and
+// DEC2BIN, and the newer ones such as IFS, XLOOKUP, TEXTJOIN and SEQUENCE;
+// VYXFuncAddIns.h) for a host's user-function event; false, leaving `data`
+// untouched, for any other name. Arguments may be numbers, text, booleans,
+// errors, references, areas and arrays; a wrong argument count gives #VALUE!.
 bool XLSAddInFunction(const std::u16string& name, TXLSUserFuncData& data);
+// True for the name of an add-in function (any ASCII case).
+bool XLSIsAddInName(std::u16string_view name);
+// The add-in names in upper case, sorted.
+std::vector<std::u16string_view> XLSAddInNames();

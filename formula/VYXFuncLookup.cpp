@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "formula/VYXCellStore.h"
+#include "formula/VYXFuncAddIns.h"
 #include "formula/VYXFuncCommon.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
@@ -76,7 +77,7 @@ struct TLine {
         const int size = ByRow ? XLSArgCols(Arg) : XLSArgRows(Arg);
         if (Arg.RefType != xfrtArea)
             return size;
-        const TXLSCellArea& dim = Stack.Cells().PDimension();
+        const TXLSCellArea& dim = Stack.CellsOf(Arg).PDimension();
         const std::int64_t stored = ByRow ? std::int64_t{dim.Col2} - Arg.Col1 + 1 : std::int64_t{dim.Row2} - Arg.Row1 + 1;
         return static_cast<int>(std::clamp<std::int64_t>(stored, 0, size));
     }
@@ -463,18 +464,18 @@ void DoSumIf(TXLSFuncCall& call)
         return;
     }
     // Only stored cells can match or add: walk the range inside the store's dimension.
-    const TXLSCellArea& dim = call.Stack.Cells().PDimension();
+    const TXLSCellArea& dim = call.Stack.CellsOf(range).PDimension();
     double sum = 0;
     TXLSFormulaValue cell, addend;
     for (std::int32_t r = std::max(range.Row1, dim.Row1); r <= std::min(range.Row2, dim.Row2); ++r)
         for (std::int32_t c = std::max(range.Col1, dim.Col1); c <= std::min(range.Col2, dim.Col2); ++c) {
-            call.Stack.LoadCell(cell, c, r);
+            call.Stack.LoadCellOf(range, cell, c, r);
             if (!CompareVarValue(cond, cell))
                 continue;
             const std::int64_t sc = std::int64_t{sums.Col1} + (c - range.Col1), sr = std::int64_t{sums.Row1} + (r - range.Row1);
             if (sc > 16383 || sr > 1048575)
                 continue;
-            call.Stack.LoadCell(addend, static_cast<std::int32_t>(sc), static_cast<std::int32_t>(sr));
+            call.Stack.LoadCellOf(sums, addend, static_cast<std::int32_t>(sc), static_cast<std::int32_t>(sr));
             if (addend.ValType == xfvtError) {
                 call.Stack.SetError(addend.vErr);
                 return;
@@ -496,3 +497,13 @@ const TXLSFuncEntry cLookupFunctions[] = {
 }  // namespace
 
 void XLSRegisterLookupFunctions(TXLSFunctionLibrary& library) { XLSRegisterTable(library, cLookupFunctions); }
+
+std::function<bool(const TXLSFormulaValue&)> XLSMakeCriterion(const TValueStack& stack,
+                                                               const TXLSFormulaValue& criteria)
+{
+    return [cond = ParseCondition(stack, criteria)](const TXLSFormulaValue& cell) {
+        return CompareVarValue(cond, cell);
+    };
+}
+
+bool XLSWildcardMatch(std::u16string_view mask, std::u16string_view text) { return MaskMatches(mask, text); }

@@ -10,10 +10,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 constexpr std::size_t cMaxMaskLength = 255;
 constexpr std::size_t cMaxResultLength = 300;
+// Stands where a fill repeats until FormatNumber knows the width.
+constexpr char16_t cFillMark = 0xFFFF;
 
 struct TMaskColor {
     std::u16string_view Name;
@@ -128,6 +131,24 @@ public:
                     ++FData.DecimalCount;
                 FData.Div1000Cnt = 0;
                 ++i;
+            } else if (c == u'.' && LastIsSeconds() && i + 1 < FText.size() && FText[i + 1] == u'0') {
+                std::size_t zeros = 0;
+                while (i + 1 + zeros < FText.size() && FText[i + 1 + zeros] == u'0' && zeros < 3)
+                    ++zeros;
+                FData.Data.Add(meSecondFraction).Text = std::u16string(zeros, u'0');
+                FData.SecondDecimals = static_cast<int>(zeros);
+                i += 1 + zeros;
+            } else if (c == u'/' && !afterPoint && FData.FractionSlash < 0 && HasDigitPlace()) {
+                FData.FractionSlash = static_cast<int>(FData.Data.Count());
+                Literal(c);
+                ++i;
+                // A written denominator ("?/8", "??/16").
+                if (i < FText.size() && FText[i] >= u'1' && FText[i] <= u'9') {
+                    int denominator = 0;
+                    while (i < FText.size() && FText[i] >= u'0' && FText[i] <= u'9' && denominator < 100000)
+                        denominator = denominator * 10 + (FText[i++] - u'0');
+                    FData.FixedDenominator = denominator;
+                }
             } else if (c == u'.') {
                 if (afterPoint || FData.Flags.Has(mfScientific)) {
                     Literal(c);
@@ -159,7 +180,9 @@ public:
                     Literal(c == u'\\' ? FText[i + 1] : u' ');
                 i += 2;
             } else if (c == u'*') {
-                ++i;
+                if (i + 1 < FText.size())
+                    FData.Data.Add(meFill).Char = FText[i + 1];
+                i += 2;
             } else if (c == u'[') {
                 const std::size_t end = std::min(FText.find(u']', i + 1), FText.size());
                 Bracket(FText.substr(i + 1, end - i - 1));
@@ -185,6 +208,49 @@ public:
 private:
     void Literal(char16_t c) { FData.Data.Add(meLitteral).Char = c; }
 
+    bool LastIsSeconds() const
+    {
+        if (FData.Data.Count() == 0)
+            return false;
+        const TMaskEntity e = FData.Data.GetItems(FData.Data.Count() - 1).Entity;
+        return e == meSecondDig1 || e == meSecondDig2 || e == meSecondElapsed;
+    }
+
+    bool HasDigitPlace() const
+    {
+        for (std::size_t k = 0; k < FData.Data.Count(); ++k)
+            if (IsDigitPlace(FData.Data.GetItems(k).Entity))
+                return true;
+        return false;
+    }
+
+    // "[>100]", "[<=-1]", "[=0]", "[<>5]"; false when the code is none.
+    bool Condition(std::u16string_view code)
+    {
+        struct TOp {
+            std::u16string_view Text;
+            TMaskCondition Op;
+        };
+        static constexpr TOp cOps[] = {{u"<=", mcLE}, {u">=", mcGE}, {u"<>", mcNE},
+                                       {u"<", mcLT},  {u">", mcGT},  {u"=", mcEQ}};
+        for (const TOp& op : cOps) {
+            if (!code.starts_with(op.Text))
+                continue;
+            std::string number;
+            for (const char16_t ch : code.substr(op.Text.size()))
+                if (ch != u' ')
+                    number.push_back(ch < 0x80 ? static_cast<char>(ch) : '?');
+            char* end = nullptr;
+            const double v = std::strtod(number.c_str(), &end);
+            if (number.empty() || *end != 0 || !std::isfinite(v))
+                return false;
+            FData.Condition = op.Op;
+            FData.ConditionValue = v;
+            return true;
+        }
+        return false;
+    }
+
     void Code(TMaskEntity e)
     {
         FData.Data.Add(e);
@@ -208,6 +274,8 @@ private:
                 return;
             }
         }
+        if (Condition(code))
+            return;
         const std::uint32_t color = XLSMaskColorByName(code);
         if (color != cMaskNoColor)
             FData.Color = color;
@@ -257,6 +325,13 @@ private:
 
     void Finish(bool seenAt)
     {
+        if (FData.FractionSlash >= 0 && FData.FixedDenominator == 0) {
+            bool placeAfter = false;
+            for (std::size_t k = static_cast<std::size_t>(FData.FractionSlash); k < FData.Data.Count(); ++k)
+                placeAfter = placeAfter || IsDigitPlace(FData.Data.GetItems(k).Entity);
+            if (!placeAfter)
+                FData.FractionSlash = -1;  // "0/" is a number and a literal slash
+        }
         if (seenAt) {
             FData.Flags.Clear();
             FData.Flags.Include(mfGeneral);
@@ -293,8 +368,23 @@ std::u16string FormatDateTime(const TFormatData& section, double value, const TV
         return VYXFloatToStr(value, locale);
     // Milliseconds are rounded, then the parts are cut off as a clock shows
     // them: 23:59:59.9 is still 23:59:59 of the same day.
+    // With fractional seconds ("ss.00") the whole seconds are cut from the
+    // value taken to the microsecond, and the digits shown round without
+    // carrying into the second (23:59:59.996 shows 23:59:59.99).
     constexpr long long cMsPerDay = 86400000;
-    const long long totalMs = std::llround(value * static_cast<double>(cMsPerDay));
+    long long totalMs = 0, fraction = 0;
+    if (section.SecondDecimals > 0) {
+        const long long totalUs = std::llround(value * 86400e6);
+        const long long whole = totalUs >= 0 ? totalUs / 1000000 : -((-totalUs + 999999) / 1000000);
+        static constexpr long long cScale[] = {1000000, 100000, 10000, 1000};
+        const long long steps = 1000000 / cScale[section.SecondDecimals];
+        fraction = std::min((totalUs - whole * 1000000 + cScale[section.SecondDecimals] / 2) /
+                                cScale[section.SecondDecimals],
+                            steps - 1);
+        totalMs = whole * 1000;
+    } else {
+        totalMs = std::llround(value * static_cast<double>(cMsPerDay));
+    }
     const long long dayNumber = totalMs >= 0 ? totalMs / cMsPerDay : -((-totalMs + cMsPerDay - 1) / cMsPerDay);
     const long long msOfDay = totalMs - dayNumber * cMsPerDay;
     const double day = static_cast<double>(dayNumber);
@@ -341,6 +431,11 @@ std::u16string FormatDateTime(const TFormatData& section, double value, const TV
         case meHourElapsed: out += Padded(totalSeconds / 3600, static_cast<int>(d.Text.size())); break;
         case meMinuteElapsed: out += Padded(totalSeconds / 60, static_cast<int>(d.Text.size())); break;
         case meSecondElapsed: out += Padded(totalSeconds, static_cast<int>(d.Text.size())); break;
+        case meSecondFraction:
+            out.push_back(locale.DecimalSeparator);
+            out += Padded(fraction, section.SecondDecimals);
+            break;
+        case meFill: out.push_back(cFillMark); break;
         case meStrAmPmUpp: out += amPm; break;
         case meStrAmPmLow: out += UnicodeLower(amPm); break;
         case meStrap: {
@@ -443,7 +538,9 @@ void SplitDigits(const std::string& fixed, bool group, std::size_t minDigits, co
 
 void AppendPlain(std::u16string& out, const TMaskData& d)
 {
-    if (d.Entity == meLitteral)
+    if (d.Entity == meFill)
+        out.push_back(cFillMark);
+    else if (d.Entity == meLitteral)
         out.push_back(d.Char);
     else if (d.Entity == meString)
         out += d.Text;
@@ -535,6 +632,142 @@ std::u16string FormatDigits(const TFormatData& section, double value, bool negat
     }
     return out;
 }
+
+// The nearest fraction of `value` (0 <= value) with a denominator below
+// `limit`, ties to the smaller denominator.
+void NearestFraction(double value, long long limit, long long& numerator, long long& denominator)
+{
+    numerator = std::llround(value);
+    denominator = 1;
+    double best = std::fabs(value - static_cast<double>(numerator));
+    for (long long d = 2; d < limit && best > 0; ++d) {
+        const long long n = std::llround(value * static_cast<double>(d));
+        const double error = std::fabs(value - static_cast<double>(n) / static_cast<double>(d));
+        if (error < best - 1e-12) {
+            best = error;
+            numerator = n;
+            denominator = d;
+        }
+    }
+}
+
+// Digits laid right-aligned into placeholders: insignificant places give
+// "0", a blank or nothing; the first placeholder takes every digit left.
+std::u16string LayRight(const std::u16string& digits, const std::vector<TMaskEntity>& places)
+{
+    std::u16string out;
+    std::size_t left = digits.size();
+    for (std::size_t k = places.size(); k-- > 0;) {
+        if (left == 0) {
+            out.insert(0, Insignificant(places[k]));
+        } else if (k == 0) {
+            out.insert(0, digits.substr(0, left));
+            left = 0;
+        } else {
+            out.insert(0, 1, digits[--left]);
+        }
+    }
+    return out;
+}
+
+// Fraction sections: [integer placeholders] literals numerator "/" denominator.
+std::u16string FormatFraction(const TFormatData& section, double value, bool negative)
+{
+    const TMaskDataList& data = section.Data;
+    const auto slash = static_cast<std::size_t>(section.FractionSlash);
+    // The numerator is the run of placeholders just before the slash (literals
+    // between them allowed); placeholders before that run hold the whole part.
+    std::size_t numStart = slash;
+    while (numStart > 0 && (IsDigitPlace(data.GetItems(numStart - 1).Entity)))
+        --numStart;
+    std::vector<TMaskEntity> intPlaces, numPlaces, denPlaces;
+    for (std::size_t k = 0; k < numStart; ++k)
+        if (IsDigitPlace(data.GetItems(k).Entity))
+            intPlaces.push_back(data.GetItems(k).Entity);
+    for (std::size_t k = numStart; k < slash; ++k)
+        numPlaces.push_back(data.GetItems(k).Entity);
+    for (std::size_t k = slash + 1; k < data.Count(); ++k)
+        if (IsDigitPlace(data.GetItems(k).Entity))
+            denPlaces.push_back(data.GetItems(k).Entity);
+    double v = std::fabs(value);
+    if (!std::isfinite(v) || v >= 1e15)
+        return {};
+    double whole = intPlaces.empty() ? 0 : std::floor(v);
+    const double part = v - whole;
+    long long n = 0, d = section.FixedDenominator;
+    if (d > 0) {
+        n = std::llround(part * static_cast<double>(d));
+    } else {
+        long long limit = 1;
+        for (std::size_t k = 0; k < denPlaces.size() && limit < 100000; ++k)
+            limit *= 10;
+        NearestFraction(part, limit, n, d);
+    }
+    if (!intPlaces.empty() && n == d) {  // 2.99 as 3, not 2 1/1
+        whole += 1;
+        n = 0;
+    }
+    const bool zeroFraction = n == 0 && !intPlaces.empty();
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.0f", whole);
+    std::u16string wholeDigits = Ascii(buf);
+    if (whole == 0 && !(zeroFraction))
+        wholeDigits.clear();  // "0 1/2" only where a "0" placeholder asks for it
+    std::u16string out = negative && (whole != 0 || n != 0) ? u"-" : u"";
+    std::size_t intIndex = 0;
+    const std::size_t lastInt = numStart;
+    for (std::size_t k = 0; k < data.Count(); ++k) {
+        const TMaskData& e = data.GetItems(k);
+        if (k < lastInt) {
+            if (IsDigitPlace(e.Entity)) {
+                if (intIndex++ == 0)
+                    out += LayRight(wholeDigits, intPlaces);
+            } else {
+                AppendPlain(out, e);
+            }
+        } else if (k < slash) {
+            if (k == numStart)
+                out += zeroFraction ? std::u16string(numPlaces.size(), u' ')
+                                    : LayRight(Ascii(std::to_string(n)), numPlaces);
+        } else if (k == slash) {
+            out.push_back(zeroFraction ? u' ' : u'/');
+            if (section.FixedDenominator > 0 && !zeroFraction)
+                out += Ascii(std::to_string(d));
+        } else if (IsDigitPlace(e.Entity)) {
+            if (k == slash + 1 || !IsDigitPlace(data.GetItems(k - 1).Entity)) {
+                // The denominator is left-aligned: blanks for "?" pad on the right.
+                std::u16string den = zeroFraction ? u"" : Ascii(std::to_string(d));
+                for (std::size_t p = den.size(); p < denPlaces.size(); ++p)
+                    den += denPlaces[p] == mePlace ? u"" : u" ";
+                if (zeroFraction)
+                    den = std::u16string(denPlaces.size(), u' ');
+                out += den;
+            }
+        } else {
+            AppendPlain(out, e);
+        }
+    }
+    return out;
+}
+
+bool ConditionHolds(const TFormatData& s, double v)
+{
+    switch (s.Condition) {
+    case mcLT: return v < s.ConditionValue;
+    case mcLE: return v <= s.ConditionValue;
+    case mcEQ: return v == s.ConditionValue;
+    case mcGE: return v >= s.ConditionValue;
+    case mcGT: return v > s.ConditionValue;
+    case mcNE: return v != s.ConditionValue;
+    default: return true;
+    }
+}
+
+// A condition that no value >= 0 meets: its section writes its own sign.
+bool OnlyNegative(const TFormatData& s)
+{
+    return (s.Condition == mcLT && s.ConditionValue <= 0) || (s.Condition == mcLE && s.ConditionValue < 0);
+}
 }  // namespace
 
 TMaskData& TMaskDataList::Add(TMaskEntity entity)
@@ -591,6 +824,25 @@ const TFormatData& TExcelMask::Choose(double value, double& shown, bool& negativ
 {
     shown = value;
     negative = false;
+    if (FSections[0].Condition != mcNone || FSections[1].Condition != mcNone) {
+        const TFormatData* chosen = nullptr;
+        for (const TFormatData& s : FSections) {
+            if (&s == &FSections[3] || !s.Present)
+                continue;
+            if (s.Condition == mcNone || ConditionHolds(s, value)) {
+                chosen = &s;
+                break;
+            }
+        }
+        if (!chosen)
+            chosen = FSections[1].Present ? &FSections[1] : &FSections[0];
+        if (value < 0 && (OnlyNegative(*chosen) || (chosen == &FSections[1] && chosen->Condition == mcNone &&
+                                                     FSections[0].Condition == mcNone)))
+            shown = -value;
+        else
+            negative = value < 0;
+        return *chosen;
+    }
     if (value < 0 && FSections[1].Present) {
         shown = -value;
         return FSections[1];
@@ -615,6 +867,10 @@ std::u16string TExcelMask::FormatNumber(double value)
     bool negative = false;
     const TFormatData& section = Choose(value, shown, negative);
     FColor = section.Color;
+    FFill = 0;
+    for (std::size_t k = 0; k < section.Data.Count() && !FFill; ++k)
+        if (section.Data.GetItems(k).Entity == meFill)
+            FFill = section.Data.GetItems(k).Char;
     std::u16string out;
     if (section.Data.Count() == 0) {
         out = VYXFloatToStr(shown, locale);
@@ -624,6 +880,10 @@ std::u16string TExcelMask::FormatNumber(double value)
         out += VYXFloatToStr(shown, locale);
     } else if (section.Flags.Has(mfIsDateTime)) {
         out = FormatDateTime(section, shown, locale);
+    } else if (section.FractionSlash >= 0 && !section.Flags.Has(mfZero)) {
+        out = FormatFraction(section, shown, negative);
+        if (out.empty())
+            out = VYXFloatToStr(value, locale);
     } else if (section.Flags.Has(mfScientific) && !section.Flags.Has(mfZero)) {
         out = std::isfinite(shown) ? FormatScientific(section, shown, negative, locale) : VYXFloatToStr(shown, locale);
     } else {
@@ -631,6 +891,20 @@ std::u16string TExcelMask::FormatNumber(double value)
     }
     if (out.size() > cMaxResultLength)
         return VYXFloatToStr(value, locale);
+    if (!FKeepFill)
+        std::erase(out, cFillMark);
+    return out;
+}
+
+std::u16string TExcelMask::FormatNumber(double value, int width)
+{
+    FKeepFill = true;
+    std::u16string out = FormatNumber(value);
+    FKeepFill = false;
+    const std::size_t at = out.find(cFillMark);
+    std::erase(out, cFillMark);
+    if (at != std::u16string::npos && FFill && width > static_cast<int>(out.size()))
+        out.insert(at, static_cast<std::size_t>(width) - out.size(), FFill);
     return out;
 }
 

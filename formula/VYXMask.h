@@ -30,10 +30,22 @@
 //     dates before the epoch, and elapsed codes of them carry a minus.
 //   - Dates before 1 January 0001 or after 31 December 9999, and results longer
 //     than 300 characters, fall back to the general float text.
-// Not supported: fill characters ("*x" only drops the star), conditions such as
-// "[>100]" (ignored), fractions ("# ?/?"), fractional seconds ("ss.00" makes a
-// number section, since "0" is a digit placeholder) and locale codes after
-// "[$...-" (dropped). "##0.0E+0" keeps exponents at multiples of the number of
+//   - Fractions ("# ?/?", "# ??/??", "?/8"): the nearest fraction whose
+//     denominator has at most as many digits as its placeholders (ties take
+//     the smaller denominator), or the written denominator; with an integer
+//     placeholder before the numerator the whole part goes there, else the
+//     fraction is improper. A zero fraction shows blanks where it would stand.
+//   - Conditions ("[>100]", "[<=-1]", "[=0]", "[<>5]") choose sections in
+//     order: the first section whose condition holds; a following section
+//     without a condition takes every other value (two conditional sections
+//     and no third: the second takes the rest). A section whose condition
+//     admits only negative values writes its own sign, like a negative
+//     section; any other shows the minus.
+//   - A fill ("*x") repeats x at its place to a width given to FormatNumber;
+//     without a width it takes no room.
+//   - Fractions of seconds ("ss.00", "hh:mm:ss.0", up to three digits) round
+//     the time to that precision before it is cut into parts.
+// Not supported: locale codes after "[$...-" (dropped). "##0.0E+0" keeps exponents at multiples of the number of
 // integer placeholders.
 #pragma once
 
@@ -80,7 +92,12 @@ enum TMaskEntity {
     mePercentPos,
     meFirstDigitPlace,
     meRightIndent,
+    meFill,            // "*x": Char is the fill character
+    meSecondFraction,  // ".0" .. ".000" after seconds: Text holds the zeros
 };
+
+// The condition of a "[>100]" code.
+enum TMaskCondition { mcNone, mcLT, mcLE, mcEQ, mcGE, mcGT, mcNE };
 
 enum TMaskFlag { mfGeneral, mfThousand, mfDecimals, mfPercent, mfScientific, mfIsDateTime, mfZero };
 
@@ -132,6 +149,11 @@ struct TFormatData {
     int ExponentDigits = 0;   // digit placeholders after "E+" / "E-"
     bool ExponentPlus = false;  // "E+" shows "+" for positive exponents
     bool Present = false;       // the section was given and is not empty
+    TMaskCondition Condition = mcNone;  // "[>100]": when the section applies
+    double ConditionValue = 0;
+    int FractionSlash = -1;    // index of the "/" of a fraction section, -1 without one
+    int FixedDenominator = 0;  // "?/8": the written denominator, 0 for placeholders
+    int SecondDecimals = 0;    // digits of fractional seconds ("ss.00" gives 2)
 };
 
 class TExcelMask {
@@ -150,6 +172,9 @@ public:
     // Formats a number or a date-time serial; Color() then gives the colour of
     // the section used (cMaskNoColor when it named none).
     std::u16string FormatNumber(double value);
+    // As FormatNumber, with a fill ("*x") repeated until the text is `width`
+    // characters long (no longer than that when the text already is).
+    std::u16string FormatNumber(double value, int width);
     std::uint32_t Color() const { return FColor; }
     // The colour of the section FormatNumber would use for the value.
     std::uint32_t ValueColor(double value) const;
@@ -168,6 +193,8 @@ private:
     TFormatData FSections[4];
     std::uint32_t FColor = cMaskNoColor;
     const TVYXLocaleSettings* FLocale = nullptr;
+    bool FKeepFill = false;  // FormatNumber leaves the fill marks in (for the width form)
+    char16_t FFill = 0;      // the fill character of the section last used
 };
 
 // The mask of the locale's currency format: the symbol placed and spaced as its

@@ -23,8 +23,9 @@
 //                 | ["[" book "]"] sheet [":" sheet] "!"
 //   name         := (letter | "_" | "\") { letter | "_" | "|" | "." }
 //   table-part   := "[" (item | "[" item "]" { "," "[" item "]" }) "]"   ("#..." items are special)
-// A reference is tried before a name, so LOG10(100) reads as the cell LOG10
-// followed by a parenthesised 100, exactly as a spreadsheet would.
+// A reference is tried before a name, except that a run of name characters
+// directly before "(" that names a known function (built in or add-in) is a
+// call: LOG10(100) is the logarithm, not the cell LOG10 times 100.
 //
 // Not supported: error literals such as "#N/A" (a "#" is an unknown character),
 // R1C1 references unless switched on, blanks inside structured table parts.
@@ -35,6 +36,8 @@
 #include <cmath>
 
 #include "formula/VYXCellStore.h"
+#include "formula/VYXFuncLibrary.h"
+#include "formula/VYXFuncNames.h"
 #include "model/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
@@ -51,6 +54,8 @@ constexpr std::size_t cMaxFormulaLength = 65000;
 constexpr std::size_t cMaxPrefixLength = 600;
 // One formula full of garbage reports this many errors, not one per character.
 constexpr int cMaxReports = 32;
+// No function name is longer; longer runs are not looked up.
+constexpr std::size_t cMaxFunctionName = 64;
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\r' || c == u'\n'; }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -701,6 +706,8 @@ bool TXLSTokenizer::TryCellReference()
     TrySheetPrefix();
     const std::size_t afterPrefix = FPos;
     const int countAfterPrefix = FList->Count();
+    if (FList->Count() == count && StartsFunctionCall() && TryName())
+        return true;
     if (FR1C1 ? TryR1C1Reference() : TryA1Reference()) {
         const TXLSTokenType last = FList->Last()->TokenType;
         const bool wholeRange = FList->Count() >= 3 && FList->GetItems(FList->Count() - 2).TokenType == xttColon;
@@ -824,6 +831,17 @@ bool TXLSTokenizer::TryR1C1Reference()
     FPos = start;
     FList->Truncate(count);
     return false;
+}
+
+bool TXLSTokenizer::StartsFunctionCall() const
+{
+    std::size_t i = FPos;
+    while (i < FText.size() && IsFuncNameChar(FText[i]) && i - FPos <= cMaxFunctionName)
+        ++i;
+    if (i == FPos || i >= FText.size() || FText[i] != u'(' || i - FPos > cMaxFunctionName)
+        return false;
+    const std::u16string_view name = std::u16string_view(FText).substr(FPos, i - FPos);
+    return QualifiesAsFunctionName(name) && (G_XLSExcelFuncNames().FindId(name) >= 0 || XLSIsAddInName(name));
 }
 
 bool TXLSTokenizer::TryName()

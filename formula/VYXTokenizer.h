@@ -193,6 +193,8 @@ private:
     bool TryR1C1Reference();
     bool TryR1C1Part(char16_t letter, bool isRow);
     bool TryName();
+    // True when the text at the cursor is a known function name directly followed by "(".
+    bool StartsFunctionCall() const;
     bool TryTablePart();
     bool TrySheetPrefix();
     bool TryQuotedSheetPrefix();

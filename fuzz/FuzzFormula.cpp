@@ -2,7 +2,7 @@
 //
 // The bytes are read as UTF-8 formula text; the first byte also chooses
 // strict or locale notation and whether a grid with a few cells is used.
-// Encoding must never crash, and evaluating whatever bytes came out may
+// Add-in functions answer their names. Encoding must never crash, and evaluating whatever bytes came out may
 // only raise VYXException (a formula that cannot run), never anything else.
 #include <cstdint>
 #include <memory>
@@ -12,6 +12,7 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
+#include "formula/VYXFuncLibrary.h"
 #include "model/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     XLSEncodeFormula(manager, text, ptgs, (mode & 1) == 0);
     TXLSFormulaEvaluator evaluator(manager);
     evaluator.UserFunctionEvent = [](const std::u16string& name, TXLSUserFuncData& call) {
-        if (name.size() % 2)
+        if (!XLSAddInFunction(name, call) && name.size() % 2)
             call.SetResultAsFloat(call.ArgCount());
     };
     try {

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;  // over-long masks are refused, nothing else may raise
     }
     for (double v : {0.0, -0.0, 1.5, -1234.5678, 45292.75, 1e300, -1e-300, 2958465.999, -693594.0, 1e15})
-        if (mask.FormatNumber(v).size() > 300)
+        if (mask.FormatNumber(v).size() > 300 || mask.FormatNumber(v, 40).size() > 340)
             std::abort();
     return 0;
 }

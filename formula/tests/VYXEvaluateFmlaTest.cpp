@@ -162,9 +162,11 @@ TEST(Evaluator, EmptyReferencesAndUnsupportedPtgs)
                      {"A1=0", "TRUE"},
                      {"A1&\"x\"", "x"},
                      {"Sheet1!B2*2", "0"},
-                     // Not run: array constants, unions, intersections, ranges between references.
-                     {"{1,2;3,4}", "#VALUE!"},
-                     {"1+{1}", "#VALUE!"},
+                     // Array constants give their first element where one value is needed.
+                     {"{1,2;3,4}", "1"},
+                     {"1+{1}", "2"},
+                     {"{\"a\",TRUE}&{-2}", "a-2"},
+                     // Not run: unions, intersections, ranges between references.
                      {"A1:B2 B1", "#VALUE!"},
                      {"(A1,B1)", "#VALUE!"},
                      {"A1:B2:C3", "#VALUE!"},
@@ -260,6 +262,8 @@ TEST(Evaluator, UserFunctionsAndNames)
 TEST(Evaluator, BuiltinHandlerSeam)
 {
     TEvalFixture f;
+    const TXLSFunctionLibrary empty;
+    f.Evaluator.SetFunctionLibrary(empty);
     EXPECT_EQ(f.Eval("SUM(1,2)"), "#N/A");  // no handler registered in this library
     EXPECT_EQ(f.Eval("ABS(-1)+1"), "#N/A");
 

@@ -1,8 +1,9 @@
-// VYXFuncReference.h: evaluates reference-table formulas, with array constants laid out as grid cells.
+// VYXFuncReference.h: evaluates reference-table formulas, with array constants as written or laid out as grid cells.
 //
-// The evaluator runs no array constants, so every "{a,b;c,d}" of a formula
-// text is written into a grid cell store (from row 101 on, away from the
-// formula's own cell A1) and replaced by the area's A1 text.
+// With LayArrays set, every "{a,b;c,d}" of a formula text is written into a
+// grid cell store (from row 101 on, away from the formula's own cell A1) and
+// replaced by the area's A1 text, so the same formula runs once on array
+// constants and once on ranges holding the same values.
 #pragma once
 
 #include <memory>
@@ -33,7 +34,7 @@ public:
         Grid = store.get();
         Manager.SetCells(std::move(store));
         NextCol = 1;
-        const std::string text = LayOutArrays(formula);
+        const std::string text = LayArrays ? LayOutArrays(formula) : formula;
         std::vector<std::uint8_t> ptgs;
         if (!XLSEncodeFormula(Manager, Utf8ToUtf16(text), ptgs, true))
             return "encode failed";
@@ -50,6 +51,7 @@ public:
     TXLSCellManager Manager;
     TXLSFormulaEvaluator Evaluator;
     TXLSFormulaValue Result;  // the last value Eval produced
+    bool LayArrays = true;    // array constants become areas of grid cells
 
 private:
     static constexpr std::int32_t cFirstRow = 100;

@@ -414,8 +414,6 @@ constexpr TKnownDifference cKnownDifferences[] = {
     {"DATE(1,1,1)", "-693593", "the year is taken as written; the reference maps two-digit years to 2001"},
     {"DATE(-1,1,1)", "#NUM!", "a negative year is #NUM!"},
     {"EOMONTH(DATE(9999,12,1),1)", "#NUM!", "dates end with 31 December 9999"},
-    {"HOUR(0.999995)", "0", "time parts come from the value rounded to the second (23:59:59.57 -> 0:00:00)"},
-    {"MINUTE(0.999995)", "0", "rounded to the second as HOUR and SECOND"},
     {"TIME(12,30,30.9)", "0.521180555555556", "TIME truncates its arguments to integers"},
     {"DATEVALUE(\"2/29/2023\")", "#VALUE!", "a text that is no date is #VALUE!"},
     {"DATEVALUE(\"abc\")", "#VALUE!", "a text that is no date is #VALUE!"},

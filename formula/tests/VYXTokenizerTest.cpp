@@ -53,7 +53,10 @@ TEST(Tokenizer, TokenLists)
         {"SUM( A1 )", "[function] SUM|[whitespace] 1|[col] A|[row] 1|[whitespace] 1|[par] )|"},
         {"sum(1)", "[function] sum|[const num] 1|[par] )|"},
         {"SUM(1, 2)", "[function] SUM|[const num] 1|[comma] ,|[whitespace] 1|[const num] 2|[par] )|"},
-        {"LOG10(100)", "[col] LOG|[row] 10|[par] (|[const num] 100|[par] )|"},
+        {"LOG10(100)", "[function] LOG10|[const num] 100|[par] )|"},  // a known function, not the cell
+        {"LOG10+1", "[col] LOG|[row] 10|[op] +|[const num] 1|"},
+        {"ABC1(2)", "[col] ABC|[row] 1|[par] (|[const num] 2|[par] )|"},  // unknown: still the cell
+        {"CEILING.MATH(1)", "[function] CEILING.MATH|[const num] 1|[par] )|"},
         {"TRUEX", "[bool] TRUE|[name] X|"},
         {"FALSE", "[bool] FALSE|"},
         {"true", "[name] true|"},

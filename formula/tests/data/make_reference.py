@@ -273,6 +273,106 @@ add("date", "YEAR(DATEVALUE(\"7/4/1976\"))", "DAY(EOMONTH(DATE(2023,2,10),0))", 
     "WEEKDAY(DATE(1900,2,28))", "WEEKDAY(DATE(1900,3,1))", "TIME(0,0,86400)", "HOUR(TIME(23,59,59))",
     "SECOND(TIME(1,2,3))", "MINUTE(\"12:34\")", "HOUR(\"abc\")", "DAY(\"2024-03-15\")")
 
+# --- add-in and newer functions, array constants, the two parser fixes ----
+COMMENTS = {}  # index into FUNCTIONS -> comment line written before that row
+
+
+def section(text):
+    COMMENTS[len(FUNCTIONS)] = text
+
+
+section("add-in functions: engineering and mathematics")
+add("addin-math", "GCD(12,18)", "GCD(12,18,27)", "GCD(0,5)", "GCD(7.9,3)", "GCD(-4,2)", "GCD({12,18;24,30})",
+    "GCD(0)", "LCM(4,6)", "LCM(4,6,10)", "LCM(0,5)", "LCM(1.5,4)", "LCM(-1,2)", "LCM({2,3,4})",
+    "MROUND(7.3,0.5)", "MROUND(-7.3,-2)", "SQRTPI(1)", "SQRTPI(2)", "SQRTPI(0)", "SQRTPI(-1)",
+    "ISEVEN(2)", "ISEVEN(-3)", "ISEVEN(2.9)", "ISEVEN(0)", 'ISEVEN("4")', 'ISEVEN("x")', "ISODD(3)",
+    "ISODD(-3.5)", "ISODD(0)", "ERF(0.5)", "ERF(1)", "ERF(0,1)", "ERF(1,0)", "ERF(-2)", "ERF(3)",
+    "CEILING.MATH(2.5)", "CEILING.MATH(-2.5)", "CEILING.MATH(-2.5,2)", "CEILING.MATH(-2.5,2,1)",
+    "CEILING.MATH(24.3,5)", "CEILING.MATH(6.7,-2)", "CEILING.MATH(4.1,0)", "CEILING.MATH(0.234,0.01)",
+    "FLOOR.MATH(2.5)", "FLOOR.MATH(-2.5)", "FLOOR.MATH(-2.5,2)", "FLOOR.MATH(-2.5,2,1)",
+    "FLOOR.MATH(24.3,5)", "FLOOR.MATH(6.7,-2)", "FLOOR.MATH(4.1,0)",
+    'ARABIC("MCMXCIX")', 'ARABIC("iv")', 'ARABIC("")', 'ARABIC("-XL")', 'ARABIC("ABC")', 'ARABIC(" X ")',
+    'ARABIC("IIII")', "BASE(255,16)", "BASE(7,2,8)", "BASE(35,36)", "BASE(0,2)", "BASE(-1,2)", "BASE(10,1)",
+    "BASE(10,37)", "BASE(10.9,10)", 'DECIMAL("FF",16)', 'DECIMAL("zz",36)', 'DECIMAL("111",2)',
+    'DECIMAL("12",2)', 'DECIMAL("",10)', 'DECIMAL("10",37)',
+    "DEC2BIN(9)", "DEC2BIN(9,8)", "DEC2BIN(-1)", "DEC2BIN(-512)", "DEC2BIN(511)", "DEC2BIN(512)",
+    "DEC2BIN(9,2)", "DEC2BIN(9,0)", "DEC2BIN(9.9)", "DEC2OCT(58)", "DEC2OCT(-100)", "DEC2OCT(58,5)",
+    "DEC2HEX(255)", "DEC2HEX(-54)", "DEC2HEX(255,4)", "DEC2HEX(549755813887)", "DEC2HEX(549755813888)",
+    'BIN2DEC("1100100")', 'BIN2DEC("1111111111")', "BIN2DEC(101)", 'BIN2DEC("12")', 'BIN2DEC("10000000000")',
+    'BIN2HEX("11111011",4)', 'BIN2HEX("1110")', 'BIN2HEX("1111111111")', 'BIN2OCT("1001",3)',
+    'BIN2OCT("1111111111")', 'OCT2DEC("54")', 'OCT2DEC("7777777533")', 'OCT2BIN("3",3)',
+    'OCT2BIN("7777777000")', 'OCT2HEX("100",4)', 'OCT2HEX("7777777533")', 'HEX2DEC("A5")',
+    'HEX2DEC("FFFFFFFF5B")', 'HEX2DEC("3DA408B9")', 'HEX2DEC("g")', 'HEX2BIN("F",8)', 'HEX2BIN("FFFFFFFE00")',
+    'HEX2BIN("200")', 'HEX2OCT("F",3)', 'HEX2OCT("FFFFFFFF00")', 'hex2dec("ff")',
+    'CONVERT(1,"lbm","kg")', 'CONVERT(68,"F","C")', 'CONVERT(100,"C","F")', 'CONVERT(0,"C","K")',
+    'CONVERT(2.5,"ft","sec")', 'CONVERT(6,"mi","km")', 'CONVERT(1,"in","cm")', 'CONVERT(1,"gal","l")',
+    'CONVERT(1,"hr","mn")', 'CONVERT(1,"day","sec")', 'CONVERT(1,"atm","Pa")', 'CONVERT(1,"kbyte","bit")',
+    'CONVERT(1,"kibyte","byte")', 'CONVERT(1,"m2","ft2")', 'CONVERT(1,"km2","m2")', 'CONVERT(1,"BTU","J")',
+    'CONVERT(1,"HP","W")', 'CONVERT(1,"mph","m/s")', 'CONVERT(1,"xyz","m")', 'CONVERT(1,"Mmi","m")',
+    'CONVERT(1,"ozm","g")', 'CONVERT(1,"tsp","ml")', 'CONVERT(300,"K","Rank")', 'CONVERT(1,"ha","m2")',
+    'CONVERT(1,"kn","m/h")', 'CONVERT(1,"cal","J")', 'CONVERT(1,"T","ga")', 'CONVERT(1,"yd","m")',
+    'CONVERT(1,"dam","m")', "BESSELJ(1.9,2)", "BESSELJ(-1.9,1)", "BESSELJ(0,0)", "BESSELJ(10,3.7)",
+    "BESSELJ(1,-1)", "BESSELI(1.5,1)", "BESSELI(-1.5,1)", "BESSELI(0,2)", "BESSELK(1.5,1)", "BESSELK(0.1,0)",
+    "BESSELK(0,1)", "BESSELK(-1,1)", "BESSELY(2.5,1)", "BESSELY(0.5,0)", "BESSELY(0,1)", 'BESSELJ("x",1)')
+section("add-in functions: dates and finance")
+add("addin-date", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"Y\")", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"M\")",
+    f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"D\")", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"YM\")",
+    f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"YD\")", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"MD\")",
+    f"DATEDIF({D(2024,1,31)},{D(2024,3,1)},\"MD\")", f"DATEDIF({D(2024,1,31)},{D(2024,3,1)},\"M\")",
+    f"DATEDIF({D(2024,3,10)},{D(2020,1,15)},\"D\")", f"DATEDIF({D(2020,1,15)},{D(2024,3,10)},\"X\")",
+    f"DATEDIF({D(2020,2,29)},{D(2023,2,28)},\"Y\")", f"DATEDIF({D(2020,2,29)},{D(2023,3,1)},\"YD\")",
+    f"DATEDIF({D(2023,12,25)},{D(2024,1,5)},\"yd\")", f"DATEDIF({D(2024,1,1)},{D(2024,1,1)},\"D\")",
+    f"WEEKNUM({D(2024,1,1)})", f"WEEKNUM({D(2024,1,6)})", f"WEEKNUM({D(2024,1,7)})", f"WEEKNUM({D(2024,1,7)},2)",
+    f"WEEKNUM({D(2024,12,31)})", f"WEEKNUM({D(2023,1,1)},2)", f"WEEKNUM({D(2023,1,2)},2)",
+    f"WEEKNUM({D(2024,3,15)},11)", f"WEEKNUM({D(2024,3,15)},12)", f"WEEKNUM({D(2024,3,15)},13)",
+    f"WEEKNUM({D(2024,3,15)},14)", f"WEEKNUM({D(2024,3,15)},15)", f"WEEKNUM({D(2024,3,15)},16)",
+    f"WEEKNUM({D(2024,3,15)},17)", f"WEEKNUM({D(2021,1,1)},21)", f"WEEKNUM({D(2024,3,15)},3)",
+    f"ISOWEEKNUM({D(2021,1,1)})", f"ISOWEEKNUM({D(2021,1,4)})", f"ISOWEEKNUM({D(2020,12,31)})",
+    f"ISOWEEKNUM({D(2024,12,30)})", f"ISOWEEKNUM({D(2026,12,31)})", f"ISOWEEKNUM({D(2027,1,1)})",
+    f"DAYS({D(2024,3,1)},{D(2024,2,1)})", f"DAYS({D(2024,2,1)},{D(2024,3,1)})", 'DAYS("2024-03-01","2024-02-01")',
+    "DAYS(10.9,1.1)", 'DAYS("x",1)',
+    "EFFECT(0.0525,4)", "EFFECT(0.1,1)", "EFFECT(0.1,12.9)", "EFFECT(0,4)", "EFFECT(0.1,0)",
+    "NOMINAL(0.053543,4)", "NOMINAL(0.1,1)", "NOMINAL(-0.1,4)", "NOMINAL(0.1,0.5)",
+    "CUMIPMT(0.09/12,360,125000,13,24,0)", "CUMIPMT(0.09/12,360,125000,1,1,0)",
+    "CUMIPMT(0.09/12,360,125000,1,1,1)", "CUMPRINC(0.09/12,360,125000,13,24,0)",
+    "CUMPRINC(0.09/12,360,125000,1,1,0)", "CUMPRINC(0.09/12,360,125000,1,1,1)",
+    "CUMIPMT(0.09/12,360,125000,0,1,0)", "CUMIPMT(0.09/12,360,125000,2,1,0)",
+    "CUMIPMT(0.09/12,360,125000,1,361,0)", "CUMIPMT(0.09/12,360,125000,1,2,2)", "CUMIPMT(0,360,125000,1,2,0)",
+    "DOLLARDE(1.02,16)", "DOLLARDE(1.1,32)", "DOLLARDE(-1.02,16)", "DOLLARDE(1.02,0)", "DOLLARDE(1.02,-1)",
+    "DOLLARDE(1.5,10)", "DOLLARFR(1.125,16)", "DOLLARFR(1.125,32)", "DOLLARFR(-1.125,16)", "DOLLARFR(1.125,0)",
+    f"EDATE({D(2024,3,31)},-1)", f"EDATE({D(2024,1,15)},1.9)")
+section("newer functions: logic, text and lookup")
+add("addin-text", "IFNA(NA(),5)", "IFNA(1/0,5)", "IFNA(3,5)", 'IFNA(MATCH(9,{1,2},0),"none")',
+    "IFS(FALSE,1,TRUE,2)", "IFS(1>2,1,2>1,2)", "IFS(FALSE,1)", "IFS(1/0,1,TRUE,2)", 'IFS("x",1)', "IFS(0,1,1,2)",
+    'SWITCH(2,1,"a",2,"b")', 'SWITCH(3,1,"a",2,"b","other")', 'SWITCH(3,1,"a",2,"b")', 'SWITCH("B","a",1,"b",2)',
+    'SWITCH(1/0,1,"a")', 'SWITCH(TRUE,1,"a",TRUE,"b")', 'SWITCH(1,"1","text",1,"num")',
+    "XOR(TRUE,FALSE)", "XOR(TRUE,TRUE)", "XOR(1,0,1,1)", "XOR({TRUE,TRUE,TRUE})", 'XOR("x")', "XOR(1/0)",
+    'XOR("TRUE",FALSE)', "XOR({1,0;0,0})",
+    'CONCAT("a","b",1)', 'CONCAT({"a","b";"c","d"})', 'CONCAT(1/0,"a")', 'CONCAT("",TRUE)', "CONCAT(1.5,-2)",
+    'TEXTJOIN(", ",TRUE,"a","","b")', 'TEXTJOIN(", ",FALSE,"a","","b")', 'TEXTJOIN("-",TRUE,{1,2;3,4})',
+    'TEXTJOIN("",TRUE,"x","y")', 'TEXTJOIN({"+","-"},TRUE,1,2,3,4)', 'TEXTJOIN(",",TRUE,1/0)', 'TEXTJOIN(",",TRUE,"")',
+    'NUMBERVALUE("2.500,27",",",".")', 'NUMBERVALUE("3.5%")', 'NUMBERVALUE("1 234.5")', 'NUMBERVALUE("")',
+    'NUMBERVALUE("12%%")', 'NUMBERVALUE("1,5",",")', 'NUMBERVALUE("1.2.3")', 'NUMBERVALUE("abc")',
+    'NUMBERVALUE("1e3")', "NUMBERVALUE(42)", 'NUMBERVALUE("-1,234.5")',
+    "UNICHAR(65)", "UNICHAR(8364)", "UNICHAR(128512)", "UNICHAR(0)", "UNICHAR(1114112)", "UNICHAR(65.9)",
+    'UNICODE("A")', 'UNICODE("€uro")', 'UNICODE("")', "UNICODE(UNICHAR(128512))", "UNICODE(1)",
+    'MAXIFS({1,5,3,9},{"a","b","a","b"},"a")', 'MINIFS({1,5,3,9},{"a","b","a","b"},"b")',
+    'MAXIFS({1,5,3,9},{1,2,3,4},">2")', 'MINIFS({1,5,3,9},{1,2,3,4},">2",{"x","y","y","x"},"y")',
+    'MAXIFS({1,5,3,9},{1,2,3,4},">9")', 'MAXIFS({1,5,3},{1,2},">0")', 'MAXIFS({-1,-5},{1,1},1)',
+    'MINIFS({4,2;8,6},{1,2;3,4},"<>2")', 'MAXIFS({1,"x",3},{"a","a","a"},"a")', 'MAXIFS({1,2},{"ab","cd"},"c*")')
+section("array constants where a function takes an array or range")
+add("array", "SUM({1,2;3,4})", "AVERAGE({1,2,3,4})", "COUNT({1,\"a\",TRUE,3})",
+    "COUNTA({1,\"a\",TRUE,3})", "MAX({-1,-5;-3,-2})", "SUM({1,\"2\",TRUE})", "ROWS({1,2;3,4;5,6})",
+    "VLOOKUP(3,{1,\"a\";3,\"c\"},2,FALSE)", "SUMPRODUCT({1,2,3},{4,5,6})",
+    "ABS({-3,4})", "{5,6}+1", "MATCH(\"c\",{\"a\",\"b\",\"c\"},0)", "SUMIF({1,2,3,4},\">2\")",
+    "SUMIF({1,2,3,4},\">2\",{10,20,30,40})", "NPV(0.1,{100,200})", "MEDIAN({3,1,2})", "PRODUCT({2,3},4)",
+    "COLUMNS({1,2,3;4,5,6})", "LOOKUP(2,{1,2,3},{\"x\",\"y\",\"z\"})", "CONCATENATE({\"a\",\"b\"})",
+    "SUM({1,-2.5E+2;3,0.5})")
+section("the two fixes: known function names before a parenthesis, times before midnight")
+add("fixes", "LOG10(100000)", "LOG10(1000)+1", "log10(0.001)", "ATAN2(1,2)", "DAYS360(DATE(2024,1,1),DATE(2024,12,31))",
+    "HOUR(0.999999)", "MINUTE(0.999999)", "SECOND(0.999999)", "HOUR(0.9999999)", "HOUR(1.999999)",
+    "HOUR(45292.99999)", "MINUTE(0.041666)", "HOUR(0.5)")
+
 # --- masks: TEXT(value, mask) ---------------------------------------------
 MASKS = []
 
@@ -298,10 +398,21 @@ mask(dates, "dd.mm.yyyy", "d/m/yy", "m/d/yyyy", "yyyy-mm-dd", "mmm d, yyyy", "dd
      "yyyy-mm-dd\\Thh:mm", '"Date: "d.m.yyyy', "hh:mm:ss.00", "General")
 mask(["1", "1.5", "0.75", "36.25"], "[h]", "[m]", "[h]:mm:ss", "[Red]h:mm")
 
+# Fractions, conditional sections, fill characters, fractional seconds.
+mask(["12345", "0.5", "1.25", "-3.75", "0.3333333", "2.71828", "0", "5", "0.001", "123.456"],
+     "# ?/?", "# ??/??", "?/8", "# ?/4", "?/?", "#/#", "0 ?/?", "# ???/???", "?? ??/16", "# ?/10", "# ?/100")
+mask(["150", "50", "-5", "-0.5", "0", "100", "-100"], "[>100]0;0.0", "[<=-1]\"neg\" 0;0.00",
+     "[>=100]#,##0;[<100]0.0", "[<0]\"minus\";\"plus\"", "[=0]\"none\";0", "[Red][>100]0;[Blue]0")
+mask(["12.5", "-3", "0"], "*x0.00", "0.0*-", "\"$\"* #,##0.00", "*0#")
+mask(["0.5000057", "0.75", "45292.123456", "0.999999", "1.0000115"], "ss.00", "hh:mm:ss.0", "mm:ss.000",
+     "h:mm:ss.00", "[h]:mm:ss.0", "s.0")
+
 
 # Functions the program only knows under their file-format prefix.
 PREFIXED = ["CEILING.PRECISE", "FLOOR.PRECISE", "STDEV.S", "STDEV.P", "VAR.S", "VAR.P", "PERCENTILE.EXC",
-            "PERCENTRANK.EXC", "AGGREGATE"]
+            "PERCENTRANK.EXC", "AGGREGATE", "CEILING.MATH", "FLOOR.MATH", "IFNA", "IFS", "SWITCH", "XOR",
+            "CONCAT", "TEXTJOIN", "MAXIFS", "MINIFS", "DAYS", "ISOWEEKNUM", "NUMBERVALUE", "UNICHAR", "UNICODE",
+            "ARABIC", "BASE", "DECIMAL"]
 
 
 def to_cell_formula(formula):
@@ -375,7 +486,9 @@ def main():
     rows = recalc(formulas, work)
     with open(os.path.join(HERE, "functions.tsv"), "w", encoding="utf-8", newline="") as out:
         out.write("# category\tformula\texpected\ttype  (made by make_reference.py; see its header)\n")
-        for (category, formula), (value, kind, _) in zip(FUNCTIONS, rows):
+        for i, ((category, formula), (value, kind, _)) in enumerate(zip(FUNCTIONS, rows)):
+            if i in COMMENTS:
+                out.write(f"# {COMMENTS[i]}\n")
             if kind == "error" and value.startswith("Err:"):
                 # The program's own codes: 502 invalid argument and 523 no
                 # convergence are "#NUM!" in the usual error set, the rest "#VALUE!".
