@@ -19,9 +19,44 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian)
     return text;
 }
 
-// One line's content into `para`: text runs between tab, page-break and line-break runs.
-void AppendLine(TVYXLogPara& para, std::u16string_view line)
+TVYXTextEncoding DetectEncoding(std::string_view bytes)
 {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return vyteUtf8Bom;
+    if (bytes.starts_with("\xFF\xFE"))
+        return vyteUtf16LE;
+    if (bytes.starts_with("\xFE\xFF"))
+        return vyteUtf16BE;
+    return IsValidUtf8(bytes) ? vyteUtf8 : vyteCodePage;
+}
+
+// Calls `onLine` with each line of `text` (without its end): lines end with
+// CR LF, LF or CR; the text after the last line end is a line only when it is
+// not empty, or when the whole text is empty.
+template <class TChar, class TOnLine>
+void ForEachLine(std::basic_string_view<TChar> text, TOnLine onLine)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const TChar c = text[i];
+        if (c != TChar('\r') && c != TChar('\n'))
+            continue;
+        onLine(text.substr(start, i - start));
+        if (c == TChar('\r') && i + 1 < text.size() && text[i + 1] == TChar('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size() || text.empty())
+        onLine(text.substr(start));
+}
+
+// One line as a new paragraph: text runs between tab, page-break and line-break runs.
+void AppendLine(TVYXLogParas& paras, std::u16string& line)
+{
+    for (char16_t& c : line)
+        if (c == u'\0')
+            c = u'\uFFFD';  // runs use NUL for their atoms' text
+    TVYXLogPara& para = *paras.AppendPara();
     std::size_t start = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char16_t c = line[i];
@@ -41,9 +76,12 @@ void AppendLine(TVYXLogPara& para, std::u16string_view line)
 
 // Writes runs of paragraphs and tables as lines. Inside a table cell everything
 // stays on the row's line: paragraphs, breaks and nested rows become spaces.
+// Each top-level item goes to the sink as soon as it is complete, so the whole
+// text is never held in UTF-16.
+template <class TSink>
 class TTextWriter {
 public:
-    TTextWriter(std::u16string& out, std::u16string_view lineEnd) : FOut(out), FLineEnd(lineEnd) {}
+    TTextWriter(std::u16string_view lineEnd, TSink sink) : FLineEnd(lineEnd), FSink(sink) {}
 
     void Items(const TVYXLogParas& paras, bool inCell)
     {
@@ -54,8 +92,11 @@ public:
                 Para(*para, inCell);
             else
                 Table(*paras.GetTables(i), inCell);
-            if (!inCell)
+            if (!inCell) {
                 FOut += FLineEnd;
+                FSink(std::u16string_view(FOut));
+                FOut.clear();
+            }
         }
     }
 
@@ -99,55 +140,46 @@ private:
         }
     }
 
-    std::u16string& FOut;
+    std::u16string FOut;
     std::u16string_view FLineEnd;
+    TSink FSink;
 };
+
+// True for a list of one paragraph without content, which writes no bytes.
+bool IsEmptyText(const TVYXLogParas& paras)
+{
+    if (paras.Count() != 1)
+        return false;
+    const TVYXLogPara* only = paras.ParaAtIndex(0);
+    return only && only->TextLength() == 0 && only->Count() <= 1;
+}
 }  // namespace
 
 std::u16string VYXDecodeTextFile(std::string_view bytes, int codePage, TVYXTextEncoding* encoding)
 {
-    TVYXTextEncoding found = vyteUtf8;
-    std::u16string text;
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        found = vyteUtf8Bom;
-        text = Utf8ToUtf16(bytes.substr(3));
-    } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        found = bytes[0] == '\xFF' ? vyteUtf16LE : vyteUtf16BE;
-        text = DecodeUtf16(bytes.substr(2), found == vyteUtf16BE);
-    } else if (IsValidUtf8(bytes)) {
-        text = Utf8ToUtf16(bytes);
-    } else {
-        found = vyteCodePage;
-        text = VYXDecodeCodePage(bytes, codePage);
-    }
+    const TVYXTextEncoding found = DetectEncoding(bytes);
     if (encoding)
         *encoding = found;
-    return text;
+    switch (found) {
+    case vyteUtf8Bom: return Utf8ToUtf16(bytes.substr(3));
+    case vyteUtf16LE:
+    case vyteUtf16BE: return DecodeUtf16(bytes.substr(2), found == vyteUtf16BE);
+    case vyteUtf8: return Utf8ToUtf16(bytes);
+    case vyteCodePage: break;
+    }
+    return VYXDecodeCodePage(bytes, codePage);
 }
 
 void VYXAppendTextLines(TVYXLogParas& paras, std::u16string_view text)
 {
     TVYXLogParasUpdate update(paras);
-    std::size_t start = 0;
     std::u16string line;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const bool end = i == text.size();
-        if (!end && text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        // The text after the last line end is a line only when it is not empty
-        // (or the whole text is empty).
-        if (end && start == text.size() && start > 0)
-            break;
-        line.assign(text.substr(start, i - start));
-        for (char16_t& c : line)
-            if (c == u'\0')
-                c = u'\uFFFD';  // runs use NUL for their atoms' text
-        AppendLine(*paras.AppendPara(), line);
-        if (!end && text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    paras.Validate();
+    ForEachLine(text, [&](std::u16string_view part) {
+        line.assign(part);
+        AppendLine(paras, line);
+    });
+    // Every line made a paragraph with at least one run, so the list is valid
+    // without a pass over it.
 }
 
 void TVYXImportText::LoadFile(const std::string& fileName, TVYXLogParas& paras, bool append)
@@ -163,23 +195,43 @@ void TVYXImportText::LoadFromStream(TVYXStream& stream, TVYXLogParas& paras, boo
 
 void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, bool append)
 {
-    const std::u16string text = VYXDecodeTextFile(bytes, CodePage, &FEncoding);
-    const std::size_t lineEnd = text.find_first_of(u"\r\n");
-    FCrLf = lineEnd != std::u16string::npos && text.compare(lineEnd, 2, u"\r\n") == 0;
     if (!append)
         paras.Clear();
-    VYXAppendTextLines(paras, text);
+    FEncoding = DetectEncoding(bytes);
+    if (FEncoding == vyteUtf16LE || FEncoding == vyteUtf16BE) {
+        const std::u16string text = DecodeUtf16(bytes.substr(2), FEncoding == vyteUtf16BE);
+        const std::size_t lineEnd = text.find_first_of(u"\r\n");
+        FCrLf = lineEnd != std::u16string::npos && text.compare(lineEnd, 2, u"\r\n") == 0;
+        VYXAppendTextLines(paras, text);
+        return;
+    }
+    // CR and LF bytes end lines in every 8-bit and double-byte code page (trail
+    // bytes start at 0x40) and in UTF-8, so lines are cut before decoding and
+    // the whole text never exists in UTF-16 at once.
+    if (FEncoding == vyteUtf8Bom)
+        bytes.remove_prefix(3);
+    const std::size_t lineEnd = bytes.find_first_of("\r\n");
+    FCrLf = lineEnd != std::string_view::npos && bytes.substr(lineEnd, 2) == "\r\n";
+    TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
+    TVYXLogParasUpdate update(paras);
+    std::u16string line;
+    ForEachLine(bytes, [&](std::string_view lineBytes) {
+        line.clear();
+        decoder.Put(lineBytes, line);
+        decoder.Flush(line);
+        AppendLine(paras, line);
+    });
+    // Every line made a paragraph with at least one run, so the list is valid
+    // without a pass over it.
 }
 
 std::u16string TVYXExportText::Text(const TVYXLogParas& paras) const
 {
     std::u16string out;
-    if (paras.Count() == 1) {
-        const TVYXLogPara* only = paras.ParaAtIndex(0);
-        if (only && only->TextLength() == 0 && only->Count() <= 1)
-            return out;
-    }
-    TTextWriter(out, CrLf ? u"\r\n" : u"\n").Items(paras, false);
+    if (IsEmptyText(paras))
+        return out;
+    auto sink = [&out](std::u16string_view line) { out += line; };
+    TTextWriter<decltype(sink)>(CrLf ? u"\r\n" : u"\n", sink).Items(paras, false);
     return out;
 }
 
@@ -188,7 +240,11 @@ std::string TVYXExportText::SaveToBytes(const TVYXLogParas& paras) const
     std::string bytes;
     if (ByteOrderMark && CodePage == cVYXCodePageUtf8)
         bytes = "\xEF\xBB\xBF";
-    bytes += VYXEncodeCodePage(Text(paras), CodePage);
+    if (IsEmptyText(paras))
+        return bytes;
+    TVYXCodePageEncoder encoder(CodePage);
+    auto sink = [&](std::u16string_view line) { encoder.Put(line, bytes); };
+    TTextWriter<decltype(sink)>(CrLf ? u"\r\n" : u"\n", sink).Items(paras, false);
     return bytes;
 }
 

@@ -344,7 +344,15 @@ void TVYXCodePageDecoder::Put(std::string_view bytes, std::u16string& out)
                 cut = bytes.size() - back;
             break;
         }
-        out += Utf8ToUtf16(bytes.substr(0, cut));
+        const std::string_view whole = bytes.substr(0, cut);
+        for (std::size_t at = 0; at < whole.size();) {
+            const auto b = static_cast<unsigned char>(whole[at]);
+            if (b < 0x80) {
+                out += static_cast<char16_t>(b);
+                ++at;
+            } else
+                AppendUtf16(out, DecodeUtf8At(whole, at));
+        }
         bytes.remove_prefix(cut);
     }
     for (const char c : bytes)
@@ -469,7 +477,18 @@ TVYXCodePageEncoder::~TVYXCodePageEncoder() = default;
 void TVYXCodePageEncoder::Put(std::u16string_view text, std::string& out)
 {
     switch (FImpl->Kind) {
-    case kUtf8: out += Utf16ToUtf8(text); break;
+    case kUtf8:
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            char32_t c = text[i];
+            if (c < 0x80) {
+                out += static_cast<char>(c);
+                continue;
+            }
+            if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+                c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+            AppendUtf8(out, c);  // a lone surrogate becomes U+FFFD
+        }
+        break;
     case kDoubleByte: FImpl->PutIconv(text, out); break;
     case kTable: FImpl->PutTable(text, out); break;
     }
