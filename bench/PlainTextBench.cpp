@@ -111,6 +111,20 @@ void DecodeBytes(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(DecodeBytes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Double-byte text: 1 MB of Shift-JIS made from a few hundred kanji and kana.
+void DecodeShiftJis(benchmark::State& state)
+{
+    std::u16string text;
+    std::mt19937 random(3);
+    while (text.size() < 512 * 1024)
+        text += random() % 20 == 0 ? u'\n' : static_cast<char16_t>(u'\u4E00' + random() % 400);
+    const std::string bytes = VYXEncodeCodePage(text, 932);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VYXDecodeCodePage(bytes, 932).size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(DecodeShiftJis)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <iconv.h>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/VYXUnicode.h"
 
@@ -253,14 +254,34 @@ struct TVYXCodePageDecoder::TImpl {
     }
 
     // Appends the character of a lead and trail byte; false when the pair is invalid.
+    // Answers are cached per pair, since real text repeats its characters: one
+    // iconv call per distinct pair instead of one per character.
     bool Pair(std::uint8_t lead, std::uint8_t trail, std::u16string& out)
     {
-        const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        if (!Iconv->Whole(std::string_view(bytes, 2), Scratch) || Scratch.empty())
+        if (PairCache.empty())
+            PairCache.assign(0x10000, cUnknown);
+        char16_t& cached = PairCache[static_cast<std::size_t>(lead << 8 | trail)];
+        if (cached == cUnknown) {
+            const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            if (!Iconv->Whole(std::string_view(bytes, 2), Scratch) || Scratch.empty())
+                cached = cInvalid;
+            else if (Scratch.size() == 2)
+                cached = static_cast<char16_t>(static_cast<unsigned char>(Scratch[0]) |
+                                               static_cast<unsigned char>(Scratch[1]) << 8);
+            else {  // beyond one code unit: not cached
+                AppendLE(Scratch, out);
+                return true;
+            }
+        }
+        if (cached == cInvalid)
             return false;
-        AppendLE(Scratch, out);
+        out += cached;
         return true;
     }
+
+    // Pair-cache markers; neither is a character a double-byte pair decodes to.
+    static constexpr char16_t cUnknown = 0, cInvalid = 0xFFFF;
+    std::vector<char16_t> PairCache;  // lead << 8 | trail -> character, filled on use
 };
 
 TVYXCodePageDecoder::TVYXCodePageDecoder(int codePage)
