@@ -57,21 +57,22 @@ void AppendLine(TVYXLogParas& paras, std::u16string& line)
         if (c == u'\0')
             c = u'\uFFFD';  // runs use NUL for their atoms' text
     TVYXLogPara& para = *paras.AppendPara();
+    const std::u16string_view text(line);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char16_t c = line[i];
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
         if (c != u'\t' && c != u'\f' && c != u'\v')
             continue;
         if (i > start)
-            para.Append(line.substr(start, i - start));
+            para.Append(text.substr(start, i - start));
         if (c == u'\t')
             para.AppendTab();
         else
             para.AppendBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak);
         start = i + 1;
     }
-    if (line.size() > start)
-        para.Append(line.substr(start));
+    if (text.size() > start)
+        para.Append(text.substr(start));
 }
 
 // Writes runs of paragraphs and tables as lines. Inside a table cell everything
