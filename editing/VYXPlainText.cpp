@@ -30,6 +30,23 @@ TVYXTextEncoding DetectEncoding(std::string_view bytes)
     return IsValidUtf8(bytes) ? vyteUtf8 : vyteCodePage;
 }
 
+// The bytes after the byte-order mark. Marks written twice in a row (some
+// programs add one to text that already has it) are all marks: kept as a
+// character, a second one would turn into a mark on the next read.
+std::string_view AfterMarks(std::string_view bytes, TVYXTextEncoding encoding)
+{
+    std::string_view mark;
+    switch (encoding) {
+    case vyteUtf8Bom: mark = "\xEF\xBB\xBF"; break;
+    case vyteUtf16LE: mark = "\xFF\xFE"; break;
+    case vyteUtf16BE: mark = "\xFE\xFF"; break;
+    default: return bytes;
+    }
+    while (bytes.starts_with(mark))
+        bytes.remove_prefix(mark.size());
+    return bytes;
+}
+
 // Calls `onLine` with each line of `text` (without its end): lines end with
 // CR LF, LF or CR; the text after the last line end is a line only when it is
 // not empty, or when the whole text is empty.
@@ -162,9 +179,9 @@ std::u16string VYXDecodeTextFile(std::string_view bytes, int codePage, TVYXTextE
     if (encoding)
         *encoding = found;
     switch (found) {
-    case vyteUtf8Bom: return Utf8ToUtf16(bytes.substr(3));
+    case vyteUtf8Bom: return Utf8ToUtf16(AfterMarks(bytes, found));
     case vyteUtf16LE:
-    case vyteUtf16BE: return DecodeUtf16(bytes.substr(2), found == vyteUtf16BE);
+    case vyteUtf16BE: return DecodeUtf16(AfterMarks(bytes, found), found == vyteUtf16BE);
     case vyteUtf8: return Utf8ToUtf16(bytes);
     case vyteCodePage: break;
     }
@@ -200,7 +217,7 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
         paras.Clear();
     FEncoding = DetectEncoding(bytes);
     if (FEncoding == vyteUtf16LE || FEncoding == vyteUtf16BE) {
-        const std::u16string text = DecodeUtf16(bytes.substr(2), FEncoding == vyteUtf16BE);
+        const std::u16string text = DecodeUtf16(AfterMarks(bytes, FEncoding), FEncoding == vyteUtf16BE);
         const std::size_t lineEnd = text.find_first_of(u"\r\n");
         FCrLf = lineEnd != std::u16string::npos && text.compare(lineEnd, 2, u"\r\n") == 0;
         VYXAppendTextLines(paras, text);
@@ -209,8 +226,7 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
     // CR and LF bytes end lines in every 8-bit and double-byte code page (trail
     // bytes start at 0x40) and in UTF-8, so lines are cut before decoding and
     // the whole text never exists in UTF-16 at once.
-    if (FEncoding == vyteUtf8Bom)
-        bytes.remove_prefix(3);
+    bytes = AfterMarks(bytes, FEncoding);
     const std::size_t lineEnd = bytes.find_first_of("\r\n");
     FCrLf = lineEnd != std::string_view::npos && bytes.substr(lineEnd, 2) == "\r\n";
     TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);

@@ -98,6 +98,9 @@ TEST(PlainText, ByteOrderMarksAndEightBitFallback)
     EXPECT_EQ(Load(doc, "\xCF\xF0\xE8\xE2\xE5\xF2", 1251), TLines{u"Привет"});
     EXPECT_EQ(Load(doc, std::string("\xFF\xFEo\0k\0!", 7)), TLines{u"ok\uFFFD"});
     EXPECT_EQ(Load(doc, std::string("a\0b", 3)), TLines{u"a\uFFFDb"});
+    // A mark written twice is still a mark, not text that would become one when written.
+    EXPECT_EQ(Load(doc, std::string("\xFF\xFE\xFF\xFEo\0k\0", 8)), TLines{u"ok"});
+    EXPECT_EQ(Load(doc, "\xEF\xBB\xBF\xEF\xBB\xBFok"), TLines{u"ok"});
 }
 
 TEST(PlainText, RoundTripsTabsBlankLinesFormFeedsAndMarks)
