@@ -145,7 +145,7 @@ TResult ConfidenceT(const TArgs& a)
 
 TResult Erf(const TArgs& a) { return TResult::Ok(std::erf(a[0])); }
 TResult Erfc(const TArgs& a) { return TResult::Ok(std::erfc(a[0])); }
-TResult Fact(const TArgs& a) { return VYXFact(a.Whole(0)); }
+TResult Fact(const TArgs& a) { return a[0] < 0 ? TResult::Fail(vneNum) : VYXFact(a.Whole(0)); }
 TResult Combin(const TArgs& a) { return VYXCombin(a.Whole(0), a.Whole(1)); }
 TResult Permut(const TArgs& a) { return VYXPermut(a.Whole(0), a.Whole(1)); }
 

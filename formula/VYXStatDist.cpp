@@ -12,6 +12,10 @@ using TResult = TVYXNumResult;
 constexpr double cEps = 1e-16;
 constexpr double cTiny = 1e-300;
 constexpr int cMaxTerms = 1000000;
+// Shape parameters, counts and degrees of freedom above this give #NUM!: the
+// series and fractions need about the square root of them in terms, and the
+// inverses evaluate them a few hundred times.
+constexpr double cMaxShape = 1e10;
 constexpr double cSqrt2 = 1.4142135623730950488;
 constexpr double cSqrt2Pi = 2.5066282746310005024;
 constexpr double cPi = 3.14159265358979323846;
@@ -228,7 +232,7 @@ TVYXNumResult VYXWeibullDist(double x, double alpha, double beta, bool cumulativ
 
 TVYXNumResult VYXGammaDist(double x, double alpha, double beta, bool cumulative)
 {
-    if (x < 0 || alpha <= 0 || beta <= 0)
+    if (x < 0 || alpha <= 0 || beta <= 0 || alpha > cMaxShape)
         return Num();
     if (cumulative)
         return TResult::Ok(VYXGammaP(alpha, x / beta));
@@ -239,7 +243,7 @@ TVYXNumResult VYXGammaDist(double x, double alpha, double beta, bool cumulative)
 
 TVYXNumResult VYXGammaInv(double p, double alpha, double beta)
 {
-    if (p < 0 || p >= 1 || alpha <= 0 || beta <= 0)
+    if (p < 0 || p >= 1 || alpha <= 0 || beta <= 0 || alpha > cMaxShape)
         return Num();
     if (p == 0)
         return TResult::Ok(0);
@@ -250,7 +254,7 @@ TVYXNumResult VYXGammaInv(double p, double alpha, double beta)
 
 TVYXNumResult VYXBetaDist(double x, double alpha, double beta, bool cumulative, double lower, double upper)
 {
-    if (alpha <= 0 || beta <= 0 || lower >= upper || x < lower || x > upper)
+    if (alpha <= 0 || beta <= 0 || alpha > cMaxShape || beta > cMaxShape || lower >= upper || x < lower || x > upper)
         return Num();
     const double width = upper - lower, t = (x - lower) / width, u = (upper - x) / width;
     if (cumulative)
@@ -266,7 +270,7 @@ TVYXNumResult VYXBetaDist(double x, double alpha, double beta, bool cumulative, 
 
 TVYXNumResult VYXBetaInv(double p, double alpha, double beta, double lower, double upper)
 {
-    if (p < 0 || p > 1 || alpha <= 0 || beta <= 0 || lower >= upper)
+    if (p < 0 || p > 1 || alpha <= 0 || beta <= 0 || alpha > cMaxShape || beta > cMaxShape || lower >= upper)
         return Num();
     if (p == 0 || p == 1)
         return TResult::Ok(p == 0 ? lower : upper);
@@ -279,7 +283,7 @@ TVYXNumResult VYXBetaInv(double p, double alpha, double beta, double lower, doub
 
 TVYXNumResult VYXChiSqDist(double x, double df, bool cumulative)
 {
-    if (x < 0 || df < 1 || df > 1e10)
+    if (x < 0 || df < 1 || df > cMaxShape)
         return Num();
     if (cumulative)
         return TResult::Ok(VYXGammaP(df / 2, x / 2));
@@ -288,14 +292,14 @@ TVYXNumResult VYXChiSqDist(double x, double df, bool cumulative)
 
 TVYXNumResult VYXChiSqDistRT(double x, double df)
 {
-    if (x < 0 || df < 1 || df > 1e10)
+    if (x < 0 || df < 1 || df > cMaxShape)
         return Num();
     return TResult::Ok(VYXGammaQ(df / 2, x / 2));
 }
 
 TVYXNumResult VYXChiSqInv(double p, double df, bool rightTail)
 {
-    if (p < 0 || p > 1 || df < 1 || df > 1e10 || (rightTail ? p == 0 : p == 1))
+    if (p < 0 || p > 1 || df < 1 || df > cMaxShape || (rightTail ? p == 0 : p == 1))
         return Num();
     if (rightTail ? p == 1 : p == 0)
         return TResult::Ok(0);
@@ -306,7 +310,7 @@ TVYXNumResult VYXChiSqInv(double p, double df, bool rightTail)
 
 namespace {
 
-bool BadF(double x, double df1, double df2) { return x < 0 || df1 < 1 || df2 < 1 || df1 >= 1e10 || df2 >= 1e10; }
+bool BadF(double x, double df1, double df2) { return x < 0 || df1 < 1 || df2 < 1 || df1 > cMaxShape || df2 > cMaxShape; }
 
 double FLower(double x, double df1, double df2)
 {
@@ -362,7 +366,7 @@ double VYXTUpperTail(double x, double df)
 
 TVYXNumResult VYXTDist(double x, double df, bool cumulative)
 {
-    if (df < 1 || df > 1e10)
+    if (df < 1 || df > cMaxShape)
         return Num();
     if (cumulative)
         return TResult::Ok(VYXTUpperTail(-x, df));
@@ -373,7 +377,7 @@ TVYXNumResult VYXTDist(double x, double df, bool cumulative)
 
 TVYXNumResult VYXTInv(double p, double df, bool twoTailed)
 {
-    if (df < 1 || df > 1e10 || p <= 0 || p > 1 || (!twoTailed && p >= 1))
+    if (df < 1 || df > cMaxShape || p <= 0 || p > 1 || (!twoTailed && p >= 1))
         return Num();
     // The quantile t >= 0 whose one-tail probability is q.
     const auto upperQuantile = [df](double q) {
@@ -391,7 +395,7 @@ TVYXNumResult VYXTInv(double p, double df, bool twoTailed)
 
 TVYXNumResult VYXBinomDist(double k, double n, double p, bool cumulative)
 {
-    if (n < 0 || k < 0 || k > n || p < 0 || p > 1)
+    if (n < 0 || n > cMaxShape || k < 0 || k > n || p < 0 || p > 1)
         return Num();
     if (cumulative)
         return TResult::Ok(k >= n ? 1 : VYXBetaI(1 - p, p, n - k, k + 1));
@@ -403,7 +407,7 @@ TVYXNumResult VYXBinomDist(double k, double n, double p, bool cumulative)
 
 TVYXNumResult VYXBinomInv(double n, double p, double alpha)
 {
-    if (n < 0 || p < 0 || p > 1 || alpha < 0 || alpha > 1)
+    if (n < 0 || n > cMaxShape || p < 0 || p > 1 || alpha < 0 || alpha > 1)
         return Num();
     // The smallest k whose distribution function reaches alpha, by bisection on k.
     double lo = 0, hi = n;
@@ -445,7 +449,7 @@ TVYXNumResult VYXHypGeomDist(double k, double draws, double successes, double po
 
 TVYXNumResult VYXNegBinomDist(double failures, double successes, double p, bool cumulative)
 {
-    if (failures < 0 || successes < 1 || p < 0 || p > 1)
+    if (failures < 0 || successes < 1 || failures > cMaxShape || successes > cMaxShape || p < 0 || p > 1)
         return Num();
     if (cumulative)
         return TResult::Ok(VYXBetaI(p, 1 - p, successes, failures + 1));
@@ -458,7 +462,7 @@ TVYXNumResult VYXNegBinomDist(double failures, double successes, double p, bool 
 
 TVYXNumResult VYXPoissonDist(double k, double mean, bool cumulative)
 {
-    if (k < 0 || mean < 0)
+    if (k < 0 || mean < 0 || k > cMaxShape || mean > cMaxShape)
         return Num();
     if (mean == 0)
         return TResult::Ok(cumulative || k == 0 ? 1 : 0);

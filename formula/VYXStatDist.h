@@ -6,7 +6,8 @@
 // accurate to about 1e-14 relative; inverses search the distribution function
 // in the tail where it is small, so tiny probabilities keep their precision.
 // Counts that the usual definitions truncate (degrees of freedom, trials)
-// are truncated by the callers.
+// are truncated by the callers. Shapes, counts, means and degrees of freedom
+// above 10^10 give vneNum, which keeps every call to a bounded amount of work.
 #pragma once
 
 #include "formula/VYXMathUtils.h"
