@@ -18,8 +18,10 @@ constexpr int cStackGrowth = 128;
 
 [[noreturn]] void Raise(const char* text) { throw VYXException(text); }
 
-// Reads the content of a stored cell into a reference value.
-void LoadCellFrom(TXLSCellMMU& cells, TXLSFormulaValue& v, std::int32_t col, std::int32_t row)
+// Reads the content of a stored cell into a reference value; `known` is the
+// cell's item when the caller has already found it.
+void LoadCellFrom(TXLSCellMMU& cells, TXLSFormulaValue& v, std::int32_t col, std::int32_t row,
+                  const TXLSCellItem* known = nullptr)
 {
     v.RefType = xfrtRef;
     v.Cells = &cells;
@@ -29,7 +31,9 @@ void LoadCellFrom(TXLSCellMMU& cells, TXLSFormulaValue& v, std::int32_t col, std
     v.vStr.clear();
     v.vFloat = 0;
     TXLSCellItem item;
-    if (!cells.FindCell(col, row, item)) {
+    if (known)
+        item = *known;
+    else if (!cells.FindCell(col, row, item)) {
         v.Empty = true;
         v.ValType = xfvtUnknown;
         return;
@@ -343,6 +347,11 @@ bool TValueStack::PopResDateTime(double& value) { return HandleError(GetAsFloat(
 void TValueStack::LoadCell(TXLSFormulaValue& v, std::int32_t col, std::int32_t row) const
 {
     LoadCellFrom(*FCells, v, col, row);
+}
+
+void TValueStack::LoadCellItem(TXLSFormulaValue& v, std::int32_t col, std::int32_t row, const TXLSCellItem& item) const
+{
+    LoadCellFrom(*FCells, v, col, row, &item);
 }
 
 void TValueStack::Resolve(const TXLSFormulaValue& v, TXLSFormulaValue& out) const

@@ -22,6 +22,7 @@
 
 class TXLSCellManager;
 class TXLSCellMMU;
+struct TXLSCellItem;
 class TXLSFunctionLibrary;
 class TVYXErrorManager;
 
@@ -130,6 +131,8 @@ public:
     void Resolve(const TXLSFormulaValue& v, TXLSFormulaValue& out) const;
     // Loads the content of (col, row) of the store into `v` as a cell reference.
     void LoadCell(TXLSFormulaValue& v, std::int32_t col, std::int32_t row) const;
+    // The same for a cell the store has handed out (TXLSCellMMU::ForEachCell).
+    void LoadCellItem(TXLSFormulaValue& v, std::int32_t col, std::int32_t row, const TXLSCellItem& item) const;
 
     // Operators on the two top slots (one for OpUnary); the result replaces them.
     void OpFloat(TXLSPtg op);

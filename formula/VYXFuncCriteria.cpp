@@ -1,16 +1,17 @@
 // VYXFuncCriteria.cpp: criteria matching and the conditional aggregates SUMIF(S), COUNTIF(S), AVERAGEIF(S).
 //
-// The ranges of one call are walked by offset from their top-left corners.
-// Only the part of them that lies inside the cell store's dimension is read
-// cell by cell; every other offset holds empty cells in all ranges, so it is
-// counted once by whether an empty cell meets all criteria. Whole columns
-// therefore cost what their stored cells cost. The ranges of COUNTIFS,
+// The ranges of one call are paired by offset from their top-left corners.
+// Only their stored cells are read (the store walks them in order); an offset
+// stored in no range holds empty cells in all of them, so those offsets are
+// counted at once by whether an empty cell meets every criterion. Whole
+// columns therefore cost what their stored cells cost. The ranges of COUNTIFS,
 // SUMIFS and AVERAGEIFS must have one size (#VALUE! otherwise); the optional
 // sum and average ranges of SUMIF and AVERAGEIF take the shape of the
 // criteria range from their own top-left corner.
 #include "formula/VYXFuncCriteria.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "formula/VYXCellStore.h"
@@ -147,89 +148,146 @@ struct TRangeCriterion {
     TXLSCondition Cond;
 };
 
-// A rectangle of offsets, inclusive; empty when R1 > R2.
-struct TWindow {
-    std::int64_t R1 = 0, C1 = 0, R2 = -1, C2 = -1;
-    bool IsEmpty() const { return R1 > R2 || C1 > C2; }
-    std::int64_t Size() const { return IsEmpty() ? 0 : (R2 - R1 + 1) * (C2 - C1 + 1); }
-    void Add(std::int64_t r1, std::int64_t c1, std::int64_t r2, std::int64_t c2)
+// The part of a range that the call's shape (rows x cols from its top-left
+// corner) covers inside the grid.
+TXLSCellArea ShapeArea(const TXLSFormulaValue& range, int rows, int cols)
+{
+    TXLSCellArea area;
+    area.Row1 = range.Row1;
+    area.Col1 = range.Col1;
+    area.Row2 = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{range.Row1} + rows - 1, cXLSMaxRow));
+    area.Col2 = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{range.Col1} + cols - 1, cXLSMaxCol));
+    return area;
+}
+
+// Visits the stored cells of a range and hands each, with its offset in the
+// shape (column-major, as the store walks them, so offsets increase), to `take`.
+template <class F>
+class TShapeVisitor final : public TXLSCellVisitor {
+public:
+    TShapeVisitor(const TValueStack& stack, const TXLSFormulaValue& range, int rows, F& take)
+        : FStack(stack), FRange(range), FRows(rows), FTake(take)
     {
-        if (r1 > r2 || c1 > c2)
-            return;
-        if (IsEmpty()) {
-            *this = {r1, c1, r2, c2};
-            return;
-        }
-        R1 = std::min(R1, r1);
-        C1 = std::min(C1, c1);
-        R2 = std::max(R2, r2);
-        C2 = std::max(C2, c2);
     }
+    void Visit(std::int32_t col, std::int32_t row, const TXLSCellItem& item) override
+    {
+        FStack.LoadCellItem(FCell, col, row, item);
+        FTake(std::int64_t{col - FRange.Col1} * FRows + (row - FRange.Row1), FCell);
+    }
+
+private:
+    const TValueStack& FStack;
+    const TXLSFormulaValue& FRange;
+    int FRows;
+    F& FTake;
+    TXLSFormulaValue FCell;
 };
 
-// Adds the offsets (within rows x cols) where `range` can hold stored cells.
-void AddStoredPart(const TValueStack& stack, const TXLSFormulaValue& range, int rows, int cols, TWindow& window)
-{
-    if (range.RefType != xfrtArea) {
-        window.Add(0, 0, 0, 0);
-        return;
-    }
-    const TXLSCellArea& dim = stack.Cells().PDimension();
-    const std::int64_t r1 = std::max<std::int64_t>(0, dim.Row1 - std::int64_t{range.Row1});
-    const std::int64_t c1 = std::max<std::int64_t>(0, dim.Col1 - std::int64_t{range.Col1});
-    const std::int64_t r2 = std::min<std::int64_t>(rows - 1, dim.Row2 - std::int64_t{range.Row1});
-    const std::int64_t c2 = std::min<std::int64_t>(cols - 1, dim.Col2 - std::int64_t{range.Col1});
-    window.Add(r1, c1, r2, c2);
-}
-
-// The cell at an offset of a range; past the grid it is empty.
-void CellAt(const TValueStack& stack, const TXLSFormulaValue& range, std::int64_t r, std::int64_t c,
-            TXLSFormulaValue& out)
-{
-    if (range.RefType != xfrtArea) {
-        out = range;
-        return;
-    }
-    const std::int64_t col = range.Col1 + c, row = range.Row1 + r;
-    if (col > cXLSMaxCol || row > cXLSMaxRow) {
-        out = TXLSFormulaValue{};
-        out.Empty = true;
-        return;
-    }
-    stack.LoadCell(out, static_cast<std::int32_t>(col), static_cast<std::int32_t>(row));
-}
-
-// Calls onMatch(r, c) for every offset of the stored window where all criteria
-// hold; returns how many offsets outside it (all empty) match.
+// Calls take(offset, cell) for the stored cells of a range (a plain value is
+// its own single cell at offset 0).
 template <class F>
-double WalkMatches(const TValueStack& stack, std::span<const TRangeCriterion> criteria, const TXLSFormulaValue* values,
-                   int rows, int cols, F&& onMatch)
+void ForEachStored(const TValueStack& stack, const TXLSFormulaValue& range, int rows, int cols, F&& take)
 {
-    TWindow window;
-    for (const TRangeCriterion& k : criteria)
-        AddStoredPart(stack, *k.Range, rows, cols, window);
-    if (values)
-        AddStoredPart(stack, *values, rows, cols, window);
-    TXLSFormulaValue cell;
-    for (std::int64_t r = window.R1; r <= window.R2; ++r)
-        for (std::int64_t c = window.C1; c <= window.C2; ++c) {
-            bool all = true;
-            for (const TRangeCriterion& k : criteria) {
-                CellAt(stack, *k.Range, r, c, cell);
-                if (!XLSConditionMatches(k.Cond, cell)) {
-                    all = false;
-                    break;
-                }
-            }
-            if (all)
-                onMatch(r, c);
-        }
+    if (range.RefType == xfrtNone) {
+        take(std::int64_t{0}, range);
+        return;
+    }
+    TShapeVisitor<F> visitor(stack, range, rows, take);
+    (range.Cells ? *range.Cells : stack.Cells()).ForEachCell(ShapeArea(range, rows, cols), visitor);
+}
+
+// What the matching offsets hold: their count (without a value range), or
+// the sum and count of the numbers (or the first error) of the value range.
+struct TMatched {
+    double Count = 0, Sum = 0, Numbers = 0;
+    TXLSCellError Error = errUnknown;
+};
+
+// Pairs the ranges by offset. A criterion lists only the offsets where its
+// cell answers unlike an empty cell would; every other offset answers like
+// an empty cell, so offsets in no list are counted at once, and a value cell
+// is tested by advancing through the lists in step with it.
+TMatched WalkMatches(const TValueStack& stack, std::span<const TRangeCriterion> criteria,
+                     const TXLSFormulaValue* values, int rows, int cols)
+{
+    const std::size_t n = criteria.size();
+    std::vector<std::vector<std::int64_t>> lists(n);
+    std::vector<bool> emptyMatches(n);
     TXLSFormulaValue empty;
     empty.Empty = true;
-    for (const TRangeCriterion& k : criteria)
-        if (!XLSConditionMatches(k.Cond, empty))
-            return 0;
-    return static_cast<double>(std::int64_t{rows} * cols - window.Size());
+    bool allEmpty = true;
+    for (std::size_t k = 0; k < n; ++k) {
+        emptyMatches[k] = XLSConditionMatches(criteria[k].Cond, empty);
+        allEmpty = allEmpty && emptyMatches[k];
+    }
+    // Each distinct range is walked once for all the criteria on it.
+    const auto same = [](const TXLSFormulaValue& a, const TXLSFormulaValue& b) {
+        return a.RefType != xfrtNone && b.RefType != xfrtNone && a.Col1 == b.Col1 && a.Row1 == b.Row1 &&
+               a.Cells == b.Cells;
+    };
+    std::vector<bool> done(n, false);
+    for (std::size_t first = 0; first < n; ++first) {
+        if (done[first])
+            continue;
+        std::vector<std::size_t> users;
+        for (std::size_t k = first; k < n; ++k)
+            if (!done[k] && same(*criteria[k].Range, *criteria[first].Range)) {
+                users.push_back(k);
+                done[k] = true;
+            }
+        if (users.empty())
+            users.push_back(first);
+        done[first] = true;
+        ForEachStored(stack, *criteria[first].Range, rows, cols, [&](std::int64_t offset, const TXLSFormulaValue& cell) {
+            for (std::size_t k : users)
+                if (XLSConditionMatches(criteria[k].Cond, cell) != emptyMatches[k])
+                    lists[k].push_back(offset);
+        });
+    }
+    std::vector<std::size_t> at(n, 0);
+    // Whether all criteria hold at `offset`; offsets must come in increasing order.
+    const auto allHold = [&](std::int64_t offset) {
+        bool all = true;
+        for (std::size_t k = 0; k < n; ++k) {
+            while (at[k] < lists[k].size() && lists[k][at[k]] < offset)
+                ++at[k];
+            const bool listed = at[k] < lists[k].size() && lists[k][at[k]] == offset;
+            all = all && (listed ? !emptyMatches[k] : emptyMatches[k]);
+        }
+        return all;
+    };
+    TMatched out;
+    if (values) {
+        ForEachStored(stack, *values, rows, cols, [&](std::int64_t offset, const TXLSFormulaValue& cell) {
+            if ((cell.ValType != xfvtFloat && cell.ValType != xfvtError) || out.Error != errUnknown || !allHold(offset))
+                return;
+            if (cell.ValType == xfvtError) {
+                out.Error = cell.vErr;
+            } else {
+                out.Sum += cell.vFloat;
+                ++out.Numbers;
+            }
+        });
+        return out;
+    }
+    // Counting: the union of the lists, in order, and the rest at once.
+    double listed = 0;
+    for (;;) {
+        std::int64_t offset = INT64_MAX;
+        for (std::size_t k = 0; k < n; ++k)
+            if (at[k] < lists[k].size())
+                offset = std::min(offset, lists[k][at[k]]);
+        if (offset == INT64_MAX)
+            break;
+        ++listed;
+        out.Count += allHold(offset);
+        for (std::size_t k = 0; k < n; ++k)
+            if (at[k] < lists[k].size() && lists[k][at[k]] == offset)
+                ++at[k];
+    }
+    if (allEmpty)
+        out.Count += static_cast<double>(std::int64_t{rows} * cols) - listed;
+    return out;
 }
 
 // The criterion argument as a condition; false after pushing its error.
@@ -241,31 +299,6 @@ bool ReadCondition(TValueStack& stack, const TXLSFormulaValue& arg, TXLSConditio
         return stack.HandleError(criteria.vErr);
     cond = XLSParseCondition(stack, criteria);
     return true;
-}
-
-// Sum and count of the numbers at matching offsets of `values`; errors there are the result.
-struct TMatchedNumbers {
-    double Sum = 0, Count = 0;
-    TXLSCellError Error = errUnknown;
-};
-
-TMatchedNumbers SumMatches(const TValueStack& stack, std::span<const TRangeCriterion> criteria,
-                           const TXLSFormulaValue& values, int rows, int cols)
-{
-    TMatchedNumbers out;
-    TXLSFormulaValue cell;
-    WalkMatches(stack, criteria, &values, rows, cols, [&](std::int64_t r, std::int64_t c) {
-        if (out.Error != errUnknown)
-            return;
-        CellAt(stack, values, r, c, cell);
-        if (cell.ValType == xfvtError) {
-            out.Error = cell.vErr;
-        } else if (cell.ValType == xfvtFloat) {
-            out.Sum += cell.vFloat;
-            ++out.Count;
-        }
-    });
-    return out;
 }
 
 bool IsRange(const TXLSFormulaValue& v) { return v.RefType != xfrtNone; }
@@ -283,11 +316,11 @@ void DoSingleIf(TXLSFuncCall& call)
         call.Stack.SetError(errValue);
         return;
     }
-    const TMatchedNumbers m = SumMatches(call.Stack, {&k, 1}, values, XLSArgRows(*args[0]), XLSArgCols(*args[0]));
+    const TMatched m = WalkMatches(call.Stack, {&k, 1}, &values, XLSArgRows(*args[0]), XLSArgCols(*args[0]));
     if (m.Error != errUnknown)
         call.Stack.SetError(m.Error);
     else if (Average)
-        m.Count ? XLSPushChecked(call.Stack, m.Sum / m.Count) : call.Stack.SetError(errDiv0);
+        m.Numbers ? XLSPushChecked(call.Stack, m.Sum / m.Numbers) : call.Stack.SetError(errDiv0);
     else
         XLSPushChecked(call.Stack, m.Sum);
 }
@@ -317,10 +350,7 @@ void DoCountIfs(TXLSFuncCall& call)
     std::vector<TRangeCriterion> pairs;
     if (!ReadPairs(call, args, 0, pairs))
         return;
-    double count = 0;
-    count += WalkMatches(call.Stack, pairs, nullptr, XLSArgRows(*args[0]), XLSArgCols(*args[0]),
-                         [&](std::int64_t, std::int64_t) { ++count; });
-    call.Stack.PushFloat(count);
+    call.Stack.PushFloat(WalkMatches(call.Stack, pairs, nullptr, XLSArgRows(*args[0]), XLSArgCols(*args[0])).Count);
 }
 
 // SUMIFS and AVERAGEIFS: the value range first, then the pairs.
@@ -337,11 +367,11 @@ void DoMultiIf(TXLSFuncCall& call)
         call.Stack.SetError(errValue);
         return;
     }
-    const TMatchedNumbers m = SumMatches(call.Stack, pairs, values, rows, cols);
+    const TMatched m = WalkMatches(call.Stack, pairs, &values, rows, cols);
     if (m.Error != errUnknown)
         call.Stack.SetError(m.Error);
     else if (Average)
-        m.Count ? XLSPushChecked(call.Stack, m.Sum / m.Count) : call.Stack.SetError(errDiv0);
+        m.Numbers ? XLSPushChecked(call.Stack, m.Sum / m.Numbers) : call.Stack.SetError(errDiv0);
     else
         XLSPushChecked(call.Stack, m.Sum);
 }
