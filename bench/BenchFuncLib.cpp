@@ -68,13 +68,14 @@ const TBenchCase cCases[] = {
     {"MEDIAN", u"MEDIAN(A1:A100)"},
 };
 
-void BM_Function(benchmark::State& state, const char16_t* formula)
+// Evaluates the formula over a grid of `rows` rows (A numbers 1..rows, B texts "k1".."k<rows>").
+void RunFormula(benchmark::State& state, const char16_t* formula, int rows)
 {
     XLSInitFunctionLibrary();
     TVYXErrorManager errors;
     TXLSCellManager manager(errors);
     auto grid = std::make_unique<TXLSGridCellStore>();
-    for (int r = 0; r < 100; ++r) {
+    for (int r = 0; r < rows; ++r) {
         grid->SetFloat(0, r, r + 1);
         grid->SetString(1, r, u"k" + Utf8ToUtf16(std::to_string(r + 1)));
     }
@@ -89,6 +90,8 @@ void BM_Function(benchmark::State& state, const char16_t* formula)
         benchmark::DoNotOptimize(evaluator.Evaluate(0, 5, 0, ptgs));
     state.SetItemsProcessed(state.iterations());
 }
+
+void BM_Function(benchmark::State& state, const char16_t* formula) { RunFormula(state, formula, 100); }
 
 // Conditional aggregates over 10,000 rows (A numbers 1..10000, B texts
 // "k1".."k10000"), and the distributions whose inverses search.
@@ -107,27 +110,7 @@ const TBenchCase cLargeCases[] = {
     {"BINOMDIST", u"BINOMDIST(40,100,0.45,TRUE)"},
 };
 
-void BM_LargeRange(benchmark::State& state, const char16_t* formula)
-{
-    XLSInitFunctionLibrary();
-    TVYXErrorManager errors;
-    TXLSCellManager manager(errors);
-    auto grid = std::make_unique<TXLSGridCellStore>();
-    for (int r = 0; r < 10000; ++r) {
-        grid->SetFloat(0, r, r + 1);
-        grid->SetString(1, r, u"k" + Utf8ToUtf16(std::to_string(r + 1)));
-    }
-    manager.SetCells(std::move(grid));
-    std::vector<std::uint8_t> ptgs;
-    if (!XLSEncodeFormula(manager, formula, ptgs)) {
-        state.SkipWithError("encoding failed");
-        return;
-    }
-    TXLSFormulaEvaluator evaluator(manager);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(evaluator.Evaluate(0, 5, 0, ptgs));
-    state.SetItemsProcessed(state.iterations());
-}
+void BM_LargeRange(benchmark::State& state, const char16_t* formula) { RunFormula(state, formula, 10000); }
 
 const bool cRegistered = [] {
     for (const TBenchCase& c : cCases)

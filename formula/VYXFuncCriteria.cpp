@@ -303,6 +303,17 @@ bool ReadCondition(TValueStack& stack, const TXLSFormulaValue& arg, TXLSConditio
 
 bool IsRange(const TXLSFormulaValue& v) { return v.RefType != xfrtNone; }
 
+// The sum or the average of the matched numbers; an error among them is the result.
+void PushMatched(TValueStack& stack, const TMatched& m, bool average)
+{
+    if (m.Error != errUnknown)
+        stack.SetError(m.Error);
+    else if (average)
+        m.Numbers ? XLSPushChecked(stack, m.Sum / m.Numbers) : stack.SetError(errDiv0);
+    else
+        XLSPushChecked(stack, m.Sum);
+}
+
 // SUMIF(range, criteria, [sum_range]) and AVERAGEIF(range, criteria, [average_range]).
 template <bool Average>
 void DoSingleIf(TXLSFuncCall& call)
@@ -317,12 +328,7 @@ void DoSingleIf(TXLSFuncCall& call)
         return;
     }
     const TMatched m = WalkMatches(call.Stack, {&k, 1}, &values, XLSArgRows(*args[0]), XLSArgCols(*args[0]));
-    if (m.Error != errUnknown)
-        call.Stack.SetError(m.Error);
-    else if (Average)
-        m.Numbers ? XLSPushChecked(call.Stack, m.Sum / m.Numbers) : call.Stack.SetError(errDiv0);
-    else
-        XLSPushChecked(call.Stack, m.Sum);
+    PushMatched(call.Stack, m, Average);
 }
 
 // The (range, criterion) pairs from args[first] on; false after pushing an error.
@@ -368,12 +374,7 @@ void DoMultiIf(TXLSFuncCall& call)
         return;
     }
     const TMatched m = WalkMatches(call.Stack, pairs, &values, rows, cols);
-    if (m.Error != errUnknown)
-        call.Stack.SetError(m.Error);
-    else if (Average)
-        m.Numbers ? XLSPushChecked(call.Stack, m.Sum / m.Numbers) : call.Stack.SetError(errDiv0);
-    else
-        XLSPushChecked(call.Stack, m.Sum);
+    PushMatched(call.Stack, m, Average);
 }
 
 const TXLSFuncEntry cCriteriaFunctions[] = {

@@ -76,31 +76,26 @@ double Eliminate(TMatrix m, std::vector<double>* rhs)
     return det;
 }
 
-void DoMDeterm(TXLSFuncCall& call)
+// The one argument as a square matrix; false after pushing an error.
+bool ReadSquare(TXLSFuncCall& call, TMatrix& m)
 {
     const TXLSFormulaValue* arg = nullptr;
     call.Stack.PopRes(arg);
+    return ReadMatrix(call.Stack, *arg, m) && (m.Rows == m.Cols || call.Stack.HandleError(errValue));
+}
+
+void DoMDeterm(TXLSFuncCall& call)
+{
     TMatrix m;
-    if (!ReadMatrix(call.Stack, *arg, m))
-        return;
-    if (m.Rows != m.Cols) {
-        call.Stack.SetError(errValue);
-        return;
-    }
-    XLSPushChecked(call.Stack, Eliminate(m, nullptr));
+    if (ReadSquare(call, m))
+        XLSPushChecked(call.Stack, Eliminate(m, nullptr));
 }
 
 void DoMInverse(TXLSFuncCall& call)
 {
-    const TXLSFormulaValue* arg = nullptr;
-    call.Stack.PopRes(arg);
     TMatrix m;
-    if (!ReadMatrix(call.Stack, *arg, m))
+    if (!ReadSquare(call, m))
         return;
-    if (m.Rows != m.Cols) {
-        call.Stack.SetError(errValue);
-        return;
-    }
     // The first column of the inverse solves m x = e1.
     std::vector<double> x(static_cast<std::size_t>(m.Rows), 0);
     x[0] = 1;

@@ -22,6 +22,9 @@ constexpr double cPi = 3.14159265358979323846;
 
 TResult Num() { return TResult::Fail(vneNum); }
 
+// Keeps a continued fraction's partial terms away from zero (modified Lentz).
+double AwayFromZero(double v) { return std::fabs(v) < cTiny ? cTiny : v; }
+
 // ln(x^a e^-x / Gamma(a)), the factor in front of both incomplete gamma forms.
 double GammaPrefixLog(double a, double x) { return a * std::log(x) - x - VYXLogGamma(a); }
 
@@ -44,13 +47,8 @@ double GammaFraction(double a, double x)
     for (int i = 1; i < cMaxTerms; ++i) {
         const double an = -i * (i - a);
         b += 2;
-        d = an * d + b;
-        if (std::fabs(d) < cTiny)
-            d = cTiny;
-        c = b + an / c;
-        if (std::fabs(c) < cTiny)
-            c = cTiny;
-        d = 1 / d;
+        d = 1 / AwayFromZero(an * d + b);
+        c = AwayFromZero(b + an / c);
         const double delta = d * c;
         h *= delta;
         if (std::fabs(delta - 1) < cEps)
@@ -63,30 +61,17 @@ double GammaFraction(double a, double x)
 double BetaFraction(double x, double a, double b)
 {
     const double qab = a + b, qap = a + 1, qam = a - 1;
-    double c = 1, d = 1 - qab * x / qap;
-    if (std::fabs(d) < cTiny)
-        d = cTiny;
-    d = 1 / d;
+    double c = 1, d = 1 / AwayFromZero(1 - qab * x / qap);
     double h = d;
     for (int m = 1; m < cMaxTerms; ++m) {
         const double m2 = 2.0 * m;
         double aa = m * (b - m) * x / ((qam + m2) * (a + m2));
-        d = 1 + aa * d;
-        if (std::fabs(d) < cTiny)
-            d = cTiny;
-        c = 1 + aa / c;
-        if (std::fabs(c) < cTiny)
-            c = cTiny;
-        d = 1 / d;
+        d = 1 / AwayFromZero(1 + aa * d);
+        c = AwayFromZero(1 + aa / c);
         h *= d * c;
         aa = -(a + m) * (qab + m) * x / ((a + m2) * (qap + m2));
-        d = 1 + aa * d;
-        if (std::fabs(d) < cTiny)
-            d = cTiny;
-        c = 1 + aa / c;
-        if (std::fabs(c) < cTiny)
-            c = cTiny;
-        d = 1 / d;
+        d = 1 / AwayFromZero(1 + aa * d);
+        c = AwayFromZero(1 + aa / c);
         const double delta = d * c;
         h *= delta;
         if (std::fabs(delta - 1) < cEps)
