@@ -60,16 +60,15 @@ constexpr std::u16string_view cThaiPlaces[] = {u"", u"สิบ", u"ร้อย
 constexpr std::u16string_view cThaiMillion = u"ล้าน";
 constexpr char16_t cThaiZero = 0x0E50;
 
-// The Thai reading of a whole number below 10^15; "before" tells whether
-// higher digits were read, which makes a final one "เอ็ด".
-std::u16string ThaiWords(std::uint64_t n, bool before = false)
+// The Thai reading of a whole number below 10^15: a final one after tens is
+// "เอ็ด" (21 ยี่สิบเอ็ด), after hundreds and more it stays "หนึ่ง" (101).
+std::u16string ThaiWords(std::uint64_t n)
 {
     std::u16string out;
     if (n >= 1000000) {
-        out = ThaiWords(n / 1000000, before);
+        out = ThaiWords(n / 1000000);
         out += cThaiMillion;
         n %= 1000000;
-        before = true;
     }
     for (int place = 5; place >= 0; --place) {
         std::uint64_t scale = 1;
@@ -82,7 +81,7 @@ std::u16string ThaiWords(std::uint64_t n, bool before = false)
             out += u"สิบ";
         else if (place == 1 && d == 2)
             out += u"ยี่สิบ";
-        else if (place == 0 && d == 1 && (before || n >= 10))
+        else if (place == 0 && d == 1 && n / 10 % 10 != 0)
             out += u"เอ็ด";
         else
             out += std::u16string(cThaiDigitNames[d]) + std::u16string(cThaiPlaces[place]);

@@ -348,7 +348,8 @@ TEST(FuncTable, ThaiFunctions)
     f.ExpectAll({
         {"BAHTTEXT(0)", "ศูนย์บาทถ้วน"},
         {"BAHTTEXT(21)", "ยี่สิบเอ็ดบาทถ้วน"},
-        {"BAHTTEXT(1000001)", "หนึ่งล้านเอ็ดบาทถ้วน"},
+        {"BAHTTEXT(1000001)", "หนึ่งล้านหนึ่งบาทถ้วน"},  // "เอ็ด" only after tens
+        {"BAHTTEXT(1000011)", "หนึ่งล้านสิบเอ็ดบาทถ้วน"},
         {"BAHTTEXT(-1.25)", "ลบหนึ่งบาทยี่สิบห้าสตางค์"},
         {"BAHTTEXT(1E+300)", "#VALUE!"},
         {"THAIDIGIT(\"a1-20\")", "a๑-๒๐"},
