@@ -417,18 +417,21 @@ TVYXNumResult VYXHypGeomDist(double k, double draws, double successes, double po
     const auto logChoose = [](double a, double b) {
         return VYXLogGamma(a + 1) - VYXLogGamma(b + 1) - VYXLogGamma(a - b + 1);
     };
-    const auto pmf = [&](double i) {
-        return std::exp(logChoose(successes, i) + logChoose(population - successes, draws - i) -
-                        logChoose(population, draws));
+    const auto logPmf = [&](double i) {
+        return logChoose(successes, i) + logChoose(population - successes, draws - i) - logChoose(population, draws);
     };
     if (!cumulative)
-        return TResult::Ok(pmf(k));
+        return TResult::Ok(std::exp(logPmf(k)));
     const double first = std::max(0.0, draws - (population - successes));
-    if (k - first > 1e7)
+    if (k - first > 1e6)
         return Num();
-    double sum = 0;
-    for (double i = first; i <= k; ++i)
-        sum += pmf(i);
+    // Each term from the one before, in logarithms: two logarithms a term.
+    const double failures = population - successes;
+    double logTerm = logPmf(first), sum = 0;
+    for (double i = first; i <= k; ++i) {
+        sum += std::exp(logTerm);
+        logTerm += std::log((successes - i) * (draws - i)) - std::log((i + 1) * (failures - draws + i + 1));
+    }
     return TResult::Ok(std::min(sum, 1.0));
 }
 
