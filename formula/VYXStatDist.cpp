@@ -159,6 +159,8 @@ double VYXNormCdf(double z) { return 0.5 * std::erfc(-z / cSqrt2); }
 
 double VYXNormInv(double p)
 {
+    if (p == 0.5)
+        return 0;
     // Solve in the smaller tail: Phi(z) = p below one half, Phi(-z) = 1 - p above.
     const bool upper = p > 0.5;
     const double q = upper ? 1 - p : p;

@@ -12,6 +12,7 @@
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncLibrary.h"
 #include "formula/VYXMask.h"
+#include "formula/VYXStatDist.h"
 #include "formula/tests/VYXReferenceTable.h"
 #include "model/VYXErrors.h"
 #include "platform/VYXUnicode.h"
@@ -388,4 +389,32 @@ TEST(FuncTable, CellAndRealTimeData)
     EXPECT_EQ(f.Eval("RTD(\"prog\",\"\",\"topic\")+1"), "43");
     EXPECT_EQ(Utf16ToUtf8(seen), "RTD/prog/topic");
     EXPECT_TRUE(f.Evaluator.Volatile);
+}
+
+// The special functions against closed forms and their own symmetries.
+TEST(FuncTable, SpecialFunctionKernels)
+{
+    for (const double x : {1e-300, 1e-8, 0.3, 1.0, 2.5, 17.0, 80.0, 700.0}) {
+        EXPECT_NEAR(VYXGammaP(1, x), -std::expm1(-x), 1e-15 + 1e-14 * -std::expm1(-x)) << x;
+        EXPECT_NEAR(VYXGammaQ(1, x), std::exp(-x), 1e-13 * std::exp(-x)) << x;  // e^-700 loses digits to 700
+        // P(1/2, x) = erf(sqrt(x)), on both sides of the series/fraction switch.
+        EXPECT_NEAR(VYXGammaP(0.5, x), std::erf(std::sqrt(x)), 1e-14) << x;
+        EXPECT_NEAR(VYXGammaQ(0.5, x), std::erfc(std::sqrt(x)), 1e-13 * std::erfc(std::sqrt(x)) + 1e-300) << x;
+    }
+    for (const double a : {0.1, 1.0, 7.5, 300.0, 1e6})
+        for (const double x : {0.01, 1.0, 10.0, 400.0, 1.2e6})
+            EXPECT_NEAR(VYXGammaP(a, x) + VYXGammaQ(a, x), 1, 1e-13) << a << " " << x;
+    for (const double x : {1e-12, 0.1, 0.5, 0.9, 1 - 1e-12}) {
+        EXPECT_NEAR(VYXBetaI(x, 1 - x, 1, 1), x, 1e-15) << x;                       // uniform
+        EXPECT_NEAR(VYXBetaI(x, 1 - x, 2, 1), x * x, 1e-15) << x;                   // x^2
+        EXPECT_NEAR(VYXBetaI(x, 1 - x, 1, 3), 1 - std::pow(1 - x, 3), 1e-14) << x;  // 1 - (1 - x)^3
+        for (const double a : {0.5, 3.0, 40.0})
+            EXPECT_NEAR(VYXBetaI(x, 1 - x, a, 2.5) + VYXBetaI(1 - x, x, 2.5, a), 1, 1e-13) << x << " " << a;
+    }
+    EXPECT_EQ(VYXBetaI(0, 1, 2, 3), 0);
+    EXPECT_EQ(VYXBetaI(1, 0, 2, 3), 1);
+    EXPECT_NEAR(VYXLogGamma(0.5), std::log(std::sqrt(3.14159265358979323846)), 1e-15);
+    EXPECT_NEAR(VYXNormInv(0.975), 1.959963984540054, 1e-15);
+    EXPECT_NEAR(VYXNormInv(1e-300), -37.047096299361199, 1e-13);  // 50-digit reference
+    EXPECT_EQ(VYXNormInv(0.5), 0);
 }
