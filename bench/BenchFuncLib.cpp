@@ -1,5 +1,5 @@
 // BenchFuncLib.cpp: evaluations per second of the forty most used spreadsheet functions (VLOOKUP twice),
-// and of add-in functions and array constants.
+// of add-in functions and array constants, and of the conditional aggregates over 10,000 cells and of the searching distribution inverses.
 //
 // Each formula is encoded once and evaluated in the loop; areas point at a
 // 100 x 2 block of numbers and text in a grid store (A1:A100 numbers 1..100,
@@ -80,13 +80,14 @@ const TBenchCase cAddInCases[] = {
     {"SUM SEQUENCE", u"SUM(SEQUENCE(10,10))"},
 };
 
-void BM_Function(benchmark::State& state, const char16_t* formula)
+// Evaluates the formula over a grid of `rows` rows (A numbers 1..rows, B texts "k1".."k<rows>").
+void RunFormula(benchmark::State& state, const char16_t* formula, int rows)
 {
     XLSInitFunctionLibrary();
     TVYXErrorManager errors;
     TXLSCellManager manager(errors);
     auto grid = std::make_unique<TXLSGridCellStore>();
-    for (int r = 0; r < 100; ++r) {
+    for (int r = 0; r < rows; ++r) {
         grid->SetFloat(0, r, r + 1);
         grid->SetString(1, r, u"k" + Utf8ToUtf16(std::to_string(r + 1)));
     }
@@ -105,11 +106,34 @@ void BM_Function(benchmark::State& state, const char16_t* formula)
     state.SetItemsProcessed(state.iterations());
 }
 
+void BM_Function(benchmark::State& state, const char16_t* formula) { RunFormula(state, formula, 100); }
+
+// Conditional aggregates over 10,000 rows (A numbers 1..10000, B texts
+// "k1".."k10000"), and the distributions whose inverses search.
+const TBenchCase cLargeCases[] = {
+    {"COUNTIF 10k", u"COUNTIF(A1:A10000,\">5000\")"},
+    {"COUNTIF text 10k", u"COUNTIF(B1:B10000,\"k5*\")"},
+    {"SUMIF 10k", u"SUMIF(B1:B10000,\"<>k7\",A1:A10000)"},
+    {"SUMIFS 10k", u"SUMIFS(A1:A10000,A1:A10000,\">100\",B1:B10000,\"<>k7\")"},
+    {"COUNTIFS 10k", u"COUNTIFS(A1:A10000,\">100\",A1:A10000,\"<=9000\")"},
+    {"AVERAGEIFS 10k", u"AVERAGEIFS(A1:A10000,B1:B10000,\"k?0\")"},
+    {"COUNTIF column", u"COUNTIF(A:A,\"\")"},
+    {"NORMSINV", u"NORMSINV(0.3)"},
+    {"CHIINV", u"CHIINV(0.05,10)"},
+    {"TINV", u"TINV(0.05,12)"},
+    {"BETAINV", u"BETAINV(0.2,2,5)"},
+    {"BINOMDIST", u"BINOMDIST(40,100,0.45,TRUE)"},
+};
+
+void BM_LargeRange(benchmark::State& state, const char16_t* formula) { RunFormula(state, formula, 10000); }
+
 const bool cRegistered = [] {
     for (const TBenchCase& c : cCases)
         benchmark::RegisterBenchmark((std::string("BM_Function/") + c.Name).c_str(), BM_Function, c.Formula);
     for (const TBenchCase& c : cAddInCases)
         benchmark::RegisterBenchmark((std::string("BM_AddIn/") + c.Name).c_str(), BM_Function, c.Formula);
+    for (const TBenchCase& c : cLargeCases)
+        benchmark::RegisterBenchmark((std::string("BM_Table/") + c.Name).c_str(), BM_LargeRange, c.Formula);
     return true;
 }();
 

@@ -22,6 +22,15 @@ TXLSCellError TXLSCellMMU::GetFormulaValError(const TXLSCellItem&) const { retur
 double TXLSCellMMU::GetFormulaValFloat(const TXLSCellItem&) const { return 0; }
 void TXLSCellMMU::GetFormulaValString(const TXLSCellItem&, std::u16string& text) const { text.clear(); }
 
+void TXLSCellMMU::ForEachCell(const TXLSCellArea& area, TXLSCellVisitor& visitor) const
+{
+    TXLSCellItem item;
+    for (std::int32_t c = std::max(area.Col1, FDimension.Col1); c <= std::min(area.Col2, FDimension.Col2); ++c)
+        for (std::int32_t r = std::max(area.Row1, FDimension.Row1); r <= std::min(area.Row2, FDimension.Row2); ++r)
+            if (FindCell(c, r, item))
+                visitor.Visit(c, r, item);
+}
+
 bool TXLSCellMMU::GetBoolean(std::int32_t col, std::int32_t row, bool& value) const
 {
     TXLSCellItem item;
@@ -88,16 +97,20 @@ bool TXLSCellMMU::AsFloat(std::int32_t col, std::int32_t row, double& value, boo
 // The in-memory grid.
 
 namespace {
+// Column-major: the cells of a column lie together, as ranges mostly take them.
 std::uint64_t CellKey(std::int32_t col, std::int32_t row)
 {
-    return (static_cast<std::uint64_t>(row) << 16) | static_cast<std::uint64_t>(col);
+    return (static_cast<std::uint64_t>(col) << 20) | static_cast<std::uint64_t>(row);
 }
+std::int32_t KeyCol(std::uint64_t key) { return static_cast<std::int32_t>(key >> 20); }
+std::int32_t KeyRow(std::uint64_t key) { return static_cast<std::int32_t>(key & 0xFFFFF); }
 }  // namespace
 
 TXLSGridCellStore::TCell& TXLSGridCellStore::Put(std::int32_t col, std::int32_t row, TXLSCellType type)
 {
     if (col < 0 || col > cXLSMaxCol || row < 0 || row > cXLSMaxRow)
         throw VYXException("Cell outside the grid");
+    FIndexValid = false;
     TCell& cell = FCells[CellKey(col, row)];
     cell = TCell();
     cell.Type = type;
@@ -136,13 +149,16 @@ void TXLSGridCellStore::SetBlank(std::int32_t col, std::int32_t row) { Put(col, 
 
 void TXLSGridCellStore::Delete(std::int32_t col, std::int32_t row)
 {
-    if (FCells.erase(CellKey(col, row)))
+    if (FCells.erase(CellKey(col, row))) {
+        FIndexValid = false;
         UpdateDimension();
+    }
 }
 
 void TXLSGridCellStore::Clear()
 {
     FCells.clear();
+    FIndexValid = false;
     FDimension = TXLSCellArea();
 }
 
@@ -151,15 +167,48 @@ void TXLSGridCellStore::UpdateDimension()
     FDimension = TXLSCellArea();
     bool first = true;
     for (const auto& [key, cell] : FCells) {
-        const auto row = static_cast<std::int32_t>(key >> 16);
-        const auto col = static_cast<std::int32_t>(key & 0xFFFF);
+        const std::int32_t row = KeyRow(key), col = KeyCol(key);
         if (first) {
             FDimension = {row, row, col, col};
             first = false;
         }
-        FDimension.Row2 = row;  // keys ascend by row
-        FDimension.Col1 = std::min(FDimension.Col1, col);
-        FDimension.Col2 = std::max(FDimension.Col2, col);
+        FDimension.Col2 = col;  // keys ascend by column
+        FDimension.Row1 = std::min(FDimension.Row1, row);
+        FDimension.Row2 = std::max(FDimension.Row2, row);
+    }
+}
+
+const std::vector<TXLSGridCellStore::TIndexEntry>& TXLSGridCellStore::Index() const
+{
+    if (!FIndexValid) {
+        FIndex.clear();
+        FIndex.reserve(FCells.size());
+        for (const auto& [key, cell] : FCells)
+            FIndex.push_back({key, &cell});
+        FIndexValid = true;
+    }
+    return FIndex;
+}
+
+void TXLSGridCellStore::ForEachCell(const TXLSCellArea& area, TXLSCellVisitor& visitor) const
+{
+    if (area.Row1 > area.Row2 || area.Col1 > area.Col2)
+        return;
+    const std::vector<TIndexEntry>& index = Index();
+    const auto from = [&index](std::uint64_t key) {
+        return std::lower_bound(index.begin(), index.end(), key,
+                                [](const TIndexEntry& e, std::uint64_t k) { return e.Key < k; });
+    };
+    const std::uint64_t last = CellKey(area.Col2, area.Row2);
+    for (auto it = from(CellKey(area.Col1, area.Row1)); it != index.end() && it->Key <= last;) {
+        const std::int32_t row = KeyRow(it->Key), col = KeyCol(it->Key);
+        if (row >= area.Row1 && row <= area.Row2) {
+            visitor.Visit(col, row, TXLSCellItem{it->Cell});
+            ++it;
+        } else {
+            // Outside the rows: go on at the area's first row of this column or the next.
+            it = from(CellKey(row < area.Row1 ? col : col + 1, area.Row1));
+        }
     }
 }
 

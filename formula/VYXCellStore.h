@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formula/VYXFormulaTypes.h"
 
@@ -24,6 +25,15 @@ struct TXLSCellArea {
 // An opaque handle to one stored cell, valid until the store changes.
 struct TXLSCellItem {
     const void* Cell = nullptr;
+};
+
+// Receives the stored cells of an area (TXLSCellMMU::ForEachCell).
+class TXLSCellVisitor {
+public:
+    virtual void Visit(std::int32_t col, std::int32_t row, const TXLSCellItem& item) = 0;
+
+protected:
+    ~TXLSCellVisitor() = default;
 };
 
 class TXLSCellMMU {
@@ -44,6 +54,11 @@ public:
     virtual TXLSCellError GetFormulaValError(const TXLSCellItem& item) const;
     virtual double GetFormulaValFloat(const TXLSCellItem& item) const;
     virtual void GetFormulaValString(const TXLSCellItem& item, std::u16string& text) const;
+
+    // Visits each stored cell inside `area`, column by column, top to bottom.
+    // The base looks every position of the area inside the dimension up with
+    // FindCell; a store that keeps its cells in order walks them instead.
+    virtual void ForEachCell(const TXLSCellArea& area, TXLSCellVisitor& visitor) const;
 
     // Conveniences by position, answered through the virtual item getters.
     bool GetBoolean(std::int32_t col, std::int32_t row, bool& value) const;
@@ -77,6 +92,8 @@ public:
     int Count() const { return static_cast<int>(FCells.size()); }
 
     bool FindCell(std::int32_t col, std::int32_t row, TXLSCellItem& item) const override;
+    // Walks the ordered cells, so a range costs its stored cells, not its size.
+    void ForEachCell(const TXLSCellArea& area, TXLSCellVisitor& visitor) const override;
     TXLSCellType CellType(const TXLSCellItem& item) const override;
     bool GetBoolean(const TXLSCellItem& item) const override;
     TXLSCellError GetError(const TXLSCellItem& item) const override;
@@ -100,10 +117,20 @@ private:
         TXLSCellError Error = errUnknown;
         std::u16string Text;
     };
+    struct TIndexEntry {
+        std::uint64_t Key;
+        const TCell* Cell;
+    };
     TCell& Put(std::int32_t col, std::int32_t row, TXLSCellType type);
     void UpdateDimension();
-    // Keyed by row then column, so iteration runs row by row.
+    const std::vector<TIndexEntry>& Index() const;
+    // Keyed by column then row, so a column's cells lie together.
     std::map<std::uint64_t, TCell> FCells;
+    // The keys in order in one array, rebuilt by the first walk after a
+    // change: walking a range then reads memory in sequence. Like any store,
+    // one grid is read from one thread at a time.
+    mutable std::vector<TIndexEntry> FIndex;
+    mutable bool FIndexValid = false;
 };
 
 // The formula context: the error manager (borrowed) and the cell store (owned).

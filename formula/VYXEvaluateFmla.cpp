@@ -19,8 +19,10 @@ constexpr int cStackGrowth = 128;
 
 [[noreturn]] void Raise(const char* text) { throw VYXException(text); }
 
-// Reads the content of a stored cell into a reference value.
-void LoadCellFrom(TXLSCellMMU& cells, TXLSFormulaValue& v, std::int32_t col, std::int32_t row)
+// Reads the content of a stored cell into a reference value; `known` is the
+// cell's item when the caller has already found it.
+void LoadCellFrom(TXLSCellMMU& cells, TXLSFormulaValue& v, std::int32_t col, std::int32_t row,
+                  const TXLSCellItem* known = nullptr)
 {
     v.RefType = xfrtRef;
     v.Cells = &cells;
@@ -30,7 +32,9 @@ void LoadCellFrom(TXLSCellMMU& cells, TXLSFormulaValue& v, std::int32_t col, std
     v.vStr.clear();
     v.vFloat = 0;
     TXLSCellItem item;
-    if (!cells.FindCell(col, row, item)) {
+    if (known)
+        item = *known;
+    else if (!cells.FindCell(col, row, item)) {
         v.Empty = true;
         v.ValType = xfvtUnknown;
         return;
@@ -373,6 +377,11 @@ void TValueStack::LoadCellOf(const TXLSFormulaValue& area, TXLSFormulaValue& v, 
         v.RefType = xfrtNone;
         v.Cells = nullptr;
     }
+}
+
+void TValueStack::LoadCellItem(TXLSFormulaValue& v, std::int32_t col, std::int32_t row, const TXLSCellItem& item) const
+{
+    LoadCellFrom(*FCells, v, col, row, &item);
 }
 
 void TValueStack::Resolve(const TXLSFormulaValue& v, TXLSFormulaValue& out) const

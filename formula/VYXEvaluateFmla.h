@@ -27,6 +27,7 @@
 
 class TXLSCellManager;
 class TXLSCellMMU;
+struct TXLSCellItem;
 class TXLSFunctionLibrary;
 class TVYXErrorManager;
 
@@ -147,6 +148,8 @@ public:
     // The cell at absolute (col, row) of the store `area` reads from; cells
     // of an array come out as plain values, as they do not outlive it.
     void LoadCellOf(const TXLSFormulaValue& area, TXLSFormulaValue& v, std::int32_t col, std::int32_t row) const;
+    // The same for a cell the store has handed out (TXLSCellMMU::ForEachCell).
+    void LoadCellItem(TXLSFormulaValue& v, std::int32_t col, std::int32_t row, const TXLSCellItem& item) const;
 
     // Operators on the two top slots (one for OpUnary); the result replaces them.
     void OpFloat(TXLSPtg op);

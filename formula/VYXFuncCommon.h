@@ -82,6 +82,8 @@ TXLSCellError XLSArgNumbers(const TValueStack& stack, const TXLSFormulaValue& ar
 
 // Arrays that functions build (SEQUENCE, FILTER) hold at most this many cells.
 constexpr std::int64_t cXLSMaxArrayCells = 1 << 16;
+// An argument left out of the call (as in "F(1,,2)"): untyped, not a reference.
+inline bool XLSIsMissing(const TXLSFormulaValue& v) { return v.RefType == xfrtNone && v.ValType == xfvtUnknown; }
 
 // The size of an argument seen as a table: areas by their corners, anything else 1 x 1.
 int XLSArgRows(const TXLSFormulaValue& arg);
@@ -103,3 +105,8 @@ void XLSRegisterInfoFunctions(TXLSFunctionLibrary& library);
 void XLSRegisterDateFunctions(TXLSFunctionLibrary& library);
 void XLSRegisterLookupFunctions(TXLSFunctionLibrary& library);
 void XLSRegisterFinanceFunctions(TXLSFunctionLibrary& library);
+void XLSRegisterCriteriaFunctions(TXLSFunctionLibrary& library);
+void XLSRegisterDatabaseFunctions(TXLSFunctionLibrary& library);
+void XLSRegisterDistribFunctions(TXLSFunctionLibrary& library);
+void XLSRegisterMatrixFunctions(TXLSFunctionLibrary& library);
+void XLSRegisterFormatFunctions(TXLSFunctionLibrary& library);

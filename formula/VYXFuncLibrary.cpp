@@ -22,6 +22,11 @@ void XLSRegisterFunctions(TXLSFunctionLibrary& library)
     XLSRegisterDateFunctions(library);
     XLSRegisterLookupFunctions(library);
     XLSRegisterFinanceFunctions(library);
+    XLSRegisterCriteriaFunctions(library);
+    XLSRegisterDatabaseFunctions(library);
+    XLSRegisterDistribFunctions(library);
+    XLSRegisterMatrixFunctions(library);
+    XLSRegisterFormatFunctions(library);
     library.DateTimeParser = XLSParseDateTimeText;
 }
 

@@ -1,6 +1,6 @@
-// VYXFuncLookup.cpp: handlers of the lookup and reference functions and SUMIF.
+// VYXFuncLookup.cpp: handlers of the lookup and reference functions.
 //
-// Exact text matches (VLOOKUP, HLOOKUP and MATCH type 0, SUMIF equality) use
+// Exact text matches (VLOOKUP, HLOOKUP and MATCH type 0) use
 // the file-name mask rules: case-insensitive, "*" any run, "?" one character.
 // Approximate lookups take the last entry that compares less than or equal to
 // the value (text case-insensitively), which on sorted data is the usual
@@ -12,55 +12,17 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXFuncAddIns.h"
 #include "formula/VYXFuncCommon.h"
+#include "formula/VYXFuncCriteria.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
 
-// Case-insensitive match of text against a mask with "*" and "?".
-bool MaskMatches(std::u16string_view mask, std::u16string_view text)
-{
-    std::size_t m = 0, t = 0, starM = std::u16string_view::npos, starT = 0;
-    while (t < text.size()) {
-        if (m < mask.size() && mask[m] == u'*') {
-            starM = m++;
-            starT = t;
-        } else if (m < mask.size() && (mask[m] == u'?' || UnicodeLower(mask[m]) == UnicodeLower(text[t]))) {
-            ++m;
-            ++t;
-        } else if (starM != std::u16string_view::npos) {
-            m = starM + 1;
-            t = ++starT;
-        } else {
-            return false;
-        }
-    }
-    while (m < mask.size() && mask[m] == u'*')
-        ++m;
-    return m == mask.size();
-}
-
-// Orders values of one kind; values of different kinds do not compare (nullopt).
-std::optional<int> CompareSameKind(const TXLSFormulaValue& a, const TXLSFormulaValue& b)
-{
-    if (a.ValType != b.ValType)
-        return std::nullopt;
-    switch (a.ValType) {
-    case xfvtFloat: return a.vFloat < b.vFloat ? -1 : (a.vFloat > b.vFloat ? 1 : 0);
-    case xfvtBoolean: return static_cast<int>(a.vBool) - static_cast<int>(b.vBool);
-    case xfvtString: {
-        const std::u16string x = UnicodeLower(a.vStr), y = UnicodeLower(b.vStr);
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    default: return std::nullopt;
-    }
-}
-
 bool ExactMatch(const TXLSFormulaValue& key, const TXLSFormulaValue& cell)
 {
     if (key.ValType == xfvtString && cell.ValType == xfvtString)
-        return MaskMatches(key.vStr, cell.vStr);
-    const auto c = CompareSameKind(key, cell);
+        return XLSMaskMatches(key.vStr, cell.vStr);
+    const auto c = XLSCompareSameKind(key, cell);
     return c && *c == 0;
 }
 
@@ -101,7 +63,7 @@ int FindInLine(const TLine& line, const TXLSFormulaValue& key, int type)
                 return i;
             continue;
         }
-        const auto c = CompareSameKind(cell, key);
+        const auto c = XLSCompareSameKind(cell, key);
         if (!c)
             continue;
         if (type > 0 ? *c <= 0 : *c >= 0)
@@ -283,6 +245,61 @@ void DoOffset(TXLSFuncCall& call)
     PushReference(call.Stack, col1, row1, col1 + width - 1, row1 + height - 1);
 }
 
+// INDEX(reference, row, [column], [area]): the cell, or with row or column 0
+// the whole column or row, as a reference. A one-row table takes a lone
+// index as its column. There is one area, so only area 1 exists.
+void DoIndex(TXLSFuncCall& call)
+{
+    const auto args = XLSPopArgs(call);
+    double d[3] = {0, 0, 1};
+    for (std::size_t i = args.size() - 1; i >= 1; --i)
+        if (!XLSIsMissing(*args[i]) && !call.Stack.HandleError(call.Stack.GetAsFloat(*args[i], d[i - 1])))
+            return;
+    const TXLSFormulaValue& table = *args[0];
+    if (table.RefType == xfrtNone && table.ValType == xfvtError) {
+        call.Stack.SetError(table.vErr);
+        return;
+    }
+    double row = std::trunc(d[0]), col = std::trunc(d[1]);
+    const int rows = XLSArgRows(table), cols = XLSArgCols(table);
+    if (args.size() == 2 && rows == 1 && cols > 1)
+        std::swap(row, col);
+    if (row < 0 || col < 0 || std::trunc(d[2]) < 1) {
+        call.Stack.SetError(errValue);
+        return;
+    }
+    if (row > rows || col > cols || std::trunc(d[2]) > 1) {
+        call.Stack.SetError(errRef);
+        return;
+    }
+    if (table.RefType != xfrtArea) {
+        call.Stack.PushValue(table);
+        return;
+    }
+    const std::int64_t r1 = row ? table.Row1 + std::int64_t(row) - 1 : table.Row1;
+    const std::int64_t r2 = row ? r1 : table.Row2;
+    const std::int64_t c1 = col ? table.Col1 + std::int64_t(col) - 1 : table.Col1;
+    const std::int64_t c2 = col ? c1 : table.Col2;
+    if (table.IsArray()) {
+        // An array constant has no cells to refer to: its element, or the
+        // part of it, is a value of its own.
+        if (r1 == r2 && c1 == c2) {
+            TXLSFormulaValue element;
+            call.Stack.LoadCellOf(table, element, static_cast<std::int32_t>(c1), static_cast<std::int32_t>(r1));
+            call.Stack.PushValue(element);
+            return;
+        }
+        TXLSFormulaValue part = table;
+        part.Col1 = static_cast<std::int32_t>(c1);
+        part.Row1 = static_cast<std::int32_t>(r1);
+        part.Col2 = static_cast<std::int32_t>(c2);
+        part.Row2 = static_cast<std::int32_t>(r2);
+        call.Stack.PushValue(part);
+        return;
+    }
+    PushReference(call.Stack, c1, r1, c2, r2);
+}
+
 // "R5C3" style references, absolute only.
 bool ParseR1C1(std::u16string_view text, std::int32_t& col, std::int32_t& row)
 {
@@ -373,125 +390,12 @@ void DoHyperlink(TXLSFuncCall& call)
     call.Stack.PushString(call.ArgCount > 1 ? shown : link);
 }
 
-// A SUMIF criterion split into its operator and value.
-enum TXLSDbCondOperator { xdcoNone, xdcoLT, xdcoLE, xdcoEQ, xdcoGE, xdcoGT, xdcoNE, xdcoError };
-
-struct TCondition {
-    TXLSDbCondOperator Op = xdcoEQ;
-    TXLSFormulaValue Value;
-};
-
-// The value part: a number or date, TRUE/FALSE, an error text, else text.
-void ConditionStrToVarValue(const TValueStack& stack, std::u16string_view text, TXLSFormulaValue& value)
-{
-    double d = 0;
-    TXLSFormulaValue probe;
-    probe.SetString(text);
-    const std::u16string upper = AsciiUpper(text);
-    if (!text.empty() && stack.GetAsFloat(probe, d) == errUnknown)
-        value.SetFloat(d);
-    else if (upper == u"TRUE" || upper == u"FALSE")
-        value.SetBoolean(upper == u"TRUE");
-    else if (const TXLSCellError e = XLSErrorFromText(upper); e != errUnknown)
-        value.SetError(e);
-    else
-        value.SetString(text);
-}
-
-TCondition ParseCondition(const TValueStack& stack, const TXLSFormulaValue& criteria)
-{
-    TCondition cond;
-    if (criteria.ValType != xfvtString) {
-        cond.Value = criteria;
-        return cond;
-    }
-    struct TPrefix {
-        std::u16string_view Text;
-        TXLSDbCondOperator Op;
-    };
-    static constexpr TPrefix cPrefixes[] = {{u"<=", xdcoLE}, {u">=", xdcoGE}, {u"<>", xdcoNE},
-                                            {u"<", xdcoLT},  {u">", xdcoGT},  {u"=", xdcoEQ}};
-    std::u16string_view text = criteria.vStr;
-    for (const TPrefix& p : cPrefixes)
-        if (text.starts_with(p.Text)) {
-            cond.Op = p.Op;
-            text.remove_prefix(p.Text.size());
-            break;
-        }
-    ConditionStrToVarValue(stack, text, cond.Value);
-    return cond;
-}
-
-bool CompareVarValue(const TCondition& cond, const TXLSFormulaValue& cell)
-{
-    if (cond.Value.ValType == xfvtError)
-        return cell.ValType == xfvtError && cell.vErr == cond.Value.vErr ? cond.Op == xdcoEQ : cond.Op == xdcoNE;
-    if (cond.Value.ValType == xfvtString && cond.Value.vStr.empty() && (cond.Op == xdcoEQ || cond.Op == xdcoNE)) {
-        const bool blank = cell.ValType == xfvtUnknown || (cell.ValType == xfvtString && cell.vStr.empty());
-        return cond.Op == xdcoEQ ? blank : !blank;
-    }
-    if ((cond.Op == xdcoEQ || cond.Op == xdcoNE) && cond.Value.ValType == xfvtString && cell.ValType == xfvtString)
-        return MaskMatches(cond.Value.vStr, cell.vStr) == (cond.Op == xdcoEQ);
-    const auto c = CompareSameKind(cell, cond.Value);
-    if (!c)
-        return cond.Op == xdcoNE;
-    switch (cond.Op) {
-    case xdcoLT: return *c < 0;
-    case xdcoLE: return *c <= 0;
-    case xdcoGE: return *c >= 0;
-    case xdcoGT: return *c > 0;
-    case xdcoNE: return *c != 0;
-    default: return *c == 0;
-    }
-}
-
-// SUMIF(range, criteria, [sum_range]): sum_range is taken from its top-left
-// corner in the shape of range.
-void DoSumIf(TXLSFuncCall& call)
-{
-    const auto args = XLSPopArgs(call);
-    TXLSFormulaValue criteria;
-    call.Stack.Resolve(*args[1], criteria);
-    if (criteria.ValType == xfvtError) {
-        call.Stack.SetError(criteria.vErr);
-        return;
-    }
-    const TCondition cond = ParseCondition(call.Stack, criteria);
-    const TXLSFormulaValue& range = *args[0];
-    const TXLSFormulaValue& sums = args.size() > 2 ? *args[2] : range;
-    if (range.RefType == xfrtNone || sums.RefType == xfrtNone) {
-        call.Stack.SetError(errValue);
-        return;
-    }
-    // Only stored cells can match or add: walk the range inside the store's dimension.
-    const TXLSCellArea& dim = call.Stack.CellsOf(range).PDimension();
-    double sum = 0;
-    TXLSFormulaValue cell, addend;
-    for (std::int32_t r = std::max(range.Row1, dim.Row1); r <= std::min(range.Row2, dim.Row2); ++r)
-        for (std::int32_t c = std::max(range.Col1, dim.Col1); c <= std::min(range.Col2, dim.Col2); ++c) {
-            call.Stack.LoadCellOf(range, cell, c, r);
-            if (!CompareVarValue(cond, cell))
-                continue;
-            const std::int64_t sc = std::int64_t{sums.Col1} + (c - range.Col1), sr = std::int64_t{sums.Row1} + (r - range.Row1);
-            if (sc > 16383 || sr > 1048575)
-                continue;
-            call.Stack.LoadCellOf(sums, addend, static_cast<std::int32_t>(sc), static_cast<std::int32_t>(sr));
-            if (addend.ValType == xfvtError) {
-                call.Stack.SetError(addend.vErr);
-                return;
-            }
-            if (addend.ValType == xfvtFloat)
-                sum += addend.vFloat;
-        }
-    XLSPushChecked(call.Stack, sum);
-}
-
 const TXLSFuncEntry cLookupFunctions[] = {
     {"ADDRESS", DoAddress},        {"AREAS", DoAreas},     {"COLUMN", DoRowCol<false>},
     {"COLUMNS", DoRowsCols<false>}, {"HLOOKUP", DoTableLookup<false>}, {"HYPERLINK", DoHyperlink},
-    {"INDIRECT", DoIndirect},      {"LOOKUP", DoLookup},   {"MATCH", DoMatch},
+    {"INDEX", DoIndex},          {"INDIRECT", DoIndirect},      {"LOOKUP", DoLookup},   {"MATCH", DoMatch},
     {"OFFSET", DoOffset},          {"ROW", DoRowCol<true>},         {"ROWS", DoRowsCols<true>},
-    {"SUMIF", DoSumIf},            {"VLOOKUP", DoTableLookup<true>},
+    {"VLOOKUP", DoTableLookup<true>},
 };
 
 }  // namespace
@@ -501,9 +405,9 @@ void XLSRegisterLookupFunctions(TXLSFunctionLibrary& library) { XLSRegisterTable
 std::function<bool(const TXLSFormulaValue&)> XLSMakeCriterion(const TValueStack& stack,
                                                                const TXLSFormulaValue& criteria)
 {
-    return [cond = ParseCondition(stack, criteria)](const TXLSFormulaValue& cell) {
-        return CompareVarValue(cond, cell);
+    return [cond = XLSParseCondition(stack, criteria)](const TXLSFormulaValue& cell) {
+        return XLSConditionMatches(cond, cell);
     };
 }
 
-bool XLSWildcardMatch(std::u16string_view mask, std::u16string_view text) { return MaskMatches(mask, text); }
+bool XLSWildcardMatch(std::u16string_view mask, std::u16string_view text) { return XLSMaskMatches(mask, text); }

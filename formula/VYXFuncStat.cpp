@@ -86,6 +86,20 @@ TResult GeoMean(std::vector<double>& v)
     return TResult::Ok(std::exp(logs / static_cast<double>(v.size())));
 }
 
+// Any value not above zero gives #NUM!.
+TResult HarMean(std::vector<double>& v)
+{
+    if (v.empty())
+        return TResult::Fail(vneNum);
+    double s = 0;
+    for (double x : v) {
+        if (x <= 0)
+            return TResult::Fail(vneNum);
+        s += 1 / x;
+    }
+    return TResult::Ok(static_cast<double>(v.size()) / s);
+}
+
 TResult Median(std::vector<double>& v)
 {
     if (v.empty())
@@ -145,11 +159,12 @@ TResult Skew(std::vector<double>& v)
     return TResult::Ok(n / ((n - 1) * (n - 2)) * s);
 }
 
-// The k-th smallest (or largest) value, k from 1.
+// The k-th smallest (or largest) value, k from 1. A fractional k counts from
+// the bottom, so SMALL rounds it up and LARGE down (LARGE(k) = SMALL(n + 1 - k)).
 template <bool Largest>
 TResult KthValue(std::vector<double>& v, double k)
 {
-    const double kk = std::ceil(k);
+    const double kk = Largest ? std::floor(k) : std::ceil(k);
     if (v.empty() || kk < 1 || kk > static_cast<double>(v.size()))
         return TResult::Fail(vneValue);
     std::sort(v.begin(), v.end());
@@ -556,21 +571,31 @@ const TXLSFuncEntry cStatFunctions[] = {
     {"DEVSQ", DoStat<DevSq, xcmNumbers>},
     {"FORECAST", DoForecast},
     {"GEOMEAN", DoStat<GeoMean, xcmNumbers>},
+    {"HARMEAN", DoStat<HarMean, xcmNumbers>},
     {"INTERCEPT", DoLine<Intercept>},
     {"KURT", DoStat<Kurt, xcmNumbers>},
+    {"LARGE", DoStatK<KthValue<true>>},
     {"MAX", DoStat<Max, xcmNumbers>},
     {"MAXA", DoStat<Max, xcmNumbersA>},
     {"MEDIAN", DoStat<Median, xcmNumbers>},
     {"MIN", DoStat<Min, xcmNumbers>},
     {"MINA", DoStat<Min, xcmNumbersA>},
     {"MODE", DoStat<Mode, xcmNumbers>},
+    // MODE.MULT's array holds the modes in order of first appearance; one cell shows the first.
+    {"MODE.MULT", DoStat<Mode, xcmNumbers>},
+    {"MODE.SNGL", DoStat<Mode, xcmNumbers>},
     {"PEARSON", DoLine<Correl>},
     {"PERCENTILE", DoStatK<PercentileInc>},
     {"PERCENTILE.EXC", DoStatK<PercentileExc>},
+    {"PERCENTILE.INC", DoStatK<PercentileInc>},
     {"PERCENTRANK", DoPercentRank<PercentRankInc>},
     {"PERCENTRANK.EXC", DoPercentRank<PercentRankExc>},
+    {"PERCENTRANK.INC", DoPercentRank<PercentRankInc>},
     {"QUARTILE", DoStatK<QuartileInc>},
+    {"QUARTILE.EXC", DoStatK<QuartileExc>},
+    {"QUARTILE.INC", DoStatK<QuartileInc>},
     {"RANK", DoRank},
+    {"RANK.EQ", DoRank},
     {"RSQ", DoLine<Rsq>},
     {"SKEW", DoStat<Skew, xcmNumbers>},
     {"SLOPE", DoLine<Slope>},

@@ -119,3 +119,66 @@ TEST(CellStore, GridStoreKeepsValuesAndDimension)
     grid.Clear();
     EXPECT_EQ(grid.Count(), 0);
 }
+
+namespace {
+
+// Collects what a store's walk hands out, as "col,row" pairs.
+class TCollector final : public TXLSCellVisitor {
+public:
+    void Visit(std::int32_t col, std::int32_t row, const TXLSCellItem&) override
+    {
+        Seen += std::to_string(col) + "," + std::to_string(row) + " ";
+    }
+    std::string Seen;
+};
+
+// A store answering through FindCell only, so the base class walks it.
+class TLookupOnly final : public TXLSCellMMU {
+public:
+    explicit TLookupOnly(const TXLSGridCellStore& grid) : FGrid(grid) { FDimension = grid.PDimension(); }
+    bool FindCell(std::int32_t col, std::int32_t row, TXLSCellItem& item) const override
+    {
+        return FGrid.FindCell(col, row, item);
+    }
+
+private:
+    const TXLSGridCellStore& FGrid;
+};
+
+std::string Walk(const TXLSCellMMU& store, std::int32_t col1, std::int32_t row1, std::int32_t col2, std::int32_t row2)
+{
+    TCollector c;
+    TXLSCellArea area;
+    area.Col1 = col1;
+    area.Row1 = row1;
+    area.Col2 = col2;
+    area.Row2 = row2;
+    store.ForEachCell(area, c);
+    return c.Seen;
+}
+
+}  // namespace
+
+// Both walks visit the stored cells of an area column by column, whatever the order they were set in.
+TEST(CellStore, WalksStoredCellsOfAnArea)
+{
+    TXLSGridCellStore grid;
+    grid.SetFloat(2, 9, 1);
+    grid.SetFloat(0, 0, 1);
+    grid.SetFloat(1, 5, 1);
+    grid.SetFloat(1, 1, 1);
+    grid.SetFloat(3, 1, 1);  // outside the columns walked below
+    grid.SetFloat(1, 20, 1); // outside the rows
+    const TLookupOnly slow(grid);
+    EXPECT_EQ(Walk(grid, 0, 0, 2, 10), "0,0 1,1 1,5 2,9 ");
+    EXPECT_EQ(Walk(slow, 0, 0, 2, 10), Walk(grid, 0, 0, 2, 10));
+    EXPECT_EQ(Walk(grid, 1, 2, 1, 19), "1,5 ");
+    EXPECT_EQ(Walk(grid, 0, 0, cXLSMaxCol, cXLSMaxRow), "0,0 1,1 1,5 1,20 2,9 3,1 ");
+    EXPECT_EQ(Walk(grid, 5, 0, 4, 0), "");  // an empty area
+    // A change after a walk shows in the next one.
+    grid.SetFloat(1, 3, 1);
+    grid.Delete(1, 5);
+    EXPECT_EQ(Walk(grid, 1, 0, 1, 10), "1,1 1,3 ");
+    grid.Clear();
+    EXPECT_EQ(Walk(grid, 0, 0, cXLSMaxCol, cXLSMaxRow), "");
+}

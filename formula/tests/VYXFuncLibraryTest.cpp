@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +40,10 @@ constexpr const char* cWeekTypes = "week types 12..16 start weeks on Tuesday..Sa
 constexpr const char* cArrayBooleans = "booleans and text inside an array count as they do in a range (skipped by SUM and COUNT)";
 constexpr const char* cNumberValueSeparators = "NUMBERVALUE drops blanks, group separators and trailing % signs; empty text is 0";
 constexpr const char* cSwitchKinds = "SWITCH matches values of the same kind only (TRUE is not 1, \"1\" is not 1)";
+constexpr const char* cUsualDomain = "outside the domain the usual definition gives #NUM!; the reference gives a limit value or another code";
+constexpr const char* cUsualShape = "arrays of mismatched shape give the usual error (#VALUE!, #N/A or #REF!); the reference its own code";
+constexpr const char* cExactInverse = "exact to double precision (checked with 40-digit arithmetic); the reference's search stops early";
+constexpr const char* cNoSpread = "too few values for a spread divide by zero, as in the usual definition";
 
 // Cases where this library and the reference program differ on purpose: the
 // value this library gives and why it is right here.
@@ -111,7 +116,7 @@ const TKnownDifference cKnownDifferences[] = {
     {"SUMSQ()", "Empty stack", cTooFewArgs},
     {"SKEW({3,3,3})", "#DIV/0!", "no spread divides by zero"},
     {"PERCENTILE.EXC({1,2,3},0.1)", "#NUM!", "a rank outside 1..n is #NUM!"},
-    {"MODE.SNGL(1,1,2)", "#N/A", "MODE.SNGL has no handler and gives #N/A; the reference does not know the name"},
+    {"MODE.SNGL(1,1,2)", "1", "the reference knows the name only with its file-format prefix (later rows use it)"},
     {"AVERAGEA()", "Empty stack", cTooFewArgs},
     {"COUNTA()", "Empty stack", cTooFewArgs},
     {"VALUE(\"Hello World\")", "#VALUE!", cArgCode},
@@ -188,6 +193,51 @@ const TKnownDifference cKnownDifferences[] = {
     {"BESSELK(0.1,0)", "2.42706902470202", "BESSELK is computed to full precision; the reference approximates to about 8 digits"},
     {"SUM({1,\"2\",TRUE})", "1", cArrayBooleans},
     {"SUMIF({1,2,3,4},\">2\")", "7", "SUMIF over an array adds its matching elements; the reference takes one element"},
+    // Functions of the table that compute since the later reference rows.
+    {"COUNTIF({1,\"a\",TRUE,\"\",3,\"b\"},TRUE)", "1", cTrueIsOne},
+    {"COUNTIF({1,\"a\",TRUE,\"\",3,\"b\"},\"*\")", "3", "\"*\" matches text cells only (empty text too); the reference also numbers and booleans"},
+    {"COUNTIFS({1,2,3},\">1\",{1,2},\">0\")", "#VALUE!", cUsualShape},
+    {"SUMIFS({1,2,3},{1,2,3},\">1\",{1,2},\">0\")", "#VALUE!", cUsualShape},
+    {"INDEX({1,2,3;4,5,6},3,1)", "#REF!", cIndexPastTable},
+    {"INDEX({1,2,3;4,5,6},1,4)", "#REF!", cIndexPastTable},
+    {"INDEX({1,2,3;4,5,6},-1,1)", "#VALUE!", cArgCode},
+    {"TEXT(TRUE,\"0\")", "TRUE", cTrueIsOne},
+    {"FACT(171)", "#NUM!", "a factorial past the largest double overflows to #NUM!"},
+    {"PERCENTRANK.INC({3,1,4,1,5,9,2,6},4.5,2)", "0.64", "the significance argument is honoured; the reference ignores it here"},
+    {"COVARIANCE.S({1},{2})", "#DIV/0!", cNoSpread},
+    {"COVAR({1,2},{1,2,3})", "#N/A", cUsualShape},
+    {"TINV(0.999999,5)", "1.31715276208144E-6", cExactInverse},
+    {"T.INV.2T(0.999999,12)", "1.27966812912828E-6", cExactInverse},
+    {"T.INV(1E-10,5)", "-156.825592708894", cExactInverse},
+    {"NORMSINV(0)", "#NUM!", cUsualDomain},
+    {"NORMINV(0,10,2)", "#NUM!", cUsualDomain},
+    {"NORM.S.INV(0)", "#NUM!", cUsualDomain},
+    {"NORM.INV(0,-3,0.1)", "#NUM!", cUsualDomain},
+    {"NORMSINV(1)", "#NUM!", cUsualDomain},
+    {"NORMINV(1,10,2)", "#NUM!", cUsualDomain},
+    {"NORM.S.INV(1)", "#NUM!", cUsualDomain},
+    {"NORM.INV(1,-3,0.1)", "#NUM!", cUsualDomain},
+    {"F.INV(0,4,9)", "0", "probability 0 lies at the left end, 0"},
+    {"F.INV(1,4,9)", "#NUM!", "probability 1 lies at infinity"},
+    {"LOGNORMDIST(-2,0,1)", "#NUM!", cUsualDomain},
+    {"LOGNORMDIST(0,0,1)", "#NUM!", cUsualDomain},
+    {"EXPONDIST(-2,0.5,TRUE)", "#NUM!", cUsualDomain},
+    {"EXPONDIST(-1,1,TRUE)", "#NUM!", cUsualDomain},
+    {"EXPON.DIST(-2,2,FALSE)", "#NUM!", cUsualDomain},
+    {"GAMMADIST(-2,2,1.5,TRUE)", "#NUM!", cUsualDomain},
+    {"GAMMADIST(0,0.5,1,FALSE)", "#NUM!", cUsualDomain},
+    {"CHIDIST(-2,4)", "#NUM!", cUsualDomain},
+    {"BETADIST(-2/40,2,3)", "#NUM!", cUsualDomain},
+    {"NEGBINOMDIST(-1,5,0.4)", "#NUM!", cUsualDomain},
+    {"FTEST({1},{1,2})", "#DIV/0!", cNoSpread},
+    {"CHITEST({1,2},{1,2,3})", "#N/A", cUsualShape},
+    {"MDETERM({1,2,3})", "#VALUE!", cUsualShape},
+    {"MMULT({1,2},{1,2})", "#VALUE!", cUsualShape},
+    {"LINEST({1,2},{1,2,3})", "#REF!", cUsualShape},
+    {"DSTDEV({\"Tree\",\"Height\",\"Age\",\"Yield\";\"Apple\",18,20,14;\"Pear\",12,12,10;\"Cherry\",13,14,9;\"Apple\",14,15,10;\"Pear\",9,8,8;\"Apple\",8,9,6},\"Yield\",{\"Age\";\">100\"})", "#DIV/0!", cNoSpread},
+    {"DSTDEVP({\"Tree\",\"Height\",\"Age\",\"Yield\";\"Apple\",18,20,14;\"Pear\",12,12,10;\"Cherry\",13,14,9;\"Apple\",14,15,10;\"Pear\",9,8,8;\"Apple\",8,9,6},\"Yield\",{\"Age\";\">100\"})", "#DIV/0!", cNoSpread},
+    {"DVAR({\"Tree\",\"Height\",\"Age\",\"Yield\";\"Apple\",18,20,14;\"Pear\",12,12,10;\"Cherry\",13,14,9;\"Apple\",14,15,10;\"Pear\",9,8,8;\"Apple\",8,9,6},\"Yield\",{\"Age\";\">100\"})", "#DIV/0!", cNoSpread},
+    {"DVARP({\"Tree\",\"Height\",\"Age\",\"Yield\";\"Apple\",18,20,14;\"Pear\",12,12,10;\"Cherry\",13,14,9;\"Apple\",14,15,10;\"Pear\",9,8,8;\"Apple\",8,9,6},\"Yield\",{\"Age\";\">100\"})", "#DIV/0!", cNoSpread},
 };
 
 bool SameNumber(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)) + 1e-12; }
@@ -198,7 +248,7 @@ bool Matches(const TFuncEvaluator& f, const std::string& got, const std::string&
     if (type == "number") {
         if (f.Result.ValType != xfvtFloat)
             return false;
-        return SameNumber(f.Result.vFloat, std::stod(expected));
+        return SameNumber(f.Result.vFloat, std::strtod(expected.c_str(), nullptr));  // stod rejects subnormals
     }
     if (type == "boolean")
         return f.Result.ValType == xfvtBoolean && got == expected;
@@ -239,7 +289,11 @@ void RunReferenceTable(bool layArrays, bool (*include)(const std::string& catego
         const auto k = known.find(formula);
         if (k != known.end()) {
             const std::string ours = k->second->Ours;
-            const bool same = f.Result.ValType == xfvtFloat ? SameNumber(f.Result.vFloat, std::stod(ours)) : got == ours;
+            char* end = nullptr;
+            const double oursNumber = std::strtod(ours.c_str(), &end);
+            const bool same = f.Result.ValType == xfvtFloat && end != ours.c_str() && *end == 0
+                                  ? SameNumber(f.Result.vFloat, oursNumber)
+                                  : got == ours;
             EXPECT_TRUE(same) << "known difference changed: got " << got << ", listed " << ours;
             ++t.Known;
             used.insert(formula);
@@ -287,48 +341,16 @@ void ExpectAll(std::initializer_list<TCase> cases)
     }
 }
 
-// The functions of the table that have no handler and give #N/A.
-const char* const cWithoutHandler[] = {
-    "INDEX", "DCOUNT", "DSUM", "DAVERAGE", "DMIN", "DMAX", "DSTDEV", "DVAR", "TEXT", "LINEST", "TREND", "LOGEST",
-    "GROWTH", "TRANSPOSE", "CELL", "MDETERM", "MINVERSE", "MMULT", "FACT", "DPRODUCT", "DSTDEVP", "DVARP",
-    "DCOUNTA", "DGET", "FREQUENCY", "BETADIST", "GAMMALN", "BETAINV", "BINOMDIST", "CHIDIST", "CHIINV", "COMBIN",
-    "CONFIDENCE", "CRITBINOM", "EXPONDIST", "FDIST", "FINV", "GAMMADIST", "GAMMAINV", "HYPGEOMDIST", "LOGNORMDIST",
-    "LOGINV", "NEGBINOMDIST", "NORMDIST", "NORMSDIST", "NORMINV", "NORMSINV", "PERMUT", "POISSON", "TDIST",
-    "WEIBULL", "CHITEST", "COVAR", "FTEST", "TTEST", "HARMEAN", "ZTEST", "LARGE", "TINV", "COUNTIF", "BAHTTEXT",
-    "THAIDAYOFWEEK", "THAIDIGIT", "THAIMONTHOFYEAR", "THAINUMSOUND", "THAINUMSTRING", "THAISTRINGLENGTH",
-    "ISTHAIDIGIT", "ROUNDBAHTDOWN", "ROUNDBAHTUP", "THAIYEAR", "RTD", "ISHYPERLINK", "T.DIST.2T", "T.DIST.RT",
-    "T.DIST", "T.INV", "T.INV.2T", "CHISQ.INV", "CHI.INV.RT", "GAMMA.INV", "LOGNORM.INV", "NORM.INV", "NORM.S.INV",
-    "F.INV", "F.INV.RT", "BINOM.INV", "LOGNORM.DIST", "F.TEST", "ERFC", "ERFC.PRECISE", "MODE.SNGL",
-    "PERCENTILE.INC", "QUARTILE.INC", "QUARTILE.EXC", "AVERAGEIF", "AVERAGEIFS", "CHISQ.DIST", "CONFIDENCE.T",
-    "COUNTIFS", "COVARIANCE.S", "ERF.PRECISE", "F.DIST", "GAMMALN.PRECISE", "MODE.MULT", "SUMIFS", "BETA.DIST",
-    "BETA.INV", "BINOM.DIST", "CHISQ.DIST.RT", "CHISQ.TEST", "CONFIDENCE.NORM", "COVARIANCE.P", "EXPON.DIST",
-    "F.DIST.RT", "GAMMA.DIST", "HYPGEOM.DIST", "NEGBINOM.DIST", "NORM.DIST", "NORM.S.DIST", "PERCENTRANK.INC",
-    "POISSON.DIST", "RANK.EQ", "T.TEST", "WEIBULL.DIST", "Z.TEST",
-};
-
 }  // namespace
 
 TEST(FuncLibrary, HandlersCoverTheTable)
 {
     XLSInitFunctionLibrary();
     const TXLSExcelFuncNames& names = G_XLSExcelFuncNames();
-    const TXLSFunctionLibrary& library = XLSFunctionLibrary();
     EXPECT_EQ(names.Count(), 327);
-    EXPECT_EQ(library.HandlerCount(), 201);
-    EXPECT_EQ(std::size(cWithoutHandler), 126u);
-    TFuncEvaluator f;
-    for (const char* name : cWithoutHandler) {
-        SCOPED_TRACE(name);
-        const std::int32_t id = names.FindId(std::string_view(name));
-        ASSERT_GE(id, 0);
-        EXPECT_EQ(library.Find(id), nullptr);
-        std::int32_t min = 0, max = 0;
-        names.ArgCount(id, min, max);
-        std::string call = std::string(name) + "(";
-        for (int i = 0; i < std::max(min, 1) && i < max; ++i)
-            call += i ? ",1" : "1";
-        EXPECT_EQ(f.Eval(call + ")"), "#N/A");
-    }
+    EXPECT_EQ(XLSFunctionLibrary().HandlerCount(), 327);
+    for (int i = 0; i < names.Count(); ++i)
+        EXPECT_NE(XLSFunctionLibrary().Find(names.GetItems(i).Id), nullptr) << std::string(names.GetItems(i).Name);
 }
 
 // Every handler, called with each argument count the table allows and with

@@ -372,6 +372,109 @@ section("the two fixes: known function names before a parenthesis, times before 
 add("fixes", "LOG10(100000)", "LOG10(1000)+1", "log10(0.001)", "ATAN2(1,2)", "DAYS360(DATE(2024,1,1),DATE(2024,12,31))",
     "HOUR(0.999999)", "MINUTE(0.999999)", "SECOND(0.999999)", "HOUR(0.9999999)", "HOUR(1.999999)",
     "HOUR(45292.99999)", "MINUTE(0.041666)", "HOUR(0.5)")
+# --- table functions: conditional, lookup, TEXT, combinatorics, statistics, distributions, matrices,
+# database, frequency and information (appended; the rows above stay as they were) ----------------
+nums = "{1,2,3,4,5,6}"
+mixed = '{1,"a",TRUE,"",3,"b"}'
+words = '{"apple","banana","cherry","apricot","berry"}'
+add("conditional", f'COUNTIF({nums},">3")', f'COUNTIF({nums},3)', f'COUNTIF({nums},"<>3")',
+    f'COUNTIF({nums},"<=2")', f'COUNTIF({mixed},"a")', f'COUNTIF({mixed},"")', f'COUNTIF({mixed},"<>")',
+    f'COUNTIF({mixed},TRUE)', f'COUNTIF({mixed},"*")', f'COUNTIF({words},"a*")', f'COUNTIF({words},"?????")',
+    f'COUNTIF({words},"b*y")', f'COUNTIF({words},">b")', f'COUNTIF({nums},"=1E+300")', f'COUNTIF({nums},"abc")',
+    f'COUNTIF({nums},">-1E+300")', 'COUNTIF({1,2,3},1/0)',
+    f'COUNTIFS({nums},">1",{nums},"<5")', f'COUNTIFS({nums},">1",{{1,1,0,0,1,1}},1)',
+    f'COUNTIFS({words},"a*",{{1,2,3,4,5}},">1")', 'COUNTIFS({1,2,3},">1",{1,2},">0")',
+    f'SUMIFS({{10,20,30,40,50,60}},{nums},">2",{nums},"<6")', f'SUMIFS({{10,20,30,40,50,60}},{nums},"x")',
+    f'SUMIFS({{10,20,30,40,50}},{words},"*r*")', 'SUMIFS({1,2,3},{1,2,3},">1",{1,2},">0")',
+    f'SUMIF({words},"b*",{{1,2,3,4,5}})', f'SUMIF({nums},"<>4")', 'SUMIF({-1,-2,3},"<0")',
+    f'AVERAGEIF({nums},">3")', f'AVERAGEIF({nums},">10")', f'AVERAGEIF({words},"a*",{{10,20,30,40,50}})',
+    f'AVERAGEIF({nums},"<3",{{1E+300,1E+300,5,5,5,5}})',
+    f'AVERAGEIFS({{10,20,30,40,50,60}},{nums},">=2",{nums},"<=4")',
+    f'AVERAGEIFS({{10,20,30,40,50,60}},{nums},">6")', 'AVERAGEIFS({1,"x",3},{1,2,3},">0")')
+add("lookup", "INDEX({1,2,3;4,5,6},2,3)", "INDEX({1,2,3;4,5,6},1,2)", "INDEX({1,2,3},2)", "INDEX({1;2;3},3)",
+    "INDEX({1,2,3;4,5,6},3,1)", "INDEX({1,2,3;4,5,6},1,4)", "INDEX({1,2,3;4,5,6},-1,1)",
+    "SUM(INDEX({1,2,3;4,5,6},0,2))", "SUM(INDEX({1,2,3;4,5,6},2,0))", "INDEX({\"a\",\"b\"},1,2)",
+    "TRANSPOSE({7,8,9})", "TRANSPOSE(5)")
+for v, m in [("1234.567", "#,##0.00"), ("0.256", "0%"), ("45292", "yyyy-mm-dd"), ("-5", "0;(0)"),
+             ('"abc"', "0.00"), ('"12"', "0.0"), ("TRUE", "0"), ("3.14159", "General"), ("0.75", "h:mm AM/PM"),
+             ("1E+20", "0.00E+00"), ("-0.004", "0.00"), ("1234567", "#,##0,")]:
+    add("text", f'TEXT({v},"{m}")')
+for v in ["0", "1", "11", "21", "101", "1234.5", "1000001", "-1.25", "0.01", "25000000.75", "2.555"]:
+    add("text", f"BAHTTEXT({v})")
+for n in ["0", "1", "5", "10", "20", "170", "171", "-1", "3.9"]:
+    add("combinatorics", f"FACT({n})")
+for n, k in [("5", "2"), ("10", "0"), ("10", "10"), ("4", "5"), ("-1", "1"), ("60", "30"), ("5.9", "2.1"),
+             ("1000", "500"), ("1030", "515")]:
+    add("combinatorics", f"COMBIN({n},{k})", f"PERMUT({n},{k})")
+for x in ["0", "0.5", "1", "-1", "3", "-3", "10"]:
+    add("combinatorics", f"ERFC({x})", f"_xlfn.ERFC.PRECISE({x})", f"_xlfn.ERF.PRECISE({x})")
+for x in ["0.5", "1", "2", "10", "100", "1E+10", "0", "-1"]:
+    add("combinatorics", f"GAMMALN({x})", f"_xlfn.GAMMALN.PRECISE({x})")
+data = "{3,1,4,1,5,9,2,6}"
+add("statistics", f"LARGE({data},1)", f"LARGE({data},3)", f"LARGE({data},8)", f"LARGE({data},9)",
+    f"LARGE({data},0)", f"LARGE({data},2.5)", f"HARMEAN({data})", "HARMEAN(1,2,0)", "HARMEAN(2,4)",
+    f"_xlfn.MODE.SNGL({data})", f"_xlfn.MODE.MULT({data})", "_xlfn.MODE.SNGL(1,2,3)",
+    f"_xlfn.PERCENTILE.INC({data},0.25)", f"_xlfn.QUARTILE.INC({data},3)", f"_xlfn.QUARTILE.EXC({data},1)",
+    f"_xlfn.QUARTILE.EXC({data},3)", f"_xlfn.QUARTILE.EXC({data},4)", f"_xlfn.PERCENTRANK.INC({data},4)",
+    f"_xlfn.PERCENTRANK.INC({data},4.5,2)", f"_xlfn.RANK.EQ(4,{data})", f"_xlfn.RANK.EQ(1,{data},1)",
+    "COVAR({1,2,3,4},{2,4,5,9})", "_xlfn.COVARIANCE.P({1,2,3,4},{2,4,5,9})",
+    "_xlfn.COVARIANCE.S({1,2,3,4},{2,4,5,9})", "_xlfn.COVARIANCE.S({1},{2})", "COVAR({1,2},{1,2,3})")
+for p in ["0.001", "0.05", "0.5", "0.95", "0.999999", "1E-10", "0", "1"]:
+    add("distributions", f"NORMSINV({p})", f"NORMINV({p},10,2)", f"LOGINV({p},1,0.5)",
+        f"_xlfn.NORM.S.INV({p})", f"_xlfn.NORM.INV({p},-3,0.1)", f"_xlfn.LOGNORM.INV({p},0,1)",
+        f"CHIINV({p},3)", f"_xlfn.CHISQ.INV({p},3)", f"CHI.INV.RT({p},7)", f"FINV({p},4,9)",
+        f"_xlfn.F.INV({p},4,9)", f"_xlfn.F.INV.RT({p},1,30)", f"TINV({p},5)", f"_xlfn.T.INV({p},5)",
+        f"_xlfn.T.INV.2T({p},12)", f"GAMMAINV({p},2.5,3)", f"_xlfn.GAMMA.INV({p},0.5,1)",
+        f"BETAINV({p},2,3)", f"_xlfn.BETA.INV({p},0.5,0.5,1,3)", f"CRITBINOM(20,0.3,{p})",
+        f"_xlfn.BINOM.INV(100,0.5,{p})")
+for x in ["-2", "0", "0.5", "1", "2.5", "10", "40"]:
+    add("distributions", f"NORMSDIST({x})", f"NORMDIST({x},1,2,TRUE)", f"NORMDIST({x},1,2,FALSE)",
+        f"_xlfn.NORM.S.DIST({x},TRUE)", f"_xlfn.NORM.S.DIST({x},FALSE)", f"_xlfn.NORM.DIST({x},0,1,TRUE)",
+        f"LOGNORMDIST({x},0,1)", f"_xlfn.LOGNORM.DIST({x},0.5,2,FALSE)", f"EXPONDIST({x},0.5,TRUE)",
+        f"_xlfn.EXPON.DIST({x},2,FALSE)", f"WEIBULL({x},1.5,2,TRUE)", f"_xlfn.WEIBULL.DIST({x},0.8,1,FALSE)",
+        f"GAMMADIST({x},2,1.5,TRUE)", f"_xlfn.GAMMA.DIST({x},3,0.5,FALSE)", f"CHIDIST({x},4)",
+        f"_xlfn.CHISQ.DIST({x},4,TRUE)", f"_xlfn.CHISQ.DIST({x},3,FALSE)", f"_xlfn.CHISQ.DIST.RT({x},10)",
+        f"FDIST({x},3,8)", f"_xlfn.F.DIST({x},3,8,TRUE)", f"_xlfn.F.DIST({x},5,2,FALSE)",
+        f"_xlfn.F.DIST.RT({x},12,4)", f"TDIST({x},6,1)", f"TDIST({x},6,2)", f"_xlfn.T.DIST({x},6,TRUE)",
+        f"_xlfn.T.DIST({x},3,FALSE)", f"_xlfn.T.DIST.RT({x},9)", f"_xlfn.T.DIST.2T({x},9)",
+        f"BETADIST({x}/40,2,3)", f"_xlfn.BETA.DIST({x},2,3,TRUE,-2,40)", f"_xlfn.BETA.DIST({x},2,3,FALSE,-2,40)")
+for k in ["0", "3", "7.9", "20", "-1", "21"]:
+    add("distributions", f"BINOMDIST({k},20,0.3,FALSE)", f"BINOMDIST({k},20,0.3,TRUE)",
+        f"_xlfn.BINOM.DIST({k},20,0.99,TRUE)", f"POISSON({k},4.5,FALSE)", f"POISSON({k},4.5,TRUE)",
+        f"_xlfn.POISSON.DIST({k},0.1,TRUE)", f"NEGBINOMDIST({k},5,0.4)", f"_xlfn.NEGBINOM.DIST({k},5,0.4,TRUE)",
+        f"HYPGEOMDIST({k},10,20,50)", f"_xlfn.HYPGEOM.DIST({k},10,20,50,TRUE)")
+add("distributions", "BINOMDIST(50,1000000,0.00005,TRUE)", "POISSON(1000,1000,TRUE)", "NORMSDIST(-38)",
+    "CHIDIST(1000,10)", "TDIST(100,1,1)", "FDIST(1000,1,1)", "NORMDIST(1,0,0,TRUE)", "EXPONDIST(-1,1,TRUE)",
+    "GAMMADIST(0,0.5,1,FALSE)", "CHIDIST(1,0)", "TDIST(-1,5,1)", "TDIST(1,5,3)", "BINOMDIST(1,2,1.5,TRUE)",
+    "CONFIDENCE(0.05,2.5,50)", "CONFIDENCE(0,1,10)", "_xlfn.CONFIDENCE.NORM(0.1,1,1)",
+    "_xlfn.CONFIDENCE.T(0.05,1,50)", "_xlfn.CONFIDENCE.T(0.05,1,1)")
+s1, s2 = "{3,4,5,8,9,1,2,4,5}", "{6,19,3,2,14,4,5,17,1}"
+for tails in ["1", "2"]:
+    for typ in ["1", "2", "3"]:
+        add("distributions", f"TTEST({s1},{s2},{tails},{typ})", f"_xlfn.T.TEST({{1,2,3,4}},{{2,2,5,7}},{tails},{typ})")
+add("distributions", f"TTEST({s1},{s2},3,1)", f"FTEST({s1},{s2})", f"_xlfn.F.TEST({{1,2,3}},{{4,6,9,12}})",
+    "FTEST({1},{1,2})", f"ZTEST({s1},4)", f"ZTEST({s1},6,2)", f"_xlfn.Z.TEST({s2},5)", "ZTEST({1},1)",
+    "CHITEST({58,35;11,25;10,23},{45.35,47.65;17.56,18.44;16.09,16.91})",
+    "_xlfn.CHISQ.TEST({10,20,30},{15,15,30})", "CHITEST({1,2},{1,0})", "CHITEST({1,2},{1,2,3})")
+m2, m3 = "{1,2;3,4}", "{2,0,1;1,3,2;1,1,1}"
+add("matrix", f"MDETERM({m2})", f"MDETERM({m3})", "MDETERM({1,2;2,4})", "MDETERM({1,2,3})", "MDETERM({5})",
+    f"MINVERSE({m2})", f"MINVERSE({m3})", "MINVERSE({1,2;2,4})", "MINVERSE({4})", f"MMULT({m2},{m2})",
+    "MMULT({1,2,3},{4;5;6})", "MMULT({1,2},{1,2})", f"MMULT({m3},{{1;0;0}})",
+    "LINEST({2,4,5,9})", "LINEST({2,4,5,9},{1,2,3,4})", "LINEST({2,4,5,9},{1,2,3,4},FALSE)",
+    "LINEST({1;2;4},{1,0;2,1;3,5})", "LOGEST({2,4,8,16})", "LOGEST({2,4,8,16},{1,2,3,4},FALSE)",
+    "TREND({2,4,5,9},{1,2,3,4},{5})", "TREND({2,4,5,9})", "TREND({2,4,5,9},{1,2,3,4},{6},FALSE)",
+    "GROWTH({2,4,8,16},{1,2,3,4},{5})", "GROWTH({2,-4,8})", "LINEST({1,2},{1,2,3})",
+    "FREQUENCY({1,2,3,4,5,6,7},{2,5})", "FREQUENCY({1,2,3,4,5,6,7},{5,2})", "FREQUENCY({1,2,2,3},{2,2})",
+    "FREQUENCY({1,2,3},{0})")
+db = '{"Tree","Height","Age","Yield";"Apple",18,20,14;"Pear",12,12,10;"Cherry",13,14,9;"Apple",14,15,10;"Pear",9,8,8;"Apple",8,9,6}'
+for crit in ['{"Tree";"Apple"}', '{"Height";">10"}', '{"Tree","Height";"Apple",">10"}',
+             '{"Tree";"Apple";"Pear"}', '{"Tree";"P*"}', '{"Age";">100"}']:
+    for fn in ["DSUM", "DAVERAGE", "DCOUNT", "DCOUNTA", "DMAX", "DMIN", "DPRODUCT", "DSTDEV", "DSTDEVP", "DVAR",
+               "DVARP"]:
+        add("database", f'{fn}({db},"Yield",{crit})')
+    add("database", f"DGET({db},4,{crit})")
+add("database", f'DSUM({db},"nosuch",{{"Tree";"Apple"}})', f'DSUM({db},9,{{"Tree";"Apple"}})',
+    f'DGET({db},"Tree",{{"Yield";10}})', f'DGET({db},"Tree",{{"Yield";">13"}})', f'DSUM({db},"height",{{"TREE";"apple"}})')
 
 # --- masks: TEXT(value, mask) ---------------------------------------------
 MASKS = []
@@ -413,6 +516,7 @@ PREFIXED = ["CEILING.PRECISE", "FLOOR.PRECISE", "STDEV.S", "STDEV.P", "VAR.S", "
             "PERCENTRANK.EXC", "AGGREGATE", "CEILING.MATH", "FLOOR.MATH", "IFNA", "IFS", "SWITCH", "XOR",
             "CONCAT", "TEXTJOIN", "MAXIFS", "MINIFS", "DAYS", "ISOWEEKNUM", "NUMBERVALUE", "UNICHAR", "UNICODE",
             "ARABIC", "BASE", "DECIMAL"]
+# Cases added later write the prefix themselves ("_xlfn.NORM.DIST"); the tables keep the plain name.
 
 
 def to_cell_formula(formula):
@@ -429,7 +533,72 @@ def to_cell_formula(formula):
                     break
         out.append(c)
         i += 1
-    return "msoxl:=" + "".join(out)
+    # The table's CHI.INV.RT is the program's right-tailed chi-squared inverse.
+    return "msoxl:=" + "".join(out).replace("CHI.INV.RT(", "_xlfn.CHISQ.INV.RT(")
+
+
+# Categories whose functions want real cell ranges (the program treats an inline
+# array as a database or a criteria range poorly): their array constants are
+# written into cells of a second sheet and the formula refers to them there,
+# as the tests lay arrays out into grid cells.
+CELL_CATEGORIES = {"conditional", "database"}
+DATA_ROWS = []  # rows of the "Data" sheet, lists of literal items
+
+
+def col_name(i):
+    name = ""
+    i += 1
+    while i:
+        i, r = divmod(i - 1, 26)
+        name = chr(65 + r) + name
+    return name
+
+
+def split_items(body):
+    rows, item, quoted = [[]], "", False
+    for c in body + "}":
+        if c == '"':
+            quoted = not quoted
+        if not quoted and c in ",;}":
+            rows[-1].append(item)
+            item = ""
+            if c == ";":
+                rows.append([])
+        else:
+            item += c
+    return rows
+
+
+def arrays_to_cells(formula):
+    """Writes each array constant of the formula into the Data sheet; returns the formula with references."""
+    out, quoted, i = [], False, 0
+    while i < len(formula):
+        c = formula[i]
+        if c == '"':
+            quoted = not quoted
+        if quoted or c != "{":
+            out.append(c)
+            i += 1
+            continue
+        end = formula.index("}", i)
+        rows = split_items(formula[i + 1:end])
+        first = len(DATA_ROWS) + 1
+        DATA_ROWS.extend(rows)
+        width = max(len(r) for r in rows)
+        out.append(f"Data!$A${first}:${col_name(width - 1)}${first + len(rows) - 1}")
+        i = end + 1
+    return "".join(out)
+
+
+def data_cell(item):
+    if item.startswith('"'):
+        text = item[1:-1]
+        return ('<table:table-cell office:value-type="string"><text:p>%s</text:p></table:table-cell>'
+                % text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")) if text else "<table:table-cell/>"
+    if item in ("TRUE", "FALSE"):
+        return ('<table:table-cell office:value-type="boolean" office:boolean-value="%s"/>'
+                % ("true" if item == "TRUE" else "false"))
+    return '<table:table-cell office:value-type="float" office:value="%s"/>' % item
 
 
 def mask_formula(value, m):
@@ -455,14 +624,21 @@ def write_fods(path, formulas):
                   'xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0" '
                   'xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0" '
                   'xmlns:msoxl="http://schemas.microsoft.com/office/excel/formula" office:version="1.2" '
+                  'xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" '
                   'office:mimetype="application/vnd.oasis.opendocument.spreadsheet">'
                   # Numbers leave the program in a fixed scientific form with 15 significant digits.
                   '<office:automatic-styles><number:number-style style:name="N99">'
                   '<number:scientific-number number:decimal-places="14" number:min-integer-digits="1" '
                   'number:min-exponent-digits="3"/></number:number-style>'
                   '<style:style style:name="ce1" style:family="table-cell" style:data-style-name="N99"/>'
-                  '</office:automatic-styles><office:body><office:spreadsheet><table:table table:name="Cases">\n')
+                  '</office:automatic-styles><office:body><office:spreadsheet>'
+                  # Criteria and lookups read "*" and "?" as wildcards, as the usual programs do (case as before).
+                  '<table:calculation-settings table:case-sensitive="true" table:use-wildcards="true"/>'
+                  '<table:table table:name="Cases">\n')
         out.write("\n".join(rows))
+        out.write("\n</table:table><table:table table:name=\"Data\">\n")
+        out.write("\n".join("<table:table-row>%s</table:table-row>" % "".join(data_cell(i) for i in r)
+                            for r in DATA_ROWS or [[]]))
         out.write("\n</table:table></office:spreadsheet></office:body></office:document>\n")
 
 
@@ -482,7 +658,8 @@ def recalc(formulas, work):
 def main():
     work = sys.argv[1] if len(sys.argv) > 1 else "/tmp/vyx-reference"
     os.makedirs(work, exist_ok=True)
-    formulas = [f for _, f in FUNCTIONS] + [mask_formula(v, m) for v, m in MASKS]
+    formulas = [arrays_to_cells(f) if c in CELL_CATEGORIES else f for c, f in FUNCTIONS]
+    formulas += [mask_formula(v, m) for v, m in MASKS]
     rows = recalc(formulas, work)
     with open(os.path.join(HERE, "functions.tsv"), "w", encoding="utf-8", newline="") as out:
         out.write("# category\tformula\texpected\ttype  (made by make_reference.py; see its header)\n")
@@ -497,7 +674,7 @@ def main():
                 value = "%.15g" % float(value)
             elif kind == "boolean":
                 value = "TRUE" if float(value) != 0 else "FALSE"
-            out.write(f"{category}\t{formula}\t{value}\t{kind}\n")
+            out.write(f"{category}\t{formula.replace('_xlfn.', '')}\t{value}\t{kind}\n")
     with open(os.path.join(HERE, "masks.tsv"), "w", encoding="utf-8", newline="") as out:
         out.write("# value\tmask\texpected  (TEXT(value, mask); made by make_reference.py)\n")
         for (value, m), (text, _, _) in zip(MASKS, rows[len(FUNCTIONS):]):
