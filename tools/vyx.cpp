@@ -18,6 +18,8 @@ constexpr TAddCommand cCommands[] = {
     AddBarcodeCommand,
     AddTestSheetCommand,
     AddPackageCommand,
+    AddDecryptCommand,
+    AddEncryptCommand,
 };
 }  // namespace
 
