@@ -722,7 +722,7 @@ TXLSCryptoResult TXLSEncryption::Fail(TXLSCryptoResult result, std::string detai
     return result;
 }
 
-TXLSCryptoResult TXLSEncryption::LoadFromStream(TVYXStream& stream)
+bool TXLSEncryption::EnsurePassword()
 {
     FOutStream->Clear();
     FCrypto.reset();
@@ -732,16 +732,27 @@ TXLSCryptoResult TXLSEncryption::LoadFromStream(TVYXStream& stream)
         if (FPasswEvent(asked))
             FPassword = std::move(asked);
     }
-    if (FPassword.empty())
-        return Fail(xcrMissingPassword, {});
+    if (FPassword.empty()) {
+        Fail(xcrMissingPassword, {});
+        return false;
+    }
+    return true;
+}
+
+TXLSCryptoResult TXLSEncryption::LoadFromStream(TVYXStream& stream)
+{
+    if (!EnsurePassword())
+        return FResult;
     stream.Seek(0, vysoBeginning);
     return LoadFromBytes(stream.ReadAll());
 }
 
 TXLSCryptoResult TXLSEncryption::LoadFromFile(const std::string& fileName)
 {
-    TVYXFileStream stream(fileName, vyfmRead);
-    return LoadFromStream(stream);
+    // Without a password the file is not even opened.
+    if (!EnsurePassword())
+        return FResult;
+    return LoadFromBytes(VYXReadFile(fileName));
 }
 
 TXLSCryptoResult TXLSEncryption::LoadFromBytes(std::string bytes)

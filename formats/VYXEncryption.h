@@ -194,6 +194,7 @@ public:
     // Decrypts the whole stream (from its start). With no password (after asking the event)
     // the result is xcrMissingPassword and the stream is not read at all.
     TXLSCryptoResult LoadFromStream(TVYXStream& stream);
+    // Like LoadFromStream; raises only when the file cannot be read (with a password set).
     TXLSCryptoResult LoadFromFile(const std::string& fileName);
     TXLSCryptoResult LoadFromBytes(std::string bytes);
     // Encrypts OutStream() (the plain package, set by the caller) with the password and
@@ -218,6 +219,8 @@ public:
 
 private:
     TXLSCryptoResult Fail(TXLSCryptoResult result, std::string detail);
+    // Asks the event when no password is set; false (result xcrMissingPassword) without one.
+    bool EnsurePassword();
 
     std::u16string FPassword;
     TVYXPasswordEvent FPasswEvent;

@@ -327,6 +327,7 @@ TEST(Encryption, PasswordsMissingOrAskedFor)
         EXPECT_EQ(enc.OutStream().Bytes(), "PK data");
     }
     TXLSEncryption enc;
+    EXPECT_EQ(enc.LoadFromFile("/nonexistent/never-opened.docx"), xcrMissingPassword);
     enc.OutStream().WriteString("PK");
     TVYXMemoryStream out;
     EXPECT_THROW(enc.SaveToStream(out), VYXException);
