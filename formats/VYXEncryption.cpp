@@ -248,6 +248,37 @@ void PutU64LE(TVYXStream& dest, std::uint64_t v)
     dest.WriteU64LE(v);
 }
 
+// The package of an EncryptedPackage stream (size, then encrypted 4096-byte segments),
+// each segment decrypted by `run(index, in, whole blocks, out)`. The size is checked
+// against what is stored before anything is decrypted.
+template <typename F>
+TXLSCryptoResult DecryptSegments(std::string_view source, TVYXStream& dest, std::string& detail, F run)
+{
+    const std::uint64_t size = source.size() < 8 ? 0 : GetU64LE(source);
+    if (source.size() < 8 || size > source.size() - 8) {
+        detail = "EncryptedPackage is truncated";
+        return xcrUnknown;
+    }
+    const std::string_view data = source.substr(8);
+    TXLSVector plain(cSegment);
+    std::uint64_t done = 0;
+    for (std::uint32_t segment = 0; done < size; ++segment) {
+        const auto offset = static_cast<std::size_t>(done);
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(cSegment, size - done));
+        // A stream cut inside its last block keeps only whole blocks.
+        const std::size_t whole = (data.size() - offset) / cAesBlock * cAesBlock;
+        const std::size_t blocks = std::min((want + cAesBlock - 1) / cAesBlock * cAesBlock, whole);
+        if (blocks < want) {
+            detail = "EncryptedPackage is truncated";
+            return xcrUnknown;
+        }
+        run(segment, data.data() + offset, blocks, plain.Data());
+        dest.Write(plain.Data(), want);
+        done += want;
+    }
+    return xcrOk;
+}
+
 }  // namespace
 
 const char* XLSCryptoResultMessage(TXLSCryptoResult result)
@@ -474,35 +505,11 @@ bool TXLSCryptoStandard::InitiateWrite(TVYXCompoundFileWriter& storage)
 
 TXLSCryptoResult TXLSCryptoStandard::DecryptDocument(std::string_view source, TVYXStream& dest)
 {
-    if (source.size() < 8) {
-        FDetail = "EncryptedPackage is truncated";
-        return xcrUnknown;
-    }
-    const std::uint64_t size = GetU64LE(source);
-    const std::string_view data = source.substr(8);
-    if (size > data.size()) {
-        FDetail = "EncryptedPackage is truncated";
-        return xcrUnknown;
-    }
-    // ECB needs no chunking: decrypt the blocks that hold the package and keep its bytes.
+    // ECB needs no chunking; the segments only bound the scratch buffer.
     TAes aes(xccAESECB, FKey, false);
-    TXLSVector block(cSegment);
-    std::uint64_t done = 0;
-    while (done < size) {
-        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(cSegment, size - done));
-        std::size_t blocks = (want + cAesBlock - 1) / cAesBlock * cAesBlock;
-        const std::size_t offset = static_cast<std::size_t>(done);
-        if (offset + blocks > data.size())  // a last block cut short: only whole blocks decrypt
-            blocks = (data.size() - offset) / cAesBlock * cAesBlock;
-        if (blocks < want) {
-            FDetail = "EncryptedPackage is truncated";
-            return xcrUnknown;
-        }
-        aes.Run(nullptr, data.data() + offset, blocks, block.Data());
-        dest.Write(block.Data(), want);
-        done += want;
-    }
-    return xcrOk;
+    return DecryptSegments(source, dest, FDetail, [&aes](std::uint32_t, const char* in, std::size_t size, std::uint8_t* out) {
+        aes.Run(nullptr, in, size, out);
+    });
 }
 
 void TXLSCryptoStandard::EncryptDocument(std::string_view source, TVYXStream& dest)
@@ -644,10 +651,6 @@ bool TXLSCryptoAgile::InitiateWrite(TVYXCompoundFileWriter&)
 
 TXLSCryptoResult TXLSCryptoAgile::DecryptDocument(std::string_view source, TVYXStream& dest)
 {
-    if (source.size() < 8) {
-        FDetail = "EncryptedPackage is truncated";
-        return xcrUnknown;
-    }
     if (!FHmacKeyEncrypted.Empty()) {
         // The keyed hash covers the stream as stored: size field and every encrypted byte.
         auto ivFor = [this](const std::uint8_t (&block)[8]) {
@@ -673,34 +676,16 @@ TXLSCryptoResult TXLSCryptoAgile::DecryptDocument(std::string_view source, TVYXS
             return xcrUnknown;
         }
     }
-    const std::uint64_t size = GetU64LE(source);
-    const std::string_view data = source.substr(8);
-    if (size > data.size()) {
-        FDetail = "EncryptedPackage is truncated";
-        return xcrUnknown;
-    }
     TAes aes(xccAESCBC, FKey, false);
-    TXLSVector plain(cSegment);
-    std::uint64_t done = 0;
-    for (std::uint32_t segment = 0; done < size; ++segment) {
-        const std::size_t offset = static_cast<std::size_t>(done);
-        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(cSegment, size - done));
-        std::size_t blocks = std::min(cSegment, (data.size() - offset) / cAesBlock * cAesBlock);
-        if (blocks < want) {
-            FDetail = "EncryptedPackage is truncated";
-            return xcrUnknown;
-        }
-        blocks = std::min(blocks, (want + cAesBlock - 1) / cAesBlock * cAesBlock);
-        std::uint8_t index[4];
-        for (int k = 0; k < 4; ++k)
-            index[k] = static_cast<std::uint8_t>(segment >> (8 * k));
-        const TXLSVector iv =
-            Fit(Digest(FDataHash, FDataSalt, index, sizeof(index)), static_cast<std::size_t>(FDataBlockSize));
-        aes.Run(iv.Data(), data.data() + offset, blocks, plain.Data());
-        dest.Write(plain.Data(), want);
-        done += want;
-    }
-    return xcrOk;
+    return DecryptSegments(source, dest, FDetail,
+                           [this, &aes](std::uint32_t segment, const char* in, std::size_t size, std::uint8_t* out) {
+                               std::uint8_t index[4];
+                               for (int k = 0; k < 4; ++k)
+                                   index[k] = static_cast<std::uint8_t>(segment >> (8 * k));
+                               const TXLSVector iv = Fit(Digest(FDataHash, FDataSalt, index, sizeof(index)),
+                                                         static_cast<std::size_t>(FDataBlockSize));
+                               aes.Run(iv.Data(), in, size, out);
+                           });
 }
 
 void TXLSCryptoAgile::EncryptDocument(std::string_view, TVYXStream&)
