@@ -520,9 +520,13 @@ void TXLSCryptoStandard::EncryptDocument(std::string_view source, TVYXStream& de
     for (std::size_t at = 0; at < source.size(); at += cSegment) {
         const std::size_t take = std::min(cSegment, source.size() - at);
         const std::size_t blocks = (take + cAesBlock - 1) / cAesBlock * cAesBlock;
-        std::memcpy(plain.Data(), source.data() + at, take);
-        std::memset(plain.Data() + take, 0, blocks - take);
-        aes.Run(nullptr, plain.Data(), blocks, cipher.Data());
+        const void* in = source.data() + at;
+        if (blocks != take) {  // only the last chunk needs padding, and so a copy
+            std::memcpy(plain.Data(), in, take);
+            std::memset(plain.Data() + take, 0, blocks - take);
+            in = plain.Data();
+        }
+        aes.Run(nullptr, in, blocks, cipher.Data());
         dest.Write(cipher.Data(), blocks);
     }
 }
