@@ -1,11 +1,15 @@
 // CmdPackage.cpp: `vyx package FILE [--repack OUT]`, a look inside zip and OPC packages.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "formats/VYXEncryption.h"
 #include "formats/VYXReadWriteOPC5.h"
+#include "platform/VYXCompoundFile.h"
+#include "platform/VYXException.h"
 #include "platform/VYXStream.h"
 #include "tools/VyxCommands.h"
 #include "tools/VyxOutput.h"
@@ -36,9 +40,33 @@ void ListPackage(TOPCContainer& package, const std::string& fileName)
         std::printf("warning: %s\n", package.Errors().Items(i).c_str());
 }
 
+// A password-protected package is a compound file, not a zip: say so and which scheme
+// protects it, instead of failing to find a zip directory.
+bool ReportEncrypted(TVYXFileStream& input, const std::string& fileName, bool repack)
+{
+    const std::string head = input.ReadBytes(static_cast<std::size_t>(std::min<std::int64_t>(8, input.Size())));
+    input.Seek(0, vysoBeginning);
+    if (!TVYXCompoundFile::HasSignature(head))
+        return false;
+    int major = 0, minor = 0;
+    const TXLSCryptoScheme scheme = TXLSEncryption::DetectScheme(input.ReadAll(), &major, &minor);
+    if (scheme == xcsNone && major == 0)
+        throw VYXException(fileName + ": a compound file, not a package (no EncryptionInfo)");
+    const char* name = scheme == xcsAgile ? "Agile" : scheme == xcsStandard ? "Standard" : "unsupported";
+    if (repack)
+        throw VYXException(fileName + ": encrypted package (" + name + " encryption): decrypt it first");
+    std::printf("%s: encrypted package, %s encryption (EncryptionInfo version %d.%d)\n", fileName.c_str(), name,
+                major, minor);
+    return true;
+}
+
 void RunPackage(const TPackageOptions& options)
 {
     TVYXFileStream input(options.File, vyfmRead);
+    if (ReportEncrypted(input, options.File, !options.Repack.empty())) {
+        gVyxExitCode = vyxOk;
+        return;
+    }
     TOPCContainer package;
     package.OpenRead(input);
     if (options.Repack.empty()) {

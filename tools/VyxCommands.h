@@ -10,7 +10,17 @@ class App;
 }
 
 // The exit codes every command uses.
-enum TVyxExit { vyxOk = 0, vyxFailed = 1, vyxUsage = 2 };
+// The crypto results of decrypt/encrypt get codes of their own, so scripts can tell
+// a wrong password from a damaged file.
+enum TVyxExit {
+    vyxOk = 0,
+    vyxFailed = 1,
+    vyxUsage = 2,
+    vyxMissingPassword = 3,
+    vyxWrongPassword = 4,
+    vyxUnsupportedEncryption = 5,
+    vyxCryptoError = 6,
+};
 
 void AddInfoCommand(CLI::App& app);
 void AddEvalCommand(CLI::App& app);
@@ -18,6 +28,8 @@ void AddBarcodeCommand(CLI::App& app);
 void AddTestSheetCommand(CLI::App& app);
 void AddPackageCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddDecryptCommand(CLI::App& app);
+void AddEncryptCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

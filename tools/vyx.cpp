@@ -19,6 +19,8 @@ constexpr TAddCommand cCommands[] = {
     AddBarcodeCommand,
     AddTestSheetCommand,
     AddPackageCommand,
+    AddDecryptCommand,
+    AddEncryptCommand,
 };
 }  // namespace
 
