@@ -162,6 +162,7 @@ void TXLSZipArchive::Reset()
 {
     FFiles.clear();
     FIndex.clear();
+    FLowerIndex.clear();
     FComment.clear();
     FStream = nullptr;
     FView = {};
@@ -175,6 +176,7 @@ void TXLSZipArchive::AddEntry(std::unique_ptr<TXLSZipFile> file)
     file->Unsafe = XLSZipNameIsUnsafe(file->Name);
     if (!FIndex.emplace(file->Name, file.get()).second)
         Fail("Duplicate filename in Zip");
+    FLowerIndex.emplace(AsciiLower(file->Name), file.get());
     FFiles.push_back(std::move(file));
 }
 
@@ -194,6 +196,7 @@ void TXLSZipArchive::OpenRead(TVYXStream& stream)
         if (!ReadCentralDirectory()) {
             FFiles.clear();
             FIndex.clear();
+            FLowerIndex.clear();
             WalkLocalHeaders();
         }
     } catch (...) {
@@ -410,10 +413,8 @@ TXLSZipFile* TXLSZipArchive::Find(std::string_view name)
     if (it != FIndex.end())
         return it->second;
     // Part names are case-insensitive in packages.
-    for (const auto& f : FFiles)
-        if (SameTextAscii(f->Name, name))
-            return f.get();
-    return nullptr;
+    const auto lower = FLowerIndex.find(AsciiLower(name));
+    return lower == FLowerIndex.end() ? nullptr : lower->second;
 }
 
 std::string_view TXLSZipArchive::BytesAt(std::int64_t pos, std::size_t count, std::string& scratch)

@@ -136,6 +136,7 @@ private:
     TXLSZipMode FMode = xzmClosed;
     std::vector<std::unique_ptr<TXLSZipFile>> FFiles;
     std::unordered_map<std::string, TXLSZipFile*> FIndex;
+    std::unordered_map<std::string, TXLSZipFile*> FLowerIndex;  // lower-cased names; the first entry wins
     std::string FComment;
     std::int64_t FSize = 0;
     std::int64_t FBase = 0;  // bytes prepended before the archive (offsets are relative to it)
