@@ -492,13 +492,26 @@ void TOPCContainer::OpenRead(TVYXStream& stream)
         HasContentTypes = types != nullptr;
         if (types) {
             FConsumed.insert(Key(types->Name));
-            FContentTypes.LoadFromXml(FArchive.ReadFileBytes(*types), FErrors);
+            if (const auto xml = ReadMetadata(*types))
+                FContentTypes.LoadFromXml(*xml, FErrors);
         }
         ReadRelationships();
     } catch (...) {
         FArchive.Close();
         FMode = opcmClosed;
         throw;
+    }
+}
+
+// A metadata part that cannot be read (too big, damaged) is reported and
+// read as empty, so the rest of the package can still be listed and read.
+std::optional<std::string> TOPCContainer::ReadMetadata(TXLSZipFile& entry)
+{
+    try {
+        return FArchive.ReadFileBytesMax(entry, MaxMetadataSize);
+    } catch (const VYXException& e) {
+        FErrors.Add(entry.Name + ": skipped: " + e.what());
+        return std::nullopt;
     }
 }
 
@@ -526,8 +539,11 @@ void TOPCContainer::ReadRelationships()
             continue;
         FConsumed.insert(Key(entry->Name));
         item->HadRels = true;
+        const auto xml = ReadMetadata(*entry);
+        if (!xml)
+            continue;
         TOPCRelationshipsDoc doc;
-        doc.LoadFromBuffer(FArchive.ReadFileBytes(*entry));
+        doc.LoadFromBuffer(*xml);
         for (int i = 0; i < doc.Errors().Count(); ++i)
             FErrors.Add(relsName + ": " + doc.Errors().Items(i));
         if (!doc.FRelationships)
@@ -607,6 +623,8 @@ TOPCItem& TOPCContainer::ItemCreate(TOPCItem& parent, std::string_view relType, 
 {
     if (FMode != opcmWrite)
         Fail("ZIP file is not open");
+    if (FContentTypesWritten && !contentType.empty())
+        Fail("The content types of this package were already written");
     TOPCItem& item = parent.AddNew(relType, target, id);
     item.ContentType.assign(contentType);
     if (!contentType.empty())
@@ -693,9 +711,7 @@ void TOPCContainer::Close()
                 if (!(*it)->IsExternal())
                     stack.push_back(it->get());
         }
-        // Content types first: tools that sniff a package look at the first entry.
-        if (HasContentTypes)
-            FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
+        WriteContentTypes();
         for (const auto& part : FPending)
             FArchive.AddBytes(part.Name, part.Bytes, part.Compression);
         FPending.clear();
@@ -704,6 +720,30 @@ void TOPCContainer::Close()
     FMode = opcmClosed;
     FOpen.clear();
     FPending.clear();
+    FContentTypesWritten = false;
+}
+
+// Content types first: tools that sniff a package look at the first entry.
+void TOPCContainer::WriteContentTypes()
+{
+    if (FContentTypesWritten)
+        return;
+    FContentTypesWritten = true;
+    if (HasContentTypes)
+        FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
+}
+
+void TOPCContainer::CopyPart(TOPCContainer& source, TXLSZipFile& entry)
+{
+    if (FMode != opcmWrite)
+        Fail("ZIP file is not open");
+    if (XLSZipNameIsUnsafe(entry.Name))
+        Fail("Unsafe file name \"" + entry.Name + "\" in ZIP");
+    if (!FConsumed.insert(Key(entry.Name)).second)
+        Fail("Duplicate file \"" + entry.Name + "\" in Zip");
+    WriteContentTypes();
+    FArchive.CopyEntry(source.FArchive, entry, entry.Name, CompressionFor(entry));
+    source.FConsumed.insert(Key(entry.Name));
 }
 
 void TOPCContainer::CollectUnchecked(std::vector<std::string>& names)
@@ -719,11 +759,8 @@ void TOPCContainer::SaveUnchecked(TOPCContainer& target)
 {
     std::vector<std::string> names;
     CollectUnchecked(names);
-    for (const auto& name : names) {
-        TXLSZipFile* f = FArchive.Find(name);
-        target.WritePart(name, FArchive.ReadFileBytes(*f), CompressionFor(*f));
-        FConsumed.insert(Key(name));
-    }
+    for (const auto& name : names)
+        target.CopyPart(*this, *FArchive.Find(name));
 }
 
 std::string TOPCContainer::DebugDump() const
@@ -763,7 +800,7 @@ std::string TOPCContainer::DebugDump() const
     return out;
 }
 
-void OPCRepack(TOPCContainer& source, TVYXStream& output)
+std::vector<std::string> OPCRepack(TOPCContainer& source, TVYXStream& output)
 {
     TOPCContainer target;
     target.OpenWrite(output);
@@ -785,16 +822,23 @@ void OPCRepack(TOPCContainer& source, TVYXStream& output)
             stack.emplace_back(c.get(), &copy);
             // A part reached twice is written once; a dangling target stays a relationship only.
             if (source.ItemExists(*c) && written.insert(Key(c->AbsolutePath())).second) {
-                const std::string path = c->AbsolutePath();
+                const std::string& path = c->AbsolutePath();
                 TXLSZipFile* entry = source.Archive().Find(path);
                 if (!entry)
                     entry = source.Archive().Find(PercentDecode(path));
-                target.WritePart(entry->Name, source.ItemOpenRead(*c), CompressionFor(*entry));
+                target.CopyPart(source, *entry);
+                c->Checkout();
             }
         }
     }
     source.SaveUnchecked(target);
     target.Close();
+    std::vector<std::string> dropped;
+    TXLSZipArchive& archive = source.Archive();
+    for (int i = 0; i < archive.Count(); ++i)
+        if (archive.Items(i).Unsafe)
+            dropped.push_back(archive.Items(i).Name);
+    return dropped;
 }
 
 // ---------------------------------------------------------------------------

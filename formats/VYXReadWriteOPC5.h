@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -154,6 +155,11 @@ public:
     // More relationships than this in one package raise: no document needs
     // them, and the tree costs memory per item.
     static constexpr int cMaxItems = 200000;
+    // The content types and relationship parts are a few kilobytes in any
+    // honest package; larger ones are skipped with a diagnostic, so listing
+    // a package never parses hundreds of megabytes of XML.
+    static constexpr std::uint64_t cMaxMetadataSize = 32ull << 20;
+    std::uint64_t MaxMetadataSize = cMaxMetadataSize;
 
     TOPCContainer();
     virtual ~TOPCContainer();
@@ -197,6 +203,10 @@ public:
     void ItemCloseStream(TOPCItem& item) { ItemClose(item); }
     // Writes a whole part at once. Parts reach the archive when the container is closed.
     void WritePart(std::string_view partName, std::string_view bytes, TXLSZipCompression compression = xzcDefault);
+    // Streams an entry of `source` (open for reading) into this package at
+    // once, without holding it in memory. The content types are written
+    // before the first copied part and cannot change afterwards.
+    void CopyPart(TOPCContainer& source, TXLSZipFile& entry);
 
     // Entries of the read package that no reader consumed.
     void CollectUnchecked(std::vector<std::string>& names);
@@ -224,10 +234,18 @@ protected:
         TXLSZipCompression Compression;
     };
     std::vector<TPendingPart> FPending;
+    bool FContentTypesWritten = false;
+
+private:
+    void WriteContentTypes();
+    std::optional<std::string> ReadMetadata(TXLSZipFile& entry);
 };
 
-// Reads `source` and writes the same parts, relationships and content types to `output`.
-void OPCRepack(TOPCContainer& source, TVYXStream& output);
+// Reads `source` and writes the same parts, relationships and content types
+// to `output`, streaming each part. Returns the names of the entries it could
+// not carry over because they would leave the folder they are extracted to
+// (the caller decides whether such a package is acceptable).
+std::vector<std::string> OPCRepack(TOPCContainer& source, TVYXStream& output);
 
 enum TOPCDocxPart {
     odpDocument, odpStyles, odpNumbering, odpSettings, odpTheme, odpHeader, odpFooter, odpFootnotes,

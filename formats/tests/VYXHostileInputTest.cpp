@@ -159,3 +159,67 @@ TEST(HostileInput, RepeatedDiagnosticsAreCountedNotKept)
     EXPECT_EQ(doc.Errors().DuplicateCount(), 4999u);
     EXPECT_EQ(doc.Errors().GetDuplicates().size(), TNyqPErrors::cMaxDuplicates);
 }
+
+namespace {
+
+// Replaces every occurrence of `from` in the archive bytes (names are not
+// covered by the CRC, so this renames entries after writing).
+std::string Rename(std::string zip, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = zip.find(from); at != std::string::npos; at = zip.find(from, at + to.size()))
+        zip.replace(at, from.size(), to);
+    return zip;
+}
+
+}  // namespace
+
+// A content-types part that inflates far beyond what any package needs is
+// skipped with a diagnostic; the package is still listed and repacked.
+TEST(HostileInput, OversizedMetadataIsSkipped)
+{
+    TVYXMemoryStream out;
+    TXLSZipArchive zip;
+    zip.OpenWrite(out);
+    zip.AddBytes("[Content_Types].xml", "<Types><!--" + std::string(3 << 20, ' ') + "--></Types>");
+    zip.AddBytes("_rels/.rels", std::string(cRelsHead) + Rel(1, "a.xml") + "</Relationships>");
+    zip.AddBytes("a.xml", "<a/>");
+    zip.Close();
+    const std::string bytes(out.Bytes());
+    TVYXMemoryStream in(bytes);
+    TOPCContainer package;
+    package.MaxMetadataSize = 1 << 20;
+    package.OpenRead(in);
+    ASSERT_EQ(package.Errors().Count(), 1);
+    EXPECT_EQ(package.Errors().Items(0),
+              "[Content_Types].xml: skipped: ZIP entry \"[Content_Types].xml\" inflates beyond the limit of 1048576 bytes");
+    EXPECT_EQ(package.Root().Children().Count(), 1);
+    EXPECT_EQ(package.Archive().TotalRead(), 0u + package.Archive().Items(1).UncompressedSize);
+}
+
+// Repacking streams every part and reports what it had to leave behind.
+TEST(HostileInput, RepackStreamsPartsAndReportsDroppedNames)
+{
+    TVYXMemoryStream out;
+    TXLSZipArchive zip;
+    zip.OpenWrite(out);
+    zip.AddBytes("[Content_Types].xml", "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>");
+    zip.AddBytes("_rels/.rels", std::string(cRelsHead) + Rel(1, "big.bin") + "</Relationships>");
+    zip.AddBytes("big.bin", std::string(3 << 20, 'b'));
+    zip.AddBytes("aa/evil", "x");
+    zip.AddBytes("other.txt", "kept");
+    zip.Close();
+    const std::string bytes = Rename(std::string(out.Bytes()), "aa/evil", "../evil");
+    TVYXMemoryStream in(bytes);
+    TOPCContainer package;
+    package.OpenRead(in);
+    TVYXMemoryStream repacked;
+    EXPECT_EQ(OPCRepack(package, repacked), std::vector<std::string>{"../evil"});
+    TVYXMemoryStream again(std::string(repacked.Bytes()));
+    TOPCContainer copy;
+    copy.OpenRead(again);
+    ASSERT_GE(copy.Archive().Count(), 4);
+    EXPECT_EQ(copy.Archive().Items(0).Name, "[Content_Types].xml");
+    EXPECT_EQ(copy.ReadPart("big.bin"), std::string(3 << 20, 'b'));
+    EXPECT_EQ(copy.ReadPart("other.txt"), "kept");
+    EXPECT_EQ(copy.Archive().Find("../evil"), nullptr);
+}
