@@ -106,6 +106,18 @@ void PutSharedFields(std::string& out, const TXLSZipCentralRecord& c)
     PutU32(out, c.UncompressedSize);
 }
 
+// A local header without extra field.
+void WriteLocalHeader(TVYXStream& out, const TXLSZipCentralRecord& c, std::string_view name)
+{
+    std::string head;
+    PutU32(head, cLocalSig);
+    PutSharedFields(head, c);
+    PutU16(head, c.NameLength);
+    PutU16(head, 0);
+    head.append(name);
+    out.WriteString(head);
+}
+
 bool IsAscii(std::string_view s)
 {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -689,13 +701,7 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, TXLS
         Fail("ZIP archives of 4 GiB and more can not be written");
     c.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
 
-    std::string head;
-    PutU32(head, cLocalSig);
-    PutSharedFields(head, c);
-    PutU16(head, c.NameLength);
-    PutU16(head, 0);
-    head.append(name);
-    FStream->WriteString(head);
+    WriteLocalHeader(*FStream, c, name);
     FStream->WriteString(body);
 
     f->Name = std::string(name);
@@ -741,13 +747,7 @@ void TXLSZipArchive::BeginEntry(std::string_view name, TXLSZipCompression compre
     c.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
     st->HeaderPos = FStream->Position();
     // Sizes and CRC are zero for now; EndEntry writes them in place.
-    std::string head;
-    PutU32(head, cLocalSig);
-    PutSharedFields(head, c);
-    PutU16(head, c.NameLength);
-    PutU16(head, 0);
-    head.append(name);
-    FStream->WriteString(head);
+    WriteLocalHeader(*FStream, c, name);
     FStreamed = std::move(st);
 }
 

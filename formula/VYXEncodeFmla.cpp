@@ -167,9 +167,10 @@ void TXLSFormulaEncoder::CloseGroup()
         // in its record, and a formula with a wrong count must fail to encode
         // rather than run with arguments shifted.
         if (g.Count < g.Min || g.Count > g.Max) {
-            const std::string detail =
-                std::string(G_XLSExcelFuncNames().FindName(g.FuncId)) + "(" +
-                std::to_string(g.Count < g.Min ? g.Min : g.Max) + ")";
+            const std::string name(G_XLSExcelFuncNames().FindName(g.FuncId));
+            const std::string detail = g.Count < g.Min
+                                           ? name + " needs at least " + std::to_string(g.Min) + " arguments"
+                                           : name + " takes at most " + std::to_string(g.Max) + " arguments";
             FManager.Errors().Error(detail, g.Count < g.Min ? 4020 : 4021);
         }
         break;

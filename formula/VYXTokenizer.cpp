@@ -1061,7 +1061,13 @@ void TXLSTokenizer::CheckOperands()
         const TXLSToken& t = FList->GetItems(i);
         if (t.TokenType == xttSpace || t.TokenType == xttWhitespace)
             continue;
-        const bool sameReference = IsReferencePart(prev) && IsReferencePart(t.TokenType);
+        // "Sheet1!total" names a name of a sheet; "LOG10(" is read as the cell
+        // LOG10 before a parenthesis, as it always was (a known difference).
+        const bool sameReference = (IsReferencePart(prev) && IsReferencePart(t.TokenType)) ||
+                                   (prev == xttExclamation && (t.TokenType == xttName || t.TokenType == xttFuncName)) ||
+                                   (IsReferencePart(prev) && t.TokenType == xttLPar) ||
+                                   ((prev == xttConstLogicalTrue || prev == xttConstLogicalFalse) &&
+                                    t.TokenType == xttLPar);  // TRUE() and FALSE() are calls
         if (EndsOperand(prev) && StartsOperand(t.TokenType) && !sameReference) {
             if (FReports++ < cMaxReports) {
                 const std::size_t first = t.Pos.P1 > FLeading ? t.Pos.P1 - FLeading - 1 : 0;

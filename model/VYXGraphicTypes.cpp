@@ -25,17 +25,6 @@ TVYXBitmap::TVYXBitmap(int width, int height, std::uint32_t fill)
     FPixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
 }
 
-TVYXBitmap::TVYXBitmap(int width, int height, std::vector<std::uint32_t>&& pixels)
-{
-    if (width < 0 || height < 0 || std::int64_t(width) * height > cVYXMaxBitmapPixels)
-        throw VYXException("Picture too large");
-    if (pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-        throw VYXException("Invalid picture data: pixel count");
-    FWidth = width;
-    FHeight = height;
-    FPixels = std::move(pixels);
-}
-
 std::uint32_t TVYXBitmap::PixelRGB(int x, int y) const
 {
     const std::uint32_t p = Pixel(x, y);

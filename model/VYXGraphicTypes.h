@@ -28,8 +28,6 @@ public:
     TVYXBitmap() = default;
     // Raises "Picture too large" beyond cVYXMaxBitmapPixels.
     TVYXBitmap(int width, int height, std::uint32_t fill = 0);
-    // Takes over decoded pixels (width * height of them, rows top to bottom).
-    TVYXBitmap(int width, int height, std::vector<std::uint32_t>&& pixels);
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }

@@ -2,7 +2,6 @@
 #include "model/VYXPictureDecode.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "platform/VYXException.h"
 #include "platform/VYXImageDecode.h"
@@ -30,7 +29,8 @@ std::unique_ptr<TVYXBitmap> VYXDecodePicture(std::string_view bytes, TVYXPicture
     // The model's bitmaps have a hard cap of their own; the budget never exceeds it.
     const std::int64_t budget = std::min(maxPixels > 0 ? maxPixels : cVYXDefaultPixelBudget, cVYXMaxBitmapPixels);
     TVYXDecodedImage image = VYXDecodeImage(bytes, FormatOf(type), budget);
-    auto bitmap = std::make_unique<TVYXBitmap>(image.Width, image.Height, std::move(image.Pixels));
+    auto bitmap = std::make_unique<TVYXBitmap>(image.Width, image.Height);
+    std::copy(image.Pixels.begin(), image.Pixels.end(), bitmap->Data());
     bitmap->DpiX = image.DpiX;
     bitmap->DpiY = image.DpiY;
     return bitmap;

@@ -551,8 +551,9 @@ std::unique_ptr<TVYXDecodedImage> DecodeTiff(std::string_view b, std::int64_t ma
     TIFFOpenOptions* opts = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(opts, TiffError, &src);
     TIFFOpenOptionsSetWarningHandlerExtR(opts, TiffWarning, &src);
-    // No single buffer larger than the biggest bitmap we accept (plus strip slack).
-    TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(maxPixels) * 8);
+    // No single buffer larger than the biggest bitmap we accept (plus strip
+    // slack); small budgets still leave room for the directory itself.
+    TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(std::max<std::int64_t>(maxPixels, 1 << 20)) * 8);
     TIFF* tif = TIFFClientOpenExt("picture", "rm", &src, TiffRead, TiffWrite, TiffSeek, TiffClose, TiffSize,
                                   TiffMap, TiffUnmap, opts);
     TIFFOpenOptionsFree(opts);

@@ -100,31 +100,27 @@ TEST(HostileInput, DeepRelationshipChainNeedsNoStack)
     EXPECT_LT(dump.size(), 20000u * 120u);  // the indentation does not grow with the depth
 }
 
-TEST(HostileInput, RelationshipChainScalesLinearly)
+namespace {
+
+// Opening and walking packages made by `make` costs time in proportion to n.
+void ExpectPackagesScaleLinearly(std::string (*make)(int), int n)
 {
     std::map<int, std::string> inputs;
     VYXExpectLinear(
-        [&](int n) {
-            auto& bytes = inputs[n];
+        [&](int count) {
+            auto& bytes = inputs[count];
             if (bytes.empty())
-                bytes = ChainPackage(n);
-            OpenAndWalk(bytes, n);
+                bytes = make(count);
+            OpenAndWalk(bytes, count);
         },
-        1500);
+        n);
 }
 
-TEST(HostileInput, ManyRelationshipsInOnePartScaleLinearly)
-{
-    std::map<int, std::string> inputs;
-    VYXExpectLinear(
-        [&](int n) {
-            auto& bytes = inputs[n];
-            if (bytes.empty())
-                bytes = WidePackage(n);
-            OpenAndWalk(bytes, n);
-        },
-        5000);
-}
+}  // namespace
+
+TEST(HostileInput, RelationshipChainScalesLinearly) { ExpectPackagesScaleLinearly(ChainPackage, 1500); }
+
+TEST(HostileInput, ManyRelationshipsInOnePartScaleLinearly) { ExpectPackagesScaleLinearly(WidePackage, 5000); }
 
 // Unknown attributes are diagnostics; their list must not compare each new
 // one with all before it.

