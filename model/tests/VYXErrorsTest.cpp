@@ -64,7 +64,7 @@ TEST(ErrorManager, LevelsCountersAndRanges)
     EXPECT_EQ(messages[0], "loaded");
     ASSERT_EQ(warnings.Count(), 1);
     ASSERT_EQ(errs.Count(), 1);
-    EXPECT_EQ(errs[0], "Error 4999");
+    EXPECT_EQ(errs[0], "Error 4999: x");
 
     // Levels filter recording but not counting.
     errors.Levels.Exclude(aelWarning);
