@@ -76,6 +76,7 @@ void RunPackage(const TPackageOptions& options)
         dropped = OPCRepack(package, output);
         output.Close();
     });
+    const int entries = package.Archive().Count();
     package.Close();
     if (!dropped.empty()) {
         // A copy that silently lacks entries is not a copy: nothing is written.
@@ -87,7 +88,7 @@ void RunPackage(const TPackageOptions& options)
                            VYXPrintable(options.Repack) + "\" was not written");
     }
     out.Commit();
-    std::printf("%s: %d entries written to %s\n", VYXPrintable(options.File).c_str(), package.Archive().Count(),
+    std::printf("%s: %d entries written to %s\n", VYXPrintable(options.File).c_str(), entries,
                 VYXPrintable(options.Repack).c_str());
     gVyxExitCode = vyxOk;
 }

@@ -50,6 +50,8 @@ run "empty output path" 1 "$VYX" package "$SAMPLE" --repack ""
 has err "The output file name is empty" "empty path"
 echo old >kept.docx && chmod 640 kept.docx
 run "repack over a file" 0 "$VYX" package "$SAMPLE" --repack kept.docx
+has out "entries written to kept.docx" "repack summary"
+grep -q " 0 entries" out && fail "the summary counts no entries"
 [ "$(stat -c %a kept.docx)" = 640 ] || fail "mode not kept: $(stat -c %a kept.docx)"
 ln -s kept.docx link.docx
 run "repack through a link" 0 "$VYX" package "$SAMPLE" --repack link.docx
