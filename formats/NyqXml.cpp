@@ -255,17 +255,22 @@ void TNyqXMLAttributeList::EndSnatch() { FSnatch = nullptr; }
 // ---------------------------------------------------------------------------
 // TNyqPErrors
 
+void TNyqPErrors::AddDuplicate(std::string message)
+{
+    if (FDuplicateCount++ < cMaxDuplicates)
+        FDuplicates.push_back(std::move(message));
+}
+
 void TNyqPErrors::Error(TNyqPErrorKind kind, std::string_view text, int row)
 {
     std::string key = kind == nyqpeUnknownAttribute ? "Unknown Attribute \"" : "Unknown Element \"";
     key.append(text);
     key.push_back('"');
     std::string msg = "Row " + std::to_string(row) + ": " + key;
-    if (std::find(FKeys.begin(), FKeys.end(), key) != FKeys.end()) {
-        FDuplicates.push_back(std::move(msg));
+    if (!FKeys.insert(std::move(key)).second) {
+        AddDuplicate(std::move(msg));
         return;
     }
-    FKeys.push_back(std::move(key));
     FItems.push_back(msg);
     if (ErrorEvent)
         ErrorEvent(msg);
@@ -273,11 +278,10 @@ void TNyqPErrors::Error(TNyqPErrorKind kind, std::string_view text, int row)
 
 void TNyqPErrors::Add(const std::string& message)
 {
-    if (std::find(FKeys.begin(), FKeys.end(), message) != FKeys.end()) {
-        FDuplicates.push_back(message);
+    if (!FKeys.insert(message).second) {
+        AddDuplicate(message);
         return;
     }
-    FKeys.push_back(message);
     FItems.push_back(message);
     if (ErrorEvent)
         ErrorEvent(message);
@@ -288,6 +292,7 @@ void TNyqPErrors::Clear()
     FItems.clear();
     FKeys.clear();
     FDuplicates.clear();
+    FDuplicateCount = 0;
 }
 
 // ---------------------------------------------------------------------------

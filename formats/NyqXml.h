@@ -24,6 +24,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 class TVYXStream;
@@ -105,7 +106,9 @@ enum TNyqPErrorKind { nyqpeUnknownAttribute, nyqpeUnknownElement };
 
 // Parse diagnostics of the schema classes. A message that repeats (same kind
 // and name, any row) is kept apart in the duplicates, so a document with a
-// thousand unknown elements of one kind lists it once.
+// thousand unknown elements of one kind lists it once. Lookups are hashed and
+// only the first cMaxDuplicates repeats are kept (the rest are counted), so a
+// hostile file costs time and memory in proportion to its size.
 class TNyqPErrors {
 public:
     using TErrorEvent = std::function<void(const std::string& text)>;
@@ -118,12 +121,19 @@ public:
     int Count() const { return static_cast<int>(FItems.size()); }
     const std::string& Items(int index) const { return FItems.at(static_cast<std::size_t>(index)); }
     const std::vector<std::string>& GetDuplicates() const { return FDuplicates; }
+    // Every repeat, also those no longer kept in GetDuplicates.
+    std::size_t DuplicateCount() const { return FDuplicateCount; }
     void Clear();
 
+    static constexpr std::size_t cMaxDuplicates = 1000;
+
 private:
+    void AddDuplicate(std::string message);
+
     std::vector<std::string> FItems;
-    std::vector<std::string> FKeys;
+    std::unordered_set<std::string> FKeys;
     std::vector<std::string> FDuplicates;
+    std::size_t FDuplicateCount = 0;
 };
 
 // The event-driven tokenizer. Derive and override the events; inside an

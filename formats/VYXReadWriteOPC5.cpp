@@ -17,6 +17,7 @@ constexpr std::string_view cRootName = "__ROOT__";
 constexpr std::string_view cContentTypesName = "[Content_Types].xml";
 constexpr std::string_view cTransitionalBase = "http://schemas.openxmlformats.org";
 constexpr std::string_view cStrictBase = "http://purl.oclc.org/ooxml/officeDocument/relationships/";
+constexpr int cMaxDumpIndent = 16;
 
 [[noreturn]] void Fail(const std::string& message) { throw VYXException(message); }
 
@@ -73,7 +74,21 @@ TXLSZipCompression CompressionFor(const TXLSZipFile& entry)
 TOPCItem& TOPCItemList::Add(std::unique_ptr<TOPCItem> item)
 {
     FItems.push_back(std::move(item));
-    return *FItems.back();
+    TOPCItem& added = *FItems.back();
+    FById.emplace(std::string_view(added.Id()), &added);
+    return added;
+}
+
+TOPCItem* TOPCItemList::FindId(std::string_view id) const
+{
+    const auto it = FById.find(id);
+    return it == FById.end() ? nullptr : it->second;
+}
+
+std::vector<std::unique_ptr<TOPCItem>> TOPCItemList::ExtractAll()
+{
+    FById.clear();
+    return std::move(FItems);
 }
 
 TOPCItem::TOPCItem(TOPCItem* parent, std::string id, std::string type, std::string target, TST_TargetMode mode)
@@ -81,15 +96,20 @@ TOPCItem::TOPCItem(TOPCItem* parent, std::string id, std::string type, std::stri
 {
 }
 
-TOPCItem::~TOPCItem() = default;
-
-TOPCItem* TOPCItem::Find(std::string_view id) const
+// A chain of related parts is as deep as the file says: free it with a work
+// list instead of letting each item's destructor free the next one.
+TOPCItem::~TOPCItem()
 {
-    for (const auto& c : FChildren.Items())
-        if (c->FId == id)
-            return c.get();
-    return nullptr;
+    std::vector<std::unique_ptr<TOPCItem>> pending = FChildren.ExtractAll();
+    while (!pending.empty()) {
+        std::unique_ptr<TOPCItem> item = std::move(pending.back());
+        pending.pop_back();
+        for (auto& c : item->FChildren.ExtractAll())
+            pending.push_back(std::move(c));
+    }
 }
+
+TOPCItem* TOPCItem::Find(std::string_view id) const { return FChildren.FindId(id); }
 
 void TOPCItem::FindByType(std::string_view type, std::vector<TOPCItem*>& list, bool recursive) const
 {
@@ -146,56 +166,99 @@ TOPCItem* TOPCItem::FindTarget(std::string_view target) const
     return nullptr;
 }
 
-std::string TOPCItem::AbsolutePath() const
-{
-    if (!FParent)
-        return {};
-    if (IsExternal())
-        return FTarget;
-    return FParent->AbsoluteTarget(FTarget);
-}
+namespace {
 
-std::string TOPCItem::AbsoluteTarget(std::string_view target) const
+// `target` resolved against `folder` ("" is the package root); false when it
+// climbs above the root. A leading "/" starts at the root, a "#fragment" is
+// dropped.
+bool ResolveTarget(std::string_view folder, std::string_view target, std::string& out)
 {
-    std::vector<std::string> parts;
+    std::vector<std::string_view> parts;
     std::string_view rest = target;
-    if (!rest.empty() && rest.front() == '/') {
-        rest.remove_prefix(1);
-    } else {
-        const std::string folder = Folder(AbsolutePath());
+    auto split = [&parts](std::string_view path) {
         std::size_t start = 0;
-        while (start < folder.size()) {
-            std::size_t end = folder.find('/', start);
-            if (end == std::string::npos)
-                end = folder.size();
-            parts.emplace_back(folder.substr(start, end - start));
+        while (start <= path.size()) {
+            std::size_t end = path.find('/', start);
+            if (end == std::string_view::npos)
+                end = path.size();
+            const std::string_view seg = path.substr(start, end - start);
+            if (seg == "..") {
+                if (parts.empty())
+                    return false;
+                parts.pop_back();
+            } else if (!seg.empty() && seg != ".") {
+                parts.push_back(seg);
+            }
             start = end + 1;
         }
-    }
+        return true;
+    };
+    if (!rest.empty() && rest.front() == '/')
+        rest.remove_prefix(1);
+    else if (!split(folder))
+        return false;
     const auto hash = rest.find('#');
     if (hash != std::string_view::npos)
         rest = rest.substr(0, hash);
-    std::size_t start = 0;
-    while (start <= rest.size()) {
-        std::size_t end = rest.find('/', start);
-        if (end == std::string_view::npos)
-            end = rest.size();
-        const std::string_view seg = rest.substr(start, end - start);
-        if (seg == "..") {
-            if (parts.empty())
-                Fail("OPC target \"" + std::string(target) + "\" climbs out of the package");
-            parts.pop_back();
-        } else if (!seg.empty() && seg != ".") {
-            parts.emplace_back(seg);
-        }
-        start = end + 1;
-    }
-    std::string out;
+    if (!split(rest))
+        return false;
+    out.clear();
     for (const auto& p : parts) {
         if (!out.empty())
             out.push_back('/');
         out.append(p);
     }
+    return true;
+}
+
+[[noreturn]] void FailOutside(std::string_view target)
+{
+    Fail("OPC target \"" + std::string(target) + "\" climbs out of the package");
+}
+
+}  // namespace
+
+// Walks up to the nearest item whose path is known, then resolves the chain
+// downwards, so the cost is paid once per item whatever the depth.
+void TOPCItem::ResolvePath() const
+{
+    std::vector<const TOPCItem*> chain;
+    for (const TOPCItem* item = this; item && item->FPathState == 0; item = item->FParent) {
+        if (!item->FParent || item->IsExternal()) {
+            item->FPath = item->FParent ? item->FTarget : std::string();
+            item->FPathState = 1;
+            break;
+        }
+        chain.push_back(item);
+    }
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const TOPCItem* item = *it;
+        const TOPCItem* parent = item->FParent;
+        const bool absolute = !item->FTarget.empty() && item->FTarget.front() == '/';
+        if (parent->FPathState < 0 && !absolute) {
+            item->FPathState = -1;
+            continue;
+        }
+        const std::string folder = absolute ? std::string() : Folder(parent->FPath);
+        item->FPathState = ResolveTarget(folder, item->FTarget, item->FPath) ? 1 : -1;
+    }
+}
+
+const std::string& TOPCItem::AbsolutePath() const
+{
+    if (FPathState == 0)
+        ResolvePath();
+    if (FPathState < 0)
+        FailOutside(FTarget);
+    return FPath;
+}
+
+std::string TOPCItem::AbsoluteTarget(std::string_view target) const
+{
+    const bool absolute = !target.empty() && target.front() == '/';
+    std::string out;
+    if (!ResolveTarget(absolute ? std::string() : Folder(AbsolutePath()), target, out))
+        FailOutside(target);
     return out;
 }
 
@@ -222,6 +285,8 @@ std::string TOPCItem::MakeFilename_rels() const
 TOPCItem& TOPCItem::Add(std::unique_ptr<TOPCItem> item)
 {
     item->FParent = this;
+    item->FPathState = 0;  // resolved again under its new parent
+    item->FPath.clear();
     return FChildren.Add(std::move(item));
 }
 
@@ -252,41 +317,84 @@ void TOPCItem::CheckoutAll()
 // ---------------------------------------------------------------------------
 // TOPC_ContentTypes
 
+namespace {
+
+std::string WithSlash(std::string_view partName)
+{
+    return partName.substr(0, 1) == "/" ? std::string(partName) : "/" + std::string(partName);
+}
+
+// Finds `key` (lower case) through a name index brought up to date with its
+// list: entries appended since the last lookup are added (the first of a
+// name wins); a list that shrank is indexed again from the start.
+// A hit whose entry no longer carries the name (the list was refilled in
+// place) rebuilds the index once.
+template <class TList, class TKeyOf>
+const typename TList::value_type* Lookup(const TList& list, std::unordered_map<std::string, std::size_t>& index,
+                                         std::size_t& indexed, TKeyOf keyOf, const std::string& key)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (indexed > list.size() || attempt > 0) {
+            index.clear();
+            indexed = 0;
+        }
+        for (; indexed < list.size(); ++indexed)
+            index.emplace(AsciiLower(keyOf(list[indexed])), indexed);
+        const auto it = index.find(key);
+        if (it == index.end())
+            return nullptr;
+        if (SameTextAscii(keyOf(list[it->second]), key))
+            return &list[it->second];
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const TOPC_ContentTypes::TOverride* TOPC_ContentTypes::FindOverride(const std::string& key) const
+{
+    return Lookup(
+        Overrides, FOverrideIndex, FOverridesIndexed, [](const TOverride& o) -> const std::string& { return o.PartName; },
+        key);
+}
+
+const TOPC_ContentTypes::TDefault* TOPC_ContentTypes::FindDefault(const std::string& key) const
+{
+    return Lookup(
+        Defaults, FDefaultIndex, FDefaultsIndexed, [](const TDefault& d) -> const std::string& { return d.Extension; },
+        key);
+}
+
 std::string TOPC_ContentTypes::Find(std::string_view partName) const
 {
-    const std::string withSlash = partName.substr(0, 1) == "/" ? std::string(partName) : "/" + std::string(partName);
-    for (const auto& o : Overrides)
-        if (SameTextAscii(o.PartName, withSlash))
-            return o.ContentType;
+    const std::string withSlash = WithSlash(partName);
+    if (const TOverride* o = FindOverride(AsciiLower(withSlash)))
+        return o->ContentType;
     const std::string_view file = LastSegment(withSlash);
     const auto dot = file.rfind('.');
     if (dot == std::string_view::npos)
         return {};
-    const std::string_view ext = file.substr(dot + 1);
-    for (const auto& d : Defaults)
-        if (SameTextAscii(d.Extension, ext))
-            return d.ContentType;
+    if (const TDefault* d = FindDefault(AsciiLower(file.substr(dot + 1))))
+        return d->ContentType;
     return {};
 }
 
 void TOPC_ContentTypes::AddDefault(std::string_view extension, std::string_view contentType)
 {
-    for (auto& d : Defaults)
-        if (SameTextAscii(d.Extension, extension)) {
-            d.ContentType.assign(contentType);
-            return;
-        }
+    if (const TDefault* d = FindDefault(AsciiLower(extension))) {
+        Defaults[static_cast<std::size_t>(d - Defaults.data())].ContentType.assign(contentType);
+        return;
+    }
     Defaults.push_back({std::string(extension), std::string(contentType)});
 }
 
 void TOPC_ContentTypes::AddOverride(std::string_view partName, std::string_view contentType)
 {
-    const std::string withSlash = partName.substr(0, 1) == "/" ? std::string(partName) : "/" + std::string(partName);
-    for (auto& o : Overrides)
-        if (SameTextAscii(o.PartName, withSlash)) {
-            o.ContentType.assign(contentType);
-            return;
-        }
+    const std::string withSlash = WithSlash(partName);
+    if (const TOverride* o = FindOverride(AsciiLower(withSlash))) {
+        Overrides[static_cast<std::size_t>(o - Overrides.data())].ContentType.assign(contentType);
+        return;
+    }
     Overrides.push_back({withSlash, std::string(contentType)});
 }
 
@@ -311,6 +419,9 @@ void TOPC_ContentTypes::Clear()
 {
     Defaults.clear();
     Overrides.clear();
+    FOverrideIndex.clear();
+    FDefaultIndex.clear();
+    FOverridesIndexed = FDefaultsIndexed = 0;
 }
 
 void TOPC_ContentTypes::LoadFromXml(std::string_view xml, TNyqPErrors& errors)
@@ -381,13 +492,26 @@ void TOPCContainer::OpenRead(TVYXStream& stream)
         HasContentTypes = types != nullptr;
         if (types) {
             FConsumed.insert(Key(types->Name));
-            FContentTypes.LoadFromXml(FArchive.ReadFileBytes(*types), FErrors);
+            if (const auto xml = ReadMetadata(*types))
+                FContentTypes.LoadFromXml(*xml, FErrors);
         }
         ReadRelationships();
     } catch (...) {
         FArchive.Close();
         FMode = opcmClosed;
         throw;
+    }
+}
+
+// A metadata part that cannot be read (too big, damaged) is reported and
+// read as empty, so the rest of the package can still be listed and read.
+std::optional<std::string> TOPCContainer::ReadMetadata(TXLSZipFile& entry)
+{
+    try {
+        return FArchive.ReadFileBytesMax(entry, MaxMetadataSize);
+    } catch (const VYXException& e) {
+        FErrors.Add(entry.Name + ": skipped: " + e.what());
+        return std::nullopt;
     }
 }
 
@@ -415,8 +539,11 @@ void TOPCContainer::ReadRelationships()
             continue;
         FConsumed.insert(Key(entry->Name));
         item->HadRels = true;
+        const auto xml = ReadMetadata(*entry);
+        if (!xml)
+            continue;
         TOPCRelationshipsDoc doc;
-        doc.LoadFromBuffer(FArchive.ReadFileBytes(*entry));
+        doc.LoadFromBuffer(*xml);
         for (int i = 0; i < doc.Errors().Count(); ++i)
             FErrors.Add(relsName + ": " + doc.Errors().Items(i));
         if (!doc.FRelationships)
@@ -496,6 +623,8 @@ TOPCItem& TOPCContainer::ItemCreate(TOPCItem& parent, std::string_view relType, 
 {
     if (FMode != opcmWrite)
         Fail("ZIP file is not open");
+    if (FContentTypesWritten && !contentType.empty())
+        Fail("The content types of this package were already written");
     TOPCItem& item = parent.AddNew(relType, target, id);
     item.ContentType.assign(contentType);
     if (!contentType.empty())
@@ -582,9 +711,7 @@ void TOPCContainer::Close()
                 if (!(*it)->IsExternal())
                     stack.push_back(it->get());
         }
-        // Content types first: tools that sniff a package look at the first entry.
-        if (HasContentTypes)
-            FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
+        WriteContentTypes();
         for (const auto& part : FPending)
             FArchive.AddBytes(part.Name, part.Bytes, part.Compression);
         FPending.clear();
@@ -593,6 +720,30 @@ void TOPCContainer::Close()
     FMode = opcmClosed;
     FOpen.clear();
     FPending.clear();
+    FContentTypesWritten = false;
+}
+
+// Content types first: tools that sniff a package look at the first entry.
+void TOPCContainer::WriteContentTypes()
+{
+    if (FContentTypesWritten)
+        return;
+    FContentTypesWritten = true;
+    if (HasContentTypes)
+        FArchive.AddBytes(cContentTypesName, FContentTypes.SaveToXml());
+}
+
+void TOPCContainer::CopyPart(TOPCContainer& source, TXLSZipFile& entry)
+{
+    if (FMode != opcmWrite)
+        Fail("ZIP file is not open");
+    if (XLSZipNameIsUnsafe(entry.Name))
+        Fail("Unsafe file name \"" + entry.Name + "\" in ZIP");
+    if (!FConsumed.insert(Key(entry.Name)).second)
+        Fail("Duplicate file \"" + entry.Name + "\" in Zip");
+    WriteContentTypes();
+    FArchive.CopyEntry(source.FArchive, entry, entry.Name, CompressionFor(entry));
+    source.FConsumed.insert(Key(entry.Name));
 }
 
 void TOPCContainer::CollectUnchecked(std::vector<std::string>& names)
@@ -608,11 +759,8 @@ void TOPCContainer::SaveUnchecked(TOPCContainer& target)
 {
     std::vector<std::string> names;
     CollectUnchecked(names);
-    for (const auto& name : names) {
-        TXLSZipFile* f = FArchive.Find(name);
-        target.WritePart(name, FArchive.ReadFileBytes(*f), CompressionFor(*f));
-        FConsumed.insert(Key(name));
-    }
+    for (const auto& name : names)
+        target.CopyPart(*this, *FArchive.Find(name));
 }
 
 std::string TOPCContainer::DebugDump() const
@@ -622,7 +770,12 @@ std::string TOPCContainer::DebugDump() const
     while (!stack.empty()) {
         auto [item, depth] = stack.back();
         stack.pop_back();
-        out.append(static_cast<std::size_t>(depth) * 2, ' ');
+        // Deep chains would make the indentation alone grow with the square
+        // of the depth: past a few levels the depth is written as a number.
+        if (depth <= cMaxDumpIndent)
+            out.append(static_cast<std::size_t>(depth) * 2, ' ');
+        else
+            out += std::string(cMaxDumpIndent * 2, ' ') + "[" + std::to_string(depth) + "] ";
         if (item->IsRoot()) {
             out.append(cRootName);
         } else {
@@ -647,7 +800,7 @@ std::string TOPCContainer::DebugDump() const
     return out;
 }
 
-void OPCRepack(TOPCContainer& source, TVYXStream& output)
+std::vector<std::string> OPCRepack(TOPCContainer& source, TVYXStream& output)
 {
     TOPCContainer target;
     target.OpenWrite(output);
@@ -669,16 +822,23 @@ void OPCRepack(TOPCContainer& source, TVYXStream& output)
             stack.emplace_back(c.get(), &copy);
             // A part reached twice is written once; a dangling target stays a relationship only.
             if (source.ItemExists(*c) && written.insert(Key(c->AbsolutePath())).second) {
-                const std::string path = c->AbsolutePath();
+                const std::string& path = c->AbsolutePath();
                 TXLSZipFile* entry = source.Archive().Find(path);
                 if (!entry)
                     entry = source.Archive().Find(PercentDecode(path));
-                target.WritePart(entry->Name, source.ItemOpenRead(*c), CompressionFor(*entry));
+                target.CopyPart(source, *entry);
+                c->Checkout();
             }
         }
     }
     source.SaveUnchecked(target);
     target.Close();
+    std::vector<std::string> dropped;
+    TXLSZipArchive& archive = source.Archive();
+    for (int i = 0; i < archive.Count(); ++i)
+        if (archive.Items(i).Unsafe)
+            dropped.push_back(archive.Items(i).Name);
+    return dropped;
 }
 
 // ---------------------------------------------------------------------------

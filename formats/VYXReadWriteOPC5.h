@@ -15,9 +15,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "formats/NyqXml.h"
@@ -28,16 +30,22 @@ class TVYXStream;
 class TVYXMemoryStream;
 class TOPCItem;
 
-// The children of an item, in creation (or file) order; owns them.
+// The children of an item, in creation (or file) order; owns them. Ids are
+// hashed, so a part with many relationships is read in linear time.
 class TOPCItemList {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
     TOPCItem& operator[](int index) const { return *FItems.at(static_cast<std::size_t>(index)); }
     TOPCItem& Add(std::unique_ptr<TOPCItem> item);
     const std::vector<std::unique_ptr<TOPCItem>>& Items() const { return FItems; }
+    // The first child with this id, or nullptr.
+    TOPCItem* FindId(std::string_view id) const;
+    // Hands the children out (the destructor frees deep trees without recursion).
+    std::vector<std::unique_ptr<TOPCItem>> ExtractAll();
 
 private:
     std::vector<std::unique_ptr<TOPCItem>> FItems;
+    std::unordered_map<std::string_view, TOPCItem*> FById;  // keys view the items' ids
 };
 
 class TOPCItem {
@@ -72,7 +80,9 @@ public:
     // The child with exactly this target text.
     TOPCItem* FindTarget(std::string_view target) const;
     // The part name of this item without a leading "/" ("" for the root).
-    std::string AbsolutePath() const;
+    // Computed once per item without recursion (packages may relate parts in
+    // chains of any depth) and kept: targets and parents do not change.
+    const std::string& AbsolutePath() const;
     // A target resolved against this item's folder ("../media/a.png" from
     // "word/document.xml" is "media/a.png"; a leading "/" starts at the root).
     // Raises when the target climbs above the package root.
@@ -89,7 +99,11 @@ public:
     void CheckoutAll();
 
 private:
+    void ResolvePath() const;
+
     TOPCItem* FParent;  // borrowed: the parent owns this item
+    mutable std::string FPath;    // AbsolutePath, once resolved
+    mutable signed char FPathState = 0;  // 0 not resolved yet, 1 resolved, -1 outside the package
     std::string FId;
     std::string FType;
     std::string FTarget;
@@ -109,6 +123,8 @@ public:
     };
     std::vector<TDefault> Defaults;
     std::vector<TOverride> Overrides;
+    // Entries are appended to the lists above (or changed in place by Add*);
+    // lookups go through hashed indexes that follow appended entries.
 
     // The content type of a part (with or without leading "/"): its override,
     // else the default of its extension, compared ASCII case-insensitively.
@@ -120,6 +136,16 @@ public:
     void Clear();
     void LoadFromXml(std::string_view xml, TNyqPErrors& errors);
     std::string SaveToXml() const;
+
+private:
+    const TOverride* FindOverride(const std::string& key) const;
+    const TDefault* FindDefault(const std::string& key) const;
+
+    // Lower-cased names to list indexes (the first entry of a name wins).
+    mutable std::unordered_map<std::string, std::size_t> FOverrideIndex;
+    mutable std::unordered_map<std::string, std::size_t> FDefaultIndex;
+    mutable std::size_t FOverridesIndexed = 0;
+    mutable std::size_t FDefaultsIndexed = 0;
 };
 
 enum TOPCMode { opcmClosed, opcmRead, opcmWrite };
@@ -129,6 +155,11 @@ public:
     // More relationships than this in one package raise: no document needs
     // them, and the tree costs memory per item.
     static constexpr int cMaxItems = 200000;
+    // The content types and relationship parts are a few kilobytes in any
+    // honest package; larger ones are skipped with a diagnostic, so listing
+    // a package never parses hundreds of megabytes of XML.
+    static constexpr std::uint64_t cMaxMetadataSize = 32ull << 20;
+    std::uint64_t MaxMetadataSize = cMaxMetadataSize;
 
     TOPCContainer();
     virtual ~TOPCContainer();
@@ -172,6 +203,10 @@ public:
     void ItemCloseStream(TOPCItem& item) { ItemClose(item); }
     // Writes a whole part at once. Parts reach the archive when the container is closed.
     void WritePart(std::string_view partName, std::string_view bytes, TXLSZipCompression compression = xzcDefault);
+    // Streams an entry of `source` (open for reading) into this package at
+    // once, without holding it in memory. The content types are written
+    // before the first copied part and cannot change afterwards.
+    void CopyPart(TOPCContainer& source, TXLSZipFile& entry);
 
     // Entries of the read package that no reader consumed.
     void CollectUnchecked(std::vector<std::string>& names);
@@ -199,10 +234,18 @@ protected:
         TXLSZipCompression Compression;
     };
     std::vector<TPendingPart> FPending;
+    bool FContentTypesWritten = false;
+
+private:
+    void WriteContentTypes();
+    std::optional<std::string> ReadMetadata(TXLSZipFile& entry);
 };
 
-// Reads `source` and writes the same parts, relationships and content types to `output`.
-void OPCRepack(TOPCContainer& source, TVYXStream& output);
+// Reads `source` and writes the same parts, relationships and content types
+// to `output`, streaming each part. Returns the names of the entries it could
+// not carry over because they would leave the folder they are extracted to
+// (the caller decides whether such a package is acceptable).
+std::vector<std::string> OPCRepack(TOPCContainer& source, TVYXStream& output);
 
 enum TOPCDocxPart {
     odpDocument, odpStyles, odpNumbering, odpSettings, odpTheme, odpHeader, odpFooter, odpFootnotes,

@@ -24,6 +24,8 @@ constexpr std::size_t cLocalSize = 30;
 // Deflate cannot compress better than about 1032:1, so no honest entry
 // inflates beyond this multiple of its packed size.
 constexpr std::uint64_t cMaxDeflateRatio = 1032;
+// Reading and writing go through buffers of this size, whatever the entry's.
+constexpr std::size_t cChunk = 1u << 20;
 
 [[noreturn]] void Fail(const std::string& message) { throw VYXException(message); }
 
@@ -104,6 +106,18 @@ void PutSharedFields(std::string& out, const TXLSZipCentralRecord& c)
     PutU32(out, c.UncompressedSize);
 }
 
+// A local header without extra field.
+void WriteLocalHeader(TVYXStream& out, const TXLSZipCentralRecord& c, std::string_view name)
+{
+    std::string head;
+    PutU32(head, cLocalSig);
+    PutSharedFields(head, c);
+    PutU16(head, c.NameLength);
+    PutU16(head, 0);
+    head.append(name);
+    out.WriteString(head);
+}
+
 bool IsAscii(std::string_view s)
 {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -155,13 +169,33 @@ bool XLSZipNameIsUnsafe(std::string_view name)
     return false;
 }
 
+// One entry being streamed into the archive.
+struct TXLSZipArchive::TStreamed {
+    std::unique_ptr<TXLSZipFile> File;
+    z_stream Z{};
+    bool Deflate = false;
+    std::int64_t HeaderPos = 0;
+    std::uint64_t In = 0;
+    std::uint64_t Out = 0;
+    std::uint32_t Crc = 0;
+    std::string Buffer;
+    ~TStreamed()
+    {
+        if (Deflate)
+            deflateEnd(&Z);
+    }
+};
+
 TXLSZipArchive::TXLSZipArchive() = default;
 TXLSZipArchive::~TXLSZipArchive() = default;
 
 void TXLSZipArchive::Reset()
 {
+    FStreamed.reset();
+    FTotalRead = 0;
     FFiles.clear();
     FIndex.clear();
+    FLowerIndex.clear();
     FComment.clear();
     FStream = nullptr;
     FView = {};
@@ -175,6 +209,7 @@ void TXLSZipArchive::AddEntry(std::unique_ptr<TXLSZipFile> file)
     file->Unsafe = XLSZipNameIsUnsafe(file->Name);
     if (!FIndex.emplace(file->Name, file.get()).second)
         Fail("Duplicate filename in Zip");
+    FLowerIndex.emplace(AsciiLower(file->Name), file.get());
     FFiles.push_back(std::move(file));
 }
 
@@ -194,6 +229,7 @@ void TXLSZipArchive::OpenRead(TVYXStream& stream)
         if (!ReadCentralDirectory()) {
             FFiles.clear();
             FIndex.clear();
+            FLowerIndex.clear();
             WalkLocalHeaders();
         }
     } catch (...) {
@@ -265,6 +301,14 @@ bool TXLSZipArchive::ReadCentralDirectory()
     }
     if (disk != 0 || dirDisk != 0 || entriesOnDisk != entries)
         Fail("Multi-disk ZIP archives are not supported");
+    // An empty archive has nothing before its end record; one that claims no
+    // entries while local headers are there is damaged like any other.
+    if (entries == 0 && endPos >= static_cast<std::int64_t>(cLocalSize)) {
+        std::string headScratch;
+        TLEReader h(BytesAt(0, 4, headScratch));
+        if (h.U32() == cLocalSig)
+            return false;
+    }
     if (dirSize > static_cast<std::uint64_t>(dirEnd) || entries > dirSize / cCentralSize)
         return false;
     // Data prepended to the archive (a self-extractor stub) shifts every offset.
@@ -354,42 +398,38 @@ void TXLSZipArchive::WalkLocalHeaders()
         f->DataPos = dataPos;
         std::int64_t next = 0;
         if ((c.Flags & 8) != 0 && f->CompressedSize == 0) {
-            // Sizes follow the data in a descriptor: for deflate the stream
-            // itself tells where it ends; stored data is searched for a
-            // descriptor whose size field matches the distance.
-            const std::int64_t avail = FSize - dataPos;
-            std::string restScratch;
-            const std::string_view rest = BytesAt(dataPos, static_cast<std::size_t>(avail), restScratch);
-            std::size_t used = 0;
-            if (c.Method == 8) {
-                f->UncompressedSize = MaxEntrySize;
-                const std::string data = Inflate(*f, rest, &used);
-                f->UncompressedSize = data.size();
-                f->CompressedSize = used;
-            } else {
-                std::size_t at = 0;
-                bool found = false;
-                while ((at = rest.find("PK\x07\x08", at)) != std::string::npos) {
-                    TLEReader d(rest, at + 8);
-                    if (d.Has(8) && d.U32() == at) {
-                        found = true;
-                        break;
-                    }
-                    ++at;
-                }
-                if (!found)
-                    break;
-                used = at;
-                f->CompressedSize = f->UncompressedSize = at;
+            // Sizes follow the data in a descriptor. Its signature is searched
+            // for first (cheap, and the common case); deflated data without
+            // one is inflated without keeping the output to find its end.
+            std::int64_t used = FindDescriptor(*f, dataPos);
+            if (used < 0 && c.Method == 8) {
+                std::uint64_t produced = 0;
+                used = InflatedEnd(*f, dataPos, produced);
+                f->UncompressedSize = produced;
             }
-            TLEReader d(rest, used);
+            if (used < 0)
+                break;
+            f->CompressedSize = static_cast<std::uint64_t>(used);
+            if (c.Method != 8)
+                f->UncompressedSize = f->CompressedSize;
+            std::string scratch;
+            const std::int64_t descPos = dataPos + used;
+            const std::string_view desc =
+                BytesAt(descPos, static_cast<std::size_t>(std::min<std::int64_t>(16, FSize - descPos)), scratch);
+            TLEReader d(desc);
             std::size_t descriptor = 12;
             if (d.Has(4) && d.U32() == cDescriptorSig)
                 descriptor += 4;
-            TLEReader dc(rest, used + descriptor - 12);
+            TLEReader dc(desc, descriptor - 12);
             if (dc.Has(4))
                 c.Crc32 = dc.U32();
-            next = dataPos + static_cast<std::int64_t>(used + descriptor);
+            if (dc.Has(8)) {
+                dc.U32();
+                const std::uint32_t size = dc.U32();
+                if (c.Method == 8 && f->UncompressedSize == 0)
+                    f->UncompressedSize = size;
+            }
+            next = descPos + static_cast<std::int64_t>(descriptor);
         } else {
             if (f->CompressedSize > static_cast<std::uint64_t>(FSize - dataPos))
                 break;
@@ -410,10 +450,8 @@ TXLSZipFile* TXLSZipArchive::Find(std::string_view name)
     if (it != FIndex.end())
         return it->second;
     // Part names are case-insensitive in packages.
-    for (const auto& f : FFiles)
-        if (SameTextAscii(f->Name, name))
-            return f.get();
-    return nullptr;
+    const auto lower = FLowerIndex.find(AsciiLower(name));
+    return lower == FLowerIndex.end() ? nullptr : lower->second;
 }
 
 std::string_view TXLSZipArchive::BytesAt(std::int64_t pos, std::size_t count, std::string& scratch)
@@ -445,63 +483,76 @@ void TXLSZipArchive::LocateData(TXLSZipFile& file)
     file.DataPos = dataPos;
 }
 
-// Inflates raw deflate data into at most file.UncompressedSize bytes. With
-// `consumed` it reports how much input the stream used (for entries whose
-// size follows in a descriptor); without it, any surplus is an error.
-std::string TXLSZipArchive::Inflate(const TXLSZipFile& file, std::string_view packed, std::size_t* consumed) const
+std::int64_t TXLSZipArchive::FindDescriptor(const TXLSZipFile& file, std::int64_t dataPos)
 {
-    // One byte more than allowed: producing it proves the entry is too big.
-    const std::uint64_t limit = file.UncompressedSize;
-    const std::uint64_t cap = limit + 1;
-    std::string out;
-    // Start with what honest data can produce; a lying size cannot make us
-    // allocate more than the packed data could inflate to.
-    // When the size is unknown (a descriptor follows the data) the packed
-    // bytes run to the end of the file, so start small and grow instead.
-    const std::uint64_t guess = consumed ? packed.size() * 4 + 65536 : packed.size() * cMaxDeflateRatio + 64;
-    out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(cap, guess)));
+    static constexpr std::string_view cSig("PK\x07\x08", 4);
+    std::string scratch, descScratch;
+    std::int64_t pos = dataPos;
+    while (pos < FSize) {
+        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(cChunk, FSize - pos));
+        const std::string_view block = BytesAt(pos, n, scratch);
+        for (std::size_t at = block.find(cSig); at != std::string_view::npos; at = block.find(cSig, at + 1)) {
+            const std::int64_t q = pos + static_cast<std::int64_t>(at);
+            if (q + 16 > FSize)
+                continue;
+            TLEReader d(BytesAt(q + 8, 8, descScratch));
+            const std::uint32_t packed = d.U32();
+            const std::uint32_t size = d.U32();
+            const auto distance = static_cast<std::uint64_t>(q - dataPos);
+            if (packed != distance)
+                continue;
+            if (file.Record.Method != 8 && size != packed)
+                continue;
+            return q - dataPos;
+        }
+        // Overlap the blocks so a signature across their border is seen.
+        pos += n > cSig.size() && pos + static_cast<std::int64_t>(n) < FSize
+                   ? static_cast<std::int64_t>(n - (cSig.size() - 1))
+                   : static_cast<std::int64_t>(n);
+    }
+    return -1;
+}
+
+std::int64_t TXLSZipArchive::InflatedEnd(const TXLSZipFile& file, std::int64_t dataPos, std::uint64_t& produced)
+{
     z_stream z{};
     if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
         Fail("Can not initialize inflate");
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
-    std::size_t inLeft = packed.size();
-    std::size_t produced = 0;
+    std::string scratch;
+    std::string sink(cChunk, '\0');
+    std::int64_t pos = dataPos;
+    std::int64_t end = -1;
+    produced = 0;
     int rc = Z_OK;
-    for (;;) {
-        if (produced == out.size()) {
-            if (out.size() >= cap)
+    while (rc == Z_OK && pos < FSize) {
+        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(cChunk, FSize - pos));
+        const std::string_view block = BytesAt(pos, n, scratch);
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(block.data()));
+        z.avail_in = static_cast<uInt>(block.size());
+        while (z.avail_in > 0 && rc == Z_OK) {
+            z.next_out = reinterpret_cast<Bytef*>(sink.data());
+            z.avail_out = static_cast<uInt>(sink.size());
+            rc = inflate(&z, Z_NO_FLUSH);
+            produced += sink.size() - z.avail_out;
+            if (rc == Z_BUF_ERROR)
+                rc = Z_OK;  // no progress possible without more input
+            if (produced > MaxEntrySize) {
+                inflateEnd(&z);
+                Fail("ZIP entry \"" + file.Name + "\" inflates beyond the limit of " + std::to_string(MaxEntrySize) +
+                     " bytes");
+            }
+            if (z.avail_out != 0 && z.avail_in == 0)
                 break;
-            out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(cap, out.size() * 2 + 4096)));
         }
-        const std::size_t inChunk = std::min<std::size_t>(inLeft, 1u << 30);
-        const std::size_t outChunk = std::min<std::size_t>(out.size() - produced, 1u << 30);
-        z.avail_in = static_cast<uInt>(inChunk);
-        z.next_out = reinterpret_cast<Bytef*>(out.data() + produced);
-        z.avail_out = static_cast<uInt>(outChunk);
-        rc = inflate(&z, Z_NO_FLUSH);
-        inLeft -= inChunk - z.avail_in;
-        produced += outChunk - z.avail_out;
-        if (rc == Z_STREAM_END || (rc != Z_OK && rc != Z_BUF_ERROR))
-            break;
-        if (z.avail_out != 0 && inLeft == 0)
-            break;  // the input ran out before the stream ended
+        if (rc == Z_STREAM_END)
+            end = pos + static_cast<std::int64_t>(block.size() - z.avail_in) - dataPos;
+        pos += static_cast<std::int64_t>(block.size());
     }
     inflateEnd(&z);
-    if (produced > limit) {
-        if (limit >= MaxEntrySize)
-            Fail("ZIP entry \"" + file.Name + "\" inflates beyond the limit of " + std::to_string(MaxEntrySize) +
-                 " bytes");
-        Corrupt(file.Name);
-    }
-    if (rc != Z_STREAM_END)
-        Corrupt(file.Name);
-    if (consumed)
-        *consumed = packed.size() - inLeft;
-    out.resize(produced);
-    return out;
+    return end;
 }
 
-std::string TXLSZipArchive::ReadFileBytes(TXLSZipFile& file)
+void TXLSZipArchive::CheckReadable(TXLSZipFile& file, std::uint64_t maxSize)
 {
     if (FMode != xzmRead)
         Fail("ZIP file is not open");
@@ -511,33 +562,94 @@ std::string TXLSZipArchive::ReadFileBytes(TXLSZipFile& file)
         Fail("Encrypted ZIP entry \"" + file.Name + "\" is not supported");
     if (file.Record.Method != 0 && file.Record.Method != 8)
         Fail("Unsupported compression method");
-    if (file.UncompressedSize > MaxEntrySize)
-        Fail("ZIP entry \"" + file.Name + "\" inflates beyond the limit of " + std::to_string(MaxEntrySize) +
-             " bytes");
+    if (file.Record.Method == 8 && file.UncompressedSize > file.CompressedSize * cMaxDeflateRatio + 64)
+        Corrupt(file.Name);
+    if (file.UncompressedSize > maxSize)
+        Fail("ZIP entry \"" + file.Name + "\" inflates beyond the limit of " + std::to_string(maxSize) + " bytes");
+    if (file.UncompressedSize > MaxTotalSize - std::min(MaxTotalSize, FTotalRead))
+        Fail("ZIP entries inflate beyond the budget of " + std::to_string(MaxTotalSize) +
+             " bytes for one package (reading \"" + file.Name + "\")");
+}
+
+// Sizes were checked against the limits before a byte is inflated, and the
+// output can never exceed the declared size: a lying entry is corrupt.
+void TXLSZipArchive::ReadFileChunks(TXLSZipFile& file, const TXLSZipSink& sink, std::uint64_t maxSize)
+{
+    CheckReadable(file, maxSize ? std::min(maxSize, MaxEntrySize) : MaxEntrySize);
     LocateData(file);
+    std::uint32_t crc = 0;
+    std::uint64_t produced = 0;
+    auto deliver = [&](const char* data, std::size_t n) {
+        produced += n;
+        FTotalRead += n;
+        if (produced > file.UncompressedSize)
+            Corrupt(file.Name);
+        crc = static_cast<std::uint32_t>(crc32_z(crc, reinterpret_cast<const Bytef*>(data), n));
+        sink(std::string_view(data, n));
+    };
     std::string scratch;
-    const std::string_view packed = BytesAt(file.DataPos, static_cast<std::size_t>(file.CompressedSize), scratch);
-    std::string data;
+    std::int64_t pos = file.DataPos;
+    const std::int64_t end = file.DataPos + static_cast<std::int64_t>(file.CompressedSize);
     if (file.Record.Method == 0) {
         if (file.CompressedSize != file.UncompressedSize)
             Corrupt(file.Name);
-        data = scratch.empty() ? std::string(packed) : std::move(scratch);
+        while (pos < end) {
+            const auto n = static_cast<std::size_t>(std::min<std::int64_t>(cChunk, end - pos));
+            const std::string_view block = BytesAt(pos, n, scratch);
+            deliver(block.data(), block.size());
+            pos += static_cast<std::int64_t>(n);
+        }
     } else {
-        data = Inflate(file, packed, nullptr);
+        z_stream z{};
+        if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
+            Fail("Can not initialize inflate");
+        struct TEnd {
+            z_stream& Z;
+            ~TEnd() { inflateEnd(&Z); }
+        } guard{z};
+        std::string out(static_cast<std::size_t>(std::min<std::uint64_t>(cChunk, file.UncompressedSize + 1)), '\0');
+        int rc = Z_OK;
+        while (rc == Z_OK && pos < end) {
+            const auto n = static_cast<std::size_t>(std::min<std::int64_t>(cChunk, end - pos));
+            const std::string_view block = BytesAt(pos, n, scratch);
+            pos += static_cast<std::int64_t>(n);
+            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(block.data()));
+            z.avail_in = static_cast<uInt>(block.size());
+            do {
+                z.next_out = reinterpret_cast<Bytef*>(out.data());
+                z.avail_out = static_cast<uInt>(out.size());
+                rc = inflate(&z, Z_NO_FLUSH);
+                if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
+                    Corrupt(file.Name);
+                deliver(out.data(), out.size() - z.avail_out);
+                if (rc == Z_BUF_ERROR)
+                    rc = Z_OK;
+            } while (rc == Z_OK && (z.avail_in > 0 || z.avail_out == 0));
+        }
+        if (rc != Z_STREAM_END)
+            Corrupt(file.Name);
     }
-    if (data.size() != file.UncompressedSize)
+    if (produced != file.UncompressedSize)
         Corrupt(file.Name);
-    const auto crc = static_cast<std::uint32_t>(
-        crc32_z(0, reinterpret_cast<const Bytef*>(data.data()), data.size()));
     if (crc != file.Record.Crc32)
         Fail("CRC error in ZIP entry \"" + file.Name + "\"");
+}
+
+std::string TXLSZipArchive::ReadFileBytesMax(TXLSZipFile& file, std::uint64_t maxSize)
+{
+    std::string data;
+    // The size is known and checked before anything is inflated.
+    CheckReadable(file, std::min(maxSize, MaxEntrySize));
+    data.reserve(static_cast<std::size_t>(file.UncompressedSize));
+    ReadFileChunks(file, [&data](std::string_view chunk) { data.append(chunk); }, maxSize);
     return data;
 }
 
+std::string TXLSZipArchive::ReadFileBytes(TXLSZipFile& file) { return ReadFileBytesMax(file, MaxEntrySize); }
+
 void TXLSZipArchive::ReadFile(TXLSZipFile& file, TVYXStream& output)
 {
-    const std::string data = ReadFileBytes(file);
-    output.Write(data.data(), data.size());
+    ReadFileChunks(file, [&output](std::string_view chunk) { output.Write(chunk.data(), chunk.size()); });
 }
 
 void TXLSZipArchive::OpenWrite(TVYXStream& stream)
@@ -552,12 +664,7 @@ void TXLSZipArchive::OpenWrite(TVYXStream& stream)
 
 void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, TXLSZipCompression compression)
 {
-    if (FMode != xzmWrite)
-        Fail("ZIP file is not open");
-    if (FIndex.count(std::string(name)) != 0)
-        Fail("Duplicate file \"" + std::string(name) + "\" in Zip");
-    if (name.size() > 0xFFFF || XLSZipNameIsUnsafe(name))
-        Fail("Unsafe file name \"" + std::string(name) + "\" in ZIP");
+    CheckName(name);
     if (data.size() >= 0xFFFFFFFFull)
         Fail("ZIP entries of 4 GiB and more can not be written");
 
@@ -594,13 +701,7 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, TXLS
         Fail("ZIP archives of 4 GiB and more can not be written");
     c.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
 
-    std::string head;
-    PutU32(head, cLocalSig);
-    PutSharedFields(head, c);
-    PutU16(head, c.NameLength);
-    PutU16(head, 0);
-    head.append(name);
-    FStream->WriteString(head);
+    WriteLocalHeader(*FStream, c, name);
     FStream->WriteString(body);
 
     f->Name = std::string(name);
@@ -608,6 +709,125 @@ void TXLSZipArchive::AddBytes(std::string_view name, std::string_view data, TXLS
     f->UncompressedSize = c.UncompressedSize;
     f->LocalHeaderOffset = c.LocalHeaderOffset;
     AddEntry(std::move(f));
+}
+
+void TXLSZipArchive::CheckName(std::string_view name)
+{
+    if (FMode != xzmWrite)
+        Fail("ZIP file is not open");
+    if (FStreamed)
+        Fail("ZIP entry \"" + FStreamed->File->Name + "\" is still being written");
+    if (FIndex.count(std::string(name)) != 0)
+        Fail("Duplicate file \"" + std::string(name) + "\" in Zip");
+    if (name.size() > 0xFFFF || XLSZipNameIsUnsafe(name))
+        Fail("Unsafe file name \"" + std::string(name) + "\" in ZIP");
+}
+
+void TXLSZipArchive::BeginEntry(std::string_view name, TXLSZipCompression compression)
+{
+    CheckName(name);
+    auto st = std::make_unique<TStreamed>();
+    if (compression != xzcStore) {
+        if (deflateInit2(&st->Z, compression == xzcFast ? 1 : 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) !=
+            Z_OK)
+            Fail("Can not initialize deflate");
+        st->Deflate = true;
+        st->Buffer.resize(cChunk);
+    }
+    st->File = std::make_unique<TXLSZipFile>();
+    st->File->Name = std::string(name);
+    auto& c = st->File->Record;
+    c.Method = st->Deflate ? 8 : 0;
+    c.VersionNeeded = st->Deflate ? 20 : 10;
+    c.Flags = IsAscii(name) ? 0 : 0x0800;
+    c.NameLength = static_cast<std::uint16_t>(name.size());
+    const std::int64_t offset = FStream->Position() - FWriteStart;
+    if (offset >= 0xFFFFFFFFll)
+        Fail("ZIP archives of 4 GiB and more can not be written");
+    c.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
+    st->HeaderPos = FStream->Position();
+    // Sizes and CRC are zero for now; EndEntry writes them in place.
+    WriteLocalHeader(*FStream, c, name);
+    FStreamed = std::move(st);
+}
+
+void TXLSZipArchive::WriteEntryData(std::string_view data)
+{
+    if (!FStreamed)
+        Fail("No ZIP entry is being written");
+    TStreamed& st = *FStreamed;
+    st.In += data.size();
+    if (st.In >= 0xFFFFFFFFull)
+        Fail("ZIP entries of 4 GiB and more can not be written");
+    st.Crc = static_cast<std::uint32_t>(crc32_z(st.Crc, reinterpret_cast<const Bytef*>(data.data()), data.size()));
+    if (!st.Deflate) {
+        FStream->WriteString(data);
+        st.Out += data.size();
+        return;
+    }
+    while (!data.empty()) {
+        const std::size_t n = std::min<std::size_t>(data.size(), cChunk);
+        st.Z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+        st.Z.avail_in = static_cast<uInt>(n);
+        do {
+            st.Z.next_out = reinterpret_cast<Bytef*>(st.Buffer.data());
+            st.Z.avail_out = static_cast<uInt>(st.Buffer.size());
+            deflate(&st.Z, Z_NO_FLUSH);
+            const std::size_t made = st.Buffer.size() - st.Z.avail_out;
+            FStream->Write(st.Buffer.data(), made);
+            st.Out += made;
+        } while (st.Z.avail_out == 0);
+        data.remove_prefix(n);
+    }
+}
+
+void TXLSZipArchive::EndEntry()
+{
+    if (!FStreamed)
+        Fail("No ZIP entry is being written");
+    std::unique_ptr<TStreamed> st = std::move(FStreamed);
+    if (st->Deflate) {
+        int rc = Z_OK;
+        do {
+            st->Z.next_in = nullptr;
+            st->Z.avail_in = 0;
+            st->Z.next_out = reinterpret_cast<Bytef*>(st->Buffer.data());
+            st->Z.avail_out = static_cast<uInt>(st->Buffer.size());
+            rc = deflate(&st->Z, Z_FINISH);
+            const std::size_t made = st->Buffer.size() - st->Z.avail_out;
+            FStream->Write(st->Buffer.data(), made);
+            st->Out += made;
+        } while (rc == Z_OK);
+        if (rc != Z_STREAM_END)
+            Fail("Deflate failed");
+    }
+    if (st->Out >= 0xFFFFFFFFull)
+        Fail("ZIP entries of 4 GiB and more can not be written");
+    auto& c = st->File->Record;
+    c.Crc32 = st->Crc;
+    c.CompressedSize = static_cast<std::uint32_t>(st->Out);
+    c.UncompressedSize = static_cast<std::uint32_t>(st->In);
+    const std::int64_t end = FStream->Position();
+    std::string sizes;
+    PutU32(sizes, c.Crc32);
+    PutU32(sizes, c.CompressedSize);
+    PutU32(sizes, c.UncompressedSize);
+    FStream->Seek(st->HeaderPos + 14, vysoBeginning);
+    FStream->WriteString(sizes);
+    FStream->Seek(end, vysoBeginning);
+    TXLSZipFile& f = *st->File;
+    f.CompressedSize = c.CompressedSize;
+    f.UncompressedSize = c.UncompressedSize;
+    f.LocalHeaderOffset = c.LocalHeaderOffset;
+    AddEntry(std::move(st->File));
+}
+
+void TXLSZipArchive::CopyEntry(TXLSZipArchive& source, TXLSZipFile& file, std::string_view name,
+                               TXLSZipCompression compression)
+{
+    BeginEntry(name, compression);
+    source.ReadFileChunks(file, [this](std::string_view chunk) { WriteEntryData(chunk); });
+    EndEntry();
 }
 
 void TXLSZipArchive::AddStream(std::string_view name, TVYXStream& stream) { AddBytes(name, stream.ReadAll()); }
@@ -629,6 +849,8 @@ void TXLSZipArchive::AddFolderChain(std::string_view path)
 void TXLSZipArchive::Close()
 {
     if (FMode == xzmWrite) {
+        if (FStreamed)
+            EndEntry();
         if (FFiles.size() > 0xFFFF)
             Fail("ZIP archives with more than 65535 entries can not be written");
         const std::int64_t dirStart = FStream->Position() - FWriteStart;

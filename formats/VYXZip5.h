@@ -5,13 +5,19 @@
 // stream before it is used, names that climb out of the archive ("../x",
 // "/x", "C:x") can be listed but not read, and no entry inflates beyond
 // `MaxEntrySize` (a zip bomb fails with a clear message instead of eating the
-// memory). When the central directory is missing or damaged (a truncated
-// download), the local headers are walked from the start instead, which also
-// handles entries whose sizes follow in data descriptors.
+// memory). All entries read from one archive together may inflate to at most
+// `MaxTotalSize` bytes, so a small file cannot cost gigabytes however its
+// entries are read. When the central directory is missing or damaged (a
+// truncated download, or an end record that claims no entries while local
+// headers are there), the local headers are walked from the start instead,
+// which also handles entries whose sizes follow in data descriptors; walking
+// reads in chunks and keeps no entry's data.
 //
-// Writing deflates each entry in memory first, so local headers carry the
-// final sizes and CRC and no data descriptors are needed; time stamps are a
-// fixed 1980-01-01 so the same input gives the same bytes.
+// Writing either deflates a whole entry in memory (AddBytes) or streams it
+// (BeginEntry/WriteEntryData/EndEntry, which patches the local header once
+// the sizes and CRC are known), so local headers always carry the final
+// sizes and no data descriptors are needed; time stamps are a fixed
+// 1980-01-01 so the same input gives the same bytes.
 //
 // Not supported: encrypted entries, compression methods other than stored and
 // deflated, multi-disk archives, writing archives or entries beyond 4 GiB.
@@ -24,7 +30,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include <functional>
+
 class TVYXStream;
+
+// Receives inflated data in pieces.
+using TXLSZipSink = std::function<void(std::string_view chunk)>;
 
 // How an entry is written: stored as it is, deflated fast (pictures and other
 // packed data), or deflated at the default level.
@@ -93,6 +104,7 @@ enum TXLSZipMode { xzmClosed, xzmRead, xzmWrite };
 class TXLSZipArchive : public TXLSZipArchiveIntf {
 public:
     static constexpr std::uint64_t cDefaultMaxEntrySize = 512ull << 20;
+    static constexpr std::uint64_t cDefaultMaxTotalSize = 1024ull << 20;
 
     TXLSZipArchive();
     ~TXLSZipArchive() override;
@@ -101,6 +113,10 @@ public:
 
     // The most bytes one entry may inflate to.
     std::uint64_t MaxEntrySize = cDefaultMaxEntrySize;
+    // The most bytes all reads of one opened archive may inflate to together.
+    std::uint64_t MaxTotalSize = cDefaultMaxTotalSize;
+    // The bytes read so far (counted against MaxTotalSize).
+    std::uint64_t TotalRead() const { return FTotalRead; }
 
     void OpenRead(TVYXStream& stream) override;
     void OpenWrite(TVYXStream& stream) override;
@@ -109,12 +125,26 @@ public:
     TXLSZipFile& Items(int index) override { return *FFiles.at(static_cast<std::size_t>(index)); }
     void ReadFile(TXLSZipFile& file, TVYXStream& output) override;
     std::string ReadFileBytes(TXLSZipFile& file) override;
+    // As ReadFileBytes, but raises when the entry is larger than `maxSize`
+    // (for parts that are small in every honest package).
+    std::string ReadFileBytesMax(TXLSZipFile& file, std::uint64_t maxSize);
+    // Hands the entry's data to `sink` in pieces; sizes and CRC are checked
+    // at the end, so a damaged entry raises after some data was delivered.
+    void ReadFileChunks(TXLSZipFile& file, const TXLSZipSink& sink, std::uint64_t maxSize = 0);
     void AddStream(std::string_view name, TVYXStream& stream) override;
     void AddStreamFast(std::string_view name, TVYXStream& stream) override;
     void AddBytes(std::string_view name, std::string_view data,
                   TXLSZipCompression compression = xzcDefault) override;
     void AddFolderChain(std::string_view path) override;
     void Close() override;
+
+    // Streamed writing of one entry (the output stream must be seekable).
+    void BeginEntry(std::string_view name, TXLSZipCompression compression = xzcDefault);
+    void WriteEntryData(std::string_view data);
+    void EndEntry();
+    // Streams `file` of the open `source` archive into a new entry `name`.
+    void CopyEntry(TXLSZipArchive& source, TXLSZipFile& file, std::string_view name,
+                   TXLSZipCompression compression);
 
     TXLSZipMode Mode() const { return FMode; }
     // True when the entries came from walking local headers (no usable central directory).
@@ -127,7 +157,12 @@ private:
     void WalkLocalHeaders();
     void AddEntry(std::unique_ptr<TXLSZipFile> file);
     void LocateData(TXLSZipFile& file);
-    std::string Inflate(const TXLSZipFile& file, std::string_view packed, std::size_t* consumed) const;
+    void CheckReadable(TXLSZipFile& file, std::uint64_t maxSize);
+    // Where the data of an entry with a trailing descriptor ends (its packed
+    // size), or -1 when that cannot be found.
+    std::int64_t FindDescriptor(const TXLSZipFile& file, std::int64_t dataPos);
+    std::int64_t InflatedEnd(const TXLSZipFile& file, std::int64_t dataPos, std::uint64_t& produced);
+    void CheckName(std::string_view name);
     // `count` bytes at `pos`: a view into a memory stream's buffer, else read into `scratch`.
     std::string_view BytesAt(std::int64_t pos, std::size_t count, std::string& scratch);
 
@@ -136,11 +171,16 @@ private:
     TXLSZipMode FMode = xzmClosed;
     std::vector<std::unique_ptr<TXLSZipFile>> FFiles;
     std::unordered_map<std::string, TXLSZipFile*> FIndex;
+    std::unordered_map<std::string, TXLSZipFile*> FLowerIndex;  // lower-cased names; the first entry wins
     std::string FComment;
     std::int64_t FSize = 0;
     std::int64_t FBase = 0;  // bytes prepended before the archive (offsets are relative to it)
     std::int64_t FWriteStart = 0;
+    std::uint64_t FTotalRead = 0;
     bool FRecovered = false;
+    // The entry being streamed (BeginEntry .. EndEntry).
+    struct TStreamed;
+    std::unique_ptr<TStreamed> FStreamed;
 };
 
 // True when an entry name would leave the folder it is extracted to.

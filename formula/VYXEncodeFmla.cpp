@@ -158,14 +158,19 @@ void TXLSFormulaEncoder::CloseGroup()
     const TGroup& g = FGroups.back();
     std::uint8_t* rec = FWork.data() + g.Offset;
     switch (g.Id) {
-    case xptgFuncVar:
     case xptgUserFunc: rec[1] = static_cast<std::uint8_t>(std::min(g.Count, 255)); break;
+    case xptgFuncVar:
+        rec[1] = static_cast<std::uint8_t>(std::min(g.Count, 255));
+        [[fallthrough]];
     case xptgFunc:
-        // A fixed function has no count in its record, so a wrong count is caught here.
+        // Checked here for every built-in function: a fixed one has no count
+        // in its record, and a formula with a wrong count must fail to encode
+        // rather than run with arguments shifted.
         if (g.Count < g.Min || g.Count > g.Max) {
-            const std::string detail =
-                std::string(G_XLSExcelFuncNames().FindName(g.FuncId)) + "(" +
-                std::to_string(g.Count < g.Min ? g.Min : g.Max) + ")";
+            const std::string name(G_XLSExcelFuncNames().FindName(g.FuncId));
+            const std::string detail = g.Count < g.Min
+                                           ? name + " needs at least " + std::to_string(g.Min) + " arguments"
+                                           : name + " takes at most " + std::to_string(g.Max) + " arguments";
             FManager.Errors().Error(detail, g.Count < g.Min ? 4020 : 4021);
         }
         break;

@@ -230,11 +230,21 @@ void TValueStack::PushMissing()
 
 void TValueStack::PushFloat(double value) { NewSlot().SetFloat(value); }
 void TValueStack::PushBoolean(bool value) { NewSlot().SetBoolean(value); }
-void TValueStack::PushString(std::u16string_view text) { NewSlot().SetString(text); }
+void TValueStack::PushString(std::u16string_view text)
+{
+    if (text.size() > cMaxTextLength)
+        NewSlot().SetError(errValue);
+    else
+        NewSlot().SetString(text);
+}
 void TValueStack::PushError(TXLSCellError err) { NewSlot().SetError(err); }
 
 void TValueStack::PushValue(const TXLSFormulaValue& value)
 {
+    if (value.ValType == xfvtString && value.vStr.size() > cMaxTextLength) {
+        PushError(errValue);
+        return;
+    }
     TXLSFormulaValue& s = NewSlot();
     if (&s != &value)
         s = value;
@@ -605,6 +615,10 @@ void TValueStack::OpConcat()
         l.SetError(eb);
         return;
     }
+    if (left.size() + right.size() > cMaxTextLength) {
+        l.SetError(errValue);
+        return;
+    }
     left += right;
     l.SetString(left);
 }
@@ -829,7 +843,17 @@ void TXLSFormulaEvaluator::CallBuiltin(std::int32_t funcId, int argCount)
     }
     const int base = FStack.Count();
     TXLSFuncCall call{FStack, *this, funcId, argCount};
-    handler(call);
+    // Handlers answer with values; one that raises anyway (a kernel meeting
+    // an input nobody foresaw, memory running out) answers #VALUE! instead of
+    // ending the whole evaluation.
+    try {
+        handler(call);
+    } catch (const std::exception&) {
+        while (FStack.Count() > base)
+            FStack.Pop();
+        FStack.PushError(errValue);
+        return;
+    }
     // A handler leaves exactly one value; keep the stack balanced if one slips.
     const int pushed = FStack.Count() - base;
     if (pushed == 0) {
@@ -987,11 +1011,14 @@ bool TXLSFormulaEvaluator::Run(std::span<const std::uint8_t> ptgs)
             std::int32_t min = 0, max = 0;
             names.ArgCount(r.FuncId, min, max);
             if (r.ArgCount < min || r.ArgCount > max) {
-                // Reported, and the call is skipped: what follows decides the outcome.
+                // Reported, and the call's value is #VALUE!: a wrong call never
+                // lets one of its arguments pass for the result.
                 const bool few = r.ArgCount < min;
                 const std::string detail =
                     std::string(names.FindName(r.FuncId)) + "(" + std::to_string(few ? min : max) + ")";
                 FManager.Errors().Error(detail, few ? 4020 : 4021);
+                FStack.SetResult(r.ArgCount);
+                FStack.PushError(errValue);
                 break;
             }
             CallBuiltin(r.FuncId, r.ArgCount);

@@ -74,6 +74,10 @@ struct TXLSVarValue {
 
 class TValueStack {
 public:
+    // The longest text a value may hold (a spreadsheet cell's limit). Longer
+    // texts never reach the stack: pushing or joining them gives #VALUE!.
+    static constexpr std::size_t cMaxTextLength = 32767;
+
     explicit TValueStack(TXLSCellManager& manager);
     TValueStack(const TValueStack&) = delete;
     TValueStack& operator=(const TValueStack&) = delete;

@@ -314,10 +314,16 @@ void DoSubstitute(TXLSFuncCall& call)
     std::u16string out;
     std::size_t pos = 0;
     double seen = 0;
+    // The result is checked as it grows: replacing each of 32767 characters
+    // with 32767 others must not build a gigabyte before saying #VALUE!.
     for (std::size_t at; (at = s.find(from, pos)) != std::u16string::npos; pos = at + from.size()) {
         out.append(s, pos, at - pos);
         ++seen;
         out += instance == 0 || seen == instance ? to : from;
+        if (out.size() > cMaxTextLength) {
+            call.Stack.SetError(errValue);
+            return;
+        }
     }
     out.append(s, pos);
     if (out.size() > cMaxTextLength)

@@ -40,6 +40,7 @@
 #include "formula/VYXFuncNames.h"
 #include "model/VYXErrors.h"
 #include "platform/VYXLocale.h"
+#include "platform/VYXPrintable.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
@@ -301,10 +302,38 @@ TXLSTokenPos TXLSTokenizer::PosOf(std::size_t first, std::size_t last) const
     return {clip(FLeading + first + 1), clip(FLeading + last + 1)};
 }
 
-void TXLSTokenizer::ReportError(int code)
+// What went wrong, for the person who typed the formula. The formula itself
+// is not repeated: it may be long, and the position says where to look.
+std::string TXLSTokenizer::Describe(int code) const
 {
-    if (FReports++ < cMaxReports)
-        FErrors.Error(Utf16ToUtf8(FFormula), code);
+    switch (code) {
+    case 4002: return "an exponent without digits";
+    case 4003: return "a decimal separator without digits";
+    case 4004: return "a text without its closing quote";
+    case 4005: return "an array constant that is not closed";
+    case 4007: return "a parenthesis that is not closed";
+    case 4008: return "an operator without its operand";
+    case 4010: return "an invalid cell reference";
+    case 4011: return "a sheet name without its closing quote";
+    case 4012: return "a sheet name without \"!\"";
+    case 4013: return "an invalid workbook or sheet name";
+    case 4014: return "an invalid R1C1 reference";
+    default: break;
+    }
+    if (FText.size() > cMaxFormulaLength)
+        return "a formula longer than " + std::to_string(cMaxFormulaLength) + " characters";
+    if (FPos < FText.size())
+        return "unexpected \"" + VYXPrintable(Utf16ToUtf8(FText.substr(FPos, 1))) + "\"";
+    return "an unexpected end";
+}
+
+void TXLSTokenizer::ReportError(int code, std::size_t pos)
+{
+    if (FReports++ >= cMaxReports)
+        return;
+    if (pos == std::string::npos)
+        pos = FLeading + std::min(FPos, FText.size()) + 1;
+    FErrors.Error(Describe(code) + " at position " + std::to_string(pos), code);
 }
 
 std::size_t TXLSTokenizer::PrefixLimit(std::size_t from) const
@@ -1012,5 +1041,64 @@ void TXLSTokenizer::PostCheck()
                             before == xttFuncName || after == xttComma || after == xttRPar ||
                             XLSIsOperatorToken(after);
         t.TokenType = layout ? xttWhitespace : xttOpISect;
+    }
+    CheckOperands();
+}
+
+namespace {
+
+// The parts a reference is written in ("Sheet1", "!", "A", "1"): several in
+// a row still make one operand.
+bool IsReferencePart(TXLSTokenType t)
+{
+    return (t >= xttRelCol && t <= xttR1C1AbsRow) || t == xttSheetName || t == xttWorkbookName ||
+           t == xttExclamation || t == xttAphostrophe || t == xttLSqBracket || t == xttRSqBracket ||
+           t == xttTable || t == xttTableCol || t == xttTableSpecial;
+}
+
+bool StartsOperand(TXLSTokenType t)
+{
+    return (t >= xttConstErrNull && t <= xttConstArrayBegin) || t == xttConstNumber || t == xttName ||
+           t == xttFuncName || t == xttLPar || IsReferencePart(t);
+}
+
+bool EndsOperand(TXLSTokenType t)
+{
+    return (t >= xttConstErrNull && t <= xttConstString) || t == xttConstArrayEnd || t == xttConstNumber ||
+           t == xttName || t == xttRPar || t == xttOpPercent || IsReferencePart(t);
+}
+
+}  // namespace
+
+// Two operands in a row ("1.2.3", "(1)(2)", "1\"a\"") have no operator between
+// them: that is a syntax error, never a formula that quietly drops one.
+void TXLSTokenizer::CheckOperands()
+{
+    TXLSTokenType prev = xttNone;
+    for (int i = 0; i < FList->Count(); ++i) {
+        const TXLSToken& t = FList->GetItems(i);
+        if (t.TokenType == xttSpace || t.TokenType == xttWhitespace)
+            continue;
+        // "Sheet1!total" names a name of a sheet; "LOG10(" is read as the cell
+        // LOG10 before a parenthesis, as it always was (a known difference).
+        const bool sameReference = (IsReferencePart(prev) && IsReferencePart(t.TokenType)) ||
+                                   (prev == xttExclamation && (t.TokenType == xttName || t.TokenType == xttFuncName)) ||
+                                   (IsReferencePart(prev) && t.TokenType == xttLPar) ||
+                                   ((prev == xttConstLogicalTrue || prev == xttConstLogicalFalse) &&
+                                    t.TokenType == xttLPar);  // TRUE() and FALSE() are calls
+        if (EndsOperand(prev) && StartsOperand(t.TokenType) && !sameReference) {
+            if (FReports++ < cMaxReports) {
+                const std::size_t first = t.Pos.P1 > FLeading ? t.Pos.P1 - FLeading - 1 : 0;
+                const std::size_t last = std::max<std::size_t>(first, t.Pos.P2 > FLeading ? t.Pos.P2 - FLeading - 1 : 0);
+                const std::string text =
+                    first < FText.size() ? Utf16ToUtf8(FText.substr(first, std::min<std::size_t>(last - first + 1, 40)))
+                                         : std::string();
+                FErrors.Error("a missing operator before \"" + VYXPrintable(text, 40) + "\" at position " +
+                                  std::to_string(t.Pos.P1),
+                              4006);
+            }
+            return;
+        }
+        prev = t.TokenType;
     }
 }

@@ -171,7 +171,9 @@ private:
         return FPos + ahead < FText.size() ? FText[FPos + ahead] : u'\0';
     }
     TXLSTokenPos PosOf(std::size_t first, std::size_t last) const;
-    void ReportError(int code);
+    // Reports `code` with its description and the 1-based position of the
+    // current character (or `pos` when given).
+    void ReportError(int code, std::size_t pos = std::string::npos);
     std::size_t PrefixLimit(std::size_t from) const;
 
     void Step();
@@ -200,6 +202,8 @@ private:
     bool TryQuotedSheetPrefix();
     bool TryUnquotedSheetPrefix();
     void PostCheck();
+    void CheckOperands();
+    std::string Describe(int code) const;
 
     TVYXErrorManager& FErrors;
     bool FR1C1 = false;

@@ -86,7 +86,8 @@ std::string TVYXErrorManager::ErrorText(std::string_view text1, std::string_view
     case 4503:
         return "All bands must be in the same table";
     default:
-        return "Error " + std::to_string(code);
+        // The detail (what and where) when the reporter gave one.
+        return text1.empty() ? "Error " + std::to_string(code) : "Error " + std::to_string(code) + ": " + std::string(text1);
     }
 }
 

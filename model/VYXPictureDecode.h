@@ -1,19 +1,19 @@
-// VYXPictureDecode.h: turning encoded picture bytes into bitmaps, and reading the declared size of kept formats.
+// VYXPictureDecode.h: the model's door to picture decoding (which lives in platform/).
 //
-// PNG, JPEG, GIF and TIFF go through their reference libraries; BMP is parsed here.
-// Every decoder checks the image size against cVYXMaxBitmapPixels before it
-// allocates and raises VYXException ("Invalid picture data") on bad bytes.
-// Not supported: animated GIF frames after the first, BMP with RLE or JPEG/PNG
-// compression, CMYK JPEG colour management, TIFF pages after the first, metafile rendering.
+// Converts between the model's picture types and bitmaps and the platform
+// decoder's own, so the model links no image library. Pictures are decoded
+// within a pixel budget checked against the header before any pixel is.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
 #include "model/VYXGraphicTypes.h"
 
 // Decodes a PNG, JPEG, GIF, BMP or TIFF image; DpiX/DpiY are set when the file declares them.
-std::unique_ptr<TVYXBitmap> VYXDecodePicture(std::string_view bytes, TVYXPictureType type);
+// `maxPixels` <= 0 means the platform's default budget.
+std::unique_ptr<TVYXBitmap> VYXDecodePicture(std::string_view bytes, TVYXPictureType type, std::int64_t maxPixels = 0);
 
 // Size in points a WMF, EMF or TIFF header declares; raises on a header it cannot read.
 struct TVYXDeclaredSize {

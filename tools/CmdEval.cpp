@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "formula/VYXFuncLibrary.h"
 #include "formula/VYXMask.h"
 #include "model/VYXErrors.h"
+#include "platform/VYXPrintable.h"
 #include "platform/VYXUnicode.h"
 #include "tools/VyxCommands.h"
 
@@ -24,11 +26,33 @@ struct TEvalOptions {
     bool Local = false;
 };
 
+// The diagnostics printed so far: each line once, at most cMaxLines of them.
+struct TPrinted {
+    static constexpr std::size_t cMaxLines = 20;
+    int Next = 0;
+    std::set<std::string> Seen;
+    std::size_t Suppressed = 0;
+};
+
 // Prints the diagnostics recorded since the last call.
-void PrintDiagnostics(const TVYXErrorManager& errors, int& printed)
+void PrintDiagnostics(const TVYXErrorManager& errors, TPrinted& printed)
 {
-    for (; printed < errors.Text.Count(); ++printed)
-        std::fprintf(stderr, "vyx: %s\n", errors.Text[printed].c_str());
+    for (; printed.Next < errors.Text.Count(); ++printed.Next) {
+        const std::string line = VYXPrintable(errors.Text[printed.Next], 300);
+        if (!printed.Seen.insert(line).second)
+            continue;
+        if (printed.Seen.size() > TPrinted::cMaxLines) {
+            ++printed.Suppressed;
+            continue;
+        }
+        std::fprintf(stderr, "vyx: %s\n", line.c_str());
+    }
+}
+
+void PrintSuppressed(const TPrinted& printed)
+{
+    if (printed.Suppressed > 0)
+        std::fprintf(stderr, "vyx: %zu more errors not shown\n", printed.Suppressed);
 }
 
 void RunEval(const TEvalOptions& opt)
@@ -39,7 +63,7 @@ void RunEval(const TEvalOptions& opt)
     TVYXErrorManager errors;
     TXLSCellManager manager(errors);
     std::vector<std::uint8_t> ptgs;
-    int printed = 0;
+    TPrinted printed;
     const bool ok = XLSEncodeFormula(manager, text, ptgs, !opt.Local);
     if (opt.Ptgs) {
         std::string hex;
@@ -53,8 +77,14 @@ void RunEval(const TEvalOptions& opt)
     }
     PrintDiagnostics(errors, printed);
     gVyxExitCode = vyxFailed;
-    if (!ok)
+    if (!ok) {
+        // No value: a formula that does not encode has none worth printing.
+        PrintSuppressed(printed);
+        if (errors.Text.Count() == 0)
+            std::fprintf(stderr, "vyx: the formula could not be encoded\n");
         return;
+    }
+    const auto errorsBefore = errors.ErrorCount;
     XLSInitFunctionLibrary();
     TXLSFormulaEvaluator evaluator(manager);
     evaluator.UserFunctionEvent = [](const std::u16string& name, TXLSUserFuncData& data) {
@@ -69,12 +99,15 @@ void RunEval(const TEvalOptions& opt)
                                          ? mask.FormatNumber(result.vFloat)
                                          : XLSValueToStr(evaluator.Stack(), result);
         PrintDiagnostics(errors, printed);
-        std::printf("%s\n", Utf16ToUtf8(value).c_str());
-        gVyxExitCode = vyxOk;
+        PrintSuppressed(printed);
+        std::printf("%s\n", VYXPrintable(Utf16ToUtf8(value), 40000).c_str());
+        // A value that came with errors is printed, but the run did not succeed.
+        gVyxExitCode = errors.ErrorCount == errorsBefore ? vyxOk : vyxFailed;
     } catch (const VYXException& e) {
         // A formula whose bytes cannot be run, such as SUM() with too few arguments.
         PrintDiagnostics(errors, printed);
-        std::fprintf(stderr, "vyx: %s\n", e.what());
+        PrintSuppressed(printed);
+        std::fprintf(stderr, "vyx: %s\n", VYXPrintable(e.what(), 300).c_str());
     }
 }
 

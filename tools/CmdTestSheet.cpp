@@ -291,7 +291,7 @@ void AddTestSheetCommand(CLI::App& app)
         TVYXGDILinux gdi(dpi);
         gdi.SetSize(gdi.PtToPixX(612), gdi.PtToPixY(792));  // US Letter
         DrawSheet(gdi, picture);
-        gdi.SavePNG(out.TempName());
+        out.Write([&gdi](const std::string& temp) { gdi.SavePNG(temp); });
         out.Commit();
         gVyxExitCode = vyxOk;
     });

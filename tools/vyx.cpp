@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/VYXException.h"
+#include "platform/VYXPrintable.h"
 #include "tools/VyxCommands.h"
 
 int gVyxExitCode = vyxOk;
@@ -42,10 +43,10 @@ int main(int argc, char** argv)
         const int code = app.exit(e);
         return code == 0 ? vyxOk : vyxUsage;
     } catch (const VYXException& e) {
-        std::fprintf(stderr, "vyx: %s\n", e.what());
+        std::fprintf(stderr, "vyx: %s\n", VYXPrintable(e.what(), 1000).c_str());
         return vyxFailed;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "vyx: internal error: %s\n", e.what());
+        std::fprintf(stderr, "vyx: internal error: %s\n", VYXPrintable(e.what(), 1000).c_str());
         return vyxFailed;
     } catch (...) {
         std::fprintf(stderr, "vyx: internal error\n");

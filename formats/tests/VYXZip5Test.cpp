@@ -221,10 +221,17 @@ TEST(Zip, ZipBombIsCapped)
     const std::string zip = TZipBuilder{{{"bomb", zeros}}}.Build();
     EXPECT_EQ(ReadAll(zip, 1 << 20), "bomb=error: ZIP entry \"bomb\" inflates beyond the limit of 1048576 bytes");
     EXPECT_EQ(ReadAll(zip).size(), zeros.size() + 6);
-    // Without a central directory the declared size is unknown: the cap still holds.
+    // Without a central directory the sizes come from the descriptor after
+    // the data: listing inflates nothing, reading refuses the entry.
     TZipBuilder walk{{{"bomb", zeros, true, true}}};
     std::string cut = walk.Build();
     cut.resize(cut.size() - 22 - 4 - 46);
+    EXPECT_EQ(ReadAll(cut, 1 << 20), "bomb=error: ZIP entry \"bomb\" inflates beyond the limit of 1048576 bytes");
+    // Without a descriptor signature the data is inflated to find its end,
+    // into a buffer that is reused: the cap holds there too.
+    const std::size_t sig = cut.rfind(std::string("PK\x07\x08", 4));
+    ASSERT_NE(sig, std::string::npos);
+    cut.erase(sig, 4);
     EXPECT_EQ(ReadAll(cut, 1 << 20), "error: ZIP entry \"bomb\" inflates beyond the limit of 1048576 bytes");
 }
 
@@ -283,4 +290,87 @@ TEST(Zip, WriteReadRoundTrip)
         EXPECT_EQ(std::system(cmd.c_str()), 0);
     }
     std::filesystem::remove(path);
+}
+
+// All reads of one archive share a budget; the message names it.
+TEST(Zip, TotalInflationHasABudget)
+{
+    const std::string mib(1 << 20, 'z');
+    const std::string zip = TZipBuilder{{{"a", mib}, {"b", mib}, {"c", mib}}}.Build();
+    auto stream = TVYXMemoryStream::View(zip);
+    TXLSZipArchive a;
+    a.MaxTotalSize = (5u << 20) / 2;
+    a.OpenRead(stream);
+    EXPECT_EQ(a.ReadFileBytes(a.Items(0)).size(), mib.size());
+    EXPECT_EQ(a.ReadFileBytes(a.Items(1)).size(), mib.size());
+    try {
+        a.ReadFileBytes(a.Items(2));
+        ADD_FAILURE() << "the third entry went over the budget";
+    } catch (const VYXException& e) {
+        EXPECT_STREQ(e.what(), "ZIP entries inflate beyond the budget of 2621440 bytes for one package (reading \"c\")");
+    }
+    EXPECT_EQ(a.TotalRead(), 2u << 20);
+    // Reopening starts a new budget.
+    a.OpenRead(stream);
+    EXPECT_EQ(a.ReadFileBytes(a.Items(2)).size(), mib.size());
+}
+
+// Walking local headers finds each entry's end from its descriptor and keeps
+// no data; an end record that claims no entries is damage, not an empty zip.
+TEST(Zip, RecoveryListsWithoutInflating)
+{
+    const std::string mib(1 << 20, 'q');
+    std::string cut = TZipBuilder{{{"x", mib, true, true}, {"y", "two", false, true}}}.Build();
+    cut.resize(cut.size() - 22 - 2 * 46 - 2);
+    auto stream = TVYXMemoryStream::View(cut);
+    TXLSZipArchive a;
+    a.OpenRead(stream);
+    EXPECT_TRUE(a.Recovered());
+    ASSERT_EQ(a.Count(), 2);
+    EXPECT_EQ(a.Items(0).UncompressedSize, mib.size());
+    EXPECT_EQ(a.TotalRead(), 0u);
+    EXPECT_EQ(a.ReadFileBytes(a.Items(1)), "two");
+
+    std::string zero = TZipBuilder{{{"a.txt", "hello", false}}}.Build();
+    const std::size_t end = zero.size() - 22;
+    zero[end + 8] = zero[end + 9] = zero[end + 10] = zero[end + 11] = 0;  // no entries on disk, none in total
+    EXPECT_EQ(ReadAll(zero), "a.txt=hello;");
+    auto zeroStream = TVYXMemoryStream::View(zero);
+    a.OpenRead(zeroStream);
+    EXPECT_TRUE(a.Recovered());
+    EXPECT_EQ(ReadAll(TZipBuilder{}.Build()), "");  // a truly empty archive stays empty
+}
+
+// Streamed entries get their sizes and CRC patched into the local header,
+// so they read back (here and in other tools) like entries written whole.
+TEST(Zip, StreamedEntriesReadBack)
+{
+    std::string big;
+    for (long long i = 0; i < 300000; ++i)
+        big += std::to_string(i * 7919 % 1000003);
+    TVYXMemoryStream out;
+    TXLSZipArchive w;
+    w.OpenWrite(out);
+    for (const auto compression : {xzcStore, xzcFast, xzcDefault}) {
+        w.BeginEntry("e" + std::to_string(compression), compression);
+        for (std::size_t at = 0; at < big.size(); at += 100000)
+            w.WriteEntryData(std::string_view(big).substr(at, 100000));
+        w.EndEntry();
+    }
+    w.BeginEntry("empty");
+    w.EndEntry();
+    EXPECT_THROW(w.AddBytes("e0", "again"), VYXException);
+    w.Close();
+    const std::string zip(out.Bytes());
+    EXPECT_EQ(ReadAll(zip), "e0=" + big + ";e1=" + big + ";e2=" + big + ";empty=;");
+    // Copying entry by entry between archives keeps every byte.
+    auto in = TVYXMemoryStream::View(zip);
+    TXLSZipArchive r;
+    r.OpenRead(in);
+    TVYXMemoryStream copy;
+    TXLSZipArchive c;
+    c.OpenWrite(copy);
+    c.CopyEntry(r, r.Items(2), "copied", xzcFast);
+    c.Close();
+    EXPECT_EQ(ReadAll(std::string(copy.Bytes())), "copied=" + big + ";");
 }

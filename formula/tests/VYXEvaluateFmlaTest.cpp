@@ -305,7 +305,6 @@ TEST(Evaluator, MalformedPtgsRaise)
         {{0x1C, 0x09}, "Illegal ptgs"},
         {{0x89, 0x01, 0x00, 0x00, 0x00, 0x03}, "Missing operand in expression"},
         {{0x13}, "Missing operand in expression"},
-        {{0x82, 0x00, 0x04, 0x00}, "Empty stack"},  // SUM(): 4020, then nothing to return
         {{0x81, 0x35, 0x00}, "Unknown function id \"53\""},
     };
     for (const auto& c : cases) {
@@ -317,6 +316,10 @@ TEST(Evaluator, MalformedPtgsRaise)
             EXPECT_STREQ(e.what(), c.Message);
         }
     }
+    // SUM() with no argument: 4020 is reported and the call's value is #VALUE!.
+    const std::vector<std::uint8_t> sumOfNothing = {0x82, 0x00, 0x04, 0x00};
+    const TXLSFormulaValue v = f.Evaluator.Evaluate(0, 0, 0, sumOfNothing);
+    EXPECT_EQ(v.ValType, xfvtError);
     ASSERT_GE(f.Errors.Text.Count(), 1);
     EXPECT_EQ(f.Errors.Text.Tag(0), 4020);
 }

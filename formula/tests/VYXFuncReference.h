@@ -36,8 +36,10 @@ public:
         NextCol = 1;
         const std::string text = LayArrays ? LayOutArrays(formula) : formula;
         std::vector<std::uint8_t> ptgs;
-        if (!XLSEncodeFormula(Manager, Utf8ToUtf16(text), ptgs, true))
+        if (!XLSEncodeFormula(Manager, Utf8ToUtf16(text), ptgs, true)) {
+            Result.SetError(errValue);  // no value of an earlier formula stands in for this one
             return "encode failed";
+        }
         try {
             Result = Evaluator.Evaluate(0, 0, 0, ptgs);
             return Utf16ToUtf8(XLSValueToStr(Evaluator.Stack(), Result));

@@ -57,7 +57,7 @@ TEST(Tokenizer, TokenLists)
         {"LOG10+1", "[col] LOG|[row] 10|[op] +|[const num] 1|"},
         {"ABC1(2)", "[col] ABC|[row] 1|[par] (|[const num] 2|[par] )|"},  // unknown: still the cell
         {"CEILING.MATH(1)", "[function] CEILING.MATH|[const num] 1|[par] )|"},
-        {"TRUEX", "[bool] TRUE|[name] X|"},
+        {"TRUEX", "[bool] TRUE|[name] X| errors=1"},  // two operands side by side
         {"FALSE", "[bool] FALSE|"},
         {"true", "[name] true|"},
         {".5", "[const num] 0.5|"},
@@ -123,7 +123,7 @@ TEST(Tokenizer, ErrorCodes)
     }
     TVYXErrorManager errors;
     Tokens("\"abc", errors);
-    EXPECT_EQ(errors.Text[0], "Missing quote in formula: \"abc");
+    EXPECT_EQ(errors.Text[0], "Missing quote in formula: a text without its closing quote at position 1");
 }
 
 TEST(Tokenizer, LocaleSeparatorsOnlyOutsideStrictMode)

@@ -21,7 +21,8 @@ TEST(ErrorManager, TextsOfBothTables)
         {true, 4501, "x", "", "Invalid report band comment. Start and end must be on the same table row."},
         {true, 4502, "Detail", "", "Band \"Detail\" is allready defined"},
         {true, 4503, "", "", "All bands must be in the same table"},
-        {true, 4999, "ignored", "", "Error 4999"},
+        {true, 4999, "what and where", "", "Error 4999: what and where"},
+        {true, 4998, "", "", "Error 4998"},
         {false, 3500, "Customers", "", "Can not find Data Set \"Customers\""},
         {false, 3501, "Orders", "Total", "Unknown Data Set \"Orders\" in Field \"Total\""},
         {false, 3503, "Name", "Customers", "Can not find Field \"Name\" in Data Set \"Customers\""},
@@ -63,7 +64,7 @@ TEST(ErrorManager, LevelsCountersAndRanges)
     EXPECT_EQ(messages[0], "loaded");
     ASSERT_EQ(warnings.Count(), 1);
     ASSERT_EQ(errs.Count(), 1);
-    EXPECT_EQ(errs[0], "Error 4999");
+    EXPECT_EQ(errs[0], "Error 4999: x");
 
     // Levels filter recording but not counting.
     errors.Levels.Exclude(aelWarning);
