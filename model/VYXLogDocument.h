@@ -72,6 +72,18 @@ public:
     std::unique_ptr<TVYXPAPX> HeadPAPX, TailPAPX;
     std::unique_ptr<TVYXSEP> HeadSEP, TailSEP;
 
+    // Boundary runs (bookmarks, comments, permissions) stay in the body when the text
+    // around them goes: a removal gathers those of its range, in reading order, where
+    // the range started (Origin). Each one's place before the removal is kept here, and
+    // inserting the fragment back at Origin puts them back there. Content inserted
+    // anywhere else leaves them where they are.
+    struct TBoundary {
+        TVYXDocAddress At;  // in the body before the removal
+        int Order = 0;      // empty runs before it at the same position of its paragraph
+    };
+    TVYXDocAddress Origin;
+    std::vector<TBoundary> Boundaries;
+
     // True when the content holds a paragraph mark (or a table).
     bool CrossesParas() const;
 };
