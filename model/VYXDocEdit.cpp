@@ -215,6 +215,36 @@ void CutRunsAt(TVYXLogPara& para, std::int32_t pos)
         runs.SplitAndInsert(*run, pos);
 }
 
+// Merges equal neighbours, and the pieces of a simple field that a cut inside its result
+// left side by side (a piece refers to the field of the run it was cut from), so that an
+// edit and its inverse leave one run where one was.
+void Tidy(TVYXLogPara& para)
+{
+    para.CombineCharRuns();
+    TVYXCharRuns& runs = para.CharRuns();
+    bool merged = false;
+    for (int i = runs.Count() - 2; i >= 0; --i) {
+        auto* a = dynamic_cast<TVYXCharRunSimpleField*>(runs.Items(i));
+        auto* b = dynamic_cast<TVYXCharRunSimpleField*>(runs.Items(i + 1));
+        if (!a || !b || a->SimpField() != b->SimpField() || !TVYXCharRuns::IsEqualCHPX(*a, *b) ||
+            (a->Revision() != nullptr) != (b->Revision() != nullptr) || (a->Revision() && !a->CanCombine(*b)))
+            continue;
+        // The run that owns the field stays.
+        if (b->OwnsField()) {
+            b->Text = a->GetText() + b->GetText();
+            runs.Delete(i);
+        } else {
+            a->Text = a->GetText() + b->GetText();
+            runs.Delete(i + 1);
+        }
+        merged = true;
+    }
+    if (merged) {
+        runs.Reindex();
+        para.MakeDirty();
+    }
+}
+
 int PlaceFor(TVYXLogPara& para, std::int32_t pos, int order)
 {
     CutRunsAt(para, pos);
@@ -304,6 +334,10 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::CopyContent(const TVYXDocRange
             static_cast<TVYXLogPara*>(tail)->Pilcrow = false;
     }
     DropBoundaryRuns(*fragment->Paras);
+    if (range.Last.Item != range.First.Item && last.Para->Empty() && last.Para->Count() > 0) {
+        fragment->HasEmptyTail = true;
+        fragment->EmptyTailCHPX = CopyCHPX(last.Para->GetItems(0)->CHPX());
+    }
     if (range.Last.Item != range.First.Item) {
         // The paragraph whose format the removal drops (see RemoveContent).
         TParaLook lost = LookOf(range.First.CharPos > 1 ? *last.Para : *first.Para);
@@ -355,6 +389,10 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
                 SetLook(*head, *content.HeadPAPX, content.HeadSEP.get());
         }
     }
+    // An empty last paragraph came from the split at `at`, with the format of the run
+    // before it; the one removed had its own.
+    if (content.HasEmptyTail && range.Last.Item != at.Item && end->Empty() && end->Count() == 1)
+        end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
     std::vector<TVYXLogPara*> touched;
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
@@ -369,9 +407,9 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     // The paste cuts runs at both ends; merge them again, and where boundaries went back.
     for (int i = at.Item; i <= range.Last.Item; ++i)
         if (TVYXLogPara* p = list.ParaAtIndex(i))
-            p->CombineCharRuns();
+            Tidy(*p);
     for (TVYXLogPara* p : touched)
-        p->CombineCharRuns();
+        Tidy(*p);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     Notify(event);
@@ -422,7 +460,7 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         const int place = PlaceFor(*joined, range.First.CharPos, 0);
         for (std::size_t k = 0; k < boundaries.size(); ++k)
             Rehome(*joined->CharRuns().Insert(place + static_cast<int>(k), std::move(boundaries[k])), *joined);
-        joined->CombineCharRuns();
+        Tidy(*joined);
     }
     TVYXDocEditEvent event;
     event.Change = {adckRemove, range};
@@ -469,7 +507,7 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::SetCharProps(const TVYXDocRange
         if (from >= to)
             continue;
         p->FormatRange(&chpx, from, to);
-        p->CombineCharRuns();
+        Tidy(*p);
     }
     TVYXDocEditEvent event;
     event.Change = {adckFormat, range};
@@ -512,7 +550,7 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::RestoreFormats(const TVYXDocFor
             touched.push_back(p);
     }
     for (TVYXLogPara* p : touched) {
-        p->CombineCharRuns();
+        Tidy(*p);
         p->MakeDirty();
     }
     for (const TVYXDocFormats::TParaFormat& saved : formats.Paras) {

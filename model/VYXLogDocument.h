@@ -83,6 +83,10 @@ public:
     };
     TVYXDocAddress Origin;
     std::vector<TBoundary> Boundaries;
+    // A range ending in an empty paragraph: the format of that paragraph's empty run,
+    // which an insertion gives back to the empty paragraph it leaves at its end.
+    bool HasEmptyTail = false;
+    std::unique_ptr<TVYXCHPX> EmptyTailCHPX;
 
     // True when the content holds a paragraph mark (or a table).
     bool CrossesParas() const;
