@@ -97,11 +97,14 @@ void DropBoundaryRuns(TVYXLogParas& paras)
     for (int i = 0; i < paras.Count(); ++i)
         ForEachPara(*paras.GetItems(i), [](TVYXLogPara& p) {
             TVYXCharRuns& runs = p.CharRuns();
+            const int count = runs.Count();
             for (int r = runs.Count() - 1; r >= 0; --r)
                 if (IsBoundary(*runs.Items(r)))
                     runs._DeleteLinked(r);
             if (runs.Count() == 0)
                 runs.Add();
+            else if (runs.Count() < count)
+                p.CombineCharRuns();  // the text the boundaries parted is one run again
         });
 }
 
