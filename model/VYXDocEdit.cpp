@@ -400,10 +400,13 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
         TVYXLogPara* p = VYXParaAt(*FLogParas, where.At);
-        if (!p || where.At.CharPos > p->EndOfParaPos())
-            p = end;  // not expected: the content came back as it went
-        PutRun(*p, p == end && !where.At.SamePara(range.Last) ? range.Last.CharPos : where.At.CharPos, where.Order,
-               std::move(boundaries[k]));
+        std::int32_t charPos = where.At.CharPos;
+        if (!p || charPos > p->EndOfParaPos()) {
+            // Not expected (the content came back as it went), but a boundary never leaves the body.
+            p = end;
+            charPos = range.Last.CharPos;
+        }
+        PutRun(*p, charPos, where.Order, std::move(boundaries[k]));
         if (touched.empty() || touched.back() != p)
             touched.push_back(p);
     }

@@ -93,7 +93,8 @@ public:
 };
 
 // The formats an edit replaced, ready for RestoreFormats. Addresses name paragraphs
-// (their CharPos is not used); run formats cover From..To-1 of their paragraph.
+// (their CharPos is not used); run formats cover From..To-1 of their paragraph. The
+// formats fall back on the document's master formats, so they must not outlive it.
 class TVYXDocFormats {
 public:
     struct TRunFormat {
