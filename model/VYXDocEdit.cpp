@@ -11,7 +11,14 @@
 // - A range's end at a paragraph's end position leaves the paragraph mark in the
 //   body; a range that takes a mark ends at position 1 of the next paragraph.
 // - Boundary runs of bookmarks, comments and permissions stay in the body when the
-//   text around them goes (the body's delete keeps them), so fragments leave them out.
+//   text around them goes, so fragments leave them out: a removal gathers those of its
+//   range (both ends and whole tables included) where the range started, in reading
+//   order, and records where each stood. Inserting the fragment back at that address
+//   moves them back; so a boundary's object never loses its chain, and an insertion
+//   followed by its removal gathers what stood at the insertion point back there.
+// - The body's delete keeps a list's last paragraph apart when the range empties it;
+//   a removal here joins the ends all the same, so content that ended a list (or a
+//   table pasted at a paragraph's end) goes without leaving an empty paragraph.
 // - Format records hold the run formats of the characters they cover, cut at the
 //   range's ends; putting them back cuts runs at the same places and merges equal
 //   neighbours, so a body whose runs were merged before comes back run for run.
@@ -21,8 +28,10 @@
 #include "model/VYXLogDocument.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogPos.h"
 #include "platform/VYXException.h"
 
@@ -63,18 +72,122 @@ void SetLook(TVYXLogPara& para, const TVYXPAPX& papx, const TVYXSEP* sep)
     para.MakeDirty();
 }
 
-// Boundary runs stay in the body when the text around them is removed.
+bool IsBoundary(const TVYXCharRun& run) { return run.Type_() == acrtLinked && run.Len() == 0; }
+
+// Every paragraph of an item, cells of nested tables included.
+void ForEachPara(TVYXLogParaItem& item, const std::function<void(TVYXLogPara&)>& visit)
+{
+    if (item.IsPara()) {
+        visit(static_cast<TVYXLogPara&>(item));
+        return;
+    }
+    auto& table = static_cast<TVYXTable&>(item);
+    for (int r = 0; r < table.Count(); ++r)
+        for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
+            TVYXLogParas& paras = table.GetRows(r)->GetCells(c)->Paras();
+            for (int i = 0; i < paras.Count(); ++i)
+                ForEachPara(*paras.GetItems(i), visit);
+        }
+}
+
+// Boundary runs stay in the body when the text around them is removed, so a fragment
+// holds none (a copied one would be a second, unchained boundary of the same object).
 void DropBoundaryRuns(TVYXLogParas& paras)
 {
-    for (int i = 0; i < paras.Count(); ++i) {
-        TVYXLogPara* p = paras.ParaAtIndex(i);
-        if (!p)
+    for (int i = 0; i < paras.Count(); ++i)
+        ForEachPara(*paras.GetItems(i), [](TVYXLogPara& p) {
+            TVYXCharRuns& runs = p.CharRuns();
+            const int count = runs.Count();
+            for (int r = runs.Count() - 1; r >= 0; --r)
+                if (IsBoundary(*runs.Items(r)))
+                    runs._DeleteLinked(r);
+            if (runs.Count() == 0)
+                runs.Add();
+            else if (runs.Count() < count)
+                p.CombineCharRuns();  // the text the boundaries parted is one run again
+        });
+}
+
+// A boundary's markup remembers the paragraphs of its ends; keep them true when the
+// run moves to another paragraph.
+void Rehome(TVYXCharRun& run, TVYXLogPara& para)
+{
+    auto* linked = dynamic_cast<TVYXCharRunLinked*>(&run);
+    auto* markup = linked ? dynamic_cast<TVYXMarkup*>(linked->Field()) : nullptr;
+    auto* range = markup ? dynamic_cast<TVYXFieldSelectionImpl*>(markup->Selection.get()) : nullptr;
+    if (!range)
+        return;
+    if (range->FirstRun == linked)
+        range->FirstPara = &para;
+    if (range->LastRun == linked)
+        range->LastPara = &para;
+}
+
+using TRunList = std::vector<std::unique_ptr<TVYXCharRun>>;
+
+// Takes the runs at `indexes` (ascending) out of a paragraph and appends them to `taken`
+// in that order. A paragraph keeps at least an empty run.
+void DetachRuns(TVYXLogPara& para, const std::vector<int>& indexes, TRunList& taken)
+{
+    TVYXCharRuns& runs = para.CharRuns();
+    const std::size_t base = taken.size();
+    taken.resize(base + indexes.size());
+    for (std::size_t k = indexes.size(); k-- > 0;)
+        taken[base + k] = runs.Detach(indexes[k]);
+    if (runs.Count() == 0)
+        runs.Add();
+}
+
+// Takes out the boundary runs in a range of `list` (those at both ends included, every
+// one of a whole table) in reading order, and records where each stood.
+TRunList TakeBoundaries(TVYXLogParas& list, const TVYXDocRange& range,
+                        std::vector<TVYXDocFragment::TBoundary>& where)
+{
+    TRunList taken;
+    for (int i = range.First.Item; i <= range.Last.Item; ++i) {
+        TVYXLogParaItem* item = list.GetItems(i);
+        if (!item)
             continue;
-        TVYXCharRuns& runs = p->CharRuns();
-        for (int r = runs.Count() - 1; r >= 0; --r)
-            if (runs.Items(r)->Type_() == acrtLinked && runs.Items(r)->Len() == 0 && runs.Count() > 1)
-                runs._DeleteLinked(r);
+        const bool whole = item->IsTable();
+        ForEachPara(*item, [&](TVYXLogPara& p) {
+            std::int32_t from = 1, to = p.EndOfParaPos();
+            if (!whole && i == range.First.Item)
+                from = range.First.CharPos;
+            if (!whole && i == range.Last.Item)
+                to = range.Last.CharPos;
+            const TVYXCharRuns& runs = p.CharRuns();
+            std::vector<int> found;
+            int order = 0;
+            std::int32_t orderPos = -1;
+            for (int r = 0; r < runs.Count(); ++r) {
+                const TVYXCharRun* run = runs.Items(r);
+                if (run->Len() != 0)
+                    continue;
+                if (run->StartPos != orderPos) {
+                    orderPos = run->StartPos;
+                    order = 0;
+                }
+                if (IsBoundary(*run) && run->StartPos >= from && run->StartPos <= to) {
+                    where.push_back({VYXAddressOf(p, run->StartPos), order});
+                    found.push_back(r);
+                }
+                ++order;
+            }
+            if (!found.empty())
+                DetachRuns(p, found, taken);
+        });
     }
+    return taken;
+}
+
+// The index before which a run placed at `pos` goes, after `order` empty runs there.
+int PlaceFor(TVYXLogPara& para, std::int32_t pos, int order);
+
+// Puts runs back into a paragraph at `pos`, after `order` empty runs there.
+void PutRun(TVYXLogPara& para, std::int32_t pos, int order, std::unique_ptr<TVYXCharRun> run)
+{
+    TVYXCharRun& placed = *para.CharRuns().Insert(PlaceFor(para, pos, order), std::move(run));
+    Rehome(placed, para);
 }
 
 void SetSEP(TVYXLogPara& para, const TVYXSEP* sep)
@@ -103,6 +216,68 @@ void CutRunsAt(TVYXLogPara& para, std::int32_t pos)
     TVYXCharRun* run = runs.FindAbsolute(pos, true);
     if (run && pos > run->StartPos && pos < run->GetEndPos() && run->IsNotAtom())
         runs.SplitAndInsert(*run, pos);
+}
+
+// Merges equal neighbours, and the pieces of a simple field that a cut inside its result
+// left side by side (a piece refers to the field of the run it was cut from), so that an
+// edit and its inverse leave one run where one was.
+void Tidy(TVYXLogPara& para)
+{
+    para.CombineCharRuns();
+    TVYXCharRuns& runs = para.CharRuns();
+    bool merged = false;
+    for (int i = runs.Count() - 2; i >= 0; --i) {
+        auto* a = dynamic_cast<TVYXCharRunSimpleField*>(runs.Items(i));
+        auto* b = dynamic_cast<TVYXCharRunSimpleField*>(runs.Items(i + 1));
+        if (!a || !b || a->SimpField() != b->SimpField() || !TVYXCharRuns::IsEqualCHPX(*a, *b) ||
+            (a->Revision() != nullptr) != (b->Revision() != nullptr) || (a->Revision() && !a->CanCombine(*b)))
+            continue;
+        // The run that owns the field stays.
+        if (b->OwnsField()) {
+            b->Text = a->GetText() + b->GetText();
+            runs.Delete(i);
+        } else {
+            a->Text = a->GetText() + b->GetText();
+            runs.Delete(i + 1);
+        }
+        merged = true;
+    }
+    if (merged) {
+        runs.Reindex();
+        para.MakeDirty();
+    }
+}
+
+int PlaceFor(TVYXLogPara& para, std::int32_t pos, int order)
+{
+    CutRunsAt(para, pos);
+    const TVYXCharRuns& runs = para.CharRuns();
+    int index = 0;
+    while (index < runs.Count() && runs.Items(index)->StartPos < pos)
+        ++index;
+    for (; order > 0 && index < runs.Count(); --order, ++index) {
+        const TVYXCharRun* run = runs.Items(index);
+        if (run->Len() != 0 || run->StartPos != pos)
+            break;
+    }
+    return index;
+}
+
+// The boundary runs a removal gathered at `at`, when they are all still there in the
+// same order; otherwise nothing is taken.
+TRunList TakeGathered(TVYXLogPara& para, std::int32_t at, const std::vector<TVYXDocFragment::TBoundary>& where)
+{
+    TRunList taken;
+    const TVYXCharRuns& runs = para.CharRuns();
+    std::vector<int> found;
+    for (int r = 0; r < runs.Count(); ++r) {
+        const TVYXCharRun* run = runs.Items(r);
+        if (run->StartPos == at && IsBoundary(*run))
+            found.push_back(r);
+    }
+    if (found.size() == where.size())
+        DetachRuns(para, found, taken);
+    return taken;
 }
 }  // namespace
 
@@ -162,6 +337,10 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::CopyContent(const TVYXDocRange
             static_cast<TVYXLogPara*>(tail)->Pilcrow = false;
     }
     DropBoundaryRuns(*fragment->Paras);
+    if (range.Last.Item != range.First.Item && last.Para->Empty() && last.Para->Count() > 0) {
+        fragment->HasEmptyTail = true;
+        fragment->EmptyTailCHPX = CopyCHPX(last.Para->GetItems(0)->CHPX());
+    }
     if (range.Last.Item != range.First.Item) {
         // The paragraph whose format the removal drops (see RemoveContent).
         TParaLook lost = LookOf(range.First.CharPos > 1 ? *last.Para : *first.Para);
@@ -182,6 +361,10 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     TVYXDocRange range{at, at};
     if (!content.Paras || content.Paras->Count() == 0)
         return range;
+    // Back where it was removed: the boundaries gathered there go back to their places.
+    TRunList boundaries;
+    if (!content.Boundaries.empty() && at == content.Origin)
+        boundaries = TakeGathered(*pos.Para, at.CharPos, content.Boundaries);
     TVYXLogParas& list = *pos.Para->Paras;
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
@@ -209,10 +392,30 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
                 SetLook(*head, *content.HeadPAPX, content.HeadSEP.get());
         }
     }
-    // The paste cuts runs at both ends; merge them again.
+    // An empty last paragraph came from the split at `at`, with the format of the run
+    // before it; the one removed had its own.
+    if (content.HasEmptyTail && range.Last.Item != at.Item && end->Empty() && end->Count() == 1)
+        end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
+    std::vector<TVYXLogPara*> touched;
+    for (std::size_t k = 0; k < boundaries.size(); ++k) {
+        const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
+        TVYXLogPara* p = VYXParaAt(*FLogParas, where.At);
+        std::int32_t charPos = where.At.CharPos;
+        if (!p || charPos > p->EndOfParaPos()) {
+            // Not expected (the content came back as it went), but a boundary never leaves the body.
+            p = end;
+            charPos = range.Last.CharPos;
+        }
+        PutRun(*p, charPos, where.Order, std::move(boundaries[k]));
+        if (touched.empty() || touched.back() != p)
+            touched.push_back(p);
+    }
+    // The paste cuts runs at both ends; merge them again, and where boundaries went back.
     for (int i = at.Item; i <= range.Last.Item; ++i)
         if (TVYXLogPara* p = list.ParaAtIndex(i))
-            p->CombineCharRuns();
+            Tidy(*p);
+    for (TVYXLogPara* p : touched)
+        Tidy(*p);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     Notify(event);
@@ -246,11 +449,24 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
                                ? TParaLook{}
                                : LookOf(range.First.CharPos > 1 ? *first.Para : *last.Para);
     TVYXLogParas& list = *first.Para->Paras;
+    const int count = list.Count() - (range.Last.Item - range.First.Item);
+    fragment->Origin = range.First;
+    TRunList boundaries = TakeBoundaries(list, range, fragment->Boundaries);
     list.DeleteText(first, last, nullptr);
+    // The body's delete keeps a last paragraph it emptied apart (so that a list never
+    // loses its last paragraph); here the ends always join, as the range says.
+    if (list.Count() > count) {
+        const TVYXLogParaItem* next = list.GetItems(range.First.Item + 1);
+        if (list.ParaAtIndex(range.First.Item) && next && next->IsPara())
+            list.MergeNext(range.First.Item);
+    }
     if (TVYXLogPara* joined = list.ParaAtIndex(range.First.Item)) {
         if (kept.PAPX)
             SetLook(*joined, *kept.PAPX, kept.SEP.get());
-        joined->CombineCharRuns();
+        const int place = PlaceFor(*joined, range.First.CharPos, 0);
+        for (std::size_t k = 0; k < boundaries.size(); ++k)
+            Rehome(*joined->CharRuns().Insert(place + static_cast<int>(k), std::move(boundaries[k])), *joined);
+        Tidy(*joined);
     }
     TVYXDocEditEvent event;
     event.Change = {adckRemove, range};
@@ -297,7 +513,7 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::SetCharProps(const TVYXDocRange
         if (from >= to)
             continue;
         p->FormatRange(&chpx, from, to);
-        p->CombineCharRuns();
+        Tidy(*p);
     }
     TVYXDocEditEvent event;
     event.Change = {adckFormat, range};
@@ -340,7 +556,7 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::RestoreFormats(const TVYXDocFor
             touched.push_back(p);
     }
     for (TVYXLogPara* p : touched) {
-        p->CombineCharRuns();
+        Tidy(*p);
         p->MakeDirty();
     }
     for (const TVYXDocFormats::TParaFormat& saved : formats.Paras) {

@@ -72,12 +72,29 @@ public:
     std::unique_ptr<TVYXPAPX> HeadPAPX, TailPAPX;
     std::unique_ptr<TVYXSEP> HeadSEP, TailSEP;
 
+    // Boundary runs (bookmarks, comments, permissions) stay in the body when the text
+    // around them goes: a removal gathers those of its range, in reading order, where
+    // the range started (Origin). Each one's place before the removal is kept here, and
+    // inserting the fragment back at Origin puts them back there. Content inserted
+    // anywhere else leaves them where they are.
+    struct TBoundary {
+        TVYXDocAddress At;  // in the body before the removal
+        int Order = 0;      // empty runs before it at the same position of its paragraph
+    };
+    TVYXDocAddress Origin;
+    std::vector<TBoundary> Boundaries;
+    // A range ending in an empty paragraph: the format of that paragraph's empty run,
+    // which an insertion gives back to the empty paragraph it leaves at its end.
+    bool HasEmptyTail = false;
+    std::unique_ptr<TVYXCHPX> EmptyTailCHPX;
+
     // True when the content holds a paragraph mark (or a table).
     bool CrossesParas() const;
 };
 
 // The formats an edit replaced, ready for RestoreFormats. Addresses name paragraphs
-// (their CharPos is not used); run formats cover From..To-1 of their paragraph.
+// (their CharPos is not used); run formats cover From..To-1 of their paragraph. The
+// formats fall back on the document's master formats, so they must not outlive it.
 class TVYXDocFormats {
 public:
     struct TRunFormat {
