@@ -2,19 +2,9 @@
 // and cells, or cells of nested tables).
 #include "model/VYXLogParas.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "model/VYXDocData.h"
-#include "model/VYXDocSection.h"
-#include "model/VYXFields.h"
-#include "model/VYXGraphics.h"
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
-#include "model/VYXStyles.h"
-#include "model/VYXWildcards.h"
-#include "platform/VYXException.h"
 
 namespace {
 // The cell of `table` that holds `para` at any depth; nullptr outside the table.

@@ -14,7 +14,6 @@
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXWildcards.h"
-#include "platform/VYXException.h"
 
 namespace {
 bool IsWordChar(char16_t c)

@@ -3,17 +3,14 @@
 #include "model/VYXLogParas.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
-#include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
-#include "model/VYXWildcards.h"
 #include "platform/VYXException.h"
 
 // ---- Helpers the body's units share ----------------------------------------------

@@ -6,15 +6,8 @@
 #include <cmath>
 
 #include "model/VYXDocData.h"
-#include "model/VYXDocSection.h"
-#include "model/VYXFields.h"
-#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
-#include "model/VYXLogParasShared.h"
-#include "model/VYXLogPos.h"
-#include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
-#include "model/VYXWildcards.h"
 #include "platform/VYXException.h"
 
 const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNames = {"Top", "Center", "Bottom", "Both"};
