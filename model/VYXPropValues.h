@@ -69,19 +69,37 @@ TVYXColor HighlightToColor(int highlight);
 // outside [0, Last] become Default. Every enumeration a property list stores has one.
 template <class E>
 struct TVYXEnumRange;
-template <> struct TVYXEnumRange<TVYXChpUnderline> { static constexpr auto Last = vycuWavyDouble, Default = vycuNone; };
-template <> struct TVYXEnumRange<TVYXChpSubSuperscript> { static constexpr auto Last = vycssSuperscript, Default = vycssNone; };
-template <> struct TVYXEnumRange<TVYXPapTextAlign> { static constexpr auto Last = vyptaJustify, Default = vyptaLeft; };
-template <> struct TVYXEnumRange<TVYXPAPLineSpacingType> { static constexpr auto Last = aplstMultiple, Default = aplstMultiple; };
-template <> struct TVYXEnumRange<TVYXTAPWidthType> { static constexpr auto Last = atwtPoints, Default = atwtNone; };
-template <> struct TVYXEnumRange<TVYXHighlighColor> { static constexpr auto Last = ahcNone, Default = ahcNone; };
+template <>
+struct TVYXEnumRange<TVYXChpUnderline> {
+    static constexpr auto Last = vycuWavyDouble, Default = vycuNone;
+};
+template <>
+struct TVYXEnumRange<TVYXChpSubSuperscript> {
+    static constexpr auto Last = vycssSuperscript, Default = vycssNone;
+};
+template <>
+struct TVYXEnumRange<TVYXPapTextAlign> {
+    static constexpr auto Last = vyptaJustify, Default = vyptaLeft;
+};
+template <>
+struct TVYXEnumRange<TVYXPAPLineSpacingType> {
+    static constexpr auto Last = aplstMultiple, Default = aplstMultiple;
+};
+template <>
+struct TVYXEnumRange<TVYXTAPWidthType> {
+    static constexpr auto Last = atwtPoints, Default = atwtNone;
+};
+template <>
+struct TVYXEnumRange<TVYXHighlighColor> {
+    static constexpr auto Last = ahcNone, Default = ahcNone;
+};
 
 // A stored integer as the enumeration, clamped to its range.
 template <class E>
 constexpr E VYXToEnum(std::int32_t value)
 {
-    return value >= 0 && value <= static_cast<std::int32_t>(TVYXEnumRange<E>::Last) ? static_cast<E>(value)
-                                                                                     : TVYXEnumRange<E>::Default;
+    const bool inRange = value >= 0 && value <= static_cast<std::int32_t>(TVYXEnumRange<E>::Last);
+    return inRange ? static_cast<E>(value) : TVYXEnumRange<E>::Default;
 }
 
 // ---- Owned values ------------------------------------------------------------
