@@ -10,6 +10,19 @@
 #include "model/VYXNumbering.h"
 #include "model/VYXStyles.h"
 
+// Laid-out rows of a fixed size, as layout would leave them.
+class TTestRows : public TVYXPhyRowsBase {
+public:
+    TTestRows(double width, double height) : FWidth(width), FHeight(height) {}
+    void Clear() override { FWidth = FHeight = 0; }
+    int Count() const override { return FHeight > 0 ? 1 : 0; }
+    double PixHeight() const override { return FHeight; }
+    double PixWidth() const override { return FWidth; }
+
+private:
+    double FWidth, FHeight;
+};
+
 struct TVYXBodyTestDoc {
     TVYXLogDocument Doc;
     TVYXLogParas& Body;

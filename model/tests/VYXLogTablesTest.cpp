@@ -1,4 +1,4 @@
-// VYXLogTablesTest.cpp: table hits, selection, automatic widths and merged borders; layout sizes, anchored
+// VYXLogTablesTest.cpp: table hits, selection and merged borders; layout sizes, anchored
 // objects and text boxes; revision marks; deletion between lists.
 #include <gtest/gtest.h>
 
@@ -40,18 +40,6 @@ struct TGraphicDoc : TVYXBodyTestDoc {
         BoxNav.Paras = &Body;
         Body.Iterator = &BoxNav;
     }
-};
-
-class TTestRows : public TVYXPhyRowsBase {
-public:
-    TTestRows(double width, double height) : FWidth(width), FHeight(height) {}
-    void Clear() override { FWidth = FHeight = 0; }
-    int Count() const override { return FHeight > 0 ? 1 : 0; }
-    double PixHeight() const override { return FHeight; }
-    double PixWidth() const override { return FWidth; }
-
-private:
-    double FWidth, FHeight;
 };
 
 // Every list non-empty, every paragraph with a run, nested counts right.
@@ -190,67 +178,6 @@ TEST(VYXLogTables, SelectionGrowsToWholeMerges)
     doc.Body.ClearSelectedTables();
     EXPECT_FALSE(t->AnySelected);
     EXPECT_FALSE(t->GetRows(1)->GetSelected());
-}
-
-TEST(VYXLogTables, AutoSizeColumnsKeepsLongWordsWhole)
-{
-    // Six points per character; m: the cell margins of the table style.
-    const TVYXTextMeasure measure = [](const TVYXLogPara&, std::u16string_view text) {
-        return 6.0 * static_cast<double>(text.size());
-    };
-    const std::u16string longWord = u"Pneumonoultramicroscopic";  // 24 characters: 144 pt
-    std::u16string manyWords;
-    for (int i = 0; i < 40; ++i)
-        manyWords += u"ab ";  // 120 characters: 720 pt; widest word 12 pt
-    double m = 0;
-    {
-        TVYXBodyTestDoc doc;
-        const TVYXTAPX& tapx = doc.Body.AddTable(1, 1)->TAPX();
-        m = tapx.CalcCellMargLeft(nullptr) + tapx.CalcCellMargRight(nullptr);
-        ASSERT_GT(m, 0);
-    }
-    struct Case {
-        const char* Name;
-        double Available;
-        std::u16string Left, Right;
-        double WantLeft, WantRight;
-    } cases[] = {
-        {"both fit on a line", 300, u"short", u"tiny", 30 + m, 24 + m},
-        {"the long word keeps its width, the rest takes what is left", 300, longWord, manyWords, 144 + m,
-         300 - 144 - m},
-        {"too narrow even for the word: the table grows", 100, longWord, manyWords, 144 + m, 12 + m},
-        {"empty cells take their margins", 300, u"", u"", m, m},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TVYXBodyTestDoc doc;
-        doc.Body.WidthEvent = [&c] { return c.Available; };
-        TVYXTable* t = doc.Body.AddTable(2, 2);
-        t->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(c.Left);
-        t->GetCells(1, 1)->Paras().GetParas(0)->SetPlainText(c.Right);
-        t->AutoSizeColumns(measure);
-        for (int r = 0; r < 2; ++r) {
-            EXPECT_NEAR(t->GetCells(0, r)->GetWidth(), c.WantLeft, 1e-9);
-            EXPECT_NEAR(t->GetCells(1, r)->GetWidth(), c.WantRight, 1e-9);
-        }
-    }
-
-    // A cell spanning both columns widens the last one it spans when its word needs more.
-    TVYXBodyTestDoc doc;
-    TVYXTable* t = doc.Body.AddTable(2, 2);
-    t->MergeCells(0, 0, 1, 0);
-    t->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(longWord);
-    t->GetCells(0, 1)->Paras().GetParas(0)->SetPlainText(u"a");
-    t->GetCells(1, 1)->Paras().GetParas(0)->SetPlainText(u"b");
-    t->AutoSizeColumns(measure);
-    EXPECT_NEAR(t->GetCells(0, 0)->GetWidth(), 144 + m, 1e-9);
-    EXPECT_NEAR(t->GetCells(0, 1)->GetWidth(), 6 + m, 1e-9);
-    EXPECT_NEAR(t->GetCells(1, 1)->GetWidth(), 144 - 6, 1e-9);
-
-    // Without a measure the laid-out widths count (pixels at 96 per inch).
-    t->GetCells(0, 1)->Paras().GetParas(0)->SetRows(std::make_unique<TTestRows>(96, 10));
-    t->AutoSizeColumns();
-    EXPECT_NEAR(t->GetCells(0, 1)->GetWidth(), 72 + m, 1e-9);
 }
 
 TEST(VYXLogTables, HeightsAndLimitsComeFromTheRows)

@@ -1,0 +1,50 @@
+// VYXNotes.h: footnotes and endnotes as the body keeps them: each note's reference
+// paragraph and the stretch of the note list that holds its text.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/VYXCharRun.h"
+
+class TVYXLogPara;
+
+class TVYXFootnoteItem : public TVYXFootnoteBaseItem {
+public:
+    TVYXLogPara* FNotePara = nullptr;  // holds the reference run (borrowed)
+    TVYXLogPara* StartPara = nullptr;  // first / last paragraph of the note's text (borrowed)
+    TVYXLogPara* EndPara = nullptr;
+    std::u16string GetPlainText() const;
+    // The limits of the note's text in the note list: the indexes of StartPara and
+    // EndPara in their list (an EndPara in another list or before the start counts as
+    // StartPara). False, with both -1, without a StartPara in a list.
+    bool CalcLimits(int& first, int& last) const;
+    // The laid-out height in pixels of the items from StartPara to EndPara (tables
+    // between count with their rows); 0 before layout.
+    double Height() const;
+    // Replaces the note's text with one paragraph's worth; needs StartPara.
+    void SetPlainText(std::u16string_view text);
+};
+
+class TVYXFootnotesList {
+public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TVYXFootnoteItem* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    TVYXFootnoteItem* Add();
+    TVYXFootnoteItem* Insert(int index);
+    TVYXFootnoteItem* FindByFileId(std::int32_t id) const;
+    TVYXFootnoteItem* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXFootnoteItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXLogPara* FirstPara() const;
+    TVYXLogPara* LastPara() const;
+    void Reindex();
+    TVYXFootnoteItem* LastAdded() const { return FLastAdded; }
+    void Delete(int index);
+
+private:
+    std::vector<std::unique_ptr<TVYXFootnoteItem>> FItems;
+    TVYXFootnoteItem* FLastAdded = nullptr;
+};
