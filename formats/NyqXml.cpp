@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "formats/NyqUtils.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
 #include "platform/VYXStringList.h"
@@ -260,25 +261,23 @@ void TNyqPErrors::Error(TNyqPErrorKind kind, std::string_view text, int row)
     std::string key = kind == nyqpeUnknownAttribute ? "Unknown Attribute \"" : "Unknown Element \"";
     key.append(text);
     key.push_back('"');
-    std::string msg = "Row " + std::to_string(row) + ": " + key;
-    if (std::find(FKeys.begin(), FKeys.end(), key) != FKeys.end()) {
-        FDuplicates.push_back(std::move(msg));
-        return;
-    }
-    FKeys.push_back(std::move(key));
-    FItems.push_back(msg);
-    if (ErrorEvent)
-        ErrorEvent(msg);
+    const std::string msg = "Row " + std::to_string(row) + ": " + key;
+    Keep(std::move(key), msg, kind == nyqpeUnknownAttribute ? cCodeUnknownAttribute : cCodeUnknownElement);
 }
 
-void TNyqPErrors::Add(const std::string& message)
+void TNyqPErrors::Add(const std::string& message, int code) { Keep(message, message, code); }
+
+void TNyqPErrors::Keep(std::string key, const std::string& message, int code)
 {
-    if (std::find(FKeys.begin(), FKeys.end(), message) != FKeys.end()) {
+    if (std::find(FKeys.begin(), FKeys.end(), key) != FKeys.end()) {
         FDuplicates.push_back(message);
         return;
     }
-    FKeys.push_back(message);
+    FKeys.push_back(std::move(key));
     FItems.push_back(message);
+    FCodes.push_back(code);
+    if (FManager)
+        FManager->Report(aelWarning, code, message);
     if (ErrorEvent)
         ErrorEvent(message);
 }
@@ -286,6 +285,7 @@ void TNyqPErrors::Add(const std::string& message)
 void TNyqPErrors::Clear()
 {
     FItems.clear();
+    FCodes.clear();
     FKeys.clear();
     FDuplicates.clear();
 }

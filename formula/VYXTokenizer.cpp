@@ -35,7 +35,7 @@
 #include <cmath>
 
 #include "formula/VYXCellStore.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 

@@ -12,7 +12,7 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
