@@ -10,7 +10,7 @@
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncHandlers.h"
 #include "formula/VYXTokenizer.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncLibrary.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 namespace {

@@ -7,6 +7,13 @@
 # correct code, so that one warning is off.
 set(VYX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wno-restrict)
 
+# Tests that need a file from outside the checkout (the shared corpus and schemas)
+# are always registered; when the file is absent they report themselves skipped
+# instead of silently not existing: COMMAND ${VYX_SKIP_UNLESS} <path> <command...>
+# with the test property SKIP_RETURN_CODE ${VYX_SKIP_CODE}.
+set(VYX_SKIP_CODE 77)
+set(VYX_SKIP_UNLESS sh ${CMAKE_CURRENT_LIST_DIR}/skip-unless.sh)
+
 function(vyx_apply_common target)
   target_compile_options(${target} PRIVATE ${VYX_WARNINGS})
   if(VYX_WERROR)

@@ -36,8 +36,8 @@
 #include FT_ADVANCES_H
 #include <hb.h>
 
-#include "model/VYXErrors.h"
 #include "model/VYXGraphics.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 namespace {

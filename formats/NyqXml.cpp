@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "formats/NyqUtils.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
 #include "platform/VYXStringList.h"
@@ -255,34 +256,28 @@ void TNyqXMLAttributeList::EndSnatch() { FSnatch = nullptr; }
 // ---------------------------------------------------------------------------
 // TNyqPErrors
 
-void TNyqPErrors::AddDuplicate(std::string message)
-{
-    if (FDuplicateCount++ < cMaxDuplicates)
-        FDuplicates.push_back(std::move(message));
-}
-
 void TNyqPErrors::Error(TNyqPErrorKind kind, std::string_view text, int row)
 {
     std::string key = kind == nyqpeUnknownAttribute ? "Unknown Attribute \"" : "Unknown Element \"";
     key.append(text);
     key.push_back('"');
-    std::string msg = "Row " + std::to_string(row) + ": " + key;
-    if (!FKeys.insert(std::move(key)).second) {
-        AddDuplicate(std::move(msg));
-        return;
-    }
-    FItems.push_back(msg);
-    if (ErrorEvent)
-        ErrorEvent(msg);
+    const std::string msg = "Row " + std::to_string(row) + ": " + key;
+    Keep(std::move(key), msg, kind == nyqpeUnknownAttribute ? cCodeUnknownAttribute : cCodeUnknownElement);
 }
 
-void TNyqPErrors::Add(const std::string& message)
+void TNyqPErrors::Add(const std::string& message, int code) { Keep(message, message, code); }
+
+void TNyqPErrors::Keep(std::string key, const std::string& message, int code)
 {
-    if (!FKeys.insert(message).second) {
-        AddDuplicate(message);
+    if (!FKeys.insert(std::move(key)).second) {
+        if (FDuplicateCount++ < cMaxDuplicates)
+            FDuplicates.push_back(message);
         return;
     }
     FItems.push_back(message);
+    FCodes.push_back(code);
+    if (FManager)
+        FManager->Report(aelWarning, code, message);
     if (ErrorEvent)
         ErrorEvent(message);
 }
@@ -290,6 +285,7 @@ void TNyqPErrors::Add(const std::string& message)
 void TNyqPErrors::Clear()
 {
     FItems.clear();
+    FCodes.clear();
     FKeys.clear();
     FDuplicates.clear();
     FDuplicateCount = 0;

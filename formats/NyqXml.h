@@ -27,6 +27,7 @@
 #include <unordered_set>
 #include <vector>
 
+class TVYXErrorManager;
 class TVYXStream;
 class TVYXStringList;
 
@@ -104,22 +105,36 @@ private:
 
 enum TNyqPErrorKind { nyqpeUnknownAttribute, nyqpeUnknownElement };
 
-// Parse diagnostics of the schema classes. A message that repeats (same kind
-// and name, any row) is kept apart in the duplicates, so a document with a
-// thousand unknown elements of one kind lists it once. Lookups are hashed and
-// only the first cMaxDuplicates repeats are kept (the rest are counted), so a
-// hostile file costs time and memory in proportion to its size.
+// Parse diagnostics of the schema classes and the package. A message that
+// repeats (same kind and name, any row) is kept apart in the duplicates, so a
+// document with a thousand unknown elements of one kind lists it once. Lookups
+// are hashed and only the first cMaxDuplicates repeats are kept (the rest are
+// counted), so a hostile file costs time and memory in proportion to its size.
+//
+// The list is what a reader hands back; the channel is the error manager. With
+// a manager attached, every message that is not a repeat is recorded there as a
+// warning with its code (cCodeUnknownAttribute, cCodeUnknownElement, cCodePackage),
+// so the package's diagnostics arrive where the document's others do.
 class TNyqPErrors {
 public:
+    static constexpr int cCodeUnknownAttribute = 3700;
+    static constexpr int cCodeUnknownElement = 3701;
+    static constexpr int cCodePackage = 3702;
+
     using TErrorEvent = std::function<void(const std::string& text)>;
     TErrorEvent ErrorEvent;
 
+    // Borrowed; nullptr detaches. The manager must outlive the list while attached.
+    void SetManager(TVYXErrorManager* manager) { FManager = manager; }
+    TVYXErrorManager* Manager() const { return FManager; }
+
     // Formats "Row %d: Unknown Attribute \"%s\"" / "Row %d: Unknown Element \"%s\"".
     void Error(TNyqPErrorKind kind, std::string_view text, int row);
-    // Adds a message as it is (forwarding another list's messages).
-    void Add(const std::string& message);
+    // Adds a message as it is (forwarding another list's messages with their codes).
+    void Add(const std::string& message, int code = cCodePackage);
     int Count() const { return static_cast<int>(FItems.size()); }
     const std::string& Items(int index) const { return FItems.at(static_cast<std::size_t>(index)); }
+    int Codes(int index) const { return FCodes.at(static_cast<std::size_t>(index)); }
     const std::vector<std::string>& GetDuplicates() const { return FDuplicates; }
     // Every repeat, also those no longer kept in GetDuplicates.
     std::size_t DuplicateCount() const { return FDuplicateCount; }
@@ -128,12 +143,14 @@ public:
     static constexpr std::size_t cMaxDuplicates = 1000;
 
 private:
-    void AddDuplicate(std::string message);
+    void Keep(std::string key, const std::string& message, int code);
 
     std::vector<std::string> FItems;
+    std::vector<int> FCodes;  // parallel to FItems
     std::unordered_set<std::string> FKeys;
     std::vector<std::string> FDuplicates;
     std::size_t FDuplicateCount = 0;
+    TVYXErrorManager* FManager = nullptr;
 };
 
 // The event-driven tokenizer. Derive and override the events; inside an

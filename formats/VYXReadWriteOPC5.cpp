@@ -429,7 +429,7 @@ void TOPC_ContentTypes::LoadFromXml(std::string_view xml, TNyqPErrors& errors)
     TOPCContentTypesDoc doc;
     doc.LoadFromBuffer(xml);
     for (int i = 0; i < doc.Errors().Count(); ++i)
-        errors.Add("[Content_Types].xml: " + doc.Errors().Items(i));
+        errors.Add("[Content_Types].xml: " + doc.Errors().Items(i), doc.Errors().Codes(i));
     if (!doc.FTypes)
         return;
     // Element 0 of the choice is Default, 1 is Override.
@@ -545,7 +545,7 @@ void TOPCContainer::ReadRelationships()
         TOPCRelationshipsDoc doc;
         doc.LoadFromBuffer(*xml);
         for (int i = 0; i < doc.Errors().Count(); ++i)
-            FErrors.Add(relsName + ": " + doc.Errors().Items(i));
+            FErrors.Add(relsName + ": " + doc.Errors().Items(i), doc.Errors().Codes(i));
         if (!doc.FRelationships)
             continue;
         for (const auto& rel : doc.FRelationships->FRelationshipList.GetItems()) {

@@ -178,7 +178,8 @@ public:
     // Whether the package has (or gets) "[Content_Types].xml": ODF and plain
     // zips have none, and a repacked one must not gain it.
     bool HasContentTypes = true;
-    // Diagnostics of the relationship and content-type parts.
+    // Diagnostics of the relationship and content-type parts; a reader attaches
+    // its document's error manager here (Errors().SetManager) to receive them.
     TNyqPErrors& Errors() { return FErrors; }
 
     // Reading a part: the item is checked out.

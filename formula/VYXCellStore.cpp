@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 
 // The empty store: every cell is missing.
 

@@ -9,7 +9,7 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXFuncHandlers.h"
 #include "formula/VYXFuncNames.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 

@@ -7,7 +7,7 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXFuncAddIns.h"
 #include "formula/VYXFuncCommon.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 bool XLSParseDateTimeText(std::u16string_view text, double& value);  // VYXFuncDate.cpp

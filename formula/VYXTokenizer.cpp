@@ -38,7 +38,7 @@
 #include "formula/VYXCellStore.h"
 #include "formula/VYXFuncLibrary.h"
 #include "formula/VYXFuncNames.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXPrintable.h"
 #include "platform/VYXUnicode.h"

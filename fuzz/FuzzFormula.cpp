@@ -13,7 +13,7 @@
 #include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncLibrary.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

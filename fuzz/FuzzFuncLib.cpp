@@ -17,7 +17,7 @@
 #include "formula/VYXFuncHandlers.h"
 #include "formula/VYXFuncLibrary.h"
 #include "formula/VYXFuncNames.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 
 namespace {
 

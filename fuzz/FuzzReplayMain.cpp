@@ -3,6 +3,7 @@
 // Each argument is a file or a folder (searched recursively); every file is
 // fed to LLVMFuzzerTestOneInput once. ctest runs this over the seed corpus
 // and the committed crashers, so a fixed crash stays fixed in plain builds.
+// Finding no input at all fails: the run would prove nothing.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -42,5 +43,10 @@ int main(int argc, char** argv)
         }
     }
     std::printf("replayed %d inputs\n", count);
+    // A corpus folder that moved or emptied would otherwise pass while testing nothing.
+    if (count == 0) {
+        std::fprintf(stderr, "no inputs to replay\n");
+        return 1;
+    }
     return 0;
 }

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "model/VYXErrors.h"
 #include "model/VYXGraphics.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 // ---- Conversions ----

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <ctime>
 
-#include "model/VYXErrors.h"
 #include "model/VYXUtils.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 

@@ -2,158 +2,14 @@
 #include "model/VYXPresetShapes.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <map>
-#include <memory>
 #include <numbers>
+#include <iterator>
 #include <unordered_map>
 
-#include "platform/VYXException.h"
-
-// The definitions, embedded at build time (generated source).
-extern const unsigned char cVYXPresetShapeXml[];
-extern const std::size_t cVYXPresetShapeXmlSize;
-
 namespace {
-
-// ---- A tiny XML reader for the embedded definitions ----
-//
-// document := BOM? misc* element misc*
-// misc     := '<?' ... '?>' | '<!--' ... '-->' | whitespace
-// element  := '<' name attr* '/>' | '<' name attr* '>' (text | misc | element)* '</' name '>'
-// attr     := name '=' ('"' chars '"' | '\'' chars '\'')
-// Not supported: entities, CDATA, DOCTYPE (the resource uses none of them).
-
-struct TXmlNode {
-    std::string Name;
-    std::vector<std::pair<std::string, std::string>> Attrs;
-    std::vector<std::unique_ptr<TXmlNode>> Kids;
-
-    const std::string* Attr(std::string_view name) const
-    {
-        for (const auto& [k, v] : Attrs)
-            if (k == name)
-                return &v;
-        return nullptr;
-    }
-};
-
-class TXmlReader {
-public:
-    explicit TXmlReader(std::string_view text) : FText(text)
-    {
-        if (FText.substr(0, 3) == "\xEF\xBB\xBF")
-            FPos = 3;
-    }
-
-    std::unique_ptr<TXmlNode> Document()
-    {
-        SkipMisc();
-        auto root = Element(0);
-        return root;
-    }
-
-private:
-    static constexpr int cMaxDepth = 64;
-
-    [[noreturn]] void Fail() const { throw VYXException("Invalid preset shape resource"); }
-    bool At(std::string_view s) const { return FText.substr(FPos, s.size()) == s; }
-    void SkipTo(std::string_view end)
-    {
-        const std::size_t p = FText.find(end, FPos);
-        if (p == std::string_view::npos)
-            Fail();
-        FPos = p + end.size();
-    }
-    void SkipSpace()
-    {
-        while (FPos < FText.size() && std::isspace(static_cast<unsigned char>(FText[FPos])))
-            ++FPos;
-    }
-    void SkipMisc()
-    {
-        for (;;) {
-            SkipSpace();
-            if (At("<?"))
-                SkipTo("?>");
-            else if (At("<!--"))
-                SkipTo("-->");
-            else
-                return;
-        }
-    }
-    std::string Name()
-    {
-        const std::size_t start = FPos;
-        while (FPos < FText.size()) {
-            const char c = FText[FPos];
-            if (std::isspace(static_cast<unsigned char>(c)) || c == '=' || c == '>' || c == '/')
-                break;
-            ++FPos;
-        }
-        if (FPos == start)
-            Fail();
-        return std::string(FText.substr(start, FPos - start));
-    }
-    std::unique_ptr<TXmlNode> Element(int depth)
-    {
-        if (depth > cMaxDepth || !At("<"))
-            Fail();
-        ++FPos;
-        auto node = std::make_unique<TXmlNode>();
-        node->Name = Name();
-        for (;;) {
-            SkipSpace();
-            if (At("/>")) {
-                FPos += 2;
-                return node;
-            }
-            if (At(">")) {
-                ++FPos;
-                break;
-            }
-            std::string key = Name();
-            SkipSpace();
-            if (!At("="))
-                Fail();
-            ++FPos;
-            SkipSpace();
-            if (FPos >= FText.size() || (FText[FPos] != '"' && FText[FPos] != '\''))
-                Fail();
-            const char quote = FText[FPos++];
-            const std::size_t end = FText.find(quote, FPos);
-            if (end == std::string_view::npos)
-                Fail();
-            node->Attrs.emplace_back(std::move(key), std::string(FText.substr(FPos, end - FPos)));
-            FPos = end + 1;
-        }
-        for (;;) {
-            while (FPos < FText.size() && FText[FPos] != '<')
-                ++FPos;  // text content is not used
-            if (FPos >= FText.size())
-                Fail();
-            if (At("</")) {
-                FPos += 2;
-                if (Name() != node->Name)
-                    Fail();
-                SkipSpace();
-                if (!At(">"))
-                    Fail();
-                ++FPos;
-                return node;
-            }
-            if (At("<!--") || At("<?"))
-                SkipMisc();
-            else
-                node->Kids.push_back(Element(depth + 1));
-        }
-    }
-
-    std::string_view FText;
-    std::size_t FPos = 0;
-};
 
 // ---- Definitions ----
 
@@ -198,155 +54,125 @@ struct TShapeDef {
     std::string TextRect[4];  // l, t, r, b; empty l: none
 };
 
-// The one preset the published definitions lack: the mirror image of downArrow.
-constexpr std::string_view cUpArrow = R"(<upArrow>
-<avLst><gd name="adj1" fmla="val 50000"/><gd name="adj2" fmla="val 50000"/></avLst>
-<gdLst><gd name="maxAdj2" fmla="*/ 100000 h ss"/><gd name="a1" fmla="pin 0 adj1 100000"/>
-<gd name="a2" fmla="pin 0 adj2 maxAdj2"/><gd name="dy2" fmla="*/ ss a2 100000"/>
-<gd name="y2" fmla="+- t dy2 0"/><gd name="dx1" fmla="*/ w a1 200000"/>
-<gd name="x1" fmla="+- hc 0 dx1"/><gd name="x2" fmla="+- hc dx1 0"/>
-<gd name="dy1" fmla="*/ x1 dy2 wd2"/><gd name="y1" fmla="+- y2 0 dy1"/></gdLst>
-<pathLst><path><moveTo><pt x="l" y="y2"/></moveTo><lnTo><pt x="hc" y="t"/></lnTo>
-<lnTo><pt x="r" y="y2"/></lnTo><lnTo><pt x="x2" y="y2"/></lnTo><lnTo><pt x="x2" y="b"/></lnTo>
-<lnTo><pt x="x1" y="b"/></lnTo><lnTo><pt x="x1" y="y2"/></lnTo><close/></path></pathLst>
-</upArrow>)";
+// ---- The table as generated at build time (model/gen_preset_shapes.py) ----
+//
+// Flat arrays: a shape names ranges of guides, paths, handles and connection
+// sites; a path names a range of commands, a command a range of arguments.
+// Every text is a guide name, a built-in name or a number, exactly as written
+// in the definitions; "" stands for an absent attribute.
 
-std::vector<TGuide> ReadGuides(const TXmlNode& list)
+struct TPresetGuideRec {
+    const char* Name;
+    const char* Op;
+    const char* Args[3];
+};
+
+struct TPresetCmdRec {
+    TCmdKind Kind;
+    int FirstArg;
+    int ArgCount;
+};
+
+struct TPresetPathRec {
+    double W, H;
+    bool NoFill, NoStroke;
+    int FirstCmd;
+    int CmdCount;
+};
+
+struct TPresetHandleRec {
+    bool Polar;
+    const char* Refs[6];  // ref, min, max of x (polar: radius), then of y (polar: angle)
+    const char* X;
+    const char* Y;
+};
+
+struct TPresetConnectRec {
+    const char* Ang;
+    const char* X;
+    const char* Y;
+};
+
+struct TPresetShapeRec {
+    const char* Name;
+    int FirstAv, AvCount;
+    int FirstGd, GdCount;
+    int FirstPath, PathCount;
+    int FirstHandle, HandleCount;
+    int FirstConnect, ConnectCount;
+    const char* TextRect[4];  // l, t, r, b
+};
+
+#include "VYXPresetShapesData.inc"
+
+template <typename T, std::size_t N>
+constexpr bool RangeFits(const T (&)[N], int first, int count)
+{
+    return first >= 0 && count >= 0 && static_cast<std::size_t>(first) + static_cast<std::size_t>(count) <= N;
+}
+
+// The generator emits records in order, so every range must lie inside its array;
+// checked once at compile time instead of on every lookup.
+constexpr bool RecordsConsistent()
+{
+    for (const TPresetShapeRec& s : cPresetShapes)
+        if (!RangeFits(cPresetGuides, s.FirstAv, s.AvCount) || !RangeFits(cPresetGuides, s.FirstGd, s.GdCount) ||
+            !RangeFits(cPresetPaths, s.FirstPath, s.PathCount) ||
+            !RangeFits(cPresetHandles, s.FirstHandle, s.HandleCount) ||
+            !RangeFits(cPresetConnects, s.FirstConnect, s.ConnectCount))
+            return false;
+    for (const TPresetPathRec& p : cPresetPaths)
+        if (!RangeFits(cPresetCmds, p.FirstCmd, p.CmdCount))
+            return false;
+    for (const TPresetCmdRec& c : cPresetCmds)
+        if (!RangeFits(cPresetCmdArgs, c.FirstArg, c.ArgCount))
+            return false;
+    for (std::size_t i = 1; i < std::size(cPresetShapes); ++i)
+        if (std::string_view(cPresetShapes[i - 1].Name) >= std::string_view(cPresetShapes[i].Name))
+            return false;
+    return true;
+}
+static_assert(RecordsConsistent(), "the generated preset table is inconsistent");
+
+std::vector<TGuide> MakeGuides(int first, int count)
 {
     std::vector<TGuide> out;
-    for (const auto& gd : list.Kids) {
-        const std::string* name = gd->Attr("name");
-        const std::string* fmla = gd->Attr("fmla");
-        if (gd->Name != "gd" || !name || !fmla)
-            continue;
-        TGuide g;
-        g.Name = *name;
-        std::size_t pos = 0;
-        int field = -1;
-        while (pos < fmla->size() && field < 3) {
-            while (pos < fmla->size() && (*fmla)[pos] == ' ')
-                ++pos;
-            const std::size_t end = std::min(fmla->find(' ', pos), fmla->size());
-            if (end > pos) {
-                std::string tok = fmla->substr(pos, end - pos);
-                if (field < 0)
-                    g.Op = std::move(tok);
-                else
-                    g.Args[field] = std::move(tok);
-                ++field;
-            }
-            pos = end;
-        }
-        out.push_back(std::move(g));
+    for (int i = first; i < first + count; ++i) {
+        const TPresetGuideRec& r = cPresetGuides[i];
+        out.push_back({r.Name, r.Op, {r.Args[0], r.Args[1], r.Args[2]}});
     }
     return out;
 }
 
-TPathDef ReadPath(const TXmlNode& path)
-{
-    TPathDef p;
-    if (const std::string* w = path.Attr("w"))
-        p.W = std::atof(w->c_str());
-    if (const std::string* h = path.Attr("h"))
-        p.H = std::atof(h->c_str());
-    if (const std::string* f = path.Attr("fill"))
-        p.NoFill = *f == "none";
-    if (const std::string* s = path.Attr("stroke"))
-        p.NoStroke = *s == "false" || *s == "0";
-    struct TKindName {
-        std::string_view Name;
-        TCmdKind Kind;
-    };
-    constexpr TKindName kinds[] = {{"arcTo", ckArc},      {"close", ckClose},   {"cubicBezTo", ckCubic},
-                                   {"lnTo", ckLine},      {"moveTo", ckMove},   {"quadBezTo", ckQuad}};
-    for (const auto& c : path.Kids) {
-        auto it = std::find_if(std::begin(kinds), std::end(kinds), [&](const TKindName& k) { return k.Name == c->Name; });
-        if (it == std::end(kinds))
-            continue;
-        TCmd cmd;
-        cmd.Kind = it->Kind;
-        if (cmd.Kind == ckArc) {
-            for (const char* a : {"wR", "hR", "stAng", "swAng"}) {
-                const std::string* v = c->Attr(a);
-                cmd.Args.push_back(v ? *v : "0");
-            }
-        } else {
-            for (const auto& pt : c->Kids) {
-                const std::string* x = pt->Attr("x");
-                const std::string* y = pt->Attr("y");
-                cmd.Args.push_back(x ? *x : "0");
-                cmd.Args.push_back(y ? *y : "0");
-            }
-        }
-        p.Cmds.push_back(std::move(cmd));
-    }
-    return p;
-}
-
-std::string AttrOr(const TXmlNode& node, std::string_view name)
-{
-    const std::string* v = node.Attr(name);
-    return v ? *v : std::string();
-}
-
-// The position child of a handle or connection site.
-void ReadPos(const TXmlNode& node, std::string& x, std::string& y)
-{
-    for (const auto& kid : node.Kids)
-        if (kid->Name == "pos") {
-            x = AttrOr(*kid, "x");
-            y = AttrOr(*kid, "y");
-        }
-}
-
-std::vector<THandleDef> ReadHandles(const TXmlNode& list)
-{
-    std::vector<THandleDef> out;
-    for (const auto& kid : list.Kids) {
-        THandleDef h;
-        if (kid->Name == "ahXY") {
-            h.RefX = AttrOr(*kid, "gdRefX"); h.MinX = AttrOr(*kid, "minX"); h.MaxX = AttrOr(*kid, "maxX");
-            h.RefY = AttrOr(*kid, "gdRefY"); h.MinY = AttrOr(*kid, "minY"); h.MaxY = AttrOr(*kid, "maxY");
-        } else if (kid->Name == "ahPolar") {
-            h.Polar = true;
-            h.RefX = AttrOr(*kid, "gdRefR"); h.MinX = AttrOr(*kid, "minR"); h.MaxX = AttrOr(*kid, "maxR");
-            h.RefY = AttrOr(*kid, "gdRefAng"); h.MinY = AttrOr(*kid, "minAng"); h.MaxY = AttrOr(*kid, "maxAng");
-        } else {
-            continue;
-        }
-        ReadPos(*kid, h.X, h.Y);
-        out.push_back(std::move(h));
-    }
-    return out;
-}
-
-TShapeDef ReadShape(const TXmlNode& node)
+TShapeDef MakeShape(const TPresetShapeRec& rec)
 {
     TShapeDef def;
-    def.Info.Name = node.Name;
-    for (const auto& kid : node.Kids) {
-        if (kid->Name == "avLst")
-            def.Av = ReadGuides(*kid);
-        else if (kid->Name == "gdLst")
-            def.Gd = ReadGuides(*kid);
-        else if (kid->Name == "rect") {
-            const char* sides[] = {"l", "t", "r", "b"};
-            for (int i = 0; i < 4; ++i)
-                def.TextRect[i] = AttrOr(*kid, sides[i]);
-        } else if (kid->Name == "ahLst")
-            def.Handles = ReadHandles(*kid);
-        else if (kid->Name == "cxnLst") {
-            for (const auto& c : kid->Kids)
-                if (c->Name == "cxn") {
-                    TConnectDef cd;
-                    cd.Ang = AttrOr(*c, "ang");
-                    ReadPos(*c, cd.X, cd.Y);
-                    def.Connects.push_back(std::move(cd));
-                }
-        } else if (kid->Name == "pathLst")
-            for (const auto& p : kid->Kids)
-                if (p->Name == "path")
-                    def.Paths.push_back(ReadPath(*p));
+    def.Info.Name = rec.Name;
+    def.Av = MakeGuides(rec.FirstAv, rec.AvCount);
+    def.Gd = MakeGuides(rec.FirstGd, rec.GdCount);
+    for (int i = 0; i < 4; ++i)
+        def.TextRect[i] = rec.TextRect[i];
+    for (int i = rec.FirstHandle; i < rec.FirstHandle + rec.HandleCount; ++i) {
+        const TPresetHandleRec& r = cPresetHandles[i];
+        def.Handles.push_back({r.Polar, r.Refs[0], r.Refs[1], r.Refs[2], r.Refs[3], r.Refs[4], r.Refs[5], r.X, r.Y});
+    }
+    for (int i = rec.FirstConnect; i < rec.FirstConnect + rec.ConnectCount; ++i)
+        def.Connects.push_back({cPresetConnects[i].Ang, cPresetConnects[i].X, cPresetConnects[i].Y});
+    for (int i = rec.FirstPath; i < rec.FirstPath + rec.PathCount; ++i) {
+        const TPresetPathRec& r = cPresetPaths[i];
+        TPathDef p;
+        p.W = r.W;
+        p.H = r.H;
+        p.NoFill = r.NoFill;
+        p.NoStroke = r.NoStroke;
+        for (int c = r.FirstCmd; c < r.FirstCmd + r.CmdCount; ++c) {
+            const TPresetCmdRec& cr = cPresetCmds[c];
+            TCmd cmd;
+            cmd.Kind = cr.Kind;
+            cmd.Args.assign(cPresetCmdArgs + cr.FirstArg, cPresetCmdArgs + cr.FirstArg + cr.ArgCount);
+            p.Cmds.push_back(std::move(cmd));
+        }
+        def.Paths.push_back(std::move(p));
     }
     bool anyFill = false;
     for (const TPathDef& p : def.Paths)
@@ -367,9 +193,8 @@ class TPresetTable {
 public:
     TPresetTable()
     {
-        const std::string_view text(reinterpret_cast<const char*>(cVYXPresetShapeXml), cVYXPresetShapeXmlSize);
-        AddAll(text);
-        AddAll(cUpArrow);
+        for (const TPresetShapeRec& rec : cPresetShapes)
+            FShapes.emplace(rec.Name, MakeShape(rec));
     }
     const TShapeDef* Find(std::string_view name) const
     {
@@ -385,19 +210,6 @@ public:
     }
 
 private:
-    void AddAll(std::string_view text)
-    {
-        if (text.empty())
-            return;
-        std::unique_ptr<TXmlNode> root = TXmlReader(text).Document();
-        if (root->Name == "upArrow") {
-            FShapes.emplace(root->Name, ReadShape(*root));
-            return;
-        }
-        // The published list repeats one definition; the first one wins.
-        for (const auto& shape : root->Kids)
-            FShapes.emplace(shape->Name, ReadShape(*shape));
-    }
     std::map<std::string, TShapeDef, std::less<>> FShapes;
 };
 

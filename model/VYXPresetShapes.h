@@ -1,7 +1,8 @@
 // VYXPresetShapes.h: outlines of the preset shapes, computed from their guide formulas for a given box.
 //
-// The definitions (adjust values, guide formulas, paths) are compiled into the
-// library as a resource and read once, on first use. Outlines come back as
+// The definitions (adjust values, guide formulas, paths) are turned into constant
+// arrays when the library is built (model/gen_preset_shapes.py) and indexed once,
+// on first use. Outlines come back as
 // MoveTo/LineTo/CurveTo/Close items in the box's own unit, one group per
 // sub-path ended by End; NoFill or NoStroke at the start of a group mark a
 // sub-path that is only stroked or only filled.

@@ -1,7 +1,7 @@
 // VYXException.h: the engine's one exception class.
 //
 // It lives in the lowest layer so that streams and code-page helpers can raise
-// it too; the model re-exports it through VYXErrors.h. The message is a fixed
+// it too; the error manager (VYXErrors.h, same layer) raises it as well. The message is a fixed
 // English text ("Invalid char pos", "Filename is missing") that callers and
 // tests compare literally.
 #pragma once

@@ -10,7 +10,7 @@ PACKAGES=(
   libfreetype-dev libharfbuzz-dev libfontconfig-dev libcairo2-dev
   libpng-dev libjpeg-dev libgif-dev libtiff-dev
   libssl-dev libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core
+  fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core fonts-dejavu-extra
   unzip
   libpugixml-dev libclang-rt-14-dev python3
 )

@@ -12,7 +12,7 @@
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncLibrary.h"
 #include "formula/VYXMask.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXPrintable.h"
 #include "platform/VYXUnicode.h"
 #include "tools/VyxCommands.h"

@@ -5,13 +5,13 @@
 #include <filesystem>
 
 #include "device/VYXGDILinux.h"
-#include "model/VYXErrors.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXPictureDecode.h"
-#include "platform/VYXStream.h"
 #include "model/VYXPresetShapes.h"
 #include "model/VYXVmlShapes.h"
+#include "platform/VYXErrors.h"
+#include "platform/VYXStream.h"
 
 namespace {
 
@@ -303,8 +303,6 @@ TEST(GDILinux, ClipRotationOpacityAndXor)
 
 TEST(GDILinux, PicturesShapesAndPng)
 {
-    if (!VYXFindPresetShape("rect"))
-        GTEST_SKIP() << "the preset definitions were not embedded (shared data missing at build time)";
     TVYXBitmap bmp(2, 1);
     bmp.Row(0)[0] = 0xFFFF0000;
     bmp.Row(0)[1] = 0xFF0000FF;
@@ -548,8 +546,7 @@ TEST(GDILinux, SyntheticBoldAndItalic)
     // A family with one upright regular face: bold and italic are made from it.
     const char16_t* plainFamily = u"DejaVu Math TeX Gyre";
     const TVYXFontMatch bold = VYXResolveFont("DejaVu Math TeX Gyre", true, true);
-    if (bold.Family != "DejaVu Math TeX Gyre")
-        GTEST_SKIP() << "the single-style face is not installed";
+    ASSERT_EQ(bold.Family, "DejaVu Math TeX Gyre");  // installed by scripts/deps.sh
     EXPECT_TRUE(bold.SyntheticBold);
     EXPECT_TRUE(bold.SyntheticItalic);
     EXPECT_FALSE(VYXResolveFont("Arial", true, true).SyntheticBold);  // a real bold italic face

@@ -13,6 +13,7 @@
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/schema/NyqOpcContentTypes.h"
 #include "formats/schema/NyqOpcRelationships.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
 
@@ -228,6 +229,96 @@ TEST(OPC, RelationshipsClimbingOutAreNotParts)
     ASSERT_EQ(c.Errors().Count(), 1);
     EXPECT_EQ(c.Errors().Items(0), "_rels/.rels: Row 1: Unknown Element \"Bogus\"");
     EXPECT_NE(c.DebugDump().find("(outside the package)"), std::string::npos);
+}
+
+// The package's diagnostics reach the document's error manager with their codes;
+// repeats stay in the list's duplicates, and a manager set to raise stops the read.
+TEST(OPC, DiagnosticsReachTheErrorManager)
+{
+    TVYXMemoryStream zip;
+    TXLSZipArchive w;
+    w.OpenWrite(zip);
+    w.AddBytes("[Content_Types].xml", "<Types><Default Extension=\"xml\" ContentType=\"t\" Odd=\"1\"/></Types>");
+    w.AddBytes("_rels/.rels", "<Relationships><Relationship Id=\"rId1\" Type=\"x\" Target=\"a.xml\"/>"
+                              "<Relationship Id=\"rId1\" Type=\"x\" Target=\"b.xml\"/><Bogus/><Bogus/></Relationships>");
+    w.AddBytes("a.xml", "<a/>");
+    w.Close();
+
+    TVYXErrorManager errors;
+    TOPCContainer c;
+    c.Errors().SetManager(&errors);
+    auto in = TVYXMemoryStream::View(zip.Bytes());
+    c.OpenRead(in);
+    ASSERT_EQ(errors.GetCount(), c.Errors().Count());
+    ASSERT_EQ(errors.GetCount(), 3);
+    EXPECT_EQ(errors.WarnCount, 3);
+    const struct {
+        int Code;
+        const char* Text;
+    } expected[] = {
+        {TNyqPErrors::cCodeUnknownAttribute, "[Content_Types].xml: Row 1: Unknown Attribute \"Odd\""},
+        {TNyqPErrors::cCodeUnknownElement, "_rels/.rels: Row 1: Unknown Element \"Bogus\""},
+        {TNyqPErrors::cCodePackage, "_rels/.rels: duplicate relationship id \"rId1\""},
+    };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(errors.Text.Tag(i), expected[i].Code);
+        EXPECT_EQ(errors.Text[i], expected[i].Text);
+        EXPECT_EQ(c.Errors().Items(i), expected[i].Text);
+    }
+    TVYXStringList warnings;
+    errors.GetWarnings(warnings);
+    EXPECT_EQ(warnings.Count(), 3);
+    c.Close();
+
+    // Whether a warning raises is the manager's choice; the container is left closed.
+    TVYXErrorManager strict;
+    strict.Exception.Include(aelWarning);
+    TOPCContainer s;
+    s.Errors().SetManager(&strict);
+    auto again = TVYXMemoryStream::View(zip.Bytes());
+    try {
+        s.OpenRead(again);
+        ADD_FAILURE() << "no exception";
+    } catch (const VYXException& e) {
+        EXPECT_STREQ(e.what(), "[Content_Types].xml: Row 1: Unknown Attribute \"Odd\"");
+    }
+    EXPECT_EQ(s.Mode(), opcmClosed);
+}
+
+// Every prefix of a written package either raises with the container closed, or
+// opens as a package whose parts read back whole or raise: never a part with
+// wrong bytes, never a half-open container.
+TEST(OPC, EveryTruncationFailsCleanlyOrStaysUsable)
+{
+    const std::string bytes = WriteSampleDocx();
+    int opened = 0;
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        SCOPED_TRACE(n);
+        auto in = TVYXMemoryStream::View(std::string_view(bytes).substr(0, n));
+        TOPC_DOCX docx;
+        try {
+            docx.OpenRead(in);
+        } catch (const VYXException&) {
+            EXPECT_EQ(docx.Mode(), opcmClosed);
+            continue;
+        }
+        ++opened;
+        EXPECT_EQ(docx.Mode(), opcmRead);
+        try {
+            EXPECT_EQ(docx.ReadDocument(), "<w:document/>");
+        } catch (const VYXException&) {
+        }
+        try {
+            const std::string styles = docx.ReadStyles();
+            EXPECT_TRUE(styles.empty() || styles == "<w:styles/>") << styles;
+        } catch (const VYXException&) {
+        }
+        docx.Close();
+        EXPECT_EQ(docx.Mode(), opcmClosed);
+    }
+    // The whole package and prefixes that keep the local headers of the first parts open.
+    EXPECT_GT(opened, 0);
 }
 
 TEST(SchemaClasses, RelationshipsReadWriteAndDiagnostics)

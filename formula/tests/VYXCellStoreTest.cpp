@@ -4,7 +4,7 @@
 #include <string>
 
 #include "formula/VYXCellStore.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 TEST(A1Text, ColumnsFromText)

@@ -10,7 +10,7 @@
 #include "formula/VYXFormulaTypes.h"
 #include "formula/VYXFuncHandlers.h"
 #include "formula/VYXFuncNames.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncHandlers.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 
@@ -324,18 +324,29 @@ TEST(Evaluator, MalformedPtgsRaise)
     EXPECT_EQ(f.Errors.Text.Tag(0), 4020);
 }
 
+// A cut formula either raises or gives a value, and leaves the evaluator as it
+// was: the next evaluation of the whole formula gives the same answer.
 TEST(Evaluator, EveryTruncationFailsCleanly)
 {
     TEvalFixture f;
-    const auto full = f.Encode("SUM(1.5,\"ab\",$A$1:B2,Sheet1!C3,-x)&MYFUNC(TRUE,2)%");
-    for (std::size_t n = 0; n <= full.size(); ++n) {
+    const auto full = f.Encode("SUM(1.5,\"ab\",$A$1:B2,Sheet1!C3,-x)&MYFUNC(TRUE,2)%&ROUND(2.5,0)");
+    const std::u16string expected = f.Evaluator.EvaluateStr(0, 0, 0, full);
+    ASSERT_FALSE(expected.empty());
+    const std::vector<std::uint8_t> two = f.Encode("1+1");
+    int raised = 0;
+    for (std::size_t n = 0; n < full.size(); ++n) {
         SCOPED_TRACE(n);
         const std::vector<std::uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(n));
         try {
-            f.Evaluator.Evaluate(0, 0, 0, cut);
-        } catch (const VYXException&) {
+            (void)f.Evaluator.EvaluateStr(0, 0, 0, cut);
+        } catch (const VYXException& e) {
+            ++raised;
+            EXPECT_NE(std::string(e.what()), "");
         }
+        EXPECT_EQ(f.Evaluator.EvaluateStr(0, 0, 0, full), expected);
+        EXPECT_EQ(Utf16ToUtf8(f.Evaluator.EvaluateStr(0, 0, 0, two)), "2");
     }
+    EXPECT_GT(raised, 0);  // cuts inside a record cannot all pass for whole formulas
 }
 
 TEST(Evaluator, LocaleNotation)

@@ -14,7 +14,7 @@
 #include "formula/VYXMask.h"
 #include "formula/VYXStatDist.h"
 #include "formula/tests/VYXReferenceTable.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "formula/VYXTokenizer.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "layout/VYXGDIAbstract.h"
-#include "model/VYXErrors.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "platform/VYXErrors.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "model/VYXErrors.h"
 #include "model/VYXFields.h"
 #include "model/VYXUtils.h"
+#include "platform/VYXErrors.h"
 #include "platform/VYXLocale.h"
 #include "platform/VYXUnicode.h"
 

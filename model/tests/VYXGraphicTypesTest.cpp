@@ -1,6 +1,7 @@
 // VYXGraphicTypesTest.cpp: picture decoding from real files, the shared store and graphic objects.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -155,14 +156,23 @@ TEST(PictureDecode, BadBytesRaiseAndLeaveThePictureAlone)
         ASSERT_NE(picture.Bitmap(), nullptr);
         EXPECT_EQ(picture.Bitmap()->Width(), 215);
     }
-    // Every truncation of each file fails cleanly or decodes (libjpeg pads short data).
+    // Every truncation of each file fails cleanly or decodes (libjpeg pads short data)
+    // into a usable bitmap of the whole picture's size.
     for (const std::string* file : {&png, &gif, &bmp, &jpg, &tif}) {
         const TVYXPictureType type = VYXPictureTypeFromBytes(*file);
+        const std::unique_ptr<TVYXBitmap> whole = VYXDecodePicture(*file, type);
+        ASSERT_NE(whole, nullptr);
         for (std::size_t n = 0; n < file->size(); n += 7) {
+            SCOPED_TRACE(n);
+            std::unique_ptr<TVYXBitmap> part;
             try {
-                VYXDecodePicture(file->substr(0, n), type);
+                part = VYXDecodePicture(file->substr(0, n), type);
             } catch (const VYXException&) {
+                continue;
             }
+            ASSERT_NE(part, nullptr);
+            EXPECT_EQ(part->Width(), whole->Width());
+            EXPECT_EQ(part->Height(), whole->Height());
         }
     }
 }

@@ -1,7 +1,8 @@
 // VYXErrors.h: the diagnostics collector of the engine and its exception.
 //
 // Readers, the model and the formula engine report what they repair or skip
-// here instead of stopping: each diagnostic is recorded with its numeric code
+// here instead of stopping (it sits in the lowest layer so that the formula
+// engine and the XML and package layer need nothing above it): each diagnostic is recorded with its numeric code
 // (messages 1000-1999, warnings 3000-3999, errors 4000-4999). Whether a level
 // raises VYXException is the manager's setting, never the caller's choice; the
 // exception then carries exactly the recorded text.
@@ -73,6 +74,10 @@ public:
     // UTF-16 conveniences for model text (bookmark names, field texts).
     void Warning(std::u16string_view text, int code);
     void Error(std::u16string_view text, int code);
+
+    // Records a text its layer has already worded (the XML and package layer
+    // words its own diagnostics), counted at its level like the calls above.
+    void Report(TVYXErrorLevel level, int code, std::string_view text);
 
     // The number of recorded texts.
     int GetCount() const { return Text.Count(); }

@@ -1,5 +1,5 @@
 // VYXErrors.cpp: the error manager and its message tables.
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 
 #include "platform/VYXUnicode.h"
 
@@ -137,6 +137,30 @@ void TVYXErrorManager::Error(std::string_view text1, std::string_view text2, int
 
 void TVYXErrorManager::Warning(std::u16string_view text, int code) { Warning(Utf16ToUtf8(text), code); }
 void TVYXErrorManager::Error(std::u16string_view text, int code) { Error(Utf16ToUtf8(text), code); }
+
+void TVYXErrorManager::Report(TVYXErrorLevel level, int code, std::string_view text)
+{
+    switch (level) {
+    case aelMessage:
+        ++MsgCount;
+        break;
+    case aelHint:
+        ++HintCount;
+        break;
+    case aelWarning:
+        ++WarnCount;
+        break;
+    case aelError:
+        ++ErrorCount;
+        break;
+    case aelFatal:
+        ++FatalCount;
+        break;
+    case aelDebug:
+        break;
+    }
+    Record(level, code, std::string(text));
+}
 
 void TVYXErrorManager::Hint(std::string_view, int) { ++HintCount; }
 void TVYXErrorManager::Fatal(std::string_view, int) { ++FatalCount; }

@@ -1,7 +1,7 @@
 // VYXErrorsTest.cpp: the error manager's texts, counters, ranges and raising.
 #include <gtest/gtest.h>
 
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 
 TEST(ErrorManager, TextsOfBothTables)
 {
