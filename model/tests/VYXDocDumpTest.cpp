@@ -15,12 +15,6 @@ namespace {
 
 std::string Golden(const char* name) { return std::string(VYX_SOURCE_DIR) + "/model/tests/golden/" + name; }
 
-// The lists the runs refer to outlive the body (a base is destroyed last).
-struct TLinkLists {
-    TVYXBookmarks Bookmarks;
-    TVYXHyperlinks Hyperlinks;
-};
-
 // A new paragraph takes over the format of the one before it, as after Enter; the
 // sample starts each of its paragraphs from the defaults instead.
 TVYXLogPara* Fresh(TVYXLogParas& body, std::u16string_view text)
@@ -33,12 +27,10 @@ TVYXLogPara* Fresh(TVYXLogParas& body, std::u16string_view text)
 
 // A body with a heading, formatted runs, a list, a field, a bookmark, a hyperlink,
 // tracked changes and a table with a merge, widths, a fill and a nested table.
-struct TSampleDoc : TLinkLists, TVYXBodyTestDoc {
+struct TSampleDoc : TVYXBodyTestDoc {
     TSampleDoc()
     {
-        Root.Bookmarks = &Bookmarks;
-        Root.Hyperlinks = &Hyperlinks;
-
+        TVYXHyperlinks& links = Doc.Hyperlinks();
         TVYXLogPara* title = Fresh(Body, u"Quarterly \"report\"");
         EXPECT_TRUE(title->UseStyle(u"Heading1"));
         title->InsertBookmark(u"Intro", 1, 10);
@@ -54,7 +46,7 @@ struct TSampleDoc : TLinkLists, TVYXBodyTestDoc {
         body->AppendPlainText(u"page ");
         body->AppendField(u" PAGE ", u"3");
         body->AppendBreak(acrbtLineBreak);
-        body->AppendHyperlink(Hyperlinks.Add(u"https://example.com/a?b=1", ahtURL), u"site");
+        body->AppendHyperlink(links.Add(u"https://example.com/a?b=1", ahtURL), u"site");
 
         Fresh(Body, u"first")->BeginNumbering(anstDecimal);
         Body.AppendPara(u"second");  // continues the list
