@@ -1,7 +1,11 @@
 // VYXFindReplaceTest.cpp: finding and replacing over paragraphs and nested table cells.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "editing/VYXFindReplace.h"
+#include "editing/VYXPlainText.h"
+#include "platform/VYXStream.h"
 #include "model/tests/VYXBodyTestDoc.h"
 
 namespace {
@@ -186,4 +190,63 @@ TEST(FindReplace, RangeAcrossCellsEmptiesTheMiddle)
     EXPECT_EQ(got.Last, VYXAddressOf(*a1, 4));
     EXPECT_EQ(watcher.Inserts, 1);
     EXPECT_EQ(watcher.Removes, 6);
+}
+
+namespace {
+// The reference: a naive left-to-right scan of one paragraph's text.
+std::u16string NaiveReplace(const std::u16string& text, std::u16string_view find, std::u16string_view by, bool wholeWords,
+                            int& count)
+{
+    auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    auto word = [](char16_t c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_' ||
+               (c >= 0x80 && c != 0xA0 && !(c >= 0x2000 && c <= 0x206F) && c != 0x3000);
+    };
+    std::u16string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        bool hit = i + find.size() <= text.size();
+        for (std::size_t k = 0; hit && k < find.size(); ++k)
+            hit = upper(text[i + k]) == upper(find[k]);
+        if (hit && wholeWords)
+            hit = (i == 0 || !word(text[i - 1])) && (i + find.size() >= text.size() || !word(text[i + find.size()]));
+        if (hit) {
+            out += by;
+            i += find.size();
+            ++count;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+}  // namespace
+
+TEST(FindReplace, CorpusTextsAgreeWithANaiveScan)
+{
+    const std::filesystem::path dir = std::filesystem::path(VYX_SHARED_DIR) / "corpus" / "html";
+    if (!std::filesystem::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus at " << dir;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        for (const bool whole : {false, true}) {
+            TVYXBodyTestDoc doc;
+            TVYXImportText import(doc.Body);
+            import.LoadFromBytes(VYXReadFile(entry.path().string()), doc.Body, false);
+            int expected = 0;
+            std::vector<std::u16string> want;
+            for (int i = 0; i < doc.Body.Count(); ++i)
+                want.push_back(NaiveReplace(doc.Body.GetParas(i)->GetPlainText(), u"the", u"[the]", whole, expected));
+            TVYXFindReplaceText find(doc.Doc);
+            find.BeginFind(u"the", u"[the]", whole ? aftoWholeWordsOnly : 0);
+            EXPECT_EQ(find.ReplaceAll(), expected);
+            std::vector<std::u16string> got;
+            for (int i = 0; i < doc.Body.Count(); ++i)
+                got.push_back(doc.Body.GetParas(i)->GetPlainText());
+            EXPECT_EQ(got, want);
+        }
+        ++files;
+    }
+    EXPECT_GT(files, 0);
 }
