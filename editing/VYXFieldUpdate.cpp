@@ -337,6 +337,47 @@ std::optional<std::u16string> TVYXFieldUpdater::FieldResult(TVYXSimpleField& fie
     return std::nullopt;
 }
 
+bool TVYXFieldUpdater::UpdateComplexField(TVYXLogPara& para, int& index, TVYXLogDocument& doc)
+{
+    // begin, instruction runs, separate, result runs, end, all in this paragraph.
+    std::u16string instruction;
+    int separate = -1;
+    int i = index + 1;
+    for (; i < para.Count(); ++i) {
+        const TVYXCharRun* run = para.GetItems(i);
+        if (run->Type_() == acrtInstrText && separate < 0)
+            instruction += static_cast<const TVYXCharRunInstrText*>(run)->InstrText;
+        if (run->Type_() != acrtFldChar)
+            continue;
+        const auto type = static_cast<const TVYXCharRunFldChar*>(run)->FldCharType;
+        if (type == acrfctBegin)
+            return false;  // a nested field: left alone, the scan goes on inside it
+        if (type == acrfctSeparate)
+            separate = i;
+        else
+            break;
+    }
+    if (separate < 0 || i >= para.Count())
+        return false;
+    TVYXCharRun* first = nullptr;
+    for (int r = separate + 1; r < i; ++r) {
+        TVYXCharRun* run = para.GetItems(r);
+        if (run->Type_() != acrtText)
+            return false;  // a result holding objects is kept
+        if (!first)
+            first = run;
+    }
+    std::unique_ptr<TVYXSimpleField> field = CreateSimpleField(instruction);
+    const auto result = first ? FieldResult(*field, para, doc) : std::nullopt;
+    if (!result)
+        return false;
+    first->SetText(*result);
+    for (int r = first->Index + 1; r < i; ++r)
+        para.GetItems(r)->SetText(u"");
+    index = i;
+    return true;
+}
+
 int TVYXFieldUpdater::UpdateFields(TVYXLogDocument& doc, const std::vector<TVYXLogDocument*>& secondaries)
 {
     int written = 0;
@@ -344,6 +385,11 @@ int TVYXFieldUpdater::UpdateFields(TVYXLogDocument& doc, const std::vector<TVYXL
         for (TVYXLogPara* para = d.FirstPara(); para; para = para->Next()) {
             for (int i = 0; i < para->Count(); ++i) {
                 TVYXCharRun* run = para->GetItems(i);
+                if (run->Type_() == acrtFldChar &&
+                    static_cast<TVYXCharRunFldChar*>(run)->FldCharType == acrfctBegin) {
+                    written += UpdateComplexField(*para, i, d) ? 1 : 0;
+                    continue;
+                }
                 if (run->Type_() != acrtSimpleField)
                     continue;
                 auto* field = dynamic_cast<TVYXSimpleField*>(static_cast<TVYXCharRunSimpleField*>(run)->SimpField());

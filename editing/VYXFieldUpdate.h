@@ -24,7 +24,9 @@
 //   - SEQ name: 1, 2, ... per name in reading order over everything updated in one
 //     call; "\r n" restarts at n, "\c" repeats the current number, "\h" shows nothing.
 //   - Locked fields and other types keep their text.
-// Not supported: complex fields (begin/separate/end runs), nested fields, "\*" switches.
+// Complex fields (begin, instruction, separate, result, end) are updated like simple
+// ones when they lie in one paragraph and their result is text.
+// Not supported: nested fields, results over several paragraphs, "\*" switches.
 #pragma once
 
 #include <map>
@@ -61,5 +63,9 @@ public:
     TVYXFormulaHooks HooksFor(TVYXLogPara& para);
 
 private:
+    // The complex field beginning at run `index` of `para` (begin, instruction,
+    // separate, text runs, end in one paragraph): the result goes into the first
+    // text run of the result, the others are emptied. `index` moves to the end run.
+    bool UpdateComplexField(TVYXLogPara& para, int& index, TVYXLogDocument& doc);
     std::map<std::u16string, int> FSeq;  // SEQ counters by upper-cased name
 };

@@ -102,3 +102,33 @@ TEST(FieldUpdate, SecondaryDocumentsAreUpdatedToo)
     EXPECT_EQ(updater.UpdateFields(doc.Doc, {&header, nullptr}), 3);
     EXPECT_EQ(FieldTexts(header), (std::vector<std::u16string>{u"2", u"150%"}));
 }
+
+TEST(FieldUpdate, ComplexFieldsGetTheirResultInTheResultRuns)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* t = doc.Body.AddTable(1, 3);
+    t->GetCells(0, 0)->FirstPara()->SetPlainText(u"4");
+    t->GetCells(0, 1)->FirstPara()->SetPlainText(u"5");
+    TVYXLogPara* sum = t->GetCells(0, 2)->FirstPara();
+    sum->SetPlainText(u"Sum: ");
+    sum->CharRuns().AddComplexField(u"old", u"=SUM(ABOVE) \\# \"0.0\"");
+    sum->CharRuns().Add(nullptr)->Text = u" done";
+    TVYXLogPara* p = doc.Body.AppendPara(u"");
+    TVYXCharRuns& runs = p->CharRuns();
+    runs.AddFldChar(acrfctBegin);
+    runs.AddInstrText(u" SEQ ");
+    runs.AddInstrText(u"Fig ");
+    runs.AddFldChar(acrfctSeparate);
+    runs.Add(nullptr)->Text = u"x";
+    runs.Add(nullptr)->Text = u"y";
+    runs.AddFldChar(acrfctEnd);
+    p->CharRuns().AddComplexField(u"no separate", u"PAGE");  // its separate goes below
+    for (int i = 0; i < p->Count(); ++i)
+        if (p->GetItems(i)->Type_() == acrtFldChar &&
+            static_cast<TVYXCharRunFldChar*>(p->GetItems(i))->FldCharType == acrfctSeparate && i > 5)
+            p->CharRuns().Delete(i);
+    TVYXFieldUpdater updater;
+    EXPECT_EQ(updater.UpdateFields(doc.Doc), 2);
+    EXPECT_EQ(sum->GetPlainText(), u"Sum: 9.0 done");
+    EXPECT_EQ(p->GetPlainText(), u"1no separate");
+}
