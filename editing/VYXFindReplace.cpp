@@ -179,8 +179,7 @@ std::int32_t TVYXFindReplaceText::SearchPara(TVYXLogPara& para, std::int32_t fro
 {
     if (FNeedle.empty() || ((FOptions & aftoWildcards) && !FPattern))
         return 0;
-    std::u16string scratch;
-    ParaText(para, FText, scratch);
+    ParaText(para, FText, FScratch);
     if (!(FOptions & aftoMatchCase))
         FoldCase(FText);
     const std::u16string_view src = FText;

@@ -44,6 +44,7 @@ public:
     // restarts at the start of the search range (or of the document).
     void BeginFind(std::u16string_view findText, std::u16string_view replaceText, unsigned options);
     // The next search starts at `pos` (at the start of the search range when one is set).
+    // The place and the hit are positions: after edits made elsewhere, Restart.
     void Restart(const TVYXLogPos& pos);
     // Forgets the hit and the place; the texts and options stay.
     void EndFind();
@@ -104,6 +105,7 @@ private:
     std::u16string FNeedle;                          // folded unless case matters
     std::unique_ptr<TVYXWildcardPattern> FPattern;   // with aftoWildcards
     std::u16string FText;                            // scratch: a paragraph's text
+    std::u16string FScratch;                         // scratch: a run's text
 };
 
 // Replaces the characters of `range` by `text` through the primitive edits. When both
