@@ -147,3 +147,37 @@ TEST(ClipboardCmd, PicturesPasteInlineAndCopyAsPictures)
     ASSERT_TRUE(cmd.Paste(At(p, 1)));
     EXPECT_EQ(p->GetPlainText().substr(0, 8), u"outsidea");
 }
+
+TEST(ClipboardCmd, CutThenPasteGivesTheDocumentBack)
+{
+    // Ranges in the root list, one over a whole table, and one inside a nested cell.
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p0 = doc.Body.AppendPara(u"First paragraph");
+    TVYXTable* t = doc.Body.AddTable(2, 2);
+    t->GetCells(0, 0)->FirstPara()->SetPlainText(u"a1");
+    TVYXTable* inner = t->GetCells(1, 1)->Paras().AddTable(1, 1);
+    TVYXLogPara* nested = inner->GetCells(0, 0)->FirstPara();
+    nested->SetPlainText(u"nested words");
+    TVYXLogPara* after = doc.Body.AppendPara(u"After the table");
+    doc.Body.AppendPara(u"Last");
+    const std::vector<std::u16string> original = ReadingOrder(doc.Body);
+    TVYXClipboard clipboard;
+    TVYXClipboardCmd cmd(doc.Doc, clipboard);
+
+    const TVYXDocRange ranges[] = {
+        In(p0, 7, after, 6),   // over the whole table
+        In(nested, 3, nested, 9),
+        In(p0, 1, p0, 16),     // one whole paragraph's text
+    };
+    const TVYXDocAddress nestedAt = VYXAddressOf(*nested, 1);
+    for (const TVYXDocRange& range : ranges) {
+        ASSERT_TRUE(cmd.Cut(range));
+        EXPECT_NE(ReadingOrder(doc.Body), original);
+        const auto got = cmd.Paste({range.First, range.First});
+        ASSERT_TRUE(got);
+        EXPECT_EQ(*got, range);
+        EXPECT_EQ(ReadingOrder(doc.Body), original);
+        // The table came back as new objects: its paragraphs are found by address.
+        EXPECT_EQ(VYXParaAt(doc.Body, nestedAt)->GetPlainText(), u"nested words");
+    }
+}
