@@ -1,2 +1,4 @@
 # bench/editing.cmake: plain text into a paragraph list and back.
 vyx_benchmark(vyx_editing_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/PlainTextBench.cpp DEPS vyx_editing)
+# Find-all over 100,000 paragraphs.
+vyx_benchmark(vyx_find_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/FindReplaceBench.cpp DEPS vyx_editing)

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/VYXClipboardFormat.h"
+
 // ---- Units ---------------------------------------------------------------
 
 enum TVYXSysOptDistUnit { asoduPoints, asoduCentimeters, asoduMillimeters, asoduInches, asoduPicas };
@@ -134,7 +136,6 @@ TVYXPaperSize MatchPaperSize(double width, double height);
 // ---- Shared enumerations ---------------------------------------------------
 
 enum TVYXFileType { aftUnknown, aftDOCX, aftDOC, aftRTF, aftHTML, aftPDF, aftODT, aftTXT };
-enum TVYXClipboardFormat { acfNone, acfRTF, acfHTML, acfText, acfAnsiText, acfBitmap, acfMetafile };
 enum TVYXPictureType { aptBMP, aptJPG, aptPNG, aptGIF, aptEMF, aptWMF, aptPIC, aptTIF, aptRAW, aptUnknown };
 enum TVYXVertAlign { avaBottom, avaCenter, avaTop, avaDistributed };
 enum TVYXCharType {

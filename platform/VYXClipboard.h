@@ -14,9 +14,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/VYXClipboardFormat.h"
+
 class TVYXMemoryStream;
 
-enum TVYXClipboardFormat { acfNone, acfRTF, acfHTML, acfText, acfAnsiText, acfBitmap, acfMetafile };
 constexpr int cVYXClipboardFormatCount = acfMetafile + 1;
 
 class TVYXClipboard {
