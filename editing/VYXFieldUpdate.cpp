@@ -12,7 +12,7 @@
 #include "formula/VYXFuncLibrary.h"
 #include "formula/VYXMask.h"
 #include "model/VYXCharRun.h"
-#include "model/VYXErrors.h"
+#include "platform/VYXErrors.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
