@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "platform/VYXException.h"
 
@@ -209,6 +210,13 @@ TVYXFileStream::TVYXFileStream(const std::string& fileName, TVYXFileMode mode) :
     FFile = std::fopen(fileName.c_str(), mode == vyfmRead ? "rb" : "wb");
     if (!FFile)
         throw VYXException("Cannot open file \"" + fileName + "\": " + std::strerror(errno));
+    // A directory opens for reading on Linux and reports a size it cannot deliver.
+    struct stat info {};
+    if (fstat(fileno(FFile), &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::fclose(FFile);
+        FFile = nullptr;
+        throw VYXException("Cannot open file \"" + fileName + "\": " + std::strerror(EISDIR));
+    }
 }
 
 TVYXFileStream::~TVYXFileStream()

@@ -17,6 +17,7 @@ void AddEvalCommand(CLI::App& app);
 void AddBarcodeCommand(CLI::App& app);
 void AddTestSheetCommand(CLI::App& app);
 void AddPackageCommand(CLI::App& app);
+void AddConvertCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

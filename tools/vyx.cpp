@@ -14,6 +14,7 @@ using TAddCommand = void (*)(CLI::App&);
 
 constexpr TAddCommand cCommands[] = {
     AddInfoCommand,
+    AddConvertCommand,
     AddEvalCommand,
     AddBarcodeCommand,
     AddTestSheetCommand,

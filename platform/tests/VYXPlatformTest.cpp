@@ -71,6 +71,13 @@ TEST(Streams, FilesRoundTrip)
     EXPECT_EQ(VYXReadFile(path), std::string("x\0y", 3));
     std::filesystem::remove(path);
     EXPECT_THROW(VYXReadFile(path), VYXException);
+    // A directory is refused when opened, not when its impossible size is allocated.
+    try {
+        VYXReadFile(std::filesystem::temp_directory_path().string());
+        ADD_FAILURE() << "a directory was read";
+    } catch (const VYXException& e) {
+        EXPECT_NE(std::string(e.what()).find("Is a directory"), std::string::npos) << e.what();
+    }
 }
 
 TEST(StringList, TextTagsAndValues)

@@ -1,0 +1,213 @@
+// VYXPlainTextTest.cpp: plain text into paragraphs and back, by bytes and through real files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "editing/VYXPlainText.h"
+#include "model/VYXCharRun.h"
+#include "model/tests/VYXBodyTestDoc.h"
+#include "platform/VYXStream.h"
+#include "platform/VYXUnicode.h"
+
+namespace {
+std::vector<std::u16string> Load(TVYXBodyTestDoc& doc, std::string_view bytes, int codePage = 1252)
+{
+    TVYXImportText import(doc.Body);
+    import.CodePage = codePage;
+    import.LoadFromBytes(bytes, doc.Body, false);
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < doc.Body.Count(); ++i)
+        texts.push_back(doc.Body.GetParas(i)->GetFileText());
+    return texts;
+}
+
+using TLines = std::vector<std::u16string>;
+}  // namespace
+
+TEST(PlainText, LinesBecomeParagraphs)
+{
+    struct TCase {
+        std::string_view Bytes;
+        TLines Paras;
+    };
+    const TCase cases[] = {
+        {"one\ntwo\nthree\n", {u"one", u"two", u"three"}},  // three lines, three paragraphs
+        {"one\r\ntwo\r\nthree", {u"one", u"two", u"three"}},
+        {"a\rb\n\r\nc", {u"a", u"b", u"", u"c"}},
+        {"a\n\n\nb\n", {u"a", u"", u"", u"b"}},
+        {"\n", {u""}},
+        {"", {u""}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(c.Bytes)));
+        TVYXBodyTestDoc doc;
+        EXPECT_EQ(Load(doc, c.Bytes), c.Paras);
+    }
+}
+
+TEST(PlainText, TabsFormFeedsAndLineBreaksBecomeRuns)
+{
+    TVYXBodyTestDoc doc;
+    Load(doc, "Name\tCity\n\fChapter 2\vcont\n");
+    ASSERT_EQ(doc.Body.Count(), 2);
+    const TVYXLogPara& first = *doc.Body.GetParas(0);
+    ASSERT_EQ(first.Count(), 3);
+    EXPECT_EQ(first.GetItems(1)->Type_(), acrtTab);
+    const TVYXLogPara& second = *doc.Body.GetParas(1);
+    EXPECT_TRUE(second.HasPageBreak());
+    std::u16string shape;  // the runs' kinds in order, the empty leading run left out
+    for (int i = 0; i < second.Count(); ++i) {
+        const TVYXCharRun& run = *second.GetItems(i);
+        if (run.IsPageBreak())
+            shape += u"[page]";
+        else if (run.IsLineBreak())
+            shape += u"[line]";
+        else
+            shape += run.Text;
+    }
+    EXPECT_EQ(shape, u"[page]Chapter 2[line]cont");
+}
+
+TEST(PlainText, ByteOrderMarksAndEightBitFallback)
+{
+    struct TCase {
+        std::string Bytes;
+        int CodePage;
+        TVYXTextEncoding Encoding;
+    };
+    const std::u16string expected = u"Grüße €";
+    const TCase cases[] = {
+        {"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC", 1252, vyteUtf8},
+        {"\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC", 1252, vyteUtf8Bom},
+        {std::string("\xFF\xFEG\0r\0\xFC\0\xDF\0e\0 \0\xAC\x20", 16), 1252, vyteUtf16LE},
+        {std::string("\xFE\xFF\0G\0r\0\xFC\0\xDF\0e\0 \x20\xAC", 16), 1252, vyteUtf16BE},
+        {"Gr\xFC\xDF" "e \x80", 1252, vyteCodePage},  // not UTF-8: Windows-1252
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Encoding);
+        TVYXBodyTestDoc doc;
+        TVYXImportText import(doc.Body);
+        import.CodePage = c.CodePage;
+        import.LoadFromBytes(c.Bytes, doc.Body, false);
+        EXPECT_EQ(import.Encoding(), c.Encoding);
+        ASSERT_EQ(doc.Body.Count(), 1);
+        EXPECT_EQ(doc.Body.GetParas(0)->GetFileText(), expected);
+    }
+    // Another 8-bit code page on request; a cut-off UTF-16 unit and NUL bytes are repaired.
+    TVYXBodyTestDoc doc;
+    EXPECT_EQ(Load(doc, "\xCF\xF0\xE8\xE2\xE5\xF2", 1251), TLines{u"Привет"});
+    EXPECT_EQ(Load(doc, std::string("\xFF\xFEo\0k\0!", 7)), TLines{u"ok\uFFFD"});
+    EXPECT_EQ(Load(doc, std::string("a\0b", 3)), TLines{u"a\uFFFDb"});
+    // A mark written twice is still a mark, not text that would become one when written.
+    EXPECT_EQ(Load(doc, std::string("\xFF\xFE\xFF\xFEo\0k\0", 8)), TLines{u"ok"});
+    EXPECT_EQ(Load(doc, "\xEF\xBB\xBF\xEF\xBB\xBFok"), TLines{u"ok"});
+}
+
+TEST(PlainText, RoundTripsTabsBlankLinesFormFeedsAndMarks)
+{
+    const std::string texts[] = {
+        "Invoice\t2026-12-06\n\nItem\tPrice\nTea\t3.50\n\n\n\fPage two\n",
+        "caf\xC3\xA9 \xE2\x82\xAC\n\xF0\x9F\x98\x80 surrogate pair\n",
+        "",
+    };
+    for (const bool crlf : {false, true})
+        for (std::string text : texts) {
+            if (crlf)
+                for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+                    text.insert(at, 1, '\r');
+            SCOPED_TRACE(testing::PrintToString(text));
+            TVYXBodyTestDoc doc;
+            TVYXImportText import(doc.Body);
+            import.LoadFromBytes(text, doc.Body, false);
+            TVYXExportText exporter;
+            exporter.CrLf = import.CrLf();
+            EXPECT_EQ(exporter.SaveToBytes(doc.Body), text);
+            // With its mark, UTF-8 text keeps it.
+            import.LoadFromBytes("\xEF\xBB\xBF" + text, doc.Body, false);
+            exporter.ByteOrderMark = import.Encoding() == vyteUtf8Bom;
+            EXPECT_EQ(exporter.SaveToBytes(doc.Body), "\xEF\xBB\xBF" + text);
+        }
+    // Invalid UTF-8 reads as 8-bit text and writes back as that code page.
+    TVYXBodyTestDoc doc;
+    const std::string latin = "Stra\xDF" "e\tNr.\n\xA7 1\n";
+    TVYXImportText import(doc.Body);
+    import.LoadFromBytes(latin, doc.Body, false);
+    TVYXExportText exporter;
+    EXPECT_EQ(exporter.SaveToBytes(doc.Body), "Stra\xC3\x9F" "e\tNr.\n\xC2\xA7 1\n");
+    exporter.CodePage = 1252;
+    EXPECT_EQ(exporter.SaveToBytes(doc.Body), latin);
+    // Characters outside the code page become "?".
+    Load(doc, "\xC4\x89u \xE2\x82\xAC\n");
+    EXPECT_EQ(exporter.SaveToBytes(doc.Body), "?u \x80\n");
+}
+
+TEST(PlainText, AppendsAndWritesTablesAsTabbedLines)
+{
+    TVYXBodyTestDoc doc;
+    Load(doc, "Before\n");
+    TVYXTable* table = doc.Body.AddTable(3, 2);
+    ASSERT_NE(table, nullptr);
+    const char16_t* cells[2][3] = {{u"a", u"b", u"c"}, {u"d", u"", u"f"}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c)
+            table->GetRows(r)->GetCells(c)->Paras().SetPlainText(cells[r][c]);
+    table->GetRows(1)->GetCells(2)->Paras().AppendPara(u"g");  // two paragraphs in one cell
+    TVYXImportText import(doc.Body);
+    import.LoadFromBytes("After\n", doc.Body, true);
+    TVYXExportText exporter;
+    exporter.CrLf = true;
+    EXPECT_EQ(exporter.SaveToBytes(doc.Body), "Before\r\na\tb\tc\r\nd\t\tf g\r\nAfter\r\n");
+}
+
+TEST(PlainText, FilesAndStreams)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "vyx-plaintext-test";
+    std::filesystem::create_directories(dir);
+    const std::string name = (dir / "in.txt").string();
+    VYXWriteFile(name, "x\ty\nz\n");
+    TVYXBodyTestDoc doc;
+    TVYXImportText import(doc.Body);
+    import.LoadFromFile(name);
+    EXPECT_EQ(doc.Body.Count(), 2);
+    import.LoadFromFile(name, doc.Body);  // the list overload appends
+    EXPECT_EQ(doc.Body.Count(), 4);
+    TVYXExportText().SaveToFile(doc.Body, (dir / "out.txt").string());
+    EXPECT_EQ(VYXReadFile((dir / "out.txt").string()), "x\ty\nz\nx\ty\nz\n");
+    std::filesystem::remove_all(dir);
+}
+
+// Real text written by other programs: every HTML file of the shared corpus
+// read as plain text gives back the same text, line for line.
+TEST(PlainText, CorpusTextsRoundTrip)
+{
+    const std::filesystem::path dir = std::filesystem::path(VYX_SHARED_DIR) / "corpus" / "html";
+    if (!std::filesystem::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus at " << dir;
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string bytes = VYXReadFile(entry.path().string());
+        SCOPED_TRACE(entry.path().filename().string());
+        TVYXBodyTestDoc doc;
+        TVYXImportText import(doc.Body);
+        import.LoadFromBytes(bytes, doc.Body, false);
+        std::u16string text = VYXDecodeTextFile(bytes, 1252);
+        // The comparison needs one line-end style and a final line end.
+        const std::u16string lineEnd = import.CrLf() ? u"\r\n" : u"\n";
+        std::u16string normal;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' || text[i] == u'\n') {
+                normal += lineEnd;
+                if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                    ++i;
+            } else
+                normal += text[i] == u'\0' ? u'\uFFFD' : text[i];
+        }
+        if (!normal.ends_with(lineEnd))
+            normal += lineEnd;
+        TVYXExportText exporter;
+        exporter.CrLf = import.CrLf();
+        EXPECT_EQ(exporter.Text(doc.Body), normal);
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
