@@ -196,7 +196,7 @@ void TVYXLogDocEditor::Clear()
     FSelections->Clear();
     FSelections->Anchor.Clear();
     FCaret.Clear();
-    FLastLocation.Clear();
+    FLastLocation = {};
     FObservers.Clear();
     FInsertCHPX.reset();
     if (!FParentEditor) {

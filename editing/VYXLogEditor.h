@@ -112,7 +112,7 @@ private:
 // the observer is dropped when the body reports either run gone.
 class TVYXObserver {
 public:
-    TVYXLogPos First, Last;
+    TVYXDocAddress First, Last;  // as they stood when the text was marked
     TVYXCharRun* CharRun1 = nullptr;
     TVYXCharRun* CharRun2 = nullptr;
     std::u16string Text;  // the deleted text, compared with later insertions
@@ -335,12 +335,20 @@ private:
     bool InsertTableAtCaret(int cols, int rows);
     bool InsertNoteAtCaret(bool endnote);
     TVYXFootnoteItem& AddNote(bool endnote, TVYXLogPara& anchorPara, std::int32_t pos, std::u16string_view text);
+    bool InsertEmptyParaBefore(const TVYXDocAddress& itemAt);
+    // Changes the formats of `paras` with `change` and applies the result through the
+    // door (RestoreFormats), so removals of properties are seen by watchers too.
+    bool ReplaceParaFormats(const std::vector<TVYXLogPara*>& paras, const std::function<void()>& change);
+    std::vector<TVYXLogPara*> SelectedParas() const;
+    // The caret's innermost table: its address and the caret's cell column and row.
+    bool CaretTable(TVYXDocAddress& tableAt, int& col, int& row) const;
+    TVYXTableCell* CaretCell() const;
     TVYXLogPara& AppendListPara(std::u16string_view text, int level, bool bullet);
     void Changed();
 
     TVYXLogDocEditor* FParentEditor = nullptr;
     TVYXLogPos FCaret;
-    TVYXLogPos FLastLocation;
+    TVYXDocAddress FLastLocation;  // an address: it survives edits
     std::unique_ptr<TVYXSelections> FSelections;
     TVYXFindReplacePtr FFindReplace;
     // Main editor only.
