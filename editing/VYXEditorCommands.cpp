@@ -353,9 +353,6 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
         if (Revision().TrackChanges) {
             // A tracked deletion keeps the text, marked deleted, and is observed so a
             // later insertion of the same text can be told apart as a move.
-            TVYXCHPX mark(&GetMasterCHP());
-            auto data = Revision().Add(FAuthor, artDelete);
-            mark.AddRevision(std::move(data));
             TVYXObserver& observer = FObservers.Add();
             observer.First = range.First;
             observer.Last = range.Last;
@@ -365,7 +362,7 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
                 sel.Last.Assign(PosAt(range.Last));
                 observer.Text = sel.GetPlainText();
             }
-            SetCharProps(range, mark);
+            MarkRevision(range, artDelete);
         } else
             RemoveContent(range);
     } catch (const VYXException&) {
@@ -374,9 +371,47 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
         CaretToValid();
         return false;
     }
-    MoveCaretTo(PosAt(range.First));
+    // The old caret may stand on a paragraph the edit freed: it is set, not moved.
+    FCaret.Assign(PosAt(range.First));
+    FInsertCHPX.reset();
     Changed();
     return true;
+}
+
+void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type)
+{
+    // Revision data is an owned property a format merge does not carry, so the
+    // marked runs' whole formats go through RestoreFormats.
+    TVYXLogParas* list = VYXListAt(Paras(), range.First.Path);
+    if (!list)
+        return;
+    const std::unique_ptr<TVYXRevisionData> data = Revision().Add(FAuthor, type);
+    TVYXDocFormats formats;
+    formats.Range = range;
+    for (int item = range.First.Item; item <= range.Last.Item && item < list->Count(); ++item) {
+        TVYXLogParaItem* it = list->GetItems(item);
+        if (!it->IsPara())
+            continue;  // tables inside a tracked range keep their cells as they are
+        auto* para = static_cast<TVYXLogPara*>(it);
+        const std::int32_t from = item == range.First.Item ? range.First.CharPos : 1;
+        const std::int32_t to = item == range.Last.Item ? range.Last.CharPos : para->EndOfParaPos();
+        TVYXDocAddress at = range.First;
+        at.Item = item;
+        at.CharPos = 1;
+        for (int r = 0; r < para->Count(); ++r) {
+            TVYXCharRun* run = para->GetItems(r);
+            const std::int32_t a = std::max(from, run->StartPos), b = std::min(to, run->GetEndPos());
+            if (a >= b)
+                continue;
+            auto chpx = std::make_unique<TVYXCHPX>(&GetMasterCHP());
+            if (run->CHPX())
+                chpx->Assign(*run->CHPX(), nullptr, nullptr);
+            chpx->AddRevision(data->CloneData());
+            formats.Runs.push_back({at, a, b, std::move(chpx)});
+        }
+    }
+    if (!formats.Runs.empty())
+        RestoreFormats(formats);
 }
 
 bool TVYXLogDocEditor::DeleteSelection()
@@ -511,11 +546,8 @@ bool TVYXLogDocEditor::InsertTextUI(std::u16string_view text)
     const TVYXDocRange typed = InsertText(AddressOf(FCaret), text);
     if (format)
         SetCharProps(typed, *format);
-    if (Revision().TrackChanges) {
-        TVYXCHPX mark(&GetMasterCHP());
-        mark.AddRevision(Revision().Add(FAuthor, artInsert));
-        SetCharProps(typed, mark);
-    }
+    if (Revision().TrackChanges)
+        MarkRevision(typed, artInsert);
     FSelections->Clear();
     FCaret.Assign(PosAt(typed.Last));
     if (AfterInsertEvent)

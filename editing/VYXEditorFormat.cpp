@@ -20,6 +20,8 @@ constexpr double cIndentStep = 65.2;
 // step by one point down to the least size.
 constexpr std::array<double, 16> cFontSizes{8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 constexpr double cMinFontSize = 3, cMaxFontSize = 72;
+// Tables typed into cells nest at most this deep (files read may nest deeper).
+constexpr int cMaxTableNesting = 8;
 
 }  // namespace
 
@@ -338,7 +340,7 @@ bool TVYXLogDocEditor::CmdFormatValue(TVYXCommand cmd, double& value) const
     TVYXChpId id = vyciNone;
     if (CmdToId(cmd, id) && id != vyciNone) {
         if (FInsertCHPX && FInsertCHPX->Assigned(id)) {
-            value = FInsertCHPX->GetChpxAsInteger(id);
+            value = FInsertCHPX->IsBoolean(id) ? FInsertCHPX->GetChpxAsBoolean(id) : FInsertCHPX->GetChpxAsInteger(id);
             return true;
         }
         // Over a selection the value must be the same in every run.
@@ -346,7 +348,8 @@ bool TVYXLogDocEditor::CmdFormatValue(TVYXCommand cmd, double& value) const
         double seen = 0;
         auto look = [&](const TVYXCHPX* chpx) {
             const TVYXCHPX fallback(&GetMasterCHP());
-            const double v = (chpx ? chpx : &fallback)->GetChpxAsInteger(id);
+            const TVYXCHPX& c = chpx ? *chpx : fallback;
+            const double v = c.IsBoolean(id) ? c.GetChpxAsBoolean(id) : c.GetChpxAsInteger(id);
             if (first)
                 seen = v, first = false;
             else if (v != seen)
@@ -395,6 +398,8 @@ bool TVYXLogDocEditor::InsertTableAtCaret(int cols, int rows)
 {
     if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
         return false;
+    if (AddressOf(FCaret).Depth() >= cMaxTableNesting)
+        return false;
     if (FSelections->HasSelection() && !FSelections->IsEmpty())
         DeleteSelection();
     // Inside a paragraph the table goes between its two halves.
@@ -406,6 +411,12 @@ bool TVYXLogDocEditor::InsertTableAtCaret(int cols, int rows)
     at.CharPos = 1;
     TVYXDocRange range;
     try {
+        // Two tables never touch: behind a table an empty paragraph goes between.
+        const TVYXLogParaItem* prev = FCaret.Para->PrevInParas();
+        if (prev && prev->IsTable()) {
+            InsertParaBefore(at);
+            at.Item += 1;
+        }
         range = InsertTableBefore(at, cols, rows, width);
     } catch (const VYXException&) {
         return false;
@@ -741,8 +752,10 @@ bool TVYXLogDocEditor::TestRestriction(TVYXCommand cmd) const
     // Editing is allowed where a permission range made the runs editable: the
     // caret's run, and for deletions the run the deletion reaches into.
     auto editable = [](const TVYXLogPos& pos) {
-        const TVYXCharRun* run = pos.Valid() ? pos.GetCharRun() : nullptr;
-        return run && (run->Flags & acrfReadOnly) == 0;
+        if (!pos.Valid())
+            return false;
+        const TVYXCharRun* run = pos.Para->CharRuns().FindAbsolute(pos.CharPos, true);
+        return !run || !run->GetReadOnlyActive();
     };
     if (!editable(FCaret))
         return false;

@@ -44,6 +44,7 @@
 #include "editing/VYXKeys.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogPos.h"
+#include "model/VYXRevision.h"
 
 class TVYXLogDocEditor;
 class TVYXFindReplaceText;  // editing/VYXFindReplace (its own unit)
@@ -275,6 +276,8 @@ public:
     // protection, or not a command of a class this editor handles).
     bool Command(TVYXCommand cmd);
     bool Command(TVYXCommand cmd, std::u16string_view text);
+    // A string literal is text, not the bool a pointer would convert to.
+    bool Command(TVYXCommand cmd, const char16_t* text) { return Command(cmd, std::u16string_view(text)); }
     bool Command(TVYXCommand cmd, const TVYXLogPos& pos);
     bool Command(TVYXCommand cmd, int value1, int value2);
     bool Command(TVYXCommand cmd, double value);
@@ -335,6 +338,7 @@ private:
     bool InsertTableAtCaret(int cols, int rows);
     bool InsertNoteAtCaret(bool endnote);
     TVYXFootnoteItem& AddNote(bool endnote, TVYXLogPara& anchorPara, std::int32_t pos, std::u16string_view text);
+    void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type);
     bool InsertEmptyParaBefore(const TVYXDocAddress& itemAt);
     // Changes the formats of `paras` with `change` and applies the result through the
     // door (RestoreFormats), so removals of properties are seen by watchers too.
