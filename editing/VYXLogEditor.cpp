@@ -425,27 +425,38 @@ TVYXFootnoteItem& TVYXLogDocEditor::AddNote(bool endnote, TVYXLogPara& anchorPar
     TVYXLogDocEditor& main = MainEditor();
     TVYXFootnotesList& list = endnote ? main.EndnoteList() : main.FootnoteList();
     TVYXLogDocEditor& notes = endnote ? main.Endnotes() : main.Footnotes();
-    // Notes keep their order in the text: a note goes before the first one it precedes.
-    int index = list.Count();
-    const TVYXLogPos anchor(&anchorPara, pos);
-    for (int i = 0; i < list.Count(); ++i) {
-        const TVYXFootnoteItem* other = list.GetItems(i);
-        if (other->CharRun && other->FNotePara &&
-            anchor.Compare(TVYXLogPos(other->FNotePara, other->CharRun->StartPos)) > 0) {
-            index = i;
-            break;
+    // Notes keep their order in the text: count the anchors before the new one in
+    // reading order. The walk also refreshes each note's anchor paragraph, which
+    // edits may have replaced; a note whose anchor went with deleted text keeps none.
+    for (int i = 0; i < list.Count(); ++i)
+        list.GetItems(i)->CharRun = nullptr, list.GetItems(i)->FNotePara = nullptr;
+    int index = 0;
+    bool past = false;
+    TVYXLogParasIterator walk;
+    walk.ParaEvent = [&](TVYXLogPara& p) {
+        for (int r = 0; r < p.Count(); ++r) {
+            auto* run = dynamic_cast<TVYXCharRunFootnote*>(p.GetItems(r));
+            if (!run || run->IsRef || !run->Footnote)
+                continue;
+            for (int i = 0; i < list.Count(); ++i)
+                if (list.GetItems(i) == run->Footnote) {
+                    list.GetItems(i)->CharRun = run;
+                    list.GetItems(i)->FNotePara = &p;
+                    if (!past && !(&p == &anchorPara && run->StartPos >= pos))
+                        ++index;
+                }
         }
-    }
+        if (&p == &anchorPara)
+            past = true;
+    };
+    walk.Iterate(main.Paras());
+    index = std::min(index, list.Count());
     TVYXFootnoteItem* note = list.Insert(index);
     TVYXCharRunFootnote* ref = anchorPara.InsertFootnote(pos, note, endnote);
     note->CharRun = ref;
     note->FNotePara = &anchorPara;
     // The note's paragraph sits in the notes document in the same order.
-    TVYXLogPara* notePara = nullptr;
-    if (index + 1 < list.Count() && list.GetItems(index + 1)->StartPara)
-        notePara = notes.Paras().Insert(list.GetItems(index + 1)->StartPara->Index());
-    else
-        notePara = notes.Paras().AppendPara();
+    TVYXLogPara* notePara = index < notes.Paras().Count() ? notes.Paras().Insert(index) : notes.Paras().AppendPara();
     notePara->InsertFootnoteRef(1, note, endnote);
     if (!text.empty())
         notePara->Append(text);
