@@ -68,8 +68,10 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, const TVYXLogPos& pos)
         MoveCaretTo(pos);
         if (cmd == vycSelectToPos)
             FSelections->ExtendToCaret();
-        else
+        else {
             FSelections->Clear();
+            FSelections->Status = assNone;
+        }
         SetRepaint(true);
         return true;
     }

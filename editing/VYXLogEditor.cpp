@@ -461,6 +461,19 @@ TVYXFootnoteItem& TVYXLogDocEditor::AddNote(bool endnote, TVYXLogPara& anchorPar
     if (!text.empty())
         notePara->Append(text);
     note->StartPara = note->EndPara = notePara;
+    // Reference marks show their note's number: numbers after the new note moved,
+    // and a mark whose number grew a digit moved the runs after it.
+    TVYXLogParasIterator renumber;
+    renumber.ParaEvent = [](TVYXLogPara& p) {
+        for (int r = 0; r < p.Count(); ++r)
+            if (dynamic_cast<TVYXCharRunFootnote*>(p.GetItems(r))) {
+                p.CharRuns().Reindex();
+                p.MakeDirty();
+                break;
+            }
+    };
+    renumber.Iterate(main.Paras());
+    renumber.Iterate(notes.Paras());
     notes.CaretToValid();
     return *note;
 }

@@ -54,10 +54,8 @@ void TVYXSelections::SelectAll()
 {
     Clear();
     TVYXLogSelection* s = Add();
-    s->SetToBeginningOfDoc();
-    TVYXLogPos end;
-    end.Assign(FDoc.Caret());
-    s->Last.Para = FDoc.LastPara();
+    s->First.Assign(FDoc.FirstPara(), 1);
+    s->Last.Assign(FDoc.LastPara(), 1);
     if (!s->First.Para || !s->Last.Para) {
         Clear();
         return;
@@ -136,8 +134,11 @@ void TVYXSelections::CheckForCells()
     while (common < a.size() && common < b.size() && a[common]->Paras == b[common]->Paras && a[common] == b[common])
         ++common;
     if (common < a.size() && common < b.size() && a[common]->Paras == b[common]->Paras) {
-        s->First.Assign(StartOf(a[common]));
-        s->Last.Assign(EndOf(b[common]));
+        // Only an end inside a table moves, to that table's start or end.
+        if (common + 1 < a.size())
+            s->First.Assign(StartOf(a[common]));
+        if (common + 1 < b.size())
+            s->Last.Assign(EndOf(b[common]));
     } else if (common > 0 && common - 1 < a.size()) {
         // Both ends inside one table item but not a rectangle (different nesting):
         // the whole table.

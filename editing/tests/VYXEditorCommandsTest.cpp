@@ -368,3 +368,70 @@ TEST(EditorProtection, ReadOnlyDocumentsTakeEditsOnlyInsidePermissions)
         doc.Paras().GetParas(0)->GetItems(i)->Flags &= ~acrfReadOnly;
     EXPECT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
 }
+
+// ---- Selections, events, notes ----
+
+TEST(EditorSelect, ExtendingFromTextIntoATableTakesTheWholeTable)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"before");
+    TVYXTable& t = doc.AppendTableUI(2, 2);
+    doc.CellPara(t, 1, 1).Append(u"cell");
+    Put(doc, 0, 3);
+    doc.Command(vycSelectToPos, TVYXLogPos(&doc.CellPara(t, 0, 0), 1));
+    ASSERT_EQ(doc.Selections().Count(), 1);
+    const TVYXLogSelection& s = *doc.Selections().First();
+    EXPECT_EQ(s.First.Para, doc.Paras().GetParas(0));
+    EXPECT_EQ(s.First.CharPos, 3);
+    EXPECT_EQ(s.Last.Para, &doc.CellPara(t, 1, 1)) << "to the end of the table's last cell";
+    // Two cells of one table stay a rectangle of cells.
+    doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(t, 0, 0), 1));
+    doc.Command(vycSelectToPos, TVYXLogPos(&doc.CellPara(t, 1, 0), 1));
+    TVYXTable* table = nullptr;
+    int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
+    ASSERT_TRUE(doc.Selections().GetCellRect(table, c1, r1, c2, r2));
+    EXPECT_EQ(table, &t);
+    EXPECT_EQ(c2 - c1, 1);
+    EXPECT_EQ(r2 - r1, 0);
+    ASSERT_TRUE(doc.Command(vycTableMergeCells));
+    EXPECT_TRUE(t.GetRows(0)->GetCells(0)->GetMerged() || t.GetRows(0)->Count() == 1 ||
+                t.GetRows(0)->GetCells(0)->CalcGridSpan() == 2);
+    ExpectSound(doc);
+}
+
+TEST(EditorEvents, InsertAndDeleteAreAnnounced)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"text");
+    int inserted = 0, deleting = 0;
+    std::int32_t at = 0;
+    doc.AfterInsertEvent = [&](TVYXLogDocEditor&, const TVYXLogPos& pos) { ++inserted, at = pos.CharPos; };
+    doc.BeforeDeleteEvent = [&](TVYXLogDocEditor&, TVYXSelections& s) { deleting += s.Count(); };
+    Put(doc, 0, 3);
+    doc.Command(vycInsertAtCaret, u"ab");
+    EXPECT_EQ(inserted, 1);
+    EXPECT_EQ(at, 3);
+    doc.Command(vycSelectAll);
+    doc.Command(vycDelSelection);
+    EXPECT_EQ(deleting, 1);
+    EXPECT_TRUE(doc.IsEmpty() || Text(doc, 0).empty());
+    ExpectSound(doc);
+}
+
+TEST(EditorNotes, FootnoteAtTheCaretComesInTextOrder)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"one two");
+    doc.AppendFootnote(u"second");
+    Put(doc, 0, 4);
+    ASSERT_TRUE(doc.Command(vycInsertFootnote));
+    ASSERT_EQ(doc.FootnoteList().Count(), 2);
+    EXPECT_EQ(doc.FootnoteList().GetItems(0)->GetPlainText().find(u"second"), std::u16string::npos)
+        << "the new note comes first";
+    EXPECT_NE(doc.FootnoteList().GetItems(1)->GetPlainText().find(u"second"), std::u16string::npos);
+    EXPECT_EQ(doc.Footnotes().Paras().Count(), 2);
+    EXPECT_FALSE(doc.Footnotes().Command(vycInsertFootnote)) << "no notes inside notes";
+    // Headers of each kind are separate editors.
+    EXPECT_NE(&doc.Headers().AddFirst(), &doc.Headers().AddEven());
+    EXPECT_EQ(doc.Footers().AddDefault().DocType(), aldtFooter);
+}
