@@ -6,6 +6,20 @@
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
+namespace {
+
+// The whole of one item of a list: from its start to the start of the item after it.
+TVYXDocRange ItemRange(const TVYXDocAddress& item)
+{
+    TVYXDocRange range;
+    range.First.Path = range.Last.Path = item.Path;
+    range.First.Item = item.Item;
+    range.Last.Item = item.Item + 1;
+    return range;
+}
+
+}  // namespace
+
 TVYXDocRange TVYXLogDocument::InsertParaBefore(const TVYXDocAddress& item)
 {
     TVYXLogParas* list = VYXListAt(*FLogParas, item.Path);
@@ -18,10 +32,7 @@ TVYXDocRange TVYXLogDocument::InsertParaBefore(const TVYXDocAddress& item)
     if (next->IsPara())
         para->PAPX().Assign(static_cast<TVYXLogPara*>(next)->PAPX(), nullptr, nullptr);
     para->MakeDirty();
-    TVYXDocRange range;
-    range.First.Path = range.Last.Path = item.Path;
-    range.First.Item = item.Item;
-    range.Last.Item = item.Item + 1;
+    const TVYXDocRange range = ItemRange(item);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     Notify(event);
@@ -40,10 +51,7 @@ TVYXDocRange TVYXLogDocument::InsertTableBefore(const TVYXDocAddress& item, int 
     table->AddRows(cols, rows);
     if (width > 0)
         table->SetWidth(width);
-    TVYXDocRange range;
-    range.First.Path = range.Last.Path = item.Path;
-    range.First.Item = item.Item;
-    range.Last.Item = item.Item + 1;
+    const TVYXDocRange range = ItemRange(item);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     Notify(event);
@@ -64,10 +72,7 @@ bool TVYXLogDocument::EditTable(const TVYXDocAddress& table, const std::function
         return false;
     for (int r = 0; r < target->Count(); ++r)
         target->GetRows(r)->MakeDirty();
-    TVYXDocRange range;
-    range.First.Path = range.Last.Path = table.Path;
-    range.First.Item = table.Item;
-    range.Last.Item = table.Item + 1;
+    const TVYXDocRange range = ItemRange(table);
     TVYXDocEditEvent removed;
     removed.Change = {adckRemove, range};
     removed.Removed = &before;

@@ -34,6 +34,13 @@ void BuildRich(TVYXLogDocEditor& doc)
     doc.AppendTextUI(u" and a note");
     doc.AppendFootnote(u"note text");
     doc.AppendParaUI(u"Last paragraph.");
+    // Tracked changes already in the text: an insertion and a deletion.
+    doc.Command(vycRevisionTrackChanges, true);
+    doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(0), 3));
+    doc.Command(vycInsertAtCaret, u"inserted ");
+    doc.Command(vycDelCharRight);
+    doc.Command(vycDelCharRight);
+    doc.Command(vycRevisionTrackChanges, false);
 }
 
 std::vector<TVYXCommand> Commands()
