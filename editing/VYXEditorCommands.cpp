@@ -104,6 +104,8 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, double value)
         return CmdFormat(cmd, value);
     if (CommandClass(cmd) == vyccTable)
         return CmdTable(cmd, static_cast<int>(value), 0);
+    if (CommandClass(cmd) == vyccGraphic)
+        return CmdGraphic(cmd, value);
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
@@ -674,6 +675,57 @@ bool TVYXLogDocEditor::CmdRevision(TVYXCommand cmd)
     }
     SetRepaint(true);
     return done;
+}
+
+// ---- Drawing objects ------------------------------------------------------------
+
+bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
+{
+    TVYXGraphicObj* graphic = FSelections->Graphic;
+    // Lengths stay within a page of 22 inches; percentages within 0..1000.
+    constexpr double cMaxLength = 22 * 72.0, cMaxPercent = 1000;
+    if (!graphic || !(value > -cMaxLength && value < cMaxLength))
+        return false;
+    auto length = [&](double& field, bool positive) {
+        if (positive ? value <= 0 : value < 0)
+            return false;
+        field = value;
+        return true;
+    };
+    auto percent = [&](double& field) {
+        if (value < 0 || value > cMaxPercent)
+            return false;
+        field = value;
+        return true;
+    };
+    bool done = false;
+    switch (cmd) {
+    case vycGraphicWidth: done = length(graphic->Width, true); break;
+    case vycGraphicHeight: done = length(graphic->Height, true); break;
+    case vycGraphicLeft: graphic->PosLeft = value; done = true; break;
+    case vycGraphicTop: graphic->PosTop = value; done = true; break;
+    case vycGraphiOuterMargLeft: done = length(graphic->OMargLeft, false); break;
+    case vycGraphiOuterMargTop: done = length(graphic->OMargTop, false); break;
+    case vycGraphiOuterMargRight: done = length(graphic->OMargRight, false); break;
+    case vycGraphiOuterMargBottom: done = length(graphic->OMargBottom, false); break;
+    case vycGraphicPercentLeft: done = percent(graphic->PercentLeft); break;
+    case vycGraphicPercentTop: done = percent(graphic->PercentTop); break;
+    case vycGraphicPercentWidth: done = percent(graphic->PercentWidth); break;
+    case vycGraphicPercentHeight: done = percent(graphic->PercentHeight); break;
+    case vycGraphicWrap:
+        if (value >= static_cast<int>(agowInLine) && value <= static_cast<int>(agowInFront)) {
+            graphic->Wrap = static_cast<TVYXGrObjWrap>(static_cast<int>(value));
+            done = true;
+        }
+        break;
+    case vycGraphicLockAnchor: graphic->LockAnchor = value != 0; done = true; break;
+    default: break;
+    }
+    if (!done)
+        return false;
+    graphic->Precalc();
+    Changed();
+    return true;
 }
 
 // ---- Settings -------------------------------------------------------------------

@@ -297,6 +297,11 @@ public:
     bool CmdInsert(TVYXCommand cmd, std::u16string_view text = {});
     bool CmdTable(TVYXCommand cmd, int value1 = 0, int value2 = 0);
     bool CmdRevision(TVYXCommand cmd);
+    // Sets a property of the selected drawing object (Selections().Graphic): sizes,
+    // position, outer margins, percentages (points / percent), wrap, anchor lock.
+    // The drawing layer has no door edit yet: watchers hear nothing, the editor
+    // marks itself dirty.
+    bool CmdGraphic(TVYXCommand cmd, double value);
     bool CmdSetting(TVYXCommand cmd, double value);
     bool CmdSetting(TVYXCommand cmd, bool value);
     double CmdSettingValFloat(TVYXCommand cmd) const;

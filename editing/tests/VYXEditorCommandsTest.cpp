@@ -8,6 +8,7 @@
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 
@@ -434,4 +435,25 @@ TEST(EditorNotes, FootnoteAtTheCaretComesInTextOrder)
     // Headers of each kind are separate editors.
     EXPECT_NE(&doc.Headers().AddFirst(), &doc.Headers().AddEven());
     EXPECT_EQ(doc.Footers().AddDefault().DocType(), aldtFooter);
+}
+
+TEST(EditorGraphic, PropertiesOfTheSelectedObjectOnlyWithinBounds)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"x");
+    EXPECT_FALSE(doc.Command(vycGraphicWidth, 50.0)) << "nothing selected";
+    TVYXLogDocEditor& box = doc.AddTextBox(100, 40);
+    (void)box;
+    TVYXCharRunGraphic* run = nullptr;
+    for (int i = 0; i < doc.Paras().GetParas(0)->Count() && !run; ++i)
+        run = dynamic_cast<TVYXCharRunGraphic*>(doc.Paras().GetParas(0)->GetItems(i));
+    ASSERT_NE(run, nullptr);
+    ASSERT_NE(run->Graphic, nullptr);
+    doc.Selections().Select(run->Graphic.get());
+    ASSERT_TRUE(doc.Command(vycGraphicWidth, 120.0));
+    EXPECT_DOUBLE_EQ(run->Graphic.get()->Width, 120);
+    EXPECT_FALSE(doc.Command(vycGraphicWidth, 0.0));
+    EXPECT_FALSE(doc.Command(vycGraphicHeight, 1e9));
+    EXPECT_FALSE(doc.Command(vycGraphicWrap, 17.0));
+    EXPECT_DOUBLE_EQ(run->Graphic.get()->Width, 120);
 }
