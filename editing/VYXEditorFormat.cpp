@@ -593,16 +593,19 @@ bool TVYXLogDocEditor::InsertNoteAtCaret(bool endnote)
         return false;  // notes go into the main text only
     if (FSelections->HasSelection() && !FSelections->IsEmpty())
         DeleteSelection();
-    // The reference run and the note's paragraph are added by the note lists, not
-    // the door (the door has no note edit yet); the note's text is two spaces.
-    TVYXLogPara& para = *FCaret.Para;
-    const std::int32_t pos = FCaret.CharPos;
+    // The reference run goes in through the door; the note's paragraph goes into
+    // the notes editor, whose own watchers hear of it there.
     const TVYXDocAddress at = AddressOf(FCaret);
-    AddNote(endnote, para, pos, u"  ");
-    TVYXDocAddress after = at;
-    after.CharPos += 1;
+    TVYXDocRange range;
+    try {
+        range = InsertRun(at, [&](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
+            return AddNote(endnote, para, pos, u"  ").CharRun;
+        });
+    } catch (const VYXException&) {
+        return false;
+    }
     TVYXLogPos p;
-    if (p.SetAddress(Paras(), after) && p.Valid())
+    if (p.SetAddress(Paras(), range.Last) && p.Valid())
         FCaret.Assign(p);
     Changed();
     return true;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/VYXLogDocument.h"
+#include "model/VYXCharRun.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
@@ -81,4 +82,24 @@ bool TVYXLogDocument::EditTable(const TVYXDocAddress& table, const std::function
     inserted.Change = {adckInsert, range};
     Notify(inserted);
     return true;
+}
+
+TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
+                                        const std::function<TVYXCharRun*(TVYXLogPara& para, std::int32_t pos)>& make)
+{
+    TVYXLogPara* para = VYXParaAt(*FLogParas, at);
+    if (!para || at.CharPos < 1 || at.CharPos > para->EndOfParaPos())
+        throw VYXException("Invalid address");
+    TVYXCharRun* run = make(*para, at.CharPos);
+    if (!run)
+        return {at, at};
+    para->CharRuns().Reindex();
+    para->MakeDirty();
+    TVYXDocRange range{at, at};
+    range.Last.CharPos = run->StartPos + run->Len();
+    range.First.CharPos = run->StartPos;
+    TVYXDocEditEvent event;
+    event.Change = {adckInsert, range};
+    Notify(event);
+    return range;
 }

@@ -221,6 +221,11 @@ public:
     // Watchers are told the old table went (with a copy) and the new one came; false,
     // and nothing told, when the address names no table or `reshape` answers false.
     bool EditTable(const TVYXDocAddress& table, const std::function<bool(TVYXTable&)>& reshape);
+    // A run `make` builds and inserts at position `at` of its paragraph (a note
+    // reference, an inline object); watchers hear an insertion of its characters.
+    // An empty range, and nothing told, when `make` answers nullptr.
+    TVYXDocRange InsertRun(const TVYXDocAddress& at,
+                           const std::function<TVYXCharRun*(TVYXLogPara& para, std::int32_t pos)>& make);
 
 private:
     void CreateOwnTables(const TVYXPaperSizeHook& paperSize);

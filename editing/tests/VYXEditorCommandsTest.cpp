@@ -425,7 +425,12 @@ TEST(EditorNotes, FootnoteAtTheCaretComesInTextOrder)
     doc.AppendParaUI(u"one two");
     doc.AppendFootnote(u"second");
     Put(doc, 0, 4);
+    TCounter counter;
+    doc.AddWatcher(counter);
     ASSERT_TRUE(doc.Command(vycInsertFootnote));
+    doc.RemoveWatcher(counter);
+    EXPECT_EQ(counter.Inserts, 1) << "the reference went in through the door";
+    EXPECT_EQ(doc.Caret().CharPos, 5) << "the caret stands after the reference";
     ASSERT_EQ(doc.FootnoteList().Count(), 2);
     EXPECT_EQ(doc.FootnoteList().GetItems(0)->GetPlainText().find(u"second"), std::u16string::npos)
         << "the new note comes first";
