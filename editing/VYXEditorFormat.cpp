@@ -650,8 +650,8 @@ bool TVYXLogDocEditor::CmdRevision(TVYXCommand cmd)
     case vycRevisionReject:
     case vycRevisionAcceptAll:
     case vycRevisionRejectAll: {
-        // Resolving changes the body outside the text edits: watchers hear it as a
-        // format edit over the whole body, and the caret starts afresh.
+        // The revision manager resolves changes in the runs itself, outside the
+        // door; the caret is put back by address, since paragraphs may have gone.
         const TVYXDocAddress caret = AddressOf(FCaret);
         rev.Collect();
         if (cmd == vycRevisionAcceptAll)
