@@ -11,6 +11,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
@@ -137,6 +138,7 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
     case vycControlNewPara: return InsertParaUI();
     case vycControlLineBreak: return InsertLineBreakUI();
     case vycControlPageBreak: return InsertPageBreakUI();
+    case vycControlSectionBreak: return InsertSectionBreakUI();
     case vycControlTab: return InsertTabUI();
     case vycControlShiftTab:
         // In a list, Shift+Tab lifts the paragraph one level.
@@ -560,20 +562,47 @@ bool TVYXLogDocEditor::InsertTextUI(std::u16string_view text)
     return true;
 }
 
-bool TVYXLogDocEditor::InsertParaUI()
+bool TVYXLogDocEditor::InsertParaUI() { return SplitParaUI(false); }
+
+bool TVYXLogDocEditor::InsertSectionBreakUI()
+{
+    if (CaretCell())
+        return false;  // sections end in the body only
+    return SplitParaUI(true);
+}
+
+TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
+{
+    if (name.empty() || Bookmarks().Find(name))
+        return nullptr;
+    TVYXLogSelection sel;
+    if (FSelections->HasSelection() && !FSelections->IsEmpty())
+        sel.Assign(FSelections->GetFirstPos(), FSelections->GetLastPos());
+    else
+        sel.Assign(FCaret, FCaret);
+    TVYXBookmark* mark = sel.MakeBookmark(name);
+    if (mark) {
+        FSelections->Clear();
+        CaretToValid();
+        Changed();
+    }
+    return mark;
+}
+
+bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
 {
     if (FSelections->HasSelection() && !FSelections->IsEmpty())
         DeleteSelection();
     TVYXLogPara* para = FCaret.Para;
     // Enter in an empty list paragraph lifts it a level, or out of the list at level 0.
-    if (TVYXNumbering* list = para->PAPX().GetNumbering(); list && para->IsZeroLength()) {
+    if (TVYXNumbering* list = para->PAPX().GetNumbering(); list && para->IsZeroLength() && !sectionBreak) {
         if (list->Level > 0)
             return ReplaceParaFormats({para}, [para] { para->ChangeMultilevelLevel(-1); });
         return ReplaceParaFormats({para}, [para] { para->RemoveBulletNumbering(); });
     }
     // Enter at the start of a cell whose table opens its list (the document or a
     // cell) puts an empty paragraph before the table.
-    if (FCaret.CharPos == 1 && para->Paras && para->Paras->Cell && para->Index() == 0) {
+    if (FCaret.CharPos == 1 && para->Paras && para->Paras->Cell && para->Index() == 0 && !sectionBreak) {
         TVYXTableCell* cell = para->Paras->Cell;
         TVYXTable* table = cell->Table();
         if (table && table->Index() == 0 && cell->Row && cell->Row->Index == 0 && cell->Index == 0) {
@@ -589,7 +618,19 @@ bool TVYXLogDocEditor::InsertParaUI()
     TVYXLogPara* head = mark.Paras->AppendPara(para->PAPX());
     head->Pilcrow = true;
     mark.Paras->AppendPara(para->PAPX());
+    // The settings that govern the caret's paragraph, for a section break.
+    std::unique_ptr<TVYXSEP> governing;
+    if (sectionBreak) {
+        const TVYXLogPara* owner = para->SEP() ? para : para->FindNextSEP();
+        governing = (owner && owner->SEP() ? *owner->SEP() : SEP()).Clone();
+    }
     const TVYXDocRange inserted = InsertContent(AddressOf(FCaret), mark);
+    if (sectionBreak) {
+        // The door keeps the first half's format, so its section is set here (the
+        // door has no section edit yet).
+        if (TVYXLogPara* first = VYXParaAt(Paras(), inserted.First))
+            first->AddSEP()->Assign(*governing);
+    }
     FSelections->Clear();
     FCaret.Assign(PosAt(inserted.Last));
     Changed();

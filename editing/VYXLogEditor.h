@@ -318,6 +318,12 @@ public:
     bool InsertTabUI();
     bool InsertLineBreakUI();
     bool InsertPageBreakUI();
+    // Ends a section at the caret: the paragraph is split and its first half ends a
+    // section with the settings that governed it (not inside cells).
+    bool InsertSectionBreakUI();
+    // A bookmark over the selection (or collapsed at the caret); nullptr when the
+    // name is empty or taken. Boundary runs go in outside the door.
+    TVYXBookmark* InsertBookmark(std::u16string_view name);
     bool DeleteSelection();
     // Merges `chpx` into the selection, or into the word at an empty selection, or
     // into the insertion format between words.
@@ -344,6 +350,7 @@ private:
     bool InsertNoteAtCaret(bool endnote);
     TVYXFootnoteItem& AddNote(bool endnote, TVYXLogPara& anchorPara, std::int32_t pos, std::u16string_view text);
     void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type);
+    bool SplitParaUI(bool sectionBreak);
     bool InsertEmptyParaBefore(const TVYXDocAddress& itemAt);
     // Changes the formats of `paras` with `change` and applies the result through the
     // door (RestoreFormats), so removals of properties are seen by watchers too.

@@ -462,3 +462,22 @@ TEST(EditorGraphic, PropertiesOfTheSelectedObjectOnlyWithinBounds)
     EXPECT_FALSE(doc.Command(vycGraphicWrap, 17.0));
     EXPECT_DOUBLE_EQ(run->Graphic.get()->Width, 120);
 }
+
+TEST(EditorInsert, SectionBreakEndsASectionAndBookmarksTakeTheSelection)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"onetwo");
+    Put(doc, 0, 4);
+    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
+    ASSERT_EQ(doc.Paras().Count(), 2);
+    EXPECT_EQ(Text(doc, 0), u"one");
+    ASSERT_NE(doc.Paras().GetParas(0)->SEP(), nullptr);
+    EXPECT_EQ(doc.Paras().GetParas(1)->SEP(), nullptr);
+    Put(doc, 1, 1);
+    doc.Command(vycSelectWord);
+    ASSERT_NE(doc.InsertBookmark(u"word"), nullptr);
+    EXPECT_EQ(doc.InsertBookmark(u"word"), nullptr);
+    EXPECT_EQ(doc.InsertBookmark(u""), nullptr);
+    EXPECT_EQ(Text(doc, 1), u"two");
+    ExpectSound(doc);
+}

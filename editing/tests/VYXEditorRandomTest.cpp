@@ -53,7 +53,7 @@ std::vector<TVYXCommand> Commands()
             vycSelectWord, vycSelectPara, vycSelectAll, vycSelectClear, vycSelectEndOfDoc,
             vycDelCharLeft, vycDelCharRight, vycDelWordLeft, vycDelWordRight, vycDelSelection,
             vycControlNewPara, vycControlTab, vycControlShiftTab, vycControlLineBreak, vycControlPageBreak,
-            vycControlEscape, vycControlBullet, vycControlNumbering,
+            vycControlEscape, vycControlBullet, vycControlNumbering, vycControlSectionBreak,
             vycFormatBold, vycFormatItalic, vycFormatUnderline, vycFormatSubscript, vycFormatIncFont,
             vycFormatDecFont, vycFormatParaCenter, vycFormatParaJustify, vycFormatParaIncIndentLeft,
             vycFormatParaDecIndentLeft, vycFormatParaIncIndentHanging, vycFormatParaDecIndentHanging,
