@@ -427,6 +427,31 @@ bool TVYXLogDocEditor::DeleteSelection()
     if (BeforeDeleteEvent)
         BeforeDeleteEvent(*this, *FSelections);
     const TVYXLogPos first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
+    TVYXTable* table = nullptr;
+    int col1 = 0, row1 = 0, col2 = 0, row2 = 0;
+    if (FSelections->GetCellRect(table, col1, row1, col2, row2)) {
+        // A rectangle of cells: each cell's text goes, the cells stay. Addresses are
+        // taken first; clearing one cell moves nothing in another.
+        std::vector<TVYXDocRange> cells;
+        for (int r = row1; r <= row2; ++r)
+            for (int c = col1; c <= col2; ++c)
+                if (TVYXTableCell* cell = table->GetRows(r)->CellN(c)) {
+                    TVYXLogPara* a = cell->Paras()._FirstPara();
+                    TVYXLogPara* b = cell->Paras()._LastPara();
+                    if (a && b && b->Paras == a->Paras)
+                        cells.push_back({AddressOf(TVYXLogPos(a, 1)), AddressOf(TVYXLogPos(b, b->EndOfParaPos()))});
+                }
+        const TVYXDocAddress back = AddressOf(first);
+        bool any = false;
+        for (auto it = cells.rbegin(); it != cells.rend(); ++it)
+            if (!it->Empty())
+                any = RemoveRange(PosAt(it->First), PosAt(it->Last)) || any;
+        FSelections->Clear();
+        TVYXLogPos pos;
+        if (pos.SetAddress(Paras(), {back.Path, 0, 1}) && pos.Valid())
+            FCaret.Assign(pos);
+        return any;
+    }
     if (!RemoveRange(first, last)) {
         // Ends in different lists (cells): the caret goes to the first end.
         FSelections->Clear();

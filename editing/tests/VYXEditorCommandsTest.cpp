@@ -394,6 +394,17 @@ TEST(EditorSelect, ExtendingFromTextIntoATableTakesTheWholeTable)
     EXPECT_EQ(table, &t);
     EXPECT_EQ(c2 - c1, 1);
     EXPECT_EQ(r2 - r1, 0);
+    doc.CellPara(t, 0, 0).Append(u"x");
+    doc.CellPara(t, 1, 0).Append(u"y");
+    // Delete on a rectangle of cells empties them and keeps the table.
+    ASSERT_TRUE(doc.Command(vycDelSelection));
+    EXPECT_EQ(doc.CellPara(t, 0, 0).GetPlainText(), u"");
+    EXPECT_EQ(doc.CellPara(t, 1, 0).GetPlainText(), u"");
+    EXPECT_EQ(doc.CellPara(t, 1, 1).GetPlainText(), u"cell") << "outside the rectangle";
+    EXPECT_EQ(t.Count(), 2);
+    ExpectSound(doc);
+    doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(t, 0, 0), 1));
+    doc.Command(vycSelectToPos, TVYXLogPos(&doc.CellPara(t, 1, 0), 1));
     ASSERT_TRUE(doc.Command(vycTableMergeCells));
     EXPECT_TRUE(t.GetRows(0)->GetCells(0)->GetMerged() || t.GetRows(0)->Count() == 1 ||
                 t.GetRows(0)->GetCells(0)->CalcGridSpan() == 2);
