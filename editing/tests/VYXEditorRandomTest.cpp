@@ -103,5 +103,13 @@ TEST(EditorRandom, ThousandsOfCommandsKeepTheModelSound)
             const std::string broken = VYXCheckEditor(doc);
             ASSERT_EQ(broken, "") << "seed " << seed << " step " << step << " after " << done;
         }
+        // A header is an editor of its own over the main document's tables.
+        TVYXLogDocEditor& header = doc.Headers().AddDefault();
+        header.AppendTextUI(u"Header text");
+        for (int step = 0; step < 500; ++step) {
+            const std::string done = Step(header, rng, commands);
+            ASSERT_EQ(VYXCheckEditor(header), "") << "header, seed " << seed << " step " << step << " after " << done;
+        }
+        ASSERT_EQ(VYXCheckEditor(doc), "");
     }
 }
