@@ -12,6 +12,7 @@
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
@@ -706,6 +707,39 @@ bool TVYXLogDocEditor::CmdInsert(TVYXCommand cmd, std::u16string_view text)
     case vycInsertAtCaret:
     case vycInsertCharAtCaret: return InsertTextUI(text);
     case vycInsertTableAtCaret: return InsertTableAtCaret(2, 2);
+    case vycInsertHorizLineAtCaret: {
+        if (FSelections->HasSelection() && !FSelections->IsEmpty())
+            DeleteSelection();
+        TVYXDocRange range;
+        try {
+            range = InsertRun(AddressOf(FCaret), [](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
+                return para.InsertHorizontalLine(pos);
+            });
+        } catch (const VYXException&) {
+            return false;
+        }
+        FSelections->Clear();
+        FCaret.Assign(PosAt(range.Last));
+        Changed();
+        return !range.Empty();
+    }
+    case vycGraphicInsertTextBox: {
+        // Anchored to the caret's paragraph, centred in the section's text width,
+        // 50 pt from the top; not inside cells. Anchored objects have no door edit
+        // yet: the box is added directly.
+        if (CaretCell() || FParentEditor)
+            return false;
+        constexpr double width = 150, height = 100;
+        TVYXGraphicRotate* box = FCaret.Para->AddTextBox(width, height);
+        if (!box)
+            return false;
+        box->PosLeft = std::max(0.0, (Width() - width) / 2);
+        box->PosTop = 50;
+        box->Precalc();
+        FSelections->Select(box);
+        Changed();
+        return true;
+    }
     case vycInsertFootnote: return InsertNoteAtCaret(false);
     case vycInsertEndnote: return InsertNoteAtCaret(true);
     default: return false;

@@ -492,3 +492,23 @@ TEST(EditorInsert, SectionBreakEndsASectionAndBookmarksTakeTheSelection)
     EXPECT_EQ(Text(doc, 1), u"two");
     ExpectSound(doc);
 }
+
+TEST(EditorInsert, RuleAndTextBoxAtTheCaret)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"ab");
+    Put(doc, 0, 2);
+    TCounter counter;
+    doc.AddWatcher(counter);
+    ASSERT_TRUE(doc.Command(vycInsertHorizLineAtCaret));
+    doc.RemoveWatcher(counter);
+    EXPECT_EQ(counter.Inserts, 1);
+    EXPECT_EQ(doc.Caret().CharPos, 3);
+    EXPECT_EQ(doc.Paras().GetParas(0)->EndOfParaPos(), 4);
+    ASSERT_TRUE(doc.Command(vycGraphicInsertTextBox));
+    ASSERT_NE(doc.Selections().Graphic, nullptr);
+    EXPECT_DOUBLE_EQ(doc.Selections().Graphic->PosTop, 50);
+    EXPECT_NEAR(doc.Selections().Graphic->PosLeft, (doc.Width() - doc.Selections().Graphic->Width) / 2, 1e-9);
+    EXPECT_EQ(doc.TextBoxes().Count(), 1);
+    ExpectSound(doc);
+}

@@ -64,7 +64,7 @@ std::vector<TVYXCommand> Commands()
             vycTableSelect, vycTableSplitCells,
             vycRevisionTrackChanges, vycMoveRevisionNext, vycMoveRevisionPrev, vycSelectRevisionNext,
             vycRevisionAccept, vycRevisionReject, vycRevisionAcceptAll, vycRevisionRejectAll,
-            vycInsertFootnote, vycGraphicWidth, vycClipboardCopy};
+            vycInsertFootnote, vycInsertHorizLineAtCaret, vycGraphicInsertTextBox, vycGraphicWidth, vycClipboardCopy};
 }
 
 std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVYXCommand>& commands)
