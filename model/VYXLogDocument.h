@@ -228,6 +228,21 @@ public:
     std::unique_ptr<TVYXDocFormats> SetParaProps(const TVYXDocRange& range, const TVYXPAPX& papx);
     // Puts back formats an edit returned, and returns those it replaced.
     std::unique_ptr<TVYXDocFormats> RestoreFormats(const TVYXDocFormats& formats);
+    // (VYXDocEditTables.cpp) An empty paragraph before the item `item` names (a table
+    // or a paragraph; CharPos unused); returns the range it covers.
+    TVYXDocRange InsertParaBefore(const TVYXDocAddress& item);
+    // A table of cols x rows empty cells in the style "TableGrid", `width` wide,
+    // before the item `item` names; returns the range it covers.
+    TVYXDocRange InsertTableBefore(const TVYXDocAddress& item, int cols, int rows, double width);
+    // Reshapes the table `table` names with `reshape` (rows, columns, merges, sizes).
+    // Watchers are told the old table went (with a copy) and the new one came; false,
+    // and nothing told, when the address names no table or `reshape` answers false.
+    bool EditTable(const TVYXDocAddress& table, const std::function<bool(TVYXTable&)>& reshape);
+    // A run `make` builds and inserts at position `at` of its paragraph (a note
+    // reference, an inline object); watchers hear an insertion of its characters.
+    // An empty range, and nothing told, when `make` answers nullptr.
+    TVYXDocRange InsertRun(const TVYXDocAddress& at,
+                           const std::function<TVYXCharRun*(TVYXLogPara& para, std::int32_t pos)>& make);
 
 private:
     void CreateOwnTables(const TVYXPaperSizeHook& paperSize);

@@ -1,0 +1,115 @@
+// Seeded random commands over every command class on documents with tables nested
+// two deep, lists, fields and tracked changes; the document's invariants are
+// checked after every step. To add a command class (undo will), add its commands
+// to Commands() or a case to Step().
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "editing/VYXLogEditor.h"
+#include "editing/tests/VYXEditorInvariants.h"
+
+namespace {
+
+void BuildRich(TVYXLogDocEditor& doc)
+{
+    TVYXEditorUpdate update(doc);
+    doc.AppendParaUI(u"A first paragraph with some words.");
+    TVYXTable& outer = doc.AppendTableUI(3, 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            doc.CellPara(outer, c, r).Append(u"cell text");
+    // A table two deep: inside the middle cell, followed by its paragraph.
+    TVYXTableCell* middle = outer.GetRows(1)->GetCells(1);
+    TVYXTable* inner = middle->Paras().AddTable(2, 2);
+    inner->GetRows(0)->GetCells(0)->Paras()._FirstPara()->Append(u"deep");
+    middle->Paras().AppendPara(u"after inner");
+    doc.AppendTextUI(u"After the table.");
+    doc.AppendBulletPara(u"bullet one", 0);
+    doc.AppendBulletPara(u"bullet two", 1);
+    doc.AppendNumberedPara(u"number one", 0);
+    doc.AppendParaUI(u"A field: ");
+    doc.GetOrAddLastPara().AppendField(u"PAGE", u"1");
+    doc.AppendTextUI(u" and a note");
+    doc.AppendFootnote(u"note text");
+    doc.AppendParaUI(u"Last paragraph.");
+    // Tracked changes already in the text: an insertion and a deletion.
+    doc.Command(vycRevisionTrackChanges, true);
+    doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(0), 3));
+    doc.Command(vycInsertAtCaret, u"inserted ");
+    doc.Command(vycDelCharRight);
+    doc.Command(vycDelCharRight);
+    doc.Command(vycRevisionTrackChanges, false);
+}
+
+std::vector<TVYXCommand> Commands()
+{
+    return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
+            vycMoveParaDown, vycMoveLineUp, vycMoveLineDown, vycMoveEndOfLine, vycMoveBeginningOfLine,
+            vycMovePgDown, vycMoveEndOfDoc, vycMoveBeginningOfDoc, vycMoveLastLocation, vycMoveCellNext,
+            vycMoveCellPrev, vycMoveCellDown, vycMoveCellUp, vycMoveCellLeft, vycMoveCellRight,
+            vycSelectCharLeft, vycSelectCharRight, vycSelectWordRight, vycSelectParaDown, vycSelectParaUp,
+            vycSelectWord, vycSelectPara, vycSelectAll, vycSelectClear, vycSelectEndOfDoc,
+            vycDelCharLeft, vycDelCharRight, vycDelWordLeft, vycDelWordRight, vycDelSelection,
+            vycControlNewPara, vycControlTab, vycControlShiftTab, vycControlLineBreak, vycControlPageBreak,
+            vycControlEscape, vycControlBullet, vycControlNumbering, vycControlSectionBreak,
+            vycFormatBold, vycFormatItalic, vycFormatUnderline, vycFormatSubscript, vycFormatIncFont,
+            vycFormatDecFont, vycFormatParaCenter, vycFormatParaJustify, vycFormatParaIncIndentLeft,
+            vycFormatParaDecIndentLeft, vycFormatParaIncIndentHanging, vycFormatParaDecIndentHanging,
+            vycFormatParaBullet, vycFormatParaNumbering, vycFormatParaMultilevelLevelInc,
+            vycFormatParaMultilevelLevelDec, vycFormatRemoveBulletNumbering,
+            vycTableInsertRowsAbove, vycTableInsertRowsBelow, vycTableInsertColsLeft, vycTableInsertColsRight,
+            vycTableDeleteRow, vycTableDeleteCol, vycTableDeleteColKeepTblSize, vycTableMergeCells,
+            vycTableSelect, vycTableSplitCells,
+            vycRevisionTrackChanges, vycMoveRevisionNext, vycMoveRevisionPrev, vycSelectRevisionNext,
+            vycRevisionAccept, vycRevisionReject, vycRevisionAcceptAll, vycRevisionRejectAll,
+            vycInsertFootnote, vycInsertHorizLineAtCaret, vycGraphicInsertTextBox, vycGraphicWidth, vycClipboardCopy};
+}
+
+std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVYXCommand>& commands)
+{
+    const int kind = static_cast<int>(rng() % 10);
+    if (kind < 3) {
+        static const char16_t* texts[] = {u"a", u"word ", u" ", u"x\ty", u"longer text here"};
+        doc.Command(vycInsertAtCaret, std::u16string_view(texts[rng() % 5]));
+        return "typing";
+    }
+    if (kind == 3) {
+        doc.Command(vycInsertTableAtCaret, static_cast<int>(rng() % 3) + 1, static_cast<int>(rng() % 3) + 1);
+        return "vycInsertTableAtCaret";
+    }
+    if (kind == 4) {
+        doc.Command(vycFormatFontSize, static_cast<double>(rng() % 80));
+        return "vycFormatFontSize";
+    }
+    const TVYXCommand cmd = commands[rng() % commands.size()];
+    doc.Command(cmd);
+    return std::string(CommandName(cmd));
+}
+
+}  // namespace
+
+TEST(EditorRandom, ThousandsOfCommandsKeepTheModelSound)
+{
+    const std::vector<TVYXCommand> commands = Commands();
+    for (unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
+        TVYXLogDocEditor doc;
+        BuildRich(doc);
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        std::mt19937 rng(seed);
+        for (int step = 0; step < 2000; ++step) {
+            const std::string done = Step(doc, rng, commands);
+            const std::string broken = VYXCheckEditor(doc);
+            ASSERT_EQ(broken, "") << "seed " << seed << " step " << step << " after " << done;
+        }
+        // A header is an editor of its own over the main document's tables.
+        TVYXLogDocEditor& header = doc.Headers().AddDefault();
+        header.AppendTextUI(u"Header text");
+        for (int step = 0; step < 500; ++step) {
+            const std::string done = Step(header, rng, commands);
+            ASSERT_EQ(VYXCheckEditor(header), "") << "header, seed " << seed << " step " << step << " after " << done;
+        }
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+    }
+}
