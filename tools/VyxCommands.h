@@ -18,6 +18,7 @@ void AddBarcodeCommand(CLI::App& app);
 void AddTestSheetCommand(CLI::App& app);
 void AddPackageCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddSpellCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

@@ -19,6 +19,7 @@ constexpr TAddCommand cCommands[] = {
     AddBarcodeCommand,
     AddTestSheetCommand,
     AddPackageCommand,
+    AddSpellCommand,
 };
 }  // namespace
 
