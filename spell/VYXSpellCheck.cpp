@@ -106,9 +106,12 @@ void VYXSpellWords(std::u16string_view text, std::vector<TVYXSpellWord>& words)
             while (i < n && IsBlank(text[i]))
                 ++i;
             tokenEnd = i;
-            while (tokenEnd < n && !IsBlank(text[tokenEnd]))
+            bool maybeAddress = i < n && (text[i] == u'w' || text[i] == u'W');
+            while (tokenEnd < n && !IsBlank(text[tokenEnd])) {
+                maybeAddress |= text[tokenEnd] == u':' || text[tokenEnd] == u'@';
                 ++tokenEnd;
-            if (IsAddressToken(text.substr(i, tokenEnd - i))) {
+            }
+            if (maybeAddress && IsAddressToken(text.substr(i, tokenEnd - i))) {
                 i = tokenEnd;
                 continue;
             }
@@ -293,9 +296,20 @@ bool TVYXSpellCheckerHunSpell::Encode(std::u16string_view word, std::string& out
     out.clear();
     if (!FConv)
         return false;
-    FConv->Encoder.Put(word, out);
-    if (FCodePage == cVYXCodePageUtf8)
+    if (FCodePage == cVYXCodePageUtf8) {
+        // Most dictionaries are UTF-8; words are short, so a direct loop beats a converter.
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            char32_t cp = word[i];
+            if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < word.size() && word[i + 1] >= 0xDC00 && word[i + 1] < 0xE000)
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (word[++i] - 0xDC00);
+            if (cp < 0x80)
+                out += static_cast<char>(cp);
+            else
+                AppendUtf8(out, cp);
+        }
         return true;
+    }
+    FConv->Encoder.Put(word, out);
     // A "?" the word did not have means a character the dictionary's code page lacks.
     return std::count(out.begin(), out.end(), '?') == std::count(word.begin(), word.end(), u'?');
 }
@@ -304,10 +318,9 @@ bool TVYXSpellCheckerHunSpell::CheckWord(std::u16string_view word)
 {
     if (!FHandle)
         return false;
-    std::string bytes;
-    if (!Encode(word, bytes))
+    if (!Encode(word, FScratch))
         return false;  // no word of the dictionary can hold that character
-    return Hunspell_spell(static_cast<Hunhandle*>(FHandle), bytes.c_str()) != 0;
+    return Hunspell_spell(static_cast<Hunhandle*>(FHandle), FScratch.c_str()) != 0;
 }
 
 void TVYXSpellCheckerHunSpell::GetSuggestions(std::u16string_view word, std::vector<std::u16string>& list)
@@ -437,42 +450,50 @@ void TVYXSpellChecker::Check(TVYXLogParas& paras, TVYXLogPara& para)
     TVYXCharRuns& runs = para.CharRuns();
     // The paragraph's characters by position (index = position - 1). Runs that are
     // not text (tabs, pictures, fields' boundaries) stand as blanks of their length.
+    // The marks already there are collected as ranges, runs of one word joined.
     FText.clear();
-    bool hadMarks = false;
+    FOldMarks.clear();
     for (int i = 0; i < runs.Count(); ++i) {
         const TVYXCharRun* run = runs.Items(i);
-        const std::int32_t len = run->Len();
+        const std::int32_t len = std::max<std::int32_t>(run->Len(), 0);
+        const auto from = static_cast<std::int32_t>(FText.size()) + 1;
         if (run->Type_() == acrtText && static_cast<std::int32_t>(run->Text.size()) == len)
             FText += run->Text;
         else
-            FText.append(static_cast<std::size_t>(std::max<std::int32_t>(len, 0)), u' ');
-        if (const TVYXCHPX* chpx = run->CHPX(); chpx && chpx->GetMisspelled())
-            hadMarks = true;
-    }
-    if (hadMarks) {
-        runs.ClearMisspelled();
-        para.CombineCharRuns();
+            FText.append(static_cast<std::size_t>(len), u' ');
+        if (const TVYXCHPX* chpx = run->CHPX(); chpx && len > 0 && chpx->GetMisspelled()) {
+            if (!FOldMarks.empty() && FOldMarks.back().second == from)
+                FOldMarks.back().second = from + len;
+            else
+                FOldMarks.emplace_back(from, from + len);
+        }
     }
 
-    std::vector<TVYXSpellWord> words;
-    VYXSpellWords(FText, words);
-    if (words.empty())
-        return;
-    TVYXCHPX mark(nullptr);
-    mark.SetMisspelled(true);
+    VYXSpellWords(FText, FWords);
+    FNewMarks.clear();
     const std::int32_t endPos = para.EndOfParaPos();
-    for (const TVYXSpellWord& w : words) {
+    for (const TVYXSpellWord& w : FWords) {
         ++FWordCount;
         const std::u16string_view word(FText.data() + w.Start, w.Length);
         if (WordIsCorrect(word))
             continue;
         ++FErrorCount;
         const auto from = static_cast<std::int32_t>(w.Start) + 1;
-        const auto to = std::min(static_cast<std::int32_t>(w.Start + w.Length) + 1, endPos);
-        para.FormatRange(&mark, from, to);
+        FNewMarks.emplace_back(from, std::min(static_cast<std::int32_t>(w.Start + w.Length) + 1, endPos));
         if (MisspelledEvent)
             MisspelledEvent(para, from, word);
     }
+    // A re-check that finds what is marked already leaves the runs (and the layout) alone.
+    if (FNewMarks == FOldMarks)
+        return;
+    if (!FOldMarks.empty()) {
+        runs.ClearMisspelled();
+        para.CombineCharRuns();
+    }
+    TVYXCHPX mark(nullptr);
+    mark.SetMisspelled(true);
+    for (const auto& [from, to] : FNewMarks)
+        para.FormatRange(&mark, from, to);
 }
 
 int TVYXSpellChecker::Check(TVYXSpellQueue& queue)

@@ -26,6 +26,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class TVYXLogParas;
@@ -140,8 +141,15 @@ private:
     std::string FEncodingName;
     int FCodePage = 65001;
     void* FHandle = nullptr;  // owned Hunhandle
+    std::string FScratch;     // the word being checked, encoded
     struct TConv;
     std::unique_ptr<TConv> FConv;
+};
+
+// One word found by VYXSpellWords: 0-based start in the text and length.
+struct TVYXSpellWord {
+    std::size_t Start = 0;
+    std::size_t Length = 0;
 };
 
 class TVYXSpellChecker {
@@ -201,14 +209,12 @@ private:
     std::chrono::steady_clock::time_point FStart{}, FStop{};
     bool FRunning = false;
     std::unordered_set<std::u16string> FIgnored;
-    std::u16string FText;  // scratch: the paragraph being checked
+    // Scratch of the paragraph being checked, kept to spare allocations.
+    std::u16string FText;
+    std::vector<TVYXSpellWord> FWords;
+    std::vector<std::pair<std::int32_t, std::int32_t>> FOldMarks, FNewMarks;  // from, to (exclusive)
 };
 
-// One word found by VYXSpellWords: 0-based start in the text and length.
-struct TVYXSpellWord {
-    std::size_t Start = 0;
-    std::size_t Length = 0;
-};
 // The words of a text by the rule above, in order.
 void VYXSpellWords(std::u16string_view text, std::vector<TVYXSpellWord>& words);
 // True for the characters words are made of (letters, and marks inside a word).
