@@ -119,7 +119,7 @@ void BM_WalkOverheadOverHunspell(benchmark::State& state)
     state.counters["check_ms"] = walk * 1000 / static_cast<double>(state.iterations());
     state.counters["overhead_%"] = alone > 0 ? (walk - alone) / alone * 100 : 0;
 }
-BENCHMARK(BM_WalkOverheadOverHunspell)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_WalkOverheadOverHunspell)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 // Typing into the middle of a 300-page document and re-checking: the queue holds
 // only the touched paragraph. Iterations alternate typing a letter and deleting it.

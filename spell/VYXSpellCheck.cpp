@@ -4,6 +4,7 @@
 #include <hunspell/hunspell.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -60,10 +61,23 @@ constexpr TRange cRanges[] = {
     {0xFE20, 0xFE2F, ccMark},   {0xFF21, 0xFF3A, ccLetter}, {0xFF41, 0xFF5A, ccLetter},
 };
 
+// Flags of the ASCII characters, looked up once per character of the walk.
+enum : unsigned char { afLetter = 1, afBlank = 2 };
+constexpr auto cAsciiFlags = [] {
+    std::array<unsigned char, 128> flags{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        flags[static_cast<std::size_t>(c)] = afLetter;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        flags[static_cast<std::size_t>(c)] = afLetter;
+    for (char c : {' ', '\t', '\r', '\n', '\v', '\f'})
+        flags[static_cast<std::size_t>(c)] = afBlank;
+    return flags;
+}();
+
 TCharClass ClassOf(char16_t c)
 {
     if (c < 0x80)
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ? ccLetter : ccOther;
+        return cAsciiFlags[c] & afLetter ? ccLetter : ccOther;
     const auto* end = std::end(cRanges);
     const auto* it = std::upper_bound(std::begin(cRanges), end, c,
                                       [](char16_t v, const TRange& r) { return v < r.From; });
@@ -74,7 +88,7 @@ TCharClass ClassOf(char16_t c)
 }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0xA0 || c == 0x0B || c == 0x0C; }
+bool IsBlank(char16_t c) { return c < 0x80 ? (cAsciiFlags[c] & afBlank) != 0 : c == 0xA0; }
 
 bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix)
 {
@@ -298,6 +312,15 @@ bool TVYXSpellCheckerHunSpell::Encode(std::u16string_view word, std::string& out
         return false;
     if (FCodePage == cVYXCodePageUtf8) {
         // Most dictionaries are UTF-8; words are short, so a direct loop beats a converter.
+        out.resize(word.size());
+        std::size_t ascii = 0;
+        while (ascii < word.size() && word[ascii] < 0x80) {
+            out[ascii] = static_cast<char>(word[ascii]);
+            ++ascii;
+        }
+        if (ascii == word.size())
+            return true;
+        out.clear();
         for (std::size_t i = 0; i < word.size(); ++i) {
             char32_t cp = word[i];
             if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < word.size() && word[i + 1] >= 0xDC00 && word[i + 1] < 0xE000)
