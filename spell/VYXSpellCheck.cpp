@@ -272,8 +272,12 @@ void TVYXSpellCheckerHunSpell::Close()
 
 bool TVYXSpellCheckerHunSpell::Initiate(std::string_view id)
 {
-    Close();
     const std::string want = id.empty() ? FDefaultDict : std::string(id);
+    // The dictionary already open stays (reading one takes tens of milliseconds, and
+    // words added to it stay with it); another one replaces it.
+    if (FReady && want == FCurrDictionary)
+        return true;
+    Close();
     const TVYXSSDictionary* dict = FDictionaries->Find(want);
     if (!dict) {
         FMessage = "No dictionary \"" + want + "\" in \"" + FDictionaries->Path() +

@@ -171,6 +171,14 @@ TEST(SpellChecker, WordsSuggestionsIgnoreAndAdd)
     EXPECT_FALSE(checker.Check(u"wrold"));
     EXPECT_TRUE(checker.AddWord(u"vyx"));
     EXPECT_TRUE(checker.Check(u"vyx"));
+    // Beginning again with the open dictionary keeps it; another one replaces it.
+    ASSERT_TRUE(checker.BeginCheck("en_GB"));
+    EXPECT_TRUE(checker.Check(u"vyx"));
+    ASSERT_TRUE(checker.BeginCheck("ru_RU"));
+    ASSERT_TRUE(checker.BeginCheck("en_GB"));
+    EXPECT_FALSE(checker.Check(u"vyx"));
+    EXPECT_FALSE(checker.BeginCheck("xx_XX"));
+    EXPECT_FALSE(checker.Check(u"hello"));
     // A second checker has its own handle: the added word is not there.
     TVYXSpellChecker other({}, cTestDicts);
     ASSERT_TRUE(other.BeginCheck("en_GB"));
