@@ -261,3 +261,30 @@ TEST(SpellChecker, RealEnglishDictionary)
     EXPECT_NE(std::find(checker.Suggestions().begin(), checker.Suggestions().end(), u"receive"),
               checker.Suggestions().end());
 }
+
+TEST(SpellChecker, TablesAreCheckedCellByCellAndQueuedWhole)
+{
+    TVYXSpellChecker checker({}, cTestDicts);
+    ASSERT_TRUE(checker.BeginCheck("en_GB"));
+    TVYXLogDocument doc;
+    doc.SetPlainText(u"hello");
+    TVYXSpellQueue queue(doc);
+    TVYXTable* table = doc.Paras().AddTable(2, 1);
+    ASSERT_NE(table, nullptr);
+    static_cast<TVYXLogPara&>(*table->GetCells(0, 0)->Paras().GetItems(0)).SetPlainText(u"quick brwn");
+    static_cast<TVYXLogPara&>(*table->GetCells(1, 0)->Paras().GetItems(0)).SetPlainText(u"fxo");
+    std::vector<std::string> found;
+    checker.MisspelledEvent = [&](TVYXLogPara&, std::int32_t, std::u16string_view w) { found.push_back(U8(w)); };
+    checker.Check(doc.Paras());
+    EXPECT_EQ(found, (V{"brwn", "fxo"}));
+
+    // Typing into a cell queues that cell's paragraph by its way down.
+    found.clear();
+    TVYXDocAddress at;
+    at.Path = {TVYXDocAddressStep{1, 0, 1}};
+    at.Item = 0;
+    at.CharPos = 1;
+    doc.InsertText(at, u"x");
+    EXPECT_EQ(checker.Check(queue), 1);
+    EXPECT_EQ(found, V{"xfxo"});
+}
