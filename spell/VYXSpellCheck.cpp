@@ -475,8 +475,9 @@ void TVYXSpellChecker::Check(TVYXLogParas& paras, TVYXLogPara& para)
     if (!FReady)
         return;
     TVYXCharRuns& runs = para.CharRuns();
-    // The paragraph's characters by position (index = position - 1). Runs that are
-    // not text (tabs, pictures, fields' boundaries) stand as blanks of their length.
+    // The paragraph's characters by position (index = position - 1). Runs that
+    // show no words of the author's (tabs, pictures, field codes and fields' generated
+    // results) stand as blanks of their length; a link's text is checked.
     // The marks already there are collected as ranges, runs of one word joined.
     FText.clear();
     FOldMarks.clear();
@@ -484,7 +485,8 @@ void TVYXSpellChecker::Check(TVYXLogParas& paras, TVYXLogPara& para)
         const TVYXCharRun* run = runs.Items(i);
         const std::int32_t len = std::max<std::int32_t>(run->Len(), 0);
         const auto from = static_cast<std::int32_t>(FText.size()) + 1;
-        if (run->Type_() == acrtText && static_cast<std::int32_t>(run->Text.size()) == len)
+        const TVYXCharRunType type = run->Type_();
+        if ((type == acrtText || type == acrtHyperlink) && static_cast<std::int32_t>(run->Text.size()) == len)
             FText += run->Text;
         else
             FText.append(static_cast<std::size_t>(len), u' ');

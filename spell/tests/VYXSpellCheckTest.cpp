@@ -9,6 +9,7 @@
 
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogDocument.h"
 #include "platform/VYXUnicode.h"
 #include "spell/VYXSpellCheck.h"
@@ -287,4 +288,23 @@ TEST(SpellChecker, TablesAreCheckedCellByCellAndQueuedWhole)
     doc.InsertText(at, u"x");
     EXPECT_EQ(checker.Check(queue), 1);
     EXPECT_EQ(found, V{"xfxo"});
+}
+
+TEST(SpellChecker, LinkTextIsCheckedTabsSeparate)
+{
+    TVYXSpellChecker checker({}, cTestDicts);
+    ASSERT_TRUE(checker.BeginCheck("en_GB"));
+    TVYXLogDocument doc;
+    TVYXLogPara& p = *doc.Paras().AppendPara();
+    p.Append(u"hello");
+    p.AppendTab();
+    p.AppendHyperlink(doc.Hyperlinks().Add(u"https://exampel.org", ahtURL), u"wrold");
+    p.AppendTab();
+    p.Append(u"quick");
+    std::vector<std::pair<std::int32_t, std::string>> found;
+    checker.MisspelledEvent = [&](TVYXLogPara&, std::int32_t pos, std::u16string_view w) { found.emplace_back(pos, U8(w)); };
+    checker.Check(doc.Paras());
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0], std::make_pair(7, std::string("wrold")));
+    EXPECT_EQ(checker.WordCount(), 3);
 }
