@@ -392,7 +392,7 @@ std::string TVYXSpellChecker::Message() const
     if (FReady)
         return {};
     const std::string& reason = FSSImpl->Message();
-    return "Spell checker not ready: " + (reason.empty() ? std::string("no dictionary opened") : reason);
+    return std::string(cVYXSpellNotReady) + " (" + (reason.empty() ? std::string("no dictionary opened") : reason) + ")";
 }
 
 bool TVYXSpellChecker::BeginCheck(std::string_view dictionaryId)

@@ -35,6 +35,10 @@ class TVYXLogParaItem;
 class TVYXLogDocument;
 class TVYXSpellQueue;
 
+// What a whole-document check reports when no dictionary could be opened (the
+// editor facade raises it; Message() starts with it and adds the reason).
+inline constexpr const char* cVYXSpellNotReady = "Spell checker not ready. Please check dictionaies";
+
 // Where the system keeps Hunspell dictionaries (Debian's hunspell-* packages).
 inline constexpr const char* cVYXDefaultDictPath = "/usr/share/hunspell/";
 

@@ -105,6 +105,7 @@ TEST(SpellChecker, EmptyFolderIsNotReadyWithAClearMessage)
     EXPECT_EQ(impl.Dictionaries().Count(), 0);
     EXPECT_FALSE(checker.BeginCheck("en_US"));
     EXPECT_FALSE(checker.Ready());
+    EXPECT_EQ(checker.Message().rfind(cVYXSpellNotReady, 0), 0u) << checker.Message();
     EXPECT_NE(checker.Message().find("No dictionary \"en_US\""), std::string::npos) << checker.Message();
 
     // Checking while not ready changes nothing and raises nothing.
