@@ -74,10 +74,8 @@ constexpr auto cAsciiFlags = [] {
     return flags;
 }();
 
-TCharClass ClassOf(char16_t c)
+[[gnu::noinline]] TCharClass ClassOfWide(char16_t c)
 {
-    if (c < 0x80)
-        return cAsciiFlags[c] & afLetter ? ccLetter : ccOther;
     const auto* end = std::end(cRanges);
     const auto* it = std::upper_bound(std::begin(cRanges), end, c,
                                       [](char16_t v, const TRange& r) { return v < r.From; });
@@ -87,8 +85,15 @@ TCharClass ClassOf(char16_t c)
     return c <= it->To ? it->Class : ccOther;
 }
 
+inline TCharClass ClassOf(char16_t c)
+{
+    if (c < 0x80)
+        return cAsciiFlags[c] & afLetter ? ccLetter : ccOther;
+    return ClassOfWide(c);
+}
+
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsBlank(char16_t c) { return c < 0x80 ? (cAsciiFlags[c] & afBlank) != 0 : c == 0xA0; }
+inline bool IsBlank(char16_t c) { return c < 0x80 ? (cAsciiFlags[c] & afBlank) != 0 : c == 0xA0; }
 
 bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix)
 {
