@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -308,4 +309,28 @@ TEST(SpellChecker, LinkTextIsCheckedTabsSeparate)
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0], std::make_pair(7, std::string("wrold")));
     EXPECT_EQ(checker.WordCount(), 3);
+}
+
+TEST(SpellChecker, DictionaryWithoutAffixFileAndBrokenFiles)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "vyx-spell-noaff";
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream dic(dir / "en_AU.dic");
+        dic << "2\nhello\nmate\n";
+        std::ofstream bad(dir / "en_CA.dic");
+        bad << "\xff\xfe garbage without a count\n\x01\x02";
+        std::ofstream badAff(dir / "en_CA.aff");
+        badAff << "SET KLINGON-9\nSFX\n";
+    }
+    TVYXSpellChecker checker({}, dir.string());
+    auto& impl = static_cast<TVYXSpellCheckerHunSpell&>(checker.Impl());
+    ASSERT_EQ(impl.Dictionaries().Count(), 2);
+    EXPECT_TRUE(impl.Dictionaries().Find("en_AU")->FAffFilename.empty());
+    ASSERT_TRUE(checker.BeginCheck("en_AU")) << checker.Message();
+    EXPECT_TRUE(checker.Check(u"mate"));
+    EXPECT_FALSE(checker.Check(u"mates"));
+    // An encoding nobody can convert to leaves the checker not ready, and says so.
+    EXPECT_FALSE(checker.BeginCheck("en_CA"));
+    EXPECT_NE(checker.Message().find("KLINGON-9"), std::string::npos) << checker.Message();
 }
