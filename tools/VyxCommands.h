@@ -30,6 +30,7 @@ void AddPackageCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
 void AddDecryptCommand(CLI::App& app);
 void AddEncryptCommand(CLI::App& app);
+void AddSpellCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

@@ -22,6 +22,7 @@ constexpr TAddCommand cCommands[] = {
     AddPackageCommand,
     AddDecryptCommand,
     AddEncryptCommand,
+    AddSpellCommand,
 };
 }  // namespace
 
