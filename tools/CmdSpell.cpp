@@ -1,8 +1,7 @@
 // CmdSpell.cpp: `vyx spell FILE [--lang en_US] [--json]`, the misspelled words of a document.
 //
-// The document is loaded by the extension of its name (each file format adds
-// its row to the table below as its reader arrives), then checked paragraph by
-// paragraph in reading order, table cells included. Each wrong word is listed
+// The document is loaded by the extension of its name (tools/VyxDocuments),
+// then checked paragraph by paragraph in reading order, table cells included. Each wrong word is listed
 // with its paragraph (counted from 1 in reading order) and character position
 // (from 1 in its paragraph) and the dictionary's suggestions. A check that ran
 // exits with 0 whether or not it found anything; a missing dictionary or an
@@ -10,18 +9,17 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "editing/VYXPlainText.h"
-#include "model/VYXLogDocument.h"
+#include "editing/VYXLogEditor.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 #include "spell/VYXSpellCheck.h"
 #include "tools/VyxCommands.h"
+#include "tools/VyxDocuments.h"
 
 namespace {
 struct TSpellOptions {
@@ -37,34 +35,6 @@ struct TFinding {
     std::u16string Word;
     std::vector<std::u16string> Suggestions;
 };
-
-void ReadText(const std::string& fileName, TVYXLogDocument& doc)
-{
-    TVYXImportText import(doc.Paras());
-    import.LoadFromFile(fileName);
-}
-
-struct TReader {
-    std::string_view Extension;  // upper-cased, with its dot
-    void (*Read)(const std::string& fileName, TVYXLogDocument& doc);
-};
-
-constexpr TReader cReaders[] = {
-    {".TXT", ReadText},
-};
-
-void LoadDocument(const std::string& fileName, TVYXLogDocument& doc)
-{
-    if (fileName.empty())
-        throw VYXException("Filename is missing");
-    const std::string ext = AsciiUpper(std::filesystem::path(fileName).extension().string());
-    for (const TReader& r : cReaders)
-        if (r.Extension == ext) {
-            r.Read(fileName, doc);
-            return;
-        }
-    throw VYXException("Do not know how to read file type \"" + ext + "\"");
-}
 
 std::string JsonString(std::u16string_view text)
 {
@@ -99,8 +69,9 @@ std::string JoinSuggestions(const std::vector<std::u16string>& list, bool json)
 int RunSpell(const TSpellOptions& o)
 {
     try {
-        TVYXLogDocument doc;
-        LoadDocument(o.Input, doc);
+        TVYXLogDocEditor doc;
+        TVyxFileOptions fo;
+        VyxLoadDocument(o.Input, doc, fo);
         TVYXSpellChecker checker({}, o.DictPath);
         if (!checker.BeginCheck(o.Lang)) {
             std::fprintf(stderr, "vyx spell: %s\n", checker.Message().c_str());
