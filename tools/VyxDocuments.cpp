@@ -5,6 +5,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "formats/VYXReadDOCX.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -25,6 +26,13 @@ std::string WriteText(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
     return exporter.SaveToBytes(doc.Paras());
 }
 
+void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
+{
+    TVYXReadDOCX reader(doc);
+    reader.Password = o.Password;
+    reader.LoadFromFile(fileName);
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -33,6 +41,10 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".DOCM", ReadDocx, nullptr},
+    {".DOCX", ReadDocx, nullptr},
+    {".DOTM", ReadDocx, nullptr},
+    {".DOTX", ReadDocx, nullptr},
     {".TXT", ReadText, WriteText},
 };
 
