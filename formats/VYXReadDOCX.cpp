@@ -1680,8 +1680,6 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     // Open fields end with the body.
     FFieldInstr.clear();
     FFieldSeparated.clear();
-    if (FDoc.Paras().Count() == 0)
-        FDoc.AppendPara();
 }
 
 void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)
@@ -1739,7 +1737,7 @@ void TVYXReadDOCX::LoadFromStream(TVYXStream& stream)
 }
 
 namespace {
-// A failed read leaves what it read, but never a body without a paragraph.
+// A read, failed or not, leaves what it read, but never a body without a paragraph.
 template <class F>
 void Guarded(TVYXLogDocEditor& doc, F read)
 {
@@ -1750,6 +1748,8 @@ void Guarded(TVYXLogDocEditor& doc, F read)
             doc.AppendPara();
         throw;
     }
+    if (doc.Paras().Count() == 0)
+        doc.AppendPara();
 }
 }  // namespace
 

@@ -384,3 +384,86 @@ TEST(ReadDOCX, CorpusReadsAndMatchesIndependentText)
     std::printf("read %d, refused %d, text equal %d of %d\n", r.Read, r.Refused, r.TextEqual, r.Compared);
     EXPECT_GE(r.TextEqual * 100, r.Compared * 98);
 }
+
+TEST(ReadDOCX, EncryptedCorpusWithAndWithoutPassword)
+{
+    const fs::path corpus = fs::path(VYX_SHARED_DIR) / "corpus";
+    std::ifstream manifest(corpus / "MANIFEST.tsv");
+    if (!manifest)
+        GTEST_SKIP() << "no shared corpus";
+    std::string line;
+    int checked = 0;
+    while (std::getline(manifest, line)) {
+        std::vector<std::string> f;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, '\t');)
+            f.push_back(field);
+        if (f.size() < 7 || f[1] != "docx-encrypted")
+            continue;
+        SCOPED_TRACE(f[0]);
+        const std::string file = (corpus / f[0]).string();
+        {
+            TVYXLogDocEditor doc;
+            TVYXReadDOCX reader(doc);
+            reader.Password = f[6];
+            EXPECT_NO_THROW(reader.LoadFromFile(file));
+            EXPECT_FALSE(TVYXExportText().Text(doc.Paras()).empty());
+        }
+        for (const char* password : {"", "not the password"}) {
+            TVYXLogDocEditor doc;
+            TVYXReadDOCX reader(doc);
+            reader.Password = password;
+            try {
+                reader.LoadFromFile(file);
+                ADD_FAILURE() << "read without the right password";
+            } catch (const VYXException& e) {
+                EXPECT_EQ(std::string(e.what()), *password ? "Wrong password" : "Missing password");
+            }
+            EXPECT_GT(doc.Paras().Count(), 0);
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 8);
+}
+
+TEST(ReadDOCX, MalformedCorpusFailsCleanly)
+{
+    const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "malformed";
+    if (!fs::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus";
+    int tried = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() != ".docx")
+            continue;
+        SCOPED_TRACE(e.path().filename().string());
+        TVYXLogDocEditor doc;
+        TVYXReadDOCX reader(doc);
+        try {
+            reader.LoadFromFile(e.path().string());
+        } catch (const VYXException& ex) {
+            EXPECT_FALSE(std::string(ex.what()).empty());
+        }
+        EXPECT_GT(doc.Paras().Count(), 0);
+        ++tried;
+    }
+    EXPECT_GE(tried, 7);
+}
+
+TEST(ReadDOCX, EveryTruncationOfADocumentPartFailsCleanly)
+{
+    const std::string full = Body(
+        R"(<w:p><w:pPr><w:pStyle w:val="Heading1"/></w:pPr><w:r><w:rPr><w:b/></w:rPr><w:t>Title &amp; more</w:t></w:r></w:p>)"
+        R"(<w:tbl><w:tr><w:tc><w:p><w:r><w:t>cell</w:t></w:r></w:p></w:tc></w:tr></w:tbl>)"
+        R"(<w:p><w:hyperlink w:anchor="x"><w:r><w:t>link</w:t></w:r></w:hyperlink></w:p>)");
+    for (std::size_t n = 0; n < full.size(); ++n) {
+        SCOPED_TRACE(n);
+        TVYXLogDocEditor doc;
+        TVYXReadDOCX reader(doc);
+        try {
+            reader.LoadDocumentXml(full.substr(0, n));
+        } catch (const VYXException&) {
+        }
+        ASSERT_GT(doc.Paras().Count(), 0);
+        TVYXExportText().Text(doc.Paras());
+    }
+}
