@@ -1533,8 +1533,18 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
             styles.SetDefault(style);
         made.emplace_back(c, style);
     }
-    // Pass two: formats (which may name other styles) and the links.
+    // Pass two: formats (which may name other styles) and the links. A style the
+    // file defines replaces a built-in one of the same id whole.
     for (const auto& [node, style] : made) {
+        if (TVYXCHPX* chpx = style->StyleCHPX())
+            chpx->Clear();
+        if (TVYXPAPX* papx = style->StylePAPX())
+            papx->Clear();
+        if (TVYXTAPX* tapx = style->StyleTAPX())
+            tapx->Clear();
+        style->BasedOn = nullptr;
+        if (auto* para = dynamic_cast<TVYXParaStyle*>(style))
+            para->Next = nullptr;
         const TDxNode* rPr = tree->Find(*node, dxeRPr);
         const TDxNode* pPr = tree->Find(*node, dxePPr);
         if (TVYXCHPX* chpx = style->StyleCHPX(); chpx && rPr)
@@ -1551,7 +1561,7 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
                 style->BasedOn = base;
         }
         if (auto* para = dynamic_cast<TVYXParaStyle*>(style)) {
-            if (const TDxNode* next = tree->Find(*node, dxeNext))
+            if (const TDxNode* next = tree->Find(*node, dxeNext); next)
                 para->Next = styles.Find(tree->Value16(*next, "val"));
         }
     }

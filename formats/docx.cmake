@@ -1,10 +1,12 @@
 # DOCX: the reader (and writer) of WordprocessingML packages, on the OPC layer.
 target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCX.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCX.cpp
 )
 
 vyx_tests(vyx_docx_tests LABEL docx DEPS vyx_documents SOURCES
   tests/VYXReadDOCXTest.cpp
+  tests/VYXWriteDOCXTest.cpp
 )
 
 # The element-name table is generated from the schemas and committed; this check

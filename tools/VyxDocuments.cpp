@@ -6,6 +6,7 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
 #include "formats/VYXReadDOCX.h"
+#include "formats/VYXWriteDOCX.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -33,6 +34,8 @@ void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOption
     reader.LoadFromFile(fileName);
 }
 
+std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions&) { return TVYXWriteDOCX(doc).SaveToBytes(); }
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -42,7 +45,7 @@ struct TFormat {
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
     {".DOCM", ReadDocx, nullptr},
-    {".DOCX", ReadDocx, nullptr},
+    {".DOCX", ReadDocx, WriteDocx},
     {".DOTM", ReadDocx, nullptr},
     {".DOTX", ReadDocx, nullptr},
     {".TXT", ReadText, WriteText},
