@@ -608,7 +608,7 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
             }
             break;
         case dxeTabs: {
-            TVYXTabStops* stops = papx.AddTabStops(&FDoc.DOP());
+            TVYXTabStops* stops = nullptr;  // made for the first stop the model keeps
             for (const TDxNode* tab = t.Child(n); tab; tab = t.Next(*tab)) {
                 if (tab->Elem != dxeTab)
                     continue;
@@ -638,6 +638,8 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
                     leader = atslHeavy;
                 else if (l == "middleDot")
                     leader = atslMiddleDot;
+                if (!stops)
+                    stops = papx.AddTabStops(&FDoc.DOP());
                 stops->Add(Twips(t.Int(*tab, "pos")), a, leader);
             }
             break;

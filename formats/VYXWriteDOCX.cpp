@@ -427,16 +427,9 @@ void TWriter::PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markR
             any = any || papx.Assigned(id);
         if (any) {
             x.Tag("w:ind");
-            bool hanging = false;
             for (const auto& [id, name] : ind)
-                if (papx.GetValue(id, d)) {
-                    // A hanging and a first-line indent exclude each other.
-                    if (id == vypiIndentFirstLine && hanging)
-                        continue;
-                    if (id == vypiIndentHanging)
-                        hanging = true;
+                if (papx.GetValue(id, d))
                     x.Attr(name, Twips(d));
-                }
             x.Empty();
         }
     }
@@ -680,10 +673,8 @@ void TWriter::Table(TXml& x, const TVYXTable& table)
             x.Tag("w:tblW").Attr("w:w", Round(w * 5000)).Attr("w:type", "pct").Empty();
         else if (type == atwtPoints && hasW)
             x.Tag("w:tblW").Attr("w:w", Twips(w)).Attr("w:type", "dxa").Empty();
-        else if (type == atwtNone && tapx.Assigned(vytiWidthType))
-            x.Tag("w:tblW").Attr("w:w", 0).Attr("w:type", "nil").Empty();
-        else
-            x.Tag("w:tblW").Attr("w:w", 0).Attr("w:type", "auto").Empty();
+        else if (tapx.Assigned(vytiWidthType))
+            x.Tag("w:tblW").Attr("w:w", 0).Attr("w:type", type == atwtNone ? "nil" : "auto").Empty();
     }
     {
         std::int32_t a = 0;
@@ -840,9 +831,15 @@ std::string TWriter::Styles()
     const TVYXPAP& pap = FDoc.GetMasterPAP();
     x.Tag("w:docDefaults").Open();
     x.Tag("w:rPrDefault").Open();
+    // The master sets are dense: every value they hold is written, so that what
+    // falls back on them reads back the same.
     x.Tag("w:rPr").Open();
     if (!chp.FontName.empty())
         x.Tag("w:rFonts").Attr16("w:ascii", chp.FontName).Attr16("w:hAnsi", chp.FontName).Empty();
+    x.OnOff("w:b", chp.Bold);
+    x.OnOff("w:i", chp.Italic);
+    if (chp.Color != cVYXAutoColor)
+        x.Val("w:color", Hex(chp.Color));
     x.Val("w:sz", std::max(1LL, Round(chp.Size * 2)));
     x.End("w:rPr");
     x.End("w:rPrDefault");
@@ -854,6 +851,10 @@ std::string TWriter::Styles()
     else
         x.Attr("w:line", Round(pap.LineSpacing * 240)).Attr("w:lineRule", "auto");
     x.Empty();
+    x.Tag("w:ind").Attr("w:left", Twips(pap.IndentLeft)).Attr("w:right", Twips(pap.IndentRight));
+    x.Attr("w:hanging", Twips(pap.IndentHanging)).Attr("w:firstLine", Twips(pap.IndentFirstLine)).Empty();
+    static constexpr std::string_view cJc[] = {"left", "center", "right", "both"};
+    x.Val("w:jc", cJc[std::clamp(static_cast<int>(pap.Alignment), 0, 3)]);
     x.End("w:pPr");
     x.End("w:pPrDefault");
     x.End("w:docDefaults");
@@ -928,6 +929,9 @@ std::string TWriter::Settings()
 {
     TXml x;
     RootOpen(x, "w:settings");
+    // In the order the schema's sequence wants them.
+    if (FDoc.Revision().TrackChanges)
+        x.Tag("w:trackRevisions").Empty();
     const TVYXDOPProtection& p = FDoc.DOP().Protection;
     if (p.Editing != adpeNone) {
         static constexpr std::string_view cEdit[] = {"none", "readOnly", "comments", "forms", "trackedChanges"};
@@ -950,8 +954,6 @@ std::string TWriter::Settings()
         x.Empty();
     }
     x.Val("w:defaultTabStop", Twips(FDoc.DOP().TabWidth));
-    if (FDoc.Revision().TrackChanges)
-        x.Tag("w:trackRevisions").Empty();
     if (FDoc.Headers().Find(ahftEven) || FDoc.Footers().Find(ahftEven))
         x.Tag("w:evenAndOddHeaders").Empty();
     x.Val("w:characterSpacingControl", "doNotCompress");
