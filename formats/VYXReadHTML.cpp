@@ -185,6 +185,13 @@ public:
         TCharFmt chars;
         TBlockFmt block;
         TListCtx list;
+        if (start->Tag == vytBODY) {
+            // The body's own rules (a default font, colours) are where the cascade starts.
+            TVyCSSProperties css;
+            FCss.Collect(*start, css);
+            ApplyCharCSS(css, chars, block, false);
+            chars.Fill.reset();
+        }
         Children(*start, chars, block, list);
         EndPara();
         FDoc.Paras().CombineCharRuns();
@@ -432,7 +439,16 @@ private:
                     continue;
                 std::u16string line(raw.substr(start, i - start));
                 line.erase(std::remove(line.begin(), line.end(), u'\r'), line.end());
-                AppendRaw(line, f, b);
+                // Tabs are tab runs, so they align to the paragraph's stops.
+                std::size_t from = 0;
+                for (std::size_t tab = line.find(u'\t'); tab != std::u16string::npos; tab = line.find(u'\t', from)) {
+                    AppendRaw(std::u16string_view(line).substr(from, tab - from), f, b);
+                    EnsurePara(b).AppendTab();
+                    FLastRun = nullptr;
+                    FParaHasText = true;
+                    from = tab + 1;
+                }
+                AppendRaw(std::u16string_view(line).substr(from), f, b);
                 if (i < raw.size()) {
                     EnsurePara(b).AppendBreak(acrbtLineBreak);
                     FLastRun = nullptr;
@@ -753,10 +769,7 @@ private:
         case vytHR: {
             EndPara();
             TVYXLogPara& para = NewPara(b);
-            TVYXPAPX papx(&FDoc.GetMasterPAP());
-            TVYXDocPropBorder* border = papx.AddBorderBottom();
-            border->SetVals(1.5, 0x808080, stbSingle, 0);
-            para.AddPAPX(papx);
+            para.PAPX().AddBorderBottom()->SetVals(1.5, 0x808080, stbSingle, 0);
             EndPara();
             return;
         }
@@ -825,6 +838,14 @@ private:
             break;
         }
 
+        if (block && node.ChildCount() > 0 && node.InnerText() == u"\u00A0" &&
+            Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytDIV})) {
+            // "<p>&nbsp;</p>" is how empty paragraphs are written.
+            EndPara();
+            NewPara(b);
+            EndPara();
+            return;
+        }
         if (block) {
             EndPara();
             if (b.Heading > 0 || b.Shade || Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytPRE}))

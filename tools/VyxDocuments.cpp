@@ -6,6 +6,7 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
 #include "formats/VYXReadHTML.h"
+#include "formats/VYXWriteHTML.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -32,6 +33,14 @@ void ReadHtml(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOption
     reader.LoadFromFile(fileName);
 }
 
+// The table hands back the file's bytes only, so pictures travel inside the file.
+std::string WriteHtml(TVYXLogDocEditor& doc, const TVyxFileOptions&)
+{
+    TVYXWriteHTML writer(doc);
+    writer.EmbedPictures = true;
+    return writer.SaveToString();
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -40,8 +49,8 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
-    {".HTM", ReadHtml, nullptr},
-    {".HTML", ReadHtml, nullptr},
+    {".HTM", ReadHtml, WriteHtml},
+    {".HTML", ReadHtml, WriteHtml},
     {".TXT", ReadText, WriteText},
 };
 
