@@ -7,6 +7,8 @@
 #include "editing/VYXPlainText.h"
 #include "formats/VYXReadDOCX.h"
 #include "formats/VYXWriteDOCX.h"
+#include "formats/VYXReadHTML.h"
+#include "formats/VYXWriteHTML.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -35,6 +37,19 @@ void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOption
 }
 
 std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions&) { return TVYXWriteDOCX(doc).SaveToBytes(); }
+void ReadHtml(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadHTML reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
+// The table hands back the file's bytes only, so pictures travel inside the file.
+std::string WriteHtml(TVYXLogDocEditor& doc, const TVyxFileOptions&)
+{
+    TVYXWriteHTML writer(doc);
+    writer.EmbedPictures = true;
+    return writer.SaveToString();
+}
 
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
@@ -48,6 +63,8 @@ constexpr TFormat cFormats[] = {
     {".DOCX", ReadDocx, WriteDocx},
     {".DOTM", ReadDocx, nullptr},
     {".DOTX", ReadDocx, nullptr},
+    {".HTM", ReadHtml, WriteHtml},
+    {".HTML", ReadHtml, WriteHtml},
     {".TXT", ReadText, WriteText},
 };
 
