@@ -5,6 +5,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "import/VYXReadODT.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -25,6 +26,13 @@ std::string WriteText(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
     return exporter.SaveToBytes(doc.Paras());
 }
 
+// OpenDocument text, packaged (.odt) or flat (.fodt): the reader tells them apart by their bytes.
+void ReadODT(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadODT reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -33,6 +41,8 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".FODT", ReadODT, nullptr},
+    {".ODT", ReadODT, nullptr},
     {".TXT", ReadText, WriteText},
 };
 
