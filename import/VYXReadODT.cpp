@@ -18,6 +18,7 @@
 #include "import/VYXReadODT.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -29,6 +30,8 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXNumbering.h"
+#include "model/VYXRevision.h"
+#include "formats/NyqUtils.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
@@ -112,6 +115,9 @@ public:
         FStyles.Load(FODT.Styles(), FODT.Content());
         const TVYXODTNode* body = FODT.Content().Find("office:body/office:text");
         ReadPageSetup(body);
+        if (body)
+            if (const TVYXODTNode* changes = body->Child("text:tracked-changes"))
+                ReadChanges(*changes);
         if (body) {
             TSink sink{&FDoc.Paras(), FirstUnusedPara(FDoc.Paras())};
             Blocks(*body, sink, nullptr);
@@ -123,6 +129,9 @@ public:
         for (auto& [name, mark] : FOpenBookmarks)
             FDoc.GetOrAddLastPara().EndBookmark(*mark);
         FOpenBookmarks.clear();
+        for (auto& [name, comment] : FOpenComments)
+            FDoc.GetOrAddLastPara().EndComment(*comment);
+        FOpenComments.clear();
     }
 
 private:
@@ -375,6 +384,12 @@ private:
         ctx.StyleKey.push_back('\n');
         Inline(node, ctx, 0);
         Flush(ctx);
+        // Insertions still open cover the rest of this paragraph and go on in the next.
+        for (auto& [id, open] : FOpenInsertions) {
+            if (open.Para == ctx.Para || !open.Para)
+                ctx.Para->ApplyRevision(*open.Data, open.Para ? open.From : 1, ctx.Para->EndOfParaPos());
+            open.Para = nullptr;
+        }
         // An empty paragraph keeps its style's format for its mark.
         ctx.StyleKey.resize(styleName.size() + 1);
         if (TVYXCharRun* run = LoneEmptyRun(*ctx.Para))
@@ -520,11 +535,14 @@ private:
             Field(node, ctx);
         } else if (n == "draw:frame") {
             Frame(node, ctx);
+        } else if (n == "text:change" || n == "text:change-start" || n == "text:change-end") {
+            Change(node, ctx, depth);
+        } else if (n == "office:annotation" || n == "office:annotation-end") {
+            Annotation(node, ctx);
         } else if (n == "draw:a") {
             Inline(node, ctx, depth + 1);
-        } else if (n == "office:annotation" || n == "office:annotation-end" || n == "text:note-citation" ||
-                   n == "text:ruby-text" || n == "text:tracked-changes" || n == "text:change" ||
-                   n == "text:change-start" || n == "text:change-end" || n == "text:soft-page-break" ||
+        } else if (n == "text:note-citation" ||
+                   n == "text:ruby-text" || n == "text:tracked-changes" || n == "text:soft-page-break" ||
                    n == "text:toc-mark" || n == "text:alphabetical-index-mark" || n == "text:user-index-mark" ||
                    n == "text:reference-mark" || n == "text:bookmark-ref-mark" || n.substr(0, 5) == "draw:" ||
                    n.substr(0, 5) == "form:" || n == "presentation:notes" || n == "text:sequence-decls" ||
@@ -624,6 +642,136 @@ private:
         EndList(sink);
         note->StartPara = first;
         note->EndPara = notes.Paras()._LastPara();
+    }
+
+    // ---- Tracked changes and comments ----
+
+    struct TChange {
+        TVYXRevisionType Type = artUnknown;
+        std::int32_t Id = 0;
+        double Date = 0;
+        std::u16string Author;
+        const TVYXODTNode* Region = nullptr;  // the text:deletion holding the deleted content
+    };
+    struct TOpenInsertion {
+        std::unique_ptr<TVYXRevisionData> Data;
+        TVYXLogPara* Para = nullptr;  // where it started; nullptr once it ran past that paragraph
+        std::int32_t From = 1;
+    };
+
+    static void ChangeInfo(const TVYXODTNode& node, std::u16string& author, double& date)
+    {
+        if (const TVYXODTNode* info = node.Child("office:change-info")) {
+            if (const TVYXODTNode* creator = info->Child("dc:creator")) {
+                author.clear();
+                CollectText(*creator, author);
+            }
+            if (const TVYXODTNode* when = info->Child("dc:date")) {
+                std::u16string text;
+                CollectText(*when, text);
+                date = XmlTryStrToDateTime(Utf16ToUtf8(text)).value_or(0);
+            }
+        }
+    }
+
+    void ReadChanges(const TVYXODTNode& changes)
+    {
+        std::int32_t next = 1;
+        for (const auto& region : changes.Children) {
+            if (region->Name != "text:changed-region")
+                continue;
+            std::string id(region->Attr("text:id"));
+            if (id.empty())
+                id = region->Attr("xml:id");
+            for (const auto& c : region->Children) {
+                if (c->Name != "text:insertion" && c->Name != "text:deletion")
+                    continue;
+                TChange change;
+                change.Type = c->Name == "text:insertion" ? artInsert : artDelete;
+                change.Id = next++;
+                change.Region = c.get();
+                ChangeInfo(*c, change.Author, change.Date);
+                FChanges[id] = std::move(change);
+                break;
+            }
+        }
+    }
+
+    // Insertions mark the text between their start and end; a deletion puts the
+    // deleted text back where it stood, marked deleted. Format changes are not kept.
+    void Change(const TVYXODTNode& node, TParaCtx& ctx, int depth)
+    {
+        const auto it = FChanges.find(std::string(node.Attr("text:change-id")));
+        if (it == FChanges.end() || FScope != aosContent)
+            return;
+        const TChange& change = it->second;
+        BeforeObject(ctx);
+        if (node.Name == "text:change") {
+            if (change.Type != artDelete || FInDeletion)
+                return;
+            const std::int32_t from = ctx.Para->EndOfParaPos();
+            FInDeletion = true;
+            for (const auto& c : change.Region->Children)
+                if (c->Name == "text:p" || c->Name == "text:h")
+                    Inline(*c, ctx, depth + 1);
+            FInDeletion = false;
+            BeforeObject(ctx);
+            const std::int32_t to = ctx.Para->EndOfParaPos();
+            if (to > from)
+                ctx.Para->ApplyRevision(*FDoc.Revision().FileAdd(change.Id, change.Date, change.Author, artDelete),
+                                        from, to);
+        } else if (change.Type == artInsert) {
+            if (node.Name == "text:change-start") {
+                TOpenInsertion& open = FOpenInsertions[it->first];
+                open.Data = FDoc.Revision().FileAdd(change.Id, change.Date, change.Author, artInsert);
+                open.Para = ctx.Para;
+                open.From = ctx.Para->EndOfParaPos();
+            } else if (auto o = FOpenInsertions.find(it->first); o != FOpenInsertions.end()) {
+                ctx.Para->ApplyRevision(*o->second.Data, o->second.Para == ctx.Para ? o->second.From : 1,
+                                        ctx.Para->EndOfParaPos());
+                FOpenInsertions.erase(o);
+            }
+        }
+    }
+
+    // Comments: their paragraphs as the comment's text, over the range up to their end mark.
+    void Annotation(const TVYXODTNode& node, TParaCtx& ctx)
+    {
+        if (FScope != aosContent || FInDeletion)
+            return;
+        const std::string name(node.Attr("office:name"));
+        BeforeObject(ctx);
+        if (node.Name == "office:annotation-end") {
+            if (auto it = FOpenComments.find(name); it != FOpenComments.end()) {
+                ctx.Para->EndComment(*it->second);
+                FOpenComments.erase(it);
+            }
+            return;
+        }
+        auto comment = std::make_unique<TVYXComment>();
+        if (const TVYXODTNode* creator = node.Child("dc:creator")) {
+            comment->Author.clear();
+            CollectText(*creator, comment->Author);
+        }
+        if (const TVYXODTNode* when = node.Child("dc:date")) {
+            std::u16string text;
+            CollectText(*when, text);
+            comment->DateTime = XmlTryStrToDateTime(Utf16ToUtf8(text)).value_or(0);
+        }
+        for (const auto& c : node.Children)
+            if (c->Name == "text:p" || c->Name == "text:h") {
+                std::u16string text;
+                CollectText(*c, text);
+                comment->Text.push_back(std::move(text));
+            }
+        TVYXComment* added = ctx.Para->AppendComment(FDoc.Comments(), std::move(comment));
+        if (!added)
+            return;
+        // A comment with a name waits for its end mark; one without covers no text.
+        if (name.empty() || FOpenComments.count(name))
+            ctx.Para->EndComment(*added);
+        else
+            FOpenComments[name] = added;
     }
 
     // ---- Frames: pictures and text boxes ----
@@ -843,6 +991,10 @@ private:
     std::unordered_map<std::string, std::unique_ptr<TVYXCHPX>> FCHPXCache;
     std::unordered_map<std::string, TVYXNumberingsList*> FLastListOfStyle;  // borrowed
     std::unordered_map<std::u16string, TVYXBookmark*> FOpenBookmarks;      // borrowed
+    std::unordered_map<std::string, TVYXComment*> FOpenComments;           // borrowed
+    std::unordered_map<std::string, TChange> FChanges;                     // by change id
+    std::map<std::string, TOpenInsertion> FOpenInsertions;                 // by change id
+    bool FInDeletion = false;
 };
 }  // namespace
 

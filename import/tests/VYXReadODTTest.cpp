@@ -15,6 +15,7 @@
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXNumbering.h"
+#include "model/VYXRevision.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
@@ -84,6 +85,8 @@ void ListText(const TVYXLogParas& paras, std::u16string& out)
         auto* para = static_cast<TVYXLogPara*>(item);
         for (int r = 0; r < para->Count(); ++r) {
             const TVYXCharRun* run = para->GetItems(r);
+            if (run->Revision() && run->Revision()->RevType == artDelete)
+                continue;  // the text as it stands: deletions left out
             switch (run->Type_()) {
             case acrtText:
             case acrtHyperlink:
@@ -368,6 +371,42 @@ TEST(ReadODT, NotesHeadersAndPageLayout)
     EXPECT_NEAR(doc.SEP().GetMargLeft(), 56.69, 0.1);
     EXPECT_NEAR(doc.SEP().GetMargHeader(), 28.35, 0.1);
     EXPECT_NEAR(doc.SEP().GetMargTop(), 28.35 * 2.5, 0.1);
+}
+
+TEST(ReadODT, TrackedChangesAndComments)
+{
+    const std::string body =
+        "<text:tracked-changes><text:changed-region text:id=\"d1\"><text:deletion><office:change-info>"
+        "<dc:creator>Ann</dc:creator><dc:date>2015-03-01T18:19:00</dc:date></office:change-info>"
+        "<text:p>gone</text:p></text:deletion></text:changed-region><text:changed-region text:id=\"i1\">"
+        "<text:insertion><office:change-info><dc:creator>Bob</dc:creator></office:change-info></text:insertion>"
+        "</text:changed-region></text:tracked-changes>"
+        "<text:p>a <text:change text:change-id=\"d1\"/>b <text:change-start text:change-id=\"i1\"/>new"
+        "</text:p><text:p>more<text:change-end text:change-id=\"i1\"/> c<office:annotation office:name=\"n\">"
+        "<dc:creator>Cy</dc:creator><text:p>remark</text:p></office:annotation>d"
+        "<office:annotation-end office:name=\"n\"/></text:p>";
+    TVYXLogDocEditor doc;
+    Read(std::string(Flat(body)).insert(std::string("<?xml version=\"1.0\"?><office:document").size(),
+                                        " xmlns:dc=\"http://purl.org/dc/elements/1.1/\""),
+         doc);
+    EXPECT_EQ(BodyText(doc), "a b new\nmore cd\n");  // the text as it stands
+    std::u16string deleted, inserted;
+    std::u16string authors;
+    for (int i = 0; i < 2; ++i) {
+        const TVYXLogPara* para = doc.Paras().GetParas(i);
+        for (int r = 0; r < para->Count(); ++r)
+            if (const TVYXRevisionData* rev = para->GetItems(r)->Revision()) {
+                (rev->RevType == artDelete ? deleted : inserted) += para->GetItems(r)->Text;
+                authors += rev->Author;
+            }
+    }
+    EXPECT_EQ(deleted, u"gone");
+    EXPECT_EQ(inserted, u"newmore");
+    EXPECT_EQ(authors.substr(0, 3), u"Ann");
+    ASSERT_EQ(doc.Comments().Count(), 1);
+    EXPECT_EQ(doc.Comments().GetItems(0)->Author, u"Cy");
+    ASSERT_EQ(doc.Comments().GetItems(0)->Text.size(), 1u);
+    EXPECT_EQ(doc.Comments().GetItems(0)->Text[0], u"remark");
 }
 
 TEST(ReadODT, PackagesAndTheirFailures)
