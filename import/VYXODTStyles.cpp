@@ -258,6 +258,25 @@ const TVYXODTProps& TVYXODTStyles::Resolve(TVYXODTScope scope, std::string_view 
     return props;
 }
 
+std::string TVYXODTStyles::CommonStyleName(TVYXODTScope scope, std::string_view family, std::string_view name) const
+{
+    if (FindCommon(family, name))
+        return std::string(name);
+    const auto& autos = scope == aosContent ? FAutoContent : FAutoStyles;
+    if (auto it = autos.find(Key(family, name)); it != autos.end()) {
+        const std::string_view parent = it->second->Attr("style:parent-style-name");
+        if (FindCommon(family, parent))
+            return std::string(parent);
+    }
+    return {};
+}
+
+const TVYXODTNode* TVYXODTStyles::FindCommon(std::string_view family, std::string_view name) const
+{
+    auto it = FCommon.find(Key(family, name));
+    return it == FCommon.end() ? nullptr : it->second;
+}
+
 const TVYXODTNode* TVYXODTStyles::FindListStyle(TVYXODTScope scope, std::string_view name) const
 {
     const auto& autos = scope == aosContent ? FListContent : FListStyles;

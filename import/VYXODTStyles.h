@@ -53,6 +53,11 @@ public:
     // "table-column", "table-row", "table-cell", "graphic"); for an unknown name the
     // family's default style. Stable references: resolved maps are cached.
     const TVYXODTProps& Resolve(TVYXODTScope scope, std::string_view family, std::string_view name);
+    // The common style a paragraph or text style stands for: itself when it is one,
+    // else an automatic style's parent; "" when there is none.
+    std::string CommonStyleName(TVYXODTScope scope, std::string_view family, std::string_view name) const;
+    // The common style's element; nullptr when there is none of that name.
+    const TVYXODTNode* FindCommon(std::string_view family, std::string_view name) const;
     // The list style element of that name, nullptr when none.
     const TVYXODTNode* FindListStyle(TVYXODTScope scope, std::string_view name) const;
     // The master page of that name, else "Standard", else the first one; nullptr without any.

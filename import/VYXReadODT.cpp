@@ -31,6 +31,8 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
+#include "model/VYXDocProps.h"
 #include "formats/NyqUtils.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
@@ -123,6 +125,10 @@ public:
             Blocks(*body, sink, nullptr);
             EndList(sink);
         }
+        // After section breaks the master section describes the last section.
+        if (FSections > 0 && FMaster)
+            if (const TVYXODTNode* layout = FStyles.FindPageLayout(FMaster->Attr("style:page-layout-name")))
+                FStyles.ApplyPageLayout(*layout, FDoc.SEP());
         FDoc.FootnoteList().Reindex();
         FDoc.EndnoteList().Reindex();
         // Bookmarks whose end never came close at the end of the body.
@@ -178,6 +184,7 @@ private:
                     break;
                 }
         const TVYXODTNode* master = FStyles.FindMasterPage(masterName);
+        FMaster = master;
         if (!master)
             return;
         if (const TVYXODTNode* layout = FStyles.FindPageLayout(master->Attr("style:page-layout-name")))
@@ -248,6 +255,63 @@ private:
         }
         // Everything else at block level (declarations, forms, tracked changes,
         // soft page breaks) carries no text of the body.
+    }
+
+    // ---- Named styles and sections ----
+
+    // The sheet's paragraph style for a common style, made on first use with the
+    // style's resolved properties and its parent as base. Paragraphs carry their
+    // properties themselves too, so the sheet only names what they are.
+    TVYXParaStyle* ModelStyle(const std::string& common, int depth = 0)
+    {
+        if (common.empty() || depth > TVYXODTStyles::cMaxParentChain)
+            return nullptr;
+        if (auto it = FModelStyles.find(common); it != FModelStyles.end())
+            return it->second;
+        const TVYXODTNode* node = FStyles.FindCommon("paragraph", common);
+        if (!node)
+            return nullptr;
+        const TVYXODTProps& props = FStyles.Resolve(aosContent, "paragraph", common);
+        const std::u16string id = Utf8ToUtf16(common);
+        TVYXParaStyle* style = FDoc.Styles().AddPara(id, Utf8ToUtf16(props.DisplayName));
+        FModelStyles[common] = style;
+        FStyles.ApplyPara(props, style->PAPX());
+        FStyles.ApplyText(props.Text, style->CHPX());
+        if (const auto level = props.Para.find("style:default-outline-level"); level != props.Para.end()) {
+            const int outline = std::atoi(level->second.c_str());
+            if (outline >= 1 && outline <= 9)
+                style->PAPX().SetOutlineLevel(outline - 1);
+        }
+        // The base, unless that would close a loop of bases.
+        if (TVYXParaStyle* base = ModelStyle(std::string(node->Attr("style:parent-style-name")), depth + 1)) {
+            bool loops = false;
+            int guard = 0;
+            for (const TVYXStyle* s = base; s && !loops && guard < 1000; s = s->BasedOn, ++guard)
+                loops = s == style;
+            if (!loops)
+                style->BasedOn = base;
+        }
+        return style;
+    }
+
+    // A paragraph whose style names another master page starts a section: the one
+    // before it ends with the page layout of the master page so far.
+    void SectionBreak(const TVYXODTProps& props, const TSink& sink)
+    {
+        if (props.MasterPage.empty() || sink.Paras != &FDoc.Paras() || FScope != aosContent || FInNote)
+            return;
+        const TVYXODTNode* master = FStyles.FindMasterPage(props.MasterPage);
+        if (!master || master == FMaster)
+            return;
+        if (sink.Reuse == nullptr) {  // the body has content: a section ends before this paragraph
+            TVYXSEP sep(&FDoc.SEP(), &FDoc.DOP());
+            if (const TVYXODTNode* layout = FMaster ? FStyles.FindPageLayout(FMaster->Attr("style:page-layout-name"))
+                                                    : nullptr)
+                FStyles.ApplyPageLayout(*layout, sep);
+            FDoc.AppendSection(sep);
+            ++FSections;
+        }
+        FMaster = master;
     }
 
     // ---- Lists ----
@@ -367,9 +431,12 @@ private:
     {
         const std::string_view styleName = node.Attr("text:style-name");
         const TVYXODTProps& props = FStyles.Resolve(FScope, "paragraph", styleName);
+        SectionBreak(props, sink);
         TParaCtx ctx;
         ctx.Para = NewPara(sink);
         TVYXPAPX& papx = ctx.Para->PAPX();
+        if (TVYXParaStyle* style = ModelStyle(FStyles.CommonStyleName(FScope, "paragraph", styleName)))
+            papx.SetStyle(style);
         FStyles.ApplyPara(props, papx);
         if (node.Name == "text:h") {
             papx.SetOutlineLevel(std::min(IntAttr(node, "text:outline-level", 1, 1, 10), 9) - 1);
@@ -995,6 +1062,9 @@ private:
     std::unordered_map<std::string, TChange> FChanges;                     // by change id
     std::map<std::string, TOpenInsertion> FOpenInsertions;                 // by change id
     bool FInDeletion = false;
+    const TVYXODTNode* FMaster = nullptr;  // the master page of the section being read
+    int FSections = 0;
+    std::unordered_map<std::string, TVYXParaStyle*> FModelStyles;  // borrowed: the sheet owns them
 };
 }  // namespace
 

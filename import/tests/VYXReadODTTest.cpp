@@ -16,6 +16,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
@@ -371,6 +372,49 @@ TEST(ReadODT, NotesHeadersAndPageLayout)
     EXPECT_NEAR(doc.SEP().GetMargLeft(), 56.69, 0.1);
     EXPECT_NEAR(doc.SEP().GetMargHeader(), 28.35, 0.1);
     EXPECT_NEAR(doc.SEP().GetMargTop(), 28.35 * 2.5, 0.1);
+}
+
+TEST(ReadODT, SectionsFollowMasterPagesAndStylesKeepTheirNames)
+{
+    const std::string styles =
+        "<style:style style:name=\"Heading_20_1\" style:display-name=\"Heading 1\" style:family=\"paragraph\""
+        " style:default-outline-level=\"1\"><style:text-properties fo:font-size=\"16pt\"/></style:style>"
+        "<style:style style:name=\"Wide\" style:family=\"paragraph\" style:master-page-name=\"Landscape\"/>"
+        "<style:style style:name=\"A\" style:family=\"paragraph\" style:parent-style-name=\"B\"/>"
+        "<style:style style:name=\"B\" style:family=\"paragraph\" style:parent-style-name=\"A\"/>";
+    const std::string autos =
+        "<style:page-layout style:name=\"pm1\"><style:page-layout-properties fo:page-width=\"8.5in\""
+        " fo:page-height=\"11in\"/></style:page-layout><style:page-layout style:name=\"pm2\">"
+        "<style:page-layout-properties fo:page-width=\"11in\" fo:page-height=\"8.5in\"/></style:page-layout>"
+        "<style:style style:name=\"P1\" style:family=\"paragraph\" style:parent-style-name=\"Heading_20_1\">"
+        "<style:text-properties fo:font-weight=\"bold\"/></style:style>";
+    const std::string masters =
+        "<style:master-page style:name=\"Standard\" style:page-layout-name=\"pm1\"/>"
+        "<style:master-page style:name=\"Landscape\" style:page-layout-name=\"pm2\"/>";
+    TVYXLogDocEditor doc;
+    Read(Flat("<text:h text:style-name=\"P1\">Portrait</text:h><text:p text:style-name=\"A\">loop</text:p>"
+              "<text:p text:style-name=\"Wide\">Landscape</text:p>",
+              styles, autos, masters),
+         doc);
+    EXPECT_EQ(BodyText(doc), "Portrait\nloop\nLandscape\n");
+    const TVYXLogPara* first = doc.Paras().GetParas(0);
+    ASSERT_NE(first->PAPX().GetStyle(), nullptr);
+    EXPECT_EQ(first->PAPX().GetStyle()->Name, u"Heading 1");
+    EXPECT_EQ(first->PAPX().GetStyledOutlineLevel(), 0);
+    // The section of the first two paragraphs ends at the second, portrait; the last one is landscape.
+    const TVYXLogPara* second = doc.Paras().GetParas(1);
+    ASSERT_NE(second->SEP(), nullptr);
+    EXPECT_NEAR(second->SEP()->GetPageWidth(), 612, 0.01);
+    EXPECT_NEAR(doc.SEP().GetPageWidth(), 792, 0.01);
+    EXPECT_TRUE(doc.SEP().GetLandscape());
+    // Bases that loop are cut: the chain ends.
+    const TVYXStyle* a = second->PAPX().GetStyle();
+    ASSERT_NE(a, nullptr);
+    int steps = 0;
+    for (const TVYXStyle* s = a; s && steps < 10; s = s->BasedOn)
+        ++steps;
+    EXPECT_LT(steps, 3);
+    EXPECT_NE(doc.Styles().Find(u"B"), nullptr);
 }
 
 TEST(ReadODT, TrackedChangesAndComments)
