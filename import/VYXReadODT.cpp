@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
@@ -925,10 +926,13 @@ private:
         }
     }
 
-    void CollectRows(const TVYXODTNode& node, std::vector<const TVYXODTNode*>& rows, long& cells, int depth)
+    void CollectRows(const TVYXODTNode& node, std::vector<const TVYXODTNode*>& rows,
+                     std::unordered_set<const TVYXODTNode*>& headers, long& cells, int depth, bool header = false)
     {
         for (const auto& c : node.Children) {
             if (c->Name == "table:table-row") {
+                if (header)
+                    headers.insert(c.get());
                 const int repeat = IntAttr(*c, "table:number-rows-repeated", 1, 1, cVYXMaxTableRows);
                 const long width = std::max<long>(1, static_cast<long>(c->Children.size()));
                 for (int i = 0; i < repeat; ++i) {
@@ -941,7 +945,7 @@ private:
                 }
             } else if ((c->Name == "table:table-header-rows" || c->Name == "table:table-rows" ||
                         c->Name == "table:table-row-group") && depth < 16) {
-                CollectRows(*c, rows, cells, depth + 1);
+                CollectRows(*c, rows, headers, cells, depth + 1, header || c->Name == "table:table-header-rows");
             }
         }
     }
@@ -953,7 +957,8 @@ private:
         std::vector<const TVYXODTNode*> rowNodes;
         long cellCount = 0;
         FClipped = false;
-        CollectRows(node, rowNodes, cellCount, 0);
+        std::unordered_set<const TVYXODTNode*> headerRows;  // rows that repeat on each page
+        CollectRows(node, rowNodes, headerRows, cellCount, 0);
         if (rowNodes.empty())
             return;
         // The grid: each row's cells with repeats expanded, as many columns as the
@@ -1018,6 +1023,16 @@ private:
         std::vector<TMerge> merges;
         for (int r = 0; r < nRows; ++r) {
             const auto& row = grid[static_cast<std::size_t>(r)];
+            TVYXTableRow* modelRow = table->GetRows(r);
+            const TVYXODTNode* rowNode = rowNodes[static_cast<std::size_t>(r)];
+            modelRow->RptData = headerRows.count(rowNode) > 0;
+            const TVYXODTPropMap& rowBox = FStyles.Resolve(FScope, "table-row", rowNode->Attr("table:style-name")).Box;
+            double height = 0;
+            if (const auto h = rowBox.find("style:row-height"); h != rowBox.end() && VYXODTLength(h->second, height))
+                modelRow->Height = std::clamp(height, 0.0, 20000.0);
+            else if (const auto m = rowBox.find("style:min-row-height");
+                     m != rowBox.end() && VYXODTLength(m->second, height))
+                modelRow->MHeight = std::clamp(height, 0.0, 20000.0);
             for (int c = 0; c < static_cast<int>(row.size()); ++c) {
                 const TCellRef& ref = row[static_cast<std::size_t>(c)];
                 if (ref.Covered)
@@ -1026,8 +1041,12 @@ private:
                 if (!cell)
                     continue;
                 if (c < nCols) {
-                    FStyles.ApplyCell(FStyles.Resolve(FScope, "table-cell", ref.Node->Attr("table:style-name")).Box,
-                                      cell->Props());
+                    const TVYXODTPropMap& cellBox =
+                        FStyles.Resolve(FScope, "table-cell", ref.Node->Attr("table:style-name")).Box;
+                    FStyles.ApplyCell(cellBox, cell->Props());
+                    if (const auto v = cellBox.find("style:vertical-align"); v != cellBox.end())
+                        cell->AlignVert = v->second == "middle" ? atcavCenter : v->second == "bottom" ? atcavBottom
+                                                                                                      : atcavTop;
                     if (ref.ColSpan > 1 || ref.RowSpan > 1)
                         merges.push_back({c, r, std::min(c + ref.ColSpan, nCols) - 1,
                                           std::min(r + ref.RowSpan, nRows) - 1});

@@ -335,6 +335,8 @@ TEST(ReadODT, TablesNestedSpannedAndSized)
     EXPECT_NEAR(table->GetRows(0)->GetCells(0)->GetWidth(), 216, 0.5);
     EXPECT_EQ(table->GetRows(0)->GetCells(0)->GetFillColor(), 0x00FF00);
     EXPECT_TRUE(table->GetRows(0)->GetCells(1)->GetMergedRoot());
+    EXPECT_TRUE(table->GetRows(0)->RptData);  // a header row
+    EXPECT_FALSE(table->GetRows(1)->RptData);
     EXPECT_TRUE(table->GetRows(1)->GetCells(2)->GetMerged());
     const TVYXTableCell* outer = table->GetRows(1)->GetCells(1);
     ASSERT_TRUE(outer->Paras().GetItems(0)->IsTable());
