@@ -720,6 +720,7 @@ private:
         double Date = 0;
         std::u16string Author;
         const TVYXODTNode* Region = nullptr;  // the text:deletion holding the deleted content
+        bool Used = false;                     // deleted text goes back once, however often it is named
     };
     struct TOpenInsertion {
         std::unique_ptr<TVYXRevisionData> Data;
@@ -772,11 +773,12 @@ private:
         const auto it = FChanges.find(std::string(node.Attr("text:change-id")));
         if (it == FChanges.end() || FScope != aosContent)
             return;
-        const TChange& change = it->second;
+        TChange& change = it->second;
         BeforeObject(ctx);
         if (node.Name == "text:change") {
-            if (change.Type != artDelete || FInDeletion)
+            if (change.Type != artDelete || FInDeletion || change.Used)
                 return;
+            change.Used = true;
             const std::int32_t from = ctx.Para->EndOfParaPos();
             FInDeletion = true;
             for (const auto& c : change.Region->Children)
