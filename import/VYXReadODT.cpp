@@ -889,17 +889,55 @@ private:
             if (bytes.empty())
                 continue;
             BeforeObject(ctx);
+            if (AddPicture(node, ctx, bytes, width, height))
+                return;
+        }
+    }
+
+    // A picture of the document's store at the frame's size: inline when the frame is
+    // anchored as a character, else floating at its offset from the paragraph.
+    bool AddPicture(const TVYXODTNode& frame, TParaCtx& ctx, const std::string& bytes, double width, double height)
+    {
+        std::unique_ptr<TVYXGraphicPicture> graphic;
+        try {
+            TVYXMemoryStream stream(bytes);
+            graphic = std::make_unique<TVYXGraphicPicture>(&FDoc.Pictures().AddPicture(stream));
+        } catch (const VYXException&) {
+            // Formats the store does not know stay as the run's bytes when the run can hold them.
             TVYXCharRunPicture* run = ctx.Para->AppendPicture();
             try {
                 run->LoadPicture(bytes);
-                return;
+                return true;
             } catch (const VYXException& e) {
-                // A picture we cannot decode leaves no empty picture behind.
                 ctx.Para->DeleteText(ctx.Para->EndOfParaPos() - 1, ctx.Para->EndOfParaPos(), nullptr);
                 if (TVYXErrorManager* errors = FDoc.Errors())
                     errors->Warning(std::string("Picture not read: ") + e.what(), cCodeBadPicture);
+                return false;
             }
         }
+        graphic->Width = width;
+        graphic->Height = height;
+        graphic->Title = frame.Attr("draw:name");
+        const std::string_view anchor = frame.Attr("text:anchor-type", "paragraph");
+        if (anchor == "as-char" || FFrameDepth > 0) {
+            graphic->Wrap = agowInLine;
+            ctx.Para->AppendGraphic(std::move(graphic));
+            return true;
+        }
+        double x = 0, y = 0;
+        VYXODTLength(frame.Attr("svg:x"), x);
+        VYXODTLength(frame.Attr("svg:y"), y);
+        graphic->PosLeft = std::clamp(x, -20000.0, 20000.0);
+        graphic->PosTop = std::clamp(y, -20000.0, 20000.0);
+        const TVYXODTPropMap& box = FStyles.Resolve(FScope, "graphic", frame.Attr("draw:style-name")).Box;
+        const auto wrap = box.find("style:wrap");
+        const auto through = box.find("style:run-through");
+        if (wrap != box.end() && wrap->second == "run-through")
+            graphic->Wrap = through != box.end() && through->second == "background" ? agowBehind : agowInFront;
+        else
+            graphic->Wrap = agow_ParaLeft;  // text flows around the picture
+        ctx.Para->AddGraphic(std::move(graphic));
+        return true;
     }
 
     // ---- Tables ----

@@ -14,6 +14,8 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
@@ -544,6 +546,44 @@ TEST(ReadODT, EveryTruncationFailsCleanly)
         } catch (const VYXException&) {
         }
         ASSERT_TRUE(doc.Paras().Last() && doc.Paras().Last()->IsPara());
+    }
+}
+
+// Pictures from the package's Pictures folder and from inline base64 data, at the
+// frame's size: inline when anchored as a character, floating otherwise.
+TEST(ReadODT, CorpusPicturesInlineAndAnchored)
+{
+    const fs::path corpus = fs::path(VYX_SHARED_DIR) / "corpus" / "odt";
+    if (!fs::exists(corpus))
+        GTEST_SKIP() << "no shared corpus";
+    struct TCase {
+        const char* File;
+        int MinPictures;
+    };
+    const TCase cases[] = {{"odfpy-ClimateChange2.odt", 4}, {"odfdo-images.fodt", 1},
+                           {"tika-testODTEmbeddedImageLink.odt", 1}, {"pandoc-imageWithCaption.odt", 1}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        TVYXLogDocEditor doc;
+        TVYXReadODT reader(doc);
+        reader.LoadFromFile((corpus / c.File).string());
+        EXPECT_EQ(reader.MissingPictures(), 0);
+        EXPECT_GE(doc.Pictures().Count(), c.MinPictures);
+        int inline_ = 0, floating = 0;
+        TVYXLogParasIterator walk;
+        walk.ParaEvent = [&](TVYXLogPara& para) {
+            for (int r = 0; r < para.Count(); ++r)
+                if (auto* g = dynamic_cast<TVYXCharRunGraphic*>(para.GetItems(r)); g && g->Graphic) {
+                    ++inline_;
+                    EXPECT_GT(g->Graphic->Width, 1);
+                }
+            if (para.Graphics())
+                floating += para.Graphics()->Count();
+        };
+        walk.Iterate(doc.Paras());
+        for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+            walk.Iterate(doc.TextBoxes().GetItems(i).Paras());
+        EXPECT_GE(inline_ + floating, c.MinPictures);
     }
 }
 
