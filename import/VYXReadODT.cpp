@@ -609,14 +609,15 @@ private:
             Annotation(node, ctx);
         } else if (n == "draw:a") {
             Inline(node, ctx, depth + 1);
-        } else if (n == "text:note-citation" ||
+        } else if (n == "text:note-citation" || n == "text:number" ||
                    n == "text:ruby-text" || n == "text:tracked-changes" || n == "text:soft-page-break" ||
                    n == "text:toc-mark" || n == "text:alphabetical-index-mark" || n == "text:user-index-mark" ||
                    n == "text:reference-mark" || n == "text:bookmark-ref-mark" || n.substr(0, 5) == "draw:" ||
                    n.substr(0, 5) == "form:" || n == "presentation:notes" || n == "text:sequence-decls" ||
                    n == "text:variable-decls" || n == "text:user-field-decls") {
-            // Not part of the running text: comments, note marks (the model numbers
-            // notes itself), index marks, shapes, form controls.
+            // Not part of the running text: note marks and list numbers the file
+            // keeps for display (the model numbers notes and lists itself), index
+            // marks, shapes, form controls.
         } else if (n == "text:hidden-text" || n == "text:hidden-paragraph") {
             if (node.Attr("text:is-hidden") != "true")
                 Inline(node, ctx, depth + 1);

@@ -166,6 +166,10 @@ TEST(ReadODT, TextInDocumentOrder)
         {"<text:p>Page <text:page-number>3</text:page-number> of <text:page-count>9</text:page-count></text:p>",
          "Page 3 of 9\n"},
         {"<text:p>v<text:sequence>1</text:sequence></text:p>", "v1\n"},
+        // A number the file keeps for display is no text: the model numbers lists itself.
+        {"<text:list><text:list-item><text:number>1.</text:number><text:p>item</text:p></text:list-item></text:list>",
+         "item\n"},
+        {"<text:h><text:number>2</text:number>Title</text:h>", "Title\n"},
         // Sections and indexes give their text; comments, soft breaks and changes do not.
         {"<text:section><text:p>in</text:p></text:section>", "in\n"},
         {"<text:p>a<office:annotation><text:p>note</text:p></office:annotation>b</text:p>", "ab\n"},
@@ -180,6 +184,26 @@ TEST(ReadODT, TextInDocumentOrder)
         Read(Flat(c.Body), doc);
         EXPECT_EQ(BodyText(doc), c.Text);
     }
+}
+
+TEST(ReadODT, OtherNamespacePrefixesReadTheSame)
+{
+    // Producers may choose their own prefixes: names are matched by namespace URI.
+    const std::string xml =
+        "<o:document xmlns:o=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+        " xmlns:t=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+        " xmlns:s=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+        " xmlns:f=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\">"
+        "<o:automatic-styles><s:style s:name=\"T\" s:family=\"text\"><s:text-properties f:font-weight=\"bold\"/>"
+        "</s:style></o:automatic-styles><o:body><o:text><t:p>plain <t:span t:style-name=\"T\">bold</t:span>"
+        "<t:s t:c=\"2\"/></t:p></o:text></o:body></o:document>";
+    TVYXLogDocEditor doc;
+    Read(xml, doc);
+    EXPECT_EQ(BodyText(doc), "plain bold  \n");
+    const TVYXLogPara* para = doc.Paras().GetParas(0);
+    ASSERT_GE(para->Count(), 2);
+    ASSERT_NE(para->GetItems(1)->CHPX(), nullptr);
+    EXPECT_TRUE(para->GetItems(1)->CHPX()->GetBold());
 }
 
 TEST(ReadODT, HeadingsLinksAndBookmarks)

@@ -52,7 +52,7 @@ def count(el, qname):
 
 
 SKIP = {
-    "office:annotation", "office:annotation-end", "text:note-citation", "text:ruby-text",
+    "office:annotation", "office:annotation-end", "text:note-citation", "text:number", "text:ruby-text",
     "text:tracked-changes", "text:change", "text:change-start", "text:change-end",
     "text:soft-page-break", "text:toc-mark", "text:alphabetical-index-mark", "text:user-index-mark",
     "text:reference-mark", "presentation:notes", "text:sequence-decls", "text:variable-decls",
