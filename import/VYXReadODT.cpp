@@ -401,10 +401,15 @@ private:
             ctx.Level = std::min(parent->Level + 1, 8);
             if (!ctx.List)
                 ctx.List = ModelList(ctx.StyleName, false);
+        } else if (const auto named = FListsById.find(std::string(node.Attr("text:continue-list")));
+                   node.HasAttr("text:continue-list") && named != FListsById.end()) {
+            ctx.List = named->second;  // continues the list of that id
         } else {
             const bool continues = node.Attr("text:continue-numbering") == "true" || node.HasAttr("text:continue-list");
             ctx.List = ModelList(ctx.StyleName, continues);
         }
+        if (!parent && node.HasAttr("xml:id"))
+            FListsById[std::string(node.Attr("xml:id"))] = ctx.List;
         // Nesting beyond the ninth level stays at the ninth.
         if (parent && parent->Level >= 8)
             ctx.Level = 8;
@@ -1117,6 +1122,7 @@ private:
     int FFrameDepth = 0;
     std::unordered_map<std::string, std::unique_ptr<TVYXCHPX>> FCHPXCache;
     std::unordered_map<std::string, TVYXNumberingsList*> FLastListOfStyle;  // borrowed
+    std::unordered_map<std::string, TVYXNumberingsList*> FListsById;        // borrowed: by xml:id
     std::unordered_map<std::u16string, TVYXBookmark*> FOpenBookmarks;      // borrowed
     std::unordered_map<std::string, TVYXComment*> FOpenComments;           // borrowed
     std::unordered_map<std::string, TChange> FChanges;                     // by change id

@@ -328,6 +328,21 @@ TEST(ReadODT, NestedListsNumberByLevel)
     EXPECT_EQ(doc.Paras().GetParas(2)->PAPX().GetNumbering()->Style, anstBullet);
     TVYXListCounter counter;
     EXPECT_EQ(counter.Next(one, false), u"1.");
+
+    // A list may continue one of a given id past another list of its style.
+    TVYXLogDocEditor byId;
+    Read(Flat("<text:list xml:id=\"a\" text:style-name=\"L1\"><text:list-item><text:p>a1</text:p></text:list-item>"
+              "</text:list><text:list text:style-name=\"L1\"><text:list-item><text:p>b1</text:p></text:list-item>"
+              "</text:list><text:list text:continue-list=\"a\" text:style-name=\"L1\"><text:list-item><text:p>a2"
+              "</text:p></text:list-item></text:list>",
+              {}, autos),
+         byId);
+    const auto* a1 = byId.Paras().GetParas(0)->PAPX().GetNumbering();
+    const auto* b1 = byId.Paras().GetParas(1)->PAPX().GetNumbering();
+    const auto* a2 = byId.Paras().GetParas(2)->PAPX().GetNumbering();
+    ASSERT_TRUE(a1 && b1 && a2);
+    EXPECT_NE(a1->NumList(), b1->NumList());
+    EXPECT_EQ(a1->NumList(), a2->NumList());
 }
 
 TEST(ReadODT, TablesNestedSpannedAndSized)
