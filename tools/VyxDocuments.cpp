@@ -5,6 +5,8 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "formats/VYXReadDOCX.h"
+#include "formats/VYXWriteDOCX.h"
 #include "import/VYXReadODT.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
@@ -33,6 +35,15 @@ void ReadODT(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions
     reader.LoadFromFile(fileName);
 }
 
+void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
+{
+    TVYXReadDOCX reader(doc);
+    reader.Password = o.Password;
+    reader.LoadFromFile(fileName);
+}
+
+std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions&) { return TVYXWriteDOCX(doc).SaveToBytes(); }
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -41,6 +52,10 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".DOCM", ReadDocx, nullptr},
+    {".DOCX", ReadDocx, WriteDocx},
+    {".DOTM", ReadDocx, nullptr},
+    {".DOTX", ReadDocx, nullptr},
     {".FODT", ReadODT, nullptr},
     {".ODT", ReadODT, nullptr},
     {".TXT", ReadText, WriteText},

@@ -1,0 +1,35 @@
+// VYXWriteDOCX.h: the DOCX writer: a document editor into a WordprocessingML package.
+//
+// Writes sparse formatting: each paragraph, run, style and table carries only
+// the properties of its own list, element by element in the order the schema
+// requires (so every part validates). Lengths convert at this border: points
+// x20 to twips, x2 to half-points, x12700 to EMU, rounded to the nearest
+// integer. Output is deterministic: the same document gives the same bytes.
+//
+// Parts: the main document with its final section, styles, numbering,
+// settings, a theme, headers and footers, footnotes and endnotes, pictures,
+// hyperlink relationships, and constant core and app properties (the model
+// holds no document metadata to put there).
+#pragma once
+
+#include <string>
+
+class TVYXLogDocEditor;
+class TVYXStream;
+
+class TVYXWriteDOCX {
+public:
+    // `doc` is a main document editor; the writer never changes it.
+    explicit TVYXWriteDOCX(TVYXLogDocEditor& doc);
+    ~TVYXWriteDOCX();
+    TVYXWriteDOCX(const TVYXWriteDOCX&) = delete;
+    TVYXWriteDOCX& operator=(const TVYXWriteDOCX&) = delete;
+
+    // The package's bytes.
+    std::string SaveToBytes();
+    void SaveToStream(TVYXStream& stream);
+    void SaveToFile(const std::string& fileName);
+
+private:
+    TVYXLogDocEditor& FDoc;
+};
