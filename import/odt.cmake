@@ -5,7 +5,7 @@ target_sources(vyx_import PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadODT.cpp
 )
 
-vyx_tests(vyx_odt_tests LABEL odt DEPS vyx_import SOURCES
+vyx_tests(vyx_odt_tests LABEL odt DEPS vyx_import vyx_documents SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadODTTest.cpp
 )
 
