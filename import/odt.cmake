@@ -17,6 +17,10 @@ if(VYX_TESTS)
     "mkdir -p '${odt_out}' && $<TARGET_FILE:vyx_tool> convert '${odt_corpus}/odfdo-note.odt' '${odt_out}/note.txt' && cat '${odt_out}/note.txt'")
   set_tests_properties(odt.vyx_convert_to_text PROPERTIES LABELS odt SKIP_RETURN_CODE ${VYX_SKIP_CODE}
     PASS_REGULAR_EXPRESSION "Un paragraphe d'apparence banale")
+  add_test(NAME odt.vyx_convert_to_docx_and_back COMMAND ${VYX_SKIP_UNLESS} ${odt_corpus}/pandoc-tableWithSpans.odt sh -c
+    "mkdir -p '${odt_out}' && $<TARGET_FILE:vyx_tool> convert '${odt_corpus}/pandoc-tableWithSpans.odt' '${odt_out}/spans.docx' && $<TARGET_FILE:vyx_tool> convert '${odt_out}/spans.docx' '${odt_out}/spans.txt' && cat '${odt_out}/spans.txt'")
+  set_tests_properties(odt.vyx_convert_to_docx_and_back PROPERTIES LABELS odt SKIP_RETURN_CODE ${VYX_SKIP_CODE}
+    PASS_REGULAR_EXPRESSION "Columnspan & Rowspan 2")
   add_test(NAME odt.vyx_convert_refuses_encrypted COMMAND ${VYX_SKIP_UNLESS} ${odt_corpus}/tika-testODTEncrypted.odt sh -c
     "$<TARGET_FILE:vyx_tool> convert '${odt_corpus}/tika-testODTEncrypted.odt' '${odt_out}/x.txt'; echo exit=$?")
   set_tests_properties(odt.vyx_convert_refuses_encrypted PROPERTIES LABELS odt SKIP_RETURN_CODE ${VYX_SKIP_CODE}
