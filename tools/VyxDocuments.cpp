@@ -9,6 +9,7 @@
 #include "formats/VYXWriteDOCX.h"
 #include "formats/VYXReadHTML.h"
 #include "formats/VYXWriteHTML.h"
+#include "import/VYXReadODT.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -27,6 +28,13 @@ std::string WriteText(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
     exporter.CodePage = o.OutputCodePage;
     exporter.CrLf = o.Newline == 0 ? o.CrLf : o.Newline == 2;
     return exporter.SaveToBytes(doc.Paras());
+}
+
+// OpenDocument text, packaged (.odt) or flat (.fodt): the reader tells them apart by their bytes.
+void ReadODT(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadODT reader(doc);
+    reader.LoadFromFile(fileName);
 }
 
 void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
@@ -65,6 +73,8 @@ constexpr TFormat cFormats[] = {
     {".DOTX", ReadDocx, nullptr},
     {".HTM", ReadHtml, WriteHtml},
     {".HTML", ReadHtml, WriteHtml},
+    {".FODT", ReadODT, nullptr},
+    {".ODT", ReadODT, nullptr},
     {".TXT", ReadText, WriteText},
 };
 
