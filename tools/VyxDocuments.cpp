@@ -5,6 +5,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "formats/VYXReadRTF.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -25,6 +26,12 @@ std::string WriteText(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
     return exporter.SaveToBytes(doc.Paras());
 }
 
+void ReadRtf(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadRTF reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -33,6 +40,7 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".RTF", ReadRtf, nullptr},
     {".TXT", ReadText, WriteText},
 };
 
