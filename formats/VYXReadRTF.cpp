@@ -476,7 +476,8 @@ void TRtfParser::Keyword(std::string_view word, bool hasParam, std::int32_t para
         return;
     }
     s.SkipUnknown = false;
-    const std::int32_t v = hasParam ? param : (k->UseDefault ? k->Default : 0);
+    // A picture type word's number is not its type (\wmetafile8 names a mapping mode).
+    const std::int32_t v = hasParam && k->Action != rtfpPictType ? param : (k->UseDefault ? k->Default : 0);
     switch (k->Kind) {
     case rtfkChar:
         if (s.Class == dcIgnore)
@@ -1408,7 +1409,8 @@ const TVYXCHPX& TRtfParser::RunFormat()
         chpx->SetSize(c.Size / 2.0);
     const std::int32_t font = c.Font >= 0 ? c.Font : FDefaultFont;
     if (font >= 0)
-        if (auto it = FFonts.find(font); it != FFonts.end() && !it->second.Name.empty())
+        if (auto it = FFonts.find(font);
+            it != FFonts.end() && !it->second.Name.empty() && it->second.Name != FDoc.GetMasterCHP().FontName)
             chpx->SetFontName(it->second.Name);
     if (c.Style >= 0)
         if (auto it = FCharStyles.find(c.Style); it != FCharStyles.end())

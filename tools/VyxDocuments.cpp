@@ -6,6 +6,7 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
 #include "formats/VYXReadRTF.h"
+#include "formats/VYXWriteRTF.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -32,6 +33,11 @@ void ReadRtf(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions
     reader.LoadFromFile(fileName);
 }
 
+std::string WriteRtf(TVYXLogDocEditor& doc, const TVyxFileOptions&)
+{
+    return TVYXWriteRTF(doc).SaveToBytes();
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -40,7 +46,7 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
-    {".RTF", ReadRtf, nullptr},
+    {".RTF", ReadRtf, WriteRtf},
     {".TXT", ReadText, WriteText},
 };
 
