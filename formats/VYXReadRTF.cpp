@@ -1845,6 +1845,10 @@ void TRtfParser::Finish()
     // The last paragraph takes the properties in effect at the end.
     TTarget& t = FTargets.front();
     t.Tables.clear();
+    // Pasted content whose last paragraph was ended brings that paragraph mark:
+    // an empty paragraph after it takes the place of the inline rest.
+    if (!FWhole && t.Para && t.ParaEnded && t.Paras && t.Paras->Last() == t.Para)
+        t.Paras->AppendPara()->PAPX().Clear();
     for (auto& [name, bookmark] : FOpenBookmarks)
         if (t.Paras && t.Paras->Count() > 0)
             if (TVYXLogPara* last = t.Paras->_LastPara())

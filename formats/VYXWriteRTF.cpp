@@ -165,6 +165,7 @@ private:
     std::vector<const TVYXCharStyle*> FCharStyles;  // index = \cs number
     std::vector<const TVYXNumberingsList*> FLists;  // index + 1 = \ls
     const TVYXHyperlink* FOpenLink = nullptr;
+    bool FFragment = false;  // writing copied content rather than a document
     TVYXColor FBaseFill = 0;  // the fill of text without any format: not written
     std::unordered_map<const TVYXComment*, int> FCommentIds;  // in order of appearance, for \atrfstart
 };
@@ -384,6 +385,7 @@ std::string TWriter::Paras(const TVYXLogParas& paras)
     FontIndex(FDoc.GetMasterCHP().FontName);
     Collect(paras, 0);
     Header(false);
+    FFragment = true;
     DoParas(paras, 0);
     W("}");
     return std::move(FOut);
@@ -423,6 +425,8 @@ void TWriter::DoPara(const TVYXLogPara& para, int depth, bool last)
     DoRuns(para);
     if (depth > 0 && last)
         W(depth > 1 ? "\\nestcell " : "\\cell ");
+    else if (FFragment && depth == 0 && last && !para.Pilcrow)
+        return;  // copied without its paragraph mark: the text goes inline where it is pasted
     else if (para.SEP() && depth == 0)
         W("\\sect ");
     else
