@@ -10,6 +10,8 @@
 #include "formats/VYXReadHTML.h"
 #include "formats/VYXWriteHTML.h"
 #include "import/VYXReadODT.h"
+#include "formats/VYXReadRTF.h"
+#include "formats/VYXWriteRTF.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -57,6 +59,15 @@ std::string WriteHtml(TVYXLogDocEditor& doc, const TVyxFileOptions&)
     TVYXWriteHTML writer(doc);
     writer.EmbedPictures = true;
     return writer.SaveToString();
+void ReadRtf(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadRTF reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
+std::string WriteRtf(TVYXLogDocEditor& doc, const TVyxFileOptions&)
+{
+    return TVYXWriteRTF(doc).SaveToBytes();
 }
 
 struct TFormat {
@@ -75,6 +86,7 @@ constexpr TFormat cFormats[] = {
     {".HTML", ReadHtml, WriteHtml},
     {".FODT", ReadODT, nullptr},
     {".ODT", ReadODT, nullptr},
+    {".RTF", ReadRtf, WriteRtf},
     {".TXT", ReadText, WriteText},
 };
 
