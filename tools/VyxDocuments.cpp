@@ -5,10 +5,17 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "import/VYXReadDOC.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
+void ReadDoc(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
 void ReadText(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
 {
     TVYXImportText import(doc.Paras());
@@ -33,6 +40,7 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".DOC", ReadDoc, nullptr},
     {".TXT", ReadText, WriteText},
 };
 

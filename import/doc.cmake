@@ -1,0 +1,9 @@
+# Legacy binary documents (compound file): streams, importer, tests.
+target_sources(vyx_import PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/VYXDOCStream.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOC.cpp
+)
+
+vyx_tests(vyx_doc_tests LABEL doc DEPS vyx_import SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadDOCTest.cpp
+)

@@ -1,0 +1,211 @@
+// VYXReadDOCTest.cpp: the binary document importer against the shared corpus (text equal
+// to an independent extraction), the refusal messages, and damaged files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "editing/VYXLogEditor.h"
+#include "import/VYXReadDOC.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXTable.h"
+#include "platform/VYXCompoundFile.h"
+#include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path cCorpus = fs::path(VYX_SHARED_DIR) / "corpus" / "doc";
+const fs::path cData = fs::path(VYX_TEST_DATA_DIR) / "doc";
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The body as lines the way the independent extraction writes them: one per
+// paragraph or cell paragraph, breaks as line ends, trailing blanks stripped, no
+// empty lines.
+void WalkParas(const TVYXLogParas& paras, std::u16string& out)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    WalkParas(table->GetRows(r)->GetCells(c)->Paras(), out);
+            continue;
+        }
+        const auto* para = static_cast<const TVYXLogPara*>(item);
+        for (int r = 0; r < para->Count(); ++r) {
+            const TVYXCharRun* run = para->GetItems(r);
+            switch (run->Type_()) {
+            case acrtText:
+            case acrtHyperlink: out += run->Text; break;
+            case acrtTab: out += u'\t'; break;
+            case acrtBreak: out += u'\n'; break;
+            default: break;
+            }
+        }
+        out += u'\n';
+    }
+}
+
+std::string BodyLines(TVYXLogDocEditor& doc)
+{
+    std::u16string text;
+    WalkParas(doc.Paras(), text);
+    std::string lines, line;
+    std::istringstream in(Utf16ToUtf8(text));
+    while (std::getline(in, line)) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+            line.pop_back();
+        if (!line.empty())
+            lines += line + "\n";
+    }
+    return lines;
+}
+
+// The refusals the corpus holds, by file name.
+struct TRefusal {
+    const char* File;
+    const char* Message;
+};
+constexpr TRefusal cRefusals[] = {
+    {"msoffcrypto-rc4cryptoapi_password.doc", "Document is encrypted."},
+    {"poi-Bug51944.doc", "Unsupported DOC version (Word 6/95)"},
+    {"poi-PasswordProtected.doc", "Document is encrypted."},
+    {"poi-Word6.doc", "Unsupported DOC version (Word 6/95)"},
+    {"poi-Word95.doc", "Unsupported DOC version (Word 6/95)"},
+    {"poi-cn.orthodox.www_divenbog_APRIL_30-APRIL.DOC", "Unsupported DOC version (Word 6/95)"},
+    {"poi-password_password_cryptoapi.doc", "Document is encrypted."},
+    {"poi-password_tika_binaryrc4.doc", "Document is encrypted."},
+    {"poi-word2.doc", "File is not a MS Word file"},
+};
+
+const char* ExpectedRefusal(const std::string& name)
+{
+    for (const TRefusal& r : cRefusals)
+        if (name == r.File)
+            return r.Message;
+    return nullptr;
+}
+
+// A copy of a corpus file with its WordDocument stream changed by `edit`.
+std::string WithDocStream(const std::string& file, const std::function<void(std::string&)>& edit)
+{
+    std::unique_ptr<TVYXCompoundFile> cfb = TVYXCompoundFile::OpenFile(file);
+    TVYXCompoundFile& in = *cfb;
+    TVYXCompoundFileWriter out;
+    const TVYXCfbEntry& root = in.Entry(0);
+    for (int child : root.Children) {
+        const TVYXCfbEntry& e = in.Entry(child);
+        if (e.Type != vycetStream)
+            continue;
+        std::string bytes = in.ReadStream(child);
+        if (e.Name == u"WordDocument")
+            edit(bytes);
+        out.AddStream(TVYXCompoundFileWriter::cRoot, e.Name, std::move(bytes));
+    }
+    return out.Save();
+}
+
+std::string LoadError(std::string bytes)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    try {
+        reader.LoadFromBytes(std::move(bytes));
+    } catch (const VYXException& e) {
+        return e.what();
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(ReadDOC, CorpusTextMatchesIndependentExtraction)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    int read = 0, refused = 0, matched = 0;
+    std::vector<std::string> mismatches;
+    for (const auto& entry : fs::directory_iterator(cCorpus)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        const char* refusal = ExpectedRefusal(name);
+        try {
+            reader.LoadFromFile(entry.path().string());
+        } catch (const VYXException& e) {
+            ++refused;
+            EXPECT_TRUE(refusal) << "refused: " << e.what();
+            if (refusal) {
+                EXPECT_EQ(std::string(e.what()), refusal);
+            }
+            continue;
+        }
+        EXPECT_FALSE(refusal) << "read, expected: " << (refusal ? refusal : "");
+        ++read;
+        const fs::path expectedFile = cData / (name + ".txt");
+        ASSERT_TRUE(fs::exists(expectedFile));
+        const std::string expected = ReadFile(expectedFile);
+        const std::string actual = BodyLines(doc);
+        if (actual == expected) {
+            ++matched;
+        } else {
+            mismatches.push_back(name);
+            std::ofstream(cData / (name + ".actual"), std::ios::binary) << actual;
+        }
+    }
+    EXPECT_EQ(read + refused, 55);
+    EXPECT_EQ(refused, static_cast<int>(std::size(cRefusals)));
+    // Every readable file's text matches; a mismatch leaves <name>.actual beside the expected text.
+    EXPECT_TRUE(mismatches.empty()) << mismatches.size() << " of " << read << " differ, first: "
+                                    << (mismatches.empty() ? "" : mismatches.front());
+    std::cout << "[ doc corpus ] read " << read << ", refused " << refused << ", text equal " << matched << "\n";
+}
+
+TEST(ReadDOC, FibChecksRefuseWithTheirMessages)
+{
+    const fs::path sample = cCorpus / "poi-simple.doc";
+    if (!fs::exists(sample))
+        GTEST_SKIP() << "no corpus";
+    const std::string file = sample.string();
+    auto put16 = [](std::string& s, std::size_t at, std::uint16_t v) {
+        s[at] = static_cast<char>(v & 0xFF);
+        s[at + 1] = static_cast<char>(v >> 8);
+    };
+    struct TCase {
+        const char* Name;
+        std::function<void(std::string&)> Edit;
+        const char* Message;
+    };
+    const TCase cases[] = {
+        {"ident", [&](std::string& s) { put16(s, 0, 0x1234); }, "File is not a MS Word file"},
+        {"encrypted", [&](std::string& s) { s[11] = static_cast<char>(s[11] | 0x01); }, "Document is encrypted."},
+        {"word 6", [&](std::string& s) { put16(s, 2, 101); }, "Unsupported DOC version (Word 6/95)"},
+        {"csw", [&](std::string& s) { put16(s, 32, 13); }, "Invalid DOC file"},
+        {"cslw", [&](std::string& s) { put16(s, 62, 21); }, "Invalid DOC file"},
+        {"other table", [&](std::string& s) { s[11] = static_cast<char>(s[11] ^ 0x02); }, "Invalid DOC file"},
+        {"clx outside", [&](std::string& s) { put16(s, 154 + 33 * 8, 0xFFF0); put16(s, 156 + 33 * 8, 0x7FFF); }, "Invalid Pcdt"},
+        {"short", [&](std::string& s) { s.resize(40); }, "Unexpected end of DOC stream"},
+        {"no pieces", [&](std::string& s) { put16(s, 158 + 33 * 8, 0); put16(s, 160 + 33 * 8, 0); }, "Invalid Pcdt"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(LoadError(WithDocStream(file, c.Edit)), c.Message);
+    }
+    EXPECT_EQ(LoadError("not a compound file at all"), "File is not a MS Word file");
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    EXPECT_THROW(reader.LoadFromFile((cData / "missing.doc").string()), VYXException);
+}
