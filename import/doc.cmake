@@ -1,5 +1,6 @@
 # Legacy binary documents (compound file): streams, importer, tests.
 target_sources(vyx_import PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/VYXDOCSprm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXDOCStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOC.cpp
 )

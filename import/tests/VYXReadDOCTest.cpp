@@ -10,6 +10,7 @@
 #include "editing/VYXLogEditor.h"
 #include "import/VYXReadDOC.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
 #include "platform/VYXCompoundFile.h"
@@ -208,4 +209,57 @@ TEST(ReadDOC, FibChecksRefuseWithTheirMessages)
     TVYXLogDocEditor doc;
     TVYXReadDOC reader(doc);
     EXPECT_THROW(reader.LoadFromFile((cData / "missing.doc").string()), VYXException);
+}
+
+namespace {
+
+// The golden picture of an imported file: the body's dump, then each header, footer and
+// note text that exists, each under a title line.
+std::string DumpDocument(TVYXLogDocEditor& doc)
+{
+    std::string out = VYXDumpParas(doc.Paras());
+    const struct {
+        const char* Title;
+        TVYXHeadersFooters& Set;
+    } sets[] = {{"header", doc.Headers()}, {"footer", doc.Footers()}};
+    for (const auto& set : sets)
+        for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
+            if (TVYXLogDocEditor* part = set.Set.Find(type))
+                out += std::string("== ") + set.Title + " " + std::to_string(type) + "\n" + VYXDumpParas(part->Paras());
+    if (doc.Footnotes().Paras().Count() > 0)
+        out += "== footnotes\n" + VYXDumpParas(doc.Footnotes().Paras());
+    if (doc.Endnotes().Paras().Count() > 0)
+        out += "== endnotes\n" + VYXDumpParas(doc.Endnotes().Paras());
+    return out;
+}
+
+}  // namespace
+
+// Model dumps of files that exercise one structure each: tables (merged, nested), lists,
+// notes, hyperlinks, headers, styles and character formats.
+TEST(ReadDOC, GoldenDumps)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const char* files[] = {
+        "poi-simple-table.doc", "poi-table-merges.doc", "poi-innertable.doc", "poi-Lists.doc",
+        "poi-simple-list.doc", "poi-footnote.doc", "poi-endingnote.doc", "poi-hyperlink.doc",
+        "poi-DiffFirstPageHeadFoot.doc", "textract-standardized_text.doc", "poi-PngPicture.doc",
+        "poi-Bug33519.doc", "tika-testWORD_various.doc",
+    };
+    const bool update = std::getenv("VYX_UPDATE_GOLDEN") != nullptr;
+    for (const char* name : files) {
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / name).string());
+        const std::string actual = DumpDocument(doc);
+        const fs::path golden = cData / (std::string(name) + ".dump");
+        if (update)
+            std::ofstream(golden, std::ios::binary) << actual;
+        const std::string expected = ReadFile(golden);
+        EXPECT_EQ(actual, expected);
+        if (actual != expected)
+            std::ofstream(cData / (std::string(name) + ".dump.actual"), std::ios::binary) << actual;
+    }
 }
