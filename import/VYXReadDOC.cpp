@@ -32,6 +32,8 @@
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
+#include <zlib.h>
+
 namespace {
 
 constexpr std::uint16_t cWordIdent = 0xA5EC;
@@ -247,6 +249,77 @@ bool ParseHyperlink(std::u16string_view instr, std::u16string& address, bool& bo
     return !address.empty();
 }
 
+
+// The image file held by a picture record: bitmaps after their identifiers and tag
+// byte (device-independent bitmaps get a file header), metafiles after their
+// identifiers and header, inflated when stored compressed. Empty when unusable.
+std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t instance)
+{
+    const std::size_t uids = (instance & 1) ? 32 : 16;
+    auto u32 = [&](std::size_t at) {
+        return at + 4 <= blip.size() ? std::uint32_t{static_cast<std::uint8_t>(blip[at])} |
+                                           (std::uint32_t{static_cast<std::uint8_t>(blip[at + 1])} << 8) |
+                                           (std::uint32_t{static_cast<std::uint8_t>(blip[at + 2])} << 16) |
+                                           (std::uint32_t{static_cast<std::uint8_t>(blip[at + 3])} << 24)
+                                     : 0u;
+    };
+    switch (type) {
+    case 0xF01A:
+    case 0xF01B:
+    case 0xF01C: {
+        // Metafile header: size, bounds, size in EMUs, stored size, compression, filter.
+        const std::size_t header = uids;
+        if (blip.size() < header + 34)
+            return {};
+        const std::uint32_t size = u32(header), saved = u32(header + 28);
+        const auto compression = static_cast<std::uint8_t>(blip[header + 32]);
+        const std::string_view stored = blip.substr(header + 34, std::min<std::size_t>(saved, blip.size() - header - 34));
+        if (compression != 0)
+            return std::string(stored);
+        constexpr std::uint32_t cMaxMetafile = 64u << 20;
+        if (size == 0 || size > cMaxMetafile)
+            return {};
+        std::string out(size, '\0');
+        uLongf outLen = size;
+        if (uncompress(reinterpret_cast<Bytef*>(out.data()), &outLen, reinterpret_cast<const Bytef*>(stored.data()),
+                       static_cast<uLong>(stored.size())) != Z_OK)
+            return {};
+        out.resize(outLen);
+        return out;
+    }
+    case 0xF01D:
+    case 0xF01E:
+    case 0xF02A:
+    case 0xF029:
+        return blip.size() > uids + 1 ? std::string(blip.substr(uids + 1)) : std::string();
+    case 0xF01F: {
+        if (blip.size() < uids + 1 + 40)
+            return {};
+        const std::string_view dib = blip.substr(uids + 1);
+        auto d32 = [&](std::size_t at) { return u32(uids + 1 + at); };
+        const std::uint32_t headerSize = d32(0);
+        const std::uint32_t bits = static_cast<std::uint8_t>(dib[14]) | (static_cast<std::uint8_t>(dib[15]) << 8);
+        const std::uint32_t used = d32(32), compression = d32(16);
+        std::uint64_t palette = used ? std::uint64_t{used} * 4 : bits <= 8 ? (std::uint64_t{1} << bits) * 4 : 0;
+        if (compression == 3 && headerSize == 40)
+            palette += 12;
+        const std::uint64_t offset = 14 + std::uint64_t{headerSize} + palette;
+        if (headerSize < 12 || offset > 14 + dib.size())
+            return {};
+        std::string file = "BM";
+        const auto put32 = [&](std::uint32_t v) {
+            for (int i = 0; i < 4; ++i)
+                file += static_cast<char>((v >> (8 * i)) & 0xFF);
+        };
+        put32(static_cast<std::uint32_t>(14 + dib.size()));
+        put32(0);
+        put32(static_cast<std::uint32_t>(offset));
+        file += dib;
+        return file;
+    }
+    default: return {};
+    }
+}
 }  // namespace
 
 struct TVYXReadDOC::TImpl {
@@ -1358,16 +1431,15 @@ void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
             pos = body + 36;
             continue;
         }
-        const bool png = type == 0xF01E, jpeg = type == 0xF01D || type == 0xF02A;
-        if (png || jpeg) {
-            const std::uint32_t uids = (verInst >> 4) & 1 ? 2 : 1;
-            const std::uint32_t skip = 16 * uids + 1;
-            if (len > skip && std::uint64_t{body} + len <= end) {
-                const std::string_view bytes = data.Bytes(body + skip, len - skip);
-                try {
-                    TVYXCharRunPicture* run = para.AppendPicture();
-                    run->LoadPicture(bytes);
-                } catch (const VYXException&) {
+        if (type >= 0xF018 && type <= 0xF117) {  // a picture record
+            if (std::uint64_t{body} + len <= end) {
+                const std::string bytes = BlipBytes(data.Bytes(body, len), type, static_cast<std::uint16_t>(verInst >> 4));
+                if (!bytes.empty()) {
+                    try {
+                        TVYXCharRunPicture* run = para.AppendPicture();
+                        run->LoadPicture(bytes);
+                    } catch (const VYXException&) {
+                    }
                 }
             }
             return;

@@ -5,6 +5,10 @@ target_sources(vyx_import PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOC.cpp
 )
 
+# Metafile pictures are stored deflated.
+find_package(ZLIB REQUIRED)
+target_link_libraries(vyx_import PRIVATE ZLIB::ZLIB)
+
 vyx_tests(vyx_doc_tests LABEL doc DEPS vyx_import SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadDOCTest.cpp
 )

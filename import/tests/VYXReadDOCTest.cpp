@@ -10,6 +10,7 @@
 #include "editing/VYXLogEditor.h"
 #include "import/VYXReadDOC.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
@@ -261,5 +262,70 @@ TEST(ReadDOC, GoldenDumps)
         EXPECT_EQ(actual, expected);
         if (actual != expected)
             std::ofstream(cData / (std::string(name) + ".dump.actual"), std::ios::binary) << actual;
+    }
+}
+
+namespace {
+
+// Runs of one kind anywhere in a paragraph list, cells included.
+void CollectRuns(const TVYXLogParas& paras, TVYXCharRunType type, std::vector<const TVYXCharRun*>& out)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    CollectRuns(table->GetRows(r)->GetCells(c)->Paras(), type, out);
+            continue;
+        }
+        const auto* para = static_cast<const TVYXLogPara*>(item);
+        for (int r = 0; r < para->Count(); ++r)
+            if (para->GetItems(r)->Type_() == type)
+                out.push_back(para->GetItems(r));
+    }
+}
+
+}  // namespace
+
+// Inline pictures keep their encoded bytes: PNG and JPEG decoded, metafiles inflated and kept.
+TEST(ReadDOC, InlinePictures)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    struct TCase {
+        const char* File;
+        std::size_t Count;
+        TVYXPictureType Type;
+    };
+    const TCase cases[] = {
+        {"poi-FloatingPictures.doc", 16, aptPNG},  // the last one is a metafile
+        {"poi-vector_image.doc", 1, aptEMF},
+        {"poi-TestShiftJIS.doc", 18, aptPNG},
+        {"tika-testWPSAttachment.doc", 9, aptEMF},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / c.File).string());
+        std::vector<const TVYXCharRun*> pictures;
+        CollectRuns(doc.Paras(), acrtPicture, pictures);
+        ASSERT_EQ(pictures.size(), c.Count);
+        EXPECT_EQ(static_cast<const TVYXCharRunPicture*>(pictures.front())->OrigType, c.Type);
+        for (const TVYXCharRun* run : pictures) {
+            const auto* picture = static_cast<const TVYXCharRunPicture*>(run);
+            const std::vector<std::uint8_t>& bytes = picture->Origdata;
+            ASSERT_GT(bytes.size(), 44u);
+            if (picture->OrigType == aptPNG) {
+                EXPECT_EQ(bytes[1], 'P');
+                EXPECT_TRUE(picture->Bitmap);  // decoded
+            } else {
+                // An enhanced metafile, inflated: its first record and signature.
+                EXPECT_EQ(picture->OrigType, aptEMF);
+                EXPECT_EQ(bytes[0], 1);
+                EXPECT_EQ(std::string(bytes.begin() + 40, bytes.begin() + 44), " EMF");
+            }
+        }
     }
 }
