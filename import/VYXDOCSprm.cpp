@@ -156,7 +156,7 @@ void VYXDocForEachSprm(std::string_view grpprl, const std::function<void(const T
             return;
         TVYXDocSprm sprm{code, rest.substr(0, static_cast<std::size_t>(size))};
         if ((code >> 13) == 6)
-            sprm.Operand = sprm.Operand.substr(IsTableDefinition(code) ? 2 : (code == 0xC615 && sprm.Byte() == 255) ? 1 : 1);
+            sprm.Operand = sprm.Operand.substr(IsTableDefinition(code) ? 2 : 1);
         f(sprm);
         i += 2 + static_cast<std::size_t>(size);
     }
@@ -219,7 +219,8 @@ bool VYXDocApplyChar(const TVYXDocSprm& s, TVYXCHPX& chpx, const TVYXDocCharCont
         const int code = s.Byte();
         const auto u = std::lower_bound(std::begin(cUnderlines), std::end(cUnderlines), code,
                                         [](const TUnderline& t, int c) { return t.Code < c; });
-        chpx.SetUnderline(u != std::end(cUnderlines) && u->Code == code ? u->Style : vycuSingle);
+        if (u != std::end(cUnderlines) && u->Code == code)
+            chpx.SetUnderline(u->Style);  // codes the model has no style for set nothing
         return true;
     }
     case 0x2A42: chpx.SetColor(s.Byte() == 0 ? cVYXAutoColor : VYXDocIcoColor(s.Byte())); return true;

@@ -11,4 +11,9 @@ target_link_libraries(vyx_import PRIVATE ZLIB::ZLIB)
 
 vyx_tests(vyx_doc_tests LABEL doc DEPS vyx_import SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadDOCTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadDOCBuiltTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXDocTestBuilder.cpp
 )
+if(TARGET vyx_doc_tests)
+  target_include_directories(vyx_doc_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests)
+endif()
