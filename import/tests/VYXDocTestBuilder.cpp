@@ -135,14 +135,25 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
     };
     while (doc.size() % cPage)
         doc += '\0';
-    const auto chpxPage = static_cast<std::uint32_t>(doc.size() / cPage);
+    // Pages of at most a few entries each, as many as the runs need.
+    struct TPage {
+        std::uint32_t Number, FcStart, FcEnd;
+    };
+    auto pages = [&](const std::vector<TFcEntry>& entries, bool papx) {
+        std::vector<TPage> out;
+        const std::size_t perPage = papx ? 12 : 24;
+        for (std::size_t i = 0; i < entries.size(); i += perPage) {
+            const std::vector<TFcEntry> chunk(entries.begin() + static_cast<std::ptrdiff_t>(i),
+                                              entries.begin() + static_cast<std::ptrdiff_t>(std::min(entries.size(), i + perPage)));
+            out.push_back({static_cast<std::uint32_t>(doc.size() / cPage), chunk.front().FcStart, chunk.back().FcEnd});
+            doc += Fkp(chunk, papx);
+        }
+        return out;
+    };
     const std::vector<TFcEntry> chpx = entriesOf(CharRuns, false);
-    if (!chpx.empty())
-        doc += Fkp(chpx, false);
-    const auto papxPage = static_cast<std::uint32_t>(doc.size() / cPage);
+    const std::vector<TPage> chpxPages = pages(chpx, false);
     const std::vector<TFcEntry> papx = entriesOf(ParaRuns, true);
-    if (!papx.empty())
-        doc += Fkp(papx, true);
+    const std::vector<TPage> papxPages = pages(papx, true);
 
     // Table stream: piece table, bin tables, style sheet.
     auto pair = [&](int index, std::uint32_t fc, std::uint32_t lcb) {
@@ -166,17 +177,19 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
         Add16(table, Pieces[i].Prm);
     }
     pair(33, clx, static_cast<std::uint32_t>(table.size()) - clx);
-    auto bin = [&](int index, const std::vector<TFcEntry>& entries, std::uint32_t page) {
-        if (entries.empty())
+    auto bin = [&](int index, const std::vector<TPage>& list) {
+        if (list.empty())
             return;
         const auto at = static_cast<std::uint32_t>(table.size());
-        Add32(table, entries.front().FcStart);
-        Add32(table, entries.back().FcEnd);
-        Add32(table, page);
-        pair(index, at, 12);
+        for (const TPage& p : list)
+            Add32(table, p.FcStart);
+        Add32(table, list.back().FcEnd);
+        for (const TPage& p : list)
+            Add32(table, p.Number);
+        pair(index, at, static_cast<std::uint32_t>(table.size()) - at);
     };
-    bin(12, chpx, chpxPage);
-    bin(13, papx, papxPage);
+    bin(12, chpxPages);
+    bin(13, papxPages);
     if (!Styles.empty()) {
         const auto at = static_cast<std::uint32_t>(table.size());
         Add16(table, 18);  // the header's size

@@ -337,3 +337,39 @@ TEST(ReadDOCBuilt, TruncatedAndDamagedStreamsFailCleanly)
         }
     }
 }
+
+// The fuzz seeds are built documents; VYX_UPDATE_GOLDEN=1 rewrites them, otherwise they
+// must match what the builder makes, so a change of either is seen.
+TEST(ReadDOCBuilt, FuzzSeedsAreCurrent)
+{
+    const fs::path dir = fs::path(VYX_SOURCE_DIR) / "fuzz" / "corpus" / "doc";
+    TDocTestBuilder mixed = MixedPieces();
+    TDocTestBuilder formatted = MixedPieces();
+    formatted.Prcs = {DocSprm(0x0835, 1, 1)};
+    formatted.Pieces[1].Prm = 1;
+    formatted.CharRuns = {{0, 5, DocSprm(0x0836, 1, 1) + DocSprm(0x2A3E, 1, 1)}};
+    formatted.ParaRuns = {{0, 20, DocSprm(0x2403, 1, 1) + DocSprm(0xC60D, 0x0005010100, 5)}, {20, 25, ""}};
+    formatted.Styles = {{u"Normal", 1, 0x0FFF, DocSprm(0xA414, 200, 2), DocSprm(0x4A43, 22, 2)},
+                        {u"Strong", 2, 0x0FFF, "", DocSprm(0x0835, 1, 1)}};
+    TDocTestBuilder table;
+    table.Pieces = {{u"A\u0007B\u0007\u0007x\u0013 HYPERLINK \"http://a.b/\" \u0014link\u0015\r", false}};
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    table.ParaRuns = {{0, 2, inTable}, {2, 4, inTable},
+                      {4, 5, inTable + DocSprm(0x2417, 1, 1) + DocSprmBytes(0xD608, std::string("\x06\x00\x02\x00\x00\xA0\x05\x40\x0B", 9))},
+                      {5, 40, ""}};
+    const std::pair<const char*, const TDocTestBuilder*> seeds[] = {
+        {"mixed-pieces.doc", &mixed}, {"formatted.doc", &formatted}, {"table-link.doc", &table}};
+    const bool update = std::getenv("VYX_UPDATE_GOLDEN") != nullptr;
+    for (const auto& [name, builder] : seeds) {
+        SCOPED_TRACE(name);
+        const std::string bytes = builder->Build();
+        TVYXLogDocEditor doc;
+        EXPECT_NO_THROW(Load(bytes, doc));
+        const fs::path file = dir / name;
+        if (update)
+            std::ofstream(file, std::ios::binary) << bytes;
+        std::ifstream in(file, std::ios::binary);
+        const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(stored, bytes);
+    }
+}

@@ -14,7 +14,9 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
+#include "formats/VYXZip5.h"
 #include "platform/VYXCompoundFile.h"
+#include "platform/VYXStream.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -327,5 +329,75 @@ TEST(ReadDOC, InlinePictures)
                 EXPECT_EQ(std::string(bytes.begin() + 40, bytes.begin() + 44), " EMF");
             }
         }
+    }
+}
+
+namespace {
+
+int CountOccurrences(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+struct TStructureCounts {
+    int Tables = 0, ListParas = 0, Footnotes = 0, Endnotes = 0;
+};
+
+void CountStructure(const TVYXLogParas& paras, TStructureCounts& counts)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            ++counts.Tables;
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    CountStructure(table->GetRows(r)->GetCells(c)->Paras(), counts);
+            continue;
+        }
+        const auto* para = static_cast<const TVYXLogPara*>(item);
+        if (para->PAPX().GetNumbering())
+            ++counts.ListParas;
+        for (int r = 0; r < para->Count(); ++r)
+            if (const auto* note = dynamic_cast<const TVYXCharRunFootnote*>(para->GetItems(r)); note && !note->IsRef)
+                ++(note->IsEndnote ? counts.Endnotes : counts.Footnotes);
+    }
+}
+
+}  // namespace
+
+// Where the corpus holds the same document as DOCX, the tables, list paragraphs and
+// notes the import builds match the package's.
+TEST(ReadDOC, StructureMatchesTheDocxOfTheSameDocument)
+{
+    const fs::path docx = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::exists(cCorpus) || !fs::exists(docx))
+        GTEST_SKIP() << "no corpus";
+    for (const char* name : {"poi-DiffFirstPageHeadFoot", "tika-testWORD_numbered_list",
+                             "tika-testWORD_override_list_numbering", "tika-testWORD_various", "tika-testWORD_features"}) {
+        SCOPED_TRACE(name);
+        TVYXMemoryStream stream(ReadFile(docx / (std::string(name) + ".docx")));
+        TXLSZipArchive zip;
+        zip.OpenRead(stream);
+        TXLSZipFile* part = zip.Find("word/document.xml");
+        ASSERT_TRUE(part);
+        std::string xml = zip.ReadFileBytes(*part);
+        // Text boxes are drawings here and not imported: their content does not count.
+        for (std::size_t at = xml.find("<w:txbxContent>"); at != std::string::npos; at = xml.find("<w:txbxContent>", at)) {
+            const std::size_t end = xml.find("</w:txbxContent>", at);
+            xml.erase(at, end == std::string::npos ? std::string::npos : end + 16 - at);
+        }
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / (std::string(name) + ".doc")).string());
+        TStructureCounts counts;
+        CountStructure(doc.Paras(), counts);
+        EXPECT_EQ(counts.Tables, CountOccurrences(xml, "<w:tbl>"));
+        EXPECT_EQ(counts.ListParas, CountOccurrences(xml, "<w:numPr>"));
+        EXPECT_EQ(counts.Footnotes, CountOccurrences(xml, "<w:footnoteReference "));
+        EXPECT_EQ(counts.Endnotes, CountOccurrences(xml, "<w:endnoteReference "));
     }
 }
