@@ -287,6 +287,7 @@ bool VYXDocApplyPara(const TVYXDocSprm& s, TVYXPAPX& papx, const TVYXPAPX* base)
         return true;
     }
     case 0x2406: papx.SetKeepNext(s.Byte() != 0); return true;
+    case 0x2441: papx.RTL = s.Byte() != 0; return true;
     case 0x442D: {  // old shading: pattern and two colour indexes
         const std::uint16_t shd = s.Word();
         if (shd != 0)

@@ -146,8 +146,10 @@ struct TMarkEvent {
 // What the character modifiers of a run say beyond its format.
 struct TRunInfo {
     std::unique_ptr<TVYXCHPX> Chpx;
-    bool Special = false, Deleted = false, Picture = false;
+    bool Special = false, Deleted = false, Inserted = false, Picture = false;
     std::uint32_t PicOffset = 0;
+    std::uint16_t SymbolFont = 0;
+    char16_t Symbol = 0;  // the character a symbol mark stands for, 0 for none
 };
 
 // Names of built-in styles whose name the file leaves out, by style identifier.
@@ -205,6 +207,25 @@ bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix)
             return false;
     }
     return true;
+}
+
+std::u16string Trimmed(std::u16string_view text)
+{
+    const std::size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(u' ');
+    return std::u16string(text.substr(first, last - first + 1));
+}
+
+// Fields whose result depends on the page they are laid out on.
+bool IsPageField(std::u16string_view instr)
+{
+    const std::u16string t = Trimmed(instr);
+    for (std::u16string_view name : {u"PAGE", u"NUMPAGES", u"SECTIONPAGES"})
+        if (StartsWithNoCase(t, name) && (t.size() == name.size() || t[name.size()] == u' '))
+            return true;
+    return false;
 }
 
 // The target of a HYPERLINK field instruction: the address, or with \l the bookmark.
@@ -1272,6 +1293,12 @@ void TVYXReadDOC::TImpl::BuildStory(std::uint32_t first, std::uint32_t lim, TLis
         // A new paragraph starts with an empty run in the previous format; content replaces it.
         if (para.Count() > 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text.empty())
             para.CharRuns().Detach(0);
+        // An empty paragraph's height comes from its mark's format.
+        if (para.Count() == 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text.empty() && end < lim) {
+            const TRunInfo markInfo = RunInfo(end, state);
+            para.CharRuns().Detach(0);
+            para.AppendFormattedText(u"", markInfo.Chpx.get());
+        }
         // The file splits runs for reasons the model does not keep (languages, revision ids).
         para.CombineCharRuns();
         if (depth > 0 && (depth == 1 ? markChar == 7 : facts.InnerCell))
@@ -1309,6 +1336,11 @@ TRunInfo TVYXReadDOC::TImpl::RunInfo(std::uint32_t cp, const TStoryState& state)
         switch (s.Code) {
         case 0x0855: info.Special = s.Byte() != 0; break;
         case 0x0800: info.Deleted = s.Byte() != 0; break;
+        case 0x0801: info.Inserted = s.Byte() != 0; break;
+        case 0x6A09:
+            info.SymbolFont = s.Word();
+            info.Symbol = s.Word(2);
+            break;
         case 0x6A03:
             info.Picture = true;
             info.PicOffset = s.DWord();
@@ -1322,9 +1354,10 @@ TRunInfo TVYXReadDOC::TImpl::RunInfo(std::uint32_t cp, const TStoryState& state)
     if (const TPropRun* run = FindRun(ChpxRuns, fc))
         VYXDocForEachSprm(run->Grpprl, apply);
     VYXDocForEachSprm(PieceGrpprl(piece), apply);
-    if (info.Deleted) {
+    if (info.Deleted || info.Inserted) {
+        // Tracked changes stay visible as such: deleted text is kept, marked deleted.
         auto revision = std::make_unique<TVYXRevisionData>();
-        revision->RevType = artDelete;
+        revision->RevType = info.Deleted ? artDelete : artInsert;
         info.Chpx->AddRevision(std::move(revision));
     }
     return info;
@@ -1501,10 +1534,16 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
                 TField& f = fields.back();
                 std::u16string address;
                 bool bookmark = false;
-                if (f.InResult && f.ResultPara == &para && para.EndOfParaPos() > f.ResultFrom &&
-                    ParseHyperlink(f.Instr, address, bookmark)) {
+                const bool result = f.InResult && f.ResultPara == &para && para.EndOfParaPos() >= f.ResultFrom;
+                if (result && para.EndOfParaPos() > f.ResultFrom && ParseHyperlink(f.Instr, address, bookmark)) {
                     TVYXHyperlink* link = Doc.Hyperlinks().Add(address, bookmark ? ahtBookmark : ahtURL);
                     para.MakeHyperlink(link, f.ResultFrom, para.EndOfParaPos());
+                } else if (result && IsPageField(f.Instr)) {
+                    // Page numbers change with layout: they stay fields, showing the result read.
+                    const std::u16string resultText = para.GetText().substr(static_cast<std::size_t>(f.ResultFrom - 1));
+                    if (para.EndOfParaPos() > f.ResultFrom)
+                        para.DeleteText(f.ResultFrom, para.EndOfParaPos(), nullptr);
+                    para.AppendField(Trimmed(f.Instr), resultText);
                 }
                 fields.pop_back();
             }
@@ -1535,6 +1574,19 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             break;
         case 0x1E: pending += u'\u2011'; break;  // non-breaking hyphen
         case 0x1F: pending += u'\u00AD'; break;  // optional hyphen
+        case 0x28:
+            if (info.Special && info.Symbol) {
+                // A symbol: a character of a named font, kept apart in a run of that font.
+                Flush(para, pending, info.Chpx.get());
+                TVYXCHPX symbol(nullptr);
+                symbol.Assign(*info.Chpx, &Doc.Styles(), &Doc.Styles());
+                if (info.SymbolFont < Fonts.size() && !Fonts[info.SymbolFont].empty())
+                    symbol.SetFontName(Fonts[info.SymbolFont]);
+                para.AppendFormattedText(std::u16string(1, info.Symbol), &symbol);
+            } else {
+                pending += c;
+            }
+            break;
         case 0x01:
             if (info.Picture && !info.Deleted) {
                 Flush(para, pending, info.Chpx.get());
