@@ -12,10 +12,17 @@
 #include "import/VYXReadODT.h"
 #include "formats/VYXReadRTF.h"
 #include "formats/VYXWriteRTF.h"
+#include "import/VYXReadDOC.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
+void ReadDoc(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
 void ReadText(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
 {
     TVYXImportText import(doc.Paras());
@@ -87,6 +94,7 @@ constexpr TFormat cFormats[] = {
     {".FODT", ReadODT, nullptr},
     {".ODT", ReadODT, nullptr},
     {".RTF", ReadRtf, WriteRtf},
+    {".DOC", ReadDoc, nullptr},
     {".TXT", ReadText, WriteText},
 };
 
