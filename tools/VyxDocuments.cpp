@@ -6,13 +6,13 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
 #include "formats/VYXReadDOCX.h"
-#include "formats/VYXWriteDOCX.h"
 #include "formats/VYXReadHTML.h"
-#include "formats/VYXWriteHTML.h"
-#include "import/VYXReadODT.h"
 #include "formats/VYXReadRTF.h"
+#include "formats/VYXWriteDOCX.h"
+#include "formats/VYXWriteHTML.h"
 #include "formats/VYXWriteRTF.h"
 #include "import/VYXReadDOC.h"
+#include "import/VYXReadODT.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -85,16 +85,16 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".DOC", ReadDoc, nullptr},
     {".DOCM", ReadDocx, nullptr},
     {".DOCX", ReadDocx, WriteDocx},
     {".DOTM", ReadDocx, nullptr},
     {".DOTX", ReadDocx, nullptr},
+    {".FODT", ReadODT, nullptr},
     {".HTM", ReadHtml, WriteHtml},
     {".HTML", ReadHtml, WriteHtml},
-    {".FODT", ReadODT, nullptr},
     {".ODT", ReadODT, nullptr},
     {".RTF", ReadRtf, WriteRtf},
-    {".DOC", ReadDoc, nullptr},
     {".TXT", ReadText, WriteText},
 };
 
