@@ -54,6 +54,7 @@ void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOption
 }
 
 std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions&) { return TVYXWriteDOCX(doc).SaveToBytes(); }
+
 void ReadHtml(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
 {
     TVYXReadHTML reader(doc);
@@ -66,6 +67,8 @@ std::string WriteHtml(TVYXLogDocEditor& doc, const TVyxFileOptions&)
     TVYXWriteHTML writer(doc);
     writer.EmbedPictures = true;
     return writer.SaveToString();
+}
+
 void ReadRtf(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
 {
     TVYXReadRTF reader(doc);
