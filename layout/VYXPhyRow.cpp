@@ -286,6 +286,7 @@ struct TVYXPaginator::TState {
     double RunAscent = 0, RunDescent = 0, RunLine = 0;  // of the current run
     double ObjAscent = 0;                               // inline object height of the current run
     int TabsSeen = 0;
+    std::uint8_t BreakNext = 0;  // a page or column break ended the previous row
 
     TPendingTab Pending = ptNone;
     int TabPiece = -1;
@@ -375,6 +376,8 @@ void TVYXPaginator::BeginRow(std::int32_t pos)
     row.CR1 = row.CR2 = nullptr;
     row.CR1Pos = row.CR2Pos = pos;
     row.Page = -1;
+    row.BreakKind = st.BreakNext;
+    st.BreakNext = 0;
     row.Para = FPara;
     st.Row = &row;
     st.Trail = 0;
@@ -507,7 +510,7 @@ void TVYXPaginator::EndRow()
     }
     row.UsedWidth = static_cast<float>(std::max(0.0, st.X - (FKeepTrailingSpaces ? 0.0 : st.Trail)));
     for (const TVYXRowPiece& p : row.Pieces)
-        if (p.Run->IsFootnoteRef() || p.Run->IsEndnoteRef() || p.Run->Type_() == acrtFootnoteRef)
+        if (p.Run->Type_() == acrtFootnoteRef || p.Run->Type_() == acrtFootnote)
             row.Flags |= aprfHasFootnote;
 
     // Justification spreads the free space over the spaces (trailing ones excluded).
@@ -795,13 +798,17 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
                     EndRow();
                     BeginRow(run.StartPos);
                 }
-                if (br.BreakType != acrbtLineBreak && st.RowIndex == 0 && !st.HasContent)
-                    st.Row->Flags |= aprfPageBreak;
-                AddToRow(run, u"", 0, 0, 0);
-                st.Row->EndPos = run.GetEndPos();
-                st.PendingLineBreak = br.BreakType == acrbtLineBreak || st.HasContent;
-                if (br.BreakType != acrbtLineBreak && st.HasContent)
-                    st.Row->Flags |= aprfPageBreak;  // the break ends this row; the next starts anew
+                const std::uint8_t kind = br.BreakType == acrbtPageBreak ? 1 : br.BreakType == acrbtColumn ? 2 : 0;
+                if (kind && !st.HasContent) {
+                    st.Row->BreakKind = kind;  // nothing before it on the row: the row moves
+                    AddToRow(run, u"", 0, 0, 0);
+                    st.Row->EndPos = run.GetEndPos();
+                } else {
+                    AddToRow(run, u"", 0, 0, 0);
+                    st.Row->EndPos = run.GetEndPos();
+                    st.PendingLineBreak = true;
+                    st.BreakNext = kind;
+                }
             }
         } else if (type == acrtGraphic) {
             auto& g = static_cast<TVYXCharRunGraphic&>(run);
@@ -830,6 +837,12 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     }
     EndRow();
     rows->SetFirstLast();
+    rows->LineSpacing = std::clamp(pd.LineSpacing > 0 ? pd.LineSpacing : 1.0, 0.1, 10.0);
+    rows->SpaceBefore = pd.SpaceBefore;
+    rows->SpaceAfter = pd.SpaceAfter;
+    rows->Numbered = para.PAPX().GetNumbering() != nullptr;
+    rows->Contextual = para.PAPX().GetContextualSpacing();
+    rows->Style = para.PAPX().GetStyle();
     para.Dirty = false;
     return *rows;
 }

@@ -59,6 +59,7 @@ public:
     unsigned Flags = 0;
     float JustifyExtra = 0;      // pixels per space when stretched, else 0
     int Page = -1;               // index of the page holding the row, -1 before placement
+    std::uint8_t BreakKind = 0;  // a page (1) or column (2) break comes before this row
     TVYXLogPara* Para = nullptr;  // borrowed: the owner of the rows
     std::vector<TVYXRowPiece> Pieces;
 
@@ -114,7 +115,11 @@ public:
     float LabelWidth = 0;
     float LabelX = 0;         // from the first row's GetX
     double Height = 0;        // the paragraph's placed height with spacing, pixels
-    double SpaceBeforePx = 0; // the space before its first row that the placement added
+    // The paragraph's resolved spacing, kept so that placement need not resolve it again.
+    double LineSpacing = 1;   // multiplier of the natural line height
+    double SpaceBefore = 0, SpaceAfter = 0;  // points
+    bool Numbered = false, Contextual = false;
+    const void* Style = nullptr;  // the paragraph style (compared only)
 
 private:
     std::vector<std::unique_ptr<TVYXPhyRow>> FItems;
