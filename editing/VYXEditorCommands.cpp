@@ -34,7 +34,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd)
     case vyccControl: return CmdControl(cmd);
     case vyccMove: return CmdMove(cmd);
     case vyccFormat: return CmdFormat(cmd);
-    case vyccClipboard: return ClipboardEvent ? ClipboardEvent(*this, cmd) : false;
+    case vyccClipboard: return CmdClipboard(cmd);
     case vyccSelect: return CmdSelect(cmd);
     case vyccDelete: return CmdDelete(cmd);
     case vyccInsert: return CmdInsert(cmd);
@@ -149,10 +149,8 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
     case vycControlBullet: return CmdFormat(vycFormatParaBullet);
     case vycControlNumbering: return CmdFormat(vycFormatParaNumbering);
     case vycControlUpdateFields:
-        if (UpdateFieldsEvent)
-            UpdateFieldsEvent(*this);
-        Changed();
-        return UpdateFieldsEvent != nullptr;
+        UpdateFields();
+        return true;
     case vycControlLayoutPrint:
     case vycControlLayoutWeb:
         DOP().WebLayout = cmd == vycControlLayoutWeb;
@@ -360,6 +358,8 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
         if (Revision().TrackChanges) {
             // A tracked deletion keeps the text, marked deleted, and is observed so a
             // later insertion of the same text can be told apart as a move.
+            // Only the latest deletion is observed.
+            FObservers.Clear();
             TVYXObserver& observer = FObservers.Add();
             observer.First = range.First;
             observer.Last = range.Last;

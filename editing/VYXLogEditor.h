@@ -42,25 +42,15 @@
 #include <vector>
 
 #include "editing/VYXKeys.h"
+#include "platform/VYXClipboardFormat.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 
 class TVYXLogDocEditor;
-class TVYXFindReplaceText;  // editing/VYXFindReplace (its own unit)
-class TVYXClipboard;
-
-// Frees the find engine where its type is complete (the find unit passes
-// `[](TVYXFindReplaceText* f) { delete f; }`), so this header needs only its name.
-struct TVYXFindReplaceDeleter {
-    void (*Free)(TVYXFindReplaceText*) = nullptr;
-    void operator()(TVYXFindReplaceText* engine) const
-    {
-        if (Free)
-            Free(engine);
-    }
-};
-using TVYXFindReplacePtr = std::unique_ptr<TVYXFindReplaceText, TVYXFindReplaceDeleter>;
+class TVYXFindReplaceText;  // editing/VYXFindReplace
+class TVYXClipboard;        // platform/VYXClipboard
+class TVYXClipboardCmd;     // editing/VYXClipboardCmd
 
 enum TVYXHeaderFooterType { ahftNone, ahftDefault, ahftFirst, ahftEven };
 enum TVYXSelectionStatus { assNone, assUpdating };
@@ -129,6 +119,8 @@ public:
     bool RemoveRun(const TVYXCharRun& run);
     // The observer whose deleted text equals `text`; nullptr when none.
     TVYXObserver* FindText(std::u16string_view text) const;
+    // Drops the observers whose range collapsed (its text was removed for good).
+    void DropEmpty();
     void Clear() { FItems.clear(); }
 
 private:
@@ -184,11 +176,9 @@ public:
     // paragraph moves, line start/end to paragraph start/end, and page and window
     // moves do nothing.
     std::function<bool(TVYXLogDocEditor& sender, TVYXPhyPosType type, TVYXLogPos& pos)> PhyPositionEvent;
-    // The clipboard commands call this worker when set (editing's clipboard unit).
-    std::function<bool(TVYXLogDocEditor& sender, TVYXCommand cmd)> ClipboardEvent;
-    // Field updates (vycControlUpdateFields) call this when set; without it the
-    // fields keep their results.
-    std::function<void(TVYXLogDocEditor& sender)> UpdateFieldsEvent;
+    // The clock DATE, TIME and SAVEDATE fields show: local time as days since
+    // 1899-12-30. Without a handler the system clock (tests and batch runs inject one).
+    std::function<double(TVYXLogDocEditor& sender)> ClockEvent;
 
     // ---- Structure ----
     TVYXLogDocEditor* ParentEditor() const { return FParentEditor; }
@@ -201,9 +191,16 @@ public:
     TVYXLogDocEditor& Endnotes();
     TVYXFootnotesList& FootnoteList();
     TVYXFootnotesList& EndnoteList();
-    // The find engine; nullptr until one is installed (editing's find unit does).
-    TVYXFindReplaceText* FindReplace() const { return FFindReplace.get(); }
-    void SetFindReplace(TVYXFindReplacePtr engine);
+    // The editor's own find engine over its body (created on first use).
+    TVYXFindReplaceText& FindReplace();
+    // The clipboard the clipboard commands use: borrowed from the host, which must
+    // keep it alive while it is set; nullptr detaches it. A secondary editor without
+    // one uses its main editor's.
+    void SetClipboard(TVYXClipboard* clipboard);
+    TVYXClipboard* Clipboard() const;
+    // The copy/paste worker over this editor's body and Clipboard() (readers and the
+    // RTF writer are registered on it); nullptr without a clipboard.
+    TVYXClipboardCmd* ClipboardCmd();
 
     TVYXLogPos& Caret() { return FCaret; }
     const TVYXLogPos& Caret() const { return FCaret; }
@@ -293,6 +290,21 @@ public:
     bool CmdFormat(TVYXCommand cmd, double value);
     bool CmdFormat(TVYXCommand cmd, std::u16string_view value);
     bool CmdSelect(TVYXCommand cmd);
+    // Copy, cut, paste (`format`: acfNone takes the richest one held) and plain
+    // paste at the caret; false without a clipboard or when nothing happened.
+    bool CmdClipboard(TVYXCommand cmd, TVYXClipboardFormat format = acfNone);
+    // The find and replace commands (vycFindFromPos .. vycReplaceNext) with the
+    // texts and options BeginFind set; the hit becomes the selection.
+    bool CmdFindReplace(TVYXCommand cmd);
+    void BeginFind(std::u16string_view findText, std::u16string_view replaceText, unsigned options);
+    // Every hit of the body as the selections; answers their number.
+    int FindAll();
+    // Replaces every hit in one update bracket; answers their number.
+    int ReplaceAll();
+    // Recalculates every field of the main document, its headers, footers, notes
+    // and text boxes (any editor forwards to its main one); answers the number of
+    // results written.
+    int UpdateFields();
     bool CmdDelete(TVYXCommand cmd);
     bool CmdInsert(TVYXCommand cmd, std::u16string_view text = {});
     bool CmdTable(TVYXCommand cmd, int value1 = 0, int value2 = 0);
@@ -350,6 +362,8 @@ private:
     bool InsertNoteAtCaret(bool endnote);
     TVYXFootnoteItem& AddNote(bool endnote, TVYXLogPara& anchorPara, std::int32_t pos, std::u16string_view text);
     void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type);
+    // Marks content a tracked paste inserted: a move when it is an observed deletion's text.
+    void MarkPasted(const TVYXDocRange& pasted);
     bool SplitParaUI(bool sectionBreak);
     bool InsertEmptyParaBefore(const TVYXDocAddress& itemAt);
     // Changes the formats of `paras` with `change` and applies the result through the
@@ -366,13 +380,25 @@ private:
     TVYXLogPos FCaret;
     TVYXDocAddress FLastLocation;  // an address: it survives edits
     std::unique_ptr<TVYXSelections> FSelections;
-    TVYXFindReplacePtr FFindReplace;
+    std::unique_ptr<TVYXFindReplaceText> FFindReplace;
+    TVYXClipboard* FClipboard = nullptr;  // borrowed: the host's
+    std::unique_ptr<TVYXClipboardCmd> FClipboardCmd;
+    TVYXClipboard* FClipboardCmdFor = nullptr;  // the clipboard FClipboardCmd borrows
     // Main editor only.
     std::unique_ptr<TVYXHeadersFooters> FHeaders, FFooters;
     std::unique_ptr<TVYXLogDocEditors> FTextBoxes;
     std::unique_ptr<TVYXLogDocEditor> FFootnotes, FEndnotes;
     std::unique_ptr<TVYXFootnotesList> FFootnoteList, FEndnoteList;
     TVYXObservers FObservers;
+    class TObserverWatcher : public TVYXDocWatcher {
+    public:
+        explicit TObserverWatcher(TVYXLogDocEditor& editor) : FEditor(editor) {}
+        void DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event) override;
+
+    private:
+        TVYXLogDocEditor& FEditor;
+    };
+    TObserverWatcher FObserverWatcher{*this};
     std::unique_ptr<TVYXCHPX> FInsertCHPX;
     std::u16string FAuthor;
     int FUpdating = 0;

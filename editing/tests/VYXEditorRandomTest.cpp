@@ -7,8 +7,10 @@
 #include <random>
 #include <vector>
 
+#include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/tests/VYXEditorInvariants.h"
+#include "platform/VYXClipboard.h"
 
 namespace {
 
@@ -64,7 +66,8 @@ std::vector<TVYXCommand> Commands()
             vycTableSelect, vycTableSplitCells,
             vycRevisionTrackChanges, vycMoveRevisionNext, vycMoveRevisionPrev, vycSelectRevisionNext,
             vycRevisionAccept, vycRevisionReject, vycRevisionAcceptAll, vycRevisionRejectAll,
-            vycInsertFootnote, vycInsertHorizLineAtCaret, vycGraphicInsertTextBox, vycGraphicWidth, vycClipboardCopy};
+            vycInsertFootnote, vycInsertHorizLineAtCaret, vycGraphicInsertTextBox, vycGraphicWidth, vycClipboardCopy,
+            vycClipboardCut, vycClipboardPaste, vycClipboardPastePlain, vycControlUpdateFields};
 }
 
 std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVYXCommand>& commands)
@@ -83,6 +86,16 @@ std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVY
         doc.Command(vycFormatFontSize, static_cast<double>(rng() % 80));
         return "vycFormatFontSize";
     }
+    if (kind == 5 && rng() % 4 == 0) {
+        static const TVYXCommand finds[] = {vycFindFromPos, vycFindNext, vycReplaceSelection, vycReplaceNext};
+        doc.BeginFind(u"e", u"[E]", rng() % 2 ? aftoWholeWordsOnly : 0);
+        if (rng() % 8 == 0) {
+            doc.ReplaceAll();
+            return "ReplaceAll";
+        }
+        doc.CmdFindReplace(finds[rng() % 4]);
+        return "CmdFindReplace";
+    }
     const TVYXCommand cmd = commands[rng() % commands.size()];
     doc.Command(cmd);
     return std::string(CommandName(cmd));
@@ -94,7 +107,10 @@ TEST(EditorRandom, ThousandsOfCommandsKeepTheModelSound)
 {
     const std::vector<TVYXCommand> commands = Commands();
     for (unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
+        TVYXClipboard clipboard;
         TVYXLogDocEditor doc;
+        doc.SetClipboard(&clipboard);
+        doc.ClockEvent = [](TVYXLogDocEditor&) { return 45667.5; };
         BuildRich(doc);
         ASSERT_EQ(VYXCheckEditor(doc), "");
         std::mt19937 rng(seed);
