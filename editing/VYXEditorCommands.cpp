@@ -385,7 +385,7 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
     return true;
 }
 
-void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type)
+void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type, std::u16string_view name)
 {
     // Revision data is an owned property a format merge does not carry, so the
     // marked runs' whole formats go through RestoreFormats.
@@ -393,6 +393,7 @@ void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType 
     if (!list)
         return;
     const std::unique_ptr<TVYXRevisionData> data = Revision().Add(FAuthor, type);
+    data->Name = name;
     TVYXDocFormats formats;
     formats.Range = range;
     for (int item = range.First.Item; item <= range.Last.Item && item < list->Count(); ++item) {

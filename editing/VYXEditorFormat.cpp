@@ -650,28 +650,8 @@ bool TVYXLogDocEditor::CmdRevision(TVYXCommand cmd)
     case vycRevisionReject:
     case vycRevisionAcceptAll:
     case vycRevisionRejectAll: {
-        // The revision manager resolves changes in the runs itself, outside the
-        // door; the caret is put back by address, since paragraphs may have gone.
-        const TVYXDocAddress caret = AddressOf(FCaret);
-        rev.Collect();
-        if (cmd == vycRevisionAcceptAll)
-            rev.AcceptAll(), done = true;
-        else if (cmd == vycRevisionRejectAll)
-            rev.RejectAll(), done = true;
-        else {
-            TVYXRevisionPos at{caret.Path.empty() ? caret.Item : caret.Path.front().Item, caret.CharPos};
-            rev.BeginIterate(at);
-            done = cmd == vycRevisionAccept ? rev.Accept() : rev.Reject();
-        }
-        FSelections->Clear();
-        FObservers.Clear();
-        TVYXLogPos p;
-        if (p.SetAddress(Paras(), caret) && p.Valid())
-            FCaret.Assign(p);
-        else
-            FCaret.Clear(), CaretToValid();
-        if (done)
-            Changed();
+        done = ResolveRevisions(cmd == vycRevisionAccept || cmd == vycRevisionAcceptAll,
+                                cmd == vycRevisionAcceptAll || cmd == vycRevisionRejectAll);
         break;
     }
     default: break;

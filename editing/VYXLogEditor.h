@@ -361,7 +361,11 @@ private:
     bool InsertTableAtCaret(int cols, int rows);
     bool InsertNoteAtCaret(bool endnote);
     TVYXFootnoteItem& AddNote(bool endnote, TVYXLogPara& anchorPara, std::int32_t pos, std::u16string_view text);
-    void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type);
+    // `name` ties the two halves of a move together.
+    void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type, std::u16string_view name = {});
+    // Accepts or rejects the change at (or after) the caret with its move partner, or
+    // every change, through the door; true when something was resolved.
+    bool ResolveRevisions(bool accept, bool all);
     // Marks content a tracked paste inserted: a move when it is an observed deletion's text.
     void MarkPasted(const TVYXDocRange& pasted);
     bool SplitParaUI(bool sectionBreak);

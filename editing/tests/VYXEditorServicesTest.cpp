@@ -307,3 +307,129 @@ TEST(EditorFields, UpdateReachesEverySubDocumentWithTheInjectedClock)
     EXPECT_EQ(doc.UpdateFields(), 5);
     EXPECT_EQ(doc.GetPlainText().substr(0, 10), u"Printed 20");
 }
+
+// ---- Accepting and rejecting through the door ----
+
+namespace {
+
+// "keep [inserted ]plain [deleted ]end" with the marks the editor makes.
+void BuildTracked(TVYXLogDocEditor& doc)
+{
+    doc.AppendParaUI(u"keep plain deleted end");
+    doc.EndUpdate();
+    doc.Command(vycRevisionTrackChanges, true);
+    Put(doc, 0, 12);
+    for (int i = 0; i < 8; ++i)
+        doc.CommandSelect(vycMoveCharRight);
+    doc.Command(vycDelSelection);
+    Put(doc, 0, 6);
+    doc.InsertTextUI(u"inserted ");
+    doc.Command(vycRevisionTrackChanges, false);
+}
+
+bool AnyMark(TVYXLogDocEditor& doc)
+{
+    for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next())
+        for (int i = 0; i < p->Count(); ++i)
+            if (p->GetItems(i)->HasAnyRevision())
+                return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(EditorRevisions, AcceptAndRejectAllAreDoorEdits)
+{
+    struct TCase {
+        TVYXCommand Cmd;
+        std::u16string Result;
+    };
+    for (const TCase& c : {TCase{vycRevisionAcceptAll, u"keep inserted plain end"},
+                           TCase{vycRevisionRejectAll, u"keep plain deleted end"}}) {
+        SCOPED_TRACE(std::string(CommandName(c.Cmd)));
+        TVYXLogDocEditor doc;
+        BuildTracked(doc);
+        ASSERT_EQ(Text(doc, 0), u"keep inserted plain deleted end");
+        TCounter counter;
+        doc.AddWatcher(counter);
+        ASSERT_TRUE(doc.Command(c.Cmd));
+        EXPECT_EQ(Text(doc, 0), c.Result);
+        EXPECT_FALSE(AnyMark(doc));
+        EXPECT_EQ(counter.Removes, 1) << "the rejected side's text left through the door";
+        EXPECT_GE(counter.Formats, 1) << "the kept side's mark left through the door";
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+        EXPECT_FALSE(doc.Command(c.Cmd)) << "nothing left to resolve";
+        doc.RemoveWatcher(counter);
+    }
+}
+
+TEST(EditorRevisions, OneChangeAtTheCaretAndMovesInPairs)
+{
+    TVYXLogDocEditor doc;
+    BuildTracked(doc);
+    // The caret in "plain": the next change is the deletion; the insertion stays.
+    Put(doc, 0, 16);
+    ASSERT_TRUE(doc.Command(vycRevisionReject));
+    EXPECT_EQ(Text(doc, 0), u"keep inserted plain deleted end");
+    EXPECT_EQ(RevAt(doc, 0, 21), artUnknown);
+    EXPECT_EQ(RevAt(doc, 0, 6), artInsert);
+    Put(doc, 0, 7);
+    ASSERT_TRUE(doc.Command(vycRevisionReject));
+    EXPECT_EQ(Text(doc, 0), u"keep plain deleted end");
+
+    // A move resolves as one: accepting the destination drops the origin's text.
+    TVYXClipboard clipboard;
+    TVYXLogDocEditor moved;
+    moved.SetClipboard(&clipboard);
+    moved.AppendParaUI(u"one two three");
+    moved.AppendParaUI(u"four");
+    moved.EndUpdate();
+    moved.Command(vycRevisionTrackChanges, true);
+    Put(moved, 0, 5);
+    for (int i = 0; i < 4; ++i)
+        moved.CommandSelect(vycMoveCharRight);
+    ASSERT_TRUE(moved.Command(vycClipboardCut));
+    Put(moved, 1, 5);
+    ASSERT_TRUE(moved.Command(vycClipboardPaste));
+    ASSERT_EQ(RevAt(moved, 1, 5), artMoveTo);
+    ASSERT_TRUE(moved.Command(vycRevisionAccept));
+    EXPECT_EQ(Text(moved, 0), u"one three");
+    EXPECT_EQ(Text(moved, 1), u"fourtwo ");
+    EXPECT_FALSE(AnyMark(moved));
+    EXPECT_EQ(VYXCheckEditor(moved), "");
+}
+
+TEST(EditorRevisions, WholeParagraphsAndMarksKeptInRunsAsReadersMakeThem)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"first");
+    doc.AppendParaUI(u"all of it goes");
+    doc.AppendParaUI(u"last");
+    // A reader keeps insertion marks in the runs themselves.
+    TVYXCharRun* run = doc.AppendParaUI(u"read from a file").GetItems(0);
+    run->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    doc.EndUpdate();
+    doc.Command(vycRevisionTrackChanges, true);
+    Put(doc, 1, 1);
+    doc.CommandSelect(vycMoveEndOfPara);
+    ASSERT_TRUE(doc.Command(vycDelSelection));
+    doc.Command(vycRevisionTrackChanges, false);
+    TCounter counter;
+    doc.AddWatcher(counter);
+    ASSERT_TRUE(doc.Command(vycRevisionAcceptAll));
+    ASSERT_EQ(doc.Paras().Count(), 3) << "the emptied paragraph went, mark and all";
+    EXPECT_EQ(Text(doc, 1), u"last");
+    EXPECT_EQ(Text(doc, 2), u"read from a file");
+    EXPECT_FALSE(AnyMark(doc));
+    EXPECT_EQ(counter.Inserts, 1) << "the run's own mark went out and back in";
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    doc.RemoveWatcher(counter);
+
+    TVYXLogDocEditor rejected;
+    rejected.AppendParaUI(u"stays");
+    rejected.AppendParaUI(u"read from a file").GetItems(0)->AddRevision(rejected.Revision().Add(u"Reader", artInsert));
+    rejected.EndUpdate();
+    ASSERT_TRUE(rejected.Command(vycRevisionRejectAll));
+    EXPECT_EQ(rejected.GetPlainText(), u"stays");
+    EXPECT_EQ(VYXCheckEditor(rejected), "");
+}
