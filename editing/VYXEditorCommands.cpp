@@ -602,12 +602,10 @@ TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
 {
     if (name.empty() || Bookmarks().Find(name))
         return nullptr;
-    TVYXLogSelection sel;
+    TVYXLogPos first(FCaret), last(FCaret);
     if (FSelections->HasSelection() && !FSelections->IsEmpty())
-        sel.Assign(FSelections->GetFirstPos(), FSelections->GetLastPos());
-    else
-        sel.Assign(FCaret, FCaret);
-    TVYXBookmark* mark = sel.MakeBookmark(name);
+        first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
+    TVYXBookmark* mark = MakeBookmarkAt(name, first, last);
     if (mark) {
         FSelections->Clear();
         CaretToValid();

@@ -17,6 +17,7 @@
 #include "editing/VYXLogEditor.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXClipboard.h"
@@ -521,4 +522,31 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
     FInsertCHPX.reset();
     Changed();
     return true;
+}
+
+// ---- Bookmarks ------------------------------------------------------------------------
+
+TVYXBookmark* TVYXLogDocEditor::MakeBookmarkAt(std::u16string_view name, const TVYXLogPos& first,
+                                               const TVYXLogPos& last)
+{
+    if (!first.Valid() || !last.Valid() || last.Less(first))
+        return nullptr;
+    // The pair of boundary runs goes in as one run edit at the start; a boundary has
+    // no characters, so watchers hear an empty insertion where the bookmark opens.
+    TVYXBookmark* mark = nullptr;
+    try {
+        InsertRun(AddressOf(first), [&](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
+            mark = para.InsertBookmark(name, pos, last.CharPos, last.Para == first.Para ? nullptr : last.Para);
+            if (!mark)
+                return nullptr;
+            for (int i = 0; i < para.Count(); ++i)
+                if (TVYXCharRun* run = para.GetItems(i); run->StartPos == pos && run->Type_() == acrtLinked &&
+                                                         VYXAsBookmark(*static_cast<TVYXCharRunLinked*>(run)) == mark)
+                    return run;
+            return nullptr;
+        });
+    } catch (const VYXException&) {
+        return nullptr;
+    }
+    return mark;
 }

@@ -51,6 +51,7 @@ class TVYXLogDocEditor;
 class TVYXFindReplaceText;  // editing/VYXFindReplace
 class TVYXClipboard;        // platform/VYXClipboard
 class TVYXClipboardCmd;     // editing/VYXClipboardCmd
+class TVYXGraphicObj;
 
 enum TVYXHeaderFooterType { ahftNone, ahftDefault, ahftFirst, ahftEven };
 enum TVYXSelectionStatus { assNone, assUpdating };
@@ -311,8 +312,8 @@ public:
     bool CmdRevision(TVYXCommand cmd);
     // Sets a property of the selected drawing object (Selections().Graphic): sizes,
     // position, outer margins, percentages (points / percent), wrap, anchor lock.
-    // The drawing layer has no door edit yet: watchers hear nothing, the editor
-    // marks itself dirty.
+    // An inline object's run goes out and comes back changed through the door (the
+    // selection then holds the new object); an anchored one is changed in place.
     bool CmdGraphic(TVYXCommand cmd, double value);
     bool CmdSetting(TVYXCommand cmd, double value);
     bool CmdSetting(TVYXCommand cmd, bool value);
@@ -334,7 +335,7 @@ public:
     // section with the settings that governed it (not inside cells).
     bool InsertSectionBreakUI();
     // A bookmark over the selection (or collapsed at the caret); nullptr when the
-    // name is empty or taken. Boundary runs go in outside the door.
+    // name is empty or taken. Its boundary runs go in through the door (InsertRun).
     TVYXBookmark* InsertBookmark(std::u16string_view name);
     bool DeleteSelection();
     // Merges `chpx` into the selection, or into the word at an empty selection, or
@@ -366,6 +367,11 @@ private:
     // Accepts or rejects the change at (or after) the caret with its move partner, or
     // every change, through the door; true when something was resolved.
     bool ResolveRevisions(bool accept, bool all);
+    // A bookmark from `first` to `last` (one list), its start told through the door.
+    TVYXBookmark* MakeBookmarkAt(std::u16string_view name, const TVYXLogPos& first, const TVYXLogPos& last);
+    // The change of CmdGraphic on an inline object, through the door; false when
+    // `graphic` is not inline in this body.
+    bool SetInlineGraphicValue(TVYXGraphicObj& graphic, TVYXCommand cmd, double value);
     // Marks content a tracked paste inserted: a move when it is an observed deletion's text.
     void MarkPasted(const TVYXDocRange& pasted);
     bool SplitParaUI(bool sectionBreak);

@@ -10,6 +10,7 @@
 #include "editing/tests/VYXEditorInvariants.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXClipboard.h"
 #include "platform/VYXStream.h"
@@ -432,4 +433,68 @@ TEST(EditorRevisions, WholeParagraphsAndMarksKeptInRunsAsReadersMakeThem)
     ASSERT_TRUE(rejected.Command(vycRevisionRejectAll));
     EXPECT_EQ(rejected.GetPlainText(), u"stays");
     EXPECT_EQ(VYXCheckEditor(rejected), "");
+}
+
+// ---- Objects and bookmarks through the door ----
+
+TEST(EditorDoor, InlineObjectPropertiesAndBookmarksAreToldToWatchers)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"a");
+    auto ellipse = std::make_unique<TVYXGraphicEllipse>();
+    ellipse->Width = 40;
+    doc.AppendGraphicUI(std::move(ellipse));
+    doc.AppendTextUI(u"b");
+    doc.EndUpdate();
+    TVYXLogPara& para = *doc.Paras().GetParas(0);
+    ASSERT_EQ(para.EndOfParaPos(), 4);
+    auto* run = dynamic_cast<TVYXCharRunGraphic*>(para.CharRuns().FindAbsolute(2, true));
+    ASSERT_TRUE(run && run->Graphic);
+    doc.Selections().Select(run->Graphic.get());
+
+    // What went out is the object as it was (what undo puts back); what came in is
+    // the changed one, which the selection now holds.
+    struct TRecorder : TVYXDocWatcher {
+        int Inserts = 0, Removes = 0;
+        double RemovedWidth = 0;
+        void DocChanged(TVYXLogDocument&, const TVYXDocEditEvent& event) override
+        {
+            if (event.Change.Kind == adckInsert)
+                ++Inserts;
+            if (event.Change.Kind != adckRemove || !event.Removed)
+                return;
+            ++Removes;
+            const TVYXLogPara* p = static_cast<const TVYXLogPara*>(event.Removed->Paras->GetItems(0));
+            for (int i = 0; i < p->Count(); ++i)
+                if (const auto* g = dynamic_cast<const TVYXCharRunGraphic*>(p->GetItems(i)))
+                    RemovedWidth = g->Graphic->Width;
+        }
+    } recorder;
+    doc.AddWatcher(recorder);
+    ASSERT_TRUE(doc.Command(vycGraphicWidth, 80.0));
+    EXPECT_EQ(recorder.Removes, 1);
+    EXPECT_EQ(recorder.Inserts, 1);
+    EXPECT_DOUBLE_EQ(recorder.RemovedWidth, 40);
+    ASSERT_NE(doc.Selections().Graphic, nullptr);
+    EXPECT_DOUBLE_EQ(doc.Selections().Graphic->Width, 80);
+    EXPECT_EQ(doc.Selections().Graphic,
+              dynamic_cast<TVYXCharRunGraphic*>(para.CharRuns().FindAbsolute(2, true))->Graphic.get());
+    EXPECT_EQ(para.EndOfParaPos(), 4);
+    // A refused value is no edit at all.
+    EXPECT_FALSE(doc.Command(vycGraphicPercentWidth, 5000.0));
+    EXPECT_EQ(recorder.Removes, 1);
+    ASSERT_TRUE(doc.Command(vycGraphicWrap, static_cast<double>(agowInFront)));
+    EXPECT_EQ(doc.Selections().Graphic->Wrap, agowInFront);
+
+    // A bookmark over the selection opens where the door says something went in.
+    Put(doc, 0, 3);
+    doc.CommandSelect(vycMoveCharRight);
+    const int before = recorder.Inserts;
+    TVYXBookmark* mark = doc.InsertBookmark(u"tail");
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->GetPlainText(), u"b");
+    EXPECT_EQ(recorder.Inserts, before + 1);
+    EXPECT_EQ(doc.InsertBookmark(u"TAIL"), nullptr) << "names are case-insensitive";
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    doc.RemoveWatcher(recorder);
 }
