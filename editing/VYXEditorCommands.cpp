@@ -108,6 +108,8 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, double value)
         return CmdTable(cmd, static_cast<int>(value), 0);
     if (CommandClass(cmd) == vyccGraphic)
         return CmdGraphic(cmd, value);
+    if (cmd == vycLayoutColumns)
+        return FSelections->SetColumns(static_cast<int>(value));
     return false;
 }
 

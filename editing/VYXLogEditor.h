@@ -52,6 +52,8 @@ class TVYXFindReplaceText;  // editing/VYXFindReplace
 class TVYXClipboard;        // platform/VYXClipboard
 class TVYXClipboardCmd;     // editing/VYXClipboardCmd
 class TVYXGraphicObj;
+class TVYXTabStops;
+class TVYXComplexField;
 
 enum TVYXHeaderFooterType { ahftNone, ahftDefault, ahftFirst, ahftEven };
 enum TVYXSelectionStatus { assNone, assUpdating };
@@ -155,6 +157,29 @@ public:
     // The first range's table rectangle when its ends lie in cells of one table:
     // the table and the cells' columns and rows (inclusive); false otherwise.
     bool GetCellRect(TVYXTable*& table, int& col1, int& row1, int& col2, int& row2) const;
+
+    // ---- Tabs, columns, form fields, tags ----
+    // The tab stops every selected paragraph (the caret's without a selection) has, as a
+    // copy in `tabs`; false when they differ. A paragraph without stops has none.
+    bool GetEqualTabStops(TVYXTabStops& tabs) const;
+    // Gives every selected paragraph exactly `tabs` (none when empty), through the door.
+    bool SetTabStops(const TVYXTabStops& tabs);
+    // The text columns of the section the selection starts in; 1 without columns.
+    int GetColumns() const;
+    // `count` equal columns `space` points apart on every section the selection
+    // touches (1: a single column). Sections have no door edit yet: set in place.
+    bool SetColumns(int count, double space = 36);
+    // The form fields (text, check box, drop-down) whose start lies in the selection,
+    // in reading order, into FormFields (borrowed); answers their number.
+    int CollectFormFields();
+    std::vector<TVYXComplexField*> FormFields;
+    // In the caret's paragraph, selects the text between the last `open` that starts
+    // before the caret and the first `close` after it (the tags stay outside).
+    bool SelectBetweenTags(std::u16string_view open, std::u16string_view close);
+    // Every "open name close" in the selected paragraphs (the whole body without a
+    // selection) becomes a collapsed bookmark `name` where the tag stood; the tag text
+    // goes through the door. Names taken or empty leave their tag. Answers the number made.
+    int MakeBookmarksFromTags(std::u16string_view open, std::u16string_view close);
 
 private:
     TVYXLogDocEditor& FDoc;

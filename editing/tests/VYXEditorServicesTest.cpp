@@ -10,7 +10,9 @@
 #include "editing/tests/VYXEditorInvariants.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXDocSection.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXPropValues.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXClipboard.h"
 #include "platform/VYXStream.h"
@@ -497,4 +499,130 @@ TEST(EditorDoor, InlineObjectPropertiesAndBookmarksAreToldToWatchers)
     EXPECT_EQ(doc.InsertBookmark(u"TAIL"), nullptr) << "names are case-insensitive";
     EXPECT_EQ(VYXCheckEditor(doc), "");
     doc.RemoveWatcher(recorder);
+}
+
+// ---- Selection operations: tabs, columns, form fields, tags ----
+
+TEST(EditorSelections, TabStopsAcrossTheSelectedParagraphs)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"a\tb");
+    doc.AppendParaUI(u"c\td");
+    doc.AppendParaUI(u"plain");
+    doc.EndUpdate();
+    TVYXTabStops stops;
+    stops.Add(72, atsaLeft);
+    stops.Add(144.5, atsaDecimal, atslDot);
+    TCounter counter;
+    doc.AddWatcher(counter);
+    Put(doc, 0, 2);
+    doc.CommandSelect(vycMoveParaDown);
+    doc.CommandSelect(vycMoveCharRight);
+    ASSERT_TRUE(doc.Selections().SetTabStops(stops));
+    EXPECT_EQ(counter.Formats, 1) << "one format edit over both paragraphs";
+    TVYXTabStops seen;
+    ASSERT_TRUE(doc.Selections().GetEqualTabStops(seen));
+    EXPECT_TRUE(seen.Equal(stops));
+    EXPECT_EQ(seen.Items(1).Leader, atslDot);
+    // With the plain paragraph in, they differ; alone, it has none.
+    doc.Command(vycSelectAll);
+    EXPECT_FALSE(doc.Selections().GetEqualTabStops(seen));
+    Put(doc, 2, 1);
+    ASSERT_TRUE(doc.Selections().GetEqualTabStops(seen));
+    EXPECT_EQ(seen.Count(), 0);
+    // Setting none takes them away.
+    doc.Command(vycSelectAll);
+    ASSERT_TRUE(doc.Selections().SetTabStops(TVYXTabStops()));
+    EXPECT_EQ(doc.Paras().GetParas(0)->GetTabStops() ? doc.Paras().GetParas(0)->GetTabStops()->Count() : 0, 0);
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    doc.RemoveWatcher(counter);
+}
+
+TEST(EditorSelections, ColumnsBelongToTheSectionsTheSelectionTouches)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"firstsecond");
+    doc.EndUpdate();
+    Put(doc, 0, 6);
+    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
+    ASSERT_NE(doc.Paras().GetParas(0)->SEP(), nullptr);
+    Put(doc, 1, 1);
+    EXPECT_EQ(doc.Selections().GetColumns(), 1);
+    ASSERT_TRUE(doc.Command(vycLayoutColumns, 3));
+    EXPECT_EQ(doc.SEP().Cols.Count(), 3);
+    EXPECT_EQ(doc.Selections().GetColumns(), 3);
+    EXPECT_EQ(doc.Paras().GetParas(0)->SEP()->Cols.Count(), 0) << "the first section keeps one column";
+    // Equal widths fill the text width with the spaces between.
+    const TVYXSEPCols& cols = doc.SEP().Cols;
+    EXPECT_NEAR(cols.Items(0).Width * 3 + 2 * 36, doc.Width(), 1e-6);
+    EXPECT_NEAR(cols.Items(2).XOffs, 2 * (cols.Items(0).Width + 36), 1e-6);
+
+    doc.Command(vycSelectAll);
+    ASSERT_TRUE(doc.Selections().SetColumns(2, 18));
+    EXPECT_EQ(doc.Paras().GetParas(0)->SEP()->Cols.Count(), 2);
+    EXPECT_EQ(doc.SEP().Cols.Count(), 2);
+    ASSERT_TRUE(doc.Selections().SetColumns(1));
+    EXPECT_EQ(doc.Selections().GetColumns(), 1);
+    EXPECT_FALSE(doc.Selections().SetColumns(0));
+    EXPECT_FALSE(doc.Selections().SetColumns(2, -5));
+}
+
+TEST(EditorSelections, FormFieldsInReadingOrderWithinTheSelection)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"Name: ");
+    doc.GetOrAddLastPara().AppendFormFieldText(u"name", u"Ann");
+    doc.AppendTextUI(u" agree ");
+    doc.GetOrAddLastPara().AppendFormFieldCheckBox(u"agree", true);
+    TVYXTable& t = doc.AppendTableUI(1, 1);
+    doc.CellPara(t, 0, 0).AppendFormFieldComboBox(u"size", {u"S", u"M", u"L"}, 1);
+    doc.AppendParaUI(u"A field that is no form: ");
+    doc.GetOrAddLastPara().AppendField(u"PAGE", u"1");
+    doc.EndUpdate();
+    auto names = [&doc] {
+        std::vector<std::u16string> out;
+        for (const TVYXComplexField* f : doc.Selections().FormFields)
+            out.push_back(f->Name);
+        return out;
+    };
+    EXPECT_EQ(doc.Selections().CollectFormFields(), 3) << "no selection: the whole document";
+    EXPECT_EQ(names(), (std::vector<std::u16string>{u"name", u"agree", u"size"}));
+    ASSERT_NE(doc.Selections().FormFields[1]->GetAsCheckBox(), nullptr);
+    EXPECT_TRUE(doc.Selections().FormFields[1]->GetAsCheckBox()->Checked);
+    Put(doc, 0, 1);
+    doc.CommandSelect(vycMoveEndOfPara);
+    EXPECT_EQ(doc.Selections().CollectFormFields(), 2);
+    Put(doc, 0, 1);
+    doc.CommandSelect(vycMoveCharRight);
+    EXPECT_EQ(doc.Selections().CollectFormFields(), 0);
+}
+
+TEST(EditorSelections, TagsSelectAndBecomeBookmarks)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"Dear <<name>>, your <<order>> <<>> ships <<late");
+    doc.AppendParaUI(u"<<city>>");
+    doc.EndUpdate();
+    Put(doc, 0, 9);
+    ASSERT_TRUE(doc.Selections().SelectBetweenTags(u"<<", u">>"));
+    EXPECT_EQ(Selected(doc), u"name");
+    Put(doc, 0, 3);
+    EXPECT_FALSE(doc.Selections().SelectBetweenTags(u"<<", u">>")) << "no tag opens before the caret";
+    Put(doc, 0, 46);
+    EXPECT_FALSE(doc.Selections().SelectBetweenTags(u"<<", u">>")) << "the last tag never closes";
+
+    doc.Bookmarks().Add(u"ORDER");  // taken: its tag stays
+    TCounter counter;
+    doc.AddWatcher(counter);
+    doc.Command(vycSelectClear);
+    EXPECT_EQ(doc.Selections().MakeBookmarksFromTags(u"<<", u">>"), 2);
+    EXPECT_EQ(Text(doc, 0), u"Dear , your <<order>> <<>> ships <<late");
+    EXPECT_EQ(Text(doc, 1), u"");
+    EXPECT_EQ(counter.Removes, 2);
+    ASSERT_NE(doc.Bookmarks().Find(u"name"), nullptr);
+    ASSERT_NE(doc.Bookmarks().Find(u"city"), nullptr);
+    // The bookmark stands where its tag stood: typing there lands after "Dear ".
+    EXPECT_EQ(doc.Bookmarks().Find(u"name")->GetPlainText(), u"");
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    doc.RemoveWatcher(counter);
 }
