@@ -10,6 +10,7 @@
 #include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/tests/VYXEditorInvariants.h"
+#include "model/VYXPropValues.h"
 #include "platform/VYXClipboard.h"
 
 namespace {
@@ -95,6 +96,22 @@ std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVY
         }
         doc.CmdFindReplace(finds[rng() % 4]);
         return "CmdFindReplace";
+    }
+    if (kind == 6 && rng() % 3 == 0) {
+        TVYXSelections& sel = doc.Selections();
+        switch (rng() % 5) {
+        case 0: {
+            TVYXTabStops tabs;
+            if (rng() % 2)
+                tabs.Add(36.0 * (1 + rng() % 10));
+            sel.SetTabStops(tabs);
+            return "SetTabStops";
+        }
+        case 1: doc.Command(vycLayoutColumns, static_cast<int>(rng() % 4)); return "vycLayoutColumns";
+        case 2: sel.CollectFormFields(); return "CollectFormFields";
+        case 3: sel.SelectBetweenTags(u"w", u"d"); return "SelectBetweenTags";
+        default: doc.Command(vycInsertAtCaret, u"<<t>>"); sel.MakeBookmarksFromTags(u"<<", u">>"); return "MakeBookmarksFromTags";
+        }
     }
     const TVYXCommand cmd = commands[rng() % commands.size()];
     doc.Command(cmd);
