@@ -34,7 +34,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd)
     case vyccControl: return CmdControl(cmd);
     case vyccMove: return CmdMove(cmd);
     case vyccFormat: return CmdFormat(cmd);
-    case vyccClipboard: return ClipboardEvent ? ClipboardEvent(*this, cmd) : false;
+    case vyccClipboard: return CmdClipboard(cmd);
     case vyccSelect: return CmdSelect(cmd);
     case vyccDelete: return CmdDelete(cmd);
     case vyccInsert: return CmdInsert(cmd);
@@ -108,6 +108,8 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, double value)
         return CmdTable(cmd, static_cast<int>(value), 0);
     if (CommandClass(cmd) == vyccGraphic)
         return CmdGraphic(cmd, value);
+    if (cmd == vycLayoutColumns)
+        return FSelections->SetColumns(static_cast<int>(value));
     return false;
 }
 
@@ -149,10 +151,8 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
     case vycControlBullet: return CmdFormat(vycFormatParaBullet);
     case vycControlNumbering: return CmdFormat(vycFormatParaNumbering);
     case vycControlUpdateFields:
-        if (UpdateFieldsEvent)
-            UpdateFieldsEvent(*this);
-        Changed();
-        return UpdateFieldsEvent != nullptr;
+        UpdateFields();
+        return true;
     case vycControlLayoutPrint:
     case vycControlLayoutWeb:
         DOP().WebLayout = cmd == vycControlLayoutWeb;
@@ -360,6 +360,8 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
         if (Revision().TrackChanges) {
             // A tracked deletion keeps the text, marked deleted, and is observed so a
             // later insertion of the same text can be told apart as a move.
+            // Only the latest deletion is observed.
+            FObservers.Clear();
             TVYXObserver& observer = FObservers.Add();
             observer.First = range.First;
             observer.Last = range.Last;
@@ -385,7 +387,7 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
     return true;
 }
 
-void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type)
+void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type, std::u16string_view name)
 {
     // Revision data is an owned property a format merge does not carry, so the
     // marked runs' whole formats go through RestoreFormats.
@@ -393,6 +395,7 @@ void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType 
     if (!list)
         return;
     const std::unique_ptr<TVYXRevisionData> data = Revision().Add(FAuthor, type);
+    data->Name = name;
     TVYXDocFormats formats;
     formats.Range = range;
     for (int item = range.First.Item; item <= range.Last.Item && item < list->Count(); ++item) {
@@ -601,12 +604,10 @@ TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
 {
     if (name.empty() || Bookmarks().Find(name))
         return nullptr;
-    TVYXLogSelection sel;
+    TVYXLogPos first(FCaret), last(FCaret);
     if (FSelections->HasSelection() && !FSelections->IsEmpty())
-        sel.Assign(FSelections->GetFirstPos(), FSelections->GetLastPos());
-    else
-        sel.Assign(FCaret, FCaret);
-    TVYXBookmark* mark = sel.MakeBookmark(name);
+        first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
+    TVYXBookmark* mark = MakeBookmarkAt(name, first, last);
     if (mark) {
         FSelections->Clear();
         CaretToValid();

@@ -2,6 +2,9 @@
 // its life cycle and the append operations readers build documents with.
 #include "editing/VYXLogEditor.h"
 
+#include "editing/VYXClipboardCmd.h"
+#include "editing/VYXFindReplace.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -79,6 +82,11 @@ bool TVYXObservers::RemoveRun(const TVYXCharRun& run)
     return FItems.size() != before;
 }
 
+void TVYXObservers::DropEmpty()
+{
+    std::erase_if(FItems, [](const auto& o) { return o->First == o->Last; });
+}
+
 TVYXObserver* TVYXObservers::FindText(std::u16string_view text) const
 {
     for (const auto& o : FItems)
@@ -110,6 +118,7 @@ TVYXLogDocEditor::TVYXLogDocEditor(TVYXLogDocType type, TVYXErrorManager* errors
     : TVYXLogDocument(type, errors, parent, paperSize), FParentEditor(parent)
 {
     FSelections = std::make_unique<TVYXSelections>(*this);
+    AddWatcher(FObserverWatcher);
     FAuthor = parent ? parent->FAuthor : AuthorFromEnvironment();
     if (!parent) {
         FHeaders = std::make_unique<TVYXHeadersFooters>(*this, aldtHeader);
@@ -129,6 +138,9 @@ TVYXLogDocEditor::~TVYXLogDocEditor()
 {
     // The body's note and text-box runs point at the lists and editors below; the
     // body goes first so nothing outlives what it points at.
+    RemoveWatcher(FObserverWatcher);
+    FClipboardCmd.reset();
+    FFindReplace.reset();
     Paras().Clear();
 }
 
@@ -160,8 +172,6 @@ TVYXLogDocEditor& TVYXLogDocEditor::Endnotes()
         FEndnotes.reset(new TVYXLogDocEditor(aldtEndnotes, *this));
     return *FEndnotes;
 }
-
-void TVYXLogDocEditor::SetFindReplace(TVYXFindReplacePtr engine) { FFindReplace = std::move(engine); }
 
 TVYXLogParas* TVYXLogDocEditor::DoAddTextBox()
 {
@@ -199,6 +209,10 @@ void TVYXLogDocEditor::Clear()
     FLastLocation = {};
     FObservers.Clear();
     FInsertCHPX.reset();
+    // The find engine's place and the clipboard worker's own copy point into the body.
+    if (FFindReplace)
+        FFindReplace->EndFind();
+    FClipboardCmd.reset();
     if (!FParentEditor) {
         // The body's runs point at notes and boxes: empty it before freeing them.
         Paras().Clear();
