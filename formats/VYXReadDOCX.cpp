@@ -591,7 +591,7 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
                 papx.Remove(vypiNumbering);
                 break;
             }
-            if (TVYXNumbering* num = FDoc.Numberings().Find(static_cast<std::int32_t>(numId), static_cast<std::int32_t>(level)))
+            if (TVYXNumbering* num = FDoc.Numberings().Find(static_cast<std::int32_t>(numId - 1), static_cast<std::int32_t>(level)))
                 papx.SetNumbering(num);
             break;
         }
@@ -1617,8 +1617,10 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
         if (c->Elem != dxeNum)
             continue;
         const long long numId = tree->Int(*c, "numId", -1);
-        if (numId <= 0 || numId > 0x7FFFFFFF || lists.FindList(static_cast<std::int32_t>(numId)))
+        // File numIds count from 1 (0 is "no list"); the model's list ids from 0.
+        if (numId <= 0 || numId > 0x7FFFFFFF || lists.FindList(static_cast<std::int32_t>(numId - 1)))
             continue;
+        const auto listId = static_cast<std::int32_t>(numId - 1);
         const TDxNode* absRef = tree->Find(*c, dxeAbstractNumId);
         const auto abs = absRef ? abstracts.find(tree->Int(*absRef, "val", -1)) : abstracts.end();
         if (abs == abstracts.end()) {
@@ -1626,14 +1628,14 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
             continue;
         }
         for (int l = 0; l <= 8; ++l)
-            lists.Add(static_cast<std::int32_t>(numId), l);
+            lists.Add(listId, l);
         for (const TDxNode* lvl = tree->Child(*abs->second); lvl; lvl = tree->Next(*lvl)) {
             if (lvl->Elem != dxeLvl)
                 continue;
             const long long ilvl = tree->Int(*lvl, "ilvl", -1);
             if (ilvl < 0 || ilvl > 8)
                 continue;
-            if (TVYXNumbering* level = lists.Find(static_cast<std::int32_t>(numId), static_cast<std::int32_t>(ilvl)))
+            if (TVYXNumbering* level = lists.Find(listId, static_cast<std::int32_t>(ilvl)))
                 doLevel(*lvl, *level);
         }
         for (const TDxNode* o = tree->Child(*c); o; o = tree->Next(*o)) {
@@ -1641,7 +1643,7 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
                 continue;
             const long long ilvl = tree->Int(*o, "ilvl", -1);
             TVYXNumbering* level = ilvl >= 0 && ilvl <= 8
-                                       ? lists.Find(static_cast<std::int32_t>(numId), static_cast<std::int32_t>(ilvl))
+                                       ? lists.Find(listId, static_cast<std::int32_t>(ilvl))
                                        : nullptr;
             if (!level)
                 continue;

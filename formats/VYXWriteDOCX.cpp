@@ -1059,15 +1059,16 @@ void TWriter::Save()
     TOPCItem& document = FPkg.CreateDocument();
     FOwner = &document;
 
-    // List ids: the lists' own ids where they can serve as numIds (read files keep theirs).
+    // numIds are the model's list ids plus one (0 means "no list" in the file);
+    // ids that clash or are negative take fresh numbers after the largest.
     const TVYXNumberings& lists = FDoc.Numberings();
     long long nextId = 1;
     for (int i = 0; i < lists.Count(); ++i)
-        nextId = std::max<long long>(nextId, lists.GetItems(i)->Id + 1LL);
+        nextId = std::max<long long>(nextId, lists.GetItems(i)->Id + 2LL);
     std::vector<long long> used;
     for (int i = 0; i < lists.Count(); ++i) {
         const TVYXNumberingsList* list = lists.GetItems(i);
-        long long id = list->Id;
+        long long id = list->Id + 1LL;
         if (id < 1 || std::find(used.begin(), used.end(), id) != used.end())
             id = nextId++;
         used.push_back(id);
