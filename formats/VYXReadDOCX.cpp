@@ -6,7 +6,7 @@
 // class per schema type. Nodes get their enumerator from the generated name
 // table; an element outside it is reported and its subtree is not stored.
 //
-// Not supported: comments' text, permissions, content-control properties,
+// Not supported: comments' formatting (their paragraphs are kept as plain texts), permissions, content-control properties,
 // floating positions of pictures and shapes, text boxes, VML shapes other than
 // pictures, the conditional formats of table styles, form-field data, notes
 // anchored inside table cells (their text is dropped).
@@ -376,7 +376,10 @@ public:
     std::vector<std::u16string> FPendingEnds;
     std::unique_ptr<TDxTree> FFootnotes, FEndnotes;
     std::map<long long, const TDxNode*> FFootnoteNodes, FEndnoteNodes;
-    std::map<long long, long long> FNumToAbstract;
+    std::unique_ptr<TDxTree> FComments;
+    std::map<std::u16string, const TDxNode*> FCommentNodes;  // w:id -> w:comment
+    std::map<std::u16string, TVYXComment*> FOpenComments;    // started, not ended
+    std::map<std::u16string, bool> FCommentsDone;            // ended (a later reference adds nothing)
     int FFieldDepth = 0;
     std::vector<std::u16string> FFieldInstr;  // of open complex fields
     std::vector<bool> FFieldSeparated;
@@ -400,6 +403,9 @@ private:
     void ReadNumbering(std::string xml);
     void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
     void ReadBody(const TDxTree& t);
+    void ReadComments(std::string xml);
+    TVYXComment* CommentStart(const std::u16string& id, TVYXLogPara& para);
+    void CommentEnd(const std::u16string& id, TVYXLogPara& para);
 
     void DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX& chpx);
     void DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx);
@@ -908,9 +914,68 @@ void TVYXReadDOCX::TImpl::Inline(const TDxTree& t, const TDxNode& parent, TVYXLo
             break;
         case dxeBookmarkStart: BookmarkStart(t, n, &para); break;
         case dxeBookmarkEnd: BookmarkEnd(t, n, &para); break;
+        case dxeCommentRangeStart: CommentStart(t.Value16(n, "id"), para); break;
+        case dxeCommentRangeEnd: CommentEnd(t.Value16(n, "id"), para); break;
         default: break;
         }
     }
+}
+
+TVYXComment* TVYXReadDOCX::TImpl::CommentStart(const std::u16string& id, TVYXLogPara& para)
+{
+    const auto node = FCommentNodes.find(id);
+    if (node == FCommentNodes.end() || FOpenComments.count(id) || FCommentsDone.count(id) || !FComments)
+        return nullptr;
+    const TDxTree& t = *FComments;
+    auto comment = std::make_unique<TVYXComment>();
+    comment->Author = t.Value16(*node->second, "author");
+    comment->Initials = t.Value16(*node->second, "initials");
+    comment->DateTime = ParseDateTime(t.Value(*node->second, "date"));
+    // The comment's paragraphs as plain texts.
+    for (const TDxNode* p = t.Child(*node->second); p; p = t.Next(*p)) {
+        if (p->Elem != dxeP)
+            continue;
+        std::u16string text;
+        std::vector<const TDxNode*> stack{p};
+        while (!stack.empty()) {
+            const TDxNode* n = stack.back();
+            stack.pop_back();
+            if (n->Elem == dxeT)
+                text += t.Text16(*n);
+            else if (n->Elem == dxeTab)
+                text += u'\t';
+            std::vector<const TDxNode*> kids;
+            for (const TDxNode* k = t.Child(*n); k; k = t.Next(*k))
+                kids.push_back(k);
+            stack.insert(stack.end(), kids.rbegin(), kids.rend());
+        }
+        comment->Text.push_back(std::move(text));
+    }
+    TVYXComment* added = para.AppendComment(FDoc.Comments(), std::move(comment));
+    if (added)
+        FOpenComments[id] = added;
+    return added;
+}
+
+void TVYXReadDOCX::TImpl::CommentEnd(const std::u16string& id, TVYXLogPara& para)
+{
+    const auto open = FOpenComments.find(id);
+    if (open == FOpenComments.end())
+        return;
+    para.EndComment(*open->second);
+    FOpenComments.erase(open);
+    FCommentsDone[id] = true;
+}
+
+void TVYXReadDOCX::TImpl::ReadComments(std::string xml)
+{
+    FComments = Parse(std::move(xml));
+    const TDxNode* root = FComments->Child(FComments->Root());
+    if (!root)
+        return;
+    for (const TDxNode* c = FComments->Child(*root); c; c = FComments->Next(*c))
+        if (c->Elem == dxeComment)
+            FCommentNodes.emplace(FComments->Value16(*c, "id"), c);
 }
 
 void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target,
@@ -985,6 +1050,15 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                     FFieldInstr.back() += part;
             }
             break;
+        case dxeCommentReference: {
+            const std::u16string id = t.Value16(n, "id");
+            if (!FOpenComments.count(id) && !FCommentsDone.count(id)) {
+                flush();
+                if (CommentStart(id, para))
+                    CommentEnd(id, para);
+            }
+            break;
+        }
         case dxeFootnoteReference:
         case dxeEndnoteReference:
             flush();
@@ -1691,9 +1765,18 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     Blocks(t, *body, target);
     if (const TDxNode* sectPr = t.Find(*body, dxeSectPr))
         DoHeaderFooters(t, *sectPr);
-    // Open fields end with the body.
+    // Open fields end with the body; ranges left open end at its last paragraph.
     FFieldInstr.clear();
     FFieldSeparated.clear();
+    if (TVYXLogParaItem* last = FDoc.Paras().Last(); last && last->IsPara()) {
+        auto& para = *static_cast<TVYXLogPara*>(last);
+        for (auto& [id, comment] : FOpenComments)
+            para.EndComment(*comment);
+        for (auto& [id, mark] : FOpenBookmarks)
+            para.EndBookmark(*mark);
+    }
+    FOpenComments.clear();
+    FOpenBookmarks.clear();
 }
 
 void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)
@@ -1730,6 +1813,7 @@ void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& passwo
     // so that paragraph styles find their lists.
     ReadNotes(FPkg->ReadFootnotes(), FFootnotes, FFootnoteNodes);
     ReadNotes(FPkg->ReadEndnotes(), FEndnotes, FEndnoteNodes);
+    ReadComments(FPkg->ReadComments());
     auto tree = Parse(FPkg->ReadDocument());
     ReadBody(*tree);
 }

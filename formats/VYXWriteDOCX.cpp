@@ -4,7 +4,7 @@
 // order are ours, so no tree is built) and handed to the package. Element order
 // inside property lists follows the schema's sequences, not the model's ids.
 //
-// Not supported: comments, permissions, drawing objects other than pictures
+// Not supported: comments' formatting (their paragraphs are plain texts), permissions, drawing objects other than pictures
 // (shapes, text boxes, barcodes, watermarks), anchored positions, table style
 // conditional formats, form-field data (form fields are written as their
 // instruction and result), document metadata.
@@ -184,6 +184,7 @@ private:
     TOPCItem* FOwner = nullptr;  // the part being written (pictures and links relate to it)
     std::map<std::pair<TOPCItem*, const TVYXHyperlink*>, std::string> FLinkIds;
     std::map<const TVYXMarkupObject*, long long> FBookmarkIds;
+    std::map<const TVYXComment*, long long> FCommentIds;
     std::map<const TVYXFootnoteBaseItem*, long long> FNoteIds;
     std::map<const TVYXNumberingsList*, long long> FNumIds;
     int FImages = 0;
@@ -204,6 +205,7 @@ private:
     std::string Numbering();
     std::string Settings();
     std::string Notes(bool endnotes);
+    std::string Comments();
     std::string HeaderFooter(TVYXLogDocEditor& editor, bool header);
     static void RootOpen(TXml& x, std::string_view name);
     std::vector<std::pair<std::string, std::string>> FHeaderRefs;  // element + type -> rId, in order
@@ -606,6 +608,24 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
         // Bookmarks: boundaries between runs.
         if (run.Type_() == acrtLinked) {
             const auto& linked = static_cast<const TVYXCharRunLinked&>(run);
+            if (linked.LinkedType == acrltComment) {
+                const auto* comment = dynamic_cast<const TVYXComment*>(linked.Field());
+                const auto id = comment ? FCommentIds.find(comment) : FCommentIds.end();
+                if (id == FCommentIds.end())
+                    continue;
+                closeRev();
+                closeLink();
+                const TVYXCharRunLinkedPos pos = linked.Position();
+                if (pos == acrlpFirst || pos == acrlpSingle)
+                    x.Tag("w:commentRangeStart").Attr("w:id", id->second).Empty();
+                if (pos == acrlpLast || pos == acrlpSingle) {
+                    x.Tag("w:commentRangeEnd").Attr("w:id", id->second).Empty();
+                    x.Out.append("<w:r>");
+                    x.Tag("w:commentReference").Attr("w:id", id->second).Empty();
+                    x.Out.append("</w:r>");
+                }
+                continue;
+            }
             if (linked.LinkedType != acrltBookmark)
                 continue;
             const auto* mark = dynamic_cast<const TVYXBookmark*>(linked.Field());
@@ -1001,6 +1021,32 @@ std::string TWriter::Notes(bool endnotes)
     return std::move(x.Out);
 }
 
+std::string TWriter::Comments()
+{
+    TXml x;
+    RootOpen(x, "w:comments");
+    const TVYXComments& comments = FDoc.Comments();
+    for (int i = 0; i < comments.Count(); ++i) {
+        const TVYXComment& c = *comments.GetItems(i);
+        x.Tag("w:comment").Attr("w:id", FCommentIds[&c]).Attr16("w:author", c.Author);
+        if (const std::string date = DateText(c.DateTime); !date.empty())
+            x.Attr("w:date", date);
+        if (!c.Initials.empty())
+            x.Attr16("w:initials", c.Initials);
+        x.Open();
+        for (const std::u16string& text : c.Text) {
+            x.Out.append("<w:p><w:r>");
+            x.TextElem("w:t", text);
+            x.Out.append("</w:r></w:p>");
+        }
+        if (c.Text.empty())
+            x.Tag("w:p").Empty();
+        x.End("w:comment");
+    }
+    x.End("w:comments");
+    return std::move(x.Out);
+}
+
 std::string TWriter::HeaderFooter(TVYXLogDocEditor& editor, bool header)
 {
     TXml x;
@@ -1080,6 +1126,9 @@ void TWriter::Save()
     for (int i = 0; i < FDoc.EndnoteList().Count(); ++i)
         FNoteIds[FDoc.EndnoteList().GetItems(i)] = i + 1;
 
+    for (int i = 0; i < FDoc.Comments().Count(); ++i)
+        FCommentIds[FDoc.Comments().GetItems(i)] = i;
+
     FPkg.WriteItem(FPkg.AddSettings(), Settings());
     FPkg.WriteItem(FPkg.AddTheme(), std::string(cDecl) + std::string(cTheme));
     FPkg.WriteItem(FPkg.CreateStyles(), Styles());
@@ -1105,6 +1154,8 @@ void TWriter::Save()
         FPkg.WriteItem(FPkg.CreateFootnotes(), Notes(false));
     if (FDoc.EndnoteList().Count() > 0)
         FPkg.WriteItem(FPkg.CreateEndnotes(), Notes(true));
+    if (FDoc.Comments().Count() > 0)
+        FPkg.WriteItem(FPkg.CreateComments(), Comments());
 
     TXml x;
     RootOpen(x, "w:document");

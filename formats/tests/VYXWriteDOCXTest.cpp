@@ -171,3 +171,27 @@ TEST(WriteDOCX, NotesListsAndLinksSurviveARoundTrip)
     EXPECT_EQ(withoutEmptyRuns(FullDump(back)), withoutEmptyRuns(FullDump(doc)));
     EXPECT_NE(PartOf(bytes, "word/_rels/document.xml.rels").find("https://example.org/a?b=1&amp;c=2"), std::string::npos);
 }
+
+TEST(WriteDOCX, CommentsKeepRangeAuthorDateAndText)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "mammoth-comments.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    ASSERT_GT(doc.Comments().Count(), 0);
+    const TVYXComment& first = *doc.Comments().GetItems(0);
+    EXPECT_FALSE(first.Author.empty());
+    EXPECT_FALSE(first.Text.empty());
+    EXPECT_NE(VYXDumpParas(doc.Paras()).find("comment first author="), std::string::npos);
+    const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
+    EXPECT_NE(PartOf(bytes, "word/comments.xml").find("w:comment "), std::string::npos);
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(bytes);
+    ASSERT_EQ(back.Comments().Count(), doc.Comments().Count());
+    for (int i = 0; i < doc.Comments().Count(); ++i) {
+        EXPECT_EQ(back.Comments().GetItems(i)->Author, doc.Comments().GetItems(i)->Author);
+        EXPECT_EQ(back.Comments().GetItems(i)->Text, doc.Comments().GetItems(i)->Text);
+        EXPECT_DOUBLE_EQ(back.Comments().GetItems(i)->DateTime, doc.Comments().GetItems(i)->DateTime);
+    }
+}
