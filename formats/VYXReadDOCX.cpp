@@ -28,6 +28,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
@@ -1091,11 +1092,71 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
     flush();
 }
 
+namespace {
+// A length of a VML style ("width:120pt;height:3.5in"), in points; `def` when absent.
+double VmlStyleLength(std::string_view style, std::string_view name, double def)
+{
+    std::size_t at = 0;
+    while ((at = style.find(name, at)) != std::string_view::npos) {
+        const bool starts = at == 0 || style[at - 1] == ';' || style[at - 1] == ' ';
+        const std::size_t colon = at + name.size();
+        if (!starts || colon >= style.size() || style[colon] != ':') {
+            at = colon;
+            continue;
+        }
+        std::string_view v = style.substr(colon + 1);
+        v = v.substr(0, v.find(';'));
+        v = NyqTrimBlanks(v);
+        double d = 0;
+        auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec != std::errc() || !std::isfinite(d))
+            return def;
+        const std::string_view unit(p, static_cast<std::size_t>(v.data() + v.size() - p));
+        const double factor = unit == "in" ? 72 : unit == "cm" ? 72 / 2.54 : unit == "mm" ? 72 / 25.4 : unit == "px" ? 0.75 : 1;
+        return std::clamp(d * factor, 0.0, 10000.0);
+    }
+    return def;
+}
+}  // namespace
+
 void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target,
                                   const TVYXCHPX& chpx)
 {
-    if (!FPkg || !target.Owner)
+    // A text box: DrawingML (wps:txbx) or VML (v:textbox), both holding w:txbxContent.
+    if (!t.FindDeep(n, dxeBlip) && !t.FindDeep(n, dxeImagedata)) {
+        const TDxNode* content = t.FindDeep(n, dxeTxbxContent);
+        if (!content || FTableDepth >= cMaxTableDepth)
+            return;
+        double w = 150, h = 100;
+        if (const TDxNode* extent = t.FindDeep(n, dxeExtent)) {
+            w = std::clamp(static_cast<double>(t.Int(*extent, "cx", 0)) / 12700.0, 1.0, 10000.0);
+            h = std::clamp(static_cast<double>(t.Int(*extent, "cy", 0)) / 12700.0, 1.0, 10000.0);
+        } else if (const TDxNode* shape = t.FindDeep(n, dxeShape)) {
+            const std::string style = t.Value(*shape, "style");
+            w = VmlStyleLength(style, "width", w);
+            h = VmlStyleLength(style, "height", h);
+        }
+        TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
+        auto* box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        if (!box || !box->TextBox || !box->TextBox->Paras)
+            return;
+        TTarget inner;
+        inner.Paras = box->TextBox->Paras;
+        inner.Owner = target.Owner;
+        inner.Reuse = inner.Paras->Count() > 0 && inner.Paras->GetItems(0)->IsPara()
+                          ? static_cast<TVYXLogPara*>(inner.Paras->GetItems(0))
+                          : nullptr;
+        // Text boxes nest like tables; they share the depth limit.
+        ++FTableDepth;
+        try {
+            Blocks(t, *content, inner);
+        } catch (...) {
+            --FTableDepth;
+            throw;
+        }
+        --FTableDepth;
         return;
+    }
     std::string rid;
     if (const TDxNode* blip = t.FindDeep(n, dxeBlip))
         rid = t.Value(*blip, "embed");

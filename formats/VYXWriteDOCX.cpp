@@ -4,8 +4,9 @@
 // order are ours, so no tree is built) and handed to the package. Element order
 // inside property lists follows the schema's sequences, not the model's ids.
 //
-// Not supported: comments' formatting (their paragraphs are plain texts), permissions, drawing objects other than pictures
-// (shapes, text boxes, barcodes, watermarks), anchored positions, table style
+// Not supported: comments' formatting (their paragraphs are plain texts),
+// permissions, drawing objects other than pictures and text boxes (shapes,
+// barcodes, watermarks), anchored positions, table style
 // conditional formats, form-field data (form fields are written as their
 // instruction and result), document metadata.
 #include "formats/VYXWriteDOCX.h"
@@ -25,6 +26,7 @@
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
@@ -47,6 +49,7 @@ constexpr std::string_view cNsR = "http://schemas.openxmlformats.org/officeDocum
 constexpr std::string_view cNsWp = "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
 constexpr std::string_view cNsA = "http://schemas.openxmlformats.org/drawingml/2006/main";
 constexpr std::string_view cNsPic = "http://schemas.openxmlformats.org/drawingml/2006/picture";
+constexpr std::string_view cNsV = "urn:schemas-microsoft-com:vml";
 
 long long Round(double v)
 {
@@ -190,6 +193,7 @@ private:
     int FImages = 0;
     long long FRevisionIds = 0;
     long long FDrawingIds = 0;
+    int FBoxDepth = 0;
 
     void CHPX(TXml& x, const TVYXCHPX* chpx, bool always = false);
     void PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markRPr);
@@ -214,7 +218,7 @@ private:
 void TWriter::RootOpen(TXml& x, std::string_view name)
 {
     x.Tag(name).Attr("xmlns:w", cNsW).Attr("xmlns:r", cNsR).Attr("xmlns:wp", cNsWp).Attr("xmlns:a", cNsA)
-        .Attr("xmlns:pic", cNsPic).Open();
+        .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Open();
 }
 
 void TWriter::Border(TXml& x, std::string_view name, const TVYXDocPropBorder* b)
@@ -582,6 +586,29 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         open();
         Picture(x, static_cast<const TVYXCharRunPicture&>(run));
         break;
+    case acrtGraphic: {
+        // Text boxes, as VML: the simplest markup every reader knows.
+        const auto* box = dynamic_cast<const TVYXGraphicRotate*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
+        if (!box || !box->TextBox || !box->TextBox->Paras || FBoxDepth >= 32)
+            return;
+        open();
+        char style[96];
+        std::snprintf(style, sizeof style, "width:%.2fpt;height:%.2fpt", box->Width, box->Height);
+        x.Tag("w:pict").Open();
+        x.Tag("v:shape").Attr("style", style).Open();
+        x.Tag("v:textbox").Open();
+        x.Tag("w:txbxContent").Open();
+        ++FBoxDepth;
+        Paras(x, *box->TextBox->Paras, false);
+        --FBoxDepth;
+        if (box->TextBox->Paras->Count() == 0 || box->TextBox->Paras->Last()->IsTable())
+            x.Tag("w:p").Empty();
+        x.End("w:txbxContent");
+        x.End("v:textbox");
+        x.End("v:shape");
+        x.End("w:pict");
+        break;
+    }
     default: return;
     }
     x.End("w:r");

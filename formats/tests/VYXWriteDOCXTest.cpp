@@ -1,7 +1,9 @@
 // VYXWriteDOCXTest.cpp: the DOCX writer: its output read back, validated and compared.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -32,6 +34,13 @@ std::string FullDump(TVYXLogDocEditor& doc)
         for (const auto& [kind, name] : kinds)
             if (TVYXLogDocEditor* e = (header ? doc.Headers() : doc.Footers()).Find(kind))
                 out += std::string(header ? "header " : "footer ") + name + "\n" + VYXDumpParas(e->Paras(), 1);
+    // Text boxes in any order: headers, read where their section is, may come first or last.
+    std::vector<std::string> boxes;
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        boxes.push_back("text box\n" + VYXDumpParas(doc.TextBoxes().GetItems(i).Paras(), 1));
+    std::sort(boxes.begin(), boxes.end());
+    for (const std::string& box : boxes)
+        out += box;
     if (doc.FootnoteList().Count() > 0)
         out += "footnotes\n" + VYXDumpParas(doc.Footnotes().Paras(), 1);
     if (doc.EndnoteList().Count() > 0)
@@ -55,7 +64,7 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
     const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
     if (!fs::is_directory(dir))
         GTEST_SKIP() << "no shared corpus";
-    int files = 0, equal = 0, stable = 0;
+    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0;
     for (const auto& e : fs::directory_iterator(dir)) {
         const std::string name = e.path().filename().string();
         TVYXLogDocEditor first;
@@ -65,6 +74,8 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
             continue;
         }
         ++files;
+        boxes += first.TextBoxes().Count();
+        comments += first.Comments().Count();
         const std::string bytes = TVYXWriteDOCX(first).SaveToBytes();
         TVYXLogDocEditor second;
         TVYXReadDOCX(second).LoadFromBytes(bytes);
@@ -78,7 +89,8 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         // Our own output written again gives the same bytes.
         stable += TVYXWriteDOCX(second).SaveToBytes() == TVYXWriteDOCX(second).SaveToBytes();
     }
-    std::printf("round trip: %d of %d dumps equal, %d deterministic\n", equal, files, stable);
+    std::printf("round trip: %d of %d dumps equal, %d deterministic (%d text boxes, %d comments)\n", equal, files,
+                stable, boxes, comments);
     EXPECT_EQ(stable, files);
     EXPECT_EQ(equal, files);
 }
