@@ -411,6 +411,7 @@ private:
     void DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX& chpx);
     void DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx);
     void DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border);
+    void DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx);
     void DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep);
     void DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr);
     void Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target);
@@ -1222,6 +1223,73 @@ void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnot
         target.Editor->AppendFootnote(text);
 }
 
+void TVYXReadDOCX::TImpl::DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx)
+{
+    for (const TDxNode* c = t.Child(tblPr); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeTblStyle:
+            if (auto* style = dynamic_cast<TVYXTableStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
+                tapx.SetStyle(style);
+            break;
+        case dxeJc: {
+            const std::string v = t.Value(n, "val");
+            tapx.SetAlignment(v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft);
+            break;
+        }
+        case dxeTblW: {
+            const std::string type = t.Value(n, "type", "dxa");
+            const long long w = t.Int(n, "w", 0);
+            if (type == "pct") {
+                const std::string raw = t.Value(n, "w");
+                const double percent = raw.find('%') != std::string::npos ? static_cast<double>(w) : static_cast<double>(w) / 50.0;
+                tapx.SetWidth(percent / 100.0);
+                tapx.SetWidthType(atwtPercent);
+            } else if (type == "dxa" && w > 0) {
+                tapx.SetWidth(Twips(w));
+                tapx.SetWidthType(atwtPoints);
+            } else {
+                tapx.SetWidthType(type == "nil" ? atwtNone : atwtAuto);
+            }
+            break;
+        }
+        case dxeTblInd: tapx.SetIndent(Twips(t.Int(n, "w", 0))); break;
+        case dxeTblCellMar:
+            for (const TDxNode* m = t.Child(n); m; m = t.Next(*m)) {
+                const double v = Twips(std::max(0LL, t.Int(*m, "w", 0)));
+                if (m->Elem == dxeLeft || m->Elem == dxeStart)
+                    tapx.SetCellMargLeft(v);
+                else if (m->Elem == dxeRight || m->Elem == dxeEnd)
+                    tapx.SetCellMargRight(v);
+                else if (m->Elem == dxeTop)
+                    tapx.SetCellMargTop(v);
+                else if (m->Elem == dxeBottom)
+                    tapx.SetCellMargBottom(v);
+            }
+            break;
+        case dxeTblBorders:
+            for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
+                TVYXTapId id = vytiBorderLeft;
+                switch (b->Elem) {
+                case dxeLeft:
+                case dxeStart: id = vytiBorderLeft; break;
+                case dxeTop: id = vytiBorderTop; break;
+                case dxeRight:
+                case dxeEnd: id = vytiBorderRight; break;
+                case dxeBottom: id = vytiBorderBottom; break;
+                case dxeInsideH: id = vytiBorderInsideHoriz; break;
+                case dxeInsideV: id = vytiBorderInsideVert; break;
+                default: continue;
+                }
+                DoBorder(t, *b, *tapx.AddBorder(id));
+            }
+            break;
+        case dxeTblCaption: tapx.Caption = t.Value16(n, "val"); break;
+        default: break;
+        }
+    }
+}
+
 void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& target)
 {
     if (FTableDepth >= cMaxTableDepth) {
@@ -1305,69 +1373,8 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             if (g->Elem == dxeGridCol && grid.size() < 1000)
                 grid.push_back(Twips(std::max(0LL, t.Int(*g, "w", 0))));
 
-    TVYXTAPX& tapx = table->TAPX();
-    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr)) {
-        for (const TDxNode* c = t.Child(*tblPr); c; c = t.Next(*c)) {
-            const TDxNode& n = *c;
-            switch (n.Elem) {
-            case dxeTblStyle:
-                if (auto* style = dynamic_cast<TVYXTableStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
-                    tapx.SetStyle(style);
-                break;
-            case dxeJc: {
-                const std::string v = t.Value(n, "val");
-                tapx.SetAlignment(v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft);
-                break;
-            }
-            case dxeTblW: {
-                const std::string type = t.Value(n, "type", "dxa");
-                const long long w = t.Int(n, "w", 0);
-                if (type == "pct") {
-                    const std::string raw = t.Value(n, "w");
-                    table->SetWidthPercent(raw.find('%') != std::string::npos ? static_cast<double>(w) : static_cast<double>(w) / 50.0);
-                } else if (type == "dxa" && w > 0) {
-                    table->SetWidth(Twips(w));
-                } else {
-                    tapx.SetWidthType(type == "nil" ? atwtNone : atwtAuto);
-                }
-                break;
-            }
-            case dxeTblInd: tapx.SetIndent(Twips(t.Int(n, "w", 0))); break;
-            case dxeTblCellMar:
-                for (const TDxNode* m = t.Child(n); m; m = t.Next(*m)) {
-                    const double v = Twips(std::max(0LL, t.Int(*m, "w", 0)));
-                    if (m->Elem == dxeLeft || m->Elem == dxeStart)
-                        tapx.SetCellMargLeft(v);
-                    else if (m->Elem == dxeRight || m->Elem == dxeEnd)
-                        tapx.SetCellMargRight(v);
-                    else if (m->Elem == dxeTop)
-                        tapx.SetCellMargTop(v);
-                    else if (m->Elem == dxeBottom)
-                        tapx.SetCellMargBottom(v);
-                }
-                break;
-            case dxeTblBorders:
-                for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
-                    TVYXTapId id = vytiBorderLeft;
-                    switch (b->Elem) {
-                    case dxeLeft:
-                    case dxeStart: id = vytiBorderLeft; break;
-                    case dxeTop: id = vytiBorderTop; break;
-                    case dxeRight:
-                    case dxeEnd: id = vytiBorderRight; break;
-                    case dxeBottom: id = vytiBorderBottom; break;
-                    case dxeInsideH: id = vytiBorderInsideHoriz; break;
-                    case dxeInsideV: id = vytiBorderInsideVert; break;
-                    default: continue;
-                    }
-                    DoBorder(t, *b, *tapx.AddBorder(id));
-                }
-                break;
-            case dxeTblCaption: tapx.Caption = t.Value16(n, "val"); break;
-            default: break;
-            }
-        }
-    }
+    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr))
+        DoTAPX(t, *tblPr, table->TAPX());
 
     struct TMergeMark {
         int Row, Cell, GridCol;
@@ -1688,6 +1695,9 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
             DoCHPX(*tree, *rPr, *chpx);
         if (TVYXPAPX* papx = style->StylePAPX(); papx && pPr)
             DoPAPX(*tree, *pPr, *papx);
+        if (TVYXTAPX* tapx = style->StyleTAPX())
+            if (const TDxNode* tblPr = tree->Find(*node, dxeTblPr))
+                DoTAPX(*tree, *tblPr, *tapx);
         if (const TDxNode* basedOn = tree->Find(*node, dxeBasedOn)) {
             TVYXStyle* base = styles.Find(tree->Value16(*basedOn, "val"));
             // A chain that comes back to the style would make every lookup loop.

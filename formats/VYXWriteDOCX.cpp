@@ -202,6 +202,7 @@ private:
     void Paras(TXml& x, const TVYXLogParas& paras, bool inDocument);
     void Para(TXml& x, const TVYXLogPara& para, bool inDocument);
     void Table(TXml& x, const TVYXTable& table);
+    void TAPX(TXml& x, const TVYXTAPX& tapx);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
     std::string LinkId(const TVYXHyperlink& link);
@@ -702,12 +703,8 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     x.End("w:p");
 }
 
-void TWriter::Table(TXml& x, const TVYXTable& table)
+void TWriter::TAPX(TXml& x, const TVYXTAPX& tapx)
 {
-    if (table.Count() == 0)
-        return;
-    x.Tag("w:tbl").Open();
-    const TVYXTAPX& tapx = table.TAPX();
     x.Tag("w:tblPr").Open();
     if (const TVYXTableStyle* style = tapx.GetStyle(); style && tapx.Assigned(vytiStyle))
         x.Tag("w:tblStyle").Attr16("w:val", style->Id).Empty();
@@ -767,6 +764,14 @@ void TWriter::Table(TXml& x, const TVYXTable& table)
     if (!tapx.Caption.empty())
         x.Tag("w:tblCaption").Attr16("w:val", tapx.Caption).Empty();
     x.End("w:tblPr");
+}
+
+void TWriter::Table(TXml& x, const TVYXTable& table)
+{
+    if (table.Count() == 0)
+        return;
+    x.Tag("w:tbl").Open();
+    TAPX(x, table.TAPX());
     // The grid: the widest row's cells, spans spread evenly.
     {
         std::vector<double> grid;
@@ -926,6 +931,8 @@ std::string TWriter::Styles()
             if (const TVYXPAPX* papx = style.StylePAPX())
                 PAPX(x, *papx, nullptr, false);
             CHPX(x, style.StyleCHPX());
+            if (const TVYXTAPX* tapx = style.StyleTAPX(); tapx && tapx->Count() > 0)
+                TAPX(x, *tapx);
         }
         x.End("w:style");
     }
