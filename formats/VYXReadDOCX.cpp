@@ -31,6 +31,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXPropValues.h"
@@ -420,7 +421,8 @@ private:
     void Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target, const TRunContext& ctx);
     void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
-    void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target);
+    void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
+              const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
     TVYXLogPara& NewPara(TTarget& target, const TVYXPAPX& papx);
     void FlushBookmarks(TVYXLogPara& para);
@@ -1064,7 +1066,7 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
         case dxeFootnoteReference:
         case dxeEndnoteReference:
             flush();
-            Note(t, n, n.Elem == dxeEndnoteReference, para, target);
+            Note(t, n, n.Elem == dxeEndnoteReference, para, target, chpx);
             break;
         case dxeDrawing:
         case dxePict:
@@ -1184,7 +1186,7 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
-                               TTarget& target)
+                               TTarget& target, const TVYXCHPX& chpx)
 {
     // A note's anchor must be the body's last paragraph, where the editor appends it.
     if (!target.Editor || target.Editor->DocType() != aldtMain || target.Paras->Last() != &para)
@@ -1217,10 +1219,10 @@ void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnot
     }
     while (!text.empty() && text.front() == u' ')
         text.erase(0, 1);
-    if (endnote)
-        target.Editor->AppendEndnote(text);
-    else
-        target.Editor->AppendFootnote(text);
+    TVYXFootnoteItem& note = endnote ? target.Editor->AppendEndnote(text) : target.Editor->AppendFootnote(text);
+    // The reference keeps its run's format (a superscript character style, usually).
+    if (note.CharRun && chpx.Count() > 0)
+        note.CharRun->SetCHPX(&chpx);
 }
 
 void TVYXReadDOCX::TImpl::DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx)
