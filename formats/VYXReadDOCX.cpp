@@ -515,6 +515,20 @@ void TVYXReadDOCX::TImpl::DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX&
             break;
         }
         case dxeBdr: DoBorder(t, n, *chpx.AddBorder()); break;
+        case dxeRPrChange: {
+            // A tracked format change: the run's properties before it.
+            auto data = std::make_unique<TVYXRevisionDataCHPX>();
+            data->RevType = artFormatCHPX;
+            data->Author = t.Value16(n, "author");
+            data->Date = ParseDateTime(t.Value(n, "date"));
+            data->Id = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            TVYXCHPX* former = data->AddCHPX(&FDoc.GetMasterCHP());
+            if (const TDxNode* old = t.Find(n, dxeRPr))
+                DoCHPX(t, *old, *former);
+            former->RemoveRevision();
+            chpx.AddRevision(std::move(data));
+            break;
+        }
         default: break;
         }
     }
@@ -655,6 +669,20 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
             break;
         }
         case dxeRPr: DoCHPX(t, n, *papx.AddCHPX(&FDoc.GetMasterCHP())); break;
+        case dxePPrChange: {
+            auto data = std::make_unique<TVYXRevisionDataPAPX>();
+            data->RevType = artFormatPAPX;
+            data->Author = t.Value16(n, "author");
+            data->Date = ParseDateTime(t.Value(n, "date"));
+            data->Id = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            TVYXPAPX* former = data->AddPAPX(&FDoc.GetMasterPAP());
+            if (const TDxNode* old = t.Find(n, dxePPr))
+                DoPAPX(t, *old, *former);
+            former->RemoveRevision();
+            former->DeleteCHPX();
+            papx.AddRevision(std::move(data));
+            break;
+        }
         default: break;
         }
     }

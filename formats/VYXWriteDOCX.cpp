@@ -196,6 +196,7 @@ private:
     int FBoxDepth = 0;
 
     void CHPX(TXml& x, const TVYXCHPX* chpx, bool always = false);
+    void RevisionAttrs(TXml& x, const TVYXRevisionData& rev);
     void PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markRPr);
     void Border(TXml& x, std::string_view name, const TVYXDocPropBorder* b);
     void SEP(TXml& x, const TVYXSEP& sep, bool final);
@@ -220,6 +221,13 @@ void TWriter::RootOpen(TXml& x, std::string_view name)
 {
     x.Tag(name).Attr("xmlns:w", cNsW).Attr("xmlns:r", cNsR).Attr("xmlns:wp", cNsWp).Attr("xmlns:a", cNsA)
         .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Open();
+}
+
+void TWriter::RevisionAttrs(TXml& x, const TVYXRevisionData& rev)
+{
+    x.Attr("w:id", ++FRevisionIds).Attr16("w:author", rev.Author.empty() ? u"Unknown" : rev.Author);
+    if (const std::string date = DateText(rev.Date); !date.empty())
+        x.Attr("w:date", date);
 }
 
 void TWriter::Border(TXml& x, std::string_view name, const TVYXDocPropBorder* b)
@@ -296,6 +304,12 @@ void TWriter::CHPX(TXml& x, const TVYXCHPX* chpx, bool always)
         x.Val("w:vertAlign", i == vycssSuperscript ? "superscript" : "subscript");
     if (chpx->GetValue(vyciRTL, b))
         x.OnOff("w:rtl", b);
+    if (const auto* rev = dynamic_cast<const TVYXRevisionDataCHPX*>(chpx->GetRevision()); rev && rev->CHPX()) {
+        RevisionAttrs(x.Tag("w:rPrChange"), *rev);
+        x.Open();
+        CHPX(x, rev->CHPX(), true);
+        x.End("w:rPrChange");
+    }
     if (x.Out.size() == inner) {
         x.Out.resize(mark);
         if (always)
@@ -452,6 +466,16 @@ void TWriter::PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markR
         CHPX(x, papx.CHPX());
     if (sep)
         SEP(x, *sep, false);
+    if (const auto* rev = dynamic_cast<const TVYXRevisionDataPAPX*>(papx.GetRevision()); rev && rev->PAPX()) {
+        RevisionAttrs(x.Tag("w:pPrChange"), *rev);
+        x.Open();
+        // The former properties without mark format or section: the schema's base type.
+        const std::size_t at = x.Out.size();
+        PAPX(x, *rev->PAPX(), nullptr, false);
+        if (x.Out.size() == at)
+            x.Tag("w:pPr").Empty();
+        x.End("w:pPrChange");
+    }
     if (x.Out.size() == inner) {
         x.Out.resize(mark);
         return;
