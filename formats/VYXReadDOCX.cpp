@@ -367,6 +367,7 @@ struct TRunContext {
 class TVYXReadDOCX::TImpl {
 public:
     explicit TImpl(TVYXLogDocEditor& doc) : FDoc(doc) {}
+    TVYXDocumentProperties* FProperties = nullptr;  // borrowed, optional
 
     TVYXLogDocEditor& FDoc;
     TNyqPErrors FErrors;
@@ -406,6 +407,7 @@ private:
     void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
     void ReadBody(const TDxTree& t);
     void ReadComments(std::string xml);
+    void DoAppAndCore(TVYXDocumentProperties& props);
     TVYXComment* CommentStart(const std::u16string& id, TVYXLogPara& para);
     void CommentEnd(const std::u16string& id, TVYXLogPara& para);
 
@@ -1917,6 +1919,56 @@ void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& passwo
     ReadComments(FPkg->ReadComments());
     auto tree = Parse(FPkg->ReadDocument());
     ReadBody(*tree);
+    if (FProperties)
+        DoAppAndCore(*FProperties);
+}
+
+void TVYXReadDOCX::TImpl::DoAppAndCore(TVYXDocumentProperties& props)
+{
+    // Both parts are flat lists of text elements; names are matched without prefix.
+    struct TFlat : TNyqReadXML {
+        std::map<std::string, std::u16string> Values;
+        void BeginTag() override
+        {
+            if (!SelfClosing())
+                Values.emplace(std::string(LocalName()), Text());
+        }
+    };
+    auto read = [&](std::string xml) {
+        TFlat flat;
+        if (!xml.empty()) {
+            try {
+                flat.LoadFromBuffer(xml);
+            } catch (const VYXException& e) {
+                FErrors.Add(std::string("Document properties: ") + e.what());
+            }
+        }
+        return flat.Values;
+    };
+    const auto core = read(FPkg->ReadDocPropsCore());
+    const auto app = read(FPkg->ReadDocPropsApp());
+    auto get = [](const std::map<std::string, std::u16string>& m, const char* name) {
+        const auto it = m.find(name);
+        return it == m.end() ? std::u16string() : it->second;
+    };
+    auto date = [&](const char* name) { return ParseDateTime(Utf16ToUtf8(get(core, name))); };
+    props.Title = get(core, "title");
+    props.Subject = get(core, "subject");
+    props.Author = get(core, "creator");
+    props.Tags = get(core, "keywords");
+    props.Comment = get(core, "description");
+    props.LastModifiedBy = get(core, "lastModifiedBy");
+    props.Revision = get(core, "revision");
+    props.LastPrinted = date("lastPrinted");
+    props.Created = date("created");
+    props.LastModified = date("modified");
+    props.Categories = get(core, "category");
+    props.Status = get(core, "contentStatus");
+    props.Template = get(app, "Template");
+    props.Application = get(app, "Application");
+    props.Company = get(app, "Company");
+    props.HyperlinkBase = get(app, "HyperlinkBase");
+    props.AppVersion = get(app, "AppVersion");
 }
 
 // ---- Public face -----------------------------------------------------------------
@@ -1954,6 +2006,7 @@ void Guarded(TVYXLogDocEditor& doc, F read)
 
 void TVYXReadDOCX::LoadFromBytes(std::string_view bytes)
 {
+    FImpl->FProperties = Properties;
     Guarded(FImpl->FDoc, [&] { FImpl->Load(bytes, Password); });
 }
 

@@ -178,12 +178,14 @@ namespace {
 
 class TWriter {
 public:
-    TWriter(TVYXLogDocEditor& doc, TOPC_DOCX& pkg) : FDoc(doc), FPkg(pkg) {}
+    TWriter(TVYXLogDocEditor& doc, TOPC_DOCX& pkg, const TVYXDocumentProperties* props)
+        : FDoc(doc), FPkg(pkg), FProps(props) {}
     void Save();
 
 private:
     TVYXLogDocEditor& FDoc;
     TOPC_DOCX& FPkg;
+    const TVYXDocumentProperties* FProps;  // borrowed, optional
     TOPCItem* FOwner = nullptr;  // the part being written (pictures and links relate to it)
     std::map<std::pair<TOPCItem*, const TVYXHyperlink*>, std::string> FLinkIds;
     std::map<const TVYXMarkupObject*, long long> FBookmarkIds;
@@ -212,6 +214,7 @@ private:
     std::string Settings();
     std::string Notes(bool endnotes);
     std::string Comments();
+    std::string Core() const;
     std::string HeaderFooter(TVYXLogDocEditor& editor, bool header);
     static void RootOpen(TXml& x, std::string_view name);
     std::vector<std::pair<std::string, std::string>> FHeaderRefs;  // element + type -> rId, in order
@@ -1156,9 +1159,39 @@ constexpr std::string_view cApp =
     "\t<SharedDoc>false</SharedDoc>\r\n\t<HyperlinksChanged>false</HyperlinksChanged>\r\n\t<AppVersion>12.0000</AppVersion>\r\n"
     "</Properties>";
 
+// The document's own core properties, in the layout of the constant part.
+std::string TWriter::Core() const
+{
+    std::string out(cDecl);
+    out.append(cCore.substr(0, cCore.find('>') + 1));
+    out.append("\r\n");
+    auto text = [&](std::string_view name, std::u16string_view value) {
+        if (value.empty())
+            return;
+        out.append("\t<").append(name).append(">").append(XmlText(value)).append("</").append(name).append(">\r\n");
+    };
+    auto date = [&](std::string_view name, double value) {
+        if (const std::string d = DateText(value); !d.empty())
+            out.append("\t<").append(name).append(" xsi:type=\"dcterms:W3CDTF\">").append(d).append("</").append(name).append(">\r\n");
+    };
+    text("dc:title", FProps->Title);
+    text("dc:subject", FProps->Subject);
+    text("dc:creator", FProps->Author);
+    text("cp:keywords", FProps->Tags);
+    text("dc:description", FProps->Comment);
+    text("cp:lastModifiedBy", FProps->LastModifiedBy);
+    text("cp:revision", FProps->Revision);
+    date("dcterms:created", FProps->Created);
+    date("dcterms:modified", FProps->LastModified);
+    text("cp:category", FProps->Categories);
+    text("cp:contentStatus", FProps->Status);
+    out.append("</cp:coreProperties>");
+    return out;
+}
+
 void TWriter::Save()
 {
-    FPkg.WriteItem(FPkg.AddDocPropsCore(), std::string(cDecl) + std::string(cCore));
+    FPkg.WriteItem(FPkg.AddDocPropsCore(), FProps ? Core() : std::string(cDecl) + std::string(cCore));
     FPkg.WriteItem(FPkg.AddDocPropsApp(), std::string(cDecl) + std::string(cApp));
     TOPCItem& document = FPkg.CreateDocument();
     FOwner = &document;
@@ -1237,7 +1270,7 @@ void TVYXWriteDOCX::SaveToStream(TVYXStream& stream)
 {
     TOPC_DOCX pkg;
     pkg.OpenWrite(stream);
-    TWriter writer(FDoc, pkg);
+    TWriter writer(FDoc, pkg, Properties);
     writer.Save();
     pkg.Close();
 }

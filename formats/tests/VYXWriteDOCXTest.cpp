@@ -14,6 +14,7 @@
 #include "formats/VYXZip5.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXDocDump.h"
+#include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXNotes.h"
@@ -208,4 +209,32 @@ TEST(WriteDOCX, CommentsKeepRangeAuthorDateAndText)
         EXPECT_EQ(back.Comments().GetItems(i)->Text, doc.Comments().GetItems(i)->Text);
         EXPECT_DOUBLE_EQ(back.Comments().GetItems(i)->DateTime, doc.Comments().GetItems(i)->DateTime);
     }
+}
+
+TEST(WriteDOCX, DocumentPropertiesWhenGiven)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "docx4j-sample-docx.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXDocumentProperties props;
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX reader(doc);
+    reader.Properties = &props;
+    reader.LoadFromFile(file.string());
+    EXPECT_FALSE(props.Author.empty());
+    EXPECT_GT(props.Created, 40000);
+    props.Title = u"Tom & Jerry <1>";
+    TVYXWriteDOCX writer(doc);
+    writer.Properties = &props;
+    const std::string bytes = writer.SaveToBytes();
+    EXPECT_NE(PartOf(bytes, "docProps/core.xml").find("<dc:title>Tom &amp; Jerry &lt;1&gt;</dc:title>"), std::string::npos);
+    TVYXDocumentProperties back;
+    TVYXLogDocEditor again;
+    TVYXReadDOCX second(again);
+    second.Properties = &back;
+    second.LoadFromBytes(bytes);
+    EXPECT_EQ(back.Title, props.Title);
+    EXPECT_EQ(back.Author, props.Author);
+    EXPECT_DOUBLE_EQ(back.Created, props.Created);
+    EXPECT_DOUBLE_EQ(back.LastModified, props.LastModified);
 }
