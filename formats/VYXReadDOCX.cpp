@@ -386,6 +386,8 @@ public:
     int FFieldDepth = 0;
     std::vector<std::u16string> FFieldInstr;  // of open complex fields
     std::vector<bool> FFieldSeparated;
+    std::vector<std::pair<TVYXLogPara*, TVYXCharRun*>> FFieldBegin;  // where each open field began
+    void EndField(TVYXLogPara& para, const TVYXCHPX& chpx);
     bool FHeadersRead = false;
     int FTableDepth = 0;
 
@@ -1054,9 +1056,10 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
             const std::string type = t.Value(n, "fldCharType");
             if (type == "begin") {
                 if (FFieldInstr.size() < 64) {
-                    para.CharRuns().AddFldChar(acrfctBegin, &chpx);
+                    TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
                     FFieldInstr.emplace_back();
                     FFieldSeparated.push_back(false);
+                    FFieldBegin.emplace_back(&para, begin);
                 }
             } else if (type == "separate") {
                 if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
@@ -1065,13 +1068,8 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                     FFieldSeparated.back() = true;
                 }
             } else if (type == "end") {
-                if (!FFieldInstr.empty()) {
-                    if (!FFieldSeparated.back())
-                        para.CharRuns().AddInstrText(FFieldInstr.back(), &chpx);
-                    para.CharRuns().AddFldChar(acrfctEnd, &chpx);
-                    FFieldInstr.pop_back();
-                    FFieldSeparated.pop_back();
-                }
+                if (!FFieldInstr.empty())
+                    EndField(para, chpx);
             }
             break;
         }
@@ -1151,6 +1149,113 @@ double VmlStyleLength(std::string_view style, std::string_view name, double def)
     return def;
 }
 }  // namespace
+
+namespace {
+// The target of a HYPERLINK instruction: its first argument (quoted or not), and
+// the "\\l" location switch; empty when there is neither.
+void ParseHyperlinkInstr(std::u16string_view instr, std::u16string& url, std::u16string& anchor)
+{
+    std::vector<std::u16string> args;
+    std::size_t i = 0;
+    while (i < instr.size() && args.size() < 16) {
+        while (i < instr.size() && (instr[i] == u' ' || instr[i] == u'\t'))
+            ++i;
+        if (i >= instr.size())
+            break;
+        std::u16string arg;
+        if (instr[i] == u'"') {
+            const std::size_t end = instr.find(u'"', i + 1);
+            arg = instr.substr(i + 1, (end == std::u16string_view::npos ? instr.size() : end) - i - 1);
+            i = end == std::u16string_view::npos ? instr.size() : end + 1;
+            args.push_back(u"\"" + arg);  // marked as quoted
+        } else {
+            const std::size_t end = instr.find_first_of(u" \t", i);
+            args.emplace_back(instr.substr(i, (end == std::u16string_view::npos ? instr.size() : end) - i));
+            i = end == std::u16string_view::npos ? instr.size() : end;
+        }
+    }
+    auto plain = [](const std::u16string& a) { return !a.empty() && a[0] == u'"' ? a.substr(1) : a; };
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        if (args[k] == u"\\l" && k + 1 < args.size())
+            anchor = plain(args[++k]);
+        else if (!args[k].empty() && args[k][0] == u'\\')
+            k += args[k] == u"\\o" || args[k] == u"\\t" ? 1 : 0;  // switches with an argument
+        else if (url.empty())
+            url = plain(args[k]);
+    }
+}
+}  // namespace
+
+// Ends the innermost open field. A HYPERLINK field whose runs all lie in this
+// paragraph and hold only text becomes hyperlink runs carrying its result.
+void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
+{
+    const std::u16string instr = FFieldInstr.back();
+    const bool separated = FFieldSeparated.back();
+    const auto [beginPara, beginRun] = FFieldBegin.back();
+    FFieldInstr.pop_back();
+    FFieldSeparated.pop_back();
+    FFieldBegin.pop_back();
+    TVYXCharRuns& runs = para.CharRuns();
+    std::u16string_view keyword = instr;
+    while (!keyword.empty() && keyword.front() == u' ')
+        keyword.remove_prefix(1);
+    const bool hyperlink = keyword.substr(0, 9) == u"HYPERLINK" && (keyword.size() == 9 || keyword[9] == u' ');
+    int first = -1;
+    if (hyperlink && separated && beginPara == &para)
+        for (int i = runs.Count() - 1; i >= 0; --i)
+            if (runs.Items(i) == beginRun) {
+                first = i;
+                break;
+            }
+    std::u16string url, anchor;
+    if (first >= 0)
+        ParseHyperlinkInstr(instr, url, anchor);
+    if (first < 0 || (url.empty() && anchor.empty())) {
+        if (!separated)
+            runs.AddInstrText(instr, &chpx);
+        runs.AddFldChar(acrfctEnd, &chpx);
+        return;
+    }
+    // begin, instruction, separate, result...: only text in the result.
+    int separate = -1;
+    for (int i = first + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Type_() == acrtFldChar) {
+            if (separate >= 0 || static_cast<const TVYXCharRunFldChar*>(r)->FldCharType != acrfctSeparate)
+                separate = -2;
+            else
+                separate = i;
+        } else if (r->Type_() != acrtInstrText && r->Type_() != acrtText) {
+            separate = -2;
+        }
+        if (separate == -2)
+            break;
+    }
+    bool anyText = false;
+    for (int i = separate + 1; separate >= 0 && i < runs.Count(); ++i)
+        anyText = anyText || !runs.Items(i)->Text.empty();
+    if (separate < 0 || !anyText) {
+        runs.AddFldChar(acrfctEnd, &chpx);
+        return;
+    }
+    TVYXHyperlink* link = url.empty() ? FDoc.Hyperlinks().Add(anchor, ahtBookmark)
+                                      : FDoc.Hyperlinks().Add(anchor.empty() ? url : url + u"#" + anchor, ahtURL);
+    std::vector<std::pair<std::u16string, std::unique_ptr<TVYXCHPX>>> result;
+    for (int i = separate + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Text.empty())
+            continue;
+        auto copy = std::make_unique<TVYXCHPX>(&FDoc.GetMasterCHP());
+        if (r->CHPX())
+            copy->Assign(*r->CHPX(), &FDoc.Styles(), &FDoc.Styles());
+        result.emplace_back(r->Text, std::move(copy));
+    }
+    while (runs.Count() > first)
+        runs.Detach(runs.Count() - 1);
+    for (const auto& [text, format] : result)
+        runs.AddHyperlink(link, text, format.get());
+}
 
 void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target,
                                   const TVYXCHPX& chpx)
@@ -1871,6 +1976,7 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     // Open fields end with the body; ranges left open end at its last paragraph.
     FFieldInstr.clear();
     FFieldSeparated.clear();
+    FFieldBegin.clear();
     if (TVYXLogParaItem* last = FDoc.Paras().Last(); last && last->IsPara()) {
         auto& para = *static_cast<TVYXLogPara*>(last);
         for (auto& [id, comment] : FOpenComments)

@@ -20,6 +20,7 @@
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
@@ -537,4 +538,39 @@ TEST(ReadDOCX, HostilePackagesReadBestEffort)
     const TVYXLogPara& third = ParaAt(doc, 2);
     for (int i = 0; i < third.CharRuns().Count(); ++i)
         EXPECT_NE(third.CharRuns().Items(i)->Type_(), acrtPicture);
+}
+
+TEST(ReadDOCX, HyperlinkFieldsBecomeLinks)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX reader(doc);
+    const std::string field = R"(<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText xml:space="preserve"> HYPERLINK "http://a.example/x" \o "tip" </w:instrText></w:r>)"
+                              R"(<w:r><w:fldChar w:fldCharType="separate"/></w:r><w:r><w:rPr><w:b/></w:rPr><w:t>go</w:t></w:r><w:r><w:t> there</w:t></w:r>)"
+                              R"(<w:r><w:fldChar w:fldCharType="end"/></w:r>)";
+    reader.LoadDocumentXml(Body(
+        "<w:p>" + field + R"(<w:r><w:t>!</w:t></w:r></w:p>)"
+        R"(<w:p><w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText>HYPERLINK \l "sec2"</w:instrText></w:r>)"
+        R"(<w:r><w:fldChar w:fldCharType="separate"/></w:r><w:r><w:t>inside</w:t></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r></w:p>)"
+        // A link whose result crosses a paragraph stays a field.
+        R"(<w:p><w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText>HYPERLINK "u"</w:instrText></w:r>)"
+        R"(<w:r><w:fldChar w:fldCharType="separate"/></w:r><w:r><w:t>a</w:t></w:r></w:p><w:p><w:r><w:t>b</w:t></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r></w:p>)"));
+    auto links = [](TVYXLogPara& p) {
+        std::vector<const TVYXCharRunHyperlink*> out;
+        for (int i = 0; i < p.CharRuns().Count(); ++i)
+            if (p.CharRuns().Items(i)->Type_() == acrtHyperlink)
+                out.push_back(static_cast<const TVYXCharRunHyperlink*>(p.CharRuns().Items(i)));
+        return out;
+    };
+    const auto first = links(ParaAt(doc, 0));
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[0]->Hyperlink->Address, u"http://a.example/x");
+    EXPECT_EQ(first[0]->Hyperlink->Type, ahtURL);
+    EXPECT_TRUE(first[0]->CHPX() && first[0]->CHPX()->GetBold());
+    EXPECT_EQ(ParaAt(doc, 0).GetPlainText(), u"go there!");
+    const auto second = links(ParaAt(doc, 1));
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0]->Hyperlink->Address, u"sec2");
+    EXPECT_EQ(second[0]->Hyperlink->Type, ahtBookmark);
+    EXPECT_TRUE(links(ParaAt(doc, 2)).empty());
+    EXPECT_EQ(ParaAt(doc, 3).GetPlainText(), u"b");
 }
