@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <unordered_set>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
@@ -57,6 +58,11 @@ constexpr std::string_view cDocxNames[] = {
 #include "formats/VYXDocxNames.inc"
 };
 
+constexpr std::string_view cDocxAttributes[] = {
+#define DOCX_ATTR(n) n,
+#include "formats/VYXDocxNames.inc"
+};
+
 TDocxElement FindElement(std::string_view localName)
 {
     const auto* end = std::end(cDocxNames);
@@ -85,7 +91,12 @@ struct TDxNode {
 
 class TDxTree : private TNyqReadXML {
 public:
-    explicit TDxTree(TNyqPErrors& errors) : FErrors(errors) { FNodes.push_back({}); }
+    // `knownAttributes` (borrowed) lists the attribute names not to report.
+    TDxTree(TNyqPErrors& errors, const std::unordered_set<std::string_view>& knownAttributes)
+        : FErrors(errors), FKnownAttributes(knownAttributes)
+    {
+        FNodes.push_back({});
+    }
 
     // Parses `xml` (kept by the tree: nodes view it). Raises on malformed XML.
     void Load(std::string xml)
@@ -95,6 +106,7 @@ public:
         FAttrs.clear();
         FStack.clear();
         FLast.clear();
+        FReported.clear();
         FSkip = 0;
         FNodes.push_back({});  // the document node
         FStack.push_back(0);
@@ -209,9 +221,14 @@ private:
         const auto& attrs = Attributes();
         node.AttrFirst = static_cast<std::uint32_t>(FAttrs.size());
         for (int i = 0; i < attrs.Count(); ++i) {
-            std::string_view name = attrs.RawName(i);
-            if (const auto colon = name.find(':'); colon != std::string_view::npos)
+            const std::string_view raw = attrs.RawName(i);
+            std::string_view name = raw;
+            const auto colon = name.find(':');
+            if (colon != std::string_view::npos)
                 name.remove_prefix(colon + 1);
+            const bool declaration = raw.substr(0, colon) == "xmlns";
+            if (!declaration && !FKnownAttributes.count(name) && FReported.insert(raw).second)
+                FErrors.Error(nyqpeUnknownAttribute, raw, Row());
             FAttrs.push_back({name, RawValueOf(i)});
         }
         node.AttrCount = static_cast<std::uint32_t>(FAttrs.size()) - node.AttrFirst;
@@ -257,6 +274,8 @@ private:
     }
 
     TNyqPErrors& FErrors;
+    const std::unordered_set<std::string_view>& FKnownAttributes;
+    std::unordered_set<std::string_view> FReported;  // unknown attribute names already reported (views of FXml)
     std::string FXml;
     std::vector<TDxNode> FNodes;
     std::vector<TDxAttr> FAttrs;
@@ -366,7 +385,11 @@ struct TRunContext {
 
 class TVYXReadDOCX::TImpl {
 public:
-    explicit TImpl(TVYXLogDocEditor& doc) : FDoc(doc) {}
+    explicit TImpl(TVYXLogDocEditor& doc)
+        : FDoc(doc), FKnownAttributes(std::begin(cDocxAttributes), std::end(cDocxAttributes))
+    {
+    }
+    const std::unordered_set<std::string_view> FKnownAttributes;
     TVYXDocumentProperties* FProperties = nullptr;  // borrowed, optional
 
     TVYXLogDocEditor& FDoc;
@@ -397,7 +420,7 @@ public:
 private:
     std::unique_ptr<TDxTree> Parse(std::string xml)
     {
-        auto tree = std::make_unique<TDxTree>(FErrors);
+        auto tree = std::make_unique<TDxTree>(FErrors, FKnownAttributes);
         if (!xml.empty())
             tree->Load(std::move(xml));
         return tree;

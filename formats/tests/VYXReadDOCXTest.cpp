@@ -248,16 +248,20 @@ TEST(ReadDOCX, UnknownElementReportedOnceAndSkipped)
     TVYXReadDOCX reader(doc);
     reader.LoadDocumentXml(Body(
         R"(<w:p><w:r><w:bogus><w:t>hidden</w:t></w:bogus><w:t>shown</w:t></w:r>)"
-        R"(<w:r><w:bogus/><w:t>!</w:t></w:r></w:p>)"));
-    EXPECT_EQ(doc.Paras().GetPlainText(), u"shown!");
-    int unknown = 0;
-    for (int i = 0; i < reader.Errors().Count(); ++i)
+        R"(<w:r><w:bogus/><w:t>!</w:t></w:r></w:p>)"
+        R"(<w:p w:strange="1"><w:r w:strange="2"><w:t xml:space="preserve"/></w:r></w:p>)"));
+    EXPECT_EQ(doc.Paras().GetPlainText(), u"shown!\r\n");
+    int unknown = 0, unknownAttributes = 0;
+    for (int i = 0; i < reader.Errors().Count(); ++i) {
         if (reader.Errors().Items(i).find("Unknown Element") != std::string::npos) {
             ++unknown;
             EXPECT_NE(reader.Errors().Items(i).find("Row 1"), std::string::npos);
         }
+        unknownAttributes += reader.Errors().Items(i).find("Unknown Attribute \"w:strange\"") != std::string::npos;
+    }
     EXPECT_EQ(unknown, 1);
-    EXPECT_EQ(errors.WarnCount, 1);
+    EXPECT_EQ(unknownAttributes, 1);
+    EXPECT_EQ(errors.WarnCount, 2);
 }
 
 TEST(ReadDOCX, FieldsBookmarksAndRevisions)
