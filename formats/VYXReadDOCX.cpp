@@ -6,7 +6,7 @@
 // class per schema type. Nodes get their enumerator from the generated name
 // table; an element outside it is reported and its subtree is not stored.
 //
-// Not supported: comments' text, permissions, content-control properties,
+// Not supported: comments' formatting (their paragraphs are kept as plain texts), permissions, content-control properties,
 // floating positions of pictures and shapes, text boxes, VML shapes other than
 // pictures, the conditional formats of table styles, form-field data, notes
 // anchored inside table cells (their text is dropped).
@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <unordered_set>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
@@ -28,8 +29,10 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXPropValues.h"
@@ -52,6 +55,11 @@ enum TDocxElement : std::int16_t {
 
 constexpr std::string_view cDocxNames[] = {
 #define DOCX_ELEM(e, n) n,
+#include "formats/VYXDocxNames.inc"
+};
+
+constexpr std::string_view cDocxAttributes[] = {
+#define DOCX_ATTR(n) n,
 #include "formats/VYXDocxNames.inc"
 };
 
@@ -83,7 +91,12 @@ struct TDxNode {
 
 class TDxTree : private TNyqReadXML {
 public:
-    explicit TDxTree(TNyqPErrors& errors) : FErrors(errors) { FNodes.push_back({}); }
+    // `knownAttributes` (borrowed) lists the attribute names not to report.
+    TDxTree(TNyqPErrors& errors, const std::unordered_set<std::string_view>& knownAttributes)
+        : FErrors(errors), FKnownAttributes(knownAttributes)
+    {
+        FNodes.push_back({});
+    }
 
     // Parses `xml` (kept by the tree: nodes view it). Raises on malformed XML.
     void Load(std::string xml)
@@ -93,6 +106,7 @@ public:
         FAttrs.clear();
         FStack.clear();
         FLast.clear();
+        FReported.clear();
         FSkip = 0;
         FNodes.push_back({});  // the document node
         FStack.push_back(0);
@@ -207,9 +221,14 @@ private:
         const auto& attrs = Attributes();
         node.AttrFirst = static_cast<std::uint32_t>(FAttrs.size());
         for (int i = 0; i < attrs.Count(); ++i) {
-            std::string_view name = attrs.RawName(i);
-            if (const auto colon = name.find(':'); colon != std::string_view::npos)
+            const std::string_view raw = attrs.RawName(i);
+            std::string_view name = raw;
+            const auto colon = name.find(':');
+            if (colon != std::string_view::npos)
                 name.remove_prefix(colon + 1);
+            const bool declaration = raw.substr(0, colon) == "xmlns";
+            if (!declaration && !FKnownAttributes.count(name) && FReported.insert(raw).second)
+                FErrors.Error(nyqpeUnknownAttribute, raw, Row());
             FAttrs.push_back({name, RawValueOf(i)});
         }
         node.AttrCount = static_cast<std::uint32_t>(FAttrs.size()) - node.AttrFirst;
@@ -255,6 +274,8 @@ private:
     }
 
     TNyqPErrors& FErrors;
+    const std::unordered_set<std::string_view>& FKnownAttributes;
+    std::unordered_set<std::string_view> FReported;  // unknown attribute names already reported (views of FXml)
     std::string FXml;
     std::vector<TDxNode> FNodes;
     std::vector<TDxAttr> FAttrs;
@@ -364,7 +385,12 @@ struct TRunContext {
 
 class TVYXReadDOCX::TImpl {
 public:
-    explicit TImpl(TVYXLogDocEditor& doc) : FDoc(doc) {}
+    explicit TImpl(TVYXLogDocEditor& doc)
+        : FDoc(doc), FKnownAttributes(std::begin(cDocxAttributes), std::end(cDocxAttributes))
+    {
+    }
+    const std::unordered_set<std::string_view> FKnownAttributes;
+    TVYXDocumentProperties* FProperties = nullptr;  // borrowed, optional
 
     TVYXLogDocEditor& FDoc;
     TNyqPErrors FErrors;
@@ -376,10 +402,15 @@ public:
     std::vector<std::u16string> FPendingEnds;
     std::unique_ptr<TDxTree> FFootnotes, FEndnotes;
     std::map<long long, const TDxNode*> FFootnoteNodes, FEndnoteNodes;
-    std::map<long long, long long> FNumToAbstract;
+    std::unique_ptr<TDxTree> FComments;
+    std::map<std::u16string, const TDxNode*> FCommentNodes;  // w:id -> w:comment
+    std::map<std::u16string, TVYXComment*> FOpenComments;    // started, not ended
+    std::map<std::u16string, bool> FCommentsDone;            // ended (a later reference adds nothing)
     int FFieldDepth = 0;
     std::vector<std::u16string> FFieldInstr;  // of open complex fields
     std::vector<bool> FFieldSeparated;
+    std::vector<std::pair<TVYXLogPara*, TVYXCharRun*>> FFieldBegin;  // where each open field began
+    void EndField(TVYXLogPara& para, const TVYXCHPX& chpx);
     bool FHeadersRead = false;
     int FTableDepth = 0;
 
@@ -389,7 +420,7 @@ public:
 private:
     std::unique_ptr<TDxTree> Parse(std::string xml)
     {
-        auto tree = std::make_unique<TDxTree>(FErrors);
+        auto tree = std::make_unique<TDxTree>(FErrors, FKnownAttributes);
         if (!xml.empty())
             tree->Load(std::move(xml));
         return tree;
@@ -400,10 +431,15 @@ private:
     void ReadNumbering(std::string xml);
     void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
     void ReadBody(const TDxTree& t);
+    void ReadComments(std::string xml);
+    void DoAppAndCore(TVYXDocumentProperties& props);
+    TVYXComment* CommentStart(const std::u16string& id, TVYXLogPara& para);
+    void CommentEnd(const std::u16string& id, TVYXLogPara& para);
 
     void DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX& chpx);
     void DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx);
     void DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border);
+    void DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx);
     void DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep);
     void DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr);
     void Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target);
@@ -412,7 +448,8 @@ private:
     void Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target, const TRunContext& ctx);
     void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
-    void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target);
+    void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
+              const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
     TVYXLogPara& NewPara(TTarget& target, const TVYXPAPX& papx);
     void FlushBookmarks(TVYXLogPara& para);
@@ -505,6 +542,20 @@ void TVYXReadDOCX::TImpl::DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX&
             break;
         }
         case dxeBdr: DoBorder(t, n, *chpx.AddBorder()); break;
+        case dxeRPrChange: {
+            // A tracked format change: the run's properties before it.
+            auto data = std::make_unique<TVYXRevisionDataCHPX>();
+            data->RevType = artFormatCHPX;
+            data->Author = t.Value16(n, "author");
+            data->Date = ParseDateTime(t.Value(n, "date"));
+            data->Id = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            TVYXCHPX* former = data->AddCHPX(&FDoc.GetMasterCHP());
+            if (const TDxNode* old = t.Find(n, dxeRPr))
+                DoCHPX(t, *old, *former);
+            former->RemoveRevision();
+            chpx.AddRevision(std::move(data));
+            break;
+        }
         default: break;
         }
     }
@@ -591,7 +642,7 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
                 papx.Remove(vypiNumbering);
                 break;
             }
-            if (TVYXNumbering* num = FDoc.Numberings().Find(static_cast<std::int32_t>(numId), static_cast<std::int32_t>(level)))
+            if (TVYXNumbering* num = FDoc.Numberings().Find(static_cast<std::int32_t>(numId - 1), static_cast<std::int32_t>(level)))
                 papx.SetNumbering(num);
             break;
         }
@@ -645,6 +696,20 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
             break;
         }
         case dxeRPr: DoCHPX(t, n, *papx.AddCHPX(&FDoc.GetMasterCHP())); break;
+        case dxePPrChange: {
+            auto data = std::make_unique<TVYXRevisionDataPAPX>();
+            data->RevType = artFormatPAPX;
+            data->Author = t.Value16(n, "author");
+            data->Date = ParseDateTime(t.Value(n, "date"));
+            data->Id = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            TVYXPAPX* former = data->AddPAPX(&FDoc.GetMasterPAP());
+            if (const TDxNode* old = t.Find(n, dxePPr))
+                DoPAPX(t, *old, *former);
+            former->RemoveRevision();
+            former->DeleteCHPX();
+            papx.AddRevision(std::move(data));
+            break;
+        }
         default: break;
         }
     }
@@ -908,9 +973,68 @@ void TVYXReadDOCX::TImpl::Inline(const TDxTree& t, const TDxNode& parent, TVYXLo
             break;
         case dxeBookmarkStart: BookmarkStart(t, n, &para); break;
         case dxeBookmarkEnd: BookmarkEnd(t, n, &para); break;
+        case dxeCommentRangeStart: CommentStart(t.Value16(n, "id"), para); break;
+        case dxeCommentRangeEnd: CommentEnd(t.Value16(n, "id"), para); break;
         default: break;
         }
     }
+}
+
+TVYXComment* TVYXReadDOCX::TImpl::CommentStart(const std::u16string& id, TVYXLogPara& para)
+{
+    const auto node = FCommentNodes.find(id);
+    if (node == FCommentNodes.end() || FOpenComments.count(id) || FCommentsDone.count(id) || !FComments)
+        return nullptr;
+    const TDxTree& t = *FComments;
+    auto comment = std::make_unique<TVYXComment>();
+    comment->Author = t.Value16(*node->second, "author");
+    comment->Initials = t.Value16(*node->second, "initials");
+    comment->DateTime = ParseDateTime(t.Value(*node->second, "date"));
+    // The comment's paragraphs as plain texts.
+    for (const TDxNode* p = t.Child(*node->second); p; p = t.Next(*p)) {
+        if (p->Elem != dxeP)
+            continue;
+        std::u16string text;
+        std::vector<const TDxNode*> stack{p};
+        while (!stack.empty()) {
+            const TDxNode* n = stack.back();
+            stack.pop_back();
+            if (n->Elem == dxeT)
+                text += t.Text16(*n);
+            else if (n->Elem == dxeTab)
+                text += u'\t';
+            std::vector<const TDxNode*> kids;
+            for (const TDxNode* k = t.Child(*n); k; k = t.Next(*k))
+                kids.push_back(k);
+            stack.insert(stack.end(), kids.rbegin(), kids.rend());
+        }
+        comment->Text.push_back(std::move(text));
+    }
+    TVYXComment* added = para.AppendComment(FDoc.Comments(), std::move(comment));
+    if (added)
+        FOpenComments[id] = added;
+    return added;
+}
+
+void TVYXReadDOCX::TImpl::CommentEnd(const std::u16string& id, TVYXLogPara& para)
+{
+    const auto open = FOpenComments.find(id);
+    if (open == FOpenComments.end())
+        return;
+    para.EndComment(*open->second);
+    FOpenComments.erase(open);
+    FCommentsDone[id] = true;
+}
+
+void TVYXReadDOCX::TImpl::ReadComments(std::string xml)
+{
+    FComments = Parse(std::move(xml));
+    const TDxNode* root = FComments->Child(FComments->Root());
+    if (!root)
+        return;
+    for (const TDxNode* c = FComments->Child(*root); c; c = FComments->Next(*c))
+        if (c->Elem == dxeComment)
+            FCommentNodes.emplace(FComments->Value16(*c, "id"), c);
 }
 
 void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target,
@@ -955,9 +1079,10 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
             const std::string type = t.Value(n, "fldCharType");
             if (type == "begin") {
                 if (FFieldInstr.size() < 64) {
-                    para.CharRuns().AddFldChar(acrfctBegin, &chpx);
+                    TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
                     FFieldInstr.emplace_back();
                     FFieldSeparated.push_back(false);
+                    FFieldBegin.emplace_back(&para, begin);
                 }
             } else if (type == "separate") {
                 if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
@@ -966,13 +1091,8 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                     FFieldSeparated.back() = true;
                 }
             } else if (type == "end") {
-                if (!FFieldInstr.empty()) {
-                    if (!FFieldSeparated.back())
-                        para.CharRuns().AddInstrText(FFieldInstr.back(), &chpx);
-                    para.CharRuns().AddFldChar(acrfctEnd, &chpx);
-                    FFieldInstr.pop_back();
-                    FFieldSeparated.pop_back();
-                }
+                if (!FFieldInstr.empty())
+                    EndField(para, chpx);
             }
             break;
         }
@@ -985,10 +1105,19 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                     FFieldInstr.back() += part;
             }
             break;
+        case dxeCommentReference: {
+            const std::u16string id = t.Value16(n, "id");
+            if (!FOpenComments.count(id) && !FCommentsDone.count(id)) {
+                flush();
+                if (CommentStart(id, para))
+                    CommentEnd(id, para);
+            }
+            break;
+        }
         case dxeFootnoteReference:
         case dxeEndnoteReference:
             flush();
-            Note(t, n, n.Elem == dxeEndnoteReference, para, target);
+            Note(t, n, n.Elem == dxeEndnoteReference, para, target, chpx);
             break;
         case dxeDrawing:
         case dxePict:
@@ -1017,11 +1146,178 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
     flush();
 }
 
+namespace {
+// A length of a VML style ("width:120pt;height:3.5in"), in points; `def` when absent.
+double VmlStyleLength(std::string_view style, std::string_view name, double def)
+{
+    std::size_t at = 0;
+    while ((at = style.find(name, at)) != std::string_view::npos) {
+        const bool starts = at == 0 || style[at - 1] == ';' || style[at - 1] == ' ';
+        const std::size_t colon = at + name.size();
+        if (!starts || colon >= style.size() || style[colon] != ':') {
+            at = colon;
+            continue;
+        }
+        std::string_view v = style.substr(colon + 1);
+        v = v.substr(0, v.find(';'));
+        v = NyqTrimBlanks(v);
+        double d = 0;
+        auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec != std::errc() || !std::isfinite(d))
+            return def;
+        const std::string_view unit(p, static_cast<std::size_t>(v.data() + v.size() - p));
+        const double factor = unit == "in" ? 72 : unit == "cm" ? 72 / 2.54 : unit == "mm" ? 72 / 25.4 : unit == "px" ? 0.75 : 1;
+        return std::clamp(d * factor, 0.0, 10000.0);
+    }
+    return def;
+}
+}  // namespace
+
+namespace {
+// The target of a HYPERLINK instruction: its first argument (quoted or not), and
+// the "\\l" location switch; empty when there is neither.
+void ParseHyperlinkInstr(std::u16string_view instr, std::u16string& url, std::u16string& anchor)
+{
+    std::vector<std::u16string> args;
+    std::size_t i = 0;
+    while (i < instr.size() && args.size() < 16) {
+        while (i < instr.size() && (instr[i] == u' ' || instr[i] == u'\t'))
+            ++i;
+        if (i >= instr.size())
+            break;
+        std::u16string arg;
+        if (instr[i] == u'"') {
+            const std::size_t end = instr.find(u'"', i + 1);
+            arg = instr.substr(i + 1, (end == std::u16string_view::npos ? instr.size() : end) - i - 1);
+            i = end == std::u16string_view::npos ? instr.size() : end + 1;
+            args.push_back(u"\"" + arg);  // marked as quoted
+        } else {
+            const std::size_t end = instr.find_first_of(u" \t", i);
+            args.emplace_back(instr.substr(i, (end == std::u16string_view::npos ? instr.size() : end) - i));
+            i = end == std::u16string_view::npos ? instr.size() : end;
+        }
+    }
+    auto plain = [](const std::u16string& a) { return !a.empty() && a[0] == u'"' ? a.substr(1) : a; };
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        if (args[k] == u"\\l" && k + 1 < args.size())
+            anchor = plain(args[++k]);
+        else if (!args[k].empty() && args[k][0] == u'\\')
+            k += args[k] == u"\\o" || args[k] == u"\\t" ? 1 : 0;  // switches with an argument
+        else if (url.empty())
+            url = plain(args[k]);
+    }
+}
+}  // namespace
+
+// Ends the innermost open field. A HYPERLINK field whose runs all lie in this
+// paragraph and hold only text becomes hyperlink runs carrying its result.
+void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
+{
+    const std::u16string instr = FFieldInstr.back();
+    const bool separated = FFieldSeparated.back();
+    const auto [beginPara, beginRun] = FFieldBegin.back();
+    FFieldInstr.pop_back();
+    FFieldSeparated.pop_back();
+    FFieldBegin.pop_back();
+    TVYXCharRuns& runs = para.CharRuns();
+    std::u16string_view keyword = instr;
+    while (!keyword.empty() && keyword.front() == u' ')
+        keyword.remove_prefix(1);
+    const bool hyperlink = keyword.substr(0, 9) == u"HYPERLINK" && (keyword.size() == 9 || keyword[9] == u' ');
+    int first = -1;
+    if (hyperlink && separated && beginPara == &para)
+        for (int i = runs.Count() - 1; i >= 0; --i)
+            if (runs.Items(i) == beginRun) {
+                first = i;
+                break;
+            }
+    std::u16string url, anchor;
+    if (first >= 0)
+        ParseHyperlinkInstr(instr, url, anchor);
+    if (first < 0 || (url.empty() && anchor.empty())) {
+        if (!separated)
+            runs.AddInstrText(instr, &chpx);
+        runs.AddFldChar(acrfctEnd, &chpx);
+        return;
+    }
+    // begin, instruction, separate, result...: only text in the result.
+    int separate = -1;
+    for (int i = first + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Type_() == acrtFldChar) {
+            if (separate >= 0 || static_cast<const TVYXCharRunFldChar*>(r)->FldCharType != acrfctSeparate)
+                separate = -2;
+            else
+                separate = i;
+        } else if (r->Type_() != acrtInstrText && r->Type_() != acrtText) {
+            separate = -2;
+        }
+        if (separate == -2)
+            break;
+    }
+    bool anyText = false;
+    for (int i = separate + 1; separate >= 0 && i < runs.Count(); ++i)
+        anyText = anyText || !runs.Items(i)->Text.empty();
+    if (separate < 0 || !anyText) {
+        runs.AddFldChar(acrfctEnd, &chpx);
+        return;
+    }
+    TVYXHyperlink* link = url.empty() ? FDoc.Hyperlinks().Add(anchor, ahtBookmark)
+                                      : FDoc.Hyperlinks().Add(anchor.empty() ? url : url + u"#" + anchor, ahtURL);
+    std::vector<std::pair<std::u16string, std::unique_ptr<TVYXCHPX>>> result;
+    for (int i = separate + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Text.empty())
+            continue;
+        auto copy = std::make_unique<TVYXCHPX>(&FDoc.GetMasterCHP());
+        if (r->CHPX())
+            copy->Assign(*r->CHPX(), &FDoc.Styles(), &FDoc.Styles());
+        result.emplace_back(r->Text, std::move(copy));
+    }
+    while (runs.Count() > first)
+        runs.Detach(runs.Count() - 1);
+    for (const auto& [text, format] : result)
+        runs.AddHyperlink(link, text, format.get());
+}
+
 void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target,
                                   const TVYXCHPX& chpx)
 {
-    if (!FPkg || !target.Owner)
+    // A text box: DrawingML (wps:txbx) or VML (v:textbox), both holding w:txbxContent.
+    if (!t.FindDeep(n, dxeBlip) && !t.FindDeep(n, dxeImagedata)) {
+        const TDxNode* content = t.FindDeep(n, dxeTxbxContent);
+        if (!content || FTableDepth >= cMaxTableDepth)
+            return;
+        double w = 150, h = 100;
+        if (const TDxNode* extent = t.FindDeep(n, dxeExtent)) {
+            w = std::clamp(static_cast<double>(t.Int(*extent, "cx", 0)) / 12700.0, 1.0, 10000.0);
+            h = std::clamp(static_cast<double>(t.Int(*extent, "cy", 0)) / 12700.0, 1.0, 10000.0);
+        } else if (const TDxNode* shape = t.FindDeep(n, dxeShape)) {
+            const std::string style = t.Value(*shape, "style");
+            w = VmlStyleLength(style, "width", w);
+            h = VmlStyleLength(style, "height", h);
+        }
+        TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
+        auto* box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        if (!box || !box->TextBox || !box->TextBox->Paras)
+            return;
+        TTarget inner;
+        inner.Paras = box->TextBox->Paras;
+        inner.Owner = target.Owner;
+        inner.Reuse = inner.Paras->Count() > 0 && inner.Paras->GetItems(0)->IsPara()
+                          ? static_cast<TVYXLogPara*>(inner.Paras->GetItems(0))
+                          : nullptr;
+        // Text boxes nest like tables; they share the depth limit.
+        ++FTableDepth;
+        try {
+            Blocks(t, *content, inner);
+        } catch (...) {
+            --FTableDepth;
+            throw;
+        }
+        --FTableDepth;
         return;
+    }
     std::string rid;
     if (const TDxNode* blip = t.FindDeep(n, dxeBlip))
         rid = t.Value(*blip, "embed");
@@ -1048,7 +1344,7 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
-                               TTarget& target)
+                               TTarget& target, const TVYXCHPX& chpx)
 {
     // A note's anchor must be the body's last paragraph, where the editor appends it.
     if (!target.Editor || target.Editor->DocType() != aldtMain || target.Paras->Last() != &para)
@@ -1081,10 +1377,77 @@ void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnot
     }
     while (!text.empty() && text.front() == u' ')
         text.erase(0, 1);
-    if (endnote)
-        target.Editor->AppendEndnote(text);
-    else
-        target.Editor->AppendFootnote(text);
+    TVYXFootnoteItem& note = endnote ? target.Editor->AppendEndnote(text) : target.Editor->AppendFootnote(text);
+    // The reference keeps its run's format (a superscript character style, usually).
+    if (note.CharRun && chpx.Count() > 0)
+        note.CharRun->SetCHPX(&chpx);
+}
+
+void TVYXReadDOCX::TImpl::DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx)
+{
+    for (const TDxNode* c = t.Child(tblPr); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeTblStyle:
+            if (auto* style = dynamic_cast<TVYXTableStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
+                tapx.SetStyle(style);
+            break;
+        case dxeJc: {
+            const std::string v = t.Value(n, "val");
+            tapx.SetAlignment(v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft);
+            break;
+        }
+        case dxeTblW: {
+            const std::string type = t.Value(n, "type", "dxa");
+            const long long w = t.Int(n, "w", 0);
+            if (type == "pct") {
+                const std::string raw = t.Value(n, "w");
+                const double percent = raw.find('%') != std::string::npos ? static_cast<double>(w) : static_cast<double>(w) / 50.0;
+                tapx.SetWidth(percent / 100.0);
+                tapx.SetWidthType(atwtPercent);
+            } else if (type == "dxa" && w > 0) {
+                tapx.SetWidth(Twips(w));
+                tapx.SetWidthType(atwtPoints);
+            } else {
+                tapx.SetWidthType(type == "nil" ? atwtNone : atwtAuto);
+            }
+            break;
+        }
+        case dxeTblInd: tapx.SetIndent(Twips(t.Int(n, "w", 0))); break;
+        case dxeTblCellMar:
+            for (const TDxNode* m = t.Child(n); m; m = t.Next(*m)) {
+                const double v = Twips(std::max(0LL, t.Int(*m, "w", 0)));
+                if (m->Elem == dxeLeft || m->Elem == dxeStart)
+                    tapx.SetCellMargLeft(v);
+                else if (m->Elem == dxeRight || m->Elem == dxeEnd)
+                    tapx.SetCellMargRight(v);
+                else if (m->Elem == dxeTop)
+                    tapx.SetCellMargTop(v);
+                else if (m->Elem == dxeBottom)
+                    tapx.SetCellMargBottom(v);
+            }
+            break;
+        case dxeTblBorders:
+            for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
+                TVYXTapId id = vytiBorderLeft;
+                switch (b->Elem) {
+                case dxeLeft:
+                case dxeStart: id = vytiBorderLeft; break;
+                case dxeTop: id = vytiBorderTop; break;
+                case dxeRight:
+                case dxeEnd: id = vytiBorderRight; break;
+                case dxeBottom: id = vytiBorderBottom; break;
+                case dxeInsideH: id = vytiBorderInsideHoriz; break;
+                case dxeInsideV: id = vytiBorderInsideVert; break;
+                default: continue;
+                }
+                DoBorder(t, *b, *tapx.AddBorder(id));
+            }
+            break;
+        case dxeTblCaption: tapx.Caption = t.Value16(n, "val"); break;
+        default: break;
+        }
+    }
 }
 
 void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& target)
@@ -1170,69 +1533,8 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             if (g->Elem == dxeGridCol && grid.size() < 1000)
                 grid.push_back(Twips(std::max(0LL, t.Int(*g, "w", 0))));
 
-    TVYXTAPX& tapx = table->TAPX();
-    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr)) {
-        for (const TDxNode* c = t.Child(*tblPr); c; c = t.Next(*c)) {
-            const TDxNode& n = *c;
-            switch (n.Elem) {
-            case dxeTblStyle:
-                if (auto* style = dynamic_cast<TVYXTableStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
-                    tapx.SetStyle(style);
-                break;
-            case dxeJc: {
-                const std::string v = t.Value(n, "val");
-                tapx.SetAlignment(v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft);
-                break;
-            }
-            case dxeTblW: {
-                const std::string type = t.Value(n, "type", "dxa");
-                const long long w = t.Int(n, "w", 0);
-                if (type == "pct") {
-                    const std::string raw = t.Value(n, "w");
-                    table->SetWidthPercent(raw.find('%') != std::string::npos ? static_cast<double>(w) : static_cast<double>(w) / 50.0);
-                } else if (type == "dxa" && w > 0) {
-                    table->SetWidth(Twips(w));
-                } else {
-                    tapx.SetWidthType(type == "nil" ? atwtNone : atwtAuto);
-                }
-                break;
-            }
-            case dxeTblInd: tapx.SetIndent(Twips(t.Int(n, "w", 0))); break;
-            case dxeTblCellMar:
-                for (const TDxNode* m = t.Child(n); m; m = t.Next(*m)) {
-                    const double v = Twips(std::max(0LL, t.Int(*m, "w", 0)));
-                    if (m->Elem == dxeLeft || m->Elem == dxeStart)
-                        tapx.SetCellMargLeft(v);
-                    else if (m->Elem == dxeRight || m->Elem == dxeEnd)
-                        tapx.SetCellMargRight(v);
-                    else if (m->Elem == dxeTop)
-                        tapx.SetCellMargTop(v);
-                    else if (m->Elem == dxeBottom)
-                        tapx.SetCellMargBottom(v);
-                }
-                break;
-            case dxeTblBorders:
-                for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
-                    TVYXTapId id = vytiBorderLeft;
-                    switch (b->Elem) {
-                    case dxeLeft:
-                    case dxeStart: id = vytiBorderLeft; break;
-                    case dxeTop: id = vytiBorderTop; break;
-                    case dxeRight:
-                    case dxeEnd: id = vytiBorderRight; break;
-                    case dxeBottom: id = vytiBorderBottom; break;
-                    case dxeInsideH: id = vytiBorderInsideHoriz; break;
-                    case dxeInsideV: id = vytiBorderInsideVert; break;
-                    default: continue;
-                    }
-                    DoBorder(t, *b, *tapx.AddBorder(id));
-                }
-                break;
-            case dxeTblCaption: tapx.Caption = t.Value16(n, "val"); break;
-            default: break;
-            }
-        }
-    }
+    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr))
+        DoTAPX(t, *tblPr, table->TAPX());
 
     struct TMergeMark {
         int Row, Cell, GridCol;
@@ -1553,6 +1855,9 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
             DoCHPX(*tree, *rPr, *chpx);
         if (TVYXPAPX* papx = style->StylePAPX(); papx && pPr)
             DoPAPX(*tree, *pPr, *papx);
+        if (TVYXTAPX* tapx = style->StyleTAPX())
+            if (const TDxNode* tblPr = tree->Find(*node, dxeTblPr))
+                DoTAPX(*tree, *tblPr, *tapx);
         if (const TDxNode* basedOn = tree->Find(*node, dxeBasedOn)) {
             TVYXStyle* base = styles.Find(tree->Value16(*basedOn, "val"));
             // A chain that comes back to the style would make every lookup loop.
@@ -1617,8 +1922,10 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
         if (c->Elem != dxeNum)
             continue;
         const long long numId = tree->Int(*c, "numId", -1);
-        if (numId <= 0 || numId > 0x7FFFFFFF || lists.FindList(static_cast<std::int32_t>(numId)))
+        // File numIds count from 1 (0 is "no list"); the model's list ids from 0.
+        if (numId <= 0 || numId > 0x7FFFFFFF || lists.FindList(static_cast<std::int32_t>(numId - 1)))
             continue;
+        const auto listId = static_cast<std::int32_t>(numId - 1);
         const TDxNode* absRef = tree->Find(*c, dxeAbstractNumId);
         const auto abs = absRef ? abstracts.find(tree->Int(*absRef, "val", -1)) : abstracts.end();
         if (abs == abstracts.end()) {
@@ -1626,14 +1933,14 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
             continue;
         }
         for (int l = 0; l <= 8; ++l)
-            lists.Add(static_cast<std::int32_t>(numId), l);
+            lists.Add(listId, l);
         for (const TDxNode* lvl = tree->Child(*abs->second); lvl; lvl = tree->Next(*lvl)) {
             if (lvl->Elem != dxeLvl)
                 continue;
             const long long ilvl = tree->Int(*lvl, "ilvl", -1);
             if (ilvl < 0 || ilvl > 8)
                 continue;
-            if (TVYXNumbering* level = lists.Find(static_cast<std::int32_t>(numId), static_cast<std::int32_t>(ilvl)))
+            if (TVYXNumbering* level = lists.Find(listId, static_cast<std::int32_t>(ilvl)))
                 doLevel(*lvl, *level);
         }
         for (const TDxNode* o = tree->Child(*c); o; o = tree->Next(*o)) {
@@ -1641,7 +1948,7 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
                 continue;
             const long long ilvl = tree->Int(*o, "ilvl", -1);
             TVYXNumbering* level = ilvl >= 0 && ilvl <= 8
-                                       ? lists.Find(static_cast<std::int32_t>(numId), static_cast<std::int32_t>(ilvl))
+                                       ? lists.Find(listId, static_cast<std::int32_t>(ilvl))
                                        : nullptr;
             if (!level)
                 continue;
@@ -1689,9 +1996,19 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     Blocks(t, *body, target);
     if (const TDxNode* sectPr = t.Find(*body, dxeSectPr))
         DoHeaderFooters(t, *sectPr);
-    // Open fields end with the body.
+    // Open fields end with the body; ranges left open end at its last paragraph.
     FFieldInstr.clear();
     FFieldSeparated.clear();
+    FFieldBegin.clear();
+    if (TVYXLogParaItem* last = FDoc.Paras().Last(); last && last->IsPara()) {
+        auto& para = *static_cast<TVYXLogPara*>(last);
+        for (auto& [id, comment] : FOpenComments)
+            para.EndComment(*comment);
+        for (auto& [id, mark] : FOpenBookmarks)
+            para.EndBookmark(*mark);
+    }
+    FOpenComments.clear();
+    FOpenBookmarks.clear();
 }
 
 void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)
@@ -1728,8 +2045,59 @@ void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& passwo
     // so that paragraph styles find their lists.
     ReadNotes(FPkg->ReadFootnotes(), FFootnotes, FFootnoteNodes);
     ReadNotes(FPkg->ReadEndnotes(), FEndnotes, FEndnoteNodes);
+    ReadComments(FPkg->ReadComments());
     auto tree = Parse(FPkg->ReadDocument());
     ReadBody(*tree);
+    if (FProperties)
+        DoAppAndCore(*FProperties);
+}
+
+void TVYXReadDOCX::TImpl::DoAppAndCore(TVYXDocumentProperties& props)
+{
+    // Both parts are flat lists of text elements; names are matched without prefix.
+    struct TFlat : TNyqReadXML {
+        std::map<std::string, std::u16string> Values;
+        void BeginTag() override
+        {
+            if (!SelfClosing())
+                Values.emplace(std::string(LocalName()), Text());
+        }
+    };
+    auto read = [&](std::string xml) {
+        TFlat flat;
+        if (!xml.empty()) {
+            try {
+                flat.LoadFromBuffer(xml);
+            } catch (const VYXException& e) {
+                FErrors.Add(std::string("Document properties: ") + e.what());
+            }
+        }
+        return flat.Values;
+    };
+    const auto core = read(FPkg->ReadDocPropsCore());
+    const auto app = read(FPkg->ReadDocPropsApp());
+    auto get = [](const std::map<std::string, std::u16string>& m, const char* name) {
+        const auto it = m.find(name);
+        return it == m.end() ? std::u16string() : it->second;
+    };
+    auto date = [&](const char* name) { return ParseDateTime(Utf16ToUtf8(get(core, name))); };
+    props.Title = get(core, "title");
+    props.Subject = get(core, "subject");
+    props.Author = get(core, "creator");
+    props.Tags = get(core, "keywords");
+    props.Comment = get(core, "description");
+    props.LastModifiedBy = get(core, "lastModifiedBy");
+    props.Revision = get(core, "revision");
+    props.LastPrinted = date("lastPrinted");
+    props.Created = date("created");
+    props.LastModified = date("modified");
+    props.Categories = get(core, "category");
+    props.Status = get(core, "contentStatus");
+    props.Template = get(app, "Template");
+    props.Application = get(app, "Application");
+    props.Company = get(app, "Company");
+    props.HyperlinkBase = get(app, "HyperlinkBase");
+    props.AppVersion = get(app, "AppVersion");
 }
 
 // ---- Public face -----------------------------------------------------------------
@@ -1767,6 +2135,7 @@ void Guarded(TVYXLogDocEditor& doc, F read)
 
 void TVYXReadDOCX::LoadFromBytes(std::string_view bytes)
 {
+    FImpl->FProperties = Properties;
     Guarded(FImpl->FDoc, [&] { FImpl->Load(bytes, Password); });
 }
 

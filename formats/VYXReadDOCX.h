@@ -21,6 +21,7 @@
 class TVYXLogDocEditor;
 class TVYXStream;
 class TNyqPErrors;
+class TVYXDocumentProperties;
 
 class TVYXReadDOCX {
 public:
@@ -32,6 +33,8 @@ public:
 
     // For encrypted packages; UTF-8.
     std::string Password;
+    // When set (borrowed), receives the core and app properties of the package.
+    TVYXDocumentProperties* Properties = nullptr;
 
     void LoadFromFile(const std::string& fileName);
     void LoadFromStream(TVYXStream& stream);

@@ -4,8 +4,9 @@
 // order are ours, so no tree is built) and handed to the package. Element order
 // inside property lists follows the schema's sequences, not the model's ids.
 //
-// Not supported: comments, permissions, drawing objects other than pictures
-// (shapes, text boxes, barcodes, watermarks), anchored positions, table style
+// Not supported: comments' formatting (their paragraphs are plain texts),
+// permissions, drawing objects other than pictures and text boxes (shapes,
+// barcodes, watermarks), anchored positions, table style
 // conditional formats, form-field data (form fields are written as their
 // instruction and result), document metadata.
 #include "formats/VYXWriteDOCX.h"
@@ -25,6 +26,7 @@
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
@@ -47,6 +49,7 @@ constexpr std::string_view cNsR = "http://schemas.openxmlformats.org/officeDocum
 constexpr std::string_view cNsWp = "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
 constexpr std::string_view cNsA = "http://schemas.openxmlformats.org/drawingml/2006/main";
 constexpr std::string_view cNsPic = "http://schemas.openxmlformats.org/drawingml/2006/picture";
+constexpr std::string_view cNsV = "urn:schemas-microsoft-com:vml";
 
 long long Round(double v)
 {
@@ -175,28 +178,34 @@ namespace {
 
 class TWriter {
 public:
-    TWriter(TVYXLogDocEditor& doc, TOPC_DOCX& pkg) : FDoc(doc), FPkg(pkg) {}
+    TWriter(TVYXLogDocEditor& doc, TOPC_DOCX& pkg, const TVYXDocumentProperties* props)
+        : FDoc(doc), FPkg(pkg), FProps(props) {}
     void Save();
 
 private:
     TVYXLogDocEditor& FDoc;
     TOPC_DOCX& FPkg;
+    const TVYXDocumentProperties* FProps;  // borrowed, optional
     TOPCItem* FOwner = nullptr;  // the part being written (pictures and links relate to it)
     std::map<std::pair<TOPCItem*, const TVYXHyperlink*>, std::string> FLinkIds;
     std::map<const TVYXMarkupObject*, long long> FBookmarkIds;
+    std::map<const TVYXComment*, long long> FCommentIds;
     std::map<const TVYXFootnoteBaseItem*, long long> FNoteIds;
     std::map<const TVYXNumberingsList*, long long> FNumIds;
     int FImages = 0;
     long long FRevisionIds = 0;
     long long FDrawingIds = 0;
+    int FBoxDepth = 0;
 
     void CHPX(TXml& x, const TVYXCHPX* chpx, bool always = false);
+    void RevisionAttrs(TXml& x, const TVYXRevisionData& rev);
     void PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markRPr);
     void Border(TXml& x, std::string_view name, const TVYXDocPropBorder* b);
     void SEP(TXml& x, const TVYXSEP& sep, bool final);
     void Paras(TXml& x, const TVYXLogParas& paras, bool inDocument);
     void Para(TXml& x, const TVYXLogPara& para, bool inDocument);
     void Table(TXml& x, const TVYXTable& table);
+    void TAPX(TXml& x, const TVYXTAPX& tapx);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
     std::string LinkId(const TVYXHyperlink& link);
@@ -204,6 +213,8 @@ private:
     std::string Numbering();
     std::string Settings();
     std::string Notes(bool endnotes);
+    std::string Comments();
+    std::string Core() const;
     std::string HeaderFooter(TVYXLogDocEditor& editor, bool header);
     static void RootOpen(TXml& x, std::string_view name);
     std::vector<std::pair<std::string, std::string>> FHeaderRefs;  // element + type -> rId, in order
@@ -212,7 +223,14 @@ private:
 void TWriter::RootOpen(TXml& x, std::string_view name)
 {
     x.Tag(name).Attr("xmlns:w", cNsW).Attr("xmlns:r", cNsR).Attr("xmlns:wp", cNsWp).Attr("xmlns:a", cNsA)
-        .Attr("xmlns:pic", cNsPic).Open();
+        .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Open();
+}
+
+void TWriter::RevisionAttrs(TXml& x, const TVYXRevisionData& rev)
+{
+    x.Attr("w:id", ++FRevisionIds).Attr16("w:author", rev.Author.empty() ? u"Unknown" : rev.Author);
+    if (const std::string date = DateText(rev.Date); !date.empty())
+        x.Attr("w:date", date);
 }
 
 void TWriter::Border(TXml& x, std::string_view name, const TVYXDocPropBorder* b)
@@ -289,6 +307,12 @@ void TWriter::CHPX(TXml& x, const TVYXCHPX* chpx, bool always)
         x.Val("w:vertAlign", i == vycssSuperscript ? "superscript" : "subscript");
     if (chpx->GetValue(vyciRTL, b))
         x.OnOff("w:rtl", b);
+    if (const auto* rev = dynamic_cast<const TVYXRevisionDataCHPX*>(chpx->GetRevision()); rev && rev->CHPX()) {
+        RevisionAttrs(x.Tag("w:rPrChange"), *rev);
+        x.Open();
+        CHPX(x, rev->CHPX(), true);
+        x.End("w:rPrChange");
+    }
     if (x.Out.size() == inner) {
         x.Out.resize(mark);
         if (always)
@@ -445,6 +469,16 @@ void TWriter::PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markR
         CHPX(x, papx.CHPX());
     if (sep)
         SEP(x, *sep, false);
+    if (const auto* rev = dynamic_cast<const TVYXRevisionDataPAPX*>(papx.GetRevision()); rev && rev->PAPX()) {
+        RevisionAttrs(x.Tag("w:pPrChange"), *rev);
+        x.Open();
+        // The former properties without mark format or section: the schema's base type.
+        const std::size_t at = x.Out.size();
+        PAPX(x, *rev->PAPX(), nullptr, false);
+        if (x.Out.size() == at)
+            x.Tag("w:pPr").Empty();
+        x.End("w:pPrChange");
+    }
     if (x.Out.size() == inner) {
         x.Out.resize(mark);
         return;
@@ -580,6 +614,29 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         open();
         Picture(x, static_cast<const TVYXCharRunPicture&>(run));
         break;
+    case acrtGraphic: {
+        // Text boxes, as VML: the simplest markup every reader knows.
+        const auto* box = dynamic_cast<const TVYXGraphicRotate*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
+        if (!box || !box->TextBox || !box->TextBox->Paras || FBoxDepth >= 32)
+            return;
+        open();
+        char style[96];
+        std::snprintf(style, sizeof style, "width:%.2fpt;height:%.2fpt", box->Width, box->Height);
+        x.Tag("w:pict").Open();
+        x.Tag("v:shape").Attr("style", style).Open();
+        x.Tag("v:textbox").Open();
+        x.Tag("w:txbxContent").Open();
+        ++FBoxDepth;
+        Paras(x, *box->TextBox->Paras, false);
+        --FBoxDepth;
+        if (box->TextBox->Paras->Count() == 0 || box->TextBox->Paras->Last()->IsTable())
+            x.Tag("w:p").Empty();
+        x.End("w:txbxContent");
+        x.End("v:textbox");
+        x.End("v:shape");
+        x.End("w:pict");
+        break;
+    }
     default: return;
     }
     x.End("w:r");
@@ -606,6 +663,24 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
         // Bookmarks: boundaries between runs.
         if (run.Type_() == acrtLinked) {
             const auto& linked = static_cast<const TVYXCharRunLinked&>(run);
+            if (linked.LinkedType == acrltComment) {
+                const auto* comment = dynamic_cast<const TVYXComment*>(linked.Field());
+                const auto id = comment ? FCommentIds.find(comment) : FCommentIds.end();
+                if (id == FCommentIds.end())
+                    continue;
+                closeRev();
+                closeLink();
+                const TVYXCharRunLinkedPos pos = linked.Position();
+                if (pos == acrlpFirst || pos == acrlpSingle)
+                    x.Tag("w:commentRangeStart").Attr("w:id", id->second).Empty();
+                if (pos == acrlpLast || pos == acrlpSingle) {
+                    x.Tag("w:commentRangeEnd").Attr("w:id", id->second).Empty();
+                    x.Out.append("<w:r>");
+                    x.Tag("w:commentReference").Attr("w:id", id->second).Empty();
+                    x.Out.append("</w:r>");
+                }
+                continue;
+            }
             if (linked.LinkedType != acrltBookmark)
                 continue;
             const auto* mark = dynamic_cast<const TVYXBookmark*>(linked.Field());
@@ -655,12 +730,8 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     x.End("w:p");
 }
 
-void TWriter::Table(TXml& x, const TVYXTable& table)
+void TWriter::TAPX(TXml& x, const TVYXTAPX& tapx)
 {
-    if (table.Count() == 0)
-        return;
-    x.Tag("w:tbl").Open();
-    const TVYXTAPX& tapx = table.TAPX();
     x.Tag("w:tblPr").Open();
     if (const TVYXTableStyle* style = tapx.GetStyle(); style && tapx.Assigned(vytiStyle))
         x.Tag("w:tblStyle").Attr16("w:val", style->Id).Empty();
@@ -720,6 +791,14 @@ void TWriter::Table(TXml& x, const TVYXTable& table)
     if (!tapx.Caption.empty())
         x.Tag("w:tblCaption").Attr16("w:val", tapx.Caption).Empty();
     x.End("w:tblPr");
+}
+
+void TWriter::Table(TXml& x, const TVYXTable& table)
+{
+    if (table.Count() == 0)
+        return;
+    x.Tag("w:tbl").Open();
+    TAPX(x, table.TAPX());
     // The grid: the widest row's cells, spans spread evenly.
     {
         std::vector<double> grid;
@@ -879,6 +958,8 @@ std::string TWriter::Styles()
             if (const TVYXPAPX* papx = style.StylePAPX())
                 PAPX(x, *papx, nullptr, false);
             CHPX(x, style.StyleCHPX());
+            if (const TVYXTAPX* tapx = style.StyleTAPX(); tapx && tapx->Count() > 0)
+                TAPX(x, *tapx);
         }
         x.End("w:style");
     }
@@ -1001,6 +1082,32 @@ std::string TWriter::Notes(bool endnotes)
     return std::move(x.Out);
 }
 
+std::string TWriter::Comments()
+{
+    TXml x;
+    RootOpen(x, "w:comments");
+    const TVYXComments& comments = FDoc.Comments();
+    for (int i = 0; i < comments.Count(); ++i) {
+        const TVYXComment& c = *comments.GetItems(i);
+        x.Tag("w:comment").Attr("w:id", FCommentIds[&c]).Attr16("w:author", c.Author);
+        if (const std::string date = DateText(c.DateTime); !date.empty())
+            x.Attr("w:date", date);
+        if (!c.Initials.empty())
+            x.Attr16("w:initials", c.Initials);
+        x.Open();
+        for (const std::u16string& text : c.Text) {
+            x.Out.append("<w:p><w:r>");
+            x.TextElem("w:t", text);
+            x.Out.append("</w:r></w:p>");
+        }
+        if (c.Text.empty())
+            x.Tag("w:p").Empty();
+        x.End("w:comment");
+    }
+    x.End("w:comments");
+    return std::move(x.Out);
+}
+
 std::string TWriter::HeaderFooter(TVYXLogDocEditor& editor, bool header)
 {
     TXml x;
@@ -1052,22 +1159,53 @@ constexpr std::string_view cApp =
     "\t<SharedDoc>false</SharedDoc>\r\n\t<HyperlinksChanged>false</HyperlinksChanged>\r\n\t<AppVersion>12.0000</AppVersion>\r\n"
     "</Properties>";
 
+// The document's own core properties, in the layout of the constant part.
+std::string TWriter::Core() const
+{
+    std::string out(cDecl);
+    out.append(cCore.substr(0, cCore.find('>') + 1));
+    out.append("\r\n");
+    auto text = [&](std::string_view name, std::u16string_view value) {
+        if (value.empty())
+            return;
+        out.append("\t<").append(name).append(">").append(XmlText(value)).append("</").append(name).append(">\r\n");
+    };
+    auto date = [&](std::string_view name, double value) {
+        if (const std::string d = DateText(value); !d.empty())
+            out.append("\t<").append(name).append(" xsi:type=\"dcterms:W3CDTF\">").append(d).append("</").append(name).append(">\r\n");
+    };
+    text("dc:title", FProps->Title);
+    text("dc:subject", FProps->Subject);
+    text("dc:creator", FProps->Author);
+    text("cp:keywords", FProps->Tags);
+    text("dc:description", FProps->Comment);
+    text("cp:lastModifiedBy", FProps->LastModifiedBy);
+    text("cp:revision", FProps->Revision);
+    date("dcterms:created", FProps->Created);
+    date("dcterms:modified", FProps->LastModified);
+    text("cp:category", FProps->Categories);
+    text("cp:contentStatus", FProps->Status);
+    out.append("</cp:coreProperties>");
+    return out;
+}
+
 void TWriter::Save()
 {
-    FPkg.WriteItem(FPkg.AddDocPropsCore(), std::string(cDecl) + std::string(cCore));
+    FPkg.WriteItem(FPkg.AddDocPropsCore(), FProps ? Core() : std::string(cDecl) + std::string(cCore));
     FPkg.WriteItem(FPkg.AddDocPropsApp(), std::string(cDecl) + std::string(cApp));
     TOPCItem& document = FPkg.CreateDocument();
     FOwner = &document;
 
-    // List ids: the lists' own ids where they can serve as numIds (read files keep theirs).
+    // numIds are the model's list ids plus one (0 means "no list" in the file);
+    // ids that clash or are negative take fresh numbers after the largest.
     const TVYXNumberings& lists = FDoc.Numberings();
     long long nextId = 1;
     for (int i = 0; i < lists.Count(); ++i)
-        nextId = std::max<long long>(nextId, lists.GetItems(i)->Id + 1LL);
+        nextId = std::max<long long>(nextId, lists.GetItems(i)->Id + 2LL);
     std::vector<long long> used;
     for (int i = 0; i < lists.Count(); ++i) {
         const TVYXNumberingsList* list = lists.GetItems(i);
-        long long id = list->Id;
+        long long id = list->Id + 1LL;
         if (id < 1 || std::find(used.begin(), used.end(), id) != used.end())
             id = nextId++;
         used.push_back(id);
@@ -1078,6 +1216,9 @@ void TWriter::Save()
         FNoteIds[FDoc.FootnoteList().GetItems(i)] = i + 1;
     for (int i = 0; i < FDoc.EndnoteList().Count(); ++i)
         FNoteIds[FDoc.EndnoteList().GetItems(i)] = i + 1;
+
+    for (int i = 0; i < FDoc.Comments().Count(); ++i)
+        FCommentIds[FDoc.Comments().GetItems(i)] = i;
 
     FPkg.WriteItem(FPkg.AddSettings(), Settings());
     FPkg.WriteItem(FPkg.AddTheme(), std::string(cDecl) + std::string(cTheme));
@@ -1104,6 +1245,8 @@ void TWriter::Save()
         FPkg.WriteItem(FPkg.CreateFootnotes(), Notes(false));
     if (FDoc.EndnoteList().Count() > 0)
         FPkg.WriteItem(FPkg.CreateEndnotes(), Notes(true));
+    if (FDoc.Comments().Count() > 0)
+        FPkg.WriteItem(FPkg.CreateComments(), Comments());
 
     TXml x;
     RootOpen(x, "w:document");
@@ -1127,7 +1270,7 @@ void TVYXWriteDOCX::SaveToStream(TVYXStream& stream)
 {
     TOPC_DOCX pkg;
     pkg.OpenWrite(stream);
-    TWriter writer(FDoc, pkg);
+    TWriter writer(FDoc, pkg, Properties);
     writer.Save();
     pkg.Close();
 }

@@ -8,14 +8,15 @@
 //
 // Parts: the main document with its final section, styles, numbering,
 // settings, a theme, headers and footers, footnotes and endnotes, pictures,
-// hyperlink relationships, and constant core and app properties (the model
-// holds no document metadata to put there).
+// hyperlink relationships, core properties (the document's own when given)
+// and constant app properties.
 #pragma once
 
 #include <string>
 
 class TVYXLogDocEditor;
 class TVYXStream;
+class TVYXDocumentProperties;
 
 class TVYXWriteDOCX {
 public:
@@ -24,6 +25,11 @@ public:
     ~TVYXWriteDOCX();
     TVYXWriteDOCX(const TVYXWriteDOCX&) = delete;
     TVYXWriteDOCX& operator=(const TVYXWriteDOCX&) = delete;
+
+    // When set (borrowed), the document's own core properties are written (title,
+    // subject, author, keywords, description, last modified by, created, modified);
+    // otherwise the constant core part, the same for every document.
+    const TVYXDocumentProperties* Properties = nullptr;
 
     // The package's bytes.
     std::string SaveToBytes();

@@ -50,10 +50,16 @@ void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOption
 {
     TVYXReadDOCX reader(doc);
     reader.Password = o.Password;
+    reader.Properties = &o.Properties;
     reader.LoadFromFile(fileName);
 }
 
-std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions&) { return TVYXWriteDOCX(doc).SaveToBytes(); }
+std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
+{
+    TVYXWriteDOCX writer(doc);
+    writer.Properties = &o.Properties;
+    return writer.SaveToBytes();
+}
 
 void ReadHtml(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
 {

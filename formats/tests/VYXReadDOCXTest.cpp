@@ -15,10 +15,12 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
 #include "formats/NyqXml.h"
+#include "formats/VYXReadWriteOPC5.h"
 #include "formats/VYXReadDOCX.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
@@ -26,13 +28,15 @@
 #include "model/VYXTable.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
+#include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string cW = R"(xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")";
+const std::string cW = R"(xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")"
+                       R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")";
 
 std::string Body(const std::string& inner) { return "<w:document " + cW + "><w:body>" + inner + "</w:body></w:document>"; }
 
@@ -244,16 +248,20 @@ TEST(ReadDOCX, UnknownElementReportedOnceAndSkipped)
     TVYXReadDOCX reader(doc);
     reader.LoadDocumentXml(Body(
         R"(<w:p><w:r><w:bogus><w:t>hidden</w:t></w:bogus><w:t>shown</w:t></w:r>)"
-        R"(<w:r><w:bogus/><w:t>!</w:t></w:r></w:p>)"));
-    EXPECT_EQ(doc.Paras().GetPlainText(), u"shown!");
-    int unknown = 0;
-    for (int i = 0; i < reader.Errors().Count(); ++i)
+        R"(<w:r><w:bogus/><w:t>!</w:t></w:r></w:p>)"
+        R"(<w:p w:strange="1"><w:r w:strange="2"><w:t xml:space="preserve"/></w:r></w:p>)"));
+    EXPECT_EQ(doc.Paras().GetPlainText(), u"shown!\r\n");
+    int unknown = 0, unknownAttributes = 0;
+    for (int i = 0; i < reader.Errors().Count(); ++i) {
         if (reader.Errors().Items(i).find("Unknown Element") != std::string::npos) {
             ++unknown;
             EXPECT_NE(reader.Errors().Items(i).find("Row 1"), std::string::npos);
         }
+        unknownAttributes += reader.Errors().Items(i).find("Unknown Attribute \"w:strange\"") != std::string::npos;
+    }
     EXPECT_EQ(unknown, 1);
-    EXPECT_EQ(errors.WarnCount, 1);
+    EXPECT_EQ(unknownAttributes, 1);
+    EXPECT_EQ(errors.WarnCount, 2);
 }
 
 TEST(ReadDOCX, FieldsBookmarksAndRevisions)
@@ -466,4 +474,107 @@ TEST(ReadDOCX, EveryTruncationOfADocumentPartFailsCleanly)
         ASSERT_GT(doc.Paras().Count(), 0);
         TVYXExportText().Text(doc.Paras());
     }
+}
+
+// ---- Hostile packages -------------------------------------------------------------------
+
+namespace {
+// A package with the given main document and styles and numbering parts (empty: none),
+// plus an image relationship whose target climbs out of the package.
+std::string MakePackage(const std::string& document, const std::string& styles, const std::string& numbering)
+{
+    TVYXMemoryStream out;
+    TOPC_DOCX pkg;
+    pkg.OpenWrite(out);
+    TOPCItem& doc = pkg.CreateDocument();
+    pkg.ItemCreate(doc, OPCDocxRelType(odpImage), "", "../../../outside.png", "rIdOut");
+    if (!styles.empty())
+        pkg.WriteItem(pkg.CreateStyles(), styles);
+    if (!numbering.empty())
+        pkg.WriteItem(pkg.CreateNumbering(), numbering);
+    pkg.WriteItem(doc, document);
+    pkg.Close();
+    return out.TakeBytes();
+}
+}  // namespace
+
+TEST(ReadDOCX, HostilePackagesReadBestEffort)
+{
+    const std::string styles =
+        "<w:styles " + cW + ">"
+        R"(<w:style w:type="paragraph" w:styleId="A"><w:name w:val="A"/><w:basedOn w:val="B"/><w:rPr><w:b/></w:rPr></w:style>)"
+        R"(<w:style w:type="paragraph" w:styleId="B"><w:name w:val="B"/><w:basedOn w:val="A"/></w:style>)"
+        R"(<w:style w:type="paragraph" w:styleId="C"><w:name w:val="C"/><w:basedOn w:val="C"/></w:style></w:styles>)";
+    const std::string numbering =
+        "<w:numbering " + cW + ">"
+        R"(<w:num w:numId="3"><w:abstractNumId w:val="99"/></w:num>)"
+        R"(<w:abstractNum w:abstractNumId="1"><w:lvl w:ilvl="0"><w:numFmt w:val="upperRoman"/><w:lvlText w:val="%1."/></w:lvl>)"
+        R"(<w:lvl w:ilvl="42"/></w:abstractNum><w:num w:numId="4"><w:abstractNumId w:val="1"/></w:num></w:numbering>)";
+    const std::string huge(2'000'000, 'x');
+    const std::string document = Body(
+        R"(<w:p><w:pPr><w:pStyle w:val="A"/><w:numPr><w:ilvl w:val="0"/><w:numId w:val="3"/></w:numPr></w:pPr><w:r><w:t>cycle</w:t></w:r></w:p>)"
+        R"(<w:p><w:pPr><w:pStyle w:val="C"/><w:numPr><w:ilvl w:val="7"/><w:numId w:val="4"/></w:numPr></w:pPr><w:r><w:t>roman</w:t></w:r></w:p>)"
+        R"(<w:p><w:r><w:drawing><wp:inline><a:graphic><a:graphicData><pic:pic><pic:blipFill><a:blip r:embed="rIdOut"/></pic:blipFill></pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>)"
+        R"(<w:r><w:drawing><wp:inline><a:graphic><a:graphicData><pic:pic><pic:blipFill><a:blip r:embed="rIdNothing"/></pic:blipFill></pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>)"
+        R"(<w:hyperlink r:id="rIdNothing"><w:r><w:t>link</w:t></w:r></w:hyperlink>)"
+        R"(<w:r><w:rPr><w:rStyle w:val=")" + huge + R"("/></w:rPr><w:t>huge</w:t></w:r>)"
+        R"(<w:bookmarkEnd w:id="77"/><w:commentRangeEnd w:id="5"/><w:r><w:footnoteReference w:id="9"/></w:r></w:p>)");
+    TVYXErrorManager errors;
+    TVYXLogDocEditor doc(aldtMain, &errors);
+    TVYXReadDOCX reader(doc);
+    ASSERT_NO_THROW(reader.LoadFromBytes(MakePackage(document, styles, numbering)));
+    EXPECT_EQ(TVYXExportText().Text(doc.Paras()), u"cycle\nroman\nlinkhuge\n");
+    auto* a = dynamic_cast<TVYXParaStyle*>(doc.Styles().Find(u"A"));
+    auto* c = dynamic_cast<TVYXParaStyle*>(doc.Styles().Find(u"C"));
+    ASSERT_TRUE(a && c);
+    EXPECT_EQ(c->BasedOn, nullptr);
+    // One link of the cycle is kept, the one that would close it is not.
+    EXPECT_TRUE(a->BasedOn == nullptr || a->BasedOn->BasedOn == nullptr);
+    EXPECT_EQ(ParaAt(doc, 0).PAPX().GetNumbering(), nullptr);  // numId 3 names a missing definition
+    const TVYXNumbering* roman = ParaAt(doc, 1).PAPX().GetNumbering();
+    ASSERT_NE(roman, nullptr);
+    EXPECT_EQ(roman->Level, 7);
+    bool missingDefinition = false;
+    for (int i = 0; i < reader.Errors().Count(); ++i)
+        missingDefinition |= reader.Errors().Items(i).find("missing definition") != std::string::npos;
+    EXPECT_TRUE(missingDefinition);
+    // Neither the picture outside the package nor the one that names nothing is read.
+    const TVYXLogPara& third = ParaAt(doc, 2);
+    for (int i = 0; i < third.CharRuns().Count(); ++i)
+        EXPECT_NE(third.CharRuns().Items(i)->Type_(), acrtPicture);
+}
+
+TEST(ReadDOCX, HyperlinkFieldsBecomeLinks)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX reader(doc);
+    const std::string field = R"(<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText xml:space="preserve"> HYPERLINK "http://a.example/x" \o "tip" </w:instrText></w:r>)"
+                              R"(<w:r><w:fldChar w:fldCharType="separate"/></w:r><w:r><w:rPr><w:b/></w:rPr><w:t>go</w:t></w:r><w:r><w:t> there</w:t></w:r>)"
+                              R"(<w:r><w:fldChar w:fldCharType="end"/></w:r>)";
+    reader.LoadDocumentXml(Body(
+        "<w:p>" + field + R"(<w:r><w:t>!</w:t></w:r></w:p>)"
+        R"(<w:p><w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText>HYPERLINK \l "sec2"</w:instrText></w:r>)"
+        R"(<w:r><w:fldChar w:fldCharType="separate"/></w:r><w:r><w:t>inside</w:t></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r></w:p>)"
+        // A link whose result crosses a paragraph stays a field.
+        R"(<w:p><w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText>HYPERLINK "u"</w:instrText></w:r>)"
+        R"(<w:r><w:fldChar w:fldCharType="separate"/></w:r><w:r><w:t>a</w:t></w:r></w:p><w:p><w:r><w:t>b</w:t></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r></w:p>)"));
+    auto links = [](TVYXLogPara& p) {
+        std::vector<const TVYXCharRunHyperlink*> out;
+        for (int i = 0; i < p.CharRuns().Count(); ++i)
+            if (p.CharRuns().Items(i)->Type_() == acrtHyperlink)
+                out.push_back(static_cast<const TVYXCharRunHyperlink*>(p.CharRuns().Items(i)));
+        return out;
+    };
+    const auto first = links(ParaAt(doc, 0));
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[0]->Hyperlink->Address, u"http://a.example/x");
+    EXPECT_EQ(first[0]->Hyperlink->Type, ahtURL);
+    EXPECT_TRUE(first[0]->CHPX() && first[0]->CHPX()->GetBold());
+    EXPECT_EQ(ParaAt(doc, 0).GetPlainText(), u"go there!");
+    const auto second = links(ParaAt(doc, 1));
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0]->Hyperlink->Address, u"sec2");
+    EXPECT_EQ(second[0]->Hyperlink->Type, ahtBookmark);
+    EXPECT_TRUE(links(ParaAt(doc, 2)).empty());
+    EXPECT_EQ(ParaAt(doc, 3).GetPlainText(), u"b");
 }
