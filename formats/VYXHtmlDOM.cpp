@@ -605,18 +605,8 @@ std::u16string VYXHtmlEntityEncodeStr(std::u16string_view text)
 
 // ---- Nodes -------------------------------------------------------------------
 
-TVYXHtmlNode::~TVYXHtmlNode()
-{
-    // Free deep trees without deep recursion: move grandchildren up first.
-    std::vector<std::unique_ptr<TVYXHtmlNode>> pending = std::move(FChildren);
-    while (!pending.empty()) {
-        std::unique_ptr<TVYXHtmlNode> node = std::move(pending.back());
-        pending.pop_back();
-        for (auto& child : node->FChildren)
-            pending.push_back(std::move(child));
-        node->FChildren.clear();
-    }
-}
+// The builder never nests deeper than cVYXHtmlMaxDepth, so freeing by recursion is safe.
+TVYXHtmlNode::~TVYXHtmlNode() = default;
 
 TVYXHtmlNode* TVYXHtmlNode::GetNthChild(int i) const
 {

@@ -194,7 +194,6 @@ public:
         }
         Children(*start, chars, block, list);
         EndPara();
-        FDoc.Paras().CombineCharRuns();
     }
 
 private:
@@ -964,6 +963,7 @@ private:
     struct TCellInfo {
         const TVYXHtmlNode* Node = nullptr;
         int Row = 0, Col = 0, ColSpan = 1, RowSpan = 1;
+        TVyCSSProperties Css;  // cascaded once, used for widths and the cell's formats
     };
 
     static int SpanAttr(const TVYXHtmlNode& node, const char* name, int max)
@@ -1039,11 +1039,11 @@ private:
                 if (col >= cVYXMaxTableCols) {
                     // Cells past the model's widest row join the last cell.
                     if (!cells.empty() && cells.back().Row == static_cast<int>(r))
-                        cells.push_back({&c, cells.back().Row, cells.back().Col, 0, 0});
+                        cells.push_back({&c, cells.back().Row, cells.back().Col, 0, 0, std::move(css)});
                     continue;
                 }
                 TCellInfo info{&c, static_cast<int>(r), col, SpanAttr(c, "colspan", cVYXMaxTableCols - col),
-                               SpanAttr(c, "rowspan", static_cast<int>(rows.size() - r))};
+                               SpanAttr(c, "rowspan", static_cast<int>(rows.size() - r)), std::move(css)};
                 for (int rr = 0; rr < info.RowSpan; ++rr) {
                     auto& line = taken[r + static_cast<std::size_t>(rr)];
                     if (line.size() < static_cast<std::size_t>(col + info.ColSpan))
@@ -1053,7 +1053,7 @@ private:
                 }
                 col += info.ColSpan;
                 cols = std::max(cols, col);
-                cells.push_back(info);
+                cells.push_back(std::move(info));
             }
         }
         EndPara();
@@ -1096,9 +1096,7 @@ private:
         for (const TCellInfo& c : cells) {
             if (c.ColSpan != 1 || !c.Node)
                 continue;
-            TVyCSSProperties css;
-            FCss.Collect(*c.Node, css);
-            if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, css)) {
+            if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, c.Css)) {
                 double pt = w->Unit == vycuPercent ? tableWidth * std::clamp(w->Value, 0.0, 100.0) / 100
                                                    : CSSGetPtSizeByUnit(w->Value, w->Unit, tableWidth, FOptions.PixelsPerInch);
                 if (pt > 0 && colWidth[static_cast<std::size_t>(c.Col)] < 0)
@@ -1126,7 +1124,7 @@ private:
             TVYXTableCell* cell = table->GetRows(c.Row)->CellN(c.Col);
             if (!cell)
                 continue;
-            FillCell(*cell, *c.Node, f, b, list, c.ColSpan > 0);
+            FillCell(*cell, *c.Node, c.Css, f, b, c.ColSpan > 0);
         }
         std::vector<const TCellInfo*> spans;
         for (const TCellInfo& c : cells)
@@ -1200,16 +1198,13 @@ private:
             table.TAPX().RemoveBorders(true, true, true, true, true, true);
     }
 
-    void FillCell(TVYXTableCell& cell, const TVYXHtmlNode& node, const TCharFmt& f, const TBlockFmt& b,
-                  const TListCtx& list, bool first)
+    void FillCell(TVYXTableCell& cell, const TVYXHtmlNode& node, const TVyCSSProperties& css, const TCharFmt& f,
+                  const TBlockFmt& b, bool first)
     {
-        TVyCSSProperties css;
-        FCss.Collect(node, css);
         TCharFmt cf = f;
         TBlockFmt cb;  // paragraph formats start afresh inside a cell
         cb.Pre = b.Pre;
-        TListCtx cl;
-        (void)list;
+        TListCtx cl;  // lists start afresh inside a cell
         if (node.Tag == vytTH)
             cf.Bold = true, cb.Align = vyptaCenter;
         if (std::u16string align = node.Attribute("align"); !align.empty()) {

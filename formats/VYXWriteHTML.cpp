@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXHtmlDOM.h"
@@ -38,6 +39,8 @@ constexpr int cMaxListDepth = 9;
 std::string Num(double v)
 {
     // At most two decimals, no trailing zeros: "12", "10.5", "0.75".
+    if (v == std::floor(v) && std::abs(v) < 1e9)
+        return std::to_string(static_cast<long long>(v));  // the common case, without printf
     double r = std::round(v * 100) / 100;
     if (r == 0)
         r = 0;  // no "-0"
@@ -53,14 +56,43 @@ std::string Num(double v)
 
 std::string Pt(double v) { return Num(v) + "pt"; }
 
+// "#rrggbb": always six digits.
 std::string Hex(TVYXColor c)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "#%.6x", static_cast<unsigned>(c & 0xFFFFFF));
-    return buf;
+    static constexpr char cDigits[] = "0123456789abcdef";
+    std::string out = "#000000";
+    for (int i = 6; i >= 1; --i, c >>= 4)
+        out[static_cast<std::size_t>(i)] = cDigits[c & 0xF];
+    return out;
 }
 
 std::string Encode(std::u16string_view text) { return U8(VYXHtmlEntityEncodeStr(text)); }
+
+// Appends text as UTF-8 with the HTML references, in one pass; control characters
+// other than tabs, which cannot stand in HTML text, become blanks.
+void AppendEncoded(std::string& out, std::u16string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        switch (c) {
+        case u'&': out += "&amp;"; continue;
+        case u'<': out += "&lt;"; continue;
+        case u'>': out += "&gt;"; continue;
+        case u'"': out += "&quot;"; continue;
+        case 0xA0: out += "&nbsp;"; continue;
+        default: break;
+        }
+        if (c < 0x80) {
+            out += c < 0x20 && c != u'\t' ? ' ' : static_cast<char>(c);
+            continue;
+        }
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;  // a lone surrogate
+        AppendUtf8(out, c);
+    }
+}
 
 std::string Base64(std::string_view bytes)
 {
@@ -188,12 +220,12 @@ private:
     {
         if (decls.empty())
             return {};
-        const std::string key = prefix + "|" + decls;
-        auto it = FClasses.find(key);
-        if (it != FClasses.end())
+        auto& classes = FClasses[prefix];
+        auto it = classes.find(decls);
+        if (it != classes.end())
             return it->second;
         std::string name = prefix + std::to_string(FRules.size() + 1);
-        FClasses.emplace(key, name);
+        classes.emplace(decls, name);
         FRules.push_back(element + "." + name + " { " + decls + "}");
         return name;
     }
@@ -458,13 +490,18 @@ private:
             FOut += "</a>";
     }
 
-    void Span(const TVYXCharRun& run, const std::string& inner)
+    void Span(const TVYXCharRun& run, std::u16string_view text)
     {
         const std::string cls = ClassFor("span", "cx", CharDecls(run));
-        if (cls.empty())
-            FOut += inner;
-        else
-            FOut += "<span class=\"" + cls + "\">" + inner + "</span>";
+        if (cls.empty()) {
+            AppendEncoded(FOut, text);
+            return;
+        }
+        FOut += "<span class=\"";
+        FOut += cls;
+        FOut += "\">";
+        AppendEncoded(FOut, text);
+        FOut += "</span>";
     }
 
     void Run(TVYXCharRun& run)
@@ -472,7 +509,7 @@ private:
         switch (run.Type_()) {
         case acrtText: case acrtHyperlink:
             if (!run.Text.empty())
-                Span(run, EncodeText(run.Text));
+                Span(run, run.Text);
             break;
         case acrtTab:
             FOut += "<span class=\"tab\">\t</span>";
@@ -506,22 +543,12 @@ private:
         case acrtSimpleField: {
             std::u16string text = run.GetPlainText();
             if (!text.empty())
-                Span(run, EncodeText(text));
+                Span(run, text);
             break;
         }
         default:
             break;
         }
-    }
-
-    // Control characters other than tabs cannot stand in HTML text.
-    static std::string EncodeText(std::u16string_view text)
-    {
-        std::u16string t(text);
-        for (char16_t& c : t)
-            if (c < 0x20 && c != u'\t')
-                c = u' ';
-        return Encode(t);
     }
 
     void Picture(const TVYXCharRunPicture& run)
@@ -658,7 +685,7 @@ private:
     bool FEmbed;
     std::string FOut;
     std::vector<std::string> FRules;
-    std::map<std::string, std::string> FClasses;
+    std::map<std::string, std::unordered_map<std::string, std::string>> FClasses;  // by prefix, then declarations
     std::vector<TOpenList> FLists;
     std::set<std::u16string> FIds;
 };
