@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <optional>
 
 #include "editing/VYXLogEditor.h"
@@ -220,9 +222,50 @@ private:
                 }
             } else if (n->Tag == vytBASE && n->HasAttribute("href") && FBase.empty())
                 FBase = U8(n->Attribute("href"));
+            else if (n->Tag == vytA && n->Parent() && NoteNumber(n->Attribute("id"), false) > 0)
+                FNoteTargets.emplace(n->Attribute("id"), n);
             for (int i = n->ChildCount() - 1; i >= 0; --i)
                 stack.push_back(&n->Child(i));
         }
+    }
+
+    // N of "fnoteN" / "enoteN" (with `ref`: "fnoteRefN" / "enoteRefN"); 0 for other names.
+    static int NoteNumber(const std::u16string& id, bool ref)
+    {
+        const std::u16string_view prefixes[2] = {ref ? u"fnoteRef" : u"fnote", ref ? u"enoteRef" : u"enote"};
+        for (std::u16string_view prefix : prefixes)
+            if (id.size() > prefix.size() && id.size() < prefix.size() + 7 && id.compare(0, prefix.size(), prefix) == 0 &&
+                std::all_of(id.begin() + static_cast<std::ptrdiff_t>(prefix.size()), id.end(),
+                            [](char16_t c) { return c >= u'0' && c <= u'9'; }))
+                return std::stoi(U8(id.substr(prefix.size())));
+        return 0;
+    }
+
+    // A note reference as the writer makes it ("<a id=fnoteRef1 href=#fnote1>[1]</a>",
+    // the note's text in the block holding "<a id=fnote1>"): the note is made again
+    // and its block is left out of the body. False when `node` is no such reference.
+    bool NoteReference(const TVYXHtmlNode& node, const TBlockFmt& b)
+    {
+        const std::u16string id = node.Attribute("id"), href = node.Attribute("href");
+        if (FTargets.size() != 1 || href.size() < 2 || href[0] != u'#' || NoteNumber(id, true) == 0)
+            return false;
+        auto it = FNoteTargets.find(href.substr(1));
+        if (it == FNoteTargets.end() || NoteNumber(href.substr(1), false) != NoteNumber(id, true))
+            return false;
+        const TVYXHtmlNode* block = it->second->Parent();
+        std::u16string text;
+        for (int i = 0; i < block->ChildCount(); ++i)
+            if (&block->Child(i) != it->second)
+                text += block->Child(i).InnerText();
+        EnsurePara(b);
+        if (href[1] == u'e')
+            FDoc.AppendEndnote(TrimWs(text));
+        else
+            FDoc.AppendFootnote(TrimWs(text));
+        FSkip.insert(block);
+        FLastRun = nullptr;
+        FParaHasText = true;
+        return true;
     }
 
     static bool MediaApplies(const std::u16string& media)
@@ -674,7 +717,7 @@ private:
         default:
             break;
         }
-        if (node.HasAttribute("hidden"))
+        if (node.HasAttribute("hidden") || FSkip.count(&node))
             return;
         TVyCSSProperties css;
         FCss.Collect(node, css);
@@ -806,6 +849,8 @@ private:
             Text(u"\"", f, b);
             return;
         case vytA: {
+            if (NoteReference(node, b))
+                return;
             if (const std::u16string* name = node.FindAttribute("name"); name && !name->empty())
                 Bookmark(*name, b);
             else if (const std::u16string* id = node.FindAttribute("id"); id && !id->empty())
@@ -1290,6 +1335,8 @@ private:
     TVYXHtmlDOM FDom;
     std::string FBase;
     std::vector<TTarget> FTargets;
+    std::map<std::u16string, const TVYXHtmlNode*> FNoteTargets;  // "fnote1" -> its anchor
+    std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
     TVYXLogPara* FPara = nullptr;
     bool FParaHasText = false;
     bool FPendingSpace = false;

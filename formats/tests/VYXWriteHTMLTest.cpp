@@ -183,3 +183,29 @@ TEST(WriteHTML, PicturesAsFilesOrDataUris)
     EXPECT_EQ(Count(VYXDumpParas(inlined.Paras()), "picture"), Count(d1, "picture"));
     fs::remove_all(dir);
 }
+
+TEST(WriteHTML, NotesRoundTrip)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"Body text");
+        doc.AppendFootnote(u"First note");
+        doc.AppendTextUI(u" and more");
+        doc.AppendEndnote(u"An endnote & more");
+        doc.AppendParaUI(u"Second paragraph");
+        doc.AppendFootnote(u"Second note");
+    }
+    const std::string html = Write(doc);
+    EXPECT_NE(html.find("<a id=\"fnoteRef1\" href=\"#fnote1\">[1]</a>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a id=\"fnote2\" href=\"#fnoteRef2\">[2]</a>"), std::string::npos) << html;
+    TVYXLogDocEditor back;
+    Read(back, html);
+    ASSERT_EQ(back.FootnoteList().Count(), 2);
+    ASSERT_EQ(back.EndnoteList().Count(), 1);
+    EXPECT_NE(back.FootnoteList().GetItems(0)->GetPlainText().find(u"First note"), std::u16string::npos);
+    EXPECT_NE(back.EndnoteList().GetItems(0)->GetPlainText().find(u"An endnote & more"), std::u16string::npos);
+    // The notes' own blocks do not come back as body text.
+    EXPECT_EQ(VYXHtmlBodyText(back.Paras()).find(u"First note"), std::u16string::npos);
+    EXPECT_EQ(Write(back), html);
+}
