@@ -23,6 +23,8 @@
 #include "formats/VYXCSSParse.h"
 #include "formats/VYXHtmlDOM.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
@@ -985,6 +987,29 @@ private:
             }
         }
         TVYXLogPara& para = EnsurePara(b);
+        // A size from the attributes or CSS makes a sized picture object; without one the
+        // picture keeps its own size in a picture run.
+        TVyCSSProperties css;
+        FCss.Collect(node, css);
+        const std::optional<double> width = PictureLength(node, css, "width", vycpWIDTH);
+        const std::optional<double> height = PictureLength(node, css, "height", vycpHEIGHT);
+        if (!bytes.empty() && (width || height)) {
+            try {
+                TVYXMemoryStream stream = TVYXMemoryStream::View(bytes);
+                TVYXPicture& picture = FDoc.Pictures().AddPicture(stream);
+                auto graphic = std::make_unique<TVYXGraphicPicture>(&picture);
+                const double w0 = picture.GetWidth() > 0 ? picture.GetWidth() : 72;
+                const double h0 = picture.GetHeight() > 0 ? picture.GetHeight() : 72;
+                graphic->Width = width ? *width : *height * w0 / h0;
+                graphic->Height = height ? *height : *width * h0 / w0;
+                para.AppendGraphic(std::move(graphic));
+                FLastRun = nullptr;
+                FParaHasText = true;
+                return;
+            } catch (const VYXException&) {
+                bytes.clear();
+            }
+        }
         if (!bytes.empty()) {
             TVYXCharRunPicture* run = para.AppendPicture();
             try {
@@ -1001,6 +1026,20 @@ private:
             missing.Italic = true;
             AppendRaw(u" Missing Picture ", missing, b);
         }
+    }
+
+    // A picture's width or height in points: CSS first, else the attribute (pixels);
+    // percentages and nonsense give none.
+    std::optional<double> PictureLength(const TVYXHtmlNode& node, const TVyCSSProperties& css, const char* attr,
+                                        TVyCSSProp prop) const
+    {
+        std::string v = css.Get(prop);
+        if (v.empty() || v == "auto")
+            v = U8(TrimWs(node.Attribute(attr)));
+        std::optional<TVyCSSLength> len = VyCSSParseLength(v);
+        if (!len || len->Value <= 0 || len->Unit == vycuPercent)
+            return std::nullopt;
+        return std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, 12, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
     }
 
     // ---- Tables ----

@@ -25,6 +25,7 @@
 #include "model/VYXDocData.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
@@ -520,6 +521,14 @@ private:
         case acrtPicture:
             Picture(static_cast<TVYXCharRunPicture&>(run));
             break;
+        case acrtGraphic:
+            if (auto* picture = dynamic_cast<TVYXGraphicPicture*>(static_cast<TVYXCharRunGraphic&>(run).Graphic.get()))
+                if (const TVYXPicture* data = picture->Picture()) {
+                    const std::string_view bytes = data->OrigData();
+                    WriteImage(std::string(bytes), data->OrigType,
+                               " style=\"width: " + Pt(picture->Width) + "; height: " + Pt(picture->Height) + "\"");
+                }
+            break;
         case acrtFootnote: {
             auto& note = static_cast<TVYXCharRunFootnote&>(run);
             const bool endnote = note.IsEndnote;
@@ -557,8 +566,19 @@ private:
             FOut += "<img src=\"\" alt=\"Missing picture\">";
             return;
         }
-        const TPictureType type = PictureType(run.OrigType);
-        std::string bytes(reinterpret_cast<const char*>(run.Origdata.data()), run.Origdata.size());
+        // A picture run has its own size (the image's), so none is written: read back it
+        // is a picture run again.
+        WriteImage(std::string(reinterpret_cast<const char*>(run.Origdata.data()), run.Origdata.size()), run.OrigType,
+                   "");
+    }
+
+    void WriteImage(std::string bytes, TVYXPictureType pictureType, const std::string& size)
+    {
+        if (bytes.empty()) {
+            FOut += "<img src=\"\" alt=\"Missing picture\">";
+            return;
+        }
+        const TPictureType type = PictureType(pictureType);
         std::string src;
         if (FEmbed)
             src = std::string("data:") + type.Mime + ";base64," + Base64(bytes);
@@ -566,10 +586,6 @@ private:
             src = "Pict" + std::to_string(FPictures.size() + 1) + "." + type.Extension;
             FPictures.emplace_back(src, std::move(bytes));
         }
-        std::string size;
-        if (run.Bitmap && run.Bitmap->Width() > 0 && run.Bitmap->Height() > 0)
-            size = " width=\"" + std::to_string(run.Bitmap->Width()) + "\" height=\"" +
-                   std::to_string(run.Bitmap->Height()) + "\"";
         FOut += "<img src=\"" + src + "\" alt=\"\"" + size + ">";
     }
 

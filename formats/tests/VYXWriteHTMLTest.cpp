@@ -209,3 +209,19 @@ TEST(WriteHTML, NotesRoundTrip)
     EXPECT_EQ(VYXHtmlBodyText(back.Paras()).find(u"First note"), std::u16string::npos);
     EXPECT_EQ(Write(back), html);
 }
+
+TEST(WriteHTML, PictureSizesRoundTrip)
+{
+    const std::string png =
+        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==";
+    TVYXLogDocEditor doc;
+    Read(doc, "<p><img src='data:image/png;base64," + png + "' width=48 style='height: 30pt'>"
+              "<img src='data:image/png;base64," + png + "' style='width: 2in'></p>");
+    const std::string html = Write(doc);
+    EXPECT_NE(html.find("width: 36pt; height: 30pt"), std::string::npos) << html;
+    EXPECT_NE(html.find("width: 144pt; height: 144pt"), std::string::npos) << html;  // square: the aspect is kept
+    TVYXLogDocEditor back;
+    Read(back, html);
+    EXPECT_EQ(Count(VYXDumpParas(back.Paras()), "graphic"), 2u);
+    EXPECT_EQ(Write(back), html);
+}
