@@ -474,8 +474,8 @@ private:
             return;
         if (b.Pre) {
             // Preformatted: line feeds are line breaks, everything else is kept.
-            if (FPendingSpace && !raw.empty())
-                AppendRaw(u" ", f, b);
+            if (!raw.empty())
+                FlushSpace(b);
             FPendingSpace = false;
             std::size_t start = 0;
             for (std::size_t i = 0; i <= raw.size(); ++i) {
@@ -503,17 +503,16 @@ private:
         }
         std::u16string collapsed;
         collapsed.reserve(raw.size());
-        bool space = false;
+        bool space = false, lead = false;
         for (char16_t c : raw) {
             if (IsWs(c)) {
                 space = true;
                 continue;
             }
-            if (space && (!collapsed.empty() || FPendingSpace || (FPara && FParaHasText)))
+            if (collapsed.empty())
+                lead = (space || FPendingSpace) && FPara && FParaHasText;
+            else if (space)
                 collapsed += u' ';
-            else if (collapsed.empty() && FPendingSpace && FPara && FParaHasText)
-                collapsed += u' ';
-            FPendingSpace = false;
             space = false;
             collapsed += c;
         }
@@ -522,8 +521,28 @@ private:
                 FPendingSpace = true;
             return;
         }
+        if (lead) {
+            FPendingSpace = true;
+            FlushSpace(b);
+        }
         AppendRaw(collapsed, f, b);
         FPendingSpace = space;
+    }
+
+    // Writes a pending blank in the format of the text before it: the blank between
+    // two pieces of text belongs to the first, as browsers draw it (a link or a bold
+    // word after it does not start with it).
+    void FlushSpace(const TBlockFmt& b)
+    {
+        if (!FPendingSpace || !FPara || !FParaHasText)
+            return;
+        FPendingSpace = false;
+        if (FLastRun && FPara->CRLast() == FLastRun)
+            AppendRaw(u" ", FLastRunFmt, b);
+        else {
+            TCharFmt plain;
+            AppendRaw(u" ", FLastRun ? FLastRunFmt : plain, b);
+        }
     }
 
     // ---- Elements ----
@@ -862,6 +881,7 @@ private:
                 Children(node, f, b, list);
                 return;
             }
+            FlushSpace(b);
             TVYXLogPara* startPara = FPara;
             std::int32_t start = FPara ? FPara->EndOfParaPos() : 1;
             Children(node, f, b, list);

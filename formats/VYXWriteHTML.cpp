@@ -368,10 +368,10 @@ private:
     void CloseLists(std::size_t depth)
     {
         while (FLists.size() > depth) {
-            // Line ends go where they are whitespace of the list, never text of an item.
+            // No line ends inside a list: items keep their blanks (pre-wrap), and
+            // nested lists inherit that.
             if (FLists.back().ItemOpen)
                 FOut += "</li>";
-            FOut += cCRLF;
             FOut += FLists.back().Bullet ? "</ul>" : "</ol>";
             FLists.pop_back();
             if (FLists.empty())
@@ -432,7 +432,6 @@ private:
             FLists.push_back({innerBullet, n.Style, false});
         }
         const std::string cls = ClassFor("li", "px", ParaDecls(para, true));
-        FOut += cCRLF;
         FOut += cls.empty() ? "<li>" : "<li class=\"" + cls + "\">";
         Runs(para);
         FLists.back().ItemOpen = true;

@@ -14,6 +14,7 @@
 #include "formats/tests/VYXHtmlTestUtils.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
+#include "platform/VYXImageDecode.h"
 #include "platform/VYXUnicode.h"
 
 namespace fs = std::filesystem;
@@ -224,4 +225,44 @@ TEST(WriteHTML, PictureSizesRoundTrip)
     Read(back, html);
     EXPECT_EQ(Count(VYXDumpParas(back.Paras()), "graphic"), 2u);
     EXPECT_EQ(Write(back), html);
+}
+
+TEST(WriteHTML, BrowserShowsThePage)
+{
+    // A headless browser from the distribution takes a screenshot of our output;
+    // the page must show text and the paragraph fills, not a blank page.
+    std::string browser;
+    for (const char* candidate : {"chromium-headless-shell", "/usr/lib/chromium/chromium-headless-shell",
+                                  "/usr/lib/chromium/headless_shell", "chromium"})
+        if (std::system(("command -v " + std::string(candidate) + " >/dev/null 2>&1").c_str()) == 0) {
+            browser = candidate;
+            break;
+        }
+    if (browser.empty())
+        GTEST_SKIP() << "no headless browser";
+    TVYXLogDocEditor doc;
+    Read(doc, Sample());
+    const fs::path dir = fs::temp_directory_path() / "vyx-html-browser";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    TVYXWriteHTML writer(doc);
+    writer.SaveToFile((dir / "page.html").string());
+    const fs::path png = dir / "shot.png";
+    const std::string cmd = browser + " --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=800,1000"
+                            " --screenshot=" + png.string() + " file://" + (dir / "page.html").string() +
+                            " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    ASSERT_TRUE(fs::exists(png));
+    const TVYXDecodedImage image = VYXDecodeImage(VYXHtmlReadTestFile(png.string()), vyifPNG);
+    std::size_t ink = 0, blue = 0;
+    for (std::uint32_t pixel : image.Pixels) {
+        const std::uint32_t rgb = pixel & 0xFFFFFF;
+        if (rgb != 0xFFFFFF)
+            ++ink;
+        if (rgb == 0xDDEEFF)
+            ++blue;  // the centred paragraph's fill
+    }
+    EXPECT_GT(ink, image.Pixels.size() / 100);
+    EXPECT_GT(blue, 1000u);
+    fs::remove_all(dir);
 }
