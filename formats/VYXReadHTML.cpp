@@ -517,32 +517,29 @@ private:
             collapsed += c;
         }
         if (collapsed.empty()) {
-            if (space && FPara && FParaHasText)
-                FPendingSpace = true;
+            if (space && FPara && FParaHasText && !FPendingSpace)
+                FPendingSpace = true, FPendingFmt = f;
             return;
         }
-        if (lead) {
-            FPendingSpace = true;
+        if (lead && FPendingSpace)
             FlushSpace(b);
-        }
+        else if (lead)
+            collapsed.insert(collapsed.begin(), u' ');
+        FPendingSpace = false;
         AppendRaw(collapsed, f, b);
-        FPendingSpace = space;
+        if (space)
+            FPendingSpace = true, FPendingFmt = f;
     }
 
-    // Writes a pending blank in the format of the text before it: the blank between
-    // two pieces of text belongs to the first, as browsers draw it (a link or a bold
-    // word after it does not start with it).
+    // Writes a pending blank in the format of the text it was written in: collapsed
+    // blanks keep the first one, as browsers draw it (a link or a bold word after it
+    // does not start with it).
     void FlushSpace(const TBlockFmt& b)
     {
         if (!FPendingSpace || !FPara || !FParaHasText)
             return;
         FPendingSpace = false;
-        if (FLastRun && FPara->CRLast() == FLastRun)
-            AppendRaw(u" ", FLastRunFmt, b);
-        else {
-            TCharFmt plain;
-            AppendRaw(u" ", FLastRun ? FLastRunFmt : plain, b);
-        }
+        AppendRaw(u" ", FPendingFmt, b);
     }
 
     // ---- Elements ----
@@ -1399,6 +1396,7 @@ private:
     TVYXLogPara* FPara = nullptr;
     bool FParaHasText = false;
     bool FPendingSpace = false;
+    TCharFmt FPendingFmt;  // the format of the text the pending blank came from
     TVYXCharRun* FLastRun = nullptr;
     TCharFmt FLastRunFmt;
     std::unique_ptr<TVYXCHPX> FChpx;
