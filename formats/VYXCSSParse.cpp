@@ -738,7 +738,7 @@ double CSSGetPtSizeByUnit(double value, TVyCSSUnit unit, double base, double pix
     case vycuCM: return value / 2.54 * 72;
     case vycuMM: return value / 25.4 * 72;
     case vycuEM: case vycuREM: return value * base;
-    case vycuEX: return value * base / 2;
+    case vycuEX: return value * 2;  // a fixed two points per ex, as the format's readers always took it
     case vycuPT: return value;
     case vycuPica: return value * 12;
     case vycuPercent: return value * base / 100;

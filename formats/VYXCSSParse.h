@@ -126,8 +126,8 @@ struct TVyCSSLength {
     TVyCSSUnit Unit = vycuNone_;
 };
 std::optional<TVyCSSLength> VyCSSParseLength(std::string_view text);
-// Points of a length: `base` is the current font size for em/ex and the whole for
-// percentages; plain numbers count as pixels.
+// Points of a length: `base` is the current font size for em and the whole for
+// percentages; an ex is two points; plain numbers count as pixels.
 double CSSGetPtSizeByUnit(double value, TVyCSSUnit unit, double base, double pixelsPerInch = 96);
 // The same for text (lengths and the font-size keywords); nullopt when unreadable.
 std::optional<double> CSSPropSizeToPt(std::string_view text, double base, double pixelsPerInch = 96);

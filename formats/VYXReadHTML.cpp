@@ -829,7 +829,23 @@ private:
         case vytHR: {
             EndPara();
             TVYXLogPara& para = NewPara(b);
-            para.PAPX().AddBorderBottom()->SetVals(1.5, 0x808080, stbSingle, 0);
+            TVYXCharRunGraphic* run = para.AppendHorizontalLine();
+            if (auto* rule = run ? dynamic_cast<TVYXGraphicHorizLine*>(run->Graphic.get()) : nullptr) {
+                std::string align = Ascii(node.Attribute("align"));
+                for (const std::u16string& cls : node.Classes())
+                    if (cls == u"HRLeft" || cls == u"HRRight")  // how the writer keeps the side
+                        align = cls == u"HRLeft" ? "left" : "right";
+                rule->Align = align == "left" ? agohatLeft : align == "right" ? agohatRight : agohatCentered;
+                if (std::optional<double> size = PictureLength(node, css, "size", vycpHEIGHT))
+                    rule->Height = std::min(*size, 72.0);
+                std::string width = css.Get(vycpWIDTH);
+                if (width.empty())
+                    width = U8(TrimWs(node.Attribute("width")));
+                if (std::optional<TVyCSSLength> w = VyCSSParseLength(width); w && w->Unit == vycuPercent && w->Value > 0) {
+                    rule->Percent = std::min(w->Value, 100.0);
+                    rule->IsFullWidth = rule->Percent >= 100;
+                }
+            }
             EndPara();
             return;
         }

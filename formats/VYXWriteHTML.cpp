@@ -207,6 +207,7 @@ public:
         head += "td p, th p { margin: 0pt; }\r\n";
         head += "ol, ul { margin-top: 0pt; margin-bottom: 0pt; }\r\n";
         head += ".HR33 { width: 33%; margin-left: 0; text-align: left; }\r\n";
+        head += ".HRLeft { margin-left: 0; margin-right: auto; }\r\n.HRRight { margin-left: auto; margin-right: 0; }\r\n";
         head += ".tab { white-space: pre; }\r\n";
         for (const auto& rule : FRules)
             head += rule + "\r\n";
@@ -450,10 +451,11 @@ private:
 
     void Para(TVYXLogPara& para)
     {
-        // A paragraph that is only a bottom rule is a horizontal line.
-        const TVYXPAPX& x = para.PAPX();
-        if (para.IsZeroLength() && x.GetBorderBottom() && !x.GetBorderTop() && x.GetBorderBottom()->Style != stbNone) {
-            FOut += "<hr class=\"HR33\">";
+        // A paragraph that holds only a horizontal line is an hr (which cannot stand in a p).
+        if (const TVYXGraphicHorizLine* rule = OnlyRule(para)) {
+            const char* side = rule->Align == agohatLeft ? " HRLeft" : rule->Align == agohatRight ? " HRRight" : "";
+            FOut += "<hr class=\"HR33" + std::string(side) + "\" style=\"width: " + Num(rule->Percent) +
+                    "%; height: " + Pt(rule->Height) + "\">";
             FOut += cCRLF;
             return;
         }
@@ -467,6 +469,19 @@ private:
             Runs(para);
         FOut += "</" + element + ">";
         FOut += cCRLF;
+    }
+
+    static const TVYXGraphicHorizLine* OnlyRule(const TVYXLogPara& para)
+    {
+        const TVYXGraphicHorizLine* rule = nullptr;
+        for (int r = 0; r < para.Count(); ++r) {
+            const TVYXCharRun& run = *para.GetItems(r);
+            if (run.Type_() == acrtGraphic && !rule)
+                rule = dynamic_cast<const TVYXGraphicHorizLine*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
+            else if (run.Type_() != acrtText || !run.Text.empty())
+                return nullptr;
+        }
+        return rule;
     }
 
     void Runs(TVYXLogPara& para)

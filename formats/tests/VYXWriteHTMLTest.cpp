@@ -80,7 +80,7 @@ TEST(WriteHTML, RoundTripKeepsTextPropertiesTablesAndLists)
     for (const char* needle : {"style=\"Heading1\"", "bold", "italic", "underline=Single", "strike", "sub", "super",
                                "smallCaps", "allCaps", "fill=FFFF00", "color=C00000", "align=Justify",
                                "indentLeft=36", "merge=root", "span=2", "header", "list=", ":4", "https://example.com",
-                               "\"anchor\"", "table rows=1 cols=2"})
+                               "\"anchor\"", "table rows=1 cols=2", "graphic"})
         EXPECT_NE(dump1.find(needle), std::string::npos) << needle << "\n" << dump1;
     // Our own output read and written again gives the same bytes.
     EXPECT_EQ(Write(second), html1);
