@@ -198,6 +198,9 @@ public:
         }
         Children(*start, chars, block, list);
         EndPara();
+        // A document without content still has its one empty paragraph for the caret.
+        if (FDoc.Paras().Count() == 0)
+            FDoc.AppendPara();
     }
 
 private:

@@ -207,5 +207,6 @@ TEST(ReadHTML, HostileInputStaysBounded)
         TVYXLogDocEditor doc;
         TVYXReadHTML reader(doc);
         EXPECT_NO_THROW(reader.LoadFromBytes(h));
+        EXPECT_GE(doc.Paras().Count(), 1);  // even an empty file leaves a paragraph for the caret
     }
 }
