@@ -164,12 +164,10 @@ const char* OlType(TVYXNumberingStyleType style)
 
 class TWriter {
 public:
-    TWriter(TVYXLogDocEditor& doc, const TVYXWriteHTML& options,
-            std::vector<std::pair<std::string, std::string>>& pictures, bool embed)
+    TWriter(TVYXLogDocEditor& doc, std::vector<std::pair<std::string, std::string>>& pictures, bool embed)
         : FDoc(doc), FMasterCHP(doc.GetMasterCHP()), FMasterPAP(doc.GetMasterPAP()), FPictures(pictures),
           FEmbed(embed)
     {
-        (void)options;
     }
 
     std::string Run(const std::string& title)
@@ -725,7 +723,7 @@ private:
 std::string TVYXWriteHTML::SaveToString()
 {
     FPictureFiles.clear();
-    TWriter writer(FDoc, *this, FPictureFiles, EmbedPictures);
+    TWriter writer(FDoc, FPictureFiles, EmbedPictures);
     return writer.Run(Title.empty() ? "Document" : Title);
 }
 
