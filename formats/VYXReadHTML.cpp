@@ -58,6 +58,13 @@ struct TBlockFmt {
     int Heading = 0;  // 1..6
     bool Pre = false;
     bool Hidden = false;
+    // Left, top, right, bottom: width (points), style and colour of a paragraph border.
+    struct TBorder {
+        double Width = 0;
+        TST_Border Style = stbNone;
+        TVYXColor Color = 0;
+    };
+    std::optional<TBorder> Borders[4];
 };
 
 struct TListCtx {
@@ -359,10 +366,26 @@ private:
             para = t.Paras->AppendPara(papx);
         if (b.Heading > 0)
             UseHeading(*para, b.Heading);
+        for (int i = 0; i < 4; ++i)
+            if (b.Borders[i])
+                SetBorder(*para, i, *b.Borders[i]);
+        for (TFrame& frame : FFrames)
+            if (frame.Paras == t.Paras)
+                frame.Items.push_back(para);
         FPara = para;
         FParaHasText = false;
         FPendingSpace = false;
         return *para;
+    }
+
+    static void SetBorder(TVYXLogPara& para, int side, const TBlockFmt::TBorder& border)
+    {
+        if (border.Style == stbNone)
+            return;
+        TVYXPAPX& x = para.PAPX();
+        TVYXDocPropBorder* target = side == 0 ? x.AddBorderLeft() : side == 1 ? x.AddBorderTop()
+                                    : side == 2 ? x.AddBorderRight() : x.AddBorderBottom();
+        target->SetVals(border.Width, border.Color, border.Style, 0);
     }
 
     void UseHeading(TVYXLogPara& para, int level)
@@ -697,6 +720,34 @@ private:
         }
     }
 
+    // The four borders of a block from its cascaded CSS.
+    void BlockBorders(const TVyCSSProperties& css, TBlockFmt& b, double em) const
+    {
+        struct TSide {
+            TVyCSSProp Width, Style, Color;
+        };
+        constexpr TSide cSides[4] = {
+            {vycpBORDER_LEFT_WIDTH, vycpBORDER_LEFT_STYLE, vycpBORDER_LEFT_COLOR},
+            {vycpBORDER_TOP_WIDTH, vycpBORDER_TOP_STYLE, vycpBORDER_TOP_COLOR},
+            {vycpBORDER_RIGHT_WIDTH, vycpBORDER_RIGHT_STYLE, vycpBORDER_RIGHT_COLOR},
+            {vycpBORDER_BOTTOM_WIDTH, vycpBORDER_BOTTOM_STYLE, vycpBORDER_BOTTOM_COLOR},
+        };
+        for (int i = 0; i < 4; ++i) {
+            const std::string* style = css.Find(cSides[i].Style);
+            if (!style)
+                continue;
+            TBlockFmt::TBorder border;
+            border.Style = BorderStyle(*style);
+            const std::string w = css.Get(cSides[i].Width);
+            border.Width = w == "thin" ? 0.75 : w == "thick" ? 3.75 : w == "medium" || w.empty() ? 2.25
+                           : std::clamp(CSSPropSizeToPt(w, em, FOptions.PixelsPerInch).value_or(0.75), 0.0, 12.0);
+            border.Color = HtmlCssColorToColor(css.Get(cSides[i].Color)).value_or(0);
+            if (border.Width <= 0)
+                border.Style = stbNone;
+            b.Borders[i] = border;
+        }
+    }
+
     static TListCtx ListFrom(const TVYXHtmlNode& node, const TVyCSSProperties& css, const TListCtx& outer)
     {
         TListCtx list;
@@ -757,6 +808,8 @@ private:
         // spacing belongs to the element that sets it.
         if (block) {
             b.SpaceBefore.reset();
+            for (auto& border : b.Borders)
+                border.reset();
             b.SpaceAfter.reset();
             b.FirstLine.reset();
             b.Hanging.reset();
@@ -815,8 +868,11 @@ private:
         if (node.Attribute("dir") == u"rtl" && block)
             f.RTL = true;
         ApplyCharCSS(css, f, b, block);
-        if (block)
+        if (block) {
             ApplyBlockCSS(css, b, f);
+            if (!Is(node.Tag, {vytTABLE, vytTD, vytTH, vytTR, vytUL, vytOL}))
+                BlockBorders(css, b, f.Size.value_or(FDefaultSize));
+        }
 
         switch (node.Tag) {
         case vytBR:
@@ -930,8 +986,28 @@ private:
         }
         if (block) {
             EndPara();
-            if (b.Heading > 0 || b.Shade || Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytPRE}))
+            const bool framed = std::any_of(std::begin(b.Borders), std::end(b.Borders), [](const auto& x) { return x.has_value(); });
+            const bool paragraph = Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytPRE});
+            if (b.Heading > 0 || b.Shade || paragraph)
                 NewPara(b);  // the element's own paragraph, with its spacing, even when empty
+            if (framed && !paragraph && FFrames.size() < 64) {
+                // A box around several paragraphs: the sides go to each of them, the top
+                // to the first and the bottom to the last.
+                TBlockFmt inner = b;
+                for (auto& border : inner.Borders)
+                    border.reset();
+                FFrames.push_back({Target().Paras, {}});
+                Children(node, f, inner, list);
+                EndPara();
+                TFrame frame = std::move(FFrames.back());
+                FFrames.pop_back();
+                for (std::size_t k = 0; k < frame.Items.size(); ++k)
+                    for (int side = 0; side < 4; ++side)
+                        if (b.Borders[side] && (side == 0 || side == 2 || (side == 1 && k == 0) ||
+                                                (side == 3 && k + 1 == frame.Items.size())))
+                            SetBorder(*frame.Items[k], side, *b.Borders[side]);
+                return;
+            }
             Children(node, f, b, list);
             EndPara();
         } else
@@ -1410,6 +1486,11 @@ private:
     TVYXHtmlDOM FDom;
     std::string FBase;
     std::vector<TTarget> FTargets;
+    struct TFrame {
+        TVYXLogParas* Paras;              // the list the box stands in
+        std::vector<TVYXLogPara*> Items;  // its paragraphs, in order
+    };
+    std::vector<TFrame> FFrames;  // bordered containers being read
     std::map<std::u16string, const TVYXHtmlNode*> FNoteTargets;  // "fnote1" -> its anchor
     std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
     TVYXLogPara* FPara = nullptr;

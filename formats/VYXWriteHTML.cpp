@@ -312,14 +312,22 @@ private:
         }
         if (pd.Color != cVYXAutoColor && pd.Color != 0xFFFFFF)
             add("background-color", Hex(pd.Color));
+        const TVYXPAPX& x = para.PAPX();
+        const std::pair<const TVYXDocPropBorder*, const char*> borders[] = {
+            {x.GetBorderLeft(), "border-left"}, {x.GetBorderTop(), "border-top"},
+            {x.GetBorderRight(), "border-right"}, {x.GetBorderBottom(), "border-bottom"}};
+        for (const auto& [border, name] : borders)
+            if (border && border->Style != stbNone && border->Style != stbNil)
+                add(name, BorderCss(border));
+        // Multiples as plain numbers: CSS scales those with each run's own size.
         const double spacing = pd.LineSpacing;
         switch (pd.LineSpacingType) {
         case aplstMultiple:
             if (std::abs(spacing - FMasterPAP.LineSpacing) > 0.001 && spacing > 0)
-                add("line-height", Num(spacing * 100) + "%");
+                add("line-height", Num(spacing));
             break;
-        case aplst1_5Lines: add("line-height", "150%"); break;
-        case aplstDouble: add("line-height", "200%"); break;
+        case aplst1_5Lines: add("line-height", "1.5"); break;
+        case aplstDouble: add("line-height", "2"); break;
         case aplstAtLeast: case aplstExactly:
             if (spacing > 0)
                 add("line-height", Pt(spacing));
