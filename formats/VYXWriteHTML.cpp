@@ -204,7 +204,7 @@ public:
         head += "table[border] > * > tr > td, table[border] > * > tr > th { border: 0.5pt solid #000000; }\r\n";
         head += "td p, th p { margin: 0pt; }\r\n";
         head += "ol, ul { margin-top: 0pt; margin-bottom: 0pt; }\r\n";
-        head += ".HR33 { width: 33%; margin-left: 0; text-align: left; }\r\n";
+        head += ".HR33 { width: 33%; margin-left: 0; text-align: left; border: none; background-color: #a0a0a0; }\r\n";
         head += ".HRLeft { margin-left: 0; margin-right: auto; }\r\n.HRRight { margin-left: auto; margin-right: 0; }\r\n";
         head += ".tab { white-space: pre; }\r\n";
         for (const auto& rule : FRules)
