@@ -887,6 +887,7 @@ private:
             return;
         case vytHR: {
             EndPara();
+            b.Shade.reset();  // a rule's colour is the rule's, not its paragraph's
             TVYXLogPara& para = NewPara(b);
             TVYXCharRunGraphic* run = para.AppendHorizontalLine();
             if (auto* rule = run ? dynamic_cast<TVYXGraphicHorizLine*>(run->Graphic.get()) : nullptr) {
