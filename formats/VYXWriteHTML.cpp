@@ -691,7 +691,7 @@ private:
         if (list.Count() == 0)
             return;
         TVYXLogParas& paras = (endnote ? FDoc.Endnotes() : FDoc.Footnotes()).Paras();
-        FOut += endnote ? "<section class=\"endnotes\">" : "<section class=\"footnotes\">";
+        FOut += endnote ? "<div class=\"endnotes\">" : "<div class=\"footnotes\">";
         FOut += cCRLF;
         const std::string k = endnote ? "enote" : "fnote";
         for (int i = 0; i < list.Count(); ++i) {
@@ -710,7 +710,7 @@ private:
             FOut += "</p>";
             FOut += cCRLF;
         }
-        FOut += "</section>";
+        FOut += "</div>";
         FOut += cCRLF;
     }
 
