@@ -477,6 +477,22 @@ private:
         FOut += cCRLF;
     }
 
+    // Blanks and control characters cannot stand in a URL: they are written as %XX.
+    static std::u16string UrlBlanks(std::u16string_view url)
+    {
+        std::u16string out;
+        for (char16_t c : url) {
+            if (c <= 0x20 || c == 0x7F) {
+                static constexpr char16_t cHex[] = u"0123456789ABCDEF";
+                out += u'%';
+                out += cHex[(c >> 4) & 0xF];
+                out += cHex[c & 0xF];
+            } else
+                out += c;
+        }
+        return out;
+    }
+
     static const TVYXGraphicHorizLine* OnlyRule(const TVYXLogPara& para)
     {
         const TVYXGraphicHorizLine* rule = nullptr;
@@ -502,7 +518,7 @@ private:
                 openLink = link;
                 if (link) {
                     std::u16string href = link->Type == ahtBookmark ? u"#" + link->Address : link->Address;
-                    FOut += "<a href=\"" + Encode(href) + "\">";
+                    FOut += "<a href=\"" + Encode(UrlBlanks(href)) + "\">";
                 }
             }
             Run(run);

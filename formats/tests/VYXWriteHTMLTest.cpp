@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/wait.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -138,6 +139,15 @@ TEST(WriteHTML, OutputParsesStrictly)
     dom.LoadFromBytes(html);
     ASSERT_NE(dom.Find(vytBODY), nullptr);
     EXPECT_NE(dom.Find(vytTITLE), nullptr);
+    // HTML Tidy, when it is installed: warnings (such as spans holding only a blank)
+    // are allowed, errors (exit code 2) are not.
+    if (std::system("command -v tidy >/dev/null 2>&1") == 0) {
+        const fs::path page = fs::temp_directory_path() / "vyx-html-tidy.html";
+        std::ofstream(page, std::ios::binary) << html;
+        const int status = std::system(("tidy -errors -q -utf8 " + page.string() + " >/dev/null 2>&1").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << html;
+        fs::remove(page);
+    }
     // Python's html5lib in strict mode, when it is installed (Debian's package goes
     // to the system interpreter, which another python3 on the path may hide).
     std::string python;
