@@ -12,7 +12,7 @@ PACKAGES=(
   libssl-dev libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core fonts-dejavu-extra
   unzip
-  libpugixml-dev libclang-rt-14-dev python3 python3-html5lib
+  libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy
 )
 
 missing=()
