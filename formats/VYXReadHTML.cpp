@@ -1161,6 +1161,7 @@ private:
         const TVYXHtmlNode* Node = nullptr;
         int Row = 0, Col = 0, ColSpan = 1, RowSpan = 1;
         TVyCSSProperties Css;  // cascaded once, used for widths and the cell's formats
+        bool Stray = false;    // content outside any cell, added to the cell before it
     };
 
     static int SpanAttr(const TVYXHtmlNode& node, const char* name, int max)
@@ -1175,11 +1176,26 @@ private:
         return std::clamp(n, 1, max);
     }
 
+    // Content standing where only rows may stand: browsers move it before the table,
+    // text extractions keep it in place; it goes with the cell before it (or before
+    // the table), so the text keeps its order.
+    static bool IsStray(const TVYXHtmlNode& c)
+    {
+        if (c.Tag == vytTEXT)
+            return !std::all_of(c.Text.begin(), c.Text.end(), IsWs);
+        return !Is(c.Tag, {vytTR, vytTD, vytTH, vytTBODY, vytTHEAD, vytTFOOT, vytCAPTION, vytCOLGROUP, vytCOL, vytSCRIPT,
+                           vytSTYLE, vytTEMPLATE, vytFORM, vytUNKNOWN});
+    }
+
     void CollectRows(const TVYXHtmlNode& node, std::vector<const TVYXHtmlNode*>& rows, bool& headerRows,
-                     std::vector<bool>& header)
+                     std::vector<bool>& header, std::vector<std::pair<std::size_t, const TVYXHtmlNode*>>& strays)
     {
         for (int i = 0; i < node.ChildCount(); ++i) {
             const TVYXHtmlNode& c = node.Child(i);
+            if (IsStray(c)) {
+                strays.emplace_back(rows.size(), &c);
+                continue;
+            }
             if (c.Tag == vytTR) {
                 if (rows.size() < static_cast<std::size_t>(cVYXMaxTableRows)) {
                     rows.push_back(&c);
@@ -1188,10 +1204,10 @@ private:
             } else if (Is(c.Tag, {vytTBODY, vytTHEAD, vytTFOOT})) {
                 bool saved = headerRows;
                 headerRows = c.Tag == vytTHEAD;
-                CollectRows(c, rows, headerRows, header);
+                CollectRows(c, rows, headerRows, header, strays);
                 headerRows = saved;
             } else if (c.Tag == vytFORM || c.Tag == vytUNKNOWN)
-                CollectRows(c, rows, headerRows, header);  // rows wrapped in stray elements
+                CollectRows(c, rows, headerRows, header, strays);  // rows wrapped in stray elements
         }
     }
 
@@ -1200,8 +1216,9 @@ private:
     {
         std::vector<const TVYXHtmlNode*> rows;
         std::vector<bool> headerRow;
+        std::vector<std::pair<std::size_t, const TVYXHtmlNode*>> strays;  // (rows before it, node)
         bool inHead = false;
-        CollectRows(node, rows, inHead, headerRow);
+        CollectRows(node, rows, inHead, headerRow, strays);
         if (rows.empty()) {
             EndPara();
             Children(node, f, b, list);
@@ -1219,14 +1236,27 @@ private:
             }
         // Lay the cells out on a grid, row spans reserving places in the rows below.
         std::vector<TCellInfo> cells;
+        std::vector<const TVYXHtmlNode*> before;  // strays ahead of every cell
+        auto stray = [&](const TVYXHtmlNode& c) {
+            if (cells.empty())
+                before.push_back(&c);
+            else
+                cells.push_back({&c, cells.back().Row, cells.back().Col, 0, 0, {}, true});
+        };
         std::vector<std::vector<bool>> taken(rows.size());
+        std::size_t nextStray = 0;
         int cols = 1;
         for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (; nextStray < strays.size() && strays[nextStray].first <= r; ++nextStray)
+                stray(*strays[nextStray].second);
             int col = 0;
             for (int i = 0; i < rows[r]->ChildCount(); ++i) {
                 const TVYXHtmlNode& c = rows[r]->Child(i);
-                if (c.Tag != vytTD && c.Tag != vytTH)
+                if (c.Tag != vytTD && c.Tag != vytTH) {
+                    if (IsStray(c))
+                        stray(c);
                     continue;
+                }
                 TVyCSSProperties css;
                 FCss.Collect(c, css);
                 if (css.Get(vycpDISPLAY) == "none")
@@ -1252,6 +1282,15 @@ private:
                 cols = std::max(cols, col);
                 cells.push_back(std::move(info));
             }
+        }
+        for (; nextStray < strays.size(); ++nextStray)
+            stray(*strays[nextStray].second);
+        EndPara();
+        for (const TVYXHtmlNode* n : before) {
+            if (n->Tag == vytTEXT)
+                Text(n->Text, f, b);
+            else
+                Element(*n, f, b, list);
         }
         EndPara();
         // By index: filling the cells pushes targets, which may move the vector.
@@ -1321,7 +1360,7 @@ private:
             TVYXTableCell* cell = table->GetRows(c.Row)->CellN(c.Col);
             if (!cell)
                 continue;
-            FillCell(*cell, *c.Node, c.Css, f, b, c.ColSpan > 0);
+            FillCell(*cell, *c.Node, c.Css, f, b, c.ColSpan > 0, c.Stray);
         }
         std::vector<const TCellInfo*> spans;
         for (const TCellInfo& c : cells)
@@ -1396,7 +1435,7 @@ private:
     }
 
     void FillCell(TVYXTableCell& cell, const TVYXHtmlNode& node, const TVyCSSProperties& css, const TCharFmt& f,
-                  const TBlockFmt& b, bool first)
+                  const TBlockFmt& b, bool first, bool stray)
     {
         TCharFmt cf = f;
         TBlockFmt cb;  // paragraph formats start afresh inside a cell
@@ -1433,7 +1472,12 @@ private:
         FTargets.push_back(t);
         FPara = nullptr;
         FPendingSpace = false;
-        Children(node, cf, cb, cl);
+        if (!stray)
+            Children(node, cf, cb, cl);
+        else if (node.Tag == vytTEXT)
+            Text(node.Text, cf, cb);
+        else
+            Element(node, cf, cb, cl);
         EndPara();
         FTargets.pop_back();
         FPara = nullptr;

@@ -234,3 +234,24 @@ TEST(ReadHTML, BordersOfParagraphsAndBoxes)
     EXPECT_NE(paras[2]->PAPX().GetBorderLeft(), nullptr);
     EXPECT_NE(paras[3]->PAPX().GetBorderBottom(), nullptr);
 }
+
+TEST(ReadHTML, TextOutsideCellsKeepsItsOrder)
+{
+    struct TCase {
+        const char* Html;
+        const char16_t* Text;
+    };
+    const TCase cases[] = {
+        {"<table><tr><td>a</td> stray <td>b</td></tr> after <tr><td>c</td></tr></table>", u"a stray b after c"},
+        {"<table>before<tr><td>x</td></tr></table>end", u"before x end"},
+        {"<table><tbody><p>para</p><tr><td>y</td></tr></tbody></table>", u"para y"},
+        {"<table><tr><td>1</td></tr><b>bold</b></table>", u"1 bold"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Html);
+        TVYXLogDocEditor doc;
+        TVYXReadHTML reader(doc);
+        reader.LoadFromBytes(c.Html);
+        EXPECT_EQ(U8(VYXHtmlNormalizeText(VYXHtmlBodyText(doc.Paras()))), U8(c.Text));
+    }
+}
