@@ -678,9 +678,12 @@ void TVyCSS::Collect(const TVYXHtmlNode& node, TVyCSSProperties& out) const
         auto it = FByKey.find(key);
         if (it == FByKey.end())
             return;
-        for (int index : it->second)
+        for (int index : it->second) {
+            if (--FMatchBudget < 0)
+                return;
             if (Matches(FSelectors[static_cast<std::size_t>(index)], node))
                 found.push_back(index);
+        }
     };
     if (!FSelectors.empty()) {
         lookUp("*");

@@ -114,6 +114,10 @@ private:
     std::vector<TVyCSSProperties> FDeclarations;
     std::unordered_map<std::string, std::vector<int>> FByKey;
     std::vector<std::string> FErrors;
+    // Selector tests left for this sheet's whole life: a hostile sheet (thousands of
+    // rules every element must be tested against) cannot make a document's cascade
+    // cost more than this; past it, rules stop matching.
+    mutable std::int64_t FMatchBudget = 20'000'000;
 };
 
 // Declarations of a `style` attribute or a rule's block, shorthands split; errors go to

@@ -37,6 +37,7 @@ namespace {
 constexpr int cMaxTableDepth = 16;           // deeper tables are read as their cells' text
 constexpr std::size_t cMaxPictureBytes = 64u << 20;
 constexpr int cMaxListLevel = 8;             // the model's last list level
+constexpr int cMaxBookmarks = 10000;
 constexpr double cFontSizes[7] = {8, 10, 12, 13.5, 18, 24, 36};
 constexpr double cHeadingSizes[6] = {24, 18, 13.5, 12, 10, 8};
 
@@ -977,7 +978,7 @@ private:
             break;
         }
 
-        if (block && node.ChildCount() > 0 && node.InnerText() == u"\u00A0" &&
+        if (block && node.ChildCount() == 1 && node.Child(0).Tag == vytTEXT && node.Child(0).Text == u"\u00A0" &&
             Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytDIV})) {
             // "<p>&nbsp;</p>" is how empty paragraphs are written.
             EndPara();
@@ -1067,8 +1068,8 @@ private:
 
     void Bookmark(const std::u16string& name, const TBlockFmt& b)
     {
-        if (FDoc.Bookmarks().Count() > 100000)
-            return;
+        if (FDoc.Bookmarks().Count() >= cMaxBookmarks)
+            return;  // names are checked for uniqueness one by one
         TVYXLogPara& para = EnsurePara(b);
         if (TVYXBookmark* mark = para.AppendBookmark(name))
             para.EndBookmark(*mark);

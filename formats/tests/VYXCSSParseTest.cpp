@@ -188,3 +188,26 @@ TEST(CSSParse, BrokenSheetsAreSkippedWithErrors)
     big.Parse(std::string_view(huge));
     EXPECT_LE(big.Errors().size(), 100u);
 }
+
+TEST(CSSParse, CascadeWorkIsBounded)
+{
+    // Every element must be tested against every universal rule: the sheet's budget
+    // of selector tests ends that, and the cascade still answers.
+    std::string sheet;
+    for (int i = 0; i < 40000; ++i)
+        sheet += "* + * ~ * > * " + std::string(i % 2 ? "div" : "p") + " {color: red}";
+    TVyCSS css;
+    css.Parse(std::string_view(sheet));
+    TVYXHtmlDOM dom;
+    std::string html;
+    for (int i = 0; i < 1500; ++i)
+        html += "<p id=x>t</p>";
+    dom.Parse(U16(html));
+    int collected = 0;
+    for (int i = 0; i < dom.Root().ChildCount(); ++i) {
+        TVyCSSProperties props;
+        css.Collect(dom.Root().Child(i), props);
+        ++collected;
+    }
+    EXPECT_EQ(collected, 1500);
+}
