@@ -678,9 +678,12 @@ void TVyCSS::Collect(const TVYXHtmlNode& node, TVyCSSProperties& out) const
         auto it = FByKey.find(key);
         if (it == FByKey.end())
             return;
-        for (int index : it->second)
+        for (int index : it->second) {
+            if (--FMatchBudget < 0)
+                return;
             if (Matches(FSelectors[static_cast<std::size_t>(index)], node))
                 found.push_back(index);
+        }
     };
     if (!FSelectors.empty()) {
         lookUp("*");
@@ -738,7 +741,7 @@ double CSSGetPtSizeByUnit(double value, TVyCSSUnit unit, double base, double pix
     case vycuCM: return value / 2.54 * 72;
     case vycuMM: return value / 25.4 * 72;
     case vycuEM: case vycuREM: return value * base;
-    case vycuEX: return value * base / 2;
+    case vycuEX: return value * 2;  // a fixed two points per ex, as the format's readers always took it
     case vycuPT: return value;
     case vycuPica: return value * 12;
     case vycuPercent: return value * base / 100;

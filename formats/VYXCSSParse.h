@@ -114,6 +114,10 @@ private:
     std::vector<TVyCSSProperties> FDeclarations;
     std::unordered_map<std::string, std::vector<int>> FByKey;
     std::vector<std::string> FErrors;
+    // Selector tests left for this sheet's whole life: a hostile sheet (thousands of
+    // rules every element must be tested against) cannot make a document's cascade
+    // cost more than this; past it, rules stop matching.
+    mutable std::int64_t FMatchBudget = 20'000'000;
 };
 
 // Declarations of a `style` attribute or a rule's block, shorthands split; errors go to
@@ -126,8 +130,8 @@ struct TVyCSSLength {
     TVyCSSUnit Unit = vycuNone_;
 };
 std::optional<TVyCSSLength> VyCSSParseLength(std::string_view text);
-// Points of a length: `base` is the current font size for em/ex and the whole for
-// percentages; plain numbers count as pixels.
+// Points of a length: `base` is the current font size for em and the whole for
+// percentages; an ex is two points; plain numbers count as pixels.
 double CSSGetPtSizeByUnit(double value, TVyCSSUnit unit, double base, double pixelsPerInch = 96);
 // The same for text (lengths and the font-size keywords); nullopt when unreadable.
 std::optional<double> CSSPropSizeToPt(std::string_view text, double base, double pixelsPerInch = 96);

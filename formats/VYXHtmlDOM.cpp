@@ -48,6 +48,10 @@ constexpr TEntity cEntities[] = {
 #include "formats/VYXHtmlEntities.inc"
 };
 
+// Attributes kept per element; real markup has a handful, and the duplicate check is
+// quadratic in the count.
+constexpr std::size_t cMaxAttributes = 256;
+
 bool Is(TVYXHTagId id, std::initializer_list<TVYXHTagId> set)
 {
     return std::find(set.begin(), set.end(), id) != set.end();
@@ -395,8 +399,8 @@ private:
                     value = VYXHtmlDecodeEntities(FText.substr(start, j - start));
                 }
             }
-            if (attrName.empty())
-                continue;
+            if (attrName.empty() || attrs.size() >= cMaxAttributes)
+                continue;  // past the limit the rest of the tag is read and dropped
             bool dup = std::any_of(attrs.begin(), attrs.end(), [&](const auto& a) { return a.Name == attrName; });
             if (!dup)
                 attrs.push_back({std::move(attrName), std::move(value)});
@@ -605,18 +609,8 @@ std::u16string VYXHtmlEntityEncodeStr(std::u16string_view text)
 
 // ---- Nodes -------------------------------------------------------------------
 
-TVYXHtmlNode::~TVYXHtmlNode()
-{
-    // Free deep trees without deep recursion: move grandchildren up first.
-    std::vector<std::unique_ptr<TVYXHtmlNode>> pending = std::move(FChildren);
-    while (!pending.empty()) {
-        std::unique_ptr<TVYXHtmlNode> node = std::move(pending.back());
-        pending.pop_back();
-        for (auto& child : node->FChildren)
-            pending.push_back(std::move(child));
-        node->FChildren.clear();
-    }
-}
+// The builder never nests deeper than cVYXHtmlMaxDepth, so freeing by recursion is safe.
+TVYXHtmlNode::~TVYXHtmlNode() = default;
 
 TVYXHtmlNode* TVYXHtmlNode::GetNthChild(int i) const
 {

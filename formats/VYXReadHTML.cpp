@@ -15,12 +15,16 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <optional>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXCSSParse.h"
 #include "formats/VYXHtmlDOM.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
@@ -33,6 +37,7 @@ namespace {
 constexpr int cMaxTableDepth = 16;           // deeper tables are read as their cells' text
 constexpr std::size_t cMaxPictureBytes = 64u << 20;
 constexpr int cMaxListLevel = 8;             // the model's last list level
+constexpr int cMaxBookmarks = 10000;
 constexpr double cFontSizes[7] = {8, 10, 12, 13.5, 18, 24, 36};
 constexpr double cHeadingSizes[6] = {24, 18, 13.5, 12, 10, 8};
 
@@ -54,6 +59,13 @@ struct TBlockFmt {
     int Heading = 0;  // 1..6
     bool Pre = false;
     bool Hidden = false;
+    // Left, top, right, bottom: width (points), style and colour of a paragraph border.
+    struct TBorder {
+        double Width = 0;
+        TST_Border Style = stbNone;
+        TVYXColor Color = 0;
+    };
+    std::optional<TBorder> Borders[4];
 };
 
 struct TListCtx {
@@ -194,7 +206,9 @@ public:
         }
         Children(*start, chars, block, list);
         EndPara();
-        FDoc.Paras().CombineCharRuns();
+        // A document without content still has its one empty paragraph for the caret.
+        if (FDoc.Paras().Count() == 0)
+            FDoc.AppendPara();
     }
 
 private:
@@ -221,9 +235,50 @@ private:
                 }
             } else if (n->Tag == vytBASE && n->HasAttribute("href") && FBase.empty())
                 FBase = U8(n->Attribute("href"));
+            else if (n->Tag == vytA && n->Parent() && NoteNumber(n->Attribute("id"), false) > 0)
+                FNoteTargets.emplace(n->Attribute("id"), n);
             for (int i = n->ChildCount() - 1; i >= 0; --i)
                 stack.push_back(&n->Child(i));
         }
+    }
+
+    // N of "fnoteN" / "enoteN" (with `ref`: "fnoteRefN" / "enoteRefN"); 0 for other names.
+    static int NoteNumber(const std::u16string& id, bool ref)
+    {
+        const std::u16string_view prefixes[2] = {ref ? u"fnoteRef" : u"fnote", ref ? u"enoteRef" : u"enote"};
+        for (std::u16string_view prefix : prefixes)
+            if (id.size() > prefix.size() && id.size() < prefix.size() + 7 && id.compare(0, prefix.size(), prefix) == 0 &&
+                std::all_of(id.begin() + static_cast<std::ptrdiff_t>(prefix.size()), id.end(),
+                            [](char16_t c) { return c >= u'0' && c <= u'9'; }))
+                return std::stoi(U8(id.substr(prefix.size())));
+        return 0;
+    }
+
+    // A note reference as the writer makes it ("<a id=fnoteRef1 href=#fnote1>[1]</a>",
+    // the note's text in the block holding "<a id=fnote1>"): the note is made again
+    // and its block is left out of the body. False when `node` is no such reference.
+    bool NoteReference(const TVYXHtmlNode& node, const TBlockFmt& b)
+    {
+        const std::u16string id = node.Attribute("id"), href = node.Attribute("href");
+        if (FTargets.size() != 1 || href.size() < 2 || href[0] != u'#' || NoteNumber(id, true) == 0)
+            return false;
+        auto it = FNoteTargets.find(href.substr(1));
+        if (it == FNoteTargets.end() || NoteNumber(href.substr(1), false) != NoteNumber(id, true))
+            return false;
+        const TVYXHtmlNode* block = it->second->Parent();
+        std::u16string text;
+        for (int i = 0; i < block->ChildCount(); ++i)
+            if (&block->Child(i) != it->second)
+                text += block->Child(i).InnerText();
+        EnsurePara(b);
+        if (href[1] == u'e')
+            FDoc.AppendEndnote(TrimWs(text));
+        else
+            FDoc.AppendFootnote(TrimWs(text));
+        FSkip.insert(block);
+        FLastRun = nullptr;
+        FParaHasText = true;
+        return true;
     }
 
     static bool MediaApplies(const std::u16string& media)
@@ -312,10 +367,26 @@ private:
             para = t.Paras->AppendPara(papx);
         if (b.Heading > 0)
             UseHeading(*para, b.Heading);
+        for (int i = 0; i < 4; ++i)
+            if (b.Borders[i])
+                SetBorder(*para, i, *b.Borders[i]);
+        for (TFrame& frame : FFrames)
+            if (frame.Paras == t.Paras)
+                frame.Items.push_back(para);
         FPara = para;
         FParaHasText = false;
         FPendingSpace = false;
         return *para;
+    }
+
+    static void SetBorder(TVYXLogPara& para, int side, const TBlockFmt::TBorder& border)
+    {
+        if (border.Style == stbNone)
+            return;
+        TVYXPAPX& x = para.PAPX();
+        TVYXDocPropBorder* target = side == 0 ? x.AddBorderLeft() : side == 1 ? x.AddBorderTop()
+                                    : side == 2 ? x.AddBorderRight() : x.AddBorderBottom();
+        target->SetVals(border.Width, border.Color, border.Style, 0);
     }
 
     void UseHeading(TVYXLogPara& para, int level)
@@ -430,8 +501,8 @@ private:
             return;
         if (b.Pre) {
             // Preformatted: line feeds are line breaks, everything else is kept.
-            if (FPendingSpace && !raw.empty())
-                AppendRaw(u" ", f, b);
+            if (!raw.empty())
+                FlushSpace(b);
             FPendingSpace = false;
             std::size_t start = 0;
             for (std::size_t i = 0; i <= raw.size(); ++i) {
@@ -459,27 +530,43 @@ private:
         }
         std::u16string collapsed;
         collapsed.reserve(raw.size());
-        bool space = false;
+        bool space = false, lead = false;
         for (char16_t c : raw) {
             if (IsWs(c)) {
                 space = true;
                 continue;
             }
-            if (space && (!collapsed.empty() || FPendingSpace || (FPara && FParaHasText)))
+            if (collapsed.empty())
+                lead = (space || FPendingSpace) && FPara && FParaHasText;
+            else if (space)
                 collapsed += u' ';
-            else if (collapsed.empty() && FPendingSpace && FPara && FParaHasText)
-                collapsed += u' ';
-            FPendingSpace = false;
             space = false;
             collapsed += c;
         }
         if (collapsed.empty()) {
-            if (space && FPara && FParaHasText)
-                FPendingSpace = true;
+            if (space && FPara && FParaHasText && !FPendingSpace)
+                FPendingSpace = true, FPendingFmt = f;
             return;
         }
+        if (lead && FPendingSpace)
+            FlushSpace(b);
+        else if (lead)
+            collapsed.insert(collapsed.begin(), u' ');
+        FPendingSpace = false;
         AppendRaw(collapsed, f, b);
-        FPendingSpace = space;
+        if (space)
+            FPendingSpace = true, FPendingFmt = f;
+    }
+
+    // Writes a pending blank in the format of the text it was written in: collapsed
+    // blanks keep the first one, as browsers draw it (a link or a bold word after it
+    // does not start with it).
+    void FlushSpace(const TBlockFmt& b)
+    {
+        if (!FPendingSpace || !FPara || !FParaHasText)
+            return;
+        FPendingSpace = false;
+        AppendRaw(u" ", FPendingFmt, b);
     }
 
     // ---- Elements ----
@@ -634,6 +721,34 @@ private:
         }
     }
 
+    // The four borders of a block from its cascaded CSS.
+    void BlockBorders(const TVyCSSProperties& css, TBlockFmt& b, double em) const
+    {
+        struct TSide {
+            TVyCSSProp Width, Style, Color;
+        };
+        constexpr TSide cSides[4] = {
+            {vycpBORDER_LEFT_WIDTH, vycpBORDER_LEFT_STYLE, vycpBORDER_LEFT_COLOR},
+            {vycpBORDER_TOP_WIDTH, vycpBORDER_TOP_STYLE, vycpBORDER_TOP_COLOR},
+            {vycpBORDER_RIGHT_WIDTH, vycpBORDER_RIGHT_STYLE, vycpBORDER_RIGHT_COLOR},
+            {vycpBORDER_BOTTOM_WIDTH, vycpBORDER_BOTTOM_STYLE, vycpBORDER_BOTTOM_COLOR},
+        };
+        for (int i = 0; i < 4; ++i) {
+            const std::string* style = css.Find(cSides[i].Style);
+            if (!style)
+                continue;
+            TBlockFmt::TBorder border;
+            border.Style = BorderStyle(*style);
+            const std::string w = css.Get(cSides[i].Width);
+            border.Width = w == "thin" ? 0.75 : w == "thick" ? 3.75 : w == "medium" || w.empty() ? 2.25
+                           : std::clamp(CSSPropSizeToPt(w, em, FOptions.PixelsPerInch).value_or(0.75), 0.0, 12.0);
+            border.Color = HtmlCssColorToColor(css.Get(cSides[i].Color)).value_or(0);
+            if (border.Width <= 0)
+                border.Style = stbNone;
+            b.Borders[i] = border;
+        }
+    }
+
     static TListCtx ListFrom(const TVYXHtmlNode& node, const TVyCSSProperties& css, const TListCtx& outer)
     {
         TListCtx list;
@@ -675,7 +790,7 @@ private:
         default:
             break;
         }
-        if (node.HasAttribute("hidden"))
+        if (node.HasAttribute("hidden") || FSkip.count(&node))
             return;
         TVyCSSProperties css;
         FCss.Collect(node, css);
@@ -694,6 +809,8 @@ private:
         // spacing belongs to the element that sets it.
         if (block) {
             b.SpaceBefore.reset();
+            for (auto& border : b.Borders)
+                border.reset();
             b.SpaceAfter.reset();
             b.FirstLine.reset();
             b.Hanging.reset();
@@ -752,8 +869,11 @@ private:
         if (node.Attribute("dir") == u"rtl" && block)
             f.RTL = true;
         ApplyCharCSS(css, f, b, block);
-        if (block)
+        if (block) {
             ApplyBlockCSS(css, b, f);
+            if (!Is(node.Tag, {vytTABLE, vytTD, vytTH, vytTR, vytUL, vytOL}))
+                BlockBorders(css, b, f.Size.value_or(FDefaultSize));
+        }
 
         switch (node.Tag) {
         case vytBR:
@@ -768,8 +888,25 @@ private:
             return;
         case vytHR: {
             EndPara();
+            b.Shade.reset();  // a rule's colour is the rule's, not its paragraph's
             TVYXLogPara& para = NewPara(b);
-            para.PAPX().AddBorderBottom()->SetVals(1.5, 0x808080, stbSingle, 0);
+            TVYXCharRunGraphic* run = para.AppendHorizontalLine();
+            if (auto* rule = run ? dynamic_cast<TVYXGraphicHorizLine*>(run->Graphic.get()) : nullptr) {
+                std::string align = Ascii(node.Attribute("align"));
+                for (const std::u16string& cls : node.Classes())
+                    if (cls == u"HRLeft" || cls == u"HRRight")  // how the writer keeps the side
+                        align = cls == u"HRLeft" ? "left" : "right";
+                rule->Align = align == "left" ? agohatLeft : align == "right" ? agohatRight : agohatCentered;
+                if (std::optional<double> size = PictureLength(node, css, "size", vycpHEIGHT))
+                    rule->Height = std::min(*size, 72.0);
+                std::string width = css.Get(vycpWIDTH);
+                if (width.empty())
+                    width = U8(TrimWs(node.Attribute("width")));
+                if (std::optional<TVyCSSLength> w = VyCSSParseLength(width); w && w->Unit == vycuPercent && w->Value > 0) {
+                    rule->Percent = std::min(w->Value, 100.0);
+                    rule->IsFullWidth = rule->Percent >= 100;
+                }
+            }
             EndPara();
             return;
         }
@@ -807,6 +944,8 @@ private:
             Text(u"\"", f, b);
             return;
         case vytA: {
+            if (NoteReference(node, b))
+                return;
             if (const std::u16string* name = node.FindAttribute("name"); name && !name->empty())
                 Bookmark(*name, b);
             else if (const std::u16string* id = node.FindAttribute("id"); id && !id->empty())
@@ -816,6 +955,7 @@ private:
                 Children(node, f, b, list);
                 return;
             }
+            FlushSpace(b);
             TVYXLogPara* startPara = FPara;
             std::int32_t start = FPara ? FPara->EndOfParaPos() : 1;
             Children(node, f, b, list);
@@ -838,7 +978,7 @@ private:
             break;
         }
 
-        if (block && node.ChildCount() > 0 && node.InnerText() == u"\u00A0" &&
+        if (block && node.ChildCount() == 1 && node.Child(0).Tag == vytTEXT && node.Child(0).Text == u"\u00A0" &&
             Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytDIV})) {
             // "<p>&nbsp;</p>" is how empty paragraphs are written.
             EndPara();
@@ -848,8 +988,28 @@ private:
         }
         if (block) {
             EndPara();
-            if (b.Heading > 0 || b.Shade || Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytPRE}))
+            const bool framed = std::any_of(std::begin(b.Borders), std::end(b.Borders), [](const auto& x) { return x.has_value(); });
+            const bool paragraph = Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytPRE});
+            if (b.Heading > 0 || b.Shade || paragraph)
                 NewPara(b);  // the element's own paragraph, with its spacing, even when empty
+            if (framed && !paragraph && FFrames.size() < 64) {
+                // A box around several paragraphs: the sides go to each of them, the top
+                // to the first and the bottom to the last.
+                TBlockFmt inner = b;
+                for (auto& border : inner.Borders)
+                    border.reset();
+                FFrames.push_back({Target().Paras, {}});
+                Children(node, f, inner, list);
+                EndPara();
+                TFrame frame = std::move(FFrames.back());
+                FFrames.pop_back();
+                for (std::size_t k = 0; k < frame.Items.size(); ++k)
+                    for (int side = 0; side < 4; ++side)
+                        if (b.Borders[side] && (side == 0 || side == 2 || (side == 1 && k == 0) ||
+                                                (side == 3 && k + 1 == frame.Items.size())))
+                            SetBorder(*frame.Items[k], side, *b.Borders[side]);
+                return;
+            }
             Children(node, f, b, list);
             EndPara();
         } else
@@ -908,8 +1068,8 @@ private:
 
     void Bookmark(const std::u16string& name, const TBlockFmt& b)
     {
-        if (FDoc.Bookmarks().Count() > 100000)
-            return;
+        if (FDoc.Bookmarks().Count() >= cMaxBookmarks)
+            return;  // names are checked for uniqueness one by one
         TVYXLogPara& para = EnsurePara(b);
         if (TVYXBookmark* mark = para.AppendBookmark(name))
             para.EndBookmark(*mark);
@@ -941,6 +1101,29 @@ private:
             }
         }
         TVYXLogPara& para = EnsurePara(b);
+        // A size from the attributes or CSS makes a sized picture object; without one the
+        // picture keeps its own size in a picture run.
+        TVyCSSProperties css;
+        FCss.Collect(node, css);
+        const std::optional<double> width = PictureLength(node, css, "width", vycpWIDTH);
+        const std::optional<double> height = PictureLength(node, css, "height", vycpHEIGHT);
+        if (!bytes.empty() && (width || height)) {
+            try {
+                TVYXMemoryStream stream = TVYXMemoryStream::View(bytes);
+                TVYXPicture& picture = FDoc.Pictures().AddPicture(stream);
+                auto graphic = std::make_unique<TVYXGraphicPicture>(&picture);
+                const double w0 = picture.GetWidth() > 0 ? picture.GetWidth() : 72;
+                const double h0 = picture.GetHeight() > 0 ? picture.GetHeight() : 72;
+                graphic->Width = width ? *width : *height * w0 / h0;
+                graphic->Height = height ? *height : *width * h0 / w0;
+                para.AppendGraphic(std::move(graphic));
+                FLastRun = nullptr;
+                FParaHasText = true;
+                return;
+            } catch (const VYXException&) {
+                bytes.clear();
+            }
+        }
         if (!bytes.empty()) {
             TVYXCharRunPicture* run = para.AppendPicture();
             try {
@@ -959,11 +1142,27 @@ private:
         }
     }
 
+    // A picture's width or height in points: CSS first, else the attribute (pixels);
+    // percentages and nonsense give none.
+    std::optional<double> PictureLength(const TVYXHtmlNode& node, const TVyCSSProperties& css, const char* attr,
+                                        TVyCSSProp prop) const
+    {
+        std::string v = css.Get(prop);
+        if (v.empty() || v == "auto")
+            v = U8(TrimWs(node.Attribute(attr)));
+        std::optional<TVyCSSLength> len = VyCSSParseLength(v);
+        if (!len || len->Value <= 0 || len->Unit == vycuPercent)
+            return std::nullopt;
+        return std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, 12, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
+    }
+
     // ---- Tables ----
 
     struct TCellInfo {
         const TVYXHtmlNode* Node = nullptr;
         int Row = 0, Col = 0, ColSpan = 1, RowSpan = 1;
+        TVyCSSProperties Css;  // cascaded once, used for widths and the cell's formats
+        bool Stray = false;    // content outside any cell, added to the cell before it
     };
 
     static int SpanAttr(const TVYXHtmlNode& node, const char* name, int max)
@@ -978,11 +1177,26 @@ private:
         return std::clamp(n, 1, max);
     }
 
+    // Content standing where only rows may stand: browsers move it before the table,
+    // text extractions keep it in place; it goes with the cell before it (or before
+    // the table), so the text keeps its order.
+    static bool IsStray(const TVYXHtmlNode& c)
+    {
+        if (c.Tag == vytTEXT)
+            return !std::all_of(c.Text.begin(), c.Text.end(), IsWs);
+        return !Is(c.Tag, {vytTR, vytTD, vytTH, vytTBODY, vytTHEAD, vytTFOOT, vytCAPTION, vytCOLGROUP, vytCOL, vytSCRIPT,
+                           vytSTYLE, vytTEMPLATE, vytFORM, vytUNKNOWN});
+    }
+
     void CollectRows(const TVYXHtmlNode& node, std::vector<const TVYXHtmlNode*>& rows, bool& headerRows,
-                     std::vector<bool>& header)
+                     std::vector<bool>& header, std::vector<std::pair<std::size_t, const TVYXHtmlNode*>>& strays)
     {
         for (int i = 0; i < node.ChildCount(); ++i) {
             const TVYXHtmlNode& c = node.Child(i);
+            if (IsStray(c)) {
+                strays.emplace_back(rows.size(), &c);
+                continue;
+            }
             if (c.Tag == vytTR) {
                 if (rows.size() < static_cast<std::size_t>(cVYXMaxTableRows)) {
                     rows.push_back(&c);
@@ -991,10 +1205,10 @@ private:
             } else if (Is(c.Tag, {vytTBODY, vytTHEAD, vytTFOOT})) {
                 bool saved = headerRows;
                 headerRows = c.Tag == vytTHEAD;
-                CollectRows(c, rows, headerRows, header);
+                CollectRows(c, rows, headerRows, header, strays);
                 headerRows = saved;
             } else if (c.Tag == vytFORM || c.Tag == vytUNKNOWN)
-                CollectRows(c, rows, headerRows, header);  // rows wrapped in stray elements
+                CollectRows(c, rows, headerRows, header, strays);  // rows wrapped in stray elements
         }
     }
 
@@ -1003,8 +1217,9 @@ private:
     {
         std::vector<const TVYXHtmlNode*> rows;
         std::vector<bool> headerRow;
+        std::vector<std::pair<std::size_t, const TVYXHtmlNode*>> strays;  // (rows before it, node)
         bool inHead = false;
-        CollectRows(node, rows, inHead, headerRow);
+        CollectRows(node, rows, inHead, headerRow, strays);
         if (rows.empty()) {
             EndPara();
             Children(node, f, b, list);
@@ -1022,14 +1237,27 @@ private:
             }
         // Lay the cells out on a grid, row spans reserving places in the rows below.
         std::vector<TCellInfo> cells;
+        std::vector<const TVYXHtmlNode*> before;  // strays ahead of every cell
+        auto stray = [&](const TVYXHtmlNode& c) {
+            if (cells.empty())
+                before.push_back(&c);
+            else
+                cells.push_back({&c, cells.back().Row, cells.back().Col, 0, 0, {}, true});
+        };
         std::vector<std::vector<bool>> taken(rows.size());
+        std::size_t nextStray = 0;
         int cols = 1;
         for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (; nextStray < strays.size() && strays[nextStray].first <= r; ++nextStray)
+                stray(*strays[nextStray].second);
             int col = 0;
             for (int i = 0; i < rows[r]->ChildCount(); ++i) {
                 const TVYXHtmlNode& c = rows[r]->Child(i);
-                if (c.Tag != vytTD && c.Tag != vytTH)
+                if (c.Tag != vytTD && c.Tag != vytTH) {
+                    if (IsStray(c))
+                        stray(c);
                     continue;
+                }
                 TVyCSSProperties css;
                 FCss.Collect(c, css);
                 if (css.Get(vycpDISPLAY) == "none")
@@ -1039,11 +1267,11 @@ private:
                 if (col >= cVYXMaxTableCols) {
                     // Cells past the model's widest row join the last cell.
                     if (!cells.empty() && cells.back().Row == static_cast<int>(r))
-                        cells.push_back({&c, cells.back().Row, cells.back().Col, 0, 0});
+                        cells.push_back({&c, cells.back().Row, cells.back().Col, 0, 0, std::move(css)});
                     continue;
                 }
                 TCellInfo info{&c, static_cast<int>(r), col, SpanAttr(c, "colspan", cVYXMaxTableCols - col),
-                               SpanAttr(c, "rowspan", static_cast<int>(rows.size() - r))};
+                               SpanAttr(c, "rowspan", static_cast<int>(rows.size() - r)), std::move(css)};
                 for (int rr = 0; rr < info.RowSpan; ++rr) {
                     auto& line = taken[r + static_cast<std::size_t>(rr)];
                     if (line.size() < static_cast<std::size_t>(col + info.ColSpan))
@@ -1053,8 +1281,17 @@ private:
                 }
                 col += info.ColSpan;
                 cols = std::max(cols, col);
-                cells.push_back(info);
+                cells.push_back(std::move(info));
             }
+        }
+        for (; nextStray < strays.size(); ++nextStray)
+            stray(*strays[nextStray].second);
+        EndPara();
+        for (const TVYXHtmlNode* n : before) {
+            if (n->Tag == vytTEXT)
+                Text(n->Text, f, b);
+            else
+                Element(*n, f, b, list);
         }
         EndPara();
         // By index: filling the cells pushes targets, which may move the vector.
@@ -1096,9 +1333,7 @@ private:
         for (const TCellInfo& c : cells) {
             if (c.ColSpan != 1 || !c.Node)
                 continue;
-            TVyCSSProperties css;
-            FCss.Collect(*c.Node, css);
-            if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, css)) {
+            if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, c.Css)) {
                 double pt = w->Unit == vycuPercent ? tableWidth * std::clamp(w->Value, 0.0, 100.0) / 100
                                                    : CSSGetPtSizeByUnit(w->Value, w->Unit, tableWidth, FOptions.PixelsPerInch);
                 if (pt > 0 && colWidth[static_cast<std::size_t>(c.Col)] < 0)
@@ -1126,7 +1361,7 @@ private:
             TVYXTableCell* cell = table->GetRows(c.Row)->CellN(c.Col);
             if (!cell)
                 continue;
-            FillCell(*cell, *c.Node, f, b, list, c.ColSpan > 0);
+            FillCell(*cell, *c.Node, c.Css, f, b, c.ColSpan > 0, c.Stray);
         }
         std::vector<const TCellInfo*> spans;
         for (const TCellInfo& c : cells)
@@ -1200,16 +1435,13 @@ private:
             table.TAPX().RemoveBorders(true, true, true, true, true, true);
     }
 
-    void FillCell(TVYXTableCell& cell, const TVYXHtmlNode& node, const TCharFmt& f, const TBlockFmt& b,
-                  const TListCtx& list, bool first)
+    void FillCell(TVYXTableCell& cell, const TVYXHtmlNode& node, const TVyCSSProperties& css, const TCharFmt& f,
+                  const TBlockFmt& b, bool first, bool stray)
     {
-        TVyCSSProperties css;
-        FCss.Collect(node, css);
         TCharFmt cf = f;
         TBlockFmt cb;  // paragraph formats start afresh inside a cell
         cb.Pre = b.Pre;
-        TListCtx cl;
-        (void)list;
+        TListCtx cl;  // lists start afresh inside a cell
         if (node.Tag == vytTH)
             cf.Bold = true, cb.Align = vyptaCenter;
         if (std::u16string align = node.Attribute("align"); !align.empty()) {
@@ -1241,7 +1473,12 @@ private:
         FTargets.push_back(t);
         FPara = nullptr;
         FPendingSpace = false;
-        Children(node, cf, cb, cl);
+        if (!stray)
+            Children(node, cf, cb, cl);
+        else if (node.Tag == vytTEXT)
+            Text(node.Text, cf, cb);
+        else
+            Element(node, cf, cb, cl);
         EndPara();
         FTargets.pop_back();
         FPara = nullptr;
@@ -1295,9 +1532,17 @@ private:
     TVYXHtmlDOM FDom;
     std::string FBase;
     std::vector<TTarget> FTargets;
+    struct TFrame {
+        TVYXLogParas* Paras;              // the list the box stands in
+        std::vector<TVYXLogPara*> Items;  // its paragraphs, in order
+    };
+    std::vector<TFrame> FFrames;  // bordered containers being read
+    std::map<std::u16string, const TVYXHtmlNode*> FNoteTargets;  // "fnote1" -> its anchor
+    std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
     TVYXLogPara* FPara = nullptr;
     bool FParaHasText = false;
     bool FPendingSpace = false;
+    TCharFmt FPendingFmt;  // the format of the text the pending blank came from
     TVYXCharRun* FLastRun = nullptr;
     TCharFmt FLastRunFmt;
     std::unique_ptr<TVYXCHPX> FChpx;

@@ -18,12 +18,14 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXHtmlDOM.h"
 #include "model/VYXDocData.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
@@ -38,6 +40,8 @@ constexpr int cMaxListDepth = 9;
 std::string Num(double v)
 {
     // At most two decimals, no trailing zeros: "12", "10.5", "0.75".
+    if (v == std::floor(v) && std::abs(v) < 1e9)
+        return std::to_string(static_cast<long long>(v));  // the common case, without printf
     double r = std::round(v * 100) / 100;
     if (r == 0)
         r = 0;  // no "-0"
@@ -53,14 +57,43 @@ std::string Num(double v)
 
 std::string Pt(double v) { return Num(v) + "pt"; }
 
+// "#rrggbb": always six digits.
 std::string Hex(TVYXColor c)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "#%.6x", static_cast<unsigned>(c & 0xFFFFFF));
-    return buf;
+    static constexpr char cDigits[] = "0123456789abcdef";
+    std::string out = "#000000";
+    for (int i = 6; i >= 1; --i, c >>= 4)
+        out[static_cast<std::size_t>(i)] = cDigits[c & 0xF];
+    return out;
 }
 
 std::string Encode(std::u16string_view text) { return U8(VYXHtmlEntityEncodeStr(text)); }
+
+// Appends text as UTF-8 with the HTML references, in one pass; control characters
+// other than tabs, which cannot stand in HTML text, become blanks.
+void AppendEncoded(std::string& out, std::u16string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        switch (c) {
+        case u'&': out += "&amp;"; continue;
+        case u'<': out += "&lt;"; continue;
+        case u'>': out += "&gt;"; continue;
+        case u'"': out += "&quot;"; continue;
+        case 0xA0: out += "&nbsp;"; continue;
+        default: break;
+        }
+        if (c < 0x80) {
+            out += c < 0x20 && c != u'\t' ? ' ' : static_cast<char>(c);
+            continue;
+        }
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;  // a lone surrogate
+        AppendUtf8(out, c);
+    }
+}
 
 std::string Base64(std::string_view bytes)
 {
@@ -131,12 +164,10 @@ const char* OlType(TVYXNumberingStyleType style)
 
 class TWriter {
 public:
-    TWriter(TVYXLogDocEditor& doc, const TVYXWriteHTML& options,
-            std::vector<std::pair<std::string, std::string>>& pictures, bool embed)
+    TWriter(TVYXLogDocEditor& doc, std::vector<std::pair<std::string, std::string>>& pictures, bool embed)
         : FDoc(doc), FMasterCHP(doc.GetMasterCHP()), FMasterPAP(doc.GetMasterPAP()), FPictures(pictures),
           FEmbed(embed)
     {
-        (void)options;
     }
 
     std::string Run(const std::string& title)
@@ -173,7 +204,8 @@ public:
         head += "table[border] > * > tr > td, table[border] > * > tr > th { border: 0.5pt solid #000000; }\r\n";
         head += "td p, th p { margin: 0pt; }\r\n";
         head += "ol, ul { margin-top: 0pt; margin-bottom: 0pt; }\r\n";
-        head += ".HR33 { width: 33%; margin-left: 0; text-align: left; }\r\n";
+        head += ".HR33 { width: 33%; margin-left: 0; text-align: left; border: none; background-color: #a0a0a0; }\r\n";
+        head += ".HRLeft { margin-left: 0; margin-right: auto; }\r\n.HRRight { margin-left: auto; margin-right: 0; }\r\n";
         head += ".tab { white-space: pre; }\r\n";
         for (const auto& rule : FRules)
             head += rule + "\r\n";
@@ -188,12 +220,12 @@ private:
     {
         if (decls.empty())
             return {};
-        const std::string key = prefix + "|" + decls;
-        auto it = FClasses.find(key);
-        if (it != FClasses.end())
+        auto& classes = FClasses[prefix];
+        auto it = classes.find(decls);
+        if (it != classes.end())
             return it->second;
         std::string name = prefix + std::to_string(FRules.size() + 1);
-        FClasses.emplace(key, name);
+        classes.emplace(decls, name);
         FRules.push_back(element + "." + name + " { " + decls + "}");
         return name;
     }
@@ -280,14 +312,22 @@ private:
         }
         if (pd.Color != cVYXAutoColor && pd.Color != 0xFFFFFF)
             add("background-color", Hex(pd.Color));
+        const TVYXPAPX& x = para.PAPX();
+        const std::pair<const TVYXDocPropBorder*, const char*> borders[] = {
+            {x.GetBorderLeft(), "border-left"}, {x.GetBorderTop(), "border-top"},
+            {x.GetBorderRight(), "border-right"}, {x.GetBorderBottom(), "border-bottom"}};
+        for (const auto& [border, name] : borders)
+            if (border && border->Style != stbNone && border->Style != stbNil)
+                add(name, BorderCss(border));
+        // Multiples as plain numbers: CSS scales those with each run's own size.
         const double spacing = pd.LineSpacing;
         switch (pd.LineSpacingType) {
         case aplstMultiple:
             if (std::abs(spacing - FMasterPAP.LineSpacing) > 0.001 && spacing > 0)
-                add("line-height", Num(spacing * 100) + "%");
+                add("line-height", Num(spacing));
             break;
-        case aplst1_5Lines: add("line-height", "150%"); break;
-        case aplstDouble: add("line-height", "200%"); break;
+        case aplst1_5Lines: add("line-height", "1.5"); break;
+        case aplstDouble: add("line-height", "2"); break;
         case aplstAtLeast: case aplstExactly:
             if (spacing > 0)
                 add("line-height", Pt(spacing));
@@ -335,10 +375,10 @@ private:
     void CloseLists(std::size_t depth)
     {
         while (FLists.size() > depth) {
-            // Line ends go where they are whitespace of the list, never text of an item.
+            // No line ends inside a list: items keep their blanks (pre-wrap), and
+            // nested lists inherit that.
             if (FLists.back().ItemOpen)
                 FOut += "</li>";
-            FOut += cCRLF;
             FOut += FLists.back().Bullet ? "</ul>" : "</ol>";
             FLists.pop_back();
             if (FLists.empty())
@@ -399,7 +439,6 @@ private:
             FLists.push_back({innerBullet, n.Style, false});
         }
         const std::string cls = ClassFor("li", "px", ParaDecls(para, true));
-        FOut += cCRLF;
         FOut += cls.empty() ? "<li>" : "<li class=\"" + cls + "\">";
         Runs(para);
         FLists.back().ItemOpen = true;
@@ -418,10 +457,11 @@ private:
 
     void Para(TVYXLogPara& para)
     {
-        // A paragraph that is only a bottom rule is a horizontal line.
-        const TVYXPAPX& x = para.PAPX();
-        if (para.IsZeroLength() && x.GetBorderBottom() && !x.GetBorderTop() && x.GetBorderBottom()->Style != stbNone) {
-            FOut += "<hr class=\"HR33\">";
+        // A paragraph that holds only a horizontal line is an hr (which cannot stand in a p).
+        if (const TVYXGraphicHorizLine* rule = OnlyRule(para)) {
+            const char* side = rule->Align == agohatLeft ? " HRLeft" : rule->Align == agohatRight ? " HRRight" : "";
+            FOut += "<hr class=\"HR33" + std::string(side) + "\" style=\"width: " + Num(rule->Percent) +
+                    "%; height: " + Pt(rule->Height) + "\">";
             FOut += cCRLF;
             return;
         }
@@ -437,6 +477,35 @@ private:
         FOut += cCRLF;
     }
 
+    // Blanks and control characters cannot stand in a URL: they are written as %XX.
+    static std::u16string UrlBlanks(std::u16string_view url)
+    {
+        std::u16string out;
+        for (char16_t c : url) {
+            if (c <= 0x20 || c == 0x7F) {
+                static constexpr char16_t cHex[] = u"0123456789ABCDEF";
+                out += u'%';
+                out += cHex[(c >> 4) & 0xF];
+                out += cHex[c & 0xF];
+            } else
+                out += c;
+        }
+        return out;
+    }
+
+    static const TVYXGraphicHorizLine* OnlyRule(const TVYXLogPara& para)
+    {
+        const TVYXGraphicHorizLine* rule = nullptr;
+        for (int r = 0; r < para.Count(); ++r) {
+            const TVYXCharRun& run = *para.GetItems(r);
+            if (run.Type_() == acrtGraphic && !rule)
+                rule = dynamic_cast<const TVYXGraphicHorizLine*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
+            else if (run.Type_() != acrtText || !run.Text.empty())
+                return nullptr;
+        }
+        return rule;
+    }
+
     void Runs(TVYXLogPara& para)
     {
         TVYXHyperlink* openLink = nullptr;
@@ -449,7 +518,7 @@ private:
                 openLink = link;
                 if (link) {
                     std::u16string href = link->Type == ahtBookmark ? u"#" + link->Address : link->Address;
-                    FOut += "<a href=\"" + Encode(href) + "\">";
+                    FOut += "<a href=\"" + Encode(UrlBlanks(href)) + "\">";
                 }
             }
             Run(run);
@@ -458,13 +527,18 @@ private:
             FOut += "</a>";
     }
 
-    void Span(const TVYXCharRun& run, const std::string& inner)
+    void Span(const TVYXCharRun& run, std::u16string_view text)
     {
         const std::string cls = ClassFor("span", "cx", CharDecls(run));
-        if (cls.empty())
-            FOut += inner;
-        else
-            FOut += "<span class=\"" + cls + "\">" + inner + "</span>";
+        if (cls.empty()) {
+            AppendEncoded(FOut, text);
+            return;
+        }
+        FOut += "<span class=\"";
+        FOut += cls;
+        FOut += "\">";
+        AppendEncoded(FOut, text);
+        FOut += "</span>";
     }
 
     void Run(TVYXCharRun& run)
@@ -472,7 +546,7 @@ private:
         switch (run.Type_()) {
         case acrtText: case acrtHyperlink:
             if (!run.Text.empty())
-                Span(run, EncodeText(run.Text));
+                Span(run, run.Text);
             break;
         case acrtTab:
             FOut += "<span class=\"tab\">\t</span>";
@@ -482,6 +556,14 @@ private:
             break;
         case acrtPicture:
             Picture(static_cast<TVYXCharRunPicture&>(run));
+            break;
+        case acrtGraphic:
+            if (auto* picture = dynamic_cast<TVYXGraphicPicture*>(static_cast<TVYXCharRunGraphic&>(run).Graphic.get()))
+                if (const TVYXPicture* data = picture->Picture()) {
+                    const std::string_view bytes = data->OrigData();
+                    WriteImage(std::string(bytes), data->OrigType,
+                               " style=\"width: " + Pt(picture->Width) + "; height: " + Pt(picture->Height) + "\"");
+                }
             break;
         case acrtFootnote: {
             auto& note = static_cast<TVYXCharRunFootnote&>(run);
@@ -506,22 +588,12 @@ private:
         case acrtSimpleField: {
             std::u16string text = run.GetPlainText();
             if (!text.empty())
-                Span(run, EncodeText(text));
+                Span(run, text);
             break;
         }
         default:
             break;
         }
-    }
-
-    // Control characters other than tabs cannot stand in HTML text.
-    static std::string EncodeText(std::u16string_view text)
-    {
-        std::u16string t(text);
-        for (char16_t& c : t)
-            if (c < 0x20 && c != u'\t')
-                c = u' ';
-        return Encode(t);
     }
 
     void Picture(const TVYXCharRunPicture& run)
@@ -530,8 +602,19 @@ private:
             FOut += "<img src=\"\" alt=\"Missing picture\">";
             return;
         }
-        const TPictureType type = PictureType(run.OrigType);
-        std::string bytes(reinterpret_cast<const char*>(run.Origdata.data()), run.Origdata.size());
+        // A picture run has its own size (the image's), so none is written: read back it
+        // is a picture run again.
+        WriteImage(std::string(reinterpret_cast<const char*>(run.Origdata.data()), run.Origdata.size()), run.OrigType,
+                   "");
+    }
+
+    void WriteImage(std::string bytes, TVYXPictureType pictureType, const std::string& size)
+    {
+        if (bytes.empty()) {
+            FOut += "<img src=\"\" alt=\"Missing picture\">";
+            return;
+        }
+        const TPictureType type = PictureType(pictureType);
         std::string src;
         if (FEmbed)
             src = std::string("data:") + type.Mime + ";base64," + Base64(bytes);
@@ -539,10 +622,6 @@ private:
             src = "Pict" + std::to_string(FPictures.size() + 1) + "." + type.Extension;
             FPictures.emplace_back(src, std::move(bytes));
         }
-        std::string size;
-        if (run.Bitmap && run.Bitmap->Width() > 0 && run.Bitmap->Height() > 0)
-            size = " width=\"" + std::to_string(run.Bitmap->Width()) + "\" height=\"" +
-                   std::to_string(run.Bitmap->Height()) + "\"";
         FOut += "<img src=\"" + src + "\" alt=\"\"" + size + ">";
     }
 
@@ -628,7 +707,7 @@ private:
         if (list.Count() == 0)
             return;
         TVYXLogParas& paras = (endnote ? FDoc.Endnotes() : FDoc.Footnotes()).Paras();
-        FOut += endnote ? "<section class=\"endnotes\">" : "<section class=\"footnotes\">";
+        FOut += endnote ? "<div class=\"endnotes\">" : "<div class=\"footnotes\">";
         FOut += cCRLF;
         const std::string k = endnote ? "enote" : "fnote";
         for (int i = 0; i < list.Count(); ++i) {
@@ -647,7 +726,7 @@ private:
             FOut += "</p>";
             FOut += cCRLF;
         }
-        FOut += "</section>";
+        FOut += "</div>";
         FOut += cCRLF;
     }
 
@@ -658,7 +737,7 @@ private:
     bool FEmbed;
     std::string FOut;
     std::vector<std::string> FRules;
-    std::map<std::string, std::string> FClasses;
+    std::map<std::string, std::unordered_map<std::string, std::string>> FClasses;  // by prefix, then declarations
     std::vector<TOpenList> FLists;
     std::set<std::u16string> FIds;
 };
@@ -668,7 +747,7 @@ private:
 std::string TVYXWriteHTML::SaveToString()
 {
     FPictureFiles.clear();
-    TWriter writer(FDoc, *this, FPictureFiles, EmbedPictures);
+    TWriter writer(FDoc, FPictureFiles, EmbedPictures);
     return writer.Run(Title.empty() ? "Document" : Title);
 }
 

@@ -129,7 +129,7 @@ TEST(CSSParse, UnitsToPoints)
     };
     const TCase cases[] = {
         {"1in", 12, 72},   {"2.54cm", 12, 72}, {"25.4mm", 12, 72}, {"12px", 12, 9},    {"10pt", 12, 10},
-        {"2pc", 12, 24},   {"2em", 11, 22},    {"2ex", 10, 10},    {"150%", 10, 15},   {"0", 12, 0},
+        {"2pc", 12, 24},   {"2em", 11, 22},    {"3ex", 10, 6},    {"150%", 10, 15},   {"0", 12, 0},
         {"-1.5em", 10, -15}, {"x-large", 12, 18}, {"smaller", 12, 10}, {"16", 12, 12},
     };
     for (const TCase& c : cases) {
@@ -187,4 +187,27 @@ TEST(CSSParse, BrokenSheetsAreSkippedWithErrors)
     TVyCSS big;
     big.Parse(std::string_view(huge));
     EXPECT_LE(big.Errors().size(), 100u);
+}
+
+TEST(CSSParse, CascadeWorkIsBounded)
+{
+    // Every element must be tested against every universal rule: the sheet's budget
+    // of selector tests ends that, and the cascade still answers.
+    std::string sheet;
+    for (int i = 0; i < 40000; ++i)
+        sheet += "* + * ~ * > * " + std::string(i % 2 ? "div" : "p") + " {color: red}";
+    TVyCSS css;
+    css.Parse(std::string_view(sheet));
+    TVYXHtmlDOM dom;
+    std::string html;
+    for (int i = 0; i < 1500; ++i)
+        html += "<p id=x>t</p>";
+    dom.Parse(U16(html));
+    int collected = 0;
+    for (int i = 0; i < dom.Root().ChildCount(); ++i) {
+        TVyCSSProperties props;
+        css.Collect(dom.Root().Child(i), props);
+        ++collected;
+    }
+    EXPECT_EQ(collected, 1500);
 }

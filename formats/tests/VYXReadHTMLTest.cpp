@@ -207,5 +207,51 @@ TEST(ReadHTML, HostileInputStaysBounded)
         TVYXLogDocEditor doc;
         TVYXReadHTML reader(doc);
         EXPECT_NO_THROW(reader.LoadFromBytes(h));
+        EXPECT_GE(doc.Paras().Count(), 1);  // even an empty file leaves a paragraph for the caret
+    }
+}
+
+TEST(ReadHTML, BordersOfParagraphsAndBoxes)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadHTML reader(doc);
+    reader.LoadFromBytes("<p style='border-bottom: 2px dashed #ff0000'>own</p>"
+                         "<div style='border: 1pt solid'><p>first</p><p>middle</p><p>last</p></div>");
+    std::vector<TVYXLogPara*> paras;
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (TVYXLogPara* p = doc.Paras().ParaAtIndex(i); p && !p->Empty())
+            paras.push_back(p);
+    ASSERT_EQ(paras.size(), 4u);
+    const TVYXDocPropBorder* own = paras[0]->PAPX().GetBorderBottom();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(own->Style, stbDashed);
+    EXPECT_EQ(own->Color, 0xFF0000u);
+    EXPECT_DOUBLE_EQ(own->Width, 1.5);
+    // The box: sides on every paragraph, the top on the first, the bottom on the last.
+    EXPECT_NE(paras[1]->PAPX().GetBorderTop(), nullptr);
+    EXPECT_EQ(paras[2]->PAPX().GetBorderTop(), nullptr);
+    EXPECT_EQ(paras[2]->PAPX().GetBorderBottom(), nullptr);
+    EXPECT_NE(paras[2]->PAPX().GetBorderLeft(), nullptr);
+    EXPECT_NE(paras[3]->PAPX().GetBorderBottom(), nullptr);
+}
+
+TEST(ReadHTML, TextOutsideCellsKeepsItsOrder)
+{
+    struct TCase {
+        const char* Html;
+        const char16_t* Text;
+    };
+    const TCase cases[] = {
+        {"<table><tr><td>a</td> stray <td>b</td></tr> after <tr><td>c</td></tr></table>", u"a stray b after c"},
+        {"<table>before<tr><td>x</td></tr></table>end", u"before x end"},
+        {"<table><tbody><p>para</p><tr><td>y</td></tr></tbody></table>", u"para y"},
+        {"<table><tr><td>1</td></tr><b>bold</b></table>", u"1 bold"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Html);
+        TVYXLogDocEditor doc;
+        TVYXReadHTML reader(doc);
+        reader.LoadFromBytes(c.Html);
+        EXPECT_EQ(U8(VYXHtmlNormalizeText(VYXHtmlBodyText(doc.Paras()))), U8(c.Text));
     }
 }

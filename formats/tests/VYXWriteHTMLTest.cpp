@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/wait.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "formats/tests/VYXHtmlTestUtils.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
+#include "platform/VYXImageDecode.h"
 #include "platform/VYXUnicode.h"
 
 namespace fs = std::filesystem;
@@ -79,7 +81,7 @@ TEST(WriteHTML, RoundTripKeepsTextPropertiesTablesAndLists)
     for (const char* needle : {"style=\"Heading1\"", "bold", "italic", "underline=Single", "strike", "sub", "super",
                                "smallCaps", "allCaps", "fill=FFFF00", "color=C00000", "align=Justify",
                                "indentLeft=36", "merge=root", "span=2", "header", "list=", ":4", "https://example.com",
-                               "\"anchor\"", "table rows=1 cols=2"})
+                               "\"anchor\"", "table rows=1 cols=2", "graphic"})
         EXPECT_NE(dump1.find(needle), std::string::npos) << needle << "\n" << dump1;
     // Our own output read and written again gives the same bytes.
     EXPECT_EQ(Write(second), html1);
@@ -137,6 +139,15 @@ TEST(WriteHTML, OutputParsesStrictly)
     dom.LoadFromBytes(html);
     ASSERT_NE(dom.Find(vytBODY), nullptr);
     EXPECT_NE(dom.Find(vytTITLE), nullptr);
+    // HTML Tidy, when it is installed: warnings (such as spans holding only a blank)
+    // are allowed, errors (exit code 2) are not.
+    if (std::system("command -v tidy >/dev/null 2>&1") == 0) {
+        const fs::path page = fs::temp_directory_path() / "vyx-html-tidy.html";
+        std::ofstream(page, std::ios::binary) << html;
+        const int status = std::system(("tidy -errors -q -utf8 " + page.string() + " >/dev/null 2>&1").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << html;
+        fs::remove(page);
+    }
     // Python's html5lib in strict mode, when it is installed (Debian's package goes
     // to the system interpreter, which another python3 on the path may hide).
     std::string python;
@@ -181,5 +192,87 @@ TEST(WriteHTML, PicturesAsFilesOrDataUris)
     TVYXLogDocEditor inlined;
     Read(inlined, Write(doc, true));
     EXPECT_EQ(Count(VYXDumpParas(inlined.Paras()), "picture"), Count(d1, "picture"));
+    fs::remove_all(dir);
+}
+
+TEST(WriteHTML, NotesRoundTrip)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"Body text");
+        doc.AppendFootnote(u"First note");
+        doc.AppendTextUI(u" and more");
+        doc.AppendEndnote(u"An endnote & more");
+        doc.AppendParaUI(u"Second paragraph");
+        doc.AppendFootnote(u"Second note");
+    }
+    const std::string html = Write(doc);
+    EXPECT_NE(html.find("<a id=\"fnoteRef1\" href=\"#fnote1\">[1]</a>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a id=\"fnote2\" href=\"#fnoteRef2\">[2]</a>"), std::string::npos) << html;
+    TVYXLogDocEditor back;
+    Read(back, html);
+    ASSERT_EQ(back.FootnoteList().Count(), 2);
+    ASSERT_EQ(back.EndnoteList().Count(), 1);
+    EXPECT_NE(back.FootnoteList().GetItems(0)->GetPlainText().find(u"First note"), std::u16string::npos);
+    EXPECT_NE(back.EndnoteList().GetItems(0)->GetPlainText().find(u"An endnote & more"), std::u16string::npos);
+    // The notes' own blocks do not come back as body text.
+    EXPECT_EQ(VYXHtmlBodyText(back.Paras()).find(u"First note"), std::u16string::npos);
+    EXPECT_EQ(Write(back), html);
+}
+
+TEST(WriteHTML, PictureSizesRoundTrip)
+{
+    const std::string png =
+        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==";
+    TVYXLogDocEditor doc;
+    Read(doc, "<p><img src='data:image/png;base64," + png + "' width=48 style='height: 30pt'>"
+              "<img src='data:image/png;base64," + png + "' style='width: 2in'></p>");
+    const std::string html = Write(doc);
+    EXPECT_NE(html.find("width: 36pt; height: 30pt"), std::string::npos) << html;
+    EXPECT_NE(html.find("width: 144pt; height: 144pt"), std::string::npos) << html;  // square: the aspect is kept
+    TVYXLogDocEditor back;
+    Read(back, html);
+    EXPECT_EQ(Count(VYXDumpParas(back.Paras()), "graphic"), 2u);
+    EXPECT_EQ(Write(back), html);
+}
+
+TEST(WriteHTML, BrowserShowsThePage)
+{
+    // A headless browser from the distribution takes a screenshot of our output;
+    // the page must show text and the paragraph fills, not a blank page.
+    std::string browser;
+    for (const char* candidate : {"chromium-headless-shell", "/usr/lib/chromium/chromium-headless-shell",
+                                  "/usr/lib/chromium/headless_shell", "chromium"})
+        if (std::system(("command -v " + std::string(candidate) + " >/dev/null 2>&1").c_str()) == 0) {
+            browser = candidate;
+            break;
+        }
+    if (browser.empty())
+        GTEST_SKIP() << "no headless browser";
+    TVYXLogDocEditor doc;
+    Read(doc, Sample());
+    const fs::path dir = fs::temp_directory_path() / "vyx-html-browser";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    TVYXWriteHTML writer(doc);
+    writer.SaveToFile((dir / "page.html").string());
+    const fs::path png = dir / "shot.png";
+    const std::string cmd = browser + " --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=800,1000"
+                            " --screenshot=" + png.string() + " file://" + (dir / "page.html").string() +
+                            " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    ASSERT_TRUE(fs::exists(png));
+    const TVYXDecodedImage image = VYXDecodeImage(VYXHtmlReadTestFile(png.string()), vyifPNG);
+    std::size_t ink = 0, blue = 0;
+    for (std::uint32_t pixel : image.Pixels) {
+        const std::uint32_t rgb = pixel & 0xFFFFFF;
+        if (rgb != 0xFFFFFF)
+            ++ink;
+        if (rgb == 0xDDEEFF)
+            ++blue;  // the centred paragraph's fill
+    }
+    EXPECT_GT(ink, image.Pixels.size() / 100);
+    EXPECT_GT(blue, 1000u);
     fs::remove_all(dir);
 }
