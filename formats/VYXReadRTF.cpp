@@ -734,7 +734,8 @@ void TRtfParser::BeginDest(TRtfAction dest)
 {
     FlushText();
     TState& s = Cur();
-    if (s.Class == dcIgnore)
+    // One destination per group: a second destination word in the same group is ignored.
+    if (s.Class == dcIgnore || s.OwnsDest)
         return;
     auto enter = [&](TDestClass cls) {
         s.Dest = dest;
@@ -1531,8 +1532,10 @@ TVYXTableCell* TRtfParser::EnsureCell(TTableLevel& level)
 {
     if (!level.Row)
         level.Row = level.Table->Add();
-    if (!level.Cell)
-        level.Cell = level.Row->Add();
+    if (!level.Cell) {
+        // Rows have at most cMaxCells cells: surplus cells' text joins the last one.
+        level.Cell = level.Row->Count() < cMaxCells ? level.Row->Add() : level.Row->Last();
+    }
     return level.Cell;
 }
 
