@@ -340,6 +340,7 @@ private:
     const TVYXCHPX& RunFormat();
     TVYXColor ColorAt(std::int32_t index) const;
     void AddText(std::u16string_view text);
+    void AddRunText(std::u16string_view text);
     void AddRun(std::unique_ptr<TVYXCharRun> run);
     void AddBreak(TVYXCharRunBreakType type);
     void EndPicture();
@@ -1723,6 +1724,20 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
 }
 
 void TRtfParser::AddText(std::u16string_view text)
+{
+    // A tab character (raw or \u9) is a tab, as \tab is.
+    for (std::size_t tab = text.find(u'\t'); tab != std::u16string_view::npos; tab = text.find(u'\t')) {
+        if (tab > 0)
+            AddRunText(text.substr(0, tab));
+        if (TVYXLogPara* para = CurrentPara())
+            para->CharRuns().AddTab(&RunFormat());
+        text.remove_prefix(tab + 1);
+    }
+    if (!text.empty())
+        AddRunText(text);
+}
+
+void TRtfParser::AddRunText(std::u16string_view text)
 {
     TVYXLogPara* para = CurrentPara();
     if (!para)
