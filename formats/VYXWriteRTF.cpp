@@ -149,6 +149,7 @@ public:
         TVYXFontDataDoc base;
         base.Resolve(doc.GetMasterCHP(), nullptr, nullptr, false);
         FBaseFill = base.FillColor;
+        FBaseColor = base.Color;
     }
 
     std::string Document();
@@ -192,7 +193,8 @@ private:
     std::vector<std::u16string> FRevAuthors{u"Unknown"};  // index = \revauth; 0 stands for no author
     const TVYXHyperlink* FOpenLink = nullptr;
     bool FFragment = false;  // writing copied content rather than a document
-    TVYXColor FBaseFill = 0;  // the fill of text without any format: not written
+    TVYXColor FBaseFill = 0;  // the fill and colour of text without any format: not written
+    TVYXColor FBaseColor = 0;
     std::unordered_map<const TVYXComment*, int> FCommentIds;  // in order of appearance, for \atrfstart
 };
 
@@ -266,9 +268,10 @@ void TWriter::Collect(const TVYXLogParas& paras, int depth)
             TVYXFontDataDoc fd;
             run.SetupFontData(fd, &para.PAPX(), false);
             FontIndex(fd.Name);
-            if (fd.Color != cVYXAutoColor && fd.Color != 0)
+            if (fd.Color != cVYXAutoColor && (fd.Color != FBaseColor || (run.CHPX() && run.CHPX()->Assigned(vyciColor))))
                 ColorIndex(fd.Color);
-            if (fd.Underline != vycuNone && fd.ULColor != cVYXAutoColor && fd.ULColor != 0)
+            if (fd.Underline != vycuNone && fd.ULColor != cVYXAutoColor &&
+                (fd.ULColor != 0 || (run.CHPX() && run.CHPX()->Assigned(vyciUnderlineColor))))
                 ColorIndex(fd.ULColor);
             if (fd.FillColor != cVYXAutoColor && fd.FillColor != FBaseFill)
                 ColorIndex(fd.FillColor);
@@ -630,11 +633,12 @@ void TWriter::DoCHPX(const TVYXLogPara& para, const TVYXCharRun* run)
         W("\\i");
     if (fd.StrikeOut)
         W("\\strike");
-    if (const TVYXColor c = fd.GetVisibleColor(); c != 0)
-        WProp("cf", ColorIndex(c));
+    // A colour the run states is written even when it equals the default one.
+    if (fd.Color != cVYXAutoColor && (fd.Color != FBaseColor || (run && run->CHPX() && run->CHPX()->Assigned(vyciColor))))
+        WProp("cf", ColorIndex(fd.Color));
     if (const char* ul = UnderlineWord(fd.Underline)) {
         WProp(ul);
-        if (fd.ULColor != cVYXAutoColor && fd.ULColor != 0)
+        if (fd.ULColor != cVYXAutoColor && (fd.ULColor != 0 || (run && run->CHPX() && run->CHPX()->Assigned(vyciUnderlineColor))))
             WProp("ulc", ColorIndex(fd.ULColor));
     }
     if (fd.SubSuperscript == vycssSubscript)
