@@ -1984,16 +1984,24 @@ void CloseTables(TVYXLogParas& paras, int depth)
 TVYXReadRTF::TVYXReadRTF(TVYXLogDocEditor& doc) : FDoc(doc) {}
 TVYXReadRTF::~TVYXReadRTF() = default;
 
-void TVYXReadRTF::LoadFromFile(const std::string& fileName)
+std::string TVYXReadRTF::ReadFile(const std::string& fileName)
 {
     if (fileName.empty())
         throw VYXException("Filename is missing");
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw VYXException("Cannot open file \"" + fileName + "\"");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LoadFromBytes(bytes);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
+
+void TVYXReadRTF::LoadFromFile(const std::string& fileName) { LoadFromBytes(ReadFile(fileName)); }
+
+void TVYXReadRTF::LoadFromFile(const std::string& fileName, TVYXLogParas& paras)
+{
+    LoadFromBytes(ReadFile(fileName), paras);
+}
+
+void TVYXReadRTF::LoadFromStream(TVYXStream& stream, TVYXLogParas& paras) { LoadFromBytes(stream.ReadAll(), paras); }
 
 void TVYXReadRTF::LoadFromStream(TVYXStream& stream) { LoadFromBytes(stream.ReadAll()); }
 
