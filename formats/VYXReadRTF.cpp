@@ -36,6 +36,7 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
 #include "platform/VYXCodePage.h"
@@ -87,6 +88,8 @@ struct TCharState {
     std::int32_t Size = 0;    // half-points, 0: the document's size
     std::int32_t Color = -1, UnderlineColor = -1, Fill = -1;  // colour-table indexes, -1: none
     std::int32_t Style = -1;  // \cs number
+    bool Revised = false, Deleted = false;  // tracked insertion / deletion
+    std::int32_t RevAuthor = 0, RevDate = 0;  // revision table index, packed date and time
     bool operator==(const TCharState&) const = default;
 };
 
@@ -108,6 +111,7 @@ struct TParaState {
     std::int32_t Shade = -1, Outline = -1;
     std::int32_t Itap = 1;
     std::int32_t List = 0, Level = 0;  // \ls (0: none), \ilvl
+    std::int32_t LegacyNfc = -1;       // old-style "\pn" list: its number format, -1 none
     std::uint8_t TabAlign = atsaLeft, TabLeader = atslNone;
     std::vector<TTabDef> Tabs;
     std::array<TBorderDef, 4> Borders;  // left, top, right, bottom
@@ -248,6 +252,26 @@ std::u16string Trim(std::u16string_view s)
     return std::u16string(s.substr(a, b - a));
 }
 
+// A packed date and time (minutes, hours, day, month, years since 1900 in 6, 5, 5,
+// 4 and 9 bits) as days since 1899-12-30; 0 when it is not a date.
+double DttmToDate(std::int32_t dttm)
+{
+    const auto u = static_cast<std::uint32_t>(dttm);
+    const int minute = static_cast<int>(u & 63), hour = static_cast<int>((u >> 6) & 31);
+    const int day = static_cast<int>((u >> 11) & 31), month = static_cast<int>((u >> 16) & 15);
+    const int year = 1900 + static_cast<int>((u >> 20) & 511);
+    if (day < 1 || month < 1 || month > 12)
+        return 0;
+    // Days from the civil date (proleptic Gregorian), then shifted to the 1899-12-30 epoch.
+    const int y = year - (month <= 2 ? 1 : 0);
+    const int era = y / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const long days = era * 146097L + doe - 719468L;  // since 1970-01-01
+    return static_cast<double>(days + 25569) + (hour * 60 + minute) / 1440.0;
+}
+
 // The 22-byte header that makes a bare Windows metafile a placeable one.
 std::string PlaceableHeader()
 {
@@ -316,6 +340,7 @@ private:
     const TVYXCHPX& RunFormat();
     TVYXColor ColorAt(std::int32_t index) const;
     void AddText(std::u16string_view text);
+    void AddRunText(std::u16string_view text);
     void AddRun(std::unique_ptr<TVYXCharRun> run);
     void AddBreak(TVYXCharRunBreakType type);
     void EndPicture();
@@ -341,6 +366,8 @@ private:
     int FSkip = 0;  // fallback characters still to drop after \u
 
     // Tables of the file.
+    std::vector<std::u16string> FRevAuthors;
+    std::int32_t FLegacyNfc = -1;
     std::int32_t FDocCodePage = cVYXCodePageAnsi;
     std::int32_t FDefaultFont = -1;
     std::unordered_map<std::int32_t, TFont> FFonts;
@@ -708,7 +735,8 @@ void TRtfParser::BeginDest(TRtfAction dest)
 {
     FlushText();
     TState& s = Cur();
-    if (s.Class == dcIgnore)
+    // One destination per group: a second destination word in the same group is ignored.
+    if (s.Class == dcIgnore || s.OwnsDest)
         return;
     auto enter = [&](TDestClass cls) {
         s.Dest = dest;
@@ -835,6 +863,17 @@ void TRtfParser::BeginDest(TRtfAction dest)
     case rtfdNestTableProps:
         s.NestProps = true;
         return;
+    case rtfdRevTable:
+        enter(dcString);
+        FStrings.emplace_back();
+        return;
+    case rtfdLegacyList:
+        if (!inText)
+            return skip();
+        enter(dcString);  // keywords act, the number text is dropped
+        FStrings.emplace_back();
+        FLegacyNfc = -1;
+        return;
     default:
         return;
     }
@@ -861,6 +900,25 @@ void TRtfParser::EndDest(const TState& state)
     case rtfdUpr:
         if (!FStrings.empty())
             FStrings.pop_back();
+        break;
+    case rtfdRevTable:
+        if (!FStrings.empty()) {
+            std::u16string text = std::move(FStrings.back());
+            FStrings.pop_back();
+            std::size_t start = 0;
+            for (std::size_t i = 0; i < text.size(); ++i)
+                if (text[i] == u';') {
+                    FRevAuthors.push_back(Trim(std::u16string_view(text).substr(start, i - start)));
+                    start = i + 1;
+                }
+        }
+        break;
+    case rtfdLegacyList:
+        if (!FStrings.empty())
+            FStrings.pop_back();
+        // The group is gone: its list format goes to the paragraph state around it.
+        if (FLegacyNfc >= 0)
+            Cur().Pap.LegacyNfc = FLegacyNfc;
         break;
     case rtfdFootnote:
     case rtfdHeader:
@@ -1268,6 +1326,23 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
     case rtfpPicCrop:
         break;
     case rtfpEndnote: s.Endnote = true; break;
+    case rtfpRevised: case rtfpDeleted: case rtfpRevAuthor: case rtfpRevAuthorDel: case rtfpRevDate: case rtfpRevDateDel:
+        if (s.Class != dcText)
+            break;
+        FlushText();
+        if (a == rtfpRevised)
+            s.Chp.Revised = v != 0;
+        else if (a == rtfpDeleted)
+            s.Chp.Deleted = v != 0;
+        else if (a == rtfpRevAuthor || a == rtfpRevAuthorDel)
+            s.Chp.RevAuthor = v;
+        else
+            s.Chp.RevDate = v;
+        break;
+    case rtfpLegacyList:
+        if (s.Dest == rtfdLegacyList)
+            FLegacyNfc = v;
+        break;
     case rtfpDataField:
         if (!FFields.empty())
             FFields.back().DataField = true;
@@ -1458,8 +1533,10 @@ TVYXTableCell* TRtfParser::EnsureCell(TTableLevel& level)
 {
     if (!level.Row)
         level.Row = level.Table->Add();
-    if (!level.Cell)
-        level.Cell = level.Row->Add();
+    if (!level.Cell) {
+        // Rows have at most cMaxCells cells: surplus cells' text joins the last one.
+        level.Cell = level.Row->Count() < cMaxCells ? level.Row->Add() : level.Row->Last();
+    }
     return level.Cell;
 }
 
@@ -1542,18 +1619,20 @@ void TRtfParser::ApplyParaProps(TVYXLogPara& para)
     if (p.HasFrame && !para.Frame)
         para.Frame = std::make_unique<TVYXParaFrame>(p.Frame);
     // Lists: each \ls starts one list the first time it is used.
-    if (p.List > 0 && !x.GetNumbering()) {
-        auto it = FListStarts.find(p.List);
+    // Old-style "\pn" paragraphs share one bullet list and one numbered list.
+    const std::int32_t listKey = p.List > 0 ? p.List : (p.LegacyNfc < 0 ? 0 : (p.LegacyNfc == 23 ? -1 : -2));
+    if (listKey != 0 && !x.GetNumbering()) {
+        auto it = FListStarts.find(listKey);
         if (it == FListStarts.end()) {
-            std::int32_t nfc = 23;
-            if (auto o = FOverrides.find(p.List); o != FOverrides.end())
+            std::int32_t nfc = p.List > 0 ? 23 : p.LegacyNfc;
+            if (auto o = FOverrides.find(p.List); p.List > 0 && o != FOverrides.end())
                 for (const TListDef& l : FLists)
                     if (l.Id == o->second && !l.Nfc.empty())
                         nfc = l.Nfc[std::min<std::size_t>(static_cast<std::size_t>(p.Level), l.Nfc.size() - 1)];
             const TVYXNumberingStyleType style = NfcToStyle(nfc);
             TVYXNumbering* first = style == anstBullet || style == anstNone ? para.BeginBullet() : para.BeginNumbering(style);
             if (first)
-                it = FListStarts.emplace(p.List, first).first;
+                it = FListStarts.emplace(listKey, first).first;
         }
         if (it != FListStarts.end() && it->second && it->second->NumList()) {
             if (TVYXNumbering* level = it->second->NumList()->GetItems(p.Level)) {
@@ -1646,28 +1725,51 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
 
 void TRtfParser::AddText(std::u16string_view text)
 {
+    // A tab character (raw or \u9) is a tab, as \tab is.
+    for (std::size_t tab = text.find(u'\t'); tab != std::u16string_view::npos; tab = text.find(u'\t')) {
+        if (tab > 0)
+            AddRunText(text.substr(0, tab));
+        if (TVYXLogPara* para = CurrentPara())
+            para->CharRuns().AddTab(&RunFormat());
+        text.remove_prefix(tab + 1);
+    }
+    if (!text.empty())
+        AddRunText(text);
+}
+
+void TRtfParser::AddRunText(std::u16string_view text)
+{
     TVYXLogPara* para = CurrentPara();
     if (!para)
         return;
     const TVYXCHPX& format = RunFormat();
+    TVYXCharRun* run = nullptr;
     if (!FFields.empty() && FFields.back().InResult) {
         TField& f = FFields.back();
         if (f.Mode == fmHyperlink && f.Link) {
-            TVYXCharRun* run = para->CharRuns().AddHyperlink(f.Link, text, &format);
+            run = para->CharRuns().AddHyperlink(f.Link, text, &format);
             if (!f.FirstRun) {
                 f.FirstRun = run;
                 static_cast<TVYXCharRunHyperlink*>(run)->HLinkFirst = true;
             }
             f.LastRun = run;
-            return;
-        }
-        if (f.Mode == fmSimple && !f.SimpleDone) {
+        } else if (f.Mode == fmSimple && !f.SimpleDone) {
             f.SimpleDone = true;
-            para->CharRuns().AddSimpleField(CreateSimpleField(f.Instr), text, &format);
-            return;
+            run = para->CharRuns().AddSimpleField(CreateSimpleField(f.Instr), text, &format);
         }
     }
-    para->AppendFormattedText(text, &format);
+    if (!run)
+        run = para->AppendFormattedText(text, &format);
+    const TCharState& c = Cur().Chp;
+    if (c.Revised || c.Deleted) {
+        auto data = std::make_unique<TVYXRevisionData>();
+        data->RevType = c.Deleted ? artDelete : artInsert;
+        data->Id = c.RevAuthor;
+        if (c.RevAuthor >= 0 && c.RevAuthor < static_cast<std::int32_t>(FRevAuthors.size()))
+            data->Author = FRevAuthors[static_cast<std::size_t>(c.RevAuthor)];
+        data->Date = DttmToDate(c.RevDate);
+        run->AddRevision(std::move(data));
+    }
 }
 
 void TRtfParser::AddBreak(TVYXCharRunBreakType type)
@@ -1882,16 +1984,24 @@ void CloseTables(TVYXLogParas& paras, int depth)
 TVYXReadRTF::TVYXReadRTF(TVYXLogDocEditor& doc) : FDoc(doc) {}
 TVYXReadRTF::~TVYXReadRTF() = default;
 
-void TVYXReadRTF::LoadFromFile(const std::string& fileName)
+std::string TVYXReadRTF::ReadFile(const std::string& fileName)
 {
     if (fileName.empty())
         throw VYXException("Filename is missing");
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw VYXException("Cannot open file \"" + fileName + "\"");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LoadFromBytes(bytes);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
+
+void TVYXReadRTF::LoadFromFile(const std::string& fileName) { LoadFromBytes(ReadFile(fileName)); }
+
+void TVYXReadRTF::LoadFromFile(const std::string& fileName, TVYXLogParas& paras)
+{
+    LoadFromBytes(ReadFile(fileName), paras);
+}
+
+void TVYXReadRTF::LoadFromStream(TVYXStream& stream, TVYXLogParas& paras) { LoadFromBytes(stream.ReadAll(), paras); }
 
 void TVYXReadRTF::LoadFromStream(TVYXStream& stream) { LoadFromBytes(stream.ReadAll()); }
 

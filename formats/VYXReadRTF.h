@@ -52,12 +52,15 @@ public:
     void LoadFromBytes(std::string_view bytes);
     // Appends to `paras`, a list over the document's tables (paste). Headers,
     // footers and notes of the input are dropped; their text is not pasted.
+    void LoadFromFile(const std::string& fileName, TVYXLogParas& paras);
+    void LoadFromStream(TVYXStream& stream, TVYXLogParas& paras);
     void LoadFromBytes(std::string_view bytes, TVYXLogParas& paras);
 
     // The "\*\generator" text of the last input, if any.
     const std::u16string& Generator() const { return FGenerator; }
 
 private:
+    static std::string ReadFile(const std::string& fileName);
     void Run(std::string_view bytes, TVYXLogParas* paras);
     TVYXLogDocEditor& FDoc;
     std::u16string FGenerator;

@@ -35,6 +35,8 @@ enum TRtfAction : std::uint8_t {
     // Pictures, notes, fields.
     rtfpPictType, rtfpPicW, rtfpPicH, rtfpPicWGoal, rtfpPicHGoal, rtfpPicScaleX, rtfpPicScaleY, rtfpPicCrop,
     rtfpEndnote, rtfpDataField,
+    // Revisions and old-style lists.
+    rtfpRevised, rtfpDeleted, rtfpRevAuthor, rtfpRevAuthorDel, rtfpRevDate, rtfpRevDateDel, rtfpLegacyList,
     // Special actions.
     rtfsPar, rtfsSect, rtfsLine, rtfsPage, rtfsColumn, rtfsTab, rtfsCell, rtfsRow, rtfsNestRow, rtfsBin, rtfsHex,
     rtfsSkipDest, rtfsUnicode, rtfsUnicodeSkip, rtfsNoteMark,
@@ -42,7 +44,8 @@ enum TRtfAction : std::uint8_t {
     rtfdNone, rtfdSkip, rtfdInPlace, rtfdFontTable, rtfdColorTable, rtfdStyleSheet, rtfdPicture, rtfdField,
     rtfdFieldInstr, rtfdFieldResult, rtfdBookmarkStart, rtfdBookmarkEnd, rtfdFootnote, rtfdHeader, rtfdHeaderEven,
     rtfdHeaderFirst, rtfdFooter, rtfdFooterEven, rtfdFooterFirst, rtfdAnnotation, rtfdAnnInitials, rtfdAnnAuthor,
-    rtfdAnnRef, rtfdAnnStart, rtfdAnnEnd, rtfdGenerator, rtfdListTable, rtfdNestTableProps, rtfdUpr
+    rtfdAnnRef, rtfdAnnStart, rtfdAnnEnd, rtfdGenerator, rtfdListTable, rtfdNestTableProps, rtfdUpr,
+    rtfdRevTable, rtfdLegacyList
 };
 
 struct TRtfKeyword {

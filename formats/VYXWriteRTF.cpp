@@ -29,6 +29,7 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
 #include "platform/VYXException.h"
@@ -108,6 +109,29 @@ int LevelNfc(TVYXNumberingStyleType style)
     return 0;
 }
 
+// Days since 1899-12-30 as a packed date and time (minutes, hours, day, month,
+// years since 1900 in 6, 5, 5, 4 and 9 bits); 0 for dates outside 1900..2411.
+long DateToDttm(double date)
+{
+    if (!(date >= 1 && date < 200000))
+        return 0;
+    const long days = static_cast<long>(std::floor(date)) - 25569;  // since 1970-01-01
+    const int minutes = static_cast<int>(std::lround((date - std::floor(date)) * 1440)) % 1440;
+    // The civil date of a day count (proleptic Gregorian).
+    const long z = days + 719468;
+    const long era = z / 146097;
+    const long doe = z - era * 146097;
+    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long mp = (5 * doy + 2) / 153;
+    const long day = doy - (153 * mp + 2) / 5 + 1;
+    const long month = mp < 10 ? mp + 3 : mp - 9;
+    const long year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    if (year < 1900 || year > 2411)
+        return 0;
+    return (minutes % 60) | ((minutes / 60) << 6) | (day << 11) | (month << 16) | ((year - 1900) << 20);
+}
+
 // The dense flags the drawing format does not carry, through a style's chain.
 void MergeStyle(TVYXCHP& chp, const TVYXStyle* style, int depth)
 {
@@ -125,6 +149,7 @@ public:
         TVYXFontDataDoc base;
         base.Resolve(doc.GetMasterCHP(), nullptr, nullptr, false);
         FBaseFill = base.FillColor;
+        FBaseColor = base.Color;
     }
 
     std::string Document();
@@ -135,6 +160,7 @@ private:
     void Collect(const TVYXLogParas& paras, int depth);
     int FontIndex(const std::u16string& name);
     int ColorIndex(TVYXColor color);
+    int RevAuthor(const std::u16string& author);
     // Output primitives.
     void W(std::string_view s) { FOut += s; }
     void WProp(std::string_view name) { FOut += '\\', FOut += name; }
@@ -164,9 +190,11 @@ private:
     std::unordered_map<TVYXColor, int> FColorIndex;
     std::vector<const TVYXCharStyle*> FCharStyles;  // index = \cs number
     std::vector<const TVYXNumberingsList*> FLists;  // index + 1 = \ls
+    std::vector<std::u16string> FRevAuthors{u"Unknown"};  // index = \revauth; 0 stands for no author
     const TVYXHyperlink* FOpenLink = nullptr;
     bool FFragment = false;  // writing copied content rather than a document
-    TVYXColor FBaseFill = 0;  // the fill of text without any format: not written
+    TVYXColor FBaseFill = 0;  // the fill and colour of text without any format: not written
+    TVYXColor FBaseColor = 0;
     std::unordered_map<const TVYXComment*, int> FCommentIds;  // in order of appearance, for \atrfstart
 };
 
@@ -179,6 +207,15 @@ int TWriter::FontIndex(const std::u16string& name)
     FFonts.push_back(name);
     FFontIndex.emplace(name, index);
     return index;
+}
+
+int TWriter::RevAuthor(const std::u16string& author)
+{
+    const auto it = std::find(FRevAuthors.begin(), FRevAuthors.end(), author);
+    if (it != FRevAuthors.end())
+        return static_cast<int>(it - FRevAuthors.begin());
+    FRevAuthors.push_back(author);
+    return static_cast<int>(FRevAuthors.size()) - 1;
 }
 
 int TWriter::ColorIndex(TVYXColor color)
@@ -231,9 +268,10 @@ void TWriter::Collect(const TVYXLogParas& paras, int depth)
             TVYXFontDataDoc fd;
             run.SetupFontData(fd, &para.PAPX(), false);
             FontIndex(fd.Name);
-            if (fd.Color != cVYXAutoColor && fd.Color != 0)
+            if (fd.Color != cVYXAutoColor && (fd.Color != FBaseColor || (run.CHPX() && run.CHPX()->Assigned(vyciColor))))
                 ColorIndex(fd.Color);
-            if (fd.Underline != vycuNone && fd.ULColor != cVYXAutoColor && fd.ULColor != 0)
+            if (fd.Underline != vycuNone && fd.ULColor != cVYXAutoColor &&
+                (fd.ULColor != 0 || (run.CHPX() && run.CHPX()->Assigned(vyciUnderlineColor))))
                 ColorIndex(fd.ULColor);
             if (fd.FillColor != cVYXAutoColor && fd.FillColor != FBaseFill)
                 ColorIndex(fd.FillColor);
@@ -243,6 +281,8 @@ void TWriter::Collect(const TVYXLogParas& paras, int depth)
                 if (const TVYXCharStyle* style = chpx->GetStyle())
                     if (std::find(FCharStyles.begin(), FCharStyles.end(), style) == FCharStyles.end())
                         FCharStyles.push_back(style);
+            if (const TVYXRevisionData* rev = run.Revision())
+                RevAuthor(rev->Author);
         }
     }
 }
@@ -302,6 +342,15 @@ void TWriter::Header(bool whole)
         for (std::size_t i = 0; i < FCharStyles.size(); ++i) {
             W("{\\*\\cs" + std::to_string(i) + " ");
             WText(FCharStyles[i]->Name.empty() ? FCharStyles[i]->Id : FCharStyles[i]->Name);
+            W(";}");
+        }
+        W("}");
+    }
+    if (FRevAuthors.size() > 1) {
+        W("{\\*\\revtbl");
+        for (const std::u16string& author : FRevAuthors) {
+            W("{");
+            WText(author);
             W(";}");
         }
         W("}");
@@ -584,11 +633,12 @@ void TWriter::DoCHPX(const TVYXLogPara& para, const TVYXCharRun* run)
         W("\\i");
     if (fd.StrikeOut)
         W("\\strike");
-    if (const TVYXColor c = fd.GetVisibleColor(); c != 0)
-        WProp("cf", ColorIndex(c));
+    // A colour the run states is written even when it equals the default one.
+    if (fd.Color != cVYXAutoColor && (fd.Color != FBaseColor || (run && run->CHPX() && run->CHPX()->Assigned(vyciColor))))
+        WProp("cf", ColorIndex(fd.Color));
     if (const char* ul = UnderlineWord(fd.Underline)) {
         WProp(ul);
-        if (fd.ULColor != cVYXAutoColor && fd.ULColor != 0)
+        if (fd.ULColor != cVYXAutoColor && (fd.ULColor != 0 || (run && run->CHPX() && run->CHPX()->Assigned(vyciUnderlineColor))))
             WProp("ulc", ColorIndex(fd.ULColor));
     }
     if (fd.SubSuperscript == vycssSubscript)
@@ -619,6 +669,14 @@ void TWriter::DoCHPX(const TVYXLogPara& para, const TVYXCharRun* run)
         W("\\impr");
     if (dense.RTL)
         W("\\rtlch");
+    if (run)
+        if (const TVYXRevisionData* rev = run->Revision()) {
+            const bool deleted = rev->RevType == artDelete || rev->RevType == artMoveFrom;
+            W(deleted ? "\\deleted" : "\\revised");
+            WProp(deleted ? "revauthdel" : "revauth", RevAuthor(rev->Author));
+            if (const long dttm = DateToDttm(rev->Date); dttm != 0)
+                WProp(deleted ? "revdttmdel" : "revdttm", dttm);
+        }
     if (run)
         if (const TVYXCHPX* chpx = run->CHPX())
             if (const TVYXCharStyle* style = chpx->GetStyle()) {

@@ -8,6 +8,8 @@
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadRTF.h"
 #include "formats/VYXReadRTFTable.h"
+#include "formats/VYXWriteRTF.h"
+#include "model/VYXNumbering.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
 #include "platform/VYXException.h"
@@ -298,4 +300,35 @@ TEST(ReadRTF, EveryTruncationFailsCleanly)
         EXPECT_TRUE(doc.Paras().Last()->IsPara());
         (void)VYXDumpParas(doc.Paras());
     }
+}
+
+// Tracked changes keep their text and carry author and date; old-style "\pn" lists
+// become lists, one for bullets and one for numbers.
+TEST(ReadRTF, RevisionsAndOldStyleLists)
+{
+    const char* rtf = R"({\rtf1{\*\revtbl{Unknown;}{Ann Author;}}\pard a{\revised\revauth1\revdttm130364062 new}{\deleted\revauthdel1 old}\par
+{\pntext\f0 \'b7\tab}\pard{\*\pn\pnlvlblt\pnf1{\pntxtb \'b7}}first\par
+{\pntext\f0 \'b7\tab}\pard{\*\pn\pnlvlblt\pnf1{\pntxtb \'b7}}second\par
+{\pntext 1.\tab}\pard{\*\pn\pnlvlbody\pndec{\pntxta .}}third\par
+\pard plain\par})";
+    TVYXLogDocEditor doc;
+    ASSERT_EQ(Read(doc, rtf), "");
+    const std::string dump = VYXDumpParas(doc.Paras());
+    EXPECT_NE(dump.find("text \"new\" rev=Insert author=\"Ann Author\" date=45418.44"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("text \"old\" rev=Delete author=\"Ann Author\""), std::string::npos) << dump;
+    ASSERT_GE(doc.Paras().Count(), 5);
+    const TVYXNumbering* first = doc.Paras().GetParas(1)->PAPX().GetNumbering();
+    const TVYXNumbering* second = doc.Paras().GetParas(2)->PAPX().GetNumbering();
+    const TVYXNumbering* third = doc.Paras().GetParas(3)->PAPX().GetNumbering();
+    ASSERT_TRUE(first && second && third);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first->Style, anstBullet);
+    EXPECT_EQ(third->Style, anstDecimal);
+    EXPECT_EQ(doc.Paras().GetParas(4)->PAPX().GetNumbering(), nullptr);
+    EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(doc.Paras()))), "anewold first second third plain");
+
+    // Written and read again, the changes keep their authors and dates.
+    TVYXLogDocEditor back;
+    ASSERT_EQ(Read(back, TVYXWriteRTF(doc).SaveToBytes()), "");
+    EXPECT_EQ(VYXDumpParas(back.Paras()), dump);
 }
