@@ -345,6 +345,20 @@ TEST(ReadODT, NestedListsNumberByLevel)
     ASSERT_TRUE(a1 && b1 && a2);
     EXPECT_NE(a1->NumList(), b1->NumList());
     EXPECT_EQ(a1->NumList(), a2->NumList());
+
+    // Headings numbered by the outline style.
+    TVYXLogDocEditor headings;
+    Read(Flat("<text:h text:outline-level=\"1\">A</text:h><text:h text:outline-level=\"2\">B</text:h><text:p>x</text:p>",
+              "<text:outline-style style:name=\"Outline\"><text:outline-level-style text:level=\"1\""
+              " style:num-format=\"1\"/><text:outline-level-style text:level=\"2\" style:num-format=\"1\""
+              " text:display-levels=\"2\"/></text:outline-style>"),
+         headings);
+    const TVYXNumbering* h1 = headings.Paras().GetParas(0)->PAPX().GetNumbering();
+    const TVYXNumbering* h2 = headings.Paras().GetParas(1)->PAPX().GetNumbering();
+    ASSERT_TRUE(h1 && h2);
+    EXPECT_EQ(h2->Level, 1);
+    EXPECT_EQ(h2->Text, u"%1.%2");
+    EXPECT_EQ(headings.Paras().GetParas(2)->PAPX().GetNumbering(), nullptr);
 }
 
 TEST(ReadODT, TablesNestedSpannedAndSized)
