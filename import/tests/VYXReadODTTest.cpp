@@ -260,7 +260,8 @@ TEST(ReadODT, StylesInheritAndBlackIsAColour)
         "<style:style style:name=\"Base\" style:family=\"paragraph\"><style:text-properties fo:font-weight=\"bold\""
         " fo:color=\"#ff0000\"/><style:paragraph-properties fo:text-align=\"center\"/></style:style>"
         "<style:style style:name=\"Child\" style:family=\"paragraph\" style:parent-style-name=\"Base\">"
-        "<style:text-properties fo:font-style=\"italic\"/></style:style>"
+        "<style:text-properties fo:font-style=\"italic\"/><style:paragraph-properties fo:margin=\"1pt\""
+        " fo:margin-bottom=\"2pt\"/></style:style>"
         // A chain that loops must end.
         "<style:style style:name=\"L1\" style:family=\"paragraph\" style:parent-style-name=\"L2\"/>"
         "<style:style style:name=\"L2\" style:family=\"paragraph\" style:parent-style-name=\"L1\"/>";
@@ -290,7 +291,10 @@ TEST(ReadODT, StylesInheritAndBlackIsAColour)
     EXPECT_EQ(b->GetSubSuperscript(), vycssSuperscript);
     EXPECT_TRUE(b->GetSmallCaps());
     EXPECT_EQ(para->PAPX().GetAlignment(), vyptaCenter);
-    EXPECT_NEAR(para->PAPX().GetSpaceBefore(), 7.2, 0.01);
+    // The parent's top margin gives way to the child's shorthand; the child's own bottom wins.
+    EXPECT_NEAR(para->PAPX().GetSpaceBefore(), 1, 0.01);
+    EXPECT_NEAR(para->PAPX().GetSpaceAfter(), 2, 0.01);
+    EXPECT_NEAR(para->PAPX().GetIndentLeft(), 1, 0.01);
     EXPECT_EQ(BodyText(doc), "ab\nloop\n");
 }
 
