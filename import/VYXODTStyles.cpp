@@ -295,11 +295,13 @@ const TVYXODTNode* TVYXODTStyles::FindListStyle(TVYXODTScope scope, std::string_
     return nullptr;
 }
 
-const TVYXODTNode* TVYXODTStyles::FindMasterPage(std::string_view name) const
+const TVYXODTNode* TVYXODTStyles::FindMasterPage(std::string_view name, bool exact) const
 {
     for (const TVYXODTNode* m : FMasterPages)
         if (m->Attr("style:name") == name)
             return m;
+    if (exact)
+        return nullptr;
     for (const TVYXODTNode* m : FMasterPages)
         if (m->Attr("style:name") == "Standard")
             return m;

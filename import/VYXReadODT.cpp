@@ -189,15 +189,28 @@ private:
         FMaster = master;
         if (!master)
             return;
-        if (const TVYXODTNode* layout = FStyles.FindPageLayout(master->Attr("style:page-layout-name")))
+        // A first page with a master of its own that hands over to another one: the
+        // other one makes the document's pages, the first one its first page.
+        const TVYXODTNode* next = FStyles.FindMasterPage(master->Attr("style:next-style-name"), true);
+        const TVYXODTNode* pages = next && next != master ? next : master;
+        if (const TVYXODTNode* layout = FStyles.FindPageLayout(pages->Attr("style:page-layout-name")))
             FStyles.ApplyPageLayout(*layout, FDoc.SEP());
         FScope = aosStyles;
-        HeaderFooter(master->Child("style:header"), FDoc.Headers(), ahftDefault);
-        HeaderFooter(master->Child("style:header-left"), FDoc.Headers(), ahftEven);
-        HeaderFooter(master->Child("style:header-first"), FDoc.Headers(), ahftFirst);
-        HeaderFooter(master->Child("style:footer"), FDoc.Footers(), ahftDefault);
-        HeaderFooter(master->Child("style:footer-left"), FDoc.Footers(), ahftEven);
-        HeaderFooter(master->Child("style:footer-first"), FDoc.Footers(), ahftFirst);
+        HeaderFooter(pages->Child("style:header"), FDoc.Headers(), ahftDefault);
+        HeaderFooter(pages->Child("style:header-left"), FDoc.Headers(), ahftEven);
+        HeaderFooter(pages->Child("style:footer"), FDoc.Footers(), ahftDefault);
+        HeaderFooter(pages->Child("style:footer-left"), FDoc.Footers(), ahftEven);
+        if (pages != master) {
+            // The first page shows its own master's header and footer, or none.
+            FDoc.SEP().TitlePg = true;
+            FDoc.Headers().Add(ahftFirst);
+            FDoc.Footers().Add(ahftFirst);
+            HeaderFooter(master->Child("style:header"), FDoc.Headers(), ahftFirst);
+            HeaderFooter(master->Child("style:footer"), FDoc.Footers(), ahftFirst);
+        } else {
+            HeaderFooter(master->Child("style:header-first"), FDoc.Headers(), ahftFirst);
+            HeaderFooter(master->Child("style:footer-first"), FDoc.Footers(), ahftFirst);
+        }
         FScope = aosContent;
     }
 

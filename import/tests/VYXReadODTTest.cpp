@@ -694,6 +694,24 @@ TEST(ReadODT, CorpusSurvivesTheDocxRoundTrip)
     }
 }
 
+// A first-page master that hands over to the standard one: the first page gets its
+// own header (a date) and no footer, the others the standard header and footer.
+TEST(ReadODT, CorpusFirstPageMaster)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "odt" / "odfdo-lpod_styles.odt";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadODT(doc).LoadFromFile(file.string());
+    EXPECT_TRUE(doc.SEP().TitlePg);
+    ASSERT_TRUE(doc.Headers().Find(ahftDefault) && doc.Headers().Find(ahftFirst));
+    ASSERT_TRUE(doc.Footers().Find(ahftDefault) && doc.Footers().Find(ahftFirst));
+    EXPECT_EQ(BodyText(*doc.Headers().Find(ahftDefault)), "LpOD Project\n");
+    EXPECT_EQ(BodyText(*doc.Headers().Find(ahftFirst)), "25/08/09\n");
+    EXPECT_EQ(BodyText(*doc.Footers().Find(ahftDefault)), "3/3\n");
+    EXPECT_EQ(BodyText(*doc.Footers().Find(ahftFirst)), "\n");
+}
+
 // The corpus: every file reads or is refused with a clear message, and the text
 // read equals what an independent extraction (odt_text.py, from the XML alone)
 // found: body text, then the notes' text.
