@@ -206,6 +206,13 @@ TEST(ReadODT, OtherNamespacePrefixesReadTheSame)
     ASSERT_GE(para->Count(), 2);
     ASSERT_NE(para->GetItems(1)->CHPX(), nullptr);
     EXPECT_TRUE(para->GetItems(1)->CHPX()->GetBold());
+
+    // The text namespace as the default one: unprefixed elements are text elements.
+    TVYXLogDocEditor byDefault;
+    Read("<o:document xmlns:o=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"><o:body><o:text>"
+         "<p xmlns=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\">one<tab/>two</p></o:text></o:body></o:document>",
+         byDefault);
+    EXPECT_EQ(BodyText(byDefault), "one\ttwo\n");
 }
 
 TEST(ReadODT, HeadingsLinksAndBookmarks)
