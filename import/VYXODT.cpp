@@ -99,8 +99,13 @@ protected:
             const std::string_view raw = attrs.RawName(i);
             if (raw.substr(0, 6) == "xmlns:")
                 Declare(raw.substr(6), attrs.GetValues(i));
+            else if (raw == "xmlns")
+                DeclareDefault(attrs.GetValues(i));
         }
         node->Name = MapName(Tag());
+        // Names without prefix are in the default namespace for elements only.
+        if (!FDefaultPrefix.empty() && node->Name.find(':') == std::string::npos)
+            node->Name = FDefaultPrefix + ":" + node->Name;
         for (int i = 0; i < attrs.Count(); ++i)
             node->Attrs.emplace_back(MapName(attrs.RawName(i)), attrs.GetValues(i));
         node->Parent = top;
@@ -164,6 +169,14 @@ private:
             }
     }
 
+    void DeclareDefault(const std::string& uri)
+    {
+        FDefaultPrefix.clear();
+        for (const TKnownNamespace& ns : cNamespaces)
+            if (ns.Uri == uri)
+                FDefaultPrefix = ns.Prefix;
+    }
+
     std::string MapName(std::string_view raw) const
     {
         if (!FPrefixes.empty()) {
@@ -182,6 +195,7 @@ private:
     std::vector<TVYXODTNode*> FStack;  // borrowed: open elements
     int FSkipped = 0;                  // open elements past the depth limit
     std::vector<std::pair<std::string, std::string>> FPrefixes;  // prefix -> usual prefix
+    std::string FDefaultPrefix;  // the usual prefix of the default namespace, "" for none we know
 };
 
 TVYXODTPart::TVYXODTPart() = default;

@@ -220,6 +220,13 @@ void TVYXODTStyles::ResolveInto(TVYXODTScope scope, const TVYXODTNode* node, TVY
         TVYXODTPropMap& target = c->Name == "style:text-properties"        ? props.Text
                                  : c->Name == "style:paragraph-properties" ? props.Para
                                                                            : props.Box;
+        // A shorthand the style sets replaces the sides it inherited.
+        for (const auto& a : c->Attrs)
+            if (a.first == "fo:margin" || a.first == "fo:border" || a.first == "fo:padding")
+                std::erase_if(target, [&](const auto& item) {
+                    return item.first.size() > a.first.size() && item.first.compare(0, a.first.size(), a.first) == 0 &&
+                           item.first[a.first.size()] == '-';
+                });
         for (const auto& a : c->Attrs) {
             double factor = 0;
             if (a.first == "fo:font-size" && Percent(a.second, factor)) {
@@ -288,11 +295,13 @@ const TVYXODTNode* TVYXODTStyles::FindListStyle(TVYXODTScope scope, std::string_
     return nullptr;
 }
 
-const TVYXODTNode* TVYXODTStyles::FindMasterPage(std::string_view name) const
+const TVYXODTNode* TVYXODTStyles::FindMasterPage(std::string_view name, bool exact) const
 {
     for (const TVYXODTNode* m : FMasterPages)
         if (m->Attr("style:name") == name)
             return m;
+    if (exact)
+        return nullptr;
     for (const TVYXODTNode* m : FMasterPages)
         if (m->Attr("style:name") == "Standard")
             return m;
@@ -366,6 +375,13 @@ void TVYXODTStyles::ApplyText(const TVYXODTPropMap& text, TVYXCHPX& chpx) const
 void TVYXODTStyles::ApplyPara(const TVYXODTProps& props, TVYXPAPX& papx) const
 {
     const TVYXODTPropMap& para = props.Para;
+    // The shorthand first: the sides it names separately win.
+    if (double margin = 0; VYXODTLength(Find(para, "fo:margin"), margin)) {
+        papx.SetIndentLeft(margin);
+        papx.SetIndentRight(margin);
+        papx.SetSpaceBefore(std::max(margin, 0.0));
+        papx.SetSpaceAfter(std::max(margin, 0.0));
+    }
     for (const auto& [name, value] : para) {
         double points = 0;
         double factor = 0;

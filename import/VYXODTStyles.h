@@ -60,8 +60,9 @@ public:
     const TVYXODTNode* FindCommon(std::string_view family, std::string_view name) const;
     // The list style element of that name, nullptr when none.
     const TVYXODTNode* FindListStyle(TVYXODTScope scope, std::string_view name) const;
-    // The master page of that name, else "Standard", else the first one; nullptr without any.
-    const TVYXODTNode* FindMasterPage(std::string_view name) const;
+    // The master page of that name, else (unless `exact`) "Standard", else the first
+    // one; nullptr without any.
+    const TVYXODTNode* FindMasterPage(std::string_view name, bool exact = false) const;
     const TVYXODTNode* FindPageLayout(std::string_view name) const;
     // The font family a style:font-name stands for (the name itself when undeclared).
     std::u16string FontFamily(std::string_view faceName) const;

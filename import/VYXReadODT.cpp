@@ -116,6 +116,7 @@ public:
     void Run()
     {
         FStyles.Load(FODT.Styles(), FODT.Content());
+        OutlineNumbering();
         const TVYXODTNode* body = FODT.Content().Find("office:body/office:text");
         ReadPageSetup(body);
         if (body)
@@ -188,15 +189,28 @@ private:
         FMaster = master;
         if (!master)
             return;
-        if (const TVYXODTNode* layout = FStyles.FindPageLayout(master->Attr("style:page-layout-name")))
+        // A first page with a master of its own that hands over to another one: the
+        // other one makes the document's pages, the first one its first page.
+        const TVYXODTNode* next = FStyles.FindMasterPage(master->Attr("style:next-style-name"), true);
+        const TVYXODTNode* pages = next && next != master ? next : master;
+        if (const TVYXODTNode* layout = FStyles.FindPageLayout(pages->Attr("style:page-layout-name")))
             FStyles.ApplyPageLayout(*layout, FDoc.SEP());
         FScope = aosStyles;
-        HeaderFooter(master->Child("style:header"), FDoc.Headers(), ahftDefault);
-        HeaderFooter(master->Child("style:header-left"), FDoc.Headers(), ahftEven);
-        HeaderFooter(master->Child("style:header-first"), FDoc.Headers(), ahftFirst);
-        HeaderFooter(master->Child("style:footer"), FDoc.Footers(), ahftDefault);
-        HeaderFooter(master->Child("style:footer-left"), FDoc.Footers(), ahftEven);
-        HeaderFooter(master->Child("style:footer-first"), FDoc.Footers(), ahftFirst);
+        HeaderFooter(pages->Child("style:header"), FDoc.Headers(), ahftDefault);
+        HeaderFooter(pages->Child("style:header-left"), FDoc.Headers(), ahftEven);
+        HeaderFooter(pages->Child("style:footer"), FDoc.Footers(), ahftDefault);
+        HeaderFooter(pages->Child("style:footer-left"), FDoc.Footers(), ahftEven);
+        if (pages != master) {
+            // The first page shows its own master's header and footer, or none.
+            FDoc.SEP().TitlePg = true;
+            FDoc.Headers().Add(ahftFirst);
+            FDoc.Footers().Add(ahftFirst);
+            HeaderFooter(master->Child("style:header"), FDoc.Headers(), ahftFirst);
+            HeaderFooter(master->Child("style:footer"), FDoc.Footers(), ahftFirst);
+        } else {
+            HeaderFooter(master->Child("style:header-first"), FDoc.Headers(), ahftFirst);
+            HeaderFooter(master->Child("style:footer-first"), FDoc.Footers(), ahftFirst);
+        }
         FScope = aosContent;
     }
 
@@ -315,6 +329,26 @@ private:
         FMaster = master;
     }
 
+    // Headings are numbered when the outline style gives any level a number format.
+    void OutlineNumbering()
+    {
+        const TVYXODTNode* outline = FODT.Styles().Find("office:styles/text:outline-style");
+        if (!outline)
+            return;
+        bool numbered = false;
+        for (const auto& c : outline->Children)
+            if (c->Name == "text:outline-level-style" && !c->Attr("style:num-format").empty())
+                numbered = true;
+        if (!numbered)
+            return;
+        TVYXNumbering* level0 = FDoc.Numberings().AddNewNumbering(anstDecimal);
+        if (!level0)
+            return;
+        FOutline = level0->NumList();
+        for (int i = 0; i < FOutline->Count() && i < 9; ++i)
+            FormatLevel(*FOutline->GetItems(i), outline, i);
+    }
+
     // ---- Lists ----
 
     // A model list for an OpenDocument list: a new one for each top-level list,
@@ -348,7 +382,7 @@ private:
         if (!def || def->Name == "text:list-level-style-bullet") {
             std::u16string bullet = def ? Utf8ToUtf16(def->Attr("text:bullet-char")) : u"\u2022";
             level.InitBullet(index, bullet.empty() ? u"\u2022" : bullet);
-        } else if (def->Name == "text:list-level-style-number") {
+        } else if (def->Name == "text:list-level-style-number" || def->Name == "text:outline-level-style") {
             const std::string_view format = def->Attr("style:num-format");
             TVYXNumberingStyleType type = anstDecimal;
             TVYXNumberingStyleExType typeEx = anstxDecimal;
@@ -447,9 +481,14 @@ private:
         if (node.Name == "text:h") {
             papx.SetOutlineLevel(std::min(IntAttr(node, "text:outline-level", 1, 1, 10), 9) - 1);
         }
-        if (list && list->List)
+        if (list && list->List) {
             if (TVYXNumbering* level = list->List->GetItems(list->Level))
                 papx.SetNumbering(level);
+        } else if (node.Name == "text:h" && FOutline && !list && node.Attr("text:is-list-header") != "true") {
+            const int level = std::min(IntAttr(node, "text:outline-level", 1, 1, 10), 9) - 1;
+            if (TVYXNumbering* n = FOutline->GetItems(level); n && n->Style != anstNone)
+                papx.SetNumbering(n);
+        }
         if (const auto it = props.Para.find("fo:break-before"); it != props.Para.end() && it->second == "page")
             if (sink.Paras == &FDoc.Paras() && sink.Paras->Count() > 1)
                 ctx.Para->AppendBreak(acrbtPageBreak);
@@ -1130,6 +1169,7 @@ private:
     bool FInDeletion = false;
     const TVYXODTNode* FMaster = nullptr;  // the master page of the section being read
     int FSections = 0;
+    TVYXNumberingsList* FOutline = nullptr;  // borrowed: the numbering of headings, when numbered
     std::unordered_map<std::string, TVYXParaStyle*> FModelStyles;  // borrowed: the sheet owns them
 };
 }  // namespace

@@ -8,12 +8,13 @@
 // properties and nested tables, sections (their content), the page layout and
 // the headers and footers of the first master page, footnotes and endnotes,
 // fields as their current text (page number, page count, date and time as
-// fields), bookmarks, links, pictures (inline) and text boxes.
+// fields), bookmarks, links, pictures (inline or anchored) and text boxes,
+// tracked insertions and deletions (deleted text comes back marked deleted),
+// comments, section breaks where the master page changes, numbered headings.
 //
-// Not supported: tracked changes (the text reads as it stands, changes accepted),
-// comments (their text is left out), further master pages, shapes other than
-// pictures and text boxes, embedded objects beyond their replacement picture,
-// numbering of headings by the outline style.
+// Not supported: format changes of tracked changes, headers and footers of later
+// master pages, shapes other than pictures and text boxes, embedded objects beyond
+// their replacement picture.
 #pragma once
 
 #include <memory>

@@ -206,6 +206,13 @@ TEST(ReadODT, OtherNamespacePrefixesReadTheSame)
     ASSERT_GE(para->Count(), 2);
     ASSERT_NE(para->GetItems(1)->CHPX(), nullptr);
     EXPECT_TRUE(para->GetItems(1)->CHPX()->GetBold());
+
+    // The text namespace as the default one: unprefixed elements are text elements.
+    TVYXLogDocEditor byDefault;
+    Read("<o:document xmlns:o=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"><o:body><o:text>"
+         "<p xmlns=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\">one<tab/>two</p></o:text></o:body></o:document>",
+         byDefault);
+    EXPECT_EQ(BodyText(byDefault), "one\ttwo\n");
 }
 
 TEST(ReadODT, HeadingsLinksAndBookmarks)
@@ -260,7 +267,8 @@ TEST(ReadODT, StylesInheritAndBlackIsAColour)
         "<style:style style:name=\"Base\" style:family=\"paragraph\"><style:text-properties fo:font-weight=\"bold\""
         " fo:color=\"#ff0000\"/><style:paragraph-properties fo:text-align=\"center\"/></style:style>"
         "<style:style style:name=\"Child\" style:family=\"paragraph\" style:parent-style-name=\"Base\">"
-        "<style:text-properties fo:font-style=\"italic\"/></style:style>"
+        "<style:text-properties fo:font-style=\"italic\"/><style:paragraph-properties fo:margin=\"1pt\""
+        " fo:margin-bottom=\"2pt\"/></style:style>"
         // A chain that loops must end.
         "<style:style style:name=\"L1\" style:family=\"paragraph\" style:parent-style-name=\"L2\"/>"
         "<style:style style:name=\"L2\" style:family=\"paragraph\" style:parent-style-name=\"L1\"/>";
@@ -290,7 +298,10 @@ TEST(ReadODT, StylesInheritAndBlackIsAColour)
     EXPECT_EQ(b->GetSubSuperscript(), vycssSuperscript);
     EXPECT_TRUE(b->GetSmallCaps());
     EXPECT_EQ(para->PAPX().GetAlignment(), vyptaCenter);
-    EXPECT_NEAR(para->PAPX().GetSpaceBefore(), 7.2, 0.01);
+    // The parent's top margin gives way to the child's shorthand; the child's own bottom wins.
+    EXPECT_NEAR(para->PAPX().GetSpaceBefore(), 1, 0.01);
+    EXPECT_NEAR(para->PAPX().GetSpaceAfter(), 2, 0.01);
+    EXPECT_NEAR(para->PAPX().GetIndentLeft(), 1, 0.01);
     EXPECT_EQ(BodyText(doc), "ab\nloop\n");
 }
 
@@ -345,6 +356,20 @@ TEST(ReadODT, NestedListsNumberByLevel)
     ASSERT_TRUE(a1 && b1 && a2);
     EXPECT_NE(a1->NumList(), b1->NumList());
     EXPECT_EQ(a1->NumList(), a2->NumList());
+
+    // Headings numbered by the outline style.
+    TVYXLogDocEditor headings;
+    Read(Flat("<text:h text:outline-level=\"1\">A</text:h><text:h text:outline-level=\"2\">B</text:h><text:p>x</text:p>",
+              "<text:outline-style style:name=\"Outline\"><text:outline-level-style text:level=\"1\""
+              " style:num-format=\"1\"/><text:outline-level-style text:level=\"2\" style:num-format=\"1\""
+              " text:display-levels=\"2\"/></text:outline-style>"),
+         headings);
+    const TVYXNumbering* h1 = headings.Paras().GetParas(0)->PAPX().GetNumbering();
+    const TVYXNumbering* h2 = headings.Paras().GetParas(1)->PAPX().GetNumbering();
+    ASSERT_TRUE(h1 && h2);
+    EXPECT_EQ(h2->Level, 1);
+    EXPECT_EQ(h2->Text, u"%1.%2");
+    EXPECT_EQ(headings.Paras().GetParas(2)->PAPX().GetNumbering(), nullptr);
 }
 
 TEST(ReadODT, TablesNestedSpannedAndSized)
@@ -674,6 +699,24 @@ TEST(ReadODT, CorpusSurvivesTheDocxRoundTrip)
         TVYXReadDOCX(back).LoadFromBytes(docx);
         EXPECT_EQ(outline(back), outline(odt));
     }
+}
+
+// A first-page master that hands over to the standard one: the first page gets its
+// own header (a date) and no footer, the others the standard header and footer.
+TEST(ReadODT, CorpusFirstPageMaster)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "odt" / "odfdo-lpod_styles.odt";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadODT(doc).LoadFromFile(file.string());
+    EXPECT_TRUE(doc.SEP().TitlePg);
+    ASSERT_TRUE(doc.Headers().Find(ahftDefault) && doc.Headers().Find(ahftFirst));
+    ASSERT_TRUE(doc.Footers().Find(ahftDefault) && doc.Footers().Find(ahftFirst));
+    EXPECT_EQ(BodyText(*doc.Headers().Find(ahftDefault)), "LpOD Project\n");
+    EXPECT_EQ(BodyText(*doc.Headers().Find(ahftFirst)), "25/08/09\n");
+    EXPECT_EQ(BodyText(*doc.Footers().Find(ahftDefault)), "3/3\n");
+    EXPECT_EQ(BodyText(*doc.Footers().Find(ahftFirst)), "\n");
 }
 
 // The corpus: every file reads or is refused with a clear message, and the text
