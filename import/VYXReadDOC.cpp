@@ -1429,11 +1429,42 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     const std::uint64_t from = std::uint64_t{story} + txt[i], to = std::uint64_t{story} + txt[i + 1];
     if (from > to || to > storyEnd)
         return;
-    const std::u16string text = PlainText(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to));
-    if (endnote)
-        Doc.AppendEndnote(text);
-    else
-        Doc.AppendFootnote(text);
+    TVYXFootnoteItem& note = endnote ? Doc.AppendEndnote(u"") : Doc.AppendFootnote(u"");
+    TVYXLogPara* para = note.StartPara;
+    if (!para)
+        return;
+    // The notes document keeps one paragraph per note: the note's paragraphs follow one
+    // another there, joined by line breaks, in the first one's paragraph format.
+    TStoryState state;
+    state.Story = endnote ? stEndnote : stFootnote;
+    std::uint32_t at = static_cast<std::uint32_t>(from);
+    const auto lim = static_cast<std::uint32_t>(to);
+    bool first = true;
+    while (at < lim) {
+        std::uint32_t end = at;
+        while (end < lim && Text[end] != 13 && Text[end] != 7)
+            ++end;
+        if (end + 1 >= lim && end == at && !first)
+            break;  // the story's closing mark
+        if (first) {
+            std::string_view pageMods, pieceMods;
+            ParaGrpprls(std::min(end, lim - 1), pageMods, pieceMods);
+            TParaFacts facts;
+            if (pageMods.size() >= 2) {
+                facts.Istd = static_cast<std::uint16_t>(static_cast<std::uint8_t>(pageMods[0]) |
+                                                        (static_cast<std::uint8_t>(pageMods[1]) << 8));
+                ScanParaFacts(pageMods.substr(2), facts);
+            }
+            facts.Ilfo = 0;
+            FormatPara(*para, facts, pageMods, pieceMods, state);
+        } else {
+            para->AppendBreak(acrbtLineBreak);
+        }
+        first = false;
+        EmitText(*para, at, end, state);
+        at = end + 1;
+    }
+    para->CombineCharRuns();
 }
 
 void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
