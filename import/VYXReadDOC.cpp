@@ -46,6 +46,11 @@ constexpr std::uint32_t cPageSize = 512;
 // Nesting deeper than this is treated as this deep (tables and fields).
 constexpr int cMaxTableDepth = 16;
 constexpr std::size_t cMaxFieldDepth = 64;
+// Limits that keep hostile files from building more than any real document holds.
+constexpr std::size_t cMaxParagraphs = 1000000;
+constexpr int cMaxCellsPerRow = 1000;
+constexpr int cMaxNotes = 5000;
+constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per document
 
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
@@ -273,8 +278,9 @@ bool ParseHyperlink(std::u16string_view instr, std::u16string& address, bool& bo
 
 // The image file held by a picture record: bitmaps after their identifiers and tag
 // byte (device-independent bitmaps get a file header), metafiles after their
-// identifiers and header, inflated when stored compressed. Empty when unusable.
-std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t instance)
+// identifiers and header, inflated when stored compressed (within the document's
+// budget `inflated`, the bytes inflated so far). Empty when unusable.
+std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t instance, std::uint64_t& inflated)
 {
     const std::size_t uids = (instance & 1) ? 32 : 16;
     auto u32 = [&](std::size_t at) {
@@ -297,9 +303,9 @@ std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t i
         const std::string_view stored = blip.substr(header + 34, std::min<std::size_t>(saved, blip.size() - header - 34));
         if (compression != 0)
             return std::string(stored);
-        constexpr std::uint32_t cMaxMetafile = 64u << 20;
-        if (size == 0 || size > cMaxMetafile)
+        if (size == 0 || inflated + size > cMaxInflated)
             return {};
+        inflated += size;
         std::string out(size, '\0');
         uLongf outLen = size;
         if (uncompress(reinterpret_cast<Bytef*>(out.data()), &outLen, reinterpret_cast<const Bytef*>(stored.data()),
@@ -367,6 +373,9 @@ struct TVYXReadDOC::TImpl {
     std::vector<TVYXBookmark*> OpenMarks;
     std::size_t NextMark = 0;
     int SectionIndex = 0;
+    std::size_t ParagraphCount = 0;
+    int NoteCount = 0;
+    std::uint64_t Inflated = 0;  // metafile bytes inflated so far
 
     void Load(std::string bytes);
     void ReadFib();
@@ -624,15 +633,13 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
         return;
     const std::uint32_t n = (lcb - 4) / 8;
     std::vector<TPropRun>& runs = papx ? PapxRuns : ChpxRuns;
-    std::vector<std::uint32_t> seen;
+    std::vector<bool> seen(doc.Size() / cPageSize + 1, false);
     for (std::uint32_t i = 0; i < n; ++i) {
         const std::uint32_t pn = tbl.DWordAt(fc + 4 * (n + 1) + 4 * i) & 0x3FFFFF;
-        if (std::find(seen.begin(), seen.end(), pn) != seen.end())
-            continue;  // a page listed twice adds nothing
-        seen.push_back(pn);
         const std::uint64_t page = std::uint64_t{pn} * cPageSize;
-        if (!doc.Holds(page, cPageSize))
-            continue;
+        if (!doc.Holds(page, cPageSize) || seen[pn])
+            continue;  // outside the stream, or listed twice
+        seen[pn] = true;
         const std::string_view bytes = doc.Bytes(static_cast<std::uint32_t>(page), cPageSize);
         auto u8 = [&](std::uint32_t i2) { return static_cast<std::uint8_t>(bytes[i2]); };
         auto u32 = [&](std::uint32_t i2) {
@@ -694,12 +701,12 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
 const TPropRun* TVYXReadDOC::TImpl::FindRun(const std::vector<TPropRun>& runs, std::uint32_t fc)
 {
     auto it = std::upper_bound(runs.begin(), runs.end(), fc, [](std::uint32_t v, const TPropRun& r) { return v < r.FcStart; });
-    while (it != runs.begin()) {
+    // Runs of honest files do not overlap: the last one starting at or before `fc` holds
+    // it. A few steps back cover pages that repeat a range; more would only cost time.
+    for (int step = 0; step < 4 && it != runs.begin(); ++step) {
         --it;
         if (fc < it->FcEnd)
             return &*it;
-        if (fc - it->FcStart > (1u << 24))
-            break;  // runs do not overlap by that much: stop looking back
     }
     return nullptr;
 }
@@ -1032,6 +1039,8 @@ void TVYXReadDOC::TImpl::ReadBookmarks()
 
 TVYXLogPara& TVYXReadDOC::TImpl::NewPara(TListState& state)
 {
+    if (++ParagraphCount > cMaxParagraphs)
+        throw VYXException("Document has too many paragraphs");
     if (state.Fresh) {
         state.Fresh = false;
         if (TVYXLogPara* first = state.List->ParaAtIndex(0))
@@ -1052,6 +1061,8 @@ TVYXReadDOC::TImpl::TListState& TVYXReadDOC::TImpl::TargetList(std::vector<TTabl
             level.NeedCell = true;
         }
         if (!level.Cell || level.NeedCell) {
+            if (level.Row->Count() >= cMaxCellsPerRow)
+                level.Row = level.Table->Add();  // a row without its end mark: wrap instead of growing
             level.Cell = level.Row->Add();
             level.NeedCell = false;
             level.CellList = {&level.Cell->Paras(), true};
@@ -1419,7 +1430,7 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     const std::vector<std::uint32_t>& refs = endnote ? EdnRefs : FtnRefs;
     const std::vector<std::uint32_t>& txt = endnote ? EdnTxt : FtnTxt;
     const auto it = std::lower_bound(refs.begin(), refs.end(), cp);
-    if (it == refs.end() || *it != cp)
+    if (it == refs.end() || *it != cp || NoteCount >= cMaxNotes)
         return;
     const auto i = static_cast<std::size_t>(it - refs.begin());
     if (i + 1 >= txt.size())
@@ -1429,6 +1440,7 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     const std::uint64_t from = std::uint64_t{story} + txt[i], to = std::uint64_t{story} + txt[i + 1];
     if (from > to || to > storyEnd)
         return;
+    ++NoteCount;
     TVYXFootnoteItem& note = endnote ? Doc.AppendEndnote(u"") : Doc.AppendFootnote(u"");
     TVYXLogPara* para = note.StartPara;
     if (!para)
@@ -1497,7 +1509,7 @@ void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
         }
         if (type >= 0xF018 && type <= 0xF117) {  // a picture record
             if (std::uint64_t{body} + len <= end) {
-                const std::string bytes = BlipBytes(data.Bytes(body, len), type, static_cast<std::uint16_t>(verInst >> 4));
+                const std::string bytes = BlipBytes(data.Bytes(body, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
                 if (!bytes.empty()) {
                     try {
                         TVYXCharRunPicture* run = para.AppendPicture();

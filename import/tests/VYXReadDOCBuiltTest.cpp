@@ -373,3 +373,23 @@ TEST(ReadDOCBuilt, FuzzSeedsAreCurrent)
         EXPECT_EQ(stored, bytes);
     }
 }
+
+// Limits against hostile files: cell marks without a row end wrap into new rows instead
+// of growing one row without end.
+TEST(ReadDOCBuilt, RowWithoutEndMarkWraps)
+{
+    TDocTestBuilder b;
+    std::u16string text;
+    for (int i = 0; i < 2500; ++i)
+        text += u"c\u0007";
+    b.Pieces = {{text + u"end\r", true}};
+    b.ParaRuns = {{0, static_cast<std::uint32_t>(text.size()), DocSprm(0x2416, 1, 1)},
+                  {static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(text.size()) + 4, ""}};
+    TVYXLogDocEditor doc;
+    Load(b.Build(), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    const TVYXTable* table = doc.Paras().GetTables(0);
+    ASSERT_EQ(table->Count(), 3);
+    EXPECT_EQ(table->GetRows(0)->Count(), 1000);
+    EXPECT_EQ(table->GetRows(2)->Count(), 500);
+}
