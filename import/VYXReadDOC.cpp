@@ -54,7 +54,8 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
-    fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfSed = 6, fclPlcfHdd = 11,
+    fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
+    fclPlcfHdd = 11, fclGrpXstAtnOwners = 36,
     fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21, fclPlcfBkf = 22,
     fclPlcfBkl = 23, fclClx = 33, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclPlfLst = 73, fclPlfLfo = 74,
     fclCount = 93
@@ -367,7 +368,13 @@ struct TVYXReadDOC::TImpl {
     std::vector<std::uint32_t> LfoLsids;  // list of each list override (1-based in paragraphs)
     std::vector<std::uint32_t> SectionEnds;
     std::vector<std::uint32_t> SectionSepx;  // SEPX offset of each section (0xFFFFFFFF: none)
-    std::vector<std::uint32_t> FtnRefs, FtnTxt, EdnRefs, EdnTxt, HddCps;
+    std::vector<std::uint32_t> FtnRefs, FtnTxt, EdnRefs, EdnTxt, HddCps, AtnRefs, AtnTxt;
+    struct TAtnAuthor {
+        std::u16string Initials;
+        std::uint16_t Author = 0;
+    };
+    std::vector<TAtnAuthor> AtnInfo;         // per comment reference
+    std::vector<std::u16string> AtnOwners;  // author names
     std::vector<std::u16string> BookmarkNames;
     std::vector<TMarkEvent> MarkEvents;
     std::vector<TVYXBookmark*> OpenMarks;
@@ -445,6 +452,8 @@ struct TVYXReadDOC::TImpl {
     TRunInfo RunInfo(std::uint32_t cp, const TStoryState& state);
     void MarkEventsUpTo(TVYXLogPara& para, std::uint32_t cp);
     void AppendNote(bool endnote, std::uint32_t cp);
+    void AppendComment(TVYXLogPara& para, std::uint32_t cp);
+    void ReadComments();
     void AppendPicture(TVYXLogPara& para, std::uint32_t offset);
     std::u16string PlainText(std::uint32_t from, std::uint32_t to) const;
     void MakeSection(std::size_t index, TVYXSEP& sep);
@@ -503,6 +512,7 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
     Optional([&] { ReadSections(); });
     Optional([&] { ReadNotes(); });
     Optional([&] { ReadBookmarks(); });
+    Optional([&] { ReadComments(); });
 
     TListState body{&Doc.Paras(), false};
     BuildStory(StoryStart[stMain], StoryStart[stMain + 1], body, stMain);
@@ -744,6 +754,36 @@ void TVYXReadDOC::TImpl::ParaGrpprls(std::uint32_t cp, std::string_view& page, s
     if (const TPropRun* run = FindRun(PapxRuns, fc))
         page = run->Grpprl;
     piece = PieceGrpprl(p);
+}
+
+void TVYXReadDOC::TImpl::ReadComments()
+{
+    TVyMSWordStream& tbl = Streams->Table();
+    AtnRefs = ReadPlcCps(fclPlcfandRef, 30);
+    AtnTxt = ReadPlcCps(fclPlcfandTxt, 0);
+    if (AtnRefs.empty())
+        return;
+    const std::uint32_t records = Fib.Fc[fclPlcfandRef] + 4 * static_cast<std::uint32_t>(AtnRefs.size());
+    AtnRefs.pop_back();
+    for (std::size_t i = 0; i < AtnRefs.size(); ++i) {
+        // Initials: a count and up to nine characters; then the author's index.
+        const std::uint32_t at = records + 30 * static_cast<std::uint32_t>(i);
+        TAtnAuthor info;
+        const std::uint16_t cch = std::min<std::uint16_t>(tbl.WordAt(at), 9);
+        tbl.Seek(at + 2);
+        info.Initials = tbl.ReadStr(cch, false);
+        info.Author = tbl.WordAt(at + 20);
+        AtnInfo.push_back(std::move(info));
+    }
+    const std::uint32_t fc = Fib.Fc[fclGrpXstAtnOwners], lcb = Fib.Lcb[fclGrpXstAtnOwners];
+    if (lcb == 0 || !tbl.Holds(fc, lcb))
+        return;
+    for (std::uint32_t pos = fc; pos + 2 <= fc + lcb;) {
+        const std::uint16_t cch = tbl.WordAt(pos);
+        tbl.Seek(pos + 2);
+        AtnOwners.push_back(tbl.ReadStr(cch, false));
+        pos += 2 + 2u * cch;
+    }
 }
 
 // ---- Building ------------------------------------------------------------------------
@@ -1479,6 +1519,37 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     para->CombineCharRuns();
 }
 
+void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
+{
+    const auto it = std::lower_bound(AtnRefs.begin(), AtnRefs.end(), cp);
+    if (it == AtnRefs.end() || *it != cp || NoteCount >= cMaxNotes)
+        return;
+    ++NoteCount;
+    const auto i = static_cast<std::size_t>(it - AtnRefs.begin());
+    auto comment = std::make_unique<TVYXComment>();
+    comment->DateTime = 0;  // the file keeps no date in this form; none is better than now
+    if (i < AtnInfo.size()) {
+        comment->Initials = AtnInfo[i].Initials;
+        if (AtnInfo[i].Author < AtnOwners.size())
+            comment->Author = AtnOwners[AtnInfo[i].Author];
+    }
+    const std::uint32_t story = StoryStart[stComment], storyEnd = StoryStart[stComment + 1];
+    if (i + 1 < AtnTxt.size()) {
+        const std::uint64_t from = std::uint64_t{story} + AtnTxt[i], to = std::uint64_t{story} + AtnTxt[i + 1];
+        // The comment's paragraphs as plain text, its own reference mark left out.
+        if (from <= to && to <= storyEnd)
+            for (std::uint32_t at = static_cast<std::uint32_t>(from); at < to;) {
+                std::uint32_t end = at;
+                while (end < to && Text[end] != 13 && Text[end] != 7)
+                    ++end;
+                comment->Text.push_back(PlainText(at, end));
+                at = end + 1;
+            }
+    }
+    if (TVYXComment* added = para.AppendComment(Doc.Comments(), std::move(comment)))
+        para.EndComment(*added);
+}
+
 void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
 {
     // A picture header (its size and 68-byte header), an optional name, then drawing
@@ -1634,6 +1705,12 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             if (info.Picture && !info.Deleted) {
                 Flush(para, pending, info.Chpx.get());
                 AppendPicture(para, info.PicOffset);
+            }
+            break;
+        case 0x05:
+            if (main && info.Special) {
+                Flush(para, pending, info.Chpx.get());
+                AppendComment(para, cp);
             }
             break;
         case 0x02:

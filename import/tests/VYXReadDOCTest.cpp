@@ -13,6 +13,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXDocDump.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
 #include "formats/VYXZip5.h"
@@ -408,4 +409,21 @@ TEST(ReadDOC, StructureMatchesTheDocxOfTheSameDocument)
         EXPECT_EQ(counts.Footnotes, CountOccurrences(xml, "<w:footnoteReference "));
         EXPECT_EQ(counts.Endnotes, CountOccurrences(xml, "<w:endnoteReference "));
     }
+}
+
+TEST(ReadDOC, CommentsKeepTextAndAuthor)
+{
+    const fs::path file = cCorpus / "tika-testComment.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    ASSERT_EQ(doc.Comments().Count(), 1);
+    const TVYXComment& comment = *doc.Comments().GetItems(0);
+    EXPECT_EQ(comment.Author, u"Michael McCandless");
+    EXPECT_EQ(comment.Initials, u"MM");
+    EXPECT_EQ(comment.Text, std::vector<std::u16string>{u"Here is a comment"});
+    EXPECT_EQ(comment.DateTime, 0);  // no clock in an import
+}
 }
