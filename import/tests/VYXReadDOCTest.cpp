@@ -426,4 +426,3 @@ TEST(ReadDOC, CommentsKeepTextAndAuthor)
     EXPECT_EQ(comment.Text, std::vector<std::u16string>{u"Here is a comment"});
     EXPECT_EQ(comment.DateTime, 0);  // no clock in an import
 }
-}
