@@ -55,7 +55,7 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
     fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
-    fclPlcfHdd = 11, fclGrpXstAtnOwners = 36,
+    fclPlcfHdd = 11, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclPlcftxbxTxt = 56,
     fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21, fclPlcfBkf = 22,
     fclPlcfBkl = 23, fclClx = 33, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclPlfLst = 73, fclPlfLfo = 74,
     fclCount = 93
@@ -374,6 +374,13 @@ struct TVYXReadDOC::TImpl {
         std::uint16_t Author = 0;
     };
     std::vector<TAtnAuthor> AtnInfo;         // per comment reference
+    // Drawn objects anchored in the main text, and the text-box stories by shape id.
+    struct TShape {
+        std::uint32_t Cp = 0, Lid = 0;
+        double Width = 0, Height = 0;  // points
+    };
+    std::vector<TShape> Shapes;
+    std::vector<std::uint32_t> TxbxCps, TxbxLids;
     std::vector<std::u16string> AtnOwners;  // author names
     std::vector<std::u16string> BookmarkNames;
     std::vector<TMarkEvent> MarkEvents;
@@ -454,6 +461,8 @@ struct TVYXReadDOC::TImpl {
     void AppendNote(bool endnote, std::uint32_t cp);
     void AppendComment(TVYXLogPara& para, std::uint32_t cp);
     void ReadComments();
+    void ReadShapes();
+    void AppendTextBox(std::uint32_t cp);
     void AppendPicture(TVYXLogPara& para, std::uint32_t offset);
     std::u16string PlainText(std::uint32_t from, std::uint32_t to) const;
     void MakeSection(std::size_t index, TVYXSEP& sep);
@@ -513,6 +522,7 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
     Optional([&] { ReadNotes(); });
     Optional([&] { ReadBookmarks(); });
     Optional([&] { ReadComments(); });
+    Optional([&] { ReadShapes(); });
 
     TListState body{&Doc.Paras(), false};
     BuildStory(StoryStart[stMain], StoryStart[stMain + 1], body, stMain);
@@ -784,6 +794,31 @@ void TVYXReadDOC::TImpl::ReadComments()
         AtnOwners.push_back(tbl.ReadStr(cch, false));
         pos += 2 + 2u * cch;
     }
+}
+
+void TVYXReadDOC::TImpl::ReadShapes()
+{
+    TVyMSWordStream& tbl = Streams->Table();
+    const std::vector<std::uint32_t> cps = ReadPlcCps(fclPlcSpaMom, 26);
+    if (cps.size() < 2)
+        return;
+    const std::uint32_t spas = Fib.Fc[fclPlcSpaMom] + 4 * static_cast<std::uint32_t>(cps.size());
+    for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
+        // Shape id, then the rectangle in twips.
+        const std::uint32_t at = spas + 26 * static_cast<std::uint32_t>(i);
+        TShape shape;
+        shape.Cp = cps[i];
+        shape.Lid = tbl.DWordAt(at);
+        const auto coord = [&](std::uint32_t offset) { return static_cast<std::int32_t>(tbl.DWordAt(at + offset)) / 20.0; };
+        shape.Width = std::clamp(coord(12) - coord(4), 0.0, 10000.0);
+        shape.Height = std::clamp(coord(16) - coord(8), 0.0, 10000.0);
+        Shapes.push_back(shape);
+    }
+    std::stable_sort(Shapes.begin(), Shapes.end(), [](const TShape& a, const TShape& b) { return a.Cp < b.Cp; });
+    TxbxCps = ReadPlcCps(fclPlcftxbxTxt, 22);
+    const std::uint32_t records = Fib.Fc[fclPlcftxbxTxt] + 4 * static_cast<std::uint32_t>(TxbxCps.size());
+    for (std::size_t i = 0; i + 1 < TxbxCps.size(); ++i)
+        TxbxLids.push_back(tbl.DWordAt(records + 22 * static_cast<std::uint32_t>(i) + 14));
 }
 
 // ---- Building ------------------------------------------------------------------------
@@ -1550,6 +1585,28 @@ void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
         para.EndComment(*added);
 }
 
+void TVYXReadDOC::TImpl::AppendTextBox(std::uint32_t cp)
+{
+    const auto it = std::lower_bound(Shapes.begin(), Shapes.end(), cp, [](const TShape& s, std::uint32_t v) { return s.Cp < v; });
+    if (it == Shapes.end() || it->Cp != cp || NoteCount >= cMaxNotes)
+        return;
+    const auto box = std::find(TxbxLids.begin(), TxbxLids.end(), it->Lid);
+    if (box == TxbxLids.end())
+        return;  // a picture or drawing, not a text box
+    const auto i = static_cast<std::size_t>(box - TxbxLids.begin());
+    const std::uint32_t story = StoryStart[stTextBox], storyEnd = StoryStart[stTextBox + 1];
+    const std::uint64_t from = std::uint64_t{story} + TxbxCps[i], to = std::uint64_t{story} + TxbxCps[i + 1];
+    if (from >= to || to > storyEnd)
+        return;
+    ++NoteCount;
+    TVYXLogDocEditor& editor = Doc.AddTextBox(std::max(it->Width, 1.0), std::max(it->Height, 1.0));
+    // The box's story ends with a mark of its own that adds no paragraph.
+    std::uint32_t lim = static_cast<std::uint32_t>(to);
+    if (lim - 1 > from && Text[lim - 1] == 13)
+        --lim;
+    BuildStory(static_cast<std::uint32_t>(from), lim, {&editor.Paras(), true}, stTextBox);
+}
+
 void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
 {
     // A picture header (its size and 68-byte header), an optional name, then drawing
@@ -1705,6 +1762,13 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             if (info.Picture && !info.Deleted) {
                 Flush(para, pending, info.Chpx.get());
                 AppendPicture(para, info.PicOffset);
+            }
+            break;
+        case 0x08:
+            // A drawn object: text boxes come with their text; other drawings are left out.
+            if (main && info.Special && Doc.Paras().Last() == &para) {
+                Flush(para, pending, info.Chpx.get());
+                AppendTextBox(cp);
             }
             break;
         case 0x05:

@@ -238,6 +238,8 @@ std::string DumpDocument(TVYXLogDocEditor& doc)
         for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
             if (TVYXLogDocEditor* part = set.Set.Find(type))
                 out += std::string("== ") + set.Title + " " + std::to_string(type) + "\n" + VYXDumpParas(part->Paras());
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        out += "== text box " + std::to_string(i) + "\n" + VYXDumpParas(doc.TextBoxes().GetItems(i).Paras());
     if (doc.Footnotes().Paras().Count() > 0)
         out += "== footnotes\n" + VYXDumpParas(doc.Footnotes().Paras());
     if (doc.Endnotes().Paras().Count() > 0)
