@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
@@ -55,7 +57,7 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
     fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
-    fclPlcfHdd = 11, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclPlcftxbxTxt = 56,
+    fclPlcfHdd = 11, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclDggInfo = 50, fclPlcftxbxTxt = 56,
     fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21, fclPlcfBkf = 22,
     fclPlcfBkl = 23, fclClx = 33, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclPlfLst = 73, fclPlfLfo = 74,
     fclCount = 93
@@ -381,6 +383,13 @@ struct TVYXReadDOC::TImpl {
     };
     std::vector<TShape> Shapes;
     std::vector<std::uint32_t> TxbxCps, TxbxLids;
+    // The drawing store: where each stored picture is, and each shape's picture (1-based).
+    struct TStoredBlip {
+        bool InDoc = false;       // in the WordDocument stream at Offset, else the table stream
+        std::uint32_t Offset = 0;  // of the picture record's header
+    };
+    std::vector<TStoredBlip> Blips;
+    std::map<std::uint32_t, std::uint32_t> ShapePictures;
     std::vector<std::u16string> AtnOwners;  // author names
     std::vector<std::u16string> BookmarkNames;
     std::vector<TMarkEvent> MarkEvents;
@@ -463,6 +472,10 @@ struct TVYXReadDOC::TImpl {
     void ReadComments();
     void ReadShapes();
     void AppendTextBox(std::uint32_t cp);
+    void ReadDrawings();
+    // A floating picture, placed inline where it is anchored; false when the shape has none.
+    bool AppendShapePicture(TVYXLogPara& para, std::uint32_t cp);
+    void AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset);
     void AppendPicture(TVYXLogPara& para, std::uint32_t offset);
     std::u16string PlainText(std::uint32_t from, std::uint32_t to) const;
     void MakeSection(std::size_t index, TVYXSEP& sep);
@@ -523,6 +536,7 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
     Optional([&] { ReadBookmarks(); });
     Optional([&] { ReadComments(); });
     Optional([&] { ReadShapes(); });
+    Optional([&] { ReadDrawings(); });
 
     TListState body{&Doc.Paras(), false};
     BuildStory(StoryStart[stMain], StoryStart[stMain + 1], body, stMain);
@@ -819,6 +833,61 @@ void TVYXReadDOC::TImpl::ReadShapes()
     const std::uint32_t records = Fib.Fc[fclPlcftxbxTxt] + 4 * static_cast<std::uint32_t>(TxbxCps.size());
     for (std::size_t i = 0; i + 1 < TxbxCps.size(); ++i)
         TxbxLids.push_back(tbl.DWordAt(records + 22 * static_cast<std::uint32_t>(i) + 14));
+}
+
+void TVYXReadDOC::TImpl::ReadDrawings()
+{
+    // The drawing group (its store lists the pictures, each maybe followed by its picture
+    // record, else the record sits in the WordDocument stream), then per story a byte
+    // naming it and its drawing, whose shapes name their picture by a 1-based store index.
+    const TVyMSWordStream& tbl = Streams->Table();
+    const std::uint32_t fc = Fib.Fc[fclDggInfo], lcb = Fib.Lcb[fclDggInfo];
+    if (lcb < 8 || !tbl.Holds(fc, lcb))
+        return;
+    std::uint32_t spid = 0;
+    int budget = 1000000;
+    const std::function<void(std::uint32_t, std::uint32_t, int)> walk = [&](std::uint32_t pos, std::uint32_t end, int depth) {
+        while (pos + 8 <= end && --budget > 0) {
+            const std::uint16_t verInst = tbl.WordAt(pos);
+            const std::uint16_t type = tbl.WordAt(pos + 2);
+            const std::uint32_t len = tbl.DWordAt(pos + 4);
+            const std::uint32_t body = pos + 8;
+            if (std::uint64_t{body} + len > end)
+                return;
+            if ((verInst & 0xF) == 0xF) {
+                if (depth < 16)
+                    walk(body, body + len, depth + 1);
+            } else if (type == 0xF007 && len >= 36) {
+                TStoredBlip blip;
+                const std::uint32_t nameBytes = tbl.ByteAt(body + 33);
+                if (len >= 36 + nameBytes + 8) {
+                    blip.Offset = body + 36 + nameBytes;
+                } else {
+                    blip.InDoc = true;
+                    blip.Offset = tbl.DWordAt(body + 28);
+                }
+                Blips.push_back(blip);
+            } else if (type == 0xF00A && len >= 4) {
+                spid = tbl.DWordAt(body);
+            } else if (type == 0xF00B) {
+                const std::uint32_t count = std::min<std::uint32_t>(verInst >> 4, len / 6);
+                for (std::uint32_t k = 0; k < count; ++k)
+                    if ((tbl.WordAt(body + 6 * k) & 0x3FFF) == 0x0104)
+                        ShapePictures[spid] = tbl.DWordAt(body + 6 * k + 2);
+            }
+            pos = body + len;
+        }
+    };
+    const std::uint32_t end = fc + lcb;
+    const std::uint32_t groupEnd = static_cast<std::uint32_t>(std::min<std::uint64_t>(end, std::uint64_t{fc} + 8 + tbl.DWordAt(fc + 4)));
+    walk(fc, groupEnd, 0);
+    for (std::uint32_t pos = groupEnd; pos + 9 <= end && budget > 0;) {
+        const std::uint64_t next = std::uint64_t{pos} + 9 + tbl.DWordAt(pos + 5);
+        if (next > end)
+            return;
+        walk(pos + 1, static_cast<std::uint32_t>(next), 0);
+        pos = static_cast<std::uint32_t>(next);
+    }
 }
 
 // ---- Building ------------------------------------------------------------------------
@@ -1607,6 +1676,37 @@ void TVYXReadDOC::TImpl::AppendTextBox(std::uint32_t cp)
     BuildStory(static_cast<std::uint32_t>(from), lim, {&editor.Paras(), true}, stTextBox);
 }
 
+bool TVYXReadDOC::TImpl::AppendShapePicture(TVYXLogPara& para, std::uint32_t cp)
+{
+    const auto it = std::lower_bound(Shapes.begin(), Shapes.end(), cp, [](const TShape& s, std::uint32_t v) { return s.Cp < v; });
+    if (it == Shapes.end() || it->Cp != cp)
+        return false;
+    const auto pib = ShapePictures.find(it->Lid);
+    if (pib == ShapePictures.end() || pib->second == 0 || pib->second > Blips.size())
+        return false;
+    const TStoredBlip& blip = Blips[pib->second - 1];
+    AppendBlip(para, blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
+    return true;
+}
+
+void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
+{
+    if (!stream.Holds(offset, 8))
+        return;
+    const std::uint16_t verInst = stream.WordAt(offset);
+    const std::uint16_t type = stream.WordAt(offset + 2);
+    const std::uint32_t len = stream.DWordAt(offset + 4);
+    if (type < 0xF018 || type > 0xF117 || !stream.Holds(std::uint64_t{offset} + 8, len))
+        return;
+    const std::string bytes = BlipBytes(stream.Bytes(offset + 8, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
+    if (bytes.empty())
+        return;
+    try {
+        para.AppendPicture()->LoadPicture(bytes);
+    } catch (const VYXException&) {
+    }
+}
+
 void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
 {
     // A picture header (its size and 68-byte header), an optional name, then drawing
@@ -1636,16 +1736,8 @@ void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
             continue;
         }
         if (type >= 0xF018 && type <= 0xF117) {  // a picture record
-            if (std::uint64_t{body} + len <= end) {
-                const std::string bytes = BlipBytes(data.Bytes(body, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
-                if (!bytes.empty()) {
-                    try {
-                        TVYXCharRunPicture* run = para.AppendPicture();
-                        run->LoadPicture(bytes);
-                    } catch (const VYXException&) {
-                    }
-                }
-            }
+            if (std::uint64_t{body} + len <= end)
+                AppendBlip(para, data, pos);
             return;
         }
         if (std::uint64_t{body} + len > end)
@@ -1765,10 +1857,12 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             }
             break;
         case 0x08:
-            // A drawn object: text boxes come with their text; other drawings are left out.
-            if (main && info.Special && Doc.Paras().Last() == &para) {
+            // A drawn object: pictures are placed inline, text boxes come with their text,
+            // other drawings are left out.
+            if (main && info.Special) {
                 Flush(para, pending, info.Chpx.get());
-                AppendTextBox(cp);
+                if (!AppendShapePicture(para, cp) && Doc.Paras().Last() == &para)
+                    AppendTextBox(cp);
             }
             break;
         case 0x05:

@@ -312,7 +312,8 @@ TEST(ReadDOC, InlinePictures)
         TVYXPictureType Type;
     };
     const TCase cases[] = {
-        {"poi-FloatingPictures.doc", 16, aptPNG},  // the last one is a metafile
+        {"poi-FloatingPictures.doc", 20, aptPNG},  // 4 floating, placed inline; one metafile
+        {"poi-PngPicture.doc", 1, aptPNG},         // floating
         {"poi-vector_image.doc", 1, aptEMF},
         {"poi-TestShiftJIS.doc", 18, aptPNG},
         {"tika-testWPSAttachment.doc", 9, aptEMF},
