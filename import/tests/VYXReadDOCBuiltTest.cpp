@@ -9,6 +9,7 @@
 #include "VYXDocTestBuilder.h"
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
+#include "import/VYXDOCStream.h"
 #include "import/VYXReadDOC.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
@@ -392,4 +393,25 @@ TEST(ReadDOCBuilt, RowWithoutEndMarkWraps)
     ASSERT_EQ(table->Count(), 3);
     EXPECT_EQ(table->GetRows(0)->Count(), 1000);
     EXPECT_EQ(table->GetRows(2)->Count(), 500);
+}
+
+TEST(ReadDOCBuilt, StreamCursorChecksEveryRead)
+{
+    TVyMSWordStream s(std::string("\x01\x02\x03\x04\x05\x41\x00\x42\x00", 9));
+    EXPECT_EQ(s.ReadChar(), 1);
+    s.DropAnchor();
+    EXPECT_EQ(s.ReadWord(), 0x0302);
+    EXPECT_EQ(s.ReadByte(), 4);
+    EXPECT_EQ(s.AnchorSize(), 3u);
+    s.Pad(2);  // to an even count from the anchor
+    EXPECT_EQ(s.Pos(), 5u);
+    EXPECT_EQ(s.ReadStr(2, false), u"AB");
+    EXPECT_THROW(s.ReadByte(), VYXException);
+    EXPECT_THROW(s.Seek(10), VYXException);
+    EXPECT_EQ(s.DWordAt(1), 0x05040302u);
+    EXPECT_THROW(s.DWordAt(6), VYXException);
+    EXPECT_THROW(s.Bytes(8, 2), VYXException);
+    EXPECT_THROW(s.Bytes(0xFFFFFFFF, 2), VYXException);  // no wrap-around
+    s.Seek(5);
+    EXPECT_EQ(s.ReadStr(3, true), std::u16string(u"A\0B", 3));
 }
