@@ -1753,6 +1753,7 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
     TRunInfo info;
     const TPropRun* infoRun = nullptr;
     int infoPiece = -2;
+    std::uint32_t validUntil = 0;  // the first position whose properties may differ
     auto shown = [&] {
         for (const TField& f : fields)
             if (!f.InResult)
@@ -1765,16 +1766,26 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             Flush(para, pending, info.Chpx.get());
             MarkEventsUpTo(para, cp);
         }
-        // The run's properties: looked up again only where the run or piece changes.
-        std::uint32_t fc = 0;
-        int piece = -1;
-        CpToFc(cp, fc, piece);
-        const TPropRun* run = FindRun(ChpxRuns, fc);
-        if (run != infoRun || piece != infoPiece || !info.Chpx) {
-            Flush(para, pending, info.Chpx.get());
-            info = RunInfo(cp, state);
-            infoRun = run;
-            infoPiece = piece;
+        // The run's properties: looked up again only where the run or piece may change
+        // (positions in the same piece and inside the same run's file range share them).
+        if (!info.Chpx || cp >= validUntil) {
+            std::uint32_t fc = 0;
+            int piece = -1;
+            CpToFc(cp, fc, piece);
+            const TPropRun* run = FindRun(ChpxRuns, fc);
+            if (run != infoRun || piece != infoPiece || !info.Chpx) {
+                Flush(para, pending, info.Chpx.get());
+                info = RunInfo(cp, state);
+                infoRun = run;
+                infoPiece = piece;
+            }
+            validUntil = cp + 1;
+            if (piece >= 0 && run) {
+                const TPiece& p = Pieces[static_cast<std::size_t>(piece)];
+                const std::uint32_t width = p.Compressed ? 1 : 2;
+                const std::uint64_t runEnd = cp + (std::uint64_t{run->FcEnd} - fc + width - 1) / width;
+                validUntil = std::max<std::uint32_t>(validUntil, static_cast<std::uint32_t>(std::min<std::uint64_t>(p.CpEnd, runEnd)));
+            }
         }
         const char16_t c = Text[cp];
         switch (c) {
