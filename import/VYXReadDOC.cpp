@@ -1306,6 +1306,7 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
     struct TCellDef {
         double Width = 0;
         std::uint16_t Flags = 0;
+        std::string Borders;  // top, left, bottom, right: four-byte borders
     };
     std::vector<TCellDef> defs;
     auto apply = [&](const TVYXDocSprm& s) {
@@ -1318,7 +1319,10 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
                 const auto at = static_cast<std::size_t>(i);
                 defs[at].Width = (s.Short(1 + 2 * (at + 1)) - s.Short(1 + 2 * at)) / 20.0;
                 if (tcs + 20 * (at + 1) <= s.Operand.size())
+                {
                     defs[at].Flags = s.Word(tcs + 20 * at);
+                    defs[at].Borders = std::string(s.Operand.substr(tcs + 20 * at + 4, 16));
+                }
             }
             if (count > 0)
                 level.Table->TAPX().SetIndent(s.Short(1) / 20.0);
@@ -1328,6 +1332,21 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
             const std::size_t itc = s.Byte();
             if (itc < defs.size())
                 defs[itc].Flags = static_cast<std::uint16_t>((defs[itc].Flags & ~0x60) | (s.Byte(1) == 3 ? 0x60 : s.Byte(1) == 1 ? 0x20 : 0));
+            break;
+        }
+        case 0xD634: {  // default cell margins: sides (top 1, left 2, bottom 4, right 8) in twips
+            if (s.Byte(3) != 3)
+                break;
+            const double margin = s.Word(4) / 20.0;
+            TVYXTAPX& tapx = level.Table->TAPX();
+            if (s.Byte(2) & 1)
+                tapx.SetCellMargTop(margin);
+            if (s.Byte(2) & 2)
+                tapx.SetCellMargLeft(margin);
+            if (s.Byte(2) & 4)
+                tapx.SetCellMargBottom(margin);
+            if (s.Byte(2) & 8)
+                tapx.SetCellMargRight(margin);
             break;
         }
         case 0x5400:
@@ -1387,6 +1406,14 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
             cell->SetMergedRoot(true);
         else if (vmerge == 1 || vmerge == 3)
             cell->SetMerged(true);
+        // Cell borders that the cell sets itself (none and "nil" leave the table's).
+        static constexpr TVYXTableBorderSide cSides[] = {atbsTop, atbsLeft, atbsBottom, atbsRight};
+        for (std::size_t b = 0; b < 4 && def.Borders.size() >= 16; ++b) {
+            const TVYXDocSprm brc{0, std::string_view(def.Borders).substr(4 * b, 4)};
+            const std::uint8_t type = brc.Byte(1);
+            if (type != 0 && type != 0xFF)
+                VYXDocReadBorder(brc, 0, true, *cell->Props().AddBorder(cSides[b]));
+        }
         const int vert = (def.Flags >> 7) & 3;
         cell->AlignVert = vert == 1 ? atcavCenter : vert == 2 ? atcavBottom : atcavTop;
     }
