@@ -368,6 +368,14 @@ struct TVYXReadDOC::TImpl {
     std::uint16_t DefaultFont = 0;
     std::vector<TDocList> Lists;
     std::vector<std::uint32_t> LfoLsids;  // list of each list override (1-based in paragraphs)
+    struct TLevelOverride {
+        int Level = 0;
+        bool HasStart = false;
+        std::int32_t StartAt = 0;
+        std::unique_ptr<TDocLevel> Format;  // a whole level in place of the list's
+    };
+    std::vector<std::vector<TLevelOverride>> LfoOverrides;  // per override
+    std::vector<bool> LfoCreated;
     std::vector<std::uint32_t> SectionEnds;
     std::vector<std::uint32_t> SectionSepx;  // SEPX offset of each section (0xFFFFFFFF: none)
     std::vector<std::uint32_t> FtnRefs, FtnTxt, EdnRefs, EdnTxt, HddCps, AtnRefs, AtnTxt;
@@ -424,7 +432,9 @@ struct TVYXReadDOC::TImpl {
     void ReadFonts();
     void ReadStyles();
     void ResolveStyle(std::size_t istd, int depth);
+    TDocLevel ReadLevel(std::uint32_t& pos);
     void ReadLists();
+    void CreateListLevels(std::int32_t listId, const TDocList& list, const std::vector<TLevelOverride>* overrides);
     void ReadSections();
     void ReadNotes();
     void ReadBookmarks();
@@ -1063,6 +1073,34 @@ void TVYXReadDOC::TImpl::ResolveStyle(std::size_t istd, int depth)
     st.State = 2;
 }
 
+TDocLevel TVYXReadDOC::TImpl::ReadLevel(std::uint32_t& pos)
+{
+    // The level's fixed part, its paragraph and character modifiers, its number text.
+    TVyMSWordStream& tbl = Streams->Table();
+    TDocLevel level;
+    level.StartAt = static_cast<std::int32_t>(tbl.DWordAt(pos));
+    level.Nfc = tbl.ByteAt(pos + 4);
+    level.Jc = tbl.ByteAt(pos + 5) & 3;
+    level.Follow = tbl.ByteAt(pos + 15);
+    const std::uint8_t cbChpx = tbl.ByteAt(pos + 24), cbPapx = tbl.ByteAt(pos + 25);
+    pos += 28;
+    level.Papx = tbl.Bytes(pos, cbPapx);
+    level.Chpx = tbl.Bytes(pos + cbPapx, cbChpx);
+    pos += cbPapx + cbChpx;
+    const std::uint16_t cch = tbl.WordAt(pos);
+    tbl.Seek(pos + 2);
+    const std::u16string raw = tbl.ReadStr(cch, false);
+    pos += 2 + 2u * cch;
+    // Characters 0-8 stand for the numbers of the levels.
+    for (char16_t c : raw) {
+        if (c < 9)
+            level.Text += u"%" + std::u16string(1, static_cast<char16_t>(u'1' + c));
+        else
+            level.Text += c;
+    }
+    return level;
+}
+
 void TVYXReadDOC::TImpl::ReadLists()
 {
     TVyMSWordStream& tbl = Streams->Table();
@@ -1080,27 +1118,7 @@ void TVYXReadDOC::TImpl::ReadLists()
             TDocList list;
             list.Lsid = lsid;
             for (int l = 0; l < (simple ? 1 : 9); ++l) {
-                TDocLevel level;
-                level.StartAt = static_cast<std::int32_t>(tbl.DWordAt(pos));
-                level.Nfc = tbl.ByteAt(pos + 4);
-                level.Jc = tbl.ByteAt(pos + 5) & 3;
-                level.Follow = tbl.ByteAt(pos + 15);
-                const std::uint8_t cbChpx = tbl.ByteAt(pos + 24), cbPapx = tbl.ByteAt(pos + 25);
-                pos += 28;
-                level.Papx = tbl.Bytes(pos, cbPapx);
-                level.Chpx = tbl.Bytes(pos + cbPapx, cbChpx);
-                pos += cbPapx + cbChpx;
-                const std::uint16_t cch = tbl.WordAt(pos);
-                tbl.Seek(pos + 2);
-                const std::u16string raw = tbl.ReadStr(cch, false);
-                pos += 2 + 2u * cch;
-                // Characters 0-8 stand for the numbers of the levels.
-                for (char16_t c : raw) {
-                    if (c < 9)
-                        level.Text += u"%" + std::u16string(1, static_cast<char16_t>(u'1' + c));
-                    else
-                        level.Text += c;
-                }
+                TDocLevel level = ReadLevel(pos);
                 list.Levels.push_back(std::move(level));
             }
             Lists.push_back(std::move(list));
@@ -1110,8 +1128,33 @@ void TVYXReadDOC::TImpl::ReadLists()
     lcb = Fib.Lcb[fclPlfLfo];
     if (lcb >= 4 && tbl.Holds(fc, lcb)) {
         const std::uint32_t count = std::min<std::uint32_t>(tbl.DWordAt(fc), (lcb - 4) / 16);
-        for (std::uint32_t i = 0; i < count; ++i)
+        std::vector<int> levelCounts;
+        for (std::uint32_t i = 0; i < count; ++i) {
             LfoLsids.push_back(tbl.DWordAt(fc + 4 + 16 * i));
+            levelCounts.push_back(tbl.ByteAt(fc + 4 + 16 * i + 12));
+        }
+        // Then per override its position and overridden levels: a start value, and with
+        // the formatting flag a whole level of its own.
+        std::uint32_t pos = fc + 4 + 16 * count;
+        LfoOverrides.resize(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            pos += 4;
+            for (int k = 0; k < levelCounts[i]; ++k) {
+                const std::int32_t startAt = static_cast<std::int32_t>(tbl.DWordAt(pos));
+                const std::uint32_t flags = tbl.DWordAt(pos + 4);
+                pos += 8;
+                TLevelOverride over;
+                over.Level = static_cast<int>(flags & 0xF);
+                if (flags & 0x20) {
+                    over.Format = std::make_unique<TDocLevel>(ReadLevel(pos));
+                } else if (flags & 0x10) {
+                    over.StartAt = startAt;
+                    over.HasStart = true;
+                }
+                if (over.Level < 9)
+                    LfoOverrides[i].push_back(std::move(over));
+            }
+        }
     }
 }
 
@@ -1272,29 +1315,52 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         TDocList& list = Lists[i];
         if (list.Lsid != lsid || list.Levels.empty())
             continue;
-        const auto listId = static_cast<std::int32_t>(i + 1);
-        if (!list.Created) {
-            list.Created = true;
-            TVYXDocCharContext context;
-            context.Fonts = &Fonts;
-            for (std::size_t l = 0; l < list.Levels.size(); ++l) {
-                const TDocLevel& source = list.Levels[l];
-                TVYXNumbering* level = Doc.Numberings().Add(listId, static_cast<std::int32_t>(l));
-                if (!level)
-                    continue;
-                level->Style = ListStyle(source.Nfc);
-                level->StyleEx = ListStyleEx(source.Nfc);
-                level->Text = source.Text;
-                level->StartVal = source.StartAt;
-                level->Align = source.Jc == 1 ? vyptaCenter : source.Jc == 2 ? vyptaRight : vyptaLeft;
-                level->Suffix = source.Follow;
-                VYXDocForEachSprm(source.Papx, [&](const TVYXDocSprm& s) { VYXDocApplyPara(s, level->PAPX(), nullptr); });
-                VYXDocForEachSprm(source.Chpx, [&](const TVYXDocSprm& s) { VYXDocApplyChar(s, level->CHPX(), context); });
+        // A list override that restarts or reformats levels numbers on its own, as a
+        // list of its own; the others share their list's numbering.
+        const std::size_t lfo = static_cast<std::size_t>(ilfo - 1);
+        const bool own = lfo < LfoOverrides.size() && !LfoOverrides[lfo].empty();
+        const auto listId = static_cast<std::int32_t>(own ? Lists.size() + 1 + lfo : i + 1);
+        if (own) {
+            LfoCreated.resize(LfoOverrides.size(), false);
+            if (!LfoCreated[lfo]) {
+                LfoCreated[lfo] = true;
+                CreateListLevels(listId, list, &LfoOverrides[lfo]);
             }
+        } else if (!list.Created) {
+            list.Created = true;
+            CreateListLevels(listId, list, nullptr);
         }
         if (TVYXNumbering* level = Doc.Numberings().Find(listId, std::min<int>(ilvl, static_cast<int>(list.Levels.size()) - 1)))
             papx.SetNumbering(level);
         return;
+    }
+}
+
+void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& list,
+                                          const std::vector<TLevelOverride>* overrides)
+{
+    TVYXDocCharContext context;
+    context.Fonts = &Fonts;
+    for (std::size_t l = 0; l < list.Levels.size(); ++l) {
+        const TDocLevel* source = &list.Levels[l];
+        const TLevelOverride* over = nullptr;
+        if (overrides)
+            for (const TLevelOverride& o : *overrides)
+                if (static_cast<std::size_t>(o.Level) == l)
+                    over = &o;
+        if (over && over->Format)
+            source = over->Format.get();
+        TVYXNumbering* level = Doc.Numberings().Add(listId, static_cast<std::int32_t>(l));
+        if (!level)
+            continue;
+        level->Style = ListStyle(source->Nfc);
+        level->StyleEx = ListStyleEx(source->Nfc);
+        level->Text = source->Text;
+        level->StartVal = over && over->HasStart ? over->StartAt : source->StartAt;
+        level->Align = source->Jc == 1 ? vyptaCenter : source->Jc == 2 ? vyptaRight : vyptaLeft;
+        level->Suffix = source->Follow;
+        VYXDocForEachSprm(source->Papx, [&](const TVYXDocSprm& s) { VYXDocApplyPara(s, level->PAPX(), nullptr); });
+        VYXDocForEachSprm(source->Chpx, [&](const TVYXDocSprm& s) { VYXDocApplyChar(s, level->CHPX(), context); });
     }
 }
 

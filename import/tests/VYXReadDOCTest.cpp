@@ -15,6 +15,7 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNumbering.h"
 #include "model/VYXTable.h"
 #include "formats/VYXZip5.h"
 #include "platform/VYXCompoundFile.h"
@@ -428,4 +429,47 @@ TEST(ReadDOC, CommentsKeepTextAndAuthor)
     EXPECT_EQ(comment.Initials, u"MM");
     EXPECT_EQ(comment.Text, std::vector<std::u16string>{u"Here is a comment"});
     EXPECT_EQ(comment.DateTime, 0);  // no clock in an import
+}
+
+namespace {
+
+void CollectListLevels(const TVYXLogParas& paras, std::vector<const TVYXNumbering*>& out)
+{
+    for (int i = 0; i < paras.Count(); ++i)
+        if (const TVYXLogPara* para = paras.ParaAtIndex(i))
+            if (const TVYXNumbering* level = para->PAPX().GetNumbering())
+                out.push_back(level);
+}
+
+}  // namespace
+
+// A list override with levels of its own numbers apart from its list, in its own format.
+TEST(ReadDOC, ListOverridesBringTheirOwnLevels)
+{
+    const fs::path file = cCorpus / "tika-testWORD_override_list_numbering.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    std::vector<const TVYXNumbering*> levels;
+    CollectListLevels(doc.Paras(), levels);
+    ASSERT_EQ(levels.size(), 44u);
+    // The override's levels: upper-case letters at level 0 where the list it overrides
+    // counts in decimals, and a text of its own at level 3.
+    const TVYXNumberingsList* overridden = nullptr;
+    int decimalTwins = 0;
+    for (const TVYXNumbering* level : levels) {
+        const TVYXNumberingsList* list = level->NumList();
+        if (!list || list->Count() < 4 || list->GetItems(2)->Text != u"%1.%2.%3heyho")
+            continue;
+        if (list->GetItems(0)->Style == anstUpperLetter)
+            overridden = list;
+        else
+            ++decimalTwins;
+    }
+    ASSERT_TRUE(overridden);
+    EXPECT_GT(decimalTwins, 0);
+    EXPECT_EQ(overridden->GetItems(3)->Text, u"%1.%2.%3someOtherText.%4");
+    EXPECT_EQ(overridden->GetItems(0)->StartVal, 1);
 }
