@@ -40,7 +40,6 @@ namespace {
 
 constexpr std::uint16_t cWordIdent = 0xA5EC;
 constexpr std::uint16_t cWord6Ident = 0xA5DC;
-constexpr std::uint16_t cFibComplex = 0x0004;
 constexpr std::uint16_t cFibEncrypted = 0x0100;
 constexpr std::uint16_t cFibWhichTable = 0x0200;
 constexpr std::uint16_t cFibFirstWord97 = 0xC0;
@@ -57,13 +56,14 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
     fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
-    fclPlcfHdd = 11, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclDggInfo = 50, fclPlcftxbxTxt = 56,
-    fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21, fclPlcfBkf = 22,
-    fclPlcfBkl = 23, fclClx = 33, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclPlfLst = 73, fclPlfLfo = 74,
-    fclCount = 93
+    fclPlcfHdd = 11, fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21,
+    fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40,
+    fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
+    fclCount = 93  // the pairs of the 97 format; later versions append more
 };
 
-// The stories, in the order their text follows one another.
+// The stories, in the order their text follows one another (macro text is always empty
+// since the 97 format, but keeps its place in the counts).
 enum TStory { stMain, stFootnote, stHeader, stMacro, stComment, stEndnote, stTextBox, stHeaderTextBox, stCount };
 
 struct TFib {
