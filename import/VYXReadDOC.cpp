@@ -1525,7 +1525,10 @@ void TVYXReadDOC::TImpl::BuildStory(std::uint32_t first, std::uint32_t lim, TLis
         const char16_t markChar = end < lim ? Text[end] : 0;
         const bool rowEnd = depth > 0 && (depth == 1 ? facts.RowEnd && markChar == 7 : facts.InnerRowEnd);
         if (rowEnd) {
-            TargetList(tables, depth, body, false);
+            // A row mark with no cell before it still makes a row of one empty cell, so
+            // no table is left without rows or a row without cells.
+            const bool empty = static_cast<int>(tables.size()) < depth || !tables[static_cast<std::size_t>(depth) - 1].Row;
+            TargetList(tables, depth, body, empty);
             // The row ends here: its cells are complete; a row mark adds no paragraph.
             TTableLevel& top = tables.back();
             ApplyRow(top, pageMods, pieceMods);

@@ -415,3 +415,24 @@ TEST(ReadDOCBuilt, StreamCursorChecksEveryRead)
     s.Seek(5);
     EXPECT_EQ(s.ReadStr(3, true), std::u16string(u"A\0B", 3));
 }
+
+// A row mark with no cells before it, and a nested row end without its table.
+TEST(ReadDOCBuilt, RowMarksWithoutCellsMakeWholeRows)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"\u0007x\rin\r", true}};
+    b.ParaRuns = {{0, 1, DocSprm(0x2416, 1, 1) + DocSprm(0x2417, 1, 1)},
+                  {1, 3, ""},
+                  {3, 6, DocSprm(0x6649, 3, 4) + DocSprm(0x244C, 1, 1)}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (const TVYXLogParaItem* item = doc.Paras().GetItems(i); item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            ASSERT_GE(table->Count(), 1) << dump;
+            for (int r = 0; r < table->Count(); ++r)
+                EXPECT_GE(table->GetRows(r)->Count(), 1) << dump;
+        }
+    EXPECT_TRUE(doc.Paras().Last()->IsPara());
+}
