@@ -502,10 +502,13 @@ TVYXReadDOC::~TVYXReadDOC() = default;
 
 void TVYXReadDOC::LoadFromFile(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     if (!in)
         throw VYXException("Can not open file: " + fileName);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw VYXException("Can not open file: " + fileName);
     LoadFromBytes(std::move(bytes));
 }
 
@@ -1884,6 +1887,24 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             }
         }
         const char16_t c = Text[cp];
+        // Plain characters up to the next mark, run end or bookmark go in one step.
+        if (c >= 0x20 && !(c == 0x28 && info.Special)) {
+            std::uint32_t stop = std::min(to, validUntil);
+            if (main && NextMark < MarkEvents.size())
+                stop = std::min(stop, std::max(cp + 1, MarkEvents[NextMark].Cp));
+            std::uint32_t end = cp + 1;
+            while (end < stop && Text[end] >= 0x20 && Text[end] != 0x28)
+                ++end;
+            const std::u16string_view span(Text.data() + cp, end - cp);
+            if (!shown()) {
+                if (!fields.empty() && fields.back().Instr.size() < 4096)
+                    fields.back().Instr.append(span.substr(0, 4096 - fields.back().Instr.size()));
+            } else {
+                pending.append(span);
+            }
+            cp = end - 1;
+            continue;
+        }
         switch (c) {
         case 0x13:
             Flush(para, pending, info.Chpx.get());
