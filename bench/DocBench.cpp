@@ -3,6 +3,7 @@
 // that is read through many pieces (fast-saved).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -54,6 +55,9 @@ std::string MakeDocument(int pages)
 void ReadDoc140Pages(benchmark::State& state)
 {
     const std::string bytes = MakeDocument(140);
+    // VYX_BENCH_SAVE_DOC=file keeps the document, for timing `vyx convert` whole-process.
+    if (const char* save = std::getenv("VYX_BENCH_SAVE_DOC"))
+        std::ofstream(save, std::ios::binary) << bytes;
     for (auto _ : state) {
         TVYXLogDocEditor doc;
         TVYXReadDOC reader(doc);

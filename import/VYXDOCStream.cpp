@@ -22,6 +22,12 @@ void TVyMSWordStream::Seek(std::uint32_t pos)
     FPos = pos;
 }
 
+void TVyMSWordStream::Pad(std::uint32_t alignment)
+{
+    if (alignment > 1 && AnchorSize() % alignment != 0)
+        Skip(alignment - AnchorSize() % alignment);
+}
+
 std::uint8_t TVyMSWordStream::ReadByte()
 {
     const std::uint8_t b = ByteAt(FPos);

@@ -30,6 +30,7 @@ public:
     bool Holds(std::uint64_t offset, std::uint64_t count) const { return offset + count <= FBytes.size(); }
 
     std::uint8_t ReadByte();
+    std::uint8_t ReadChar() { return ReadByte(); }
     std::uint16_t ReadWord();
     std::uint32_t ReadDWord();
     std::int16_t ReadShort() { return static_cast<std::int16_t>(ReadWord()); }
@@ -37,6 +38,12 @@ public:
     std::string_view Read(std::uint32_t count);
     // `count` characters: 8-bit (widened as Latin-1; callers decode code pages) or UTF-16LE.
     std::u16string ReadStr(std::uint32_t count, bool eightBit);
+
+    // Measuring a structure as it is read: the bytes read since the anchor was dropped.
+    void DropAnchor() { FAnchor = FPos; }
+    std::uint32_t AnchorSize() const { return FPos - FAnchor; }
+    // Skips to the next multiple of `alignment` bytes from the anchor (padding of records).
+    void Pad(std::uint32_t alignment = 2);
 
     // Random access without moving the position; out of range raises.
     std::uint8_t ByteAt(std::uint32_t offset) const;
@@ -50,6 +57,7 @@ private:
     std::uint32_t Checked(std::uint64_t count) const;
     std::string FBytes;
     std::uint32_t FPos = 0;
+    std::uint32_t FAnchor = 0;
 };
 
 // The three streams of a document file. The table stream is chosen by the caller

@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
@@ -38,7 +40,6 @@ namespace {
 
 constexpr std::uint16_t cWordIdent = 0xA5EC;
 constexpr std::uint16_t cWord6Ident = 0xA5DC;
-constexpr std::uint16_t cFibComplex = 0x0004;
 constexpr std::uint16_t cFibEncrypted = 0x0100;
 constexpr std::uint16_t cFibWhichTable = 0x0200;
 constexpr std::uint16_t cFibFirstWord97 = 0xC0;
@@ -46,16 +47,23 @@ constexpr std::uint32_t cPageSize = 512;
 // Nesting deeper than this is treated as this deep (tables and fields).
 constexpr int cMaxTableDepth = 16;
 constexpr std::size_t cMaxFieldDepth = 64;
+// Limits that keep hostile files from building more than any real document holds.
+constexpr std::size_t cMaxParagraphs = 1000000;
+constexpr int cMaxCellsPerRow = 1000;
+constexpr int cMaxNotes = 5000;
+constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per document
 
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
-    fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfSed = 6, fclPlcfHdd = 11,
-    fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21, fclPlcfBkf = 22,
-    fclPlcfBkl = 23, fclClx = 33, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclPlfLst = 73, fclPlfLfo = 74,
-    fclCount = 93
+    fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
+    fclPlcfHdd = 11, fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21,
+    fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40,
+    fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
+    fclCount = 93  // the pairs of the 97 format; later versions append more
 };
 
-// The stories, in the order their text follows one another.
+// The stories, in the order their text follows one another (macro text is always empty
+// since the 97 format, but keeps its place in the counts).
 enum TStory { stMain, stFootnote, stHeader, stMacro, stComment, stEndnote, stTextBox, stHeaderTextBox, stCount };
 
 struct TFib {
@@ -273,8 +281,9 @@ bool ParseHyperlink(std::u16string_view instr, std::u16string& address, bool& bo
 
 // The image file held by a picture record: bitmaps after their identifiers and tag
 // byte (device-independent bitmaps get a file header), metafiles after their
-// identifiers and header, inflated when stored compressed. Empty when unusable.
-std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t instance)
+// identifiers and header, inflated when stored compressed (within the document's
+// budget `inflated`, the bytes inflated so far). Empty when unusable.
+std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t instance, std::uint64_t& inflated)
 {
     const std::size_t uids = (instance & 1) ? 32 : 16;
     auto u32 = [&](std::size_t at) {
@@ -297,9 +306,9 @@ std::string BlipBytes(std::string_view blip, std::uint16_t type, std::uint16_t i
         const std::string_view stored = blip.substr(header + 34, std::min<std::size_t>(saved, blip.size() - header - 34));
         if (compression != 0)
             return std::string(stored);
-        constexpr std::uint32_t cMaxMetafile = 64u << 20;
-        if (size == 0 || size > cMaxMetafile)
+        if (size == 0 || inflated + size > cMaxInflated)
             return {};
+        inflated += size;
         std::string out(size, '\0');
         uLongf outLen = size;
         if (uncompress(reinterpret_cast<Bytef*>(out.data()), &outLen, reinterpret_cast<const Bytef*>(stored.data()),
@@ -359,14 +368,45 @@ struct TVYXReadDOC::TImpl {
     std::uint16_t DefaultFont = 0;
     std::vector<TDocList> Lists;
     std::vector<std::uint32_t> LfoLsids;  // list of each list override (1-based in paragraphs)
+    struct TLevelOverride {
+        int Level = 0;
+        bool HasStart = false;
+        std::int32_t StartAt = 0;
+        std::unique_ptr<TDocLevel> Format;  // a whole level in place of the list's
+    };
+    std::vector<std::vector<TLevelOverride>> LfoOverrides;  // per override
+    std::vector<bool> LfoCreated;
     std::vector<std::uint32_t> SectionEnds;
     std::vector<std::uint32_t> SectionSepx;  // SEPX offset of each section (0xFFFFFFFF: none)
-    std::vector<std::uint32_t> FtnRefs, FtnTxt, EdnRefs, EdnTxt, HddCps;
+    std::vector<std::uint32_t> FtnRefs, FtnTxt, EdnRefs, EdnTxt, HddCps, AtnRefs, AtnTxt;
+    struct TAtnAuthor {
+        std::u16string Initials;
+        std::uint16_t Author = 0;
+    };
+    std::vector<TAtnAuthor> AtnInfo;         // per comment reference
+    // Drawn objects anchored in the main text, and the text-box stories by shape id.
+    struct TShape {
+        std::uint32_t Cp = 0, Lid = 0;
+        double Width = 0, Height = 0;  // points
+    };
+    std::vector<TShape> Shapes;
+    std::vector<std::uint32_t> TxbxCps, TxbxLids;
+    // The drawing store: where each stored picture is, and each shape's picture (1-based).
+    struct TStoredBlip {
+        bool InDoc = false;       // in the WordDocument stream at Offset, else the table stream
+        std::uint32_t Offset = 0;  // of the picture record's header
+    };
+    std::vector<TStoredBlip> Blips;
+    std::map<std::uint32_t, std::uint32_t> ShapePictures;
+    std::vector<std::u16string> AtnOwners;  // author names
     std::vector<std::u16string> BookmarkNames;
     std::vector<TMarkEvent> MarkEvents;
     std::vector<TVYXBookmark*> OpenMarks;
     std::size_t NextMark = 0;
     int SectionIndex = 0;
+    std::size_t ParagraphCount = 0;
+    int NoteCount = 0;
+    std::uint64_t Inflated = 0;  // metafile bytes inflated so far
 
     void Load(std::string bytes);
     void ReadFib();
@@ -392,7 +432,9 @@ struct TVYXReadDOC::TImpl {
     void ReadFonts();
     void ReadStyles();
     void ResolveStyle(std::size_t istd, int depth);
+    TDocLevel ReadLevel(std::uint32_t& pos);
     void ReadLists();
+    void CreateListLevels(std::int32_t listId, const TDocList& list, const std::vector<TLevelOverride>* overrides);
     void ReadSections();
     void ReadNotes();
     void ReadBookmarks();
@@ -436,6 +478,14 @@ struct TVYXReadDOC::TImpl {
     TRunInfo RunInfo(std::uint32_t cp, const TStoryState& state);
     void MarkEventsUpTo(TVYXLogPara& para, std::uint32_t cp);
     void AppendNote(bool endnote, std::uint32_t cp);
+    void AppendComment(TVYXLogPara& para, std::uint32_t cp);
+    void ReadComments();
+    void ReadShapes();
+    void AppendTextBox(std::uint32_t cp);
+    void ReadDrawings();
+    // A floating picture, placed inline where it is anchored; false when the shape has none.
+    bool AppendShapePicture(TVYXLogPara& para, std::uint32_t cp);
+    void AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset);
     void AppendPicture(TVYXLogPara& para, std::uint32_t offset);
     std::u16string PlainText(std::uint32_t from, std::uint32_t to) const;
     void MakeSection(std::size_t index, TVYXSEP& sep);
@@ -452,10 +502,13 @@ TVYXReadDOC::~TVYXReadDOC() = default;
 
 void TVYXReadDOC::LoadFromFile(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     if (!in)
         throw VYXException("Can not open file: " + fileName);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw VYXException("Can not open file: " + fileName);
     LoadFromBytes(std::move(bytes));
 }
 
@@ -494,6 +547,9 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
     Optional([&] { ReadSections(); });
     Optional([&] { ReadNotes(); });
     Optional([&] { ReadBookmarks(); });
+    Optional([&] { ReadComments(); });
+    Optional([&] { ReadShapes(); });
+    Optional([&] { ReadDrawings(); });
 
     TListState body{&Doc.Paras(), false};
     BuildStory(StoryStart[stMain], StoryStart[stMain + 1], body, stMain);
@@ -624,15 +680,13 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
         return;
     const std::uint32_t n = (lcb - 4) / 8;
     std::vector<TPropRun>& runs = papx ? PapxRuns : ChpxRuns;
-    std::vector<std::uint32_t> seen;
+    std::vector<bool> seen(doc.Size() / cPageSize + 1, false);
     for (std::uint32_t i = 0; i < n; ++i) {
         const std::uint32_t pn = tbl.DWordAt(fc + 4 * (n + 1) + 4 * i) & 0x3FFFFF;
-        if (std::find(seen.begin(), seen.end(), pn) != seen.end())
-            continue;  // a page listed twice adds nothing
-        seen.push_back(pn);
         const std::uint64_t page = std::uint64_t{pn} * cPageSize;
-        if (!doc.Holds(page, cPageSize))
-            continue;
+        if (!doc.Holds(page, cPageSize) || seen[pn])
+            continue;  // outside the stream, or listed twice
+        seen[pn] = true;
         const std::string_view bytes = doc.Bytes(static_cast<std::uint32_t>(page), cPageSize);
         auto u8 = [&](std::uint32_t i2) { return static_cast<std::uint8_t>(bytes[i2]); };
         auto u32 = [&](std::uint32_t i2) {
@@ -694,12 +748,12 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
 const TPropRun* TVYXReadDOC::TImpl::FindRun(const std::vector<TPropRun>& runs, std::uint32_t fc)
 {
     auto it = std::upper_bound(runs.begin(), runs.end(), fc, [](std::uint32_t v, const TPropRun& r) { return v < r.FcStart; });
-    while (it != runs.begin()) {
+    // Runs of honest files do not overlap: the last one starting at or before `fc` holds
+    // it. A few steps back cover pages that repeat a range; more would only cost time.
+    for (int step = 0; step < 4 && it != runs.begin(); ++step) {
         --it;
         if (fc < it->FcEnd)
             return &*it;
-        if (fc - it->FcStart > (1u << 24))
-            break;  // runs do not overlap by that much: stop looking back
     }
     return nullptr;
 }
@@ -737,6 +791,116 @@ void TVYXReadDOC::TImpl::ParaGrpprls(std::uint32_t cp, std::string_view& page, s
     if (const TPropRun* run = FindRun(PapxRuns, fc))
         page = run->Grpprl;
     piece = PieceGrpprl(p);
+}
+
+void TVYXReadDOC::TImpl::ReadComments()
+{
+    TVyMSWordStream& tbl = Streams->Table();
+    AtnRefs = ReadPlcCps(fclPlcfandRef, 30);
+    AtnTxt = ReadPlcCps(fclPlcfandTxt, 0);
+    if (AtnRefs.empty())
+        return;
+    const std::uint32_t records = Fib.Fc[fclPlcfandRef] + 4 * static_cast<std::uint32_t>(AtnRefs.size());
+    AtnRefs.pop_back();
+    for (std::size_t i = 0; i < AtnRefs.size(); ++i) {
+        // Initials: a count and up to nine characters; then the author's index.
+        const std::uint32_t at = records + 30 * static_cast<std::uint32_t>(i);
+        TAtnAuthor info;
+        const std::uint16_t cch = std::min<std::uint16_t>(tbl.WordAt(at), 9);
+        tbl.Seek(at + 2);
+        info.Initials = tbl.ReadStr(cch, false);
+        info.Author = tbl.WordAt(at + 20);
+        AtnInfo.push_back(std::move(info));
+    }
+    const std::uint32_t fc = Fib.Fc[fclGrpXstAtnOwners], lcb = Fib.Lcb[fclGrpXstAtnOwners];
+    if (lcb == 0 || !tbl.Holds(fc, lcb))
+        return;
+    for (std::uint32_t pos = fc; pos + 2 <= fc + lcb;) {
+        const std::uint16_t cch = tbl.WordAt(pos);
+        tbl.Seek(pos + 2);
+        AtnOwners.push_back(tbl.ReadStr(cch, false));
+        pos += 2 + 2u * cch;
+    }
+}
+
+void TVYXReadDOC::TImpl::ReadShapes()
+{
+    TVyMSWordStream& tbl = Streams->Table();
+    const std::vector<std::uint32_t> cps = ReadPlcCps(fclPlcSpaMom, 26);
+    if (cps.size() < 2)
+        return;
+    const std::uint32_t spas = Fib.Fc[fclPlcSpaMom] + 4 * static_cast<std::uint32_t>(cps.size());
+    for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
+        // Shape id, then the rectangle in twips.
+        const std::uint32_t at = spas + 26 * static_cast<std::uint32_t>(i);
+        TShape shape;
+        shape.Cp = cps[i];
+        shape.Lid = tbl.DWordAt(at);
+        const auto coord = [&](std::uint32_t offset) { return static_cast<std::int32_t>(tbl.DWordAt(at + offset)) / 20.0; };
+        shape.Width = std::clamp(coord(12) - coord(4), 0.0, 10000.0);
+        shape.Height = std::clamp(coord(16) - coord(8), 0.0, 10000.0);
+        Shapes.push_back(shape);
+    }
+    std::stable_sort(Shapes.begin(), Shapes.end(), [](const TShape& a, const TShape& b) { return a.Cp < b.Cp; });
+    TxbxCps = ReadPlcCps(fclPlcftxbxTxt, 22);
+    const std::uint32_t records = Fib.Fc[fclPlcftxbxTxt] + 4 * static_cast<std::uint32_t>(TxbxCps.size());
+    for (std::size_t i = 0; i + 1 < TxbxCps.size(); ++i)
+        TxbxLids.push_back(tbl.DWordAt(records + 22 * static_cast<std::uint32_t>(i) + 14));
+}
+
+void TVYXReadDOC::TImpl::ReadDrawings()
+{
+    // The drawing group (its store lists the pictures, each maybe followed by its picture
+    // record, else the record sits in the WordDocument stream), then per story a byte
+    // naming it and its drawing, whose shapes name their picture by a 1-based store index.
+    const TVyMSWordStream& tbl = Streams->Table();
+    const std::uint32_t fc = Fib.Fc[fclDggInfo], lcb = Fib.Lcb[fclDggInfo];
+    if (lcb < 8 || !tbl.Holds(fc, lcb))
+        return;
+    std::uint32_t spid = 0;
+    int budget = 1000000;
+    const std::function<void(std::uint32_t, std::uint32_t, int)> walk = [&](std::uint32_t pos, std::uint32_t end, int depth) {
+        while (pos + 8 <= end && --budget > 0) {
+            const std::uint16_t verInst = tbl.WordAt(pos);
+            const std::uint16_t type = tbl.WordAt(pos + 2);
+            const std::uint32_t len = tbl.DWordAt(pos + 4);
+            const std::uint32_t body = pos + 8;
+            if (std::uint64_t{body} + len > end)
+                return;
+            if ((verInst & 0xF) == 0xF) {
+                if (depth < 16)
+                    walk(body, body + len, depth + 1);
+            } else if (type == 0xF007 && len >= 36) {
+                TStoredBlip blip;
+                const std::uint32_t nameBytes = tbl.ByteAt(body + 33);
+                if (len >= 36 + nameBytes + 8) {
+                    blip.Offset = body + 36 + nameBytes;
+                } else {
+                    blip.InDoc = true;
+                    blip.Offset = tbl.DWordAt(body + 28);
+                }
+                Blips.push_back(blip);
+            } else if (type == 0xF00A && len >= 4) {
+                spid = tbl.DWordAt(body);
+            } else if (type == 0xF00B) {
+                const std::uint32_t count = std::min<std::uint32_t>(verInst >> 4, len / 6);
+                for (std::uint32_t k = 0; k < count; ++k)
+                    if ((tbl.WordAt(body + 6 * k) & 0x3FFF) == 0x0104)
+                        ShapePictures[spid] = tbl.DWordAt(body + 6 * k + 2);
+            }
+            pos = body + len;
+        }
+    };
+    const std::uint32_t end = fc + lcb;
+    const std::uint32_t groupEnd = static_cast<std::uint32_t>(std::min<std::uint64_t>(end, std::uint64_t{fc} + 8 + tbl.DWordAt(fc + 4)));
+    walk(fc, groupEnd, 0);
+    for (std::uint32_t pos = groupEnd; pos + 9 <= end && budget > 0;) {
+        const std::uint64_t next = std::uint64_t{pos} + 9 + tbl.DWordAt(pos + 5);
+        if (next > end)
+            return;
+        walk(pos + 1, static_cast<std::uint32_t>(next), 0);
+        pos = static_cast<std::uint32_t>(next);
+    }
 }
 
 // ---- Building ------------------------------------------------------------------------
@@ -912,6 +1076,34 @@ void TVYXReadDOC::TImpl::ResolveStyle(std::size_t istd, int depth)
     st.State = 2;
 }
 
+TDocLevel TVYXReadDOC::TImpl::ReadLevel(std::uint32_t& pos)
+{
+    // The level's fixed part, its paragraph and character modifiers, its number text.
+    TVyMSWordStream& tbl = Streams->Table();
+    TDocLevel level;
+    level.StartAt = static_cast<std::int32_t>(tbl.DWordAt(pos));
+    level.Nfc = tbl.ByteAt(pos + 4);
+    level.Jc = tbl.ByteAt(pos + 5) & 3;
+    level.Follow = tbl.ByteAt(pos + 15);
+    const std::uint8_t cbChpx = tbl.ByteAt(pos + 24), cbPapx = tbl.ByteAt(pos + 25);
+    pos += 28;
+    level.Papx = tbl.Bytes(pos, cbPapx);
+    level.Chpx = tbl.Bytes(pos + cbPapx, cbChpx);
+    pos += cbPapx + cbChpx;
+    const std::uint16_t cch = tbl.WordAt(pos);
+    tbl.Seek(pos + 2);
+    const std::u16string raw = tbl.ReadStr(cch, false);
+    pos += 2 + 2u * cch;
+    // Characters 0-8 stand for the numbers of the levels.
+    for (char16_t c : raw) {
+        if (c < 9)
+            level.Text += u"%" + std::u16string(1, static_cast<char16_t>(u'1' + c));
+        else
+            level.Text += c;
+    }
+    return level;
+}
+
 void TVYXReadDOC::TImpl::ReadLists()
 {
     TVyMSWordStream& tbl = Streams->Table();
@@ -929,27 +1121,7 @@ void TVYXReadDOC::TImpl::ReadLists()
             TDocList list;
             list.Lsid = lsid;
             for (int l = 0; l < (simple ? 1 : 9); ++l) {
-                TDocLevel level;
-                level.StartAt = static_cast<std::int32_t>(tbl.DWordAt(pos));
-                level.Nfc = tbl.ByteAt(pos + 4);
-                level.Jc = tbl.ByteAt(pos + 5) & 3;
-                level.Follow = tbl.ByteAt(pos + 15);
-                const std::uint8_t cbChpx = tbl.ByteAt(pos + 24), cbPapx = tbl.ByteAt(pos + 25);
-                pos += 28;
-                level.Papx = tbl.Bytes(pos, cbPapx);
-                level.Chpx = tbl.Bytes(pos + cbPapx, cbChpx);
-                pos += cbPapx + cbChpx;
-                const std::uint16_t cch = tbl.WordAt(pos);
-                tbl.Seek(pos + 2);
-                const std::u16string raw = tbl.ReadStr(cch, false);
-                pos += 2 + 2u * cch;
-                // Characters 0-8 stand for the numbers of the levels.
-                for (char16_t c : raw) {
-                    if (c < 9)
-                        level.Text += u"%" + std::u16string(1, static_cast<char16_t>(u'1' + c));
-                    else
-                        level.Text += c;
-                }
+                TDocLevel level = ReadLevel(pos);
                 list.Levels.push_back(std::move(level));
             }
             Lists.push_back(std::move(list));
@@ -959,8 +1131,33 @@ void TVYXReadDOC::TImpl::ReadLists()
     lcb = Fib.Lcb[fclPlfLfo];
     if (lcb >= 4 && tbl.Holds(fc, lcb)) {
         const std::uint32_t count = std::min<std::uint32_t>(tbl.DWordAt(fc), (lcb - 4) / 16);
-        for (std::uint32_t i = 0; i < count; ++i)
+        std::vector<int> levelCounts;
+        for (std::uint32_t i = 0; i < count; ++i) {
             LfoLsids.push_back(tbl.DWordAt(fc + 4 + 16 * i));
+            levelCounts.push_back(tbl.ByteAt(fc + 4 + 16 * i + 12));
+        }
+        // Then per override its position and overridden levels: a start value, and with
+        // the formatting flag a whole level of its own.
+        std::uint32_t pos = fc + 4 + 16 * count;
+        LfoOverrides.resize(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            pos += 4;
+            for (int k = 0; k < levelCounts[i]; ++k) {
+                const std::int32_t startAt = static_cast<std::int32_t>(tbl.DWordAt(pos));
+                const std::uint32_t flags = tbl.DWordAt(pos + 4);
+                pos += 8;
+                TLevelOverride over;
+                over.Level = static_cast<int>(flags & 0xF);
+                if (flags & 0x20) {
+                    over.Format = std::make_unique<TDocLevel>(ReadLevel(pos));
+                } else if (flags & 0x10) {
+                    over.StartAt = startAt;
+                    over.HasStart = true;
+                }
+                if (over.Level < 9)
+                    LfoOverrides[i].push_back(std::move(over));
+            }
+        }
     }
 }
 
@@ -1032,6 +1229,8 @@ void TVYXReadDOC::TImpl::ReadBookmarks()
 
 TVYXLogPara& TVYXReadDOC::TImpl::NewPara(TListState& state)
 {
+    if (++ParagraphCount > cMaxParagraphs)
+        throw VYXException("Document has too many paragraphs");
     if (state.Fresh) {
         state.Fresh = false;
         if (TVYXLogPara* first = state.List->ParaAtIndex(0))
@@ -1052,6 +1251,8 @@ TVYXReadDOC::TImpl::TListState& TVYXReadDOC::TImpl::TargetList(std::vector<TTabl
             level.NeedCell = true;
         }
         if (!level.Cell || level.NeedCell) {
+            if (level.Row->Count() >= cMaxCellsPerRow)
+                level.Row = level.Table->Add();  // a row without its end mark: wrap instead of growing
             level.Cell = level.Row->Add();
             level.NeedCell = false;
             level.CellList = {&level.Cell->Paras(), true};
@@ -1117,29 +1318,52 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         TDocList& list = Lists[i];
         if (list.Lsid != lsid || list.Levels.empty())
             continue;
-        const auto listId = static_cast<std::int32_t>(i + 1);
-        if (!list.Created) {
-            list.Created = true;
-            TVYXDocCharContext context;
-            context.Fonts = &Fonts;
-            for (std::size_t l = 0; l < list.Levels.size(); ++l) {
-                const TDocLevel& source = list.Levels[l];
-                TVYXNumbering* level = Doc.Numberings().Add(listId, static_cast<std::int32_t>(l));
-                if (!level)
-                    continue;
-                level->Style = ListStyle(source.Nfc);
-                level->StyleEx = ListStyleEx(source.Nfc);
-                level->Text = source.Text;
-                level->StartVal = source.StartAt;
-                level->Align = source.Jc == 1 ? vyptaCenter : source.Jc == 2 ? vyptaRight : vyptaLeft;
-                level->Suffix = source.Follow;
-                VYXDocForEachSprm(source.Papx, [&](const TVYXDocSprm& s) { VYXDocApplyPara(s, level->PAPX(), nullptr); });
-                VYXDocForEachSprm(source.Chpx, [&](const TVYXDocSprm& s) { VYXDocApplyChar(s, level->CHPX(), context); });
+        // A list override that restarts or reformats levels numbers on its own, as a
+        // list of its own; the others share their list's numbering.
+        const std::size_t lfo = static_cast<std::size_t>(ilfo - 1);
+        const bool own = lfo < LfoOverrides.size() && !LfoOverrides[lfo].empty();
+        const auto listId = static_cast<std::int32_t>(own ? Lists.size() + 1 + lfo : i + 1);
+        if (own) {
+            LfoCreated.resize(LfoOverrides.size(), false);
+            if (!LfoCreated[lfo]) {
+                LfoCreated[lfo] = true;
+                CreateListLevels(listId, list, &LfoOverrides[lfo]);
             }
+        } else if (!list.Created) {
+            list.Created = true;
+            CreateListLevels(listId, list, nullptr);
         }
         if (TVYXNumbering* level = Doc.Numberings().Find(listId, std::min<int>(ilvl, static_cast<int>(list.Levels.size()) - 1)))
             papx.SetNumbering(level);
         return;
+    }
+}
+
+void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& list,
+                                          const std::vector<TLevelOverride>* overrides)
+{
+    TVYXDocCharContext context;
+    context.Fonts = &Fonts;
+    for (std::size_t l = 0; l < list.Levels.size(); ++l) {
+        const TDocLevel* source = &list.Levels[l];
+        const TLevelOverride* over = nullptr;
+        if (overrides)
+            for (const TLevelOverride& o : *overrides)
+                if (static_cast<std::size_t>(o.Level) == l)
+                    over = &o;
+        if (over && over->Format)
+            source = over->Format.get();
+        TVYXNumbering* level = Doc.Numberings().Add(listId, static_cast<std::int32_t>(l));
+        if (!level)
+            continue;
+        level->Style = ListStyle(source->Nfc);
+        level->StyleEx = ListStyleEx(source->Nfc);
+        level->Text = source->Text;
+        level->StartVal = over && over->HasStart ? over->StartAt : source->StartAt;
+        level->Align = source->Jc == 1 ? vyptaCenter : source->Jc == 2 ? vyptaRight : vyptaLeft;
+        level->Suffix = source->Follow;
+        VYXDocForEachSprm(source->Papx, [&](const TVYXDocSprm& s) { VYXDocApplyPara(s, level->PAPX(), nullptr); });
+        VYXDocForEachSprm(source->Chpx, [&](const TVYXDocSprm& s) { VYXDocApplyChar(s, level->CHPX(), context); });
     }
 }
 
@@ -1151,6 +1375,7 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
     struct TCellDef {
         double Width = 0;
         std::uint16_t Flags = 0;
+        std::string Borders;  // top, left, bottom, right: four-byte borders
     };
     std::vector<TCellDef> defs;
     auto apply = [&](const TVYXDocSprm& s) {
@@ -1163,7 +1388,10 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
                 const auto at = static_cast<std::size_t>(i);
                 defs[at].Width = (s.Short(1 + 2 * (at + 1)) - s.Short(1 + 2 * at)) / 20.0;
                 if (tcs + 20 * (at + 1) <= s.Operand.size())
+                {
                     defs[at].Flags = s.Word(tcs + 20 * at);
+                    defs[at].Borders = std::string(s.Operand.substr(tcs + 20 * at + 4, 16));
+                }
             }
             if (count > 0)
                 level.Table->TAPX().SetIndent(s.Short(1) / 20.0);
@@ -1173,6 +1401,21 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
             const std::size_t itc = s.Byte();
             if (itc < defs.size())
                 defs[itc].Flags = static_cast<std::uint16_t>((defs[itc].Flags & ~0x60) | (s.Byte(1) == 3 ? 0x60 : s.Byte(1) == 1 ? 0x20 : 0));
+            break;
+        }
+        case 0xD634: {  // default cell margins: sides (top 1, left 2, bottom 4, right 8) in twips
+            if (s.Byte(3) != 3)
+                break;
+            const double margin = s.Word(4) / 20.0;
+            TVYXTAPX& tapx = level.Table->TAPX();
+            if (s.Byte(2) & 1)
+                tapx.SetCellMargTop(margin);
+            if (s.Byte(2) & 2)
+                tapx.SetCellMargLeft(margin);
+            if (s.Byte(2) & 4)
+                tapx.SetCellMargBottom(margin);
+            if (s.Byte(2) & 8)
+                tapx.SetCellMargRight(margin);
             break;
         }
         case 0x5400:
@@ -1232,6 +1475,14 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
             cell->SetMergedRoot(true);
         else if (vmerge == 1 || vmerge == 3)
             cell->SetMerged(true);
+        // Cell borders that the cell sets itself (none and "nil" leave the table's).
+        static constexpr TVYXTableBorderSide cSides[] = {atbsTop, atbsLeft, atbsBottom, atbsRight};
+        for (std::size_t b = 0; b < 4 && def.Borders.size() >= 16; ++b) {
+            const TVYXDocSprm brc{0, std::string_view(def.Borders).substr(4 * b, 4)};
+            const std::uint8_t type = brc.Byte(1);
+            if (type != 0 && type != 0xFF)
+                VYXDocReadBorder(brc, 0, true, *cell->Props().AddBorder(cSides[b]));
+        }
         const int vert = (def.Flags >> 7) & 3;
         cell->AlignVert = vert == 1 ? atcavCenter : vert == 2 ? atcavBottom : atcavTop;
     }
@@ -1277,7 +1528,10 @@ void TVYXReadDOC::TImpl::BuildStory(std::uint32_t first, std::uint32_t lim, TLis
         const char16_t markChar = end < lim ? Text[end] : 0;
         const bool rowEnd = depth > 0 && (depth == 1 ? facts.RowEnd && markChar == 7 : facts.InnerRowEnd);
         if (rowEnd) {
-            TargetList(tables, depth, body, false);
+            // A row mark with no cell before it still makes a row of one empty cell, so
+            // no table is left without rows or a row without cells.
+            const bool empty = static_cast<int>(tables.size()) < depth || !tables[static_cast<std::size_t>(depth) - 1].Row;
+            TargetList(tables, depth, body, empty);
             // The row ends here: its cells are complete; a row mark adds no paragraph.
             TTableLevel& top = tables.back();
             ApplyRow(top, pageMods, pieceMods);
@@ -1419,7 +1673,7 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     const std::vector<std::uint32_t>& refs = endnote ? EdnRefs : FtnRefs;
     const std::vector<std::uint32_t>& txt = endnote ? EdnTxt : FtnTxt;
     const auto it = std::lower_bound(refs.begin(), refs.end(), cp);
-    if (it == refs.end() || *it != cp)
+    if (it == refs.end() || *it != cp || NoteCount >= cMaxNotes)
         return;
     const auto i = static_cast<std::size_t>(it - refs.begin());
     if (i + 1 >= txt.size())
@@ -1429,11 +1683,127 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     const std::uint64_t from = std::uint64_t{story} + txt[i], to = std::uint64_t{story} + txt[i + 1];
     if (from > to || to > storyEnd)
         return;
-    const std::u16string text = PlainText(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to));
-    if (endnote)
-        Doc.AppendEndnote(text);
-    else
-        Doc.AppendFootnote(text);
+    ++NoteCount;
+    TVYXFootnoteItem& note = endnote ? Doc.AppendEndnote(u"") : Doc.AppendFootnote(u"");
+    TVYXLogPara* para = note.StartPara;
+    if (!para)
+        return;
+    // The notes document keeps one paragraph per note: the note's paragraphs follow one
+    // another there, joined by line breaks, in the first one's paragraph format.
+    TStoryState state;
+    state.Story = endnote ? stEndnote : stFootnote;
+    std::uint32_t at = static_cast<std::uint32_t>(from);
+    const auto lim = static_cast<std::uint32_t>(to);
+    bool first = true;
+    while (at < lim) {
+        std::uint32_t end = at;
+        while (end < lim && Text[end] != 13 && Text[end] != 7)
+            ++end;
+        if (end + 1 >= lim && end == at && !first)
+            break;  // the story's closing mark
+        if (first) {
+            std::string_view pageMods, pieceMods;
+            ParaGrpprls(std::min(end, lim - 1), pageMods, pieceMods);
+            TParaFacts facts;
+            if (pageMods.size() >= 2) {
+                facts.Istd = static_cast<std::uint16_t>(static_cast<std::uint8_t>(pageMods[0]) |
+                                                        (static_cast<std::uint8_t>(pageMods[1]) << 8));
+                ScanParaFacts(pageMods.substr(2), facts);
+            }
+            facts.Ilfo = 0;
+            FormatPara(*para, facts, pageMods, pieceMods, state);
+        } else {
+            para->AppendBreak(acrbtLineBreak);
+        }
+        first = false;
+        EmitText(*para, at, end, state);
+        at = end + 1;
+    }
+    para->CombineCharRuns();
+}
+
+void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
+{
+    const auto it = std::lower_bound(AtnRefs.begin(), AtnRefs.end(), cp);
+    if (it == AtnRefs.end() || *it != cp || NoteCount >= cMaxNotes)
+        return;
+    ++NoteCount;
+    const auto i = static_cast<std::size_t>(it - AtnRefs.begin());
+    auto comment = std::make_unique<TVYXComment>();
+    comment->DateTime = 0;  // the file keeps no date in this form; none is better than now
+    if (i < AtnInfo.size()) {
+        comment->Initials = AtnInfo[i].Initials;
+        if (AtnInfo[i].Author < AtnOwners.size())
+            comment->Author = AtnOwners[AtnInfo[i].Author];
+    }
+    const std::uint32_t story = StoryStart[stComment], storyEnd = StoryStart[stComment + 1];
+    if (i + 1 < AtnTxt.size()) {
+        const std::uint64_t from = std::uint64_t{story} + AtnTxt[i], to = std::uint64_t{story} + AtnTxt[i + 1];
+        // The comment's paragraphs as plain text, its own reference mark left out.
+        if (from <= to && to <= storyEnd)
+            for (std::uint32_t at = static_cast<std::uint32_t>(from); at < to;) {
+                std::uint32_t end = at;
+                while (end < to && Text[end] != 13 && Text[end] != 7)
+                    ++end;
+                comment->Text.push_back(PlainText(at, end));
+                at = end + 1;
+            }
+    }
+    if (TVYXComment* added = para.AppendComment(Doc.Comments(), std::move(comment)))
+        para.EndComment(*added);
+}
+
+void TVYXReadDOC::TImpl::AppendTextBox(std::uint32_t cp)
+{
+    const auto it = std::lower_bound(Shapes.begin(), Shapes.end(), cp, [](const TShape& s, std::uint32_t v) { return s.Cp < v; });
+    if (it == Shapes.end() || it->Cp != cp || NoteCount >= cMaxNotes)
+        return;
+    const auto box = std::find(TxbxLids.begin(), TxbxLids.end(), it->Lid);
+    if (box == TxbxLids.end())
+        return;  // a picture or drawing, not a text box
+    const auto i = static_cast<std::size_t>(box - TxbxLids.begin());
+    const std::uint32_t story = StoryStart[stTextBox], storyEnd = StoryStart[stTextBox + 1];
+    const std::uint64_t from = std::uint64_t{story} + TxbxCps[i], to = std::uint64_t{story} + TxbxCps[i + 1];
+    if (from >= to || to > storyEnd)
+        return;
+    ++NoteCount;
+    TVYXLogDocEditor& editor = Doc.AddTextBox(std::max(it->Width, 1.0), std::max(it->Height, 1.0));
+    // The box's story ends with a mark of its own that adds no paragraph.
+    std::uint32_t lim = static_cast<std::uint32_t>(to);
+    if (lim - 1 > from && Text[lim - 1] == 13)
+        --lim;
+    BuildStory(static_cast<std::uint32_t>(from), lim, {&editor.Paras(), true}, stTextBox);
+}
+
+bool TVYXReadDOC::TImpl::AppendShapePicture(TVYXLogPara& para, std::uint32_t cp)
+{
+    const auto it = std::lower_bound(Shapes.begin(), Shapes.end(), cp, [](const TShape& s, std::uint32_t v) { return s.Cp < v; });
+    if (it == Shapes.end() || it->Cp != cp)
+        return false;
+    const auto pib = ShapePictures.find(it->Lid);
+    if (pib == ShapePictures.end() || pib->second == 0 || pib->second > Blips.size())
+        return false;
+    const TStoredBlip& blip = Blips[pib->second - 1];
+    AppendBlip(para, blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
+    return true;
+}
+
+void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
+{
+    if (!stream.Holds(offset, 8))
+        return;
+    const std::uint16_t verInst = stream.WordAt(offset);
+    const std::uint16_t type = stream.WordAt(offset + 2);
+    const std::uint32_t len = stream.DWordAt(offset + 4);
+    if (type < 0xF018 || type > 0xF117 || !stream.Holds(std::uint64_t{offset} + 8, len))
+        return;
+    const std::string bytes = BlipBytes(stream.Bytes(offset + 8, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
+    if (bytes.empty())
+        return;
+    try {
+        para.AppendPicture()->LoadPicture(bytes);
+    } catch (const VYXException&) {
+    }
 }
 
 void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
@@ -1465,16 +1835,8 @@ void TVYXReadDOC::TImpl::AppendPicture(TVYXLogPara& para, std::uint32_t offset)
             continue;
         }
         if (type >= 0xF018 && type <= 0xF117) {  // a picture record
-            if (std::uint64_t{body} + len <= end) {
-                const std::string bytes = BlipBytes(data.Bytes(body, len), type, static_cast<std::uint16_t>(verInst >> 4));
-                if (!bytes.empty()) {
-                    try {
-                        TVYXCharRunPicture* run = para.AppendPicture();
-                        run->LoadPicture(bytes);
-                    } catch (const VYXException&) {
-                    }
-                }
-            }
+            if (std::uint64_t{body} + len <= end)
+                AppendBlip(para, data, pos);
             return;
         }
         if (std::uint64_t{body} + len > end)
@@ -1490,6 +1852,7 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
     TRunInfo info;
     const TPropRun* infoRun = nullptr;
     int infoPiece = -2;
+    std::uint32_t validUntil = 0;  // the first position whose properties may differ
     auto shown = [&] {
         for (const TField& f : fields)
             if (!f.InResult)
@@ -1502,18 +1865,46 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             Flush(para, pending, info.Chpx.get());
             MarkEventsUpTo(para, cp);
         }
-        // The run's properties: looked up again only where the run or piece changes.
-        std::uint32_t fc = 0;
-        int piece = -1;
-        CpToFc(cp, fc, piece);
-        const TPropRun* run = FindRun(ChpxRuns, fc);
-        if (run != infoRun || piece != infoPiece || !info.Chpx) {
-            Flush(para, pending, info.Chpx.get());
-            info = RunInfo(cp, state);
-            infoRun = run;
-            infoPiece = piece;
+        // The run's properties: looked up again only where the run or piece may change
+        // (positions in the same piece and inside the same run's file range share them).
+        if (!info.Chpx || cp >= validUntil) {
+            std::uint32_t fc = 0;
+            int piece = -1;
+            CpToFc(cp, fc, piece);
+            const TPropRun* run = FindRun(ChpxRuns, fc);
+            if (run != infoRun || piece != infoPiece || !info.Chpx) {
+                Flush(para, pending, info.Chpx.get());
+                info = RunInfo(cp, state);
+                infoRun = run;
+                infoPiece = piece;
+            }
+            validUntil = cp + 1;
+            if (piece >= 0 && run) {
+                const TPiece& p = Pieces[static_cast<std::size_t>(piece)];
+                const std::uint32_t width = p.Compressed ? 1 : 2;
+                const std::uint64_t runEnd = cp + (std::uint64_t{run->FcEnd} - fc + width - 1) / width;
+                validUntil = std::max<std::uint32_t>(validUntil, static_cast<std::uint32_t>(std::min<std::uint64_t>(p.CpEnd, runEnd)));
+            }
         }
         const char16_t c = Text[cp];
+        // Plain characters up to the next mark, run end or bookmark go in one step.
+        if (c >= 0x20 && !(c == 0x28 && info.Special)) {
+            std::uint32_t stop = std::min(to, validUntil);
+            if (main && NextMark < MarkEvents.size())
+                stop = std::min(stop, std::max(cp + 1, MarkEvents[NextMark].Cp));
+            std::uint32_t end = cp + 1;
+            while (end < stop && Text[end] >= 0x20 && Text[end] != 0x28)
+                ++end;
+            const std::u16string_view span(Text.data() + cp, end - cp);
+            if (!shown()) {
+                if (!fields.empty() && fields.back().Instr.size() < 4096)
+                    fields.back().Instr.append(span.substr(0, 4096 - fields.back().Instr.size()));
+            } else {
+                pending.append(span);
+            }
+            cp = end - 1;
+            continue;
+        }
         switch (c) {
         case 0x13:
             Flush(para, pending, info.Chpx.get());
@@ -1591,6 +1982,21 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             if (info.Picture && !info.Deleted) {
                 Flush(para, pending, info.Chpx.get());
                 AppendPicture(para, info.PicOffset);
+            }
+            break;
+        case 0x08:
+            // A drawn object: pictures are placed inline, text boxes come with their text,
+            // other drawings are left out.
+            if (main && info.Special) {
+                Flush(para, pending, info.Chpx.get());
+                if (!AppendShapePicture(para, cp) && Doc.Paras().Last() == &para)
+                    AppendTextBox(cp);
+            }
+            break;
+        case 0x05:
+            if (main && info.Special) {
+                Flush(para, pending, info.Chpx.get());
+                AppendComment(para, cp);
             }
             break;
         case 0x02:

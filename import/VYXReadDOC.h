@@ -5,8 +5,10 @@
 // piece table (so fast-saved files with many pieces read as well as plain ones), and
 // builds the document story by story through the editor's append operations: body
 // paragraphs and tables (nested to any depth), section breaks, headers and footers,
-// footnotes and endnotes, with character and paragraph formatting resolved through the
-// style sheet. Fields keep their results (hyperlinks become links); bookmarks are kept.
+// footnotes and endnotes, comments and text boxes, with character and paragraph
+// formatting resolved through the style sheet and lists as numbering. Fields keep their
+// results (hyperlinks become links, page numbers stay fields); bookmarks are kept;
+// pictures, inline or floating, are placed inline.
 //
 // Every offset and count read from the file is checked against the stream it points
 // into before it is used; damage that leaves nothing to build on raises VYXException
@@ -14,11 +16,13 @@
 //
 // Messages: "File is not a MS Word file", "Document is encrypted.", "Invalid DOC file",
 // "Invalid Pcdt", "Unsupported DOC version (Word 6/95)", "Unexpected end of DOC stream",
-// and the compound-file layer's own.
+// "Document has too many paragraphs", "Can not open file: <name>", and the
+// compound-file layer's own.
 //
-// Not supported: Word 6/95 and older files; revision marks (deleted text is dropped,
-// inserted text kept); comments (their marks are dropped); floating drawings and text
-// boxes; OLE objects beyond their preview picture; right-to-left paragraph order.
+// Not supported: Word 6/95 and older files; comment ranges (a comment sits at its
+// reference); drawings other than pictures and text boxes; floating positions (floating
+// pictures are placed inline); notes inside table cells;
+// headers and footers of sections after the first that has its own.
 #pragma once
 
 #include <cstdint>

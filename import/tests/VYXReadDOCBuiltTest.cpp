@@ -9,6 +9,7 @@
 #include "VYXDocTestBuilder.h"
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
+#include "import/VYXDOCStream.h"
 #include "import/VYXReadDOC.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
@@ -372,4 +373,66 @@ TEST(ReadDOCBuilt, FuzzSeedsAreCurrent)
         const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         EXPECT_EQ(stored, bytes);
     }
+}
+
+// Limits against hostile files: cell marks without a row end wrap into new rows instead
+// of growing one row without end.
+TEST(ReadDOCBuilt, RowWithoutEndMarkWraps)
+{
+    TDocTestBuilder b;
+    std::u16string text;
+    for (int i = 0; i < 2500; ++i)
+        text += u"c\u0007";
+    b.Pieces = {{text + u"end\r", true}};
+    b.ParaRuns = {{0, static_cast<std::uint32_t>(text.size()), DocSprm(0x2416, 1, 1)},
+                  {static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(text.size()) + 4, ""}};
+    TVYXLogDocEditor doc;
+    Load(b.Build(), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    const TVYXTable* table = doc.Paras().GetTables(0);
+    ASSERT_EQ(table->Count(), 3);
+    EXPECT_EQ(table->GetRows(0)->Count(), 1000);
+    EXPECT_EQ(table->GetRows(2)->Count(), 500);
+}
+
+TEST(ReadDOCBuilt, StreamCursorChecksEveryRead)
+{
+    TVyMSWordStream s(std::string("\x01\x02\x03\x04\x05\x41\x00\x42\x00", 9));
+    EXPECT_EQ(s.ReadChar(), 1);
+    s.DropAnchor();
+    EXPECT_EQ(s.ReadWord(), 0x0302);
+    EXPECT_EQ(s.ReadByte(), 4);
+    EXPECT_EQ(s.AnchorSize(), 3u);
+    s.Pad(2);  // to an even count from the anchor
+    EXPECT_EQ(s.Pos(), 5u);
+    EXPECT_EQ(s.ReadStr(2, false), u"AB");
+    EXPECT_THROW(s.ReadByte(), VYXException);
+    EXPECT_THROW(s.Seek(10), VYXException);
+    EXPECT_EQ(s.DWordAt(1), 0x05040302u);
+    EXPECT_THROW(s.DWordAt(6), VYXException);
+    EXPECT_THROW(s.Bytes(8, 2), VYXException);
+    EXPECT_THROW(s.Bytes(0xFFFFFFFF, 2), VYXException);  // no wrap-around
+    s.Seek(5);
+    EXPECT_EQ(s.ReadStr(3, true), std::u16string(u"A\0B", 3));
+}
+
+// A row mark with no cells before it, and a nested row end without its table.
+TEST(ReadDOCBuilt, RowMarksWithoutCellsMakeWholeRows)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"\u0007x\rin\r", true}};
+    b.ParaRuns = {{0, 1, DocSprm(0x2416, 1, 1) + DocSprm(0x2417, 1, 1)},
+                  {1, 3, ""},
+                  {3, 6, DocSprm(0x6649, 3, 4) + DocSprm(0x244C, 1, 1)}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (const TVYXLogParaItem* item = doc.Paras().GetItems(i); item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            ASSERT_GE(table->Count(), 1) << dump;
+            for (int r = 0; r < table->Count(); ++r)
+                EXPECT_GE(table->GetRows(r)->Count(), 1) << dump;
+        }
+    EXPECT_TRUE(doc.Paras().Last()->IsPara());
 }

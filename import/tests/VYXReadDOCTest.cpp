@@ -13,7 +13,9 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXDocDump.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNumbering.h"
 #include "model/VYXTable.h"
 #include "formats/VYXZip5.h"
 #include "platform/VYXCompoundFile.h"
@@ -237,6 +239,8 @@ std::string DumpDocument(TVYXLogDocEditor& doc)
         for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
             if (TVYXLogDocEditor* part = set.Set.Find(type))
                 out += std::string("== ") + set.Title + " " + std::to_string(type) + "\n" + VYXDumpParas(part->Paras());
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        out += "== text box " + std::to_string(i) + "\n" + VYXDumpParas(doc.TextBoxes().GetItems(i).Paras());
     if (doc.Footnotes().Paras().Count() > 0)
         out += "== footnotes\n" + VYXDumpParas(doc.Footnotes().Paras());
     if (doc.Endnotes().Paras().Count() > 0)
@@ -309,7 +313,8 @@ TEST(ReadDOC, InlinePictures)
         TVYXPictureType Type;
     };
     const TCase cases[] = {
-        {"poi-FloatingPictures.doc", 16, aptPNG},  // the last one is a metafile
+        {"poi-FloatingPictures.doc", 20, aptPNG},  // 4 floating, placed inline; one metafile
+        {"poi-PngPicture.doc", 1, aptPNG},         // floating
         {"poi-vector_image.doc", 1, aptEMF},
         {"poi-TestShiftJIS.doc", 18, aptPNG},
         {"tika-testWPSAttachment.doc", 9, aptEMF},
@@ -408,4 +413,63 @@ TEST(ReadDOC, StructureMatchesTheDocxOfTheSameDocument)
         EXPECT_EQ(counts.Footnotes, CountOccurrences(xml, "<w:footnoteReference "));
         EXPECT_EQ(counts.Endnotes, CountOccurrences(xml, "<w:endnoteReference "));
     }
+}
+
+TEST(ReadDOC, CommentsKeepTextAndAuthor)
+{
+    const fs::path file = cCorpus / "tika-testComment.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    ASSERT_EQ(doc.Comments().Count(), 1);
+    const TVYXComment& comment = *doc.Comments().GetItems(0);
+    EXPECT_EQ(comment.Author, u"Michael McCandless");
+    EXPECT_EQ(comment.Initials, u"MM");
+    EXPECT_EQ(comment.Text, std::vector<std::u16string>{u"Here is a comment"});
+    EXPECT_EQ(comment.DateTime, 0);  // no clock in an import
+}
+
+namespace {
+
+void CollectListLevels(const TVYXLogParas& paras, std::vector<const TVYXNumbering*>& out)
+{
+    for (int i = 0; i < paras.Count(); ++i)
+        if (const TVYXLogPara* para = paras.ParaAtIndex(i))
+            if (const TVYXNumbering* level = para->PAPX().GetNumbering())
+                out.push_back(level);
+}
+
+}  // namespace
+
+// A list override with levels of its own numbers apart from its list, in its own format.
+TEST(ReadDOC, ListOverridesBringTheirOwnLevels)
+{
+    const fs::path file = cCorpus / "tika-testWORD_override_list_numbering.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    std::vector<const TVYXNumbering*> levels;
+    CollectListLevels(doc.Paras(), levels);
+    ASSERT_EQ(levels.size(), 44u);
+    // The override's levels: upper-case letters at level 0 where the list it overrides
+    // counts in decimals, and a text of its own at level 3.
+    const TVYXNumberingsList* overridden = nullptr;
+    int decimalTwins = 0;
+    for (const TVYXNumbering* level : levels) {
+        const TVYXNumberingsList* list = level->NumList();
+        if (!list || list->Count() < 4 || list->GetItems(2)->Text != u"%1.%2.%3heyho")
+            continue;
+        if (list->GetItems(0)->Style == anstUpperLetter)
+            overridden = list;
+        else
+            ++decimalTwins;
+    }
+    ASSERT_TRUE(overridden);
+    EXPECT_GT(decimalTwins, 0);
+    EXPECT_EQ(overridden->GetItems(3)->Text, u"%1.%2.%3someOtherText.%4");
+    EXPECT_EQ(overridden->GetItems(0)->StartVal, 1);
 }
