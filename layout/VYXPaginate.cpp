@@ -84,7 +84,8 @@ namespace {
 
 constexpr double cEndless = 2147483647;
 
-TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return dynamic_cast<TVYXPhyRows*>(para.Rows()); }
+// Paragraph rows are made only by TVYXPaginator, so the model's rows are always ours.
+TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
 
 // The advance of a row: line height times the spacing, unless an inline object made
 // the row taller than its line.
@@ -265,6 +266,15 @@ std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
     return label;
 }
 
+std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
+{
+    // A clean paragraph broken without a list has none: adding one made it dirty.
+    const TVYXPhyRows* rows = RowsOf(para);
+    if (rows && !para.Dirty && !rows->Numbered)
+        return {};
+    return NumberingLabel(para);
+}
+
 void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16string& label)
 {
     const TVYXPhyRows* rows = RowsOf(para);
@@ -305,7 +315,7 @@ void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool number
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara()) {
             auto& para = *static_cast<TVYXLogPara*>(item);
-            BreakPara(para, width, numbering ? NumberingLabel(para) : std::u16string());
+            BreakPara(para, width, numbering ? LabelOf(para) : std::u16string());
             continue;
         }
         auto& table = *static_cast<TVYXTable*>(item);
@@ -335,15 +345,14 @@ double TVYXPaginatorDoc::ParasHeight(TVYXLogParas& paras, int first, int last)
         for (int r = 0; r < rows->Count(); ++r)
             h += Advance(rows->GetItems(r), rows->LineSpacing);
         if (i < last)
-            h += ParaSpacing(para);
+            h += ParaSpacing(para, paras.GetItems(i + 1));
     }
     return h;
 }
 
-double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para)
+double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
 {
     const TVYXPhyRows* rows = RowsOf(para);
-    TVYXLogParaItem* next = para.NextInParas();
     if (!rows || !next)
         return 0;
     const TVYXPhyRows* nextRows = next->IsPara() ? RowsOf(*static_cast<TVYXLogPara*>(next)) : nullptr;
@@ -493,7 +502,7 @@ double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes
     return h;
 }
 
-void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
 {
     TVYXPhyRows* rows = RowsOf(para);
     if (!rows || rows->Count() == 0)
@@ -551,7 +560,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TPlace& at, const TBox& box,
         at.Y += Advance(row, rows->LineSpacing);
         at.MaxY = std::max(at.MaxY, at.Y);
     }
-    at.Y += ParaSpacing(para);
+    at.Y += ParaSpacing(para, next);
     at.MaxY = std::max(at.MaxY, at.Y);
     rows->Height = at.Y - y0;
 }
@@ -645,7 +654,8 @@ void TVYXPaginatorDoc::PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& b
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara())
-            PlacePara(*static_cast<TVYXLogPara*>(item), at, box, depth);
+            PlacePara(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
+                      depth);
         else
             PlaceTable(*static_cast<TVYXTable*>(item), at, box, depth);
     }
@@ -716,7 +726,7 @@ void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
                 y += Advance(row, rows->LineSpacing);
             }
             if (i < last)
-                y += ParaSpacing(para);
+                y += ParaSpacing(para, paras.GetItems(i + 1));
         }
     }
 }
@@ -835,7 +845,7 @@ void TVYXPaginatorDoc::Paginate()
             TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
             if (item->IsPara()) {
                 auto& para = *static_cast<TVYXLogPara*>(item);
-                BreakPara(para, width, NumberingLabel(para));
+                BreakPara(para, width, LabelOf(para));
             } else {
                 auto& table = *static_cast<TVYXTable*>(item);
                 for (int r = 0; r < table.Count(); ++r)
@@ -871,8 +881,9 @@ void TVYXPaginatorDoc::Paginate()
         for (int i = sec.First; i <= sec.Last; ++i) {
             TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
             const TBox box = ColumnBox(at);
+            TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
             if (item->IsPara())
-                PlacePara(*static_cast<TVYXLogPara*>(item), at, box, 0);
+                PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
             else
                 PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
         }

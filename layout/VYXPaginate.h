@@ -38,6 +38,7 @@ class TVYXGDI;
 class TVYXLogDocEditor;
 class TVYXLogParas;
 class TVYXLogPara;
+class TVYXLogParaItem;
 class TVYXTable;
 class TVYXSEP;
 class TVYXCharRun;
@@ -80,11 +81,13 @@ private:
     void BreakParas(TVYXLogParas& paras, double width, bool numbering);
     void BreakPara(TVYXLogPara& para, double width, const std::u16string& label);
     std::u16string NumberingLabel(TVYXLogPara& para);
+    std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
     void PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
-    void PlacePara(TVYXLogPara& para, TPlace& at, const TBox& box, int depth);
+    // `next` is the item after the paragraph in its list (nullptr at the end).
+    void PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
     void PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth);
-    double ParaSpacing(TVYXLogPara& para);
+    double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
     double NotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
     void PlaceNotes(TVYXPhyPage& page);
     void NewPage(TPlace& at, int sectionIndex);
