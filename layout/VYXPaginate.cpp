@@ -295,22 +295,41 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
                 hr = std::max(hr, std::round(h));
             }
         }
+    // Floats of earlier paragraphs that are taller than those paragraphs go on beside this one.
+    if (FCarry[1] >= 1 && FCarry[0] > wl) {
+        wl = FCarry[0];
+        hl = FCarry[1];
+    }
+    if (FCarry[3] >= 1 && FCarry[2] > wr) {
+        wr = FCarry[2];
+        hr = FCarry[3];
+    }
     if (wl > 0 || wr > 0)
         need = true;
-    if (!need)
+    if (!need) {
+        std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
         return;
+    }
     FPaginator.SetPixGrWidthL(wl);
     FPaginator.SetPixGrHeightL(hl);
     FPaginator.SetPixGrWidthR(wr);
     FPaginator.SetPixGrHeightR(hr);
     FFieldPara = &para;
-    FPaginator.Paginate(FGDI, para, width, label);
+    const TVYXPhyRows& broken = FPaginator.Paginate(FGDI, para, width, label);
     FFieldPara = nullptr;
     ++FBroken;
+    double used = 0;
+    for (int i = 0; i < broken.Count(); ++i)
+        used += broken.GetItems(i).Height();
+    FCarry[0] = wl;
+    FCarry[1] = hl - used;
+    FCarry[2] = wr;
+    FCarry[3] = hr - used;
 }
 
 void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool numbering)
 {
+    std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara()) {
@@ -832,6 +851,7 @@ void TVYXPaginatorDoc::Paginate()
     CollectSections();
 
     // Rows: the body section by section at its column width, then headers, footers and notes.
+    std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
     for (const TSection& sec : FSections) {
         double width = FGDI.PtToPixXF(sec.SEP->GetClientWidth());
         if (FWeb)

@@ -112,6 +112,7 @@ private:
     std::vector<TVYXFootnoteItem*> FCarriedNotes;       // notes that did not fit on the page before
     double FHeaderEx[3] = {-1, -1, -1};
     double FFooterEx[3] = {-1, -1, -1};
+    double FCarry[4] = {0, 0, 0, 0};  // left width and height, right width and height still beside the text
     double FWebHeight = 0;
     double FPPX = 96.0 / 72, FPPY = 96.0 / 72;
     int FBroken = 0;

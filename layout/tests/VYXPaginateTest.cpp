@@ -9,6 +9,7 @@
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXTable.h"
@@ -337,4 +338,53 @@ TEST(Paginate, FieldsAndListLabels)
             pageField = &p;
     ASSERT_NE(pageField, nullptr);
     EXPECT_EQ(d.Layout.PageFieldText(*pageField->Run, d.Layout.Pages().GetItems(1)).value_or(u"?"), u"2");
+}
+
+TEST(Paginate, ObjectsBesideAndInlineWithTheText)
+{
+    TDoc d;
+    TVYXLogPara& a = d.Para(cProse);
+    auto box = std::make_unique<TVYXGraphicObj>();
+    box->Width = 150;  // 200 px, plus 9 pt (12 px) of margin on its right
+    box->Height = 90;  // 120 px: taller than the paragraph, so it narrows the next one too
+    box->Wrap = agow_ParaLeft;
+    a.AddGraphic(std::move(box));
+    TVYXLogPara& b = d.Para(cProse + u" " + cProse + u" " + cProse);
+    d.Layout.Paginate();
+    const TVYXPhyRows& ra = d.Rows(a);
+    for (int i = 0; i < ra.Count(); ++i)
+        EXPECT_NEAR(ra.GetItems(i).XOffs, 212, 0.5);
+    const TVYXPhyRows& rb = d.Rows(b);
+    EXPECT_NEAR(rb.GetItems(0).XOffs, 212, 0.5);      // still beside the object
+    EXPECT_NEAR(rb.Last()->XOffs, 0, 0.01);           // below it again
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    ASSERT_EQ(page.GrPage.size(), 1u);
+    EXPECT_NEAR(page.GrPage[0]->PixAbsY, ra.First()->GetY1(), 0.01);
+
+    // Objects in front of and behind the text take no room from it.
+    TDoc e;
+    TVYXLogPara& c = e.Para(cProse);
+    auto front = std::make_unique<TVYXGraphicObj>();
+    front->Wrap = agowInFront;
+    c.AddGraphic(std::move(front));
+    auto behind = std::make_unique<TVYXGraphicObj>();
+    behind->Wrap = agowBehind;
+    c.AddGraphic(std::move(behind));
+    e.Layout.Paginate();
+    EXPECT_EQ(e.Rows(c).First()->XOffs, 0);
+    EXPECT_EQ(e.Layout.Pages().GetItems(0).GrInFront.size(), 1u);
+    EXPECT_EQ(e.Layout.Pages().GetItems(0).GrBehind.size(), 1u);
+
+    // A row holding a 100-pixel inline picture advances by 100 plus the font's descent.
+    TDoc f;
+    TVYXLogPara& pic = f.Para(u"");
+    auto inlinePic = std::make_unique<TVYXGraphicObj>();
+    inlinePic->Width = 30;
+    inlinePic->Height = 75;
+    pic.AppendGraphic(std::move(inlinePic));
+    TVYXLogPara& after = f.Para(u"after");
+    f.Layout.Paginate();
+    const TVYXPhyRow& pr = *f.Rows(pic).First();
+    EXPECT_NEAR(pr.Ascent, 100, 0.01);
+    EXPECT_NEAR(f.Rows(after).First()->GetY1() - pr.GetY1(), 100 + pr.Descent, 0.01);
 }
