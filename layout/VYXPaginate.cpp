@@ -275,8 +275,31 @@ std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
     return NumberingLabel(para);
 }
 
+void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
+{
+    auto* shape = dynamic_cast<TVYXGraphicRotate*>(&obj);
+    if (!shape || !shape->TextBox || !shape->TextBox->Paras || FBoxDepth > 4)
+        return;
+    const TVYXGrTextBox& box = *shape->TextBox;
+    ++FBoxDepth;  // a box inside a box inside ... stops somewhere
+    const double carry[4] = {FCarry[0], FCarry[1], FCarry[2], FCarry[3]};
+    BreakParas(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
+    std::copy(std::begin(carry), std::end(carry), std::begin(FCarry));
+    --FBoxDepth;
+    FTextBoxes.push_back(shape);
+}
+
 void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16string& label)
 {
+    // Text boxes, floating or inline, are laid out at their own width.
+    if (const TVYXGraphicObjList* graphics = para.Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            BreakTextBox(graphics->GetItems(i));
+    for (int i = 0; i < para.Count(); ++i)
+        if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
+            if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
+                BreakTextBox(*g);
+
     const TVYXPhyRows* rows = RowsOf(para);
     bool need = !rows || para.Dirty || rows->BrokenWidth != std::max(width, 20.0) ||
                 rows->BrokenPPI != FGDI.PixelsPerInchX() || rows->Label != label;
@@ -750,6 +773,37 @@ void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
     }
 }
 
+void TVYXPaginatorDoc::PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page)
+{
+    auto* shape = dynamic_cast<TVYXGraphicRotate*>(&obj);
+    if (!shape || !shape->TextBox || !shape->TextBox->Paras)
+        return;
+    TVYXGrTextBox& box = *shape->TextBox;
+    box.PixX1 = obj.PixAbsX;
+    box.PixY1 = obj.PixAbsY;
+    box.PixX2 = obj.PixAbsX + obj.PixRotWidth;
+    box.PixY2 = obj.PixAbsY + obj.PixRotHeight;
+    double y = box.PixY1 + FGDI.PtToPixYF(box.MargTop);
+    const double x = box.PixX1 + FGDI.PtToPixXF(box.MargLeft);
+    TVYXLogParas& paras = *box.Paras;
+    for (int i = 0; i < paras.Count(); ++i) {
+        if (!paras.GetItems(i)->IsPara())
+            continue;
+        auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
+        TVYXPhyRows* rows = RowsOf(para);
+        if (!rows)
+            continue;
+        for (int r = 0; r < rows->Count(); ++r) {
+            TVYXPhyRow& row = rows->GetItems(r);
+            row.Baseline = static_cast<float>(y + row.Ascent);
+            row.PageX = static_cast<float>(x);
+            row.Page = page.Index;
+            y += Advance(row, rows->LineSpacing);
+        }
+        y += ParaSpacing(para, i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr);
+    }
+}
+
 void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
 {
     PlaceNotes(page);
@@ -776,6 +830,7 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
             }
             obj.PixAbsX = bx + FGDI.PtToPixXF(obj.PosLeft);
             obj.PixAbsY = by + FGDI.PtToPixYF(obj.PosTop);
+            PlaceTextBox(obj, page);
             if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
                 // Beside the text: at the paragraph's top, against the side it narrows.
                 obj.PixAbsX = obj.Wrap == agow_ParaLeft ? row.PageX : page.ClientX2 - obj.PixRotWidth;
@@ -842,6 +897,7 @@ void TVYXPaginatorDoc::Paginate()
     FOpenTables.clear();
     FCounters.clear();
     FCounterIds.clear();
+    FTextBoxes.clear();
     FPPX = FGDI.PixelsPerInchX() / 72.0;
     FPPY = FGDI.PixelsPerInchY() / 72.0;
     FDoc.SetPPI(FGDI.PixelsPerInchX(), FGDI.PixelsPerInchY());

@@ -43,6 +43,8 @@ class TVYXTable;
 class TVYXSEP;
 class TVYXCharRun;
 class TVYXFieldUpdater;
+class TVYXGraphicObj;
+class TVYXGraphicRotate;
 
 class TVYXPaginatorDoc {
 public:
@@ -80,6 +82,8 @@ private:
     void CollectSections();
     void BreakParas(TVYXLogParas& paras, double width, bool numbering);
     void BreakPara(TVYXLogPara& para, double width, const std::u16string& label);
+    void BreakTextBox(TVYXGraphicObj& obj);
+    void PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page);
     std::u16string NumberingLabel(TVYXLogPara& para);
     std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
@@ -112,6 +116,8 @@ private:
     std::vector<TVYXFootnoteItem*> FCarriedNotes;       // notes that did not fit on the page before
     double FHeaderEx[3] = {-1, -1, -1};
     double FFooterEx[3] = {-1, -1, -1};
+    std::vector<TVYXGraphicRotate*> FTextBoxes;  // laid out by the last row pass (borrowed)
+    int FBoxDepth = 0;
     double FCarry[4] = {0, 0, 0, 0};  // left width and height, right width and height still beside the text
     double FWebHeight = 0;
     double FPPX = 96.0 / 72, FPPY = 96.0 / 72;

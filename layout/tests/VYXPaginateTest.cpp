@@ -388,3 +388,25 @@ TEST(Paginate, ObjectsBesideAndInlineWithTheText)
     EXPECT_NEAR(pr.Ascent, 100, 0.01);
     EXPECT_NEAR(f.Rows(after).First()->GetY1() - pr.GetY1(), 100 + pr.Descent, 0.01);
 }
+
+TEST(Paginate, TextBoxesAreLaidOutAtTheirWidth)
+{
+    TDoc d;
+    TVYXLogPara& host = d.Para(cProse);
+    TVYXGraphicRotate* box = host.AddTextBox(150, 100);  // 200 px wide, 7.2 pt margins
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->TextBox && box->TextBox->Paras);
+    TVYXLogPara& inside = *box->TextBox->Paras->GetParas(0);
+    inside.Append(cProse);
+    box->Wrap = agowInFront;
+    box->PosLeft = 30;
+    d.Layout.Paginate();
+    const TVYXPhyRows& rows = d.Rows(inside);
+    ASSERT_GT(rows.Count(), 3);
+    for (int i = 0; i < rows.Count(); ++i)
+        EXPECT_LE(rows.GetItems(i).UsedWidth, 200 - 19.2 + 0.01);
+    // The rows stand inside the box on the host's page.
+    EXPECT_EQ(rows.First()->Page, 0);
+    EXPECT_NEAR(rows.First()->PageX, box->PixAbsX + 9.6, 0.01);
+    EXPECT_GE(rows.First()->GetY1(), box->PixAbsY);
+}
