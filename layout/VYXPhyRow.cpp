@@ -518,17 +518,9 @@ void TVYXPaginator::EndRow()
     if (pd.Alignment == vyptaJustify) {
         row.CollectBreakChars(st.Avail);
         if (row.JustifyExtra > 0) {
-            int trailing = 0;
-            for (std::size_t i = row.Pieces.size(); i-- > 0;) {
-                const std::u16string& t = row.Pieces[i].Text;
-                std::size_t k = t.size();
-                while (k > 0 && CharIsSpaceTrailing(t[k - 1]))
-                    --k;
-                trailing += static_cast<int>(t.size() - k);
-                if (k > 0)
-                    break;
-            }
-            int left = row.SpaceCount();
+            // The spaces counted are those before the trailing ones, in logical order.
+            const int total = row.SpaceCount();
+            int left = total;
             for (TVYXRowPiece& p : row.Pieces) {
                 const int spaces = std::min(left, static_cast<int>(std::count(p.Text.begin(), p.Text.end(), u' ')));
                 if (spaces <= 0)
@@ -537,8 +529,7 @@ void TVYXPaginator::EndRow()
                 p.Width += row.JustifyExtra * static_cast<float>(spaces);
                 left -= spaces;
             }
-            row.UsedWidth += row.JustifyExtra * static_cast<float>(row.SpaceCount());
-            (void)trailing;
+            row.UsedWidth += row.JustifyExtra * static_cast<float>(total);
         }
     }
     Reorder(row);
