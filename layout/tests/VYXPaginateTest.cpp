@@ -410,3 +410,26 @@ TEST(Paginate, TextBoxesAreLaidOutAtTheirWidth)
     EXPECT_NEAR(rows.First()->PageX, box->PixAbsX + 9.6, 0.01);
     EXPECT_GE(rows.First()->GetY1(), box->PixAbsY);
 }
+
+TEST(Paginate, DateAndReferenceFieldsAndEndnotes)
+{
+    TDoc d;
+    d.Doc.AppendParaUI(u"");
+    d.Doc.AppendBookmark(u"target", u"Bookmarked words");
+    TVYXLogPara& date = d.Para(u"on ");
+    date.AppendField(u"DATE \\@ \"yyyy-MM-dd\"");
+    TVYXLogPara& ref = d.Para(u"see ");
+    ref.AppendField(u"REF target");
+    TVYXLogPara& body = d.Para(cProse);
+    d.Doc.AppendEndnote(u"An endnote at the very end.");
+    d.Layout.Now = 45667.5;  // 2025-01-10 noon
+    d.Layout.Paginate();
+    EXPECT_EQ(d.Rows(date).First()->PlainText(), u"on 2025-01-10");
+    EXPECT_EQ(d.Rows(ref).First()->PlainText(), u"see Bookmarked words");
+    // The endnote's text follows the body.
+    TVYXLogPara* note = d.Doc.Endnotes().Paras()._FirstPara();
+    ASSERT_NE(note, nullptr);
+    const TVYXPhyRows& nr = d.Rows(*note);
+    EXPECT_GE(nr.First()->Page, d.PageOf(body));
+    EXPECT_GT(nr.First()->GetY1(), d.Rows(body).Last()->GetY1());
+}
