@@ -54,6 +54,12 @@ TVYXPhyPage& TVYXPhyPages::Add()
     return *FItems.back();
 }
 
+void TVYXPhyPages::Truncate(int count)
+{
+    if (count >= 0 && count < Count())
+        FItems.resize(static_cast<std::size_t>(count));
+}
+
 TVYXPhyPage* TVYXPhyPages::FindPage(const TVYXPhyRow& row) const
 {
     return row.Page >= 0 && row.Page < Count() ? FItems[static_cast<std::size_t>(row.Page)].get() : nullptr;
@@ -531,7 +537,11 @@ void TVYXPaginatorDoc::NextColumnOrPage(TPlace& at, int depth)
     NewPage(at, at.Section);
 }
 
-double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const { return FPages.GetItems(at.Page).GetAbsDocCY2(); }
+double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
+{
+    const double bottom = FPages.GetItems(at.Page).GetAbsDocCY2();
+    return FColLimit > 0 ? std::min(bottom, FColLimit) : bottom;
+}
 
 double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
 {
@@ -954,14 +964,53 @@ void TVYXPaginatorDoc::Paginate()
     for (std::size_t s = 0; s < FSections.size(); ++s) {
         StartSection(static_cast<int>(s), at);
         const TSection& sec = FSections[s];
-        for (int i = sec.First; i <= sec.Last; ++i) {
-            TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
-            const TBox box = ColumnBox(at);
-            TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
-            if (item->IsPara())
-                PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
-            else
-                PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+        const TPlace start = at;
+        const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
+        const std::size_t notesBefore = FPages.GetItems(at.Page).Footnotes.size();
+        const double notesHeight = FPages.GetItems(at.Page).FNotesHeight;
+        const std::vector<TVYXFootnoteItem*> carried = FCarriedNotes;
+        const int pagesBefore = FPages.Count();
+        const auto place = [&] {
+            for (int i = sec.First; i <= sec.Last; ++i) {
+                TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
+                const TBox box = ColumnBox(at);
+                TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
+                if (item->IsPara())
+                    PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
+                else
+                    PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+            }
+        };
+        place();
+        // Columns before a continuous break are balanced: the section is placed again
+        // with a column height that grows from an even share until it fits the page.
+        const int cols = sec.SEP->Cols.Count();
+        const bool balance = !FWeb && cols > 1 && s + 1 < FSections.size() &&
+                             FSections[s + 1].SEP->Type == astContinous && at.Page == start.Page && at.Col < cols;
+        if (balance) {
+            const auto undo = [&] {
+                FPages.Truncate(pagesBefore);
+                TVYXPhyPage& page = FPages.GetItems(start.Page);
+                page.Rows.Truncate(static_cast<int>(rowsBefore));
+                page.Footnotes.resize(notesBefore);
+                page.FNotesHeight = notesHeight;
+                FCarriedNotes = carried;
+                at = start;
+            };
+            const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
+            const TPlace single = at;
+            bool fitted = false;
+            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += 4) {
+                undo();
+                FColLimit = limit;
+                place();
+                FColLimit = 0;
+                fitted = at.Page == start.Page;
+            }
+            if (!fitted) {
+                undo();
+                place();
+            }
         }
     }
     if (endnotes)

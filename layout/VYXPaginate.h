@@ -120,6 +120,7 @@ private:
     int FBoxDepth = 0;
     double FCarry[4] = {0, 0, 0, 0};  // left width and height, right width and height still beside the text
     double FWebHeight = 0;
+    double FColLimit = 0;  // while balancing columns: the columns' bottom, else 0
     double FPPX = 96.0 / 72, FPPY = 96.0 / 72;
     int FBroken = 0;
     TVYXLogPara* FFieldPara = nullptr;  // the paragraph being broken, for its fields

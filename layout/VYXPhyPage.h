@@ -69,6 +69,8 @@ public:
     TVYXPhyPage* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
     TVYXPhyPage& Add();
     void Clear() { FItems.clear(); }
+    // Drops the pages from index `count` on.
+    void Truncate(int count);
     // The page holding the row, nullptr when it is not placed.
     TVYXPhyPage* FindPage(const TVYXPhyRow& row) const;
 

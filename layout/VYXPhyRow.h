@@ -137,6 +137,11 @@ public:
     // Bottom of the lowest row less the top of the highest, 0 when empty.
     double Height() const;
     void Clear() { FItems.clear(); }
+    void Truncate(int count)
+    {
+        if (count >= 0 && count < Count())
+            FItems.resize(static_cast<std::size_t>(count));
+    }
 
 private:
     std::vector<TVYXPhyRow*> FItems;

@@ -433,3 +433,39 @@ TEST(Paginate, DateAndReferenceFieldsAndEndnotes)
     EXPECT_GE(nr.First()->Page, d.PageOf(body));
     EXPECT_GT(nr.First()->GetY1(), d.Rows(body).Last()->GetY1());
 }
+
+TEST(Paginate, ColumnsBalanceBeforeAContinuousBreak)
+{
+    TDoc d;
+    d.Para(u"Title above the columns", 6);
+    TVYXSEP title(&d.Doc.SEP(), &d.Doc.DOP());
+    d.Doc.AppendSection(title);
+    std::vector<TVYXLogPara*> inCols;
+    for (int i = 0; i < 6; ++i)
+        inCols.push_back(&d.Para(cProse, 6));
+    TVYXSEP cols(&d.Doc.SEP(), &d.Doc.DOP());
+    cols.Type = astContinous;
+    cols.AddCols(2, 36);
+    d.Doc.AppendSection(cols);
+    TVYXLogPara& after = d.Para(u"Below both columns");
+    d.Doc.SEP().Type = astContinous;
+    d.Layout.Paginate();
+    ASSERT_EQ(d.Layout.Pages().Count(), 1);
+    double left = 0, right = 0, leftX = 1e9, rightX = 0;
+    for (TVYXLogPara* p : inCols)
+        for (int r = 0; r < d.Rows(*p).Count(); ++r) {
+            const TVYXPhyRow& row = d.Rows(*p).GetItems(r);
+            leftX = std::min(leftX, row.GetX());
+            rightX = std::max(rightX, row.GetX());
+        }
+    for (TVYXLogPara* p : inCols)
+        for (int r = 0; r < d.Rows(*p).Count(); ++r) {
+            const TVYXPhyRow& row = d.Rows(*p).GetItems(r);
+            (row.GetX() < (leftX + rightX) / 2 ? left : right) = std::max(row.GetY2(), row.GetX() < (leftX + rightX) / 2 ? left : right);
+        }
+    ASSERT_GT(rightX - leftX, 200);  // two columns in use
+    const double rowH = d.Rows(*inCols[0]).First()->LineHeight;
+    EXPECT_LT(std::abs(left - right), 4 * rowH);  // about even, not one full column
+    EXPECT_GE(d.Rows(after).First()->GetY1(), std::max(left, right) - 0.01);
+    EXPECT_LT(d.Rows(after).First()->GetY1(), std::max(left, right) + 3 * rowH);
+}
