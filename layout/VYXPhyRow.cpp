@@ -121,6 +121,12 @@ int TVYXPhyRows::FindRow(std::int32_t pos) const
     return FCount - 1;
 }
 
+void TVYXPhyRows::ClearColX()
+{
+    for (int i = 0; i < FCount; ++i)
+        GetItems(i).PageX = 0;
+}
+
 void TVYXPhyRows::ClearFirstLast()
 {
     for (int i = 0; i < FCount; ++i)

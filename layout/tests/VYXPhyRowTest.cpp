@@ -288,3 +288,18 @@ TEST(PhyRow, NullDeviceGivesZeroWidths)
     EXPECT_EQ(rows.GetItems(0).UsedWidth, 0.0f);
     EXPECT_EQ(AllText(rows), cProse);
 }
+
+TEST(PhyRow, FindingRowsByPosition)
+{
+    TFixture f;
+    TVYXLogPara& p = f.Para(cProse);
+    const TVYXPhyRows& rows = f.Pag.Paginate(f.Gdi, p, 250);
+    ASSERT_GT(rows.Count(), 2);
+    for (int i = 0; i < rows.Count(); ++i) {
+        const TVYXPhyRow& r = rows.GetItems(i);
+        EXPECT_EQ(rows.Find(r.FirstPos()), &r);
+        EXPECT_EQ(rows.Find(r.LastPos()), &r);
+    }
+    EXPECT_EQ(rows.Find(p.EndOfParaPos()), rows.Last());  // the paragraph mark
+    EXPECT_GT(rows.MemoryUsed(), sizeof(TVYXPhyRow) * static_cast<std::size_t>(rows.Count()));
+}
