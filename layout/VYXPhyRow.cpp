@@ -320,7 +320,10 @@ bool TVYXPaginator::NextWord(const std::u16string& text, std::int32_t& pos, TVYX
     const TState& st = *FState;
     const char* breaks = st.Breaks.empty() ? nullptr : st.Breaks.data() + st.Offsets[static_cast<std::size_t>(st.RunIndex)];
     std::int32_t j = i;
-    while (j < n && !CharIsSpaceTrailing(text[static_cast<std::size_t>(j)])) {
+    // A word longer than any row is taken in slices, so that measuring stays linear
+    // in the text even for a megabyte without a space.
+    constexpr std::int32_t cMaxWord = 1024;
+    while (j < n && !CharIsSpaceTrailing(text[static_cast<std::size_t>(j)]) && j - i < cMaxWord) {
         const char32_t cp = CodePointAt(text, static_cast<std::size_t>(j));
         j += cp > 0xFFFF ? 2 : 1;
         if (cp <= 0xFFFF && IsBreakingChar(static_cast<char16_t>(cp)))
