@@ -54,6 +54,12 @@ TVYXPhyPage& TVYXPhyPages::Add()
     return *FItems.back();
 }
 
+void TVYXPhyPages::Truncate(int count)
+{
+    if (count >= 0 && count < Count())
+        FItems.resize(static_cast<std::size_t>(count));
+}
+
 TVYXPhyPage* TVYXPhyPages::FindPage(const TVYXPhyRow& row) const
 {
     return row.Page >= 0 && row.Page < Count() ? FItems[static_cast<std::size_t>(row.Page)].get() : nullptr;
@@ -84,7 +90,8 @@ namespace {
 
 constexpr double cEndless = 2147483647;
 
-TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return dynamic_cast<TVYXPhyRows*>(para.Rows()); }
+// Paragraph rows are made only by TVYXPaginator, so the model's rows are always ours.
+TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
 
 // The advance of a row: line height times the spacing, unless an inline object made
 // the row taller than its line.
@@ -265,8 +272,40 @@ std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
     return label;
 }
 
+std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
+{
+    // A clean paragraph broken without a list has none: adding one made it dirty.
+    const TVYXPhyRows* rows = RowsOf(para);
+    if (rows && !para.Dirty && !rows->Numbered)
+        return {};
+    return NumberingLabel(para);
+}
+
+void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
+{
+    auto* shape = dynamic_cast<TVYXGraphicRotate*>(&obj);
+    if (!shape || !shape->TextBox || !shape->TextBox->Paras || FBoxDepth > 4)
+        return;
+    const TVYXGrTextBox& box = *shape->TextBox;
+    ++FBoxDepth;  // a box inside a box inside ... stops somewhere
+    const double carry[4] = {FCarry[0], FCarry[1], FCarry[2], FCarry[3]};
+    BreakParas(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
+    std::copy(std::begin(carry), std::end(carry), std::begin(FCarry));
+    --FBoxDepth;
+    FTextBoxes.push_back(shape);
+}
+
 void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16string& label)
 {
+    // Text boxes, floating or inline, are laid out at their own width.
+    if (const TVYXGraphicObjList* graphics = para.Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            BreakTextBox(graphics->GetItems(i));
+    for (int i = 0; i < para.Count(); ++i)
+        if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
+            if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
+                BreakTextBox(*g);
+
     const TVYXPhyRows* rows = RowsOf(para);
     bool need = !rows || para.Dirty || rows->BrokenWidth != std::max(width, 20.0) ||
                 rows->BrokenPPI != FGDI.PixelsPerInchX() || rows->Label != label;
@@ -285,27 +324,46 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
                 hr = std::max(hr, std::round(h));
             }
         }
+    // Floats of earlier paragraphs that are taller than those paragraphs go on beside this one.
+    if (FCarry[1] >= 1 && FCarry[0] > wl) {
+        wl = FCarry[0];
+        hl = FCarry[1];
+    }
+    if (FCarry[3] >= 1 && FCarry[2] > wr) {
+        wr = FCarry[2];
+        hr = FCarry[3];
+    }
     if (wl > 0 || wr > 0)
         need = true;
-    if (!need)
+    if (!need) {
+        std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
         return;
+    }
     FPaginator.SetPixGrWidthL(wl);
     FPaginator.SetPixGrHeightL(hl);
     FPaginator.SetPixGrWidthR(wr);
     FPaginator.SetPixGrHeightR(hr);
     FFieldPara = &para;
-    FPaginator.Paginate(FGDI, para, width, label);
+    const TVYXPhyRows& broken = FPaginator.Paginate(FGDI, para, width, label);
     FFieldPara = nullptr;
     ++FBroken;
+    double used = 0;
+    for (int i = 0; i < broken.Count(); ++i)
+        used += broken.GetItems(i).Height();
+    FCarry[0] = wl;
+    FCarry[1] = hl - used;
+    FCarry[2] = wr;
+    FCarry[3] = hr - used;
 }
 
 void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool numbering)
 {
+    std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara()) {
             auto& para = *static_cast<TVYXLogPara*>(item);
-            BreakPara(para, width, numbering ? NumberingLabel(para) : std::u16string());
+            BreakPara(para, width, numbering ? LabelOf(para) : std::u16string());
             continue;
         }
         auto& table = *static_cast<TVYXTable*>(item);
@@ -335,15 +393,14 @@ double TVYXPaginatorDoc::ParasHeight(TVYXLogParas& paras, int first, int last)
         for (int r = 0; r < rows->Count(); ++r)
             h += Advance(rows->GetItems(r), rows->LineSpacing);
         if (i < last)
-            h += ParaSpacing(para);
+            h += ParaSpacing(para, paras.GetItems(i + 1));
     }
     return h;
 }
 
-double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para)
+double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
 {
     const TVYXPhyRows* rows = RowsOf(para);
-    TVYXLogParaItem* next = para.NextInParas();
     if (!rows || !next)
         return 0;
     const TVYXPhyRows* nextRows = next->IsPara() ? RowsOf(*static_cast<TVYXLogPara*>(next)) : nullptr;
@@ -480,7 +537,11 @@ void TVYXPaginatorDoc::NextColumnOrPage(TPlace& at, int depth)
     NewPage(at, at.Section);
 }
 
-double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const { return FPages.GetItems(at.Page).GetAbsDocCY2(); }
+double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
+{
+    const double bottom = FPages.GetItems(at.Page).GetAbsDocCY2();
+    return FColLimit > 0 ? std::min(bottom, FColLimit) : bottom;
+}
 
 double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
 {
@@ -493,7 +554,7 @@ double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes
     return h;
 }
 
-void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
 {
     TVYXPhyRows* rows = RowsOf(para);
     if (!rows || rows->Count() == 0)
@@ -551,7 +612,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TPlace& at, const TBox& box,
         at.Y += Advance(row, rows->LineSpacing);
         at.MaxY = std::max(at.MaxY, at.Y);
     }
-    at.Y += ParaSpacing(para);
+    at.Y += ParaSpacing(para, next);
     at.MaxY = std::max(at.MaxY, at.Y);
     rows->Height = at.Y - y0;
 }
@@ -645,7 +706,8 @@ void TVYXPaginatorDoc::PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& b
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara())
-            PlacePara(*static_cast<TVYXLogPara*>(item), at, box, depth);
+            PlacePara(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
+                      depth);
         else
             PlaceTable(*static_cast<TVYXTable*>(item), at, box, depth);
     }
@@ -716,8 +778,39 @@ void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
                 y += Advance(row, rows->LineSpacing);
             }
             if (i < last)
-                y += ParaSpacing(para);
+                y += ParaSpacing(para, paras.GetItems(i + 1));
         }
+    }
+}
+
+void TVYXPaginatorDoc::PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page)
+{
+    auto* shape = dynamic_cast<TVYXGraphicRotate*>(&obj);
+    if (!shape || !shape->TextBox || !shape->TextBox->Paras)
+        return;
+    TVYXGrTextBox& box = *shape->TextBox;
+    box.PixX1 = obj.PixAbsX;
+    box.PixY1 = obj.PixAbsY;
+    box.PixX2 = obj.PixAbsX + obj.PixRotWidth;
+    box.PixY2 = obj.PixAbsY + obj.PixRotHeight;
+    double y = box.PixY1 + FGDI.PtToPixYF(box.MargTop);
+    const double x = box.PixX1 + FGDI.PtToPixXF(box.MargLeft);
+    TVYXLogParas& paras = *box.Paras;
+    for (int i = 0; i < paras.Count(); ++i) {
+        if (!paras.GetItems(i)->IsPara())
+            continue;
+        auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
+        TVYXPhyRows* rows = RowsOf(para);
+        if (!rows)
+            continue;
+        for (int r = 0; r < rows->Count(); ++r) {
+            TVYXPhyRow& row = rows->GetItems(r);
+            row.Baseline = static_cast<float>(y + row.Ascent);
+            row.PageX = static_cast<float>(x);
+            row.Page = page.Index;
+            y += Advance(row, rows->LineSpacing);
+        }
+        y += ParaSpacing(para, i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr);
     }
 }
 
@@ -747,6 +840,7 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
             }
             obj.PixAbsX = bx + FGDI.PtToPixXF(obj.PosLeft);
             obj.PixAbsY = by + FGDI.PtToPixYF(obj.PosTop);
+            PlaceTextBox(obj, page);
             if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
                 // Beside the text: at the paragraph's top, against the side it narrows.
                 obj.PixAbsX = obj.Wrap == agow_ParaLeft ? row.PageX : page.ClientX2 - obj.PixRotWidth;
@@ -813,6 +907,7 @@ void TVYXPaginatorDoc::Paginate()
     FOpenTables.clear();
     FCounters.clear();
     FCounterIds.clear();
+    FTextBoxes.clear();
     FPPX = FGDI.PixelsPerInchX() / 72.0;
     FPPY = FGDI.PixelsPerInchY() / 72.0;
     FDoc.SetPPI(FGDI.PixelsPerInchX(), FGDI.PixelsPerInchY());
@@ -822,6 +917,7 @@ void TVYXPaginatorDoc::Paginate()
     CollectSections();
 
     // Rows: the body section by section at its column width, then headers, footers and notes.
+    std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
     for (const TSection& sec : FSections) {
         double width = FGDI.PtToPixXF(sec.SEP->GetClientWidth());
         if (FWeb)
@@ -835,7 +931,7 @@ void TVYXPaginatorDoc::Paginate()
             TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
             if (item->IsPara()) {
                 auto& para = *static_cast<TVYXLogPara*>(item);
-                BreakPara(para, width, NumberingLabel(para));
+                BreakPara(para, width, LabelOf(para));
             } else {
                 auto& table = *static_cast<TVYXTable*>(item);
                 for (int r = 0; r < table.Count(); ++r)
@@ -868,13 +964,53 @@ void TVYXPaginatorDoc::Paginate()
     for (std::size_t s = 0; s < FSections.size(); ++s) {
         StartSection(static_cast<int>(s), at);
         const TSection& sec = FSections[s];
-        for (int i = sec.First; i <= sec.Last; ++i) {
-            TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
-            const TBox box = ColumnBox(at);
-            if (item->IsPara())
-                PlacePara(*static_cast<TVYXLogPara*>(item), at, box, 0);
-            else
-                PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+        const TPlace start = at;
+        const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
+        const std::size_t notesBefore = FPages.GetItems(at.Page).Footnotes.size();
+        const double notesHeight = FPages.GetItems(at.Page).FNotesHeight;
+        const std::vector<TVYXFootnoteItem*> carried = FCarriedNotes;
+        const int pagesBefore = FPages.Count();
+        const auto place = [&] {
+            for (int i = sec.First; i <= sec.Last; ++i) {
+                TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
+                const TBox box = ColumnBox(at);
+                TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
+                if (item->IsPara())
+                    PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
+                else
+                    PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+            }
+        };
+        place();
+        // Columns before a continuous break are balanced: the section is placed again
+        // with a column height that grows from an even share until it fits the page.
+        const int cols = sec.SEP->Cols.Count();
+        const bool balance = !FWeb && cols > 1 && s + 1 < FSections.size() &&
+                             FSections[s + 1].SEP->Type == astContinous && at.Page == start.Page && at.Col < cols;
+        if (balance) {
+            const auto undo = [&] {
+                FPages.Truncate(pagesBefore);
+                TVYXPhyPage& page = FPages.GetItems(start.Page);
+                page.Rows.Truncate(static_cast<int>(rowsBefore));
+                page.Footnotes.resize(notesBefore);
+                page.FNotesHeight = notesHeight;
+                FCarriedNotes = carried;
+                at = start;
+            };
+            const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
+            const TPlace single = at;
+            bool fitted = false;
+            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += 4) {
+                undo();
+                FColLimit = limit;
+                place();
+                FColLimit = 0;
+                fitted = at.Page == start.Page;
+            }
+            if (!fitted) {
+                undo();
+                place();
+            }
         }
     }
     if (endnotes)

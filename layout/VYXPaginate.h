@@ -38,10 +38,13 @@ class TVYXGDI;
 class TVYXLogDocEditor;
 class TVYXLogParas;
 class TVYXLogPara;
+class TVYXLogParaItem;
 class TVYXTable;
 class TVYXSEP;
 class TVYXCharRun;
 class TVYXFieldUpdater;
+class TVYXGraphicObj;
+class TVYXGraphicRotate;
 
 class TVYXPaginatorDoc {
 public:
@@ -79,12 +82,16 @@ private:
     void CollectSections();
     void BreakParas(TVYXLogParas& paras, double width, bool numbering);
     void BreakPara(TVYXLogPara& para, double width, const std::u16string& label);
+    void BreakTextBox(TVYXGraphicObj& obj);
+    void PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page);
     std::u16string NumberingLabel(TVYXLogPara& para);
+    std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
     void PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
-    void PlacePara(TVYXLogPara& para, TPlace& at, const TBox& box, int depth);
+    // `next` is the item after the paragraph in its list (nullptr at the end).
+    void PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
     void PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth);
-    double ParaSpacing(TVYXLogPara& para);
+    double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
     double NotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
     void PlaceNotes(TVYXPhyPage& page);
     void NewPage(TPlace& at, int sectionIndex);
@@ -109,7 +116,11 @@ private:
     std::vector<TVYXFootnoteItem*> FCarriedNotes;       // notes that did not fit on the page before
     double FHeaderEx[3] = {-1, -1, -1};
     double FFooterEx[3] = {-1, -1, -1};
+    std::vector<TVYXGraphicRotate*> FTextBoxes;  // laid out by the last row pass (borrowed)
+    int FBoxDepth = 0;
+    double FCarry[4] = {0, 0, 0, 0};  // left width and height, right width and height still beside the text
     double FWebHeight = 0;
+    double FColLimit = 0;  // while balancing columns: the columns' bottom, else 0
     double FPPX = 96.0 / 72, FPPY = 96.0 / 72;
     int FBroken = 0;
     TVYXLogPara* FFieldPara = nullptr;  // the paragraph being broken, for its fields

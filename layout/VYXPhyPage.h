@@ -53,7 +53,8 @@ public:
     double HeaderExHeight() const;
     double FooterExHeight() const;
     double PageExtra() const { return HeaderExHeight() + FooterExHeight(); }
-    double PageHeight_(double bottom, double top) const { return bottom - top - PageExtra(); }
+    // The height left for the body between two edges.
+    double BodyHeight(double bottom, double top) const { return bottom - top - PageExtra(); }
     double GetFNotesHeight() const { return Footnotes.empty() ? 0 : FNotesHeight; }
     // Where the body starts and ends, and where the footnote area begins.
     double BodyTop() const { return ClientY1 + HeaderExHeight(); }
@@ -68,6 +69,8 @@ public:
     TVYXPhyPage* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
     TVYXPhyPage& Add();
     void Clear() { FItems.clear(); }
+    // Drops the pages from index `count` on.
+    void Truncate(int count);
     // The page holding the row, nullptr when it is not placed.
     TVYXPhyPage* FindPage(const TVYXPhyRow& row) const;
 

@@ -121,6 +121,12 @@ int TVYXPhyRows::FindRow(std::int32_t pos) const
     return FCount - 1;
 }
 
+void TVYXPhyRows::ClearColX()
+{
+    for (int i = 0; i < FCount; ++i)
+        GetItems(i).PageX = 0;
+}
+
 void TVYXPhyRows::ClearFirstLast()
 {
     for (int i = 0; i < FCount; ++i)
@@ -314,7 +320,10 @@ bool TVYXPaginator::NextWord(const std::u16string& text, std::int32_t& pos, TVYX
     const TState& st = *FState;
     const char* breaks = st.Breaks.empty() ? nullptr : st.Breaks.data() + st.Offsets[static_cast<std::size_t>(st.RunIndex)];
     std::int32_t j = i;
-    while (j < n && !CharIsSpaceTrailing(text[static_cast<std::size_t>(j)])) {
+    // A word longer than any row is taken in slices, so that measuring stays linear
+    // in the text even for a megabyte without a space.
+    constexpr std::int32_t cMaxWord = 1024;
+    while (j < n && !CharIsSpaceTrailing(text[static_cast<std::size_t>(j)]) && j - i < cMaxWord) {
         const char32_t cp = CodePointAt(text, static_cast<std::size_t>(j));
         j += cp > 0xFFFF ? 2 : 1;
         if (cp <= 0xFFFF && IsBreakingChar(static_cast<char16_t>(cp)))
@@ -518,17 +527,9 @@ void TVYXPaginator::EndRow()
     if (pd.Alignment == vyptaJustify) {
         row.CollectBreakChars(st.Avail);
         if (row.JustifyExtra > 0) {
-            int trailing = 0;
-            for (std::size_t i = row.Pieces.size(); i-- > 0;) {
-                const std::u16string& t = row.Pieces[i].Text;
-                std::size_t k = t.size();
-                while (k > 0 && CharIsSpaceTrailing(t[k - 1]))
-                    --k;
-                trailing += static_cast<int>(t.size() - k);
-                if (k > 0)
-                    break;
-            }
-            int left = row.SpaceCount();
+            // The spaces counted are those before the trailing ones, in logical order.
+            const int total = row.SpaceCount();
+            int left = total;
             for (TVYXRowPiece& p : row.Pieces) {
                 const int spaces = std::min(left, static_cast<int>(std::count(p.Text.begin(), p.Text.end(), u' ')));
                 if (spaces <= 0)
@@ -537,8 +538,7 @@ void TVYXPaginator::EndRow()
                 p.Width += row.JustifyExtra * static_cast<float>(spaces);
                 left -= spaces;
             }
-            row.UsedWidth += row.JustifyExtra * static_cast<float>(row.SpaceCount());
-            (void)trailing;
+            row.UsedWidth += row.JustifyExtra * static_cast<float>(total);
         }
     }
     Reorder(row);

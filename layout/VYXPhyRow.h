@@ -101,6 +101,13 @@ public:
     TVYXPhyRow* Last() const { return FCount ? FItems[static_cast<std::size_t>(FCount - 1)].get() : nullptr; }
     // The row holding paragraph position `pos` (the last row for the end position); -1 when none.
     int FindRow(std::int32_t pos) const;
+    TVYXPhyRow* Find(std::int32_t pos) const
+    {
+        const int i = FindRow(pos);
+        return i < 0 ? nullptr : &GetItems(i);
+    }
+    // Forgets where the rows were placed across (page x), keeping their breaks.
+    void ClearColX();
     void ClearFirstLast();
     void SetFirstLast();
     void OffsetRows(double dy);
@@ -137,6 +144,11 @@ public:
     // Bottom of the lowest row less the top of the highest, 0 when empty.
     double Height() const;
     void Clear() { FItems.clear(); }
+    void Truncate(int count)
+    {
+        if (count >= 0 && count < Count())
+            FItems.resize(static_cast<std::size_t>(count));
+    }
 
 private:
     std::vector<TVYXPhyRow*> FItems;
@@ -178,6 +190,7 @@ struct TVYXWordData {
     double LeadWidth = 0, TextWidth = 0, TrailWidth = 0;
     std::int32_t TotCharCount() const { return LeadCount + TextCount + TrailCount; }
     double WidthBeginning() const { return LeadWidth + TextWidth; }
+    double WidthEnd() const { return TrailWidth; }
     double TotWidth() const { return LeadWidth + TextWidth + TrailWidth; }
     void Clear() { *this = TVYXWordData(); }
 };

@@ -9,6 +9,7 @@
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXTable.h"
@@ -337,4 +338,134 @@ TEST(Paginate, FieldsAndListLabels)
             pageField = &p;
     ASSERT_NE(pageField, nullptr);
     EXPECT_EQ(d.Layout.PageFieldText(*pageField->Run, d.Layout.Pages().GetItems(1)).value_or(u"?"), u"2");
+}
+
+TEST(Paginate, ObjectsBesideAndInlineWithTheText)
+{
+    TDoc d;
+    TVYXLogPara& a = d.Para(cProse);
+    auto box = std::make_unique<TVYXGraphicObj>();
+    box->Width = 150;  // 200 px, plus 9 pt (12 px) of margin on its right
+    box->Height = 90;  // 120 px: taller than the paragraph, so it narrows the next one too
+    box->Wrap = agow_ParaLeft;
+    a.AddGraphic(std::move(box));
+    TVYXLogPara& b = d.Para(cProse + u" " + cProse + u" " + cProse);
+    d.Layout.Paginate();
+    const TVYXPhyRows& ra = d.Rows(a);
+    for (int i = 0; i < ra.Count(); ++i)
+        EXPECT_NEAR(ra.GetItems(i).XOffs, 212, 0.5);
+    const TVYXPhyRows& rb = d.Rows(b);
+    EXPECT_NEAR(rb.GetItems(0).XOffs, 212, 0.5);      // still beside the object
+    EXPECT_NEAR(rb.Last()->XOffs, 0, 0.01);           // below it again
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    ASSERT_EQ(page.GrPage.size(), 1u);
+    EXPECT_NEAR(page.GrPage[0]->PixAbsY, ra.First()->GetY1(), 0.01);
+
+    // Objects in front of and behind the text take no room from it.
+    TDoc e;
+    TVYXLogPara& c = e.Para(cProse);
+    auto front = std::make_unique<TVYXGraphicObj>();
+    front->Wrap = agowInFront;
+    c.AddGraphic(std::move(front));
+    auto behind = std::make_unique<TVYXGraphicObj>();
+    behind->Wrap = agowBehind;
+    c.AddGraphic(std::move(behind));
+    e.Layout.Paginate();
+    EXPECT_EQ(e.Rows(c).First()->XOffs, 0);
+    EXPECT_EQ(e.Layout.Pages().GetItems(0).GrInFront.size(), 1u);
+    EXPECT_EQ(e.Layout.Pages().GetItems(0).GrBehind.size(), 1u);
+
+    // A row holding a 100-pixel inline picture advances by 100 plus the font's descent.
+    TDoc f;
+    TVYXLogPara& pic = f.Para(u"");
+    auto inlinePic = std::make_unique<TVYXGraphicObj>();
+    inlinePic->Width = 30;
+    inlinePic->Height = 75;
+    pic.AppendGraphic(std::move(inlinePic));
+    TVYXLogPara& after = f.Para(u"after");
+    f.Layout.Paginate();
+    const TVYXPhyRow& pr = *f.Rows(pic).First();
+    EXPECT_NEAR(pr.Ascent, 100, 0.01);
+    EXPECT_NEAR(f.Rows(after).First()->GetY1() - pr.GetY1(), 100 + pr.Descent, 0.01);
+}
+
+TEST(Paginate, TextBoxesAreLaidOutAtTheirWidth)
+{
+    TDoc d;
+    TVYXLogPara& host = d.Para(cProse);
+    TVYXGraphicRotate* box = host.AddTextBox(150, 100);  // 200 px wide, 7.2 pt margins
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->TextBox && box->TextBox->Paras);
+    TVYXLogPara& inside = *box->TextBox->Paras->GetParas(0);
+    inside.Append(cProse);
+    box->Wrap = agowInFront;
+    box->PosLeft = 30;
+    d.Layout.Paginate();
+    const TVYXPhyRows& rows = d.Rows(inside);
+    ASSERT_GT(rows.Count(), 3);
+    for (int i = 0; i < rows.Count(); ++i)
+        EXPECT_LE(rows.GetItems(i).UsedWidth, 200 - 19.2 + 0.01);
+    // The rows stand inside the box on the host's page.
+    EXPECT_EQ(rows.First()->Page, 0);
+    EXPECT_NEAR(rows.First()->PageX, box->PixAbsX + 9.6, 0.01);
+    EXPECT_GE(rows.First()->GetY1(), box->PixAbsY);
+}
+
+TEST(Paginate, DateAndReferenceFieldsAndEndnotes)
+{
+    TDoc d;
+    d.Doc.AppendParaUI(u"");
+    d.Doc.AppendBookmark(u"target", u"Bookmarked words");
+    TVYXLogPara& date = d.Para(u"on ");
+    date.AppendField(u"DATE \\@ \"yyyy-MM-dd\"");
+    TVYXLogPara& ref = d.Para(u"see ");
+    ref.AppendField(u"REF target");
+    TVYXLogPara& body = d.Para(cProse);
+    d.Doc.AppendEndnote(u"An endnote at the very end.");
+    d.Layout.Now = 45667.5;  // 2025-01-10 noon
+    d.Layout.Paginate();
+    EXPECT_EQ(d.Rows(date).First()->PlainText(), u"on 2025-01-10");
+    EXPECT_EQ(d.Rows(ref).First()->PlainText(), u"see Bookmarked words");
+    // The endnote's text follows the body.
+    TVYXLogPara* note = d.Doc.Endnotes().Paras()._FirstPara();
+    ASSERT_NE(note, nullptr);
+    const TVYXPhyRows& nr = d.Rows(*note);
+    EXPECT_GE(nr.First()->Page, d.PageOf(body));
+    EXPECT_GT(nr.First()->GetY1(), d.Rows(body).Last()->GetY1());
+}
+
+TEST(Paginate, ColumnsBalanceBeforeAContinuousBreak)
+{
+    TDoc d;
+    d.Para(u"Title above the columns", 6);
+    TVYXSEP title(&d.Doc.SEP(), &d.Doc.DOP());
+    d.Doc.AppendSection(title);
+    std::vector<TVYXLogPara*> inCols;
+    for (int i = 0; i < 6; ++i)
+        inCols.push_back(&d.Para(cProse, 6));
+    TVYXSEP cols(&d.Doc.SEP(), &d.Doc.DOP());
+    cols.Type = astContinous;
+    cols.AddCols(2, 36);
+    d.Doc.AppendSection(cols);
+    TVYXLogPara& after = d.Para(u"Below both columns");
+    d.Doc.SEP().Type = astContinous;
+    d.Layout.Paginate();
+    ASSERT_EQ(d.Layout.Pages().Count(), 1);
+    double left = 0, right = 0, leftX = 1e9, rightX = 0;
+    for (TVYXLogPara* p : inCols)
+        for (int r = 0; r < d.Rows(*p).Count(); ++r) {
+            const TVYXPhyRow& row = d.Rows(*p).GetItems(r);
+            leftX = std::min(leftX, row.GetX());
+            rightX = std::max(rightX, row.GetX());
+        }
+    for (TVYXLogPara* p : inCols)
+        for (int r = 0; r < d.Rows(*p).Count(); ++r) {
+            const TVYXPhyRow& row = d.Rows(*p).GetItems(r);
+            (row.GetX() < (leftX + rightX) / 2 ? left : right) = std::max(row.GetY2(), row.GetX() < (leftX + rightX) / 2 ? left : right);
+        }
+    ASSERT_GT(rightX - leftX, 200);  // two columns in use
+    const double rowH = d.Rows(*inCols[0]).First()->LineHeight;
+    EXPECT_LT(std::abs(left - right), 4 * rowH);  // about even, not one full column
+    EXPECT_GE(d.Rows(after).First()->GetY1(), std::max(left, right) - 0.01);
+    EXPECT_LT(d.Rows(after).First()->GetY1(), std::max(left, right) + 3 * rowH);
 }

@@ -288,3 +288,38 @@ TEST(PhyRow, NullDeviceGivesZeroWidths)
     EXPECT_EQ(rows.GetItems(0).UsedWidth, 0.0f);
     EXPECT_EQ(AllText(rows), cProse);
 }
+
+TEST(PhyRow, FindingRowsByPosition)
+{
+    TFixture f;
+    TVYXLogPara& p = f.Para(cProse);
+    const TVYXPhyRows& rows = f.Pag.Paginate(f.Gdi, p, 250);
+    ASSERT_GT(rows.Count(), 2);
+    for (int i = 0; i < rows.Count(); ++i) {
+        const TVYXPhyRow& r = rows.GetItems(i);
+        EXPECT_EQ(rows.Find(r.FirstPos()), &r);
+        EXPECT_EQ(rows.Find(r.LastPos()), &r);
+    }
+    EXPECT_EQ(rows.Find(p.EndOfParaPos()), rows.Last());  // the paragraph mark
+    EXPECT_GT(rows.MemoryUsed(), sizeof(TVYXPhyRow) * static_cast<std::size_t>(rows.Count()));
+}
+
+// Hostile paragraphs: a very long word, thousands of spaces, a lone surrogate, control
+// characters. Each must break into rows that keep all of the text.
+TEST(PhyRow, HostileTextKeepsAllCharacters)
+{
+    TFixture f;
+    const std::u16string cases[] = {
+        std::u16string(200000, u'x'), std::u16string(5000, u' ') + u"end", u"a\xD800" u"b\xDC00" u"c",
+        std::u16string(u"\x01\x02\x1F\x7F tab\tand\x0B more", 16), u"\u202E reversed \u202C" + cProse,
+    };
+    for (const std::u16string& text : cases) {
+        SCOPED_TRACE(text.size());
+        TVYXLogPara& p = f.Doc.AppendPara();
+        p.Append(text);
+        const TVYXPhyRows& rows = f.Pag.Paginate(f.Gdi, p, 300);
+        EXPECT_EQ(AllText(rows), text);
+        for (int i = 1; i < rows.Count(); ++i)  // leading spaces never wrap: the first row may overflow
+            EXPECT_LE(rows.GetItems(i).UsedWidth, 300.5f);
+    }
+}
