@@ -324,7 +324,9 @@ namespace {
 enum TResolveKind {
     rkUnmark,      // the change stays in the text: its mark in the run format goes
     rkRemove,      // the change's text goes
-    rkStrip,       // marks kept in the runs themselves (read from files) go: out and back in
+    rkStrip,       // marks kept in text runs themselves (read from files) go: out and back in
+    rkUnmarkRun,   // the same on an object or field run, whose copy would not own what it shows:
+                   // the mark goes in place (no door edit for it yet)
     rkUnmarkPara,  // a paragraph format change: its mark in the paragraph format goes
 };
 
@@ -371,7 +373,8 @@ void StepsOf(const TVYXRevisionRange& range, bool accept, std::vector<TResolveSt
             const TVYXRevisionData* mark = MarkOf(run);
             if (!mark || mark->RevType != type || run.Len() == 0)
                 continue;  // boundaries and other changes are left as they are
-            const TResolveKind kind = !keep ? rkRemove : run.Revision() ? rkStrip : rkUnmark;
+            const bool plain = run.Type_() == acrtText || run.Type_() == acrtTab || run.Type_() == acrtBreak;
+            const TResolveKind kind = !keep ? rkRemove : !run.Revision() ? rkUnmark : plain ? rkStrip : rkUnmarkRun;
             if (!steps.empty() && steps.back().Kind == kind && steps.back().Para == at && steps.back().To == run.StartPos)
                 steps.back().To = run.GetEndPos();
             else
@@ -437,6 +440,13 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
     FObservers.Clear();
     for (const TResolveStep& step : steps) {
         TVYXLogPara* para = VYXParaAt(Paras(), step.Para);
+        if (para && step.Kind == rkUnmarkRun) {
+            for (int i = 0; i < para->Count(); ++i)
+                if (TVYXCharRun* run = para->GetItems(i); run->StartPos >= step.From && run->GetEndPos() <= step.To)
+                    run->RemoveRevision();
+            para->MakeDirty();
+            continue;
+        }
         if (!para || (step.Kind != rkUnmark && step.Kind != rkUnmarkPara))
             continue;
         TVYXDocFormats formats;

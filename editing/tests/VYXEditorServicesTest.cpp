@@ -626,3 +626,28 @@ TEST(EditorSelections, TagsSelectAndBecomeBookmarks)
     EXPECT_EQ(VYXCheckEditor(doc), "");
     doc.RemoveWatcher(counter);
 }
+
+TEST(EditorRevisions, AcceptedFieldsKeepTheirFieldObjects)
+{
+    // A field run's copy only refers to its field, so a field keeps its run when its
+    // insertion mark goes; the text beside it goes out and back in without its mark.
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"Page ");
+    TVYXCharRunSimpleField* field = doc.GetOrAddLastPara().AppendField(u"PAGE", u"7");
+    field->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    doc.GetOrAddLastPara().GetItems(0)->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    doc.EndUpdate();
+    ASSERT_TRUE(doc.Command(vycRevisionAcceptAll));
+    EXPECT_FALSE(AnyMark(doc));
+    TVYXLogPara& para = *doc.Paras().GetParas(0);
+    const TVYXCharRunSimpleField* after = nullptr;
+    for (int i = 0; i < para.Count(); ++i)
+        if (para.GetItems(i)->Type_() == acrtSimpleField)
+            after = static_cast<const TVYXCharRunSimpleField*>(para.GetItems(i));
+    ASSERT_NE(after, nullptr);
+    ASSERT_NE(after->SimpField(), nullptr);
+    EXPECT_TRUE(after->OwnsField());
+    EXPECT_EQ(doc.UpdateFields(), 1);
+    EXPECT_EQ(para.GetFileText(), u"Page 1");
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+}
