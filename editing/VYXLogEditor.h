@@ -49,6 +49,7 @@
 class TVYXLogDocEditor;
 class TVYXFindReplaceText;  // editing/VYXFindReplace (its own unit)
 class TVYXClipboard;
+class TVYXUndo;  // editing/VYXUndo
 
 // Frees the find engine where its type is complete (the find unit passes
 // `[](TVYXFindReplaceText* f) { delete f; }`), so this header needs only its name.
@@ -201,6 +202,9 @@ public:
     TVYXLogDocEditor& Endnotes();
     TVYXFootnotesList& FootnoteList();
     TVYXFootnotesList& EndnoteList();
+    // The undo history of the whole document (main editor, headers, notes, boxes): the
+    // main editor owns it and every command is one group of it.
+    TVYXUndo& Undo();
     // The find engine; nullptr until one is installed (editing's find unit does).
     TVYXFindReplaceText* FindReplace() const { return FFindReplace.get(); }
     void SetFindReplace(TVYXFindReplacePtr engine);
@@ -361,8 +365,12 @@ private:
     TVYXTableCell* CaretCell() const;
     TVYXLogPara& AppendListPara(std::u16string_view text, int level, bool bullet);
     void Changed();
+    TVYXUndo* UndoFor();
+    // An edit went round the door: the history before it can no longer be replayed.
+    void ForgetUndo();
 
     TVYXLogDocEditor* FParentEditor = nullptr;
+    std::unique_ptr<TVYXUndo> FUndo;  // main editor only
     TVYXLogPos FCaret;
     TVYXDocAddress FLastLocation;  // an address: it survives edits
     std::unique_ptr<TVYXSelections> FSelections;
