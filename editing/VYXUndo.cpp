@@ -283,7 +283,9 @@ void TVYXUndo::EndUndo()
         return;
     }
     try {
-        Add(std::make_unique<TVYXUndoDataState>(FGroupCommand, FGroup, *FGroupEditor));
+        // The state after is the focused editor's: redo leaves the focus where the command did.
+        FUndoData.push_back(std::make_unique<TVYXUndoDataState>(FGroupCommand, FGroup, *FFocusDoc));
+        FRedoData.clear();
         const bool typing = IsTyping(FGroupCommand);
         if (!(typing && FMayCoalesce && TryCoalesce()))
             ++FGroup;

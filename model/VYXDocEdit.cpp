@@ -407,10 +407,6 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
                 SetLook(*head, *content.HeadPAPX, content.HeadSEP.get());
         }
     }
-    // An empty last paragraph came from the split at `at`, with the format of the run
-    // before it; the one removed had its own.
-    if (content.HasEmptyTail && range.Last.Item != at.Item && end->Empty() && end->Count() == 1)
-        end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
     std::vector<TVYXLogPara*> touched;
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
@@ -431,9 +427,14 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             Tidy(*p);
     for (TVYXLogPara* p : touched)
         Tidy(*p);
+    // An empty last paragraph came from the split at `at`, with the format of the run
+    // before it; the one removed had its own. (After tidying: the paste may leave the
+    // target's empty run beside the content's.)
+    if (content.HasEmptyTail && range.Last.Item != at.Item && end->Empty() && end->Count() == 1)
+        end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
-    event.EmptyRun = emptyRun != nullptr;
+    event.EmptyRun = emptyRun != nullptr && !EmptyTextRunAt(*end, range.Last.CharPos);
     event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
     return range;
@@ -455,7 +456,9 @@ TVYXDocRange TVYXLogDocument::InsertText(const TVYXDocAddress& at, std::u16strin
         return range;
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
-    event.EmptyRun = emptyRun != nullptr;
+    // Only a run the text filled is reported; one still standing beside it stays.
+    event.EmptyRun = emptyRun != nullptr && !EmptyTextRunAt(*pos.Para, at.CharPos) &&
+                     !EmptyTextRunAt(*pos.Para, range.Last.CharPos);
     event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
     return range;

@@ -84,16 +84,24 @@ inline std::string VYXReaderRuns(const std::string& dump)
     return out;
 }
 
-inline std::string VYXEditorState(TVYXLogDocEditor& doc)
+inline std::string VYXSelectionText(TVYXLogDocEditor& doc)
 {
-    std::string s = VYXReaderRuns(vyxtest::Dump(doc));
-    s += "caret " + VYXAddressText(TVYXLogDocument::AddressOf(doc.Caret())) + "\n";
+    std::string s = "caret " + VYXAddressText(TVYXLogDocument::AddressOf(doc.Caret())) + "\n";
     TVYXSelections& sel = doc.Selections();
     for (int i = 0; i < sel.Count(); ++i)
         s += "selection " + VYXAddressText(TVYXLogDocument::AddressOf(sel.GetItems(i)->First)) + " - " +
              VYXAddressText(TVYXLogDocument::AddressOf(sel.GetItems(i)->Last)) + "\n";
     return s;
 }
+
+// Body, caret and selections, runs as a reader sees them (the random test).
+inline std::string VYXEditorState(TVYXLogDocEditor& doc)
+{
+    return VYXReaderRuns(vyxtest::Dump(doc)) + VYXSelectionText(doc);
+}
+
+// Body, caret and selections run for run (the unit tests).
+inline std::string VYXEditorStateExact(TVYXLogDocEditor& doc) { return vyxtest::Dump(doc) + VYXSelectionText(doc); }
 
 // Where two states part: the first differing line with two lines around it, so a
 // failure names the place instead of printing two whole documents.
