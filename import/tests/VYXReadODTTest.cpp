@@ -719,6 +719,27 @@ TEST(ReadODT, CorpusFirstPageMaster)
     EXPECT_EQ(BodyText(*doc.Footers().Find(ahftFirst)), "\n");
 }
 
+// A hand-made file with one of each thing, against its model dump (VYX_UPDATE_GOLDEN=1
+// rewrites the dump; a difference leaves the new one beside it as .actual).
+TEST(ReadODT, FeaturesMatchTheirGoldenDump)
+{
+    const fs::path input = fs::path(VYX_TEST_DATA_DIR) / "odt" / "features.fodt";
+    const fs::path golden = fs::path(input.string() + ".dump");
+    TVYXLogDocEditor doc;
+    TVYXReadODT(doc).LoadFromFile(input.string());
+    std::string dump = VYXDumpParas(doc.Paras());
+    dump += "-- footnotes\n" + VYXDumpParas(doc.Footnotes().Paras());
+    if (std::getenv("VYX_UPDATE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << dump;
+        GTEST_SKIP() << "golden rewritten";
+    }
+    const std::string want = ReadFileBytes(golden);
+    if (dump != want)
+        std::ofstream(golden.string() + ".actual", std::ios::binary) << dump;
+    EXPECT_EQ(dump, want);
+    EXPECT_EQ(BodyText(doc), ReadFileBytes(fs::path(VYX_TEST_DATA_DIR) / "odt" / "features.txt"));
+}
+
 // The corpus: every file reads or is refused with a clear message, and the text
 // read equals what an independent extraction (odt_text.py, from the XML alone)
 // found: body text, then the notes' text.
