@@ -293,11 +293,9 @@ private:
         FModelStyles[common] = style;
         FStyles.ApplyPara(props, style->PAPX());
         FStyles.ApplyText(props.Text, style->CHPX());
-        if (const auto level = props.Para.find("style:default-outline-level"); level != props.Para.end()) {
-            const int outline = std::atoi(level->second.c_str());
-            if (outline >= 1 && outline <= 9)
-                style->PAPX().SetOutlineLevel(outline - 1);
-        }
+        // Heading styles say their level on the style element itself.
+        if (const int outline = IntAttr(*node, "style:default-outline-level", 0, 0, 10); outline >= 1)
+            style->PAPX().SetOutlineLevel(std::min(outline, 9) - 1);
         // The base, unless that would close a loop of bases.
         if (TVYXParaStyle* base = ModelStyle(std::string(node->Attr("style:parent-style-name")), depth + 1)) {
             bool loops = false;

@@ -471,6 +471,8 @@ TEST(ReadODT, SectionsFollowMasterPagesAndStylesKeepTheirNames)
     ASSERT_NE(first->PAPX().GetStyle(), nullptr);
     EXPECT_EQ(first->PAPX().GetStyle()->Name, u"Heading 1");
     EXPECT_EQ(first->PAPX().GetStyledOutlineLevel(), 0);
+    EXPECT_EQ(first->PAPX().GetStyle()->PAPX().GetOutlineLevel(), 0);
+    EXPECT_TRUE(first->PAPX().GetStyle()->PAPX().Assigned(vypiOutlineLevel));
     // The section of the first two paragraphs ends at the second, portrait; the last one is landscape.
     const TVYXLogPara* second = doc.Paras().GetParas(1);
     ASSERT_NE(second->SEP(), nullptr);
