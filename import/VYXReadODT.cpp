@@ -102,6 +102,7 @@ struct TParaCtx {
     std::u16string Pending;
     const TVYXCHPX* PendingCHPX = nullptr;
     bool SpaceDue = false;    // collapsed blanks wait for the next text
+    const TVYXCHPX* SpaceCHPX = nullptr;  // the format the first of them was written in
     bool AtStart = true;      // nothing yet: leading blanks go
     std::string StyleKey;     // the paragraph style and the spans open, for the run format cache
 };
@@ -292,11 +293,9 @@ private:
         FModelStyles[common] = style;
         FStyles.ApplyPara(props, style->PAPX());
         FStyles.ApplyText(props.Text, style->CHPX());
-        if (const auto level = props.Para.find("style:default-outline-level"); level != props.Para.end()) {
-            const int outline = std::atoi(level->second.c_str());
-            if (outline >= 1 && outline <= 9)
-                style->PAPX().SetOutlineLevel(outline - 1);
-        }
+        // Heading styles say their level on the style element itself.
+        if (const int outline = IntAttr(*node, "style:default-outline-level", 0, 0, 10); outline >= 1)
+            style->PAPX().SetOutlineLevel(std::min(outline, 9) - 1);
         // The base, unless that would close a loop of bases.
         if (TVYXParaStyle* base = ModelStyle(std::string(node->Attr("style:parent-style-name")), depth + 1)) {
             bool loops = false;
@@ -536,24 +535,43 @@ private:
         return slot.get();
     }
 
-    // The empty run a new paragraph comes with, or nullptr once it has content.
+    // The empty text run at the paragraph's end (a new paragraph comes with one, a
+    // note mark leaves one after it), which the next text fills; nullptr when none.
+    static TVYXCharRun* TrailingEmptyRun(const TVYXLogPara& para)
+    {
+        TVYXCharRun* run = para.Count() > 0 ? para.GetItems(para.Count() - 1) : nullptr;
+        return run && run->Type_() == acrtText && run->Text.empty() && !run->Revision() ? run : nullptr;
+    }
+
+    // The empty run of a paragraph that has nothing else.
     static TVYXCharRun* LoneEmptyRun(const TVYXLogPara& para)
     {
-        TVYXCharRun* run = para.Count() == 1 ? para.GetItems(0) : nullptr;
-        return run && run->Type_() == acrtText && run->Text.empty() ? run : nullptr;
+        return para.Count() == 1 ? TrailingEmptyRun(para) : nullptr;
     }
 
     void Flush(TParaCtx& ctx)
     {
         if (ctx.Pending.empty())
             return;
-        if (TVYXCharRun* run = LoneEmptyRun(*ctx.Para)) {
+        if (TVYXCharRun* run = TrailingEmptyRun(*ctx.Para)) {
             run->SetRawText(ctx.Pending);
             run->SetCHPX(ctx.PendingCHPX);
         } else {
             ctx.Para->AppendFormattedText(ctx.Pending, ctx.PendingCHPX);
         }
         ctx.Pending.clear();
+    }
+
+    // Text in another format follows: a collapsed blank between them keeps the format
+    // it was written in ("a <span>b</span> c": neither blank is part of the span).
+    void SwitchFormat(TParaCtx& ctx, const TVYXCHPX* chpx)
+    {
+        if (ctx.SpaceDue && !ctx.Pending.empty() && ctx.SpaceCHPX == ctx.PendingCHPX) {
+            ctx.Pending += u' ';
+            ctx.SpaceDue = false;
+        }
+        Flush(ctx);
+        ctx.PendingCHPX = chpx;
     }
 
     // Text from the file: blanks collapse, and a collapsed blank waits until more
@@ -563,14 +581,14 @@ private:
         const TVYXCHPX* chpx = CurrentCHPX(ctx);
         for (char16_t c : text) {
             if (IsBlank(c)) {
-                if (!ctx.AtStart)
+                if (!ctx.AtStart && !ctx.SpaceDue) {
                     ctx.SpaceDue = true;
+                    ctx.SpaceCHPX = chpx;
+                }
                 continue;
             }
-            if (chpx != ctx.PendingCHPX) {
-                Flush(ctx);
-                ctx.PendingCHPX = chpx;
-            }
+            if (chpx != ctx.PendingCHPX)
+                SwitchFormat(ctx, chpx);
             if (ctx.SpaceDue)
                 ctx.Pending += u' ';
             ctx.SpaceDue = false;
@@ -585,10 +603,8 @@ private:
         if (text.empty())
             return;
         const TVYXCHPX* chpx = CurrentCHPX(ctx);
-        if (chpx != ctx.PendingCHPX) {
-            Flush(ctx);
-            ctx.PendingCHPX = chpx;
-        }
+        if (chpx != ctx.PendingCHPX)
+            SwitchFormat(ctx, chpx);
         if (ctx.SpaceDue)
             ctx.Pending += u' ';
         ctx.SpaceDue = false;

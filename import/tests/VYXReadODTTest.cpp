@@ -471,6 +471,8 @@ TEST(ReadODT, SectionsFollowMasterPagesAndStylesKeepTheirNames)
     ASSERT_NE(first->PAPX().GetStyle(), nullptr);
     EXPECT_EQ(first->PAPX().GetStyle()->Name, u"Heading 1");
     EXPECT_EQ(first->PAPX().GetStyledOutlineLevel(), 0);
+    EXPECT_EQ(first->PAPX().GetStyle()->PAPX().GetOutlineLevel(), 0);
+    EXPECT_TRUE(first->PAPX().GetStyle()->PAPX().Assigned(vypiOutlineLevel));
     // The section of the first two paragraphs ends at the second, portrait; the last one is landscape.
     const TVYXLogPara* second = doc.Paras().GetParas(1);
     ASSERT_NE(second->SEP(), nullptr);
@@ -717,6 +719,27 @@ TEST(ReadODT, CorpusFirstPageMaster)
     EXPECT_EQ(BodyText(*doc.Headers().Find(ahftFirst)), "25/08/09\n");
     EXPECT_EQ(BodyText(*doc.Footers().Find(ahftDefault)), "3/3\n");
     EXPECT_EQ(BodyText(*doc.Footers().Find(ahftFirst)), "\n");
+}
+
+// A hand-made file with one of each thing, against its model dump (VYX_UPDATE_GOLDEN=1
+// rewrites the dump; a difference leaves the new one beside it as .actual).
+TEST(ReadODT, FeaturesMatchTheirGoldenDump)
+{
+    const fs::path input = fs::path(VYX_TEST_DATA_DIR) / "odt" / "features.fodt";
+    const fs::path golden = fs::path(input.string() + ".dump");
+    TVYXLogDocEditor doc;
+    TVYXReadODT(doc).LoadFromFile(input.string());
+    std::string dump = VYXDumpParas(doc.Paras());
+    dump += "-- footnotes\n" + VYXDumpParas(doc.Footnotes().Paras());
+    if (std::getenv("VYX_UPDATE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << dump;
+        GTEST_SKIP() << "golden rewritten";
+    }
+    const std::string want = ReadFileBytes(golden);
+    if (dump != want)
+        std::ofstream(golden.string() + ".actual", std::ios::binary) << dump;
+    EXPECT_EQ(dump, want);
+    EXPECT_EQ(BodyText(doc), ReadFileBytes(fs::path(VYX_TEST_DATA_DIR) / "odt" / "features.txt"));
 }
 
 // The corpus: every file reads or is refused with a clear message, and the text
