@@ -156,6 +156,7 @@ struct TRowDef {
     std::vector<TCellDef> Cells;
     TCellDef Pending;  // properties given before the cell's \cellx
     std::int32_t Height = 0;
+    std::array<std::int32_t, 4> Padding = {-1, -1, -1, -1};  // default cell margins (twips), -1: not given
 };
 
 struct TTableLevel {
@@ -1220,7 +1221,9 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
     case rtfpRowBorder:
         FBorderTarget = btNone;  // row borders are not kept; their style words must not change another border
         break;
-    case rtfpTablePadding: break;
+    case rtfpPaddingLeft: case rtfpPaddingTop: case rtfpPaddingRight: case rtfpPaddingBottom:
+        rowDef().Padding[static_cast<std::size_t>(a - rtfpPaddingLeft)] = std::clamp(v, 0, 20 * 1000);
+        break;
     // Sections and the document.
     case rtfpSectDefaults: {
         const bool title = FSection.TitlePg;
@@ -1721,6 +1724,18 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
     }
     if (def.Height != 0)
         row.Height = std::abs(def.Height) / 20.0;
+    // Default cell margins belong to the table.
+    if (TVYXTable* table = row.Table) {
+        TVYXTAPX& tapx = table->TAPX();
+        if (def.Padding[0] >= 0)
+            tapx.SetCellMargLeft(def.Padding[0] / 20.0);
+        if (def.Padding[1] >= 0)
+            tapx.SetCellMargTop(def.Padding[1] / 20.0);
+        if (def.Padding[2] >= 0)
+            tapx.SetCellMargRight(def.Padding[2] / 20.0);
+        if (def.Padding[3] >= 0)
+            tapx.SetCellMargBottom(def.Padding[3] / 20.0);
+    }
 }
 
 void TRtfParser::AddText(std::u16string_view text)

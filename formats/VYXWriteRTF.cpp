@@ -902,6 +902,17 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
         WProp("trrh", Twips(row.Height));
     const bool firstRow = row.Index == 0, lastRow = row.Index == table.Count() - 1;
     const TVYXTAPX& tapx = table.TAPX();
+    static constexpr struct {
+        TVYXTapId Id;
+        const char* Word;
+        const char* Unit;
+    } cPaddings[] = {{vytiCellMargLeft, "trpaddl", "\\trpaddfl3"}, {vytiCellMargTop, "trpaddt", "\\trpaddft3"},
+                     {vytiCellMargRight, "trpaddr", "\\trpaddfr3"}, {vytiCellMargBottom, "trpaddb", "\\trpaddfb3"}};
+    for (const auto& pad : cPaddings)
+        if (tapx.Assigned(pad.Id)) {
+            WProp(pad.Word, Twips(tapx.GetAsFloat(pad.Id)));
+            W(pad.Unit);
+        }
     double x = 0;
     for (int c = 0; c < row.Count(); ++c) {
         const TVYXTableCell& cell = *row.GetCells(c);
