@@ -946,7 +946,9 @@ void TRtfParser::EndDest(const TState& state)
         const std::u16string name = Trim(text);
         switch (state.Dest) {
         case rtfdBookmarkStart:
-            if (!name.empty() && !FOpenBookmarks.count(name))
+            // Pasted content brings no bookmarks: the document's list would point into a
+            // scratch list that a failed paste frees.
+            if (FWhole && !name.empty() && !FOpenBookmarks.count(name))
                 if (TVYXLogPara* para = CurrentPara())
                     if (TVYXBookmark* bm = para->AppendBookmark(name))
                         FOpenBookmarks[name] = bm;

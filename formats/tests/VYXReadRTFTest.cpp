@@ -279,10 +279,11 @@ TEST(ReadRTF, ReadsIntoAGivenList)
     doc.AppendParaUI(u"mine");
     auto scratch = doc.CreateParas();
     TVYXReadRTF reader(doc);
-    reader.LoadFromBytes(R"({\rtf1{\header h}a\par b{\footnote n}\par})", *scratch);
+    reader.LoadFromBytes(R"({\rtf1{\header h}a\par b{\footnote n}{\*\bkmkstart m}c{\*\bkmkend m}\par})", *scratch);
     EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(doc.Paras()))), "mine");
-    EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(*scratch))), "a b");
+    EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(*scratch))), "a bc");
     EXPECT_EQ(doc.Headers().Find(ahftDefault), nullptr);
+    EXPECT_EQ(doc.Bookmarks().Find(u"m"), nullptr);  // the scratch list may be freed unused
 }
 
 // Every prefix of a real file fails cleanly or reads, and leaves a valid body.
