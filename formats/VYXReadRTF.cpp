@@ -69,7 +69,8 @@ namespace {
 // Limits that keep hostile input from exhausting the stack or memory.
 constexpr int cMaxGroupDepth = 10000;   // "{" nesting (HTML converted to RTF nests thousands deep)
 constexpr int cMaxTableDepth = 32;      // \itap
-constexpr int cMaxCells = 1000;         // \cellx per row definition
+constexpr int cMaxCells = 1000;         // \cellx per row definition, cells per row
+constexpr int cMaxTables = 20000;       // tables per read: each \itap step down makes one
 constexpr int cMaxTabs = 64;            // tab stops per paragraph
 constexpr int cMaxFieldDepth = 32;      // fields inside field results
 constexpr int cMaxUnicodeSkip = 16;     // \ucN
@@ -387,6 +388,7 @@ private:
 
     // Tables, fields, pictures, notes.
     std::vector<TRowDef> FRowDefs;  // by nesting level (index 1 = outermost)
+    int FTableCount = 0;
     int FRowDefLevel = 1;
     enum { btNone, btPara, btCell, btChar } FBorderTarget = btNone;
     int FBorderSide = 0;
@@ -1524,6 +1526,10 @@ void TRtfParser::EnsureTableDepth(TTarget& t, int depth)
     while (static_cast<int>(t.Tables.size()) > depth)
         t.Tables.pop_back();
     while (static_cast<int>(t.Tables.size()) < depth) {
+        // Past the budget, text that asks for a deeper table stays at the depth reached.
+        if (FTableCount >= cMaxTables && !t.Tables.empty())
+            break;
+        ++FTableCount;
         TVYXLogParas* into = t.Tables.empty() ? t.Paras : &EnsureCell(t.Tables.back())->Paras();
         TTableLevel level;
         // A table first in a new cell goes before the cell's empty paragraph.
