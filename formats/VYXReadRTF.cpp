@@ -69,7 +69,8 @@ namespace {
 // Limits that keep hostile input from exhausting the stack or memory.
 constexpr int cMaxGroupDepth = 10000;   // "{" nesting (HTML converted to RTF nests thousands deep)
 constexpr int cMaxTableDepth = 32;      // \itap
-constexpr int cMaxCells = 1000;         // \cellx per row definition
+constexpr int cMaxCells = 1000;         // \cellx per row definition, cells per row
+constexpr int cMaxTables = 20000;       // tables per read: each \itap step down makes one
 constexpr int cMaxTabs = 64;            // tab stops per paragraph
 constexpr int cMaxFieldDepth = 32;      // fields inside field results
 constexpr int cMaxUnicodeSkip = 16;     // \ucN
@@ -156,6 +157,7 @@ struct TRowDef {
     std::vector<TCellDef> Cells;
     TCellDef Pending;  // properties given before the cell's \cellx
     std::int32_t Height = 0;
+    std::array<std::int32_t, 4> Padding = {-1, -1, -1, -1};  // default cell margins (twips), -1: not given
 };
 
 struct TTableLevel {
@@ -386,6 +388,7 @@ private:
 
     // Tables, fields, pictures, notes.
     std::vector<TRowDef> FRowDefs;  // by nesting level (index 1 = outermost)
+    int FTableCount = 0;
     int FRowDefLevel = 1;
     enum { btNone, btPara, btCell, btChar } FBorderTarget = btNone;
     int FBorderSide = 0;
@@ -945,7 +948,9 @@ void TRtfParser::EndDest(const TState& state)
         const std::u16string name = Trim(text);
         switch (state.Dest) {
         case rtfdBookmarkStart:
-            if (!name.empty() && !FOpenBookmarks.count(name))
+            // Pasted content brings no bookmarks: the document's list would point into a
+            // scratch list that a failed paste frees.
+            if (FWhole && !name.empty() && !FOpenBookmarks.count(name))
                 if (TVYXLogPara* para = CurrentPara())
                     if (TVYXBookmark* bm = para->AppendBookmark(name))
                         FOpenBookmarks[name] = bm;
@@ -1220,7 +1225,9 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
     case rtfpRowBorder:
         FBorderTarget = btNone;  // row borders are not kept; their style words must not change another border
         break;
-    case rtfpTablePadding: break;
+    case rtfpPaddingLeft: case rtfpPaddingTop: case rtfpPaddingRight: case rtfpPaddingBottom:
+        rowDef().Padding[static_cast<std::size_t>(a - rtfpPaddingLeft)] = std::clamp(v, 0, 20 * 1000);
+        break;
     // Sections and the document.
     case rtfpSectDefaults: {
         const bool title = FSection.TitlePg;
@@ -1519,6 +1526,10 @@ void TRtfParser::EnsureTableDepth(TTarget& t, int depth)
     while (static_cast<int>(t.Tables.size()) > depth)
         t.Tables.pop_back();
     while (static_cast<int>(t.Tables.size()) < depth) {
+        // Past the budget, text that asks for a deeper table stays at the depth reached.
+        if (FTableCount >= cMaxTables && !t.Tables.empty())
+            break;
+        ++FTableCount;
         TVYXLogParas* into = t.Tables.empty() ? t.Paras : &EnsureCell(t.Tables.back())->Paras();
         TTableLevel level;
         // A table first in a new cell goes before the cell's empty paragraph.
@@ -1721,6 +1732,18 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
     }
     if (def.Height != 0)
         row.Height = std::abs(def.Height) / 20.0;
+    // Default cell margins belong to the table.
+    if (TVYXTable* table = row.Table) {
+        TVYXTAPX& tapx = table->TAPX();
+        if (def.Padding[0] >= 0)
+            tapx.SetCellMargLeft(def.Padding[0] / 20.0);
+        if (def.Padding[1] >= 0)
+            tapx.SetCellMargTop(def.Padding[1] / 20.0);
+        if (def.Padding[2] >= 0)
+            tapx.SetCellMargRight(def.Padding[2] / 20.0);
+        if (def.Padding[3] >= 0)
+            tapx.SetCellMargBottom(def.Padding[3] / 20.0);
+    }
 }
 
 void TRtfParser::AddText(std::u16string_view text)

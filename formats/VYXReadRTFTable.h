@@ -23,7 +23,7 @@ enum TRtfAction : std::uint8_t {
     rtfpFrameSpace,
     // Tables.
     rtfpRowDefaults, rtfpCellX, rtfpRowHeight, rtfpCellBorder, rtfpCellColor, rtfpCellMerge, rtfpCellVAlign,
-    rtfpTablePadding, rtfpRowBorder,
+    rtfpPaddingLeft, rtfpPaddingTop, rtfpPaddingRight, rtfpPaddingBottom, rtfpRowBorder,
     // Sections and the document.
     rtfpSectDefaults, rtfpColumns, rtfpColumnSpace, rtfpPaperWidth, rtfpPaperHeight, rtfpMarginLeft, rtfpMarginRight,
     rtfpMarginTop, rtfpMarginBottom, rtfpTitlePage, rtfpLandscape,

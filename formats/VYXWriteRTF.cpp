@@ -171,7 +171,7 @@ private:
     void DoParas(const TVYXLogParas& paras, int depth);
     void DoPara(const TVYXLogPara& para, int depth, bool last);
     void DoParaProps(const TVYXLogPara& para, int depth);
-    void DoRuns(const TVYXLogPara& para);
+    void DoRuns(const TVYXLogPara& para, bool mayContinue = false);
     void DoRun(const TVYXLogPara& para, const TVYXCharRun& run);
     void DoCHPX(const TVYXLogPara& para, const TVYXCharRun* run);
     void DoBorder(std::string_view keyword, const TVYXDocPropBorder* border);
@@ -192,6 +192,9 @@ private:
     std::vector<const TVYXNumberingsList*> FLists;  // index + 1 = \ls
     std::vector<std::u16string> FRevAuthors{u"Unknown"};  // index = \revauth; 0 stands for no author
     const TVYXHyperlink* FOpenLink = nullptr;
+    const TVYXLogPara* FLinkPara = nullptr;  // where the open link's field began
+    const TVYXLogPara* FPara = nullptr;      // the paragraph being written, and its depth
+    int FParaDepth = 0;
     bool FFragment = false;  // writing copied content rather than a document
     TVYXColor FBaseFill = 0;  // the fill and colour of text without any format: not written
     TVYXColor FBaseColor = 0;
@@ -471,7 +474,9 @@ void TWriter::DoPara(const TVYXLogPara& para, int depth, bool last)
     }
     W("\\pard");
     DoParaProps(para, depth);
-    DoRuns(para);
+    FPara = &para;
+    FParaDepth = depth;
+    DoRuns(para, depth == 0 || !last);
     if (depth > 0 && last)
         W(depth > 1 ? "\\nestcell " : "\\cell ");
     else if (FFragment && depth == 0 && last && !para.Pilcrow)
@@ -594,16 +599,34 @@ void TWriter::DoBorder(std::string_view keyword, const TVYXDocPropBorder* border
 
 void TWriter::CloseLink()
 {
-    if (FOpenLink) {
-        W("}}");
-        FOpenLink = nullptr;
+    if (!FOpenLink)
+        return;
+    W("}}");
+    FOpenLink = nullptr;
+    // A link that began in an earlier paragraph held this paragraph's format inside its
+    // group; it is stated again so that the paragraph mark gets it.
+    if (FLinkPara && FPara && FLinkPara != FPara) {
+        W("\\pard");
+        DoParaProps(*FPara, FParaDepth);
     }
+    FLinkPara = nullptr;
 }
 
-void TWriter::DoRuns(const TVYXLogPara& para)
+void TWriter::DoRuns(const TVYXLogPara& para, bool mayContinue)
 {
     for (int r = 0; r < para.Count(); ++r)
         DoRun(para, *para.GetItems(r));
+    // A link whose runs go on in the next paragraph stays one field across the mark.
+    if (FOpenLink && mayContinue && para.Count() > 0 && para.CRLast()->Type_() == acrtHyperlink &&
+        !static_cast<const TVYXCharRunHyperlink*>(para.CRLast())->HLinkLast)
+        if (const TVYXLogParaItem* next = para.NextInParas(); next && next->IsPara()) {
+            const auto* nextPara = static_cast<const TVYXLogPara*>(next);
+            const TVYXCharRun* first = nextPara->CRFirst();
+            if (first && first->Type_() == acrtHyperlink &&
+                static_cast<const TVYXCharRunHyperlink*>(first)->Hyperlink == FOpenLink &&
+                !static_cast<const TVYXCharRunHyperlink*>(first)->HLinkFirst)
+                return;
+        }
     CloseLink();
 }
 
@@ -722,6 +745,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
             WText(link.Hyperlink->Address);
             W("\"}{\\fldrslt ");
             FOpenLink = link.Hyperlink;
+            FLinkPara = &para;
         }
         W("{");
         DoCHPX(para, &run);
@@ -825,6 +849,8 @@ void TWriter::DoNote(const TVYXCharRunFootnote& run)
 {
     const auto* note = static_cast<const TVYXFootnoteItem*>(run.Footnote);
     W(run.IsEndnote ? "{\\super\\chftn}{\\footnote\\ftnalt" : "{\\super\\chftn}{\\footnote");
+    const TVYXLogPara* outerPara = FPara;
+    const int outerDepth = FParaDepth;
     if (note && note->StartPara && note->StartPara->Paras) {
         const TVYXLogParas& list = *note->StartPara->Paras;
         int first = -1, last = -1;
@@ -837,6 +863,8 @@ void TWriter::DoNote(const TVYXCharRunFootnote& run)
                 DoParaProps(*para, 0);
                 if (i == first)
                     W("{\\super\\chftn}");
+                FPara = para;
+                FParaDepth = 0;
                 for (int r = 0; r < para->Count(); ++r)
                     if (para->GetItems(r)->Type_() != acrtFootnoteRef)
                         DoRun(*para, *para->GetItems(r));
@@ -846,6 +874,8 @@ void TWriter::DoNote(const TVYXCharRunFootnote& run)
             }
     }
     W("}");
+    FPara = outerPara;
+    FParaDepth = outerDepth;
 }
 
 void TWriter::DoPicture(const TVYXCharRunPicture& pic)
@@ -902,6 +932,17 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
         WProp("trrh", Twips(row.Height));
     const bool firstRow = row.Index == 0, lastRow = row.Index == table.Count() - 1;
     const TVYXTAPX& tapx = table.TAPX();
+    static constexpr struct {
+        TVYXTapId Id;
+        const char* Word;
+        const char* Unit;
+    } cPaddings[] = {{vytiCellMargLeft, "trpaddl", "\\trpaddfl3"}, {vytiCellMargTop, "trpaddt", "\\trpaddft3"},
+                     {vytiCellMargRight, "trpaddr", "\\trpaddfr3"}, {vytiCellMargBottom, "trpaddb", "\\trpaddfb3"}};
+    for (const auto& pad : cPaddings)
+        if (tapx.Assigned(pad.Id)) {
+            WProp(pad.Word, Twips(tapx.GetAsFloat(pad.Id)));
+            W(pad.Unit);
+        }
     double x = 0;
     for (int c = 0; c < row.Count(); ++c) {
         const TVYXTableCell& cell = *row.GetCells(c);

@@ -193,6 +193,20 @@ TEST(ReadRTF, BrokenInputRaisesAndKeepsText)
     // A huge \bin count past the end of the input reads what there is.
     EXPECT_EQ(Read(doc, "{\\rtf1 x\\bin2147483647 abc}"), "Error while reading RTF document (3)");
     EXPECT_EQ(Read(doc, "{\\rtf1 x\\fs99999999999999999999 y\\li-99999999999 z\\cols99999 w\\uc99999\\u65 abc}"), "");
+    // Going down 28 table levels and up again, a thousand times, makes no more tables than
+    // the reader's budget; the text stays.
+    std::string deep = "{\\rtf1 ";
+    for (int i = 0; i < 1000; ++i)
+        deep += "\\intbl\\itap30 x\\nestcell\\itap2 y\\nestcell ";
+    deep += "}";
+    TVYXLogDocEditor nested;
+    EXPECT_EQ(Read(nested, deep), "");
+    int tables = 0;
+    TVYXLogParasIterator walk;
+    walk.TableEvent = [&](TVYXTable&) { ++tables; };
+    walk.Iterate(nested.Paras());
+    EXPECT_LE(tables, 20001);
+    EXPECT_EQ(RtfNormalizeSpace(RtfBodyText(nested.Paras())).size(), 2 * 2000 - 1);
 }
 
 TEST(ReadRTF, ParagraphProperties)
@@ -279,10 +293,11 @@ TEST(ReadRTF, ReadsIntoAGivenList)
     doc.AppendParaUI(u"mine");
     auto scratch = doc.CreateParas();
     TVYXReadRTF reader(doc);
-    reader.LoadFromBytes(R"({\rtf1{\header h}a\par b{\footnote n}\par})", *scratch);
+    reader.LoadFromBytes(R"({\rtf1{\header h}a\par b{\footnote n}{\*\bkmkstart m}c{\*\bkmkend m}\par})", *scratch);
     EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(doc.Paras()))), "mine");
-    EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(*scratch))), "a b");
+    EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(*scratch))), "a bc");
     EXPECT_EQ(doc.Headers().Find(ahftDefault), nullptr);
+    EXPECT_EQ(doc.Bookmarks().Find(u"m"), nullptr);  // the scratch list may be freed unused
 }
 
 // Every prefix of a real file fails cleanly or reads, and leaves a valid body.
