@@ -156,7 +156,7 @@ void VYXDocForEachSprm(std::string_view grpprl, const std::function<void(const T
             return;
         TVYXDocSprm sprm{code, rest.substr(0, static_cast<std::size_t>(size))};
         if ((code >> 13) == 6)
-            sprm.Operand = sprm.Operand.substr(IsTableDefinition(code) ? 2 : 1);
+            sprm.Operand = sprm.Operand.substr(std::min<std::size_t>(IsTableDefinition(code) ? 2 : 1, sprm.Operand.size()));
         f(sprm);
         i += 2 + static_cast<std::size_t>(size);
     }

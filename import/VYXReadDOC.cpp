@@ -1931,7 +1931,8 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
                     para.MakeHyperlink(link, f.ResultFrom, para.EndOfParaPos());
                 } else if (result && IsPageField(f.Instr)) {
                     // Page numbers change with layout: they stay fields, showing the result read.
-                    const std::u16string resultText = para.GetText().substr(static_cast<std::size_t>(f.ResultFrom - 1));
+                    const std::u16string text = para.GetText();
+                    const std::u16string resultText = text.substr(std::min(text.size(), static_cast<std::size_t>(f.ResultFrom - 1)));
                     if (para.EndOfParaPos() > f.ResultFrom)
                         para.DeleteText(f.ResultFrom, para.EndOfParaPos(), nullptr);
                     para.AppendField(Trimmed(f.Instr), resultText);

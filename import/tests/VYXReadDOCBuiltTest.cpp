@@ -436,3 +436,17 @@ TEST(ReadDOCBuilt, RowMarksWithoutCellsMakeWholeRows)
         }
     EXPECT_TRUE(doc.Paras().Last()->IsPara());
 }
+
+// Regressions found by mutating real files: a table definition whose length leaves no
+// room for its own length prefix.
+TEST(ReadDOCBuilt, MutationRegressions)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"a\u0007\u0007\r", true}};
+    b.ParaRuns = {{0, 2, DocSprm(0x2416, 1, 1)},
+                  {2, 3, DocSprm(0x2416, 1, 1) + DocSprm(0x2417, 1, 1) + DocSprmBytes(0xD608, std::string("\x00\x00", 2))},
+                  {3, 4, ""}};
+    TVYXLogDocEditor doc;
+    EXPECT_NO_THROW(Load(b.Build(), doc));
+    EXPECT_EQ(VYXDocSprmSize(0xD608, std::string("\x00\x00", 2)), 1);
+}
