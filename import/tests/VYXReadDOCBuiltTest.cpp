@@ -450,3 +450,28 @@ TEST(ReadDOCBuilt, MutationRegressions)
     EXPECT_NO_THROW(Load(b.Build(), doc));
     EXPECT_EQ(VYXDocSprmSize(0xD608, std::string("\x00\x00", 2)), 1);
 }
+
+// Cells merged across (the older form: a first cell and merged ones after it): the first
+// spans them and takes their widths; the merged cells, empty, go.
+TEST(ReadDOCBuilt, HorizontallyMergedCells)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"wide\u0007\u0007one\u0007\u0007\r", true}};
+    std::string def = std::string("\x03", 1);
+    for (int x : {0, 1440, 2880, 4320})
+        def += std::string{static_cast<char>(x & 0xFF), static_cast<char>(x >> 8)};
+    std::string tcs(60, '\0');
+    tcs[0] = 0x01;   // first of the merged cells
+    tcs[20] = 0x02;  // merged into it
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    const std::string rowEnd = inTable + DocSprm(0x2417, 1, 1) +
+                               DocSprmBytes(0xD608, std::string{static_cast<char>(def.size() + tcs.size() + 1), '\0'} + def + tcs);
+    b.ParaRuns = {{0, 5, inTable}, {5, 6, inTable}, {6, 10, inTable}, {10, 11, rowEnd}, {11, 12, ""}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    const TVYXTable* table = doc.Paras().GetTables(0);
+    ASSERT_EQ(table->GetRows(0)->Count(), 2) << dump;
+    EXPECT_EQ(table->GetRows(0)->GetCells(0)->GridSpan, 2);
+    EXPECT_DOUBLE_EQ(table->GetRows(0)->GetCells(0)->GetWidth(), 144);
+    EXPECT_EQ(table->GetRows(0)->GetCells(1)->Paras().GetPlainText(), u"one");
+}
