@@ -288,6 +288,12 @@ bool VYXDocApplyPara(const TVYXDocSprm& s, TVYXPAPX& papx, const TVYXPAPX* base)
     }
     case 0x2406: papx.SetKeepNext(s.Byte() != 0); return true;
     case 0x2441: papx.RTL = s.Byte() != 0; return true;
+    case 0x2640:  // outline level 0-8; 9 is body text
+        if (s.Byte() < 9)
+            papx.SetOutlineLevel(s.Byte());
+        else
+            papx.Remove(vypiOutlineLevel);
+        return true;
     case 0x442D: {  // old shading: pattern and two colour indexes
         const std::uint16_t shd = s.Word();
         if (shd != 0)

@@ -1069,6 +1069,9 @@ void TVYXReadDOC::TImpl::ResolveStyle(std::size_t istd, int depth)
             papx->SetLineSpacingType(aplstMultiple);
             papx->SetLineSpacing(1.0);
         }
+        // Built-in headings are outline levels even where the file does not say so.
+        if (st.Sti >= 1 && st.Sti <= 9)
+            papx->SetOutlineLevel(st.Sti - 1);
         const TVYXPAPX* basePapx = base ? base->Model->StylePAPX() : nullptr;
         VYXDocForEachSprm(st.Papx, [&](const TVYXDocSprm& s) { VYXDocApplyPara(s, *papx, basePapx); });
     }

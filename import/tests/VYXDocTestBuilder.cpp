@@ -198,7 +198,7 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
         table.append(14, '\0');
         for (const TDocTestStyle& st : Styles) {
             std::string sd;
-            Add16(sd, st.Kind == 1 ? 0 : 65);
+            Add16(sd, st.Sti != 0xFFFF ? st.Sti : st.Kind == 1 ? 0 : 65);
             Add16(sd, static_cast<std::uint32_t>(st.Kind | (st.Base << 4)));
             Add16(sd, static_cast<std::uint32_t>(st.Kind == 1 ? 2 : 1));
             Add16(sd, 0);

@@ -25,6 +25,7 @@ struct TDocTestStyle {
     int Kind = 1;  // 1 paragraph, 2 character
     std::uint16_t Base = 0x0FFF;
     std::string Papx, Chpx;
+    std::uint16_t Sti = 0xFFFF;  // built-in identifier; default: Normal, Default Paragraph Font
 };
 
 class TDocTestBuilder {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "VYXDocTestBuilder.h"
@@ -168,15 +169,19 @@ TEST(ReadDOCBuilt, ParagraphModifiersAndStyles)
 {
     TDocTestBuilder b;
     b.Pieces = {{u"Title\rBody text\r", true}};
-    b.Styles = {{u"Normal", 1, 0x0FFF, "", ""}, {u"heading 1", 1, 0, DocSprm(0x2403, 1, 1), DocSprm(0x0835, 1, 1)}};
-    b.ParaRuns = {{0, 6, DocSprm(0xA413, 240, 2), 1},
+    b.Styles = {{u"Normal", 1, 0x0FFF, "", ""}, {u"heading 1", 1, 0, DocSprm(0x2403, 1, 1), DocSprm(0x0835, 1, 1), 1}};
+    b.ParaRuns = {{0, 6, DocSprm(0xA413, 240, 2) + DocSprm(0x2640, 2, 1), 1},
                   {6, 16, DocSprm(0x840F, static_cast<std::uint16_t>(-720), 2) + DocSprm(0x8411, 360, 2) +
                               DocSprm(0x2403, 3, 1) + DocSprm(0x6412, 480 | (1u << 16), 4), 0}};
     TVYXLogDocEditor doc;
     const std::string dump = Load(b.Build(), doc);
-    EXPECT_NE(doc.Styles().FindByName(u"heading 1", astPara), nullptr);
+    const TVYXStyle* heading = doc.Styles().FindByName(u"heading 1", astPara);
+    ASSERT_NE(heading, nullptr);
+    // A built-in heading is an outline level without saying so.
+    EXPECT_TRUE(heading->StylePAPX()->Assigned(vypiOutlineLevel));
+    EXPECT_EQ(heading->StylePAPX()->GetOutlineLevel(), 0);
     const std::string expected =
-        "para style=\"heading1\" align=Center spaceBefore=12 spaceAfter=0 lineSpacing=5:1\n"
+        "para style=\"heading1\" align=Center spaceBefore=12 spaceAfter=0 lineSpacing=5:1 outline=2\n"
         "  text \"Title\" bold\n"
         "para style=\"Normal\" align=Justify indentLeft=-36 indentFirst=18 spaceAfter=0 lineSpacing=5:2\n"
         "  text \"Body text\"\n";
