@@ -32,6 +32,7 @@
 #include "model/VYXTable.h"
 #include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
+#include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 
 #include <zlib.h>
@@ -519,6 +520,8 @@ void TVYXReadDOC::LoadFromBytes(std::string bytes)
     TVYXEditorUpdate update(FDoc);
     FImpl->Load(std::move(bytes));
 }
+
+void TVYXReadDOC::LoadFromStream(TVYXStream& stream) { LoadFromBytes(stream.ReadAll()); }
 
 std::u16string TVYXReadDOC::FindText(std::uint32_t cp, std::uint32_t length) const
 {

@@ -19,6 +19,7 @@
 #include "model/VYXTable.h"
 #include "platform/VYXCompoundFile.h"
 #include "platform/VYXException.h"
+#include "platform/VYXStream.h"
 
 namespace fs = std::filesystem;
 
@@ -85,6 +86,16 @@ TEST(ReadDOCBuilt, PiecesOfBothWidthsMakeOneText)
     ASSERT_EQ(doc.Paras().Count(), 2);
     EXPECT_EQ(doc.Paras().GetParas(0)->GetText(), u"Hello W\u00F6rld \u20AC\u4E2D");
     EXPECT_EQ(doc.Paras().GetParas(1)->GetText(), u"Second line");
+}
+
+TEST(ReadDOCBuilt, StreamsReadFromTheirPosition)
+{
+    TVYXMemoryStream stream("junk" + MixedPieces().Build());
+    stream.Seek(4, vysoBeginning);
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromStream(stream);
+    EXPECT_EQ(doc.Paras().Count(), 2);
 }
 
 TEST(ReadDOCBuilt, EightBitPiecesUseTheWesternCodePage)
