@@ -66,7 +66,7 @@ std::string Fkp(std::vector<TFcEntry> entries, bool papx)
 
 }  // namespace
 
-std::string DocSprm(std::uint16_t code, std::uint32_t operand, int operandSize)
+std::string DocSprm(std::uint16_t code, std::uint64_t operand, int operandSize)
 {
     std::string s;
     Add16(s, code);

@@ -43,5 +43,5 @@ public:
 };
 
 // Modifier bytes: a code and its operand.
-std::string DocSprm(std::uint16_t code, std::uint32_t operand, int operandSize);
+std::string DocSprm(std::uint16_t code, std::uint64_t operand, int operandSize);
 std::string DocSprmBytes(std::uint16_t code, const std::string& operand);
