@@ -21,8 +21,8 @@
 //
 // Not supported: Word 6/95 and older files; comment ranges (a comment sits at its
 // reference); drawings other than pictures and text boxes; floating positions (floating
-// pictures are placed inline); notes inside table cells;
-// headers and footers of sections after the first that has its own.
+// pictures are placed inline); headers and footers of sections after the first that
+// has its own.
 #pragma once
 
 #include <cstdint>

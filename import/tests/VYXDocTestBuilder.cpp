@@ -190,6 +190,19 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
     };
     bin(12, chpxPages);
     bin(13, papxPages);
+    if (!FtnRefs.empty()) {
+        auto at = static_cast<std::uint32_t>(table.size());
+        for (std::uint32_t r : FtnRefs)
+            Add32(table, r);
+        Add32(table, ccp - CcpFtn);
+        for (std::size_t i = 0; i < FtnRefs.size(); ++i)
+            Add16(table, 1);  // numbered automatically
+        pair(2, at, static_cast<std::uint32_t>(table.size()) - at);
+        at = static_cast<std::uint32_t>(table.size());
+        for (std::uint32_t t : FtnTxt)
+            Add32(table, t);
+        pair(3, at, static_cast<std::uint32_t>(table.size()) - at);
+    }
     if (!Styles.empty()) {
         const auto at = static_cast<std::uint32_t>(table.size());
         Add16(table, 18);  // the header's size
@@ -229,7 +242,8 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
     Put16(doc, 10, Flags);
     Put16(doc, 32, 14);
     Put16(doc, 62, 22);
-    Put32(doc, 64 + 12, ccp);
+    Put32(doc, 64 + 12, ccp - CcpFtn);
+    Put32(doc, 64 + 16, CcpFtn);
     Put16(doc, 152, 93);
 }
 

@@ -35,6 +35,11 @@ public:
     std::vector<std::string> Prcs;
     std::vector<TDocTestStyle> Styles;
     std::uint16_t Flags = 0x0200;  // the table stream is "1Table"
+    // Footnotes: the last CcpFtn characters of the pieces are the footnote story;
+    // FtnRefs are the references' positions in the main text, FtnTxt the notes' limits
+    // in the story (one more than references).
+    std::uint32_t CcpFtn = 0;
+    std::vector<std::uint32_t> FtnRefs, FtnTxt;
 
     // The compound file.
     std::string Build() const;

@@ -15,6 +15,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNotes.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "platform/VYXCompoundFile.h"
@@ -490,4 +491,28 @@ TEST(ReadDOCBuilt, HorizontallyMergedCells)
     EXPECT_EQ(table->GetRows(0)->GetCells(0)->GridSpan, 2);
     EXPECT_DOUBLE_EQ(table->GetRows(0)->GetCells(0)->GetWidth(), 144);
     EXPECT_EQ(table->GetRows(0)->GetCells(1)->Paras().GetPlainText(), u"one");
+}
+
+// A footnote whose reference sits in a table cell, and one in the body after the table:
+// both references where they were, both notes in order in the notes document.
+TEST(ReadDOCBuilt, FootnotesInCellsAndBody)
+{
+    TDocTestBuilder b;
+    const std::u16string main = u"cell\u0002\u0007\u0007body\u0002\r";
+    const std::u16string notes = u"\u0002 in a cell\r\u0002 in the body\r\r";
+    b.Pieces = {{main + notes, false}};
+    b.CcpFtn = static_cast<std::uint32_t>(notes.size());
+    b.FtnRefs = {4, 11};
+    b.FtnTxt = {0, 12, 26, 27};
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    b.CharRuns = {{4, 5, DocSprm(0x0855, 1, 1)}, {11, 12, DocSprm(0x0855, 1, 1)},
+                  {13, 14, DocSprm(0x0855, 1, 1)}, {25, 26, DocSprm(0x0855, 1, 1)}};
+    b.ParaRuns = {{0, 6, inTable}, {6, 7, inTable + DocSprm(0x2417, 1, 1)}, {7, 13, ""}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    ASSERT_EQ(doc.FootnoteList().Count(), 2) << dump;
+    EXPECT_NE(dump.find("        text \"cell\"\n        footnote \"1\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("  text \"body\"\n  footnote \"2\""), std::string::npos) << dump;
+    EXPECT_EQ(doc.FootnoteList().GetItems(0)->GetPlainText(), u" in a cell");
+    EXPECT_EQ(doc.FootnoteList().GetItems(1)->GetPlainText(), u" in the body");
 }
