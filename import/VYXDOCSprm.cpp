@@ -156,7 +156,7 @@ void VYXDocForEachSprm(std::string_view grpprl, const std::function<void(const T
             return;
         TVYXDocSprm sprm{code, rest.substr(0, static_cast<std::size_t>(size))};
         if ((code >> 13) == 6)
-            sprm.Operand = sprm.Operand.substr(IsTableDefinition(code) ? 2 : 1);
+            sprm.Operand = sprm.Operand.substr(std::min<std::size_t>(IsTableDefinition(code) ? 2 : 1, sprm.Operand.size()));
         f(sprm);
         i += 2 + static_cast<std::size_t>(size);
     }
@@ -288,6 +288,12 @@ bool VYXDocApplyPara(const TVYXDocSprm& s, TVYXPAPX& papx, const TVYXPAPX* base)
     }
     case 0x2406: papx.SetKeepNext(s.Byte() != 0); return true;
     case 0x2441: papx.RTL = s.Byte() != 0; return true;
+    case 0x2640:  // outline level 0-8; 9 is body text
+        if (s.Byte() < 9)
+            papx.SetOutlineLevel(s.Byte());
+        else
+            papx.Remove(vypiOutlineLevel);
+        return true;
     case 0x442D: {  // old shading: pattern and two colour indexes
         const std::uint16_t shd = s.Word();
         if (shd != 0)

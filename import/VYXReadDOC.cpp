@@ -32,6 +32,7 @@
 #include "model/VYXTable.h"
 #include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
+#include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 
 #include <zlib.h>
@@ -477,7 +478,10 @@ struct TVYXReadDOC::TImpl {
     void Flush(TVYXLogPara& para, std::u16string& text, const TVYXCHPX* chpx);
     TRunInfo RunInfo(std::uint32_t cp, const TStoryState& state);
     void MarkEventsUpTo(TVYXLogPara& para, std::uint32_t cp);
-    void AppendNote(bool endnote, std::uint32_t cp);
+    void AppendNote(bool endnote, std::uint32_t cp, TVYXLogPara& anchor);
+    // A note whose reference ends `anchor`, a paragraph in a table cell: the editor's
+    // append operation anchors at the body's end, so the same steps are taken here.
+    TVYXFootnoteItem& AppendNoteInCell(bool endnote, TVYXLogPara& anchor);
     void AppendComment(TVYXLogPara& para, std::uint32_t cp);
     void ReadComments();
     void ReadShapes();
@@ -519,6 +523,8 @@ void TVYXReadDOC::LoadFromBytes(std::string bytes)
     TVYXEditorUpdate update(FDoc);
     FImpl->Load(std::move(bytes));
 }
+
+void TVYXReadDOC::LoadFromStream(TVYXStream& stream) { LoadFromBytes(stream.ReadAll()); }
 
 std::u16string TVYXReadDOC::FindText(std::uint32_t cp, std::uint32_t length) const
 {
@@ -1069,6 +1075,9 @@ void TVYXReadDOC::TImpl::ResolveStyle(std::size_t istd, int depth)
             papx->SetLineSpacingType(aplstMultiple);
             papx->SetLineSpacing(1.0);
         }
+        // Built-in headings are outline levels even where the file does not say so.
+        if (st.Sti >= 1 && st.Sti <= 9)
+            papx->SetOutlineLevel(st.Sti - 1);
         const TVYXPAPX* basePapx = base ? base->Model->StylePAPX() : nullptr;
         VYXDocForEachSprm(st.Papx, [&](const TVYXDocSprm& s) { VYXDocApplyPara(s, *papx, basePapx); });
     }
@@ -1668,7 +1677,22 @@ std::u16string TVYXReadDOC::TImpl::PlainText(std::uint32_t from, std::uint32_t t
     return out;
 }
 
-void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
+TVYXFootnoteItem& TVYXReadDOC::TImpl::AppendNoteInCell(bool endnote, TVYXLogPara& anchor)
+{
+    TVYXFootnotesList& list = endnote ? Doc.EndnoteList() : Doc.FootnoteList();
+    TVYXLogDocEditor& notes = endnote ? Doc.Endnotes() : Doc.Footnotes();
+    // Notes arrive in reading order, so each goes last, in the list and in the notes.
+    const int index = list.Count();
+    TVYXFootnoteItem* note = list.Add();
+    note->CharRun = anchor.InsertFootnote(anchor.EndOfParaPos(), note, endnote);
+    note->FNotePara = &anchor;
+    TVYXLogPara* notePara = index < notes.Paras().Count() ? notes.Paras().Insert(index) : notes.Paras().AppendPara();
+    notePara->InsertFootnoteRef(1, note, endnote);
+    note->StartPara = note->EndPara = notePara;
+    return *note;
+}
+
+void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp, TVYXLogPara& anchor)
 {
     const std::vector<std::uint32_t>& refs = endnote ? EdnRefs : FtnRefs;
     const std::vector<std::uint32_t>& txt = endnote ? EdnTxt : FtnTxt;
@@ -1684,7 +1708,9 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp)
     if (from > to || to > storyEnd)
         return;
     ++NoteCount;
-    TVYXFootnoteItem& note = endnote ? Doc.AppendEndnote(u"") : Doc.AppendFootnote(u"");
+    TVYXFootnoteItem& note = Doc.Paras().Last() != &anchor ? AppendNoteInCell(endnote, anchor)
+                             : endnote                     ? Doc.AppendEndnote(u"")
+                                                           : Doc.AppendFootnote(u"");
     TVYXLogPara* para = note.StartPara;
     if (!para)
         return;
@@ -1931,7 +1957,8 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
                     para.MakeHyperlink(link, f.ResultFrom, para.EndOfParaPos());
                 } else if (result && IsPageField(f.Instr)) {
                     // Page numbers change with layout: they stay fields, showing the result read.
-                    const std::u16string resultText = para.GetText().substr(static_cast<std::size_t>(f.ResultFrom - 1));
+                    const std::u16string text = para.GetText();
+                    const std::u16string resultText = text.substr(std::min(text.size(), static_cast<std::size_t>(f.ResultFrom - 1)));
                     if (para.EndOfParaPos() > f.ResultFrom)
                         para.DeleteText(f.ResultFrom, para.EndOfParaPos(), nullptr);
                     para.AppendField(Trimmed(f.Instr), resultText);
@@ -2001,10 +2028,10 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             break;
         case 0x02:
             // An automatic note number: in the text it is the note's reference.
-            if (main && info.Special && Doc.Paras().Last() == &para) {
+            if (main && info.Special) {
                 Flush(para, pending, info.Chpx.get());
-                AppendNote(false, cp);
-                AppendNote(true, cp);
+                AppendNote(false, cp, para);
+                AppendNote(true, cp, para);
             }
             break;
         default:

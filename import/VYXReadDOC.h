@@ -21,8 +21,8 @@
 //
 // Not supported: Word 6/95 and older files; comment ranges (a comment sits at its
 // reference); drawings other than pictures and text boxes; floating positions (floating
-// pictures are placed inline); notes inside table cells;
-// headers and footers of sections after the first that has its own.
+// pictures are placed inline); headers and footers of sections after the first that
+// has its own.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +31,7 @@
 #include <vector>
 
 class TVYXLogDocEditor;
+class TVYXStream;
 
 class TVYXReadDOC {
 public:
@@ -41,8 +42,10 @@ public:
 
     // Reads the file into the document (cleared first). Raises "Can not open file: <name>".
     void LoadFromFile(const std::string& fileName);
-    // The same for a file held in memory.
+    // The same for a file held in memory, or read from a stream's position to its end
+    // (a stream is read whole: the file's tables point anywhere in it).
     void LoadFromBytes(std::string bytes);
+    void LoadFromStream(TVYXStream& stream);
 
     // The text of `length` character positions from `cp`, as stored (marks included);
     // clipped to the document's text.

@@ -66,7 +66,7 @@ std::string Fkp(std::vector<TFcEntry> entries, bool papx)
 
 }  // namespace
 
-std::string DocSprm(std::uint16_t code, std::uint32_t operand, int operandSize)
+std::string DocSprm(std::uint16_t code, std::uint64_t operand, int operandSize)
 {
     std::string s;
     Add16(s, code);
@@ -190,6 +190,19 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
     };
     bin(12, chpxPages);
     bin(13, papxPages);
+    if (!FtnRefs.empty()) {
+        auto at = static_cast<std::uint32_t>(table.size());
+        for (std::uint32_t r : FtnRefs)
+            Add32(table, r);
+        Add32(table, ccp - CcpFtn);
+        for (std::size_t i = 0; i < FtnRefs.size(); ++i)
+            Add16(table, 1);  // numbered automatically
+        pair(2, at, static_cast<std::uint32_t>(table.size()) - at);
+        at = static_cast<std::uint32_t>(table.size());
+        for (std::uint32_t t : FtnTxt)
+            Add32(table, t);
+        pair(3, at, static_cast<std::uint32_t>(table.size()) - at);
+    }
     if (!Styles.empty()) {
         const auto at = static_cast<std::uint32_t>(table.size());
         Add16(table, 18);  // the header's size
@@ -198,7 +211,7 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
         table.append(14, '\0');
         for (const TDocTestStyle& st : Styles) {
             std::string sd;
-            Add16(sd, st.Kind == 1 ? 0 : 65);
+            Add16(sd, st.Sti != 0xFFFF ? st.Sti : st.Kind == 1 ? 0 : 65);
             Add16(sd, static_cast<std::uint32_t>(st.Kind | (st.Base << 4)));
             Add16(sd, static_cast<std::uint32_t>(st.Kind == 1 ? 2 : 1));
             Add16(sd, 0);
@@ -229,7 +242,8 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
     Put16(doc, 10, Flags);
     Put16(doc, 32, 14);
     Put16(doc, 62, 22);
-    Put32(doc, 64 + 12, ccp);
+    Put32(doc, 64 + 12, ccp - CcpFtn);
+    Put32(doc, 64 + 16, CcpFtn);
     Put16(doc, 152, 93);
 }
 

@@ -25,6 +25,7 @@ struct TDocTestStyle {
     int Kind = 1;  // 1 paragraph, 2 character
     std::uint16_t Base = 0x0FFF;
     std::string Papx, Chpx;
+    std::uint16_t Sti = 0xFFFF;  // built-in identifier; default: Normal, Default Paragraph Font
 };
 
 class TDocTestBuilder {
@@ -34,6 +35,11 @@ public:
     std::vector<std::string> Prcs;
     std::vector<TDocTestStyle> Styles;
     std::uint16_t Flags = 0x0200;  // the table stream is "1Table"
+    // Footnotes: the last CcpFtn characters of the pieces are the footnote story;
+    // FtnRefs are the references' positions in the main text, FtnTxt the notes' limits
+    // in the story (one more than references).
+    std::uint32_t CcpFtn = 0;
+    std::vector<std::uint32_t> FtnRefs, FtnTxt;
 
     // The compound file.
     std::string Build() const;
@@ -42,5 +48,5 @@ public:
 };
 
 // Modifier bytes: a code and its operand.
-std::string DocSprm(std::uint16_t code, std::uint32_t operand, int operandSize);
+std::string DocSprm(std::uint16_t code, std::uint64_t operand, int operandSize);
 std::string DocSprmBytes(std::uint16_t code, const std::string& operand);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "VYXDocTestBuilder.h"
@@ -14,10 +15,12 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNotes.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "platform/VYXCompoundFile.h"
 #include "platform/VYXException.h"
+#include "platform/VYXStream.h"
 
 namespace fs = std::filesystem;
 
@@ -84,6 +87,16 @@ TEST(ReadDOCBuilt, PiecesOfBothWidthsMakeOneText)
     ASSERT_EQ(doc.Paras().Count(), 2);
     EXPECT_EQ(doc.Paras().GetParas(0)->GetText(), u"Hello W\u00F6rld \u20AC\u4E2D");
     EXPECT_EQ(doc.Paras().GetParas(1)->GetText(), u"Second line");
+}
+
+TEST(ReadDOCBuilt, StreamsReadFromTheirPosition)
+{
+    TVYXMemoryStream stream("junk" + MixedPieces().Build());
+    stream.Seek(4, vysoBeginning);
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromStream(stream);
+    EXPECT_EQ(doc.Paras().Count(), 2);
 }
 
 TEST(ReadDOCBuilt, EightBitPiecesUseTheWesternCodePage)
@@ -168,15 +181,19 @@ TEST(ReadDOCBuilt, ParagraphModifiersAndStyles)
 {
     TDocTestBuilder b;
     b.Pieces = {{u"Title\rBody text\r", true}};
-    b.Styles = {{u"Normal", 1, 0x0FFF, "", ""}, {u"heading 1", 1, 0, DocSprm(0x2403, 1, 1), DocSprm(0x0835, 1, 1)}};
-    b.ParaRuns = {{0, 6, DocSprm(0xA413, 240, 2), 1},
+    b.Styles = {{u"Normal", 1, 0x0FFF, "", ""}, {u"heading 1", 1, 0, DocSprm(0x2403, 1, 1), DocSprm(0x0835, 1, 1), 1}};
+    b.ParaRuns = {{0, 6, DocSprm(0xA413, 240, 2) + DocSprm(0x2640, 2, 1), 1},
                   {6, 16, DocSprm(0x840F, static_cast<std::uint16_t>(-720), 2) + DocSprm(0x8411, 360, 2) +
                               DocSprm(0x2403, 3, 1) + DocSprm(0x6412, 480 | (1u << 16), 4), 0}};
     TVYXLogDocEditor doc;
     const std::string dump = Load(b.Build(), doc);
-    EXPECT_NE(doc.Styles().FindByName(u"heading 1", astPara), nullptr);
+    const TVYXStyle* heading = doc.Styles().FindByName(u"heading 1", astPara);
+    ASSERT_NE(heading, nullptr);
+    // A built-in heading is an outline level without saying so.
+    EXPECT_TRUE(heading->StylePAPX()->Assigned(vypiOutlineLevel));
+    EXPECT_EQ(heading->StylePAPX()->GetOutlineLevel(), 0);
     const std::string expected =
-        "para style=\"heading1\" align=Center spaceBefore=12 spaceAfter=0 lineSpacing=5:1\n"
+        "para style=\"heading1\" align=Center spaceBefore=12 spaceAfter=0 lineSpacing=5:1 outline=2\n"
         "  text \"Title\" bold\n"
         "para style=\"Normal\" align=Justify indentLeft=-36 indentFirst=18 spaceAfter=0 lineSpacing=5:2\n"
         "  text \"Body text\"\n";
@@ -435,4 +452,67 @@ TEST(ReadDOCBuilt, RowMarksWithoutCellsMakeWholeRows)
                 EXPECT_GE(table->GetRows(r)->Count(), 1) << dump;
         }
     EXPECT_TRUE(doc.Paras().Last()->IsPara());
+}
+
+// Regressions found by mutating real files: a table definition whose length leaves no
+// room for its own length prefix.
+TEST(ReadDOCBuilt, MutationRegressions)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"a\u0007\u0007\r", true}};
+    b.ParaRuns = {{0, 2, DocSprm(0x2416, 1, 1)},
+                  {2, 3, DocSprm(0x2416, 1, 1) + DocSprm(0x2417, 1, 1) + DocSprmBytes(0xD608, std::string("\x00\x00", 2))},
+                  {3, 4, ""}};
+    TVYXLogDocEditor doc;
+    EXPECT_NO_THROW(Load(b.Build(), doc));
+    EXPECT_EQ(VYXDocSprmSize(0xD608, std::string("\x00\x00", 2)), 1);
+}
+
+// Cells merged across (the older form: a first cell and merged ones after it): the first
+// spans them and takes their widths; the merged cells, empty, go.
+TEST(ReadDOCBuilt, HorizontallyMergedCells)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"wide\u0007\u0007one\u0007\u0007\r", true}};
+    std::string def = std::string("\x03", 1);
+    for (int x : {0, 1440, 2880, 4320})
+        def += std::string{static_cast<char>(x & 0xFF), static_cast<char>(x >> 8)};
+    std::string tcs(60, '\0');
+    tcs[0] = 0x01;   // first of the merged cells
+    tcs[20] = 0x02;  // merged into it
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    const std::string rowEnd = inTable + DocSprm(0x2417, 1, 1) +
+                               DocSprmBytes(0xD608, std::string{static_cast<char>(def.size() + tcs.size() + 1), '\0'} + def + tcs);
+    b.ParaRuns = {{0, 5, inTable}, {5, 6, inTable}, {6, 10, inTable}, {10, 11, rowEnd}, {11, 12, ""}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    const TVYXTable* table = doc.Paras().GetTables(0);
+    ASSERT_EQ(table->GetRows(0)->Count(), 2) << dump;
+    EXPECT_EQ(table->GetRows(0)->GetCells(0)->GridSpan, 2);
+    EXPECT_DOUBLE_EQ(table->GetRows(0)->GetCells(0)->GetWidth(), 144);
+    EXPECT_EQ(table->GetRows(0)->GetCells(1)->Paras().GetPlainText(), u"one");
+}
+
+// A footnote whose reference sits in a table cell, and one in the body after the table:
+// both references where they were, both notes in order in the notes document.
+TEST(ReadDOCBuilt, FootnotesInCellsAndBody)
+{
+    TDocTestBuilder b;
+    const std::u16string main = u"cell\u0002\u0007\u0007body\u0002\r";
+    const std::u16string notes = u"\u0002 in a cell\r\u0002 in the body\r\r";
+    b.Pieces = {{main + notes, false}};
+    b.CcpFtn = static_cast<std::uint32_t>(notes.size());
+    b.FtnRefs = {4, 11};
+    b.FtnTxt = {0, 12, 26, 27};
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    b.CharRuns = {{4, 5, DocSprm(0x0855, 1, 1)}, {11, 12, DocSprm(0x0855, 1, 1)},
+                  {13, 14, DocSprm(0x0855, 1, 1)}, {25, 26, DocSprm(0x0855, 1, 1)}};
+    b.ParaRuns = {{0, 6, inTable}, {6, 7, inTable + DocSprm(0x2417, 1, 1)}, {7, 13, ""}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    ASSERT_EQ(doc.FootnoteList().Count(), 2) << dump;
+    EXPECT_NE(dump.find("        text \"cell\"\n        footnote \"1\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("  text \"body\"\n  footnote \"2\""), std::string::npos) << dump;
+    EXPECT_EQ(doc.FootnoteList().GetItems(0)->GetPlainText(), u" in a cell");
+    EXPECT_EQ(doc.FootnoteList().GetItems(1)->GetPlainText(), u" in the body");
 }
