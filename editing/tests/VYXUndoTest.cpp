@@ -69,6 +69,18 @@ std::string EditKinds(const TVYXUndo& undo)
     return kinds;
 }
 
+// The kind of the newest group's first record: the state before the command.
+TVYXUndoType FirstKind(const TVYXUndo& undo)
+{
+    const TVYXUndoData* first = nullptr;
+    for (int back = 0; const TVYXUndoData* r = undo.Peek(back); ++back) {
+        if (r->Group != undo.PeekGroup())
+            break;
+        first = r;
+    }
+    return first ? first->Type_() : autNone;
+}
+
 }  // namespace
 
 // ---- Typing ----
@@ -129,6 +141,7 @@ TEST(UndoTyping, TypingOverASelectionIsOneStep)
     ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"new"));
     EXPECT_EQ(doc.Undo().PeekUndo(), autLogPos);
     EXPECT_EQ(EditKinds(doc.Undo()), "12,7");  // the typed text, the paragraphs it replaced
+    EXPECT_EQ(FirstKind(doc.Undo()), autSelection);
     ExpectUndoRedo(doc, before);
 }
 
@@ -284,6 +297,8 @@ TEST(UndoStructure, TablesInsertedAndReshaped)
     ASSERT_TRUE(doc.Command(vycControlRedo));
     // Every reshaping command is one step that gives the table back as it was.
     ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"cell"));
+    EXPECT_EQ(FirstKind(doc.Undo()), autLogPosTable);  // typed in a cell
+    EXPECT_EQ(doc.Undo().PeekUndo(), autLogPosTable);
     for (TVYXCommand cmd : {vycTableInsertRowsBelow, vycTableInsertRowsAbove, vycTableInsertColsLeft,
                             vycTableInsertColsRight, vycTableDeleteRow, vycTableDeleteCol,
                             vycTableDeleteColKeepTblSize}) {
