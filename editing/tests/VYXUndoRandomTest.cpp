@@ -48,8 +48,7 @@ void BuildRich(TVYXLogDocEditor& doc)
 }
 
 // Every command class that goes through the edit door. Commands that clear the
-// history (section breaks, notes, text boxes, accepting tracked changes) have a test
-// of their own.
+// history (notes, text boxes, accepting tracked changes) have a test of their own.
 std::vector<TVYXCommand> Commands()
 {
     return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
@@ -59,7 +58,7 @@ std::vector<TVYXCommand> Commands()
             vycSelectWord, vycSelectPara, vycSelectAll, vycSelectClear, vycSelectEndOfDoc,
             vycDelCharLeft, vycDelCharRight, vycDelWordLeft, vycDelWordRight, vycDelSelection, vycDelAtCaret,
             vycControlNewPara, vycControlTab, vycControlShiftTab, vycControlLineBreak, vycControlPageBreak,
-            vycControlEscape, vycControlBullet, vycControlNumbering,
+            vycControlEscape, vycControlBullet, vycControlNumbering, vycControlSectionBreak,
             vycFormatBold, vycFormatItalic, vycFormatUnderline, vycFormatSubscript, vycFormatSuperscript,
             vycFormatStrikeThrough, vycFormatIncFont, vycFormatDecFont, vycFormatParaLeft, vycFormatParaCenter,
             vycFormatParaRight, vycFormatParaJustify, vycFormatParaIncIndentLeft, vycFormatParaDecIndentLeft,

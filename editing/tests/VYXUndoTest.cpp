@@ -317,6 +317,20 @@ TEST(UndoStructure, TablesInsertedAndReshaped)
     ExpectUndoRedo(doc, before);
 }
 
+TEST(UndoStructure, ASectionBreakAndItsSettings)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 1, 7);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
+    ASSERT_NE(doc.Paras().GetParas(1)->SEP(), nullptr);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDocProp) + "," + std::to_string(autDelete));
+    ExpectUndoRedo(doc, before);
+    EXPECT_EQ(doc.Paras().GetParas(1)->SEP(), nullptr);
+}
+
 TEST(UndoStructure, AHorizontalRuleIsOneRun)
 {
     TVYXLogDocEditor doc;
@@ -441,9 +455,6 @@ TEST(UndoGroups, EditsRoundTheDoorClearTheHistory)
     };
     typeSomething();
     ASSERT_NE(doc.InsertBookmark(u"here"), nullptr);
-    EXPECT_TRUE(doc.Undo().Empty());
-    typeSomething();
-    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
     EXPECT_TRUE(doc.Undo().Empty());
     typeSomething();
     ASSERT_TRUE(doc.Command(vycInsertFootnote));
