@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void TypeAt(benchmark::State& state, int para)
         if (++typed == 1000) {
             state.PauseTiming();
             doc.Paras().GetParas(para)->DeleteText(5, 5 + typed, nullptr);
+            doc.Undo().Clear();  // that went round the door
             doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(para), 5));
             typed = 0;
             state.ResumeTiming();
@@ -52,6 +54,7 @@ void BM_DeleteThousandParagraphs(benchmark::State& state)
     TVYXLogDocEditor& doc = Shared();
     for (auto _ : state) {
         state.PauseTiming();
+        doc.Undo().Clear();  // each round records a copy of what it deletes
         // Put back what the last round took, so the document keeps its length.
         while (doc.Paras().Count() < cParas)
             doc.Paras().AppendPara(u"A paragraph of ordinary length with a few words in it.");

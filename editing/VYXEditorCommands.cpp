@@ -671,11 +671,17 @@ bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
     }
     const TVYXDocRange inserted = InsertContent(AddressOf(FCaret), mark);
     if (sectionBreak) {
-        // The door keeps the first half's format, so its section is set here (the
-        // door has no section edit yet).
-        if (TVYXLogPara* first = VYXParaAt(Paras(), inserted.First))
-            first->AddSEP()->Assign(*governing);
-        ForgetUndo();
+        // The door keeps the first half's format; its section goes in as a format
+        // edit, which gives back the paragraph's format and section together.
+        if (TVYXLogPara* first = VYXParaAt(Paras(), inserted.First)) {
+            TVYXDocFormats section;
+            section.Range = {inserted.First, inserted.First};
+            section.Range.First.CharPos = 1;
+            section.Range.Last.CharPos = first->EndOfParaPos();
+            section.Paras.push_back(
+                {section.Range.First, CopyParaFormat(first->PAPX()), std::shared_ptr<const TVYXSEP>(governing->Clone()), true});
+            RestoreFormats(section);
+        }
     }
     FSelections->Clear();
     FCaret.Assign(PosAt(inserted.Last));

@@ -20,8 +20,8 @@
 // typed, with nothing done in between, joins that group, so one undo takes back a run
 // of typed text. Any other command, an undo or a redo starts a new group.
 //
-// Edits the door cannot take back yet (section settings, bookmarks, anchored objects,
-// accepting or rejecting tracked changes, field results, a secondary editor going)
+// Edits the door cannot take back yet (bookmarks, anchored objects, notes, accepting
+// or rejecting tracked changes, field results, a secondary editor going)
 // make the editor call Clear: the history before them could no longer be replayed.
 #pragma once
 

@@ -512,7 +512,8 @@ void TVYXLogDocument::SaveFormats(TVYXDocFormats& formats, const TVYXDocRange& r
     for (TVYXLogPara* p : selection.Paras()) {
         const TVYXDocAddress address = VYXAddressOf(*p, 1);
         if (paras)
-            formats.Paras.push_back({address, CopyPAPX(p->PAPX())});
+            formats.Paras.push_back({address, CopyPAPX(p->PAPX()),
+                                     p->SEP() ? std::shared_ptr<const TVYXSEP>(p->SEP()->Clone()) : nullptr, true});
         if (!runs)
             continue;
         std::int32_t from = 0, to = 0;
@@ -591,6 +592,8 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::RestoreFormats(const TVYXDocFor
         if (!p)
             throw VYXException("Invalid address");
         p->PAPX().Assign(*saved.PAPX, nullptr, nullptr);
+        if (saved.WithSEP)
+            SetSEP(*p, saved.SEP.get());
         p->MakeDirty();
     }
     TVYXDocEditEvent event;

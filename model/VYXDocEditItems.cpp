@@ -67,7 +67,7 @@ std::unique_ptr<TVYXDocFormats> TVYXDocFormats::Clone() const
         copy->Runs.push_back({run.Para, run.From, run.To, CopyCHPX(run.CHPX.get())});
     copy->Paras.reserve(Paras.size());
     for (const TParaFormat& para : Paras)
-        copy->Paras.push_back({para.Para, CopyPAPX(para.PAPX.get())});
+        copy->Paras.push_back({para.Para, CopyPAPX(para.PAPX.get()), para.SEP, para.WithSEP});
     return copy;
 }
 

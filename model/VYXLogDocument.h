@@ -107,6 +107,12 @@ public:
     struct TParaFormat {
         TVYXDocAddress Para;
         std::unique_ptr<TVYXPAPX> PAPX;
+        // With WithSEP the section the paragraph ends (nullptr: none) is put back too;
+        // the formats an edit returns always carry it. Shared because it is an
+        // immutable snapshot that copies of these formats (undo records) share, and so
+        // that code holding formats needs no section header.
+        std::shared_ptr<const TVYXSEP> SEP;
+        bool WithSEP = false;
     };
     TVYXDocRange Range;  // what the edit covered
     std::vector<TRunFormat> Runs;

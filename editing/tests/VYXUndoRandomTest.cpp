@@ -48,8 +48,7 @@ void BuildRich(TVYXLogDocEditor& doc)
 }
 
 // Every command class that goes through the edit door. Commands that clear the
-// history (section breaks, notes, text boxes, accepting tracked changes) have a test
-// of their own.
+// history (notes, text boxes, accepting tracked changes) have a test of their own.
 std::vector<TVYXCommand> Commands()
 {
     return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
@@ -59,7 +58,7 @@ std::vector<TVYXCommand> Commands()
             vycSelectWord, vycSelectPara, vycSelectAll, vycSelectClear, vycSelectEndOfDoc,
             vycDelCharLeft, vycDelCharRight, vycDelWordLeft, vycDelWordRight, vycDelSelection, vycDelAtCaret,
             vycControlNewPara, vycControlTab, vycControlShiftTab, vycControlLineBreak, vycControlPageBreak,
-            vycControlEscape, vycControlBullet, vycControlNumbering,
+            vycControlEscape, vycControlBullet, vycControlNumbering, vycControlSectionBreak,
             vycFormatBold, vycFormatItalic, vycFormatUnderline, vycFormatSubscript, vycFormatSuperscript,
             vycFormatStrikeThrough, vycFormatIncFont, vycFormatDecFont, vycFormatParaLeft, vycFormatParaCenter,
             vycFormatParaRight, vycFormatParaJustify, vycFormatParaIncIndentLeft, vycFormatParaDecIndentLeft,
@@ -209,4 +208,61 @@ TEST(UndoRandom, HeaderEditsShareTheMainHistory)
     const std::string mainState = VYXEditorState(doc);
     UndoAndRedoAll(doc, header, before, after, "header");
     EXPECT_EQ(VYXStateDiff(mainState, VYXEditorState(doc)), "");  // the main text never moved
+}
+
+// Undo and redo mixed into the commands, as a user does: a model of the two lists
+// says what each undo and redo must give back.
+TEST(UndoRandom, UndoAndRedoInTheMiddleOfEditing)
+{
+    const std::vector<TVYXCommand> commands = Commands();
+    for (unsigned seed : {31u, 32u}) {
+        TVYXLogDocEditor doc;
+        BuildRich(doc);
+        doc.Undo().Clear();
+        TVYXUndo& undo = doc.Undo();
+        std::mt19937 rng(seed);
+        struct TStates {
+            std::string Before, After;
+        };
+        std::vector<TStates> undoList, redoList;
+        int undos = 0, redos = 0;
+        for (int step = 0; step < 1500; ++step) {
+            const std::string what = "seed " + std::to_string(seed) + " step " + std::to_string(step);
+            const int choice = static_cast<int>(rng() % 10);
+            if (choice == 0) {
+                ASSERT_EQ(doc.Command(vycControlUndo), !undoList.empty()) << what;
+                if (!undoList.empty()) {
+                    ASSERT_EQ(VYXStateDiff(undoList.back().Before, VYXEditorState(doc)), "") << what << " undo";
+                    redoList.push_back(std::move(undoList.back()));
+                    undoList.pop_back();
+                    ++undos;
+                }
+            } else if (choice == 1) {
+                ASSERT_EQ(doc.Command(vycControlRedo), !redoList.empty()) << what;
+                if (!redoList.empty()) {
+                    ASSERT_EQ(VYXStateDiff(redoList.back().After, VYXEditorState(doc)), "") << what << " redo";
+                    undoList.push_back(std::move(redoList.back()));
+                    redoList.pop_back();
+                    ++redos;
+                }
+            } else {
+                const int groups = undo.UndoCount();
+                const long records = undo.RecordCount();
+                std::string before = VYXEditorState(doc);
+                const std::string done = Step(doc, rng, commands);
+                if (undo.UndoCount() == groups + 1) {
+                    undoList.push_back({std::move(before), VYXEditorState(doc)});
+                    redoList.clear();
+                } else if (undo.RecordCount() != records) {
+                    ASSERT_EQ(done, "typing") << what;
+                    undoList.back().After = VYXEditorState(doc);
+                }
+            }
+            ASSERT_EQ(VYXCheckEditor(doc), "") << what;
+            ASSERT_EQ(undo.UndoCount(), static_cast<int>(undoList.size())) << what;
+            ASSERT_EQ(undo.RedoCount(), static_cast<int>(redoList.size())) << what;
+        }
+        EXPECT_GT(undos, 50);
+        EXPECT_GT(redos, 20);
+    }
 }

@@ -69,6 +69,18 @@ std::string EditKinds(const TVYXUndo& undo)
     return kinds;
 }
 
+// The kind of the newest group's first record: the state before the command.
+TVYXUndoType FirstKind(const TVYXUndo& undo)
+{
+    const TVYXUndoData* first = nullptr;
+    for (int back = 0; const TVYXUndoData* r = undo.Peek(back); ++back) {
+        if (r->Group != undo.PeekGroup())
+            break;
+        first = r;
+    }
+    return first ? first->Type_() : autNone;
+}
+
 }  // namespace
 
 // ---- Typing ----
@@ -129,6 +141,7 @@ TEST(UndoTyping, TypingOverASelectionIsOneStep)
     ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"new"));
     EXPECT_EQ(doc.Undo().PeekUndo(), autLogPos);
     EXPECT_EQ(EditKinds(doc.Undo()), "12,7");  // the typed text, the paragraphs it replaced
+    EXPECT_EQ(FirstKind(doc.Undo()), autSelection);
     ExpectUndoRedo(doc, before);
 }
 
@@ -284,6 +297,8 @@ TEST(UndoStructure, TablesInsertedAndReshaped)
     ASSERT_TRUE(doc.Command(vycControlRedo));
     // Every reshaping command is one step that gives the table back as it was.
     ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"cell"));
+    EXPECT_EQ(FirstKind(doc.Undo()), autLogPosTable);  // typed in a cell
+    EXPECT_EQ(doc.Undo().PeekUndo(), autLogPosTable);
     for (TVYXCommand cmd : {vycTableInsertRowsBelow, vycTableInsertRowsAbove, vycTableInsertColsLeft,
                             vycTableInsertColsRight, vycTableDeleteRow, vycTableDeleteCol,
                             vycTableDeleteColKeepTblSize}) {
@@ -300,6 +315,20 @@ TEST(UndoStructure, TablesInsertedAndReshaped)
     before = VYXEditorStateExact(doc);
     ASSERT_TRUE(doc.Command(vycTableColWidth, 1, 120));
     ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoStructure, ASectionBreakAndItsSettings)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 1, 7);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
+    ASSERT_NE(doc.Paras().GetParas(1)->SEP(), nullptr);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDocProp) + "," + std::to_string(autDelete));
+    ExpectUndoRedo(doc, before);
+    EXPECT_EQ(doc.Paras().GetParas(1)->SEP(), nullptr);
 }
 
 TEST(UndoStructure, AHorizontalRuleIsOneRun)
@@ -426,9 +455,6 @@ TEST(UndoGroups, EditsRoundTheDoorClearTheHistory)
     };
     typeSomething();
     ASSERT_NE(doc.InsertBookmark(u"here"), nullptr);
-    EXPECT_TRUE(doc.Undo().Empty());
-    typeSomething();
-    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
     EXPECT_TRUE(doc.Undo().Empty());
     typeSomething();
     ASSERT_TRUE(doc.Command(vycInsertFootnote));
