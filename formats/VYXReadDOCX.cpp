@@ -409,7 +409,14 @@ public:
     int FFieldDepth = 0;
     std::vector<std::u16string> FFieldInstr;  // of open complex fields
     std::vector<bool> FFieldSeparated;
-    std::vector<std::pair<TVYXLogPara*, TVYXCharRun*>> FFieldBegin;  // where each open field began
+    struct TFieldBegin {
+        TVYXLogPara* Para = nullptr;
+        TVYXCharRun* Run = nullptr;
+        const TDxTree* Tree = nullptr;
+        const TDxNode* FFData = nullptr;  // form-field data of the begin mark, or nullptr
+    };
+    std::vector<TFieldBegin> FFieldBegin;  // where each open field began
+    bool MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first, const std::u16string& result);
     void EndField(TVYXLogPara& para, const TVYXCHPX& chpx);
     bool FHeadersRead = false;
     int FTableDepth = 0;
@@ -1082,7 +1089,7 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                     TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
                     FFieldInstr.emplace_back();
                     FFieldSeparated.push_back(false);
-                    FFieldBegin.emplace_back(&para, begin);
+                    FFieldBegin.push_back({&para, begin, &t, t.Find(n, dxeFfData)});
                 }
             } else if (type == "separate") {
                 if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
@@ -1215,7 +1222,9 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
 {
     const std::u16string instr = FFieldInstr.back();
     const bool separated = FFieldSeparated.back();
-    const auto [beginPara, beginRun] = FFieldBegin.back();
+    const TFieldBegin begin = FFieldBegin.back();
+    TVYXLogPara* const beginPara = begin.Para;
+    TVYXCharRun* const beginRun = begin.Run;
     FFieldInstr.pop_back();
     FFieldSeparated.pop_back();
     FFieldBegin.pop_back();
@@ -1225,12 +1234,33 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
         keyword.remove_prefix(1);
     const bool hyperlink = keyword.substr(0, 9) == u"HYPERLINK" && (keyword.size() == 9 || keyword[9] == u' ');
     int first = -1;
-    if (hyperlink && separated && beginPara == &para)
+    // Check boxes and lists usually have no result, so no separator either.
+    if (((hyperlink && separated) || begin.FFData) && beginPara == &para)
         for (int i = runs.Count() - 1; i >= 0; --i)
             if (runs.Items(i) == beginRun) {
                 first = i;
                 break;
             }
+    if (first >= 0 && begin.FFData) {
+        // A form field: its result is the text after the separator.
+        std::u16string result;
+        bool plain = true;
+        bool afterSeparate = false;
+        for (int i = first + 1; i < runs.Count() && plain; ++i) {
+            const TVYXCharRun* r = runs.Items(i);
+            if (r->Type_() == acrtFldChar)
+                afterSeparate = afterSeparate || static_cast<const TVYXCharRunFldChar*>(r)->FldCharType == acrfctSeparate;
+            else if (r->Type_() == acrtText && afterSeparate)
+                result += r->Text;
+            else if (r->Type_() == acrtLinked)
+                plain = static_cast<const TVYXCharRunLinked*>(r)->LinkedType == acrltBookmark;
+            else if (r->Type_() != acrtInstrText && r->Type_() != acrtText)
+                plain = false;
+        }
+        if (plain && MakeFormField(para, begin, first, result))
+            return;
+        first = -1;
+    }
     std::u16string url, anchor;
     if (first >= 0)
         ParseHyperlinkInstr(instr, url, anchor);
@@ -1278,6 +1308,92 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
         runs.Detach(runs.Count() - 1);
     for (const auto& [text, format] : result)
         runs.AddHyperlink(link, text, format.get());
+}
+
+// Replaces the runs from `first` on (a form field's begin mark, instruction and
+// result) with the model's form field; false when the data names no form.
+bool TVYXReadDOCX::TImpl::MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first,
+                                        const std::u16string& result)
+{
+    const TDxTree& t = *begin.Tree;
+    const TDxNode& ff = *begin.FFData;
+    const TDxNode* text = t.Find(ff, dxeTextInput);
+    const TDxNode* check = t.Find(ff, dxeCheckBox);
+    const TDxNode* list = t.Find(ff, dxeDdList);
+    if (!text && !check && !list)
+        return false;
+    auto val16 = [&](TDocxElement e) {
+        const TDxNode* n = t.Find(ff, e);
+        return n ? t.Value16(*n, "val") : std::u16string();
+    };
+    const std::u16string name = val16(dxeName);
+    TVYXCharRuns& runs = para.CharRuns();
+    // Bookmarks inside (Word names one after each form field) move in front of it:
+    // the same run objects, so their ranges stay intact.
+    std::vector<std::unique_ptr<TVYXCharRun>> marks;
+    while (runs.Count() > first) {
+        std::unique_ptr<TVYXCharRun> run = runs.Detach(runs.Count() - 1);
+        if (run && run->Type_() == acrtLinked)
+            marks.push_back(std::move(run));
+    }
+    for (auto it = marks.rbegin(); it != marks.rend(); ++it)
+        runs.Add(std::move(*it));
+    TVYXComplexField* field = nullptr;
+    if (check) {
+        bool checked = false;
+        if (const TDxNode* c = t.Find(*check, dxeChecked))
+            checked = t.OnOff(*c);
+        else if (const TDxNode* d = t.Find(*check, dxeDefault))
+            checked = t.OnOff(*d);
+        field = para.AppendFormFieldCheckBox(name, checked);
+        if (TVYXComplexFieldCheckBox* data = field ? field->GetAsCheckBox() : nullptr) {
+            if (const TDxNode* d = t.Find(*check, dxeDefault))
+                data->Default = t.OnOff(*d);
+            if (const TDxNode* size = t.Find(*check, dxeSize)) {
+                data->Size = static_cast<double>(std::clamp(t.Int(*size, "val", 20), 2LL, 3168LL)) / 2.0;
+                data->AutoSize = false;
+            }
+        }
+    } else if (list) {
+        std::vector<std::u16string> values;
+        for (const TDxNode* e = t.Child(*list); e; e = t.Next(*e))
+            if (e->Elem == dxeListEntry && values.size() < 1000)
+                values.push_back(t.Value16(*e, "val"));
+        const TDxNode* res = t.Find(*list, dxeResult);
+        const auto index = static_cast<std::int32_t>(std::clamp(res ? t.Int(*res, "val", 0) : 0LL, 0LL, 1000LL));
+        field = para.AppendFormFieldComboBox(name, values, index);
+        if (TVYXComplexFieldList* data = field ? field->GetAsComboBox() : nullptr)
+            if (const TDxNode* d = t.Find(*list, dxeDefault))
+                data->Default = static_cast<std::int32_t>(std::clamp(t.Int(*d, "val", 0), 0LL, 1000LL));
+    } else {
+        field = para.AppendFormFieldText(name, result);
+        if (TVYXComplexFieldText* data = field ? field->GetAsText() : nullptr) {
+            for (const TDxNode* c = t.Child(*text); c; c = t.Next(*c)) {
+                if (c->Elem == dxeDefault)
+                    data->Default = t.Value16(*c, "val");
+                else if (c->Elem == dxeFormat)
+                    data->Format = t.Value16(*c, "val");
+                else if (c->Elem == dxeMaxLength)
+                    data->MaxLength = static_cast<std::int32_t>(std::clamp(t.Int(*c, "val", 0), 0LL, 32767LL));
+                else if (c->Elem == dxeType) {
+                    const std::string v = t.Value(*c, "val");
+                    data->TextType = v == "number" ? acfttNumber : v == "date" ? acfttDate : v == "currentTime" ? acfttCurrentTime
+                                     : v == "currentDate" ? acfttCurrentDate : v == "calculated" ? acfttCalculated : acfttRegular;
+                }
+            }
+        }
+    }
+    if (!field)
+        return true;
+    field->HelpText = val16(dxeHelpText);
+    field->StatusText = val16(dxeStatusText);
+    field->EntryMacro = val16(dxeEntryMacro);
+    field->ExitMacro = val16(dxeExitMacro);
+    if (const TDxNode* e = t.Find(ff, dxeEnabled))
+        field->Enabled = t.OnOff(*e);
+    if (const TDxNode* c = t.Find(ff, dxeCalcOnExit))
+        field->CalcOnExit = t.OnOff(*c);
+    return true;
 }
 
 void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target,

@@ -7,8 +7,7 @@
 // Not supported: comments' formatting (their paragraphs are plain texts),
 // permissions, drawing objects other than pictures and text boxes (shapes,
 // barcodes, watermarks), anchored positions, table style
-// conditional formats, form-field data (form fields are written as their
-// instruction and result), document metadata.
+// conditional formats.
 #include "formats/VYXWriteDOCX.h"
 
 #include <algorithm>
@@ -204,6 +203,8 @@ private:
     void SEP(TXml& x, const TVYXSEP& sep, bool final);
     void Paras(TXml& x, const TVYXLogParas& paras, bool inDocument);
     void Para(TXml& x, const TVYXLogPara& para, bool inDocument);
+    static const TVYXComplexField* FormFieldAfter(const TVYXLogPara& para, int begin);
+    void FFData(TXml& x, const TVYXComplexField& field);
     void Table(TXml& x, const TVYXTable& table);
     void TAPX(TXml& x, const TVYXTAPX& tapx);
     void Run(TXml& x, const TVYXCharRun& run);
@@ -642,6 +643,74 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
     x.End("w:r");
 }
 
+// The form field whose begin mark is run `begin`: the field of the first boundary
+// run after it, unless another field begins first.
+const TVYXComplexField* TWriter::FormFieldAfter(const TVYXLogPara& para, int begin)
+{
+    const TVYXCharRuns& runs = para.CharRuns();
+    for (int i = begin + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Type_() == acrtFldChar && static_cast<const TVYXCharRunFldChar*>(r)->FldCharType == acrfctBegin)
+            return nullptr;
+        if (r->Type_() == acrtLinked) {
+            const auto* linked = static_cast<const TVYXCharRunLinked*>(r);
+            if (linked->LinkedType != acrltComplexField)
+                continue;
+            const auto* field = dynamic_cast<const TVYXComplexField*>(linked->Field());
+            if (field && (field->Type() == acftFormText || field->Type() == acftFormCheckBox || field->Type() == acftFormList))
+                return field;
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void TWriter::FFData(TXml& x, const TVYXComplexField& field)
+{
+    x.Tag("w:ffData").Open();
+    x.Tag("w:name").Attr16("w:val", field.Name).Empty();
+    x.OnOff("w:enabled", field.Enabled);
+    x.Val("w:calcOnExit", field.CalcOnExit ? "1" : "0");
+    if (!field.EntryMacro.empty())
+        x.Tag("w:entryMacro").Attr16("w:val", field.EntryMacro).Empty();
+    if (!field.ExitMacro.empty())
+        x.Tag("w:exitMacro").Attr16("w:val", field.ExitMacro).Empty();
+    if (!field.HelpText.empty())
+        x.Tag("w:helpText").Attr("w:type", "text").Attr16("w:val", field.HelpText).Empty();
+    if (!field.StatusText.empty())
+        x.Tag("w:statusText").Attr("w:type", "text").Attr16("w:val", field.StatusText).Empty();
+    if (const TVYXComplexFieldCheckBox* box = field.GetAsCheckBox()) {
+        x.Tag("w:checkBox").Open();
+        if (box->AutoSize || box->Size <= 0)
+            x.Tag("w:sizeAuto").Empty();
+        else
+            x.Val("w:size", std::max(1LL, Round(box->Size * 2)));
+        x.Val("w:default", box->Default ? "1" : "0");
+        x.Val("w:checked", box->Checked ? "1" : "0");
+        x.End("w:checkBox");
+    } else if (const TVYXComplexFieldList* list = field.GetAsComboBox()) {
+        x.Tag("w:ddList").Open();
+        x.Val("w:result", std::max(0, list->Result));
+        x.Val("w:default", std::max(0, list->Default));
+        for (const std::u16string& v : list->Values)
+            x.Tag("w:listEntry").Attr16("w:val", v).Empty();
+        x.End("w:ddList");
+    } else if (const TVYXComplexFieldText* text = field.GetAsText()) {
+        x.Tag("w:textInput").Open();
+        static constexpr std::string_view cTypes[] = {"regular", "number", "date", "currentTime", "currentDate", "calculated"};
+        if (text->TextType != acfttRegular)
+            x.Val("w:type", cTypes[std::clamp(static_cast<int>(text->TextType), 0, 5)]);
+        if (!text->Default.empty())
+            x.Tag("w:default").Attr16("w:val", text->Default).Empty();
+        if (text->MaxLength > 0)
+            x.Val("w:maxLength", text->MaxLength);
+        if (!text->Format.empty())
+            x.Tag("w:format").Attr16("w:val", text->Format).Empty();
+        x.End("w:textInput");
+    }
+    x.End("w:ffData");
+}
+
 void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
 {
     x.Tag("w:p").Open();
@@ -723,6 +792,16 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                 rev = runRev;
             }
         }
+        if (run.Type_() == acrtFldChar && static_cast<const TVYXCharRunFldChar&>(run).FldCharType == acrfctBegin)
+            if (const TVYXComplexField* form = FormFieldAfter(para, i)) {
+                x.Tag("w:r").Open();
+                CHPX(x, run.CHPX());
+                x.Tag("w:fldChar").Attr("w:fldCharType", "begin").Open();
+                FFData(x, *form);
+                x.End("w:fldChar");
+                x.End("w:r");
+                continue;
+            }
         Run(x, run);
     }
     closeRev();

@@ -65,7 +65,7 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
     const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
     if (!fs::is_directory(dir))
         GTEST_SKIP() << "no shared corpus";
-    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0, formatChanges = 0;
+    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0, formatChanges = 0, formFields = 0;
     for (const auto& e : fs::directory_iterator(dir)) {
         const std::string name = e.path().filename().string();
         TVYXLogDocEditor first;
@@ -81,6 +81,8 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         TVYXLogDocEditor second;
         TVYXReadDOCX(second).LoadFromBytes(bytes);
         const std::string a = FullDump(first), b = FullDump(second);
+        for (std::size_t at = 0; (at = a.find("formfield first", at)) != std::string::npos; ++at)
+            ++formFields;
         for (std::size_t at = 0; (at = a.find("Rev=", at)) != std::string::npos; ++at)
             formatChanges += a.compare(at - 6, 6, "format") == 0 || a.compare(at - 4, 4, "para") == 0;
         if (a == b) {
@@ -92,8 +94,8 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         // Our own output written again gives the same bytes.
         stable += TVYXWriteDOCX(second).SaveToBytes() == TVYXWriteDOCX(second).SaveToBytes();
     }
-    std::printf("round trip: %d of %d dumps equal, %d deterministic (%d text boxes, %d comments, %d format changes)\n",
-                equal, files, stable, boxes, comments, formatChanges);
+    std::printf("round trip: %d of %d dumps equal, %d deterministic (%d text boxes, %d comments, %d format changes, "
+                "%d form fields)\n", equal, files, stable, boxes, comments, formatChanges, formFields);
     EXPECT_EQ(stable, files);
     EXPECT_EQ(equal, files);
 }
