@@ -1633,7 +1633,13 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
 
     TVYXTable* table = nullptr;
     if (target.Reuse) {
-        table = target.Paras->InsertTable(target.Reuse->Index());
+        int at = target.Reuse->Index();
+        // Two tables in a row: the model wants a paragraph after each table.
+        if (at > 0 && target.Paras->GetItems(at - 1)->IsTable()) {
+            target.Paras->Insert(at);
+            ++at;
+        }
+        table = target.Paras->InsertTable(at);
     } else {
         table = target.Paras->AddTable();
     }

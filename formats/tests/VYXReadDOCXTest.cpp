@@ -9,11 +9,13 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "editing/tests/VYXEditorInvariants.h"
 #include "formats/NyqXml.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/VYXReadDOCX.h"
@@ -577,4 +579,54 @@ TEST(ReadDOCX, HyperlinkFieldsBecomeLinks)
     EXPECT_EQ(second[0]->Hyperlink->Type, ahtBookmark);
     EXPECT_TRUE(links(ParaAt(doc, 2)).empty());
     EXPECT_EQ(ParaAt(doc, 3).GetPlainText(), u"b");
+}
+
+// ---- What was read can be edited -----------------------------------------------------------
+
+TEST(ReadDOCX, CorpusDocumentsStaySoundUnderEditing)
+{
+    const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus";
+    const TVYXCommand commands[] = {
+        vycMoveCharRight, vycMoveWordRight, vycMoveParaDown, vycMoveEndOfLine, vycMoveCellNext, vycMoveCellDown,
+        vycSelectWordRight, vycSelectParaDown, vycSelectWord, vycDelCharLeft, vycDelCharRight, vycDelWordRight,
+        vycDelSelection, vycControlNewPara, vycControlTab, vycControlLineBreak, vycFormatBold, vycFormatIncFont,
+        vycFormatParaCenter, vycFormatParaBullet, vycFormatRemoveBulletNumbering, vycTableInsertRowsBelow,
+        vycTableDeleteCol, vycTableMergeCells, vycRevisionAcceptAll, vycRevisionRejectAll, vycInsertFootnote,
+        vycMoveRevisionNext, vycRevisionAccept};
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(dir))
+        if (fs::file_size(e.path()) < 150000)
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    int edited = 0;
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        SCOPED_TRACE(files[f].filename().string());
+        TVYXLogDocEditor doc;
+        try {
+            TVYXReadDOCX(doc).LoadFromFile(files[f].string());
+        } catch (const VYXException&) {
+            continue;
+        }
+        ASSERT_EQ(VYXCheckEditor(doc), "") << "as read";
+        for (TVYXHeaderFooterType kind : {ahftDefault, ahftFirst, ahftEven})
+            for (TVYXHeadersFooters* set : {&doc.Headers(), &doc.Footers()})
+                if (TVYXLogDocEditor* e = set->Find(kind))
+                    ASSERT_EQ(VYXCheckList(doc, e->Paras(), nullptr, 0), "") << "header or footer as read";
+        for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+            ASSERT_EQ(VYXCheckList(doc, doc.TextBoxes().GetItems(i).Paras(), nullptr, 0), "") << "text box " << i;
+        if (doc.FootnoteList().Count() > 0)
+            ASSERT_EQ(VYXCheckList(doc, doc.Footnotes().Paras(), nullptr, 0), "") << "footnotes";
+        std::mt19937 rng(static_cast<unsigned>(f + 1));
+        for (int step = 0; step < 60; ++step) {
+            if (rng() % 4 == 0)
+                doc.Command(vycInsertAtCaret, u"typed ");
+            else
+                doc.Command(commands[rng() % std::size(commands)]);
+            ASSERT_EQ(VYXCheckEditor(doc), "") << "step " << step;
+        }
+        ++edited;
+    }
+    EXPECT_GT(edited, 150);
 }
