@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>
@@ -21,6 +22,7 @@
 #include "formats/VYXReadDOCX.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
@@ -629,4 +631,55 @@ TEST(ReadDOCX, CorpusDocumentsStaySoundUnderEditing)
         ++edited;
     }
     EXPECT_GT(edited, 150);
+}
+
+// ---- Golden dumps ------------------------------------------------------------------------
+
+namespace {
+std::string DumpAll(TVYXLogDocEditor& doc)
+{
+    std::string out = VYXDumpParas(doc.Paras());
+    const std::pair<TVYXHeaderFooterType, const char*> kinds[] = {{ahftDefault, "default"}, {ahftFirst, "first"}, {ahftEven, "even"}};
+    for (bool header : {true, false})
+        for (const auto& [kind, name] : kinds)
+            if (TVYXLogDocEditor* e = (header ? doc.Headers() : doc.Footers()).Find(kind))
+                out += std::string(header ? "header " : "footer ") + name + "\n" + VYXDumpParas(e->Paras(), 1);
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        out += "text box\n" + VYXDumpParas(doc.TextBoxes().GetItems(i).Paras(), 1);
+    if (doc.FootnoteList().Count() > 0)
+        out += "footnotes\n" + VYXDumpParas(doc.Footnotes().Paras(), 1);
+    if (doc.EndnoteList().Count() > 0)
+        out += "endnotes\n" + VYXDumpParas(doc.Endnotes().Paras(), 1);
+    return out;
+}
+}  // namespace
+
+// Whole-model dumps of a few corpus files chosen for their structure: nested and
+// merged tables, lists, notes, comments, headers, tracked changes, form fields.
+// VYX_UPDATE_GOLDEN=1 rewrites them; a failure leaves <name>.dump.actual beside.
+TEST(ReadDOCX, GoldenDumps)
+{
+    const fs::path corpus = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::is_directory(corpus))
+        GTEST_SKIP() << "no shared corpus";
+    const fs::path data = fs::path(VYX_TEST_DATA_DIR) / "docx";
+    for (const char* name : {"d2py-merged_cells.docx", "docx4j-odd_even_different_first_page.docx", "mammoth-comments.docx",
+                             "oxpt-RP015-MoveFrom-MoveTo.docx", "docx4j-LegacyForms.docx", "docxjs-numbering.docx",
+                             "tika-testWORD_endnote_table.docx"}) {
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor doc;
+        TVYXReadDOCX(doc).LoadFromFile((corpus / name).string());
+        const std::string actual = DumpAll(doc);
+        const fs::path golden = data / (std::string(name) + ".dump");
+        if (std::getenv("VYX_UPDATE_GOLDEN")) {
+            std::ofstream(golden, std::ios::binary) << actual;
+            continue;
+        }
+        std::ifstream in(golden, std::ios::binary);
+        ASSERT_TRUE(in) << "missing golden " << golden;
+        const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (actual != expected)
+            std::ofstream(golden.string() + ".actual", std::ios::binary) << actual;
+        EXPECT_EQ(actual, expected);
+    }
 }
