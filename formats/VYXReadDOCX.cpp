@@ -389,10 +389,10 @@ public:
         : FDoc(doc), FKnownAttributes(std::begin(cDocxAttributes), std::end(cDocxAttributes))
     {
     }
-    const std::unordered_set<std::string_view> FKnownAttributes;
     TVYXDocumentProperties* FProperties = nullptr;  // borrowed, optional
 
     TVYXLogDocEditor& FDoc;
+    const std::unordered_set<std::string_view> FKnownAttributes;
     TNyqPErrors FErrors;
     std::unique_ptr<TOPC_DOCX> FPkg;
     std::u16string FMajorFont, FMinorFont;

@@ -164,8 +164,8 @@ std::string DateText(double days)
     const long long mp = (5 * doy + 2) / 153;
     const long long d = doy - (153 * mp + 2) / 5 + 1;
     const long long m = mp < 10 ? mp + 3 : mp - 9;
-    const long long y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-    char buf[32];
+    const long long y = std::clamp(yoe + era * 400 + (m <= 2 ? 1 : 0), 0LL, 9999LL);
+    char buf[64];
     std::snprintf(buf, sizeof buf, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ", y, m, d, secs / 3600, secs / 60 % 60,
                   secs % 60);
     return buf;

@@ -93,15 +93,6 @@ TVYXLogPara& ParaAt(TVYXLogDocEditor& doc, int i)
     return *p;
 }
 
-// The first text run with characters.
-TVYXCharRun* FirstTextRun(TVYXLogPara& para)
-{
-    for (int i = 0; i < para.CharRuns().Count(); ++i)
-        if (TVYXCharRun* r = para.CharRuns().Items(i); r->Type_() == acrtText && !r->Text.empty())
-            return r;
-    return nullptr;
-}
-
 }  // namespace
 
 // ---- Character and paragraph properties ------------------------------------------------
@@ -612,14 +603,19 @@ TEST(ReadDOCX, CorpusDocumentsStaySoundUnderEditing)
             continue;
         }
         ASSERT_EQ(VYXCheckEditor(doc), "") << "as read";
-        for (TVYXHeaderFooterType kind : {ahftDefault, ahftFirst, ahftEven})
-            for (TVYXHeadersFooters* set : {&doc.Headers(), &doc.Footers()})
-                if (TVYXLogDocEditor* e = set->Find(kind))
+        for (TVYXHeaderFooterType kind : {ahftDefault, ahftFirst, ahftEven}) {
+            for (TVYXHeadersFooters* set : {&doc.Headers(), &doc.Footers()}) {
+                if (TVYXLogDocEditor* e = set->Find(kind)) {
                     ASSERT_EQ(VYXCheckList(doc, e->Paras(), nullptr, 0), "") << "header or footer as read";
-        for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+                }
+            }
+        }
+        for (int i = 0; i < doc.TextBoxes().Count(); ++i) {
             ASSERT_EQ(VYXCheckList(doc, doc.TextBoxes().GetItems(i).Paras(), nullptr, 0), "") << "text box " << i;
-        if (doc.FootnoteList().Count() > 0)
+        }
+        if (doc.FootnoteList().Count() > 0) {
             ASSERT_EQ(VYXCheckList(doc, doc.Footnotes().Paras(), nullptr, 0), "") << "footnotes";
+        }
         std::mt19937 rng(static_cast<unsigned>(f + 1));
         for (int step = 0; step < 60; ++step) {
             if (rng() % 4 == 0)
