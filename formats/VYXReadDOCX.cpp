@@ -29,6 +29,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
@@ -402,6 +403,7 @@ public:
     std::vector<std::u16string> FPendingEnds;
     std::unique_ptr<TDxTree> FFootnotes, FEndnotes;
     std::map<long long, const TDxNode*> FFootnoteNodes, FEndnoteNodes;
+    std::map<std::pair<TOPCItem*, std::string>, TVYXPicture*> FPictures;  // by owner part and relationship id
     std::unique_ptr<TDxTree> FComments;
     std::map<std::u16string, const TDxNode*> FCommentNodes;  // w:id -> w:comment
     std::map<std::u16string, TVYXComment*> FOpenComments;    // started, not ended
@@ -1434,6 +1436,8 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         --FTableDepth;
         return;
     }
+    if (!FPkg || !target.Owner)
+        return;
     std::string rid;
     if (const TDxNode* blip = t.FindDeep(n, dxeBlip))
         rid = t.Value(*blip, "embed");
@@ -1441,22 +1445,41 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         rid = t.Value(*image, "id");
     if (rid.empty())
         return;
-    std::string bytes;
-    try {
-        bytes = FPkg->ReadImage(target.Owner, rid);
-    } catch (const VYXException&) {
-        FErrors.Add("Picture \"" + rid + "\" is missing");
-        return;
+    // Each related image is decoded once into the document's picture store;
+    // every use is a picture object of its own size.
+    const auto key = std::make_pair(target.Owner, rid);
+    TVYXPicture* picture = nullptr;
+    if (const auto it = FPictures.find(key); it != FPictures.end()) {
+        picture = it->second;
+    } else {
+        try {
+            const std::string bytes = FPkg->ReadImage(target.Owner, rid);
+            if (!bytes.empty()) {
+                auto stream = TVYXMemoryStream::View(bytes);
+                picture = &FDoc.Pictures().AddPicture(stream);
+            }
+        } catch (const VYXException& e) {
+            FErrors.Add("Picture \"" + rid + "\": " + e.what());
+        }
+        FPictures.emplace(key, picture);
     }
-    if (bytes.empty())
+    if (!picture)
         return;
-    TVYXCharRunPicture* run = para.CharRuns().AddPicture(&chpx);
-    try {
-        run->LoadPicture(bytes);
-    } catch (const VYXException&) {
-        FErrors.Add("Picture \"" + rid + "\" cannot be decoded");
-        para.CharRuns().Delete(para.CharRuns().Count() - 1);
+    auto object = std::make_unique<TVYXGraphicPicture>(picture);
+    if (const TDxNode* extent = t.FindDeep(n, dxeExtent)) {
+        const double w = static_cast<double>(t.Int(*extent, "cx", 0)) / 12700.0;
+        const double h = static_cast<double>(t.Int(*extent, "cy", 0)) / 12700.0;
+        if (w > 0 && h > 0) {
+            object->Width = std::min(w, 10000.0);
+            object->Height = std::min(h, 10000.0);
+        }
+    } else if (const TDxNode* shape = t.FindDeep(n, dxeShape)) {
+        const std::string style = t.Value(*shape, "style");
+        object->Width = VmlStyleLength(style, "width", object->Width);
+        object->Height = VmlStyleLength(style, "height", object->Height);
     }
+    object->Precalc();
+    para.CharRuns().AddGraphic(std::move(object), &chpx);
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,

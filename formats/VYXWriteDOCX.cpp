@@ -209,6 +209,9 @@ private:
     void TAPX(TXml& x, const TVYXTAPX& tapx);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
+    void Drawing(TXml& x, const std::string& rid, double w, double h);
+    std::string ImageId(const void* key, std::string_view bytes, TVYXPictureType type);
+    std::map<std::pair<TOPCItem*, const void*>, std::string> FImageIds;
     std::string LinkId(const TVYXHyperlink& link);
     std::string Styles();
     std::string Numbering();
@@ -499,23 +502,39 @@ std::string TWriter::LinkId(const TVYXHyperlink& link)
     return item.Id();
 }
 
+// The relationship id of an image part holding `bytes`, written once per part
+// that shows it (`key` tells equal pictures apart).
+std::string TWriter::ImageId(const void* key, std::string_view bytes, TVYXPictureType type)
+{
+    const auto mapKey = std::make_pair(FOwner, key);
+    if (const auto it = FImageIds.find(mapKey); it != FImageIds.end())
+        return it->second;
+    static constexpr std::string_view cExt[] = {"bmp", "jpeg", "png", "gif", "emf", "wmf", "pic", "tiff", "bin", "bin"};
+    const std::string_view ext = cExt[std::clamp(static_cast<int>(type), 0, 9)];
+    FPkg.SetCurrItem(FOwner == FPkg.Document() ? nullptr : FOwner);
+    TOPCItem& item = FPkg.AddImage(++FImages, ext, bytes);
+    FPkg.SetCurrItem(nullptr);
+    FImageIds.emplace(mapKey, item.Id());
+    return item.Id();
+}
+
 void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
 {
     if (run.Origdata.empty() || !FOwner)
         return;
-    static constexpr std::string_view cExt[] = {"bmp", "jpeg", "png", "gif", "emf", "wmf", "pic", "tiff", "bin", "bin"};
-    const std::string_view ext = cExt[std::clamp(static_cast<int>(run.OrigType), 0, 9)];
     const std::string_view bytes(reinterpret_cast<const char*>(run.Origdata.data()), run.Origdata.size());
-    FPkg.SetCurrItem(FOwner == FPkg.Document() ? nullptr : FOwner);
-    TOPCItem& item = FPkg.AddImage(++FImages, ext, bytes);
-    FPkg.SetCurrItem(nullptr);
     // 96 pixels per inch when the picture was decoded; a one-inch square otherwise.
     double w = 72, h = 72;
     if (run.Bitmap && run.Bitmap->Width() > 0 && run.Bitmap->Height() > 0) {
         w = run.Bitmap->Width() * 0.75;
         h = run.Bitmap->Height() * 0.75;
     }
-    const long long cx = Round(w * 12700), cy = Round(h * 12700);
+    Drawing(x, ImageId(&run, bytes, run.OrigType), w, h);
+}
+
+void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h)
+{
+    const long long cx = std::max(1LL, Round(w * 12700)), cy = std::max(1LL, Round(h * 12700));
     const long long id = ++FDrawingIds;
     x.Tag("w:drawing").Open();
     x.Tag("wp:inline").Attr("distT", 0).Attr("distB", 0).Attr("distL", 0).Attr("distR", 0).Open();
@@ -529,7 +548,7 @@ void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
     x.Tag("pic:cNvPicPr").Empty();
     x.End("pic:nvPicPr");
     x.Tag("pic:blipFill").Open();
-    x.Tag("a:blip").Attr("r:embed", item.Id()).Empty();
+    x.Tag("a:blip").Attr("r:embed", rid).Empty();
     x.Tag("a:stretch").Open();
     x.Tag("a:fillRect").Empty();
     x.End("a:stretch");
@@ -616,8 +635,17 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         Picture(x, static_cast<const TVYXCharRunPicture&>(run));
         break;
     case acrtGraphic: {
+        const TVYXGraphicObj* graphic = static_cast<const TVYXCharRunGraphic&>(run).Graphic.get();
+        if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(graphic)) {
+            const TVYXPicture* stored = picture->Picture();
+            if (!stored || stored->OrigData().empty() || !FOwner)
+                return;
+            open();
+            Drawing(x, ImageId(stored, stored->OrigData(), stored->OrigType), picture->Width, picture->Height);
+            break;
+        }
         // Text boxes, as VML: the simplest markup every reader knows.
-        const auto* box = dynamic_cast<const TVYXGraphicRotate*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
+        const auto* box = dynamic_cast<const TVYXGraphicRotate*>(graphic);
         if (!box || !box->TextBox || !box->TextBox->Paras || FBoxDepth >= 32)
             return;
         open();

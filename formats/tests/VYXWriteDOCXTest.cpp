@@ -16,6 +16,9 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXNotes.h"
 #include "platform/VYXErrors.h"
@@ -239,4 +242,42 @@ TEST(WriteDOCX, DocumentPropertiesWhenGiven)
     EXPECT_EQ(back.Author, props.Author);
     EXPECT_DOUBLE_EQ(back.Created, props.Created);
     EXPECT_DOUBLE_EQ(back.LastModified, props.LastModified);
+}
+
+TEST(WriteDOCX, PicturesKeepTheirSizeAndBytes)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "tika-2pic.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    auto pictures = [](TVYXLogDocEditor& doc) {
+        std::vector<const TVYXGraphicPicture*> out;
+        TVYXLogParasIterator walk;
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            for (int i = 0; i < p.CharRuns().Count(); ++i)
+                if (p.CharRuns().Items(i)->Type_() == acrtGraphic)
+                    if (auto* pic = dynamic_cast<const TVYXGraphicPicture*>(
+                            static_cast<TVYXCharRunGraphic*>(p.CharRuns().Items(i))->Graphic.get()))
+                        out.push_back(pic);
+        };
+        walk.Iterate(doc.Paras());
+        return out;
+    };
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    const auto first = pictures(doc);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_NEAR(first[0]->Width, 5934075 / 12700.0, 1e-9);  // 467.25 points from the extent in EMU
+    EXPECT_NEAR(first[0]->Height, 3966845 / 12700.0, 1e-9);
+    const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
+    EXPECT_NE(PartOf(bytes, "word/document.xml").find("<wp:extent cx=\"5934075\" cy=\"3966845\"/>"), std::string::npos);
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(bytes);
+    const auto second = pictures(back);
+    ASSERT_EQ(second.size(), first.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_DOUBLE_EQ(second[i]->Width, first[i]->Width);
+        EXPECT_DOUBLE_EQ(second[i]->Height, first[i]->Height);
+        ASSERT_TRUE(first[i]->Picture() && second[i]->Picture());
+        EXPECT_EQ(second[i]->Picture()->OrigData(), first[i]->Picture()->OrigData());  // byte-equal
+    }
 }
