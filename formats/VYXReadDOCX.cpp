@@ -864,12 +864,8 @@ void TVYXReadDOCX::TImpl::Blocks(const TDxTree& t, const TDxNode& parent, TTarge
             if (const TDxNode* fb = t.Find(n, dxeFallback))
                 Blocks(t, *fb, target);
             break;
-        case dxeBookmarkStart: {
-            TVYXLogParaItem* last = target.Paras->Last();
-            (void)last;
-            BookmarkStart(t, n, nullptr);
-            break;
-        }
+        // Between paragraphs a bookmark opens at the next paragraph.
+        case dxeBookmarkStart: BookmarkStart(t, n, nullptr); break;
         case dxeBookmarkEnd: {
             TVYXLogParaItem* last = target.Reuse ? nullptr : target.Paras->Last();
             BookmarkEnd(t, n, last && last->IsPara() ? static_cast<TVYXLogPara*>(last) : nullptr);
@@ -1604,7 +1600,6 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
     // Rows and their cells first: a row may have fewer cells than the grid.
     std::vector<const TDxNode*> rows;
     std::vector<std::vector<const TDxNode*>> cells;
-    std::vector<const TDxNode*> pending{&tbl};
     // Rows may sit inside content controls and custom XML; walk those level by level.
     auto collectCells = [&](const TDxNode& tr, std::vector<const TDxNode*>& out) {
         std::vector<const TDxNode*> stack;
