@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -457,6 +458,7 @@ private:
     void Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target, const TRunContext& ctx);
     void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
+    void DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object);
     void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
               const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
@@ -1475,7 +1477,69 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         object->Height = VmlStyleLength(style, "height", object->Height);
     }
     object->Precalc();
+    if (const TDxNode* anchor = t.FindDeep(n, dxeAnchor)) {
+        DoAnchor(t, *anchor, *object);
+        para.AddGraphic(std::move(object));
+        return;
+    }
     para.CharRuns().AddGraphic(std::move(object), &chpx);
+}
+
+namespace {
+// Relative-from values in the order of the model's enumerations.
+constexpr std::array<std::string_view, 8> cRelFromH = {"column", "character", "leftMargin", "rightMargin",
+                                                       "insideMargin", "outsideMargin", "margin", "page"};
+constexpr std::array<std::string_view, 8> cRelFromV = {"paragraph", "line", "topMargin", "bottomMargin",
+                                                       "insideMargin", "outsideMargin", "margin", "page"};
+constexpr std::array<std::string_view, 6> cAlignH = {"", "left", "center", "right", "inside", "outside"};
+constexpr std::array<std::string_view, 6> cAlignV = {"", "top", "center", "bottom", "inside", "outside"};
+}  // namespace
+
+// A floating object's place: offsets in EMU or alignments, relative to what the
+// file names, and how text flows around it.
+void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object)
+{
+    auto offset = [&](const TDxNode& pos) {
+        const TDxNode* off = t.Find(pos, dxePosOffset);
+        if (!off)
+            return std::optional<double>();
+        const std::string_view text = NyqTrimBlanks(off->Text);
+        long long v = 0;
+        if (std::from_chars(text.data(), text.data() + text.size(), v).ec != std::errc())
+            return std::optional<double>();
+        return std::optional<double>(std::clamp(static_cast<double>(v) / 12700.0, -10000.0, 10000.0));
+    };
+    auto align = [&](const TDxNode& pos, const auto& names) {
+        const TDxNode* a = t.Find(pos, dxeAlign);
+        const std::string_view text = a ? NyqTrimBlanks(a->Text) : std::string_view();
+        for (std::size_t i = 1; i < names.size(); ++i)
+            if (names[i] == text)
+                return static_cast<int>(i);
+        return 0;
+    };
+    if (const TDxNode* h = t.Find(anchor, dxePositionH)) {
+        object.HorizPosRel = static_cast<TVYXGrObjHorizPosRelative>(std::max(0, IndexOf(cRelFromH, t.Value(*h, "relativeFrom"), 0)));
+        if (const int a = align(*h, cAlignH)) {
+            object.HorizPosType = agoptAlignment;
+            object.HorizPos = static_cast<TVYXGrObjHorizPos>(a);
+        } else {
+            object.PosLeft = offset(*h).value_or(0);
+        }
+    }
+    if (const TDxNode* v = t.Find(anchor, dxePositionV)) {
+        object.VertPosRel = static_cast<TVYXGrObjVertPosRelative>(std::max(0, IndexOf(cRelFromV, t.Value(*v, "relativeFrom"), 0)));
+        if (const int a = align(*v, cAlignV)) {
+            object.VertPosType = agoptAlignment;
+            object.VertPos = static_cast<TVYXGrObjVertPos>(a);
+        } else {
+            object.PosTop = offset(*v).value_or(0);
+        }
+    }
+    const std::string behind = t.Value(anchor, "behindDoc");
+    if (t.Find(anchor, dxeWrapNone))
+        object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
+    else
+        object.Wrap = agow_ParaLeft;
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,

@@ -209,7 +209,8 @@ private:
     void TAPX(TXml& x, const TVYXTAPX& tapx);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
-    void Drawing(TXml& x, const std::string& rid, double w, double h);
+    // Inline, or floating where `anchor` says when given.
+    void Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor = nullptr);
     std::string ImageId(const void* key, std::string_view bytes, TVYXPictureType type);
     std::map<std::pair<TOPCItem*, const void*>, std::string> FImageIds;
     std::string LinkId(const TVYXHyperlink& link);
@@ -532,13 +533,53 @@ void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
     Drawing(x, ImageId(&run, bytes, run.OrigType), w, h);
 }
 
-void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h)
+void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor)
 {
     const long long cx = std::max(1LL, Round(w * 12700)), cy = std::max(1LL, Round(h * 12700));
     const long long id = ++FDrawingIds;
     x.Tag("w:drawing").Open();
-    x.Tag("wp:inline").Attr("distT", 0).Attr("distB", 0).Attr("distL", 0).Attr("distR", 0).Open();
-    x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
+    if (anchor) {
+        static constexpr std::string_view cRelFromH[] = {"column", "character", "leftMargin", "rightMargin",
+                                                         "insideMargin", "outsideMargin", "margin", "page"};
+        static constexpr std::string_view cRelFromV[] = {"paragraph", "line", "topMargin", "bottomMargin",
+                                                         "insideMargin", "outsideMargin", "margin", "page"};
+        static constexpr std::string_view cAlignH[] = {"left", "left", "center", "right", "inside", "outside"};
+        static constexpr std::string_view cAlignV[] = {"top", "top", "center", "bottom", "inside", "outside"};
+        x.Tag("wp:anchor").Attr("distT", 0).Attr("distB", 0).Attr("distL", 114300).Attr("distR", 114300);
+        x.Attr("simplePos", "0").Attr("relativeHeight", 251658240LL + id).Attr("behindDoc", anchor->Wrap == agowBehind ? "1" : "0");
+        x.Attr("locked", anchor->LockAnchor ? "1" : "0").Attr("layoutInCell", "1").Attr("allowOverlap", "1").Open();
+        x.Tag("wp:simplePos").Attr("x", 0).Attr("y", 0).Empty();
+        x.Tag("wp:positionH").Attr("relativeFrom", cRelFromH[std::clamp(static_cast<int>(anchor->HorizPosRel), 0, 7)]).Open();
+        if (anchor->HorizPosType == agoptAlignment && anchor->HorizPos != agohpAbsolute) {
+            x.Tag("wp:align").Open();
+            x.Out.append(cAlignH[std::clamp(static_cast<int>(anchor->HorizPos), 0, 5)]);
+            x.End("wp:align");
+        } else {
+            x.Tag("wp:posOffset").Open();
+            x.Out.append(std::to_string(Round(anchor->PosLeft * 12700)));
+            x.End("wp:posOffset");
+        }
+        x.End("wp:positionH");
+        x.Tag("wp:positionV").Attr("relativeFrom", cRelFromV[std::clamp(static_cast<int>(anchor->VertPosRel), 0, 7)]).Open();
+        if (anchor->VertPosType == agoptAlignment && anchor->VertPos != agovpAbsolute) {
+            x.Tag("wp:align").Open();
+            x.Out.append(cAlignV[std::clamp(static_cast<int>(anchor->VertPos), 0, 5)]);
+            x.End("wp:align");
+        } else {
+            x.Tag("wp:posOffset").Open();
+            x.Out.append(std::to_string(Round(anchor->PosTop * 12700)));
+            x.End("wp:posOffset");
+        }
+        x.End("wp:positionV");
+        x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
+        if (anchor->Wrap == agowBehind || anchor->Wrap == agowInFront || anchor->Wrap == agowInLine)
+            x.Tag("wp:wrapNone").Empty();
+        else
+            x.Tag("wp:wrapSquare").Attr("wrapText", "bothSides").Empty();
+    } else {
+        x.Tag("wp:inline").Attr("distT", 0).Attr("distB", 0).Attr("distL", 0).Attr("distR", 0).Open();
+        x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
+    }
     x.Tag("wp:docPr").Attr("id", id).Attr("name", "Picture " + std::to_string(id)).Empty();
     x.Tag("a:graphic").Open();
     x.Tag("a:graphicData").Attr("uri", cNsPic).Open();
@@ -565,7 +606,7 @@ void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h)
     x.End("pic:pic");
     x.End("a:graphicData");
     x.End("a:graphic");
-    x.End("wp:inline");
+    x.End(anchor ? "wp:anchor" : "wp:inline");
     x.End("w:drawing");
 }
 
@@ -834,6 +875,16 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     }
     closeRev();
     closeLink();
+    // Floating pictures, each in a run of its own at the paragraph's end.
+    if (const TVYXGraphicObjList* graphics = para.Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(&graphics->GetItems(i));
+                picture && picture->Picture() && !picture->Picture()->OrigData().empty() && FOwner) {
+                const TVYXPicture& stored = *picture->Picture();
+                x.Out.append("<w:r>");
+                Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture);
+                x.Out.append("</w:r>");
+            }
     x.End("w:p");
 }
 

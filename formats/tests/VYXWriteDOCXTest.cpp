@@ -68,7 +68,7 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
     const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
     if (!fs::is_directory(dir))
         GTEST_SKIP() << "no shared corpus";
-    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0, formatChanges = 0, formFields = 0;
+    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0, formatChanges = 0, formFields = 0, floating = 0;
     for (const auto& e : fs::directory_iterator(dir)) {
         const std::string name = e.path().filename().string();
         TVYXLogDocEditor first;
@@ -86,6 +86,8 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         const std::string a = FullDump(first), b = FullDump(second);
         for (std::size_t at = 0; (at = a.find("formfield first", at)) != std::string::npos; ++at)
             ++formFields;
+        for (std::size_t at = 0; (at = a.find(" anchored=", at)) != std::string::npos; ++at)
+            floating += std::atoi(a.c_str() + at + 10);
         for (std::size_t at = 0; (at = a.find("Rev=", at)) != std::string::npos; ++at)
             formatChanges += a.compare(at - 6, 6, "format") == 0 || a.compare(at - 4, 4, "para") == 0;
         if (a == b) {
@@ -98,7 +100,8 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         stable += TVYXWriteDOCX(second).SaveToBytes() == TVYXWriteDOCX(second).SaveToBytes();
     }
     std::printf("round trip: %d of %d dumps equal, %d deterministic (%d text boxes, %d comments, %d format changes, "
-                "%d form fields)\n", equal, files, stable, boxes, comments, formatChanges, formFields);
+                "%d form fields, %d floating pictures)\n", equal, files, stable, boxes, comments, formatChanges, formFields,
+                floating);
     EXPECT_EQ(stable, files);
     EXPECT_EQ(equal, files);
 }
