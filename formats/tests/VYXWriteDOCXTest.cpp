@@ -284,3 +284,40 @@ TEST(WriteDOCX, PicturesKeepTheirSizeAndBytes)
         EXPECT_EQ(second[i]->Picture()->OrigData(), first[i]->Picture()->OrigData());  // byte-equal
     }
 }
+
+TEST(WriteDOCX, FloatingPicturesKeepTheirPlace)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "pandoc-image_with_textbox_caption.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    auto floating = [](TVYXLogDocEditor& doc) {
+        std::vector<const TVYXGraphicObj*> out;
+        TVYXLogParasIterator walk;
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            if (const TVYXGraphicObjList* list = p.Graphics())
+                for (int i = 0; i < list->Count(); ++i)
+                    out.push_back(&list->GetItems(i));
+        };
+        walk.Iterate(doc.Paras());
+        return out;
+    };
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    const auto first = floating(doc);
+    ASSERT_FALSE(first.empty());
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(TVYXWriteDOCX(doc).SaveToBytes());
+    const auto second = floating(back);
+    ASSERT_EQ(second.size(), first.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(second[i]->PosLeft, first[i]->PosLeft, 1.0 / 12700);
+        EXPECT_NEAR(second[i]->PosTop, first[i]->PosTop, 1.0 / 12700);
+        EXPECT_EQ(second[i]->HorizPosRel, first[i]->HorizPosRel);
+        EXPECT_EQ(second[i]->VertPosRel, first[i]->VertPosRel);
+        EXPECT_EQ(second[i]->HorizPosType, first[i]->HorizPosType);
+        EXPECT_EQ(second[i]->HorizPos, first[i]->HorizPos);
+        EXPECT_EQ(second[i]->Wrap, first[i]->Wrap);
+        EXPECT_NEAR(second[i]->Width, first[i]->Width, 1.0 / 12700);
+    }
+}
