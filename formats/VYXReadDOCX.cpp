@@ -420,6 +420,28 @@ public:
     };
     std::vector<TFieldBegin> FFieldBegin;  // where each open field began
     bool MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first, const std::u16string& result);
+    // Markup open in one story (the body, a header, a text box) never closes in
+    // another: a story read inside another gets empty stacks, and what it leaves
+    // open is closed at its last paragraph.
+    struct TStoryState {
+        std::map<std::u16string, TVYXBookmark*> OpenBookmarks;
+        std::vector<std::u16string> PendingBookmarks;
+        std::map<std::u16string, TVYXComment*> OpenComments;
+        std::vector<std::u16string> FieldInstr;
+        std::vector<bool> FieldSeparated;
+        std::vector<TFieldBegin> FieldBegin;
+    };
+    void SwapStory(TStoryState& state)
+    {
+        std::swap(state.OpenBookmarks, FOpenBookmarks);
+        std::swap(state.PendingBookmarks, FPendingBookmarks);
+        std::swap(state.OpenComments, FOpenComments);
+        std::swap(state.FieldInstr, FFieldInstr);
+        std::swap(state.FieldSeparated, FFieldSeparated);
+        std::swap(state.FieldBegin, FFieldBegin);
+    }
+    void CloseStory(TVYXLogParas& paras);
+    void ReadStory(const TDxTree& t, const TDxNode& content, TTarget& target);
     void EndField(TVYXLogPara& para, const TVYXCHPX& chpx);
     bool FHeadersRead = false;
     int FTableDepth = 0;
@@ -876,6 +898,38 @@ void TVYXReadDOCX::TImpl::Blocks(const TDxTree& t, const TDxNode& parent, TTarge
         default: break;
         }
     }
+}
+
+void TVYXReadDOCX::TImpl::CloseStory(TVYXLogParas& paras)
+{
+    if (TVYXLogParaItem* last = paras.Last(); last && last->IsPara()) {
+        auto& para = *static_cast<TVYXLogPara*>(last);
+        for (auto& [id, comment] : FOpenComments)
+            para.EndComment(*comment);
+        for (auto& [id, mark] : FOpenBookmarks)
+            para.EndBookmark(*mark);
+    }
+    FOpenComments.clear();
+    FOpenBookmarks.clear();
+    FPendingBookmarks.clear();
+    FFieldInstr.clear();
+    FFieldSeparated.clear();
+    FFieldBegin.clear();
+}
+
+void TVYXReadDOCX::TImpl::ReadStory(const TDxTree& t, const TDxNode& content, TTarget& target)
+{
+    TStoryState outer;
+    SwapStory(outer);
+    try {
+        Blocks(t, content, target);
+    } catch (...) {
+        CloseStory(*target.Paras);
+        SwapStory(outer);
+        throw;
+    }
+    CloseStory(*target.Paras);
+    SwapStory(outer);
 }
 
 void TVYXReadDOCX::TImpl::Para(const TDxTree& t, const TDxNode& p, TTarget& target)
@@ -1426,7 +1480,7 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         // Text boxes nest like tables; they share the depth limit.
         ++FTableDepth;
         try {
-            Blocks(t, *content, inner);
+            ReadStory(t, *content, inner);
         } catch (...) {
             --FTableDepth;
             throw;
@@ -1914,7 +1968,7 @@ void TVYXReadDOCX::TImpl::DoHeaderFooters(const TDxTree& t, const TDxNode& sectP
                            ? static_cast<TVYXLogPara*>(editor.Paras().GetItems(0))
                            : nullptr;
         TVYXEditorUpdate update(editor);
-        Blocks(*tree, *root, target);
+        ReadStory(*tree, *root, target);
     }
     FHeadersRead = any;
 }
@@ -2201,18 +2255,7 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     if (const TDxNode* sectPr = t.Find(*body, dxeSectPr))
         DoHeaderFooters(t, *sectPr);
     // Open fields end with the body; ranges left open end at its last paragraph.
-    FFieldInstr.clear();
-    FFieldSeparated.clear();
-    FFieldBegin.clear();
-    if (TVYXLogParaItem* last = FDoc.Paras().Last(); last && last->IsPara()) {
-        auto& para = *static_cast<TVYXLogPara*>(last);
-        for (auto& [id, comment] : FOpenComments)
-            para.EndComment(*comment);
-        for (auto& [id, mark] : FOpenBookmarks)
-            para.EndBookmark(*mark);
-    }
-    FOpenComments.clear();
-    FOpenBookmarks.clear();
+    CloseStory(FDoc.Paras());
 }
 
 void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)

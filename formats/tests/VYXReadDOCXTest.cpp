@@ -679,3 +679,29 @@ TEST(ReadDOCX, GoldenDumps)
         EXPECT_EQ(actual, expected);
     }
 }
+
+TEST(ReadDOCX, MarkupNeverCrossesStories)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX reader(doc);
+    reader.LoadDocumentXml(Body(
+        R"(<w:p><w:bookmarkStart w:id="1" w:name="outer"/><w:r><w:t>one</w:t></w:r>)"
+        R"(<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:pict><v:shape xmlns:v="urn:schemas-microsoft-com:vml" style="width:100pt;height:50pt"><v:textbox><w:txbxContent>)"
+        R"(<w:p><w:bookmarkStart w:id="2" w:name="inner"/><w:r><w:t>boxed</w:t></w:r><w:bookmarkEnd w:id="1"/>)"
+        R"(<w:r><w:fldChar w:fldCharType="end"/></w:r></w:p></w:txbxContent></v:textbox></v:shape></w:pict></w:r>)"
+        R"(<w:r><w:instrText>PAGE</w:instrText></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r></w:p>)"
+        R"(<w:p><w:r><w:t>two</w:t></w:r><w:bookmarkEnd w:id="1"/></w:p>)"));
+    ASSERT_EQ(doc.TextBoxes().Count(), 1);
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    const std::string body = VYXDumpParas(doc.Paras());
+    const std::string box = VYXDumpParas(doc.TextBoxes().GetItems(0).Paras());
+    // "outer" opens and closes in the body, "inner" opens and is closed in the box.
+    EXPECT_NE(body.find("bookmark first \"outer\""), std::string::npos) << body;
+    EXPECT_NE(body.find("bookmark last \"outer\""), std::string::npos) << body;
+    EXPECT_NE(box.find("bookmark first \"inner\""), std::string::npos) << box;
+    EXPECT_NE(box.find("bookmark last \"inner\""), std::string::npos) << box;
+    EXPECT_EQ(box.find("outer"), std::string::npos) << box;
+    // The body's field ends in the body: the box's end mark has no field to end.
+    EXPECT_EQ(box.find("fieldchar"), std::string::npos) << box;
+    EXPECT_NE(body.find("fieldchar end"), std::string::npos) << body;
+}
