@@ -460,7 +460,7 @@ private:
     void ReadSettings(std::string xml);
     void ReadTheme(std::string xml);
     void ReadStyles(std::string xml);
-    void ReadNumbering(std::string xml);
+    void ReadNumbering(std::string xml, const std::string& stylesXml);
     void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
     void ReadBody(const TDxTree& t);
     void ReadComments(std::string xml);
@@ -2132,16 +2132,53 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
     }
 }
 
-void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
+void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml, const std::string& stylesXml)
 {
     auto tree = Parse(std::move(xml));
     const TDxNode* root = tree->Child(tree->Root());
     if (!root || root->Elem != dxeNumbering)
         return;
     std::map<long long, const TDxNode*> abstracts;
-    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c))
+    std::map<long long, long long> numToAbstract;
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
         if (c->Elem == dxeAbstractNum)
             abstracts.emplace(tree->Int(*c, "abstractNumId", -1), c);
+        else if (c->Elem == dxeNum)
+            if (const TDxNode* a = tree->Find(*c, dxeAbstractNumId))
+                numToAbstract.emplace(tree->Int(*c, "numId", -1), tree->Int(*a, "val", -1));
+    }
+    // An abstract definition may only point at a numbering style (w:numStyleLink),
+    // whose w:numPr names the list that holds the levels.
+    std::map<std::u16string, long long> styleNums;
+    if (!stylesXml.empty()) {
+        TNyqPErrors quiet;  // the styles part reports its own problems when it is read
+        TDxTree styles(quiet, FKnownAttributes);
+        try {
+            styles.Load(stylesXml);
+        } catch (const VYXException&) {
+        }
+        if (const TDxNode* sroot = styles.Child(styles.Root()))
+            for (const TDxNode* st = styles.Child(*sroot); st; st = styles.Next(*st))
+                if (st->Elem == dxeStyle && styles.Value(*st, "type") == "numbering")
+                    if (const TDxNode* pPr = styles.Find(*st, dxePPr))
+                        if (const TDxNode* numPr = styles.Find(*pPr, dxeNumPr))
+                            if (const TDxNode* id = styles.Find(*numPr, dxeNumId))
+                                styleNums.emplace(styles.Value16(*st, "styleId"), styles.Int(*id, "val", -1));
+    }
+    auto levelsOf = [&](const TDxNode* abstract) {
+        for (int hop = 0; abstract && hop < 4; ++hop) {
+            const TDxNode* link = tree->Find(*abstract, dxeNumStyleLink);
+            if (!link || tree->Find(*abstract, dxeLvl))
+                return abstract;
+            const auto num = styleNums.find(tree->Value16(*link, "val"));
+            const auto abs = num == styleNums.end() ? numToAbstract.end() : numToAbstract.find(num->second);
+            const auto next = abs == numToAbstract.end() ? abstracts.end() : abstracts.find(abs->second);
+            if (next == abstracts.end() || next->second == abstract)
+                return abstract;
+            abstract = next->second;
+        }
+        return abstract;
+    };
     TVYXNumberings& lists = FDoc.Numberings();
     auto doLevel = [&](const TDxNode& lvl, TVYXNumbering& level) {
         for (const TDxNode* c = tree->Child(lvl); c; c = tree->Next(*c)) {
@@ -2192,7 +2229,7 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
         }
         for (int l = 0; l <= 8; ++l)
             lists.Add(listId, l);
-        for (const TDxNode* lvl = tree->Child(*abs->second); lvl; lvl = tree->Next(*lvl)) {
+        for (const TDxNode* lvl = tree->Child(*levelsOf(abs->second)); lvl; lvl = tree->Next(*lvl)) {
             if (lvl->Elem != dxeLvl)
                 continue;
             const long long ilvl = tree->Int(*lvl, "ilvl", -1);
@@ -2286,8 +2323,9 @@ void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& passwo
     TVYXEditorUpdate update(FDoc);
     ReadSettings(FPkg->ReadSettings());
     ReadTheme(FPkg->ReadTheme());
-    ReadNumbering(FPkg->ReadNumbering());
-    ReadStyles(FPkg->ReadStyles());
+    std::string styles = FPkg->ReadStyles();
+    ReadNumbering(FPkg->ReadNumbering(), styles);
+    ReadStyles(std::move(styles));
     // Styles may name lists and lists styles: numbering is read before the styles
     // so that paragraph styles find their lists.
     ReadNotes(FPkg->ReadFootnotes(), FFootnotes, FFootnoteNodes);

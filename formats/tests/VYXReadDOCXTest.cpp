@@ -705,3 +705,26 @@ TEST(ReadDOCX, MarkupNeverCrossesStories)
     EXPECT_EQ(box.find("fieldchar"), std::string::npos) << box;
     EXPECT_NE(body.find("fieldchar end"), std::string::npos) << body;
 }
+
+TEST(ReadDOCX, ListsLinkedThroughANumberingStyle)
+{
+    // Written by a word processor that defines its list once in a numbering style
+    // and points the other definitions at it (w:numStyleLink).
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "d2py-created-in-pages-bulleted-lists.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    int numbered = 0;
+    for (int i = 0; i < doc.Paras().Count(); ++i) {
+        const TVYXLogPara* p = doc.Paras().GetParas(i);
+        const TVYXNumbering* level = p ? p->PAPX().GetNumbering() : nullptr;
+        // numId 2 (list 1) links to the "Numbered" style, whose list holds the levels.
+        if (!level || level->NumList()->Id != 1)
+            continue;
+        ++numbered;
+        EXPECT_EQ(level->Style, anstDecimal);
+        EXPECT_EQ(level->Text, u"%" + std::u16string(1, static_cast<char16_t>(u'1' + level->Level)) + u".");
+    }
+    EXPECT_GT(numbered, 0);
+}
