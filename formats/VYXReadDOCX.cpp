@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -29,6 +30,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
@@ -389,10 +391,10 @@ public:
         : FDoc(doc), FKnownAttributes(std::begin(cDocxAttributes), std::end(cDocxAttributes))
     {
     }
-    const std::unordered_set<std::string_view> FKnownAttributes;
     TVYXDocumentProperties* FProperties = nullptr;  // borrowed, optional
 
     TVYXLogDocEditor& FDoc;
+    const std::unordered_set<std::string_view> FKnownAttributes;
     TNyqPErrors FErrors;
     std::unique_ptr<TOPC_DOCX> FPkg;
     std::u16string FMajorFont, FMinorFont;
@@ -402,6 +404,7 @@ public:
     std::vector<std::u16string> FPendingEnds;
     std::unique_ptr<TDxTree> FFootnotes, FEndnotes;
     std::map<long long, const TDxNode*> FFootnoteNodes, FEndnoteNodes;
+    std::map<std::pair<TOPCItem*, std::string>, TVYXPicture*> FPictures;  // by owner part and relationship id
     std::unique_ptr<TDxTree> FComments;
     std::map<std::u16string, const TDxNode*> FCommentNodes;  // w:id -> w:comment
     std::map<std::u16string, TVYXComment*> FOpenComments;    // started, not ended
@@ -409,7 +412,36 @@ public:
     int FFieldDepth = 0;
     std::vector<std::u16string> FFieldInstr;  // of open complex fields
     std::vector<bool> FFieldSeparated;
-    std::vector<std::pair<TVYXLogPara*, TVYXCharRun*>> FFieldBegin;  // where each open field began
+    struct TFieldBegin {
+        TVYXLogPara* Para = nullptr;
+        TVYXCharRun* Run = nullptr;
+        const TDxTree* Tree = nullptr;
+        const TDxNode* FFData = nullptr;  // form-field data of the begin mark, or nullptr
+    };
+    std::vector<TFieldBegin> FFieldBegin;  // where each open field began
+    bool MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first, const std::u16string& result);
+    // Markup open in one story (the body, a header, a text box) never closes in
+    // another: a story read inside another gets empty stacks, and what it leaves
+    // open is closed at its last paragraph.
+    struct TStoryState {
+        std::map<std::u16string, TVYXBookmark*> OpenBookmarks;
+        std::vector<std::u16string> PendingBookmarks;
+        std::map<std::u16string, TVYXComment*> OpenComments;
+        std::vector<std::u16string> FieldInstr;
+        std::vector<bool> FieldSeparated;
+        std::vector<TFieldBegin> FieldBegin;
+    };
+    void SwapStory(TStoryState& state)
+    {
+        std::swap(state.OpenBookmarks, FOpenBookmarks);
+        std::swap(state.PendingBookmarks, FPendingBookmarks);
+        std::swap(state.OpenComments, FOpenComments);
+        std::swap(state.FieldInstr, FFieldInstr);
+        std::swap(state.FieldSeparated, FFieldSeparated);
+        std::swap(state.FieldBegin, FFieldBegin);
+    }
+    void CloseStory(TVYXLogParas& paras);
+    void ReadStory(const TDxTree& t, const TDxNode& content, TTarget& target);
     void EndField(TVYXLogPara& para, const TVYXCHPX& chpx);
     bool FHeadersRead = false;
     int FTableDepth = 0;
@@ -428,7 +460,7 @@ private:
     void ReadSettings(std::string xml);
     void ReadTheme(std::string xml);
     void ReadStyles(std::string xml);
-    void ReadNumbering(std::string xml);
+    void ReadNumbering(std::string xml, const std::string& stylesXml);
     void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
     void ReadBody(const TDxTree& t);
     void ReadComments(std::string xml);
@@ -448,6 +480,7 @@ private:
     void Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target, const TRunContext& ctx);
     void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
+    void DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object);
     void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
               const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
@@ -855,12 +888,8 @@ void TVYXReadDOCX::TImpl::Blocks(const TDxTree& t, const TDxNode& parent, TTarge
             if (const TDxNode* fb = t.Find(n, dxeFallback))
                 Blocks(t, *fb, target);
             break;
-        case dxeBookmarkStart: {
-            TVYXLogParaItem* last = target.Paras->Last();
-            (void)last;
-            BookmarkStart(t, n, nullptr);
-            break;
-        }
+        // Between paragraphs a bookmark opens at the next paragraph.
+        case dxeBookmarkStart: BookmarkStart(t, n, nullptr); break;
         case dxeBookmarkEnd: {
             TVYXLogParaItem* last = target.Reuse ? nullptr : target.Paras->Last();
             BookmarkEnd(t, n, last && last->IsPara() ? static_cast<TVYXLogPara*>(last) : nullptr);
@@ -869,6 +898,38 @@ void TVYXReadDOCX::TImpl::Blocks(const TDxTree& t, const TDxNode& parent, TTarge
         default: break;
         }
     }
+}
+
+void TVYXReadDOCX::TImpl::CloseStory(TVYXLogParas& paras)
+{
+    if (TVYXLogParaItem* last = paras.Last(); last && last->IsPara()) {
+        auto& para = *static_cast<TVYXLogPara*>(last);
+        for (auto& [id, comment] : FOpenComments)
+            para.EndComment(*comment);
+        for (auto& [id, mark] : FOpenBookmarks)
+            para.EndBookmark(*mark);
+    }
+    FOpenComments.clear();
+    FOpenBookmarks.clear();
+    FPendingBookmarks.clear();
+    FFieldInstr.clear();
+    FFieldSeparated.clear();
+    FFieldBegin.clear();
+}
+
+void TVYXReadDOCX::TImpl::ReadStory(const TDxTree& t, const TDxNode& content, TTarget& target)
+{
+    TStoryState outer;
+    SwapStory(outer);
+    try {
+        Blocks(t, content, target);
+    } catch (...) {
+        CloseStory(*target.Paras);
+        SwapStory(outer);
+        throw;
+    }
+    CloseStory(*target.Paras);
+    SwapStory(outer);
 }
 
 void TVYXReadDOCX::TImpl::Para(const TDxTree& t, const TDxNode& p, TTarget& target)
@@ -1082,7 +1143,7 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                     TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
                     FFieldInstr.emplace_back();
                     FFieldSeparated.push_back(false);
-                    FFieldBegin.emplace_back(&para, begin);
+                    FFieldBegin.push_back({&para, begin, &t, t.Find(n, dxeFfData)});
                 }
             } else if (type == "separate") {
                 if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
@@ -1215,7 +1276,9 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
 {
     const std::u16string instr = FFieldInstr.back();
     const bool separated = FFieldSeparated.back();
-    const auto [beginPara, beginRun] = FFieldBegin.back();
+    const TFieldBegin begin = FFieldBegin.back();
+    TVYXLogPara* const beginPara = begin.Para;
+    TVYXCharRun* const beginRun = begin.Run;
     FFieldInstr.pop_back();
     FFieldSeparated.pop_back();
     FFieldBegin.pop_back();
@@ -1225,12 +1288,33 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
         keyword.remove_prefix(1);
     const bool hyperlink = keyword.substr(0, 9) == u"HYPERLINK" && (keyword.size() == 9 || keyword[9] == u' ');
     int first = -1;
-    if (hyperlink && separated && beginPara == &para)
+    // Check boxes and lists usually have no result, so no separator either.
+    if (((hyperlink && separated) || begin.FFData) && beginPara == &para)
         for (int i = runs.Count() - 1; i >= 0; --i)
             if (runs.Items(i) == beginRun) {
                 first = i;
                 break;
             }
+    if (first >= 0 && begin.FFData) {
+        // A form field: its result is the text after the separator.
+        std::u16string result;
+        bool plain = true;
+        bool afterSeparate = false;
+        for (int i = first + 1; i < runs.Count() && plain; ++i) {
+            const TVYXCharRun* r = runs.Items(i);
+            if (r->Type_() == acrtFldChar)
+                afterSeparate = afterSeparate || static_cast<const TVYXCharRunFldChar*>(r)->FldCharType == acrfctSeparate;
+            else if (r->Type_() == acrtText && afterSeparate)
+                result += r->Text;
+            else if (r->Type_() == acrtLinked)
+                plain = static_cast<const TVYXCharRunLinked*>(r)->LinkedType == acrltBookmark;
+            else if (r->Type_() != acrtInstrText && r->Type_() != acrtText)
+                plain = false;
+        }
+        if (plain && MakeFormField(para, begin, first, result))
+            return;
+        first = -1;
+    }
     std::u16string url, anchor;
     if (first >= 0)
         ParseHyperlinkInstr(instr, url, anchor);
@@ -1280,6 +1364,92 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
         runs.AddHyperlink(link, text, format.get());
 }
 
+// Replaces the runs from `first` on (a form field's begin mark, instruction and
+// result) with the model's form field; false when the data names no form.
+bool TVYXReadDOCX::TImpl::MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first,
+                                        const std::u16string& result)
+{
+    const TDxTree& t = *begin.Tree;
+    const TDxNode& ff = *begin.FFData;
+    const TDxNode* text = t.Find(ff, dxeTextInput);
+    const TDxNode* check = t.Find(ff, dxeCheckBox);
+    const TDxNode* list = t.Find(ff, dxeDdList);
+    if (!text && !check && !list)
+        return false;
+    auto val16 = [&](TDocxElement e) {
+        const TDxNode* n = t.Find(ff, e);
+        return n ? t.Value16(*n, "val") : std::u16string();
+    };
+    const std::u16string name = val16(dxeName);
+    TVYXCharRuns& runs = para.CharRuns();
+    // Bookmarks inside (Word names one after each form field) move in front of it:
+    // the same run objects, so their ranges stay intact.
+    std::vector<std::unique_ptr<TVYXCharRun>> marks;
+    while (runs.Count() > first) {
+        std::unique_ptr<TVYXCharRun> run = runs.Detach(runs.Count() - 1);
+        if (run && run->Type_() == acrtLinked)
+            marks.push_back(std::move(run));
+    }
+    for (auto it = marks.rbegin(); it != marks.rend(); ++it)
+        runs.Add(std::move(*it));
+    TVYXComplexField* field = nullptr;
+    if (check) {
+        bool checked = false;
+        if (const TDxNode* c = t.Find(*check, dxeChecked))
+            checked = t.OnOff(*c);
+        else if (const TDxNode* d = t.Find(*check, dxeDefault))
+            checked = t.OnOff(*d);
+        field = para.AppendFormFieldCheckBox(name, checked);
+        if (TVYXComplexFieldCheckBox* data = field ? field->GetAsCheckBox() : nullptr) {
+            if (const TDxNode* d = t.Find(*check, dxeDefault))
+                data->Default = t.OnOff(*d);
+            if (const TDxNode* size = t.Find(*check, dxeSize)) {
+                data->Size = static_cast<double>(std::clamp(t.Int(*size, "val", 20), 2LL, 3168LL)) / 2.0;
+                data->AutoSize = false;
+            }
+        }
+    } else if (list) {
+        std::vector<std::u16string> values;
+        for (const TDxNode* e = t.Child(*list); e; e = t.Next(*e))
+            if (e->Elem == dxeListEntry && values.size() < 1000)
+                values.push_back(t.Value16(*e, "val"));
+        const TDxNode* res = t.Find(*list, dxeResult);
+        const auto index = static_cast<std::int32_t>(std::clamp(res ? t.Int(*res, "val", 0) : 0LL, 0LL, 1000LL));
+        field = para.AppendFormFieldComboBox(name, values, index);
+        if (TVYXComplexFieldList* data = field ? field->GetAsComboBox() : nullptr)
+            if (const TDxNode* d = t.Find(*list, dxeDefault))
+                data->Default = static_cast<std::int32_t>(std::clamp(t.Int(*d, "val", 0), 0LL, 1000LL));
+    } else {
+        field = para.AppendFormFieldText(name, result);
+        if (TVYXComplexFieldText* data = field ? field->GetAsText() : nullptr) {
+            for (const TDxNode* c = t.Child(*text); c; c = t.Next(*c)) {
+                if (c->Elem == dxeDefault)
+                    data->Default = t.Value16(*c, "val");
+                else if (c->Elem == dxeFormat)
+                    data->Format = t.Value16(*c, "val");
+                else if (c->Elem == dxeMaxLength)
+                    data->MaxLength = static_cast<std::int32_t>(std::clamp(t.Int(*c, "val", 0), 0LL, 32767LL));
+                else if (c->Elem == dxeType) {
+                    const std::string v = t.Value(*c, "val");
+                    data->TextType = v == "number" ? acfttNumber : v == "date" ? acfttDate : v == "currentTime" ? acfttCurrentTime
+                                     : v == "currentDate" ? acfttCurrentDate : v == "calculated" ? acfttCalculated : acfttRegular;
+                }
+            }
+        }
+    }
+    if (!field)
+        return true;
+    field->HelpText = val16(dxeHelpText);
+    field->StatusText = val16(dxeStatusText);
+    field->EntryMacro = val16(dxeEntryMacro);
+    field->ExitMacro = val16(dxeExitMacro);
+    if (const TDxNode* e = t.Find(ff, dxeEnabled))
+        field->Enabled = t.OnOff(*e);
+    if (const TDxNode* c = t.Find(ff, dxeCalcOnExit))
+        field->CalcOnExit = t.OnOff(*c);
+    return true;
+}
+
 void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target,
                                   const TVYXCHPX& chpx)
 {
@@ -1310,7 +1480,7 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         // Text boxes nest like tables; they share the depth limit.
         ++FTableDepth;
         try {
-            Blocks(t, *content, inner);
+            ReadStory(t, *content, inner);
         } catch (...) {
             --FTableDepth;
             throw;
@@ -1318,6 +1488,8 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         --FTableDepth;
         return;
     }
+    if (!FPkg || !target.Owner)
+        return;
     std::string rid;
     if (const TDxNode* blip = t.FindDeep(n, dxeBlip))
         rid = t.Value(*blip, "embed");
@@ -1325,22 +1497,103 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         rid = t.Value(*image, "id");
     if (rid.empty())
         return;
-    std::string bytes;
-    try {
-        bytes = FPkg->ReadImage(target.Owner, rid);
-    } catch (const VYXException&) {
-        FErrors.Add("Picture \"" + rid + "\" is missing");
+    // Each related image is decoded once into the document's picture store;
+    // every use is a picture object of its own size.
+    const auto key = std::make_pair(target.Owner, rid);
+    TVYXPicture* picture = nullptr;
+    if (const auto it = FPictures.find(key); it != FPictures.end()) {
+        picture = it->second;
+    } else {
+        try {
+            const std::string bytes = FPkg->ReadImage(target.Owner, rid);
+            if (!bytes.empty()) {
+                auto stream = TVYXMemoryStream::View(bytes);
+                picture = &FDoc.Pictures().AddPicture(stream);
+            }
+        } catch (const VYXException& e) {
+            FErrors.Add("Picture \"" + rid + "\": " + e.what());
+        }
+        FPictures.emplace(key, picture);
+    }
+    if (!picture)
+        return;
+    auto object = std::make_unique<TVYXGraphicPicture>(picture);
+    if (const TDxNode* extent = t.FindDeep(n, dxeExtent)) {
+        const double w = static_cast<double>(t.Int(*extent, "cx", 0)) / 12700.0;
+        const double h = static_cast<double>(t.Int(*extent, "cy", 0)) / 12700.0;
+        if (w > 0 && h > 0) {
+            object->Width = std::min(w, 10000.0);
+            object->Height = std::min(h, 10000.0);
+        }
+    } else if (const TDxNode* shape = t.FindDeep(n, dxeShape)) {
+        const std::string style = t.Value(*shape, "style");
+        object->Width = VmlStyleLength(style, "width", object->Width);
+        object->Height = VmlStyleLength(style, "height", object->Height);
+    }
+    object->Precalc();
+    if (const TDxNode* anchor = t.FindDeep(n, dxeAnchor)) {
+        DoAnchor(t, *anchor, *object);
+        para.AddGraphic(std::move(object));
         return;
     }
-    if (bytes.empty())
-        return;
-    TVYXCharRunPicture* run = para.CharRuns().AddPicture(&chpx);
-    try {
-        run->LoadPicture(bytes);
-    } catch (const VYXException&) {
-        FErrors.Add("Picture \"" + rid + "\" cannot be decoded");
-        para.CharRuns().Delete(para.CharRuns().Count() - 1);
+    para.CharRuns().AddGraphic(std::move(object), &chpx);
+}
+
+namespace {
+// Relative-from values in the order of the model's enumerations.
+constexpr std::array<std::string_view, 8> cRelFromH = {"column", "character", "leftMargin", "rightMargin",
+                                                       "insideMargin", "outsideMargin", "margin", "page"};
+constexpr std::array<std::string_view, 8> cRelFromV = {"paragraph", "line", "topMargin", "bottomMargin",
+                                                       "insideMargin", "outsideMargin", "margin", "page"};
+constexpr std::array<std::string_view, 6> cAlignH = {"", "left", "center", "right", "inside", "outside"};
+constexpr std::array<std::string_view, 6> cAlignV = {"", "top", "center", "bottom", "inside", "outside"};
+}  // namespace
+
+// A floating object's place: offsets in EMU or alignments, relative to what the
+// file names, and how text flows around it.
+void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object)
+{
+    auto offset = [&](const TDxNode& pos) {
+        const TDxNode* off = t.Find(pos, dxePosOffset);
+        if (!off)
+            return std::optional<double>();
+        const std::string_view text = NyqTrimBlanks(off->Text);
+        long long v = 0;
+        if (std::from_chars(text.data(), text.data() + text.size(), v).ec != std::errc())
+            return std::optional<double>();
+        return std::optional<double>(std::clamp(static_cast<double>(v) / 12700.0, -10000.0, 10000.0));
+    };
+    auto align = [&](const TDxNode& pos, const auto& names) {
+        const TDxNode* a = t.Find(pos, dxeAlign);
+        const std::string_view text = a ? NyqTrimBlanks(a->Text) : std::string_view();
+        for (std::size_t i = 1; i < names.size(); ++i)
+            if (names[i] == text)
+                return static_cast<int>(i);
+        return 0;
+    };
+    if (const TDxNode* h = t.Find(anchor, dxePositionH)) {
+        object.HorizPosRel = static_cast<TVYXGrObjHorizPosRelative>(std::max(0, IndexOf(cRelFromH, t.Value(*h, "relativeFrom"), 0)));
+        if (const int a = align(*h, cAlignH)) {
+            object.HorizPosType = agoptAlignment;
+            object.HorizPos = static_cast<TVYXGrObjHorizPos>(a);
+        } else {
+            object.PosLeft = offset(*h).value_or(0);
+        }
     }
+    if (const TDxNode* v = t.Find(anchor, dxePositionV)) {
+        object.VertPosRel = static_cast<TVYXGrObjVertPosRelative>(std::max(0, IndexOf(cRelFromV, t.Value(*v, "relativeFrom"), 0)));
+        if (const int a = align(*v, cAlignV)) {
+            object.VertPosType = agoptAlignment;
+            object.VertPos = static_cast<TVYXGrObjVertPos>(a);
+        } else {
+            object.PosTop = offset(*v).value_or(0);
+        }
+    }
+    const std::string behind = t.Value(anchor, "behindDoc");
+    if (t.Find(anchor, dxeWrapNone))
+        object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
+    else
+        object.Wrap = agow_ParaLeft;
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
@@ -1465,7 +1718,6 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
     // Rows and their cells first: a row may have fewer cells than the grid.
     std::vector<const TDxNode*> rows;
     std::vector<std::vector<const TDxNode*>> cells;
-    std::vector<const TDxNode*> pending{&tbl};
     // Rows may sit inside content controls and custom XML; walk those level by level.
     auto collectCells = [&](const TDxNode& tr, std::vector<const TDxNode*>& out) {
         std::vector<const TDxNode*> stack;
@@ -1517,7 +1769,13 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
 
     TVYXTable* table = nullptr;
     if (target.Reuse) {
-        table = target.Paras->InsertTable(target.Reuse->Index());
+        int at = target.Reuse->Index();
+        // Two tables in a row: the model wants a paragraph after each table.
+        if (at > 0 && target.Paras->GetItems(at - 1)->IsTable()) {
+            target.Paras->Insert(at);
+            ++at;
+        }
+        table = target.Paras->InsertTable(at);
     } else {
         table = target.Paras->AddTable();
     }
@@ -1710,7 +1968,7 @@ void TVYXReadDOCX::TImpl::DoHeaderFooters(const TDxTree& t, const TDxNode& sectP
                            ? static_cast<TVYXLogPara*>(editor.Paras().GetItems(0))
                            : nullptr;
         TVYXEditorUpdate update(editor);
-        Blocks(*tree, *root, target);
+        ReadStory(*tree, *root, target);
     }
     FHeadersRead = any;
 }
@@ -1874,16 +2132,53 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
     }
 }
 
-void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
+void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml, const std::string& stylesXml)
 {
     auto tree = Parse(std::move(xml));
     const TDxNode* root = tree->Child(tree->Root());
     if (!root || root->Elem != dxeNumbering)
         return;
     std::map<long long, const TDxNode*> abstracts;
-    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c))
+    std::map<long long, long long> numToAbstract;
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
         if (c->Elem == dxeAbstractNum)
             abstracts.emplace(tree->Int(*c, "abstractNumId", -1), c);
+        else if (c->Elem == dxeNum)
+            if (const TDxNode* a = tree->Find(*c, dxeAbstractNumId))
+                numToAbstract.emplace(tree->Int(*c, "numId", -1), tree->Int(*a, "val", -1));
+    }
+    // An abstract definition may only point at a numbering style (w:numStyleLink),
+    // whose w:numPr names the list that holds the levels.
+    std::map<std::u16string, long long> styleNums;
+    if (!stylesXml.empty()) {
+        TNyqPErrors quiet;  // the styles part reports its own problems when it is read
+        TDxTree styles(quiet, FKnownAttributes);
+        try {
+            styles.Load(stylesXml);
+        } catch (const VYXException&) {
+        }
+        if (const TDxNode* sroot = styles.Child(styles.Root()))
+            for (const TDxNode* st = styles.Child(*sroot); st; st = styles.Next(*st))
+                if (st->Elem == dxeStyle && styles.Value(*st, "type") == "numbering")
+                    if (const TDxNode* pPr = styles.Find(*st, dxePPr))
+                        if (const TDxNode* numPr = styles.Find(*pPr, dxeNumPr))
+                            if (const TDxNode* id = styles.Find(*numPr, dxeNumId))
+                                styleNums.emplace(styles.Value16(*st, "styleId"), styles.Int(*id, "val", -1));
+    }
+    auto levelsOf = [&](const TDxNode* abstract) {
+        for (int hop = 0; abstract && hop < 4; ++hop) {
+            const TDxNode* link = tree->Find(*abstract, dxeNumStyleLink);
+            if (!link || tree->Find(*abstract, dxeLvl))
+                return abstract;
+            const auto num = styleNums.find(tree->Value16(*link, "val"));
+            const auto abs = num == styleNums.end() ? numToAbstract.end() : numToAbstract.find(num->second);
+            const auto next = abs == numToAbstract.end() ? abstracts.end() : abstracts.find(abs->second);
+            if (next == abstracts.end() || next->second == abstract)
+                return abstract;
+            abstract = next->second;
+        }
+        return abstract;
+    };
     TVYXNumberings& lists = FDoc.Numberings();
     auto doLevel = [&](const TDxNode& lvl, TVYXNumbering& level) {
         for (const TDxNode* c = tree->Child(lvl); c; c = tree->Next(*c)) {
@@ -1934,7 +2229,7 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
         }
         for (int l = 0; l <= 8; ++l)
             lists.Add(listId, l);
-        for (const TDxNode* lvl = tree->Child(*abs->second); lvl; lvl = tree->Next(*lvl)) {
+        for (const TDxNode* lvl = tree->Child(*levelsOf(abs->second)); lvl; lvl = tree->Next(*lvl)) {
             if (lvl->Elem != dxeLvl)
                 continue;
             const long long ilvl = tree->Int(*lvl, "ilvl", -1);
@@ -1997,18 +2292,7 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     if (const TDxNode* sectPr = t.Find(*body, dxeSectPr))
         DoHeaderFooters(t, *sectPr);
     // Open fields end with the body; ranges left open end at its last paragraph.
-    FFieldInstr.clear();
-    FFieldSeparated.clear();
-    FFieldBegin.clear();
-    if (TVYXLogParaItem* last = FDoc.Paras().Last(); last && last->IsPara()) {
-        auto& para = *static_cast<TVYXLogPara*>(last);
-        for (auto& [id, comment] : FOpenComments)
-            para.EndComment(*comment);
-        for (auto& [id, mark] : FOpenBookmarks)
-            para.EndBookmark(*mark);
-    }
-    FOpenComments.clear();
-    FOpenBookmarks.clear();
+    CloseStory(FDoc.Paras());
 }
 
 void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)
@@ -2039,8 +2323,9 @@ void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& passwo
     TVYXEditorUpdate update(FDoc);
     ReadSettings(FPkg->ReadSettings());
     ReadTheme(FPkg->ReadTheme());
-    ReadNumbering(FPkg->ReadNumbering());
-    ReadStyles(FPkg->ReadStyles());
+    std::string styles = FPkg->ReadStyles();
+    ReadNumbering(FPkg->ReadNumbering(), styles);
+    ReadStyles(std::move(styles));
     // Styles may name lists and lists styles: numbering is read before the styles
     // so that paragraph styles find their lists.
     ReadNotes(FPkg->ReadFootnotes(), FFootnotes, FFootnoteNodes);

@@ -7,8 +7,7 @@
 // Not supported: comments' formatting (their paragraphs are plain texts),
 // permissions, drawing objects other than pictures and text boxes (shapes,
 // barcodes, watermarks), anchored positions, table style
-// conditional formats, form-field data (form fields are written as their
-// instruction and result), document metadata.
+// conditional formats.
 #include "formats/VYXWriteDOCX.h"
 
 #include <algorithm>
@@ -165,8 +164,8 @@ std::string DateText(double days)
     const long long mp = (5 * doy + 2) / 153;
     const long long d = doy - (153 * mp + 2) / 5 + 1;
     const long long m = mp < 10 ? mp + 3 : mp - 9;
-    const long long y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-    char buf[32];
+    const long long y = std::clamp(yoe + era * 400 + (m <= 2 ? 1 : 0), 0LL, 9999LL);
+    char buf[64];
     std::snprintf(buf, sizeof buf, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ", y, m, d, secs / 3600, secs / 60 % 60,
                   secs % 60);
     return buf;
@@ -204,10 +203,16 @@ private:
     void SEP(TXml& x, const TVYXSEP& sep, bool final);
     void Paras(TXml& x, const TVYXLogParas& paras, bool inDocument);
     void Para(TXml& x, const TVYXLogPara& para, bool inDocument);
+    static const TVYXComplexField* FormFieldAfter(const TVYXLogPara& para, int begin);
+    void FFData(TXml& x, const TVYXComplexField& field);
     void Table(TXml& x, const TVYXTable& table);
     void TAPX(TXml& x, const TVYXTAPX& tapx);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
+    // Inline, or floating where `anchor` says when given.
+    void Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor = nullptr);
+    std::string ImageId(const void* key, std::string_view bytes, TVYXPictureType type);
+    std::map<std::pair<TOPCItem*, const void*>, std::string> FImageIds;
     std::string LinkId(const TVYXHyperlink& link);
     std::string Styles();
     std::string Numbering();
@@ -498,27 +503,83 @@ std::string TWriter::LinkId(const TVYXHyperlink& link)
     return item.Id();
 }
 
+// The relationship id of an image part holding `bytes`, written once per part
+// that shows it (`key` tells equal pictures apart).
+std::string TWriter::ImageId(const void* key, std::string_view bytes, TVYXPictureType type)
+{
+    const auto mapKey = std::make_pair(FOwner, key);
+    if (const auto it = FImageIds.find(mapKey); it != FImageIds.end())
+        return it->second;
+    static constexpr std::string_view cExt[] = {"bmp", "jpeg", "png", "gif", "emf", "wmf", "pic", "tiff", "bin", "bin"};
+    const std::string_view ext = cExt[std::clamp(static_cast<int>(type), 0, 9)];
+    FPkg.SetCurrItem(FOwner == FPkg.Document() ? nullptr : FOwner);
+    TOPCItem& item = FPkg.AddImage(++FImages, ext, bytes);
+    FPkg.SetCurrItem(nullptr);
+    FImageIds.emplace(mapKey, item.Id());
+    return item.Id();
+}
+
 void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
 {
     if (run.Origdata.empty() || !FOwner)
         return;
-    static constexpr std::string_view cExt[] = {"bmp", "jpeg", "png", "gif", "emf", "wmf", "pic", "tiff", "bin", "bin"};
-    const std::string_view ext = cExt[std::clamp(static_cast<int>(run.OrigType), 0, 9)];
     const std::string_view bytes(reinterpret_cast<const char*>(run.Origdata.data()), run.Origdata.size());
-    FPkg.SetCurrItem(FOwner == FPkg.Document() ? nullptr : FOwner);
-    TOPCItem& item = FPkg.AddImage(++FImages, ext, bytes);
-    FPkg.SetCurrItem(nullptr);
     // 96 pixels per inch when the picture was decoded; a one-inch square otherwise.
     double w = 72, h = 72;
     if (run.Bitmap && run.Bitmap->Width() > 0 && run.Bitmap->Height() > 0) {
         w = run.Bitmap->Width() * 0.75;
         h = run.Bitmap->Height() * 0.75;
     }
-    const long long cx = Round(w * 12700), cy = Round(h * 12700);
+    Drawing(x, ImageId(&run, bytes, run.OrigType), w, h);
+}
+
+void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor)
+{
+    const long long cx = std::max(1LL, Round(w * 12700)), cy = std::max(1LL, Round(h * 12700));
     const long long id = ++FDrawingIds;
     x.Tag("w:drawing").Open();
-    x.Tag("wp:inline").Attr("distT", 0).Attr("distB", 0).Attr("distL", 0).Attr("distR", 0).Open();
-    x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
+    if (anchor) {
+        static constexpr std::string_view cRelFromH[] = {"column", "character", "leftMargin", "rightMargin",
+                                                         "insideMargin", "outsideMargin", "margin", "page"};
+        static constexpr std::string_view cRelFromV[] = {"paragraph", "line", "topMargin", "bottomMargin",
+                                                         "insideMargin", "outsideMargin", "margin", "page"};
+        static constexpr std::string_view cAlignH[] = {"left", "left", "center", "right", "inside", "outside"};
+        static constexpr std::string_view cAlignV[] = {"top", "top", "center", "bottom", "inside", "outside"};
+        x.Tag("wp:anchor").Attr("distT", 0).Attr("distB", 0).Attr("distL", 114300).Attr("distR", 114300);
+        x.Attr("simplePos", "0").Attr("relativeHeight", 251658240LL + id).Attr("behindDoc", anchor->Wrap == agowBehind ? "1" : "0");
+        x.Attr("locked", anchor->LockAnchor ? "1" : "0").Attr("layoutInCell", "1").Attr("allowOverlap", "1").Open();
+        x.Tag("wp:simplePos").Attr("x", 0).Attr("y", 0).Empty();
+        x.Tag("wp:positionH").Attr("relativeFrom", cRelFromH[std::clamp(static_cast<int>(anchor->HorizPosRel), 0, 7)]).Open();
+        if (anchor->HorizPosType == agoptAlignment && anchor->HorizPos != agohpAbsolute) {
+            x.Tag("wp:align").Open();
+            x.Out.append(cAlignH[std::clamp(static_cast<int>(anchor->HorizPos), 0, 5)]);
+            x.End("wp:align");
+        } else {
+            x.Tag("wp:posOffset").Open();
+            x.Out.append(std::to_string(Round(anchor->PosLeft * 12700)));
+            x.End("wp:posOffset");
+        }
+        x.End("wp:positionH");
+        x.Tag("wp:positionV").Attr("relativeFrom", cRelFromV[std::clamp(static_cast<int>(anchor->VertPosRel), 0, 7)]).Open();
+        if (anchor->VertPosType == agoptAlignment && anchor->VertPos != agovpAbsolute) {
+            x.Tag("wp:align").Open();
+            x.Out.append(cAlignV[std::clamp(static_cast<int>(anchor->VertPos), 0, 5)]);
+            x.End("wp:align");
+        } else {
+            x.Tag("wp:posOffset").Open();
+            x.Out.append(std::to_string(Round(anchor->PosTop * 12700)));
+            x.End("wp:posOffset");
+        }
+        x.End("wp:positionV");
+        x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
+        if (anchor->Wrap == agowBehind || anchor->Wrap == agowInFront || anchor->Wrap == agowInLine)
+            x.Tag("wp:wrapNone").Empty();
+        else
+            x.Tag("wp:wrapSquare").Attr("wrapText", "bothSides").Empty();
+    } else {
+        x.Tag("wp:inline").Attr("distT", 0).Attr("distB", 0).Attr("distL", 0).Attr("distR", 0).Open();
+        x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
+    }
     x.Tag("wp:docPr").Attr("id", id).Attr("name", "Picture " + std::to_string(id)).Empty();
     x.Tag("a:graphic").Open();
     x.Tag("a:graphicData").Attr("uri", cNsPic).Open();
@@ -528,7 +589,7 @@ void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
     x.Tag("pic:cNvPicPr").Empty();
     x.End("pic:nvPicPr");
     x.Tag("pic:blipFill").Open();
-    x.Tag("a:blip").Attr("r:embed", item.Id()).Empty();
+    x.Tag("a:blip").Attr("r:embed", rid).Empty();
     x.Tag("a:stretch").Open();
     x.Tag("a:fillRect").Empty();
     x.End("a:stretch");
@@ -545,7 +606,7 @@ void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
     x.End("pic:pic");
     x.End("a:graphicData");
     x.End("a:graphic");
-    x.End("wp:inline");
+    x.End(anchor ? "wp:anchor" : "wp:inline");
     x.End("w:drawing");
 }
 
@@ -615,8 +676,17 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         Picture(x, static_cast<const TVYXCharRunPicture&>(run));
         break;
     case acrtGraphic: {
+        const TVYXGraphicObj* graphic = static_cast<const TVYXCharRunGraphic&>(run).Graphic.get();
+        if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(graphic)) {
+            const TVYXPicture* stored = picture->Picture();
+            if (!stored || stored->OrigData().empty() || !FOwner)
+                return;
+            open();
+            Drawing(x, ImageId(stored, stored->OrigData(), stored->OrigType), picture->Width, picture->Height);
+            break;
+        }
         // Text boxes, as VML: the simplest markup every reader knows.
-        const auto* box = dynamic_cast<const TVYXGraphicRotate*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
+        const auto* box = dynamic_cast<const TVYXGraphicRotate*>(graphic);
         if (!box || !box->TextBox || !box->TextBox->Paras || FBoxDepth >= 32)
             return;
         open();
@@ -640,6 +710,74 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
     default: return;
     }
     x.End("w:r");
+}
+
+// The form field whose begin mark is run `begin`: the field of the first boundary
+// run after it, unless another field begins first.
+const TVYXComplexField* TWriter::FormFieldAfter(const TVYXLogPara& para, int begin)
+{
+    const TVYXCharRuns& runs = para.CharRuns();
+    for (int i = begin + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Type_() == acrtFldChar && static_cast<const TVYXCharRunFldChar*>(r)->FldCharType == acrfctBegin)
+            return nullptr;
+        if (r->Type_() == acrtLinked) {
+            const auto* linked = static_cast<const TVYXCharRunLinked*>(r);
+            if (linked->LinkedType != acrltComplexField)
+                continue;
+            const auto* field = dynamic_cast<const TVYXComplexField*>(linked->Field());
+            if (field && (field->Type() == acftFormText || field->Type() == acftFormCheckBox || field->Type() == acftFormList))
+                return field;
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void TWriter::FFData(TXml& x, const TVYXComplexField& field)
+{
+    x.Tag("w:ffData").Open();
+    x.Tag("w:name").Attr16("w:val", field.Name).Empty();
+    x.OnOff("w:enabled", field.Enabled);
+    x.Val("w:calcOnExit", field.CalcOnExit ? "1" : "0");
+    if (!field.EntryMacro.empty())
+        x.Tag("w:entryMacro").Attr16("w:val", field.EntryMacro).Empty();
+    if (!field.ExitMacro.empty())
+        x.Tag("w:exitMacro").Attr16("w:val", field.ExitMacro).Empty();
+    if (!field.HelpText.empty())
+        x.Tag("w:helpText").Attr("w:type", "text").Attr16("w:val", field.HelpText).Empty();
+    if (!field.StatusText.empty())
+        x.Tag("w:statusText").Attr("w:type", "text").Attr16("w:val", field.StatusText).Empty();
+    if (const TVYXComplexFieldCheckBox* box = field.GetAsCheckBox()) {
+        x.Tag("w:checkBox").Open();
+        if (box->AutoSize || box->Size <= 0)
+            x.Tag("w:sizeAuto").Empty();
+        else
+            x.Val("w:size", std::max(1LL, Round(box->Size * 2)));
+        x.Val("w:default", box->Default ? "1" : "0");
+        x.Val("w:checked", box->Checked ? "1" : "0");
+        x.End("w:checkBox");
+    } else if (const TVYXComplexFieldList* list = field.GetAsComboBox()) {
+        x.Tag("w:ddList").Open();
+        x.Val("w:result", std::max(0, list->Result));
+        x.Val("w:default", std::max(0, list->Default));
+        for (const std::u16string& v : list->Values)
+            x.Tag("w:listEntry").Attr16("w:val", v).Empty();
+        x.End("w:ddList");
+    } else if (const TVYXComplexFieldText* text = field.GetAsText()) {
+        x.Tag("w:textInput").Open();
+        static constexpr std::string_view cTypes[] = {"regular", "number", "date", "currentTime", "currentDate", "calculated"};
+        if (text->TextType != acfttRegular)
+            x.Val("w:type", cTypes[std::clamp(static_cast<int>(text->TextType), 0, 5)]);
+        if (!text->Default.empty())
+            x.Tag("w:default").Attr16("w:val", text->Default).Empty();
+        if (text->MaxLength > 0)
+            x.Val("w:maxLength", text->MaxLength);
+        if (!text->Format.empty())
+            x.Tag("w:format").Attr16("w:val", text->Format).Empty();
+        x.End("w:textInput");
+    }
+    x.End("w:ffData");
 }
 
 void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
@@ -723,10 +861,30 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                 rev = runRev;
             }
         }
+        if (run.Type_() == acrtFldChar && static_cast<const TVYXCharRunFldChar&>(run).FldCharType == acrfctBegin)
+            if (const TVYXComplexField* form = FormFieldAfter(para, i)) {
+                x.Tag("w:r").Open();
+                CHPX(x, run.CHPX());
+                x.Tag("w:fldChar").Attr("w:fldCharType", "begin").Open();
+                FFData(x, *form);
+                x.End("w:fldChar");
+                x.End("w:r");
+                continue;
+            }
         Run(x, run);
     }
     closeRev();
     closeLink();
+    // Floating pictures, each in a run of its own at the paragraph's end.
+    if (const TVYXGraphicObjList* graphics = para.Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(&graphics->GetItems(i));
+                picture && picture->Picture() && !picture->Picture()->OrigData().empty() && FOwner) {
+                const TVYXPicture& stored = *picture->Picture();
+                x.Out.append("<w:r>");
+                Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture);
+                x.Out.append("</w:r>");
+            }
     x.End("w:p");
 }
 

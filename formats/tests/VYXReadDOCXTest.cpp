@@ -8,17 +8,21 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "editing/tests/VYXEditorInvariants.h"
 #include "formats/NyqXml.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/VYXReadDOCX.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
@@ -87,15 +91,6 @@ TVYXLogPara& ParaAt(TVYXLogDocEditor& doc, int i)
     if (!p)
         throw VYXException("no paragraph " + std::to_string(i));
     return *p;
-}
-
-// The first text run with characters.
-TVYXCharRun* FirstTextRun(TVYXLogPara& para)
-{
-    for (int i = 0; i < para.CharRuns().Count(); ++i)
-        if (TVYXCharRun* r = para.CharRuns().Items(i); r->Type_() == acrtText && !r->Text.empty())
-            return r;
-    return nullptr;
 }
 
 }  // namespace
@@ -577,4 +572,159 @@ TEST(ReadDOCX, HyperlinkFieldsBecomeLinks)
     EXPECT_EQ(second[0]->Hyperlink->Type, ahtBookmark);
     EXPECT_TRUE(links(ParaAt(doc, 2)).empty());
     EXPECT_EQ(ParaAt(doc, 3).GetPlainText(), u"b");
+}
+
+// ---- What was read can be edited -----------------------------------------------------------
+
+TEST(ReadDOCX, CorpusDocumentsStaySoundUnderEditing)
+{
+    const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus";
+    const TVYXCommand commands[] = {
+        vycMoveCharRight, vycMoveWordRight, vycMoveParaDown, vycMoveEndOfLine, vycMoveCellNext, vycMoveCellDown,
+        vycSelectWordRight, vycSelectParaDown, vycSelectWord, vycDelCharLeft, vycDelCharRight, vycDelWordRight,
+        vycDelSelection, vycControlNewPara, vycControlTab, vycControlLineBreak, vycFormatBold, vycFormatIncFont,
+        vycFormatParaCenter, vycFormatParaBullet, vycFormatRemoveBulletNumbering, vycTableInsertRowsBelow,
+        vycTableDeleteCol, vycTableMergeCells, vycRevisionAcceptAll, vycRevisionRejectAll, vycInsertFootnote,
+        vycMoveRevisionNext, vycRevisionAccept};
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(dir))
+        if (fs::file_size(e.path()) < 150000)
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    int edited = 0;
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        SCOPED_TRACE(files[f].filename().string());
+        TVYXLogDocEditor doc;
+        try {
+            TVYXReadDOCX(doc).LoadFromFile(files[f].string());
+        } catch (const VYXException&) {
+            continue;
+        }
+        ASSERT_EQ(VYXCheckEditor(doc), "") << "as read";
+        for (TVYXHeaderFooterType kind : {ahftDefault, ahftFirst, ahftEven}) {
+            for (TVYXHeadersFooters* set : {&doc.Headers(), &doc.Footers()}) {
+                if (TVYXLogDocEditor* e = set->Find(kind)) {
+                    ASSERT_EQ(VYXCheckList(doc, e->Paras(), nullptr, 0), "") << "header or footer as read";
+                }
+            }
+        }
+        for (int i = 0; i < doc.TextBoxes().Count(); ++i) {
+            ASSERT_EQ(VYXCheckList(doc, doc.TextBoxes().GetItems(i).Paras(), nullptr, 0), "") << "text box " << i;
+        }
+        if (doc.FootnoteList().Count() > 0) {
+            ASSERT_EQ(VYXCheckList(doc, doc.Footnotes().Paras(), nullptr, 0), "") << "footnotes";
+        }
+        std::mt19937 rng(static_cast<unsigned>(f + 1));
+        for (int step = 0; step < 60; ++step) {
+            if (rng() % 4 == 0)
+                doc.Command(vycInsertAtCaret, u"typed ");
+            else
+                doc.Command(commands[rng() % std::size(commands)]);
+            ASSERT_EQ(VYXCheckEditor(doc), "") << "step " << step;
+        }
+        ++edited;
+    }
+    EXPECT_GT(edited, 150);
+}
+
+// ---- Golden dumps ------------------------------------------------------------------------
+
+namespace {
+std::string DumpAll(TVYXLogDocEditor& doc)
+{
+    std::string out = VYXDumpParas(doc.Paras());
+    const std::pair<TVYXHeaderFooterType, const char*> kinds[] = {{ahftDefault, "default"}, {ahftFirst, "first"}, {ahftEven, "even"}};
+    for (bool header : {true, false})
+        for (const auto& [kind, name] : kinds)
+            if (TVYXLogDocEditor* e = (header ? doc.Headers() : doc.Footers()).Find(kind))
+                out += std::string(header ? "header " : "footer ") + name + "\n" + VYXDumpParas(e->Paras(), 1);
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        out += "text box\n" + VYXDumpParas(doc.TextBoxes().GetItems(i).Paras(), 1);
+    if (doc.FootnoteList().Count() > 0)
+        out += "footnotes\n" + VYXDumpParas(doc.Footnotes().Paras(), 1);
+    if (doc.EndnoteList().Count() > 0)
+        out += "endnotes\n" + VYXDumpParas(doc.Endnotes().Paras(), 1);
+    return out;
+}
+}  // namespace
+
+// Whole-model dumps of a few corpus files chosen for their structure: nested and
+// merged tables, lists, notes, comments, headers, tracked changes, form fields.
+// VYX_UPDATE_GOLDEN=1 rewrites them; a failure leaves <name>.dump.actual beside.
+TEST(ReadDOCX, GoldenDumps)
+{
+    const fs::path corpus = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::is_directory(corpus))
+        GTEST_SKIP() << "no shared corpus";
+    const fs::path data = fs::path(VYX_TEST_DATA_DIR) / "docx";
+    for (const char* name : {"d2py-merged_cells.docx", "docx4j-odd_even_different_first_page.docx", "mammoth-comments.docx",
+                             "oxpt-RP015-MoveFrom-MoveTo.docx", "docx4j-LegacyForms.docx", "docxjs-numbering.docx",
+                             "tika-testWORD_endnote_table.docx"}) {
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor doc;
+        TVYXReadDOCX(doc).LoadFromFile((corpus / name).string());
+        const std::string actual = DumpAll(doc);
+        const fs::path golden = data / (std::string(name) + ".dump");
+        if (std::getenv("VYX_UPDATE_GOLDEN")) {
+            std::ofstream(golden, std::ios::binary) << actual;
+            continue;
+        }
+        std::ifstream in(golden, std::ios::binary);
+        ASSERT_TRUE(in) << "missing golden " << golden;
+        const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (actual != expected)
+            std::ofstream(golden.string() + ".actual", std::ios::binary) << actual;
+        EXPECT_EQ(actual, expected);
+    }
+}
+
+TEST(ReadDOCX, MarkupNeverCrossesStories)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX reader(doc);
+    reader.LoadDocumentXml(Body(
+        R"(<w:p><w:bookmarkStart w:id="1" w:name="outer"/><w:r><w:t>one</w:t></w:r>)"
+        R"(<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:pict><v:shape xmlns:v="urn:schemas-microsoft-com:vml" style="width:100pt;height:50pt"><v:textbox><w:txbxContent>)"
+        R"(<w:p><w:bookmarkStart w:id="2" w:name="inner"/><w:r><w:t>boxed</w:t></w:r><w:bookmarkEnd w:id="1"/>)"
+        R"(<w:r><w:fldChar w:fldCharType="end"/></w:r></w:p></w:txbxContent></v:textbox></v:shape></w:pict></w:r>)"
+        R"(<w:r><w:instrText>PAGE</w:instrText></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r></w:p>)"
+        R"(<w:p><w:r><w:t>two</w:t></w:r><w:bookmarkEnd w:id="1"/></w:p>)"));
+    ASSERT_EQ(doc.TextBoxes().Count(), 1);
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    const std::string body = VYXDumpParas(doc.Paras());
+    const std::string box = VYXDumpParas(doc.TextBoxes().GetItems(0).Paras());
+    // "outer" opens and closes in the body, "inner" opens and is closed in the box.
+    EXPECT_NE(body.find("bookmark first \"outer\""), std::string::npos) << body;
+    EXPECT_NE(body.find("bookmark last \"outer\""), std::string::npos) << body;
+    EXPECT_NE(box.find("bookmark first \"inner\""), std::string::npos) << box;
+    EXPECT_NE(box.find("bookmark last \"inner\""), std::string::npos) << box;
+    EXPECT_EQ(box.find("outer"), std::string::npos) << box;
+    // The body's field ends in the body: the box's end mark has no field to end.
+    EXPECT_EQ(box.find("fieldchar"), std::string::npos) << box;
+    EXPECT_NE(body.find("fieldchar end"), std::string::npos) << body;
+}
+
+TEST(ReadDOCX, ListsLinkedThroughANumberingStyle)
+{
+    // Written by a word processor that defines its list once in a numbering style
+    // and points the other definitions at it (w:numStyleLink).
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "d2py-created-in-pages-bulleted-lists.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    int numbered = 0;
+    for (int i = 0; i < doc.Paras().Count(); ++i) {
+        const TVYXLogPara* p = doc.Paras().GetParas(i);
+        const TVYXNumbering* level = p ? p->PAPX().GetNumbering() : nullptr;
+        // numId 2 (list 1) links to the "Numbered" style, whose list holds the levels.
+        if (!level || level->NumList()->Id != 1)
+            continue;
+        ++numbered;
+        EXPECT_EQ(level->Style, anstDecimal);
+        EXPECT_EQ(level->Text, u"%" + std::u16string(1, static_cast<char16_t>(u'1' + level->Level)) + u".");
+    }
+    EXPECT_GT(numbered, 0);
 }

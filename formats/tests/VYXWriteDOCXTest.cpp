@@ -16,6 +16,9 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXNotes.h"
 #include "platform/VYXErrors.h"
@@ -65,7 +68,7 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
     const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
     if (!fs::is_directory(dir))
         GTEST_SKIP() << "no shared corpus";
-    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0, formatChanges = 0;
+    int files = 0, equal = 0, stable = 0, boxes = 0, comments = 0, formatChanges = 0, formFields = 0, floating = 0;
     for (const auto& e : fs::directory_iterator(dir)) {
         const std::string name = e.path().filename().string();
         TVYXLogDocEditor first;
@@ -81,6 +84,10 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         TVYXLogDocEditor second;
         TVYXReadDOCX(second).LoadFromBytes(bytes);
         const std::string a = FullDump(first), b = FullDump(second);
+        for (std::size_t at = 0; (at = a.find("formfield first", at)) != std::string::npos; ++at)
+            ++formFields;
+        for (std::size_t at = 0; (at = a.find(" anchored=", at)) != std::string::npos; ++at)
+            floating += std::atoi(a.c_str() + at + 10);
         for (std::size_t at = 0; (at = a.find("Rev=", at)) != std::string::npos; ++at)
             formatChanges += a.compare(at - 6, 6, "format") == 0 || a.compare(at - 4, 4, "para") == 0;
         if (a == b) {
@@ -92,8 +99,9 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
         // Our own output written again gives the same bytes.
         stable += TVYXWriteDOCX(second).SaveToBytes() == TVYXWriteDOCX(second).SaveToBytes();
     }
-    std::printf("round trip: %d of %d dumps equal, %d deterministic (%d text boxes, %d comments, %d format changes)\n",
-                equal, files, stable, boxes, comments, formatChanges);
+    std::printf("round trip: %d of %d dumps equal, %d deterministic (%d text boxes, %d comments, %d format changes, "
+                "%d form fields, %d floating pictures)\n", equal, files, stable, boxes, comments, formatChanges, formFields,
+                floating);
     EXPECT_EQ(stable, files);
     EXPECT_EQ(equal, files);
 }
@@ -237,4 +245,79 @@ TEST(WriteDOCX, DocumentPropertiesWhenGiven)
     EXPECT_EQ(back.Author, props.Author);
     EXPECT_DOUBLE_EQ(back.Created, props.Created);
     EXPECT_DOUBLE_EQ(back.LastModified, props.LastModified);
+}
+
+TEST(WriteDOCX, PicturesKeepTheirSizeAndBytes)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "tika-2pic.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    auto pictures = [](TVYXLogDocEditor& doc) {
+        std::vector<const TVYXGraphicPicture*> out;
+        TVYXLogParasIterator walk;
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            for (int i = 0; i < p.CharRuns().Count(); ++i)
+                if (p.CharRuns().Items(i)->Type_() == acrtGraphic)
+                    if (auto* pic = dynamic_cast<const TVYXGraphicPicture*>(
+                            static_cast<TVYXCharRunGraphic*>(p.CharRuns().Items(i))->Graphic.get()))
+                        out.push_back(pic);
+        };
+        walk.Iterate(doc.Paras());
+        return out;
+    };
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    const auto first = pictures(doc);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_NEAR(first[0]->Width, 5934075 / 12700.0, 1e-9);  // 467.25 points from the extent in EMU
+    EXPECT_NEAR(first[0]->Height, 3966845 / 12700.0, 1e-9);
+    const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
+    EXPECT_NE(PartOf(bytes, "word/document.xml").find("<wp:extent cx=\"5934075\" cy=\"3966845\"/>"), std::string::npos);
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(bytes);
+    const auto second = pictures(back);
+    ASSERT_EQ(second.size(), first.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_DOUBLE_EQ(second[i]->Width, first[i]->Width);
+        EXPECT_DOUBLE_EQ(second[i]->Height, first[i]->Height);
+        ASSERT_TRUE(first[i]->Picture() && second[i]->Picture());
+        EXPECT_EQ(second[i]->Picture()->OrigData(), first[i]->Picture()->OrigData());  // byte-equal
+    }
+}
+
+TEST(WriteDOCX, FloatingPicturesKeepTheirPlace)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "pandoc-image_with_textbox_caption.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    auto floating = [](TVYXLogDocEditor& doc) {
+        std::vector<const TVYXGraphicObj*> out;
+        TVYXLogParasIterator walk;
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            if (const TVYXGraphicObjList* list = p.Graphics())
+                for (int i = 0; i < list->Count(); ++i)
+                    out.push_back(&list->GetItems(i));
+        };
+        walk.Iterate(doc.Paras());
+        return out;
+    };
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    const auto first = floating(doc);
+    ASSERT_FALSE(first.empty());
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(TVYXWriteDOCX(doc).SaveToBytes());
+    const auto second = floating(back);
+    ASSERT_EQ(second.size(), first.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(second[i]->PosLeft, first[i]->PosLeft, 1.0 / 12700);
+        EXPECT_NEAR(second[i]->PosTop, first[i]->PosTop, 1.0 / 12700);
+        EXPECT_EQ(second[i]->HorizPosRel, first[i]->HorizPosRel);
+        EXPECT_EQ(second[i]->VertPosRel, first[i]->VertPosRel);
+        EXPECT_EQ(second[i]->HorizPosType, first[i]->HorizPosType);
+        EXPECT_EQ(second[i]->HorizPos, first[i]->HorizPos);
+        EXPECT_EQ(second[i]->Wrap, first[i]->Wrap);
+        EXPECT_NEAR(second[i]->Width, first[i]->Width, 1.0 / 12700);
+    }
 }
