@@ -578,7 +578,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
         }
         // Notes referenced in the row.
         std::vector<TVYXFootnoteItem*> notes;
-        if (row.Flags & aprfHasFootnote)
+        if ((row.Flags & aprfHasFootnote) && !FWeb)  // an endless page has no foot: notes follow the body
             for (const TVYXRowPiece& p : row.Pieces)
                 if (p.Run && (p.Run->Type_() == acrtFootnoteRef || p.Run->Type_() == acrtFootnote)) {
                     const auto& fr = static_cast<const TVYXCharRunFootnote&>(*p.Run);
@@ -1013,6 +1013,8 @@ void TVYXPaginatorDoc::Paginate()
             }
         }
     }
+    if (FWeb && !FNoteOf.empty())
+        PlaceParas(FDoc.Footnotes().Paras(), at, ColumnBox(at), 0);
     if (endnotes)
         PlaceParas(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
     while (!FCarriedNotes.empty())  // notes of the last rows: pages of their own

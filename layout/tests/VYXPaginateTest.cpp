@@ -112,9 +112,13 @@ TEST(Paginate, WebLayoutIsOneEndlessPage)
     TDoc d;
     for (int i = 0; i < 80; ++i)
         d.Para(cProse, 6);
+    d.Doc.AppendFootnote(u"A note: on an endless page it follows the body.");
     d.Doc.DOP().WebLayout = true;
     d.Layout.Paginate();
     ASSERT_EQ(d.Layout.Pages().Count(), 1);
+    const TVYXPhyRow& note = *d.Rows(*d.Doc.Footnotes().Paras()._FirstPara()).First();
+    EXPECT_LT(note.Baseline, d.Layout.WebHeight());
+    EXPECT_GT(note.Baseline, d.Layout.WebHeight() - 40);
     EXPECT_GT(d.Layout.WebHeight(), 2000);
     EXPECT_NEAR(d.Doc.DOP().WebHeight, d.Layout.WebHeight() * 0.75 + 36, 0.01);
     d.Doc.DOP().WebLayout = false;
