@@ -627,6 +627,13 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
         headers = 0;  // a table of header rows only has nothing to repeat them for
     FOpenTables.emplace_back(&table, 0);
     const TVYXTAP* tap = table.TAPX().TAP();
+    // Roots of vertical merges: their content may run through the merge's rows, and
+    // the merge's last row grows if it has not reached the content's end.
+    struct TMerge {
+        int LastRow;
+        TPlace End;
+    };
+    std::vector<TMerge> merges;
     for (int r = 0; r < table.Count(); ++r) {
         if (r == headers && headers > 0)
             FOpenTables.back().second = headers;
@@ -660,10 +667,17 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
             const TBox cellBox{cell.PixX1 + FGDI.PtToPixXF(margLeft), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth()))};
             PlaceParas(cell.Paras(), cat, cellBox, depth + 1);
             cat.Y += FGDI.PtToPixYF(margBottom);
+            if (const int span = cell.CalcRowSpan(); span > 1) {
+                merges.push_back({r + span - 1, cat});
+                continue;
+            }
             if (cat.Page > end.Page || (cat.Page == end.Page && cat.Y > end.Y))
                 end = cat;
             ends.push_back({&cell, cat});
         }
+        for (const TMerge& m : merges)
+            if (m.LastRow == r && (m.End.Page > end.Page || (m.End.Page == end.Page && m.End.Y > end.Y)))
+                end = m.End;
         const double minH = FGDI.PtToPixYF(std::max({row.Height, row.MHeight, 0.0}));
         if (end.Page == startPage) {
             double h = end.Y - y0;

@@ -473,3 +473,21 @@ TEST(Paginate, ColumnsBalanceBeforeAContinuousBreak)
     EXPECT_GE(d.Rows(after).First()->GetY1(), std::max(left, right) - 0.01);
     EXPECT_LT(d.Rows(after).First()->GetY1(), std::max(left, right) + 3 * rowH);
 }
+
+TEST(Paginate, VerticallyMergedCellSpansItsRows)
+{
+    TDoc d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 3);
+    for (int r = 0; r < 3; ++r)
+        d.Doc.CellPara(t, 1, r).Append(u"short");
+    d.Doc.CellPara(t, 0, 0).Append(cProse + u" " + cProse);
+    t.MergeCells(0, 0, 0, 2);
+    d.Layout.Paginate();
+    const TVYXPhyRows& root = d.Rows(*t.GetRows(0)->GetCells(0)->Paras().GetParas(0));
+    ASSERT_GT(root.Count(), 6);
+    const double line = d.Rows(d.Doc.CellPara(t, 1, 0)).First()->LineHeight * 1.2;
+    // The first two rows stay one line high; the last one reaches the merged text's end.
+    EXPECT_LT(t.GetRows(0)->PixY2 - t.GetRows(0)->PixY1, line + 1);
+    EXPECT_LT(t.GetRows(1)->PixY2 - t.GetRows(1)->PixY1, line + 1);
+    EXPECT_GE(t.GetRows(2)->PixY2, root.Last()->Baseline + root.Last()->Descent - 0.01);
+}
