@@ -297,14 +297,16 @@ void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
 
 void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16string& label)
 {
-    // Text boxes, floating or inline, are laid out at their own width.
+    // Text boxes, floating or inline, are laid out at their own width. A clean
+    // paragraph broken without inline objects has no inline box to look for.
     if (const TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             BreakTextBox(graphics->GetItems(i));
-    for (int i = 0; i < para.Count(); ++i)
-        if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
-            if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
-                BreakTextBox(*g);
+    if (const TVYXPhyRows* old = RowsOf(para); !old || para.Dirty || old->HasObjects)
+        for (int i = 0; i < para.Count(); ++i)
+            if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
+                if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
+                    BreakTextBox(*g);
 
     const TVYXPhyRows* rows = RowsOf(para);
     bool need = !rows || para.Dirty || rows->BrokenWidth != std::max(width, 20.0) ||

@@ -698,6 +698,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     rows->BrokenWidth = width;
     rows->BrokenPPI = gdi.PixelsPerInchX();
     rows->Label = label;
+    rows->HasObjects = false;
     rows->LabelWidth = 0;
     rows->LabelX = 0;
 
@@ -812,6 +813,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
             }
         } else if (type == acrtGraphic) {
             auto& g = static_cast<TVYXCharRunGraphic&>(run);
+            rows->HasObjects = true;
             double w = 0, h = 0;
             if (g.Graphic) {
                 w = g.FullWidth ? st.Avail : gdi.PtToPixXF(g.Graphic->Width);

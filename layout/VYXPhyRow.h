@@ -126,6 +126,7 @@ public:
     double LineSpacing = 1;   // multiplier of the natural line height
     double SpaceBefore = 0, SpaceAfter = 0;  // points
     bool Numbered = false, Contextual = false;
+    bool HasObjects = false;  // inline drawing objects among the runs
     const void* Style = nullptr;  // the paragraph style (compared only)
 
 private:
