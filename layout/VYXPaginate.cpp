@@ -1016,7 +1016,9 @@ void TVYXPaginatorDoc::Paginate()
             const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
             const TPlace single = at;
             bool fitted = false;
-            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += 4) {
+            // At most 64 tries, whatever the page's height.
+            const double step = std::max(4.0, (BodyBottom(single) - start.ColTop) / 64);
+            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += step) {
                 undo();
                 FColLimit = limit;
                 place();
