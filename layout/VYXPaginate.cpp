@@ -94,10 +94,14 @@ constexpr double cEndless = 2147483647;
 TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
 
 // The advance of a row: line height times the spacing, unless an inline object made
-// the row taller than its line.
-double Advance(const TVYXPhyRow& row, double spacing)
+// the row taller than its line; an exact line height replaces it, an "at least"
+// height is its minimum.
+double Advance(const TVYXPhyRow& row, const TVYXPhyRows& rows)
 {
-    return row.LineHeight >= row.Ascent ? row.LineHeight * spacing : row.Height();
+    if (rows.LineRule == aplrExactly)
+        return rows.LineValue;
+    const double natural = row.LineHeight >= row.Ascent ? row.LineHeight * rows.LineSpacing : row.Height();
+    return rows.LineRule == aplrAtLeast ? std::max(natural, rows.LineValue) : natural;
 }
 
 // The tallest first row among the cells of a table row, with the cell's top margin.
@@ -393,7 +397,7 @@ double TVYXPaginatorDoc::ParasHeight(TVYXLogParas& paras, int first, int last)
         if (!rows)
             continue;
         for (int r = 0; r < rows->Count(); ++r)
-            h += Advance(rows->GetItems(r), rows->LineSpacing);
+            h += Advance(rows->GetItems(r), *rows);
         if (i < last)
             h += ParaSpacing(para, paras.GetItems(i + 1));
     }
@@ -409,7 +413,7 @@ double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
     const double nextBefore = nextRows ? nextRows->SpaceBefore : 0;
     const bool collapse = !rows->Numbered && next->IsPara() && !(nextBefore > 0);
     double s = 0;
-    if (!collapse && !next->IsTable() && rows->Count() > 0)
+    if (!collapse && !next->IsTable() && rows->Count() > 0 && rows->LineRule == aplrMultiple)
         s += std::abs(rows->LineSpacing - 1) * rows->Last()->LineHeight;
     if (collapse || next->IsTable()) {
         // Contextual spacing leaves the space out between paragraphs of one style.
@@ -611,7 +615,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
         row.PageX = static_cast<float>(x);
         row.Page = at.Page;
         page->Rows.Add(row);
-        at.Y += Advance(row, rows->LineSpacing);
+        at.Y += Advance(row, *rows);
         at.MaxY = std::max(at.MaxY, at.Y);
     }
     at.Y += ParaSpacing(para, next);
@@ -750,7 +754,7 @@ void TVYXPaginatorDoc::DoHeadersFooters()
                         TVYXPhyRow& row = rows->GetItems(r);
                         row.Baseline = static_cast<float>(at.Y + row.Ascent);
                         row.PageX = static_cast<float>(x);
-                        at.Y += Advance(row, rows->LineSpacing);
+                        at.Y += Advance(row, *rows);
                     }
         }
         if (TVYXLogDocEditor* f = Footer(kind)) {
@@ -764,7 +768,7 @@ void TVYXPaginatorDoc::DoHeadersFooters()
                         TVYXPhyRow& row = rows->GetItems(r);
                         row.Baseline = static_cast<float>(y + row.Ascent);
                         row.PageX = static_cast<float>(x);
-                        y += Advance(row, rows->LineSpacing);
+                        y += Advance(row, *rows);
                     }
         }
     }
@@ -791,7 +795,7 @@ void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
                 row.PageX = static_cast<float>(page.ClientX1);
                 row.Page = page.Index;
                 page.NoteRows.Add(row);
-                y += Advance(row, rows->LineSpacing);
+                y += Advance(row, *rows);
             }
             if (i < last)
                 y += ParaSpacing(para, paras.GetItems(i + 1));
@@ -824,7 +828,7 @@ void TVYXPaginatorDoc::PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page)
             row.Baseline = static_cast<float>(y + row.Ascent);
             row.PageX = static_cast<float>(x);
             row.Page = page.Index;
-            y += Advance(row, rows->LineSpacing);
+            y += Advance(row, *rows);
         }
         y += ParaSpacing(para, i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr);
     }

@@ -839,7 +839,26 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     }
     EndRow();
     rows->SetFirstLast();
-    rows->LineSpacing = std::clamp(pd.LineSpacing > 0 ? pd.LineSpacing : 1.0, 0.1, 10.0);
+    // Readers keep exact and minimum heights in points, multiples as factors. A value
+    // below 4 points cannot be a line's height and is taken as a factor.
+    rows->LineRule = aplrMultiple;
+    rows->LineValue = 0;
+    double factor = pd.LineSpacing;
+    switch (pd.LineSpacingType) {
+    case aplstSingle: factor = 1; break;
+    case aplst1_5Lines: factor = 1.5; break;
+    case aplstDouble: factor = 2; break;
+    case aplstAtLeast:
+    case aplstExactly:
+        if (pd.LineSpacing >= 4 && pd.LineSpacing <= 1584) {
+            rows->LineRule = pd.LineSpacingType == aplstExactly ? aplrExactly : aplrAtLeast;
+            rows->LineValue = gdi.PtToPixYF(pd.LineSpacing);
+            factor = 1;
+        }
+        break;
+    default: break;
+    }
+    rows->LineSpacing = std::clamp(factor > 0 ? factor : 1.0, 0.1, 10.0);
     rows->SpaceBefore = pd.SpaceBefore;
     rows->SpaceAfter = pd.SpaceAfter;
     rows->Numbered = para.PAPX().GetNumbering() != nullptr;

@@ -491,3 +491,24 @@ TEST(Paginate, VerticallyMergedCellSpansItsRows)
     EXPECT_LT(t.GetRows(1)->PixY2 - t.GetRows(1)->PixY1, line + 1);
     EXPECT_GE(t.GetRows(2)->PixY2, root.Last()->Baseline + root.Last()->Descent - 0.01);
 }
+
+TEST(Paginate, ExactAndMinimumLineHeights)
+{
+    TDoc d;
+    TVYXLogPara& exact = d.Para(cProse + u" " + cProse);
+    exact.PAPX().SetLineSpacingType(aplstExactly);
+    exact.PAPX().SetLineSpacing(30);  // 40 px
+    TVYXLogPara& least = d.Para(cProse + u" " + cProse);
+    least.PAPX().SetLineSpacingType(aplstAtLeast);
+    least.PAPX().SetLineSpacing(6);  // below the natural height: no effect
+    TVYXLogPara& dbl = d.Para(cProse + u" " + cProse);
+    dbl.PAPX().SetLineSpacingType(aplstDouble);
+    d.Layout.Paginate();
+    const TVYXPhyRows& e = d.Rows(exact);
+    const TVYXPhyRows& l = d.Rows(least);
+    const TVYXPhyRows& w = d.Rows(dbl);
+    ASSERT_GT(e.Count(), 1);
+    EXPECT_NEAR(e.GetItems(1).Baseline - e.GetItems(0).Baseline, 40, 0.01);
+    EXPECT_NEAR(l.GetItems(1).Baseline - l.GetItems(0).Baseline, l.GetItems(0).LineHeight, 0.01);
+    EXPECT_NEAR(w.GetItems(1).Baseline - w.GetItems(0).Baseline, 2 * w.GetItems(0).LineHeight, 0.01);
+}
