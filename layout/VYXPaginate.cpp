@@ -741,6 +741,8 @@ void TVYXPaginatorDoc::DoHeadersFooters()
     for (int k = 0; k < 3; ++k) {
         const auto kind = static_cast<TVYXPageHdrFtr>(k);
         FHeaderEx[k] = FFooterEx[k] = -1;
+        if (kind == aphfFirst && !sep.TitlePg)
+            continue;  // the first page shows its own header only in a title-page section
         if (TVYXLogDocEditor* h = Header(kind)) {
             BreakParas(h->Paras(), width, false);
             const double height = ParasHeight(h->Paras());

@@ -166,6 +166,16 @@ TEST(Paginate, HeaderTallerThanItsMarginPushesTheBody)
     EXPECT_NEAR(p.BodyTop(), top + p.HeaderExHeight(), 0.01);
     EXPECT_GE(d.Layout.Pages().Count(), pages);
     ExpectRowsInsideBodies(d.Layout);
+    // A first-page header counts only when the section asks for a title page.
+    TVYXLogDocEditor& first = d.Doc.Headers().AddFirst();
+    for (int i = 0; i < 12; ++i)
+        first.AppendParaUI(u"first page header line");
+    d.Layout.Paginate();
+    const double defaultEx = d.Layout.Pages().GetItems(0).HeaderExHeight();
+    d.Doc.SEP().TitlePg = true;
+    d.Layout.Paginate();
+    EXPECT_GT(d.Layout.Pages().GetItems(0).HeaderExHeight(), defaultEx + 50);
+    EXPECT_NEAR(d.Layout.Pages().GetItems(1).HeaderExHeight(), defaultEx, 0.01);
     // A header that fits its margin does not extend into the body.
     TDoc e;
     e.Para(u"body");
