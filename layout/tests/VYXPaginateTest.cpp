@@ -176,6 +176,15 @@ TEST(Paginate, HeaderTallerThanItsMarginPushesTheBody)
     d.Layout.Paginate();
     EXPECT_GT(d.Layout.Pages().GetItems(0).HeaderExHeight(), defaultEx + 50);
     EXPECT_NEAR(d.Layout.Pages().GetItems(1).HeaderExHeight(), defaultEx, 0.01);
+    // Even pages (odd indexes) show the even header when there is one.
+    TVYXLogDocEditor& even = d.Doc.Headers().AddEven();
+    for (int i = 0; i < 3; ++i)
+        even.AppendParaUI(u"even page header line");
+    d.Layout.Paginate();
+    ASSERT_GE(d.Layout.Pages().Count(), 3);
+    const double evenEx = d.Layout.Pages().GetItems(1).HeaderExHeight();
+    EXPECT_NE(evenEx, defaultEx);
+    EXPECT_NEAR(d.Layout.Pages().GetItems(2).HeaderExHeight(), defaultEx, 0.01);
     // A header that fits its margin does not extend into the body.
     TDoc e;
     e.Para(u"body");
