@@ -421,7 +421,7 @@ double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
         if (!(rows->Contextual && sameStyle))
             s += FGDI.PtToPixYF(std::max(0.0, rows->SpaceAfter));
     }
-    return s;
+    return s + FGDI.PtToPixYF(rows->BorderBottom);  // room for the paragraph's bottom border
 }
 
 void TVYXPaginatorDoc::CollectSections()

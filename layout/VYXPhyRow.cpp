@@ -26,6 +26,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXPropValues.h"
 #include "platform/VYXTextScript.h"
 
 // ---- Rows ---------------------------------------------------------------------------
@@ -860,6 +861,8 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     }
     rows->LineSpacing = std::clamp(factor > 0 ? factor : 1.0, 0.1, 10.0);
     rows->SpaceBefore = pd.SpaceBefore;
+    const TVYXDocPropBorder* bottom = pd.Borders().Bottom();
+    rows->BorderBottom = bottom && bottom->Assigned() ? std::max(0.0, bottom->Margin()) : 0;
     rows->SpaceAfter = pd.SpaceAfter;
     rows->Numbered = para.PAPX().GetNumbering() != nullptr;
     rows->Contextual = para.PAPX().GetContextualSpacing();

@@ -131,6 +131,7 @@ public:
     TVYXPhyLineRule LineRule = aplrMultiple;
     double LineValue = 0;     // exact or minimum line height in pixels
     double SpaceBefore = 0, SpaceAfter = 0;  // points
+    double BorderBottom = 0;  // a bottom border's width and distance, points
     bool Numbered = false, Contextual = false;
     bool HasObjects = false;  // inline drawing objects among the runs
     const void* Style = nullptr;  // the paragraph style (compared only)

@@ -78,6 +78,14 @@ TEST(Paginate, LineSpacingAndParagraphSpacing)
     e.Layout.Paginate();
     const TVYXPhyRow& rc = *e.Rows(c).Last();
     EXPECT_NEAR(e.Rows(f).First()->GetY1() - (rc.GetY1() + rc.LineHeight), 8, 0.01);
+    // A bottom border keeps its width and distance clear below the paragraph.
+    const double plain = e.Rows(f).First()->GetY1();
+    c.PAPX().AddBorderBottom()->SetVals(1.5, 0, stbSingle, 4.5);  // 6 pt = 8 px
+    c.MakeDirty();
+    e.Layout.Paginate();
+    EXPECT_NEAR(e.Rows(f).First()->GetY1() - plain, 8, 0.01);
+    c.PAPX().DeleteBorderBottom();
+    c.MakeDirty();
     // Without a space before the follower, the space after counts.
     f.PAPX().SetSpaceBefore(0);
     f.MakeDirty();
