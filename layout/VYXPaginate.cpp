@@ -234,9 +234,10 @@ std::optional<std::u16string> TVYXPaginatorDoc::PageFieldText(const TVYXCharRun&
     return std::nullopt;
 }
 
-std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
+std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para, TVYXNumbering* level)
 {
-    TVYXNumbering* level = para.PAPX().GetNumbering();
+    if (!level)
+        level = para.PAPX().GetNumbering();
     if (!level || level->Style == anstNone)
         return {};
     const int id = level->NumList() ? level->NumList()->Id : 0;
@@ -279,10 +280,11 @@ std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
 std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
 {
     // A clean paragraph broken without a list has none: adding one made it dirty.
+    // A clean one keeps the level it was broken with (changing it makes it dirty).
     const TVYXPhyRows* rows = RowsOf(para);
-    if (rows && !para.Dirty && !rows->Numbered)
-        return {};
-    return NumberingLabel(para);
+    if (rows && !para.Dirty)
+        return rows->Numbered ? NumberingLabel(para, rows->NumLevel) : std::u16string();
+    return NumberingLabel(para, nullptr);
 }
 
 void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)

@@ -45,6 +45,7 @@ class TVYXCharRun;
 class TVYXFieldUpdater;
 class TVYXGraphicObj;
 class TVYXGraphicRotate;
+class TVYXNumbering;
 
 class TVYXPaginatorDoc {
 public:
@@ -84,7 +85,8 @@ private:
     void BreakPara(TVYXLogPara& para, double width, const std::u16string& label);
     void BreakTextBox(TVYXGraphicObj& obj);
     void PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page);
-    std::u16string NumberingLabel(TVYXLogPara& para);
+    // `level` is the paragraph's list level when known, else it is looked up.
+    std::u16string NumberingLabel(TVYXLogPara& para, TVYXNumbering* level);
     std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
     void PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);

@@ -864,7 +864,8 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     const TVYXDocPropBorder* bottom = pd.Borders().Bottom();
     rows->BorderBottom = bottom && bottom->Assigned() ? std::max(0.0, bottom->Margin()) : 0;
     rows->SpaceAfter = pd.SpaceAfter;
-    rows->Numbered = para.PAPX().GetNumbering() != nullptr;
+    rows->NumLevel = para.PAPX().GetNumbering();
+    rows->Numbered = rows->NumLevel != nullptr;
     rows->Contextual = para.PAPX().GetContextualSpacing();
     rows->Style = para.PAPX().GetStyle();
     para.Dirty = false;

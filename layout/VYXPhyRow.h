@@ -23,6 +23,7 @@
 class TVYXGDI;
 class TVYXCharRun;
 class TVYXTabStop;
+class TVYXNumbering;
 
 enum TVYXPhyRowFlag : unsigned {
     aprfDirty = 1, aprfFirst = 2, aprfLast = 4, aprfPageBreak = 8, aprfHasFootnote = 16
@@ -134,6 +135,7 @@ public:
     double BorderBottom = 0;  // a bottom border's width and distance, points
     bool Numbered = false, Contextual = false;
     bool HasObjects = false;  // inline drawing objects among the runs
+    TVYXNumbering* NumLevel = nullptr;  // borrowed: the list level, nullptr without a list
     const void* Style = nullptr;  // the paragraph style (compared only)
 
 private:
