@@ -234,7 +234,7 @@ std::optional<std::u16string> TVYXPaginatorDoc::PageFieldText(const TVYXCharRun&
     return std::nullopt;
 }
 
-std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para, TVYXNumbering* level)
+std::u16string TVYXPaginatorDoc::DoParaNumbering(TVYXLogPara& para, TVYXNumbering* level)
 {
     if (!level)
         level = para.PAPX().GetNumbering();
@@ -283,8 +283,8 @@ std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
     // A clean one keeps the level it was broken with (changing it makes it dirty).
     const TVYXPhyRows* rows = RowsOf(para);
     if (rows && !para.Dirty)
-        return rows->Numbered ? NumberingLabel(para, rows->NumLevel) : std::u16string();
-    return NumberingLabel(para, nullptr);
+        return rows->Numbered ? DoParaNumbering(para, rows->NumLevel) : std::u16string();
+    return DoParaNumbering(para, nullptr);
 }
 
 void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
@@ -295,7 +295,7 @@ void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
     const TVYXGrTextBox& box = *shape->TextBox;
     ++FBoxDepth;  // a box inside a box inside ... stops somewhere
     const double carry[4] = {FCarry[0], FCarry[1], FCarry[2], FCarry[3]};
-    BreakParas(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
+    DoPaginate(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
     std::copy(std::begin(carry), std::end(carry), std::begin(FCarry));
     --FBoxDepth;
     FTextBoxes.push_back(shape);
@@ -364,7 +364,7 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
     FCarry[3] = hr - used;
 }
 
-void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool numbering)
+void TVYXPaginatorDoc::DoPaginate(TVYXLogParas& paras, double width, bool numbering)
 {
     std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
     for (int i = 0; i < paras.Count(); ++i) {
@@ -379,7 +379,7 @@ void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool number
             TVYXTableRow& row = *table.GetRows(r);
             for (int c = 0; c < row.Count(); ++c) {
                 TVYXTableCell& cell = *row.GetCells(c);
-                BreakParas(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), numbering);
+                DoPaginate(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), numbering);
             }
         }
     }
@@ -466,7 +466,7 @@ TVYXPaginatorDoc::TBox TVYXPaginatorDoc::ColumnBox(const TPlace& at) const
     return {page.ClientX1 + x, std::max(20.0, w)};
 }
 
-void TVYXPaginatorDoc::NewPage(TPlace& at, int sectionIndex)
+void TVYXPaginatorDoc::AddPage(TPlace& at, int sectionIndex)
 {
     if (at.Page + 1 < FPages.Count()) {  // a table cell already went on to that page
         ++at.Page;
@@ -522,7 +522,7 @@ void TVYXPaginatorDoc::NewPage(TPlace& at, int sectionIndex)
         const std::vector<TVYXFootnoteItem*> notes = std::move(FCarriedNotes);
         FCarriedNotes.clear();
         for (TVYXFootnoteItem* n : notes) {
-            const double h = NotesHeight({n});
+            const double h = DoFootnotesHeight({n});
             if (!FCarriedNotes.empty() ||
                 (!page.Footnotes.empty() && page.ContentTop + page.FNotesHeight + h > page.ClientY2 - page.FooterExHeight())) {
                 FCarriedNotes.push_back(n);
@@ -542,7 +542,7 @@ void TVYXPaginatorDoc::NextColumnOrPage(TPlace& at, int depth)
         at.Y = at.ColTop;
         return;
     }
-    NewPage(at, at.Section);
+    AddPage(at, at.Section);
 }
 
 double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
@@ -551,7 +551,7 @@ double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
     return FColLimit > 0 ? std::min(bottom, FColLimit) : bottom;
 }
 
-double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
+double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
 {
     double h = 0;
     for (TVYXFootnoteItem* n : notes) {
@@ -562,7 +562,7 @@ double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes
     return h;
 }
 
-void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
 {
     TVYXPhyRows* rows = RowsOf(para);
     if (!rows || rows->Count() == 0)
@@ -581,7 +581,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
             if (row.BreakKind == 2)
                 NextColumnOrPage(at, depth);
             else
-                NewPage(at, at.Section);
+                AddPage(at, at.Section);
             page = &FPages.GetItems(at.Page);
         }
         // Notes referenced in the row.
@@ -594,7 +594,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
                     if (!fr.IsEndnote && it != FNoteOf.end())
                         notes.push_back(it->second);
                 }
-        const double notesOnly = notes.empty() ? 0 : NotesHeight(notes);
+        const double notesOnly = notes.empty() ? 0 : DoFootnotesHeight(notes);
         const double h = row.Height();
         if (at.Y + h > BodyBottom(at) && at.Y > (depth == 0 ? at.ColTop : page->ContentTop) + 0.01) {
             NextColumnOrPage(at, depth);
@@ -625,7 +625,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
     rows->Height = at.Y - y0;
 }
 
-void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth)
 {
     const double x0 = box.X + FGDI.PtToPixXF(table.TAPX().GetIndent());
     int headers = 0;
@@ -673,7 +673,7 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
             cat.Y = y0 + top + FGDI.PtToPixYF(margTop);
             cat.ColTop = cat.Y;
             const TBox cellBox{cell.PixX1 + FGDI.PtToPixXF(margLeft), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth()))};
-            PlaceParas(cell.Paras(), cat, cellBox, depth + 1);
+            DoParasHeight(cell.Paras(), cat, cellBox, depth + 1);
             cat.Y += FGDI.PtToPixYF(margBottom);
             if (const int span = cell.CalcRowSpan(); span > 1) {
                 merges.push_back({r + span - 1, cat});
@@ -723,15 +723,15 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
     FOpenTables.pop_back();
 }
 
-void TVYXPaginatorDoc::PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoParasHeight(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth)
 {
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara())
-            PlacePara(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
+            DoParaHeight(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
                       depth);
         else
-            PlaceTable(*static_cast<TVYXTable*>(item), at, box, depth);
+            DoTableHeight(*static_cast<TVYXTable*>(item), at, box, depth);
     }
 }
 
@@ -746,7 +746,7 @@ void TVYXPaginatorDoc::DoHeadersFooters()
         if (kind == aphfFirst && !sep.TitlePg)
             continue;  // the first page shows its own header only in a title-page section
         if (TVYXLogDocEditor* h = Header(kind)) {
-            BreakParas(h->Paras(), width, false);
+            DoPaginate(h->Paras(), width, false);
             const double height = ParasHeight(h->Paras());
             FHeaderEx[k] = std::max(0.0, height - FGDI.PtToPixYF(sep.GetHeightHeader()));
             // Header rows stand at the header distance on every page.
@@ -762,7 +762,7 @@ void TVYXPaginatorDoc::DoHeadersFooters()
                     }
         }
         if (TVYXLogDocEditor* f = Footer(kind)) {
-            BreakParas(f->Paras(), width, false);
+            DoPaginate(f->Paras(), width, false);
             const double height = ParasHeight(f->Paras());
             FFooterEx[k] = std::max(0.0, height - FGDI.PtToPixYF(sep.GetHeightFooter()));
             double y = FGDI.PtToPixYF(sep.GetPageHeight() - sep.GetMargFooter()) - height;
@@ -879,11 +879,11 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
     }
 }
 
-void TVYXPaginatorDoc::StartSection(int index, TPlace& at)
+void TVYXPaginatorDoc::DoSectionBreak(int index, TPlace& at)
 {
     const TSection& sec = FSections[static_cast<std::size_t>(index)];
     if (index == 0 || at.Page < 0) {
-        NewPage(at, index);
+        AddPage(at, index);
         return;
     }
     if (FWeb) {
@@ -906,19 +906,19 @@ void TVYXPaginatorDoc::StartSection(int index, TPlace& at)
             at.Y = at.ColTop;
             at.Section = index;
         } else {
-            NewPage(at, index);
+            AddPage(at, index);
         }
         break;
     }
     case astEvenPage:
     case astOddPage:
-        NewPage(at, index);
+        AddPage(at, index);
         // Page numbers count from 1: an even page has an odd index.
         if ((sec.SEP->Type == astEvenPage) != (at.Page % 2 == 1))
-            NewPage(at, index);  // a blank page keeps the parity
+            AddPage(at, index);  // a blank page keeps the parity
         break;
     default:
-        NewPage(at, index);
+        AddPage(at, index);
         break;
     }
 }
@@ -961,7 +961,7 @@ void TVYXPaginatorDoc::Paginate()
                 for (int r = 0; r < table.Count(); ++r)
                     for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
                         TVYXTableCell& cell = *table.GetRows(r)->GetCells(c);
-                        BreakParas(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), true);
+                        DoPaginate(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), true);
                     }
             }
         }
@@ -973,7 +973,7 @@ void TVYXPaginatorDoc::Paginate()
         DoHeadersFooters();
     FNoteOf.clear();
     if (FDoc.FootnoteList().Count() > 0) {
-        BreakParas(FDoc.Footnotes().Paras(), bodyWidth, false);
+        DoPaginate(FDoc.Footnotes().Paras(), bodyWidth, false);
         for (int i = 0; i < FDoc.FootnoteList().Count(); ++i) {
             TVYXFootnoteItem* n = FDoc.FootnoteList().GetItems(i);
             FNoteOf[static_cast<TVYXFootnoteBaseItem*>(n)] = n;
@@ -981,12 +981,12 @@ void TVYXPaginatorDoc::Paginate()
     }
     const bool endnotes = FDoc.EndnoteList().Count() > 0;
     if (endnotes)
-        BreakParas(FDoc.Endnotes().Paras(), bodyWidth, false);
+        DoPaginate(FDoc.Endnotes().Paras(), bodyWidth, false);
 
     // Placement.
     TPlace at;
     for (std::size_t s = 0; s < FSections.size(); ++s) {
-        StartSection(static_cast<int>(s), at);
+        DoSectionBreak(static_cast<int>(s), at);
         const TSection& sec = FSections[s];
         const TPlace start = at;
         const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
@@ -1000,9 +1000,9 @@ void TVYXPaginatorDoc::Paginate()
                 const TBox box = ColumnBox(at);
                 TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
                 if (item->IsPara())
-                    PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
+                    DoParaHeight(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
                 else
-                    PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+                    DoTableHeight(*static_cast<TVYXTable*>(item), at, box, 0);
             }
         };
         place();
@@ -1040,11 +1040,11 @@ void TVYXPaginatorDoc::Paginate()
         }
     }
     if (FWeb && !FNoteOf.empty())
-        PlaceParas(FDoc.Footnotes().Paras(), at, ColumnBox(at), 0);
+        DoParasHeight(FDoc.Footnotes().Paras(), at, ColumnBox(at), 0);
     if (endnotes)
-        PlaceParas(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
+        DoParasHeight(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
     while (!FCarriedNotes.empty())  // notes of the last rows: pages of their own
-        NewPage(at, at.Section);
+        AddPage(at, at.Section);
     for (int i = 0; i < FPages.Count(); ++i)
         EndPage(FPages.GetItems(i));
     if (FWeb) {
