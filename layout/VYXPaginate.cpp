@@ -1053,6 +1053,26 @@ void TVYXPaginatorDoc::Paginate()
     }
 }
 
+void TVYXPaginatorDoc::Clear()
+{
+    FPages.Clear();
+    FDoc.Paras().ClearRows();
+    if (FDoc.FootnoteList().Count() > 0)
+        FDoc.Footnotes().Paras().ClearRows();
+    if (FDoc.EndnoteList().Count() > 0)
+        FDoc.Endnotes().Paras().ClearRows();
+    for (TVYXGraphicRotate* box : FTextBoxes)
+        if (box->TextBox && box->TextBox->Paras)
+            box->TextBox->Paras->ClearRows();
+    FTextBoxes.clear();
+    for (int k = 0; k < 3; ++k) {
+        if (TVYXLogDocEditor* h = Header(static_cast<TVYXPageHdrFtr>(k)))
+            h->Paras().ClearRows();
+        if (TVYXLogDocEditor* f = Footer(static_cast<TVYXPageHdrFtr>(k)))
+            f->Paras().ClearRows();
+    }
+}
+
 std::size_t TVYXPaginatorDoc::RowMemory() const
 {
     std::size_t bytes = 0;

@@ -61,6 +61,8 @@ public:
 
     // Full layout; paragraphs whose rows are still valid are reused.
     void Paginate();
+    // Forgets the pages and every row, so that the next Paginate breaks everything.
+    void Clear();
     TVYXPhyPages& Pages() { return FPages; }
     const TVYXPhyPages& Pages() const { return FPages; }
     // Paragraphs broken into rows by the last Paginate (the rest were reused).
