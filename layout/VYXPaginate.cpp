@@ -94,10 +94,14 @@ constexpr double cEndless = 2147483647;
 TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
 
 // The advance of a row: line height times the spacing, unless an inline object made
-// the row taller than its line.
-double Advance(const TVYXPhyRow& row, double spacing)
+// the row taller than its line; an exact line height replaces it, an "at least"
+// height is its minimum.
+double Advance(const TVYXPhyRow& row, const TVYXPhyRows& rows)
 {
-    return row.LineHeight >= row.Ascent ? row.LineHeight * spacing : row.Height();
+    if (rows.LineRule == aplrExactly)
+        return rows.LineValue;
+    const double natural = row.LineHeight >= row.Ascent ? row.LineHeight * rows.LineSpacing : row.Height();
+    return rows.LineRule == aplrAtLeast ? std::max(natural, rows.LineValue) : natural;
 }
 
 // The tallest first row among the cells of a table row, with the cell's top margin.
@@ -230,9 +234,10 @@ std::optional<std::u16string> TVYXPaginatorDoc::PageFieldText(const TVYXCharRun&
     return std::nullopt;
 }
 
-std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
+std::u16string TVYXPaginatorDoc::DoParaNumbering(TVYXLogPara& para, TVYXNumbering* level)
 {
-    TVYXNumbering* level = para.PAPX().GetNumbering();
+    if (!level)
+        level = para.PAPX().GetNumbering();
     if (!level || level->Style == anstNone)
         return {};
     const int id = level->NumList() ? level->NumList()->Id : 0;
@@ -275,10 +280,11 @@ std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
 std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
 {
     // A clean paragraph broken without a list has none: adding one made it dirty.
+    // A clean one keeps the level it was broken with (changing it makes it dirty).
     const TVYXPhyRows* rows = RowsOf(para);
-    if (rows && !para.Dirty && !rows->Numbered)
-        return {};
-    return NumberingLabel(para);
+    if (rows && !para.Dirty)
+        return rows->Numbered ? DoParaNumbering(para, rows->NumLevel) : std::u16string();
+    return DoParaNumbering(para, nullptr);
 }
 
 void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
@@ -289,7 +295,7 @@ void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
     const TVYXGrTextBox& box = *shape->TextBox;
     ++FBoxDepth;  // a box inside a box inside ... stops somewhere
     const double carry[4] = {FCarry[0], FCarry[1], FCarry[2], FCarry[3]};
-    BreakParas(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
+    DoPaginate(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
     std::copy(std::begin(carry), std::end(carry), std::begin(FCarry));
     --FBoxDepth;
     FTextBoxes.push_back(shape);
@@ -297,14 +303,16 @@ void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
 
 void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16string& label)
 {
-    // Text boxes, floating or inline, are laid out at their own width.
+    // Text boxes, floating or inline, are laid out at their own width. A clean
+    // paragraph broken without inline objects has no inline box to look for.
     if (const TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             BreakTextBox(graphics->GetItems(i));
-    for (int i = 0; i < para.Count(); ++i)
-        if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
-            if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
-                BreakTextBox(*g);
+    if (const TVYXPhyRows* old = RowsOf(para); !old || para.Dirty || old->HasObjects)
+        for (int i = 0; i < para.Count(); ++i)
+            if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
+                if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
+                    BreakTextBox(*g);
 
     const TVYXPhyRows* rows = RowsOf(para);
     bool need = !rows || para.Dirty || rows->BrokenWidth != std::max(width, 20.0) ||
@@ -356,7 +364,7 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
     FCarry[3] = hr - used;
 }
 
-void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool numbering)
+void TVYXPaginatorDoc::DoPaginate(TVYXLogParas& paras, double width, bool numbering)
 {
     std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
     for (int i = 0; i < paras.Count(); ++i) {
@@ -371,7 +379,7 @@ void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool number
             TVYXTableRow& row = *table.GetRows(r);
             for (int c = 0; c < row.Count(); ++c) {
                 TVYXTableCell& cell = *row.GetCells(c);
-                BreakParas(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), numbering);
+                DoPaginate(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), numbering);
             }
         }
     }
@@ -391,7 +399,7 @@ double TVYXPaginatorDoc::ParasHeight(TVYXLogParas& paras, int first, int last)
         if (!rows)
             continue;
         for (int r = 0; r < rows->Count(); ++r)
-            h += Advance(rows->GetItems(r), rows->LineSpacing);
+            h += Advance(rows->GetItems(r), *rows);
         if (i < last)
             h += ParaSpacing(para, paras.GetItems(i + 1));
     }
@@ -407,7 +415,7 @@ double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
     const double nextBefore = nextRows ? nextRows->SpaceBefore : 0;
     const bool collapse = !rows->Numbered && next->IsPara() && !(nextBefore > 0);
     double s = 0;
-    if (!collapse && !next->IsTable() && rows->Count() > 0)
+    if (!collapse && !next->IsTable() && rows->Count() > 0 && rows->LineRule == aplrMultiple)
         s += std::abs(rows->LineSpacing - 1) * rows->Last()->LineHeight;
     if (collapse || next->IsTable()) {
         // Contextual spacing leaves the space out between paragraphs of one style.
@@ -415,7 +423,7 @@ double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
         if (!(rows->Contextual && sameStyle))
             s += FGDI.PtToPixYF(std::max(0.0, rows->SpaceAfter));
     }
-    return s;
+    return s + FGDI.PtToPixYF(rows->BorderBottom);  // room for the paragraph's bottom border
 }
 
 void TVYXPaginatorDoc::CollectSections()
@@ -458,7 +466,7 @@ TVYXPaginatorDoc::TBox TVYXPaginatorDoc::ColumnBox(const TPlace& at) const
     return {page.ClientX1 + x, std::max(20.0, w)};
 }
 
-void TVYXPaginatorDoc::NewPage(TPlace& at, int sectionIndex)
+void TVYXPaginatorDoc::AddPage(TPlace& at, int sectionIndex)
 {
     if (at.Page + 1 < FPages.Count()) {  // a table cell already went on to that page
         ++at.Page;
@@ -514,7 +522,7 @@ void TVYXPaginatorDoc::NewPage(TPlace& at, int sectionIndex)
         const std::vector<TVYXFootnoteItem*> notes = std::move(FCarriedNotes);
         FCarriedNotes.clear();
         for (TVYXFootnoteItem* n : notes) {
-            const double h = NotesHeight({n});
+            const double h = DoFootnotesHeight({n});
             if (!FCarriedNotes.empty() ||
                 (!page.Footnotes.empty() && page.ContentTop + page.FNotesHeight + h > page.ClientY2 - page.FooterExHeight())) {
                 FCarriedNotes.push_back(n);
@@ -534,7 +542,7 @@ void TVYXPaginatorDoc::NextColumnOrPage(TPlace& at, int depth)
         at.Y = at.ColTop;
         return;
     }
-    NewPage(at, at.Section);
+    AddPage(at, at.Section);
 }
 
 double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
@@ -543,7 +551,7 @@ double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
     return FColLimit > 0 ? std::min(bottom, FColLimit) : bottom;
 }
 
-double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
+double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
 {
     double h = 0;
     for (TVYXFootnoteItem* n : notes) {
@@ -554,7 +562,7 @@ double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes
     return h;
 }
 
-void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
 {
     TVYXPhyRows* rows = RowsOf(para);
     if (!rows || rows->Count() == 0)
@@ -573,12 +581,12 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
             if (row.BreakKind == 2)
                 NextColumnOrPage(at, depth);
             else
-                NewPage(at, at.Section);
+                AddPage(at, at.Section);
             page = &FPages.GetItems(at.Page);
         }
         // Notes referenced in the row.
         std::vector<TVYXFootnoteItem*> notes;
-        if (row.Flags & aprfHasFootnote)
+        if ((row.Flags & aprfHasFootnote) && !FWeb)  // an endless page has no foot: notes follow the body
             for (const TVYXRowPiece& p : row.Pieces)
                 if (p.Run && (p.Run->Type_() == acrtFootnoteRef || p.Run->Type_() == acrtFootnote)) {
                     const auto& fr = static_cast<const TVYXCharRunFootnote&>(*p.Run);
@@ -586,7 +594,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
                     if (!fr.IsEndnote && it != FNoteOf.end())
                         notes.push_back(it->second);
                 }
-        const double notesOnly = notes.empty() ? 0 : NotesHeight(notes);
+        const double notesOnly = notes.empty() ? 0 : DoFootnotesHeight(notes);
         const double h = row.Height();
         if (at.Y + h > BodyBottom(at) && at.Y > (depth == 0 ? at.ColTop : page->ContentTop) + 0.01) {
             NextColumnOrPage(at, depth);
@@ -609,7 +617,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
         row.PageX = static_cast<float>(x);
         row.Page = at.Page;
         page->Rows.Add(row);
-        at.Y += Advance(row, rows->LineSpacing);
+        at.Y += Advance(row, *rows);
         at.MaxY = std::max(at.MaxY, at.Y);
     }
     at.Y += ParaSpacing(para, next);
@@ -617,7 +625,7 @@ void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlac
     rows->Height = at.Y - y0;
 }
 
-void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth)
 {
     const double x0 = box.X + FGDI.PtToPixXF(table.TAPX().GetIndent());
     int headers = 0;
@@ -627,6 +635,13 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
         headers = 0;  // a table of header rows only has nothing to repeat them for
     FOpenTables.emplace_back(&table, 0);
     const TVYXTAP* tap = table.TAPX().TAP();
+    // Roots of vertical merges: their content may run through the merge's rows, and
+    // the merge's last row grows if it has not reached the content's end.
+    struct TMerge {
+        int LastRow;
+        TPlace End;
+    };
+    std::vector<TMerge> merges;
     for (int r = 0; r < table.Count(); ++r) {
         if (r == headers && headers > 0)
             FOpenTables.back().second = headers;
@@ -658,12 +673,19 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
             cat.Y = y0 + top + FGDI.PtToPixYF(margTop);
             cat.ColTop = cat.Y;
             const TBox cellBox{cell.PixX1 + FGDI.PtToPixXF(margLeft), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth()))};
-            PlaceParas(cell.Paras(), cat, cellBox, depth + 1);
+            DoParasHeight(cell.Paras(), cat, cellBox, depth + 1);
             cat.Y += FGDI.PtToPixYF(margBottom);
+            if (const int span = cell.CalcRowSpan(); span > 1) {
+                merges.push_back({r + span - 1, cat});
+                continue;
+            }
             if (cat.Page > end.Page || (cat.Page == end.Page && cat.Y > end.Y))
                 end = cat;
             ends.push_back({&cell, cat});
         }
+        for (const TMerge& m : merges)
+            if (m.LastRow == r && (m.End.Page > end.Page || (m.End.Page == end.Page && m.End.Y > end.Y)))
+                end = m.End;
         const double minH = FGDI.PtToPixYF(std::max({row.Height, row.MHeight, 0.0}));
         if (end.Page == startPage) {
             double h = end.Y - y0;
@@ -701,15 +723,15 @@ void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box,
     FOpenTables.pop_back();
 }
 
-void TVYXPaginatorDoc::PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoParasHeight(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth)
 {
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara())
-            PlacePara(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
+            DoParaHeight(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
                       depth);
         else
-            PlaceTable(*static_cast<TVYXTable*>(item), at, box, depth);
+            DoTableHeight(*static_cast<TVYXTable*>(item), at, box, depth);
     }
 }
 
@@ -721,8 +743,10 @@ void TVYXPaginatorDoc::DoHeadersFooters()
     for (int k = 0; k < 3; ++k) {
         const auto kind = static_cast<TVYXPageHdrFtr>(k);
         FHeaderEx[k] = FFooterEx[k] = -1;
+        if (kind == aphfFirst && !sep.TitlePg)
+            continue;  // the first page shows its own header only in a title-page section
         if (TVYXLogDocEditor* h = Header(kind)) {
-            BreakParas(h->Paras(), width, false);
+            DoPaginate(h->Paras(), width, false);
             const double height = ParasHeight(h->Paras());
             FHeaderEx[k] = std::max(0.0, height - FGDI.PtToPixYF(sep.GetHeightHeader()));
             // Header rows stand at the header distance on every page.
@@ -734,11 +758,11 @@ void TVYXPaginatorDoc::DoHeadersFooters()
                         TVYXPhyRow& row = rows->GetItems(r);
                         row.Baseline = static_cast<float>(at.Y + row.Ascent);
                         row.PageX = static_cast<float>(x);
-                        at.Y += Advance(row, rows->LineSpacing);
+                        at.Y += Advance(row, *rows);
                     }
         }
         if (TVYXLogDocEditor* f = Footer(kind)) {
-            BreakParas(f->Paras(), width, false);
+            DoPaginate(f->Paras(), width, false);
             const double height = ParasHeight(f->Paras());
             FFooterEx[k] = std::max(0.0, height - FGDI.PtToPixYF(sep.GetHeightFooter()));
             double y = FGDI.PtToPixYF(sep.GetPageHeight() - sep.GetMargFooter()) - height;
@@ -748,7 +772,7 @@ void TVYXPaginatorDoc::DoHeadersFooters()
                         TVYXPhyRow& row = rows->GetItems(r);
                         row.Baseline = static_cast<float>(y + row.Ascent);
                         row.PageX = static_cast<float>(x);
-                        y += Advance(row, rows->LineSpacing);
+                        y += Advance(row, *rows);
                     }
         }
     }
@@ -775,7 +799,7 @@ void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
                 row.PageX = static_cast<float>(page.ClientX1);
                 row.Page = page.Index;
                 page.NoteRows.Add(row);
-                y += Advance(row, rows->LineSpacing);
+                y += Advance(row, *rows);
             }
             if (i < last)
                 y += ParaSpacing(para, paras.GetItems(i + 1));
@@ -808,7 +832,7 @@ void TVYXPaginatorDoc::PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page)
             row.Baseline = static_cast<float>(y + row.Ascent);
             row.PageX = static_cast<float>(x);
             row.Page = page.Index;
-            y += Advance(row, rows->LineSpacing);
+            y += Advance(row, *rows);
         }
         y += ParaSpacing(para, i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr);
     }
@@ -855,11 +879,11 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
     }
 }
 
-void TVYXPaginatorDoc::StartSection(int index, TPlace& at)
+void TVYXPaginatorDoc::DoSectionBreak(int index, TPlace& at)
 {
     const TSection& sec = FSections[static_cast<std::size_t>(index)];
     if (index == 0 || at.Page < 0) {
-        NewPage(at, index);
+        AddPage(at, index);
         return;
     }
     if (FWeb) {
@@ -882,19 +906,19 @@ void TVYXPaginatorDoc::StartSection(int index, TPlace& at)
             at.Y = at.ColTop;
             at.Section = index;
         } else {
-            NewPage(at, index);
+            AddPage(at, index);
         }
         break;
     }
     case astEvenPage:
     case astOddPage:
-        NewPage(at, index);
+        AddPage(at, index);
         // Page numbers count from 1: an even page has an odd index.
         if ((sec.SEP->Type == astEvenPage) != (at.Page % 2 == 1))
-            NewPage(at, index);  // a blank page keeps the parity
+            AddPage(at, index);  // a blank page keeps the parity
         break;
     default:
-        NewPage(at, index);
+        AddPage(at, index);
         break;
     }
 }
@@ -937,7 +961,7 @@ void TVYXPaginatorDoc::Paginate()
                 for (int r = 0; r < table.Count(); ++r)
                     for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
                         TVYXTableCell& cell = *table.GetRows(r)->GetCells(c);
-                        BreakParas(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), true);
+                        DoPaginate(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), true);
                     }
             }
         }
@@ -949,7 +973,7 @@ void TVYXPaginatorDoc::Paginate()
         DoHeadersFooters();
     FNoteOf.clear();
     if (FDoc.FootnoteList().Count() > 0) {
-        BreakParas(FDoc.Footnotes().Paras(), bodyWidth, false);
+        DoPaginate(FDoc.Footnotes().Paras(), bodyWidth, false);
         for (int i = 0; i < FDoc.FootnoteList().Count(); ++i) {
             TVYXFootnoteItem* n = FDoc.FootnoteList().GetItems(i);
             FNoteOf[static_cast<TVYXFootnoteBaseItem*>(n)] = n;
@@ -957,12 +981,12 @@ void TVYXPaginatorDoc::Paginate()
     }
     const bool endnotes = FDoc.EndnoteList().Count() > 0;
     if (endnotes)
-        BreakParas(FDoc.Endnotes().Paras(), bodyWidth, false);
+        DoPaginate(FDoc.Endnotes().Paras(), bodyWidth, false);
 
     // Placement.
     TPlace at;
     for (std::size_t s = 0; s < FSections.size(); ++s) {
-        StartSection(static_cast<int>(s), at);
+        DoSectionBreak(static_cast<int>(s), at);
         const TSection& sec = FSections[s];
         const TPlace start = at;
         const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
@@ -976,9 +1000,9 @@ void TVYXPaginatorDoc::Paginate()
                 const TBox box = ColumnBox(at);
                 TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
                 if (item->IsPara())
-                    PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
+                    DoParaHeight(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
                 else
-                    PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+                    DoTableHeight(*static_cast<TVYXTable*>(item), at, box, 0);
             }
         };
         place();
@@ -1000,7 +1024,9 @@ void TVYXPaginatorDoc::Paginate()
             const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
             const TPlace single = at;
             bool fitted = false;
-            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += 4) {
+            // At most 64 tries, whatever the page's height.
+            const double step = std::max(4.0, (BodyBottom(single) - start.ColTop) / 64);
+            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += step) {
                 undo();
                 FColLimit = limit;
                 place();
@@ -1013,15 +1039,37 @@ void TVYXPaginatorDoc::Paginate()
             }
         }
     }
+    if (FWeb && !FNoteOf.empty())
+        DoParasHeight(FDoc.Footnotes().Paras(), at, ColumnBox(at), 0);
     if (endnotes)
-        PlaceParas(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
+        DoParasHeight(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
     while (!FCarriedNotes.empty())  // notes of the last rows: pages of their own
-        NewPage(at, at.Section);
+        AddPage(at, at.Section);
     for (int i = 0; i < FPages.Count(); ++i)
         EndPage(FPages.GetItems(i));
     if (FWeb) {
         FWebHeight = at.Y;
         FDoc.DOP().WebHeight = FWebHeight / FGDI.PixelsPerInchY() * 72 + 2 * FSections.front().SEP->MargWeb;
+    }
+}
+
+void TVYXPaginatorDoc::Clear()
+{
+    FPages.Clear();
+    FDoc.Paras().ClearRows();
+    if (FDoc.FootnoteList().Count() > 0)
+        FDoc.Footnotes().Paras().ClearRows();
+    if (FDoc.EndnoteList().Count() > 0)
+        FDoc.Endnotes().Paras().ClearRows();
+    for (TVYXGraphicRotate* box : FTextBoxes)
+        if (box->TextBox && box->TextBox->Paras)
+            box->TextBox->Paras->ClearRows();
+    FTextBoxes.clear();
+    for (int k = 0; k < 3; ++k) {
+        if (TVYXLogDocEditor* h = Header(static_cast<TVYXPageHdrFtr>(k)))
+            h->Paras().ClearRows();
+        if (TVYXLogDocEditor* f = Footer(static_cast<TVYXPageHdrFtr>(k)))
+            f->Paras().ClearRows();
     }
 }
 

@@ -45,6 +45,7 @@ class TVYXCharRun;
 class TVYXFieldUpdater;
 class TVYXGraphicObj;
 class TVYXGraphicRotate;
+class TVYXNumbering;
 
 class TVYXPaginatorDoc {
 public:
@@ -60,6 +61,8 @@ public:
 
     // Full layout; paragraphs whose rows are still valid are reused.
     void Paginate();
+    // Forgets the pages and every row, so that the next Paginate breaks everything.
+    void Clear();
     TVYXPhyPages& Pages() { return FPages; }
     const TVYXPhyPages& Pages() const { return FPages; }
     // Paragraphs broken into rows by the last Paginate (the rest were reused).
@@ -80,24 +83,25 @@ private:
     struct TBox;
     struct TSection;
     void CollectSections();
-    void BreakParas(TVYXLogParas& paras, double width, bool numbering);
+    void DoPaginate(TVYXLogParas& paras, double width, bool numbering);
     void BreakPara(TVYXLogPara& para, double width, const std::u16string& label);
     void BreakTextBox(TVYXGraphicObj& obj);
     void PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page);
-    std::u16string NumberingLabel(TVYXLogPara& para);
+    // `level` is the paragraph's list level when known, else it is looked up.
+    std::u16string DoParaNumbering(TVYXLogPara& para, TVYXNumbering* level);
     std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
-    void PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
+    void DoParasHeight(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
     // `next` is the item after the paragraph in its list (nullptr at the end).
-    void PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
-    void PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth);
+    void DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
+    void DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth);
     double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
-    double NotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
+    double DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
     void PlaceNotes(TVYXPhyPage& page);
-    void NewPage(TPlace& at, int sectionIndex);
+    void AddPage(TPlace& at, int sectionIndex);
     void NextColumnOrPage(TPlace& at, int depth);
     double BodyBottom(const TPlace& at) const;
-    void StartSection(int index, TPlace& at);
+    void DoSectionBreak(int index, TPlace& at);
     void EndPage(TVYXPhyPage& page);
     std::u16string FieldText(const TVYXCharRun& run);
     TBox ColumnBox(const TPlace& at) const;

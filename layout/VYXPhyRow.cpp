@@ -26,6 +26,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXPropValues.h"
 #include "platform/VYXTextScript.h"
 
 // ---- Rows ---------------------------------------------------------------------------
@@ -698,6 +699,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     rows->BrokenWidth = width;
     rows->BrokenPPI = gdi.PixelsPerInchX();
     rows->Label = label;
+    rows->HasObjects = false;
     rows->LabelWidth = 0;
     rows->LabelX = 0;
 
@@ -812,6 +814,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
             }
         } else if (type == acrtGraphic) {
             auto& g = static_cast<TVYXCharRunGraphic&>(run);
+            rows->HasObjects = true;
             double w = 0, h = 0;
             if (g.Graphic) {
                 w = g.FullWidth ? st.Avail : gdi.PtToPixXF(g.Graphic->Width);
@@ -837,10 +840,32 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     }
     EndRow();
     rows->SetFirstLast();
-    rows->LineSpacing = std::clamp(pd.LineSpacing > 0 ? pd.LineSpacing : 1.0, 0.1, 10.0);
+    // Readers keep exact and minimum heights in points, multiples as factors. A value
+    // below 4 points cannot be a line's height and is taken as a factor.
+    rows->LineRule = aplrMultiple;
+    rows->LineValue = 0;
+    double factor = pd.LineSpacing;
+    switch (pd.LineSpacingType) {
+    case aplstSingle: factor = 1; break;
+    case aplst1_5Lines: factor = 1.5; break;
+    case aplstDouble: factor = 2; break;
+    case aplstAtLeast:
+    case aplstExactly:
+        if (pd.LineSpacing >= 4 && pd.LineSpacing <= 1584) {
+            rows->LineRule = pd.LineSpacingType == aplstExactly ? aplrExactly : aplrAtLeast;
+            rows->LineValue = gdi.PtToPixYF(pd.LineSpacing);
+            factor = 1;
+        }
+        break;
+    default: break;
+    }
+    rows->LineSpacing = std::clamp(factor > 0 ? factor : 1.0, 0.1, 10.0);
     rows->SpaceBefore = pd.SpaceBefore;
+    const TVYXDocPropBorder* bottom = pd.Borders().Bottom();
+    rows->BorderBottom = bottom && bottom->Assigned() ? std::max(0.0, bottom->Margin()) : 0;
     rows->SpaceAfter = pd.SpaceAfter;
-    rows->Numbered = para.PAPX().GetNumbering() != nullptr;
+    rows->NumLevel = para.PAPX().GetNumbering();
+    rows->Numbered = rows->NumLevel != nullptr;
     rows->Contextual = para.PAPX().GetContextualSpacing();
     rows->Style = para.PAPX().GetStyle();
     para.Dirty = false;

@@ -23,10 +23,15 @@
 class TVYXGDI;
 class TVYXCharRun;
 class TVYXTabStop;
+class TVYXNumbering;
 
 enum TVYXPhyRowFlag : unsigned {
     aprfDirty = 1, aprfFirst = 2, aprfLast = 4, aprfPageBreak = 8, aprfHasFootnote = 16
 };
+
+// How a paragraph's line spacing is applied: a multiple of the natural line height,
+// a minimum height or an exact height.
+enum TVYXPhyLineRule { aplrMultiple, aplrAtLeast, aplrExactly };
 
 // One stretch of one run on a row. Pieces are kept in visual order (left to right).
 struct TVYXRowPiece {
@@ -124,8 +129,13 @@ public:
     double Height = 0;        // the paragraph's placed height with spacing, pixels
     // The paragraph's resolved spacing, kept so that placement need not resolve it again.
     double LineSpacing = 1;   // multiplier of the natural line height
+    TVYXPhyLineRule LineRule = aplrMultiple;
+    double LineValue = 0;     // exact or minimum line height in pixels
     double SpaceBefore = 0, SpaceAfter = 0;  // points
+    double BorderBottom = 0;  // a bottom border's width and distance, points
     bool Numbered = false, Contextual = false;
+    bool HasObjects = false;  // inline drawing objects among the runs
+    TVYXNumbering* NumLevel = nullptr;  // borrowed: the list level, nullptr without a list
     const void* Style = nullptr;  // the paragraph style (compared only)
 
 private:

@@ -54,7 +54,7 @@ int RunLayout(const TLayoutOptions& o)
 void AddLayoutCommand(CLI::App& app)
 {
     auto opts = std::make_shared<TLayoutOptions>();
-    auto* cmd = app.add_subcommand("layout", "Lay a document out into pages and list them (by extension: .txt)");
+    auto* cmd = app.add_subcommand("layout", "Lay a document out into pages and list them (formats by extension, as for convert)");
     cmd->add_option("file", opts->Input, "Document to lay out")->required();
     cmd->add_flag("--rows", opts->Rows, "List every row of every page: text, x, baseline, width, height");
     cmd->add_flag("--json", opts->Json, "Write the result as one JSON object");

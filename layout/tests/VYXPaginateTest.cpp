@@ -78,6 +78,14 @@ TEST(Paginate, LineSpacingAndParagraphSpacing)
     e.Layout.Paginate();
     const TVYXPhyRow& rc = *e.Rows(c).Last();
     EXPECT_NEAR(e.Rows(f).First()->GetY1() - (rc.GetY1() + rc.LineHeight), 8, 0.01);
+    // A bottom border keeps its width and distance clear below the paragraph.
+    const double plain = e.Rows(f).First()->GetY1();
+    c.PAPX().AddBorderBottom()->SetVals(1.5, 0, stbSingle, 4.5);  // 6 pt = 8 px
+    c.MakeDirty();
+    e.Layout.Paginate();
+    EXPECT_NEAR(e.Rows(f).First()->GetY1() - plain, 8, 0.01);
+    c.PAPX().DeleteBorderBottom();
+    c.MakeDirty();
     // Without a space before the follower, the space after counts.
     f.PAPX().SetSpaceBefore(0);
     f.MakeDirty();
@@ -112,9 +120,13 @@ TEST(Paginate, WebLayoutIsOneEndlessPage)
     TDoc d;
     for (int i = 0; i < 80; ++i)
         d.Para(cProse, 6);
+    d.Doc.AppendFootnote(u"A note: on an endless page it follows the body.");
     d.Doc.DOP().WebLayout = true;
     d.Layout.Paginate();
     ASSERT_EQ(d.Layout.Pages().Count(), 1);
+    const TVYXPhyRow& note = *d.Rows(*d.Doc.Footnotes().Paras()._FirstPara()).First();
+    EXPECT_LT(note.Baseline, d.Layout.WebHeight());
+    EXPECT_GT(note.Baseline, d.Layout.WebHeight() - 40);
     EXPECT_GT(d.Layout.WebHeight(), 2000);
     EXPECT_NEAR(d.Doc.DOP().WebHeight, d.Layout.WebHeight() * 0.75 + 36, 0.01);
     d.Doc.DOP().WebLayout = false;
@@ -162,6 +174,25 @@ TEST(Paginate, HeaderTallerThanItsMarginPushesTheBody)
     EXPECT_NEAR(p.BodyTop(), top + p.HeaderExHeight(), 0.01);
     EXPECT_GE(d.Layout.Pages().Count(), pages);
     ExpectRowsInsideBodies(d.Layout);
+    // A first-page header counts only when the section asks for a title page.
+    TVYXLogDocEditor& first = d.Doc.Headers().AddFirst();
+    for (int i = 0; i < 12; ++i)
+        first.AppendParaUI(u"first page header line");
+    d.Layout.Paginate();
+    const double defaultEx = d.Layout.Pages().GetItems(0).HeaderExHeight();
+    d.Doc.SEP().TitlePg = true;
+    d.Layout.Paginate();
+    EXPECT_GT(d.Layout.Pages().GetItems(0).HeaderExHeight(), defaultEx + 50);
+    EXPECT_NEAR(d.Layout.Pages().GetItems(1).HeaderExHeight(), defaultEx, 0.01);
+    // Even pages (odd indexes) show the even header when there is one.
+    TVYXLogDocEditor& even = d.Doc.Headers().AddEven();
+    for (int i = 0; i < 3; ++i)
+        even.AppendParaUI(u"even page header line");
+    d.Layout.Paginate();
+    ASSERT_GE(d.Layout.Pages().Count(), 3);
+    const double evenEx = d.Layout.Pages().GetItems(1).HeaderExHeight();
+    EXPECT_NE(evenEx, defaultEx);
+    EXPECT_NEAR(d.Layout.Pages().GetItems(2).HeaderExHeight(), defaultEx, 0.01);
     // A header that fits its margin does not extend into the body.
     TDoc e;
     e.Para(u"body");
@@ -468,4 +499,43 @@ TEST(Paginate, ColumnsBalanceBeforeAContinuousBreak)
     EXPECT_LT(std::abs(left - right), 4 * rowH);  // about even, not one full column
     EXPECT_GE(d.Rows(after).First()->GetY1(), std::max(left, right) - 0.01);
     EXPECT_LT(d.Rows(after).First()->GetY1(), std::max(left, right) + 3 * rowH);
+}
+
+TEST(Paginate, VerticallyMergedCellSpansItsRows)
+{
+    TDoc d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 3);
+    for (int r = 0; r < 3; ++r)
+        d.Doc.CellPara(t, 1, r).Append(u"short");
+    d.Doc.CellPara(t, 0, 0).Append(cProse + u" " + cProse);
+    t.MergeCells(0, 0, 0, 2);
+    d.Layout.Paginate();
+    const TVYXPhyRows& root = d.Rows(*t.GetRows(0)->GetCells(0)->Paras().GetParas(0));
+    ASSERT_GT(root.Count(), 6);
+    const double line = d.Rows(d.Doc.CellPara(t, 1, 0)).First()->LineHeight * 1.2;
+    // The first two rows stay one line high; the last one reaches the merged text's end.
+    EXPECT_LT(t.GetRows(0)->PixY2 - t.GetRows(0)->PixY1, line + 1);
+    EXPECT_LT(t.GetRows(1)->PixY2 - t.GetRows(1)->PixY1, line + 1);
+    EXPECT_GE(t.GetRows(2)->PixY2, root.Last()->Baseline + root.Last()->Descent - 0.01);
+}
+
+TEST(Paginate, ExactAndMinimumLineHeights)
+{
+    TDoc d;
+    TVYXLogPara& exact = d.Para(cProse + u" " + cProse);
+    exact.PAPX().SetLineSpacingType(aplstExactly);
+    exact.PAPX().SetLineSpacing(30);  // 40 px
+    TVYXLogPara& least = d.Para(cProse + u" " + cProse);
+    least.PAPX().SetLineSpacingType(aplstAtLeast);
+    least.PAPX().SetLineSpacing(6);  // below the natural height: no effect
+    TVYXLogPara& dbl = d.Para(cProse + u" " + cProse);
+    dbl.PAPX().SetLineSpacingType(aplstDouble);
+    d.Layout.Paginate();
+    const TVYXPhyRows& e = d.Rows(exact);
+    const TVYXPhyRows& l = d.Rows(least);
+    const TVYXPhyRows& w = d.Rows(dbl);
+    ASSERT_GT(e.Count(), 1);
+    EXPECT_NEAR(e.GetItems(1).Baseline - e.GetItems(0).Baseline, 40, 0.01);
+    EXPECT_NEAR(l.GetItems(1).Baseline - l.GetItems(0).Baseline, l.GetItems(0).LineHeight, 0.01);
+    EXPECT_NEAR(w.GetItems(1).Baseline - w.GetItems(0).Baseline, 2 * w.GetItems(0).LineHeight, 0.01);
 }

@@ -80,7 +80,7 @@ TEST(TextScript, BidiSmallCases)
 
 // Every line of the bidi character test: levels of the characters that are not
 // removed, and their display order. The library implements an older Unicode version
-// than the data, so a small share of lines (new characters) may differ.
+// than the data may; today every line of Unicode 15.0 passes.
 TEST(TextScript, BidiCharacterConformance)
 {
     const std::string path = std::string(cUnicodeDir) + "/BidiCharacterTest.txt";
@@ -132,7 +132,9 @@ TEST(TextScript, BidiCharacterConformance)
         passed += ok ? 1 : 0;
     }
     ASSERT_GT(total, 1000);
-    EXPECT_GE(passed * 100, total * 95) << passed << " of " << total;
+    RecordProperty("passed", passed);
+    RecordProperty("total", total);
+    EXPECT_GE(passed * 1000, total * 995) << passed << " of " << total;  // all of Unicode 15.0's lines pass today
 }
 
 // The line-break test: "×" forbids and "÷" allows a break before the next character.
@@ -178,8 +180,10 @@ TEST(TextScript, LineBreakConformance)
         passed += ok ? 1 : 0;
     }
     ASSERT_GT(total, 1000);
+    RecordProperty("passed", passed);
+    RecordProperty("total", total);
     // The library follows an older edition of the rules; most lines still agree.
-    EXPECT_GE(passed * 100, total * 80) << passed << " of " << total;
+    EXPECT_GE(passed * 100, total * 88) << passed << " of " << total;  // 90.8 % with Unicode 15.0's file
 }
 
 TEST(TextScript, BreaksInsideChineseAndThaiOnlyWhereAllowed)
