@@ -1,9 +1,10 @@
-// VYXEditorServices.cpp: the editor's services over its body: find and replace,
-// the clipboard, field update, and tracked moves made by cut and paste.
+// VYXEditorServices.cpp: the editor's services over its body: find and replace, the clipboard, field update, tracked moves, accepting and rejecting changes, bookmarks.
 //
 // Each service is a member the editor owns (the find engine, the copy/paste
-// worker) or builds for one call (the field updater), and every change it makes
-// goes through the document's primitive edits, so watchers such as undo see them.
+// worker) or builds for one call (the field updater), and the changes it makes go
+// through the document's primitive edits, so watchers such as undo see them. Field
+// results are the exception: the updater writes them into the field runs, since a
+// copied field run only refers to the field its original owns.
 // Positions a service keeps between commands (the find engine's place) can go
 // stale after edits made elsewhere, so each command starts again from the caret or
 // the selection, which the editor keeps valid.
