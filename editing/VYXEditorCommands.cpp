@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -21,6 +22,7 @@
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!FCaret.Valid())
         CaretToValid();
     if (!FCaret.Para) {
@@ -43,12 +45,15 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd)
     default:
         if (cmd == vycMoveBeginningOfPara || cmd == vycMoveEndOfPara)
             return CmdMove(cmd);
+        if (cmd == vycControlRedo)
+            return CmdControl(cmd);
         return false;
     }
 }
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, std::u16string_view text)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!FCaret.Valid())
         CaretToValid();
     if (!FCaret.Para || !TestRestriction(cmd))
@@ -62,6 +67,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, std::u16string_view text)
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, const TVYXLogPos& pos)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!pos.Valid() || !TestRestriction(cmd))
         return false;
     if (cmd == vycMovePos || cmd == vycSelectToPos) {
@@ -83,6 +89,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, const TVYXLogPos& pos)
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, int value1, int value2)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!FCaret.Valid())
         CaretToValid();
     if (!FCaret.Para || !TestRestriction(cmd))
@@ -96,6 +103,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, int value1, int value2)
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, double value)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (CommandClass(cmd) == vyccSetting)
         return CmdSetting(cmd, value);
     if (!FCaret.Valid())
@@ -117,6 +125,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, int value) { return Command(cmd,
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, bool value)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (CommandClass(cmd) == vyccSetting)
         return CmdSetting(cmd, value);
     if (cmd == vycRevisionTrackChanges) {
@@ -137,6 +146,11 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
         FSelections->Status = assNone;
         SetRepaint(true);
         return true;
+    case vycControlUndo:
+    case vycControlRedo: {
+        TVYXUndo* undo = UndoFor();
+        return undo && (cmd == vycControlUndo ? undo->Undo() : undo->Redo());
+    }
     case vycControlNewDoc: NewDoc(); return true;
     case vycControlNewPara: return InsertParaUI();
     case vycControlLineBreak: return InsertLineBreakUI();
@@ -151,6 +165,7 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
     case vycControlBullet: return CmdFormat(vycFormatParaBullet);
     case vycControlNumbering: return CmdFormat(vycFormatParaNumbering);
     case vycControlUpdateFields:
+        ForgetUndo();  // field results are set in the runs, round the door
         UpdateFields();
         return true;
     case vycControlLayoutPrint:
@@ -292,6 +307,7 @@ TVYXCommand MoveOfSelect(TVYXCommand cmd)
 
 bool TVYXLogDocEditor::CommandSelect(TVYXCommand moveCmd)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), moveCmd, *this);
     if (FSelections->Status != assUpdating || !FSelections->Anchor.Valid())
         FSelections->DropAnchor();
     TVYXLogPos pos(FCaret);
@@ -569,6 +585,7 @@ bool TVYXLogDocEditor::CmdDelete(TVYXCommand cmd)
 
 bool TVYXLogDocEditor::InsertTextUI(std::u16string_view text)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), vycInsertCharAtCaret, *this);
     if (text.empty())
         return false;
     if (!FCaret.Valid())
@@ -609,6 +626,7 @@ TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
         first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
     TVYXBookmark* mark = MakeBookmarkAt(name, first, last);
     if (mark) {
+        ForgetUndo();  // boundary runs go in round the door
         FSelections->Clear();
         CaretToValid();
         Changed();
@@ -657,6 +675,7 @@ bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
         // door has no section edit yet).
         if (TVYXLogPara* first = VYXParaAt(Paras(), inserted.First))
             first->AddSEP()->Assign(*governing);
+        ForgetUndo();
     }
     FSelections->Clear();
     FCaret.Assign(PosAt(inserted.Last));
@@ -737,6 +756,7 @@ bool TVYXLogDocEditor::CmdInsert(TVYXCommand cmd, std::u16string_view text)
         box->PosLeft = std::max(0.0, (Width() - width) / 2);
         box->PosTop = 50;
         box->Precalc();
+        ForgetUndo();
         FSelections->Select(box);
         Changed();
         return true;

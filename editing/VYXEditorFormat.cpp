@@ -604,6 +604,8 @@ bool TVYXLogDocEditor::InsertNoteAtCaret(bool endnote)
     } catch (const VYXException&) {
         return false;
     }
+    // The note's own paragraph went into the notes editor with the reference.
+    ForgetUndo();
     TVYXLogPos p;
     if (p.SetAddress(Paras(), range.Last) && p.Valid())
         FCaret.Assign(p);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "editing/VYXUndo.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -120,6 +121,10 @@ TVYXLogDocEditor::TVYXLogDocEditor(TVYXLogDocType type, TVYXErrorManager* errors
     FSelections = std::make_unique<TVYXSelections>(*this);
     AddWatcher(FObserverWatcher);
     FAuthor = parent ? parent->FAuthor : AuthorFromEnvironment();
+    if (!parent)
+        FUndo = std::make_unique<TVYXUndo>(*this);
+    else if (TVYXUndo* undo = parent->MainEditor().FUndo.get())
+        undo->Watch(*this);
     if (!parent) {
         FHeaders = std::make_unique<TVYXHeadersFooters>(*this, aldtHeader);
         FFooters = std::make_unique<TVYXHeadersFooters>(*this, aldtFooter);
@@ -136,6 +141,11 @@ TVYXLogDocEditor::TVYXLogDocEditor(TVYXLogDocType type, TVYXLogDocEditor& parent
 
 TVYXLogDocEditor::~TVYXLogDocEditor()
 {
+    // The history goes first: its records hold content over the tables freed below.
+    if (!FParentEditor)
+        FUndo.reset();
+    else if (TVYXUndo* undo = FParentEditor->MainEditor().FUndo.get())
+        undo->Forget(*this);
     // The body's note and text-box runs point at the lists and editors below; the
     // body goes first so nothing outlives what it points at.
     RemoveWatcher(FObserverWatcher);
@@ -201,8 +211,19 @@ void TVYXLogDocEditor::SetRepaint(bool value)
             FTextBoxes->GetItems(i).FRepaint = false;
 }
 
+TVYXUndo& TVYXLogDocEditor::Undo() { return *MainEditor().FUndo; }
+
+TVYXUndo* TVYXLogDocEditor::UndoFor() { return MainEditor().FUndo.get(); }
+
+void TVYXLogDocEditor::ForgetUndo()
+{
+    if (TVYXUndo* undo = UndoFor())
+        undo->Clear();
+}
+
 void TVYXLogDocEditor::Clear()
 {
+    ForgetUndo();
     FSelections->Clear();
     FSelections->Anchor.Clear();
     FCaret.Clear();

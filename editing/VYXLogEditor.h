@@ -54,6 +54,7 @@ class TVYXClipboardCmd;     // editing/VYXClipboardCmd
 class TVYXGraphicObj;
 class TVYXTabStops;
 class TVYXComplexField;
+class TVYXUndo;            // editing/VYXUndo
 
 enum TVYXHeaderFooterType { ahftNone, ahftDefault, ahftFirst, ahftEven };
 enum TVYXSelectionStatus { assNone, assUpdating };
@@ -227,6 +228,9 @@ public:
     // The copy/paste worker over this editor's body and Clipboard() (readers and the
     // RTF writer are registered on it); nullptr without a clipboard.
     TVYXClipboardCmd* ClipboardCmd();
+    // The undo history of the whole document (main editor, headers, notes, boxes): the
+    // main editor owns it and every command is one group of it.
+    TVYXUndo& Undo();
 
     TVYXLogPos& Caret() { return FCaret; }
     const TVYXLogPos& Caret() const { return FCaret; }
@@ -410,8 +414,12 @@ private:
     TVYXTableCell* CaretCell() const;
     TVYXLogPara& AppendListPara(std::u16string_view text, int level, bool bullet);
     void Changed();
+    TVYXUndo* UndoFor();
+    // An edit went round the door: the history before it can no longer be replayed.
+    void ForgetUndo();
 
     TVYXLogDocEditor* FParentEditor = nullptr;
+    std::unique_ptr<TVYXUndo> FUndo;  // main editor only
     TVYXLogPos FCaret;
     TVYXDocAddress FLastLocation;  // an address: it survives edits
     std::unique_ptr<TVYXSelections> FSelections;

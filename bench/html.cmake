@@ -1,0 +1,2 @@
+# bench/html.cmake: HTML read and write throughput on a large real page.
+vyx_benchmark(vyx_html_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/HtmlBench.cpp DEPS vyx_documents)
