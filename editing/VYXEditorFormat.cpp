@@ -722,9 +722,11 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
         return false;
     if (!SetInlineGraphicValue(*graphic, cmd, value)) {
         // An object anchored to a paragraph lives in the paragraph's object list,
-        // which has no door edit yet: it is changed in place.
+        // which has no door edit yet: it is changed in place, and the history could
+        // not replay past it.
         SetGraphicValue(*graphic, cmd, value);
         graphic->Precalc();
+        ForgetUndo();
     }
     Changed();
     return true;

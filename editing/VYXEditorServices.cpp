@@ -16,6 +16,7 @@
 #include "editing/VYXFieldUpdate.h"
 #include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
@@ -54,6 +55,7 @@ bool SelectionIsHit(const TVYXSelections& selections, const TVYXFindReplaceText&
 
 bool TVYXLogDocEditor::CmdFindReplace(TVYXCommand cmd)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     TVYXFindReplaceText& engine = FindReplace();
     if (engine.FindText().empty())
         return false;
@@ -124,6 +126,8 @@ int TVYXLogDocEditor::ReplaceAll()
     // Replacements change lengths within paragraphs only (hits never cross one), so
     // the caret's address names its paragraph still; its place is clamped.
     const TVYXDocAddress caret = AddressOf(FCaret);
+    // Every replacement of one call is one step to take back.
+    const TVYXUndoGroup undoGroup(UndoFor(), vycReplaceFromPos, *this);
     FSelections->Clear();
     FSelections->Status = assNone;
     int count = 0;
@@ -309,6 +313,7 @@ int TVYXLogDocEditor::UpdateFields()
     } catch (const VYXException&) {
         // The updater reports through the error manager; results written so far stay.
     }
+    ForgetUndo();  // field results are set in the runs, round the door
     SetDirty(true);
     SetRepaint(true);
     for (TVYXLogDocument* d : secondaries)
@@ -433,6 +438,9 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
         StepsOf(*range, accept, steps);
     if (steps.empty())
         return false;
+    // Marks kept on field and object runs go in place: the history could not replay past them.
+    if (std::any_of(steps.begin(), steps.end(), [](const TResolveStep& s) { return s.Kind == rkUnmarkRun; }))
+        ForgetUndo();
     // Marks first (format edits move no address), then removals from the last to the
     // first, so the addresses still to use stay true.
     const TVYXDocAddress caret = AddressOf(FCaret);
