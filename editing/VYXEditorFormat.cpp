@@ -722,9 +722,11 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
         return false;
     if (!SetInlineGraphicValue(*graphic, cmd, value)) {
         // An object anchored to a paragraph lives in the paragraph's object list,
-        // which has no door edit yet: it is changed in place.
+        // which has no door edit yet: it is changed in place, and the history could
+        // not replay past it.
         SetGraphicValue(*graphic, cmd, value);
         graphic->Precalc();
+        ForgetUndo();
     }
     Changed();
     return true;
@@ -732,13 +734,14 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
 
 bool TVYXLogDocEditor::SetInlineGraphicValue(TVYXGraphicObj& graphic, TVYXCommand cmd, double value)
 {
+    // The run holding the object, in reading order (cells of nested tables included).
     TVYXCharRun* holder = nullptr;
-    TVYXLogPara* para = FirstPara();
-    for (; para && !holder; para = holder ? para : para->Next())
-        for (int i = 0; i < para->Count() && !holder; ++i)
-            if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(para->GetItems(i)); run && run->Graphic.get() == &graphic)
-                holder = run;
-    if (!holder || !para)
+    TVYXLogPara* para = nullptr;
+    for (TVYXLogPara* p = FirstPara(); p && !holder; p = p->Next())
+        for (int i = 0; i < p->Count() && !holder; ++i)
+            if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(p->GetItems(i)); run && run->Graphic.get() == &graphic)
+                holder = run, para = p;
+    if (!holder)
         return false;
     // A shape holding a text box would come back with a new, empty box (a copied box
     // never shares the paragraphs): it is changed in place like an anchored object.

@@ -1,9 +1,10 @@
-// VYXEditorServices.cpp: the editor's services over its body: find and replace,
-// the clipboard, field update, and tracked moves made by cut and paste.
+// VYXEditorServices.cpp: the editor's services over its body: find and replace, the clipboard, field update, tracked moves, accepting and rejecting changes, bookmarks.
 //
 // Each service is a member the editor owns (the find engine, the copy/paste
-// worker) or builds for one call (the field updater), and every change it makes
-// goes through the document's primitive edits, so watchers such as undo see them.
+// worker) or builds for one call (the field updater), and the changes it makes go
+// through the document's primitive edits, so watchers such as undo see them. Field
+// results are the exception: the updater writes them into the field runs, since a
+// copied field run only refers to the field its original owns.
 // Positions a service keeps between commands (the find engine's place) can go
 // stale after edits made elsewhere, so each command starts again from the caret or
 // the selection, which the editor keeps valid.
@@ -15,6 +16,7 @@
 #include "editing/VYXFieldUpdate.h"
 #include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
@@ -53,6 +55,7 @@ bool SelectionIsHit(const TVYXSelections& selections, const TVYXFindReplaceText&
 
 bool TVYXLogDocEditor::CmdFindReplace(TVYXCommand cmd)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     TVYXFindReplaceText& engine = FindReplace();
     if (engine.FindText().empty())
         return false;
@@ -123,6 +126,8 @@ int TVYXLogDocEditor::ReplaceAll()
     // Replacements change lengths within paragraphs only (hits never cross one), so
     // the caret's address names its paragraph still; its place is clamped.
     const TVYXDocAddress caret = AddressOf(FCaret);
+    // Every replacement of one call is one step to take back.
+    const TVYXUndoGroup undoGroup(UndoFor(), vycReplaceFromPos, *this);
     FSelections->Clear();
     FSelections->Status = assNone;
     int count = 0;
@@ -308,6 +313,7 @@ int TVYXLogDocEditor::UpdateFields()
     } catch (const VYXException&) {
         // The updater reports through the error manager; results written so far stay.
     }
+    ForgetUndo();  // field results are set in the runs, round the door
     SetDirty(true);
     SetRepaint(true);
     for (TVYXLogDocument* d : secondaries)
@@ -432,6 +438,9 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
         StepsOf(*range, accept, steps);
     if (steps.empty())
         return false;
+    // Marks kept on field and object runs go in place: the history could not replay past them.
+    if (std::any_of(steps.begin(), steps.end(), [](const TResolveStep& s) { return s.Kind == rkUnmarkRun; }))
+        ForgetUndo();
     // Marks first (format edits move no address), then removals from the last to the
     // first, so the addresses still to use stay true.
     const TVYXDocAddress caret = AddressOf(FCaret);

@@ -240,6 +240,7 @@ bool TVYXSelections::SetColumns(int count, double space)
         done.push_back(&sep);
         sep.AddCols(count, space);
     }
+    FDoc.ForgetUndo();  // section settings have no door edit yet
     FDoc.Changed();
     return true;
 }
@@ -370,7 +371,9 @@ int TVYXSelections::MakeBookmarksFromTags(std::u16string_view open, std::u16stri
     }
     FDoc.FCaret.Clear();
     FDoc.CaretToValid();
-    if (made > 0)
+    if (made > 0) {
+        FDoc.ForgetUndo();  // boundary runs go in round the door
         FDoc.Changed();
+    }
     return made;
 }

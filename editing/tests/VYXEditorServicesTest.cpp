@@ -7,6 +7,7 @@
 #include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
@@ -650,4 +651,97 @@ TEST(EditorRevisions, AcceptedFieldsKeepTheirFieldObjects)
     EXPECT_EQ(doc.UpdateFields(), 1);
     EXPECT_EQ(para.GetFileText(), u"Page 1");
     EXPECT_EQ(VYXCheckEditor(doc), "");
+}
+
+// ---- What undo takes back ----
+
+TEST(EditorServicesUndo, ReplaceAllAcceptAllObjectsAndMovesComeBack)
+{
+    {
+        TVYXLogDocEditor doc;
+        doc.AppendParaUI(u"cat and cat");
+        TVYXTable& t = doc.AppendTableUI(1, 1);
+        doc.CellPara(t, 0, 0).SetPlainText(u"a cat");
+        doc.EndUpdate();
+        const std::u16string before = doc.GetPlainText();
+        doc.BeginFind(u"cat", u"dog", 0);
+        ASSERT_EQ(doc.ReplaceAll(), 3);
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(doc.GetPlainText(), before) << "every replacement of the call is one step";
+    }
+    {
+        TVYXLogDocEditor doc;
+        BuildTracked(doc);
+        ASSERT_TRUE(doc.Command(vycRevisionAcceptAll));
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(Text(doc, 0), u"keep inserted plain deleted end");
+        EXPECT_EQ(RevAt(doc, 0, 6), artInsert);
+        EXPECT_EQ(RevAt(doc, 0, 21), artDelete);
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+    }
+    {
+        TVYXLogDocEditor doc;
+        doc.AppendParaUI(u"a");
+        auto ellipse = std::make_unique<TVYXGraphicEllipse>();
+        ellipse->Width = 40;
+        doc.AppendGraphicUI(std::move(ellipse));
+        doc.EndUpdate();
+        auto width = [&doc] {
+            const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(
+                doc.Paras().GetParas(0)->CharRuns().FindAbsolute(2, true));
+            return run && run->Graphic ? run->Graphic->Width : -1.0;
+        };
+        doc.Selections().Select(
+            dynamic_cast<TVYXCharRunGraphic*>(doc.Paras().GetParas(0)->CharRuns().FindAbsolute(2, true))->Graphic.get());
+        ASSERT_TRUE(doc.Command(vycGraphicWidth, 80.0));
+        ASSERT_DOUBLE_EQ(width(), 80);
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_DOUBLE_EQ(width(), 40);
+    }
+    {
+        // Undoing a tracked paste that made a move leaves the origin a plain deletion.
+        TVYXClipboard clipboard;
+        TVYXLogDocEditor doc;
+        doc.SetClipboard(&clipboard);
+        doc.AppendParaUI(u"one two three");
+        doc.EndUpdate();
+        doc.Command(vycRevisionTrackChanges, true);
+        Put(doc, 0, 5);
+        for (int i = 0; i < 4; ++i)
+            doc.CommandSelect(vycMoveCharRight);
+        ASSERT_TRUE(doc.Command(vycClipboardCut));
+        doc.Command(vycMoveEndOfDoc);
+        ASSERT_TRUE(doc.Command(vycClipboardPaste));
+        ASSERT_EQ(RevAt(doc, 0, 5), artMoveFrom);
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(Text(doc, 0), u"one two three");
+        EXPECT_EQ(RevAt(doc, 0, 5), artDelete);
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+    }
+}
+
+TEST(EditorServicesUndo, EditsRoundTheDoorForgetTheHistory)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"x <<tag>> y");
+    doc.GetOrAddLastPara().AppendField(u"PAGE", u"9");
+    doc.EndUpdate();
+    auto typed = [&doc] {
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"z"));
+        ASSERT_FALSE(doc.Undo().Empty());
+    };
+    typed();
+    doc.UpdateFields();
+    EXPECT_TRUE(doc.Undo().Empty()) << "field results";
+    typed();
+    ASSERT_TRUE(doc.Selections().SetColumns(2));
+    EXPECT_TRUE(doc.Undo().Empty()) << "section settings";
+    typed();
+    ASSERT_EQ(doc.Selections().MakeBookmarksFromTags(u"<<", u">>"), 1);
+    EXPECT_TRUE(doc.Undo().Empty()) << "bookmarks";
+    typed();
+    TVYXTabStops tabs;
+    tabs.Add(50);
+    ASSERT_TRUE(doc.Selections().SetTabStops(tabs));
+    EXPECT_FALSE(doc.Undo().Empty()) << "tab stops are a door edit";
 }
