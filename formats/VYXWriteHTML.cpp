@@ -370,6 +370,7 @@ private:
         bool Bullet;
         TVYXNumberingStyleType Style;
         bool ItemOpen;
+        const TVYXNumberingsList* List;  // which list of the document (borrowed)
     };
 
     void CloseLists(std::size_t depth)
@@ -417,7 +418,9 @@ private:
         const std::size_t depth = static_cast<std::size_t>(std::clamp(n.Level, 0, cMaxListDepth - 1)) + 1;
         const bool bullet = n.Style == anstBullet;
         CloseLists(depth);
-        if (FLists.size() == depth && (FLists.back().Bullet != bullet || (!bullet && FLists.back().Style != n.Style)))
+        // Another list at the same depth (a new list restarts its numbers) closes this one.
+        if (FLists.size() == depth && (FLists.back().Bullet != bullet || (!bullet && FLists.back().Style != n.Style) ||
+                                       FLists.back().List != n.NumList()))
             CloseLists(depth - 1);
         if (FLists.size() == depth && FLists.back().ItemOpen) {
             FOut += "</li>";
@@ -436,7 +439,7 @@ private:
                 const std::string type = OlType(n.Style);
                 FOut += type.empty() ? "<ol>" : "<ol type=\"" + type + "\">";
             }
-            FLists.push_back({innerBullet, n.Style, false});
+            FLists.push_back({innerBullet, n.Style, false, FLists.size() + 1 == depth ? n.NumList() : nullptr});
         }
         const std::string cls = ClassFor("li", "px", ParaDecls(para, true));
         FOut += cls.empty() ? "<li>" : "<li class=\"" + cls + "\">";
