@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -21,6 +22,7 @@
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!FCaret.Valid())
         CaretToValid();
     if (!FCaret.Para) {
@@ -34,7 +36,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd)
     case vyccControl: return CmdControl(cmd);
     case vyccMove: return CmdMove(cmd);
     case vyccFormat: return CmdFormat(cmd);
-    case vyccClipboard: return ClipboardEvent ? ClipboardEvent(*this, cmd) : false;
+    case vyccClipboard: return CmdClipboard(cmd);
     case vyccSelect: return CmdSelect(cmd);
     case vyccDelete: return CmdDelete(cmd);
     case vyccInsert: return CmdInsert(cmd);
@@ -43,12 +45,15 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd)
     default:
         if (cmd == vycMoveBeginningOfPara || cmd == vycMoveEndOfPara)
             return CmdMove(cmd);
+        if (cmd == vycControlRedo)
+            return CmdControl(cmd);
         return false;
     }
 }
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, std::u16string_view text)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!FCaret.Valid())
         CaretToValid();
     if (!FCaret.Para || !TestRestriction(cmd))
@@ -62,6 +67,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, std::u16string_view text)
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, const TVYXLogPos& pos)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!pos.Valid() || !TestRestriction(cmd))
         return false;
     if (cmd == vycMovePos || cmd == vycSelectToPos) {
@@ -83,6 +89,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, const TVYXLogPos& pos)
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, int value1, int value2)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (!FCaret.Valid())
         CaretToValid();
     if (!FCaret.Para || !TestRestriction(cmd))
@@ -96,6 +103,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, int value1, int value2)
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, double value)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (CommandClass(cmd) == vyccSetting)
         return CmdSetting(cmd, value);
     if (!FCaret.Valid())
@@ -108,6 +116,8 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, double value)
         return CmdTable(cmd, static_cast<int>(value), 0);
     if (CommandClass(cmd) == vyccGraphic)
         return CmdGraphic(cmd, value);
+    if (cmd == vycLayoutColumns)
+        return FSelections->SetColumns(static_cast<int>(value));
     return false;
 }
 
@@ -115,6 +125,7 @@ bool TVYXLogDocEditor::Command(TVYXCommand cmd, int value) { return Command(cmd,
 
 bool TVYXLogDocEditor::Command(TVYXCommand cmd, bool value)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), cmd, *this);
     if (CommandClass(cmd) == vyccSetting)
         return CmdSetting(cmd, value);
     if (cmd == vycRevisionTrackChanges) {
@@ -135,6 +146,11 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
         FSelections->Status = assNone;
         SetRepaint(true);
         return true;
+    case vycControlUndo:
+    case vycControlRedo: {
+        TVYXUndo* undo = UndoFor();
+        return undo && (cmd == vycControlUndo ? undo->Undo() : undo->Redo());
+    }
     case vycControlNewDoc: NewDoc(); return true;
     case vycControlNewPara: return InsertParaUI();
     case vycControlLineBreak: return InsertLineBreakUI();
@@ -149,10 +165,9 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
     case vycControlBullet: return CmdFormat(vycFormatParaBullet);
     case vycControlNumbering: return CmdFormat(vycFormatParaNumbering);
     case vycControlUpdateFields:
-        if (UpdateFieldsEvent)
-            UpdateFieldsEvent(*this);
-        Changed();
-        return UpdateFieldsEvent != nullptr;
+        ForgetUndo();  // field results are set in the runs, round the door
+        UpdateFields();
+        return true;
     case vycControlLayoutPrint:
     case vycControlLayoutWeb:
         DOP().WebLayout = cmd == vycControlLayoutWeb;
@@ -292,6 +307,7 @@ TVYXCommand MoveOfSelect(TVYXCommand cmd)
 
 bool TVYXLogDocEditor::CommandSelect(TVYXCommand moveCmd)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), moveCmd, *this);
     if (FSelections->Status != assUpdating || !FSelections->Anchor.Valid())
         FSelections->DropAnchor();
     TVYXLogPos pos(FCaret);
@@ -360,6 +376,8 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
         if (Revision().TrackChanges) {
             // A tracked deletion keeps the text, marked deleted, and is observed so a
             // later insertion of the same text can be told apart as a move.
+            // Only the latest deletion is observed.
+            FObservers.Clear();
             TVYXObserver& observer = FObservers.Add();
             observer.First = range.First;
             observer.Last = range.Last;
@@ -385,7 +403,7 @@ bool TVYXLogDocEditor::RemoveRange(const TVYXLogPos& first, const TVYXLogPos& la
     return true;
 }
 
-void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type)
+void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType type, std::u16string_view name)
 {
     // Revision data is an owned property a format merge does not carry, so the
     // marked runs' whole formats go through RestoreFormats.
@@ -393,6 +411,7 @@ void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType 
     if (!list)
         return;
     const std::unique_ptr<TVYXRevisionData> data = Revision().Add(FAuthor, type);
+    data->Name = name;
     TVYXDocFormats formats;
     formats.Range = range;
     for (int item = range.First.Item; item <= range.Last.Item && item < list->Count(); ++item) {
@@ -566,6 +585,7 @@ bool TVYXLogDocEditor::CmdDelete(TVYXCommand cmd)
 
 bool TVYXLogDocEditor::InsertTextUI(std::u16string_view text)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), vycInsertCharAtCaret, *this);
     if (text.empty())
         return false;
     if (!FCaret.Valid())
@@ -601,13 +621,12 @@ TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
 {
     if (name.empty() || Bookmarks().Find(name))
         return nullptr;
-    TVYXLogSelection sel;
+    TVYXLogPos first(FCaret), last(FCaret);
     if (FSelections->HasSelection() && !FSelections->IsEmpty())
-        sel.Assign(FSelections->GetFirstPos(), FSelections->GetLastPos());
-    else
-        sel.Assign(FCaret, FCaret);
-    TVYXBookmark* mark = sel.MakeBookmark(name);
+        first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
+    TVYXBookmark* mark = MakeBookmarkAt(name, first, last);
     if (mark) {
+        ForgetUndo();  // boundary runs go in round the door
         FSelections->Clear();
         CaretToValid();
         Changed();
@@ -656,6 +675,7 @@ bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
         // door has no section edit yet).
         if (TVYXLogPara* first = VYXParaAt(Paras(), inserted.First))
             first->AddSEP()->Assign(*governing);
+        ForgetUndo();
     }
     FSelections->Clear();
     FCaret.Assign(PosAt(inserted.Last));
@@ -736,6 +756,7 @@ bool TVYXLogDocEditor::CmdInsert(TVYXCommand cmd, std::u16string_view text)
         box->PosLeft = std::max(0.0, (Width() - width) / 2);
         box->PosTop = 50;
         box->Precalc();
+        ForgetUndo();
         FSelections->Select(box);
         Changed();
         return true;

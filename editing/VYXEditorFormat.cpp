@@ -604,6 +604,8 @@ bool TVYXLogDocEditor::InsertNoteAtCaret(bool endnote)
     } catch (const VYXException&) {
         return false;
     }
+    // The note's own paragraph went into the notes editor with the reference.
+    ForgetUndo();
     TVYXLogPos p;
     if (p.SetAddress(Paras(), range.Last) && p.Valid())
         FCaret.Assign(p);
@@ -650,28 +652,8 @@ bool TVYXLogDocEditor::CmdRevision(TVYXCommand cmd)
     case vycRevisionReject:
     case vycRevisionAcceptAll:
     case vycRevisionRejectAll: {
-        // The revision manager resolves changes in the runs itself, outside the
-        // door; the caret is put back by address, since paragraphs may have gone.
-        const TVYXDocAddress caret = AddressOf(FCaret);
-        rev.Collect();
-        if (cmd == vycRevisionAcceptAll)
-            rev.AcceptAll(), done = true;
-        else if (cmd == vycRevisionRejectAll)
-            rev.RejectAll(), done = true;
-        else {
-            TVYXRevisionPos at{caret.Path.empty() ? caret.Item : caret.Path.front().Item, caret.CharPos};
-            rev.BeginIterate(at);
-            done = cmd == vycRevisionAccept ? rev.Accept() : rev.Reject();
-        }
-        FSelections->Clear();
-        FObservers.Clear();
-        TVYXLogPos p;
-        if (p.SetAddress(Paras(), caret) && p.Valid())
-            FCaret.Assign(p);
-        else
-            FCaret.Clear(), CaretToValid();
-        if (done)
-            Changed();
+        done = ResolveRevisions(cmd == vycRevisionAccept || cmd == vycRevisionAcceptAll,
+                                cmd == vycRevisionAcceptAll || cmd == vycRevisionRejectAll);
         break;
     }
     default: break;
@@ -682,12 +664,15 @@ bool TVYXLogDocEditor::CmdRevision(TVYXCommand cmd)
 
 // ---- Drawing objects ------------------------------------------------------------
 
-bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
+namespace {
+
+// Sets one property of `graphic`; false when the command is not a property or the
+// value is out of bounds. Lengths stay within a page of 22 inches, percentages
+// within 0..1000.
+bool SetGraphicValue(TVYXGraphicObj& graphic, TVYXCommand cmd, double value)
 {
-    TVYXGraphicObj* graphic = FSelections->Graphic;
-    // Lengths stay within a page of 22 inches; percentages within 0..1000.
     constexpr double cMaxLength = 22 * 72.0, cMaxPercent = 1000;
-    if (!graphic || !(value > -cMaxLength && value < cMaxLength))
+    if (!(value > -cMaxLength && value < cMaxLength))
         return false;
     auto length = [&](double& field, bool positive) {
         if (positive ? value <= 0 : value < 0)
@@ -701,33 +686,85 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
         field = value;
         return true;
     };
-    bool done = false;
     switch (cmd) {
-    case vycGraphicWidth: done = length(graphic->Width, true); break;
-    case vycGraphicHeight: done = length(graphic->Height, true); break;
-    case vycGraphicLeft: graphic->PosLeft = value; done = true; break;
-    case vycGraphicTop: graphic->PosTop = value; done = true; break;
-    case vycGraphiOuterMargLeft: done = length(graphic->OMargLeft, false); break;
-    case vycGraphiOuterMargTop: done = length(graphic->OMargTop, false); break;
-    case vycGraphiOuterMargRight: done = length(graphic->OMargRight, false); break;
-    case vycGraphiOuterMargBottom: done = length(graphic->OMargBottom, false); break;
-    case vycGraphicPercentLeft: done = percent(graphic->PercentLeft); break;
-    case vycGraphicPercentTop: done = percent(graphic->PercentTop); break;
-    case vycGraphicPercentWidth: done = percent(graphic->PercentWidth); break;
-    case vycGraphicPercentHeight: done = percent(graphic->PercentHeight); break;
+    case vycGraphicWidth: return length(graphic.Width, true);
+    case vycGraphicHeight: return length(graphic.Height, true);
+    case vycGraphicLeft: graphic.PosLeft = value; return true;
+    case vycGraphicTop: graphic.PosTop = value; return true;
+    case vycGraphiOuterMargLeft: return length(graphic.OMargLeft, false);
+    case vycGraphiOuterMargTop: return length(graphic.OMargTop, false);
+    case vycGraphiOuterMargRight: return length(graphic.OMargRight, false);
+    case vycGraphiOuterMargBottom: return length(graphic.OMargBottom, false);
+    case vycGraphicPercentLeft: return percent(graphic.PercentLeft);
+    case vycGraphicPercentTop: return percent(graphic.PercentTop);
+    case vycGraphicPercentWidth: return percent(graphic.PercentWidth);
+    case vycGraphicPercentHeight: return percent(graphic.PercentHeight);
     case vycGraphicWrap:
         if (value >= static_cast<int>(agowInLine) && value <= static_cast<int>(agowInFront)) {
-            graphic->Wrap = static_cast<TVYXGrObjWrap>(static_cast<int>(value));
-            done = true;
+            graphic.Wrap = static_cast<TVYXGrObjWrap>(static_cast<int>(value));
+            return true;
         }
-        break;
-    case vycGraphicLockAnchor: graphic->LockAnchor = value != 0; done = true; break;
-    default: break;
-    }
-    if (!done)
         return false;
-    graphic->Precalc();
+    case vycGraphicLockAnchor: graphic.LockAnchor = value != 0; return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
+{
+    TVYXGraphicObj* graphic = FSelections->Graphic;
+    if (!graphic)
+        return false;
+    // Tried on a copy first, so a refused value changes nothing at all.
+    if (!SetGraphicValue(*graphic->Clone(), cmd, value))
+        return false;
+    if (!SetInlineGraphicValue(*graphic, cmd, value)) {
+        // An object anchored to a paragraph lives in the paragraph's object list,
+        // which has no door edit yet: it is changed in place.
+        SetGraphicValue(*graphic, cmd, value);
+        graphic->Precalc();
+    }
     Changed();
+    return true;
+}
+
+bool TVYXLogDocEditor::SetInlineGraphicValue(TVYXGraphicObj& graphic, TVYXCommand cmd, double value)
+{
+    TVYXCharRun* holder = nullptr;
+    TVYXLogPara* para = FirstPara();
+    for (; para && !holder; para = holder ? para : para->Next())
+        for (int i = 0; i < para->Count() && !holder; ++i)
+            if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(para->GetItems(i)); run && run->Graphic.get() == &graphic)
+                holder = run;
+    if (!holder || !para)
+        return false;
+    // A shape holding a text box would come back with a new, empty box (a copied box
+    // never shares the paragraphs): it is changed in place like an anchored object.
+    if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(&graphic); shape && shape->TextBox)
+        return false;
+    // The object's run goes out through the door, is changed while out, and comes
+    // back in its place: watchers see the object as it was and as it is.
+    TVYXDocRange range{VYXAddressOf(*para, holder->StartPos), {}};
+    range.Last = range.First;
+    range.Last.CharPos = holder->GetEndPos();
+    std::unique_ptr<TVYXDocFragment> out = RemoveContent(range);
+    FSelections->Graphic = nullptr;
+    TVYXLogPara* first = out->Paras->Count() > 0 && out->Paras->GetItems(0)->IsPara()
+                             ? static_cast<TVYXLogPara*>(out->Paras->GetItems(0))
+                             : nullptr;
+    for (int i = 0; first && i < first->Count(); ++i)
+        if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(first->GetItems(i)); run && run->Graphic) {
+            SetGraphicValue(*run->Graphic, cmd, value);
+            run->Graphic->Precalc();
+        }
+    const TVYXDocRange back = InsertContent(range.First, *out);
+    if (TVYXLogPara* into = VYXParaAt(Paras(), back.First))
+        for (int i = 0; i < into->Count(); ++i)
+            if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(into->GetItems(i));
+                run && run->StartPos == back.First.CharPos && run->Graphic)
+                FSelections->Select(run->Graphic.get());
     return true;
 }
 

@@ -127,8 +127,10 @@ constexpr TVYXKeyBinding cKeyTable[] = {
     {F(9), N, vycControlUpdateFields},
     {F(10), N, vycControl_F10},
     {F(11), N, vycControl_F11},
+    // Redo came after the table above was fixed; it goes last so no row moves.
+    {K('Y'), C, vycControlRedo},
 };
-static_assert(std::size(cKeyTable) == 85);
+static_assert(std::size(cKeyTable) == 86);
 }  // namespace
 
 TVYXCommandClass CommandClass(TVYXCommand cmd)

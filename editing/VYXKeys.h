@@ -20,7 +20,7 @@ enum TVYXCommand : std::uint16_t {
     vycControlNumbering = vycCont,
     vycGraphicFlipY = vycGrap,
 };
-constexpr int cVYXCommandCount = vycSettingEnd + 1;
+constexpr int cVYXCommandCount = vycControlRedo + 1;
 
 enum TVYXCommandClass {
     vyccNone, vyccExternal, vyccControl, vyccFindReplace, vyccMove, vyccFormat, vyccClipboard, vyccSelect,
@@ -66,7 +66,7 @@ struct TVYXKeyBinding {
     TVYXCommand Command;
 };
 
-// The default key table in its fixed order (85 rows); a host may show it or
+// The default key table in its fixed order (86 rows: Ctrl+Y for redo is the last); a host may show it or
 // build its own from it.
 std::span<const TVYXKeyBinding> VYXDefaultKeyTable();
 // The first row of the default table for the pair; -1 when none.

@@ -2,9 +2,13 @@
 // its life cycle and the append operations readers build documents with.
 #include "editing/VYXLogEditor.h"
 
+#include "editing/VYXClipboardCmd.h"
+#include "editing/VYXFindReplace.h"
+
 #include <algorithm>
 #include <cstdlib>
 
+#include "editing/VYXUndo.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -79,6 +83,11 @@ bool TVYXObservers::RemoveRun(const TVYXCharRun& run)
     return FItems.size() != before;
 }
 
+void TVYXObservers::DropEmpty()
+{
+    std::erase_if(FItems, [](const auto& o) { return o->First == o->Last; });
+}
+
 TVYXObserver* TVYXObservers::FindText(std::u16string_view text) const
 {
     for (const auto& o : FItems)
@@ -110,7 +119,12 @@ TVYXLogDocEditor::TVYXLogDocEditor(TVYXLogDocType type, TVYXErrorManager* errors
     : TVYXLogDocument(type, errors, parent, paperSize), FParentEditor(parent)
 {
     FSelections = std::make_unique<TVYXSelections>(*this);
+    AddWatcher(FObserverWatcher);
     FAuthor = parent ? parent->FAuthor : AuthorFromEnvironment();
+    if (!parent)
+        FUndo = std::make_unique<TVYXUndo>(*this);
+    else if (TVYXUndo* undo = parent->MainEditor().FUndo.get())
+        undo->Watch(*this);
     if (!parent) {
         FHeaders = std::make_unique<TVYXHeadersFooters>(*this, aldtHeader);
         FFooters = std::make_unique<TVYXHeadersFooters>(*this, aldtFooter);
@@ -127,8 +141,16 @@ TVYXLogDocEditor::TVYXLogDocEditor(TVYXLogDocType type, TVYXLogDocEditor& parent
 
 TVYXLogDocEditor::~TVYXLogDocEditor()
 {
+    // The history goes first: its records hold content over the tables freed below.
+    if (!FParentEditor)
+        FUndo.reset();
+    else if (TVYXUndo* undo = FParentEditor->MainEditor().FUndo.get())
+        undo->Forget(*this);
     // The body's note and text-box runs point at the lists and editors below; the
     // body goes first so nothing outlives what it points at.
+    RemoveWatcher(FObserverWatcher);
+    FClipboardCmd.reset();
+    FFindReplace.reset();
     Paras().Clear();
 }
 
@@ -161,8 +183,6 @@ TVYXLogDocEditor& TVYXLogDocEditor::Endnotes()
     return *FEndnotes;
 }
 
-void TVYXLogDocEditor::SetFindReplace(TVYXFindReplacePtr engine) { FFindReplace = std::move(engine); }
-
 TVYXLogParas* TVYXLogDocEditor::DoAddTextBox()
 {
     TVYXLogDocEditor& main = MainEditor();
@@ -191,14 +211,29 @@ void TVYXLogDocEditor::SetRepaint(bool value)
             FTextBoxes->GetItems(i).FRepaint = false;
 }
 
+TVYXUndo& TVYXLogDocEditor::Undo() { return *MainEditor().FUndo; }
+
+TVYXUndo* TVYXLogDocEditor::UndoFor() { return MainEditor().FUndo.get(); }
+
+void TVYXLogDocEditor::ForgetUndo()
+{
+    if (TVYXUndo* undo = UndoFor())
+        undo->Clear();
+}
+
 void TVYXLogDocEditor::Clear()
 {
+    ForgetUndo();
     FSelections->Clear();
     FSelections->Anchor.Clear();
     FCaret.Clear();
     FLastLocation = {};
     FObservers.Clear();
     FInsertCHPX.reset();
+    // The find engine's place and the clipboard worker's own copy point into the body.
+    if (FFindReplace)
+        FFindReplace->EndFind();
+    FClipboardCmd.reset();
     if (!FParentEditor) {
         // The body's runs point at notes and boxes: empty it before freeing them.
         Paras().Clear();

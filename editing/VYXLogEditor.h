@@ -42,25 +42,19 @@
 #include <vector>
 
 #include "editing/VYXKeys.h"
+#include "platform/VYXClipboardFormat.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
 
 class TVYXLogDocEditor;
-class TVYXFindReplaceText;  // editing/VYXFindReplace (its own unit)
-class TVYXClipboard;
-
-// Frees the find engine where its type is complete (the find unit passes
-// `[](TVYXFindReplaceText* f) { delete f; }`), so this header needs only its name.
-struct TVYXFindReplaceDeleter {
-    void (*Free)(TVYXFindReplaceText*) = nullptr;
-    void operator()(TVYXFindReplaceText* engine) const
-    {
-        if (Free)
-            Free(engine);
-    }
-};
-using TVYXFindReplacePtr = std::unique_ptr<TVYXFindReplaceText, TVYXFindReplaceDeleter>;
+class TVYXFindReplaceText;  // editing/VYXFindReplace
+class TVYXClipboard;        // platform/VYXClipboard
+class TVYXClipboardCmd;     // editing/VYXClipboardCmd
+class TVYXGraphicObj;
+class TVYXTabStops;
+class TVYXComplexField;
+class TVYXUndo;            // editing/VYXUndo
 
 enum TVYXHeaderFooterType { ahftNone, ahftDefault, ahftFirst, ahftEven };
 enum TVYXSelectionStatus { assNone, assUpdating };
@@ -129,6 +123,8 @@ public:
     bool RemoveRun(const TVYXCharRun& run);
     // The observer whose deleted text equals `text`; nullptr when none.
     TVYXObserver* FindText(std::u16string_view text) const;
+    // Drops the observers whose range collapsed (its text was removed for good).
+    void DropEmpty();
     void Clear() { FItems.clear(); }
 
 private:
@@ -163,6 +159,29 @@ public:
     // the table and the cells' columns and rows (inclusive); false otherwise.
     bool GetCellRect(TVYXTable*& table, int& col1, int& row1, int& col2, int& row2) const;
 
+    // ---- Tabs, columns, form fields, tags ----
+    // The tab stops every selected paragraph (the caret's without a selection) has, as a
+    // copy in `tabs`; false when they differ. A paragraph without stops has none.
+    bool GetEqualTabStops(TVYXTabStops& tabs) const;
+    // Gives every selected paragraph exactly `tabs` (none when empty), through the door.
+    bool SetTabStops(const TVYXTabStops& tabs);
+    // The text columns of the section the selection starts in; 1 without columns.
+    int GetColumns() const;
+    // `count` equal columns `space` points apart on every section the selection
+    // touches (1: a single column). Sections have no door edit yet: set in place.
+    bool SetColumns(int count, double space = 36);
+    // The form fields (text, check box, drop-down) whose start lies in the selection,
+    // in reading order, into FormFields (borrowed); answers their number.
+    int CollectFormFields();
+    std::vector<TVYXComplexField*> FormFields;
+    // In the caret's paragraph, selects the text between the last `open` that starts
+    // before the caret and the first `close` after it (the tags stay outside).
+    bool SelectBetweenTags(std::u16string_view open, std::u16string_view close);
+    // Every "open name close" in the selected paragraphs (the whole body without a
+    // selection) becomes a collapsed bookmark `name` where the tag stood; the tag text
+    // goes through the door. Names taken or empty leave their tag. Answers the number made.
+    int MakeBookmarksFromTags(std::u16string_view open, std::u16string_view close);
+
 private:
     TVYXLogDocEditor& FDoc;
 };
@@ -184,11 +203,9 @@ public:
     // paragraph moves, line start/end to paragraph start/end, and page and window
     // moves do nothing.
     std::function<bool(TVYXLogDocEditor& sender, TVYXPhyPosType type, TVYXLogPos& pos)> PhyPositionEvent;
-    // The clipboard commands call this worker when set (editing's clipboard unit).
-    std::function<bool(TVYXLogDocEditor& sender, TVYXCommand cmd)> ClipboardEvent;
-    // Field updates (vycControlUpdateFields) call this when set; without it the
-    // fields keep their results.
-    std::function<void(TVYXLogDocEditor& sender)> UpdateFieldsEvent;
+    // The clock DATE, TIME and SAVEDATE fields show: local time as days since
+    // 1899-12-30. Without a handler the system clock (tests and batch runs inject one).
+    std::function<double(TVYXLogDocEditor& sender)> ClockEvent;
 
     // ---- Structure ----
     TVYXLogDocEditor* ParentEditor() const { return FParentEditor; }
@@ -201,9 +218,19 @@ public:
     TVYXLogDocEditor& Endnotes();
     TVYXFootnotesList& FootnoteList();
     TVYXFootnotesList& EndnoteList();
-    // The find engine; nullptr until one is installed (editing's find unit does).
-    TVYXFindReplaceText* FindReplace() const { return FFindReplace.get(); }
-    void SetFindReplace(TVYXFindReplacePtr engine);
+    // The editor's own find engine over its body (created on first use).
+    TVYXFindReplaceText& FindReplace();
+    // The clipboard the clipboard commands use: borrowed from the host, which must
+    // keep it alive while it is set; nullptr detaches it. A secondary editor without
+    // one uses its main editor's.
+    void SetClipboard(TVYXClipboard* clipboard);
+    TVYXClipboard* Clipboard() const;
+    // The copy/paste worker over this editor's body and Clipboard() (readers and the
+    // RTF writer are registered on it); nullptr without a clipboard.
+    TVYXClipboardCmd* ClipboardCmd();
+    // The undo history of the whole document (main editor, headers, notes, boxes): the
+    // main editor owns it and every command is one group of it.
+    TVYXUndo& Undo();
 
     TVYXLogPos& Caret() { return FCaret; }
     const TVYXLogPos& Caret() const { return FCaret; }
@@ -293,14 +320,29 @@ public:
     bool CmdFormat(TVYXCommand cmd, double value);
     bool CmdFormat(TVYXCommand cmd, std::u16string_view value);
     bool CmdSelect(TVYXCommand cmd);
+    // Copy, cut, paste (`format`: acfNone takes the richest one held) and plain
+    // paste at the caret; false without a clipboard or when nothing happened.
+    bool CmdClipboard(TVYXCommand cmd, TVYXClipboardFormat format = acfNone);
+    // The find and replace commands (vycFindFromPos .. vycReplaceNext) with the
+    // texts and options BeginFind set; the hit becomes the selection.
+    bool CmdFindReplace(TVYXCommand cmd);
+    void BeginFind(std::u16string_view findText, std::u16string_view replaceText, unsigned options);
+    // Every hit of the body as the selections; answers their number.
+    int FindAll();
+    // Replaces every hit in one update bracket; answers their number.
+    int ReplaceAll();
+    // Recalculates every field of the main document, its headers, footers, notes
+    // and text boxes (any editor forwards to its main one); answers the number of
+    // results written.
+    int UpdateFields();
     bool CmdDelete(TVYXCommand cmd);
     bool CmdInsert(TVYXCommand cmd, std::u16string_view text = {});
     bool CmdTable(TVYXCommand cmd, int value1 = 0, int value2 = 0);
     bool CmdRevision(TVYXCommand cmd);
     // Sets a property of the selected drawing object (Selections().Graphic): sizes,
     // position, outer margins, percentages (points / percent), wrap, anchor lock.
-    // The drawing layer has no door edit yet: watchers hear nothing, the editor
-    // marks itself dirty.
+    // An inline object's run goes out and comes back changed through the door (the
+    // selection then holds the new object); an anchored one is changed in place.
     bool CmdGraphic(TVYXCommand cmd, double value);
     bool CmdSetting(TVYXCommand cmd, double value);
     bool CmdSetting(TVYXCommand cmd, bool value);
@@ -322,7 +364,7 @@ public:
     // section with the settings that governed it (not inside cells).
     bool InsertSectionBreakUI();
     // A bookmark over the selection (or collapsed at the caret); nullptr when the
-    // name is empty or taken. Boundary runs go in outside the door.
+    // name is empty or taken. Its boundary runs go in through the door (InsertRun).
     TVYXBookmark* InsertBookmark(std::u16string_view name);
     bool DeleteSelection();
     // Merges `chpx` into the selection, or into the word at an empty selection, or
@@ -349,7 +391,18 @@ private:
     bool InsertTableAtCaret(int cols, int rows);
     bool InsertNoteAtCaret(bool endnote);
     TVYXFootnoteItem& AddNote(bool endnote, TVYXLogPara& anchorPara, std::int32_t pos, std::u16string_view text);
-    void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type);
+    // `name` ties the two halves of a move together.
+    void MarkRevision(const TVYXDocRange& range, TVYXRevisionType type, std::u16string_view name = {});
+    // Accepts or rejects the change at (or after) the caret with its move partner, or
+    // every change, through the door; true when something was resolved.
+    bool ResolveRevisions(bool accept, bool all);
+    // A bookmark from `first` to `last` (one list), its start told through the door.
+    TVYXBookmark* MakeBookmarkAt(std::u16string_view name, const TVYXLogPos& first, const TVYXLogPos& last);
+    // The change of CmdGraphic on an inline object, through the door; false when
+    // `graphic` is not inline in this body.
+    bool SetInlineGraphicValue(TVYXGraphicObj& graphic, TVYXCommand cmd, double value);
+    // Marks content a tracked paste inserted: a move when it is an observed deletion's text.
+    void MarkPasted(const TVYXDocRange& pasted);
     bool SplitParaUI(bool sectionBreak);
     bool InsertEmptyParaBefore(const TVYXDocAddress& itemAt);
     // Changes the formats of `paras` with `change` and applies the result through the
@@ -361,18 +414,34 @@ private:
     TVYXTableCell* CaretCell() const;
     TVYXLogPara& AppendListPara(std::u16string_view text, int level, bool bullet);
     void Changed();
+    TVYXUndo* UndoFor();
+    // An edit went round the door: the history before it can no longer be replayed.
+    void ForgetUndo();
 
     TVYXLogDocEditor* FParentEditor = nullptr;
+    std::unique_ptr<TVYXUndo> FUndo;  // main editor only
     TVYXLogPos FCaret;
     TVYXDocAddress FLastLocation;  // an address: it survives edits
     std::unique_ptr<TVYXSelections> FSelections;
-    TVYXFindReplacePtr FFindReplace;
+    std::unique_ptr<TVYXFindReplaceText> FFindReplace;
+    TVYXClipboard* FClipboard = nullptr;  // borrowed: the host's
+    std::unique_ptr<TVYXClipboardCmd> FClipboardCmd;
+    TVYXClipboard* FClipboardCmdFor = nullptr;  // the clipboard FClipboardCmd borrows
     // Main editor only.
     std::unique_ptr<TVYXHeadersFooters> FHeaders, FFooters;
     std::unique_ptr<TVYXLogDocEditors> FTextBoxes;
     std::unique_ptr<TVYXLogDocEditor> FFootnotes, FEndnotes;
     std::unique_ptr<TVYXFootnotesList> FFootnoteList, FEndnoteList;
     TVYXObservers FObservers;
+    class TObserverWatcher : public TVYXDocWatcher {
+    public:
+        explicit TObserverWatcher(TVYXLogDocEditor& editor) : FEditor(editor) {}
+        void DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event) override;
+
+    private:
+        TVYXLogDocEditor& FEditor;
+    };
+    TObserverWatcher FObserverWatcher{*this};
     std::unique_ptr<TVYXCHPX> FInsertCHPX;
     std::u16string FAuthor;
     int FUpdating = 0;

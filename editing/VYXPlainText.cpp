@@ -1,6 +1,10 @@
 // VYXPlainText.cpp: plain-text import and export.
 #include "editing/VYXPlainText.h"
 
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
 #include "model/VYXCharRun.h"
 #include "model/VYXLogParas.h"
 #include "platform/VYXCodePage.h"
@@ -19,6 +23,79 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian)
     return text;
 }
 
+// Whether the bytes are UTF-8 (shortest forms, no surrogates, up to U+10FFFF). Eight
+// ASCII bytes are passed at a time, which is most of any text.
+bool ValidUtf8(std::string_view bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        if (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                p += 8;
+                continue;
+            }
+        }
+        const unsigned lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        int trail = 0;
+        char32_t cp = 0, minimum = 0;
+        if (lead >= 0xC0 && lead <= 0xDF)
+            trail = 1, cp = lead & 0x1F, minimum = 0x80;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            trail = 2, cp = lead & 0x0F, minimum = 0x800;
+        else if (lead >= 0xF0 && lead <= 0xF7)
+            trail = 3, cp = lead & 0x07, minimum = 0x10000;
+        else
+            return false;
+        if (end - p <= trail)
+            return false;
+        for (int k = 1; k <= trail; ++k) {
+            if ((p[k] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[k] & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        p += trail + 1;
+    }
+    return true;
+}
+
+// Appends UTF-8 that ValidUtf8 accepted, as UTF-16: no checks left to make.
+void AppendValidUtf8(std::string_view bytes, std::u16string& out)
+{
+    const std::size_t base = out.size();
+    out.resize(base + bytes.size());  // never more units than bytes
+    char16_t* o = out.data() + base;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        const unsigned lead = *p;
+        if (lead < 0x80) {
+            *o++ = static_cast<char16_t>(lead);
+            ++p;
+        } else if (lead < 0xE0) {
+            *o++ = static_cast<char16_t>((lead & 0x1F) << 6 | (p[1] & 0x3F));
+            p += 2;
+        } else if (lead < 0xF0) {
+            *o++ = static_cast<char16_t>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+            p += 3;
+        } else {
+            const char32_t cp = (lead & 0x07) << 18 | (p[1] & 0x3F) << 12 | (p[2] & 0x3F) << 6 | (p[3] & 0x3F);
+            *o++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            *o++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            p += 4;
+        }
+    }
+    out.resize(static_cast<std::size_t>(o - out.data()));
+}
+
 TVYXTextEncoding DetectEncoding(std::string_view bytes)
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
@@ -27,7 +104,7 @@ TVYXTextEncoding DetectEncoding(std::string_view bytes)
         return vyteUtf16LE;
     if (bytes.starts_with("\xFE\xFF"))
         return vyteUtf16BE;
-    return IsValidUtf8(bytes) ? vyteUtf8 : vyteCodePage;
+    return ValidUtf8(bytes) ? vyteUtf8 : vyteCodePage;
 }
 
 // The bytes after the byte-order mark. Marks written twice in a row (some
@@ -54,31 +131,42 @@ template <class TChar, class TOnLine>
 void ForEachLine(std::basic_string_view<TChar> text, TOnLine onLine)
 {
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const TChar c = text[i];
-        if (c != TChar('\r') && c != TChar('\n'))
+    const std::size_t size = text.size();
+    const TChar* data = text.data();
+    for (std::size_t i = 0; i < size; ++i) {
+        const TChar c = data[i];
+        // One compare passes nearly every character: CR and LF are below 0x0E.
+        if (static_cast<std::make_unsigned_t<TChar>>(c) > 0x0D || (c != TChar('\r') && c != TChar('\n')))
             continue;
         onLine(text.substr(start, i - start));
-        if (c == TChar('\r') && i + 1 < text.size() && text[i + 1] == TChar('\n'))
+        if (c == TChar('\r') && i + 1 < size && data[i + 1] == TChar('\n'))
             ++i;
         start = i + 1;
     }
-    if (start < text.size() || text.empty())
+    if (start < size || text.empty())
         onLine(text.substr(start));
 }
 
-// One line as a new paragraph: text runs between tab, page-break and line-break runs.
-void AppendLine(TVYXLogParas& paras, std::u16string& line)
+// One line as a new paragraph: text runs between tab, page-break and line-break
+// runs. One pass: printable characters cost one compare; the paragraph's text runs
+// are made straight from the line, so most lines make one run from one copy.
+void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& scratch)
 {
-    for (char16_t& c : line)
-        if (c == u'\0')
-            c = u'\uFFFD';  // runs use NUL for their atoms' text
+    if (text.find(u'\0') != std::u16string_view::npos) {
+        // Runs use NUL for their atoms' text: a NUL read from a file becomes U+FFFD.
+        scratch.assign(text);
+        for (char16_t& c : scratch)
+            if (c == u'\0')
+                c = u'\uFFFD';
+        text = scratch;
+    }
+    const char16_t* data = text.data();
+    const std::size_t size = text.size();
     TVYXLogPara& para = *paras.AppendPara();
-    const std::u16string_view text(line);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c != u'\t' && c != u'\f' && c != u'\v')
+    for (std::size_t i = 0; i < size; ++i) {
+        const char16_t c = data[i];
+        if (c >= 0x20 || (c != u'\t' && c != u'\f' && c != u'\v'))
             continue;
         if (i > start)
             para.Append(text.substr(start, i - start));
@@ -88,7 +176,7 @@ void AppendLine(TVYXLogParas& paras, std::u16string& line)
             para.AppendBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak);
         start = i + 1;
     }
-    if (text.size() > start)
+    if (size > start)
         para.Append(text.substr(start));
 }
 
@@ -191,11 +279,8 @@ std::u16string VYXDecodeTextFile(std::string_view bytes, int codePage, TVYXTextE
 void VYXAppendTextLines(TVYXLogParas& paras, std::u16string_view text)
 {
     TVYXLogParasUpdate update(paras);
-    std::u16string line;
-    ForEachLine(text, [&](std::u16string_view part) {
-        line.assign(part);
-        AppendLine(paras, line);
-    });
+    std::u16string scratch;
+    ForEachLine(text, [&](std::u16string_view part) { AppendLine(paras, part, scratch); });
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.
 }
@@ -231,13 +316,23 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
     FCrLf = lineEnd != std::string_view::npos && bytes.substr(lineEnd, 2) == "\r\n";
     TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
     TVYXLogParasUpdate update(paras);
-    std::u16string line;
-    ForEachLine(bytes, [&](std::string_view lineBytes) {
-        line.clear();
-        decoder.Put(lineBytes, line);
-        decoder.Flush(line);
-        AppendLine(paras, line);
-    });
+    std::u16string line, scratch;
+    // Text known to be UTF-8 is decoded without checks; a BOM file is checked here
+    // (its mark made the choice), and one that is not UTF-8 after all goes through
+    // the decoder, which replaces what is broken.
+    if (FEncoding == vyteUtf8 || (FEncoding == vyteUtf8Bom && ValidUtf8(bytes)))
+        ForEachLine(bytes, [&](std::string_view lineBytes) {
+            line.clear();
+            AppendValidUtf8(lineBytes, line);
+            AppendLine(paras, line, scratch);
+        });
+    else
+        ForEachLine(bytes, [&](std::string_view lineBytes) {
+            line.clear();
+            decoder.Put(lineBytes, line);
+            decoder.Flush(line);
+            AppendLine(paras, line, scratch);
+        });
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.
 }

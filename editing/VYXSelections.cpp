@@ -3,6 +3,11 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
+#include "model/VYXParaProps.h"
+#include "model/VYXPropValues.h"
 
 void TVYXSelections::DropAnchor()
 {
@@ -164,4 +169,208 @@ bool TVYXSelections::GetCellRect(TVYXTable*& table, int& col1, int& row1, int& c
     row1 = std::min(c1->Row->Index, c2->Row->Index);
     row2 = std::max(c1->Row->Index, c2->Row->Index);
     return true;
+}
+
+// ---- Tabs, columns, form fields, tags ------------------------------------------------
+
+bool TVYXSelections::GetEqualTabStops(TVYXTabStops& tabs) const
+{
+    const std::vector<TVYXLogPara*> paras = FDoc.SelectedParas();
+    tabs.Clear();
+    if (paras.empty())
+        return false;
+    const TVYXTabStops* first = paras.front()->GetTabStops();
+    auto same = [first](const TVYXTabStops* other) {
+        const bool a = first && first->Count() > 0, b = other && other->Count() > 0;
+        return a == b && (!a || first->Equal(*other));
+    };
+    for (const TVYXLogPara* p : paras)
+        if (!same(p->GetTabStops()))
+            return false;
+    if (first)
+        tabs.Assign(*first);
+    return true;
+}
+
+bool TVYXSelections::SetTabStops(const TVYXTabStops& tabs)
+{
+    const std::vector<TVYXLogPara*> paras = FDoc.SelectedParas();
+    return FDoc.ReplaceParaFormats(paras, [&paras, &tabs] {
+        for (TVYXLogPara* p : paras) {
+            if (tabs.Count() == 0)
+                p->PAPX().RemoveTabStops();
+            else
+                p->AddTabStops()->Assign(tabs);
+        }
+    });
+}
+
+namespace {
+
+// The settings that govern `para`: the section it ends or the next one after it; the
+// document's own for the last section.
+TVYXSEP& GoverningSEP(TVYXLogDocEditor& doc, TVYXLogPara* para)
+{
+    TVYXLogPara* owner = para && para->SEP() ? para : para ? para->FindNextSEP() : nullptr;
+    return owner && owner->SEP() ? *owner->SEP() : doc.SEP();
+}
+
+}  // namespace
+
+int TVYXSelections::GetColumns() const
+{
+    const std::vector<TVYXLogPara*> paras = FDoc.SelectedParas();
+    if (paras.empty())
+        return 1;
+    return std::max(1, GoverningSEP(FDoc, paras.front()).Cols.Count());
+}
+
+bool TVYXSelections::SetColumns(int count, double space)
+{
+    if (count < 1 || count > 45 || !(space >= 0 && space < 22 * 72))
+        return false;
+    const std::vector<TVYXLogPara*> paras = FDoc.SelectedParas();
+    if (paras.empty())
+        return false;
+    std::vector<TVYXSEP*> done;
+    for (TVYXLogPara* p : paras) {
+        TVYXSEP& sep = GoverningSEP(FDoc, p);
+        if (std::find(done.begin(), done.end(), &sep) != done.end())
+            continue;
+        done.push_back(&sep);
+        sep.AddCols(count, space);
+    }
+    FDoc.Changed();
+    return true;
+}
+
+int TVYXSelections::CollectFormFields()
+{
+    FormFields.clear();
+    TVYXLogPos first = GetFirstPos(), last = GetLastPos();
+    if (!HasSelection() || IsEmpty()) {
+        // No selection: the whole document.
+        first.Assign(FDoc.FirstPara(), 1);
+        last.Assign(FDoc.LastPara(), 1);
+        if (!last.Para)
+            return 0;
+        last.CharPos = last.Para->EndOfParaPos();
+    }
+    if (!first.Valid() || !last.Valid())
+        return 0;
+    for (TVYXLogPara* p = first.Para; p; p = p->Next()) {
+        for (int i = 0; i < p->Count(); ++i) {
+            const TVYXCharRun* run = p->GetItems(i);
+            if (run->Type_() != acrtLinked)
+                continue;
+            TVYXComplexField* field = VYXAsComplex(*static_cast<const TVYXCharRunLinked*>(run));
+            if (!field || (field->Type() != acftFormText && field->Type() != acftFormCheckBox &&
+                           field->Type() != acftFormList))
+                continue;
+            if ((p == first.Para && run->StartPos < first.CharPos) || (p == last.Para && run->StartPos > last.CharPos))
+                continue;
+            if (std::find(FormFields.begin(), FormFields.end(), field) == FormFields.end())
+                FormFields.push_back(field);
+        }
+        if (p == last.Para)
+            break;
+    }
+    return static_cast<int>(FormFields.size());
+}
+
+namespace {
+
+// A paragraph's characters by position: text as it is, every other character (tabs,
+// objects, fields' marks) as U+FFFC, so index i is character position i + 1 and no tag
+// is matched across an object.
+std::u16string PositionText(const TVYXLogPara& para)
+{
+    std::u16string text;
+    for (int i = 0; i < para.Count(); ++i) {
+        const TVYXCharRun* run = para.GetItems(i);
+        if (run->Type_() == acrtText && static_cast<std::int32_t>(run->Text.size()) == run->Len())
+            text += run->Text;
+        else
+            text.append(static_cast<std::size_t>(run->Len()), u'\uFFFC');
+    }
+    return text;
+}
+
+}  // namespace
+
+bool TVYXSelections::SelectBetweenTags(std::u16string_view open, std::u16string_view close)
+{
+    const TVYXLogPos caret = FDoc.Caret();
+    if (open.empty() || close.empty() || !caret.Valid())
+        return false;
+    const std::u16string text = PositionText(*caret.Para);
+    const std::size_t at = static_cast<std::size_t>(caret.CharPos - 1);
+    // The opening tag ends at or before the caret; the closing one starts at or after it.
+    const std::size_t limit = at >= open.size() ? at - open.size() : std::u16string::npos;
+    const std::size_t start = limit == std::u16string::npos ? limit : text.rfind(open, limit);
+    if (start == std::u16string::npos)
+        return false;
+    const std::size_t inner = start + open.size();
+    const std::size_t end = text.find(close, std::max(inner, at));
+    if (end == std::u16string::npos)
+        return false;
+    Clear();
+    Add(TVYXLogPos(caret.Para, static_cast<std::int32_t>(inner) + 1),
+        TVYXLogPos(caret.Para, static_cast<std::int32_t>(end) + 1));
+    Status = assNone;
+    FDoc.FCaret.CharPos = static_cast<std::int32_t>(end) + 1;
+    return true;
+}
+
+int TVYXSelections::MakeBookmarksFromTags(std::u16string_view open, std::u16string_view close)
+{
+    if (open.empty() || close.empty())
+        return 0;
+    std::vector<TVYXLogPara*> paras;
+    if (HasSelection() && !IsEmpty())
+        paras = FDoc.SelectedParas();
+    else
+        for (TVYXLogPara* p = FDoc.FirstPara(); p; p = p->Next())
+            paras.push_back(p);
+    // Tags are found first, as addresses; then taken from the last to the first so the
+    // addresses still to use stay true.
+    struct TTag {
+        TVYXDocAddress At;
+        std::int32_t Length;
+        std::u16string Name;
+    };
+    std::vector<TTag> tags;
+    for (TVYXLogPara* p : paras) {
+        const std::u16string text = PositionText(*p);
+        for (std::size_t from = text.find(open); from != std::u16string::npos; from = text.find(open, from + 1)) {
+            const std::size_t name = from + open.size();
+            const std::size_t end = text.find(close, name);
+            if (end == std::u16string::npos)
+                break;
+            const std::u16string_view tagName = std::u16string_view(text).substr(name, end - name);
+            if (tagName.empty() || tagName.find(u'\uFFFC') != std::u16string_view::npos || tagName.find(open) != std::u16string_view::npos)
+                continue;
+            tags.push_back({VYXAddressOf(*p, static_cast<std::int32_t>(from) + 1),
+                            static_cast<std::int32_t>(end + close.size() - from), std::u16string(tagName)});
+            from = end + close.size() - 1;
+        }
+    }
+    Clear();
+    Status = assNone;
+    int made = 0;
+    for (auto it = tags.rbegin(); it != tags.rend(); ++it) {
+        if (FDoc.Bookmarks().Find(it->Name))
+            continue;
+        TVYXDocRange range{it->At, it->At};
+        range.Last.CharPos += it->Length;
+        FDoc.RemoveContent(range);
+        const TVYXLogPos at = FDoc.PosAt(it->At);
+        if (FDoc.MakeBookmarkAt(it->Name, at, at))
+            ++made;
+    }
+    FDoc.FCaret.Clear();
+    FDoc.CaretToValid();
+    if (made > 0)
+        FDoc.Changed();
+    return made;
 }

@@ -967,7 +967,7 @@ void TVYXCharRuns::CombineImpl(int from, int to, bool second)
                 merge = a->CanCombineRight() && b->CanCombineLeft();
         }
         if (merge) {
-            a->Text = a->GetText() + b->GetText();
+            a->Text += b->Text;  // the stored text: caps are a format, not a change of the letters
             Delete(i + 1);
             --to;
         } else if (isEmptyText(a) && Delete(i))

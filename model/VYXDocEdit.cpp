@@ -263,6 +263,19 @@ int PlaceFor(TVYXLogPara& para, std::int32_t pos, int order)
     return index;
 }
 
+// The empty text run standing at `pos`, which an insertion there fills; nullptr when none.
+const TVYXCharRun* EmptyTextRunAt(const TVYXLogPara& para, std::int32_t pos)
+{
+    for (int r = 0; r < para.Count(); ++r) {
+        const TVYXCharRun* run = para.GetItems(r);
+        if (run->StartPos > pos)
+            break;
+        if (run->StartPos == pos && run->Type_() == acrtText && run->Len() == 0)
+            return run;
+    }
+    return nullptr;
+}
+
 // The boundary runs a removal gathered at `at`, when they are all still there in the
 // same order; otherwise nothing is taken.
 TRunList TakeGathered(TVYXLogPara& para, std::int32_t at, const std::vector<TVYXDocFragment::TBoundary>& where)
@@ -366,6 +379,8 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     if (!content.Boundaries.empty() && at == content.Origin)
         boundaries = TakeGathered(*pos.Para, at.CharPos, content.Boundaries);
     TVYXLogParas& list = *pos.Para->Paras;
+    const TVYXCharRun* emptyRun = EmptyTextRunAt(*pos.Para, at.CharPos);
+    const std::unique_ptr<TVYXCHPX> emptyRunCHPX = emptyRun ? CopyCHPX(emptyRun->CHPX()) : nullptr;
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
@@ -392,10 +407,6 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
                 SetLook(*head, *content.HeadPAPX, content.HeadSEP.get());
         }
     }
-    // An empty last paragraph came from the split at `at`, with the format of the run
-    // before it; the one removed had its own.
-    if (content.HasEmptyTail && range.Last.Item != at.Item && end->Empty() && end->Count() == 1)
-        end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
     std::vector<TVYXLogPara*> touched;
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
@@ -416,8 +427,15 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             Tidy(*p);
     for (TVYXLogPara* p : touched)
         Tidy(*p);
+    // An empty last paragraph came from the split at `at`, with the format of the run
+    // before it; the one removed had its own. (After tidying: the paste may leave the
+    // target's empty run beside the content's.)
+    if (content.HasEmptyTail && range.Last.Item != at.Item && end->Empty() && end->Count() == 1)
+        end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
+    event.EmptyRun = emptyRun != nullptr && !EmptyTextRunAt(*end, range.Last.CharPos);
+    event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
     return range;
 }
@@ -426,13 +444,22 @@ TVYXDocRange TVYXLogDocument::InsertText(const TVYXDocAddress& at, std::u16strin
 {
     const TVYXLogPos pos = PosAt(at);
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
+    const TVYXCharRun* emptyRun = EmptyTextRunAt(*pos.Para, at.CharPos);
+    const std::unique_ptr<TVYXCHPX> emptyRunCHPX = emptyRun ? CopyCHPX(emptyRun->CHPX()) : nullptr;
     pos.Para->InsertText(text, at.CharPos);
+    // Typed text next to a run of its own format joins it, so that the runs after an
+    // insertion do not depend on the way the text came in.
+    Tidy(*pos.Para);
     TVYXDocRange range{at, at};
     range.Last.CharPos = pos.Para->EndOfParaPos() - tail;
     if (range.Empty())
         return range;
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
+    // Only a run the text filled is reported; one still standing beside it stays.
+    event.EmptyRun = emptyRun != nullptr && !EmptyTextRunAt(*pos.Para, at.CharPos) &&
+                     !EmptyTextRunAt(*pos.Para, range.Last.CharPos);
+    event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
     return range;
 }

@@ -36,6 +36,7 @@ TVYXDocRange TVYXLogDocument::InsertParaBefore(const TVYXDocAddress& item)
     const TVYXDocRange range = ItemRange(item);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
+    event.Items = true;
     Notify(event);
     return range;
 }
@@ -55,6 +56,7 @@ TVYXDocRange TVYXLogDocument::InsertTableBefore(const TVYXDocAddress& item, int 
     const TVYXDocRange range = ItemRange(item);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
+    event.Items = true;
     Notify(event);
     return range;
 }
@@ -77,9 +79,11 @@ bool TVYXLogDocument::EditTable(const TVYXDocAddress& table, const std::function
     TVYXDocEditEvent removed;
     removed.Change = {adckRemove, range};
     removed.Removed = &before;
+    removed.Items = true;
     Notify(removed);
     TVYXDocEditEvent inserted;
     inserted.Change = {adckInsert, range};
+    inserted.Items = true;
     Notify(inserted);
     return true;
 }
@@ -94,6 +98,7 @@ TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
     if (!run)
         return {at, at};
     para->CharRuns().Reindex();
+    para->CombineCharRuns();  // no empty text run stays before the new one
     para->MakeDirty();
     TVYXDocRange range{at, at};
     range.Last.CharPos = run->StartPos + run->Len();

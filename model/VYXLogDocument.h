@@ -90,6 +90,8 @@ public:
 
     // True when the content holds a paragraph mark (or a table).
     bool CrossesParas() const;
+    // A deep copy over the same document's tables (an undo record keeps one).
+    std::unique_ptr<TVYXDocFragment> Clone() const;
 };
 
 // The formats an edit replaced, ready for RestoreFormats. Addresses name paragraphs
@@ -109,6 +111,7 @@ public:
     TVYXDocRange Range;  // what the edit covered
     std::vector<TRunFormat> Runs;
     std::vector<TParaFormat> Paras;
+    std::unique_ptr<TVYXDocFormats> Clone() const;
 };
 
 // What watchers are told after each primitive edit. The pointers are borrowed and
@@ -117,6 +120,15 @@ struct TVYXDocEditEvent {
     TVYXDocChange Change;
     const TVYXDocFragment* Removed = nullptr;  // adckRemove: what went
     const TVYXDocFormats* Previous = nullptr;  // adckFormat: the formats before
+    // Whole items came or went (tables, or paragraphs with their marks): Range runs
+    // from position 1 of the first item to position 1 of the item after the last, and
+    // its ends may name tables, so RemoveContent cannot take them back; RemoveItems can.
+    bool Items = false;
+    // adckInsert: an empty text run stood at the insertion point (the run typed text
+    // fills), with this format (nullptr: none of its own). Taking the insertion back
+    // leaves no such run behind; PutEmptyRun puts it back.
+    bool EmptyRun = false;
+    const TVYXCHPX* EmptyRunCHPX = nullptr;
 };
 
 // Subscribers to a document's edits: undo records the inverse, layout marks rows
@@ -243,6 +255,17 @@ public:
     // An empty range, and nothing told, when `make` answers nullptr.
     TVYXDocRange InsertRun(const TVYXDocAddress& at,
                            const std::function<TVYXCharRun*(TVYXLogPara& para, std::int32_t pos)>& make);
+    // (VYXDocEditItems.cpp) Whole items of one list, for taking back the item edits
+    // above: RemoveItems takes out the items from range.First.Item up to (not
+    // including) range.Last.Item, both ends at position 1, and returns them; it raises
+    // "Invalid address" when that would empty the list. InsertItems puts copies of a
+    // fragment's items before the item `before` names (or at the list's end) and
+    // returns the range they cover. Watchers hear an item edit (TVYXDocEditEvent::Items).
+    std::unique_ptr<TVYXDocFragment> RemoveItems(const TVYXDocRange& range);
+    // An empty text run in `chpx` at `at` (the one an insertion filled): the empty text
+    // run standing there takes the format, else a new one goes in before the runs there.
+    void PutEmptyRun(const TVYXDocAddress& at, const TVYXCHPX* chpx);
+    TVYXDocRange InsertItems(const TVYXDocAddress& before, const TVYXDocFragment& items);
 
 private:
     void CreateOwnTables(const TVYXPaperSizeHook& paperSize);

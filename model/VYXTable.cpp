@@ -383,6 +383,8 @@ void TVYXTableRow::Assign(const TVYXTableRow& source)
     Height = source.Height;
     MHeight = source.MHeight;
     RptData = source.RptData;
+    HeaderRow = source.HeaderRow;
+    HeightExact = source.HeightExact;
     CnfStyle = source.CnfStyle;
     Permission = source.Permission;
     if (source.Props)
@@ -399,6 +401,7 @@ void TVYXTableRow::AssignWidthHeight(const TVYXTableRow& source)
 {
     Height = source.Height;
     MHeight = source.MHeight;
+    HeightExact = source.HeightExact;
     for (int i = 0; i < std::min(Count(), source.Count()); ++i) {
         FCells[static_cast<std::size_t>(i)]->SetWidth(source.GetCells(i)->GetWidth());
         FCells[static_cast<std::size_t>(i)]->Props().WidthType = source.GetCells(i)->Props().WidthType;

@@ -143,6 +143,8 @@ public:
     double Height = 0, AHeight = 0, MHeight = 0;
     float PixY1 = 0, PixY2 = 0;
     bool RptData = false;
+    bool HeaderRow = false;    // repeated at the top of each page the table continues on
+    bool HeightExact = false;  // Height is the row's exact height, not its minimum
     std::unique_ptr<TVYXTableRowProps> Props;
     std::uint16_t CnfStyle = 0;
     bool Permission = false;

@@ -42,6 +42,9 @@ constexpr TCodePageInfo cCodePages[] = {
     {1258, "CP1258", kTable},
     {1361, "JOHAB", kDoubleByte},
     {10000, "MACINTOSH", kTable},
+    {10001, "SHIFT_JIS", kDoubleByte},  // Mac Japanese: Shift-JIS without the Windows extensions
+    {10007, "MAC-CYRILLIC", kTable},
+    {10029, "MAC-CENTRALEUROPE", kTable},
     {20127, nullptr, kTable},
     {28591, nullptr, kTable},
     {28592, "ISO-8859-2", kTable},
@@ -163,6 +166,9 @@ int VYXCharsetToCodePage(int charset)
     case 0: return 1252;    // ANSI
     case 2: return cVYXCodePageSymbol;
     case 77: return 10000;  // Mac Roman
+    case 78: return 10001;  // Mac Japanese
+    case 88: return 10029;  // Mac Central European
+    case 89: return 10007;  // Mac Cyrillic
     case 128: return 932;   // Shift-JIS
     case 129: return 949;   // Hangul
     case 130: return 1361;  // Johab

@@ -9,7 +9,7 @@
 // "?"; nothing here raises on content.
 //
 // Supported: 1250-1258, 874, 932, 936, 949, 950, 1361, 437, 850, 10000 (Mac
-// Roman), 20127 (US-ASCII), 28591-28599, 28603 and 28605 (ISO-8859-1..9, 13,
+// Roman), 10001 (Mac Japanese), 10007 (Mac Cyrillic), 10029 (Mac Central European), 20127 (US-ASCII), 28591-28599, 28603 and 28605 (ISO-8859-1..9, 13,
 // 15), 65001 (UTF-8) and 42 (symbol fonts: bytes 0x20..0xFF go to
 // U+F020..U+F0FF, where symbol fonts keep their glyphs).
 // Not supported: the stateful 7-bit ISO-2022 and EBCDIC code pages (an unknown

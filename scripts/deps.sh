@@ -11,6 +11,7 @@ PACKAGES=(
   libpng-dev libjpeg-dev libgif-dev libtiff-dev
   libssl-dev libsqlite3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core fonts-dejavu-extra
+  libfribidi-dev libunibreak-dev unicode-data
   unzip
   libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy
 )

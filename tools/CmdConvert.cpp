@@ -26,6 +26,7 @@ struct TConvertOptions {
     std::string Encoding = "utf-8";       // of text output
     std::string InputEncoding = "cp1252"; // of text input that is neither marked nor UTF-8
     std::string Newline;                  // "lf", "crlf" or empty: as the input had them
+    std::string Password;                 // of an encrypted input package (UTF-8)
 };
 
 int Fail(const std::string& message)
@@ -49,6 +50,7 @@ int RunConvert(const TConvertOptions& o)
         if (fo.InputCodePage == 0)
             return Fail("unknown encoding \"" + o.InputEncoding + "\"");
         fo.Newline = o.Newline == "crlf" ? 2 : o.Newline == "lf" ? 1 : 0;
+        fo.Password = o.Password;
 
         TVyxOutputFile out(o.Output, {o.Input});  // refuses OUT = IN before anything is read
         auto doc = std::make_unique<TVYXLogDocEditor>();
@@ -65,13 +67,14 @@ int RunConvert(const TConvertOptions& o)
 void AddConvertCommand(CLI::App& app)
 {
     auto opts = std::make_shared<TConvertOptions>();
-    auto* cmd = app.add_subcommand("convert", "Convert a document into another format (by extension: .txt)");
+    auto* cmd = app.add_subcommand("convert", "Convert a document into another format (by extension: .docx, .docm, .dotx, .dotm, .txt)");
     cmd->add_option("input", opts->Input, "Document to read")->required();
     cmd->add_option("output", opts->Output, "Document to write (never the input)")->required();
     cmd->add_option("--encoding", opts->Encoding,
                     "Text output encoding: utf-8 (default) or a code page such as cp1252, cp1251, cp932, iso-8859-2");
     cmd->add_option("--input-encoding", opts->InputEncoding,
                     "Code page of text input without a byte-order mark that is not UTF-8 (default cp1252)");
+    cmd->add_option("--password,-p", opts->Password, "Password of an encrypted input document (UTF-8)");
     cmd->add_option("--newline", opts->Newline, "Line ends of text output: lf or crlf (default: as the input)")
         ->check(CLI::IsMember({"lf", "crlf"}));
     cmd->callback([opts] { gVyxExitCode = RunConvert(*opts); });

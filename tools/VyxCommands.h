@@ -31,6 +31,7 @@ void AddConvertCommand(CLI::App& app);
 void AddDecryptCommand(CLI::App& app);
 void AddEncryptCommand(CLI::App& app);
 void AddSpellCommand(CLI::App& app);
+void AddLayoutCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.
 extern int gVyxExitCode;

@@ -5,12 +5,24 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
+#include "formats/VYXReadDOCX.h"
 #include "formats/VYXReadHTML.h"
+#include "formats/VYXReadRTF.h"
+#include "formats/VYXWriteDOCX.h"
 #include "formats/VYXWriteHTML.h"
+#include "formats/VYXWriteRTF.h"
+#include "import/VYXReadDOC.h"
+#include "import/VYXReadODT.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
+void ReadDoc(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
 void ReadText(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
 {
     TVYXImportText import(doc.Paras());
@@ -27,6 +39,28 @@ std::string WriteText(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
     return exporter.SaveToBytes(doc.Paras());
 }
 
+// OpenDocument text, packaged (.odt) or flat (.fodt): the reader tells them apart by their bytes.
+void ReadODT(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadODT reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
+void ReadDocx(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o)
+{
+    TVYXReadDOCX reader(doc);
+    reader.Password = o.Password;
+    reader.Properties = &o.Properties;
+    reader.LoadFromFile(fileName);
+}
+
+std::string WriteDocx(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
+{
+    TVYXWriteDOCX writer(doc);
+    writer.Properties = &o.Properties;
+    return writer.SaveToBytes();
+}
+
 void ReadHtml(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
 {
     TVYXReadHTML reader(doc);
@@ -41,6 +75,17 @@ std::string WriteHtml(TVYXLogDocEditor& doc, const TVyxFileOptions&)
     return writer.SaveToString();
 }
 
+void ReadRtf(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions&)
+{
+    TVYXReadRTF reader(doc);
+    reader.LoadFromFile(fileName);
+}
+
+std::string WriteRtf(TVYXLogDocEditor& doc, const TVyxFileOptions&)
+{
+    return TVYXWriteRTF(doc).SaveToBytes();
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -49,8 +94,16 @@ struct TFormat {
 
 // One row per format; keep them in alphabetical order of extension.
 constexpr TFormat cFormats[] = {
+    {".DOC", ReadDoc, nullptr},
+    {".DOCM", ReadDocx, nullptr},
+    {".DOCX", ReadDocx, WriteDocx},
+    {".DOTM", ReadDocx, nullptr},
+    {".DOTX", ReadDocx, nullptr},
+    {".FODT", ReadODT, nullptr},
     {".HTM", ReadHtml, WriteHtml},
     {".HTML", ReadHtml, WriteHtml},
+    {".ODT", ReadODT, nullptr},
+    {".RTF", ReadRtf, WriteRtf},
     {".TXT", ReadText, WriteText},
 };
 

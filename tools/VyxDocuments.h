@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/VYXDocSection.h"
 #include "platform/VYXCodePage.h"
 
 class TVYXLogDocEditor;
@@ -22,6 +23,7 @@ struct TVyxFileOptions {
     std::string Password;                   // encrypted packages
     // What a reader learnt about its input, for a writer that wants to keep it.
     bool CrLf = false;
+    TVYXDocumentProperties Properties;  // title, author, dates ... (DOCX)
 };
 
 // The upper-cased extension of a file name, with its dot (".RTF").

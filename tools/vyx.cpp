@@ -23,6 +23,7 @@ constexpr TAddCommand cCommands[] = {
     AddDecryptCommand,
     AddEncryptCommand,
     AddSpellCommand,
+    AddLayoutCommand,
 };
 }  // namespace
 

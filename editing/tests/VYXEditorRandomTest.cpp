@@ -7,8 +7,11 @@
 #include <random>
 #include <vector>
 
+#include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/tests/VYXEditorInvariants.h"
+#include "model/VYXPropValues.h"
+#include "platform/VYXClipboard.h"
 
 namespace {
 
@@ -64,7 +67,8 @@ std::vector<TVYXCommand> Commands()
             vycTableSelect, vycTableSplitCells,
             vycRevisionTrackChanges, vycMoveRevisionNext, vycMoveRevisionPrev, vycSelectRevisionNext,
             vycRevisionAccept, vycRevisionReject, vycRevisionAcceptAll, vycRevisionRejectAll,
-            vycInsertFootnote, vycInsertHorizLineAtCaret, vycGraphicInsertTextBox, vycGraphicWidth, vycClipboardCopy};
+            vycInsertFootnote, vycInsertHorizLineAtCaret, vycGraphicInsertTextBox, vycGraphicWidth, vycClipboardCopy,
+            vycClipboardCut, vycClipboardPaste, vycClipboardPastePlain, vycControlUpdateFields};
 }
 
 std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVYXCommand>& commands)
@@ -83,6 +87,32 @@ std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVY
         doc.Command(vycFormatFontSize, static_cast<double>(rng() % 80));
         return "vycFormatFontSize";
     }
+    if (kind == 5 && rng() % 4 == 0) {
+        static const TVYXCommand finds[] = {vycFindFromPos, vycFindNext, vycReplaceSelection, vycReplaceNext};
+        doc.BeginFind(u"e", u"[E]", rng() % 2 ? aftoWholeWordsOnly : 0);
+        if (rng() % 8 == 0) {
+            doc.ReplaceAll();
+            return "ReplaceAll";
+        }
+        doc.CmdFindReplace(finds[rng() % 4]);
+        return "CmdFindReplace";
+    }
+    if (kind == 6 && rng() % 3 == 0) {
+        TVYXSelections& sel = doc.Selections();
+        switch (rng() % 5) {
+        case 0: {
+            TVYXTabStops tabs;
+            if (rng() % 2)
+                tabs.Add(36.0 * (1 + rng() % 10));
+            sel.SetTabStops(tabs);
+            return "SetTabStops";
+        }
+        case 1: doc.Command(vycLayoutColumns, static_cast<int>(rng() % 4)); return "vycLayoutColumns";
+        case 2: sel.CollectFormFields(); return "CollectFormFields";
+        case 3: sel.SelectBetweenTags(u"w", u"d"); return "SelectBetweenTags";
+        default: doc.Command(vycInsertAtCaret, u"<<t>>"); sel.MakeBookmarksFromTags(u"<<", u">>"); return "MakeBookmarksFromTags";
+        }
+    }
     const TVYXCommand cmd = commands[rng() % commands.size()];
     doc.Command(cmd);
     return std::string(CommandName(cmd));
@@ -94,7 +124,10 @@ TEST(EditorRandom, ThousandsOfCommandsKeepTheModelSound)
 {
     const std::vector<TVYXCommand> commands = Commands();
     for (unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
+        TVYXClipboard clipboard;
         TVYXLogDocEditor doc;
+        doc.SetClipboard(&clipboard);
+        doc.ClockEvent = [](TVYXLogDocEditor&) { return 45667.5; };
         BuildRich(doc);
         ASSERT_EQ(VYXCheckEditor(doc), "");
         std::mt19937 rng(seed);

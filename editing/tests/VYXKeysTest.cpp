@@ -8,7 +8,7 @@
 
 TEST(Commands, ValuesAndClassesByNumber)
 {
-    EXPECT_EQ(cVYXCommandCount, 294);
+    EXPECT_EQ(cVYXCommandCount, 295);
     struct TAnchor {
         TVYXCommand Cmd;
         int Value;
@@ -25,6 +25,7 @@ TEST(Commands, ValuesAndClassesByNumber)
         {vycTableRowHeight, 208}, {vycLayoutColumns, 211}, {vycGraphicWrap, 214}, {vycGraphicFlipX, 239},
         {vycGrap, 240}, {vycGraphicTextBoxVertAlign, 267}, {vycRevisionTrackChanges, 270},
         {vycRevisionRejectAll, 280}, {vycSettingPaperWidth, 283}, {vycSettingTblShowOutline, 292},
+        {vycSettingEnd, 293}, {vycControlRedo, 294},
     };
     for (const TAnchor& a : anchors) {
         SCOPED_TRACE(std::string(CommandName(a.Cmd)));
@@ -179,6 +180,7 @@ TEST(Keys, EveryRowOfTheDefaultTable)
         {"Ctrl+Alt+D", vycInsertEndnote}, {"Backspace", vycDelCharLeft}, {"Delete", vycDelAtCaret},
         {"Ctrl+Backspace", vycDelWordLeft}, {"Ctrl+Delete", vycDelWordRight}, {"Ctrl+F7", vycControlSpellSheckAll},
         {"F9", vycControlUpdateFields}, {"F10", vycControl_F10}, {"F11", vycControl_F11},
+        {"Ctrl+Y", vycControlRedo},
     };
     std::set<std::pair<TVYXKey, TVYXShiftState>> seen;
     for (const TRow& row : rows) {
@@ -189,12 +191,13 @@ TEST(Keys, EveryRowOfTheDefaultTable)
         EXPECT_EQ(KeyToCommand(key, shift), row.Cmd);
         EXPECT_TRUE(seen.insert({key, shift}).second);
     }
-    EXPECT_EQ(seen.size(), 83u);
+    EXPECT_EQ(seen.size(), 84u);
 
-    // The table holds 85 rows: Shift+Left and Shift+Right a second time, after
-    // the first ones, which win.
+    // The table holds 86 rows: Shift+Left and Shift+Right a second time, after
+    // the first ones, which win; redo, added later, is the last.
     const auto table = VYXDefaultKeyTable();
-    ASSERT_EQ(table.size(), 85u);
+    ASSERT_EQ(table.size(), 86u);
+    EXPECT_EQ(table.back().Command, vycControlRedo);
     int duplicates = 0;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const int first = VYXFindKeyBinding(table[i].Key, table[i].Shift);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "editing/VYXPlainText.h"
 #include "model/VYXCharRun.h"
@@ -210,4 +211,42 @@ TEST(PlainText, CorpusTextsRoundTrip)
         ++checked;
     }
     EXPECT_GT(checked, 0);
+}
+
+// The loader checks and decodes UTF-8 itself, a line at a time; the platform's
+// decoder over the whole text is the reference. Hand cases at the edges of each
+// sequence length, then seeded random bytes biased towards lead and trail bytes.
+TEST(PlainText, LineDecoderAgreesWithThePlatformDecoder)
+{
+    std::vector<std::string> cases = {
+        "", "plain ascii\n", "caf\xC3\xA9\tna\xC3\xAFve\r\n\xE2\x82\xAC" "5", "\xF0\x9F\x98\x80 smile\n\xF4\x8F\xBF\xBF",
+        "\xC0\xAF overlong", "\xE0\x80\xAF overlong", "\xED\xA0\x80 surrogate", "\xF4\x90\x80\x80 too high",
+        "\xF8\x88\x80\x80\x80 five", "cut at the end \xE2\x82", "cut at a line end \xE2\x82\nnext", "\x80 stray",
+        "\xEF\xBB\xBF" "marked \xC3\xA9", "\xEF\xBB\xBF" "marked but \xFF broken", "12345678\xC3\xA9" "12345678",
+    };
+    std::mt19937 random(7);
+    static const unsigned char alphabet[] = {'a', ' ', '\t', '\n', '\r', 0x80, 0xBF, 0xC2, 0xC3, 0xDF, 0xE0,
+                                             0xE2, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF, 0x82, 0x9F, 0xA0};
+    for (int n = 0; n < 3000; ++n) {
+        std::string bytes = random() % 10 == 0 ? "\xEF\xBB\xBF" : "";
+        const std::size_t length = random() % 24;
+        for (std::size_t i = 0; i < length; ++i)
+            bytes += static_cast<char>(random() % 3 == 0 ? 'x' : alphabet[random() % std::size(alphabet)]);
+        cases.push_back(bytes);
+    }
+    int utf8 = 0;
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        TVYXBodyTestDoc loaded, reference;
+        TVYXImportText import(loaded.Body);
+        import.LoadFromBytes(bytes, loaded.Body, false);
+        TVYXTextEncoding expected = vyteCodePage;
+        VYXAppendTextLines(reference.Body, VYXDecodeTextFile(bytes, 1252, &expected));
+        EXPECT_EQ(import.Encoding(), expected);
+        utf8 += expected != vyteCodePage;
+        ASSERT_EQ(loaded.Body.Count(), reference.Body.Count());
+        for (int i = 0; i < loaded.Body.Count(); ++i)
+            EXPECT_EQ(loaded.Body.GetParas(i)->GetFileText(), reference.Body.GetParas(i)->GetFileText()) << i;
+    }
+    EXPECT_GT(utf8, 100) << "the random cases reach the UTF-8 path too";
 }

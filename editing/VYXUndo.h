@@ -1,0 +1,273 @@
+// VYXUndo.h: the undo and redo history of a main editor and its secondary editors.
+//
+// TVYXUndo watches the edit door of every editor of one document (the main text,
+// headers, footers, notes, text boxes). Each primitive edit hands it what its inverse
+// needs: an insertion its range, a removal a copy of what went, a format change the
+// formats before. Records keep addresses (indexes) and copies, never pointers into the
+// tree, so they stay true while the paragraphs they name are freed and made again.
+//
+// Groups: the editor brackets every command (BeginUndo .. EndUndo, nested calls count),
+// and the records of one command share a group number. The first record of a group is
+// the caret and selections before the command, the last one those after it; commands
+// that change nothing leave no group. Undo replays the newest group's records from the
+// last to the first with recording suspended: each replay is itself a door edit and
+// yields the record that takes it back, and those records, in the order they were
+// made, are the redo group. Redo replays that group from the last to the first in the
+// same way, so undo and redo are one operation run on two lists. A new group empties
+// the redo list.
+//
+// Typing coalesces: a typing command whose text continues the text the previous group
+// typed, with nothing done in between, joins that group, so one undo takes back a run
+// of typed text. Any other command, an undo or a redo starts a new group.
+//
+// Edits the door cannot take back yet (section settings, bookmarks, anchored objects,
+// accepting or rejecting tracked changes, field results, a secondary editor going)
+// make the editor call Clear: the history before them could no longer be replayed.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editing/VYXKeys.h"
+#include "model/VYXLogDocument.h"
+
+class TVYXLogDocEditor;
+class TVYXSysOptions;
+class TVYXUndo;
+
+// Record kinds, the numbers PeekUndo answers (0: no record).
+enum TVYXUndoType {
+    autNone = 0,
+    autFocusDoc = 1,      // the focused editor changed
+    autCommand = 2,       // a command that needs nothing put back
+    autDocProp = 3,       // paragraph formats to put back
+    autDocPropSel = 4,    // character formats (and paragraph formats) to put back
+    autChar = 5,          // one removed character to insert again
+    autText = 6,          // removed text within a paragraph
+    autParas = 7,         // removed content crossing paragraphs or holding tables
+    autCharRun = 8,       // one removed object run (picture, rule, note reference)
+    autLogPos = 9,        // caret in the body, no selection
+    autLogPosTable = 10,  // caret inside a table cell, no selection
+    autSelection = 11,    // caret and selections
+    autDelete = 12,       // an inserted range to remove
+    autCell = 13,         // a table as it was before a table command
+};
+
+// One record: the command it belongs to and its group.
+class TVYXUndoData {
+public:
+    TVYXUndoData(TVYXCommand cmd, int group) : Command(cmd), Group(group) {}
+    virtual ~TVYXUndoData() = default;
+    TVYXUndoData(const TVYXUndoData&) = delete;
+    TVYXUndoData& operator=(const TVYXUndoData&) = delete;
+
+    TVYXCommand Command;
+    int Group;
+    virtual TVYXUndoType Type_() const { return autCommand; }
+    // "Delete 0/3:5-0/3:9" and the like, for DEBUG_Dump.
+    virtual std::string AsString() const;
+    // Carries the record out (with recording suspended) and answers the record that
+    // takes it back, in the same command and group.
+    virtual std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo);
+};
+
+// The caret and selections of an editor, as addresses.
+class TVYXUndoDataState : public TVYXUndoData {
+public:
+    TVYXUndoDataState(TVYXCommand cmd, int group, TVYXLogDocEditor& editor);  // the editor's state now
+    TVYXUndoDataState(TVYXCommand cmd, int group, TVYXLogDocEditor& editor, const TVYXDocAddress& caret,
+                      const std::vector<TVYXDocRange>& selections);
+    TVYXLogDocEditor* Editor;  // borrowed; the history is cleared before an editor goes
+    TVYXDocAddress Caret;
+    std::vector<TVYXDocRange> Selections;
+    TVYXUndoType Type_() const override;
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// The focus moved from one editor to another: replay gives `Focus` the focus back
+// with the caret and selections it had then.
+class TVYXUndoDataFocusDoc : public TVYXUndoData {
+public:
+    TVYXUndoDataFocusDoc(TVYXCommand cmd, int group, TVYXLogDocEditor& focus, TVYXLogDocEditor& other);
+    TVYXLogDocEditor* Focus;
+    TVYXLogDocEditor* Other;
+    TVYXDocAddress Caret;
+    std::vector<TVYXDocRange> Selections;
+    TVYXUndoType Type_() const override { return autFocusDoc; }
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// Content removed from a document, to be put back at `At`.
+class TVYXUndoDataContent : public TVYXUndoData {
+public:
+    TVYXUndoDataContent(TVYXCommand cmd, int group, TVYXLogDocument& doc, const TVYXDocAddress& at,
+                        std::unique_ptr<TVYXDocFragment> content, bool items);
+    TVYXLogDocument* Doc;  // borrowed, as Editor above
+    TVYXDocAddress At;
+    std::unique_ptr<TVYXDocFragment> Content;
+    bool Items;  // whole items (TVYXLogDocument::InsertItems)
+    TVYXUndoType Type_() const override;
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// A range inserted into a document, to be removed again.
+class TVYXUndoDataDelete : public TVYXUndoData {
+public:
+    TVYXUndoDataDelete(TVYXCommand cmd, int group, TVYXLogDocument& doc, const TVYXDocRange& range, bool items);
+    TVYXLogDocument* Doc;
+    TVYXDocRange Range;
+    bool Items;  // whole items (TVYXLogDocument::RemoveItems)
+    // The empty text run the insertion filled, put back after the removal.
+    bool EmptyRun = false;
+    std::unique_ptr<TVYXCHPX> EmptyRunCHPX;
+    void SetEmptyRun(const TVYXDocEditEvent& event);
+    TVYXUndoType Type_() const override { return autDelete; }
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// Formats a change replaced, to be put back.
+class TVYXUndoDataDocProp : public TVYXUndoData {
+public:
+    TVYXUndoDataDocProp(TVYXCommand cmd, int group, TVYXLogDocument& doc, std::unique_ptr<TVYXDocFormats> formats);
+    TVYXLogDocument* Doc;
+    std::unique_ptr<TVYXDocFormats> Formats;
+    TVYXUndoType Type_() const override { return Formats->Runs.empty() ? autDocProp : autDocPropSel; }
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+class TVYXUndo : public TVYXDocWatcher {
+public:
+    // Watches `main` (a main editor) from now on; secondaries register with Watch.
+    explicit TVYXUndo(TVYXLogDocEditor& main);
+    ~TVYXUndo() override;
+    TVYXUndo(const TVYXUndo&) = delete;
+    TVYXUndo& operator=(const TVYXUndo&) = delete;
+
+    // ---- Editors ----
+    void Watch(TVYXLogDocEditor& editor);
+    // The editor goes: it is no longer watched and the history is cleared.
+    void Forget(TVYXLogDocEditor& editor);
+    // The editor the last undo or redo left the caret in; the host focuses it.
+    TVYXLogDocEditor& FocusDoc() const { return *FFocusDoc; }
+    // The host moved the focus: inside a command this is recorded, so undo gives the
+    // focus back to the editor that had it, with its caret and selections.
+    void SetFocusDoc(TVYXLogDocEditor& editor);
+
+    // ---- Switches ----
+    bool Enabled() const { return FEnabled; }
+    // Off clears the history: edits made meanwhile would leave its addresses wrong.
+    void SetEnabled(bool value);
+    void LoadOptions(const TVYXSysOptions& options);
+    // True when not replaying.
+    bool GetRecordUndo() const { return FReplay == 0; }
+    // True enters replay, false leaves it; the calls nest.
+    void SetRecordUndo(bool replaying);
+    bool ShallAdd() const { return FEnabled && FReplay == 0; }
+
+    // ---- Groups ----
+    // Opens a group for `cmd` run by `editor` (nested calls only count).
+    void BeginUndo(TVYXCommand cmd, TVYXLogDocEditor& editor);
+    // Closes it: a group with edits gets the state after the command, empties the redo
+    // list, and may join the typing group before it.
+    void EndUndo();
+    // Forgets everything (a new document, an edit that cannot be taken back).
+    void Clear();
+
+    // ---- Undo and redo ----
+    bool Empty() const { return FUndoData.empty(); }
+    bool CanRedo() const { return !FRedoData.empty(); }
+    // Takes back the newest group; false when there is none.
+    bool Undo();
+    // Carries out the newest undone group again; false when there is none.
+    bool Redo();
+    // Number of groups that undo / redo can take.
+    int UndoCount() const;
+    int RedoCount() const;
+    // Records made since construction (a test sees that a command joined a group).
+    long RecordCount() const { return FRecordCount; }
+
+    // ---- The newest record ----
+    TVYXUndoType PeekUndo() const { return FUndoData.empty() ? autNone : FUndoData.back()->Type_(); }
+    TVYXCommand PeekCommand() const { return FUndoData.empty() ? vycNone : FUndoData.back()->Command; }
+    int PeekGroup() const { return FUndoData.empty() ? -1 : FUndoData.back()->Group; }
+    const TVYXUndoData* Last() const { return FUndoData.empty() ? nullptr : FUndoData.back().get(); }
+    // The record `back` places before the newest (0: the newest); nullptr past the start.
+    const TVYXUndoData* Peek(int back) const;
+    void DeleteLast();
+    // One line per record, oldest first, then the redo list.
+    std::string DEBUG_Dump() const;
+
+    // ---- Used by the records' replay ----
+    // What the last insertion of a replay reported about an empty run.
+    void TakeEmptyRun(TVYXUndoDataDelete& record);
+    // An editor's caret and selections as they stand in the replay so far.
+    void ReplayState(TVYXLogDocEditor& editor, TVYXDocAddress& caret, std::vector<TVYXDocRange>& selections);
+    void RestoreState(TVYXLogDocEditor& editor, const TVYXDocAddress& caret, const std::vector<TVYXDocRange>& sel);
+
+    // TVYXDocWatcher
+    void DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event) override;
+
+private:
+    using TList = std::vector<std::unique_ptr<TVYXUndoData>>;
+    // Replays the newest group of `from` and appends its inverse records to `to`.
+    bool Step(TList& from, TList& to);
+    void Add(std::unique_ptr<TVYXUndoData> record);
+    bool TryCoalesce();
+    int CountGroups(const TList& list) const;
+
+    // Where carets and selections stood during a replay, moved along with each edit.
+    struct TSaved {
+        TVYXLogDocEditor* Editor;
+        TVYXDocAddress Caret;
+        std::vector<TVYXDocRange> Selections;
+        bool Touched;  // edited or given a state: its caret is set when the replay ends
+    };
+
+    TVYXLogDocEditor& FMain;
+    std::vector<TVYXLogDocEditor*> FEditors;  // watched, borrowed
+    TVYXLogDocEditor* FFocusDoc;
+    TList FUndoData, FRedoData;
+    int FGroup = 0;
+    int FDepth = 0;
+    int FReplay = 0;
+    bool FEnabled = true;
+    long FRecordCount = 0;
+    // The open group: its command and editor, the state before it (added with the
+    // first edit), where its records start, and whether a Clear broke it.
+    TVYXCommand FGroupCommand = vycNone;
+    TVYXLogDocEditor* FGroupEditor = nullptr;
+    std::unique_ptr<TVYXUndoDataState> FPendingState;
+    std::size_t FGroupStart = 0;
+    bool FGroupBroken = false;
+    // False after anything but a typing group: the next typing starts a group.
+    bool FMayCoalesce = false;
+    std::vector<TSaved> FSaved;  // during a replay only
+    bool FReplayEmptyRun = false;
+    std::unique_ptr<TVYXCHPX> FReplayEmptyRunCHPX;
+};
+
+// Brackets one command as one undo group, exception-safe. `undo` may be nullptr.
+class TVYXUndoGroup {
+public:
+    TVYXUndoGroup(TVYXUndo* undo, TVYXCommand cmd, TVYXLogDocEditor& editor) : FUndo(undo)
+    {
+        if (FUndo)
+            FUndo->BeginUndo(cmd, editor);
+    }
+    ~TVYXUndoGroup()
+    {
+        if (FUndo)
+            FUndo->EndUndo();
+    }
+    TVYXUndoGroup(const TVYXUndoGroup&) = delete;
+    TVYXUndoGroup& operator=(const TVYXUndoGroup&) = delete;
+
+private:
+    TVYXUndo* FUndo;
+};

@@ -1,0 +1,212 @@
+// VYXUndoRandomTest.cpp: seeded random commands of every editing class on a rich
+// document, then every group undone: after each undo the whole state (body, runs and
+// formats, paragraphs, tables, lists, fields, tracked changes, bookmarks, caret and
+// selections) must be the one before that group's command; then every group redone,
+// each giving back the state after its command.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
+#include "editing/tests/VYXEditorInvariants.h"
+#include "editing/tests/VYXUndoDump.h"
+
+namespace {
+
+void BuildRich(TVYXLogDocEditor& doc)
+{
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"A first paragraph with some words.");
+        doc.AppendBookmark(u"mark", u" marked words");
+        TVYXTable& outer = doc.AppendTableUI(3, 3);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                doc.CellPara(outer, c, r).Append(u"cell text");
+        TVYXTableCell* middle = outer.GetRows(1)->GetCells(1);
+        TVYXTable* inner = middle->Paras().AddTable(2, 2);
+        inner->GetRows(0)->GetCells(0)->Paras()._FirstPara()->Append(u"deep");
+        middle->Paras().AppendPara(u"after inner");
+        doc.AppendTextUI(u"After the table.");
+        doc.AppendBulletPara(u"bullet one", 0);
+        doc.AppendBulletPara(u"bullet two", 1);
+        doc.AppendNumberedPara(u"number one", 0);
+        doc.AppendParaUI(u"A field: ");
+        doc.GetOrAddLastPara().AppendField(u"PAGE", u"1");
+        doc.AppendTextUI(u" and more");
+        doc.AppendParaUI(u"Last paragraph.");
+    }
+    doc.Command(vycRevisionTrackChanges, true);
+    doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(0), 3));
+    doc.Command(vycInsertAtCaret, u"inserted ");
+    doc.Command(vycDelCharRight);
+    doc.Command(vycDelCharRight);
+    doc.Command(vycRevisionTrackChanges, false);
+}
+
+// Every command class that goes through the edit door. Commands that clear the
+// history (section breaks, notes, text boxes, accepting tracked changes) have a test
+// of their own.
+std::vector<TVYXCommand> Commands()
+{
+    return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
+            vycMoveParaDown, vycMoveEndOfLine, vycMoveBeginningOfLine, vycMoveEndOfDoc, vycMoveBeginningOfDoc,
+            vycMoveCellNext, vycMoveCellPrev, vycMoveCellDown, vycMoveCellUp,
+            vycSelectCharLeft, vycSelectCharRight, vycSelectWordRight, vycSelectParaDown, vycSelectParaUp,
+            vycSelectWord, vycSelectPara, vycSelectAll, vycSelectClear, vycSelectEndOfDoc,
+            vycDelCharLeft, vycDelCharRight, vycDelWordLeft, vycDelWordRight, vycDelSelection, vycDelAtCaret,
+            vycControlNewPara, vycControlTab, vycControlShiftTab, vycControlLineBreak, vycControlPageBreak,
+            vycControlEscape, vycControlBullet, vycControlNumbering,
+            vycFormatBold, vycFormatItalic, vycFormatUnderline, vycFormatSubscript, vycFormatSuperscript,
+            vycFormatStrikeThrough, vycFormatIncFont, vycFormatDecFont, vycFormatParaLeft, vycFormatParaCenter,
+            vycFormatParaRight, vycFormatParaJustify, vycFormatParaIncIndentLeft, vycFormatParaDecIndentLeft,
+            vycFormatParaIncIndentHanging, vycFormatParaDecIndentHanging, vycFormatParaBullet,
+            vycFormatParaNumbering, vycFormatParaMultilevelLevelInc, vycFormatParaMultilevelLevelDec,
+            vycFormatRemoveBulletNumbering,
+            vycTableInsertRowsAbove, vycTableInsertRowsBelow, vycTableInsertColsLeft, vycTableInsertColsRight,
+            vycTableDeleteRow, vycTableDeleteCol, vycTableDeleteColKeepTblSize, vycTableMergeCells,
+            vycTableSelect, vycRevisionTrackChanges, vycMoveRevisionNext, vycSelectRevisionNext,
+            vycInsertHorizLineAtCaret};
+}
+
+std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVYXCommand>& commands)
+{
+    const int kind = static_cast<int>(rng() % 12);
+    if (kind < 4) {
+        // Typing in short bursts, so that coalescing gets its chance.
+        static const char16_t* texts[] = {u"a", u"b", u"word ", u" ", u"x\ty", u"longer text here"};
+        doc.Command(vycInsertAtCaret, std::u16string_view(texts[rng() % 6]));
+        return "typing";
+    }
+    if (kind == 4) {
+        doc.Command(vycInsertTableAtCaret, static_cast<int>(rng() % 3) + 1, static_cast<int>(rng() % 3) + 1);
+        return "vycInsertTableAtCaret";
+    }
+    if (kind == 5) {
+        doc.Command(vycFormatFontSize, static_cast<double>(rng() % 80));
+        return "vycFormatFontSize";
+    }
+    if (kind == 6) {
+        doc.Command(vycTableColWidth, static_cast<int>(rng() % 3), static_cast<int>(rng() % 200) + 10);
+        return "vycTableColWidth";
+    }
+    const TVYXCommand cmd = commands[rng() % commands.size()];
+    doc.Command(cmd);
+    return std::string(CommandName(cmd));
+}
+
+// Runs `steps` random commands on `editor`, keeping for every undo group the state
+// before its first command and after its last one.
+void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937& rng, int steps,
+                 std::vector<std::string>& before, std::vector<std::string>& after, const std::string& what)
+{
+    const std::vector<TVYXCommand> commands = Commands();
+    TVYXUndo& undo = main.Undo();
+    for (int step = 0; step < steps; ++step) {
+        const int groups = undo.UndoCount();
+        const long records = undo.RecordCount();
+        std::string state = VYXEditorState(editor);
+        const std::string done = Step(editor, rng, commands);
+        ASSERT_EQ(VYXCheckEditor(editor), "") << what << " step " << step << " after " << done;
+        ASSERT_EQ(undo.RedoCount(), 0);
+        if (undo.UndoCount() == groups + 1) {
+            before.push_back(std::move(state));
+            after.push_back(VYXEditorState(editor));
+        } else {
+            ASSERT_EQ(undo.UndoCount(), groups) << what << " step " << step << " after " << done;
+            if (undo.RecordCount() != records) {  // typing that joined the group before
+                ASSERT_EQ(done, "typing");
+                after.back() = VYXEditorState(editor);
+            }
+        }
+    }
+}
+
+// The newest group's records, for failure messages.
+std::string GroupText(const TVYXUndo& undo)
+{
+    std::string out;
+    const int group = undo.PeekGroup();
+    for (int back = 0; const TVYXUndoData* record = undo.Peek(back); ++back) {
+        if (record->Group != group)
+            break;
+        out = "  " + std::string(CommandName(record->Command)) + " " + record->AsString() + "\n" + out;
+    }
+    return out;
+}
+
+void UndoAndRedoAll(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, const std::vector<std::string>& before,
+                    const std::vector<std::string>& after, const std::string& what)
+{
+    TVYXUndo& undo = main.Undo();
+    const int groups = static_cast<int>(before.size());
+    ASSERT_EQ(undo.UndoCount(), groups);
+    for (int k = groups - 1; k >= 0; --k) {
+        const std::string records = GroupText(undo);
+        ASSERT_TRUE(editor.Command(vycControlUndo)) << what << " group " << k;
+        ASSERT_EQ(VYXCheckEditor(editor), "") << what << " undoing group " << k << ":\n" << records;
+        ASSERT_EQ(VYXStateDiff(before[static_cast<std::size_t>(k)], VYXEditorState(editor)), "")
+            << what << " undoing group " << k << ":\n" << records;
+    }
+    ASSERT_FALSE(undo.Undo());
+    ASSERT_EQ(undo.RedoCount(), groups);
+    for (int k = 0; k < groups; ++k) {
+        ASSERT_TRUE(editor.Command(vycControlRedo)) << what << " group " << k;
+        ASSERT_EQ(VYXCheckEditor(editor), "") << what << " redoing group " << k;
+        ASSERT_EQ(VYXStateDiff(after[static_cast<std::size_t>(k)], VYXEditorState(editor)), "")
+            << what << " redoing group " << k << ":\n" << GroupText(undo);
+    }
+    ASSERT_FALSE(undo.CanRedo());
+}
+
+}  // namespace
+
+TEST(UndoRandom, EveryGroupUndoneAndRedoneGivesBackItsStateExactly)
+{
+    for (unsigned seed : {11u, 12u, 13u, 14u}) {
+        TVYXLogDocEditor doc;
+        BuildRich(doc);
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        doc.Undo().Clear();
+        const std::string original = VYXReaderRuns(vyxtest::Dump(doc));
+        std::mt19937 rng(seed);
+        std::vector<std::string> before, after;
+        const std::string what = "seed " + std::to_string(seed);
+        RunCommands(doc, doc, rng, 2000, before, after, what);
+        if (HasFatalFailure())
+            return;
+        EXPECT_GT(before.size(), 300u) << what;
+        // Moves after the last edit are no undo step: the body is what redo gives back.
+        const std::string edited = VYXReaderRuns(vyxtest::Dump(doc));
+        UndoAndRedoAll(doc, doc, before, after, what);
+        if (HasFatalFailure())
+            return;
+        EXPECT_EQ(VYXStateDiff(edited, VYXReaderRuns(vyxtest::Dump(doc))), "") << what;
+        // And all the way back once more: the original document (the caret is where
+        // the moves before the first edit left it).
+        while (doc.Undo().Undo()) {
+        }
+        EXPECT_EQ(VYXStateDiff(original, VYXReaderRuns(vyxtest::Dump(doc))), "") << what;
+    }
+}
+
+TEST(UndoRandom, HeaderEditsShareTheMainHistory)
+{
+    TVYXLogDocEditor doc;
+    BuildRich(doc);
+    TVYXLogDocEditor& header = doc.Headers().AddDefault();
+    header.AppendTextUI(u"Header text");
+    doc.Undo().Clear();
+    std::mt19937 rng(21u);
+    std::vector<std::string> before, after;
+    RunCommands(doc, header, rng, 500, before, after, "header");
+    if (HasFatalFailure())
+        return;
+    EXPECT_GT(before.size(), 50u);
+    const std::string mainState = VYXEditorState(doc);
+    UndoAndRedoAll(doc, header, before, after, "header");
+    EXPECT_EQ(VYXStateDiff(mainState, VYXEditorState(doc)), "");  // the main text never moved
+}

@@ -1,0 +1,487 @@
+// VYXUndoTest.cpp: undo and redo of each command class, the record each leaves, typing
+// that joins one group, nested groups, the focus record, the switch, and the edits that
+// clear the history. States are compared run for run, caret and selections included.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editing/VYXLogEditor.h"
+#include "editing/VYXPlainText.h"
+#include "editing/VYXUndo.h"
+#include "editing/tests/VYXEditorInvariants.h"
+#include "editing/tests/VYXUndoDump.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXUtils.h"
+
+namespace {
+
+TVYXLogPos At(TVYXLogDocEditor& doc, int para, std::int32_t pos) { return {doc.Paras().GetParas(para), pos}; }
+
+void Put(TVYXLogDocEditor& doc, int para, std::int32_t pos) { ASSERT_TRUE(doc.Command(vycMovePos, At(doc, para, pos))); }
+
+void Select(TVYXLogDocEditor& doc, const TVYXLogPos& from, const TVYXLogPos& to)
+{
+    ASSERT_TRUE(doc.Command(vycMovePos, from));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, to));
+}
+
+// Three paragraphs, the middle one in three runs: plain, bold, italic.
+void BuildThreeRuns(TVYXLogDocEditor& doc)
+{
+    TVYXEditorUpdate update(doc);
+    doc.AppendParaUI(u"First line");
+    TVYXCHPX bold(&doc.GetMasterCHP()), italic(&doc.GetMasterCHP());
+    bold.SetBold(true);
+    italic.SetItalic(true);
+    doc.AppendParaUI(u"plain ");
+    doc.AppendTextUI(u"bold ", &bold);
+    doc.AppendTextUI(u"italic", &italic);
+    doc.AppendParaUI(u"Last line");
+}
+
+// Undoes the newest group and checks the state before it, then redoes it and checks the
+// state after it, then undoes it again (so a test can go on from `before`).
+void ExpectUndoRedo(TVYXLogDocEditor& doc, const std::string& before)
+{
+    const std::string after = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycControlUndo));
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+    ASSERT_TRUE(doc.Command(vycControlRedo));
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(doc)), "");
+    ASSERT_TRUE(doc.Undo().Undo());
+    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+}
+
+// The kind of the newest group's edit records, newest first (state records left out).
+std::string EditKinds(const TVYXUndo& undo)
+{
+    std::string kinds;
+    const int group = undo.PeekGroup();
+    for (int back = 0; const TVYXUndoData* r = undo.Peek(back); ++back) {
+        if (r->Group != group)
+            break;
+        const TVYXUndoType t = r->Type_();
+        if (t != autLogPos && t != autLogPosTable && t != autSelection)
+            kinds += (kinds.empty() ? "" : ",") + std::to_string(t);
+    }
+    return kinds;
+}
+
+}  // namespace
+
+// ---- Typing ----
+
+TEST(UndoTyping, OneCharacterGoesAndTheCaretComesBack)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"held");
+    doc.Undo().Clear();
+    Put(doc, 0, 3);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"X"));
+    EXPECT_EQ(doc.Paras().GetParas(0)->GetPlainText(), u"heXld");
+    // A group: the caret before, what to remove, the caret after.
+    EXPECT_EQ(doc.Undo().PeekUndo(), autLogPos);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDelete));
+    ExpectUndoRedo(doc, before);
+    EXPECT_EQ(doc.Caret().CharPos, 3);
+}
+
+TEST(UndoTyping, RunsOfTypingJoinUntilSomethingElseHappens)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"text");
+    doc.Undo().Clear();
+    Put(doc, 0, 5);
+    const std::string start = VYXEditorStateExact(doc);
+    for (const char16_t* piece : {u" more", u" and", u" more"})
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, piece));
+    EXPECT_EQ(doc.Undo().UndoCount(), 1);
+    // A move in between starts a new group, even back to the same place.
+    ASSERT_TRUE(doc.Command(vycMoveCharLeft));
+    ASSERT_TRUE(doc.Command(vycMoveCharRight));
+    const std::string middle = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"!"));
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"?"));
+    EXPECT_EQ(doc.Undo().UndoCount(), 2);
+    EXPECT_EQ(doc.Paras().GetParas(0)->GetPlainText(), u"text more and more!?");
+    ASSERT_TRUE(doc.Command(vycControlUndo));
+    EXPECT_EQ(VYXStateDiff(middle, VYXEditorStateExact(doc)), "");
+    // Typing after an undo never joins the group below.
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"#"));
+    EXPECT_EQ(doc.Undo().UndoCount(), 2);
+    EXPECT_FALSE(doc.Undo().CanRedo());  // a new edit empties the redo list
+    ASSERT_TRUE(doc.Command(vycControlUndo));
+    ASSERT_TRUE(doc.Command(vycControlUndo));
+    EXPECT_EQ(VYXStateDiff(start, VYXEditorStateExact(doc)), "");
+    EXPECT_FALSE(doc.Command(vycControlUndo));
+}
+
+TEST(UndoTyping, TypingOverASelectionIsOneStep)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Select(doc, At(doc, 0, 3), At(doc, 1, 4));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"new"));
+    EXPECT_EQ(doc.Undo().PeekUndo(), autLogPos);
+    EXPECT_EQ(EditKinds(doc.Undo()), "12,7");  // the typed text, the paragraphs it replaced
+    ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoTyping, NothingRecordedMeansNothingToUndo)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    const std::string body = vyxtest::Dump(doc);
+    EXPECT_FALSE(doc.Command(vycControlUndo));
+    EXPECT_FALSE(doc.Command(vycControlRedo));
+    // Moves and selections are no undo steps.
+    ASSERT_TRUE(doc.Command(vycMoveEndOfDoc));
+    ASSERT_TRUE(doc.Command(vycSelectAll));
+    EXPECT_TRUE(doc.Undo().Empty());
+    EXPECT_EQ(doc.Undo().PeekUndo(), autNone);
+    EXPECT_EQ(doc.Undo().PeekCommand(), vycNone);
+    EXPECT_EQ(doc.Undo().PeekGroup(), -1);
+    EXPECT_EQ(vyxtest::Dump(doc), body);
+}
+
+// ---- Deleting ----
+
+TEST(UndoDelete, ASelectionOverThreeRunsComesBackRunForRun)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Select(doc, At(doc, 1, 3), At(doc, 1, 15));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelSelection));
+    EXPECT_EQ(doc.Paras().GetParas(1)->GetPlainText(), u"pllic");
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autText));
+    ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoDelete, BackspaceOverOneCharacterAndOverAParagraphMark)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 1, 1);
+    std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelCharLeft));  // joins paragraphs 0 and 1
+    EXPECT_EQ(doc.Paras().Count(), 2);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autParas));
+    ExpectUndoRedo(doc, before);
+    Put(doc, 2, 3);
+    before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelCharLeft));
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autChar));
+    ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoDelete, AcrossParagraphsAndAWholeTable)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"before the table");
+        TVYXTable& t = doc.AppendTableUI(2, 2);
+        doc.CellPara(t, 0, 0).Append(u"a1");
+        doc.CellPara(t, 1, 1).Append(u"b2");
+        doc.AppendTextUI(u"after the table");
+        doc.AppendParaUI(u"the end");
+    }
+    doc.Undo().Clear();
+    Select(doc, At(doc, 0, 7), At(doc, 3, 4));
+    ASSERT_EQ(doc.Selections().Count(), 1);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelSelection));
+    EXPECT_EQ(doc.Paras().Count(), 1);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autParas));
+    ExpectUndoRedo(doc, before);
+}
+
+// ---- Formats ----
+
+TEST(UndoFormat, BoldOverABoldAndAPlainRunPutsEachBack)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Select(doc, At(doc, 1, 1), At(doc, 1, 12));  // "plain bold "
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycFormatBold));
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDocPropSel));
+    ExpectUndoRedo(doc, before);
+    for (TVYXCommand cmd : {vycFormatItalic, vycFormatUnderline, vycFormatIncFont, vycFormatSubscript,
+                            vycFormatStrikeThrough}) {
+        SCOPED_TRACE(std::string(CommandName(cmd)));
+        ASSERT_TRUE(doc.Command(cmd));
+        ExpectUndoRedo(doc, before);
+    }
+    ASSERT_TRUE(doc.Command(vycFormatFontSize, 17.0));
+    ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoFormat, ParagraphAlignmentIndentsAndLists)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Select(doc, At(doc, 0, 2), At(doc, 2, 2));
+    const std::string before = VYXEditorStateExact(doc);
+    for (TVYXCommand cmd : {vycFormatParaCenter, vycFormatParaIncIndentLeft, vycFormatParaIncIndentHanging,
+                            vycFormatParaBullet, vycFormatParaNumbering}) {
+        SCOPED_TRACE(std::string(CommandName(cmd)));
+        ASSERT_TRUE(doc.Command(cmd));
+        EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDocProp));
+        ExpectUndoRedo(doc, before);
+    }
+    // A list level and the removal of a bullet, each one step.
+    ASSERT_TRUE(doc.Command(vycFormatParaBullet));
+    const std::string bulleted = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycFormatParaMultilevelLevelInc));
+    ExpectUndoRedo(doc, bulleted);
+    ASSERT_TRUE(doc.Command(vycFormatRemoveBulletNumbering));
+    ExpectUndoRedo(doc, bulleted);
+    // Enter in an empty bulleted paragraph takes the bullet away; undo gives it back.
+    Put(doc, 2, doc.Paras().GetParas(2)->EndOfParaPos());
+    ASSERT_TRUE(doc.Command(vycControlNewPara));
+    const std::string emptyItem = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycControlNewPara));
+    ExpectUndoRedo(doc, emptyItem);
+}
+
+// ---- Structure ----
+
+TEST(UndoStructure, EnterThenUndoJoinsTheParagraphsAgain)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 1, 9);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycControlNewPara));
+    EXPECT_EQ(doc.Paras().Count(), 4);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDelete));
+    ExpectUndoRedo(doc, before);
+    EXPECT_EQ(doc.Paras().Count(), 3);
+}
+
+TEST(UndoStructure, TablesInsertedAndReshaped)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 1, 4);
+    std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertTableAtCaret, 3, 2));  // splits the paragraph
+    ExpectUndoRedo(doc, before);
+    ASSERT_TRUE(doc.Command(vycControlRedo));
+    // Every reshaping command is one step that gives the table back as it was.
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"cell"));
+    for (TVYXCommand cmd : {vycTableInsertRowsBelow, vycTableInsertRowsAbove, vycTableInsertColsLeft,
+                            vycTableInsertColsRight, vycTableDeleteRow, vycTableDeleteCol,
+                            vycTableDeleteColKeepTblSize}) {
+        SCOPED_TRACE(std::string(CommandName(cmd)));
+        before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(cmd));
+        EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDelete) + "," + std::to_string(autCell));
+        ExpectUndoRedo(doc, before);
+    }
+    ASSERT_TRUE(doc.Command(vycSelectToPos, TVYXLogPos(doc.Caret().Para->Paras->Cell->Table()->GetCells(1, 1)->FirstPara(), 1)));
+    before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycTableMergeCells));
+    ExpectUndoRedo(doc, before);
+    before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycTableColWidth, 1, 120));
+    ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoStructure, AHorizontalRuleIsOneRun)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 0, 6);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertHorizLineAtCaret));
+    ExpectUndoRedo(doc, before);
+    ASSERT_TRUE(doc.Command(vycControlRedo));
+    const std::string ruled = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelCharLeft));
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autCharRun));
+    ExpectUndoRedo(doc, ruled);
+}
+
+// ---- Tracked changes ----
+
+TEST(UndoRevisions, TrackedTypingAndTrackedDeletionComeBackUnmarked)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Command(vycRevisionTrackChanges, true);
+    doc.Undo().Clear();
+    Put(doc, 0, 6);
+    std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"tracked "));
+    ExpectUndoRedo(doc, before);
+    Put(doc, 2, 5);
+    before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelCharLeft));  // marks, removes nothing
+    EXPECT_EQ(doc.Paras().GetParas(2)->GetPlainText(), u"Last line");
+    ExpectUndoRedo(doc, before);
+    // Accepting goes through the door too, so it is one more step to take back.
+    ASSERT_TRUE(doc.Command(vycControlRedo));
+    before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycRevisionAcceptAll));
+    ExpectUndoRedo(doc, before);
+}
+
+// ---- Groups, focus, switch ----
+
+TEST(UndoGroups, NestedGroupsAreOneStep)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 0, 1);
+    const std::string before = VYXEditorStateExact(doc);
+    {
+        TVYXUndoGroup outer(&doc.Undo(), vycInsertAtCaret, doc);
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"One "));
+        ASSERT_TRUE(doc.Command(vycControlNewPara));
+        ASSERT_TRUE(doc.Command(vycFormatBold));
+    }
+    EXPECT_EQ(doc.Undo().UndoCount(), 1);
+    ExpectUndoRedo(doc, before);
+}
+
+TEST(UndoGroups, TheFocusRecordGivesTheFocusBack)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    TVYXLogDocEditor& header = doc.Headers().AddDefault();
+    doc.Undo().Clear();
+    Put(doc, 1, 3);
+    const std::string mainBefore = VYXEditorStateExact(doc);
+    const std::string headerBefore = vyxtest::Dump(header);
+    {
+        // The host moves the focus into the header inside one command, and types there.
+        TVYXUndoGroup group(&doc.Undo(), vycControlEditHeader, doc);
+        doc.Undo().SetFocusDoc(header);
+        ASSERT_TRUE(header.Command(vycInsertAtCaret, u"Header"));
+    }
+    EXPECT_EQ(&doc.Undo().FocusDoc(), &header);
+    EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDelete) + "," + std::to_string(autFocusDoc));
+    ASSERT_TRUE(doc.Undo().Undo());
+    EXPECT_EQ(&doc.Undo().FocusDoc(), &doc);
+    EXPECT_EQ(vyxtest::Dump(header), headerBefore);
+    EXPECT_EQ(VYXStateDiff(mainBefore, VYXEditorStateExact(doc)), "");
+    ASSERT_TRUE(doc.Undo().Redo());
+    EXPECT_EQ(&doc.Undo().FocusDoc(), &header);
+    EXPECT_EQ(header.Paras().GetParas(0)->GetPlainText(), u"Header");
+    // A secondary editor that goes takes the history with it.
+    doc.Headers().DeleteDefault();
+    EXPECT_TRUE(doc.Undo().Empty());
+    EXPECT_EQ(&doc.Undo().FocusDoc(), &doc);
+}
+
+TEST(UndoGroups, TheOptionSwitchesRecordingOffAndClears)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
+    EXPECT_FALSE(doc.Undo().Empty());
+    TVYXSysOptions options;
+    options.UndoEnabled = false;
+    doc.Undo().LoadOptions(options);
+    EXPECT_TRUE(doc.Undo().Empty());
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"y"));
+    EXPECT_TRUE(doc.Undo().Empty());
+    EXPECT_FALSE(doc.Command(vycControlUndo));
+    options.UndoEnabled = true;
+    doc.Undo().LoadOptions(options);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"z"));
+    EXPECT_EQ(doc.Undo().UndoCount(), 1);
+    // Replay never records.
+    doc.Undo().SetRecordUndo(true);
+    EXPECT_FALSE(doc.Undo().GetRecordUndo());
+    EXPECT_FALSE(doc.Undo().ShallAdd());
+    doc.Undo().SetRecordUndo(false);
+    EXPECT_TRUE(doc.Undo().ShallAdd());
+}
+
+TEST(UndoGroups, EditsRoundTheDoorClearTheHistory)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    auto typeSomething = [&doc] {
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
+        ASSERT_FALSE(doc.Undo().Empty());
+    };
+    typeSomething();
+    ASSERT_NE(doc.InsertBookmark(u"here"), nullptr);
+    EXPECT_TRUE(doc.Undo().Empty());
+    typeSomething();
+    ASSERT_TRUE(doc.Command(vycControlSectionBreak));
+    EXPECT_TRUE(doc.Undo().Empty());
+    typeSomething();
+    ASSERT_TRUE(doc.Command(vycInsertFootnote));
+    EXPECT_TRUE(doc.Undo().Empty());
+    typeSomething();
+    doc.NewDoc();
+    EXPECT_TRUE(doc.Undo().Empty());
+    EXPECT_FALSE(doc.Command(vycControlUndo));
+}
+
+TEST(UndoGroups, DebugDumpNamesEveryRecord)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Put(doc, 1, 1);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
+    ASSERT_TRUE(doc.Command(vycControlUndo));
+    const std::string dump = doc.Undo().DEBUG_Dump();
+    EXPECT_NE(dump.find("redo\n  0 vycInsertAtCaret"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Char at 1:1"), std::string::npos) << dump;
+}
+
+// ---- A real file ----
+
+TEST(UndoFile, EditsOnALoadedLetterAllComeBack)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        TVYXImportText import(doc.Paras());
+        import.LoadFromFile(std::string(VYX_TEST_DATA_DIR) + "/letter.txt");
+    }
+    ASSERT_GT(doc.Paras().Count(), 1);
+    doc.Undo().Clear();
+    // The reader leaves runs untidied (an empty run before a page break); an edit tidies
+    // the paragraphs it touches, so the file is compared as a reader sees its runs.
+    const std::string loaded = VYXReaderRuns(vyxtest::Dump(doc));
+    const TVYXCommand script[] = {vycMoveWordRight, vycSelectWordRight, vycFormatBold, vycMoveParaDown,
+                                  vycControlNewPara, vycSelectParaDown, vycDelSelection, vycMoveEndOfDoc,
+                                  vycDelWordLeft, vycSelectAll, vycFormatParaCenter, vycMoveBeginningOfDoc,
+                                  vycDelCharRight, vycControlTab, vycFormatParaBullet};
+    for (TVYXCommand cmd : script) {
+        doc.Command(cmd);
+        doc.Command(vycInsertAtCaret, u"é typed");
+        ASSERT_EQ(VYXCheckEditor(doc), "") << CommandName(cmd);
+    }
+    const std::string edited = VYXReaderRuns(vyxtest::Dump(doc));
+    EXPECT_NE(edited, loaded);
+    while (doc.Undo().Undo()) {
+    }
+    EXPECT_EQ(VYXStateDiff(loaded, VYXReaderRuns(vyxtest::Dump(doc))), "");
+    while (doc.Undo().Redo()) {
+    }
+    EXPECT_EQ(VYXStateDiff(edited, VYXReaderRuns(vyxtest::Dump(doc))), "");
+}

@@ -1,0 +1,2147 @@
+// VYXReadDOCX.cpp: the DOCX reader: element trees of the package's parts walked into the model.
+//
+// Each part is tokenized once into a flat array of nodes (first child / next
+// sibling links, names and raw values viewing the part's bytes), so the walk
+// below can look ahead (a paragraph's properties, a table's grid) without a
+// class per schema type. Nodes get their enumerator from the generated name
+// table; an element outside it is reported and its subtree is not stored.
+//
+// Not supported: comments' formatting (their paragraphs are kept as plain texts), permissions, content-control properties,
+// floating positions of pictures and shapes, text boxes, VML shapes other than
+// pictures, the conditional formats of table styles, form-field data, notes
+// anchored inside table cells (their text is dropped).
+#include "formats/VYXReadDOCX.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <unordered_set>
+#include <vector>
+
+#include "editing/VYXLogEditor.h"
+#include "formats/NyqXml.h"
+#include "formats/VYXEncryption.h"
+#include "formats/VYXReadWriteOPC5.h"
+#include "model/VYXCharProps.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogPara.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXNotes.h"
+#include "model/VYXNumbering.h"
+#include "model/VYXParaProps.h"
+#include "model/VYXPropValues.h"
+#include "model/VYXRevision.h"
+#include "model/VYXStyles.h"
+#include "model/VYXTable.h"
+#include "model/VYXTableProps.h"
+#include "platform/VYXCompoundFile.h"
+#include "platform/VYXException.h"
+#include "platform/VYXStream.h"
+#include "platform/VYXUnicode.h"
+
+namespace {
+
+enum TDocxElement : std::int16_t {
+    dxeUnknown = -1,
+#define DOCX_ELEM(e, n) e,
+#include "formats/VYXDocxNames.inc"
+};
+
+constexpr std::string_view cDocxNames[] = {
+#define DOCX_ELEM(e, n) n,
+#include "formats/VYXDocxNames.inc"
+};
+
+constexpr std::string_view cDocxAttributes[] = {
+#define DOCX_ATTR(n) n,
+#include "formats/VYXDocxNames.inc"
+};
+
+TDocxElement FindElement(std::string_view localName)
+{
+    const auto* end = std::end(cDocxNames);
+    const auto* it = std::lower_bound(std::begin(cDocxNames), end, localName);
+    return it != end && *it == localName ? static_cast<TDocxElement>(it - std::begin(cDocxNames)) : dxeUnknown;
+}
+
+// Elements nested deeper than this make the part unreadable; the walk below
+// recurses once per table level, so the limit also bounds the call stack.
+constexpr int cMaxDepth = 256;
+constexpr int cMaxTableDepth = 32;
+
+// ---- Element trees ---------------------------------------------------------------
+
+struct TDxAttr {
+    std::string_view Name;  // local name
+    std::string_view Raw;   // before entity decoding
+};
+
+struct TDxNode {
+    TDocxElement Elem = dxeUnknown;
+    std::int32_t FirstChild = -1, Next = -1;
+    std::uint32_t AttrFirst = 0, AttrCount = 0;
+    std::string_view Text;  // raw text after the start tag
+};
+
+class TDxTree : private TNyqReadXML {
+public:
+    // `knownAttributes` (borrowed) lists the attribute names not to report.
+    TDxTree(TNyqPErrors& errors, const std::unordered_set<std::string_view>& knownAttributes)
+        : FErrors(errors), FKnownAttributes(knownAttributes)
+    {
+        FNodes.push_back({});
+    }
+
+    // Parses `xml` (kept by the tree: nodes view it). Raises on malformed XML.
+    void Load(std::string xml)
+    {
+        FXml = std::move(xml);
+        FNodes.clear();
+        FAttrs.clear();
+        FStack.clear();
+        FLast.clear();
+        FReported.clear();
+        FSkip = 0;
+        FNodes.push_back({});  // the document node
+        FStack.push_back(0);
+        FLast.push_back(-1);
+        LoadFromBuffer(FXml);
+    }
+    bool Empty() const { return FNodes.size() < 2; }
+    const TDxNode& Root() const { return FNodes[0]; }
+    const TDxNode* Child(const TDxNode& n) const { return n.FirstChild < 0 ? nullptr : &FNodes[static_cast<std::size_t>(n.FirstChild)]; }
+    const TDxNode* Next(const TDxNode& n) const { return n.Next < 0 ? nullptr : &FNodes[static_cast<std::size_t>(n.Next)]; }
+    const TDxNode* Find(const TDxNode& n, TDocxElement e) const
+    {
+        for (const TDxNode* c = Child(n); c; c = Next(*c))
+            if (c->Elem == e)
+                return c;
+        return nullptr;
+    }
+    // The first descendant (depth first) of this kind.
+    const TDxNode* FindDeep(const TDxNode& n, TDocxElement e) const
+    {
+        std::vector<const TDxNode*> stack;
+        for (const TDxNode* c = Child(n); c; c = Next(*c))
+            stack.push_back(c);
+        std::reverse(stack.begin(), stack.end());
+        while (!stack.empty()) {
+            const TDxNode* c = stack.back();
+            stack.pop_back();
+            if (c->Elem == e)
+                return c;
+            std::vector<const TDxNode*> kids;
+            for (const TDxNode* k = Child(*c); k; k = Next(*k))
+                kids.push_back(k);
+            stack.insert(stack.end(), kids.rbegin(), kids.rend());
+        }
+        return nullptr;
+    }
+    // Raw attribute by local name; nullptr when absent.
+    const std::string_view* Attr(const TDxNode& n, std::string_view name) const
+    {
+        for (std::uint32_t i = 0; i < n.AttrCount; ++i) {
+            const TDxAttr& a = FAttrs[n.AttrFirst + i];
+            if (a.Name == name)
+                return &a.Raw;
+        }
+        return nullptr;
+    }
+    std::string Value(const TDxNode& n, std::string_view name, std::string_view def = {}) const
+    {
+        const std::string_view* raw = Attr(n, name);
+        if (!raw)
+            return std::string(def);
+        if (raw->find('&') == std::string_view::npos)
+            return std::string(*raw);
+        std::string out;
+        NyqDecodeEntities(*raw, out);
+        return out;
+    }
+    std::u16string Value16(const TDxNode& n, std::string_view name) const { return Utf8ToUtf16(Value(n, name)); }
+    bool Has(const TDxNode& n, std::string_view name) const { return Attr(n, name) != nullptr; }
+    // Integer attribute; `def` when absent or not a number (a trailing unit or "%" is ignored).
+    long long Int(const TDxNode& n, std::string_view name, long long def = 0) const
+    {
+        const std::string_view* raw = Attr(n, name);
+        if (!raw)
+            return def;
+        std::string_view s = NyqTrimBlanks(*raw);
+        if (!s.empty() && s.front() == '+')
+            s.remove_prefix(1);
+        double d = 0;
+        auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), d);
+        if (ec != std::errc() || !std::isfinite(d))
+            return def;
+        return static_cast<long long>(std::clamp(d, -1e15, 1e15));
+    }
+    // An on/off property: absent value is on; "0", "false", "off" are off.
+    bool OnOff(const TDxNode& n) const
+    {
+        const std::string_view* raw = Attr(n, "val");
+        if (!raw)
+            return true;
+        return !(*raw == "0" || *raw == "false" || *raw == "off");
+    }
+    std::u16string Text16(const TDxNode& n) const
+    {
+        if (n.Text.find('&') == std::string_view::npos)
+            return Utf8ToUtf16(n.Text);
+        std::string out;
+        NyqDecodeEntities(n.Text, out);
+        return Utf8ToUtf16(out);
+    }
+
+private:
+    void BeginTag() override
+    {
+        if (FSkip > 0) {
+            ++FSkip;
+            return;
+        }
+        const std::string_view local = LocalName();
+        const TDocxElement e = FindElement(local);
+        if (e == dxeUnknown) {
+            FErrors.Error(nyqpeUnknownElement, Tag(), Row());
+            FSkip = 1;
+            return;
+        }
+        if (FStack.size() > static_cast<std::size_t>(cMaxDepth))
+            throw VYXException("DOCX: elements nested too deeply (row " + std::to_string(Row()) + ")");
+        TDxNode node;
+        node.Elem = e;
+        // A self-closing tag has no text: what follows it belongs to its parent.
+        node.Text = SelfClosing() ? std::string_view() : RawText();
+        const auto& attrs = Attributes();
+        node.AttrFirst = static_cast<std::uint32_t>(FAttrs.size());
+        for (int i = 0; i < attrs.Count(); ++i) {
+            const std::string_view raw = attrs.RawName(i);
+            std::string_view name = raw;
+            const auto colon = name.find(':');
+            if (colon != std::string_view::npos)
+                name.remove_prefix(colon + 1);
+            const bool declaration = raw.substr(0, colon) == "xmlns";
+            if (!declaration && !FKnownAttributes.count(name) && FReported.insert(raw).second)
+                FErrors.Error(nyqpeUnknownAttribute, raw, Row());
+            FAttrs.push_back({name, RawValueOf(i)});
+        }
+        node.AttrCount = static_cast<std::uint32_t>(FAttrs.size()) - node.AttrFirst;
+        const auto index = static_cast<std::int32_t>(FNodes.size());
+        FNodes.push_back(node);
+        const std::int32_t parent = FStack.back();
+        if (FLast.back() < 0)
+            FNodes[static_cast<std::size_t>(parent)].FirstChild = index;
+        else
+            FNodes[static_cast<std::size_t>(FLast.back())].Next = index;
+        FLast.back() = index;
+        FStack.push_back(index);
+        FLast.push_back(-1);
+    }
+    void EndTag() override
+    {
+        if (FSkip > 0) {
+            --FSkip;
+            return;
+        }
+        if (FStack.size() > 1) {
+            FStack.pop_back();
+            FLast.pop_back();
+        }
+    }
+    // The raw value of attribute `i`: the tokenizer accepts only name blank* "="
+    // blank* quoted-value in XML mode, and its name view points into the buffer
+    // the tree keeps, so the value is found right after the name without a copy.
+    std::string_view RawValueOf(int i) const
+    {
+        const std::string_view name = Attributes().RawName(i);
+        const char* p = name.data() + name.size();
+        const char* end = FXml.data() + FXml.size();
+        while (p < end && *p != '"' && *p != '\'')
+            ++p;
+        if (p >= end)
+            return {};
+        const char quote = *p++;
+        const char* q = p;
+        while (q < end && *q != quote)
+            ++q;
+        return std::string_view(p, static_cast<std::size_t>(q - p));
+    }
+
+    TNyqPErrors& FErrors;
+    const std::unordered_set<std::string_view>& FKnownAttributes;
+    std::unordered_set<std::string_view> FReported;  // unknown attribute names already reported (views of FXml)
+    std::string FXml;
+    std::vector<TDxNode> FNodes;
+    std::vector<TDxAttr> FAttrs;
+    std::vector<std::int32_t> FStack, FLast;
+    int FSkip = 0;
+};
+
+
+// ---- Values ----------------------------------------------------------------------
+
+// "RRGGBB" to 0x00RRGGBB; "auto" and bad text give nothing.
+bool ParseHexColor(std::string_view s, TVYXColor& color)
+{
+    if (s.size() != 6)
+        return false;
+    unsigned v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + 6, v, 16);
+    if (ec != std::errc() || p != s.data() + 6)
+        return false;
+    color = v;
+    return true;
+}
+
+// ISO 8601 date-time ("2024-03-01T10:20:30Z") to days since 1899-12-30; 0 when unreadable.
+double ParseDateTime(std::string_view s)
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, se = 0;
+    auto num = [&](std::size_t pos, std::size_t len, int& out) {
+        if (s.size() < pos + len)
+            return false;
+        auto [p, ec] = std::from_chars(s.data() + pos, s.data() + pos + len, out);
+        return ec == std::errc() && p == s.data() + pos + len;
+    };
+    if (!num(0, 4, y) || !num(5, 2, mo) || !num(8, 2, d) || mo < 1 || mo > 12 || d < 1 || d > 31)
+        return 0;
+    if (s.size() >= 19) {
+        num(11, 2, h);
+        num(14, 2, mi);
+        num(17, 2, se);
+    }
+    // Days from civil (proleptic Gregorian), then shifted to the 1899-12-30 epoch.
+    const int yy = y - (mo <= 2 ? 1 : 0);
+    const int era = (yy >= 0 ? yy : yy - 399) / 400;
+    const int yoe = yy - era * 400;
+    const int doy = (153 * (mo + (mo > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const long long days = static_cast<long long>(era) * 146097 + doe - 719468;  // since 1970-01-01
+    return static_cast<double>(days + 25569) + (h * 3600 + mi * 60 + se) / 86400.0;
+}
+
+template <std::size_t N>
+int IndexOf(const std::array<std::string_view, N>& names, std::string_view value, int def)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (names[i] == value)
+            return static_cast<int>(i);
+    return def;
+}
+
+// In the order of TVYXChpUnderline.
+constexpr std::array<std::string_view, 18> cUnderlineNames = {
+    "none", "single", "words", "double", "thick", "dotted", "dottedHeavy", "dash", "dashedHeavy",
+    "dashLong", "dashLongHeavy", "dotDash", "dashDotHeavy", "dotDotDash", "dashDotDotHeavy", "wave",
+    "wavyHeavy", "wavyDouble"};
+// In the order of TVYXHighlighColor.
+constexpr std::array<std::string_view, 17> cHighlightNames = {
+    "black", "blue", "cyan", "green", "magenta", "red", "yellow", "white", "darkBlue", "darkCyan",
+    "darkGreen", "darkMagenta", "darkRed", "darkYellow", "darkGray", "lightGray", "none"};
+constexpr std::array<std::string_view, 16> cHtmlColorNames = {
+    "black", "silver", "gray", "white", "maroon", "red", "purple", "fuchsia", "green", "lime", "olive",
+    "yellow", "navy", "blue", "teal", "aqua"};
+constexpr std::array<TVYXColor, 16> cHtmlColorValues = {
+    0x000000, 0xC0C0C0, 0x808080, 0xFFFFFF, 0x800000, 0xFF0000, 0x800080, 0xFF00FF, 0x008000, 0x00FF00,
+    0x808000, 0xFFFF00, 0x000080, 0x0000FF, 0x008080, 0x00FFFF};
+
+bool ParseColor(std::string_view s, TVYXColor& color)
+{
+    if (ParseHexColor(s, color))
+        return true;
+    const int i = IndexOf(cHtmlColorNames, s, -1);
+    if (i < 0)
+        return false;
+    color = cHtmlColorValues[static_cast<std::size_t>(i)];
+    return true;
+}
+
+// Where runs of the walk go: a paragraph list, and for the main body the editor.
+struct TTarget {
+    TVYXLogParas* Paras = nullptr;
+    TVYXLogDocEditor* Editor = nullptr;  // set for the main body only (notes need it)
+    TVYXLogPara* Reuse = nullptr;        // an empty paragraph the list came with
+    TOPCItem* Owner = nullptr;           // the part whose relationships name pictures and links
+};
+
+// What the runs of a paragraph are inside of.
+struct TRunContext {
+    TVYXHyperlink* Link = nullptr;
+    TVYXRevisionType Rev = artUnknown;
+    std::u16string RevAuthor;
+    double RevDate = 0;
+    std::int32_t RevId = -1;
+};
+
+}  // namespace
+
+// ---- The reader ------------------------------------------------------------------
+
+class TVYXReadDOCX::TImpl {
+public:
+    explicit TImpl(TVYXLogDocEditor& doc)
+        : FDoc(doc), FKnownAttributes(std::begin(cDocxAttributes), std::end(cDocxAttributes))
+    {
+    }
+    const std::unordered_set<std::string_view> FKnownAttributes;
+    TVYXDocumentProperties* FProperties = nullptr;  // borrowed, optional
+
+    TVYXLogDocEditor& FDoc;
+    TNyqPErrors FErrors;
+    std::unique_ptr<TOPC_DOCX> FPkg;
+    std::u16string FMajorFont, FMinorFont;
+    std::map<std::u16string, std::u16string> FBookmarkNames;  // w:id -> name
+    std::map<std::u16string, TVYXBookmark*> FOpenBookmarks;   // w:id -> bookmark
+    std::vector<std::u16string> FPendingBookmarks;            // opened between paragraphs
+    std::vector<std::u16string> FPendingEnds;
+    std::unique_ptr<TDxTree> FFootnotes, FEndnotes;
+    std::map<long long, const TDxNode*> FFootnoteNodes, FEndnoteNodes;
+    std::unique_ptr<TDxTree> FComments;
+    std::map<std::u16string, const TDxNode*> FCommentNodes;  // w:id -> w:comment
+    std::map<std::u16string, TVYXComment*> FOpenComments;    // started, not ended
+    std::map<std::u16string, bool> FCommentsDone;            // ended (a later reference adds nothing)
+    int FFieldDepth = 0;
+    std::vector<std::u16string> FFieldInstr;  // of open complex fields
+    std::vector<bool> FFieldSeparated;
+    std::vector<std::pair<TVYXLogPara*, TVYXCharRun*>> FFieldBegin;  // where each open field began
+    void EndField(TVYXLogPara& para, const TVYXCHPX& chpx);
+    bool FHeadersRead = false;
+    int FTableDepth = 0;
+
+    void Load(std::string_view bytes, const std::string& password);
+    void LoadDocumentXml(std::string_view xml);
+
+private:
+    std::unique_ptr<TDxTree> Parse(std::string xml)
+    {
+        auto tree = std::make_unique<TDxTree>(FErrors, FKnownAttributes);
+        if (!xml.empty())
+            tree->Load(std::move(xml));
+        return tree;
+    }
+    void ReadSettings(std::string xml);
+    void ReadTheme(std::string xml);
+    void ReadStyles(std::string xml);
+    void ReadNumbering(std::string xml);
+    void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
+    void ReadBody(const TDxTree& t);
+    void ReadComments(std::string xml);
+    void DoAppAndCore(TVYXDocumentProperties& props);
+    TVYXComment* CommentStart(const std::u16string& id, TVYXLogPara& para);
+    void CommentEnd(const std::u16string& id, TVYXLogPara& para);
+
+    void DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX& chpx);
+    void DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx);
+    void DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border);
+    void DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx);
+    void DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep);
+    void DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr);
+    void Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target);
+    void Para(const TDxTree& t, const TDxNode& p, TTarget& target);
+    void Inline(const TDxTree& t, const TDxNode& parent, TVYXLogPara& para, TTarget& target, TRunContext& ctx);
+    void Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target, const TRunContext& ctx);
+    void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
+    void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
+    void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
+              const TVYXCHPX& chpx);
+    void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
+    TVYXLogPara& NewPara(TTarget& target, const TVYXPAPX& papx);
+    void FlushBookmarks(TVYXLogPara& para);
+    void BookmarkStart(const TDxTree& t, const TDxNode& n, TVYXLogPara* para);
+    void BookmarkEnd(const TDxTree& t, const TDxNode& n, TVYXLogPara* para);
+    std::u16string ThemeFont(std::string_view theme) const
+    {
+        return theme.rfind("major", 0) == 0 ? FMajorFont : FMinorFont;
+    }
+    TVYXCHPX NewCHPX() const { return TVYXCHPX(&FDoc.GetMasterCHP()); }
+    TVYXPAPX NewPAPX() const { return TVYXPAPX(&FDoc.GetMasterPAP()); }
+};
+
+namespace {
+double Twips(long long v) { return static_cast<double>(v) / 20.0; }
+}  // namespace
+
+void TVYXReadDOCX::TImpl::DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX& chpx)
+{
+    for (const TDxNode* c = t.Child(rPr); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeB: chpx.SetBold(t.OnOff(n)); break;
+        case dxeI: chpx.SetItalic(t.OnOff(n)); break;
+        case dxeStrike: chpx.SetStrikeThrough(t.OnOff(n)); break;
+        case dxeVanish: chpx.SetHidden(t.OnOff(n)); break;
+        case dxeShadow: chpx.SetShadow(t.OnOff(n)); break;
+        case dxeOutline: chpx.SetOutline(t.OnOff(n)); break;
+        case dxeEmboss: chpx.SetEmboss(t.OnOff(n)); break;
+        case dxeImprint: chpx.SetEngrave(t.OnOff(n)); break;
+        case dxeSmallCaps: chpx.SetSmallCaps(t.OnOff(n)); break;
+        case dxeCaps: chpx.SetAllCaps(t.OnOff(n)); break;
+        case dxeRtl: chpx.SetRTL(t.OnOff(n)); break;
+        case dxeSz:
+            if (const long long v = t.Int(n, "val", -1); v > 0 && v < 32768)
+                chpx.SetSize(static_cast<double>(v) / 2.0);
+            break;
+        case dxeColor: {
+            TVYXColor color = 0;
+            if (ParseColor(t.Value(n, "val"), color))
+                chpx.SetColor(color);
+            break;
+        }
+        case dxeShd: {
+            TVYXColor color = 0;
+            if (ParseHexColor(t.Value(n, "fill"), color))
+                chpx.SetFillColor(color);
+            break;
+        }
+        case dxeHighlight: {
+            const int i = IndexOf(cHighlightNames, t.Value(n, "val"), -1);
+            if (i >= 0 && i != ahcNone)
+                chpx.SetHighlightColor(static_cast<TVYXHighlighColor>(i));
+            break;
+        }
+        case dxeU: {
+            const int i = IndexOf(cUnderlineNames, t.Value(n, "val", "single"), 1);
+            chpx.SetUnderline(static_cast<TVYXChpUnderline>(i));
+            TVYXColor color = 0;
+            if (ParseHexColor(t.Value(n, "color"), color))
+                chpx.SetUnderlineColor(color);
+            break;
+        }
+        case dxeVertAlign: {
+            const std::string v = t.Value(n, "val");
+            chpx.SetSubSuperscript(v == "superscript" ? vycssSuperscript : v == "subscript" ? vycssSubscript : vycssNone);
+            break;
+        }
+        case dxeRStyle:
+            if (auto* style = dynamic_cast<TVYXCharStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
+                chpx.SetStyle(style);
+            break;
+        case dxeRFonts: {
+            std::u16string ascii = t.Value16(n, "ascii");
+            if (ascii.empty() && t.Has(n, "asciiTheme"))
+                ascii = ThemeFont(t.Value(n, "asciiTheme"));
+            std::u16string hAnsi = t.Value16(n, "hAnsi");
+            if (hAnsi.empty() && t.Has(n, "hAnsiTheme"))
+                hAnsi = ThemeFont(t.Value(n, "hAnsiTheme"));
+            if (!ascii.empty()) {
+                chpx.SetFontName(ascii);
+                chpx.SetAscii(ascii);
+            } else if (!hAnsi.empty()) {
+                chpx.SetFontName(hAnsi);
+            }
+            if (!hAnsi.empty())
+                chpx.SethAnsi(hAnsi);
+            if (std::u16string ea = t.Value16(n, "eastAsia"); !ea.empty())
+                chpx.SetEastAsia(ea);
+            break;
+        }
+        case dxeBdr: DoBorder(t, n, *chpx.AddBorder()); break;
+        case dxeRPrChange: {
+            // A tracked format change: the run's properties before it.
+            auto data = std::make_unique<TVYXRevisionDataCHPX>();
+            data->RevType = artFormatCHPX;
+            data->Author = t.Value16(n, "author");
+            data->Date = ParseDateTime(t.Value(n, "date"));
+            data->Id = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            TVYXCHPX* former = data->AddCHPX(&FDoc.GetMasterCHP());
+            if (const TDxNode* old = t.Find(n, dxeRPr))
+                DoCHPX(t, *old, *former);
+            former->RemoveRevision();
+            chpx.AddRevision(std::move(data));
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border)
+{
+    TVYXColor color = cVYXAutoColor;
+    ParseHexColor(t.Value(n, "color"), color);
+    const TST_Border style = StBorderFromName(t.Value(n, "val", "none")).value_or(stbSingle);
+    // Border widths are in eighths of a point, spaces in points.
+    border.SetVals(static_cast<double>(std::clamp(t.Int(n, "sz", 4), 0LL, 1000LL)) / 8.0, color, style,
+                   static_cast<double>(std::clamp(t.Int(n, "space", 0), 0LL, 1000LL)));
+}
+
+void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx)
+{
+    for (const TDxNode* c = t.Child(pPr); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxePStyle:
+            if (auto* style = dynamic_cast<TVYXParaStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
+                papx.SetStyle(style);
+            break;
+        case dxeKeepNext: papx.SetKeepNext(t.OnOff(n)); break;
+        case dxeContextualSpacing: papx.SetContextualSpacing(t.OnOff(n)); break;
+        case dxeOutlineLvl: papx.SetOutlineLevel(static_cast<std::int32_t>(std::clamp(t.Int(n, "val", 0), 0LL, 9LL))); break;
+        case dxeJc: {
+            const std::string v = t.Value(n, "val");
+            TVYXPapTextAlign a = vyptaLeft;
+            if (v == "center")
+                a = vyptaCenter;
+            else if (v == "right" || v == "end")
+                a = vyptaRight;
+            else if (v == "both" || v == "distribute")
+                a = vyptaJustify;
+            papx.SetAlignment(a);
+            break;
+        }
+        case dxeInd:
+            if (t.Has(n, "left") || t.Has(n, "start"))
+                papx.SetIndentLeft(Twips(t.Int(n, t.Has(n, "left") ? "left" : "start")));
+            if (t.Has(n, "right") || t.Has(n, "end"))
+                papx.SetIndentRight(Twips(t.Int(n, t.Has(n, "right") ? "right" : "end")));
+            if (t.Has(n, "firstLine"))
+                papx.SetIndentFirstLine(Twips(t.Int(n, "firstLine")));
+            if (t.Has(n, "hanging"))
+                papx.SetIndentHanging(Twips(t.Int(n, "hanging")));
+            break;
+        case dxeSpacing:
+            if (t.Has(n, "before"))
+                papx.SetSpaceBefore(Twips(t.Int(n, "before")));
+            if (t.Has(n, "after"))
+                papx.SetSpaceAfter(Twips(t.Int(n, "after")));
+            if (t.Has(n, "line")) {
+                const std::string rule = t.Value(n, "lineRule", "auto");
+                const double line = static_cast<double>(t.Int(n, "line", 240));
+                if (rule == "exact") {
+                    papx.SetLineSpacingType(aplstExactly);
+                    papx.SetLineSpacing(line / 20.0);
+                } else if (rule == "atLeast") {
+                    papx.SetLineSpacingType(aplstAtLeast);
+                    papx.SetLineSpacing(line / 20.0);
+                } else {
+                    papx.SetLineSpacingType(aplstMultiple);
+                    papx.SetLineSpacing(line / 240.0);
+                }
+            }
+            break;
+        case dxeShd: {
+            TVYXColor color = 0;
+            if (ParseHexColor(t.Value(n, "fill"), color))
+                papx.SetColor(color);
+            break;
+        }
+        case dxeNumPr: {
+            const TDxNode* id = t.Find(n, dxeNumId);
+            const TDxNode* lvl = t.Find(n, dxeIlvl);
+            if (!id)
+                break;
+            const long long numId = t.Int(*id, "val", 0);
+            const long long level = lvl ? std::clamp(t.Int(*lvl, "val", 0), 0LL, 8LL) : 0;
+            if (numId <= 0 || numId > 0x7FFFFFFF) {
+                papx.Remove(vypiNumbering);
+                break;
+            }
+            if (TVYXNumbering* num = FDoc.Numberings().Find(static_cast<std::int32_t>(numId - 1), static_cast<std::int32_t>(level)))
+                papx.SetNumbering(num);
+            break;
+        }
+        case dxePBdr:
+            for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
+                if (b->Elem == dxeLeft || b->Elem == dxeStart)
+                    DoBorder(t, *b, *papx.AddBorderLeft());
+                else if (b->Elem == dxeTop)
+                    DoBorder(t, *b, *papx.AddBorderTop());
+                else if (b->Elem == dxeRight || b->Elem == dxeEnd)
+                    DoBorder(t, *b, *papx.AddBorderRight());
+                else if (b->Elem == dxeBottom)
+                    DoBorder(t, *b, *papx.AddBorderBottom());
+            }
+            break;
+        case dxeTabs: {
+            TVYXTabStops* stops = nullptr;  // made for the first stop the model keeps
+            for (const TDxNode* tab = t.Child(n); tab; tab = t.Next(*tab)) {
+                if (tab->Elem != dxeTab)
+                    continue;
+                const std::string v = t.Value(*tab, "val");
+                TVYXTabStopAlignment a = atsaLeft;
+                if (v == "bar")
+                    continue;
+                if (v == "clear")
+                    a = atsaClear;
+                else if (v == "center")
+                    a = atsaCenter;
+                else if (v == "right" || v == "end")
+                    a = atsaRight;
+                else if (v == "decimal")
+                    a = atsaDecimal;
+                else if (v == "num")
+                    a = atsaNum;
+                const std::string l = t.Value(*tab, "leader");
+                TVYXTabStopLeader leader = atslNone;
+                if (l == "dot")
+                    leader = atslDot;
+                else if (l == "hyphen")
+                    leader = atslHyphen;
+                else if (l == "underscore")
+                    leader = atslUnderscore;
+                else if (l == "heavy")
+                    leader = atslHeavy;
+                else if (l == "middleDot")
+                    leader = atslMiddleDot;
+                if (!stops)
+                    stops = papx.AddTabStops(&FDoc.DOP());
+                stops->Add(Twips(t.Int(*tab, "pos")), a, leader);
+            }
+            break;
+        }
+        case dxeRPr: DoCHPX(t, n, *papx.AddCHPX(&FDoc.GetMasterCHP())); break;
+        case dxePPrChange: {
+            auto data = std::make_unique<TVYXRevisionDataPAPX>();
+            data->RevType = artFormatPAPX;
+            data->Author = t.Value16(n, "author");
+            data->Date = ParseDateTime(t.Value(n, "date"));
+            data->Id = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            TVYXPAPX* former = data->AddPAPX(&FDoc.GetMasterPAP());
+            if (const TDxNode* old = t.Find(n, dxePPr))
+                DoPAPX(t, *old, *former);
+            former->RemoveRevision();
+            former->DeleteCHPX();
+            papx.AddRevision(std::move(data));
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep)
+{
+    for (const TDxNode* c = t.Child(sectPr); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxePgSz: {
+            const double w = Twips(t.Int(n, "w", 0)), h = Twips(t.Int(n, "h", 0));
+            if (w > 0)
+                sep.PageWidth = w;
+            if (h > 0)
+                sep.PageHeight = h;
+            break;
+        }
+        case dxePgMar:
+            if (t.Has(n, "top"))
+                sep.MargTop = std::abs(Twips(t.Int(n, "top")));
+            if (t.Has(n, "bottom"))
+                sep.MargBottom = std::abs(Twips(t.Int(n, "bottom")));
+            if (t.Has(n, "left"))
+                sep.MargLeft = Twips(t.Int(n, "left"));
+            if (t.Has(n, "right"))
+                sep.MargRight = Twips(t.Int(n, "right"));
+            if (t.Has(n, "header"))
+                sep.MargHeader = Twips(t.Int(n, "header"));
+            if (t.Has(n, "footer"))
+                sep.MargFooter = Twips(t.Int(n, "footer"));
+            if (t.Has(n, "gutter"))
+                sep.Gutter = Twips(t.Int(n, "gutter"));
+            break;
+        case dxeCols: {
+            sep.ClearCols();
+            const double space = Twips(t.Int(n, "space", 720));
+            int explicitCols = 0;
+            for (const TDxNode* col = t.Child(n); col; col = t.Next(*col))
+                if (col->Elem == dxeCol && explicitCols < 64) {
+                    sep.Cols.Add(Twips(t.Int(*col, "w")), Twips(t.Int(*col, "space")));
+                    ++explicitCols;
+                }
+            const long long num = t.Int(n, "num", 1);
+            if (explicitCols == 0 && num > 1)
+                sep.AddCols(static_cast<int>(std::min(num, 64LL)), space);
+            break;
+        }
+        case dxeType: {
+            const std::string v = t.Value(n, "val");
+            sep.Type = v == "continuous" ? astContinous
+                       : v == "nextColumn" ? astNextColumn
+                       : v == "evenPage"   ? astEvenPage
+                       : v == "oddPage"    ? astOddPage
+                                           : astNextPage;
+            break;
+        }
+        case dxeTitlePg: sep.TitlePg = t.OnOff(n); break;
+        case dxeBidi: sep.BiDi = t.OnOff(n); break;
+        default: break;
+        }
+    }
+}
+
+// ---- Body ------------------------------------------------------------------------
+
+TVYXLogPara& TVYXReadDOCX::TImpl::NewPara(TTarget& target, const TVYXPAPX& papx)
+{
+    TVYXLogPara* para = nullptr;
+    if (target.Reuse) {
+        para = target.Reuse;
+        target.Reuse = nullptr;
+        para->PAPX().Assign(papx, &FDoc.Styles(), &FDoc.Styles());
+    } else if (target.Editor) {
+        para = &target.Editor->AppendPara(papx);
+    } else {
+        para = target.Paras->AppendPara(papx);
+    }
+    FlushBookmarks(*para);
+    return *para;
+}
+
+void TVYXReadDOCX::TImpl::FlushBookmarks(TVYXLogPara& para)
+{
+    for (const std::u16string& id : FPendingBookmarks) {
+        const auto name = FBookmarkNames.find(id);
+        if (name == FBookmarkNames.end())
+            continue;
+        if (TVYXBookmark* mark = para.AppendBookmark(name->second))
+            FOpenBookmarks[id] = mark;
+    }
+    FPendingBookmarks.clear();
+}
+
+void TVYXReadDOCX::TImpl::BookmarkStart(const TDxTree& t, const TDxNode& n, TVYXLogPara* para)
+{
+    const std::u16string id = t.Value16(n, "id");
+    const std::u16string name = t.Value16(n, "name");
+    // The editor's own "last position" marker is not the user's bookmark.
+    if (name.empty() || name == u"_GoBack" || FOpenBookmarks.count(id))
+        return;
+    FBookmarkNames[id] = name;
+    if (!para) {
+        FPendingBookmarks.push_back(id);
+        return;
+    }
+    if (TVYXBookmark* mark = para->AppendBookmark(name))
+        FOpenBookmarks[id] = mark;
+}
+
+void TVYXReadDOCX::TImpl::BookmarkEnd(const TDxTree& t, const TDxNode& n, TVYXLogPara* para)
+{
+    const std::u16string id = t.Value16(n, "id");
+    const auto open = FOpenBookmarks.find(id);
+    if (open == FOpenBookmarks.end()) {
+        // Started and ended between paragraphs: a collapsed bookmark at the next paragraph.
+        return;
+    }
+    if (para)
+        para->EndBookmark(*open->second);
+    FOpenBookmarks.erase(open);
+}
+
+void TVYXReadDOCX::TImpl::Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target)
+{
+    for (const TDxNode* c = t.Child(parent); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeP: Para(t, n, target); break;
+        case dxeTbl: Table(t, n, target); break;
+        // Content controls, custom XML and block-level revisions hold ordinary blocks.
+        case dxeSdt:
+            if (const TDxNode* content = t.Find(n, dxeSdtContent))
+                Blocks(t, *content, target);
+            break;
+        case dxeCustomXml:
+        case dxeIns:
+        case dxeMoveTo:
+        case dxeDel:
+        case dxeMoveFrom:
+        case dxeFallback: Blocks(t, n, target); break;
+        case dxeAlternateContent:
+            if (const TDxNode* fb = t.Find(n, dxeFallback))
+                Blocks(t, *fb, target);
+            break;
+        case dxeBookmarkStart: {
+            TVYXLogParaItem* last = target.Paras->Last();
+            (void)last;
+            BookmarkStart(t, n, nullptr);
+            break;
+        }
+        case dxeBookmarkEnd: {
+            TVYXLogParaItem* last = target.Reuse ? nullptr : target.Paras->Last();
+            BookmarkEnd(t, n, last && last->IsPara() ? static_cast<TVYXLogPara*>(last) : nullptr);
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::Para(const TDxTree& t, const TDxNode& p, TTarget& target)
+{
+    TVYXPAPX papx = NewPAPX();
+    const TDxNode* pPr = t.Find(p, dxePPr);
+    if (pPr)
+        DoPAPX(t, *pPr, papx);
+    TVYXLogPara& para = NewPara(target, papx);
+    TRunContext ctx;
+    Inline(t, p, para, target, ctx);
+    if (pPr && target.Editor && target.Editor->DocType() == aldtMain)
+        if (const TDxNode* sectPr = t.Find(*pPr, dxeSectPr)) {
+            TVYXSEP& sep = *para.AddSEP();
+            DoSEP(t, *sectPr, sep);
+            DoHeaderFooters(t, *sectPr);
+        }
+}
+
+void TVYXReadDOCX::TImpl::AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx,
+                                   const TRunContext& ctx)
+{
+    if (text.empty())
+        return;
+    if (ctx.Link) {
+        para.CharRuns().AddHyperlink(ctx.Link, text, &chpx);
+        return;
+    }
+    if (ctx.Rev != artUnknown) {
+        auto data = std::make_unique<TVYXRevisionData>();
+        data->RevType = ctx.Rev;
+        data->Author = ctx.RevAuthor;
+        data->Date = ctx.RevDate;
+        data->Id = ctx.RevId;
+        para.CharRuns().AddRevision(text, std::move(data), &chpx);
+        return;
+    }
+    para.AppendFormattedText(text, &chpx);
+}
+
+void TVYXReadDOCX::TImpl::Inline(const TDxTree& t, const TDxNode& parent, TVYXLogPara& para, TTarget& target,
+                                 TRunContext& ctx)
+{
+    for (const TDxNode* c = t.Child(parent); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeR: Run(t, n, para, target, ctx); break;
+        case dxeHyperlink: {
+            TRunContext inner = ctx;
+            std::u16string address;
+            TVYXHyperlinkType type = ahtURL;
+            if (t.Has(n, "id") && target.Owner) {
+                if (TOPCItem* rel = target.Owner->Find(t.Value(n, "id")))
+                    address = Utf8ToUtf16(rel->Target());
+            }
+            if (t.Has(n, "anchor")) {
+                if (address.empty()) {
+                    address = t.Value16(n, "anchor");
+                    type = ahtBookmark;
+                } else {
+                    address += u"#" + t.Value16(n, "anchor");
+                }
+            }
+            if (!address.empty())
+                inner.Link = FDoc.Hyperlinks().Add(address, type);
+            Inline(t, n, para, target, inner);
+            break;
+        }
+        case dxeIns:
+        case dxeDel:
+        case dxeMoveFrom:
+        case dxeMoveTo: {
+            TRunContext inner = ctx;
+            inner.Rev = n.Elem == dxeIns ? artInsert : n.Elem == dxeDel ? artDelete : n.Elem == dxeMoveFrom ? artMoveFrom : artMoveTo;
+            inner.RevAuthor = t.Value16(n, "author");
+            inner.RevDate = ParseDateTime(t.Value(n, "date"));
+            inner.RevId = static_cast<std::int32_t>(std::clamp(t.Int(n, "id", -1), -1LL, 0x7FFFFFFFLL));
+            Inline(t, n, para, target, inner);
+            break;
+        }
+        case dxeFldSimple: {
+            // The result runs carry the text; the instruction goes with them as a field.
+            para.CharRuns().AddFldChar(acrfctBegin);
+            para.CharRuns().AddInstrText(t.Value16(n, "instr"));
+            para.CharRuns().AddFldChar(acrfctSeparate);
+            Inline(t, n, para, target, ctx);
+            para.CharRuns().AddFldChar(acrfctEnd);
+            break;
+        }
+        case dxeSmartTag:
+        case dxeCustomXml:
+        case dxeFallback: Inline(t, n, para, target, ctx); break;
+        // Phonetic guides: the base text is the text; the guide above it is not kept.
+        case dxeRubyBase: Inline(t, n, para, target, ctx); break;
+        case dxeSdt:
+            if (const TDxNode* content = t.Find(n, dxeSdtContent))
+                Inline(t, *content, para, target, ctx);
+            break;
+        case dxeAlternateContent:
+            if (const TDxNode* fb = t.Find(n, dxeFallback))
+                Inline(t, *fb, para, target, ctx);
+            break;
+        case dxeBookmarkStart: BookmarkStart(t, n, &para); break;
+        case dxeBookmarkEnd: BookmarkEnd(t, n, &para); break;
+        case dxeCommentRangeStart: CommentStart(t.Value16(n, "id"), para); break;
+        case dxeCommentRangeEnd: CommentEnd(t.Value16(n, "id"), para); break;
+        default: break;
+        }
+    }
+}
+
+TVYXComment* TVYXReadDOCX::TImpl::CommentStart(const std::u16string& id, TVYXLogPara& para)
+{
+    const auto node = FCommentNodes.find(id);
+    if (node == FCommentNodes.end() || FOpenComments.count(id) || FCommentsDone.count(id) || !FComments)
+        return nullptr;
+    const TDxTree& t = *FComments;
+    auto comment = std::make_unique<TVYXComment>();
+    comment->Author = t.Value16(*node->second, "author");
+    comment->Initials = t.Value16(*node->second, "initials");
+    comment->DateTime = ParseDateTime(t.Value(*node->second, "date"));
+    // The comment's paragraphs as plain texts.
+    for (const TDxNode* p = t.Child(*node->second); p; p = t.Next(*p)) {
+        if (p->Elem != dxeP)
+            continue;
+        std::u16string text;
+        std::vector<const TDxNode*> stack{p};
+        while (!stack.empty()) {
+            const TDxNode* n = stack.back();
+            stack.pop_back();
+            if (n->Elem == dxeT)
+                text += t.Text16(*n);
+            else if (n->Elem == dxeTab)
+                text += u'\t';
+            std::vector<const TDxNode*> kids;
+            for (const TDxNode* k = t.Child(*n); k; k = t.Next(*k))
+                kids.push_back(k);
+            stack.insert(stack.end(), kids.rbegin(), kids.rend());
+        }
+        comment->Text.push_back(std::move(text));
+    }
+    TVYXComment* added = para.AppendComment(FDoc.Comments(), std::move(comment));
+    if (added)
+        FOpenComments[id] = added;
+    return added;
+}
+
+void TVYXReadDOCX::TImpl::CommentEnd(const std::u16string& id, TVYXLogPara& para)
+{
+    const auto open = FOpenComments.find(id);
+    if (open == FOpenComments.end())
+        return;
+    para.EndComment(*open->second);
+    FOpenComments.erase(open);
+    FCommentsDone[id] = true;
+}
+
+void TVYXReadDOCX::TImpl::ReadComments(std::string xml)
+{
+    FComments = Parse(std::move(xml));
+    const TDxNode* root = FComments->Child(FComments->Root());
+    if (!root)
+        return;
+    for (const TDxNode* c = FComments->Child(*root); c; c = FComments->Next(*c))
+        if (c->Elem == dxeComment)
+            FCommentNodes.emplace(FComments->Value16(*c, "id"), c);
+}
+
+void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& para, TTarget& target,
+                              const TRunContext& ctx)
+{
+    TVYXCHPX chpx = NewCHPX();
+    if (const TDxNode* rPr = t.Find(r, dxeRPr))
+        DoCHPX(t, *rPr, chpx);
+    std::u16string text;
+    auto flush = [&] {
+        AddText(para, text, chpx, ctx);
+        text.clear();
+    };
+    for (const TDxNode* c = t.Child(r); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeT:
+        case dxeDelText: text += t.Text16(n); break;
+        case dxeSym: {
+            const std::string code = t.Value(n, "char");
+            unsigned v = 0;
+            if (std::from_chars(code.data(), code.data() + code.size(), v, 16).ec == std::errc() && v > 0 && v < 0xFFFF)
+                text += static_cast<char16_t>(v >= 0xF000 ? v - 0xF000 : v);
+            break;
+        }
+        case dxeNoBreakHyphen: text += u'\u2011'; break;
+        case dxeSoftHyphen: text += u'\u00AD'; break;
+        case dxeTab:
+        case dxePtab:
+            flush();
+            para.CharRuns().AddTab(&chpx);
+            break;
+        case dxeBr:
+        case dxeCr: {
+            flush();
+            const std::string type = t.Value(n, "type");
+            para.CharRuns().AddBreak(type == "page" ? acrbtPageBreak : type == "column" ? acrbtColumn : acrbtLineBreak, &chpx);
+            break;
+        }
+        case dxeFldChar: {
+            flush();
+            const std::string type = t.Value(n, "fldCharType");
+            if (type == "begin") {
+                if (FFieldInstr.size() < 64) {
+                    TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
+                    FFieldInstr.emplace_back();
+                    FFieldSeparated.push_back(false);
+                    FFieldBegin.emplace_back(&para, begin);
+                }
+            } else if (type == "separate") {
+                if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
+                    para.CharRuns().AddInstrText(FFieldInstr.back(), &chpx);
+                    para.CharRuns().AddFldChar(acrfctSeparate, &chpx);
+                    FFieldSeparated.back() = true;
+                }
+            } else if (type == "end") {
+                if (!FFieldInstr.empty())
+                    EndField(para, chpx);
+            }
+            break;
+        }
+        case dxeInstrText:
+        case dxeDelInstrText:
+            if (!FFieldInstr.empty()) {
+                const std::u16string part = t.Text16(n);
+                // Some producers repeat the whole instruction in a second element.
+                if (part != FFieldInstr.back())
+                    FFieldInstr.back() += part;
+            }
+            break;
+        case dxeCommentReference: {
+            const std::u16string id = t.Value16(n, "id");
+            if (!FOpenComments.count(id) && !FCommentsDone.count(id)) {
+                flush();
+                if (CommentStart(id, para))
+                    CommentEnd(id, para);
+            }
+            break;
+        }
+        case dxeFootnoteReference:
+        case dxeEndnoteReference:
+            flush();
+            Note(t, n, n.Elem == dxeEndnoteReference, para, target, chpx);
+            break;
+        case dxeDrawing:
+        case dxePict:
+        case dxeObject:
+            flush();
+            Picture(t, n, para, target, chpx);
+            break;
+        case dxeRuby:
+            if (const TDxNode* base = t.Find(n, dxeRubyBase)) {
+                flush();
+                TRunContext inner = ctx;
+                Inline(t, *base, para, target, inner);
+            }
+            break;
+        case dxeAlternateContent:
+            if (const TDxNode* fb = t.Find(n, dxeFallback)) {
+                flush();
+                for (const TDxNode* k = t.Child(*fb); k; k = t.Next(*k))
+                    if (k->Elem == dxePict || k->Elem == dxeDrawing)
+                        Picture(t, *k, para, target, chpx);
+            }
+            break;
+        default: break;
+        }
+    }
+    flush();
+}
+
+namespace {
+// A length of a VML style ("width:120pt;height:3.5in"), in points; `def` when absent.
+double VmlStyleLength(std::string_view style, std::string_view name, double def)
+{
+    std::size_t at = 0;
+    while ((at = style.find(name, at)) != std::string_view::npos) {
+        const bool starts = at == 0 || style[at - 1] == ';' || style[at - 1] == ' ';
+        const std::size_t colon = at + name.size();
+        if (!starts || colon >= style.size() || style[colon] != ':') {
+            at = colon;
+            continue;
+        }
+        std::string_view v = style.substr(colon + 1);
+        v = v.substr(0, v.find(';'));
+        v = NyqTrimBlanks(v);
+        double d = 0;
+        auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec != std::errc() || !std::isfinite(d))
+            return def;
+        const std::string_view unit(p, static_cast<std::size_t>(v.data() + v.size() - p));
+        const double factor = unit == "in" ? 72 : unit == "cm" ? 72 / 2.54 : unit == "mm" ? 72 / 25.4 : unit == "px" ? 0.75 : 1;
+        return std::clamp(d * factor, 0.0, 10000.0);
+    }
+    return def;
+}
+}  // namespace
+
+namespace {
+// The target of a HYPERLINK instruction: its first argument (quoted or not), and
+// the "\\l" location switch; empty when there is neither.
+void ParseHyperlinkInstr(std::u16string_view instr, std::u16string& url, std::u16string& anchor)
+{
+    std::vector<std::u16string> args;
+    std::size_t i = 0;
+    while (i < instr.size() && args.size() < 16) {
+        while (i < instr.size() && (instr[i] == u' ' || instr[i] == u'\t'))
+            ++i;
+        if (i >= instr.size())
+            break;
+        std::u16string arg;
+        if (instr[i] == u'"') {
+            const std::size_t end = instr.find(u'"', i + 1);
+            arg = instr.substr(i + 1, (end == std::u16string_view::npos ? instr.size() : end) - i - 1);
+            i = end == std::u16string_view::npos ? instr.size() : end + 1;
+            args.push_back(u"\"" + arg);  // marked as quoted
+        } else {
+            const std::size_t end = instr.find_first_of(u" \t", i);
+            args.emplace_back(instr.substr(i, (end == std::u16string_view::npos ? instr.size() : end) - i));
+            i = end == std::u16string_view::npos ? instr.size() : end;
+        }
+    }
+    auto plain = [](const std::u16string& a) { return !a.empty() && a[0] == u'"' ? a.substr(1) : a; };
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        if (args[k] == u"\\l" && k + 1 < args.size())
+            anchor = plain(args[++k]);
+        else if (!args[k].empty() && args[k][0] == u'\\')
+            k += args[k] == u"\\o" || args[k] == u"\\t" ? 1 : 0;  // switches with an argument
+        else if (url.empty())
+            url = plain(args[k]);
+    }
+}
+}  // namespace
+
+// Ends the innermost open field. A HYPERLINK field whose runs all lie in this
+// paragraph and hold only text becomes hyperlink runs carrying its result.
+void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
+{
+    const std::u16string instr = FFieldInstr.back();
+    const bool separated = FFieldSeparated.back();
+    const auto [beginPara, beginRun] = FFieldBegin.back();
+    FFieldInstr.pop_back();
+    FFieldSeparated.pop_back();
+    FFieldBegin.pop_back();
+    TVYXCharRuns& runs = para.CharRuns();
+    std::u16string_view keyword = instr;
+    while (!keyword.empty() && keyword.front() == u' ')
+        keyword.remove_prefix(1);
+    const bool hyperlink = keyword.substr(0, 9) == u"HYPERLINK" && (keyword.size() == 9 || keyword[9] == u' ');
+    int first = -1;
+    if (hyperlink && separated && beginPara == &para)
+        for (int i = runs.Count() - 1; i >= 0; --i)
+            if (runs.Items(i) == beginRun) {
+                first = i;
+                break;
+            }
+    std::u16string url, anchor;
+    if (first >= 0)
+        ParseHyperlinkInstr(instr, url, anchor);
+    if (first < 0 || (url.empty() && anchor.empty())) {
+        if (!separated)
+            runs.AddInstrText(instr, &chpx);
+        runs.AddFldChar(acrfctEnd, &chpx);
+        return;
+    }
+    // begin, instruction, separate, result...: only text in the result.
+    int separate = -1;
+    for (int i = first + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Type_() == acrtFldChar) {
+            if (separate >= 0 || static_cast<const TVYXCharRunFldChar*>(r)->FldCharType != acrfctSeparate)
+                separate = -2;
+            else
+                separate = i;
+        } else if (r->Type_() != acrtInstrText && r->Type_() != acrtText) {
+            separate = -2;
+        }
+        if (separate == -2)
+            break;
+    }
+    bool anyText = false;
+    for (int i = separate + 1; separate >= 0 && i < runs.Count(); ++i)
+        anyText = anyText || !runs.Items(i)->Text.empty();
+    if (separate < 0 || !anyText) {
+        runs.AddFldChar(acrfctEnd, &chpx);
+        return;
+    }
+    TVYXHyperlink* link = url.empty() ? FDoc.Hyperlinks().Add(anchor, ahtBookmark)
+                                      : FDoc.Hyperlinks().Add(anchor.empty() ? url : url + u"#" + anchor, ahtURL);
+    std::vector<std::pair<std::u16string, std::unique_ptr<TVYXCHPX>>> result;
+    for (int i = separate + 1; i < runs.Count(); ++i) {
+        const TVYXCharRun* r = runs.Items(i);
+        if (r->Text.empty())
+            continue;
+        auto copy = std::make_unique<TVYXCHPX>(&FDoc.GetMasterCHP());
+        if (r->CHPX())
+            copy->Assign(*r->CHPX(), &FDoc.Styles(), &FDoc.Styles());
+        result.emplace_back(r->Text, std::move(copy));
+    }
+    while (runs.Count() > first)
+        runs.Detach(runs.Count() - 1);
+    for (const auto& [text, format] : result)
+        runs.AddHyperlink(link, text, format.get());
+}
+
+void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target,
+                                  const TVYXCHPX& chpx)
+{
+    // A text box: DrawingML (wps:txbx) or VML (v:textbox), both holding w:txbxContent.
+    if (!t.FindDeep(n, dxeBlip) && !t.FindDeep(n, dxeImagedata)) {
+        const TDxNode* content = t.FindDeep(n, dxeTxbxContent);
+        if (!content || FTableDepth >= cMaxTableDepth)
+            return;
+        double w = 150, h = 100;
+        if (const TDxNode* extent = t.FindDeep(n, dxeExtent)) {
+            w = std::clamp(static_cast<double>(t.Int(*extent, "cx", 0)) / 12700.0, 1.0, 10000.0);
+            h = std::clamp(static_cast<double>(t.Int(*extent, "cy", 0)) / 12700.0, 1.0, 10000.0);
+        } else if (const TDxNode* shape = t.FindDeep(n, dxeShape)) {
+            const std::string style = t.Value(*shape, "style");
+            w = VmlStyleLength(style, "width", w);
+            h = VmlStyleLength(style, "height", h);
+        }
+        TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
+        auto* box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        if (!box || !box->TextBox || !box->TextBox->Paras)
+            return;
+        TTarget inner;
+        inner.Paras = box->TextBox->Paras;
+        inner.Owner = target.Owner;
+        inner.Reuse = inner.Paras->Count() > 0 && inner.Paras->GetItems(0)->IsPara()
+                          ? static_cast<TVYXLogPara*>(inner.Paras->GetItems(0))
+                          : nullptr;
+        // Text boxes nest like tables; they share the depth limit.
+        ++FTableDepth;
+        try {
+            Blocks(t, *content, inner);
+        } catch (...) {
+            --FTableDepth;
+            throw;
+        }
+        --FTableDepth;
+        return;
+    }
+    std::string rid;
+    if (const TDxNode* blip = t.FindDeep(n, dxeBlip))
+        rid = t.Value(*blip, "embed");
+    else if (const TDxNode* image = t.FindDeep(n, dxeImagedata))
+        rid = t.Value(*image, "id");
+    if (rid.empty())
+        return;
+    std::string bytes;
+    try {
+        bytes = FPkg->ReadImage(target.Owner, rid);
+    } catch (const VYXException&) {
+        FErrors.Add("Picture \"" + rid + "\" is missing");
+        return;
+    }
+    if (bytes.empty())
+        return;
+    TVYXCharRunPicture* run = para.CharRuns().AddPicture(&chpx);
+    try {
+        run->LoadPicture(bytes);
+    } catch (const VYXException&) {
+        FErrors.Add("Picture \"" + rid + "\" cannot be decoded");
+        para.CharRuns().Delete(para.CharRuns().Count() - 1);
+    }
+}
+
+void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
+                               TTarget& target, const TVYXCHPX& chpx)
+{
+    // A note's anchor must be the body's last paragraph, where the editor appends it.
+    if (!target.Editor || target.Editor->DocType() != aldtMain || target.Paras->Last() != &para)
+        return;
+    const auto& nodes = endnote ? FEndnoteNodes : FFootnoteNodes;
+    const TDxTree* tree = endnote ? FEndnotes.get() : FFootnotes.get();
+    const auto it = nodes.find(t.Int(ref, "id", -1));
+    std::u16string text;
+    if (tree && it != nodes.end()) {
+        // The note's text as one paragraph: paragraphs joined by blanks.
+        std::vector<const TDxNode*> stack{it->second};
+        bool firstPara = true;
+        while (!stack.empty()) {
+            const TDxNode* n = stack.back();
+            stack.pop_back();
+            if (n->Elem == dxeT)
+                text += tree->Text16(*n);
+            else if (n->Elem == dxeTab)
+                text += u' ';
+            if (n->Elem == dxeP) {
+                if (!firstPara)
+                    text += u' ';
+                firstPara = false;
+            }
+            std::vector<const TDxNode*> kids;
+            for (const TDxNode* k = tree->Child(*n); k; k = tree->Next(*k))
+                kids.push_back(k);
+            stack.insert(stack.end(), kids.rbegin(), kids.rend());
+        }
+    }
+    while (!text.empty() && text.front() == u' ')
+        text.erase(0, 1);
+    TVYXFootnoteItem& note = endnote ? target.Editor->AppendEndnote(text) : target.Editor->AppendFootnote(text);
+    // The reference keeps its run's format (a superscript character style, usually).
+    if (note.CharRun && chpx.Count() > 0)
+        note.CharRun->SetCHPX(&chpx);
+}
+
+void TVYXReadDOCX::TImpl::DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx)
+{
+    for (const TDxNode* c = t.Child(tblPr); c; c = t.Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeTblStyle:
+            if (auto* style = dynamic_cast<TVYXTableStyle*>(FDoc.Styles().Find(t.Value16(n, "val"))))
+                tapx.SetStyle(style);
+            break;
+        case dxeJc: {
+            const std::string v = t.Value(n, "val");
+            tapx.SetAlignment(v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft);
+            break;
+        }
+        case dxeTblW: {
+            const std::string type = t.Value(n, "type", "dxa");
+            const long long w = t.Int(n, "w", 0);
+            if (type == "pct") {
+                const std::string raw = t.Value(n, "w");
+                const double percent = raw.find('%') != std::string::npos ? static_cast<double>(w) : static_cast<double>(w) / 50.0;
+                tapx.SetWidth(percent / 100.0);
+                tapx.SetWidthType(atwtPercent);
+            } else if (type == "dxa" && w > 0) {
+                tapx.SetWidth(Twips(w));
+                tapx.SetWidthType(atwtPoints);
+            } else {
+                tapx.SetWidthType(type == "nil" ? atwtNone : atwtAuto);
+            }
+            break;
+        }
+        case dxeTblInd: tapx.SetIndent(Twips(t.Int(n, "w", 0))); break;
+        case dxeTblCellMar:
+            for (const TDxNode* m = t.Child(n); m; m = t.Next(*m)) {
+                const double v = Twips(std::max(0LL, t.Int(*m, "w", 0)));
+                if (m->Elem == dxeLeft || m->Elem == dxeStart)
+                    tapx.SetCellMargLeft(v);
+                else if (m->Elem == dxeRight || m->Elem == dxeEnd)
+                    tapx.SetCellMargRight(v);
+                else if (m->Elem == dxeTop)
+                    tapx.SetCellMargTop(v);
+                else if (m->Elem == dxeBottom)
+                    tapx.SetCellMargBottom(v);
+            }
+            break;
+        case dxeTblBorders:
+            for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
+                TVYXTapId id = vytiBorderLeft;
+                switch (b->Elem) {
+                case dxeLeft:
+                case dxeStart: id = vytiBorderLeft; break;
+                case dxeTop: id = vytiBorderTop; break;
+                case dxeRight:
+                case dxeEnd: id = vytiBorderRight; break;
+                case dxeBottom: id = vytiBorderBottom; break;
+                case dxeInsideH: id = vytiBorderInsideHoriz; break;
+                case dxeInsideV: id = vytiBorderInsideVert; break;
+                default: continue;
+                }
+                DoBorder(t, *b, *tapx.AddBorder(id));
+            }
+            break;
+        case dxeTblCaption: tapx.Caption = t.Value16(n, "val"); break;
+        default: break;
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& target)
+{
+    if (FTableDepth >= cMaxTableDepth) {
+        FErrors.Add("Tables nested too deeply; inner tables skipped");
+        return;
+    }
+    struct TDepth {
+        int& D;
+        explicit TDepth(int& d) : D(d) { ++D; }
+        ~TDepth() { --D; }
+    } depth(FTableDepth);
+
+    // Rows and their cells first: a row may have fewer cells than the grid.
+    std::vector<const TDxNode*> rows;
+    std::vector<std::vector<const TDxNode*>> cells;
+    std::vector<const TDxNode*> pending{&tbl};
+    // Rows may sit inside content controls and custom XML; walk those level by level.
+    auto collectCells = [&](const TDxNode& tr, std::vector<const TDxNode*>& out) {
+        std::vector<const TDxNode*> stack;
+        for (const TDxNode* c = t.Child(tr); c; c = t.Next(*c))
+            stack.push_back(c);
+        std::reverse(stack.begin(), stack.end());
+        while (!stack.empty()) {
+            const TDxNode* c = stack.back();
+            stack.pop_back();
+            if (c->Elem == dxeTc) {
+                out.push_back(c);
+            } else if (c->Elem == dxeSdt || c->Elem == dxeSdtContent || c->Elem == dxeCustomXml) {
+                std::vector<const TDxNode*> kids;
+                for (const TDxNode* k = t.Child(*c); k; k = t.Next(*k))
+                    kids.push_back(k);
+                stack.insert(stack.end(), kids.rbegin(), kids.rend());
+            }
+        }
+    };
+    {
+        std::vector<const TDxNode*> stack;
+        for (const TDxNode* c = t.Child(tbl); c; c = t.Next(*c))
+            stack.push_back(c);
+        std::reverse(stack.begin(), stack.end());
+        while (!stack.empty()) {
+            const TDxNode* c = stack.back();
+            stack.pop_back();
+            if (c->Elem == dxeTr) {
+                if (static_cast<int>(rows.size()) >= cVYXMaxTableRows)
+                    break;
+                std::vector<const TDxNode*> rowCells;
+                collectCells(*c, rowCells);
+                if (rowCells.empty())
+                    continue;
+                if (rowCells.size() > static_cast<std::size_t>(cVYXMaxTableCols))
+                    rowCells.resize(static_cast<std::size_t>(cVYXMaxTableCols));
+                rows.push_back(c);
+                cells.push_back(std::move(rowCells));
+            } else if (c->Elem == dxeSdt || c->Elem == dxeSdtContent || c->Elem == dxeCustomXml) {
+                std::vector<const TDxNode*> kids;
+                for (const TDxNode* k = t.Child(*c); k; k = t.Next(*k))
+                    kids.push_back(k);
+                stack.insert(stack.end(), kids.rbegin(), kids.rend());
+            }
+        }
+    }
+    if (rows.empty())
+        return;
+
+    TVYXTable* table = nullptr;
+    if (target.Reuse) {
+        table = target.Paras->InsertTable(target.Reuse->Index());
+    } else {
+        table = target.Paras->AddTable();
+    }
+    FlushBookmarks(*(target.Reuse ? target.Reuse : &NewPara(target, NewPAPX())));
+    // A table is always followed by a paragraph: the one just made (or the reused
+    // one) takes the next w:p, so the list never ends in a table.
+    if (!target.Reuse)
+        target.Reuse = static_cast<TVYXLogPara*>(target.Paras->Last());
+
+    std::vector<double> grid;
+    if (const TDxNode* tblGrid = t.Find(tbl, dxeTblGrid))
+        for (const TDxNode* g = t.Child(*tblGrid); g; g = t.Next(*g))
+            if (g->Elem == dxeGridCol && grid.size() < 1000)
+                grid.push_back(Twips(std::max(0LL, t.Int(*g, "w", 0))));
+
+    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr))
+        DoTAPX(t, *tblPr, table->TAPX());
+
+    struct TMergeMark {
+        int Row, Cell, GridCol;
+        bool Restart, Continue;
+    };
+    std::vector<TMergeMark> marks;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        TVYXTableRow* row = table->Add();
+        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr))
+            if (const TDxNode* h = t.Find(*trPr, dxeTrHeight))
+                row->Height = Twips(std::clamp(t.Int(*h, "val", 0), 0LL, 31680LL));
+        int gridCol = 0;
+        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr))
+            if (const TDxNode* before = t.Find(*trPr, dxeGridBefore))
+                gridCol = static_cast<int>(std::clamp(t.Int(*before, "val", 0), 0LL, 1000LL));
+        for (std::size_t ci = 0; ci < cells[r].size(); ++ci) {
+            const TDxNode& tc = *cells[r][ci];
+            TVYXTableCell* cell = row->Add();
+            int span = 1;
+            double width = -1;
+            TMergeMark mark{static_cast<int>(r), cell->Index, gridCol, false, false};
+            if (const TDxNode* tcPr = t.Find(tc, dxeTcPr)) {
+                for (const TDxNode* c = t.Child(*tcPr); c; c = t.Next(*c)) {
+                    const TDxNode& n = *c;
+                    switch (n.Elem) {
+                    case dxeGridSpan: span = static_cast<int>(std::clamp(t.Int(n, "val", 1), 1LL, 1000LL)); break;
+                    case dxeTcW: {
+                        const std::string type = t.Value(n, "type", "dxa");
+                        const long long w = t.Int(n, "w", 0);
+                        if (type == "dxa" && w > 0)
+                            width = Twips(w);
+                        else if (type == "pct" && w > 0) {
+                            cell->Props().WidthType = atwtPercent;
+                            cell->SetWidth(static_cast<double>(w) / 5000.0);
+                        }
+                        break;
+                    }
+                    case dxeVMerge:
+                        if (t.Value(n, "val") == "restart")
+                            mark.Restart = true;
+                        else
+                            mark.Continue = true;
+                        break;
+                    case dxeShd: {
+                        TVYXColor color = 0;
+                        if (ParseHexColor(t.Value(n, "fill"), color))
+                            cell->SetFillColor(color);
+                        break;
+                    }
+                    case dxeVAlign: {
+                        const std::string v = t.Value(n, "val");
+                        cell->AlignVert = v == "center" ? atcavCenter : v == "bottom" ? atcavBottom : atcavTop;
+                        break;
+                    }
+                    case dxeTcMar:
+                        for (const TDxNode* m = t.Child(n); m; m = t.Next(*m)) {
+                            const double v = Twips(std::max(0LL, t.Int(*m, "w", 0)));
+                            if (m->Elem == dxeLeft || m->Elem == dxeStart)
+                                cell->Props().SetMargLeft(v);
+                            else if (m->Elem == dxeRight || m->Elem == dxeEnd)
+                                cell->Props().SetMargRight(v);
+                            else if (m->Elem == dxeTop)
+                                cell->Props().SetMargTop(v);
+                            else if (m->Elem == dxeBottom)
+                                cell->Props().SetMargBottom(v);
+                        }
+                        break;
+                    case dxeTcBorders:
+                        for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
+                            TVYXTableBorderSide side;
+                            switch (b->Elem) {
+                            case dxeLeft:
+                            case dxeStart: side = atbsLeft; break;
+                            case dxeTop: side = atbsTop; break;
+                            case dxeRight:
+                            case dxeEnd: side = atbsRight; break;
+                            case dxeBottom: side = atbsBottom; break;
+                            default: continue;
+                            }
+                            DoBorder(t, *b, *cell->Props().AddBorder(side));
+                        }
+                        break;
+                    default: break;
+                    }
+                }
+            }
+            if (width < 0 && cell->Props().WidthType != atwtPercent) {
+                double sum = 0;
+                for (int g = gridCol; g < gridCol + span && g < static_cast<int>(grid.size()); ++g)
+                    sum += grid[static_cast<std::size_t>(g)];
+                if (sum > 0)
+                    width = sum;
+            }
+            if (width > 0) {
+                cell->SetWidth(width);
+                cell->Props().WidthType = atwtPoints;
+            }
+            cell->SetGridSpan(span);
+            if (mark.Restart || mark.Continue)
+                marks.push_back(mark);
+            gridCol += span;
+
+            TTarget inner;
+            inner.Paras = &cell->Paras();
+            inner.Owner = target.Owner;
+            inner.Reuse = cell->Paras().Count() > 0 && cell->Paras().GetItems(0)->IsPara()
+                              ? static_cast<TVYXLogPara*>(cell->Paras().GetItems(0))
+                              : nullptr;
+            Blocks(t, tc, inner);
+        }
+    }
+    // Vertical merges: a restart and the continuing cells below it in the same grid column.
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (!marks[i].Restart)
+            continue;
+        std::vector<const TMergeMark*> chain{&marks[i]};
+        for (std::size_t j = i + 1; j < marks.size(); ++j) {
+            const TMergeMark& m = marks[j];
+            if (m.GridCol != marks[i].GridCol || m.Row <= chain.back()->Row)
+                continue;
+            if (m.Row != chain.back()->Row + 1 || !m.Continue)
+                break;
+            chain.push_back(&m);
+        }
+        if (chain.size() < 2)
+            continue;
+        for (std::size_t k = 0; k < chain.size(); ++k) {
+            TVYXTableCell* cell = table->GetCells(chain[k]->Cell, chain[k]->Row);
+            if (!cell)
+                continue;
+            cell->SetMergedRoot(k == 0);
+            cell->SetMerged(k > 0);
+            cell->SetMergedLast(k + 1 == chain.size());
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr)
+{
+    if (!FPkg || FHeadersRead)
+        return;
+    // The model has one set of headers and footers: the first section that names any gives them.
+    bool any = false;
+    for (const TDxNode* c = t.Child(sectPr); c; c = t.Next(*c)) {
+        if (c->Elem != dxeHeaderReference && c->Elem != dxeFooterReference)
+            continue;
+        const bool header = c->Elem == dxeHeaderReference;
+        const std::string type = t.Value(*c, "type", "default");
+        const TVYXHeaderFooterType kind = type == "first" ? ahftFirst : type == "even" ? ahftEven : ahftDefault;
+        const std::string rid = t.Value(*c, "id");
+        TOPCItem* item = FPkg->Document() ? FPkg->Document()->Find(rid) : nullptr;
+        if (!item)
+            continue;
+        std::string xml;
+        try {
+            xml = header ? FPkg->ReadHeader(rid) : FPkg->ReadFooter(rid);
+        } catch (const VYXException&) {
+            FErrors.Add("Header or footer \"" + rid + "\" is missing");
+            continue;
+        }
+        if (xml.empty())
+            continue;
+        any = true;
+        auto tree = Parse(std::move(xml));
+        const TDxNode* root = tree->Child(tree->Root());
+        if (!root)
+            continue;
+        TVYXLogDocEditor& editor = header ? FDoc.Headers().Add(kind) : FDoc.Footers().Add(kind);
+        TTarget target;
+        target.Paras = &editor.Paras();
+        target.Owner = item;
+        target.Reuse = editor.Paras().Count() == 1 && editor.Paras().GetItems(0)->IsPara()
+                           ? static_cast<TVYXLogPara*>(editor.Paras().GetItems(0))
+                           : nullptr;
+        TVYXEditorUpdate update(editor);
+        Blocks(*tree, *root, target);
+    }
+    FHeadersRead = any;
+}
+
+// ---- Parts -----------------------------------------------------------------------
+
+void TVYXReadDOCX::TImpl::ReadSettings(std::string xml)
+{
+    auto tree = Parse(std::move(xml));
+    const TDxNode* root = tree->Child(tree->Root());
+    if (!root || root->Elem != dxeSettings)
+        return;
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
+        const TDxNode& n = *c;
+        switch (n.Elem) {
+        case dxeDefaultTabStop:
+            FDoc.DOP().SetTabWidth(Twips(std::clamp(tree->Int(n, "val", 0), 0LL, 31680LL)));
+            break;
+        case dxeTrackRevisions: FDoc.Revision().TrackChanges = tree->OnOff(n); break;
+        case dxeDocumentProtection: {
+            TVYXDOPProtection& p = FDoc.DOP().Protection;
+            const std::string edit = tree->Value(n, "edit", "none");
+            p.Editing = edit == "readOnly"       ? adpeReadOnly
+                        : edit == "comments"     ? adpeComments
+                        : edit == "forms"        ? adpeForms
+                        : edit == "trackedChanges" || edit == "trackChanges" ? adpeTrackChanges
+                                                 : adpeNone;
+            const std::string enforce = tree->Value(n, "enforcement");
+            p.Enforcement = enforce == "1" || enforce == "true" || enforce == "on";
+            p.CryptProviderType = tree->Value16(n, "cryptProviderType");
+            p.CryptAlgorithmClass = tree->Value16(n, "cryptAlgorithmClass");
+            p.CryptAlgorithmType = tree->Value16(n, "cryptAlgorithmType");
+            p.CryptAlgorithmSid = tree->Value16(n, "cryptAlgorithmSid");
+            p.CryptSpinCount = static_cast<std::int32_t>(std::clamp(tree->Int(n, "cryptSpinCount", 0), 0LL, 0x7FFFFFFFLL));
+            p.Hash = tree->Value16(n, "hash");
+            p.Salt = tree->Value16(n, "salt");
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::ReadTheme(std::string xml)
+{
+    // The theme is DrawingML; only the two Latin typefaces matter to runs.
+    if (xml.empty())
+        return;
+    struct TThemeFonts : TNyqReadXML {
+        std::u16string Major, Minor;
+        int Which = 0;  // 1 inside majorFont, 2 inside minorFont
+        void BeginTag() override
+        {
+            const std::string_view name = LocalName();
+            if (name == "majorFont")
+                Which = 1;
+            else if (name == "minorFont")
+                Which = 2;
+            else if (name == "latin" && Which != 0) {
+                (Which == 1 ? Major : Minor) = Utf8ToUtf16(FindAttribute("typeface"));
+                Which = 0;
+            }
+        }
+    } fonts;
+    fonts.LoadFromBuffer(xml);
+    FMajorFont = fonts.Major;
+    FMinorFont = fonts.Minor;
+}
+
+void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
+{
+    auto tree = Parse(std::move(xml));
+    const TDxNode* root = tree->Child(tree->Root());
+    if (!root || root->Elem != dxeStyles)
+        return;
+    TVYXStyles& styles = FDoc.Styles();
+    // Defaults first: they are the fallbacks of everything else.
+    if (const TDxNode* defaults = tree->Find(*root, dxeDocDefaults)) {
+        if (const TDxNode* r = tree->Find(*defaults, dxeRPrDefault))
+            if (const TDxNode* rPr = tree->Find(*r, dxeRPr)) {
+                TVYXCHPX chpx(nullptr);
+                DoCHPX(*tree, *rPr, chpx);
+                FDoc.GetMasterCHP().Merge(chpx);
+            }
+        if (const TDxNode* p = tree->Find(*defaults, dxePPrDefault))
+            if (const TDxNode* pPr = tree->Find(*p, dxePPr)) {
+                TVYXPAPX papx(nullptr);
+                DoPAPX(*tree, *pPr, papx);
+                FDoc.GetMasterPAP().Merge(papx);
+            }
+    }
+    // Pass one creates every style, so that pass two can link them in any order.
+    std::vector<std::pair<const TDxNode*, TVYXStyle*>> made;
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
+        if (c->Elem != dxeStyle)
+            continue;
+        const std::u16string id = tree->Value16(*c, "styleId");
+        if (id.empty())
+            continue;
+        const std::string type = tree->Value(*c, "type", "paragraph");
+        const TVYXStyleType kind = type == "character" ? astCharRun
+                                   : type == "table"   ? astTable
+                                   : type == "numbering" ? astNumbering
+                                                       : astPara;
+        std::u16string name = id;
+        if (const TDxNode* nameNode = tree->Find(*c, dxeName))
+            name = tree->Value16(*nameNode, "val");
+        TVYXStyle* style = styles.Find(id);
+        if (style && style->Type_() != kind)
+            continue;  // the id is taken by a style of another kind
+        if (!style) {
+            switch (kind) {
+            case astCharRun: style = styles.AddChar(id, name); break;
+            case astTable: style = styles.AddTable(id, name); break;
+            case astNumbering: style = styles.AddNumbering(id, name); break;
+            default: style = styles.AddPara(id, name); break;
+            }
+        }
+        if (!style)
+            continue;
+        style->Name = name;
+        const std::string def = tree->Value(*c, "default");
+        if (def == "1" || def == "true" || def == "on")
+            styles.SetDefault(style);
+        made.emplace_back(c, style);
+    }
+    // Pass two: formats (which may name other styles) and the links. A style the
+    // file defines replaces a built-in one of the same id whole.
+    for (const auto& [node, style] : made) {
+        if (TVYXCHPX* chpx = style->StyleCHPX())
+            chpx->Clear();
+        if (TVYXPAPX* papx = style->StylePAPX())
+            papx->Clear();
+        if (TVYXTAPX* tapx = style->StyleTAPX())
+            tapx->Clear();
+        style->BasedOn = nullptr;
+        if (auto* para = dynamic_cast<TVYXParaStyle*>(style))
+            para->Next = nullptr;
+        const TDxNode* rPr = tree->Find(*node, dxeRPr);
+        const TDxNode* pPr = tree->Find(*node, dxePPr);
+        if (TVYXCHPX* chpx = style->StyleCHPX(); chpx && rPr)
+            DoCHPX(*tree, *rPr, *chpx);
+        if (TVYXPAPX* papx = style->StylePAPX(); papx && pPr)
+            DoPAPX(*tree, *pPr, *papx);
+        if (TVYXTAPX* tapx = style->StyleTAPX())
+            if (const TDxNode* tblPr = tree->Find(*node, dxeTblPr))
+                DoTAPX(*tree, *tblPr, *tapx);
+        if (const TDxNode* basedOn = tree->Find(*node, dxeBasedOn)) {
+            TVYXStyle* base = styles.Find(tree->Value16(*basedOn, "val"));
+            // A chain that comes back to the style would make every lookup loop.
+            bool cycle = false;
+            for (TVYXStyle* s = base; s && !cycle; s = s->BasedOn)
+                cycle = s == style;
+            if (base && base != style && !cycle && base->Type_() == style->Type_())
+                style->BasedOn = base;
+        }
+        if (auto* para = dynamic_cast<TVYXParaStyle*>(style)) {
+            if (const TDxNode* next = tree->Find(*node, dxeNext); next)
+                para->Next = styles.Find(tree->Value16(*next, "val"));
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml)
+{
+    auto tree = Parse(std::move(xml));
+    const TDxNode* root = tree->Child(tree->Root());
+    if (!root || root->Elem != dxeNumbering)
+        return;
+    std::map<long long, const TDxNode*> abstracts;
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c))
+        if (c->Elem == dxeAbstractNum)
+            abstracts.emplace(tree->Int(*c, "abstractNumId", -1), c);
+    TVYXNumberings& lists = FDoc.Numberings();
+    auto doLevel = [&](const TDxNode& lvl, TVYXNumbering& level) {
+        for (const TDxNode* c = tree->Child(lvl); c; c = tree->Next(*c)) {
+            const TDxNode& n = *c;
+            switch (n.Elem) {
+            case dxeStart: level.StartVal = static_cast<std::int32_t>(std::clamp(tree->Int(n, "val", 1), 0LL, 32767LL)); break;
+            case dxeNumFmt: {
+                const std::string v = tree->Value(n, "val");
+                level.Style = v == "bullet"        ? anstBullet
+                              : v == "upperRoman"  ? anstUpperRoman
+                              : v == "lowerRoman"  ? anstLowerRoman
+                              : v == "upperLetter" ? anstUpperLetter
+                              : v == "lowerLetter" ? anstLowerLetter
+                              : v == "none"        ? anstNone
+                                                   : anstDecimal;
+                break;
+            }
+            case dxeLvlText: level.Text = tree->Value16(n, "val"); break;
+            case dxeLvlJc: {
+                const std::string v = tree->Value(n, "val");
+                level.Align = v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft;
+                break;
+            }
+            case dxeSuff: {
+                const std::string v = tree->Value(n, "val");
+                level.Suffix = v == "space" ? 1 : v == "nothing" ? 2 : 0;
+                break;
+            }
+            case dxePPr: DoPAPX(*tree, n, level.PAPX()); break;
+            case dxeRPr: DoCHPX(*tree, n, level.CHPX()); break;
+            default: break;
+            }
+        }
+    };
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
+        if (c->Elem != dxeNum)
+            continue;
+        const long long numId = tree->Int(*c, "numId", -1);
+        // File numIds count from 1 (0 is "no list"); the model's list ids from 0.
+        if (numId <= 0 || numId > 0x7FFFFFFF || lists.FindList(static_cast<std::int32_t>(numId - 1)))
+            continue;
+        const auto listId = static_cast<std::int32_t>(numId - 1);
+        const TDxNode* absRef = tree->Find(*c, dxeAbstractNumId);
+        const auto abs = absRef ? abstracts.find(tree->Int(*absRef, "val", -1)) : abstracts.end();
+        if (abs == abstracts.end()) {
+            FErrors.Add("Numbering " + std::to_string(numId) + " names a missing definition");
+            continue;
+        }
+        for (int l = 0; l <= 8; ++l)
+            lists.Add(listId, l);
+        for (const TDxNode* lvl = tree->Child(*abs->second); lvl; lvl = tree->Next(*lvl)) {
+            if (lvl->Elem != dxeLvl)
+                continue;
+            const long long ilvl = tree->Int(*lvl, "ilvl", -1);
+            if (ilvl < 0 || ilvl > 8)
+                continue;
+            if (TVYXNumbering* level = lists.Find(listId, static_cast<std::int32_t>(ilvl)))
+                doLevel(*lvl, *level);
+        }
+        for (const TDxNode* o = tree->Child(*c); o; o = tree->Next(*o)) {
+            if (o->Elem != dxeLvlOverride)
+                continue;
+            const long long ilvl = tree->Int(*o, "ilvl", -1);
+            TVYXNumbering* level = ilvl >= 0 && ilvl <= 8
+                                       ? lists.Find(listId, static_cast<std::int32_t>(ilvl))
+                                       : nullptr;
+            if (!level)
+                continue;
+            if (const TDxNode* start = tree->Find(*o, dxeStartOverride))
+                level->StartVal = static_cast<std::int32_t>(std::clamp(tree->Int(*start, "val", 1), 0LL, 32767LL));
+            if (const TDxNode* lvl = tree->Find(*o, dxeLvl))
+                doLevel(*lvl, *level);
+        }
+    }
+}
+
+void TVYXReadDOCX::TImpl::ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree,
+                                    std::map<long long, const TDxNode*>& nodes)
+{
+    tree = Parse(std::move(xml));
+    const TDxNode* root = tree->Child(tree->Root());
+    if (!root)
+        return;
+    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c))
+        if (c->Elem == dxeFootnote || c->Elem == dxeEndnote) {
+            const std::string type = tree->Value(*c, "type", "normal");
+            if (type == "normal")
+                nodes.emplace(tree->Int(*c, "id", -1), c);
+        }
+}
+
+void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
+{
+    const TDxNode* root = t.Child(t.Root());
+    if (!root || root->Elem != dxeDocument)
+        throw VYXException("DOCX: the main document part has no w:document element");
+    const TDxNode* body = t.Find(*root, dxeBody);
+    if (!body)
+        return;
+    TTarget target;
+    target.Paras = &FDoc.Paras();
+    target.Editor = &FDoc;
+    target.Owner = FPkg ? FPkg->Document() : nullptr;
+    if (FDoc.Paras().Count() == 1 && FDoc.Paras().GetItems(0)->IsPara() && FDoc.Paras().GetItems(0)->GetPlainText().empty())
+        target.Reuse = static_cast<TVYXLogPara*>(FDoc.Paras().GetItems(0));
+    // The body's own section properties are those of the last section: the document's.
+    if (const TDxNode* sectPr = t.Find(*body, dxeSectPr)) {
+        DoSEP(t, *sectPr, FDoc.SEP());
+    }
+    Blocks(t, *body, target);
+    if (const TDxNode* sectPr = t.Find(*body, dxeSectPr))
+        DoHeaderFooters(t, *sectPr);
+    // Open fields end with the body; ranges left open end at its last paragraph.
+    FFieldInstr.clear();
+    FFieldSeparated.clear();
+    FFieldBegin.clear();
+    if (TVYXLogParaItem* last = FDoc.Paras().Last(); last && last->IsPara()) {
+        auto& para = *static_cast<TVYXLogPara*>(last);
+        for (auto& [id, comment] : FOpenComments)
+            para.EndComment(*comment);
+        for (auto& [id, mark] : FOpenBookmarks)
+            para.EndBookmark(*mark);
+    }
+    FOpenComments.clear();
+    FOpenBookmarks.clear();
+}
+
+void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)
+{
+    TVYXEditorUpdate update(FDoc);
+    auto tree = Parse(std::string(xml));
+    ReadBody(*tree);
+}
+
+void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& password)
+{
+    std::string plain;
+    if (TVYXCompoundFile::HasSignature(bytes.substr(0, std::min<std::size_t>(bytes.size(), 8)))) {
+        TXLSEncryption enc;
+        enc.SetPassword(Utf8ToUtf16(password));
+        const TXLSCryptoResult result = enc.LoadFromBytes(std::string(bytes));
+        if (result != xcrOk)
+            throw VYXException(XLSCryptoResultMessage(result));
+        plain = std::string(enc.OutStream().Bytes());
+        bytes = plain;
+    }
+    auto view = TVYXMemoryStream::View(bytes);
+    FPkg = std::make_unique<TOPC_DOCX>();
+    FPkg->Errors().SetManager(FDoc.Errors());
+    FPkg->OpenRead(view);
+    if (!FPkg->Document())
+        throw VYXException("DOCX: the package has no main document");
+    TVYXEditorUpdate update(FDoc);
+    ReadSettings(FPkg->ReadSettings());
+    ReadTheme(FPkg->ReadTheme());
+    ReadNumbering(FPkg->ReadNumbering());
+    ReadStyles(FPkg->ReadStyles());
+    // Styles may name lists and lists styles: numbering is read before the styles
+    // so that paragraph styles find their lists.
+    ReadNotes(FPkg->ReadFootnotes(), FFootnotes, FFootnoteNodes);
+    ReadNotes(FPkg->ReadEndnotes(), FEndnotes, FEndnoteNodes);
+    ReadComments(FPkg->ReadComments());
+    auto tree = Parse(FPkg->ReadDocument());
+    ReadBody(*tree);
+    if (FProperties)
+        DoAppAndCore(*FProperties);
+}
+
+void TVYXReadDOCX::TImpl::DoAppAndCore(TVYXDocumentProperties& props)
+{
+    // Both parts are flat lists of text elements; names are matched without prefix.
+    struct TFlat : TNyqReadXML {
+        std::map<std::string, std::u16string> Values;
+        void BeginTag() override
+        {
+            if (!SelfClosing())
+                Values.emplace(std::string(LocalName()), Text());
+        }
+    };
+    auto read = [&](std::string xml) {
+        TFlat flat;
+        if (!xml.empty()) {
+            try {
+                flat.LoadFromBuffer(xml);
+            } catch (const VYXException& e) {
+                FErrors.Add(std::string("Document properties: ") + e.what());
+            }
+        }
+        return flat.Values;
+    };
+    const auto core = read(FPkg->ReadDocPropsCore());
+    const auto app = read(FPkg->ReadDocPropsApp());
+    auto get = [](const std::map<std::string, std::u16string>& m, const char* name) {
+        const auto it = m.find(name);
+        return it == m.end() ? std::u16string() : it->second;
+    };
+    auto date = [&](const char* name) { return ParseDateTime(Utf16ToUtf8(get(core, name))); };
+    props.Title = get(core, "title");
+    props.Subject = get(core, "subject");
+    props.Author = get(core, "creator");
+    props.Tags = get(core, "keywords");
+    props.Comment = get(core, "description");
+    props.LastModifiedBy = get(core, "lastModifiedBy");
+    props.Revision = get(core, "revision");
+    props.LastPrinted = date("lastPrinted");
+    props.Created = date("created");
+    props.LastModified = date("modified");
+    props.Categories = get(core, "category");
+    props.Status = get(core, "contentStatus");
+    props.Template = get(app, "Template");
+    props.Application = get(app, "Application");
+    props.Company = get(app, "Company");
+    props.HyperlinkBase = get(app, "HyperlinkBase");
+    props.AppVersion = get(app, "AppVersion");
+}
+
+// ---- Public face -----------------------------------------------------------------
+
+TVYXReadDOCX::TVYXReadDOCX(TVYXLogDocEditor& doc) : FImpl(std::make_unique<TImpl>(doc))
+{
+    FImpl->FErrors.SetManager(doc.Errors());
+}
+
+TVYXReadDOCX::~TVYXReadDOCX() = default;
+
+void TVYXReadDOCX::LoadFromFile(const std::string& fileName) { LoadFromBytes(VYXReadFile(fileName)); }
+
+void TVYXReadDOCX::LoadFromStream(TVYXStream& stream)
+{
+    LoadFromBytes(stream.ReadBytes(static_cast<std::size_t>(std::max<std::int64_t>(0, stream.Remaining()))));
+}
+
+namespace {
+// A read, failed or not, leaves what it read, but never a body without a paragraph.
+template <class F>
+void Guarded(TVYXLogDocEditor& doc, F read)
+{
+    try {
+        read();
+    } catch (...) {
+        if (doc.Paras().Count() == 0)
+            doc.AppendPara();
+        throw;
+    }
+    if (doc.Paras().Count() == 0)
+        doc.AppendPara();
+}
+}  // namespace
+
+void TVYXReadDOCX::LoadFromBytes(std::string_view bytes)
+{
+    FImpl->FProperties = Properties;
+    Guarded(FImpl->FDoc, [&] { FImpl->Load(bytes, Password); });
+}
+
+void TVYXReadDOCX::LoadDocumentXml(std::string_view xml)
+{
+    Guarded(FImpl->FDoc, [&] { FImpl->LoadDocumentXml(xml); });
+}
+
+const TNyqPErrors& TVYXReadDOCX::Errors() const { return FImpl->FErrors; }

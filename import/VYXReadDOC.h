@@ -1,0 +1,60 @@
+// VYXReadDOC.h: import of binary word-processing documents (the 97-2003 format, stored
+// in a compound file) into a document editor.
+//
+// The reader loads the file's streams, checks the file information block, reads the
+// piece table (so fast-saved files with many pieces read as well as plain ones), and
+// builds the document story by story through the editor's append operations: body
+// paragraphs and tables (nested to any depth), section breaks, headers and footers,
+// footnotes and endnotes, comments and text boxes, with character and paragraph
+// formatting resolved through the style sheet and lists as numbering. Fields keep their
+// results (hyperlinks become links, page numbers stay fields); bookmarks are kept;
+// pictures, inline or floating, are placed inline.
+//
+// Every offset and count read from the file is checked against the stream it points
+// into before it is used; damage that leaves nothing to build on raises VYXException
+// with one of the messages below, smaller damage is skipped.
+//
+// Messages: "File is not a MS Word file", "Document is encrypted.", "Invalid DOC file",
+// "Invalid Pcdt", "Unsupported DOC version (Word 6/95)", "Unexpected end of DOC stream",
+// "Document has too many paragraphs", "Can not open file: <name>", and the
+// compound-file layer's own.
+//
+// Not supported: Word 6/95 and older files; comment ranges (a comment sits at its
+// reference); drawings other than pictures and text boxes; floating positions (floating
+// pictures are placed inline); notes inside table cells;
+// headers and footers of sections after the first that has its own.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TVYXLogDocEditor;
+
+class TVYXReadDOC {
+public:
+    explicit TVYXReadDOC(TVYXLogDocEditor& doc);
+    ~TVYXReadDOC();
+    TVYXReadDOC(const TVYXReadDOC&) = delete;
+    TVYXReadDOC& operator=(const TVYXReadDOC&) = delete;
+
+    // Reads the file into the document (cleared first). Raises "Can not open file: <name>".
+    void LoadFromFile(const std::string& fileName);
+    // The same for a file held in memory.
+    void LoadFromBytes(std::string bytes);
+
+    // The text of `length` character positions from `cp`, as stored (marks included);
+    // clipped to the document's text.
+    std::u16string FindText(std::uint32_t cp, std::uint32_t length) const;
+    // The whole stored text of all stories (after a load).
+    const std::u16string& Text() const;
+    // Property modifiers met and not applied, as four hex digits, each once.
+    const std::vector<std::string>& UnknownSprms() const;
+    int PieceCount() const;
+
+private:
+    struct TImpl;
+    TVYXLogDocEditor& FDoc;
+    std::unique_ptr<TImpl> FImpl;
+};

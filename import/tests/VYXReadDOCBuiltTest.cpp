@@ -1,0 +1,438 @@
+// VYXReadDOCBuiltTest.cpp: the importer on small documents built in memory: pieces of
+// both widths, piece modifiers, character and paragraph modifiers, tables, damage.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "VYXDocTestBuilder.h"
+#include "editing/VYXLogEditor.h"
+#include "import/VYXDOCSprm.h"
+#include "import/VYXDOCStream.h"
+#include "import/VYXReadDOC.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXDocDump.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXStyles.h"
+#include "model/VYXTable.h"
+#include "platform/VYXCompoundFile.h"
+#include "platform/VYXException.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path cCorpus = fs::path(VYX_SHARED_DIR) / "corpus" / "doc";
+
+// Two paragraphs over three pieces: 8-bit, UTF-16, 8-bit; the first paragraph
+// starts in an 8-bit piece and ends in the UTF-16 one.
+TDocTestBuilder MixedPieces()
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"Hello ", true}, {u"W\u00F6rld \u20AC\u4E2D\rSecond ", false}, {u"line\r", true}};
+    return b;
+}
+
+std::string Load(const std::string& bytes, TVYXLogDocEditor& doc)
+{
+    TVYXReadDOC reader(doc);
+    reader.LoadFromBytes(bytes);
+    return VYXDumpParas(doc.Paras());
+}
+
+std::string LoadError(const std::string& bytes)
+{
+    TVYXLogDocEditor doc;
+    try {
+        Load(bytes, doc);
+    } catch (const VYXException& e) {
+        return e.what();
+    }
+    return {};
+}
+
+// Whatever a load did, the document can still be walked and dumped.
+void ExpectUsable(TVYXLogDocEditor& doc)
+{
+    const std::string dump = VYXDumpParas(doc.Paras());
+    EXPECT_GE(doc.Paras().Count(), 0);
+    (void)doc.Paras().GetPlainText();
+    (void)dump;
+}
+
+std::string CompoundFile(const std::string& wordDocument, const std::string& table)
+{
+    TVYXCompoundFileWriter writer;
+    writer.AddStream(TVYXCompoundFileWriter::cRoot, u"WordDocument", wordDocument);
+    writer.AddStream(TVYXCompoundFileWriter::cRoot, u"1Table", table);
+    return writer.Save();
+}
+
+}  // namespace
+
+TEST(ReadDOCBuilt, PiecesOfBothWidthsMakeOneText)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromBytes(MixedPieces().Build());
+    EXPECT_EQ(reader.PieceCount(), 3);
+    EXPECT_EQ(reader.Text(), u"Hello W\u00F6rld \u20AC\u4E2D\rSecond line\r");
+    EXPECT_EQ(reader.FindText(6, 5), u"W\u00F6rld");
+    EXPECT_EQ(reader.FindText(30, 5), u"");
+    // A paragraph crossing from an 8-bit into a UTF-16 piece, one from UTF-16 into 8-bit.
+    ASSERT_EQ(doc.Paras().Count(), 2);
+    EXPECT_EQ(doc.Paras().GetParas(0)->GetText(), u"Hello W\u00F6rld \u20AC\u4E2D");
+    EXPECT_EQ(doc.Paras().GetParas(1)->GetText(), u"Second line");
+}
+
+TEST(ReadDOCBuilt, EightBitPiecesUseTheWesternCodePage)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"\u0080 \u0093x\u0094 \u00E9\r", true}};  // bytes 0x80, 0x93, 0x94, 0xE9
+    TVYXLogDocEditor doc;
+    Load(b.Build(), doc);
+    EXPECT_EQ(doc.Paras().GetParas(0)->GetText(), u"\u20AC \u201Cx\u201D \u00E9");
+}
+
+TEST(ReadDOCBuilt, SpecialCharactersMapToTheModel)
+{
+    TDocTestBuilder b;
+    // Tab, line break, page break, column break, non-breaking and optional hyphen,
+    // a field (instruction dropped, result kept), marks without text.
+    b.Pieces = {{u"a\tb\vc\fd\u000Ee\u001Ef\u001Fg \u0013 PAGE \u00141\u0015\u0001\u0008\u0005.\r", false}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    const TVYXLogPara* para = doc.Paras().GetParas(0);
+    EXPECT_EQ(para->GetText(), std::u16string(u"a\tb") + u'\0' + u"c" + u'\0' + u"d" + u'\0' + u"e\u2011f\u00ADg 1.");
+    EXPECT_NE(dump.find("break LineBreak"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("break PageBreak"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("break Column"), std::string::npos) << dump;
+}
+
+TEST(ReadDOCBuilt, PieceModifiersFromPrcBlocksApply)
+{
+    TDocTestBuilder b = MixedPieces();
+    b.Prcs = {DocSprm(0x0836, 1, 1), DocSprm(0x0835, 1, 1) + DocSprm(0x4A43, 36, 2)};
+    b.Pieces[1].Prm = (1 << 1) | 1;  // the second block: bold, 18 pt
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    EXPECT_NE(dump.find("text \"Hello \"\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("text \"W\xC3\xB6rld \xE2\x82\xAC\xE4\xB8\xAD\" size=18 bold"), std::string::npos) << dump;
+}
+
+TEST(ReadDOCBuilt, CharacterModifiersHonourTheirOperands)
+{
+    struct TCase {
+        const char* Name;
+        std::string Grpprl;
+        const char* Expected;  // the run's dump after its text
+    };
+    const TCase cases[] = {
+        {"bold on", DocSprm(0x0835, 1, 1), " bold"},
+        {"bold off", DocSprm(0x0835, 0, 1), ""},
+        {"bold as the style", DocSprm(0x0835, 0x80, 1), " bold"},
+        {"bold against the style", DocSprm(0x0835, 0x81, 1), ""},
+        {"italic", DocSprm(0x0836, 1, 1), " bold italic"},
+        {"underline single", DocSprm(0x2A3E, 1, 1), " bold underline=Single"},
+        {"underline code 5 sets none", DocSprm(0x2A3E, 5, 1), " bold"},
+        {"underline wave", DocSprm(0x2A3E, 11, 1), " bold underline=Wave"},
+        {"size in half-points", DocSprm(0x4A43, 25, 2), " size=12.5 bold"},
+        {"colour index", DocSprm(0x2A42, 6, 1), " bold color=FF0000"},
+        {"colour value", DocSprm(0x6870, 0x00563412, 4), " bold color=123456"},
+        {"superscript", DocSprm(0x2A48, 1, 1), " size=8 bold super"},
+        {"unknown skipped by size", DocSprm(0x6A09, 0x12345678, 4) + DocSprm(0x0835, 0, 1), ""},
+        {"variable size skipped", DocSprmBytes(0xCA62, std::string("\x03\x01\x02\x03", 4)) + DocSprm(0x0836, 1, 1), " bold italic"},
+        {"cut modifier ends the list", DocSprm(0x0835, 0, 1) + std::string("\x43\x4A\x18", 3), ""},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TDocTestBuilder b;
+        b.Pieces = {{u"plain run\r", true}};
+        // The style makes the paragraph bold, so the toggles have something to follow.
+        b.Styles = {{u"Normal", 1, 0x0FFF, "", DocSprm(0x0835, 1, 1)}};
+        b.CharRuns = {{6, 9, c.Grpprl}};
+        b.ParaRuns = {{0, 10, ""}};
+        TVYXLogDocEditor doc;
+        const std::string dump = Load(b.Build(), doc);
+        // The run's line (merged with the plain part when the formats are equal).
+        const std::string run = "run\"";
+        const std::size_t at = dump.find(run);
+        ASSERT_NE(at, std::string::npos) << dump;
+        const std::size_t end = dump.find('\n', at);
+        EXPECT_EQ(dump.substr(at + run.size(), end - at - run.size()), c.Expected) << dump;
+    }
+}
+
+TEST(ReadDOCBuilt, ParagraphModifiersAndStyles)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"Title\rBody text\r", true}};
+    b.Styles = {{u"Normal", 1, 0x0FFF, "", ""}, {u"heading 1", 1, 0, DocSprm(0x2403, 1, 1), DocSprm(0x0835, 1, 1)}};
+    b.ParaRuns = {{0, 6, DocSprm(0xA413, 240, 2), 1},
+                  {6, 16, DocSprm(0x840F, static_cast<std::uint16_t>(-720), 2) + DocSprm(0x8411, 360, 2) +
+                              DocSprm(0x2403, 3, 1) + DocSprm(0x6412, 480 | (1u << 16), 4), 0}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    EXPECT_NE(doc.Styles().FindByName(u"heading 1", astPara), nullptr);
+    const std::string expected =
+        "para style=\"heading1\" align=Center spaceBefore=12 spaceAfter=0 lineSpacing=5:1\n"
+        "  text \"Title\" bold\n"
+        "para style=\"Normal\" align=Justify indentLeft=-36 indentFirst=18 spaceAfter=0 lineSpacing=5:2\n"
+        "  text \"Body text\"\n";
+    EXPECT_EQ(dump, expected);
+}
+
+TEST(ReadDOCBuilt, TableFromCellAndRowMarks)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"Before\rA1\u0007B1\u0007\u0007A2\u0007B2\u0007\u0007After\r", false}};
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    // Row ends: cell boundaries at 0, 1440 and 4320 twips, the second row's first cell merged down.
+    std::string def = std::string("\x02", 1);
+    for (int x : {0, 1440, 4320})
+        def += std::string{static_cast<char>(x & 0xFF), static_cast<char>(x >> 8)};
+    std::string tcs(40, '\0');
+    const std::string row1 = inTable + DocSprm(0x2417, 1, 1) +
+                             DocSprmBytes(0xD608, std::string{static_cast<char>(def.size() + tcs.size() + 1), '\0'} + def + tcs);
+    std::string tcs2 = tcs;
+    tcs2[0] = 0x20;  // continues the merge above
+    std::string tcs1 = tcs;
+    tcs1[0] = 0x60;  // starts it
+    const std::string row1m = inTable + DocSprm(0x2417, 1, 1) +
+                              DocSprmBytes(0xD608, std::string{static_cast<char>(def.size() + tcs.size() + 1), '\0'} + def + tcs1);
+    const std::string row2 = inTable + DocSprm(0x2417, 1, 1) +
+                             DocSprmBytes(0xD608, std::string{static_cast<char>(def.size() + tcs.size() + 1), '\0'} + def + tcs2);
+    (void)row1;
+    b.ParaRuns = {{0, 7, ""},      {7, 10, inTable},  {10, 13, inTable}, {13, 14, row1m},
+                  {14, 17, inTable}, {17, 20, inTable}, {20, 21, row2},    {21, 27, ""}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    const std::string expected =
+        "para\n"
+        "  text \"Before\"\n"
+        "table rows=2 cols=2 Indent=0\n"
+        "  row 0\n"
+        "    cell 0 width=72 merge=root\n"
+        "      para spaceAfter=0\n"
+        "        text \"A1\"\n"
+        "    cell 1 width=144\n"
+        "      para spaceAfter=0\n"
+        "        text \"B1\"\n"
+        "  row 1\n"
+        "    cell 0 width=72 merge=continue\n"
+        "      para spaceAfter=0\n"
+        "        text \"A2\"\n"
+        "    cell 1 width=144\n"
+        "      para spaceAfter=0\n"
+        "        text \"B2\"\n"
+        "para\n"
+        "  text \"After\"\n";
+    EXPECT_EQ(dump, expected);
+}
+
+TEST(ReadDOCBuilt, ModifierSizes)
+{
+    struct TCase {
+        std::uint16_t Code;
+        std::string Rest;
+        int Size;
+    };
+    const TCase cases[] = {
+        {0x0835, "", 1},                                   // toggle
+        {0x2A3E, "", 1},                                   // byte
+        {0x4A43, "", 2},                                   // word
+        {0x6870, "", 4},                                   // long
+        {0xF614, "", 3},                                   // three bytes
+        {0x8411, "", 2},                                   // signed word
+        {0xA413, "", 2},                                   // word
+        {0xC60D, std::string("\x05", 1), 6},               // length byte
+        {0xC60D, "", -1},                                  // length byte missing
+        {0xD608, std::string("\x10\x00", 2), 17},          // two-byte length less one
+        {0xD608, std::string("\x10", 1), -1},
+        {0xC615, std::string("\xFF\x01\x00\x00\x00\x00\x02", 7), 3 + 4 + 6},  // long tab change
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Code);
+        EXPECT_EQ(VYXDocSprmSize(c.Code, c.Rest), c.Size);
+    }
+}
+
+TEST(ReadDOCBuilt, LyingPieceTablesAreRefused)
+{
+    std::string doc, table;
+    MixedPieces().BuildStreams(doc, table);
+    const std::uint32_t clx = static_cast<unsigned char>(doc[154 + 33 * 8]);
+    auto put32 = [](std::string& s, std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            s[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const std::size_t cps = clx + 5, pcds = cps + 16;
+    struct TCase {
+        const char* Name;
+        std::function<void(std::string&)> Edit;
+    };
+    const TCase cases[] = {
+        {"reversed positions", [&](std::string& t) { put32(t, cps + 4, 40); }},
+        {"overlapping pieces", [&](std::string& t) { put32(t, cps + 8, 3); }},
+        {"text past the stream", [&](std::string& t) { put32(t, pcds + 2, 0x3FFFFF00); }},
+        {"table length too long", [&](std::string& t) { put32(t, clx + 1, 0x7FFFFFFF); }},
+        {"not a piece table", [&](std::string& t) { t[clx] = 7; }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::string t = table;
+        c.Edit(t);
+        EXPECT_EQ(LoadError(CompoundFile(doc, t)), "Invalid Pcdt");
+    }
+}
+
+// Every prefix of either stream, and seeded byte damage of real files: a clear error or
+// a document, never a crash, hang or runaway allocation.
+TEST(ReadDOCBuilt, TruncatedAndDamagedStreamsFailCleanly)
+{
+    TDocTestBuilder b = MixedPieces();
+    b.CharRuns = {{0, 5, DocSprm(0x0835, 1, 1)}};
+    b.ParaRuns = {{0, 20, DocSprm(0x2403, 1, 1)}, {20, 25, ""}};
+    b.Styles = {{u"Normal", 1, 0x0FFF, DocSprm(0xA414, 200, 2), DocSprm(0x4A43, 22, 2)}};
+    std::string doc, table;
+    b.BuildStreams(doc, table);
+    for (std::size_t n = 0; n < doc.size(); n += 7) {
+        SCOPED_TRACE(n);
+        TVYXLogDocEditor editor;
+        try {
+            Load(CompoundFile(doc.substr(0, n), table), editor);
+        } catch (const VYXException&) {
+        }
+        ExpectUsable(editor);
+    }
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        SCOPED_TRACE(n);
+        TVYXLogDocEditor editor;
+        try {
+            Load(CompoundFile(doc, table.substr(0, n)), editor);
+        } catch (const VYXException&) {
+        }
+        ExpectUsable(editor);
+    }
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    std::mt19937 random(27);
+    for (const char* name : {"poi-simple-table.doc", "poi-Lists.doc", "poi-footnote.doc", "poi-innertable.doc"}) {
+        std::unique_ptr<TVYXCompoundFile> cfb = TVYXCompoundFile::OpenFile((cCorpus / name).string());
+        std::string word, tbl;
+        ASSERT_TRUE(cfb->ReadStream(u"WordDocument", word));
+        ASSERT_TRUE(cfb->ReadStream(u"1Table", tbl) || cfb->ReadStream(u"0Table", tbl));
+        for (int round = 0; round < 60; ++round) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(round));
+            std::string w = word, t = tbl;
+            std::string& target = round % 2 ? w : t;
+            for (int k = 0; k < 8; ++k)
+                target[random() % target.size()] = static_cast<char>(random() & 0xFF);
+            TVYXLogDocEditor editor;
+            try {
+                Load(CompoundFile(w, t), editor);
+            } catch (const VYXException&) {
+            }
+            ExpectUsable(editor);
+        }
+    }
+}
+
+// The fuzz seeds are built documents; VYX_UPDATE_GOLDEN=1 rewrites them, otherwise they
+// must match what the builder makes, so a change of either is seen.
+TEST(ReadDOCBuilt, FuzzSeedsAreCurrent)
+{
+    const fs::path dir = fs::path(VYX_SOURCE_DIR) / "fuzz" / "corpus" / "doc";
+    TDocTestBuilder mixed = MixedPieces();
+    TDocTestBuilder formatted = MixedPieces();
+    formatted.Prcs = {DocSprm(0x0835, 1, 1)};
+    formatted.Pieces[1].Prm = 1;
+    formatted.CharRuns = {{0, 5, DocSprm(0x0836, 1, 1) + DocSprm(0x2A3E, 1, 1)}};
+    formatted.ParaRuns = {{0, 20, DocSprm(0x2403, 1, 1) + DocSprm(0xC60D, 0x0005010100, 5)}, {20, 25, ""}};
+    formatted.Styles = {{u"Normal", 1, 0x0FFF, DocSprm(0xA414, 200, 2), DocSprm(0x4A43, 22, 2)},
+                        {u"Strong", 2, 0x0FFF, "", DocSprm(0x0835, 1, 1)}};
+    TDocTestBuilder table;
+    table.Pieces = {{u"A\u0007B\u0007\u0007x\u0013 HYPERLINK \"http://a.b/\" \u0014link\u0015\r", false}};
+    const std::string inTable = DocSprm(0x2416, 1, 1);
+    table.ParaRuns = {{0, 2, inTable}, {2, 4, inTable},
+                      {4, 5, inTable + DocSprm(0x2417, 1, 1) + DocSprmBytes(0xD608, std::string("\x06\x00\x02\x00\x00\xA0\x05\x40\x0B", 9))},
+                      {5, 40, ""}};
+    const std::pair<const char*, const TDocTestBuilder*> seeds[] = {
+        {"mixed-pieces.doc", &mixed}, {"formatted.doc", &formatted}, {"table-link.doc", &table}};
+    const bool update = std::getenv("VYX_UPDATE_GOLDEN") != nullptr;
+    for (const auto& [name, builder] : seeds) {
+        SCOPED_TRACE(name);
+        const std::string bytes = builder->Build();
+        TVYXLogDocEditor doc;
+        EXPECT_NO_THROW(Load(bytes, doc));
+        const fs::path file = dir / name;
+        if (update)
+            std::ofstream(file, std::ios::binary) << bytes;
+        std::ifstream in(file, std::ios::binary);
+        const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(stored, bytes);
+    }
+}
+
+// Limits against hostile files: cell marks without a row end wrap into new rows instead
+// of growing one row without end.
+TEST(ReadDOCBuilt, RowWithoutEndMarkWraps)
+{
+    TDocTestBuilder b;
+    std::u16string text;
+    for (int i = 0; i < 2500; ++i)
+        text += u"c\u0007";
+    b.Pieces = {{text + u"end\r", true}};
+    b.ParaRuns = {{0, static_cast<std::uint32_t>(text.size()), DocSprm(0x2416, 1, 1)},
+                  {static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(text.size()) + 4, ""}};
+    TVYXLogDocEditor doc;
+    Load(b.Build(), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    const TVYXTable* table = doc.Paras().GetTables(0);
+    ASSERT_EQ(table->Count(), 3);
+    EXPECT_EQ(table->GetRows(0)->Count(), 1000);
+    EXPECT_EQ(table->GetRows(2)->Count(), 500);
+}
+
+TEST(ReadDOCBuilt, StreamCursorChecksEveryRead)
+{
+    TVyMSWordStream s(std::string("\x01\x02\x03\x04\x05\x41\x00\x42\x00", 9));
+    EXPECT_EQ(s.ReadChar(), 1);
+    s.DropAnchor();
+    EXPECT_EQ(s.ReadWord(), 0x0302);
+    EXPECT_EQ(s.ReadByte(), 4);
+    EXPECT_EQ(s.AnchorSize(), 3u);
+    s.Pad(2);  // to an even count from the anchor
+    EXPECT_EQ(s.Pos(), 5u);
+    EXPECT_EQ(s.ReadStr(2, false), u"AB");
+    EXPECT_THROW(s.ReadByte(), VYXException);
+    EXPECT_THROW(s.Seek(10), VYXException);
+    EXPECT_EQ(s.DWordAt(1), 0x05040302u);
+    EXPECT_THROW(s.DWordAt(6), VYXException);
+    EXPECT_THROW(s.Bytes(8, 2), VYXException);
+    EXPECT_THROW(s.Bytes(0xFFFFFFFF, 2), VYXException);  // no wrap-around
+    s.Seek(5);
+    EXPECT_EQ(s.ReadStr(3, true), std::u16string(u"A\0B", 3));
+}
+
+// A row mark with no cells before it, and a nested row end without its table.
+TEST(ReadDOCBuilt, RowMarksWithoutCellsMakeWholeRows)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"\u0007x\rin\r", true}};
+    b.ParaRuns = {{0, 1, DocSprm(0x2416, 1, 1) + DocSprm(0x2417, 1, 1)},
+                  {1, 3, ""},
+                  {3, 6, DocSprm(0x6649, 3, 4) + DocSprm(0x244C, 1, 1)}};
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (const TVYXLogParaItem* item = doc.Paras().GetItems(i); item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            ASSERT_GE(table->Count(), 1) << dump;
+            for (int r = 0; r < table->Count(); ++r)
+                EXPECT_GE(table->GetRows(r)->Count(), 1) << dump;
+        }
+    EXPECT_TRUE(doc.Paras().Last()->IsPara());
+}

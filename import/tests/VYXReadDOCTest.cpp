@@ -1,0 +1,475 @@
+// VYXReadDOCTest.cpp: the binary document importer against the shared corpus (text equal
+// to an independent extraction), the refusal messages, and damaged files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "editing/VYXLogEditor.h"
+#include "import/VYXReadDOC.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXDocDump.h"
+#include "model/VYXFields.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXNumbering.h"
+#include "model/VYXTable.h"
+#include "formats/VYXZip5.h"
+#include "platform/VYXCompoundFile.h"
+#include "platform/VYXStream.h"
+#include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path cCorpus = fs::path(VYX_SHARED_DIR) / "corpus" / "doc";
+const fs::path cData = fs::path(VYX_TEST_DATA_DIR) / "doc";
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The body as lines the way the independent extraction writes them: one per
+// paragraph or cell paragraph, breaks as line ends, trailing blanks stripped, no
+// empty lines.
+void WalkParas(const TVYXLogParas& paras, std::u16string& out)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    WalkParas(table->GetRows(r)->GetCells(c)->Paras(), out);
+            continue;
+        }
+        const auto* para = static_cast<const TVYXLogPara*>(item);
+        for (int r = 0; r < para->Count(); ++r) {
+            const TVYXCharRun* run = para->GetItems(r);
+            switch (run->Type_()) {
+            case acrtText:
+            case acrtHyperlink: out += run->Text; break;
+            case acrtTab: out += u'\t'; break;
+            case acrtBreak: out += u'\n'; break;
+            default: break;
+            }
+        }
+        out += u'\n';
+    }
+}
+
+std::string BodyLines(TVYXLogDocEditor& doc)
+{
+    std::u16string text;
+    WalkParas(doc.Paras(), text);
+    std::string lines, line;
+    std::istringstream in(Utf16ToUtf8(text));
+    while (std::getline(in, line)) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+            line.pop_back();
+        if (!line.empty())
+            lines += line + "\n";
+    }
+    return lines;
+}
+
+// The refusals the corpus holds, by file name.
+struct TRefusal {
+    const char* File;
+    const char* Message;
+};
+constexpr TRefusal cRefusals[] = {
+    {"msoffcrypto-rc4cryptoapi_password.doc", "Document is encrypted."},
+    {"poi-Bug51944.doc", "Unsupported DOC version (Word 6/95)"},
+    {"poi-PasswordProtected.doc", "Document is encrypted."},
+    {"poi-Word6.doc", "Unsupported DOC version (Word 6/95)"},
+    {"poi-Word95.doc", "Unsupported DOC version (Word 6/95)"},
+    {"poi-cn.orthodox.www_divenbog_APRIL_30-APRIL.DOC", "Unsupported DOC version (Word 6/95)"},
+    {"poi-password_password_cryptoapi.doc", "Document is encrypted."},
+    {"poi-password_tika_binaryrc4.doc", "Document is encrypted."},
+    {"poi-word2.doc", "File is not a MS Word file"},
+};
+
+const char* ExpectedRefusal(const std::string& name)
+{
+    for (const TRefusal& r : cRefusals)
+        if (name == r.File)
+            return r.Message;
+    return nullptr;
+}
+
+// A copy of a corpus file with its WordDocument stream changed by `edit`.
+std::string WithDocStream(const std::string& file, const std::function<void(std::string&)>& edit)
+{
+    std::unique_ptr<TVYXCompoundFile> cfb = TVYXCompoundFile::OpenFile(file);
+    TVYXCompoundFile& in = *cfb;
+    TVYXCompoundFileWriter out;
+    const TVYXCfbEntry& root = in.Entry(0);
+    for (int child : root.Children) {
+        const TVYXCfbEntry& e = in.Entry(child);
+        if (e.Type != vycetStream)
+            continue;
+        std::string bytes = in.ReadStream(child);
+        if (e.Name == u"WordDocument")
+            edit(bytes);
+        out.AddStream(TVYXCompoundFileWriter::cRoot, e.Name, std::move(bytes));
+    }
+    return out.Save();
+}
+
+std::string LoadError(std::string bytes)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    try {
+        reader.LoadFromBytes(std::move(bytes));
+    } catch (const VYXException& e) {
+        return e.what();
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(ReadDOC, CorpusTextMatchesIndependentExtraction)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    int read = 0, refused = 0, matched = 0;
+    std::vector<std::string> mismatches;
+    std::map<std::string, int> unknown;  // modifiers not applied, by how many files have them
+    for (const auto& entry : fs::directory_iterator(cCorpus)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        const char* refusal = ExpectedRefusal(name);
+        try {
+            reader.LoadFromFile(entry.path().string());
+        } catch (const VYXException& e) {
+            ++refused;
+            EXPECT_TRUE(refusal) << "refused: " << e.what();
+            if (refusal) {
+                EXPECT_EQ(std::string(e.what()), refusal);
+            }
+            continue;
+        }
+        EXPECT_FALSE(refusal) << "read, expected: " << (refusal ? refusal : "");
+        ++read;
+        for (const std::string& code : reader.UnknownSprms())
+            ++unknown[code];
+        const fs::path expectedFile = cData / (name + ".txt");
+        ASSERT_TRUE(fs::exists(expectedFile));
+        const std::string expected = ReadFile(expectedFile);
+        const std::string actual = BodyLines(doc);
+        if (actual == expected) {
+            ++matched;
+        } else {
+            mismatches.push_back(name);
+            std::ofstream(cData / (name + ".actual"), std::ios::binary) << actual;
+        }
+    }
+    EXPECT_EQ(read + refused, 55);
+    EXPECT_EQ(refused, static_cast<int>(std::size(cRefusals)));
+    // Every readable file's text matches; a mismatch leaves <name>.actual beside the expected text.
+    EXPECT_TRUE(mismatches.empty()) << mismatches.size() << " of " << read << " differ, first: "
+                                    << (mismatches.empty() ? "" : mismatches.front());
+    std::cout << "[ doc corpus ] read " << read << ", refused " << refused << ", text equal " << matched
+              << "\n[ doc corpus ] modifiers not applied (files):";
+    for (const auto& [code, files] : unknown)
+        std::cout << " " << code << "(" << files << ")";
+    std::cout << "\n";
+}
+
+TEST(ReadDOC, FibChecksRefuseWithTheirMessages)
+{
+    const fs::path sample = cCorpus / "poi-simple.doc";
+    if (!fs::exists(sample))
+        GTEST_SKIP() << "no corpus";
+    const std::string file = sample.string();
+    auto put16 = [](std::string& s, std::size_t at, std::uint16_t v) {
+        s[at] = static_cast<char>(v & 0xFF);
+        s[at + 1] = static_cast<char>(v >> 8);
+    };
+    struct TCase {
+        const char* Name;
+        std::function<void(std::string&)> Edit;
+        const char* Message;
+    };
+    const TCase cases[] = {
+        {"ident", [&](std::string& s) { put16(s, 0, 0x1234); }, "File is not a MS Word file"},
+        {"encrypted", [&](std::string& s) { s[11] = static_cast<char>(s[11] | 0x01); }, "Document is encrypted."},
+        {"word 6", [&](std::string& s) { put16(s, 2, 101); }, "Unsupported DOC version (Word 6/95)"},
+        {"csw", [&](std::string& s) { put16(s, 32, 13); }, "Invalid DOC file"},
+        {"cslw", [&](std::string& s) { put16(s, 62, 21); }, "Invalid DOC file"},
+        {"other table", [&](std::string& s) { s[11] = static_cast<char>(s[11] ^ 0x02); }, "Invalid DOC file"},
+        {"clx outside", [&](std::string& s) { put16(s, 154 + 33 * 8, 0xFFF0); put16(s, 156 + 33 * 8, 0x7FFF); }, "Invalid Pcdt"},
+        {"short", [&](std::string& s) { s.resize(40); }, "Unexpected end of DOC stream"},
+        {"no pieces", [&](std::string& s) { put16(s, 158 + 33 * 8, 0); put16(s, 160 + 33 * 8, 0); }, "Invalid Pcdt"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(LoadError(WithDocStream(file, c.Edit)), c.Message);
+    }
+    EXPECT_EQ(LoadError("not a compound file at all"), "File is not a MS Word file");
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    EXPECT_THROW(reader.LoadFromFile((cData / "missing.doc").string()), VYXException);
+}
+
+namespace {
+
+// The golden picture of an imported file: the body's dump, then each header, footer and
+// note text that exists, each under a title line.
+std::string DumpDocument(TVYXLogDocEditor& doc)
+{
+    std::string out = VYXDumpParas(doc.Paras());
+    const struct {
+        const char* Title;
+        TVYXHeadersFooters& Set;
+    } sets[] = {{"header", doc.Headers()}, {"footer", doc.Footers()}};
+    for (const auto& set : sets)
+        for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
+            if (TVYXLogDocEditor* part = set.Set.Find(type))
+                out += std::string("== ") + set.Title + " " + std::to_string(type) + "\n" + VYXDumpParas(part->Paras());
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        out += "== text box " + std::to_string(i) + "\n" + VYXDumpParas(doc.TextBoxes().GetItems(i).Paras());
+    if (doc.Footnotes().Paras().Count() > 0)
+        out += "== footnotes\n" + VYXDumpParas(doc.Footnotes().Paras());
+    if (doc.Endnotes().Paras().Count() > 0)
+        out += "== endnotes\n" + VYXDumpParas(doc.Endnotes().Paras());
+    return out;
+}
+
+}  // namespace
+
+// Model dumps of files that exercise one structure each: tables (merged, nested), lists,
+// notes, hyperlinks, headers, styles and character formats.
+TEST(ReadDOC, GoldenDumps)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const char* files[] = {
+        "poi-simple-table.doc", "poi-table-merges.doc", "poi-innertable.doc", "poi-Lists.doc",
+        "poi-simple-list.doc", "poi-footnote.doc", "poi-endingnote.doc", "poi-hyperlink.doc",
+        "poi-DiffFirstPageHeadFoot.doc", "textract-standardized_text.doc", "poi-PngPicture.doc",
+        "poi-Bug33519.doc", "tika-testWORD_various.doc", "poi-test-fields.doc", "tika-test_TIKA-1251.doc",
+    };
+    const bool update = std::getenv("VYX_UPDATE_GOLDEN") != nullptr;
+    for (const char* name : files) {
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / name).string());
+        const std::string actual = DumpDocument(doc);
+        const fs::path golden = cData / (std::string(name) + ".dump");
+        if (update)
+            std::ofstream(golden, std::ios::binary) << actual;
+        const std::string expected = ReadFile(golden);
+        EXPECT_EQ(actual, expected);
+        if (actual != expected)
+            std::ofstream(cData / (std::string(name) + ".dump.actual"), std::ios::binary) << actual;
+    }
+}
+
+namespace {
+
+// Runs of one kind anywhere in a paragraph list, cells included.
+void CollectRuns(const TVYXLogParas& paras, TVYXCharRunType type, std::vector<const TVYXCharRun*>& out)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    CollectRuns(table->GetRows(r)->GetCells(c)->Paras(), type, out);
+            continue;
+        }
+        const auto* para = static_cast<const TVYXLogPara*>(item);
+        for (int r = 0; r < para->Count(); ++r)
+            if (para->GetItems(r)->Type_() == type)
+                out.push_back(para->GetItems(r));
+    }
+}
+
+}  // namespace
+
+// Inline pictures keep their encoded bytes: PNG and JPEG decoded, metafiles inflated and kept.
+TEST(ReadDOC, InlinePictures)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    struct TCase {
+        const char* File;
+        std::size_t Count;
+        TVYXPictureType Type;
+    };
+    const TCase cases[] = {
+        {"poi-FloatingPictures.doc", 20, aptPNG},  // 4 floating, placed inline; one metafile
+        {"poi-PngPicture.doc", 1, aptPNG},         // floating
+        {"poi-vector_image.doc", 1, aptEMF},
+        {"poi-TestShiftJIS.doc", 18, aptPNG},
+        {"tika-testWPSAttachment.doc", 9, aptEMF},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / c.File).string());
+        std::vector<const TVYXCharRun*> pictures;
+        CollectRuns(doc.Paras(), acrtPicture, pictures);
+        ASSERT_EQ(pictures.size(), c.Count);
+        EXPECT_EQ(static_cast<const TVYXCharRunPicture*>(pictures.front())->OrigType, c.Type);
+        for (const TVYXCharRun* run : pictures) {
+            const auto* picture = static_cast<const TVYXCharRunPicture*>(run);
+            const std::vector<std::uint8_t>& bytes = picture->Origdata;
+            ASSERT_GT(bytes.size(), 44u);
+            if (picture->OrigType == aptPNG) {
+                EXPECT_EQ(bytes[1], 'P');
+                EXPECT_TRUE(picture->Bitmap);  // decoded
+            } else {
+                // An enhanced metafile, inflated: its first record and signature.
+                EXPECT_EQ(picture->OrigType, aptEMF);
+                EXPECT_EQ(bytes[0], 1);
+                EXPECT_EQ(std::string(bytes.begin() + 40, bytes.begin() + 44), " EMF");
+            }
+        }
+    }
+}
+
+namespace {
+
+int CountOccurrences(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+struct TStructureCounts {
+    int Tables = 0, ListParas = 0, Footnotes = 0, Endnotes = 0;
+};
+
+void CountStructure(const TVYXLogParas& paras, TStructureCounts& counts)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            ++counts.Tables;
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    CountStructure(table->GetRows(r)->GetCells(c)->Paras(), counts);
+            continue;
+        }
+        const auto* para = static_cast<const TVYXLogPara*>(item);
+        if (para->PAPX().GetNumbering())
+            ++counts.ListParas;
+        for (int r = 0; r < para->Count(); ++r)
+            if (const auto* note = dynamic_cast<const TVYXCharRunFootnote*>(para->GetItems(r)); note && !note->IsRef)
+                ++(note->IsEndnote ? counts.Endnotes : counts.Footnotes);
+    }
+}
+
+}  // namespace
+
+// Where the corpus holds the same document as DOCX, the tables, list paragraphs and
+// notes the import builds match the package's.
+TEST(ReadDOC, StructureMatchesTheDocxOfTheSameDocument)
+{
+    const fs::path docx = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::exists(cCorpus) || !fs::exists(docx))
+        GTEST_SKIP() << "no corpus";
+    for (const char* name : {"poi-DiffFirstPageHeadFoot", "tika-testWORD_numbered_list",
+                             "tika-testWORD_override_list_numbering", "tika-testWORD_various", "tika-testWORD_features"}) {
+        SCOPED_TRACE(name);
+        TVYXMemoryStream stream(ReadFile(docx / (std::string(name) + ".docx")));
+        TXLSZipArchive zip;
+        zip.OpenRead(stream);
+        TXLSZipFile* part = zip.Find("word/document.xml");
+        ASSERT_TRUE(part);
+        std::string xml = zip.ReadFileBytes(*part);
+        // Text boxes are drawings here and not imported: their content does not count.
+        for (std::size_t at = xml.find("<w:txbxContent>"); at != std::string::npos; at = xml.find("<w:txbxContent>", at)) {
+            const std::size_t end = xml.find("</w:txbxContent>", at);
+            xml.erase(at, end == std::string::npos ? std::string::npos : end + 16 - at);
+        }
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / (std::string(name) + ".doc")).string());
+        TStructureCounts counts;
+        CountStructure(doc.Paras(), counts);
+        EXPECT_EQ(counts.Tables, CountOccurrences(xml, "<w:tbl>"));
+        EXPECT_EQ(counts.ListParas, CountOccurrences(xml, "<w:numPr>"));
+        EXPECT_EQ(counts.Footnotes, CountOccurrences(xml, "<w:footnoteReference "));
+        EXPECT_EQ(counts.Endnotes, CountOccurrences(xml, "<w:endnoteReference "));
+    }
+}
+
+TEST(ReadDOC, CommentsKeepTextAndAuthor)
+{
+    const fs::path file = cCorpus / "tika-testComment.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    ASSERT_EQ(doc.Comments().Count(), 1);
+    const TVYXComment& comment = *doc.Comments().GetItems(0);
+    EXPECT_EQ(comment.Author, u"Michael McCandless");
+    EXPECT_EQ(comment.Initials, u"MM");
+    EXPECT_EQ(comment.Text, std::vector<std::u16string>{u"Here is a comment"});
+    EXPECT_EQ(comment.DateTime, 0);  // no clock in an import
+}
+
+namespace {
+
+void CollectListLevels(const TVYXLogParas& paras, std::vector<const TVYXNumbering*>& out)
+{
+    for (int i = 0; i < paras.Count(); ++i)
+        if (const TVYXLogPara* para = paras.ParaAtIndex(i))
+            if (const TVYXNumbering* level = para->PAPX().GetNumbering())
+                out.push_back(level);
+}
+
+}  // namespace
+
+// A list override with levels of its own numbers apart from its list, in its own format.
+TEST(ReadDOC, ListOverridesBringTheirOwnLevels)
+{
+    const fs::path file = cCorpus / "tika-testWORD_override_list_numbering.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    std::vector<const TVYXNumbering*> levels;
+    CollectListLevels(doc.Paras(), levels);
+    ASSERT_EQ(levels.size(), 44u);
+    // The override's levels: upper-case letters at level 0 where the list it overrides
+    // counts in decimals, and a text of its own at level 3.
+    const TVYXNumberingsList* overridden = nullptr;
+    int decimalTwins = 0;
+    for (const TVYXNumbering* level : levels) {
+        const TVYXNumberingsList* list = level->NumList();
+        if (!list || list->Count() < 4 || list->GetItems(2)->Text != u"%1.%2.%3heyho")
+            continue;
+        if (list->GetItems(0)->Style == anstUpperLetter)
+            overridden = list;
+        else
+            ++decimalTwins;
+    }
+    ASSERT_TRUE(overridden);
+    EXPECT_GT(decimalTwins, 0);
+    EXPECT_EQ(overridden->GetItems(3)->Text, u"%1.%2.%3someOtherText.%4");
+    EXPECT_EQ(overridden->GetItems(0)->StartVal, 1);
+}

@@ -1,0 +1,1043 @@
+// VYXPaginate.cpp: the document paginator (see the header for the two passes) and the pages it fills.
+#include "layout/VYXPaginate.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editing/VYXFieldUpdate.h"
+#include "editing/VYXLogEditor.h"
+#include "layout/VYXGDIAbstract.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXNotes.h"
+#include "model/VYXNumbering.h"
+#include "model/VYXParaProps.h"
+#include "model/VYXTable.h"
+#include "model/VYXTableProps.h"
+
+// ---- Pages -----------------------------------------------------------------------------
+
+TVYXPageHdrFtr TVYXPhyPage::HdrFtrKind() const
+{
+    if (Index == 0 && HeaderEx[aphfFirst] >= 0)
+        return aphfFirst;
+    if (Index % 2 == 1 && HeaderEx[aphfEven] >= 0)
+        return aphfEven;
+    return aphfDefault;
+}
+
+double TVYXPhyPage::HeaderExHeight() const
+{
+    if (Index == 0 && HeaderEx[aphfFirst] >= 0)
+        return HeaderEx[aphfFirst];
+    if (Index % 2 == 1 && HeaderEx[aphfEven] >= 0)
+        return HeaderEx[aphfEven];
+    return std::max(0.0, HeaderEx[aphfDefault]);
+}
+
+double TVYXPhyPage::FooterExHeight() const
+{
+    if (Index == 0 && FooterEx[aphfFirst] >= 0)
+        return FooterEx[aphfFirst];
+    if (Index % 2 == 1 && FooterEx[aphfEven] >= 0)
+        return FooterEx[aphfEven];
+    return std::max(0.0, FooterEx[aphfDefault]);
+}
+
+TVYXPhyPage& TVYXPhyPages::Add()
+{
+    FItems.push_back(std::make_unique<TVYXPhyPage>());
+    FItems.back()->Index = Count() - 1;
+    return *FItems.back();
+}
+
+void TVYXPhyPages::Truncate(int count)
+{
+    if (count >= 0 && count < Count())
+        FItems.resize(static_cast<std::size_t>(count));
+}
+
+TVYXPhyPage* TVYXPhyPages::FindPage(const TVYXPhyRow& row) const
+{
+    return row.Page >= 0 && row.Page < Count() ? FItems[static_cast<std::size_t>(row.Page)].get() : nullptr;
+}
+
+// ---- The document paginator ----------------------------------------------------------------
+
+struct TVYXPaginatorDoc::TPlace {
+    int Page = -1;
+    double Y = 0;
+    int Col = 0;
+    int Section = 0;
+    double ColTop = 0;  // where the columns of the current section start on this page
+    double MaxY = 0;    // lowest y reached in any column since ColTop
+};
+
+struct TVYXPaginatorDoc::TBox {
+    double X = 0;
+    double Width = 0;
+};
+
+struct TVYXPaginatorDoc::TSection {
+    int First = 0, Last = -1;      // root-list items, inclusive
+    const TVYXSEP* SEP = nullptr;  // borrowed
+};
+
+namespace {
+
+constexpr double cEndless = 2147483647;
+
+// Paragraph rows are made only by TVYXPaginator, so the model's rows are always ours.
+TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
+
+// The advance of a row: line height times the spacing, unless an inline object made
+// the row taller than its line.
+double Advance(const TVYXPhyRow& row, double spacing)
+{
+    return row.LineHeight >= row.Ascent ? row.LineHeight * spacing : row.Height();
+}
+
+// The tallest first row among the cells of a table row, with the cell's top margin.
+double FirstLineHeight(const TVYXTableRow& row)
+{
+    double h = 0;
+    for (int c = 0; c < row.Count(); ++c) {
+        const TVYXLogParas& paras = row.GetCells(c)->Paras();
+        if (paras.Count() > 0 && paras.GetItems(0)->IsPara())
+            if (const TVYXPhyRows* rows = RowsOf(*static_cast<TVYXLogPara*>(paras.GetItems(0))); rows && rows->Count())
+                h = std::max(h, rows->First()->Height());
+    }
+    return h;
+}
+
+void OffsetParas(TVYXLogParas& paras, double dy)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsPara()) {
+            if (TVYXPhyRows* rows = RowsOf(*static_cast<TVYXLogPara*>(item)))
+                rows->OffsetRows(dy);
+        } else {
+            auto& t = *static_cast<TVYXTable*>(item);
+            for (int r = 0; r < t.Count(); ++r) {
+                TVYXTableRow& row = *t.GetRows(r);
+                row.PixY1 += static_cast<float>(dy);
+                row.PixY2 += static_cast<float>(dy);
+                for (int c = 0; c < row.Count(); ++c)
+                    OffsetParas(row.GetCells(c)->Paras(), dy);
+            }
+        }
+    }
+}
+
+// The "\*" case switch of a field: Upper, Lower, FirstCap (first letter of the
+// text) or Caps (first letter of each word).
+std::u16string ApplyCaseSwitch(std::u16string text, std::u16string_view instruction)
+{
+    const std::size_t at = instruction.find(u"\\*");
+    if (at == std::u16string_view::npos)
+        return text;
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    std::size_t s = at + 2;
+    while (s < instruction.size() && instruction[s] == u' ')
+        ++s;
+    std::u16string word;
+    for (; s < instruction.size() && instruction[s] != u' ' && instruction[s] != u'\\'; ++s)
+        word += upper(instruction[s]);
+    if (word == u"UPPER") {
+        std::transform(text.begin(), text.end(), text.begin(), upper);
+    } else if (word == u"LOWER") {
+        std::transform(text.begin(), text.end(), text.begin(), lower);
+    } else if (word == u"FIRSTCAP") {
+        if (!text.empty())
+            text[0] = upper(text[0]);
+    } else if (word == u"CAPS") {
+        for (std::size_t i = 0; i < text.size(); ++i)
+            text[i] = (i == 0 || text[i - 1] == u' ') ? upper(text[i]) : lower(text[i]);
+    }
+    return text;
+}
+
+}  // namespace
+
+TVYXPaginatorDoc::TVYXPaginatorDoc(TVYXGDI& gdi, TVYXLogDocEditor& doc)
+    : FGDI(gdi), FDoc(doc), FFields(std::make_unique<TVYXFieldUpdater>())
+{
+}
+
+TVYXPaginatorDoc::~TVYXPaginatorDoc() = default;
+
+TVYXLogDocEditor* TVYXPaginatorDoc::Header(TVYXPageHdrFtr kind) const
+{
+    static constexpr TVYXHeaderFooterType cKinds[] = {ahftDefault, ahftFirst, ahftEven};
+    return FDoc.Headers().Find(cKinds[kind]);
+}
+
+TVYXLogDocEditor* TVYXPaginatorDoc::Footer(TVYXPageHdrFtr kind) const
+{
+    static constexpr TVYXHeaderFooterType cKinds[] = {ahftDefault, ahftFirst, ahftEven};
+    return FDoc.Footers().Find(cKinds[kind]);
+}
+
+std::u16string TVYXPaginatorDoc::FieldText(const TVYXCharRun& run)
+{
+    const auto& fieldRun = static_cast<const TVYXCharRunSimpleField&>(run);
+    auto* field = dynamic_cast<TVYXSimpleField*>(fieldRun.SimpField());
+    if (!field)
+        return run.GetText();
+    const std::u16string key = VYXFieldKeyword(field->InstrText());
+    // Page numbers are known only once pages exist: two digits hold their place.
+    if (key == u"PAGE" || key == u"NUMPAGES" || key == u"SECTIONPAGES")
+        return u"88";
+    std::u16string text;
+    if (key == u"AUTHOR") {
+        text = FDoc.Author().empty() ? run.GetText() : std::u16string(FDoc.Author());
+    } else {
+        std::optional<std::u16string> result;
+        if (FFieldPara)
+            result = FFields->FieldResult(*field, *FFieldPara, FDoc);
+        text = result ? *result : run.GetText();
+    }
+    return ApplyCaseSwitch(text, field->InstrText());
+}
+
+std::optional<std::u16string> TVYXPaginatorDoc::PageFieldText(const TVYXCharRun& run, const TVYXPhyPage& page) const
+{
+    if (run.Type_() != acrtSimpleField)
+        return std::nullopt;
+    auto* field = dynamic_cast<TVYXSimpleField*>(static_cast<const TVYXCharRunSimpleField&>(run).SimpField());
+    if (!field)
+        return std::nullopt;
+    const std::u16string key = VYXFieldKeyword(field->InstrText());
+    const auto number = [](int n) {
+        const std::string s = std::to_string(n);
+        return std::u16string(s.begin(), s.end());
+    };
+    if (key == u"PAGE")
+        return number(page.Index + 1);
+    if (key == u"NUMPAGES")
+        return number(FPages.Count());
+    if (key == u"SECTIONPAGES") {
+        int n = 0;
+        for (int i = 0; i < FPages.Count(); ++i)
+            n += FPages.GetItems(i).SectionIndex == page.SectionIndex ? 1 : 0;
+        return number(n);
+    }
+    return std::nullopt;
+}
+
+std::u16string TVYXPaginatorDoc::NumberingLabel(TVYXLogPara& para)
+{
+    TVYXNumbering* level = para.PAPX().GetNumbering();
+    if (!level || level->Style == anstNone)
+        return {};
+    const int id = level->NumList() ? level->NumList()->Id : 0;
+    std::size_t slot = 0;
+    while (slot < FCounterIds.size() && FCounterIds[slot] != id)
+        ++slot;
+    if (slot == FCounterIds.size()) {
+        FCounterIds.push_back(id);
+        FCounters.emplace_back(9, 0);
+    }
+    std::vector<int>& counters = FCounters[slot];
+    const int lv = std::clamp(level->Level, 0, 8);
+    counters[static_cast<std::size_t>(lv)] =
+        counters[static_cast<std::size_t>(lv)] == 0 ? std::max(level->StartVal, 1) : counters[static_cast<std::size_t>(lv)] + 1;
+    for (int d = lv + 1; d < 9; ++d)  // a shallower item restarts the deeper levels
+        counters[static_cast<std::size_t>(d)] = 0;
+    if (level->Style == anstBullet) {
+        std::u16string t = level->Text;
+        for (char16_t& c : t)
+            if (c >= 0xF000 && c <= 0xF0FF)  // symbol-font bullets
+                c = 0x2022;
+        return t.empty() ? u"\u2022" : t;
+    }
+    std::u16string label;
+    const std::u16string& text = level->Text;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'%' && i + 1 < text.size() && text[i + 1] >= u'1' && text[i + 1] <= u'9') {
+            const int n = text[i + 1] - u'1';
+            const TVYXNumbering* src = level->NumList() ? level->NumList()->GetItems(n) : level;
+            const int counter = std::max(counters[static_cast<std::size_t>(n)], n <= lv ? 1 : 0);
+            label += FormatListCounter(counter, src ? src->Style : level->Style);
+            ++i;
+        } else {
+            label += text[i];
+        }
+    }
+    return label;
+}
+
+std::u16string TVYXPaginatorDoc::LabelOf(TVYXLogPara& para)
+{
+    // A clean paragraph broken without a list has none: adding one made it dirty.
+    const TVYXPhyRows* rows = RowsOf(para);
+    if (rows && !para.Dirty && !rows->Numbered)
+        return {};
+    return NumberingLabel(para);
+}
+
+void TVYXPaginatorDoc::BreakTextBox(TVYXGraphicObj& obj)
+{
+    auto* shape = dynamic_cast<TVYXGraphicRotate*>(&obj);
+    if (!shape || !shape->TextBox || !shape->TextBox->Paras || FBoxDepth > 4)
+        return;
+    const TVYXGrTextBox& box = *shape->TextBox;
+    ++FBoxDepth;  // a box inside a box inside ... stops somewhere
+    const double carry[4] = {FCarry[0], FCarry[1], FCarry[2], FCarry[3]};
+    BreakParas(*box.Paras, std::max(20.0, FGDI.PtToPixXF(obj.Width - box.MargLeft - box.MargRight)), false);
+    std::copy(std::begin(carry), std::end(carry), std::begin(FCarry));
+    --FBoxDepth;
+    FTextBoxes.push_back(shape);
+}
+
+void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16string& label)
+{
+    // Text boxes, floating or inline, are laid out at their own width.
+    if (const TVYXGraphicObjList* graphics = para.Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            BreakTextBox(graphics->GetItems(i));
+    for (int i = 0; i < para.Count(); ++i)
+        if (TVYXCharRun* run = para.GetItems(i); run->Type_() == acrtGraphic)
+            if (TVYXGraphicObj* g = static_cast<TVYXCharRunGraphic*>(run)->Graphic.get())
+                BreakTextBox(*g);
+
+    const TVYXPhyRows* rows = RowsOf(para);
+    bool need = !rows || para.Dirty || rows->BrokenWidth != std::max(width, 20.0) ||
+                rows->BrokenPPI != FGDI.PixelsPerInchX() || rows->Label != label;
+    // Objects beside the text narrow the rows of their paragraph.
+    double wl = 0, hl = 0, wr = 0, hr = 0;
+    if (const TVYXGraphicObjList* graphics = para.Graphics())
+        for (int i = 0; i < graphics->Count(); ++i) {
+            const TVYXGraphicObj& g = graphics->GetItems(i);
+            const double w = FGDI.PtToPixXF(g.Width + (g.Wrap == agow_ParaLeft ? g.OMargRight : g.OMargLeft));
+            const double h = FGDI.PtToPixYF(g.Height + g.OMargBottom);
+            if (g.Wrap == agow_ParaLeft) {
+                wl = std::max(wl, std::round(w));
+                hl = std::max(hl, std::round(h));
+            } else if (g.Wrap == agow_ParaRight) {
+                wr = std::max(wr, std::round(w));
+                hr = std::max(hr, std::round(h));
+            }
+        }
+    // Floats of earlier paragraphs that are taller than those paragraphs go on beside this one.
+    if (FCarry[1] >= 1 && FCarry[0] > wl) {
+        wl = FCarry[0];
+        hl = FCarry[1];
+    }
+    if (FCarry[3] >= 1 && FCarry[2] > wr) {
+        wr = FCarry[2];
+        hr = FCarry[3];
+    }
+    if (wl > 0 || wr > 0)
+        need = true;
+    if (!need) {
+        std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
+        return;
+    }
+    FPaginator.SetPixGrWidthL(wl);
+    FPaginator.SetPixGrHeightL(hl);
+    FPaginator.SetPixGrWidthR(wr);
+    FPaginator.SetPixGrHeightR(hr);
+    FFieldPara = &para;
+    const TVYXPhyRows& broken = FPaginator.Paginate(FGDI, para, width, label);
+    FFieldPara = nullptr;
+    ++FBroken;
+    double used = 0;
+    for (int i = 0; i < broken.Count(); ++i)
+        used += broken.GetItems(i).Height();
+    FCarry[0] = wl;
+    FCarry[1] = hl - used;
+    FCarry[2] = wr;
+    FCarry[3] = hr - used;
+}
+
+void TVYXPaginatorDoc::BreakParas(TVYXLogParas& paras, double width, bool numbering)
+{
+    std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
+    for (int i = 0; i < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsPara()) {
+            auto& para = *static_cast<TVYXLogPara*>(item);
+            BreakPara(para, width, numbering ? LabelOf(para) : std::u16string());
+            continue;
+        }
+        auto& table = *static_cast<TVYXTable*>(item);
+        for (int r = 0; r < table.Count(); ++r) {
+            TVYXTableRow& row = *table.GetRows(r);
+            for (int c = 0; c < row.Count(); ++c) {
+                TVYXTableCell& cell = *row.GetCells(c);
+                BreakParas(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), numbering);
+            }
+        }
+    }
+}
+
+double TVYXPaginatorDoc::ParasHeight(TVYXLogParas& paras, int first, int last)
+{
+    if (last < 0 || last >= paras.Count())
+        last = paras.Count() - 1;
+    double h = 0;
+    for (int i = std::max(first, 0); i <= last; ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        if (!item->IsPara())
+            continue;
+        auto& para = *static_cast<TVYXLogPara*>(item);
+        const TVYXPhyRows* rows = RowsOf(para);
+        if (!rows)
+            continue;
+        for (int r = 0; r < rows->Count(); ++r)
+            h += Advance(rows->GetItems(r), rows->LineSpacing);
+        if (i < last)
+            h += ParaSpacing(para, paras.GetItems(i + 1));
+    }
+    return h;
+}
+
+double TVYXPaginatorDoc::ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next)
+{
+    const TVYXPhyRows* rows = RowsOf(para);
+    if (!rows || !next)
+        return 0;
+    const TVYXPhyRows* nextRows = next->IsPara() ? RowsOf(*static_cast<TVYXLogPara*>(next)) : nullptr;
+    const double nextBefore = nextRows ? nextRows->SpaceBefore : 0;
+    const bool collapse = !rows->Numbered && next->IsPara() && !(nextBefore > 0);
+    double s = 0;
+    if (!collapse && !next->IsTable() && rows->Count() > 0)
+        s += std::abs(rows->LineSpacing - 1) * rows->Last()->LineHeight;
+    if (collapse || next->IsTable()) {
+        // Contextual spacing leaves the space out between paragraphs of one style.
+        const bool sameStyle = nextRows && nextRows->Style == rows->Style;
+        if (!(rows->Contextual && sameStyle))
+            s += FGDI.PtToPixYF(std::max(0.0, rows->SpaceAfter));
+    }
+    return s;
+}
+
+void TVYXPaginatorDoc::CollectSections()
+{
+    FSections.clear();
+    TVYXLogParas& paras = FDoc.Paras();
+    TSection cur;
+    for (int i = 0; i < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        const TVYXSEP* sep = item->IsPara() ? static_cast<TVYXLogPara*>(item)->SEP() : nullptr;
+        if (sep && i + 1 < paras.Count()) {  // this paragraph ends its section
+            cur.Last = i;
+            cur.SEP = sep;
+            FSections.push_back(cur);
+            cur = TSection();
+            cur.First = i + 1;
+        }
+    }
+    cur.Last = paras.Count() - 1;
+    cur.SEP = &FDoc.SEP();
+    FSections.push_back(cur);
+}
+
+TVYXPaginatorDoc::TBox TVYXPaginatorDoc::ColumnBox(const TPlace& at) const
+{
+    const TVYXPhyPage& page = FPages.GetItems(at.Page);
+    const TVYXSEP& sep = *FSections[static_cast<std::size_t>(at.Section)].SEP;
+    const int n = sep.Cols.Count();
+    if (n <= 1 || FWeb)
+        return {page.ClientX1, page.GetClientWidth()};
+    const int col = std::clamp(at.Col, 0, n - 1);
+    const TVYXSEPCol& c = sep.Cols.Items(col);
+    double w = FGDI.PtToPixXF(c.Width);
+    double x = FGDI.PtToPixXF(c.XOffs);
+    if (!(w > 0)) {  // equal columns with the mean space between them
+        const double space = FGDI.PtToPixXF(sep.Cols.AverageColSpace());
+        w = (page.GetClientWidth() - space * (n - 1)) / n;
+        x = col * (w + space);
+    }
+    return {page.ClientX1 + x, std::max(20.0, w)};
+}
+
+void TVYXPaginatorDoc::NewPage(TPlace& at, int sectionIndex)
+{
+    if (at.Page + 1 < FPages.Count()) {  // a table cell already went on to that page
+        ++at.Page;
+        const TVYXPhyPage& page = FPages.GetItems(at.Page);
+        at.Y = at.ColTop = at.MaxY = page.ContentTop;
+        at.Col = 0;
+        return;
+    }
+    const TVYXSEP& sep = *FSections[static_cast<std::size_t>(sectionIndex)].SEP;
+    TVYXPhyPage& page = FPages.Add();
+    page.SEP = &sep;
+    page.SectionIndex = sectionIndex;
+    const TVYXPhyPage* prev = page.Index > 0 ? &FPages.GetItems(page.Index - 1) : nullptr;
+    page.SectionPage = prev && prev->SectionIndex == sectionIndex ? prev->SectionPage + 1 : 1;
+    page.PageWidth = FGDI.PtToPixXF(sep.GetPageWidth());
+    if (FWeb) {
+        const double m = FGDI.PtToPixXF(sep.MargWeb);
+        page.PageHeight = cEndless;
+        page.ClientX1 = m;
+        page.ClientX2 = std::max(m + 20, page.PageWidth - m);
+        page.ClientY1 = FGDI.PtToPixYF(sep.MargWeb);
+        page.ClientY2 = cEndless;
+    } else {
+        page.PageHeight = FGDI.PtToPixYF(sep.GetPageHeight());
+        page.ClientX1 = FGDI.PtToPixXF(sep.GetMargLeft());
+        page.ClientX2 = std::max(page.ClientX1 + 20, page.PageWidth - FGDI.PtToPixXF(sep.GetMargRight()));
+        page.ClientY1 = FGDI.PtToPixYF(sep.GetMargTop());
+        page.ClientY2 = std::max(page.ClientY1 + 20, page.PageHeight - FGDI.PtToPixYF(sep.GetMargBottom()));
+        std::copy(std::begin(FHeaderEx), std::end(FHeaderEx), std::begin(page.HeaderEx));
+        std::copy(std::begin(FFooterEx), std::end(FFooterEx), std::begin(page.FooterEx));
+    }
+    page.ContentTop = page.BodyTop();
+    // Header rows of the table being placed are repeated at the top.
+    for (const auto& [table, headers] : FOpenTables) {
+        if (headers <= 0)
+            continue;
+        for (int r = 0; r < headers && r < table->Count(); ++r) {
+            TVYXTableRow& row = *table->GetRows(r);
+            const double h = row.PixY2 - row.PixY1;
+            page.RepeatedRows.push_back({&row, static_cast<float>(page.ClientX1), static_cast<float>(page.ContentTop),
+                                         static_cast<float>(page.ContentTop - row.PixY1)});
+            page.ContentTop += h;
+        }
+        break;  // only the outermost table repeats its header
+    }
+    at.Page = page.Index;
+    at.Section = sectionIndex;
+    at.Y = at.ColTop = at.MaxY = page.ContentTop;
+    at.Col = 0;
+    // Notes whose references ended the previous page come first.
+    // As many as fit (at least one); the rest go on again.
+    if (!FCarriedNotes.empty()) {
+        const std::vector<TVYXFootnoteItem*> notes = std::move(FCarriedNotes);
+        FCarriedNotes.clear();
+        for (TVYXFootnoteItem* n : notes) {
+            const double h = NotesHeight({n});
+            if (!FCarriedNotes.empty() ||
+                (!page.Footnotes.empty() && page.ContentTop + page.FNotesHeight + h > page.ClientY2 - page.FooterExHeight())) {
+                FCarriedNotes.push_back(n);
+                continue;
+            }
+            page.Footnotes.push_back(n);
+            page.FNotesHeight += h;
+        }
+    }
+}
+
+void TVYXPaginatorDoc::NextColumnOrPage(TPlace& at, int depth)
+{
+    const TVYXSEP& sep = *FSections[static_cast<std::size_t>(at.Section)].SEP;
+    if (depth == 0 && !FWeb && sep.Cols.Count() > 1 && at.Col + 1 < sep.Cols.Count()) {
+        ++at.Col;
+        at.Y = at.ColTop;
+        return;
+    }
+    NewPage(at, at.Section);
+}
+
+double TVYXPaginatorDoc::BodyBottom(const TPlace& at) const
+{
+    const double bottom = FPages.GetItems(at.Page).GetAbsDocCY2();
+    return FColLimit > 0 ? std::min(bottom, FColLimit) : bottom;
+}
+
+double TVYXPaginatorDoc::NotesHeight(const std::vector<TVYXFootnoteItem*>& notes)
+{
+    double h = 0;
+    for (TVYXFootnoteItem* n : notes) {
+        int first = -1, last = -1;
+        if (n->CalcLimits(first, last))
+            h += std::ceil(ParasHeight(*n->StartPara->Paras, first, last));
+    }
+    return h;
+}
+
+void TVYXPaginatorDoc::PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
+{
+    TVYXPhyRows* rows = RowsOf(para);
+    if (!rows || rows->Count() == 0)
+        return;
+    const double y0 = at.Y;
+    TVYXPhyPage* page = &FPages.GetItems(at.Page);
+    if (at.Y > page->ContentTop + 0.01 && at.Y > at.ColTop + 0.01)
+        at.Y += FGDI.PtToPixYF(std::max(0.0, rows->SpaceBefore));
+    for (int i = 0; i < rows->Count(); ++i) {
+        TVYXPhyRow& row = rows->GetItems(i);
+        page = &FPages.GetItems(at.Page);
+        // Inside a cell the row's top is no reason to stay: only the page's top is.
+        const double top = depth == 0 ? at.ColTop : page->ContentTop;
+        const bool hasRowsHere = at.Y > top + 0.01;
+        if (row.BreakKind && hasRowsHere && !FWeb) {
+            if (row.BreakKind == 2)
+                NextColumnOrPage(at, depth);
+            else
+                NewPage(at, at.Section);
+            page = &FPages.GetItems(at.Page);
+        }
+        // Notes referenced in the row.
+        std::vector<TVYXFootnoteItem*> notes;
+        if (row.Flags & aprfHasFootnote)
+            for (const TVYXRowPiece& p : row.Pieces)
+                if (p.Run && (p.Run->Type_() == acrtFootnoteRef || p.Run->Type_() == acrtFootnote)) {
+                    const auto& fr = static_cast<const TVYXCharRunFootnote&>(*p.Run);
+                    const auto it = FNoteOf.find(fr.Footnote);
+                    if (!fr.IsEndnote && it != FNoteOf.end())
+                        notes.push_back(it->second);
+                }
+        const double notesOnly = notes.empty() ? 0 : NotesHeight(notes);
+        const double h = row.Height();
+        if (at.Y + h > BodyBottom(at) && at.Y > (depth == 0 ? at.ColTop : page->ContentTop) + 0.01) {
+            NextColumnOrPage(at, depth);
+            page = &FPages.GetItems(at.Page);
+        }
+        if (!notes.empty()) {
+            // A note stays with its reference while both fit; an empty foot takes it anyway.
+            // The first note of a page brings the separator's room (counted in FNotesHeight).
+            const double noteH = notesOnly + (page->Footnotes.empty() ? 20 : 0);
+            if (at.Y + h + noteH <= BodyBottom(at) || (page->Footnotes.empty() && at.Y <= at.ColTop + 0.01)) {
+                for (TVYXFootnoteItem* n : notes)
+                    page->Footnotes.push_back(n);
+                page->FNotesHeight += notesOnly;
+            } else {
+                FCarriedNotes.insert(FCarriedNotes.end(), notes.begin(), notes.end());
+            }
+        }
+        const double x = depth == 0 ? ColumnBox(at).X : box.X;
+        row.Baseline = static_cast<float>(at.Y + row.Ascent);
+        row.PageX = static_cast<float>(x);
+        row.Page = at.Page;
+        page->Rows.Add(row);
+        at.Y += Advance(row, rows->LineSpacing);
+        at.MaxY = std::max(at.MaxY, at.Y);
+    }
+    at.Y += ParaSpacing(para, next);
+    at.MaxY = std::max(at.MaxY, at.Y);
+    rows->Height = at.Y - y0;
+}
+
+void TVYXPaginatorDoc::PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth)
+{
+    const double x0 = box.X + FGDI.PtToPixXF(table.TAPX().GetIndent());
+    int headers = 0;
+    while (headers < table.Count() && table.GetRows(headers)->HeaderRow)
+        ++headers;
+    if (headers == table.Count())
+        headers = 0;  // a table of header rows only has nothing to repeat them for
+    FOpenTables.emplace_back(&table, 0);
+    const TVYXTAP* tap = table.TAPX().TAP();
+    for (int r = 0; r < table.Count(); ++r) {
+        if (r == headers && headers > 0)
+            FOpenTables.back().second = headers;
+        TVYXTableRow& row = *table.GetRows(r);
+        // A row whose first line cannot start here begins on the next page.
+        const double firstLine = FirstLineHeight(row);
+        if (at.Y + firstLine > BodyBottom(at) && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01 && !FWeb)
+            NextColumnOrPage(at, depth);
+        const int startPage = at.Page;
+        const double y0 = at.Y;
+        const double top = FGDI.PtToPixYF(row.TopBorderMaxSize());
+        TPlace end = at;
+        struct TCellEnd {
+            TVYXTableCell* Cell;
+            TPlace End;
+        };
+        std::vector<TCellEnd> ends;
+        for (int c = 0; c < row.Count(); ++c) {
+            TVYXTableCell& cell = *row.GetCells(c);
+            const TVYXTableCellProps& cp = cell.Props();
+            const double margTop = cp.MargTopSet ? cp.MargTop : (tap ? tap->CellMargTop : 0);
+            const double margBottom = cp.MargBottomSet ? cp.MargBottom : (tap ? tap->CellMargBottom : 0);
+            const double margLeft = cp.MargLeftSet ? cp.MargLeft : (tap ? tap->CellMargLeft : 5.6);
+            cell.PixX1 = x0 + FGDI.PtToPixXF(cell.GetLeft());
+            cell.PixX2 = cell.PixX1 + FGDI.PtToPixXF(cell.CalculatedWidth());
+            if (cell.GetMerged() && !cell.GetMergedRoot())
+                continue;  // covered by the cell above
+            TPlace cat = at;
+            cat.Y = y0 + top + FGDI.PtToPixYF(margTop);
+            cat.ColTop = cat.Y;
+            const TBox cellBox{cell.PixX1 + FGDI.PtToPixXF(margLeft), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth()))};
+            PlaceParas(cell.Paras(), cat, cellBox, depth + 1);
+            cat.Y += FGDI.PtToPixYF(margBottom);
+            if (cat.Page > end.Page || (cat.Page == end.Page && cat.Y > end.Y))
+                end = cat;
+            ends.push_back({&cell, cat});
+        }
+        const double minH = FGDI.PtToPixYF(std::max({row.Height, row.MHeight, 0.0}));
+        if (end.Page == startPage) {
+            double h = end.Y - y0;
+            if (row.HeightExact && row.Height > 0)
+                h = FGDI.PtToPixYF(row.Height);
+            else
+                h = std::max(h, minH);
+            end.Y = y0 + h;
+            for (const TCellEnd& e : ends) {  // vertical alignment within the row
+                if (e.End.Page != startPage)
+                    continue;
+                const double free = end.Y - e.End.Y;
+                if (free <= 0.01)
+                    continue;
+                if (e.Cell->AlignVert == atcavCenter)
+                    OffsetParas(e.Cell->Paras(), free / 2);
+                else if (e.Cell->AlignVert == atcavBottom)
+                    OffsetParas(e.Cell->Paras(), free);
+            }
+            row.PixY1 = static_cast<float>(y0);
+            row.PixY2 = static_cast<float>(end.Y);
+            row.AHeight = h / FPPY;
+        } else {
+            // The row went on to a later page: it ends below its lowest cell there.
+            row.PixY1 = static_cast<float>(FPages.GetItems(end.Page).ContentTop);
+            row.PixY2 = static_cast<float>(end.Y);
+            row.AHeight = 0;
+        }
+        end.Col = at.Col;
+        end.ColTop = end.Page == at.Page ? at.ColTop : FPages.GetItems(end.Page).ContentTop;
+        end.MaxY = std::max(end.Y, end.Page == at.Page ? at.MaxY : 0.0);
+        end.Y += FGDI.PtToPixYF(row.BottomBorderMaxSize()) * (row.IsBottom() ? 0.5 : 0);
+        at = end;
+    }
+    FOpenTables.pop_back();
+}
+
+void TVYXPaginatorDoc::PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsPara())
+            PlacePara(*static_cast<TVYXLogPara*>(item), i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr, at, box,
+                      depth);
+        else
+            PlaceTable(*static_cast<TVYXTable*>(item), at, box, depth);
+    }
+}
+
+void TVYXPaginatorDoc::DoHeadersFooters()
+{
+    const TVYXSEP& sep = *FSections.front().SEP;
+    const double width = FGDI.PtToPixXF(sep.GetClientWidth());
+    const double x = FGDI.PtToPixXF(sep.GetMargLeft());
+    for (int k = 0; k < 3; ++k) {
+        const auto kind = static_cast<TVYXPageHdrFtr>(k);
+        FHeaderEx[k] = FFooterEx[k] = -1;
+        if (TVYXLogDocEditor* h = Header(kind)) {
+            BreakParas(h->Paras(), width, false);
+            const double height = ParasHeight(h->Paras());
+            FHeaderEx[k] = std::max(0.0, height - FGDI.PtToPixYF(sep.GetHeightHeader()));
+            // Header rows stand at the header distance on every page.
+            TPlace at;
+            at.Y = FGDI.PtToPixYF(sep.GetMargHeader());
+            for (TVYXLogPara* p = h->Paras()._FirstPara(); p; p = p->Next())
+                if (TVYXPhyRows* rows = RowsOf(*p))
+                    for (int r = 0; r < rows->Count(); ++r) {
+                        TVYXPhyRow& row = rows->GetItems(r);
+                        row.Baseline = static_cast<float>(at.Y + row.Ascent);
+                        row.PageX = static_cast<float>(x);
+                        at.Y += Advance(row, rows->LineSpacing);
+                    }
+        }
+        if (TVYXLogDocEditor* f = Footer(kind)) {
+            BreakParas(f->Paras(), width, false);
+            const double height = ParasHeight(f->Paras());
+            FFooterEx[k] = std::max(0.0, height - FGDI.PtToPixYF(sep.GetHeightFooter()));
+            double y = FGDI.PtToPixYF(sep.GetPageHeight() - sep.GetMargFooter()) - height;
+            for (TVYXLogPara* p = f->Paras()._FirstPara(); p; p = p->Next())
+                if (TVYXPhyRows* rows = RowsOf(*p))
+                    for (int r = 0; r < rows->Count(); ++r) {
+                        TVYXPhyRow& row = rows->GetItems(r);
+                        row.Baseline = static_cast<float>(y + row.Ascent);
+                        row.PageX = static_cast<float>(x);
+                        y += Advance(row, rows->LineSpacing);
+                    }
+        }
+    }
+}
+
+void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
+{
+    double y = page.GetAbsAbsFNotesCY1() + 20;
+    for (TVYXFootnoteItem* n : page.Footnotes) {
+        int first = -1, last = -1;
+        if (!n->CalcLimits(first, last))
+            continue;
+        TVYXLogParas& paras = *n->StartPara->Paras;
+        for (int i = first; i <= last; ++i) {
+            if (!paras.GetItems(i)->IsPara())
+                continue;
+            auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
+            TVYXPhyRows* rows = RowsOf(para);
+            if (!rows)
+                continue;
+            for (int r = 0; r < rows->Count(); ++r) {
+                TVYXPhyRow& row = rows->GetItems(r);
+                row.Baseline = static_cast<float>(y + row.Ascent);
+                row.PageX = static_cast<float>(page.ClientX1);
+                row.Page = page.Index;
+                page.NoteRows.Add(row);
+                y += Advance(row, rows->LineSpacing);
+            }
+            if (i < last)
+                y += ParaSpacing(para, paras.GetItems(i + 1));
+        }
+    }
+}
+
+void TVYXPaginatorDoc::PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page)
+{
+    auto* shape = dynamic_cast<TVYXGraphicRotate*>(&obj);
+    if (!shape || !shape->TextBox || !shape->TextBox->Paras)
+        return;
+    TVYXGrTextBox& box = *shape->TextBox;
+    box.PixX1 = obj.PixAbsX;
+    box.PixY1 = obj.PixAbsY;
+    box.PixX2 = obj.PixAbsX + obj.PixRotWidth;
+    box.PixY2 = obj.PixAbsY + obj.PixRotHeight;
+    double y = box.PixY1 + FGDI.PtToPixYF(box.MargTop);
+    const double x = box.PixX1 + FGDI.PtToPixXF(box.MargLeft);
+    TVYXLogParas& paras = *box.Paras;
+    for (int i = 0; i < paras.Count(); ++i) {
+        if (!paras.GetItems(i)->IsPara())
+            continue;
+        auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
+        TVYXPhyRows* rows = RowsOf(para);
+        if (!rows)
+            continue;
+        for (int r = 0; r < rows->Count(); ++r) {
+            TVYXPhyRow& row = rows->GetItems(r);
+            row.Baseline = static_cast<float>(y + row.Ascent);
+            row.PageX = static_cast<float>(x);
+            row.Page = page.Index;
+            y += Advance(row, rows->LineSpacing);
+        }
+        y += ParaSpacing(para, i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr);
+    }
+}
+
+void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
+{
+    PlaceNotes(page);
+    // Floating objects of the paragraphs that start on the page.
+    for (int i = 0; i < page.Rows.Count(); ++i) {
+        const TVYXPhyRow& row = page.Rows.GetItems(i);
+        const TVYXGraphicObjList* graphics = row.Para && row.GetIsFirst() ? row.Para->Graphics() : nullptr;
+        if (!graphics)
+            continue;
+        for (int g = 0; g < graphics->Count(); ++g) {
+            TVYXGraphicObj& obj = graphics->GetItems(g);
+            obj.PixRotWidth = FGDI.PtToPixXF(obj.Width);
+            obj.PixRotHeight = FGDI.PtToPixYF(obj.Height);
+            double bx = row.PageX, by = row.GetY1();
+            switch (obj.HorizPosRel) {
+            case agohprPage: bx = 0; break;
+            case agohprMargin: case agohprLeftMargin: case agohprInsideMargin: bx = page.ClientX1; break;
+            default: break;
+            }
+            switch (obj.VertPosRel) {
+            case agovprPage: by = 0; break;
+            case agovprMargin: case agovprTopMargin: case agovprInsideMargin: by = page.ClientY1; break;
+            default: break;
+            }
+            obj.PixAbsX = bx + FGDI.PtToPixXF(obj.PosLeft);
+            obj.PixAbsY = by + FGDI.PtToPixYF(obj.PosTop);
+            PlaceTextBox(obj, page);
+            if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
+                // Beside the text: at the paragraph's top, against the side it narrows.
+                obj.PixAbsX = obj.Wrap == agow_ParaLeft ? row.PageX : page.ClientX2 - obj.PixRotWidth;
+                obj.PixAbsY = row.GetY1();
+                page.GrPage.push_back(&obj);
+            } else if (obj.Wrap == agowBehind) {
+                page.GrBehind.push_back(&obj);
+            } else {
+                page.GrInFront.push_back(&obj);
+            }
+        }
+    }
+}
+
+void TVYXPaginatorDoc::StartSection(int index, TPlace& at)
+{
+    const TSection& sec = FSections[static_cast<std::size_t>(index)];
+    if (index == 0 || at.Page < 0) {
+        NewPage(at, index);
+        return;
+    }
+    if (FWeb) {
+        at.Section = index;
+        at.Col = 0;
+        at.ColTop = at.MaxY = at.Y;
+        return;
+    }
+    switch (sec.SEP->Type) {
+    case astContinous:
+        // Below everything the previous section's columns reached on this page.
+        at.Section = index;
+        at.Y = at.ColTop = at.MaxY = std::max(at.Y, at.MaxY);
+        at.Col = 0;
+        break;
+    case astNextColumn: {
+        const TVYXSEP& prev = *FSections[static_cast<std::size_t>(index - 1)].SEP;
+        if (prev.Cols.Count() > 1 && at.Col + 1 < prev.Cols.Count()) {
+            ++at.Col;
+            at.Y = at.ColTop;
+            at.Section = index;
+        } else {
+            NewPage(at, index);
+        }
+        break;
+    }
+    case astEvenPage:
+    case astOddPage:
+        NewPage(at, index);
+        // Page numbers count from 1: an even page has an odd index.
+        if ((sec.SEP->Type == astEvenPage) != (at.Page % 2 == 1))
+            NewPage(at, index);  // a blank page keeps the parity
+        break;
+    default:
+        NewPage(at, index);
+        break;
+    }
+}
+
+void TVYXPaginatorDoc::Paginate()
+{
+    FBroken = 0;
+    FPages.Clear();
+    FCarriedNotes.clear();
+    FOpenTables.clear();
+    FCounters.clear();
+    FCounterIds.clear();
+    FTextBoxes.clear();
+    FPPX = FGDI.PixelsPerInchX() / 72.0;
+    FPPY = FGDI.PixelsPerInchY() / 72.0;
+    FDoc.SetPPI(FGDI.PixelsPerInchX(), FGDI.PixelsPerInchY());
+    FWeb = FDoc.DOP().WebLayout;
+    FFields->Now = Now;
+    FPaginator.FieldTextEvent = [this](const TVYXCharRun& run) { return FieldText(run); };
+    CollectSections();
+
+    // Rows: the body section by section at its column width, then headers, footers and notes.
+    std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
+    for (const TSection& sec : FSections) {
+        double width = FGDI.PtToPixXF(sec.SEP->GetClientWidth());
+        if (FWeb)
+            width = FGDI.PtToPixXF(sec.SEP->GetPageWidth() - 2 * sec.SEP->MargWeb);
+        else if (sec.SEP->Cols.Count() > 1) {
+            const int n = sec.SEP->Cols.Count();
+            const double w = sec.SEP->Cols.Items(0).Width;
+            width = w > 0 ? FGDI.PtToPixXF(w) : (width - FGDI.PtToPixXF(sec.SEP->Cols.AverageColSpace()) * (n - 1)) / n;
+        }
+        for (int i = sec.First; i <= sec.Last; ++i) {
+            TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
+            if (item->IsPara()) {
+                auto& para = *static_cast<TVYXLogPara*>(item);
+                BreakPara(para, width, LabelOf(para));
+            } else {
+                auto& table = *static_cast<TVYXTable*>(item);
+                for (int r = 0; r < table.Count(); ++r)
+                    for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
+                        TVYXTableCell& cell = *table.GetRows(r)->GetCells(c);
+                        BreakParas(cell.Paras(), std::max(20.0, FGDI.PtToPixXF(cell.GetClientWidth())), true);
+                    }
+            }
+        }
+    }
+    const double bodyWidth = FGDI.PtToPixXF(FSections.front().SEP->GetClientWidth());
+    FHeaderEx[0] = FHeaderEx[1] = FHeaderEx[2] = -1;
+    FFooterEx[0] = FFooterEx[1] = FFooterEx[2] = -1;
+    if (!FWeb)
+        DoHeadersFooters();
+    FNoteOf.clear();
+    if (FDoc.FootnoteList().Count() > 0) {
+        BreakParas(FDoc.Footnotes().Paras(), bodyWidth, false);
+        for (int i = 0; i < FDoc.FootnoteList().Count(); ++i) {
+            TVYXFootnoteItem* n = FDoc.FootnoteList().GetItems(i);
+            FNoteOf[static_cast<TVYXFootnoteBaseItem*>(n)] = n;
+        }
+    }
+    const bool endnotes = FDoc.EndnoteList().Count() > 0;
+    if (endnotes)
+        BreakParas(FDoc.Endnotes().Paras(), bodyWidth, false);
+
+    // Placement.
+    TPlace at;
+    for (std::size_t s = 0; s < FSections.size(); ++s) {
+        StartSection(static_cast<int>(s), at);
+        const TSection& sec = FSections[s];
+        const TPlace start = at;
+        const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
+        const std::size_t notesBefore = FPages.GetItems(at.Page).Footnotes.size();
+        const double notesHeight = FPages.GetItems(at.Page).FNotesHeight;
+        const std::vector<TVYXFootnoteItem*> carried = FCarriedNotes;
+        const int pagesBefore = FPages.Count();
+        const auto place = [&] {
+            for (int i = sec.First; i <= sec.Last; ++i) {
+                TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
+                const TBox box = ColumnBox(at);
+                TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
+                if (item->IsPara())
+                    PlacePara(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
+                else
+                    PlaceTable(*static_cast<TVYXTable*>(item), at, box, 0);
+            }
+        };
+        place();
+        // Columns before a continuous break are balanced: the section is placed again
+        // with a column height that grows from an even share until it fits the page.
+        const int cols = sec.SEP->Cols.Count();
+        const bool balance = !FWeb && cols > 1 && s + 1 < FSections.size() &&
+                             FSections[s + 1].SEP->Type == astContinous && at.Page == start.Page && at.Col < cols;
+        if (balance) {
+            const auto undo = [&] {
+                FPages.Truncate(pagesBefore);
+                TVYXPhyPage& page = FPages.GetItems(start.Page);
+                page.Rows.Truncate(static_cast<int>(rowsBefore));
+                page.Footnotes.resize(notesBefore);
+                page.FNotesHeight = notesHeight;
+                FCarriedNotes = carried;
+                at = start;
+            };
+            const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
+            const TPlace single = at;
+            bool fitted = false;
+            for (double limit = start.ColTop + used / cols; limit < BodyBottom(single) && !fitted; limit += 4) {
+                undo();
+                FColLimit = limit;
+                place();
+                FColLimit = 0;
+                fitted = at.Page == start.Page;
+            }
+            if (!fitted) {
+                undo();
+                place();
+            }
+        }
+    }
+    if (endnotes)
+        PlaceParas(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
+    while (!FCarriedNotes.empty())  // notes of the last rows: pages of their own
+        NewPage(at, at.Section);
+    for (int i = 0; i < FPages.Count(); ++i)
+        EndPage(FPages.GetItems(i));
+    if (FWeb) {
+        FWebHeight = at.Y;
+        FDoc.DOP().WebHeight = FWebHeight / FGDI.PixelsPerInchY() * 72 + 2 * FSections.front().SEP->MargWeb;
+    }
+}
+
+std::size_t TVYXPaginatorDoc::RowMemory() const
+{
+    std::size_t bytes = 0;
+    const auto add = [&](TVYXLogParas& paras) {
+        TVYXLogParasIterator it;
+        it.ParaEvent = [&](TVYXLogPara& p) {
+            if (const TVYXPhyRows* rows = RowsOf(p))
+                bytes += rows->MemoryUsed();
+        };
+        it.Iterate(paras);
+    };
+    add(FDoc.Paras());
+    if (FDoc.FootnoteList().Count() > 0)
+        add(FDoc.Footnotes().Paras());
+    return bytes;
+}

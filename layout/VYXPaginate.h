@@ -1,0 +1,129 @@
+// VYXPaginate.h: the document paginator: rows of every paragraph stacked onto pages.
+//
+// Two passes. The row pass breaks paragraphs into rows (TVYXPaginator) - only those
+// that are dirty or whose width, resolution or list label changed; all others keep
+// their rows. The placement pass then walks the body in order and gives every row
+// its page, baseline and x: pure arithmetic over stored heights, no measuring. After
+// typing one character only that paragraph is broken again and the placement pass
+// moves the rest, so relayout costs one paragraph's measuring plus a walk over rows.
+//
+// Placement: rows go down the body; a row that does not fit below the last one goes
+// to the next column or page. Space between paragraphs: a paragraph without a list
+// whose follower has no space before adds its space after; otherwise the follower's
+// space before separates them (and the line-spacing surplus of the last row). Tables
+// place each cell's paragraphs from the row's top; a row ends where its lowest cell
+// ends, on the latest page any cell reached; rows shorter than their minimum grow,
+// exact rows take their height; cells are aligned vertically by moving their rows.
+// Header rows are repeated on every page a table continues on. Footnotes go onto the
+// page of their reference while the row and its notes fit; otherwise the notes go
+// with the next page. Endnotes follow the body.
+//
+// Not supported: keep-with-next, keep-together, widow and orphan control (stored, not
+// consulted); floating tables; wrapping text around objects placed against the page
+// (they are listed on the page in front of or behind the text).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "layout/VYXPhyPage.h"
+#include "layout/VYXPhyRow.h"
+
+class TVYXGDI;
+class TVYXLogDocEditor;
+class TVYXLogParas;
+class TVYXLogPara;
+class TVYXLogParaItem;
+class TVYXTable;
+class TVYXSEP;
+class TVYXCharRun;
+class TVYXFieldUpdater;
+class TVYXGraphicObj;
+class TVYXGraphicRotate;
+
+class TVYXPaginatorDoc {
+public:
+    // Lays out `doc` (a main editor with its headers, footers and notes) for `gdi`.
+    // Both are borrowed and must outlive the paginator.
+    TVYXPaginatorDoc(TVYXGDI& gdi, TVYXLogDocEditor& doc);
+    ~TVYXPaginatorDoc();
+    TVYXPaginatorDoc(const TVYXPaginatorDoc&) = delete;
+    TVYXPaginatorDoc& operator=(const TVYXPaginatorDoc&) = delete;
+
+    // The clock for DATE fields: days since 1899-12-30, local time.
+    double Now = 0;
+
+    // Full layout; paragraphs whose rows are still valid are reused.
+    void Paginate();
+    TVYXPhyPages& Pages() { return FPages; }
+    const TVYXPhyPages& Pages() const { return FPages; }
+    // Paragraphs broken into rows by the last Paginate (the rest were reused).
+    int BrokenParas() const { return FBroken; }
+    // The laid-out height of a web layout (one endless page), pixels.
+    double WebHeight() const { return FWebHeight; }
+    // Bytes the rows of the body, notes, headers and footers take.
+    std::size_t RowMemory() const;
+    // The text a field shows on a given page (PAGE, NUMPAGES, SECTIONPAGES); nothing
+    // for other fields, whose text was calculated during layout.
+    std::optional<std::u16string> PageFieldText(const TVYXCharRun& run, const TVYXPhyPage& page) const;
+    // Header and footer editors of the kind, nullptr when the document has none.
+    TVYXLogDocEditor* Header(TVYXPageHdrFtr kind) const;
+    TVYXLogDocEditor* Footer(TVYXPageHdrFtr kind) const;
+
+private:
+    struct TPlace;
+    struct TBox;
+    struct TSection;
+    void CollectSections();
+    void BreakParas(TVYXLogParas& paras, double width, bool numbering);
+    void BreakPara(TVYXLogPara& para, double width, const std::u16string& label);
+    void BreakTextBox(TVYXGraphicObj& obj);
+    void PlaceTextBox(TVYXGraphicObj& obj, TVYXPhyPage& page);
+    std::u16string NumberingLabel(TVYXLogPara& para);
+    std::u16string LabelOf(TVYXLogPara& para);
+    void DoHeadersFooters();
+    void PlaceParas(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
+    // `next` is the item after the paragraph in its list (nullptr at the end).
+    void PlacePara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
+    void PlaceTable(TVYXTable& table, TPlace& at, const TBox& box, int depth);
+    double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
+    double NotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
+    void PlaceNotes(TVYXPhyPage& page);
+    void NewPage(TPlace& at, int sectionIndex);
+    void NextColumnOrPage(TPlace& at, int depth);
+    double BodyBottom(const TPlace& at) const;
+    void StartSection(int index, TPlace& at);
+    void EndPage(TVYXPhyPage& page);
+    std::u16string FieldText(const TVYXCharRun& run);
+    TBox ColumnBox(const TPlace& at) const;
+    // Height of a list of paragraphs laid out at the current widths (headers, notes).
+    double ParasHeight(TVYXLogParas& paras, int first = 0, int last = -1);
+
+    TVYXGDI& FGDI;
+    TVYXLogDocEditor& FDoc;
+    TVYXPaginator FPaginator;
+    TVYXPhyPages FPages;
+    std::unique_ptr<TVYXFieldUpdater> FFields;
+    std::vector<TSection> FSections;
+    std::map<const void*, TVYXFootnoteItem*> FNoteOf;  // reference's note object -> note item
+    std::vector<std::vector<int>> FCounters;            // list counters per list, per level
+    std::vector<int> FCounterIds;
+    std::vector<TVYXFootnoteItem*> FCarriedNotes;       // notes that did not fit on the page before
+    double FHeaderEx[3] = {-1, -1, -1};
+    double FFooterEx[3] = {-1, -1, -1};
+    std::vector<TVYXGraphicRotate*> FTextBoxes;  // laid out by the last row pass (borrowed)
+    int FBoxDepth = 0;
+    double FCarry[4] = {0, 0, 0, 0};  // left width and height, right width and height still beside the text
+    double FWebHeight = 0;
+    double FColLimit = 0;  // while balancing columns: the columns' bottom, else 0
+    double FPPX = 96.0 / 72, FPPY = 96.0 / 72;
+    int FBroken = 0;
+    TVYXLogPara* FFieldPara = nullptr;  // the paragraph being broken, for its fields
+    bool FWeb = false;
+    std::vector<std::pair<TVYXTable*, int>> FOpenTables;  // tables being placed and their header row count
+};

@@ -1,0 +1,79 @@
+// VYXPhyPage.h: the physical pages the document paginator fills: body, header and footer extensions, notes, floats.
+//
+// Lengths are pixels of the layout device, the origin at the page's top-left corner.
+// A page does not own its rows (paragraphs do); it lists them in placement order.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "layout/VYXPhyRow.h"
+
+class TVYXSEP;
+class TVYXGraphicObj;
+class TVYXTableRow;
+class TVYXFootnoteItem;
+
+// Which header or footer a page shows.
+enum TVYXPageHdrFtr { aphfDefault, aphfFirst, aphfEven };
+
+// A table's header row drawn again at the top of a page the table continues on.
+struct TVYXRepeatedRow {
+    TVYXTableRow* Row = nullptr;  // borrowed
+    float X = 0, Y = 0;           // top-left of the copy on this page
+    float DY = 0;                 // to add to the header row's own placed y
+};
+
+class TVYXPhyPage {
+public:
+    int Index = 0;                 // 0-based in the sequence
+    int SectionIndex = 0;          // 0-based section the page starts in
+    int SectionPage = 1;           // 1-based number within that section
+    const TVYXSEP* SEP = nullptr;  // borrowed: the section's properties
+    double PageWidth = 0, PageHeight = 0;
+    double ClientX1 = 0, ClientY1 = 0, ClientX2 = 0, ClientY2 = 0;
+    // Header and footer extensions into the body: default, first-page, even-page; -1 when not set.
+    double HeaderEx[3] = {-1, -1, -1};
+    double FooterEx[3] = {-1, -1, -1};
+    TVYXPhyRowsList Rows;          // body rows in placement order
+    TVYXPhyRowsList NoteRows;      // footnote rows, at the page's foot
+    std::vector<TVYXFootnoteItem*> Footnotes;  // borrowed, in reference order
+    double FNotesHeight = 20;      // room for the separator, then each note
+    double ContentTop = 0;         // body top below repeated table header rows
+    std::vector<TVYXGraphicObj*> GrInFront, GrBehind, GrPage;  // borrowed floats
+    std::vector<TVYXRepeatedRow> RepeatedRows;
+
+    double GetWidth() const { return PageWidth; }
+    double GetHeight() const { return PageHeight; }
+    double GetClientWidth() const { return ClientX2 - ClientX1; }
+    double GetClientHeight() const { return ClientY2 - ClientY1; }
+    // The header kind shown: the first page of a title-page section, even pages (odd
+    // indexes) when the document has even headers, else the default.
+    TVYXPageHdrFtr HdrFtrKind() const;
+    double HeaderExHeight() const;
+    double FooterExHeight() const;
+    double PageExtra() const { return HeaderExHeight() + FooterExHeight(); }
+    // The height left for the body between two edges.
+    double BodyHeight(double bottom, double top) const { return bottom - top - PageExtra(); }
+    double GetFNotesHeight() const { return Footnotes.empty() ? 0 : FNotesHeight; }
+    // Where the body starts and ends, and where the footnote area begins.
+    double BodyTop() const { return ClientY1 + HeaderExHeight(); }
+    double GetAbsDocCY2() const { return ClientY2 - FooterExHeight() - GetFNotesHeight(); }
+    double GetAbsAbsFNotesCY1() const { return GetAbsDocCY2(); }
+};
+
+class TVYXPhyPages {
+public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TVYXPhyPage& GetItems(int i) const { return *FItems.at(static_cast<std::size_t>(i)); }
+    TVYXPhyPage* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXPhyPage& Add();
+    void Clear() { FItems.clear(); }
+    // Drops the pages from index `count` on.
+    void Truncate(int count);
+    // The page holding the row, nullptr when it is not placed.
+    TVYXPhyPage* FindPage(const TVYXPhyRow& row) const;
+
+private:
+    std::vector<std::unique_ptr<TVYXPhyPage>> FItems;
+};

@@ -1,0 +1,146 @@
+// VYXDocEditItems.cpp: whole-item edits (the inverses of the table and paragraph-structure
+// edits) and deep copies of what edits return, for watchers that keep them.
+#include <memory>
+
+#include "model/VYXLogDocument.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXDocSection.h"
+#include "model/VYXTable.h"
+#include "platform/VYXException.h"
+
+namespace {
+
+std::unique_ptr<TVYXPAPX> CopyPAPX(const TVYXPAPX* source)
+{
+    if (!source)
+        return nullptr;
+    auto copy = std::make_unique<TVYXPAPX>(source->PAP());
+    copy->Assign(*source, nullptr, nullptr);
+    return copy;
+}
+
+std::unique_ptr<TVYXCHPX> CopyCHPX(const TVYXCHPX* source)
+{
+    if (!source)
+        return nullptr;
+    auto copy = std::make_unique<TVYXCHPX>(source->CHP());
+    copy->Assign(*source, nullptr, nullptr);
+    return copy;
+}
+
+// Rows lay themselves out again; paragraphs only need to know they changed.
+void MarkDirty(TVYXLogParaItem& item)
+{
+    if (item.IsPara()) {
+        static_cast<TVYXLogPara&>(item).MakeDirty();
+        return;
+    }
+    auto& table = static_cast<TVYXTable&>(item);
+    for (int r = 0; r < table.Count(); ++r)
+        table.GetRows(r)->MakeDirty();
+}
+
+}  // namespace
+
+std::unique_ptr<TVYXDocFragment> TVYXDocFragment::Clone() const
+{
+    auto copy = std::make_unique<TVYXDocFragment>();
+    if (Paras)
+        copy->Paras = Paras->Clone(nullptr, nullptr);
+    copy->HeadPAPX = CopyPAPX(HeadPAPX.get());
+    copy->TailPAPX = CopyPAPX(TailPAPX.get());
+    copy->HeadSEP = HeadSEP ? HeadSEP->Clone() : nullptr;
+    copy->TailSEP = TailSEP ? TailSEP->Clone() : nullptr;
+    copy->Origin = Origin;
+    copy->Boundaries = Boundaries;
+    copy->HasEmptyTail = HasEmptyTail;
+    copy->EmptyTailCHPX = CopyCHPX(EmptyTailCHPX.get());
+    return copy;
+}
+
+std::unique_ptr<TVYXDocFormats> TVYXDocFormats::Clone() const
+{
+    auto copy = std::make_unique<TVYXDocFormats>();
+    copy->Range = Range;
+    copy->Runs.reserve(Runs.size());
+    for (const TRunFormat& run : Runs)
+        copy->Runs.push_back({run.Para, run.From, run.To, CopyCHPX(run.CHPX.get())});
+    copy->Paras.reserve(Paras.size());
+    for (const TParaFormat& para : Paras)
+        copy->Paras.push_back({para.Para, CopyPAPX(para.PAPX.get())});
+    return copy;
+}
+
+std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveItems(const TVYXDocRange& range)
+{
+    TVYXLogParas* list = VYXListAt(*FLogParas, range.First.Path);
+    const int first = range.First.Item, end = range.Last.Item;
+    if (!list || !range.First.SameList(range.Last) || range.First.CharPos != 1 || range.Last.CharPos != 1 ||
+        first < 0 || end <= first || end > list->Count() || end - first >= list->Count())
+        throw VYXException("Invalid address");
+    auto fragment = std::make_unique<TVYXDocFragment>();
+    fragment->Paras = CreateParas();
+    for (int i = end - 1; i >= first; --i)
+        fragment->Paras->InsertItem(0, list->Extract(i));
+    if (TVYXLogParaItem* next = list->GetItems(first))
+        MarkDirty(*next);
+    TVYXDocEditEvent event;
+    event.Change = {adckRemove, range};
+    event.Removed = fragment.get();
+    event.Items = true;
+    Notify(event);
+    return fragment;
+}
+
+TVYXDocRange TVYXLogDocument::InsertItems(const TVYXDocAddress& before, const TVYXDocFragment& items)
+{
+    TVYXLogParas* list = VYXListAt(*FLogParas, before.Path);
+    if (!list || before.Item < 0 || before.Item > list->Count())
+        throw VYXException("Invalid address");
+    TVYXDocRange range;
+    range.First.Path = range.Last.Path = before.Path;
+    range.First.Item = range.Last.Item = before.Item;
+    if (!items.Paras || items.Paras->Count() == 0)
+        return range;
+    for (int i = 0; i < items.Paras->Count(); ++i) {
+        TVYXLogParaItem* item = list->InsertItem(before.Item + i, items.Paras->GetItems(i)->Clone(list));
+        MarkDirty(*item);
+    }
+    range.Last.Item = before.Item + items.Paras->Count();
+    TVYXDocEditEvent event;
+    event.Change = {adckInsert, range};
+    event.Items = true;
+    Notify(event);
+    return range;
+}
+
+void TVYXLogDocument::PutEmptyRun(const TVYXDocAddress& at, const TVYXCHPX* chpx)
+{
+    TVYXLogPara* para = VYXParaAt(*FLogParas, at);
+    if (!para || at.CharPos < 1 || at.CharPos > para->EndOfParaPos())
+        throw VYXException("Invalid address");
+    TVYXCharRuns& runs = para->CharRuns();
+    int index = 0;
+    TVYXCharRun* found = nullptr;
+    for (; index < runs.Count(); ++index) {
+        TVYXCharRun* run = runs.Items(index);
+        if (run->StartPos == at.CharPos && run->Type_() == acrtText && run->Len() == 0) {
+            found = run;
+            break;
+        }
+        if (run->StartPos >= at.CharPos)
+            break;
+    }
+    if (found)
+        found->SetCHPX(chpx);
+    else
+        runs.Insert(index, chpx);
+    runs.Reindex();
+    para->MakeDirty();
+    TVYXDocFormats none;
+    none.Range = {at, at};
+    TVYXDocEditEvent event;
+    event.Change = {adckFormat, none.Range};
+    event.Previous = &none;
+    Notify(event);
+}
