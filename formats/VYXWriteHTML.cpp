@@ -83,7 +83,7 @@ void AppendEncoded(std::string& out, std::u16string_view text)
         case 0xA0: out += "&nbsp;"; continue;
         default: break;
         }
-        if (c < 0x80) {
+        if (c < 0x7F) {
             out += c < 0x20 && c != u'\t' ? ' ' : static_cast<char>(c);
             continue;
         }
@@ -91,6 +91,9 @@ void AppendEncoded(std::string& out, std::u16string_view text)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         else if (c >= 0xD800 && c < 0xE000)
             c = 0xFFFD;  // a lone surrogate
+        // C1 controls and noncharacters are not allowed in HTML: a blank, as the C0 ones.
+        if (c <= 0x9F || (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE)
+            c = u' ';
         AppendUtf8(out, c);
     }
 }

@@ -314,3 +314,14 @@ TEST(WriteHTML, SeparateListsStaySeparate)
     Read(back, html);
     EXPECT_EQ(VYXDumpParas(back.Paras()), dump);
 }
+
+TEST(WriteHTML, CharactersHtmlDoesNotAllowBecomeBlanks)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(std::u16string(u"a\u0001b\u007Fc\u0085d\uFDD0e\uFFFEf\U0001F600g", 15));
+    }
+    const std::string html = Write(doc);
+    EXPECT_NE(html.find("a b c d e f\xF0\x9F\x98\x80g"), std::string::npos) << html;
+}
