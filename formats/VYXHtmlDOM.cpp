@@ -213,6 +213,12 @@ private:
             std::all_of(raw.begin(), raw.end(), IsBlank))
             return;
         std::u16string text = decode ? VYXHtmlDecodeEntities(raw) : std::u16string(raw);
+        // NUL is a replacement character in HTML text; the other control characters
+        // (blanks aside) have no glyph and would be taken for the model's own marks.
+        text.erase(std::remove_if(text.begin(), text.end(),
+                                  [](char16_t c) { return c != 0 && c < 0x20 && !IsBlank(c); }),
+                   text.end());
+        std::replace(text.begin(), text.end(), u'\0', u'\uFFFD');
         TVYXHtmlNode& top = Top();
         if (top.ChildCount() > 0) {
             TVYXHtmlNode& last = top.Child(top.ChildCount() - 1);

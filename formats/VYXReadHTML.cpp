@@ -69,6 +69,8 @@ struct TBlockFmt {
 };
 
 struct TListCtx {
+    int Slot = -1;       // this list's entry in the reader's list table
+    int OuterSlot = -1;  // the enclosing list's, -1 at the outermost
     bool Bullet = true;
     TVYXNumberingStyleType Style = anstDecimal;
     bool NoMarker = false;  // list-style-type: none
@@ -415,13 +417,14 @@ private:
             return NewPara(indented);
         }
         EndPara();
-        TTarget& t = Target();
-        TVYXNumbering* previous = nullptr;
-        TVYXLogParaItem* last = t.Unused ? nullptr : t.Paras->Last();
-        if (last && last->IsPara())
-            if (TVYXNumbering* n = static_cast<TVYXLogPara*>(last)->PAPX().GetNumbering())
-                if ((n->Style == anstBullet) == list.Bullet && (list.Bullet || n->Style == list.Style || list.Level > 0))
-                    previous = n;
+        // The items of one list element share one list, so numbering goes on after a
+        // nested list; a nested list of the same kind joins its outer list at the next
+        // level, any other starts a list of its own.
+        TVYXNumbering* previous = list.Slot >= 0 ? FListSlots[static_cast<std::size_t>(list.Slot)] : nullptr;
+        if (!previous && list.OuterSlot >= 0)
+            if (TVYXNumbering* outer = FListSlots[static_cast<std::size_t>(list.OuterSlot)])
+                if ((outer->Style == anstBullet) == list.Bullet && (list.Bullet || outer->Style == list.Style))
+                    previous = outer;
         TVYXLogPara& para = NewPara(b);
         if (previous) {
             TVYXPAPX papx(&FDoc.GetMasterPAP());
@@ -432,6 +435,8 @@ private:
         else
             para.BeginNumbering(list.Style);
         para.MakeNumbering(std::clamp(list.Level, 0, cMaxListLevel));
+        if (list.Slot >= 0 && !FListSlots[static_cast<std::size_t>(list.Slot)])
+            FListSlots[static_cast<std::size_t>(list.Slot)] = para.PAPX().GetNumbering();
         return para;
     }
 
@@ -442,7 +447,12 @@ private:
 
     void EndPara()
     {
+        // A new paragraph starts with an empty run in the format of the one before;
+        // combining drops it once the paragraph has its own runs.
+        if (FPara && FPara->Count() > 1)
+            FPara->CombineCharRuns();
         FPara = nullptr;
+        FLastRun = nullptr;  // combining may have freed it
         FPendingSpace = false;
     }
 
@@ -749,10 +759,13 @@ private:
         }
     }
 
-    static TListCtx ListFrom(const TVYXHtmlNode& node, const TVyCSSProperties& css, const TListCtx& outer)
+    TListCtx ListFrom(const TVYXHtmlNode& node, const TVyCSSProperties& css, const TListCtx& outer)
     {
         TListCtx list;
         list.Level = outer.Level + 1;
+        list.OuterSlot = outer.Slot;
+        list.Slot = static_cast<int>(FListSlots.size());
+        FListSlots.push_back(nullptr);
         list.Bullet = node.Tag != vytOL;
         std::string type = css.Get(vycpLIST_STYLE_TYPE);
         if (type.empty()) {
@@ -1532,6 +1545,7 @@ private:
     TVYXHtmlDOM FDom;
     std::string FBase;
     std::vector<TTarget> FTargets;
+    std::vector<TVYXNumbering*> FListSlots;  // per list element: its list's first level used (borrowed)
     struct TFrame {
         TVYXLogParas* Paras;              // the list the box stands in
         std::vector<TVYXLogPara*> Items;  // its paragraphs, in order

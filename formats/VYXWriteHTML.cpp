@@ -83,7 +83,7 @@ void AppendEncoded(std::string& out, std::u16string_view text)
         case 0xA0: out += "&nbsp;"; continue;
         default: break;
         }
-        if (c < 0x80) {
+        if (c < 0x7F) {
             out += c < 0x20 && c != u'\t' ? ' ' : static_cast<char>(c);
             continue;
         }
@@ -91,6 +91,9 @@ void AppendEncoded(std::string& out, std::u16string_view text)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         else if (c >= 0xD800 && c < 0xE000)
             c = 0xFFFD;  // a lone surrogate
+        // C1 controls and noncharacters are not allowed in HTML: a blank, as the C0 ones.
+        if (c <= 0x9F || (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE)
+            c = u' ';
         AppendUtf8(out, c);
     }
 }
@@ -370,6 +373,7 @@ private:
         bool Bullet;
         TVYXNumberingStyleType Style;
         bool ItemOpen;
+        const TVYXNumberingsList* List;  // which list of the document (borrowed)
     };
 
     void CloseLists(std::size_t depth)
@@ -417,7 +421,9 @@ private:
         const std::size_t depth = static_cast<std::size_t>(std::clamp(n.Level, 0, cMaxListDepth - 1)) + 1;
         const bool bullet = n.Style == anstBullet;
         CloseLists(depth);
-        if (FLists.size() == depth && (FLists.back().Bullet != bullet || (!bullet && FLists.back().Style != n.Style)))
+        // Another list at the same depth (a new list restarts its numbers) closes this one.
+        if (FLists.size() == depth && (FLists.back().Bullet != bullet || (!bullet && FLists.back().Style != n.Style) ||
+                                       FLists.back().List != n.NumList()))
             CloseLists(depth - 1);
         if (FLists.size() == depth && FLists.back().ItemOpen) {
             FOut += "</li>";
@@ -436,7 +442,7 @@ private:
                 const std::string type = OlType(n.Style);
                 FOut += type.empty() ? "<ol>" : "<ol type=\"" + type + "\">";
             }
-            FLists.push_back({innerBullet, n.Style, false});
+            FLists.push_back({innerBullet, n.Style, false, FLists.size() + 1 == depth ? n.NumList() : nullptr});
         }
         const std::string cls = ClassFor("li", "px", ParaDecls(para, true));
         FOut += cls.empty() ? "<li>" : "<li class=\"" + cls + "\">";

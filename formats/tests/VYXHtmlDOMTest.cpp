@@ -119,6 +119,7 @@ TEST(HtmlDOM, ImplicitClosingAndMisnesting)
         {"<html><body><p>a</body></html><p>b", "html(body(p(\"a\") p(\"b\")))"},
         {"x < y <3 <!doctype html><!-- c -->z", "\"x < y <3 z\""},
         {"<p>unclosed <!-- comment", "p(\"unclosed \")"},
+        {"a\x01\x1f\tb", "\"a\tb\""},  // control characters other than blanks go
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Html);
@@ -149,6 +150,8 @@ TEST(HtmlDOM, AttributesAndRawText)
     EXPECT_EQ(p.Child(4).Text, u"after");
     // An unterminated script swallows the rest, as browsers do.
     EXPECT_EQ(Tree("<script>a<b>c"), "script(\"a<b>c\")");
+    dom.Parse(std::u16string(u"x\0y", 3));
+    EXPECT_EQ(dom.Root().Child(0).Text, u"x\uFFFDy");
 }
 
 TEST(HtmlDOM, HostileNestingStaysBounded)

@@ -276,3 +276,52 @@ TEST(WriteHTML, BrowserShowsThePage)
     EXPECT_GT(blue, 1000u);
     fs::remove_all(dir);
 }
+
+TEST(WriteHTML, GoldenFiles)
+{
+    // The sample's model dump and our HTML for it, reviewed by hand; VYX_UPDATE_GOLDEN=1
+    // rewrites them, a difference leaves the new text in ".actual" beside the golden.
+    TVYXLogDocEditor doc;
+    Read(doc, Sample());
+    const std::string base = std::string(VYX_TEST_DATA_DIR) + "/html/roundtrip.html";
+    const std::pair<std::string, std::string> goldens[] = {{base + ".dump", VYXDumpParas(doc.Paras())},
+                                                           {base + ".golden", Write(doc)}};
+    for (const auto& [path, actual] : goldens) {
+        SCOPED_TRACE(path);
+        if (std::getenv("VYX_UPDATE_GOLDEN")) {
+            std::ofstream(path, std::ios::binary) << actual;
+            continue;
+        }
+        const std::string expected = VYXHtmlReadTestFile(path);
+        if (expected != actual)
+            std::ofstream(path + ".actual", std::ios::binary) << actual;
+        EXPECT_EQ(expected, actual);
+    }
+}
+
+TEST(WriteHTML, SeparateListsStaySeparate)
+{
+    // Two lists in a row each count from one; an outer list goes on after a nested one.
+    TVYXLogDocEditor doc;
+    Read(doc, "<ol><li>a<li>b<ul><li>x</ul><li>c</ol><ol><li>again</ol>");
+    const std::string dump = VYXDumpParas(doc.Paras());
+    EXPECT_NE(dump.find("\"c\""), std::string::npos);
+    EXPECT_EQ(Count(dump, "list=0:0"), 3u) << dump;  // a, b and c in one list
+    EXPECT_EQ(Count(dump, "list=2:0"), 1u) << dump;  // "again" in a list of its own
+    const std::string html = Write(doc);
+    EXPECT_EQ(Count(html, "<ol>"), 2u) << html;
+    TVYXLogDocEditor back;
+    Read(back, html);
+    EXPECT_EQ(VYXDumpParas(back.Paras()), dump);
+}
+
+TEST(WriteHTML, CharactersHtmlDoesNotAllowBecomeBlanks)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(std::u16string(u"a\u0001b\u007Fc\u0085d\uFDD0e\uFFFEf\U0001F600g", 15));
+    }
+    const std::string html = Write(doc);
+    EXPECT_NE(html.find("a b c d e f\xF0\x9F\x98\x80g"), std::string::npos) << html;
+}
