@@ -1597,8 +1597,11 @@ void TRtfParser::ApplyParaProps(TVYXLogPara& para)
     if (p.After != 0)
         x.SetSpaceAfter(Pt(p.After));
     if (p.LineSpacing != 0) {
-        x.SetLineSpacing(std::abs(p.LineSpacing) / 240.0);
-        x.SetLineSpacingType(p.LineSpacing < 0 ? aplstExactly : (p.LineMult ? aplstMultiple : aplstAtLeast));
+        // A multiple counts in 240ths of a line; exact and at-least heights are twips,
+        // which the model keeps in points.
+        const bool multiple = p.LineSpacing > 0 && p.LineMult;
+        x.SetLineSpacing(std::abs(p.LineSpacing) / (multiple ? 240.0 : 20.0));
+        x.SetLineSpacingType(p.LineSpacing < 0 ? aplstExactly : (multiple ? aplstMultiple : aplstAtLeast));
     }
     if (const TVYXColor c = ColorAt(p.Shade); c != cVYXAutoColor)
         x.SetColor(c);

@@ -560,9 +560,11 @@ void TWriter::DoParaProps(const TVYXLogPara& para, int depth)
             lines = 2;
         else if (pd.LineSpacingType == aplstSingle)
             lines = 1;
-        const long sl = std::lround(lines * 240);
+        // Exact and at-least heights are points in the model, twips in the file.
+        const bool height = pd.LineSpacingType == aplstAtLeast || pd.LineSpacingType == aplstExactly;
+        const long sl = std::lround(lines * (height ? 20 : 240));
         WProp("sl", pd.LineSpacingType == aplstExactly ? -sl : sl);
-        W(pd.LineSpacingType == aplstAtLeast || pd.LineSpacingType == aplstExactly ? "\\slmult0" : "\\slmult1");
+        W(height ? "\\slmult0" : "\\slmult1");
     }
     if (Twips(pd.SpaceBefore) != 0)
         WProp("sb", Twips(pd.SpaceBefore));
