@@ -506,7 +506,7 @@ bool TVYXLogDocEditor::ReplaceParaFormats(const std::vector<TVYXLogPara*>& paras
         before.push_back(CopyParaFormat(p->PAPX()));
     change();
     for (std::size_t i = 0; i < paras.size(); ++i) {
-        after.Paras.push_back({AddressOf(TVYXLogPos(paras[i], 1)), CopyParaFormat(paras[i]->PAPX())});
+        after.Paras.push_back({AddressOf(TVYXLogPos(paras[i], 1)), CopyParaFormat(paras[i]->PAPX()), nullptr});
         paras[i]->PAPX().Assign(*before[i], nullptr, nullptr);
     }
     after.Range = {after.Paras.front().Para, after.Paras.back().Para};

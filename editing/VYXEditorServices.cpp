@@ -466,7 +466,7 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
             auto papx = std::make_unique<TVYXPAPX>(para->PAPX().PAP());
             papx->Assign(para->PAPX(), nullptr, nullptr);
             papx->RemoveRevision();
-            formats.Paras.push_back({step.Para, std::move(papx)});
+            formats.Paras.push_back({step.Para, std::move(papx), nullptr});
         } else {
             for (int i = 0; i < para->Count(); ++i) {
                 const TVYXCharRun& run = *para->GetItems(i);

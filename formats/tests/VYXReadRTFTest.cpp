@@ -219,7 +219,7 @@ TEST(ReadRTF, ParagraphProperties)
     const TVYXPAPX& a = doc.Paras().GetParas(0)->PAPX();
     EXPECT_DOUBLE_EQ(a.GetIndentHanging(), 18.0);
     EXPECT_DOUBLE_EQ(a.GetIndentLeft(), 36.0);
-    EXPECT_DOUBLE_EQ(a.GetLineSpacing(), 1.0);
+    EXPECT_DOUBLE_EQ(a.GetLineSpacing(), 12.0);  // exactly 240 twips, in points
     EXPECT_EQ(a.GetLineSpacingType(), aplstExactly);
     EXPECT_EQ(a.GetAlignment(), vyptaCenter);
     EXPECT_DOUBLE_EQ(a.GetSpaceBefore(), 6.0);

@@ -1,5 +1,6 @@
 // VYXReadWriteOPC5Test.cpp: the OPC package, the generated schema classes and interop with the corpus.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -424,7 +425,8 @@ TEST(OPCInterop, CorpusPackagesOpenAndRepack)
     }
     std::sort(files.begin(), files.end());
     ASSERT_GT(files.size(), 200u);
-    const auto tmp = fs::temp_directory_path() / "vyx_interop_repack.zip";
+    // One name per process: the Release and sanitizer suites may run side by side.
+    const auto tmp = fs::temp_directory_path() / ("vyx_interop_repack_" + std::to_string(::getpid()) + ".zip");
     int opened = 0;
     for (const auto& file : files) {
         SCOPED_TRACE(file.string());
