@@ -12,40 +12,12 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
+#include "editing/tests/VYXRichDoc.h"
 #include "editing/tests/VYXUndoDump.h"
 
 namespace {
 
-void BuildRich(TVYXLogDocEditor& doc)
-{
-    {
-        TVYXEditorUpdate update(doc);
-        doc.AppendParaUI(u"A first paragraph with some words.");
-        doc.AppendBookmark(u"mark", u" marked words");
-        TVYXTable& outer = doc.AppendTableUI(3, 3);
-        for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 3; ++c)
-                doc.CellPara(outer, c, r).Append(u"cell text");
-        TVYXTableCell* middle = outer.GetRows(1)->GetCells(1);
-        TVYXTable* inner = middle->Paras().AddTable(2, 2);
-        inner->GetRows(0)->GetCells(0)->Paras()._FirstPara()->Append(u"deep");
-        middle->Paras().AppendPara(u"after inner");
-        doc.AppendTextUI(u"After the table.");
-        doc.AppendBulletPara(u"bullet one", 0);
-        doc.AppendBulletPara(u"bullet two", 1);
-        doc.AppendNumberedPara(u"number one", 0);
-        doc.AppendParaUI(u"A field: ");
-        doc.GetOrAddLastPara().AppendField(u"PAGE", u"1");
-        doc.AppendTextUI(u" and more");
-        doc.AppendParaUI(u"Last paragraph.");
-    }
-    doc.Command(vycRevisionTrackChanges, true);
-    doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(0), 3));
-    doc.Command(vycInsertAtCaret, u"inserted ");
-    doc.Command(vycDelCharRight);
-    doc.Command(vycDelCharRight);
-    doc.Command(vycRevisionTrackChanges, false);
-}
+void BuildRich(TVYXLogDocEditor& doc) { VYXBuildRichDoc(doc, TVYXRichExtra::Bookmark); }
 
 // Every command class that goes through the edit door. Commands that clear the
 // history (notes, text boxes, accepting tracked changes) have a test of their own.
