@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# vs-office.sh VYX FILE... : whole-process conversion to text, vyx against the
+# vs-office.sh VYX FILE... : whole-process conversion to text (TO=html: to HTML), vyx against the
 # office suite's headless converter on the same files, side by side, runs
 # alternating so that a drift of the machine's speed hits both alike.
 # Prints per file the median wall time of each and the median of the pairwise
@@ -9,6 +9,12 @@
 set -euo pipefail
 VYX="$1"; shift
 RUNS="${RUNS:-5}"
+TO="${TO:-txt}"
+case "$TO" in
+  txt) FILTER="txt:Text" ;;
+  html) FILTER="html:HTML (StarWriter)" ;;
+  *) echo "vs-office: TO is txt or html" >&2; exit 2 ;;
+esac
 if ! command -v soffice >/dev/null; then
   echo "vs-office: installing libreoffice-writer-nogui for the comparison" >&2
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends libreoffice-writer-nogui >/dev/null
@@ -29,8 +35,8 @@ median() { sort -g | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2
 printf '%-40s %10s %10s %8s\n' file vyx_s office_s ratio
 for file in "$@"; do
   name="$(basename "$file")"
-  ours() { rm -f "$WORK/out.txt"; "$VYX" convert "$file" "$WORK/out.txt"; }
-  theirs() { soffice -env:UserInstallation="$PROFILE" --headless --convert-to txt:Text --outdir "$WORK/lo" "$file"; }
+  ours() { rm -f "$WORK/out.$TO"; "$VYX" convert "$file" "$WORK/out.$TO"; }
+  theirs() { soffice -env:UserInstallation="$PROFILE" --headless --convert-to "$FILTER" --outdir "$WORK/lo" "$file"; }
   seconds ours >/dev/null; seconds theirs >/dev/null
   a=(); b=(); r=()
   for ((i = 0; i < RUNS; i++)); do

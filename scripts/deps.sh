@@ -13,7 +13,7 @@ PACKAGES=(
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core fonts-dejavu-extra
   libfribidi-dev libunibreak-dev unicode-data
   unzip
-  libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy
+  libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy libxml2-utils
 )
 
 missing=()
