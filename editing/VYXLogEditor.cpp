@@ -525,6 +525,11 @@ TVYXFootnoteItem& TVYXLogDocEditor::AppendEndnote(std::u16string_view text)
     return AddNote(true, para, para.EndOfParaPos(), text);
 }
 
+TVYXFootnoteItem& TVYXLogDocEditor::AppendNote(TVYXLogPara& para, bool endnote, std::u16string_view text)
+{
+    return AddNote(endnote, para, para.EndOfParaPos(), text);
+}
+
 TVYXBookmark* TVYXLogDocEditor::AppendBookmark(std::u16string_view name)
 {
     return GetOrAddLastPara().AppendBookmark(name);

@@ -286,6 +286,9 @@ public:
     // (reference mark + text) in the notes editor; main editor only.
     TVYXFootnoteItem& AppendFootnote(std::u16string_view text);
     TVYXFootnoteItem& AppendEndnote(std::u16string_view text);
+    // The same at the end of any paragraph of the main document, a table cell's
+    // included (readers meet note references inside cells); main editor only.
+    TVYXFootnoteItem& AppendNote(TVYXLogPara& para, bool endnote, std::u16string_view text);
     // A bookmark at the end of the last paragraph: collapsed, or open until
     // EndBookmark closes it after more text. nullptr when the name is taken.
     TVYXBookmark* AppendBookmark(std::u16string_view name);

@@ -367,7 +367,8 @@ bool ParseColor(std::string_view s, TVYXColor& color)
 // Where runs of the walk go: a paragraph list, and for the main body the editor.
 struct TTarget {
     TVYXLogParas* Paras = nullptr;
-    TVYXLogDocEditor* Editor = nullptr;  // set for the main body only (notes need it)
+    TVYXLogDocEditor* Editor = nullptr;  // set for the main body only
+    TVYXLogDocEditor* Notes = nullptr;   // the main editor, in the body and its cells
     TVYXLogPara* Reuse = nullptr;        // an empty paragraph the list came with
     TOPCItem* Owner = nullptr;           // the part whose relationships name pictures and links
 };
@@ -1599,8 +1600,9 @@ void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYX
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
                                TTarget& target, const TVYXCHPX& chpx)
 {
-    // A note's anchor must be the body's last paragraph, where the editor appends it.
-    if (!target.Editor || target.Editor->DocType() != aldtMain || target.Paras->Last() != &para)
+    // A note's anchor is the paragraph being read, at its end: the body's or a cell's
+    // of the main document (headers and text boxes hold no notes).
+    if (!target.Notes || target.Notes->DocType() != aldtMain || target.Paras->Last() != &para)
         return;
     const auto& nodes = endnote ? FEndnoteNodes : FFootnoteNodes;
     const TDxTree* tree = endnote ? FEndnotes.get() : FFootnotes.get();
@@ -1630,7 +1632,7 @@ void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnot
     }
     while (!text.empty() && text.front() == u' ')
         text.erase(0, 1);
-    TVYXFootnoteItem& note = endnote ? target.Editor->AppendEndnote(text) : target.Editor->AppendFootnote(text);
+    TVYXFootnoteItem& note = target.Notes->AppendNote(para, endnote, text);
     // The reference keeps its run's format (a superscript character style, usually).
     if (note.CharRun && chpx.Count() > 0)
         note.CharRun->SetCHPX(&chpx);
@@ -1897,6 +1899,7 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
 
             TTarget inner;
             inner.Paras = &cell->Paras();
+            inner.Notes = target.Notes;  // notes referenced in cells
             inner.Owner = target.Owner;
             inner.Reuse = cell->Paras().Count() > 0 && cell->Paras().GetItems(0)->IsPara()
                               ? static_cast<TVYXLogPara*>(cell->Paras().GetItems(0))
@@ -2281,6 +2284,7 @@ void TVYXReadDOCX::TImpl::ReadBody(const TDxTree& t)
     TTarget target;
     target.Paras = &FDoc.Paras();
     target.Editor = &FDoc;
+    target.Notes = &FDoc;
     target.Owner = FPkg ? FPkg->Document() : nullptr;
     if (FDoc.Paras().Count() == 1 && FDoc.Paras().GetItems(0)->IsPara() && FDoc.Paras().GetItems(0)->GetPlainText().empty())
         target.Reuse = static_cast<TVYXLogPara*>(FDoc.Paras().GetItems(0));
