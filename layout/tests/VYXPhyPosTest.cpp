@@ -13,7 +13,9 @@
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXCharRun.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXRevision.h"
 #include "model/VYXTable.h"
 #include "platform/VYXException.h"
 
@@ -542,4 +544,83 @@ TEST(PhyPos, HeaderAndFootnoteAreas)
     EXPECT_EQ(hit.CharPos, 1);
     ASSERT_TRUE(page.XYToLogPos(d.Gdi, hit, 10, page.Rows.GetItems(0).Baseline));
     EXPECT_EQ(hit.Para, page.Rows.GetItems(0).Para);
+}
+
+// ---- The caret's context -----------------------------------------------------------------------------
+
+TEST(PhyPos, CaretKnowsItsRunFieldAndChanges)
+{
+    TDoc d;
+    TVYXLogPara& p = d.Para(u"one two three ");
+    TVYXRevisionData change;
+    change.RevType = artInsert;
+    change.Author = u"Reviewer";
+    p.ApplyRevision(change, 5, 8);  // "two"
+    p.AppendField(u"AUTHOR", u"Somebody");
+    p.Append(u" tail");
+    d.Layout.Paginate();
+
+    TVYXCaretLogPhyPosition caret;
+    int moves = 0;
+    caret.AfterMoveEvent = [&](TVYXCaretLogPhyPosition&) { ++moves; };
+    caret.MoveToPos(TVYXLogPos(&p, 1));
+    ASSERT_TRUE(caret.MoveRevisionNext());
+    EXPECT_EQ(caret.CharPos, 5);
+    caret.MoveToPos(TVYXLogPos(&p, p.EndOfParaPos()));
+    ASSERT_TRUE(caret.MoveRevisionPrev());
+    EXPECT_EQ(caret.CharPos, 5);
+    EXPECT_FALSE(caret.MoveRevisionPrev());
+    EXPECT_EQ(caret.CharPos, 5);
+
+    // Into the field and out of it again.
+    caret.MoveToPos(TVYXLogPos(&p, 14));  // before the space ending "three "
+    EXPECT_EQ(caret.Field(), nullptr);
+    ASSERT_TRUE(caret.MoveCharNext());
+    ASSERT_NE(caret.Field(), nullptr);
+    EXPECT_TRUE(caret.FieldChanged());
+    EXPECT_EQ(caret.CharRun()->Type_(), acrtSimpleField);
+    caret.MoveEndOfPara();
+    EXPECT_EQ(caret.Field(), nullptr);
+    EXPECT_TRUE(caret.FieldChanged());
+    // Every one of those moves told the listener once.
+    EXPECT_EQ(moves, 8);
+
+    // The caret over the field stands where the field's text is drawn.
+    TVYXCaretRowEditor editor(d.Gdi, caret);
+    caret.MoveToPos(TVYXLogPos(&p, 16));
+    const double atField = editor.CaretX();
+    caret.MoveToPos(TVYXLogPos(&p, 15));
+    EXPECT_GT(atField, editor.CaretX());
+}
+
+// ---- Header and footer extensions of pages ----------------------------------------------------------------
+
+TEST(PhyPos, HeaderAndFooterExtensionsByPage)
+{
+    struct TCase {
+        int Index;
+        double Default, First, Even, Expected;
+    };
+    const TCase cases[] = {
+        {0, 10, 25, -1, 25},  // the first page's own header
+        {0, 10, -1, 30, 10},  // none of its own: the default
+        {1, 10, 25, 30, 30},  // the second page shows the even header
+        {1, 10, 25, -1, 10},  // no even header: the default
+        {2, 10, 25, 30, 10},  // odd pages: the default
+        {3, -1, -1, -1, 0},   // nothing set
+        {2, 0, -1, -1, 0},    // a header that fits into its margin
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Index << " " << c.Default << " " << c.First << " " << c.Even);
+        TVYXPhyPage page;
+        page.Index = c.Index;
+        page.HeaderEx[aphfDefault] = c.Default;
+        page.HeaderEx[aphfFirst] = c.First;
+        page.HeaderEx[aphfEven] = c.Even;
+        page.FooterEx[aphfDefault] = 7;
+        EXPECT_EQ(page.HeaderExHeight(), c.Expected);
+        EXPECT_EQ(page.FooterExHeight(), 7);
+        EXPECT_EQ(page.PageExtra(), c.Expected + 7);
+        EXPECT_EQ(page.BodyHeight(1000, 100), 900 - c.Expected - 7);
+    }
 }
