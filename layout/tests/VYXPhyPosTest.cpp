@@ -10,6 +10,7 @@
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPhyNavigator.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
 #include "model/VYXGraphics.h"
@@ -623,4 +624,53 @@ TEST(PhyPos, HeaderAndFooterExtensionsByPage)
         EXPECT_EQ(page.PageExtra(), c.Expected + 7);
         EXPECT_EQ(page.BodyHeight(1000, 100), 900 - c.Expected - 7);
     }
+}
+
+// ---- The editor's moves through the navigator ---------------------------------------------------------
+
+TEST(PhyPos, EditorLineAndPageMovesThroughTheNavigator)
+{
+    TRichDoc d;
+    TVYXPhyNavigator nav(d.Gdi, d.Layout.Pages());
+    nav.Attach(d.Doc);
+    TVYXLogPara* first = d.Doc.Paras()._FirstPara();
+    const TVYXPhyRows& rows = TDoc::Rows(*first);
+    ASSERT_GE(rows.Count(), 3);
+    d.Doc.Caret().Assign(first, 12);
+
+    // Down twice within the paragraph, keeping the column; up again to the same place.
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineDown));
+    EXPECT_EQ(d.Doc.Caret().Para, first);
+    EXPECT_GE(d.Doc.Caret().CharPos, rows.GetItems(1).StartPos);
+    EXPECT_LT(d.Doc.Caret().CharPos, rows.GetItems(1).EndPos);
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineDown));
+    EXPECT_GE(d.Doc.Caret().CharPos, rows.GetItems(2).StartPos);
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineUp));
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineUp));
+    EXPECT_EQ(d.Doc.Caret().CharPos, 12);
+
+    // End of a wrapped row, then down: the row below, not the one after it.
+    ASSERT_TRUE(d.Doc.Command(vycMoveEndOfLine));
+    EXPECT_EQ(d.Doc.Caret().CharPos, rows.GetItems(0).EndPos);
+    EXPECT_EQ(nav.Caret().GetRowIndex(), 0);
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineDown));
+    EXPECT_LT(d.Doc.Caret().CharPos, rows.GetItems(1).EndPos + 1);
+    EXPECT_EQ(nav.Caret().GetRowIndex(), 1);
+    ASSERT_TRUE(d.Doc.Command(vycMoveBeginningOfLine));
+    EXPECT_EQ(d.Doc.Caret().CharPos, rows.GetItems(1).StartPos);
+
+    // A page down lands on the next page; a character move in between starts afresh.
+    ASSERT_TRUE(d.Doc.Command(vycMovePgDown));
+    EXPECT_EQ(d.Layout.Pages().FindPage(d.Doc.Caret())->Index, 1);
+    ASSERT_TRUE(d.Doc.Command(vycMoveCharRight));
+    ASSERT_TRUE(d.Doc.Command(vycMovePgUp));
+    EXPECT_EQ(d.Layout.Pages().FindPage(d.Doc.Caret())->Index, 0);
+
+    // Window rows need the window.
+    EXPECT_FALSE(d.Doc.Command(vycMoveTopOfWindow));
+    nav.SetWindow(0, 300, 700);
+    ASSERT_TRUE(d.Doc.Command(vycMoveTopOfWindow));
+    double x = 0, y = 0;
+    ASSERT_TRUE(d.Layout.Pages().GetItems(0).LogPosToXY(d.Gdi, nav.Caret(), x, y));
+    EXPECT_NEAR(y, 300, 25);
 }
