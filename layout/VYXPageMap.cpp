@@ -24,6 +24,9 @@ int IndexOfRow(const TVYXPhyRows& rows, const TVYXPhyRow& row)
     return -1;
 }
 
+// Points this close outside a row's box still belong to it (the caret at a row's end).
+constexpr double cEdge = 0.5;
+
 // The vertical band a table row takes on a page: from the rows of its cells placed
 // there, and its own extent when it ends on this page.
 struct TBand {
@@ -64,9 +67,12 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
     double bestDy = 2147483647.0, bestDx = 2147483647.0;
     for (int i = 0; i < count; ++i) {
         const TVYXPhyRow& row = rows(i);
+        // The box the row was broken for, widened to its text (trailing spaces hang out;
+        // the caret after the last character stands on the box's edge).
+        const double text = row.Pieces.empty() ? 0 : row.Pieces.back().X + row.Pieces.back().Width;
         const double x1 = row.PageX + std::min<double>(row.XOffs, 0);
-        const double x2 = row.PageX + row.XOffs + std::max<double>(row.AvailWidth, row.UsedWidth);
-        int firm = x >= x1 && x < x2 ? 1 : 0;
+        const double x2 = std::max(row.PageX + row.XOffs + std::max<double>(row.AvailWidth, row.UsedWidth), row.GetX() + text);
+        int firm = x >= x1 - cEdge && x <= x2 + cEdge ? 1 : 0;
         int depth = 0;
         for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell; cell = cell->ParentCell())
             ++depth;
@@ -77,7 +83,8 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
             for (TVYXTableCell* cell = row.Para->Cell(); cell && !firm; cell = cell->ParentCell(), --level) {
                 const auto band =
                     std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
-                if (x >= cell->PixX1 && x < cell->PixX2 && y >= band->Y1 && y < band->Y2)
+                const double right = level == depth ? std::max(cell->PixX2, x2) : cell->PixX2;
+                if (x >= cell->PixX1 && x < right + (level == depth ? cEdge : 0) && y >= band->Y1 && y < band->Y2)
                     firm = 1 + level;
             }
         }
