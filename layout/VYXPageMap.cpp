@@ -6,6 +6,7 @@
 #include "layout/VYXPhyPage.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
 
@@ -155,8 +156,43 @@ bool TVYXPhyPage::HitFootnotes(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, 
     return HitList(gdi, NoteRows, pos, x, y);
 }
 
+TVYXGraphicObj* TVYXPhyPage::HitGraphic(double x, double y) const
+{
+    for (const std::vector<TVYXGraphicObj*>* list : {&GrInFront, &GrPage, &GrBehind})
+        for (auto it = list->rbegin(); it != list->rend(); ++it) {  // the last drawn lies on top
+            TVYXGraphicObj* obj = *it;
+            if (x >= obj->PixAbsX && x < obj->PixAbsX + obj->PixRotWidth && y >= obj->PixAbsY &&
+                y < obj->PixAbsY + obj->PixRotHeight)
+                return obj;
+        }
+    return nullptr;
+}
+
 bool TVYXPhyPage::XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const
 {
+    // A text box's text: its rows were placed inside the box on this page.
+    if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(HitGraphic(x, y)))
+        if (shape->TextBox && shape->TextBox->Paras && HitHeaderFooter(gdi, *shape->TextBox->Paras, pos, x, y))
+            return true;
+    // A header row repeated at the top of a page the table continues on: its cells'
+    // rows stand on the table's first page, DY above their copy here.
+    for (const TVYXRepeatedRow& copy : RepeatedRows) {
+        if (!copy.Row || y < copy.Y || y >= copy.Y + (copy.Row->PixY2 - copy.Row->PixY1))
+            continue;
+        std::vector<const TVYXPhyRow*> rows;
+        TVYXLogParasIterator walk;  // nested tables included
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            if (const TVYXPhyRows* r = RowsOf(&p))
+                for (int i = 0; i < r->Count(); ++i)
+                    rows.push_back(&r->GetItems(i));
+        };
+        for (int c = 0; c < copy.Row->Count(); ++c)
+            walk.Iterate(copy.Row->GetCells(c)->Paras());
+        const TVYXPhyRow* row = NearestRow([&](int i) -> const TVYXPhyRow& { return *rows[static_cast<std::size_t>(i)]; },
+                                           static_cast<int>(rows.size()), x, y - copy.DY);
+        if (row && PlaceOnRow(gdi, *row, pos, x))
+            return true;
+    }
     if (NoteRows.Count() > 0 && y >= GetAbsAbsFNotesCY1())
         return HitFootnotes(gdi, pos, x, y);
     return HitClient(gdi, pos, x, y);

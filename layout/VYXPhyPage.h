@@ -70,8 +70,12 @@ public:
     // order (a paragraph's end on its last row); no paragraph when the page has no rows.
     TVYXLogPos FirstPos() const;
     TVYXLogPos LastPos() const;
-    // The place a page point (pixels) shows: footnote rows below the footnote line,
-    // else the body rows (table cells included). The row is the one whose box holds x
+    // The floating object at a page point: those in front of the text first, then those
+    // placed against the page, then those behind it; nullptr when none.
+    TVYXGraphicObj* HitGraphic(double x, double y) const;
+    // The place a page point (pixels) shows: the text of a text box under it, the cells
+    // of a table header row repeated at the top of the page, footnote rows below the
+    // footnote line, else the body rows (table cells included). The row is the one whose box holds x
     // nearest to y, else the nearest row; the character follows from x (see
     // TVYXRowEditor::XToRelCharPos). False when the page has no rows there.
     bool XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;

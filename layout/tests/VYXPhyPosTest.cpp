@@ -709,3 +709,49 @@ TEST(PhyPos, EditorLineAndPageMovesThroughTheNavigator)
     ASSERT_TRUE(d.Layout.Pages().GetItems(0).LogPosToXY(d.Gdi, nav.Caret(), x, y));
     EXPECT_NEAR(y, 300, 25);
 }
+
+// ---- Text boxes and repeated table headers ---------------------------------------------------------------
+
+TEST(PhyPos, ClicksInTextBoxesAndRepeatedHeaderRows)
+{
+    TDoc d;
+    TVYXLogPara& host = d.Para(cProse);
+    TVYXGraphicRotate* box = host.AddTextBox(150, 100);
+    ASSERT_TRUE(box && box->TextBox && box->TextBox->Paras);
+    TVYXLogPara& inside = *box->TextBox->Paras->GetParas(0);
+    inside.Append(u"Boxed words");
+    box->Wrap = agowInFront;
+    box->PosLeft = 30;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 80);
+    t.GetRows(0)->HeaderRow = true;
+    d.Doc.CellPara(t, 0, 0).Append(u"Head one");
+    d.Doc.CellPara(t, 1, 0).Append(u"Head two");
+    for (int r = 1; r < 80; ++r)
+        d.Doc.CellPara(t, 0, r).Append(u"row body");
+    d.Layout.Paginate();
+
+    const TVYXPhyPage& first = d.Layout.Pages().GetItems(0);
+    EXPECT_EQ(first.HitGraphic(box->PixAbsX + 5, box->PixAbsY + 5), box);
+    EXPECT_EQ(first.HitGraphic(box->PixAbsX - 5, box->PixAbsY + 5), nullptr);
+    const TVYXPhyRow& boxRow = *TDoc::Rows(inside).First();
+    TVYXLogPhyPosition hit;
+    ASSERT_TRUE(first.XYToLogPos(d.Gdi, hit, boxRow.GetX() + boxRow.UsedWidth + 2, boxRow.Baseline));
+    EXPECT_EQ(hit.Para, &inside);
+    EXPECT_EQ(hit.CharPos, inside.EndOfParaPos());
+
+    // On the second page the header row is drawn again at the top: a click there is a
+    // click in the header row's cell.
+    ASSERT_GE(d.Layout.Pages().Count(), 2);
+    const TVYXPhyPage& second = d.Layout.Pages().GetItems(1);
+    ASSERT_EQ(second.RepeatedRows.size(), 1u);
+    const TVYXRepeatedRow& copy = second.RepeatedRows[0];
+    TVYXLogPara& head2 = d.Doc.CellPara(t, 1, 0);
+    const TVYXPhyRow& headRow = *TDoc::Rows(head2).First();
+    ASSERT_TRUE(second.XYToLogPos(d.Gdi, hit, headRow.GetX() + 1, headRow.Baseline + copy.DY - 2));
+    EXPECT_EQ(hit.Para, &head2);
+    EXPECT_EQ(hit.CharPos, 1);
+    // Below the copy: the body rows of that page.
+    ASSERT_TRUE(second.XYToLogPos(d.Gdi, hit, headRow.GetX() + 1, second.ContentTop + 40));
+    EXPECT_NE(hit.Para, &head2);
+    EXPECT_EQ(hit.GetRow()->Page, 1);
+}
