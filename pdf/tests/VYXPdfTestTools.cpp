@@ -37,3 +37,34 @@ void WriteFile(const std::string& path, const std::string& data)
     std::ofstream f(path, std::ios::binary);
     f << data;
 }
+
+std::uint32_t TVYXTestPixmap::At(int x, int y) const
+{
+    const std::size_t i = (std::size_t(y) * std::size_t(Width) + std::size_t(x)) * 3;
+    return (std::uint32_t(Rgb[i]) << 16) | (std::uint32_t(Rgb[i + 1]) << 8) | Rgb[i + 2];
+}
+
+bool ReadPpm(const std::string& path, TVYXTestPixmap& out)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::string magic;
+    int maxval = 0;
+    f >> magic >> out.Width >> out.Height >> maxval;
+    f.get();
+    if (magic != "P6" || out.Width <= 0 || out.Height <= 0 || maxval != 255)
+        return false;
+    out.Rgb.resize(std::size_t(out.Width) * std::size_t(out.Height) * 3);
+    f.read(reinterpret_cast<char*>(out.Rgb.data()), static_cast<std::streamsize>(out.Rgb.size()));
+    return bool(f);
+}
+
+bool RenderPage(const std::string& pdf, int page, int dpi, TVYXTestPixmap& out)
+{
+    const std::string stem = pdf + "-p" + std::to_string(page);
+    std::string log;
+    const std::string p = std::to_string(page);
+    if (RunTool("pdftoppm -r " + std::to_string(dpi) + " -f " + p + " -l " + p + " -singlefile " + pdf + " " + stem,
+                log) != 0)
+        return false;
+    return ReadPpm(stem + ".ppm", out);
+}
