@@ -332,6 +332,9 @@ private:
     bool DocPhyPosition(TVYXLogDocEditor& doc, int type, TVYXLogPos& pos);
     void HookDoc(TVYXLogDocEditor& doc);
     void RecreatePaginator();
+    // Loading: the cleared document with the built-in styles, and the update after reading.
+    void ResetForLoad();
+    void AfterLoad(bool raiseEvent);
 
     TVYXErrorManager* FErrors;
     std::string FFilename;  // UTF-8, as given to the last load or save

@@ -10,3 +10,11 @@ vyx_library(vyx_editor DEPS vyx_editing vyx_layout vyx_spell vyx_model vyx_platf
 vyx_tests(vyx_editor_tests LABEL facade DEPS vyx_editor vyx_device SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXEditorTest.cpp
 )
+
+vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/VYXEditorFiles.cpp
+)
+
+vyx_tests(vyx_files_tests LABEL facade DEPS vyx_files vyx_device SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXEditorFilesTest.cpp
+)
