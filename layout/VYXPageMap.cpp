@@ -212,6 +212,8 @@ bool TVYXPhyPage::HitHeaderFooter(TVYXGDI& gdi, TVYXLogParas& paras, TVYXLogPhyP
 
 bool TVYXPhyPage::LogPosToXY(TVYXGDI& gdi, const TVYXLogPhyPosition& pos, double& x, double& y) const
 {
+    if (!pos.Valid())
+        return false;
     const TVYXPhyRow* row = pos.GetRow();
     // Header and footer rows stand on every page and carry no page of their own.
     if (!row || (row->Page >= 0 && row->Page != Index))

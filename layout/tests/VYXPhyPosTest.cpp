@@ -222,9 +222,18 @@ TEST(PhyPos, PagesKnowTheirFirstAndLastPositions)
     EXPECT_NEAR(onPage, -4, 1e-9);
     EXPECT_EQ(pages.FindPage(-50, 10, onPage), &pages.GetItems(0));
     EXPECT_EQ(pages.FindPage(1e9, 10, onPage), &pages.GetItems(pages.Count() - 1));
-    // A position on another page has no point on this one.
+    // A position on another page has no point on this one, nor has a position outside
+    // its paragraph; odd points still find a place.
     double x = 0, y = 0;
     EXPECT_FALSE(pages.GetItems(0).LogPosToXY(d.Gdi, TVYXLogPhyPosition(d.Hebrew, 1), x, y));
+    TVYXLogPara* first = d.Doc.Paras()._FirstPara();
+    EXPECT_FALSE(pages.GetItems(0).LogPosToXY(d.Gdi, TVYXLogPhyPosition(first, first->EndOfParaPos() + 1), x, y));
+    EXPECT_FALSE(pages.GetItems(0).LogPosToXY(d.Gdi, TVYXLogPhyPosition(), x, y));
+    TVYXLogPhyPosition odd;
+    for (const double v : {std::nan(""), -1e300, 1e300}) {
+        ASSERT_TRUE(pages.GetItems(0).XYToLogPos(d.Gdi, odd, v, v));
+        EXPECT_TRUE(odd.Valid());
+    }
 }
 
 // ---- Rows of a position ----------------------------------------------------------------------------
