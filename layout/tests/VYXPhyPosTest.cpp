@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "device/VYXGDILinux.h"
@@ -763,4 +764,45 @@ TEST(PhyPos, ClicksInTextBoxesAndRepeatedHeaderRows)
     ASSERT_TRUE(second.XYToLogPos(d.Gdi, hit, headRow.GetX() + 1, second.ContentTop + 40));
     EXPECT_NE(hit.Para, &head2);
     EXPECT_EQ(hit.GetRow()->Page, 1);
+}
+
+// ---- Points to places ----------------------------------------------------------------------------------
+
+// Seeded clicks all over every page: each lands on a row of the page, and where it hits
+// a character of that row the caret goes to the nearer side of that character.
+TEST(PhyPos, RandomClicksLandOnTheNearerSideOfTheirCharacter)
+{
+    TRichDoc d;
+    std::mt19937 random(18);
+    int onCharacter = 0;
+    for (int i = 0; i < d.Layout.Pages().Count(); ++i) {
+        const TVYXPhyPage& page = d.Layout.Pages().GetItems(i);
+        std::uniform_real_distribution<double> xs(0, page.GetWidth()), ys(0, page.GetHeight());
+        for (int k = 0; k < 400; ++k) {
+            const double x = xs(random), y = ys(random);
+            SCOPED_TRACE(testing::Message() << "page " << i << " at " << x << ", " << y);
+            TVYXLogPhyPosition pos;
+            ASSERT_TRUE(page.XYToLogPos(d.Gdi, pos, x, y));
+            const TVYXPhyRow* row = pos.GetRow();
+            ASSERT_NE(row, nullptr);
+            EXPECT_EQ(row->Page, i);
+            double cx = 0, cy = 0;
+            ASSERT_TRUE(page.LogPosToXY(d.Gdi, pos, cx, cy));
+            EXPECT_EQ(cy, row->Baseline);
+            if (pos.Para == d.Mixed || pos.Para == d.Picture || y < row->GetY1() || y >= row->GetY2())
+                continue;  // bidi seams and objects have their own rules (tested above)
+            TVYXLogPhyPosition place;
+            place.Assign(pos);
+            TVYXRowEditor editor(d.Gdi, place);
+            ASSERT_TRUE(editor.RowChanged());
+            for (std::size_t c = 0; c + 1 < editor.Chars().size(); ++c) {
+                const TVYXRowChar& ch = editor.Chars()[c];
+                if (x >= ch.X && x < ch.X + ch.Width) {
+                    ++onCharacter;
+                    EXPECT_LE(std::abs(cx - x), ch.Width / 2 + 0.01);
+                }
+            }
+        }
+    }
+    EXPECT_GT(onCharacter, 300);
 }
