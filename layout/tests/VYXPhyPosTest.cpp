@@ -804,5 +804,7 @@ TEST(PhyPos, RandomClicksLandOnTheNearerSideOfTheirCharacter)
             }
         }
     }
+    RecordProperty("pages", d.Layout.Pages().Count());
+    RecordProperty("on_character", onCharacter);
     EXPECT_GT(onCharacter, 300);
 }
