@@ -156,6 +156,19 @@ bool TVYXPhyPage::HitFootnotes(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, 
     return HitList(gdi, NoteRows, pos, x, y);
 }
 
+TVYXPageArea TVYXPhyPage::Hit(double x, double y) const
+{
+    if (!(x >= 0 && x < PageWidth && y >= 0 && y < PageHeight))
+        return apaNone;
+    if (y < BodyTop())
+        return apaHeader;
+    if (y >= ClientY2 - FooterExHeight())
+        return apaFooter;
+    if (NoteRows.Count() > 0 && y >= GetAbsAbsFNotesCY1())
+        return apaFootnotes;
+    return apaBody;
+}
+
 TVYXGraphicObj* TVYXPhyPage::HitGraphic(double x, double y) const
 {
     for (const std::vector<TVYXGraphicObj*>* list : {&GrInFront, &GrPage, &GrBehind})

@@ -590,6 +590,14 @@ TEST(PhyPos, HeaderAndFootnoteAreas)
     EXPECT_EQ(hit.CharPos, 1);
     ASSERT_TRUE(page.XYToLogPos(d.Gdi, hit, 10, page.Rows.GetItems(0).Baseline));
     EXPECT_EQ(hit.Para, page.Rows.GetItems(0).Para);
+
+    // The page's parts.
+    EXPECT_EQ(page.Hit(100, hrow.Baseline), apaHeader);
+    EXPECT_EQ(page.Hit(100, page.Rows.GetItems(0).Baseline), apaBody);
+    EXPECT_EQ(page.Hit(100, nrow.Baseline), apaFootnotes);
+    EXPECT_EQ(page.Hit(100, page.GetHeight() - 5), apaFooter);
+    EXPECT_EQ(page.Hit(-1, 100), apaNone);
+    EXPECT_EQ(page.Hit(100, page.GetHeight()), apaNone);
 }
 
 // ---- The caret's context -----------------------------------------------------------------------------
