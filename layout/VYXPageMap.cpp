@@ -1,7 +1,7 @@
 // VYXPageMap.cpp: between page points and document positions: the page of a position, the place at a point, the point of a place.
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <vector>
 
 #include "layout/VYXPhyPage.h"
 #include "layout/VYXPhyPos.h"
