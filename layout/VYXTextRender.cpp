@@ -420,7 +420,9 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     const bool cutTop = split == appscTop || split == appscTopAndBottom || split == appscBoth;
     const bool cutBottom = split == appscBottom || split == appscTopAndBottom || split == appscBoth;
     const TVYXDocPropBorder* top = cutTop ? nullptr : cell.BorderTop();
-    const TVYXDocPropBorder* bottom = cutBottom ? nullptr : cell.BorderBottom();
+    // The root of a vertical merge leaves its bottom to the merge's last cell.
+    const bool mergeGoesOn = cell.GetMergedRoot() && cell.CalcRowSpan() > 1;
+    const TVYXDocPropBorder* bottom = cutBottom || mergeGoesOn ? nullptr : cell.BorderBottom();
     const TVYXDocPropBorder* left = cell.BorderLeft();
     const TVYXDocPropBorder* right = cell.BorderRight();
     if (Options().ShowHiddenTableLines && !Options().Printing) {

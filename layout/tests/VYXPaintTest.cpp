@@ -22,6 +22,7 @@
 #include "model/VYXRevision.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
+#include "platform/VYXPngWrite.h"
 
 namespace {
 
@@ -337,4 +338,169 @@ TEST(Paint, PageNumberFieldsShowEachPagesNumber)
     paint.PaintPage(1, 0, 0);
     EXPECT_NE(gdi.Text().find("\"2\""), std::string::npos) << gdi.Text();
     EXPECT_EQ(gdi.Text().find("\"88\""), std::string::npos);
+}
+
+TEST(Paint, TableCellSplitByAPageBreakLeavesTheCutOpen)
+{
+    TPainted d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 1);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(1.5, 0x0000FF, stbSingle, 0);
+    TVYXLogPara& cell = d.Doc.CellPara(t, 0, 0);
+    std::u16string text;
+    for (int i = 0; i < 70; ++i)
+        text += u"A long cell that runs over the page break. ";
+    cell.Append(text);
+    d.Paint(true, false, 0);
+    ASSERT_EQ(d.Layout.Pages().Count(), 2);
+    const TVYXTableCell& c0 = *t.GetRows(0)->GetCells(0);
+    const TVYXTableCell& c1 = *t.GetRows(0)->GetCells(1);
+    const TVYXPhyPage& p0 = d.Layout.Pages().GetItems(0);
+    const double mid = (c1.PixX1 + c1.PixX2) / 2;
+    // Page 1: the top border and the side borders down to the body's end, no bottom border.
+    EXPECT_EQ(d.Px(mid, p0.BodyTop()), 0x0000FFu);
+    EXPECT_EQ(d.Px(c0.PixX1, p0.GetAbsDocCY2() - 3), 0x0000FFu);
+    for (int y = static_cast<int>(p0.GetAbsDocCY2()) - 6; y < static_cast<int>(p0.GetAbsDocCY2()) + 6; ++y)
+        EXPECT_NE(d.Px(mid, y), 0x0000FFu) << "y " << y;
+    // Page 2: the sides go on from the body's top, the bottom closes the cell, no top border.
+    d.Paint(true, false, 1);
+    const TVYXPhyPage& p1 = d.Layout.Pages().GetItems(1);
+    const double top = p1.ContentTop > 0 ? p1.ContentTop : p1.BodyTop();
+    EXPECT_EQ(d.Px(c1.PixX2, top + 3), 0x0000FFu);
+    for (int y = static_cast<int>(top) - 4; y < static_cast<int>(top) + 3; ++y)
+        EXPECT_NE(d.Px(mid, y), 0x0000FFu) << "y " << y;
+    EXPECT_EQ(d.Px(mid, t.GetRows(0)->PixY2), 0x0000FFu);
+}
+
+TEST(Paint, VerticallyMergedCellsHaveNoLineBetweenTheirRows)
+{
+    TPainted d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 3);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(1.5, 0x00A000, stbSingle, 0);
+    t.MergeCells(0, 0, 0, 1);  // first column, first two rows
+    d.Doc.CellPara(t, 0, 0).Append(u"Merged");
+    d.Doc.CellPara(t, 1, 0).Append(u"B1");
+    d.Paint();
+    const TVYXTableRow& r1 = *t.GetRows(1);
+    const TVYXTableCell& a = *r1.GetCells(0);
+    const TVYXTableCell& b = *r1.GetCells(1);
+    EXPECT_NE(d.Px((a.PixX1 + a.PixX2) / 2 + 20, r1.PixY1), 0x00A000u);  // inside the merge
+    EXPECT_EQ(d.Px((b.PixX1 + b.PixX2) / 2, r1.PixY1), 0x00A000u);       // between B1 and B2
+    EXPECT_EQ(d.Px((a.PixX1 + a.PixX2) / 2, t.GetRows(2)->PixY1), 0x00A000u);  // under the merge
+}
+
+TEST(Paint, MisspelledWordsGetARedWaveOnScreenOnly)
+{
+    TPainted d;
+    const auto f = Format(16);
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Good ", f.get());
+    auto wrong = Format(16);
+    wrong->SetMisspelled(true);
+    d.Doc.AppendTextUI(u"wrnog", wrong.get());
+    d.Doc.AppendTextUI(u" words", f.get());
+    const auto redBelow = [&] {
+        const TVYXPhyRow& row = TPainted::Row(p);
+        int n = 0;
+        for (int y = static_cast<int>(row.Baseline) + 1; y <= static_cast<int>(row.Baseline + row.Descent) + 2; ++y)
+            for (int x = static_cast<int>(row.GetX()); x < static_cast<int>(row.GetX() + row.UsedWidth); ++x) {
+                const TVYXColor c = d.Px(x, y);
+                n += ((c >> 16) & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) < 0x80 && (c & 0xFF) < 0x80;
+            }
+        return n;
+    };
+    d.Paint(false);
+    EXPECT_GT(redBelow(), 10);
+    d.Paint(true);
+    EXPECT_EQ(redBelow(), 0);
+}
+
+TEST(Paint, DotLeaderFillsTheTab)
+{
+    TPainted d;
+    const auto f = Format(14);
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Chapter", f.get());
+    p.AddTabStops()->Add(400, atsaRight, atslDot);
+    d.Doc.AppendTabUI();
+    d.Doc.AppendTextUI(u"42", f.get());
+    d.Paint();
+    const TVYXPhyRow& row = TPainted::Row(p);
+    const TVYXRowPiece* tab = nullptr;
+    for (const TVYXRowPiece& piece : row.Pieces)
+        if (piece.Run && piece.Run->Type_() == acrtTab)
+            tab = &piece;
+    ASSERT_NE(tab, nullptr);
+    ASSERT_GT(tab->Width, 100);
+    // Dots along the baseline: dark pixels spread over the whole tab, none above the x-height.
+    int dots = 0, high = 0;
+    for (int x = static_cast<int>(row.GetX() + tab->X); x < static_cast<int>(row.GetX() + tab->X + tab->Width); ++x) {
+        for (int y = static_cast<int>(row.Baseline) - 3; y <= static_cast<int>(row.Baseline); ++y)
+            dots += Dark(d.Px(x, y));
+        high += Dark(d.Px(x, row.Baseline - 8));
+    }
+    EXPECT_GT(dots, tab->Width / 8);
+    EXPECT_EQ(high, 0);
+}
+
+TEST(Paint, ListLabelsHighlightAndInlinePicture)
+{
+    TPainted d;
+    TVYXLogPara& item = d.Doc.AppendBulletPara(u"A bulleted item", 0);
+    auto hl = Format(14);
+    hl->SetHighlightColor(ahcYellow);
+    TVYXLogPara& marked = d.Doc.AppendParaUI(u"marked", hl.get());
+    std::vector<std::uint8_t> grey(40 * 30, 0x80);
+    d.Doc.AppendParaUI(u"");
+    d.Doc.AppendPictureUI(VYXEncodePngGray(40, 30, grey.data()));
+    TVYXLogPara& pic = *d.Doc.Paras()._FirstPara();
+    (void)pic;
+    d.Paint();
+    // The bullet stands left of the text, in the hanging indent.
+    const TVYXPhyRow& r = TPainted::Row(item);
+    const auto* rows = static_cast<const TVYXPhyRows*>(item.Rows());
+    ASSERT_FALSE(rows->Label.empty());
+    int bullet = 0;
+    for (int x = static_cast<int>(r.GetX() + rows->LabelX); x < static_cast<int>(r.GetX() + rows->LabelX + rows->LabelWidth); ++x)
+        for (int y = static_cast<int>(r.GetY1()); y < static_cast<int>(r.Baseline); ++y)
+            bullet += Dark(d.Px(x, y));
+    EXPECT_GT(bullet, 4);
+    // Highlight from the row's top to its bottom.
+    const TVYXPhyRow& m = TPainted::Row(marked);
+    EXPECT_EQ(d.Px(m.GetX() + 1, m.GetY1() + 1), VYXHighlightColorValue[ahcYellow]);
+    EXPECT_EQ(d.Px(m.GetX() + 1, m.Baseline + m.Descent - 1), VYXHighlightColorValue[ahcYellow]);
+    // The picture's grey where layout placed it.
+    const TVYXLogPara& last = *d.Doc.Paras().GetParas(d.Doc.Paras().Count() - 1);
+    const TVYXPhyRow* pr = nullptr;
+    for (const TVYXLogPara* q = &last; q && !pr; q = q->Prev())
+        for (const TVYXRowPiece& piece : TPainted::Row(*q).Pieces)
+            if (piece.Run && piece.Run->Type_() == acrtPicture)
+                pr = &TPainted::Row(*q);
+    ASSERT_NE(pr, nullptr);
+    EXPECT_EQ(d.Px(pr->GetX() + 10, pr->Baseline - 10), 0x808080u);
+}
+
+TEST(Paint, ScreenShowsDeskPagesAndCaret)
+{
+    TPainted d;
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Caret before this text");
+    d.Layout.Paginate();
+    d.Doc.Caret().Assign(&p, 1);
+    d.Doc.Selections().Clear();
+    d.Gdi.SetSize(1000, 600);
+    d.Gdi.Clear(0x123456);
+    TVYXPaintDoc paint(d.Gdi, d.Doc, d.Layout);
+    paint.FArea.SetBounds(0, 0, 1000, 600);
+    paint.FScrArea.SetBounds(0, 0, 1000, 600);
+    paint.CalcPagesScroll();
+    paint.PaintDoc();
+    const TVYXArea& page = paint.PageRect(0);
+    EXPECT_EQ(d.Px(2, 2), 0xAFAFAFu);                       // the desk
+    EXPECT_EQ(d.Px(page.X1() + 5, page.Y1() - 3), 0xAFAFAFu);  // the gap above the page
+    EXPECT_EQ(d.Px(page.X1() + 5, page.Y1() + 5), 0xFFFFFFu);  // the paper
+    EXPECT_NEAR((page.X1() + page.X2()) / 2, 500, 1);        // centred
+    const TVYXPhyRow& row = TPainted::Row(p);
+    EXPECT_TRUE(Dark(d.Px(page.X1() + row.GetX(), page.Y1() + row.Baseline - 2)));  // the caret
+    EXPECT_FALSE(Dark(d.Px(page.X1() + row.GetX() - 3, page.Y1() + row.Baseline - 2)));
 }
