@@ -25,6 +25,7 @@ constexpr TAddCommand cCommands[] = {
     AddSpellCommand,
     AddLayoutCommand,
     AddRenderCommand,
+    AddPlayCommand,
 };
 }  // namespace
 
