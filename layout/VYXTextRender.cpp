@@ -233,7 +233,6 @@ void TVYXTextRender::SetupPAPX(const TVYXPhyRowsList& rows, int first, int last)
     const double x1 = r1.PageX + FGDI.PtToPixXF(pd.IndentLeft) + FX;
     const double x2 = r1.PageX + width - FGDI.PtToPixXF(pd.IndentRight) + FX;
     const double y1 = r1.GetY1() + FY;
-    const double y2 = r2.Baseline + r2.Descent + FY;
     // Neighbours framed alike form one box: no line between them.
     bool top = r1.GetIsFirst() && own && &own->GetItems(0) == &r1;
     bool bottom = (r2.Flags & aprfLast) != 0;
@@ -243,11 +242,17 @@ void TVYXTextRender::SetupPAPX(const TVYXPhyRowsList& rows, int first, int last)
             static_cast<const TVYXLogPara*>(prev)->SetupParaData(other);
             top = !SameBorders(pd, other);
         }
+    double y2 = r2.Baseline + r2.Descent + FY;
     if (bottom)
         if (const TVYXLogParaItem* next = para.NextInParas(); next && next->IsPara()) {
             TVYXParaData other;
-            static_cast<const TVYXLogPara*>(next)->SetupParaData(other);
+            const auto& nextPara = *static_cast<const TVYXLogPara*>(next);
+            nextPara.SetupParaData(other);
             bottom = !SameBorders(pd, other);
+            // One box: this part reaches down to the next paragraph's first row.
+            if (const TVYXPhyRows* nr = RowsOf(nextPara); !bottom && nr && nr->Count() > 0 &&
+                nr->First()->Page == r2.Page && nr->First()->PageX == r2.PageX && nr->First()->GetY1() + FY > y2)
+                y2 = nr->First()->GetY1() + FY;
         }
     const auto space = [this](const TVYXDocPropBorder* b, bool horiz) {
         return b && b->Assigned() ? (horiz ? FGDI.PtToPixXF(b->Space) : FGDI.PtToPixYF(b->Space)) : 0.0;

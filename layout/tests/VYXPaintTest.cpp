@@ -504,3 +504,65 @@ TEST(Paint, ScreenShowsDeskPagesAndCaret)
     EXPECT_TRUE(Dark(d.Px(page.X1() + row.GetX(), page.Y1() + row.Baseline - 2)));  // the caret
     EXPECT_FALSE(Dark(d.Px(page.X1() + row.GetX() - 3, page.Y1() + row.Baseline - 2)));
 }
+
+TEST(Paint, ParagraphShadingAndBoxBorders)
+{
+    TPainted d;
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"A framed and shaded paragraph");
+    p.PAPX().SetColor(0xDDEEFF);
+    for (TVYXDocPropBorder* b : {p.PAPX().AddBorderLeft(), p.PAPX().AddBorderTop(), p.PAPX().AddBorderRight(),
+                                 p.PAPX().AddBorderBottom()})
+        b->SetVals(1.5, 0xC00000, stbSingle, 4);
+    TVYXLogPara& plain = d.Doc.AppendParaUI(u"Plain after it");  // a new paragraph takes its predecessor's format
+    plain.PAPX().SetColor(cVYXAutoColor);
+    plain.PAPX().DeleteBorderLeft();
+    plain.PAPX().DeleteBorderTop();
+    plain.PAPX().DeleteBorderRight();
+    plain.PAPX().DeleteBorderBottom();
+    d.Paint();
+    const TVYXPhyRow& row = TPainted::Row(p);
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    const double midY = (row.GetY1() + row.Baseline) / 2;
+    // The box spans the column: its right border stands at the right margin plus the border's space.
+    int right = -1;
+    for (int x = static_cast<int>(page.ClientX2) - 2; x < static_cast<int>(page.ClientX2) + 12; ++x)
+        if (d.Px(x, midY) == 0xC00000u)
+            right = x;
+    EXPECT_NEAR(right, page.ClientX2 + 5, 3);  // 4 pt = 5.3 px outside
+    EXPECT_EQ(d.Px(page.ClientX2 - 3, midY), 0xDDEEFFu);  // shading inside, right of the text
+    int top = -1;
+    for (int y = static_cast<int>(row.GetY1()) - 12; y < static_cast<int>(row.GetY1()) + 2 && top < 0; ++y)
+        if (d.Px((page.ClientX1 + page.ClientX2) / 2, y) == 0xC00000u)
+            top = y;
+    EXPECT_GE(top, 0);
+    const TVYXPhyRow& next = TPainted::Row(*p.Next());
+    EXPECT_EQ(d.Px(page.ClientX2 - 3, (next.GetY1() + next.Baseline) / 2), 0xFFFFFFu);  // the next one is plain
+}
+
+TEST(Paint, HeaderShowsTheNumberOfEachPage)
+{
+    TVYXGDITrace gdi(96);
+    TVYXLogDocEditor doc;
+    TVYXLogDocEditor& header = doc.Headers().Add(ahftDefault);
+    TVYXLogPara& h = header.AppendParaUI(u"Page ");
+    h.AppendField(u"PAGE");
+    h.Append(u" of ");
+    h.AppendField(u"NUMPAGES");
+    for (int i = 0; i < 3; ++i) {
+        TVYXLogPara& p = doc.AppendParaUI(u"Body text");
+        if (i > 0)
+            p.InsertBreak(1, acrbtPageBreak);
+    }
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    ASSERT_EQ(layout.Pages().Count(), 3);
+    TVYXPaintDoc paint(gdi, doc, layout);
+    paint.Options.Printing = true;
+    for (int i = 0; i < 3; ++i) {
+        gdi.ClearText();
+        paint.PaintPage(i, 0, 0);
+        const std::string n = "\"" + std::to_string(i + 1) + "\"";
+        EXPECT_NE(gdi.Text().find(n), std::string::npos) << "page " << i + 1 << "\n" << gdi.Text();
+        EXPECT_NE(gdi.Text().find("\"3\""), std::string::npos);  // NUMPAGES
+    }
+}
