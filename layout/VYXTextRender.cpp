@@ -14,6 +14,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
 
@@ -96,6 +97,23 @@ bool SameBorders(const TVYXParaData& a, const TVYXParaData& b)
             return false;
     }
     return true;
+}
+
+// A side the cell and its table leave open comes from the table's style (its own
+// table properties, then those of the styles it is based on): "Table Grid" and its
+// kind give most real tables their lines that way.
+const TVYXDocPropBorder* StyledBorder(const TVYXTableCell& cell, const TVYXDocPropBorder* own, bool edge,
+                                      TVYXTapId outer, TVYXTapId inside)
+{
+    if (own)
+        return own;
+    const TVYXTable* table = cell.Table();
+    const TVYXStyle* style = table ? table->TAPX().GetStyle() : nullptr;
+    for (int depth = 0; style && depth < cMaxDepth; ++depth, style = style->BasedOn)
+        if (const TVYXTAPX* tapx = style->StyleTAPX())
+            if (const TVYXDocPropBorder* b = tapx->GetBorder(edge ? outer : inside))
+                return b;
+    return nullptr;
 }
 
 }  // namespace
@@ -424,12 +442,22 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     const double x1 = cell.PixX1 + FX, x2 = cell.PixX2 + FX;
     const bool cutTop = split == appscTop || split == appscTopAndBottom || split == appscBoth;
     const bool cutBottom = split == appscBottom || split == appscTopAndBottom || split == appscBoth;
-    const TVYXDocPropBorder* top = cutTop ? nullptr : cell.BorderTop();
-    // The root of a vertical merge leaves its bottom to the merge's last cell.
-    const bool mergeGoesOn = cell.GetMergedRoot() && cell.CalcRowSpan() > 1;
-    const TVYXDocPropBorder* bottom = cutBottom || mergeGoesOn ? nullptr : cell.BorderBottom();
-    const TVYXDocPropBorder* left = cell.BorderLeft();
-    const TVYXDocPropBorder* right = cell.BorderRight();
+    // Inside a vertical merge only the root has a top and only the last cell a bottom.
+    const TVYXTableCell& root = *cell.MergeRoot();
+    const TVYXTableCell& lastCell = *cell.MergeLast();
+    const bool mergeGoesOn = &lastCell != &cell;
+    const TVYXDocPropBorder* top =
+        cutTop || &root != &cell ? nullptr
+                                 : StyledBorder(cell, cell.BorderTop(), !cell.Row || cell.Row->IsTop(), vytiBorderTop,
+                                                vytiBorderInsideHoriz);
+    const TVYXDocPropBorder* bottom =
+        cutBottom || mergeGoesOn ? nullptr
+                                 : StyledBorder(cell, cell.BorderBottom(), !lastCell.Row || lastCell.Row->IsBottom(),
+                                                vytiBorderBottom, vytiBorderInsideHoriz);
+    const TVYXDocPropBorder* left =
+        StyledBorder(cell, cell.BorderLeft(), root.IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
+    const TVYXDocPropBorder* right =
+        StyledBorder(cell, cell.BorderRight(), root.IsRight(), vytiBorderRight, vytiBorderInsideVert);
     if (Options().ShowHiddenTableLines && !Options().Printing) {
         // Gridlines where a cell has no border, so that the table's shape stays visible.
         FGDI.SetPaintColor(cGridColor);
