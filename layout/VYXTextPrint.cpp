@@ -312,6 +312,15 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
         ctx.TextEnd = std::max(ctx.TextEnd, ctx.X0 + piece.X + piece.Width);
     }
     FlushHyperlink(ctx);
+    // A change bar in the left margin beside rows with tracked insertions, deletions or moves.
+    if (FPage && std::any_of(row.Pieces.begin(), row.Pieces.end(), [](const TVYXRowPiece& p) {
+            return p.Run && p.Run->HasEnabledRevision() && p.Run->Revision() &&
+                   p.Run->Revision()->RevType >= artInsert && p.Run->Revision()->RevType <= artMoveTo;
+        })) {
+        const int x = Round(FOriginX + FPage->ClientX1 - std::max(4.0, FGDI.PtToPixXF(10)));
+        FGDI.SetPaintColor(0x000000);
+        FGDI.LineVert(Round(ctx.Top), Round(ctx.Bottom), x, std::max(1, Round(FGDI.PtToPixXF(0.75))));
+    }
     for (const auto& [run, x] : boundaries)
         DoCRLinked(ctx, *run, x);
     for (TOpenField& f : FOpenFields)

@@ -222,6 +222,12 @@ TEST(Paint, DeletionAndMoveShowAuthorColourAndGreen)
         struck = all;
     }
     EXPECT_TRUE(struck);
+    // A change bar in the left margin beside the row.
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    int bar = 0;
+    for (int x = 0; x < static_cast<int>(page.ClientX1) - 2; ++x)
+        bar += Dark(d.Px(x, (row.GetY1() + row.Baseline) / 2));
+    EXPECT_GE(bar, 1);
     // Moved-to text: green with two lines under it.
     const TVYXPhyRow& mq = TPainted::Row(q);
     const std::vector<int> green = d.Lines(mq, mq.GetX() + 1, mq.GetX() + mq.UsedWidth - 2,
