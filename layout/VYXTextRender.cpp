@@ -116,6 +116,22 @@ const TVYXDocPropBorder* StyledBorder(const TVYXTableCell& cell, const TVYXDocPr
     return nullptr;
 }
 
+// The cell's shading, else the one its table's style gives every cell.
+TVYXColor CellFill(const TVYXTableCell& cell)
+{
+    const auto own = static_cast<TVYXColor>(cell.MergeRoot()->GetFillColor());
+    if (!IsAuto(own))
+        return own;
+    const TVYXTable* table = cell.Table();
+    const TVYXStyle* style = table ? table->TAPX().GetStyle() : nullptr;
+    for (int depth = 0; style && depth < cMaxDepth; ++depth, style = style->BasedOn)
+        if (style->Type_() == astTable)
+            if (const TVYXTableCellProps* props = static_cast<const TVYXTableStyle*>(style)->CellProps())
+                if (!IsAuto(static_cast<TVYXColor>(props->FillColor)))
+                    return static_cast<TVYXColor>(props->FillColor);
+    return cVYXAutoColor;
+}
+
 }  // namespace
 
 struct TVYXTextRender::TSegment {
@@ -167,6 +183,12 @@ void TVYXTextRender::Render(TVYXLogDocEditor& doc, TVYXPhyPage& page, double x, 
     PaintPage();
     DrawFloats(true);
     PaintHitAreas();
+    // The selected drawing object gets its frame and handles (screen only).
+    if (const TVYXGraphicObj* g = doc.Selections().Graphic; g && !Options().Printing)
+        for (const auto* list : {&page.GrBehind, &page.GrPage, &page.GrInFront})
+            if (std::find(list->begin(), list->end(), g) != list->end())
+                FGDI.DrawSelected(g->PixAbsX + x, g->PixAbsY + y, g->PixAbsX + g->PixRotWidth + x,
+                                  g->PixAbsY + g->PixRotHeight + y);
 }
 
 void TVYXTextRender::DrawFloats(bool front)
@@ -382,7 +404,7 @@ void TVYXTextRender::CellFills(TVYXTable& table)
         const TVYXTableRow& row = *table.GetRows(r);
         for (int c = 0; c < row.Count(); ++c) {
             const TVYXTableCell& cell = *row.GetCells(c);
-            const auto color = static_cast<TVYXColor>(cell.MergeRoot()->GetFillColor());
+            const TVYXColor color = CellFill(cell);
             const bool selected = !Options().Printing && (cell.MergeRoot()->Flags & atcfSelected) != 0;
             if (!IsAuto(color) && color != 0xFFFFFF)
                 FTextPrint.PrintSelection(cell.PixX1 + FX, seg.Y1 + FY, cell.PixX2 + FX, seg.Y2 + FY, color);
@@ -504,7 +526,7 @@ void TVYXTextRender::PaintRepeatedRows()
         const TVYXTableRow& row = *rr.Row;
         for (int c = 0; c < row.Count(); ++c) {
             TVYXTableCell& cell = *row.GetCells(c);
-            const auto color = static_cast<TVYXColor>(cell.MergeRoot()->GetFillColor());
+            const TVYXColor color = CellFill(cell);
             if (!IsAuto(color) && color != 0xFFFFFF)
                 FTextPrint.PrintSelection(cell.PixX1 + FX, row.PixY1 + rr.DY + FY, cell.PixX2 + FX,
                                           row.PixY2 + rr.DY + FY, color);

@@ -184,6 +184,7 @@ int RunRender(const TRenderOptions& o)
         const double scale = o.Dpi / 96.0;
         paint.Options.Printing = false;
         paint.Options.ShowFieldShading = true;
+        paint.Options.ShowHiddenTableLines = true;
         paint.FArea.SetBounds(0, 0, std::round(1024 * scale), std::round(768 * scale));
         paint.CalcPagesScroll();
         const int w = static_cast<int>(std::max(paint.DeskWidth(), std::round(1024 * scale)));
