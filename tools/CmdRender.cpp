@@ -62,18 +62,37 @@ void Chunk(std::string& png, const char* type, const std::string& data)
                                                  static_cast<uInt>(body.size()))));
 }
 
-// The bitmap as an 8-bit RGB PNG (the page is opaque), compressed at zlib's fastest level.
+// The bitmap as an 8-bit PNG (the page is opaque): grey when every pixel is grey, as
+// on most pages of black text, which leaves a third of the bytes to compress; else RGB.
+// Compressed at zlib's fastest level.
 std::string EncodePng(const TVYXBitmap& bitmap)
 {
     const int w = bitmap.Width(), h = bitmap.Height();
     if (w <= 0 || h <= 0)
         throw VYXException("Invalid image size");
+    bool grey = true;
+    for (int y = 0; y < h && grey; ++y) {
+        const std::uint32_t* row = bitmap.Row(y);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = row[x];
+            if (((p >> 16) & 0xFF) != (p & 0xFF) || ((p >> 8) & 0xFF) != (p & 0xFF)) {
+                grey = false;
+                break;
+            }
+        }
+    }
+    const std::size_t channels = grey ? 1 : 3;
     std::string raw;
-    raw.resize(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * 3 + 1));
+    raw.resize(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * channels + 1));
     char* out = raw.data();
     for (int y = 0; y < h; ++y) {
         *out++ = 0;  // no filter
         const std::uint32_t* row = bitmap.Row(y);
+        if (grey) {
+            for (int x = 0; x < w; ++x)
+                *out++ = static_cast<char>(row[x]);
+            continue;
+        }
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = row[x];
             *out++ = static_cast<char>(p >> 16);
@@ -91,7 +110,9 @@ std::string EncodePng(const TVYXBitmap& bitmap)
     std::string ihdr;
     PutU32(ihdr, static_cast<std::uint32_t>(w));
     PutU32(ihdr, static_cast<std::uint32_t>(h));
-    ihdr += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter, no interlace
+    ihdr += static_cast<char>(8);             // bits per channel
+    ihdr += static_cast<char>(grey ? 0 : 2);  // grey or RGB
+    ihdr += std::string(3, '\0');            // deflate, no filter, no interlace
     Chunk(png, "IHDR", ihdr);
     Chunk(png, "IDAT", packed);
     Chunk(png, "IEND", {});
