@@ -16,6 +16,7 @@
 #include "layout/VYXPaintDoc.h"
 #include "layout/VYXTextRender.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXLogParas.h"
@@ -571,4 +572,45 @@ TEST(Paint, HeaderShowsTheNumberOfEachPage)
         EXPECT_NE(gdi.Text().find(n), std::string::npos) << "page " << i + 1 << "\n" << gdi.Text();
         EXPECT_NE(gdi.Text().find("\"3\""), std::string::npos);  // NUMPAGES
     }
+}
+
+TEST(Paint, BookmarkBracketsOnScreenAndEditableTint)
+{
+    TPainted d;
+    const auto f = Format(16);
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Before ", f.get());
+    ASSERT_NE(d.Doc.AppendBookmark(u"mark", u"inside"), nullptr);
+    d.Doc.AppendTextUI(u" after", f.get());
+    const auto greyTicks = [&] {
+        const TVYXPhyRow& row = TPainted::Row(p);
+        int n = 0;
+        for (int y = static_cast<int>(row.GetY1()); y <= static_cast<int>(row.Baseline + row.Descent); ++y)
+            for (int x = static_cast<int>(row.GetX()); x < static_cast<int>(row.GetX() + row.UsedWidth + 4); ++x)
+                n += d.Px(x, y) == 0x808080u;
+        return n;
+    };
+    d.Layout.Paginate();
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    d.Gdi.SetSize(static_cast<int>(page.PageWidth), static_cast<int>(page.PageHeight));
+    d.Gdi.Clear(0xFFFFFF);
+    TVYXPaintDoc screen(d.Gdi, d.Doc, d.Layout);
+    screen.Options.Printing = false;
+    screen.ShowCaret = false;
+    screen.PaintPage(0, 0, 0);
+    EXPECT_GT(greyTicks(), 10);  // "[" and "]": two bars a row high with their ticks
+    d.Paint(true);
+    EXPECT_EQ(greyTicks(), 0);
+
+    // A protected document tints what may still be edited.
+    TPainted e;
+    TVYXLogPara& q = e.Doc.AppendParaUI(u"Editable here", f.get());
+    for (int i = 0; i < q.CharRuns().Count(); ++i)
+        q.CharRuns().Items(i)->SetReadOnly(false);
+    e.Doc.DOP().Protection.Editing = adpeReadOnly;
+    e.Doc.DOP().Protection.Enforcement = true;
+    e.Paint(false);
+    const TVYXPhyRow& row = TPainted::Row(q);
+    EXPECT_EQ(e.Px(row.GetX() + 1, row.GetY1() + 1), 0xFFFED5u);
+    e.Paint(true);
+    EXPECT_EQ(e.Px(row.GetX() + 1, row.GetY1() + 1), 0xFFFFFFu);
 }
