@@ -483,10 +483,15 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     if (Options().ShowHiddenTableLines && !Options().Printing) {
         // Gridlines where a cell has no border, so that the table's shape stays visible.
         FGDI.SetPaintColor(cGridColor);
-        if (!(left && left->Assigned()))
+        const auto open = [](const TVYXDocPropBorder* b) { return !(b && b->Assigned()); };
+        if (open(left))
             FGDI.LineVertStyled(Round(y1), Round(y2), Round(x1), {1, 1}, 1);
-        if (!(top && top->Assigned()) && !cutTop)
+        if (open(right))
+            FGDI.LineVertStyled(Round(y1), Round(y2), Round(x2), {1, 1}, 1);
+        if (open(top) && !cutTop && &root == &cell)
             FGDI.LineHorizStyled(Round(x1), Round(x2), Round(y1), {1, 1}, 1);
+        if (open(bottom) && !cutBottom && !mergeGoesOn)
+            FGDI.LineHorizStyled(Round(x1), Round(x2), Round(y2), {1, 1}, 1);
     }
     PaintHorizCellBorder(top, x1, x2, y1);
     PaintHorizCellBorder(bottom, x1, x2, y2);
