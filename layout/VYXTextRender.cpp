@@ -617,7 +617,39 @@ void TVYXTextRender::RenderParas(TVYXLogDocEditor& doc, TVYXPhyPage& page, TVYXL
         if (TVYXPhyRows* own = RowsOf(*p))
             for (int r = 0; r < own->Count(); ++r)
                 rows.Add(own->GetItems(r));
+    // Floating objects of a header or footer (a logo, a rule) are not on the page's
+    // lists: they are placed here as the paginator places body floats, the same on
+    // every page, behind or in front of the header's text.
+    const auto floats = [&](bool front) {
+        for (TVYXLogPara* p = paras._FirstPara(); p; p = p->Next()) {
+            const TVYXGraphicObjList* graphics = p->Graphics();
+            const TVYXPhyRows* own = RowsOf(*p);
+            if (!graphics || !own || own->Count() == 0)
+                continue;
+            const TVYXPhyRow& first = *own->First();
+            for (int g = 0; g < graphics->Count(); ++g) {
+                TVYXGraphicObj& obj = graphics->GetItems(g);
+                if ((obj.Wrap == agowBehind) == front)
+                    continue;
+                double bx = first.PageX, by = first.GetY1();
+                switch (obj.HorizPosRel) {
+                case agohprPage: bx = 0; break;
+                case agohprMargin: case agohprLeftMargin: case agohprInsideMargin: bx = page.ClientX1; break;
+                default: break;
+                }
+                switch (obj.VertPosRel) {
+                case agovprPage: by = 0; break;
+                case agovprMargin: case agovprTopMargin: case agovprInsideMargin: by = page.ClientY1; break;
+                default: break;
+                }
+                FGDI.DrawF(bx + FGDI.PtToPixXF(obj.PosLeft) + x, by + FGDI.PtToPixYF(obj.PosTop) + y, obj);
+            }
+        }
+        SetupText();
+    };
+    floats(false);
     PaintRows(rows, x, y);
+    floats(true);
     if (savedDoc && savedPage) {
         FDoc = savedDoc;
         FPage = savedPage;

@@ -19,6 +19,7 @@
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXRevision.h"
 #include "model/VYXTable.h"
@@ -613,4 +614,39 @@ TEST(Paint, BookmarkBracketsOnScreenAndEditableTint)
     EXPECT_EQ(e.Px(row.GetX() + 1, row.GetY1() + 1), 0xFFFED5u);
     e.Paint(true);
     EXPECT_EQ(e.Px(row.GetX() + 1, row.GetY1() + 1), 0xFFFFFFu);
+}
+
+TEST(Paint, FloatingObjectsOfHeaderAndBody)
+{
+    TPainted d;
+    TVYXLogDocEditor& header = d.Doc.Headers().Add(ahftDefault);
+    TVYXLogPara& h = header.AppendParaUI(u"Header");
+    auto logo = std::make_unique<TVYXGraphicRectangle>();
+    logo->Width = 30;
+    logo->Height = 15;
+    logo->FillColor = 0x00C0C0;
+    logo->Stroked = false;
+    logo->HorizPosRel = agohprPage;
+    logo->VertPosRel = agovprPage;
+    logo->PosLeft = 300;
+    logo->PosTop = 20;
+    logo->Wrap = agowInFront;
+    h.AddGraphic(std::move(logo));
+    TVYXLogPara& body = d.Doc.AppendParaUI(u"Body text behind a box");
+    auto box = std::make_unique<TVYXGraphicRectangle>();
+    box->Width = 60;
+    box->Height = 30;
+    box->FillColor = 0xC000C0;
+    box->Stroked = false;
+    box->HorizPosRel = agohprPage;
+    box->VertPosRel = agovprPage;
+    box->PosLeft = 300;
+    box->PosTop = 300;
+    box->Wrap = agowInFront;
+    body.AddGraphic(std::move(box));
+    d.Paint();
+    const double px = 96.0 / 72;
+    EXPECT_EQ(d.Px(310 * px, 25 * px), 0x00C0C0u);  // the header's logo, placed against the page
+    EXPECT_EQ(d.Px(320 * px, 310 * px), 0xC000C0u);  // the body's float
+    EXPECT_EQ(d.Px(290 * px, 310 * px), 0xFFFFFFu);
 }
