@@ -118,6 +118,32 @@ void BM_HitTest300PageDocument(benchmark::State& state)
 }
 BENCHMARK(BM_HitTest300PageDocument)->Unit(benchmark::kNanosecond);
 
+// A page in the middle of one table 100 pages long: every page paint looks at every
+// row of the table to find the ones on the page.
+void BM_PaintPageOfLongTable(benchmark::State& state)
+{
+    TVYXGDILinux gdi(96);
+    TVYXLogDocEditor doc;
+    TVYXTable& t = doc.AppendTableUI(3, 3000);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(0.5, 0, stbSingle, 0);
+    for (int r = 0; r < 3000; ++r)
+        doc.CellPara(t, r % 3, r).Append(u"Cell text");
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    const int page = layout.Pages().Count() / 2;
+    gdi.SetSize(794, 1123);
+    TVYXPaintDoc paint(gdi, doc, layout);
+    paint.Options.Printing = true;
+    for (auto _ : state) {
+        gdi.Clear(0xFFFFFF);
+        paint.PaintPage(page, 0, 0);
+    }
+    state.counters["pages"] = layout.Pages().Count();
+}
+BENCHMARK(BM_PaintPageOfLongTable)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -139,6 +139,40 @@ struct TVYXTextRender::TSegment {
     TVYXPhyPageSplittedCell Split = appscNone;
 };
 
+// The pages each row of a table reaches, found on demand. Rows follow each other down
+// the pages, so the rows of one page are found by bisection: painting a page of a
+// table hundreds of pages long looks at a few dozen rows, not at all of them.
+class TVYXTextRender::TRowExtents {
+public:
+    explicit TRowExtents(const TVYXTable& table) : FTable(table), FItems(static_cast<std::size_t>(table.Count())) {}
+    const TExtent& Get(int r)
+    {
+        auto& slot = FItems[static_cast<std::size_t>(r)];
+        if (!slot.second) {
+            slot.first = RowExtent(*FTable.GetRows(r));
+            slot.second = true;
+        }
+        return slot.first;
+    }
+    // The first row that may reach page `p` (rows without placed content count as before it).
+    int FirstOn(int p)
+    {
+        int lo = 0, hi = FTable.Count();
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (Get(mid).MaxPage < p)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
+private:
+    const TVYXTable& FTable;
+    std::vector<std::pair<TExtent, bool>> FItems;
+};
+
 TVYXTextRender::TVYXTextRender(TVYXGDI& gdi) : FGDI(gdi), FTextPrint(gdi)
 {
     FTextPrint.TextBoxEvent = [this](TVYXGraphicObj& obj, double x, double y) { RenderTextBoxInline(obj, x, y); };
@@ -226,12 +260,15 @@ void TVYXTextRender::PaintPage()
             cell = table->ParentCell();
         }
     }
-    for (auto it = tables.rbegin(); it != tables.rend(); ++it)
-        CellFills(**it);
+    std::vector<std::unique_ptr<TRowExtents>> extents;
+    for (TVYXTable* table : tables)
+        extents.push_back(std::make_unique<TRowExtents>(*table));
+    for (std::size_t i = tables.size(); i-- > 0;)
+        CellFills(*tables[i], *extents[i]);
     PaintRows(FPage->Rows, FX, FY);
     PaintRepeatedRows();
-    for (TVYXTable* table : tables)
-        DoCellBorders(*table);
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        DoCellBorders(*tables[i], *extents[i]);
 }
 
 void TVYXTextRender::PaintRows(const TVYXPhyRowsList& rows, double dx, double dy)
@@ -367,10 +404,10 @@ void TVYXTextRender::PaintVertCellBorder(const TVYXDocPropBorder* border, double
 
 // ---- Tables ----------------------------------------------------------------------------
 
-bool TVYXTextRender::RowSegment(const TVYXTable& table, int r, TSegment& seg) const
+bool TVYXTextRender::RowSegment(const TVYXTable& table, TRowExtents& extents, int r, TSegment& seg) const
 {
     const TVYXTableRow& row = *table.GetRows(r);
-    const TExtent e = RowExtent(row);
+    const TExtent e = extents.Get(r);
     if (e.MaxPage < 0)
         return false;
     const int p = FPage->Index;
@@ -383,7 +420,7 @@ bool TVYXTextRender::RowSegment(const TVYXTable& table, int r, TSegment& seg) co
         start = e.MinY - 2;
         if (r > 0) {
             const TVYXTableRow& prev = *table.GetRows(r - 1);
-            if (RowExtent(prev).MaxPage == e.MinPage)
+            if (extents.Get(r - 1).MaxPage == e.MinPage)
                 start = prev.PixY2;
         }
     }
@@ -395,11 +432,13 @@ bool TVYXTextRender::RowSegment(const TVYXTable& table, int r, TSegment& seg) co
     return seg.Y2 > seg.Y1;
 }
 
-void TVYXTextRender::CellFills(TVYXTable& table)
+void TVYXTextRender::CellFills(TVYXTable& table, TRowExtents& extents)
 {
-    for (int r = 0; r < table.Count(); ++r) {
+    for (int r = extents.FirstOn(FPage->Index); r < table.Count(); ++r) {
+        if (extents.Get(r).MinPage > FPage->Index && extents.Get(r).MaxPage >= 0)
+            break;
         TSegment seg;
-        if (!RowSegment(table, r, seg))
+        if (!RowSegment(table, extents, r, seg))
             continue;
         const TVYXTableRow& row = *table.GetRows(r);
         for (int c = 0; c < row.Count(); ++c) {
@@ -416,11 +455,19 @@ void TVYXTextRender::CellFills(TVYXTable& table)
 
 void TVYXTextRender::DoCellBorders(TVYXTable& table)
 {
+    TRowExtents extents(table);
+    DoCellBorders(table, extents);
+}
+
+void TVYXTextRender::DoCellBorders(TVYXTable& table, TRowExtents& extents)
+{
     std::vector<std::pair<int, TSegment>> segs;
     double x1 = 1e300, x2 = -1e300, y1 = 1e300, y2 = -1e300;
-    for (int r = 0; r < table.Count(); ++r) {
+    for (int r = extents.FirstOn(FPage->Index); r < table.Count(); ++r) {
+        if (extents.Get(r).MinPage > FPage->Index && extents.Get(r).MaxPage >= 0)
+            break;
         TSegment seg;
-        if (!RowSegment(table, r, seg))
+        if (!RowSegment(table, extents, r, seg))
             continue;
         segs.emplace_back(r, seg);
         const TVYXTableRow& row = *table.GetRows(r);
