@@ -650,3 +650,31 @@ TEST(Paint, FloatingObjectsOfHeaderAndBody)
     EXPECT_EQ(d.Px(320 * px, 310 * px), 0xC000C0u);  // the body's float
     EXPECT_EQ(d.Px(290 * px, 310 * px), 0xFFFFFFu);
 }
+
+TEST(Paint, HeaderRowRepeatsOnTheNextPage)
+{
+    TPainted d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 80);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(0.75, 0x0000C0, stbSingle, 0);
+    t.GetRows(0)->HeaderRow = true;
+    t.GetRows(0)->GetCells(0)->SetFillColor(0xFFC000);
+    d.Doc.CellPara(t, 0, 0).Append(u"Heading");
+    for (int r = 1; r < 80; ++r)
+        d.Doc.CellPara(t, 0, r).Append(u"Row");
+    d.Paint(true, false, 1);
+    const TVYXPhyPage& p1 = d.Layout.Pages().GetItems(1);
+    ASSERT_FALSE(p1.RepeatedRows.empty());
+    const TVYXRepeatedRow& rr = p1.RepeatedRows.front();
+    const TVYXTableCell& c = *t.GetRows(0)->GetCells(0);
+    const double y1 = t.GetRows(0)->PixY1 + rr.DY, y2 = t.GetRows(0)->PixY2 + rr.DY;
+    EXPECT_EQ(d.Px(c.PixX2 - 3, (y1 + y2) / 2), 0xFFC000u);  // the header's shading on page 2
+    EXPECT_EQ(d.Px((c.PixX1 + c.PixX2) / 2, y1), 0x0000C0u);  // its top border
+    // The heading's text is there again: dark pixels inside the shaded cell.
+    int ink = 0;
+    for (int y = static_cast<int>(y1) + 1; y < static_cast<int>(y2); ++y)
+        for (int x = static_cast<int>(c.PixX1) + 2; x < static_cast<int>(c.PixX1) + 60; ++x)
+            ink += Dark(d.Px(x, y));
+    EXPECT_GT(ink, 10);
+}
