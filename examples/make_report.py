@@ -46,7 +46,7 @@ def main():
 \pard\plain\s0\ls1\ilvl0\fi-360\li720\sa60\f0\fs22 {\listtext\u8226 ?\tab}Pages are painted through one drawing interface.\par
 {\listtext\u8226 ?\tab}Tables keep their borders across page breaks.\par
 {\listtext\u8226 ?\tab}Footnotes get their separator line.\par
-\pard\plain\s0\ls2\ilvl0\fi-360\li720\sa60 {\listtext 1.\tab}Open the document.\par
+\pard\plain\s0\ls2\ilvl0\fi-360\li720\sa60\f0\fs22 {\listtext 1.\tab}Open the document.\par
 {\listtext 2.\tab}Render it to images.\par
 \pard\plain\s2\sb200\sa80\outlinelevel1\b\f0\fs28\cf2 Figures\par
 """ + row(["Item", "Count", "Note"], True) + row(["Pages", "12", "A4, portrait"]) + row(["Tables", "3", "one split over two pages"]) + row(["Pictures", "1", "the chart below"]) + r"""\pard\plain\s0\sa120\f0\fs22\par
