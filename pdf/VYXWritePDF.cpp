@@ -134,11 +134,10 @@ void TVYXWritePDF::NewPage(void* sender)
     FGDI->SetSize(static_cast<int>(w), static_cast<int>(h));
 }
 
-void TVYXWritePDF::PaintPage(TVYXPaginatorDoc& layout, int index)
+void TVYXWritePDF::PaintPage(TVYXGDI& gdi, TVYXPaginatorDoc& layout, int index)
 {
     // Until the document painter is part of the engine, pages show the text of their rows
     // in each run's font, justified as laid out.
-    TVYXGDI& gdi = *FGDI;
     const TVYXPhyPage& page = layout.Pages().GetItems(index);
     TVYXFontDataDoc font;
     gdi.SetTextAlign(xhtaLeft, xvtaBaseline);
@@ -236,7 +235,7 @@ void TVYXWritePDF::Export(std::string& out)
         }
         FGDI->Reset();
         if (pages)
-            PaintPage(layout, i);
+            PaintPage(*FGDI, layout, i);
     }
     AddOutlineAndDestinations(layout);
     FPrinter->EndDoc();
