@@ -798,8 +798,8 @@ void TVYXGDIPDF::SaveHyperlink(double x1, double y1, double x2, double y2, std::
     if (target.empty())
         return;
     Out();  // the page is started, so that the link lands on it
-    if (internal)
-        FCanvas.AddGoToLink(x1, MapY(y1), x2, MapY(y2), target);
+    if (internal)  // a bookmark's name, "#name" when it came from a field's target
+        FCanvas.AddGoToLink(x1, MapY(y1), x2, MapY(y2), target[0] == u'#' ? target.substr(1) : target);
     else
         FCanvas.AddUriLink(x1, MapY(y1), x2, MapY(y2), Utf16ToUtf8(target));
 }

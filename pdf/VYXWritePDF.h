@@ -74,7 +74,7 @@ public:
 
     // Paints one page of a layout on any device as the export paints it, so that a raster
     // device can show what the file holds.
-    static void PaintPage(TVYXGDI& gdi, TVYXPaginatorDoc& layout, int index);
+    static void PaintPage(TVYXGDI& gdi, TVYXLogDocEditor& doc, TVYXPaginatorDoc& layout, int index);
 
     TVYXPdfDocument& PDF() { return *FPDF; }
     TVYXGDIPDF& GDI() { return *FGDI; }

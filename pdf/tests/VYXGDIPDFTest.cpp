@@ -223,7 +223,7 @@ TEST(GDIPDF, HyperlinksBecomeLinkAnnotations)
     TVYXGDIPDF gdi(doc);
     doc.AddPage(400, 400);
     gdi.SaveHyperlink(10, 10, 110, 30, u"https://example.org/ä", false);
-    gdi.SaveHyperlink(10, 50, 110, 70, u"Chapter2", true);
+    gdi.SaveHyperlink(10, 50, 110, 70, u"#chapter2", true);  // a field's target, another case
     doc.AddDestination(u"Chapter2", 0, 200);
     std::string pdf;
     doc.Save(pdf);

@@ -399,7 +399,7 @@ TEST(WritePDF, PopplerPagesMatchOurRasterOfTheSameLayout)
             h = int(std::lround(page.PageHeight));
             raster.SetSize(w, h);
             raster.Clear(0xFFFFFF);
-            TVYXWritePDF::PaintPage(raster, layout, 0);
+            TVYXWritePDF::PaintPage(raster, *l->Doc, layout, 0);
             const TVYXBitmap& bmp = *raster.GetBitmap();
             ours.resize(std::size_t(w) * std::size_t(h));
             for (int y = 0; y < h; ++y)
