@@ -71,10 +71,8 @@ std::string& TVYXGDIPDF::Out()
         // A new page: its content flips y once, and nothing of the last page's state is assumed.
         FPage = FCanvas.CurrentPage();
         FSaveDepth = 0;
-        FFillSet = FStrokeSet = -1;
-        FLineWidthSet = -1;
-        FAlphaSet = 1;
-        FDashSet = false;
+        FSet = TStreamState();
+        FSaved.clear();
         out += "1 0 0 -1 0 ";
         VYXPdfNum(out, FCanvas.PageHeight(FPage));
         out += " cm\n";
@@ -96,10 +94,10 @@ void TVYXGDIPDF::Alpha(double alpha)
     if (FCanvas.PdfA())
         return;  // no transparency in PDF/A-1: everything is drawn opaque
     alpha = std::clamp(alpha, 0.0, 1.0);
-    if (std::abs(alpha - FAlphaSet) < 1e-3)
+    if (std::abs(alpha - FSet.AlphaSet) < 1e-3)
         return;
     Out() += FCanvas.OpacityState(alpha) + " gs\n";
-    FAlphaSet = alpha;
+    FSet.AlphaSet = alpha;
 }
 
 namespace {
@@ -132,29 +130,29 @@ void TVYXGDIPDF::Fill(TVYXColor color, double alpha)
     }
     Alpha(alpha);
     color &= 0xFFFFFF;
-    if (FFillSet == static_cast<long long>(color))
+    if (FSet.FillSet == static_cast<long long>(color))
         return;
     std::string& o = Out();
     AppendRGB(o, color);
     o += " rg\n";
-    FFillSet = color;
+    FSet.FillSet = color;
 }
 
 void TVYXGDIPDF::Stroke(TVYXColor color, double width, bool dotted)
 {
     std::string& o = Out();
     color &= 0xFFFFFF;
-    if (FStrokeSet != static_cast<long long>(color)) {
+    if (FSet.StrokeSet != static_cast<long long>(color)) {
         AppendRGB(o, color);
         o += " RG\n";
-        FStrokeSet = color;
+        FSet.StrokeSet = color;
     }
-    if (FLineWidthSet != width) {
+    if (FSet.LineWidthSet != width) {
         VYXPdfNum(o, width);
         o += " w\n";
-        FLineWidthSet = width;
+        FSet.LineWidthSet = width;
     }
-    if (dotted != FDashSet) {
+    if (dotted != FSet.DashSet) {
         if (dotted) {
             o += '[';
             VYXPdfNum(o, std::max(1.0, width));
@@ -162,17 +160,25 @@ void TVYXGDIPDF::Stroke(TVYXColor color, double width, bool dotted)
         } else {
             o += "[] 0 d\n";
         }
-        FDashSet = dotted;
+        FSet.DashSet = dotted;
     }
+}
+
+void TVYXGDIPDF::Save()
+{
+    Out() += "q\n";
+    FSaved.push_back(FSet);
 }
 
 void TVYXGDIPDF::Restore()
 {
     Out() += "Q\n";
-    FFillSet = FStrokeSet = -1;
-    FLineWidthSet = -1;
-    FAlphaSet = -1;  // unknown: the next translucent or opaque drawing sets it again
-    FDashSet = true;
+    if (!FSaved.empty()) {
+        FSet = FSaved.back();
+        FSaved.pop_back();
+    } else {
+        FSet = TStreamState{-1, -1, -1, -1, true};  // unknown: everything is set again
+    }
 }
 
 void TVYXGDIPDF::SetOpacity(std::uint8_t alpha)
@@ -188,7 +194,7 @@ void TVYXGDIPDF::SetSize(int width, int height)
 
 void TVYXGDIPDF::BeginMatrix()
 {
-    Out() += "q\n";
+    Save();
     ++FSaveDepth;
 }
 
@@ -221,8 +227,8 @@ void TVYXGDIPDF::EndMatrix()
 
 void TVYXGDIPDF::BeginClip(double x1, double y1, double x2, double y2)
 {
+    Save();
     std::string& o = Out();
-    o += "q ";
     Pt(std::min(x1, x2), std::min(y1, y2));
     Pt(std::abs(x2 - x1), std::abs(y2 - y1));
     o += "re W n\n";
@@ -618,8 +624,8 @@ void TVYXGDIPDF::DrawPicture(double x, double y, double w, double h, const TVYXG
     const double fw = w / cw, fh = h / ch;
     const double fx = x - pic.CropLeft * fw, fy = y - pic.CropTop * fh;
     Alpha(std::clamp(double(pic.Alpha), 0.0, 1.0) * FOpacity);
+    Save();
     std::string& o = Out();
-    o += "q ";
     Pt(x, y);
     Pt(w, h);
     o += "re W n ";

@@ -105,8 +105,14 @@ private:
     double FCurX = 0, FCurY = 0;
     int FSaveDepth = 0;  // open q of clips and matrices
     int FJpegs = 0;
-    // What the content stream has set, so that repeated colours are not written again.
-    long long FFillSet = -1, FStrokeSet = -1;
-    double FLineWidthSet = -1, FAlphaSet = 1;
-    bool FDashSet = false;
+    // What the content stream has set, so that repeated colours are not written again;
+    // q saves it and Q brings it back, as they do the stream's graphics state.
+    struct TStreamState {
+        long long FillSet = -1, StrokeSet = -1;
+        double LineWidthSet = -1, AlphaSet = 1;
+        bool DashSet = false;
+    };
+    void Save();  // q
+    TStreamState FSet;
+    std::vector<TStreamState> FSaved;
 };
