@@ -119,7 +119,43 @@ TVYXColor OnWhite(TVYXColor c, double alpha)
     };
     return mix(16) | mix(8) | mix(0);
 }
+
+// The outline dashes of graphic objects, on and off in stroke widths (as on screen), and
+// whether their caps are round (a zero-length dash is then a round dot).
+struct TDash {
+    std::vector<double> Pattern;
+    bool Round;
+};
+TDash DashOf(TVYXGrLineDashStyle style)
+{
+    switch (style) {
+    case agldsRoundDot: return {{0, 2}, true};
+    case agldsSquareDot: return {{1, 1}, false};
+    case agldsDash: return {{4, 3}, false};
+    case agldsDashDot: return {{4, 3, 1, 3}, false};
+    case agldsLongDash: return {{8, 3}, false};
+    case agldsLongDashDot: return {{8, 3, 1, 3}, false};
+    case agldsLongDashDotDot: return {{8, 3, 1, 3, 1, 3}, false};
+    default: return {{}, false};
+    }
+}
 }  // namespace
+
+void TVYXGDIPDF::OutlineDash(int dashStyle, double width)
+{
+    const TDash dash = DashOf(static_cast<TVYXGrLineDashStyle>(dashStyle));
+    if (dash.Pattern.empty())
+        return;
+    // Inside the object's own q ... Q, so the pen's dash state needs no bookkeeping.
+    std::string& o = Out();
+    o += '[';
+    for (std::size_t i = 0; i < dash.Pattern.size(); ++i) {
+        if (i)
+            o += ' ';
+        VYXPdfNum(o, dash.Pattern[i] * width);
+    }
+    o += dash.Round ? "] 0 d 1 J\n" : "] 0 d\n";
+}
 
 void TVYXGDIPDF::Fill(TVYXColor color, double alpha)
 {
@@ -663,8 +699,11 @@ void TVYXGDIPDF::DrawF(double x, double y, const TVYXGraphicObj& obj)
             Alpha(FOpacity);
         if (fill)
             Fill(rot->FillColor, rot->FillAlpha);
-        if (stroke)
-            Stroke(line->StrokeColor, std::max(0.25, line->StrokeWeight), line->LineDashStyle != agldsSolid);
+        if (stroke) {
+            const double sw = std::max(0.25, line->StrokeWeight * PtToPixXF(1));
+            Stroke(line->StrokeColor, sw, false);
+            OutlineDash(line->LineDashStyle, sw);
+        }
         o += fill && stroke ? "B\n" : fill ? "f\n" : stroke ? "S\n" : "n\n";
     };
     switch (obj.Type_()) {
@@ -724,6 +763,7 @@ void TVYXGDIPDF::DrawShape(double x, double y, double width, double height, cons
         for (double v : item.Coords)
             if (!std::isfinite(v) || std::abs(v) > 1e7)
                 return;
+    Save();  // the outline's dashes stay inside
     std::string& o = Out();
     bool noFill = false, noStroke = false, any = false;
     for (const TVYXGrShapePathItem& item : path) {
@@ -765,9 +805,11 @@ void TVYXGDIPDF::DrawShape(double x, double y, double width, double height, cons
                 Alpha(FOpacity);
             if (fill)
                 Fill(shape.FillColor, shape.FillAlpha);
-            if (stroke)
-                Stroke(shape.StrokeColor, std::max(0.25, shape.StrokeWeight * PtToPixXF(1)),
-                       shape.LineDashStyle != agldsSolid);
+            if (stroke) {
+                const double w = std::max(0.25, shape.StrokeWeight * PtToPixXF(1));
+                Stroke(shape.StrokeColor, w, false);
+                OutlineDash(shape.LineDashStyle, w);
+            }
             o += fill && stroke ? "B\n" : fill ? "f\n" : stroke ? "S\n" : "n\n";
             noFill = noStroke = any = false;
             break;
@@ -777,6 +819,7 @@ void TVYXGDIPDF::DrawShape(double x, double y, double width, double height, cons
     }
     if (any)
         o += "n\n";
+    Restore();
     if (selected)
         DrawSelected(x, y, x + width, y + height);
 }

@@ -86,6 +86,8 @@ private:
     void Fill(TVYXColor color, double alpha = 1);
     void Stroke(TVYXColor color, double width, bool dotted);
     void Alpha(double alpha);
+    // Dashes of a graphic object's outline, set inside the object's q ... Q.
+    void OutlineDash(int dashStyle, double width);  // a TVYXGrLineDashStyle
     void Restore();  // Q, forgetting the cached state
     void Pt(double x, double y);
     void Ellipse(double x1, double y1, double x2, double y2);
