@@ -360,11 +360,12 @@ void TVYXGDIPDF::TextOutF(double x, double y, std::u16string_view text)
         std::size_t end = i + 1;
         while (end < lay.Glyphs.size() && lay.Glyphs[end].Face == match)
             ++end;
-        if (!match || match->File.empty()) {
+        TVYXPdfFont* found = match && !match->File.empty() ? FCanvas.Font(match->File, match->Index) : nullptr;
+        if (!found) {
             i = end;
             continue;
         }
-        TVYXPdfFont& font = FCanvas.Font(match->File, match->Index);
+        TVYXPdfFont& font = *found;
         o += font.Name() + ' ';
         VYXPdfNum(o, size);
         o += " Tf\n";

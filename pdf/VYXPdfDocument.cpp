@@ -263,16 +263,23 @@ std::string& TVYXPdfDocument::Content()
     return FContent;
 }
 
-TVYXPdfFont& TVYXPdfDocument::Font(const std::string& file, int index)
+TVYXPdfFont* TVYXPdfDocument::Font(const std::string& file, int index)
 {
     const std::string key = file + '|' + std::to_string(index);
     auto it = FFontByFile.find(key);
     if (it != FFontByFile.end())
-        return *it->second;
-    const std::string name = "/F" + std::to_string(FFonts.size() + 1);
-    FFonts.push_back(std::make_unique<TVYXPdfFont>(file, index, name, NewObject()));
+        return it->second;
+    std::unique_ptr<TVYXPdfFont> font;
+    try {
+        font = std::make_unique<TVYXPdfFont>(file, index, "/F" + std::to_string(FFonts.size() + 1), 0);
+    } catch (const VYXException&) {
+        FFontByFile.emplace(key, nullptr);
+        return nullptr;
+    }
+    font->SetObj(NewObject());
+    FFonts.push_back(std::move(font));
     FFontByFile.emplace(key, FFonts.back().get());
-    return *FFonts.back();
+    return FFonts.back().get();
 }
 
 std::string TVYXPdfDocument::OpacityState(double alpha)

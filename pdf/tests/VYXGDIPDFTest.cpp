@@ -134,7 +134,9 @@ TEST(GDIPDF, ASubsetHoldsOnlyTheGlyphsUsed)
     std::string pdf;
     doc.Save(pdf);
     // One face, subset once: far smaller than the face's file.
-    EXPECT_EQ(doc.Font(m.File, m.Index).UsedGlyphs(), 5);  // a, b, c, space and .notdef
+    ASSERT_NE(doc.Font(m.File, m.Index), nullptr);
+    EXPECT_EQ(doc.Font(m.File, m.Index)->UsedGlyphs(), 5);
+    EXPECT_EQ(doc.Font("/no/such/font.ttf", 0), nullptr);  // a, b, c, space and .notdef
     EXPECT_LT(pdf.size(), std::filesystem::file_size(m.File) / 10);
 }
 
