@@ -1,10 +1,9 @@
 // VYXEditorView.cpp: the facade's screen side: pages on screen, caret geometry, hit
 // testing, line and page moves, the mouse, painting and the diagnostic dumps.
 //
-// Geometry comes from the rows the paginator placed: a row knows its page, its
-// baseline and its pieces with their x and advance. Inside a piece the advance is
-// shared evenly among its characters; that places the caret within a fraction of a
-// character in proportional text and exactly at piece and row boundaries.
+// Geometry comes from the rows the paginator placed (a row knows its page and its
+// baseline) and, within a row, from the row's character table (TVYXRowEditor), which
+// measures each character in its run's font as painting draws it.
 #include <algorithm>
 #include <cmath>
 
@@ -15,6 +14,8 @@
 #include "layout/VYXGDIAbstract.h"
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPhyPos.h"
+#include "layout/VYXRowEditor.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
@@ -26,39 +27,43 @@
 namespace {
 TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
 
-double XInRow(const TVYXPhyRow& row, std::int32_t pos)
+int RowIndexOf(const TVYXPhyRow& row)
 {
-    double end = 0;
-    for (const TVYXRowPiece& piece : row.Pieces) {
-        end = std::max(end, static_cast<double>(piece.X + piece.Width));
-        if (!piece.Run)
-            continue;
-        const std::int32_t start = piece.Run->StartPos + piece.From;
-        const std::int32_t len = std::max(piece.Len, 1);
-        if (pos >= start && pos < start + len)
-            return piece.X + (pos - start) * static_cast<double>(piece.Width) / len;
-    }
-    return end;
+    const TVYXPhyRows* rows = row.Para ? RowsOf(*row.Para) : nullptr;
+    if (rows)
+        for (int i = 0; i < rows->Count(); ++i)
+            if (&rows->GetItems(i) == &row)
+                return i;
+    return -1;
 }
 
-std::int32_t PosInRow(const TVYXPhyRow& row, double x)
+// Where the caret for paragraph position `pos` stands on `row`: page pixels, from the
+// row's character table (each character measured in its run's font).
+double XOnRow(TVYXGDI& gdi, const TVYXPhyRow& row, std::int32_t pos)
 {
-    for (const TVYXRowPiece& piece : row.Pieces) {
-        if (!piece.Run || x >= piece.X + piece.Width)
-            continue;
-        const std::int32_t len = std::max(piece.Len, 1);
-        const std::int32_t start = piece.Run->StartPos + piece.From;
-        if (x <= piece.X)
-            return start;
-        const double each = piece.Width / len;
-        const auto offset = static_cast<std::int32_t>(std::lround((x - piece.X) / (each > 0 ? each : 1)));
-        return start + std::clamp(offset, 0, len);
-    }
-    // Right of the text: the row's end; a row that wraps keeps the caret before its
-    // break so that it stays on this row.
-    if ((row.Flags & aprfLast) || row.Empty())
-        return row.EndPos;
-    return std::max(row.StartPos, row.EndPos - 1);
+    const int index = RowIndexOf(row);
+    if (index < 0)
+        return row.GetX();
+    TVYXLogPhyPosition phy;
+    phy.AssignRow(row.Para, index, std::clamp(pos, row.StartPos, std::max(row.StartPos, row.EndPos)));
+    TVYXRowEditor editor(gdi, phy);
+    if (!editor.RowChanged())
+        return row.GetX();
+    return editor.CharPosToX(phy.CharPos);
+}
+
+// The paragraph position a page x hits on `row`.
+std::int32_t PosAtX(TVYXGDI& gdi, const TVYXPhyRow& row, double x)
+{
+    const int index = RowIndexOf(row);
+    if (index < 0)
+        return row.StartPos;
+    TVYXLogPhyPosition phy;
+    phy.AssignRow(row.Para, index, row.StartPos);
+    TVYXRowEditor editor(gdi, phy);
+    if (!editor.RowChanged())
+        return row.StartPos;
+    return row.StartPos + editor.XToRelCharPos(x) - 1;
 }
 
 // Every row of the paragraphs of a list (cells included), in reading order.
@@ -116,7 +121,7 @@ bool TVYXEditor::PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y,
             if (FPageTops[static_cast<std::size_t>(i)] <= mid)
                 page = i;
     }
-    x = PageScreenLeft() + row->GetX() + XInRow(*row, pos.CharPos);
+    x = PageScreenLeft() + XOnRow(*FGDI, *row, pos.CharPos);
     y = PageScreenTop(page) + row->GetY1();
     height = row->Height();
     return true;
@@ -209,7 +214,7 @@ bool TVYXEditor::XYToLogPos(TVYXLogDocEditor& doc, int page, double x, double y,
     }
     if (!best)
         return false;
-    pos.Assign(best->Para, PosInRow(*best, px - best->GetX()));
+    pos.Assign(best->Para, PosAtX(*FGDI, *best, px));
     pos.SetWithinLimits();
     return true;
 }
@@ -323,7 +328,7 @@ bool TVYXEditor::DocPhyPosition(TVYXLogDocEditor& doc, int typeValue, TVYXLogPos
     }
     if (!chosen || chosen == row)
         return false;
-    pos.Assign(chosen->Para, PosInRow(*chosen, wantX - PageScreenLeft() - chosen->GetX()));
+    pos.Assign(chosen->Para, PosAtX(*FGDI, *chosen, wantX - PageScreenLeft()));
     pos.SetWithinLimits();
     return true;
 }
