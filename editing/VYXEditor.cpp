@@ -414,9 +414,12 @@ void TVYXEditor::DoSpellCheckWords()
         FMainDoc->SetRepaint(true);
         RaiseExt(vycExternalSpellCheckWords, go);
         if (!go)
-            break;
+            return;  // the host stopped at this word: it stays selected
         last->First = last->Last;
     }
+    // The walk went through: no word stays selected.
+    sel.Clear();
+    sel.Status = assNone;
 }
 
 bool TVYXEditor::DoControl(TVYXCommand cmd)

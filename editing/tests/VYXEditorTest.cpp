@@ -10,6 +10,9 @@
 #include "editing/VYXUndo.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXCharProps.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
 #include "model/VYXNotes.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXErrors.h"
@@ -320,4 +323,94 @@ TEST(EditorFacade, CommandListenersAndDumps)
     e.DEBUG_DumpSEPs(lines);
     ASSERT_GE(lines.Count(), 3);
     EXPECT_EQ(lines.Strings(0), "para \"xyz\" caret=4");
+}
+
+TEST(EditorFacade, SpellCheckingCommandsMarkReportAndClear)
+{
+    THost host;
+    host.Options.SpellCheckerDictPath = std::string(VYX_SOURCE_DIR) + "/spell/tests/data/dict/";
+    host.Options.SpellSelectedLanguage = "en_GB";
+    host.Editor = std::make_unique<TVYXEditor>(&host.Errors, host.GDI, host.Options, TVYXArea(0, 0, 899, 699));
+    TVYXEditor& e = host.E();
+    host.Type(u"Hello wrold the brwn fox");
+    auto misspelled = [&] {
+        std::string words;
+        const TVYXCharRuns& runs = e.MainDoc().FirstPara()->CharRuns();
+        for (int i = 0; i < runs.Count(); ++i)
+            if (runs.Items(i)->CHPX() && runs.Items(i)->CHPX()->GetMisspelled())
+                words += Utf16ToUtf8(runs.Items(i)->GetText()) + "|";
+        return words;
+    };
+    EXPECT_TRUE(e.CommandUI(vycControlSpellSheckAll));
+    EXPECT_EQ(misspelled(), "wrold|brwn|");
+    e.CommandUI(vycControlSpellSheckClear);
+    EXPECT_EQ(misspelled(), "");
+    // Word by word: the host sees each wrong word selected and may stop.
+    std::vector<std::string> reported;
+    e.FExtCmdEvent = [&](TVYXEditor& sender, TVYXCommand cmd, bool& go) {
+        if (cmd == vycExternalSpellCheckWords)
+            reported.push_back(Utf16ToUtf8(sender.GetSelections().GetPlainText()));
+        go = true;
+    };
+    e.CommandUI(vycMoveBeginningOfDoc);
+    e.CommandUI(vycExternalSpellCheckWords);
+    EXPECT_EQ(reported, (std::vector<std::string>{"wrold", "brwn"}));
+    // A language without a dictionary cannot begin.
+    try {
+        e.CommandUI(vycControlSpellSheckAll, u"xx_XX");
+        ADD_FAILURE() << "no exception";
+    } catch (const VYXException& ex) {
+        EXPECT_EQ(std::string(ex.what()).rfind("Spell checker not ready. Please check dictionaies", 0), 0u) << ex.what();
+    }
+    EXPECT_EQ(e.ActiveCommandCount(), 0);  // the bracket closed on the way out
+    e.CommandUI(vycMoveEndOfDoc);
+    host.Type(u"!");
+    EXPECT_EQ(host.Text(), "Hello wrold the brwn fox!");
+}
+
+TEST(EditorFacade, HyperlinksInsertedAndFollowedWithCtrlClick)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    std::vector<std::u16string> followed;
+    e.FHLinkEvent = [&](TVYXEditor&, const TVYXHyperlink& link) { followed.push_back(link.Address); };
+    host.Type(u"See ");
+    EXPECT_FALSE(e.CommandUI(vycInsertHyperlink, u"no address\x08"));
+    ASSERT_TRUE(e.CommandUI(vycInsertHyperlink, u"the site\x08https://example.org/"));
+    host.Type(u" now");
+    EXPECT_EQ(host.Text(), "See the site now");
+    // Where "site" stands on screen.
+    e.CommandUI(vycMoveBeginningOfLine);
+    for (int i = 0; i < 9; ++i)
+        e.CommandUI(vycMoveCharRight);
+    double x = 0, y = 0, h = 0;
+    ASSERT_TRUE(e.GetCaretXY(x, y, h));
+    ASSERT_TRUE(e.FindHyperlink(x + 2, y + h / 2));
+    EXPECT_FALSE(e.FindHyperlink(e.PageScreenLeft() + 75, y + h / 2));  // over "See"
+    e.MouseCommand(vycMouseDown, vymsLeft, x + 2, y + h / 2);  // a plain click only places the caret
+    e.MouseCommand(vycMouseUp, vymsLeft, x + 2, y + h / 2);
+    EXPECT_TRUE(followed.empty());
+    e.MouseCommand(vycMouseDown, vymsLeft | vymsCtrl, x + 2, y + h / 2);
+    e.MouseCommand(vycMouseUp, vymsLeft | vymsCtrl, x + 2, y + h / 2);
+    ASSERT_EQ(followed.size(), 1u);
+    EXPECT_EQ(followed[0], u"https://example.org/");
+    // Released elsewhere: not followed.
+    e.MouseCommand(vycMouseDown, vymsLeft | vymsCtrl, x + 2, y + h / 2);
+    e.MouseCommand(vycMouseUp, vymsLeft | vymsCtrl, e.PageScreenLeft() + 75, y + h / 2);
+    EXPECT_EQ(followed.size(), 1u);
+}
+
+TEST(EditorFacade, CommandsWhileUpdatingAreIgnored)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    e.BeginUpdate();
+    EXPECT_FALSE(e.CommandUI(vycInsertAtCaret, u"ignored"));
+    e.KeyPress(u'x');
+    EXPECT_EQ(host.Text(), "");
+    const int before = e.PaginateCount();
+    e.EndUpdate();
+    EXPECT_EQ(e.PaginateCount(), before + 1);
+    EXPECT_TRUE(e.CommandUI(vycInsertAtCaret, u"taken"));
+    EXPECT_EQ(host.Text(), "taken");
 }
