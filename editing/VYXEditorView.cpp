@@ -20,6 +20,7 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "platform/VYXStringList.h"
 #include "platform/VYXUnicode.h"
@@ -250,6 +251,80 @@ void TVYXEditor::ClickHLink(const TVYXHyperlink& link)
         FHLinkEvent(*this, link);
 }
 
+// ---- Drawing objects ------------------------------------------------------------------------
+
+bool TVYXEditor::GraphicScreenRect(const TVYXGraphicObj& graphic, double& x1, double& y1, double& x2, double& y2) const
+{
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    const double left = PageScreenLeft();
+    for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        const double top = PageScreenTop(i);
+        for (const auto* list : {&p.GrInFront, &p.GrBehind, &p.GrPage})
+            if (std::find(list->begin(), list->end(), &graphic) != list->end()) {
+                x1 = left + graphic.PixAbsX;
+                y1 = top + graphic.PixAbsY;
+                x2 = x1 + (graphic.PixRotWidth > 0 ? graphic.PixRotWidth : FGDI->PtToPixXF(graphic.Width));
+                y2 = y1 + (graphic.PixRotHeight > 0 ? graphic.PixRotHeight : FGDI->PtToPixYF(graphic.Height));
+                return true;
+            }
+        for (int r = 0; r < p.Rows.Count(); ++r) {
+            const TVYXPhyRow& row = p.Rows.GetItems(r);
+            for (const TVYXRowPiece& piece : row.Pieces) {
+                const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(piece.Run);
+                if (!run || run->Graphic.get() != &graphic)
+                    continue;
+                x1 = left + row.GetX() + piece.X;
+                x2 = x1 + piece.Width;
+                y2 = top + row.Baseline;
+                y1 = y2 - FGDI->PtToPixYF(graphic.Height);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool TVYXEditor::GraphicIsInline(const TVYXGraphicObj& graphic) const
+{
+    // Floating objects are listed on their page; everything else stands in a row.
+    return FindFloatingOwnerPage(graphic) < 0;
+}
+
+int TVYXEditor::FindFloatingOwnerPage(const TVYXGraphicObj& graphic) const
+{
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    for (int i = 0; i < pages.Count(); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        for (const auto* list : {&p.GrInFront, &p.GrBehind, &p.GrPage})
+            if (std::find(list->begin(), list->end(), &graphic) != list->end())
+                return i;
+    }
+    return -1;
+}
+
+TVYXGraphicObj* TVYXEditor::FindFloatingGraphic(double x, double y) const
+{
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    const double left = PageScreenLeft();
+    for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        const double top = PageScreenTop(i);
+        if (y < top || y > top + p.PageHeight)
+            continue;
+        for (const auto* list : {&p.GrInFront, &p.GrPage, &p.GrBehind})
+            for (auto it = list->rbegin(); it != list->rend(); ++it) {
+                TVYXGraphicObj* g = *it;
+                const double gx = x - left - g->PixAbsX, gy = y - top - g->PixAbsY;
+                const double w = g->PixRotWidth > 0 ? g->PixRotWidth : FGDI->PtToPixXF(g->Width);
+                const double h = g->PixRotHeight > 0 ? g->PixRotHeight : FGDI->PtToPixYF(g->Height);
+                if (gx >= 0 && gy >= 0 && gx <= w && gy <= h)
+                    return g;
+            }
+    }
+    return nullptr;
+}
+
 // ---- Line and page moves ------------------------------------------------------------------
 
 bool TVYXEditor::DocPhyPosition(TVYXLogDocEditor& doc, int typeValue, TVYXLogPos& pos)
@@ -381,13 +456,31 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
     if (doc != FFocusDoc)
         SetFocusDoc(*doc);
     LeaveGraphicEditing();
+    if (doc == FMainDoc)
+        if (TVYXGraphicObj* floating = FindFloatingGraphic(x, y)) {
+            doc->Selections().Clear();
+            StartGraphicEditing(*floating);
+            // The same press may go on into a drag that moves the object.
+            FMouseResponder->MouseDown(vymsLeft, x, y);
+            return;
+        }
     TVYXLogPos pos;
     if (!XYToLogPos(*doc, page, x, y, pos))
         return;
     doc->Command(vycMovePos, pos);
-    if (const TVYXCharRun* run = doc->Caret().GetCharRun();
-        run && (run->Type_() == acrtGraphic || run->Type_() == acrtPicture) && run->StartPos == doc->Caret().CharPos)
-        doc->Command(vycSelectCharRight);
+    // A click on an inline object selects it, and the graphic editor takes it.
+    double gx1 = 0, gy1 = 0, gx2 = 0, gy2 = 0;
+    for (TVYXLogPos at : {pos, TVYXLogPos(pos.Para, pos.CharPos - 1)}) {
+        if (at.CharPos < 1)
+            continue;
+        const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(at.GetCharRun());
+        if (run && run->Graphic && run->StartPos == at.CharPos && GraphicScreenRect(*run->Graphic, gx1, gy1, gx2, gy2) &&
+            x >= gx1 && x <= gx2) {
+            doc->Command(vycMovePos, at);
+            CommandUI(vycSelectCharRight);
+            return;
+        }
+    }
     FRestoreX = -1;
     CaretPosChanged();
     if (doubleClick)

@@ -13,6 +13,7 @@
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXNotes.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXErrors.h"
@@ -413,4 +414,83 @@ TEST(EditorFacade, CommandsWhileUpdatingAreIgnored)
     EXPECT_EQ(e.PaginateCount(), before + 1);
     EXPECT_TRUE(e.CommandUI(vycInsertAtCaret, u"taken"));
     EXPECT_EQ(host.Text(), "taken");
+}
+
+TEST(EditorFacade, GraphicEditorSizesInlineAndMovesFloatingObjects)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    {
+        TVYXEditorUpdate update(e.MainDoc());
+        e.MainDoc().AppendTextUI(u"Box: ");
+        auto box = std::make_unique<TVYXGraphicRectangle>();
+        box->Wrap = agowInLine;
+        box->Width = 150;
+        box->Height = 75;
+        e.MainDoc().AppendGraphicUI(std::move(box));
+        e.MainDoc().AppendTextUI(u" after");
+        // A floating rectangle in front of the text, 100 pt below the paragraph's top.
+        auto floating = std::make_unique<TVYXGraphicRectangle>();
+        floating->Wrap = agowInFront;
+        floating->PosLeft = 200;
+        floating->PosTop = 100;
+        floating->Width = 60;
+        floating->Height = 30;
+        e.MainDoc().FirstPara()->AddGraphics().Add(std::move(floating));
+    }
+    e.MainDoc().Undo().Clear();
+    e.MainDoc().SetDirty(true);
+    e.UpdateUI();
+    const TVYXCharRuns& runs = e.MainDoc().FirstPara()->CharRuns();
+    TVYXGraphicObj* inlineBox = nullptr;
+    for (int i = 0; i < runs.Count(); ++i)
+        if (auto* g = dynamic_cast<TVYXCharRunGraphic*>(runs.Items(i)))
+            inlineBox = g->Graphic.get();
+    ASSERT_TRUE(inlineBox);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_TRUE(e.GraphicScreenRect(*inlineBox, x1, y1, x2, y2));
+    EXPECT_NEAR(x2 - x1, 200, 1);  // 150 pt at 96 dpi
+    // A click on it starts editing; the bottom-right grip drags 40 x 20 pixels.
+    e.MouseCommand(vycMouseDown, vymsLeft, (x1 + x2) / 2, (y1 + y2) / 2);
+    e.MouseCommand(vycMouseUp, vymsLeft, (x1 + x2) / 2, (y1 + y2) / 2);
+    ASSERT_EQ(e.EditedGraphic(), inlineBox);
+    e.MouseCommand(vycMouseDown, vymsLeft, x2, y2);
+    e.MouseCommand(vycMouseMove, vymsLeft, x2 + 20, y2 + 10);
+    e.MouseCommand(vycMouseMove, vymsLeft, x2 + 40, y2 + 20);
+    EXPECT_NEAR(inlineBox->Width, 150, 0.01);  // nothing changes before the release
+    e.MouseCommand(vycMouseUp, vymsLeft, x2 + 40, y2 + 20);
+    TVYXGraphicObj* sized = e.EditedGraphic();
+    ASSERT_TRUE(sized);
+    EXPECT_NEAR(sized->Width, 180, 0.01);
+    EXPECT_NEAR(sized->Height, 90, 0.01);
+    ASSERT_TRUE(e.GraphicScreenRect(*sized, x1, y1, x2, y2));
+    EXPECT_NEAR(x2 - x1, 240, 1);
+    // Undo takes the size back.
+    e.CommandUI(vycControlUndo);
+    for (int i = 0; i < runs.Count(); ++i) {
+        if (auto* g = dynamic_cast<TVYXCharRunGraphic*>(runs.Items(i))) {
+            EXPECT_NEAR(g->Graphic->Width, 150, 0.01);
+        }
+    }
+    EXPECT_EQ(e.EditedGraphic(), nullptr);
+
+    // The floating one moves with a drag from inside it.
+    TVYXGraphicObj& floating = e.MainDoc().FirstPara()->Graphics()->GetItems(0);
+    ASSERT_TRUE(e.GraphicScreenRect(floating, x1, y1, x2, y2));
+    const double cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
+    EXPECT_EQ(e.FindFloatingGraphic(cx, cy), &floating);
+    e.MouseCommand(vycMouseDown, vymsLeft, cx, cy);
+    ASSERT_EQ(e.EditedGraphic(), &floating);
+    e.MouseCommand(vycMouseMove, vymsLeft, cx + 40, cy + 20);
+    e.MouseCommand(vycMouseUp, vymsLeft, cx + 40, cy + 20);
+    EXPECT_NEAR(floating.Width, 60, 0.01);  // moved, not sized
+    EXPECT_NEAR(floating.PosLeft, 230, 0.01);
+    EXPECT_NEAR(floating.PosTop, 115, 0.01);
+    double nx1 = 0, ny1 = 0, nx2 = 0, ny2 = 0;
+    ASSERT_TRUE(e.GraphicScreenRect(floating, nx1, ny1, nx2, ny2));
+    EXPECT_NEAR(nx1 - x1, 40, 1);
+    // A click in the text leaves graphic editing.
+    e.MouseCommand(vycMouseDown, vymsLeft, e.PageScreenLeft() + 100, y2 + 300);
+    e.MouseCommand(vycMouseUp, vymsLeft, e.PageScreenLeft() + 100, y2 + 300);
+    EXPECT_EQ(e.EditedGraphic(), nullptr);
 }
