@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXPhyRow.h"
 
 class TVYXSEP;
@@ -46,6 +47,7 @@ public:
     double ContentTop = 0;         // body top below repeated table header rows
     std::vector<TVYXGraphicObj*> GrInFront, GrBehind, GrPage;  // borrowed floats
     std::vector<TVYXRepeatedRow> RepeatedRows;
+    TVYXHitAreas FHitAreas;        // tables (added when painted), hyperlinks and form fields
 
     double GetWidth() const { return PageWidth; }
     double GetHeight() const { return PageHeight; }

@@ -10,10 +10,13 @@
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPhyNavigator.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXCharRun.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXRevision.h"
 #include "model/VYXTable.h"
 #include "platform/VYXException.h"
 
@@ -121,6 +124,14 @@ TRoundTrip RoundTrip(TVYXGDI& gdi, const TVYXPhyPages& pages, TVYXLogParas& body
     return r;
 }
 
+// The counts go into the test report (--gtest_output).
+void Record(const TRoundTrip& r)
+{
+    testing::Test::RecordProperty("positions", r.Total);
+    testing::Test::RecordProperty("exact", r.Exact);
+    testing::Test::RecordProperty("same_place", r.SameX);
+}
+
 std::filesystem::path CorpusFile(const char* name) { return std::filesystem::path(VYX_SHARED_DIR) / "corpus" / name; }
 
 }  // namespace
@@ -135,13 +146,15 @@ TEST(PhyPos, EveryPositionRoundTripsThroughItsPage)
     TVYXLogPhyPosition hebrew(d.Hebrew, 1);
     EXPECT_GT(d.PageOf(hebrew).Index, 0);
     const TRoundTrip r = RoundTrip(d.Gdi, d.Layout.Pages(), d.Doc.Paras());
+    Record(r);
     EXPECT_EQ(r.Failures, "");
-    EXPECT_GT(r.Total, 5000);
+    EXPECT_GT(r.Total, 10000);
     EXPECT_GE(r.Exact, r.Total - 12) << "same-place answers: " << r.SameX;
 }
 
 TEST(PhyPos, CorpusRightToLeftDocumentsRoundTrip)
 {
+    TRoundTrip all;
     for (const char* name : {"docx/docx4j-arabic_align.docx", "docx/oxpt-HC002-Hebrew-01.docx",
                              "docx/oxpt-HC014-RTL-Table-01.docx"}) {
         SCOPED_TRACE(name);
@@ -157,7 +170,9 @@ TEST(PhyPos, CorpusRightToLeftDocumentsRoundTrip)
         EXPECT_GT(r.Total, 50);
         // Bidi seams answer with the other position at the same place; they are few.
         EXPECT_GE(r.Exact, r.Total * 9 / 10) << "same-place answers: " << r.SameX;
+        all.Total += r.Total, all.Exact += r.Exact, all.SameX += r.SameX;
     }
+    Record(all);
 }
 
 TEST(PhyPos, PagesKnowTheirFirstAndLastPositions)
@@ -542,4 +557,132 @@ TEST(PhyPos, HeaderAndFootnoteAreas)
     EXPECT_EQ(hit.CharPos, 1);
     ASSERT_TRUE(page.XYToLogPos(d.Gdi, hit, 10, page.Rows.GetItems(0).Baseline));
     EXPECT_EQ(hit.Para, page.Rows.GetItems(0).Para);
+}
+
+// ---- The caret's context -----------------------------------------------------------------------------
+
+TEST(PhyPos, CaretKnowsItsRunFieldAndChanges)
+{
+    TDoc d;
+    TVYXLogPara& p = d.Para(u"one two three ");
+    TVYXRevisionData change;
+    change.RevType = artInsert;
+    change.Author = u"Reviewer";
+    p.ApplyRevision(change, 5, 8);  // "two"
+    p.AppendField(u"AUTHOR", u"Somebody");
+    p.Append(u" tail");
+    d.Layout.Paginate();
+
+    TVYXCaretLogPhyPosition caret;
+    int moves = 0;
+    caret.AfterMoveEvent = [&](TVYXCaretLogPhyPosition&) { ++moves; };
+    caret.MoveToPos(TVYXLogPos(&p, 1));
+    ASSERT_TRUE(caret.MoveRevisionNext());
+    EXPECT_EQ(caret.CharPos, 5);
+    caret.MoveToPos(TVYXLogPos(&p, p.EndOfParaPos()));
+    ASSERT_TRUE(caret.MoveRevisionPrev());
+    EXPECT_EQ(caret.CharPos, 5);
+    EXPECT_FALSE(caret.MoveRevisionPrev());
+    EXPECT_EQ(caret.CharPos, 5);
+
+    // Into the field and out of it again.
+    caret.MoveToPos(TVYXLogPos(&p, 14));  // before the space ending "three "
+    EXPECT_EQ(caret.Field(), nullptr);
+    ASSERT_TRUE(caret.MoveCharNext());
+    ASSERT_NE(caret.Field(), nullptr);
+    EXPECT_TRUE(caret.FieldChanged());
+    EXPECT_EQ(caret.CharRun()->Type_(), acrtSimpleField);
+    caret.MoveEndOfPara();
+    EXPECT_EQ(caret.Field(), nullptr);
+    EXPECT_TRUE(caret.FieldChanged());
+    // Every one of those moves told the listener once.
+    EXPECT_EQ(moves, 8);
+
+    // The caret over the field stands where the field's text is drawn.
+    TVYXCaretRowEditor editor(d.Gdi, caret);
+    caret.MoveToPos(TVYXLogPos(&p, 16));
+    const double atField = editor.CaretX();
+    caret.MoveToPos(TVYXLogPos(&p, 15));
+    EXPECT_GT(atField, editor.CaretX());
+}
+
+// ---- Header and footer extensions of pages ----------------------------------------------------------------
+
+TEST(PhyPos, HeaderAndFooterExtensionsByPage)
+{
+    struct TCase {
+        int Index;
+        double Default, First, Even, Expected;
+    };
+    const TCase cases[] = {
+        {0, 10, 25, -1, 25},  // the first page's own header
+        {0, 10, -1, 30, 10},  // none of its own: the default
+        {1, 10, 25, 30, 30},  // the second page shows the even header
+        {1, 10, 25, -1, 10},  // no even header: the default
+        {2, 10, 25, 30, 10},  // odd pages: the default
+        {3, -1, -1, -1, 0},   // nothing set
+        {2, 0, -1, -1, 0},    // a header that fits into its margin
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Index << " " << c.Default << " " << c.First << " " << c.Even);
+        TVYXPhyPage page;
+        page.Index = c.Index;
+        page.HeaderEx[aphfDefault] = c.Default;
+        page.HeaderEx[aphfFirst] = c.First;
+        page.HeaderEx[aphfEven] = c.Even;
+        page.FooterEx[aphfDefault] = 7;
+        EXPECT_EQ(page.HeaderExHeight(), c.Expected);
+        EXPECT_EQ(page.FooterExHeight(), 7);
+        EXPECT_EQ(page.PageExtra(), c.Expected + 7);
+        EXPECT_EQ(page.BodyHeight(1000, 100), 900 - c.Expected - 7);
+    }
+}
+
+// ---- The editor's moves through the navigator ---------------------------------------------------------
+
+TEST(PhyPos, EditorLineAndPageMovesThroughTheNavigator)
+{
+    TRichDoc d;
+    TVYXPhyNavigator nav(d.Gdi, d.Layout.Pages());
+    nav.Attach(d.Doc);
+    TVYXLogPara* first = d.Doc.Paras()._FirstPara();
+    const TVYXPhyRows& rows = TDoc::Rows(*first);
+    ASSERT_GE(rows.Count(), 3);
+    d.Doc.Caret().Assign(first, 12);
+
+    // Down twice within the paragraph, keeping the column; up again to the same place.
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineDown));
+    EXPECT_EQ(d.Doc.Caret().Para, first);
+    EXPECT_GE(d.Doc.Caret().CharPos, rows.GetItems(1).StartPos);
+    EXPECT_LT(d.Doc.Caret().CharPos, rows.GetItems(1).EndPos);
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineDown));
+    EXPECT_GE(d.Doc.Caret().CharPos, rows.GetItems(2).StartPos);
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineUp));
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineUp));
+    EXPECT_EQ(d.Doc.Caret().CharPos, 12);
+
+    // End of a wrapped row, then down: the row below, not the one after it.
+    ASSERT_TRUE(d.Doc.Command(vycMoveEndOfLine));
+    EXPECT_EQ(d.Doc.Caret().CharPos, rows.GetItems(0).EndPos);
+    EXPECT_EQ(nav.Caret().GetRowIndex(), 0);
+    ASSERT_TRUE(d.Doc.Command(vycMoveLineDown));
+    EXPECT_LT(d.Doc.Caret().CharPos, rows.GetItems(1).EndPos + 1);
+    EXPECT_EQ(nav.Caret().GetRowIndex(), 1);
+    ASSERT_TRUE(d.Doc.Command(vycMoveBeginningOfLine));
+    EXPECT_EQ(d.Doc.Caret().CharPos, rows.GetItems(1).StartPos);
+
+    // A page down lands on the next page; a character move in between starts afresh.
+    ASSERT_TRUE(d.Doc.Command(vycMovePgDown));
+    EXPECT_EQ(d.Layout.Pages().FindPage(d.Doc.Caret())->Index, 1);
+    ASSERT_TRUE(d.Doc.Command(vycMoveCharRight));
+    ASSERT_TRUE(d.Doc.Command(vycMovePgUp));
+    EXPECT_EQ(d.Layout.Pages().FindPage(d.Doc.Caret())->Index, 0);
+
+    // Window rows need the window.
+    EXPECT_FALSE(d.Doc.Command(vycMoveTopOfWindow));
+    nav.SetWindow(0, 300, 700);
+    ASSERT_TRUE(d.Doc.Command(vycMoveTopOfWindow));
+    double x = 0, y = 0;
+    ASSERT_TRUE(d.Layout.Pages().GetItems(0).LogPosToXY(d.Gdi, nav.Caret(), x, y));
+    EXPECT_NEAR(y, 300, 25);
 }
