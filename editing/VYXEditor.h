@@ -59,6 +59,8 @@ class TVYXSelections;
 class TVYXGraphicObj;
 class TVYXClipboard;
 class TVYXClipboardCmd;
+class TVYXTableCell;
+struct TVYXTableHit;
 
 // Modifier keys, mouse buttons and click counts of a mouse event, as one set.
 using TVYXMouseShift = std::uint8_t;
@@ -267,6 +269,12 @@ public:
     bool GraphicIsInline(const TVYXGraphicObj& graphic) const;
     // The floating object under a screen point (in front first), nullptr when none.
     TVYXGraphicObj* FindFloatingGraphic(double x, double y) const;
+    // The table cell edge under a screen point (page `page`); Where is amchNone when none.
+    bool TableHitAt(double x, double y, TVYXTableHit& hit, int& page) const;
+    // Gives column `col` (or row `row`) of the cell's table a new width (height) in
+    // points, as a table command of the focused document with the caret in that cell.
+    bool SizeTableColumn(TVYXTableCell& cell, int col, double width);
+    bool SizeTableRow(TVYXTableCell& cell, int row, double height);
     // The graphic being edited with the mouse, nullptr when none.
     TVYXGraphicObj* EditedGraphic() const { return FMouseResponder->EditedGraphic(); }
 

@@ -22,6 +22,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXTable.h"
 #include "platform/VYXStringList.h"
 #include "platform/VYXUnicode.h"
 
@@ -323,6 +324,58 @@ TVYXGraphicObj* TVYXEditor::FindFloatingGraphic(double x, double y) const
             }
     }
     return nullptr;
+}
+
+// ---- Tables ---------------------------------------------------------------------------------
+
+bool TVYXEditor::TableHitAt(double x, double y, TVYXTableHit& hit, int& page) const
+{
+    hit = TVYXTableHit();
+    TVYXLogDocEditor* doc = XYToDocAndPage(x, y, page);
+    if (doc != FMainDoc || page < 0)
+        return false;
+    const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
+    const double px = x - PageScreenLeft(), py = y - PageScreenTop(page);
+    // The innermost tables of the page's rows; each answers for its own cells.
+    const TVYXTable* last = nullptr;
+    for (int r = 0; r < p.Rows.Count(); ++r) {
+        const TVYXPhyRow& row = p.Rows.GetItems(r);
+        const TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr;
+        const TVYXTable* table = cell ? cell->Table() : nullptr;
+        if (!table || table == last)
+            continue;
+        last = table;
+        const TVYXTableHit h = table->Hit(px, py, 3);
+        if (h.Cell && h.Where != amchNone && h.Where != amchInside) {
+            hit = h;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TVYXEditor::SizeTableColumn(TVYXTableCell& cell, int col, double width)
+{
+    TVYXLogPara* first = cell.Paras()._FirstPara();
+    if (!first || width < 1)
+        return false;
+    FFocusDoc->Command(vycMovePos, TVYXLogPos(first, 1));
+    const bool done = FFocusDoc->Command(vycTableColWidth, col, static_cast<int>(std::lround(width)));
+    FMainDoc->SetDirty(true);
+    FMainDoc->SetRepaint(true);
+    return done;
+}
+
+bool TVYXEditor::SizeTableRow(TVYXTableCell& cell, int row, double height)
+{
+    TVYXLogPara* first = cell.Paras()._FirstPara();
+    if (!first || height < 1)
+        return false;
+    FFocusDoc->Command(vycMovePos, TVYXLogPos(first, 1));
+    const bool done = FFocusDoc->Command(vycTableRowHeight, row, static_cast<int>(std::lround(height)));
+    FMainDoc->SetDirty(true);
+    FMainDoc->SetRepaint(true);
+    return done;
 }
 
 // ---- Line and page moves ------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXGDIAbstract.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXTable.h"
 
 // ---- Default responder -----------------------------------------------------------------
 
@@ -34,6 +35,33 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
         FRepaint = true;
         return true;
     }
+    // A press on a cell's side or bottom edge sizes its column or row.
+    if (!(shift & (vymsShift | vymsDouble | vymsTriple))) {
+        TVYXTableHit hit;
+        int page = -1;
+        if (FEditor.TableHitAt(x, y, hit, page)) {
+            TVYXTableCell* cell = hit.Cell;
+            TVYXTableRow* row = cell->Row;
+            int col = 0;
+            while (col < row->Count() && row->GetCells(col) != cell)
+                ++col;
+            if (hit.Where == amchLeftEdge && col > 0)
+                cell = row->GetCells(--col);  // the left side is the right side of the cell before
+            if (hit.Where == amchLeftEdge && cell == hit.Cell)
+                return false;                 // the table's own left edge: nothing to size
+            FCell = cell;
+            FCol = col;
+            FRow = row->Index;
+            FState = hit.Where == amchTopEdge || hit.Where == amchBottomEdge ? amssSizeRow : amssSizeColRight;
+            if (hit.Where == amchTopEdge && FRow > 0) {
+                FRow -= 1;
+                FCell = row->Table->GetRows(FRow)->GetCells(0);
+            }
+            FDownX = FX = x;
+            FDownY = FY = y;
+            return true;
+        }
+    }
     if (shift & vymsShift) {
         FState = amssSelectText;
         FEditor.SelectToXY(x, y);
@@ -54,6 +82,12 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
 bool TVYXDefMouseResponder::MouseMove(TVYXMouseShift shift, double x, double y)
 {
     FRepaint = false;
+    if ((FState == amssSizeColRight || FState == amssSizeRow) && (shift & vymsLeft)) {
+        FX = x;
+        FY = y;
+        FRepaint = true;
+        return true;
+    }
     if (FState != amssSelectText || !(shift & vymsLeft))
         return false;
     FEditor.SelectToXY(x, y);
@@ -80,8 +114,40 @@ bool TVYXDefMouseResponder::MouseUp(TVYXMouseShift, double x, double y)
         return true;
     }
     case amssSelectText: FEditor.FocusDoc().Selections().Update(); return true;
+    case amssSizeColRight:
+    case amssSizeRow: {
+        TVYXGDI& gdi = FEditor.GDI();
+        TVYXTableCell* cell = FCell;
+        FCell = nullptr;
+        if (!cell)
+            return true;
+        if (state == amssSizeColRight) {
+            const double px = cell->PixX2 - cell->PixX1 + (x - FDownX);
+            FEditor.SizeTableColumn(*cell, FCol, std::max(4.0, px) * 72.0 / gdi.PixelsPerInchX());
+        } else {
+            const TVYXTableRow* row = cell->Row;
+            const double px = row->PixY2 - row->PixY1 + (y - FDownY);
+            FEditor.SizeTableRow(*cell, FRow, std::max(4.0, px) * 72.0 / gdi.PixelsPerInchY());
+        }
+        return true;
+    }
     default: return state != amssNone;
     }
+}
+
+void TVYXDefMouseResponder::Paint(TVYXGDI& gdi)
+{
+    // The guide line of a column or row being sized, across the screen.
+    if (!FCell || (FState != amssSizeColRight && FState != amssSizeRow))
+        return;
+    gdi.SetPenColor(0x000000);
+    gdi.SetPenWidthF(1);
+    gdi.SetPenDotted(true);
+    if (FState == amssSizeColRight)
+        gdi.LineF(FX, 0, FX, FEditor.GetArea().Height());
+    else
+        gdi.LineF(0, FY, FEditor.GetArea().Width(), FY);
+    gdi.SetPenDotted(false);
 }
 
 // ---- Graphic editor ----------------------------------------------------------------------

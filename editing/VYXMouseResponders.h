@@ -23,6 +23,13 @@ private:
     TVYXMouseSelState FState = amssNone;
     TVYXHyperlink* FLink = nullptr;  // borrowed from the document's list while the button is down
     bool FRepaint = false;
+    // Sizing a column or row: the cell whose right or bottom edge moves, its column
+    // and row index, the edge's page pixel at the press and the mouse's travel.
+    TVYXTableCell* FCell = nullptr;
+    int FCol = 0, FRow = 0;
+    double FDownX = 0, FDownY = 0, FX = 0, FY = 0;
+public:
+    void Paint(TVYXGDI& gdi) override;
 };
 
 // Moves (floating objects) and sizes (all) the selected drawing object: eight grips

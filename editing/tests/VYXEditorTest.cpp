@@ -15,6 +15,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXNotes.h"
+#include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
@@ -493,4 +494,45 @@ TEST(EditorFacade, GraphicEditorSizesInlineAndMovesFloatingObjects)
     e.MouseCommand(vycMouseDown, vymsLeft, e.PageScreenLeft() + 100, y2 + 300);
     e.MouseCommand(vycMouseUp, vymsLeft, e.PageScreenLeft() + 100, y2 + 300);
     EXPECT_EQ(e.EditedGraphic(), nullptr);
+}
+
+TEST(EditorFacade, DraggingCellEdgesSizesColumnsAndRows)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    host.Type(u"Before");
+    ASSERT_TRUE(e.CommandUI(vycInsertTableAtCaret, 3, 2));
+    host.Type(u"a1");
+    TVYXLogPara* cellPara = e.GetCaretPos().Para;
+    ASSERT_TRUE(cellPara && cellPara->Cell());
+    TVYXTable& table = *cellPara->Cell()->Table();
+    TVYXTableCell& first = *table.GetCells(0, 0);
+    const double width0 = first.PixX2 - first.PixX1;
+    const double top = e.PageScreenTop(0), left = e.PageScreenLeft();
+    const TVYXTableRow& row0 = *table.GetRows(0);
+    const double midY = top + (row0.PixY1 + row0.PixY2) / 2;
+    // The right edge of the first cell, dragged 48 pixels (36 pt) to the right.
+    TVYXTableHit hit;
+    int page = -1;
+    ASSERT_TRUE(e.TableHitAt(left + first.PixX2, midY, hit, page));
+    EXPECT_EQ(hit.Where, amchLeftEdge);  // the boundary belongs to the cell on its right
+    e.MouseCommand(vycMouseDown, vymsLeft, left + first.PixX2, midY);
+    e.MouseCommand(vycMouseMove, vymsLeft, left + first.PixX2 + 48, midY);
+    e.MouseCommand(vycMouseUp, vymsLeft, left + first.PixX2 + 48, midY);
+    TVYXTableCell& after = *table.GetCells(0, 0);
+    EXPECT_NEAR(after.PixX2 - after.PixX1, width0 + 48, 1.5);
+    EXPECT_EQ(host.Text().substr(0, 6), "Before");
+    // The bottom edge of the first row, dragged 40 pixels (30 pt) down.
+    const double bottom = top + table.GetRows(0)->PixY2;
+    const double height0 = table.GetRows(0)->PixY2 - table.GetRows(0)->PixY1;
+    const double x = left + (after.PixX1 + after.PixX2) / 2;
+    e.MouseCommand(vycMouseDown, vymsLeft, x, bottom);
+    e.MouseCommand(vycMouseMove, vymsLeft, x, bottom + 40);
+    e.MouseCommand(vycMouseUp, vymsLeft, x, bottom + 40);
+    EXPECT_NEAR(table.GetRows(0)->PixY2 - table.GetRows(0)->PixY1, height0 + 40, 1.5);
+    // Both are single commands for undo.
+    e.CommandUI(vycControlUndo);
+    e.CommandUI(vycControlUndo);
+    TVYXTable& back = *e.MainDoc().FirstPara()->Next()->Cell()->Table();
+    EXPECT_NEAR(back.GetCells(0, 0)->PixX2 - back.GetCells(0, 0)->PixX1, width0, 1.5);
 }
