@@ -8,7 +8,8 @@ class TVYXGraphicObj;
 
 // The responder used when no graphic is being edited: clicks place the caret, drags
 // and Shift+clicks select, double and triple clicks take a word and a paragraph,
-// Ctrl+click follows a hyperlink, and a pending shape goes in with the next click.
+// Ctrl+click follows a hyperlink, a drag on a table cell's side or bottom edge sizes
+// its column or row, and a pending shape goes in with the next click.
 class TVYXDefMouseResponder : public TVYXMouseResponder {
 public:
     explicit TVYXDefMouseResponder(TVYXEditor& editor) : FEditor(editor) {}
@@ -17,6 +18,7 @@ public:
     bool MouseMove(TVYXMouseShift shift, double x, double y) override;
     bool MouseUp(TVYXMouseShift shift, double x, double y) override;
     bool WantsRepaint() const override { return FRepaint; }
+    void Paint(TVYXGDI& gdi) override;
 
 private:
     TVYXEditor& FEditor;
@@ -28,8 +30,6 @@ private:
     TVYXTableCell* FCell = nullptr;
     int FCol = 0, FRow = 0;
     double FDownX = 0, FDownY = 0, FX = 0, FY = 0;
-public:
-    void Paint(TVYXGDI& gdi) override;
 };
 
 // Moves (floating objects) and sizes (all) the selected drawing object: eight grips

@@ -536,3 +536,20 @@ TEST(EditorFacade, DraggingCellEdgesSizesColumnsAndRows)
     TVYXTable& back = *e.MainDoc().FirstPara()->Next()->Cell()->Table();
     EXPECT_NEAR(back.GetCells(0, 0)->PixX2 - back.GetCells(0, 0)->PixX1, width0, 1.5);
 }
+
+TEST(EditorFacade, ZoomRelaysOutAtTheNewResolution)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    host.Type(u"Zoomed text");
+    const double width = e.Paginator().Pages().GetItems(0).PageWidth;
+    e.CommandUI(vycControlZoom, 200);  // percent
+    EXPECT_NEAR(e.Paginator().Pages().GetItems(0).PageWidth, 2 * width, 1);
+    e.CommandUI(vycControlZoom, 0.5);  // a factor
+    EXPECT_NEAR(e.Paginator().Pages().GetItems(0).PageWidth, width / 2, 1);
+    e.CommandUI(vycControlZoom, 100);
+    double x = 0, y = 0, h = 0;
+    ASSERT_TRUE(e.GetCaretXY(x, y, h));
+    e.MouseCommand(vycMouseDown, vymsLeft | vymsDouble, x - 5, y + h / 2);
+    EXPECT_EQ(Utf16ToUtf8(e.GetSelections().GetPlainText()), "text");
+}
