@@ -14,6 +14,7 @@
 #include "layout/VYXPaginate.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDefaultStyles.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
@@ -340,8 +341,18 @@ bool TVYXEditor::DoControl(TVYXCommand cmd)
     case vycControlEscape: return false;
     case vycControlUndo: return DoUndo(false);
     case vycControlNewDoc:
-        FMainDoc->NewDoc();
+        // The focus leaves a header or note first: the new document frees them.
+        LeaveGraphicEditing();
         SetFocusDoc(*FMainDoc);
+        FPaginator->Clear();  // its pages point at rows of the paragraphs about to go
+        FPageTops.clear();
+        FMainDoc->Clear();
+        VYXBuildDefaultStyles(FMainDoc->Styles());
+        {
+            TVYXEditorUpdate update(*FMainDoc);
+            FMainDoc->AppendPara();
+        }
+        FMainDoc->Caret().Assign(FMainDoc->FirstPara(), 1);
         FMainDoc->SetDirty(true);
         FMainDoc->SetRepaint(true);
         return true;
@@ -401,8 +412,8 @@ bool TVYXEditor::DoUndo(bool redo)
     if (done && &undo.FocusDoc() != FFocusDoc) {
         FFocusDoc = &undo.FocusDoc();
     }
-    if (FFocusDoc->Selections().Graphic == nullptr)
-        LeaveGraphicEditing();
+    // The edited object may have been replaced or removed by the replay.
+    LeaveGraphicEditing();
     FMainDoc->SetRepaint(true);
     FMainDoc->SetDirty(true);
     return done;

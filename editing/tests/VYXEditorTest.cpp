@@ -15,6 +15,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXNotes.h"
+#include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXErrors.h"
@@ -552,4 +553,23 @@ TEST(EditorFacade, ZoomRelaysOutAtTheNewResolution)
     ASSERT_TRUE(e.GetCaretXY(x, y, h));
     e.MouseCommand(vycMouseDown, vymsLeft | vymsDouble, x - 5, y + h / 2);
     EXPECT_EQ(Utf16ToUtf8(e.GetSelections().GetPlainText()), "text");
+}
+
+TEST(EditorFacade, NewDocumentFromInsideAHeaderStartsOver)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    const int styles = e.MainDoc().Styles().Count();
+    host.Type(u"Body");
+    e.CommandUI(vycControlEditHeader);
+    host.Type(u"Head");
+    ASSERT_EQ(e.FocusDoc().DocType(), aldtHeader);
+    e.CommandUI(vycControlNewDoc);
+    EXPECT_EQ(&e.FocusDoc(), &e.MainDoc());
+    EXPECT_EQ(host.Text(), "");
+    EXPECT_EQ(e.MainDoc().Headers().Find(ahftDefault), nullptr);
+    EXPECT_EQ(e.MainDoc().Styles().Count(), styles);
+    EXPECT_EQ(e.Paginator().Pages().Count(), 1);
+    host.Type(u"Fresh");
+    EXPECT_EQ(host.Text(), "Fresh");
 }
