@@ -77,6 +77,38 @@ void AddParaRows(TVYXLogParas& paras, std::vector<TVYXPhyRow*>& out)
                 out.push_back(&rows->GetItems(r));
 }
 
+// The innermost check-box or drop-down form field whose result holds `pos`; nullptr when none.
+TVYXComplexField* FormFieldAt(const TVYXLogPos& pos)
+{
+    if (!pos.Para)
+        return nullptr;
+    std::vector<TVYXComplexField*> open;
+    TVYXComplexField* found = nullptr;
+    const TVYXCharRuns& runs = pos.Para->CharRuns();
+    for (int i = 0; i < runs.Count(); ++i) {
+        TVYXCharRun& run = *runs.Items(i);
+        if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(&run); linked && linked->LinkedType == acrltComplexField) {
+            auto* field = dynamic_cast<TVYXComplexField*>(linked->Field());
+            const TVYXCharRunLinkedPos where = linked->Position();
+            if (field && where == acrlpFirst)
+                open.push_back(field);
+            else if (field && where == acrlpLast && !open.empty())
+                open.pop_back();
+            continue;
+        }
+        if (open.empty() || pos.CharPos < run.StartPos || pos.CharPos > run.GetEndPos())
+            continue;
+        for (auto it = open.rbegin(); it != open.rend(); ++it)
+            if ((*it)->Type() == acftFormCheckBox || (*it)->Type() == acftFormList) {
+                found = *it;
+                break;
+            }
+        if (found && pos.CharPos < run.GetEndPos())
+            break;
+    }
+    return found;
+}
+
 bool IsHeaderFooter(const TVYXLogDocEditor& doc)
 {
     return doc.DocType() == aldtHeader || doc.DocType() == aldtFooter;
@@ -520,6 +552,24 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
     TVYXLogPos pos;
     if (!XYToLogPos(*doc, page, x, y, pos))
         return;
+    // Form fields answer the click themselves: a check box toggles, a drop-down list
+    // asks the host to show its entries below the field.
+    if (TVYXComplexField* field = FormFieldAt(pos); field && field->Enabled) {
+        if (TVYXComplexFieldCheckBox* box = field->GetAsCheckBox()) {
+            box->Checked = !box->Checked;
+            FMainDoc->SetDirty(true);
+            FMainDoc->SetRepaint(true);
+            return;
+        }
+        if (FStringsEvent) {
+            double fx = 0, fy = 0, fh = 0;
+            int fpage = 0;
+            if (PosToXY(pos, fpage, fx, fy, fh)) {
+                FStringsEvent(*this, *field, fx, fy + fh);
+                return;
+            }
+        }
+    }
     doc->Command(vycMovePos, pos);
     // A click on an inline object selects it, and the graphic editor takes it.
     double gx1 = 0, gy1 = 0, gx2 = 0, gy2 = 0;

@@ -573,3 +573,52 @@ TEST(EditorFacade, NewDocumentFromInsideAHeaderStartsOver)
     host.Type(u"Fresh");
     EXPECT_EQ(host.Text(), "Fresh");
 }
+
+TEST(EditorFacade, ClicksOnFormFieldsToggleCheckBoxesAndAskForListEntries)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    TVYXComplexField* box = nullptr;
+    TVYXComplexField* list = nullptr;
+    {
+        TVYXEditorUpdate update(e.MainDoc());
+        TVYXLogPara& para = e.MainDoc().GetOrAddLastPara();
+        para.Append(u"Agree ");
+        box = para.AppendFormFieldCheckBox(u"agree", false);
+        para.Append(u" colour ");
+        list = para.AppendFormFieldComboBox(u"colour", {u"red", u"green", u"blue"}, 1);
+        para.Append(u" end");
+    }
+    e.MainDoc().SetDirty(true);
+    e.UpdateUI();
+    ASSERT_TRUE(box && list);
+    std::vector<std::u16string> asked;
+    e.FStringsEvent = [&](TVYXEditor&, TVYXComplexField& field, double, double) { asked.push_back(field.Name); };
+    // The screen points of the two results.
+    auto pointOf = [&](const TVYXComplexField& field, double& x, double& y) {
+        TVYXLogPara* para = e.MainDoc().FirstPara();
+        const std::u16string text = para->GetPlainText();
+        const std::u16string want = field.GetPlainText();
+        // The list shows its entry; the check box stands right after "Agree ".
+        const auto at = field.Type() == acftFormList ? text.find(want, text.find(u"colour")) : text.find(u"Agree ") + 6;
+        ASSERT_NE(at, std::u16string::npos);
+        e.CommandUI(vycMovePos, TVYXLogPos(para, static_cast<std::int32_t>(at) + 1));
+        double h = 0;
+        ASSERT_TRUE(e.GetCaretXY(x, y, h));
+        // A check box shows no text of its own: the click lands on its place.
+        x += field.Type() == acftFormList ? 2 : 0;
+        y += h / 2;
+    };
+    double bx = 0, by = 0, lx = 0, ly = 0;
+    pointOf(*box, bx, by);
+    pointOf(*list, lx, ly);
+    e.MouseCommand(vycMouseDown, vymsLeft, bx, by);
+    e.MouseCommand(vycMouseUp, vymsLeft, bx, by);
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    e.MouseCommand(vycMouseDown, vymsLeft, bx, by);
+    e.MouseCommand(vycMouseUp, vymsLeft, bx, by);
+    EXPECT_FALSE(box->GetAsCheckBox()->Checked);
+    e.MouseCommand(vycMouseDown, vymsLeft, lx, ly);
+    e.MouseCommand(vycMouseUp, vymsLeft, lx, ly);
+    EXPECT_EQ(asked, std::vector<std::u16string>{u"colour"});
+}
