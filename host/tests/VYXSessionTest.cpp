@@ -143,6 +143,24 @@ assert text "Body text"
 )");
 }
 
+TEST(Session, UnquotedTextAndOtherSpellings)
+{
+    TVYXHeadlessHost host;
+    Play(host, R"(
+type Hello world   # a comment after the text
+press shift+home
+cmd FormatBold
+assert selection Hello world
+press End
+mousedown @1:1
+mouseup @1:1
+assert caret 1 1
+press del
+press bksp
+assert text ello world
+)");
+}
+
 TEST(Session, MacroRecordedAndPlayedWithTheKeys)
 {
     TVYXHeadlessHost host;
