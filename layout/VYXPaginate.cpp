@@ -81,6 +81,15 @@ struct TVYXPaginatorDoc::TBox {
     double Width = 0;
 };
 
+struct TVYXPaginatorDoc::TMark {
+    TPlace At;
+    int Pages = 0;
+    int Rows = 0;  // rows of the page At points to
+    std::size_t Notes = 0;
+    double NotesHeight = 0;
+    std::vector<TVYXFootnoteItem*> Carried;
+};
+
 struct TVYXPaginatorDoc::TSection {
     int First = 0, Last = -1;      // root-list items, inclusive
     const TVYXSEP* SEP = nullptr;  // borrowed
@@ -562,23 +571,31 @@ double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>&
     return h;
 }
 
-void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
+void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth,
+                                    const std::vector<int>& forced, std::vector<int>* splits)
 {
     TVYXPhyRows* rows = RowsOf(para);
     if (!rows || rows->Count() == 0)
         return;
-    const double y0 = at.Y;
+    const auto isForced = [&](int i) { return std::find(forced.begin(), forced.end(), i) != forced.end(); };
     TVYXPhyPage* page = &FPages.GetItems(at.Page);
+    // A paragraph moved to the next page leaves its space before behind.
+    if (isForced(0) && !FWeb && at.Y > (depth == 0 ? at.ColTop : page->ContentTop) + 0.01) {
+        NextColumnOrPage(at, depth);
+        page = &FPages.GetItems(at.Page);
+    }
+    const double y0 = at.Y;
     if (at.Y > page->ContentTop + 0.01 && at.Y > at.ColTop + 0.01)
         at.Y += FGDI.PtToPixYF(std::max(0.0, rows->SpaceBefore));
+    std::pair<int, int> where{at.Page, at.Col};
     for (int i = 0; i < rows->Count(); ++i) {
         TVYXPhyRow& row = rows->GetItems(i);
         page = &FPages.GetItems(at.Page);
         // Inside a cell the row's top is no reason to stay: only the page's top is.
         const double top = depth == 0 ? at.ColTop : page->ContentTop;
         const bool hasRowsHere = at.Y > top + 0.01;
-        if (row.BreakKind && hasRowsHere && !FWeb) {
-            if (row.BreakKind == 2)
+        if ((row.BreakKind || (i > 0 && isForced(i))) && hasRowsHere && !FWeb) {
+            if (row.BreakKind == 2 || !row.BreakKind)
                 NextColumnOrPage(at, depth);
             else
                 AddPage(at, at.Section);
@@ -619,10 +636,143 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
         page->Rows.Add(row);
         at.Y += Advance(row, *rows);
         at.MaxY = std::max(at.MaxY, at.Y);
+        const std::pair<int, int> here{at.Page, at.Col};
+        if (splits && i > 0 && here != where)
+            splits->push_back(i);
+        where = here;
+        if (depth == 0) {
+            if (i == 0)
+                FFirstWhere = here;
+            FLastWhere = here;
+        }
     }
     at.Y += ParaSpacing(para, next);
     at.MaxY = std::max(at.MaxY, at.Y);
     rows->Height = at.Y - y0;
+}
+
+TVYXPaginatorDoc::TMark TVYXPaginatorDoc::Mark(const TPlace& at) const
+{
+    TMark m;
+    m.At = at;
+    m.Pages = FPages.Count();
+    if (at.Page >= 0) {
+        const TVYXPhyPage& page = FPages.GetItems(at.Page);
+        m.Rows = page.Rows.Count();
+        m.Notes = page.Footnotes.size();
+        m.NotesHeight = page.FNotesHeight;
+    }
+    m.Carried = FCarriedNotes;
+    return m;
+}
+
+void TVYXPaginatorDoc::Restore(const TMark& mark, TPlace& at)
+{
+    FPages.Truncate(mark.Pages);
+    if (mark.At.Page >= 0) {
+        TVYXPhyPage& page = FPages.GetItems(mark.At.Page);
+        page.Rows.Truncate(mark.Rows);
+        page.Footnotes.resize(mark.Notes);
+        page.FNotesHeight = mark.NotesHeight;
+    }
+    FCarriedNotes = mark.Carried;
+    at = mark.At;
+}
+
+void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, bool breakBefore)
+{
+    std::vector<int> forced;
+    if (breakBefore)
+        forced.push_back(0);
+    const TVYXPhyRows* rows = RowsOf(para);
+    if (FWeb || !rows || rows->Count() < 2 || !(rows->KeepLines || rows->WidowControl)) {
+        DoParaHeight(para, next, at, ColumnBox(at), 0, forced);
+        return;
+    }
+    const TMark mark = Mark(at);
+    const bool atTop = at.Y <= at.ColTop + 0.01;
+    const int n = rows->Count();
+    double height = 0;  // the rows together, to know whether keeping them can succeed
+    for (int i = 0; i < n; ++i)
+        height += i + 1 < n ? Advance(rows->GetItems(i), *rows) : rows->GetItems(i).Height();
+    std::vector<int> splits;
+    // Each try only adds breaks, so two more tries settle every case.
+    for (int attempt = 0;; ++attempt) {
+        splits.clear();
+        DoParaHeight(para, next, at, ColumnBox(at), 0, forced, &splits);
+        if (splits.empty() || attempt == 2)
+            return;
+        std::vector<int> want = forced;
+        const auto add = [&](int k) {
+            if (std::find(want.begin(), want.end(), k) == want.end())
+                want.push_back(k);
+        };
+        const TVYXPhyPage& first = FPages.GetItems(mark.At.Page);
+        const double body = BodyBottom(mark.At) - (mark.At.Col > 0 || first.Index == 0 ? mark.At.ColTop : first.ContentTop);
+        if (rows->KeepLines && !atTop && height <= body) {
+            add(0);  // the whole paragraph goes to the next page
+        } else if (rows->WidowControl) {
+            // No first row alone at a page's foot: the paragraph moves. No last row
+            // alone at a page's top: the row before it goes along, unless that would
+            // leave the first row alone.
+            if (splits.front() == 1 && !atTop)
+                add(0);
+            else if (splits.back() == n - 1 && n >= 3) {
+                const int k = n - 2;
+                const int before = splits.size() > 1 ? splits[splits.size() - 2] : 0;
+                if (k - before >= 2)
+                    add(k);
+                else if (splits.size() == 1 && !atTop)
+                    add(0);
+            }
+        }
+        std::sort(want.begin(), want.end());
+        if (want == forced)
+            return;
+        Restore(mark, at);
+        forced = std::move(want);
+    }
+}
+
+void TVYXPaginatorDoc::PlaceItems(const TSection& sec, TPlace& at)
+{
+    TVYXLogParas& paras = FDoc.Paras();
+    const auto keepsNext = [&](int i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        const TVYXPhyRows* rows = item->IsPara() ? RowsOf(*static_cast<TVYXLogPara*>(item)) : nullptr;
+        return rows && rows->Count() > 0 && rows->KeepNext;
+    };
+    // Marks at the start of the paragraphs of the keep-with-next run before the item.
+    std::vector<std::pair<int, TMark>> chain;
+    int movedItem = -1;  // the first paragraph of a run that was moved to the next page already
+    for (int i = sec.First; i <= sec.Last; ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        TVYXLogParaItem* next = i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr;
+        const bool kept = !FWeb && i > sec.First && keepsNext(i - 1);
+        if (!kept)
+            chain.clear();
+        const std::pair<int, int> before = FLastWhere;
+        FFirstWhere = before;  // an item without rows moves nothing
+        if (!FWeb && keepsNext(i))
+            chain.emplace_back(i, Mark(at));
+        if (item->IsPara())
+            PlaceBodyPara(*static_cast<TVYXLogPara*>(item), next, at, i == movedItem);
+        else
+            DoTableHeight(*static_cast<TVYXTable*>(item), at, ColumnBox(at), 0);
+        if (!kept || chain.empty() || FFirstWhere == before)
+            continue;
+        // The item began a new column or page, away from the paragraphs that keep
+        // with it: they go along, unless the first of them already heads its column.
+        const auto& [start, mark] = chain.front();
+        // A run that already crossed a page cannot be kept together anyway.
+        if (start == movedItem || mark.At.Y <= mark.At.ColTop + 0.01 || mark.At.Page != before.first ||
+            mark.At.Col != before.second)
+            continue;
+        Restore(mark, at);
+        movedItem = start;
+        i = start - 1;
+        chain.clear();
+    }
 }
 
 void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth)
@@ -642,6 +792,7 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         TPlace End;
     };
     std::vector<TMerge> merges;
+    int movedRow = -1;  // a row that may not split and was moved to the next page
     for (int r = 0; r < table.Count(); ++r) {
         if (r == headers && headers > 0)
             FOpenTables.back().second = headers;
@@ -650,6 +801,15 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         const double firstLine = FirstLineHeight(row);
         if (at.Y + firstLine > BodyBottom(at) && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01 && !FWeb)
             NextColumnOrPage(at, depth);
+        if (r == movedRow && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01)
+            NextColumnOrPage(at, depth);
+        if (r == 0 && depth == 0)
+            FFirstWhere = {at.Page, at.Col};
+        const bool keepRow = row.CantSplit && !FWeb && r != movedRow && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01;
+        std::optional<TMark> rowMark;
+        if (keepRow)
+            rowMark = Mark(at);
+        const std::size_t mergesBefore = merges.size();
         const int startPage = at.Page;
         const double y0 = at.Y;
         const double top = FGDI.PtToPixYF(row.TopBorderMaxSize());
@@ -686,6 +846,13 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         for (const TMerge& m : merges)
             if (m.LastRow == r && (m.End.Page > end.Page || (m.End.Page == end.Page && m.End.Y > end.Y)))
                 end = m.End;
+        if (rowMark && end.Page != startPage) {
+            // The row may not split: it starts again at the top of the next page.
+            Restore(*rowMark, at);
+            merges.resize(mergesBefore);
+            movedRow = r--;
+            continue;
+        }
         const double minH = FGDI.PtToPixYF(std::max({row.Height, row.MHeight, 0.0}));
         if (end.Page == startPage) {
             double h = end.Y - y0;
@@ -720,6 +887,8 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         end.Y += FGDI.PtToPixYF(row.BottomBorderMaxSize()) * (row.IsBottom() ? 0.5 : 0);
         at = end;
     }
+    if (depth == 0)
+        FLastWhere = {at.Page, at.Col};
     FOpenTables.pop_back();
 }
 
@@ -994,17 +1163,7 @@ void TVYXPaginatorDoc::Paginate()
         const double notesHeight = FPages.GetItems(at.Page).FNotesHeight;
         const std::vector<TVYXFootnoteItem*> carried = FCarriedNotes;
         const int pagesBefore = FPages.Count();
-        const auto place = [&] {
-            for (int i = sec.First; i <= sec.Last; ++i) {
-                TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
-                const TBox box = ColumnBox(at);
-                TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
-                if (item->IsPara())
-                    DoParaHeight(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
-                else
-                    DoTableHeight(*static_cast<TVYXTable*>(item), at, box, 0);
-            }
-        };
+        const auto place = [&] { PlaceItems(sec, at); };
         place();
         // Columns before a continuous break are balanced: the section is placed again
         // with a column height that grows from an even share until it fits the page.

@@ -92,8 +92,19 @@ private:
     std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
     void DoParasHeight(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
-    // `next` is the item after the paragraph in its list (nullptr at the end).
-    void DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
+    // `next` is the item after the paragraph in its list (nullptr at the end). `forced`
+    // lists rows that must begin a new column or page; `splits` receives the rows that
+    // began one.
+    void DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth,
+                      const std::vector<int>& forced = {}, std::vector<int>* splits = nullptr);
+    // The body items of a section, with keep-with-next between paragraphs.
+    void PlaceItems(const TSection& sec, TPlace& at);
+    // A body paragraph with keep-lines-together and widow and orphan control.
+    void PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, bool breakBefore);
+    // Placement can be undone back to a mark, to place again with other breaks.
+    struct TMark;
+    TMark Mark(const TPlace& at) const;
+    void Restore(const TMark& mark, TPlace& at);
     void DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth);
     double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
     double DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
@@ -130,4 +141,6 @@ private:
     TVYXLogPara* FFieldPara = nullptr;  // the paragraph being broken, for its fields
     bool FWeb = false;
     std::vector<std::pair<TVYXTable*, int>> FOpenTables;  // tables being placed and their header row count
+    // Page and column of the first and of the last row of the body item placed last.
+    std::pair<int, int> FFirstWhere{-1, 0}, FLastWhere{-1, 0};
 };

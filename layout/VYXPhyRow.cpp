@@ -26,7 +26,9 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXPropAccess.h"
 #include "model/VYXPropValues.h"
+#include "model/VYXStyles.h"
 #include "platform/VYXTextScript.h"
 
 // ---- Rows ---------------------------------------------------------------------------
@@ -260,6 +262,20 @@ char32_t CodePointAt(const std::u16string& s, std::size_t i)
     if (IsHighSurrogate(s[i]) && i + 1 < s.size() && IsLowSurrogate(s[i + 1]))
         return 0x10000 + ((static_cast<char32_t>(s[i]) - 0xD800) << 10) + (s[i + 1] - 0xDC00);
     return s[i];
+}
+
+// A switch of the paragraph's own list, else of the first style up its chain that sets
+// it, else `fallback`. Headings usually keep with the next paragraph through their style.
+bool StyledFlag(const TVYXPAPX& papx, TVYXPapId id, bool fallback)
+{
+    bool v = false;
+    if (papx.GetValue(id, v))
+        return v;
+    const TVYXStyle* style = papx.GetStyle();
+    for (int depth = 0; style && depth < cVYXMaxStyleDepth; ++depth, style = style->BasedOn)
+        if (const TVYXPAPX* own = style->StylePAPX(); own && own != &papx && own->GetValue(id, v))
+            return v;
+    return fallback;
 }
 
 bool IsTextLike(TVYXCharRunType t)
@@ -868,6 +884,9 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     rows->Numbered = rows->NumLevel != nullptr;
     rows->Contextual = para.PAPX().GetContextualSpacing();
     rows->Style = para.PAPX().GetStyle();
+    rows->KeepNext = StyledFlag(para.PAPX(), vypiKeepNext, false);
+    rows->KeepLines = StyledFlag(para.PAPX(), vypiKeepLines, false);
+    rows->WidowControl = StyledFlag(para.PAPX(), vypiWidowControl, true);
     para.Dirty = false;
     return *rows;
 }

@@ -134,6 +134,10 @@ public:
     double SpaceBefore = 0, SpaceAfter = 0;  // points
     double BorderBottom = 0;  // a bottom border's width and distance, points
     bool Numbered = false, Contextual = false;
+    // Page-break rules, resolved through the style chain: keep the last row on the page of
+    // the next paragraph's first row, keep all rows on one page, and no single first or
+    // last row of the paragraph alone on a page (on unless switched off).
+    bool KeepNext = false, KeepLines = false, WidowControl = true;
     bool HasObjects = false;  // inline drawing objects among the runs
     TVYXNumbering* NumLevel = nullptr;  // borrowed: the list level, nullptr without a list
     const void* Style = nullptr;  // the paragraph style (compared only)
