@@ -630,8 +630,11 @@ void TVYXReport::ResolveHierarchy()
         if (!b.DataSetName.empty()) {
             b.DataSet = FindDataSet(b.DataSetName);
             bool underMaster = false;
-            for (TVYXReportBand* p = b.Parent; p && !underMaster; p = p->Parent)
-                underMaster = p->Type == arbtDataSet;
+            for (TVYXReportBand* p = b.Parent; p; p = p->Parent) {
+                underMaster = underMaster || p->Type == arbtDataSet;
+                if (p->DataSet && p->DataSet == b.DataSet)
+                    b.DataSet = nullptr;  // a detail named like its master's data set: the master's record decides
+            }
             if (!b.DataSet && !underMaster)
                 Warn(3500, Utf16ToUtf8(b.DataSetName), "", b.Place);
         } else if (!b.Parent) {
@@ -1134,13 +1137,22 @@ void TVYXReport::RunBand(TVYXLogParas& out, TVYXReportBand& band)
         FCurrent = saved;
         return;
     }
-    // Detail data sets belong to the master's current record.
-    if (!band.DataSetName.empty() && band.UserDataSetName.empty() && !FindDataSet(band.DataSetName))
-        band.DataSet = nullptr;
-    if (!band.DataSet && !band.DataSetName.empty())
-        for (TVYXReportBand* p = band.Parent; p && !band.DataSet; p = p->Parent)
-            if (p->DataSet)
-                band.DataSet = p->DataSet->Detail(band.DataSetName);
+    // Detail data sets belong to the master's current record: a master record's own
+    // nested records come first, then a data set of that name.
+    if (!band.DataSetName.empty() && band.UserDataSetName.empty()) {
+        TVYXRecordSource* detail = nullptr;
+        bool underMaster = false;
+        for (TVYXReportBand* p = band.Parent; p && !detail; p = p->Parent)
+            if (p->DataSet) {
+                underMaster = true;
+                detail = p->DataSet->Detail(band.DataSetName);
+            }
+        TVYXRecordSource* named = FindDataSet(band.DataSetName);
+        for (TVYXReportBand* p = band.Parent; p && named; p = p->Parent)
+            if (p->DataSet == named)
+                named = nullptr;  // never the master's own records again
+        band.DataSet = detail ? detail : underMaster ? named : band.DataSet;
+    }
     if (!band.UserDataSetName.empty() && OnUserDataSet)
         if (TVYXMemorySource* user = FUserDataSets.Find(band.UserDataSetName))
             OnUserDataSet(band.UserDataSetName, *user);

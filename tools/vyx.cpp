@@ -24,6 +24,8 @@ constexpr TAddCommand cCommands[] = {
     AddEncryptCommand,
     AddSpellCommand,
     AddLayoutCommand,
+    AddReportCommand,
+    AddMergeCommand,
     AddPlayCommand,
 };
 }  // namespace
