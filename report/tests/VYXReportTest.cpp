@@ -1,6 +1,13 @@
 // VYXReportTest.cpp: band reports: template analysis, creation, fields, aggregates, groups, master/detail.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
 #include "ReportTestDocs.h"
 #include "editing/VYXLogEditor.h"
 #include "formula/VYXEvaluateFmla.h"
@@ -14,6 +21,7 @@
 #include "report/VYXJsonSource.h"
 #include "report/VYXReport.h"
 #include "report/VYXReportParams.h"
+#include "report/VYXSqliteSource.h"
 
 namespace {
 std::string DataPath(const char* name) { return std::string(VYX_TEST_DATA_DIR) + "/" + name; }
@@ -338,4 +346,105 @@ TEST(ReportCreation, ExpressionsMaxRowsAndEmptyData)
     report.CreateTemplate();
     report.CreateReport();
     EXPECT_EQ(BodyText(report.Output()), "end");
+}
+
+TEST(ReportSources, SqliteMasterDetailAndUserDataSets)
+{
+    const std::string file = ::testing::TempDir() + "vyx-report-md-" + std::to_string(::getpid()) + ".sqlite";
+    std::remove(file.c_str());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "CREATE TABLE Customer (Id INTEGER, Name TEXT);"
+                           "INSERT INTO Customer VALUES (1, 'Ærø'), (2, 'Ôba'), (3, 'Nobody');"
+                           "CREATE TABLE Orders (CustomerId INTEGER, Amount REAL);"
+                           "INSERT INTO Orders VALUES (1, 10.5), (1, -2.25), (2, 99999999.99);",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    auto database = TVYXSqliteSource::Open(file);
+    TVYXSqliteSource customers(database, "SELECT * FROM Customer ORDER BY Id");
+    customers.Name = u"Customer";
+    customers.Open();
+    TVYXSqliteSource orders(database, "SELECT Amount FROM Orders WHERE CustomerId = :Id ORDER BY Amount", &customers);
+    orders.Name = u"Orders";
+
+    TVYXReport report;
+    report.SetDataSet(&customers);
+    report.AddDataSet(u"Orders", orders);
+    int filled = 0;
+    report.OnUserDataSet = [&](const std::u16string& name, TVYXMemorySource& ds) {
+        EXPECT_EQ(U8(name), "Notes");
+        ds.ClearRecords();  // the fields are those the template asked for
+        ds.AppendRecord();
+        ds.SetText(ds.FindField(u"Text"), U16("note " + std::to_string(++filled)));
+    };
+    UseTemplate(report, [](TTemplateBuilder& b) {
+        b.Open(u"-band\nname: C");
+        b.Para(u"{Name}");
+        b.Open(u"-band\ndataset: Orders");
+        b.Para(u"  {Amount \\* mask:#,##0.00}");
+        b.Close();
+        b.Open(u"-band\nuserdataset: Notes");
+        b.Para(u"  {Notes.Text} {Notes.Extra \\* fieldtype:integer}");
+        b.Close();
+        b.Para(u"  sum {=Orders.Amount.sum \\* mask:0.00}");
+        b.Close();
+    });
+    report.CreateTemplate();
+    EXPECT_EQ(Diagnostics(report), "");
+    ASSERT_NE(report.UserDataSets().Find(u"Notes"), nullptr);
+    report.CreateReport();
+    EXPECT_EQ(BodyText(report.Output()),
+              "Ærø|  -2.25|  10.50|  note 1 |  sum 8.25|Ôba|  99,999,999.99|  note 2 |  sum 99999999.99|"
+              "Nobody|  note 3 |  sum 0.00");
+    database.reset();
+    std::remove(file.c_str());
+}
+
+TEST(ReportCreation, HostileTemplatesAndData)
+{
+    // Every truncation of a real template either fails to load with the engine's
+    // exception or gives a template the report can analyse and fill.
+    std::ifstream in(DataPath("report-orders.docx"), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    const std::string full = s.str();
+    TVYXJsonSource data;
+    data.LoadFromFile(DataPath("orders.json"));
+    int created = 0;
+    for (std::size_t n = 0; n < full.size(); n += 7) {
+        SCOPED_TRACE(n);
+        TVYXReport report;
+        report.SetDataSet(&data);
+        const std::string bytes = full.substr(0, n);
+        try {
+            report.SetTemplateLoader([&bytes](TVYXLogDocEditor& doc) { ReadDocxBytes(bytes, doc); });
+            report.CreateTemplate();
+            if (report.Errors().ErrorCount == 0) {
+                report.CreateReport();
+                ++created;
+            }
+        } catch (const VYXException&) {
+        }
+    }
+    SUCCEED() << created << " truncations still made a report";
+
+    // Data that does not fit the template: missing fields, text where numbers were
+    // expected, huge values; formulas that fail.
+    TVYXCsvSource odd;
+    odd.LoadFromString("Amount,Other\n1e308,x\nabc,\n99999999999999999999999,y\n");
+    TVYXReport report;
+    report.SetDataSet(&odd);
+    UseTemplate(report, [](TTemplateBuilder& b) {
+        b.Open(u"-band");
+        b.Para(u"{Amount \\* mask:#,##0.00}|{=Amount*10}|{=Amount/0}|{Missing}|{=SUM(}");
+        b.Close();
+        b.Para(u"{=Amount.SUM}");
+    });
+    report.CreateTemplate();
+    report.CreateReport();
+    const std::string text = BodyText(report.Output());
+    EXPECT_NE(text.find("abc|[???]|[???]|[Null]|[???]"), std::string::npos) << text;
+    EXPECT_NE(text.find("99999999999999999999999|"), std::string::npos) << text;
 }
