@@ -59,6 +59,7 @@ std::unique_ptr<TVYXRecordSource> LoadSource(TData& data, const std::string& fil
     if (ext == ".CSV" || ext == ".TSV" || ext == ".TXT") {
         auto csv = std::make_unique<TVYXCsvSource>();
         TVYXCsvOptions options;
+        options.DetectDelimiter = ext != ".TSV";
         if (ext == ".TSV")
             options.Delimiter = u'\t';
         if (!delimiter.empty()) {
@@ -66,6 +67,7 @@ std::unique_ptr<TVYXRecordSource> LoadSource(TData& data, const std::string& fil
             if (d.size() != 1)
                 throw VYXException("the delimiter must be one character");
             options.Delimiter = d[0];
+            options.DetectDelimiter = false;
         }
         csv->LoadFromFile(file, options);
         source = std::move(csv);
