@@ -896,7 +896,6 @@ void TVYXReport::AnalyseField(TVYXReportBand& band, std::u16string_view instruct
 int TVYXReport::Formula(std::u16string_view formula, double& number, std::u16string& text)
 {
     TXLSFormulaValue v;
-    FPostProcess = FPostProcess || false;
     if (!FFmla->Evaluate(formula, v))
         return 0;
     if (FFmla->Evaluator().PostProcess) {
@@ -1495,16 +1494,11 @@ bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TV
                 format.SetSubSuperscript(static_cast<TVYXChpSubSuperscript>(static_cast<int>(number)));
             break;
         case arpiFontname: if (!str.empty()) format.SetFontName(str); break;
-        case arpiStyle: text = str.empty() ? text : text; break;
         default: break;
         }
     }
-    if (const auto it = field.Formats.find(arpiStyle); it != field.Formats.end()) {
-        if (SameTextAscii(it->second, u"upper"))
-            text = UnicodeUpper(text);
-        else if (SameTextAscii(it->second, u"lower"))
-            text = UnicodeLower(text);
-    }
+    if (const auto it = field.Formats.find(arpiStyle); it != field.Formats.end())
+        text = VYXApplyCaseFormat(text, it->second);  // editors' "\* Upper" ... on report fields
     const int first = runs.Count();
     VYXAddValueRuns(runs, text, &format);
     if (!field.Hyperlink.empty() && FOutput) {
