@@ -875,6 +875,7 @@ void TVYXReport::AnalyseField(TVYXReportBand& band, std::u16string_view instruct
     for (const auto& [id, value] : switches) {
         switch (id) {
         case arpiHyperlink: field->Hyperlink = value; break;
+        case arpiName: field->Alias = value; break;
         case arpiOnBefore: field->OnBefore = value; break;
         case arpiWidth: VYXParseSize(value, field->Width); break;
         case arpiHeight: VYXParseSize(value, field->Height); break;
@@ -1284,6 +1285,18 @@ void TVYXReport::UpdateAggregates(TVYXReportBand& band)
     }
     for (int i = 0; i < band.Fields.Count(); ++i) {
         TVYXReportField& field = band.Fields.GetItems(i);
+        if (field.Type_() == arftFormula && !field.Alias.empty()) {
+            // A named formula field ("=Qty*Price \* name:Total") adds up like a data field.
+            double number = 0;
+            std::u16string text;
+            if (Formula(static_cast<TFormulaField&>(field).Formula, number, text) == 1) {
+                field.Agg.Update(number);
+                band.Aggregates[AsciiUpper(field.Alias)].Update(number);
+                for (TVYXReportBand* footer : footers)
+                    footer->Aggregates[AsciiUpper(field.Alias)].Update(number);
+            }
+            continue;
+        }
         if (field.Type_() != arftDatabase)
             continue;
         const auto it = band.Aggregates.find(AsciiUpper(static_cast<TDbField&>(field).FieldName));

@@ -96,7 +96,8 @@ public:
     TVYXReportField& operator=(const TVYXReportField&) = delete;
 
     TVYXReportBand& Band;
-    std::u16string Name;  // as the template wrote it
+    std::u16string Name;   // as the template wrote it
+    std::u16string Alias;  // the "name" switch: how aggregates call a formula field
     std::u16string Mask;
     std::u16string Hyperlink;
     std::u16string OnBefore;

@@ -211,9 +211,10 @@ TEST(ReportCreation, MasterDetailFromJsonThroughDocx)
         b.Open(u"-band\nname: Customers");
         b.Para(u"Customer: {Customer} (#{Id}) line {=line()}");
         b.Open(u"-band\nname: Lines\ndataset: Orders");
-        b.Para(u"{Orders.Item} x {Qty} = {=Orders.Qty*Orders.Price}");
+        b.Para(u"{Orders.Item} x {Qty} = {=Orders.Qty*Orders.Price \\* name:Total}");
         b.Close();
-        b.Para(u"Items {=Lines.Qty.SUM} in {=lines.qty.COUNT} lines, largest {=Orders.Price.Max \\* mask:0.000}");
+        b.Para(u"Items {=Lines.Qty.SUM} in {=lines.qty.COUNT} lines, largest {=Orders.Price.Max \\* mask:0.000}, "
+               u"worth {=Lines.Total.sum}");
         b.Close();
         b.Para(u"{=Customers.Id.count} customers, ids up to {=Customers.Id.max}");
     });
@@ -222,9 +223,9 @@ TEST(ReportCreation, MasterDetailFromJsonThroughDocx)
     report.CreateReport();
     EXPECT_EQ(BodyText(report.Output()),
               "Customer list|Customer: Acme (#1) line 1.00|Bolt x 10 = 2.50|Nut x 5 = 0.50|"
-              "Items 15.00 in 2.00 lines, largest 0.250|"
-              "Customer: Zeta Ltd (#2) line 2.00|Gear x 1 = 99.99|Items 1.00 in 1.00 lines, largest 99.990|"
-              "Customer: Empty Co (#3) line 3.00|Items 0.00 in 0.00 lines, largest 0.000|"
+              "Items 15.00 in 2.00 lines, largest 0.250, worth 3.00|"
+              "Customer: Zeta Ltd (#2) line 2.00|Gear x 1 = 99.99|Items 1.00 in 1.00 lines, largest 99.990, worth 99.99|"
+              "Customer: Empty Co (#3) line 3.00|Items 0.00 in 0.00 lines, largest 0.000, worth 0.00|"
               "3.00 customers, ids up to 3.00");
     EXPECT_EQ(events.size(), 12u);  // three customers and three lines, each before and after
     EXPECT_EQ(events[0], "+Customers");
