@@ -85,9 +85,9 @@ struct TVYXPaginatorDoc::TMark {
     TPlace At;
     int Pages = 0;
     int Rows = 0;  // rows of the page At points to
-    std::size_t Notes = 0;
+    std::size_t Notes = 0, NoteParts = 0;
     double NotesHeight = 0;
-    std::vector<TVYXFootnoteItem*> Carried;
+    std::vector<TVYXNotePart> Carried;
 };
 
 struct TVYXPaginatorDoc::TSection {
@@ -525,21 +525,13 @@ void TVYXPaginatorDoc::AddPage(TPlace& at, int sectionIndex)
     at.Section = sectionIndex;
     at.Y = at.ColTop = at.MaxY = page.ContentTop;
     at.Col = 0;
-    // Notes whose references ended the previous page come first.
-    // As many as fit (at least one); the rest go on again.
+    // Notes (or their rest) whose references ended the previous page come first: as
+    // much as fits while a quarter of the body stays for text, and at
+    // least one row, so that every page makes progress.
     if (!FCarriedNotes.empty()) {
-        const std::vector<TVYXFootnoteItem*> notes = std::move(FCarriedNotes);
-        FCarriedNotes.clear();
-        for (TVYXFootnoteItem* n : notes) {
-            const double h = DoFootnotesHeight({n});
-            if (!FCarriedNotes.empty() ||
-                (!page.Footnotes.empty() && page.ContentTop + page.FNotesHeight + h > page.ClientY2 - page.FooterExHeight())) {
-                FCarriedNotes.push_back(n);
-                continue;
-            }
-            page.Footnotes.push_back(n);
-            page.FNotesHeight += h;
-        }
+        const std::vector<TVYXNotePart> parts = std::move(FCarriedNotes);
+        const double body = page.ClientY2 - page.FooterExHeight() - page.ContentTop;
+        FCarriedNotes = FillNotes(page, parts, 0.75 * body - page.FNotesHeight, 1);
     }
 }
 
@@ -569,6 +561,72 @@ double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>&
             h += std::ceil(ParasHeight(*n->StartPara->Paras, first, last));
     }
     return h;
+}
+
+std::vector<std::pair<TVYXPhyRow*, double>> TVYXPaginatorDoc::NoteRowsOf(TVYXFootnoteItem& note)
+{
+    std::vector<std::pair<TVYXPhyRow*, double>> out;
+    int first = -1, last = -1;
+    if (!note.CalcLimits(first, last))
+        return out;
+    TVYXLogParas& paras = *note.StartPara->Paras;
+    for (int i = first; i <= last; ++i) {
+        if (!paras.GetItems(i)->IsPara())
+            continue;
+        auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
+        TVYXPhyRows* rows = RowsOf(para);
+        if (!rows)
+            continue;
+        for (int r = 0; r < rows->Count(); ++r)
+            out.emplace_back(&rows->GetItems(r), Advance(rows->GetItems(r), *rows));
+        if (i < last && rows->Count() > 0)
+            out.back().second += ParaSpacing(para, paras.GetItems(i + 1));
+    }
+    return out;
+}
+
+std::vector<TVYXNotePart> TVYXPaginatorDoc::FillNotes(TVYXPhyPage& page, const std::vector<TVYXNotePart>& parts,
+                                                      double room, int minRows)
+{
+    std::vector<TVYXNotePart> rest;
+    for (const TVYXNotePart& part : parts) {
+        if (!rest.empty()) {
+            rest.push_back(part);
+            continue;
+        }
+        const std::vector<std::pair<TVYXPhyRow*, double>> rows = NoteRowsOf(*part.Note);
+        const int end = part.To < 0 ? static_cast<int>(rows.size()) : std::min(part.To, static_cast<int>(rows.size()));
+        double h = 0;
+        int fit = part.From;
+        while (fit < end && h + rows[static_cast<std::size_t>(fit)].second <= room + 0.01)
+            h += rows[static_cast<std::size_t>(fit++)].second;
+        // The whole note gets the rounded height a note alone gets.
+        if (fit == end && part.From == 0)
+            h = std::ceil(h);
+        // A note's first rows are not left alone at a page's foot (unless the page would
+        // otherwise show no note at all), and at least one row goes in an empty note area.
+        const bool empty = page.NoteParts.empty();
+        if (fit < end && end - fit == 1 && fit - part.From > 1) {  // nor its last row alone overleaf
+            h -= rows[static_cast<std::size_t>(fit - 1)].second;
+            --fit;
+        }
+        if (fit < end && fit - part.From < minRows && !(empty && minRows <= 1))
+            fit = part.From;
+        if (fit == part.From && empty && minRows <= 1 && end > part.From) {
+            h = rows[static_cast<std::size_t>(fit)].second;
+            ++fit;
+        }
+        if (fit > part.From) {
+            if (part.From == 0)
+                page.Footnotes.push_back(part.Note);
+            page.NoteParts.push_back({part.Note, part.From, fit == end ? part.To : fit});
+            page.FNotesHeight += h;
+            room -= h;
+        }
+        if (fit < end)
+            rest.push_back({part.Note, fit, part.To});
+    }
+    return rest;
 }
 
 void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth,
@@ -620,13 +678,22 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
         if (!notes.empty()) {
             // A note stays with its reference while both fit; an empty foot takes it anyway.
             // The first note of a page brings the separator's room (counted in FNotesHeight).
-            const double noteH = notesOnly + (page->Footnotes.empty() ? 20 : 0);
-            if (at.Y + h + noteH <= BodyBottom(at) || (page->Footnotes.empty() && at.Y <= at.ColTop + 0.01)) {
+            // A note that does not fit starts here with the rows that fit and goes on in the
+            // next page's note area; one that cannot show a row here starts there.
+            const double separator = page->NoteParts.empty() ? page->FNotesHeight : 0;
+            std::vector<TVYXNotePart> parts;
+            for (TVYXFootnoteItem* n : notes)
+                parts.push_back({n, 0, -1});
+            if (!FCarriedNotes.empty()) {
+                FCarriedNotes.insert(FCarriedNotes.end(), parts.begin(), parts.end());
+            } else if (at.Y + h + notesOnly + separator <= BodyBottom(at) ||
+                       (page->NoteParts.empty() && at.Y <= at.ColTop + 0.01)) {
                 for (TVYXFootnoteItem* n : notes)
                     page->Footnotes.push_back(n);
+                page->NoteParts.insert(page->NoteParts.end(), parts.begin(), parts.end());
                 page->FNotesHeight += notesOnly;
             } else {
-                FCarriedNotes.insert(FCarriedNotes.end(), notes.begin(), notes.end());
+                FCarriedNotes = FillNotes(*page, parts, BodyBottom(at) - at.Y - h - separator, 2);
             }
         }
         const double x = depth == 0 ? ColumnBox(at).X : box.X;
@@ -660,6 +727,7 @@ TVYXPaginatorDoc::TMark TVYXPaginatorDoc::Mark(const TPlace& at) const
         const TVYXPhyPage& page = FPages.GetItems(at.Page);
         m.Rows = page.Rows.Count();
         m.Notes = page.Footnotes.size();
+        m.NoteParts = page.NoteParts.size();
         m.NotesHeight = page.FNotesHeight;
     }
     m.Carried = FCarriedNotes;
@@ -673,6 +741,7 @@ void TVYXPaginatorDoc::Restore(const TMark& mark, TPlace& at)
         TVYXPhyPage& page = FPages.GetItems(mark.At.Page);
         page.Rows.Truncate(mark.Rows);
         page.Footnotes.resize(mark.Notes);
+        page.NoteParts.resize(mark.NoteParts);
         page.FNotesHeight = mark.NotesHeight;
     }
     FCarriedNotes = mark.Carried;
@@ -950,28 +1019,16 @@ void TVYXPaginatorDoc::DoHeadersFooters()
 void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
 {
     double y = page.GetAbsAbsFNotesCY1() + 20;
-    for (TVYXFootnoteItem* n : page.Footnotes) {
-        int first = -1, last = -1;
-        if (!n->CalcLimits(first, last))
-            continue;
-        TVYXLogParas& paras = *n->StartPara->Paras;
-        for (int i = first; i <= last; ++i) {
-            if (!paras.GetItems(i)->IsPara())
-                continue;
-            auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
-            TVYXPhyRows* rows = RowsOf(para);
-            if (!rows)
-                continue;
-            for (int r = 0; r < rows->Count(); ++r) {
-                TVYXPhyRow& row = rows->GetItems(r);
-                row.Baseline = static_cast<float>(y + row.Ascent);
-                row.PageX = static_cast<float>(page.ClientX1);
-                row.Page = page.Index;
-                page.NoteRows.Add(row);
-                y += Advance(row, *rows);
-            }
-            if (i < last)
-                y += ParaSpacing(para, paras.GetItems(i + 1));
+    for (const TVYXNotePart& part : page.NoteParts) {
+        const std::vector<std::pair<TVYXPhyRow*, double>> rows = NoteRowsOf(*part.Note);
+        const int end = part.To < 0 ? static_cast<int>(rows.size()) : std::min(part.To, static_cast<int>(rows.size()));
+        for (int r = std::max(part.From, 0); r < end; ++r) {
+            TVYXPhyRow& row = *rows[static_cast<std::size_t>(r)].first;
+            row.Baseline = static_cast<float>(y + row.Ascent);
+            row.PageX = static_cast<float>(page.ClientX1);
+            row.Page = page.Index;
+            page.NoteRows.Add(row);
+            y += rows[static_cast<std::size_t>(r)].second;
         }
     }
 }
@@ -1158,11 +1215,7 @@ void TVYXPaginatorDoc::Paginate()
         DoSectionBreak(static_cast<int>(s), at);
         const TSection& sec = FSections[s];
         const TPlace start = at;
-        const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
-        const std::size_t notesBefore = FPages.GetItems(at.Page).Footnotes.size();
-        const double notesHeight = FPages.GetItems(at.Page).FNotesHeight;
-        const std::vector<TVYXFootnoteItem*> carried = FCarriedNotes;
-        const int pagesBefore = FPages.Count();
+        const TMark startMark = Mark(at);
         const auto place = [&] { PlaceItems(sec, at); };
         place();
         // Columns before a continuous break are balanced: the section is placed again
@@ -1171,15 +1224,7 @@ void TVYXPaginatorDoc::Paginate()
         const bool balance = !FWeb && cols > 1 && s + 1 < FSections.size() &&
                              FSections[s + 1].SEP->Type == astContinous && at.Page == start.Page && at.Col < cols;
         if (balance) {
-            const auto undo = [&] {
-                FPages.Truncate(pagesBefore);
-                TVYXPhyPage& page = FPages.GetItems(start.Page);
-                page.Rows.Truncate(static_cast<int>(rowsBefore));
-                page.Footnotes.resize(notesBefore);
-                page.FNotesHeight = notesHeight;
-                FCarriedNotes = carried;
-                at = start;
-            };
+            const auto undo = [&] { Restore(startMark, at); };
             const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
             const TPlace single = at;
             bool fitted = false;
