@@ -81,8 +81,16 @@ struct TVYXPaginatorDoc::TBox {
     double Width = 0;
 };
 
+struct TVYXPaginatorDoc::TZone {
+    int Page = 0;
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;  // the object with its distance from the text
+    bool TopBottom = false;                  // no text beside it
+    const TVYXGraphicObj* Obj = nullptr;     // borrowed
+};
+
 struct TVYXPaginatorDoc::TMark {
     TPlace At;
+    std::size_t Zones = 0;
     int Pages = 0;
     int Rows = 0;  // rows of the page At points to
     std::size_t Notes = 0, NoteParts = 0;
@@ -105,13 +113,7 @@ TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(
 // The advance of a row: line height times the spacing, unless an inline object made
 // the row taller than its line; an exact line height replaces it, an "at least"
 // height is its minimum.
-double Advance(const TVYXPhyRow& row, const TVYXPhyRows& rows)
-{
-    if (rows.LineRule == aplrExactly)
-        return rows.LineValue;
-    const double natural = row.LineHeight >= row.Ascent ? row.LineHeight * rows.LineSpacing : row.Height();
-    return rows.LineRule == aplrAtLeast ? std::max(natural, rows.LineValue) : natural;
-}
+double Advance(const TVYXPhyRow& row, const TVYXPhyRows& rows) { return rows.RowAdvance(row); }
 
 // The tallest first row among the cells of a table row, with the cell's top margin.
 double FirstLineHeight(const TVYXTableRow& row)
@@ -331,6 +333,8 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
     if (const TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i) {
             const TVYXGraphicObj& g = graphics->GetItems(i);
+            if (IsPageObject(g))
+                continue;  // text wraps around it where it stands on the page
             const double w = FGDI.PtToPixXF(g.Width + (g.Wrap == agow_ParaLeft ? g.OMargRight : g.OMargLeft));
             const double h = FGDI.PtToPixYF(g.Height + g.OMargBottom);
             if (g.Wrap == agow_ParaLeft) {
@@ -350,7 +354,9 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
         wr = FCarry[2];
         hr = FCarry[3];
     }
-    if (wl > 0 || wr > 0)
+    // Rows broken around objects on the page are broken again where they are placed;
+    // an endless page has no objects on it to wrap around.
+    if (wl > 0 || wr > 0 || (rows && rows->Wrapped && FWeb))
         need = true;
     if (!need) {
         std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
@@ -645,6 +651,10 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
     const double y0 = at.Y;
     if (at.Y > page->ContentTop + 0.01 && at.Y > at.ColTop + 0.01)
         at.Y += FGDI.PtToPixYF(std::max(0.0, rows->SpaceBefore));
+    if (depth == 0 && !FWeb) {
+        RegisterZones(para, at);
+        WrapAroundZones(para, at, at.Y);
+    }
     std::pair<int, int> where{at.Page, at.Col};
     for (int i = 0; i < rows->Count(); ++i) {
         TVYXPhyRow& row = rows->GetItems(i);
@@ -674,6 +684,15 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
         if (at.Y + h > BodyBottom(at) && at.Y > (depth == 0 ? at.ColTop : page->ContentTop) + 0.01) {
             NextColumnOrPage(at, depth);
             page = &FPages.GetItems(at.Page);
+        }
+        if (depth == 0 && !FZones.empty() && FZones.back().Page == at.Page) {
+            if (const double below = BelowZones(at, at.Y, h); below > at.Y) {
+                at.Y = below;
+                if (at.Y + h > BodyBottom(at)) {
+                    NextColumnOrPage(at, depth);
+                    page = &FPages.GetItems(at.Page);
+                }
+            }
         }
         if (!notes.empty()) {
             // A note stays with its reference while both fit; an empty foot takes it anyway.
@@ -731,6 +750,7 @@ TVYXPaginatorDoc::TMark TVYXPaginatorDoc::Mark(const TPlace& at) const
         m.NotesHeight = page.FNotesHeight;
     }
     m.Carried = FCarriedNotes;
+    m.Zones = FZones.size();
     return m;
 }
 
@@ -745,7 +765,130 @@ void TVYXPaginatorDoc::Restore(const TMark& mark, TPlace& at)
         page.FNotesHeight = mark.NotesHeight;
     }
     FCarriedNotes = mark.Carried;
+    FZones.resize(mark.Zones);
     at = mark.At;
+}
+
+bool TVYXPaginatorDoc::IsPageObject(const TVYXGraphicObj& obj) const
+{
+    if (obj.Wrap == agowTopBottom)
+        return true;
+    return (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) && obj.VertPosRel != agovprParagraph &&
+           obj.VertPosRel != agovprLine;
+}
+
+void TVYXPaginatorDoc::PlaceObject(TVYXGraphicObj& obj, const TVYXPhyPage& page, const TBox& column, double paraTop)
+{
+    const double w = FGDI.PtToPixXF(obj.Width), h = FGDI.PtToPixYF(obj.Height);
+    obj.PixRotWidth = w;
+    obj.PixRotHeight = h;
+    // The area the position is measured in, then the offset or the alignment in it.
+    double a1 = column.X, a2 = column.X + column.Width;
+    switch (obj.HorizPosRel) {
+    case agohprPage: a1 = 0; a2 = page.PageWidth; break;
+    case agohprMargin: case agohprInsideMargin: case agohprOutsideMargin: a1 = page.ClientX1; a2 = page.ClientX2; break;
+    case agohprLeftMargin: a1 = 0; a2 = page.ClientX1; break;
+    case agohprRightMargin: a1 = page.ClientX2; a2 = page.PageWidth; break;
+    default: break;
+    }
+    double b1 = paraTop, b2 = paraTop;
+    switch (obj.VertPosRel) {
+    case agovprPage: b1 = 0; b2 = page.PageHeight; break;
+    case agovprMargin: case agovprInsideMargin: case agovprOutsideMargin: b1 = page.ClientY1; b2 = page.ClientY2; break;
+    case agovprTopMargin: b1 = 0; b2 = page.ClientY1; break;
+    case agovprBottomMargin: b1 = page.ClientY2; b2 = page.PageHeight; break;
+    default: break;
+    }
+    if (obj.HorizPosType == agoptAlignment && obj.HorizPos != agohpAbsolute)
+        obj.PixAbsX = obj.HorizPos == agohpCenter ? (a1 + a2 - w) / 2
+                      : obj.HorizPos == agohpRight || obj.HorizPos == agohpOutside ? a2 - w : a1;
+    else
+        obj.PixAbsX = a1 + FGDI.PtToPixXF(obj.PosLeft);
+    if (obj.VertPosType == agoptAlignment && obj.VertPos != agovpAbsolute)
+        obj.PixAbsY = obj.VertPos == agovpCenter ? (b1 + b2 - h) / 2
+                      : obj.VertPos == agovpBottom || obj.VertPos == agovpOutside ? b2 - h : b1;
+    else
+        obj.PixAbsY = b1 + FGDI.PtToPixYF(obj.PosTop);
+}
+
+void TVYXPaginatorDoc::RegisterZones(TVYXLogPara& para, const TPlace& at)
+{
+    const TVYXGraphicObjList* graphics = para.Graphics();
+    if (!graphics)
+        return;
+    const TVYXPhyPage& page = FPages.GetItems(at.Page);
+    for (int g = 0; g < graphics->Count(); ++g) {
+        TVYXGraphicObj& obj = graphics->GetItems(g);
+        if (!IsPageObject(obj))
+            continue;
+        PlaceObject(obj, page, ColumnBox(at), at.Y);
+        FZones.push_back({at.Page, obj.PixAbsX - FGDI.PtToPixXF(obj.OMargLeft), obj.PixAbsY - FGDI.PtToPixYF(obj.OMargTop),
+                          obj.PixAbsX + obj.PixRotWidth + FGDI.PtToPixXF(obj.OMargRight),
+                          obj.PixAbsY + obj.PixRotHeight + FGDI.PtToPixYF(obj.OMargBottom), obj.Wrap == agowTopBottom,
+                          &obj});
+    }
+}
+
+namespace {
+// Less room than this beside an object and text does not stand there: it goes below.
+constexpr double cMinWrapInches = 0.75;
+}  // namespace
+
+void TVYXPaginatorDoc::WrapAroundZones(TVYXLogPara& para, const TPlace& at, double top)
+{
+    TVYXPhyRows* rows = RowsOf(para);
+    if (!rows || (FZones.empty() && !rows->Wrapped))
+        return;
+    const TBox col = ColumnBox(at);
+    const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
+    const double bottom = BodyBottom(at);
+    bool any = false;
+    for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it) {
+        const TZone& z = *it;
+        if (z.Page != at.Page || z.TopBottom || z.Y2 <= top || z.Y1 >= bottom || z.X2 <= col.X ||
+            z.X1 >= col.X + col.Width)
+            continue;
+        const double leftRoom = z.X1 - col.X, rightRoom = col.X + col.Width - z.X2;
+        if (std::max(leftRoom, rightRoom) < minRoom)
+            continue;  // text goes below it (BelowZones)
+        // Square wrapping, text on the side with more room; rows that reach the object's
+        // top are narrowed until they pass its bottom.
+        const double from = std::max(0.0, z.Y1 - top), height = z.Y2 - std::max(z.Y1, top);
+        if (leftRoom >= rightRoom)
+            FPaginator.AddPixFloat(col.X + col.Width - z.X1, from, height, afsRight);
+        else
+            FPaginator.AddPixFloat(z.X2 - col.X, from, height, afsLeft);
+        any = true;
+    }
+    if (!any && !rows->Wrapped)
+        return;
+    FPaginator.SetPixGrWidthL(0);
+    FPaginator.SetPixGrWidthR(0);
+    FFieldPara = &para;
+    FPaginator.Paginate(FGDI, para, rows->BrokenWidth, rows->Label);
+    FFieldPara = nullptr;
+    rows->Wrapped = any;
+    ++FBroken;
+}
+
+double TVYXPaginatorDoc::BelowZones(const TPlace& at, double y, double h) const
+{
+    const TBox col = ColumnBox(at);
+    const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it) {
+            const TZone& z = *it;
+            if (z.Page != at.Page || z.X2 <= col.X || z.X1 >= col.X + col.Width || y >= z.Y2 || y + h <= z.Y1)
+                continue;
+            const bool beside = !z.TopBottom && std::max(z.X1 - col.X, col.X + col.Width - z.X2) >= minRoom;
+            if (!beside) {
+                y = z.Y2;
+                moved = true;
+            }
+        }
+    }
+    return y;
 }
 
 void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, bool breakBefore)
@@ -760,10 +903,6 @@ void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, T
     }
     const TMark mark = Mark(at);
     const bool atTop = at.Y <= at.ColTop + 0.01;
-    const int n = rows->Count();
-    double height = 0;  // the rows together, to know whether keeping them can succeed
-    for (int i = 0; i < n; ++i)
-        height += i + 1 < n ? Advance(rows->GetItems(i), *rows) : rows->GetItems(i).Height();
     std::vector<int> splits;
     // Each try only adds breaks, so two more tries settle every case.
     for (int attempt = 0;; ++attempt) {
@@ -771,6 +910,11 @@ void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, T
         DoParaHeight(para, next, at, ColumnBox(at), 0, forced, &splits);
         if (splits.empty() || attempt == 2)
             return;
+        // Counted after placing: wrapping around objects on the page may break it anew.
+        const int n = rows->Count();
+        double height = 0;  // the rows together, to know whether keeping them can succeed
+        for (int i = 0; i < n; ++i)
+            height += i + 1 < n ? Advance(rows->GetItems(i), *rows) : rows->GetItems(i).Height();
         std::vector<int> want = forced;
         const auto add = [&](int k) {
             if (std::find(want.begin(), want.end(), k) == want.end())
@@ -1075,23 +1219,15 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
             continue;
         for (int g = 0; g < graphics->Count(); ++g) {
             TVYXGraphicObj& obj = graphics->GetItems(g);
-            obj.PixRotWidth = FGDI.PtToPixXF(obj.Width);
-            obj.PixRotHeight = FGDI.PtToPixYF(obj.Height);
-            double bx = row.PageX, by = row.GetY1();
-            switch (obj.HorizPosRel) {
-            case agohprPage: bx = 0; break;
-            case agohprMargin: case agohprLeftMargin: case agohprInsideMargin: bx = page.ClientX1; break;
-            default: break;
-            }
-            switch (obj.VertPosRel) {
-            case agovprPage: by = 0; break;
-            case agovprMargin: case agovprTopMargin: case agovprInsideMargin: by = page.ClientY1; break;
-            default: break;
-            }
-            obj.PixAbsX = bx + FGDI.PtToPixXF(obj.PosLeft);
-            obj.PixAbsY = by + FGDI.PtToPixYF(obj.PosTop);
+            // Objects text wraps around were placed with their paragraph (not those in
+            // cells, text boxes or on an endless page).
+            const bool onPage = IsPageObject(obj);
+            if (!onPage || std::none_of(FZones.begin(), FZones.end(), [&](const TZone& z) { return z.Obj == &obj; }))
+                PlaceObject(obj, page, {row.PageX, page.GetClientWidth()}, row.GetY1());
             PlaceTextBox(obj, page);
-            if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
+            if (onPage) {
+                page.GrPage.push_back(&obj);
+            } else if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
                 // Beside the text: at the paragraph's top, against the side it narrows.
                 obj.PixAbsX = obj.Wrap == agow_ParaLeft ? row.PageX : page.ClientX2 - obj.PixRotWidth;
                 obj.PixAbsY = row.GetY1();
@@ -1154,6 +1290,7 @@ void TVYXPaginatorDoc::Paginate()
     FBroken = 0;
     FPages.Clear();
     FCarriedNotes.clear();
+    FZones.clear();
     FOpenTables.clear();
     FCounters.clear();
     FCounterIds.clear();

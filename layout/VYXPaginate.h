@@ -105,6 +105,14 @@ private:
     struct TMark;
     TMark Mark(const TPlace& at) const;
     void Restore(const TMark& mark, TPlace& at);
+    // Objects placed on the page (not beside their paragraph) that text wraps around.
+    struct TZone;
+    bool IsPageObject(const TVYXGraphicObj& obj) const;
+    void PlaceObject(TVYXGraphicObj& obj, const TVYXPhyPage& page, const TBox& column, double paraTop);
+    void RegisterZones(TVYXLogPara& para, const TPlace& at);
+    void WrapAroundZones(TVYXLogPara& para, const TPlace& at, double top);
+    // The y at which a row of height `h` clears the objects text may not stand beside.
+    double BelowZones(const TPlace& at, double y, double h) const;
     void DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth);
     double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
     double DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
@@ -149,4 +157,5 @@ private:
     std::vector<std::pair<TVYXTable*, int>> FOpenTables;  // tables being placed and their header row count
     // Page and column of the first and of the last row of the body item placed last.
     std::pair<int, int> FFirstWhere{-1, 0}, FLastWhere{-1, 0};
+    std::vector<TZone> FZones;  // in placement order, so pages ascend
 };
