@@ -20,6 +20,7 @@
 
 #include "layout/VYXGDIAbstract.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDefs.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXGraphicTypes.h"
@@ -29,6 +30,7 @@
 #include "model/VYXPropAccess.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXStyles.h"
+#include "platform/VYXException.h"
 #include "platform/VYXTextScript.h"
 
 // ---- Rows ---------------------------------------------------------------------------
@@ -122,6 +124,36 @@ int TVYXPhyRows::FindRow(std::int32_t pos) const
         if (pos < GetItems(i).EndPos)
             return i;
     return FCount - 1;
+}
+
+std::unique_ptr<TVYXPhyRow> TVYXPhyRows::Replace(int index, std::unique_ptr<TVYXPhyRow> row)
+{
+    if (index < 0 || index >= FCount || !row)
+        throw VYXException("Invalid row index");
+    std::unique_ptr<TVYXPhyRow>& slot = FItems[static_cast<std::size_t>(index)];
+    if (!row->Para)
+        row->Para = slot->Para;
+    row->Flags |= aprfDirty;  // painting refreshes it
+    std::swap(slot, row);
+    return row;
+}
+
+bool TVYXPhyRows::UpdateArea(TVYXArea& area, int page, bool dirtyOnly) const
+{
+    bool any = false;
+    for (int i = 0; i < FCount; ++i) {
+        const TVYXPhyRow& row = GetItems(i);
+        if (row.Page != page || (dirtyOnly && !(row.Flags & aprfDirty)))
+            continue;
+        const double x1 = row.GetX(), x2 = row.GetX() + std::max(0.0f, row.UsedWidth);
+        const double y1 = row.GetY1(), y2 = row.GetY2();
+        if (area.X2() < area.X1())
+            area.SetBounds(x1, y1, x2, y2);
+        else
+            area.SetBounds(std::min(area.X1(), x1), std::min(area.Y1(), y1), std::max(area.X2(), x2), std::max(area.Y2(), y2));
+        any = true;
+    }
+    return any;
 }
 
 void TVYXPhyRows::ClearColX()

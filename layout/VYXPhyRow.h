@@ -22,6 +22,7 @@
 #include "model/VYXLogPara.h"
 
 class TVYXGDI;
+class TVYXArea;
 class TVYXCharRun;
 class TVYXTabStop;
 class TVYXNumbering;
@@ -112,6 +113,15 @@ public:
         const int i = FindRow(pos);
         return i < 0 ? nullptr : &GetItems(i);
     }
+    // Puts `row` in place of row `index` and hands the replaced row back: an editor can
+    // swap in a row it rebuilt without breaking the paragraph again. The row keeps the
+    // paragraph of the one it replaces when it names none. Bad indexes and no row raise.
+    std::unique_ptr<TVYXPhyRow> Replace(int index, std::unique_ptr<TVYXPhyRow> row);
+    // Grows `area` (page pixels) to hold the rows placed on page `page` (only the dirty
+    // ones when asked), from the row's left edge to the end of its text, top to bottom:
+    // what needs painting again. An area with X2 < X1 counts as empty. False when no row
+    // of the paragraph qualified.
+    bool UpdateArea(TVYXArea& area, int page, bool dirtyOnly = false) const;
     // Forgets where the rows were placed across (page x), keeping their breaks.
     void ClearColX();
     void ClearFirstLast();
