@@ -866,8 +866,10 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
         }
         rows->LabelWidth = static_cast<float>(Measure(label));
     }
-    // Readers keep exact and minimum heights in points, multiples as factors. A value
-    // below 4 points cannot be a line's height and is taken as a factor.
+    // Readers (RTF \sl, DOCX lineRule, DOC, ODT) keep exact and minimum heights in
+    // points and multiples as factors, so a small height is meant: an exact 2 pt line is
+    // a hairline spacer, a minimum of 1 pt changes nothing. Only a height that is no
+    // height at all (0, negative, beyond 22 inches) falls back to single spacing.
     rows->LineRule = aplrMultiple;
     rows->LineValue = 0;
     double factor = pd.LineSpacing;
@@ -877,10 +879,10 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     case aplstDouble: factor = 2; break;
     case aplstAtLeast:
     case aplstExactly:
-        if (pd.LineSpacing >= 4 && pd.LineSpacing <= 1584) {
+        factor = 1;
+        if (pd.LineSpacing > 0 && pd.LineSpacing <= 1584) {
             rows->LineRule = pd.LineSpacingType == aplstExactly ? aplrExactly : aplrAtLeast;
             rows->LineValue = gdi.PtToPixYF(pd.LineSpacing);
-            factor = 1;
         }
         break;
     default: break;

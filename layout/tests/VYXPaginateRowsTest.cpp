@@ -6,6 +6,7 @@
 
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
+#include "formats/VYXReadRTF.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDefs.h"
 #include "model/VYXDocData.h"
@@ -155,4 +156,29 @@ TEST(PaginateRows, FloatSizesApplyIndentsAndLimitGraphics)
     EXPECT_NEAR(row.XOffs, 212, 0.5);
     EXPECT_NEAR(row.Pieces[0].Width, row.AvailWidth, 0.01);
     EXPECT_LT(row.AvailWidth, d.Layout.Pages().GetItems(0).GetClientWidth() - 200);
+}
+
+// Small exact and minimum line heights from a file are heights, not factors: an exact
+// 2 pt spacer is 2 pt high, a minimum of 1.2 pt leaves single spacing alone.
+TEST(PaginateRows, SmallLineHeightsFromRtfAreHeights)
+{
+    TVYXGDILinux gdi(96);
+    TVYXLogDocEditor doc;
+    TVYXReadRTF reader(doc);
+    reader.LoadFromBytes(R"({\rtf1\ansi{\fonttbl{\f0 Liberation Serif;}}\f0\fs24
+\pard\sl-40\slmult0 one\line two\line three\par
+\pard\sl24\slmult0 one\line two\line three\par
+\pard\sl-480\slmult0 one\line two\par
+\pard\sl360\slmult1 one\line two\par})");
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    const auto rowsOf = [&](int i) -> const TVYXPhyRows& {
+        return *dynamic_cast<TVYXPhyRows*>(doc.Paras().ParaAtIndex(i)->Rows());
+    };
+    const auto step = [&](int i) { return rowsOf(i).GetItems(1).Baseline - rowsOf(i).GetItems(0).Baseline; };
+    ASSERT_EQ(rowsOf(0).Count(), 3);
+    EXPECT_NEAR(step(0), 2 * 96.0 / 72, 0.01);                      // exactly 2 pt
+    EXPECT_NEAR(step(1), rowsOf(1).GetItems(0).LineHeight, 0.01);   // at least 1.2 pt: natural
+    EXPECT_NEAR(step(2), 24 * 96.0 / 72, 0.01);                     // exactly 24 pt
+    EXPECT_NEAR(step(3), 1.5 * rowsOf(3).GetItems(0).LineHeight, 0.01);  // 1.5 lines
 }
