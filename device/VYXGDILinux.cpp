@@ -68,8 +68,8 @@ std::string_view SubstituteFor(std::string_view family)
 // ---- Faces ----
 
 constexpr int cCachedChars = 256;
-constexpr double cSyntheticBold = 1.0 / 24;  // FreeType's emboldening strength, per em
-constexpr double cSyntheticSlant = 0.2126;   // tan 12 degrees: run over rise of a slanted face
+constexpr double cSyntheticBold = TVYXTextLayout::cSyntheticBold;    // FreeType's emboldening strength, per em
+constexpr double cSyntheticSlant = TVYXTextLayout::cSyntheticSlant;  // tan 12 degrees: run over rise of a slanted face
 // Bounds of the fallback cache. Text in many scripts (or random code points) would
 // otherwise load face after face and remember every missing character; past these
 // the cache is forgotten and filled again, which costs fontconfig look-ups, never
@@ -1225,21 +1225,19 @@ double TVYXGDILinux::SetTextJustificationF(double extra, int breakCount)
     return FImpl->JustExtra;
 }
 
-void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
+void TVYXGDILinux::LayoutText(std::u16string_view text, TVYXTextLayout& layout)
 {
     TImpl& d = *FImpl;
     const TFace& f = *d.Face;
     const double s = d.PixSize;
     // Glyphs and pen positions relative to the start, with justification spread over the spaces.
-    std::vector<cairo_glyph_t> glyphs;
-    std::vector<const TFace*> faces;  // per glyph
-    glyphs.reserve(text.size());
-    faces.reserve(text.size());
+    layout.Glyphs.clear();
+    layout.Glyphs.reserve(text.size());
     double pen = 0;
     if (d.Cached(text)) {
-        for (char16_t c : text) {
-            glyphs.push_back({f.Glyph[c], pen, 0});
-            faces.push_back(&f);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i];
+            layout.Glyphs.push_back({f.Glyph[c], pen, 0, unsigned(i), &f.Match});
             pen += f.Advance[c] * s;
             if (c == u' ' && d.JustCount > 0) {
                 pen += d.JustExtra;
@@ -1249,8 +1247,7 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
     } else {
         d.Shape(text);
         for (const TShapedGlyph& g : d.Glyphs) {
-            glyphs.push_back({g.Glyph, pen + g.XOff * s, -g.YOff * s});
-            faces.push_back(g.Face);
+            layout.Glyphs.push_back({g.Glyph, pen + g.XOff * s, -g.YOff * s, g.Cluster, &g.Face->Match});
             pen += g.Advance * s;
             if (g.Cluster < text.size() && text[g.Cluster] == u' ' && d.JustCount > 0) {
                 pen += d.JustExtra;
@@ -1258,6 +1255,36 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
             }
         }
     }
+    layout.Width = pen;
+    layout.EmSize = s;
+    layout.Ascent = f.Ascent * s;
+    layout.Descent = f.Descent * s;
+    layout.StrikePos = f.StrikePos * s;
+    layout.StrikeSize = std::max(1.0, f.StrikeSize * s);
+}
+
+void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
+{
+    TImpl& d = *FImpl;
+    const TFace& f = *d.Face;
+    const double s = d.PixSize;
+    TVYXTextLayout layout;
+    LayoutText(text, layout);
+    // The faces of the glyphs, found again from their matches (the face cache owns both).
+    std::vector<cairo_glyph_t> glyphs;
+    std::vector<const TFace*> faces;  // per glyph
+    glyphs.reserve(layout.Glyphs.size());
+    faces.reserve(layout.Glyphs.size());
+    const TFace* last = &f;
+    for (const TVYXPlacedGlyph& g : layout.Glyphs) {
+        if (&last->Match != g.Face)
+            for (const auto& entry : d.Faces)
+                if (&entry.second->Match == g.Face)
+                    last = entry.second.get();
+        glyphs.push_back({g.Glyph, g.X, g.Y});
+        faces.push_back(last);
+    }
+    const double pen = layout.Width;
     const double width = pen;
     double left = x;
     if (d.HAlign == xhtaCenter)

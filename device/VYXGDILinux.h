@@ -32,6 +32,25 @@ TVYXFontMatch VYXFallbackFont(std::string_view family, bool bold, bool italic, c
 // One line per family of the substitution table: "Arial -> Liberation Sans (file)".
 std::string VYXFontSubstitutionListing();
 
+// One glyph of a text as TextOutF places it.
+struct TVYXPlacedGlyph {
+    unsigned Glyph = 0;
+    double X = 0, Y = 0;   // from the text's start, pixels, y down; justification included
+    unsigned Cluster = 0;  // index of the first UTF-16 unit of the characters it shows
+    const TVYXFontMatch* Face = nullptr;  // borrowed: valid until the next text is measured or drawn
+};
+
+// A text in the current font laid out exactly as TextOutF draws it, for devices that draw
+// the same glyphs elsewhere (PDF).
+struct TVYXTextLayout {
+    static constexpr double cSyntheticBold = 1.0 / 24;  // emboldening, per em, of a faked bold face
+    static constexpr double cSyntheticSlant = 0.2126;   // run over rise of a faked italic face
+    std::vector<TVYXPlacedGlyph> Glyphs;
+    double Width = 0;   // pixels, justification included
+    double EmSize = 0;  // pixels per em
+    double Ascent = 0, Descent = 0, StrikePos = 0, StrikeSize = 0;  // pixels
+};
+
 class TVYXGDILinux : public TVYXGDI {
 public:
     // `dpi` is the device resolution; the zoom multiplies it (PixelsPerInchX = round(dpi × zoom)).
@@ -49,6 +68,9 @@ public:
     void SetFallbackFaceLimit(int faces);
     // Faces loaded now: the fonts set so far and the fallback faces kept.
     int LoadedFaceCount() const;
+    // Lays the text out as TextOutF would draw it now (alignment aside), and uses up the
+    // justification as TextOutF does.
+    void LayoutText(std::u16string_view text, TVYXTextLayout& layout);
 
     TVYXBitmap* GetBitmap() override;
     TVYXColor GetBrushColor() override;

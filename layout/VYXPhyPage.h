@@ -7,12 +7,17 @@
 #include <memory>
 #include <vector>
 
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXPhyRow.h"
 
 class TVYXSEP;
 class TVYXGraphicObj;
 class TVYXTableRow;
 class TVYXFootnoteItem;
+class TVYXGDI;
+class TVYXLogPos;
+class TVYXLogPhyPosition;
+class TVYXLogParas;
 
 // Which header or footer a page shows.
 enum TVYXPageHdrFtr { aphfDefault, aphfFirst, aphfEven };
@@ -53,6 +58,7 @@ public:
     double ContentTop = 0;         // body top below repeated table header rows
     std::vector<TVYXGraphicObj*> GrInFront, GrBehind, GrPage;  // borrowed floats
     std::vector<TVYXRepeatedRow> RepeatedRows;
+    TVYXHitAreas FHitAreas;        // tables (added when painted), hyperlinks and form fields
 
     double GetWidth() const { return PageWidth; }
     double GetHeight() const { return PageHeight; }
@@ -71,6 +77,25 @@ public:
     double BodyTop() const { return ClientY1 + HeaderExHeight(); }
     double GetAbsDocCY2() const { return ClientY2 - FooterExHeight() - GetFNotesHeight(); }
     double GetAbsAbsFNotesCY1() const { return GetAbsDocCY2(); }
+
+    // ---- Positions on the page (layout/VYXPageMap.cpp) ----
+    // The first and last place of the body text on the page, from its rows in placement
+    // order (a paragraph's end on its last row); no paragraph when the page has no rows.
+    TVYXLogPos FirstPos() const;
+    TVYXLogPos LastPos() const;
+    // The place a page point (pixels) shows: footnote rows below the footnote line,
+    // else the body rows (table cells included). The row is the one whose box holds x
+    // nearest to y, else the nearest row; the character follows from x (see
+    // TVYXRowEditor::XToRelCharPos). False when the page has no rows there.
+    bool XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;
+    // Only the body rows / only the footnote rows.
+    bool HitClient(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;
+    bool HitFootnotes(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;
+    // A header or footer shown on the page: its rows stand at the same place on every page.
+    static bool HitHeaderFooter(TVYXGDI& gdi, TVYXLogParas& paras, TVYXLogPhyPosition& pos, double x, double y);
+    // Where the caret for `pos` stands: x in page pixels, y the row's baseline. False
+    // when the position's row is not on this page or not laid out.
+    bool LogPosToXY(TVYXGDI& gdi, const TVYXLogPhyPosition& pos, double& x, double& y) const;
 };
 
 class TVYXPhyPages {
@@ -84,6 +109,14 @@ public:
     void Truncate(int count);
     // The page holding the row, nullptr when it is not placed.
     TVYXPhyPage* FindPage(const TVYXPhyRow& row) const;
+    // The page showing a position (the row it names, else the row holding its
+    // character); nullptr when its paragraph is not placed (layout/VYXPageMap.cpp).
+    TVYXPhyPage* FindPage(const TVYXLogPos& pos) const;
+    TVYXPhyPage* FindPage(const TVYXLogPhyPosition& pos) const;
+    // The page at a y of the pages stacked top to bottom `gap` pixels apart; `yOnPage`
+    // receives y from that page's top. Above the first page the first, below the last
+    // the last; nullptr without pages.
+    TVYXPhyPage* FindPage(double y, double gap, double& yOnPage) const;
 
 private:
     std::vector<std::unique_ptr<TVYXPhyPage>> FItems;

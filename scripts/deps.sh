@@ -14,6 +14,8 @@ PACKAGES=(
   libfribidi-dev libunibreak-dev unicode-data
   unzip
   libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy libxml2-utils
+  qpdf poppler-utils liblcms2-dev
+  nlohmann-json3-dev
 )
 
 missing=()

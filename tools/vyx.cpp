@@ -24,6 +24,7 @@ constexpr TAddCommand cCommands[] = {
     AddEncryptCommand,
     AddSpellCommand,
     AddLayoutCommand,
+    AddPlayCommand,
 };
 }  // namespace
 

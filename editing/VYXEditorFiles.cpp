@@ -1,0 +1,312 @@
+// VYXEditorFiles.cpp: loading and saving whole documents through the editor facade.
+//
+// The reader or writer is chosen by the file name's upper-cased extension. Every
+// load starts from an empty document with the built-in style sheet, so styles of
+// the document before never leak into the next one. A failed read leaves what the
+// reader had built, closed into a valid document; a failed or refused save leaves
+// no file behind (bytes go to a temporary file beside the target, renamed at the end).
+#include "editing/VYXEditorFiles.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "editing/VYXEditor.h"
+#include "editing/VYXLogEditor.h"
+#include "editing/VYXPlainText.h"
+#include "editing/VYXUndo.h"
+#include "formats/VYXEncryption.h"
+#include "formats/VYXReadDOCX.h"
+#include "formats/VYXReadHTML.h"
+#include "formats/VYXReadRTF.h"
+#include "formats/VYXRtfClipboard.h"
+#include "formats/VYXWriteDOCX.h"
+#include "formats/VYXWriteHTML.h"
+#include "formats/VYXWriteRTF.h"
+#include "import/VYXReadDOC.h"
+#include "import/VYXReadODT.h"
+#include "layout/VYXPaginate.h"
+#include "model/VYXDefaultStyles.h"
+#include "platform/VYXCodePage.h"
+#include "platform/VYXException.h"
+#include "platform/VYXStream.h"
+#include "platform/VYXStringList.h"
+#include "platform/VYXUnicode.h"
+
+namespace {
+std::string UpperExtension(const std::string& fileName)
+{
+    return AsciiUpper(std::filesystem::path(fileName).extension().string());
+}
+
+[[noreturn]] void CannotRead(const std::string& ext)
+{
+    throw VYXException("Do not know how to read file type \"" + ext + "\"");
+}
+
+[[noreturn]] void CannotWrite(const std::string& ext)
+{
+    throw VYXException("Do not know how to write file type \"" + ext + "\"");
+}
+
+void RaiseCrypto(TXLSCryptoResult result)
+{
+    switch (result) {
+    case xcrOk: return;
+    case xcrMissingPassword: throw VYXException("Missing password");
+    case xcrWrongPassword: throw VYXException("Wrong password");
+    case xcrUnsupportedEncryption: throw VYXException("Unsupported encryption");
+    default: throw VYXException("Unknown crypto error");
+    }
+}
+
+std::string ReadAll(TVYXStream& stream)
+{
+    std::string bytes;
+    char buffer[65536];
+    for (std::size_t n; (n = stream.Read(buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, n);
+    return bytes;
+}
+
+// Writes through a temporary file beside the target, renamed over it only when all
+// bytes are out.
+void WriteFileAtomically(const std::string& fileName, const std::string& bytes)
+{
+    const std::string temp = fileName + ".vyx-tmp";
+    try {
+        TVYXFileStream out(temp, vyfmCreate);
+        out.Write(bytes.data(), bytes.size());
+        out.Close();
+    } catch (...) {
+        std::remove(temp.c_str());
+        throw;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, fileName, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        throw VYXException("Cannot write \"" + fileName + "\": " + ec.message());
+    }
+}
+
+// A DOCX package from a stream at its start: decrypted first when it is a compound file.
+void ReadDocxStream(TVYXEditor& editor, TVYXStream& stream)
+{
+    TVYXReadDOCX reader(editor.MainDoc());
+    if (FileTypeFromMagic(stream) == xkftCompound) {
+        TXLSEncryption crypto;
+        crypto.SetPassword(Utf8ToUtf16(editor.FPassword));
+        if (editor.FPasswordEvent)
+            crypto.SetPasswEvent(editor.FPasswordEvent);
+        RaiseCrypto(crypto.LoadFromStream(stream));
+        TVYXMemoryStream& plain = crypto.OutStream();
+        plain.Seek(0, vysoBeginning);
+        reader.LoadFromStream(plain);
+        return;
+    }
+    reader.LoadFromStream(stream);
+}
+
+// Closes the main document's update bracket even when a reader raises.
+class TLoadScope {
+public:
+    explicit TLoadScope(TVYXLogDocEditor& doc) : FUpdate(doc) {}
+
+private:
+    TVYXEditorUpdate FUpdate;
+};
+}  // namespace
+
+TXLSKnownFiletype FileTypeFromMagic(TVYXStream& stream)
+{
+    const std::int64_t at = stream.Position();
+    unsigned char head[5] = {0, 0, 0, 0, 0};
+    const std::size_t n = stream.Read(head, sizeof head);
+    stream.Seek(at, vysoBeginning);
+    if (n >= 5 && head[0] == 0xD0 && head[1] == 0xCF && head[2] == 0x11 && head[3] == 0xE0 && head[4] == 0xA1)
+        return xkftCompound;
+    if (n >= 3 && head[0] == 'P' && head[1] == 'K' && head[2] == 3)
+        return xkftZIP;
+    if (n >= 4 && head[0] == '{' && head[1] == '\\' && head[2] == 'r' && head[3] == 't')
+        return xkftRTF;
+    return xkftUnknown;
+}
+
+void VYXAttachFormats(TVYXEditor& editor)
+{
+    editor.FClipboardSetupEvent = [](TVYXClipboardCmd& cmd, TVYXLogDocEditor& doc) { VYXInstallRtfClipboard(cmd, doc); };
+}
+
+// ---- The facade's members ------------------------------------------------------------------
+
+void TVYXEditor::ResetForLoad()
+{
+    // The focus goes back to the body first: a header or note editor is freed by the clear.
+    if (FFocusDoc != FMainDoc)
+        SetFocusDoc(*FMainDoc);
+    Clear();
+    FPaginator->Clear();
+    FPageTops.clear();
+    FMainDoc->Clear();
+    VYXBuildDefaultStyles(FMainDoc->Styles());
+}
+
+void TVYXEditor::AfterLoad(bool raiseEvent)
+{
+    if (FMainDoc->Paras().Count() == 0) {
+        TVYXEditorUpdate update(*FMainDoc);
+        FMainDoc->AppendPara();
+    }
+    FMainDoc->Caret().Assign(FMainDoc->FirstPara(), 1);
+    FMainDoc->Undo().Clear();
+    if (raiseEvent && FAfterFileReadEvent)
+        FAfterFileReadEvent(*this);
+    FScrollX = FScrollY = 0;
+    FMainDoc->SetDirty(true);
+    FMainDoc->SetRepaint(true);
+    UpdateUI();
+    CaretPosChanged();
+}
+
+void TVYXEditor::LoadFromFile(const std::string& fileName)
+{
+    if (fileName.empty())
+        throw VYXException("Filename is missing");
+    const std::string ext = UpperExtension(fileName);
+    enum { fRTF, fDOCX, fDOC, fODT, fHTML, fTXT } kind;
+    if (ext == ".RTF")
+        kind = fRTF;
+    else if (ext == ".DOCX" || ext == ".DOCM" || ext == ".DOTX" || ext == ".DOTM")
+        kind = fDOCX;
+    else if (ext == ".DOC")
+        kind = fDOC;
+    else if (ext == ".ODT" || ext == ".FODT")
+        kind = fODT;
+    else if (ext == ".HTM" || ext == ".HTML")
+        kind = fHTML;
+    else if (ext == ".TXT")
+        kind = fTXT;
+    else
+        CannotRead(ext);
+    // The file must be readable before the current document goes.
+    TVYXFileStream in(fileName, vyfmRead);
+    FFilename = fileName;
+    ResetForLoad();
+    try {
+        TLoadScope scope(*FMainDoc);
+        switch (kind) {
+        case fRTF: TVYXReadRTF(*FMainDoc).LoadFromStream(in); break;
+        case fDOCX: ReadDocxStream(*this, in); break;
+        case fDOC: TVYXReadDOC(*FMainDoc).LoadFromStream(in); break;
+        case fODT: TVYXReadODT(*FMainDoc).LoadFromFile(fileName); break;
+        case fHTML: TVYXReadHTML(*FMainDoc).LoadFromFile(fileName); break;
+        case fTXT: {
+            TVYXImportText import(FMainDoc->Paras());
+            import.CodePage = cVYXCodePageAnsi;
+            import.LoadFromFile(fileName);
+            break;
+        }
+        }
+    } catch (...) {
+        AfterLoad(false);  // what was read stays, laid out and usable
+        throw;
+    }
+    AfterLoad(true);
+}
+
+void TVYXEditor::LoadFromStream(TVYXStream& stream)
+{
+    ResetForLoad();
+    try {
+        TLoadScope scope(*FMainDoc);
+        ReadDocxStream(*this, stream);
+    } catch (...) {
+        AfterLoad(false);
+        throw;
+    }
+    AfterLoad(true);
+}
+
+void TVYXEditor::LoadFromStreamRTF(TVYXStream& stream)
+{
+    ResetForLoad();
+    try {
+        TLoadScope scope(*FMainDoc);
+        TVYXReadRTF(*FMainDoc).LoadFromStream(stream);
+    } catch (...) {
+        AfterLoad(false);
+        throw;
+    }
+    AfterLoad(false);
+}
+
+void TVYXEditor::LoadFromStreamHTML(TVYXStream& stream)
+{
+    const std::string bytes = ReadAll(stream);
+    ResetForLoad();
+    try {
+        TLoadScope scope(*FMainDoc);
+        TVYXReadHTML(*FMainDoc).LoadFromBytes(bytes);
+    } catch (...) {
+        AfterLoad(false);
+        throw;
+    }
+    AfterLoad(true);
+}
+
+void TVYXEditor::LoadFromStrings(const TVYXStringList& lines)
+{
+    std::string bytes;
+    for (int i = 0; i < lines.Count(); ++i) {
+        bytes += lines[i];
+        bytes += '\n';
+    }
+    TVYXMemoryStream stream(std::move(bytes));
+    LoadFromStreamHTML(stream);
+}
+
+void TVYXEditor::SaveToFile(const std::string& fileName, bool keepName)
+{
+    if (fileName.empty())
+        throw VYXException("Filename is missing");
+    const std::string ext = UpperExtension(fileName);
+    std::string bytes;
+    if (ext == ".RTF")
+        bytes = TVYXWriteRTF(*FMainDoc).SaveToBytes();
+    else if (ext == ".DOCX") {
+        TVYXMemoryStream out;
+        SaveToStream(out);
+        bytes = out.TakeBytes();
+    } else if (ext == ".HTM" || ext == ".HTML") {
+        // Pictures are written as files beside the page.
+        TVYXWriteHTML(*FMainDoc).SaveToFile(fileName);
+        if (!keepName)
+            FFilename = fileName;
+        return;
+    } else if (ext == ".TXT") {
+        TVYXExportText exporter;
+        exporter.CodePage = cVYXCodePageAnsi;
+        exporter.CrLf = true;
+        bytes = exporter.SaveToBytes(FMainDoc->Paras());
+    } else
+        CannotWrite(ext);
+    WriteFileAtomically(fileName, bytes);
+    if (!keepName)
+        FFilename = fileName;
+}
+
+void TVYXEditor::SaveToStream(TVYXStream& stream)
+{
+    const std::string package = TVYXWriteDOCX(*FMainDoc).SaveToBytes();
+    if (FPassword.empty()) {
+        stream.Write(package.data(), package.size());
+        return;
+    }
+    TXLSEncryption crypto;
+    crypto.SetPassword(Utf8ToUtf16(FPassword));
+    crypto.OutStream().Write(package.data(), package.size());
+    crypto.SaveToStream(stream);
+}
+
+void TVYXEditor::SaveToStreamRTF(TVYXStream& stream) { TVYXWriteRTF(*FMainDoc).SaveToStream(stream); }

@@ -1,0 +1,214 @@
+// VYXPageMap.cpp: between page points and document positions: the page of a position, the place at a point, the point of a place.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "layout/VYXPhyPage.h"
+#include "layout/VYXPhyPos.h"
+#include "layout/VYXRowEditor.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXTable.h"
+
+namespace {
+
+TVYXPhyRows* RowsOf(const TVYXLogPara* para)
+{
+    return para ? dynamic_cast<TVYXPhyRows*>(para->Rows()) : nullptr;
+}
+
+int IndexOfRow(const TVYXPhyRows& rows, const TVYXPhyRow& row)
+{
+    for (int i = 0; i < rows.Count(); ++i)
+        if (&rows.GetItems(i) == &row)
+            return i;
+    return -1;
+}
+
+// The vertical band a table row takes on a page: from the rows of its cells placed
+// there, and its own extent when it ends on this page.
+struct TBand {
+    const TVYXTableRow* Row;
+    double Y1, Y2;
+};
+
+template <typename TRows>
+std::vector<TBand> CellBands(const TRows& rows, int count)
+{
+    std::vector<TBand> bands;
+    for (int i = 0; i < count; ++i) {
+        const TVYXPhyRow& row = rows(i);
+        for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell; cell = cell->ParentCell()) {
+            auto it = std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
+            if (it == bands.end())
+                bands.push_back({cell->Row, row.GetY1(), row.GetY2()});
+            else
+                it->Y1 = std::min(it->Y1, row.GetY1()), it->Y2 = std::max(it->Y2, row.GetY2());
+        }
+    }
+    for (TBand& b : bands)
+        if (b.Row->PixY1 <= b.Y2 && b.Row->PixY2 >= b.Y1)  // the row's own extent is on this page
+            b.Y1 = std::min<double>(b.Y1, b.Row->PixY1), b.Y2 = std::max<double>(b.Y2, b.Row->PixY2);
+    return bands;
+}
+
+// How firmly a point belongs to a row: inside the band of the row's cell (deeper
+// cells firmer), in the column or cell box the row was broken for, or neither.
+// Firmness wins first, so that a click below a short cell stays in that cell and
+// does not jump to the row below or into the taller cell beside it.
+template <typename TRows>
+const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
+{
+    const std::vector<TBand> bands = CellBands(rows, count);
+    const TVYXPhyRow* best = nullptr;
+    int bestFirm = -1;
+    double bestDy = 2147483647.0, bestDx = 2147483647.0;
+    for (int i = 0; i < count; ++i) {
+        const TVYXPhyRow& row = rows(i);
+        const double x1 = row.PageX + std::min<double>(row.XOffs, 0);
+        const double x2 = row.PageX + row.XOffs + std::max<double>(row.AvailWidth, row.UsedWidth);
+        int firm = x >= x1 && x < x2 ? 1 : 0;
+        int depth = 0;
+        for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell; cell = cell->ParentCell())
+            ++depth;
+        if (depth > 0) {
+            // The deepest enclosing cell whose box on this page holds the point.
+            firm = 0;
+            int level = depth;
+            for (TVYXTableCell* cell = row.Para->Cell(); cell && !firm; cell = cell->ParentCell(), --level) {
+                const auto band =
+                    std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
+                if (x >= cell->PixX1 && x < cell->PixX2 && y >= band->Y1 && y < band->Y2)
+                    firm = 1 + level;
+            }
+        }
+        const double dy = y < row.GetY1() ? row.GetY1() - y : (y >= row.GetY2() ? y - row.GetY2() + 1 : 0);
+        const double dx = x < x1 ? x1 - x : (x >= x2 ? x - x2 + 1 : 0);
+        if (!best || firm > bestFirm || (firm == bestFirm && (dy < bestDy || (dy == bestDy && dx < bestDx)))) {
+            best = &row;
+            bestFirm = firm;
+            bestDy = dy;
+            bestDx = dx;
+        }
+    }
+    return best;
+}
+
+// The place on `row` at page x.
+bool PlaceOnRow(TVYXGDI& gdi, const TVYXPhyRow& row, TVYXLogPhyPosition& pos, double x)
+{
+    TVYXLogPara* para = row.Para;
+    const TVYXPhyRows* rows = RowsOf(para);
+    const int index = rows ? IndexOfRow(*rows, row) : -1;
+    if (index < 0)
+        return false;
+    pos.AssignRow(para, index, row.StartPos);
+    TVYXRowEditor editor(gdi, pos);
+    if (!editor.RowChanged())
+        return false;
+    pos.AssignRow(para, index, row.StartPos + editor.XToRelCharPos(x) - 1);
+    return true;
+}
+
+bool HitList(TVYXGDI& gdi, const TVYXPhyRowsList& list, TVYXLogPhyPosition& pos, double x, double y)
+{
+    const TVYXPhyRow* row = NearestRow([&](int i) -> const TVYXPhyRow& { return list.GetItems(i); }, list.Count(), x, y);
+    return row && PlaceOnRow(gdi, *row, pos, x);
+}
+
+}  // namespace
+
+// ---- A page's places ---------------------------------------------------------------------
+
+TVYXLogPos TVYXPhyPage::FirstPos() const
+{
+    if (Rows.Count() == 0)
+        return TVYXLogPos();
+    const TVYXPhyRow& row = Rows.GetItems(0);
+    return TVYXLogPos(row.Para, row.StartPos);
+}
+
+TVYXLogPos TVYXPhyPage::LastPos() const
+{
+    if (Rows.Count() == 0)
+        return TVYXLogPos();
+    const TVYXPhyRow& row = Rows.GetItems(Rows.Count() - 1);
+    const TVYXPhyRows* rows = RowsOf(row.Para);
+    if (row.Para && rows && rows->Last() == &row)
+        return TVYXLogPos(row.Para, row.Para->EndOfParaPos());
+    return TVYXLogPos(row.Para, std::max(row.StartPos, row.EndPos - 1));
+}
+
+bool TVYXPhyPage::HitClient(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const
+{
+    return HitList(gdi, Rows, pos, x, y);
+}
+
+bool TVYXPhyPage::HitFootnotes(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const
+{
+    return HitList(gdi, NoteRows, pos, x, y);
+}
+
+bool TVYXPhyPage::XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const
+{
+    if (NoteRows.Count() > 0 && y >= GetAbsAbsFNotesCY1())
+        return HitFootnotes(gdi, pos, x, y);
+    return HitClient(gdi, pos, x, y);
+}
+
+bool TVYXPhyPage::HitHeaderFooter(TVYXGDI& gdi, TVYXLogParas& paras, TVYXLogPhyPosition& pos, double x, double y)
+{
+    std::vector<const TVYXPhyRow*> rows;
+    for (TVYXLogPara* p = paras._FirstPara(); p; p = p->Next())
+        if (const TVYXPhyRows* r = RowsOf(p))
+            for (int i = 0; i < r->Count(); ++i)
+                rows.push_back(&r->GetItems(i));
+    const TVYXPhyRow* row = NearestRow([&](int i) -> const TVYXPhyRow& { return *rows[static_cast<std::size_t>(i)]; },
+                                       static_cast<int>(rows.size()), x, y);
+    return row && PlaceOnRow(gdi, *row, pos, x);
+}
+
+bool TVYXPhyPage::LogPosToXY(TVYXGDI& gdi, const TVYXLogPhyPosition& pos, double& x, double& y) const
+{
+    const TVYXPhyRow* row = pos.GetRow();
+    // Header and footer rows stand on every page and carry no page of their own.
+    if (!row || (row->Page >= 0 && row->Page != Index))
+        return false;
+    TVYXLogPhyPosition place;
+    place.Assign(pos);
+    TVYXRowEditor editor(gdi, place);
+    if (!editor.RowChanged())
+        return false;
+    x = editor.CharPosToX(pos.CharPos);
+    y = row->Baseline;
+    return true;
+}
+
+// ---- Finding pages ---------------------------------------------------------------------------
+
+TVYXPhyPage* TVYXPhyPages::FindPage(const TVYXLogPhyPosition& pos) const
+{
+    const TVYXPhyRow* row = pos.GetRow();
+    return row ? FindPage(*row) : nullptr;
+}
+
+TVYXPhyPage* TVYXPhyPages::FindPage(const TVYXLogPos& pos) const
+{
+    const TVYXLogPhyPosition place(pos.Para, pos.CharPos);
+    return FindPage(place);
+}
+
+TVYXPhyPage* TVYXPhyPages::FindPage(double y, double gap, double& yOnPage) const
+{
+    if (FItems.empty())
+        return nullptr;
+    double top = 0;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        TVYXPhyPage& page = *FItems[i];
+        if (y < top + page.GetHeight() + gap / 2 || i + 1 == FItems.size() || y < top) {
+            yOnPage = y - top;
+            return &page;
+        }
+        top += page.GetHeight() + gap;
+    }
+    return nullptr;
+}

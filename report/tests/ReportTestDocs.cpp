@@ -1,0 +1,84 @@
+// ReportTestDocs.cpp: template builders and golden-file comparison for the report tests.
+#include "ReportTestDocs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "editing/VYXLogEditor.h"
+#include "formats/VYXReadDOCX.h"
+#include "formats/VYXWriteDOCX.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXLogPara.h"
+#include "model/VYXLogParas.h"
+#include "platform/VYXUnicode.h"
+
+void AddSplitField(TVYXLogPara& para, std::initializer_list<std::u16string_view> parts, std::u16string_view shown)
+{
+    TVYXCharRuns& runs = para.CharRuns();
+    runs.AddFldChar(acrfctBegin);
+    for (std::u16string_view part : parts)
+        runs.AddInstrText(part);
+    runs.AddFldChar(acrfctSeparate);
+    runs.Add()->SetText(shown);
+    runs.AddFldChar(acrfctEnd);
+    para.MakeDirty();
+}
+
+void AddNestedField(TVYXLogPara& para, std::u16string_view before, std::u16string_view nested, std::u16string_view after)
+{
+    TVYXCharRuns& runs = para.CharRuns();
+    runs.AddFldChar(acrfctBegin);
+    runs.AddInstrText(before);
+    runs.AddFldChar(acrfctBegin);
+    runs.AddInstrText(nested);
+    runs.AddFldChar(acrfctSeparate);
+    runs.Add()->SetText(u"x");
+    runs.AddFldChar(acrfctEnd);
+    runs.AddInstrText(after);
+    runs.AddFldChar(acrfctSeparate);
+    runs.Add()->SetText(u"result");
+    runs.AddFldChar(acrfctEnd);
+    para.MakeDirty();
+}
+
+std::string DocxBytes(TVYXLogDocEditor& doc) { return TVYXWriteDOCX(doc).SaveToBytes(); }
+
+void ReadDocxBytes(const std::string& bytes, TVYXLogDocEditor& into)
+{
+    into.BeginUpdate();
+    TVYXReadDOCX(into).LoadFromBytes(bytes);
+    into.EndUpdate();
+}
+
+void DocxRoundTrip(TVYXLogDocEditor& doc, TVYXLogDocEditor& into) { ReadDocxBytes(DocxBytes(doc), into); }
+
+std::string BodyText(const TVYXLogDocEditor& doc)
+{
+    std::string out;
+    const TVYXLogParas& paras = doc.Paras();
+    for (int i = 0; i < paras.Count(); ++i) {
+        if (i > 0)
+            out += "|";
+        out += U8(paras.GetItems(i)->GetPlainText());
+    }
+    return out;
+}
+
+void ExpectGolden(const std::string& actual, const std::string& name)
+{
+    const std::string path = std::string(VYX_TEST_DATA_DIR) + "/" + name;
+    if (const char* update = std::getenv("VYX_UPDATE_GOLDEN"); update && std::string(update) == "1") {
+        std::ofstream(path, std::ios::binary) << actual;
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream expected;
+    expected << in.rdbuf();
+    if (expected.str() != actual) {
+        std::ofstream(path + ".actual", std::ios::binary) << actual;
+        ADD_FAILURE() << "differs from golden " << path << " (see .actual)";
+    }
+}
