@@ -12,6 +12,7 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
 #include "layout/VYXGDIAbstract.h"
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
 #include "layout/VYXPaintDoc.h"
@@ -551,6 +552,33 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
             FMouseResponder->MouseDown(vymsLeft, x, y);
             return;
         }
+    // The page's hit areas, made by painting: form fields and the table select handle.
+    if (doc == FMainDoc) {
+        const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
+        const double left = PageScreenLeft(), top = PageScreenTop(page);
+        if (const TVYXHitArea* area = p.FHitAreas.Hit(x - left, y - top)) {
+            if (area->Type == ahatFieldCheckBox && area->Field && area->Field->GetAsCheckBox()) {
+                TVYXComplexFieldCheckBox& box = *area->Field->GetAsCheckBox();
+                box.Checked = !box.Checked;
+                FMainDoc->SetDirty(true);
+                FMainDoc->SetRepaint(true);
+                return;
+            }
+            if (area->Type == ahatFieldDropDown && area->Field && FStringsEvent) {
+                FStringsEvent(*this, *area->Field, left + area->X1, top + area->Y2);
+                return;
+            }
+            if (area->Type == ahatTableSelect && area->Table) {
+                if (TVYXTableCell* cell = area->Table->GetCells(0, 0))
+                    if (TVYXLogPara* first = cell->Paras()._FirstPara()) {
+                        doc->Command(vycMovePos, TVYXLogPos(first, 1));
+                        doc->Command(vycTableSelect);
+                        FMainDoc->SetRepaint(true);
+                        return;
+                    }
+            }
+        }
+    }
     TVYXLogPos pos;
     if (!XYToLogPos(*doc, page, x, y, pos))
         return;
