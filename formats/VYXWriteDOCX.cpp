@@ -574,6 +574,8 @@ void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const
         x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
         if (anchor->Wrap == agowBehind || anchor->Wrap == agowInFront || anchor->Wrap == agowInLine)
             x.Tag("wp:wrapNone").Empty();
+        else if (anchor->Wrap == agowTopBottom)
+            x.Tag("wp:wrapTopAndBottom").Empty();
         else
             x.Tag("wp:wrapSquare").Attr("wrapText", "bothSides").Empty();
     } else {
