@@ -156,7 +156,7 @@ void TVYXPaintDoc::PaintDoc()
 void TVYXPaintDoc::PaintCaret(double deskX, double deskY)
 {
     const TVYXLogPos& caret = FDocument.Caret();
-    if (!caret.Para || !FDocument.Selections().IsEmpty())
+    if (!caret.Para || (FDocument.Selections().HasSelection() && !FDocument.Selections().IsEmpty()))
         return;
     const auto* rows = static_cast<const TVYXPhyRows*>(caret.Para->Rows());
     const TVYXPhyRow* row = rows ? rows->Find(caret.CharPos) : nullptr;

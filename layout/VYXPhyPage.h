@@ -31,6 +31,14 @@ struct TVYXRepeatedRow {
     float DY = 0;                 // to add to the header row's own placed y
 };
 
+// A stretch of one note's rows in a page's note area. A note that does not fit below
+// its reference goes on from row `From` in the next page's note area.
+struct TVYXNotePart {
+    TVYXFootnoteItem* Note = nullptr;  // borrowed
+    int From = 0;                      // first row, counted over the note's paragraphs
+    int To = -1;                       // after the last row; -1 for the note's end
+};
+
 class TVYXPhyPage {
 public:
     int Index = 0;                 // 0-based in the sequence
@@ -45,6 +53,9 @@ public:
     TVYXPhyRowsList Rows;          // body rows in placement order
     TVYXPhyRowsList NoteRows;      // footnote rows, at the page's foot
     std::vector<TVYXFootnoteItem*> Footnotes;  // borrowed, in reference order
+    // What the note area shows, in order: the rest of a note from the page before,
+    // then the notes (or their first rows) referenced on this page.
+    std::vector<TVYXNotePart> NoteParts;
     double FNotesHeight = 20;      // room for the separator, then each note
     double ContentTop = 0;         // body top below repeated table header rows
     std::vector<TVYXGraphicObj*> GrInFront, GrBehind, GrPage;  // borrowed floats
@@ -63,7 +74,7 @@ public:
     double PageExtra() const { return HeaderExHeight() + FooterExHeight(); }
     // The height left for the body between two edges.
     double BodyHeight(double bottom, double top) const { return bottom - top - PageExtra(); }
-    double GetFNotesHeight() const { return Footnotes.empty() ? 0 : FNotesHeight; }
+    double GetFNotesHeight() const { return NoteParts.empty() ? 0 : FNotesHeight; }
     // Where the body starts and ends, and where the footnote area begins.
     double BodyTop() const { return ClientY1 + HeaderExHeight(); }
     double GetAbsDocCY2() const { return ClientY2 - FooterExHeight() - GetFNotesHeight(); }
