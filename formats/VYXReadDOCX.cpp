@@ -1596,7 +1596,7 @@ void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYX
     if (t.Find(anchor, dxeWrapNone))
         object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
     else
-        object.Wrap = agow_ParaLeft;
+        object.Wrap = t.Find(anchor, dxeWrapTopAndBottom) ? agowTopBottom : agow_ParaLeft;
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,

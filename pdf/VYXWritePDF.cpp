@@ -17,6 +17,9 @@
 #include "model/VYXLogPara.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXStyles.h"
+#if __has_include("layout/VYXPaintDoc.h")
+#include "layout/VYXPaintDoc.h"
+#endif
 #include "pdf/VYXGDIPDF.h"
 #include "pdf/VYXPdfDocument.h"
 #include "platform/VYXException.h"
@@ -134,11 +137,22 @@ void TVYXWritePDF::NewPage(void* sender)
     FGDI->SetSize(static_cast<int>(w), static_cast<int>(h));
 }
 
-void TVYXWritePDF::PaintPage(TVYXPaginatorDoc& layout, int index)
+#if __has_include("layout/VYXPaintDoc.h")
+void TVYXWritePDF::PaintPage(TVYXGDI& gdi, TVYXLogDocEditor& doc, TVYXPaginatorDoc& layout, int index)
+{
+    TVYXPaintDoc paint(gdi, doc, layout);
+    paint.Options.Printing = true;
+    paint.Options.ShowMarkers = false;
+    paint.Options.ShowMisspelled = false;
+    paint.Options.ShowParaMarks = false;
+    paint.Options.ShowFieldShading = false;
+    paint.PaintPage(index, 0, 0);
+}
+#else
+void TVYXWritePDF::PaintPage(TVYXGDI& gdi, TVYXLogDocEditor&, TVYXPaginatorDoc& layout, int index)
 {
     // Until the document painter is part of the engine, pages show the text of their rows
     // in each run's font, justified as laid out.
-    TVYXGDI& gdi = *FGDI;
     const TVYXPhyPage& page = layout.Pages().GetItems(index);
     TVYXFontDataDoc font;
     gdi.SetTextAlign(xhtaLeft, xvtaBaseline);
@@ -159,6 +173,7 @@ void TVYXWritePDF::PaintPage(TVYXPaginatorDoc& layout, int index)
         }
     }
 }
+#endif
 
 void TVYXWritePDF::AddOutlineAndDestinations(TVYXPaginatorDoc& layout)
 {
@@ -236,7 +251,7 @@ void TVYXWritePDF::Export(std::string& out)
         }
         FGDI->Reset();
         if (pages)
-            PaintPage(layout, i);
+            PaintPage(*FGDI, *FDoc, layout, i);
     }
     AddOutlineAndDestinations(layout);
     FPrinter->EndDoc();

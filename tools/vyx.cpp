@@ -25,6 +25,8 @@ constexpr TAddCommand cCommands[] = {
     AddSpellCommand,
     AddLayoutCommand,
     AddRenderCommand,
+    AddReportCommand,
+    AddMergeCommand,
     AddPlayCommand,
 };
 }  // namespace

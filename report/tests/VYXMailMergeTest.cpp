@@ -71,6 +71,8 @@ TEST(MailMerge, FieldWordsAndSwitches)
         {"$1,200", avftString, u"X \\# \"0\"", "1200"},  // text that reads as an amount
         {"n/a", avftString, u"X \\# \"0.00\"", "n/a"},     // text that does not stays
         {"2024-02-29", avftString, u"X \\@ \"dddd d MMM yy\"", "Thursday 29 Feb 24"},
+        {"2/29/2024", avftString, u"X \\@ \"yyyy-MM-dd\"", "2024-02-29"},  // as the locale writes dates
+        {"29 February 2024", avftString, u"X \\@ \"d.M.yyyy\"", "29.2.2024"},
         {"2024-02-29T13:05:09", avftString, u"X \\@ \"h:mm:ss am/pm 'on' d.M.yyyy\"", "1:05:09 pm on 29.2.2024"},
         {"straße und ÉCOLE", avftString, u"X \\* Upper", "STRAßE UND ÉCOLE"},  // one letter for one letter
         {"straße und ÉCOLE", avftString, u"X \\* Lower", "straße und école"},
