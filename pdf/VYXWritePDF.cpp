@@ -15,6 +15,7 @@
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXStyles.h"
 #if __has_include("layout/VYXPaintDoc.h")
@@ -188,17 +189,19 @@ void TVYXWritePDF::AddOutlineAndDestinations(TVYXPaginatorDoc& layout)
         y = FPDF->PageHeight(page) - row->GetY1();
         return true;
     };
-    // Headings in reading order become the outline.
-    for (TVYXLogPara* para = doc.FirstPara(); para; para = doc.NextPara(*para)) {
-        const std::optional<int> level = OutlineLevelOf(para->PAPX());
+    // Headings in reading order (tables entered) become the outline.
+    TVYXLogParasIterator walk;
+    walk.ParaEvent = [&](TVYXLogPara& para) {
+        const std::optional<int> level = OutlineLevelOf(para.PAPX());
         if (!level)
-            continue;
-        std::u16string title = Trimmed(para->GetPlainText());
+            return;
+        const std::u16string title = Trimmed(para.GetPlainText());
         int page = 0;
         double y = 0;
-        if (!title.empty() && place(*para, 1, page, y))
+        if (!title.empty() && place(para, 1, page, y))
             FPDF->AddOutline(title, *level + 1, page, y);
-    }
+    };
+    walk.Iterate(doc.Paras());
     // Bookmarks are the destinations of internal links.
     TVYXBookmarks& marks = doc.Bookmarks();
     for (int i = 0; i < marks.Count(); ++i) {
