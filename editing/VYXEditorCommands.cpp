@@ -449,7 +449,8 @@ bool TVYXLogDocEditor::DeleteSelection()
     const TVYXLogPos first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
     TVYXTable* table = nullptr;
     int col1 = 0, row1 = 0, col2 = 0, row2 = 0;
-    if (FSelections->GetCellRect(table, col1, row1, col2, row2)) {
+    // Both ends in one cell is text inside that cell, not a rectangle of cells.
+    if (FSelections->GetCellRect(table, col1, row1, col2, row2) && (col1 != col2 || row1 != row2)) {
         // A rectangle of cells: each cell's text goes, the cells stay. Addresses are
         // taken first; clearing one cell moves nothing in another.
         std::vector<TVYXDocRange> cells;

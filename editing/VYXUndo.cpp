@@ -165,7 +165,10 @@ TVYXUndoDataDelete::TVYXUndoDataDelete(TVYXCommand cmd, int group, TVYXLogDocume
 {
 }
 
-std::string TVYXUndoDataDelete::AsString() const { return std::string(Items ? "Delete items " : "Delete ") + RangeText(Range); }
+std::string TVYXUndoDataDelete::AsString() const
+{
+    return std::string(Items ? "Delete items " : "Delete ") + RangeText(Range) + (EmptyRun ? " +empty run" : "");
+}
 
 void TVYXUndoDataDelete::SetEmptyRun(const TVYXDocEditEvent& event)
 {

@@ -350,6 +350,23 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::CopyContent(const TVYXDocRange
             static_cast<TVYXLogPara*>(tail)->Pilcrow = false;
     }
     DropBoundaryRuns(*fragment->Paras);
+    // A paragraph taken whole with its mark but without text still has the empty run
+    // typing would fill, and its format: a range copy of [1, 1) has no room for it.
+    TVYXLogParas& source = *first.Para->Paras;
+    for (int item = range.First.Item; item < range.Last.Item; ++item) {
+        const int k = item - range.First.Item;
+        if (k >= fragment->Paras->Count())
+            break;
+        const TVYXLogPara* from = source.ParaAtIndex(item);
+        TVYXLogParaItem* copyItem = fragment->Paras->GetItems(k);
+        if (!from || !from->Empty() || !copyItem->IsPara())
+            continue;
+        auto* copy = static_cast<TVYXLogPara*>(copyItem);
+        if (!copy->Empty() || copy->Count() != 1 || copy->GetItems(0)->Type_() != acrtText)
+            continue;
+        if (const TVYXCharRun* run = EmptyTextRunAt(*from, 1))
+            copy->GetItems(0)->SetCHPX(run->CHPX());
+    }
     if (range.Last.Item != range.First.Item && last.Para->Empty() && last.Para->Count() > 0) {
         fragment->HasEmptyTail = true;
         fragment->EmptyTailCHPX = CopyCHPX(last.Para->GetItems(0)->CHPX());
@@ -374,13 +391,16 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     TVYXDocRange range{at, at};
     if (!content.Paras || content.Paras->Count() == 0)
         return range;
+    // An empty run the content fills, looked for before the boundaries go: taking
+    // them may leave the paragraph a stand-in empty run that was never there.
+    const TVYXCharRun* emptyRun = EmptyTextRunAt(*pos.Para, at.CharPos);
+    const bool hadEmptyRun = emptyRun != nullptr;
+    const std::unique_ptr<TVYXCHPX> emptyRunCHPX = emptyRun ? CopyCHPX(emptyRun->CHPX()) : nullptr;
     // Back where it was removed: the boundaries gathered there go back to their places.
     TRunList boundaries;
     if (!content.Boundaries.empty() && at == content.Origin)
         boundaries = TakeGathered(*pos.Para, at.CharPos, content.Boundaries);
     TVYXLogParas& list = *pos.Para->Paras;
-    const TVYXCharRun* emptyRun = EmptyTextRunAt(*pos.Para, at.CharPos);
-    const std::unique_ptr<TVYXCHPX> emptyRunCHPX = emptyRun ? CopyCHPX(emptyRun->CHPX()) : nullptr;
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
@@ -434,7 +454,7 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
         end->GetItems(0)->SetCHPX(content.EmptyTailCHPX.get());
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
-    event.EmptyRun = emptyRun != nullptr && !EmptyTextRunAt(*end, range.Last.CharPos);
+    event.EmptyRun = hadEmptyRun && !EmptyTextRunAt(*end, range.Last.CharPos);
     event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
     return range;

@@ -3,6 +3,7 @@
 // the caret and the selections, as one text to compare.
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -94,17 +95,19 @@ inline std::string VYXSelectionText(TVYXLogDocEditor& doc)
     return s;
 }
 
-// Body, caret and selections, runs as a reader sees them (the random test).
+// Body, caret and selections, runs as a reader sees them (a loaded file: an edit tidies
+// the runs a reader left untidied in the paragraph it touches).
 inline std::string VYXEditorState(TVYXLogDocEditor& doc)
 {
     return VYXReaderRuns(vyxtest::Dump(doc)) + VYXSelectionText(doc);
 }
 
-// Body, caret and selections run for run (the unit tests).
+// Body, caret and selections run for run (the unit and random-command tests).
 inline std::string VYXEditorStateExact(TVYXLogDocEditor& doc) { return vyxtest::Dump(doc) + VYXSelectionText(doc); }
 
-// Where two states part: the first differing line with two lines around it, so a
-// failure names the place instead of printing two whole documents.
+// Where two states part: the first differing line with three lines around it (or
+// VYX_DIFF_CONTEXT lines), so a failure names the place instead of printing two whole
+// documents.
 inline std::string VYXStateDiff(const std::string& expected, const std::string& actual)
 {
     if (expected == actual)
@@ -124,10 +127,11 @@ inline std::string VYXStateDiff(const std::string& expected, const std::string& 
     while (line < a.size() && line < b.size() && a[line] == b[line])
         ++line;
     std::string out = "states part at line " + std::to_string(line + 1) + "\n";
-    const std::size_t from = line >= 3 ? line - 3 : 0;
-    for (std::size_t i = from; i < line + 3 && i < a.size(); ++i)
+    const std::size_t ctx = std::getenv("VYX_DIFF_CONTEXT") ? std::stoul(std::getenv("VYX_DIFF_CONTEXT")) : 3;
+    const std::size_t from = line >= ctx ? line - ctx : 0;
+    for (std::size_t i = from; i < line + ctx && i < a.size(); ++i)
         out += "  expected: " + a[i] + "\n";
-    for (std::size_t i = from; i < line + 3 && i < b.size(); ++i)
+    for (std::size_t i = from; i < line + ctx && i < b.size(); ++i)
         out += "  actual:   " + b[i] + "\n";
     return out;
 }

@@ -218,6 +218,87 @@ TEST(UndoDelete, AcrossParagraphsAndAWholeTable)
     ExpectUndoRedo(doc, before);
 }
 
+// Cases the random-command test found: an empty paragraph between two tables keeps the
+// format of the run typing would fill, and a character deleted from between two
+// bookmark boundaries leaves no stand-in empty run when it is redone.
+TEST(UndoDelete, EmptyParagraphsAndBoundariesComeBackExactly)
+{
+    {
+        SCOPED_TRACE("empty paragraph between tables");
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"text before");
+            doc.AppendTableUI(2, 1);
+            doc.AppendTableUI(1, 1);
+            doc.AppendTextUI(u"after");
+        }
+        // The empty paragraph after the first table holds a bold empty run (what
+        // deleting a bold word leaves).
+        auto* empty = static_cast<TVYXLogPara*>(doc.Paras().GetItems(2));
+        ASSERT_TRUE(empty->Empty());
+        ASSERT_EQ(empty->Count(), 1);
+        TVYXCHPX bold(&doc.GetMasterCHP());
+        bold.SetBold(true);
+        empty->GetItems(0)->SetCHPX(&bold);
+        TVYXLogPos last(static_cast<TVYXLogPara*>(doc.Paras().GetItems(4)), 3);
+        doc.Undo().Clear();
+        Select(doc, At(doc, 0, 1), last);
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycDelSelection));
+        ExpectUndoRedo(doc, before);
+    }
+    {
+        SCOPED_TRACE("one character between bookmark boundaries");
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"x");
+            doc.AppendBookmark(u"one");
+            doc.AppendBookmark(u"two");
+            doc.AppendParaUI(u"next");
+        }
+        doc.Undo().Clear();
+        Put(doc, 0, 2);
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycDelCharLeft));
+        ExpectUndoRedo(doc, before);
+    }
+    {
+        SCOPED_TRACE("a rule inserted into an empty formatted paragraph");
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"text");
+            doc.AppendBulletPara(u"", 0);
+        }
+        TVYXCHPX big(&doc.GetMasterCHP());
+        big.SetSize(14);
+        doc.Paras().GetParas(1)->GetItems(0)->SetCHPX(&big);
+        doc.Undo().Clear();
+        Put(doc, 1, 1);
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycInsertHorizLineAtCaret));
+        ExpectUndoRedo(doc, before);
+    }
+    {
+        SCOPED_TRACE("a selection inside one cell is text, not the cell");
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            TVYXTable& t = doc.AppendTableUI(2, 1);
+            doc.CellPara(t, 0, 0).Append(u"keep this, drop that");
+        }
+        doc.Undo().Clear();
+        TVYXLogPara& cell = doc.CellPara(*static_cast<TVYXTable*>(doc.Paras().GetItems(0)), 0, 0);
+        Select(doc, TVYXLogPos(&cell, 11), TVYXLogPos(&cell, 21));
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycDelSelection));
+        EXPECT_EQ(Utf16ToUtf8(cell.GetPlainText()), "keep this,");
+        ExpectUndoRedo(doc, before);
+    }
+}
+
 // ---- Formats ----
 
 TEST(UndoFormat, BoldOverABoldAndAPlainRunPutsEachBack)
