@@ -16,6 +16,7 @@
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
+#include "platform/VYXPngWrite.h"
 #include "platform/VYXUnicode.h"
 #include "report/VYXCsvSource.h"
 #include "report/VYXJsonSource.h"
@@ -448,4 +449,34 @@ TEST(ReportCreation, HostileTemplatesAndData)
     const std::string text = BodyText(report.Output());
     EXPECT_NE(text.find("abc|[???]|[???]|[Null]|[???]"), std::string::npos) << text;
     EXPECT_NE(text.find("99999999999999999999999|"), std::string::npos) << text;
+}
+
+TEST(ReportCreation, PicturesAndBarcodesFromData)
+{
+    // A picture file named by the data, and EAN-13 symbols drawn from a data field.
+    const std::string png = ::testing::TempDir() + "vyx-report-" + std::to_string(::getpid()) + ".png";
+    const std::vector<std::uint8_t> pixels(16 * 8, 0x80);
+    std::ofstream(png, std::ios::binary) << VYXEncodePngGray(16, 8, pixels.data());
+    TVYXCsvSource data;
+    data.LoadFromString("Photo,Code\n" + png + ",400638133393\n/no/such/file.png,12\n");
+    TVYXReport report;
+    report.SetDataSet(&data);
+    UseTemplate(report, [](TTemplateBuilder& b) {
+        b.Open(u"-band");
+        b.Para(u"{Photo \\* fieldtype:parapicture \\* width:1in}|{Code \\* fieldtype:barcode \\* type:EAN13 \\* height:30}");
+        b.Close();
+    });
+    report.CreateTemplate();
+    EXPECT_EQ(Diagnostics(report), "");
+    report.CreateReport();
+    int pictures = 0;
+    for (int i = 0; i < report.Output().Paras().Count(); ++i) {
+        const TVYXLogPara* para = report.Output().Paras().GetParas(i);
+        for (int r = 0; para && r < para->Count(); ++r)
+            pictures += para->GetItems(r)->Type_() == acrtPicture ? 1 : 0;
+    }
+    EXPECT_EQ(pictures, 2);  // the photo and the valid code; the missing file and "12" are not pictures
+    EXPECT_EQ(Diagnostics(report), "3517 Missing graphic source in \"Photo\"\n");
+    EXPECT_EQ(BodyText(report.Output()), "|||12");  // pictures have no text
+    std::remove(png.c_str());
 }
