@@ -962,9 +962,17 @@ void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data
             if (data.ArgCount() == 0) {
                 Warn(3520, Utf16ToUtf8(formula), "", FCurrent ? FCurrent->Place : u"");
             } else {
-                const std::u16string band = data.AsString(data.ArgCount() - 1);
-                if (!FindBand(band))
-                    Warn(3519, Utf16ToUtf8(band), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+                const std::u16string name = data.AsString(data.ArgCount() - 1);
+                TVYXReportBand* band = FindBand(name);
+                if (!band) {
+                    Warn(3519, Utf16ToUtf8(name), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+                } else if (FPending.size() < 1000) {
+                    // Runs after the paragraph holding the call is filled, into the same list.
+                    TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
+                    for (int i = data.ArgCount() - 2; i >= 0; --i)  // argument 0 is the last one
+                        pending.Params.push_back(data.AsString(i));
+                    FPending.push_back(std::move(pending));
+                }
             }
             data.SetResultAsBoolean(true);
             return;
@@ -1102,7 +1110,8 @@ void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReport
             rows = rows || b->Mode == arbmTableRow;
         }
         if (band) {
-            if (band->Type != arbtGroupHeader && band->Type != arbtGroupFooter)
+            // Sub-report bands print where executeband calls them, never where they stand.
+            if (band->Type != arbtGroupHeader && band->Type != arbtGroupFooter && band->Type != arbtSubReport)
                 RunBand(out, *band);
             i = band->Last + 1;
             continue;
@@ -1403,6 +1412,23 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
 void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
 {
     VYXForEachPara(out, [this, &context](TVYXLogPara& para) { FillPara(para, context); }, from);
+    // Bands called by executeband print after the content that called them, with the
+    // values passed as #1, #2 ...; a band calling itself stops at a depth of 16.
+    while (!FPending.empty() && FExecuteDepth < 16) {
+        TPendingBand pending = std::move(FPending.front());
+        FPending.erase(FPending.begin());
+        const std::vector<std::u16string> saved = std::move(FParams);
+        FParams = std::move(pending.Params);
+        ++FExecuteDepth;
+        if (pending.Loop)
+            RunBand(out, *pending.Band);
+        else
+            EmitOnce(out, *pending.Band);
+        --FExecuteDepth;
+        FParams = saved;
+    }
+    if (FExecuteDepth == 0)
+        FPending.clear();
 }
 
 void TVYXReport::FillPara(TVYXLogPara& para, TVYXReportBand& context)

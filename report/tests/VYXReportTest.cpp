@@ -298,7 +298,10 @@ TEST(ReportCreation, FieldKindsFunctionsAndPages)
         b.Para(u"{=greeting()} {Name \\* upper} {=page()}/{=pages()} {=rgb(1,2,3)} {=makebookmark(Name)} "
                u"{=D.Name=\"Ann\"} {=1/0} {Missing} {=nosuch.thing} {Code \\* fieldtype:barcode \\* type:EAN13}");
         b.Close();
-        b.Para(u"{=executeband()}{=executeband(\"Nowhere\")}");
+        b.Para(u"{=executeband()}{=executeband(\"Nowhere\")}{=executeband(\"Card\", \"x\", 2.5)}");
+        b.Open(u"-band\nname: Card\ntype: subreport");
+        b.Para(u"card {#1} {#2} {#3}");
+        b.Close();
     });
     report.CreateTemplate();
     EXPECT_EQ(Diagnostics(report), "3503 Can not find Field \"Missing\" in Data Set \"D\"\n");
@@ -308,7 +311,7 @@ TEST(ReportCreation, FieldKindsFunctionsAndPages)
     const std::string text = BodyText(report.Output());
     EXPECT_EQ(text,
               "Hello ANN 1.00/2 66051.00 BmkAnn TRUE [???] [Null] [???] |"
-              "\r\nHello BOB 2.00/2 66051.00 BmkBob FALSE [???] [Null] [???] 12|TRUETRUE")
+              "\r\nHello BOB 2.00/2 66051.00 BmkBob FALSE [???] [Null] [???] 12|TRUETRUETRUE|card x 2.5 ")
         << "(the barcode of a valid EAN-13 is a picture; 12 is no EAN-13 and shows as text)";
     EXPECT_NE(report.Output().Bookmarks().Find(u"BmkAnn"), nullptr);
     EXPECT_NE(Diagnostics(report).find("3516 Unknown name \"nosuch.thing\" in Formula \"=nosuch.thing\""),
