@@ -115,9 +115,13 @@ std::u16string FormatNumber(double value, const std::u16string& mask)
             // a mask the engine cannot read falls back to two decimals
         }
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return U16(buffer);
+    if (!std::isfinite(value))
+        return u"[???]";
+    const int size = std::snprintf(nullptr, 0, "%.2f", value);  // 1e308 takes 312 characters
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.2f", value);
+    text.resize(static_cast<std::size_t>(size));
+    return U16(text);
 }
 
 // Where a template paragraph lies: its top-level item and, for a row of a top-level
@@ -239,7 +243,7 @@ int TVYXReportField::AsInteger(TVYXReport& report)
 {
     TVYXFieldValue v;
     VYXReadFieldText(AsString(report), avftFloat, v);
-    return static_cast<int>(v.Num);
+    return static_cast<int>(std::clamp(v.Num, -2147483648.0, 2147483647.0));
 }
 
 // ---- Small classes ------------------------------------------------------------------------------
@@ -1474,7 +1478,7 @@ bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TV
         }
         if (pattern.empty() || !barcode.FValid)
             return false;  // text the symbology cannot take shows as text
-        const int height = field.Height > 0 ? static_cast<int>(field.Height) : 40;
+        const int height = field.Height >= 1 && field.Height <= 1000 ? static_cast<int>(field.Height) : 40;  // pixels, bounded
         const TVYXGrayImage image = VYXRenderBars(barcode, pattern, 2, height, 10);
         try {
             runs.AddPicture(chpx)->LoadPicture(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
@@ -1518,15 +1522,16 @@ bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TV
             number = colors[0], kind = 1;
         else if (kind == 3)
             kind = VYXParseFloat(str, number) ? 1 : 3;
+        const bool isColor = kind == 1 && number >= 0 && number <= 0xFFFFFF;
         switch (id) {
         case arpiBold: format.SetBold(flag); break;
         case arpiItalic: format.SetItalic(flag); break;
         case arpiStrikeThrough: format.SetStrikeThrough(flag); break;
         case arpiHidden: format.SetHidden(flag); break;
         case arpiUnderline: format.SetUnderline(flag ? vycuSingle : vycuNone); break;
-        case arpiColor: if (kind == 1) format.SetColor(static_cast<TVYXColor>(number)); break;
-        case arpiFillColor: if (kind == 1) format.SetFillColor(static_cast<TVYXColor>(number)); break;
-        case arpiUnderlineColor: if (kind == 1) format.SetUnderlineColor(static_cast<TVYXColor>(number)); break;
+        case arpiColor: if (isColor) format.SetColor(static_cast<TVYXColor>(number)); break;
+        case arpiFillColor: if (isColor) format.SetFillColor(static_cast<TVYXColor>(number)); break;
+        case arpiUnderlineColor: if (isColor) format.SetUnderlineColor(static_cast<TVYXColor>(number)); break;
         case arpiSize: if (kind == 1 && number > 0 && number < 1640) format.SetSize(number); break;
         case arpiSubSuperscript:
             if (kind == 1 && number >= 0 && number <= 2)
