@@ -2,6 +2,7 @@
 #include "report/VYXReport.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -117,11 +118,9 @@ std::u16string FormatNumber(double value, const std::u16string& mask)
     }
     if (!std::isfinite(value))
         return u"[???]";
-    const int size = std::snprintf(nullptr, 0, "%.2f", value);  // 1e308 takes 312 characters
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%.2f", value);
-    text.resize(static_cast<std::size_t>(size));
-    return U16(text);
+    char buffer[400];  // 1e308 takes 312 characters
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return U16(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
 // Where a template paragraph lies: its top-level item and, for a row of a top-level
@@ -966,10 +965,10 @@ void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data
             if (data.ArgCount() == 0) {
                 Warn(3520, Utf16ToUtf8(formula), "", FCurrent ? FCurrent->Place : u"");
             } else {
-                const std::u16string name = data.AsString(data.ArgCount() - 1);
-                TVYXReportBand* band = FindBand(name);
+                const std::u16string bandName = data.AsString(data.ArgCount() - 1);
+                TVYXReportBand* band = FindBand(bandName);
                 if (!band) {
-                    Warn(3519, Utf16ToUtf8(name), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+                    Warn(3519, Utf16ToUtf8(bandName), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
                 } else if (FPending.size() < 1000) {
                     // Runs after the paragraph holding the call is filled, into the same list.
                     TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
