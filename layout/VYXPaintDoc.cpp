@@ -111,7 +111,7 @@ void TVYXPaintDoc::PaintPage(int index, double x, double y)
 
 void TVYXPaintDoc::PaintNotes(TVYXTextRender& render, TVYXPhyPage& page, double x, double y)
 {
-    if (page.Footnotes.empty())
+    if (page.Footnotes.empty() && page.NoteParts.empty())  // a page may show only a note's rest
         return;
     // A black rule 150 pt long and 1 pt thick, 10 pt into the room layout leaves above
     // the notes (held inside that room at high resolutions).
