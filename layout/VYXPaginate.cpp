@@ -651,7 +651,17 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
     const double y0 = at.Y;
     if (at.Y > page->ContentTop + 0.01 && at.Y > at.ColTop + 0.01)
         at.Y += FGDI.PtToPixYF(std::max(0.0, rows->SpaceBefore));
-    if (depth == 0 && !FWeb) {
+    if (depth == 0 && !FWeb && (!FZones.empty() || rows->Wrapped || para.Graphics())) {
+        // Objects on the page belong to the page the paragraph starts on: settle that
+        // first (a break before it, or no room for its first row here).
+        const TVYXPhyRow& first = *rows->First();
+        if (at.Y > at.ColTop + 0.01 && (first.BreakKind || at.Y + first.Height() > BodyBottom(at))) {
+            if (first.BreakKind == 1)
+                AddPage(at, at.Section);
+            else
+                NextColumnOrPage(at, depth);
+            page = &FPages.GetItems(at.Page);
+        }
         RegisterZones(para, at);
         WrapAroundZones(para, at, at.Y);
     }
@@ -920,8 +930,7 @@ void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, T
             if (std::find(want.begin(), want.end(), k) == want.end())
                 want.push_back(k);
         };
-        const TVYXPhyPage& first = FPages.GetItems(mark.At.Page);
-        const double body = BodyBottom(mark.At) - (mark.At.Col > 0 || first.Index == 0 ? mark.At.ColTop : first.ContentTop);
+        const double body = BodyBottom(mark.At) - FPages.GetItems(mark.At.Page).ContentTop;
         if (rows->KeepLines && !atTop && height <= body) {
             add(0);  // the whole paragraph goes to the next page
         } else if (rows->WidowControl) {

@@ -14,6 +14,8 @@
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
+#include "formats/VYXWriteDOCX.h"
+#include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
@@ -255,4 +257,42 @@ TEST(PaginateKeep, RealDocumentHonoursItsKeeps)
     }
     EXPECT_GT(keeps, 5);
     EXPECT_GT(cantSplit, 5);  // the reader keeps the rows' rule
+}
+
+// Written to DOCX and read back, a document keeps its page-break rules and so its pages.
+TEST(PaginateKeep, RulesSurviveADocxRoundTrip)
+{
+    TVYXGDILinux gdi(96);
+    TVYXLogDocEditor doc;
+    for (int i = 0; i < 50; ++i)
+        doc.AppendParaUI(u"filler line");
+    TVYXLogPara& heading = doc.AppendParaUI(u"A heading kept with its text");
+    heading.PAPX().SetKeepNext(true);
+    TVYXLogPara& kept = doc.AppendParaUI(cProse + u" " + cProse + u" " + cProse);
+    kept.PAPX().SetKeepLines(true);
+    TVYXLogPara& loose = doc.AppendParaUI(cProse + u" " + cProse);
+    loose.PAPX().SetWidowControl(false);
+    TVYXTable& t = doc.AppendTableUI(2, 2);
+    doc.CellPara(t, 1, 1).Append(cProse);
+    t.GetRows(1)->CantSplit = true;
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
+
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(bytes);
+    ASSERT_EQ(back.Paras().Count(), doc.Paras().Count());
+    const auto para = [&](const TVYXLogPara& p) { return back.Paras().ParaAtIndex(p.Index()); };
+    EXPECT_TRUE(para(heading)->PAPX().GetKeepNext());
+    EXPECT_TRUE(para(kept)->PAPX().GetKeepLines());
+    bool widow = true;
+    EXPECT_TRUE(para(loose)->PAPX().GetValue(vypiWidowControl, widow));
+    EXPECT_FALSE(widow);
+    TVYXLogParaItem* table = back.Paras().GetItems(t.Index());
+    ASSERT_TRUE(table->IsTable());
+    EXPECT_TRUE(static_cast<TVYXTable*>(table)->GetRows(1)->CantSplit);
+    EXPECT_FALSE(static_cast<TVYXTable*>(table)->GetRows(0)->CantSplit);
+    TVYXPaginatorDoc again(gdi, back);
+    again.Paginate();
+    EXPECT_EQ(again.Pages().Count(), layout.Pages().Count());
 }
