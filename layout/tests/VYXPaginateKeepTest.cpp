@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <string>
 
@@ -295,4 +297,40 @@ TEST(PaginateKeep, RulesSurviveADocxRoundTrip)
     TVYXPaginatorDoc again(gdi, back);
     again.Paginate();
     EXPECT_EQ(again.Pages().Count(), layout.Pages().Count());
+}
+
+// Real documents laid out from their text: page counts against the counts their
+// producers stored. The layout model is simpler than theirs, so a margin is allowed;
+// the thresholds sit just below what the layout reaches, to catch a regression.
+TEST(PaginateKeep, RealDocumentPageCountsNearTheirProducers)
+{
+    const std::filesystem::path dir = std::filesystem::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!std::filesystem::exists(dir))
+        GTEST_SKIP() << "no shared corpus";
+    std::ifstream table(std::string(VYX_TEST_DATA_DIR) + "/docx-pages.tsv");
+    ASSERT_TRUE(table.good());
+    int files = 0, exact = 0, near = 0;
+    std::string line;
+    while (std::getline(table, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string name;
+        int expected = 0;
+        fields >> name >> expected;
+        SCOPED_TRACE(name);
+        TVYXGDILinux gdi(96);
+        TVYXLogDocEditor doc;
+        TVYXReadDOCX reader(doc);
+        reader.LoadFromFile((dir / name).string());
+        TVYXPaginatorDoc layout(gdi, doc);
+        layout.Paginate();
+        const int pages = layout.Pages().Count();
+        ++files;
+        exact += pages == expected ? 1 : 0;
+        near += std::abs(pages - expected) <= std::max(1, expected / 10) ? 1 : 0;
+    }
+    EXPECT_EQ(files, 47);
+    EXPECT_GE(exact, 33);  // 35 at the time of writing
+    EXPECT_GE(near, 43);   // 45
 }
