@@ -37,10 +37,11 @@
 // from the anchor on, rows beside a square object are broken narrower on the side with
 // more room (broken again where placed: such rows are not reused), and rows cannot
 // stand beside a top-and-bottom object, or a square one leaving under 3/4 inch, so
-// they go below it. Tight wrapping is taken as square.
+// they go below it. Tight wrapping is taken as square. When text placed before the
+// anchor on that page runs under the object, the page is placed again from its start
+// with the object known (once per object).
 //
-// Not supported: floating tables; text above an object's anchor on the same page does
-// not wrap around it; objects anchored in cells, text boxes, headers and footers take
+// Not supported: floating tables; objects anchored in cells, text boxes, headers and footers take
 // no room from the text; square wrapping puts text on one side only; widow control and
 // keeps inside table cells; page-anchored objects in web layout (one endless page).
 #pragma once
@@ -180,4 +181,9 @@ private:
     // Page and column of the first and of the last row of the body item placed last.
     std::pair<int, int> FFirstWhere{-1, 0}, FLastWhere{-1, 0};
     std::vector<TZone> FZones;  // in placement order, so pages ascend
+    // Zones found after text above them was placed on their page: kept through the
+    // placement again from that page's start, so that the text above wraps as well.
+    std::vector<TZone> FEarlyZones;
+    std::vector<const TVYXGraphicObj*> FReplayed;  // objects that caused such a placement
+    int FReplayPage = -1;                          // the page to place again, -1 for none
 };

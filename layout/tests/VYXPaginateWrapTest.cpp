@@ -183,6 +183,38 @@ TEST(PaginateWrap, ObjectGoesWithItsAnchorToTheNextPage)
     }
 }
 
+TEST(PaginateWrap, TextAboveTheAnchorWrapsToo)
+{
+    // The object stands at the top of the page; its anchor comes after three paragraphs
+    // that are already placed when it is met: the page is placed again around it.
+    for (TVYXGrObjWrap wrap : {agow_ParaLeft, agowTopBottom}) {
+        SCOPED_TRACE(wrap);
+        TDoc d;
+        std::vector<TVYXLogPara*> before;
+        for (int i = 0; i < 3; ++i)
+            before.push_back(&d.Para(cProse + u" " + cProse));
+        TVYXLogPara& anchor = d.Para(u"The anchor paragraph, well below the object.");
+        TVYXGraphicObj& obj = d.Object(anchor, wrap);
+        obj.PosTop = 30;
+        for (int i = 0; i < 30; ++i)
+            d.Para(cProse + u" " + cProse);
+        d.Layout.Paginate();
+        ASSERT_EQ(d.Rows(anchor).First()->Page, 0);
+        ASSERT_GT(d.Rows(anchor).First()->GetY1(), obj.PixAbsY + obj.PixRotHeight);
+        int beside = 0, overlapping = 0;
+        CountRows(d.Layout.Pages().GetItems(0), nullptr, RectOf(obj), beside, overlapping);
+        EXPECT_EQ(overlapping, 0);
+        if (wrap == agow_ParaLeft)
+            EXPECT_GE(beside, 5);
+        // The text above it: rows of the first paragraphs lie beside or below it.
+        EXPECT_EQ(d.Rows(*before[0]).First()->Page, 0);
+        // Laying out again lands everything where it was.
+        const std::string dump = VYXLayoutDump(d.Layout, true, false);
+        d.Layout.Paginate();
+        EXPECT_EQ(VYXLayoutDump(d.Layout, true, false), dump);
+    }
+}
+
 // Real files with objects placed against the page and margins: from each anchor on,
 // no row of its page runs under the object. (Of these files the reader keeps only some
 // objects; the others' shapes take no part in layout yet.)
