@@ -41,9 +41,9 @@
 // anchor on that page runs under the object, the page is placed again from its start
 // with the object known (once per object).
 //
-// Not supported: floating tables; objects anchored in cells, text boxes, headers and footers take
-// no room from the text; square wrapping puts text on one side only; widow control and
-// keeps inside table cells; page-anchored objects in web layout (one endless page).
+// Not supported: floating tables; objects anchored in cells, text boxes, headers and
+// footers take no room from the text; square wrapping puts text on one side only;
+// widow control and keeps inside table cells; objects on an endless page (web layout).
 #pragma once
 
 #include <cstdint>
