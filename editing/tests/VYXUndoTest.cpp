@@ -891,6 +891,37 @@ TEST(UndoCommandLevel, ParagraphsRunsCellsAndFocus)
         (void)after;
     }
     {
+        SCOPED_TRACE("text with its own format, and the formats of part of a paragraph");
+        TVYXLogDocEditor fmt;
+        BuildThreeRuns(fmt);
+        TVYXUndo& u = fmt.Undo();
+        u.Clear();
+        fmt.Command(vycMovePos, At(fmt, 2, 1));
+        const std::string before = VYXEditorStateExact(fmt);
+        TVYXCHPX bold(&fmt.GetMasterCHP());
+        bold.SetBold(true);
+        {
+            const TVYXUndoGroup group(&u, vycDelWordRight, fmt);
+            u.Add(vycMovePos, fmt.Caret());
+            u.Add(vycFormatBold, *fmt.Paras().GetParas(2), 1, 6);
+            EXPECT_NE(u.AsDocPropSel(), nullptr);
+            {
+                TSuspended suspended(u);
+                fmt.Command(vycDelWordRight);
+            }
+            u.Add(vycDelWordRight, u"Last ", bold);
+            EXPECT_NE(u.AsText(), nullptr);
+            u.Add(vycNone, 42);
+            EXPECT_NE(u.AsCmd(), nullptr);
+        }
+        // Replayed last first: the text comes back bold as its record says, then the
+        // formats recorded before the deletion put the first word's own back.
+        ASSERT_TRUE(u.Undo());
+        EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(fmt)), "");
+        ASSERT_TRUE(u.Redo());
+        EXPECT_EQ(Utf16ToUtf8(fmt.Paras().GetParas(2)->GetPlainText()), "line");
+    }
+    {
         SCOPED_TRACE("the focus record");
         TVYXLogDocEditor& header = doc.Headers().AddDefault();
         undo.Clear();
