@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# vs-office.sh VYX FILE... : whole-process conversion to text (TO=html: to HTML), vyx against the
+# vs-office.sh VYX FILE... : whole-process conversion to text (TO=html: to HTML, TO=pdf: to PDF), vyx against the
 # office suite's headless converter on the same files, side by side, runs
 # alternating so that a drift of the machine's speed hits both alike.
 # Prints per file the median wall time of each and the median of the pairwise
@@ -13,7 +13,8 @@ TO="${TO:-txt}"
 case "$TO" in
   txt) FILTER="txt:Text" ;;
   html) FILTER="html:HTML (StarWriter)" ;;
-  *) echo "vs-office: TO is txt or html" >&2; exit 2 ;;
+  pdf) FILTER="pdf:writer_pdf_Export" ;;
+  *) echo "vs-office: TO is txt, html or pdf" >&2; exit 2 ;;
 esac
 if ! command -v soffice >/dev/null; then
   echo "vs-office: installing libreoffice-writer-nogui for the comparison" >&2

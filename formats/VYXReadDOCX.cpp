@@ -615,6 +615,8 @@ void TVYXReadDOCX::TImpl::DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX&
                 papx.SetStyle(style);
             break;
         case dxeKeepNext: papx.SetKeepNext(t.OnOff(n)); break;
+        case dxeKeepLines: papx.SetKeepLines(t.OnOff(n)); break;
+        case dxeWidowControl: papx.SetWidowControl(t.OnOff(n)); break;
         case dxeContextualSpacing: papx.SetContextualSpacing(t.OnOff(n)); break;
         case dxeOutlineLvl: papx.SetOutlineLevel(static_cast<std::int32_t>(std::clamp(t.Int(n, "val", 0), 0LL, 9LL))); break;
         case dxeJc: {
@@ -1594,7 +1596,7 @@ void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYX
     if (t.Find(anchor, dxeWrapNone))
         object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
     else
-        object.Wrap = agow_ParaLeft;
+        object.Wrap = t.Find(anchor, dxeWrapTopAndBottom) ? agowTopBottom : agow_ParaLeft;
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
@@ -1806,6 +1808,8 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
         if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr))
             if (const TDxNode* h = t.Find(*trPr, dxeTrHeight))
                 row->Height = Twips(std::clamp(t.Int(*h, "val", 0), 0LL, 31680LL));
+        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr); trPr && t.Find(*trPr, dxeCantSplit))
+            row->CantSplit = t.OnOff(*t.Find(*trPr, dxeCantSplit));
         int gridCol = 0;
         if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr))
             if (const TDxNode* before = t.Find(*trPr, dxeGridBefore))

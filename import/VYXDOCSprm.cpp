@@ -286,7 +286,9 @@ bool VYXDocApplyPara(const TVYXDocSprm& s, TVYXPAPX& papx, const TVYXPAPX* base)
         }
         return true;
     }
+    case 0x2405: papx.SetKeepLines(s.Byte() != 0); return true;
     case 0x2406: papx.SetKeepNext(s.Byte() != 0); return true;
+    case 0x2431: papx.SetWidowControl(s.Byte() != 0); return true;
     case 0x2441: papx.RTL = s.Byte() != 0; return true;
     case 0x2640:  // outline level 0-8; 9 is body text
         if (s.Byte() < 9)

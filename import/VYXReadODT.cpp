@@ -996,7 +996,7 @@ private:
         if (wrap != box.end() && wrap->second == "run-through")
             graphic->Wrap = through != box.end() && through->second == "background" ? agowBehind : agowInFront;
         else
-            graphic->Wrap = agow_ParaLeft;  // text flows around the picture
+            graphic->Wrap = wrap != box.end() && wrap->second == "none" ? agowTopBottom : agow_ParaLeft;  // text flows around the picture
         ctx.Para->AddGraphic(std::move(graphic));
         return true;
     }

@@ -81,6 +81,23 @@ struct TVYXPaginatorDoc::TBox {
     double Width = 0;
 };
 
+struct TVYXPaginatorDoc::TZone {
+    int Page = 0;
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;  // the object with its distance from the text
+    bool TopBottom = false;                  // no text beside it
+    const TVYXGraphicObj* Obj = nullptr;     // borrowed
+};
+
+struct TVYXPaginatorDoc::TMark {
+    TPlace At;
+    std::size_t Zones = 0;
+    int Pages = 0;
+    int Rows = 0;  // rows of the page At points to
+    std::size_t Notes = 0, NoteParts = 0;
+    double NotesHeight = 0;
+    std::vector<TVYXNotePart> Carried;
+};
+
 struct TVYXPaginatorDoc::TSection {
     int First = 0, Last = -1;      // root-list items, inclusive
     const TVYXSEP* SEP = nullptr;  // borrowed
@@ -96,13 +113,7 @@ TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(
 // The advance of a row: line height times the spacing, unless an inline object made
 // the row taller than its line; an exact line height replaces it, an "at least"
 // height is its minimum.
-double Advance(const TVYXPhyRow& row, const TVYXPhyRows& rows)
-{
-    if (rows.LineRule == aplrExactly)
-        return rows.LineValue;
-    const double natural = row.LineHeight >= row.Ascent ? row.LineHeight * rows.LineSpacing : row.Height();
-    return rows.LineRule == aplrAtLeast ? std::max(natural, rows.LineValue) : natural;
-}
+double Advance(const TVYXPhyRow& row, const TVYXPhyRows& rows) { return rows.RowAdvance(row); }
 
 // The tallest first row among the cells of a table row, with the cell's top margin.
 double FirstLineHeight(const TVYXTableRow& row)
@@ -322,6 +333,8 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
     if (const TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i) {
             const TVYXGraphicObj& g = graphics->GetItems(i);
+            if (IsPageObject(g))
+                continue;  // text wraps around it where it stands on the page
             const double w = FGDI.PtToPixXF(g.Width + (g.Wrap == agow_ParaLeft ? g.OMargRight : g.OMargLeft));
             const double h = FGDI.PtToPixYF(g.Height + g.OMargBottom);
             if (g.Wrap == agow_ParaLeft) {
@@ -341,7 +354,9 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
         wr = FCarry[2];
         hr = FCarry[3];
     }
-    if (wl > 0 || wr > 0)
+    // Rows broken around objects on the page are broken again where they are placed;
+    // an endless page has no objects on it to wrap around.
+    if (wl > 0 || wr > 0 || (rows && rows->Wrapped && FWeb))
         need = true;
     if (!need) {
         std::fill(std::begin(FCarry), std::end(FCarry), 0.0);
@@ -516,21 +531,13 @@ void TVYXPaginatorDoc::AddPage(TPlace& at, int sectionIndex)
     at.Section = sectionIndex;
     at.Y = at.ColTop = at.MaxY = page.ContentTop;
     at.Col = 0;
-    // Notes whose references ended the previous page come first.
-    // As many as fit (at least one); the rest go on again.
+    // Notes (or their rest) whose references ended the previous page come first: as
+    // much as fits while a quarter of the body stays for text, and at
+    // least one row, so that every page makes progress.
     if (!FCarriedNotes.empty()) {
-        const std::vector<TVYXFootnoteItem*> notes = std::move(FCarriedNotes);
-        FCarriedNotes.clear();
-        for (TVYXFootnoteItem* n : notes) {
-            const double h = DoFootnotesHeight({n});
-            if (!FCarriedNotes.empty() ||
-                (!page.Footnotes.empty() && page.ContentTop + page.FNotesHeight + h > page.ClientY2 - page.FooterExHeight())) {
-                FCarriedNotes.push_back(n);
-                continue;
-            }
-            page.Footnotes.push_back(n);
-            page.FNotesHeight += h;
-        }
+        const std::vector<TVYXNotePart> parts = std::move(FCarriedNotes);
+        const double body = page.ClientY2 - page.FooterExHeight() - page.ContentTop;
+        FCarriedNotes = FillNotes(page, parts, 0.75 * body - page.FNotesHeight, 1);
     }
 }
 
@@ -562,23 +569,101 @@ double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>&
     return h;
 }
 
-void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth)
+std::vector<std::pair<TVYXPhyRow*, double>> TVYXPaginatorDoc::NoteRowsOf(TVYXFootnoteItem& note)
+{
+    std::vector<std::pair<TVYXPhyRow*, double>> out;
+    int first = -1, last = -1;
+    if (!note.CalcLimits(first, last))
+        return out;
+    TVYXLogParas& paras = *note.StartPara->Paras;
+    for (int i = first; i <= last; ++i) {
+        if (!paras.GetItems(i)->IsPara())
+            continue;
+        auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
+        TVYXPhyRows* rows = RowsOf(para);
+        if (!rows)
+            continue;
+        for (int r = 0; r < rows->Count(); ++r)
+            out.emplace_back(&rows->GetItems(r), Advance(rows->GetItems(r), *rows));
+        if (i < last && rows->Count() > 0)
+            out.back().second += ParaSpacing(para, paras.GetItems(i + 1));
+    }
+    return out;
+}
+
+std::vector<TVYXNotePart> TVYXPaginatorDoc::FillNotes(TVYXPhyPage& page, const std::vector<TVYXNotePart>& parts,
+                                                      double room, int minRows)
+{
+    std::vector<TVYXNotePart> rest;
+    for (const TVYXNotePart& part : parts) {
+        if (!rest.empty()) {
+            rest.push_back(part);
+            continue;
+        }
+        const std::vector<std::pair<TVYXPhyRow*, double>> rows = NoteRowsOf(*part.Note);
+        const int end = part.To < 0 ? static_cast<int>(rows.size()) : std::min(part.To, static_cast<int>(rows.size()));
+        double h = 0;
+        int fit = part.From;
+        while (fit < end && h + rows[static_cast<std::size_t>(fit)].second <= room + 0.01)
+            h += rows[static_cast<std::size_t>(fit++)].second;
+        // The whole note gets the rounded height a note alone gets.
+        if (fit == end && part.From == 0)
+            h = std::ceil(h);
+        // A note's first rows are not left alone at a page's foot (unless the page would
+        // otherwise show no note at all), and at least one row goes in an empty note area.
+        const bool empty = page.NoteParts.empty();
+        if (fit < end && end - fit == 1 && fit - part.From > 1) {  // nor its last row alone overleaf
+            h -= rows[static_cast<std::size_t>(fit - 1)].second;
+            --fit;
+        }
+        if (fit < end && fit - part.From < minRows && !(empty && minRows <= 1))
+            fit = part.From;
+        if (fit == part.From && empty && minRows <= 1 && end > part.From) {
+            h = rows[static_cast<std::size_t>(fit)].second;
+            ++fit;
+        }
+        if (fit > part.From) {
+            if (part.From == 0)
+                page.Footnotes.push_back(part.Note);
+            page.NoteParts.push_back({part.Note, part.From, fit == end ? part.To : fit});
+            page.FNotesHeight += h;
+            room -= h;
+        }
+        if (fit < end)
+            rest.push_back({part.Note, fit, part.To});
+    }
+    return rest;
+}
+
+void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth,
+                                    const std::vector<int>& forced, std::vector<int>* splits)
 {
     TVYXPhyRows* rows = RowsOf(para);
     if (!rows || rows->Count() == 0)
         return;
-    const double y0 = at.Y;
+    const auto isForced = [&](int i) { return std::find(forced.begin(), forced.end(), i) != forced.end(); };
     TVYXPhyPage* page = &FPages.GetItems(at.Page);
+    // A paragraph moved to the next page leaves its space before behind.
+    if (isForced(0) && !FWeb && at.Y > (depth == 0 ? at.ColTop : page->ContentTop) + 0.01) {
+        NextColumnOrPage(at, depth);
+        page = &FPages.GetItems(at.Page);
+    }
+    const double y0 = at.Y;
     if (at.Y > page->ContentTop + 0.01 && at.Y > at.ColTop + 0.01)
         at.Y += FGDI.PtToPixYF(std::max(0.0, rows->SpaceBefore));
+    if (depth == 0 && !FWeb) {
+        RegisterZones(para, at);
+        WrapAroundZones(para, at, at.Y);
+    }
+    std::pair<int, int> where{at.Page, at.Col};
     for (int i = 0; i < rows->Count(); ++i) {
         TVYXPhyRow& row = rows->GetItems(i);
         page = &FPages.GetItems(at.Page);
         // Inside a cell the row's top is no reason to stay: only the page's top is.
         const double top = depth == 0 ? at.ColTop : page->ContentTop;
         const bool hasRowsHere = at.Y > top + 0.01;
-        if (row.BreakKind && hasRowsHere && !FWeb) {
-            if (row.BreakKind == 2)
+        if ((row.BreakKind || (i > 0 && isForced(i))) && hasRowsHere && !FWeb) {
+            if (row.BreakKind == 2 || !row.BreakKind)
                 NextColumnOrPage(at, depth);
             else
                 AddPage(at, at.Section);
@@ -600,16 +685,34 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
             NextColumnOrPage(at, depth);
             page = &FPages.GetItems(at.Page);
         }
+        if (depth == 0 && !FZones.empty() && FZones.back().Page == at.Page) {
+            if (const double below = BelowZones(at, at.Y, h); below > at.Y) {
+                at.Y = below;
+                if (at.Y + h > BodyBottom(at)) {
+                    NextColumnOrPage(at, depth);
+                    page = &FPages.GetItems(at.Page);
+                }
+            }
+        }
         if (!notes.empty()) {
             // A note stays with its reference while both fit; an empty foot takes it anyway.
             // The first note of a page brings the separator's room (counted in FNotesHeight).
-            const double noteH = notesOnly + (page->Footnotes.empty() ? 20 : 0);
-            if (at.Y + h + noteH <= BodyBottom(at) || (page->Footnotes.empty() && at.Y <= at.ColTop + 0.01)) {
+            // A note that does not fit starts here with the rows that fit and goes on in the
+            // next page's note area; one that cannot show a row here starts there.
+            const double separator = page->NoteParts.empty() ? page->FNotesHeight : 0;
+            std::vector<TVYXNotePart> parts;
+            for (TVYXFootnoteItem* n : notes)
+                parts.push_back({n, 0, -1});
+            if (!FCarriedNotes.empty()) {
+                FCarriedNotes.insert(FCarriedNotes.end(), parts.begin(), parts.end());
+            } else if (at.Y + h + notesOnly + separator <= BodyBottom(at) ||
+                       (page->NoteParts.empty() && at.Y <= at.ColTop + 0.01)) {
                 for (TVYXFootnoteItem* n : notes)
                     page->Footnotes.push_back(n);
+                page->NoteParts.insert(page->NoteParts.end(), parts.begin(), parts.end());
                 page->FNotesHeight += notesOnly;
             } else {
-                FCarriedNotes.insert(FCarriedNotes.end(), notes.begin(), notes.end());
+                FCarriedNotes = FillNotes(*page, parts, BodyBottom(at) - at.Y - h - separator, 2);
             }
         }
         const double x = depth == 0 ? ColumnBox(at).X : box.X;
@@ -619,10 +722,270 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
         page->Rows.Add(row);
         at.Y += Advance(row, *rows);
         at.MaxY = std::max(at.MaxY, at.Y);
+        const std::pair<int, int> here{at.Page, at.Col};
+        if (splits && i > 0 && here != where)
+            splits->push_back(i);
+        where = here;
+        if (depth == 0) {
+            if (i == 0)
+                FFirstWhere = here;
+            FLastWhere = here;
+        }
     }
     at.Y += ParaSpacing(para, next);
     at.MaxY = std::max(at.MaxY, at.Y);
     rows->Height = at.Y - y0;
+}
+
+TVYXPaginatorDoc::TMark TVYXPaginatorDoc::Mark(const TPlace& at) const
+{
+    TMark m;
+    m.At = at;
+    m.Pages = FPages.Count();
+    if (at.Page >= 0) {
+        const TVYXPhyPage& page = FPages.GetItems(at.Page);
+        m.Rows = page.Rows.Count();
+        m.Notes = page.Footnotes.size();
+        m.NoteParts = page.NoteParts.size();
+        m.NotesHeight = page.FNotesHeight;
+    }
+    m.Carried = FCarriedNotes;
+    m.Zones = FZones.size();
+    return m;
+}
+
+void TVYXPaginatorDoc::Restore(const TMark& mark, TPlace& at)
+{
+    FPages.Truncate(mark.Pages);
+    if (mark.At.Page >= 0) {
+        TVYXPhyPage& page = FPages.GetItems(mark.At.Page);
+        page.Rows.Truncate(mark.Rows);
+        page.Footnotes.resize(mark.Notes);
+        page.NoteParts.resize(mark.NoteParts);
+        page.FNotesHeight = mark.NotesHeight;
+    }
+    FCarriedNotes = mark.Carried;
+    FZones.resize(mark.Zones);
+    at = mark.At;
+}
+
+bool TVYXPaginatorDoc::IsPageObject(const TVYXGraphicObj& obj) const
+{
+    if (obj.Wrap == agowTopBottom)
+        return true;
+    return (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) && obj.VertPosRel != agovprParagraph &&
+           obj.VertPosRel != agovprLine;
+}
+
+void TVYXPaginatorDoc::PlaceObject(TVYXGraphicObj& obj, const TVYXPhyPage& page, const TBox& column, double paraTop)
+{
+    const double w = FGDI.PtToPixXF(obj.Width), h = FGDI.PtToPixYF(obj.Height);
+    obj.PixRotWidth = w;
+    obj.PixRotHeight = h;
+    // The area the position is measured in, then the offset or the alignment in it.
+    double a1 = column.X, a2 = column.X + column.Width;
+    switch (obj.HorizPosRel) {
+    case agohprPage: a1 = 0; a2 = page.PageWidth; break;
+    case agohprMargin: case agohprInsideMargin: case agohprOutsideMargin: a1 = page.ClientX1; a2 = page.ClientX2; break;
+    case agohprLeftMargin: a1 = 0; a2 = page.ClientX1; break;
+    case agohprRightMargin: a1 = page.ClientX2; a2 = page.PageWidth; break;
+    default: break;
+    }
+    double b1 = paraTop, b2 = paraTop;
+    switch (obj.VertPosRel) {
+    case agovprPage: b1 = 0; b2 = page.PageHeight; break;
+    case agovprMargin: case agovprInsideMargin: case agovprOutsideMargin: b1 = page.ClientY1; b2 = page.ClientY2; break;
+    case agovprTopMargin: b1 = 0; b2 = page.ClientY1; break;
+    case agovprBottomMargin: b1 = page.ClientY2; b2 = page.PageHeight; break;
+    default: break;
+    }
+    if (obj.HorizPosType == agoptAlignment && obj.HorizPos != agohpAbsolute)
+        obj.PixAbsX = obj.HorizPos == agohpCenter ? (a1 + a2 - w) / 2
+                      : obj.HorizPos == agohpRight || obj.HorizPos == agohpOutside ? a2 - w : a1;
+    else
+        obj.PixAbsX = a1 + FGDI.PtToPixXF(obj.PosLeft);
+    if (obj.VertPosType == agoptAlignment && obj.VertPos != agovpAbsolute)
+        obj.PixAbsY = obj.VertPos == agovpCenter ? (b1 + b2 - h) / 2
+                      : obj.VertPos == agovpBottom || obj.VertPos == agovpOutside ? b2 - h : b1;
+    else
+        obj.PixAbsY = b1 + FGDI.PtToPixYF(obj.PosTop);
+}
+
+void TVYXPaginatorDoc::RegisterZones(TVYXLogPara& para, const TPlace& at)
+{
+    const TVYXGraphicObjList* graphics = para.Graphics();
+    if (!graphics)
+        return;
+    const TVYXPhyPage& page = FPages.GetItems(at.Page);
+    for (int g = 0; g < graphics->Count(); ++g) {
+        TVYXGraphicObj& obj = graphics->GetItems(g);
+        if (!IsPageObject(obj))
+            continue;
+        PlaceObject(obj, page, ColumnBox(at), at.Y);
+        FZones.push_back({at.Page, obj.PixAbsX - FGDI.PtToPixXF(obj.OMargLeft), obj.PixAbsY - FGDI.PtToPixYF(obj.OMargTop),
+                          obj.PixAbsX + obj.PixRotWidth + FGDI.PtToPixXF(obj.OMargRight),
+                          obj.PixAbsY + obj.PixRotHeight + FGDI.PtToPixYF(obj.OMargBottom), obj.Wrap == agowTopBottom,
+                          &obj});
+    }
+}
+
+namespace {
+// Less room than this beside an object and text does not stand there: it goes below.
+constexpr double cMinWrapInches = 0.75;
+}  // namespace
+
+void TVYXPaginatorDoc::WrapAroundZones(TVYXLogPara& para, const TPlace& at, double top)
+{
+    TVYXPhyRows* rows = RowsOf(para);
+    if (!rows || (FZones.empty() && !rows->Wrapped))
+        return;
+    const TBox col = ColumnBox(at);
+    const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
+    const double bottom = BodyBottom(at);
+    bool any = false;
+    for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it) {
+        const TZone& z = *it;
+        if (z.Page != at.Page || z.TopBottom || z.Y2 <= top || z.Y1 >= bottom || z.X2 <= col.X ||
+            z.X1 >= col.X + col.Width)
+            continue;
+        const double leftRoom = z.X1 - col.X, rightRoom = col.X + col.Width - z.X2;
+        if (std::max(leftRoom, rightRoom) < minRoom)
+            continue;  // text goes below it (BelowZones)
+        // Square wrapping, text on the side with more room; rows that reach the object's
+        // top are narrowed until they pass its bottom.
+        const double from = std::max(0.0, z.Y1 - top), height = z.Y2 - std::max(z.Y1, top);
+        if (leftRoom >= rightRoom)
+            FPaginator.AddPixFloat(col.X + col.Width - z.X1, from, height, afsRight);
+        else
+            FPaginator.AddPixFloat(z.X2 - col.X, from, height, afsLeft);
+        any = true;
+    }
+    if (!any && !rows->Wrapped)
+        return;
+    FPaginator.SetPixGrWidthL(0);
+    FPaginator.SetPixGrWidthR(0);
+    FFieldPara = &para;
+    FPaginator.Paginate(FGDI, para, rows->BrokenWidth, rows->Label);
+    FFieldPara = nullptr;
+    rows->Wrapped = any;
+    ++FBroken;
+}
+
+double TVYXPaginatorDoc::BelowZones(const TPlace& at, double y, double h) const
+{
+    const TBox col = ColumnBox(at);
+    const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it) {
+            const TZone& z = *it;
+            if (z.Page != at.Page || z.X2 <= col.X || z.X1 >= col.X + col.Width || y >= z.Y2 || y + h <= z.Y1)
+                continue;
+            const bool beside = !z.TopBottom && std::max(z.X1 - col.X, col.X + col.Width - z.X2) >= minRoom;
+            if (!beside) {
+                y = z.Y2;
+                moved = true;
+            }
+        }
+    }
+    return y;
+}
+
+void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, bool breakBefore)
+{
+    std::vector<int> forced;
+    if (breakBefore)
+        forced.push_back(0);
+    const TVYXPhyRows* rows = RowsOf(para);
+    if (FWeb || !rows || rows->Count() < 2 || !(rows->KeepLines || rows->WidowControl)) {
+        DoParaHeight(para, next, at, ColumnBox(at), 0, forced);
+        return;
+    }
+    const TMark mark = Mark(at);
+    const bool atTop = at.Y <= at.ColTop + 0.01;
+    std::vector<int> splits;
+    // Each try only adds breaks, so two more tries settle every case.
+    for (int attempt = 0;; ++attempt) {
+        splits.clear();
+        DoParaHeight(para, next, at, ColumnBox(at), 0, forced, &splits);
+        if (splits.empty() || attempt == 2)
+            return;
+        // Counted after placing: wrapping around objects on the page may break it anew.
+        const int n = rows->Count();
+        double height = 0;  // the rows together, to know whether keeping them can succeed
+        for (int i = 0; i < n; ++i)
+            height += i + 1 < n ? Advance(rows->GetItems(i), *rows) : rows->GetItems(i).Height();
+        std::vector<int> want = forced;
+        const auto add = [&](int k) {
+            if (std::find(want.begin(), want.end(), k) == want.end())
+                want.push_back(k);
+        };
+        const TVYXPhyPage& first = FPages.GetItems(mark.At.Page);
+        const double body = BodyBottom(mark.At) - (mark.At.Col > 0 || first.Index == 0 ? mark.At.ColTop : first.ContentTop);
+        if (rows->KeepLines && !atTop && height <= body) {
+            add(0);  // the whole paragraph goes to the next page
+        } else if (rows->WidowControl) {
+            // No first row alone at a page's foot: the paragraph moves. No last row
+            // alone at a page's top: the row before it goes along, unless that would
+            // leave the first row alone.
+            if (splits.front() == 1 && !atTop)
+                add(0);
+            else if (splits.back() == n - 1 && n >= 3) {
+                const int k = n - 2;
+                const int before = splits.size() > 1 ? splits[splits.size() - 2] : 0;
+                if (k - before >= 2)
+                    add(k);
+                else if (splits.size() == 1 && !atTop)
+                    add(0);
+            }
+        }
+        std::sort(want.begin(), want.end());
+        if (want == forced)
+            return;
+        Restore(mark, at);
+        forced = std::move(want);
+    }
+}
+
+void TVYXPaginatorDoc::PlaceItems(const TSection& sec, TPlace& at)
+{
+    TVYXLogParas& paras = FDoc.Paras();
+    const auto keepsNext = [&](int i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        const TVYXPhyRows* rows = item->IsPara() ? RowsOf(*static_cast<TVYXLogPara*>(item)) : nullptr;
+        return rows && rows->Count() > 0 && rows->KeepNext;
+    };
+    // Marks at the start of the paragraphs of the keep-with-next run before the item.
+    std::vector<std::pair<int, TMark>> chain;
+    int movedItem = -1;  // the first paragraph of a run that was moved to the next page already
+    for (int i = sec.First; i <= sec.Last; ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        TVYXLogParaItem* next = i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr;
+        const bool kept = !FWeb && i > sec.First && keepsNext(i - 1);
+        if (!kept)
+            chain.clear();
+        const std::pair<int, int> before = FLastWhere;
+        FFirstWhere = before;  // an item without rows moves nothing
+        if (!FWeb && keepsNext(i))
+            chain.emplace_back(i, Mark(at));
+        if (item->IsPara())
+            PlaceBodyPara(*static_cast<TVYXLogPara*>(item), next, at, i == movedItem);
+        else
+            DoTableHeight(*static_cast<TVYXTable*>(item), at, ColumnBox(at), 0);
+        if (!kept || chain.empty() || FFirstWhere == before)
+            continue;
+        // The item began a new column or page, away from the paragraphs that keep
+        // with it: they go along, unless the first of them already heads its column.
+        const auto& [start, mark] = chain.front();
+        // A run that already crossed a page cannot be kept together anyway.
+        if (start == movedItem || mark.At.Y <= mark.At.ColTop + 0.01 || mark.At.Page != before.first ||
+            mark.At.Col != before.second)
+            continue;
+        Restore(mark, at);
+        movedItem = start;
+        i = start - 1;
+        chain.clear();
+    }
 }
 
 void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth)
@@ -642,6 +1005,7 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         TPlace End;
     };
     std::vector<TMerge> merges;
+    int movedRow = -1;  // a row that may not split and was moved to the next page
     for (int r = 0; r < table.Count(); ++r) {
         if (r == headers && headers > 0)
             FOpenTables.back().second = headers;
@@ -650,6 +1014,15 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         const double firstLine = FirstLineHeight(row);
         if (at.Y + firstLine > BodyBottom(at) && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01 && !FWeb)
             NextColumnOrPage(at, depth);
+        if (r == movedRow && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01)
+            NextColumnOrPage(at, depth);
+        if (r == 0 && depth == 0)
+            FFirstWhere = {at.Page, at.Col};
+        const bool keepRow = row.CantSplit && !FWeb && r != movedRow && at.Y > FPages.GetItems(at.Page).ContentTop + 0.01;
+        std::optional<TMark> rowMark;
+        if (keepRow)
+            rowMark = Mark(at);
+        const std::size_t mergesBefore = merges.size();
         const int startPage = at.Page;
         const double y0 = at.Y;
         const double top = FGDI.PtToPixYF(row.TopBorderMaxSize());
@@ -686,6 +1059,13 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         for (const TMerge& m : merges)
             if (m.LastRow == r && (m.End.Page > end.Page || (m.End.Page == end.Page && m.End.Y > end.Y)))
                 end = m.End;
+        if (rowMark && end.Page != startPage) {
+            // The row may not split: it starts again at the top of the next page.
+            Restore(*rowMark, at);
+            merges.resize(mergesBefore);
+            movedRow = r--;
+            continue;
+        }
         const double minH = FGDI.PtToPixYF(std::max({row.Height, row.MHeight, 0.0}));
         if (end.Page == startPage) {
             double h = end.Y - y0;
@@ -720,6 +1100,8 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
         end.Y += FGDI.PtToPixYF(row.BottomBorderMaxSize()) * (row.IsBottom() ? 0.5 : 0);
         at = end;
     }
+    if (depth == 0)
+        FLastWhere = {at.Page, at.Col};
     FOpenTables.pop_back();
 }
 
@@ -781,28 +1163,16 @@ void TVYXPaginatorDoc::DoHeadersFooters()
 void TVYXPaginatorDoc::PlaceNotes(TVYXPhyPage& page)
 {
     double y = page.GetAbsAbsFNotesCY1() + 20;
-    for (TVYXFootnoteItem* n : page.Footnotes) {
-        int first = -1, last = -1;
-        if (!n->CalcLimits(first, last))
-            continue;
-        TVYXLogParas& paras = *n->StartPara->Paras;
-        for (int i = first; i <= last; ++i) {
-            if (!paras.GetItems(i)->IsPara())
-                continue;
-            auto& para = *static_cast<TVYXLogPara*>(paras.GetItems(i));
-            TVYXPhyRows* rows = RowsOf(para);
-            if (!rows)
-                continue;
-            for (int r = 0; r < rows->Count(); ++r) {
-                TVYXPhyRow& row = rows->GetItems(r);
-                row.Baseline = static_cast<float>(y + row.Ascent);
-                row.PageX = static_cast<float>(page.ClientX1);
-                row.Page = page.Index;
-                page.NoteRows.Add(row);
-                y += Advance(row, *rows);
-            }
-            if (i < last)
-                y += ParaSpacing(para, paras.GetItems(i + 1));
+    for (const TVYXNotePart& part : page.NoteParts) {
+        const std::vector<std::pair<TVYXPhyRow*, double>> rows = NoteRowsOf(*part.Note);
+        const int end = part.To < 0 ? static_cast<int>(rows.size()) : std::min(part.To, static_cast<int>(rows.size()));
+        for (int r = std::max(part.From, 0); r < end; ++r) {
+            TVYXPhyRow& row = *rows[static_cast<std::size_t>(r)].first;
+            row.Baseline = static_cast<float>(y + row.Ascent);
+            row.PageX = static_cast<float>(page.ClientX1);
+            row.Page = page.Index;
+            page.NoteRows.Add(row);
+            y += rows[static_cast<std::size_t>(r)].second;
         }
     }
 }
@@ -849,23 +1219,15 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
             continue;
         for (int g = 0; g < graphics->Count(); ++g) {
             TVYXGraphicObj& obj = graphics->GetItems(g);
-            obj.PixRotWidth = FGDI.PtToPixXF(obj.Width);
-            obj.PixRotHeight = FGDI.PtToPixYF(obj.Height);
-            double bx = row.PageX, by = row.GetY1();
-            switch (obj.HorizPosRel) {
-            case agohprPage: bx = 0; break;
-            case agohprMargin: case agohprLeftMargin: case agohprInsideMargin: bx = page.ClientX1; break;
-            default: break;
-            }
-            switch (obj.VertPosRel) {
-            case agovprPage: by = 0; break;
-            case agovprMargin: case agovprTopMargin: case agovprInsideMargin: by = page.ClientY1; break;
-            default: break;
-            }
-            obj.PixAbsX = bx + FGDI.PtToPixXF(obj.PosLeft);
-            obj.PixAbsY = by + FGDI.PtToPixYF(obj.PosTop);
+            // Objects text wraps around were placed with their paragraph (not those in
+            // cells, text boxes or on an endless page).
+            const bool onPage = IsPageObject(obj);
+            if (!onPage || std::none_of(FZones.begin(), FZones.end(), [&](const TZone& z) { return z.Obj == &obj; }))
+                PlaceObject(obj, page, {row.PageX, page.GetClientWidth()}, row.GetY1());
             PlaceTextBox(obj, page);
-            if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
+            if (onPage) {
+                page.GrPage.push_back(&obj);
+            } else if (obj.Wrap == agow_ParaLeft || obj.Wrap == agow_ParaRight) {
                 // Beside the text: at the paragraph's top, against the side it narrows.
                 obj.PixAbsX = obj.Wrap == agow_ParaLeft ? row.PageX : page.ClientX2 - obj.PixRotWidth;
                 obj.PixAbsY = row.GetY1();
@@ -928,6 +1290,7 @@ void TVYXPaginatorDoc::Paginate()
     FBroken = 0;
     FPages.Clear();
     FCarriedNotes.clear();
+    FZones.clear();
     FOpenTables.clear();
     FCounters.clear();
     FCounterIds.clear();
@@ -989,22 +1352,8 @@ void TVYXPaginatorDoc::Paginate()
         DoSectionBreak(static_cast<int>(s), at);
         const TSection& sec = FSections[s];
         const TPlace start = at;
-        const std::size_t rowsBefore = static_cast<std::size_t>(FPages.GetItems(at.Page).Rows.Count());
-        const std::size_t notesBefore = FPages.GetItems(at.Page).Footnotes.size();
-        const double notesHeight = FPages.GetItems(at.Page).FNotesHeight;
-        const std::vector<TVYXFootnoteItem*> carried = FCarriedNotes;
-        const int pagesBefore = FPages.Count();
-        const auto place = [&] {
-            for (int i = sec.First; i <= sec.Last; ++i) {
-                TVYXLogParaItem* item = FDoc.Paras().GetItems(i);
-                const TBox box = ColumnBox(at);
-                TVYXLogParaItem* next = i + 1 < FDoc.Paras().Count() ? FDoc.Paras().GetItems(i + 1) : nullptr;
-                if (item->IsPara())
-                    DoParaHeight(*static_cast<TVYXLogPara*>(item), next, at, box, 0);
-                else
-                    DoTableHeight(*static_cast<TVYXTable*>(item), at, box, 0);
-            }
-        };
+        const TMark startMark = Mark(at);
+        const auto place = [&] { PlaceItems(sec, at); };
         place();
         // Columns before a continuous break are balanced: the section is placed again
         // with a column height that grows from an even share until it fits the page.
@@ -1012,15 +1361,7 @@ void TVYXPaginatorDoc::Paginate()
         const bool balance = !FWeb && cols > 1 && s + 1 < FSections.size() &&
                              FSections[s + 1].SEP->Type == astContinous && at.Page == start.Page && at.Col < cols;
         if (balance) {
-            const auto undo = [&] {
-                FPages.Truncate(pagesBefore);
-                TVYXPhyPage& page = FPages.GetItems(start.Page);
-                page.Rows.Truncate(static_cast<int>(rowsBefore));
-                page.Footnotes.resize(notesBefore);
-                page.FNotesHeight = notesHeight;
-                FCarriedNotes = carried;
-                at = start;
-            };
+            const auto undo = [&] { Restore(startMark, at); };
             const double used = (at.Col * (BodyBottom(at) - start.ColTop) + (at.Y - start.ColTop));
             const TPlace single = at;
             bool fitted = false;

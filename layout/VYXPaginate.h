@@ -92,11 +92,36 @@ private:
     std::u16string LabelOf(TVYXLogPara& para);
     void DoHeadersFooters();
     void DoParasHeight(TVYXLogParas& paras, TPlace& at, const TBox& box, int depth);
-    // `next` is the item after the paragraph in its list (nullptr at the end).
-    void DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth);
+    // `next` is the item after the paragraph in its list (nullptr at the end). `forced`
+    // lists rows that must begin a new column or page; `splits` receives the rows that
+    // began one.
+    void DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, const TBox& box, int depth,
+                      const std::vector<int>& forced = {}, std::vector<int>* splits = nullptr);
+    // The body items of a section, with keep-with-next between paragraphs.
+    void PlaceItems(const TSection& sec, TPlace& at);
+    // A body paragraph with keep-lines-together and widow and orphan control.
+    void PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, TPlace& at, bool breakBefore);
+    // Placement can be undone back to a mark, to place again with other breaks.
+    struct TMark;
+    TMark Mark(const TPlace& at) const;
+    void Restore(const TMark& mark, TPlace& at);
+    // Objects placed on the page (not beside their paragraph) that text wraps around.
+    struct TZone;
+    bool IsPageObject(const TVYXGraphicObj& obj) const;
+    void PlaceObject(TVYXGraphicObj& obj, const TVYXPhyPage& page, const TBox& column, double paraTop);
+    void RegisterZones(TVYXLogPara& para, const TPlace& at);
+    void WrapAroundZones(TVYXLogPara& para, const TPlace& at, double top);
+    // The y at which a row of height `h` clears the objects text may not stand beside.
+    double BelowZones(const TPlace& at, double y, double h) const;
     void DoTableHeight(TVYXTable& table, TPlace& at, const TBox& box, int depth);
     double ParaSpacing(TVYXLogPara& para, TVYXLogParaItem* next);
     double DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>& notes);
+    // The rows of a note over its paragraphs, each with the room it takes below it.
+    std::vector<std::pair<TVYXPhyRow*, double>> NoteRowsOf(TVYXFootnoteItem& note);
+    // Puts the parts into the page's note area while they fit in `room` pixels, a note
+    // split after its first `minRows` rows at least; returns what did not fit.
+    std::vector<TVYXNotePart> FillNotes(TVYXPhyPage& page, const std::vector<TVYXNotePart>& parts, double room,
+                                        int minRows);
     void PlaceNotes(TVYXPhyPage& page);
     void AddPage(TPlace& at, int sectionIndex);
     void NextColumnOrPage(TPlace& at, int depth);
@@ -117,7 +142,7 @@ private:
     std::map<const void*, TVYXFootnoteItem*> FNoteOf;  // reference's note object -> note item
     std::vector<std::vector<int>> FCounters;            // list counters per list, per level
     std::vector<int> FCounterIds;
-    std::vector<TVYXFootnoteItem*> FCarriedNotes;       // notes that did not fit on the page before
+    std::vector<TVYXNotePart> FCarriedNotes;            // note rows that did not fit on the page before
     double FHeaderEx[3] = {-1, -1, -1};
     double FFooterEx[3] = {-1, -1, -1};
     std::vector<TVYXGraphicRotate*> FTextBoxes;  // laid out by the last row pass (borrowed)
@@ -130,4 +155,7 @@ private:
     TVYXLogPara* FFieldPara = nullptr;  // the paragraph being broken, for its fields
     bool FWeb = false;
     std::vector<std::pair<TVYXTable*, int>> FOpenTables;  // tables being placed and their header row count
+    // Page and column of the first and of the last row of the body item placed last.
+    std::pair<int, int> FFirstWhere{-1, 0}, FLastWhere{-1, 0};
+    std::vector<TZone> FZones;  // in placement order, so pages ascend
 };

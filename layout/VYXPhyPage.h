@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXPhyRow.h"
 
 class TVYXSEP;
@@ -20,12 +21,22 @@ class TVYXLogParas;
 
 // Which header or footer a page shows.
 enum TVYXPageHdrFtr { aphfDefault, aphfFirst, aphfEven };
+// The part of a page a point lies in (see TVYXPhyPage::Hit).
+enum TVYXPageArea { apaNone, apaHeader, apaBody, apaFootnotes, apaFooter };
 
 // A table's header row drawn again at the top of a page the table continues on.
 struct TVYXRepeatedRow {
     TVYXTableRow* Row = nullptr;  // borrowed
     float X = 0, Y = 0;           // top-left of the copy on this page
     float DY = 0;                 // to add to the header row's own placed y
+};
+
+// A stretch of one note's rows in a page's note area. A note that does not fit below
+// its reference goes on from row `From` in the next page's note area.
+struct TVYXNotePart {
+    TVYXFootnoteItem* Note = nullptr;  // borrowed
+    int From = 0;                      // first row, counted over the note's paragraphs
+    int To = -1;                       // after the last row; -1 for the note's end
 };
 
 class TVYXPhyPage {
@@ -42,10 +53,14 @@ public:
     TVYXPhyRowsList Rows;          // body rows in placement order
     TVYXPhyRowsList NoteRows;      // footnote rows, at the page's foot
     std::vector<TVYXFootnoteItem*> Footnotes;  // borrowed, in reference order
+    // What the note area shows, in order: the rest of a note from the page before,
+    // then the notes (or their first rows) referenced on this page.
+    std::vector<TVYXNotePart> NoteParts;
     double FNotesHeight = 20;      // room for the separator, then each note
     double ContentTop = 0;         // body top below repeated table header rows
     std::vector<TVYXGraphicObj*> GrInFront, GrBehind, GrPage;  // borrowed floats
     std::vector<TVYXRepeatedRow> RepeatedRows;
+    TVYXHitAreas FHitAreas;        // tables (added when painted), hyperlinks and form fields
 
     double GetWidth() const { return PageWidth; }
     double GetHeight() const { return PageHeight; }
@@ -59,7 +74,7 @@ public:
     double PageExtra() const { return HeaderExHeight() + FooterExHeight(); }
     // The height left for the body between two edges.
     double BodyHeight(double bottom, double top) const { return bottom - top - PageExtra(); }
-    double GetFNotesHeight() const { return Footnotes.empty() ? 0 : FNotesHeight; }
+    double GetFNotesHeight() const { return NoteParts.empty() ? 0 : FNotesHeight; }
     // Where the body starts and ends, and where the footnote area begins.
     double BodyTop() const { return ClientY1 + HeaderExHeight(); }
     double GetAbsDocCY2() const { return ClientY2 - FooterExHeight() - GetFNotesHeight(); }
@@ -70,8 +85,17 @@ public:
     // order (a paragraph's end on its last row); no paragraph when the page has no rows.
     TVYXLogPos FirstPos() const;
     TVYXLogPos LastPos() const;
-    // The place a page point (pixels) shows: footnote rows below the footnote line,
-    // else the body rows (table cells included). The row is the one whose box holds x
+    // The part of the page a point lies in: outside the page none; above the body (top
+    // margin and header extension) the header; below the body's client bottom less the
+    // footer extension the footer; below the footnote line, when the page has notes,
+    // the footnotes; else the body.
+    TVYXPageArea Hit(double x, double y) const;
+    // The floating object at a page point: those in front of the text first, then those
+    // placed against the page, then those behind it; nullptr when none.
+    TVYXGraphicObj* HitGraphic(double x, double y) const;
+    // The place a page point (pixels) shows: the text of a text box under it, the cells
+    // of a table header row repeated at the top of the page, footnote rows below the
+    // footnote line, else the body rows (table cells included). The row is the one whose box holds x
     // nearest to y, else the nearest row; the character follows from x (see
     // TVYXRowEditor::XToRelCharPos). False when the page has no rows there.
     bool XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;

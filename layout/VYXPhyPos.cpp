@@ -525,6 +525,8 @@ void TVYXCaretLogPhyPosition::MoveToRowPos(const TVYXLogPhyPosition& pos)
 }
 bool TVYXCaretLogPhyPosition::IterateNext() { return Bracket([this] { return TVYXLogPhyPosition::IterateNext(); }); }
 bool TVYXCaretLogPhyPosition::IteratePrev() { return Bracket([this] { return TVYXLogPhyPosition::IteratePrev(); }); }
+bool TVYXCaretLogPhyPosition::MoveCharNext() { return Bracket([this] { return TVYXLogPos::MoveCharNext(); }); }
+bool TVYXCaretLogPhyPosition::MoveCharPrev() { return Bracket([this] { return TVYXLogPos::MoveCharPrev(); }); }
 bool TVYXCaretLogPhyPosition::MoveEditNext() { return Bracket([this] { return TVYXLogPos::MoveEditNext(); }); }
 bool TVYXCaretLogPhyPosition::MoveEditPrev() { return Bracket([this] { return TVYXLogPos::MoveEditPrev(); }); }
 bool TVYXCaretLogPhyPosition::MoveRevisionNext() { return Bracket([this] { return TVYXLogPos::MoveRevisionNext(); }); }

@@ -202,6 +202,9 @@ public:
     void MoveToRowPos(const TVYXLogPhyPosition& pos);
     bool IterateNext() override;
     bool IteratePrev() override;
+    // One character on, into the next paragraph at a paragraph's end (hides the base's).
+    bool MoveCharNext();
+    bool MoveCharPrev();
     // Past read-only runs.
     bool MoveEditNext();
     bool MoveEditPrev();

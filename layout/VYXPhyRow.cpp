@@ -20,13 +20,17 @@
 
 #include "layout/VYXGDIAbstract.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDefs.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXPropAccess.h"
 #include "model/VYXPropValues.h"
+#include "model/VYXStyles.h"
+#include "platform/VYXException.h"
 #include "platform/VYXTextScript.h"
 
 // ---- Rows ---------------------------------------------------------------------------
@@ -122,6 +126,36 @@ int TVYXPhyRows::FindRow(std::int32_t pos) const
     return FCount - 1;
 }
 
+std::unique_ptr<TVYXPhyRow> TVYXPhyRows::Replace(int index, std::unique_ptr<TVYXPhyRow> row)
+{
+    if (index < 0 || index >= FCount || !row)
+        throw VYXException("Invalid row index");
+    std::unique_ptr<TVYXPhyRow>& slot = FItems[static_cast<std::size_t>(index)];
+    if (!row->Para)
+        row->Para = slot->Para;
+    row->Flags |= aprfDirty;  // painting refreshes it
+    std::swap(slot, row);
+    return row;
+}
+
+bool TVYXPhyRows::UpdateArea(TVYXArea& area, int page, bool dirtyOnly) const
+{
+    bool any = false;
+    for (int i = 0; i < FCount; ++i) {
+        const TVYXPhyRow& row = GetItems(i);
+        if (row.Page != page || (dirtyOnly && !(row.Flags & aprfDirty)))
+            continue;
+        const double x1 = row.GetX(), x2 = row.GetX() + std::max(0.0f, row.UsedWidth);
+        const double y1 = row.GetY1(), y2 = row.GetY2();
+        if (area.X2() < area.X1())
+            area.SetBounds(x1, y1, x2, y2);
+        else
+            area.SetBounds(std::min(area.X1(), x1), std::min(area.Y1(), y1), std::max(area.X2(), x2), std::max(area.Y2(), y2));
+        any = true;
+    }
+    return any;
+}
+
 void TVYXPhyRows::ClearColX()
 {
     for (int i = 0; i < FCount; ++i)
@@ -197,6 +231,21 @@ void TVYXFloatSizes::Add(double width, double height, TVYXFloatSide side)
         FItems.push_back({width, height, side});
 }
 
+void TVYXFloatSizes::AddOnPage(double width, double height, TVYXFloatSide side, double top)
+{
+    if (width > 0 && height >= 1)
+        FItems.push_back({width, height, side, std::max(0.0, top), true});
+}
+
+void TVYXFloatSizes::Apply(const TVYXParaData& data, double ppx, bool mirror)
+{
+    const double left = mirror ? data.IndentRight : data.IndentLeft;
+    const double right = mirror ? data.IndentLeft : data.IndentRight;
+    // The hanging indent is the first row's own business: it shifts that row left (or
+    // makes room for the list label), which no float can express.
+    AddApply(left, right, data.IndentFirstLine, ppx);
+}
+
 void TVYXFloatSizes::AddApply(double left, double right, double firstLine, double ppx)
 {
     constexpr double cWholePara = 2147483647;
@@ -211,10 +260,23 @@ void TVYXFloatSizes::AddApply(double left, double right, double firstLine, doubl
         Add(leftPx + ppx * firstLine, 1, afsLeft);
 }
 
-void TVYXFloatSizes::Dec(double height)
+void TVYXFloatSizes::Dec(double height, double advance)
 {
-    for (TVYXFloatSize& f : FItems)
-        f.Height -= height;
+    if (advance < 0)
+        advance = height;
+    for (TVYXFloatSize& f : FItems) {
+        if (f.OnPage && f.Top > 0) {
+            // Objects on the page are met where rows are placed: rows go down by their
+            // advance. Only the part of the row below the object's top uses it up.
+            f.Top -= advance;
+            if (f.Top < 0) {
+                f.Height += f.Top;
+                f.Top = 0;
+            }
+            continue;
+        }
+        f.Height -= f.OnPage ? advance : height;
+    }
     std::erase_if(FItems, [](const TVYXFloatSize& f) { return f.Height < 1; });
 }
 
@@ -222,7 +284,7 @@ double TVYXFloatSizes::GetXOffset() const
 {
     double w = 0;
     for (const TVYXFloatSize& f : FItems)
-        if (f.Side == afsLeft)
+        if (f.Side == afsLeft && Active(f))
             w = std::max(w, f.Width);
     return w;
 }
@@ -231,7 +293,7 @@ double TVYXFloatSizes::GetWidth() const
 {
     double r = 0;
     for (const TVYXFloatSize& f : FItems)
-        if (f.Side == afsRight)
+        if (f.Side == afsRight && Active(f))
             r = std::max(r, f.Width);
     return GetXOffset() + r;
 }
@@ -260,6 +322,20 @@ char32_t CodePointAt(const std::u16string& s, std::size_t i)
     if (IsHighSurrogate(s[i]) && i + 1 < s.size() && IsLowSurrogate(s[i + 1]))
         return 0x10000 + ((static_cast<char32_t>(s[i]) - 0xD800) << 10) + (s[i + 1] - 0xDC00);
     return s[i];
+}
+
+// A switch of the paragraph's own list, else of the first style up its chain that sets
+// it, else `fallback`. Headings usually keep with the next paragraph through their style.
+bool StyledFlag(const TVYXPAPX& papx, TVYXPapId id, bool fallback)
+{
+    bool v = false;
+    if (papx.GetValue(id, v))
+        return v;
+    const TVYXStyle* style = papx.GetStyle();
+    for (int depth = 0; style && depth < cVYXMaxStyleDepth; ++depth, style = style->BasedOn)
+        if (const TVYXPAPX* own = style->StylePAPX(); own && own != &papx && own->GetValue(id, v))
+            return v;
+    return fallback;
 }
 
 bool IsTextLike(TVYXCharRunType t)
@@ -558,7 +634,8 @@ void TVYXPaginator::EndRow()
         row.AlignOffs = static_cast<float>(free / 2);
     else if (align == vyptaRight || (align == vyptaJustify && st.BaseLevel == 1 && row.JustifyExtra == 0))
         row.AlignOffs = static_cast<float>(free);
-    FFloats.Dec(row.Height());
+    FFloats.Dec(row.Height(), FRows->RowAdvance(row));
+    FFloats.SetGraphicWidth();
     ++st.RowIndex;
 }
 
@@ -717,7 +794,23 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
         FFloats.Add(FGrWidthL + std::max(0.0, st.LeftPx), FGrHeightL, afsLeft);
     if (FGrWidthR > 0)
         FFloats.Add(FGrWidthR + std::max(0.0, st.Ppx * pd.IndentRight), FGrHeightR, afsRight);
-    FFloats.AddApply(pd.IndentLeft, pd.IndentRight, pd.IndentFirstLine, st.Ppx);
+    FFloats.LineGuess = 0;
+    FFloats.Apply(pd, st.Ppx);
+    FFloats.SetGraphicWidth();
+    rows->Wrapped = false;
+    if (!FPageFloats.empty()) {
+        // Whether a row reaches an object below is judged by the first run's line height.
+        if (para.CharRuns().Count() > 0) {
+            TVYXFontDataDoc font;
+            para.CharRuns().First()->SetupFontData(font, &para.PAPX());
+            gdi.SetFont(font);
+            gdi.GetTextMetric();
+            FFloats.LineGuess = gdi.TextMetric().Ascent + gdi.TextMetric().Descent;
+        }
+        for (const TVYXFloatSize& f : FPageFloats)
+            FFloats.AddOnPage(f.Width, f.Height, f.Side, f.Top);
+        FPageFloats.clear();
+    }
 
     // The shown text of every run, and over the whole paragraph the bidi levels and
     // (for scripts without spaces) the break opportunities.
@@ -773,6 +866,28 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
         }
         rows->LabelWidth = static_cast<float>(Measure(label));
     }
+    // Readers (RTF \sl, DOCX lineRule, DOC, ODT) keep exact and minimum heights in
+    // points and multiples as factors, so a small height is meant: an exact 2 pt line is
+    // a hairline spacer, a minimum of 1 pt changes nothing. Only a height that is no
+    // height at all (0, negative, beyond 22 inches) falls back to single spacing.
+    rows->LineRule = aplrMultiple;
+    rows->LineValue = 0;
+    double factor = pd.LineSpacing;
+    switch (pd.LineSpacingType) {
+    case aplstSingle: factor = 1; break;
+    case aplst1_5Lines: factor = 1.5; break;
+    case aplstDouble: factor = 2; break;
+    case aplstAtLeast:
+    case aplstExactly:
+        factor = 1;
+        if (pd.LineSpacing > 0 && pd.LineSpacing <= 1584) {
+            rows->LineRule = pd.LineSpacingType == aplstExactly ? aplrExactly : aplrAtLeast;
+            rows->LineValue = gdi.PtToPixYF(pd.LineSpacing);
+        }
+        break;
+    default: break;
+    }
+    rows->LineSpacing = std::clamp(factor > 0 ? factor : 1.0, 0.1, 10.0);
     BeginRow(1);
 
     std::u16string text;
@@ -840,26 +955,6 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     }
     EndRow();
     rows->SetFirstLast();
-    // Readers keep exact and minimum heights in points, multiples as factors. A value
-    // below 4 points cannot be a line's height and is taken as a factor.
-    rows->LineRule = aplrMultiple;
-    rows->LineValue = 0;
-    double factor = pd.LineSpacing;
-    switch (pd.LineSpacingType) {
-    case aplstSingle: factor = 1; break;
-    case aplst1_5Lines: factor = 1.5; break;
-    case aplstDouble: factor = 2; break;
-    case aplstAtLeast:
-    case aplstExactly:
-        if (pd.LineSpacing >= 4 && pd.LineSpacing <= 1584) {
-            rows->LineRule = pd.LineSpacingType == aplstExactly ? aplrExactly : aplrAtLeast;
-            rows->LineValue = gdi.PtToPixYF(pd.LineSpacing);
-            factor = 1;
-        }
-        break;
-    default: break;
-    }
-    rows->LineSpacing = std::clamp(factor > 0 ? factor : 1.0, 0.1, 10.0);
     rows->SpaceBefore = pd.SpaceBefore;
     const TVYXDocPropBorder* bottom = pd.Borders().Bottom();
     rows->BorderBottom = bottom && bottom->Assigned() ? std::max(0.0, bottom->Margin()) : 0;
@@ -868,6 +963,9 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     rows->Numbered = rows->NumLevel != nullptr;
     rows->Contextual = para.PAPX().GetContextualSpacing();
     rows->Style = para.PAPX().GetStyle();
+    rows->KeepNext = StyledFlag(para.PAPX(), vypiKeepNext, false);
+    rows->KeepLines = StyledFlag(para.PAPX(), vypiKeepLines, false);
+    rows->WidowControl = StyledFlag(para.PAPX(), vypiWidowControl, true);
     para.Dirty = false;
     return *rows;
 }

@@ -11,6 +11,7 @@
 // page x rewritten), which is what keeps relayout after one keystroke cheap.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "model/VYXLogPara.h"
 
 class TVYXGDI;
+class TVYXArea;
 class TVYXCharRun;
 class TVYXTabStop;
 class TVYXNumbering;
@@ -111,12 +113,31 @@ public:
         const int i = FindRow(pos);
         return i < 0 ? nullptr : &GetItems(i);
     }
+    // Puts `row` in place of row `index` and hands the replaced row back: an editor can
+    // swap in a row it rebuilt without breaking the paragraph again. The row keeps the
+    // paragraph of the one it replaces when it names none. Bad indexes and no row raise.
+    std::unique_ptr<TVYXPhyRow> Replace(int index, std::unique_ptr<TVYXPhyRow> row);
+    // Grows `area` (page pixels) to hold the rows placed on page `page` (only the dirty
+    // ones when asked), from the row's left edge to the end of its text, top to bottom:
+    // what needs painting again. An area with X2 < X1 counts as empty. False when no row
+    // of the paragraph qualified.
+    bool UpdateArea(TVYXArea& area, int page, bool dirtyOnly = false) const;
     // Forgets where the rows were placed across (page x), keeping their breaks.
     void ClearColX();
     void ClearFirstLast();
     void SetFirstLast();
     void OffsetRows(double dy);
     double GetY1() const { return FCount ? First()->GetY1() : 0; }
+    // How far the row moves the next one down: the line height times the spacing, unless
+    // an inline object made the row taller than its line; an exact height replaces it, a
+    // minimum height is its floor.
+    double RowAdvance(const TVYXPhyRow& row) const
+    {
+        if (LineRule == aplrExactly)
+            return LineValue;
+        const double natural = row.LineHeight >= row.Ascent ? row.LineHeight * LineSpacing : row.Height();
+        return LineRule == aplrAtLeast ? std::max(natural, LineValue) : natural;
+    }
     // Bytes held by the rows (objects, pieces, texts), for memory reports.
     std::size_t MemoryUsed() const;
 
@@ -134,7 +155,12 @@ public:
     double SpaceBefore = 0, SpaceAfter = 0;  // points
     double BorderBottom = 0;  // a bottom border's width and distance, points
     bool Numbered = false, Contextual = false;
+    // Page-break rules, resolved through the style chain: keep the last row on the page of
+    // the next paragraph's first row, keep all rows on one page, and no single first or
+    // last row of the paragraph alone on a page (on unless switched off).
+    bool KeepNext = false, KeepLines = false, WidowControl = true;
     bool HasObjects = false;  // inline drawing objects among the runs
+    bool Wrapped = false;     // broken around objects placed on the page: break again when placed anew
     TVYXNumbering* NumLevel = nullptr;  // borrowed: the list level, nullptr without a list
     const void* Style = nullptr;  // the paragraph style (compared only)
 
@@ -171,18 +197,33 @@ struct TVYXFloatSize {
     double Width = 0;
     double Height = 0;
     TVYXFloatSide Side = afsLeft;
+    double Top = 0;        // placed on the page: how far rows still go down before it begins
+    bool OnPage = false;   // placed on the page: used up by the rows' advance, not their height
 };
 
 class TVYXFloatSizes {
 public:
     double TotalWidth = 0;  // the paragraph's box width
+    // A float below the paragraph's top narrows the rows from the one whose line, of
+    // about this height, would reach it.
+    double LineGuess = 0;
     void Clear() { FItems.clear(); }
     void Add(double width, double height, TVYXFloatSide side);
+    // An object placed on the page, `top` pixels below the paragraph's top.
+    void AddOnPage(double width, double height, TVYXFloatSide side, double top);
+    // The paragraph's indents (points) as floats, left and right exchanged when
+    // mirrored; the hanging indent is applied by the first row itself.
+    void Apply(const TVYXParaData& data, double ppx, bool mirror = false);
+    // After each row: the room the next inline graphic may take, the row's width between
+    // the floats (an object never counts wider than that).
+    void SetGraphicWidth() { FGraphicWidth = PaginateWidth(); }
+    double GraphicWidth() const { return FGraphicWidth; }
     // Indents (points) as floats: left and right for the whole paragraph, the first-line
     // indent for one row only. `ppx` is pixels per point.
     void AddApply(double left, double right, double firstLine, double ppx);
-    // Uses up `height` pixels of every float; those with less than 1 pixel left go.
-    void Dec(double height);
+    // Uses up `height` pixels of every float (objects on the page: `advance`, the row's
+    // step down the page, when given); those with less than 1 pixel left go.
+    void Dec(double height, double advance = -1);
     double GetXOffset() const;  // the widest left float
     double GetWidth() const;    // widest left + widest right
     // Never narrower than 20 pixels, so that every row holds at least one character.
@@ -190,7 +231,9 @@ public:
     const std::vector<TVYXFloatSize>& GetItems() const { return FItems; }
 
 private:
+    bool Active(const TVYXFloatSize& f) const { return !f.OnPage || f.Top < LineGuess; }
     std::vector<TVYXFloatSize> FItems;
+    double FGraphicWidth = 0;
 };
 
 // The word being measured: leading spaces, the word, trailing spaces.
@@ -225,6 +268,12 @@ public:
     bool GetKeepTrailingSpaces() const { return FKeepTrailingSpaces; }
     void SetKeepTrailingSpaces(bool keep) { FKeepTrailingSpaces = keep; }
     const TVYXFloatSizes& GetFloatSize() const { return FFloats; }
+    // An object placed on the page beside part of the paragraph: `top` pixels below the
+    // paragraph's top, for `height` pixels. For the next Paginate only.
+    void AddPixFloat(double width, double top, double height, TVYXFloatSide side)
+    {
+        FPageFloats.push_back({width, height, side, top, true});
+    }
 
     // The text a simple-field run shows; the document paginator answers PAGE, DATE,
     // REF and the others. Without it a field shows its run text.
@@ -258,5 +307,6 @@ private:
     TVYXFloatSizes FFloats;
     std::unique_ptr<TState> FState;
     double FGrWidthL = 0, FGrHeightL = 0, FGrWidthR = 0, FGrHeightR = 0;
+    std::vector<TVYXFloatSize> FPageFloats;
     bool FKeepTrailingSpaces = false;
 };

@@ -21,7 +21,7 @@ enum TVYXGraphicType {
     agtEllipse
 };
 enum TVYXGrObjState { agosNormal, agosSelected, agosGripHit, agosDrag };
-enum TVYXGrObjWrap { agowInLine, agow_ParaLeft, agow_ParaRight, agowBehind, agowInFront };
+enum TVYXGrObjWrap { agowInLine, agow_ParaLeft, agow_ParaRight, agowBehind, agowInFront, agowTopBottom };
 enum TVYXGrObjPositionType { agoptAlignment, agoptAbsolute, agoptPercent };
 enum TVYXGrObjHorizPos { agohpAbsolute, agohpLeft, agohpCenter, agohpRight, agohpInside, agohpOutside };
 enum TVYXGrObjHorizPosRelative {

@@ -40,7 +40,7 @@ enum TVYXPapId {
 #define VYX_PAP(Id, Name, Kind, Access, Type, Field) Id,
 #include "model/VYXPropIds.inc"
 };
-constexpr int cVYXPapIdCount = vypiRevision + 1;
+constexpr int cVYXPapIdCount = vypiWidowControl + 1;
 
 enum TVYXTapId {
 #define VYX_TAP(Id, Name, Kind, Access, Type, Field) Id,

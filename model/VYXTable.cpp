@@ -384,6 +384,7 @@ void TVYXTableRow::Assign(const TVYXTableRow& source)
     MHeight = source.MHeight;
     RptData = source.RptData;
     HeaderRow = source.HeaderRow;
+    CantSplit = source.CantSplit;
     HeightExact = source.HeightExact;
     CnfStyle = source.CnfStyle;
     Permission = source.Permission;

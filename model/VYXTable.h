@@ -145,6 +145,7 @@ public:
     bool RptData = false;
     bool HeaderRow = false;    // repeated at the top of each page the table continues on
     bool HeightExact = false;  // Height is the row's exact height, not its minimum
+    bool CantSplit = false;    // the row moves whole to the next page rather than split
     std::unique_ptr<TVYXTableRowProps> Props;
     std::uint16_t CnfStyle = 0;
     bool Permission = false;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "editing/VYXLogEditor.h"
 #include "platform/VYXCodePage.h"
@@ -27,7 +28,40 @@ struct TConvertOptions {
     std::string InputEncoding = "cp1252"; // of text input that is neither marked nor UTF-8
     std::string Newline;                  // "lf", "crlf" or empty: as the input had them
     std::string Password;                 // of an encrypted input package (UTF-8)
+    bool PdfA = false;                    // PDF output: PDF/A-1b
+    std::string UserPassword, OwnerPassword;  // PDF output: encrypted when either is given
+    std::string Permissions;              // PDF output: what a user-password reader may do
 };
+
+// The permission names of --permissions, in the order of their bits.
+constexpr std::string_view cPdfPermissionNames[] = {"print", "modify", "copy", "annotate",
+                                                    "fill", "extract", "assemble", "print-high"};
+
+// "print,copy" -> the bit set; "all" and "none" as they say. Unknown names raise.
+unsigned ParsePdfPermissions(const std::string& list)
+{
+    if (list.empty() || list == "all")
+        return 0xFF;
+    unsigned bits = 0;
+    std::size_t from = 0;
+    while (from <= list.size()) {
+        std::size_t to = list.find(',', from);
+        if (to == std::string::npos)
+            to = list.size();
+        const std::string_view name = std::string_view(list).substr(from, to - from);
+        if (name != "none" && !name.empty()) {
+            unsigned bit = 0;
+            while (bit < 8 && cPdfPermissionNames[bit] != name)
+                ++bit;
+            if (bit == 8)
+                throw VYXException("unknown permission \"" + std::string(name) +
+                                   "\" (print, modify, copy, annotate, fill, extract, assemble, print-high)");
+            bits |= 1u << bit;
+        }
+        from = to + 1;
+    }
+    return bits;
+}
 
 int Fail(const std::string& message)
 {
@@ -51,6 +85,10 @@ int RunConvert(const TConvertOptions& o)
             return Fail("unknown encoding \"" + o.InputEncoding + "\"");
         fo.Newline = o.Newline == "crlf" ? 2 : o.Newline == "lf" ? 1 : 0;
         fo.Password = o.Password;
+        fo.PdfA = o.PdfA;
+        fo.PdfUserPassword = o.UserPassword;
+        fo.PdfOwnerPassword = o.OwnerPassword;
+        fo.PdfPermissions = ParsePdfPermissions(o.Permissions);
 
         TVyxOutputFile out(o.Output, {o.Input});  // refuses OUT = IN before anything is read
         auto doc = std::make_unique<TVYXLogDocEditor>();
@@ -67,7 +105,7 @@ int RunConvert(const TConvertOptions& o)
 void AddConvertCommand(CLI::App& app)
 {
     auto opts = std::make_shared<TConvertOptions>();
-    auto* cmd = app.add_subcommand("convert", "Convert a document into another format (by extension: .docx, .docm, .dotx, .dotm, .txt)");
+    auto* cmd = app.add_subcommand("convert", "Convert a document into another format (by extension: .docx, .docm, .dotx, .dotm, .txt, .pdf)");
     cmd->add_option("input", opts->Input, "Document to read")->required();
     cmd->add_option("output", opts->Output, "Document to write (never the input)")->required();
     cmd->add_option("--encoding", opts->Encoding,
@@ -77,5 +115,11 @@ void AddConvertCommand(CLI::App& app)
     cmd->add_option("--password,-p", opts->Password, "Password of an encrypted input document (UTF-8)");
     cmd->add_option("--newline", opts->Newline, "Line ends of text output: lf or crlf (default: as the input)")
         ->check(CLI::IsMember({"lf", "crlf"}));
+    cmd->add_flag("--pdfa", opts->PdfA, "PDF output: PDF/A-1b (no encryption, no transparency)");
+    cmd->add_option("--user-password", opts->UserPassword, "PDF output: password to open the file (RC4 128-bit)");
+    cmd->add_option("--owner-password", opts->OwnerPassword, "PDF output: password for full access");
+    cmd->add_option("--permissions", opts->Permissions,
+                    "PDF output: comma-separated print, modify, copy, annotate, fill, extract, assemble, "
+                    "print-high (default all)");
     cmd->callback([opts] { gVyxExitCode = RunConvert(*opts); });
 }

@@ -13,6 +13,7 @@
 #include "formats/VYXWriteRTF.h"
 #include "import/VYXReadDOC.h"
 #include "import/VYXReadODT.h"
+#include "pdf/VYXWritePDF.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -86,6 +87,15 @@ std::string WriteRtf(TVYXLogDocEditor& doc, const TVyxFileOptions&)
     return TVYXWriteRTF(doc).SaveToBytes();
 }
 
+// Laid out and painted at 72 dpi; the information dictionary comes from what the reader learnt.
+std::string WritePdf(TVYXLogDocEditor& doc, const TVyxFileOptions& o)
+{
+    TVYXWritePDF writer(o.PdfA, o.PdfUserPassword, o.PdfOwnerPassword, o.PdfPermissions);
+    writer.FDoc = &doc;
+    writer.Properties = &o.Properties;
+    return writer.SaveToBytes();
+}
+
 struct TFormat {
     std::string_view Extension;  // upper-cased, with its dot
     void (*Read)(const std::string& fileName, TVYXLogDocEditor& doc, TVyxFileOptions& o);  // nullptr: cannot read
@@ -103,6 +113,7 @@ constexpr TFormat cFormats[] = {
     {".HTM", ReadHtml, WriteHtml},
     {".HTML", ReadHtml, WriteHtml},
     {".ODT", ReadODT, nullptr},
+    {".PDF", nullptr, WritePdf},
     {".RTF", ReadRtf, WriteRtf},
     {".TXT", ReadText, WriteText},
 };

@@ -21,6 +21,11 @@ struct TVyxFileOptions {
     int OutputCodePage = cVYXCodePageUtf8;  // text output
     int Newline = 0;                        // text output: 1 LF, 2 CR LF, 0 as the input had them
     std::string Password;                   // encrypted packages
+    // PDF output: PDF/A-1b, or RC4-128 encryption when a password is given, with the
+    // permissions as a set of bits (1 << TPdfEncryptionPermission; 0xFF: everything).
+    bool PdfA = false;
+    std::string PdfUserPassword, PdfOwnerPassword;
+    unsigned PdfPermissions = 0xFF;
     // What a reader learnt about its input, for a writer that wants to keep it.
     bool CrLf = false;
     TVYXDocumentProperties Properties;  // title, author, dates ... (DOCX)

@@ -24,6 +24,10 @@ constexpr TAddCommand cCommands[] = {
     AddEncryptCommand,
     AddSpellCommand,
     AddLayoutCommand,
+    AddRenderCommand,
+    AddReportCommand,
+    AddMergeCommand,
+    AddPlayCommand,
 };
 }  // namespace
 

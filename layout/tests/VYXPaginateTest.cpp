@@ -229,7 +229,13 @@ TEST(Paginate, FootnotesStayWithTheirReferenceWhileTheyFit)
     }
     EXPECT_EQ(onRefPage + later, 30);  // every note placed once
     EXPECT_GT(onRefPage, 5);
-    EXPECT_GT(later, 0);  // some did not fit and went on
+    // Notes longer than the room left start below their reference and go on overleaf.
+    int continued = 0;
+    for (int i = 0; i < d.Layout.Pages().Count(); ++i) {
+        const TVYXPhyPage& page = d.Layout.Pages().GetItems(i);
+        continued += !page.NoteParts.empty() && page.NoteParts.front().From > 0 ? 1 : 0;
+    }
+    EXPECT_GT(continued, 0);
 }
 
 TEST(Paginate, TablesAcrossPagesRepeatTheirHeader)

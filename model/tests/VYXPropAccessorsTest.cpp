@@ -96,7 +96,7 @@ TEST(PropAccessors, ParagraphRowsFollowTheDenseSet)
     int checked = 0;
 #define VYX_PAP(Id, Name, Kind, Access, Type, Field) CHECK_ROW(Access, Id, Name, Type, Field)
 #include "model/VYXPropIds.inc"
-    EXPECT_EQ(checked, 14);
+    EXPECT_EQ(checked, 16);
 }
 
 TEST(PropAccessors, TableRowsFollowTheDenseSet)

@@ -1,0 +1,258 @@
+// VYXPaginateKeepTest.cpp: page-break rules (keep with next, keep lines together, widow
+// and orphan control, rows that may not split) with real fonts, and on real files.
+//
+// Each rule is checked over a sweep of filler lengths, so that the paragraph under test
+// meets the page's foot at every row; the sweep with the rule off shows that the
+// situation the rule prevents really occurs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "device/VYXGDILinux.h"
+#include "editing/VYXLogEditor.h"
+#include "formats/VYXReadDOCX.h"
+#include "layout/VYXPaginate.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXStyles.h"
+#include "model/VYXTable.h"
+
+namespace {
+
+const std::u16string cProse =
+    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
+    u"typographic tradition, the width of margins, and whether justified text should ever "
+    u"leave rivers of white running down the page of a carefully printed book.";
+
+struct TDoc {
+    TVYXGDILinux Gdi{96};
+    TVYXLogDocEditor Doc;
+    TVYXPaginatorDoc Layout{Gdi, Doc};
+    TVYXLogPara& Para(std::u16string_view text)
+    {
+        TVYXLogPara& p = Doc.AppendParaUI(text);
+        p.PAPX().SetSpaceAfter(0);
+        p.PAPX().SetSpaceBefore(0);
+        p.PAPX().SetLineSpacing(1);
+        return p;
+    }
+    // `lines` one-line paragraphs: the next paragraph starts that far down.
+    void Filler(int lines)
+    {
+        for (int i = 0; i < lines; ++i)
+            Para(u"filler line");
+    }
+    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
+};
+
+// Rows of the paragraph per page, in page order.
+std::vector<int> RowsPerPage(const TVYXPhyRows& rows)
+{
+    std::map<int, int> count;
+    for (int i = 0; i < rows.Count(); ++i)
+        ++count[rows.GetItems(i).Page];
+    std::vector<int> out;
+    for (const auto& [page, n] : count)
+        out.push_back(n);
+    return out;
+}
+
+// Fillers that bring the next paragraph from well above the page's foot to past it.
+constexpr int cSweepFrom = 45, cSweepTo = 62;
+
+}  // namespace
+
+TEST(PaginateKeep, WidowAndOrphanControl)
+{
+    int lonelyWithout = 0;
+    for (int f = cSweepFrom; f <= cSweepTo; ++f) {
+        SCOPED_TRACE(f);
+        TDoc d;
+        d.Filler(f);
+        TVYXLogPara& p = d.Para(cProse + u" " + cProse);  // five or six rows
+        d.Filler(5);
+        d.Layout.Paginate();
+        ASSERT_GE(d.Rows(p).Count(), 4);
+        std::vector<int> parts = RowsPerPage(d.Rows(p));
+        for (int n : parts)
+            EXPECT_GE(n, 2) << "a single row of the paragraph alone on a page";
+        // The rows that moved left their page's body short, never overfull.
+        for (int i = 0; i < d.Layout.Pages().Count(); ++i) {
+            const TVYXPhyPage& page = d.Layout.Pages().GetItems(i);
+            for (int r = 0; r < page.Rows.Count(); ++r)
+                EXPECT_LE(page.Rows.GetItems(r).Baseline + page.Rows.GetItems(r).Descent, page.GetAbsDocCY2() + 0.01);
+        }
+        // Rows follow each other: a moved row starts its page at the body's top.
+        const TVYXPhyRows& rows = d.Rows(p);
+        for (int i = 1; i < rows.Count(); ++i)
+            if (rows.GetItems(i).Page != rows.GetItems(i - 1).Page)
+                EXPECT_NEAR(rows.GetItems(i).GetY1(), d.Layout.Pages().GetItems(rows.GetItems(i).Page).BodyTop(), 0.01);
+
+        p.PAPX().SetWidowControl(false);
+        p.MakeDirty();
+        d.Layout.Paginate();
+        parts = RowsPerPage(d.Rows(p));
+        if (parts.size() > 1 && (parts.front() == 1 || parts.back() == 1))
+            ++lonelyWithout;
+    }
+    EXPECT_GE(lonelyWithout, 2);  // the sweep met both the first and the last row alone
+}
+
+TEST(PaginateKeep, KeepLinesTogetherMovesTheParagraph)
+{
+    int splitWithout = 0;
+    for (int f = cSweepFrom; f <= cSweepTo; ++f) {
+        SCOPED_TRACE(f);
+        TDoc d;
+        d.Filler(f);
+        TVYXLogPara& p = d.Para(cProse + u" " + cProse + u" " + cProse);
+        p.PAPX().SetWidowControl(false);
+        p.PAPX().SetKeepLines(true);
+        d.Layout.Paginate();
+        EXPECT_EQ(RowsPerPage(d.Rows(p)).size(), 1u);
+        p.PAPX().SetKeepLines(false);
+        p.MakeDirty();
+        d.Layout.Paginate();
+        splitWithout += RowsPerPage(d.Rows(p)).size() > 1 ? 1 : 0;
+    }
+    EXPECT_GT(splitWithout, 3);
+
+    // A paragraph taller than a page cannot be kept: it starts where it is.
+    TDoc d;
+    d.Filler(10);
+    std::u16string longText;
+    for (int i = 0; i < 40; ++i)
+        longText += cProse + u" ";
+    TVYXLogPara& p = d.Para(longText);
+    p.PAPX().SetKeepLines(true);
+    d.Layout.Paginate();
+    EXPECT_EQ(d.Rows(p).First()->Page, 0);
+    EXPECT_GT(d.Rows(p).Last()->Page, 0);
+}
+
+TEST(PaginateKeep, HeadingsKeepWithTheFirstLinesOfTheNextParagraph)
+{
+    int strandedWithout = 0;
+    for (int f = cSweepFrom; f <= cSweepTo; ++f) {
+        SCOPED_TRACE(f);
+        TDoc d;
+        // The rule comes through the paragraph style, as readers store headings.
+        TVYXParaStyle* heading = d.Doc.Styles().AddPara(u"Heading Test");
+        ASSERT_NE(heading, nullptr);
+        heading->PAPX().SetKeepNext(true);
+        d.Filler(f);
+        TVYXLogPara& title = d.Para(u"Chapter title");
+        title.PAPX().SetStyle(heading);
+        TVYXLogPara& sub = d.Para(u"Section title");
+        sub.PAPX().SetStyle(heading);
+        TVYXLogPara& body = d.Para(cProse + u" " + cProse);
+        d.Layout.Paginate();
+        ASSERT_TRUE(d.Rows(title).KeepNext);
+        const int page = d.Rows(body).First()->Page;
+        EXPECT_EQ(d.Rows(title).First()->Page, page);
+        EXPECT_EQ(d.Rows(sub).First()->Page, page);
+        // With orphan control the heading comes with at least two lines of text.
+        EXPECT_GE(RowsPerPage(d.Rows(body)).front(), 2);
+
+        heading->PAPX().SetKeepNext(false);
+        title.MakeDirty();
+        sub.MakeDirty();
+        d.Layout.Paginate();
+        strandedWithout += d.Rows(sub).First()->Page != d.Rows(body).First()->Page ? 1 : 0;
+    }
+    EXPECT_GT(strandedWithout, 0);
+
+    // Keep with next on every paragraph of a long run cannot hold: pages still fill.
+    TDoc d;
+    for (int i = 0; i < 200; ++i)
+        d.Para(u"kept line").PAPX().SetKeepNext(true);
+    d.Layout.Paginate();
+    EXPECT_GE(d.Layout.Pages().Count(), 3);
+    EXPECT_GT(d.Layout.Pages().GetItems(0).Rows.Count(), 40);
+}
+
+TEST(PaginateKeep, TableRowThatMayNotSplitMovesWhole)
+{
+    int splitWithout = 0;
+    for (int f = cSweepFrom - 5; f <= cSweepTo; f += 2) {
+        SCOPED_TRACE(f);
+        TDoc d;
+        d.Filler(f);
+        TVYXTable& t = d.Doc.AppendTableUI(2, 2);
+        d.Doc.CellPara(t, 0, 0).Append(u"short");
+        d.Doc.CellPara(t, 1, 0).Append(u"short");
+        d.Doc.CellPara(t, 0, 1).Append(u"left");
+        TVYXLogPara& tall = d.Doc.CellPara(t, 1, 1);
+        tall.Append(cProse + u" " + cProse);
+        t.GetRows(1)->CantSplit = true;
+        d.Layout.Paginate();
+        const TVYXPhyRows& rows = d.Rows(tall);
+        EXPECT_EQ(rows.First()->Page, rows.Last()->Page);
+        EXPECT_EQ(d.Rows(d.Doc.CellPara(t, 0, 1)).First()->Page, rows.First()->Page);
+        if (rows.First()->Page > d.Rows(d.Doc.CellPara(t, 0, 0)).First()->Page) {
+            // Moved: the row starts at the new page's top.
+            EXPECT_NEAR(t.GetRows(1)->PixY1, d.Layout.Pages().GetItems(rows.First()->Page).ContentTop, 0.01);
+        }
+        t.GetRows(1)->CantSplit = false;
+        d.Layout.Paginate();
+        splitWithout += d.Rows(tall).First()->Page != d.Rows(tall).Last()->Page ? 1 : 0;
+    }
+    EXPECT_GT(splitWithout, 0);
+}
+
+// A real document with heading styles that keep with the next paragraph, rows that may
+// not split and widow control, read from DOCX: the rules hold wherever they can.
+TEST(PaginateKeep, RealDocumentHonoursItsKeeps)
+{
+    const std::filesystem::path file =
+        std::filesystem::path(VYX_SHARED_DIR) / "corpus" / "docx" / "d2py-libreoffice_conversion.docx";
+    if (!std::filesystem::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXGDILinux gdi(96);
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX reader(doc);
+    reader.LoadFromFile(file.string());
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    ASSERT_GE(layout.Pages().Count(), 2);
+    int keeps = 0, cantSplit = 0;
+    TVYXLogParas& paras = doc.Paras();
+    for (int i = 0; i + 1 < paras.Count(); ++i) {
+        TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            auto& t = *static_cast<TVYXTable*>(item);
+            for (int r = 0; r < t.Count(); ++r)
+                cantSplit += t.GetRows(r)->CantSplit ? 1 : 0;
+            continue;
+        }
+        const auto* rows = dynamic_cast<TVYXPhyRows*>(static_cast<TVYXLogPara*>(item)->Rows());
+        TVYXLogParaItem* next = paras.GetItems(i + 1);
+        if (!rows || !rows->KeepNext || !next->IsPara() || rows->Count() == 0)
+            continue;
+        const auto* nextRows = dynamic_cast<TVYXPhyRows*>(static_cast<TVYXLogPara*>(next)->Rows());
+        if (!nextRows || nextRows->Count() == 0)
+            continue;
+        ++keeps;
+        const TVYXPhyRow& last = *rows->Last();
+        const TVYXPhyRow& first = *nextRows->First();
+        // Either together, or the run of kept paragraphs already heads its page or
+        // is longer than what the page could take.
+        if (first.Page != last.Page) {
+            int j = i;
+            while (j > 0 && paras.GetItems(j - 1)->IsPara()) {
+                const auto* r = dynamic_cast<TVYXPhyRows*>(static_cast<TVYXLogPara*>(paras.GetItems(j - 1))->Rows());
+                if (!r || !r->KeepNext || r->Count() == 0)
+                    break;
+                --j;
+            }
+            const auto* head = dynamic_cast<TVYXPhyRows*>(static_cast<TVYXLogPara*>(paras.GetItems(j))->Rows());
+            const TVYXPhyPage& page = layout.Pages().GetItems(head->First()->Page);
+            const bool heads = std::abs(head->First()->GetY1() - page.ContentTop) < 1.0;
+            EXPECT_TRUE(heads || head->First()->Page != last.Page) << "paragraph " << i;
+        }
+    }
+    EXPECT_GT(keeps, 5);
+    EXPECT_GT(cantSplit, 5);  // the reader keeps the rows' rule
+}
