@@ -215,7 +215,8 @@ public:
     std::function<void(TVYXReportBand& band)> OnAfterPrintBand;
     // Asked before a band runs over a user data set: the host fills its records.
     std::function<void(const std::u16string& name, TVYXMemorySource& dataSet)> OnUserDataSet;
-    // The clock of formulas (NOW, TODAY): days since 1899-12-30; 0 leaves the evaluator's.
+    // The date DATE fields show when the result is paginated for its page count:
+    // days since 1899-12-30; 0 leaves the paginator's own.
     double Now = 0;
 
     // ---- Work ----
