@@ -547,8 +547,12 @@ bool TVYXLogPara::HasPageBreak() const
 
 void TVYXLogPara::CombineCharRuns()
 {
+    const int before = FCharRuns->Count();
     FCharRuns->Combine();
     FCharRuns->Reindex();
+    // Merged runs are freed, and laid-out rows point at runs: they must be built again.
+    if (FCharRuns->Count() != before)
+        MakeDirty();
 }
 
 // ---- Paragraph format ----
