@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "editing/VYXFieldUpdate.h"
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
 #include "formats/VYXWriteDOCX.h"
@@ -204,4 +205,15 @@ TEST(PageFields, NestedFieldKeepsItsPlaceInTheInstructionThroughDocx)
     }
     EXPECT_EQ(shape, "tbibisteiste");
     EXPECT_EQ(instructions, u" IF | MERGEFIELD Member | = \"true\" \"yes\" \"no\" |");
+}
+
+TEST(PageFields, OneDatePictureForFieldsAndMergeValues)
+{
+    // 29 February 2024, 14:05:09: a leap day, an afternoon hour, single-digit minutes.
+    const double serial = 45351.0 + (14 * 3600 + 5 * 60 + 9) / 86400.0;
+    const TVYXLocaleSettings locale;
+    EXPECT_EQ(VYXFormatDatePicture(serial, u"dddd, d MMMM yyyy", locale), u"Thursday, 29 February 2024");
+    EXPECT_EQ(VYXFormatDatePicture(serial, u"ddd dd/MM/yy h:mm:ss am/pm", locale), u"Thu 29/02/24 2:05:09 pm");
+    EXPECT_EQ(VYXFormatDatePicture(serial, u"HH'h'mm 'at' MMM", locale), u"14h05 at Feb");
+    EXPECT_EQ(VYXFormatDatePicture(-1e12, u"yyyy", locale), u"");  // no such date
 }
