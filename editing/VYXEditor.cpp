@@ -142,10 +142,20 @@ void TVYXEditor::AfterCommand()
         UpdateUI();
 }
 
-void TVYXEditor::AbortCommand()
+void TVYXEditor::AbortCommand() noexcept
 {
-    FMainDoc->Undo().EndUndo();
-    FCommandStack.pop_back();
+    // Called while an exception unwinds: the group is closed as far as it can be; a
+    // history that cannot even close it is dropped rather than left half open.
+    try {
+        FMainDoc->Undo().EndUndo();
+    } catch (...) {
+        try {
+            FMainDoc->Undo().Clear();
+        } catch (...) {
+        }
+    }
+    if (!FCommandStack.empty())
+        FCommandStack.pop_back();
     --FActiveCommandCount;
 }
 

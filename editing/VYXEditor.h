@@ -329,7 +329,7 @@ private:
     friend class TVYXEditorCommandScope;
     void BeforeCommand(TVYXCommand cmd);
     void AfterCommand();
-    void AbortCommand();
+    void AbortCommand() noexcept;
     // Runs `body` inside the bracket: leave graphic editing, body, UpdateUI.
     bool RunUI(TVYXCommand cmd, bool leaveGraphic, const std::function<bool()>& body);
     bool DispatchUI(TVYXCommand cmd);

@@ -136,7 +136,18 @@ void TVYXEditor::CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPh
     } else if (doc.DocType() == aldtFootnotes || doc.DocType() == aldtEndnotes) {
         for (int i = 0; i < p.NoteRows.Count(); ++i)
             rows.push_back(&p.NoteRows.GetItems(i));
+        // Endnotes follow the body among the page's rows.
+        for (int i = 0; i < p.Rows.Count(); ++i)
+            rows.push_back(&p.Rows.GetItems(i));
     }
+    // A page lists rows of several documents (the body, endnotes after it): only the
+    // rows of `doc`'s own paragraphs count, so a caret never lands in another document.
+    TVYXLogParas* own = &doc.Paras();
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [own](const TVYXPhyRow* row) {
+                                  return !row->Para || !row->Para->Paras || row->Para->Paras->RootParas() != own;
+                              }),
+               rows.end());
 }
 
 bool TVYXEditor::PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const

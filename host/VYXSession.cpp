@@ -260,15 +260,13 @@ const char* DocKind(TVYXLogDocType type)
     }
 }
 
-// The 1-based index of the paragraph in its own list.
-int ParaIndex(const TVYXLogPara& para)
+// The 1-based place of the paragraph in its document's reading order (cells included).
+int ParaIndex(TVYXLogDocEditor& doc, const TVYXLogPara& para)
 {
-    const TVYXLogParas* list = para.Paras;
-    if (!list)
-        return 0;
-    for (int i = 0; i < list->Count(); ++i)
-        if (list->GetItems(i) == &para)
-            return i + 1;
+    int index = 1;
+    for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next(), ++index)
+        if (p == &para)
+            return index;
     return 0;
 }
 }  // namespace
@@ -372,10 +370,11 @@ void TVYXSession::PlayLine(std::string_view line)
                 int p = 0, c = 0;
                 if (colon == std::string::npos || !ParseInt(s.substr(1, colon - 1), p) || !ParseInt(s.substr(colon + 1), c))
                     Fail("a point is \"@PARA:CHAR\" or \"@caret\"");
-                TVYXLogParas& paras = e.MainDoc().Paras();
-                if (p < 1 || p > paras.Count() || !paras.GetItems(p - 1)->IsPara())
+                TVYXLogPara* para = p >= 1 ? e.MainDoc().FirstPara() : nullptr;
+                for (int k = 1; para && k < p; ++k)
+                    para = para->Next();
+                if (!para)
                     Fail("no paragraph " + std::to_string(p));
-                auto* para = static_cast<TVYXLogPara*>(paras.GetItems(p - 1));
                 if (c < 1 || c > para->EndOfParaPos())
                     Fail("no character " + std::to_string(c) + " in paragraph " + std::to_string(p));
                 pos.Assign(para, c);
@@ -489,7 +488,7 @@ void TVYXSession::PlayLine(std::string_view line)
         } else if (what == "caret") {
             const int p = integer(2), c = integer(3);
             const TVYXLogPos& caret = doc.Caret();
-            const int hp = caret.Para ? ParaIndex(*caret.Para) : 0;
+            const int hp = caret.Para ? ParaIndex(doc, *caret.Para) : 0;
             if (hp != p || caret.CharPos != c)
                 Fail("assert caret: the caret is at " + std::to_string(hp) + ":" + std::to_string(caret.CharPos) +
                      ", expected " + std::to_string(p) + ":" + std::to_string(c));
