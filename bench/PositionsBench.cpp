@@ -52,7 +52,7 @@ struct TBenchDoc {
 };
 
 // Blocks that fill about 300 pages (a block takes about half a page).
-constexpr int cBlocks = 580;
+constexpr int cBlocks = 575;
 
 void CaretLineDown(benchmark::State& state)
 {

@@ -1,6 +1,7 @@
 // VYXEditor.cpp: the editor facade: creation, the command bracket, dispatch, updates and focus.
 #include "editing/VYXEditor.h"
 #include "editing/VYXEditorScope.h"
+#include "editing/VYXMouseResponders.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,10 +12,13 @@
 #include "editing/VYXUndo.h"
 #include "layout/VYXGDIAbstract.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPaintDoc.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDefaultStyles.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXNotes.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXClipboard.h"
@@ -24,97 +28,6 @@
 #include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 #include "spell/VYXSpellCheck.h"
-
-// The mouse responder used when no graphic is being edited: clicks place the caret,
-// drags and Shift+clicks select, double and triple clicks take a word and a paragraph,
-// Ctrl+click follows a hyperlink, and a pending shape goes in with the next click.
-class TVYXDefMouseResponder : public TVYXMouseResponder {
-public:
-    explicit TVYXDefMouseResponder(TVYXEditor& editor) : FEditor(editor) {}
-    TVYXMouseSelState State() const { return FState; }
-
-    bool MouseDown(TVYXMouseShift shift, double x, double y) override
-    {
-        FRepaint = false;
-        FState = amssNone;
-        if (!(shift & vymsLeft))
-            return false;
-        if (FEditor.FCurrShapeId) {
-            FState = amssInsertGraphic;
-            FEditor.DoMouseDown(x, y, false);
-            return true;
-        }
-        if (shift & vymsCtrl) {
-            if (TVYXHyperlink* link = FEditor.FindHyperlink(x, y)) {
-                FState = amssHyperlink;
-                FLink = link;
-                return true;
-            }
-            FState = amssCtrlClick;  // Ctrl+click without a link selects the sentence's word
-            FEditor.DoMouseDown(x, y, false);
-            FEditor.CommandUI(vycSelectWord);
-            return true;
-        }
-        if (shift & vymsShift) {
-            FState = amssSelectText;
-            FEditor.SelectToXY(x, y);
-            FRepaint = true;
-            return true;
-        }
-        if (shift & vymsTriple) {
-            FEditor.DoMouseDown(x, y, false);
-            FEditor.CommandUI(vycSelectPara);
-            FRepaint = true;
-            return true;
-        }
-        // A plain click: the facade places the caret; a drag from here selects.
-        FState = amssSelectText;
-        return false;
-    }
-
-    bool MouseMove(TVYXMouseShift shift, double x, double y) override
-    {
-        FRepaint = false;
-        if (FState != amssSelectText || !(shift & vymsLeft))
-            return false;
-        FEditor.SelectToXY(x, y);
-        FRepaint = true;
-        return true;
-    }
-
-    bool MouseUp(TVYXMouseShift, double x, double y) override
-    {
-        const TVYXMouseSelState state = FState;
-        FState = amssNone;
-        switch (state) {
-        case amssHyperlink:
-            // Followed only when released over the same link.
-            if (FLink && FEditor.FindHyperlink(x, y) == FLink)
-                FEditor.ClickHLink(*FLink);
-            FLink = nullptr;
-            return true;
-        case amssInsertGraphic: {
-            const unsigned shape = FEditor.FCurrShapeId;
-            FEditor.FCurrShapeId = 0;
-            if (TVYXLogPara* para = FEditor.FocusDoc().Caret().Para)
-                FEditor.InsertShape(*para, shape);
-            return true;
-        }
-        case amssSelectText:
-            FEditor.FocusDoc().Selections().Update();
-            return true;
-        default: return state != amssNone;
-        }
-    }
-
-    bool WantsRepaint() const override { return FRepaint; }
-
-private:
-    TVYXEditor& FEditor;
-    TVYXMouseSelState FState = amssNone;
-    TVYXHyperlink* FLink = nullptr;  // borrowed from the document's list while the button is down
-    bool FRepaint = false;
-};
 
 namespace {
 bool IsVerticalMove(TVYXCommand cmd)
@@ -152,6 +65,8 @@ TVYXEditor::TVYXEditor(TVYXErrorManager* errors, TVYXGDI& gdi, TVYXSysOptions& s
     FDefMouseResponder = std::make_unique<TVYXDefMouseResponder>(*this);
     FMouseResponder = FDefMouseResponder.get();
     FPaginator = std::make_unique<TVYXPaginatorDoc>(*FGDI, *FMainDoc);
+    FPaintDoc = std::make_unique<TVYXPaintDoc>(*FGDI, *FMainDoc, *FPaginator);
+    FPaintDoc->ShowCaret = false;  // the host draws the caret where the caret event says
     HookDoc(*FMainDoc);
     FLastCaretPos.Clear();
     BeginUpdate();
@@ -168,6 +83,7 @@ TVYXEditor::TVYXEditor(TVYXErrorManager* errors, TVYXGDI& gdi, TVYXSysOptions& s
 TVYXEditor::~TVYXEditor()
 {
     // The paginator keeps rows on the document's paragraphs; it goes before the document.
+    FPaintDoc.reset();
     FPaginator.reset();
     if (FMainDoc)
         FMainDoc->PhyPositionEvent = nullptr;
@@ -182,7 +98,10 @@ void TVYXEditor::HookDoc(TVYXLogDocEditor& doc)
 
 void TVYXEditor::RecreatePaginator()
 {
+    FPaintDoc.reset();
     FPaginator = std::make_unique<TVYXPaginatorDoc>(*FGDI, *FMainDoc);
+    FPaintDoc = std::make_unique<TVYXPaintDoc>(*FGDI, *FMainDoc, *FPaginator);
+    FPaintDoc->ShowCaret = false;
     FMainDoc->SetDirty(true);
 }
 
@@ -310,7 +229,7 @@ bool TVYXEditor::DispatchUI(TVYXCommand cmd)
             FRestoreX = -1;
         if (FMainDoc->Repaint() || doc.Selections().HasSelection())
             FMainDoc->SetRepaint(true);
-        if (TVYXGraphicObj* g = doc.Selections().Graphic)
+        if (TVYXGraphicObj* g = doc.Selections().Graphic ? doc.Selections().Graphic : SelectedGraphicRun())
             StartGraphicEditing(*g);
         return done;
     }
@@ -414,9 +333,12 @@ void TVYXEditor::DoSpellCheckWords()
         FMainDoc->SetRepaint(true);
         RaiseExt(vycExternalSpellCheckWords, go);
         if (!go)
-            break;
+            return;  // the host stopped at this word: it stays selected
         last->First = last->Last;
     }
+    // The walk went through: no word stays selected.
+    sel.Clear();
+    sel.Status = assNone;
 }
 
 bool TVYXEditor::DoControl(TVYXCommand cmd)
@@ -426,8 +348,18 @@ bool TVYXEditor::DoControl(TVYXCommand cmd)
     case vycControlEscape: return false;
     case vycControlUndo: return DoUndo(false);
     case vycControlNewDoc:
-        FMainDoc->NewDoc();
+        // The focus leaves a header or note first: the new document frees them.
+        LeaveGraphicEditing();
         SetFocusDoc(*FMainDoc);
+        FPaginator->Clear();  // its pages point at rows of the paragraphs about to go
+        FPageTops.clear();
+        FMainDoc->Clear();
+        VYXBuildDefaultStyles(FMainDoc->Styles());
+        {
+            TVYXEditorUpdate update(*FMainDoc);
+            FMainDoc->AppendPara();
+        }
+        FMainDoc->Caret().Assign(FMainDoc->FirstPara(), 1);
         FMainDoc->SetDirty(true);
         FMainDoc->SetRepaint(true);
         return true;
@@ -487,8 +419,8 @@ bool TVYXEditor::DoUndo(bool redo)
     if (done && &undo.FocusDoc() != FFocusDoc) {
         FFocusDoc = &undo.FocusDoc();
     }
-    if (FFocusDoc->Selections().Graphic == nullptr)
-        LeaveGraphicEditing();
+    // The edited object may have been replaced or removed by the replay.
+    LeaveGraphicEditing();
     FMainDoc->SetRepaint(true);
     FMainDoc->SetDirty(true);
     return done;
@@ -1135,9 +1067,23 @@ void TVYXEditor::LeaveGraphicEditing()
     FMainDoc->SetRepaint(true);
 }
 
+TVYXGraphicObj* TVYXEditor::SelectedGraphicRun() const
+{
+    const TVYXSelections& sel = FFocusDoc->Selections();
+    const TVYXLogSelection* only = sel.Count() == 1 ? sel.First() : nullptr;
+    if (!only || !only->SamePara() || only->Len() != 1)
+        return nullptr;
+    TVYXLogPos first = only->First;
+    if (only->Last.CharPos < first.CharPos)
+        first = only->Last;
+    auto* run = dynamic_cast<TVYXCharRunGraphic*>(first.GetCharRun());
+    return run && run->StartPos == first.CharPos ? run->Graphic.get() : nullptr;
+}
+
 void TVYXEditor::StartGraphicEditing(TVYXGraphicObj& graphic)
 {
-    (void)graphic;
-    // The selected graphic stays selected in the document; moving and sizing it with
-    // the mouse needs the graphic editor responder.
+    FFocusDoc->Selections().Select(&graphic);
+    FGraphicEditor = std::make_unique<TVYXGraphicEditor>(*this, graphic);
+    FMouseResponder = FGraphicEditor.get();
+    FMainDoc->SetRepaint(true);
 }

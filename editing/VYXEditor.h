@@ -41,6 +41,7 @@ class TVYXLogDocEditor;
 class TVYXUndo;
 class TVYXSpellChecker;
 class TVYXPaginatorDoc;
+class TVYXPaintDoc;
 class TVYXPhyPage;
 class TVYXPhyRow;
 class TVYXHyperlink;
@@ -59,6 +60,8 @@ class TVYXSelections;
 class TVYXGraphicObj;
 class TVYXClipboard;
 class TVYXClipboardCmd;
+class TVYXTableCell;
+struct TVYXTableHit;
 
 // Modifier keys, mouse buttons and click counts of a mouse event, as one set.
 using TVYXMouseShift = std::uint8_t;
@@ -163,6 +166,10 @@ public:
     // DOCX, encrypted with FPassword when one is set.
     void SaveToStream(TVYXStream& stream);
     void SaveToStreamRTF(TVYXStream& stream);
+    // PDF export of the main document: PDF/A-1b, or RC4-128 encrypted when a password is
+    // given; `permissions` is the set of the eight permission bits (all: 0xFF).
+    void SaveToFilePDF(const std::string& fileName, bool pdfa1 = false, std::string_view userPassword = {},
+                       std::string_view ownerPassword = {}, unsigned permissions = 0xFF);
 
     // The clipboard of the clipboard commands (borrowed; nullptr detaches).
     void SetClipboard(TVYXClipboard* clipboard);
@@ -262,6 +269,19 @@ public:
     TVYXHyperlink* FindHyperlink(double x, double y) const;
     TVYXCharRun* FindCharRun(double x, double y) const;
     void ClickHLink(const TVYXHyperlink& link);
+    // The screen box of a drawing object, inline or floating; false when it is not laid out.
+    bool GraphicScreenRect(const TVYXGraphicObj& graphic, double& x1, double& y1, double& x2, double& y2) const;
+    bool GraphicIsInline(const TVYXGraphicObj& graphic) const;
+    // The floating object under a screen point (in front first), nullptr when none.
+    TVYXGraphicObj* FindFloatingGraphic(double x, double y) const;
+    // The table cell edge under a screen point (page `page`); Where is amchNone when none.
+    bool TableHitAt(double x, double y, TVYXTableHit& hit, int& page) const;
+    // Gives column `col` (or row `row`) of the cell's table a new width (height) in
+    // points, as a table command of the focused document with the caret in that cell.
+    bool SizeTableColumn(TVYXTableCell& cell, int col, double width);
+    bool SizeTableRow(TVYXTableCell& cell, int row, double height);
+    // The graphic being edited with the mouse, nullptr when none.
+    TVYXGraphicObj* EditedGraphic() const { return FMouseResponder->EditedGraphic(); }
 
     // ---- Listeners ----
     void AddCmdListener(TVYXCmdListener handler) { FCommandListeners.push_back(std::move(handler)); }
@@ -305,6 +325,7 @@ public:
 
 private:
     friend class TVYXDefMouseResponder;
+    friend class TVYXGraphicEditor;
     friend class TVYXEditorCommandScope;
     void BeforeCommand(TVYXCommand cmd);
     void AfterCommand();
@@ -326,6 +347,9 @@ private:
     void CharFmtChangedCheck();
     void RaiseExt(TVYXCommand cmd, bool& handled);
     void RecalcPageTops();
+    int FindFloatingOwnerPage(const TVYXGraphicObj& graphic) const;
+    // The drawing object when the selection is exactly one inline object run.
+    TVYXGraphicObj* SelectedGraphicRun() const;
     // Row geometry for `doc` (rows of the body, a header, the notes) on one page.
     void CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPhyRow*>& rows) const;
     bool PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const;
@@ -349,6 +373,7 @@ private:
     TVYXArea FScrArea;
     double FScrollX = 0, FScrollY = 0;
     std::unique_ptr<TVYXPaginatorDoc> FPaginator;
+    std::unique_ptr<TVYXPaintDoc> FPaintDoc;  // paints with FGDI from FPaginator's pages
     std::unique_ptr<TVYXMouseResponder> FDefMouseResponder;
     std::unique_ptr<TVYXMouseResponder> FGraphicEditor;
     TVYXMouseResponder* FMouseResponder = nullptr;

@@ -1,10 +1,9 @@
 // VYXEditorView.cpp: the facade's screen side: pages on screen, caret geometry, hit
 // testing, line and page moves, the mouse, painting and the diagnostic dumps.
 //
-// Geometry comes from the rows the paginator placed: a row knows its page, its
-// baseline and its pieces with their x and advance. Inside a piece the advance is
-// shared evenly among its characters; that places the caret within a fraction of a
-// character in proportional text and exactly at piece and row boundaries.
+// Geometry comes from the rows the paginator placed (a row knows its page and its
+// baseline) and, within a row, from the row's character table (TVYXRowEditor), which
+// measures each character in its run's font as painting draws it.
 #include <algorithm>
 #include <cmath>
 
@@ -13,52 +12,63 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
 #include "layout/VYXGDIAbstract.h"
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPaintDoc.h"
+#include "layout/VYXPhyPos.h"
+#include "layout/VYXRowEditor.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXTable.h"
+#include "model/VYXUtils.h"
 #include "platform/VYXStringList.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
 TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
 
-double XInRow(const TVYXPhyRow& row, std::int32_t pos)
+int RowIndexOf(const TVYXPhyRow& row)
 {
-    double end = 0;
-    for (const TVYXRowPiece& piece : row.Pieces) {
-        end = std::max(end, static_cast<double>(piece.X + piece.Width));
-        if (!piece.Run)
-            continue;
-        const std::int32_t start = piece.Run->StartPos + piece.From;
-        const std::int32_t len = std::max(piece.Len, 1);
-        if (pos >= start && pos < start + len)
-            return piece.X + (pos - start) * static_cast<double>(piece.Width) / len;
-    }
-    return end;
+    const TVYXPhyRows* rows = row.Para ? RowsOf(*row.Para) : nullptr;
+    if (rows)
+        for (int i = 0; i < rows->Count(); ++i)
+            if (&rows->GetItems(i) == &row)
+                return i;
+    return -1;
 }
 
-std::int32_t PosInRow(const TVYXPhyRow& row, double x)
+// Where the caret for paragraph position `pos` stands on `row`: page pixels, from the
+// row's character table (each character measured in its run's font).
+double XOnRow(TVYXGDI& gdi, const TVYXPhyRow& row, std::int32_t pos)
 {
-    for (const TVYXRowPiece& piece : row.Pieces) {
-        if (!piece.Run || x >= piece.X + piece.Width)
-            continue;
-        const std::int32_t len = std::max(piece.Len, 1);
-        const std::int32_t start = piece.Run->StartPos + piece.From;
-        if (x <= piece.X)
-            return start;
-        const double each = piece.Width / len;
-        const auto offset = static_cast<std::int32_t>(std::lround((x - piece.X) / (each > 0 ? each : 1)));
-        return start + std::clamp(offset, 0, len);
-    }
-    // Right of the text: the row's end; a row that wraps keeps the caret before its
-    // break so that it stays on this row.
-    if ((row.Flags & aprfLast) || row.Empty())
-        return row.EndPos;
-    return std::max(row.StartPos, row.EndPos - 1);
+    const int index = RowIndexOf(row);
+    if (index < 0)
+        return row.GetX();
+    TVYXLogPhyPosition phy;
+    phy.AssignRow(row.Para, index, std::clamp(pos, row.StartPos, std::max(row.StartPos, row.EndPos)));
+    TVYXRowEditor editor(gdi, phy);
+    if (!editor.RowChanged())
+        return row.GetX();
+    return editor.CharPosToX(phy.CharPos);
+}
+
+// The paragraph position a page x hits on `row`.
+std::int32_t PosAtX(TVYXGDI& gdi, const TVYXPhyRow& row, double x)
+{
+    const int index = RowIndexOf(row);
+    if (index < 0)
+        return row.StartPos;
+    TVYXLogPhyPosition phy;
+    phy.AssignRow(row.Para, index, row.StartPos);
+    TVYXRowEditor editor(gdi, phy);
+    if (!editor.RowChanged())
+        return row.StartPos;
+    return row.StartPos + editor.XToRelCharPos(x) - 1;
 }
 
 // Every row of the paragraphs of a list (cells included), in reading order.
@@ -68,6 +78,38 @@ void AddParaRows(TVYXLogParas& paras, std::vector<TVYXPhyRow*>& out)
         if (TVYXPhyRows* rows = RowsOf(*p))
             for (int r = 0; r < rows->Count(); ++r)
                 out.push_back(&rows->GetItems(r));
+}
+
+// The innermost check-box or drop-down form field whose result holds `pos`; nullptr when none.
+TVYXComplexField* FormFieldAt(const TVYXLogPos& pos)
+{
+    if (!pos.Para)
+        return nullptr;
+    std::vector<TVYXComplexField*> open;
+    TVYXComplexField* found = nullptr;
+    const TVYXCharRuns& runs = pos.Para->CharRuns();
+    for (int i = 0; i < runs.Count(); ++i) {
+        TVYXCharRun& run = *runs.Items(i);
+        if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(&run); linked && linked->LinkedType == acrltComplexField) {
+            auto* field = dynamic_cast<TVYXComplexField*>(linked->Field());
+            const TVYXCharRunLinkedPos where = linked->Position();
+            if (field && where == acrlpFirst)
+                open.push_back(field);
+            else if (field && where == acrlpLast && !open.empty())
+                open.pop_back();
+            continue;
+        }
+        if (open.empty() || pos.CharPos < run.StartPos || pos.CharPos > run.GetEndPos())
+            continue;
+        for (auto it = open.rbegin(); it != open.rend(); ++it)
+            if ((*it)->Type() == acftFormCheckBox || (*it)->Type() == acftFormList) {
+                found = *it;
+                break;
+            }
+        if (found && pos.CharPos < run.GetEndPos())
+            break;
+    }
+    return found;
 }
 
 bool IsHeaderFooter(const TVYXLogDocEditor& doc)
@@ -116,7 +158,7 @@ bool TVYXEditor::PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y,
             if (FPageTops[static_cast<std::size_t>(i)] <= mid)
                 page = i;
     }
-    x = PageScreenLeft() + row->GetX() + XInRow(*row, pos.CharPos);
+    x = PageScreenLeft() + XOnRow(*FGDI, *row, pos.CharPos);
     y = PageScreenTop(page) + row->GetY1();
     height = row->Height();
     return true;
@@ -209,7 +251,7 @@ bool TVYXEditor::XYToLogPos(TVYXLogDocEditor& doc, int page, double x, double y,
     }
     if (!best)
         return false;
-    pos.Assign(best->Para, PosInRow(*best, px - best->GetX()));
+    pos.Assign(best->Para, PosAtX(*FGDI, *best, px));
     pos.SetWithinLimits();
     return true;
 }
@@ -243,6 +285,132 @@ void TVYXEditor::ClickHLink(const TVYXHyperlink& link)
         CommandUI(vycMoveBookmark, std::u16string_view(link.Address));
     else if (FHLinkEvent)
         FHLinkEvent(*this, link);
+}
+
+// ---- Drawing objects ------------------------------------------------------------------------
+
+bool TVYXEditor::GraphicScreenRect(const TVYXGraphicObj& graphic, double& x1, double& y1, double& x2, double& y2) const
+{
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    const double left = PageScreenLeft();
+    for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        const double top = PageScreenTop(i);
+        for (const auto* list : {&p.GrInFront, &p.GrBehind, &p.GrPage})
+            if (std::find(list->begin(), list->end(), &graphic) != list->end()) {
+                x1 = left + graphic.PixAbsX;
+                y1 = top + graphic.PixAbsY;
+                x2 = x1 + (graphic.PixRotWidth > 0 ? graphic.PixRotWidth : FGDI->PtToPixXF(graphic.Width));
+                y2 = y1 + (graphic.PixRotHeight > 0 ? graphic.PixRotHeight : FGDI->PtToPixYF(graphic.Height));
+                return true;
+            }
+        for (int r = 0; r < p.Rows.Count(); ++r) {
+            const TVYXPhyRow& row = p.Rows.GetItems(r);
+            for (const TVYXRowPiece& piece : row.Pieces) {
+                const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(piece.Run);
+                if (!run || run->Graphic.get() != &graphic)
+                    continue;
+                x1 = left + row.GetX() + piece.X;
+                x2 = x1 + piece.Width;
+                y2 = top + row.Baseline;
+                y1 = y2 - FGDI->PtToPixYF(graphic.Height);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool TVYXEditor::GraphicIsInline(const TVYXGraphicObj& graphic) const
+{
+    // Floating objects are listed on their page; everything else stands in a row.
+    return FindFloatingOwnerPage(graphic) < 0;
+}
+
+int TVYXEditor::FindFloatingOwnerPage(const TVYXGraphicObj& graphic) const
+{
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    for (int i = 0; i < pages.Count(); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        for (const auto* list : {&p.GrInFront, &p.GrBehind, &p.GrPage})
+            if (std::find(list->begin(), list->end(), &graphic) != list->end())
+                return i;
+    }
+    return -1;
+}
+
+TVYXGraphicObj* TVYXEditor::FindFloatingGraphic(double x, double y) const
+{
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    const double left = PageScreenLeft();
+    for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        const double top = PageScreenTop(i);
+        if (y < top || y > top + p.PageHeight)
+            continue;
+        for (const auto* list : {&p.GrInFront, &p.GrPage, &p.GrBehind})
+            for (auto it = list->rbegin(); it != list->rend(); ++it) {
+                TVYXGraphicObj* g = *it;
+                const double gx = x - left - g->PixAbsX, gy = y - top - g->PixAbsY;
+                const double w = g->PixRotWidth > 0 ? g->PixRotWidth : FGDI->PtToPixXF(g->Width);
+                const double h = g->PixRotHeight > 0 ? g->PixRotHeight : FGDI->PtToPixYF(g->Height);
+                if (gx >= 0 && gy >= 0 && gx <= w && gy <= h)
+                    return g;
+            }
+    }
+    return nullptr;
+}
+
+// ---- Tables ---------------------------------------------------------------------------------
+
+bool TVYXEditor::TableHitAt(double x, double y, TVYXTableHit& hit, int& page) const
+{
+    hit = TVYXTableHit();
+    TVYXLogDocEditor* doc = XYToDocAndPage(x, y, page);
+    if (doc != FMainDoc || page < 0)
+        return false;
+    const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
+    const double px = x - PageScreenLeft(), py = y - PageScreenTop(page);
+    // The innermost tables of the page's rows; each answers for its own cells.
+    const TVYXTable* last = nullptr;
+    for (int r = 0; r < p.Rows.Count(); ++r) {
+        const TVYXPhyRow& row = p.Rows.GetItems(r);
+        const TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr;
+        const TVYXTable* table = cell ? cell->Table() : nullptr;
+        if (!table || table == last)
+            continue;
+        last = table;
+        const TVYXTableHit h = table->Hit(px, py, 3);
+        if (h.Cell && h.Where != amchNone && h.Where != amchInside) {
+            hit = h;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TVYXEditor::SizeTableColumn(TVYXTableCell& cell, int col, double width)
+{
+    TVYXLogPara* first = cell.Paras()._FirstPara();
+    if (!first || width < 1)
+        return false;
+    FFocusDoc->Command(vycMovePos, TVYXLogPos(first, 1));
+    const bool done = FFocusDoc->Command(vycTableColWidth, col, static_cast<int>(std::lround(width)));
+    FMainDoc->SetDirty(true);
+    FMainDoc->SetRepaint(true);
+    return done;
+}
+
+bool TVYXEditor::SizeTableRow(TVYXTableCell& cell, int row, double height)
+{
+    TVYXLogPara* first = cell.Paras()._FirstPara();
+    if (!first || height < 1)
+        return false;
+    FFocusDoc->Command(vycMovePos, TVYXLogPos(first, 1));
+    const bool done = FFocusDoc->Command(vycTableRowHeight, row, static_cast<int>(std::lround(height)));
+    FMainDoc->SetDirty(true);
+    FMainDoc->SetRepaint(true);
+    return done;
 }
 
 // ---- Line and page moves ------------------------------------------------------------------
@@ -323,7 +491,7 @@ bool TVYXEditor::DocPhyPosition(TVYXLogDocEditor& doc, int typeValue, TVYXLogPos
     }
     if (!chosen || chosen == row)
         return false;
-    pos.Assign(chosen->Para, PosInRow(*chosen, wantX - PageScreenLeft() - chosen->GetX()));
+    pos.Assign(chosen->Para, PosAtX(*FGDI, *chosen, wantX - PageScreenLeft()));
     pos.SetWithinLimits();
     return true;
 }
@@ -376,13 +544,76 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
     if (doc != FFocusDoc)
         SetFocusDoc(*doc);
     LeaveGraphicEditing();
+    if (doc == FMainDoc)
+        if (TVYXGraphicObj* floating = FindFloatingGraphic(x, y)) {
+            doc->Selections().Clear();
+            StartGraphicEditing(*floating);
+            // The same press may go on into a drag that moves the object.
+            FMouseResponder->MouseDown(vymsLeft, x, y);
+            return;
+        }
+    // The page's hit areas, made by painting: form fields and the table select handle.
+    if (doc == FMainDoc) {
+        const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
+        const double left = PageScreenLeft(), top = PageScreenTop(page);
+        if (const TVYXHitArea* area = p.FHitAreas.Hit(x - left, y - top)) {
+            if (area->Type == ahatFieldCheckBox && area->Field && area->Field->GetAsCheckBox()) {
+                TVYXComplexFieldCheckBox& box = *area->Field->GetAsCheckBox();
+                box.Checked = !box.Checked;
+                FMainDoc->SetDirty(true);
+                FMainDoc->SetRepaint(true);
+                return;
+            }
+            if (area->Type == ahatFieldDropDown && area->Field && FStringsEvent) {
+                FStringsEvent(*this, *area->Field, left + area->X1, top + area->Y2);
+                return;
+            }
+            if (area->Type == ahatTableSelect && area->Table) {
+                if (TVYXTableCell* cell = area->Table->GetCells(0, 0))
+                    if (TVYXLogPara* first = cell->Paras()._FirstPara()) {
+                        doc->Command(vycMovePos, TVYXLogPos(first, 1));
+                        doc->Command(vycTableSelect);
+                        FMainDoc->SetRepaint(true);
+                        return;
+                    }
+            }
+        }
+    }
     TVYXLogPos pos;
     if (!XYToLogPos(*doc, page, x, y, pos))
         return;
+    // Form fields answer the click themselves: a check box toggles, a drop-down list
+    // asks the host to show its entries below the field.
+    if (TVYXComplexField* field = FormFieldAt(pos); field && field->Enabled) {
+        if (TVYXComplexFieldCheckBox* box = field->GetAsCheckBox()) {
+            box->Checked = !box->Checked;
+            FMainDoc->SetDirty(true);
+            FMainDoc->SetRepaint(true);
+            return;
+        }
+        if (FStringsEvent) {
+            double fx = 0, fy = 0, fh = 0;
+            int fpage = 0;
+            if (PosToXY(pos, fpage, fx, fy, fh)) {
+                FStringsEvent(*this, *field, fx, fy + fh);
+                return;
+            }
+        }
+    }
     doc->Command(vycMovePos, pos);
-    if (const TVYXCharRun* run = doc->Caret().GetCharRun();
-        run && (run->Type_() == acrtGraphic || run->Type_() == acrtPicture) && run->StartPos == doc->Caret().CharPos)
-        doc->Command(vycSelectCharRight);
+    // A click on an inline object selects it, and the graphic editor takes it.
+    double gx1 = 0, gy1 = 0, gx2 = 0, gy2 = 0;
+    for (TVYXLogPos at : {pos, TVYXLogPos(pos.Para, pos.CharPos - 1)}) {
+        if (at.CharPos < 1)
+            continue;
+        const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(at.GetCharRun());
+        if (run && run->Graphic && run->StartPos == at.CharPos && GraphicScreenRect(*run->Graphic, gx1, gy1, gx2, gy2) &&
+            x >= gx1 && x <= gx2) {
+            doc->Command(vycMovePos, at);
+            CommandUI(vycSelectCharRight);
+            return;
+        }
+    }
     FRestoreX = -1;
     CaretPosChanged();
     if (doubleClick)
@@ -433,8 +664,6 @@ void TVYXEditor::PaintPages(bool screen)
     const TVYXPhyPages& pages = FPaginator->Pages();
     const double left = PageScreenLeft();
     const double areaTop = 0, areaBottom = FScrArea.Height();
-    TVYXFontDataDoc font;
-    // Rows of headers and footers of every page kind, with the kind they belong to.
     for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
         const TVYXPhyPage& p = pages.GetItems(i);
         const double top = PageScreenTop(i);
@@ -446,32 +675,8 @@ void TVYXEditor::PaintPages(bool screen)
         g.RectangleF(left, top, left + p.PageWidth, top + p.PageHeight);
         if (FShowMargins)
             g.RectOutlineF(left + p.ClientX1, top + p.ClientY1, left + p.ClientX2, top + p.ClientY2);
-        std::vector<const TVYXPhyRow*> rows;
-        for (int r = 0; r < p.Rows.Count(); ++r)
-            rows.push_back(&p.Rows.GetItems(r));
-        for (int r = 0; r < p.NoteRows.Count(); ++r)
-            rows.push_back(&p.NoteRows.GetItems(r));
-        std::vector<TVYXPhyRow*> hf;
-        if (TVYXLogDocEditor* h = GetHeader(i))
-            AddParaRows(h->Paras(), hf);
-        if (TVYXLogDocEditor* f = GetFooter(i))
-            AddParaRows(f->Paras(), hf);
-        rows.insert(rows.end(), hf.begin(), hf.end());
-        g.SetTextAlign(xhtaLeft, xvtaBaseline);
-        g.SetTransparentMode(true);
-        for (const TVYXPhyRow* row : rows) {
-            if (!row->Para)
-                continue;
-            for (const TVYXRowPiece& piece : row->Pieces) {
-                if (!piece.Run || piece.Text.empty() || piece.Text == u"\t" || piece.Text[0] == 8)
-                    continue;
-                piece.Run->SetupFontData(font, &row->Para->PAPX());
-                g.SetFont(font);
-                g.SetFontColor(font.Color == cVYXAutoColor ? 0 : font.Color);
-                g.TextOutF(left + row->GetX() + piece.X, top + row->Baseline, piece.Text);
-            }
-        }
-        // The selection of the focused document, as a frame under each selected stretch.
+        FPaintDoc->Options.ShowParaMarks = FSysOptions.ShowParaMarks;
+        FPaintDoc->PaintPage(i, left, top);
         if (FPaintPageEvent)
             FPaintPageEvent(*this, p, left, top);
     }

@@ -5,13 +5,14 @@ vyx_library(vyx_editor DEPS vyx_editing vyx_layout vyx_spell vyx_model vyx_platf
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXMacros.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXMouseResponders.cpp
 )
 
 vyx_tests(vyx_editor_tests LABEL facade DEPS vyx_editor vyx_device SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXEditorTest.cpp
 )
 
-vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import SOURCES
+vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import vyx_pdf SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorFiles.cpp
 )
 

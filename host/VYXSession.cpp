@@ -22,6 +22,7 @@ namespace {
 struct TToken {
     std::string Text;
     bool Quoted = false;
+    std::size_t Start = 0, End = 0;  // byte offsets of the token in its line
 };
 
 [[noreturn]] void Fail(const std::string& why) { throw std::runtime_error(why); }
@@ -51,6 +52,7 @@ std::vector<TToken> Tokenize(std::string_view line)
         if (c == '#')
             break;
         TToken t;
+        t.Start = i;
         if (c == '"') {
             t.Quoted = true;
             ++i;
@@ -95,6 +97,7 @@ std::vector<TToken> Tokenize(std::string_view line)
             while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
                 t.Text += line[i++];
         }
+        t.End = i;
         out.push_back(std::move(t));
     }
     return out;
@@ -175,11 +178,12 @@ struct TNamedKey {
     TVYXKey Key;
 };
 constexpr TNamedKey cKeys[] = {
-    {"backspace", vykBack}, {"delete", vykDelete},   {"down", vykDown},     {"end", vykEnd},
-    {"enter", vykReturn},   {"esc", vykEscape},      {"escape", vykEscape}, {"home", vykHome},
-    {"left", vykLeft},      {"minus", vykOemMinus},  {"pagedown", vykPageDown}, {"pageup", vykPageUp},
-    {"plus", vykOemPlus},   {"return", vykReturn},   {"right", vykRight},   {"space", vykSpace},
-    {"tab", vykTab},        {"up", vykUp},
+    {"back", vykBack},      {"backspace", vykBack},  {"bksp", vykBack},     {"del", vykDelete},
+    {"delete", vykDelete},  {"down", vykDown},       {"end", vykEnd},       {"enter", vykReturn},
+    {"esc", vykEscape},     {"escape", vykEscape},   {"home", vykHome},     {"left", vykLeft},
+    {"minus", vykOemMinus}, {"pagedown", vykPageDown}, {"pageup", vykPageUp}, {"pgdn", vykPageDown},
+    {"pgup", vykPageUp},    {"plus", vykOemPlus},    {"return", vykReturn}, {"right", vykRight},
+    {"space", vykSpace},    {"tab", vykTab},         {"up", vykUp},
 };
 
 void ParseKey(const std::string& spec, TVYXKey& key, TVYXShiftState& shift)
@@ -293,6 +297,10 @@ TVYXSessionResult TVYXSession::Play(std::string_view script)
         const std::string_view text = script.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
         ++line;
         try {
+            if (text.size() > MaxLineLength)
+                Fail("the line is longer than " + std::to_string(MaxLineLength) + " bytes");
+            if (result.Statements >= MaxStatements)
+                Fail("more than " + std::to_string(MaxStatements) + " statements");
             if (!Tokenize(text).empty()) {
                 PlayLine(text);
                 ++result.Statements;
@@ -317,15 +325,31 @@ void TVYXSession::PlayLine(std::string_view line)
     if (t.empty())
         return;
     TVYXEditor& e = FHost.Editor();
-    const std::string verb = Lower(t[0].Text);
+    std::string verb = Lower(t[0].Text);
+    // Other spellings people reach for.
+    if (verb == "type")
+        verb = "text";
+    else if (verb == "press")
+        verb = "key";
+    else if (verb == "cmd")
+        verb = "command";
+    else if (verb == "mousedown")
+        verb = "down";
+    else if (verb == "mouseup")
+        verb = "up";
+    else if (verb == "mousemove")
+        verb = "move";
     auto need = [&](std::size_t n) {
         if (t.size() < n + 1)
             Fail(verb + " needs " + std::to_string(n) + " argument(s)");
     };
+    // A quoted string, or else the rest of the line as written (without its comment).
     auto quoted = [&](std::size_t i) -> std::u16string {
-        if (i >= t.size() || !t[i].Quoted)
-            Fail(verb + " needs a quoted string");
-        return Utf8ToUtf16(t[i].Text);
+        if (i >= t.size())
+            Fail(verb + " needs a string");
+        if (t[i].Quoted)
+            return Utf8ToUtf16(t[i].Text);
+        return Utf8ToUtf16(line.substr(t[i].Start, t.back().End - t[i].Start));
     };
     auto integer = [&](std::size_t i) {
         int v = 0;
@@ -429,6 +453,8 @@ void TVYXSession::PlayLine(std::string_view line)
         TVYXMemoryStream rtf(t.size() > 1 ? t[1].Text : std::string());
         rtf.Seek(0, vysoBeginning);
         e.CommandUI(vycInsertRTFStreamAtCaret, static_cast<TVYXStream&>(rtf));
+    } else if (!AllowFiles && (verb == "open" || verb == "save" || verb == "snapshot")) {
+        Fail(verb + " is not allowed here");
     } else if (verb == "open") {
         need(1);
         e.LoadFromFile(Resolve(t[1].Text));

@@ -4,7 +4,8 @@
 // skipped; a "#" after a blank starts a comment outside quotes):
 //
 //   key MODS+NAME            a key: Ctrl+Shift+R, Enter, Shift+Left, F3, Ctrl+B, PageDown
-//   text "STRING"            typed characters ("\n" presses Enter, "\t" Tab)
+//   text "STRING"            typed characters ("\n" presses Enter, "\t" Tab); without
+//                            quotes the rest of the line as written
 //   down POINT [MODS]        mouse button down; up, move the same; click = down + up
 //   drag POINT POINT [MODS]  down at the first point, moves, up at the second
 //   command NAME [ARGS]      CommandUI: NAME with or without "vyc"; ARGS nothing, "STRING",
@@ -32,11 +33,12 @@
 // POINT is "X Y" in screen pixels, or "@P:C" (the main document's paragraph P,
 // 1-based, character C), or "@caret": the screen point of that position.
 // MODS is a "+"-joined list of shift, ctrl, alt, double, triple, right.
-// STRING escapes: \n \t \\ \" \uXXXX.
+// STRING escapes: \n \t \\ \" \uXXXX. Also understood: type (text), press (key),
+// cmd (command), mousedown, mouseup, mousemove.
 #pragma once
 
-#include <iosfwd>
 #include <string>
+#include <string_view>
 
 class TVYXHeadlessHost;
 
@@ -59,6 +61,11 @@ public:
     void PlayLine(std::string_view line);
     // The text of the main document after the last open (for "assert original").
     const std::u16string& Original() const { return FOriginal; }
+    // False refuses open, save and snapshot (a script from an untrusted source).
+    bool AllowFiles = true;
+    // Lines longer than this, or more statements than MaxStatements, fail the script.
+    std::size_t MaxLineLength = 1 << 20;
+    int MaxStatements = 1 << 20;
 
 private:
     std::string Resolve(const std::string& name) const;

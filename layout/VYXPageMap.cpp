@@ -1,11 +1,12 @@
 // VYXPageMap.cpp: between page points and document positions: the page of a position, the place at a point, the point of a place.
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <vector>
 
 #include "layout/VYXPhyPage.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
 
@@ -23,6 +24,9 @@ int IndexOfRow(const TVYXPhyRows& rows, const TVYXPhyRow& row)
             return i;
     return -1;
 }
+
+// Points this close outside a row's box still belong to it (the caret at a row's end).
+constexpr double cEdge = 0.5;
 
 // The vertical band a table row takes on a page: from the rows of its cells placed
 // there, and its own extent when it ends on this page.
@@ -64,9 +68,12 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
     double bestDy = 2147483647.0, bestDx = 2147483647.0;
     for (int i = 0; i < count; ++i) {
         const TVYXPhyRow& row = rows(i);
+        // The box the row was broken for, widened to its text (trailing spaces hang out;
+        // the caret after the last character stands on the box's edge).
+        const double text = row.Pieces.empty() ? 0 : row.Pieces.back().X + row.Pieces.back().Width;
         const double x1 = row.PageX + std::min<double>(row.XOffs, 0);
-        const double x2 = row.PageX + row.XOffs + std::max<double>(row.AvailWidth, row.UsedWidth);
-        int firm = x >= x1 && x < x2 ? 1 : 0;
+        const double x2 = std::max(row.PageX + row.XOffs + std::max<double>(row.AvailWidth, row.UsedWidth), row.GetX() + text);
+        int firm = x >= x1 - cEdge && x <= x2 + cEdge ? 1 : 0;
         int depth = 0;
         for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell; cell = cell->ParentCell())
             ++depth;
@@ -77,7 +84,8 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
             for (TVYXTableCell* cell = row.Para->Cell(); cell && !firm; cell = cell->ParentCell(), --level) {
                 const auto band =
                     std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
-                if (x >= cell->PixX1 && x < cell->PixX2 && y >= band->Y1 && y < band->Y2)
+                const double right = level == depth ? std::max(cell->PixX2, x2) : cell->PixX2;
+                if (x >= cell->PixX1 && x < right + (level == depth ? cEdge : 0) && y >= band->Y1 && y < band->Y2)
                     firm = 1 + level;
             }
         }
@@ -148,8 +156,56 @@ bool TVYXPhyPage::HitFootnotes(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, 
     return HitList(gdi, NoteRows, pos, x, y);
 }
 
+TVYXPageArea TVYXPhyPage::Hit(double x, double y) const
+{
+    if (!(x >= 0 && x < PageWidth && y >= 0 && y < PageHeight))
+        return apaNone;
+    if (y < BodyTop())
+        return apaHeader;
+    if (y >= ClientY2 - FooterExHeight())
+        return apaFooter;
+    if (NoteRows.Count() > 0 && y >= GetAbsAbsFNotesCY1())
+        return apaFootnotes;
+    return apaBody;
+}
+
+TVYXGraphicObj* TVYXPhyPage::HitGraphic(double x, double y) const
+{
+    for (const std::vector<TVYXGraphicObj*>* list : {&GrInFront, &GrPage, &GrBehind})
+        for (auto it = list->rbegin(); it != list->rend(); ++it) {  // the last drawn lies on top
+            TVYXGraphicObj* obj = *it;
+            if (x >= obj->PixAbsX && x < obj->PixAbsX + obj->PixRotWidth && y >= obj->PixAbsY &&
+                y < obj->PixAbsY + obj->PixRotHeight)
+                return obj;
+        }
+    return nullptr;
+}
+
 bool TVYXPhyPage::XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const
 {
+    // A text box's text: its rows were placed inside the box on this page.
+    if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(HitGraphic(x, y)))
+        if (shape->TextBox && shape->TextBox->Paras && HitHeaderFooter(gdi, *shape->TextBox->Paras, pos, x, y))
+            return true;
+    // A header row repeated at the top of a page the table continues on: its cells'
+    // rows stand on the table's first page, DY above their copy here.
+    for (const TVYXRepeatedRow& copy : RepeatedRows) {
+        if (!copy.Row || y < copy.Y || y >= copy.Y + (copy.Row->PixY2 - copy.Row->PixY1))
+            continue;
+        std::vector<const TVYXPhyRow*> rows;
+        TVYXLogParasIterator walk;  // nested tables included
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            if (const TVYXPhyRows* r = RowsOf(&p))
+                for (int i = 0; i < r->Count(); ++i)
+                    rows.push_back(&r->GetItems(i));
+        };
+        for (int c = 0; c < copy.Row->Count(); ++c)
+            walk.Iterate(copy.Row->GetCells(c)->Paras());
+        const TVYXPhyRow* row = NearestRow([&](int i) -> const TVYXPhyRow& { return *rows[static_cast<std::size_t>(i)]; },
+                                           static_cast<int>(rows.size()), x, y - copy.DY);
+        if (row && PlaceOnRow(gdi, *row, pos, x))
+            return true;
+    }
     if (NoteRows.Count() > 0 && y >= GetAbsAbsFNotesCY1())
         return HitFootnotes(gdi, pos, x, y);
     return HitClient(gdi, pos, x, y);
@@ -169,6 +225,8 @@ bool TVYXPhyPage::HitHeaderFooter(TVYXGDI& gdi, TVYXLogParas& paras, TVYXLogPhyP
 
 bool TVYXPhyPage::LogPosToXY(TVYXGDI& gdi, const TVYXLogPhyPosition& pos, double& x, double& y) const
 {
+    if (!pos.Valid())
+        return false;
     const TVYXPhyRow* row = pos.GetRow();
     // Header and footer rows stand on every page and carry no page of their own.
     if (!row || (row->Page >= 0 && row->Page != Index))

@@ -111,8 +111,8 @@ void TVYXPaintDoc::PaintPage(int index, double x, double y)
 
 void TVYXPaintDoc::PaintNotes(TVYXTextRender& render, TVYXPhyPage& page, double x, double y)
 {
-    if (page.Footnotes.empty() && page.NoteParts.empty())  // a page may show only a note's rest
-        return;
+    if (page.GetFNotesHeight() <= 0)
+        return;  // no note (nor the rest of one from the page before) on this page
     // A black rule 150 pt long and 1 pt thick, 10 pt into the room layout leaves above
     // the notes (held inside that room at high resolutions).
     const double top = page.GetAbsAbsFNotesCY1();
@@ -156,7 +156,7 @@ void TVYXPaintDoc::PaintDoc()
 void TVYXPaintDoc::PaintCaret(double deskX, double deskY)
 {
     const TVYXLogPos& caret = FDocument.Caret();
-    if (!caret.Para || !FDocument.Selections().IsEmpty())
+    if (!caret.Para || (FDocument.Selections().HasSelection() && !FDocument.Selections().IsEmpty()))
         return;
     const auto* rows = static_cast<const TVYXPhyRows*>(caret.Para->Rows());
     const TVYXPhyRow* row = rows ? rows->Find(caret.CharPos) : nullptr;

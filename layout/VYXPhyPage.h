@@ -21,6 +21,8 @@ class TVYXLogParas;
 
 // Which header or footer a page shows.
 enum TVYXPageHdrFtr { aphfDefault, aphfFirst, aphfEven };
+// The part of a page a point lies in (see TVYXPhyPage::Hit).
+enum TVYXPageArea { apaNone, apaHeader, apaBody, apaFootnotes, apaFooter };
 
 // A table's header row drawn again at the top of a page the table continues on.
 struct TVYXRepeatedRow {
@@ -83,8 +85,17 @@ public:
     // order (a paragraph's end on its last row); no paragraph when the page has no rows.
     TVYXLogPos FirstPos() const;
     TVYXLogPos LastPos() const;
-    // The place a page point (pixels) shows: footnote rows below the footnote line,
-    // else the body rows (table cells included). The row is the one whose box holds x
+    // The part of the page a point lies in: outside the page none; above the body (top
+    // margin and header extension) the header; below the body's client bottom less the
+    // footer extension the footer; below the footnote line, when the page has notes,
+    // the footnotes; else the body.
+    TVYXPageArea Hit(double x, double y) const;
+    // The floating object at a page point: those in front of the text first, then those
+    // placed against the page, then those behind it; nullptr when none.
+    TVYXGraphicObj* HitGraphic(double x, double y) const;
+    // The place a page point (pixels) shows: the text of a text box under it, the cells
+    // of a table header row repeated at the top of the page, footnote rows below the
+    // footnote line, else the body rows (table cells included). The row is the one whose box holds x
     // nearest to y, else the nearest row; the character follows from x (see
     // TVYXRowEditor::XToRelCharPos). False when the page has no rows there.
     bool XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;

@@ -184,17 +184,22 @@ void TVYXRowEditor::AddEOL(double rowX, bool rtlPara)
 
 double TVYXRowEditor::CharPosToX(std::int32_t pos) const
 {
-    if (FChars.empty())
+    if (FChars.empty() || !FRow || pos < FRow->StartPos || pos > FChars.back().Pos)
         return 0;
     const TVYXRowChar& eol = FChars.back();
     if (pos == eol.Pos)
         return eol.X;
+    // Positions that show nothing (field instructions, markers) stand where the next
+    // shown character stands.
+    const TVYXRowChar* next = &eol;
     for (std::size_t i = 0; i + 1 < FChars.size(); ++i) {
         const TVYXRowChar& c = FChars[i];
         if (pos >= c.Pos && pos < c.Pos + std::max(c.Len, 1))
             return c.Rtl ? c.X + c.Width : c.X;
+        if (c.Pos > pos && c.Pos < next->Pos)
+            next = &c;
     }
-    return 0;
+    return next == &eol || !next->Rtl ? next->X : next->X + next->Width;
 }
 
 std::int32_t TVYXRowEditor::XToRelCharPos(double x) const

@@ -79,7 +79,7 @@ void TVYXULData::Clear()
 struct TVYXTextPrint::TOpenField {
     TVYXComplexField* Field = nullptr;
     double X1 = 0;
-    const TVYXLogPara* Para = nullptr;
+    TVYXLogPara* Para = nullptr;  // where the field starts
     std::int32_t CharPos = 1;
 };
 
@@ -312,10 +312,19 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
         ctx.TextEnd = std::max(ctx.TextEnd, ctx.X0 + piece.X + piece.Width);
     }
     FlushHyperlink(ctx);
+    // A change bar in the left margin beside rows with tracked insertions, deletions or moves.
+    if (FPage && std::any_of(row.Pieces.begin(), row.Pieces.end(), [](const TVYXRowPiece& p) {
+            return p.Run && p.Run->HasEnabledRevision() && p.Run->Revision() &&
+                   p.Run->Revision()->RevType >= artInsert && p.Run->Revision()->RevType <= artMoveTo;
+        })) {
+        const int x = Round(FOriginX + FPage->ClientX1 - std::max(4.0, FGDI.PtToPixXF(10)));
+        FGDI.SetPaintColor(0x000000);
+        FGDI.LineVert(Round(ctx.Top), Round(ctx.Bottom), x, std::max(1, Round(FGDI.PtToPixXF(0.75))));
+    }
     for (const auto& [run, x] : boundaries)
         DoCRLinked(ctx, *run, x);
     for (TOpenField& f : FOpenFields)
-        PrintField(ctx, f, ctx.TextEnd, false);
+        PrintField(ctx, f, ctx.TextEnd);
     if (ctx.LastRow)
         DoParaMarks(ctx);
     FXReached = ctx.TextEnd;
@@ -410,7 +419,7 @@ void TVYXTextPrint::PrintTextMarker(TRowCtx& ctx, std::size_t i)
 {
     const TVYXRowPiece& piece = ctx.Row->Pieces[i];
     const TVYXCharRun& run = *piece.Run;
-    std::u16string_view text = piece.Text;
+    std::u16string_view text = piece.Text;  // page fields replace it below
     std::u16string pageText;
     if (FLayout && FPage && run.Type_() == acrtSimpleField) {
         if (std::optional<std::u16string> t = FLayout->PageFieldText(run, *FPage)) {
@@ -659,7 +668,7 @@ void TVYXTextPrint::DoCRLinked(TRowCtx& ctx, const TVYXCharRun& boundary, double
         } else if (last) {
             for (std::size_t k = FOpenFields.size(); k-- > 0;)
                 if (FOpenFields[k].Field == field) {
-                    PrintField(ctx, FOpenFields[k], x, true);
+                    PrintField(ctx, FOpenFields[k], x);
                     FOpenFields.erase(FOpenFields.begin() + static_cast<std::ptrdiff_t>(k));
                     break;
                 }
@@ -736,9 +745,8 @@ void TVYXTextPrint::PrintDropDown(TRowCtx& ctx, double x1, double x2)
         FGDI.LineF(cx - r + k, cy - r / 2 + k, cx + r - k, cy - r / 2 + k);
 }
 
-void TVYXTextPrint::PrintField(TRowCtx& ctx, TOpenField& field, double x2, bool last)
+void TVYXTextPrint::PrintField(TRowCtx& ctx, TOpenField& field, double x2)
 {
-    (void)last;
     if (!field.Field || x2 < field.X1)
         return;
     const double x1 = field.X1;
@@ -762,14 +770,13 @@ void TVYXTextPrint::PrintField(TRowCtx& ctx, TOpenField& field, double x2, bool 
         TVYXHitArea& a = FPage->FHitAreas.AddByPaint(type, x1 - FOriginX, ctx.Top - FOriginY, x2 - FOriginX,
                                                      ctx.Bottom - FOriginY);
         a.Field = field.Field;
-        a.Para = const_cast<TVYXLogPara*>(field.Para);
+        a.Para = field.Para;
         a.CharPos = field.CharPos;
     }
 }
 
-void TVYXTextPrint::AddHyperlinkArea(const TRowCtx& ctx, TVYXHyperlink& link, double x1, double x2)
+void TVYXTextPrint::AddHyperlinkArea(TRowCtx& c, TVYXHyperlink& link, double x1, double x2)
 {
-    auto& c = const_cast<TRowCtx&>(ctx);
     if (c.Link == &link && std::abs(x1 - c.LinkX2) < 1.5) {
         c.LinkX2 = x2;
         return;

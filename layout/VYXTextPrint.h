@@ -131,11 +131,13 @@ private:
     // A boundary run (no room on the row) standing at x.
     void DoCRLinked(TRowCtx& ctx, const TVYXCharRun& run, double x);
     void DoParaMarks(TRowCtx& ctx);
-    void PrintField(TRowCtx& ctx, TOpenField& field, double x2, bool last);
+    // The part of a form or hyperlink field from its start on the row to x2: frame, hit area, link.
+    void PrintField(TRowCtx& ctx, TOpenField& field, double x2);
     void PrintCheckBox(TRowCtx& ctx, TVYXComplexField& field, double x);
     void PrintDropDown(TRowCtx& ctx, double x1, double x2);
     void SetTextJustification(double extra, int breaks);
-    void AddHyperlinkArea(const TRowCtx& ctx, TVYXHyperlink& link, double x1, double x2);
+    // Collects a hyperlink run's extent; neighbouring runs of one link make one area.
+    void AddHyperlinkArea(TRowCtx& ctx, TVYXHyperlink& link, double x1, double x2);
     double TextWidthJust(std::u16string_view text, double extra);
     TVYXColor AuthorColor() const;
 

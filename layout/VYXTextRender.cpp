@@ -14,6 +14,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
 
@@ -98,11 +99,78 @@ bool SameBorders(const TVYXParaData& a, const TVYXParaData& b)
     return true;
 }
 
+// A side the cell and its table leave open comes from the table's style (its own
+// table properties, then those of the styles it is based on): "Table Grid" and its
+// kind give most real tables their lines that way.
+const TVYXDocPropBorder* StyledBorder(const TVYXTableCell& cell, const TVYXDocPropBorder* own, bool edge,
+                                      TVYXTapId outer, TVYXTapId inside)
+{
+    if (own)
+        return own;
+    const TVYXTable* table = cell.Table();
+    const TVYXStyle* style = table ? table->TAPX().GetStyle() : nullptr;
+    for (int depth = 0; style && depth < cMaxDepth; ++depth, style = style->BasedOn)
+        if (const TVYXTAPX* tapx = style->StyleTAPX())
+            if (const TVYXDocPropBorder* b = tapx->GetBorder(edge ? outer : inside))
+                return b;
+    return nullptr;
+}
+
+// The cell's shading, else the one its table's style gives every cell.
+TVYXColor CellFill(const TVYXTableCell& cell)
+{
+    const auto own = static_cast<TVYXColor>(cell.MergeRoot()->GetFillColor());
+    if (!IsAuto(own))
+        return own;
+    const TVYXTable* table = cell.Table();
+    const TVYXStyle* style = table ? table->TAPX().GetStyle() : nullptr;
+    for (int depth = 0; style && depth < cMaxDepth; ++depth, style = style->BasedOn)
+        if (style->Type_() == astTable)
+            if (const TVYXTableCellProps* props = static_cast<const TVYXTableStyle*>(style)->CellProps())
+                if (!IsAuto(static_cast<TVYXColor>(props->FillColor)))
+                    return static_cast<TVYXColor>(props->FillColor);
+    return cVYXAutoColor;
+}
+
 }  // namespace
 
 struct TVYXTextRender::TSegment {
     double Y1 = 0, Y2 = 0;  // page pixels
     TVYXPhyPageSplittedCell Split = appscNone;
+};
+
+// The pages each row of a table reaches, found on demand. Rows follow each other down
+// the pages, so the rows of one page are found by bisection: painting a page of a
+// table hundreds of pages long looks at a few dozen rows, not at all of them.
+class TVYXTextRender::TRowExtents {
+public:
+    explicit TRowExtents(const TVYXTable& table) : FTable(table), FItems(static_cast<std::size_t>(table.Count())) {}
+    const TExtent& Get(int r)
+    {
+        auto& slot = FItems[static_cast<std::size_t>(r)];
+        if (!slot.second) {
+            slot.first = RowExtent(*FTable.GetRows(r));
+            slot.second = true;
+        }
+        return slot.first;
+    }
+    // The first row that may reach page `p` (rows without placed content count as before it).
+    int FirstOn(int p)
+    {
+        int lo = 0, hi = FTable.Count();
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (Get(mid).MaxPage < p)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
+private:
+    const TVYXTable& FTable;
+    std::vector<std::pair<TExtent, bool>> FItems;
 };
 
 TVYXTextRender::TVYXTextRender(TVYXGDI& gdi) : FGDI(gdi), FTextPrint(gdi)
@@ -149,6 +217,12 @@ void TVYXTextRender::Render(TVYXLogDocEditor& doc, TVYXPhyPage& page, double x, 
     PaintPage();
     DrawFloats(true);
     PaintHitAreas();
+    // The selected drawing object gets its frame and handles (screen only).
+    if (const TVYXGraphicObj* g = doc.Selections().Graphic; g && !Options().Printing)
+        for (const auto* list : {&page.GrBehind, &page.GrPage, &page.GrInFront})
+            if (std::find(list->begin(), list->end(), g) != list->end())
+                FGDI.DrawSelected(g->PixAbsX + x, g->PixAbsY + y, g->PixAbsX + g->PixRotWidth + x,
+                                  g->PixAbsY + g->PixRotHeight + y);
 }
 
 void TVYXTextRender::DrawFloats(bool front)
@@ -186,12 +260,15 @@ void TVYXTextRender::PaintPage()
             cell = table->ParentCell();
         }
     }
-    for (auto it = tables.rbegin(); it != tables.rend(); ++it)
-        CellFills(**it);
+    std::vector<std::unique_ptr<TRowExtents>> extents;
+    for (TVYXTable* table : tables)
+        extents.push_back(std::make_unique<TRowExtents>(*table));
+    for (std::size_t i = tables.size(); i-- > 0;)
+        CellFills(*tables[i], *extents[i]);
     PaintRows(FPage->Rows, FX, FY);
     PaintRepeatedRows();
-    for (TVYXTable* table : tables)
-        DoCellBorders(*table);
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        DoCellBorders(*tables[i], *extents[i]);
 }
 
 void TVYXTextRender::PaintRows(const TVYXPhyRowsList& rows, double dx, double dy)
@@ -233,7 +310,6 @@ void TVYXTextRender::SetupPAPX(const TVYXPhyRowsList& rows, int first, int last)
     const double x1 = r1.PageX + FGDI.PtToPixXF(pd.IndentLeft) + FX;
     const double x2 = r1.PageX + width - FGDI.PtToPixXF(pd.IndentRight) + FX;
     const double y1 = r1.GetY1() + FY;
-    const double y2 = r2.Baseline + r2.Descent + FY;
     // Neighbours framed alike form one box: no line between them.
     bool top = r1.GetIsFirst() && own && &own->GetItems(0) == &r1;
     bool bottom = (r2.Flags & aprfLast) != 0;
@@ -243,11 +319,17 @@ void TVYXTextRender::SetupPAPX(const TVYXPhyRowsList& rows, int first, int last)
             static_cast<const TVYXLogPara*>(prev)->SetupParaData(other);
             top = !SameBorders(pd, other);
         }
+    double y2 = r2.Baseline + r2.Descent + FY;
     if (bottom)
         if (const TVYXLogParaItem* next = para.NextInParas(); next && next->IsPara()) {
             TVYXParaData other;
-            static_cast<const TVYXLogPara*>(next)->SetupParaData(other);
+            const auto& nextPara = *static_cast<const TVYXLogPara*>(next);
+            nextPara.SetupParaData(other);
             bottom = !SameBorders(pd, other);
+            // One box: this part reaches down to the next paragraph's first row.
+            if (const TVYXPhyRows* nr = RowsOf(nextPara); !bottom && nr && nr->Count() > 0 &&
+                nr->First()->Page == r2.Page && nr->First()->PageX == r2.PageX && nr->First()->GetY1() + FY > y2)
+                y2 = nr->First()->GetY1() + FY;
         }
     const auto space = [this](const TVYXDocPropBorder* b, bool horiz) {
         return b && b->Assigned() ? (horiz ? FGDI.PtToPixXF(b->Space) : FGDI.PtToPixYF(b->Space)) : 0.0;
@@ -322,10 +404,10 @@ void TVYXTextRender::PaintVertCellBorder(const TVYXDocPropBorder* border, double
 
 // ---- Tables ----------------------------------------------------------------------------
 
-bool TVYXTextRender::RowSegment(const TVYXTable& table, int r, TSegment& seg) const
+bool TVYXTextRender::RowSegment(const TVYXTable& table, TRowExtents& extents, int r, TSegment& seg) const
 {
     const TVYXTableRow& row = *table.GetRows(r);
-    const TExtent e = RowExtent(row);
+    const TExtent e = extents.Get(r);
     if (e.MaxPage < 0)
         return false;
     const int p = FPage->Index;
@@ -338,7 +420,7 @@ bool TVYXTextRender::RowSegment(const TVYXTable& table, int r, TSegment& seg) co
         start = e.MinY - 2;
         if (r > 0) {
             const TVYXTableRow& prev = *table.GetRows(r - 1);
-            if (RowExtent(prev).MaxPage == e.MinPage)
+            if (extents.Get(r - 1).MaxPage == e.MinPage)
                 start = prev.PixY2;
         }
     }
@@ -350,16 +432,18 @@ bool TVYXTextRender::RowSegment(const TVYXTable& table, int r, TSegment& seg) co
     return seg.Y2 > seg.Y1;
 }
 
-void TVYXTextRender::CellFills(TVYXTable& table)
+void TVYXTextRender::CellFills(TVYXTable& table, TRowExtents& extents)
 {
-    for (int r = 0; r < table.Count(); ++r) {
+    for (int r = extents.FirstOn(FPage->Index); r < table.Count(); ++r) {
+        if (extents.Get(r).MinPage > FPage->Index && extents.Get(r).MaxPage >= 0)
+            break;
         TSegment seg;
-        if (!RowSegment(table, r, seg))
+        if (!RowSegment(table, extents, r, seg))
             continue;
         const TVYXTableRow& row = *table.GetRows(r);
         for (int c = 0; c < row.Count(); ++c) {
             const TVYXTableCell& cell = *row.GetCells(c);
-            const auto color = static_cast<TVYXColor>(cell.MergeRoot()->GetFillColor());
+            const TVYXColor color = CellFill(cell);
             const bool selected = !Options().Printing && (cell.MergeRoot()->Flags & atcfSelected) != 0;
             if (!IsAuto(color) && color != 0xFFFFFF)
                 FTextPrint.PrintSelection(cell.PixX1 + FX, seg.Y1 + FY, cell.PixX2 + FX, seg.Y2 + FY, color);
@@ -371,11 +455,19 @@ void TVYXTextRender::CellFills(TVYXTable& table)
 
 void TVYXTextRender::DoCellBorders(TVYXTable& table)
 {
+    TRowExtents extents(table);
+    DoCellBorders(table, extents);
+}
+
+void TVYXTextRender::DoCellBorders(TVYXTable& table, TRowExtents& extents)
+{
     std::vector<std::pair<int, TSegment>> segs;
     double x1 = 1e300, x2 = -1e300, y1 = 1e300, y2 = -1e300;
-    for (int r = 0; r < table.Count(); ++r) {
+    for (int r = extents.FirstOn(FPage->Index); r < table.Count(); ++r) {
+        if (extents.Get(r).MinPage > FPage->Index && extents.Get(r).MaxPage >= 0)
+            break;
         TSegment seg;
-        if (!RowSegment(table, r, seg))
+        if (!RowSegment(table, extents, r, seg))
             continue;
         segs.emplace_back(r, seg);
         const TVYXTableRow& row = *table.GetRows(r);
@@ -419,17 +511,34 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     const double x1 = cell.PixX1 + FX, x2 = cell.PixX2 + FX;
     const bool cutTop = split == appscTop || split == appscTopAndBottom || split == appscBoth;
     const bool cutBottom = split == appscBottom || split == appscTopAndBottom || split == appscBoth;
-    const TVYXDocPropBorder* top = cutTop ? nullptr : cell.BorderTop();
-    const TVYXDocPropBorder* bottom = cutBottom ? nullptr : cell.BorderBottom();
-    const TVYXDocPropBorder* left = cell.BorderLeft();
-    const TVYXDocPropBorder* right = cell.BorderRight();
+    // Inside a vertical merge only the root has a top and only the last cell a bottom.
+    const TVYXTableCell& root = *cell.MergeRoot();
+    const TVYXTableCell& lastCell = *cell.MergeLast();
+    const bool mergeGoesOn = &lastCell != &cell;
+    const TVYXDocPropBorder* top =
+        cutTop || &root != &cell ? nullptr
+                                 : StyledBorder(cell, cell.BorderTop(), !cell.Row || cell.Row->IsTop(), vytiBorderTop,
+                                                vytiBorderInsideHoriz);
+    const TVYXDocPropBorder* bottom =
+        cutBottom || mergeGoesOn ? nullptr
+                                 : StyledBorder(cell, cell.BorderBottom(), !lastCell.Row || lastCell.Row->IsBottom(),
+                                                vytiBorderBottom, vytiBorderInsideHoriz);
+    const TVYXDocPropBorder* left =
+        StyledBorder(cell, cell.BorderLeft(), root.IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
+    const TVYXDocPropBorder* right =
+        StyledBorder(cell, cell.BorderRight(), root.IsRight(), vytiBorderRight, vytiBorderInsideVert);
     if (Options().ShowHiddenTableLines && !Options().Printing) {
         // Gridlines where a cell has no border, so that the table's shape stays visible.
         FGDI.SetPaintColor(cGridColor);
-        if (!(left && left->Assigned()))
+        const auto open = [](const TVYXDocPropBorder* b) { return !(b && b->Assigned()); };
+        if (open(left))
             FGDI.LineVertStyled(Round(y1), Round(y2), Round(x1), {1, 1}, 1);
-        if (!(top && top->Assigned()) && !cutTop)
+        if (open(right))
+            FGDI.LineVertStyled(Round(y1), Round(y2), Round(x2), {1, 1}, 1);
+        if (open(top) && !cutTop && &root == &cell)
             FGDI.LineHorizStyled(Round(x1), Round(x2), Round(y1), {1, 1}, 1);
+        if (open(bottom) && !cutBottom && !mergeGoesOn)
+            FGDI.LineHorizStyled(Round(x1), Round(x2), Round(y2), {1, 1}, 1);
     }
     PaintHorizCellBorder(top, x1, x2, y1);
     PaintHorizCellBorder(bottom, x1, x2, y2);
@@ -469,7 +578,7 @@ void TVYXTextRender::PaintRepeatedRows()
         const TVYXTableRow& row = *rr.Row;
         for (int c = 0; c < row.Count(); ++c) {
             TVYXTableCell& cell = *row.GetCells(c);
-            const auto color = static_cast<TVYXColor>(cell.MergeRoot()->GetFillColor());
+            const TVYXColor color = CellFill(cell);
             if (!IsAuto(color) && color != 0xFFFFFF)
                 FTextPrint.PrintSelection(cell.PixX1 + FX, row.PixY1 + rr.DY + FY, cell.PixX2 + FX,
                                           row.PixY2 + rr.DY + FY, color);
@@ -555,7 +664,39 @@ void TVYXTextRender::RenderParas(TVYXLogDocEditor& doc, TVYXPhyPage& page, TVYXL
         if (TVYXPhyRows* own = RowsOf(*p))
             for (int r = 0; r < own->Count(); ++r)
                 rows.Add(own->GetItems(r));
+    // Floating objects of a header or footer (a logo, a rule) are not on the page's
+    // lists: they are placed here as the paginator places body floats, the same on
+    // every page, behind or in front of the header's text.
+    const auto floats = [&](bool front) {
+        for (TVYXLogPara* p = paras._FirstPara(); p; p = p->Next()) {
+            const TVYXGraphicObjList* graphics = p->Graphics();
+            const TVYXPhyRows* own = RowsOf(*p);
+            if (!graphics || !own || own->Count() == 0)
+                continue;
+            const TVYXPhyRow& first = *own->First();
+            for (int g = 0; g < graphics->Count(); ++g) {
+                TVYXGraphicObj& obj = graphics->GetItems(g);
+                if ((obj.Wrap == agowBehind) == front)
+                    continue;
+                double bx = first.PageX, by = first.GetY1();
+                switch (obj.HorizPosRel) {
+                case agohprPage: bx = 0; break;
+                case agohprMargin: case agohprLeftMargin: case agohprInsideMargin: bx = page.ClientX1; break;
+                default: break;
+                }
+                switch (obj.VertPosRel) {
+                case agovprPage: by = 0; break;
+                case agovprMargin: case agovprTopMargin: case agovprInsideMargin: by = page.ClientY1; break;
+                default: break;
+                }
+                FGDI.DrawF(bx + FGDI.PtToPixXF(obj.PosLeft) + x, by + FGDI.PtToPixYF(obj.PosTop) + y, obj);
+            }
+        }
+        SetupText();
+    };
+    floats(false);
     PaintRows(rows, x, y);
+    floats(true);
     if (savedDoc && savedPage) {
         FDoc = savedDoc;
         FPage = savedPage;

@@ -79,14 +79,16 @@ public:
 
 private:
     struct TSegment;
+    class TRowExtents;
     void BeginPage(TVYXLogDocEditor& doc, TVYXPhyPage& page, double x, double y);
     void PaintRows(const TVYXPhyRowsList& rows, double dx, double dy);
     void DrawFloats(bool front);
     // Where a table row lies on the current page; false when not on it.
-    bool RowSegment(const TVYXTable& table, int row, TSegment& seg) const;
+    bool RowSegment(const TVYXTable& table, TRowExtents& extents, int row, TSegment& seg) const;
+    void DoCellBorders(TVYXTable& table, TRowExtents& extents);
     void PaintCellRows(TVYXLogParas& paras, double dy, int depth);
     void PaintRepeatedRows();
-    void CellFills(TVYXTable& table);
+    void CellFills(TVYXTable& table, TRowExtents& extents);
 
     TVYXGDI& FGDI;
     TVYXTextPrint FTextPrint;

@@ -71,10 +71,8 @@ std::string& TVYXGDIPDF::Out()
         // A new page: its content flips y once, and nothing of the last page's state is assumed.
         FPage = FCanvas.CurrentPage();
         FSaveDepth = 0;
-        FFillSet = FStrokeSet = -1;
-        FLineWidthSet = -1;
-        FAlphaSet = 1;
-        FDashSet = false;
+        FSet = TStreamState();
+        FSaved.clear();
         out += "1 0 0 -1 0 ";
         VYXPdfNum(out, FCanvas.PageHeight(FPage));
         out += " cm\n";
@@ -96,10 +94,10 @@ void TVYXGDIPDF::Alpha(double alpha)
     if (FCanvas.PdfA())
         return;  // no transparency in PDF/A-1: everything is drawn opaque
     alpha = std::clamp(alpha, 0.0, 1.0);
-    if (std::abs(alpha - FAlphaSet) < 1e-3)
+    if (std::abs(alpha - FSet.AlphaSet) < 1e-3)
         return;
     Out() += FCanvas.OpacityState(alpha) + " gs\n";
-    FAlphaSet = alpha;
+    FSet.AlphaSet = alpha;
 }
 
 namespace {
@@ -121,7 +119,43 @@ TVYXColor OnWhite(TVYXColor c, double alpha)
     };
     return mix(16) | mix(8) | mix(0);
 }
+
+// The outline dashes of graphic objects, on and off in stroke widths (as on screen), and
+// whether their caps are round (a zero-length dash is then a round dot).
+struct TDash {
+    std::vector<double> Pattern;
+    bool Round;
+};
+TDash DashOf(TVYXGrLineDashStyle style)
+{
+    switch (style) {
+    case agldsRoundDot: return {{0, 2}, true};
+    case agldsSquareDot: return {{1, 1}, false};
+    case agldsDash: return {{4, 3}, false};
+    case agldsDashDot: return {{4, 3, 1, 3}, false};
+    case agldsLongDash: return {{8, 3}, false};
+    case agldsLongDashDot: return {{8, 3, 1, 3}, false};
+    case agldsLongDashDotDot: return {{8, 3, 1, 3, 1, 3}, false};
+    default: return {{}, false};
+    }
+}
 }  // namespace
+
+void TVYXGDIPDF::OutlineDash(int dashStyle, double width)
+{
+    const TDash dash = DashOf(static_cast<TVYXGrLineDashStyle>(dashStyle));
+    if (dash.Pattern.empty())
+        return;
+    // Inside the object's own q ... Q, so the pen's dash state needs no bookkeeping.
+    std::string& o = Out();
+    o += '[';
+    for (std::size_t i = 0; i < dash.Pattern.size(); ++i) {
+        if (i)
+            o += ' ';
+        VYXPdfNum(o, dash.Pattern[i] * width);
+    }
+    o += dash.Round ? "] 0 d 1 J\n" : "] 0 d\n";
+}
 
 void TVYXGDIPDF::Fill(TVYXColor color, double alpha)
 {
@@ -132,29 +166,29 @@ void TVYXGDIPDF::Fill(TVYXColor color, double alpha)
     }
     Alpha(alpha);
     color &= 0xFFFFFF;
-    if (FFillSet == static_cast<long long>(color))
+    if (FSet.FillSet == static_cast<long long>(color))
         return;
     std::string& o = Out();
     AppendRGB(o, color);
     o += " rg\n";
-    FFillSet = color;
+    FSet.FillSet = color;
 }
 
 void TVYXGDIPDF::Stroke(TVYXColor color, double width, bool dotted)
 {
     std::string& o = Out();
     color &= 0xFFFFFF;
-    if (FStrokeSet != static_cast<long long>(color)) {
+    if (FSet.StrokeSet != static_cast<long long>(color)) {
         AppendRGB(o, color);
         o += " RG\n";
-        FStrokeSet = color;
+        FSet.StrokeSet = color;
     }
-    if (FLineWidthSet != width) {
+    if (FSet.LineWidthSet != width) {
         VYXPdfNum(o, width);
         o += " w\n";
-        FLineWidthSet = width;
+        FSet.LineWidthSet = width;
     }
-    if (dotted != FDashSet) {
+    if (dotted != FSet.DashSet) {
         if (dotted) {
             o += '[';
             VYXPdfNum(o, std::max(1.0, width));
@@ -162,17 +196,25 @@ void TVYXGDIPDF::Stroke(TVYXColor color, double width, bool dotted)
         } else {
             o += "[] 0 d\n";
         }
-        FDashSet = dotted;
+        FSet.DashSet = dotted;
     }
+}
+
+void TVYXGDIPDF::Save()
+{
+    Out() += "q\n";
+    FSaved.push_back(FSet);
 }
 
 void TVYXGDIPDF::Restore()
 {
     Out() += "Q\n";
-    FFillSet = FStrokeSet = -1;
-    FLineWidthSet = -1;
-    FAlphaSet = -1;  // unknown: the next translucent or opaque drawing sets it again
-    FDashSet = true;
+    if (!FSaved.empty()) {
+        FSet = FSaved.back();
+        FSaved.pop_back();
+    } else {
+        FSet = TStreamState{-1, -1, -1, -1, true};  // unknown: everything is set again
+    }
 }
 
 void TVYXGDIPDF::SetOpacity(std::uint8_t alpha)
@@ -188,7 +230,7 @@ void TVYXGDIPDF::SetSize(int width, int height)
 
 void TVYXGDIPDF::BeginMatrix()
 {
-    Out() += "q\n";
+    Save();
     ++FSaveDepth;
 }
 
@@ -221,8 +263,8 @@ void TVYXGDIPDF::EndMatrix()
 
 void TVYXGDIPDF::BeginClip(double x1, double y1, double x2, double y2)
 {
+    Save();
     std::string& o = Out();
-    o += "q ";
     Pt(std::min(x1, x2), std::min(y1, y2));
     Pt(std::abs(x2 - x1), std::abs(y2 - y1));
     o += "re W n\n";
@@ -318,11 +360,12 @@ void TVYXGDIPDF::TextOutF(double x, double y, std::u16string_view text)
         std::size_t end = i + 1;
         while (end < lay.Glyphs.size() && lay.Glyphs[end].Face == match)
             ++end;
-        if (!match || match->File.empty()) {
+        TVYXPdfFont* found = match && !match->File.empty() ? FCanvas.Font(match->File, match->Index) : nullptr;
+        if (!found) {
             i = end;
             continue;
         }
-        TVYXPdfFont& font = FCanvas.Font(match->File, match->Index);
+        TVYXPdfFont& font = *found;
         o += font.Name() + ' ';
         VYXPdfNum(o, size);
         o += " Tf\n";
@@ -618,8 +661,8 @@ void TVYXGDIPDF::DrawPicture(double x, double y, double w, double h, const TVYXG
     const double fw = w / cw, fh = h / ch;
     const double fx = x - pic.CropLeft * fw, fy = y - pic.CropTop * fh;
     Alpha(std::clamp(double(pic.Alpha), 0.0, 1.0) * FOpacity);
+    Save();
     std::string& o = Out();
-    o += "q ";
     Pt(x, y);
     Pt(w, h);
     o += "re W n ";
@@ -657,8 +700,11 @@ void TVYXGDIPDF::DrawF(double x, double y, const TVYXGraphicObj& obj)
             Alpha(FOpacity);
         if (fill)
             Fill(rot->FillColor, rot->FillAlpha);
-        if (stroke)
-            Stroke(line->StrokeColor, std::max(0.25, line->StrokeWeight), line->LineDashStyle != agldsSolid);
+        if (stroke) {
+            const double sw = std::max(0.25, line->StrokeWeight * PtToPixXF(1));
+            Stroke(line->StrokeColor, sw, false);
+            OutlineDash(line->LineDashStyle, sw);
+        }
         o += fill && stroke ? "B\n" : fill ? "f\n" : stroke ? "S\n" : "n\n";
     };
     switch (obj.Type_()) {
@@ -718,6 +764,7 @@ void TVYXGDIPDF::DrawShape(double x, double y, double width, double height, cons
         for (double v : item.Coords)
             if (!std::isfinite(v) || std::abs(v) > 1e7)
                 return;
+    Save();  // the outline's dashes stay inside
     std::string& o = Out();
     bool noFill = false, noStroke = false, any = false;
     for (const TVYXGrShapePathItem& item : path) {
@@ -759,9 +806,11 @@ void TVYXGDIPDF::DrawShape(double x, double y, double width, double height, cons
                 Alpha(FOpacity);
             if (fill)
                 Fill(shape.FillColor, shape.FillAlpha);
-            if (stroke)
-                Stroke(shape.StrokeColor, std::max(0.25, shape.StrokeWeight * PtToPixXF(1)),
-                       shape.LineDashStyle != agldsSolid);
+            if (stroke) {
+                const double w = std::max(0.25, shape.StrokeWeight * PtToPixXF(1));
+                Stroke(shape.StrokeColor, w, false);
+                OutlineDash(shape.LineDashStyle, w);
+            }
             o += fill && stroke ? "B\n" : fill ? "f\n" : stroke ? "S\n" : "n\n";
             noFill = noStroke = any = false;
             break;
@@ -771,6 +820,7 @@ void TVYXGDIPDF::DrawShape(double x, double y, double width, double height, cons
     }
     if (any)
         o += "n\n";
+    Restore();
     if (selected)
         DrawSelected(x, y, x + width, y + height);
 }
@@ -798,8 +848,8 @@ void TVYXGDIPDF::SaveHyperlink(double x1, double y1, double x2, double y2, std::
     if (target.empty())
         return;
     Out();  // the page is started, so that the link lands on it
-    if (internal)
-        FCanvas.AddGoToLink(x1, MapY(y1), x2, MapY(y2), target);
+    if (internal)  // a bookmark's name, "#name" when it came from a field's target
+        FCanvas.AddGoToLink(x1, MapY(y1), x2, MapY(y2), target[0] == u'#' ? target.substr(1) : target);
     else
         FCanvas.AddUriLink(x1, MapY(y1), x2, MapY(y2), Utf16ToUtf8(target));
 }

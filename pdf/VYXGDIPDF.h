@@ -86,6 +86,8 @@ private:
     void Fill(TVYXColor color, double alpha = 1);
     void Stroke(TVYXColor color, double width, bool dotted);
     void Alpha(double alpha);
+    // Dashes of a graphic object's outline, set inside the object's q ... Q.
+    void OutlineDash(int dashStyle, double width);  // a TVYXGrLineDashStyle
     void Restore();  // Q, forgetting the cached state
     void Pt(double x, double y);
     void Ellipse(double x1, double y1, double x2, double y2);
@@ -105,8 +107,14 @@ private:
     double FCurX = 0, FCurY = 0;
     int FSaveDepth = 0;  // open q of clips and matrices
     int FJpegs = 0;
-    // What the content stream has set, so that repeated colours are not written again.
-    long long FFillSet = -1, FStrokeSet = -1;
-    double FLineWidthSet = -1, FAlphaSet = 1;
-    bool FDashSet = false;
+    // What the content stream has set, so that repeated colours are not written again;
+    // q saves it and Q brings it back, as they do the stream's graphics state.
+    struct TStreamState {
+        long long FillSet = -1, StrokeSet = -1;
+        double LineWidthSet = -1, AlphaSet = 1;
+        bool DashSet = false;
+    };
+    void Save();  // q
+    TStreamState FSet;
+    std::vector<TStreamState> FSaved;
 };

@@ -16,6 +16,16 @@
 #include "platform/VYXUnicode.h"
 
 namespace {
+// Bookmark names are compared without case (ASCII letters), as the document compares them.
+std::u16string DestKey(std::u16string_view name)
+{
+    std::u16string key(name);
+    for (char16_t& c : key)
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+    return key;
+}
+
 std::string Ref(int obj)
 {
     return std::to_string(obj) + " 0 R";
@@ -253,16 +263,23 @@ std::string& TVYXPdfDocument::Content()
     return FContent;
 }
 
-TVYXPdfFont& TVYXPdfDocument::Font(const std::string& file, int index)
+TVYXPdfFont* TVYXPdfDocument::Font(const std::string& file, int index)
 {
     const std::string key = file + '|' + std::to_string(index);
     auto it = FFontByFile.find(key);
     if (it != FFontByFile.end())
-        return *it->second;
-    const std::string name = "/F" + std::to_string(FFonts.size() + 1);
-    FFonts.push_back(std::make_unique<TVYXPdfFont>(file, index, name, NewObject()));
+        return it->second;
+    std::unique_ptr<TVYXPdfFont> font;
+    try {
+        font = std::make_unique<TVYXPdfFont>(file, index, "/F" + std::to_string(FFonts.size() + 1), 0);
+    } catch (const VYXException&) {
+        FFontByFile.emplace(key, nullptr);
+        return nullptr;
+    }
+    font->SetObj(NewObject());
+    FFonts.push_back(std::move(font));
     FFontByFile.emplace(key, FFonts.back().get());
-    return *FFonts.back();
+    return FFonts.back().get();
 }
 
 std::string TVYXPdfDocument::OpacityState(double alpha)
@@ -331,13 +348,13 @@ void TVYXPdfDocument::AddGoToLink(double x1, double y1, double x2, double y2, st
     if (FPages.empty())
         throw VYXException("GetDoc");
     const int obj = NewObject();
-    FGoTos.push_back({CurrentPage(), obj, x1, y1, x2, y2, std::u16string(destName)});
+    FGoTos.push_back({CurrentPage(), obj, x1, y1, x2, y2, DestKey(destName)});
     FPages.back().Annots.push_back(obj);
 }
 
 void TVYXPdfDocument::AddDestination(std::u16string_view name, int page, double y)
 {
-    FDests.emplace(std::u16string(name), TDest{page, y});
+    FDests.emplace(DestKey(name), TDest{page, y});
 }
 
 void TVYXPdfDocument::AddOutline(std::u16string_view title, int level, int page, double y)

@@ -57,8 +57,9 @@ public:
     std::string& Content();
 
     // Resource names (with the slash) of shared objects.
-    // Font of a face file, created on first use; subset when saved.
-    TVYXPdfFont& Font(const std::string& file, int index);
+    // Font of a face file, created on first use; subset when saved. Nullptr when the file
+    // cannot be read (its text is then left out rather than the export failing).
+    TVYXPdfFont* Font(const std::string& file, int index);
     // Graphics state with this fill and stroke opacity (0..1), one per value.
     std::string OpacityState(double alpha);
     // An image registered under `key` (any identity the caller keeps stable), or "".
@@ -116,7 +117,7 @@ private:
     std::vector<TPage> FPages;
     std::string FContent;               // operators of the current page
     std::vector<std::unique_ptr<TVYXPdfFont>> FFonts;
-    std::map<std::string, TVYXPdfFont*> FFontByFile;
+    std::map<std::string, TVYXPdfFont*> FFontByFile;  // nullptr: the file could not be read
     std::map<const void*, std::string> FImageByKey;
     std::vector<std::pair<std::string, int>> FImages;  // name, object
     std::map<long, std::string> FOpacityByValue;        // alpha × 1000 -> name

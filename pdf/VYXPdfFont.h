@@ -25,6 +25,7 @@ public:
 
     const std::string& Name() const { return FName; }
     int Obj() const { return FObj; }
+    void SetObj(int objNum) { FObj = objNum; }
     // Records a glyph as used, standing for `text` (the first text seen for it wins).
     void Use(unsigned glyph, std::u16string_view text);
     // Advance of a glyph in thousandths of an em, as the face's own metrics give it.

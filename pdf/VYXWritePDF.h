@@ -19,6 +19,7 @@ class TVYXLogDocEditor;
 class TVYXDocumentProperties;
 class TVYXPdfDocument;
 class TVYXGDIPDF;
+class TVYXGDI;
 class TVYXPaginatorDoc;
 class TVYXStream;
 
@@ -71,6 +72,10 @@ public:
     // The printer's new-page event: the next PDF page.
     void NewPage(void* sender);
 
+    // Paints one page of a layout on any device as the export paints it, so that a raster
+    // device can show what the file holds.
+    static void PaintPage(TVYXGDI& gdi, TVYXLogDocEditor& doc, TVYXPaginatorDoc& layout, int index);
+
     TVYXPdfDocument& PDF() { return *FPDF; }
     TVYXGDIPDF& GDI() { return *FGDI; }
     TVYXPrinterPDF& Printer() { return *FPrinter; }
@@ -78,7 +83,6 @@ public:
 
 private:
     void Export(std::string& out);
-    void PaintPage(TVYXPaginatorDoc& layout, int index);
     void AddOutlineAndDestinations(TVYXPaginatorDoc& layout);
 
     std::unique_ptr<TVYXPdfDocument> FPDF;

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
 
@@ -92,13 +93,39 @@ std::vector<std::vector<std::u16string>> Split(std::u16string_view text, char16_
 
 void TVYXCsvSource::LoadFromString(std::string_view bytes, const TVYXCsvOptions& options)
 {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    if (!IsValidUtf8(bytes))
-        throw VYXException("CSV: the text is not UTF-8");
-    if (options.Delimiter == u'"' || options.Delimiter == u'\r' || options.Delimiter == u'\n')
+    std::u16string text;
+    if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")) {
+        const bool little = bytes[0] == '\xFF';
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            const auto lo = static_cast<unsigned char>(bytes[little ? i : i + 1]);
+            const auto hi = static_cast<unsigned char>(bytes[little ? i + 1 : i]);
+            text.push_back(static_cast<char16_t>(hi << 8 | lo));
+        }
+    } else {
+        if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        if (IsValidUtf8(bytes))
+            text = Utf8ToUtf16(bytes);
+        else if (VYXCodePageSupported(options.FallbackCodePage))
+            text = VYXDecodeCodePage(bytes, options.FallbackCodePage);
+        else
+            throw VYXException("CSV: the text is not UTF-8");
+    }
+    char16_t delimiter = options.Delimiter;
+    if (options.DetectDelimiter) {
+        int counts[3] = {0, 0, 0};
+        bool quoted = false;
+        for (std::size_t i = 0; i < text.size() && (quoted || (text[i] != u'\n' && text[i] != u'\r')); ++i) {
+            if (text[i] == u'"')
+                quoted = !quoted;
+            else if (!quoted)
+                counts[0] += text[i] == u',', counts[1] += text[i] == u';', counts[2] += text[i] == u'\t';
+        }
+        delimiter = counts[1] > counts[0] && counts[1] >= counts[2] ? u';' : counts[2] > counts[0] ? u'\t' : u',';
+    }
+    if (delimiter == u'"' || delimiter == u'\r' || delimiter == u'\n')
         throw VYXException("CSV: invalid delimiter");
-    std::vector<std::vector<std::u16string>> records = Split(Utf8ToUtf16(bytes), options.Delimiter);
+    std::vector<std::vector<std::u16string>> records = Split(text, delimiter);
     Clear();
     std::size_t first = 0;
     if (options.Header && !records.empty()) {
@@ -110,6 +137,9 @@ void TVYXCsvSource::LoadFromString(std::string_view bytes, const TVYXCsvOptions&
             AddField(u"Field" + Utf8ToUtf16(std::to_string(f + 1)));
     }
     for (std::size_t r = first; r < records.size(); ++r) {
+        // Spreadsheets end lines with a delimiter: empty fields past the header's go.
+        while (records[r].size() > static_cast<std::size_t>(FieldCount()) && records[r].back().empty())
+            records[r].pop_back();
         if (records[r].size() > static_cast<std::size_t>(FieldCount()))
             throw VYXException("CSV: record " + std::to_string(r + 1) + " has " + std::to_string(records[r].size()) +
                                " fields, the header " + std::to_string(FieldCount()));

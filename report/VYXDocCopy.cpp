@@ -13,8 +13,7 @@
 #include "report/VYXMergeFields.h"
 
 namespace {
-// Every paragraph of `paras` from item `from` on, cells of (nested) tables included.
-void ForEachPara(TVYXLogParas& paras, const std::function<void(TVYXLogPara&)>& visit, int from = 0)
+void ForEachParaIn(TVYXLogParas& paras, const std::function<void(TVYXLogPara&)>& visit, int from)
 {
     for (int i = from; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
@@ -26,7 +25,7 @@ void ForEachPara(TVYXLogParas& paras, const std::function<void(TVYXLogPara&)>& v
         for (int r = 0; r < table.Count(); ++r) {
             TVYXTableRow& row = *table.GetRows(r);
             for (int c = 0; c < row.Count(); ++c)
-                ForEachPara(row.GetCells(c)->Paras(), visit);
+                ForEachParaIn(row.GetCells(c)->Paras(), visit, 0);
         }
     }
 }
@@ -168,7 +167,7 @@ TComplex ParseComplex(const TRuns& runs, std::size_t begin, const TVYXFieldEvalu
     return field;
 }
 
-void OwnFields(TVYXLogPara& para)
+void OwnFieldsIn(TVYXLogPara& para)
 {
     TVYXCharRuns& runs = para.CharRuns();
     for (int i = 0; i < runs.Count(); ++i) {
@@ -184,6 +183,13 @@ void OwnFields(TVYXLogPara& para)
 }
 }  // namespace
 
+void VYXForEachPara(TVYXLogParas& paras, const std::function<void(TVYXLogPara&)>& visit, int from)
+{
+    ForEachParaIn(paras, visit, from);
+}
+
+void VYXOwnFields(TVYXLogPara& para) { OwnFieldsIn(para); }
+
 std::unique_ptr<TVYXLogParas> VYXTakeBody(TVYXLogDocument& doc)
 {
     std::unique_ptr<TVYXLogParas> hold = doc.CreateParas();
@@ -194,7 +200,7 @@ std::unique_ptr<TVYXLogParas> VYXTakeBody(TVYXLogDocument& doc)
             hold->InsertItem(-1, body.Extract(0));
     }
     TStripped stripped;
-    ForEachPara(*hold, [&stripped](TVYXLogPara& para) { StripLinked(para, stripped); });
+    ForEachParaIn(*hold, [&stripped](TVYXLogPara& para) { StripLinked(para, stripped); }, 0);
     for (const std::u16string& name : stripped.Bookmarks)
         doc.Bookmarks().Delete(name);
     if (stripped.Permissions)
@@ -212,9 +218,9 @@ void VYXDropComments(TVYXLogDocument& doc, const std::vector<TVYXLogParas*>& oth
                 runs._DeleteLinked(i);
         }
     };
-    ForEachPara(doc.Paras(), drop);
+    ForEachParaIn(doc.Paras(), drop, 0);
     for (TVYXLogParas* paras : others)
-        ForEachPara(*paras, drop);
+        ForEachParaIn(*paras, drop, 0);
     doc.Comments().Clear();
 }
 
@@ -225,9 +231,9 @@ TVYXLogParaItem& VYXAppendCopy(TVYXLogParas& target, const TVYXLogParaItem& item
         auto& table = static_cast<TVYXTable&>(*copy);
         for (int r = 0; r < table.Count(); ++r)
             for (int c = 0; c < table.GetRows(r)->Count(); ++c)
-                ForEachPara(table.GetRows(r)->GetCells(c)->Paras(), OwnFields);
+                ForEachParaIn(table.GetRows(r)->GetCells(c)->Paras(), OwnFieldsIn, 0);
     } else {
-        OwnFields(static_cast<TVYXLogPara&>(*copy));
+        OwnFieldsIn(static_cast<TVYXLogPara&>(*copy));
     }
     return *copy;
 }
@@ -259,7 +265,7 @@ void VYXAddValueRuns(TVYXCharRuns& runs, std::u16string_view text, const TVYXCHP
     }
 }
 
-int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate)
+int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate, const TVYXRunMaker& make)
 {
     TVYXCharRuns& runs = para.CharRuns();
     bool anyField = false;
@@ -283,7 +289,8 @@ int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate)
         if (run.Type_() == acrtSimpleField) {
             const auto* field = dynamic_cast<const TVYXSimpleField*>(static_cast<TVYXCharRunSimpleField&>(run).SimpField());
             if (const auto result = field ? evaluate(field->InstrText()) : std::nullopt) {
-                VYXAddValueRuns(runs, *result, run.CHPX());
+                if (!make || !make(field->InstrText(), *result, runs, run.CHPX()))
+                    VYXAddValueRuns(runs, *result, run.CHPX());
                 ++replaced;
                 ++i;
                 continue;
@@ -293,7 +300,8 @@ int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate)
             if (field.End >= 0) {
                 const auto end = static_cast<std::size_t>(field.End);
                 if (const auto result = evaluate(field.Instruction)) {
-                    VYXAddValueRuns(runs, *result, field.Format);
+                    if (!make || !make(field.Instruction, *result, runs, field.Format))
+                        VYXAddValueRuns(runs, *result, field.Format);
                     ++replaced;
                     i = end + 1;
                     continue;
@@ -316,6 +324,6 @@ int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate)
 int VYXFillFields(TVYXLogParas& paras, const TVYXFieldEvaluator& evaluate, int from)
 {
     int replaced = 0;
-    ForEachPara(paras, [&](TVYXLogPara& para) { replaced += VYXFillFields(para, evaluate); }, from);
+    ForEachParaIn(paras, [&](TVYXLogPara& para) { replaced += VYXFillFields(para, evaluate); }, from);
     return replaced;
 }

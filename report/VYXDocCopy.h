@@ -42,8 +42,16 @@ TVYXLogParaItem& VYXAppendCopy(TVYXLogParas& target, const TVYXLogParaItem& item
 void VYXAddValueRuns(TVYXCharRuns& runs, std::u16string_view text, const TVYXCHPX* chpx);
 
 using TVYXFieldEvaluator = std::function<std::optional<std::u16string>(std::u16string_view instruction)>;
+// Adds the runs of a result itself (formats computed per record, pictures); false
+// leaves it to VYXAddValueRuns. `chpx` is the format of the field's result.
+using TVYXRunMaker = std::function<bool(std::u16string_view instruction, std::u16string_view result,
+                                        TVYXCharRuns& runs, const TVYXCHPX* chpx)>;
 // Replaces the fields of `para` that `evaluate` answers by runs of their results,
 // formatted as the field's result was. The number of fields replaced.
-int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate);
+int VYXFillFields(TVYXLogPara& para, const TVYXFieldEvaluator& evaluate, const TVYXRunMaker& make = {});
+// Simple fields of `para` that only refer to another paragraph's field get their own copy.
+void VYXOwnFields(TVYXLogPara& para);
+// Every paragraph of `paras` from item `from` on, cells of (nested) tables included.
+void VYXForEachPara(TVYXLogParas& paras, const std::function<void(TVYXLogPara&)>& visit, int from = 0);
 // The same for every paragraph of `paras`, cells of tables included, from item `from` on.
 int VYXFillFields(TVYXLogParas& paras, const TVYXFieldEvaluator& evaluate, int from = 0);

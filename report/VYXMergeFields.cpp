@@ -283,6 +283,13 @@ std::u16string VYXFormatMergeValue(const TVYXFieldValue& value, TVYXFieldType ty
         bool ok = type == avftDate || type == avftDateTime || type == avftTime;
         if (!ok)
             ok = VYXParseIsoDateTime(text, serial, found);
+        if (!ok) {
+            // Dates as the locale writes them ("2/29/2024", "29 February 2024").
+            if (const auto parsed = VYXParseDateTime(text, locale, 2000)) {
+                serial = *parsed;
+                ok = true;
+            }
+        }
         if (ok)
             text = VYXFormatDatePicture(serial, switches.DatePicture, locale);
     } else if (!value.Null && switches.HasNumber) {

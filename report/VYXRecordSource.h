@@ -96,6 +96,12 @@ public:
     // The detail data set `name` of the current record, created empty when missing.
     TVYXMemorySource& AddDetail(std::u16string_view name);
     void Clear();
+    // Drops the records and keeps the fields (a user data set filled again for each run).
+    void ClearRecords()
+    {
+        FRecords.clear();
+        FCurrent = 0;
+    }
 
     // Gives every field whose type is still string the narrowest type all its
     // non-empty values read as (integer, float, boolean, date, time), and reads the values.

@@ -15,7 +15,7 @@ PACKAGES=(
   unzip
   libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy libxml2-utils
   qpdf poppler-utils liblcms2-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev fonts-wqy-zenhei
 )
 
 missing=()

@@ -32,6 +32,9 @@ void AddDecryptCommand(CLI::App& app);
 void AddEncryptCommand(CLI::App& app);
 void AddSpellCommand(CLI::App& app);
 void AddLayoutCommand(CLI::App& app);
+void AddRenderCommand(CLI::App& app);
+void AddReportCommand(CLI::App& app);
+void AddMergeCommand(CLI::App& app);
 void AddPlayCommand(CLI::App& app);
 
 // Set by a command's callback; main returns it.

@@ -24,6 +24,9 @@ constexpr TAddCommand cCommands[] = {
     AddEncryptCommand,
     AddSpellCommand,
     AddLayoutCommand,
+    AddRenderCommand,
+    AddReportCommand,
+    AddMergeCommand,
     AddPlayCommand,
 };
 }  // namespace

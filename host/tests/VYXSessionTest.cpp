@@ -9,6 +9,8 @@
 #include "host/VYXHeadlessHost.h"
 #include "host/VYXSession.h"
 #include "layout/VYXPaginate.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
 #include "platform/VYXUnicode.h"
 
 namespace fs = std::filesystem;
@@ -141,6 +143,24 @@ assert text "Body text"
 )");
 }
 
+TEST(Session, UnquotedTextAndOtherSpellings)
+{
+    TVYXHeadlessHost host;
+    Play(host, R"(
+type Hello world   # a comment after the text
+press shift+home
+cmd FormatBold
+assert selection Hello world
+press End
+mousedown @1:1
+mouseup @1:1
+assert caret 1 1
+press del
+press bksp
+assert text ello world
+)");
+}
+
 TEST(Session, MacroRecordedAndPlayedWithTheKeys)
 {
     TVYXHeadlessHost host;
@@ -189,4 +209,36 @@ assert text "Start "
 )");
     ASSERT_TRUE(fs::exists(png));
     EXPECT_GT(fs::file_size(png), 1000u);
+}
+
+TEST(Session, CtrlClickOnAnInternalLinkMovesToItsBookmark)
+{
+    const fs::path file = Corpus("docx/docx4j-hyperlinks-internal.docx");
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXHeadlessHost host;
+    TVYXEditor& e = host.Editor();
+    e.LoadFromFile(file.string());
+    // The first character of the body that shows a link to a bookmark.
+    TVYXLogPos at;
+    const TVYXHyperlink* link = nullptr;
+    for (TVYXLogPara* p = e.MainDoc().FirstPara(); p && !link; p = p->Next())
+        for (std::int32_t c = 1; c < p->EndOfParaPos() && !link; ++c) {
+            TVYXLogPos pos(p, c);
+            const TVYXHyperlink* l = pos.GetHyperlink();
+            if (l && l->Type == ahtBookmark && pos.GetCharRun() && pos.GetCharRun()->GetEndPos() > c + 1) {
+                link = l;
+                at = TVYXLogPos(p, c + 1);
+            }
+        }
+    ASSERT_TRUE(link) << "the file has no internal link";
+    e.CommandUI(vycMovePos, at);
+    host.ScrollToCaret();
+    double x = 0, y = 0;
+    ASSERT_TRUE(host.PointOf(at, x, y));
+    host.Click(x + 1, y, vymsLeft | vymsCtrl);
+    // The caret went to the bookmark: away from the link's paragraph or character.
+    EXPECT_FALSE(e.GetCaretPos().Para == at.Para && e.GetCaretPos().CharPos == at.CharPos)
+        << Utf16ToUtf8(link->Address);
+    EXPECT_TRUE(host.Hyperlinks.empty());  // internal links are not the host's
 }

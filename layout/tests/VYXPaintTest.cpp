@@ -16,12 +16,15 @@
 #include "layout/VYXPaintDoc.h"
 #include "layout/VYXTextRender.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXRevision.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
+#include "platform/VYXPngWrite.h"
 
 namespace {
 
@@ -221,6 +224,12 @@ TEST(Paint, DeletionAndMoveShowAuthorColourAndGreen)
         struck = all;
     }
     EXPECT_TRUE(struck);
+    // A change bar in the left margin beside the row.
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    int bar = 0;
+    for (int x = 0; x < static_cast<int>(page.ClientX1) - 2; ++x)
+        bar += Dark(d.Px(x, (row.GetY1() + row.Baseline) / 2));
+    EXPECT_GE(bar, 1);
     // Moved-to text: green with two lines under it.
     const TVYXPhyRow& mq = TPainted::Row(q);
     const std::vector<int> green = d.Lines(mq, mq.GetX() + 1, mq.GetX() + mq.UsedWidth - 2,
@@ -337,4 +346,335 @@ TEST(Paint, PageNumberFieldsShowEachPagesNumber)
     paint.PaintPage(1, 0, 0);
     EXPECT_NE(gdi.Text().find("\"2\""), std::string::npos) << gdi.Text();
     EXPECT_EQ(gdi.Text().find("\"88\""), std::string::npos);
+}
+
+TEST(Paint, TableCellSplitByAPageBreakLeavesTheCutOpen)
+{
+    TPainted d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 1);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(1.5, 0x0000FF, stbSingle, 0);
+    TVYXLogPara& cell = d.Doc.CellPara(t, 0, 0);
+    std::u16string text;
+    for (int i = 0; i < 70; ++i)
+        text += u"A long cell that runs over the page break. ";
+    cell.Append(text);
+    d.Paint(true, false, 0);
+    ASSERT_EQ(d.Layout.Pages().Count(), 2);
+    const TVYXTableCell& c0 = *t.GetRows(0)->GetCells(0);
+    const TVYXTableCell& c1 = *t.GetRows(0)->GetCells(1);
+    const TVYXPhyPage& p0 = d.Layout.Pages().GetItems(0);
+    const double mid = (c1.PixX1 + c1.PixX2) / 2;
+    // Page 1: the top border and the side borders down to the body's end, no bottom border.
+    EXPECT_EQ(d.Px(mid, p0.BodyTop()), 0x0000FFu);
+    EXPECT_EQ(d.Px(c0.PixX1, p0.GetAbsDocCY2() - 3), 0x0000FFu);
+    for (int y = static_cast<int>(p0.GetAbsDocCY2()) - 6; y < static_cast<int>(p0.GetAbsDocCY2()) + 6; ++y)
+        EXPECT_NE(d.Px(mid, y), 0x0000FFu) << "y " << y;
+    // Page 2: the sides go on from the body's top, the bottom closes the cell, no top border.
+    d.Paint(true, false, 1);
+    const TVYXPhyPage& p1 = d.Layout.Pages().GetItems(1);
+    const double top = p1.ContentTop > 0 ? p1.ContentTop : p1.BodyTop();
+    EXPECT_EQ(d.Px(c1.PixX2, top + 3), 0x0000FFu);
+    for (int y = static_cast<int>(top) - 4; y < static_cast<int>(top) + 3; ++y)
+        EXPECT_NE(d.Px(mid, y), 0x0000FFu) << "y " << y;
+    EXPECT_EQ(d.Px(mid, t.GetRows(0)->PixY2), 0x0000FFu);
+}
+
+TEST(Paint, VerticallyMergedCellsHaveNoLineBetweenTheirRows)
+{
+    TPainted d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 3);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(1.5, 0x00A000, stbSingle, 0);
+    t.MergeCells(0, 0, 0, 1);  // first column, first two rows
+    d.Doc.CellPara(t, 0, 0).Append(u"Merged");
+    d.Doc.CellPara(t, 1, 0).Append(u"B1");
+    d.Paint();
+    const TVYXTableRow& r1 = *t.GetRows(1);
+    const TVYXTableCell& a = *r1.GetCells(0);
+    const TVYXTableCell& b = *r1.GetCells(1);
+    EXPECT_NE(d.Px((a.PixX1 + a.PixX2) / 2 + 20, r1.PixY1), 0x00A000u);  // inside the merge
+    EXPECT_EQ(d.Px((b.PixX1 + b.PixX2) / 2, r1.PixY1), 0x00A000u);       // between B1 and B2
+    EXPECT_EQ(d.Px((a.PixX1 + a.PixX2) / 2, t.GetRows(2)->PixY1), 0x00A000u);  // under the merge
+}
+
+TEST(Paint, MisspelledWordsGetARedWaveOnScreenOnly)
+{
+    TPainted d;
+    const auto f = Format(16);
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Good ", f.get());
+    auto wrong = Format(16);
+    wrong->SetMisspelled(true);
+    d.Doc.AppendTextUI(u"wrnog", wrong.get());
+    d.Doc.AppendTextUI(u" words", f.get());
+    const auto redBelow = [&] {
+        const TVYXPhyRow& row = TPainted::Row(p);
+        int n = 0;
+        for (int y = static_cast<int>(row.Baseline) + 1; y <= static_cast<int>(row.Baseline + row.Descent) + 2; ++y)
+            for (int x = static_cast<int>(row.GetX()); x < static_cast<int>(row.GetX() + row.UsedWidth); ++x) {
+                const TVYXColor c = d.Px(x, y);
+                n += ((c >> 16) & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) < 0x80 && (c & 0xFF) < 0x80;
+            }
+        return n;
+    };
+    d.Paint(false);
+    EXPECT_GT(redBelow(), 10);
+    d.Paint(true);
+    EXPECT_EQ(redBelow(), 0);
+}
+
+TEST(Paint, DotLeaderFillsTheTab)
+{
+    TPainted d;
+    const auto f = Format(14);
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Chapter", f.get());
+    p.AddTabStops()->Add(400, atsaRight, atslDot);
+    d.Doc.AppendTabUI();
+    d.Doc.AppendTextUI(u"42", f.get());
+    d.Paint();
+    const TVYXPhyRow& row = TPainted::Row(p);
+    const TVYXRowPiece* tab = nullptr;
+    for (const TVYXRowPiece& piece : row.Pieces)
+        if (piece.Run && piece.Run->Type_() == acrtTab)
+            tab = &piece;
+    ASSERT_NE(tab, nullptr);
+    ASSERT_GT(tab->Width, 100);
+    // Dots along the baseline: dark pixels spread over the whole tab, none above the x-height.
+    int dots = 0, high = 0;
+    for (int x = static_cast<int>(row.GetX() + tab->X); x < static_cast<int>(row.GetX() + tab->X + tab->Width); ++x) {
+        for (int y = static_cast<int>(row.Baseline) - 3; y <= static_cast<int>(row.Baseline); ++y)
+            dots += Dark(d.Px(x, y));
+        high += Dark(d.Px(x, row.Baseline - 8));
+    }
+    EXPECT_GT(dots, tab->Width / 8);
+    EXPECT_EQ(high, 0);
+}
+
+TEST(Paint, ListLabelsHighlightAndInlinePicture)
+{
+    TPainted d;
+    TVYXLogPara& item = d.Doc.AppendBulletPara(u"A bulleted item", 0);
+    auto hl = Format(14);
+    hl->SetHighlightColor(ahcYellow);
+    TVYXLogPara& marked = d.Doc.AppendParaUI(u"marked", hl.get());
+    std::vector<std::uint8_t> grey(40 * 30, 0x80);
+    d.Doc.AppendParaUI(u"");
+    d.Doc.AppendPictureUI(VYXEncodePngGray(40, 30, grey.data()));
+    TVYXLogPara& pic = *d.Doc.Paras()._FirstPara();
+    (void)pic;
+    d.Paint();
+    // The bullet stands left of the text, in the hanging indent.
+    const TVYXPhyRow& r = TPainted::Row(item);
+    const auto* rows = static_cast<const TVYXPhyRows*>(item.Rows());
+    ASSERT_FALSE(rows->Label.empty());
+    int bullet = 0;
+    for (int x = static_cast<int>(r.GetX() + rows->LabelX); x < static_cast<int>(r.GetX() + rows->LabelX + rows->LabelWidth); ++x)
+        for (int y = static_cast<int>(r.GetY1()); y < static_cast<int>(r.Baseline); ++y)
+            bullet += Dark(d.Px(x, y));
+    EXPECT_GT(bullet, 4);
+    // Highlight from the row's top to its bottom.
+    const TVYXPhyRow& m = TPainted::Row(marked);
+    EXPECT_EQ(d.Px(m.GetX() + 1, m.GetY1() + 1), VYXHighlightColorValue[ahcYellow]);
+    EXPECT_EQ(d.Px(m.GetX() + 1, m.Baseline + m.Descent - 1), VYXHighlightColorValue[ahcYellow]);
+    // The picture's grey where layout placed it.
+    const TVYXLogPara& last = *d.Doc.Paras().GetParas(d.Doc.Paras().Count() - 1);
+    const TVYXPhyRow* pr = nullptr;
+    for (const TVYXLogPara* q = &last; q && !pr; q = q->Prev())
+        for (const TVYXRowPiece& piece : TPainted::Row(*q).Pieces)
+            if (piece.Run && piece.Run->Type_() == acrtPicture)
+                pr = &TPainted::Row(*q);
+    ASSERT_NE(pr, nullptr);
+    EXPECT_EQ(d.Px(pr->GetX() + 10, pr->Baseline - 10), 0x808080u);
+}
+
+TEST(Paint, ScreenShowsDeskPagesAndCaret)
+{
+    TPainted d;
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Caret before this text");
+    d.Layout.Paginate();
+    d.Doc.Caret().Assign(&p, 1);
+    d.Doc.Selections().Clear();
+    d.Gdi.SetSize(1000, 600);
+    d.Gdi.Clear(0x123456);
+    TVYXPaintDoc paint(d.Gdi, d.Doc, d.Layout);
+    paint.FArea.SetBounds(0, 0, 1000, 600);
+    paint.FScrArea.SetBounds(0, 0, 1000, 600);
+    paint.CalcPagesScroll();
+    paint.PaintDoc();
+    const TVYXArea& page = paint.PageRect(0);
+    EXPECT_EQ(d.Px(2, 2), 0xAFAFAFu);                       // the desk
+    EXPECT_EQ(d.Px(page.X1() + 5, page.Y1() - 3), 0xAFAFAFu);  // the gap above the page
+    EXPECT_EQ(d.Px(page.X1() + 5, page.Y1() + 5), 0xFFFFFFu);  // the paper
+    EXPECT_NEAR((page.X1() + page.X2()) / 2, 500, 1);        // centred
+    const TVYXPhyRow& row = TPainted::Row(p);
+    EXPECT_TRUE(Dark(d.Px(page.X1() + row.GetX(), page.Y1() + row.Baseline - 2)));  // the caret
+    EXPECT_FALSE(Dark(d.Px(page.X1() + row.GetX() - 3, page.Y1() + row.Baseline - 2)));
+}
+
+TEST(Paint, ParagraphShadingAndBoxBorders)
+{
+    TPainted d;
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"A framed and shaded paragraph");
+    p.PAPX().SetColor(0xDDEEFF);
+    for (TVYXDocPropBorder* b : {p.PAPX().AddBorderLeft(), p.PAPX().AddBorderTop(), p.PAPX().AddBorderRight(),
+                                 p.PAPX().AddBorderBottom()})
+        b->SetVals(1.5, 0xC00000, stbSingle, 4);
+    TVYXLogPara& plain = d.Doc.AppendParaUI(u"Plain after it");  // a new paragraph takes its predecessor's format
+    plain.PAPX().SetColor(cVYXAutoColor);
+    plain.PAPX().DeleteBorderLeft();
+    plain.PAPX().DeleteBorderTop();
+    plain.PAPX().DeleteBorderRight();
+    plain.PAPX().DeleteBorderBottom();
+    d.Paint();
+    const TVYXPhyRow& row = TPainted::Row(p);
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    const double midY = (row.GetY1() + row.Baseline) / 2;
+    // The box spans the column: its right border stands at the right margin plus the border's space.
+    int right = -1;
+    for (int x = static_cast<int>(page.ClientX2) - 2; x < static_cast<int>(page.ClientX2) + 12; ++x)
+        if (d.Px(x, midY) == 0xC00000u)
+            right = x;
+    EXPECT_NEAR(right, page.ClientX2 + 5, 3);  // 4 pt = 5.3 px outside
+    EXPECT_EQ(d.Px(page.ClientX2 - 3, midY), 0xDDEEFFu);  // shading inside, right of the text
+    int top = -1;
+    for (int y = static_cast<int>(row.GetY1()) - 12; y < static_cast<int>(row.GetY1()) + 2 && top < 0; ++y)
+        if (d.Px((page.ClientX1 + page.ClientX2) / 2, y) == 0xC00000u)
+            top = y;
+    EXPECT_GE(top, 0);
+    const TVYXPhyRow& next = TPainted::Row(*p.Next());
+    EXPECT_EQ(d.Px(page.ClientX2 - 3, (next.GetY1() + next.Baseline) / 2), 0xFFFFFFu);  // the next one is plain
+}
+
+TEST(Paint, HeaderShowsTheNumberOfEachPage)
+{
+    TVYXGDITrace gdi(96);
+    TVYXLogDocEditor doc;
+    TVYXLogDocEditor& header = doc.Headers().Add(ahftDefault);
+    TVYXLogPara& h = header.AppendParaUI(u"Page ");
+    h.AppendField(u"PAGE");
+    h.Append(u" of ");
+    h.AppendField(u"NUMPAGES");
+    for (int i = 0; i < 3; ++i) {
+        TVYXLogPara& p = doc.AppendParaUI(u"Body text");
+        if (i > 0)
+            p.InsertBreak(1, acrbtPageBreak);
+    }
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    ASSERT_EQ(layout.Pages().Count(), 3);
+    TVYXPaintDoc paint(gdi, doc, layout);
+    paint.Options.Printing = true;
+    for (int i = 0; i < 3; ++i) {
+        gdi.ClearText();
+        paint.PaintPage(i, 0, 0);
+        const std::string n = "\"" + std::to_string(i + 1) + "\"";
+        EXPECT_NE(gdi.Text().find(n), std::string::npos) << "page " << i + 1 << "\n" << gdi.Text();
+        EXPECT_NE(gdi.Text().find("\"3\""), std::string::npos);  // NUMPAGES
+    }
+}
+
+TEST(Paint, BookmarkBracketsOnScreenAndEditableTint)
+{
+    TPainted d;
+    const auto f = Format(16);
+    TVYXLogPara& p = d.Doc.AppendParaUI(u"Before ", f.get());
+    ASSERT_NE(d.Doc.AppendBookmark(u"mark", u"inside"), nullptr);
+    d.Doc.AppendTextUI(u" after", f.get());
+    const auto greyTicks = [&] {
+        const TVYXPhyRow& row = TPainted::Row(p);
+        int n = 0;
+        for (int y = static_cast<int>(row.GetY1()); y <= static_cast<int>(row.Baseline + row.Descent); ++y)
+            for (int x = static_cast<int>(row.GetX()); x < static_cast<int>(row.GetX() + row.UsedWidth + 4); ++x)
+                n += d.Px(x, y) == 0x808080u;
+        return n;
+    };
+    d.Layout.Paginate();
+    const TVYXPhyPage& page = d.Layout.Pages().GetItems(0);
+    d.Gdi.SetSize(static_cast<int>(page.PageWidth), static_cast<int>(page.PageHeight));
+    d.Gdi.Clear(0xFFFFFF);
+    TVYXPaintDoc screen(d.Gdi, d.Doc, d.Layout);
+    screen.Options.Printing = false;
+    screen.ShowCaret = false;
+    screen.PaintPage(0, 0, 0);
+    EXPECT_GT(greyTicks(), 10);  // "[" and "]": two bars a row high with their ticks
+    d.Paint(true);
+    EXPECT_EQ(greyTicks(), 0);
+
+    // A protected document tints what may still be edited.
+    TPainted e;
+    TVYXLogPara& q = e.Doc.AppendParaUI(u"Editable here", f.get());
+    for (int i = 0; i < q.CharRuns().Count(); ++i)
+        q.CharRuns().Items(i)->SetReadOnly(false);
+    e.Doc.DOP().Protection.Editing = adpeReadOnly;
+    e.Doc.DOP().Protection.Enforcement = true;
+    e.Paint(false);
+    const TVYXPhyRow& row = TPainted::Row(q);
+    EXPECT_EQ(e.Px(row.GetX() + 1, row.GetY1() + 1), 0xFFFED5u);
+    e.Paint(true);
+    EXPECT_EQ(e.Px(row.GetX() + 1, row.GetY1() + 1), 0xFFFFFFu);
+}
+
+TEST(Paint, FloatingObjectsOfHeaderAndBody)
+{
+    TPainted d;
+    TVYXLogDocEditor& header = d.Doc.Headers().Add(ahftDefault);
+    TVYXLogPara& h = header.AppendParaUI(u"Header");
+    auto logo = std::make_unique<TVYXGraphicRectangle>();
+    logo->Width = 30;
+    logo->Height = 15;
+    logo->FillColor = 0x00C0C0;
+    logo->Stroked = false;
+    logo->HorizPosRel = agohprPage;
+    logo->VertPosRel = agovprPage;
+    logo->PosLeft = 300;
+    logo->PosTop = 20;
+    logo->Wrap = agowInFront;
+    h.AddGraphic(std::move(logo));
+    TVYXLogPara& body = d.Doc.AppendParaUI(u"Body text behind a box");
+    auto box = std::make_unique<TVYXGraphicRectangle>();
+    box->Width = 60;
+    box->Height = 30;
+    box->FillColor = 0xC000C0;
+    box->Stroked = false;
+    box->HorizPosRel = agohprPage;
+    box->VertPosRel = agovprPage;
+    box->PosLeft = 300;
+    box->PosTop = 300;
+    box->Wrap = agowInFront;
+    body.AddGraphic(std::move(box));
+    d.Paint();
+    const double px = 96.0 / 72;
+    EXPECT_EQ(d.Px(310 * px, 25 * px), 0x00C0C0u);  // the header's logo, placed against the page
+    EXPECT_EQ(d.Px(320 * px, 310 * px), 0xC000C0u);  // the body's float
+    EXPECT_EQ(d.Px(290 * px, 310 * px), 0xFFFFFFu);
+}
+
+TEST(Paint, HeaderRowRepeatsOnTheNextPage)
+{
+    TPainted d;
+    TVYXTable& t = d.Doc.AppendTableUI(2, 80);
+    for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
+                         vytiBorderInsideVert})
+        t.TAPX().AddBorder(id)->SetVals(0.75, 0x0000C0, stbSingle, 0);
+    t.GetRows(0)->HeaderRow = true;
+    t.GetRows(0)->GetCells(0)->SetFillColor(0xFFC000);
+    d.Doc.CellPara(t, 0, 0).Append(u"Heading");
+    for (int r = 1; r < 80; ++r)
+        d.Doc.CellPara(t, 0, r).Append(u"Row");
+    d.Paint(true, false, 1);
+    const TVYXPhyPage& p1 = d.Layout.Pages().GetItems(1);
+    ASSERT_FALSE(p1.RepeatedRows.empty());
+    const TVYXRepeatedRow& rr = p1.RepeatedRows.front();
+    const TVYXTableCell& c = *t.GetRows(0)->GetCells(0);
+    const double y1 = t.GetRows(0)->PixY1 + rr.DY, y2 = t.GetRows(0)->PixY2 + rr.DY;
+    EXPECT_EQ(d.Px(c.PixX2 - 3, (y1 + y2) / 2), 0xFFC000u);  // the header's shading on page 2
+    EXPECT_EQ(d.Px((c.PixX1 + c.PixX2) / 2, y1), 0x0000C0u);  // its top border
+    // The heading's text is there again: dark pixels inside the shaded cell.
+    int ink = 0;
+    for (int y = static_cast<int>(y1) + 1; y < static_cast<int>(y2); ++y)
+        for (int x = static_cast<int>(c.PixX1) + 2; x < static_cast<int>(c.PixX1) + 60; ++x)
+            ink += Dark(d.Px(x, y));
+    EXPECT_GT(ink, 10);
 }

@@ -134,7 +134,9 @@ TEST(GDIPDF, ASubsetHoldsOnlyTheGlyphsUsed)
     std::string pdf;
     doc.Save(pdf);
     // One face, subset once: far smaller than the face's file.
-    EXPECT_EQ(doc.Font(m.File, m.Index).UsedGlyphs(), 5);  // a, b, c, space and .notdef
+    ASSERT_NE(doc.Font(m.File, m.Index), nullptr);
+    EXPECT_EQ(doc.Font(m.File, m.Index)->UsedGlyphs(), 5);
+    EXPECT_EQ(doc.Font("/no/such/font.ttf", 0), nullptr);  // a, b, c, space and .notdef
     EXPECT_LT(pdf.size(), std::filesystem::file_size(m.File) / 10);
 }
 
@@ -223,7 +225,7 @@ TEST(GDIPDF, HyperlinksBecomeLinkAnnotations)
     TVYXGDIPDF gdi(doc);
     doc.AddPage(400, 400);
     gdi.SaveHyperlink(10, 10, 110, 30, u"https://example.org/ä", false);
-    gdi.SaveHyperlink(10, 50, 110, 70, u"Chapter2", true);
+    gdi.SaveHyperlink(10, 50, 110, 70, u"#chapter2", true);  // a field's target, another case
     doc.AddDestination(u"Chapter2", 0, 200);
     std::string pdf;
     doc.Save(pdf);
@@ -236,4 +238,51 @@ TEST(GDIPDF, HyperlinksBecomeLinkAnnotations)
     WriteFile(path, pdf);
     std::string out;
     EXPECT_EQ(RunTool("qpdf --check " + path, out), 0) << out;
+}
+
+TEST(GDIPDF, GraphicObjectsFillStrokeAndTurnAsOnScreen)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils missing";
+    TVYXPdfDocument doc;
+    TVYXGDIPDF gdi(doc);
+    doc.AddPage(300, 300);
+    TVYXGraphicEllipse ellipse;
+    ellipse.Width = 80;
+    ellipse.Height = 40;
+    ellipse.FillColor = 0xFF0000;
+    ellipse.StrokeColor = 0x0000FF;
+    ellipse.StrokeWeight = 2;
+    ellipse.LineDashStyle = agldsDash;
+    gdi.DrawF(20, 20, ellipse);
+    TVYXGraphicRoundRect bar;  // 100 x 10, turned upright about its centre (200, 75)
+    bar.Width = 100;
+    bar.Height = 10;
+    bar.FillColor = 0x00A000;
+    bar.Stroked = false;
+    bar.SetAngle(90);
+    gdi.DrawF(150, 70, bar);
+    TVYXGraphicLine line;  // a diagonal line object from (20, 150) to (120, 250)
+    line.Width = 100;
+    line.Height = 100;
+    line.StrokeWeight = 3;
+    gdi.DrawF(20, 150, line);
+    const std::string path = Save(doc, "objects");
+    std::string out;
+    ASSERT_EQ(RunTool("qpdf --check " + path, out), 0) << out;
+    TVYXTestPixmap px;
+    ASSERT_TRUE(RenderPage(path, 1, 72, px));
+    EXPECT_TRUE(Near(px.At(60, 40), 0xFF0000)) << "ellipse filled: " << std::hex << px.At(60, 40);
+    EXPECT_TRUE(Near(px.At(22, 22), 0xFFFFFF)) << "outside the ellipse: " << std::hex << px.At(22, 22);
+    EXPECT_TRUE(Near(px.At(200, 35), 0x00A000)) << "bar turned upright: " << std::hex << px.At(200, 35);
+    EXPECT_TRUE(Near(px.At(160, 75), 0xFFFFFF)) << "bar no longer lying: " << std::hex << px.At(160, 75);
+    EXPECT_TRUE(Near(px.At(70, 200), 0x000000, 80)) << "line: " << std::hex << px.At(70, 200);
+    EXPECT_TRUE(Near(px.At(100, 170), 0xFFFFFF)) << std::hex << px.At(100, 170);
+    // The outline is blue where it touches the box's top edge.
+    int blue = 0;
+    for (int x = 20; x <= 100; ++x)
+        blue += Near(px.At(x, 20), 0x0000FF, 60);
+    EXPECT_GT(blue, 3);
+    ASSERT_EQ(RunTool("qpdf --qdf --object-streams=disable " + path + " -", out), 0);
+    EXPECT_NE(out.find("[8 6] 0 d"), std::string::npos) << "the dash of a 2 pt outline";
 }

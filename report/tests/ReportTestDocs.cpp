@@ -11,6 +11,7 @@
 #include "formats/VYXReadDOCX.h"
 #include "formats/VYXWriteDOCX.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "platform/VYXUnicode.h"
@@ -81,4 +82,75 @@ void ExpectGolden(const std::string& actual, const std::string& name)
         std::ofstream(path + ".actual", std::ios::binary) << actual;
         ADD_FAILURE() << "differs from golden " << path << " (see .actual)";
     }
+}
+
+namespace {
+std::unique_ptr<TVYXComment> MakeComment(std::u16string_view text)
+{
+    auto comment = std::make_unique<TVYXComment>();
+    comment->Author = u"vyx";
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i)
+        if (i == text.size() || text[i] == u'\n') {
+            comment->Text.emplace_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    return comment;
+}
+}  // namespace
+
+void TTemplateBuilder::Fill(TVYXLogPara& para, std::u16string_view markup)
+{
+    std::size_t i = 0;
+    while (i < markup.size()) {
+        const std::size_t open = markup.find(u'{', i);
+        const std::size_t end = open == std::u16string_view::npos ? markup.size() : open;
+        if (end > i)
+            para.CharRuns().Add()->SetText(markup.substr(i, end - i));
+        if (open == std::u16string_view::npos)
+            break;
+        const std::size_t close = markup.find(u'}', open);
+        AddSplitField(para, {markup.substr(open + 1, close - open - 1)}, u"«field»");
+        i = close + 1;
+    }
+    para.MakeDirty();
+}
+
+TVYXLogPara& TTemplateBuilder::Para(std::u16string_view markup)
+{
+    TVYXLogPara& para = FDoc.AppendParaUI(u"");
+    for (const std::u16string& text : FPending)
+        FOpen.push_back(para.AppendComment(FDoc.Comments(), MakeComment(text)));
+    FPending.clear();
+    Fill(para, markup);
+    FLast = &para;
+    return para;
+}
+
+void TTemplateBuilder::Open(std::u16string_view comment) { FPending.emplace_back(comment); }
+
+void TTemplateBuilder::OpenAt(TVYXLogPara& para, std::u16string_view comment)
+{
+    auto c = MakeComment(comment);
+    TVYXComment* raw = c.get();
+    // The range starts before the cell's content.
+    para.AppendComment(FDoc.Comments(), std::move(c));
+    TVYXCharRuns& runs = para.CharRuns();
+    std::unique_ptr<TVYXCharRun> start = runs.Detach(runs.Count() - 1);
+    runs.Insert(0, std::move(start));
+    FOpen.push_back(raw);
+}
+
+void TTemplateBuilder::Close() { CloseAt(*FLast); }
+
+void TTemplateBuilder::CloseAt(TVYXLogPara& para)
+{
+    para.EndComment(*FOpen.back());
+    FOpen.pop_back();
+}
+
+void TTemplateBuilder::CloseOuterAt(TVYXLogPara& para)
+{
+    para.EndComment(*FOpen.front());
+    FOpen.erase(FOpen.begin());
 }

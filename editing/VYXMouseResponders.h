@@ -1,0 +1,62 @@
+// VYXMouseResponders.h: the facade's mouse responders: the default one and the graphic editor.
+#pragma once
+
+#include "editing/VYXEditor.h"
+
+class TVYXHyperlink;
+class TVYXGraphicObj;
+
+// The responder used when no graphic is being edited: clicks place the caret, drags
+// and Shift+clicks select, double and triple clicks take a word and a paragraph,
+// Ctrl+click follows a hyperlink, a drag on a table cell's side or bottom edge sizes
+// its column or row, and a pending shape goes in with the next click.
+class TVYXDefMouseResponder : public TVYXMouseResponder {
+public:
+    explicit TVYXDefMouseResponder(TVYXEditor& editor) : FEditor(editor) {}
+    TVYXMouseSelState State() const { return FState; }
+    bool MouseDown(TVYXMouseShift shift, double x, double y) override;
+    bool MouseMove(TVYXMouseShift shift, double x, double y) override;
+    bool MouseUp(TVYXMouseShift shift, double x, double y) override;
+    bool WantsRepaint() const override { return FRepaint; }
+    void Paint(TVYXGDI& gdi) override;
+
+private:
+    TVYXEditor& FEditor;
+    TVYXMouseSelState FState = amssNone;
+    TVYXHyperlink* FLink = nullptr;  // borrowed from the document's list while the button is down
+    bool FRepaint = false;
+    // Sizing a column or row: the cell whose right or bottom edge moves, its column
+    // and row index, the edge's page pixel at the press and the mouse's travel.
+    TVYXTableCell* FCell = nullptr;
+    int FCol = 0, FRow = 0;
+    double FDownX = 0, FDownY = 0, FX = 0, FY = 0;
+};
+
+// Moves (floating objects) and sizes (all) the selected drawing object: eight grips
+// around its box size it, a drag inside moves it. While the button is down only a
+// frame follows the mouse; the object changes once, on release, through the
+// document's graphic commands (width, height, left, top in points), so the change
+// is one command for undo and layout.
+class TVYXGraphicEditor : public TVYXMouseResponder {
+public:
+    TVYXGraphicEditor(TVYXEditor& editor, TVYXGraphicObj& graphic) : FEditor(editor), FGraphic(&graphic) {}
+    bool MouseDown(TVYXMouseShift shift, double x, double y) override;
+    bool MouseMove(TVYXMouseShift shift, double x, double y) override;
+    bool MouseUp(TVYXMouseShift shift, double x, double y) override;
+    bool WantsRepaint() const override { return FRepaint; }
+    TVYXGraphicObj* EditedGraphic() const override { return FGraphic; }
+    void Paint(TVYXGDI& gdi) override;
+    // The grip (0 top-left, clockwise to 7 left) under a screen point; -1 when none.
+    int GripAt(double x, double y) const;
+
+private:
+    enum TState { gesNone, gesMove, gesSize };
+    // The box on screen as it stands, or as the drag would leave it.
+    bool Box(double& x1, double& y1, double& x2, double& y2) const;
+    TVYXEditor& FEditor;
+    TVYXGraphicObj* FGraphic;  // borrowed: the focused document's selected object
+    TState FState = gesNone;
+    int FGrip = -1;
+    double FDownX = 0, FDownY = 0, FX = 0, FY = 0;
+    bool FRepaint = false;
+};

@@ -1,0 +1,1587 @@
+// VYXReport.cpp: template analysis, report creation, fields and report formulas.
+#include "report/VYXReport.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <sstream>
+
+#include "barcode/VYXBarcode.h"
+#include "barcode/VYXBarcodeImage.h"
+#include "device/VYXGDILinux.h"
+#include "editing/VYXLogEditor.h"
+#include "formats/VYXReadDOCX.h"
+#include "formats/VYXReadHTML.h"
+#include "formats/VYXReadRTF.h"
+#include "formula/VYXCellStore.h"
+#include "formula/VYXEncodeFmla.h"
+#include "formula/VYXEvaluateFmla.h"
+#include "formula/VYXFuncAddIns.h"
+#include "formula/VYXFuncLibrary.h"
+#include "formula/VYXMask.h"
+#include "layout/VYXPaginate.h"
+#include "model/VYXCharProps.h"
+#include "model/VYXFields.h"
+#include "model/VYXLogPara.h"
+#include "model/VYXLogParas.h"
+#include "model/VYXPropValues.h"
+#include "model/VYXTable.h"
+#include "platform/VYXPngWrite.h"
+#include "platform/VYXUnicode.h"
+#include "report/VYXDocCopy.h"
+#include "report/VYXMergeFields.h"
+#include "report/VYXRecordSource.h"
+#include "report/VYXReportParams.h"
+
+// ---- Formula context -----------------------------------------------------------------
+
+// The report's formula context: one cell store and evaluator for every report formula,
+// with encoded formulas cached by their text (a field's formula runs once per record).
+class TVYXReportFmlaManager {
+public:
+    explicit TVYXReportFmlaManager(TVYXReport& report)
+        : FManager(FErrors), FEvaluator(FManager)
+    {
+        XLSInitFunctionLibrary();
+        FEvaluator.UserFunctionEvent = [&report](const std::u16string& name, TXLSUserFuncData& data) {
+            report.UserFunction(name, data);
+        };
+    }
+    // False when the text does not encode.
+    bool Evaluate(std::u16string_view formula, TXLSFormulaValue& result)
+    {
+        std::u16string text(formula);
+        if (!text.empty() && text[0] == u'=')
+            text.erase(0, 1);
+        auto it = FCache.find(text);
+        if (it == FCache.end()) {
+            std::vector<std::uint8_t> ptgs;
+            bool ok = false;
+            try {
+                ok = XLSEncodeFormula(FManager, text, ptgs, true) && !ptgs.empty();
+            } catch (const VYXException&) {
+                ok = false;
+            }
+            if (!ok)
+                ptgs.clear();
+            it = FCache.emplace(text, std::move(ptgs)).first;
+        }
+        if (it->second.empty())
+            return false;
+        FFormula = formula;
+        try {
+            result = FEvaluator.Evaluate(0, 0, 0, std::span<const std::uint8_t>(it->second));
+        } catch (const VYXException&) {
+            result.SetError(errValue);
+        }
+        return true;
+    }
+    TXLSFormulaEvaluator& Evaluator() { return FEvaluator; }
+    const std::u16string& FormulaText() const { return FFormula; }
+
+private:
+    TVYXErrorManager FErrors;  // the encoder's own complaints; report diagnostics go to the report
+    TXLSCellManager FManager;
+    TXLSFormulaEvaluator FEvaluator;
+    std::map<std::u16string, std::vector<std::uint8_t>> FCache;
+    std::u16string FFormula;
+};
+
+namespace {
+std::string Short(std::u16string_view text)
+{
+    std::u16string t = VYXTrim(text);
+    for (char16_t& c : t)
+        if (c < u' ')
+            c = u' ';
+    if (t.size() > 60)
+        t = t.substr(0, 57) + u"...";
+    return Utf16ToUtf8(t);
+}
+
+bool IsNumeric(TVYXFieldType type) { return type == avftInteger || type == avftFloat; }
+bool IsDateType(TVYXFieldType type) { return type == avftDate || type == avftTime || type == avftDateTime; }
+
+std::u16string FormatNumber(double value, const std::u16string& mask)
+{
+    if (!mask.empty()) {
+        try {
+            TExcelMask m(mask);
+            return m.FormatNumber(value);
+        } catch (const VYXException&) {
+            // a mask the engine cannot read falls back to two decimals
+        }
+    }
+    if (!std::isfinite(value))
+        return u"[???]";
+    char buffer[400];  // 1e308 takes 312 characters
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return U16(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+}
+
+// Where a template paragraph lies: its top-level item and, for a row of a top-level
+// table, the row (else -1).
+struct TPlace {
+    int Item = -1;
+    int Row = -1;
+    const TVYXTable* Table = nullptr;
+};
+
+TPlace PlaceOf(const TVYXLogPara& para)
+{
+    TPlace p;
+    const TVYXTableCell* cell = para.Cell();
+    if (!cell) {
+        p.Item = para.Index();
+        return p;
+    }
+    // Climb to the cell of the outermost table.
+    while (cell->Table() && cell->Table()->ParentCell())
+        cell = cell->Table()->ParentCell();
+    p.Table = cell->Table();
+    p.Item = p.Table ? p.Table->Index() : -1;
+    p.Row = cell->Row ? cell->Row->Index : -1;
+    return p;
+}
+
+// Field words that belong to the document's own fields, never to the report.
+bool IsDocumentField(std::u16string_view name)
+{
+    static constexpr std::u16string_view cWords[] = {
+        u"AUTHOR", u"DATE", u"EQ", u"FILENAME", u"FORMCHECKBOX", u"FORMDROPDOWN", u"FORMTEXT", u"HYPERLINK",
+        u"IF", u"INCLUDEPICTURE", u"NOTEREF", u"NUMPAGES", u"NUMWORDS", u"PAGE", u"PAGEREF", u"REF",
+        u"SAVEDATE", u"SECTION", u"SECTIONPAGES", u"SEQ", u"STYLEREF", u"SYMBOL", u"TIME", u"TOC"};
+    const std::u16string upper = AsciiUpper(name);
+    return std::find(std::begin(cWords), std::end(cWords), upper) != std::end(cWords);
+}
+
+// The instruction without a leading MERGEFIELD keyword, trimmed.
+std::u16string ReportCode(std::u16string_view instruction)
+{
+    std::u16string code = VYXTrim(instruction);
+    if (code.size() > 10 && SameTextAscii(code.substr(0, 10), u"MERGEFIELD") && (code[10] == u' ' || code[10] == u'\t'))
+        code = VYXTrim(code.substr(10));
+    return code;
+}
+
+std::u16string Unquote(std::u16string_view text)
+{
+    std::u16string t = VYXTrim(text);
+    if (t.size() >= 2 && t.front() == u'"' && t.back() == u'"')
+        t = t.substr(1, t.size() - 2);
+    return t;
+}
+
+// ---- Field kinds ---------------------------------------------------------------------------
+
+class TDbField : public TVYXReportField {
+public:
+    using TVYXReportField::TVYXReportField;
+    std::u16string DataSetName, FieldName;
+    bool Graphic = false;
+    TVYXReportFieldType Type_() const override { return Graphic ? arftGraphic : arftDatabase; }
+    std::u16string AsString(TVYXReport& report) override;
+};
+
+class TFormulaField : public TVYXReportField {
+public:
+    using TVYXReportField::TVYXReportField;
+    std::u16string Formula;
+    TVYXReportFieldType Type_() const override { return arftFormula; }
+    std::u16string AsString(TVYXReport& report) override { return report.FormulaText(Formula, Mask); }
+};
+
+class TParameterField : public TVYXReportField {
+public:
+    using TVYXReportField::TVYXReportField;
+    int N = 1;
+    TVYXReportFieldType Type_() const override { return arftParameter; }
+    std::u16string AsString(TVYXReport& report) override
+    {
+        const auto& params = report.BandParams();
+        return N >= 1 && static_cast<std::size_t>(N) <= params.size() ? params[static_cast<std::size_t>(N - 1)] : u"";
+    }
+};
+
+class TBarcodeField : public TDbField {
+public:
+    using TDbField::TDbField;
+    TVYXBarcodeType Symbology = abctEAN13;
+    TVYXReportFieldType Type_() const override { return arftBarcode; }
+};
+}  // namespace
+
+// The data set a name means while `band` prints: a band on the chain holding it,
+// else a registered one. Group footers print over a copy of the previous record.
+static TVYXRecordSource* RuntimeDataSet(TVYXReport& report, TVYXReportBand* band, std::u16string_view name)
+{
+    for (TVYXReportBand* b = band; b; b = b->Parent)
+        if (b->DataSet && (name.empty() || SameTextAscii(b->DataSetName, name) || SameTextAscii(b->DataSet->Name, name)))
+            return b->DataSet;
+    return name.empty() ? report.DataSet : report.FindDataSet(name);
+}
+
+std::u16string TDbField::AsString(TVYXReport& report)
+{
+    TVYXRecordSource* ds = RuntimeDataSet(report, &Band, DataSetName);
+    const int f = ds ? ds->FindField(FieldName) : -1;
+    if (f < 0 || ds->Eof())
+        return f < 0 ? u"[Null]" : u"";
+    const TVYXFieldValue v = ds->Value(f);
+    const TVYXFieldType type = ds->FieldType(f);
+    if (!Mask.empty() && !v.Null && (IsNumeric(type) || IsDateType(type)))
+        return FormatNumber(v.Num, Mask);
+    return v.Text;
+}
+
+int TVYXReportField::AsInteger(TVYXReport& report)
+{
+    TVYXFieldValue v;
+    VYXReadFieldText(AsString(report), avftFloat, v);
+    return static_cast<int>(std::clamp(v.Num, -2147483648.0, 2147483647.0));
+}
+
+// ---- Small classes ------------------------------------------------------------------------------
+
+void TVYXReportAggregate::Update(double value)
+{
+    Min = Count == 0 ? value : std::min(Min, value);
+    Max = Count == 0 ? value : std::max(Max, value);
+    ++Count;
+    Sum += value;
+}
+
+bool VYXReportAggregateValue(std::u16string_view word, const TVYXReportAggregate& agg, double& value)
+{
+    int sum = 0;
+    for (char16_t c : word)
+        sum += static_cast<int>(c >= u'A' && c <= u'Z' ? c + 32 : c);
+    switch (sum) {
+    case 341: value = agg.Sum; return true;
+    case 553: value = agg.Count; return true;
+    case 731: value = agg.GetAverage(); return true;
+    case 324: value = agg.Min; return true;
+    case 326: value = agg.Max; return true;
+    default: return false;
+    }
+}
+
+TVYXReportField& TVYXReportBandContainer::Add(std::unique_ptr<TVYXReportField> field, std::u16string_view instruction)
+{
+    FItems.push_back(std::move(field));
+    FByInstruction[VYXTrim(instruction)] = FItems.back().get();
+    return *FItems.back();
+}
+
+TVYXReportField* TVYXReportBandContainer::FindByInstruction(std::u16string_view instruction) const
+{
+    const auto it = FByInstruction.find(VYXTrim(instruction));
+    return it == FByInstruction.end() ? nullptr : it->second;
+}
+
+TVYXReportField* TVYXReportBandContainer::Find(std::u16string_view name) const
+{
+    for (const auto& f : FItems)
+        if (SameTextAscii(f->Name, name))
+            return f.get();
+    return nullptr;
+}
+
+std::u16string TVYXReportBand::ColorsText() const { return VYXColorsText(Colors); }
+
+bool TVYXReportBand::Contains(const TVYXReportBand& o) const
+{
+    if (&o == this)
+        return false;
+    if (Mode == arbmTableRow)
+        return o.Mode == arbmTableRow && o.First == First && o.FirstRow >= FirstRow && o.LastRow <= LastRow;
+    return o.First >= First && o.Last <= Last;
+}
+
+TVYXMemorySource& TVYXReportVDataSets::Add(std::u16string_view name)
+{
+    if (TVYXMemorySource* found = Find(name))
+        return *found;
+    auto ds = std::make_unique<TVYXMemorySource>();
+    ds->Name = std::u16string(name);
+    FItems.push_back(std::move(ds));
+    return *FItems.back();
+}
+
+void TVYXReportVDataSets::Add(std::unique_ptr<TVYXMemorySource> dataSet) { FItems.push_back(std::move(dataSet)); }
+
+TVYXMemorySource* TVYXReportVDataSets::Find(std::u16string_view name) const
+{
+    for (const auto& d : FItems)
+        if (SameTextAscii(d->Name, name))
+            return d.get();
+    return nullptr;
+}
+
+// ---- The report -----------------------------------------------------------------------------------
+
+TVYXReport::TVYXReport()
+    : FFmla(std::make_unique<TVYXReportFmlaManager>(*this)), FRootBand(std::make_unique<TVYXReportBand>())
+{
+    FRootBand->Type = arbtUnknown;
+}
+
+TVYXReport::~TVYXReport()
+{
+    // The holding list lives over the output document's tables: it goes first.
+    FHold.reset();
+}
+
+void TVYXReport::LoadFromFile(const std::string& fileName)
+{
+    if (fileName.empty())
+        throw VYXException("Filename is missing");
+    const std::string ext = AsciiUpper(std::filesystem::path(fileName).extension().string());
+    if (ext != ".DOCX" && ext != ".DOTX" && ext != ".DOCM" && ext != ".RTF" && ext != ".HTM" && ext != ".HTML")
+        throw VYXException("Do not know how to read file type \"" + ext + "\"");
+    SetTemplateLoader([fileName, ext](TVYXLogDocEditor& doc) {
+        if (ext == ".RTF")
+            TVYXReadRTF(doc).LoadFromFile(fileName);
+        else if (ext == ".HTM" || ext == ".HTML")
+            TVYXReadHTML(doc).LoadFromFile(fileName);
+        else
+            TVYXReadDOCX(doc).LoadFromFile(fileName);
+    });
+}
+
+void TVYXReport::SetTemplateLoader(std::function<void(TVYXLogDocEditor& doc)> loader)
+{
+    Clear();
+    FLoader = std::move(loader);
+    auto doc = std::make_unique<TVYXLogDocEditor>(aldtMain, &FErrors);
+    {
+        TVYXEditorUpdate update(*doc);
+        FLoader(*doc);
+    }
+    FTemplate = std::move(doc);
+}
+
+TVYXLogDocEditor& TVYXReport::Template() const
+{
+    if (!FTemplate)
+        throw VYXException("No document assigned");
+    return *FTemplate;
+}
+
+TVYXLogDocEditor& TVYXReport::Output() const
+{
+    if (!FOutput)
+        throw VYXException("No report created");
+    return *FOutput;
+}
+
+void TVYXReport::AddDataSet(std::u16string_view name, TVYXRecordSource& dataSet)
+{
+    FDataSets[AsciiUpper(name)] = &dataSet;
+}
+
+TVYXRecordSource* TVYXReport::FindDataSet(std::u16string_view name) const
+{
+    const auto it = FDataSets.find(AsciiUpper(name));
+    if (it != FDataSets.end())
+        return it->second;
+    if (DataSet && SameTextAscii(DataSet->Name, name))
+        return DataSet;
+    return FUserDataSets.Find(name);
+}
+
+TVYXReportBand* TVYXReport::FindBand(std::u16string_view name) const
+{
+    for (const auto& b : FBands)
+        if (!b->Name.empty() && SameTextAscii(b->Name, name))
+            return b.get();
+    return nullptr;
+}
+
+void TVYXReport::Clear()
+{
+    FHold.reset();
+    FOutput.reset();
+    FBands.clear();
+    FDiagnostics.clear();
+    FErrors.Clear();
+    FErrors.WarnCount = FErrors.ErrorCount = 0;
+    FAnalysed = false;
+}
+
+void TVYXReport::Warn(int code, std::string_view text1, std::string_view text2, std::u16string_view place)
+{
+    FErrors.Warning(text1, text2, code);
+    FDiagnostics.push_back({aelWarning, code, TVYXErrorManager::WarningText(text1, text2, code), Short(place)});
+}
+
+void TVYXReport::Fail(int code, std::string_view text1, std::string_view text2, std::u16string_view place)
+{
+    FErrors.Error(text1, text2, code);
+    FDiagnostics.push_back({aelError, code, TVYXErrorManager::ErrorText(text1, text2, code), Short(place)});
+}
+
+// ---- Template analysis ------------------------------------------------------------------------------
+
+void TVYXReport::CreateTemplate()
+{
+    TVYXLogDocEditor& doc = Template();
+    FBands.clear();
+    FRootBand = std::make_unique<TVYXReportBand>();
+    FRootBand->Type = arbtUnknown;
+    FDiagnostics.clear();
+    FErrors.Clear();
+    FErrors.WarnCount = FErrors.ErrorCount = 0;
+    TVYXComments& comments = doc.Comments();
+    for (int i = 0; i < comments.Count() && FErrors.ErrorCount == 0; ++i) {
+        TVYXComment& comment = *comments.GetItems(i);
+        std::u16string text;
+        for (const std::u16string& line : comment.Text)
+            text += line + u"\n";
+        bool isBand = false;
+        std::vector<TVYXBandLine> lines = VYXSplitBandComment(text, isBand);
+        if (!isBand)
+            continue;
+        auto* range = dynamic_cast<TVYXFieldSelectionImpl*>(comment.Selection.get());
+        if (!range || !range->FirstPara || !range->LastPara)
+            continue;
+        auto band = std::make_unique<TVYXReportBand>();
+        band->CommentText = text;
+        band->Place = range->FirstPara->GetPlainText();
+        const TPlace first = PlaceOf(*range->FirstPara);
+        const TPlace last = PlaceOf(*range->LastPara);
+        band->First = first.Item;
+        band->Last = last.Item;
+        if (first.Table && first.Table == last.Table) {
+            if (first.Row != last.Row) {
+                Fail(4501, "", "", band->Place);
+                continue;
+            }
+            band->Mode = arbmTableRow;
+            band->FirstRow = band->LastRow = first.Row;
+        }
+        if (band->First < 0 || band->Last < band->First)
+            continue;
+        TVYXReportBand& b = *band;
+        FBands.push_back(std::move(band));
+        FCurrent = &b;
+        for (const TVYXBandLine& line : lines) {
+            if (!line.HasValue) {
+                Warn(3518, Utf16ToUtf8(line.Text), Utf16ToUtf8(b.Name), b.Place);
+                continue;
+            }
+            const TVYXReportParam* param = VYXFindBandParam(line.Name);
+            if (!param) {
+                Warn(3508, Utf16ToUtf8(line.Name), Utf16ToUtf8(b.Name), b.Place);
+                continue;
+            }
+            const std::string value8 = Utf16ToUtf8(line.Value);
+            bool flag = false;
+            int number = 0;
+            double size = 0;
+            if (param->Type == arptBoolean && !VYXParseBoolean(line.Value, flag)) {
+                Warn(3504, value8, "", b.Place);
+                continue;
+            }
+            if (param->Type == arptInteger && !VYXParseInteger(line.Value, number)) {
+                Warn(3505, value8, "", b.Place);
+                continue;
+            }
+            if (param->Type == arptFloat && !VYXParseFloat(line.Value, size)) {
+                Warn(3506, value8, "", b.Place);
+                continue;
+            }
+            if (param->Type == arptSize) {
+                const int r = VYXParseSize(line.Value, size);
+                if (r != 0) {
+                    Warn(r == 2 ? 3507 : 3506, value8, "", b.Place);
+                    continue;
+                }
+            }
+            switch (param->Id) {
+            case arpiPageBreaks: b.PageBreaks = flag; break;
+            case arpiName:
+                if (FindBand(line.Value))
+                    Fail(4502, value8, "", b.Place);
+                b.Name = line.Value;
+                break;
+            case arpiParentBand: b.ParentName = line.Value; break;
+            case arpiType: {
+                static constexpr std::pair<std::u16string_view, TVYXReportBandType> cTypes[] = {
+                    {u"groupfooter", arbtGroupFooter}, {u"groupheader", arbtGroupHeader},
+                    {u"pagefooter", arbtPageFooter},   {u"pageheader", arbtPageHeader},
+                    {u"reportfooter", arbtReportFooter}, {u"reportheader", arbtReportHeader},
+                    {u"subpages", arbtSubPages},       {u"subreport", arbtSubReport}};
+                bool found = false;
+                for (const auto& [word, type] : cTypes)
+                    if (SameTextAscii(word, line.Value)) {
+                        b.Type = type;
+                        found = true;
+                    }
+                if (!found)
+                    Warn(3511, value8, Utf16ToUtf8(b.Name), b.Place);
+                break;
+            }
+            case arpiDataSet: b.DataSetName = line.Value; break;
+            case arpiUserDataset: b.UserDataSetName = line.Value; break;
+            case arpiEnabled: b.Enabled = flag; break;
+            case arpiFilltable: b.FillTable = flag; break;
+            case arpiMultipage: b.Multipage = flag; break;
+            case arpiRowMode: b.RowMode = flag; break;
+            case arpiMaxrows: b.MaxRows = number; break;
+            case arpiExpression: b.Expression = line.Value; break;
+            case arpiCondition: b.Condition = line.Value; break;
+            case arpiColors: {
+                std::u16string bad;
+                if (!VYXParseColors(line.Value, b.Colors, bad))
+                    Warn(3512, Utf16ToUtf8(bad), "", b.Place);
+                break;
+            }
+            case arpiField: b.FieldSize = size; break;
+            case arpiWidth: b.Width = size; break;
+            case arpiHeight: b.Height = size; break;
+            case arpiTreeItem: b.TreeItem = flag; break;
+            case arpiFontSize: b.FontSize = size; break;
+            case arpiHeaderParagraphs: b.HeaderParagraphs = number; break;
+            case arpiMaxPageLoops: b.MaxPageLoops = number; break;
+            case arpiOnAfterPrint: b.OnAfterPrint = line.Value; break;
+            default: break;
+            }
+        }
+    }
+    FCurrent = nullptr;
+    if (FErrors.ErrorCount == 0)
+        ResolveHierarchy();
+    if (FErrors.ErrorCount == 0)
+        for (const auto& b : FBands)
+            ParseFields(*b);
+    if (FErrors.ErrorCount == 0)
+        ParseFields(*FRootBand);
+    FAnalysed = true;
+}
+
+void TVYXReport::ResolveHierarchy()
+{
+    const auto index = [this](const TVYXReportBand* b) {
+        for (std::size_t i = 0; i < FBands.size(); ++i)
+            if (FBands[i].get() == b)
+                return i;
+        return FBands.size();
+    };
+    // Equal ranges: the earlier comment holds the later one.
+    const auto holds = [&](const TVYXReportBand& a, const TVYXReportBand& b) {
+        if (!a.Contains(b))
+            return false;
+        return !b.Contains(a) || index(&a) < index(&b);
+    };
+    for (const auto& bp : FBands) {
+        TVYXReportBand& b = *bp;
+        if (!b.ParentName.empty()) {
+            TVYXReportBand* p = FindBand(b.ParentName);
+            if (!p) {
+                Warn(3509, Utf16ToUtf8(b.ParentName), "", b.Place);
+            } else if (p->Mode == arbmTableRow && b.Mode == arbmTableRow && p->First != b.First) {
+                Fail(4503, "", "", b.Place);
+            } else if (p == &b || !holds(*p, b)) {
+                Fail(4500, Utf16ToUtf8(p->Name), Utf16ToUtf8(b.Name), b.Place);
+            } else {
+                b.Parent = p;
+            }
+        }
+        if (!b.Parent) {
+            for (const auto& other : FBands)
+                if (holds(*other, b) && (!b.Parent || holds(*b.Parent, *other)))
+                    b.Parent = other.get();
+        }
+        for (const auto& other : FBands) {
+            // Ranges that cross without one holding the other cannot nest.
+            const TVYXReportBand& o = *other;
+            if (&o == &b || o.Contains(b) || b.Contains(o) || index(&o) > index(&b))
+                continue;
+            const bool crossItems = o.Mode == arbmNormal && b.Mode == arbmNormal && o.First <= b.Last && b.First <= o.Last;
+            const bool crossRows = o.Mode == arbmTableRow && b.Mode == arbmTableRow && o.First == b.First &&
+                                   o.FirstRow <= b.LastRow && b.FirstRow <= o.LastRow;
+            if (crossItems || crossRows)
+                Fail(4500, Utf16ToUtf8(o.Name), Utf16ToUtf8(b.Name), b.Place);
+        }
+        if (b.Type == arbtGroupHeader && b.Condition.empty())
+            Warn(3515, Utf16ToUtf8(b.Name), "", b.Place);
+    }
+    for (const auto& bp : FBands)
+        if (bp->Parent)
+            bp->Parent->Children.push_back(bp.get());
+    for (const auto& bp : FBands)
+        std::sort(bp->Children.begin(), bp->Children.end(), [](const TVYXReportBand* a, const TVYXReportBand* b) {
+            return a->First != b->First ? a->First < b->First : a->FirstRow < b->FirstRow;
+        });
+    // Data sets: named ones now; a name only a master record knows (a nested JSON
+    // array, a detail query) is looked up while the master prints.
+    for (const auto& bp : FBands) {
+        TVYXReportBand& b = *bp;
+        if (!b.UserDataSetName.empty()) {
+            b.DataSet = &FUserDataSets.Add(b.UserDataSetName);
+            if (b.DataSetName.empty())
+                b.DataSetName = b.UserDataSetName;
+            continue;
+        }
+        if (b.Type != arbtDataSet)
+            continue;
+        if (!b.DataSetName.empty()) {
+            b.DataSet = FindDataSet(b.DataSetName);
+            bool underMaster = false;
+            for (TVYXReportBand* p = b.Parent; p; p = p->Parent) {
+                underMaster = underMaster || p->Type == arbtDataSet;
+                if (p->DataSet && p->DataSet == b.DataSet)
+                    b.DataSet = nullptr;  // a detail named like its master's data set: the master's record decides
+            }
+            if (!b.DataSet && !underMaster)
+                Warn(3500, Utf16ToUtf8(b.DataSetName), "", b.Place);
+        } else if (!b.Parent) {
+            b.DataSet = DataSet;
+        }
+    }
+}
+
+void TVYXReport::ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, int row)
+{
+    // The paragraphs of one item (or one row of it) belong to `band` unless a child holds them.
+    TVYXLogParaItem* it = paras.GetItems(item);
+    const auto analyse = [this, &band](TVYXLogPara& para) {
+        const std::u16string place = para.GetPlainText();
+        VYXFillFields(para, [&](std::u16string_view instruction) -> std::optional<std::u16string> {
+            AnalyseField(band, instruction, place);
+            return std::nullopt;
+        });
+    };
+    if (!it->IsTable()) {
+        analyse(static_cast<TVYXLogPara&>(*it));
+        return;
+    }
+    auto& table = static_cast<TVYXTable&>(*it);
+    for (int r = 0; r < table.Count(); ++r) {
+        if (row >= 0 && r != row)
+            continue;
+        bool held = false;
+        for (const TVYXReportBand* child : band.Children)
+            held = held || (child->Mode == arbmTableRow && child->First == item && r >= child->FirstRow && r <= child->LastRow);
+        if (&band == FRootBand.get())
+            for (const auto& b : FBands)
+                held = held || (!b->Parent && b->Mode == arbmTableRow && b->First == item && r >= b->FirstRow && r <= b->LastRow);
+        if (held)
+            continue;
+        TVYXTableRow& tr = *table.GetRows(r);
+        for (int c = 0; c < tr.Count(); ++c)
+            VYXForEachPara(tr.GetCells(c)->Paras(), analyse);
+    }
+}
+
+void TVYXReport::ParseFields(TVYXReportBand& band)
+{
+    TVYXLogParas& paras = FTemplate->Paras();
+    if (&band == FRootBand.get()) {
+        for (int i = 0; i < paras.Count(); ++i) {
+            bool held = false;
+            for (const auto& b : FBands)
+                held = held || (!b->Parent && b->Mode == arbmNormal && i >= b->First && i <= b->Last);
+            if (!held)
+                ScanParas(band, paras, i, -1);
+        }
+        for (TVYXHeadersFooters* hf : {&FTemplate->Headers(), &FTemplate->Footers()})
+            for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
+                if (TVYXLogDocEditor* editor = hf->Find(type))
+                    VYXForEachPara(editor->Paras(), [&](TVYXLogPara& para) {
+                        const std::u16string place = para.GetPlainText();
+                        VYXFillFields(para, [&](std::u16string_view instruction) -> std::optional<std::u16string> {
+                            AnalyseField(band, instruction, place);
+                            return std::nullopt;
+                        });
+                    });
+        return;
+    }
+    if (band.Mode == arbmTableRow) {
+        for (int r = band.FirstRow; r <= band.LastRow; ++r)
+            ScanParas(band, paras, band.First, r);
+        return;
+    }
+    for (int i = band.First; i <= band.Last && i < paras.Count(); ++i) {
+        bool held = false;
+        for (const TVYXReportBand* child : band.Children)
+            held = held || (child->Mode == arbmNormal && i >= child->First && i <= child->Last);
+        if (!held)
+            ScanParas(band, paras, i, -1);
+    }
+}
+
+void TVYXReport::AnalyseField(TVYXReportBand& band, std::u16string_view instruction, std::u16string_view place)
+{
+    if (band.Fields.FindByInstruction(instruction) || instruction.find(cVYXNestedOpen) != std::u16string_view::npos)
+        return;
+    const std::u16string trimmed = VYXTrim(instruction);
+    const bool merge = trimmed.size() > 10 && SameTextAscii(trimmed.substr(0, 10), u"MERGEFIELD");
+    std::vector<std::u16string> parts = VYXSplitFieldCode(ReportCode(instruction));
+    std::u16string name = parts[0];
+    if (name.empty())
+        return;
+    if (!merge && name[0] != u'=' && IsDocumentField(name.substr(0, name.find(u' '))))
+        return;
+    const std::string name8 = Utf16ToUtf8(name);
+    const std::string band8 = Utf16ToUtf8(band.Name);
+    // Editors' number pictures ("Amount \# 0.00") serve as masks.
+    std::u16string mask;
+    for (std::u16string_view picture : {u"\\#", u"\\@"}) {
+        const std::size_t at = name.find(picture);
+        if (at != std::u16string::npos && name[0] != u'=') {
+            mask = Unquote(name.substr(at + 2));
+            name = VYXTrim(name.substr(0, at));
+        }
+    }
+    name = Unquote(name);
+    std::unique_ptr<TVYXReportField> field;
+    std::map<TVYXReportParameterId, std::u16string> switches;
+    std::vector<std::u16string> caseFormats;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        const std::u16string& sw = parts[i];
+        const std::size_t colon = sw.find(u':');
+        if (colon == std::u16string::npos) {
+            static constexpr std::u16string_view cCase[] = {u"upper", u"lower", u"caps", u"firstcap", u"mergeformat",
+                                                           u"charformat"};
+            if (std::any_of(std::begin(cCase), std::end(cCase), [&](std::u16string_view c) { return SameTextAscii(c, sw); }))
+                caseFormats.push_back(sw);
+            else
+                Warn(3513, Utf16ToUtf8(sw), "", place);
+            continue;
+        }
+        const TVYXReportParam* param = VYXFindFieldParam(VYXTrim(sw.substr(0, colon)));
+        if (!param) {
+            Warn(3513, Utf16ToUtf8(sw), "", place);
+            continue;
+        }
+        const std::u16string value = Unquote(sw.substr(colon + 1));
+        bool ok = true;
+        bool flag = false;
+        double number = 0;
+        std::vector<std::uint32_t> colors;
+        std::u16string bad;
+        const bool formula = !value.empty() && value[0] == u'=';
+        switch (param->Id) {
+        case arpiBold:
+        case arpiItalic:
+        case arpiStrikeThrough:
+        case arpiHidden:
+        case arpiUnderline: ok = formula || VYXParseBoolean(value, flag); break;
+        case arpiColor:
+        case arpiFillColor:
+        case arpiUnderlineColor: ok = formula || VYXParseColors(value, colors, bad) || VYXParseFloat(value, number); break;
+        case arpiSize:
+        case arpiSubSuperscript: ok = formula || VYXParseFloat(value, number); break;
+        case arpiWidth:
+        case arpiHeight: ok = VYXParseSize(value, number) == 0; break;
+        case arpiFieldType: {
+            TVYXFieldType t = avftString;
+            ok = SameTextAscii(value, u"parapicture") || SameTextAscii(value, u"barcode") ||
+                 SameTextAscii(value, u"imageindex") || VYXFieldTypeOf(value, t);
+            break;
+        }
+        default: break;
+        }
+        if (!ok) {
+            Warn(3514, Utf16ToUtf8(sw), "", place);
+            continue;
+        }
+        switches[param->Id] = value;
+    }
+    if (name[0] == u'=') {
+        auto f = std::make_unique<TFormulaField>(band);
+        f->Formula = name;
+        field = std::move(f);
+    } else if (name[0] == u'#') {
+        int n = 0;
+        if (!VYXParseInteger(name.substr(1), n) || n < 1 || n > 99) {
+            Warn(3521, name8, band8, place);
+            return;
+        }
+        auto f = std::make_unique<TParameterField>(band);
+        f->N = n;
+        field = std::move(f);
+    } else {
+        const std::size_t dot = name.find(u'.');
+        std::u16string dsName = dot == std::u16string::npos ? std::u16string() : name.substr(0, dot);
+        const std::u16string fieldName = dot == std::u16string::npos ? name : name.substr(dot + 1);
+        if (fieldName.empty() || (dot != std::u16string::npos && dsName.empty()) ||
+            fieldName.find(u'.') != std::u16string::npos) {
+            Warn(3510, name8, "", place);
+            return;
+        }
+        const std::u16string fieldType = switches.count(arpiFieldType) ? switches[arpiFieldType] : u"";
+        TBarcodeField* barcode = nullptr;
+        std::unique_ptr<TDbField> f;
+        if (SameTextAscii(fieldType, u"barcode")) {
+            auto b = std::make_unique<TBarcodeField>(band);
+            barcode = b.get();
+            f = std::move(b);
+        } else {
+            f = std::make_unique<TDbField>(band);
+            f->Graphic = SameTextAscii(fieldType, u"parapicture");
+        }
+        f->DataSetName = dsName;
+        f->FieldName = fieldName;
+        if (barcode) {
+            const std::u16string type = switches.count(arpiType) ? switches[arpiType] : u"EAN13";
+            barcode->Symbology = VYXBarcodeTypeByName(Utf16ToUtf8(type));
+            if (barcode->Symbology == abctUnknown) {
+                Warn(3522, Utf16ToUtf8(type), band8, place);
+                barcode->Symbology = abct128B;
+            }
+        }
+        // Is the data set known, and does it have the field?
+        TVYXRecordSource* ds = nullptr;
+        bool known = false;
+        TVYXMemorySource* user = nullptr;
+        const std::u16string lookup = dsName.empty() ? band.DataSetName : dsName;
+        for (TVYXReportBand* b = &band; b && !known; b = b->Parent)
+            if ((lookup.empty() && (b->DataSet || !b->DataSetName.empty())) ||
+                (!lookup.empty() && SameTextAscii(b->DataSetName, lookup))) {
+                known = true;
+                ds = b->DataSet;
+            }
+        if (!known && !lookup.empty()) {
+            user = FUserDataSets.Find(lookup);
+            ds = user ? user : FindDataSet(lookup);
+            known = ds != nullptr;
+        }
+        if (!known && lookup.empty() && DataSet) {
+            ds = DataSet;
+            known = true;
+        }
+        if (!user && ds)
+            user = FUserDataSets.Find(ds->Name);
+        if (user && user->FindField(fieldName) < 0) {
+            TVYXFieldType t = avftString;
+            if (SameTextAscii(fieldType, u"imageindex"))
+                t = avftInteger;
+            else
+                VYXFieldTypeOf(fieldType, t);
+            user->AddField(fieldName, t);
+        } else if (!known) {
+            Warn(3501, Utf16ToUtf8(lookup), name8, place);
+        } else if (ds && ds->FieldCount() > 0 && ds->FindField(fieldName) < 0) {
+            Warn(3503, Utf16ToUtf8(fieldName), Utf16ToUtf8(ds->Name), place);
+        }
+        field = std::move(f);
+    }
+    field->Name = name;
+    field->Mask = switches.count(arpiMask) ? switches[arpiMask] : mask;
+    for (const auto& [id, value] : switches) {
+        switch (id) {
+        case arpiHyperlink: field->Hyperlink = value; break;
+        case arpiName: field->Alias = value; break;
+        case arpiOnBefore: field->OnBefore = value; break;
+        case arpiWidth: VYXParseSize(value, field->Width); break;
+        case arpiHeight: VYXParseSize(value, field->Height); break;
+        case arpiBold: case arpiItalic: case arpiStrikeThrough: case arpiHidden: case arpiColor: case arpiFillColor:
+        case arpiUnderline: case arpiUnderlineColor: case arpiSubSuperscript: case arpiSize: case arpiFontname:
+            field->Formats[id] = value;
+            break;
+        default: break;
+        }
+    }
+    if (!caseFormats.empty())
+        field->Formats[arpiStyle] = caseFormats.back();
+    field->Initiate();
+    band.Fields.Add(std::move(field), instruction);
+}
+
+// ---- Formulas --------------------------------------------------------------------------------------
+
+int TVYXReport::Formula(std::u16string_view formula, double& number, std::u16string& text)
+{
+    TXLSFormulaValue v;
+    if (!FFmla->Evaluate(formula, v))
+        return 0;
+    if (FFmla->Evaluator().PostProcess) {
+        FPostProcess = true;
+        FFmla->Evaluator().PostProcess = false;
+    }
+    switch (v.ValType) {
+    case xfvtFloat: number = v.vFloat; return 1;
+    case xfvtBoolean: number = v.vBool ? 1 : 0; return 2;
+    case xfvtString: text = v.vStr; return text.empty() ? 0 : 3;
+    default: return 0;
+    }
+}
+
+std::u16string TVYXReport::FormulaText(std::u16string_view formula, const std::u16string& mask)
+{
+    double number = 0;
+    std::u16string text;
+    switch (Formula(formula, number, text)) {
+    case 1: return FormatNumber(number, mask);
+    case 2: return number != 0 ? u"TRUE" : u"FALSE";
+    case 3: return text;
+    default: return u"[???]";
+    }
+}
+
+void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data)
+{
+    const std::u16string formula = FFmla->FormulaText();
+    if (!data.IsName) {
+        const TVYXReportParam* fn = VYXFindReportFunction(name);
+        if (!fn) {
+            if (OnUserFunction)
+                OnUserFunction(name, data);
+            return;
+        }
+        switch (fn->Id) {
+        case arpiLine: data.SetResultAsFloat(FCurrent ? FCurrent->Line : 0); return;
+        case arpiPage: data.SetResultAsFloat(FPage); return;
+        case arpiPages:
+            data.SetResultAsString(u"%%pages%%");
+            data.PostProcess = true;
+            FPostProcess = true;
+            return;
+        case arpiRGB: {
+            int rgb[3] = {0, 0, 0};
+            const int n = std::min(data.ArgCount(), 3);
+            for (int i = 0; i < n; ++i)  // argument 0 is the last one
+                rgb[n - 1 - i] = std::clamp(data.AsInteger(i), 0, 255);
+            data.SetResultAsFloat(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+            return;
+        }
+        case arpiMakeBoo: {
+            std::u16string bm = u"Bmk" + (data.ArgCount() > 0 ? data.AsString(0) : U16(std::to_string(FCurrent ? FCurrent->Line : 0)));
+            std::erase_if(bm, [](char16_t c) { return c == u' '; });
+            if (FCurrentPara && FOutput && !FOutput->Bookmarks().Find(bm))
+                FCurrentPara->InsertBookmark(bm, 1, 1);
+            data.SetResultAsString(bm);
+            return;
+        }
+        case arpiExecuteBand:
+        case arpiExecuteBandLoop: {
+            if (data.ArgCount() == 0) {
+                Warn(3520, Utf16ToUtf8(formula), "", FCurrent ? FCurrent->Place : u"");
+            } else {
+                const std::u16string bandName = data.AsString(data.ArgCount() - 1);
+                TVYXReportBand* band = FindBand(bandName);
+                if (!band) {
+                    Warn(3519, Utf16ToUtf8(bandName), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+                } else if (FPending.size() < 1000) {
+                    // Runs after the paragraph holding the call is filled, into the same list.
+                    TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
+                    for (int i = data.ArgCount() - 2; i >= 0; --i)  // argument 0 is the last one
+                        pending.Params.push_back(data.AsString(i));
+                    FPending.push_back(std::move(pending));
+                }
+            }
+            data.SetResultAsBoolean(true);
+            return;
+        }
+        default: return;
+        }
+    }
+    // Names: dataset.field, band.field.aggregate, dataset.field.aggregate, field.aggregate, field.
+    std::vector<std::u16string> parts;
+    for (std::size_t from = 0;;) {
+        const std::size_t dot = name.find(u'.', from);
+        parts.push_back(name.substr(from, dot - from));
+        if (dot == std::u16string::npos)
+            break;
+        from = dot + 1;
+    }
+    double value = 0;
+    TVYXReportAggregate probe;
+    const auto aggregateOf = [](TVYXReportBand* band, const std::u16string& field) -> TVYXReportAggregate* {
+        for (TVYXReportBand* b = band; b; b = b->Parent) {
+            const auto it = b->Aggregates.find(AsciiUpper(field));
+            if (it != b->Aggregates.end())
+                return &it->second;
+        }
+        return nullptr;
+    };
+    if (parts.size() >= 2 && VYXReportAggregateValue(parts.back(), probe, value)) {
+        TVYXReportAggregate* agg = nullptr;
+        if (parts.size() == 3) {
+            TVYXReportBand* band = FindBand(parts[0]);
+            if (!band)
+                for (const auto& b : FBands)
+                    if (b->Type == arbtDataSet && (SameTextAscii(b->DataSetName, parts[0]) ||
+                                                   (b->DataSet && SameTextAscii(b->DataSet->Name, parts[0]))))
+                        band = b.get();
+            if (band)
+                agg = aggregateOf(band, parts[1]);
+            if (band && !agg)
+                agg = &probe;  // the band printed no record with that field: everything is 0
+        } else {
+            agg = aggregateOf(FCurrent, parts[0]);
+        }
+        if (agg) {
+            VYXReportAggregateValue(parts.back(), *agg, value);
+            data.SetResultAsFloat(value);
+            return;
+        }
+    }
+    if (parts.size() <= 2) {
+        TVYXRecordSource* ds = RuntimeDataSet(*this, FCurrent, parts.size() == 2 ? parts[0] : u"");
+        const int f = ds ? ds->FindField(parts.back()) : -1;
+        if (f >= 0) {
+            const TVYXFieldValue v = ds->Value(f);
+            const TVYXFieldType type = ds->FieldType(f);
+            if (v.Null && type != avftString)
+                data.SetResultAsString(u"");
+            else if (type == avftBoolean)
+                data.SetResultAsBoolean(v.Num != 0);
+            else if (type != avftString)
+                data.SetResultAsFloat(v.Num);
+            else
+                data.SetResultAsString(v.Text);
+            return;
+        }
+    }
+    if (OnUserFunction) {
+        OnUserFunction(name, data);
+        if (data.Result.ValType != xfvtError)
+            return;
+    }
+    Warn(3516, Utf16ToUtf8(name), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+}
+
+// ---- Creation ----------------------------------------------------------------------------------------
+
+void TVYXReport::CreateReport()
+{
+    if (!FAnalysed)
+        CreateTemplate();
+    if (FErrors.ErrorCount > 0)
+        throw VYXException("Can not create report, there are errors");
+    FHold.reset();
+    FOutput = std::make_unique<TVYXLogDocEditor>(aldtMain, &FErrors);
+    FPage = 1;
+    FPageCount = 0;
+    FPostProcess = false;
+    FParams.clear();
+    {
+        TVYXEditorUpdate update(*FOutput);
+        FLoader(*FOutput);
+    }
+    TVYXEditorUpdate update(*FOutput);
+    std::vector<TVYXLogParas*> secondaries;
+    for (TVYXHeadersFooters* hf : {&FOutput->Headers(), &FOutput->Footers()})
+        for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
+            if (TVYXLogDocEditor* editor = hf->Find(type))
+                secondaries.push_back(&editor->Paras());
+    VYXDropComments(*FOutput, secondaries);
+    FHold = VYXTakeBody(*FOutput);
+    TVYXLogParas& body = FOutput->Paras();
+    for (const auto& b : FBands)
+        b->Line = 0, b->GroupOpen = false;
+    ProduceItems(body, 0, FHold->Count() - 1, *FRootBand);
+    for (TVYXLogParas* paras : secondaries)
+        FillParas(*paras, 0, *FRootBand);
+    if (body.Count() == 0)
+        body.AppendPara();
+    FOutput->Selections().Clear();
+    FOutput->Caret().Assign(FOutput->FirstPara(), 1);
+    FHold.reset();
+    PostProcess();
+}
+
+void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReportBand& context)
+{
+    const std::vector<TVYXReportBand*>* bands = &context.Children;
+    std::vector<TVYXReportBand*> top;
+    if (&context == FRootBand.get()) {
+        for (const auto& b : FBands)
+            if (!b->Parent)
+                top.push_back(b.get());
+        std::sort(top.begin(), top.end(), [](const TVYXReportBand* a, const TVYXReportBand* b) {
+            return a->First != b->First ? a->First < b->First : a->FirstRow < b->FirstRow;
+        });
+        bands = &top;
+    }
+    for (int i = first; i <= last && i < FHold->Count();) {
+        TVYXReportBand* band = nullptr;
+        bool rows = false;
+        for (TVYXReportBand* b : *bands) {
+            if (b->First != i)
+                continue;
+            if (b->Mode == arbmNormal && !band)
+                band = b;
+            rows = rows || b->Mode == arbmTableRow;
+        }
+        if (band) {
+            // Sub-report bands print where executeband calls them, never where they stand.
+            if (band->Type != arbtGroupHeader && band->Type != arbtGroupFooter && band->Type != arbtSubReport)
+                RunBand(out, *band);
+            i = band->Last + 1;
+            continue;
+        }
+        if (rows) {
+            EmitTable(out, i, context);
+        } else {
+            const int at = out.Count();
+            VYXAppendCopy(out, *FHold->GetItems(i));
+            FillParas(out, at, context);
+        }
+        ++i;
+    }
+}
+
+void TVYXReport::RunBand(TVYXLogParas& out, TVYXReportBand& band)
+{
+    if (!band.Enabled)
+        return;
+    TVYXReportBand* saved = FCurrent;
+    FCurrent = &band;
+    if (!band.Expression.empty()) {
+        double number = 0;
+        std::u16string text;
+        if (Formula(band.Expression, number, text) != 2 || number == 0) {
+            FCurrent = saved;
+            return;
+        }
+    }
+    if (band.Type != arbtDataSet) {
+        EmitOnce(out, band);
+        FCurrent = saved;
+        return;
+    }
+    // Detail data sets belong to the master's current record: a master record's own
+    // nested records come first, then a data set of that name.
+    if (!band.DataSetName.empty() && band.UserDataSetName.empty()) {
+        TVYXRecordSource* detail = nullptr;
+        bool underMaster = false;
+        for (TVYXReportBand* p = band.Parent; p && !detail; p = p->Parent)
+            if (p->DataSet) {
+                underMaster = true;
+                detail = p->DataSet->Detail(band.DataSetName);
+            }
+        TVYXRecordSource* named = FindDataSet(band.DataSetName);
+        for (TVYXReportBand* p = band.Parent; p && named; p = p->Parent)
+            if (p->DataSet == named)
+                named = nullptr;  // never the master's own records again
+        band.DataSet = detail ? detail : underMaster ? named : band.DataSet;
+    }
+    if (!band.UserDataSetName.empty() && OnUserDataSet)
+        if (TVYXMemorySource* user = FUserDataSets.Find(band.UserDataSetName))
+            OnUserDataSet(band.UserDataSetName, *user);
+    band.Aggregates.clear();
+    band.Line = 0;
+    for (TVYXReportBand* child : band.Children)
+        child->GroupOpen = false;
+    TVYXRecordSource* ds = band.DataSet;
+    if (!ds) {
+        if (band.DataSetName.empty())  // no data of its own: once per record of its master
+            EmitRecord(out, band);
+        FCurrent = saved;
+        return;
+    }
+    FSnapshot.reset();
+    int printed = 0;
+    for (ds->First(); !ds->Eof() && (band.MaxRows <= 0 || printed < band.MaxRows); ds->Next()) {
+        const bool pageBreak = printed > 0 && (band.PageBreaks || PageBreaks);
+        if (pageBreak)
+            ++FPage;
+        const int start = out.Count();
+        ++band.Line;
+        if (OnBeforePrintBand)
+            OnBeforePrintBand(band);
+        EmitRecord(out, band);
+        if (pageBreak)
+            PageBreakBefore(out, start);
+        if (OnAfterPrintBand)
+            OnAfterPrintBand(band);
+        ++printed;
+    }
+    PrintGroupFooters(out, band);
+    FCurrent = saved;
+}
+
+void TVYXReport::EmitOnce(TVYXLogParas& out, TVYXReportBand& band)
+{
+    TVYXReportBand* saved = FCurrent;
+    FCurrent = &band;
+    if (OnBeforePrintBand)
+        OnBeforePrintBand(band);
+    if (band.Mode == arbmNormal)
+        ProduceItems(out, band.First, band.Last, band);
+    if (OnAfterPrintBand)
+        OnAfterPrintBand(band);
+    FCurrent = saved;
+}
+
+void TVYXReport::PrintGroupFooters(TVYXLogParas& out, TVYXReportBand& band)
+{
+    // Footers show the group's last record, kept as a one-record copy.
+    bool open = false;
+    for (TVYXReportBand* child : band.Children)
+        open = open || (child->Type == arbtGroupHeader && child->GroupOpen);
+    if (!open)
+        return;
+    TVYXRecordSource* live = band.DataSet;
+    if (FSnapshot)
+        band.DataSet = FSnapshot.get();
+    for (TVYXReportBand* child : band.Children)
+        if (child->Type == arbtGroupFooter)
+            EmitOnce(out, *child);
+    band.DataSet = live;
+    for (TVYXReportBand* child : band.Children)
+        if (child->Type == arbtGroupHeader)
+            child->GroupOpen = false;
+}
+
+void TVYXReport::EmitRecord(TVYXLogParas& out, TVYXReportBand& band)
+{
+    // Groups: a header whose condition takes a new value closes the open group first.
+    for (TVYXReportBand* child : band.Children) {
+        if (child->Type != arbtGroupHeader)
+            continue;
+        const std::u16string key = child->Condition.empty() ? u"" : FormulaText(child->Condition, u"");
+        if (child->GroupOpen && key == child->GroupKey)
+            continue;
+        PrintGroupFooters(out, band);
+        for (TVYXReportBand* footer : band.Children)
+            if (footer->Type == arbtGroupFooter)
+                footer->Aggregates.clear();
+        child->GroupKey = key;
+        child->GroupOpen = true;
+        EmitOnce(out, *child);
+    }
+    const int start = out.Count();
+    if (band.Mode == arbmNormal)
+        ProduceItems(out, band.First, band.Last, band);
+    if (!band.Colors.empty() && band.Mode == arbmNormal) {
+        const std::uint32_t color = band.Colors[static_cast<std::size_t>(std::max(band.Line - 1, 0)) % band.Colors.size()];
+        TVYXCHPX fill(&FOutput->GetMasterCHP());
+        fill.SetFillColor(static_cast<TVYXColor>(color));
+        for (int i = start; i < out.Count(); ++i)
+            out.GetItems(i)->FormatAll(&fill);
+    }
+    UpdateAggregates(band);
+    if (band.DataSet && !band.DataSet->Eof()) {
+        // The record as it stands, for group footers printed after the next one is read.
+        auto snap = std::make_unique<TVYXMemorySource>();
+        snap->Name = band.DataSet->Name;
+        for (int f = 0; f < band.DataSet->FieldCount(); ++f)
+            snap->AddField(band.DataSet->FieldName(f), band.DataSet->FieldType(f));
+        snap->AppendRecord();
+        for (int f = 0; f < band.DataSet->FieldCount(); ++f)
+            snap->SetValue(f, band.DataSet->Value(f));
+        snap->First();
+        FSnapshot = std::move(snap);
+    }
+}
+
+void TVYXReport::UpdateAggregates(TVYXReportBand& band)
+{
+    TVYXRecordSource* ds = band.DataSet;
+    if (!ds || ds->Eof())
+        return;
+    std::vector<TVYXReportBand*> footers;
+    for (TVYXReportBand* child : band.Children)
+        if (child->Type == arbtGroupFooter)
+            footers.push_back(child);
+    for (int f = 0; f < ds->FieldCount(); ++f) {
+        if (!IsNumeric(ds->FieldType(f)))
+            continue;
+        const TVYXFieldValue v = ds->Value(f);
+        if (v.Null)
+            continue;
+        const std::u16string key = AsciiUpper(ds->FieldName(f));
+        band.Aggregates[key].Update(v.Num);
+        for (TVYXReportBand* footer : footers)
+            footer->Aggregates[key].Update(v.Num);
+    }
+    for (int i = 0; i < band.Fields.Count(); ++i) {
+        TVYXReportField& field = band.Fields.GetItems(i);
+        if (field.Type_() == arftFormula && !field.Alias.empty()) {
+            // A named formula field ("=Qty*Price \* name:Total") adds up like a data field.
+            double number = 0;
+            std::u16string text;
+            if (Formula(static_cast<TFormulaField&>(field).Formula, number, text) == 1) {
+                field.Agg.Update(number);
+                band.Aggregates[AsciiUpper(field.Alias)].Update(number);
+                for (TVYXReportBand* footer : footers)
+                    footer->Aggregates[AsciiUpper(field.Alias)].Update(number);
+            }
+            continue;
+        }
+        if (field.Type_() != arftDatabase)
+            continue;
+        const auto it = band.Aggregates.find(AsciiUpper(static_cast<TDbField&>(field).FieldName));
+        if (it != band.Aggregates.end())
+            field.Agg = it->second;
+    }
+}
+
+void TVYXReport::PageBreakBefore(TVYXLogParas& out, int item)
+{
+    if (item >= out.Count() || out.GetItems(item)->IsTable())
+        out.InsertPageBreak(item);
+    else
+        static_cast<TVYXLogPara*>(out.GetItems(item))->InsertBreak(1, acrbtPageBreak);
+}
+
+void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
+{
+    const auto& source = static_cast<const TVYXTable&>(*FHold->GetItems(item));
+    auto& table = static_cast<TVYXTable&>(VYXAppendCopy(out, source));
+    const int original = table.Count();
+    std::vector<TVYXReportBand*> rowBands;
+    if (&context == FRootBand.get()) {
+        for (const auto& b : FBands)
+            if (!b->Parent && b->Mode == arbmTableRow && b->First == item)
+                rowBands.push_back(b.get());
+    } else {
+        for (TVYXReportBand* b : context.Children)
+            if (b->Mode == arbmTableRow && b->First == item)
+                rowBands.push_back(b);
+    }
+    for (int r = 0; r < source.Count();) {
+        TVYXReportBand* band = nullptr;
+        for (TVYXReportBand* b : rowBands)
+            if (b->FirstRow == r)
+                band = b;
+        if (!band) {
+            TVYXTableRow* row = table.Add();
+            row->Assign(*source.GetRows(r));
+            for (int c = 0; c < row->Count(); ++c)
+                FillParas(row->GetCells(c)->Paras(), 0, context);
+            ++r;
+            continue;
+        }
+        EmitRows(table, source, *band);
+        r = band->LastRow + 1;
+    }
+    for (int r = 0; r < original; ++r)
+        table.DeleteRow(0);
+    if (table.Count() == 0) {  // no record: the table goes
+        out.Delete(out.Count() - 1);
+        return;
+    }
+    table.Validate();
+}
+
+void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportBand& band)
+{
+    if (!band.Enabled)
+        return;
+    TVYXReportBand* saved = FCurrent;
+    FCurrent = &band;
+    const auto emit = [&] {
+        const std::uint32_t* color = band.Colors.empty() ? nullptr
+            : &band.Colors[static_cast<std::size_t>(std::max(band.Line - 1, 0)) % band.Colors.size()];
+        for (int r = band.FirstRow; r <= band.LastRow; ++r) {
+            TVYXTableRow* row = table.Add();
+            row->Assign(*source.GetRows(r));
+            for (int c = 0; c < row->Count(); ++c) {
+                TVYXTableCell* cell = row->GetCells(c);
+                VYXForEachPara(cell->Paras(), [](TVYXLogPara& p) { VYXOwnFields(p); });
+                FillParas(cell->Paras(), 0, band);
+                if (color)
+                    cell->SetFillColor(static_cast<TVYXColor>(*color));
+            }
+        }
+    };
+    bool run = true;
+    if (!band.Expression.empty()) {
+        double number = 0;
+        std::u16string text;
+        run = Formula(band.Expression, number, text) == 2 && number != 0;
+    }
+    if (run && band.Type == arbtDataSet && band.DataSet) {
+        band.Aggregates.clear();
+        band.Line = 0;
+        TVYXRecordSource* ds = band.DataSet;
+        int printed = 0;
+        for (ds->First(); !ds->Eof() && (band.MaxRows <= 0 || printed < band.MaxRows); ds->Next(), ++printed) {
+            ++band.Line;
+            if (OnBeforePrintBand)
+                OnBeforePrintBand(band);
+            emit();
+            UpdateAggregates(band);
+            if (OnAfterPrintBand)
+                OnAfterPrintBand(band);
+        }
+    } else if (run) {
+        emit();
+    }
+    FCurrent = saved;
+}
+
+void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
+{
+    VYXForEachPara(out, [this, &context](TVYXLogPara& para) { FillPara(para, context); }, from);
+    // Bands called by executeband print after the content that called them, with the
+    // values passed as #1, #2 ...; a band calling itself stops at a depth of 16.
+    while (!FPending.empty() && FExecuteDepth < 16) {
+        TPendingBand pending = std::move(FPending.front());
+        FPending.erase(FPending.begin());
+        const std::vector<std::u16string> saved = std::move(FParams);
+        FParams = std::move(pending.Params);
+        ++FExecuteDepth;
+        if (pending.Loop)
+            RunBand(out, *pending.Band);
+        else
+            EmitOnce(out, *pending.Band);
+        --FExecuteDepth;
+        FParams = saved;
+    }
+    if (FExecuteDepth == 0)
+        FPending.clear();
+}
+
+void TVYXReport::FillPara(TVYXLogPara& para, TVYXReportBand& context)
+{
+    FCurrentPara = &para;
+    const auto find = [this, &context](std::u16string_view instruction) -> TVYXReportField* {
+        for (TVYXReportBand* b = &context; b; b = b->Parent)
+            if (TVYXReportField* f = b->Fields.FindByInstruction(instruction))
+                return f;
+        return FRootBand->Fields.FindByInstruction(instruction);
+    };
+    VYXFillFields(
+        para,
+        [&](std::u16string_view instruction) -> std::optional<std::u16string> {
+            TVYXReportField* field = find(instruction);
+            if (!field)
+                return std::nullopt;
+            TVYXReportBand* saved = FCurrent;
+            if (!FCurrent || FCurrent == FRootBand.get())
+                FCurrent = &context;
+            std::u16string text = field->AsString(*this);
+            FCurrent = saved;
+            return text;
+        },
+        [&](std::u16string_view instruction, std::u16string_view result, TVYXCharRuns& runs, const TVYXCHPX* chpx) {
+            TVYXReportField* field = find(instruction);
+            return field && MakeRuns(*field, result, runs, chpx);
+        });
+    FCurrentPara = nullptr;
+}
+
+bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TVYXCharRuns& runs, const TVYXCHPX* chpx)
+{
+    if (field.Type_() == arftBarcode) {
+        TVYXBarcode barcode;
+        barcode.FType = static_cast<TBarcodeField&>(field).Symbology;
+        barcode.SetText(result);
+        std::string pattern;
+        try {
+            pattern = barcode.MakeData();
+        } catch (const VYXException&) {
+            return false;  // QR symbols and broken types show their text
+        }
+        if (pattern.empty() || !barcode.FValid)
+            return false;  // text the symbology cannot take shows as text
+        const int height = field.Height >= 1 && field.Height <= 1000 ? static_cast<int>(field.Height) : 40;  // pixels, bounded
+        const TVYXGrayImage image = VYXRenderBars(barcode, pattern, 2, height, 10);
+        try {
+            runs.AddPicture(chpx)->LoadPicture(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
+        } catch (const VYXException&) {
+            return false;
+        }
+        return true;
+    }
+    if (field.Type_() == arftGraphic) {
+        // The data field names a picture file; a missing or broken one shows nothing.
+        std::ifstream in(std::string(Utf16ToUtf8(result)), std::ios::binary);
+        if (!in) {
+            Warn(3517, Utf16ToUtf8(field.Name), "", field.Band.Place);
+            return true;
+        }
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        try {
+            runs.AddPicture(chpx)->LoadPicture(bytes.str());
+        } catch (const VYXException&) {
+            Warn(3517, Utf16ToUtf8(field.Name), "", field.Band.Place);
+        }
+        return true;
+    }
+    if (field.Formats.empty() && field.Hyperlink.empty())
+        return false;
+    TVYXCHPX format(&FOutput->GetMasterCHP());
+    if (chpx)
+        format.Merge(*chpx);
+    std::u16string text(result);
+    for (const auto& [id, value] : field.Formats) {
+        double number = 0;
+        std::u16string str = value;
+        int kind = 3;
+        if (!value.empty() && value[0] == u'=')
+            kind = Formula(value, number, str);
+        bool flag = kind == 2 ? number != 0 : (kind == 3 && SameTextAscii(str, u"true")) || (kind == 1 && number != 0);
+        std::vector<std::uint32_t> colors;
+        std::u16string bad;
+        if (kind == 3 && VYXParseColors(str, colors, bad) && !colors.empty())
+            number = colors[0], kind = 1;
+        else if (kind == 3)
+            kind = VYXParseFloat(str, number) ? 1 : 3;
+        const bool isColor = kind == 1 && number >= 0 && number <= 0xFFFFFF;
+        switch (id) {
+        case arpiBold: format.SetBold(flag); break;
+        case arpiItalic: format.SetItalic(flag); break;
+        case arpiStrikeThrough: format.SetStrikeThrough(flag); break;
+        case arpiHidden: format.SetHidden(flag); break;
+        case arpiUnderline: format.SetUnderline(flag ? vycuSingle : vycuNone); break;
+        case arpiColor: if (isColor) format.SetColor(static_cast<TVYXColor>(number)); break;
+        case arpiFillColor: if (isColor) format.SetFillColor(static_cast<TVYXColor>(number)); break;
+        case arpiUnderlineColor: if (isColor) format.SetUnderlineColor(static_cast<TVYXColor>(number)); break;
+        case arpiSize: if (kind == 1 && number > 0 && number < 1640) format.SetSize(number); break;
+        case arpiSubSuperscript:
+            if (kind == 1 && number >= 0 && number <= 2)
+                format.SetSubSuperscript(static_cast<TVYXChpSubSuperscript>(static_cast<int>(number)));
+            break;
+        case arpiFontname: if (!str.empty()) format.SetFontName(str); break;
+        default: break;
+        }
+    }
+    if (const auto it = field.Formats.find(arpiStyle); it != field.Formats.end())
+        text = VYXApplyCaseFormat(text, it->second);  // editors' "\* Upper" ... on report fields
+    const int first = runs.Count();
+    VYXAddValueRuns(runs, text, &format);
+    if (!field.Hyperlink.empty() && FOutput) {
+        std::u16string address = field.Hyperlink;
+        if (address[0] == u'=')
+            address = FormulaText(address, u"");
+        TVYXHyperlink* link = FOutput->Hyperlinks().Add(address, ahtURL);
+        for (int i = first; i < runs.Count(); ++i)
+            if (runs.Items(i)->Type_() == acrtText)
+                runs.MakeHyperlink(link, i);
+    }
+    return true;
+}
+
+void TVYXReport::PostProcess()
+{
+    if (!FPostProcess)
+        return;
+    TVYXGDILinux gdi(96);
+    TVYXPaginatorDoc layout(gdi, *FOutput);
+    if (Now > 0)
+        layout.Now = Now;
+    layout.Paginate();
+    FPageCount = layout.Pages().Count();
+    const std::u16string count = U16(std::to_string(FPageCount));
+    const auto replace = [&count](TVYXLogPara& para) {
+        for (int i = 0; i < para.Count(); ++i) {
+            TVYXCharRun* run = para.GetItems(i);
+            if (run->Type_() != acrtText || run->Text.find(u"%%pages%%") == std::u16string::npos)
+                continue;
+            std::u16string text = run->Text;
+            for (std::size_t at; (at = text.find(u"%%pages%%")) != std::u16string::npos;)
+                text.replace(at, 9, count);
+            run->SetText(text);
+            para.MakeDirty();
+        }
+    };
+    VYXForEachPara(FOutput->Paras(), replace);
+    for (TVYXHeadersFooters* hf : {&FOutput->Headers(), &FOutput->Footers()})
+        for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
+            if (TVYXLogDocEditor* editor = hf->Find(type))
+                VYXForEachPara(editor->Paras(), replace);
+}

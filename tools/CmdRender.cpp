@@ -1,0 +1,256 @@
+// CmdRender.cpp: `vyx render FILE --out DIR [--dpi N] [--pages A-B] [--format png] [--screen]`, page images.
+//
+// Print mode (the default) paints every chosen page as the printer would see it (no
+// desk, no selection, no screen marks) into DIR/page-001.png, page-002.png, ...
+// --screen paints what the editor shows in its first screenful instead (the grey desk,
+// the gaps between pages, the caret and the selection) into DIR/screen.png.
+//
+// Nothing partial is left behind: every image is written to a temporary name beside
+// its target and all are renamed only after the last one was written. Images are PNG
+// with zlib's fastest level: page images are large and mostly white, and the time goes
+// into compressing them otherwise. SVG is refused: the Linux device draws into a raster
+// surface only.
+#include <CLI/CLI.hpp>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "device/VYXGDILinux.h"
+#include "editing/VYXLogEditor.h"
+#include "layout/VYXPaginate.h"
+#include "layout/VYXPaintDoc.h"
+#include "layout/VYXPhyPage.h"
+#include "model/VYXGraphicTypes.h"
+#include "platform/VYXException.h"
+#include "tools/VyxCommands.h"
+#include "tools/VyxDocuments.h"
+#include "tools/VyxOutput.h"
+
+namespace {
+
+struct TRenderOptions {
+    std::string Input;
+    std::string Out;
+    std::string Pages;
+    std::string Format = "png";
+    int Dpi = 96;
+    bool Screen = false;
+};
+
+void PutU32(std::string& s, std::uint32_t v)
+{
+    s += static_cast<char>(v >> 24);
+    s += static_cast<char>(v >> 16);
+    s += static_cast<char>(v >> 8);
+    s += static_cast<char>(v);
+}
+
+void Chunk(std::string& png, const char* type, const std::string& data)
+{
+    PutU32(png, static_cast<std::uint32_t>(data.size()));
+    const std::string body = std::string(type, 4) + data;
+    png += body;
+    PutU32(png, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                 static_cast<uInt>(body.size()))));
+}
+
+// The bitmap as an 8-bit PNG (the page is opaque): grey when every pixel is grey, as
+// on most pages of black text, which leaves a third of the bytes to compress; else RGB.
+// Compressed at zlib's fastest level.
+std::string EncodePng(const TVYXBitmap& bitmap)
+{
+    const int w = bitmap.Width(), h = bitmap.Height();
+    if (w <= 0 || h <= 0)
+        throw VYXException("Invalid image size");
+    bool grey = true;
+    for (int y = 0; y < h && grey; ++y) {
+        const std::uint32_t* row = bitmap.Row(y);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = row[x];
+            if (((p >> 16) & 0xFF) != (p & 0xFF) || ((p >> 8) & 0xFF) != (p & 0xFF)) {
+                grey = false;
+                break;
+            }
+        }
+    }
+    const std::size_t channels = grey ? 1 : 3;
+    std::string raw;
+    raw.resize(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * channels + 1));
+    char* out = raw.data();
+    for (int y = 0; y < h; ++y) {
+        *out++ = 0;  // no filter
+        const std::uint32_t* row = bitmap.Row(y);
+        if (grey) {
+            for (int x = 0; x < w; ++x)
+                *out++ = static_cast<char>(row[x]);
+            continue;
+        }
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = row[x];
+            *out++ = static_cast<char>(p >> 16);
+            *out++ = static_cast<char>(p >> 8);
+            *out++ = static_cast<char>(p);
+        }
+    }
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(size, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
+                  static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK)
+        throw VYXException("Cannot write PNG");
+    packed.resize(size);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    std::string ihdr;
+    PutU32(ihdr, static_cast<std::uint32_t>(w));
+    PutU32(ihdr, static_cast<std::uint32_t>(h));
+    ihdr += static_cast<char>(8);             // bits per channel
+    ihdr += static_cast<char>(grey ? 0 : 2);  // grey or RGB
+    ihdr += std::string(3, '\0');            // deflate, no filter, no interlace
+    Chunk(png, "IHDR", ihdr);
+    Chunk(png, "IDAT", packed);
+    Chunk(png, "IEND", {});
+    return png;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw VYXException("Cannot write PNG");
+}
+
+// "3", "2-5", "4-" or "-2" (1-based, inclusive) clamped to the document; false when malformed.
+bool ParsePages(const std::string& text, int count, int& first, int& last)
+{
+    first = 1;
+    last = count;
+    if (text.empty())
+        return true;
+    const std::size_t dash = text.find('-');
+    const auto number = [](const std::string& s, int& v) {
+        if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        v = std::stoi(s);
+        return v >= 1;
+    };
+    if (dash == std::string::npos) {
+        if (!number(text, first))
+            return false;
+        last = first;
+    } else {
+        const std::string a = text.substr(0, dash), b = text.substr(dash + 1);
+        if ((!a.empty() && !number(a, first)) || (!b.empty() && !number(b, last)) || (a.empty() && b.empty()))
+            return false;
+    }
+    last = std::min(last, count);
+    return first <= last;
+}
+
+int RunRender(const TRenderOptions& o)
+{
+    if (o.Dpi < 10 || o.Dpi > 1200) {
+        std::fprintf(stderr, "vyx render: the resolution must lie between 10 and 1200 dpi\n");
+        return vyxUsage;
+    }
+    if (o.Format == "svg") {
+        std::fprintf(stderr, "vyx render: SVG output is not available: the drawing device renders raster images only\n");
+        return vyxUsage;
+    }
+    if (o.Format != "png") {
+        std::fprintf(stderr, "vyx render: unknown image format \"%s\" (png)\n", o.Format.c_str());
+        return vyxUsage;
+    }
+    struct stat st {};
+    if (o.Out.empty() || stat(o.Out.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        std::fprintf(stderr, "vyx render: the output folder does not exist: %s\n", o.Out.c_str());
+        return vyxUsage;
+    }
+    TVYXLogDocEditor doc;
+    TVyxFileOptions fo;
+    VyxLoadDocument(o.Input, doc, fo);
+    TVYXGDILinux gdi(o.Dpi);
+    TVYXPaginatorDoc layout(gdi, doc);
+    std::tm local{};
+    const std::time_t now = std::time(nullptr);
+    localtime_r(&now, &local);
+    layout.Now = static_cast<double>(now + local.tm_gmtoff) / 86400.0 + 25569.0;  // days since 1899-12-30
+    layout.Paginate();
+    const int count = layout.Pages().Count();
+    int first = 1, last = count;
+    if (!ParsePages(o.Pages, count, first, last)) {
+        std::fprintf(stderr, "vyx render: no such pages: %s (the document has %d)\n", o.Pages.c_str(), count);
+        return vyxUsage;
+    }
+    TVYXPaintDoc paint(gdi, doc, layout);
+    const std::string dir = o.Out.back() == '/' ? o.Out : o.Out + "/";
+    std::vector<std::unique_ptr<TVyxOutputFile>> files;
+    const auto save = [&](const std::string& name) {
+        auto file = std::make_unique<TVyxOutputFile>(dir + name, std::vector<std::string>{o.Input});
+        const std::string png = EncodePng(*gdi.GetBitmap());
+        file->Write([&png](const std::string& temp) { WriteFileBytes(temp, png); });
+        files.push_back(std::move(file));
+    };
+    if (o.Screen) {
+        // One screenful: a window as wide as the widest page with its gaps (at least
+        // 1024 pixels at 96 dpi), 768 pixels high at 96 dpi.
+        const double scale = o.Dpi / 96.0;
+        // A document just opened shows the caret at its start.
+        if (doc.Caret().Para)
+            doc.Caret().MoveBeginningOfDoc();
+        paint.Options.Printing = false;
+        paint.Options.ShowFieldShading = true;
+        paint.Options.ShowHiddenTableLines = true;
+        paint.FArea.SetBounds(0, 0, std::round(1024 * scale), std::round(768 * scale));
+        paint.CalcPagesScroll();
+        const int w = static_cast<int>(std::max(paint.DeskWidth(), std::round(1024 * scale)));
+        const int h = static_cast<int>(std::round(768 * scale));
+        paint.FArea.SetBounds(0, 0, w, h);
+        paint.CalcPagesScroll();
+        paint.FScrArea.SetBounds(0, 0, w, h);
+        gdi.SetSize(w, h);
+        gdi.Clear(0xAFAFAF);
+        paint.PaintDoc();
+        save("screen.png");
+    } else {
+        paint.Options.Printing = true;
+        paint.Options.ShowMarkers = false;
+        paint.Options.ShowMisspelled = false;
+        for (int i = first - 1; i < last; ++i) {
+            const TVYXPhyPage& page = layout.Pages().GetItems(i);
+            gdi.SetSize(std::max(1, static_cast<int>(std::ceil(page.PageWidth))),
+                        std::max(1, static_cast<int>(std::ceil(page.PageHeight))));
+            gdi.Clear(0xFFFFFF);
+            paint.PaintPage(i, 0, 0);
+            char name[32];
+            std::snprintf(name, sizeof name, "page-%03d.png", i + 1);
+            save(name);
+        }
+    }
+    for (auto& f : files)
+        f->Commit();
+    return vyxOk;
+}
+
+}  // namespace
+
+void AddRenderCommand(CLI::App& app)
+{
+    auto opts = std::make_shared<TRenderOptions>();
+    auto* cmd = app.add_subcommand("render", "Paint the pages of a document into images (formats by extension, as for convert)");
+    cmd->add_option("file", opts->Input, "Document to render")->required();
+    cmd->add_option("--out", opts->Out, "Existing folder for the images (page-001.png, ... or screen.png)")->required();
+    cmd->add_option("--dpi", opts->Dpi, "Resolution in pixels per inch (default 96)");
+    cmd->add_option("--pages", opts->Pages, "Pages to render: N, A-B, A- or -B (1-based; default all)");
+    cmd->add_option("--format", opts->Format, "Image format: png (svg is not available)");
+    cmd->add_flag("--screen", opts->Screen, "Paint the editor's first screenful (desk, page gaps, caret, selection) to screen.png");
+    cmd->callback([opts] { gVyxExitCode = RunRender(*opts); });
+}
