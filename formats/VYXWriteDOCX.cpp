@@ -387,6 +387,10 @@ void TWriter::PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markR
         x.Tag("w:pStyle").Attr16("w:val", style->Id).Empty();
     if (papx.GetValue(vypiKeepNext, b))
         x.OnOff("w:keepNext", b);
+    if (papx.GetValue(vypiKeepLines, b))
+        x.OnOff("w:keepLines", b);
+    if (papx.GetValue(vypiWidowControl, b))
+        x.OnOff("w:widowControl", b);
     if (papx.Assigned(vypiNumbering)) {
         const TVYXNumbering* level = papx.GetNumbering();
         const auto id = level ? FNumIds.find(level->NumList()) : FNumIds.end();
@@ -574,6 +578,8 @@ void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const
         x.Tag("wp:extent").Attr("cx", cx).Attr("cy", cy).Empty();
         if (anchor->Wrap == agowBehind || anchor->Wrap == agowInFront || anchor->Wrap == agowInLine)
             x.Tag("wp:wrapNone").Empty();
+        else if (anchor->Wrap == agowTopBottom)
+            x.Tag("wp:wrapTopAndBottom").Empty();
         else
             x.Tag("wp:wrapSquare").Attr("wrapText", "bothSides").Empty();
     } else {
@@ -984,9 +990,12 @@ void TWriter::Table(TXml& x, const TVYXTable& table)
     for (int r = 0; r < table.Count(); ++r) {
         const TVYXTableRow& row = *table.GetRows(r);
         x.Tag("w:tr").Open();
-        if (row.Height > 0) {
+        if (row.Height > 0 || row.CantSplit) {
             x.Tag("w:trPr").Open();
-            x.Tag("w:trHeight").Attr("w:val", Twips(row.Height)).Empty();
+            if (row.CantSplit)
+                x.Tag("w:cantSplit").Empty();
+            if (row.Height > 0)
+                x.Tag("w:trHeight").Attr("w:val", Twips(row.Height)).Empty();
             x.End("w:trPr");
         }
         for (int c = 0; c < row.Count(); ++c) {

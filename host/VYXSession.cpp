@@ -297,6 +297,10 @@ TVYXSessionResult TVYXSession::Play(std::string_view script)
         const std::string_view text = script.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
         ++line;
         try {
+            if (text.size() > MaxLineLength)
+                Fail("the line is longer than " + std::to_string(MaxLineLength) + " bytes");
+            if (result.Statements >= MaxStatements)
+                Fail("more than " + std::to_string(MaxStatements) + " statements");
             if (!Tokenize(text).empty()) {
                 PlayLine(text);
                 ++result.Statements;
@@ -449,6 +453,8 @@ void TVYXSession::PlayLine(std::string_view line)
         TVYXMemoryStream rtf(t.size() > 1 ? t[1].Text : std::string());
         rtf.Seek(0, vysoBeginning);
         e.CommandUI(vycInsertRTFStreamAtCaret, static_cast<TVYXStream&>(rtf));
+    } else if (!AllowFiles && (verb == "open" || verb == "save" || verb == "snapshot")) {
+        Fail(verb + " is not allowed here");
     } else if (verb == "open") {
         need(1);
         e.LoadFromFile(Resolve(t[1].Text));

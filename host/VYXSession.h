@@ -61,6 +61,11 @@ public:
     void PlayLine(std::string_view line);
     // The text of the main document after the last open (for "assert original").
     const std::u16string& Original() const { return FOriginal; }
+    // False refuses open, save and snapshot (a script from an untrusted source).
+    bool AllowFiles = true;
+    // Lines longer than this, or more statements than MaxStatements, fail the script.
+    std::size_t MaxLineLength = 1 << 20;
+    int MaxStatements = 1 << 20;
 
 private:
     std::string Resolve(const std::string& name) const;

@@ -111,8 +111,8 @@ void TVYXPaintDoc::PaintPage(int index, double x, double y)
 
 void TVYXPaintDoc::PaintNotes(TVYXTextRender& render, TVYXPhyPage& page, double x, double y)
 {
-    if (page.Footnotes.empty())
-        return;
+    if (page.GetFNotesHeight() <= 0)
+        return;  // no note (nor the rest of one from the page before) on this page
     // A black rule 150 pt long and 1 pt thick, 10 pt into the room layout leaves above
     // the notes (held inside that room at high resolutions).
     const double top = page.GetAbsAbsFNotesCY1();

@@ -203,6 +203,9 @@ int RunRender(const TRenderOptions& o)
         // One screenful: a window as wide as the widest page with its gaps (at least
         // 1024 pixels at 96 dpi), 768 pixels high at 96 dpi.
         const double scale = o.Dpi / 96.0;
+        // A document just opened shows the caret at its start.
+        if (doc.Caret().Para)
+            doc.Caret().MoveBeginningOfDoc();
         paint.Options.Printing = false;
         paint.Options.ShowFieldShading = true;
         paint.Options.ShowHiddenTableLines = true;
