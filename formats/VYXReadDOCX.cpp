@@ -473,6 +473,8 @@ private:
     void DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx);
     void DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border);
     void DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx);
+    void DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYXTableCellProps& props);
+    void DoTableStyleParts(const TDxTree& t, const TDxNode& styleNode, TVYXTableStyle& style);
     void DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep);
     void DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr);
     void Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target);
@@ -1707,6 +1709,185 @@ void TVYXReadDOCX::TImpl::DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAP
     }
 }
 
+// Shading and borders of a cell format inside a table style.
+void TVYXReadDOCX::TImpl::DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYXTableCellProps& props)
+{
+    for (const TDxNode* c = t.Child(tcPr); c; c = t.Next(*c)) {
+        if (c->Elem == dxeShd) {
+            TVYXColor color = 0;
+            if (ParseHexColor(t.Value(*c, "fill"), color))
+                props.FillColor = color;
+        } else if (c->Elem == dxeTcBorders) {
+            for (const TDxNode* b = t.Child(*c); b; b = t.Next(*b)) {
+                TVYXTableBorderSide side;
+                switch (b->Elem) {
+                case dxeLeft:
+                case dxeStart: side = atbsLeft; break;
+                case dxeTop: side = atbsTop; break;
+                case dxeRight:
+                case dxeEnd: side = atbsRight; break;
+                case dxeBottom: side = atbsBottom; break;
+                default: continue;
+                }
+                DoBorder(t, *b, *props.AddBorder(side));
+            }
+        }
+    }
+}
+
+// The shading every cell of the style gets and the conditional formats (header
+// row, banded rows, first column...) that the table look switches on.
+void TVYXReadDOCX::TImpl::DoTableStyleParts(const TDxTree& t, const TDxNode& styleNode, TVYXTableStyle& style)
+{
+    static constexpr std::array<std::string_view, 13> cTypes{
+        "wholeTable", "firstRow", "lastRow", "firstCol", "lastCol", "band1Vert", "band2Vert",
+        "band1Horz", "band2Horz", "neCell", "nwCell", "seCell", "swCell"};
+    if (const TDxNode* tcPr = t.Find(styleNode, dxeTcPr))
+        DoCellLook(t, *tcPr, *style.AddCellProps());
+    for (const TDxNode* c = t.Child(styleNode); c; c = t.Next(*c)) {
+        if (c->Elem != dxeTblStylePr)
+            continue;
+        const int type = IndexOf(cTypes, t.Value(*c, "type"), -1);
+        if (type < 0)
+            continue;
+        TVYXTableStyleProp& prop = *style.AddProps()->Add(&FDoc.Styles(), static_cast<TVYXTableStylePropsType>(type));
+        if (const TDxNode* rPr = t.Find(*c, dxeRPr))
+            DoCHPX(t, *rPr, *prop.AddCHPX());
+        if (const TDxNode* pPr = t.Find(*c, dxePPr))
+            DoPAPX(t, *pPr, *prop.AddPAPX());
+        if (const TDxNode* tblPr = t.Find(*c, dxeTblPr))
+            DoTAPX(t, *tblPr, *prop.AddTAPX());
+        if (const TDxNode* tcPr = t.Find(*c, dxeTcPr))
+            DoCellLook(t, *tcPr, *prop.AddCellProps());
+    }
+}
+
+namespace {
+
+// Which conditional formats of its style a table asks for, as the look flags of
+// the short hex form: 0x20 first row, 0x40 last row, 0x80 first column, 0x100 last
+// column, 0x200 no row bands, 0x400 no column bands.
+unsigned TableLook(const TDxTree& t, const TDxNode* look)
+{
+    unsigned flags = 0x04A0;  // what a table made without a look shows
+    if (!look)
+        return flags;
+    if (const std::string val = t.Value(*look, "val"); !val.empty()) {
+        unsigned v = 0;
+        auto [p, ec] = std::from_chars(val.data(), val.data() + val.size(), v, 16);
+        if (ec == std::errc())
+            flags = v;
+    }
+    struct TFlag {
+        std::string_view Name;
+        unsigned Bit;
+    };
+    static constexpr TFlag cFlags[]{{"firstRow", 0x20},    {"lastRow", 0x40}, {"firstColumn", 0x80},
+                                    {"lastColumn", 0x100}, {"noHBand", 0x200}, {"noVBand", 0x400}};
+    for (const TFlag& f : cFlags) {
+        const std::string v = t.Value(*look, f.Name);
+        if (v.empty())
+            continue;
+        if (v == "0" || v == "false" || v == "off")
+            flags &= ~f.Bit;
+        else
+            flags |= f.Bit;
+    }
+    return flags;
+}
+
+// Puts the style's conditional formats on the cells as their own formatting,
+// below what the cells and runs already set: the highest-ranking format first,
+// so corner cells beat rows, rows beat columns, columns beat bands.
+void ApplyTableStyle(TVYXTable& table, unsigned look)
+{
+    const TVYXTableStyle* style = table.TAPX().GetStyle();
+    if (!style)
+        return;
+    const int rows = table.Count();
+    for (int r = 0; r < rows; ++r) {
+        TVYXTableRow* row = table.GetRows(r);
+        const int cols = row->Count();
+        for (int c = 0; c < cols; ++c) {
+            const bool firstRow = (look & 0x20) && r == 0;
+            const bool lastRow = (look & 0x40) && r == rows - 1 && rows > 1;
+            const bool firstCol = (look & 0x80) && c == 0;
+            const bool lastCol = (look & 0x100) && c == cols - 1 && cols > 1;
+            std::vector<TVYXTableStylePropsType> types;
+            if (firstRow && firstCol) types.push_back(atsptNwCell);
+            if (firstRow && lastCol) types.push_back(atsptNeCell);
+            if (lastRow && firstCol) types.push_back(atsptSwCell);
+            if (lastRow && lastCol) types.push_back(atsptSeCell);
+            if (firstRow) types.push_back(atsptFirstRow);
+            if (lastRow) types.push_back(atsptLastRow);
+            if (firstCol) types.push_back(atsptFirstCol);
+            if (lastCol) types.push_back(atsptLastCol);
+            // Bands count from the first body row and column.
+            if (!(look & 0x200) && !firstRow && !lastRow) {
+                const int band = r - ((look & 0x20) ? 1 : 0);
+                types.push_back(band % 2 == 0 ? atsptBand1Horz : atsptBand2Horz);
+            }
+            if (!(look & 0x400) && !firstCol && !lastCol) {
+                const int band = c - ((look & 0x80) ? 1 : 0);
+                types.push_back(band % 2 == 0 ? atsptBand1Vert : atsptBand2Vert);
+            }
+            types.push_back(atsptWholeTable);
+
+            TVYXTableCell& cell = *row->GetCells(c);
+            TVYXTableCellProps& props = cell.Props();
+            bool filled = !((static_cast<TVYXColor>(props.FillColor) & 0xFF000000u) != 0);
+            bool sides[4]{};
+            for (int s = 0; s < 4; ++s)
+                sides[s] = props.GetBorder(static_cast<TVYXTableBorderSide>(s)) != nullptr;
+            int depth = 0;
+            for (const TVYXStyle* st = style; st && depth < 16; st = st->BasedOn, ++depth) {
+                const auto* ts = dynamic_cast<const TVYXTableStyle*>(st);
+                if (!ts || !ts->Props())
+                    continue;
+                for (TVYXTableStylePropsType type : types) {
+                    const TVYXTableStyleProp* prop = ts->Props()->Find(type);
+                    if (!prop)
+                        continue;
+                    if (const TVYXTableCellProps* look2 = prop->CellProps.get()) {
+                        if (!filled && !((static_cast<TVYXColor>(look2->FillColor) & 0xFF000000u) != 0)) {
+                            props.FillColor = look2->FillColor;
+                            filled = true;
+                        }
+                        for (int s = 0; s < 4; ++s) {
+                            const auto side = static_cast<TVYXTableBorderSide>(s);
+                            if (const TVYXDocPropBorder* b = look2->GetBorder(side); b && !sides[s]) {
+                                props.AddBorder(side)->Assign(*b);
+                                sides[s] = true;
+                            }
+                        }
+                    }
+                    if (!prop->CHPX && !prop->PAPX)
+                        continue;
+                    TVYXLogParas& paras = cell.Paras();
+                    for (int i = 0; i < paras.Count(); ++i) {
+                        if (!paras.GetItems(i)->IsPara())
+                            continue;
+                        auto* para = static_cast<TVYXLogPara*>(paras.GetItems(i));
+                        if (prop->PAPX)
+                            para->PAPX().Inherit(*prop->PAPX);
+                        if (prop->CHPX) {
+                            TVYXCharRuns& runs = para->CharRuns();
+                            // An empty run only holds a place and is not written back; a later
+                            // paragraph's took the format of the paragraph before it, as it
+                            // will when the file is read again.
+                            for (int k = 0; k < runs.Count(); ++k)
+                                if (runs.Items(k)->Len() > 0 || i > 0)
+                                    runs.Items(k)->AddCHPX()->Inherit(*prop->CHPX);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& target)
 {
     if (FTableDepth >= cMaxTableDepth) {
@@ -1795,8 +1976,10 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             if (g->Elem == dxeGridCol && grid.size() < 1000)
                 grid.push_back(Twips(std::max(0LL, t.Int(*g, "w", 0))));
 
-    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr))
+    const TDxNode* tblPr = t.Find(tbl, dxeTblPr);
+    if (tblPr)
         DoTAPX(t, *tblPr, table->TAPX());
+    const unsigned look = TableLook(t, tblPr ? t.Find(*tblPr, dxeTblLook) : nullptr);
 
     struct TMergeMark {
         int Row, Cell, GridCol;
@@ -1935,6 +2118,7 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             cell->SetMergedLast(k + 1 == chain.size());
         }
     }
+    ApplyTableStyle(*table, look);
 }
 
 void TVYXReadDOCX::TImpl::DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr)
@@ -2123,6 +2307,8 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
         if (TVYXTAPX* tapx = style->StyleTAPX())
             if (const TDxNode* tblPr = tree->Find(*node, dxeTblPr))
                 DoTAPX(*tree, *tblPr, *tapx);
+        if (auto* tableStyle = dynamic_cast<TVYXTableStyle*>(style))
+            DoTableStyleParts(*tree, *node, *tableStyle);
         if (const TDxNode* basedOn = tree->Find(*node, dxeBasedOn)) {
             TVYXStyle* base = styles.Find(tree->Value16(*basedOn, "val"));
             // A chain that comes back to the style would make every lookup loop.

@@ -207,6 +207,8 @@ private:
     void FFData(TXml& x, const TVYXComplexField& field);
     void Table(TXml& x, const TVYXTable& table);
     void TAPX(TXml& x, const TVYXTAPX& tapx);
+    void StyleCellLook(TXml& x, const TVYXTableCellProps* props);
+    void TableStyleParts(TXml& x, const TVYXTableStyle& style);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
     // Inline, or floating where `anchor` says when given.
@@ -890,6 +892,56 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     x.End("w:p");
 }
 
+// The shading and borders a table style gives its cells, or one of its conditional formats.
+void TWriter::StyleCellLook(TXml& x, const TVYXTableCellProps* props)
+{
+    if (!props)
+        return;
+    const std::pair<TVYXTableBorderSide, std::string_view> sides[] = {
+        {atbsTop, "w:top"}, {atbsLeft, "w:left"}, {atbsBottom, "w:bottom"}, {atbsRight, "w:right"}};
+    bool any = false;
+    for (const auto& [side, name] : sides)
+        any = any || props->GetBorder(side);
+    if (!any && props->FillColor == cVYXAutoColor)
+        return;
+    x.Tag("w:tcPr").Open();
+    if (any) {
+        x.Tag("w:tcBorders").Open();
+        for (const auto& [side, name] : sides)
+            Border(x, name, props->GetBorder(side));
+        x.End("w:tcBorders");
+    }
+    if (props->FillColor != cVYXAutoColor)
+        x.Tag("w:shd").Attr("w:val", "clear").Attr("w:color", "auto").Attr("w:fill", Hex(props->FillColor)).Empty();
+    x.End("w:tcPr");
+}
+
+// The cells' look and the conditional formats (header row, bands...) of a table style.
+void TWriter::TableStyleParts(TXml& x, const TVYXTableStyle& style)
+{
+    static constexpr std::string_view cTypes[] = {"wholeTable", "firstRow", "lastRow", "firstCol", "lastCol",
+                                                  "band1Vert",  "band2Vert", "band1Horz", "band2Horz", "neCell",
+                                                  "nwCell",     "seCell",   "swCell"};
+    StyleCellLook(x, style.CellProps());
+    const TVYXTableStyleProps* props = style.Props();
+    if (!props)
+        return;
+    // The conditional formats in their own order, whatever order they were made in.
+    for (int type = 0; type < static_cast<int>(std::size(cTypes)); ++type) {
+        const TVYXTableStyleProp* prop = props->Find(static_cast<TVYXTableStylePropsType>(type));
+        if (!prop)
+            continue;
+        x.Tag("w:tblStylePr").Attr("w:type", cTypes[type]).Open();
+        if (prop->PAPX && prop->PAPX->Count() > 0)
+            PAPX(x, *prop->PAPX, nullptr, false);
+        CHPX(x, prop->CHPX.get());
+        if (prop->TAPX && prop->TAPX->Count() > 0)
+            TAPX(x, *prop->TAPX);
+        StyleCellLook(x, prop->CellProps.get());
+        x.End("w:tblStylePr");
+    }
+}
+
 void TWriter::TAPX(TXml& x, const TVYXTAPX& tapx)
 {
     x.Tag("w:tblPr").Open();
@@ -1120,6 +1172,8 @@ std::string TWriter::Styles()
             CHPX(x, style.StyleCHPX());
             if (const TVYXTAPX* tapx = style.StyleTAPX(); tapx && tapx->Count() > 0)
                 TAPX(x, *tapx);
+            if (const auto* table = dynamic_cast<const TVYXTableStyle*>(&style))
+                TableStyleParts(x, *table);
         }
         x.End("w:style");
     }
