@@ -484,6 +484,7 @@ private:
     void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
     void DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object);
+    void DoVmlAnchor(const TDxTree& t, const TDxNode& shape, TVYXGraphicObj& object);
     void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
               const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
@@ -1237,6 +1238,35 @@ double VmlStyleLength(std::string_view style, std::string_view name, double def)
     }
     return def;
 }
+
+// A VML style's value by name ("position:absolute;margin-left:12pt"), trimmed; empty when absent.
+std::string_view VmlStyleValue(std::string_view style, std::string_view name)
+{
+    for (std::size_t at = 0; at < style.size();) {
+        std::size_t end = style.find(';', at);
+        if (end == std::string_view::npos)
+            end = style.size();
+        const std::string_view item = style.substr(at, end - at);
+        const std::size_t colon = item.find(':');
+        if (colon != std::string_view::npos && NyqTrimBlanks(item.substr(0, colon)) == name)
+            return NyqTrimBlanks(item.substr(colon + 1));
+        at = end + 1;
+    }
+    return {};
+}
+
+// A signed VML length in points (offsets may be negative); 0 when absent or bad.
+double VmlOffset(std::string_view style, std::string_view name)
+{
+    std::string_view v = VmlStyleValue(style, name);
+    double d = 0;
+    auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+    if (ec != std::errc() || !std::isfinite(d))
+        return 0;
+    const std::string_view unit(p, static_cast<std::size_t>(v.data() + v.size() - p));
+    const double factor = unit == "in" ? 72 : unit == "cm" ? 72 / 2.54 : unit == "mm" ? 72 / 25.4 : unit == "px" ? 0.75 : 1;
+    return std::clamp(d * factor, -10000.0, 10000.0);
+}
 }  // namespace
 
 namespace {
@@ -1472,8 +1502,29 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
             w = VmlStyleLength(style, "width", w);
             h = VmlStyleLength(style, "height", h);
         }
-        TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
-        auto* box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        // Floating when the drawing is anchored or the VML shape absolutely placed;
+        // the anchor is looked for above the box's own text, never inside it.
+        const TDxNode* anchor = nullptr;
+        const TDxNode* vml = nullptr;
+        for (const TDxNode* c = t.Child(n); c && !anchor && !vml; c = t.Next(*c)) {
+            if (c->Elem == dxeAnchor)
+                anchor = c;
+            else if (c->Elem != dxeShapetype && t.Has(*c, "style") &&
+                     VmlStyleValue(t.Value(*c, "style"), "position") == "absolute")
+                vml = c;
+        }
+        TVYXGraphicRotate* box = nullptr;
+        if (anchor || vml) {
+            box = para.AddTextBox(w, h);
+            if (box && anchor) {
+                DoAnchor(t, *anchor, *box);
+            } else if (box) {
+                DoVmlAnchor(t, *vml, *box);
+            }
+        } else {
+            TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
+            box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        }
         if (!box || !box->TextBox || !box->TextBox->Paras)
             return;
         TTarget inner;
@@ -1599,6 +1650,42 @@ void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYX
         object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
     else
         object.Wrap = t.Find(anchor, dxeWrapTopAndBottom) ? agowTopBottom : agow_ParaLeft;
+}
+
+// An absolutely placed VML shape: margins as offsets, what they are relative to,
+// alignments, and how text flows around it (w10:wrap; behind the text when its
+// z-index is negative).
+void TVYXReadDOCX::TImpl::DoVmlAnchor(const TDxTree& t, const TDxNode& shape, TVYXGraphicObj& object)
+{
+    static constexpr std::array<std::string_view, 8> cVmlRelH = {"text", "char", "left-margin-area", "right-margin-area",
+                                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    static constexpr std::array<std::string_view, 8> cVmlRelV = {"text", "line", "top-margin-area", "bottom-margin-area",
+                                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    const std::string style = t.Value(shape, "style");
+    object.PosLeft = VmlOffset(style, "margin-left");
+    object.PosTop = VmlOffset(style, "margin-top");
+    object.HorizPosRel = static_cast<TVYXGrObjHorizPosRelative>(
+        IndexOf(cVmlRelH, std::string(VmlStyleValue(style, "mso-position-horizontal-relative")), 0));
+    object.VertPosRel = static_cast<TVYXGrObjVertPosRelative>(
+        IndexOf(cVmlRelV, std::string(VmlStyleValue(style, "mso-position-vertical-relative")), 0));
+    if (const int a = IndexOf(cAlignH, std::string(VmlStyleValue(style, "mso-position-horizontal")), 0); a > 0) {
+        object.HorizPosType = agoptAlignment;
+        object.HorizPos = static_cast<TVYXGrObjHorizPos>(a);
+    }
+    if (const int a = IndexOf(cAlignV, std::string(VmlStyleValue(style, "mso-position-vertical")), 0); a > 0) {
+        object.VertPosType = agoptAlignment;
+        object.VertPos = static_cast<TVYXGrObjVertPos>(a);
+    }
+    const std::string wrap = [&] {
+        const TDxNode* w = t.Find(shape, dxeWrap);
+        return w ? t.Value(*w, "type") : std::string();
+    }();
+    if (wrap == "topAndBottom")
+        object.Wrap = agowTopBottom;
+    else if (wrap == "square" || wrap == "tight" || wrap == "through")
+        object.Wrap = agow_ParaLeft;
+    else
+        object.Wrap = VmlStyleValue(style, "z-index").starts_with('-') ? agowBehind : agowInFront;
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,

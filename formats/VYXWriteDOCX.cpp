@@ -208,6 +208,7 @@ private:
     void Table(TXml& x, const TVYXTable& table);
     void TAPX(TXml& x, const TVYXTAPX& tapx);
     void StyleCellLook(TXml& x, const TVYXTableCellProps* props);
+    void TextBoxPict(TXml& x, const TVYXGraphicRotate& box, bool floating);
     void TableStyleParts(TXml& x, const TVYXTableStyle& style);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
@@ -230,7 +231,7 @@ private:
 void TWriter::RootOpen(TXml& x, std::string_view name)
 {
     x.Tag(name).Attr("xmlns:w", cNsW).Attr("xmlns:r", cNsR).Attr("xmlns:wp", cNsWp).Attr("xmlns:a", cNsA)
-        .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Open();
+        .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Attr("xmlns:w10", "urn:schemas-microsoft-com:office:word").Open();
 }
 
 void TWriter::RevisionAttrs(TXml& x, const TVYXRevisionData& rev)
@@ -694,21 +695,7 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         if (!box || !box->TextBox || !box->TextBox->Paras || FBoxDepth >= 32)
             return;
         open();
-        char style[96];
-        std::snprintf(style, sizeof style, "width:%.2fpt;height:%.2fpt", box->Width, box->Height);
-        x.Tag("w:pict").Open();
-        x.Tag("v:shape").Attr("style", style).Open();
-        x.Tag("v:textbox").Open();
-        x.Tag("w:txbxContent").Open();
-        ++FBoxDepth;
-        Paras(x, *box->TextBox->Paras, false);
-        --FBoxDepth;
-        if (box->TextBox->Paras->Count() == 0 || box->TextBox->Paras->Last()->IsTable())
-            x.Tag("w:p").Empty();
-        x.End("w:txbxContent");
-        x.End("v:textbox");
-        x.End("v:shape");
-        x.End("w:pict");
+        TextBoxPict(x, *box, false);
         break;
     }
     default: return;
@@ -879,7 +866,7 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     }
     closeRev();
     closeLink();
-    // Floating pictures, each in a run of its own at the paragraph's end.
+    // Floating pictures and text boxes, each in a run of its own at the paragraph's end.
     if (const TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(&graphics->GetItems(i));
@@ -888,8 +875,60 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                 x.Out.append("<w:r>");
                 Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture);
                 x.Out.append("</w:r>");
+            } else if (const auto* box = dynamic_cast<const TVYXGraphicRotate*>(&graphics->GetItems(i));
+                       box && box->TextBox && box->TextBox->Paras && FBoxDepth < 32) {
+                x.Out.append("<w:r>");
+                TextBoxPict(x, *box, true);
+                x.Out.append("</w:r>");
             }
     x.End("w:p");
+}
+
+// A text box as a VML shape: the simplest markup every reader knows. A floating
+// box is placed absolutely with margins (or alignments) relative to what the model
+// names; a box behind the text gets a negative z-index.
+void TWriter::TextBoxPict(TXml& x, const TVYXGraphicRotate& box, bool floating)
+{
+    static constexpr std::string_view cRelH[] = {"text", "char", "left-margin-area", "right-margin-area",
+                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    static constexpr std::string_view cRelV[] = {"text", "line", "top-margin-area", "bottom-margin-area",
+                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    static constexpr std::string_view cAlignH[] = {"", "left", "center", "right", "inside", "outside"};
+    static constexpr std::string_view cAlignV[] = {"", "top", "center", "bottom", "inside", "outside"};
+    char size[96];
+    std::snprintf(size, sizeof size, "width:%.2fpt;height:%.2fpt", box.Width, box.Height);
+    std::string style;
+    if (floating) {
+        char place[128];
+        std::snprintf(place, sizeof place, "position:absolute;margin-left:%.2fpt;margin-top:%.2fpt;", box.PosLeft, box.PosTop);
+        style = place;
+    }
+    style += size;
+    if (floating) {
+        style += ";z-index:";
+        style += box.Wrap == agowBehind ? "-1" : "1";
+        if (box.HorizPosType == agoptAlignment && box.HorizPos != agohpAbsolute)
+            style.append(";mso-position-horizontal:").append(cAlignH[std::clamp(static_cast<int>(box.HorizPos), 0, 5)]);
+        style.append(";mso-position-horizontal-relative:").append(cRelH[std::clamp(static_cast<int>(box.HorizPosRel), 0, 7)]);
+        if (box.VertPosType == agoptAlignment && box.VertPos != agovpAbsolute)
+            style.append(";mso-position-vertical:").append(cAlignV[std::clamp(static_cast<int>(box.VertPos), 0, 5)]);
+        style.append(";mso-position-vertical-relative:").append(cRelV[std::clamp(static_cast<int>(box.VertPosRel), 0, 7)]);
+    }
+    x.Tag("w:pict").Open();
+    x.Tag("v:shape").Attr("style", style).Open();
+    x.Tag("v:textbox").Open();
+    x.Tag("w:txbxContent").Open();
+    ++FBoxDepth;
+    Paras(x, *box.TextBox->Paras, false);
+    --FBoxDepth;
+    if (box.TextBox->Paras->Count() == 0 || box.TextBox->Paras->Last()->IsTable())
+        x.Tag("w:p").Empty();
+    x.End("w:txbxContent");
+    x.End("v:textbox");
+    if (floating && (box.Wrap == agowTopBottom || box.Wrap == agow_ParaLeft))
+        x.Tag("w10:wrap").Attr("type", box.Wrap == agowTopBottom ? "topAndBottom" : "square").Empty();
+    x.End("v:shape");
+    x.End("w:pict");
 }
 
 // The shading and borders a table style gives its cells, or one of its conditional formats.

@@ -1,5 +1,5 @@
-// VYXDocxTableStyleTest.cpp: the conditional formats of table styles (header row,
-// last row, first column, banded rows) as the cells show them after reading.
+// VYXDocxFidelityTest.cpp: what users see of tables and floating boxes after reading:
+// table styles' conditional formats, anchored text boxes, and their round trips.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +11,9 @@
 #include "formats/VYXWriteDOCX.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "platform/VYXStream.h"
@@ -188,4 +190,141 @@ TEST(DocxTableStyles, CorpusGridTableHeaderAndFirstColumn)
     EXPECT_EQ(Fill(*t.GetCells(1, 1)), 0xD9E2F3u);
     EXPECT_TRUE(Has(*t.GetCells(0, 1), vyciBold));
     EXPECT_FALSE(Has(*t.GetCells(1, 1), vyciBold));
+}
+
+// ---- Anchored text boxes --------------------------------------------------------
+
+namespace {
+
+// The floating text boxes of the body, in document order.
+std::vector<const TVYXGraphicRotate*> FloatingBoxes(TVYXLogDocEditor& doc)
+{
+    std::vector<const TVYXGraphicRotate*> out;
+    TVYXLogParasIterator walk;
+    walk.ParaEvent = [&](TVYXLogPara& p) {
+        if (const TVYXGraphicObjList* list = p.Graphics())
+            for (int i = 0; i < list->Count(); ++i)
+                if (const auto* box = dynamic_cast<const TVYXGraphicRotate*>(&list->GetItems(i)); box && box->TextBox)
+                    out.push_back(box);
+    };
+    walk.Iterate(doc.Paras());
+    return out;
+}
+
+std::u16string BoxText(const TVYXGraphicRotate& box)
+{
+    std::u16string text;
+    for (int i = 0; box.TextBox->Paras && i < box.TextBox->Paras->Count(); ++i)
+        text += box.TextBox->Paras->GetItems(i)->GetPlainText();
+    return text;
+}
+
+void ExpectSamePlace(const TVYXGraphicRotate& a, const TVYXGraphicRotate& b)
+{
+    EXPECT_NEAR(a.PosLeft, b.PosLeft, 0.01);
+    EXPECT_NEAR(a.PosTop, b.PosTop, 0.01);
+    EXPECT_NEAR(a.Width, b.Width, 0.01);
+    EXPECT_NEAR(a.Height, b.Height, 0.01);
+    EXPECT_EQ(a.HorizPosRel, b.HorizPosRel);
+    EXPECT_EQ(a.VertPosRel, b.VertPosRel);
+    EXPECT_EQ(a.HorizPosType, b.HorizPosType);
+    EXPECT_EQ(a.HorizPos, b.HorizPos);
+    EXPECT_EQ(a.VertPosType, b.VertPosType);
+    EXPECT_EQ(a.Wrap, b.Wrap);
+    EXPECT_EQ(BoxText(a), BoxText(b));
+}
+
+}  // namespace
+
+TEST(DocxTextBoxes, AnchoredDrawingAndVmlBoxesFloatAndRoundTrip)
+{
+    const std::string ns = R"( xmlns:wp="http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing")"
+                           R"( xmlns:v="urn:schemas-microsoft-com:vml" xmlns:w10="urn:schemas-microsoft-com:office:word")";
+    const std::string drawing =
+        R"(<w:p><w:r><w:drawing><wp:anchor behindDoc="0"><wp:simplePos x="0" y="0"/>)"
+        R"(<wp:positionH relativeFrom="page"><wp:posOffset>914400</wp:posOffset></wp:positionH>)"
+        R"(<wp:positionV relativeFrom="paragraph"><wp:posOffset>-127000</wp:posOffset></wp:positionV>)"
+        R"(<wp:extent cx="2540000" cy="635000"/><wp:wrapTopAndBottom/><wp:docPr id="1" name="Box"/>)"
+        R"(<a:graphic xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main"><a:graphicData uri="wps">)"
+        R"(<wps:wsp xmlns:wps="http://schemas.microsoft.com/office/word/2010/wordprocessingShape"><wps:txbx>)"
+        R"(<w:txbxContent><w:p><w:r><w:t>drawn box</w:t></w:r></w:p></w:txbxContent></wps:txbx></wps:wsp>)"
+        R"(</a:graphicData></a:graphic></wp:anchor></w:drawing></w:r><w:r><w:t>body</w:t></w:r></w:p>)";
+    const std::string vml =
+        R"(<w:p><w:r><w:pict><v:shapetype id="t202" style="position:absolute"/><v:shape id="b" type="#t202")"
+        R"( style="position:absolute;margin-left:-9pt;margin-top:1in;width:100pt;height:40pt;z-index:-3;)"
+        R"(mso-position-horizontal:right;mso-position-horizontal-relative:margin;mso-position-vertical-relative:page">)"
+        R"(<v:textbox><w:txbxContent><w:p><w:r><w:t>behind</w:t></w:r></w:p></w:txbxContent></v:textbox></v:shape>)"
+        R"(</w:pict></w:r></w:p>)"
+        R"(<w:p><w:r><w:pict><v:shape style="width:50pt;height:20pt"><v:textbox><w:txbxContent><w:p><w:r>)"
+        R"(<w:t>inline</w:t></w:r></w:p></w:txbxContent></v:textbox></v:shape></w:pict></w:r></w:p>)";
+    TVYXMemoryStream out;
+    {
+        TOPC_DOCX pkg;
+        pkg.OpenWrite(out);
+        TOPCItem& doc = pkg.CreateDocument();
+        pkg.WriteItem(doc, "<w:document " + cW + ns + "><w:body>" + drawing + vml + "</w:body></w:document>");
+        pkg.Close();
+    }
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromBytes(out.TakeBytes());
+    const auto boxes = FloatingBoxes(doc);
+    ASSERT_EQ(boxes.size(), 2u);  // the inline box stays in its run
+    EXPECT_EQ(doc.TextBoxes().Count(), 3);
+    const TVYXGraphicRotate& drawn = *boxes[0];
+    EXPECT_EQ(BoxText(drawn), u"drawn box");
+    EXPECT_DOUBLE_EQ(drawn.PosLeft, 72);
+    EXPECT_DOUBLE_EQ(drawn.PosTop, -10);
+    EXPECT_DOUBLE_EQ(drawn.Width, 200);
+    EXPECT_DOUBLE_EQ(drawn.Height, 50);
+    EXPECT_EQ(drawn.HorizPosRel, agohprPage);
+    EXPECT_EQ(drawn.Wrap, agowTopBottom);
+    const TVYXGraphicRotate& behind = *boxes[1];
+    EXPECT_EQ(BoxText(behind), u"behind");
+    EXPECT_DOUBLE_EQ(behind.PosLeft, -9);
+    EXPECT_DOUBLE_EQ(behind.PosTop, 72);
+    EXPECT_EQ(behind.Wrap, agowBehind);
+    EXPECT_EQ(behind.HorizPosType, agoptAlignment);
+    EXPECT_EQ(behind.HorizPos, agohpRight);
+    EXPECT_EQ(behind.HorizPosRel, agohprMargin);
+    EXPECT_EQ(behind.VertPosRel, agovprPage);
+    EXPECT_EQ(doc.Paras().GetItems(2)->GetPlainText().find(u"inline"), std::u16string::npos);
+
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(TVYXWriteDOCX(doc).SaveToBytes());
+    const auto again = FloatingBoxes(back);
+    ASSERT_EQ(again.size(), 2u);
+    EXPECT_EQ(back.TextBoxes().Count(), 3);
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        ExpectSamePlace(*boxes[i], *again[i]);
+    }
+}
+
+TEST(DocxTextBoxes, CorpusFloatingBoxesKeepTheirPlace)
+{
+    const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus";
+    // A centred box written as a shape with its VML fallback, and a body with several.
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile((dir / "mammoth-text-box.docx").string());
+    const auto boxes = FloatingBoxes(doc);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0]->HorizPosType, agoptAlignment);
+    EXPECT_EQ(boxes[0]->HorizPos, agohpCenter);
+    EXPECT_NEAR(boxes[0]->Width, 186.95, 0.01);
+    EXPECT_FALSE(BoxText(*boxes[0]).empty());
+    for (const char* name : {"mammoth-text-box.docx", "tika-testWORD_2006ml.docx", "oxpt-WC050-Table-in-Text-Box.docx",
+                             "d2py-libreoffice_conversion.docx"}) {
+        SCOPED_TRACE(name);
+        TVYXLogDocEditor first;
+        TVYXReadDOCX(first).LoadFromFile((dir / name).string());
+        TVYXLogDocEditor second;
+        TVYXReadDOCX(second).LoadFromBytes(TVYXWriteDOCX(first).SaveToBytes());
+        const auto a = FloatingBoxes(first), b = FloatingBoxes(second);
+        EXPECT_FALSE(a.empty());
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i)
+            ExpectSamePlace(*a[i], *b[i]);
+    }
 }
