@@ -485,6 +485,7 @@ private:
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
     void DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object);
     void DoVmlAnchor(const TDxTree& t, const TDxNode& shape, TVYXGraphicObj& object);
+    void DoPictureLook(const TDxTree& t, const TDxNode& n, TVYXGraphicPicture& picture);
     void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
               const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
@@ -1586,6 +1587,7 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         object->Width = VmlStyleLength(style, "width", object->Width);
         object->Height = VmlStyleLength(style, "height", object->Height);
     }
+    DoPictureLook(t, n, *object);
     object->Precalc();
     if (const TDxNode* anchor = t.FindDeep(n, dxeAnchor)) {
         DoAnchor(t, *anchor, *object);
@@ -1650,6 +1652,47 @@ void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYX
         object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
     else
         object.Wrap = t.Find(anchor, dxeWrapTopAndBottom) ? agowTopBottom : agow_ParaLeft;
+}
+
+// Cropping and flips. DrawingML's source rectangle is in thousandths of a percent
+// of the image; VML's crops are fractions, or 65536ths with an "f". A crop that
+// would leave nothing, or one that widens the image, is dropped.
+void TVYXReadDOCX::TImpl::DoPictureLook(const TDxTree& t, const TDxNode& n, TVYXGraphicPicture& picture)
+{
+    double crop[4]{};  // left, top, right, bottom
+    static constexpr std::string_view cSrc[4] = {"l", "t", "r", "b"};
+    static constexpr std::string_view cVml[4] = {"cropleft", "croptop", "cropright", "cropbottom"};
+    if (const TDxNode* src = t.FindDeep(n, dxeSrcRect)) {
+        for (int i = 0; i < 4; ++i)
+            crop[i] = static_cast<double>(std::clamp(t.Int(*src, cSrc[i], 0), -100000LL, 100000LL)) / 100000.0;
+    } else if (const TDxNode* image = t.FindDeep(n, dxeImagedata)) {
+        for (int i = 0; i < 4; ++i) {
+            const std::string v = t.Value(*image, cVml[i]);
+            double d = 0;
+            auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+            if (ec != std::errc() || !std::isfinite(d))
+                continue;
+            if (p != v.data() + v.size() && *p == 'f')
+                d /= 65536.0;
+            crop[i] = std::clamp(d, -1.0, 1.0);
+        }
+    }
+    for (double& c : crop)
+        c = std::max(0.0, c);
+    if (crop[0] + crop[2] < 0.999 && crop[1] + crop[3] < 0.999) {
+        picture.CropLeft = crop[0];
+        picture.CropTop = crop[1];
+        picture.CropRight = crop[2];
+        picture.CropBottom = crop[3];
+    }
+    if (const TDxNode* xfrm = t.FindDeep(n, dxeXfrm)) {
+        auto on = [&](std::string_view name) {
+            const std::string v = t.Value(*xfrm, name);
+            return v == "1" || v == "true" || v == "on";
+        };
+        picture.FlipX = on("flipH");
+        picture.FlipY = on("flipV");
+    }
 }
 
 // An absolutely placed VML shape: margins as offsets, what they are relative to,

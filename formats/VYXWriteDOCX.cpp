@@ -213,7 +213,8 @@ private:
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
     // Inline, or floating where `anchor` says when given.
-    void Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor = nullptr);
+    void Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor = nullptr,
+                 const TVYXGraphicPicture* look = nullptr);
     std::string ImageId(const void* key, std::string_view bytes, TVYXPictureType type);
     std::map<std::pair<TOPCItem*, const void*>, std::string> FImageIds;
     std::string LinkId(const TVYXHyperlink& link);
@@ -536,7 +537,8 @@ void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
     Drawing(x, ImageId(&run, bytes, run.OrigType), w, h);
 }
 
-void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor)
+void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor,
+                      const TVYXGraphicPicture* look)
 {
     const long long cx = std::max(1LL, Round(w * 12700)), cy = std::max(1LL, Round(h * 12700));
     const long long id = ++FDrawingIds;
@@ -595,12 +597,22 @@ void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const
     x.End("pic:nvPicPr");
     x.Tag("pic:blipFill").Open();
     x.Tag("a:blip").Attr("r:embed", rid).Empty();
+    if (look && look->HasCrop()) {
+        // Thousandths of a percent of the image, from each edge.
+        x.Tag("a:srcRect").Attr("l", Round(look->CropLeft * 100000)).Attr("t", Round(look->CropTop * 100000));
+        x.Attr("r", Round(look->CropRight * 100000)).Attr("b", Round(look->CropBottom * 100000)).Empty();
+    }
     x.Tag("a:stretch").Open();
     x.Tag("a:fillRect").Empty();
     x.End("a:stretch");
     x.End("pic:blipFill");
     x.Tag("pic:spPr").Open();
-    x.Tag("a:xfrm").Open();
+    x.Tag("a:xfrm");
+    if (look && look->FlipX)
+        x.Attr("flipH", "1");
+    if (look && look->FlipY)
+        x.Attr("flipV", "1");
+    x.Open();
     x.Tag("a:off").Attr("x", 0).Attr("y", 0).Empty();
     x.Tag("a:ext").Attr("cx", cx).Attr("cy", cy).Empty();
     x.End("a:xfrm");
@@ -687,7 +699,8 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
             if (!stored || stored->OrigData().empty() || !FOwner)
                 return;
             open();
-            Drawing(x, ImageId(stored, stored->OrigData(), stored->OrigType), picture->Width, picture->Height);
+            Drawing(x, ImageId(stored, stored->OrigData(), stored->OrigType), picture->Width, picture->Height, nullptr,
+                    picture);
             break;
         }
         // Text boxes, as VML: the simplest markup every reader knows.
@@ -873,7 +886,8 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                 picture && picture->Picture() && !picture->Picture()->OrigData().empty() && FOwner) {
                 const TVYXPicture& stored = *picture->Picture();
                 x.Out.append("<w:r>");
-                Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture);
+                Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture,
+                        picture);
                 x.Out.append("</w:r>");
             } else if (const auto* box = dynamic_cast<const TVYXGraphicRotate*>(&graphics->GetItems(i));
                        box && box->TextBox && box->TextBox->Paras && FBoxDepth < 32) {

@@ -328,3 +328,58 @@ TEST(DocxTextBoxes, CorpusFloatingBoxesKeepTheirPlace)
             ExpectSamePlace(*a[i], *b[i]);
     }
 }
+
+// ---- Picture cropping -----------------------------------------------------------
+
+namespace {
+
+std::vector<const TVYXGraphicPicture*> Pictures(TVYXLogDocEditor& doc)
+{
+    std::vector<const TVYXGraphicPicture*> out;
+    TVYXLogParasIterator walk;
+    walk.CharRunEvent = [&](TVYXCharRun& run) {
+        if (run.Type_() == acrtGraphic)
+            if (const auto* p = dynamic_cast<const TVYXGraphicPicture*>(static_cast<TVYXCharRunGraphic&>(run).Graphic.get()))
+                out.push_back(p);
+    };
+    walk.ParaEvent = [&](TVYXLogPara& p) {
+        if (const TVYXGraphicObjList* list = p.Graphics())
+            for (int i = 0; i < list->Count(); ++i)
+                if (const auto* pic = dynamic_cast<const TVYXGraphicPicture*>(&list->GetItems(i)))
+                    out.push_back(pic);
+    };
+    walk.Iterate(doc.Paras());
+    return out;
+}
+
+}  // namespace
+
+TEST(DocxPictures, CorpusCropSurvivesARoundTrip)
+{
+    const fs::path file = fs::path(VYX_SHARED_DIR) / "corpus" / "docx" / "oxpt-HC008-Test-03.docx";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no shared corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromFile(file.string());
+    const auto pictures = Pictures(doc);
+    const TVYXGraphicPicture* cropped = nullptr;
+    for (const auto* p : pictures)
+        if (p->HasCrop())
+            cropped = p;
+    ASSERT_NE(cropped, nullptr);
+    // r="13216" b="11046": thousandths of a percent from the right and bottom edges.
+    EXPECT_DOUBLE_EQ(cropped->CropRight, 0.13216);
+    EXPECT_DOUBLE_EQ(cropped->CropBottom, 0.11046);
+    EXPECT_EQ(cropped->CropLeft, 0);
+    EXPECT_EQ(cropped->CropTop, 0);
+
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(TVYXWriteDOCX(doc).SaveToBytes());
+    const auto again = Pictures(back);
+    ASSERT_EQ(again.size(), pictures.size());
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        EXPECT_DOUBLE_EQ(again[i]->CropRight, pictures[i]->CropRight);
+        EXPECT_DOUBLE_EQ(again[i]->CropBottom, pictures[i]->CropBottom);
+        EXPECT_EQ(again[i]->FlipX, pictures[i]->FlipX);
+    }
+}
