@@ -6,10 +6,12 @@
 // class per schema type. Nodes get their enumerator from the generated name
 // table; an element outside it is reported and its subtree is not stored.
 //
-// Not supported: comments' formatting (their paragraphs are kept as plain texts), permissions, content-control properties,
-// floating positions of pictures and shapes, text boxes, VML shapes other than
-// pictures, the conditional formats of table styles, form-field data, notes
-// anchored inside table cells (their text is dropped).
+// Not supported: comments' formatting (their paragraphs are kept as plain texts), content-control properties,
+// VML shapes other than pictures and text boxes, preset shapes other than pictures'
+// frames, table looks with row or column bands wider than one, form-field data,
+// notes anchored inside table cells (their text is dropped). Table styles'
+// conditional formats are put on the cells as they are read (below what cells and
+// runs set themselves), since layout paints cells, not styles.
 #include "formats/VYXReadDOCX.h"
 
 #include <algorithm>
@@ -485,6 +487,8 @@ private:
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
     void DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object);
     void DoVmlAnchor(const TDxTree& t, const TDxNode& shape, TVYXGraphicObj& object);
+    void PermStart(const TDxTree& t, const TDxNode& n, TVYXLogPara& para);
+    std::map<std::u16string, TVYXPermission*> FOpenPerms;  // by their id in the file
     void DoPictureLook(const TDxTree& t, const TDxNode& n, TVYXGraphicPicture& picture);
     void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
               const TVYXCHPX& chpx);
@@ -860,6 +864,29 @@ void TVYXReadDOCX::TImpl::BookmarkStart(const TDxTree& t, const TDxNode& n, TVYX
         FOpenBookmarks[id] = mark;
 }
 
+// An editing permission: a range of the document that stays editable, for a user
+// or a group, when the document is protected.
+void TVYXReadDOCX::TImpl::PermStart(const TDxTree& t, const TDxNode& n, TVYXLogPara& para)
+{
+    static constexpr std::array<std::string_view, 7> cGroups = {"none",   "everyone", "administrators", "contributors",
+                                                                "editors", "owners",  "current"};
+    const std::u16string id = t.Value16(n, "id");
+    if (id.empty() || FOpenPerms.count(id) || FDoc.Permissions().Count() >= 100000)
+        return;
+    TVYXPermission* perm = FDoc.Permissions().Add(id);
+    if (!perm)
+        return;
+    perm->EditBy = t.Value16(n, "ed");
+    perm->EditGroup = static_cast<TVYXPermEditGrp>(IndexOf(cGroups, t.Value(n, "edGrp"), 0));
+    perm->FirstCol = static_cast<std::int32_t>(std::clamp(t.Int(n, "colFirst", -1), -1LL, 1000LL));
+    perm->LastCol = static_cast<std::int32_t>(std::clamp(t.Int(n, "colLast", -1), -1LL, 1000LL));
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = para.CharRuns().AddLinked(nullptr, perm, acrltPermission);
+    range->FirstPara = &para;
+    perm->Selection = std::move(range);
+    FOpenPerms[id] = perm;
+}
+
 void TVYXReadDOCX::TImpl::BookmarkEnd(const TDxTree& t, const TDxNode& n, TVYXLogPara* para)
 {
     const std::u16string id = t.Value16(n, "id");
@@ -1041,6 +1068,13 @@ void TVYXReadDOCX::TImpl::Inline(const TDxTree& t, const TDxNode& parent, TVYXLo
             break;
         case dxeBookmarkStart: BookmarkStart(t, n, &para); break;
         case dxeBookmarkEnd: BookmarkEnd(t, n, &para); break;
+        case dxePermStart: PermStart(t, n, para); break;
+        case dxePermEnd:
+            if (const auto open = FOpenPerms.find(t.Value16(n, "id")); open != FOpenPerms.end()) {
+                para.EndBookmark(*open->second);
+                FOpenPerms.erase(open);
+            }
+            break;
         case dxeCommentRangeStart: CommentStart(t.Value16(n, "id"), para); break;
         case dxeCommentRangeEnd: CommentEnd(t.Value16(n, "id"), para); break;
         default: break;

@@ -5,9 +5,9 @@
 // inside property lists follows the schema's sequences, not the model's ids.
 //
 // Not supported: comments' formatting (their paragraphs are plain texts),
-// permissions, drawing objects other than pictures and text boxes (shapes,
-// barcodes, watermarks), anchored positions, table style
-// conditional formats.
+// drawing objects other than pictures and text boxes (shapes, barcodes,
+// watermarks), the table look (the reader has put conditional formats on the
+// cells already).
 #include "formats/VYXWriteDOCX.h"
 
 #include <algorithm>
@@ -188,6 +188,7 @@ private:
     TOPCItem* FOwner = nullptr;  // the part being written (pictures and links relate to it)
     std::map<std::pair<TOPCItem*, const TVYXHyperlink*>, std::string> FLinkIds;
     std::map<const TVYXMarkupObject*, long long> FBookmarkIds;
+    std::map<const TVYXMarkupObject*, long long> FPermIds;
     std::map<const TVYXComment*, long long> FCommentIds;
     std::map<const TVYXFootnoteBaseItem*, long long> FNoteIds;
     std::map<const TVYXNumberingsList*, long long> FNumIds;
@@ -821,6 +822,30 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                     x.Tag("w:commentReference").Attr("w:id", id->second).Empty();
                     x.Out.append("</w:r>");
                 }
+                continue;
+            }
+            if (linked.LinkedType == acrltPermission) {
+                const auto* perm = dynamic_cast<const TVYXPermission*>(linked.Field());
+                if (!perm)
+                    continue;
+                static constexpr std::string_view cGroups[] = {"none",    "everyone", "administrators", "contributors",
+                                                               "editors", "owners",   "current"};
+                closeRev();
+                closeLink();
+                const TVYXCharRunLinkedPos pos = linked.Position();
+                auto [it, added] = FPermIds.emplace(perm, static_cast<long long>(FPermIds.size()));
+                if (added || pos == acrlpFirst || pos == acrlpSingle) {
+                    x.Tag("w:permStart").Attr("w:id", it->second);
+                    if (perm->EditGroup != apegNone)
+                        x.Attr("w:edGrp", cGroups[std::clamp(static_cast<int>(perm->EditGroup), 0, 6)]);
+                    if (!perm->EditBy.empty())
+                        x.Attr16("w:ed", perm->EditBy);
+                    if (perm->FirstCol >= 0 && perm->LastCol >= perm->FirstCol)
+                        x.Attr("w:colFirst", perm->FirstCol).Attr("w:colLast", perm->LastCol);
+                    x.Empty();
+                }
+                if (pos == acrlpLast || pos == acrlpSingle)
+                    x.Tag("w:permEnd").Attr("w:id", it->second).Empty();
                 continue;
             }
             if (linked.LinkedType != acrltBookmark)

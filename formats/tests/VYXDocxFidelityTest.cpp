@@ -11,6 +11,7 @@
 #include "formats/VYXWriteDOCX.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
@@ -381,5 +382,36 @@ TEST(DocxPictures, CorpusCropSurvivesARoundTrip)
         EXPECT_DOUBLE_EQ(again[i]->CropRight, pictures[i]->CropRight);
         EXPECT_DOUBLE_EQ(again[i]->CropBottom, pictures[i]->CropBottom);
         EXPECT_EQ(again[i]->FlipX, pictures[i]->FlipX);
+    }
+}
+
+// ---- Editing permissions --------------------------------------------------------
+
+TEST(DocxPermissions, RangesForUsersAndGroupsRoundTrip)
+{
+    const std::string body =
+        R"(<w:p><w:r><w:t>locked </w:t></w:r><w:permStart w:id="7" w:edGrp="everyone"/><w:r><w:t>open</w:t></w:r></w:p>)"
+        R"(<w:p><w:r><w:t>still open</w:t></w:r><w:permEnd w:id="7"/><w:r><w:t> locked</w:t></w:r></w:p>)"
+        R"(<w:p><w:permStart w:id="8" w:ed="DOMAIN\ann"/><w:r><w:t>ann's</w:t></w:r><w:permEnd w:id="8"/>)"
+        R"(<w:permEnd w:id="99"/></w:p>)";
+    TVYXLogDocEditor doc;
+    TVYXReadDOCX(doc).LoadFromBytes(Package(body));
+    for (TVYXLogDocEditor* d : {&doc, static_cast<TVYXLogDocEditor*>(nullptr)}) {
+        TVYXLogDocEditor again;
+        if (!d) {
+            TVYXReadDOCX(again).LoadFromBytes(TVYXWriteDOCX(doc).SaveToBytes());
+            d = &again;
+        }
+        TVYXPermissions& perms = d->Permissions();
+        ASSERT_EQ(perms.Count(), 2);
+        const TVYXPermission& group = *perms.GetItems(0);
+        EXPECT_EQ(group.EditGroup, apegEveryone);
+        EXPECT_TRUE(group.EditBy.empty());
+        ASSERT_TRUE(group.IsRange());
+        EXPECT_EQ(group.GetPlainText(), u"open\r\nstill open");
+        const TVYXPermission& user = *perms.GetItems(1);
+        EXPECT_EQ(user.EditGroup, apegNone);
+        EXPECT_EQ(user.EditBy, u"DOMAIN\\ann");
+        EXPECT_EQ(user.GetPlainText(), u"ann's");
     }
 }
