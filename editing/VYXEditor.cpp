@@ -12,6 +12,7 @@
 #include "editing/VYXUndo.h"
 #include "layout/VYXGDIAbstract.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPaintDoc.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDefaultStyles.h"
@@ -64,6 +65,8 @@ TVYXEditor::TVYXEditor(TVYXErrorManager* errors, TVYXGDI& gdi, TVYXSysOptions& s
     FDefMouseResponder = std::make_unique<TVYXDefMouseResponder>(*this);
     FMouseResponder = FDefMouseResponder.get();
     FPaginator = std::make_unique<TVYXPaginatorDoc>(*FGDI, *FMainDoc);
+    FPaintDoc = std::make_unique<TVYXPaintDoc>(*FGDI, *FMainDoc, *FPaginator);
+    FPaintDoc->ShowCaret = false;  // the host draws the caret where the caret event says
     HookDoc(*FMainDoc);
     FLastCaretPos.Clear();
     BeginUpdate();
@@ -80,6 +83,7 @@ TVYXEditor::TVYXEditor(TVYXErrorManager* errors, TVYXGDI& gdi, TVYXSysOptions& s
 TVYXEditor::~TVYXEditor()
 {
     // The paginator keeps rows on the document's paragraphs; it goes before the document.
+    FPaintDoc.reset();
     FPaginator.reset();
     if (FMainDoc)
         FMainDoc->PhyPositionEvent = nullptr;
@@ -94,7 +98,10 @@ void TVYXEditor::HookDoc(TVYXLogDocEditor& doc)
 
 void TVYXEditor::RecreatePaginator()
 {
+    FPaintDoc.reset();
     FPaginator = std::make_unique<TVYXPaginatorDoc>(*FGDI, *FMainDoc);
+    FPaintDoc = std::make_unique<TVYXPaintDoc>(*FGDI, *FMainDoc, *FPaginator);
+    FPaintDoc->ShowCaret = false;
     FMainDoc->SetDirty(true);
 }
 
@@ -135,10 +142,20 @@ void TVYXEditor::AfterCommand()
         UpdateUI();
 }
 
-void TVYXEditor::AbortCommand()
+void TVYXEditor::AbortCommand() noexcept
 {
-    FMainDoc->Undo().EndUndo();
-    FCommandStack.pop_back();
+    // Called while an exception unwinds: the group is closed as far as it can be; a
+    // history that cannot even close it is dropped rather than left half open.
+    try {
+        FMainDoc->Undo().EndUndo();
+    } catch (...) {
+        try {
+            FMainDoc->Undo().Clear();
+        } catch (...) {
+        }
+    }
+    if (!FCommandStack.empty())
+        FCommandStack.pop_back();
     --FActiveCommandCount;
 }
 

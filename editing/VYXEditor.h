@@ -41,6 +41,7 @@ class TVYXLogDocEditor;
 class TVYXUndo;
 class TVYXSpellChecker;
 class TVYXPaginatorDoc;
+class TVYXPaintDoc;
 class TVYXPhyPage;
 class TVYXPhyRow;
 class TVYXHyperlink;
@@ -165,6 +166,10 @@ public:
     // DOCX, encrypted with FPassword when one is set.
     void SaveToStream(TVYXStream& stream);
     void SaveToStreamRTF(TVYXStream& stream);
+    // PDF export of the main document: PDF/A-1b, or RC4-128 encrypted when a password is
+    // given; `permissions` is the set of the eight permission bits (all: 0xFF).
+    void SaveToFilePDF(const std::string& fileName, bool pdfa1 = false, std::string_view userPassword = {},
+                       std::string_view ownerPassword = {}, unsigned permissions = 0xFF);
 
     // The clipboard of the clipboard commands (borrowed; nullptr detaches).
     void SetClipboard(TVYXClipboard* clipboard);
@@ -324,7 +329,7 @@ private:
     friend class TVYXEditorCommandScope;
     void BeforeCommand(TVYXCommand cmd);
     void AfterCommand();
-    void AbortCommand();
+    void AbortCommand() noexcept;
     // Runs `body` inside the bracket: leave graphic editing, body, UpdateUI.
     bool RunUI(TVYXCommand cmd, bool leaveGraphic, const std::function<bool()>& body);
     bool DispatchUI(TVYXCommand cmd);
@@ -368,6 +373,7 @@ private:
     TVYXArea FScrArea;
     double FScrollX = 0, FScrollY = 0;
     std::unique_ptr<TVYXPaginatorDoc> FPaginator;
+    std::unique_ptr<TVYXPaintDoc> FPaintDoc;  // paints with FGDI from FPaginator's pages
     std::unique_ptr<TVYXMouseResponder> FDefMouseResponder;
     std::unique_ptr<TVYXMouseResponder> FGraphicEditor;
     TVYXMouseResponder* FMouseResponder = nullptr;

@@ -165,7 +165,6 @@ bool TVYXLogDocEditor::CmdControl(TVYXCommand cmd)
     case vycControlBullet: return CmdFormat(vycFormatParaBullet);
     case vycControlNumbering: return CmdFormat(vycFormatParaNumbering);
     case vycControlUpdateFields:
-        ForgetUndo();  // field results are set in the runs, round the door
         UpdateFields();
         return true;
     case vycControlLayoutPrint:
@@ -620,6 +619,7 @@ bool TVYXLogDocEditor::InsertSectionBreakUI()
 
 TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
 {
+    const TVYXUndoGroup undoGroup(UndoFor(), vycNone, *this);
     if (name.empty() || Bookmarks().Find(name))
         return nullptr;
     TVYXLogPos first(FCaret), last(FCaret);
@@ -627,7 +627,6 @@ TVYXBookmark* TVYXLogDocEditor::InsertBookmark(std::u16string_view name)
         first = FSelections->GetFirstPos(), last = FSelections->GetLastPos();
     TVYXBookmark* mark = MakeBookmarkAt(name, first, last);
     if (mark) {
-        ForgetUndo();  // boundary runs go in round the door
         FSelections->Clear();
         CaretToValid();
         Changed();

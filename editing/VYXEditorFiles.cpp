@@ -27,6 +27,7 @@
 #include "import/VYXReadODT.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDefaultStyles.h"
+#include "pdf/VYXWritePDF.h"
 #include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
@@ -278,6 +279,11 @@ void TVYXEditor::SaveToFile(const std::string& fileName, bool keepName)
         TVYXMemoryStream out;
         SaveToStream(out);
         bytes = out.TakeBytes();
+    } else if (ext == ".PDF") {
+        SaveToFilePDF(fileName);
+        if (!keepName)
+            FFilename = fileName;
+        return;
     } else if (ext == ".HTM" || ext == ".HTML") {
         // Pictures are written as files beside the page.
         TVYXWriteHTML(*FMainDoc).SaveToFile(fileName);
@@ -310,3 +316,24 @@ void TVYXEditor::SaveToStream(TVYXStream& stream)
 }
 
 void TVYXEditor::SaveToStreamRTF(TVYXStream& stream) { TVYXWriteRTF(*FMainDoc).SaveToStream(stream); }
+
+void TVYXEditor::SaveToFilePDF(const std::string& fileName, bool pdfa1, std::string_view userPassword,
+                               std::string_view ownerPassword, unsigned permissions)
+{
+    if (fileName.empty())
+        throw VYXException("Filename is missing");
+    std::string bytes;
+    try {
+        TVYXWritePDF job(pdfa1, userPassword, ownerPassword, permissions);
+        job.FDoc = FMainDoc;
+        bytes = job.SaveToBytes();
+    } catch (...) {
+        // The export laid the paragraphs out for its own device: lay them out again.
+        FMainDoc->SetDirty(true);
+        UpdateUI();
+        throw;
+    }
+    FMainDoc->SetDirty(true);
+    UpdateUI();
+    WriteFileAtomically(fileName, bytes);
+}

@@ -8,6 +8,7 @@
 class TVYXEditorCommandScope {
 public:
     TVYXEditorCommandScope(TVYXEditor& editor, TVYXCommand cmd) : FEditor(editor) { FEditor.BeforeCommand(cmd); }
+    // Runs while an exception unwinds: closing the undo group must not raise again.
     ~TVYXEditorCommandScope()
     {
         if (!FDone)

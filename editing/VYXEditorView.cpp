@@ -12,8 +12,10 @@
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
 #include "layout/VYXGDIAbstract.h"
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPaintDoc.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
 #include "model/VYXCharRun.h"
@@ -23,6 +25,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
+#include "model/VYXUtils.h"
 #include "platform/VYXStringList.h"
 #include "platform/VYXUnicode.h"
 
@@ -133,7 +136,18 @@ void TVYXEditor::CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPh
     } else if (doc.DocType() == aldtFootnotes || doc.DocType() == aldtEndnotes) {
         for (int i = 0; i < p.NoteRows.Count(); ++i)
             rows.push_back(&p.NoteRows.GetItems(i));
+        // Endnotes follow the body among the page's rows.
+        for (int i = 0; i < p.Rows.Count(); ++i)
+            rows.push_back(&p.Rows.GetItems(i));
     }
+    // A page lists rows of several documents (the body, endnotes after it): only the
+    // rows of `doc`'s own paragraphs count, so a caret never lands in another document.
+    TVYXLogParas* own = &doc.Paras();
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [own](const TVYXPhyRow* row) {
+                                  return !row->Para || !row->Para->Paras || row->Para->Paras->RootParas() != own;
+                              }),
+               rows.end());
 }
 
 bool TVYXEditor::PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const
@@ -549,6 +563,33 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
             FMouseResponder->MouseDown(vymsLeft, x, y);
             return;
         }
+    // The page's hit areas, made by painting: form fields and the table select handle.
+    if (doc == FMainDoc) {
+        const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
+        const double left = PageScreenLeft(), top = PageScreenTop(page);
+        if (const TVYXHitArea* area = p.FHitAreas.Hit(x - left, y - top)) {
+            if (area->Type == ahatFieldCheckBox && area->Field && area->Field->GetAsCheckBox()) {
+                TVYXComplexFieldCheckBox& box = *area->Field->GetAsCheckBox();
+                box.Checked = !box.Checked;
+                FMainDoc->SetDirty(true);
+                FMainDoc->SetRepaint(true);
+                return;
+            }
+            if (area->Type == ahatFieldDropDown && area->Field && FStringsEvent) {
+                FStringsEvent(*this, *area->Field, left + area->X1, top + area->Y2);
+                return;
+            }
+            if (area->Type == ahatTableSelect && area->Table) {
+                if (TVYXTableCell* cell = area->Table->GetCells(0, 0))
+                    if (TVYXLogPara* first = cell->Paras()._FirstPara()) {
+                        doc->Command(vycMovePos, TVYXLogPos(first, 1));
+                        doc->Command(vycTableSelect);
+                        FMainDoc->SetRepaint(true);
+                        return;
+                    }
+            }
+        }
+    }
     TVYXLogPos pos;
     if (!XYToLogPos(*doc, page, x, y, pos))
         return;
@@ -634,8 +675,6 @@ void TVYXEditor::PaintPages(bool screen)
     const TVYXPhyPages& pages = FPaginator->Pages();
     const double left = PageScreenLeft();
     const double areaTop = 0, areaBottom = FScrArea.Height();
-    TVYXFontDataDoc font;
-    // Rows of headers and footers of every page kind, with the kind they belong to.
     for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
         const TVYXPhyPage& p = pages.GetItems(i);
         const double top = PageScreenTop(i);
@@ -647,32 +686,8 @@ void TVYXEditor::PaintPages(bool screen)
         g.RectangleF(left, top, left + p.PageWidth, top + p.PageHeight);
         if (FShowMargins)
             g.RectOutlineF(left + p.ClientX1, top + p.ClientY1, left + p.ClientX2, top + p.ClientY2);
-        std::vector<const TVYXPhyRow*> rows;
-        for (int r = 0; r < p.Rows.Count(); ++r)
-            rows.push_back(&p.Rows.GetItems(r));
-        for (int r = 0; r < p.NoteRows.Count(); ++r)
-            rows.push_back(&p.NoteRows.GetItems(r));
-        std::vector<TVYXPhyRow*> hf;
-        if (TVYXLogDocEditor* h = GetHeader(i))
-            AddParaRows(h->Paras(), hf);
-        if (TVYXLogDocEditor* f = GetFooter(i))
-            AddParaRows(f->Paras(), hf);
-        rows.insert(rows.end(), hf.begin(), hf.end());
-        g.SetTextAlign(xhtaLeft, xvtaBaseline);
-        g.SetTransparentMode(true);
-        for (const TVYXPhyRow* row : rows) {
-            if (!row->Para)
-                continue;
-            for (const TVYXRowPiece& piece : row->Pieces) {
-                if (!piece.Run || piece.Text.empty() || piece.Text == u"\t" || piece.Text[0] == 8)
-                    continue;
-                piece.Run->SetupFontData(font, &row->Para->PAPX());
-                g.SetFont(font);
-                g.SetFontColor(font.Color == cVYXAutoColor ? 0 : font.Color);
-                g.TextOutF(left + row->GetX() + piece.X, top + row->Baseline, piece.Text);
-            }
-        }
-        // The selection of the focused document, as a frame under each selected stretch.
+        FPaintDoc->Options.ShowParaMarks = FSysOptions.ShowParaMarks;
+        FPaintDoc->PaintPage(i, left, top);
         if (FPaintPageEvent)
             FPaintPageEvent(*this, p, left, top);
     }

@@ -15,6 +15,7 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
 {
     FRepaint = false;
     FState = amssNone;
+    FDragged = false;
     if (!(shift & vymsLeft))
         return false;
     if (FEditor.FCurrShapeId) {
@@ -64,6 +65,7 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
     }
     if (shift & vymsShift) {
         FState = amssSelectText;
+        FDragged = true;
         FEditor.SelectToXY(x, y);
         FRepaint = true;
         return true;
@@ -91,6 +93,7 @@ bool TVYXDefMouseResponder::MouseMove(TVYXMouseShift shift, double x, double y)
     if (FState != amssSelectText || !(shift & vymsLeft))
         return false;
     FEditor.SelectToXY(x, y);
+    FDragged = true;
     FRepaint = true;
     return true;
 }
@@ -113,7 +116,12 @@ bool TVYXDefMouseResponder::MouseUp(TVYXMouseShift, double x, double y)
             FEditor.InsertShape(*para, shape);
         return true;
     }
-    case amssSelectText: FEditor.FocusDoc().Selections().Update(); return true;
+    case amssSelectText:
+        // Only a drag or Shift+click made a selection to settle; a plain click leaves it.
+        if (FDragged)
+            FEditor.FocusDoc().Selections().Update();
+        FDragged = false;
+        return true;
     case amssSizeColRight:
     case amssSizeRow: {
         TVYXGDI& gdi = FEditor.GDI();

@@ -25,6 +25,7 @@ private:
     TVYXMouseSelState FState = amssNone;
     TVYXHyperlink* FLink = nullptr;  // borrowed from the document's list while the button is down
     bool FRepaint = false;
+    bool FDragged = false;  // the press extended the selection
     // Sizing a column or row: the cell whose right or bottom edge moves, its column
     // and row index, the edge's page pixel at the press and the mouse's travel.
     TVYXTableCell* FCell = nullptr;

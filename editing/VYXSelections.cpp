@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
@@ -325,6 +326,7 @@ bool TVYXSelections::SelectBetweenTags(std::u16string_view open, std::u16string_
 
 int TVYXSelections::MakeBookmarksFromTags(std::u16string_view open, std::u16string_view close)
 {
+    const TVYXUndoGroup undoGroup(FDoc.UndoFor(), vycNone, FDoc);
     if (open.empty() || close.empty())
         return 0;
     std::vector<TVYXLogPara*> paras;
@@ -371,9 +373,7 @@ int TVYXSelections::MakeBookmarksFromTags(std::u16string_view open, std::u16stri
     }
     FDoc.FCaret.Clear();
     FDoc.CaretToValid();
-    if (made > 0) {
-        FDoc.ForgetUndo();  // boundary runs go in round the door
+    if (made > 0)
         FDoc.Changed();
-    }
     return made;
 }

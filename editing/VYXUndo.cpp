@@ -5,8 +5,11 @@
 
 #include "editing/VYXLogEditor.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
+#include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXException.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 
@@ -41,6 +44,64 @@ std::unique_ptr<TVYXCHPX> CopyCHPX(const TVYXCHPX* source)
     return copy;
 }
 
+std::unique_ptr<TVYXPAPX> CopyPAPX(const TVYXPAPX& source)
+{
+    auto copy = std::make_unique<TVYXPAPX>(source.PAP());
+    copy->Assign(source, nullptr, nullptr);
+    return copy;
+}
+
+// The character formats of `para` from `from` to `to` - 1, run by run.
+void AddRunFormats(TVYXDocFormats& formats, const TVYXLogPara& para, std::int32_t from, std::int32_t to)
+{
+    const TVYXDocAddress address = VYXAddressOf(para, 1);
+    for (int i = 0; i < para.Count(); ++i) {
+        const TVYXCharRun* run = para.GetItems(i);
+        if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos >= to)
+            continue;
+        formats.Runs.push_back({address, std::max(from, run->StartPos), std::min(to, run->GetEndPos()),
+                                CopyCHPX(run->CHPX())});
+    }
+}
+
+// The paragraphs a format command acts on: the selection's, else the caret's.
+std::vector<TVYXLogPara*> FormatParas(TVYXLogDocEditor& editor, TVYXLogPos& first, TVYXLogPos& last)
+{
+    TVYXSelections& sel = editor.Selections();
+    if (sel.HasSelection() && !sel.IsEmpty()) {
+        first = sel.GetFirstPos();
+        last = sel.GetLastPos();
+        if (last.Less(first))
+            std::swap(first, last);
+    } else if (editor.Caret().Valid()) {
+        first.Assign(editor.Caret().Para, 1);
+        last.Assign(editor.Caret().Para, editor.Caret().Para->EndOfParaPos());
+    } else
+        return {};
+    TVYXLogSelection range;
+    range.Assign(first, last);
+    return range.Paras();
+}
+
+bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras && pos.Para->Paras->Cell; }
+
+// Every paragraph of a body, cells of nested tables included, in reading order.
+template <class F>
+void ForEachBodyPara(TVYXLogParas& list, const F& f)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        TVYXLogParaItem* item = list.GetItems(i);
+        if (item->IsPara()) {
+            f(*static_cast<TVYXLogPara*>(item));
+            continue;
+        }
+        auto* table = static_cast<TVYXTable*>(item);
+        for (int r = 0; r < table->Count(); ++r)
+            for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                ForEachBodyPara(table->GetRows(r)->GetCells(c)->Paras(), f);
+    }
+}
+
 bool IsTyping(TVYXCommand cmd) { return cmd == vycInsertAtCaret || cmd == vycInsertCharAtCaret; }
 
 // A position an address names, or the nearest one still there: the end of the
@@ -67,9 +128,21 @@ TVYXLogPos NearestPos(TVYXLogDocEditor& editor, const TVYXDocAddress& address)
 
 std::string TVYXUndoData::AsString() const { return "Command"; }
 
-std::unique_ptr<TVYXUndoData> TVYXUndoData::Replay(TVYXUndo&)
+std::unique_ptr<TVYXUndoData> TVYXUndoData::Replay(TVYXUndo& undo)
 {
-    return std::make_unique<TVYXUndoData>(Command, Group);
+    // A plain command: the few that have an inverse command run it on the focus editor.
+    TVYXLogDocEditor& editor = undo.ReplayEditor();
+    const TVYXCommand cmd = Command;
+    switch (cmd) {
+    case vycControlNewPara:
+    case vycDelAtCaret:
+        return undo.RunCommand(cmd, Group, editor, [&editor] { editor.CmdDelete(vycDelCharLeft); });
+    case vycFormatBold:
+    case vycFormatItalic:
+    case vycFormatUnderline:  // they toggle
+        return undo.RunCommand(cmd, Group, editor, [&editor, cmd] { editor.CmdFormat(cmd); });
+    default: return std::make_unique<TVYXUndoData>(cmd, Group);
+    }
 }
 
 TVYXUndoDataState::TVYXUndoDataState(TVYXCommand cmd, int group, TVYXLogDocEditor& editor)
@@ -101,8 +174,22 @@ std::string TVYXUndoDataState::AsString() const
 
 std::unique_ptr<TVYXUndoData> TVYXUndoDataState::Replay(TVYXUndo& undo)
 {
-    undo.RestoreState(*Editor, Caret, Selections);
-    return std::make_unique<TVYXUndoDataState>(Command, Group, *Editor, Caret, Selections);
+    auto back = std::make_unique<TVYXUndoDataState>(Command, Group, *Editor, Caret, Selections);
+    if (!ByCommand) {
+        undo.RestoreState(*Editor, Caret, Selections);
+        return back;
+    }
+    back->ByCommand = true;
+    TVYXLogDocEditor& editor = *Editor;
+    undo.RunCommand(Command, Group, editor, [this, &editor] {
+        if (!Selections.empty()) {
+            TVYXLogPos first = editor.PosAt(Selections.front().First), last = editor.PosAt(Selections.front().Last);
+            editor.Command(vycMovePos, first);
+            editor.Command(vycSelectToPos, last);
+        } else
+            editor.Command(vycMovePos, editor.PosAt(Caret));
+    });
+    return back;
 }
 
 TVYXUndoDataFocusDoc::TVYXUndoDataFocusDoc(TVYXCommand cmd, int group, TVYXLogDocEditor& focus,
@@ -153,6 +240,28 @@ std::string TVYXUndoDataContent::AsString() const
 
 std::unique_ptr<TVYXUndoData> TVYXUndoDataContent::Replay(TVYXUndo& undo)
 {
+    if (AtCaret) {
+        // At the caret of the focus editor; a text moves the caret behind it, a
+        // character or run leaves it in front (the runs of one deletion go back last
+        // first, each at the same place).
+        TVYXLogDocEditor& editor = undo.ReplayEditor();
+        const bool moveCaret = Type_() == autText || Type_() == autParas;
+        // Text without a format of its own is typed: it takes the format around it.
+        const TVYXLogParas* paras = Content->Paras.get();
+        const auto* para = paras->Count() == 1 && paras->GetItems(0)->IsPara()
+                               ? static_cast<const TVYXLogPara*>(paras->GetItems(0))
+                               : nullptr;
+        const bool typed = para && !para->Pilcrow && para->Count() == 1 && para->GetItems(0)->Type_() == acrtText &&
+                           !para->GetItems(0)->CHPX();
+        return undo.RunCommand(Command, Group, editor, [this, &editor, moveCaret, typed, para] {
+            const TVYXDocAddress at = TVYXLogDocument::AddressOf(editor.Caret());
+            const TVYXDocRange range =
+                typed ? editor.InsertText(at, para->GetItems(0)->Text) : editor.InsertContent(at, *Content);
+            editor.Selections().Clear();
+            if (moveCaret)
+                editor.Caret().Assign(editor.PosAt(range.Last));
+        });
+    }
     const TVYXDocRange range = Items ? Doc->InsertItems(At, *Content) : Doc->InsertContent(At, *Content);
     auto back = std::make_unique<TVYXUndoDataDelete>(Command, Group, *Doc, range, Items);
     undo.TakeEmptyRun(*back);
@@ -176,8 +285,16 @@ void TVYXUndoDataDelete::SetEmptyRun(const TVYXDocEditEvent& event)
     EmptyRunCHPX = CopyCHPX(event.EmptyRunCHPX);
 }
 
-std::unique_ptr<TVYXUndoData> TVYXUndoDataDelete::Replay(TVYXUndo&)
+std::unique_ptr<TVYXUndoData> TVYXUndoDataDelete::Replay(TVYXUndo& undo)
 {
+    if (ByCommand) {
+        TVYXLogDocEditor& editor = undo.ReplayEditor();
+        return undo.RunCommand(Command, Group, editor, [this, &editor] {
+            editor.Command(vycMovePos, editor.PosAt(Range.First));
+            editor.Command(vycSelectToPos, editor.PosAt(Range.Last));
+            editor.CmdDelete(vycDelSelection);
+        });
+    }
     std::unique_ptr<TVYXDocFragment> removed = Items ? Doc->RemoveItems(Range) : Doc->RemoveContent(Range);
     if (EmptyRun && !Items)
         Doc->PutEmptyRun(Range.First, EmptyRunCHPX.get());
@@ -199,6 +316,119 @@ std::string TVYXUndoDataDocProp::AsString() const
 std::unique_ptr<TVYXUndoData> TVYXUndoDataDocProp::Replay(TVYXUndo&)
 {
     return std::make_unique<TVYXUndoDataDocProp>(Command, Group, *Doc, Doc->RestoreFormats(*Formats));
+}
+
+TVYXUndoDataBookmark::TVYXUndoDataBookmark(TVYXCommand cmd, int group, TVYXLogDocEditor& editor,
+                                           std::u16string_view name, const TVYXDocRange& range, bool present)
+    : TVYXUndoData(cmd, group), Editor(&editor), Name(name), Range(range), Present(present)
+{
+}
+
+TVYXUndoDataBookmark::~TVYXUndoDataBookmark() = default;
+
+std::string TVYXUndoDataBookmark::AsString() const
+{
+    return std::string(Present ? "Bookmark out " : "Bookmark in ") + Utf16ToUtf8(Name) + " " + RangeText(Range);
+}
+
+std::unique_ptr<TVYXUndoData> TVYXUndoDataBookmark::Replay(TVYXUndo&)
+{
+    TVYXLogDocEditor& editor = *Editor;
+    auto back = std::make_unique<TVYXUndoDataBookmark>(Command, Group, editor, Name, Range, !Present);
+    if (Present) {
+        // Out: the bookmark (kept by the inverse) and its boundary runs.
+        back->Kept = editor.Bookmarks().DeleteItem(Name);
+        const TVYXBookmark* mark = back->Kept.get();
+        if (!mark)
+            throw VYXException("Invalid address");
+        ForEachBodyPara(editor.Paras(), [mark](TVYXLogPara& para) {
+            bool changed = false;
+            for (int r = para.Count() - 1; r >= 0; --r)
+                if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(r)); linked && linked->Field() == mark) {
+                    para.CharRuns()._DeleteLinked(r);
+                    changed = true;
+                }
+            if (changed) {
+                if (para.Count() == 0)
+                    para.CharRuns().Add();
+                para.CombineCharRuns();
+                para.MakeDirty();
+            }
+        });
+    } else {
+        // In again as the editor made it (one run edit where it opens), then the kept
+        // object takes the place of the one that made.
+        TVYXLogPara* lastPara = VYXParaAt(editor.Paras(), Range.Last);
+        if (!lastPara || !Kept)
+            throw VYXException("Invalid address");
+        const std::u16string name = Name;
+        const std::int32_t to = Range.Last.CharPos;
+        TVYXBookmark* made = nullptr;
+        editor.InsertRun(Range.First, [&](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
+            made = para.InsertBookmark(name, pos, to, lastPara == &para ? nullptr : lastPara);
+            for (int i = 0; made && i < para.Count(); ++i)
+                if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(i));
+                    linked && linked->StartPos == pos && linked->Field() == made)
+                    return linked;
+            return nullptr;
+        });
+        if (!made)
+            throw VYXException("Invalid address");
+        TVYXBookmark* kept = Kept.get();
+        ForEachBodyPara(editor.Paras(), [made, kept](TVYXLogPara& para) {
+            for (int r = 0; r < para.Count(); ++r)
+                if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(r)); linked && linked->Field() == made)
+                    linked->SetFieldRef(kept);
+        });
+        kept->Selection = std::move(made->Selection);
+        editor.Bookmarks().DeleteItem(Name);
+        editor.Bookmarks().Restore(std::move(Kept));
+    }
+    editor.SetDirty(true);
+    return back;
+}
+
+std::string TVYXUndoDataRunTexts::AsString() const { return "RunTexts runs=" + std::to_string(Texts.size()); }
+
+std::unique_ptr<TVYXUndoData> TVYXUndoDataRunTexts::Replay(TVYXUndo&)
+{
+    auto back = std::make_unique<TVYXUndoDataRunTexts>(Command, Group, *Doc);
+    for (const TRunText& saved : Texts) {
+        TVYXLogPara* para = VYXParaAt(Doc->Paras(), saved.Para);
+        if (!para || saved.Run < 0 || saved.Run >= para->Count())
+            throw VYXException("Invalid address");
+        TVYXCharRun* run = para->GetItems(saved.Run);
+        back->Texts.push_back({saved.Para, saved.Run, run->Text});
+        run->SetRawText(saved.Text);
+        para->CharRuns().Reindex();
+        para->MakeDirty();
+    }
+    Doc->SetDirty(true);
+    return back;
+}
+
+std::string TVYXUndoDataBatch::AsString() const { return "Batch records=" + std::to_string(Records.size()); }
+
+std::unique_ptr<TVYXUndoData> TVYXUndoDataBatch::Replay(TVYXUndo& undo)
+{
+    auto back = std::make_unique<TVYXUndoDataBatch>(Command, Group);
+    for (auto it = Records.rbegin(); it != Records.rend(); ++it)
+        if (std::unique_ptr<TVYXUndoData> inverse = (*it)->Replay(undo))
+            back->Records.push_back(std::move(inverse));
+    return back;
+}
+
+std::string TVYXUndoDataCell::AsString() const { return "Cell " + AddressText(Cell); }
+
+std::unique_ptr<TVYXUndoData> TVYXUndoDataCell::Replay(TVYXUndo& undo)
+{
+    if (Command != vycTableInsertColsLeft)
+        return std::make_unique<TVYXUndoDataCell>(Command, Group, *Editor, Cell);
+    TVYXLogDocEditor& editor = *Editor;
+    return undo.RunCommand(Command, Group, editor, [this, &editor] {
+        editor.Command(vycMovePos, editor.PosAt(Cell));
+        editor.CmdTable(vycTableDeleteCol);
+    });
 }
 
 // ---- The history ------------------------------------------------------------------
@@ -237,7 +467,7 @@ void TVYXUndo::SetFocusDoc(TVYXLogDocEditor& editor)
     if (ShallAdd() && FDepth > 0) {
         auto record = std::make_unique<TVYXUndoDataFocusDoc>(FGroupCommand, FGroup, *FFocusDoc, editor);
         Capture(*FFocusDoc, record->Caret, record->Selections);
-        Add(std::move(record));
+        Push(std::move(record));
     }
     FFocusDoc = &editor;
 }
@@ -335,7 +565,7 @@ void TVYXUndo::Clear()
     FReplay = 0;
 }
 
-void TVYXUndo::Add(std::unique_ptr<TVYXUndoData> record)
+void TVYXUndo::Push(std::unique_ptr<TVYXUndoData> record)
 {
     ++FRecordCount;
     if (FDepth == 0) {
@@ -352,6 +582,29 @@ void TVYXUndo::Add(std::unique_ptr<TVYXUndoData> record)
     }
     record->Group = FGroup;
     FUndoData.push_back(std::move(record));
+}
+
+std::unique_ptr<TVYXUndoData> TVYXUndo::MakeDoorRecord(TVYXLogDocument& doc, const TVYXDocEditEvent& event,
+                                                      TVYXCommand cmd)
+{
+    const TVYXDocRange& range = event.Change.Range;
+    switch (event.Change.Kind) {
+    case adckInsert: {
+        auto record = std::make_unique<TVYXUndoDataDelete>(cmd, FGroup, doc, range, event.Items);
+        record->SetEmptyRun(event);
+        return record;
+    }
+    case adckRemove:
+        if (!event.Removed)
+            throw VYXException("Edit without its removed content");
+        return std::make_unique<TVYXUndoDataContent>(cmd, FGroup, doc, range.First, event.Removed->Clone(),
+                                                     event.Items);
+    case adckFormat:
+        if (!event.Previous)
+            throw VYXException("Edit without its previous formats");
+        return std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, doc, event.Previous->Clone());
+    }
+    return nullptr;
 }
 
 void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
@@ -372,32 +625,17 @@ void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
                 r.Last = TVYXLogDocument::AdjustAddress(r.Last, event.Change);
             }
         }
+        // A command-level replay keeps what its command did, to take it back on redo.
+        if (FCapture)
+            if (std::unique_ptr<TVYXUndoData> record = MakeDoorRecord(doc, event, vycNone))
+                FCapture->push_back(std::move(record));
         return;
     }
     if (!FEnabled)
         return;
-    const TVYXCommand cmd = FDepth > 0 ? FGroupCommand : vycNone;
-    const TVYXDocRange& range = event.Change.Range;
     try {
-        switch (event.Change.Kind) {
-        case adckInsert: {
-            auto record = std::make_unique<TVYXUndoDataDelete>(cmd, FGroup, doc, range, event.Items);
-            record->SetEmptyRun(event);
-            Add(std::move(record));
-            break;
-        }
-        case adckRemove:
-            if (!event.Removed)
-                throw VYXException("Edit without its removed content");
-            Add(std::make_unique<TVYXUndoDataContent>(cmd, FGroup, doc, range.First, event.Removed->Clone(),
-                                                      event.Items));
-            break;
-        case adckFormat:
-            if (!event.Previous)
-                throw VYXException("Edit without its previous formats");
-            Add(std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, doc, event.Previous->Clone()));
-            break;
-        }
+        if (std::unique_ptr<TVYXUndoData> record = MakeDoorRecord(doc, event, FDepth > 0 ? FGroupCommand : vycNone))
+            Push(std::move(record));
     } catch (...) {
         // Without this edit's inverse the history before it cannot be replayed.
         Clear();
@@ -456,6 +694,11 @@ bool TVYXUndo::Step(TList& from, TList& to)
             from.pop_back();
             if (std::unique_ptr<TVYXUndoData> back = record->Replay(*this))
                 produced.push_back(std::move(back));
+            // Paragraphs put back at the caret end the step (the records before them
+            // belong to the command that removed them).
+            if (const auto* content = dynamic_cast<const TVYXUndoDataContent*>(record.get());
+                content && content->AtCaret && content->Type_() == autParas)
+                break;
         }
     } catch (const VYXException&) {
         // The document no longer matches the records (an edit went round the door):
@@ -463,22 +706,9 @@ bool TVYXUndo::Step(TList& from, TList& to)
         failed = true;
     }
     SetRecordUndo(false);
-    for (const TSaved& saved : FSaved) {
-        if (!saved.Touched)
-            continue;
-        TVYXLogDocEditor& editor = *saved.Editor;
-        TVYXSelections& sel = editor.Selections();
-        sel.Clear();
-        sel.Anchor.Clear();
-        sel.Status = assNone;
-        editor.Caret().Assign(NearestPos(editor, saved.Caret));
-        for (const TVYXDocRange& r : saved.Selections) {
-            TVYXLogPos first, last;
-            if (first.SetAddress(editor.Paras(), r.First) && last.SetAddress(editor.Paras(), r.Last))
-                sel.Add(first, last);
-        }
-        editor.SetRepaint(true);
-    }
+    for (const TSaved& saved : FSaved)
+        if (saved.Touched)
+            ApplySaved(saved);
     FSaved.clear();
     FMayCoalesce = false;
     FPendingState.reset();
@@ -491,6 +721,56 @@ bool TVYXUndo::Step(TList& from, TList& to)
     // An undo inside a command is that command's only work: nothing after it joins.
     FGroupStart = FUndoData.size();
     return true;
+}
+
+void TVYXUndo::ApplySaved(const TSaved& saved)
+{
+    TVYXLogDocEditor& editor = *saved.Editor;
+    TVYXSelections& sel = editor.Selections();
+    sel.Clear();
+    sel.Anchor.Clear();
+    sel.Status = assNone;
+    editor.Caret().Assign(NearestPos(editor, saved.Caret));
+    for (const TVYXDocRange& r : saved.Selections) {
+        TVYXLogPos first, last;
+        if (first.SetAddress(editor.Paras(), r.First) && last.SetAddress(editor.Paras(), r.Last))
+            sel.Add(first, last);
+    }
+    editor.SetRepaint(true);
+}
+
+std::unique_ptr<TVYXUndoData> TVYXUndo::RunCommand(TVYXCommand cmd, int group, TVYXLogDocEditor& editor,
+                                                   const std::function<void()>& command)
+{
+    auto find = [this, &editor]() -> TSaved& {
+        for (TSaved& saved : FSaved)
+            if (saved.Editor == &editor)
+                return saved;
+        FSaved.push_back({&editor, {}, {}, false});
+        Capture(editor, FSaved.back().Caret, FSaved.back().Selections);
+        return FSaved.back();
+    };
+    // The command acts where the replay has the caret, not where it stood before it.
+    ApplySaved(find());
+    auto batch = std::make_unique<TVYXUndoDataBatch>(cmd, group);
+    TList* outer = FCapture;
+    FCapture = &batch->Records;
+    try {
+        command();
+    } catch (...) {
+        FCapture = outer;
+        throw;
+    }
+    FCapture = outer;
+    for (std::unique_ptr<TVYXUndoData>& record : batch->Records) {
+        record->Command = cmd;
+        record->Group = group;
+    }
+    TSaved& saved = find();
+    Capture(editor, saved.Caret, saved.Selections);
+    saved.Touched = true;
+    FFocusDoc = &editor;
+    return batch;
 }
 
 bool TVYXUndo::Undo() { return Step(FUndoData, FRedoData); }
@@ -522,6 +802,213 @@ void TVYXUndo::DeleteLast()
     if (!FUndoData.empty())
         FUndoData.pop_back();
 }
+
+// ---- Records from outside the door ----------------------------------------------------
+
+void TVYXUndo::AddRecord(std::unique_ptr<TVYXUndoData> record)
+{
+    if (!ShallAdd() || !record)
+        return;
+    record->Group = FGroup;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd)
+{
+    if (!ShallAdd())
+        return;
+    if (CommandIsCHPX(cmd))
+        AddCHP(cmd);
+    else if (CommandIsPAPX(cmd))
+        AddPAP(cmd);
+    else
+        Push(std::make_unique<TVYXUndoData>(cmd, FGroup));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, int) { AddRecord(std::make_unique<TVYXUndoData>(cmd, FGroup)); }
+
+void TVYXUndo::Add(TVYXCommand cmd, char16_t ch) { Add(cmd, std::u16string_view(&ch, 1)); }
+
+void TVYXUndo::Add(TVYXCommand cmd, std::u16string_view text)
+{
+    if (!ShallAdd() || text.empty())
+        return;
+    TVYXLogDocEditor& editor = *FFocusDoc;
+    auto content = std::make_unique<TVYXDocFragment>();
+    content->Paras = editor.CreateParas();
+    content->Paras->AppendPara(text)->Pilcrow = false;
+    auto record = std::make_unique<TVYXUndoDataContent>(cmd, FGroup, editor, TVYXLogDocument::AddressOf(editor.Caret()),
+                                                         std::move(content), false);
+    record->AtCaret = true;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, std::u16string_view text, const TVYXCHPX& chpx)
+{
+    if (!ShallAdd() || text.empty())
+        return;
+    Add(cmd, text);
+    auto& record = static_cast<TVYXUndoDataContent&>(*FUndoData.back());
+    TVYXLogPara* para = record.Content->Paras->GetParas(0);
+    for (int i = 0; i < para->Count(); ++i)
+        para->GetItems(i)->SetCHPX(&chpx);
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, const TVYXCharRun& run)
+{
+    if (!ShallAdd())
+        return;
+    TVYXLogDocEditor& editor = *FFocusDoc;
+    auto content = std::make_unique<TVYXDocFragment>();
+    content->Paras = editor.CreateParas();
+    TVYXLogPara* para = content->Paras->AppendPara();
+    para->Pilcrow = false;
+    para->CharRuns().Clear();
+    para->CharRuns().Add(run.Clone());
+    para->CharRuns().Reindex();
+    auto record = std::make_unique<TVYXUndoDataContent>(cmd, FGroup, editor, TVYXLogDocument::AddressOf(editor.Caret()),
+                                                         std::move(content), false);
+    record->AtCaret = true;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, const TVYXLogParas& paras)
+{
+    if (!ShallAdd() || paras.Count() == 0)
+        return;
+    TVYXLogDocEditor& editor = *FFocusDoc;
+    auto content = std::make_unique<TVYXDocFragment>();
+    content->Paras = paras.Clone(nullptr, nullptr);
+    auto record = std::make_unique<TVYXUndoDataContent>(cmd, FGroup, editor, TVYXLogDocument::AddressOf(editor.Caret()),
+                                                         std::move(content), false);
+    record->AtCaret = true;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, const TVYXLogPos& pos)
+{
+    if (!ShallAdd() || !pos.Valid())
+        return;
+    const TVYXDocAddress at = TVYXLogDocument::AddressOf(pos);
+    const TVYXUndoType kind = InCell(pos) ? autLogPosTable : autLogPos;
+    if (PeekUndo() == kind)
+        if (const auto* last = dynamic_cast<const TVYXUndoDataState*>(Last()); last && last->Caret == at)
+            return;  // the caret stood there already
+    auto record = std::make_unique<TVYXUndoDataState>(cmd, FGroup, *FFocusDoc, at, std::vector<TVYXDocRange>{});
+    record->ByCommand = true;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, const TVYXLogPos& first, const TVYXLogPos& last)
+{
+    if (!ShallAdd() || !first.Valid() || !last.Valid())
+        return;
+    TVYXDocRange range{TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
+    if (range.Last < range.First)
+        std::swap(range.First, range.Last);
+    auto record = std::make_unique<TVYXUndoDataDelete>(cmd, FGroup, *FFocusDoc, range, false);
+    record->ByCommand = true;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, const TVYXLogSelection& selection)
+{
+    if (!ShallAdd() || !selection.Valid())
+        return;
+    const TVYXDocRange range{TVYXLogDocument::AddressOf(selection.First), TVYXLogDocument::AddressOf(selection.Last)};
+    auto record = std::make_unique<TVYXUndoDataState>(cmd, FGroup, *FFocusDoc, range.Last, std::vector<TVYXDocRange>{range});
+    record->ByCommand = true;
+    Push(std::move(record));
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, TVYXTableCell& cell)
+{
+    TVYXLogPara* first = cell.Paras()._FirstPara();
+    if (!ShallAdd() || !first)
+        return;
+    Push(std::make_unique<TVYXUndoDataCell>(cmd, FGroup, *FFocusDoc, VYXAddressOf(*first, 1)));
+}
+
+void TVYXUndo::Add(TVYXLogDocEditor& editor)
+{
+    if (FFocusDoc == &editor)
+        return;
+    if (ShallAdd()) {
+        auto record = std::make_unique<TVYXUndoDataFocusDoc>(FDepth > 0 ? FGroupCommand : vycNone, FGroup, *FFocusDoc,
+                                                             editor);
+        Capture(*FFocusDoc, record->Caret, record->Selections);
+        Push(std::move(record));
+    }
+    FFocusDoc = &editor;
+}
+
+void TVYXUndo::Add(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to)
+{
+    if (!ShallAdd() || from >= to)
+        return;
+    auto formats = std::make_unique<TVYXDocFormats>();
+    formats->Range = {VYXAddressOf(para, from), VYXAddressOf(para, to)};
+    AddRunFormats(*formats, para, from, to);
+    if (!formats->Runs.empty())
+        Push(std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, *FFocusDoc, std::move(formats)));
+}
+
+void TVYXUndo::AddCHP(TVYXCommand cmd)
+{
+    if (!ShallAdd())
+        return;
+    TVYXLogPos first, last;
+    const std::vector<TVYXLogPara*> paras = FormatParas(*FFocusDoc, first, last);
+    if (paras.empty())
+        return;
+    // Whole character formats, not one property: putting them back is then exact
+    // whatever the command merged.
+    auto formats = std::make_unique<TVYXDocFormats>();
+    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
+    for (TVYXLogPara* p : paras)
+        AddRunFormats(*formats, *p, p == first.Para ? first.CharPos : 1,
+                      p == last.Para ? last.CharPos : p->EndOfParaPos() + 1);
+    if (!formats->Runs.empty())
+        Push(std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, *FFocusDoc, std::move(formats)));
+}
+
+void TVYXUndo::AddPAP(TVYXCommand cmd)
+{
+    if (!ShallAdd())
+        return;
+    TVYXLogPos first, last;
+    const std::vector<TVYXLogPara*> paras = FormatParas(*FFocusDoc, first, last);
+    if (paras.empty())
+        return;
+    auto formats = std::make_unique<TVYXDocFormats>();
+    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
+    for (TVYXLogPara* p : paras)
+        formats->Paras.push_back({VYXAddressOf(*p, 1), CopyPAPX(p->PAPX()), nullptr, false});
+    Push(std::make_unique<TVYXUndoDataDocProp>(cmd == vycNone ? vycFormatPAPX : cmd, FGroup, *FFocusDoc,
+                                               std::move(formats)));
+}
+
+namespace {
+template <class T>
+const T* NewestAs(const TVYXUndo& undo, TVYXUndoType kind)
+{
+    return undo.PeekUndo() == kind ? dynamic_cast<const T*>(undo.Last()) : nullptr;
+}
+}  // namespace
+
+const TVYXUndoData* TVYXUndo::AsCmd() const { return PeekUndo() == autCommand ? Last() : nullptr; }
+const TVYXUndoDataFocusDoc* TVYXUndo::AsFocusDoc() const { return NewestAs<TVYXUndoDataFocusDoc>(*this, autFocusDoc); }
+const TVYXUndoDataDocProp* TVYXUndo::AsDocProp() const { return NewestAs<TVYXUndoDataDocProp>(*this, autDocProp); }
+const TVYXUndoDataDocProp* TVYXUndo::AsDocPropSel() const { return NewestAs<TVYXUndoDataDocProp>(*this, autDocPropSel); }
+const TVYXUndoDataContent* TVYXUndo::AsChar() const { return NewestAs<TVYXUndoDataContent>(*this, autChar); }
+const TVYXUndoDataContent* TVYXUndo::AsText() const { return NewestAs<TVYXUndoDataContent>(*this, autText); }
+const TVYXUndoDataContent* TVYXUndo::AsParas() const { return NewestAs<TVYXUndoDataContent>(*this, autParas); }
+const TVYXUndoDataContent* TVYXUndo::AsCharRun() const { return NewestAs<TVYXUndoDataContent>(*this, autCharRun); }
+const TVYXUndoDataState* TVYXUndo::AsLogPos() const { return NewestAs<TVYXUndoDataState>(*this, autLogPos); }
+const TVYXUndoDataState* TVYXUndo::AsLogPosTable() const { return NewestAs<TVYXUndoDataState>(*this, autLogPosTable); }
+const TVYXUndoDataState* TVYXUndo::AsSelection() const { return NewestAs<TVYXUndoDataState>(*this, autSelection); }
+const TVYXUndoDataDelete* TVYXUndo::AsDelete() const { return NewestAs<TVYXUndoDataDelete>(*this, autDelete); }
+const TVYXUndoData* TVYXUndo::AsCell() const { return PeekUndo() == autCell ? Last() : nullptr; }
 
 std::string TVYXUndo::DEBUG_Dump() const
 {

@@ -20,20 +20,36 @@
 // typed, with nothing done in between, joins that group, so one undo takes back a run
 // of typed text. Any other command, an undo or a redo starts a new group.
 //
-// Edits the door cannot take back yet (bookmarks, anchored objects, notes, accepting
-// or rejecting tracked changes, field results, a secondary editor going)
-// make the editor call Clear: the history before them could no longer be replayed.
+// Bookmarks and field results change the body beside the door; the editor hands their
+// inverses in as records of their own (a bookmark by name and addresses, field results
+// as the run texts they replaced).
+//
+// Hosts and the facade may also record at command level with the Add overloads (a
+// typed character, a deleted text, a caret position, a table cell...). Such a record is
+// replayed through the editor's own commands at the focus editor's caret, recording
+// suspended; the door edits that replay makes are kept as its inverse (a batch), so
+// redo is exact as well.
+//
+// Edits the door cannot take back yet (anchored objects and text boxes, notes,
+// accepting or rejecting marks kept on field and object runs, section columns, a
+// secondary editor going) make the editor call Clear: the history before them could
+// no longer be replayed.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editing/VYXKeys.h"
 #include "model/VYXLogDocument.h"
 
+class TVYXBookmark;
 class TVYXLogDocEditor;
+class TVYXLogSelection;
 class TVYXSysOptions;
+class TVYXTableCell;
 class TVYXUndo;
 
 // Record kinds, the numbers PeekUndo answers (0: no record).
@@ -51,7 +67,9 @@ enum TVYXUndoType {
     autLogPosTable = 10,  // caret inside a table cell, no selection
     autSelection = 11,    // caret and selections
     autDelete = 12,       // an inserted range to remove
-    autCell = 13,         // a table as it was before a table command
+    autCell = 13,         // a table as it was before a table command, or a cell (Add)
+    autBookmark = 14,     // a bookmark made or taken out
+    autRunTexts = 15,     // run texts a field update replaced
 };
 
 // One record: the command it belongs to and its group.
@@ -81,6 +99,9 @@ public:
     TVYXLogDocEditor* Editor;  // borrowed; the history is cleared before an editor goes
     TVYXDocAddress Caret;
     std::vector<TVYXDocRange> Selections;
+    // Made by Add(cmd, pos) or Add(cmd, selection): replay moves and selects through
+    // the editor's commands.
+    bool ByCommand = false;
     TVYXUndoType Type_() const override;
     std::string AsString() const override;
     std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
@@ -109,6 +130,9 @@ public:
     TVYXDocAddress At;
     std::unique_ptr<TVYXDocFragment> Content;
     bool Items;  // whole items (TVYXLogDocument::InsertItems)
+    // Made by Add(cmd, char / text / run / paras): replay inserts at the focus editor's
+    // caret, which moves behind the content.
+    bool AtCaret = false;
     TVYXUndoType Type_() const override;
     std::string AsString() const override;
     std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
@@ -121,11 +145,75 @@ public:
     TVYXLogDocument* Doc;
     TVYXDocRange Range;
     bool Items;  // whole items (TVYXLogDocument::RemoveItems)
+    // Made by Add(cmd, first, last): replay selects the range and deletes it with the
+    // editor's command.
+    bool ByCommand = false;
     // The empty text run the insertion filled, put back after the removal.
     bool EmptyRun = false;
     std::unique_ptr<TVYXCHPX> EmptyRunCHPX;
     void SetEmptyRun(const TVYXDocEditEvent& event);
     TVYXUndoType Type_() const override { return autDelete; }
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// A bookmark by name and the addresses of its ends: Present when it stands in the body
+// (replay takes it out), else replay makes it again.
+class TVYXUndoDataBookmark : public TVYXUndoData {
+public:
+    TVYXUndoDataBookmark(TVYXCommand cmd, int group, TVYXLogDocEditor& editor, std::u16string_view name,
+                         const TVYXDocRange& range, bool present);
+    ~TVYXUndoDataBookmark() override;
+    TVYXLogDocEditor* Editor;
+    std::u16string Name;
+    TVYXDocRange Range;
+    bool Present;
+    // The bookmark taken out, kept alive: copies of its boundary runs in other records
+    // name it, and it goes back in as the same object.
+    std::unique_ptr<TVYXBookmark> Kept;
+    TVYXUndoType Type_() const override { return autBookmark; }
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// Texts of runs (by paragraph address and run index) to be put back; a field update
+// writes results into the runs it finds, so the runs themselves stay.
+class TVYXUndoDataRunTexts : public TVYXUndoData {
+public:
+    struct TRunText {
+        TVYXDocAddress Para;
+        int Run = 0;
+        std::u16string Text;
+    };
+    TVYXUndoDataRunTexts(TVYXCommand cmd, int group, TVYXLogDocument& doc) : TVYXUndoData(cmd, group), Doc(&doc) {}
+    TVYXLogDocument* Doc;
+    std::vector<TRunText> Texts;
+    TVYXUndoType Type_() const override { return autRunTexts; }
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// What a command-level replay did through the door, as door records in the order made;
+// replaying them from the last takes that replay back.
+class TVYXUndoDataBatch : public TVYXUndoData {
+public:
+    TVYXUndoDataBatch(TVYXCommand cmd, int group) : TVYXUndoData(cmd, group) {}
+    std::vector<std::unique_ptr<TVYXUndoData>> Records;
+    std::string AsString() const override;
+    std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
+};
+
+// A table cell (Add(cmd, cell)), as the address of its first paragraph: replay of
+// vycTableInsertColsLeft deletes that cell's column again.
+class TVYXUndoDataCell : public TVYXUndoData {
+public:
+    TVYXUndoDataCell(TVYXCommand cmd, int group, TVYXLogDocEditor& editor, const TVYXDocAddress& cell)
+        : TVYXUndoData(cmd, group), Editor(&editor), Cell(cell)
+    {
+    }
+    TVYXLogDocEditor* Editor;
+    TVYXDocAddress Cell;
+    TVYXUndoType Type_() const override { return autCell; }
     std::string AsString() const override;
     std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;
 };
@@ -192,11 +280,55 @@ public:
     // Records made since construction (a test sees that a command joined a group).
     long RecordCount() const { return FRecordCount; }
 
+    // ---- Records from outside the door ----
+    // Each adds only when ShallAdd, to the open group (or as a group of its own).
+    // A plain command; for character commands the formats of the focus editor's
+    // selection (or caret paragraph) and for paragraph commands those of its
+    // paragraphs, as AddCHP / AddPAP.
+    void Add(TVYXCommand cmd);
+    void Add(TVYXCommand cmd, char16_t ch);
+    void Add(TVYXCommand cmd, std::u16string_view text);
+    void Add(TVYXCommand cmd, std::u16string_view text, const TVYXCHPX& chpx);
+    void Add(TVYXCommand cmd, const TVYXCharRun& run);
+    // Copies of the items (over the focus editor's document).
+    void Add(TVYXCommand cmd, const TVYXLogParas& paras);
+    // A position record (autLogPosTable inside a cell, else autLogPos); not added when
+    // the newest record is a position record of the same kind at the same place.
+    void Add(TVYXCommand cmd, const TVYXLogPos& pos);
+    void Add(TVYXCommand cmd, const TVYXLogPos& first, const TVYXLogPos& last);
+    void Add(TVYXCommand cmd, const TVYXLogSelection& selection);
+    void Add(TVYXCommand cmd, TVYXTableCell& cell);
+    // The focus goes to `editor` (a focus record, as SetFocusDoc inside a command).
+    void Add(TVYXLogDocEditor& editor);
+    // A plain command carrying a number (kept for DEBUG_Dump; nothing to replay).
+    void Add(TVYXCommand cmd, int value);
+    // The character formats of `para` from `from` to `to` - 1 (1-based positions).
+    void Add(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to);
+    void AddCHP(TVYXCommand cmd);
+    void AddPAP(TVYXCommand cmd);
+    // A record the editor made for an edit beside the door (bookmarks, field results).
+    void AddRecord(std::unique_ptr<TVYXUndoData> record);
+
     // ---- The newest record ----
     TVYXUndoType PeekUndo() const { return FUndoData.empty() ? autNone : FUndoData.back()->Type_(); }
     TVYXCommand PeekCommand() const { return FUndoData.empty() ? vycNone : FUndoData.back()->Command; }
     int PeekGroup() const { return FUndoData.empty() ? -1 : FUndoData.back()->Group; }
     const TVYXUndoData* Last() const { return FUndoData.empty() ? nullptr : FUndoData.back().get(); }
+    // The newest record as its kind, or nullptr when it is of another kind.
+    const TVYXUndoData* AsCmd() const;
+    const TVYXUndoDataFocusDoc* AsFocusDoc() const;
+    const TVYXUndoDataDocProp* AsDocProp() const;
+    const TVYXUndoDataDocProp* AsDocPropSel() const;
+    const TVYXUndoDataContent* AsChar() const;
+    const TVYXUndoDataContent* AsText() const;
+    const TVYXUndoDataContent* AsParas() const;
+    const TVYXUndoDataContent* AsCharRun() const;
+    const TVYXUndoDataState* AsLogPos() const;
+    const TVYXUndoDataState* AsLogPosTable() const;
+    const TVYXUndoDataState* AsSelection() const;
+    const TVYXUndoDataDelete* AsDelete() const;
+    // A table as it was (TVYXUndoDataContent) or a cell (TVYXUndoDataCell).
+    const TVYXUndoData* AsCell() const;
     // The record `back` places before the newest (0: the newest); nullptr past the start.
     const TVYXUndoData* Peek(int back) const;
     void DeleteLast();
@@ -209,6 +341,12 @@ public:
     // An editor's caret and selections as they stand in the replay so far.
     void ReplayState(TVYXLogDocEditor& editor, TVYXDocAddress& caret, std::vector<TVYXDocRange>& selections);
     void RestoreState(TVYXLogDocEditor& editor, const TVYXDocAddress& caret, const std::vector<TVYXDocRange>& sel);
+    // Runs `command` on `editor` as the replay has it (caret and selections set first),
+    // recording suspended, and answers the door edits it made as one batch record.
+    std::unique_ptr<TVYXUndoData> RunCommand(TVYXCommand cmd, int group, TVYXLogDocEditor& editor,
+                                             const std::function<void()>& command);
+    // The editor command-level records act on: the focus editor.
+    TVYXLogDocEditor& ReplayEditor() const { return *FFocusDoc; }
 
     // TVYXDocWatcher
     void DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event) override;
@@ -217,7 +355,8 @@ private:
     using TList = std::vector<std::unique_ptr<TVYXUndoData>>;
     // Replays the newest group of `from` and appends its inverse records to `to`.
     bool Step(TList& from, TList& to);
-    void Add(std::unique_ptr<TVYXUndoData> record);
+    void Push(std::unique_ptr<TVYXUndoData> record);
+    std::unique_ptr<TVYXUndoData> MakeDoorRecord(TVYXLogDocument& doc, const TVYXDocEditEvent& event, TVYXCommand cmd);
     bool TryCoalesce();
     int CountGroups(const TList& list) const;
 
@@ -228,6 +367,8 @@ private:
         std::vector<TVYXDocRange> Selections;
         bool Touched;  // edited or given a state: its caret is set when the replay ends
     };
+    // Puts an editor's caret and selections where the replay has them.
+    void ApplySaved(const TSaved& saved);
 
     TVYXLogDocEditor& FMain;
     std::vector<TVYXLogDocEditor*> FEditors;  // watched, borrowed
@@ -248,6 +389,7 @@ private:
     // False after anything but a typing group: the next typing starts a group.
     bool FMayCoalesce = false;
     std::vector<TSaved> FSaved;  // during a replay only
+    TList* FCapture = nullptr;   // door records of a command-level replay go here
     bool FReplayEmptyRun = false;
     std::unique_ptr<TVYXCHPX> FReplayEmptyRunCHPX;
 };

@@ -12,7 +12,7 @@ vyx_tests(vyx_editor_tests LABEL facade DEPS vyx_editor vyx_device SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXEditorTest.cpp
 )
 
-vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import SOURCES
+vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import vyx_pdf SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorFiles.cpp
 )
 

@@ -392,6 +392,10 @@ void TWriter::PAPX(TXml& x, const TVYXPAPX& papx, const TVYXSEP* sep, bool markR
         x.Tag("w:pStyle").Attr16("w:val", style->Id).Empty();
     if (papx.GetValue(vypiKeepNext, b))
         x.OnOff("w:keepNext", b);
+    if (papx.GetValue(vypiKeepLines, b))
+        x.OnOff("w:keepLines", b);
+    if (papx.GetValue(vypiWidowControl, b))
+        x.OnOff("w:widowControl", b);
     if (papx.Assigned(vypiNumbering)) {
         const TVYXNumbering* level = papx.GetNumbering();
         const auto id = level ? FNumIds.find(level->NumList()) : FNumIds.end();
@@ -1116,9 +1120,12 @@ void TWriter::Table(TXml& x, const TVYXTable& table)
     for (int r = 0; r < table.Count(); ++r) {
         const TVYXTableRow& row = *table.GetRows(r);
         x.Tag("w:tr").Open();
-        if (row.Height > 0) {
+        if (row.Height > 0 || row.CantSplit) {
             x.Tag("w:trPr").Open();
-            x.Tag("w:trHeight").Attr("w:val", Twips(row.Height)).Empty();
+            if (row.CantSplit)
+                x.Tag("w:cantSplit").Empty();
+            if (row.Height > 0)
+                x.Tag("w:trHeight").Attr("w:val", Twips(row.Height)).Empty();
             x.End("w:trPr");
         }
         for (int c = 0; c < row.Count(); ++c) {

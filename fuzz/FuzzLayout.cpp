@@ -33,7 +33,7 @@ void Build(TVYXLogDocEditor& doc, const std::uint8_t* data, std::size_t size)
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const std::uint8_t arg = data[i + 1];
         const double value = (static_cast<int>(arg) - 64) * 3.0;  // -192..573 points
-        switch (data[i] % 20) {
+        switch (data[i] % 22) {
         case 0: para = &doc.AppendParaUI(cTexts[arg % 8]); break;
         case 1: para->Append(cTexts[arg % 8]); break;
         case 2: para->AppendTab(); break;
@@ -43,6 +43,7 @@ void Build(TVYXLogDocEditor& doc, const std::uint8_t* data, std::size_t size)
             t.GetRows(0)->HeaderRow = arg & 1;
             t.GetRows(t.Count() - 1)->Height = value;
             t.GetRows(t.Count() - 1)->HeightExact = arg & 2;
+            t.GetRows(0)->CantSplit = arg & 8;
             doc.CellPara(t, 0, 0).Append(cTexts[arg % 8]);
             if (arg & 4)
                 doc.CellPara(t, 0, 0).Paras->AddTable(2, 2);
@@ -72,7 +73,10 @@ void Build(TVYXLogDocEditor& doc, const std::uint8_t* data, std::size_t size)
             auto obj = std::make_unique<TVYXGraphicObj>();
             obj->Width = value;
             obj->Height = arg * 2.0;
-            obj->Wrap = static_cast<TVYXGrObjWrap>(arg % 5);
+            obj->Wrap = static_cast<TVYXGrObjWrap>(arg % 6);
+            obj->VertPosRel = static_cast<TVYXGrObjVertPosRelative>((arg / 6) % 8);  // on the page or beside the text
+            obj->HorizPosRel = static_cast<TVYXGrObjHorizPosRelative>((arg / 48) % 8);
+            obj->PosTop = value / 2;
             if (obj->Wrap == agowInLine)
                 para->AppendGraphic(std::move(obj));
             else
@@ -84,6 +88,8 @@ void Build(TVYXLogDocEditor& doc, const std::uint8_t* data, std::size_t size)
         case 17: para->AddTabStops()->Add(value, static_cast<TVYXTabStopAlignment>(arg % 6)); break;
         case 18: para->PAPX().RTL = arg & 1; break;
         case 19: doc.SEP().PageWidth = value; break;
+        case 20: para->PAPX().SetKeepNext(arg & 1); para->PAPX().SetKeepLines(arg & 2); para->PAPX().SetWidowControl(arg & 4); break;
+        case 21: doc.AppendFootnote(std::u16string(cTexts[arg % 8]) + cTexts[(arg + 1) % 8] + cTexts[(arg + 2) % 8]); break;
         }
     }
 }

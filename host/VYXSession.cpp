@@ -260,15 +260,13 @@ const char* DocKind(TVYXLogDocType type)
     }
 }
 
-// The 1-based index of the paragraph in its own list.
-int ParaIndex(const TVYXLogPara& para)
+// The 1-based place of the paragraph in its document's reading order (cells included).
+int ParaIndex(TVYXLogDocEditor& doc, const TVYXLogPara& para)
 {
-    const TVYXLogParas* list = para.Paras;
-    if (!list)
-        return 0;
-    for (int i = 0; i < list->Count(); ++i)
-        if (list->GetItems(i) == &para)
-            return i + 1;
+    int index = 1;
+    for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next(), ++index)
+        if (p == &para)
+            return index;
     return 0;
 }
 }  // namespace
@@ -297,6 +295,10 @@ TVYXSessionResult TVYXSession::Play(std::string_view script)
         const std::string_view text = script.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
         ++line;
         try {
+            if (text.size() > MaxLineLength)
+                Fail("the line is longer than " + std::to_string(MaxLineLength) + " bytes");
+            if (result.Statements >= MaxStatements)
+                Fail("more than " + std::to_string(MaxStatements) + " statements");
             if (!Tokenize(text).empty()) {
                 PlayLine(text);
                 ++result.Statements;
@@ -368,10 +370,11 @@ void TVYXSession::PlayLine(std::string_view line)
                 int p = 0, c = 0;
                 if (colon == std::string::npos || !ParseInt(s.substr(1, colon - 1), p) || !ParseInt(s.substr(colon + 1), c))
                     Fail("a point is \"@PARA:CHAR\" or \"@caret\"");
-                TVYXLogParas& paras = e.MainDoc().Paras();
-                if (p < 1 || p > paras.Count() || !paras.GetItems(p - 1)->IsPara())
+                TVYXLogPara* para = p >= 1 ? e.MainDoc().FirstPara() : nullptr;
+                for (int k = 1; para && k < p; ++k)
+                    para = para->Next();
+                if (!para)
                     Fail("no paragraph " + std::to_string(p));
-                auto* para = static_cast<TVYXLogPara*>(paras.GetItems(p - 1));
                 if (c < 1 || c > para->EndOfParaPos())
                     Fail("no character " + std::to_string(c) + " in paragraph " + std::to_string(p));
                 pos.Assign(para, c);
@@ -449,6 +452,8 @@ void TVYXSession::PlayLine(std::string_view line)
         TVYXMemoryStream rtf(t.size() > 1 ? t[1].Text : std::string());
         rtf.Seek(0, vysoBeginning);
         e.CommandUI(vycInsertRTFStreamAtCaret, static_cast<TVYXStream&>(rtf));
+    } else if (!AllowFiles && (verb == "open" || verb == "save" || verb == "snapshot")) {
+        Fail(verb + " is not allowed here");
     } else if (verb == "open") {
         need(1);
         e.LoadFromFile(Resolve(t[1].Text));
@@ -483,7 +488,7 @@ void TVYXSession::PlayLine(std::string_view line)
         } else if (what == "caret") {
             const int p = integer(2), c = integer(3);
             const TVYXLogPos& caret = doc.Caret();
-            const int hp = caret.Para ? ParaIndex(*caret.Para) : 0;
+            const int hp = caret.Para ? ParaIndex(doc, *caret.Para) : 0;
             if (hp != p || caret.CharPos != c)
                 Fail("assert caret: the caret is at " + std::to_string(hp) + ":" + std::to_string(caret.CharPos) +
                      ", expected " + std::to_string(p) + ":" + std::to_string(c));

@@ -20,7 +20,7 @@
 //     text "S"               the focused document's text, paragraphs joined by "\n"
 //     contains "S"           ... contains S
 //     para "S"               the caret paragraph's text
-//     caret P C              the caret's paragraph (1-based in its list) and character
+//     caret P C              the caret's paragraph (1-based, reading order) and character
 //     selection "S"          the selected text ("" when nothing is selected)
 //     focus KIND             main, header, footer, footnotes, endnotes or textbox
 //     pages N                the laid-out page count
@@ -30,8 +30,9 @@
 //     link "URL"             the last hyperlink followed
 //     undo N                 the number of undo groups
 //
-// POINT is "X Y" in screen pixels, or "@P:C" (the main document's paragraph P,
-// 1-based, character C), or "@caret": the screen point of that position.
+// POINT is "X Y" in screen pixels, or "@P:C" (the main document's paragraph P, 1-based
+// in reading order with table cells' paragraphs counted, character C), or "@caret":
+// the screen point of that position.
 // MODS is a "+"-joined list of shift, ctrl, alt, double, triple, right.
 // STRING escapes: \n \t \\ \" \uXXXX. Also understood: type (text), press (key),
 // cmd (command), mousedown, mouseup, mousemove.
@@ -61,6 +62,11 @@ public:
     void PlayLine(std::string_view line);
     // The text of the main document after the last open (for "assert original").
     const std::u16string& Original() const { return FOriginal; }
+    // False refuses open, save and snapshot (a script from an untrusted source).
+    bool AllowFiles = true;
+    // Lines longer than this, or more statements than MaxStatements, fail the script.
+    std::size_t MaxLineLength = 1 << 20;
+    int MaxStatements = 1 << 20;
 
 private:
     std::string Resolve(const std::string& name) const;

@@ -646,6 +646,11 @@ void TVYXReadDOC::TImpl::ReadClx()
         const std::uint64_t bytes = std::uint64_t{p.CpEnd - p.CpStart} * (p.Compressed ? 1 : 2);
         if (p.Fc + bytes > docSize)
             throw VYXException("Invalid Pcdt");
+        // Every character is stored once, in a byte or two of its own: more characters than
+        // the stream has bytes means pieces that repeat the same bytes, which would let a
+        // small file claim gigabytes of text.
+        if (p.CpEnd > docSize)
+            throw VYXException("Invalid Pcdt");
         Pieces.push_back(p);
     }
 }

@@ -46,8 +46,13 @@ constexpr int cCodeBadPicture = 3711;
 constexpr int cCodeTableClipped = 3712;
 // Spaces one text:s may give: more is no text anybody wrote.
 constexpr int cMaxSpaces = 10000;
-// Cells of one table; repeated rows past this are dropped.
+// Cells of one table, repeats expanded; repeated rows past this are dropped.
 constexpr long cMaxTableCells = 200000;
+// Content that repeated cells and rows may copy, summed over the document (elements,
+// characters and spaces). Repeats are how spreadsheets-turned-text store empty
+// cells, which weigh nothing; a full cell repeated a million times would otherwise
+// multiply its text beyond any memory. Past this, copies stay empty.
+constexpr long cMaxRepeatedContent = 2'000'000;
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
@@ -1007,6 +1012,7 @@ private:
         const TVYXODTNode* Node = nullptr;
         bool Covered = false;
         int ColSpan = 1, RowSpan = 1;
+        bool Copy = false;  // a repeat of the cell before it
     };
 
     void CollectColumns(const TVYXODTNode& node, std::vector<double>& widths, int depth)
@@ -1027,6 +1033,42 @@ private:
         }
     }
 
+    // Cells of a row as the grid will hold them: repeats expanded, at most 1024.
+    static long RowWidth(const TVYXODTNode& row)
+    {
+        long width = 0;
+        for (const auto& c : row.Children) {
+            if (c->Name == "table:table-cell" || c->Name == "table:covered-table-cell")
+                width += IntAttr(*c, "table:number-columns-repeated", 1, 1, 1024);
+            if (width >= 1024)
+                return 1024;
+        }
+        return width;
+    }
+
+    // What copying `node`'s content once costs against cMaxRepeatedContent: its
+    // elements, characters and spaces, counted up to `limit`.
+    long ContentWeight(const TVYXODTNode& node, long limit)
+    {
+        if (const auto it = FContentWeights.find(&node); it != FContentWeights.end())
+            return it->second;
+        long weight = 0;
+        std::vector<const TVYXODTNode*> stack;
+        for (const auto& c : node.Children)
+            stack.push_back(c.get());
+        while (!stack.empty() && weight <= limit) {
+            const TVYXODTNode* n = stack.back();
+            stack.pop_back();
+            weight += 1 + static_cast<long>(n->Text.size());
+            if (n->Name == "text:s")
+                weight += IntAttr(*n, "text:c", 1, 1, cMaxSpaces);
+            for (const auto& c : n->Children)
+                stack.push_back(c.get());
+        }
+        FContentWeights.emplace(&node, weight);
+        return weight;
+    }
+
     void CollectRows(const TVYXODTNode& node, std::vector<const TVYXODTNode*>& rows,
                      std::unordered_set<const TVYXODTNode*>& headers, long& cells, int depth, bool header = false)
     {
@@ -1035,7 +1077,7 @@ private:
                 if (header)
                     headers.insert(c.get());
                 const int repeat = IntAttr(*c, "table:number-rows-repeated", 1, 1, cVYXMaxTableRows);
-                const long width = std::max<long>(1, static_cast<long>(c->Children.size()));
+                const long width = std::max<long>(1, RowWidth(*c));
                 for (int i = 0; i < repeat; ++i) {
                     if (static_cast<int>(rows.size()) >= cVYXMaxTableRows || cells + width > cMaxTableCells) {
                         FClipped = true;
@@ -1076,7 +1118,7 @@ private:
                 const int repeat = IntAttr(*c, "table:number-columns-repeated", 1, 1, 1024);
                 for (int i = 0; i < repeat && row.size() < 1024; ++i)
                     row.push_back({c.get(), covered, IntAttr(*c, "table:number-columns-spanned", 1, 1, 1024),
-                                   IntAttr(*c, "table:number-rows-spanned", 1, 1, cVYXMaxTableRows)});
+                                   IntAttr(*c, "table:number-rows-spanned", 1, 1, cVYXMaxTableRows), i > 0});
             }
             cols = std::max(cols, row.size());
         }
@@ -1126,6 +1168,7 @@ private:
             const auto& row = grid[static_cast<std::size_t>(r)];
             TVYXTableRow* modelRow = table->GetRows(r);
             const TVYXODTNode* rowNode = rowNodes[static_cast<std::size_t>(r)];
+            const bool rowCopy = r > 0 && rowNodes[static_cast<std::size_t>(r - 1)] == rowNode;
             modelRow->RptData = headerRows.count(rowNode) > 0;
             const TVYXODTPropMap& rowBox = FStyles.Resolve(FScope, "table-row", rowNode->Attr("table:style-name")).Box;
             double height = 0;
@@ -1152,6 +1195,19 @@ private:
                         merges.push_back({c, r, std::min(c + ref.ColSpan, nCols) - 1,
                                           std::min(r + ref.RowSpan, nRows) - 1});
                 }
+                if (ref.Copy || rowCopy) {
+                    const long left = cMaxRepeatedContent - FRepeatedContent;
+                    const long weight = ContentWeight(*ref.Node, left);
+                    if (weight > left) {
+                        if (!FRepeatsClipped)
+                            if (TVYXErrorManager* errors = FDoc.Errors())
+                                errors->Warning("Repeated table cells too large: later copies left empty",
+                                                cCodeTableClipped);
+                        FRepeatsClipped = true;
+                        continue;
+                    }
+                    FRepeatedContent += weight;
+                }
                 // Cells past the last column add their text to the last cell.
                 TSink cellSink{&cell->Paras(), c < nCols ? FirstUnusedPara(cell->Paras()) : nullptr};
                 Blocks(*ref.Node, cellSink, nullptr);
@@ -1174,6 +1230,9 @@ private:
     TVYXODTScope FScope = aosContent;
     bool FInNote = false;
     bool FClipped = false;
+    long FRepeatedContent = 0;  // see cMaxRepeatedContent
+    bool FRepeatsClipped = false;
+    std::unordered_map<const TVYXODTNode*, long> FContentWeights;
     int FFrameDepth = 0;
     std::unordered_map<std::string, std::unique_ptr<TVYXCHPX>> FCHPXCache;
     std::unordered_map<std::string, TVYXNumberingsList*> FLastListOfStyle;  // borrowed

@@ -651,7 +651,17 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
     const double y0 = at.Y;
     if (at.Y > page->ContentTop + 0.01 && at.Y > at.ColTop + 0.01)
         at.Y += FGDI.PtToPixYF(std::max(0.0, rows->SpaceBefore));
-    if (depth == 0 && !FWeb) {
+    if (depth == 0 && !FWeb && (!FZones.empty() || !FEarlyZones.empty() || rows->Wrapped || para.Graphics())) {
+        // Objects on the page belong to the page the paragraph starts on: settle that
+        // first (a break before it, or no room for its first row here).
+        const TVYXPhyRow& first = *rows->First();
+        if (at.Y > at.ColTop + 0.01 && (first.BreakKind || at.Y + first.Height() > BodyBottom(at))) {
+            if (first.BreakKind == 1)
+                AddPage(at, at.Section);
+            else
+                NextColumnOrPage(at, depth);
+            page = &FPages.GetItems(at.Page);
+        }
         RegisterZones(para, at);
         WrapAroundZones(para, at, at.Y);
     }
@@ -685,7 +695,7 @@ void TVYXPaginatorDoc::DoParaHeight(TVYXLogPara& para, TVYXLogParaItem* next, TP
             NextColumnOrPage(at, depth);
             page = &FPages.GetItems(at.Page);
         }
-        if (depth == 0 && !FZones.empty() && FZones.back().Page == at.Page) {
+        if (depth == 0 && ((!FZones.empty() && FZones.back().Page == at.Page) || !FEarlyZones.empty())) {
             if (const double below = BelowZones(at, at.Y, h); below > at.Y) {
                 at.Y = below;
                 if (at.Y + h > BodyBottom(at)) {
@@ -822,10 +832,30 @@ void TVYXPaginatorDoc::RegisterZones(TVYXLogPara& para, const TPlace& at)
         if (!IsPageObject(obj))
             continue;
         PlaceObject(obj, page, ColumnBox(at), at.Y);
-        FZones.push_back({at.Page, obj.PixAbsX - FGDI.PtToPixXF(obj.OMargLeft), obj.PixAbsY - FGDI.PtToPixYF(obj.OMargTop),
-                          obj.PixAbsX + obj.PixRotWidth + FGDI.PtToPixXF(obj.OMargRight),
-                          obj.PixAbsY + obj.PixRotHeight + FGDI.PtToPixYF(obj.OMargBottom), obj.Wrap == agowTopBottom,
-                          &obj});
+        const TZone z{at.Page, obj.PixAbsX - FGDI.PtToPixXF(obj.OMargLeft), obj.PixAbsY - FGDI.PtToPixYF(obj.OMargTop),
+                      obj.PixAbsX + obj.PixRotWidth + FGDI.PtToPixXF(obj.OMargRight),
+                      obj.PixAbsY + obj.PixRotHeight + FGDI.PtToPixYF(obj.OMargBottom), obj.Wrap == agowTopBottom, &obj};
+        const auto early = std::find_if(FEarlyZones.begin(), FEarlyZones.end(), [&](const TZone& e) { return e.Obj == &obj; });
+        if (early != FEarlyZones.end()) {
+            if (early->Page == z.Page)
+                continue;  // in force since the page's start
+            FEarlyZones.erase(early);  // the anchor went elsewhere this time
+        }
+        FZones.push_back(z);
+        // Text placed above the anchor on this page under the object: place the page
+        // again from its start with the object known (once per object).
+        if (FReplayPage >= 0 || std::find(FReplayed.begin(), FReplayed.end(), &obj) != FReplayed.end())
+            continue;
+        for (int i = 0; i < page.Rows.Count(); ++i) {
+            const TVYXPhyRow& row = page.Rows.GetItems(i);
+            if (row.GetY1() < z.Y2 && row.GetY1() + row.Height() > z.Y1 && row.GetX() < z.X2 &&
+                row.GetX() + row.UsedWidth > z.X1) {
+                FEarlyZones.push_back(z);
+                FReplayed.push_back(&obj);
+                FReplayPage = z.Page;
+                break;
+            }
+        }
     }
 }
 
@@ -837,14 +867,19 @@ constexpr double cMinWrapInches = 0.75;
 void TVYXPaginatorDoc::WrapAroundZones(TVYXLogPara& para, const TPlace& at, double top)
 {
     TVYXPhyRows* rows = RowsOf(para);
-    if (!rows || (FZones.empty() && !rows->Wrapped))
+    if (!rows || (FZones.empty() && FEarlyZones.empty() && !rows->Wrapped))
         return;
     const TBox col = ColumnBox(at);
     const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
     const double bottom = BodyBottom(at);
     bool any = false;
-    for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it) {
-        const TZone& z = *it;
+    std::vector<const TZone*> zones;
+    for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it)
+        zones.push_back(&*it);
+    for (const TZone& z : FEarlyZones)
+        zones.push_back(&z);
+    for (const TZone* zp : zones) {
+        const TZone& z = *zp;
         if (z.Page != at.Page || z.TopBottom || z.Y2 <= top || z.Y1 >= bottom || z.X2 <= col.X ||
             z.X1 >= col.X + col.Width)
             continue;
@@ -877,8 +912,13 @@ double TVYXPaginatorDoc::BelowZones(const TPlace& at, double y, double h) const
     const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
     for (bool moved = true; moved;) {
         moved = false;
-        for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it) {
-            const TZone& z = *it;
+        std::vector<const TZone*> zones;
+        for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it)
+            zones.push_back(&*it);
+        for (const TZone& z : FEarlyZones)
+            zones.push_back(&z);
+        for (const TZone* zp : zones) {
+            const TZone& z = *zp;
             if (z.Page != at.Page || z.X2 <= col.X || z.X1 >= col.X + col.Width || y >= z.Y2 || y + h <= z.Y1)
                 continue;
             const bool beside = !z.TopBottom && std::max(z.X1 - col.X, col.X + col.Width - z.X2) >= minRoom;
@@ -920,8 +960,7 @@ void TVYXPaginatorDoc::PlaceBodyPara(TVYXLogPara& para, TVYXLogParaItem* next, T
             if (std::find(want.begin(), want.end(), k) == want.end())
                 want.push_back(k);
         };
-        const TVYXPhyPage& first = FPages.GetItems(mark.At.Page);
-        const double body = BodyBottom(mark.At) - (mark.At.Col > 0 || first.Index == 0 ? mark.At.ColTop : first.ContentTop);
+        const double body = BodyBottom(mark.At) - FPages.GetItems(mark.At.Page).ContentTop;
         if (rows->KeepLines && !atTop && height <= body) {
             add(0);  // the whole paragraph goes to the next page
         } else if (rows->WidowControl) {
@@ -958,9 +997,18 @@ void TVYXPaginatorDoc::PlaceItems(const TSection& sec, TPlace& at)
     // Marks at the start of the paragraphs of the keep-with-next run before the item.
     std::vector<std::pair<int, TMark>> chain;
     int movedItem = -1;  // the first paragraph of a run that was moved to the next page already
+    // Where placing a page again starts: the item under way when the page began.
+    std::pair<int, TMark> previous{-1, TMark()}, pageEntry{-1, TMark()};
+    int entryPage = -1;
     for (int i = sec.First; i <= sec.Last; ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
         TVYXLogParaItem* next = i + 1 < paras.Count() ? paras.GetItems(i + 1) : nullptr;
+        if (!FWeb && at.Page != entryPage) {
+            pageEntry = previous.first >= 0 && previous.second.At.Page < at.Page ? previous : std::pair{i, Mark(at)};
+            entryPage = at.Page;
+        }
+        if (!FWeb)
+            previous = {i, Mark(at)};
         const bool kept = !FWeb && i > sec.First && keepsNext(i - 1);
         if (!kept)
             chain.clear();
@@ -972,6 +1020,19 @@ void TVYXPaginatorDoc::PlaceItems(const TSection& sec, TPlace& at)
             PlaceBodyPara(*static_cast<TVYXLogPara*>(item), next, at, i == movedItem);
         else
             DoTableHeight(*static_cast<TVYXTable*>(item), at, ColumnBox(at), 0);
+        if (FReplayPage >= 0) {
+            // An object of this item stands over text placed before it on its page.
+            const bool fromEntry = FReplayPage == entryPage && pageEntry.first >= sec.First;
+            FReplayPage = -1;
+            if (fromEntry) {
+                Restore(pageEntry.second, at);
+                i = pageEntry.first - 1;
+                previous.first = -1;
+                entryPage = -1;
+                chain.clear();
+                continue;
+            }
+        }
         if (!kept || chain.empty() || FFirstWhere == before)
             continue;
         // The item began a new column or page, away from the paragraphs that keep
@@ -1222,7 +1283,9 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
             // Objects text wraps around were placed with their paragraph (not those in
             // cells, text boxes or on an endless page).
             const bool onPage = IsPageObject(obj);
-            if (!onPage || std::none_of(FZones.begin(), FZones.end(), [&](const TZone& z) { return z.Obj == &obj; }))
+            const auto placed = [&](const TZone& z) { return z.Obj == &obj; };
+            if (!onPage || (std::none_of(FZones.begin(), FZones.end(), placed) &&
+                            std::none_of(FEarlyZones.begin(), FEarlyZones.end(), placed)))
                 PlaceObject(obj, page, {row.PageX, page.GetClientWidth()}, row.GetY1());
             PlaceTextBox(obj, page);
             if (onPage) {
@@ -1291,6 +1354,9 @@ void TVYXPaginatorDoc::Paginate()
     FPages.Clear();
     FCarriedNotes.clear();
     FZones.clear();
+    FEarlyZones.clear();
+    FReplayed.clear();
+    FReplayPage = -1;
     FOpenTables.clear();
     FCounters.clear();
     FCounterIds.clear();

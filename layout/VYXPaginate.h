@@ -14,13 +14,36 @@
 // place each cell's paragraphs from the row's top; a row ends where its lowest cell
 // ends, on the latest page any cell reached; rows shorter than their minimum grow,
 // exact rows take their height; cells are aligned vertically by moving their rows.
-// Header rows are repeated on every page a table continues on. Footnotes go onto the
-// page of their reference while the row and its notes fit; otherwise the notes go
-// with the next page. Endnotes follow the body.
+// Header rows are repeated on every page a table continues on.
 //
-// Not supported: keep-with-next, keep-together, widow and orphan control (stored, not
-// consulted); floating tables; wrapping text around objects placed against the page
-// (they are listed on the page in front of or behind the text).
+// Page-break rules. Widow and orphan control (on unless a paragraph or its style turns
+// it off): a paragraph never leaves its first row alone at a page's foot (it moves)
+// nor its last row alone at a page's top (the row before goes along). Keep lines
+// together moves a paragraph that would split to the next page, when it fits on one.
+// Keep with next: when the item after a run of such paragraphs (headings) begins on a
+// new page or column, the run goes along, unless it already heads its page or crossed
+// one; with orphan control the heading so comes with two lines of text. A table row
+// that may not split starts again on the next page. All of this places the item again
+// from a mark (pages, rows, notes and objects are rolled back), at most a few times.
+//
+// Footnotes go onto the page of their reference while the row and its notes fit. A
+// note that does not fit starts below its reference with the rows that fit (at least
+// two, and never leaving its last row alone) and goes on at the top of the next page's
+// note area, which a note's rest may fill to three quarters of the body; a note that
+// cannot start there starts on the next page. Endnotes follow the body.
+//
+// Objects placed against the page or its margins (and any set to top and bottom)
+// stand where their position says, on the page where their anchor paragraph starts;
+// from the anchor on, rows beside a square object are broken narrower on the side with
+// more room (broken again where placed: such rows are not reused), and rows cannot
+// stand beside a top-and-bottom object, or a square one leaving under 3/4 inch, so
+// they go below it. Tight wrapping is taken as square. When text placed before the
+// anchor on that page runs under the object, the page is placed again from its start
+// with the object known (once per object).
+//
+// Not supported: floating tables; objects anchored in cells, text boxes, headers and
+// footers take no room from the text; square wrapping puts text on one side only;
+// widow control and keeps inside table cells; objects on an endless page (web layout).
 #pragma once
 
 #include <cstdint>
@@ -158,4 +181,9 @@ private:
     // Page and column of the first and of the last row of the body item placed last.
     std::pair<int, int> FFirstWhere{-1, 0}, FLastWhere{-1, 0};
     std::vector<TZone> FZones;  // in placement order, so pages ascend
+    // Zones found after text above them was placed on their page: kept through the
+    // placement again from that page's start, so that the text above wraps as well.
+    std::vector<TZone> FEarlyZones;
+    std::vector<const TVYXGraphicObj*> FReplayed;  // objects that caused such a placement
+    int FReplayPage = -1;                          // the page to place again, -1 for none
 };

@@ -1,10 +1,14 @@
 // VYXDocEditItems.cpp: whole-item edits (the inverses of the table and paragraph-structure
 // edits) and deep copies of what edits return, for watchers that keep them.
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "model/VYXLogDocument.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXFields.h"
 #include "model/VYXTable.h"
 #include "platform/VYXException.h"
 
@@ -38,6 +42,77 @@ void MarkDirty(TVYXLogParaItem& item)
     auto& table = static_cast<TVYXTable&>(item);
     for (int r = 0; r < table.Count(); ++r)
         table.GetRows(r)->MakeDirty();
+}
+
+template <class F>
+void ForEachParaOf(TVYXLogParaItem& item, const F& f)
+{
+    if (item.IsPara()) {
+        f(static_cast<TVYXLogPara&>(item));
+        return;
+    }
+    auto& table = static_cast<TVYXTable&>(item);
+    for (int r = 0; r < table.Count(); ++r)
+        for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
+            TVYXLogParas& cell = table.GetRows(r)->GetCells(c)->Paras();
+            for (int i = 0; i < cell.Count(); ++i)
+                ForEachParaOf(*cell.GetItems(i), f);
+        }
+}
+
+// Copies of boundary runs come unlinked. Where all the boundaries of a bookmark,
+// comment or permission came back together, they are chained again in reading order
+// and the object's range names them (the runs it named went with the items removed).
+void Relink(TVYXLogDocument& doc, TVYXLogParas& list, int first, int end)
+{
+    // Only objects the document holds now: a copy may name one that has gone.
+    std::vector<const TVYXMarkupObject*> held;
+    for (int i = 0; i < doc.Bookmarks().Count(); ++i)
+        held.push_back(doc.Bookmarks().GetItems(i));
+    for (int i = 0; i < doc.Comments().Count(); ++i)
+        held.push_back(doc.Comments().GetItems(i));
+    for (int i = 0; i < doc.Permissions().Count(); ++i)
+        held.push_back(doc.Permissions().GetItems(i));
+    struct TBoundary {
+        TVYXCharRunLinked* Run;
+        TVYXLogPara* Para;
+    };
+    std::map<TVYXMarkupObject*, std::vector<TBoundary>> chains;
+    std::vector<TVYXMarkupObject*> order;
+    for (int i = first; i < end && i < list.Count(); ++i)
+        ForEachParaOf(*list.GetItems(i), [&](TVYXLogPara& para) {
+            for (int r = 0; r < para.Count(); ++r) {
+                auto* run = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(r));
+                if (!run || !run->Field() || run->OwnsField() || run->LinkedType == acrltComplexField ||
+                    run->LinkedType == acrltRevision ||
+                    std::find(held.begin(), held.end(), run->Field()) == held.end())
+                    continue;
+                auto& chain = chains[run->Field()];
+                if (chain.empty())
+                    order.push_back(run->Field());
+                chain.push_back({run, &para});
+            }
+        });
+    for (TVYXMarkupObject* field : order) {
+        std::vector<TBoundary>& chain = chains[field];
+        bool loose = true;
+        for (const TBoundary& b : chain)
+            loose = loose && b.Run->Position() == acrlpSingle;
+        if (loose && chain.size() >= 2)
+            for (std::size_t k = 0; k + 1 < chain.size(); ++k)
+                chain[k].Run->LinkTo(*chain[k + 1].Run);
+        // The object's range follows its runs when the whole chain is here (a copy
+        // may come linked already).
+        if (chain.front().Run->GetFirst() != chain.front().Run || chain.back().Run->GetLast() != chain.back().Run)
+            continue;
+        if (auto* markup = dynamic_cast<TVYXMarkup*>(field))
+            if (auto* range = dynamic_cast<TVYXFieldSelectionImpl*>(markup->Selection.get())) {
+                range->FirstRun = chain.front().Run;
+                range->FirstPara = chain.front().Para;
+                range->LastRun = chain.back().Run;
+                range->LastPara = chain.back().Para;
+            }
+    }
 }
 
 }  // namespace
@@ -107,6 +182,7 @@ TVYXDocRange TVYXLogDocument::InsertItems(const TVYXDocAddress& before, const TV
         MarkDirty(*item);
     }
     range.Last.Item = before.Item + items.Paras->Count();
+    Relink(*this, *list, before.Item, range.Last.Item);
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     event.Items = true;

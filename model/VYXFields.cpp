@@ -258,6 +258,16 @@ std::unique_ptr<TVYXBookmark> TVYXBookmarks::DeleteItem(std::u16string_view name
     return owned;
 }
 
+TVYXBookmark* TVYXBookmarks::Restore(std::unique_ptr<TVYXBookmark> bookmark)
+{
+    if (!bookmark)
+        return nullptr;
+    const std::u16string key = BookmarkKey(bookmark->Name);
+    bookmark->Owner = this;
+    bookmark->TempId = Count();
+    return AddKeyed(std::move(bookmark), key);
+}
+
 void TVYXBookmarks::CopyToList(std::vector<std::u16string>& names) const
 {
     for (int i = 0; i < Count(); ++i)

@@ -205,6 +205,9 @@ public:
     bool Delete(std::u16string_view name);
     // Takes the bookmark out of the list without destroying it.
     std::unique_ptr<TVYXBookmark> DeleteItem(std::u16string_view name);
+    // Puts back at the end a bookmark DeleteItem took out (undo keeps it alive, since
+    // copies of its boundary runs in the history still name it).
+    TVYXBookmark* Restore(std::unique_ptr<TVYXBookmark> bookmark);
     void CopyToList(std::vector<std::u16string>& names) const;
     // TempId becomes each bookmark's position.
     void Reindex();

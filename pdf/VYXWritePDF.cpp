@@ -11,15 +11,13 @@
 #include "layout/VYXPaginate.h"
 #include "layout/VYXPhyRow.h"
 #include "model/VYXCharRun.h"
-#include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXLogPara.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXStyles.h"
-#if __has_include("layout/VYXPaintDoc.h")
 #include "layout/VYXPaintDoc.h"
-#endif
 #include "pdf/VYXGDIPDF.h"
 #include "pdf/VYXPdfDocument.h"
 #include "platform/VYXException.h"
@@ -137,43 +135,24 @@ void TVYXWritePDF::NewPage(void* sender)
     FGDI->SetSize(static_cast<int>(w), static_cast<int>(h));
 }
 
-#if __has_include("layout/VYXPaintDoc.h")
-void TVYXWritePDF::PaintPage(TVYXGDI& gdi, TVYXLogDocEditor& doc, TVYXPaginatorDoc& layout, int index)
+namespace {
+// Print options: no selection, marks, field shading or spelling waves.
+void SetPrinting(TVYXPaintDoc& paint)
 {
-    TVYXPaintDoc paint(gdi, doc, layout);
     paint.Options.Printing = true;
     paint.Options.ShowMarkers = false;
     paint.Options.ShowMisspelled = false;
     paint.Options.ShowParaMarks = false;
     paint.Options.ShowFieldShading = false;
+}
+}  // namespace
+
+void TVYXWritePDF::PaintPage(TVYXGDI& gdi, TVYXLogDocEditor& doc, TVYXPaginatorDoc& layout, int index)
+{
+    TVYXPaintDoc paint(gdi, doc, layout);
+    SetPrinting(paint);
     paint.PaintPage(index, 0, 0);
 }
-#else
-void TVYXWritePDF::PaintPage(TVYXGDI& gdi, TVYXLogDocEditor&, TVYXPaginatorDoc& layout, int index)
-{
-    // Until the document painter is part of the engine, pages show the text of their rows
-    // in each run's font, justified as laid out.
-    const TVYXPhyPage& page = layout.Pages().GetItems(index);
-    TVYXFontDataDoc font;
-    gdi.SetTextAlign(xhtaLeft, xvtaBaseline);
-    gdi.SetTransparentMode(true);
-    for (const TVYXPhyRowsList* rows : {&page.Rows, &page.NoteRows}) {
-        for (int r = 0; r < rows->Count(); ++r) {
-            const TVYXPhyRow& row = rows->GetItems(r);
-            gdi.BeginRow();
-            for (const TVYXRowPiece& piece : row.Pieces) {
-                if (!piece.Run || piece.Text.empty() || piece.Text == u"\t" || piece.Text[0] == 8)
-                    continue;
-                piece.Run->SetupFontData(font, row.Para ? &row.Para->PAPX() : nullptr);
-                gdi.SetFont(font);
-                const int spaces = static_cast<int>(std::count(piece.Text.begin(), piece.Text.end(), u' '));
-                gdi.SetTextJustificationF(piece.Extra * spaces, piece.Extra > 0 ? spaces : 0);
-                gdi.TextOutF(row.GetX() + piece.X, row.Baseline, piece.Text);
-            }
-        }
-    }
-}
-#endif
 
 void TVYXWritePDF::AddOutlineAndDestinations(TVYXPaginatorDoc& layout)
 {
@@ -188,29 +167,38 @@ void TVYXWritePDF::AddOutlineAndDestinations(TVYXPaginatorDoc& layout)
         y = FPDF->PageHeight(page) - row->GetY1();
         return true;
     };
-    // Headings in reading order become the outline.
-    for (TVYXLogPara* para = doc.FirstPara(); para; para = doc.NextPara(*para)) {
-        const std::optional<int> level = OutlineLevelOf(para->PAPX());
+    // Headings in reading order (tables entered) become the outline.
+    TVYXLogParasIterator walk;
+    walk.ParaEvent = [&](TVYXLogPara& para) {
+        const std::optional<int> level = OutlineLevelOf(para.PAPX());
         if (!level)
-            continue;
-        std::u16string title = Trimmed(para->GetPlainText());
+            return;
+        const std::u16string title = Trimmed(para.GetPlainText());
         int page = 0;
         double y = 0;
-        if (!title.empty() && place(*para, 1, page, y))
+        if (!title.empty() && place(para, 1, page, y))
             FPDF->AddOutline(title, *level + 1, page, y);
-    }
-    // Bookmarks are the destinations of internal links.
-    TVYXBookmarks& marks = doc.Bookmarks();
-    for (int i = 0; i < marks.Count(); ++i) {
-        const TVYXBookmark* mark = marks.GetItems(i);
-        const auto* sel = mark ? dynamic_cast<const TVYXFieldSelectionImpl*>(mark->Selection.get()) : nullptr;
-        if (!sel || !sel->FirstPara || !sel->FirstRun)
-            continue;
-        int page = 0;
-        double y = 0;
-        if (place(*sel->FirstPara, sel->FirstRun->StartPos, page, y))
-            FPDF->AddDestination(mark->Name, page, y);
-    }
+    };
+    walk.Iterate(doc.Paras());
+    // Bookmarks are the destinations of internal links: where each one's first boundary run
+    // lies. The runs are found by walking the body, since a range's paragraph may be one the
+    // reader replaced since.
+    TVYXLogParasIterator marks;
+    marks.ParaEvent = [&](TVYXLogPara& para) {
+        TVYXCharRuns& runs = para.CharRuns();
+        for (int i = 0; i < runs.Count(); ++i) {
+            TVYXCharRun* run = runs.Items(i);
+            if (!run || run->Type_() != acrtLinked)
+                continue;
+            const auto* linked = static_cast<const TVYXCharRunLinked*>(run);
+            const auto* mark = dynamic_cast<const TVYXBookmark*>(linked->Field());
+            int page = 0;
+            double y = 0;
+            if (mark && linked->LinkedType == acrltBookmark && !linked->LinkedPrev && place(para, run->StartPos, page, y))
+                FPDF->AddDestination(mark->Name, page, y);
+        }
+    };
+    marks.Iterate(doc.Paras());
 }
 
 void TVYXWritePDF::Export(std::string& out)
@@ -237,6 +225,8 @@ void TVYXWritePDF::Export(std::string& out)
     if (AfterLayoutEvent)
         AfterLayoutEvent(*this, layout);
     const int pages = layout.Pages().Count();
+    TVYXPaintDoc paint(*FGDI, *FDoc, layout);
+    SetPrinting(paint);
     FGDI->BeginPrint(0);
     FPrinter->BeginDoc();
     for (int i = 0; i < std::max(1, pages); ++i) {
@@ -251,7 +241,7 @@ void TVYXWritePDF::Export(std::string& out)
         }
         FGDI->Reset();
         if (pages)
-            PaintPage(*FGDI, *FDoc, layout, i);
+            paint.PaintPage(i, 0, 0);
     }
     AddOutlineAndDestinations(layout);
     FPrinter->EndDoc();

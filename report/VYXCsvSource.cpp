@@ -137,6 +137,9 @@ void TVYXCsvSource::LoadFromString(std::string_view bytes, const TVYXCsvOptions&
             AddField(u"Field" + Utf8ToUtf16(std::to_string(f + 1)));
     }
     for (std::size_t r = first; r < records.size(); ++r) {
+        // Spreadsheets end lines with a delimiter: empty fields past the header's go.
+        while (records[r].size() > static_cast<std::size_t>(FieldCount()) && records[r].back().empty())
+            records[r].pop_back();
         if (records[r].size() > static_cast<std::size_t>(FieldCount()))
             throw VYXException("CSV: record " + std::to_string(r + 1) + " has " + std::to_string(records[r].size()) +
                                " fields, the header " + std::to_string(FieldCount()));

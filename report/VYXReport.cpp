@@ -2,6 +2,7 @@
 #include "report/VYXReport.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -115,9 +116,11 @@ std::u16string FormatNumber(double value, const std::u16string& mask)
             // a mask the engine cannot read falls back to two decimals
         }
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return U16(buffer);
+    if (!std::isfinite(value))
+        return u"[???]";
+    char buffer[400];  // 1e308 takes 312 characters
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return U16(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
 // Where a template paragraph lies: its top-level item and, for a row of a top-level
@@ -239,7 +242,7 @@ int TVYXReportField::AsInteger(TVYXReport& report)
 {
     TVYXFieldValue v;
     VYXReadFieldText(AsString(report), avftFloat, v);
-    return static_cast<int>(v.Num);
+    return static_cast<int>(std::clamp(v.Num, -2147483648.0, 2147483647.0));
 }
 
 // ---- Small classes ------------------------------------------------------------------------------
@@ -962,9 +965,17 @@ void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data
             if (data.ArgCount() == 0) {
                 Warn(3520, Utf16ToUtf8(formula), "", FCurrent ? FCurrent->Place : u"");
             } else {
-                const std::u16string band = data.AsString(data.ArgCount() - 1);
-                if (!FindBand(band))
-                    Warn(3519, Utf16ToUtf8(band), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+                const std::u16string bandName = data.AsString(data.ArgCount() - 1);
+                TVYXReportBand* band = FindBand(bandName);
+                if (!band) {
+                    Warn(3519, Utf16ToUtf8(bandName), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
+                } else if (FPending.size() < 1000) {
+                    // Runs after the paragraph holding the call is filled, into the same list.
+                    TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
+                    for (int i = data.ArgCount() - 2; i >= 0; --i)  // argument 0 is the last one
+                        pending.Params.push_back(data.AsString(i));
+                    FPending.push_back(std::move(pending));
+                }
             }
             data.SetResultAsBoolean(true);
             return;
@@ -1102,7 +1113,8 @@ void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReport
             rows = rows || b->Mode == arbmTableRow;
         }
         if (band) {
-            if (band->Type != arbtGroupHeader && band->Type != arbtGroupFooter)
+            // Sub-report bands print where executeband calls them, never where they stand.
+            if (band->Type != arbtGroupHeader && band->Type != arbtGroupFooter && band->Type != arbtSubReport)
                 RunBand(out, *band);
             i = band->Last + 1;
             continue;
@@ -1403,6 +1415,23 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
 void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
 {
     VYXForEachPara(out, [this, &context](TVYXLogPara& para) { FillPara(para, context); }, from);
+    // Bands called by executeband print after the content that called them, with the
+    // values passed as #1, #2 ...; a band calling itself stops at a depth of 16.
+    while (!FPending.empty() && FExecuteDepth < 16) {
+        TPendingBand pending = std::move(FPending.front());
+        FPending.erase(FPending.begin());
+        const std::vector<std::u16string> saved = std::move(FParams);
+        FParams = std::move(pending.Params);
+        ++FExecuteDepth;
+        if (pending.Loop)
+            RunBand(out, *pending.Band);
+        else
+            EmitOnce(out, *pending.Band);
+        --FExecuteDepth;
+        FParams = saved;
+    }
+    if (FExecuteDepth == 0)
+        FPending.clear();
 }
 
 void TVYXReport::FillPara(TVYXLogPara& para, TVYXReportBand& context)
@@ -1448,7 +1477,7 @@ bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TV
         }
         if (pattern.empty() || !barcode.FValid)
             return false;  // text the symbology cannot take shows as text
-        const int height = field.Height > 0 ? static_cast<int>(field.Height) : 40;
+        const int height = field.Height >= 1 && field.Height <= 1000 ? static_cast<int>(field.Height) : 40;  // pixels, bounded
         const TVYXGrayImage image = VYXRenderBars(barcode, pattern, 2, height, 10);
         try {
             runs.AddPicture(chpx)->LoadPicture(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
@@ -1492,15 +1521,16 @@ bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TV
             number = colors[0], kind = 1;
         else if (kind == 3)
             kind = VYXParseFloat(str, number) ? 1 : 3;
+        const bool isColor = kind == 1 && number >= 0 && number <= 0xFFFFFF;
         switch (id) {
         case arpiBold: format.SetBold(flag); break;
         case arpiItalic: format.SetItalic(flag); break;
         case arpiStrikeThrough: format.SetStrikeThrough(flag); break;
         case arpiHidden: format.SetHidden(flag); break;
         case arpiUnderline: format.SetUnderline(flag ? vycuSingle : vycuNone); break;
-        case arpiColor: if (kind == 1) format.SetColor(static_cast<TVYXColor>(number)); break;
-        case arpiFillColor: if (kind == 1) format.SetFillColor(static_cast<TVYXColor>(number)); break;
-        case arpiUnderlineColor: if (kind == 1) format.SetUnderlineColor(static_cast<TVYXColor>(number)); break;
+        case arpiColor: if (isColor) format.SetColor(static_cast<TVYXColor>(number)); break;
+        case arpiFillColor: if (isColor) format.SetFillColor(static_cast<TVYXColor>(number)); break;
+        case arpiUnderlineColor: if (isColor) format.SetUnderlineColor(static_cast<TVYXColor>(number)); break;
         case arpiSize: if (kind == 1 && number > 0 && number < 1640) format.SetSize(number); break;
         case arpiSubSuperscript:
             if (kind == 1 && number >= 0 && number <= 2)

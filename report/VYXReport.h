@@ -25,10 +25,12 @@
 //
 // Diagnostics are warnings 3500-3522 and errors 4500-4503 in the report's error
 // manager; each is also kept with the template paragraph it concerns (Diagnostics()).
-// Not supported: text-box bands (executeband answers TRUE and prints nothing),
-// cell bands (a band inside one cell repeats its whole row), sub-report bands
-// (printed once like a report header), multipage, filltable and treeitem (kept as
-// properties only).
+// executeband(name, values...) prints the band once after the paragraph holding the
+// call (into the same cell, when the call stands in a table), with the values as its
+// #1, #2 ... fields; executebandloop runs it over its data set. Sub-report bands print
+// only where they are called.
+// Not supported: text-box bands, cell bands (a band inside one cell repeats its whole
+// row), multipage, filltable and treeitem (kept as properties only).
 #pragma once
 
 #include <functional>
@@ -213,7 +215,8 @@ public:
     std::function<void(TVYXReportBand& band)> OnAfterPrintBand;
     // Asked before a band runs over a user data set: the host fills its records.
     std::function<void(const std::u16string& name, TVYXMemorySource& dataSet)> OnUserDataSet;
-    // The clock of formulas (NOW, TODAY): days since 1899-12-30; 0 leaves the evaluator's.
+    // The date DATE fields show when the result is paginated for its page count:
+    // days since 1899-12-30; 0 leaves the paginator's own.
     double Now = 0;
 
     // ---- Work ----
@@ -276,6 +279,13 @@ private:
     TVYXLogPara* FCurrentPara = nullptr;   // the output paragraph being filled
     std::vector<std::u16string> FParams;   // values passed by executeband
     std::unique_ptr<TVYXMemorySource> FSnapshot;  // the previous record, for group footers
+    struct TPendingBand {
+        TVYXReportBand* Band = nullptr;
+        bool Loop = false;
+        std::vector<std::u16string> Params;
+    };
+    std::vector<TPendingBand> FPending;  // executeband calls waiting for their paragraph to be filled
+    int FExecuteDepth = 0;
     int FPage = 1;
     int FPageCount = 0;
     bool FPostProcess = false;

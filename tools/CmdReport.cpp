@@ -93,12 +93,12 @@ std::unique_ptr<TVYXRecordSource> LoadSource(TData& data, const std::string& fil
 void LoadData(TData& data, const TReportOptions& o)
 {
     data.Sources.push_back(LoadSource(data, o.Data, o.Query, o.Delimiter, nullptr));
-    for (const std::string& spec : o.DataSets) {
-        const std::size_t eq = spec.find('=');
-        if (eq == std::string::npos || eq == 0 || eq + 1 == spec.size())
-            throw VYXException("--dataset takes NAME=SOURCE, not \"" + spec + "\"");
-        const std::string name = spec.substr(0, eq);
-        const std::string source = spec.substr(eq + 1);
+    for (const std::string& entry : o.DataSets) {
+        const std::size_t eq = entry.find('=');
+        if (eq == std::string::npos || eq == 0 || eq + 1 == entry.size())
+            throw VYXException("--dataset takes NAME=SOURCE, not \"" + entry + "\"");
+        const std::string name = entry.substr(0, eq);
+        const std::string source = entry.substr(eq + 1);
         std::unique_ptr<TVYXRecordSource> ds;
         std::error_code ec;
         if (std::filesystem::is_regular_file(source, ec)) {

@@ -274,3 +274,26 @@ TEST(EditorFiles, RtfStreamsAndPastingRtfAtTheCaret)
     host.E().SaveToStreamRTF(saved);
     EXPECT_EQ(saved.Bytes().substr(0, 5), "{\\rtf");
 }
+
+TEST(EditorFiles, PdfSavedByExtensionAndTheScreenLaidOutAgain)
+{
+    THost host;
+    for (char16_t c : std::u16string(u"Printed text"))
+        host.E().KeyPress(c);
+    const double width = host.E().Paginator().Pages().GetItems(0).PageWidth;
+    const fs::path file = TempDir() / "out.Pdf";
+    fs::remove(file);
+    host.E().SaveToFile(file.string());
+    const std::string bytes = ReadBytes(file);
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    EXPECT_NE(bytes.find("%%EOF"), std::string::npos);
+    // The export used its own resolution; the screen layout is back at 96 dpi.
+    EXPECT_NEAR(host.E().Paginator().Pages().GetItems(0).PageWidth, width, 0.5);
+    host.E().KeyPress(u'!');
+    EXPECT_EQ(host.Text(), "Printed text!");
+    // Encrypted: the standard security handler is in the file.
+    const fs::path locked = TempDir() / "locked.pdf";
+    fs::remove(locked);
+    host.E().SaveToFilePDF(locked.string(), false, "user", "owner", 0x04);
+    EXPECT_NE(ReadBytes(locked).find("/Encrypt"), std::string::npos);
+}

@@ -8,6 +8,7 @@
 #include "editing/VYXEditor.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
+#include "layout/VYXHitAreas.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXCharProps.h"
@@ -621,4 +622,26 @@ TEST(EditorFacade, ClicksOnFormFieldsToggleCheckBoxesAndAskForListEntries)
     e.MouseCommand(vycMouseDown, vymsLeft, lx, ly);
     e.MouseCommand(vycMouseUp, vymsLeft, lx, ly);
     EXPECT_EQ(asked, std::vector<std::u16string>{u"colour"});
+}
+
+TEST(EditorFacade, TheTableSelectHandleSelectsTheWholeTable)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    host.Type(u"Before");
+    ASSERT_TRUE(e.CommandUI(vycInsertTableAtCaret, 2, 2));
+    host.Type(u"a");
+    e.CommandUI(vycMoveBeginningOfDoc);
+    e.UpdateUI();
+    const TVYXTable& table = *e.MainDoc().FirstPara()->Next()->Cell()->Table();
+    const TVYXPhyPage& page = e.Paginator().Pages().GetItems(0);
+    const TVYXHitArea* handle = page.FHitAreas.Find(ahatTableSelect, &table);
+    ASSERT_TRUE(handle) << "the painter made no select handle";
+    const double x = e.PageScreenLeft() + (handle->X1 + handle->X2) / 2;
+    const double y = e.PageScreenTop(0) + (handle->Y1 + handle->Y2) / 2;
+    e.MouseCommand(vycMouseDown, vymsLeft, x, y);
+    e.MouseCommand(vycMouseUp, vymsLeft, x, y);
+    EXPECT_TRUE(e.GetSelections().HasSelection());
+    EXPECT_NE(Utf16ToUtf8(e.GetSelections().GetPlainText()).find('a'), std::string::npos);
+    EXPECT_EQ(host.Text().substr(0, 6), "Before");
 }

@@ -535,7 +535,7 @@ TEST(UndoGroups, EditsRoundTheDoorClearTheHistory)
         ASSERT_FALSE(doc.Undo().Empty());
     };
     typeSomething();
-    ASSERT_NE(doc.InsertBookmark(u"here"), nullptr);
+    ASSERT_TRUE(doc.Command(vycGraphicInsertTextBox));
     EXPECT_TRUE(doc.Undo().Empty());
     typeSomething();
     ASSERT_TRUE(doc.Command(vycInsertFootnote));
@@ -591,4 +591,347 @@ TEST(UndoFile, EditsOnALoadedLetterAllComeBack)
     while (doc.Undo().Redo()) {
     }
     EXPECT_EQ(VYXStateDiff(edited, VYXReaderRuns(vyxtest::Dump(doc))), "");
+}
+
+// ---- Edits beside the door: bookmarks and field results -------------------------------
+
+TEST(UndoBeside, BookmarksComeAndGoWithTheirText)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    {
+        SCOPED_TRACE("over a selection across two runs");
+        Select(doc, At(doc, 1, 3), At(doc, 1, 10));
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_NE(doc.InsertBookmark(u"span"), nullptr);
+        EXPECT_EQ(doc.Undo().PeekGroup(), doc.Undo().Peek(1)->Group);
+        EXPECT_EQ(Utf16ToUtf8(doc.Bookmarks().Find(u"span")->GetPlainText()), "ain bol");
+        ExpectUndoRedo(doc, before);
+        EXPECT_EQ(doc.Bookmarks().Find(u"span"), nullptr);
+        ASSERT_TRUE(doc.Undo().Redo());
+    }
+    {
+        SCOPED_TRACE("collapsed at the caret, then typing over it");
+        Put(doc, 2, 5);
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_NE(doc.InsertBookmark(u"here"), nullptr);
+        ExpectUndoRedo(doc, before);
+        ASSERT_TRUE(doc.Undo().Redo());
+        const std::string marked = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, u" typed"));
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(VYXStateDiff(marked, VYXEditorStateExact(doc)), "");
+    }
+    {
+        SCOPED_TRACE("tags made into bookmarks are one step");
+        TVYXLogDocEditor tags;
+        {
+            TVYXEditorUpdate update(tags);
+            tags.AppendParaUI(u"Dear [[name]], your order [[order]] is ready.");
+        }
+        tags.Undo().Clear();
+        const std::string before = VYXEditorStateExact(tags);
+        ASSERT_EQ(tags.Selections().MakeBookmarksFromTags(u"[[", u"]]"), 2);
+        EXPECT_EQ(Utf16ToUtf8(tags.Paras().GetParas(0)->GetPlainText()), "Dear , your order  is ready.");
+        EXPECT_EQ(tags.Undo().UndoCount(), 1);
+        ExpectUndoRedo(tags, before);
+        EXPECT_EQ(tags.Bookmarks().Count(), 0);
+    }
+}
+
+TEST(UndoBeside, FieldResultsGoBackAndComeAgain)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"Printed on ");
+        doc.GetOrAddLastPara().AppendField(u"DATE \\@ \"d MMMM yyyy\"", u"some day");
+        TVYXTable& t = doc.AppendTableUI(2, 2);
+        doc.CellPara(t, 0, 0).Append(u"3");
+        doc.CellPara(t, 0, 1).Append(u"4");
+        doc.CellPara(t, 1, 1).AppendField(u"=SUM(LEFT)", u"?");
+        doc.AppendTextUI(u"Figure ");
+        doc.GetOrAddLastPara().AppendField(u"SEQ Figure", u"9");
+    }
+    doc.ClockEvent = [](TVYXLogDocEditor&) { return 45667.5625; };  // 10 January 2025, 13:30
+    doc.Undo().Clear();
+    Put(doc, 0, 3);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycControlUpdateFields));
+    const std::string after = VYXEditorStateExact(doc);
+    EXPECT_NE(after.find("[10 January 2025]"), std::string::npos) << after;
+    EXPECT_NE(after.find("6 [4]"), std::string::npos) << after;  // =SUM(LEFT) in the second row
+    EXPECT_EQ(doc.Undo().UndoCount(), 1);
+    EXPECT_EQ(doc.Undo().PeekGroup(), doc.Undo().Peek(1)->Group);
+    ExpectUndoRedo(doc, before);
+    // A second update changes nothing: no step to undo.
+    ASSERT_TRUE(doc.Undo().Redo());
+    ASSERT_TRUE(doc.Command(vycControlUpdateFields));
+    EXPECT_EQ(doc.Undo().UndoCount(), 1);
+}
+
+// ---- Records at command level (the Add overloads) --------------------------------------
+
+// The host's way: door recording suspended while it edits, its own records instead.
+class TSuspended {
+public:
+    explicit TSuspended(TVYXUndo& undo) : FUndo(undo) { FUndo.SetRecordUndo(true); }
+    ~TSuspended() { FUndo.SetRecordUndo(false); }
+    TSuspended(const TSuspended&) = delete;
+    TSuspended& operator=(const TSuspended&) = delete;
+
+private:
+    TVYXUndo& FUndo;
+};
+
+TEST(UndoCommandLevel, EachRecordReplaysThroughTheEditorsCommands)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    TVYXUndo& undo = doc.Undo();
+    undo.Clear();
+    {
+        SCOPED_TRACE("typed text: a position and a delete record");
+        Put(doc, 0, 6);
+        const std::string before = VYXEditorStateExact(doc);
+        const TVYXUndoGroup group(&undo, vycInsertAtCaret, doc);
+        undo.Add(vycMovePos, doc.Caret());
+        EXPECT_NE(undo.AsLogPos(), nullptr);
+        EXPECT_EQ(undo.AsLogPosTable(), nullptr);
+        undo.Add(vycMovePos, doc.Caret());  // the same place again: not added
+        EXPECT_EQ(undo.RecordCount(), 1);
+        const TVYXLogPos start = doc.Caret();
+        {
+            TSuspended suspended(undo);
+            doc.InsertTextUI(u"new ");
+        }
+        undo.Add(vycInsertAtCaret, TVYXLogPos(start), doc.Caret());
+        ASSERT_NE(undo.AsDelete(), nullptr);
+        EXPECT_EQ(undo.AsCmd(), nullptr);
+    }
+    {
+        const std::string typed = VYXEditorStateExact(doc);
+        ASSERT_TRUE(undo.Undo());
+        EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "First line");
+        EXPECT_EQ(doc.Caret().CharPos, 6);
+        ASSERT_TRUE(undo.Redo());
+        EXPECT_EQ(VYXStateDiff(typed, VYXEditorStateExact(doc)), "");
+        ASSERT_TRUE(undo.Undo());
+    }
+    {
+        SCOPED_TRACE("a deleted character and a deleted run of text");
+        Put(doc, 2, 1);
+        const std::string before = VYXEditorStateExact(doc);
+        {
+            const TVYXUndoGroup group(&undo, vycDelCharRight, doc);
+            undo.Add(vycMovePos, doc.Caret());
+            {
+                TSuspended suspended(undo);
+                doc.Command(vycDelCharRight);
+            }
+            undo.Add(vycDelCharRight, u'L');
+            EXPECT_NE(undo.AsChar(), nullptr);
+        }
+        EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(2)->GetPlainText()), "ast line");
+        ExpectUndoRedo(doc, before);
+        {
+            const TVYXUndoGroup group(&undo, vycDelWordRight, doc);
+            undo.Add(vycMovePos, doc.Caret());
+            {
+                TSuspended suspended(undo);
+                doc.Command(vycDelWordRight);
+            }
+            undo.Add(vycDelWordRight, u"Last ");
+            EXPECT_NE(undo.AsText(), nullptr);
+        }
+        ExpectUndoRedo(doc, before);
+    }
+    {
+        SCOPED_TRACE("a plain Enter, and bold over a selection");
+        Put(doc, 0, 6);
+        const std::string before = VYXEditorStateExact(doc);
+        {
+            const TVYXUndoGroup group(&undo, vycControlNewPara, doc);
+            {
+                TSuspended suspended(undo);
+                doc.Command(vycControlNewPara);
+            }
+            undo.Add(vycControlNewPara);
+            ASSERT_NE(undo.AsCmd(), nullptr);
+            EXPECT_EQ(undo.AsCmd()->Command, vycControlNewPara);
+        }
+        EXPECT_EQ(doc.Paras().Count(), 4);
+        ExpectUndoRedo(doc, before);
+        Select(doc, At(doc, 1, 1), At(doc, 1, 12));
+        const std::string selected = VYXEditorStateExact(doc);
+        {
+            const TVYXUndoGroup group(&undo, vycFormatItalic, doc);
+            undo.Add(vycSelectSelection, *doc.Selections().GetItems(0));
+            EXPECT_NE(undo.AsSelection(), nullptr);
+            undo.Add(vycFormatItalic);
+            EXPECT_NE(undo.AsDocPropSel(), nullptr);
+            TSuspended suspended(undo);
+            doc.Command(vycFormatItalic);
+        }
+        ExpectUndoRedo(doc, selected);
+    }
+    {
+        SCOPED_TRACE("paragraph formats");
+        Select(doc, At(doc, 0, 2), At(doc, 2, 2));
+        const std::string before = VYXEditorStateExact(doc);
+        {
+            const TVYXUndoGroup group(&undo, vycFormatParaCenter, doc);
+            undo.Add(vycFormatParaCenter);
+            ASSERT_NE(undo.AsDocProp(), nullptr);
+            EXPECT_EQ(undo.AsDocProp()->Formats->Paras.size(), 3u);
+            TSuspended suspended(undo);
+            doc.Command(vycFormatParaCenter);
+        }
+        ExpectUndoRedo(doc, before);
+    }
+}
+
+TEST(UndoCommandLevel, ParagraphsRunsCellsAndFocus)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    TVYXUndo& undo = doc.Undo();
+    undo.Clear();
+    {
+        SCOPED_TRACE("paragraphs put back at the caret end the step");
+        Select(doc, At(doc, 0, 1), At(doc, 2, 1));
+        const std::string before = VYXEditorStateExact(doc);
+        {
+            const TVYXUndoGroup group(&undo, vycDelSelection, doc);
+            undo.Add(vycMovePos, At(doc, 0, 1));
+            auto copied = doc.CreateParas();
+            ASSERT_TRUE(doc.Selections().GetItems(0)->CopyContent(*copied));
+            {
+                TSuspended suspended(undo);
+                doc.Command(vycDelSelection);
+            }
+            undo.Add(vycDelSelection, *copied);
+            EXPECT_NE(undo.AsParas(), nullptr);
+        }
+        EXPECT_EQ(doc.Paras().Count(), 1);
+        ASSERT_TRUE(undo.Undo());
+        EXPECT_EQ(doc.Paras().Count(), 3);
+        EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(1)->GetPlainText()), "plain bold italic");
+        // The paragraph record ended the step: the position record is still to undo.
+        EXPECT_EQ(undo.PeekUndo(), autLogPos);
+        ASSERT_TRUE(undo.Undo());
+        const std::string body = before.substr(0, before.find("caret"));
+        EXPECT_EQ(VYXStateDiff(body, VYXEditorStateExact(doc).substr(0, body.size())), "");
+    }
+    {
+        SCOPED_TRACE("a picture run comes back where it was");
+        TVYXLogDocEditor pics;
+        {
+            TVYXEditorUpdate update(pics);
+            pics.AppendParaUI(u"ab");
+        }
+        pics.Undo().Clear();
+        pics.Command(vycMovePos, TVYXLogPos(pics.Paras().GetParas(0), 2));
+        ASSERT_TRUE(pics.Command(vycInsertHorizLineAtCaret));
+        pics.Undo().Clear();
+        pics.Command(vycMovePos, TVYXLogPos(pics.Paras().GetParas(0), 2));
+        const std::string before = VYXEditorStateExact(pics);
+        TVYXUndo& u = pics.Undo();
+        {
+            const TVYXUndoGroup group(&u, vycDelCharRight, pics);
+            u.Add(vycMovePos, pics.Caret());
+            const std::unique_ptr<TVYXCharRun> rule = pics.Paras().GetParas(0)->GetItems(1)->Clone();
+            {
+                TSuspended suspended(u);
+                pics.Command(vycDelCharRight);
+            }
+            u.Add(vycDelCharRight, *rule);
+            EXPECT_NE(u.AsCharRun(), nullptr);
+        }
+        ExpectUndoRedo(pics, before);
+    }
+    {
+        SCOPED_TRACE("columns inserted left go again through the cell record");
+        TVYXLogDocEditor tables;
+        {
+            TVYXEditorUpdate update(tables);
+            TVYXTable& t = tables.AppendTableUI(2, 2);
+            tables.CellPara(t, 0, 0).Append(u"a");
+            tables.CellPara(t, 1, 0).Append(u"b");
+        }
+        TVYXUndo& u = tables.Undo();
+        u.Clear();
+        auto* table = static_cast<TVYXTable*>(tables.Paras().GetItems(0));
+        tables.Command(vycMovePos, TVYXLogPos(&tables.CellPara(*table, 0, 0), 1));
+        {
+            const TVYXUndoGroup group(&u, vycTableInsertColsLeft, tables);
+            u.Add(vycMovePos, tables.Caret());
+            EXPECT_NE(u.AsLogPosTable(), nullptr);
+            {
+                TSuspended suspended(u);
+                tables.Command(vycTableInsertColsLeft);
+            }
+            table = static_cast<TVYXTable*>(tables.Paras().GetItems(0));
+            ASSERT_EQ(table->GetRows(0)->Count(), 3);
+            u.Add(vycTableInsertColsLeft, *table->GetRows(0)->GetCells(0));
+            EXPECT_NE(u.AsCell(), nullptr);
+        }
+        const std::string after = VYXEditorStateExact(tables);
+        ASSERT_TRUE(u.Undo());
+        table = static_cast<TVYXTable*>(tables.Paras().GetItems(0));
+        EXPECT_EQ(table->GetRows(0)->Count(), 2);
+        EXPECT_EQ(VYXCheckEditor(tables), "");
+        EXPECT_EQ(Utf16ToUtf8(tables.CellPara(*table, 0, 0).GetPlainText()), "a");
+        // Redo replays what the column deletion did through the door: exactly the
+        // table after the insertion.
+        ASSERT_TRUE(u.Redo());
+        EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(tables)), "");
+    }
+    {
+        SCOPED_TRACE("text with its own format, and the formats of part of a paragraph");
+        TVYXLogDocEditor fmt;
+        BuildThreeRuns(fmt);
+        TVYXUndo& u = fmt.Undo();
+        u.Clear();
+        fmt.Command(vycMovePos, At(fmt, 2, 1));
+        const std::string before = VYXEditorStateExact(fmt);
+        TVYXCHPX bold(&fmt.GetMasterCHP());
+        bold.SetBold(true);
+        {
+            const TVYXUndoGroup group(&u, vycDelWordRight, fmt);
+            u.Add(vycMovePos, fmt.Caret());
+            u.Add(vycFormatBold, *fmt.Paras().GetParas(2), 1, 6);
+            EXPECT_NE(u.AsDocPropSel(), nullptr);
+            {
+                TSuspended suspended(u);
+                fmt.Command(vycDelWordRight);
+            }
+            u.Add(vycDelWordRight, u"Last ", bold);
+            EXPECT_NE(u.AsText(), nullptr);
+            u.Add(vycNone, 42);
+            EXPECT_NE(u.AsCmd(), nullptr);
+        }
+        // Replayed last first: the text comes back bold as its record says, then the
+        // formats recorded before the deletion put the first word's own back.
+        ASSERT_TRUE(u.Undo());
+        EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(fmt)), "");
+        ASSERT_TRUE(u.Redo());
+        EXPECT_EQ(Utf16ToUtf8(fmt.Paras().GetParas(2)->GetPlainText()), "line");
+    }
+    {
+        SCOPED_TRACE("the focus record");
+        TVYXLogDocEditor& header = doc.Headers().AddDefault();
+        undo.Clear();
+        {
+            const TVYXUndoGroup group(&undo, vycControlEditHeader, doc);
+            undo.Add(header);
+            EXPECT_NE(undo.AsFocusDoc(), nullptr);
+            EXPECT_EQ(&undo.FocusDoc(), &header);
+            header.Command(vycInsertAtCaret, u"in the header");
+        }
+        ASSERT_TRUE(undo.Undo());
+        EXPECT_EQ(&undo.FocusDoc(), &doc);
+        EXPECT_EQ(Utf16ToUtf8(header.GetPlainText()), "");
+    }
 }

@@ -242,3 +242,22 @@ TEST(Session, CtrlClickOnAnInternalLinkMovesToItsBookmark)
         << Utf16ToUtf8(link->Address);
     EXPECT_TRUE(host.Hyperlinks.empty());  // internal links are not the host's
 }
+
+TEST(Session, ClicksOnEndnoteRowsNeverPutTheBodyCaretIntoTheNotes)
+{
+    // Endnotes are laid out after the body on the same page: a click there must not
+    // leave the body's caret in a paragraph of the notes (typing would then fail).
+    TVYXHeadlessHost host(320, 240, 48);
+    Play(host, R"(
+text "Body"
+command InsertEndnote
+text "the endnote"
+click @1:1
+command ControlZoom 25
+click 50 30
+click 60 45
+click 100 60
+text "x"
+)");
+    EXPECT_NE(Utf16ToUtf8(host.Editor().MainDoc().GetPlainText()).find('x'), std::string::npos);
+}

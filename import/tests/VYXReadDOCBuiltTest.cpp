@@ -304,6 +304,32 @@ TEST(ReadDOCBuilt, LyingPieceTablesAreRefused)
     }
 }
 
+TEST(ReadDOCBuilt, PiecesRepeatingTheSameBytesAreRefused)
+{
+    // A long piece and many short ones, then every piece pointed at the long one's
+    // bytes: valid positions each, but far more text than the stream holds.
+    TDocTestBuilder b;
+    b.Pieces.push_back({std::u16string(3000, u'a'), true});
+    for (int i = 0; i < 199; ++i)
+        b.Pieces.push_back({u"b", true});
+    std::string doc, table;
+    b.BuildStreams(doc, table);
+    EXPECT_EQ(LoadError(CompoundFile(doc, table)), "");
+    std::uint32_t clx = 0;
+    for (int i = 3; i >= 0; --i)
+        clx = clx << 8 | static_cast<unsigned char>(doc[154 + 33 * 8 + static_cast<std::size_t>(i)]);
+    const std::size_t cps = clx + 5, pcds = cps + 4 * 201;
+    auto put32 = [](std::string& s, std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            s[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    for (std::size_t i = 0; i <= 200; ++i)
+        put32(table, cps + 4 * i, static_cast<std::uint32_t>(3000 * i));
+    for (std::size_t i = 1; i < 200; ++i)
+        table.replace(pcds + 8 * i, 8, table.substr(pcds, 8));
+    EXPECT_EQ(LoadError(CompoundFile(doc, table)), "Invalid Pcdt");
+}
+
 // Every prefix of either stream, and seeded byte damage of real files: a clear error or
 // a document, never a crash, hang or runaway allocation.
 TEST(ReadDOCBuilt, TruncatedAndDamagedStreamsFailCleanly)

@@ -599,6 +599,36 @@ TEST(ReadODT, HostileInputEndsCleanly)
     EXPECT_LE(doc.Paras().GetTables(0)->Count(), cVYXMaxTableRows);
 }
 
+TEST(ReadODT, RepeatedCellsCopyTheirTextWithinABudget)
+{
+    // Repeats are how a sheet saved as text stores its empty cells; a full cell
+    // repeated in every column of every row would copy its text billions of times.
+    const std::string cell = "<table:table-cell table:number-columns-repeated=\"1024\"><text:p>x<text:s"
+                             " text:c=\"9999\"/></text:p></table:table-cell>";
+    const std::string body = "<table:table><table:table-row table:number-rows-repeated=\"2147483647\">" + cell +
+                             "</table:table-row></table:table>";
+    TVYXErrorManager errors;
+    TVYXLogDocEditor doc(aldtMain, &errors);
+    Read(Flat(body), doc);
+    ASSERT_TRUE(doc.Paras().GetItems(0)->IsTable());
+    EXPECT_LT(doc.Paras().GetPlainText().size(), 4'000'000u);
+    EXPECT_EQ(doc.Paras().GetTables(0)->GetRows(0)->GetCells(0)->Paras().GetPlainText().substr(0, 2), u"x ");
+    EXPECT_GT(errors.GetCount(), 0);
+
+    // A few repeats of real content are kept whole: the first cells of a row repeated twice.
+    TVYXLogDocEditor small;
+    Read(Flat("<table:table><table:table-row table:number-rows-repeated=\"2\"><table:table-cell"
+              " table:number-columns-repeated=\"2\"><text:p>ab</text:p></table:table-cell></table:table-row>"
+              "</table:table>"),
+         small);
+    ASSERT_TRUE(small.Paras().GetItems(0)->IsTable());
+    const TVYXTable* table = small.Paras().GetTables(0);
+    ASSERT_EQ(table->Count(), 2);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c)
+            EXPECT_EQ(table->GetRows(r)->GetCells(c)->Paras().GetPlainText(), u"ab") << r << "," << c;
+}
+
 TEST(ReadODT, EveryTruncationFailsCleanly)
 {
     const std::string full = Flat(

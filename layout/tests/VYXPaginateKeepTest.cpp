@@ -8,12 +8,16 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <string>
 
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
+#include "formats/VYXWriteDOCX.h"
+#include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
@@ -255,4 +259,78 @@ TEST(PaginateKeep, RealDocumentHonoursItsKeeps)
     }
     EXPECT_GT(keeps, 5);
     EXPECT_GT(cantSplit, 5);  // the reader keeps the rows' rule
+}
+
+// Written to DOCX and read back, a document keeps its page-break rules and so its pages.
+TEST(PaginateKeep, RulesSurviveADocxRoundTrip)
+{
+    TVYXGDILinux gdi(96);
+    TVYXLogDocEditor doc;
+    for (int i = 0; i < 50; ++i)
+        doc.AppendParaUI(u"filler line");
+    TVYXLogPara& heading = doc.AppendParaUI(u"A heading kept with its text");
+    heading.PAPX().SetKeepNext(true);
+    TVYXLogPara& kept = doc.AppendParaUI(cProse + u" " + cProse + u" " + cProse);
+    kept.PAPX().SetKeepLines(true);
+    TVYXLogPara& loose = doc.AppendParaUI(cProse + u" " + cProse);
+    loose.PAPX().SetWidowControl(false);
+    TVYXTable& t = doc.AppendTableUI(2, 2);
+    doc.CellPara(t, 1, 1).Append(cProse);
+    t.GetRows(1)->CantSplit = true;
+    TVYXPaginatorDoc layout(gdi, doc);
+    layout.Paginate();
+    const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
+
+    TVYXLogDocEditor back;
+    TVYXReadDOCX(back).LoadFromBytes(bytes);
+    ASSERT_EQ(back.Paras().Count(), doc.Paras().Count());
+    const auto para = [&](const TVYXLogPara& p) { return back.Paras().ParaAtIndex(p.Index()); };
+    EXPECT_TRUE(para(heading)->PAPX().GetKeepNext());
+    EXPECT_TRUE(para(kept)->PAPX().GetKeepLines());
+    bool widow = true;
+    EXPECT_TRUE(para(loose)->PAPX().GetValue(vypiWidowControl, widow));
+    EXPECT_FALSE(widow);
+    TVYXLogParaItem* table = back.Paras().GetItems(t.Index());
+    ASSERT_TRUE(table->IsTable());
+    EXPECT_TRUE(static_cast<TVYXTable*>(table)->GetRows(1)->CantSplit);
+    EXPECT_FALSE(static_cast<TVYXTable*>(table)->GetRows(0)->CantSplit);
+    TVYXPaginatorDoc again(gdi, back);
+    again.Paginate();
+    EXPECT_EQ(again.Pages().Count(), layout.Pages().Count());
+}
+
+// Real documents laid out from their text: page counts against the counts their
+// producers stored. The layout model is simpler than theirs, so a margin is allowed;
+// the thresholds sit just below what the layout reaches, to catch a regression.
+TEST(PaginateKeep, RealDocumentPageCountsNearTheirProducers)
+{
+    const std::filesystem::path dir = std::filesystem::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!std::filesystem::exists(dir))
+        GTEST_SKIP() << "no shared corpus";
+    std::ifstream table(std::string(VYX_TEST_DATA_DIR) + "/docx-pages.tsv");
+    ASSERT_TRUE(table.good());
+    int files = 0, exact = 0, near = 0;
+    std::string line;
+    while (std::getline(table, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string name;
+        int expected = 0;
+        fields >> name >> expected;
+        SCOPED_TRACE(name);
+        TVYXGDILinux gdi(96);
+        TVYXLogDocEditor doc;
+        TVYXReadDOCX reader(doc);
+        reader.LoadFromFile((dir / name).string());
+        TVYXPaginatorDoc layout(gdi, doc);
+        layout.Paginate();
+        const int pages = layout.Pages().Count();
+        ++files;
+        exact += pages == expected ? 1 : 0;
+        near += std::abs(pages - expected) <= std::max(1, expected / 10) ? 1 : 0;
+    }
+    EXPECT_EQ(files, 47);
+    EXPECT_GE(exact, 33);  // 35 at the time of writing
+    EXPECT_GE(near, 43);   // 45
 }

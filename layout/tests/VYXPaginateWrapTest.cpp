@@ -24,6 +24,7 @@ struct TDoc {
     TVYXGDILinux Gdi{96};
     TVYXLogDocEditor Doc;
     TVYXPaginatorDoc Layout{Gdi, Doc};
+    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
     TVYXLogPara& Para(std::u16string_view text)
     {
         TVYXLogPara& p = Doc.AppendParaUI(text);
@@ -154,6 +155,64 @@ TEST(PaginateWrap, TopAndBottomObjectLeavesNoTextBesideIt)
     int beside = 0, overlapping = 0;
     CountRows(e.Layout.Pages().GetItems(0), nullptr, RectOf(wide), beside, overlapping);
     EXPECT_EQ(beside + overlapping, 0);
+}
+
+TEST(PaginateWrap, ObjectGoesWithItsAnchorToTheNextPage)
+{
+    // The anchor meets the page's foot at every filler count: the object stands on the
+    // page where the anchor's first row is, and the text there wraps around it.
+    for (int fillers = 52; fillers <= 62; ++fillers) {
+        SCOPED_TRACE(fillers);
+        TDoc d;
+        for (int i = 0; i < fillers; ++i)
+            d.Para(u"filler").PAPX().SetSpaceAfter(0);
+        TVYXLogPara& anchor = d.Para(u"The anchor paragraph.");
+        TVYXGraphicObj& obj = d.Object(anchor, agow_ParaLeft);
+        for (int i = 0; i < 8; ++i)
+            d.Para(cProse + u" " + cProse);
+        d.Layout.Paginate();
+        const int p = d.Rows(anchor).First()->Page;
+        const TVYXPhyPage& page = d.Layout.Pages().GetItems(p);
+        ASSERT_EQ(page.GrPage.size(), 1u);
+        EXPECT_NEAR(obj.PixAbsY, page.ClientY1 + 200, 0.01);
+        int beside = 0, overlapping = 0;
+        CountRows(page, &anchor, RectOf(obj), beside, overlapping);
+        EXPECT_EQ(overlapping, 0);
+        if (p > 0)
+            EXPECT_GE(beside, 5);
+    }
+}
+
+TEST(PaginateWrap, TextAboveTheAnchorWrapsToo)
+{
+    // The object stands at the top of the page; its anchor comes after three paragraphs
+    // that are already placed when it is met: the page is placed again around it.
+    for (TVYXGrObjWrap wrap : {agow_ParaLeft, agowTopBottom}) {
+        SCOPED_TRACE(wrap);
+        TDoc d;
+        std::vector<TVYXLogPara*> before;
+        for (int i = 0; i < 3; ++i)
+            before.push_back(&d.Para(cProse + u" " + cProse));
+        TVYXLogPara& anchor = d.Para(u"The anchor paragraph, well below the object.");
+        TVYXGraphicObj& obj = d.Object(anchor, wrap);
+        obj.PosTop = 30;
+        for (int i = 0; i < 30; ++i)
+            d.Para(cProse + u" " + cProse);
+        d.Layout.Paginate();
+        ASSERT_EQ(d.Rows(anchor).First()->Page, 0);
+        ASSERT_GT(d.Rows(anchor).First()->GetY1(), obj.PixAbsY + obj.PixRotHeight);
+        int beside = 0, overlapping = 0;
+        CountRows(d.Layout.Pages().GetItems(0), nullptr, RectOf(obj), beside, overlapping);
+        EXPECT_EQ(overlapping, 0);
+        if (wrap == agow_ParaLeft)
+            EXPECT_GE(beside, 5);
+        // The text above it: rows of the first paragraphs lie beside or below it.
+        EXPECT_EQ(d.Rows(*before[0]).First()->Page, 0);
+        // Laying out again lands everything where it was.
+        const std::string dump = VYXLayoutDump(d.Layout, true, false);
+        d.Layout.Paginate();
+        EXPECT_EQ(VYXLayoutDump(d.Layout, true, false), dump);
+    }
 }
 
 // Real files with objects placed against the page and margins: from each anchor on,

@@ -7,6 +7,7 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXTable.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXUnicode.h"
 #include "report/VYXCsvSource.h"
@@ -200,4 +201,27 @@ TEST(MailMerge, UnderscoredNamesAndEmptyData)
     TVYXMailMerge merge2(data);
     EXPECT_EQ(merge2.MergeAll(doc2), 1);
     EXPECT_EQ(BodyText(doc2), "Hi Zoë");
+}
+
+TEST(MailMerge, HeadersFootersAndTables)
+{
+    TVYXCsvSource data;
+    data.LoadFromString("Name,Total\nAnn,5\nBob,7\n");
+    TVYXMailMerge merge(data);
+    std::vector<std::string> footers, bodies;
+    for (;;) {
+        TVYXLogDocEditor doc;
+        TVYXLogDocEditor& footer = doc.Footers().AddDefault();
+        footer.AppendParaUI(u"For ").AppendField(u"MERGEFIELD Name \\* Upper");
+        TVYXTable& table = doc.AppendTableUI(2, 1);
+        AddSplitField(doc.CellPara(table, 0, 0), {u" MERGEFIELD Name "}, u"«Name»");
+        AddSplitField(doc.CellPara(table, 1, 0), {u" MERGEFIELD Total \\# 0.00 "}, u"«Total»");
+        if (!merge.MergeNext(doc))
+            break;
+        footers.push_back(U8(footer.Paras().GetPlainText()));
+        bodies.push_back(BodyText(doc));
+    }
+    ASSERT_EQ(footers.size(), 2u);
+    EXPECT_NE(footers[1].find("For BOB"), std::string::npos) << footers[1];
+    EXPECT_NE(bodies[0].find("Ann\t5.00"), std::string::npos) << bodies[0];
 }

@@ -16,6 +16,7 @@
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
+#include "platform/VYXPngWrite.h"
 #include "platform/VYXUnicode.h"
 #include "report/VYXCsvSource.h"
 #include "report/VYXJsonSource.h"
@@ -297,7 +298,10 @@ TEST(ReportCreation, FieldKindsFunctionsAndPages)
         b.Para(u"{=greeting()} {Name \\* upper} {=page()}/{=pages()} {=rgb(1,2,3)} {=makebookmark(Name)} "
                u"{=D.Name=\"Ann\"} {=1/0} {Missing} {=nosuch.thing} {Code \\* fieldtype:barcode \\* type:EAN13}");
         b.Close();
-        b.Para(u"{=executeband()}{=executeband(\"Nowhere\")}");
+        b.Para(u"{=executeband()}{=executeband(\"Nowhere\")}{=executeband(\"Card\", \"x\", 2.5)}");
+        b.Open(u"-band\nname: Card\ntype: subreport");
+        b.Para(u"card {#1} {#2} {#3}");
+        b.Close();
     });
     report.CreateTemplate();
     EXPECT_EQ(Diagnostics(report), "3503 Can not find Field \"Missing\" in Data Set \"D\"\n");
@@ -307,7 +311,7 @@ TEST(ReportCreation, FieldKindsFunctionsAndPages)
     const std::string text = BodyText(report.Output());
     EXPECT_EQ(text,
               "Hello ANN 1.00/2 66051.00 BmkAnn TRUE [???] [Null] [???] |"
-              "\r\nHello BOB 2.00/2 66051.00 BmkBob FALSE [???] [Null] [???] 12|TRUETRUE")
+              "\r\nHello BOB 2.00/2 66051.00 BmkBob FALSE [???] [Null] [???] 12|TRUETRUETRUE|card x 2.5 ")
         << "(the barcode of a valid EAN-13 is a picture; 12 is no EAN-13 and shows as text)";
     EXPECT_NE(report.Output().Bookmarks().Find(u"BmkAnn"), nullptr);
     EXPECT_NE(Diagnostics(report).find("3516 Unknown name \"nosuch.thing\" in Formula \"=nosuch.thing\""),
@@ -448,4 +452,34 @@ TEST(ReportCreation, HostileTemplatesAndData)
     const std::string text = BodyText(report.Output());
     EXPECT_NE(text.find("abc|[???]|[???]|[Null]|[???]"), std::string::npos) << text;
     EXPECT_NE(text.find("99999999999999999999999|"), std::string::npos) << text;
+}
+
+TEST(ReportCreation, PicturesAndBarcodesFromData)
+{
+    // A picture file named by the data, and EAN-13 symbols drawn from a data field.
+    const std::string png = ::testing::TempDir() + "vyx-report-" + std::to_string(::getpid()) + ".png";
+    const std::vector<std::uint8_t> pixels(16 * 8, 0x80);
+    std::ofstream(png, std::ios::binary) << VYXEncodePngGray(16, 8, pixels.data());
+    TVYXCsvSource data;
+    data.LoadFromString("Photo,Code\n" + png + ",400638133393\n/no/such/file.png,12\n");
+    TVYXReport report;
+    report.SetDataSet(&data);
+    UseTemplate(report, [](TTemplateBuilder& b) {
+        b.Open(u"-band");
+        b.Para(u"{Photo \\* fieldtype:parapicture \\* width:1in}|{Code \\* fieldtype:barcode \\* type:EAN13 \\* height:30}");
+        b.Close();
+    });
+    report.CreateTemplate();
+    EXPECT_EQ(Diagnostics(report), "");
+    report.CreateReport();
+    int pictures = 0;
+    for (int i = 0; i < report.Output().Paras().Count(); ++i) {
+        const TVYXLogPara* para = report.Output().Paras().GetParas(i);
+        for (int r = 0; para && r < para->Count(); ++r)
+            pictures += para->GetItems(r)->Type_() == acrtPicture ? 1 : 0;
+    }
+    EXPECT_EQ(pictures, 2);  // the photo and the valid code; the missing file and "12" are not pictures
+    EXPECT_EQ(Diagnostics(report), "3517 Missing graphic source in \"Photo\"\n");
+    EXPECT_EQ(BodyText(report.Output()), "|||12");  // pictures have no text
+    std::remove(png.c_str());
 }
