@@ -16,8 +16,7 @@
 // Not supported: paragraph and character properties defined in the style
 // sheet (styles keep their names and kinds only); drawing objects (\do) and
 // the shape properties of "\shpinst" (a shape's fallback "\shprslt" is read
-// in place); horizontally merged cells (\clmgf/\clmrg keep their cells);
-// revision marks beyond keeping the text (\deleted text is kept as text).
+// in place); revision marks beyond keeping the text (\deleted text is kept as text).
 #include "formats/VYXReadRTF.h"
 
 #include <algorithm>
@@ -150,6 +149,7 @@ struct TCellDef {
     std::array<TBorderDef, 4> Borders;
     std::int32_t Color = -1;
     std::int32_t Merge = 0;  // 1 first of a vertical merge, 2 continued
+    std::int32_t HMerge = 0;  // 1 first of a horizontal merge, 2 continued
     std::int32_t VAlign = 0;
 };
 
@@ -1221,6 +1221,7 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
         break;
     case rtfpCellColor: rowDef().Pending.Color = v; break;
     case rtfpCellMerge: rowDef().Pending.Merge = v; break;
+    case rtfpCellHMerge: rowDef().Pending.HMerge = v; break;
     case rtfpCellVAlign: rowDef().Pending.VAlign = v; break;
     case rtfpRowBorder:
         FBorderTarget = btNone;  // row borders are not kept; their style words must not change another border
@@ -1732,6 +1733,21 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
         else if (d.Merge == 2)
             cell->SetMerged(true);
         cell->AlignVert = static_cast<TVYXTableCellAlignVert>(std::clamp(d.VAlign, 0, 2));
+    }
+    // Horizontal merges last, once every cell has its width: each run of \clmrg cells
+    // joins the cell before it (a stray \clmrg at the start has nothing to join).
+    for (int last = n - 1; last > 0; --last) {
+        if (def.Cells[static_cast<std::size_t>(last)].HMerge != 2)
+            continue;
+        int first = last;
+        while (first > 0 && def.Cells[static_cast<std::size_t>(first)].HMerge == 2)
+            --first;
+        // One cell at a time from the left, so the contents keep their order; the merged
+        // cells' paragraphs go away, so the paragraph the reader holds may be gone too.
+        for (int k = first; k < last; ++k)
+            row.MergeCells(first, first + 1);
+        Target().Para = nullptr;
+        last = first;
     }
     if (def.Height != 0)
         row.Height = std::abs(def.Height) / 20.0;
