@@ -88,3 +88,47 @@ TEST(RtfMergedCells, CorpusFilesKeepTheirMergesThroughARoundTrip)
         EXPECT_EQ(RoundTripDump(doc, back), dump);
     }
 }
+
+// ---- style sheet ----
+
+TEST(RtfStyleSheet, ParagraphStylesGiveTheirFormatsThroughS)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1{\stylesheet{\ql\sa120 Normal;}{\s1\qc\sb240\sa60\keepn\li720 heading 1;}{\*\cs10 \b Strong;}})"
+        R"(\pard\s1 Title\par \pard\s1\ql\li0 Left title\par \pard\s7 unknown style\par \pard\plain plain\par)"
+        R"(\trowd\cellx1000\pard\intbl\s1 cell\cell\row})");
+    const TVYXLogParas& paras = doc.Paras();
+    ASSERT_GE(paras.Count(), 5);
+    const TVYXPAPX& title = paras.GetParas(0)->PAPX();
+    EXPECT_EQ(title.GetAlignment(), vyptaCenter);
+    EXPECT_DOUBLE_EQ(title.GetSpaceBefore(), 12.0);
+    EXPECT_DOUBLE_EQ(title.GetSpaceAfter(), 3.0);
+    EXPECT_DOUBLE_EQ(title.GetIndentLeft(), 36.0);
+    EXPECT_TRUE(title.GetKeepNext());
+    // The paragraph's own keywords after \s override the style's.
+    const TVYXPAPX& left = paras.GetParas(1)->PAPX();
+    EXPECT_EQ(left.GetAlignment(), vyptaLeft);
+    EXPECT_DOUBLE_EQ(left.GetIndentLeft(), 0.0);
+    EXPECT_DOUBLE_EQ(left.GetSpaceBefore(), 12.0);
+    // A style the sheet does not define changes nothing; \pard alone gives no style formats.
+    EXPECT_DOUBLE_EQ(paras.GetParas(2)->PAPX().GetSpaceBefore(), 0.0);
+    EXPECT_FALSE(paras.GetParas(3)->PAPX().GetKeepNext());
+    // Inside a table the style does not take the paragraph out of its cell.
+    const TVYXTable* table = FirstTable(paras);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(ToUtf8(RtfNormalizeSpace(RtfBodyText(table->GetRows(0)->GetCells(0)->Paras()))), "cell");
+    EXPECT_DOUBLE_EQ(table->GetRows(0)->GetCells(0)->Paras().GetParas(0)->PAPX().GetSpaceBefore(), 12.0);
+}
+
+// Styled paragraphs written and read back keep the formats the styles gave them.
+TEST(RtfStyleSheet, StyledFormatsSurviveARoundTrip)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1{\stylesheet{\s2\qr\sb100\fi-200\li400 Quote;}}\pard\s2 one\par \pard\s2\sa80 two\par})");
+    const std::string dump = VYXDumpParas(doc.Paras());
+    EXPECT_EQ(doc.Paras().GetParas(1)->PAPX().GetAlignment(), vyptaRight);
+    TVYXLogDocEditor back;
+    EXPECT_EQ(RoundTripDump(doc, back), dump);
+}
