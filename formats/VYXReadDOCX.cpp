@@ -418,7 +418,10 @@ public:
         TVYXCharRun* Run = nullptr;
         const TDxTree* Tree = nullptr;
         const TDxNode* FFData = nullptr;  // form-field data of the begin mark, or nullptr
+        std::size_t InstrShown = 0;       // instruction characters already put before a nested field
     };
+    // The instruction read since the last nested field began (all of it without one).
+    std::u16string InstrRest() const { return FFieldInstr.back().substr(std::min(FFieldBegin.back().InstrShown, FFieldInstr.back().size())); }
     std::vector<TFieldBegin> FFieldBegin;  // where each open field began
     bool MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first, const std::u16string& result);
     // Markup open in one story (the body, a header, a text box) never closes in
@@ -1142,6 +1145,12 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
             flush();
             const std::string type = t.Value(n, "fldCharType");
             if (type == "begin") {
+                if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
+                    // A field nested in the instruction keeps its place: what came before it goes first.
+                    if (const std::u16string rest = InstrRest(); !rest.empty())
+                        para.CharRuns().AddInstrText(rest, &chpx);
+                    FFieldBegin.back().InstrShown = FFieldInstr.back().size();
+                }
                 if (FFieldInstr.size() < 64) {
                     TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
                     FFieldInstr.emplace_back();
@@ -1150,7 +1159,8 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                 }
             } else if (type == "separate") {
                 if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
-                    para.CharRuns().AddInstrText(FFieldInstr.back(), &chpx);
+                    if (const std::u16string rest = InstrRest(); !rest.empty() || FFieldBegin.back().InstrShown == 0)
+                        para.CharRuns().AddInstrText(rest, &chpx);
                     para.CharRuns().AddFldChar(acrfctSeparate, &chpx);
                     FFieldSeparated.back() = true;
                 }
@@ -1278,6 +1288,7 @@ void ParseHyperlinkInstr(std::u16string_view instr, std::u16string& url, std::u1
 void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
 {
     const std::u16string instr = FFieldInstr.back();
+    const std::u16string instrRest = InstrRest();
     const bool separated = FFieldSeparated.back();
     const TFieldBegin begin = FFieldBegin.back();
     TVYXLogPara* const beginPara = begin.Para;
@@ -1322,8 +1333,8 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
     if (first >= 0)
         ParseHyperlinkInstr(instr, url, anchor);
     if (first < 0 || (url.empty() && anchor.empty())) {
-        if (!separated)
-            runs.AddInstrText(instr, &chpx);
+        if (!separated && (!instrRest.empty() || begin.InstrShown == 0))
+            runs.AddInstrText(instrRest, &chpx);
         runs.AddFldChar(acrfctEnd, &chpx);
         return;
     }

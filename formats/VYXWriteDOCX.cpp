@@ -624,9 +624,32 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         CHPX(x, run.CHPX());
     };
     switch (run.Type_()) {
+    case acrtSimpleField:
+        if (const auto* field = dynamic_cast<const TVYXSimpleField*>(static_cast<const TVYXCharRunSimpleField&>(run).SimpField())) {
+            // Written in the complex form (begin, instruction, separate, result, end),
+            // which every reader of the format takes and which keeps an empty result.
+            const auto fldChar = [&](const char* type) {
+                open();
+                x.Tag("w:fldChar").Attr("w:fldCharType", type).Empty();
+                x.End("w:r");
+            };
+            fldChar("begin");
+            open();
+            x.TextElem(deleted ? "w:delInstrText" : "w:instrText", field->InstrText());
+            x.End("w:r");
+            fldChar("separate");
+            if (!run.Text.empty()) {
+                open();
+                x.TextElem(deleted ? "w:delText" : "w:t", run.Text);
+                x.End("w:r");
+            }
+            open();
+            x.Tag("w:fldChar").Attr("w:fldCharType", "end").Empty();
+            break;
+        }
+        [[fallthrough]];
     case acrtText:
     case acrtHyperlink:
-    case acrtSimpleField:
         if (run.Text.empty())
             return;
         open();
