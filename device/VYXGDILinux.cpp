@@ -1284,8 +1284,7 @@ void TVYXGDILinux::TextOutF(double x, double y, std::u16string_view text)
         glyphs.push_back({g.Glyph, g.X, g.Y});
         faces.push_back(last);
     }
-    const double pen = layout.Width;
-    const double width = pen;
+    const double width = layout.Width;
     double left = x;
     if (d.HAlign == xhtaCenter)
         left -= width / 2;

@@ -184,15 +184,15 @@ bool HasSwitch(const std::vector<std::u16string>& words, std::u16string_view nam
     return false;
 }
 
-// A date-time picture: d dd ddd dddd, M MM MMM MMMM, yy yyyy, H HH h hh, m mm, s ss,
-// AM/PM and am/pm; text in single quotes is copied, as is any other character.
-std::u16string FormatPicture(double serial, std::u16string_view picture, const TVYXLocaleSettings& locale)
+}  // namespace
+
+std::u16string VYXFormatDatePicture(double serial, std::u16string_view picture, const TVYXLocaleSettings& locale)
 {
     const auto date = VYXDecodeDate(serial);
     if (!date)
         return {};
     const TVYXTime time = VYXDecodeTime(serial);
-    const int weekday = VYXDayOfWeek(serial);
+    const auto weekday = static_cast<std::size_t>(VYXDayOfWeek(serial)) % 7;
     auto num = [](int value, std::size_t width) {
         std::u16string s = U16(std::to_string(value));
         while (s.size() < width)
@@ -223,7 +223,7 @@ std::u16string FormatPicture(double serial, std::u16string_view picture, const T
         const auto index = [](int v) { return static_cast<std::size_t>(v); };
         switch (c) {
         case u'd':
-            out += n <= 2 ? num(date->Day, n) : n == 3 ? locale.ShortDayNames[index(weekday)] : locale.LongDayNames[index(weekday)];
+            out += n <= 2 ? num(date->Day, n) : n == 3 ? locale.ShortDayNames[weekday] : locale.LongDayNames[weekday];
             break;
         case u'M':
             out += n <= 2 ? num(date->Month, n)
@@ -240,8 +240,6 @@ std::u16string FormatPicture(double serial, std::u16string_view picture, const T
     }
     return out;
 }
-
-}  // namespace
 
 TVYXFieldUpdater::TVYXFieldUpdater() { XLSInitFunctionLibrary(); }
 TVYXFieldUpdater::~TVYXFieldUpdater() = default;
@@ -310,7 +308,7 @@ std::optional<std::u16string> TVYXFieldUpdater::FieldResult(TVYXSimpleField& fie
     case asftDate:
     case asftSaveDate: {
         const auto picture = SwitchArg(words, u"\\@");
-        return picture ? FormatPicture(Now, *picture, Locale) : FormatPicture(Now, Locale.ShortDateFormat, Locale);
+        return picture ? VYXFormatDatePicture(Now, *picture, Locale) : VYXFormatDatePicture(Now, Locale.ShortDateFormat, Locale);
     }
     case asftPage:
     case asftNumpages: return std::u16string(u"1");
@@ -322,7 +320,7 @@ std::optional<std::u16string> TVYXFieldUpdater::FieldResult(TVYXSimpleField& fie
     }
     if (keyword == u"TIME") {
         const auto picture = SwitchArg(words, u"\\@");
-        return FormatPicture(Now, picture ? *picture : u"HH:mm", Locale);
+        return VYXFormatDatePicture(Now, picture ? *picture : u"HH:mm", Locale);
     }
     if (keyword == u"SEQ" && words.size() > 1) {
         int& counter = FSeq[AsciiUpper(words[1])];

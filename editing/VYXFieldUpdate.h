@@ -33,6 +33,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/VYXLocale.h"
@@ -41,6 +42,11 @@ class TVYXLogDocument;
 class TVYXLogPara;
 class TVYXSimpleField;
 struct TVYXFormulaHooks;
+
+// A date-time serial in a picture: d dd ddd dddd, M MM MMM MMMM, yy yyyy, H HH h hh,
+// m mm, s ss, AM/PM and am/pm; text in single quotes is copied, as is any other
+// character. Shared by field results and merge values.
+std::u16string VYXFormatDatePicture(double serial, std::u16string_view picture, const TVYXLocaleSettings& locale);
 
 class TVYXFieldUpdater {
 public:

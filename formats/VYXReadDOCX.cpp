@@ -6,10 +6,12 @@
 // class per schema type. Nodes get their enumerator from the generated name
 // table; an element outside it is reported and its subtree is not stored.
 //
-// Not supported: comments' formatting (their paragraphs are kept as plain texts), permissions, content-control properties,
-// floating positions of pictures and shapes, text boxes, VML shapes other than
-// pictures, the conditional formats of table styles, form-field data, notes
-// anchored inside table cells (their text is dropped).
+// Not supported: comments' formatting (their paragraphs are kept as plain texts), content-control properties,
+// VML shapes other than pictures and text boxes, preset shapes other than pictures'
+// frames, table looks with row or column bands wider than one, form-field data,
+// notes anchored inside table cells (their text is dropped). Table styles'
+// conditional formats are put on the cells as they are read (below what cells and
+// runs set themselves), since layout paints cells, not styles.
 #include "formats/VYXReadDOCX.h"
 
 #include <algorithm>
@@ -418,7 +420,10 @@ public:
         TVYXCharRun* Run = nullptr;
         const TDxTree* Tree = nullptr;
         const TDxNode* FFData = nullptr;  // form-field data of the begin mark, or nullptr
+        std::size_t InstrShown = 0;       // instruction characters already put before a nested field
     };
+    // The instruction read since the last nested field began (all of it without one).
+    std::u16string InstrRest() const { return FFieldInstr.back().substr(std::min(FFieldBegin.back().InstrShown, FFieldInstr.back().size())); }
     std::vector<TFieldBegin> FFieldBegin;  // where each open field began
     bool MakeFormField(TVYXLogPara& para, const TFieldBegin& begin, int first, const std::u16string& result);
     // Markup open in one story (the body, a header, a text box) never closes in
@@ -473,6 +478,8 @@ private:
     void DoPAPX(const TDxTree& t, const TDxNode& pPr, TVYXPAPX& papx);
     void DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border);
     void DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx);
+    void DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYXTableCellProps& props);
+    void DoTableStyleParts(const TDxTree& t, const TDxNode& styleNode, TVYXTableStyle& style);
     void DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep);
     void DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr);
     void Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target);
@@ -482,6 +489,10 @@ private:
     void Table(const TDxTree& t, const TDxNode& tbl, TTarget& target);
     void Picture(const TDxTree& t, const TDxNode& n, TVYXLogPara& para, TTarget& target, const TVYXCHPX& chpx);
     void DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYXGraphicObj& object);
+    void DoVmlAnchor(const TDxTree& t, const TDxNode& shape, TVYXGraphicObj& object);
+    void PermStart(const TDxTree& t, const TDxNode& n, TVYXLogPara& para);
+    std::map<std::u16string, TVYXPermission*> FOpenPerms;  // by their id in the file
+    void DoPictureLook(const TDxTree& t, const TDxNode& n, TVYXGraphicPicture& picture);
     void Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para, TTarget& target,
               const TVYXCHPX& chpx);
     void AddText(TVYXLogPara& para, std::u16string_view text, const TVYXCHPX& chpx, const TRunContext& ctx);
@@ -856,6 +867,29 @@ void TVYXReadDOCX::TImpl::BookmarkStart(const TDxTree& t, const TDxNode& n, TVYX
         FOpenBookmarks[id] = mark;
 }
 
+// An editing permission: a range of the document that stays editable, for a user
+// or a group, when the document is protected.
+void TVYXReadDOCX::TImpl::PermStart(const TDxTree& t, const TDxNode& n, TVYXLogPara& para)
+{
+    static constexpr std::array<std::string_view, 7> cGroups = {"none",   "everyone", "administrators", "contributors",
+                                                                "editors", "owners",  "current"};
+    const std::u16string id = t.Value16(n, "id");
+    if (id.empty() || FOpenPerms.count(id) || FDoc.Permissions().Count() >= 100000)
+        return;
+    TVYXPermission* perm = FDoc.Permissions().Add(id);
+    if (!perm)
+        return;
+    perm->EditBy = t.Value16(n, "ed");
+    perm->EditGroup = static_cast<TVYXPermEditGrp>(IndexOf(cGroups, t.Value(n, "edGrp"), 0));
+    perm->FirstCol = static_cast<std::int32_t>(std::clamp(t.Int(n, "colFirst", -1), -1LL, 1000LL));
+    perm->LastCol = static_cast<std::int32_t>(std::clamp(t.Int(n, "colLast", -1), -1LL, 1000LL));
+    auto range = std::make_unique<TVYXFieldSelectionImpl>();
+    range->FirstRun = para.CharRuns().AddLinked(nullptr, perm, acrltPermission);
+    range->FirstPara = &para;
+    perm->Selection = std::move(range);
+    FOpenPerms[id] = perm;
+}
+
 void TVYXReadDOCX::TImpl::BookmarkEnd(const TDxTree& t, const TDxNode& n, TVYXLogPara* para)
 {
     const std::u16string id = t.Value16(n, "id");
@@ -1037,6 +1071,13 @@ void TVYXReadDOCX::TImpl::Inline(const TDxTree& t, const TDxNode& parent, TVYXLo
             break;
         case dxeBookmarkStart: BookmarkStart(t, n, &para); break;
         case dxeBookmarkEnd: BookmarkEnd(t, n, &para); break;
+        case dxePermStart: PermStart(t, n, para); break;
+        case dxePermEnd:
+            if (const auto open = FOpenPerms.find(t.Value16(n, "id")); open != FOpenPerms.end()) {
+                para.EndBookmark(*open->second);
+                FOpenPerms.erase(open);
+            }
+            break;
         case dxeCommentRangeStart: CommentStart(t.Value16(n, "id"), para); break;
         case dxeCommentRangeEnd: CommentEnd(t.Value16(n, "id"), para); break;
         default: break;
@@ -1142,6 +1183,12 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
             flush();
             const std::string type = t.Value(n, "fldCharType");
             if (type == "begin") {
+                if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
+                    // A field nested in the instruction keeps its place: what came before it goes first.
+                    if (const std::u16string rest = InstrRest(); !rest.empty())
+                        para.CharRuns().AddInstrText(rest, &chpx);
+                    FFieldBegin.back().InstrShown = FFieldInstr.back().size();
+                }
                 if (FFieldInstr.size() < 64) {
                     TVYXCharRun* begin = para.CharRuns().AddFldChar(acrfctBegin, &chpx);
                     FFieldInstr.emplace_back();
@@ -1150,7 +1197,8 @@ void TVYXReadDOCX::TImpl::Run(const TDxTree& t, const TDxNode& r, TVYXLogPara& p
                 }
             } else if (type == "separate") {
                 if (!FFieldInstr.empty() && !FFieldSeparated.back()) {
-                    para.CharRuns().AddInstrText(FFieldInstr.back(), &chpx);
+                    if (const std::u16string rest = InstrRest(); !rest.empty() || FFieldBegin.back().InstrShown == 0)
+                        para.CharRuns().AddInstrText(rest, &chpx);
                     para.CharRuns().AddFldChar(acrfctSeparate, &chpx);
                     FFieldSeparated.back() = true;
                 }
@@ -1235,6 +1283,35 @@ double VmlStyleLength(std::string_view style, std::string_view name, double def)
     }
     return def;
 }
+
+// A VML style's value by name ("position:absolute;margin-left:12pt"), trimmed; empty when absent.
+std::string_view VmlStyleValue(std::string_view style, std::string_view name)
+{
+    for (std::size_t at = 0; at < style.size();) {
+        std::size_t end = style.find(';', at);
+        if (end == std::string_view::npos)
+            end = style.size();
+        const std::string_view item = style.substr(at, end - at);
+        const std::size_t colon = item.find(':');
+        if (colon != std::string_view::npos && NyqTrimBlanks(item.substr(0, colon)) == name)
+            return NyqTrimBlanks(item.substr(colon + 1));
+        at = end + 1;
+    }
+    return {};
+}
+
+// A signed VML length in points (offsets may be negative); 0 when absent or bad.
+double VmlOffset(std::string_view style, std::string_view name)
+{
+    std::string_view v = VmlStyleValue(style, name);
+    double d = 0;
+    auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+    if (ec != std::errc() || !std::isfinite(d))
+        return 0;
+    const std::string_view unit(p, static_cast<std::size_t>(v.data() + v.size() - p));
+    const double factor = unit == "in" ? 72 : unit == "cm" ? 72 / 2.54 : unit == "mm" ? 72 / 25.4 : unit == "px" ? 0.75 : 1;
+    return std::clamp(d * factor, -10000.0, 10000.0);
+}
 }  // namespace
 
 namespace {
@@ -1278,6 +1355,7 @@ void ParseHyperlinkInstr(std::u16string_view instr, std::u16string& url, std::u1
 void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
 {
     const std::u16string instr = FFieldInstr.back();
+    const std::u16string instrRest = InstrRest();
     const bool separated = FFieldSeparated.back();
     const TFieldBegin begin = FFieldBegin.back();
     TVYXLogPara* const beginPara = begin.Para;
@@ -1322,8 +1400,8 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
     if (first >= 0)
         ParseHyperlinkInstr(instr, url, anchor);
     if (first < 0 || (url.empty() && anchor.empty())) {
-        if (!separated)
-            runs.AddInstrText(instr, &chpx);
+        if (!separated && (!instrRest.empty() || begin.InstrShown == 0))
+            runs.AddInstrText(instrRest, &chpx);
         runs.AddFldChar(acrfctEnd, &chpx);
         return;
     }
@@ -1470,8 +1548,29 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
             w = VmlStyleLength(style, "width", w);
             h = VmlStyleLength(style, "height", h);
         }
-        TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
-        auto* box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        // Floating when the drawing is anchored or the VML shape absolutely placed;
+        // the anchor is looked for above the box's own text, never inside it.
+        const TDxNode* anchor = nullptr;
+        const TDxNode* vml = nullptr;
+        for (const TDxNode* c = t.Child(n); c && !anchor && !vml; c = t.Next(*c)) {
+            if (c->Elem == dxeAnchor)
+                anchor = c;
+            else if (c->Elem != dxeShapetype && t.Has(*c, "style") &&
+                     VmlStyleValue(t.Value(*c, "style"), "position") == "absolute")
+                vml = c;
+        }
+        TVYXGraphicRotate* box = nullptr;
+        if (anchor || vml) {
+            box = para.AddTextBox(w, h);
+            if (box && anchor) {
+                DoAnchor(t, *anchor, *box);
+            } else if (box) {
+                DoVmlAnchor(t, *vml, *box);
+            }
+        } else {
+            TVYXCharRunGraphic* run = para.AppendTextBox(w, h);
+            box = run ? dynamic_cast<TVYXGraphicRotate*>(run->Graphic.get()) : nullptr;
+        }
         if (!box || !box->TextBox || !box->TextBox->Paras)
             return;
         TTarget inner;
@@ -1533,6 +1632,7 @@ void TVYXReadDOCX::TImpl::Picture(const TDxTree& t, const TDxNode& n, TVYXLogPar
         object->Width = VmlStyleLength(style, "width", object->Width);
         object->Height = VmlStyleLength(style, "height", object->Height);
     }
+    DoPictureLook(t, n, *object);
     object->Precalc();
     if (const TDxNode* anchor = t.FindDeep(n, dxeAnchor)) {
         DoAnchor(t, *anchor, *object);
@@ -1597,6 +1697,83 @@ void TVYXReadDOCX::TImpl::DoAnchor(const TDxTree& t, const TDxNode& anchor, TVYX
         object.Wrap = behind == "1" || behind == "true" ? agowBehind : agowInFront;
     else
         object.Wrap = t.Find(anchor, dxeWrapTopAndBottom) ? agowTopBottom : agow_ParaLeft;
+}
+
+// Cropping and flips. DrawingML's source rectangle is in thousandths of a percent
+// of the image; VML's crops are fractions, or 65536ths with an "f". A crop that
+// would leave nothing, or one that widens the image, is dropped.
+void TVYXReadDOCX::TImpl::DoPictureLook(const TDxTree& t, const TDxNode& n, TVYXGraphicPicture& picture)
+{
+    double crop[4]{};  // left, top, right, bottom
+    static constexpr std::string_view cSrc[4] = {"l", "t", "r", "b"};
+    static constexpr std::string_view cVml[4] = {"cropleft", "croptop", "cropright", "cropbottom"};
+    if (const TDxNode* src = t.FindDeep(n, dxeSrcRect)) {
+        for (int i = 0; i < 4; ++i)
+            crop[i] = static_cast<double>(std::clamp(t.Int(*src, cSrc[i], 0), -100000LL, 100000LL)) / 100000.0;
+    } else if (const TDxNode* image = t.FindDeep(n, dxeImagedata)) {
+        for (int i = 0; i < 4; ++i) {
+            const std::string v = t.Value(*image, cVml[i]);
+            double d = 0;
+            auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+            if (ec != std::errc() || !std::isfinite(d))
+                continue;
+            if (p != v.data() + v.size() && *p == 'f')
+                d /= 65536.0;
+            crop[i] = std::clamp(d, -1.0, 1.0);
+        }
+    }
+    for (double& c : crop)
+        c = std::max(0.0, c);
+    if (crop[0] + crop[2] < 0.999 && crop[1] + crop[3] < 0.999) {
+        picture.CropLeft = crop[0];
+        picture.CropTop = crop[1];
+        picture.CropRight = crop[2];
+        picture.CropBottom = crop[3];
+    }
+    if (const TDxNode* xfrm = t.FindDeep(n, dxeXfrm)) {
+        auto on = [&](std::string_view name) {
+            const std::string v = t.Value(*xfrm, name);
+            return v == "1" || v == "true" || v == "on";
+        };
+        picture.FlipX = on("flipH");
+        picture.FlipY = on("flipV");
+    }
+}
+
+// An absolutely placed VML shape: margins as offsets, what they are relative to,
+// alignments, and how text flows around it (w10:wrap; behind the text when its
+// z-index is negative).
+void TVYXReadDOCX::TImpl::DoVmlAnchor(const TDxTree& t, const TDxNode& shape, TVYXGraphicObj& object)
+{
+    static constexpr std::array<std::string_view, 8> cVmlRelH = {"text", "char", "left-margin-area", "right-margin-area",
+                                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    static constexpr std::array<std::string_view, 8> cVmlRelV = {"text", "line", "top-margin-area", "bottom-margin-area",
+                                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    const std::string style = t.Value(shape, "style");
+    object.PosLeft = VmlOffset(style, "margin-left");
+    object.PosTop = VmlOffset(style, "margin-top");
+    object.HorizPosRel = static_cast<TVYXGrObjHorizPosRelative>(
+        IndexOf(cVmlRelH, std::string(VmlStyleValue(style, "mso-position-horizontal-relative")), 0));
+    object.VertPosRel = static_cast<TVYXGrObjVertPosRelative>(
+        IndexOf(cVmlRelV, std::string(VmlStyleValue(style, "mso-position-vertical-relative")), 0));
+    if (const int a = IndexOf(cAlignH, std::string(VmlStyleValue(style, "mso-position-horizontal")), 0); a > 0) {
+        object.HorizPosType = agoptAlignment;
+        object.HorizPos = static_cast<TVYXGrObjHorizPos>(a);
+    }
+    if (const int a = IndexOf(cAlignV, std::string(VmlStyleValue(style, "mso-position-vertical")), 0); a > 0) {
+        object.VertPosType = agoptAlignment;
+        object.VertPos = static_cast<TVYXGrObjVertPos>(a);
+    }
+    const std::string wrap = [&] {
+        const TDxNode* w = t.Find(shape, dxeWrap);
+        return w ? t.Value(*w, "type") : std::string();
+    }();
+    if (wrap == "topAndBottom")
+        object.Wrap = agowTopBottom;
+    else if (wrap == "square" || wrap == "tight" || wrap == "through")
+        object.Wrap = agow_ParaLeft;
+    else
+        object.Wrap = VmlStyleValue(style, "z-index").starts_with('-') ? agowBehind : agowInFront;
 }
 
 void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnote, TVYXLogPara& para,
@@ -1707,6 +1884,185 @@ void TVYXReadDOCX::TImpl::DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAP
     }
 }
 
+// Shading and borders of a cell format inside a table style.
+void TVYXReadDOCX::TImpl::DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYXTableCellProps& props)
+{
+    for (const TDxNode* c = t.Child(tcPr); c; c = t.Next(*c)) {
+        if (c->Elem == dxeShd) {
+            TVYXColor color = 0;
+            if (ParseHexColor(t.Value(*c, "fill"), color))
+                props.FillColor = color;
+        } else if (c->Elem == dxeTcBorders) {
+            for (const TDxNode* b = t.Child(*c); b; b = t.Next(*b)) {
+                TVYXTableBorderSide side;
+                switch (b->Elem) {
+                case dxeLeft:
+                case dxeStart: side = atbsLeft; break;
+                case dxeTop: side = atbsTop; break;
+                case dxeRight:
+                case dxeEnd: side = atbsRight; break;
+                case dxeBottom: side = atbsBottom; break;
+                default: continue;
+                }
+                DoBorder(t, *b, *props.AddBorder(side));
+            }
+        }
+    }
+}
+
+// The shading every cell of the style gets and the conditional formats (header
+// row, banded rows, first column...) that the table look switches on.
+void TVYXReadDOCX::TImpl::DoTableStyleParts(const TDxTree& t, const TDxNode& styleNode, TVYXTableStyle& style)
+{
+    static constexpr std::array<std::string_view, 13> cTypes{
+        "wholeTable", "firstRow", "lastRow", "firstCol", "lastCol", "band1Vert", "band2Vert",
+        "band1Horz", "band2Horz", "neCell", "nwCell", "seCell", "swCell"};
+    if (const TDxNode* tcPr = t.Find(styleNode, dxeTcPr))
+        DoCellLook(t, *tcPr, *style.AddCellProps());
+    for (const TDxNode* c = t.Child(styleNode); c; c = t.Next(*c)) {
+        if (c->Elem != dxeTblStylePr)
+            continue;
+        const int type = IndexOf(cTypes, t.Value(*c, "type"), -1);
+        if (type < 0)
+            continue;
+        TVYXTableStyleProp& prop = *style.AddProps()->Add(&FDoc.Styles(), static_cast<TVYXTableStylePropsType>(type));
+        if (const TDxNode* rPr = t.Find(*c, dxeRPr))
+            DoCHPX(t, *rPr, *prop.AddCHPX());
+        if (const TDxNode* pPr = t.Find(*c, dxePPr))
+            DoPAPX(t, *pPr, *prop.AddPAPX());
+        if (const TDxNode* tblPr = t.Find(*c, dxeTblPr))
+            DoTAPX(t, *tblPr, *prop.AddTAPX());
+        if (const TDxNode* tcPr = t.Find(*c, dxeTcPr))
+            DoCellLook(t, *tcPr, *prop.AddCellProps());
+    }
+}
+
+namespace {
+
+// Which conditional formats of its style a table asks for, as the look flags of
+// the short hex form: 0x20 first row, 0x40 last row, 0x80 first column, 0x100 last
+// column, 0x200 no row bands, 0x400 no column bands.
+unsigned TableLook(const TDxTree& t, const TDxNode* look)
+{
+    unsigned flags = 0x04A0;  // what a table made without a look shows
+    if (!look)
+        return flags;
+    if (const std::string val = t.Value(*look, "val"); !val.empty()) {
+        unsigned v = 0;
+        auto [p, ec] = std::from_chars(val.data(), val.data() + val.size(), v, 16);
+        if (ec == std::errc())
+            flags = v;
+    }
+    struct TFlag {
+        std::string_view Name;
+        unsigned Bit;
+    };
+    static constexpr TFlag cFlags[]{{"firstRow", 0x20},    {"lastRow", 0x40}, {"firstColumn", 0x80},
+                                    {"lastColumn", 0x100}, {"noHBand", 0x200}, {"noVBand", 0x400}};
+    for (const TFlag& f : cFlags) {
+        const std::string v = t.Value(*look, f.Name);
+        if (v.empty())
+            continue;
+        if (v == "0" || v == "false" || v == "off")
+            flags &= ~f.Bit;
+        else
+            flags |= f.Bit;
+    }
+    return flags;
+}
+
+// Puts the style's conditional formats on the cells as their own formatting,
+// below what the cells and runs already set: the highest-ranking format first,
+// so corner cells beat rows, rows beat columns, columns beat bands.
+void ApplyTableStyle(TVYXTable& table, unsigned look)
+{
+    const TVYXTableStyle* style = table.TAPX().GetStyle();
+    if (!style)
+        return;
+    const int rows = table.Count();
+    for (int r = 0; r < rows; ++r) {
+        TVYXTableRow* row = table.GetRows(r);
+        const int cols = row->Count();
+        for (int c = 0; c < cols; ++c) {
+            const bool firstRow = (look & 0x20) && r == 0;
+            const bool lastRow = (look & 0x40) && r == rows - 1 && rows > 1;
+            const bool firstCol = (look & 0x80) && c == 0;
+            const bool lastCol = (look & 0x100) && c == cols - 1 && cols > 1;
+            std::vector<TVYXTableStylePropsType> types;
+            if (firstRow && firstCol) types.push_back(atsptNwCell);
+            if (firstRow && lastCol) types.push_back(atsptNeCell);
+            if (lastRow && firstCol) types.push_back(atsptSwCell);
+            if (lastRow && lastCol) types.push_back(atsptSeCell);
+            if (firstRow) types.push_back(atsptFirstRow);
+            if (lastRow) types.push_back(atsptLastRow);
+            if (firstCol) types.push_back(atsptFirstCol);
+            if (lastCol) types.push_back(atsptLastCol);
+            // Bands count from the first body row and column.
+            if (!(look & 0x200) && !firstRow && !lastRow) {
+                const int band = r - ((look & 0x20) ? 1 : 0);
+                types.push_back(band % 2 == 0 ? atsptBand1Horz : atsptBand2Horz);
+            }
+            if (!(look & 0x400) && !firstCol && !lastCol) {
+                const int band = c - ((look & 0x80) ? 1 : 0);
+                types.push_back(band % 2 == 0 ? atsptBand1Vert : atsptBand2Vert);
+            }
+            types.push_back(atsptWholeTable);
+
+            TVYXTableCell& cell = *row->GetCells(c);
+            TVYXTableCellProps& props = cell.Props();
+            bool filled = !((static_cast<TVYXColor>(props.FillColor) & 0xFF000000u) != 0);
+            bool sides[4]{};
+            for (int s = 0; s < 4; ++s)
+                sides[s] = props.GetBorder(static_cast<TVYXTableBorderSide>(s)) != nullptr;
+            int depth = 0;
+            for (const TVYXStyle* st = style; st && depth < 16; st = st->BasedOn, ++depth) {
+                const auto* ts = dynamic_cast<const TVYXTableStyle*>(st);
+                if (!ts || !ts->Props())
+                    continue;
+                for (TVYXTableStylePropsType type : types) {
+                    const TVYXTableStyleProp* prop = ts->Props()->Find(type);
+                    if (!prop)
+                        continue;
+                    if (const TVYXTableCellProps* look2 = prop->CellProps.get()) {
+                        if (!filled && !((static_cast<TVYXColor>(look2->FillColor) & 0xFF000000u) != 0)) {
+                            props.FillColor = look2->FillColor;
+                            filled = true;
+                        }
+                        for (int s = 0; s < 4; ++s) {
+                            const auto side = static_cast<TVYXTableBorderSide>(s);
+                            if (const TVYXDocPropBorder* b = look2->GetBorder(side); b && !sides[s]) {
+                                props.AddBorder(side)->Assign(*b);
+                                sides[s] = true;
+                            }
+                        }
+                    }
+                    if (!prop->CHPX && !prop->PAPX)
+                        continue;
+                    TVYXLogParas& paras = cell.Paras();
+                    for (int i = 0; i < paras.Count(); ++i) {
+                        if (!paras.GetItems(i)->IsPara())
+                            continue;
+                        auto* para = static_cast<TVYXLogPara*>(paras.GetItems(i));
+                        if (prop->PAPX)
+                            para->PAPX().Inherit(*prop->PAPX);
+                        if (prop->CHPX) {
+                            TVYXCharRuns& runs = para->CharRuns();
+                            // An empty run only holds a place and is not written back; a later
+                            // paragraph's took the format of the paragraph before it, as it
+                            // will when the file is read again.
+                            for (int k = 0; k < runs.Count(); ++k)
+                                if (runs.Items(k)->Len() > 0 || i > 0)
+                                    runs.Items(k)->AddCHPX()->Inherit(*prop->CHPX);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& target)
 {
     if (FTableDepth >= cMaxTableDepth) {
@@ -1795,8 +2151,10 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             if (g->Elem == dxeGridCol && grid.size() < 1000)
                 grid.push_back(Twips(std::max(0LL, t.Int(*g, "w", 0))));
 
-    if (const TDxNode* tblPr = t.Find(tbl, dxeTblPr))
+    const TDxNode* tblPr = t.Find(tbl, dxeTblPr);
+    if (tblPr)
         DoTAPX(t, *tblPr, table->TAPX());
+    const unsigned look = TableLook(t, tblPr ? t.Find(*tblPr, dxeTblLook) : nullptr);
 
     struct TMergeMark {
         int Row, Cell, GridCol;
@@ -1935,6 +2293,7 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             cell->SetMergedLast(k + 1 == chain.size());
         }
     }
+    ApplyTableStyle(*table, look);
 }
 
 void TVYXReadDOCX::TImpl::DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr)
@@ -2123,6 +2482,8 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
         if (TVYXTAPX* tapx = style->StyleTAPX())
             if (const TDxNode* tblPr = tree->Find(*node, dxeTblPr))
                 DoTAPX(*tree, *tblPr, *tapx);
+        if (auto* tableStyle = dynamic_cast<TVYXTableStyle*>(style))
+            DoTableStyleParts(*tree, *node, *tableStyle);
         if (const TDxNode* basedOn = tree->Find(*node, dxeBasedOn)) {
             TVYXStyle* base = styles.Find(tree->Value16(*basedOn, "val"));
             // A chain that comes back to the style would make every lookup loop.

@@ -13,11 +13,11 @@
 // Units: RTF lengths are twips (1/20 pt), font sizes half-points; the model
 // takes points.
 //
-// Not supported: paragraph and character properties defined in the style
-// sheet (styles keep their names and kinds only); drawing objects (\do) and
+// Style sheet: a paragraph style's paragraph formats apply where \sN names it;
+// character formats of styles are not applied (styles keep their names and
+// kinds only). Not supported: drawing objects (\do) and
 // the shape properties of "\shpinst" (a shape's fallback "\shprslt" is read
-// in place); horizontally merged cells (\clmgf/\clmrg keep their cells);
-// revision marks beyond keeping the text (\deleted text is kept as text).
+// in place); revision marks beyond keeping the text (\deleted text is kept as text).
 #include "formats/VYXReadRTF.h"
 
 #include <algorithm>
@@ -150,6 +150,7 @@ struct TCellDef {
     std::array<TBorderDef, 4> Borders;
     std::int32_t Color = -1;
     std::int32_t Merge = 0;  // 1 first of a vertical merge, 2 continued
+    std::int32_t HMerge = 0;  // 1 first of a horizontal merge, 2 continued
     std::int32_t VAlign = 0;
 };
 
@@ -380,6 +381,8 @@ private:
     std::vector<TStyleEntry> FStyleEntries;
     TStyleEntry FStyleEntry;
     std::unordered_map<std::int32_t, TVYXCharStyle*> FCharStyles;
+    // Paragraph formats of the style sheet's paragraph styles, by number: \sN starts from them.
+    std::unordered_map<std::int32_t, TParaState> FParaStyles;
     std::vector<TListDef> FLists;
     std::unordered_map<std::int32_t, std::int32_t> FOverrides;  // \ls -> \listid
     std::int32_t FOverrideLs = 0, FOverrideId = 0;
@@ -1081,7 +1084,8 @@ void TRtfParser::CharProp(TRtfAction a, std::int32_t v)
 void TRtfParser::ParaProp(TRtfAction a, std::int32_t v)
 {
     TState& s = Cur();
-    if (s.Class != dcText) {
+    // Style sheet entries collect paragraph formats for \sN.
+    if (s.Class != dcText && s.Class != dcStyles) {
         // In the list override table \ls numbers the override being read.
         if (a == rtfpList && s.Dest == rtfdListTable && FInOverride)
             FOverrides[v] = FOverrideId;
@@ -1221,6 +1225,7 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
         break;
     case rtfpCellColor: rowDef().Pending.Color = v; break;
     case rtfpCellMerge: rowDef().Pending.Merge = v; break;
+    case rtfpCellHMerge: rowDef().Pending.HMerge = v; break;
     case rtfpCellVAlign: rowDef().Pending.VAlign = v; break;
     case rtfpRowBorder:
         FBorderTarget = btNone;  // row borders are not kept; their style words must not change another border
@@ -1294,6 +1299,23 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
         if (s.Class == dcStyles) {
             FStyleEntry.Kind = a;
             FStyleEntry.Number = v;
+        } else if (a == rtfpParaStyle && s.Class == dcText) {
+            // The style's formats first; the paragraph's own keywords that follow override them.
+            // Table placement and list membership belong to the paragraph, not the style.
+            if (auto it = FParaStyles.find(v); it != FParaStyles.end()) {
+                TParaState kept = std::move(s.Pap);
+                s.Pap = it->second;
+                s.Pap.InTable = kept.InTable;
+                s.Pap.Itap = kept.Itap;
+                if (kept.List != 0 || s.Pap.List == 0) {
+                    s.Pap.List = kept.List;
+                    s.Pap.Level = kept.Level;
+                }
+                if (kept.HasFrame) {
+                    s.Pap.HasFrame = true;
+                    s.Pap.Frame = kept.Frame;
+                }
+            }
         }
         break;
     // List table.
@@ -1733,6 +1755,21 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
             cell->SetMerged(true);
         cell->AlignVert = static_cast<TVYXTableCellAlignVert>(std::clamp(d.VAlign, 0, 2));
     }
+    // Horizontal merges last, once every cell has its width: each run of \clmrg cells
+    // joins the cell before it (a stray \clmrg at the start has nothing to join).
+    for (int last = n - 1; last > 0; --last) {
+        if (def.Cells[static_cast<std::size_t>(last)].HMerge != 2)
+            continue;
+        int first = last;
+        while (first > 0 && def.Cells[static_cast<std::size_t>(first)].HMerge == 2)
+            --first;
+        // One cell at a time from the left, so the contents keep their order; the merged
+        // cells' paragraphs go away, so the paragraph the reader holds may be gone too.
+        for (int k = first; k < last; ++k)
+            row.MergeCells(first, first + 1);
+        Target().Para = nullptr;
+        last = first;
+    }
     if (def.Height != 0)
         row.Height = std::abs(def.Height) / 20.0;
     // Default cell margins belong to the table.
@@ -1962,6 +1999,12 @@ void TRtfParser::EndStyle()
         if (style)
             FCharStyles[FStyleEntry.Number] = style;
     }
+    // The entry's group holds the paragraph formats it gave (bounded: the number comes from the file).
+    // An entry naming no kind is paragraph style 0, the default.
+    if (FStyleEntry.Kind == rtfpNone)
+        FStyleEntry.Number = 0;
+    if ((FStyleEntry.Kind == rtfpParaStyle || FStyleEntry.Kind == rtfpNone) && (FParaStyles.size() < 4096 || FParaStyles.count(FStyleEntry.Number)))
+        FParaStyles[FStyleEntry.Number] = Cur().Pap;
     FStyleEntry = {};
 }
 

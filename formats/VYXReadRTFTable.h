@@ -22,7 +22,7 @@ enum TRtfAction : std::uint8_t {
     rtfpFrameW, rtfpFrameH, rtfpFrameX, rtfpFrameNegX, rtfpFrameY, rtfpFrameNegY, rtfpFrameHAnchor, rtfpFrameVAnchor,
     rtfpFrameSpace,
     // Tables.
-    rtfpRowDefaults, rtfpCellX, rtfpRowHeight, rtfpCellBorder, rtfpCellColor, rtfpCellMerge, rtfpCellVAlign,
+    rtfpRowDefaults, rtfpCellX, rtfpRowHeight, rtfpCellBorder, rtfpCellColor, rtfpCellMerge, rtfpCellHMerge, rtfpCellVAlign,
     rtfpPaddingLeft, rtfpPaddingTop, rtfpPaddingRight, rtfpPaddingBottom, rtfpRowBorder,
     // Sections and the document.
     rtfpSectDefaults, rtfpColumns, rtfpColumnSpace, rtfpPaperWidth, rtfpPaperHeight, rtfpMarginLeft, rtfpMarginRight,

@@ -5,9 +5,9 @@
 // inside property lists follows the schema's sequences, not the model's ids.
 //
 // Not supported: comments' formatting (their paragraphs are plain texts),
-// permissions, drawing objects other than pictures and text boxes (shapes,
-// barcodes, watermarks), anchored positions, table style
-// conditional formats.
+// drawing objects other than pictures and text boxes (shapes, barcodes,
+// watermarks), the table look (the reader has put conditional formats on the
+// cells already).
 #include "formats/VYXWriteDOCX.h"
 
 #include <algorithm>
@@ -188,6 +188,7 @@ private:
     TOPCItem* FOwner = nullptr;  // the part being written (pictures and links relate to it)
     std::map<std::pair<TOPCItem*, const TVYXHyperlink*>, std::string> FLinkIds;
     std::map<const TVYXMarkupObject*, long long> FBookmarkIds;
+    std::map<const TVYXMarkupObject*, long long> FPermIds;
     std::map<const TVYXComment*, long long> FCommentIds;
     std::map<const TVYXFootnoteBaseItem*, long long> FNoteIds;
     std::map<const TVYXNumberingsList*, long long> FNumIds;
@@ -207,10 +208,14 @@ private:
     void FFData(TXml& x, const TVYXComplexField& field);
     void Table(TXml& x, const TVYXTable& table);
     void TAPX(TXml& x, const TVYXTAPX& tapx);
+    void StyleCellLook(TXml& x, const TVYXTableCellProps* props);
+    void TextBoxPict(TXml& x, const TVYXGraphicRotate& box, bool floating);
+    void TableStyleParts(TXml& x, const TVYXTableStyle& style);
     void Run(TXml& x, const TVYXCharRun& run);
     void Picture(TXml& x, const TVYXCharRunPicture& run);
     // Inline, or floating where `anchor` says when given.
-    void Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor = nullptr);
+    void Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor = nullptr,
+                 const TVYXGraphicPicture* look = nullptr);
     std::string ImageId(const void* key, std::string_view bytes, TVYXPictureType type);
     std::map<std::pair<TOPCItem*, const void*>, std::string> FImageIds;
     std::string LinkId(const TVYXHyperlink& link);
@@ -228,7 +233,7 @@ private:
 void TWriter::RootOpen(TXml& x, std::string_view name)
 {
     x.Tag(name).Attr("xmlns:w", cNsW).Attr("xmlns:r", cNsR).Attr("xmlns:wp", cNsWp).Attr("xmlns:a", cNsA)
-        .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Open();
+        .Attr("xmlns:pic", cNsPic).Attr("xmlns:v", cNsV).Attr("xmlns:w10", "urn:schemas-microsoft-com:office:word").Open();
 }
 
 void TWriter::RevisionAttrs(TXml& x, const TVYXRevisionData& rev)
@@ -537,7 +542,8 @@ void TWriter::Picture(TXml& x, const TVYXCharRunPicture& run)
     Drawing(x, ImageId(&run, bytes, run.OrigType), w, h);
 }
 
-void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor)
+void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const TVYXGraphicObj* anchor,
+                      const TVYXGraphicPicture* look)
 {
     const long long cx = std::max(1LL, Round(w * 12700)), cy = std::max(1LL, Round(h * 12700));
     const long long id = ++FDrawingIds;
@@ -596,12 +602,22 @@ void TWriter::Drawing(TXml& x, const std::string& rid, double w, double h, const
     x.End("pic:nvPicPr");
     x.Tag("pic:blipFill").Open();
     x.Tag("a:blip").Attr("r:embed", rid).Empty();
+    if (look && look->HasCrop()) {
+        // Thousandths of a percent of the image, from each edge.
+        x.Tag("a:srcRect").Attr("l", Round(look->CropLeft * 100000)).Attr("t", Round(look->CropTop * 100000));
+        x.Attr("r", Round(look->CropRight * 100000)).Attr("b", Round(look->CropBottom * 100000)).Empty();
+    }
     x.Tag("a:stretch").Open();
     x.Tag("a:fillRect").Empty();
     x.End("a:stretch");
     x.End("pic:blipFill");
     x.Tag("pic:spPr").Open();
-    x.Tag("a:xfrm").Open();
+    x.Tag("a:xfrm");
+    if (look && look->FlipX)
+        x.Attr("flipH", "1");
+    if (look && look->FlipY)
+        x.Attr("flipV", "1");
+    x.Open();
     x.Tag("a:off").Attr("x", 0).Attr("y", 0).Empty();
     x.Tag("a:ext").Attr("cx", cx).Attr("cy", cy).Empty();
     x.End("a:xfrm");
@@ -624,9 +640,32 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         CHPX(x, run.CHPX());
     };
     switch (run.Type_()) {
+    case acrtSimpleField:
+        if (const auto* field = dynamic_cast<const TVYXSimpleField*>(static_cast<const TVYXCharRunSimpleField&>(run).SimpField())) {
+            // Written in the complex form (begin, instruction, separate, result, end),
+            // which every reader of the format takes and which keeps an empty result.
+            const auto fldChar = [&](const char* type) {
+                open();
+                x.Tag("w:fldChar").Attr("w:fldCharType", type).Empty();
+                x.End("w:r");
+            };
+            fldChar("begin");
+            open();
+            x.TextElem(deleted ? "w:delInstrText" : "w:instrText", field->InstrText());
+            x.End("w:r");
+            fldChar("separate");
+            if (!run.Text.empty()) {
+                open();
+                x.TextElem(deleted ? "w:delText" : "w:t", run.Text);
+                x.End("w:r");
+            }
+            open();
+            x.Tag("w:fldChar").Attr("w:fldCharType", "end").Empty();
+            break;
+        }
+        [[fallthrough]];
     case acrtText:
     case acrtHyperlink:
-    case acrtSimpleField:
         if (run.Text.empty())
             return;
         open();
@@ -688,7 +727,8 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
             if (!stored || stored->OrigData().empty() || !FOwner)
                 return;
             open();
-            Drawing(x, ImageId(stored, stored->OrigData(), stored->OrigType), picture->Width, picture->Height);
+            Drawing(x, ImageId(stored, stored->OrigData(), stored->OrigType), picture->Width, picture->Height, nullptr,
+                    picture);
             break;
         }
         // Text boxes, as VML: the simplest markup every reader knows.
@@ -696,21 +736,7 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         if (!box || !box->TextBox || !box->TextBox->Paras || FBoxDepth >= 32)
             return;
         open();
-        char style[96];
-        std::snprintf(style, sizeof style, "width:%.2fpt;height:%.2fpt", box->Width, box->Height);
-        x.Tag("w:pict").Open();
-        x.Tag("v:shape").Attr("style", style).Open();
-        x.Tag("v:textbox").Open();
-        x.Tag("w:txbxContent").Open();
-        ++FBoxDepth;
-        Paras(x, *box->TextBox->Paras, false);
-        --FBoxDepth;
-        if (box->TextBox->Paras->Count() == 0 || box->TextBox->Paras->Last()->IsTable())
-            x.Tag("w:p").Empty();
-        x.End("w:txbxContent");
-        x.End("v:textbox");
-        x.End("v:shape");
-        x.End("w:pict");
+        TextBoxPict(x, *box, false);
         break;
     }
     default: return;
@@ -825,6 +851,30 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                 }
                 continue;
             }
+            if (linked.LinkedType == acrltPermission) {
+                const auto* perm = dynamic_cast<const TVYXPermission*>(linked.Field());
+                if (!perm)
+                    continue;
+                static constexpr std::string_view cGroups[] = {"none",    "everyone", "administrators", "contributors",
+                                                               "editors", "owners",   "current"};
+                closeRev();
+                closeLink();
+                const TVYXCharRunLinkedPos pos = linked.Position();
+                auto [it, added] = FPermIds.emplace(perm, static_cast<long long>(FPermIds.size()));
+                if (added || pos == acrlpFirst || pos == acrlpSingle) {
+                    x.Tag("w:permStart").Attr("w:id", it->second);
+                    if (perm->EditGroup != apegNone)
+                        x.Attr("w:edGrp", cGroups[std::clamp(static_cast<int>(perm->EditGroup), 0, 6)]);
+                    if (!perm->EditBy.empty())
+                        x.Attr16("w:ed", perm->EditBy);
+                    if (perm->FirstCol >= 0 && perm->LastCol >= perm->FirstCol)
+                        x.Attr("w:colFirst", perm->FirstCol).Attr("w:colLast", perm->LastCol);
+                    x.Empty();
+                }
+                if (pos == acrlpLast || pos == acrlpSingle)
+                    x.Tag("w:permEnd").Attr("w:id", it->second).Empty();
+                continue;
+            }
             if (linked.LinkedType != acrltBookmark)
                 continue;
             const auto* mark = dynamic_cast<const TVYXBookmark*>(linked.Field());
@@ -881,17 +931,120 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     }
     closeRev();
     closeLink();
-    // Floating pictures, each in a run of its own at the paragraph's end.
+    // Floating pictures and text boxes, each in a run of its own at the paragraph's end.
     if (const TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(&graphics->GetItems(i));
                 picture && picture->Picture() && !picture->Picture()->OrigData().empty() && FOwner) {
                 const TVYXPicture& stored = *picture->Picture();
                 x.Out.append("<w:r>");
-                Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture);
+                Drawing(x, ImageId(&stored, stored.OrigData(), stored.OrigType), picture->Width, picture->Height, picture,
+                        picture);
+                x.Out.append("</w:r>");
+            } else if (const auto* box = dynamic_cast<const TVYXGraphicRotate*>(&graphics->GetItems(i));
+                       box && box->TextBox && box->TextBox->Paras && FBoxDepth < 32) {
+                x.Out.append("<w:r>");
+                TextBoxPict(x, *box, true);
                 x.Out.append("</w:r>");
             }
     x.End("w:p");
+}
+
+// A text box as a VML shape: the simplest markup every reader knows. A floating
+// box is placed absolutely with margins (or alignments) relative to what the model
+// names; a box behind the text gets a negative z-index.
+void TWriter::TextBoxPict(TXml& x, const TVYXGraphicRotate& box, bool floating)
+{
+    static constexpr std::string_view cRelH[] = {"text", "char", "left-margin-area", "right-margin-area",
+                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    static constexpr std::string_view cRelV[] = {"text", "line", "top-margin-area", "bottom-margin-area",
+                                                 "inner-margin-area", "outer-margin-area", "margin", "page"};
+    static constexpr std::string_view cAlignH[] = {"", "left", "center", "right", "inside", "outside"};
+    static constexpr std::string_view cAlignV[] = {"", "top", "center", "bottom", "inside", "outside"};
+    char size[96];
+    std::snprintf(size, sizeof size, "width:%.2fpt;height:%.2fpt", box.Width, box.Height);
+    std::string style;
+    if (floating) {
+        char place[128];
+        std::snprintf(place, sizeof place, "position:absolute;margin-left:%.2fpt;margin-top:%.2fpt;", box.PosLeft, box.PosTop);
+        style = place;
+    }
+    style += size;
+    if (floating) {
+        style += ";z-index:";
+        style += box.Wrap == agowBehind ? "-1" : "1";
+        if (box.HorizPosType == agoptAlignment && box.HorizPos != agohpAbsolute)
+            style.append(";mso-position-horizontal:").append(cAlignH[std::clamp(static_cast<int>(box.HorizPos), 0, 5)]);
+        style.append(";mso-position-horizontal-relative:").append(cRelH[std::clamp(static_cast<int>(box.HorizPosRel), 0, 7)]);
+        if (box.VertPosType == agoptAlignment && box.VertPos != agovpAbsolute)
+            style.append(";mso-position-vertical:").append(cAlignV[std::clamp(static_cast<int>(box.VertPos), 0, 5)]);
+        style.append(";mso-position-vertical-relative:").append(cRelV[std::clamp(static_cast<int>(box.VertPosRel), 0, 7)]);
+    }
+    x.Tag("w:pict").Open();
+    x.Tag("v:shape").Attr("style", style).Open();
+    x.Tag("v:textbox").Open();
+    x.Tag("w:txbxContent").Open();
+    ++FBoxDepth;
+    Paras(x, *box.TextBox->Paras, false);
+    --FBoxDepth;
+    if (box.TextBox->Paras->Count() == 0 || box.TextBox->Paras->Last()->IsTable())
+        x.Tag("w:p").Empty();
+    x.End("w:txbxContent");
+    x.End("v:textbox");
+    if (floating && (box.Wrap == agowTopBottom || box.Wrap == agow_ParaLeft))
+        x.Tag("w10:wrap").Attr("type", box.Wrap == agowTopBottom ? "topAndBottom" : "square").Empty();
+    x.End("v:shape");
+    x.End("w:pict");
+}
+
+// The shading and borders a table style gives its cells, or one of its conditional formats.
+void TWriter::StyleCellLook(TXml& x, const TVYXTableCellProps* props)
+{
+    if (!props)
+        return;
+    const std::pair<TVYXTableBorderSide, std::string_view> sides[] = {
+        {atbsTop, "w:top"}, {atbsLeft, "w:left"}, {atbsBottom, "w:bottom"}, {atbsRight, "w:right"}};
+    bool any = false;
+    for (const auto& [side, name] : sides)
+        any = any || props->GetBorder(side);
+    if (!any && props->FillColor == cVYXAutoColor)
+        return;
+    x.Tag("w:tcPr").Open();
+    if (any) {
+        x.Tag("w:tcBorders").Open();
+        for (const auto& [side, name] : sides)
+            Border(x, name, props->GetBorder(side));
+        x.End("w:tcBorders");
+    }
+    if (props->FillColor != cVYXAutoColor)
+        x.Tag("w:shd").Attr("w:val", "clear").Attr("w:color", "auto").Attr("w:fill", Hex(props->FillColor)).Empty();
+    x.End("w:tcPr");
+}
+
+// The cells' look and the conditional formats (header row, bands...) of a table style.
+void TWriter::TableStyleParts(TXml& x, const TVYXTableStyle& style)
+{
+    static constexpr std::string_view cTypes[] = {"wholeTable", "firstRow", "lastRow", "firstCol", "lastCol",
+                                                  "band1Vert",  "band2Vert", "band1Horz", "band2Horz", "neCell",
+                                                  "nwCell",     "seCell",   "swCell"};
+    StyleCellLook(x, style.CellProps());
+    const TVYXTableStyleProps* props = style.Props();
+    if (!props)
+        return;
+    // The conditional formats in their own order, whatever order they were made in.
+    for (int type = 0; type < static_cast<int>(std::size(cTypes)); ++type) {
+        const TVYXTableStyleProp* prop = props->Find(static_cast<TVYXTableStylePropsType>(type));
+        if (!prop)
+            continue;
+        x.Tag("w:tblStylePr").Attr("w:type", cTypes[type]).Open();
+        if (prop->PAPX && prop->PAPX->Count() > 0)
+            PAPX(x, *prop->PAPX, nullptr, false);
+        CHPX(x, prop->CHPX.get());
+        if (prop->TAPX && prop->TAPX->Count() > 0)
+            TAPX(x, *prop->TAPX);
+        StyleCellLook(x, prop->CellProps.get());
+        x.End("w:tblStylePr");
+    }
 }
 
 void TWriter::TAPX(TXml& x, const TVYXTAPX& tapx)
@@ -1127,6 +1280,8 @@ std::string TWriter::Styles()
             CHPX(x, style.StyleCHPX());
             if (const TVYXTAPX* tapx = style.StyleTAPX(); tapx && tapx->Count() > 0)
                 TAPX(x, *tapx);
+            if (const auto* table = dynamic_cast<const TVYXTableStyle*>(&style))
+                TableStyleParts(x, *table);
         }
         x.End("w:style");
     }

@@ -923,6 +923,12 @@ void TWriter::DoPicture(const TVYXCharRunPicture& pic)
     W("}");
 }
 
+// Grid columns a cell spans, bounded so a corrupt span cannot blow up the output.
+int HorizontalSpan(const TVYXTableCell& cell)
+{
+    return std::clamp<int>(cell.GridSpan, 1, 63);
+}
+
 void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
 {
     double rowWidth = 0;
@@ -956,24 +962,31 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
             else if (fallback)
                 DoBorder(word, fallback);
         };
-        side(abrsTop, "clbrdrt", firstRow ? tapx.GetBorderTop() : nullptr);
-        side(abrsLeft, "clbrdrl", c == 0 ? tapx.GetBorderLeft() : nullptr);
-        side(abrsBottom, "clbrdrb", lastRow ? tapx.GetBorderBottom() : tapx.GetBorderInsideHoriz());
-        side(abrsRight, "clbrdrr", c == row.Count() - 1 ? tapx.GetBorderRight() : tapx.GetBorderInsideVert());
-        if (cell.GetMergedRoot())
-            W("\\clvmgf");
-        else if (cell.GetMerged())
-            W("\\clvmrg");
-        if (cell.AlignVert == atcavCenter)
-            W("\\clvertalc");
-        else if (cell.AlignVert == atcavBottom)
-            W("\\clvertalb");
-        if (p.FillColor != cVYXAutoColor)
-            WProp("clcbpat", ColorIndex(p.FillColor));
-        W("\\clftsWidth3");
-        WProp("clwWidth", Twips(cell.GetWidth()));
-        x += cell.GetWidth();
-        WProp("cellx", Twips(x));
+        // A cell spanning grid columns is written as its first column (\clmgf) and
+        // continuations (\clmrg) sharing its width, so readers see the same grid.
+        const int span = HorizontalSpan(cell);
+        for (int part = 0; part < span; ++part) {
+            side(abrsTop, "clbrdrt", firstRow ? tapx.GetBorderTop() : nullptr);
+            side(abrsLeft, "clbrdrl", c == 0 ? tapx.GetBorderLeft() : nullptr);
+            side(abrsBottom, "clbrdrb", lastRow ? tapx.GetBorderBottom() : tapx.GetBorderInsideHoriz());
+            side(abrsRight, "clbrdrr", c == row.Count() - 1 ? tapx.GetBorderRight() : tapx.GetBorderInsideVert());
+            if (span > 1)
+                W(part == 0 ? "\\clmgf" : "\\clmrg");
+            if (cell.GetMergedRoot())
+                W("\\clvmgf");
+            else if (cell.GetMerged())
+                W("\\clvmrg");
+            if (cell.AlignVert == atcavCenter)
+                W("\\clvertalc");
+            else if (cell.AlignVert == atcavBottom)
+                W("\\clvertalb");
+            if (p.FillColor != cVYXAutoColor)
+                WProp("clcbpat", ColorIndex(p.FillColor));
+            W("\\clftsWidth3");
+            WProp("clwWidth", Twips(cell.GetWidth() / span));
+            x += cell.GetWidth() / span;
+            WProp("cellx", Twips(x));
+        }
     }
 }
 
@@ -983,8 +996,15 @@ void TWriter::DoTable(const TVYXTable& table, int depth)
         const TVYXTableRow& row = *table.GetRows(r);
         if (depth == 1)
             DoRowDef(table, row);
-        for (int c = 0; c < row.Count(); ++c)
-            DoParas(row.GetCells(c)->Paras(), depth);
+        for (int c = 0; c < row.Count(); ++c) {
+            const TVYXTableCell& cell = *row.GetCells(c);
+            DoParas(cell.Paras(), depth);
+            for (int part = 1; part < HorizontalSpan(cell); ++part) {
+                W("\\pard\\intbl");
+                WProp("itap", depth);
+                W(depth > 1 ? "\\nestcell " : "\\cell ");
+            }
+        }
         if (depth == 1) {
             W("\\pard\\intbl\\itap1{");
             DoRowDef(table, row);

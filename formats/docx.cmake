@@ -7,6 +7,7 @@ target_sources(vyx_documents PRIVATE
 vyx_tests(vyx_docx_tests LABEL docx DEPS vyx_documents SOURCES
   tests/VYXReadDOCXTest.cpp
   tests/VYXWriteDOCXTest.cpp
+  tests/VYXDocxFidelityTest.cpp
 )
 
 # The element-name table is generated from the schemas and committed; this check

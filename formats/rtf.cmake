@@ -9,6 +9,7 @@ vyx_tests(vyx_rtf_tests LABEL rtf DEPS vyx_documents SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadRTFTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXWriteRTFTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfClipboardTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfFidelityTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfTestUtil.cpp
 )
 

@@ -177,6 +177,91 @@ std::u16string ApplyCaseSwitch(std::u16string text, std::u16string_view instruct
     return text;
 }
 
+// A page number with the field's switches: "\\* roman", "\\* ROMAN", "\\* alphabetic",
+// "\\* ALPHABETIC" pick the numbering; other words of "\\*" change case as for any field.
+std::u16string FormatPageNumber(int n, std::u16string_view instruction)
+{
+    const std::size_t at = instruction.find(u"\\*");
+    if (at != std::u16string_view::npos) {
+        std::size_t s = at + 2;
+        while (s < instruction.size() && instruction[s] == u' ')
+            ++s;
+        std::size_t e = s;
+        while (e < instruction.size() && instruction[e] != u' ' && instruction[e] != u'\\')
+            ++e;
+        const std::u16string_view word = instruction.substr(s, e - s);
+        if (word == u"roman")
+            return FormatListCounter(n, anstLowerRoman);
+        if (word == u"ROMAN")
+            return FormatListCounter(n, anstUpperRoman);
+        if (word == u"alphabetic")
+            return FormatListCounter(n, anstLowerLetter);
+        if (word == u"ALPHABETIC")
+            return FormatListCounter(n, anstUpperLetter);
+    }
+    const std::string digits = std::to_string(n);
+    return ApplyCaseSwitch(std::u16string(digits.begin(), digits.end()), instruction);
+}
+
+// A page-number field written in the complex form: its keyword, its instruction and
+// whether `run` is the first text run of its result (the one that shows the number).
+struct TVYXComplexPageField {
+    std::u16string Key;
+    std::u16string Instruction;
+    bool First = false;
+};
+
+bool IsPageKeyword(std::u16string_view key)
+{
+    return key == u"PAGE" || key == u"NUMPAGES" || key == u"SECTIONPAGES";
+}
+
+// Walks back from a text run to the separator of the field whose result holds it
+// (fields nested in that result are stepped over), then on to its begin, collecting
+// the instruction; nothing when the run lies outside any field's result.
+std::optional<TVYXComplexPageField> ComplexPageField(const TVYXCharRun& run)
+{
+    if (run.Type_() != acrtText || !run.Parent)
+        return std::nullopt;
+    const TVYXCharRuns& runs = *run.Parent;
+    int depth = 0, separate = -1;
+    bool first = true;
+    for (int r = run.Index - 1; r >= 0 && separate < 0; --r) {
+        const TVYXCharRun* item = runs.Items(r);
+        if (item->Type_() == acrtText && depth == 0 && !item->Text.empty())
+            first = false;
+        if (item->Type_() != acrtFldChar)
+            continue;
+        const auto type = static_cast<const TVYXCharRunFldChar*>(item)->FldCharType;
+        if (type == acrfctEnd)
+            ++depth;
+        else if (type == acrfctBegin && depth-- == 0)
+            return std::nullopt;  // the run belongs to an instruction
+        else if (type == acrfctSeparate && depth == 0)
+            separate = r;
+    }
+    if (separate < 0)
+        return std::nullopt;
+    std::u16string instruction;
+    depth = 0;
+    for (int r = separate - 1; r >= 0; --r) {
+        const TVYXCharRun* item = runs.Items(r);
+        if (item->Type_() == acrtInstrText && depth == 0)
+            instruction.insert(0, static_cast<const TVYXCharRunInstrText*>(item)->InstrText);
+        if (item->Type_() != acrtFldChar)
+            continue;
+        const auto type = static_cast<const TVYXCharRunFldChar*>(item)->FldCharType;
+        if (type == acrfctEnd)
+            ++depth;
+        else if (type == acrfctBegin && depth-- == 0)
+            break;
+    }
+    std::u16string key = VYXFieldKeyword(instruction);
+    if (!IsPageKeyword(key))
+        return std::nullopt;
+    return TVYXComplexPageField{std::move(key), std::move(instruction), first};
+}
+
 }  // namespace
 
 TVYXPaginatorDoc::TVYXPaginatorDoc(TVYXGDI& gdi, TVYXLogDocEditor& doc)
@@ -200,6 +285,13 @@ TVYXLogDocEditor* TVYXPaginatorDoc::Footer(TVYXPageHdrFtr kind) const
 
 std::u16string TVYXPaginatorDoc::FieldText(const TVYXCharRun& run)
 {
+    if (run.Type_() != acrtSimpleField) {
+        // The result of a complex field: page numbers get their placeholder in the
+        // first result run, the rest of the old result shows nothing.
+        if (const auto page = ComplexPageField(run))
+            return page->First ? u"88" : u"";
+        return run.GetText();
+    }
     const auto& fieldRun = static_cast<const TVYXCharRunSimpleField&>(run);
     auto* field = dynamic_cast<TVYXSimpleField*>(fieldRun.SimpField());
     if (!field)
@@ -222,27 +314,33 @@ std::u16string TVYXPaginatorDoc::FieldText(const TVYXCharRun& run)
 
 std::optional<std::u16string> TVYXPaginatorDoc::PageFieldText(const TVYXCharRun& run, const TVYXPhyPage& page) const
 {
-    if (run.Type_() != acrtSimpleField)
-        return std::nullopt;
-    auto* field = dynamic_cast<TVYXSimpleField*>(static_cast<const TVYXCharRunSimpleField&>(run).SimpField());
-    if (!field)
-        return std::nullopt;
-    const std::u16string key = VYXFieldKeyword(field->InstrText());
-    const auto number = [](int n) {
-        const std::string s = std::to_string(n);
-        return std::u16string(s.begin(), s.end());
-    };
-    if (key == u"PAGE")
-        return number(page.Index + 1);
-    if (key == u"NUMPAGES")
-        return number(FPages.Count());
-    if (key == u"SECTIONPAGES") {
-        int n = 0;
+    std::u16string key, instruction;
+    if (run.Type_() == acrtSimpleField) {
+        auto* field = dynamic_cast<TVYXSimpleField*>(static_cast<const TVYXCharRunSimpleField&>(run).SimpField());
+        if (!field)
+            return std::nullopt;
+        instruction = field->InstrText();
+        key = VYXFieldKeyword(instruction);
+        if (!IsPageKeyword(key))
+            return std::nullopt;
+    } else {
+        auto complex = ComplexPageField(run);
+        if (!complex)
+            return std::nullopt;
+        if (!complex->First)
+            return std::u16string();
+        key = std::move(complex->Key);
+        instruction = std::move(complex->Instruction);
+    }
+    int n = page.Index + 1;
+    if (key == u"NUMPAGES") {
+        n = FPages.Count();
+    } else if (key == u"SECTIONPAGES") {
+        n = 0;
         for (int i = 0; i < FPages.Count(); ++i)
             n += FPages.GetItems(i).SectionIndex == page.SectionIndex ? 1 : 0;
-        return number(n);
     }
-    return std::nullopt;
+    return FormatPageNumber(n, instruction);
 }
 
 std::u16string TVYXPaginatorDoc::DoParaNumbering(TVYXLogPara& para, TVYXNumbering* level)

@@ -818,11 +818,25 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     std::u16string all;
     st.Texts.resize(static_cast<std::size_t>(runs.Count()));
     st.Offsets.resize(static_cast<std::size_t>(runs.Count()) + 1);
+    int fieldResults = 0;  // complex fields open here whose separator has passed
+    std::vector<bool> inResult;
     for (int i = 0; i < runs.Count(); ++i) {
         TVYXCharRun& run = *runs.Items(i);
         std::u16string& t = st.Texts[static_cast<std::size_t>(i)];
         const TVYXCharRunType type = run.Type_();
-        if (type == acrtSimpleField && FieldTextEvent)
+        if (type == acrtFldChar) {
+            const auto fld = static_cast<const TVYXCharRunFldChar&>(run).FldCharType;
+            if (fld == acrfctBegin) {
+                inResult.push_back(false);
+            } else if (!inResult.empty() && fld == acrfctSeparate) {
+                fieldResults += inResult.back() ? 0 : 1;
+                inResult.back() = true;
+            } else if (!inResult.empty()) {
+                fieldResults -= inResult.back() ? 1 : 0;
+                inResult.pop_back();
+            }
+        }
+        if ((type == acrtSimpleField || (type == acrtText && fieldResults > 0)) && FieldTextEvent)
             t = FieldTextEvent(run);
         else if (IsTextLike(type))
             run.GetText(t);

@@ -421,7 +421,8 @@ void TVYXTextPrint::PrintTextMarker(TRowCtx& ctx, std::size_t i)
     const TVYXCharRun& run = *piece.Run;
     std::u16string_view text = piece.Text;  // page fields replace it below
     std::u16string pageText;
-    if (FLayout && FPage && run.Type_() == acrtSimpleField) {
+    // Simple page fields and the result runs of complex ones show this page's number.
+    if (FLayout && FPage && (run.Type_() == acrtSimpleField || (run.Type_() == acrtText && FFieldDepth > 0))) {
         if (std::optional<std::u16string> t = FLayout->PageFieldText(run, *FPage)) {
             pageText = piece.From == 0 ? *t : std::u16string();
             text = pageText;

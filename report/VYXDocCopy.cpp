@@ -76,43 +76,11 @@ struct TComplex {
     long End = -1;
 };
 
-// A reader that gathers an instruction's pieces into one run after its nested
-// fields leaves "IF {nested} = ..." as {nested} then " IF  = ...": each nested result
-// goes back into a gap of two blanks, in order (after the keyword when there is none).
-std::u16string Weave(const std::u16string& instr, const std::vector<std::u16string>& nested)
-{
-    std::u16string out;
-    std::size_t from = 0, used = 0;
-    while (used < nested.size()) {
-        const std::size_t gap = instr.find(u"  ", from);
-        if (gap == std::u16string::npos)
-            break;
-        out.append(instr, from, gap + 1 - from);
-        out += nested[used++];
-        from = gap + 1;
-    }
-    std::u16string rest = instr.substr(from);
-    if (used < nested.size()) {
-        std::size_t word = rest.find_first_not_of(u' ');
-        word = word == std::u16string::npos ? rest.size() : rest.find(u' ', word);
-        if (word == std::u16string::npos)
-            word = rest.size();
-        std::u16string inserted = u" ";
-        for (; used < nested.size(); ++used)
-            inserted += nested[used] + u" ";
-        rest.insert(word, inserted);
-    }
-    return out + rest;
-}
-
 TComplex ParseComplex(const TRuns& runs, std::size_t begin, const TVYXFieldEvaluator& evaluate, int depth)
 {
     TComplex field;
     if (depth > 20)  // a nest this deep is no template anyone wrote: leave it alone
         return field;
-    std::u16string instr;                // the instruction runs only
-    std::vector<std::u16string> nested;  // nested results met before any instruction run
-    std::size_t nestedCount = 0;         // nested fields in the instruction
     bool separated = false;
     std::size_t separate = 0;
     const TVYXCHPX* instrFormat = nullptr;
@@ -131,11 +99,7 @@ TComplex ParseComplex(const TRuns& runs, std::size_t begin, const TVYXFieldEvalu
                         ++sep;
                     result = ResultText(runs, sep, static_cast<std::size_t>(inner.End));
                 }
-                const std::u16string part = cVYXNestedOpen + *result + cVYXNestedClose;
-                field.Instruction += part;
-                ++nestedCount;
-                if (instr.empty())
-                    nested.push_back(part);
+                field.Instruction += cVYXNestedOpen + *result + cVYXNestedClose;
             }
             i = static_cast<std::size_t>(inner.End);
             continue;
@@ -147,8 +111,6 @@ TComplex ParseComplex(const TRuns& runs, std::size_t begin, const TVYXFieldEvalu
         }
         if (IsFldChar(run, acrfctEnd)) {
             field.End = static_cast<long>(i);
-            if (!nested.empty() && !instr.empty() && nested.size() == nestedCount)
-                field.Instruction = Weave(instr, nested);
             field.Format = instrFormat;
             for (std::size_t r = separated ? separate + 1 : i; r < i; ++r)
                 if (runs[r]->Type_() == acrtText) {
@@ -159,7 +121,6 @@ TComplex ParseComplex(const TRuns& runs, std::size_t begin, const TVYXFieldEvalu
         }
         if (!separated && run.Type_() == acrtInstrText) {
             field.Instruction += static_cast<const TVYXCharRunInstrText&>(run).InstrText;
-            instr += static_cast<const TVYXCharRunInstrText&>(run).InstrText;
             if (!instrFormat)
                 instrFormat = run.CHPX();
         }

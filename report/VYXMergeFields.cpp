@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "editing/VYXFieldUpdate.h"
 #include "formula/VYXDateTime.h"
 #include "formula/VYXMask.h"
 #include "platform/VYXException.h"
@@ -14,14 +15,6 @@ namespace {
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0'; }
 
 bool IsLetter(char16_t c) { return UnicodeUpper(c) != UnicodeLower(c); }
-
-std::u16string Pad(int value, std::size_t width)
-{
-    std::u16string s = U16(std::to_string(value));
-    while (s.size() < width)
-        s.insert(s.begin(), u'0');
-    return s;
-}
 
 // Wildcard match: "*" any run, "?" one character.
 bool Wildcard(std::u16string_view text, std::u16string_view pattern)
@@ -196,54 +189,6 @@ void TVYXMergeSwitches::Read(const std::vector<TVYXFieldWord>& words, std::size_
         if (hasArg)
             ++i;
     }
-}
-
-std::u16string VYXFormatDatePicture(double serial, std::u16string_view picture, const TVYXLocaleSettings& locale)
-{
-    const auto date = VYXDecodeDate(serial);
-    if (!date)
-        return {};
-    const TVYXTime time = VYXDecodeTime(serial);
-    const auto weekday = static_cast<std::size_t>(VYXDayOfWeek(serial));
-    const bool twelve = picture.find(u"AM/PM") != std::u16string_view::npos ||
-                        picture.find(u"am/pm") != std::u16string_view::npos;
-    std::u16string out;
-    for (std::size_t i = 0; i < picture.size();) {
-        const char16_t c = picture[i];
-        if (c == u'\'') {
-            const std::size_t close = picture.find(u'\'', i + 1);
-            const std::size_t end = close == std::u16string_view::npos ? picture.size() : close;
-            out.append(picture.substr(i + 1, end - i - 1));
-            i = end + 1;
-            continue;
-        }
-        if (picture.substr(i, 5) == u"AM/PM" || picture.substr(i, 5) == u"am/pm") {
-            const bool pm = time.Hour >= 12;
-            out += c == u'A' ? (pm ? u"PM" : u"AM") : (pm ? u"pm" : u"am");
-            i += 5;
-            continue;
-        }
-        std::size_t n = 1;
-        while (i + n < picture.size() && picture[i + n] == c)
-            ++n;
-        const auto month = static_cast<std::size_t>(date->Month - 1);
-        switch (c) {
-        case u'd':
-            out += n <= 2 ? Pad(date->Day, n) : n == 3 ? locale.ShortDayNames[weekday % 7] : locale.LongDayNames[weekday % 7];
-            break;
-        case u'M':
-            out += n <= 2 ? Pad(date->Month, n) : n == 3 ? locale.ShortMonthNames[month] : locale.LongMonthNames[month];
-            break;
-        case u'y': out += n <= 2 ? Pad(date->Year % 100, 2) : Pad(date->Year, 4); break;
-        case u'H': out += Pad(time.Hour, std::min<std::size_t>(n, 2)); break;
-        case u'h': out += Pad(twelve ? (time.Hour + 11) % 12 + 1 : time.Hour, std::min<std::size_t>(n, 2)); break;
-        case u'm': out += Pad(time.Minute, std::min<std::size_t>(n, 2)); break;
-        case u's': out += Pad(time.Second, std::min<std::size_t>(n, 2)); break;
-        default: out.append(picture.substr(i, n)); break;
-        }
-        i += n;
-    }
-    return out;
 }
 
 std::u16string VYXApplyCaseFormat(std::u16string_view text, std::u16string_view format)

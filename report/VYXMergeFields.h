@@ -44,9 +44,6 @@ struct TVYXMergeSwitches {
     void Read(const std::vector<TVYXFieldWord>& words, std::size_t from);
 };
 
-// A date-time serial in a picture: d dd ddd dddd, M MM MMM MMMM, yy yyyy, H HH h hh,
-// m mm, s ss, AM/PM am/pm; text in single quotes is copied, as is any other character.
-std::u16string VYXFormatDatePicture(double serial, std::u16string_view picture, const TVYXLocaleSettings& locale);
 // Upper, Lower, Caps (first letter of every word), FirstCap (of the first word).
 std::u16string VYXApplyCaseFormat(std::u16string_view text, std::u16string_view format);
 // A value with its switches applied; `type` tells how its number is to be read.

@@ -23,7 +23,7 @@ EXTRA_ATTRIBUTES = ["space", "lang", "Ignorable", "Requires", "ProcessContent", 
                     "PreserveAttributes", "MustUnderstand"]
 # DrawingML main and markup compatibility: only what a picture or shape passes through.
 EXTRA = ["graphic", "graphicData", "blip", "xfrm", "off", "ext", "AlternateContent", "Choice",
-         "Fallback", "wsp", "txbx", "bodyPr", "spPr", "cNvPr", "prstGeom", "srgbClr"]
+         "Fallback", "wsp", "txbx", "bodyPr", "spPr", "cNvPr", "prstGeom", "srgbClr", "srcRect"]
 
 
 def enumerator(name, taken):

@@ -815,15 +815,14 @@ TEST(UndoCommandLevel, ParagraphsRunsCellsAndFocus)
             EXPECT_NE(undo.AsParas(), nullptr);
         }
         EXPECT_EQ(doc.Paras().Count(), 1);
-        const std::string after = VYXEditorStateExact(doc);
         ASSERT_TRUE(undo.Undo());
         EXPECT_EQ(doc.Paras().Count(), 3);
         EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(1)->GetPlainText()), "plain bold italic");
         // The paragraph record ended the step: the position record is still to undo.
         EXPECT_EQ(undo.PeekUndo(), autLogPos);
         ASSERT_TRUE(undo.Undo());
-        EXPECT_EQ(VYXStateDiff(before.substr(0, before.find("caret")), VYXEditorStateExact(doc).substr(0, before.find("caret"))), "");
-        (void)after;
+        const std::string body = before.substr(0, before.find("caret"));
+        EXPECT_EQ(VYXStateDiff(body, VYXEditorStateExact(doc).substr(0, body.size())), "");
     }
     {
         SCOPED_TRACE("a picture run comes back where it was");
@@ -865,7 +864,6 @@ TEST(UndoCommandLevel, ParagraphsRunsCellsAndFocus)
         u.Clear();
         auto* table = static_cast<TVYXTable*>(tables.Paras().GetItems(0));
         tables.Command(vycMovePos, TVYXLogPos(&tables.CellPara(*table, 0, 0), 1));
-        const std::string before = VYXEditorStateExact(tables);
         {
             const TVYXUndoGroup group(&u, vycTableInsertColsLeft, tables);
             u.Add(vycMovePos, tables.Caret());
@@ -885,10 +883,10 @@ TEST(UndoCommandLevel, ParagraphsRunsCellsAndFocus)
         EXPECT_EQ(table->GetRows(0)->Count(), 2);
         EXPECT_EQ(VYXCheckEditor(tables), "");
         EXPECT_EQ(Utf16ToUtf8(tables.CellPara(*table, 0, 0).GetPlainText()), "a");
+        // Redo replays what the column deletion did through the door: exactly the
+        // table after the insertion.
         ASSERT_TRUE(u.Redo());
-        EXPECT_EQ(static_cast<TVYXTable*>(tables.Paras().GetItems(0))->GetRows(0)->Count(), 3);
-        (void)before;
-        (void)after;
+        EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(tables)), "");
     }
     {
         SCOPED_TRACE("text with its own format, and the formats of part of a paragraph");
