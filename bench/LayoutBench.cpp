@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "bench/VYXBenchDocs.h"
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXPaginate.h"
@@ -17,11 +18,6 @@
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
-
 std::unique_ptr<TVYXLogDocEditor> MixedDocument(int blocks)
 {
     auto doc = std::make_unique<TVYXLogDocEditor>();
@@ -29,15 +25,8 @@ std::unique_ptr<TVYXLogDocEditor> MixedDocument(int blocks)
     TVYXCHPX heading(&doc->GetMasterCHP());
     heading.SetBold(true);
     heading.SetSize(16);
-    const TVYXCHPX* bold = &heading;
     for (int b = 0; b < blocks; ++b) {
-        doc->AppendParaUI(u"Chapter heading", bold);
-        for (int p = 0; p < 5; ++p) {
-            TVYXLogPara& para = doc->AppendParaUI(cProse);
-            para.PAPX().SetAlignment(p % 2 ? vyptaJustify : vyptaLeft);
-        }
-        for (int i = 0; i < 3; ++i)
-            doc->AppendBulletPara(u"A list item with a few words", 0);
+        AppendBenchBlock(*doc, u"Chapter heading", heading);
         doc->AppendParaUI(u"A paragraph with a note");
         doc->AppendFootnote(u"The footnote's text, one line long.");
         if (b % 3 == 2) {

@@ -11,16 +11,12 @@
 #include <memory>
 #include <string>
 
+#include "bench/VYXBenchDocs.h"
 #include "editing/VYXLogEditor.h"
 #include "model/VYXLogParas.h"
 #include "pdf/VYXWritePDF.h"
 
 namespace {
-
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
 
 std::unique_ptr<TVYXLogDocEditor> MixedDocument(int blocks)
 {
@@ -30,13 +26,7 @@ std::unique_ptr<TVYXLogDocEditor> MixedDocument(int blocks)
     heading.SetBold(true);
     heading.SetSize(16);
     for (int b = 0; b < blocks; ++b) {
-        doc->AppendParaUI(u"Chapter heading " + std::u16string(1, static_cast<char16_t>(u'A' + b % 26)), &heading);
-        for (int p = 0; p < 5; ++p) {
-            TVYXLogPara& para = doc->AppendParaUI(cProse);
-            para.PAPX().SetAlignment(p % 2 ? vyptaJustify : vyptaLeft);
-        }
-        for (int i = 0; i < 3; ++i)
-            doc->AppendBulletPara(u"A list item with a few words", 0);
+        AppendBenchBlock(*doc, u"Chapter heading " + std::u16string(1, static_cast<char16_t>(u'A' + b % 26)), heading);
         doc->AppendParaUI(u"Съешь же ещё этих мягких французских булок, да выпей чаю.");
     }
     return doc;

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "bench/VYXBenchDocs.h"
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXPaginate.h"
@@ -18,10 +19,6 @@
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
 const std::u16string cHebrew =
     u"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD, \u05D6\u05D4\u05D5 \u05DE\u05E9\u05E4\u05D8 "
     u"\u05D1\u05E2\u05D1\u05E8\u05D9\u05EA \u05E9\u05E0\u05D5\u05E2\u05D3 \u05DC\u05D1\u05D3\u05D5\u05E7 "

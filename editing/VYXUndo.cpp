@@ -83,6 +83,19 @@ std::vector<TVYXLogPara*> FormatParas(TVYXLogDocEditor& editor, TVYXLogPos& firs
     return range.Paras();
 }
 
+// A format command's undo record, its range spanning the paragraphs the command acts on
+// (returned in `paras`, from `first` to `last`); null when it acts on none.
+std::unique_ptr<TVYXDocFormats> NewFormats(TVYXLogDocEditor& editor, std::vector<TVYXLogPara*>& paras, TVYXLogPos& first,
+                                           TVYXLogPos& last)
+{
+    paras = FormatParas(editor, first, last);
+    if (paras.empty())
+        return nullptr;
+    auto formats = std::make_unique<TVYXDocFormats>();
+    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
+    return formats;
+}
+
 bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras && pos.Para->Paras->Cell; }
 
 // Every paragraph of a body, cells of nested tables included, in reading order.
@@ -958,13 +971,12 @@ void TVYXUndo::AddCHP(TVYXCommand cmd)
     if (!ShallAdd())
         return;
     TVYXLogPos first, last;
-    const std::vector<TVYXLogPara*> paras = FormatParas(*FFocusDoc, first, last);
-    if (paras.empty())
+    std::vector<TVYXLogPara*> paras;
+    auto formats = NewFormats(*FFocusDoc, paras, first, last);
+    if (!formats)
         return;
     // Whole character formats, not one property: putting them back is then exact
     // whatever the command merged.
-    auto formats = std::make_unique<TVYXDocFormats>();
-    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
     for (TVYXLogPara* p : paras)
         AddRunFormats(*formats, *p, p == first.Para ? first.CharPos : 1,
                       p == last.Para ? last.CharPos : p->EndOfParaPos() + 1);
@@ -977,11 +989,10 @@ void TVYXUndo::AddPAP(TVYXCommand cmd)
     if (!ShallAdd())
         return;
     TVYXLogPos first, last;
-    const std::vector<TVYXLogPara*> paras = FormatParas(*FFocusDoc, first, last);
-    if (paras.empty())
+    std::vector<TVYXLogPara*> paras;
+    auto formats = NewFormats(*FFocusDoc, paras, first, last);
+    if (!formats)
         return;
-    auto formats = std::make_unique<TVYXDocFormats>();
-    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
     for (TVYXLogPara* p : paras)
         formats->Paras.push_back({VYXAddressOf(*p, 1), CopyPAPX(p->PAPX()), nullptr, false});
     Push(std::make_unique<TVYXUndoDataDocProp>(cmd == vycNone ? vycFormatPAPX : cmd, FGroup, *FFocusDoc,

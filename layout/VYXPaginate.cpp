@@ -960,6 +960,19 @@ void TVYXPaginatorDoc::RegisterZones(TVYXLogPara& para, const TPlace& at)
 namespace {
 // Less room than this beside an object and text does not stand there: it goes below.
 constexpr double cMinWrapInches = 0.75;
+
+// The zones that may stand on `page`: the placed ones from the last back to the first
+// of that page (placement order makes pages ascend), then the early ones.
+template <class TZoneT>
+std::vector<const TZoneT*> ZonesFrom(const std::vector<TZoneT>& placed, const std::vector<TZoneT>& early, int page)
+{
+    std::vector<const TZoneT*> zones;
+    for (auto it = placed.rbegin(); it != placed.rend() && it->Page >= page; ++it)
+        zones.push_back(&*it);
+    for (const TZoneT& z : early)
+        zones.push_back(&z);
+    return zones;
+}
 }  // namespace
 
 void TVYXPaginatorDoc::WrapAroundZones(TVYXLogPara& para, const TPlace& at, double top)
@@ -971,12 +984,7 @@ void TVYXPaginatorDoc::WrapAroundZones(TVYXLogPara& para, const TPlace& at, doub
     const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
     const double bottom = BodyBottom(at);
     bool any = false;
-    std::vector<const TZone*> zones;
-    for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it)
-        zones.push_back(&*it);
-    for (const TZone& z : FEarlyZones)
-        zones.push_back(&z);
-    for (const TZone* zp : zones) {
+    for (const TZone* zp : ZonesFrom(FZones, FEarlyZones, at.Page)) {
         const TZone& z = *zp;
         if (z.Page != at.Page || z.TopBottom || z.Y2 <= top || z.Y1 >= bottom || z.X2 <= col.X ||
             z.X1 >= col.X + col.Width)
@@ -1010,12 +1018,7 @@ double TVYXPaginatorDoc::BelowZones(const TPlace& at, double y, double h) const
     const double minRoom = cMinWrapInches * FGDI.PixelsPerInchX();
     for (bool moved = true; moved;) {
         moved = false;
-        std::vector<const TZone*> zones;
-        for (auto it = FZones.rbegin(); it != FZones.rend() && it->Page >= at.Page; ++it)
-            zones.push_back(&*it);
-        for (const TZone& z : FEarlyZones)
-            zones.push_back(&z);
-        for (const TZone* zp : zones) {
+        for (const TZone* zp : ZonesFrom(FZones, FEarlyZones, at.Page)) {
             const TZone& z = *zp;
             if (z.Page != at.Page || z.X2 <= col.X || z.X1 >= col.X + col.Width || y >= z.Y2 || y + h <= z.Y1)
                 continue;

@@ -132,6 +132,28 @@ TVYXColor CellFill(const TVYXTableCell& cell)
     return cVYXAutoColor;
 }
 
+// How a border line `w` pixels thick is stroked: double and triple draw two lines
+// `Offset` either side of the middle; the dotted and dashed styles one line broken by
+// `Dashes` (on, off, ...); every other style one solid line.
+struct TBorderStroke {
+    int Offset = 0;
+    std::vector<int> Dashes;
+};
+
+TBorderStroke BorderStroke(int style, int w)
+{
+    switch (style) {
+    case stbDouble:
+    case stbTriple: return {w, {}};
+    case stbDotted: return {0, {w, w}};
+    case stbDashed:
+    case stbDashSmallGap: return {0, {3 * w + 2, 2 * w + 1}};
+    case stbDotDash: return {0, {w, w, 3 * w + 2, w}};
+    case stbDotDotDash: return {0, {w, w, w, w, 3 * w + 2, w}};
+    default: return {};
+    }
+}
+
 }  // namespace
 
 struct TVYXTextRender::TSegment {
@@ -364,19 +386,14 @@ void TVYXTextRender::PaintHorizCellBorder(const TVYXDocPropBorder* border, doubl
     FGDI.SetPaintColor(IsAuto(border->Color) ? 0 : border->Color);
     FGDI.SetPenWidthF(1);
     const int ix1 = Round(x1), ix2 = Round(x2), iy = Round(y) - w / 2;
-    switch (border->Style) {
-    case stbDouble:
-    case stbTriple:
-        FGDI.LineHoriz(ix1, ix2, iy - w, w);
-        FGDI.LineHoriz(ix1, ix2, iy + w, w);
-        break;
-    case stbDotted: FGDI.LineHorizStyled(ix1, ix2, iy, {w, w}, w); break;
-    case stbDashed:
-    case stbDashSmallGap: FGDI.LineHorizStyled(ix1, ix2, iy, {3 * w + 2, 2 * w + 1}, w); break;
-    case stbDotDash: FGDI.LineHorizStyled(ix1, ix2, iy, {w, w, 3 * w + 2, w}, w); break;
-    case stbDotDotDash: FGDI.LineHorizStyled(ix1, ix2, iy, {w, w, w, w, 3 * w + 2, w}, w); break;
-    default: FGDI.LineHoriz(ix1, ix2, iy, w); break;
-    }
+    const TBorderStroke stroke = BorderStroke(border->Style, w);
+    if (stroke.Offset) {
+        FGDI.LineHoriz(ix1, ix2, iy - stroke.Offset, w);
+        FGDI.LineHoriz(ix1, ix2, iy + stroke.Offset, w);
+    } else if (!stroke.Dashes.empty())
+        FGDI.LineHorizStyled(ix1, ix2, iy, stroke.Dashes, w);
+    else
+        FGDI.LineHoriz(ix1, ix2, iy, w);
 }
 
 void TVYXTextRender::PaintVertCellBorder(const TVYXDocPropBorder* border, double y1, double y2, double x)
@@ -387,19 +404,14 @@ void TVYXTextRender::PaintVertCellBorder(const TVYXDocPropBorder* border, double
     FGDI.SetPaintColor(IsAuto(border->Color) ? 0 : border->Color);
     FGDI.SetPenWidthF(1);
     const int iy1 = Round(y1), iy2 = Round(y2), ix = Round(x) - w / 2;
-    switch (border->Style) {
-    case stbDouble:
-    case stbTriple:
-        FGDI.LineVert(iy1, iy2, ix - w, w);
-        FGDI.LineVert(iy1, iy2, ix + w, w);
-        break;
-    case stbDotted: FGDI.LineVertStyled(iy1, iy2, ix, {w, w}, w); break;
-    case stbDashed:
-    case stbDashSmallGap: FGDI.LineVertStyled(iy1, iy2, ix, {3 * w + 2, 2 * w + 1}, w); break;
-    case stbDotDash: FGDI.LineVertStyled(iy1, iy2, ix, {w, w, 3 * w + 2, w}, w); break;
-    case stbDotDotDash: FGDI.LineVertStyled(iy1, iy2, ix, {w, w, w, w, 3 * w + 2, w}, w); break;
-    default: FGDI.LineVert(iy1, iy2, ix, w); break;
-    }
+    const TBorderStroke stroke = BorderStroke(border->Style, w);
+    if (stroke.Offset) {
+        FGDI.LineVert(iy1, iy2, ix - stroke.Offset, w);
+        FGDI.LineVert(iy1, iy2, ix + stroke.Offset, w);
+    } else if (!stroke.Dashes.empty())
+        FGDI.LineVertStyled(iy1, iy2, ix, stroke.Dashes, w);
+    else
+        FGDI.LineVert(iy1, iy2, ix, w);
 }
 
 // ---- Tables ----------------------------------------------------------------------------

@@ -13,42 +13,22 @@
 #include <map>
 #include <string>
 
-#include "device/VYXGDILinux.h"
-#include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
 #include "formats/VYXWriteDOCX.h"
 #include "layout/VYXLayoutDump.h"
-#include "layout/VYXPaginate.h"
-#include "model/VYXLogParas.h"
+#include "layout/tests/VYXLayoutTestDoc.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
-
-struct TDoc {
-    TVYXGDILinux Gdi{96};
-    TVYXLogDocEditor Doc;
-    TVYXPaginatorDoc Layout{Gdi, Doc};
-    TVYXLogPara& Para(std::u16string_view text)
-    {
-        TVYXLogPara& p = Doc.AppendParaUI(text);
-        p.PAPX().SetSpaceAfter(0);
-        p.PAPX().SetSpaceBefore(0);
-        p.PAPX().SetLineSpacing(1);
-        return p;
-    }
+struct TDoc : TVYXLayoutTestDoc {
     // `lines` one-line paragraphs: the next paragraph starts that far down.
     void Filler(int lines)
     {
         for (int i = 0; i < lines; ++i)
             Para(u"filler line");
     }
-    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
 };
 
 // Rows of the paragraph per page, in page order.

@@ -7,34 +7,13 @@
 #include <set>
 #include <string>
 
-#include "device/VYXGDILinux.h"
-#include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
-#include "layout/VYXPaginate.h"
-#include "model/VYXLogParas.h"
+#include "layout/tests/VYXLayoutTestDoc.h"
 #include "model/VYXNotes.h"
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
-
-struct TDoc {
-    TVYXGDILinux Gdi{96};
-    TVYXLogDocEditor Doc;
-    TVYXPaginatorDoc Layout{Gdi, Doc};
-    TVYXLogPara& Para(std::u16string_view text)
-    {
-        TVYXLogPara& p = Doc.AppendParaUI(text);
-        p.PAPX().SetSpaceAfter(0);
-        p.PAPX().SetSpaceBefore(0);
-        p.PAPX().SetLineSpacing(1);
-        return p;
-    }
-    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
-};
+using TDoc = TVYXLayoutTestDoc;
 
 // Every page: the note rows lie between the body's end and the footer, in order, and
 // every row of every laid-out note is placed exactly once. Returns the pages per note.

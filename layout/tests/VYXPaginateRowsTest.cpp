@@ -4,27 +4,17 @@
 
 #include <string>
 
-#include "device/VYXGDILinux.h"
-#include "editing/VYXLogEditor.h"
 #include "formats/VYXReadRTF.h"
-#include "layout/VYXPaginate.h"
+#include "layout/tests/VYXLayoutTestDoc.h"
 #include "model/VYXDefs.h"
 #include "model/VYXDocData.h"
 #include "model/VYXGraphics.h"
-#include "model/VYXLogParas.h"
 #include "platform/VYXException.h"
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
-
-struct TDoc {
-    TVYXGDILinux Gdi{96};
-    TVYXLogDocEditor Doc;
-    TVYXPaginatorDoc Layout{Gdi, Doc};
+struct TDoc : TVYXLayoutTestDoc {
+    // Six points after each paragraph, the space before left as the style gives it.
     TVYXLogPara& Para(std::u16string_view text)
     {
         TVYXLogPara& p = Doc.AppendParaUI(text);
@@ -32,7 +22,6 @@ struct TDoc {
         p.PAPX().SetLineSpacing(1);
         return p;
     }
-    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
 };
 
 }  // namespace

@@ -4,36 +4,16 @@
 #include <cmath>
 #include <string>
 
-#include "device/VYXGDILinux.h"
-#include "editing/VYXLogEditor.h"
 #include "layout/VYXLayoutDump.h"
-#include "layout/VYXPaginate.h"
+#include "layout/tests/VYXLayoutTestDoc.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXGraphics.h"
-#include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXTable.h"
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
-
-struct TDoc {
-    TVYXGDILinux Gdi{96};
-    TVYXLogDocEditor Doc;
-    TVYXPaginatorDoc Layout{Gdi, Doc};
-    TVYXLogPara& Para(std::u16string_view text, double spaceAfter = 0, double spaceBefore = 0)
-    {
-        TVYXLogPara& p = Doc.AppendParaUI(text);
-        p.PAPX().SetSpaceAfter(spaceAfter);
-        p.PAPX().SetSpaceBefore(spaceBefore);
-        p.PAPX().SetLineSpacing(1);
-        return p;
-    }
-    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
+struct TDoc : TVYXLayoutTestDoc {
     int PageOf(const TVYXLogPara& p) { return Rows(p).First()->Page; }
 };
 

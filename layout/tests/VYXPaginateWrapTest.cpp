@@ -5,34 +5,15 @@
 #include <filesystem>
 #include <string>
 
-#include "device/VYXGDILinux.h"
-#include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
 #include "layout/VYXLayoutDump.h"
-#include "layout/VYXPaginate.h"
+#include "layout/tests/VYXLayoutTestDoc.h"
 #include "model/VYXGraphics.h"
-#include "model/VYXLogParas.h"
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
-
-struct TDoc {
-    TVYXGDILinux Gdi{96};
-    TVYXLogDocEditor Doc;
-    TVYXPaginatorDoc Layout{Gdi, Doc};
-    TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
-    TVYXLogPara& Para(std::u16string_view text)
-    {
-        TVYXLogPara& p = Doc.AppendParaUI(text);
-        p.PAPX().SetSpaceAfter(6);
-        p.PAPX().SetSpaceBefore(0);
-        p.PAPX().SetLineSpacing(1);
-        return p;
-    }
+struct TDoc : TVYXLayoutTestDoc {
+    TVYXLogPara& Para(std::u16string_view text) { return TVYXLayoutTestDoc::Para(text, 6); }
     // An object on the margin area, 200 x 160 px, 200 px below the margin's top.
     TVYXGraphicObj& Object(TVYXLogPara& anchor, TVYXGrObjWrap wrap, double width = 150)
     {

@@ -7,26 +7,19 @@
 #include <random>
 #include <string>
 
-#include "device/VYXGDILinux.h"
-#include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
-#include "layout/VYXPaginate.h"
 #include "layout/VYXPhyNavigator.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
-#include "model/VYXGraphics.h"
+#include "layout/tests/VYXLayoutTestDoc.h"
 #include "model/VYXCharRun.h"
-#include "model/VYXLogParas.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXRevision.h"
 #include "model/VYXTable.h"
 #include "platform/VYXException.h"
 
 namespace {
 
-const std::u16string cProse =
-    u"The quick brown fox jumps over the lazy dog while the committee debates the merits of "
-    u"typographic tradition, the width of margins, and whether justified text should ever "
-    u"leave rivers of white running down the page of a carefully printed book.";
 const std::u16string cHebrew =
     u"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD, \u05D6\u05D4\u05D5 \u05DE\u05E9\u05E4\u05D8 "
     u"\u05D1\u05E2\u05D1\u05E8\u05D9\u05EA \u05E9\u05E0\u05D5\u05E2\u05D3 \u05DC\u05D1\u05D3\u05D5\u05E7 "
@@ -37,19 +30,7 @@ const std::u16string cArabic =
     u"\u062C\u0645\u0644\u0629 \u0639\u0631\u0628\u064A\u0629 \u0644\u0627\u062E\u062A\u0628\u0627\u0631 "
     u"\u0645\u0648\u0636\u0639 \u0627\u0644\u0645\u0624\u0634\u0631.";
 
-struct TDoc {
-    TVYXGDILinux Gdi{96};
-    TVYXLogDocEditor Doc;
-    TVYXPaginatorDoc Layout{Gdi, Doc};
-    TVYXLogPara& Para(std::u16string_view text)
-    {
-        TVYXLogPara& p = Doc.AppendParaUI(text);
-        p.PAPX().SetSpaceAfter(0);
-        p.PAPX().SetSpaceBefore(0);
-        p.PAPX().SetLineSpacing(1);
-        return p;
-    }
-    static TVYXPhyRows& Rows(const TVYXLogPara& p) { return *dynamic_cast<TVYXPhyRows*>(p.Rows()); }
+struct TDoc : TVYXLayoutTestDoc {
     TVYXPhyPage& PageOf(const TVYXLogPhyPosition& pos) { return *Layout.Pages().FindPage(pos); }
 };
 
