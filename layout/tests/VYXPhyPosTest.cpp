@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -117,6 +118,20 @@ void Record(const TRoundTrip& r)
 
 std::filesystem::path CorpusFile(const char* name) { return std::filesystem::path(VYX_SHARED_DIR) / "corpus" / name; }
 
+// A DOCX of the shared corpus laid out, every position of it round-tripped through its
+// page; none when the corpus is absent.
+std::optional<TRoundTrip> CorpusRoundTrip(const char* name)
+{
+    const std::filesystem::path file = CorpusFile(name);
+    if (!std::filesystem::exists(file))
+        return std::nullopt;
+    TDoc d;
+    TVYXReadDOCX reader(d.Doc);
+    reader.LoadFromFile(file.string());
+    d.Layout.Paginate();
+    return RoundTrip(d.Gdi, d.Layout.Pages(), d.Doc.Paras());
+}
+
 }  // namespace
 
 // ---- Round trips ------------------------------------------------------------------------------
@@ -141,14 +156,10 @@ TEST(PhyPos, CorpusRightToLeftDocumentsRoundTrip)
     for (const char* name : {"docx/docx4j-arabic_align.docx", "docx/oxpt-HC002-Hebrew-01.docx",
                              "docx/oxpt-HC014-RTL-Table-01.docx"}) {
         SCOPED_TRACE(name);
-        const std::filesystem::path file = CorpusFile(name);
-        if (!std::filesystem::exists(file))
-            GTEST_SKIP() << "no shared corpus file " << file;
-        TDoc d;
-        TVYXReadDOCX reader(d.Doc);
-        reader.LoadFromFile(file.string());
-        d.Layout.Paginate();
-        const TRoundTrip r = RoundTrip(d.Gdi, d.Layout.Pages(), d.Doc.Paras());
+        const std::optional<TRoundTrip> trip = CorpusRoundTrip(name);
+        if (!trip)
+            GTEST_SKIP() << "no shared corpus file " << name;
+        const TRoundTrip& r = *trip;
         EXPECT_EQ(r.Failures, "");
         EXPECT_GT(r.Total, 50);
         // Bidi seams answer with the other position at the same place; they are few.
@@ -165,14 +176,10 @@ TEST(PhyPos, CorpusTablesRoundTrip)
                              "docx/docx4j-tables.docx", "docx/oxpt-HC029-Table-Merged-Cells.docx",
                              "docx/docxjs-table-spans.docx", "docx/docx4j-sample-docx.docx"}) {
         SCOPED_TRACE(name);
-        const std::filesystem::path file = CorpusFile(name);
-        if (!std::filesystem::exists(file))
-            GTEST_SKIP() << "no shared corpus file " << file;
-        TDoc d;
-        TVYXReadDOCX reader(d.Doc);
-        reader.LoadFromFile(file.string());
-        d.Layout.Paginate();
-        const TRoundTrip r = RoundTrip(d.Gdi, d.Layout.Pages(), d.Doc.Paras());
+        const std::optional<TRoundTrip> trip = CorpusRoundTrip(name);
+        if (!trip)
+            GTEST_SKIP() << "no shared corpus file " << name;
+        const TRoundTrip& r = *trip;
         EXPECT_EQ(r.Failures, "");
         EXPECT_GE(r.Exact, r.Total * 9 / 10) << "same-place answers: " << r.SameX;
         all.Total += r.Total, all.Exact += r.Exact, all.SameX += r.SameX;
