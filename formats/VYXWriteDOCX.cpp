@@ -932,8 +932,8 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
     closeRev();
     closeLink();
     // Floating pictures and text boxes, each in a run of its own at the paragraph's end.
-    if (const TVYXGraphicObjList* graphics = para.Graphics())
-        for (int i = 0; i < graphics->Count(); ++i)
+    if (const TVYXGraphicObjList* graphics = para.Graphics()) {
+        for (int i = 0; i < graphics->Count(); ++i) {
             if (const auto* picture = dynamic_cast<const TVYXGraphicPicture*>(&graphics->GetItems(i));
                 picture && picture->Picture() && !picture->Picture()->OrigData().empty() && FOwner) {
                 const TVYXPicture& stored = *picture->Picture();
@@ -947,6 +947,8 @@ void TWriter::Para(TXml& x, const TVYXLogPara& para, bool inDocument)
                 TextBoxPict(x, *box, true);
                 x.Out.append("</w:r>");
             }
+        }
+    }
     x.End("w:p");
 }
 

@@ -70,9 +70,11 @@ TEST(PaginateKeep, WidowAndOrphanControl)
         }
         // Rows follow each other: a moved row starts its page at the body's top.
         const TVYXPhyRows& rows = d.Rows(p);
-        for (int i = 1; i < rows.Count(); ++i)
-            if (rows.GetItems(i).Page != rows.GetItems(i - 1).Page)
+        for (int i = 1; i < rows.Count(); ++i) {
+            if (rows.GetItems(i).Page != rows.GetItems(i - 1).Page) {
                 EXPECT_NEAR(rows.GetItems(i).GetY1(), d.Layout.Pages().GetItems(rows.GetItems(i).Page).BodyTop(), 0.01);
+            }
+        }
 
         p.PAPX().SetWidowControl(false);
         p.MakeDirty();

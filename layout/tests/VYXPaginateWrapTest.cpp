@@ -79,10 +79,11 @@ TEST(PaginateWrap, SquareObjectOnTheMarginNarrowsTheRowsBesideIt)
     for (int i = 0; i < page.Rows.Count(); ++i) {
         const TVYXPhyRow& row = page.Rows.GetItems(i);
         const bool vert = row.GetY1() < obj.PixAbsY + 160 - 1 && row.GetY1() + row.Height() > obj.PixAbsY + 1;
-        if (vert)
+        if (vert) {
             EXPECT_NEAR(row.GetX(), obj.PixAbsX + 212, 0.5);
-        else if (row.GetY1() > obj.PixAbsY + 160 + 20 && !row.GetIsFirst() && !row.Empty())
+        } else if (row.GetY1() > obj.PixAbsY + 160 + 20 && !row.GetIsFirst() && !row.Empty()) {
             full += std::abs(row.XOffs) < 0.01 && row.UsedWidth > page.GetClientWidth() * 0.8 ? 1 : 0;
+        }
     }
     EXPECT_GT(full, 3);
     // Laying out again gives the same pages, and breaks only the wrapped paragraphs.
@@ -159,8 +160,9 @@ TEST(PaginateWrap, ObjectGoesWithItsAnchorToTheNextPage)
         int beside = 0, overlapping = 0;
         CountRows(page, &anchor, RectOf(obj), beside, overlapping);
         EXPECT_EQ(overlapping, 0);
-        if (p > 0)
+        if (p > 0) {
             EXPECT_GE(beside, 5);
+        }
     }
 }
 
@@ -185,8 +187,9 @@ TEST(PaginateWrap, TextAboveTheAnchorWrapsToo)
         int beside = 0, overlapping = 0;
         CountRows(d.Layout.Pages().GetItems(0), nullptr, RectOf(obj), beside, overlapping);
         EXPECT_EQ(overlapping, 0);
-        if (wrap == agow_ParaLeft)
+        if (wrap == agow_ParaLeft) {
             EXPECT_GE(beside, 5);
+        }
         // The text above it: rows of the first paragraphs lie beside or below it.
         EXPECT_EQ(d.Rows(*before[0]).First()->Page, 0);
         // Laying out again lands everything where it was.
