@@ -9,7 +9,6 @@
 // stale after edits made elsewhere, so each command starts again from the caret or
 // the selection, which the editor keeps valid.
 #include <algorithm>
-#include <ctime>
 #include <tuple>
 
 #include "editing/VYXClipboardCmd.h"
@@ -278,25 +277,13 @@ void TVYXLogDocEditor::TObserverWatcher::DocChanged(TVYXLogDocument& doc, const 
 
 // ---- Fields -----------------------------------------------------------------------
 
-namespace {
-
-// Local time now as days since 1899-12-30.
-double SystemNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return static_cast<double>(now + local.tm_gmtoff) / 86400.0 + 25569.0;
-}
-
-}  // namespace
 
 int TVYXLogDocEditor::UpdateFields()
 {
     if (FParentEditor)
         return FParentEditor->UpdateFields();
     TVYXFieldUpdater updater;
-    updater.Now = ClockEvent ? ClockEvent(*this) : SystemNow();
+    updater.Now = ClockEvent ? ClockEvent(*this) : VYXLocalNow();
     updater.Locale = VYXCurrentLocale();
     std::vector<TVYXLogDocument*> secondaries;
     for (TVYXHeadersFooters* list : {FHeaders.get(), FFooters.get()})

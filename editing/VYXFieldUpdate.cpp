@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 
 #include "formula/VYXCellStore.h"
 #include "formula/VYXDateTime.h"
@@ -406,4 +407,12 @@ int TVYXFieldUpdater::UpdateFields(TVYXLogDocument& doc, const std::vector<TVYXL
         if (secondary)
             updateOne(*secondary);
     return written;
+}
+
+double VYXLocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<double>(now + local.tm_gmtoff) / 86400.0 + 25569.0;
 }

@@ -48,6 +48,9 @@ struct TVYXFormulaHooks;
 // character. Shared by field results and merge values.
 std::u16string VYXFormatDatePicture(double serial, std::u16string_view picture, const TVYXLocaleSettings& locale);
 
+// The local time now as days since 1899-12-30: the clock of DATE and TIME fields.
+double VYXLocalNow();
+
 class TVYXFieldUpdater {
 public:
     TVYXFieldUpdater();

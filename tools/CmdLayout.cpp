@@ -8,13 +8,13 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
 #include <string>
 
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXLayoutDump.h"
+#include "editing/VYXFieldUpdate.h"
 #include "layout/VYXPaginate.h"
 #include "platform/VYXException.h"
 #include "tools/VyxCommands.h"
@@ -39,11 +39,7 @@ int RunLayout(const TLayoutOptions& o)
     VyxLoadDocument(o.Input, doc, fo);
     TVYXGDILinux gdi(o.Dpi);
     TVYXPaginatorDoc layout(gdi, doc);
-    std::tm local{};
-    const std::time_t now = std::time(nullptr);
-    localtime_r(&now, &local);
-    // Days since 1899-12-30 in local time.
-    layout.Now = static_cast<double>(now + local.tm_gmtoff) / 86400.0 + 25569.0;
+    layout.Now = VYXLocalNow();
     layout.Paginate();
     const std::string out = VYXLayoutDump(layout, o.Rows, o.Json);
     std::fwrite(out.data(), 1, out.size(), stdout);

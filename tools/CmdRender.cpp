@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -25,6 +24,7 @@
 
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXFieldUpdate.h"
 #include "layout/VYXPaginate.h"
 #include "layout/VYXPaintDoc.h"
 #include "layout/VYXPhyPage.h"
@@ -179,10 +179,7 @@ int RunRender(const TRenderOptions& o)
     VyxLoadDocument(o.Input, doc, fo);
     TVYXGDILinux gdi(o.Dpi);
     TVYXPaginatorDoc layout(gdi, doc);
-    std::tm local{};
-    const std::time_t now = std::time(nullptr);
-    localtime_r(&now, &local);
-    layout.Now = static_cast<double>(now + local.tm_gmtoff) / 86400.0 + 25569.0;  // days since 1899-12-30
+    layout.Now = VYXLocalNow();
     layout.Paginate();
     const int count = layout.Pages().Count();
     int first = 1, last = count;
