@@ -9,6 +9,7 @@
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXCSSParse.h"
 #include "formats/VYXReadHTML.h"
+#include "formats/VYXWriteHTML.h"
 #include "formats/tests/VYXHtmlTestUtils.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocDump.h"
@@ -250,4 +251,42 @@ TEST(ReadHTMLStyle, ListsInQuotationsAndCells)
     ExpectHas(dump, "list=3:1\n        text \"c2\"");
     ExpectHas(dump, "list=3:2\n        text \"c3\"");
     ExpectHas(dump, "\n        text \"after\"");
+}
+
+TEST(ReadHTMLStyle, SampleRoundTripKeepsTheNewProperties)
+{
+    const std::string sample = VYXHtmlReadTestFile(std::string(VYX_TEST_DATA_DIR) + "/html/styles.html");
+    TVYXLogDocEditor first;
+    Read(first, sample);
+    const std::string dump1 = VYXDumpParas(first.Paras());
+    for (const char* needle : {"keepNext", "lineSpacing=4:18", "lineSpacing=5:1.5", "lineSpacing=3:15",
+                               "highlight=FFFF00", "fill=CCFFCC", "break PageBreak", "list=0:0", "list=0:1",
+                               "list=1:0", "indentLeft=66", "indentLeft=84", "indentLeft=96", "indentLeft=76",
+                               "row 0 height=30", "row 1 height=40", "valign=Bottom", "valign=Center", "graphic"})
+        EXPECT_NE(dump1.find(needle), std::string::npos) << needle << "\n" << dump1;
+    EXPECT_EQ(dump1.find("Ignore"), std::string::npos);
+    EXPECT_EQ(dump1.find("1.\u00A0"), std::string::npos) << dump1;  // labels are the lists'
+
+    TVYXWriteHTML writer(first);
+    writer.EmbedPictures = true;
+    const std::string html = writer.SaveToString();
+    TVYXLogDocEditor second;
+    Read(second, html);
+    EXPECT_EQ(VYXDumpParas(second.Paras()), dump1) << html;
+    // What the dump does not show: wrapping, keeping lines and direction.
+    auto flags = [](TVYXLogDocEditor& doc) {
+        std::string out;
+        for (int i = 0; i < doc.Paras().Count(); ++i)
+            if (TVYXLogPara* p = doc.Paras().ParaAtIndex(i))
+                out += std::string(p->PAPX().GetNoWrap() ? "w" : "") + (p->PAPX().GetKeepLines() ? "k" : "") +
+                       (p->PAPX().RTL ? "r" : "") + "|";
+        return out;
+    };
+    EXPECT_EQ(flags(second), flags(first));
+    EXPECT_NE(flags(first).find("|w|r|"), std::string::npos) << flags(first);
+    EXPECT_NE(flags(first).find("k|"), std::string::npos) << flags(first);
+    // Our own output written again is the same.
+    TVYXWriteHTML again(second);
+    again.EmbedPictures = true;
+    EXPECT_EQ(again.SaveToString(), html);
 }
