@@ -38,6 +38,9 @@ constexpr int cMaxTableDepth = 16;           // deeper tables are read as their 
 constexpr std::size_t cMaxPictureBytes = 64u << 20;
 constexpr int cMaxListLevel = 8;             // the model's last list level
 constexpr int cMaxBookmarks = 10000;
+constexpr std::int64_t cMaxTableCells = 250'000;  // grid cells of all tables of a document
+constexpr std::int64_t cTableGridFree = 2048;     // a grid this small is always a table
+constexpr std::int64_t cMaxGridPerCell = 8;       // else at most this many grid cells per cell element
 constexpr double cFontSizes[7] = {8, 10, 12, 13.5, 18, 24, 36};
 constexpr double cHeadingSizes[6] = {24, 18, 13.5, 12, 10, 8};
 
@@ -1600,6 +1603,19 @@ private:
         }
         for (; nextStray < strays.size(); ++nextStray)
             stray(*strays[nextStray].second);
+        // Spans make grid cells that no element stands for, and every cell of the grid
+        // costs a cell of the model: a table whose grid is many times the cells it
+        // declares (a few bytes of "rowspan" and "colspan" asking for thousands), or
+        // one past the document's budget, is read as its cells' text.
+        const std::int64_t grid = static_cast<std::int64_t>(rows.size()) * cols;
+        const std::int64_t declared = std::count_if(cells.begin(), cells.end(), [](const TCellInfo& c) { return !c.Stray; });
+        if ((grid > cTableGridFree && grid > cMaxGridPerCell * declared) || grid > FCellBudget) {
+            EndPara();
+            Children(node, f, b, list);
+            EndPara();
+            return;
+        }
+        FCellBudget -= grid;
         EndPara();
         for (const TVYXHtmlNode* n : before) {
             if (n->Tag == vytTEXT)
@@ -1905,6 +1921,7 @@ private:
     std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
     std::map<std::string, int> FMsoLists;                         // mso-list key -> its slot in FListSlots
     bool FPendingPageBreak = false;
+    std::int64_t FCellBudget = cMaxTableCells;  // grid cells the document's tables may still make
     std::set<const TVYXNumbering*> FShiftedLevels;  // list levels moved in by their list's block  // a page break waits for the next body paragraph
     TVYXLogPara* FPara = nullptr;
     bool FParaHasText = false;

@@ -290,3 +290,28 @@ TEST(ReadHTMLStyle, SampleRoundTripKeepsTheNewProperties)
     again.EmbedPictures = true;
     EXPECT_EQ(again.SaveToString(), html);
 }
+
+TEST(ReadHTMLStyle, SpansAskingForHugeGridsAreReadAsText)
+{
+    // 200 cells whose spans would make a 200 x 63 grid: read as their text.
+    std::string html = "<table>";
+    for (int i = 0; i < 200; ++i)
+        html += "<tr><td rowspan=65535 colspan=1000>c" + std::to_string(i);
+    html += "</table><p>after</p>";
+    TVYXLogDocEditor doc;
+    Read(doc, html);
+    const std::string dump = VYXDumpParas(doc.Paras());
+    EXPECT_EQ(dump.find("table rows="), std::string::npos);
+    ExpectHas(dump, "\"c0\"");
+    ExpectHas(dump, "\"c199\"");
+    ExpectHas(dump, "\"after\"");
+    // A real table with wide spans stays a table: the grid is not many times its cells.
+    std::string real = "<table><tr><th colspan=40>head</th></tr>";
+    for (int r = 0; r < 60; ++r) {
+        real += "<tr>";
+        for (int c = 0; c < 40; ++c)
+            real += "<td>" + std::to_string(c) + "</td>";
+    }
+    real += "</table>";
+    ExpectHas(Dump(real), "table rows=61 cols=40");
+}
