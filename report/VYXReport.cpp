@@ -12,6 +12,7 @@
 
 #include "barcode/VYXBarcode.h"
 #include "barcode/VYXBarcodeImage.h"
+#include "barcode/VYXQRCode.h"
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
@@ -26,11 +27,14 @@
 #include "layout/VYXPaginate.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXTable.h"
 #include "platform/VYXPngWrite.h"
+#include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 #include "report/VYXDocCopy.h"
 #include "report/VYXMergeFields.h"
@@ -1463,29 +1467,59 @@ void TVYXReport::FillPara(TVYXLogPara& para, TVYXReportBand& context)
     FCurrentPara = nullptr;
 }
 
+// A barcode object: the symbology and the data stay with the object, and a picture of
+// the symbol in the output's picture store draws it (one module is one pixel at 96 dpi,
+// drawn twice as fine so print stays sharp). Text the symbology cannot encode shows as text.
+static bool AddBarcode(TVYXLogDocEditor& output, TVYXBarcodeType symbology, const TVYXReportField& field,
+                       std::u16string_view result, TVYXCharRuns& runs, const TVYXCHPX* chpx)
+{
+    constexpr int cScale = 2;
+    constexpr int cQuiet = 4;
+    TVYXGrayImage image;
+    double width = 0, height = 0;  // points
+    try {
+        if (symbology == abctQR) {
+            const TVYXModuleMatrix matrix = VYXEncodeQR(result);
+            if (matrix.Empty())
+                return false;
+            image = VYXRenderModules(matrix, cScale * 2, cQuiet);
+            // Square: the larger of the sizes asked for, else two pixels per module.
+            const double side = std::max(field.Width, field.Height);
+            width = height = side >= 8 && side <= 1000 ? side : image.FWidth * 0.75 / cScale;
+        } else {
+            TVYXBarcode barcode;
+            barcode.FType = symbology;
+            barcode.SetText(result);
+            const std::string pattern = barcode.MakeData();
+            if (pattern.empty() || !barcode.FValid)
+                return false;
+            height = field.Height >= 4 && field.Height <= 1000 ? field.Height : 40;
+            // The quiet zone above and below counts into the height asked for.
+            const int bars = std::max(8, static_cast<int>(std::lround(height / 0.75 * cScale)) - 2 * cQuiet * cScale);
+            image = VYXRenderBars(barcode, pattern, cScale, bars, cQuiet);
+            width = field.Width >= 8 && field.Width <= 2000 ? field.Width : image.FWidth * 0.75 / cScale;
+            height = image.FHeight * 0.75 / cScale;
+        }
+    } catch (const VYXException&) {
+        return false;  // a symbol too large to draw shows its text
+    }
+    TVYXMemoryStream png(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
+    auto code = std::make_unique<TVYXGraphicBarcode>();
+    code->SetPicture(&output.Pictures().AddPicture(png));
+    code->BarcodeType = symbology;
+    code->Text = result;
+    code->Width = width;
+    code->Height = height;
+    code->Wrap = agowInLine;
+    code->Title = Utf16ToUtf8(field.Name);
+    runs.AddGraphic(std::move(code), chpx);
+    return true;
+}
+
 bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TVYXCharRuns& runs, const TVYXCHPX* chpx)
 {
-    if (field.Type_() == arftBarcode) {
-        TVYXBarcode barcode;
-        barcode.FType = static_cast<TBarcodeField&>(field).Symbology;
-        barcode.SetText(result);
-        std::string pattern;
-        try {
-            pattern = barcode.MakeData();
-        } catch (const VYXException&) {
-            return false;  // QR symbols and broken types show their text
-        }
-        if (pattern.empty() || !barcode.FValid)
-            return false;  // text the symbology cannot take shows as text
-        const int height = field.Height >= 1 && field.Height <= 1000 ? static_cast<int>(field.Height) : 40;  // pixels, bounded
-        const TVYXGrayImage image = VYXRenderBars(barcode, pattern, 2, height, 10);
-        try {
-            runs.AddPicture(chpx)->LoadPicture(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
-        } catch (const VYXException&) {
-            return false;
-        }
-        return true;
-    }
+    if (field.Type_() == arftBarcode)
+        return AddBarcode(*FOutput, static_cast<TBarcodeField&>(field).Symbology, field, result, runs, chpx);
     if (field.Type_() == arftGraphic) {
         // The data field names a picture file; a missing or broken one shows nothing.
         std::ifstream in(std::string(Utf16ToUtf8(result)), std::ios::binary);
