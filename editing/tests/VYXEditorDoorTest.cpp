@@ -1,5 +1,5 @@
 // Changes the editor used to make beside the one door for edits (section settings,
-// page settings, anchored objects, field results): watchers hear each as an edit,
+// page settings, anchored objects): watchers hear each as an edit,
 // and undo takes it back and redo makes it again.
 #include <gtest/gtest.h>
 
