@@ -432,7 +432,7 @@ void TVYXUndo::Forget(TVYXLogDocEditor& editor)
         FFocusDoc = &FMain;
     if (FGroupEditor == &editor)
         FGroupEditor = &FMain;
-    Clear();
+    ClearHistory();  // editors may be going one after another: no tidying now
 }
 
 void TVYXUndo::SetFocusDoc(TVYXLogDocEditor& editor)
@@ -516,7 +516,7 @@ void TVYXUndo::EndUndo()
         FMayCoalesce = typing;
         FMergeFormat = format ? FGroupCommand : vycNone;
     } catch (...) {
-        Clear();  // out of memory while closing: an incomplete group must not stay
+        ClearHistory();  // out of memory while closing: an incomplete group must not stay
     }
 }
 
@@ -583,6 +583,19 @@ bool TVYXUndo::TryMergeFormat()
 }
 
 void TVYXUndo::Clear()
+{
+    ClearHistory();
+    // A history starts from tidy runs. Edits merge equal neighbouring runs in the
+    // paragraphs they touch, and taking an edit back cannot know how a reader had
+    // split such runs; merged from the start, the document undo gives back is the one
+    // it began with, run for run. Text and formats stay as they are. Inside a command
+    // the command's positions may name runs, so runs are left alone there.
+    if (FDepth == 0)
+        for (TVYXLogDocEditor* editor : FEditors)
+            editor->Paras().CombineCharRuns();
+}
+
+void TVYXUndo::ClearHistory()
 {
     Discard(FUndoData);
     Discard(FRedoData);
@@ -688,7 +701,7 @@ void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
             Push(std::move(record));
     } catch (...) {
         // Without this edit's inverse the history before it cannot be replayed.
-        Clear();
+        ClearHistory();
     }
 }
 
@@ -770,7 +783,7 @@ bool TVYXUndo::Step(TList& from, TList& to)
     FPendingState.reset();
     if (failed) {
         Discard(produced);
-        Clear();
+        ClearHistory();
         return false;
     }
     for (std::unique_ptr<TVYXUndoData>& record : produced)

@@ -278,7 +278,9 @@ public:
     // Closes it: a group with edits gets the state after the command, empties the redo
     // list, and may join the typing group before it.
     void EndUndo();
-    // Forgets everything (a new document, an edit that cannot be taken back).
+    // Forgets everything (a new document, a loaded one, an edit that cannot be taken
+    // back). Outside a command it also merges equal neighbouring runs of every watched
+    // editor, so that undo can give the document back run for run.
     void Clear();
 
     // ---- Undo and redo ----
@@ -409,6 +411,7 @@ private:
     void AddPAPWhere(TVYXCommand cmd, const std::function<bool(const TVYXPAPX&)>& changes);
     bool TryCoalesce();
     bool TryMergeFormat();
+    void ClearHistory();
     // Records going for good hand the notes they keep to FDroppedNotes first.
     void Salvage(TVYXUndoData& record);
     void Discard(TList& list);
