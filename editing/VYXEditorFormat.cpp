@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -605,7 +606,7 @@ bool TVYXLogDocEditor::InsertNoteAtCaret(bool endnote)
         return false;
     }
     // The note's own paragraph went into the notes editor with the reference.
-    ForgetUndo();
+    VYXRecordNoteInsert(*this, endnote);
     TVYXLogPos p;
     if (p.SetAddress(Paras(), range.Last) && p.Valid())
         FCaret.Assign(p);
