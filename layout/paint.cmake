@@ -1,6 +1,7 @@
 # layout/paint.cmake: hit areas and painting (rows, pages, the desk), tested with real fonts.
 target_sources(vyx_layout PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXHitAreas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXTableExtents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXTextPrint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXTextRender.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXPaintDoc.cpp
