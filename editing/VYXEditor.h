@@ -64,6 +64,7 @@ class TVYXClipboard;
 class TVYXClipboardCmd;
 class TVYXTableCell;
 struct TVYXTableHit;
+struct TVYXFileOptions;
 
 // Modifier keys, mouse buttons and click counts of a mouse event, as one set.
 using TVYXMouseShift = std::uint8_t;
@@ -375,6 +376,9 @@ private:
     // Loading: the cleared document with the built-in styles, and the update after reading.
     void ResetForLoad();
     void AfterLoad(bool raiseEvent);
+    // The file table's options for this editor: its password (and event), text in the
+    // 8-bit code page with CR LF.
+    TVYXFileOptions FileOptions() const;
 
     TVYXErrorManager* FErrors;
     std::string FFilename;  // UTF-8, as given to the last load or save

@@ -14,6 +14,7 @@ vyx_tests(vyx_editor_tests LABEL facade DEPS vyx_editor vyx_device SOURCES
 
 vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import vyx_pdf SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXFileFormats.cpp
 )
 
 vyx_tests(vyx_files_tests LABEL facade DEPS vyx_files vyx_device SOURCES
