@@ -4,6 +4,7 @@
 vyx_library(vyx_editor DEPS vyx_editing vyx_layout vyx_spell vyx_model vyx_platform SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXEditorGraphics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXMacros.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXMouseResponders.cpp
 )
