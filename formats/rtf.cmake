@@ -3,6 +3,7 @@ target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTF.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXWriteRTF.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXRtfClipboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXRtfShapes.cpp
 )
 
 vyx_tests(vyx_rtf_tests LABEL rtf DEPS vyx_documents SOURCES
@@ -10,6 +11,7 @@ vyx_tests(vyx_rtf_tests LABEL rtf DEPS vyx_documents SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXWriteRTFTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfClipboardTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfFidelityTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfShapesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfTestUtil.cpp
 )
 
