@@ -609,6 +609,8 @@ bool TVYXEditor::CommandUI(TVYXCommand cmd, int value)
             break;
         case vycLayoutColumns: done = doc.Selections().SetColumns(value); break;
         default:
+            if (CommandClass(cmd) == vyccGraphic && FloatingCommand(cmd, value, done))
+                break;
             done = doc.Command(cmd, value);
             if (CommandClass(cmd) == vyccFormat)
                 CharFmtChangedCheck();
@@ -628,7 +630,8 @@ bool TVYXEditor::CommandUI(TVYXCommand cmd, double value)
             done = true;
         } else if (CommandClass(cmd) == vyccSetting)
             done = FMainDoc->Command(cmd, value);
-        else {
+        else if (CommandClass(cmd) == vyccGraphic && FloatingCommand(cmd, value, done)) {
+        } else {
             done = FFocusDoc->Command(cmd, value);
             if (CommandClass(cmd) == vyccFormat)
                 CharFmtChangedCheck();
@@ -993,13 +996,6 @@ void TVYXEditor::CaretPosChanged()
             FCaretEvent(*this, x, y, h);
     }
     CharFmtChangedCheck();
-}
-
-void TVYXEditor::InsertShape(TVYXLogPara& para, unsigned shapeId)
-{
-    // Shapes need the graphic model's shape catalogue; the host may override this.
-    (void)para;
-    (void)shapeId;
 }
 
 // ---- Devices ---------------------------------------------------------------------------------
