@@ -13,11 +13,18 @@
 // Units: RTF lengths are twips (1/20 pt), font sizes half-points; the model
 // takes points.
 //
-// Style sheet: a paragraph style's paragraph formats apply where \sN names it;
-// character formats of styles are not applied (styles keep their names and
-// kinds only). Not supported: drawing objects (\do) and
-// the shape properties of "\shpinst" (a shape's fallback "\shprslt" is read
-// in place); revision marks beyond keeping the text (\deleted text is kept as text).
+// Style sheet: a paragraph style's paragraph formats apply where \sN names it; an
+// entry that lists only differences (it states no alignment) starts from its
+// \sbasedon style's. Character formats of styles are not applied (character styles
+// keep their names, kinds and bases only).
+//
+// Shapes: a \shp group whose \shpinst gives a box becomes a floating object anchored
+// to the current paragraph: a picture for a "pib" picture, a text box for \shptxt
+// (read into the box's own paragraphs), else a preset shape; its \shprslt fallback
+// is read in place only when the shape was not understood.
+//
+// Not supported: old drawing objects (\do), group shapes (\shpgrp: their fallback
+// is read), revision marks beyond keeping the text (\deleted text is kept as text).
 #include "formats/VYXReadRTF.h"
 
 #include <algorithm>
@@ -639,6 +646,14 @@ void TRtfParser::PopGroup()
     if (Cur().Dest == rtfdStyleSheet && !Cur().OwnsDest && FStack.size() >= 2 &&
         FStack[FStack.size() - 2].Dest == rtfdStyleSheet && FStack[FStack.size() - 2].OwnsDest)
         EndStyle();
+    // A note, header or text box whose last paragraph has no \par: that paragraph takes
+    // the properties in effect where its group closes.
+    if (Cur().OwnsDest && FTargets.size() > 1 &&
+        (Cur().Dest == rtfdFootnote || Cur().Dest == rtfdShapeText || (Cur().Dest >= rtfdHeader && Cur().Dest <= rtfdFooterFirst))) {
+        TTarget& t = Target();
+        if (t.Para && !t.ParaEnded && t.Paras && t.Para->Paras == t.Paras)
+            ApplyParaProps(*t.Para);
+    }
     // The outermost group closing: the last paragraph takes the properties in effect now.
     if (FStack.size() == 2 && FTargets.size() == 1) {
         TTarget& t = FTargets.front();
