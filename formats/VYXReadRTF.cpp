@@ -237,6 +237,7 @@ struct TShape {
     TVYXGraphicObj* Object = nullptr;
     bool InstDone = false;    // \shpinst read
     bool Understood = false;  // made into an object: \shprslt is skipped
+    bool TextInPlace = false; // the box's text was read as the anchor's text
 };
 
 std::int64_t PropInt(const TShape& shape, std::string_view name, std::int64_t fallback)
@@ -920,8 +921,19 @@ void TRtfParser::BeginDest(TRtfAction dest)
         if (!shape.Picture.empty() || PropInt(shape, "shapeType", 202) == 75)
             return skip();
         auto* box = MakeShape(shape, true) ? dynamic_cast<TVYXGraphicRotate*>(shape.Object) : nullptr;
-        if (!box || !box->TextBox || !box->TextBox->Paras)
+        if (!box)
             return skip();
+        if (!box->TextBox || !box->TextBox->Paras) {
+            // A list without a store for text boxes (pasted content): a frame without its
+            // text would lose it, so the box goes and its text is read where it stands.
+            if (TVYXLogPara* para = CurrentPara(); para && para->Graphics())
+                para->Graphics()->Snatch(*box);
+            shape.Object = nullptr;
+            shape.TextInPlace = true;
+            enter(dcText);
+            s.Dest = rtfdInPlace;
+            return;
+        }
         TTarget t;
         t.Kind = tkTextBox;
         t.Paras = box->TextBox->Paras;
@@ -1091,7 +1103,7 @@ void TRtfParser::EndDest(const TState& state)
         if (!FShapes.empty()) {
             TShape& shape = FShapes.back();
             shape.InstDone = true;
-            shape.Understood = shape.Object ? true : MakeShape(shape, false);
+            shape.Understood = shape.Object || shape.TextInPlace || MakeShape(shape, false);
             if (shape.Object)
                 ApplyShape(shape);
         }

@@ -204,3 +204,20 @@ TEST(RtfShapes, EveryTruncationFailsCleanly)
         (void)TVYXWriteRTF(doc).SaveToBytes();
     }
 }
+
+// Pasting reads shapes into the scratch list too. The scratch list has no store for
+// text-box paragraphs: a box's text is read where the box stood rather than lost.
+TEST(RtfShapes, PastedShapesKeepTheirText)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"mine");
+    auto scratch = doc.CreateParas();
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1 a{\shp{\*\shpinst\shpright2000\shpbottom1000\shpwr1{\shptxt\pard boxed\par}}{\shprslt fallback}}b)"
+        R"({\shp{\*\shpinst\shpright2000\shpbottom1000{\sp{\sn shapeType}{\sv 3}}}}\par})", *scratch);
+    EXPECT_EQ(RtfGraphicsDump(*scratch),
+              "para1 shape:ellipse at 0.00,0.00 size 100.00x50.00 rel 0/0 wrap=1 z=0 fill=16777215 line=0:0.75\n");
+    EXPECT_EQ(ToUtf8(RtfBodyText(*scratch)), "aboxed\nb\n\n");
+    EXPECT_EQ(RtfGraphicsDump(doc.Paras()), "");
+    EXPECT_EQ(ToUtf8(RtfBodyText(doc.Paras())), "mine\n");
+}
