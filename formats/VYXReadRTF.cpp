@@ -199,6 +199,7 @@ struct TTarget {
     TVYXLogPara* Anchor = nullptr;
     TVYXFootnoteItem* Note = nullptr;
     TVYXCharRunFootnote* NoteRef = nullptr;      // the mark at the start of the note's text
+    std::size_t FieldBase = 0;  // fields open when the target began: their results are not this text
     std::unique_ptr<TVYXCHPX> MarkFormat;        // the body's \chftn format, for the reference
 };
 
@@ -940,6 +941,7 @@ void TRtfParser::BeginDest(TRtfAction dest)
         // The box starts with one empty paragraph: its text begins there.
         t.Para = t.Paras->Count() == 1 ? t.Paras->ParaAtIndex(0) : nullptr;
         enter(dcText);
+        t.FieldBase = FFields.size();
         FTargets.push_back(std::move(t));
         s.Pap = TParaState();
         return;
@@ -1000,6 +1002,7 @@ void TRtfParser::BeginDest(TRtfAction dest)
             note.Anchor = CurrentPara();
             note.MarkFormat = std::move(FNoteMark);
             enter(dcText);
+            note.FieldBase = FFields.size();
             FTargets.push_back(std::move(note));
         }
         s.Pap = TParaState();
@@ -1023,6 +1026,7 @@ void TRtfParser::BeginDest(TRtfAction dest)
         // The editor starts with one empty paragraph: the header's text begins there.
         t.Para = editor.Paras().Count() == 1 ? editor.Paras().ParaAtIndex(0) : nullptr;
         enter(dcText);
+        t.FieldBase = FFields.size();
         FTargets.push_back(std::move(t));
         s.Pap = TParaState();
         if (type == ahftFirst)
@@ -2067,7 +2071,7 @@ void TRtfParser::AddRunText(std::u16string_view text)
         return;
     const TVYXCHPX& format = RunFormat();
     TVYXCharRun* run = nullptr;
-    if (!FFields.empty() && FFields.back().InResult) {
+    if (FFields.size() > Target().FieldBase && FFields.back().InResult) {
         TField& f = FFields.back();
         if (f.Mode == fmHyperlink && f.Link) {
             run = para->CharRuns().AddHyperlink(f.Link, text, &format);

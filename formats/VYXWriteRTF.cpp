@@ -984,8 +984,10 @@ bool TWriter::DoPict(std::string_view bytes, long pixelsW, long pixelsH, long go
 void TWriter::DoGraphics(const TVYXLogPara& para)
 {
     const TVYXGraphicObjList* graphics = para.Graphics();
-    if (!graphics)
+    if (!graphics || graphics->Count() == 0)
         return;
+    // Not inside a link's field result, where a text box's text would read as link text.
+    CloseLink();
     const TVYXLogPara* outerPara = FPara;
     const int outerDepth = FParaDepth;
     for (int i = 0; i < graphics->Count(); ++i)

@@ -10,6 +10,7 @@
 #include "formats/VYXRtfShapes.h"
 #include "formats/VYXWriteRTF.h"
 #include "model/VYXDocDump.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "platform/VYXException.h"
 
@@ -98,7 +99,10 @@ TEST(RtfShapes, ShapeGroupsFromSmallInputs)
         {R"({\rtf1{\shp{\*\shpinst\shpright100\shpbottom100{\sp{\sn shapeType}{\sv 75}}{\sp{\sn pib}{\sv {\pict\pngblip 00ff}}}})"
          R"({\shprslt alt}}\par})",
          "", "alt\n"},
-        // A shape group that is never closed fails the read but leaves a valid document.
+        // A text box inside a link's result: its text is the box's own, not link text.
+        {R"({\rtf1{\field{\*\fldinst HYPERLINK "http://x.y/"}{\fldrslt go{\shp{\*\shpinst\shpright100\shpbottom100)"
+         R"({\shptxt\pard inbox\par}}}}}\par})",
+         "para0 textbox:rect at 0.00,0.00 size 5.00x5.00 rel 0/0 wrap=1 z=0 fill=16777215 line=0:0.75 text=\"inbox\"\n", "go\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Rtf);
@@ -220,4 +224,19 @@ TEST(RtfShapes, PastedShapesKeepTheirText)
     EXPECT_EQ(ToUtf8(RtfBodyText(*scratch)), "aboxed\nb\n\n");
     EXPECT_EQ(RtfGraphicsDump(doc.Paras()), "");
     EXPECT_EQ(ToUtf8(RtfBodyText(doc.Paras())), "mine\n");
+}
+
+TEST(RtfShapes, TextBoxInALinkHoldsPlainText)
+{
+    TVYXLogDocEditor doc;
+    Read(doc, R"({\rtf1{\field{\*\fldinst HYPERLINK "http://x.y/"}{\fldrslt go{\shp{\*\shpinst\shpright100\shpbottom100)"
+              R"({\shptxt\pard inbox\par}}}}}\par})");
+    const TVYXGraphicObjList* graphics = doc.Paras().GetParas(0)->Graphics();
+    ASSERT_NE(graphics, nullptr);
+    const auto* box = dynamic_cast<const TVYXGraphicRotate*>(&graphics->GetItems(0));
+    ASSERT_TRUE(box && box->TextBox && box->TextBox->Paras);
+    const std::string inside = VYXDumpParas(*box->TextBox->Paras);
+    EXPECT_NE(inside.find("text \"inbox\""), std::string::npos) << inside;
+    EXPECT_EQ(inside.find("link"), std::string::npos) << inside;
+    EXPECT_NE(VYXDumpParas(doc.Paras()).find("link first last url=\"http://x.y/\" \"go\""), std::string::npos);
 }
