@@ -44,6 +44,8 @@ class TVYXPaginatorDoc;
 class TVYXPaintDoc;
 class TVYXPhyPage;
 class TVYXPhyRow;
+class TVYXPhyNavigator;
+class TVYXLogParas;
 class TVYXHyperlink;
 class TVYXComplexField;
 class TVYXStream;
@@ -234,7 +236,11 @@ public:
     virtual void CaretPosChanged();
     virtual void InsertShape(TVYXLogPara& para, unsigned shapeId);
     // The caret on screen: x, y of its top and its height; false without a laid-out row.
+    // After End on a wrapped row the caret stays at that row's end.
     bool GetCaretXY(double& x, double& y, double& height) const;
+    // Any position on screen, as the caret would stand there (the row holding it):
+    // its page, x, the row's top and height; false when it is not laid out.
+    bool PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const;
 
     // ---- Devices and areas ----
     // Switches to another drawing interface until RestoreGDI (printing, export).
@@ -350,10 +356,20 @@ private:
     int FindFloatingOwnerPage(const TVYXGraphicObj& graphic) const;
     // The drawing object when the selection is exactly one inline object run.
     TVYXGraphicObj* SelectedGraphicRun() const;
-    // Row geometry for `doc` (rows of the body, a header, the notes) on one page.
+    // The rows of `doc`'s own paragraphs (body, notes) on one page.
     void CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPhyRow*>& rows) const;
-    bool PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const;
+    // The page a row shows on: its own, the page of its text box, else (headers and
+    // footers stand on every page) the page in view.
+    int PageOfRow(const TVYXPhyRow& row) const;
+    // The text box document whose paragraphs are `paras`; nullptr when none is.
+    TVYXLogDocEditor* FindTextBoxDoc(const TVYXLogParas* paras) const;
+    // The line, page and window moves of the document editors, answered by layout.
     bool DocPhyPosition(TVYXLogDocEditor& doc, int type, TVYXLogPos& pos);
+    // The physical caret standing at `pos`: the one the last line move left when it
+    // stands there (its row and remembered column), else a fresh one.
+    TVYXPhyNavigator& NavigatorAt(const TVYXLogPos& pos) const;
+    // The next line move takes its column from wherever the caret stands then.
+    void ForgetColumn();
     void HookDoc(TVYXLogDocEditor& doc);
     void RecreatePaginator();
     // Loading: the cleared document with the built-in styles, and the update after reading.
@@ -382,7 +398,12 @@ private:
     bool FPendingUpdateUI = false;
     TVYXCommand FPendingCommand = vycNone;
     bool FDoRestoreX = false;
-    double FRestoreX = -1;  // the column line moves keep, page pixels
+    // Line moves and the caret's row; made again whenever the caret went elsewhere or
+    // the pages were laid out again (it keeps rows and pages of the layout it saw).
+    mutable std::unique_ptr<TVYXPhyNavigator> FNavigator;
+    // The page whose header or footer band was clicked into: its caret is drawn there
+    // (-1: on the page in view).
+    int FHdrFtrPage = -1;
     bool FCurrCmdIsMouseMove = false;
     unsigned FCurrShapeId = 0;
     TVYXMacro FMacro;

@@ -384,6 +384,8 @@ private:
     bool MoveCaretTo(const TVYXLogPos& pos, bool keepInsertFormat = false);
     TVYXDocRange SelectionRange(const TVYXLogSelection& sel) const;
     bool RemoveRange(const TVYXLogPos& first, const TVYXLogPos& last);
+    // A selection whose ends meet in one list from inside tables (see CheckForCells).
+    bool DeleteAcrossTables(const TVYXLogPos& first, const TVYXLogPos& last);
     bool DoBackspace();
     bool DoDeleteForward();
     bool ToggleChpx(TVYXChpId id);

@@ -122,6 +122,13 @@ TVYXLogPos EndOf(TVYXLogParaItem* item)
     return TVYXLogPos(last, last->EndOfParaPos());
 }
 
+// The row of the table way[level] that the way goes down through.
+TVYXTableRow* RowOnTheWay(const std::vector<TVYXLogParaItem*>& way, std::size_t level)
+{
+    TVYXTableCell* cell = way[level + 1]->Paras ? way[level + 1]->Paras->Cell : nullptr;
+    return cell ? cell->Row : nullptr;
+}
+
 }  // namespace
 
 void TVYXSelections::CheckForCells()
@@ -132,19 +139,21 @@ void TVYXSelections::CheckForCells()
     if (!s->First.Valid() || !s->Last.Valid() || s->First.Para->Paras == s->Last.Para->Paras)
         return;
     if (s->IsRectCells())
-        return;  // a rectangle of cells of one table: edited cell-wise
-    // Ends in different lists: the selection grows to the items of the innermost
-    // list holding both, so whole tables (with their cells) are taken.
+        return;  // cells of one table, at any depth: a rectangle, edited cell-wise
     const std::vector<TVYXLogParaItem*> a = WayDown(s->First), b = WayDown(s->Last);
     std::size_t common = 0;
     while (common < a.size() && common < b.size() && a[common]->Paras == b[common]->Paras && a[common] == b[common])
         ++common;
     if (common < a.size() && common < b.size() && a[common]->Paras == b[common]->Paras) {
-        // Only an end inside a table moves, to that table's start or end.
+        // The ends meet in one list. Tables lying between them are covered whole; an
+        // end inside a table takes that table's rows from its own row toward the other
+        // end: the first end to the table's last row, the last end from row 0.
         if (common + 1 < a.size())
-            s->First.Assign(StartOf(a[common]));
+            if (TVYXTableRow* row = RowOnTheWay(a, common); row && row->FirstPara())
+                s->First.Assign(TVYXLogPos(row->FirstPara(), 1));
         if (common + 1 < b.size())
-            s->Last.Assign(EndOf(b[common]));
+            if (TVYXTableRow* row = RowOnTheWay(b, common); row && row->LastPara())
+                s->Last.Assign(TVYXLogPos(row->LastPara(), row->LastPara()->EndOfParaPos()));
     } else if (common > 0 && common - 1 < a.size()) {
         // Both ends inside one table item but not a rectangle (different nesting):
         // the whole table.

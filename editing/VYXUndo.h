@@ -18,7 +18,9 @@
 //
 // Typing coalesces: a typing command whose text continues the text the previous group
 // typed, with nothing done in between, joins that group, so one undo takes back a run
-// of typed text. Any other command, an undo or a redo starts a new group.
+// of typed text. A format command repeated on the same selection (Ctrl+B twice) joins
+// the group before it too, as one record. Any other command, an undo or a redo starts
+// a new group.
 //
 // Bookmarks and field results change the body beside the door; the editor hands their
 // inverses in as records of their own (a bookmark by name and addresses, field results
@@ -46,6 +48,10 @@
 #include "model/VYXLogDocument.h"
 
 class TVYXBookmark;
+class TVYXCharRun;
+class TVYXCHPX;
+class TVYXNumbering;
+class TVYXPAPX;
 class TVYXLogDocEditor;
 class TVYXLogSelection;
 class TVYXSysOptions;
@@ -302,10 +308,41 @@ public:
     void Add(TVYXLogDocEditor& editor);
     // A plain command carrying a number (kept for DEBUG_Dump; nothing to replay).
     void Add(TVYXCommand cmd, int value);
-    // The character formats of `para` from `from` to `to` - 1 (1-based positions).
+    // The character formats of `para` from `from` to `to` - 1 (1-based positions), as AddCHPPara.
     void Add(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to);
+
+    // ---- Format records ----
+    // What a format command acts on: the focus editor's selection in order, else its
+    // caret's paragraph whole; false when there is neither. GetParas answers the
+    // addresses of the first and last paragraph (CharPos 1), GetCharPos the first and
+    // last character position.
+    bool GetSelection(TVYXLogPos& first, TVYXLogPos& last) const;
+    bool GetParas(TVYXDocAddress& first, TVYXDocAddress& last) const;
+    bool GetCharPos(std::int32_t& first, std::int32_t& last) const;
+    // The whole character formats of the runs the command acts on (exact whatever the
+    // command merges): per paragraph AddCHPPara, per run piece AddCHPProp. A piece
+    // continuing the newest record (same command, group and paragraph) extends it.
     void AddCHP(TVYXCommand cmd);
+    void AddCHPPara(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to,
+                    const std::function<bool(const TVYXCHPX*)>& changes = nullptr);
+    void AddCHPProp(TVYXCommand cmd, const TVYXLogPara& para, const TVYXCharRun& run, std::int32_t from,
+                    std::int32_t to);
+    // Before a host sets character property `id` to `value` itself: the formats of the
+    // runs whose own list does not already hold that value (nothing when none).
+    void AddCHPBool(TVYXCommand cmd, std::int32_t id, bool value);
+    void AddCHPInt(TVYXCommand cmd, std::int32_t id, std::int32_t value);
+    void AddCHPFloat(TVYXCommand cmd, std::int32_t id, double value);
+    // The paragraph formats of the paragraphs the command acts on (command
+    // vycFormatPAPX when `cmd` is vycNone); the typed forms skip paragraphs whose own
+    // list already holds `value` (AddPAPObj: the numbering).
     void AddPAP(TVYXCommand cmd);
+    void AddPAPInt(TVYXCommand cmd, std::int32_t id, std::int32_t value);
+    void AddPAPFloat(TVYXCommand cmd, std::int32_t id, double value);
+    void AddPAPObj(TVYXCommand cmd, const TVYXNumbering* numbering);
+    // Replay of format records: character formats (with any paragraph formats beside
+    // them) and paragraph formats alone. Each answers the formats it replaced.
+    std::unique_ptr<TVYXDocFormats> UndoCHP(TVYXLogDocument& doc, const TVYXDocFormats& formats);
+    std::unique_ptr<TVYXDocFormats> UndoPAP(TVYXLogDocument& doc, const TVYXDocFormats& formats);
     // A record the editor made for an edit beside the door (bookmarks, field results).
     void AddRecord(std::unique_ptr<TVYXUndoData> record);
 
@@ -357,7 +394,10 @@ private:
     bool Step(TList& from, TList& to);
     void Push(std::unique_ptr<TVYXUndoData> record);
     std::unique_ptr<TVYXUndoData> MakeDoorRecord(TVYXLogDocument& doc, const TVYXDocEditEvent& event, TVYXCommand cmd);
+    void AddCHPWhere(TVYXCommand cmd, const std::function<bool(const TVYXCHPX*)>& changes);
+    void AddPAPWhere(TVYXCommand cmd, const std::function<bool(const TVYXPAPX&)>& changes);
     bool TryCoalesce();
+    bool TryMergeFormat();
     int CountGroups(const TList& list) const;
 
     // Where carets and selections stood during a replay, moved along with each edit.
@@ -388,6 +428,9 @@ private:
     bool FGroupBroken = false;
     // False after anything but a typing group: the next typing starts a group.
     bool FMayCoalesce = false;
+    // The format command of the group before, when nothing came after it: the same
+    // command again on the same selection joins that group.
+    TVYXCommand FMergeFormat = vycNone;
     std::vector<TSaved> FSaved;  // during a replay only
     TList* FCapture = nullptr;   // door records of a command-level replay go here
     bool FReplayEmptyRun = false;

@@ -1,4 +1,4 @@
-// CmdRender.cpp: `vyx render FILE --out DIR [--dpi N] [--pages A-B] [--format png] [--screen]`, page images.
+// CmdRender.cpp: `vyx render FILE --out DIR [--dpi N] [--pages A-B] [--format png|svg] [--screen]`, page images.
 //
 // Print mode (the default) paints every chosen page as the printer would see it (no
 // desk, no selection, no screen marks) into DIR/page-001.png, page-002.png, ...
@@ -6,10 +6,11 @@
 // the gaps between pages, the caret and the selection) into DIR/screen.png.
 //
 // Nothing partial is left behind: every image is written to a temporary name beside
-// its target and all are renamed only after the last one was written. Images are PNG
-// with zlib's fastest level: page images are large and mostly white, and the time goes
-// into compressing them otherwise. SVG is refused: the Linux device draws into a raster
-// surface only.
+// its target and all are renamed only after the last one was written. PNG images use
+// zlib's fastest level: page images are large and mostly white, and the time goes into
+// compressing them otherwise. SVG images (page-001.svg, screen.svg) come from the same
+// device drawing into an SVG document instead of its bitmap, one pixel a user unit:
+// text as glyph outlines, pictures embedded.
 #include <CLI/CLI.hpp>
 #include <zlib.h>
 
@@ -119,13 +120,13 @@ std::string EncodePng(const TVYXBitmap& bitmap)
     return png;
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes)
+void WriteFileBytes(const std::string& path, const std::string& bytes, const char* kind)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out)
-        throw VYXException("Cannot write PNG");
+        throw VYXException(std::string("Cannot write ") + kind);
 }
 
 // "3", "2-5", "4-" or "-2" (1-based, inclusive) clamped to the document; false when malformed.
@@ -161,12 +162,8 @@ int RunRender(const TRenderOptions& o)
         std::fprintf(stderr, "vyx render: the resolution must lie between 10 and 1200 dpi\n");
         return vyxUsage;
     }
-    if (o.Format == "svg") {
-        std::fprintf(stderr, "vyx render: SVG output is not available: the drawing device renders raster images only\n");
-        return vyxUsage;
-    }
-    if (o.Format != "png") {
-        std::fprintf(stderr, "vyx render: unknown image format \"%s\" (png)\n", o.Format.c_str());
+    if (o.Format != "png" && o.Format != "svg") {
+        std::fprintf(stderr, "vyx render: unknown image format \"%s\" (png, svg)\n", o.Format.c_str());
         return vyxUsage;
     }
     struct stat st {};
@@ -190,10 +187,19 @@ int RunRender(const TRenderOptions& o)
     TVYXPaintDoc paint(gdi, doc, layout);
     const std::string dir = o.Out.back() == '/' ? o.Out : o.Out + "/";
     std::vector<std::unique_ptr<TVyxOutputFile>> files;
-    const auto save = [&](const std::string& name) {
-        auto file = std::make_unique<TVyxOutputFile>(dir + name, std::vector<std::string>{o.Input});
-        const std::string png = EncodePng(*gdi.GetBitmap());
-        file->Write([&png](const std::string& temp) { WriteFileBytes(temp, png); });
+    const bool svg = o.Format == "svg";
+    // Starts an image of the size: the bitmap, or an SVG document over it.
+    const auto begin = [&](int w, int h, TVYXColor background) {
+        if (svg)
+            gdi.BeginSVG(w, h);
+        else
+            gdi.SetSize(w, h);
+        gdi.Clear(background);
+    };
+    const auto save = [&](const std::string& stem) {
+        auto file = std::make_unique<TVyxOutputFile>(dir + stem + "." + o.Format, std::vector<std::string>{o.Input});
+        const std::string bytes = svg ? gdi.EndSVG() : EncodePng(*gdi.GetBitmap());
+        file->Write([&bytes, svg](const std::string& temp) { WriteFileBytes(temp, bytes, svg ? "SVG" : "PNG"); });
         files.push_back(std::move(file));
     };
     if (o.Screen) {
@@ -213,22 +219,20 @@ int RunRender(const TRenderOptions& o)
         paint.FArea.SetBounds(0, 0, w, h);
         paint.CalcPagesScroll();
         paint.FScrArea.SetBounds(0, 0, w, h);
-        gdi.SetSize(w, h);
-        gdi.Clear(0xAFAFAF);
+        begin(w, h, 0xAFAFAF);
         paint.PaintDoc();
-        save("screen.png");
+        save("screen");
     } else {
         paint.Options.Printing = true;
         paint.Options.ShowMarkers = false;
         paint.Options.ShowMisspelled = false;
         for (int i = first - 1; i < last; ++i) {
             const TVYXPhyPage& page = layout.Pages().GetItems(i);
-            gdi.SetSize(std::max(1, static_cast<int>(std::ceil(page.PageWidth))),
-                        std::max(1, static_cast<int>(std::ceil(page.PageHeight))));
-            gdi.Clear(0xFFFFFF);
+            begin(std::max(1, static_cast<int>(std::ceil(page.PageWidth))),
+                  std::max(1, static_cast<int>(std::ceil(page.PageHeight))), 0xFFFFFF);
             paint.PaintPage(i, 0, 0);
             char name[32];
-            std::snprintf(name, sizeof name, "page-%03d.png", i + 1);
+            std::snprintf(name, sizeof name, "page-%03d", i + 1);
             save(name);
         }
     }
@@ -244,10 +248,10 @@ void AddRenderCommand(CLI::App& app)
     auto opts = std::make_shared<TRenderOptions>();
     auto* cmd = app.add_subcommand("render", "Paint the pages of a document into images (formats by extension, as for convert)");
     cmd->add_option("file", opts->Input, "Document to render")->required();
-    cmd->add_option("--out", opts->Out, "Existing folder for the images (page-001.png, ... or screen.png)")->required();
+    cmd->add_option("--out", opts->Out, "Existing folder for the images (page-001.png, ... or screen.png; .svg with --format svg)")->required();
     cmd->add_option("--dpi", opts->Dpi, "Resolution in pixels per inch (default 96)");
     cmd->add_option("--pages", opts->Pages, "Pages to render: N, A-B, A- or -B (1-based; default all)");
-    cmd->add_option("--format", opts->Format, "Image format: png (svg is not available)");
-    cmd->add_flag("--screen", opts->Screen, "Paint the editor's first screenful (desk, page gaps, caret, selection) to screen.png");
+    cmd->add_option("--format", opts->Format, "Image format: png (default) or svg (vector: glyph outlines, embedded pictures)");
+    cmd->add_flag("--screen", opts->Screen, "Paint the editor's first screenful (desk, page gaps, caret, selection) to screen.png (or .svg)");
     cmd->callback([opts] { gVyxExitCode = RunRender(*opts); });
 }
