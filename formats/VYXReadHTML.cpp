@@ -1468,9 +1468,13 @@ private:
         if (v.empty() || v == "auto")
             v = U8(TrimWs(node.Attribute(attr)));
         std::optional<TVyCSSLength> len = VyCSSParseLength(v);
-        if (!len || len->Value <= 0 || len->Unit == vycuPercent)
+        if (!len || len->Value <= 0 || (len->Unit == vycuPercent && prop != vycpWIDTH))
             return std::nullopt;
-        return std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, 12, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
+        // A width in percent is of the place the picture stands in (a page's or a
+        // cell's width); a height in percent depends on a box we do not have.
+        const double whole = len->Unit == vycuPercent ? AvailableWidth(FTargets.back()) : 12;
+        const double value = len->Unit == vycuPercent ? std::min(len->Value, 100.0) : len->Value;
+        return std::clamp(CSSGetPtSizeByUnit(value, len->Unit, whole, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
     }
 
     // ---- Tables ----

@@ -143,7 +143,7 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
     TVYXLogDocEditor doc;
     Read(doc, std::string("<p><img src='") + cPng + "' width=200 height=100 style='max-width: 75pt'>"
                   "<img src='" + cPng + "' style='min-width: 2in'><img src='" + cPng +
-                  "' style='max-height: 10pt; width: 80pt'></p>"
+                  "' style='max-height: 10pt; width: 80pt'><img src='" + cPng + "' style='width: 50%'></p>"
                   "<table width=900 style='max-width: 200pt'><tr><td>a</td><td style='height: 40pt'>b</td></tr>"
                   "<tr height=30 style='vertical-align: bottom'><td style='min-width: 150pt'>c</td><td>d</td></tr>"
                   "<tr valign=middle><td valign=top>e</td><td>f</td></tr></table>"
@@ -154,7 +154,7 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
         if (first.GetItems(r)->Type_() == acrtGraphic)
             if (auto* g = dynamic_cast<TVYXGraphicPicture*>(static_cast<TVYXCharRunGraphic*>(first.GetItems(r))->Graphic.get()))
                 sizes.emplace_back(g->Width, g->Height);
-    ASSERT_EQ(sizes.size(), 3u);
+    ASSERT_EQ(sizes.size(), 4u);
     // max-width narrows the given width; the height was given too, so it stays.
     EXPECT_DOUBLE_EQ(sizes[0].first, 75);
     EXPECT_DOUBLE_EQ(sizes[0].second, 75);
@@ -164,6 +164,9 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
     // max-height lowers the height, and the width, which was given, stays.
     EXPECT_DOUBLE_EQ(sizes[2].first, 80);
     EXPECT_DOUBLE_EQ(sizes[2].second, 10);
+    // A width in percent is of the page's width.
+    EXPECT_NEAR(sizes[3].first, doc.Width() / 2, 1e-9);
+    EXPECT_NEAR(sizes[3].second, doc.Width() / 4, 1e-9);
 
     const std::string dump = VYXDumpParas(doc.Paras());
     ExpectHas(dump, "table rows=3 cols=2 WidthType=3 Width=200 ");
