@@ -1045,6 +1045,7 @@ private:
             b.FirstLine.reset();
             b.Hanging.reset();
             b.Heading = 0;
+            b.KeepNext = false;  // page-break-after is the element's, not its children's
         }
 
         // Tag defaults.

@@ -94,7 +94,8 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
               "<p style='line-height: 1.5em'>em</p><p style='line-height: 2'>number</p>"
               "<p style='line-height: 150%'>percent</p><p style='line-height: 24px'>pixels</p>"
               "<p style='line-height: 18pt; mso-line-height-rule: exactly'>exact</p>"
-              "<p style='line-height: normal'>normal</p>");
+              "<p style='line-height: normal'>normal</p>"
+              "<div style='page-break-after: avoid'><p>inner</p></div>");
     EXPECT_TRUE(Para(doc, 0).PAPX().GetKeepLines());
     EXPECT_TRUE(Para(doc, 0).PAPX().GetKeepNext());
     EXPECT_FALSE(Para(doc, 1).PAPX().GetKeepNext());
@@ -119,6 +120,7 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
         EXPECT_DOUBLE_EQ(pd.LineSpacing, h.Value);
     }
     EXPECT_FALSE(Para(doc, 11).PAPX().Assigned(vypiLineSpacingType));
+    EXPECT_FALSE(Para(doc, 12).PAPX().GetKeepNext());  // not inherited
 }
 
 TEST(ReadHTMLStyle, HighlightsShadingsAndIgnoredProperties)
