@@ -834,10 +834,13 @@ private:
     {
         const double em = f.Size.value_or(FDefaultSize);
         const double width = FDoc.Width();
-        auto length = [&](const std::string& v, double base) -> std::optional<double> {
-            if (v == "auto")
+        // Percentages of margins and indents are of the width, ems of the font size.
+        auto length = [&](const std::string& v) -> std::optional<double> {
+            std::optional<TVyCSSLength> len = VyCSSParseLength(v);
+            if (!len)
                 return std::nullopt;
-            return CSSPropSizeToPt(v, base, FOptions.PixelsPerInch);
+            return CSSGetPtSizeByUnit(len->Value, len->Unit, len->Unit == vycuPercent ? width : em,
+                                      FOptions.PixelsPerInch);
         };
         for (int i = 0; i < css.Count(); ++i) {
             const TVyCSSValueItem& item = css.Items(i);
@@ -854,23 +857,23 @@ private:
                     b.Align = vyptaLeft;
                 break;
             case vycpMARGIN_LEFT:
-                if (auto pt = length(v, width))
+                if (auto pt = length(v))
                     b.IndentLeft += std::clamp(*pt, -width, width);
                 break;
             case vycpMARGIN_RIGHT:
-                if (auto pt = length(v, width))
+                if (auto pt = length(v))
                     b.IndentRight += std::clamp(*pt, -width, width);
                 break;
             case vycpMARGIN_TOP:
-                if (auto pt = length(v, em))
+                if (auto pt = length(v))
                     b.SpaceBefore = std::clamp(*pt, 0.0, 1584.0);
                 break;
             case vycpMARGIN_BOTTOM:
-                if (auto pt = length(v, em))
+                if (auto pt = length(v))
                     b.SpaceAfter = std::clamp(*pt, 0.0, 1584.0);
                 break;
             case vycpTEXT_INDENT:
-                if (auto pt = length(v, width)) {
+                if (auto pt = length(v)) {
                     double x = std::clamp(*pt, -width, width);
                     if (x >= 0)
                         b.FirstLine = x, b.Hanging.reset();

@@ -95,7 +95,9 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
               "<p style='line-height: 150%'>percent</p><p style='line-height: 24px'>pixels</p>"
               "<p style='line-height: 18pt; mso-line-height-rule: exactly'>exact</p>"
               "<p style='line-height: normal'>normal</p>"
-              "<div style='page-break-after: avoid'><p>inner</p></div>");
+              "<div style='page-break-after: avoid'><p>inner</p></div>"
+              "<p style='font-size: 10pt; margin-left: 4em; text-indent: -2em; margin-top: 1.5em'>ems</p>"
+              "<p style='margin-left: 10%; margin-bottom: 2%'>percent</p>");
     EXPECT_TRUE(Para(doc, 0).PAPX().GetKeepLines());
     EXPECT_TRUE(Para(doc, 0).PAPX().GetKeepNext());
     EXPECT_FALSE(Para(doc, 1).PAPX().GetKeepNext());
@@ -121,6 +123,15 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
     }
     EXPECT_FALSE(Para(doc, 11).PAPX().Assigned(vypiLineSpacingType));
     EXPECT_FALSE(Para(doc, 12).PAPX().GetKeepNext());  // not inherited
+    // Ems of margins and indents are of the font size, percentages of the width.
+    TVYXParaData ems, percent;
+    Para(doc, 13).SetupParaData(ems);
+    EXPECT_DOUBLE_EQ(ems.IndentLeft, 40);
+    EXPECT_DOUBLE_EQ(ems.IndentHanging, 20);
+    EXPECT_DOUBLE_EQ(ems.SpaceBefore, 15);
+    Para(doc, 14).SetupParaData(percent);
+    EXPECT_NEAR(percent.IndentLeft, doc.Width() / 10, 1e-9);
+    EXPECT_NEAR(percent.SpaceAfter, doc.Width() / 50, 1e-9);
 }
 
 TEST(ReadHTMLStyle, HighlightsShadingsAndIgnoredProperties)
