@@ -1657,7 +1657,7 @@ private:
             if (w->Unit == vycuPercent)
                 tablePercent = std::clamp(w->Value, 1.0, 100.0), tableWidth = avail * *tablePercent / 100;
             else
-                tableWidth = std::clamp(CSSGetPtSizeByUnit(w->Value, w->Unit, avail, FOptions.PixelsPerInch), 10.0,
+                tableWidth = std::clamp(CSSGetPtSizeByUnit(w->Value, w->Unit, f.Size.value_or(FDefaultSize), FOptions.PixelsPerInch), 10.0,
                                         avail * 4);
         }
         if (auto m = LimitLength(tableCss, vycpMAX_WIDTH, avail, FDefaultSize); m && tableWidth > *m)
@@ -1677,7 +1677,7 @@ private:
                 continue;
             if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, c.Css)) {
                 double pt = w->Unit == vycuPercent ? tableWidth * std::clamp(w->Value, 0.0, 100.0) / 100
-                                                   : CSSGetPtSizeByUnit(w->Value, w->Unit, tableWidth, FOptions.PixelsPerInch);
+                                                   : CSSGetPtSizeByUnit(w->Value, w->Unit, f.Size.value_or(FDefaultSize), FOptions.PixelsPerInch);
                 if (pt > 0 && colWidth[static_cast<std::size_t>(c.Col)] < 0)
                     colWidth[static_cast<std::size_t>(c.Col)] = std::min(pt, tableWidth * 4);
             }

@@ -160,7 +160,8 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
                   "<table width=900 style='max-width: 200pt'><tr><td>a</td><td style='height: 40pt'>b</td></tr>"
                   "<tr height=30 style='vertical-align: bottom'><td style='min-width: 150pt'>c</td><td>d</td></tr>"
                   "<tr valign=middle><td valign=top>e</td><td>f</td></tr></table>"
-                  "<table style='min-width: 400pt' width=10><tr><td>g</td></tr></table>");
+                  "<table style='min-width: 400pt' width=10><tr><td>g</td></tr></table>"
+                  "<table style='width: 21em'><tr><td style='width: 5em'>h</td><td>i</td></tr></table>");
     std::vector<std::pair<double, double>> sizes;
     TVYXLogPara& first = Para(doc, 0);
     for (int r = 0; r < first.Count(); ++r)
@@ -190,6 +191,9 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
     ExpectHas(dump, "cell 0 width=150\n");  // its own "top" wins over the row's "middle"
     ExpectHas(dump, "cell 1 width=50 valign=Center");
     ExpectHas(dump, "Width=400 ");
+    // Ems of tables and cells are of the font size (the document's 10 points).
+    ExpectHas(dump, "Width=210 ");
+    ExpectHas(dump, "cell 0 width=50\n");
 }
 
 TEST(ReadHTMLStyle, OfficeListParagraphsBecomeLists)
