@@ -736,7 +736,7 @@ private:
             const TVYXHtmlNode& c = node.Child(i);
             if (IsListLabelStart(c)) {
                 // The label is the list's to draw: it is not text of the paragraph.
-                if (int end = ListLabelEnd(node, i); end > i)
+                if (int end = ListLabelEnd(node, i); end > i && !FKeepListLabels)
                     i = end;
                 continue;
             }
@@ -1028,7 +1028,7 @@ private:
         TVyCSSProperties css;
         FCss.Collect(node, css);
         const std::string display = css.Get(vycpDISPLAY);
-        if (display == "none" || IsIgnoredLabel(node))
+        if (display == "none" || (IsIgnoredLabel(node) && !FKeepListLabels))
             return;
         TCharFmt f = parentChars;
         TBlockFmt b = parentBlock;
@@ -1218,7 +1218,19 @@ private:
             break;
         }
 
-        if (block && Is(node.Tag, {vytP, vytDIV, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6}))
+        if (block && b.Heading > 0 && css.Has(vycpMSO_LIST)) {
+            // A numbered heading stays a heading (outlines and contents need its style),
+            // and its number stays as text.
+            const bool saved = FKeepListLabels;
+            FKeepListLabels = true;
+            EndPara();
+            NewPara(b);
+            Children(node, f, b, list);
+            EndPara();
+            FKeepListLabels = saved;
+            return;
+        }
+        if (block && Is(node.Tag, {vytP, vytDIV}))
             if (std::optional<std::pair<std::string, int>> mso = MsoListOf(css.Get(vycpMSO_LIST))) {
                 // A list paragraph as office suites write them: the level and list come
                 // from mso-list, the kind from the label, the indents from the level.
@@ -1929,6 +1941,7 @@ private:
     std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
     std::map<std::string, int> FMsoLists;                         // mso-list key -> its slot in FListSlots
     bool FPendingPageBreak = false;
+    bool FKeepListLabels = false;  // inside a numbered heading, whose number is its text
     std::int64_t FCellBudget = cMaxTableCells;  // grid cells the document's tables may still make
     std::set<const TVYXNumbering*> FShiftedLevels;  // list levels moved in by their list's block  // a page break waits for the next body paragraph
     TVYXLogPara* FPara = nullptr;

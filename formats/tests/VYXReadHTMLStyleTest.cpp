@@ -17,6 +17,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
+#include "model/VYXStyles.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
@@ -214,12 +215,15 @@ TEST(ReadHTMLStyle, OfficeListParagraphsBecomeLists)
         "<!--[endif]-->Number two</p>"
         "<p style='mso-list:l2 level1 lfo3'><!--[if !supportLists]-->iv)&nbsp;<!--[endif]-->Roman</p>"
         "<p style='mso-list:l3 level1 lfo4'><!--[if !supportLists]-->B.&nbsp;<!--[endif]-->Letter</p>"
-        "<p><!--[if !supportLists]-->kept<!--[endif]--> text <!--[if gte mso 9]>hidden<![endif]-->too</p>";
+        "<p><!--[if !supportLists]-->kept<!--[endif]--> text <!--[if gte mso 9]>hidden<![endif]-->too</p>"
+        "<h2 style='mso-list:l4 level1 lfo5'><![if !supportLists]><span style='mso-list:Ignore'>1.1&nbsp; </span>"
+        "<![endif]>Numbered heading</h2>";
     TVYXLogDocEditor doc;
     Read(doc, html);
     // The labels are the lists' to draw: no text of theirs is left.
     EXPECT_EQ(VYXHtmlNormalizeText(VYXHtmlBodyText(doc.Paras())),
-              u"Bullet one Sub item Bullet two Between Number one Number two Roman Letter text too");
+              u"Bullet one Sub item Bullet two Between Number one Number two Roman Letter text too "
+              u"1.1 Numbered heading");
     const struct {
         int Para, Level;
         TVYXNumberingStyleType Style;
@@ -236,6 +240,10 @@ TEST(ReadHTMLStyle, OfficeListParagraphsBecomeLists)
         }
     }
     EXPECT_EQ(Para(doc, 3).PAPX().GetNumbering(), nullptr);
+    // A numbered heading stays a heading, with its number as text.
+    EXPECT_EQ(Para(doc, 9).PAPX().GetNumbering(), nullptr);
+    ASSERT_NE(Para(doc, 9).PAPX().GetStyle(), nullptr);
+    EXPECT_EQ(Para(doc, 9).PAPX().GetStyle()->Id, u"Heading2");
     // One list per mso-list key: the bullets around the sub item share one, the numbers another.
     const TVYXNumbering* a = Para(doc, 0).PAPX().GetNumbering();
     const TVYXNumbering* b = Para(doc, 2).PAPX().GetNumbering();
