@@ -116,9 +116,11 @@ void TTemplateBuilder::Fill(TVYXLogPara& para, std::u16string_view markup)
     para.MakeDirty();
 }
 
-TVYXLogPara& TTemplateBuilder::Para(std::u16string_view markup)
+TVYXLogPara& TTemplateBuilder::Para(std::u16string_view markup) { return ParaIn(FDoc, markup); }
+
+TVYXLogPara& TTemplateBuilder::ParaIn(TVYXLogDocEditor& list, std::u16string_view markup)
 {
-    TVYXLogPara& para = FDoc.AppendParaUI(u"");
+    TVYXLogPara& para = list.AppendParaUI(u"");
     for (const std::u16string& text : FPending)
         FOpen.push_back(para.AppendComment(FDoc.Comments(), MakeComment(text)));
     FPending.clear();
