@@ -41,6 +41,10 @@
 #include "report/VYXRecordSource.h"
 #include "report/VYXReportParams.h"
 
+// How deep bands may call bands (executeband), and how many calls one report may make.
+constexpr int cMaxExecuteDepth = 16;
+constexpr int cMaxExecuteRuns = 10000;
+
 // ---- Formula context -----------------------------------------------------------------
 
 // The report's formula context: one cell store and evaluator for every report formula,
@@ -1072,7 +1076,10 @@ void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data
                 TVYXReportBand* band = FindBand(bandName);
                 if (!band) {
                     Warn(3519, Utf16ToUtf8(bandName), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
-                } else if (FPending.size() < 1000) {
+                } else if (FPending.size() < 1000 && FExecuteDepth < cMaxExecuteDepth && FExecuteRuns < cMaxExecuteRuns) {
+                    // Calls at the depth limit are not queued, so a band calling itself ends there;
+                    // the run budget keeps executebandloop inside itself from multiplying.
+                    ++FExecuteRuns;
                     // Runs after the paragraph holding the call is filled, into the same list.
                     TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
                     for (int i = data.ArgCount() - 2; i >= 0; --i)  // argument 0 is the last one
@@ -1166,6 +1173,8 @@ void TVYXReport::CreateReport()
     FPageCount = 0;
     FPostProcess = false;
     FParams.clear();
+    FPending.clear();
+    FExecuteRuns = 0;
     {
         TVYXEditorUpdate update(*FOutput);
         FLoader(*FOutput);
@@ -1782,7 +1791,8 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
     });
     // Rows with empty fields fill the table up to maxrows (on the last page, for multi-page bands).
     if (printed >= 0 && band.FillTable && band.MaxRows > 0 && band.Type == arbtDataSet) {
-        const int pad = printed > 0 && printed % band.MaxRows == 0 ? 0 : band.MaxRows - printed % band.MaxRows;
+        int pad = printed > 0 && printed % band.MaxRows == 0 ? 0 : band.MaxRows - printed % band.MaxRows;
+        pad = std::min(pad, std::max(0, cVYXMaxTableRows - table.Count()));  // "maxrows: 1000000000" pads no further
         TVYXReportBand* saved = FCurrent;
         FCurrent = &band;
         FBlank = true;
@@ -1802,7 +1812,7 @@ void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
     VYXForEachPara(out, [this, &context](TVYXLogPara& para) { FillPara(para, context); }, from);
     // Bands called by executeband print after the content that called them, with the
     // values passed as #1, #2 ...; a band calling itself stops at a depth of 16.
-    while (!FPending.empty() && FExecuteDepth < 16) {
+    while (!FPending.empty() && FExecuteDepth < cMaxExecuteDepth) {
         TPendingBand pending = std::move(FPending.front());
         FPending.erase(FPending.begin());
         const std::vector<std::u16string> saved = std::move(FParams);

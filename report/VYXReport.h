@@ -329,6 +329,7 @@ private:
     };
     std::vector<TPendingBand> FPending;  // executeband calls waiting for their paragraph to be filled
     int FExecuteDepth = 0;
+    int FExecuteRuns = 0;
     bool FBlank = false;               // fields print empty (rows that pad a table)
     int FScanRow = -1, FScanCell = -1;  // the template cell being analysed
     // Multi-page row bands: where the band's rows begin and end in the table being built,

@@ -410,3 +410,27 @@ TEST(ReportTextBoxes, BandsAndFieldsInsideTextBoxes)
         EXPECT_EQ(BoxTexts(back), BoxTexts(report.Output()));
     }
 }
+
+TEST(ReportTextBoxes, BandsCallingThemselvesEnd)
+{
+    // A box band that runs itself over its records on every record: the depth limit and
+    // the report's budget of calls end it instead of memory running out.
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    TVYXReport report;
+    report.SetDataSet(&people);
+    UseDocxTemplate(report, [](TTemplateBuilder& b) {
+        b.Para(u"Start");
+        TVYXLogDocEditor& box = b.Doc().AddTextBox(100, 100);
+        b.Open(u"-band\nname: Box\nmaxrows: 2");
+        b.ParaIn(box, u"{Name} {=executebandloop(\"Box\")}");
+        b.Close();
+    });
+    report.CreateTemplate();
+    report.CreateReport();
+    const std::vector<std::string> boxes = BoxTexts(report.Output());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].substr(0, 18), "/Ann TRUE/Ann TRUE");
+    EXPECT_LT(boxes[0].size(), 400000u);
+}
