@@ -1546,12 +1546,17 @@ void TVYXReport::UpdateAggregates(TVYXReportBand& band)
         if (child->Type == arbtGroupFooter)
             footers.push_back(child);
     for (int f = 0; f < ds->FieldCount(); ++f) {
-        if (!IsNumeric(ds->FieldType(f)))
-            continue;
         const TVYXFieldValue v = ds->Value(f);
-        if (v.Null)
+        if (v.Null || (!IsNumeric(ds->FieldType(f)) && v.Text.empty()))
             continue;
         const std::u16string key = AsciiUpper(ds->FieldName(f));
+        if (!IsNumeric(ds->FieldType(f))) {
+            // Other fields count their non-empty values; sums and extremes stay 0.
+            ++band.Aggregates[key].Count;
+            for (TVYXReportBand* footer : footers)
+                ++footer->Aggregates[key].Count;
+            continue;
+        }
         band.Aggregates[key].Update(v.Num);
         for (TVYXReportBand* footer : footers)
             footer->Aggregates[key].Update(v.Num);

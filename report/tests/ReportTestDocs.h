@@ -47,6 +47,8 @@ public:
     // Closes the outermost open comment at the end of `para` (for crossing ranges).
     void CloseOuterAt(TVYXLogPara& para);
     TVYXLogDocEditor& Doc() { return FDoc; }
+    // Fields as simple fields, "MERGEFIELD code" (formulas as they are), the way RTF keeps them.
+    bool SimpleMergeFields = false;
 
 private:
     TVYXLogDocEditor& FDoc;
