@@ -718,12 +718,12 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         CloseLink();
     switch (type) {
     case acrtText:
-        if (run.Text.empty())
+        if (run.Text().empty())
             return;
         W("{");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}");
         return;
     case acrtHyperlink: {
@@ -733,7 +733,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
             W("{");
             DoCHPX(para, &run);
             W(" ");
-            WText(run.Text);
+            WText(run.Text());
             W("}");
             return;
         }
@@ -752,7 +752,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         W("{");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}");
         return;
     }
@@ -788,7 +788,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         W("}{\\fldrslt {");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}}}");
         return;
     }
@@ -853,8 +853,8 @@ void TWriter::DoNote(const TVYXCharRunFootnote& run)
     W(run.IsEndnote ? "{\\super\\chftn}{\\footnote\\ftnalt" : "{\\super\\chftn}{\\footnote");
     const TVYXLogPara* outerPara = FPara;
     const int outerDepth = FParaDepth;
-    if (note && note->StartPara && note->StartPara->Paras) {
-        const TVYXLogParas& list = *note->StartPara->Paras;
+    if (note && note->StartPara && note->StartPara->Paras()) {
+        const TVYXLogParas& list = *note->StartPara->Paras();
         int first = -1, last = -1;
         if (note->CalcLimits(first, last))
             for (int i = first; i <= last && i < list.Count(); ++i) {
@@ -938,7 +938,7 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
     WProp("trwWidth", Twips(rowWidth));
     if (row.Height != 0)
         WProp("trrh", Twips(row.Height));
-    const bool firstRow = row.Index == 0, lastRow = row.Index == table.Count() - 1;
+    const bool firstRow = row.Index() == 0, lastRow = row.Index() == table.Count() - 1;
     const TVYXTAPX& tapx = table.TAPX();
     static constexpr struct {
         TVYXTapId Id;
