@@ -1061,7 +1061,7 @@ bool TVYXEditor::BookmarkRange(std::u16string_view name, TVYXLogSelection& range
         return false;
     range.First.Assign(sel->FirstPara, sel->FirstRun ? sel->FirstRun->GetEndPos() : 1);
     range.Last.Assign(sel->LastPara ? sel->LastPara : sel->FirstPara,
-                      sel->LastRun ? sel->LastRun->StartPos : range.First.CharPos);
+                      sel->LastRun ? sel->LastRun->StartPos() : range.First.CharPos);
     if (!range.Valid())
         range.Last.Assign(range.First);
     return range.First.Valid();
@@ -1088,7 +1088,7 @@ TVYXGraphicObj* TVYXEditor::SelectedGraphicRun() const
     if (only->Last.CharPos < first.CharPos)
         first = only->Last;
     auto* run = dynamic_cast<TVYXCharRunGraphic*>(first.GetCharRun());
-    return run && run->StartPos == first.CharPos ? run->Graphic.get() : nullptr;
+    return run && run->StartPos() == first.CharPos ? run->Graphic.get() : nullptr;
 }
 
 void TVYXEditor::StartGraphicEditing(TVYXGraphicObj& graphic)

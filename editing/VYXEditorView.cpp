@@ -64,7 +64,7 @@ TVYXComplexField* FormFieldAt(const TVYXLogPos& pos)
                 open.pop_back();
             continue;
         }
-        if (open.empty() || pos.CharPos < run.StartPos || pos.CharPos > run.GetEndPos())
+        if (open.empty() || pos.CharPos < run.StartPos() || pos.CharPos > run.GetEndPos())
             continue;
         for (auto it = open.rbegin(); it != open.rend(); ++it)
             if ((*it)->Type() == acftFormCheckBox || (*it)->Type() == acftFormList) {
@@ -110,7 +110,7 @@ void TVYXEditor::CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPh
     TVYXLogParas* own = &doc.Paras();
     rows.erase(std::remove_if(rows.begin(), rows.end(),
                               [own](const TVYXPhyRow* row) {
-                                  return !row->Para || !row->Para->Paras || row->Para->Paras->RootParas() != own;
+                                  return !row->Para || !row->Para->Paras() || row->Para->Paras()->RootParas() != own;
                               }),
                rows.end());
 }
@@ -587,7 +587,7 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
         if (at.CharPos < 1)
             continue;
         const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(at.GetCharRun());
-        if (run && run->Graphic && run->StartPos == at.CharPos && GraphicScreenRect(*run->Graphic, gx1, gy1, gx2, gy2) &&
+        if (run && run->Graphic && run->StartPos() == at.CharPos && GraphicScreenRect(*run->Graphic, gx1, gy1, gx2, gy2) &&
             x >= gx1 && x <= gx2) {
             doc->Command(vycMovePos, at);
             CommandUI(vycSelectCharRight);
@@ -702,7 +702,7 @@ void TVYXEditor::DEBUG_DumpCharRuns(TVYXStringList& lines) const
     for (int i = 0; i < runs.Count(); ++i) {
         const TVYXCharRun& run = *runs.Items(i);
         lines.Add(std::to_string(i) + " type=" + std::to_string(static_cast<int>(run.Type_())) +
-                  " pos=" + std::to_string(run.StartPos) + " len=" + std::to_string(run.Len()) + " \"" +
+                  " pos=" + std::to_string(run.StartPos()) + " len=" + std::to_string(run.Len()) + " \"" +
                   Utf16ToUtf8(run.GetText()) + "\"");
     }
 }

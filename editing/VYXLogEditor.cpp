@@ -478,7 +478,7 @@ TVYXFootnoteItem& TVYXLogDocEditor::AddNote(bool endnote, TVYXLogPara& anchorPar
                 if (list.GetItems(i) == run->Footnote) {
                     list.GetItems(i)->CharRun = run;
                     list.GetItems(i)->FNotePara = &p;
-                    if (!past && !(&p == &anchorPara && run->StartPos >= pos))
+                    if (!past && !(&p == &anchorPara && run->StartPos() >= pos))
                         ++index;
                 }
         }

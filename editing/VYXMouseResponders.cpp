@@ -45,7 +45,7 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
         int page = -1;
         if (FEditor.TableHitAt(x, y, hit, page)) {
             TVYXTableCell* cell = hit.Cell;
-            TVYXTableRow* row = cell->Row;
+            TVYXTableRow* row = cell->Row();
             int col = 0;
             while (col < row->Count() && row->GetCells(col) != cell)
                 ++col;
@@ -55,11 +55,11 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
                 return false;                 // the table's own left edge: nothing to size
             FCell = cell;
             FCol = col;
-            FRow = row->Index;
+            FRow = row->Index();
             FState = hit.Where == amchTopEdge || hit.Where == amchBottomEdge ? amssSizeRow : amssSizeColRight;
             if (hit.Where == amchTopEdge && FRow > 0) {
                 FRow -= 1;
-                FCell = row->Table->GetRows(FRow)->GetCells(0);
+                FCell = row->Table()->GetRows(FRow)->GetCells(0);
             }
             FDownX = FX = x;
             FDownY = FY = y;
@@ -136,7 +136,7 @@ bool TVYXDefMouseResponder::MouseUp(TVYXMouseShift, double x, double y)
             const double px = cell->PixX2 - cell->PixX1 + (x - FDownX);
             FEditor.SizeTableColumn(*cell, FCol, std::max(4.0, px) * 72.0 / gdi.PixelsPerInchX());
         } else {
-            const TVYXTableRow* row = cell->Row;
+            const TVYXTableRow* row = cell->Row();
             const double px = row->PixY2 - row->PixY1 + (y - FDownY);
             FEditor.SizeTableRow(*cell, FRow, std::max(4.0, px) * 72.0 / gdi.PixelsPerInchY());
         }

@@ -55,7 +55,7 @@ std::unique_ptr<TVYXPAPX> CopyPAPX(const TVYXPAPX& source)
     return copy;
 }
 
-bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras && pos.Para->Paras->Cell; }
+bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras() && pos.Para->Paras()->Cell(); }
 
 // Every paragraph of a body, cells of nested tables included, in reading order.
 template <class F>
@@ -230,7 +230,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataContent::Replay(TVYXUndo& undo)
         return undo.RunCommand(Command, Group, editor, [this, &editor, moveCaret, typed, para] {
             const TVYXDocAddress at = TVYXLogDocument::AddressOf(editor.Caret());
             const TVYXDocRange range =
-                typed ? editor.InsertText(at, para->GetItems(0)->Text) : editor.InsertContent(at, *Content);
+                typed ? editor.InsertText(at, para->GetItems(0)->Text()) : editor.InsertContent(at, *Content);
             editor.Selections().Clear();
             if (moveCaret)
                 editor.Caret().Assign(editor.PosAt(range.Last));
@@ -343,7 +343,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataBookmark::Replay(TVYXUndo&)
             made = para.InsertBookmark(name, pos, to, lastPara == &para ? nullptr : lastPara);
             for (int i = 0; made && i < para.Count(); ++i)
                 if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(i));
-                    linked && linked->StartPos == pos && linked->Field() == made)
+                    linked && linked->StartPos() == pos && linked->Field() == made)
                     return linked;
             return nullptr;
         });
@@ -373,7 +373,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataRunTexts::Replay(TVYXUndo&)
         if (!para || saved.Run < 0 || saved.Run >= para->Count())
             throw VYXException("Invalid address");
         TVYXCharRun* run = para->GetItems(saved.Run);
-        back->Texts.push_back({saved.Para, saved.Run, run->Text});
+        back->Texts.push_back({saved.Para, saved.Run, run->Text()});
         run->SetRawText(saved.Text);
         para->CharRuns().Reindex();
         para->MakeDirty();

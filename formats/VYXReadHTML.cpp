@@ -1784,8 +1784,8 @@ private:
 
     double AvailableWidth(const TTarget& t) const
     {
-        if (t.Paras && t.Paras->Cell)
-            return std::max(t.Paras->Cell->GetClientWidth(), 24.0);
+        if (t.Paras && t.Paras->Cell())
+            return std::max(t.Paras->Cell()->GetClientWidth(), 24.0);
         return FDoc.Width();
     }
 

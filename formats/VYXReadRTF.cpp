@@ -1688,7 +1688,7 @@ void TRtfParser::Special(TRtfAction a, bool hasParam, std::int32_t v)
         if (Target().Kind == tkBody && FWhole && FDoc.DocType() == aldtMain) {
             // The paragraph just ended closes the section.
             if (TVYXLogPara* last = Target().Para)
-                if (last->Paras == Target().Paras)
+                if (last->Paras() == Target().Paras)
                     last->AddSEP()->Assign(FSection);
         }
         break;
@@ -1806,7 +1806,7 @@ void TRtfParser::EnsureTableDepth(TTarget& t, int depth)
         TVYXLogParas* into = t.Tables.empty() ? t.Paras : &EnsureCell(t.Tables.back())->Paras();
         TTableLevel level;
         // A table first in a new cell goes before the cell's empty paragraph.
-        const bool fresh = into->Cell && into->Count() == 1 && into->ParaAtIndex(0) &&
+        const bool fresh = into->Cell() && into->Count() == 1 && into->ParaAtIndex(0) &&
                            into->ParaAtIndex(0)->TextLength() == 0 && into->ParaAtIndex(0)->Count() <= 1;
         level.Table = fresh ? into->InsertTable(0) : into->AddTable();
         t.Tables.push_back(level);
@@ -1830,12 +1830,12 @@ TVYXLogPara* TRtfParser::CurrentPara()
     TVYXLogParas* into = Container(t);
     if (!into)
         return nullptr;
-    if (t.Para && !t.ParaEnded && t.Para->Paras == into && into->Last() == t.Para)
+    if (t.Para && !t.ParaEnded && t.Para->Paras() == into && into->Last() == t.Para)
         return t.Para;
     // A new cell comes with one empty paragraph, and a nested table is followed by
     // one: the cell's text continues there.
     TVYXLogPara* para = nullptr;
-    if (into->Cell && into->Last() && into->Last()->IsPara() && t.Para != into->Last() &&
+    if (into->Cell() && into->Last() && into->Last()->IsPara() && t.Para != into->Last() &&
         (into->Count() == 1 || into->GetItems(into->Count() - 2)->IsTable()))
         if (TVYXLogPara* last = static_cast<TVYXLogPara*>(into->Last()); last->TextLength() == 0 && last->Count() <= 1)
             para = last;
@@ -1843,7 +1843,7 @@ TVYXLogPara* TRtfParser::CurrentPara()
         para = into->AppendPara();
     // A new paragraph copies its predecessor's format (as after Enter); RTF states every format itself.
     para->PAPX().Clear();
-    if (TVYXCharRun* first = para->CRFirst(); first && first->Text.empty())
+    if (TVYXCharRun* first = para->CRFirst(); first && first->Text().empty())
         first->DeleteCHPX();
     t.Para = para;
     t.ParaEnded = false;
@@ -2037,7 +2037,7 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
                     para->PAPX().SetKeepNext(true);
         }
     // Default cell margins belong to the table.
-    if (TVYXTable* table = row.Table) {
+    if (TVYXTable* table = row.Table()) {
         TVYXTAPX& tapx = table->TAPX();
         if (def.Padding[0] >= 0)
             tapx.SetCellMargLeft(def.Padding[0] / 20.0);

@@ -424,7 +424,7 @@ private:
             }
             auto& para = static_cast<TVYXLogPara&>(*item);
             // A cell's last paragraph that only follows a nested table is not content.
-            if (paras.Cell && i == paras.Count() - 1 && i > 0 && paras.Cell->LastParaIsAutoHidden())
+            if (paras.Cell() && i == paras.Count() - 1 && i > 0 && paras.Cell()->LastParaIsAutoHidden())
                 continue;
             if (TVYXNumbering* n = para.PAPX().GetNumbering())
                 ListPara(para, *n);
@@ -536,7 +536,7 @@ private:
             const TVYXCharRun& run = *para.GetItems(r);
             if (run.Type_() == acrtGraphic && !rule)
                 rule = dynamic_cast<const TVYXGraphicHorizLine*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
-            else if (run.Type_() != acrtText || !run.Text.empty())
+            else if (run.Type_() != acrtText || !run.Text().empty())
                 return nullptr;
         }
         return rule;
@@ -581,8 +581,8 @@ private:
     {
         switch (run.Type_()) {
         case acrtText: case acrtHyperlink:
-            if (!run.Text.empty())
-                Span(run, run.Text);
+            if (!run.Text().empty())
+                Span(run, run.Text());
             break;
         case acrtTab:
             FOut += "<span class=\"tab\">\t</span>";

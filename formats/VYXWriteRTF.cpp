@@ -746,12 +746,12 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         CloseLink();
     switch (type) {
     case acrtText:
-        if (run.Text.empty())
+        if (run.Text().empty())
             return;
         W("{");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}");
         return;
     case acrtHyperlink: {
@@ -761,7 +761,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
             W("{");
             DoCHPX(para, &run);
             W(" ");
-            WText(run.Text);
+            WText(run.Text());
             W("}");
             return;
         }
@@ -780,7 +780,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         W("{");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}");
         return;
     }
@@ -816,7 +816,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         W("}{\\fldrslt {");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}}}");
         return;
     }
@@ -884,8 +884,8 @@ void TWriter::DoNote(const TVYXLogPara& anchor, const TVYXCharRunFootnote& run)
     W(run.IsEndnote ? "\\chftn}{\\footnote\\ftnalt" : "\\chftn}{\\footnote");
     const TVYXLogPara* outerPara = FPara;
     const int outerDepth = FParaDepth;
-    if (note && note->StartPara && note->StartPara->Paras) {
-        const TVYXLogParas& list = *note->StartPara->Paras;
+    if (note && note->StartPara && note->StartPara->Paras()) {
+        const TVYXLogParas& list = *note->StartPara->Paras();
         int first = -1, last = -1;
         if (note->CalcLimits(first, last))
             for (int i = first; i <= last && i < list.Count(); ++i) {
@@ -1161,7 +1161,7 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
     }
     if (keepFollow)
         W("\\trkeepfollow");
-    const bool firstRow = row.Index == 0, lastRow = row.Index == table.Count() - 1;
+    const bool firstRow = row.Index() == 0, lastRow = row.Index() == table.Count() - 1;
     const TVYXTAPX& tapx = table.TAPX();
     static constexpr struct {
         TVYXTapId Id;

@@ -42,9 +42,9 @@ std::vector<TBand> CellBands(const TRows& rows, int count)
     for (int i = 0; i < count; ++i) {
         const TVYXPhyRow& row = rows(i);
         for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell; cell = cell->ParentCell()) {
-            auto it = std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
+            auto it = std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row(); });
             if (it == bands.end())
-                bands.push_back({cell->Row, row.GetY1(), row.GetY2()});
+                bands.push_back({cell->Row(), row.GetY1(), row.GetY2()});
             else
                 it->Y1 = std::min(it->Y1, row.GetY1()), it->Y2 = std::max(it->Y2, row.GetY2());
         }
@@ -83,7 +83,7 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
             int level = depth;
             for (TVYXTableCell* cell = row.Para->Cell(); cell && !firm; cell = cell->ParentCell(), --level) {
                 const auto band =
-                    std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
+                    std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row(); });
                 const double right = level == depth ? std::max(cell->PixX2, x2) : cell->PixX2;
                 if (x >= cell->PixX1 && x < right + (level == depth ? cEdge : 0) && y >= band->Y1 && y < band->Y2)
                     firm = 1 + level;

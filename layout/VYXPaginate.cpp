@@ -222,14 +222,14 @@ bool IsPageKeyword(std::u16string_view key)
 // the instruction; nothing when the run lies outside any field's result.
 std::optional<TVYXComplexPageField> ComplexPageField(const TVYXCharRun& run)
 {
-    if (run.Type_() != acrtText || !run.Parent)
+    if (run.Type_() != acrtText || !run.Parent())
         return std::nullopt;
-    const TVYXCharRuns& runs = *run.Parent;
+    const TVYXCharRuns& runs = *run.Parent();
     int depth = 0, separate = -1;
     bool first = true;
-    for (int r = run.Index - 1; r >= 0 && separate < 0; --r) {
+    for (int r = run.Index() - 1; r >= 0 && separate < 0; --r) {
         const TVYXCharRun* item = runs.Items(r);
-        if (item->Type_() == acrtText && depth == 0 && !item->Text.empty())
+        if (item->Type_() == acrtText && depth == 0 && !item->Text().empty())
             first = false;
         if (item->Type_() != acrtFldChar)
             continue;
@@ -663,7 +663,7 @@ double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>&
     for (TVYXFootnoteItem* n : notes) {
         int first = -1, last = -1;
         if (n->CalcLimits(first, last))
-            h += std::ceil(ParasHeight(*n->StartPara->Paras, first, last));
+            h += std::ceil(ParasHeight(*n->StartPara->Paras(), first, last));
     }
     return h;
 }
@@ -674,7 +674,7 @@ std::vector<std::pair<TVYXPhyRow*, double>> TVYXPaginatorDoc::NoteRowsOf(TVYXFoo
     int first = -1, last = -1;
     if (!note.CalcLimits(first, last))
         return out;
-    TVYXLogParas& paras = *note.StartPara->Paras;
+    TVYXLogParas& paras = *note.StartPara->Paras();
     for (int i = first; i <= last; ++i) {
         if (!paras.GetItems(i)->IsPara())
             continue;

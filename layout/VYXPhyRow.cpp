@@ -45,7 +45,7 @@ std::u16string TVYXPhyRow::PlainText() const
     // Pieces are in display order; logical order follows the run order and offsets.
     std::stable_sort(logical.begin(), logical.end(), [](const TVYXRowPiece* a, const TVYXRowPiece* b) {
         if (a->Run != b->Run)
-            return a->Run->Index < b->Run->Index;
+            return a->Run->Index() < b->Run->Index();
         return a->From < b->From;
     });
     std::u16string s;
@@ -497,7 +497,7 @@ void TVYXPaginator::AddToRow(TVYXCharRun& run, const std::u16string& text, std::
     TVYXPhyRow& row = *st.Row;
     if (!row.CR1) {
         row.CR1 = &run;
-        row.CR1Pos = run.StartPos + std::min(from, run.Len());
+        row.CR1Pos = run.StartPos() + std::min(from, run.Len());
         row.StartPos = row.CR1Pos;
     }
     row.Ascent = static_cast<float>(std::max<double>(row.Ascent, std::max(st.RunAscent, st.ObjAscent)));
@@ -505,8 +505,8 @@ void TVYXPaginator::AddToRow(TVYXCharRun& run, const std::u16string& text, std::
     row.LineHeight = static_cast<float>(std::max<double>(row.LineHeight, st.RunLine));
     row.CR2 = &run;
     const std::int32_t end = std::min(from + len, run.Len());
-    row.CR2Pos = run.StartPos + std::max(end - 1, 0);
-    row.EndPos = std::max(row.EndPos, run.StartPos + end);
+    row.CR2Pos = run.StartPos() + std::max(end - 1, 0);
+    row.EndPos = std::max(row.EndPos, run.StartPos() + end);
     if (len <= 0)
         return;
 
@@ -666,7 +666,7 @@ void TVYXPaginator::Push(TVYXCharRun& run, const std::u16string& text, const TVY
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos + std::min(word.Start, run.Len()));
+        BeginRow(run.StartPos() + std::min(word.Start, run.Len()));
     }
     const double w = word.WidthBeginning();
     if (word.TextCount > 0 && st.HasContent && st.X + w > st.Avail) {
@@ -676,7 +676,7 @@ void TVYXPaginator::Push(TVYXCharRun& run, const std::u16string& text, const TVY
             st.Trail += word.LeadWidth;
         }
         EndRow();
-        BeginRow(run.StartPos + std::min(word.Start + word.LeadCount, run.Len()));
+        BeginRow(run.StartPos() + std::min(word.Start + word.LeadCount, run.Len()));
         AddToRow(run, text, word.Start + word.LeadCount, word.TextCount + word.TrailCount,
                  word.TextWidth + word.TrailWidth);
     } else {
@@ -705,7 +705,7 @@ void TVYXPaginator::PushTab(TVYXCharRun& run)
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     ResolvePendingTab();
     // Tab positions are measured from the left indent.
@@ -747,13 +747,13 @@ void TVYXPaginator::PushObject(TVYXCharRun& run, double width, double height)
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     st.ObjAscent = std::max(0.0, height);
     width = std::min(std::max(0.0, width), st.Avail);  // never wider than the row
     if (st.HasContent && st.X + width > st.Avail) {
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     AddToRow(run, std::u16string(1, cObjectChar), 0, 1, width);
     st.Trail = 0;
@@ -916,7 +916,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     // The paragraph mark's font gives an empty paragraph its height.
     if (runs.Count() == 0) {
         TVYXFontDataDoc mark;
-        const TVYXRootData* root = para.Paras ? para.Paras->RootManager : nullptr;
+        const TVYXRootData* root = para.Paras() ? para.Paras()->RootManager() : nullptr;
         const TVYXCHP fallback;
         mark.Resolve(root && root->MasterCHP ? *root->MasterCHP : fallback, &para.PAPX(), nullptr, false);
         gdi.SetFont(mark);
@@ -979,7 +979,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
                 if (st.PendingLineBreak) {
                     st.PendingLineBreak = false;
                     EndRow();
-                    BeginRow(run.StartPos);
+                    BeginRow(run.StartPos());
                 }
                 const std::uint8_t kind = br.BreakType == acrbtPageBreak ? 1 : br.BreakType == acrbtColumn ? 2 : 0;
                 if (kind && !st.HasContent) {

@@ -234,11 +234,11 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
     for (TOpenField& f : FOpenFields)
         f.X1 = ctx.X0;
     const TVYXCharRuns& runs = para.CharRuns();
-    int r1 = row.CR1 ? row.CR1->Index : runs.Count(), r2 = row.CR2 ? row.CR2->Index : -1;
+    int r1 = row.CR1 ? row.CR1->Index() : runs.Count(), r2 = row.CR2 ? row.CR2->Index() : -1;
     for (const TVYXRowPiece& p : row.Pieces)
         if (p.Run) {
-            r1 = std::min(r1, p.Run->Index);
-            r2 = std::max(r2, p.Run->Index);
+            r1 = std::min(r1, p.Run->Index());
+            r2 = std::max(r2, p.Run->Index());
         }
     r1 = std::max(r1, 0);
     r2 = std::min(r2, runs.Count() - 1);
@@ -274,7 +274,7 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
                 }
             if (x < 0)
                 for (const TVYXRowPiece& p : row.Pieces)
-                    if (p.Run && p.Run->Index > i && (x < 0 || ctx.X0 + p.X < x))
+                    if (p.Run && p.Run->Index() > i && (x < 0 || ctx.X0 + p.X < x))
                         x = ctx.X0 + p.X;
             if (x < 0)
                 for (const TVYXRowPiece& p : row.Pieces)
@@ -312,7 +312,7 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
         if (!piece.Run)
             continue;
         const TVYXCharRunType type = piece.Run->Type_();
-        const int k = piece.Run->Index - ctx.FirstRun;
+        const int k = piece.Run->Index() - ctx.FirstRun;
         FFieldDepth = k >= 0 && k < static_cast<int>(ctx.Depth.size()) ? ctx.Depth[static_cast<std::size_t>(k)] : 0;
         if (IsTextLike(type))
             PrintTextMarker(ctx, i);
@@ -409,7 +409,7 @@ void TVYXTextPrint::PrintTextSelected(TRowCtx& ctx, const TVYXRowPiece& piece, d
 {
     const TVYXCharRun& run = *piece.Run;
     const bool atom = IsAtomRun(run.Type_());
-    const std::int32_t p0 = atom ? run.StartPos : run.StartPos + piece.From;
+    const std::int32_t p0 = atom ? run.StartPos() : run.StartPos() + piece.From;
     const std::int32_t p1 = atom ? run.GetEndPos() : p0 + piece.Len;
     const bool rtl = (piece.Level & 1) != 0;
     for (const auto& [a, b] : ctx.Sel) {
@@ -636,7 +636,7 @@ void TVYXTextPrint::DoGraphic(TRowCtx& ctx, const TVYXRowPiece& piece)
             TextBoxEvent(obj, x, top);
     FFontRun = nullptr;  // the object may have changed the device's font
     if (!ctx.Sel.empty()) {
-        const std::int32_t p = run.StartPos;
+        const std::int32_t p = run.StartPos();
         for (const auto& [a, b] : ctx.Sel)
             if (p >= a && p < b) {
                 FGDI.SetPenColor(cSelectionColor);
@@ -662,7 +662,7 @@ void TVYXTextPrint::DoPicture(TRowCtx& ctx, const TVYXRowPiece& piece)
     }
     if (!ctx.Sel.empty())
         for (const auto& [a, b] : ctx.Sel)
-            if (run.StartPos >= a && run.StartPos < b) {
+            if (run.StartPos() >= a && run.StartPos() < b) {
                 FGDI.SetPenColor(cSelectionColor);
                 FGDI.SetPenWidthF(2);
                 FGDI.RectOutlineF(x, ctx.Top, x + piece.Width, ctx.Base);
@@ -679,7 +679,7 @@ void TVYXTextPrint::DoCRLinked(TRowCtx& ctx, const TVYXCharRun& boundary, double
         if (!field)
             return;
         if (first && !last) {
-            FOpenFields.push_back({field, x, ctx.Para, run.StartPos});
+            FOpenFields.push_back({field, x, ctx.Para, run.StartPos()});
             if (field->Type() == acftFormCheckBox)
                 PrintCheckBox(ctx, *field, x);
         } else if (last) {

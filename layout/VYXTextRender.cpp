@@ -356,11 +356,11 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     const bool mergeGoesOn = &lastCell != &cell;
     const TVYXDocPropBorder* top =
         cutTop || &root != &cell ? nullptr
-                                 : StyledBorder(cell, cell.BorderTop(), !cell.Row || cell.Row->IsTop(), vytiBorderTop,
+                                 : StyledBorder(cell, cell.BorderTop(), !cell.Row() || cell.Row()->IsTop(), vytiBorderTop,
                                                 vytiBorderInsideHoriz);
     const TVYXDocPropBorder* bottom =
         cutBottom || mergeGoesOn ? nullptr
-                                 : StyledBorder(cell, cell.BorderBottom(), !lastCell.Row || lastCell.Row->IsBottom(),
+                                 : StyledBorder(cell, cell.BorderBottom(), !lastCell.Row() || lastCell.Row()->IsBottom(),
                                                 vytiBorderBottom, vytiBorderInsideHoriz);
     const TVYXDocPropBorder* left =
         StyledBorder(cell, cell.BorderLeft(), root.IsLeft(), vytiBorderLeft, vytiBorderInsideVert);

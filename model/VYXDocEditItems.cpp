@@ -204,11 +204,11 @@ void TVYXLogDocument::PutEmptyRun(const TVYXDocAddress& at, const TVYXCHPX* chpx
     TVYXCharRun* found = nullptr;
     for (; index < runs.Count(); ++index) {
         TVYXCharRun* run = runs.Items(index);
-        if (run->StartPos == at.CharPos && run->Type_() == acrtText && run->Len() == 0) {
+        if (run->StartPos() == at.CharPos && run->Type_() == acrtText && run->Len() == 0) {
             found = run;
             break;
         }
-        if (run->StartPos >= at.CharPos)
+        if (run->StartPos() >= at.CharPos)
             break;
     }
     if (found)

@@ -24,9 +24,9 @@ const TVYXCharRun* EmptyTextRunAt(const TVYXLogPara& para, std::int32_t pos)
 {
     for (int r = 0; r < para.Count(); ++r) {
         const TVYXCharRun* run = para.GetItems(r);
-        if (run->StartPos > pos)
+        if (run->StartPos() > pos)
             break;
-        if (run->StartPos == pos && run->Type_() == acrtText && run->Len() == 0)
+        if (run->StartPos() == pos && run->Type_() == acrtText && run->Len() == 0)
             return run;
     }
     return nullptr;
@@ -125,8 +125,8 @@ TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
     para->CombineCharRuns();  // no empty text run stays before the new one
     para->MakeDirty();
     TVYXDocRange range{at, at};
-    range.Last.CharPos = run->StartPos + run->Len();
-    range.First.CharPos = run->StartPos;
+    range.Last.CharPos = run->StartPos() + run->Len();
+    range.First.CharPos = run->StartPos();
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     event.EmptyRun = hadEmptyRun && !EmptyTextRunAt(*para, range.First.CharPos) &&

@@ -155,9 +155,9 @@ TPlace PlaceOf(const TVYXLogPara& para)
         cell = cell->Table()->ParentCell();
     p.Table = cell->Table();
     p.Item = p.Table ? p.Table->Index() : -1;
-    p.List = p.Table ? p.Table->Paras : nullptr;
-    p.Row = cell->Row ? cell->Row->Index : -1;
-    p.Cell = cell->Index;
+    p.List = p.Table ? p.Table->Paras() : nullptr;
+    p.Row = cell->Row() ? cell->Row()->Index() : -1;
+    p.Cell = cell->Index();
     return p;
 }
 
@@ -2011,9 +2011,9 @@ void TVYXReport::PostProcess()
     const auto replace = [&count](TVYXLogPara& para) {
         for (int i = 0; i < para.Count(); ++i) {
             TVYXCharRun* run = para.GetItems(i);
-            if (run->Type_() != acrtText || run->Text.find(u"%%pages%%") == std::u16string::npos)
+            if (run->Type_() != acrtText || run->Text().find(u"%%pages%%") == std::u16string::npos)
                 continue;
-            std::u16string text = run->Text;
+            std::u16string text = run->Text();
             for (std::size_t at; (at = text.find(u"%%pages%%")) != std::u16string::npos;)
                 text.replace(at, 9, count);
             run->SetText(text);

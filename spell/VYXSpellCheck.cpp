@@ -491,8 +491,8 @@ void TVYXSpellChecker::Check(TVYXLogParas& paras, TVYXLogPara& para)
         const std::int32_t len = std::max<std::int32_t>(run->Len(), 0);
         const auto from = static_cast<std::int32_t>(FText.size()) + 1;
         const TVYXCharRunType type = run->Type_();
-        if ((type == acrtText || type == acrtHyperlink) && static_cast<std::int32_t>(run->Text.size()) == len)
-            FText += run->Text;
+        if ((type == acrtText || type == acrtHyperlink) && static_cast<std::int32_t>(run->Text().size()) == len)
+            FText += run->Text();
         else
             FText.append(static_cast<std::size_t>(len), u' ');
         if (const TVYXCHPX* chpx = run->CHPX(); chpx && len > 0 && chpx->GetMisspelled()) {

@@ -485,7 +485,7 @@ TEST(UndoStructure, TablesInsertedAndReshaped)
         EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDelete) + "," + std::to_string(autCell));
         ExpectUndoRedo(doc, before);
     }
-    ASSERT_TRUE(doc.Command(vycSelectToPos, TVYXLogPos(doc.Caret().Para->Paras->Cell->Table()->GetCells(1, 1)->FirstPara(), 1)));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, TVYXLogPos(doc.Caret().Para->Paras()->Cell()->Table()->GetCells(1, 1)->FirstPara(), 1)));
     before = VYXEditorStateExact(doc);
     ASSERT_TRUE(doc.Command(vycTableMergeCells));
     ExpectUndoRedo(doc, before);

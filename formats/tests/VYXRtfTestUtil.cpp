@@ -30,7 +30,7 @@ void AppendText(const TVYXLogParas& paras, std::u16string& out)
             case acrtText:
             case acrtHyperlink:
             case acrtSimpleField:
-                out += run->Text;
+                out += run->Text();
                 break;
             case acrtTab:
             case acrtBreak:

@@ -39,9 +39,9 @@ std::vector<std::string> Marked(const TVYXLogPara& para)
         const TVYXCharRun* run = para.CharRuns().Items(i);
         const bool marked = run->CHPX() && run->CHPX()->GetMisspelled();
         if (marked && open)
-            out.back() += U8(run->Text);
+            out.back() += U8(run->Text());
         else if (marked)
-            out.push_back(U8(run->Text));
+            out.push_back(U8(run->Text()));
         open = marked;
     }
     return out;
