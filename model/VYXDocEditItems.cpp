@@ -121,6 +121,9 @@ std::unique_ptr<TVYXDocFormats> TVYXDocFormats::Clone() const
     copy->Paras.reserve(Paras.size());
     for (const TParaFormat& para : Paras)
         copy->Paras.push_back({para.Para, CopyPAPX(para.PAPX.get()), para.SEP, para.WithSEP});
+    copy->Objects = Objects;  // immutable snapshots: shared
+    copy->DocSEP = DocSEP;
+    copy->WithDocSEP = WithDocSEP;
     return copy;
 }
 
@@ -141,7 +144,8 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveItems(const TVYXDocRange
     VYXMarkupOf(*fragment->Paras, markup);
     VYXUnlinkMarkup(*fragment->Paras);
     VYXRewireMarkup(*FLogParas, markup);
-    if (TVYXLogParaItem* next = list->GetItems(first))
+    // The items went up to the list's end: nothing follows to mark.
+    if (TVYXLogParaItem* next = first < list->Count() ? list->GetItems(first) : nullptr)
         MarkDirty(*next);
     TVYXDocEditEvent event;
     event.Change = {adckRemove, range};
