@@ -11,6 +11,8 @@
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXUndoDump.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
+#include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 
 namespace {
@@ -735,6 +737,66 @@ TEST(UndoBeside, BookmarksComeAndGoWithTheirText)
         EXPECT_EQ(tags.Undo().UndoCount(), 1);
         ExpectUndoRedo(tags, before);
         EXPECT_EQ(tags.Bookmarks().Count(), 0);
+    }
+}
+
+// Bookmark ends in rows, columns or cells a table command takes away: the ranges follow
+// the ends that stay (no range names a freed run), and undo gives every end back.
+TEST(UndoBeside, BookmarkEndsInRemovedTablePartsFollowAndComeBack)
+{
+    struct TCase {
+        const char* Name;
+        TVYXCommand Command;
+        int Row, Col;      // the caret's cell
+        int ToRow, ToCol;  // the selection's last cell (merges), -1 for none
+    };
+    for (const TCase& c : {TCase{"row", vycTableDeleteRow, 1, 0, -1, -1}, TCase{"column", vycTableDeleteCol, 0, 1, -1, -1},
+                           TCase{"column, width kept", vycTableDeleteColKeepTblSize, 0, 0, -1, -1},
+                           TCase{"merge", vycTableMergeCells, 1, 0, 1, 2}}) {
+        SCOPED_TRACE(c.Name);
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"Text before the table");
+            TVYXTable& table = doc.AppendTableUI(3, 3);
+            for (int r = 0; r < 3; ++r)
+                for (int col = 0; col < 3; ++col)
+                    doc.CellPara(table, col, r).Append(u"cell " + std::u16string(1, static_cast<char16_t>(u'a' + r * 3 + col)));
+        }
+        doc.Undo().Clear();
+        auto cell = [&doc](int row, int col, std::int32_t pos) {
+            auto* table = static_cast<TVYXTable*>(doc.Paras().GetItems(1));
+            return TVYXLogPos(&doc.CellPara(*table, col, row), pos);
+        };
+        auto mark = [&doc](const char16_t* name, const TVYXLogPos& from, const TVYXLogPos& to) {
+            ASSERT_TRUE(doc.Command(vycMovePos, from));
+            if (!from.Equal(to)) {
+                ASSERT_TRUE(doc.Command(vycSelectToPos, to));
+            }
+            ASSERT_NE(doc.InsertBookmark(name), nullptr);
+        };
+        mark(u"inside", cell(1, 1, 2), cell(1, 1, 5));  // within the middle cell
+        mark(u"point", cell(1, 0, 3), cell(1, 0, 3));
+        mark(u"into", At(doc, 0, 6), cell(1, 0, 4));    // from the text before into row 1
+        mark(u"across", cell(0, 1, 1), cell(2, 1, 3));  // over all three rows
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        ASSERT_TRUE(doc.Command(vycMovePos, cell(c.Row, c.Col, 1)));
+        if (c.ToRow >= 0) {
+            ASSERT_TRUE(doc.Command(vycSelectToPos, cell(c.ToRow, c.ToCol, 2)));
+        }
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(c.Command));
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        // Every range names runs the body holds: its text can be read, and the dump
+        // names each boundary.
+        for (const char16_t* name : {u"inside", u"point", u"into", u"across"}) {
+            const TVYXBookmark* b = doc.Bookmarks().Find(name);
+            ASSERT_NE(b, nullptr);
+            (void)b->GetPlainText();
+        }
+        EXPECT_EQ(vyxtest::Dump(doc).find("<?"), std::string::npos);
+        ExpectUndoRedo(doc, before);
+        EXPECT_EQ(Utf16ToUtf8(doc.Bookmarks().Find(u"across")->GetPlainText()).substr(0, 4), "cell");
     }
 }
 
