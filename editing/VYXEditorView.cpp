@@ -548,7 +548,7 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
                 FStringsEvent(*this, *area->Field, left + area->X1, top + area->Y2);
                 return;
             }
-            if (area->Type == ahatTableSelect && area->Table) {
+            if (area->Type == ahatTableSelect && area->Table && area->Index < 0 && area->Row < 0) {
                 if (TVYXTableCell* cell = area->Table->GetCells(0, 0))
                     if (TVYXLogPara* first = cell->Paras()._FirstPara()) {
                         doc->Command(vycMovePos, TVYXLogPos(first, 1));
