@@ -4,8 +4,10 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXNotes.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXTable.h"
@@ -430,7 +432,7 @@ void TVYXUndo::Forget(TVYXLogDocEditor& editor)
         FFocusDoc = &FMain;
     if (FGroupEditor == &editor)
         FGroupEditor = &FMain;
-    Clear();
+    ClearHistory();  // editors may be going one after another: no tidying now
 }
 
 void TVYXUndo::SetFocusDoc(TVYXLogDocEditor& editor)
@@ -478,7 +480,19 @@ void TVYXUndo::BeginUndo(TVYXCommand cmd, TVYXLogDocEditor& editor)
 
 void TVYXUndo::EndUndo()
 {
-    if (FDepth == 0 || --FDepth > 0)
+    if (FDepth == 0)
+        return;
+    if (FDepth == 1 && FNotesChanged) {
+        // Notes whose references the command took out go too, in its group.
+        FNotesChanged = false;
+        try {
+            VYXDropOrphanNotes(FMain, *this, FRemovedNotes);
+        } catch (...) {
+            FGroupBroken = true;
+        }
+        FRemovedNotes.clear();
+    }
+    if (--FDepth > 0)
         return;
     FPendingState.reset();
     const bool edited = FUndoData.size() > FGroupStart;
@@ -492,7 +506,7 @@ void TVYXUndo::EndUndo()
     try {
         // The state after is the focused editor's: redo leaves the focus where the command did.
         FUndoData.push_back(std::make_unique<TVYXUndoDataState>(FGroupCommand, FGroup, *FFocusDoc));
-        FRedoData.clear();
+        Discard(FRedoData);
         const bool typing = IsTyping(FGroupCommand);
         const bool format = IsFormat(FGroupCommand);
         const bool joined = typing ? FMayCoalesce && TryCoalesce()
@@ -502,7 +516,7 @@ void TVYXUndo::EndUndo()
         FMayCoalesce = typing;
         FMergeFormat = format ? FGroupCommand : vycNone;
     } catch (...) {
-        Clear();  // out of memory while closing: an incomplete group must not stay
+        ClearHistory();  // out of memory while closing: an incomplete group must not stay
     }
 }
 
@@ -570,8 +584,21 @@ bool TVYXUndo::TryMergeFormat()
 
 void TVYXUndo::Clear()
 {
-    FUndoData.clear();
-    FRedoData.clear();
+    ClearHistory();
+    // A history starts from tidy runs. Edits merge equal neighbouring runs in the
+    // paragraphs they touch, and taking an edit back cannot know how a reader had
+    // split such runs; merged from the start, the document undo gives back is the one
+    // it began with, run for run. Text and formats stay as they are. Inside a command
+    // the command's positions may name runs, so runs are left alone there.
+    if (FDepth == 0)
+        for (TVYXLogDocEditor* editor : FEditors)
+            editor->Paras().CombineCharRuns();
+}
+
+void TVYXUndo::ClearHistory()
+{
+    Discard(FUndoData);
+    Discard(FRedoData);
     FPendingState.reset();
     FGroupStart = 0;
     FGroupBroken = FDepth > 0;
@@ -588,7 +615,7 @@ void TVYXUndo::Push(std::unique_ptr<TVYXUndoData> record)
         // An edit outside any command is a group of its own.
         record->Group = FGroup++;
         FUndoData.push_back(std::move(record));
-        FRedoData.clear();
+        Discard(FRedoData);
         FMayCoalesce = false;
         return;
     }
@@ -623,8 +650,28 @@ std::unique_ptr<TVYXUndoData> TVYXUndo::MakeDoorRecord(TVYXLogDocument& doc, con
     return nullptr;
 }
 
+void TVYXUndo::MovedBesideDoor(TVYXLogDocEditor& editor, const TVYXDocChange& change)
+{
+    for (TSaved& saved : FSaved) {
+        if (saved.Editor != &editor)
+            continue;
+        saved.Touched = true;
+        saved.Caret = TVYXLogDocument::AdjustAddress(saved.Caret, change);
+        for (TVYXDocRange& r : saved.Selections) {
+            r.First = TVYXLogDocument::AdjustAddress(r.First, change);
+            r.Last = TVYXLogDocument::AdjustAddress(r.Last, change);
+        }
+    }
+}
+
 void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
 {
+    // Only the main body's removals name notes that may have to go.
+    std::vector<const TVYXFootnoteBaseItem*> removed;
+    if (VYXEditTouchesNotes(FMain, doc, event, removed))
+        FNotesChanged = true;
+    if (&doc == static_cast<TVYXLogDocument*>(&FMain) && FReplay == 0)
+        FRemovedNotes.insert(FRemovedNotes.end(), removed.begin(), removed.end());
     if (FReplay > 0) {
         if (event.Change.Kind == adckInsert) {
             FReplayEmptyRun = event.EmptyRun;
@@ -654,7 +701,7 @@ void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
             Push(std::move(record));
     } catch (...) {
         // Without this edit's inverse the history before it cannot be replayed.
-        Clear();
+        ClearHistory();
     }
 }
 
@@ -722,6 +769,11 @@ bool TVYXUndo::Step(TList& from, TList& to)
         failed = true;
     }
     SetRecordUndo(false);
+    if (FNotesChanged) {
+        FNotesChanged = false;
+        VYXRelinkNotes(FMain);
+    }
+    FRemovedNotes.clear();
     for (const TSaved& saved : FSaved)
         if (saved.Touched)
             ApplySaved(saved);
@@ -730,7 +782,8 @@ bool TVYXUndo::Step(TList& from, TList& to)
     FMergeFormat = vycNone;
     FPendingState.reset();
     if (failed) {
-        Clear();
+        Discard(produced);
+        ClearHistory();
         return false;
     }
     for (std::unique_ptr<TVYXUndoData>& record : produced)
@@ -816,16 +869,38 @@ const TVYXUndoData* TVYXUndo::Peek(int back) const
 
 void TVYXUndo::DeleteLast()
 {
-    if (!FUndoData.empty())
+    if (!FUndoData.empty()) {
+        Salvage(*FUndoData.back());
         FUndoData.pop_back();
+    }
+}
+
+void TVYXUndo::Salvage(TVYXUndoData& record)
+{
+    if (auto* note = dynamic_cast<TVYXUndoDataNote*>(&record); note && note->Kept)
+        FDroppedNotes.push_back(std::move(note->Kept));
+    else if (auto* batch = dynamic_cast<TVYXUndoDataBatch*>(&record))
+        for (std::unique_ptr<TVYXUndoData>& inner : batch->Records)
+            Salvage(*inner);
+}
+
+void TVYXUndo::Discard(TList& list)
+{
+    for (std::unique_ptr<TVYXUndoData>& record : list)
+        Salvage(*record);
+    list.clear();
 }
 
 // ---- Records from outside the door ----------------------------------------------------
 
 void TVYXUndo::AddRecord(std::unique_ptr<TVYXUndoData> record)
 {
-    if (!ShallAdd() || !record)
+    if (!record)
         return;
+    if (!ShallAdd()) {
+        Salvage(*record);
+        return;
+    }
     record->Group = FGroup;
     Push(std::move(record));
 }
@@ -1067,7 +1142,7 @@ void TVYXUndo::AddCHPWhere(TVYXCommand cmd, const std::function<bool(const TVYXC
         --FDepth;
         if (FUndoData.size() > size) {
             ++FGroup;
-            FRedoData.clear();
+            Discard(FRedoData);
             FMayCoalesce = false;
             FMergeFormat = vycNone;
         }

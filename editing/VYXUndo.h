@@ -32,10 +32,15 @@
 // suspended; the door edits that replay makes are kept as its inverse (a batch), so
 // redo is exact as well.
 //
-// Edits the door cannot take back yet (anchored objects and text boxes, notes,
-// accepting or rejecting marks kept on field and object runs, section columns, a
-// secondary editor going) make the editor call Clear: the history before them could
-// no longer be replayed.
+// Notes: the reference run is a door edit; the note's list item and paragraphs change
+// beside the door and are kept by note records (VYXUndoNotes.h). A command that took
+// note references out of the body takes their notes out too, when it ends, so undo
+// brings their text back with the references.
+//
+// Edits the door cannot take back yet (anchored objects and text boxes, accepting or
+// rejecting marks kept on field and object runs, section columns, a secondary editor
+// going) make the editor call Clear: the history before them could no longer be
+// replayed.
 #pragma once
 
 #include <functional>
@@ -48,6 +53,8 @@
 #include "model/VYXLogDocument.h"
 
 class TVYXBookmark;
+struct TVYXFootnoteBaseItem;
+struct TVYXFootnoteItem;
 class TVYXCharRun;
 class TVYXCHPX;
 class TVYXNumbering;
@@ -76,6 +83,7 @@ enum TVYXUndoType {
     autCell = 13,         // a table as it was before a table command, or a cell (Add)
     autBookmark = 14,     // a bookmark made or taken out
     autRunTexts = 15,     // run texts a field update replaced
+    autNote = 16,         // a footnote or endnote taken out or put back (VYXUndoNotes.h)
 };
 
 // One record: the command it belongs to and its group.
@@ -270,7 +278,9 @@ public:
     // Closes it: a group with edits gets the state after the command, empties the redo
     // list, and may join the typing group before it.
     void EndUndo();
-    // Forgets everything (a new document, an edit that cannot be taken back).
+    // Forgets everything (a new document, a loaded one, an edit that cannot be taken
+    // back). Outside a command it also merges equal neighbouring runs of every watched
+    // editor, so that undo can give the document back run for run.
     void Clear();
 
     // ---- Undo and redo ----
@@ -382,6 +392,9 @@ public:
     // recording suspended, and answers the door edits it made as one batch record.
     std::unique_ptr<TVYXUndoData> RunCommand(TVYXCommand cmd, int group, TVYXLogDocEditor& editor,
                                              const std::function<void()>& command);
+    // Paragraphs of `editor` moved beside the door (a note's): during a replay the
+    // carets and selections kept for it follow, as they follow door edits.
+    void MovedBesideDoor(TVYXLogDocEditor& editor, const TVYXDocChange& change);
     // The editor command-level records act on: the focus editor.
     TVYXLogDocEditor& ReplayEditor() const { return *FFocusDoc; }
 
@@ -398,6 +411,10 @@ private:
     void AddPAPWhere(TVYXCommand cmd, const std::function<bool(const TVYXPAPX&)>& changes);
     bool TryCoalesce();
     bool TryMergeFormat();
+    void ClearHistory();
+    // Records going for good hand the notes they keep to FDroppedNotes first.
+    void Salvage(TVYXUndoData& record);
+    void Discard(TList& list);
     int CountGroups(const TList& list) const;
 
     // Where carets and selections stood during a replay, moved along with each edit.
@@ -428,6 +445,14 @@ private:
     bool FGroupBroken = false;
     // False after anything but a typing group: the next typing starts a group.
     bool FMayCoalesce = false;
+    // An edit may have moved note marks or notes' paragraphs: the notes' anchors and
+    // limits are set again when the command or the undo step ends.
+    bool FNotesChanged = false;
+    std::vector<const TVYXFootnoteBaseItem*> FRemovedNotes;  // references the command took out
+    // Notes taken out whose records went: copies of their reference runs (the
+    // clipboard's, a paste of them) may still name them, so they live as long as the
+    // document's history does.
+    std::vector<std::unique_ptr<TVYXFootnoteItem>> FDroppedNotes;
     // The format command of the group before, when nothing came after it: the same
     // command again on the same selection joins that group.
     TVYXCommand FMergeFormat = vycNone;

@@ -736,7 +736,7 @@ private:
             const TVYXHtmlNode& c = node.Child(i);
             if (IsListLabelStart(c)) {
                 // The label is the list's to draw: it is not text of the paragraph.
-                if (int end = ListLabelEnd(node, i); end > i)
+                if (int end = ListLabelEnd(node, i); end > i && !FKeepListLabels)
                     i = end;
                 continue;
             }
@@ -834,10 +834,13 @@ private:
     {
         const double em = f.Size.value_or(FDefaultSize);
         const double width = FDoc.Width();
-        auto length = [&](const std::string& v, double base) -> std::optional<double> {
-            if (v == "auto")
+        // Percentages of margins and indents are of the width, ems of the font size.
+        auto length = [&](const std::string& v) -> std::optional<double> {
+            std::optional<TVyCSSLength> len = VyCSSParseLength(v);
+            if (!len)
                 return std::nullopt;
-            return CSSPropSizeToPt(v, base, FOptions.PixelsPerInch);
+            return CSSGetPtSizeByUnit(len->Value, len->Unit, len->Unit == vycuPercent ? width : em,
+                                      FOptions.PixelsPerInch);
         };
         for (int i = 0; i < css.Count(); ++i) {
             const TVyCSSValueItem& item = css.Items(i);
@@ -854,23 +857,23 @@ private:
                     b.Align = vyptaLeft;
                 break;
             case vycpMARGIN_LEFT:
-                if (auto pt = length(v, width))
+                if (auto pt = length(v))
                     b.IndentLeft += std::clamp(*pt, -width, width);
                 break;
             case vycpMARGIN_RIGHT:
-                if (auto pt = length(v, width))
+                if (auto pt = length(v))
                     b.IndentRight += std::clamp(*pt, -width, width);
                 break;
             case vycpMARGIN_TOP:
-                if (auto pt = length(v, em))
+                if (auto pt = length(v))
                     b.SpaceBefore = std::clamp(*pt, 0.0, 1584.0);
                 break;
             case vycpMARGIN_BOTTOM:
-                if (auto pt = length(v, em))
+                if (auto pt = length(v))
                     b.SpaceAfter = std::clamp(*pt, 0.0, 1584.0);
                 break;
             case vycpTEXT_INDENT:
-                if (auto pt = length(v, width)) {
+                if (auto pt = length(v)) {
                     double x = std::clamp(*pt, -width, width);
                     if (x >= 0)
                         b.FirstLine = x, b.Hanging.reset();
@@ -1025,7 +1028,7 @@ private:
         TVyCSSProperties css;
         FCss.Collect(node, css);
         const std::string display = css.Get(vycpDISPLAY);
-        if (display == "none" || IsIgnoredLabel(node))
+        if (display == "none" || (IsIgnoredLabel(node) && !FKeepListLabels))
             return;
         TCharFmt f = parentChars;
         TBlockFmt b = parentBlock;
@@ -1045,6 +1048,7 @@ private:
             b.FirstLine.reset();
             b.Hanging.reset();
             b.Heading = 0;
+            b.KeepNext = false;  // page-break-after is the element's, not its children's
         }
 
         // Tag defaults.
@@ -1214,7 +1218,19 @@ private:
             break;
         }
 
-        if (block && Is(node.Tag, {vytP, vytDIV, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6}))
+        if (block && b.Heading > 0 && css.Has(vycpMSO_LIST)) {
+            // A numbered heading stays a heading (outlines and contents need its style),
+            // and its number stays as text.
+            const bool saved = FKeepListLabels;
+            FKeepListLabels = true;
+            EndPara();
+            NewPara(b);
+            Children(node, f, b, list);
+            EndPara();
+            FKeepListLabels = saved;
+            return;
+        }
+        if (block && Is(node.Tag, {vytP, vytDIV}))
             if (std::optional<std::pair<std::string, int>> mso = MsoListOf(css.Get(vycpMSO_LIST))) {
                 // A list paragraph as office suites write them: the level and list come
                 // from mso-list, the kind from the label, the indents from the level.
@@ -1468,9 +1484,13 @@ private:
         if (v.empty() || v == "auto")
             v = U8(TrimWs(node.Attribute(attr)));
         std::optional<TVyCSSLength> len = VyCSSParseLength(v);
-        if (!len || len->Value <= 0 || len->Unit == vycuPercent)
+        if (!len || len->Value <= 0 || (len->Unit == vycuPercent && prop != vycpWIDTH))
             return std::nullopt;
-        return std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, 12, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
+        // A width in percent is of the place the picture stands in (a page's or a
+        // cell's width); a height in percent depends on a box we do not have.
+        const double whole = len->Unit == vycuPercent ? AvailableWidth(FTargets.back()) : 12;
+        const double value = len->Unit == vycuPercent ? std::min(len->Value, 100.0) : len->Value;
+        return std::clamp(CSSGetPtSizeByUnit(value, len->Unit, whole, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
     }
 
     // ---- Tables ----
@@ -1649,7 +1669,7 @@ private:
             if (w->Unit == vycuPercent)
                 tablePercent = std::clamp(w->Value, 1.0, 100.0), tableWidth = avail * *tablePercent / 100;
             else
-                tableWidth = std::clamp(CSSGetPtSizeByUnit(w->Value, w->Unit, avail, FOptions.PixelsPerInch), 10.0,
+                tableWidth = std::clamp(CSSGetPtSizeByUnit(w->Value, w->Unit, f.Size.value_or(FDefaultSize), FOptions.PixelsPerInch), 10.0,
                                         avail * 4);
         }
         if (auto m = LimitLength(tableCss, vycpMAX_WIDTH, avail, FDefaultSize); m && tableWidth > *m)
@@ -1669,7 +1689,7 @@ private:
                 continue;
             if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, c.Css)) {
                 double pt = w->Unit == vycuPercent ? tableWidth * std::clamp(w->Value, 0.0, 100.0) / 100
-                                                   : CSSGetPtSizeByUnit(w->Value, w->Unit, tableWidth, FOptions.PixelsPerInch);
+                                                   : CSSGetPtSizeByUnit(w->Value, w->Unit, f.Size.value_or(FDefaultSize), FOptions.PixelsPerInch);
                 if (pt > 0 && colWidth[static_cast<std::size_t>(c.Col)] < 0)
                     colWidth[static_cast<std::size_t>(c.Col)] = std::min(pt, tableWidth * 4);
             }
@@ -1921,6 +1941,7 @@ private:
     std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
     std::map<std::string, int> FMsoLists;                         // mso-list key -> its slot in FListSlots
     bool FPendingPageBreak = false;
+    bool FKeepListLabels = false;  // inside a numbered heading, whose number is its text
     std::int64_t FCellBudget = cMaxTableCells;  // grid cells the document's tables may still make
     std::set<const TVYXNumbering*> FShiftedLevels;  // list levels moved in by their list's block  // a page break waits for the next body paragraph
     TVYXLogPara* FPara = nullptr;

@@ -13,11 +13,18 @@
 // Units: RTF lengths are twips (1/20 pt), font sizes half-points; the model
 // takes points.
 //
-// Style sheet: a paragraph style's paragraph formats apply where \sN names it;
-// character formats of styles are not applied (styles keep their names and
-// kinds only). Not supported: drawing objects (\do) and
-// the shape properties of "\shpinst" (a shape's fallback "\shprslt" is read
-// in place); revision marks beyond keeping the text (\deleted text is kept as text).
+// Style sheet: a paragraph style's paragraph formats apply where \sN names it; an
+// entry that lists only differences (it states no alignment) starts from its
+// \sbasedon style's. Character formats of styles are not applied (character styles
+// keep their names, kinds and bases only).
+//
+// Shapes: a \shp group whose \shpinst gives a box becomes a floating object anchored
+// to the current paragraph: a picture for a "pib" picture, a text box for \shptxt
+// (read into the box's own paragraphs), else a preset shape; its \shprslt fallback
+// is read in place only when the shape was not understood.
+//
+// Not supported: old drawing objects (\do), group shapes (\shpgrp: their fallback
+// is read), revision marks beyond keeping the text (\deleted text is kept as text).
 #include "formats/VYXReadRTF.h"
 
 #include <algorithm>
@@ -192,6 +199,7 @@ struct TTarget {
     TVYXLogPara* Anchor = nullptr;
     TVYXFootnoteItem* Note = nullptr;
     TVYXCharRunFootnote* NoteRef = nullptr;      // the mark at the start of the note's text
+    std::size_t FieldBase = 0;  // fields open when the target began: their results are not this text
     std::unique_ptr<TVYXCHPX> MarkFormat;        // the body's \chftn format, for the reference
 };
 
@@ -230,6 +238,7 @@ struct TShape {
     TVYXGraphicObj* Object = nullptr;
     bool InstDone = false;    // \shpinst read
     bool Understood = false;  // made into an object: \shprslt is skipped
+    bool TextInPlace = false; // the box's text was read as the anchor's text
 };
 
 std::int64_t PropInt(const TShape& shape, std::string_view name, std::int64_t fallback)
@@ -639,6 +648,14 @@ void TRtfParser::PopGroup()
     if (Cur().Dest == rtfdStyleSheet && !Cur().OwnsDest && FStack.size() >= 2 &&
         FStack[FStack.size() - 2].Dest == rtfdStyleSheet && FStack[FStack.size() - 2].OwnsDest)
         EndStyle();
+    // A note, header or text box whose last paragraph has no \par: that paragraph takes
+    // the properties in effect where its group closes.
+    if (Cur().OwnsDest && FTargets.size() > 1 &&
+        (Cur().Dest == rtfdFootnote || Cur().Dest == rtfdShapeText || (Cur().Dest >= rtfdHeader && Cur().Dest <= rtfdFooterFirst))) {
+        TTarget& t = Target();
+        if (t.Para && !t.ParaEnded && t.Paras && t.Para->Paras == t.Paras)
+            ApplyParaProps(*t.Para);
+    }
     // The outermost group closing: the last paragraph takes the properties in effect now.
     if (FStack.size() == 2 && FTargets.size() == 1) {
         TTarget& t = FTargets.front();
@@ -905,14 +922,26 @@ void TRtfParser::BeginDest(TRtfAction dest)
         if (!shape.Picture.empty() || PropInt(shape, "shapeType", 202) == 75)
             return skip();
         auto* box = MakeShape(shape, true) ? dynamic_cast<TVYXGraphicRotate*>(shape.Object) : nullptr;
-        if (!box || !box->TextBox || !box->TextBox->Paras)
+        if (!box)
             return skip();
+        if (!box->TextBox || !box->TextBox->Paras) {
+            // A list without a store for text boxes (pasted content): a frame without its
+            // text would lose it, so the box goes and its text is read where it stands.
+            if (TVYXLogPara* para = CurrentPara(); para && para->Graphics())
+                para->Graphics()->Snatch(*box);
+            shape.Object = nullptr;
+            shape.TextInPlace = true;
+            enter(dcText);
+            s.Dest = rtfdInPlace;
+            return;
+        }
         TTarget t;
         t.Kind = tkTextBox;
         t.Paras = box->TextBox->Paras;
         // The box starts with one empty paragraph: its text begins there.
         t.Para = t.Paras->Count() == 1 ? t.Paras->ParaAtIndex(0) : nullptr;
         enter(dcText);
+        t.FieldBase = FFields.size();
         FTargets.push_back(std::move(t));
         s.Pap = TParaState();
         return;
@@ -973,6 +1002,7 @@ void TRtfParser::BeginDest(TRtfAction dest)
             note.Anchor = CurrentPara();
             note.MarkFormat = std::move(FNoteMark);
             enter(dcText);
+            note.FieldBase = FFields.size();
             FTargets.push_back(std::move(note));
         }
         s.Pap = TParaState();
@@ -996,6 +1026,7 @@ void TRtfParser::BeginDest(TRtfAction dest)
         // The editor starts with one empty paragraph: the header's text begins there.
         t.Para = editor.Paras().Count() == 1 ? editor.Paras().ParaAtIndex(0) : nullptr;
         enter(dcText);
+        t.FieldBase = FFields.size();
         FTargets.push_back(std::move(t));
         s.Pap = TParaState();
         if (type == ahftFirst)
@@ -1076,7 +1107,7 @@ void TRtfParser::EndDest(const TState& state)
         if (!FShapes.empty()) {
             TShape& shape = FShapes.back();
             shape.InstDone = true;
-            shape.Understood = shape.Object ? true : MakeShape(shape, false);
+            shape.Understood = shape.Object || shape.TextInPlace || MakeShape(shape, false);
             if (shape.Object)
                 ApplyShape(shape);
         }
@@ -2040,7 +2071,7 @@ void TRtfParser::AddRunText(std::u16string_view text)
         return;
     const TVYXCHPX& format = RunFormat();
     TVYXCharRun* run = nullptr;
-    if (!FFields.empty() && FFields.back().InResult) {
+    if (FFields.size() > Target().FieldBase && FFields.back().InResult) {
         TField& f = FFields.back();
         if (f.Mode == fmHyperlink && f.Link) {
             run = para->CharRuns().AddHyperlink(f.Link, text, &format);

@@ -292,10 +292,13 @@ private:
     // resolved, as layout sees it).
     // `rightBase`: the right indent of the box the paragraph stands in (the item a
     // nested list item is inside), which CSS margins add to.
-    std::string ParaDecls(const TVYXLogPara& para, bool listItem, double rightBase = 0) const
+    // `right` receives the paragraph's right indent.
+    std::string ParaDecls(const TVYXLogPara& para, bool listItem, double rightBase = 0, double* right = nullptr) const
     {
         TVYXParaData pd;
         para.SetupParaData(pd);
+        if (right)
+            *right = pd.IndentRight;
         std::string d;
         auto add = [&](const std::string& name, const std::string& value) { d += name + ": " + value + "; "; };
         switch (pd.Alignment) {
@@ -471,10 +474,7 @@ private:
             FLists.push_back({innerBullet, n.Style, false, FLists.size() + 1 == depth ? n.NumList() : nullptr});
         }
         const double rightBase = FLists.size() >= 2 && FLists[FLists.size() - 2].ItemOpen ? FLists[FLists.size() - 2].Right : 0;
-        const std::string cls = ClassFor("li", "px", ParaDecls(para, true, rightBase));
-        TVYXParaData pd;
-        para.SetupParaData(pd);
-        FLists.back().Right = pd.IndentRight;
+        const std::string cls = ClassFor("li", "px", ParaDecls(para, true, rightBase, &FLists.back().Right));
         FOut += "<li" + (cls.empty() ? std::string() : " class=\"" + cls + "\"") + (para.PAPX().RTL ? " dir=\"rtl\"" : "") + ">";
         Runs(para);
         FLists.back().ItemOpen = true;

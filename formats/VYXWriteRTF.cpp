@@ -7,9 +7,11 @@
 // \cell; tables inside cells use \itap, \nestcell and \*\nesttableprops ...
 // \nestrow, so readers without nested tables still see every cell's text.
 //
-// Not supported: drawing objects and text boxes anchored to paragraphs (their
-// text is not written); paragraph and table styles (their formats are written
-// resolved on each paragraph); pictures other than PNG, JPEG, EMF, WMF and BMP.
+// Objects anchored to a paragraph (pictures, text boxes, shapes) are written as
+// {\shp} groups after its runs.
+//
+// Not supported: paragraph and table styles (their formats are written resolved on
+// each paragraph); pictures other than PNG, JPEG, EMF, WMF and BMP.
 #include "formats/VYXWriteRTF.h"
 
 #include <algorithm>
@@ -982,8 +984,10 @@ bool TWriter::DoPict(std::string_view bytes, long pixelsW, long pixelsH, long go
 void TWriter::DoGraphics(const TVYXLogPara& para)
 {
     const TVYXGraphicObjList* graphics = para.Graphics();
-    if (!graphics)
+    if (!graphics || graphics->Count() == 0)
         return;
+    // Not inside a link's field result, where a text box's text would read as link text.
+    CloseLink();
     const TVYXLogPara* outerPara = FPara;
     const int outerDepth = FParaDepth;
     for (int i = 0; i < graphics->Count(); ++i)

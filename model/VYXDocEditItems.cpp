@@ -143,6 +143,9 @@ std::unique_ptr<TVYXDocFormats> TVYXDocFormats::Clone() const
     copy->Paras.reserve(Paras.size());
     for (const TParaFormat& para : Paras)
         copy->Paras.push_back({para.Para, CopyPAPX(para.PAPX.get()), para.SEP, para.WithSEP});
+    copy->Objects = Objects;  // immutable snapshots: shared
+    copy->DocSEP = DocSEP;
+    copy->WithDocSEP = WithDocSEP;
     return copy;
 }
 

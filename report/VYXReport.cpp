@@ -41,6 +41,10 @@
 #include "report/VYXRecordSource.h"
 #include "report/VYXReportParams.h"
 
+// How deep bands may call bands (executeband), and how many calls one report may make.
+constexpr int cMaxExecuteDepth = 16;
+constexpr int cMaxExecuteRuns = 10000;
+
 // ---- Formula context -----------------------------------------------------------------
 
 // The report's formula context: one cell store and evaluator for every report formula,
@@ -134,6 +138,7 @@ struct TPlace {
     int Row = -1;
     int Cell = -1;
     const TVYXTable* Table = nullptr;
+    const TVYXLogParas* List = nullptr;  // the list holding the item: the body or a text box
 };
 
 TPlace PlaceOf(const TVYXLogPara& para)
@@ -142,6 +147,7 @@ TPlace PlaceOf(const TVYXLogPara& para)
     const TVYXTableCell* cell = para.Cell();
     if (!cell) {
         p.Item = para.Index();
+        p.List = para.Paras;
         return p;
     }
     // Climb to the cell of the outermost table.
@@ -149,6 +155,7 @@ TPlace PlaceOf(const TVYXLogPara& para)
         cell = cell->Table()->ParentCell();
     p.Table = cell->Table();
     p.Item = p.Table ? p.Table->Index() : -1;
+    p.List = p.Table ? p.Table->Paras : nullptr;
     p.Row = cell->Row ? cell->Row->Index : -1;
     p.Cell = cell->Index;
     return p;
@@ -312,8 +319,10 @@ std::u16string TVYXReportBand::ColorsText() const { return VYXColorsText(Colors)
 
 bool TVYXReportBand::Contains(const TVYXReportBand& o) const
 {
-    if (&o == this)
+    if (&o == this || (Mode == arbmTextBox) != (o.Mode == arbmTextBox))
         return false;
+    if (Mode == arbmTextBox)
+        return o.Box == Box && o.First >= First && o.Last <= Last;
     if (Mode == arbmTableRow)
         return (o.Mode == arbmTableRow || o.Mode == arbmTableCell) && o.First == First && o.FirstRow >= FirstRow &&
                o.LastRow <= LastRow;
@@ -476,7 +485,17 @@ void TVYXReport::CreateTemplate()
         const TPlace last = PlaceOf(*range->LastPara);
         band->First = first.Item;
         band->Last = last.Item;
-        if (first.Table && first.Table == last.Table) {
+        if (first.List != &doc.Paras()) {
+            // A band in a text box covers items of the box's own list.
+            for (int k = 0; k < doc.TextBoxes().Count(); ++k)
+                if (&doc.TextBoxes().GetItems(k).Paras() == first.List)
+                    band->Box = k;
+            if (band->Box < 0 || last.List != first.List)
+                continue;  // notes, headers: no place a band can repeat in
+            band->Mode = arbmTextBox;
+        } else if (last.List != first.List) {
+            continue;
+        } else if (first.Table && first.Table == last.Table) {
             if (first.Row != last.Row) {
                 Fail(4501, "", "", band->Place);
                 continue;
@@ -626,7 +645,9 @@ void TVYXReport::ResolveHierarchy()
             const TVYXReportBand& o = *other;
             if (&o == &b || o.Contains(b) || b.Contains(o) || index(&o) > index(&b))
                 continue;
-            const bool crossItems = o.Mode == arbmNormal && b.Mode == arbmNormal && o.First <= b.Last && b.First <= o.Last;
+            const bool sameList = (o.Mode == arbmNormal && b.Mode == arbmNormal) ||
+                                  (o.Mode == arbmTextBox && b.Mode == arbmTextBox && o.Box == b.Box);
+            const bool crossItems = sameList && o.First <= b.Last && b.First <= o.Last;
             const bool crossRows = o.Mode == arbmTableRow && b.Mode == arbmTableRow && o.First == b.First &&
                                    o.FirstRow <= b.LastRow && b.FirstRow <= o.LastRow;
             const bool sameCell = o.Mode == arbmTableCell && b.Mode == arbmTableCell && o.First == b.First &&
@@ -734,6 +755,25 @@ void TVYXReport::ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, 
 void TVYXReport::ParseFields(TVYXReportBand& band)
 {
     TVYXLogParas& paras = FTemplate->Paras();
+    // The items of a text box outside the given bands.
+    const auto scanBox = [this, &band](int box, int first, int last, const auto& heldBy) {
+        TVYXLogParas& list = FTemplate->TextBoxes().GetItems(box).Paras();
+        for (int i = first; i <= last && i < list.Count(); ++i) {
+            bool held = false;
+            for (const TVYXReportBand* b : heldBy)
+                held = held || (b->Mode == arbmTextBox && b->Box == box && i >= b->First && i <= b->Last);
+            if (held)
+                continue;
+            if (list.GetItems(i)->IsTable()) {
+                auto& table = static_cast<TVYXTable&>(*list.GetItems(i));
+                for (int r = 0; r < table.Count(); ++r)
+                    for (int c = 0; c < table.GetRows(r)->Count(); ++c)
+                        VYXForEachPara(table.GetRows(r)->GetCells(c)->Paras(), [&](TVYXLogPara& p) { AnalysePara(band, p); });
+            } else {
+                AnalysePara(band, static_cast<TVYXLogPara&>(*list.GetItems(i)));
+            }
+        }
+    };
     if (&band == FRootBand.get()) {
         for (int i = 0; i < paras.Count(); ++i) {
             bool held = false;
@@ -742,6 +782,12 @@ void TVYXReport::ParseFields(TVYXReportBand& band)
             if (!held)
                 ScanParas(band, paras, i, -1);
         }
+        std::vector<const TVYXReportBand*> top;
+        for (const auto& b : FBands)
+            if (!b->Parent)
+                top.push_back(b.get());
+        for (int k = 0; k < FTemplate->TextBoxes().Count(); ++k)
+            scanBox(k, 0, FTemplate->TextBoxes().GetItems(k).Paras().Count() - 1, top);
         for (TVYXHeadersFooters* hf : {&FTemplate->Headers(), &FTemplate->Footers()})
             for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
                 if (TVYXLogDocEditor* editor = hf->Find(type))
@@ -751,6 +797,10 @@ void TVYXReport::ParseFields(TVYXReportBand& band)
     if (band.Mode == arbmTableRow) {
         for (int r = band.FirstRow; r <= band.LastRow; ++r)
             ScanParas(band, paras, band.First, r);
+        return;
+    }
+    if (band.Mode == arbmTextBox) {
+        scanBox(band.Box, band.First, band.Last, band.Children);
         return;
     }
     if (band.Mode == arbmTableCell) {
@@ -1026,7 +1076,10 @@ void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data
                 TVYXReportBand* band = FindBand(bandName);
                 if (!band) {
                     Warn(3519, Utf16ToUtf8(bandName), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
-                } else if (FPending.size() < 1000) {
+                } else if (FPending.size() < 1000 && FExecuteDepth < cMaxExecuteDepth && FExecuteRuns < cMaxExecuteRuns) {
+                    // Calls at the depth limit are not queued, so a band calling itself ends there;
+                    // the run budget keeps executebandloop inside itself from multiplying.
+                    ++FExecuteRuns;
                     // Runs after the paragraph holding the call is filled, into the same list.
                     TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
                     for (int i = data.ArgCount() - 2; i >= 0; --i)  // argument 0 is the last one
@@ -1120,6 +1173,8 @@ void TVYXReport::CreateReport()
     FPageCount = 0;
     FPostProcess = false;
     FParams.clear();
+    FPending.clear();
+    FExecuteRuns = 0;
     {
         TVYXEditorUpdate update(*FOutput);
         FLoader(*FOutput);
@@ -1130,8 +1185,13 @@ void TVYXReport::CreateReport()
         for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
             if (TVYXLogDocEditor* editor = hf->Find(type))
                 secondaries.push_back(&editor->Paras());
-    VYXDropComments(*FOutput, secondaries);
+    std::vector<TVYXLogParas*> lists = secondaries;
+    for (int k = 0; k < FOutput->TextBoxes().Count(); ++k)
+        lists.push_back(&FOutput->TextBoxes().GetItems(k).Paras());
+    VYXDropComments(*FOutput, lists);
     FHold = VYXTakeBody(*FOutput);
+    FSource = FHold.get();
+    FSourceBox = -1;
     TVYXLogParas& body = FOutput->Paras();
     for (const auto& b : FBands)
         b->Line = 0, b->GroupOpen = false;
@@ -1142,30 +1202,34 @@ void TVYXReport::CreateReport()
         body.AppendPara();
     FOutput->Selections().Clear();
     FOutput->Caret().Assign(FOutput->FirstPara(), 1);
+    FSource = nullptr;
     FHold.reset();
     PostProcess();
 }
 
 void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReportBand& context)
 {
+    // The bands that start in this list: the context's children, or the top-level bands
+    // of the body or of the text box being copied.
     const std::vector<TVYXReportBand*>* bands = &context.Children;
     std::vector<TVYXReportBand*> top;
-    if (&context == FRootBand.get()) {
+    const bool ownList = FSourceBox < 0 ? context.Mode != arbmTextBox : context.Mode == arbmTextBox && context.Box == FSourceBox;
+    if (&context == FRootBand.get() || !ownList) {
         for (const auto& b : FBands)
-            if (!b->Parent)
+            if (!b->Parent && (FSourceBox < 0 ? b->Mode != arbmTextBox : b->Mode == arbmTextBox && b->Box == FSourceBox))
                 top.push_back(b.get());
         std::sort(top.begin(), top.end(), [](const TVYXReportBand* a, const TVYXReportBand* b) {
             return a->First != b->First ? a->First < b->First : a->FirstRow < b->FirstRow;
         });
         bands = &top;
     }
-    for (int i = first; i <= last && i < FHold->Count();) {
+    for (int i = first; i <= last && i < FSource->Count();) {
         TVYXReportBand* band = nullptr;
         bool rows = false;
         for (TVYXReportBand* b : *bands) {
             if (b->First != i)
                 continue;
-            if (b->Mode == arbmNormal && !band)
+            if ((b->Mode == arbmNormal || b->Mode == arbmTextBox) && !band)
                 band = b;
             rows = rows || b->Mode == arbmTableRow || b->Mode == arbmTableCell;
         }
@@ -1176,14 +1240,88 @@ void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReport
             i = band->Last + 1;
             continue;
         }
-        if (rows) {
+        if (rows && FSourceBox < 0) {
             EmitTable(out, i, context);
         } else {
             const int at = out.Count();
-            VYXAppendCopy(out, *FHold->GetItems(i));
+            VYXAppendCopy(out, *FSource->GetItems(i));
+            FillTextBoxes(*FSource->GetItems(i), *out.GetItems(at), context);
             FillParas(out, at, context);
         }
         ++i;
+    }
+}
+
+void TVYXReport::ProduceBand(TVYXLogParas& out, TVYXReportBand& band)
+{
+    // From the band's own list, wherever the band prints (in place, or where executeband
+    // called it): a text-box band's items come from its box.
+    TVYXLogParas* list = FHold.get();
+    int box = -1;
+    if (band.Mode == arbmTextBox) {
+        if (band.Box >= FOutput->TextBoxes().Count())
+            return;
+        list = &FOutput->TextBoxes().GetItems(band.Box).Paras();
+        box = band.Box;
+    } else if (band.Mode != arbmNormal || !list) {
+        return;
+    }
+    TVYXLogParas* savedSource = FSource;
+    const int savedBox = FSourceBox;
+    FSource = list;
+    FSourceBox = box;
+    ProduceItems(out, band.First, band.Last, band);
+    FSource = savedSource;
+    FSourceBox = savedBox;
+}
+
+void TVYXReport::FillTextBoxes(const TVYXLogParaItem& source, TVYXLogParaItem& copy, TVYXReportBand& context)
+{
+    if (source.IsTable() || copy.IsTable())
+        return;
+    const auto& from = static_cast<const TVYXLogPara&>(source);
+    auto& to = static_cast<TVYXLogPara&>(copy);
+    // The boxes of the template paragraph and of its copy, pair by pair: inline ones in
+    // graphic runs, floating ones in the paragraph's object list.
+    std::vector<std::pair<const TVYXGraphicRotate*, TVYXGraphicRotate*>> pairs;
+    for (int r = 0; r < std::min(from.Count(), to.Count()); ++r)
+        if (from.GetItems(r)->Type_() == acrtGraphic && to.GetItems(r)->Type_() == acrtGraphic)
+            pairs.emplace_back(
+                dynamic_cast<const TVYXGraphicRotate*>(static_cast<const TVYXCharRunGraphic*>(from.GetItems(r))->Graphic.get()),
+                dynamic_cast<TVYXGraphicRotate*>(static_cast<TVYXCharRunGraphic*>(to.GetItems(r))->Graphic.get()));
+    if (from.Graphics() && to.Graphics() && from.Graphics()->Count() == to.Graphics()->Count())
+        for (int i = 0; i < from.Graphics()->Count(); ++i)
+            pairs.emplace_back(dynamic_cast<const TVYXGraphicRotate*>(&from.Graphics()->GetItems(i)),
+                               dynamic_cast<TVYXGraphicRotate*>(&to.Graphics()->GetItems(i)));
+    TVYXLogDocEditors& boxes = FOutput->TextBoxes();
+    for (const auto& [fromBox, toBox] : pairs) {
+        if (!fromBox || !toBox || !fromBox->TextBox || !toBox->TextBox || !fromBox->TextBox->Paras ||
+            fromBox->TextBox->Paras == toBox->TextBox->Paras)
+            continue;
+        int box = -1;
+        for (int k = 0; k < boxes.Count() && box < 0; ++k)
+            if (&boxes.GetItems(k).Paras() == fromBox->TextBox->Paras)
+                box = k;
+        if (box < 0 || box == FSourceBox || FBoxDepth >= 8)
+            continue;  // a box of its own making, or boxes inside boxes beyond reason
+        // A copied inline box has no paragraphs yet: it gets a list of its own.
+        if (!toBox->TextBox->Paras)
+            toBox->TextBox->Paras = FOutput->DoAddTextBox();
+        TVYXLogParas& target = *toBox->TextBox->Paras;
+        const int old = target.Count();
+        TVYXLogParas* savedSource = FSource;
+        const int savedBox = FSourceBox;
+        FSource = &boxes.GetItems(box).Paras();
+        FSourceBox = box;
+        ++FBoxDepth;
+        ProduceItems(target, 0, FSource->Count() - 1, context);
+        --FBoxDepth;
+        FSource = savedSource;
+        FSourceBox = savedBox;
+        for (int i = 0; i < old && target.Count() > 1; ++i)
+            target.Delete(0);
+        if (target.Count() == 0)
+            target.AppendPara();
     }
 }
 
@@ -1331,8 +1469,7 @@ void TVYXReport::EmitOnce(TVYXLogParas& out, TVYXReportBand& band)
     FCurrent = &band;
     if (OnBeforePrintBand)
         OnBeforePrintBand(band);
-    if (band.Mode == arbmNormal)
-        ProduceItems(out, band.First, band.Last, band);
+    ProduceBand(out, band);
     if (OnAfterPrintBand)
         OnAfterPrintBand(band);
     FCurrent = saved;
@@ -1376,9 +1513,8 @@ void TVYXReport::EmitRecord(TVYXLogParas& out, TVYXReportBand& band)
         EmitOnce(out, *child);
     }
     const int start = out.Count();
-    if (band.Mode == arbmNormal)
-        ProduceItems(out, band.First, band.Last, band);
-    if (!band.Colors.empty() && band.Mode == arbmNormal) {
+    ProduceBand(out, band);
+    if (!band.Colors.empty() && (band.Mode == arbmNormal || band.Mode == arbmTextBox)) {
         const std::uint32_t color = band.Colors[static_cast<std::size_t>(std::max(band.Line - 1, 0)) % band.Colors.size()];
         TVYXCHPX fill(&FOutput->GetMasterCHP());
         fill.SetFillColor(static_cast<TVYXColor>(color));
@@ -1410,12 +1546,17 @@ void TVYXReport::UpdateAggregates(TVYXReportBand& band)
         if (child->Type == arbtGroupFooter)
             footers.push_back(child);
     for (int f = 0; f < ds->FieldCount(); ++f) {
-        if (!IsNumeric(ds->FieldType(f)))
-            continue;
         const TVYXFieldValue v = ds->Value(f);
-        if (v.Null)
+        if (v.Null || (!IsNumeric(ds->FieldType(f)) && v.Text.empty()))
             continue;
         const std::u16string key = AsciiUpper(ds->FieldName(f));
+        if (!IsNumeric(ds->FieldType(f))) {
+            // Other fields count their non-empty values; sums and extremes stay 0.
+            ++band.Aggregates[key].Count;
+            for (TVYXReportBand* footer : footers)
+                ++footer->Aggregates[key].Count;
+            continue;
+        }
         band.Aggregates[key].Update(v.Num);
         for (TVYXReportBand* footer : footers)
             footer->Aggregates[key].Update(v.Num);
@@ -1452,7 +1593,7 @@ void TVYXReport::PageBreakBefore(TVYXLogParas& out, int item)
 
 void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
 {
-    const auto& source = static_cast<const TVYXTable&>(*FHold->GetItems(item));
+    const auto& source = static_cast<const TVYXTable&>(*FSource->GetItems(item));
     auto& table = static_cast<TVYXTable&>(VYXAppendCopy(out, source));
     const int original = table.Count();
     std::vector<TVYXReportBand*> rowBands;
@@ -1655,7 +1796,8 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
     });
     // Rows with empty fields fill the table up to maxrows (on the last page, for multi-page bands).
     if (printed >= 0 && band.FillTable && band.MaxRows > 0 && band.Type == arbtDataSet) {
-        const int pad = printed > 0 && printed % band.MaxRows == 0 ? 0 : band.MaxRows - printed % band.MaxRows;
+        int pad = printed > 0 && printed % band.MaxRows == 0 ? 0 : band.MaxRows - printed % band.MaxRows;
+        pad = std::min(pad, std::max(0, cVYXMaxTableRows - table.Count()));  // "maxrows: 1000000000" pads no further
         TVYXReportBand* saved = FCurrent;
         FCurrent = &band;
         FBlank = true;
@@ -1675,7 +1817,7 @@ void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
     VYXForEachPara(out, [this, &context](TVYXLogPara& para) { FillPara(para, context); }, from);
     // Bands called by executeband print after the content that called them, with the
     // values passed as #1, #2 ...; a band calling itself stops at a depth of 16.
-    while (!FPending.empty() && FExecuteDepth < 16) {
+    while (!FPending.empty() && FExecuteDepth < cMaxExecuteDepth) {
         TPendingBand pending = std::move(FPending.front());
         FPending.erase(FPending.begin());
         const std::vector<std::u16string> saved = std::move(FParams);

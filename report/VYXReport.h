@@ -43,6 +43,9 @@
 // Trees: a band with "treeitem: true" prints each record followed by the records of
 // its detail data set of the band's data-set name, level by level (at most 32), each
 // level indented by the band's "width" (18 pt without one).
+// Text boxes: a band comment inside a text box makes a text-box band over the box's
+// paragraphs; it prints inside the box (each copy of a box in a data band is filled
+// for its record), or where executeband calls it. Fields in boxes are filled too.
 // Fields: a field's "onbefore" formula runs before the field prints; FALSE prints it
 // empty. OnBeforePrintField lets the host change any field's text.
 #pragma once
@@ -59,6 +62,7 @@
 class TVYXLogDocEditor;
 class TVYXLogParas;
 class TVYXLogPara;
+class TVYXLogParaItem;
 class TVYXTable;
 class TVYXTableRow;
 class TVYXCharRuns;
@@ -170,6 +174,7 @@ public:
     // FirstRow..LastRow of the table at item First (table-row mode).
     int First = 0, Last = 0, FirstRow = -1, LastRow = -1;
     int FirstCell = -1;  // cell bands: the cell of row FirstRow
+    int Box = -1;        // text-box bands: the text box (in the document's order); First..Last are its items
     // Aggregates of every numeric field of the band's data set, by upper-cased field name.
     std::map<std::u16string, TVYXReportAggregate> Aggregates;
     int Line = 0;  // records printed since the band started
@@ -286,6 +291,10 @@ private:
     // The records of `parent`'s detail of the band's data-set name, one level deeper each.
     void TreeLevels(TVYXReportBand& band, TVYXRecordSource& parent, int level, const std::function<void(int level)>& emit);
     void AnalysePara(TVYXReportBand& band, TVYXLogPara& para);
+    // The band's own items (a text-box band's from its box) copied and filled.
+    void ProduceBand(TVYXLogParas& out, TVYXReportBand& band);
+    // Fills the text boxes of a fresh copy from the template boxes of `source`.
+    void FillTextBoxes(const TVYXLogParaItem& source, TVYXLogParaItem& copy, TVYXReportBand& context);
     void FillParas(TVYXLogParas& out, int from, TVYXReportBand& context);
     void FillPara(TVYXLogPara& para, TVYXReportBand& context);
     void PrintGroupFooters(TVYXLogParas& out, TVYXReportBand& band);
@@ -299,6 +308,9 @@ private:
     std::unique_ptr<TVYXLogDocEditor> FTemplate;
     std::unique_ptr<TVYXLogDocEditor> FOutput;
     std::unique_ptr<TVYXLogParas> FHold;  // the template body inside the output document
+    TVYXLogParas* FSource = nullptr;      // where items are copied from: FHold or a template text box
+    int FSourceBox = -1;                  // that text box, -1 for the body
+    int FBoxDepth = 0;
     std::unique_ptr<TVYXReportFmlaManager> FFmla;
     std::vector<std::unique_ptr<TVYXReportBand>> FBands;
     std::unique_ptr<TVYXReportBand> FRootBand;  // fields outside every band, headers and footers
@@ -317,6 +329,7 @@ private:
     };
     std::vector<TPendingBand> FPending;  // executeband calls waiting for their paragraph to be filled
     int FExecuteDepth = 0;
+    int FExecuteRuns = 0;
     bool FBlank = false;               // fields print empty (rows that pad a table)
     int FScanRow = -1, FScanCell = -1;  // the template cell being analysed
     // Multi-page row bands: where the band's rows begin and end in the table being built,

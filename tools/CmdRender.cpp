@@ -6,13 +6,12 @@
 // the gaps between pages, the caret and the selection) into DIR/screen.png.
 //
 // Nothing partial is left behind: every image is written to a temporary name beside
-// its target and all are renamed only after the last one was written. PNG images use
-// zlib's fastest level: page images are large and mostly white, and the time goes into
-// compressing them otherwise. SVG images (page-001.svg, screen.svg) come from the same
+// its target and all are renamed only after the last one was written. PNG images are
+// encoded for speed (TVYXPngPages): page images are large and mostly white, and the
+// time goes into compressing them otherwise. SVG images (page-001.svg, screen.svg) come from the same
 // device drawing into an SVG document instead of its bitmap, one pixel a user unit:
 // text as glyph outlines, pictures embedded.
 #include <CLI/CLI.hpp>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +23,7 @@
 #include <vector>
 
 #include "device/VYXGDILinux.h"
+#include "device/VYXPngPages.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXFieldUpdate.h"
 #include "layout/VYXPaginate.h"
@@ -45,80 +45,6 @@ struct TRenderOptions {
     int Dpi = 96;
     bool Screen = false;
 };
-
-void PutU32(std::string& s, std::uint32_t v)
-{
-    s += static_cast<char>(v >> 24);
-    s += static_cast<char>(v >> 16);
-    s += static_cast<char>(v >> 8);
-    s += static_cast<char>(v);
-}
-
-void Chunk(std::string& png, const char* type, const std::string& data)
-{
-    PutU32(png, static_cast<std::uint32_t>(data.size()));
-    const std::string body = std::string(type, 4) + data;
-    png += body;
-    PutU32(png, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
-                                                 static_cast<uInt>(body.size()))));
-}
-
-// The bitmap as an 8-bit PNG (the page is opaque): grey when every pixel is grey, as
-// on most pages of black text, which leaves a third of the bytes to compress; else RGB.
-// Compressed at zlib's fastest level.
-std::string EncodePng(const TVYXBitmap& bitmap)
-{
-    const int w = bitmap.Width(), h = bitmap.Height();
-    if (w <= 0 || h <= 0)
-        throw VYXException("Invalid image size");
-    bool grey = true;
-    for (int y = 0; y < h && grey; ++y) {
-        const std::uint32_t* row = bitmap.Row(y);
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = row[x];
-            if (((p >> 16) & 0xFF) != (p & 0xFF) || ((p >> 8) & 0xFF) != (p & 0xFF)) {
-                grey = false;
-                break;
-            }
-        }
-    }
-    const std::size_t channels = grey ? 1 : 3;
-    std::string raw;
-    raw.resize(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * channels + 1));
-    char* out = raw.data();
-    for (int y = 0; y < h; ++y) {
-        *out++ = 0;  // no filter
-        const std::uint32_t* row = bitmap.Row(y);
-        if (grey) {
-            for (int x = 0; x < w; ++x)
-                *out++ = static_cast<char>(row[x]);
-            continue;
-        }
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = row[x];
-            *out++ = static_cast<char>(p >> 16);
-            *out++ = static_cast<char>(p >> 8);
-            *out++ = static_cast<char>(p);
-        }
-    }
-    uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    std::string packed(size, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
-                  static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK)
-        throw VYXException("Cannot write PNG");
-    packed.resize(size);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    std::string ihdr;
-    PutU32(ihdr, static_cast<std::uint32_t>(w));
-    PutU32(ihdr, static_cast<std::uint32_t>(h));
-    ihdr += static_cast<char>(8);             // bits per channel
-    ihdr += static_cast<char>(grey ? 0 : 2);  // grey or RGB
-    ihdr += std::string(3, '\0');            // deflate, no filter, no interlace
-    Chunk(png, "IHDR", ihdr);
-    Chunk(png, "IDAT", packed);
-    Chunk(png, "IEND", {});
-    return png;
-}
 
 void WriteFileBytes(const std::string& path, const std::string& bytes, const char* kind)
 {
@@ -188,6 +114,7 @@ int RunRender(const TRenderOptions& o)
     const std::string dir = o.Out.back() == '/' ? o.Out : o.Out + "/";
     std::vector<std::unique_ptr<TVyxOutputFile>> files;
     const bool svg = o.Format == "svg";
+    TVYXPngPages png;
     // Starts an image of the size: the bitmap, or an SVG document over it.
     const auto begin = [&](int w, int h, TVYXColor background) {
         if (svg)
@@ -198,7 +125,7 @@ int RunRender(const TRenderOptions& o)
     };
     const auto save = [&](const std::string& stem) {
         auto file = std::make_unique<TVyxOutputFile>(dir + stem + "." + o.Format, std::vector<std::string>{o.Input});
-        const std::string bytes = svg ? gdi.EndSVG() : EncodePng(*gdi.GetBitmap());
+        const std::string bytes = svg ? gdi.EndSVG() : png.Encode(*gdi.GetBitmap());
         file->Write([&bytes, svg](const std::string& temp) { WriteFileBytes(temp, bytes, svg ? "SVG" : "PNG"); });
         files.push_back(std::move(file));
     };

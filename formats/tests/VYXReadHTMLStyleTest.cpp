@@ -17,6 +17,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
+#include "model/VYXStyles.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
@@ -94,7 +95,10 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
               "<p style='line-height: 1.5em'>em</p><p style='line-height: 2'>number</p>"
               "<p style='line-height: 150%'>percent</p><p style='line-height: 24px'>pixels</p>"
               "<p style='line-height: 18pt; mso-line-height-rule: exactly'>exact</p>"
-              "<p style='line-height: normal'>normal</p>");
+              "<p style='line-height: normal'>normal</p>"
+              "<div style='page-break-after: avoid'><p>inner</p></div>"
+              "<p style='font-size: 10pt; margin-left: 4em; text-indent: -2em; margin-top: 1.5em'>ems</p>"
+              "<p style='margin-left: 10%; margin-bottom: 2%'>percent</p>");
     EXPECT_TRUE(Para(doc, 0).PAPX().GetKeepLines());
     EXPECT_TRUE(Para(doc, 0).PAPX().GetKeepNext());
     EXPECT_FALSE(Para(doc, 1).PAPX().GetKeepNext());
@@ -119,6 +123,16 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
         EXPECT_DOUBLE_EQ(pd.LineSpacing, h.Value);
     }
     EXPECT_FALSE(Para(doc, 11).PAPX().Assigned(vypiLineSpacingType));
+    EXPECT_FALSE(Para(doc, 12).PAPX().GetKeepNext());  // not inherited
+    // Ems of margins and indents are of the font size, percentages of the width.
+    TVYXParaData ems, percent;
+    Para(doc, 13).SetupParaData(ems);
+    EXPECT_DOUBLE_EQ(ems.IndentLeft, 40);
+    EXPECT_DOUBLE_EQ(ems.IndentHanging, 20);
+    EXPECT_DOUBLE_EQ(ems.SpaceBefore, 15);
+    Para(doc, 14).SetupParaData(percent);
+    EXPECT_NEAR(percent.IndentLeft, doc.Width() / 10, 1e-9);
+    EXPECT_NEAR(percent.SpaceAfter, doc.Width() / 50, 1e-9);
 }
 
 TEST(ReadHTMLStyle, HighlightsShadingsAndIgnoredProperties)
@@ -143,18 +157,19 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
     TVYXLogDocEditor doc;
     Read(doc, std::string("<p><img src='") + cPng + "' width=200 height=100 style='max-width: 75pt'>"
                   "<img src='" + cPng + "' style='min-width: 2in'><img src='" + cPng +
-                  "' style='max-height: 10pt; width: 80pt'></p>"
+                  "' style='max-height: 10pt; width: 80pt'><img src='" + cPng + "' style='width: 50%'></p>"
                   "<table width=900 style='max-width: 200pt'><tr><td>a</td><td style='height: 40pt'>b</td></tr>"
                   "<tr height=30 style='vertical-align: bottom'><td style='min-width: 150pt'>c</td><td>d</td></tr>"
                   "<tr valign=middle><td valign=top>e</td><td>f</td></tr></table>"
-                  "<table style='min-width: 400pt' width=10><tr><td>g</td></tr></table>");
+                  "<table style='min-width: 400pt' width=10><tr><td>g</td></tr></table>"
+                  "<table style='width: 21em'><tr><td style='width: 5em'>h</td><td>i</td></tr></table>");
     std::vector<std::pair<double, double>> sizes;
     TVYXLogPara& first = Para(doc, 0);
     for (int r = 0; r < first.Count(); ++r)
         if (first.GetItems(r)->Type_() == acrtGraphic)
             if (auto* g = dynamic_cast<TVYXGraphicPicture*>(static_cast<TVYXCharRunGraphic*>(first.GetItems(r))->Graphic.get()))
                 sizes.emplace_back(g->Width, g->Height);
-    ASSERT_EQ(sizes.size(), 3u);
+    ASSERT_EQ(sizes.size(), 4u);
     // max-width narrows the given width; the height was given too, so it stays.
     EXPECT_DOUBLE_EQ(sizes[0].first, 75);
     EXPECT_DOUBLE_EQ(sizes[0].second, 75);
@@ -164,6 +179,9 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
     // max-height lowers the height, and the width, which was given, stays.
     EXPECT_DOUBLE_EQ(sizes[2].first, 80);
     EXPECT_DOUBLE_EQ(sizes[2].second, 10);
+    // A width in percent is of the page's width.
+    EXPECT_NEAR(sizes[3].first, doc.Width() / 2, 1e-9);
+    EXPECT_NEAR(sizes[3].second, doc.Width() / 4, 1e-9);
 
     const std::string dump = VYXDumpParas(doc.Paras());
     ExpectHas(dump, "table rows=3 cols=2 WidthType=3 Width=200 ");
@@ -174,6 +192,9 @@ TEST(ReadHTMLStyle, SizeLimitsOfPicturesTablesAndRows)
     ExpectHas(dump, "cell 0 width=150\n");  // its own "top" wins over the row's "middle"
     ExpectHas(dump, "cell 1 width=50 valign=Center");
     ExpectHas(dump, "Width=400 ");
+    // Ems of tables and cells are of the font size (the document's 10 points).
+    ExpectHas(dump, "Width=210 ");
+    ExpectHas(dump, "cell 0 width=50\n");
 }
 
 TEST(ReadHTMLStyle, OfficeListParagraphsBecomeLists)
@@ -194,12 +215,15 @@ TEST(ReadHTMLStyle, OfficeListParagraphsBecomeLists)
         "<!--[endif]-->Number two</p>"
         "<p style='mso-list:l2 level1 lfo3'><!--[if !supportLists]-->iv)&nbsp;<!--[endif]-->Roman</p>"
         "<p style='mso-list:l3 level1 lfo4'><!--[if !supportLists]-->B.&nbsp;<!--[endif]-->Letter</p>"
-        "<p><!--[if !supportLists]-->kept<!--[endif]--> text <!--[if gte mso 9]>hidden<![endif]-->too</p>";
+        "<p><!--[if !supportLists]-->kept<!--[endif]--> text <!--[if gte mso 9]>hidden<![endif]-->too</p>"
+        "<h2 style='mso-list:l4 level1 lfo5'><![if !supportLists]><span style='mso-list:Ignore'>1.1&nbsp; </span>"
+        "<![endif]>Numbered heading</h2>";
     TVYXLogDocEditor doc;
     Read(doc, html);
     // The labels are the lists' to draw: no text of theirs is left.
     EXPECT_EQ(VYXHtmlNormalizeText(VYXHtmlBodyText(doc.Paras())),
-              u"Bullet one Sub item Bullet two Between Number one Number two Roman Letter text too");
+              u"Bullet one Sub item Bullet two Between Number one Number two Roman Letter text too "
+              u"1.1 Numbered heading");
     const struct {
         int Para, Level;
         TVYXNumberingStyleType Style;
@@ -216,6 +240,10 @@ TEST(ReadHTMLStyle, OfficeListParagraphsBecomeLists)
         }
     }
     EXPECT_EQ(Para(doc, 3).PAPX().GetNumbering(), nullptr);
+    // A numbered heading stays a heading, with its number as text.
+    EXPECT_EQ(Para(doc, 9).PAPX().GetNumbering(), nullptr);
+    ASSERT_NE(Para(doc, 9).PAPX().GetStyle(), nullptr);
+    EXPECT_EQ(Para(doc, 9).PAPX().GetStyle()->Id, u"Heading2");
     // One list per mso-list key: the bullets around the sub item share one, the numbers another.
     const TVYXNumbering* a = Para(doc, 0).PAPX().GetNumbering();
     const TVYXNumbering* b = Para(doc, 2).PAPX().GetNumbering();

@@ -10,7 +10,9 @@
 #include "formats/VYXRtfShapes.h"
 #include "formats/VYXWriteRTF.h"
 #include "model/VYXDocDump.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
+#include "platform/VYXException.h"
 
 namespace {
 
@@ -97,7 +99,10 @@ TEST(RtfShapes, ShapeGroupsFromSmallInputs)
         {R"({\rtf1{\shp{\*\shpinst\shpright100\shpbottom100{\sp{\sn shapeType}{\sv 75}}{\sp{\sn pib}{\sv {\pict\pngblip 00ff}}}})"
          R"({\shprslt alt}}\par})",
          "", "alt\n"},
-        // A shape group that is never closed fails the read but leaves a valid document.
+        // A text box inside a link's result: its text is the box's own, not link text.
+        {R"({\rtf1{\field{\*\fldinst HYPERLINK "http://x.y/"}{\fldrslt go{\shp{\*\shpinst\shpright100\shpbottom100)"
+         R"({\shptxt\pard inbox\par}}}}}\par})",
+         "para0 textbox:rect at 0.00,0.00 size 5.00x5.00 rel 0/0 wrap=1 z=0 fill=16777215 line=0:0.75 text=\"inbox\"\n", "go\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Rtf);
@@ -142,4 +147,96 @@ TEST(RtfShapes, TypeNumbersAndPresetsAgree)
         EXPECT_EQ(VYXRtfShapeTypeOf(preset), type);
     }
     EXPECT_EQ(VYXRtfShapeTypeOf("noSuchShape"), 1);
+}
+
+// Across the corpus: floating objects, notes and headers come back from a write and a read.
+TEST(RtfShapes, CorpusObjectsAndNotesSurviveARoundTrip)
+{
+    const auto files = RtfCorpusFiles();
+    if (files.empty())
+        GTEST_SKIP() << "shared corpus absent";
+    int withObjects = 0;
+    for (const std::string& path : files) {
+        SCOPED_TRACE(path);
+        TVYXLogDocEditor doc;
+        try {
+            TVYXReadRTF(doc).LoadFromBytes(ReadFileBytes(path));
+        } catch (const VYXException&) {
+            // Unbalanced files keep what was read; the round trip starts from that.
+        }
+        TVYXLogDocEditor back;
+        TVYXReadRTF(back).LoadFromBytes(TVYXWriteRTF(doc).SaveToBytes());
+        const std::string graphics = RtfGraphicsDump(doc.Paras());
+        withObjects += graphics.empty() ? 0 : 1;
+        EXPECT_EQ(RtfGraphicsDump(back.Paras()), graphics);
+        EXPECT_EQ(VYXDumpParas(back.Footnotes().Paras()), VYXDumpParas(doc.Footnotes().Paras()));
+        EXPECT_EQ(VYXDumpParas(back.Endnotes().Paras()), VYXDumpParas(doc.Endnotes().Paras()));
+        for (TVYXHeadersFooters* hf : {&doc.Headers(), &doc.Footers()})
+            for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
+                if (const TVYXLogDocEditor* part = hf->Find(type)) {
+                    const TVYXLogDocEditor* again = (hf == &doc.Headers() ? back.Headers() : back.Footers()).Find(type);
+                    ASSERT_NE(again, nullptr);
+                    EXPECT_EQ(VYXDumpParas(again->Paras()), VYXDumpParas(part->Paras()));
+                    EXPECT_EQ(RtfGraphicsDump(again->Paras()), RtfGraphicsDump(part->Paras()));
+                }
+    }
+    EXPECT_GE(withObjects, 2);
+}
+
+// Every prefix of a file with shapes (a text box holding a table and a shape, a rotated
+// preset), as our writer writes it, reads without crashing and leaves valid lists: the
+// text box's target is closed with its group, whatever was open.
+TEST(RtfShapes, EveryTruncationFailsCleanly)
+{
+    TVYXLogDocEditor source;
+    Read(source,
+         R"({\rtf1 a{\shp{\*\shpinst\shpright2000\shpbottom1000{\sp{\sn shapeType}{\sv 202}})"
+         R"({\shptxt\pard in box\par\trowd\cellx500\pard\intbl c\cell\row\pard{\shp{\*\shpinst\shpright10\shpbottom10}}x\par}}}b\par)"
+         R"({\shp{\*\shpinst\shpleft10\shpright110\shpbottom100{\sp{\sn shapeType}{\sv 3}}{\sp{\sn rotation}{\sv 65536}}}}c\par})");
+    ASSERT_NE(RtfGraphicsDump(source.Paras()), "");
+    const std::string full = TVYXWriteRTF(source).SaveToBytes();
+    for (std::size_t n = 0; n < full.size(); ++n) {
+        SCOPED_TRACE(n);
+        TVYXLogDocEditor doc;
+        try {
+            TVYXReadRTF(doc).LoadFromBytes(std::string_view(full).substr(0, n));
+        } catch (const VYXException&) {
+        }
+        ASSERT_GT(doc.Paras().Count(), 0);
+        EXPECT_TRUE(doc.Paras().Last()->IsPara());
+        (void)RtfGraphicsDump(doc.Paras());
+        (void)TVYXWriteRTF(doc).SaveToBytes();
+    }
+}
+
+// Pasting reads shapes into the scratch list too. The scratch list has no store for
+// text-box paragraphs: a box's text is read where the box stood rather than lost.
+TEST(RtfShapes, PastedShapesKeepTheirText)
+{
+    TVYXLogDocEditor doc;
+    doc.AppendParaUI(u"mine");
+    auto scratch = doc.CreateParas();
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1 a{\shp{\*\shpinst\shpright2000\shpbottom1000\shpwr1{\shptxt\pard boxed\par}}{\shprslt fallback}}b)"
+        R"({\shp{\*\shpinst\shpright2000\shpbottom1000{\sp{\sn shapeType}{\sv 3}}}}\par})", *scratch);
+    EXPECT_EQ(RtfGraphicsDump(*scratch),
+              "para1 shape:ellipse at 0.00,0.00 size 100.00x50.00 rel 0/0 wrap=1 z=0 fill=16777215 line=0:0.75\n");
+    EXPECT_EQ(ToUtf8(RtfBodyText(*scratch)), "aboxed\nb\n\n");
+    EXPECT_EQ(RtfGraphicsDump(doc.Paras()), "");
+    EXPECT_EQ(ToUtf8(RtfBodyText(doc.Paras())), "mine\n");
+}
+
+TEST(RtfShapes, TextBoxInALinkHoldsPlainText)
+{
+    TVYXLogDocEditor doc;
+    Read(doc, R"({\rtf1{\field{\*\fldinst HYPERLINK "http://x.y/"}{\fldrslt go{\shp{\*\shpinst\shpright100\shpbottom100)"
+              R"({\shptxt\pard inbox\par}}}}}\par})");
+    const TVYXGraphicObjList* graphics = doc.Paras().GetParas(0)->Graphics();
+    ASSERT_NE(graphics, nullptr);
+    const auto* box = dynamic_cast<const TVYXGraphicRotate*>(&graphics->GetItems(0));
+    ASSERT_TRUE(box && box->TextBox && box->TextBox->Paras);
+    const std::string inside = VYXDumpParas(*box->TextBox->Paras);
+    EXPECT_NE(inside.find("text \"inbox\""), std::string::npos) << inside;
+    EXPECT_EQ(inside.find("link"), std::string::npos) << inside;
+    EXPECT_NE(VYXDumpParas(doc.Paras()).find("link first last url=\"http://x.y/\" \"go\""), std::string::npos);
 }

@@ -8,6 +8,8 @@
 #include "ReportTestDocs.h"
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXWriteDOCX.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
@@ -319,4 +321,116 @@ TEST(ReportTables, TreeOfNestedRecords)
     const TVYXTable& table = TableAt(report.Output(), 0);
     EXPECT_NEAR(table.GetRows(2)->GetCells(0)->Paras().GetParas(0)->PAPX().GetStyledIndentLeft(), 36, 0.01);
     EXPECT_NEAR(table.GetRows(2)->GetCells(1)->Paras().GetParas(0)->PAPX().GetStyledIndentLeft(), 0, 0.01);
+}
+
+namespace {
+// The text of every text box anchored in the body, box by box: paragraphs joined by "/".
+std::vector<std::string> BoxTexts(const TVYXLogDocEditor& doc)
+{
+    std::vector<std::string> boxes;
+    const TVYXLogParas& paras = doc.Paras();
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogPara* para = paras.GetParas(i);
+        for (int r = 0; para && r < para->Count(); ++r) {
+            if (para->GetItems(r)->Type_() != acrtGraphic)
+                continue;
+            const auto* box = dynamic_cast<const TVYXGraphicRotate*>(
+                static_cast<const TVYXCharRunGraphic*>(para->GetItems(r))->Graphic.get());
+            if (!box || !box->TextBox || !box->TextBox->Paras)
+                continue;
+            std::string text;
+            for (int p = 0; p < box->TextBox->Paras->Count(); ++p)
+                text += (p ? "/" : "") + U8(box->TextBox->Paras->GetItems(p)->GetPlainText());
+            boxes.push_back(text);
+        }
+    }
+    return boxes;
+}
+
+void TextBoxTemplate(TTemplateBuilder& b)
+{
+    // A box with a band of its own over all people.
+    b.Para(u"Directory");
+    TVYXLogDocEditor& box = b.Doc().AddTextBox(200, 300);
+    b.Fill(*box.Paras().GetParas(0), u"Names:");
+    b.Open(u"-band\nname: InBox\ncolors: (200,200,200)");
+    b.ParaIn(box, u"{=line()}. {Name} ({City})");
+    b.Close();
+    b.ParaIn(box, u"{=InBox.No.SUM} in all");
+    // A box in a data band: every record's copy shows that record.
+    b.Open(u"-band\nname: Cards\nmaxrows: 2");
+    b.Para(u"Card {No}");
+    TVYXLogDocEditor& card = b.Doc().AddTextBox(100, 50);
+    b.Fill(*card.Paras().GetParas(0), u"{Name \\* upper} of {City}");
+    b.Close();
+    // A box band that prints only where executeband calls it, with the values passed.
+    b.Para(u"Side {=executeband(\"Side\", People.Name)}");
+    TVYXLogDocEditor& side = b.Doc().AddTextBox(100, 50);
+    b.Fill(*side.Paras().GetParas(0), u"side box");
+    b.Open(u"-band\nname: Side\ntype: subreport");
+    b.ParaIn(side, u"called with {#1}");
+    b.Close();
+}
+}  // namespace
+
+TEST(ReportTextBoxes, BandsAndFieldsInsideTextBoxes)
+{
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    // The same template built in memory and read from its DOCX file.
+    for (const bool docx : {false, true}) {
+        SCOPED_TRACE(docx ? "DOCX template" : "template in memory");
+        TVYXReport report;
+        report.SetDataSet(&people);
+        if (docx)
+            UseDocxTemplate(report, TextBoxTemplate);
+        else
+            report.SetTemplateLoader([](TVYXLogDocEditor& into) {
+                TTemplateBuilder builder(into);
+                TextBoxTemplate(builder);
+            });
+        report.CreateTemplate();
+        EXPECT_EQ(Diagnostics(report), "");
+        ASSERT_EQ(report.BandCount(), 3);
+        EXPECT_EQ(report.Bands(0).Mode, arbmTextBox);
+        EXPECT_EQ(report.Bands(0).Box, 0);
+        EXPECT_EQ(report.Bands(2).Mode, arbmTextBox);
+        report.CreateReport();
+        // executeband answers TRUE; the data set stands where the Cards band left it.
+        EXPECT_EQ(BodyText(report.Output()), "Directory|Card 1|Card 2|Side TRUE|called with Cy");
+        EXPECT_EQ(BoxTexts(report.Output()),
+                  (std::vector<std::string>{"Names:/1.00. Ann (Köln)/2.00. Bob (北京)/3.00. Cy (Paris, TX)/"
+                                            "4.00. Di (Oslo)/5.00. Ed ()/15.00 in all",
+                                            "ANN of Köln", "BOB of 北京", "side box"}));
+
+        // Written as DOCX and read back, the filled boxes keep their text.
+        TVYXLogDocEditor back;
+        DocxRoundTrip(report.Output(), back);
+        EXPECT_EQ(BoxTexts(back), BoxTexts(report.Output()));
+    }
+}
+
+TEST(ReportTextBoxes, BandsCallingThemselvesEnd)
+{
+    // A box band that runs itself over its records on every record: the depth limit and
+    // the report's budget of calls end it instead of memory running out.
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    TVYXReport report;
+    report.SetDataSet(&people);
+    UseDocxTemplate(report, [](TTemplateBuilder& b) {
+        b.Para(u"Start");
+        TVYXLogDocEditor& box = b.Doc().AddTextBox(100, 100);
+        b.Open(u"-band\nname: Box\nmaxrows: 2");
+        b.ParaIn(box, u"{Name} {=executebandloop(\"Box\")}");
+        b.Close();
+    });
+    report.CreateTemplate();
+    report.CreateReport();
+    const std::vector<std::string> boxes = BoxTexts(report.Output());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].substr(0, 18), "/Ann TRUE/Ann TRUE");
+    EXPECT_LT(boxes[0].size(), 400000u);
 }
