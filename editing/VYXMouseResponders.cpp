@@ -346,6 +346,7 @@ void TVYXGraphicEditor::Paint(TVYXGDI& gdi)
         // The stem to the rotation grip, or while turning the line to the mouse.
         const bool turning = FState == gesRotate;
         gdi.LineF((x1 + x2) / 2, turning ? (y1 + y2) / 2 : y1, turning ? FX : rx, turning ? FY : ry);
+        gdi.SetBrushColor(0x40C040);  // a green knob, told apart from the square size grips
         gdi.EllipseF(rx - 4, ry - 4, rx + 4, ry + 4);
     }
     for (int i = 0; i < 8; ++i) {
