@@ -709,8 +709,8 @@ private:
     static bool IsIgnoredLabel(const TVYXHtmlNode& c)
     {
         const std::u16string* style = c.FindAttribute("style");
-        if (!style || style->size() > 4096)
-            return false;
+        if (!style || style->size() > 4096 || style->find(u"mso-list") == std::u16string::npos)
+            return false;  // the common case, without converting the text
         std::string s = Ascii(*style);
         s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
         return s.find("mso-list:ignore") != std::string::npos;
