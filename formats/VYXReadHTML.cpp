@@ -283,7 +283,16 @@ public:
             FCss.Collect(*start, css);
             ApplyCharCSS(css, chars, block, false);
             chars.Fill.reset();
+            if (css.Get(vycpDIRECTION) == "rtl")
+                block.RTL = true;
         }
+        // A page written right to left says so on its root or body.
+        for (const TVYXHtmlNode* n = start; n; n = n->Parent())
+            if (const std::u16string* dir = n->FindAttribute("dir")) {
+                if (Ascii(*dir) == "rtl")
+                    block.RTL = true, chars.RTL = true;
+                break;
+            }
         Children(*start, chars, block, list);
         EndPara();
         // A document without content still has its one empty paragraph for the caret.
@@ -700,8 +709,8 @@ private:
     static bool IsIgnoredLabel(const TVYXHtmlNode& c)
     {
         const std::u16string* style = c.FindAttribute("style");
-        if (!style || style->size() > 4096)
-            return false;
+        if (!style || style->size() > 4096 || style->find(u"mso-list") == std::u16string::npos)
+            return false;  // the common case, without converting the text
         std::string s = Ascii(*style);
         s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
         return s.find("mso-list:ignore") != std::string::npos;
@@ -764,7 +773,7 @@ private:
                 f.Italic = v == "italic" || v == "oblique";
                 break;
             case vycpFONT_VARIANT:
-                f.SmallCaps = v == "small-caps";
+                f.SmallCaps = v == "small-caps" || v == "all-small-caps";
                 break;
             case vycpTEXT_TRANSFORM:
                 f.AllCaps = v == "uppercase";

@@ -109,6 +109,10 @@ TEST(ReadHTMLStyle, KeepingWrappingDirectionAndLineHeights)
     EXPECT_TRUE(Para(doc, 3).PAPX().RTL);
     EXPECT_TRUE(Para(doc, 4).PAPX().RTL);
     EXPECT_FALSE(Para(doc, 5).PAPX().RTL);
+    TVYXLogDocEditor arabic;
+    Read(arabic, "<html dir=rtl><body><p>\u0645\u0631\u062d\u0628\u0627</p><p dir=ltr>left</p></body></html>");
+    EXPECT_TRUE(Para(arabic, 0).PAPX().RTL);
+    EXPECT_FALSE(Para(arabic, 1).PAPX().RTL);
     const struct {
         int Para;
         TVYXPAPLineSpacingType Type;
