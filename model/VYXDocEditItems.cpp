@@ -143,6 +143,9 @@ std::unique_ptr<TVYXDocFormats> TVYXDocFormats::Clone() const
     copy->Paras.reserve(Paras.size());
     for (const TParaFormat& para : Paras)
         copy->Paras.push_back({para.Para, CopyPAPX(para.PAPX.get()), para.SEP, para.WithSEP});
+    copy->Objects = Objects;  // immutable snapshots: shared
+    copy->DocSEP = DocSEP;
+    copy->WithDocSEP = WithDocSEP;
     return copy;
 }
 
@@ -157,7 +160,8 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveItems(const TVYXDocRange
     fragment->Paras = CreateParas();
     for (int i = end - 1; i >= first; --i)
         fragment->Paras->InsertItem(0, list->Extract(i));
-    if (TVYXLogParaItem* next = list->GetItems(first))
+    // The items went up to the list's end: nothing follows to mark.
+    if (TVYXLogParaItem* next = first < list->Count() ? list->GetItems(first) : nullptr)
         MarkDirty(*next);
     TVYXDocEditEvent event;
     event.Change = {adckRemove, range};
