@@ -657,6 +657,8 @@ void TVYXReport::ResolveHierarchy()
         }
         if (b.Type == arbtGroupHeader && b.Condition.empty())
             Warn(3515, Utf16ToUtf8(b.Name), "", b.Place);
+        if (!b.OnAfterPrint.empty() && !FindBand(b.OnAfterPrint))
+            Warn(3519, Utf16ToUtf8(b.OnAfterPrint), "onafterprint: " + Utf16ToUtf8(b.OnAfterPrint), b.Place);
     }
     for (const auto& bp : FBands)
         if (bp->Parent)
@@ -1432,6 +1434,19 @@ void TVYXReport::TreeLevels(TVYXReportBand& band, TVYXRecordSource& parent, int 
 }
 
 void TVYXReport::RunBand(TVYXLogParas& out, TVYXReportBand& band)
+{
+    PrintBand(out, band);
+    // "onafterprint: Name" runs that band once this one has printed (a band of type
+    // subreport prints nowhere else); chains end at the depth bands may call bands.
+    TVYXReportBand* after = band.OnAfterPrint.empty() ? nullptr : FindBand(band.OnAfterPrint);
+    if (after && after != &band && FExecuteDepth < cMaxExecuteDepth && band.Enabled) {
+        ++FExecuteDepth;
+        RunBand(out, *after);
+        --FExecuteDepth;
+    }
+}
+
+void TVYXReport::PrintBand(TVYXLogParas& out, TVYXReportBand& band)
 {
     if (band.Type != arbtDataSet) {
         if (!band.Enabled)

@@ -46,6 +46,8 @@
 // Text boxes: a band comment inside a text box makes a text-box band over the box's
 // paragraphs; it prints inside the box (each copy of a box in a data band is filled
 // for its record), or where executeband calls it. Fields in boxes are filled too.
+// "onafterprint: Name" runs band Name once the band has printed (a warning 3519 when
+// no band has that name).
 // Fields: a field's "onbefore" formula runs before the field prints; FALSE prints it
 // empty. OnBeforePrintField lets the host change any field's text.
 #pragma once
@@ -274,6 +276,7 @@ private:
     void ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, int row);
     void ProduceItems(TVYXLogParas& out, int first, int last, TVYXReportBand& context);
     void RunBand(TVYXLogParas& out, TVYXReportBand& band);
+    void PrintBand(TVYXLogParas& out, TVYXReportBand& band);
     void EmitOnce(TVYXLogParas& out, TVYXReportBand& band);
     void EmitRecord(TVYXLogParas& out, TVYXReportBand& band);
     void EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context);

@@ -434,3 +434,28 @@ TEST(ReportTextBoxes, BandsCallingThemselvesEnd)
     EXPECT_EQ(boxes[0].substr(0, 18), "/Ann TRUE/Ann TRUE");
     EXPECT_LT(boxes[0].size(), 400000u);
 }
+
+TEST(ReportBands, OnAfterPrintRunsItsBandOnce)
+{
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    TVYXReport report;
+    report.SetDataSet(&people);
+    UseDocxTemplate(report, [](TTemplateBuilder& b) {
+        b.Open(u"-band\nname: Rows\nmaxrows: 3\nonafterprint: Sum");
+        b.Para(u"{Name}");
+        b.Close();
+        b.Para(u"between");
+        b.Open(u"-band\nname: Sum\ntype: subreport");
+        b.Para(u"{=Rows.No.SUM} in {=Rows.Name.count} rows");
+        b.Close();
+        b.Open(u"-band\nname: Odd\nonafterprint: Nowhere\nmaxrows: 1");
+        b.Para(u"odd {Name}");
+        b.Close();
+    });
+    report.CreateTemplate();
+    EXPECT_EQ(Diagnostics(report), "3519 Unknown band \"Nowhere\" in formula \"onafterprint: Nowhere\"\n");
+    report.CreateReport();
+    EXPECT_EQ(BodyText(report.Output()), "Ann|Bob|Cy|6.00 in 3.00 rows|between|odd Ann");
+}
