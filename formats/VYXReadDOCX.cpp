@@ -1809,8 +1809,6 @@ void TVYXReadDOCX::TImpl::Note(const TDxTree& t, const TDxNode& ref, bool endnot
             stack.insert(stack.end(), kids.rbegin(), kids.rend());
         }
     }
-    while (!text.empty() && text.front() == u' ')
-        text.erase(0, 1);
     TVYXFootnoteItem& note = target.Notes->AppendNote(para, endnote, text);
     // The reference keeps its run's format (a superscript character style, usually).
     if (note.CharRun && chpx.Count() > 0)
