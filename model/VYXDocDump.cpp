@@ -12,6 +12,7 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXStringList.h"
 #include "platform/VYXUnicode.h"
@@ -126,7 +127,7 @@ private:
     {
         TVYXFontDataDoc base;
         TVYXFontDataDoc fd;
-        const TVYXCHP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterCHP : nullptr;
+        const TVYXCHP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterCHP() : nullptr;
         static const TVYXCHP sDefaults;
         base.Resolve(master ? *master : sDefaults, nullptr, nullptr, false);
         run.SetupFontData(fd, &para.PAPX(), false);
@@ -324,7 +325,7 @@ private:
         if (const TVYXParaStyle* style = papx.GetStyle())
             line += " style=" + Quote(style->Id);
 
-        const TVYXPAP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterPAP : nullptr;
+        const TVYXPAP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterPAP() : nullptr;
         static const TVYXPAP sDefaults;
         TVYXParaData base;
         base.Reset(master ? *master : sDefaults);

@@ -6,6 +6,7 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXFields.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 
 // ---- Bookmarks ---------------------------------------------------------------
@@ -34,7 +35,7 @@ TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t
                                           TVYXLogPara* lastPara)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+    if (!root || !root->Bookmarks() || root->Bookmarks()->Find(name))
         return nullptr;
     if (!lastPara)
         lastPara = this;
@@ -43,7 +44,7 @@ TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t
     lastPara->RunBoundaryAt(to);
     const int first = RunBoundaryAt(from);
     const int lastIndex = lastPara->RunBoundaryAt(to);  // again: the split for `from` may shift it
-    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    TVYXBookmark* mark = root->Bookmarks()->Add(name);
     auto range = VYXInsertLinkedRange(mark, acrltBookmark, *FCharRuns, first, lastPara->CharRuns(), lastIndex);
     range->FirstPara = this;
     range->LastPara = lastPara;
@@ -58,9 +59,9 @@ TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t
 TVYXBookmark* TVYXLogPara::AppendBookmark(std::u16string_view name)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+    if (!root || !root->Bookmarks() || root->Bookmarks()->Find(name))
         return nullptr;
-    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    TVYXBookmark* mark = root->Bookmarks()->Add(name);
     OpenRange(*mark, acrltBookmark);
     return mark;
 }
@@ -231,8 +232,8 @@ int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int3
     const int first = RunBoundaryAt(from);
     const int end = RunBoundaryAt(to);  // again: the split for `from` may shift it
     TVYXCharStyle* style = nullptr;
-    if (TVYXRootData* root = Root(); root && root->Styles)
-        style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink"));
+    if (TVYXRootData* root = Root(); root && root->Styles())
+        style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink"));
     std::vector<TVYXCharRunHyperlink*> made;
     for (int i = first; i < end; ++i)
         if (FCharRuns->Items(i)->Type_() == acrtText) {

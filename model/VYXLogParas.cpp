@@ -10,6 +10,7 @@
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
@@ -17,7 +18,7 @@
 
 bool VYXProtectionEnforced(const TVYXRootData* root)
 {
-    return root && root->DOP && root->DOP->Protection.Enforcement;
+    return root && root->DOP() && root->DOP()->Protection.Enforcement;
 }
 
 void VYXForEachParaPart(const TVYXLogPos& first, const TVYXLogPos& last,
@@ -163,10 +164,10 @@ TVYXLogParas* TVYXLogParas::RootParas()
     return paras;
 }
 
-TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager() ? RootManager()->MasterPAP : nullptr; }
-TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager() ? RootManager()->DOP : nullptr; }
-double TVYXLogParas::GetPPIX() const { return RootManager() && RootManager()->PPIX > 0 ? RootManager()->PPIX : 96; }
-double TVYXLogParas::GetPPIY() const { return RootManager() && RootManager()->PPIY > 0 ? RootManager()->PPIY : 96; }
+TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager() ? RootManager()->MasterPAP() : nullptr; }
+TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager() ? RootManager()->DOP() : nullptr; }
+double TVYXLogParas::GetPPIX() const { return RootManager() && RootManager()->PPIX() > 0 ? RootManager()->PPIX() : 96; }
+double TVYXLogParas::GetPPIY() const { return RootManager() && RootManager()->PPIY() > 0 ? RootManager()->PPIY() : 96; }
 
 std::int32_t TVYXLogParas::TextLength() const
 {
@@ -211,14 +212,14 @@ std::unique_ptr<TVYXLogPara> TVYXLogParas::CreatePara(int index)
     auto para = std::make_unique<TVYXLogPara>(this);
     TVYXLogPara* pred = ParaAtIndex(index - 1);
     const TVYXPAP* master = GetMasterPAP();
-    TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
+    TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
     if (pred && master && master->InheritPAPX) {
         para->PAPX().Assign(pred->PAPX(), styles, styles);
         // Borders, shading and revision marks stay with their paragraph; tab stops are copied.
         para->PAPX().Remove(vypiRevision);
     }
-    if (AutoNumbering != anstNone && RootManager() && RootManager()->Numberings)
-        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager()->Numberings, styles,
+    if (AutoNumbering != anstNone && RootManager() && RootManager()->Numberings())
+        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager()->Numberings(), styles,
                                AutoNumbering);
     if (const TVYXPAPX* temp = RootManager() ? RootManager()->TempPAPX() : nullptr; temp && temp->Count() > 0)
         para->PAPX().Assign(*temp, styles, styles);
@@ -269,7 +270,7 @@ TVYXLogPara* TVYXLogParas::AppendPara() { return Insert(-1); }
 TVYXLogPara* TVYXLogParas::AppendPara(const TVYXPAPX& papx)
 {
     TVYXLogPara* para = Insert(-1);
-    TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
+    TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
     para->PAPX().Assign(papx, styles, styles);
     return para;
 }
@@ -301,8 +302,8 @@ TVYXTable* TVYXLogParas::AddTable(int cols, int rows)
     if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
         return nullptr;
     TVYXTable* table = AddTable();
-    if (RootManager() && RootManager()->Styles)
-        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles->Find(u"TableGrid")))
+    if (RootManager() && RootManager()->Styles())
+        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles()->Find(u"TableGrid")))
             table->TAPX().SetStyle(style);
     table->AddRows(cols, rows);
     return table;
@@ -399,7 +400,7 @@ TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
         // Enter at the start keeps the paragraph's format on the new empty line above it.
         TVYXLogPara* created = Insert(index);
         if (const TVYXPAP* master = GetMasterPAP(); master && master->InheritPAPX) {
-            TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
+            TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
             created->PAPX().Assign(para.PAPX(), styles, styles);
             created->PAPX().Remove(vypiRevision);
         }
@@ -748,7 +749,7 @@ void TVYXLogParas::ToggleFormat(TVYXChpId id, const TVYXLogPos& first, const TVY
     if (!first.Para)
         return;
     const TVYXCHPX* at = first.Para->CHPXAtPos(first.CharPos);
-    TVYXCHPX chpx(RootManager() ? RootManager()->MasterCHP : nullptr);
+    TVYXCHPX chpx(RootManager() ? RootManager()->MasterCHP() : nullptr);
     if (id == vyciUnderline)
         chpx.SetUnderline(!at || at->GetUnderline() == vycuNone ? vycuSingle : vycuNone);
     else if (chpx.IsBoolean(id))
