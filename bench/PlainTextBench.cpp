@@ -124,6 +124,28 @@ void BuildParagraphs(benchmark::State& state)
 }
 BENCHMARK(BuildParagraphs)->Unit(benchmark::kMillisecond);
 
+// What the model holds per paragraph and per byte of text after a load: heap in use
+// (mallinfo2) before and after, over the same 10 MB file.
+void LoadTextMemory(benchmark::State& state)
+{
+    const std::string bytes = MakeText(false);
+    double perPara = 0, perByte = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const std::size_t before = mallinfo2().uordblks;
+        auto doc = std::make_unique<TVYXBodyTestDoc>();
+        TVYXImportText(doc->Body).LoadFromBytes(bytes, doc->Body, false);
+        const std::size_t after = mallinfo2().uordblks;
+        perPara = static_cast<double>(after - before) / doc->Body.Count();
+        perByte = static_cast<double>(after - before) / static_cast<double>(bytes.size());
+        benchmark::DoNotOptimize(doc->Body.Count());
+        doc.reset();
+    }
+    state.counters["bytes_per_para"] = perPara;
+    state.counters["bytes_per_text_byte"] = perByte;
+}
+BENCHMARK(LoadTextMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // The code-page layer alone, for comparison with the whole load.
 void DecodeBytes(benchmark::State& state)
 {

@@ -439,6 +439,89 @@ void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType 
         RestoreFormats(formats);
 }
 
+bool TVYXLogDocEditor::DeleteAcrossTables(const TVYXLogPos& first, const TVYXLogPos& last)
+{
+    const TVYXDocAddress a = AddressOf(first), b = AddressOf(last);
+    if (a.Item < 0 || b.Item < 0 || a.SameList(b) || !(a < b))
+        return false;
+    // The list where the ends meet: the way down both share.
+    std::size_t depth = 0;
+    while (depth < a.Path.size() && depth < b.Path.size() && a.Path[depth] == b.Path[depth])
+        ++depth;
+    const bool firstInTable = depth < a.Path.size(), lastInTable = depth < b.Path.size();
+    if (firstInTable && lastInTable && a.Path[depth].Item == b.Path[depth].Item)
+        return false;  // cells of one table: a rectangle, not rows
+    const std::vector<TVYXDocAddressStep> path(a.Path.begin(), a.Path.begin() + static_cast<std::ptrdiff_t>(depth));
+    TVYXLogParas* list = VYXListAt(Paras(), path);
+    if (!list)
+        return false;
+    auto itemAt = [&path](int item) { return TVYXDocAddress{path, item, 1}; };
+    auto tableAt = [list](int item) {
+        TVYXLogParaItem* it = item >= 0 && item < list->Count() ? list->GetItems(item) : nullptr;
+        return it && it->IsTable() ? static_cast<TVYXTable*>(it) : nullptr;
+    };
+    // Rows rowFrom..rowTo of the table at `item` go; all of them take the table.
+    auto dropRows = [&](int item, int rowFrom, int rowTo) {
+        TVYXTable* table = tableAt(item);
+        if (!table)
+            return;
+        if (rowTo - rowFrom + 1 >= table->Count()) {
+            if (list->Count() > 1)
+                RemoveItems({itemAt(item), itemAt(item + 1)});
+            return;
+        }
+        EditTable(itemAt(item), [rowFrom, rowTo](TVYXTable& t) {
+            for (int r = rowTo; r >= rowFrom; --r)
+                t.DeleteRow(r);
+            return true;
+        });
+    };
+    const TVYXEditorUpdate update(*this);
+    try {
+        // From the last end backwards, so the addresses still to use stay true: the
+        // rows of the last end's table, the text between, the first end's rows.
+        int middleEnd = b.Item;  // the item where the text between stops
+        std::int32_t middleEndPos = b.CharPos;
+        if (lastInTable) {
+            const int item = b.Path[depth].Item;
+            if (TVYXTable* table = tableAt(item))
+                if (!Revision().TrackChanges)
+                    dropRows(item, 0, std::min(b.Path[depth].Row, table->Count() - 1));
+            middleEnd = item - 1;  // before the table (it kept rows, or the next item took its place)
+            TVYXLogParaItem* before = middleEnd >= 0 ? list->GetItems(middleEnd) : nullptr;
+            middleEndPos = before && before->IsPara() ? static_cast<TVYXLogPara*>(before)->EndOfParaPos() : 0;
+        }
+        const int middleStart = firstInTable ? a.Path[depth].Item + 1 : a.Item;
+        const std::int32_t middleStartPos = firstInTable ? 1 : a.CharPos;
+        if (middleEndPos > 0 && (middleStart < middleEnd || (middleStart == middleEnd && middleStartPos < middleEndPos))) {
+            TVYXLogPara* from = VYXParaAt(Paras(), {path, middleStart, 1});
+            TVYXLogPara* to = VYXParaAt(Paras(), {path, middleEnd, 1});
+            if (from && to)
+                RemoveRange(TVYXLogPos(from, middleStartPos), TVYXLogPos(to, middleEndPos));
+        }
+        if (firstInTable && !Revision().TrackChanges) {
+            const int item = a.Path[depth].Item;
+            if (TVYXTable* table = tableAt(item))
+                dropRows(item, a.Path[depth].Row, table->Count() - 1);
+        }
+    } catch (const VYXException&) {
+        // A step the body refused leaves what went before it done, and the body sound.
+    }
+    FSelections->Clear();
+    FSelections->Status = assNone;
+    // The caret: where the first end stood, else the item that now stands there.
+    TVYXLogPos pos;
+    const TVYXDocAddress back = firstInTable ? itemAt(std::min(a.Path[depth].Item + (tableAt(a.Path[depth].Item) ? 1 : 0), list->Count() - 1)) : a;
+    if (pos.SetAddress(Paras(), back) && pos.Valid())
+        FCaret.Assign(pos);
+    else
+        FCaret.Clear();
+    CaretToValid();
+    FInsertCHPX.reset();
+    Changed();
+    return true;
+}
+
 bool TVYXLogDocEditor::DeleteSelection()
 {
     if (!FSelections->HasSelection() || FSelections->IsEmpty())
@@ -472,6 +555,8 @@ bool TVYXLogDocEditor::DeleteSelection()
             FCaret.Assign(pos);
         return any;
     }
+    if (DeleteAcrossTables(first, last))
+        return true;
     if (!RemoveRange(first, last)) {
         // Ends in different lists (cells): the caret goes to the first end.
         FSelections->Clear();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -605,7 +606,7 @@ bool TVYXLogDocEditor::InsertNoteAtCaret(bool endnote)
         return false;
     }
     // The note's own paragraph went into the notes editor with the reference.
-    ForgetUndo();
+    VYXRecordNoteInsert(*this, endnote);
     TVYXLogPos p;
     if (p.SetAddress(Paras(), range.Last) && p.Valid())
         FCaret.Assign(p);
@@ -720,10 +721,10 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
     // Tried on a copy first, so a refused value changes nothing at all.
     if (!SetGraphicValue(*graphic->Clone(), cmd, value))
         return false;
-    if (!SetInlineGraphicValue(*graphic, cmd, value)) {
-        // An object anchored to a paragraph lives in the paragraph's object list,
-        // which has no door edit yet: it is changed in place, and the history could
-        // not replay past it.
+    if (!SetInlineGraphicValue(*graphic, cmd, value) &&
+        !ChangeAnchoredObject(*graphic, [this, cmd, value](TVYXGraphicObj& g) { SetGraphicValue(g, cmd, value); })) {
+        // Neither inline nor anchored in this body (a text box's own shape held
+        // elsewhere): changed in place, and the history could not replay past it.
         SetGraphicValue(*graphic, cmd, value);
         graphic->Precalc();
         ForgetUndo();
@@ -777,26 +778,53 @@ bool TVYXLogDocEditor::CmdSetting(TVYXCommand cmd, double value)
 {
     if (!(value >= 0 && value < 100000))
         return false;
-    TVYXSEP& sep = SEP();
+    std::function<void(TVYXSEP&)> change;
     switch (cmd) {
-    case vycSettingPaperWidth: if (value <= 0) return false; sep.SetPageWidth(value); break;
-    case vycSettingPaperHeight: if (value <= 0) return false; sep.PageHeight = value; break;
-    case vycSettingPageMargLeft: sep.MargLeft = value; break;
-    case vycSettingPageMargTop: sep.MargTop = value; break;
-    case vycSettingPageMargRight: sep.MargRight = value; break;
-    case vycSettingPageMargBottom: sep.MargBottom = value; break;
-    case vycSettingHeaderMarg: sep.MargHeader = value; break;
-    case vycSettingFooterMarg: sep.MargFooter = value; break;
+    case vycSettingPaperWidth:
+        if (value <= 0)
+            return false;
+        change = [value](TVYXSEP& sep) { sep.SetPageWidth(value); };
+        break;
+    case vycSettingPaperHeight:
+        if (value <= 0)
+            return false;
+        change = [value](TVYXSEP& sep) { sep.PageHeight = value; };
+        break;
+    case vycSettingPageMargLeft: change = [value](TVYXSEP& sep) { sep.MargLeft = value; }; break;
+    case vycSettingPageMargTop: change = [value](TVYXSEP& sep) { sep.MargTop = value; }; break;
+    case vycSettingPageMargRight: change = [value](TVYXSEP& sep) { sep.MargRight = value; }; break;
+    case vycSettingPageMargBottom: change = [value](TVYXSEP& sep) { sep.MargBottom = value; }; break;
+    case vycSettingHeaderMarg: change = [value](TVYXSEP& sep) { sep.MargHeader = value; }; break;
+    case vycSettingFooterMarg: change = [value](TVYXSEP& sep) { sep.MargFooter = value; }; break;
     default: return false;
     }
+    ChangeDocSection(change);
     SetDirty(true);
     return true;
+}
+
+void TVYXLogDocEditor::ChangeDocSection(const std::function<void(TVYXSEP&)>& change)
+{
+    // The document's own section (the page settings), through the door when the
+    // body has a paragraph to name the edit by.
+    TVYXLogPara* first = FirstPara();
+    if (!first) {
+        change(SEP());
+        return;
+    }
+    TVYXDocFormats formats;
+    std::unique_ptr<TVYXSEP> sep = SEP().Clone();
+    change(*sep);
+    formats.DocSEP = std::move(sep);
+    formats.WithDocSEP = true;
+    formats.Range = {AddressOf(TVYXLogPos(first, 1)), AddressOf(TVYXLogPos(first, 1))};
+    RestoreFormats(formats);
 }
 
 bool TVYXLogDocEditor::CmdSetting(TVYXCommand cmd, bool value)
 {
     if (cmd == vycSettingPageLandscape)
-        SEP().SetLandscape(value);
+        ChangeDocSection([value](TVYXSEP& sep) { sep.SetLandscape(value); });
     else if (cmd == vycSettingTblShowOutline)
         DOP().ShowTableOutline = value;
     else

@@ -384,6 +384,15 @@ private:
     bool MoveCaretTo(const TVYXLogPos& pos, bool keepInsertFormat = false);
     TVYXDocRange SelectionRange(const TVYXLogSelection& sel) const;
     bool RemoveRange(const TVYXLogPos& first, const TVYXLogPos& last);
+    // Section settings through the door (RestoreFormats): `change` is made on copies
+    // of the sections governing `paras` (the document's own for the last section).
+    bool ChangeSections(const std::vector<TVYXLogPara*>& paras, const std::function<void(TVYXSEP&)>& change);
+    // An anchored object's properties through the door; false when `graphic` is not
+    // anchored in this document's body.
+    void ChangeDocSection(const std::function<void(TVYXSEP&)>& change);
+    bool ChangeAnchoredObject(TVYXGraphicObj& graphic, const std::function<void(TVYXGraphicObj&)>& change);
+    // A selection whose ends meet in one list from inside tables (see CheckForCells).
+    bool DeleteAcrossTables(const TVYXLogPos& first, const TVYXLogPos& last);
     bool DoBackspace();
     bool DoDeleteForward();
     bool ToggleChpx(TVYXChpId id);

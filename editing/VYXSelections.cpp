@@ -7,7 +7,9 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXParaProps.h"
+#include "platform/VYXException.h"
 #include "model/VYXPropValues.h"
 
 void TVYXSelections::DropAnchor()
@@ -122,6 +124,13 @@ TVYXLogPos EndOf(TVYXLogParaItem* item)
     return TVYXLogPos(last, last->EndOfParaPos());
 }
 
+// The row of the table way[level] that the way goes down through.
+TVYXTableRow* RowOnTheWay(const std::vector<TVYXLogParaItem*>& way, std::size_t level)
+{
+    TVYXTableCell* cell = way[level + 1]->Paras ? way[level + 1]->Paras->Cell : nullptr;
+    return cell ? cell->Row : nullptr;
+}
+
 }  // namespace
 
 void TVYXSelections::CheckForCells()
@@ -132,19 +141,21 @@ void TVYXSelections::CheckForCells()
     if (!s->First.Valid() || !s->Last.Valid() || s->First.Para->Paras() == s->Last.Para->Paras())
         return;
     if (s->IsRectCells())
-        return;  // a rectangle of cells of one table: edited cell-wise
-    // Ends in different lists: the selection grows to the items of the innermost
-    // list holding both, so whole tables (with their cells) are taken.
+        return;  // cells of one table, at any depth: a rectangle, edited cell-wise
     const std::vector<TVYXLogParaItem*> a = WayDown(s->First), b = WayDown(s->Last);
     std::size_t common = 0;
     while (common < a.size() && common < b.size() && a[common]->Paras() == b[common]->Paras() && a[common] == b[common])
         ++common;
     if (common < a.size() && common < b.size() && a[common]->Paras() == b[common]->Paras()) {
-        // Only an end inside a table moves, to that table's start or end.
+        // The ends meet in one list. Tables lying between them are covered whole; an
+        // end inside a table takes that table's rows from its own row toward the other
+        // end: the first end to the table's last row, the last end from row 0.
         if (common + 1 < a.size())
-            s->First.Assign(StartOf(a[common]));
+            if (TVYXTableRow* row = RowOnTheWay(a, common); row && row->FirstPara())
+                s->First.Assign(TVYXLogPos(row->FirstPara(), 1));
         if (common + 1 < b.size())
-            s->Last.Assign(EndOf(b[common]));
+            if (TVYXTableRow* row = RowOnTheWay(b, common); row && row->LastPara())
+                s->Last.Assign(TVYXLogPos(row->LastPara(), row->LastPara()->EndOfParaPos()));
     } else if (common > 0 && common - 1 < a.size()) {
         // Both ends inside one table item but not a rectangle (different nesting):
         // the whole table.
@@ -233,17 +244,70 @@ bool TVYXSelections::SetColumns(int count, double space)
     const std::vector<TVYXLogPara*> paras = FDoc.SelectedParas();
     if (paras.empty())
         return false;
-    std::vector<TVYXSEP*> done;
+    return FDoc.ChangeSections(paras, [count, space](TVYXSEP& sep) { sep.AddCols(count, space); });
+}
+
+bool TVYXLogDocEditor::ChangeSections(const std::vector<TVYXLogPara*>& paras, const std::function<void(TVYXSEP&)>& change)
+{
+    if (paras.empty())
+        return false;
+    // Each section once: the paragraphs ending one carry it, the rest is the document's.
+    TVYXDocFormats formats;
+    std::vector<TVYXLogPara*> owners;
     for (TVYXLogPara* p : paras) {
-        TVYXSEP& sep = GoverningSEP(FDoc, p);
-        if (std::find(done.begin(), done.end(), &sep) != done.end())
+        TVYXLogPara* owner = p->SEP() ? p : p->FindNextSEP();
+        if (!owner || !owner->SEP()) {
+            if (!formats.WithDocSEP) {
+                std::unique_ptr<TVYXSEP> sep = SEP().Clone();
+                change(*sep);
+                formats.DocSEP = std::move(sep);
+                formats.WithDocSEP = true;
+            }
             continue;
-        done.push_back(&sep);
-        sep.AddCols(count, space);
+        }
+        if (std::find(owners.begin(), owners.end(), owner) != owners.end())
+            continue;
+        owners.push_back(owner);
+        std::unique_ptr<TVYXSEP> sep = owner->SEP()->Clone();
+        change(*sep);
+        auto papx = std::make_unique<TVYXPAPX>(owner->PAPX().PAP());
+        papx->Assign(owner->PAPX(), nullptr, nullptr);
+        formats.Paras.push_back({AddressOf(TVYXLogPos(owner, 1)), std::move(papx), std::move(sep), true});
     }
-    FDoc.ForgetUndo();  // section settings have no door edit yet
-    FDoc.Changed();
+    // The range runs over the paragraphs whose sections change (their formats are what
+    // an undo puts back), else over the first selected one.
+    TVYXLogPara* first = owners.empty() ? paras.front() : owners.front();
+    TVYXLogPara* last = owners.empty() ? paras.front() : owners.back();
+    formats.Range = {AddressOf(TVYXLogPos(first, 1)), AddressOf(TVYXLogPos(last, last->EndOfParaPos()))};
+    if (formats.Range.Last < formats.Range.First)
+        std::swap(formats.Range.First, formats.Range.Last);
+    try {
+        RestoreFormats(formats);
+    } catch (const VYXException&) {
+        return false;
+    }
+    Changed();
     return true;
+}
+
+bool TVYXLogDocEditor::ChangeAnchoredObject(TVYXGraphicObj& graphic, const std::function<void(TVYXGraphicObj&)>& change)
+{
+    for (TVYXLogPara* p = FirstPara(); p; p = p->Next()) {
+        TVYXGraphicObjList* list = p->Graphics();
+        for (int i = 0; list && i < list->Count(); ++i) {
+            if (&list->GetItems(i) != &graphic)
+                continue;
+            std::unique_ptr<TVYXGraphicObj> changed = graphic.Clone();
+            change(*changed);
+            changed->Precalc();
+            TVYXDocFormats formats;
+            formats.Range = {AddressOf(TVYXLogPos(p, 1)), AddressOf(TVYXLogPos(p, 1))};
+            formats.Objects.push_back({formats.Range.First, i, std::move(changed)});
+            RestoreFormats(formats);
+            return true;
+        }
+    }
+    return false;
 }
 
 int TVYXSelections::CollectFormFields()

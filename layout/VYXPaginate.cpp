@@ -7,6 +7,7 @@
 #include "editing/VYXFieldUpdate.h"
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXGDIAbstract.h"
+#include "layout/VYXTableExtents.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
@@ -1553,8 +1554,12 @@ void TVYXPaginatorDoc::Paginate()
         DoParasHeight(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
     while (!FCarriedNotes.empty())  // notes of the last rows: pages of their own
         AddPage(at, at.Section);
-    for (int i = 0; i < FPages.Count(); ++i)
+    // Tables answer the mouse from the moment they are laid out, painted or not.
+    const double handle = std::max(6.0, FGDI.PtToPixXF(8));
+    for (int i = 0; i < FPages.Count(); ++i) {
         EndPage(FPages.GetItems(i));
+        VYXMakeTableAreas(FPages.GetItems(i), handle);
+    }
     if (FWeb) {
         FWebHeight = at.Y;
         FDoc.DOP().WebHeight = FWebHeight / FGDI.PixelsPerInchY() * 72 + 2 * FSections.front().SEP->MargWeb;

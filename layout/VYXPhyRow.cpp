@@ -23,6 +23,7 @@
 #include "model/VYXDefs.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
@@ -759,6 +760,57 @@ void TVYXPaginator::PushObject(TVYXCharRun& run, double width, double height)
     st.HasContent = true;
 }
 
+double TVYXPaginator::FormRoom(const TVYXCharRunLinked& run)
+{
+    if (run.LinkedType != acrltComplexField)
+        return 0;
+    const TVYXComplexField* field = VYXAsComplex(run);
+    const bool first = run.LinkedPrev == nullptr, last = run.LinkedNext == nullptr;
+    if (!field || first == last)
+        return 0;
+    return VYXFormFieldRoom(*FGDI, *field, first, FGDI->PtToPixYF(FFontData.Size));
+}
+
+void TVYXPaginator::PushRoom(TVYXCharRun& run, double width)
+{
+    TState& st = *FState;
+    if (st.PendingLineBreak) {
+        st.PendingLineBreak = false;
+        EndRow();
+        BeginRow(run.StartPos);
+    }
+    width = std::min(std::max(0.0, width), st.Avail);
+    if (st.HasContent && st.X + width > st.Avail) {
+        EndRow();
+        BeginRow(run.StartPos);
+    }
+    AddToRow(run, std::u16string(), 0, 0, 0);
+    TVYXRowPiece p;
+    p.Run = &run;
+    p.X = static_cast<float>(st.X);
+    p.Width = static_cast<float>(width);
+    p.Level = st.Rtl ? static_cast<std::uint8_t>(st.BaseLevel) : 0;
+    st.Row->Pieces.push_back(std::move(p));
+    st.X += width;
+    st.Trail = 0;
+    st.HasContent = true;
+}
+
+double VYXFormFieldRoom(TVYXGDI& gdi, const TVYXComplexField& field, bool atStart, double em)
+{
+    if (!(em > 0))
+        em = gdi.PtToPixYF(10);
+    if (atStart && field.Type() == acftFormCheckBox) {
+        const auto* box = dynamic_cast<const TVYXComplexFieldCheckBox*>(field.Data());
+        const double side = box && !box->AutoSize && box->Size > 0 ? gdi.PtToPixYF(std::min(box->Size, 1584.0))
+                                                                    : std::round(0.8 * em);
+        return std::max(6.0, std::round(side)) + 2;
+    }
+    if (!atStart && field.Type() == acftFormList)
+        return std::max(6.0, std::round(0.6 * em)) + 2;
+    return 0;
+}
+
 TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double width, const std::u16string& label)
 {
     FGDI = &gdi;
@@ -960,6 +1012,9 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
                 h = gdi.PtToPixYF(p.Bitmap->Height() * 0.75);
             }
             PushObject(run, w, h);
+        } else if (const double room = type == acrtLinked ? FormRoom(static_cast<TVYXCharRunLinked&>(run)) : 0;
+                   room > 0) {
+            PushRoom(run, room);
         } else {
             AddToRow(run, text, 0, 0, 0);  // boundaries and field codes take no room
         }

@@ -32,6 +32,7 @@
 
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
 #include "platform/VYXException.h"
 
@@ -588,6 +589,24 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::RestoreFormats(const TVYXDocFor
 {
     auto previous = std::make_unique<TVYXDocFormats>();
     SaveFormats(*previous, formats.Range, !formats.Runs.empty(), !formats.Paras.empty());
+    // Anchored objects and the document's section: checked and kept before anything
+    // changes, so a bad address changes nothing.
+    std::vector<TVYXGraphicObj*> objects;
+    for (const TVYXDocFormats::TObjectFormat& saved : formats.Objects) {
+        TVYXLogPara* p = VYXParaAt(*FLogParas, saved.Para);
+        TVYXGraphicObjList* list = p ? p->Graphics() : nullptr;
+        if (!list || saved.Index < 0 || saved.Index >= list->Count() || !saved.Object)
+            throw VYXException("Invalid address");
+        TVYXGraphicObj& object = list->GetItems(saved.Index);
+        previous->Objects.push_back({saved.Para, saved.Index, std::shared_ptr<const TVYXGraphicObj>(object.Clone())});
+        objects.push_back(&object);
+    }
+    if (formats.WithDocSEP) {
+        if (!formats.DocSEP)
+            throw VYXException("Invalid address");
+        previous->DocSEP = std::shared_ptr<const TVYXSEP>(SEP().Clone());
+        previous->WithDocSEP = true;
+    }
     std::vector<TVYXLogPara*> touched;
     for (const TVYXDocFormats::TRunFormat& saved : formats.Runs) {
         TVYXLogPara* p = VYXParaAt(*FLogParas, saved.Para);
@@ -616,6 +635,14 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::RestoreFormats(const TVYXDocFor
             SetSEP(*p, saved.SEP.get());
         p->MakeDirty();
     }
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        objects[i]->Assign(*formats.Objects[i].Object);
+        objects[i]->Precalc();
+        if (TVYXLogPara* p = VYXParaAt(*FLogParas, formats.Objects[i].Para))
+            p->MakeDirty();
+    }
+    if (formats.WithDocSEP)
+        SEP().Assign(*formats.DocSEP);
     TVYXDocEditEvent event;
     event.Change = {adckFormat, formats.Range};
     event.Previous = previous.get();

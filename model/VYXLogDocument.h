@@ -25,6 +25,7 @@
 
 class TVYXDOP;
 class TVYXSEP;
+class TVYXGraphicObj;
 class TVYXCHP;
 class TVYXPAP;
 class TVYXHyperlinks;
@@ -114,9 +115,22 @@ public:
         std::shared_ptr<const TVYXSEP> SEP;
         bool WithSEP = false;
     };
+    // The properties of an object anchored to a paragraph (its place in the paragraph's
+    // list of floating objects): size, position, wrapping, not its text box's text.
+    // Shared for the reason SEP is.
+    struct TObjectFormat {
+        TVYXDocAddress Para;
+        int Index = 0;
+        std::shared_ptr<const TVYXGraphicObj> Object;
+    };
     TVYXDocRange Range;  // what the edit covered
     std::vector<TRunFormat> Runs;
     std::vector<TParaFormat> Paras;
+    std::vector<TObjectFormat> Objects;
+    // With WithDocSEP the document's own section (the last one's settings: page,
+    // margins, columns) is put back too.
+    std::shared_ptr<const TVYXSEP> DocSEP;
+    bool WithDocSEP = false;
     std::unique_ptr<TVYXDocFormats> Clone() const;
 };
 
@@ -244,7 +258,9 @@ public:
     // format of every paragraph the range touches. Both return the formats before.
     std::unique_ptr<TVYXDocFormats> SetCharProps(const TVYXDocRange& range, const TVYXCHPX& chpx);
     std::unique_ptr<TVYXDocFormats> SetParaProps(const TVYXDocRange& range, const TVYXPAPX& papx);
-    // Puts back formats an edit returned, and returns those it replaced.
+    // Puts back formats an edit returned, and returns those it replaced: run and
+    // paragraph formats, paragraph sections, the document's section and the
+    // properties of anchored objects. Also the way to change the latter two.
     std::unique_ptr<TVYXDocFormats> RestoreFormats(const TVYXDocFormats& formats);
     // (VYXDocEditTables.cpp) An empty paragraph before the item `item` names (a table
     // or a paragraph; CharPos unused); returns the range it covers.

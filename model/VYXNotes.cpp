@@ -69,6 +69,27 @@ void TVYXFootnotesList::Delete(int index)
     Reindex();
 }
 
+std::unique_ptr<TVYXFootnoteItem> TVYXFootnotesList::Extract(int index)
+{
+    if (index < 0 || index >= Count())
+        return nullptr;
+    std::unique_ptr<TVYXFootnoteItem> item = std::move(FItems[static_cast<std::size_t>(index)]);
+    FItems.erase(FItems.begin() + index);
+    if (FLastAdded == item.get())
+        FLastAdded = nullptr;
+    Reindex();
+    return item;
+}
+
+void TVYXFootnotesList::Restore(int index, std::unique_ptr<TVYXFootnoteItem> item)
+{
+    if (!item)
+        return;
+    index = std::clamp(index, 0, Count());
+    FItems.insert(FItems.begin() + index, std::move(item));
+    Reindex();
+}
+
 // ---- Note limits -----------------------------------------------------------------
 
 bool TVYXFootnoteItem::CalcLimits(int& first, int& last) const

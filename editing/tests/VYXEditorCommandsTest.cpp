@@ -372,7 +372,7 @@ TEST(EditorProtection, ReadOnlyDocumentsTakeEditsOnlyInsidePermissions)
 
 // ---- Selections, events, notes ----
 
-TEST(EditorSelect, ExtendingFromTextIntoATableTakesTheWholeTable)
+TEST(EditorSelect, ExtendingFromTextIntoATableTakesRowsUpToTheCaretsRow)
 {
     TVYXLogDocEditor doc;
     doc.AppendParaUI(u"before");
@@ -384,7 +384,7 @@ TEST(EditorSelect, ExtendingFromTextIntoATableTakesTheWholeTable)
     const TVYXLogSelection& s = *doc.Selections().First();
     EXPECT_EQ(s.First.Para, doc.Paras().GetParas(0));
     EXPECT_EQ(s.First.CharPos, 3);
-    EXPECT_EQ(s.Last.Para, &doc.CellPara(t, 1, 1)) << "to the end of the table's last cell";
+    EXPECT_EQ(s.Last.Para, &doc.CellPara(t, 1, 0)) << "to the end of the caret's row, not the table";
     // Two cells of one table stay a rectangle of cells.
     doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(t, 0, 0), 1));
     doc.Command(vycSelectToPos, TVYXLogPos(&doc.CellPara(t, 1, 0), 1));
