@@ -334,7 +334,7 @@ void TVYXEditor::InsertShape(TVYXLogPara& para, unsigned shapeId)
     case cShapeTextBox: break;
     default: return;
     }
-    if (para.Cell() || !para.Paras || para.Paras->RootParas() != &FMainDoc->Paras())
+    if (para.Cell() || !para.Paras() || para.Paras()->RootParas() != &FMainDoc->Paras())
         return;  // floating objects anchor to body paragraphs outside tables
     if (!shape) {
         // A text box comes with its own paragraphs from the document.

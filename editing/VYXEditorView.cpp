@@ -120,7 +120,7 @@ int TVYXEditor::PageOfRow(const TVYXPhyRow& row) const
     if (row.Page >= 0)
         return row.Page;
     // A text box's rows stand inside its shape, on the shape's page.
-    const TVYXLogParas* root = row.Para && row.Para->Paras ? row.Para->Paras->RootParas() : nullptr;
+    const TVYXLogParas* root = row.Para && row.Para->Paras() ? row.Para->Paras()->RootParas() : nullptr;
     const TVYXPhyPages& pages = FPaginator->Pages();
     for (int i = 0; root && i < pages.Count(); ++i) {
         const TVYXPhyPage& p = pages.GetItems(i);
@@ -268,7 +268,7 @@ bool TVYXEditor::XYToLogPos(TVYXLogDocEditor& doc, int page, double x, double y,
     const double px = x - PageScreenLeft(), py = y - PageScreenTop(page);
     const TVYXLogParas* own = &doc.Paras();
     const auto owned = [own](const TVYXLogPos& at) {
-        return at.Para && at.Para->Paras && at.Para->Paras->RootParas() == own;
+        return at.Para && at.Para->Paras() && at.Para->Paras()->RootParas() == own;
     };
     TVYXLogPhyPosition place;
     bool hit = false;

@@ -496,7 +496,7 @@ TVYXFootnoteItem& TVYXLogDocEditor::AddNote(bool endnote, TVYXLogPara& anchorPar
     VYXRelinkNotes(main);
     int at = -1;
     if (index + 1 < list.Count())
-        if (const TVYXLogPara* next = list.GetItems(index + 1)->StartPara; next && next->Paras == &notes.Paras())
+        if (const TVYXLogPara* next = list.GetItems(index + 1)->StartPara; next && next->Paras() == &notes.Paras())
             at = next->Index();
     TVYXLogPara* notePara = at >= 0 ? notes.Paras().Insert(at) : notes.Paras().AppendPara();
     notePara->InsertFootnoteRef(1, note, endnote);

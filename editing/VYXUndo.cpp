@@ -1105,10 +1105,10 @@ void TVYXUndo::AddCHPPara(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t
 {
     for (int i = 0; i < para.Count(); ++i) {
         const TVYXCharRun* run = para.GetItems(i);
-        if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos >= to)
+        if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos() >= to)
             continue;
         if (!changes || changes(run->CHPX()))
-            AddCHPProp(cmd, para, *run, std::max(from, run->StartPos), std::min(to, run->GetEndPos()));
+            AddCHPProp(cmd, para, *run, std::max(from, run->StartPos()), std::min(to, run->GetEndPos()));
     }
 }
 

@@ -23,7 +23,7 @@ bool HoldsNoteRun(const TVYXLogPara& para, std::int32_t from, std::int32_t to)
 {
     for (int i = 0; i < para.Count(); ++i) {
         const TVYXCharRun* run = para.GetItems(i);
-        if (NoteRun(*run) && run->GetEndPos() > from && run->StartPos < to)
+        if (NoteRun(*run) && run->GetEndPos() > from && run->StartPos() < to)
             return true;
     }
     return false;
@@ -135,7 +135,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataNote::Replay(TVYXUndo& undo)
         if (Index < 0 || Index >= list.Count())
             throw VYXException("Invalid address");
         int first = -1, last = -1;
-        if (list.GetItems(Index)->CalcLimits(first, last) && list.GetItems(Index)->StartPara->Paras == &body) {
+        if (list.GetItems(Index)->CalcLimits(first, last) && list.GetItems(Index)->StartPara->Paras() == &body) {
             back->Items.resize(static_cast<std::size_t>(last - first + 1));
             for (int i = last; i >= first; --i)
                 back->Items[static_cast<std::size_t>(i - first)] = body.Extract(i);

@@ -653,7 +653,7 @@ void TRtfParser::PopGroup()
     if (Cur().OwnsDest && FTargets.size() > 1 &&
         (Cur().Dest == rtfdFootnote || Cur().Dest == rtfdShapeText || (Cur().Dest >= rtfdHeader && Cur().Dest <= rtfdFooterFirst))) {
         TTarget& t = Target();
-        if (t.Para && !t.ParaEnded && t.Paras && t.Para->Paras == t.Paras)
+        if (t.Para && !t.ParaEnded && t.Paras && t.Para->Paras() == t.Paras)
             ApplyParaProps(*t.Para);
     }
     // The outermost group closing: the last paragraph takes the properties in effect now.

@@ -777,12 +777,12 @@ void TVYXPaginator::PushRoom(TVYXCharRun& run, double width)
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     width = std::min(std::max(0.0, width), st.Avail);
     if (st.HasContent && st.X + width > st.Avail) {
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     AddToRow(run, std::u16string(), 0, 0, 0);
     TVYXRowPiece p;

@@ -147,7 +147,7 @@ TPlace PlaceOf(const TVYXLogPara& para)
     const TVYXTableCell* cell = para.Cell();
     if (!cell) {
         p.Item = para.Index();
-        p.List = para.Paras;
+        p.List = para.Paras();
         return p;
     }
     // Climb to the cell of the outermost table.

@@ -226,7 +226,7 @@ TEST_F(TableAreas, HyperlinkAnswersAtItsText)
             if (p->CharRuns().Items(i)->Type_() == acrtHyperlink)
                 link = p->CharRuns().Items(i), linkPara = p;
     ASSERT_NE(link, nullptr);
-    TVYXLogPhyPosition pos(linkPara, link->StartPos + 1);
+    TVYXLogPhyPosition pos(linkPara, link->StartPos() + 1);
     TVYXPhyPage* page = d.Layout->Pages().FindPage(pos);
     ASSERT_NE(page, nullptr);
     double x = 0, y = 0;
@@ -240,8 +240,8 @@ TEST_F(TableAreas, HyperlinkAnswersAtItsText)
     TVYXLogPhyPosition back;
     ASSERT_TRUE(page->XYToLogPos(d.Gdi, back, x + 1, y - 2));
     EXPECT_EQ(back.Para, linkPara);
-    EXPECT_GE(back.CharPos, link->StartPos);
-    EXPECT_LE(back.CharPos, link->StartPos + link->Len());
+    EXPECT_GE(back.CharPos, link->StartPos());
+    EXPECT_LE(back.CharPos, link->StartPos() + link->Len());
 }
 
 // Check boxes and drop-down lists take room on their rows like a glyph of their font, so
