@@ -127,7 +127,7 @@ TVYXLogPos EndOf(TVYXLogParaItem* item)
 // The row of the table way[level] that the way goes down through.
 TVYXTableRow* RowOnTheWay(const std::vector<TVYXLogParaItem*>& way, std::size_t level)
 {
-    TVYXTableCell* cell = way[level + 1]->Paras ? way[level + 1]->Paras()->Cell : nullptr;
+    TVYXTableCell* cell = way[level + 1]->Paras() ? way[level + 1]->Paras()->Cell() : nullptr;
     return cell ? cell->Row() : nullptr;
 }
 

@@ -7,6 +7,7 @@
 
 #include "layout/VYXPaginate.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXDocDump.h"
 #include "platform/VYXUnicode.h"
 
 namespace {
@@ -18,28 +19,7 @@ std::string Num(double v)
     return buf;
 }
 
-std::string Quote(const std::u16string& text, bool json)
-{
-    std::string out = "\"";
-    for (const char c : Utf16ToUtf8(text)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, json ? "\\u%04x" : "\\x%02x", u);
-            out += buf;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
+std::string Quote(const std::u16string& text, bool json) { return VYXDumpQuote(text, json); }
 
 // The row's text in logical order, page-number fields as the page shows them.
 std::u16string RowText(const TVYXPaginatorDoc& layout, const TVYXPhyRow& row, const TVYXPhyPage& page)

@@ -916,9 +916,11 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     // The paragraph mark's font gives an empty paragraph its height.
     if (runs.Count() == 0) {
         TVYXFontDataDoc mark;
-        const TVYXRootData* root = para.Paras() ? para.Paras()->RootManager() : nullptr;
+        // The document's scratch list falls back to its master format.
+        const TVYXCHPX* temp = para.GetTempCHPX();
+        const TVYXCHP* master = temp ? temp->CHP() : nullptr;
         const TVYXCHP fallback;
-        mark.Resolve(root && root->MasterCHP ? *root->MasterCHP : fallback, &para.PAPX(), nullptr, false);
+        mark.Resolve(master ? *master : fallback, &para.PAPX(), nullptr, false);
         gdi.SetFont(mark);
         gdi.GetTextMetric();
         st.RunAscent = gdi.TextMetric().Ascent;

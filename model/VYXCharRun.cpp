@@ -12,6 +12,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXPictureDecode.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXException.h"
@@ -53,7 +54,7 @@ void TVYXCharRun::Assign(const TVYXCharRun& source)
     if (source.FCHPX) {
         const TVYXRootData* from = source.Root();
         const TVYXRootData* to = Root();
-        AddCHPX()->Assign(*source.FCHPX, from ? from->Styles : nullptr, to ? to->Styles : nullptr);
+        AddCHPX()->Assign(*source.FCHPX, from ? from->Styles() : nullptr, to ? to->Styles() : nullptr);
     } else
         FCHPX.reset();
     FRevision = source.FRevision ? source.FRevision->CloneData() : nullptr;
@@ -158,7 +159,7 @@ TVYXCHPX* TVYXCharRun::AddCHPX()
 {
     if (!FCHPX) {
         const TVYXRootData* root = Root();
-        FCHPX = std::make_unique<TVYXCHPX>(root ? root->MasterCHP : nullptr);
+        FCHPX = std::make_unique<TVYXCHPX>(root ? root->MasterCHP() : nullptr);
     }
     return FCHPX.get();
 }
@@ -174,8 +175,8 @@ TVYXCHPX* TVYXCharRun::GetValidCHPX() const
     if (FCHPX)
         return FCHPX.get();
     const TVYXRootData* root = Root();
-    if (root && root->MasterCHP)
-        return &root->MasterCHP->CHPX();
+    if (root && root->MasterCHP())
+        return &root->MasterCHP()->CHPX();
     static TVYXCHP sDefault;  // a run outside any document answers the built-in defaults
     return &sDefault.CHPX();
 }
@@ -216,7 +217,7 @@ bool TVYXCharRun::HasEnabledRevision() const
 bool TVYXCharRun::GetReadOnlyActive() const
 {
     const TVYXRootData* root = Root();
-    return GetReadOnly() && root && root->DOP && root->DOP->Protection.Enforcement;
+    return GetReadOnly() && root && root->DOP() && root->DOP()->Protection.Enforcement;
 }
 
 bool TVYXCharRun::CanCombine(const TVYXCharRun& other) const
@@ -291,7 +292,7 @@ void TVYXCharRun::SetupFontData(TVYXFontDataDoc& fontData, const TVYXPAPX* papx,
 {
     const TVYXRootData* root = Root();
     static const TVYXCHP sDefault;
-    const TVYXCHP& master = root && root->MasterCHP ? *root->MasterCHP : sDefault;
+    const TVYXCHP& master = root && root->MasterCHP() ? *root->MasterCHP() : sDefault;
     fontData.Resolve(master, papx, FCHPX.get(), withParaMark);
 }
 
@@ -324,11 +325,11 @@ void TVYXCharRunGraphic::Assign(const TVYXCharRun& source)
         // document's stores; within one document the copy shares them.
         const TVYXRootData* to = Root();
         const TVYXRootData* from = source.Root();
-        const bool otherStores = to && (to->Pictures || to->ShapeTypes) &&
-                                 (!from || from->Pictures != to->Pictures || from->ShapeTypes != to->ShapeTypes);
+        const bool otherStores = to && (to->Pictures() || to->ShapeTypes()) &&
+                                 (!from || from->Pictures() != to->Pictures() || from->ShapeTypes() != to->ShapeTypes());
         Graphic.reset();
         if (g->Graphic)
-            Graphic = otherStores ? VYXCopyGraphicObj(*g->Graphic, to->Pictures, to->ShapeTypes) : g->Graphic->Clone();
+            Graphic = otherStores ? VYXCopyGraphicObj(*g->Graphic, to->Pictures(), to->ShapeTypes()) : g->Graphic->Clone();
         if (Graphic)
             Graphic->Owner = this;
         FullWidth = g->FullWidth;

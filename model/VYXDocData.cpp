@@ -178,12 +178,3 @@ void TVYXParaData::Resolve(const TVYXPAP& masterPAP, const TVYXPAPX* papx, bool 
 }
 
 // ---- Root data -------------------------------------------------------------------
-
-TVYXRootData::TVYXRootData() = default;
-TVYXRootData::~TVYXRootData() = default;
-
-void TVYXRootData::CreateTemps()
-{
-    FTempCHPX = std::make_unique<TVYXCHPX>(MasterCHP);
-    FTempPAPX = std::make_unique<TVYXPAPX>(MasterPAP);
-}

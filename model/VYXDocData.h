@@ -9,15 +9,6 @@
 
 class TVYXDocPropBorder;
 class TVYXRevisionData;
-class TVYXSEP;
-class TVYXDOP;
-class TVYXErrorManager;
-class TVYXHyperlinks;
-class TVYXNumberings;
-class TVYXBookmarks;
-class TVYXPictures;
-class TVYXShapeTypes;
-class TVYXCharRun;
 
 // The effective format of a run, as the drawing interface takes it. Lengths in points.
 class TVYXFontData {
@@ -125,46 +116,4 @@ public:
 private:
     void ApplyOwn(const TVYXPAPX& papx);
     std::unique_ptr<TVYXDocPropBorders> FBorders;
-};
-
-// The document-wide objects paragraph lists and runs reach through their root.
-// The document creates it once and owns everything it points at; nested
-// paragraph lists (cells, headers, notes) share it.
-class TVYXRootData {
-public:
-    TVYXRootData();
-    TVYXRootData(const TVYXRootData&) = delete;
-    TVYXRootData& operator=(const TVYXRootData&) = delete;
-    ~TVYXRootData();
-
-    double PPIX = 96, PPIY = 96;  // device resolution
-    TVYXDOP* DOP = nullptr;
-    TVYXTAP* MasterTAP = nullptr;
-    TVYXPAP* MasterPAP = nullptr;
-    TVYXCHP* MasterCHP = nullptr;
-    TVYXSEP* MasterSEP = nullptr;
-    TVYXErrorManager* Errors = nullptr;
-    TVYXHyperlinks* Hyperlinks = nullptr;
-    TVYXNumberings* Numberings = nullptr;
-    TVYXBookmarks* Bookmarks = nullptr;
-    TVYXStyles* Styles = nullptr;
-    TVYXPictures* Pictures = nullptr;
-    TVYXShapeTypes* ShapeTypes = nullptr;
-    bool InheritCHPX = false;
-    std::function<void(TVYXCharRun& run)> DeleteCREvent;
-
-    // Scratch lists falling back to the masters (created by CreateTemps once the masters are set).
-    TVYXCHPX* TempCHPX() const { return FTempCHPX.get(); }
-    TVYXPAPX* TempPAPX() const { return FTempPAPX.get(); }
-    void CreateTemps();
-
-    void DoDeleteCR(TVYXCharRun& run) const
-    {
-        if (DeleteCREvent)
-            DeleteCREvent(run);
-    }
-
-private:
-    std::unique_ptr<TVYXCHPX> FTempCHPX;
-    std::unique_ptr<TVYXPAPX> FTempPAPX;
 };

@@ -3,15 +3,20 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
+#include <vector>
 
 #include "model/VYXCharRun.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXFields.h"
+#include "model/VYXDocSection.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXStringList.h"
 #include "platform/VYXUnicode.h"
@@ -45,32 +50,7 @@ std::string Color(TVYXColor c)
     return buf;
 }
 
-// UTF-8 in double quotes; quotes, backslashes and control characters escaped.
-std::string Quote(std::u16string_view text)
-{
-    std::string out = "\"";
-    for (const char c : Utf16ToUtf8(text)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (u < 0x20 || u == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", u);
-            out += buf;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
-}
+std::string Quote(std::u16string_view text) { return VYXDumpQuote(text); }
 
 
 class TDumper {
@@ -126,7 +106,7 @@ private:
     {
         TVYXFontDataDoc base;
         TVYXFontDataDoc fd;
-        const TVYXCHP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterCHP : nullptr;
+        const TVYXCHP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterCHP() : nullptr;
         static const TVYXCHP sDefaults;
         base.Resolve(master ? *master : sDefaults, nullptr, nullptr, false);
         run.SetupFontData(fd, &para.PAPX(), false);
@@ -324,7 +304,7 @@ private:
         if (const TVYXParaStyle* style = papx.GetStyle())
             line += " style=" + Quote(style->Id);
 
-        const TVYXPAP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterPAP : nullptr;
+        const TVYXPAP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterPAP() : nullptr;
         static const TVYXPAP sDefaults;
         TVYXParaData base;
         base.Reset(master ? *master : sDefaults);
@@ -448,9 +428,130 @@ private:
 
 }  // namespace
 
+std::string VYXDumpQuote(std::u16string_view text, bool json)
+{
+    std::string out = "\"";
+    for (const char c : Utf16ToUtf8(text)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r' && !json) {
+            out += "\\r";
+        } else if (u < 0x20 || (u == 0x7F && !json)) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, json ? "\\u%04x" : "\\x%02X", u);
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
 std::string VYXDumpParas(const TVYXLogParas& paras, int indent)
 {
     TDumper dumper;
     dumper.Paras(paras, indent);
     return std::move(dumper.Out);
+}
+
+// ---- The stored state -------------------------------------------------------------
+
+namespace {
+
+std::string StoredProps(const TVYXPropList* list)
+{
+    if (!list)
+        return "-";
+    std::string s;
+    for (int i = 0; i < list->Count(); ++i) {
+        const std::int32_t id = list->Items(i).Id;
+        s += std::to_string(id) + "=" + list->GetAsText(id) + ";";
+    }
+    return s;
+}
+
+// Names for the markup objects boundaries refer to, so a boundary that moves shows in the dump.
+using TMarkupNames = std::map<const TVYXMarkupObject*, std::string>;
+
+TMarkupNames MarkupNames(TVYXLogDocument& doc)
+{
+    TMarkupNames names;
+    std::vector<std::u16string> bookmarks;
+    doc.Bookmarks().CopyToList(bookmarks);
+    for (const std::u16string& name : bookmarks)
+        names[doc.Bookmarks().Find(name)] = "bookmark " + Utf16ToUtf8(name);
+    for (int i = 0; i < doc.Comments().Count(); ++i)
+        names[doc.Comments().GetItems(i)] = "comment " + std::to_string(i);
+    for (int i = 0; i < doc.Permissions().Count(); ++i)
+        names[doc.Permissions().GetItems(i)] = "permission " + Utf16ToUtf8(doc.Permissions().GetItems(i)->Id);
+    return names;
+}
+
+void StoredPara(const TVYXLogPara& p, std::string& out, int depth, const TMarkupNames& names)
+{
+    const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+    out += indent + "P " + StoredProps(&p.PAPX());
+    if (p.SEP())
+        out += " section=" + std::to_string(p.SEP()->_GetPageWidth());
+    out += "\n";
+    for (int i = 0; i < p.Count(); ++i) {
+        const TVYXCharRun* run = p.GetItems(i);
+        out += indent + "  " + std::to_string(run->Type_()) + " [" + Utf16ToUtf8(run->GetPlainText()) + "] " +
+               StoredProps(run->CHPX());
+        if (const TVYXRevisionData* rev = run->Revision())
+            out += " rev=" + std::to_string(rev->RevType) + "/" + Utf16ToUtf8(rev->Author) + "/" +
+                   std::to_string(rev->Id);
+        if (const auto* linked = dynamic_cast<const TVYXCharRunLinked*>(run)) {
+            const auto name = names.find(linked->Field());
+            out += " <" + (name == names.end() ? std::string("?") : name->second) + " " +
+                   std::to_string(linked->Position()) + ">";
+        }
+        out += "\n";
+    }
+}
+
+void StoredList(const TVYXLogParas& list, std::string& out, int depth, const TMarkupNames& names)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        const TVYXLogParaItem* item = list.GetItems(i);
+        if (item->IsPara()) {
+            StoredPara(*static_cast<const TVYXLogPara*>(item), out, depth, names);
+            continue;
+        }
+        const auto* table = static_cast<const TVYXTable*>(item);
+        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + "T " + StoredProps(&table->TAPX()) + "\n";
+        for (int r = 0; r < table->Count(); ++r)
+            for (int c = 0; c < table->GetRows(r)->Count(); ++c) {
+                out += std::string(static_cast<std::size_t>(depth) * 2 + 1, ' ') + "cell " + std::to_string(r) +
+                       "," + std::to_string(c) + "\n";
+                StoredList(table->GetRows(r)->GetCells(c)->Paras(), out, depth + 1, names);
+            }
+    }
+}
+
+}  // namespace
+
+std::string VYXDumpStoredState(TVYXLogDocument& doc)
+{
+    const TMarkupNames names = MarkupNames(doc);
+    std::string out;
+    StoredList(doc.Paras(), out, 0, names);
+    std::vector<std::u16string> bookmarks;
+    doc.Bookmarks().CopyToList(bookmarks);
+    for (const std::u16string& name : bookmarks)
+        out += "bookmark " + Utf16ToUtf8(name) + " [" + Utf16ToUtf8(doc.Bookmarks().Find(name)->GetPlainText()) +
+               "]\n";
+    for (int i = 0; i < doc.Comments().Count(); ++i)
+        out += "comment " + std::to_string(i) + " [" + Utf16ToUtf8(doc.Comments().GetItems(i)->GetPlainText()) + "]\n";
+    for (int i = 0; i < doc.Permissions().Count(); ++i)
+        out += "permission " + std::to_string(i) + " [" +
+               Utf16ToUtf8(doc.Permissions().GetItems(i)->GetPlainText()) + "]\n";
+    return out;
 }

@@ -25,8 +25,26 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class TVYXLogParas;
+class TVYXLogDocument;
 
 // The dump of `paras` and everything nested in it; `indent` levels of leading blanks.
 std::string VYXDumpParas(const TVYXLogParas& paras, int indent = 0);
+
+// The stored state of a whole document, for comparing it before and after edits (undo,
+// round trips), where a list that names a default value must still show:
+//
+//   P 12=1;40=Heading1;           a paragraph and its own property list ("-": none)
+//     0 [Hello] 1=1;              a run: kind, plain text, own list, tracked change,
+//     7 [] - <bookmark Intro 1>   the markup a boundary belongs to and its place
+//   T ...  / cell 0,1             a table's own list, then every cell's paragraphs
+//   bookmark Intro [Hello]        every bookmark, comment and permission with its text
+//
+// Nothing is resolved here, unlike VYXDumpParas.
+std::string VYXDumpStoredState(TVYXLogDocument& doc);
+
+// `text` as UTF-8 in double quotes with quotes, backslashes and control characters escaped:
+// "\x1F" style (and "\r") for the text dumps, "\u001f" style for JSON.
+std::string VYXDumpQuote(std::u16string_view text, bool json = false);

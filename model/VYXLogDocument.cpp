@@ -11,6 +11,7 @@
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
@@ -79,18 +80,18 @@ void TVYXLogDocument::CreateOwnTables(const TVYXPaperSizeHook& paperSize)
 
     FRootData = std::make_unique<TVYXRootData>();
     TVYXRootData& root = *FRootData;
-    root.DOP = FDOP.get();
-    root.MasterSEP = FSEP.get();
-    root.MasterTAP = &FStyles->MasterTAP();
-    root.MasterPAP = &FStyles->MasterPAP();
-    root.MasterCHP = &FStyles->MasterCHP();
-    root.Errors = FErrors;
-    root.Hyperlinks = FHyperlinks.get();
-    root.Numberings = FNumberings.get();
-    root.Bookmarks = FBookmarks.get();
-    root.Styles = FStyles.get();
-    root.Pictures = FPictures.get();
-    root.ShapeTypes = FShapeTypes.get();
+    root.FDOP = FDOP.get();
+    root.FMasterSEP = FSEP.get();
+    root.FMasterTAP = &FStyles->MasterTAP();
+    root.FMasterPAP = &FStyles->MasterPAP();
+    root.FMasterCHP = &FStyles->MasterCHP();
+    root.FErrors = FErrors;
+    root.FHyperlinks = FHyperlinks.get();
+    root.FNumberings = FNumberings.get();
+    root.FBookmarks = FBookmarks.get();
+    root.FStyles = FStyles.get();
+    root.FPictures = FPictures.get();
+    root.FShapeTypes = FShapeTypes.get();
     root.DeleteCREvent = [this](TVYXCharRun& run) { DeleteCharRun(run); };
     root.CreateTemps();
 
@@ -112,30 +113,30 @@ void TVYXLogDocument::CreateBody()
 
 // ---- Tables ---------------------------------------------------------------------
 
-TVYXHyperlinks& TVYXLogDocument::Hyperlinks() const { return *FRootRef->Hyperlinks; }
-TVYXNumberings& TVYXLogDocument::Numberings() const { return *FRootRef->Numberings; }
-TVYXStyles& TVYXLogDocument::Styles() const { return *FRootRef->Styles; }
-TVYXBookmarks& TVYXLogDocument::Bookmarks() const { return *FRootRef->Bookmarks; }
+TVYXHyperlinks& TVYXLogDocument::Hyperlinks() const { return *FRootRef->Hyperlinks(); }
+TVYXNumberings& TVYXLogDocument::Numberings() const { return *FRootRef->Numberings(); }
+TVYXStyles& TVYXLogDocument::Styles() const { return *FRootRef->Styles(); }
+TVYXBookmarks& TVYXLogDocument::Bookmarks() const { return *FRootRef->Bookmarks(); }
 TVYXPermissions& TVYXLogDocument::Permissions() const
 {
     return FParent ? FParent->Permissions() : *FPermissions;
 }
 TVYXComments& TVYXLogDocument::Comments() const { return FParent ? FParent->Comments() : *FComments; }
-TVYXPictures& TVYXLogDocument::Pictures() const { return *FRootRef->Pictures; }
-TVYXShapeTypes& TVYXLogDocument::ShapeTypes() const { return *FRootRef->ShapeTypes; }
+TVYXPictures& TVYXLogDocument::Pictures() const { return *FRootRef->Pictures(); }
+TVYXShapeTypes& TVYXLogDocument::ShapeTypes() const { return *FRootRef->ShapeTypes(); }
 TVYXErrorManager* TVYXLogDocument::Errors() const { return FErrors; }
-TVYXCHP& TVYXLogDocument::GetMasterCHP() const { return *FRootRef->MasterCHP; }
-TVYXPAP& TVYXLogDocument::GetMasterPAP() const { return *FRootRef->MasterPAP; }
+TVYXCHP& TVYXLogDocument::GetMasterCHP() const { return *FRootRef->MasterCHP(); }
+TVYXPAP& TVYXLogDocument::GetMasterPAP() const { return *FRootRef->MasterPAP(); }
 TVYXCHPX& TVYXLogDocument::GetTempCHPX() const { return *FRootRef->TempCHPX(); }
 TVYXPAPX& TVYXLogDocument::GetTempPAPX() const { return *FRootRef->TempPAPX(); }
 
 void TVYXLogDocument::SetPPI(double x, double y)
 {
-    FRootRef->PPIX = x;
-    FRootRef->PPIY = y;
+    FRootRef->FPPIX = x;
+    FRootRef->FPPIY = y;
 }
 
-void TVYXLogDocument::SetInheritCHPX(bool on) { FRootRef->InheritCHPX = on; }
+void TVYXLogDocument::SetInheritCHPX(bool on) { FRootRef->FInheritCHPX = on; }
 
 std::unique_ptr<TVYXLogParas> TVYXLogDocument::CreateParas() const
 {
@@ -167,8 +168,8 @@ void TVYXLogDocument::Clear()
     // The picture and shape stores have no emptying of their own; fresh ones do.
     FPictures = std::make_unique<TVYXPictures>();
     FShapeTypes = std::make_unique<TVYXShapeTypes>();
-    FRootData->Pictures = FPictures.get();
-    FRootData->ShapeTypes = FShapeTypes.get();
+    FRootData->FPictures = FPictures.get();
+    FRootData->FShapeTypes = FShapeTypes.get();
     FDOP->Clear();
     SetDirty(true);
 }

@@ -12,6 +12,7 @@
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "model/VYXWildcards.h"
 
@@ -44,7 +45,7 @@ TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
 TVYXLogPara::TVYXLogPara(TVYXLogParas* paras) : TVYXLogParaItem(paras)
 {
     TVYXRootData* root = Root();
-    FPAPX = std::make_unique<TVYXPAPX>(root ? root->MasterPAP : nullptr);
+    FPAPX = std::make_unique<TVYXPAPX>(root ? root->MasterPAP() : nullptr);
     FCharRuns = std::make_unique<TVYXCharRuns>(root);
     WireRuns();
     if (Paras() && Paras()->DirtyParaEvent)
@@ -430,11 +431,31 @@ TVYXCharRunBreak* TVYXLogPara::AppendBreak(TVYXCharRunBreakType type)
 TVYXCharRunHyperlink* TVYXLogPara::AppendHyperlink(TVYXHyperlink* link, std::u16string_view text)
 {
     TVYXCharRunHyperlink* run = FCharRuns->AddHyperlink(link, text);
-    if (TVYXRootData* root = Root(); root && root->Styles)
-        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink")))
+    if (TVYXRootData* root = Root(); root && root->Styles())
+        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink")))
             run->AddCHPX()->SetStyle(style);
     MakeDirty();
     return run;
+}
+
+int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
+{
+    TVYXCharRuns& runs = *FCharRuns;
+    // The end needs no split (it would leave an empty run behind the last one).
+    if (pos >= EndOfParaPos())
+        return runs.Count();
+    if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos() && run->IsNotAtom())
+        runs.SplitAndInsert(*run, pos);
+    // The first run starting at or after `pos` (start positions never decrease).
+    int lo = 0, hi = runs.Count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (runs.Items(mid)->StartPos() < pos)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
 }
 
 int TVYXLogPara::InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx)
@@ -450,8 +471,8 @@ TVYXCharRunHyperlink* TVYXLogPara::InsertHyperlink(std::int32_t pos, TVYXHyperli
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
     TVYXCharRunHyperlink* run = FCharRuns->InsertHyperlink(index, link, text, chpx);
-    if (TVYXRootData* root = Root(); root && root->Styles)
-        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink")))
+    if (TVYXRootData* root = Root(); root && root->Styles())
+        if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink")))
             (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
     return run;
 }
@@ -533,7 +554,7 @@ void TVYXLogPara::SetupParaData(TVYXParaData& paraData) const
     const TVYXTableCell* cell = Cell();
     const TVYXTable* table = cell ? cell->Table() : nullptr;
     static const TVYXPAP defaults;
-    paraData.Resolve(root && root->MasterPAP ? *root->MasterPAP : defaults, FPAPX.get(), cell != nullptr,
+    paraData.Resolve(root && root->MasterPAP() ? *root->MasterPAP() : defaults, FPAPX.get(), cell != nullptr,
                      table ? table->TAPX().GetStyle() : nullptr);
 }
 
@@ -572,7 +593,7 @@ void TVYXLogPara::SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun)
 {
     if (!chpx)
         return;
-    TVYXCHP* chp = Root() ? Root()->MasterCHP : nullptr;
+    TVYXCHP* chp = Root() ? Root()->MasterCHP() : nullptr;
     for (int i = std::max(firstRun, 0); i <= lastRun && i < Count(); ++i)
         MergeInto(*FCharRuns->Items(i), *chpx, chp);
     MakeDirty();
@@ -582,7 +603,7 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
 {
     if (!chpx)
         return;
-    TVYXCHP* chp = Root() ? Root()->MasterCHP : nullptr;
+    TVYXCHP* chp = Root() ? Root()->MasterCHP() : nullptr;
     if (from == to) {
         // An empty range prepares the format of the next typed text.
         TVYXCharRun* at = MakeInsertionPoint(from, true);
@@ -641,7 +662,7 @@ void TVYXLogPara::FormatWord(const TVYXCHPX* chpx, std::int32_t pos)
 bool TVYXLogPara::UseStyle(std::u16string_view styleId)
 {
     TVYXRootData* root = Root();
-    auto* style = root && root->Styles ? dynamic_cast<TVYXParaStyle*>(root->Styles->Find(styleId)) : nullptr;
+    auto* style = root && root->Styles() ? dynamic_cast<TVYXParaStyle*>(root->Styles()->Find(styleId)) : nullptr;
     if (!style)
         return false;
     FPAPX->SetStyle(style);
@@ -656,9 +677,9 @@ TVYXCHPX* TVYXLogPara::LastCHPX() const { return CRLast() ? CRLast()->CHPX() : n
 TVYXNumbering* TVYXLogPara::BeginBullet()
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Numberings)
+    if (!root || !root->Numberings())
         return nullptr;
-    TVYXNumbering* level = root->Numberings->AddNewBullet(VYXBulletListStyleText[ablsDefault]);
+    TVYXNumbering* level = root->Numberings()->AddNewBullet(VYXBulletListStyleText[ablsDefault]);
     FPAPX->SetNumbering(level);
     UseStyle(u"ListParagraph");
     MakeDirty();
@@ -668,9 +689,9 @@ TVYXNumbering* TVYXLogPara::BeginBullet()
 TVYXNumbering* TVYXLogPara::BeginNumbering(TVYXNumberingStyleType style)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Numberings)
+    if (!root || !root->Numberings())
         return nullptr;
-    TVYXNumbering* level = root->Numberings->AddNewNumbering(style);
+    TVYXNumbering* level = root->Numberings()->AddNewNumbering(style);
     FPAPX->SetNumbering(level);
     UseStyle(u"ListParagraph");
     MakeDirty();
@@ -680,9 +701,9 @@ TVYXNumbering* TVYXLogPara::BeginNumbering(TVYXNumberingStyleType style)
 TVYXNumbering* TVYXLogPara::BeginMultilevel(TVYXMultilevelListStyle style)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Numberings)
+    if (!root || !root->Numberings())
         return nullptr;
-    TVYXNumbering* level = root->Numberings->AddNewMultilevel(style);
+    TVYXNumbering* level = root->Numberings()->AddNewMultilevel(style);
     FPAPX->SetNumbering(level);
     UseStyle(u"ListParagraph");
     MakeDirty();
@@ -692,10 +713,10 @@ TVYXNumbering* TVYXLogPara::BeginMultilevel(TVYXMultilevelListStyle style)
 void TVYXLogPara::MakeNumbering(std::int32_t level)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Numberings)
+    if (!root || !root->Numberings())
         return;
     TVYXNumbering* current = FPAPX->GetNumbering();
-    TVYXNumbering* target = current ? current->NumList()->GetItems(level) : root->Numberings->AddOrGet(level);
+    TVYXNumbering* target = current ? current->NumList()->GetItems(level) : root->Numberings()->AddOrGet(level);
     if (!target)
         return;
     FPAPX->SetNumbering(target);
@@ -806,7 +827,7 @@ TVYXSEP* TVYXLogPara::AddSEP()
 {
     if (!FSEP) {
         TVYXRootData* root = Root();
-        FSEP = std::make_unique<TVYXSEP>(root ? root->MasterSEP : nullptr, root ? root->DOP : nullptr);
+        FSEP = std::make_unique<TVYXSEP>(root ? root->MasterSEP() : nullptr, root ? root->DOP() : nullptr);
     }
     return FSEP.get();
 }
@@ -902,7 +923,7 @@ void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
 {
     TVYXRootData* root = Root();
     TVYXRootData* sourceRoot = source.Root();
-    FPAPX->Assign(source.PAPX(), sourceRoot ? sourceRoot->Styles : nullptr, root ? root->Styles : nullptr);
+    FPAPX->Assign(source.PAPX(), sourceRoot ? sourceRoot->Styles() : nullptr, root ? root->Styles() : nullptr);
     if (source.SEP()) {
         AddSEP()->Assign(*source.SEP());
     }
@@ -971,8 +992,8 @@ TVYXTabStops* TVYXLogPara::GetTabs() const
 const TVYXTabStop* TVYXLogPara::MapTab(double& pos, bool first, double x) const
 {
     const TVYXRootData* root = Root();
-    const double ppx = (root && root->PPIX > 0 ? root->PPIX : 96.0) / 72.0;
-    const TVYXDOP* dop = root ? root->DOP : nullptr;
+    const double ppx = (root && root->PPIX() > 0 ? root->PPIX() : 96.0) / 72.0;
+    const TVYXDOP* dop = root ? root->DOP() : nullptr;
     const double left = FPAPX->GetStyledIndentLeft();
     TVYXTabStop& scratch = Paras()->TempTab;
     const TVYXTabStops* own = FPAPX->GetTabStops();
@@ -1022,8 +1043,8 @@ TVYXGraphicObjList& TVYXLogPara::AddGraphics()
 {
     if (!FGraphics) {
         TVYXRootData* root = Root();
-        FGraphics = std::make_unique<TVYXGraphicObjList>(root ? root->Pictures : nullptr,
-                                                         root ? root->ShapeTypes : nullptr);
+        FGraphics = std::make_unique<TVYXGraphicObjList>(root ? root->Pictures() : nullptr,
+                                                         root ? root->ShapeTypes() : nullptr);
     }
     return *FGraphics;
 }
@@ -1052,10 +1073,10 @@ std::unique_ptr<TVYXGraphicRotate> TVYXLogPara::CreateTextBox(double width, doub
 {
     TVYXRootData* root = Root();
     TVYXShapeType* type = nullptr;
-    if (root && root->ShapeTypes) {
-        type = root->ShapeTypes->Find("rect");
+    if (root && root->ShapeTypes()) {
+        type = root->ShapeTypes()->Find("rect");
         if (!type)
-            type = root->ShapeTypes->Add("rect");  // nullptr without the preset definitions
+            type = root->ShapeTypes()->Add("rect");  // nullptr without the preset definitions
     }
     std::unique_ptr<TVYXGraphicRotate> box;
     if (type)

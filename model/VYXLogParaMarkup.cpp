@@ -6,35 +6,16 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXFields.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 
 // ---- Bookmarks ---------------------------------------------------------------
-
-int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
-{
-    TVYXCharRuns& runs = *FCharRuns;
-    // The end needs no split (it would leave an empty run behind the last one).
-    if (pos >= EndOfParaPos())
-        return runs.Count();
-    if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos() && run->IsNotAtom())
-        runs.SplitAndInsert(*run, pos);
-    // The first run starting at or after `pos` (start positions never decrease).
-    int lo = 0, hi = runs.Count();
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (runs.Items(mid)->StartPos() < pos)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
-}
 
 TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t from, std::int32_t to,
                                           TVYXLogPara* lastPara)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+    if (!root || !root->Bookmarks() || root->Bookmarks()->Find(name))
         return nullptr;
     if (!lastPara)
         lastPara = this;
@@ -43,7 +24,7 @@ TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t
     lastPara->RunBoundaryAt(to);
     const int first = RunBoundaryAt(from);
     const int lastIndex = lastPara->RunBoundaryAt(to);  // again: the split for `from` may shift it
-    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    TVYXBookmark* mark = root->Bookmarks()->Add(name);
     auto range = VYXInsertLinkedRange(mark, acrltBookmark, *FCharRuns, first, lastPara->CharRuns(), lastIndex);
     range->FirstPara = this;
     range->LastPara = lastPara;
@@ -58,9 +39,9 @@ TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t
 TVYXBookmark* TVYXLogPara::AppendBookmark(std::u16string_view name)
 {
     TVYXRootData* root = Root();
-    if (!root || !root->Bookmarks || root->Bookmarks->Find(name))
+    if (!root || !root->Bookmarks() || root->Bookmarks()->Find(name))
         return nullptr;
-    TVYXBookmark* mark = root->Bookmarks->Add(name);
+    TVYXBookmark* mark = root->Bookmarks()->Add(name);
     OpenRange(*mark, acrltBookmark);
     return mark;
 }
@@ -231,8 +212,8 @@ int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int3
     const int first = RunBoundaryAt(from);
     const int end = RunBoundaryAt(to);  // again: the split for `from` may shift it
     TVYXCharStyle* style = nullptr;
-    if (TVYXRootData* root = Root(); root && root->Styles)
-        style = dynamic_cast<TVYXCharStyle*>(root->Styles->Find(u"Hyperlink"));
+    if (TVYXRootData* root = Root(); root && root->Styles())
+        style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink"));
     std::vector<TVYXCharRunHyperlink*> made;
     for (int i = first; i < end; ++i)
         if (FCharRuns->Items(i)->Type_() == acrtText) {

@@ -10,6 +10,7 @@
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
@@ -17,24 +18,7 @@
 
 bool VYXProtectionEnforced(const TVYXRootData* root)
 {
-    return root && root->DOP && root->DOP->Protection.Enforcement;
-}
-
-void VYXForEachParaPart(const TVYXLogPos& first, const TVYXLogPos& last,
-                        const std::function<void(TVYXLogPara& para, std::int32_t from, std::int32_t to)>& part)
-{
-    for (TVYXLogPara* p = first.Para; p; p = p->Next()) {
-        const std::int32_t from = p == first.Para ? first.CharPos : 1;
-        const std::int32_t to = p == last.Para ? last.CharPos : p->EndOfParaPos();
-        part(*p, from, to);
-        if (p == last.Para)
-            break;
-    }
-}
-
-bool VYXOrderedRange(const TVYXLogPos& first, const TVYXLogPos& last)
-{
-    return first.Para && last.Para && first.Compare(last) >= 0;
+    return root && root->DOP() && root->DOP()->Protection.Enforcement;
 }
 
 // ---- Root navigation ---------------------------------------------------------
@@ -129,22 +113,6 @@ TVYXLogPara* TVYXLogParas::Prev(const TVYXLogParaItem& item) const
     return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastRowCell0LastPara();
 }
 
-TVYXLogPos& TVYXLogParas::GetFirstPos()
-{
-    if (!FFirstPos)
-        FFirstPos = std::make_unique<TVYXLogPos>();
-    FFirstPos->Assign(_FirstPara(), 1);
-    return *FFirstPos;
-}
-
-TVYXLogPos& TVYXLogParas::GetLastPos()
-{
-    if (!FLastPos)
-        FLastPos = std::make_unique<TVYXLogPos>();
-    FLastPos->AssignEnd(_LastPara());
-    return *FLastPos;
-}
-
 int TVYXLogParas::Level() const
 {
     int level = 0;
@@ -163,10 +131,10 @@ TVYXLogParas* TVYXLogParas::RootParas()
     return paras;
 }
 
-TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager() ? RootManager()->MasterPAP : nullptr; }
-TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager() ? RootManager()->DOP : nullptr; }
-double TVYXLogParas::GetPPIX() const { return RootManager() && RootManager()->PPIX > 0 ? RootManager()->PPIX : 96; }
-double TVYXLogParas::GetPPIY() const { return RootManager() && RootManager()->PPIY > 0 ? RootManager()->PPIY : 96; }
+TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager() ? RootManager()->MasterPAP() : nullptr; }
+TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager() ? RootManager()->DOP() : nullptr; }
+double TVYXLogParas::GetPPIX() const { return RootManager() && RootManager()->PPIX() > 0 ? RootManager()->PPIX() : 96; }
+double TVYXLogParas::GetPPIY() const { return RootManager() && RootManager()->PPIY() > 0 ? RootManager()->PPIY() : 96; }
 
 std::int32_t TVYXLogParas::TextLength() const
 {
@@ -211,14 +179,14 @@ std::unique_ptr<TVYXLogPara> TVYXLogParas::CreatePara(int index)
     auto para = std::make_unique<TVYXLogPara>(this);
     TVYXLogPara* pred = ParaAtIndex(index - 1);
     const TVYXPAP* master = GetMasterPAP();
-    TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
+    TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
     if (pred && master && master->InheritPAPX) {
         para->PAPX().Assign(pred->PAPX(), styles, styles);
         // Borders, shading and revision marks stay with their paragraph; tab stops are copied.
         para->PAPX().Remove(vypiRevision);
     }
-    if (AutoNumbering != anstNone && RootManager() && RootManager()->Numberings)
-        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager()->Numberings, styles,
+    if (AutoNumbering != anstNone && RootManager() && RootManager()->Numberings())
+        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager()->Numberings(), styles,
                                AutoNumbering);
     if (const TVYXPAPX* temp = RootManager() ? RootManager()->TempPAPX() : nullptr; temp && temp->Count() > 0)
         para->PAPX().Assign(*temp, styles, styles);
@@ -269,7 +237,7 @@ TVYXLogPara* TVYXLogParas::AppendPara() { return Insert(-1); }
 TVYXLogPara* TVYXLogParas::AppendPara(const TVYXPAPX& papx)
 {
     TVYXLogPara* para = Insert(-1);
-    TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
+    TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
     para->PAPX().Assign(papx, styles, styles);
     return para;
 }
@@ -301,21 +269,11 @@ TVYXTable* TVYXLogParas::AddTable(int cols, int rows)
     if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
         return nullptr;
     TVYXTable* table = AddTable();
-    if (RootManager() && RootManager()->Styles)
-        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles->Find(u"TableGrid")))
+    if (RootManager() && RootManager()->Styles())
+        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles()->Find(u"TableGrid")))
             table->TAPX().SetStyle(style);
     table->AddRows(cols, rows);
     return table;
-}
-
-TVYXTable* TVYXLogParas::InsertTableAtPos(TVYXLogPos& pos, int cols, int rows)
-{
-    if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows || !pos.Para)
-        return nullptr;
-    TVYXTable model(this);
-    model.ParentWidth = [this]() { return Cell() ? Cell()->CalculatedWidth() : (WidthEvent ? WidthEvent() : 0.0); };
-    model.AddRows(cols, rows);
-    return Insert(pos, model);
 }
 
 TVYXLogPara* TVYXLogParas::AddBullet(TVYXNumberings& numberings, const TVYXPAPX* papx, std::int32_t level)
@@ -383,8 +341,6 @@ void TVYXLogParas::SetFileText(std::u16string_view text)
 
 // ---- Structure ----
 
-TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPos& pos) { return pos.Para ? SplitAtPos(*pos.Para, pos.CharPos) : nullptr; }
-
 TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
 {
     if (VYXProtectionEnforced(RootManager())) {
@@ -399,7 +355,7 @@ TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
         // Enter at the start keeps the paragraph's format on the new empty line above it.
         TVYXLogPara* created = Insert(index);
         if (const TVYXPAP* master = GetMasterPAP(); master && master->InheritPAPX) {
-            TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
+            TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
             created->PAPX().Assign(para.PAPX(), styles, styles);
             created->PAPX().Remove(vypiRevision);
         }
@@ -475,136 +431,6 @@ std::unique_ptr<TVYXLogParaItem> TVYXLogParas::Extract(int index)
     if (ParaChangeEvent)
         ParaChangeEvent(*this);
     return item;
-}
-
-void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
-{
-    if (!first.Para || !last.Para)
-        return;
-    if (first.Para->Paras() != this || last.Para->Paras() != this) {
-        DeleteAcross(first, last, revision);
-        return;
-    }
-    if (first.Para == last.Para) {
-        if (first.CharPos == last.CharPos)
-            return;
-        first.Para->DeleteText(first.CharPos, last.CharPos, revision);
-        if (first.Para->Count() == 0)
-            first.Para->CharRuns().Add();
-        return;
-    }
-    TVYXLogPara* fp = first.Para;
-    TVYXLogPara* lp = last.Para;
-    if (fp->Index() > lp->Index())
-        return;
-    bool join = revision == nullptr;
-    for (int i = lp->Index() - 1; i > fp->Index(); --i) {
-        if (!revision)
-            Delete(i);
-        else if (TVYXLogPara* p = ParaAtIndex(i))
-            for (int r = 0; r < p->Count(); ++r)
-                p->GetItems(r)->AddRevision(revision->CloneData());
-    }
-    const bool atEnd = first.CharPos >= fp->EndOfParaPos() && !fp->Empty();
-    if (!atEnd) {
-        if (fp->Empty() && !revision)
-            fp->ClearText();
-        else
-            fp->DeleteText(first.CharPos, fp->EndOfParaPos(), revision);
-        if (fp->Count() == 0) {
-            Delete(fp->Index());
-            fp = nullptr;
-            first.Para = nullptr;
-            join = false;
-        }
-    }
-    if (last.CharPos > 1) {
-        lp->DeleteText(1, last.CharPos, revision);
-        if (lp->Count() == 0) {
-            lp->CharRuns().Add();
-            join = false;
-        }
-    }
-    if (!first.Para) {
-        first.Assign(lp, 1);
-        join = false;
-    }
-    if (join && fp) {
-        MergeNext(fp->Index());
-        last.Assign(first);
-    } else if (!revision)
-        last.Assign(lp, 1);
-    if (Count() == 0) {
-        TVYXLogPara* p = AppendPara();
-        first.Assign(p, 1);
-        last.Assign(p, 1);
-    }
-}
-
-void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
-{
-    if (source.Count() == 0 || !pos.Para || pos.Para->Paras() != this)
-        return;
-    const TVYXLogParaItem* lastItem = source.Last();
-    const bool lastInline = lastItem->IsPara() && !static_cast<const TVYXLogPara*>(lastItem)->Pilcrow;
-    const int whole = lastInline ? source.Count() - 1 : source.Count();
-    TVYXLogPos p(pos);
-    for (int i = 0; i < whole; ++i) {
-        const TVYXLogParaItem* item = source.GetItems(i);
-        if (item->IsTable()) {
-            Insert(p, *static_cast<const TVYXTable*>(item));
-            continue;
-        }
-        const auto* src = static_cast<const TVYXLogPara*>(item);
-        if (!src->Pilcrow)
-            continue;
-        TVYXLogPara* target = p.Para;
-        const bool atStartWithContent = p.CharPos <= 1 && !target->Empty();
-        TVYXLogPara* returned = SplitAtPos(*target, p.CharPos);
-        TVYXLogPara* fill = nullptr;
-        if (!atStartWithContent) {
-            p.Assign(returned, 1);
-            fill = ParaAtIndex(returned->Index() - 1);
-        } else
-            fill = returned;
-        if (!fill)
-            continue;
-        fill->Assign(*src, false);
-        if (fill->Empty())
-            fill->CharRuns().Clear();
-        fill->CharRuns().Append(src->CharRuns());
-        if (fill->Count() == 0)
-            fill->CharRuns().Add();
-        fill->CombineCharRuns();
-    }
-    if (lastInline) {
-        const auto* src = static_cast<const TVYXLogPara*>(lastItem);
-        if (src->Count() > 0 && !(src->Empty())) {
-            TVYXLogPara* target = p.Para;
-            TVYXCharRun* at = target->MakeInsertionPoint(p.CharPos, false);
-            int index = at ? at->Index() : target->Count();
-            for (int r = 0; r < src->Count(); ++r)
-                target->CharRuns().Insert(index++, src->GetItems(r)->Clone());
-            target->CombineCharRuns();
-            target->MakeDirty();
-        }
-    }
-}
-
-TVYXTable* TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXTable& table)
-{
-    TVYXLogPara* para = pos.Para;
-    if (!para || para->Paras() != this)
-        return nullptr;
-    int index = para->Index();
-    if (!para->Empty() && pos.CharPos > 1) {
-        TVYXLogPara* right = SplitAtPos(*para, pos.CharPos);
-        if (right == para)
-            return nullptr;
-        index = right->Index();
-        pos.Assign(right, 1);
-    }
-    return static_cast<TVYXTable*>(InsertItem(index, table.Clone(this)));
 }
 
 void TVYXLogParas::SnatchParas(TVYXLogParas& source)
@@ -688,42 +514,6 @@ void TVYXLogParas::FormatAll(const TVYXCHPX* chpx)
         GetItems(i)->FormatAll(chpx);
 }
 
-void TVYXLogParas::FormatRange(const TVYXCHPX* chpx, const TVYXLogPos& first, const TVYXLogPos& last)
-{
-    if (!chpx || !first.Para || !last.Para)
-        return;
-    TVYXLogPara* fp = first.Para;
-    TVYXLogPara* lp = last.Para;
-    if (fp == lp) {
-        const std::int32_t endPos = fp->EndOfParaPos();
-        if (first.CharPos <= 1 && last.CharPos >= endPos && first.CharPos != last.CharPos)
-            fp->FormatAll(chpx);
-        else if (first.CharPos >= endPos && last.CharPos >= endPos && fp->Count() > 0) {
-            TVYXCHPX next(chpx->CHP());
-            next.Assign(*chpx, nullptr, nullptr);
-            if (const TVYXCHPX* lastChpx = fp->LastCHPX())
-                next.Inherit(*lastChpx);
-            TVYXCharRun* run = fp->CharRuns().Add(&next);
-            (void)run;
-            fp->MakeDirty();
-        } else
-            fp->FormatRange(chpx, first.CharPos, last.CharPos);
-        return;
-    }
-    if (fp->Paras() != this || lp->Paras() != this || fp->Index() > lp->Index())
-        return;
-    if (first.CharPos <= 1)
-        fp->FormatAll(chpx);
-    else
-        fp->FormatRange(chpx, first.CharPos, fp->EndOfParaPos());
-    for (int i = fp->Index() + 1; i < lp->Index(); ++i)
-        GetItems(i)->FormatAll(chpx);
-    if (last.CharPos >= lp->EndOfParaPos())
-        lp->FormatAll(chpx);
-    else if (last.CharPos > 1)
-        lp->FormatRange(chpx, 1, last.CharPos);
-}
-
 void TVYXLogParas::ApplyParaFormat(const TVYXPAPX& papx, const TVYXLogPara& firstPara, const TVYXLogPara& lastPara)
 {
     if (firstPara.Paras() != this || lastPara.Paras() != this)
@@ -741,21 +531,6 @@ void TVYXLogParas::ApplyPreviousStyle(TVYXPAPX& papx, const TVYXPAPX& prevPapx)
     if (!prevStyle || !prevStyle->Next || prevStyle->Next->Type_() != astPara)
         return;
     papx.SetStyle(static_cast<TVYXParaStyle*>(prevStyle->Next));
-}
-
-void TVYXLogParas::ToggleFormat(TVYXChpId id, const TVYXLogPos& first, const TVYXLogPos& last)
-{
-    if (!first.Para)
-        return;
-    const TVYXCHPX* at = first.Para->CHPXAtPos(first.CharPos);
-    TVYXCHPX chpx(RootManager() ? RootManager()->MasterCHP : nullptr);
-    if (id == vyciUnderline)
-        chpx.SetUnderline(!at || at->GetUnderline() == vycuNone ? vycuSingle : vycuNone);
-    else if (chpx.IsBoolean(id))
-        chpx.SetAsBoolean(id, !at || !at->GetAsBoolean(id));
-    else
-        return;
-    FormatRange(&chpx, first, last);
 }
 
 void TVYXLogParas::CombineCharRuns()
@@ -861,22 +636,6 @@ bool TVYXCharRunIterator::Step(bool forward)
     return false;
 }
 
-TVYXCharRunBreak* TVYXLogParas::InsertPageBreak(TVYXLogPos& pos)
-{
-    if (!pos.Para || pos.Para->Paras() != this)
-        return nullptr;
-    TVYXLogPara* target = pos.Para;
-    if (pos.CharPos > 1) {
-        TVYXLogPara* created = SplitAtPos(pos);
-        if (!created || created == pos.Para)
-            return nullptr;
-        target = created;
-    }
-    TVYXCharRunBreak* brk = target->InsertBreak(1, acrbtPageBreak);
-    pos.Assign(target, 1);
-    return brk;
-}
-
 double TVYXLogParas::SpaceBefore() const
 {
     const TVYXLogParaItem* item = First();
@@ -958,15 +717,6 @@ double TVYXLogParas::PaginatedPixWidth() const
 {
     const double points = Cell() ? Cell()->CalculatedWidth() : WidthEvent ? WidthEvent() : 0;
     return points > 0 ? points * GetPPIX() / 72.0 : PixWidth();
-}
-
-void TVYXLogParas::ApplyRevision(const TVYXRevisionData& revision, const TVYXLogPos& first, const TVYXLogPos& last)
-{
-    if (!VYXOrderedRange(first, last))
-        return;
-    VYXForEachParaPart(first, last, [&revision](TVYXLogPara& para, std::int32_t from, std::int32_t to) {
-        para.ApplyRevision(revision, from, to);
-    });
 }
 
 void TVYXLogParas::ClearSelectedTables()

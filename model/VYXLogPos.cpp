@@ -9,6 +9,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXRevision.h"
+#include "model/VYXRootData.h"
 #include "platform/VYXException.h"
 
 // ---- Setting -----------------------------------------------------------------
@@ -712,7 +713,7 @@ namespace {
 TVYXNumberings* NumberingsOf(const std::vector<TVYXLogPara*>& paras)
 {
     const TVYXLogParas* list = paras.empty() ? nullptr : paras.front()->Paras();
-    return list && list->RootManager() ? list->RootManager()->Numberings : nullptr;
+    return list && list->RootManager() ? list->RootManager()->Numberings() : nullptr;
 }
 }  // namespace
 
@@ -923,7 +924,7 @@ TVYXHyperlink* TVYXLogSelection::MakeHyperlink(std::u16string_view address, bool
     if (!Valid() || !SamePara() || First.CharPos == Last.CharPos)
         return nullptr;
     TVYXRootData* root = First.Para->Paras() ? First.Para->Paras()->RootManager() : nullptr;
-    if (!root || !root->Hyperlinks)
+    if (!root || !root->Hyperlinks())
         return nullptr;
     bool hasText = false;
     for (std::int32_t pos = First.CharPos; pos < Last.CharPos && !hasText; ++pos) {
@@ -932,8 +933,8 @@ TVYXHyperlink* TVYXLogSelection::MakeHyperlink(std::u16string_view address, bool
     }
     if (!hasText)
         return nullptr;
-    TVYXHyperlink* link = toBookmark ? root->Hyperlinks->AddUniqueBookmark(address)
-                                     : root->Hyperlinks->Add(address, ahtURL);
+    TVYXHyperlink* link = toBookmark ? root->Hyperlinks()->AddUniqueBookmark(address)
+                                     : root->Hyperlinks()->Add(address, ahtURL);
     First.Para->MakeHyperlink(link, First.CharPos, Last.CharPos);
     return link;
 }

@@ -7,6 +7,7 @@
 
 #include "model/VYXDocData.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
@@ -428,7 +429,7 @@ void TVYXTableRow::MakeDirty()
 TVYXTable::TVYXTable(TVYXLogParas* paras) : TVYXLogParaItem(paras)
 {
     TVYXRootData* root = paras ? paras->RootManager() : nullptr;
-    FTAPX = std::make_unique<TVYXTAPX>(root ? root->MasterTAP : nullptr);
+    FTAPX = std::make_unique<TVYXTAPX>(root ? root->MasterTAP() : nullptr);
 }
 
 TVYXTable::~TVYXTable() = default;
@@ -467,9 +468,9 @@ void TVYXTable::Assign(const TVYXTable& source)
 {
     if (&source == this)
         return;
-    TVYXStyles* styles = Paras() && Paras()->RootManager() ? Paras()->RootManager()->Styles : nullptr;
+    TVYXStyles* styles = Paras() && Paras()->RootManager() ? Paras()->RootManager()->Styles() : nullptr;
     const TVYXStyles* sourceStyles =
-        source.Paras() && source.Paras()->RootManager() ? source.Paras()->RootManager()->Styles : nullptr;
+        source.Paras() && source.Paras()->RootManager() ? source.Paras()->RootManager()->Styles() : nullptr;
     FTAPX->Assign(*source.FTAPX, sourceStyles, styles);
     Name = source.Name;
     MaxWidth = source.MaxWidth;

@@ -156,3 +156,49 @@ TEST(DocDump, CharacterFormatIsResolvedThroughStyles)
     EXPECT_NE(after.find("text \"head\" size=20\n"), std::string::npos) << after;
     EXPECT_EQ(after.find(" bold"), std::string::npos) << after;
 }
+
+// ---- The stored state and quoting ----------------------------------------------------
+
+namespace {
+
+// The undo and edit tests compare this text before and after; its shape is fixed here.
+TEST(DocDumpStored, SampleStateMatchesGolden)
+{
+    TSampleDoc doc;
+    EXPECT_TRUE(VYXMatchesGolden(VYXDumpStoredState(doc.Doc), Golden("sample-body.state")));
+}
+
+// A run whose own list names the default value is another stored state than a run
+// without a list, though both resolve alike; only the stored dump may tell them apart.
+TEST(DocDumpStored, ShowsWhatIsStoredNotWhatResolves)
+{
+    TVYXBodyTestDoc plain, explicitDefault;
+    Fresh(plain.Body, u"same");
+    Fresh(explicitDefault.Body, u"same")->CRFirst()->AddCHPX()->SetBold(false);
+    EXPECT_EQ(VYXDumpParas(plain.Body), VYXDumpParas(explicitDefault.Body));
+    EXPECT_NE(VYXDumpStoredState(plain.Doc), VYXDumpStoredState(explicitDefault.Doc));
+}
+
+// A bookmark moved by an edit shows both at its boundaries and in the text it covers.
+TEST(DocDumpStored, BookmarksShowTheTextTheyCover)
+{
+    TVYXBodyTestDoc doc;
+    TVYXLogPara* p = Fresh(doc.Body, u"abcdef");
+    ASSERT_NE(p->InsertBookmark(u"mark", 2, 4), nullptr);
+    const std::string before = VYXDumpStoredState(doc.Doc);
+    EXPECT_NE(before.find("bookmark mark [bc]"), std::string::npos) << before;
+    p->InsertText(u"X", 1);
+    const std::string after = VYXDumpStoredState(doc.Doc);
+    EXPECT_NE(after.find("bookmark mark [bc]"), std::string::npos) << after;
+    EXPECT_NE(after, before);
+}
+
+TEST(DocDumpQuote, TextAndJsonEscapes)
+{
+    const std::u16string text = u"a\"b\\c\td\ne\rf\x01g\x7Fh\u00e9";
+    EXPECT_EQ(VYXDumpQuote(text), "\"a\\\"b\\\\c\\td\\ne\\rf\\x01g\\x7Fh\xC3\xA9\"");
+    EXPECT_EQ(VYXDumpQuote(text, true), "\"a\\\"b\\\\c\\td\\ne\\u000df\\u0001g\x7Fh\xC3\xA9\"");
+    EXPECT_EQ(VYXDumpQuote(u""), "\"\"");
+}
+
+}  // namespace
