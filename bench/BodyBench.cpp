@@ -105,7 +105,7 @@ void BM_EnterAndBackspace(benchmark::State& state)
     std::mt19937 rng(11);
     for (auto _ : state) {
         TVYXLogPara* p = doc.All[rng() % doc.All.size()];
-        TVYXLogParas& list = *p->Paras;
+        TVYXLogParas& list = *p->Paras();
         const std::int32_t pos = 2 + static_cast<std::int32_t>(rng() % 20);
         list.SplitAtPos(*p, pos);
         list.MergeNext(p->Index());

@@ -85,9 +85,9 @@ void BM_TypeIntoLongParagraph(benchmark::State& state)
             const std::int32_t end = runs.EndOfParaPos();
             const auto pos = static_cast<std::int32_t>(random() % static_cast<unsigned>(end)) + 1;
             TVYXCharRun* run = runs.FindAbsolute(pos, true);
-            int index = run->Index + 1;
-            if (pos > run->StartPos && pos < run->GetEndPos())
-                index = runs.SplitAndInsert(*run, pos)->Index;
+            int index = run->Index() + 1;
+            if (pos > run->StartPos() && pos < run->GetEndPos())
+                index = runs.SplitAndInsert(*run, pos)->Index();
             TVYXCharRun* typed = runs.Insert(index);
             typed->AddCHPX()->SetSize(8 + inserts % 7);
             typed->SetRawText(u"k");

@@ -28,6 +28,7 @@
 #include <numbers>
 
 #include <cairo-ft.h>
+#include <cairo-svg.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -752,6 +753,11 @@ struct TVYXGDILinux::TImpl {
     int JustCount = 0;
     double CurX = 0, CurY = 0;
     int SaveDepth = 0;
+    // While an SVG document is open (BeginSVG) the drawing goes into it, the bitmap
+    // waits untouched, and the document's text grows in Svg.
+    bool Vector = false;
+    std::string Svg;
+    int RasterWidth = 0, RasterHeight = 0;  // the device size to return to
 
     ~TImpl()
     {
@@ -775,11 +781,22 @@ struct TVYXGDILinux::TImpl {
     {
         Release();
         Bitmap = TVYXBitmap(std::max(1, w), std::max(1, h), 0xFFFFFFFF);
-        Surface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(Bitmap.Data()),
-                                                      CAIRO_FORMAT_ARGB32, Bitmap.Width(), Bitmap.Height(),
-                                                      Bitmap.Width() * 4);
+        Attach(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(Bitmap.Data()),
+                                                   CAIRO_FORMAT_ARGB32, Bitmap.Width(), Bitmap.Height(),
+                                                   Bitmap.Width() * 4));
+    }
+    // Every drawing operation goes through Cr, whatever the surface: the bitmap and an
+    // SVG document differ only here.
+    void Attach(cairo_surface_t* surface)
+    {
+        Surface = surface;
         Cr = cairo_create(Surface);
         cairo_set_font_options(Cr, FontOptions);
+    }
+    static cairo_status_t AppendSvg(void* closure, const unsigned char* data, unsigned int length)
+    {
+        static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+        return CAIRO_STATUS_SUCCESS;
     }
 
     void Source(TVYXColor c)
@@ -1054,6 +1071,16 @@ void TVYXGDILinux::SavePNG(const std::string& fileName)
 
 void TVYXGDILinux::Clear(TVYXColor color)
 {
+    if (FImpl->Vector) {
+        cairo_t* cr = FImpl->Cr;
+        cairo_save(cr);
+        cairo_reset_clip(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        SetRGB(cr, color, 1);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        return;
+    }
     cairo_surface_flush(FImpl->Surface);
     std::fill(FImpl->Bitmap.Data(), FImpl->Bitmap.Data() + std::size_t(FImpl->Bitmap.Width()) * FImpl->Bitmap.Height(),
               0xFF000000 | color);
@@ -1134,9 +1161,60 @@ void TVYXGDILinux::DrawSelectedBitmap(const TVYXPicture& picture, const TVYXGrEd
     DrawSelected(c.X1, c.Y1, c.X2, c.Y2);
 }
 
+void TVYXGDILinux::BeginSVG(int width, int height)
+{
+    TImpl& d = *FImpl;
+    if (d.Vector)
+        throw VYXException("An SVG document is already open");
+    width = std::max(1, width);
+    height = std::max(1, height);
+    d.Release();
+    d.Svg.clear();
+    cairo_surface_t* svg = cairo_svg_surface_create_for_stream(&TImpl::AppendSvg, &d.Svg, width, height);
+    // One user unit is one device pixel, so the document shows at the bitmap's size.
+    cairo_svg_surface_set_document_unit(svg, CAIRO_SVG_UNIT_PX);
+    d.Attach(svg);
+    d.Vector = true;
+    d.RasterWidth = FWidth;
+    d.RasterHeight = FHeight;
+    FWidth = width;
+    FHeight = height;
+}
+
+std::string TVYXGDILinux::EndSVG()
+{
+    TImpl& d = *FImpl;
+    if (!d.Vector)
+        throw VYXException("No SVG document is open");
+    cairo_destroy(d.Cr);
+    d.Cr = nullptr;
+    cairo_surface_finish(d.Surface);
+    const cairo_status_t status = cairo_surface_status(d.Surface);
+    cairo_surface_destroy(d.Surface);
+    d.Surface = nullptr;
+    d.SaveDepth = 0;
+    d.Vector = false;
+    FWidth = d.RasterWidth;
+    FHeight = d.RasterHeight;
+    d.Attach(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(d.Bitmap.Data()),
+                                                 CAIRO_FORMAT_ARGB32, d.Bitmap.Width(), d.Bitmap.Height(),
+                                                 d.Bitmap.Width() * 4));
+    std::string text = std::move(d.Svg);
+    d.Svg.clear();
+    if (status != CAIRO_STATUS_SUCCESS)
+        throw VYXException("Cannot write SVG");
+    return text;
+}
+
+bool TVYXGDILinux::DrawingSVG() const
+{
+    return FImpl->Vector;
+}
+
 void TVYXGDILinux::SetSize(int width, int height)
 {
-    if (FPrinting)
+    // The SVG document keeps the size it was opened with.
+    if (FPrinting || FImpl->Vector)
         return;
     if (width == FImpl->Bitmap.Width() && height == FImpl->Bitmap.Height() && FWidth == width)
         return;

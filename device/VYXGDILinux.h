@@ -1,7 +1,8 @@
-// VYXGDILinux.h: the Linux drawing device: fonts through fontconfig, FreeType and HarfBuzz, raster drawing into a bitmap.
+// VYXGDILinux.h: the Linux drawing device: fonts through fontconfig, FreeType and HarfBuzz, drawing into a bitmap or an SVG document.
 //
 // It stands in for the Windows screen and printer devices: layout measures with it
-// and painting draws into its bitmap, which can be written as PNG. Documents that
+// and painting draws into its bitmap, which can be written as PNG, or for a while
+// into an SVG document (BeginSVG/EndSVG) through the very same drawing code. Documents that
 // ask for the common Windows families get their metric-compatible substitutes, so
 // lines break where their authors saw them break.
 #pragma once
@@ -59,6 +60,15 @@ public:
 
     // Writes the bitmap as PNG; raises "Cannot write PNG" on failure.
     void SavePNG(const std::string& fileName);
+    // Opens an SVG document `width` × `height` pixels (one user unit a pixel): until
+    // EndSVG every operation draws into it with the same code that draws the bitmap,
+    // text as glyph outlines, pictures embedded. The bitmap stays as it was; SetSize
+    // is ignored meanwhile. Raises "An SVG document is already open".
+    void BeginSVG(int width, int height);
+    // Closes the SVG document and answers its text; drawing goes back to the bitmap.
+    // Raises "No SVG document is open", or "Cannot write SVG" when Cairo failed.
+    std::string EndSVG();
+    bool DrawingSVG() const;
     // Fills the whole target (ignores clip and opacity).
     void Clear(TVYXColor color = 0xFFFFFF);
     // The face file the current font resolved to.

@@ -12,6 +12,7 @@
 #include "editing/VYXUndo.h"
 #include "layout/VYXGDIAbstract.h"
 #include "layout/VYXPaginate.h"
+#include "layout/VYXPhyNavigator.h"
 #include "layout/VYXPaintDoc.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
@@ -83,6 +84,7 @@ TVYXEditor::TVYXEditor(TVYXErrorManager* errors, TVYXGDI& gdi, TVYXSysOptions& s
 TVYXEditor::~TVYXEditor()
 {
     // The paginator keeps rows on the document's paragraphs; it goes before the document.
+    FNavigator.reset();
     FPaintDoc.reset();
     FPaginator.reset();
     if (FMainDoc)
@@ -98,6 +100,7 @@ void TVYXEditor::HookDoc(TVYXLogDocEditor& doc)
 
 void TVYXEditor::RecreatePaginator()
 {
+    ForgetColumn();
     FPaintDoc.reset();
     FPaginator = std::make_unique<TVYXPaginatorDoc>(*FGDI, *FMainDoc);
     FPaintDoc = std::make_unique<TVYXPaintDoc>(*FGDI, *FMainDoc, *FPaginator);
@@ -209,14 +212,15 @@ bool TVYXEditor::DispatchUI(TVYXCommand cmd)
     case vyccExternal: return DoExternal(cmd);
     case vyccControl: return DoControl(cmd);
     case vyccMove: {
+        // Line and page moves keep the column the first of them started from; any other
+        // move starts afresh (and End keeps the row it ends on for the caret).
         if (IsVerticalMove(cmd))
             FDoRestoreX = true;
+        else
+            ForgetColumn();
         if (doc.Selections().HasSelection())
             FMainDoc->SetRepaint(true);
-        const bool done = doc.Command(cmd);
-        if (!IsVerticalMove(cmd))
-            FRestoreX = -1;  // the next line move starts from where the caret stands now
-        return done;
+        return doc.Command(cmd);
     }
     case vyccFormat: {
         const bool done = doc.Command(cmd);
@@ -234,9 +238,9 @@ bool TVYXEditor::DispatchUI(TVYXCommand cmd)
     case vyccSelect: {
         if (IsVerticalMove(cmd))
             FDoRestoreX = true;
+        else
+            ForgetColumn();
         const bool done = doc.Command(cmd);
-        if (!IsVerticalMove(cmd))
-            FRestoreX = -1;
         if (FMainDoc->Repaint() || doc.Selections().HasSelection())
             FMainDoc->SetRepaint(true);
         if (TVYXGraphicObj* g = doc.Selections().Graphic ? doc.Selections().Graphic : SelectedGraphicRun())
@@ -605,6 +609,8 @@ bool TVYXEditor::CommandUI(TVYXCommand cmd, int value)
             break;
         case vycLayoutColumns: done = doc.Selections().SetColumns(value); break;
         default:
+            if (CommandClass(cmd) == vyccGraphic && FloatingCommand(cmd, value, done))
+                break;
             done = doc.Command(cmd, value);
             if (CommandClass(cmd) == vyccFormat)
                 CharFmtChangedCheck();
@@ -624,7 +630,8 @@ bool TVYXEditor::CommandUI(TVYXCommand cmd, double value)
             done = true;
         } else if (CommandClass(cmd) == vyccSetting)
             done = FMainDoc->Command(cmd, value);
-        else {
+        else if (CommandClass(cmd) == vyccGraphic && FloatingCommand(cmd, value, done)) {
+        } else {
             done = FFocusDoc->Command(cmd, value);
             if (CommandClass(cmd) == vyccFormat)
                 CharFmtChangedCheck();
@@ -705,7 +712,7 @@ bool TVYXEditor::CommandUI(TVYXCommand cmd, const TVYXLogPos& pos)
             done = FFocusDoc->Command(vycSelectToPos, pos);
         else
             done = FFocusDoc->Command(cmd, pos);
-        FRestoreX = -1;
+        ForgetColumn();
         FMainDoc->SetRepaint(true);
         return done;
     });
@@ -852,7 +859,7 @@ void TVYXEditor::KeyPress(char16_t ch)
     TVYXEditorCommandScope scope(*this, vycInsertCharAtCaret);
     LeaveGraphicEditing();
     FFocusDoc->InsertTextUI(typed);
-    FRestoreX = -1;
+    ForgetColumn();
     UpdateUI();
     scope.Finish();
 }
@@ -882,6 +889,7 @@ void TVYXEditor::PlayMacro()
 
 void TVYXEditor::PaginateAll()
 {
+    ForgetColumn();  // its rows may be gone
     FPaginator->Paginate();
     ++FPaginateCount;
     FMainDoc->SetDirty(false);
@@ -983,19 +991,11 @@ void TVYXEditor::CaretPosChanged()
                 else
                     last->First.Assign(doc.Caret());
             }
-        } else
-            FRestoreX = x + FScrollX;
+        }
         if (FCaretEvent)
             FCaretEvent(*this, x, y, h);
     }
     CharFmtChangedCheck();
-}
-
-void TVYXEditor::InsertShape(TVYXLogPara& para, unsigned shapeId)
-{
-    // Shapes need the graphic model's shape catalogue; the host may override this.
-    (void)para;
-    (void)shapeId;
 }
 
 // ---- Devices ---------------------------------------------------------------------------------
@@ -1036,7 +1036,8 @@ void TVYXEditor::SetFocusDoc(TVYXLogDocEditor& doc)
     if (!doc.Caret().Para || !doc.Caret().Valid())
         doc.Caret().Assign(doc.FirstPara(), 1);
     HookDoc(doc);
-    FRestoreX = -1;
+    ForgetColumn();
+    FHdrFtrPage = -1;
     FMainDoc->SetRepaint(true);
 }
 
@@ -1060,7 +1061,7 @@ bool TVYXEditor::BookmarkRange(std::u16string_view name, TVYXLogSelection& range
         return false;
     range.First.Assign(sel->FirstPara, sel->FirstRun ? sel->FirstRun->GetEndPos() : 1);
     range.Last.Assign(sel->LastPara ? sel->LastPara : sel->FirstPara,
-                      sel->LastRun ? sel->LastRun->StartPos : range.First.CharPos);
+                      sel->LastRun ? sel->LastRun->StartPos() : range.First.CharPos);
     if (!range.Valid())
         range.Last.Assign(range.First);
     return range.First.Valid();
@@ -1087,7 +1088,7 @@ TVYXGraphicObj* TVYXEditor::SelectedGraphicRun() const
     if (only->Last.CharPos < first.CharPos)
         first = only->Last;
     auto* run = dynamic_cast<TVYXCharRunGraphic*>(first.GetCharRun());
-    return run && run->StartPos == first.CharPos ? run->Graphic.get() : nullptr;
+    return run && run->StartPos() == first.CharPos ? run->Graphic.get() : nullptr;
 }
 
 void TVYXEditor::StartGraphicEditing(TVYXGraphicObj& graphic)

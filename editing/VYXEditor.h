@@ -44,6 +44,8 @@ class TVYXPaginatorDoc;
 class TVYXPaintDoc;
 class TVYXPhyPage;
 class TVYXPhyRow;
+class TVYXPhyNavigator;
+class TVYXLogParas;
 class TVYXHyperlink;
 class TVYXComplexField;
 class TVYXStream;
@@ -62,6 +64,7 @@ class TVYXClipboard;
 class TVYXClipboardCmd;
 class TVYXTableCell;
 struct TVYXTableHit;
+struct TVYXFileOptions;
 
 // Modifier keys, mouse buttons and click counts of a mouse event, as one set.
 using TVYXMouseShift = std::uint8_t;
@@ -232,9 +235,17 @@ public:
     void Invalidate();
     void RepaintUI();
     virtual void CaretPosChanged();
+    // A preset floating shape anchored to `para` (a body paragraph outside tables): 1
+    // rectangle, 2 rounded rectangle, 3 ellipse, 20 line, 202 text box; placed at the
+    // point of the click that asked for it (vycGraphicInsertShapeAtMouse), else at
+    // the paragraph's start. Undoable; the new shape is selected for editing.
     virtual void InsertShape(TVYXLogPara& para, unsigned shapeId);
     // The caret on screen: x, y of its top and its height; false without a laid-out row.
+    // After End on a wrapped row the caret stays at that row's end.
     bool GetCaretXY(double& x, double& y, double& height) const;
+    // Any position on screen, as the caret would stand there (the row holding it):
+    // its page, x, the row's top and height; false when it is not laid out.
+    bool PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const;
 
     // ---- Devices and areas ----
     // Switches to another drawing interface until RestoreGDI (printing, export).
@@ -282,6 +293,21 @@ public:
     bool SizeTableRow(TVYXTableCell& cell, int row, double height);
     // The graphic being edited with the mouse, nullptr when none.
     TVYXGraphicObj* EditedGraphic() const { return FMouseResponder->EditedGraphic(); }
+
+    // ---- Floating objects (editing/VYXEditorGraphics.cpp); each edit is undoable ----
+    // The body paragraph a floating object is anchored to; nullptr for inline objects.
+    TVYXLogPara* FindAnchorPara(const TVYXGraphicObj& graphic) const;
+    // Moves a floating object by points; unless its anchor is locked it is anchored
+    // again to the paragraph under its new top-left corner, staying where it was put.
+    bool MoveFloating(TVYXGraphicObj& graphic, double dxPt, double dyPt);
+    // Turns a floating object (a rotatable one) to `degrees` clockwise.
+    bool RotateFloating(TVYXGraphicObj& graphic, double degrees);
+    // Changes a floating object's properties through `change`, recorded for undo.
+    bool ChangeFloating(TVYXGraphicObj& graphic, const std::function<void(TVYXGraphicObj&)>& change);
+    // The selected object (body only) becomes floating at the place it was shown, or
+    // inline in the text at its top-left corner; false when it already is, or holds
+    // a text box.
+    bool SetGraphicFloating(bool floating);
 
     // ---- Listeners ----
     void AddCmdListener(TVYXCmdListener handler) { FCommandListeners.push_back(std::move(handler)); }
@@ -350,15 +376,39 @@ private:
     int FindFloatingOwnerPage(const TVYXGraphicObj& graphic) const;
     // The drawing object when the selection is exactly one inline object run.
     TVYXGraphicObj* SelectedGraphicRun() const;
-    // Row geometry for `doc` (rows of the body, a header, the notes) on one page.
+    // The rows of `doc`'s own paragraphs (body, notes) on one page.
     void CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPhyRow*>& rows) const;
-    bool PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const;
+    // The page a row shows on: its own, the page of its text box, else (headers and
+    // footers stand on every page) the page in view.
+    int PageOfRow(const TVYXPhyRow& row) const;
+    // The text box document whose paragraphs are `paras`; nullptr when none is.
+    TVYXLogDocEditor* FindTextBoxDoc(const TVYXLogParas* paras) const;
+    // The line, page and window moves of the document editors, answered by layout.
     bool DocPhyPosition(TVYXLogDocEditor& doc, int type, TVYXLogPos& pos);
+    // The physical caret standing at `pos`: the one the last line move left when it
+    // stands there (its row and remembered column), else a fresh one.
+    TVYXPhyNavigator& NavigatorAt(const TVYXLogPos& pos) const;
+    // The next line move takes its column from wherever the caret stands then.
+    void ForgetColumn();
     void HookDoc(TVYXLogDocEditor& doc);
+    // Anchored objects in and out of a paragraph's list, recorded for undo.
+    TVYXGraphicObj& AnchorFloating(TVYXLogPara& para, std::unique_ptr<TVYXGraphicObj> graphic);
+    std::unique_ptr<TVYXGraphicObj> UnanchorFloating(TVYXGraphicObj& graphic);
+    // An inline object run at the focused document's caret, through the edit door.
+    bool InsertInlineGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
+    double ParaScreenTop(const TVYXLogPara& para) const;
+    // Graphic commands on the selected floating object (and the wrap command, which
+    // turns objects inline or floating): false when the document answers it instead.
+    bool FloatingCommand(TVYXCommand cmd, double value, bool& done);
+    // The outermost command being run (vycNone outside commands).
+    TVYXCommand ActiveCommand() const;
     void RecreatePaginator();
     // Loading: the cleared document with the built-in styles, and the update after reading.
     void ResetForLoad();
     void AfterLoad(bool raiseEvent);
+    // The file table's options for this editor: its password (and event), text in the
+    // 8-bit code page with CR LF.
+    TVYXFileOptions FileOptions() const;
 
     TVYXErrorManager* FErrors;
     std::string FFilename;  // UTF-8, as given to the last load or save
@@ -382,9 +432,15 @@ private:
     bool FPendingUpdateUI = false;
     TVYXCommand FPendingCommand = vycNone;
     bool FDoRestoreX = false;
-    double FRestoreX = -1;  // the column line moves keep, page pixels
+    // Line moves and the caret's row; made again whenever the caret went elsewhere or
+    // the pages were laid out again (it keeps rows and pages of the layout it saw).
+    mutable std::unique_ptr<TVYXPhyNavigator> FNavigator;
+    // The page whose header or footer band was clicked into: its caret is drawn there
+    // (-1: on the page in view).
+    int FHdrFtrPage = -1;
     bool FCurrCmdIsMouseMove = false;
     unsigned FCurrShapeId = 0;
+    double FInsertX = -1, FInsertY = -1;  // the click a pending shape goes in at
     TVYXMacro FMacro;
     TVYXLogPos FLastCaretPos;
     const TVYXCharRun* FLastCaretRun = nullptr;  // for the format-changed check (compared only)

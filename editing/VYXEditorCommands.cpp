@@ -425,7 +425,7 @@ void TVYXLogDocEditor::MarkRevision(const TVYXDocRange& range, TVYXRevisionType 
         at.CharPos = 1;
         for (int r = 0; r < para->Count(); ++r) {
             TVYXCharRun* run = para->GetItems(r);
-            const std::int32_t a = std::max(from, run->StartPos), b = std::min(to, run->GetEndPos());
+            const std::int32_t a = std::max(from, run->StartPos()), b = std::min(to, run->GetEndPos());
             if (a >= b)
                 continue;
             auto chpx = std::make_unique<TVYXCHPX>(&GetMasterCHP());
@@ -541,7 +541,7 @@ bool TVYXLogDocEditor::DeleteSelection()
                 if (TVYXTableCell* cell = table->GetRows(r)->CellN(c)) {
                     TVYXLogPara* a = cell->Paras()._FirstPara();
                     TVYXLogPara* b = cell->Paras()._LastPara();
-                    if (a && b && b->Paras == a->Paras)
+                    if (a && b && b->Paras() == a->Paras())
                         cells.push_back({AddressOf(TVYXLogPos(a, 1)), AddressOf(TVYXLogPos(b, b->EndOfParaPos()))});
                 }
         const TVYXDocAddress back = AddressOf(first);
@@ -732,10 +732,10 @@ bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
     }
     // Enter at the start of a cell whose table opens its list (the document or a
     // cell) puts an empty paragraph before the table.
-    if (FCaret.CharPos == 1 && para->Paras && para->Paras->Cell && para->Index() == 0 && !sectionBreak) {
-        TVYXTableCell* cell = para->Paras->Cell;
+    if (FCaret.CharPos == 1 && para->Paras() && para->Paras()->Cell() && para->Index() == 0 && !sectionBreak) {
+        TVYXTableCell* cell = para->Paras()->Cell();
         TVYXTable* table = cell->Table();
-        if (table && table->Index() == 0 && cell->Row && cell->Row->Index == 0 && cell->Index == 0) {
+        if (table && table->Index() == 0 && cell->Row() && cell->Row()->Index() == 0 && cell->Index() == 0) {
             TVYXDocAddress at = AddressOf(TVYXLogPos(para, 1));
             TVYXDocAddress tableAt;
             tableAt.Path.assign(at.Path.begin(), at.Path.end() - 1);
@@ -791,7 +791,7 @@ bool TVYXLogDocEditor::InsertEmptyParaBefore(const TVYXDocAddress& itemAt)
 bool TVYXLogDocEditor::InsertTabUI()
 {
     // In a table, Tab moves to the next cell; at the last cell it adds a row.
-    if (FCaret.Para->Paras && FCaret.Para->Paras->Cell) {
+    if (FCaret.Para->Paras() && FCaret.Para->Paras()->Cell()) {
         TVYXLogPos pos(FCaret);
         if (pos.MoveCellNext()) {
             MoveCaretTo(pos);
@@ -807,7 +807,7 @@ bool TVYXLogDocEditor::InsertLineBreakUI() { return InsertTextUI(u"\v"); }
 
 bool TVYXLogDocEditor::InsertPageBreakUI()
 {
-    if (FCaret.Para->Paras && FCaret.Para->Paras->Cell)
+    if (FCaret.Para->Paras() && FCaret.Para->Paras()->Cell())
         return false;  // a page break has no meaning inside a cell
     return InsertTextUI(u"\f");
 }

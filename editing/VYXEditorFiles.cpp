@@ -1,6 +1,7 @@
 // VYXEditorFiles.cpp: loading and saving whole documents through the editor facade.
 //
-// The reader or writer is chosen by the file name's upper-cased extension. Every
+// The reader or writer comes from the table of file formats (VYXFileFormats.h), by
+// the file name's upper-cased extension, as for every command of the program. Every
 // load starts from an empty document with the built-in style sheet, so styles of
 // the document before never leak into the next one. A failed read leaves what the
 // reader had built, closed into a valid document; a failed or refused save leaves
@@ -12,19 +13,14 @@
 #include <system_error>
 
 #include "editing/VYXEditor.h"
+#include "editing/VYXFileFormats.h"
 #include "editing/VYXLogEditor.h"
-#include "editing/VYXPlainText.h"
 #include "editing/VYXUndo.h"
-#include "formats/VYXEncryption.h"
 #include "formats/VYXReadDOCX.h"
 #include "formats/VYXReadHTML.h"
 #include "formats/VYXReadRTF.h"
 #include "formats/VYXRtfClipboard.h"
-#include "formats/VYXWriteDOCX.h"
-#include "formats/VYXWriteHTML.h"
 #include "formats/VYXWriteRTF.h"
-#include "import/VYXReadDOC.h"
-#include "import/VYXReadODT.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXDefaultStyles.h"
 #include "pdf/VYXWritePDF.h"
@@ -35,32 +31,6 @@
 #include "platform/VYXUnicode.h"
 
 namespace {
-std::string UpperExtension(const std::string& fileName)
-{
-    return AsciiUpper(std::filesystem::path(fileName).extension().string());
-}
-
-[[noreturn]] void CannotRead(const std::string& ext)
-{
-    throw VYXException("Do not know how to read file type \"" + ext + "\"");
-}
-
-[[noreturn]] void CannotWrite(const std::string& ext)
-{
-    throw VYXException("Do not know how to write file type \"" + ext + "\"");
-}
-
-void RaiseCrypto(TXLSCryptoResult result)
-{
-    switch (result) {
-    case xcrOk: return;
-    case xcrMissingPassword: throw VYXException("Missing password");
-    case xcrWrongPassword: throw VYXException("Wrong password");
-    case xcrUnsupportedEncryption: throw VYXException("Unsupported encryption");
-    default: throw VYXException("Unknown crypto error");
-    }
-}
-
 std::string ReadAll(TVYXStream& stream)
 {
     std::string bytes;
@@ -89,24 +59,6 @@ void WriteFileAtomically(const std::string& fileName, const std::string& bytes)
         std::remove(temp.c_str());
         throw VYXException("Cannot write \"" + fileName + "\": " + ec.message());
     }
-}
-
-// A DOCX package from a stream at its start: decrypted first when it is a compound file.
-void ReadDocxStream(TVYXEditor& editor, TVYXStream& stream)
-{
-    TVYXReadDOCX reader(editor.MainDoc());
-    if (FileTypeFromMagic(stream) == xkftCompound) {
-        TXLSEncryption crypto;
-        crypto.SetPassword(Utf8ToUtf16(editor.FPassword));
-        if (editor.FPasswordEvent)
-            crypto.SetPasswEvent(editor.FPasswordEvent);
-        RaiseCrypto(crypto.LoadFromStream(stream));
-        TVYXMemoryStream& plain = crypto.OutStream();
-        plain.Seek(0, vysoBeginning);
-        reader.LoadFromStream(plain);
-        return;
-    }
-    reader.LoadFromStream(stream);
 }
 
 // Closes the main document's update bracket even when a reader raises.
@@ -170,45 +122,31 @@ void TVYXEditor::AfterLoad(bool raiseEvent)
     CaretPosChanged();
 }
 
+TVYXFileOptions TVYXEditor::FileOptions() const
+{
+    TVYXFileOptions o;
+    o.Password = FPassword;
+    o.SavePassword = FPassword;
+    if (FPasswordEvent)
+        o.PasswordEvent = FPasswordEvent;
+    // Plain text both ways in the 8-bit code page, lines ending in CR LF.
+    o.InputCodePage = cVYXCodePageAnsi;
+    o.OutputCodePage = cVYXCodePageAnsi;
+    o.Newline = 2;
+    return o;
+}
+
 void TVYXEditor::LoadFromFile(const std::string& fileName)
 {
-    if (fileName.empty())
-        throw VYXException("Filename is missing");
-    const std::string ext = UpperExtension(fileName);
-    enum { fRTF, fDOCX, fDOC, fODT, fHTML, fTXT } kind;
-    if (ext == ".RTF")
-        kind = fRTF;
-    else if (ext == ".DOCX" || ext == ".DOCM" || ext == ".DOTX" || ext == ".DOTM")
-        kind = fDOCX;
-    else if (ext == ".DOC")
-        kind = fDOC;
-    else if (ext == ".ODT" || ext == ".FODT")
-        kind = fODT;
-    else if (ext == ".HTM" || ext == ".HTML")
-        kind = fHTML;
-    else if (ext == ".TXT")
-        kind = fTXT;
-    else
-        CannotRead(ext);
+    VYXCheckCanRead(fileName);
     // The file must be readable before the current document goes.
-    TVYXFileStream in(fileName, vyfmRead);
+    TVYXFileStream(fileName, vyfmRead).Close();
+    TVYXFileOptions options = FileOptions();
     FFilename = fileName;
     ResetForLoad();
     try {
         TLoadScope scope(*FMainDoc);
-        switch (kind) {
-        case fRTF: TVYXReadRTF(*FMainDoc).LoadFromStream(in); break;
-        case fDOCX: ReadDocxStream(*this, in); break;
-        case fDOC: TVYXReadDOC(*FMainDoc).LoadFromStream(in); break;
-        case fODT: TVYXReadODT(*FMainDoc).LoadFromFile(fileName); break;
-        case fHTML: TVYXReadHTML(*FMainDoc).LoadFromFile(fileName); break;
-        case fTXT: {
-            TVYXImportText import(FMainDoc->Paras());
-            import.CodePage = cVYXCodePageAnsi;
-            import.LoadFromFile(fileName);
-            break;
-        }
-        }
+        VYXLoadDocument(fileName, *FMainDoc, options);
     } catch (...) {
         AfterLoad(false);  // what was read stays, laid out and usable
         throw;
@@ -221,7 +159,8 @@ void TVYXEditor::LoadFromStream(TVYXStream& stream)
     ResetForLoad();
     try {
         TLoadScope scope(*FMainDoc);
-        ReadDocxStream(*this, stream);
+        TVYXReadDOCX reader(*FMainDoc);
+        VYXReadDocxStream(reader, stream, FileOptions());
     } catch (...) {
         AfterLoad(false);
         throw;
@@ -269,34 +208,27 @@ void TVYXEditor::LoadFromStrings(const TVYXStringList& lines)
 
 void TVYXEditor::SaveToFile(const std::string& fileName, bool keepName)
 {
-    if (fileName.empty())
-        throw VYXException("Filename is missing");
-    const std::string ext = UpperExtension(fileName);
+    VYXCheckCanWrite(fileName);
+    TVYXSaveExtras extras;
+    extras.PictureFiles = true;  // an HTML page's pictures go beside it
     std::string bytes;
-    if (ext == ".RTF")
-        bytes = TVYXWriteRTF(*FMainDoc).SaveToBytes();
-    else if (ext == ".DOCX") {
-        TVYXMemoryStream out;
-        SaveToStream(out);
-        bytes = out.TakeBytes();
-    } else if (ext == ".PDF") {
-        SaveToFilePDF(fileName);
-        if (!keepName)
-            FFilename = fileName;
-        return;
-    } else if (ext == ".HTM" || ext == ".HTML") {
-        // Pictures are written as files beside the page.
-        TVYXWriteHTML(*FMainDoc).SaveToFile(fileName);
-        if (!keepName)
-            FFilename = fileName;
-        return;
-    } else if (ext == ".TXT") {
-        TVYXExportText exporter;
-        exporter.CodePage = cVYXCodePageAnsi;
-        exporter.CrLf = true;
-        bytes = exporter.SaveToBytes(FMainDoc->Paras());
-    } else
-        CannotWrite(ext);
+    try {
+        bytes = VYXSaveDocument(fileName, *FMainDoc, FileOptions(), &extras);
+    } catch (...) {
+        if (extras.LaidOut) {
+            FMainDoc->SetDirty(true);
+            UpdateUI();
+        }
+        throw;
+    }
+    if (extras.LaidOut) {
+        // The export laid the paragraphs out for its own device: lay them out again.
+        FMainDoc->SetDirty(true);
+        UpdateUI();
+    }
+    const std::filesystem::path dir = std::filesystem::path(fileName).parent_path();
+    for (const auto& [name, data] : extras.Files)
+        WriteFileAtomically((dir / name).string(), data);
     WriteFileAtomically(fileName, bytes);
     if (!keepName)
         FFilename = fileName;
@@ -304,15 +236,9 @@ void TVYXEditor::SaveToFile(const std::string& fileName, bool keepName)
 
 void TVYXEditor::SaveToStream(TVYXStream& stream)
 {
-    const std::string package = TVYXWriteDOCX(*FMainDoc).SaveToBytes();
-    if (FPassword.empty()) {
-        stream.Write(package.data(), package.size());
-        return;
-    }
-    TXLSEncryption crypto;
-    crypto.SetPassword(Utf8ToUtf16(FPassword));
-    crypto.OutStream().Write(package.data(), package.size());
-    crypto.SaveToStream(stream);
+    TVYXFileOptions options = FileOptions();
+    const std::string bytes = VYXSaveDocument("stream.docx", *FMainDoc, options);
+    stream.Write(bytes.data(), bytes.size());
 }
 
 void TVYXEditor::SaveToStreamRTF(TVYXStream& stream) { TVYXWriteRTF(*FMainDoc).SaveToStream(stream); }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -43,7 +44,7 @@ std::vector<TVYXLogPara*> TVYXLogDocEditor::SelectedParas() const
 
 TVYXTableCell* TVYXLogDocEditor::CaretCell() const
 {
-    return FCaret.Para && FCaret.Para->Paras ? FCaret.Para->Paras->Cell : nullptr;
+    return FCaret.Para && FCaret.Para->Paras() ? FCaret.Para->Paras()->Cell() : nullptr;
 }
 
 bool TVYXLogDocEditor::CaretTable(TVYXDocAddress& tableAt, int& col, int& row) const
@@ -605,7 +606,7 @@ bool TVYXLogDocEditor::InsertNoteAtCaret(bool endnote)
         return false;
     }
     // The note's own paragraph went into the notes editor with the reference.
-    ForgetUndo();
+    VYXRecordNoteInsert(*this, endnote);
     TVYXLogPos p;
     if (p.SetAddress(Paras(), range.Last) && p.Valid())
         FCaret.Assign(p);
@@ -749,7 +750,7 @@ bool TVYXLogDocEditor::SetInlineGraphicValue(TVYXGraphicObj& graphic, TVYXComman
         return false;
     // The object's run goes out through the door, is changed while out, and comes
     // back in its place: watchers see the object as it was and as it is.
-    TVYXDocRange range{VYXAddressOf(*para, holder->StartPos), {}};
+    TVYXDocRange range{VYXAddressOf(*para, holder->StartPos()), {}};
     range.Last = range.First;
     range.Last.CharPos = holder->GetEndPos();
     std::unique_ptr<TVYXDocFragment> out = RemoveContent(range);
@@ -766,7 +767,7 @@ bool TVYXLogDocEditor::SetInlineGraphicValue(TVYXGraphicObj& graphic, TVYXComman
     if (TVYXLogPara* into = VYXParaAt(Paras(), back.First))
         for (int i = 0; i < into->Count(); ++i)
             if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(into->GetItems(i));
-                run && run->StartPos == back.First.CharPos && run->Graphic)
+                run && run->StartPos() == back.First.CharPos && run->Graphic)
                 FSelections->Select(run->Graphic.get());
     return true;
 }

@@ -315,7 +315,7 @@ int TVYXLogDocEditor::UpdateFields()
                         type == acrtSimpleField || type == acrtFldChar) {
                         TFieldPara saved{d, para, {}};
                         for (int r = 0; r < para->Count(); ++r)
-                            saved.Texts.push_back(para->GetItems(r)->Text);
+                            saved.Texts.push_back(para->GetItems(r)->Text());
                         before.push_back(std::move(saved));
                         break;
                     }
@@ -339,7 +339,7 @@ int TVYXLogDocEditor::UpdateFields()
                 texts.reset();
             }
             for (int r = 0; r < saved.Para->Count(); ++r)
-                if (saved.Para->GetItems(r)->Text != saved.Texts[static_cast<std::size_t>(r)]) {
+                if (saved.Para->GetItems(r)->Text() != saved.Texts[static_cast<std::size_t>(r)]) {
                     if (!texts)
                         texts = std::make_unique<TVYXUndoDataRunTexts>(vycControlUpdateFields, 0, *saved.Doc);
                     texts->Texts.push_back({VYXAddressOf(*saved.Para, 1), r, saved.Texts[static_cast<std::size_t>(r)]});
@@ -405,8 +405,8 @@ void StepsOf(const TVYXRevisionRange& range, bool accept, std::vector<TResolveSt
                       (accept ? (type == artInsert || type == artMoveTo) : (type == artDelete || type == artMoveFrom));
     for (TVYXLogPara* para = range.Para1; para; para = para->Next()) {
         const TVYXCharRuns& runs = para->CharRuns();
-        const int from = para == range.Para1 ? range.CR1->Index : 0;
-        const int to = para == range.Para2 ? range.CR2->Index : runs.Count() - 1;
+        const int from = para == range.Para1 ? range.CR1->Index() : 0;
+        const int to = para == range.Para2 ? range.CR2->Index() : runs.Count() - 1;
         const TVYXDocAddress at = VYXAddressOf(*para, 1);
         for (int i = from; i <= to && i < runs.Count(); ++i) {
             const TVYXCharRun& run = *runs.Items(i);
@@ -415,10 +415,10 @@ void StepsOf(const TVYXRevisionRange& range, bool accept, std::vector<TResolveSt
                 continue;  // boundaries and other changes are left as they are
             const bool plain = run.Type_() == acrtText || run.Type_() == acrtTab || run.Type_() == acrtBreak;
             const TResolveKind kind = !keep ? rkRemove : !run.Revision() ? rkUnmark : plain ? rkStrip : rkUnmarkRun;
-            if (!steps.empty() && steps.back().Kind == kind && steps.back().Para == at && steps.back().To == run.StartPos)
+            if (!steps.empty() && steps.back().Kind == kind && steps.back().Para == at && steps.back().To == run.StartPos())
                 steps.back().To = run.GetEndPos();
             else
-                steps.push_back({kind, at, run.StartPos, run.GetEndPos(), false});
+                steps.push_back({kind, at, run.StartPos(), run.GetEndPos(), false});
         }
         if (para == range.Para2)
             break;
@@ -485,7 +485,7 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
         TVYXLogPara* para = VYXParaAt(Paras(), step.Para);
         if (para && step.Kind == rkUnmarkRun) {
             for (int i = 0; i < para->Count(); ++i)
-                if (TVYXCharRun* run = para->GetItems(i); run->StartPos >= step.From && run->GetEndPos() <= step.To)
+                if (TVYXCharRun* run = para->GetItems(i); run->StartPos() >= step.From && run->GetEndPos() <= step.To)
                     run->RemoveRevision();
             para->MakeDirty();
             continue;
@@ -504,7 +504,7 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
         } else {
             for (int i = 0; i < para->Count(); ++i) {
                 const TVYXCharRun& run = *para->GetItems(i);
-                const std::int32_t a = std::max(step.From, run.StartPos), b = std::min(step.To, run.GetEndPos());
+                const std::int32_t a = std::max(step.From, run.StartPos()), b = std::min(step.To, run.GetEndPos());
                 if (a >= b)
                     continue;
                 std::unique_ptr<TVYXCHPX> chpx;
@@ -593,7 +593,7 @@ TVYXBookmark* TVYXLogDocEditor::MakeBookmarkAt(std::u16string_view name, const T
             if (!mark)
                 return nullptr;
             for (int i = 0; i < para.Count(); ++i)
-                if (TVYXCharRun* run = para.GetItems(i); run->StartPos == pos && run->Type_() == acrtLinked &&
+                if (TVYXCharRun* run = para.GetItems(i); run->StartPos() == pos && run->Type_() == acrtLinked &&
                                                          VYXAsBookmark(*static_cast<TVYXCharRunLinked*>(run)) == mark)
                     return run;
             return nullptr;

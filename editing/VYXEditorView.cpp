@@ -1,9 +1,11 @@
 // VYXEditorView.cpp: the facade's screen side: pages on screen, caret geometry, hit
 // testing, line and page moves, the mouse, painting and the diagnostic dumps.
 //
-// Geometry comes from the rows the paginator placed (a row knows its page and its
-// baseline) and, within a row, from the row's character table (TVYXRowEditor), which
-// measures each character in its run's font as painting draws it.
+// Positions and points are layout's business: a point becomes a place through the
+// page (TVYXPhyPage::XYToLogPos and its relatives), a place becomes a point through
+// the row's character table (TVYXRowEditor), and line and page moves go through the
+// physical caret (TVYXPhyNavigator). The facade only adds the screen: pages stacked
+// cPageGap apart, scrolled, and which document a point belongs to.
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +18,8 @@
 #include "layout/VYXLayoutDump.h"
 #include "layout/VYXPaginate.h"
 #include "layout/VYXPaintDoc.h"
+#include "layout/VYXPhyNavigator.h"
+#include "layout/VYXPhyPage.h"
 #include "layout/VYXPhyPos.h"
 #include "layout/VYXRowEditor.h"
 #include "model/VYXCharRun.h"
@@ -31,45 +35,6 @@
 
 namespace {
 TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
-
-int RowIndexOf(const TVYXPhyRow& row)
-{
-    const TVYXPhyRows* rows = row.Para ? RowsOf(*row.Para) : nullptr;
-    if (rows)
-        for (int i = 0; i < rows->Count(); ++i)
-            if (&rows->GetItems(i) == &row)
-                return i;
-    return -1;
-}
-
-// Where the caret for paragraph position `pos` stands on `row`: page pixels, from the
-// row's character table (each character measured in its run's font).
-double XOnRow(TVYXGDI& gdi, const TVYXPhyRow& row, std::int32_t pos)
-{
-    const int index = RowIndexOf(row);
-    if (index < 0)
-        return row.GetX();
-    TVYXLogPhyPosition phy;
-    phy.AssignRow(row.Para, index, std::clamp(pos, row.StartPos, std::max(row.StartPos, row.EndPos)));
-    TVYXRowEditor editor(gdi, phy);
-    if (!editor.RowChanged())
-        return row.GetX();
-    return editor.CharPosToX(phy.CharPos);
-}
-
-// The paragraph position a page x hits on `row`.
-std::int32_t PosAtX(TVYXGDI& gdi, const TVYXPhyRow& row, double x)
-{
-    const int index = RowIndexOf(row);
-    if (index < 0)
-        return row.StartPos;
-    TVYXLogPhyPosition phy;
-    phy.AssignRow(row.Para, index, row.StartPos);
-    TVYXRowEditor editor(gdi, phy);
-    if (!editor.RowChanged())
-        return row.StartPos;
-    return row.StartPos + editor.XToRelCharPos(x) - 1;
-}
 
 // Every row of the paragraphs of a list (cells included), in reading order.
 void AddParaRows(TVYXLogParas& paras, std::vector<TVYXPhyRow*>& out)
@@ -99,7 +64,7 @@ TVYXComplexField* FormFieldAt(const TVYXLogPos& pos)
                 open.pop_back();
             continue;
         }
-        if (open.empty() || pos.CharPos < run.StartPos || pos.CharPos > run.GetEndPos())
+        if (open.empty() || pos.CharPos < run.StartPos() || pos.CharPos > run.GetEndPos())
             continue;
         for (auto it = open.rbegin(); it != open.rend(); ++it)
             if ((*it)->Type() == acftFormCheckBox || (*it)->Type() == acftFormList) {
@@ -145,40 +110,91 @@ void TVYXEditor::CollectRows(TVYXLogDocEditor& doc, int page, std::vector<TVYXPh
     TVYXLogParas* own = &doc.Paras();
     rows.erase(std::remove_if(rows.begin(), rows.end(),
                               [own](const TVYXPhyRow* row) {
-                                  return !row->Para || !row->Para->Paras || row->Para->Paras->RootParas() != own;
+                                  return !row->Para || !row->Para->Paras() || row->Para->Paras()->RootParas() != own;
                               }),
                rows.end());
+}
+
+int TVYXEditor::PageOfRow(const TVYXPhyRow& row) const
+{
+    if (row.Page >= 0)
+        return row.Page;
+    // A text box's rows stand inside its shape, on the shape's page.
+    const TVYXLogParas* root = row.Para && row.Para->Paras ? row.Para->Paras->RootParas() : nullptr;
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    for (int i = 0; root && i < pages.Count(); ++i) {
+        const TVYXPhyPage& p = pages.GetItems(i);
+        for (const auto* list : {&p.GrInFront, &p.GrBehind, &p.GrPage})
+            for (const TVYXGraphicObj* g : *list)
+                if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(g);
+                    shape && shape->TextBox && shape->TextBox->Paras == root)
+                    return i;
+    }
+    // Header and footer rows belong to every page: the one clicked into, else the page in view.
+    if (FHdrFtrPage >= 0 && FHdrFtrPage < static_cast<int>(FPageTops.size()))
+        return FHdrFtrPage;
+    int page = 0;
+    const double mid = FScrollY + FScrArea.Height() / 2;
+    for (int i = 0; i < static_cast<int>(FPageTops.size()); ++i)
+        if (FPageTops[static_cast<std::size_t>(i)] <= mid)
+            page = i;
+    return page;
 }
 
 bool TVYXEditor::PosToXY(const TVYXLogPos& pos, int& page, double& x, double& y, double& height) const
 {
     if (!pos.Para)
         return false;
-    const TVYXPhyRows* rows = RowsOf(*pos.Para);
-    if (!rows || rows->Count() == 0)
-        return false;
-    const TVYXPhyRow* row = rows->Find(pos.CharPos);
+    TVYXLogPhyPosition place(pos.Para, pos.CharPos);
+    const TVYXPhyRow* row = place.GetRow();
     if (!row)
-        row = rows->Last();
-    page = row->Page;
-    if (page < 0) {
-        // Header and footer rows belong to every page: the page in view.
-        page = 0;
-        const double mid = FScrollY + FScrArea.Height() / 2;
-        for (int i = 0; i < static_cast<int>(FPageTops.size()); ++i)
-            if (FPageTops[static_cast<std::size_t>(i)] <= mid)
-                page = i;
-    }
-    x = PageScreenLeft() + XOnRow(*FGDI, *row, pos.CharPos);
+        return false;
+    TVYXRowEditor editor(*FGDI, place);
+    if (!editor.RowChanged())
+        return false;
+    page = PageOfRow(*row);
+    x = PageScreenLeft() + editor.CharPosToX(pos.CharPos);
     y = PageScreenTop(page) + row->GetY1();
     height = row->Height();
     return true;
 }
 
+void TVYXEditor::ForgetColumn() { FNavigator.reset(); }
+
+TVYXPhyNavigator& TVYXEditor::NavigatorAt(const TVYXLogPos& pos) const
+{
+    if (FNavigator && FNavigator->Caret().Para == pos.Para && FNavigator->Caret().CharPos == pos.CharPos)
+        return *FNavigator;
+    FNavigator = std::make_unique<TVYXPhyNavigator>(*FGDI, FPaginator->Pages());
+    FNavigator->Caret().MoveToPos(pos);
+    return *FNavigator;
+}
+
 bool TVYXEditor::GetCaretXY(double& x, double& y, double& height) const
 {
-    int page = 0;
-    return PosToXY(FFocusDoc->Caret(), page, x, y, height);
+    const TVYXLogPos& caret = FFocusDoc->Caret();
+    if (!caret.Para || !caret.Valid())
+        return false;
+    // The navigator's caret knows the row of a seam place (after End on a wrapped row).
+    TVYXPhyNavigator& nav = NavigatorAt(caret);
+    const TVYXPhyRow* row = nav.Caret().GetRow();
+    TVYXCaretRowEditor& editor = nav.RowEditor();
+    if (!row || !editor.RowChanged())
+        return false;
+    const int page = PageOfRow(*row);
+    x = PageScreenLeft() + editor.CaretX();
+    y = PageScreenTop(page) + editor.CaretY();
+    height = editor.CaretH();
+    return true;
+}
+
+TVYXLogDocEditor* TVYXEditor::FindTextBoxDoc(const TVYXLogParas* paras) const
+{
+    TVYXLogDocEditors& boxes = FMainDoc->TextBoxes();
+    for (int i = 0; paras && i < boxes.Count(); ++i)
+        if (&boxes.GetItems(i).Paras() == paras)
+            return &boxes.GetItems(i);
+    return nullptr;
 }
 
 TVYXLogDocEditor* TVYXEditor::XYToDocAndPage(double x, double y, int& page) const
@@ -188,16 +204,27 @@ TVYXLogDocEditor* TVYXEditor::XYToDocAndPage(double x, double y, int& page) cons
     const double left = PageScreenLeft();
     for (int i = 0; i < pages.Count() && i < static_cast<int>(FPageTops.size()); ++i) {
         const TVYXPhyPage& p = pages.GetItems(i);
-        const double top = PageScreenTop(i);
-        if (y < top || y > top + p.PageHeight || x < left || x > left + p.PageWidth)
+        const double px = x - left, py = y - PageScreenTop(i);
+        const TVYXPageArea area = p.Hit(px, py);
+        if (area == apaNone)
             continue;
         page = i;
-        const double py = y - top;
-        if (TVYXLogDocEditor* hf = GetHeaderFooter(i, x, y))
-            return hf;
-        if (!p.Footnotes.empty() && py >= p.GetAbsAbsFNotesCY1() && py <= p.ClientY2 - p.FooterExHeight())
-            return &FMainDoc->Footnotes();
-        return FMainDoc;
+        // The text of a text box, away from its frame (a press on the frame takes the
+        // shape itself, to move or size it).
+        if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(p.HitGraphic(px, py));
+            shape && shape->TextBox) {
+            constexpr double frame = 4;
+            if (px >= shape->PixAbsX + frame && px <= shape->PixAbsX + shape->PixRotWidth - frame &&
+                py >= shape->PixAbsY + frame && py <= shape->PixAbsY + shape->PixRotHeight - frame)
+                if (TVYXLogDocEditor* box = FindTextBoxDoc(shape->TextBox->Paras))
+                    return box;
+        }
+        switch (area) {
+        case apaHeader: return GetHeader(i);
+        case apaFooter: return GetFooter(i);
+        case apaFootnotes: return &FMainDoc->Footnotes();
+        default: return FMainDoc;
+        }
     }
     return nullptr;
 }
@@ -220,49 +247,51 @@ TVYXLogDocEditor* TVYXEditor::GetFooter(int page) const
     return f ? f : FPaginator->Footer(aphfDefault);
 }
 
-TVYXLogDocEditor* TVYXEditor::GetHeaderFooter(int page, double, double y) const
+TVYXLogDocEditor* TVYXEditor::GetHeaderFooter(int page, double x, double y) const
 {
     const TVYXPhyPages& pages = FPaginator->Pages();
     if (page < 0 || page >= pages.Count())
         return nullptr;
-    const TVYXPhyPage& p = pages.GetItems(page);
-    const double py = y - PageScreenTop(page);
-    if (py < p.BodyTop())
-        return GetHeader(page);
-    if (py > p.ClientY2 - p.FooterExHeight())
-        return GetFooter(page);
-    return nullptr;
+    switch (pages.GetItems(page).Hit(x - PageScreenLeft(), y - PageScreenTop(page))) {
+    case apaHeader: return GetHeader(page);
+    case apaFooter: return GetFooter(page);
+    default: return nullptr;
+    }
 }
 
 bool TVYXEditor::XYToLogPos(TVYXLogDocEditor& doc, int page, double x, double y, TVYXLogPos& pos) const
 {
-    std::vector<TVYXPhyRow*> rows;
-    CollectRows(doc, page, rows);
-    if (rows.empty())
+    const TVYXPhyPages& pages = FPaginator->Pages();
+    if (page < 0 || page >= pages.Count())
         return false;
-    const double py = y - PageScreenTop(page);
-    const double px = x - PageScreenLeft();
-    // The row whose band holds the point, else the nearest one.
-    TVYXPhyRow* best = nullptr;
-    double bestDist = 0;
-    for (TVYXPhyRow* row : rows) {
-        if (!row->Para)
-            continue;
-        double dist = 0;
-        if (py < row->GetY1())
-            dist = row->GetY1() - py;
-        else if (py > row->GetY2())
-            dist = py - row->GetY2();
-        if (dist == 0 && (px < row->PageX || px > row->PageX + row->AvailWidth + row->XOffs))
-            dist = 0.5;  // a row beside in another column or cell: only when nothing better
-        if (!best || dist < bestDist) {
-            best = row;
-            bestDist = dist;
+    const TVYXPhyPage& p = pages.GetItems(page);
+    const double px = x - PageScreenLeft(), py = y - PageScreenTop(page);
+    const TVYXLogParas* own = &doc.Paras();
+    const auto owned = [own](const TVYXLogPos& at) {
+        return at.Para && at.Para->Paras && at.Para->Paras->RootParas() == own;
+    };
+    TVYXLogPhyPosition place;
+    bool hit = false;
+    if (IsHeaderFooter(doc) || doc.DocType() == aldtTextBox) {
+        // Their rows stand where they are shown (the same place on every page).
+        hit = TVYXPhyPage::HitHeaderFooter(*FGDI, doc.Paras(), place, px, py);
+    } else {
+        // The page answers for the body, repeated table header rows and the notes;
+        // a place in another document (a text box, endnotes after the body) does not
+        // count: then the nearest of this document's own rows on the page.
+        hit = &doc == FMainDoc && p.XYToLogPos(*FGDI, place, px, py) && owned(place);
+        if (!hit) {
+            std::vector<TVYXPhyRow*> rows;
+            CollectRows(doc, page, rows);
+            TVYXPhyPage mine;
+            for (TVYXPhyRow* row : rows)
+                mine.Rows.Add(*row);
+            hit = mine.HitClient(*FGDI, place, px, py);
         }
     }
-    if (!best)
+    if (!hit || !owned(place))
         return false;
-    pos.Assign(best->Para, PosAtX(*FGDI, *best, px));
+    pos.Assign(place.Para, place.CharPos);
     pos.SetWithinLimits();
     return true;
 }
@@ -426,85 +455,23 @@ bool TVYXEditor::SizeTableRow(TVYXTableCell& cell, int row, double height)
 
 // ---- Line and page moves ------------------------------------------------------------------
 
-bool TVYXEditor::DocPhyPosition(TVYXLogDocEditor& doc, int typeValue, TVYXLogPos& pos)
+bool TVYXEditor::DocPhyPosition(TVYXLogDocEditor&, int typeValue, TVYXLogPos& pos)
 {
     const auto type = static_cast<TVYXPhyPosType>(typeValue);
     if (FMainDoc->Dirty())
         PaginateAll();
-    int page = 0;
-    double x = 0, y = 0, h = 0;
-    if (!PosToXY(pos, page, x, y, h))
-        return false;
-    const TVYXPhyRows* rows = RowsOf(*pos.Para);
-    const TVYXPhyRow* row = rows->Find(pos.CharPos);
-    if (!row)
-        row = rows->Last();
-    switch (type) {
-    case apstLineStart: pos.CharPos = row->StartPos; return true;
-    case apstLineEnd: pos.CharPos = (row->Flags & aprfLast) ? row->EndPos : std::max(row->StartPos, row->EndPos - 1); return true;
-    default: break;
+    TVYXPhyNavigator& nav = NavigatorAt(pos);
+    if (type == apstTopRow || type == apstBottomRow) {
+        // The window: the page at its top (or bottom) edge, in that page's pixels.
+        const double edge = type == apstTopRow ? 0 : FScrArea.Height();
+        int page = 0;
+        for (int i = 0; i < static_cast<int>(FPageTops.size()); ++i)
+            if (PageScreenTop(i) <= edge)
+                page = i;
+        const double top = PageScreenTop(page);
+        nav.SetWindow(page, std::max(0.0, -top), std::max(0.0, FScrArea.Height() - top));
     }
-    const double wantX = FRestoreX >= 0 ? FRestoreX - FScrollX : x;
-    if (FRestoreX < 0)
-        FRestoreX = x + FScrollX;
-    double targetY = y;
-    switch (type) {
-    case apstLineUp: targetY = y - 1; break;
-    case apstLineDown: targetY = y + h + 1; break;
-    case apstPageUp: targetY = y - std::max(20.0, FScrArea.Height()); break;
-    case apstPageDown: targetY = y + std::max(20.0, FScrArea.Height()); break;
-    case apstTopRow: targetY = FScrArea.Y1(); break;
-    case apstBottomRow: targetY = FScrArea.Y2(); break;
-    default: return false;
-    }
-    const int pages = FPaginator->Pages().Count();
-    if (pages == 0)
-        return false;
-    const bool up = type == apstLineUp || type == apstPageUp || type == apstTopRow;
-    const bool line = type == apstLineUp || type == apstLineDown;
-    // Line moves take the nearest row above or below the caret's row (on the next or
-    // previous page when the page has none); page and window moves the row at the
-    // target height.
-    int target = page;
-    if (!line) {
-        while (target > 0 && targetY < PageScreenTop(target))
-            --target;
-        while (target + 1 < pages && targetY > PageScreenTop(target + 1))
-            ++target;
-    }
-    const double rowTop = y;
-    std::vector<TVYXPhyRow*> list;
-    const TVYXPhyRow* chosen = nullptr;
-    double chosenTop = 0;
-    for (int step = 0; step < 2 && !chosen; ++step) {
-        const int p = step == 0 ? target : (up ? target - 1 : target + 1);
-        if (p < 0 || p >= pages)
-            break;
-        CollectRows(doc, p, list);
-        const double pageTop = PageScreenTop(p);
-        for (TVYXPhyRow* r : list) {
-            if (!r->Para || r == row)
-                continue;
-            const double top = pageTop + r->GetY1(), bottom = pageTop + r->GetY2();
-            bool fits;
-            if (line)
-                fits = up ? top < rowTop - 0.5 : top > rowTop + 0.5;
-            else
-                fits = up ? top <= targetY || step == 1 : bottom >= targetY || step == 1;
-            if (!fits)
-                continue;
-            const bool better = !chosen || (up ? top > chosenTop : top < chosenTop);
-            if (better) {
-                chosen = r;
-                chosenTop = top;
-            }
-        }
-    }
-    if (!chosen || chosen == row)
-        return false;
-    pos.Assign(chosen->Para, PosAtX(*FGDI, *chosen, wantX - PageScreenLeft()));
-    pos.SetWithinLimits();
-    return true;
+    return nav.Move(type, pos);
 }
 
 // ---- Mouse --------------------------------------------------------------------------------
@@ -554,6 +521,8 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
         return;
     if (doc != FFocusDoc)
         SetFocusDoc(*doc);
+    if (IsHeaderFooter(*doc))
+        FHdrFtrPage = page;
     LeaveGraphicEditing();
     if (doc == FMainDoc)
         if (TVYXGraphicObj* floating = FindFloatingGraphic(x, y)) {
@@ -579,7 +548,7 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
                 FStringsEvent(*this, *area->Field, left + area->X1, top + area->Y2);
                 return;
             }
-            if (area->Type == ahatTableSelect && area->Table) {
+            if (area->Type == ahatTableSelect && area->Table && area->Index < 0 && area->Row < 0) {
                 if (TVYXTableCell* cell = area->Table->GetCells(0, 0))
                     if (TVYXLogPara* first = cell->Paras()._FirstPara()) {
                         doc->Command(vycMovePos, TVYXLogPos(first, 1));
@@ -618,14 +587,14 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
         if (at.CharPos < 1)
             continue;
         const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(at.GetCharRun());
-        if (run && run->Graphic && run->StartPos == at.CharPos && GraphicScreenRect(*run->Graphic, gx1, gy1, gx2, gy2) &&
+        if (run && run->Graphic && run->StartPos() == at.CharPos && GraphicScreenRect(*run->Graphic, gx1, gy1, gx2, gy2) &&
             x >= gx1 && x <= gx2) {
             doc->Command(vycMovePos, at);
             CommandUI(vycSelectCharRight);
             return;
         }
     }
-    FRestoreX = -1;
+    ForgetColumn();
     CaretPosChanged();
     if (doubleClick)
         CommandUI(vycSelectWord);
@@ -663,7 +632,7 @@ void TVYXEditor::SelectToXY(double x, double y)
     if (!XYToLogPos(*FFocusDoc, page, x, y, pos))
         return;
     FFocusDoc->Command(vycSelectToPos, pos);
-    FRestoreX = -1;
+    ForgetColumn();
 }
 
 // ---- Painting -------------------------------------------------------------------------------
@@ -733,7 +702,7 @@ void TVYXEditor::DEBUG_DumpCharRuns(TVYXStringList& lines) const
     for (int i = 0; i < runs.Count(); ++i) {
         const TVYXCharRun& run = *runs.Items(i);
         lines.Add(std::to_string(i) + " type=" + std::to_string(static_cast<int>(run.Type_())) +
-                  " pos=" + std::to_string(run.StartPos) + " len=" + std::to_string(run.Len()) + " \"" +
+                  " pos=" + std::to_string(run.StartPos()) + " len=" + std::to_string(run.Len()) + " \"" +
                   Utf16ToUtf8(run.GetText()) + "\"");
     }
 }

@@ -257,8 +257,8 @@ TVYXFormulaHooks TVYXFieldUpdater::HooksFor(TVYXLogPara& para)
         std::u16string text = field.Formula();
         if (!text.empty() && text.front() == u'=')
             text.erase(0, 1);
-        if (cell && cell->Row && cell->Row->Table)
-            text = ExpandDirections(text, cell->Index, cell->Row->Index, cell->Row->Count(), cell->Row->Table->Count());
+        if (cell && cell->Row() && cell->Row()->Table())
+            text = ExpandDirections(text, cell->Index(), cell->Row()->Index(), cell->Row()->Count(), cell->Row()->Table()->Count());
         TVYXErrorManager errors;
         TXLSCellManager manager(errors);
         std::vector<std::uint8_t> ptgs;
@@ -270,8 +270,8 @@ TVYXFormulaHooks TVYXFieldUpdater::HooksFor(TVYXLogPara& para)
     hooks.Evaluate = [cell, locale](const TVYXFormulaField& field) -> std::u16string {
         TVYXErrorManager errors;
         TXLSCellManager manager(errors);
-        if (cell && cell->Row && cell->Row->Table)
-            manager.SetCells(TableCells(*cell->Row->Table, *locale));
+        if (cell && cell->Row() && cell->Row()->Table())
+            manager.SetCells(TableCells(*cell->Row()->Table(), *locale));
         TXLSFormulaEvaluator evaluator(manager);
         evaluator.UserFunctionEvent = [](const std::u16string& name, TXLSUserFuncData& data) {
             XLSAddInFunction(name, data);
@@ -371,7 +371,7 @@ bool TVYXFieldUpdater::UpdateComplexField(TVYXLogPara& para, int& index, TVYXLog
     if (!result)
         return false;
     first->SetText(*result);
-    for (int r = first->Index + 1; r < i; ++r)
+    for (int r = first->Index() + 1; r < i; ++r)
         para.GetItems(r)->SetText(u"");
     index = i;
     return true;

@@ -43,7 +43,7 @@ void ParaText(const TVYXLogPara& para, std::u16string& text, std::u16string& scr
         if (scratch.size() == len) {
             text += scratch;
         } else {
-            for (std::int32_t p = run->StartPos; p < run->GetEndPos(); ++p)
+            for (std::int32_t p = run->StartPos(); p < run->GetEndPos(); ++p)
                 text += run->CPGetChar(p);
         }
     }

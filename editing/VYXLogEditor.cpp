@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "editing/VYXUndo.h"
+#include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -477,7 +478,7 @@ TVYXFootnoteItem& TVYXLogDocEditor::AddNote(bool endnote, TVYXLogPara& anchorPar
                 if (list.GetItems(i) == run->Footnote) {
                     list.GetItems(i)->CharRun = run;
                     list.GetItems(i)->FNotePara = &p;
-                    if (!past && !(&p == &anchorPara && run->StartPos >= pos))
+                    if (!past && !(&p == &anchorPara && run->StartPos() >= pos))
                         ++index;
                 }
         }
@@ -490,11 +491,18 @@ TVYXFootnoteItem& TVYXLogDocEditor::AddNote(bool endnote, TVYXLogPara& anchorPar
     TVYXCharRunFootnote* ref = anchorPara.InsertFootnote(pos, note, endnote);
     note->CharRun = ref;
     note->FNotePara = &anchorPara;
-    // The note's paragraph sits in the notes document in the same order.
-    TVYXLogPara* notePara = index < notes.Paras().Count() ? notes.Paras().Insert(index) : notes.Paras().AppendPara();
+    // The note's paragraph sits in the notes document in the same order: before the
+    // paragraphs of the note after it (notes may hold several), else at the end.
+    VYXRelinkNotes(main);
+    int at = -1;
+    if (index + 1 < list.Count())
+        if (const TVYXLogPara* next = list.GetItems(index + 1)->StartPara; next && next->Paras() == &notes.Paras())
+            at = next->Index();
+    TVYXLogPara* notePara = at >= 0 ? notes.Paras().Insert(at) : notes.Paras().AppendPara();
     notePara->InsertFootnoteRef(1, note, endnote);
     if (!text.empty())
         notePara->Append(text);
+    notePara->CombineCharRuns();  // no empty run left between the mark and the text
     note->StartPara = note->EndPara = notePara;
     // Reference marks show their note's number: numbers after the new note moved,
     // and a mark whose number grew a digit moved the runs after it.

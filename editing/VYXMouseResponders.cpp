@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXGDIAbstract.h"
@@ -20,6 +21,8 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
         return false;
     if (FEditor.FCurrShapeId) {
         FState = amssInsertGraphic;
+        FEditor.FInsertX = x;  // the shape's top-left corner
+        FEditor.FInsertY = y;
         FEditor.DoMouseDown(x, y, false);
         return true;
     }
@@ -42,7 +45,7 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
         int page = -1;
         if (FEditor.TableHitAt(x, y, hit, page)) {
             TVYXTableCell* cell = hit.Cell;
-            TVYXTableRow* row = cell->Row;
+            TVYXTableRow* row = cell->Row();
             int col = 0;
             while (col < row->Count() && row->GetCells(col) != cell)
                 ++col;
@@ -52,11 +55,11 @@ bool TVYXDefMouseResponder::MouseDown(TVYXMouseShift shift, double x, double y)
                 return false;                 // the table's own left edge: nothing to size
             FCell = cell;
             FCol = col;
-            FRow = row->Index;
+            FRow = row->Index();
             FState = hit.Where == amchTopEdge || hit.Where == amchBottomEdge ? amssSizeRow : amssSizeColRight;
             if (hit.Where == amchTopEdge && FRow > 0) {
                 FRow -= 1;
-                FCell = row->Table->GetRows(FRow)->GetCells(0);
+                FCell = row->Table()->GetRows(FRow)->GetCells(0);
             }
             FDownX = FX = x;
             FDownY = FY = y;
@@ -133,7 +136,7 @@ bool TVYXDefMouseResponder::MouseUp(TVYXMouseShift, double x, double y)
             const double px = cell->PixX2 - cell->PixX1 + (x - FDownX);
             FEditor.SizeTableColumn(*cell, FCol, std::max(4.0, px) * 72.0 / gdi.PixelsPerInchX());
         } else {
-            const TVYXTableRow* row = cell->Row;
+            const TVYXTableRow* row = cell->Row();
             const double px = row->PixY2 - row->PixY1 + (y - FDownY);
             FEditor.SizeTableRow(*cell, FRow, std::max(4.0, px) * 72.0 / gdi.PixelsPerInchY());
         }
@@ -185,6 +188,8 @@ bool TVYXGraphicEditor::Box(double& x1, double& y1, double& x2, double& y2) cons
         x1 += dx, x2 += dx, y1 += dy, y2 += dy;
         return true;
     }
+    if (FState == gesRotate)
+        return true;  // the box stands; the line to the mouse shows the turn
     // Sizing: the grip's edges follow the mouse; the box never turns inside out.
     static constexpr int cLeft[8] = {1, 0, 0, 0, 0, 0, 1, 1}, cRight[8] = {0, 0, 1, 1, 1, 0, 0, 0};
     static constexpr int cTop[8] = {1, 1, 1, 0, 0, 0, 0, 0}, cBottom[8] = {0, 0, 0, 0, 1, 1, 1, 0};
@@ -200,11 +205,37 @@ bool TVYXGraphicEditor::Box(double& x1, double& y1, double& x2, double& y2) cons
     return true;
 }
 
+bool TVYXGraphicEditor::RotateGrip(double& x, double& y) const
+{
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (!FGraphic || !dynamic_cast<const TVYXGraphicRotate*>(FGraphic) || FEditor.GraphicIsInline(*FGraphic) ||
+        !FEditor.GraphicScreenRect(*FGraphic, x1, y1, x2, y2))
+        return false;
+    x = (x1 + x2) / 2;
+    y = y1 - cRotateStem;
+    return true;
+}
+
+double TVYXGraphicEditor::DragAngle() const
+{
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (!FEditor.GraphicScreenRect(*FGraphic, x1, y1, x2, y2))
+        return FGraphic->GetAngle();
+    const double cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
+    // Where the grip was pressed counts as the angle the object already has.
+    const double down = std::atan2(FDownX - cx, cy - FDownY), now = std::atan2(FX - cx, cy - FY);
+    double angle = FGraphic->GetAngle() + (now - down) * 180.0 / std::numbers::pi;
+    angle = std::fmod(angle, 360.0);
+    return angle < 0 ? angle + 360 : angle;
+}
+
 int TVYXGraphicEditor::GripAt(double x, double y) const
 {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     if (!FGraphic || !FEditor.GraphicScreenRect(*FGraphic, x1, y1, x2, y2))
         return -1;
+    if (double rx = 0, ry = 0; RotateGrip(rx, ry) && std::fabs(x - rx) <= cGripRadius && std::fabs(y - ry) <= cGripRadius)
+        return cRotateGrip;
     for (int i = 0; i < 8; ++i) {
         double gx = 0, gy = 0;
         GripPoint(i, x1, y1, x2, y2, gx, gy);
@@ -222,7 +253,9 @@ bool TVYXGraphicEditor::MouseDown(TVYXMouseShift shift, double x, double y)
     if (!(shift & vymsLeft) || !FGraphic || !FEditor.GraphicScreenRect(*FGraphic, x1, y1, x2, y2))
         return false;
     FGrip = GripAt(x, y);
-    if (FGrip >= 0)
+    if (FGrip == cRotateGrip)
+        FState = gesRotate;
+    else if (FGrip >= 0)
         FState = gesSize;
     else if (x >= x1 && x <= x2 && y >= y1 && y <= y2)
         FState = FEditor.GraphicIsInline(*FGraphic) ? gesNone : gesMove;
@@ -259,7 +292,27 @@ bool TVYXGraphicEditor::MouseUp(TVYXMouseShift, double x, double y)
     TVYXGDI& gdi = FEditor.GDI();
     const double ptX = 72.0 / gdi.PixelsPerInchX(), ptY = 72.0 / gdi.PixelsPerInchY();
     TVYXLogDocEditor& doc = FEditor.FocusDoc();
-    if (state == gesSize) {
+    const bool floating = FEditor.FindAnchorPara(*FGraphic) != nullptr;
+    if (state == gesRotate) {
+        const double angle = DragAngle();
+        if (std::fabs(angle - FGraphic->GetAngle()) >= 0.5)
+            FEditor.RotateFloating(*FGraphic, std::round(angle));
+    } else if (floating && state == gesSize) {
+        // One recorded change: the grips on the left or top move that side too.
+        const double w = (x2 - x1) * ptX, h = (y2 - y1) * ptY;
+        const double left = (x1 - ox1) * ptX, top = (y1 - oy1) * ptY;
+        if (std::fabs((x2 - x1) - (ox2 - ox1)) >= 0.5 || std::fabs((y2 - y1) - (oy2 - oy1)) >= 0.5)
+            FEditor.ChangeFloating(*FGraphic, [&](TVYXGraphicObj& g) {
+                g.Width = w;
+                g.Height = h;
+                g.PosLeft += left;
+                g.PosTop += top;
+            });
+    } else if (floating && state == gesMove) {
+        const double dx = (x1 - ox1) * ptX, dy = (y1 - oy1) * ptY;
+        if (std::fabs(dx) > 0.01 || std::fabs(dy) > 0.01)
+            FEditor.MoveFloating(*FGraphic, dx, dy);
+    } else if (state == gesSize) {
         // Only what the drag changed, so an untouched side keeps its exact value.
         const double w = (x2 - x1) * ptX, h = (y2 - y1) * ptY;
         if (std::fabs((x2 - x1) - (ox2 - ox1)) >= 0.5)
@@ -289,6 +342,13 @@ void TVYXGraphicEditor::Paint(TVYXGDI& gdi)
     gdi.SetPenColor(0x404040);
     gdi.SetPenWidthF(1);
     gdi.RectOutlineF(x1, y1, x2, y2);
+    if (double rx = 0, ry = 0; RotateGrip(rx, ry)) {
+        // The stem to the rotation grip, or while turning the line to the mouse.
+        const bool turning = FState == gesRotate;
+        gdi.LineF((x1 + x2) / 2, turning ? (y1 + y2) / 2 : y1, turning ? FX : rx, turning ? FY : ry);
+        gdi.SetBrushColor(0x40C040);  // a green knob, told apart from the square size grips
+        gdi.EllipseF(rx - 4, ry - 4, rx + 4, ry + 4);
+    }
     for (int i = 0; i < 8; ++i) {
         double gx = 0, gy = 0;
         GripPoint(i, x1, y1, x2, y2, gx, gy);

@@ -33,11 +33,14 @@ private:
     double FDownX = 0, FDownY = 0, FX = 0, FY = 0;
 };
 
-// Moves (floating objects) and sizes (all) the selected drawing object: eight grips
-// around its box size it, a drag inside moves it. While the button is down only a
-// frame follows the mouse; the object changes once, on release, through the
-// document's graphic commands (width, height, left, top in points), so the change
-// is one command for undo and layout.
+// Moves (floating objects), sizes (all) and rotates (floating ones) the selected
+// drawing object: eight grips around its box size it, a drag inside moves it, and
+// the round grip above a floating object's top edge turns it about its centre.
+// While the button is down only a frame (or the line to the rotation grip) follows
+// the mouse; the object changes once, on release: an inline object through the
+// document's graphic commands, a floating one through the facade, which anchors a
+// moved object to the paragraph it was dropped on. Either way the change is one
+// command for undo and layout.
 class TVYXGraphicEditor : public TVYXMouseResponder {
 public:
     TVYXGraphicEditor(TVYXEditor& editor, TVYXGraphicObj& graphic) : FEditor(editor), FGraphic(&graphic) {}
@@ -47,11 +50,18 @@ public:
     bool WantsRepaint() const override { return FRepaint; }
     TVYXGraphicObj* EditedGraphic() const override { return FGraphic; }
     void Paint(TVYXGDI& gdi) override;
-    // The grip (0 top-left, clockwise to 7 left) under a screen point; -1 when none.
+    // The grip (0 top-left, clockwise to 7 left, 8 the rotation grip) under a screen
+    // point; -1 when none.
     int GripAt(double x, double y) const;
+    static constexpr int cRotateGrip = 8;
+    static constexpr double cRotateStem = 20;  // pixels from the top edge to the rotation grip
 
 private:
-    enum TState { gesNone, gesMove, gesSize };
+    enum TState { gesNone, gesMove, gesSize, gesRotate };
+    // The rotation grip's screen point; false for inline and unrotatable objects.
+    bool RotateGrip(double& x, double& y) const;
+    // The angle the rotation drag points at, degrees clockwise from straight up.
+    double DragAngle() const;
     // The box on screen as it stands, or as the drag would leave it.
     bool Box(double& x1, double& y1, double& x2, double& y2) const;
     TVYXEditor& FEditor;

@@ -214,7 +214,7 @@ private:
             const TVYXCharRun& run = *runs.Items(r);
             switch (run.Type_()) {
             case acrtText:
-            case acrtHyperlink: FOut += run.Text; break;
+            case acrtHyperlink: FOut += run.Text(); break;
             case acrtSimpleField: FOut += run.GetPlainText(); break;
             case acrtTab: FOut += u'\t'; break;
             case acrtBreak: {

@@ -97,7 +97,7 @@ std::vector<TVYXLogParaItem*> WayDown(const TVYXLogPos& pos)
     TVYXLogParaItem* item = pos.Para;
     while (item) {
         way.push_back(item);
-        TVYXTableCell* cell = item->Paras ? item->Paras->Cell : nullptr;
+        TVYXTableCell* cell = item->Paras() ? item->Paras()->Cell() : nullptr;
         item = cell ? cell->Table() : nullptr;
     }
     std::reverse(way.begin(), way.end());
@@ -127,8 +127,8 @@ TVYXLogPos EndOf(TVYXLogParaItem* item)
 // The row of the table way[level] that the way goes down through.
 TVYXTableRow* RowOnTheWay(const std::vector<TVYXLogParaItem*>& way, std::size_t level)
 {
-    TVYXTableCell* cell = way[level + 1]->Paras ? way[level + 1]->Paras->Cell : nullptr;
-    return cell ? cell->Row : nullptr;
+    TVYXTableCell* cell = way[level + 1]->Paras() ? way[level + 1]->Paras()->Cell() : nullptr;
+    return cell ? cell->Row() : nullptr;
 }
 
 }  // namespace
@@ -138,15 +138,15 @@ void TVYXSelections::CheckForCells()
     if (Count() == 0)
         return;
     TVYXLogSelection* s = First();
-    if (!s->First.Valid() || !s->Last.Valid() || s->First.Para->Paras == s->Last.Para->Paras)
+    if (!s->First.Valid() || !s->Last.Valid() || s->First.Para->Paras() == s->Last.Para->Paras())
         return;
     if (s->IsRectCells())
         return;  // cells of one table, at any depth: a rectangle, edited cell-wise
     const std::vector<TVYXLogParaItem*> a = WayDown(s->First), b = WayDown(s->Last);
     std::size_t common = 0;
-    while (common < a.size() && common < b.size() && a[common]->Paras == b[common]->Paras && a[common] == b[common])
+    while (common < a.size() && common < b.size() && a[common]->Paras() == b[common]->Paras() && a[common] == b[common])
         ++common;
-    if (common < a.size() && common < b.size() && a[common]->Paras == b[common]->Paras) {
+    if (common < a.size() && common < b.size() && a[common]->Paras() == b[common]->Paras()) {
         // The ends meet in one list. Tables lying between them are covered whole; an
         // end inside a table takes that table's rows from its own row toward the other
         // end: the first end to the table's last row, the last end from row 0.
@@ -171,15 +171,15 @@ bool TVYXSelections::GetCellRect(TVYXTable*& table, int& col1, int& row1, int& c
     const TVYXLogSelection* s = First();
     if (!s->First.Valid() || !s->Last.Valid())
         return false;
-    TVYXTableCell* c1 = s->First.Para->Paras ? s->First.Para->Paras->Cell : nullptr;
-    TVYXTableCell* c2 = s->Last.Para->Paras ? s->Last.Para->Paras->Cell : nullptr;
+    TVYXTableCell* c1 = s->First.Para->Paras() ? s->First.Para->Paras()->Cell() : nullptr;
+    TVYXTableCell* c2 = s->Last.Para->Paras() ? s->Last.Para->Paras()->Cell() : nullptr;
     if (!c1 || !c2 || c1->Table() != c2->Table())
         return false;
     table = c1->Table();
-    col1 = std::min(c1->Index, c2->Index);
-    col2 = std::max(c1->Index, c2->Index);
-    row1 = std::min(c1->Row->Index, c2->Row->Index);
-    row2 = std::max(c1->Row->Index, c2->Row->Index);
+    col1 = std::min(c1->Index(), c2->Index());
+    col2 = std::max(c1->Index(), c2->Index());
+    row1 = std::min(c1->Row()->Index(), c2->Row()->Index());
+    row2 = std::max(c1->Row()->Index(), c2->Row()->Index());
     return true;
 }
 
@@ -333,7 +333,7 @@ int TVYXSelections::CollectFormFields()
             if (!field || (field->Type() != acftFormText && field->Type() != acftFormCheckBox &&
                            field->Type() != acftFormList))
                 continue;
-            if ((p == first.Para && run->StartPos < first.CharPos) || (p == last.Para && run->StartPos > last.CharPos))
+            if ((p == first.Para && run->StartPos() < first.CharPos) || (p == last.Para && run->StartPos() > last.CharPos))
                 continue;
             if (std::find(FormFields.begin(), FormFields.end(), field) == FormFields.end())
                 FormFields.push_back(field);
@@ -354,8 +354,8 @@ std::u16string PositionText(const TVYXLogPara& para)
     std::u16string text;
     for (int i = 0; i < para.Count(); ++i) {
         const TVYXCharRun* run = para.GetItems(i);
-        if (run->Type_() == acrtText && static_cast<std::int32_t>(run->Text.size()) == run->Len())
-            text += run->Text;
+        if (run->Type_() == acrtText && static_cast<std::int32_t>(run->Text().size()) == run->Len())
+            text += run->Text();
         else
             text.append(static_cast<std::size_t>(run->Len()), u'\uFFFC');
     }

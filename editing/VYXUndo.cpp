@@ -4,8 +4,12 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXNotes.h"
+#include "model/VYXParaProps.h"
+#include "model/VYXCharProps.h"
 #include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXException.h"
@@ -51,52 +55,7 @@ std::unique_ptr<TVYXPAPX> CopyPAPX(const TVYXPAPX& source)
     return copy;
 }
 
-// The character formats of `para` from `from` to `to` - 1, run by run.
-void AddRunFormats(TVYXDocFormats& formats, const TVYXLogPara& para, std::int32_t from, std::int32_t to)
-{
-    const TVYXDocAddress address = VYXAddressOf(para, 1);
-    for (int i = 0; i < para.Count(); ++i) {
-        const TVYXCharRun* run = para.GetItems(i);
-        if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos >= to)
-            continue;
-        formats.Runs.push_back({address, std::max(from, run->StartPos), std::min(to, run->GetEndPos()),
-                                CopyCHPX(run->CHPX())});
-    }
-}
-
-// The paragraphs a format command acts on: the selection's, else the caret's.
-std::vector<TVYXLogPara*> FormatParas(TVYXLogDocEditor& editor, TVYXLogPos& first, TVYXLogPos& last)
-{
-    TVYXSelections& sel = editor.Selections();
-    if (sel.HasSelection() && !sel.IsEmpty()) {
-        first = sel.GetFirstPos();
-        last = sel.GetLastPos();
-        if (last.Less(first))
-            std::swap(first, last);
-    } else if (editor.Caret().Valid()) {
-        first.Assign(editor.Caret().Para, 1);
-        last.Assign(editor.Caret().Para, editor.Caret().Para->EndOfParaPos());
-    } else
-        return {};
-    TVYXLogSelection range;
-    range.Assign(first, last);
-    return range.Paras();
-}
-
-// A format command's undo record, its range spanning the paragraphs the command acts on
-// (returned in `paras`, from `first` to `last`); null when it acts on none.
-std::unique_ptr<TVYXDocFormats> NewFormats(TVYXLogDocEditor& editor, std::vector<TVYXLogPara*>& paras, TVYXLogPos& first,
-                                           TVYXLogPos& last)
-{
-    paras = FormatParas(editor, first, last);
-    if (paras.empty())
-        return nullptr;
-    auto formats = std::make_unique<TVYXDocFormats>();
-    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
-    return formats;
-}
-
-bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras && pos.Para->Paras->Cell; }
+bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras() && pos.Para->Paras()->Cell(); }
 
 // Every paragraph of a body, cells of nested tables included, in reading order.
 template <class F>
@@ -116,6 +75,8 @@ void ForEachBodyPara(TVYXLogParas& list, const F& f)
 }
 
 bool IsTyping(TVYXCommand cmd) { return cmd == vycInsertAtCaret || cmd == vycInsertCharAtCaret; }
+
+bool IsFormat(TVYXCommand cmd) { return CommandIsCHPX(cmd) || CommandIsPAPX(cmd); }
 
 // A position an address names, or the nearest one still there: the end of the
 // paragraph when the character is gone, else the first paragraph of the body.
@@ -269,7 +230,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataContent::Replay(TVYXUndo& undo)
         return undo.RunCommand(Command, Group, editor, [this, &editor, moveCaret, typed, para] {
             const TVYXDocAddress at = TVYXLogDocument::AddressOf(editor.Caret());
             const TVYXDocRange range =
-                typed ? editor.InsertText(at, para->GetItems(0)->Text) : editor.InsertContent(at, *Content);
+                typed ? editor.InsertText(at, para->GetItems(0)->Text()) : editor.InsertContent(at, *Content);
             editor.Selections().Clear();
             if (moveCaret)
                 editor.Caret().Assign(editor.PosAt(range.Last));
@@ -326,9 +287,10 @@ std::string TVYXUndoDataDocProp::AsString() const
            " runs=" + std::to_string(Formats->Runs.size()) + " paras=" + std::to_string(Formats->Paras.size());
 }
 
-std::unique_ptr<TVYXUndoData> TVYXUndoDataDocProp::Replay(TVYXUndo&)
+std::unique_ptr<TVYXUndoData> TVYXUndoDataDocProp::Replay(TVYXUndo& undo)
 {
-    return std::make_unique<TVYXUndoDataDocProp>(Command, Group, *Doc, Doc->RestoreFormats(*Formats));
+    return std::make_unique<TVYXUndoDataDocProp>(
+        Command, Group, *Doc, Formats->Runs.empty() ? undo.UndoPAP(*Doc, *Formats) : undo.UndoCHP(*Doc, *Formats));
 }
 
 TVYXUndoDataBookmark::TVYXUndoDataBookmark(TVYXCommand cmd, int group, TVYXLogDocEditor& editor,
@@ -381,7 +343,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataBookmark::Replay(TVYXUndo&)
             made = para.InsertBookmark(name, pos, to, lastPara == &para ? nullptr : lastPara);
             for (int i = 0; made && i < para.Count(); ++i)
                 if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(i));
-                    linked && linked->StartPos == pos && linked->Field() == made)
+                    linked && linked->StartPos() == pos && linked->Field() == made)
                     return linked;
             return nullptr;
         });
@@ -411,7 +373,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataRunTexts::Replay(TVYXUndo&)
         if (!para || saved.Run < 0 || saved.Run >= para->Count())
             throw VYXException("Invalid address");
         TVYXCharRun* run = para->GetItems(saved.Run);
-        back->Texts.push_back({saved.Para, saved.Run, run->Text});
+        back->Texts.push_back({saved.Para, saved.Run, run->Text()});
         run->SetRawText(saved.Text);
         para->CharRuns().Reindex();
         para->MakeDirty();
@@ -470,7 +432,7 @@ void TVYXUndo::Forget(TVYXLogDocEditor& editor)
         FFocusDoc = &FMain;
     if (FGroupEditor == &editor)
         FGroupEditor = &FMain;
-    Clear();
+    ClearHistory();  // editors may be going one after another: no tidying now
 }
 
 void TVYXUndo::SetFocusDoc(TVYXLogDocEditor& editor)
@@ -518,7 +480,19 @@ void TVYXUndo::BeginUndo(TVYXCommand cmd, TVYXLogDocEditor& editor)
 
 void TVYXUndo::EndUndo()
 {
-    if (FDepth == 0 || --FDepth > 0)
+    if (FDepth == 0)
+        return;
+    if (FDepth == 1 && FNotesChanged) {
+        // Notes whose references the command took out go too, in its group.
+        FNotesChanged = false;
+        try {
+            VYXDropOrphanNotes(FMain, *this, FRemovedNotes);
+        } catch (...) {
+            FGroupBroken = true;
+        }
+        FRemovedNotes.clear();
+    }
+    if (--FDepth > 0)
         return;
     FPendingState.reset();
     const bool edited = FUndoData.size() > FGroupStart;
@@ -526,18 +500,23 @@ void TVYXUndo::EndUndo()
         if (FGroupBroken)
             Clear();
         FMayCoalesce = false;
+        FMergeFormat = vycNone;
         return;
     }
     try {
         // The state after is the focused editor's: redo leaves the focus where the command did.
         FUndoData.push_back(std::make_unique<TVYXUndoDataState>(FGroupCommand, FGroup, *FFocusDoc));
-        FRedoData.clear();
+        Discard(FRedoData);
         const bool typing = IsTyping(FGroupCommand);
-        if (!(typing && FMayCoalesce && TryCoalesce()))
+        const bool format = IsFormat(FGroupCommand);
+        const bool joined = typing ? FMayCoalesce && TryCoalesce()
+                                   : format && FMergeFormat == FGroupCommand && TryMergeFormat();
+        if (!joined)
             ++FGroup;
         FMayCoalesce = typing;
+        FMergeFormat = format ? FGroupCommand : vycNone;
     } catch (...) {
-        Clear();  // out of memory while closing: an incomplete group must not stay
+        ClearHistory();  // out of memory while closing: an incomplete group must not stay
     }
 }
 
@@ -566,14 +545,65 @@ bool TVYXUndo::TryCoalesce()
     return true;
 }
 
+bool TVYXUndo::TryMergeFormat()
+{
+    // [before, formats, after] twice in a row over the same range and selection: the
+    // first record's formats take back both commands (the second changed nothing the
+    // first did not), so the pair is one record and one step, as a user who pressed
+    // Ctrl+B twice expects.
+    const std::size_t n = FUndoData.size();
+    if (n < 6 || n - FGroupStart != 3)
+        return false;
+    auto* before1 = dynamic_cast<TVYXUndoDataState*>(FUndoData[n - 6].get());
+    auto* format1 = dynamic_cast<TVYXUndoDataDocProp*>(FUndoData[n - 5].get());
+    auto* after1 = dynamic_cast<TVYXUndoDataState*>(FUndoData[n - 4].get());
+    auto* before2 = dynamic_cast<TVYXUndoDataState*>(FUndoData[n - 3].get());
+    auto* format2 = dynamic_cast<TVYXUndoDataDocProp*>(FUndoData[n - 2].get());
+    const int group1 = FUndoData[n - 4]->Group;
+    if (!before1 || !format1 || !after1 || !before2 || !format2 || before1->Group != group1 ||
+        format1->Group != group1 || format1->Command != format2->Command || format1->Doc != format2->Doc ||
+        (n > 6 && FUndoData[n - 7]->Group == group1))
+        return false;
+    if (after1->Editor != before2->Editor || !(after1->Caret == before2->Caret) ||
+        after1->Selections != before2->Selections)
+        return false;  // the selection moved in between
+    const TVYXDocFormats& f1 = *format1->Formats;
+    const TVYXDocFormats& f2 = *format2->Formats;
+    if (!(f1.Range.First == f2.Range.First) || !(f1.Range.Last == f2.Range.Last) ||
+        f1.Runs.empty() != f2.Runs.empty() || f1.Paras.size() != f2.Paras.size())
+        return false;
+    for (std::size_t i = 0; i < f1.Paras.size(); ++i)
+        if (!(f1.Paras[i].Para == f2.Paras[i].Para) || f1.Paras[i].WithSEP != f2.Paras[i].WithSEP)
+            return false;
+    std::unique_ptr<TVYXUndoData> after = std::move(FUndoData[n - 1]);
+    after->Group = group1;
+    FUndoData.resize(n - 4);
+    FUndoData.push_back(std::move(after));
+    return true;
+}
+
 void TVYXUndo::Clear()
 {
-    FUndoData.clear();
-    FRedoData.clear();
+    ClearHistory();
+    // A history starts from tidy runs. Edits merge equal neighbouring runs in the
+    // paragraphs they touch, and taking an edit back cannot know how a reader had
+    // split such runs; merged from the start, the document undo gives back is the one
+    // it began with, run for run. Text and formats stay as they are. Inside a command
+    // the command's positions may name runs, so runs are left alone there.
+    if (FDepth == 0)
+        for (TVYXLogDocEditor* editor : FEditors)
+            editor->Paras().CombineCharRuns();
+}
+
+void TVYXUndo::ClearHistory()
+{
+    Discard(FUndoData);
+    Discard(FRedoData);
     FPendingState.reset();
     FGroupStart = 0;
     FGroupBroken = FDepth > 0;
     FMayCoalesce = false;
+    FMergeFormat = vycNone;
     FGroup = 0;
     FReplay = 0;
 }
@@ -585,7 +615,7 @@ void TVYXUndo::Push(std::unique_ptr<TVYXUndoData> record)
         // An edit outside any command is a group of its own.
         record->Group = FGroup++;
         FUndoData.push_back(std::move(record));
-        FRedoData.clear();
+        Discard(FRedoData);
         FMayCoalesce = false;
         return;
     }
@@ -620,8 +650,28 @@ std::unique_ptr<TVYXUndoData> TVYXUndo::MakeDoorRecord(TVYXLogDocument& doc, con
     return nullptr;
 }
 
+void TVYXUndo::MovedBesideDoor(TVYXLogDocEditor& editor, const TVYXDocChange& change)
+{
+    for (TSaved& saved : FSaved) {
+        if (saved.Editor != &editor)
+            continue;
+        saved.Touched = true;
+        saved.Caret = TVYXLogDocument::AdjustAddress(saved.Caret, change);
+        for (TVYXDocRange& r : saved.Selections) {
+            r.First = TVYXLogDocument::AdjustAddress(r.First, change);
+            r.Last = TVYXLogDocument::AdjustAddress(r.Last, change);
+        }
+    }
+}
+
 void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
 {
+    // Only the main body's removals name notes that may have to go.
+    std::vector<const TVYXFootnoteBaseItem*> removed;
+    if (VYXEditTouchesNotes(FMain, doc, event, removed))
+        FNotesChanged = true;
+    if (&doc == static_cast<TVYXLogDocument*>(&FMain) && FReplay == 0)
+        FRemovedNotes.insert(FRemovedNotes.end(), removed.begin(), removed.end());
     if (FReplay > 0) {
         if (event.Change.Kind == adckInsert) {
             FReplayEmptyRun = event.EmptyRun;
@@ -651,7 +701,7 @@ void TVYXUndo::DocChanged(TVYXLogDocument& doc, const TVYXDocEditEvent& event)
             Push(std::move(record));
     } catch (...) {
         // Without this edit's inverse the history before it cannot be replayed.
-        Clear();
+        ClearHistory();
     }
 }
 
@@ -719,14 +769,21 @@ bool TVYXUndo::Step(TList& from, TList& to)
         failed = true;
     }
     SetRecordUndo(false);
+    if (FNotesChanged) {
+        FNotesChanged = false;
+        VYXRelinkNotes(FMain);
+    }
+    FRemovedNotes.clear();
     for (const TSaved& saved : FSaved)
         if (saved.Touched)
             ApplySaved(saved);
     FSaved.clear();
     FMayCoalesce = false;
+    FMergeFormat = vycNone;
     FPendingState.reset();
     if (failed) {
-        Clear();
+        Discard(produced);
+        ClearHistory();
         return false;
     }
     for (std::unique_ptr<TVYXUndoData>& record : produced)
@@ -812,16 +869,38 @@ const TVYXUndoData* TVYXUndo::Peek(int back) const
 
 void TVYXUndo::DeleteLast()
 {
-    if (!FUndoData.empty())
+    if (!FUndoData.empty()) {
+        Salvage(*FUndoData.back());
         FUndoData.pop_back();
+    }
+}
+
+void TVYXUndo::Salvage(TVYXUndoData& record)
+{
+    if (auto* note = dynamic_cast<TVYXUndoDataNote*>(&record); note && note->Kept)
+        FDroppedNotes.push_back(std::move(note->Kept));
+    else if (auto* batch = dynamic_cast<TVYXUndoDataBatch*>(&record))
+        for (std::unique_ptr<TVYXUndoData>& inner : batch->Records)
+            Salvage(*inner);
+}
+
+void TVYXUndo::Discard(TList& list)
+{
+    for (std::unique_ptr<TVYXUndoData>& record : list)
+        Salvage(*record);
+    list.clear();
 }
 
 // ---- Records from outside the door ----------------------------------------------------
 
 void TVYXUndo::AddRecord(std::unique_ptr<TVYXUndoData> record)
 {
-    if (!ShallAdd() || !record)
+    if (!record)
         return;
+    if (!ShallAdd()) {
+        Salvage(*record);
+        return;
+    }
     record->Group = FGroup;
     Push(std::move(record));
 }
@@ -957,46 +1036,193 @@ void TVYXUndo::Add(TVYXLogDocEditor& editor)
 
 void TVYXUndo::Add(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to)
 {
+    AddCHPPara(cmd, para, from, to);
+}
+
+bool TVYXUndo::GetSelection(TVYXLogPos& first, TVYXLogPos& last) const
+{
+    TVYXLogDocEditor& editor = *FFocusDoc;
+    TVYXSelections& sel = editor.Selections();
+    if (sel.HasSelection() && !sel.IsEmpty()) {
+        first = sel.GetFirstPos();
+        last = sel.GetLastPos();
+        if (last.Less(first))
+            std::swap(first, last);
+        return first.Valid() && last.Valid();
+    }
+    if (!editor.Caret().Valid())
+        return false;
+    first.Assign(editor.Caret().Para, 1);
+    last.Assign(editor.Caret().Para, editor.Caret().Para->EndOfParaPos());
+    return true;
+}
+
+bool TVYXUndo::GetParas(TVYXDocAddress& first, TVYXDocAddress& last) const
+{
+    TVYXLogPos a, b;
+    if (!GetSelection(a, b))
+        return false;
+    first = VYXAddressOf(*a.Para, 1);
+    last = VYXAddressOf(*b.Para, 1);
+    return true;
+}
+
+bool TVYXUndo::GetCharPos(std::int32_t& first, std::int32_t& last) const
+{
+    TVYXLogPos a, b;
+    if (!GetSelection(a, b))
+        return false;
+    first = a.CharPos;
+    last = b.CharPos;
+    return true;
+}
+
+void TVYXUndo::AddCHPProp(TVYXCommand cmd, const TVYXLogPara& para, const TVYXCharRun& run, std::int32_t from,
+                          std::int32_t to)
+{
     if (!ShallAdd() || from >= to)
         return;
+    const TVYXDocAddress address = VYXAddressOf(para, 1);
+    TVYXDocFormats::TRunFormat piece{address, from, to, CopyCHPX(run.CHPX())};
+    // The piece continues the newest record (same command, group and paragraph, ending
+    // where it starts): that record grows instead of a new one coming.
+    if (PeekUndo() == autDocPropSel && PeekCommand() == cmd && PeekGroup() == FGroup)
+        if (auto* last = dynamic_cast<TVYXUndoDataDocProp*>(FUndoData.back().get());
+            last && last->Doc == FFocusDoc && last->Formats->Paras.empty() && !last->Formats->Runs.empty() &&
+            last->Formats->Runs.back().Para == address && last->Formats->Runs.back().To == from) {
+            last->Formats->Runs.push_back(std::move(piece));
+            last->Formats->Range.Last = VYXAddressOf(para, to);
+            return;
+        }
     auto formats = std::make_unique<TVYXDocFormats>();
     formats->Range = {VYXAddressOf(para, from), VYXAddressOf(para, to)};
-    AddRunFormats(*formats, para, from, to);
-    if (!formats->Runs.empty())
-        Push(std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, *FFocusDoc, std::move(formats)));
+    formats->Runs.push_back(std::move(piece));
+    Push(std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, *FFocusDoc, std::move(formats)));
 }
 
-void TVYXUndo::AddCHP(TVYXCommand cmd)
+void TVYXUndo::AddCHPPara(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to,
+                          const std::function<bool(const TVYXCHPX*)>& changes)
 {
-    if (!ShallAdd())
-        return;
+    for (int i = 0; i < para.Count(); ++i) {
+        const TVYXCharRun* run = para.GetItems(i);
+        if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos() >= to)
+            continue;
+        if (!changes || changes(run->CHPX()))
+            AddCHPProp(cmd, para, *run, std::max(from, run->StartPos()), std::min(to, run->GetEndPos()));
+    }
+}
+
+void TVYXUndo::AddCHPWhere(TVYXCommand cmd, const std::function<bool(const TVYXCHPX*)>& changes)
+{
     TVYXLogPos first, last;
-    std::vector<TVYXLogPara*> paras;
-    auto formats = NewFormats(*FFocusDoc, paras, first, last);
-    if (!formats)
+    if (!ShallAdd() || !GetSelection(first, last))
         return;
     // Whole character formats, not one property: putting them back is then exact
-    // whatever the command merged.
-    for (TVYXLogPara* p : paras)
-        AddRunFormats(*formats, *p, p == first.Para ? first.CharPos : 1,
-                      p == last.Para ? last.CharPos : p->EndOfParaPos() + 1);
-    if (!formats->Runs.empty())
-        Push(std::make_unique<TVYXUndoDataDocProp>(cmd, FGroup, *FFocusDoc, std::move(formats)));
+    // whatever the command merged. One paragraph from the first to the last
+    // character; several: the first from its first character, the middle ones whole,
+    // the last up to its last character.
+    TVYXLogSelection range;
+    range.Assign(first, last);
+    // Outside a command the pieces still make one group (Push gives each record of
+    // its own a group otherwise).
+    const bool own = FDepth == 0;
+    const std::size_t size = FUndoData.size();
+    if (own)
+        ++FDepth;
+    try {
+        for (TVYXLogPara* p : range.Paras())
+            AddCHPPara(cmd, *p, p == first.Para ? first.CharPos : 1,
+                       p == last.Para ? last.CharPos : p->EndOfParaPos() + 1, changes);
+    } catch (...) {
+        if (own)
+            --FDepth;
+        throw;
+    }
+    if (own) {
+        --FDepth;
+        if (FUndoData.size() > size) {
+            ++FGroup;
+            Discard(FRedoData);
+            FMayCoalesce = false;
+            FMergeFormat = vycNone;
+        }
+    }
 }
 
-void TVYXUndo::AddPAP(TVYXCommand cmd)
+void TVYXUndo::AddCHP(TVYXCommand cmd) { AddCHPWhere(cmd, nullptr); }
+
+void TVYXUndo::AddCHPBool(TVYXCommand cmd, std::int32_t id, bool value)
 {
-    if (!ShallAdd())
-        return;
+    AddCHPWhere(cmd, [id, value](const TVYXCHPX* chpx) {
+        bool now = false;
+        return !chpx || !chpx->GetValue(id, now) || now != value;
+    });
+}
+
+void TVYXUndo::AddCHPInt(TVYXCommand cmd, std::int32_t id, std::int32_t value)
+{
+    AddCHPWhere(cmd, [id, value](const TVYXCHPX* chpx) {
+        std::int32_t now = 0;
+        return !chpx || !chpx->GetValue(id, now) || now != value;
+    });
+}
+
+void TVYXUndo::AddCHPFloat(TVYXCommand cmd, std::int32_t id, double value)
+{
+    AddCHPWhere(cmd, [id, value](const TVYXCHPX* chpx) {
+        double now = 0;
+        return !chpx || !chpx->GetValue(id, now) || now != value;
+    });
+}
+
+void TVYXUndo::AddPAPWhere(TVYXCommand cmd, const std::function<bool(const TVYXPAPX&)>& changes)
+{
     TVYXLogPos first, last;
-    std::vector<TVYXLogPara*> paras;
-    auto formats = NewFormats(*FFocusDoc, paras, first, last);
-    if (!formats)
+    if (!ShallAdd() || !GetSelection(first, last))
         return;
-    for (TVYXLogPara* p : paras)
-        formats->Paras.push_back({VYXAddressOf(*p, 1), CopyPAPX(p->PAPX()), nullptr, false});
-    Push(std::make_unique<TVYXUndoDataDocProp>(cmd == vycNone ? vycFormatPAPX : cmd, FGroup, *FFocusDoc,
-                                               std::move(formats)));
+    TVYXLogSelection range;
+    range.Assign(first, last);
+    auto formats = std::make_unique<TVYXDocFormats>();
+    formats->Range = {TVYXLogDocument::AddressOf(first), TVYXLogDocument::AddressOf(last)};
+    for (TVYXLogPara* p : range.Paras())
+        if (!changes || changes(p->PAPX()))
+            formats->Paras.push_back({VYXAddressOf(*p, 1), CopyPAPX(p->PAPX()), nullptr, false});
+    if (!formats->Paras.empty())
+        Push(std::make_unique<TVYXUndoDataDocProp>(cmd == vycNone ? vycFormatPAPX : cmd, FGroup, *FFocusDoc,
+                                                   std::move(formats)));
+}
+
+void TVYXUndo::AddPAP(TVYXCommand cmd) { AddPAPWhere(cmd, nullptr); }
+
+void TVYXUndo::AddPAPInt(TVYXCommand cmd, std::int32_t id, std::int32_t value)
+{
+    AddPAPWhere(cmd, [id, value](const TVYXPAPX& papx) {
+        std::int32_t now = 0;
+        return !papx.GetValue(id, now) || now != value;
+    });
+}
+
+void TVYXUndo::AddPAPFloat(TVYXCommand cmd, std::int32_t id, double value)
+{
+    AddPAPWhere(cmd, [id, value](const TVYXPAPX& papx) {
+        double now = 0;
+        return !papx.GetValue(id, now) || now != value;
+    });
+}
+
+void TVYXUndo::AddPAPObj(TVYXCommand cmd, const TVYXNumbering* numbering)
+{
+    AddPAPWhere(cmd, [numbering](const TVYXPAPX& papx) { return papx.GetNumbering() != numbering; });
+}
+
+std::unique_ptr<TVYXDocFormats> TVYXUndo::UndoCHP(TVYXLogDocument& doc, const TVYXDocFormats& formats)
+{
+    return doc.RestoreFormats(formats);
+}
+
+std::unique_ptr<TVYXDocFormats> TVYXUndo::UndoPAP(TVYXLogDocument& doc, const TVYXDocFormats& formats)
+{
+    return doc.RestoreFormats(formats);
 }
 
 namespace {

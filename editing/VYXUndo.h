@@ -18,7 +18,9 @@
 //
 // Typing coalesces: a typing command whose text continues the text the previous group
 // typed, with nothing done in between, joins that group, so one undo takes back a run
-// of typed text. Any other command, an undo or a redo starts a new group.
+// of typed text. A format command repeated on the same selection (Ctrl+B twice) joins
+// the group before it too, as one record. Any other command, an undo or a redo starts
+// a new group.
 //
 // Bookmarks and field results change the body beside the door; the editor hands their
 // inverses in as records of their own (a bookmark by name and addresses, field results
@@ -30,10 +32,15 @@
 // suspended; the door edits that replay makes are kept as its inverse (a batch), so
 // redo is exact as well.
 //
-// Edits the door cannot take back yet (anchored objects and text boxes, notes,
-// accepting or rejecting marks kept on field and object runs, section columns, a
-// secondary editor going) make the editor call Clear: the history before them could
-// no longer be replayed.
+// Notes: the reference run is a door edit; the note's list item and paragraphs change
+// beside the door and are kept by note records (VYXUndoNotes.h). A command that took
+// note references out of the body takes their notes out too, when it ends, so undo
+// brings their text back with the references.
+//
+// Edits the door cannot take back yet (anchored objects and text boxes, accepting or
+// rejecting marks kept on field and object runs, section columns, a secondary editor
+// going) make the editor call Clear: the history before them could no longer be
+// replayed.
 #pragma once
 
 #include <functional>
@@ -46,6 +53,12 @@
 #include "model/VYXLogDocument.h"
 
 class TVYXBookmark;
+struct TVYXFootnoteBaseItem;
+struct TVYXFootnoteItem;
+class TVYXCharRun;
+class TVYXCHPX;
+class TVYXNumbering;
+class TVYXPAPX;
 class TVYXLogDocEditor;
 class TVYXLogSelection;
 class TVYXSysOptions;
@@ -70,6 +83,7 @@ enum TVYXUndoType {
     autCell = 13,         // a table as it was before a table command, or a cell (Add)
     autBookmark = 14,     // a bookmark made or taken out
     autRunTexts = 15,     // run texts a field update replaced
+    autNote = 16,         // a footnote or endnote taken out or put back (VYXUndoNotes.h)
 };
 
 // One record: the command it belongs to and its group.
@@ -264,7 +278,9 @@ public:
     // Closes it: a group with edits gets the state after the command, empties the redo
     // list, and may join the typing group before it.
     void EndUndo();
-    // Forgets everything (a new document, an edit that cannot be taken back).
+    // Forgets everything (a new document, a loaded one, an edit that cannot be taken
+    // back). Outside a command it also merges equal neighbouring runs of every watched
+    // editor, so that undo can give the document back run for run.
     void Clear();
 
     // ---- Undo and redo ----
@@ -302,10 +318,41 @@ public:
     void Add(TVYXLogDocEditor& editor);
     // A plain command carrying a number (kept for DEBUG_Dump; nothing to replay).
     void Add(TVYXCommand cmd, int value);
-    // The character formats of `para` from `from` to `to` - 1 (1-based positions).
+    // The character formats of `para` from `from` to `to` - 1 (1-based positions), as AddCHPPara.
     void Add(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to);
+
+    // ---- Format records ----
+    // What a format command acts on: the focus editor's selection in order, else its
+    // caret's paragraph whole; false when there is neither. GetParas answers the
+    // addresses of the first and last paragraph (CharPos 1), GetCharPos the first and
+    // last character position.
+    bool GetSelection(TVYXLogPos& first, TVYXLogPos& last) const;
+    bool GetParas(TVYXDocAddress& first, TVYXDocAddress& last) const;
+    bool GetCharPos(std::int32_t& first, std::int32_t& last) const;
+    // The whole character formats of the runs the command acts on (exact whatever the
+    // command merges): per paragraph AddCHPPara, per run piece AddCHPProp. A piece
+    // continuing the newest record (same command, group and paragraph) extends it.
     void AddCHP(TVYXCommand cmd);
+    void AddCHPPara(TVYXCommand cmd, const TVYXLogPara& para, std::int32_t from, std::int32_t to,
+                    const std::function<bool(const TVYXCHPX*)>& changes = nullptr);
+    void AddCHPProp(TVYXCommand cmd, const TVYXLogPara& para, const TVYXCharRun& run, std::int32_t from,
+                    std::int32_t to);
+    // Before a host sets character property `id` to `value` itself: the formats of the
+    // runs whose own list does not already hold that value (nothing when none).
+    void AddCHPBool(TVYXCommand cmd, std::int32_t id, bool value);
+    void AddCHPInt(TVYXCommand cmd, std::int32_t id, std::int32_t value);
+    void AddCHPFloat(TVYXCommand cmd, std::int32_t id, double value);
+    // The paragraph formats of the paragraphs the command acts on (command
+    // vycFormatPAPX when `cmd` is vycNone); the typed forms skip paragraphs whose own
+    // list already holds `value` (AddPAPObj: the numbering).
     void AddPAP(TVYXCommand cmd);
+    void AddPAPInt(TVYXCommand cmd, std::int32_t id, std::int32_t value);
+    void AddPAPFloat(TVYXCommand cmd, std::int32_t id, double value);
+    void AddPAPObj(TVYXCommand cmd, const TVYXNumbering* numbering);
+    // Replay of format records: character formats (with any paragraph formats beside
+    // them) and paragraph formats alone. Each answers the formats it replaced.
+    std::unique_ptr<TVYXDocFormats> UndoCHP(TVYXLogDocument& doc, const TVYXDocFormats& formats);
+    std::unique_ptr<TVYXDocFormats> UndoPAP(TVYXLogDocument& doc, const TVYXDocFormats& formats);
     // A record the editor made for an edit beside the door (bookmarks, field results).
     void AddRecord(std::unique_ptr<TVYXUndoData> record);
 
@@ -345,6 +392,9 @@ public:
     // recording suspended, and answers the door edits it made as one batch record.
     std::unique_ptr<TVYXUndoData> RunCommand(TVYXCommand cmd, int group, TVYXLogDocEditor& editor,
                                              const std::function<void()>& command);
+    // Paragraphs of `editor` moved beside the door (a note's): during a replay the
+    // carets and selections kept for it follow, as they follow door edits.
+    void MovedBesideDoor(TVYXLogDocEditor& editor, const TVYXDocChange& change);
     // The editor command-level records act on: the focus editor.
     TVYXLogDocEditor& ReplayEditor() const { return *FFocusDoc; }
 
@@ -357,7 +407,14 @@ private:
     bool Step(TList& from, TList& to);
     void Push(std::unique_ptr<TVYXUndoData> record);
     std::unique_ptr<TVYXUndoData> MakeDoorRecord(TVYXLogDocument& doc, const TVYXDocEditEvent& event, TVYXCommand cmd);
+    void AddCHPWhere(TVYXCommand cmd, const std::function<bool(const TVYXCHPX*)>& changes);
+    void AddPAPWhere(TVYXCommand cmd, const std::function<bool(const TVYXPAPX&)>& changes);
     bool TryCoalesce();
+    bool TryMergeFormat();
+    void ClearHistory();
+    // Records going for good hand the notes they keep to FDroppedNotes first.
+    void Salvage(TVYXUndoData& record);
+    void Discard(TList& list);
     int CountGroups(const TList& list) const;
 
     // Where carets and selections stood during a replay, moved along with each edit.
@@ -388,6 +445,17 @@ private:
     bool FGroupBroken = false;
     // False after anything but a typing group: the next typing starts a group.
     bool FMayCoalesce = false;
+    // An edit may have moved note marks or notes' paragraphs: the notes' anchors and
+    // limits are set again when the command or the undo step ends.
+    bool FNotesChanged = false;
+    std::vector<const TVYXFootnoteBaseItem*> FRemovedNotes;  // references the command took out
+    // Notes taken out whose records went: copies of their reference runs (the
+    // clipboard's, a paste of them) may still name them, so they live as long as the
+    // document's history does.
+    std::vector<std::unique_ptr<TVYXFootnoteItem>> FDroppedNotes;
+    // The format command of the group before, when nothing came after it: the same
+    // command again on the same selection joins that group.
+    TVYXCommand FMergeFormat = vycNone;
     std::vector<TSaved> FSaved;  // during a replay only
     TList* FCapture = nullptr;   // door records of a command-level replay go here
     bool FReplayEmptyRun = false;

@@ -4,6 +4,7 @@
 vyx_library(vyx_editor DEPS vyx_editing vyx_layout vyx_spell vyx_model vyx_platform SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXEditorGraphics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXMacros.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXMouseResponders.cpp
 )
@@ -14,6 +15,7 @@ vyx_tests(vyx_editor_tests LABEL facade DEPS vyx_editor vyx_device SOURCES
 
 vyx_library(vyx_files DEPS vyx_editor vyx_documents vyx_import vyx_pdf SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VYXEditorFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXFileFormats.cpp
 )
 
 vyx_tests(vyx_files_tests LABEL facade DEPS vyx_files vyx_device SOURCES

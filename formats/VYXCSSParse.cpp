@@ -32,8 +32,10 @@ constexpr std::string_view cPropNames[] = {
     "border-left-color", "border-left-style", "border-left-width", "border-right-color", "border-right-style",
     "border-right-width", "border-top-color", "border-top-style", "border-top-width", "color", "direction",
     "display", "font-family", "font-size", "font-style", "font-variant", "font-weight", "height", "line-height",
-    "list-style-type", "margin-bottom", "margin-left", "margin-right", "margin-top", "padding-bottom",
-    "padding-left", "padding-right", "padding-top", "page-break-after", "page-break-before", "text-align",
+    "list-style-type", "margin-bottom", "margin-left", "margin-right", "margin-top", "max-height", "max-width",
+    "min-height", "min-width", "mso-highlight", "mso-line-height-rule", "mso-list", "padding-bottom",
+    "padding-left", "padding-right", "padding-top", "page-break-after", "page-break-before", "page-break-inside",
+    "text-align",
     "text-decoration", "text-indent", "text-transform", "vertical-align", "visibility", "white-space", "width",
 };
 static_assert(std::size(cPropNames) == vycpNONE - 1);
@@ -42,8 +44,8 @@ static_assert(std::size(cPropNames) == vycpNONE - 1);
 constexpr std::string_view cIgnoredProps[] = {
     "border-spacing", "bottom", "caption-side", "clear", "clip", "column-count", "column-gap", "content",
     "counter-increment", "counter-reset", "cursor", "empty-cells", "float", "left", "letter-spacing",
-    "list-style-image", "list-style-position", "max-height", "max-width", "min-height", "min-width", "orphans",
-    "outline", "outline-color", "outline-style", "outline-width", "overflow", "page-break-inside", "position",
+    "list-style-image", "list-style-position", "orphans",
+    "outline", "outline-color", "outline-style", "outline-width", "overflow", "position",
     "quotes", "right", "rotation", "table-layout", "text-shadow", "top", "unicode-bidi", "widows", "word-spacing",
     "z-index",
 };
@@ -321,7 +323,21 @@ void SetDeclaration(TVyCSSProperties& props, std::string_view name, std::string_
         for (std::string_view t : tokens)
             if (IsListStyleType(Lower(t)))
                 props.Set(vycpLIST_STYLE_TYPE, Lower(t), important);
-    } else if (n == "text-decoration-line")
+    } else if (n == "break-before" || n == "break-after" || n == "break-inside") {
+        // The newer names of the page-break properties; column and region breaks have
+        // no place in a document of pages.
+        const std::string v = Lower(value);
+        const TVyCSSProp p = n == "break-before" ? vycpPAGE_BREAK_BEFORE
+                             : n == "break-after" ? vycpPAGE_BREAK_AFTER : vycpPAGE_BREAK_INSIDE;
+        if (v == "page" || v == "left" || v == "right" || v == "recto" || v == "verso" || v == "always")
+            props.Set(p, "always", important);
+        else if (v == "avoid" || v == "avoid-page")
+            props.Set(p, "avoid", important);
+        else if (v == "auto")
+            props.Set(p, "auto", important);
+    } else if (n == "font-variant-caps")
+        props.Set(vycpFONT_VARIANT, Lower(value), important);
+    else if (n == "text-decoration-line")
         props.Set(vycpTEXT_DECORATION, Lower(value), important);
     else if (TVyCSSProp p = VyCSSPropByName(n); p != vycpUNDEFINED)
         props.Set(p, KeepsCase(p) ? std::string(value) : Lower(value), important);

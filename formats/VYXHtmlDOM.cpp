@@ -326,6 +326,27 @@ private:
         return added;
     }
 
+    // Office suites put the label of a list paragraph (its number or bullet, which
+    // they also keep in the list's definition) between "[if !supportLists]" and
+    // "[endif]" conditional comments. Those two become comment nodes so the reader
+    // can leave the label out; other comments leave no trace.
+    void ConditionalMarker(std::u16string_view content)
+    {
+        if (content.size() > 40)
+            return;
+        std::string text;
+        for (char16_t ch : content)
+            if (ch != u' ' && ch != u'\t' && ch != u'\r' && ch != u'\n')
+                text += static_cast<char>(ch < 0x80 ? std::tolower(static_cast<unsigned char>(ch)) : '?');
+        const bool open = text == "[if!supportlists]";
+        if (!open && !(text == "[endif]" && FListLabelOpen))
+            return;
+        FListLabelOpen = open;
+        auto node = std::make_unique<TVYXHtmlNode>(vytCOMMENT, std::string());
+        node->Text = open ? u"[if !supportLists]" : u"[endif]";
+        Top().AddChild(std::move(node));
+    }
+
     std::size_t Markup(std::size_t i)
     {
         const std::size_t n = FText.size();
@@ -333,9 +354,13 @@ private:
         if (c == u'!') {
             if (FText.substr(i, 4) == u"<!--") {
                 std::size_t end = FText.find(u"-->", i + 4);
+                if (end != std::u16string_view::npos)
+                    ConditionalMarker(FText.substr(i + 4, end - i - 4));
                 return end == std::u16string_view::npos ? n : end + 3;
             }
             std::size_t end = FText.find(u'>', i);
+            if (end != std::u16string_view::npos)
+                ConditionalMarker(FText.substr(i + 2, end - i - 2));
             return end == std::u16string_view::npos ? n : end + 1;
         }
         if (c == u'?') {
@@ -535,6 +560,7 @@ private:
 
     std::u16string_view FText;
     std::vector<TVYXHtmlNode*> FStack;
+    bool FListLabelOpen = false;  // a "[if !supportLists]" marker waits for its "[endif]"
     std::vector<std::u16string>& FStyles;
     std::string FLastName;
     bool FLastPushed = false;
@@ -660,7 +686,7 @@ TVYXHtmlNode* TVYXHtmlNode::PrevSiblingNotText() const
     for (const auto& c : FParent->FChildren) {
         if (c.get() == this)
             return prev;
-        if (c->Tag != vytTEXT)
+        if (c->Tag != vytTEXT && c->Tag != vytCOMMENT)
             prev = c.get();
     }
     return nullptr;
@@ -688,7 +714,7 @@ std::vector<std::u16string> TVYXHtmlNode::Classes() const
 bool TVYXHtmlNode::ContentIsWhitespaceOrCRLF() const
 {
     for (const auto& c : FChildren)
-        if (c->Tag != vytTEXT || !std::all_of(c->Text.begin(), c->Text.end(), IsBlank))
+        if (c->Tag != vytCOMMENT && (c->Tag != vytTEXT || !std::all_of(c->Text.begin(), c->Text.end(), IsBlank)))
             return false;
     return true;
 }

@@ -1386,7 +1386,7 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
             if (r->Type_() == acrtFldChar)
                 afterSeparate = afterSeparate || static_cast<const TVYXCharRunFldChar*>(r)->FldCharType == acrfctSeparate;
             else if (r->Type_() == acrtText && afterSeparate)
-                result += r->Text;
+                result += r->Text();
             else if (r->Type_() == acrtLinked)
                 plain = static_cast<const TVYXCharRunLinked*>(r)->LinkedType == acrltBookmark;
             else if (r->Type_() != acrtInstrText && r->Type_() != acrtText)
@@ -1422,7 +1422,7 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
     }
     bool anyText = false;
     for (int i = separate + 1; separate >= 0 && i < runs.Count(); ++i)
-        anyText = anyText || !runs.Items(i)->Text.empty();
+        anyText = anyText || !runs.Items(i)->Text().empty();
     if (separate < 0 || !anyText) {
         runs.AddFldChar(acrfctEnd, &chpx);
         return;
@@ -1432,12 +1432,12 @@ void TVYXReadDOCX::TImpl::EndField(TVYXLogPara& para, const TVYXCHPX& chpx)
     std::vector<std::pair<std::u16string, std::unique_ptr<TVYXCHPX>>> result;
     for (int i = separate + 1; i < runs.Count(); ++i) {
         const TVYXCharRun* r = runs.Items(i);
-        if (r->Text.empty())
+        if (r->Text().empty())
             continue;
         auto copy = std::make_unique<TVYXCHPX>(&FDoc.GetMasterCHP());
         if (r->CHPX())
             copy->Assign(*r->CHPX(), &FDoc.Styles(), &FDoc.Styles());
-        result.emplace_back(r->Text, std::move(copy));
+        result.emplace_back(r->Text(), std::move(copy));
     }
     while (runs.Count() > first)
         runs.Detach(runs.Count() - 1);
@@ -2177,7 +2177,7 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
             TVYXTableCell* cell = row->Add();
             int span = 1;
             double width = -1;
-            TMergeMark mark{static_cast<int>(r), cell->Index, gridCol, false, false};
+            TMergeMark mark{static_cast<int>(r), cell->Index(), gridCol, false, false};
             if (const TDxNode* tcPr = t.Find(tc, dxeTcPr)) {
                 for (const TDxNode* c = t.Child(*tcPr); c; c = t.Next(*c)) {
                     const TDxNode& n = *c;

@@ -38,6 +38,9 @@ constexpr int cMaxTableDepth = 16;           // deeper tables are read as their 
 constexpr std::size_t cMaxPictureBytes = 64u << 20;
 constexpr int cMaxListLevel = 8;             // the model's last list level
 constexpr int cMaxBookmarks = 10000;
+constexpr std::int64_t cMaxTableCells = 250'000;  // grid cells of all tables of a document
+constexpr std::int64_t cTableGridFree = 2048;     // a grid this small is always a table
+constexpr std::int64_t cMaxGridPerCell = 8;       // else at most this many grid cells per cell element
 constexpr double cFontSizes[7] = {8, 10, 12, 13.5, 18, 24, 36};
 constexpr double cHeadingSizes[6] = {24, 18, 13.5, 12, 10, 8};
 
@@ -48,6 +51,7 @@ struct TCharFmt {
     std::optional<double> Size;
     std::optional<std::u16string> Font;
     std::optional<TVYXColor> Color, Fill;
+    std::optional<TVYXHighlighColor> Highlight;
     bool operator==(const TCharFmt&) const = default;
 };
 
@@ -58,6 +62,11 @@ struct TBlockFmt {
     std::optional<TVYXColor> Shade;
     int Heading = 0;  // 1..6
     bool Pre = false;
+    bool NoWrap = false;     // white-space: nowrap or pre: lines are not wrapped
+    bool RTL = false;        // the paragraph runs right to left
+    bool KeepNext = false;   // page-break-after: avoid
+    bool KeepLines = false;  // page-break-inside: avoid
+    bool LineExactly = false;  // a length line height is exact, not a minimum (mso-line-height-rule)
     bool Hidden = false;
     // Left, top, right, bottom: width (points), style and colour of a paragraph border.
     struct TBorder {
@@ -75,6 +84,7 @@ struct TListCtx {
     TVYXNumberingStyleType Style = anstDecimal;
     bool NoMarker = false;  // list-style-type: none
     int Level = -1;         // -1 outside lists
+    double Indent = 0;      // the indent of the block the outermost list stands in
 };
 
 // A paragraph list being filled: the body or a cell.
@@ -176,6 +186,74 @@ TST_Border BorderStyle(std::string_view v)
     return stbSingle;
 }
 
+// Highlight names as office suites write them in mso-highlight.
+std::optional<TVYXHighlighColor> HighlightByName(std::string_view v)
+{
+    static constexpr std::string_view cNames[] = {"black", "blue", "cyan", "green", "magenta", "red", "yellow",
+                                                  "white", "darkblue", "darkcyan", "darkgreen", "darkmagenta",
+                                                  "darkred", "darkyellow", "darkgray", "lightgray", "none"};
+    static_assert(std::size(cNames) == ahcNone + 1);
+    for (std::size_t i = 0; i < std::size(cNames); ++i)
+        if (v == cNames[i])
+            return static_cast<TVYXHighlighColor>(i);
+    return std::nullopt;
+}
+
+// The label an office suite writes before a list paragraph ("1.", "a)", "iv.", a
+// bullet glyph) as the list's kind: nullopt for a bullet.
+std::optional<TVYXNumberingStyleType> NumberStyleOfLabel(std::u16string_view label)
+{
+    std::u16string t;
+    for (char16_t c : label)
+        if (c != u' ' && c != 0xA0 && c != u'\t' && c != u'(')
+            t += c;
+    if (t.size() < 2 || (t.back() != u'.' && t.back() != u')'))
+        return std::nullopt;
+    t.pop_back();
+    auto all = [&](std::u16string_view set) {
+        return std::all_of(t.begin(), t.end(), [&](char16_t c) { return set.find(c) != std::u16string_view::npos; });
+    };
+    if (all(u"0123456789") || all(u"0123456789."))
+        return anstDecimal;
+    if (all(u"ivxlcdm") && (t.size() > 1 || t == u"i"))
+        return anstLowerRoman;
+    if (all(u"IVXLCDM") && (t.size() > 1 || t == u"I"))
+        return anstUpperRoman;
+    if (t.size() == 1 && t[0] >= u'a' && t[0] <= u'z')
+        return anstLowerLetter;
+    if (t.size() == 1 && t[0] >= u'A' && t[0] <= u'Z')
+        return anstUpperLetter;
+    return std::nullopt;
+}
+
+// "l0 level2 lfo1" of mso-list: the list's key ("l0 lfo1") and its level from 0;
+// nullopt for "ignore", "none" and anything unreadable.
+std::optional<std::pair<std::string, int>> MsoListOf(std::string_view value)
+{
+    std::string list, lfo;
+    int level = -1;
+    std::size_t i = 0;
+    while (i < value.size()) {
+        while (i < value.size() && value[i] == ' ')
+            ++i;
+        std::size_t end = value.find(' ', i);
+        if (end == std::string_view::npos)
+            end = value.size();
+        const std::string_view word = value.substr(i, end - i);
+        if (word.rfind("level", 0) == 0 && word.size() > 5 && word.size() < 8 &&
+            std::all_of(word.begin() + 5, word.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            level = std::stoi(std::string(word.substr(5))) - 1;
+        else if (word.rfind("lfo", 0) == 0)
+            lfo = word;
+        else if (word.size() > 1 && word[0] == 'l' && word[1] >= '0' && word[1] <= '9')
+            list = word;
+        i = end;
+    }
+    if (list.empty() || level < 0)
+        return std::nullopt;
+    return std::make_pair(list + " " + lfo, std::min(level, cMaxListLevel));
+}
+
 class TReader {
 public:
     TReader(TVYXLogDocEditor& doc, const TVyCSS& baseCss, const TVYXReadHTML& options)
@@ -205,7 +283,16 @@ public:
             FCss.Collect(*start, css);
             ApplyCharCSS(css, chars, block, false);
             chars.Fill.reset();
+            if (css.Get(vycpDIRECTION) == "rtl")
+                block.RTL = true;
         }
+        // A page written right to left says so on its root or body.
+        for (const TVYXHtmlNode* n = start; n; n = n->Parent())
+            if (const std::u16string* dir = n->FindAttribute("dir")) {
+                if (Ascii(*dir) == "rtl")
+                    block.RTL = true, chars.RTL = true;
+                break;
+            }
         Children(*start, chars, block, list);
         EndPara();
         // A document without content still has its one empty paragraph for the caret.
@@ -345,11 +432,17 @@ private:
             papx.SetLineSpacingType(aplstMultiple);
             papx.SetLineSpacing(*b.LineSpacing);
         } else if (b.LineExact) {
-            papx.SetLineSpacingType(aplstAtLeast);
+            papx.SetLineSpacingType(b.LineExactly ? aplstExactly : aplstAtLeast);
             papx.SetLineSpacing(*b.LineExact);
         }
         if (b.Shade)
             papx.SetColor(*b.Shade);
+        if (b.NoWrap)
+            papx.SetNoWrap(true);
+        if (b.KeepNext)
+            papx.SetKeepNext(true);
+        if (b.KeepLines)
+            papx.SetKeepLines(true);
     }
 
     TVYXLogPara& NewPara(const TBlockFmt& b)
@@ -369,6 +462,13 @@ private:
             para = t.Paras->AppendPara(papx);
         if (b.Heading > 0)
             UseHeading(*para, b.Heading);
+        para->PAPX().RTL = b.RTL;
+        if (FPendingPageBreak && t.Body) {
+            // A break before this paragraph that found no paragraph to end.
+            para->AppendBreak(acrbtPageBreak);
+            FLastRun = nullptr;
+        }
+        FPendingPageBreak = false;
         for (int i = 0; i < 4; ++i)
             if (b.Borders[i])
                 SetBorder(*para, i, *b.Borders[i]);
@@ -435,6 +535,13 @@ private:
         else
             para.BeginNumbering(list.Style);
         para.MakeNumbering(std::clamp(list.Level, 0, cMaxListLevel));
+        // A list inside an indented block (a quotation, a margin of its own) stands that
+        // much further in than its levels put it. The levels' indents win over a
+        // paragraph's own, so the list's levels move, once each.
+        if (std::abs(list.Indent) > 0.001)
+            if (TVYXNumbering* level = para.PAPX().GetNumbering(); level && FShiftedLevels.insert(level).second)
+                level->PAPX().SetIndentLeft(
+                    std::clamp(level->PAPX().GetIndentLeft() + list.Indent, 0.0, FDoc.Width()));
         if (list.Slot >= 0 && !FListSlots[static_cast<std::size_t>(list.Slot)])
             FListSlots[static_cast<std::size_t>(list.Slot)] = para.PAPX().GetNumbering();
         return para;
@@ -487,6 +594,8 @@ private:
             x.SetColor(*f.Color);
         if (f.Fill)
             x.SetFillColor(*f.Fill);
+        if (f.Highlight)
+            x.SetHighlightColor(*f.Highlight);
         x.AfterChanged();
         return FChpx.get();
     }
@@ -581,10 +690,65 @@ private:
 
     // ---- Elements ----
 
+    // The index of the "[endif]" marker that closes a list label opened at child
+    // `from` of `node`; -1 when it does not close among the siblings.
+    static int ListLabelEnd(const TVYXHtmlNode& node, int from)
+    {
+        for (int k = from + 1; k < node.ChildCount(); ++k)
+            if (node.Child(k).Tag == vytCOMMENT)
+                return node.Child(k).Text == u"[endif]" ? k : -1;
+        return -1;
+    }
+
+    static bool IsListLabelStart(const TVYXHtmlNode& c)
+    {
+        return c.Tag == vytCOMMENT && c.Text == u"[if !supportLists]";
+    }
+
+    // Marked by its style as a label an office suite wrote (mso-list: Ignore).
+    static bool IsIgnoredLabel(const TVYXHtmlNode& c)
+    {
+        const std::u16string* style = c.FindAttribute("style");
+        if (!style || style->size() > 4096 || style->find(u"mso-list") == std::u16string::npos)
+            return false;  // the common case, without converting the text
+        std::string s = Ascii(*style);
+        s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+        return s.find("mso-list:ignore") != std::string::npos;
+    }
+
+    // The text of a list paragraph's label, found as the reader skips it.
+    static std::u16string ListLabelText(const TVYXHtmlNode& node, int depth = 0)
+    {
+        for (int i = 0; i < node.ChildCount() && depth < 8; ++i) {
+            const TVYXHtmlNode& c = node.Child(i);
+            if (IsListLabelStart(c)) {
+                if (int end = ListLabelEnd(node, i); end > i) {
+                    std::u16string text;
+                    for (int k = i + 1; k < end; ++k)
+                        text += node.Child(k).InnerText();
+                    return text;
+                }
+            } else if (IsIgnoredLabel(c))
+                return c.InnerText();
+            else if (c.Tag != vytTEXT) {
+                std::u16string inner = ListLabelText(c, depth + 1);
+                if (!inner.empty())
+                    return inner;
+            }
+        }
+        return {};
+    }
+
     void Children(const TVYXHtmlNode& node, const TCharFmt& f, const TBlockFmt& b, const TListCtx& list)
     {
         for (int i = 0; i < node.ChildCount(); ++i) {
             const TVYXHtmlNode& c = node.Child(i);
+            if (IsListLabelStart(c)) {
+                // The label is the list's to draw: it is not text of the paragraph.
+                if (int end = ListLabelEnd(node, i); end > i && !FKeepListLabels)
+                    i = end;
+                continue;
+            }
             if (c.Tag == vytTEXT)
                 Text(c.Text, f, b);
             else
@@ -609,7 +773,7 @@ private:
                 f.Italic = v == "italic" || v == "oblique";
                 break;
             case vycpFONT_VARIANT:
-                f.SmallCaps = v == "small-caps";
+                f.SmallCaps = v == "small-caps" || v == "all-small-caps";
                 break;
             case vycpTEXT_TRANSFORM:
                 f.AllCaps = v == "uppercase";
@@ -639,7 +803,7 @@ private:
                 if (block) {
                     if (c)
                         b.Shade = *c;
-                } else if (c)
+                } else if (c && !(f.Highlight && css.Has(vycpMSO_HIGHLIGHT)))
                     f.Fill = *c;
                 break;
             }
@@ -651,11 +815,23 @@ private:
                 else if (v == "baseline")
                     f.SubSup = vycssNone;
                 break;
+            case vycpMSO_HIGHLIGHT:
+                // The office suites' highlight: the marker colours, not a shading.
+                if (std::optional<TVYXHighlighColor> h = HighlightByName(v)) {
+                    f.Highlight = *h;
+                    if (!block)
+                        f.Fill.reset();
+                }
+                break;
             case vycpDIRECTION:
                 f.RTL = v == "rtl";
+                if (block)
+                    b.RTL = v == "rtl";
                 break;
             case vycpWHITE_SPACE:
+                // "pre" and "nowrap" do not wrap lines; only "nowrap" and "normal" collapse blanks.
                 b.Pre = v == "pre" || v == "pre-wrap" || v == "pre-line" || v == "break-spaces";
+                b.NoWrap = v == "pre" || v == "nowrap";
                 break;
             default:
                 break;
@@ -667,10 +843,13 @@ private:
     {
         const double em = f.Size.value_or(FDefaultSize);
         const double width = FDoc.Width();
-        auto length = [&](const std::string& v, double base) -> std::optional<double> {
-            if (v == "auto")
+        // Percentages of margins and indents are of the width, ems of the font size.
+        auto length = [&](const std::string& v) -> std::optional<double> {
+            std::optional<TVyCSSLength> len = VyCSSParseLength(v);
+            if (!len)
                 return std::nullopt;
-            return CSSPropSizeToPt(v, base, FOptions.PixelsPerInch);
+            return CSSGetPtSizeByUnit(len->Value, len->Unit, len->Unit == vycuPercent ? width : em,
+                                      FOptions.PixelsPerInch);
         };
         for (int i = 0; i < css.Count(); ++i) {
             const TVyCSSValueItem& item = css.Items(i);
@@ -687,23 +866,23 @@ private:
                     b.Align = vyptaLeft;
                 break;
             case vycpMARGIN_LEFT:
-                if (auto pt = length(v, width))
+                if (auto pt = length(v))
                     b.IndentLeft += std::clamp(*pt, -width, width);
                 break;
             case vycpMARGIN_RIGHT:
-                if (auto pt = length(v, width))
+                if (auto pt = length(v))
                     b.IndentRight += std::clamp(*pt, -width, width);
                 break;
             case vycpMARGIN_TOP:
-                if (auto pt = length(v, em))
+                if (auto pt = length(v))
                     b.SpaceBefore = std::clamp(*pt, 0.0, 1584.0);
                 break;
             case vycpMARGIN_BOTTOM:
-                if (auto pt = length(v, em))
+                if (auto pt = length(v))
                     b.SpaceAfter = std::clamp(*pt, 0.0, 1584.0);
                 break;
             case vycpTEXT_INDENT:
-                if (auto pt = length(v, width)) {
+                if (auto pt = length(v)) {
                     double x = std::clamp(*pt, -width, width);
                     if (x >= 0)
                         b.FirstLine = x, b.Hanging.reset();
@@ -712,18 +891,33 @@ private:
                 }
                 break;
             case vycpLINE_HEIGHT:
-                if (v == "normal")
+                // Percentages, plain numbers and font-relative units are multiples of the
+                // line (CSS computes em against the element's own font, as a multiple
+                // does); other lengths are a minimum height, or exact with the office
+                // suites' mso-line-height-rule.
+                if (v == "normal" || v == "initial")
                     b.LineSpacing.reset(), b.LineExact.reset();
-                else if (std::optional<TVyCSSLength> len = VyCSSParseLength(v)) {
+                else if (std::optional<TVyCSSLength> len = VyCSSParseLength(v); len && len->Value > 0) {
                     if (len->Unit == vycuPercent)
                         b.LineSpacing = std::clamp(len->Value / 100, 0.5, 10.0), b.LineExact.reset();
-                    else if (len->Unit == vycuNone_)
+                    else if (len->Unit == vycuNone_ || len->Unit == vycuEM || len->Unit == vycuREM)
                         b.LineSpacing = std::clamp(len->Value, 0.5, 10.0), b.LineExact.reset();
+                    else if (len->Unit == vycuEX)
+                        b.LineSpacing = std::clamp(len->Value / 2, 0.5, 10.0), b.LineExact.reset();
                     else
                         b.LineExact = std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, em, FOptions.PixelsPerInch),
                                                  1.0, 1584.0),
                         b.LineSpacing.reset();
                 }
+                break;
+            case vycpMSO_LINE_HEIGHT_RULE:
+                b.LineExactly = v == "exactly";
+                break;
+            case vycpPAGE_BREAK_AFTER:
+                b.KeepNext = v == "avoid";
+                break;
+            case vycpPAGE_BREAK_INSIDE:
+                b.KeepLines = v == "avoid";
                 break;
             default:
                 break;
@@ -759,10 +953,11 @@ private:
         }
     }
 
-    TListCtx ListFrom(const TVYXHtmlNode& node, const TVyCSSProperties& css, const TListCtx& outer)
+    TListCtx ListFrom(const TVYXHtmlNode& node, const TVyCSSProperties& css, const TListCtx& outer, double indent)
     {
         TListCtx list;
         list.Level = outer.Level + 1;
+        list.Indent = outer.Level < 0 ? indent : outer.Indent;
         list.OuterSlot = outer.Slot;
         list.Slot = static_cast<int>(FListSlots.size());
         FListSlots.push_back(nullptr);
@@ -795,6 +990,40 @@ private:
     void Element(const TVYXHtmlNode& node, const TCharFmt& parentChars, const TBlockFmt& parentBlock,
                  const TListCtx& parentList)
     {
+        bool breakAfter = false;
+        ElementContent(node, parentChars, parentBlock, parentList, breakAfter);
+        if (breakAfter)
+            PageBreak();
+    }
+
+    // A page break before what comes next: it ends the body's last paragraph, so the
+    // next one starts the page without an empty line above it; after a table it waits
+    // for the next paragraph. At the start of the body there is nothing to break, and
+    // cells have no pages of their own.
+    void PageBreak()
+    {
+        if (FTargets.size() != 1 || !Target().Body)
+            return;
+        EndPara();
+        TVYXLogParaItem* last = Target().Paras->Last();
+        if (!last)
+            return;
+        if (Target().Unused && last == Target().Unused) {
+            // The empty paragraph after a table, or the body's first: only the former
+            // has something before it to break from.
+            FPendingPageBreak = Target().Paras->Count() > 1;
+            return;
+        }
+        if (last->IsPara()) {
+            static_cast<TVYXLogPara*>(last)->AppendBreak(acrbtPageBreak);
+            FLastRun = nullptr;
+        } else
+            FPendingPageBreak = true;
+    }
+
+    void ElementContent(const TVYXHtmlNode& node, const TCharFmt& parentChars, const TBlockFmt& parentBlock,
+                        const TListCtx& parentList, bool& breakAfter)
+    {
         switch (node.Tag) {
         case vytSCRIPT: case vytNOSCRIPT: case vytSTYLE: case vytHEAD: case vytTITLE: case vytTEMPLATE:
         case vytIFRAME: case vytNOEMBED: case vytNOFRAMES: case vytMETA: case vytLINK: case vytBASE:
@@ -808,7 +1037,7 @@ private:
         TVyCSSProperties css;
         FCss.Collect(node, css);
         const std::string display = css.Get(vycpDISPLAY);
-        if (display == "none")
+        if (display == "none" || (IsIgnoredLabel(node) && !FKeepListLabels))
             return;
         TCharFmt f = parentChars;
         TBlockFmt b = parentBlock;
@@ -828,6 +1057,7 @@ private:
             b.FirstLine.reset();
             b.Hanging.reset();
             b.Heading = 0;
+            b.KeepNext = false;  // page-break-after is the element's, not its children's
         }
 
         // Tag defaults.
@@ -879,19 +1109,25 @@ private:
             b.Align = a == "center" || a == "middle" ? vyptaCenter : a == "right" ? vyptaRight
                       : a == "justify" ? vyptaJustify : vyptaLeft;
         }
-        if (node.Attribute("dir") == u"rtl" && block)
-            f.RTL = true;
+        if (const std::u16string* dir = node.FindAttribute("dir"); dir && block)
+            f.RTL = b.RTL = Ascii(*dir) == "rtl";
         ApplyCharCSS(css, f, b, block);
         if (block) {
             ApplyBlockCSS(css, b, f);
             if (!Is(node.Tag, {vytTABLE, vytTD, vytTH, vytTR, vytUL, vytOL}))
                 BlockBorders(css, b, f.Size.value_or(FDefaultSize));
+            if (!b.Hidden && node.Tag != vytBR && css.Get(vycpPAGE_BREAK_BEFORE) == "always")
+                PageBreak();
+            breakAfter = !b.Hidden && node.Tag != vytBR && css.Get(vycpPAGE_BREAK_AFTER) == "always";
         }
 
         switch (node.Tag) {
         case vytBR:
             if (!b.Hidden) {
-                EnsurePara(b).AppendBreak(acrbtLineBreak);
+                // "<br style='page-break-before: always'>" is how office suites write a page break.
+                const bool page = FTargets.size() == 1 && (css.Get(vycpPAGE_BREAK_BEFORE) == "always" ||
+                                                            css.Get(vycpPAGE_BREAK_AFTER) == "always");
+                EnsurePara(b).AppendBreak(page ? acrbtPageBreak : acrbtLineBreak);
                 FLastRun = nullptr;
                 FParaHasText = false;
                 FPendingSpace = false;
@@ -934,13 +1170,13 @@ private:
             break;
         case vytUL: case vytOL: case vytDIR: case vytMENU:
             EndPara();
-            list = ListFrom(node, css, parentList);
+            list = ListFrom(node, css, parentList, b.IndentLeft);
             Children(node, f, b, list);
             EndPara();
             return;
         case vytLI: {
             if (list.Level < 0)
-                list = ListFrom(node, css, list);
+                list = ListFrom(node, css, list, b.IndentLeft);
             if (std::string type = css.Get(vycpLIST_STYLE_TYPE); type == "none")
                 list.NoMarker = true;
             NewListPara(b, list);
@@ -991,6 +1227,32 @@ private:
             break;
         }
 
+        if (block && b.Heading > 0 && css.Has(vycpMSO_LIST)) {
+            // A numbered heading stays a heading (outlines and contents need its style),
+            // and its number stays as text.
+            const bool saved = FKeepListLabels;
+            FKeepListLabels = true;
+            EndPara();
+            NewPara(b);
+            Children(node, f, b, list);
+            EndPara();
+            FKeepListLabels = saved;
+            return;
+        }
+        if (block && Is(node.Tag, {vytP, vytDIV}))
+            if (std::optional<std::pair<std::string, int>> mso = MsoListOf(css.Get(vycpMSO_LIST))) {
+                // A list paragraph as office suites write them: the level and list come
+                // from mso-list, the kind from the label, the indents from the level.
+                EndPara();
+                TBlockFmt item = b;
+                item.IndentLeft = parentBlock.IndentLeft;
+                item.FirstLine.reset();
+                item.Hanging.reset();
+                NewListPara(item, MsoList(mso->first, mso->second, node, item.IndentLeft));
+                Children(node, f, item, list);
+                EndPara();
+                return;
+            }
         if (block && node.ChildCount() == 1 && node.Child(0).Tag == vytTEXT && node.Child(0).Text == u"\u00A0" &&
             Is(node.Tag, {vytP, vytH1, vytH2, vytH3, vytH4, vytH5, vytH6, vytDIV})) {
             // "<p>&nbsp;</p>" is how empty paragraphs are written.
@@ -1029,12 +1291,36 @@ private:
             Children(node, f, b, list);
     }
 
+    // The list of an mso-list key: one list element's slot for all its paragraphs, so
+    // numbers go on across the paragraphs between them.
+    TListCtx MsoList(const std::string& key, int level, const TVYXHtmlNode& node, double indent)
+    {
+        TListCtx ctx;
+        auto [it, added] = FMsoLists.try_emplace(key, static_cast<int>(FListSlots.size()));
+        if (added) {
+            if (FMsoLists.size() > 4096) {
+                FMsoLists.erase(it);
+                it = FMsoLists.begin();  // past that many lists, the rest join one
+            } else
+                FListSlots.push_back(nullptr);
+        }
+        ctx.Slot = it->second;
+        ctx.Level = level;
+        ctx.Indent = indent;
+        const std::optional<TVYXNumberingStyleType> style = NumberStyleOfLabel(ListLabelText(node));
+        ctx.Bullet = !style;
+        ctx.Style = style.value_or(anstDecimal);
+        return ctx;
+    }
+
     // A list item's content: its text in the item paragraph, a following block in
     // paragraphs of its own.
     void ItemChildren(const TVYXHtmlNode& node, const TCharFmt& f, const TBlockFmt& inner, const TListCtx& list)
     {
         for (int i = 0; i < node.ChildCount(); ++i) {
             const TVYXHtmlNode& c = node.Child(i);
+            if (c.Tag == vytCOMMENT)
+                continue;
             if (c.Tag == vytTEXT)
                 Text(c.Text, f, inner);
             else if (FPara && !FParaHasText && Is(c.Tag, {vytP, vytDIV})) {
@@ -1120,15 +1406,20 @@ private:
         FCss.Collect(node, css);
         const std::optional<double> width = PictureLength(node, css, "width", vycpWIDTH);
         const std::optional<double> height = PictureLength(node, css, "height", vycpHEIGHT);
-        if (!bytes.empty() && (width || height)) {
+        const bool limited = css.Has(vycpMAX_WIDTH) || css.Has(vycpMIN_WIDTH) || css.Has(vycpMAX_HEIGHT) ||
+                             css.Has(vycpMIN_HEIGHT);
+        if (!bytes.empty() && (width || height || limited)) {
             try {
                 TVYXMemoryStream stream = TVYXMemoryStream::View(bytes);
                 TVYXPicture& picture = FDoc.Pictures().AddPicture(stream);
                 auto graphic = std::make_unique<TVYXGraphicPicture>(&picture);
                 const double w0 = picture.GetWidth() > 0 ? picture.GetWidth() : 72;
                 const double h0 = picture.GetHeight() > 0 ? picture.GetHeight() : 72;
-                graphic->Width = width ? *width : *height * w0 / h0;
-                graphic->Height = height ? *height : *width * h0 / w0;
+                double w = width ? *width : height ? *height * w0 / h0 : w0;
+                double h = height ? *height : width ? *width * h0 / w0 : h0;
+                LimitPictureSize(css, w, h, !height, !width);
+                graphic->Width = w;
+                graphic->Height = h;
                 para.AppendGraphic(std::move(graphic));
                 FLastRun = nullptr;
                 FParaHasText = true;
@@ -1155,6 +1446,44 @@ private:
         }
     }
 
+    // A length of max-width and its kin in points; percentages of `whole`, nothing
+    // for "none" and nonsense.
+    std::optional<double> LimitLength(const TVyCSSProperties& css, TVyCSSProp prop, double whole, double em) const
+    {
+        std::optional<TVyCSSLength> len = VyCSSParseLength(css.Get(prop));
+        if (!len || len->Value <= 0)
+            return std::nullopt;
+        return std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, len->Unit == vycuPercent ? whole : em,
+                                             FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
+    }
+
+    // max-width, min-width, max-height and min-height on a picture's size; a side the
+    // document did not give follows the other, keeping the picture's proportions.
+    void LimitPictureSize(const TVyCSSProperties& css, double& w, double& h, bool heightFollows, bool widthFollows) const
+    {
+        const double avail = AvailableWidth(FTargets.back());
+        auto setWidth = [&](double nw) {
+            if (heightFollows && w > 0)
+                h = h * nw / w;
+            w = nw;
+        };
+        auto setHeight = [&](double nh) {
+            if (widthFollows && h > 0)
+                w = w * nh / h;
+            h = nh;
+        };
+        if (auto m = LimitLength(css, vycpMAX_WIDTH, avail, 12); m && w > *m)
+            setWidth(*m);
+        if (auto m = LimitLength(css, vycpMIN_WIDTH, avail, 12); m && w < *m)
+            setWidth(*m);
+        if (auto m = LimitLength(css, vycpMAX_HEIGHT, avail, 12); m && h > *m)
+            setHeight(*m);
+        if (auto m = LimitLength(css, vycpMIN_HEIGHT, avail, 12); m && h < *m)
+            setHeight(*m);
+        w = std::clamp(w, 1.0, 1584.0 * 4);
+        h = std::clamp(h, 1.0, 1584.0 * 4);
+    }
+
     // A picture's width or height in points: CSS first, else the attribute (pixels);
     // percentages and nonsense give none.
     std::optional<double> PictureLength(const TVYXHtmlNode& node, const TVyCSSProperties& css, const char* attr,
@@ -1164,9 +1493,13 @@ private:
         if (v.empty() || v == "auto")
             v = U8(TrimWs(node.Attribute(attr)));
         std::optional<TVyCSSLength> len = VyCSSParseLength(v);
-        if (!len || len->Value <= 0 || len->Unit == vycuPercent)
+        if (!len || len->Value <= 0 || (len->Unit == vycuPercent && prop != vycpWIDTH))
             return std::nullopt;
-        return std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, 12, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
+        // A width in percent is of the place the picture stands in (a page's or a
+        // cell's width); a height in percent depends on a box we do not have.
+        const double whole = len->Unit == vycuPercent ? AvailableWidth(FTargets.back()) : 12;
+        const double value = len->Unit == vycuPercent ? std::min(len->Value, 100.0) : len->Value;
+        return std::clamp(CSSGetPtSizeByUnit(value, len->Unit, whole, FOptions.PixelsPerInch), 1.0, 1584.0 * 4);
     }
 
     // ---- Tables ----
@@ -1198,7 +1531,7 @@ private:
         if (c.Tag == vytTEXT)
             return !std::all_of(c.Text.begin(), c.Text.end(), IsWs);
         return !Is(c.Tag, {vytTR, vytTD, vytTH, vytTBODY, vytTHEAD, vytTFOOT, vytCAPTION, vytCOLGROUP, vytCOL, vytSCRIPT,
-                           vytSTYLE, vytTEMPLATE, vytFORM, vytUNKNOWN});
+                           vytSTYLE, vytTEMPLATE, vytFORM, vytUNKNOWN, vytCOMMENT});
     }
 
     void CollectRows(const TVYXHtmlNode& node, std::vector<const TVYXHtmlNode*>& rows, bool& headerRows,
@@ -1299,6 +1632,19 @@ private:
         }
         for (; nextStray < strays.size(); ++nextStray)
             stray(*strays[nextStray].second);
+        // Spans make grid cells that no element stands for, and every cell of the grid
+        // costs a cell of the model: a table whose grid is many times the cells it
+        // declares (a few bytes of "rowspan" and "colspan" asking for thousands), or
+        // one past the document's budget, is read as its cells' text.
+        const std::int64_t grid = static_cast<std::int64_t>(rows.size()) * cols;
+        const std::int64_t declared = std::count_if(cells.begin(), cells.end(), [](const TCellInfo& c) { return !c.Stray; });
+        if ((grid > cTableGridFree && grid > cMaxGridPerCell * declared) || grid > FCellBudget) {
+            EndPara();
+            Children(node, f, b, list);
+            EndPara();
+            return;
+        }
+        FCellBudget -= grid;
         EndPara();
         for (const TVYXHtmlNode* n : before) {
             if (n->Tag == vytTEXT)
@@ -1332,9 +1678,13 @@ private:
             if (w->Unit == vycuPercent)
                 tablePercent = std::clamp(w->Value, 1.0, 100.0), tableWidth = avail * *tablePercent / 100;
             else
-                tableWidth = std::clamp(CSSGetPtSizeByUnit(w->Value, w->Unit, avail, FOptions.PixelsPerInch), 10.0,
+                tableWidth = std::clamp(CSSGetPtSizeByUnit(w->Value, w->Unit, f.Size.value_or(FDefaultSize), FOptions.PixelsPerInch), 10.0,
                                         avail * 4);
         }
+        if (auto m = LimitLength(tableCss, vycpMAX_WIDTH, avail, FDefaultSize); m && tableWidth > *m)
+            tableWidth = *m, tablePercent.reset();
+        if (auto m = LimitLength(tableCss, vycpMIN_WIDTH, avail, FDefaultSize); m && tableWidth < *m)
+            tableWidth = *m, tablePercent.reset();
         if (tablePercent)
             table->SetWidthPercent(*tablePercent);
         else
@@ -1348,10 +1698,20 @@ private:
                 continue;
             if (std::optional<TVyCSSLength> w = WidthOf(*c.Node, c.Css)) {
                 double pt = w->Unit == vycuPercent ? tableWidth * std::clamp(w->Value, 0.0, 100.0) / 100
-                                                   : CSSGetPtSizeByUnit(w->Value, w->Unit, tableWidth, FOptions.PixelsPerInch);
+                                                   : CSSGetPtSizeByUnit(w->Value, w->Unit, f.Size.value_or(FDefaultSize), FOptions.PixelsPerInch);
                 if (pt > 0 && colWidth[static_cast<std::size_t>(c.Col)] < 0)
                     colWidth[static_cast<std::size_t>(c.Col)] = std::min(pt, tableWidth * 4);
             }
+        }
+        // A cell's min-width widens its column, its max-width narrows one with a width.
+        for (const TCellInfo& c : cells) {
+            if (c.ColSpan != 1 || !c.Node)
+                continue;
+            double& w = colWidth[static_cast<std::size_t>(c.Col)];
+            if (auto m = LimitLength(c.Css, vycpMIN_WIDTH, tableWidth, FDefaultSize); m && w < *m)
+                w = std::min(*m, tableWidth);
+            if (auto m = LimitLength(c.Css, vycpMAX_WIDTH, tableWidth, FDefaultSize); m && w > *m)
+                w = *m;
         }
         double fixed = 0;
         int open = 0;
@@ -1369,6 +1729,18 @@ private:
             if (headerRow[static_cast<std::size_t>(r)] || AllHeaderCells(*rows[static_cast<std::size_t>(r)]))
                 table->GetRows(r)->RptData = r == 0 || table->GetRows(r - 1)->RptData;
 
+        // Row heights: a row's or a single-row cell's height or min-height is the row's
+        // least height (cells grow with their content, as in a browser).
+        for (int r = 0; r < nrows; ++r) {
+            TVyCSSProperties rowCss;
+            FCss.Collect(*rows[static_cast<std::size_t>(r)], rowCss);
+            double least = RowHeight(*rows[static_cast<std::size_t>(r)], rowCss);
+            for (const TCellInfo& c : cells)
+                if (c.Row == r && c.RowSpan == 1 && c.ColSpan > 0 && c.Node && !c.Stray)
+                    least = std::max(least, RowHeight(*c.Node, c.Css));
+            if (least > 0)
+                table->GetRows(r)->Height = least;
+        }
         // Fill the cells, then merge the spans from the right so indexes stay valid.
         for (const TCellInfo& c : cells) {
             TVYXTableCell* cell = table->GetRows(c.Row)->CellN(c.Col);
@@ -1392,6 +1764,21 @@ private:
         FPara = nullptr;
     }
 
+    // The height a row or cell asks for (height, min-height, the height attribute); 0 for none.
+    double RowHeight(const TVYXHtmlNode& node, const TVyCSSProperties& css) const
+    {
+        double least = 0;
+        for (TVyCSSProp prop : {vycpHEIGHT, vycpMIN_HEIGHT})
+            if (auto h = LimitLength(css, prop, 0, FDefaultSize))
+                least = std::max(least, *h);
+        if (least == 0 && node.HasAttribute("height"))
+            if (std::optional<TVyCSSLength> len = VyCSSParseLength(U8(TrimWs(node.Attribute("height"))));
+                len && len->Value > 0 && len->Unit != vycuPercent)
+                least = std::clamp(CSSGetPtSizeByUnit(len->Value, len->Unit, FDefaultSize, FOptions.PixelsPerInch), 1.0,
+                                   1584.0);
+        return std::min(least, 1584.0);
+    }
+
     static bool AllHeaderCells(const TVYXHtmlNode& row)
     {
         bool any = false;
@@ -1406,8 +1793,8 @@ private:
 
     double AvailableWidth(const TTarget& t) const
     {
-        if (t.Paras && t.Paras->Cell)
-            return std::max(t.Paras->Cell->GetClientWidth(), 24.0);
+        if (t.Paras && t.Paras->Cell())
+            return std::max(t.Paras->Cell()->GetClientWidth(), 24.0);
         return FDoc.Width();
     }
 
@@ -1468,6 +1855,14 @@ private:
             std::string valign = css.Get(vycpVERTICAL_ALIGN);
             if (valign.empty())
                 valign = Ascii(node.Attribute("valign"));
+            if (const TVYXHtmlNode* row = node.Parent(); valign.empty() && row && row->Tag == vytTR) {
+                // The row's alignment is its cells' default.
+                TVyCSSProperties rowCss;
+                FCss.Collect(*row, rowCss);
+                valign = rowCss.Get(vycpVERTICAL_ALIGN);
+                if (valign.empty())
+                    valign = Ascii(row->Attribute("valign"));
+            }
             if (valign == "middle" || valign == "center")
                 cell.AlignVert = atcavCenter;
             else if (valign == "bottom")
@@ -1553,6 +1948,11 @@ private:
     std::vector<TFrame> FFrames;  // bordered containers being read
     std::map<std::u16string, const TVYXHtmlNode*> FNoteTargets;  // "fnote1" -> its anchor
     std::set<const TVYXHtmlNode*> FSkip;                          // note blocks already read as notes
+    std::map<std::string, int> FMsoLists;                         // mso-list key -> its slot in FListSlots
+    bool FPendingPageBreak = false;
+    bool FKeepListLabels = false;  // inside a numbered heading, whose number is its text
+    std::int64_t FCellBudget = cMaxTableCells;  // grid cells the document's tables may still make
+    std::set<const TVYXNumbering*> FShiftedLevels;  // list levels moved in by their list's block  // a page break waits for the next body paragraph
     TVYXLogPara* FPara = nullptr;
     bool FParaHasText = false;
     bool FPendingSpace = false;

@@ -13,15 +13,24 @@
 // Units: RTF lengths are twips (1/20 pt), font sizes half-points; the model
 // takes points.
 //
-// Style sheet: a paragraph style's paragraph formats apply where \sN names it;
-// character formats of styles are not applied (styles keep their names and
-// kinds only). Not supported: drawing objects (\do) and
-// the shape properties of "\shpinst" (a shape's fallback "\shprslt" is read
-// in place); revision marks beyond keeping the text (\deleted text is kept as text).
+// Style sheet: a paragraph style's paragraph formats apply where \sN names it; an
+// entry that lists only differences (it states no alignment) starts from its
+// \sbasedon style's. Character formats of styles are not applied (character styles
+// keep their names, kinds and bases only).
+//
+// Shapes: a \shp group whose \shpinst gives a box becomes a floating object anchored
+// to the current paragraph: a picture for a "pib" picture, a text box for \shptxt
+// (read into the box's own paragraphs), else a preset shape; its \shprslt fallback
+// is read in place only when the shape was not understood.
+//
+// Not supported: old drawing objects (\do), group shapes (\shpgrp: their fallback
+// is read), revision marks beyond keeping the text (\deleted text is kept as text).
 #include "formats/VYXReadRTF.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <unordered_map>
@@ -29,10 +38,12 @@
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadRTFTable.h"
+#include "formats/VYXRtfShapes.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
@@ -43,6 +54,7 @@
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 
@@ -74,6 +86,10 @@ constexpr int cMaxTables = 20000;       // tables per read: each \itap step down
 constexpr int cMaxTabs = 64;            // tab stops per paragraph
 constexpr int cMaxFieldDepth = 32;      // fields inside field results
 constexpr int cMaxUnicodeSkip = 16;     // \ucN
+constexpr int cMaxShapeDepth = 4;       // shapes inside text boxes
+constexpr int cMaxShapeProps = 128;     // {\sp} properties kept per shape
+constexpr int cMaxStyleWords = 256;     // paragraph keywords kept per style sheet entry
+constexpr int cMaxStyleChain = 16;      // \sbasedon links followed
 constexpr std::int32_t cMaxTwips = 31680 * 20;  // 22 inches and then some; larger lengths are clamped
 
 std::int32_t ClampTwips(std::int32_t v) { return std::clamp(v, -cMaxTwips, cMaxTwips); }
@@ -108,7 +124,8 @@ struct TTabDef {
 struct TParaState {
     std::int32_t Align = -1;  // -1: not set
     std::int32_t Left = 0, Right = 0, First = 0, Before = 0, After = 0, LineSpacing = 0;
-    bool LineMult = false, KeepNext = false, InTable = false;
+    bool LineMult = false, KeepNext = false, KeepLines = false, InTable = false;
+    std::int8_t Widow = -1;  // \widctlpar 1, \nowidctlpar 0, -1 not given
     std::int32_t Shade = -1, Outline = -1;
     std::int32_t Itap = 1;
     std::int32_t List = 0, Level = 0;  // \ls (0: none), \ilvl
@@ -159,6 +176,8 @@ struct TRowDef {
     TCellDef Pending;  // properties given before the cell's \cellx
     std::int32_t Height = 0;
     std::array<std::int32_t, 4> Padding = {-1, -1, -1, -1};  // default cell margins (twips), -1: not given
+    bool Keep = false;        // \trkeep: the row is not split across pages
+    bool KeepFollow = false;  // \trkeepfollow: the row stays on the page of the next one
 };
 
 struct TTableLevel {
@@ -167,7 +186,7 @@ struct TTableLevel {
     TVYXTableCell* Cell = nullptr;
 };
 
-enum TTargetKind : std::uint8_t { tkBody, tkNote, tkHeader };
+enum TTargetKind : std::uint8_t { tkBody, tkNote, tkHeader, tkTextBox };
 
 // Where document text goes: the body, a header or footer, a note.
 struct TTarget {
@@ -179,6 +198,9 @@ struct TTarget {
     // Notes: the paragraph holding the reference and the note.
     TVYXLogPara* Anchor = nullptr;
     TVYXFootnoteItem* Note = nullptr;
+    TVYXCharRunFootnote* NoteRef = nullptr;      // the mark at the start of the note's text
+    std::size_t FieldBase = 0;  // fields open when the target began: their results are not this text
+    std::unique_ptr<TVYXCHPX> MarkFormat;        // the body's \chftn format, for the reference
 };
 
 enum TFieldMode : std::uint8_t { fmNone, fmHyperlink, fmSimple, fmText };
@@ -201,15 +223,69 @@ struct TPicture {
     int Nibble = -1;
 };
 
+// A \shp group being read: its place from the \shp... words, its {\sp} properties
+// and its picture; the model object is made when the text box text begins
+// (\shptxt) or when \shpinst ends.
+struct TShape {
+    std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;  // twips from the anchors
+    std::int32_t Bx = 2, By = 2;        // 0 margin, 1 page, 2 column / paragraph
+    bool BxIgnore = false, ByIgnore = false;  // the posrelh / posrelv properties decide
+    std::int32_t Wrap = 2, WrapSide = 0, Z = 0;
+    bool Below = false;
+    std::vector<std::pair<std::string, std::string>> Props;
+    std::string PropName, PropValue;
+    std::string Picture;  // the pib picture's bytes
+    TVYXGraphicObj* Object = nullptr;
+    bool InstDone = false;    // \shpinst read
+    bool Understood = false;  // made into an object: \shprslt is skipped
+    bool TextInPlace = false; // the box's text was read as the anchor's text
+};
+
+std::int64_t PropInt(const TShape& shape, std::string_view name, std::int64_t fallback)
+{
+    // The last value given wins.
+    for (auto it = shape.Props.rbegin(); it != shape.Props.rend(); ++it)
+        if (it->first == name) {
+            std::int64_t v = 0;
+            const char* b = it->second.data();
+            const char* e = b + it->second.size();
+            const auto r = std::from_chars(b, e, v);
+            return r.ec == std::errc() ? std::clamp<std::int64_t>(v, -0x7FFFFFFFLL, 0xFFFFFFFFLL) : fallback;
+        }
+    return fallback;
+}
+
+bool HasProp(const TShape& shape, std::string_view name)
+{
+    return std::any_of(shape.Props.begin(), shape.Props.end(), [&](const auto& p) { return p.first == name; });
+}
+
+// EMU (12700 a point) to points, clamped to a sane distance.
+double EmuPt(std::int64_t emu) { return std::clamp(static_cast<double>(emu) / 12700.0, -2000.0, 2000.0); }
+
 struct TListDef {
     std::int32_t Id = 0;
     std::vector<std::int32_t> Nfc;  // per level
 };
 
+// A paragraph keyword as a style sheet entry gave it: an entry that lists only
+// differences is replayed onto its base's formats, so its own words win.
+struct TStyleWord {
+    TRtfAction Action;
+    std::int32_t Value;
+};
+
 struct TStyleEntry {
     TRtfAction Kind = rtfpNone;  // rtfpParaStyle, rtfpCharStyle, ...
     std::int32_t Number = 0;
+    std::int32_t BasedOn = -1;  // \sbasedon, -1: none
     std::u16string Name;
+    std::vector<TStyleWord> Words;
+};
+
+struct TParaStyleDef {
+    std::int32_t BasedOn = -1;
+    std::vector<TStyleWord> Words;
 };
 
 class TParseError {
@@ -328,7 +404,7 @@ private:
     void ParaProp(TRtfAction a, std::int32_t v);
     void OtherProp(TRtfAction a, std::int32_t v);
     void Special(TRtfAction a, bool hasParam, std::int32_t v);
-    TBorderDef* CurrentBorder();
+    TBorderDef* CurrentBorder(TParaState& p);
     // Model building.
     TTarget& Target() { return FTargets.back(); }
     TVYXLogPara* CurrentPara();
@@ -347,12 +423,18 @@ private:
     void AddRun(std::unique_ptr<TVYXCharRun> run);
     void AddBreak(TVYXCharRunBreakType type);
     void EndPicture();
+    bool MakeShape(TShape& shape, bool textBox);
+    void ApplyShape(TShape& shape);
     void BeginField();
     void FieldResult();
     void EndField();
     void MakeNote();
     void EndNote(TTarget& t);
     void EndStyle();
+    void ResolveStyles();
+    TParaState ResolveParaStyle(std::int32_t number, int depth, std::unordered_map<std::int32_t, TParaState>& done);
+    void ApplyPara(TParaState& p, TRtfAction a, std::int32_t v);
+    void NoteMark();
     void CloseTarget();
 
     TVYXLogDocEditor& FDoc;
@@ -383,6 +465,9 @@ private:
     std::unordered_map<std::int32_t, TVYXCharStyle*> FCharStyles;
     // Paragraph formats of the style sheet's paragraph styles, by number: \sN starts from them.
     std::unordered_map<std::int32_t, TParaState> FParaStyles;
+    std::unordered_map<std::int32_t, TParaStyleDef> FParaStyleDefs;
+    std::unordered_map<std::int32_t, std::int32_t> FCharStyleBases;  // \cs number -> \sbasedon
+    std::unique_ptr<TVYXCHPX> FNoteMark;  // the format of the body's last \chftn, for the next note
     std::vector<TListDef> FLists;
     std::unordered_map<std::int32_t, std::int32_t> FOverrides;  // \ls -> \listid
     std::int32_t FOverrideLs = 0, FOverrideId = 0;
@@ -398,6 +483,8 @@ private:
     TBorderDef FCharBorder;
     std::vector<TField> FFields;
     TPicture FPicture;
+    bool FPictureForShape = false;  // the picture being read is a shape's pib
+    std::vector<TShape> FShapes;
     std::vector<std::u16string> FStrings;  // text of string destinations, innermost last
     std::unordered_map<std::u16string, TVYXBookmark*> FOpenBookmarks;
     std::unordered_map<std::u16string, TVYXComment*> FOpenComments;
@@ -561,6 +648,14 @@ void TRtfParser::PopGroup()
     if (Cur().Dest == rtfdStyleSheet && !Cur().OwnsDest && FStack.size() >= 2 &&
         FStack[FStack.size() - 2].Dest == rtfdStyleSheet && FStack[FStack.size() - 2].OwnsDest)
         EndStyle();
+    // A note, header or text box whose last paragraph has no \par: that paragraph takes
+    // the properties in effect where its group closes.
+    if (Cur().OwnsDest && FTargets.size() > 1 &&
+        (Cur().Dest == rtfdFootnote || Cur().Dest == rtfdShapeText || (Cur().Dest >= rtfdHeader && Cur().Dest <= rtfdFooterFirst))) {
+        TTarget& t = Target();
+        if (t.Para && !t.ParaEnded && t.Paras && t.Para->Paras == t.Paras)
+            ApplyParaProps(*t.Para);
+    }
     // The outermost group closing: the last paragraph takes the properties in effect now.
     if (FStack.size() == 2 && FTargets.size() == 1) {
         TTarget& t = FTargets.front();
@@ -785,10 +880,79 @@ void TRtfParser::BeginDest(TRtfAction dest)
         FStrings.emplace_back();
         return;
     case rtfdPicture:
-        if (!inText)
+        // A shape's picture comes as the value of its "pib" property.
+        FPictureForShape = s.Dest == rtfdShapeValue && !FShapes.empty() && FShapes.back().PropName == "pib";
+        if (!inText && !FPictureForShape)
             return skip();
         enter(dcPicture);
         FPicture = {};
+        return;
+    case rtfdShape:
+        if (!inText || static_cast<int>(FShapes.size()) >= cMaxShapeDepth)
+            return skip();
+        enter(dcText);
+        FShapes.emplace_back();
+        return;
+    case rtfdShapeInst:
+        if (FShapes.empty() || s.Dest != rtfdShape || FShapes.back().InstDone)
+            return skip();
+        enter(dcString);  // keywords act, text is dropped
+        FStrings.emplace_back();
+        return;
+    case rtfdShapeProp:
+        if (FShapes.empty() || s.Dest != rtfdShapeInst)
+            return skip();
+        enter(dcString);
+        FStrings.emplace_back();
+        FShapes.back().PropName.clear();
+        FShapes.back().PropValue.clear();
+        return;
+    case rtfdShapeName:
+    case rtfdShapeValue:
+        if (FShapes.empty() || s.Dest != rtfdShapeProp)
+            return skip();
+        enter(dcString);
+        FStrings.emplace_back();
+        return;
+    case rtfdShapeText: {
+        if (FShapes.empty() || s.Dest != rtfdShapeInst || FShapes.back().Object)
+            return skip();
+        TShape& shape = FShapes.back();
+        // A picture frame's text is its picture's caption at best: the picture is the object.
+        if (!shape.Picture.empty() || PropInt(shape, "shapeType", 202) == 75)
+            return skip();
+        auto* box = MakeShape(shape, true) ? dynamic_cast<TVYXGraphicRotate*>(shape.Object) : nullptr;
+        if (!box)
+            return skip();
+        if (!box->TextBox || !box->TextBox->Paras) {
+            // A list without a store for text boxes (pasted content): a frame without its
+            // text would lose it, so the box goes and its text is read where it stands.
+            if (TVYXLogPara* para = CurrentPara(); para && para->Graphics())
+                para->Graphics()->Snatch(*box);
+            shape.Object = nullptr;
+            shape.TextInPlace = true;
+            enter(dcText);
+            s.Dest = rtfdInPlace;
+            return;
+        }
+        TTarget t;
+        t.Kind = tkTextBox;
+        t.Paras = box->TextBox->Paras;
+        // The box starts with one empty paragraph: its text begins there.
+        t.Para = t.Paras->Count() == 1 ? t.Paras->ParaAtIndex(0) : nullptr;
+        enter(dcText);
+        t.FieldBase = FFields.size();
+        FTargets.push_back(std::move(t));
+        s.Pap = TParaState();
+        return;
+    }
+    case rtfdShapeResult:
+        // The fallback of a shape read as an object is not read again; else it stands in for it.
+        if (!FShapes.empty() && FShapes.back().Understood)
+            return skip();
+        if (!inText)
+            return skip();
+        enter(dcText);
         return;
     case rtfdField:
         if (!inText)
@@ -836,7 +1000,9 @@ void TRtfParser::BeginDest(TRtfAction dest)
             TTarget note;
             note.Kind = tkNote;
             note.Anchor = CurrentPara();
+            note.MarkFormat = std::move(FNoteMark);
             enter(dcText);
+            note.FieldBase = FFields.size();
             FTargets.push_back(std::move(note));
         }
         s.Pap = TParaState();
@@ -860,6 +1026,7 @@ void TRtfParser::BeginDest(TRtfAction dest)
         // The editor starts with one empty paragraph: the header's text begins there.
         t.Para = editor.Paras().Count() == 1 ? editor.Paras().ParaAtIndex(0) : nullptr;
         enter(dcText);
+        t.FieldBase = FFields.size();
         FTargets.push_back(std::move(t));
         s.Pap = TParaState();
         if (type == ahftFirst)
@@ -898,6 +1065,7 @@ void TRtfParser::EndDest(const TState& state)
         break;
     case rtfdStyleSheet:
         EndStyle();
+        ResolveStyles();
         break;
     case rtfdListTable:
         if (!FStrings.empty())
@@ -925,6 +1093,47 @@ void TRtfParser::EndDest(const TState& state)
         // The group is gone: its list format goes to the paragraph state around it.
         if (FLegacyNfc >= 0)
             Cur().Pap.LegacyNfc = FLegacyNfc;
+        break;
+    case rtfdShape:
+        if (!FShapes.empty()) {
+            if (!FShapes.back().InstDone && !FShapes.back().Object)
+                FShapes.back().Understood = false;
+            FShapes.pop_back();
+        }
+        break;
+    case rtfdShapeInst:
+        if (!FStrings.empty())
+            FStrings.pop_back();
+        if (!FShapes.empty()) {
+            TShape& shape = FShapes.back();
+            shape.InstDone = true;
+            shape.Understood = shape.Object || shape.TextInPlace || MakeShape(shape, false);
+            if (shape.Object)
+                ApplyShape(shape);
+        }
+        break;
+    case rtfdShapeProp:
+        if (!FStrings.empty())
+            FStrings.pop_back();
+        if (!FShapes.empty()) {
+            TShape& shape = FShapes.back();
+            if (!shape.PropName.empty() && static_cast<int>(shape.Props.size()) < cMaxShapeProps)
+                shape.Props.emplace_back(std::move(shape.PropName), std::move(shape.PropValue));
+            shape.PropName.clear();
+            shape.PropValue.clear();
+        }
+        break;
+    case rtfdShapeName:
+    case rtfdShapeValue:
+        if (!FStrings.empty()) {
+            const std::string text = Utf16ToUtf8(Trim(FStrings.back()));
+            FStrings.pop_back();
+            if (!FShapes.empty())
+                (state.Dest == rtfdShapeName ? FShapes.back().PropName : FShapes.back().PropValue) = text.substr(0, 4096);
+        }
+        break;
+    case rtfdShapeText:
+        CloseTarget();
         break;
     case rtfdFootnote:
     case rtfdHeader:
@@ -1091,7 +1300,13 @@ void TRtfParser::ParaProp(TRtfAction a, std::int32_t v)
             FOverrides[v] = FOverrideId;
         return;
     }
-    TParaState& p = s.Pap;
+    if (s.Class == dcStyles && FStyleEntry.Words.size() < cMaxStyleWords)
+        FStyleEntry.Words.push_back({a, v});
+    ApplyPara(s.Pap, a, v);
+}
+
+void TRtfParser::ApplyPara(TParaState& p, TRtfAction a, std::int32_t v)
+{
     switch (a) {
     case rtfpPard: {
         FlushText();
@@ -1109,6 +1324,8 @@ void TRtfParser::ParaProp(TRtfAction a, std::int32_t v)
     case rtfpLineMult: p.LineMult = v != 0; break;
     case rtfpParaColor: p.Shade = v; break;
     case rtfpKeepNext: p.KeepNext = v != 0; break;
+    case rtfpKeepLines: p.KeepLines = v != 0; break;
+    case rtfpWidowControl: p.Widow = v != 0 ? 1 : 0; break;
     case rtfpOutlineLevel: p.Outline = std::clamp(v, 0, 9); break;
     case rtfpTabPos:
         if (static_cast<int>(p.Tabs.size()) < cMaxTabs && v >= 0)
@@ -1125,19 +1342,19 @@ void TRtfParser::ParaProp(TRtfAction a, std::int32_t v)
         FBorderSide = v & 3;
         break;
     case rtfpBorderStyle:
-        if (TBorderDef* b = CurrentBorder())
+        if (TBorderDef* b = CurrentBorder(p))
             b->Style = v;
         break;
     case rtfpBorderWidth:
-        if (TBorderDef* b = CurrentBorder())
+        if (TBorderDef* b = CurrentBorder(p))
             b->Width = std::clamp(v, 0, 20 * 100);
         break;
     case rtfpBorderColor:
-        if (TBorderDef* b = CurrentBorder())
+        if (TBorderDef* b = CurrentBorder(p))
             b->Color = v;
         break;
     case rtfpBorderSpace:
-        if (TBorderDef* b = CurrentBorder())
+        if (TBorderDef* b = CurrentBorder(p))
             b->Space = std::clamp(v, 0, 20 * 100);
         break;
     case rtfpInTable:
@@ -1156,11 +1373,11 @@ void TRtfParser::ParaProp(TRtfAction a, std::int32_t v)
     }
 }
 
-TBorderDef* TRtfParser::CurrentBorder()
+TBorderDef* TRtfParser::CurrentBorder(TParaState& p)
 {
     switch (FBorderTarget) {
     case btPara:
-        return &Cur().Pap.Borders[static_cast<std::size_t>(FBorderSide)];
+        return &p.Borders[static_cast<std::size_t>(FBorderSide)];
     case btCell:
         if (static_cast<int>(FRowDefs.size()) > FRowDefLevel)
             return &FRowDefs[static_cast<std::size_t>(FRowDefLevel)].Pending.Borders[static_cast<std::size_t>(FBorderSide)];
@@ -1230,6 +1447,8 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
     case rtfpRowBorder:
         FBorderTarget = btNone;  // row borders are not kept; their style words must not change another border
         break;
+    case rtfpRowKeep: rowDef().Keep = v != 0; break;
+    case rtfpRowKeepFollow: rowDef().KeepFollow = v != 0; break;
     case rtfpPaddingLeft: case rtfpPaddingTop: case rtfpPaddingRight: case rtfpPaddingBottom:
         rowDef().Padding[static_cast<std::size_t>(a - rtfpPaddingLeft)] = std::clamp(v, 0, 20 * 1000);
         break;
@@ -1295,6 +1514,10 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
     case rtfpGreen: FGreen = v & 0xFF, FColorGiven = true; break;
     case rtfpBlue: FBlue = v & 0xFF, FColorGiven = true; break;
     // Style sheet.
+    case rtfpBasedOn:
+        if (s.Class == dcStyles)
+            FStyleEntry.BasedOn = v;
+        break;
     case rtfpParaStyle: case rtfpSectStyle: case rtfpTableStyle:
         if (s.Class == dcStyles) {
             FStyleEntry.Kind = a;
@@ -1354,6 +1577,33 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
     case rtfpPicW: case rtfpPicH: case rtfpPicWGoal: case rtfpPicHGoal: case rtfpPicScaleX: case rtfpPicScaleY:
     case rtfpPicCrop:
         break;
+    case rtfpShapeLeft: case rtfpShapeTop: case rtfpShapeRight: case rtfpShapeBottom: case rtfpShapeBx:
+    case rtfpShapeBy: case rtfpShapeWrap: case rtfpShapeWrapSide: case rtfpShapeZ: case rtfpShapeBelow: {
+        if (FShapes.empty() || (s.Dest != rtfdShapeInst && s.Dest != rtfdShape))
+            break;
+        TShape& shape = FShapes.back();
+        switch (a) {
+        case rtfpShapeLeft: shape.Left = ClampTwips(v); break;
+        case rtfpShapeTop: shape.Top = ClampTwips(v); break;
+        case rtfpShapeRight: shape.Right = ClampTwips(v); break;
+        case rtfpShapeBottom: shape.Bottom = ClampTwips(v); break;
+        case rtfpShapeBx:
+            shape.BxIgnore = v == 3;
+            if (v != 3)
+                shape.Bx = v;
+            break;
+        case rtfpShapeBy:
+            shape.ByIgnore = v == 3;
+            if (v != 3)
+                shape.By = v;
+            break;
+        case rtfpShapeWrap: shape.Wrap = v; break;
+        case rtfpShapeWrapSide: shape.WrapSide = v; break;
+        case rtfpShapeZ: shape.Z = v; break;
+        default: shape.Below = v != 0; break;
+        }
+        break;
+    }
     case rtfpEndnote: s.Endnote = true; break;
     case rtfpRevised: case rtfpDeleted: case rtfpRevAuthor: case rtfpRevAuthorDel: case rtfpRevDate: case rtfpRevDateDel:
         if (s.Class != dcText)
@@ -1438,7 +1688,7 @@ void TRtfParser::Special(TRtfAction a, bool hasParam, std::int32_t v)
         if (Target().Kind == tkBody && FWhole && FDoc.DocType() == aldtMain) {
             // The paragraph just ended closes the section.
             if (TVYXLogPara* last = Target().Para)
-                if (last->Paras == Target().Paras)
+                if (last->Paras() == Target().Paras)
                     last->AddSEP()->Assign(FSection);
         }
         break;
@@ -1467,7 +1717,8 @@ void TRtfParser::Special(TRtfAction a, bool hasParam, std::int32_t v)
         EndRow(true);
         break;
     case rtfsNoteMark:
-        break;  // the reference mark is the note run itself
+        NoteMark();
+        break;
     default:
         break;
     }
@@ -1555,7 +1806,7 @@ void TRtfParser::EnsureTableDepth(TTarget& t, int depth)
         TVYXLogParas* into = t.Tables.empty() ? t.Paras : &EnsureCell(t.Tables.back())->Paras();
         TTableLevel level;
         // A table first in a new cell goes before the cell's empty paragraph.
-        const bool fresh = into->Cell && into->Count() == 1 && into->ParaAtIndex(0) &&
+        const bool fresh = into->Cell() && into->Count() == 1 && into->ParaAtIndex(0) &&
                            into->ParaAtIndex(0)->TextLength() == 0 && into->ParaAtIndex(0)->Count() <= 1;
         level.Table = fresh ? into->InsertTable(0) : into->AddTable();
         t.Tables.push_back(level);
@@ -1579,12 +1830,12 @@ TVYXLogPara* TRtfParser::CurrentPara()
     TVYXLogParas* into = Container(t);
     if (!into)
         return nullptr;
-    if (t.Para && !t.ParaEnded && t.Para->Paras == into && into->Last() == t.Para)
+    if (t.Para && !t.ParaEnded && t.Para->Paras() == into && into->Last() == t.Para)
         return t.Para;
     // A new cell comes with one empty paragraph, and a nested table is followed by
     // one: the cell's text continues there.
     TVYXLogPara* para = nullptr;
-    if (into->Cell && into->Last() && into->Last()->IsPara() && t.Para != into->Last() &&
+    if (into->Cell() && into->Last() && into->Last()->IsPara() && t.Para != into->Last() &&
         (into->Count() == 1 || into->GetItems(into->Count() - 2)->IsTable()))
         if (TVYXLogPara* last = static_cast<TVYXLogPara*>(into->Last()); last->TextLength() == 0 && last->Count() <= 1)
             para = last;
@@ -1592,7 +1843,7 @@ TVYXLogPara* TRtfParser::CurrentPara()
         para = into->AppendPara();
     // A new paragraph copies its predecessor's format (as after Enter); RTF states every format itself.
     para->PAPX().Clear();
-    if (TVYXCharRun* first = para->CRFirst(); first && first->Text.empty())
+    if (TVYXCharRun* first = para->CRFirst(); first && first->Text().empty())
         first->DeleteCHPX();
     t.Para = para;
     t.ParaEnded = false;
@@ -1629,6 +1880,10 @@ void TRtfParser::ApplyParaProps(TVYXLogPara& para)
         x.SetColor(c);
     if (p.KeepNext)
         x.SetKeepNext(true);
+    if (p.KeepLines)
+        x.SetKeepLines(true);
+    if (p.Widow >= 0)
+        x.SetWidowControl(p.Widow == 1);
     if (p.Outline >= 0)
         x.SetOutlineLevel(p.Outline);
     if (!p.Tabs.empty()) {
@@ -1772,8 +2027,17 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
     }
     if (def.Height != 0)
         row.Height = std::abs(def.Height) / 20.0;
+    row.CantSplit = def.Keep;
+    // Keeping a row with the next is keeping its paragraphs with the next: layout knows that.
+    if (def.KeepFollow)
+        for (int i = 0; i < row.Count(); ++i) {
+            TVYXLogParas& paras = row.GetCells(i)->Paras();
+            for (int k = 0; k < paras.Count(); ++k)
+                if (TVYXLogPara* para = paras.ParaAtIndex(k))
+                    para->PAPX().SetKeepNext(true);
+        }
     // Default cell margins belong to the table.
-    if (TVYXTable* table = row.Table) {
+    if (TVYXTable* table = row.Table()) {
         TVYXTAPX& tapx = table->TAPX();
         if (def.Padding[0] >= 0)
             tapx.SetCellMargLeft(def.Padding[0] / 20.0);
@@ -1807,7 +2071,7 @@ void TRtfParser::AddRunText(std::u16string_view text)
         return;
     const TVYXCHPX& format = RunFormat();
     TVYXCharRun* run = nullptr;
-    if (!FFields.empty() && FFields.back().InResult) {
+    if (FFields.size() > Target().FieldBase && FFields.back().InResult) {
         TField& f = FFields.back();
         if (f.Mode == fmHyperlink && f.Link) {
             run = para->CharRuns().AddHyperlink(f.Link, text, &format);
@@ -1845,8 +2109,19 @@ void TRtfParser::EndPicture()
 {
     TPicture pict = std::move(FPicture);
     FPicture = {};
+    const bool forShape = FPictureForShape;
+    FPictureForShape = false;
     if (pict.Bytes.empty() || (pict.Type == 5 && pict.Bytes.size() <= 22))
         return;
+    if (forShape) {
+        // The picture store sizes a placeable metafile by its bounding box, which the
+        // header made here leaves empty: it takes the bare metafile (the shape gives the size).
+        if (pict.Type == 5)
+            pict.Bytes.erase(0, 22);
+        if (!FShapes.empty())
+            FShapes.back().Picture = std::move(pict.Bytes);
+        return;
+    }
     auto run = std::make_unique<TVYXCharRunPicture>();
     try {
         run->LoadPicture(pict.Bytes);
@@ -1859,6 +2134,149 @@ void TRtfParser::EndPicture()
         run->SetCHPX(&RunFormat());
         para->CharRuns().Add(std::move(run));
     }
+}
+
+
+// The model object of a shape, anchored to the current paragraph: a picture for a
+// pib, a text box for \shptxt, else a preset shape. False when the shape gives no
+// box or names nothing the model draws.
+bool TRtfParser::MakeShape(TShape& shape, bool textBox)
+{
+    if (shape.Object)
+        return true;
+    if (shape.Right <= shape.Left || shape.Bottom <= shape.Top)
+        return false;
+    const std::int64_t type = PropInt(shape, "shapeType", shape.Picture.empty() ? (textBox ? 202 : 1) : 75);
+    TVYXLogPara* anchor = CurrentPara();
+    if (!anchor)
+        return false;
+    const double w = std::clamp(Pt(shape.Right - shape.Left), 0.05, 10000.0);
+    const double h = std::clamp(Pt(shape.Bottom - shape.Top), 0.05, 10000.0);
+    TVYXGraphicObjList& list = anchor->AddGraphics();
+    const std::string_view preset = VYXRtfShapePreset(static_cast<int>(type));
+    if (textBox) {
+        TVYXGraphicRotate* box = anchor->AddTextBox(w, h);
+        if (!box)
+            return false;
+        if (auto* sh = dynamic_cast<TVYXGraphicShape*>(box); sh && list.ShapeTypes && !preset.empty() && preset != "rect") {
+            TVYXShapeType* st = list.ShapeTypes->Find(preset);
+            if (!st)
+                st = list.ShapeTypes->Add(preset);
+            if (st)
+                sh->SetShapeType(st);
+        }
+        shape.Object = box;
+        return true;
+    }
+    if (!shape.Picture.empty()) {
+        TVYXPicture* picture = nullptr;
+        try {
+            auto stream = TVYXMemoryStream::View(shape.Picture);
+            picture = &FDoc.Pictures().AddPicture(stream);
+        } catch (const VYXException&) {
+            if (TVYXErrorManager* errors = FDoc.Errors())
+                errors->Warning("RTF picture could not be decoded", 3301);
+            return false;
+        }
+        auto object = std::make_unique<TVYXGraphicPicture>(picture);
+        object->Width = w;
+        object->Height = h;
+        shape.Object = &anchor->AddGraphic(std::move(object));
+        return true;
+    }
+    if (preset.empty() || !list.ShapeTypes || type == 75 || type == 202)
+        return false;  // a picture frame without its picture, a text box without text: the fallback says more
+    TVYXShapeType* st = list.ShapeTypes->Find(preset);
+    if (!st)
+        st = list.ShapeTypes->Add(preset);
+    if (!st)
+        return false;
+    auto object = std::make_unique<TVYXGraphicShape>(st);
+    object->Width = w;
+    object->Height = h;
+    shape.Object = &anchor->AddGraphic(std::move(object));
+    return true;
+}
+
+// Place, wrapping, order and looks, from the \shp... words and the {\sp} properties.
+void TRtfParser::ApplyShape(TShape& shape)
+{
+    TVYXGraphicObj& o = *shape.Object;
+    o.PosLeft = Pt(shape.Left);
+    o.PosTop = Pt(shape.Top);
+    o.Width = std::clamp(Pt(shape.Right - shape.Left), 0.05, 10000.0);
+    o.Height = std::clamp(Pt(shape.Bottom - shape.Top), 0.05, 10000.0);
+    static constexpr TVYXGrObjHorizPosRelative cRelH[] = {agohprMargin, agohprPage, agohprColumn, agohprCharacter};
+    static constexpr TVYXGrObjVertPosRelative cRelV[] = {agovprMargin, agovprPage, agovprParagraph, agovprLine};
+    const std::int64_t relH = shape.BxIgnore ? PropInt(shape, "posrelh", shape.Bx) : shape.Bx;
+    const std::int64_t relV = shape.ByIgnore ? PropInt(shape, "posrelv", shape.By) : shape.By;
+    o.HorizPosRel = cRelH[std::clamp<std::int64_t>(relH, 0, 3)];
+    o.VertPosRel = cRelV[std::clamp<std::int64_t>(relV, 0, 3)];
+    // posh / posv: 0 absolute, then left (top), centre, right (bottom), inside, outside.
+    if (const std::int64_t posh = PropInt(shape, "posh", 0); posh > 0 && posh <= 5) {
+        o.HorizPosType = agoptAlignment;
+        o.HorizPos = static_cast<TVYXGrObjHorizPos>(posh);
+    }
+    if (const std::int64_t posv = PropInt(shape, "posv", 0); posv > 0 && posv <= 5) {
+        o.VertPosType = agoptAlignment;
+        o.VertPos = static_cast<TVYXGrObjVertPos>(posv);
+    }
+    // \shpwr: 1 above and below, 2 around, 3 none, 4 tight, 5 through; \shpwrk 3: the larger side.
+    const bool below = shape.Below || PropInt(shape, "fBehindDocument", 0) != 0;
+    switch (shape.Wrap) {
+    case 1: o.Wrap = agowTopBottom; break;
+    case 3: o.Wrap = below ? agowBehind : agowInFront; break;
+    default: o.Wrap = shape.WrapSide == 3 ? agow_ParaRight : agow_ParaLeft; break;
+    }
+    o.ZIndex = shape.Z;
+    o.OMargLeft = EmuPt(PropInt(shape, "dxWrapDistLeft", 114300));
+    o.OMargTop = EmuPt(PropInt(shape, "dyWrapDistTop", 0));
+    o.OMargRight = EmuPt(PropInt(shape, "dxWrapDistRight", 114300));
+    o.OMargBottom = EmuPt(PropInt(shape, "dyWrapDistBottom", 0));
+    for (const auto& [name, value] : shape.Props) {
+        if (name == "wzName")
+            o.Title = value;
+        else if (name == "wzDescription")
+            if (auto* sh = dynamic_cast<TVYXGraphicShape*>(&o))
+                sh->Description = value;
+    }
+    if (auto* line = dynamic_cast<TVYXGraphicLine*>(&o)) {
+        if (HasProp(shape, "lineColor"))
+            line->StrokeColor = GetTColor(static_cast<TVYXColor>(PropInt(shape, "lineColor", 0) & 0xFFFFFF));
+        if (HasProp(shape, "lineWidth"))
+            line->StrokeWeight = std::clamp(EmuPt(PropInt(shape, "lineWidth", 9525)), 0.0, 100.0);
+        if (HasProp(shape, "fLine"))
+            line->Stroked = PropInt(shape, "fLine", 1) != 0;
+    }
+    if (auto* rot = dynamic_cast<TVYXGraphicRotate*>(&o)) {
+        if (HasProp(shape, "fillColor"))
+            rot->FillColor = GetTColor(static_cast<TVYXColor>(PropInt(shape, "fillColor", 0xFFFFFF) & 0xFFFFFF));
+        if (HasProp(shape, "fFilled"))
+            rot->Filled = PropInt(shape, "fFilled", 1) != 0;
+        if (rot->TextBox) {
+            TVYXGrTextBox& box = *rot->TextBox;
+            box.MargLeft = EmuPt(PropInt(shape, "dxTextLeft", 91440));
+            box.MargTop = EmuPt(PropInt(shape, "dyTextTop", 45720));
+            box.MargRight = EmuPt(PropInt(shape, "dxTextRight", 91440));
+            box.MargBottom = EmuPt(PropInt(shape, "dyTextBottom", 45720));
+            const std::int64_t anchorText = PropInt(shape, "anchorText", 0);
+            box.VertAlign = anchorText == 1 ? atbvaCenter : (anchorText == 2 ? atbvaBottom : atbvaTop);
+        }
+        // Degrees in 16.16 fixed point.
+        if (const std::int64_t angle = PropInt(shape, "rotation", 0); angle != 0)
+            rot->SetAngle(std::fmod(static_cast<double>(angle) / 65536.0, 360.0));
+    }
+    if (auto* pic = dynamic_cast<TVYXGraphicPicture*>(&o)) {
+        pic->FlipX = PropInt(shape, "fFlipH", 0) != 0;
+        pic->FlipY = PropInt(shape, "fFlipV", 0) != 0;
+        // Crops are fractions of the image in 16.16 fixed point.
+        auto crop = [&](const char* name) { return std::clamp(static_cast<double>(PropInt(shape, name, 0)) / 65536.0, -1.0, 1.0); };
+        pic->CropLeft = crop("cropFromLeft");
+        pic->CropTop = crop("cropFromTop");
+        pic->CropRight = crop("cropFromRight");
+        pic->CropBottom = crop("cropFromBottom");
+    }
+    o.Precalc();
 }
 
 void TRtfParser::BeginField()
@@ -1953,15 +2371,33 @@ void TRtfParser::MakeNote()
     TVYXLogDocEditor& notes = endnote ? FDoc.Endnotes() : FDoc.Footnotes();
     TVYXFootnoteItem* note = list.Add();
     TVYXCharRunFootnote* ref = t.Anchor->InsertFootnote(t.Anchor->EndOfParaPos(), note, endnote);
+    // The body's mark carries the format of its \chftn (superscript, usually).
+    if (ref && t.MarkFormat)
+        ref->SetCHPX(t.MarkFormat.get());
     note->CharRun = ref;
     note->FNotePara = t.Anchor;
     TVYXLogPara* para = notes.Paras().AppendPara();
-    para->InsertFootnoteRef(1, note, endnote);
+    t.NoteRef = para->InsertFootnoteRef(1, note, endnote);
     note->StartPara = note->EndPara = para;
     t.Note = note;
     t.Paras = &notes.Paras();
     t.Para = para;
     t.ParaEnded = false;
+}
+
+// \chftn: in the body it gives the format of the next note's reference, inside a note
+// that of the note's own mark.
+void TRtfParser::NoteMark()
+{
+    TTarget& t = Target();
+    if (t.Kind == tkNote) {
+        CurrentPara();  // makes the note and its mark
+        if (t.NoteRef)
+            t.NoteRef->SetCHPX(&RunFormat());
+        return;
+    }
+    FNoteMark = std::make_unique<TVYXCHPX>(&FDoc.GetMasterCHP());
+    FNoteMark->Assign(RunFormat(), nullptr);
 }
 
 void TRtfParser::EndNote(TTarget& t)
@@ -1999,13 +2435,68 @@ void TRtfParser::EndStyle()
         if (style)
             FCharStyles[FStyleEntry.Number] = style;
     }
-    // The entry's group holds the paragraph formats it gave (bounded: the number comes from the file).
-    // An entry naming no kind is paragraph style 0, the default.
+    if (FStyleEntry.Kind == rtfpCharStyle && FStyleEntry.BasedOn >= 0 && FCharStyleBases.size() < 4096)
+        FCharStyleBases[FStyleEntry.Number] = FStyleEntry.BasedOn;
+    // The entry's paragraph words, replayed over its base's once the sheet is read
+    // (bounded: the number comes from the file). An entry naming no kind is paragraph
+    // style 0, the default.
     if (FStyleEntry.Kind == rtfpNone)
         FStyleEntry.Number = 0;
-    if ((FStyleEntry.Kind == rtfpParaStyle || FStyleEntry.Kind == rtfpNone) && (FParaStyles.size() < 4096 || FParaStyles.count(FStyleEntry.Number)))
-        FParaStyles[FStyleEntry.Number] = Cur().Pap;
+    if ((FStyleEntry.Kind == rtfpParaStyle || (FStyleEntry.Kind == rtfpNone && !name.empty())) &&
+        (FParaStyleDefs.size() < 4096 || FParaStyleDefs.count(FStyleEntry.Number)))
+        FParaStyleDefs[FStyleEntry.Number] = {FStyleEntry.BasedOn, std::move(FStyleEntry.Words)};
     FStyleEntry = {};
+}
+
+TParaState TRtfParser::ResolveParaStyle(std::int32_t number, int depth, std::unordered_map<std::int32_t, TParaState>& done)
+{
+    if (auto it = done.find(number); it != done.end())
+        return it->second;
+    const auto def = FParaStyleDefs.find(number);
+    if (def == FParaStyleDefs.end())
+        return TParaState();
+    // Word processors write each style in full, leaving out only what equals the
+    // format's defaults (a caption based on a 1.15-spaced style, itself single spaced,
+    // gives no \sl). Such an entry always states its alignment; one that does not
+    // is a list of differences and starts from its base's formats. A chain that loops
+    // or runs too long starts from nothing where it is cut.
+    const bool complete = std::any_of(def->second.Words.begin(), def->second.Words.end(),
+                                      [](const TStyleWord& w) { return w.Action == rtfpAlign; });
+    TParaState p = !complete && def->second.BasedOn >= 0 && def->second.BasedOn != number && depth < cMaxStyleChain
+                       ? ResolveParaStyle(def->second.BasedOn, depth + 1, done)
+                       : TParaState();
+    const auto target = FBorderTarget;
+    const int side = FBorderSide;
+    FBorderTarget = btNone;
+    for (const TStyleWord& w : def->second.Words) {
+        if (w.Action == rtfpParaBorder || w.Action == rtfpPard)
+            FBorderTarget = btNone;
+        ApplyPara(p, w.Action, w.Value);
+    }
+    FBorderTarget = target;
+    FBorderSide = side;
+    done[number] = p;
+    return p;
+}
+
+// After the style sheet: paragraph styles get their inherited formats, and the
+// document's character styles their bases.
+void TRtfParser::ResolveStyles()
+{
+    std::unordered_map<std::int32_t, TParaState> done;
+    for (const auto& [number, def] : FParaStyleDefs)
+        FParaStyles[number] = ResolveParaStyle(number, 0, done);
+    for (const auto& [number, base] : FCharStyleBases) {
+        const auto style = FCharStyles.find(number), parent = FCharStyles.find(base);
+        if (style == FCharStyles.end() || parent == FCharStyles.end() || style->second == parent->second)
+            continue;
+        // No loops through the model's chain.
+        bool loop = false;
+        for (const TVYXStyle* s = parent->second; s && !loop; s = s->BasedOn)
+            loop = s == style->second;
+        if (!loop)
+            style->second->BasedOn = parent->second;
+    }
 }
 
 void TRtfParser::Finish()

@@ -15,7 +15,7 @@ enum TRtfAction : std::uint8_t {
     rtfpCharStyle, rtfpPlain, rtfpCharBorder,
     // Paragraph properties.
     rtfpPard, rtfpAlign, rtfpIndentLeft, rtfpIndentRight, rtfpIndentFirst, rtfpSpaceBefore, rtfpSpaceAfter,
-    rtfpLineSpacing, rtfpLineMult, rtfpParaColor, rtfpKeepNext, rtfpOutlineLevel, rtfpTabPos, rtfpTabAlign,
+    rtfpLineSpacing, rtfpLineMult, rtfpParaColor, rtfpKeepNext, rtfpKeepLines, rtfpWidowControl, rtfpOutlineLevel, rtfpTabPos, rtfpTabAlign,
     rtfpTabLeader, rtfpParaBorder, rtfpBorderStyle, rtfpBorderWidth, rtfpBorderColor, rtfpBorderSpace, rtfpInTable,
     rtfpTableLevel, rtfpList, rtfpListLevel,
     // Frames.
@@ -23,18 +23,21 @@ enum TRtfAction : std::uint8_t {
     rtfpFrameSpace,
     // Tables.
     rtfpRowDefaults, rtfpCellX, rtfpRowHeight, rtfpCellBorder, rtfpCellColor, rtfpCellMerge, rtfpCellHMerge, rtfpCellVAlign,
-    rtfpPaddingLeft, rtfpPaddingTop, rtfpPaddingRight, rtfpPaddingBottom, rtfpRowBorder,
+    rtfpPaddingLeft, rtfpPaddingTop, rtfpPaddingRight, rtfpPaddingBottom, rtfpRowBorder, rtfpRowKeep, rtfpRowKeepFollow,
     // Sections and the document.
     rtfpSectDefaults, rtfpColumns, rtfpColumnSpace, rtfpPaperWidth, rtfpPaperHeight, rtfpMarginLeft, rtfpMarginRight,
     rtfpMarginTop, rtfpMarginBottom, rtfpTitlePage, rtfpLandscape,
     // Code pages and fonts.
     rtfpAnsiCodePage, rtfpCharset, rtfpDefaultFont, rtfpFontCharset, rtfpFontCodePage,
     // Colour table, style sheet, list table.
-    rtfpRed, rtfpGreen, rtfpBlue, rtfpParaStyle, rtfpSectStyle, rtfpTableStyle, rtfpListBegin, rtfpListLevelBegin,
+    rtfpRed, rtfpGreen, rtfpBlue, rtfpBasedOn, rtfpParaStyle, rtfpSectStyle, rtfpTableStyle, rtfpListBegin, rtfpListLevelBegin,
     rtfpLevelNfc, rtfpListId, rtfpListOverrideBegin,
     // Pictures, notes, fields.
     rtfpPictType, rtfpPicW, rtfpPicH, rtfpPicWGoal, rtfpPicHGoal, rtfpPicScaleX, rtfpPicScaleY, rtfpPicCrop,
     rtfpEndnote, rtfpDataField,
+    // Shapes.
+    rtfpShapeLeft, rtfpShapeTop, rtfpShapeRight, rtfpShapeBottom, rtfpShapeBx, rtfpShapeBy, rtfpShapeWrap,
+    rtfpShapeWrapSide, rtfpShapeZ, rtfpShapeBelow,
     // Revisions and old-style lists.
     rtfpRevised, rtfpDeleted, rtfpRevAuthor, rtfpRevAuthorDel, rtfpRevDate, rtfpRevDateDel, rtfpLegacyList,
     // Special actions.
@@ -45,7 +48,8 @@ enum TRtfAction : std::uint8_t {
     rtfdFieldInstr, rtfdFieldResult, rtfdBookmarkStart, rtfdBookmarkEnd, rtfdFootnote, rtfdHeader, rtfdHeaderEven,
     rtfdHeaderFirst, rtfdFooter, rtfdFooterEven, rtfdFooterFirst, rtfdAnnotation, rtfdAnnInitials, rtfdAnnAuthor,
     rtfdAnnRef, rtfdAnnStart, rtfdAnnEnd, rtfdGenerator, rtfdListTable, rtfdNestTableProps, rtfdUpr,
-    rtfdRevTable, rtfdLegacyList
+    rtfdRevTable, rtfdLegacyList, rtfdShape, rtfdShapeInst, rtfdShapeProp, rtfdShapeName, rtfdShapeValue,
+    rtfdShapeText, rtfdShapeResult
 };
 
 struct TRtfKeyword {

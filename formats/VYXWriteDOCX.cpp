@@ -654,9 +654,9 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
             x.TextElem(deleted ? "w:delInstrText" : "w:instrText", field->InstrText());
             x.End("w:r");
             fldChar("separate");
-            if (!run.Text.empty()) {
+            if (!run.Text().empty()) {
                 open();
-                x.TextElem(deleted ? "w:delText" : "w:t", run.Text);
+                x.TextElem(deleted ? "w:delText" : "w:t", run.Text());
                 x.End("w:r");
             }
             open();
@@ -666,10 +666,10 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
         [[fallthrough]];
     case acrtText:
     case acrtHyperlink:
-        if (run.Text.empty())
+        if (run.Text().empty())
             return;
         open();
-        x.TextElem(deleted ? "w:delText" : "w:t", run.Text);
+        x.TextElem(deleted ? "w:delText" : "w:t", run.Text());
         break;
     case acrtTab:
         open();
@@ -697,7 +697,7 @@ void TWriter::Run(TXml& x, const TVYXCharRun& run)
     case acrtInstrText: {
         const auto& it = static_cast<const TVYXCharRunInstrText&>(run);
         open();
-        x.TextElem(deleted ? "w:delInstrText" : "w:instrText", it.InstrText.empty() ? run.Text : it.InstrText);
+        x.TextElem(deleted ? "w:delInstrText" : "w:instrText", it.InstrText.empty() ? run.Text() : it.InstrText);
         break;
     }
     case acrtFootnote:
@@ -1389,7 +1389,7 @@ std::string TWriter::Notes(bool endnotes)
         x.Tag(item).Attr("w:id", id->second).Open();
         int first = -1, last = -1;
         bool any = false;
-        if (note.CalcLimits(first, last) && note.StartPara && note.StartPara->Paras == &notes.Paras())
+        if (note.CalcLimits(first, last) && note.StartPara && note.StartPara->Paras() == &notes.Paras())
             for (int p = first; p <= last && p < notes.Paras().Count(); ++p) {
                 const TVYXLogParaItem* it = notes.Paras().GetItems(p);
                 if (it->IsTable())

@@ -257,8 +257,14 @@ private:
             add("color", Hex(color));
         if (x->GetFillColor() != cVYXAutoColor)
             add("background-color", Hex(x->GetFillColor()));
-        else if (x->GetHighlightColor() != ahcNone)
-            add("background-color", Hex(HighlightToColor(x->GetHighlightColor())));
+        else if (const TVYXHighlighColor h = x->GetHighlightColor(); h != ahcNone && h >= ahcBlack) {
+            // Browsers draw the colour; office suites and our reader take the marker back.
+            static constexpr const char* cNames[] = {"black", "blue", "cyan", "green", "magenta", "red", "yellow",
+                                                     "white", "darkblue", "darkcyan", "darkgreen", "darkmagenta",
+                                                     "darkred", "darkyellow", "darkgray", "lightgray"};
+            add("background-color", Hex(HighlightToColor(h)));
+            add("mso-highlight", cNames[h]);
+        }
         if (x->GetBold() != FMasterCHP.Bold)
             add("font-weight", x->GetBold() ? "700" : "400");
         if (x->GetItalic() != FMasterCHP.Italic)
@@ -284,10 +290,15 @@ private:
 
     // The paragraph's effective format (styles, list levels and its table's style
     // resolved, as layout sees it).
-    std::string ParaDecls(const TVYXLogPara& para, bool listItem) const
+    // `rightBase`: the right indent of the box the paragraph stands in (the item a
+    // nested list item is inside), which CSS margins add to.
+    // `right` receives the paragraph's right indent.
+    std::string ParaDecls(const TVYXLogPara& para, bool listItem, double rightBase = 0, double* right = nullptr) const
     {
         TVYXParaData pd;
         para.SetupParaData(pd);
+        if (right)
+            *right = pd.IndentRight;
         std::string d;
         auto add = [&](const std::string& name, const std::string& value) { d += name + ": " + value + "; "; };
         switch (pd.Alignment) {
@@ -305,8 +316,8 @@ private:
             else if (std::abs(pd.IndentFirstLine) > 0.001)
                 add("text-indent", Pt(pd.IndentFirstLine));
         }
-        if (std::abs(pd.IndentRight) > 0.001)
-            add("margin-right", Pt(pd.IndentRight));
+        if (std::abs(pd.IndentRight - rightBase) > 0.001)
+            add("margin-right", Pt(pd.IndentRight - rightBase));
         if (!listItem) {
             // Items take their spacing from the list's style (which may drop it
             // between items of one list).
@@ -316,6 +327,13 @@ private:
         if (pd.Color != cVYXAutoColor && pd.Color != 0xFFFFFF)
             add("background-color", Hex(pd.Color));
         const TVYXPAPX& x = para.PAPX();
+        // "pre" keeps the blanks, as the other paragraphs' pre-wrap does, and does not wrap.
+        if (x.GetNoWrap())
+            add("white-space", "pre");
+        if (x.Assigned(vypiKeepNext) && x.GetKeepNext())
+            add("page-break-after", "avoid");
+        if (x.Assigned(vypiKeepLines) && x.GetKeepLines())
+            add("page-break-inside", "avoid");
         const std::pair<const TVYXDocPropBorder*, const char*> borders[] = {
             {x.GetBorderLeft(), "border-left"}, {x.GetBorderTop(), "border-top"},
             {x.GetBorderRight(), "border-right"}, {x.GetBorderBottom(), "border-bottom"}};
@@ -334,6 +352,8 @@ private:
         case aplstAtLeast: case aplstExactly:
             if (spacing > 0)
                 add("line-height", Pt(spacing));
+            if (spacing > 0 && pd.LineSpacingType == aplstExactly)
+                add("mso-line-height-rule", "exactly");  // CSS has no minimum, office suites' HTML has both
             break;
         default: break;
         }
@@ -374,6 +394,7 @@ private:
         TVYXNumberingStyleType Style;
         bool ItemOpen;
         const TVYXNumberingsList* List;  // which list of the document (borrowed)
+        double Right = 0;                // the right indent of the open item
     };
 
     void CloseLists(std::size_t depth)
@@ -403,7 +424,7 @@ private:
             }
             auto& para = static_cast<TVYXLogPara&>(*item);
             // A cell's last paragraph that only follows a nested table is not content.
-            if (paras.Cell && i == paras.Count() - 1 && i > 0 && paras.Cell->LastParaIsAutoHidden())
+            if (paras.Cell() && i == paras.Count() - 1 && i > 0 && paras.Cell()->LastParaIsAutoHidden())
                 continue;
             if (TVYXNumbering* n = para.PAPX().GetNumbering())
                 ListPara(para, *n);
@@ -436,16 +457,25 @@ private:
                 FLists.back().ItemOpen = true;
             }
             const bool innerBullet = FLists.size() + 1 == depth ? bullet : true;
+            // A list moved in from its levels' usual place (one inside a quotation)
+            // says by how much on its outermost element.
+            std::string margin;
+            if (FLists.empty()) {
+                const double shift = n.PAPX().GetIndentLeft() - (36 + 18 * std::clamp(n.Level, 0, cMaxListDepth - 1));
+                if (std::abs(shift) > 0.5 && n.PAPX().Assigned(vypiIndentLeft))
+                    margin = " style=\"margin-left: " + Pt(shift) + "\"";
+            }
             if (innerBullet)
-                FOut += "<ul>";
+                FOut += "<ul" + margin + ">";
             else {
                 const std::string type = OlType(n.Style);
-                FOut += type.empty() ? "<ol>" : "<ol type=\"" + type + "\">";
+                FOut += "<ol" + (type.empty() ? std::string() : " type=\"" + type + "\"") + margin + ">";
             }
             FLists.push_back({innerBullet, n.Style, false, FLists.size() + 1 == depth ? n.NumList() : nullptr});
         }
-        const std::string cls = ClassFor("li", "px", ParaDecls(para, true));
-        FOut += cls.empty() ? "<li>" : "<li class=\"" + cls + "\">";
+        const double rightBase = FLists.size() >= 2 && FLists[FLists.size() - 2].ItemOpen ? FLists[FLists.size() - 2].Right : 0;
+        const std::string cls = ClassFor("li", "px", ParaDecls(para, true, rightBase, &FLists.back().Right));
+        FOut += "<li" + (cls.empty() ? std::string() : " class=\"" + cls + "\"") + (para.PAPX().RTL ? " dir=\"rtl\"" : "") + ">";
         Runs(para);
         FLists.back().ItemOpen = true;
     }
@@ -474,7 +504,7 @@ private:
         const int heading = HeadingLevel(para);
         const std::string element = heading ? "h" + std::to_string(heading) : "p";
         const std::string cls = ClassFor(element, "px", ParaDecls(para, false));
-        FOut += "<" + element + (cls.empty() ? "" : " class=\"" + cls + "\"") + ">";
+        FOut += "<" + element + (cls.empty() ? "" : " class=\"" + cls + "\"") + (para.PAPX().RTL ? " dir=\"rtl\"" : "") + ">";
         if (para.IsZeroLength())
             FOut += "&nbsp;";
         else
@@ -506,7 +536,7 @@ private:
             const TVYXCharRun& run = *para.GetItems(r);
             if (run.Type_() == acrtGraphic && !rule)
                 rule = dynamic_cast<const TVYXGraphicHorizLine*>(static_cast<const TVYXCharRunGraphic&>(run).Graphic.get());
-            else if (run.Type_() != acrtText || !run.Text.empty())
+            else if (run.Type_() != acrtText || !run.Text().empty())
                 return nullptr;
         }
         return rule;
@@ -551,14 +581,17 @@ private:
     {
         switch (run.Type_()) {
         case acrtText: case acrtHyperlink:
-            if (!run.Text.empty())
-                Span(run, run.Text);
+            if (!run.Text().empty())
+                Span(run, run.Text());
             break;
         case acrtTab:
             FOut += "<span class=\"tab\">\t</span>";
             break;
         case acrtBreak:
-            FOut += "<br>";
+            // The office suites' page break: browsers honour it when printing.
+            FOut += static_cast<const TVYXCharRunBreak&>(run).BreakType == acrbtPageBreak
+                        ? "<br style=\"page-break-before: always\">"
+                        : "<br>";
             break;
         case acrtPicture:
             Picture(static_cast<TVYXCharRunPicture&>(run));
@@ -659,7 +692,8 @@ private:
             if (!header && head)
                 FOut += "</thead>", FOut += cCRLF;
             head = header;
-            FOut += "<tr>";
+            // A row's height is its least: CSS heights of table rows are that too.
+            FOut += row.Height > 0 ? "<tr style=\"height: " + Pt(row.Height) + "\">" : std::string("<tr>");
             FOut += cCRLF;
             for (int c = 0; c < row.Count(); ++c) {
                 TVYXTableCell& cell = *row.GetCells(c);

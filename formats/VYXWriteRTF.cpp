@@ -7,9 +7,11 @@
 // \cell; tables inside cells use \itap, \nestcell and \*\nesttableprops ...
 // \nestrow, so readers without nested tables still see every cell's text.
 //
-// Not supported: drawing objects and text boxes anchored to paragraphs (their
-// text is not written); paragraph and table styles (their formats are written
-// resolved on each paragraph); pictures other than PNG, JPEG, EMF, WMF and BMP.
+// Objects anchored to a paragraph (pictures, text boxes, shapes) are written as
+// {\shp} groups after its runs.
+//
+// Not supported: paragraph and table styles (their formats are written resolved on
+// each paragraph); pictures other than PNG, JPEG, EMF, WMF and BMP.
 #include "formats/VYXWriteRTF.h"
 
 #include <algorithm>
@@ -25,7 +27,9 @@
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "formats/VYXRtfShapes.h"
 #include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
@@ -34,6 +38,7 @@
 #include "model/VYXTableProps.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
+#include "platform/VYXUnicode.h"
 
 namespace {
 
@@ -178,7 +183,12 @@ private:
     void DoTable(const TVYXTable& table, int depth);
     void DoRowDef(const TVYXTable& table, const TVYXTableRow& row);
     void DoPicture(const TVYXCharRunPicture& pic);
-    void DoNote(const TVYXCharRunFootnote& run);
+    // A {\pict} group; sizes 0 are left out. False (nothing written) for a kind RTF cannot carry.
+    bool DoPict(std::string_view bytes, long pixelsW, long pixelsH, long goalW, long goalH);
+    void DoNote(const TVYXLogPara& para, const TVYXCharRunFootnote& run);
+    void DoGraphics(const TVYXLogPara& para);
+    void DoShape(const TVYXGraphicObj& obj);
+    void DoShapeProp(std::string_view name, long long value);
     void DoHeaders();
     void CloseLink();
 
@@ -266,6 +276,11 @@ void TWriter::Collect(const TVYXLogParas& paras, int depth)
             if (const TVYXNumberingsList* list = level->NumList())
                 if (std::find(FLists.begin(), FLists.end(), list) == FLists.end())
                     FLists.push_back(list);
+        if (const TVYXGraphicObjList* graphics = para.Graphics())
+            for (int g = 0; g < graphics->Count(); ++g)
+                if (const auto* rot = dynamic_cast<const TVYXGraphicRotate*>(&graphics->GetItems(g)))
+                    if (rot->TextBox && rot->TextBox->Paras)
+                        Collect(*rot->TextBox->Paras, depth + 1);
         for (int r = 0; r < para.Count(); ++r) {
             const TVYXCharRun& run = *para.GetItems(r);
             TVYXFontDataDoc fd;
@@ -280,10 +295,15 @@ void TWriter::Collect(const TVYXLogParas& paras, int depth)
                 ColorIndex(fd.FillColor);
             if (fd.Border && fd.Border->Color != cVYXAutoColor)
                 ColorIndex(fd.Border->Color);
-            if (const TVYXCHPX* chpx = run.CHPX())
-                if (const TVYXCharStyle* style = chpx->GetStyle())
+            // A character style comes with the styles it is based on, so the links can be written.
+            if (const TVYXCHPX* chpx = run.CHPX()) {
+                const TVYXCharStyle* style = chpx->GetStyle();
+                for (int chain = 0; style && chain < 16; ++chain) {
                     if (std::find(FCharStyles.begin(), FCharStyles.end(), style) == FCharStyles.end())
                         FCharStyles.push_back(style);
+                    style = dynamic_cast<const TVYXCharStyle*>(style->BasedOn);
+                }
+            }
             if (const TVYXRevisionData* rev = run.Revision())
                 RevAuthor(rev->Author);
         }
@@ -344,6 +364,9 @@ void TWriter::Header(bool whole)
         W("{\\stylesheet");
         for (std::size_t i = 0; i < FCharStyles.size(); ++i) {
             W("{\\*\\cs" + std::to_string(i) + " ");
+            const auto base = std::find(FCharStyles.begin(), FCharStyles.end(), FCharStyles[i]->BasedOn);
+            if (base != FCharStyles.end())
+                W("\\sbasedon" + std::to_string(base - FCharStyles.begin()) + " ");
             WText(FCharStyles[i]->Name.empty() ? FCharStyles[i]->Id : FCharStyles[i]->Name);
             W(";}");
         }
@@ -477,6 +500,7 @@ void TWriter::DoPara(const TVYXLogPara& para, int depth, bool last)
     FPara = &para;
     FParaDepth = depth;
     DoRuns(para, depth == 0 || !last);
+    DoGraphics(para);
     if (depth > 0 && last)
         W(depth > 1 ? "\\nestcell " : "\\cell ");
     else if (FFragment && depth == 0 && last && !para.Pilcrow)
@@ -572,6 +596,10 @@ void TWriter::DoParaProps(const TVYXLogPara& para, int depth)
         WProp("sa", Twips(pd.SpaceAfter));
     if (papx.Assigned(vypiKeepNext) && papx.GetKeepNext())
         W("\\keepn");
+    if (papx.Assigned(vypiKeepLines) && papx.GetKeepLines())
+        W("\\keep");
+    if (papx.Assigned(vypiWidowControl))
+        W(papx.GetWidowControl() ? "\\widctlpar" : "\\nowidctlpar");
     if (papx.Assigned(vypiOutlineLevel))
         WProp("outlinelevel", papx.GetOutlineLevel());
     static constexpr const char* sides[] = {"brdrl", "brdrt", "brdrr", "brdrb"};
@@ -718,12 +746,12 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         CloseLink();
     switch (type) {
     case acrtText:
-        if (run.Text.empty())
+        if (run.Text().empty())
             return;
         W("{");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}");
         return;
     case acrtHyperlink: {
@@ -733,7 +761,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
             W("{");
             DoCHPX(para, &run);
             W(" ");
-            WText(run.Text);
+            WText(run.Text());
             W("}");
             return;
         }
@@ -752,7 +780,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         W("{");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}");
         return;
     }
@@ -788,7 +816,7 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         W("}{\\fldrslt {");
         DoCHPX(para, &run);
         W(" ");
-        WText(run.Text);
+        WText(run.Text());
         W("}}}");
         return;
     }
@@ -840,21 +868,24 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         return;
     }
     case acrtFootnote:
-        DoNote(static_cast<const TVYXCharRunFootnote&>(run));
+        DoNote(para, static_cast<const TVYXCharRunFootnote&>(run));
         return;
     default:
         return;
     }
 }
 
-void TWriter::DoNote(const TVYXCharRunFootnote& run)
+void TWriter::DoNote(const TVYXLogPara& anchor, const TVYXCharRunFootnote& run)
 {
     const auto* note = static_cast<const TVYXFootnoteItem*>(run.Footnote);
-    W(run.IsEndnote ? "{\\super\\chftn}{\\footnote\\ftnalt" : "{\\super\\chftn}{\\footnote");
+    // The marks keep their own format (superscript, usually), in the body and in the note.
+    W("{");
+    DoCHPX(anchor, &run);
+    W(run.IsEndnote ? "\\chftn}{\\footnote\\ftnalt" : "\\chftn}{\\footnote");
     const TVYXLogPara* outerPara = FPara;
     const int outerDepth = FParaDepth;
-    if (note && note->StartPara && note->StartPara->Paras) {
-        const TVYXLogParas& list = *note->StartPara->Paras;
+    if (note && note->StartPara && note->StartPara->Paras()) {
+        const TVYXLogParas& list = *note->StartPara->Paras();
         int first = -1, last = -1;
         if (note->CalcLimits(first, last))
             for (int i = first; i <= last && i < list.Count(); ++i) {
@@ -863,8 +894,18 @@ void TWriter::DoNote(const TVYXCharRunFootnote& run)
                     continue;
                 W("\\pard");
                 DoParaProps(*para, 0);
-                if (i == first)
-                    W("{\\super\\chftn}");
+                if (i == first) {
+                    const TVYXCharRun* mark = nullptr;
+                    for (int r = 0; r < para->Count() && !mark; ++r)
+                        if (para->GetItems(r)->Type_() == acrtFootnoteRef)
+                            mark = para->GetItems(r);
+                    W("{");
+                    if (mark)
+                        DoCHPX(*para, mark);
+                    else
+                        W("\\super");
+                    W("\\chftn}");
+                }
                 FPara = para;
                 FParaDepth = 0;
                 for (int r = 0; r < para->Count(); ++r)
@@ -882,7 +923,14 @@ void TWriter::DoNote(const TVYXCharRunFootnote& run)
 
 void TWriter::DoPicture(const TVYXCharRunPicture& pic)
 {
-    std::string_view bytes(reinterpret_cast<const char*>(pic.Origdata.data()), pic.Origdata.size());
+    const std::string_view bytes(reinterpret_cast<const char*>(pic.Origdata.data()), pic.Origdata.size());
+    const long w = pic.Bitmap ? pic.Bitmap->Width() : 0, h = pic.Bitmap ? pic.Bitmap->Height() : 0;
+    // Pixels at 96 per inch: 15 twips each.
+    DoPict(bytes, w, h, w * 15L, h * 15L);
+}
+
+bool TWriter::DoPict(std::string_view bytes, long pixelsW, long pixelsH, long goalW, long goalH)
+{
     const char* kind = nullptr;
     if (bytes.starts_with("\x89PNG"))
         kind = "pngblip";
@@ -893,22 +941,23 @@ void TWriter::DoPicture(const TVYXCharRunPicture& pic)
     else if (bytes.starts_with("\xD7\xCD\xC6\x9A")) {
         kind = "wmetafile8";
         bytes.remove_prefix(22);  // the placeable header: readers add their own
-    } else if (bytes.starts_with("BM") && bytes.size() > 14) {
+    } else if (bytes.starts_with(std::string_view("\x01\x00\x09\x00", 4)) ||
+               bytes.starts_with(std::string_view("\x02\x00\x09\x00", 4)))
+        kind = "wmetafile8"; else if (bytes.starts_with("BM") && bytes.size() > 14) {
         kind = "dibitmap0";
         bytes.remove_prefix(14);  // a DIB is a bitmap file without its file header
     }
     if (!kind || bytes.empty())
-        return;
+        return false;
     W("{\\pict");
-    if (pic.Bitmap && pic.Bitmap->Width() > 0) {
-        // Pixels at 96 per inch: 15 twips each.
-        WProp("picwgoal", pic.Bitmap->Width() * 15L);
-        WProp("pichgoal", pic.Bitmap->Height() * 15L);
+    if (goalW > 0 && goalH > 0) {
+        WProp("picwgoal", goalW);
+        WProp("pichgoal", goalH);
     }
     WProp(kind);
-    if (pic.Bitmap && pic.Bitmap->Width() > 0) {
-        WProp("picw", pic.Bitmap->Width());
-        WProp("pich", pic.Bitmap->Height());
+    if (pixelsW > 0 && pixelsH > 0) {
+        WProp("picw", pixelsW);
+        WProp("pich", pixelsH);
     }
     W(" ");
     static constexpr char hex[] = "0123456789abcdef";
@@ -919,6 +968,168 @@ void TWriter::DoPicture(const TVYXCharRunPicture& pic)
         const auto u = static_cast<unsigned char>(b);
         *out++ = hex[u >> 4];
         *out++ = hex[u & 15];
+    }
+    W("}");
+    return true;
+}
+
+// ---- Floating objects ----
+//
+// Each object anchored to a paragraph is a {\shp} group after the paragraph's runs:
+// its box in twips from the anchors it names, then {\sp} properties (colours in the
+// format's blue-green-red order, lengths in EMU, angles in 16.16 fixed point), the
+// picture as "pib", the text box's paragraphs as \shptxt, and for pictures a
+// \shprslt with the same picture inline for readers that know no shapes.
+
+void TWriter::DoGraphics(const TVYXLogPara& para)
+{
+    const TVYXGraphicObjList* graphics = para.Graphics();
+    if (!graphics || graphics->Count() == 0)
+        return;
+    // Not inside a link's field result, where a text box's text would read as link text.
+    CloseLink();
+    const TVYXLogPara* outerPara = FPara;
+    const int outerDepth = FParaDepth;
+    for (int i = 0; i < graphics->Count(); ++i)
+        DoShape(graphics->GetItems(i));
+    FPara = outerPara;
+    FParaDepth = outerDepth;
+}
+
+void TWriter::DoShapeProp(std::string_view name, long long value)
+{
+    W("{\\sp{\\sn ");
+    W(name);
+    W("}{\\sv ");
+    W(std::to_string(value));
+    W("}}");
+}
+
+namespace {
+long long Emu(double points) { return std::llround(points * 12700.0); }
+long long ShapeColor(TVYXColor c) { return static_cast<long long>(GetTColor(c) & 0xFFFFFF); }
+}  // namespace
+
+void TWriter::DoShape(const TVYXGraphicObj& obj)
+{
+    const auto* rot = dynamic_cast<const TVYXGraphicRotate*>(&obj);
+    const auto* line = dynamic_cast<const TVYXGraphicLine*>(&obj);
+    const auto* pic = dynamic_cast<const TVYXGraphicPicture*>(&obj);
+    const auto* shape = dynamic_cast<const TVYXGraphicShape*>(&obj);
+    const bool textBox = rot && rot->TextBox && rot->TextBox->Paras;
+    const TVYXPicture* picture = pic ? pic->Picture() : nullptr;
+    std::string_view picBytes = picture ? picture->OrigData() : std::string_view();
+    int type = 1;
+    if (pic)
+        type = 75;
+    else if (shape && shape->ShapeType)
+        type = VYXRtfShapeTypeOf(shape->ShapeType->Id);
+    if (textBox && type == 1)
+        type = 202;
+    else if (obj.Type_() == agtEllipse)
+        type = 3;
+    else if (obj.Type_() == agtRoundRect)
+        type = 2;
+    else if (obj.Type_() == agtLine)
+        type = 20;
+
+    W("{\\shp{\\*\\shpinst");
+    const long left = Twips(obj.PosLeft), top = Twips(obj.PosTop);
+    WProp("shpleft", left);
+    WProp("shptop", top);
+    WProp("shpright", left + std::max(1L, Twips(obj.Width)));
+    WProp("shpbottom", top + std::max(1L, Twips(obj.Height)));
+    int posRelH = -1, posRelV = -1;
+    switch (obj.HorizPosRel) {
+    case agohprPage: W("\\shpbxpage"); break;
+    case agohprColumn: W("\\shpbxcolumn"); break;
+    case agohprCharacter: W("\\shpbxignore"), posRelH = 3; break;
+    default: W("\\shpbxmargin"); break;
+    }
+    switch (obj.VertPosRel) {
+    case agovprPage: W("\\shpbypage"); break;
+    case agovprParagraph: W("\\shpbypara"); break;
+    case agovprLine: W("\\shpbyignore"), posRelV = 3; break;
+    default: W("\\shpbymargin"); break;
+    }
+    switch (obj.Wrap) {
+    case agowTopBottom: W("\\shpwr1\\shpwrk0"); break;
+    case agow_ParaLeft: W("\\shpwr2\\shpwrk0"); break;
+    case agow_ParaRight: W("\\shpwr2\\shpwrk3"); break;
+    case agowBehind: W("\\shpwr3\\shpwrk0\\shpfblwtxt1"); break;
+    default: W("\\shpwr3\\shpwrk0\\shpfblwtxt0"); break;
+    }
+    WProp("shpz", obj.ZIndex);
+    DoShapeProp("shapeType", type);
+    if (posRelH >= 0)
+        DoShapeProp("posrelh", posRelH);
+    if (posRelV >= 0)
+        DoShapeProp("posrelv", posRelV);
+    if (obj.HorizPosType == agoptAlignment && obj.HorizPos != agohpAbsolute)
+        DoShapeProp("posh", static_cast<int>(obj.HorizPos));
+    if (obj.VertPosType == agoptAlignment && obj.VertPos != agovpAbsolute)
+        DoShapeProp("posv", static_cast<int>(obj.VertPos));
+    DoShapeProp("dxWrapDistLeft", Emu(obj.OMargLeft));
+    DoShapeProp("dyWrapDistTop", Emu(obj.OMargTop));
+    DoShapeProp("dxWrapDistRight", Emu(obj.OMargRight));
+    DoShapeProp("dyWrapDistBottom", Emu(obj.OMargBottom));
+    if (rot && rot->GetAngle() != 0)
+        DoShapeProp("rotation", std::llround(rot->GetAngle() * 65536.0));
+    if (rot) {
+        DoShapeProp("fillColor", ShapeColor(rot->FillColor));
+        DoShapeProp("fFilled", rot->Filled ? 1 : 0);
+    }
+    if (line) {
+        DoShapeProp("lineColor", ShapeColor(line->StrokeColor));
+        DoShapeProp("lineWidth", Emu(line->StrokeWeight));
+        DoShapeProp("fLine", line->Stroked ? 1 : 0);
+    }
+    if (pic) {
+        DoShapeProp("fFlipH", pic->FlipX ? 1 : 0);
+        DoShapeProp("fFlipV", pic->FlipY ? 1 : 0);
+        const struct {
+            double Value;
+            const char* Name;
+        } crops[] = {{pic->CropLeft, "cropFromLeft"}, {pic->CropTop, "cropFromTop"},
+                     {pic->CropRight, "cropFromRight"}, {pic->CropBottom, "cropFromBottom"}};
+        for (const auto& c : crops)
+            if (c.Value != 0)
+                DoShapeProp(c.Name, std::llround(c.Value * 65536.0));
+    }
+    for (const auto& [name, text] : {std::pair<const char*, const std::string*>{"wzName", &obj.Title},
+                                     {"wzDescription", shape ? &shape->Description : nullptr}})
+        if (text && !text->empty()) {
+            W("{\\sp{\\sn ");
+            W(name);
+            W("}{\\sv ");
+            WText(Utf8ToUtf16(*text));
+            W("}}");
+        }
+    const long goalW = Twips(obj.Width), goalH = Twips(obj.Height);
+    const long pixelsW = std::lround(obj.Width * 96 / 72), pixelsH = std::lround(obj.Height * 96 / 72);
+    if (!picBytes.empty()) {
+        W("{\\sp{\\sn pib}{\\sv ");
+        if (!DoPict(picBytes, pixelsW, pixelsH, goalW, goalH))
+            picBytes = {};
+        W("}}");
+    }
+    if (textBox) {
+        const TVYXGrTextBox& box = *rot->TextBox;
+        DoShapeProp("dxTextLeft", Emu(box.MargLeft));
+        DoShapeProp("dyTextTop", Emu(box.MargTop));
+        DoShapeProp("dxTextRight", Emu(box.MargRight));
+        DoShapeProp("dyTextBottom", Emu(box.MargBottom));
+        if (box.VertAlign != atbvaTop)
+            DoShapeProp("anchorText", box.VertAlign == atbvaCenter ? 1 : 2);
+        W("{\\shptxt ");
+        DoParas(*box.Paras, 0);
+        W("}");
+    }
+    W("}");
+    if (!picBytes.empty()) {
+        W("{\\shprslt ");
+        DoPict(picBytes, pixelsW, pixelsH, goalW, goalH);
+        W("}");
     }
     W("}");
 }
@@ -938,7 +1149,19 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
     WProp("trwWidth", Twips(rowWidth));
     if (row.Height != 0)
         WProp("trrh", Twips(row.Height));
-    const bool firstRow = row.Index == 0, lastRow = row.Index == table.Count() - 1;
+    if (row.CantSplit)
+        W("\\trkeep");
+    // Keeping a row with the next is how the row's paragraphs all keep with the next.
+    bool keepFollow = row.Count() > 0;
+    for (int c = 0; c < row.Count() && keepFollow; ++c) {
+        const TVYXLogParas& paras = row.GetCells(c)->Paras();
+        for (int k = 0; k < paras.Count() && keepFollow; ++k)
+            if (const TVYXLogPara* para = paras.ParaAtIndex(k))
+                keepFollow = para->PAPX().Assigned(vypiKeepNext) && para->PAPX().GetKeepNext();
+    }
+    if (keepFollow)
+        W("\\trkeepfollow");
+    const bool firstRow = row.Index() == 0, lastRow = row.Index() == table.Count() - 1;
     const TVYXTAPX& tapx = table.TAPX();
     static constexpr struct {
         TVYXTapId Id;

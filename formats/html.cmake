@@ -10,5 +10,6 @@ vyx_tests(vyx_html_tests LABEL html DEPS vyx_documents SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXHtmlDOMTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXCSSParseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadHTMLTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXReadHTMLStyleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXWriteHTMLTest.cpp
 )

@@ -3,6 +3,7 @@ target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTF.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXWriteRTF.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXRtfClipboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXRtfShapes.cpp
 )
 
 vyx_tests(vyx_rtf_tests LABEL rtf DEPS vyx_documents SOURCES
@@ -10,6 +11,7 @@ vyx_tests(vyx_rtf_tests LABEL rtf DEPS vyx_documents SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXWriteRTFTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfClipboardTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfFidelityTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfShapesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfTestUtil.cpp
 )
 
@@ -28,3 +30,8 @@ if(VYX_TESTS)
   set_tests_properties(rtf.vyx_convert_rtf_txt rtf.vyx_convert_rtf_rtf rtf.vyx_convert_txt_rtf PROPERTIES
     LABELS rtf SKIP_RETURN_CODE ${VYX_SKIP_CODE})
 endif()
+
+# Copy and paste between two editors on the headless host, through the clipboard's RTF.
+vyx_tests(vyx_rtf_editor_tests LABEL rtf DEPS vyx_host SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/tests/VYXRtfEditorsTest.cpp
+)

@@ -46,7 +46,7 @@ void Build(TVYXLogDocEditor& doc, const std::uint8_t* data, std::size_t size)
             t.GetRows(0)->CantSplit = arg & 8;
             doc.CellPara(t, 0, 0).Append(cTexts[arg % 8]);
             if (arg & 4)
-                doc.CellPara(t, 0, 0).Paras->AddTable(2, 2);
+                doc.CellPara(t, 0, 0).Paras()->AddTable(2, 2);
             para = &doc.AppendPara();
             break;
         }

@@ -106,13 +106,9 @@ void TVYXHeadlessHost::Click(double x, double y, TVYXMouseShift shift)
 
 bool TVYXHeadlessHost::PointOf(const TVYXLogPos& pos, double& x, double& y) const
 {
-    TVYXLogDocEditor& focus = FEditor->FocusDoc();
-    const TVYXLogPos saved = focus.Caret();
-    // The caret geometry answers for the focused document's caret: borrow it briefly.
-    focus.Caret().Assign(pos);
+    int page = 0;
     double h = 0;
-    const bool ok = FEditor->GetCaretXY(x, y, h);
-    focus.Caret().Assign(saved);
+    const bool ok = FEditor->PosToXY(pos, page, x, y, h);
     y += h / 2;
     return ok;
 }

@@ -10,9 +10,11 @@
 
 #include "editing/VYXEditor.h"
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXMouseResponders.h"
 #include "editing/VYXUndo.h"
 #include "host/VYXHeadlessHost.h"
 #include "layout/VYXPaginate.h"
+#include "model/VYXGraphics.h"
 #include "platform/VYXException.h"
 #include "platform/VYXPrintable.h"
 #include "platform/VYXStream.h"
@@ -260,6 +262,14 @@ const char* DocKind(TVYXLogDocType type)
     }
 }
 
+// The drawing object selected in the focused document (or being edited), nullptr when none.
+const TVYXGraphicObj* SelectedGraphic(TVYXEditor& e)
+{
+    if (const TVYXGraphicObj* g = e.EditedGraphic())
+        return g;
+    return e.FocusDoc().Selections().Graphic;
+}
+
 // The 1-based place of the paragraph in its document's reading order (cells included).
 int ParaIndex(TVYXLogDocEditor& doc, const TVYXLogPara& para)
 {
@@ -360,6 +370,17 @@ void TVYXSession::PlayLine(std::string_view line)
         if (i >= t.size())
             Fail(verb + " needs a point");
         const std::string& s = t[i].Text;
+        if (s == "@graphic" || s == "@rotate") {
+            // The selected object's centre, or its rotation grip above the top edge.
+            ++i;
+            const TVYXGraphicObj* g = SelectedGraphic(e);
+            double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+            if (!g || !e.GraphicScreenRect(*g, x1, y1, x2, y2))
+                Fail("no drawing object is selected");
+            x = (x1 + x2) / 2;
+            y = s == "@graphic" ? (y1 + y2) / 2 : y1 - TVYXGraphicEditor::cRotateStem;
+            return;
+        }
         if (!s.empty() && s[0] == '@') {
             ++i;
             TVYXLogPos pos;
@@ -535,6 +556,41 @@ void TVYXSession::PlayLine(std::string_view line)
             const std::u16string want = quoted(2);
             if (FHost.Hyperlinks.empty() || FHost.Hyperlinks.back() != want)
                 Fail("assert link: no hyperlink to " + Quote(want) + " was followed");
+        } else if (what == "floating") {
+            const int want = integer(2);
+            int have = 0;
+            for (TVYXLogPara* p = e.MainDoc().FirstPara(); p; p = p->Next())
+                have += p->Graphics() ? p->Graphics()->Count() : 0;
+            if (have != want)
+                Fail("assert floating: " + std::to_string(have) + " floating objects, expected " + std::to_string(want));
+        } else if (what == "graphic") {
+            need(3);
+            const TVYXGraphicObj* g = SelectedGraphic(e);
+            if (!g)
+                Fail("assert graphic: no drawing object is selected");
+            const std::string field = Lower(t[2].Text);
+            double want = 0, have = 0;
+            if (!ParseNumber(t[3].Text, want))
+                Fail("assert graphic needs a number");
+            const TVYXLogPara* anchor = e.FindAnchorPara(*g);
+            if (field == "angle")
+                have = g->GetAngle();
+            else if (field == "left")
+                have = g->PosLeft;
+            else if (field == "top")
+                have = g->PosTop;
+            else if (field == "width")
+                have = g->Width;
+            else if (field == "height")
+                have = g->Height;
+            else if (field == "floating")
+                have = anchor ? 1 : 0;
+            else if (field == "anchor")
+                have = anchor ? ParaIndex(e.MainDoc(), *anchor) : 0;
+            else
+                Fail("assert graphic: angle, left, top, width, height, floating or anchor");
+            if (std::fabs(have - want) > 0.51)
+                Fail("assert graphic: " + field + " is " + std::to_string(have) + ", expected " + t[3].Text);
         } else if (what == "undo") {
             const int want = integer(2);
             if (e.Undo().UndoCount() != want)

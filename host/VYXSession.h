@@ -29,10 +29,15 @@
 //     asked NAME             the host was asked for this external command (then forgotten)
 //     link "URL"             the last hyperlink followed
 //     undo N                 the number of undo groups
+//     floating N             the number of floating objects anchored in the body
+//     graphic WHAT N         of the selected drawing object: angle (degrees), left, top,
+//                            width, height (points), floating (1 or 0), anchor (its
+//                            paragraph, 1-based in reading order); within half a unit
 //
 // POINT is "X Y" in screen pixels, or "@P:C" (the main document's paragraph P, 1-based
 // in reading order with table cells' paragraphs counted, character C), or "@caret":
-// the screen point of that position.
+// the screen point of that position, or "@graphic" / "@rotate": the selected drawing
+// object's centre / its rotation grip.
 // MODS is a "+"-joined list of shift, ctrl, alt, double, triple, right.
 // STRING escapes: \n \t \\ \" \uXXXX. Also understood: type (text), press (key),
 // cmd (command), mousedown, mouseup, mousemove.

@@ -1559,10 +1559,10 @@ void TVYXReadDOC::TImpl::BuildStory(std::uint32_t first, std::uint32_t lim, TLis
         FormatPara(para, facts, pageMods, pieceMods, state);
         EmitText(para, cp, end, state);
         // A new paragraph starts with an empty run in the previous format; content replaces it.
-        if (para.Count() > 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text.empty())
+        if (para.Count() > 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text().empty())
             para.CharRuns().Detach(0);
         // An empty paragraph's height comes from its mark's format.
-        if (para.Count() == 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text.empty() && end < lim) {
+        if (para.Count() == 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text().empty() && end < lim) {
             const TRunInfo markInfo = RunInfo(end, state);
             para.CharRuns().Detach(0);
             para.AppendFormattedText(u"", markInfo.Chpx.get());

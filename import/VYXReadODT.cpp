@@ -545,7 +545,7 @@ private:
     static TVYXCharRun* TrailingEmptyRun(const TVYXLogPara& para)
     {
         TVYXCharRun* run = para.Count() > 0 ? para.GetItems(para.Count() - 1) : nullptr;
-        return run && run->Type_() == acrtText && run->Text.empty() && !run->Revision() ? run : nullptr;
+        return run && run->Type_() == acrtText && run->Text().empty() && !run->Revision() ? run : nullptr;
     }
 
     // The empty run of a paragraph that has nothing else.
@@ -1219,7 +1219,7 @@ private:
         for (const TMerge& m : merges)
             if (m.Col2 > m.Col || m.Row2 > m.Row)
                 table->MergeCells(m.Col, m.Row, m.Col2, m.Row2);
-        if (sink.Paras->Cell)
+        if (sink.Paras->Cell())
             table->SetWithinTable();
     }
 

@@ -1,7 +1,8 @@
 // VYXHitAreas.h: the places on a page that answer the mouse: tables and their borders, hyperlinks, form fields.
 //
-// Every page keeps two lists. Areas made by layout (a table's box, its column borders
-// and its selection handle) stay until the table is laid out or painted again; areas
+// Every page keeps two lists. Areas made by layout (a table's box, its column borders,
+// its selection handle and its column and row selection strips) stay until the page is
+// laid out again; areas
 // made by painting (hyperlinks, check boxes, drop-down lists) are known only once the
 // text is drawn and are rebuilt by every paint of the page. Rectangles are pixels of
 // the page, origin at its top-left corner, edges inclusive.
@@ -37,8 +38,10 @@ public:
     TVYXLogPara* Para = nullptr;
     std::int32_t CharPos = 1;
     // ahatTableSize: the 0-based index of the column border (0 = the table's left edge);
-    // ahatTableSelect: -1 for the whole table.
+    // ahatTableSelect: the column it selects, -1 for none.
     int Index = -1;
+    // ahatTableSelect: the row it selects, -1 for none; with Index -1 too, the whole table.
+    int Row = -1;
 
     bool Hit(double x, double y) const { return x >= X1 && x <= X2 && y >= Y1 && y <= Y2; }
 };

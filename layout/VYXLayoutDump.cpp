@@ -48,7 +48,7 @@ std::u16string RowText(const TVYXPaginatorDoc& layout, const TVYXPhyRow& row, co
     for (const TVYXRowPiece& p : row.Pieces)
         pieces.push_back(&p);
     std::stable_sort(pieces.begin(), pieces.end(), [](const TVYXRowPiece* a, const TVYXRowPiece* b) {
-        return a->Run->Index != b->Run->Index ? a->Run->Index < b->Run->Index : a->From < b->From;
+        return a->Run->Index() != b->Run->Index() ? a->Run->Index() < b->Run->Index() : a->From < b->From;
     });
     std::u16string s;
     for (const TVYXRowPiece* p : pieces) {

@@ -42,9 +42,9 @@ std::vector<TBand> CellBands(const TRows& rows, int count)
     for (int i = 0; i < count; ++i) {
         const TVYXPhyRow& row = rows(i);
         for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell; cell = cell->ParentCell()) {
-            auto it = std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
+            auto it = std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row(); });
             if (it == bands.end())
-                bands.push_back({cell->Row, row.GetY1(), row.GetY2()});
+                bands.push_back({cell->Row(), row.GetY1(), row.GetY2()});
             else
                 it->Y1 = std::min(it->Y1, row.GetY1()), it->Y2 = std::max(it->Y2, row.GetY2());
         }
@@ -83,7 +83,7 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
             int level = depth;
             for (TVYXTableCell* cell = row.Para->Cell(); cell && !firm; cell = cell->ParentCell(), --level) {
                 const auto band =
-                    std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row; });
+                    std::find_if(bands.begin(), bands.end(), [&](const TBand& b) { return b.Row == cell->Row(); });
                 const double right = level == depth ? std::max(cell->PixX2, x2) : cell->PixX2;
                 if (x >= cell->PixX1 && x < right + (level == depth ? cEdge : 0) && y >= band->Y1 && y < band->Y2)
                     firm = 1 + level;
@@ -99,6 +99,19 @@ const TVYXPhyRow* NearestRow(const TRows& rows, int count, double x, double y)
         }
     }
     return best;
+}
+
+// Whether the row stands in a cell of `table`, at any depth.
+bool InTable(const TVYXPhyRow& row, const TVYXTable& table)
+{
+    int depth = 0;
+    for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell && depth < 64; ++depth) {
+        const TVYXTable* t = cell->Table();
+        if (t == &table)
+            return true;
+        cell = t ? t->ParentCell() : nullptr;
+    }
+    return false;
 }
 
 // The place on `row` at page x.
@@ -208,7 +221,41 @@ bool TVYXPhyPage::XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, do
     }
     if (NoteRows.Count() > 0 && y >= GetAbsAbsFNotesCY1())
         return HitFootnotes(gdi, pos, x, y);
+    // A point the page's table areas claim (its box or a column border) goes into that
+    // table: to the nearest of its rows on this page.
+    if (const TVYXTable* table = TableAt(x, y)) {
+        std::vector<const TVYXPhyRow*> rows;
+        for (int i = 0; i < Rows.Count(); ++i) {
+            const TVYXPhyRow& row = Rows.GetItems(i);
+            if (InTable(row, *table))
+                rows.push_back(&row);
+        }
+        const TVYXPhyRow* row = NearestRow([&](int i) -> const TVYXPhyRow& { return *rows[static_cast<std::size_t>(i)]; },
+                                           static_cast<int>(rows.size()), x, y);
+        if (row && PlaceOnRow(gdi, *row, pos, x))
+            return true;
+    }
     return HitClient(gdi, pos, x, y);
+}
+
+const TVYXTable* TVYXPhyPage::TableAt(double x, double y) const
+{
+    const TVYXHitAreaList& areas = FHitAreas.ByPaginate();
+    // A border first: it reaches a little beyond the table's box. The selection strips
+    // and handle outside the box are left out: text above or beside a table reaches into
+    // them, and a click there places the caret in that text.
+    for (int i = areas.Count(); i-- > 0;)
+        if (const TVYXHitArea& a = areas.GetItems(i); a.Type == ahatTableSize && a.Table && a.Hit(x, y))
+            return a.Table;
+    // Else the innermost box holding the point: nested tables have the smaller boxes.
+    const TVYXHitArea* best = nullptr;
+    for (int i = 0; i < areas.Count(); ++i) {
+        const TVYXHitArea& a = areas.GetItems(i);
+        if (a.Type == ahatTable && a.Table && a.Hit(x, y) &&
+            (!best || (a.X2 - a.X1) * (a.Y2 - a.Y1) < (best->X2 - best->X1) * (best->Y2 - best->Y1)))
+            best = &a;
+    }
+    return best ? best->Table : nullptr;
 }
 
 bool TVYXPhyPage::HitHeaderFooter(TVYXGDI& gdi, TVYXLogParas& paras, TVYXLogPhyPosition& pos, double x, double y)

@@ -7,6 +7,7 @@
 #include "editing/VYXFieldUpdate.h"
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXGDIAbstract.h"
+#include "layout/VYXTableExtents.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
@@ -221,14 +222,14 @@ bool IsPageKeyword(std::u16string_view key)
 // the instruction; nothing when the run lies outside any field's result.
 std::optional<TVYXComplexPageField> ComplexPageField(const TVYXCharRun& run)
 {
-    if (run.Type_() != acrtText || !run.Parent)
+    if (run.Type_() != acrtText || !run.Parent())
         return std::nullopt;
-    const TVYXCharRuns& runs = *run.Parent;
+    const TVYXCharRuns& runs = *run.Parent();
     int depth = 0, separate = -1;
     bool first = true;
-    for (int r = run.Index - 1; r >= 0 && separate < 0; --r) {
+    for (int r = run.Index() - 1; r >= 0 && separate < 0; --r) {
         const TVYXCharRun* item = runs.Items(r);
-        if (item->Type_() == acrtText && depth == 0 && !item->Text.empty())
+        if (item->Type_() == acrtText && depth == 0 && !item->Text().empty())
             first = false;
         if (item->Type_() != acrtFldChar)
             continue;
@@ -662,7 +663,7 @@ double TVYXPaginatorDoc::DoFootnotesHeight(const std::vector<TVYXFootnoteItem*>&
     for (TVYXFootnoteItem* n : notes) {
         int first = -1, last = -1;
         if (n->CalcLimits(first, last))
-            h += std::ceil(ParasHeight(*n->StartPara->Paras, first, last));
+            h += std::ceil(ParasHeight(*n->StartPara->Paras(), first, last));
     }
     return h;
 }
@@ -673,7 +674,7 @@ std::vector<std::pair<TVYXPhyRow*, double>> TVYXPaginatorDoc::NoteRowsOf(TVYXFoo
     int first = -1, last = -1;
     if (!note.CalcLimits(first, last))
         return out;
-    TVYXLogParas& paras = *note.StartPara->Paras;
+    TVYXLogParas& paras = *note.StartPara->Paras();
     for (int i = first; i <= last; ++i) {
         if (!paras.GetItems(i)->IsPara())
             continue;
@@ -1553,8 +1554,12 @@ void TVYXPaginatorDoc::Paginate()
         DoParasHeight(FDoc.Endnotes().Paras(), at, ColumnBox(at), 0);
     while (!FCarriedNotes.empty())  // notes of the last rows: pages of their own
         AddPage(at, at.Section);
-    for (int i = 0; i < FPages.Count(); ++i)
+    // Tables answer the mouse from the moment they are laid out, painted or not.
+    const double handle = std::max(6.0, FGDI.PtToPixXF(8));
+    for (int i = 0; i < FPages.Count(); ++i) {
         EndPage(FPages.GetItems(i));
+        VYXMakeTableAreas(FPages.GetItems(i), handle);
+    }
     if (FWeb) {
         FWebHeight = at.Y;
         FDoc.DOP().WebHeight = FWebHeight / FGDI.PixelsPerInchY() * 72 + 2 * FSections.front().SEP->MargWeb;

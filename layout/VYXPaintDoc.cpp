@@ -168,7 +168,7 @@ void TVYXPaintDoc::PaintCaret(double deskX, double deskY)
     for (const TVYXRowPiece& p : row->Pieces) {
         if (!p.Run)
             continue;
-        const std::int32_t p0 = p.Run->StartPos + p.From;
+        const std::int32_t p0 = p.Run->StartPos() + p.From;
         if (p.Run->Type_() == acrtText || p.Run->Type_() == acrtHyperlink) {
             if (caret.CharPos >= p0 && caret.CharPos < p0 + p.Len) {
                 TVYXFontDataDoc font;
@@ -181,7 +181,7 @@ void TVYXPaintDoc::PaintCaret(double deskX, double deskY)
                 found = true;
                 break;
             }
-        } else if (caret.CharPos == p.Run->StartPos && p.Width > 0) {
+        } else if (caret.CharPos == p.Run->StartPos() && p.Width > 0) {
             x = row->GetX() + p.X;
             found = true;
             break;

@@ -12,6 +12,7 @@
 
 class TVYXSEP;
 class TVYXGraphicObj;
+class TVYXTable;
 class TVYXTableRow;
 class TVYXFootnoteItem;
 class TVYXGDI;
@@ -60,7 +61,7 @@ public:
     double ContentTop = 0;         // body top below repeated table header rows
     std::vector<TVYXGraphicObj*> GrInFront, GrBehind, GrPage;  // borrowed floats
     std::vector<TVYXRepeatedRow> RepeatedRows;
-    TVYXHitAreas FHitAreas;        // tables (added when painted), hyperlinks and form fields
+    TVYXHitAreas FHitAreas;        // tables (made by layout), hyperlinks and form fields (by painting)
 
     double GetWidth() const { return PageWidth; }
     double GetHeight() const { return PageHeight; }
@@ -97,8 +98,13 @@ public:
     // of a table header row repeated at the top of the page, footnote rows below the
     // footnote line, else the body rows (table cells included). The row is the one whose box holds x
     // nearest to y, else the nearest row; the character follows from x (see
-    // TVYXRowEditor::XToRelCharPos). False when the page has no rows there.
+    // TVYXRowEditor::XToRelCharPos). A point on a table's box or column border (the
+    // layout hit areas, see TableAt) is placed in that table's rows. False when the page
+    // has no rows there.
     bool XYToLogPos(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;
+    // The table a point on the page's table areas belongs to: a column border's table,
+    // else the innermost table whose box holds the point; nullptr when none.
+    const TVYXTable* TableAt(double x, double y) const;
     // Only the body rows / only the footnote rows.
     bool HitClient(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;
     bool HitFootnotes(TVYXGDI& gdi, TVYXLogPhyPosition& pos, double x, double y) const;

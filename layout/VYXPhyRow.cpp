@@ -23,6 +23,7 @@
 #include "model/VYXDefs.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocProps.h"
+#include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
@@ -44,7 +45,7 @@ std::u16string TVYXPhyRow::PlainText() const
     // Pieces are in display order; logical order follows the run order and offsets.
     std::stable_sort(logical.begin(), logical.end(), [](const TVYXRowPiece* a, const TVYXRowPiece* b) {
         if (a->Run != b->Run)
-            return a->Run->Index < b->Run->Index;
+            return a->Run->Index() < b->Run->Index();
         return a->From < b->From;
     });
     std::u16string s;
@@ -496,7 +497,7 @@ void TVYXPaginator::AddToRow(TVYXCharRun& run, const std::u16string& text, std::
     TVYXPhyRow& row = *st.Row;
     if (!row.CR1) {
         row.CR1 = &run;
-        row.CR1Pos = run.StartPos + std::min(from, run.Len());
+        row.CR1Pos = run.StartPos() + std::min(from, run.Len());
         row.StartPos = row.CR1Pos;
     }
     row.Ascent = static_cast<float>(std::max<double>(row.Ascent, std::max(st.RunAscent, st.ObjAscent)));
@@ -504,8 +505,8 @@ void TVYXPaginator::AddToRow(TVYXCharRun& run, const std::u16string& text, std::
     row.LineHeight = static_cast<float>(std::max<double>(row.LineHeight, st.RunLine));
     row.CR2 = &run;
     const std::int32_t end = std::min(from + len, run.Len());
-    row.CR2Pos = run.StartPos + std::max(end - 1, 0);
-    row.EndPos = std::max(row.EndPos, run.StartPos + end);
+    row.CR2Pos = run.StartPos() + std::max(end - 1, 0);
+    row.EndPos = std::max(row.EndPos, run.StartPos() + end);
     if (len <= 0)
         return;
 
@@ -665,7 +666,7 @@ void TVYXPaginator::Push(TVYXCharRun& run, const std::u16string& text, const TVY
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos + std::min(word.Start, run.Len()));
+        BeginRow(run.StartPos() + std::min(word.Start, run.Len()));
     }
     const double w = word.WidthBeginning();
     if (word.TextCount > 0 && st.HasContent && st.X + w > st.Avail) {
@@ -675,7 +676,7 @@ void TVYXPaginator::Push(TVYXCharRun& run, const std::u16string& text, const TVY
             st.Trail += word.LeadWidth;
         }
         EndRow();
-        BeginRow(run.StartPos + std::min(word.Start + word.LeadCount, run.Len()));
+        BeginRow(run.StartPos() + std::min(word.Start + word.LeadCount, run.Len()));
         AddToRow(run, text, word.Start + word.LeadCount, word.TextCount + word.TrailCount,
                  word.TextWidth + word.TrailWidth);
     } else {
@@ -704,7 +705,7 @@ void TVYXPaginator::PushTab(TVYXCharRun& run)
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     ResolvePendingTab();
     // Tab positions are measured from the left indent.
@@ -746,17 +747,68 @@ void TVYXPaginator::PushObject(TVYXCharRun& run, double width, double height)
     if (st.PendingLineBreak) {
         st.PendingLineBreak = false;
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     st.ObjAscent = std::max(0.0, height);
     width = std::min(std::max(0.0, width), st.Avail);  // never wider than the row
     if (st.HasContent && st.X + width > st.Avail) {
         EndRow();
-        BeginRow(run.StartPos);
+        BeginRow(run.StartPos());
     }
     AddToRow(run, std::u16string(1, cObjectChar), 0, 1, width);
     st.Trail = 0;
     st.HasContent = true;
+}
+
+double TVYXPaginator::FormRoom(const TVYXCharRunLinked& run)
+{
+    if (run.LinkedType != acrltComplexField)
+        return 0;
+    const TVYXComplexField* field = VYXAsComplex(run);
+    const bool first = run.LinkedPrev == nullptr, last = run.LinkedNext == nullptr;
+    if (!field || first == last)
+        return 0;
+    return VYXFormFieldRoom(*FGDI, *field, first, FGDI->PtToPixYF(FFontData.Size));
+}
+
+void TVYXPaginator::PushRoom(TVYXCharRun& run, double width)
+{
+    TState& st = *FState;
+    if (st.PendingLineBreak) {
+        st.PendingLineBreak = false;
+        EndRow();
+        BeginRow(run.StartPos);
+    }
+    width = std::min(std::max(0.0, width), st.Avail);
+    if (st.HasContent && st.X + width > st.Avail) {
+        EndRow();
+        BeginRow(run.StartPos);
+    }
+    AddToRow(run, std::u16string(), 0, 0, 0);
+    TVYXRowPiece p;
+    p.Run = &run;
+    p.X = static_cast<float>(st.X);
+    p.Width = static_cast<float>(width);
+    p.Level = st.Rtl ? static_cast<std::uint8_t>(st.BaseLevel) : 0;
+    st.Row->Pieces.push_back(std::move(p));
+    st.X += width;
+    st.Trail = 0;
+    st.HasContent = true;
+}
+
+double VYXFormFieldRoom(TVYXGDI& gdi, const TVYXComplexField& field, bool atStart, double em)
+{
+    if (!(em > 0))
+        em = gdi.PtToPixYF(10);
+    if (atStart && field.Type() == acftFormCheckBox) {
+        const auto* box = dynamic_cast<const TVYXComplexFieldCheckBox*>(field.Data());
+        const double side = box && !box->AutoSize && box->Size > 0 ? gdi.PtToPixYF(std::min(box->Size, 1584.0))
+                                                                    : std::round(0.8 * em);
+        return std::max(6.0, std::round(side)) + 2;
+    }
+    if (!atStart && field.Type() == acftFormList)
+        return std::max(6.0, std::round(0.6 * em)) + 2;
+    return 0;
 }
 
 TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double width, const std::u16string& label)
@@ -864,7 +916,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
     // The paragraph mark's font gives an empty paragraph its height.
     if (runs.Count() == 0) {
         TVYXFontDataDoc mark;
-        const TVYXRootData* root = para.Paras ? para.Paras->RootManager : nullptr;
+        const TVYXRootData* root = para.Paras() ? para.Paras()->RootManager() : nullptr;
         const TVYXCHP fallback;
         mark.Resolve(root && root->MasterCHP ? *root->MasterCHP : fallback, &para.PAPX(), nullptr, false);
         gdi.SetFont(mark);
@@ -927,7 +979,7 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
                 if (st.PendingLineBreak) {
                     st.PendingLineBreak = false;
                     EndRow();
-                    BeginRow(run.StartPos);
+                    BeginRow(run.StartPos());
                 }
                 const std::uint8_t kind = br.BreakType == acrbtPageBreak ? 1 : br.BreakType == acrbtColumn ? 2 : 0;
                 if (kind && !st.HasContent) {
@@ -958,6 +1010,9 @@ TVYXPhyRows& TVYXPaginator::Paginate(TVYXGDI& gdi, TVYXLogPara& para, double wid
                 h = gdi.PtToPixYF(p.Bitmap->Height() * 0.75);
             }
             PushObject(run, w, h);
+        } else if (const double room = type == acrtLinked ? FormRoom(static_cast<TVYXCharRunLinked&>(run)) : 0;
+                   room > 0) {
+            PushRoom(run, room);
         } else {
             AddToRow(run, text, 0, 0, 0);  // boundaries and field codes take no room
         }

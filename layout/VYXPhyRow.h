@@ -24,6 +24,7 @@
 class TVYXGDI;
 class TVYXArea;
 class TVYXCharRun;
+class TVYXCharRunLinked;
 class TVYXTabStop;
 class TVYXNumbering;
 
@@ -47,6 +48,14 @@ struct TVYXRowPiece {
     std::uint8_t Leader = 0;     // TVYXTabStopLeader of a tab piece
     std::u16string Text;         // what is shown (a field's calculated text, "\t" for tabs, 8 for objects)
 };
+
+class TVYXComplexField;
+
+// The room a form field's mark takes on its row, pixels; 0 for every other field. A
+// check box's square stands at the field's start, the arrow box of a drop-down list
+// after its choice (`atStart` false); each is measured like a glyph of the font size
+// `em` (pixels), with a pixel either side, so that painting it covers no text.
+double VYXFormFieldRoom(TVYXGDI& gdi, const TVYXComplexField& field, bool atStart, double em);
 
 class TVYXPhyRow {
 public:
@@ -293,6 +302,9 @@ private:
     void Push(TVYXCharRun& run, const std::u16string& text, const TVYXWordData& word, bool isTab);
     void PushTab(TVYXCharRun& run);
     void PushObject(TVYXCharRun& run, double width, double height);
+    // Room on the row for a boundary run's mark (a form field's box): a piece without text.
+    void PushRoom(TVYXCharRun& run, double width);
+    double FormRoom(const TVYXCharRunLinked& run);
     void BeginRow(std::int32_t pos);
     void EndRow();
     void ResolvePendingTab();

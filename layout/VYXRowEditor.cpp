@@ -37,7 +37,7 @@ bool RowsAreRtl(const TVYXLogPara& para, const TVYXPhyRows& rows)
     const TVYXPhyRow& first = rows.GetItems(0);
     const TVYXRowPiece* lead = nullptr;
     for (const TVYXRowPiece& p : first.Pieces)
-        if (!lead || p.Run->Index < lead->Run->Index || (p.Run == lead->Run && p.From < lead->From))
+        if (!lead || p.Run->Index() < lead->Run->Index() || (p.Run == lead->Run && p.From < lead->From))
             lead = &p;
     return lead && lead->Level > 0;
 }
@@ -95,7 +95,7 @@ void TVYXRowEditor::DoCharRun(const TVYXRowPiece& piece, double rowX, bool)
         c.Char = type == acrtGraphic || type == acrtPicture ? cObjectChar : piece.Text[0];
         c.X = x0;
         c.Width = piece.Width;
-        c.Pos = run.StartPos + std::min(piece.From, runLen - 1);
+        c.Pos = run.StartPos() + std::min(piece.From, runLen - 1);
         c.Rtl = rtl;
         FChars.push_back(c);
         return;
@@ -157,7 +157,7 @@ void TVYXRowEditor::DoCharRun(const TVYXRowPiece& piece, double rowX, bool)
         rc.Char = piece.Text[c.From];
         rc.Width = w;
         rc.X = rtl ? x0 + piece.Width - along - w : x0 + along;
-        rc.Pos = run.StartPos + std::min(offset, runLen - 1);
+        rc.Pos = run.StartPos() + std::min(offset, runLen - 1);
         rc.Len = static_cast<std::int32_t>(c.Len);
         rc.Rtl = rtl;
         along += w;

@@ -48,7 +48,7 @@ void ContentWidths(const TVYXLogParas& paras, const TVYXTextMeasure& measure, do
 
 void VYXAutoSizeColumns(TVYXTable& table, const TVYXTextMeasure& measure)
 {
-    const TVYXRootData* root = table.Paras ? table.Paras->RootManager : nullptr;
+    const TVYXRootData* root = table.Paras() ? table.Paras()->RootManager() : nullptr;
     const double ppix = root && root->PPIX > 0 ? root->PPIX : 96;
     std::size_t cols = 0;
     for (int r = 0; r < table.Count(); ++r) {

@@ -98,6 +98,7 @@ struct TVYXTextPrint::TRowCtx {
     double TextEnd = 0;  // right end of the last drawn piece
     int FirstRun = 0;        // index of the row's first run
     std::vector<int> Depth;  // complex fields open at each run from FirstRun on
+    double Room = 0;         // the room layout gave the boundary run being drawn
 };
 
 TVYXTextPrint::TVYXTextPrint(TVYXGDI& gdi) : FGDI(gdi) {}
@@ -233,11 +234,11 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
     for (TOpenField& f : FOpenFields)
         f.X1 = ctx.X0;
     const TVYXCharRuns& runs = para.CharRuns();
-    int r1 = row.CR1 ? row.CR1->Index : runs.Count(), r2 = row.CR2 ? row.CR2->Index : -1;
+    int r1 = row.CR1 ? row.CR1->Index() : runs.Count(), r2 = row.CR2 ? row.CR2->Index() : -1;
     for (const TVYXRowPiece& p : row.Pieces)
         if (p.Run) {
-            r1 = std::min(r1, p.Run->Index);
-            r2 = std::max(r2, p.Run->Index);
+            r1 = std::min(r1, p.Run->Index());
+            r2 = std::max(r2, p.Run->Index());
         }
     r1 = std::max(r1, 0);
     r2 = std::min(r2, runs.Count() - 1);
@@ -247,10 +248,15 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
             const auto type = static_cast<const TVYXCharRunFldChar*>(r)->FldCharType;
             depth = std::max(0, depth + (type == acrfctBegin ? 1 : type == acrfctEnd ? -1 : 0));
         }
-    // Field nesting per run of the row, and the boundary runs, which take no room and
-    // so have no piece: they stand where the next piece after them starts.
+    // Field nesting per run of the row, and the boundary runs. Most take no room and
+    // so have no piece: they stand where the next piece after them starts. A form
+    // field's box has the room layout gave it, an empty piece of its own.
     ctx.FirstRun = r1;
-    std::vector<std::pair<const TVYXCharRun*, double>> boundaries;
+    struct TBoundary {
+        const TVYXCharRun* Run;
+        double X, Room;
+    };
+    std::vector<TBoundary> boundaries;
     for (int i = r1; i <= r2; ++i) {
         const TVYXCharRun* r = runs.Items(i);
         if (r->Type_() == acrtFldChar) {
@@ -259,14 +265,21 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
         }
         ctx.Depth.push_back(depth);
         if (r->Type_() == acrtLinked) {
-            double x = -1;
+            double x = -1, room = 0;
             for (const TVYXRowPiece& p : row.Pieces)
-                if (p.Run && p.Run->Index > i && (x < 0 || ctx.X0 + p.X < x))
+                if (p.Run == r) {
                     x = ctx.X0 + p.X;
+                    room = p.Width;
+                    break;
+                }
+            if (x < 0)
+                for (const TVYXRowPiece& p : row.Pieces)
+                    if (p.Run && p.Run->Index() > i && (x < 0 || ctx.X0 + p.X < x))
+                        x = ctx.X0 + p.X;
             if (x < 0)
                 for (const TVYXRowPiece& p : row.Pieces)
                     x = std::max({x, ctx.X0, ctx.X0 + p.X + p.Width});
-            boundaries.emplace_back(r, std::max(x, ctx.X0));
+            boundaries.push_back({r, std::max(x, ctx.X0), room});
         }
     }
 
@@ -299,7 +312,7 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
         if (!piece.Run)
             continue;
         const TVYXCharRunType type = piece.Run->Type_();
-        const int k = piece.Run->Index - ctx.FirstRun;
+        const int k = piece.Run->Index() - ctx.FirstRun;
         FFieldDepth = k >= 0 && k < static_cast<int>(ctx.Depth.size()) ? ctx.Depth[static_cast<std::size_t>(k)] : 0;
         if (IsTextLike(type))
             PrintTextMarker(ctx, i);
@@ -321,8 +334,11 @@ void TVYXTextPrint::PrintRow(const TVYXPhyRow& row, double dx, double dy)
         FGDI.SetPaintColor(0x000000);
         FGDI.LineVert(Round(ctx.Top), Round(ctx.Bottom), x, std::max(1, Round(FGDI.PtToPixXF(0.75))));
     }
-    for (const auto& [run, x] : boundaries)
-        DoCRLinked(ctx, *run, x);
+    for (const TBoundary& b : boundaries) {
+        ctx.Room = b.Room;
+        DoCRLinked(ctx, *b.Run, b.X);
+    }
+    ctx.Room = 0;
     for (TOpenField& f : FOpenFields)
         PrintField(ctx, f, ctx.TextEnd);
     if (ctx.LastRow)
@@ -393,7 +409,7 @@ void TVYXTextPrint::PrintTextSelected(TRowCtx& ctx, const TVYXRowPiece& piece, d
 {
     const TVYXCharRun& run = *piece.Run;
     const bool atom = IsAtomRun(run.Type_());
-    const std::int32_t p0 = atom ? run.StartPos : run.StartPos + piece.From;
+    const std::int32_t p0 = atom ? run.StartPos() : run.StartPos() + piece.From;
     const std::int32_t p1 = atom ? run.GetEndPos() : p0 + piece.Len;
     const bool rtl = (piece.Level & 1) != 0;
     for (const auto& [a, b] : ctx.Sel) {
@@ -620,7 +636,7 @@ void TVYXTextPrint::DoGraphic(TRowCtx& ctx, const TVYXRowPiece& piece)
             TextBoxEvent(obj, x, top);
     FFontRun = nullptr;  // the object may have changed the device's font
     if (!ctx.Sel.empty()) {
-        const std::int32_t p = run.StartPos;
+        const std::int32_t p = run.StartPos();
         for (const auto& [a, b] : ctx.Sel)
             if (p >= a && p < b) {
                 FGDI.SetPenColor(cSelectionColor);
@@ -646,7 +662,7 @@ void TVYXTextPrint::DoPicture(TRowCtx& ctx, const TVYXRowPiece& piece)
     }
     if (!ctx.Sel.empty())
         for (const auto& [a, b] : ctx.Sel)
-            if (run.StartPos >= a && run.StartPos < b) {
+            if (run.StartPos() >= a && run.StartPos() < b) {
                 FGDI.SetPenColor(cSelectionColor);
                 FGDI.SetPenWidthF(2);
                 FGDI.RectOutlineF(x, ctx.Top, x + piece.Width, ctx.Base);
@@ -663,7 +679,7 @@ void TVYXTextPrint::DoCRLinked(TRowCtx& ctx, const TVYXCharRun& boundary, double
         if (!field)
             return;
         if (first && !last) {
-            FOpenFields.push_back({field, x, ctx.Para, run.StartPos});
+            FOpenFields.push_back({field, x, ctx.Para, run.StartPos()});
             if (field->Type() == acftFormCheckBox)
                 PrintCheckBox(ctx, *field, x);
         } else if (last) {
@@ -708,8 +724,10 @@ void TVYXTextPrint::DoCRLinked(TRowCtx& ctx, const TVYXCharRun& boundary, double
 void TVYXTextPrint::PrintCheckBox(TRowCtx& ctx, TVYXComplexField& field, double x)
 {
     const auto* data = dynamic_cast<const TVYXComplexFieldCheckBox*>(field.Data());
-    const double size = data && !data->AutoSize && data->Size > 0 ? FGDI.PtToPixYF(data->Size)
-                                                                   : std::max(6.0, ctx.Row->Ascent * 0.8);
+    // The square fills the room layout measured for it, a pixel in from either side.
+    const double size = ctx.Room > 2                                   ? ctx.Room - 2
+                        : data && !data->AutoSize && data->Size > 0 ? FGDI.PtToPixYF(data->Size)
+                                                                      : std::max(6.0, ctx.Row->Ascent * 0.8);
     const double x1 = std::round(x + 1), y2 = std::round(ctx.Base), y1 = y2 - std::round(size);
     const double x2 = x1 + (y2 - y1);
     const TVYXColor ink = FFontData.GetVisibleColor();
@@ -731,8 +749,9 @@ void TVYXTextPrint::PrintCheckBox(TRowCtx& ctx, TVYXComplexField& field, double 
 
 void TVYXTextPrint::PrintDropDown(TRowCtx& ctx, double x1, double x2)
 {
+    // The arrow box fills the room layout measured after the choice.
     const double h = ctx.Bottom - ctx.Top;
-    const double box = std::max(6.0, h * 0.6);
+    const double box = ctx.Room > 2 ? ctx.Room - 2 : std::max(6.0, h * 0.6);
     FGDI.SetPenColor(cFormFrameColor);
     FGDI.SetPenWidthF(1);
     FGDI.RectOutlineF(x1 - 1, ctx.Top, x2 + box + 1, ctx.Bottom);

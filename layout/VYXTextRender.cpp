@@ -2,8 +2,8 @@
 #include "layout/VYXTextRender.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
@@ -11,6 +11,7 @@
 #include "layout/VYXPaginate.h"
 #include "layout/VYXPhyPage.h"
 #include "layout/VYXPhyRow.h"
+#include "layout/VYXTableExtents.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
@@ -27,59 +28,6 @@ bool IsAuto(TVYXColor c) { return (c & 0xFF000000u) != 0; }
 int Round(double v) { return static_cast<int>(std::lround(v)); }
 
 TVYXPhyRows* RowsOf(const TVYXLogPara& para) { return static_cast<TVYXPhyRows*>(para.Rows()); }
-
-// The pages and the top of what a list of paragraphs placed.
-struct TExtent {
-    int MinPage = INT_MAX, MaxPage = -1;
-    double MinY = 0;  // top of the highest row on MinPage
-};
-
-void ExtentOf(const TVYXLogParas& paras, TExtent& e, int depth)
-{
-    if (depth > cMaxDepth)
-        return;
-    for (int i = 0; i < paras.Count(); ++i) {
-        const TVYXLogParaItem* item = paras.GetItems(i);
-        if (item->IsPara()) {
-            const TVYXPhyRows* rows = RowsOf(*static_cast<const TVYXLogPara*>(item));
-            if (!rows)
-                continue;
-            for (int r = 0; r < rows->Count(); ++r) {
-                const TVYXPhyRow& row = rows->GetItems(r);
-                if (row.Page < 0)
-                    continue;
-                if (row.Page < e.MinPage) {
-                    e.MinPage = row.Page;
-                    e.MinY = row.GetY1();
-                } else if (row.Page == e.MinPage) {
-                    e.MinY = std::min(e.MinY, row.GetY1());
-                }
-                e.MaxPage = std::max(e.MaxPage, row.Page);
-            }
-        } else {
-            const auto& t = *static_cast<const TVYXTable*>(item);
-            for (int r = 0; r < t.Count(); ++r)
-                for (int c = 0; c < t.GetRows(r)->Count(); ++c)
-                    ExtentOf(t.GetRows(r)->GetCells(c)->Paras(), e, depth + 1);
-        }
-    }
-}
-
-// Cells that end with their row: not covered by a merge, not the root of a taller one.
-TExtent RowExtent(const TVYXTableRow& row)
-{
-    TExtent e;
-    for (int pass = 0; pass < 2 && e.MaxPage < 0; ++pass)
-        for (int c = 0; c < row.Count(); ++c) {
-            const TVYXTableCell& cell = *row.GetCells(c);
-            if (cell.GetMerged() && !cell.GetMergedRoot())
-                continue;  // its paragraphs are not placed
-            if (pass == 0 && cell.CalcRowSpan() > 1)
-                continue;
-            ExtentOf(cell.Paras(), e, 0);
-        }
-    return e;
-}
 
 bool SameBorder(const TVYXDocPropBorder* a, const TVYXDocPropBorder* b)
 {
@@ -156,45 +104,6 @@ TBorderStroke BorderStroke(int style, int w)
 
 }  // namespace
 
-struct TVYXTextRender::TSegment {
-    double Y1 = 0, Y2 = 0;  // page pixels
-    TVYXPhyPageSplittedCell Split = appscNone;
-};
-
-// The pages each row of a table reaches, found on demand. Rows follow each other down
-// the pages, so the rows of one page are found by bisection: painting a page of a
-// table hundreds of pages long looks at a few dozen rows, not at all of them.
-class TVYXTextRender::TRowExtents {
-public:
-    explicit TRowExtents(const TVYXTable& table) : FTable(table), FItems(static_cast<std::size_t>(table.Count())) {}
-    const TExtent& Get(int r)
-    {
-        auto& slot = FItems[static_cast<std::size_t>(r)];
-        if (!slot.second) {
-            slot.first = RowExtent(*FTable.GetRows(r));
-            slot.second = true;
-        }
-        return slot.first;
-    }
-    // The first row that may reach page `p` (rows without placed content count as before it).
-    int FirstOn(int p)
-    {
-        int lo = 0, hi = FTable.Count();
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (Get(mid).MaxPage < p)
-                lo = mid + 1;
-            else
-                hi = mid;
-        }
-        return lo;
-    }
-
-private:
-    const TVYXTable& FTable;
-    std::vector<std::pair<TExtent, bool>> FItems;
-};
-
 TVYXTextRender::TVYXTextRender(TVYXGDI& gdi) : FGDI(gdi), FTextPrint(gdi)
 {
     FTextPrint.TextBoxEvent = [this](TVYXGraphicObj& obj, double x, double y) { RenderTextBoxInline(obj, x, y); };
@@ -269,22 +178,10 @@ void TVYXTextRender::DrawFloats(bool front)
 void TVYXTextRender::PaintPage()
 {
     // Tables on the page, innermost first as met: cell shading goes under the text.
-    std::vector<TVYXTable*> tables;
-    for (int i = 0; i < FPage->Rows.Count(); ++i) {
-        const TVYXPhyRow& row = FPage->Rows.GetItems(i);
-        int depth = 0;
-        for (TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr; cell && depth < cMaxDepth; ++depth) {
-            TVYXTable* table = cell->Table();
-            if (!table)
-                break;
-            if (std::find(tables.begin(), tables.end(), table) == tables.end())
-                tables.push_back(table);
-            cell = table->ParentCell();
-        }
-    }
-    std::vector<std::unique_ptr<TRowExtents>> extents;
+    const std::vector<TVYXTable*> tables = VYXTablesOnPage(*FPage);
+    std::vector<std::unique_ptr<TVYXTableExtents>> extents;
     for (TVYXTable* table : tables)
-        extents.push_back(std::make_unique<TRowExtents>(*table));
+        extents.push_back(std::make_unique<TVYXTableExtents>(*table));
     for (std::size_t i = tables.size(); i-- > 0;)
         CellFills(*tables[i], *extents[i]);
     PaintRows(FPage->Rows, FX, FY);
@@ -416,42 +313,9 @@ void TVYXTextRender::PaintVertCellBorder(const TVYXDocPropBorder* border, double
 
 // ---- Tables ----------------------------------------------------------------------------
 
-bool TVYXTextRender::RowSegment(const TVYXTable& table, TRowExtents& extents, int r, TSegment& seg) const
+void TVYXTextRender::CellFills(TVYXTable& table, TVYXTableExtents& extents)
 {
-    const TVYXTableRow& row = *table.GetRows(r);
-    const TExtent e = extents.Get(r);
-    if (e.MaxPage < 0)
-        return false;
-    const int p = FPage->Index;
-    if (p < e.MinPage || p > e.MaxPage)
-        return false;
-    double start = row.PixY1;
-    if (e.MinPage != e.MaxPage) {
-        // The row's top was overwritten by the page it ends on: take the row above's
-        // bottom when that ends where this one starts, else the content's top.
-        start = e.MinY - 2;
-        if (r > 0) {
-            const TVYXTableRow& prev = *table.GetRows(r - 1);
-            if (extents.Get(r - 1).MaxPage == e.MinPage)
-                start = prev.PixY2;
-        }
-    }
-    const double bodyTop = FPage->ContentTop > 0 ? FPage->ContentTop : FPage->BodyTop();
-    seg.Y1 = p == e.MinPage ? start : bodyTop;
-    seg.Y2 = p == e.MaxPage ? row.PixY2 : FPage->GetAbsDocCY2();
-    const bool cutTop = p != e.MinPage, cutBottom = p != e.MaxPage;
-    seg.Split = cutTop && cutBottom ? appscTopAndBottom : cutTop ? appscTop : cutBottom ? appscBottom : appscNone;
-    return seg.Y2 > seg.Y1;
-}
-
-void TVYXTextRender::CellFills(TVYXTable& table, TRowExtents& extents)
-{
-    for (int r = extents.FirstOn(FPage->Index); r < table.Count(); ++r) {
-        if (extents.Get(r).MinPage > FPage->Index && extents.Get(r).MaxPage >= 0)
-            break;
-        TSegment seg;
-        if (!RowSegment(table, extents, r, seg))
-            continue;
+    for (const auto& [r, seg] : extents.Segments(*FPage)) {
         const TVYXTableRow& row = *table.GetRows(r);
         for (int c = 0; c < row.Count(); ++c) {
             const TVYXTableCell& cell = *row.GetCells(c);
@@ -467,54 +331,17 @@ void TVYXTextRender::CellFills(TVYXTable& table, TRowExtents& extents)
 
 void TVYXTextRender::DoCellBorders(TVYXTable& table)
 {
-    TRowExtents extents(table);
+    TVYXTableExtents extents(table);
     DoCellBorders(table, extents);
 }
 
-void TVYXTextRender::DoCellBorders(TVYXTable& table, TRowExtents& extents)
+// The table's hit areas were made by layout (VYXMakeTableAreas) from the same segments.
+void TVYXTextRender::DoCellBorders(TVYXTable& table, TVYXTableExtents& extents)
 {
-    std::vector<std::pair<int, TSegment>> segs;
-    double x1 = 1e300, x2 = -1e300, y1 = 1e300, y2 = -1e300;
-    for (int r = extents.FirstOn(FPage->Index); r < table.Count(); ++r) {
-        if (extents.Get(r).MinPage > FPage->Index && extents.Get(r).MaxPage >= 0)
-            break;
-        TSegment seg;
-        if (!RowSegment(table, extents, r, seg))
-            continue;
-        segs.emplace_back(r, seg);
+    for (const auto& [r, seg] : extents.Segments(*FPage)) {
         const TVYXTableRow& row = *table.GetRows(r);
-        for (int c = 0; c < row.Count(); ++c) {
-            x1 = std::min(x1, row.GetCells(c)->PixX1);
-            x2 = std::max(x2, row.GetCells(c)->PixX2);
-        }
-        y1 = std::min(y1, seg.Y1);
-        y2 = std::max(y2, seg.Y2);
-    }
-    if (segs.empty())
-        return;
-    TVYXHitAreas& areas = FPage->FHitAreas;
-    areas.Start(table, x1, y1, x2, y2);
-    if (segs.front().first == 0 && segs.front().second.Split != appscTop &&
-        segs.front().second.Split != appscTopAndBottom) {
-        const double h = std::max(6.0, FGDI.PtToPixXF(8));
-        TVYXHitArea& a = areas.AddByPaginate(ahatTableSelect, x1 - h - 2, y1 - h - 2, x1 - 2, y1 - 2);
-        a.Table = &table;
-        a.Index = -1;
-    }
-    for (const auto& [r, seg] : segs) {
-        const TVYXTableRow& row = *table.GetRows(r);
-        for (int c = 0; c < row.Count(); ++c) {
-            const TVYXTableCell& cell = *row.GetCells(c);
-            DoCellBorders2(cell, seg.Y1 + FY, seg.Y2 + FY, seg.Split);
-            TVYXHitArea& a = areas.AddByPaginate(ahatTableSize, cell.PixX1 - 2, seg.Y1, cell.PixX1 + 2, seg.Y2);
-            a.Table = &table;
-            a.Index = c;
-            if (c + 1 == row.Count()) {
-                TVYXHitArea& b = areas.AddByPaginate(ahatTableSize, cell.PixX2 - 2, seg.Y1, cell.PixX2 + 2, seg.Y2);
-                b.Table = &table;
-                b.Index = c + 1;
-            }
-        }
+        for (int c = 0; c < row.Count(); ++c)
+            DoCellBorders2(*row.GetCells(c), seg.Y1 + FY, seg.Y2 + FY, seg.Split);
     }
 }
 
@@ -529,11 +356,11 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     const bool mergeGoesOn = &lastCell != &cell;
     const TVYXDocPropBorder* top =
         cutTop || &root != &cell ? nullptr
-                                 : StyledBorder(cell, cell.BorderTop(), !cell.Row || cell.Row->IsTop(), vytiBorderTop,
+                                 : StyledBorder(cell, cell.BorderTop(), !cell.Row() || cell.Row()->IsTop(), vytiBorderTop,
                                                 vytiBorderInsideHoriz);
     const TVYXDocPropBorder* bottom =
         cutBottom || mergeGoesOn ? nullptr
-                                 : StyledBorder(cell, cell.BorderBottom(), !lastCell.Row || lastCell.Row->IsBottom(),
+                                 : StyledBorder(cell, cell.BorderBottom(), !lastCell.Row() || lastCell.Row()->IsBottom(),
                                                 vytiBorderBottom, vytiBorderInsideHoriz);
     const TVYXDocPropBorder* left =
         StyledBorder(cell, cell.BorderLeft(), root.IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
@@ -733,7 +560,14 @@ void TVYXTextRender::PaintHitAreas()
     TVYXTableCell* cell = para ? para->Cell() : nullptr;
     if (!cell || !cell->Table())
         return;
-    if (const TVYXHitArea* a = FPage->FHitAreas.Find(ahatTableSelect, cell->Table())) {
+    const TVYXHitAreaList& areas = FPage->FHitAreas.ByPaginate();
+    const TVYXHitArea* a = nullptr;
+    for (int i = 0; i < areas.Count() && !a; ++i) {
+        const TVYXHitArea& item = areas.GetItems(i);
+        if (item.Type == ahatTableSelect && item.Table == cell->Table() && item.Index < 0 && item.Row < 0)
+            a = &item;
+    }
+    if (a) {
         FGDI.SetPenColor(0x808080);
         FGDI.SetPenWidthF(1);
         FGDI.RectOutlineF(a->X1 + FX, a->Y1 + FY, a->X2 + FX, a->Y2 + FY);

@@ -13,13 +13,13 @@
 // A row whose cells run over a page break is painted on each page it touches: from
 // the previous row's bottom (or the body's top on a continuation page) to its own
 // bottom (or the body's bottom when it goes on); the borders at such cuts are left
-// out. The table's box, its column borders (ahatTableSize, index = column border) and
-// a selection handle left of its top-left corner (ahatTableSelect) become the page's
-// layout hit areas when the table is painted.
+// out. The table's hit areas come from layout (VYXMakeTableAreas) over the same
+// segments; painting draws the selection handle of the table holding the caret.
 #pragma once
 
 #include <memory>
 
+#include "layout/VYXTableExtents.h"
 #include "layout/VYXTextPrint.h"
 
 class TVYXGDI;
@@ -36,8 +36,6 @@ class TVYXTableRow;
 class TVYXGraphicObj;
 class TVYXDocPropBorder;
 
-// How a table cell is cut by a page break: its top, its bottom or both lie on other pages.
-enum TVYXPhyPageSplittedCell { appscNone, appscTop, appscBottom, appscTopAndBottom, appscBoth };
 
 class TVYXTextRender {
 public:
@@ -78,17 +76,13 @@ public:
     void PaintHitAreas();
 
 private:
-    struct TSegment;
-    class TRowExtents;
     void BeginPage(TVYXLogDocEditor& doc, TVYXPhyPage& page, double x, double y);
     void PaintRows(const TVYXPhyRowsList& rows, double dx, double dy);
     void DrawFloats(bool front);
-    // Where a table row lies on the current page; false when not on it.
-    bool RowSegment(const TVYXTable& table, TRowExtents& extents, int row, TSegment& seg) const;
-    void DoCellBorders(TVYXTable& table, TRowExtents& extents);
+    void DoCellBorders(TVYXTable& table, TVYXTableExtents& extents);
     void PaintCellRows(TVYXLogParas& paras, double dy, int depth);
     void PaintRepeatedRows();
-    void CellFills(TVYXTable& table, TRowExtents& extents);
+    void CellFills(TVYXTable& table, TVYXTableExtents& extents);
 
     TVYXGDI& FGDI;
     TVYXTextPrint FTextPrint;

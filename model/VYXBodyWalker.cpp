@@ -19,9 +19,9 @@ std::vector<TVYXParaRef> TVYXBodyWalker::Paras() const
 
 bool TVYXBodyWalker::RemovePara(TVYXLogPara* para)
 {
-    if (!Body || !para || !para->Paras || para->Paras->RootParas() != Body)
+    if (!Body || !para || !para->Paras() || para->Paras()->RootParas() != Body)
         return false;
-    TVYXLogParas& list = *para->Paras;
+    TVYXLogParas& list = *para->Paras();
     const int index = para->Index();
     if (index < 0 || index >= list.Count() || list.GetItems(index) != para)
         return false;
@@ -90,7 +90,7 @@ TVYXRevisionRange* VYXFindRevision(TVYXRevision& revision, const TVYXLogPos& pos
 
 bool VYXSetRangePlainText(TVYXFieldSelectionImpl& range, const TVYXParaWalker& walker, std::u16string_view text)
 {
-    if (!range.IsRange() || !range.FirstRun->Parent || !range.LastRun->Parent)
+    if (!range.IsRange() || !range.FirstRun->Parent() || !range.LastRun->Parent())
         return false;
     if (range.SamePara()) {
         range.SetPlainText(text);
@@ -102,14 +102,14 @@ bool VYXSetRangePlainText(TVYXFieldSelectionImpl& range, const TVYXParaWalker& w
     TVYXLogPara* last = nullptr;
     bool isProtected = false;
     for (const TVYXParaRef& ref : walker.Paras()) {
-        const bool atFirst = ref.Runs == range.FirstRun->Parent;
-        const bool atLast = first && ref.Runs == range.LastRun->Parent;
+        const bool atFirst = ref.Runs == range.FirstRun->Parent();
+        const bool atLast = first && ref.Runs == range.LastRun->Parent();
         if (atFirst)
             first = ref.Para;
         else if (!first)
             continue;
-        const int from = atFirst ? range.FirstRun->Index + 1 : 0;
-        const int to = atLast ? range.LastRun->Index : ref.Runs->Count();
+        const int from = atFirst ? range.FirstRun->Index() + 1 : 0;
+        const int to = atLast ? range.LastRun->Index() : ref.Runs->Count();
         for (int i = from; i < to; ++i)
             isProtected = isProtected || ref.Runs->Items(i)->GetReadOnlyActive();
         if (atLast) {
@@ -117,7 +117,7 @@ bool VYXSetRangePlainText(TVYXFieldSelectionImpl& range, const TVYXParaWalker& w
             break;
         }
     }
-    if (isProtected || !first || !last || !first->Paras || first->Paras != last->Paras)
+    if (isProtected || !first || !last || !first->Paras() || first->Paras() != last->Paras())
         return false;
 
     std::unique_ptr<TVYXCHPX> format;
@@ -127,17 +127,17 @@ bool VYXSetRangePlainText(TVYXFieldSelectionImpl& range, const TVYXParaWalker& w
     }
     TVYXCharRuns& firstRuns = first->CharRuns();
     TVYXCharRuns& lastRuns = last->CharRuns();
-    while (firstRuns.Count() > range.FirstRun->Index + 1)
-        if (!firstRuns.Delete(range.FirstRun->Index + 1))
+    while (firstRuns.Count() > range.FirstRun->Index() + 1)
+        if (!firstRuns.Delete(range.FirstRun->Index() + 1))
             return false;  // checked above; only a changed protection gets here
-    while (range.LastRun->Index > 0)
+    while (range.LastRun->Index() > 0)
         if (!lastRuns.Delete(0))
             return false;
-    TVYXLogParas& list = *first->Paras;
+    TVYXLogParas& list = *first->Paras();
     for (int i = last->Index() - 1; i > first->Index(); --i)
         list.Delete(i);
     list.MergeNext(first->Index());
-    firstRuns.Insert(range.LastRun->Index, format.get())->SetRawText(text);
+    firstRuns.Insert(range.LastRun->Index(), format.get())->SetRawText(text);
     first->MakeDirty();
     if (range.LastPara)
         range.LastPara = first;

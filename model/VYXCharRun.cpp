@@ -23,32 +23,33 @@ const std::array<std::string_view, acrbtContinuationSeparator + 1> VYXCharRunBre
 // ---- Runs ------------------------------------------------------------------------
 
 TVYXCharRun::TVYXCharRun() = default;
+TVYXCharRun::TVYXCharRun(std::u16string text) : FText(std::move(text)) {}
 TVYXCharRun::~TVYXCharRun() = default;
 
-TVYXRootData* TVYXCharRun::Root() const { return Parent ? Parent->RootData : nullptr; }
+TVYXRootData* TVYXCharRun::Root() const { return Parent() ? Parent()->RootData() : nullptr; }
 
 void TVYXCharRun::GetText(std::u16string& text) const
 {
     if (FCHPX && FCHPX->TextTransform()) {
         if (FCHPX->GetAllCaps()) {
-            text = UnicodeUpper(Text);
+            text = UnicodeUpper(Text());
             return;
         }
         if (FCHPX->GetSmallCaps()) {
-            text = UnicodeLower(Text);
+            text = UnicodeLower(Text());
             return;
         }
     }
-    text = Text;
+    text = Text();
 }
 
 void TVYXCharRun::Assign(const TVYXCharRun& source)
 {
     if (&source == this)
         return;
-    Text = source.Text;
+    FText = source.Text();
     Flags = source.Flags;
-    StartPos = source.StartPos;
+    FStartPos = source.StartPos();
     if (source.FCHPX) {
         const TVYXRootData* from = source.Root();
         const TVYXRootData* to = Root();
@@ -61,9 +62,9 @@ void TVYXCharRun::Assign(const TVYXCharRun& source)
 std::unique_ptr<TVYXCharRun> TVYXCharRun::Clone() const
 {
     auto copy = CreateSame();
-    copy->Parent = Parent;  // for style mapping and the master fallback; the caller inserts it
+    copy->FParent = Parent();  // for style mapping and the master fallback; the caller inserts it
     copy->Assign(*this);
-    copy->Parent = nullptr;
+    copy->FParent = nullptr;
     return copy;
 }
 
@@ -71,7 +72,7 @@ std::unique_ptr<TVYXCharRun> TVYXCharRun::Clone(std::int32_t from, std::int32_t 
 {
     auto copy = Clone();
     if (Type_() == acrtText || Type_() == acrtHyperlink || Type_() == acrtSimpleField)
-        copy->Text = CopyText(from, to);
+        copy->FText = CopyText(from, to);
     return copy;
 }
 
@@ -94,10 +95,10 @@ std::u16string TVYXCharRun::GetPlainText() const
 
 void TVYXCharRun::Changed()
 {
-    if (Parent) {
-        if (Index >= 0)
-            Parent->Sync(Index);
-        Parent->NotifyDirty(*this);
+    if (Parent()) {
+        if (Index() >= 0)
+            Parent()->Sync(Index());
+        Parent()->NotifyDirty(*this);
     }
 }
 
@@ -105,19 +106,19 @@ void TVYXCharRun::SetText(std::u16string_view text)
 {
     if (GetReadOnlyActive())
         return;
-    Text = std::u16string(text);
+    FText = std::u16string(text);
     Changed();
 }
 
 void TVYXCharRun::SetRawText(std::u16string_view text)
 {
-    Text = std::u16string(text);
+    FText = std::u16string(text);
     Changed();
 }
 
 void TVYXCharRun::Append(std::u16string_view text)
 {
-    Text += text;
+    FText += text;
     Changed();
 }
 
@@ -125,10 +126,10 @@ std::int32_t TVYXCharRun::DeleteChars(std::int32_t pos, std::int32_t count)
 {
     if (GetReadOnlyActive() || pos < 1)
         return 0;
-    const auto size = static_cast<std::int32_t>(Text.size());
+    const auto size = static_cast<std::int32_t>(Text().size());
     const std::int32_t after = std::max(0, size - pos + 1);
     if (pos <= size && count > 0) {
-        Text.erase(static_cast<std::size_t>(pos - 1), static_cast<std::size_t>(std::min(count, size - pos + 1)));
+        FText.erase(static_cast<std::size_t>(pos - 1), static_cast<std::size_t>(std::min(count, size - pos + 1)));
         Changed();
     }
     return after;
@@ -136,22 +137,22 @@ std::int32_t TVYXCharRun::DeleteChars(std::int32_t pos, std::int32_t count)
 
 std::u16string TVYXCharRun::CopyText(std::int32_t from, std::int32_t to) const
 {
-    const std::int32_t a = std::clamp(from - StartPos, 0, Len());
-    const std::int32_t b = std::clamp(to - StartPos, a, Len());
+    const std::int32_t a = std::clamp(from - StartPos(), 0, Len());
+    const std::int32_t b = std::clamp(to - StartPos(), a, Len());
     return GetText().substr(static_cast<std::size_t>(a), static_cast<std::size_t>(b - a));
 }
 
 char16_t TVYXCharRun::CPGetChar(std::int32_t pos) const
 {
-    if (pos < StartPos || pos >= GetEndPos())
+    if (pos < StartPos() || pos >= GetEndPos())
         return 0;
-    return GetText()[static_cast<std::size_t>(pos - StartPos)];
+    return GetText()[static_cast<std::size_t>(pos - StartPos())];
 }
 
-TVYXCharRun* TVYXCharRun::Next() const { return Parent ? Parent->Items(Index + 1) : nullptr; }
-TVYXCharRun* TVYXCharRun::Prev() const { return Parent && Index > 0 ? Parent->Items(Index - 1) : nullptr; }
-TVYXCharRun* TVYXCharRun::First() const { return Parent ? Parent->First() : nullptr; }
-TVYXCharRun* TVYXCharRun::Last() const { return Parent ? Parent->Last() : nullptr; }
+TVYXCharRun* TVYXCharRun::Next() const { return Parent() ? Parent()->Items(Index() + 1) : nullptr; }
+TVYXCharRun* TVYXCharRun::Prev() const { return Parent() && Index() > 0 ? Parent()->Items(Index() - 1) : nullptr; }
+TVYXCharRun* TVYXCharRun::First() const { return Parent() ? Parent()->First() : nullptr; }
+TVYXCharRun* TVYXCharRun::Last() const { return Parent() ? Parent()->Last() : nullptr; }
 
 TVYXCHPX* TVYXCharRun::AddCHPX()
 {
@@ -312,7 +313,7 @@ void TVYXCharRunBreak::Assign(const TVYXCharRun& source)
     }
 }
 
-TVYXCharRunGraphic::TVYXCharRunGraphic() { Text = u"\b"; }
+TVYXCharRunGraphic::TVYXCharRunGraphic() : TVYXCharRun(u"\b") {}
 TVYXCharRunGraphic::~TVYXCharRunGraphic() = default;
 
 void TVYXCharRunGraphic::Assign(const TVYXCharRun& source)
@@ -334,7 +335,7 @@ void TVYXCharRunGraphic::Assign(const TVYXCharRun& source)
     }
 }
 
-TVYXCharRunPicture::TVYXCharRunPicture() { Text = u"\b"; }
+TVYXCharRunPicture::TVYXCharRunPicture() : TVYXCharRun(u"\b") {}
 TVYXCharRunPicture::~TVYXCharRunPicture() = default;
 
 void TVYXCharRunPicture::Assign(const TVYXCharRun& source)
@@ -528,9 +529,9 @@ void TVYXCharRuns::Reindex()
     std::int32_t pos = 1;
     for (std::size_t i = 0; i < FItems.size(); ++i) {
         TVYXCharRun& run = *FItems[i];
-        run.Parent = this;
-        run.Index = static_cast<int>(i);
-        run.StartPos = pos;
+        run.FParent = this;
+        run.FIndex = static_cast<int>(i);
+        run.FStartPos = pos;
         pos += run.Len();
     }
 }
@@ -539,11 +540,11 @@ void TVYXCharRuns::Sync(int index)
 {
     if (FUpdating > 0 || index < 0 || index >= Count())
         return;
-    std::int32_t pos = FItems[static_cast<std::size_t>(index)]->StartPos;
+    std::int32_t pos = FItems[static_cast<std::size_t>(index)]->StartPos();
     for (std::size_t i = static_cast<std::size_t>(index); i < FItems.size(); ++i) {
         TVYXCharRun& run = *FItems[i];
-        run.Index = static_cast<int>(i);
-        run.StartPos = pos;
+        run.FIndex = static_cast<int>(i);
+        run.FStartPos = pos;
         pos += run.Len();
     }
 }
@@ -552,12 +553,12 @@ TVYXCharRun* TVYXCharRuns::Insert(int index, std::unique_ptr<TVYXCharRun> run)
 {
     index = std::clamp(index, 0, Count());
     TVYXCharRun* result = run.get();
-    result->Parent = this;
+    result->FParent = this;
     CountLinkUse(*result, true);
     FItems.insert(FItems.begin() + index, std::move(run));
     if (FUpdating == 0) {
         // Start positions change only from the insertion on.
-        result->StartPos = index > 0 ? FItems[static_cast<std::size_t>(index - 1)]->GetEndPos() : 1;
+        result->FStartPos = index > 0 ? FItems[static_cast<std::size_t>(index - 1)]->GetEndPos() : 1;
         Sync(index);
     }
     return result;
@@ -571,7 +572,7 @@ template <class T>
 T* TVYXCharRuns::AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index)
 {
     T* result = run.get();
-    result->Parent = this;  // the list gives the fallback of the copied properties
+    result->FParent = this;  // the list gives the fallback of the copied properties
     if (chpx && chpx->Count() > 0)
         result->SetCHPX(chpx);
     Insert(index < 0 ? Count() : index, std::move(run));
@@ -659,9 +660,9 @@ TVYXCharRunHyperlink* TVYXCharRuns::MakeHyperlink(TVYXHyperlink* link, int index
         return nullptr;
     auto run = std::make_unique<TVYXCharRunHyperlink>();
     run->Hyperlink = link;
-    run->Text = old->Text;
-    run->Parent = this;
-    run->StartPos = old->StartPos;  // positions re-sync from the replaced run's place
+    run->FText = old->Text();
+    run->FParent = this;
+    run->FStartPos = old->StartPos();  // positions re-sync from the replaced run's place
     run->SetCHPX(old->CHPX());
     TVYXCharRunHyperlink* result = run.get();
     FItems[static_cast<std::size_t>(index)] = std::move(run);
@@ -701,7 +702,7 @@ TVYXCharRunHyperlink* TVYXCharRuns::InsertHyperlink(int index, TVYXHyperlink* li
 {
     auto run = std::make_unique<TVYXCharRunHyperlink>();
     run->Hyperlink = link;
-    run->Text = std::u16string(text);
+    run->FText = std::u16string(text);
     return AddTyped(std::move(run), chpx, index);
 }
 
@@ -710,7 +711,7 @@ TVYXCharRunSimpleField* TVYXCharRuns::InsertSimpleField(int index, std::unique_p
 {
     auto run = std::make_unique<TVYXCharRunSimpleField>();
     run->SetField(std::move(field));
-    run->Text = std::u16string(result);
+    run->FText = std::u16string(result);
     return AddTyped(std::move(run), chpx, index);
 }
 
@@ -748,7 +749,7 @@ TVYXCharRunFldChar* TVYXCharRuns::AddComplexField(std::u16string_view result, st
     instr += u' ';
     AddInstrText(instr, chpx);
     AddFldChar(acrfctSeparate, chpx);
-    Add(chpx)->Text = std::u16string(result);
+    Add(chpx)->FText = std::u16string(result);
     Sync(Count() - 1);
     AddFldChar(acrfctEnd, chpx);
     return begin;
@@ -800,7 +801,7 @@ bool TVYXCharRuns::Delete(int index)
     if (run->Type_() == acrtLinked && DeleteCREvent)
         DeleteCREvent(*this, *run);
     // The event may have changed the list: find the run again.
-    index = run->Index;
+    index = run->Index();
     if (Items(index) != run) {
         auto it = std::find_if(FItems.begin(), FItems.end(), [&](const auto& p) { return p.get() == run; });
         if (it == FItems.end())
@@ -808,7 +809,7 @@ bool TVYXCharRuns::Delete(int index)
         index = static_cast<int>(it - FItems.begin());
     }
     auto owned = std::move(FItems[static_cast<std::size_t>(index)]);
-    const std::int32_t start = owned->StartPos;
+    const std::int32_t start = owned->StartPos();
     FItems.erase(FItems.begin() + index);
     CountLinkUse(*owned, false);
     if (ChangeEvent)
@@ -816,7 +817,7 @@ bool TVYXCharRuns::Delete(int index)
     owned.reset();
     if (index < Count()) {
         // The follower takes the deleted run's place, so positions restart from its start.
-        FItems[static_cast<std::size_t>(index)]->StartPos = start;
+        FItems[static_cast<std::size_t>(index)]->FStartPos = start;
         Sync(index);
     }
     return true;
@@ -829,10 +830,10 @@ std::unique_ptr<TVYXCharRun> TVYXCharRuns::Detach(int index)
     auto run = std::move(FItems[static_cast<std::size_t>(index)]);
     FItems.erase(FItems.begin() + index);
     CountLinkUse(*run, false);
-    run->Parent = nullptr;
-    run->Index = -1;
+    run->FParent = nullptr;
+    run->FIndex = -1;
     if (index < Count()) {
-        FItems[static_cast<std::size_t>(index)]->StartPos = run->StartPos;
+        FItems[static_cast<std::size_t>(index)]->FStartPos = run->StartPos();
         Sync(index);
     }
     return run;
@@ -905,15 +906,15 @@ std::unique_ptr<TVYXCharRun> TVYXCharRuns::Split(TVYXCharRun& run, std::int32_t 
 {
     if (run.IsAtom())
         throw VYXException("Char run is atom");
-    if (pos < run.StartPos || pos >= run.GetEndPos())
+    if (pos < run.StartPos() || pos >= run.GetEndPos())
         throw VYXException("Invalid pos in Split");
-    const auto at = static_cast<std::size_t>(pos - run.StartPos);
+    const auto at = static_cast<std::size_t>(pos - run.StartPos());
     auto rest = run.Clone();
-    rest->Text = run.Text.substr(at);
-    run.Text.erase(at);
-    rest->StartPos = pos;
-    if (run.Parent == this)
-        Sync(run.Index);
+    rest->FText = run.Text().substr(at);
+    run.FText.erase(at);
+    rest->FStartPos = pos;
+    if (run.Parent() == this)
+        Sync(run.Index());
     NotifyDirty(run);
     return rest;
 }
@@ -923,10 +924,10 @@ TVYXCharRun* TVYXCharRuns::SplitAndInsert(TVYXCharRun& run, std::int32_t pos)
     std::unique_ptr<TVYXCharRun> rest;
     if (pos >= run.GetEndPos()) {
         rest = run.Clone();
-        rest->Text.clear();
+        rest->FText.clear();
     } else
         rest = Split(run, pos);
-    return Insert(run.Index + 1, std::move(rest));
+    return Insert(run.Index() + 1, std::move(rest));
 }
 
 void TVYXCharRuns::SplitAllAtChar(char16_t c)
@@ -935,9 +936,9 @@ void TVYXCharRuns::SplitAllAtChar(char16_t c)
         TVYXCharRun* run = Items(i);
         if (run->IsAtom())
             continue;
-        const auto p = run->Text.find(c);
-        if (p != std::u16string::npos && p + 1 < run->Text.size())
-            SplitAndInsert(*run, run->StartPos + static_cast<std::int32_t>(p) + 1);
+        const auto p = run->Text().find(c);
+        if (p != std::u16string::npos && p + 1 < run->Text().size())
+            SplitAndInsert(*run, run->StartPos() + static_cast<std::int32_t>(p) + 1);
     }
 }
 
@@ -948,15 +949,37 @@ bool TVYXCharRuns::IsEqualCHPX(const TVYXCharRun& a, const TVYXCharRun& b)
     return a.CHPX() && b.CHPX() && a.CHPX()->Equal(*b.CHPX());
 }
 
+// One pass that compacts the list in place: a run that survives moves down over the
+// gaps the dropped ones leave, so tidying n runs costs O(n) rather than one erase
+// (and re-numbering of every later run) per dropped run. The decisions are those of
+// walking the pairs (a, b) of neighbours left to right: b joins a; else an empty text
+// run a goes (and b becomes a); else, on the second pass, an empty text run b goes;
+// else a stays. The dropped runs are told to ChangeEvent in the order they went,
+// once the list is whole again.
 void TVYXCharRuns::CombineImpl(int from, int to, bool second)
 {
     from = std::max(from, 0);
     to = std::min(to, Count() - 1);
-    int i = from;
-    auto isEmptyText = [](const TVYXCharRun* r) { return r->Type_() == acrtText && r->Text.empty(); };
-    while (i < to) {
-        TVYXCharRun* a = Items(i);
-        TVYXCharRun* b = Items(i + 1);
+    if (from >= to) {
+        Sync(from);
+        return;
+    }
+    auto isEmptyText = [](const TVYXCharRun* r) { return r->Type_() == acrtText && r->Text().empty(); };
+    // What CanCombineRight / CanCombineLeft answer for neighbours a, b (the list's
+    // indexes are not kept up during the pass).
+    auto combineRight = [](const TVYXCharRun* a, const TVYXCharRun* b) {
+        return a->IsNotAtom() && !a->FRevision && b->Type_() != acrtLinked && !b->FRevision;
+    };
+    std::vector<std::unique_ptr<TVYXCharRun>> gone;
+    auto drop = [&gone](std::unique_ptr<TVYXCharRun>& slot) {
+        CountLinkUse(*slot, false);
+        gone.push_back(std::move(slot));
+    };
+    auto w = static_cast<std::size_t>(from);  // where the run a stands
+    const auto last = static_cast<std::size_t>(to);
+    for (std::size_t r = w + 1; r <= last; ++r) {
+        TVYXCharRun* a = FItems[w].get();
+        TVYXCharRun* b = FItems[r].get();
         bool merge = a->IsNotAtom() && b->IsNotAtom() && a->Type_() == b->Type_() &&
                      (a->Type_() == acrtText || a->Type_() == acrtHyperlink) && IsEqualCHPX(*a, *b) &&
                      !a->GetReadOnlyActive() && !b->GetReadOnlyActive();
@@ -964,20 +987,30 @@ void TVYXCharRuns::CombineImpl(int from, int to, bool second)
             if (second && a->Revision() && b->Revision())
                 merge = a->CanCombine(*b);
             else
-                merge = a->CanCombineRight() && b->CanCombineLeft();
+                merge = combineRight(a, b) && combineRight(b, a);
         }
         if (merge) {
-            a->Text += b->Text;  // the stored text: caps are a format, not a change of the letters
-            Delete(i + 1);
-            --to;
-        } else if (isEmptyText(a) && Delete(i))
-            --to;
-        else if (second && isEmptyText(b) && Delete(i + 1))
-            --to;
-        else
-            ++i;
+            a->FText += b->Text();  // the stored text: caps are a format, not a change of the letters
+            drop(FItems[r]);
+        } else if (isEmptyText(a) && !a->GetReadOnlyActive()) {
+            drop(FItems[w]);
+            FItems[w] = std::move(FItems[r]);
+        } else if (second && isEmptyText(b) && !b->GetReadOnlyActive())
+            drop(FItems[r]);
+        else if (++w != r)
+            FItems[w] = std::move(FItems[r]);
     }
+    // The runs after the range close up behind it.
+    std::size_t end = w + 1;
+    for (std::size_t r = last + 1; r < FItems.size(); ++r, ++end)
+        if (end != r)
+            FItems[end] = std::move(FItems[r]);
+    FItems.resize(end);
+    // Positions restart where the range began; its first run kept its start.
     Sync(from);
+    for (std::unique_ptr<TVYXCharRun>& run : gone)
+        if (ChangeEvent)
+            ChangeEvent(*this, acrcDeleted, *run);
 }
 
 void TVYXCharRuns::Combine(int from, int to) { CombineImpl(from, to, false); }
@@ -993,7 +1026,7 @@ int TVYXCharRuns::IndexAt(std::int32_t pos) const
     // Start positions never decrease, so the holder is the last run with characters
     // starting at or before `pos`, provided `pos` lies before its end.
     auto it = std::upper_bound(FItems.begin(), FItems.end(), pos,
-                               [](std::int32_t p, const std::unique_ptr<TVYXCharRun>& r) { return p < r->StartPos; });
+                               [](std::int32_t p, const std::unique_ptr<TVYXCharRun>& r) { return p < r->StartPos(); });
     int index = static_cast<int>(it - FItems.begin()) - 1;
     while (index >= 0 && FItems[static_cast<std::size_t>(index)]->Len() == 0)
         --index;
@@ -1031,7 +1064,7 @@ bool TVYXCharRuns::NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) c
     if (pos + 1 >= EndOfParaPos())
         return false;
     ++pos;
-    if (!run || run->Parent != this)
+    if (!run || run->Parent() != this)
         run = FindAbsolute(pos, true);
     while (run && pos >= run->GetEndPos())
         run = run->Next();
@@ -1046,9 +1079,9 @@ bool TVYXCharRuns::PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) c
     if (pos <= 1)
         return false;
     --pos;
-    if (!run || run->Parent != this)
+    if (!run || run->Parent() != this)
         run = FindAbsolute(pos, true);
-    while (run && pos < run->StartPos)
+    while (run && pos < run->StartPos())
         run = run->Prev();
     while (run && run->Len() == 0)
         run = run->Prev();
@@ -1181,7 +1214,7 @@ void TVYXCharRuns::Append(const TVYXCharRuns& other)
     BeginUpdate();
     for (const auto& run : other.FItems) {
         auto copy = run->CreateSame();
-        copy->Parent = this;
+        copy->FParent = this;
         copy->Assign(*run);
         CountLinkUse(*copy, true);
         FItems.push_back(std::move(copy));
@@ -1201,14 +1234,14 @@ TVYXCharRun* TVYXCharRuns::AddRevision(std::u16string_view text, std::unique_ptr
                                        const TVYXCHPX* chpx)
 {
     auto run = std::make_unique<TVYXCharRun>();
-    run->Text = text;
+    run->FText = text;
     run->AddRevision(std::move(data));
     return AddTyped(std::move(run), chpx);
 }
 
 std::unique_ptr<TVYXCharRuns> TVYXCharRuns::CreateSame() const
 {
-    auto runs = std::make_unique<TVYXCharRuns>(RootData);
+    auto runs = std::make_unique<TVYXCharRuns>(RootData());
     runs->DeleteCREvent = DeleteCREvent;
     runs->DirtyCREvent = DirtyCREvent;
     runs->ChangeEvent = ChangeEvent;

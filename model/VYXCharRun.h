@@ -77,10 +77,15 @@ public:
     TVYXCharRun& operator=(const TVYXCharRun&) = delete;
     virtual ~TVYXCharRun();
 
-    std::u16string Text;
-    TVYXCharRuns* Parent = nullptr;  // borrowed: the list owns the run
-    std::int32_t StartPos = 1;
-    int Index = -1;
+    // The characters. They change through SetText, SetRawText, Append and DeleteChars,
+    // which keep the list's start positions in step.
+    const std::u16string& Text() const { return FText; }
+    // The list holding the run (borrowed), nullptr outside a list.
+    TVYXCharRuns* Parent() const { return FParent; }
+    // The paragraph position of the first character; the list keeps it.
+    std::int32_t StartPos() const { return FStartPos; }
+    // The place in the list, -1 outside a list.
+    int Index() const { return FIndex; }
     unsigned Flags = acrfReadOnly;
 
     // Text, upper-cased for all caps and lower-cased for small caps.
@@ -98,7 +103,7 @@ public:
     // A copy holding the characters from paragraph position `from` to `to` - 1.
     std::unique_ptr<TVYXCharRun> Clone(std::int32_t from, std::int32_t to) const;
     virtual TVYXCharRunType Type_() const { return acrtText; }
-    virtual std::int32_t Len() const { return static_cast<std::int32_t>(Text.size()); }
+    virtual std::int32_t Len() const { return static_cast<std::int32_t>(Text().size()); }
 
     bool IsAtom() const;
     bool IsNotAtom() const { return !IsAtom(); }
@@ -112,10 +117,10 @@ public:
     std::int32_t DeleteChars(std::int32_t pos, std::int32_t count);
     std::u16string CopyText(std::int32_t from, std::int32_t to) const;
 
-    std::int32_t GetEndPos() const { return StartPos + Len(); }
-    std::int32_t GetLastPos() const { return StartPos + Len() - 1; }
-    char16_t FirstChar() const { return Text.empty() ? 0 : Text.front(); }
-    char16_t LastChar() const { return Text.empty() ? 0 : Text.back(); }
+    std::int32_t GetEndPos() const { return StartPos() + Len(); }
+    std::int32_t GetLastPos() const { return StartPos() + Len() - 1; }
+    char16_t FirstChar() const { return Text().empty() ? 0 : Text().front(); }
+    char16_t LastChar() const { return Text().empty() ? 0 : Text().back(); }
     // The character at paragraph position `pos`, 0 outside the run.
     char16_t CPGetChar(std::int32_t pos) const;
 
@@ -150,7 +155,7 @@ public:
     void SetDoNotCopy(bool on) { SetFlag(acrfDoNotCopy, on); }
     bool GetDoNotCopy() const { return (Flags & acrfDoNotCopy) != 0; }
 
-    bool CanDelete() const { return Type_() == acrtText && Text.empty(); }
+    bool CanDelete() const { return Type_() == acrtText && Text().empty(); }
     bool CanCombine(const TVYXCharRun& other) const;
     bool CanCombine2(const TVYXCharRun& other) const { return CanCombine(other); }
     bool CanCombineLeft() const;
@@ -172,19 +177,25 @@ public:
 
 protected:
     friend class TVYXCharRuns;
+    // Runs whose kind fixes their characters (tab, break) start with them.
+    explicit TVYXCharRun(std::u16string text);
     // A new, empty run of the same kind.
     virtual std::unique_ptr<TVYXCharRun> CreateSame() const { return std::make_unique<TVYXCharRun>(); }
     void Changed();
 
 private:
     void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    std::u16string FText;
+    TVYXCharRuns* FParent = nullptr;  // borrowed: the list owns the run
+    std::int32_t FStartPos = 1;
+    int FIndex = -1;
     std::unique_ptr<TVYXCHPX> FCHPX;
     std::unique_ptr<TVYXRevisionData> FRevision;
 };
 
 class TVYXCharRunTab : public TVYXCharRun {
 public:
-    TVYXCharRunTab() { Text = u"\t"; }
+    TVYXCharRunTab() : TVYXCharRun(u"\t") {}
     double PixelWidth = 0;  // computed by layout
     TVYXCharRunType Type_() const override { return acrtTab; }
     void Assign(const TVYXCharRun& source) override;
@@ -195,7 +206,7 @@ protected:
 
 class TVYXCharRunBreak : public TVYXCharRun {
 public:
-    explicit TVYXCharRunBreak(TVYXCharRunBreakType type = acrbtLineBreak) : BreakType(type) { Text = std::u16string(1, u'\0'); }
+    explicit TVYXCharRunBreak(TVYXCharRunBreakType type = acrbtLineBreak) : TVYXCharRun(std::u16string(1, u'\0')), BreakType(type) {}
     TVYXCharRunBreakType BreakType;
     std::int32_t Id = 0;  // the number of a marker
     TVYXCharRunType Type_() const override { return acrtBreak; }
@@ -356,12 +367,13 @@ private:
 // nothing: its document's hyperlink list may be gone by then.
 class TVYXCharRuns {
 public:
-    explicit TVYXCharRuns(TVYXRootData* rootData = nullptr) : RootData(rootData) {}
+    explicit TVYXCharRuns(TVYXRootData* rootData = nullptr) : FRootData(rootData) {}
     TVYXCharRuns(const TVYXCharRuns&) = delete;
     TVYXCharRuns& operator=(const TVYXCharRuns&) = delete;
     ~TVYXCharRuns();
 
-    TVYXRootData* RootData;  // borrowed: the document's bundle
+    // The document-wide tables (borrowed), nullptr for a list outside a document.
+    TVYXRootData* RootData() const { return FRootData; }
     std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DeleteCREvent;
     std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DirtyCREvent;
     std::function<void(TVYXCharRuns& sender, TVYXCharRunChange change, TVYXCharRun& run)> ChangeEvent;
@@ -502,7 +514,10 @@ public:
 private:
     template <class T>
     T* AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index = -1);
+    friend class TVYXLogPara;  // moves its runs into another document's tables
+    void SetRootData(TVYXRootData* root) { FRootData = root; }
     void CombineImpl(int from, int to, bool second);
+    TVYXRootData* FRootData;  // borrowed: the document's bundle
     std::vector<std::unique_ptr<TVYXCharRun>> FItems;
     int FUpdating = 0;
 };

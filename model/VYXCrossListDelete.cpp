@@ -11,8 +11,8 @@ namespace {
 TVYXTableCell* CellIn(const TVYXTable& table, TVYXLogPara* para)
 {
     TVYXLogParaItem* item = para;
-    while (item && item->Paras) {
-        TVYXTableCell* cell = item->Paras->Cell;
+    while (item && item->Paras()) {
+        TVYXTableCell* cell = item->Paras()->Cell();
         if (!cell)
             return nullptr;
         if (cell->Table() == &table)
@@ -25,8 +25,8 @@ TVYXTableCell* CellIn(const TVYXTable& table, TVYXLogPara* para)
 bool Within(const TVYXLogParas& outer, TVYXLogParas* paras)
 {
     while (paras && paras != &outer) {
-        const TVYXTable* table = paras->Cell ? paras->Cell->Table() : nullptr;
-        paras = table ? table->Paras : nullptr;
+        const TVYXTable* table = paras->Cell() ? paras->Cell()->Table() : nullptr;
+        paras = table ? table->Paras() : nullptr;
     }
     return paras == &outer;
 }
@@ -109,10 +109,10 @@ void ClearSpan(TVYXLogParas& paras, const TVYXLogPos* from, const TVYXLogPos* to
 
 void TVYXLogParas::DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
 {
-    if (!Within(*this, first.Para->Paras) || !Within(*this, last.Para->Paras))
+    if (!Within(*this, first.Para->Paras()) || !Within(*this, last.Para->Paras()))
         return;
-    if (first.Para->Paras == last.Para->Paras) {
-        first.Para->Paras->DeleteText(first, last, revision);
+    if (first.Para->Paras() == last.Para->Paras()) {
+        first.Para->Paras()->DeleteText(first, last, revision);
         return;
     }
     if (!VYXOrderedRange(first, last))

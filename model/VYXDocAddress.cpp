@@ -56,21 +56,21 @@ TVYXDocAddress VYXAddressOf(const TVYXLogPara& para, std::int32_t charPos)
     TVYXDocAddress address;
     address.CharPos = charPos;
     address.Item = para.Index();
-    if (!para.Paras) {
+    if (!para.Paras()) {
         address.Item = -1;
         return address;
     }
     // Climb from the paragraph's list to the root, collecting the steps innermost first.
-    for (TVYXTableCell* cell = para.Paras->Cell; cell; ) {
-        TVYXTableRow* row = cell->Row;
-        TVYXTable* table = row ? row->Table : nullptr;
-        if (!table || !table->Paras) {
+    for (TVYXTableCell* cell = para.Paras()->Cell(); cell; ) {
+        TVYXTableRow* row = cell->Row();
+        TVYXTable* table = row ? row->Table() : nullptr;
+        if (!table || !table->Paras()) {
             address.Path.clear();
             address.Item = -1;
             return address;
         }
-        address.Path.push_back({table->Index(), row->Index, cell->Index});
-        cell = table->Paras->Cell;
+        address.Path.push_back({table->Index(), row->Index(), cell->Index()});
+        cell = table->Paras()->Cell();
     }
     std::reverse(address.Path.begin(), address.Path.end());
     return address;

@@ -126,7 +126,7 @@ private:
     {
         TVYXFontDataDoc base;
         TVYXFontDataDoc fd;
-        const TVYXCHP* master = para.Paras && para.Paras->RootManager ? para.Paras->RootManager->MasterCHP : nullptr;
+        const TVYXCHP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterCHP : nullptr;
         static const TVYXCHP sDefaults;
         base.Resolve(master ? *master : sDefaults, nullptr, nullptr, false);
         run.SetupFontData(fd, &para.PAPX(), false);
@@ -212,7 +212,7 @@ private:
         std::string line;
         switch (run.Type_()) {
         case acrtText:
-            line = "text " + Quote(run.Text);
+            line = "text " + Quote(run.Text());
             break;
         case acrtTab:
             line = "tab";
@@ -243,14 +243,14 @@ private:
             if (link.Hyperlink)
                 line += std::string(link.Hyperlink->Type == ahtBookmark ? " bookmark=" : " url=") +
                         Quote(link.Hyperlink->Address);
-            line += " " + Quote(run.Text);
+            line += " " + Quote(run.Text());
             break;
         }
         case acrtSimpleField: {
             const auto& sf = static_cast<const TVYXCharRunSimpleField&>(run);
             const auto* field = dynamic_cast<const TVYXSimpleField*>(sf.SimpField());
             line = "field " + (field ? Quote(field->InstrText()) : std::string("?"));
-            line += " result=" + Quote(run.Text);
+            line += " result=" + Quote(run.Text());
             if (field && field->Locked)
                 line += " locked";
             break;
@@ -288,8 +288,8 @@ private:
                 line = std::string("revision ") + LinkedPos(linked.Position());
                 break;
             }
-            if (!run.Text.empty())
-                line += " " + Quote(run.Text);
+            if (!run.Text().empty())
+                line += " " + Quote(run.Text());
             break;
         }
         case acrtFootnote:
@@ -309,7 +309,7 @@ private:
         }
         case acrtInstrText: {
             const auto& it = static_cast<const TVYXCharRunInstrText&>(run);
-            line = "instr " + Quote(it.InstrText.empty() ? run.Text : it.InstrText);
+            line = "instr " + Quote(it.InstrText.empty() ? run.Text() : it.InstrText);
             break;
         }
         }
@@ -324,7 +324,7 @@ private:
         if (const TVYXParaStyle* style = papx.GetStyle())
             line += " style=" + Quote(style->Id);
 
-        const TVYXPAP* master = para.Paras && para.Paras->RootManager ? para.Paras->RootManager->MasterPAP : nullptr;
+        const TVYXPAP* master = para.Paras() && para.Paras()->RootManager() ? para.Paras()->RootManager()->MasterPAP : nullptr;
         static const TVYXPAP sDefaults;
         TVYXParaData base;
         base.Reset(master ? *master : sDefaults);
@@ -378,7 +378,7 @@ private:
         for (int i = 0; i < para.Count(); ++i) {
             const TVYXCharRun* run = para.GetItems(i);
             // The empty text run every paragraph keeps adds nothing to read.
-            if (run->Type_() == acrtText && run->Text.empty() && para.Count() == 1)
+            if (run->Type_() == acrtText && run->Text().empty() && para.Count() == 1)
                 continue;
             Run(para, *run, indent + 1);
         }

@@ -164,12 +164,12 @@ TRunList TakeBoundaries(TVYXLogParas& list, const TVYXDocRange& range,
                 const TVYXCharRun* run = runs.Items(r);
                 if (run->Len() != 0)
                     continue;
-                if (run->StartPos != orderPos) {
-                    orderPos = run->StartPos;
+                if (run->StartPos() != orderPos) {
+                    orderPos = run->StartPos();
                     order = 0;
                 }
-                if (IsBoundary(*run) && run->StartPos >= from && run->StartPos <= to) {
-                    where.push_back({VYXAddressOf(p, run->StartPos), order});
+                if (IsBoundary(*run) && run->StartPos() >= from && run->StartPos() <= to) {
+                    where.push_back({VYXAddressOf(p, run->StartPos()), order});
                     found.push_back(r);
                 }
                 ++order;
@@ -215,7 +215,7 @@ void CutRunsAt(TVYXLogPara& para, std::int32_t pos)
         return;
     TVYXCharRuns& runs = para.CharRuns();
     TVYXCharRun* run = runs.FindAbsolute(pos, true);
-    if (run && pos > run->StartPos && pos < run->GetEndPos() && run->IsNotAtom())
+    if (run && pos > run->StartPos() && pos < run->GetEndPos() && run->IsNotAtom())
         runs.SplitAndInsert(*run, pos);
 }
 
@@ -235,10 +235,10 @@ void Tidy(TVYXLogPara& para)
             continue;
         // The run that owns the field stays.
         if (b->OwnsField()) {
-            b->Text = a->GetText() + b->GetText();
+            b->SetRawText(a->GetText() + b->GetText());
             runs.Delete(i);
         } else {
-            a->Text = a->GetText() + b->GetText();
+            a->SetRawText(a->GetText() + b->GetText());
             runs.Delete(i + 1);
         }
         merged = true;
@@ -254,11 +254,11 @@ int PlaceFor(TVYXLogPara& para, std::int32_t pos, int order)
     CutRunsAt(para, pos);
     const TVYXCharRuns& runs = para.CharRuns();
     int index = 0;
-    while (index < runs.Count() && runs.Items(index)->StartPos < pos)
+    while (index < runs.Count() && runs.Items(index)->StartPos() < pos)
         ++index;
     for (; order > 0 && index < runs.Count(); --order, ++index) {
         const TVYXCharRun* run = runs.Items(index);
-        if (run->Len() != 0 || run->StartPos != pos)
+        if (run->Len() != 0 || run->StartPos() != pos)
             break;
     }
     return index;
@@ -269,9 +269,9 @@ const TVYXCharRun* EmptyTextRunAt(const TVYXLogPara& para, std::int32_t pos)
 {
     for (int r = 0; r < para.Count(); ++r) {
         const TVYXCharRun* run = para.GetItems(r);
-        if (run->StartPos > pos)
+        if (run->StartPos() > pos)
             break;
-        if (run->StartPos == pos && run->Type_() == acrtText && run->Len() == 0)
+        if (run->StartPos() == pos && run->Type_() == acrtText && run->Len() == 0)
             return run;
     }
     return nullptr;
@@ -286,7 +286,7 @@ TRunList TakeGathered(TVYXLogPara& para, std::int32_t at, const std::vector<TVYX
     std::vector<int> found;
     for (int r = 0; r < runs.Count(); ++r) {
         const TVYXCharRun* run = runs.Items(r);
-        if (run->StartPos == at && IsBoundary(*run))
+        if (run->StartPos() == at && IsBoundary(*run))
             found.push_back(r);
     }
     if (found.size() == where.size())
@@ -353,7 +353,7 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::CopyContent(const TVYXDocRange
     DropBoundaryRuns(*fragment->Paras);
     // A paragraph taken whole with its mark but without text still has the empty run
     // typing would fill, and its format: a range copy of [1, 1) has no room for it.
-    TVYXLogParas& source = *first.Para->Paras;
+    TVYXLogParas& source = *first.Para->Paras();
     for (int item = range.First.Item; item < range.Last.Item; ++item) {
         const int k = item - range.First.Item;
         if (k >= fragment->Paras->Count())
@@ -401,7 +401,7 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     TRunList boundaries;
     if (!content.Boundaries.empty() && at == content.Origin)
         boundaries = TakeGathered(*pos.Para, at.CharPos, content.Boundaries);
-    TVYXLogParas& list = *pos.Para->Paras;
+    TVYXLogParas& list = *pos.Para->Paras();
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
@@ -496,7 +496,7 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     const TParaLook kept = range.Last.Item == range.First.Item
                                ? TParaLook{}
                                : LookOf(range.First.CharPos > 1 ? *first.Para : *last.Para);
-    TVYXLogParas& list = *first.Para->Paras;
+    TVYXLogParas& list = *first.Para->Paras();
     const int count = list.Count() - (range.Last.Item - range.First.Item);
     fragment->Origin = range.First;
     TRunList boundaries = TakeBoundaries(list, range, fragment->Boundaries);
@@ -541,9 +541,9 @@ void TVYXLogDocument::SaveFormats(TVYXDocFormats& formats, const TVYXDocRange& r
         RangeInPara(*p, selection.First, selection.Last, from, to);
         for (int i = 0; i < p->Count(); ++i) {
             const TVYXCharRun* run = p->GetItems(i);
-            if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos >= to)
+            if (run->Len() == 0 || run->GetEndPos() <= from || run->StartPos() >= to)
                 continue;
-            formats.Runs.push_back({address, std::max(from, run->StartPos), std::min(to, run->GetEndPos()),
+            formats.Runs.push_back({address, std::max(from, run->StartPos()), std::min(to, run->GetEndPos()),
                                     CopyCHPX(run->CHPX())});
         }
     }
@@ -616,7 +616,7 @@ std::unique_ptr<TVYXDocFormats> TVYXLogDocument::RestoreFormats(const TVYXDocFor
         CutRunsAt(*p, saved.To);
         for (int i = 0; i < p->Count(); ++i) {
             TVYXCharRun* run = p->GetItems(i);
-            if (run->Len() > 0 && run->StartPos >= saved.From && run->GetEndPos() <= saved.To)
+            if (run->Len() > 0 && run->StartPos() >= saved.From && run->GetEndPos() <= saved.To)
                 run->SetCHPX(saved.CHPX.get());
         }
         if (touched.empty() || touched.back() != p)

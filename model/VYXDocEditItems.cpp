@@ -9,6 +9,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXMarkupRewire.h"
 #include "model/VYXTable.h"
 #include "platform/VYXException.h"
 
@@ -60,9 +61,9 @@ void ForEachParaOf(TVYXLogParaItem& item, const F& f)
         }
 }
 
-// Copies of boundary runs come unlinked. Where all the boundaries of a bookmark,
-// comment or permission came back together, they are chained again in reading order
-// and the object's range names them (the runs it named went with the items removed).
+// Copies of boundary runs come unlinked. The bookmarks, comments and permissions they
+// name get their chains and ranges made again from every end the body now holds (the
+// runs they named may have gone with the items removed).
 void Relink(TVYXLogDocument& doc, TVYXLogParas& list, int first, int end)
 {
     // Only objects the document holds now: a copy may name one that has gone.
@@ -73,11 +74,6 @@ void Relink(TVYXLogDocument& doc, TVYXLogParas& list, int first, int end)
         held.push_back(doc.Comments().GetItems(i));
     for (int i = 0; i < doc.Permissions().Count(); ++i)
         held.push_back(doc.Permissions().GetItems(i));
-    struct TBoundary {
-        TVYXCharRunLinked* Run;
-        TVYXLogPara* Para;
-    };
-    std::map<TVYXMarkupObject*, std::vector<TBoundary>> chains;
     std::vector<TVYXMarkupObject*> order;
     for (int i = first; i < end && i < list.Count(); ++i)
         ForEachParaOf(*list.GetItems(i), [&](TVYXLogPara& para) {
@@ -85,34 +81,16 @@ void Relink(TVYXLogDocument& doc, TVYXLogParas& list, int first, int end)
                 auto* run = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(r));
                 if (!run || !run->Field() || run->OwnsField() || run->LinkedType == acrltComplexField ||
                     run->LinkedType == acrltRevision ||
-                    std::find(held.begin(), held.end(), run->Field()) == held.end())
+                    std::find(held.begin(), held.end(), run->Field()) == held.end() ||
+                    std::find(order.begin(), order.end(), run->Field()) != order.end())
                     continue;
-                auto& chain = chains[run->Field()];
-                if (chain.empty())
-                    order.push_back(run->Field());
-                chain.push_back({run, &para});
+                order.push_back(run->Field());
             }
         });
-    for (TVYXMarkupObject* field : order) {
-        std::vector<TBoundary>& chain = chains[field];
-        bool loose = true;
-        for (const TBoundary& b : chain)
-            loose = loose && b.Run->Position() == acrlpSingle;
-        if (loose && chain.size() >= 2)
-            for (std::size_t k = 0; k + 1 < chain.size(); ++k)
-                chain[k].Run->LinkTo(*chain[k + 1].Run);
-        // The object's range follows its runs when the whole chain is here (a copy
-        // may come linked already).
-        if (chain.front().Run->GetFirst() != chain.front().Run || chain.back().Run->GetLast() != chain.back().Run)
-            continue;
-        if (auto* markup = dynamic_cast<TVYXMarkup*>(field))
-            if (auto* range = dynamic_cast<TVYXFieldSelectionImpl*>(markup->Selection.get())) {
-                range->FirstRun = chain.front().Run;
-                range->FirstPara = chain.front().Para;
-                range->LastRun = chain.back().Run;
-                range->LastPara = chain.back().Para;
-            }
-    }
+    // The object's ends may lie partly outside the items (a bookmark from the text
+    // before a table into one of its cells): the chain and the range are made again
+    // from all the ends the body holds, in reading order.
+    VYXRewireMarkup(doc.Paras(), order);
 }
 
 }  // namespace
@@ -160,6 +138,12 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveItems(const TVYXDocRange
     fragment->Paras = CreateParas();
     for (int i = end - 1; i >= first; --i)
         fragment->Paras->InsertItem(0, list->Extract(i));
+    // Ends of bookmarks, comments and permissions that went with the items: the ranges
+    // follow the ends the body keeps and name none of the runs taken out.
+    std::vector<TVYXMarkupObject*> markup;
+    VYXMarkupOf(*fragment->Paras, markup);
+    VYXUnlinkMarkup(*fragment->Paras);
+    VYXRewireMarkup(*FLogParas, markup);
     // The items went up to the list's end: nothing follows to mark.
     if (TVYXLogParaItem* next = first < list->Count() ? list->GetItems(first) : nullptr)
         MarkDirty(*next);
@@ -204,11 +188,11 @@ void TVYXLogDocument::PutEmptyRun(const TVYXDocAddress& at, const TVYXCHPX* chpx
     TVYXCharRun* found = nullptr;
     for (; index < runs.Count(); ++index) {
         TVYXCharRun* run = runs.Items(index);
-        if (run->StartPos == at.CharPos && run->Type_() == acrtText && run->Len() == 0) {
+        if (run->StartPos() == at.CharPos && run->Type_() == acrtText && run->Len() == 0) {
             found = run;
             break;
         }
-        if (run->StartPos >= at.CharPos)
+        if (run->StartPos() >= at.CharPos)
             break;
     }
     if (found)

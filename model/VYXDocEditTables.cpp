@@ -1,9 +1,11 @@
 // VYXDocEditTables.cpp: door edits for structure the text edits cannot express:
 // a paragraph before a table, and reshaping a table (rows, columns, merges, sizes).
 #include <memory>
+#include <vector>
 
 #include "model/VYXLogDocument.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXMarkupRewire.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
@@ -24,9 +26,9 @@ const TVYXCharRun* EmptyTextRunAt(const TVYXLogPara& para, std::int32_t pos)
 {
     for (int r = 0; r < para.Count(); ++r) {
         const TVYXCharRun* run = para.GetItems(r);
-        if (run->StartPos > pos)
+        if (run->StartPos() > pos)
             break;
-        if (run->StartPos == pos && run->Type_() == acrtText && run->Len() == 0)
+        if (run->StartPos() == pos && run->Type_() == acrtText && run->Len() == 0)
             return run;
     }
     return nullptr;
@@ -84,8 +86,16 @@ bool TVYXLogDocument::EditTable(const TVYXDocAddress& table, const std::function
     TVYXDocFragment before;
     before.Paras = CreateParas();
     before.Paras->InsertItem(0, target->Clone(before.Paras.get()));
+    // Bookmarks, comments and permissions with ends in the table: ends in rows,
+    // columns or cells the reshape takes away must not leave their ranges naming
+    // freed runs. Their ranges follow the ends that stay (a bookmark left with one end
+    // is a point there, with none it keeps no place); the copy above keeps the ends
+    // as they were, so taking the reshape back restores them.
+    std::vector<TVYXMarkupObject*> markup;
+    VYXMarkupOf(*before.Paras, markup);
     if (!reshape(*target))
         return false;
+    VYXRewireMarkup(*FLogParas, markup);
     for (int r = 0; r < target->Count(); ++r)
         target->GetRows(r)->MakeDirty();
     const TVYXDocRange range = ItemRange(table);
@@ -125,8 +135,8 @@ TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
     para->CombineCharRuns();  // no empty text run stays before the new one
     para->MakeDirty();
     TVYXDocRange range{at, at};
-    range.Last.CharPos = run->StartPos + run->Len();
-    range.First.CharPos = run->StartPos;
+    range.Last.CharPos = run->StartPos() + run->Len();
+    range.First.CharPos = run->StartPos();
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     event.EmptyRun = hadEmptyRun && !EmptyTextRunAt(*para, range.First.CharPos) &&

@@ -81,25 +81,25 @@ std::u16string VYXFormatShortDate(double date, std::u16string_view pattern)
 bool TVYXFieldSelectionImpl::SamePara() const
 {
     if (FirstRun && LastRun)
-        return FirstRun->Parent == LastRun->Parent;
+        return FirstRun->Parent() == LastRun->Parent();
     return FirstPara == LastPara;
 }
 
 void TVYXFieldSelectionImpl::ForEachRun(const std::function<void(TVYXCharRun& run)>& visit) const
 {
-    if (!FirstRun || !LastRun || !FirstRun->Parent || !LastRun->Parent)
+    if (!FirstRun || !LastRun || !FirstRun->Parent() || !LastRun->Parent())
         return;
-    TVYXCharRuns* first = FirstRun->Parent;
-    TVYXCharRuns* last = LastRun->Parent;
+    TVYXCharRuns* first = FirstRun->Parent();
+    TVYXCharRuns* last = LastRun->Parent();
     auto visitList = [&](TVYXCharRuns& runs, int from, int to) {  // [from, to)
         for (int i = std::max(from, 0); i < std::min(to, runs.Count()); ++i)
             visit(*runs.Items(i));
     };
     if (first == last) {
-        visitList(*first, FirstRun->Index + 1, LastRun->Index);
+        visitList(*first, FirstRun->Index() + 1, LastRun->Index());
         return;
     }
-    visitList(*first, FirstRun->Index + 1, first->Count());
+    visitList(*first, FirstRun->Index() + 1, first->Count());
     if (Body) {
         const auto paras = Body->Paras();
         auto at = std::find_if(paras.begin(), paras.end(), [&](const TVYXParaRef& p) { return p.Runs == first; });
@@ -108,41 +108,41 @@ void TVYXFieldSelectionImpl::ForEachRun(const std::function<void(TVYXCharRun& ru
                 if (at->Runs)
                     visitList(*at->Runs, 0, at->Runs->Count());
     }
-    visitList(*last, 0, LastRun->Index);
+    visitList(*last, 0, LastRun->Index());
 }
 
 std::u16string TVYXFieldSelectionImpl::GetPlainText() const
 {
     std::u16string text;
-    const TVYXCharRuns* list = FirstRun ? FirstRun->Parent : nullptr;
+    const TVYXCharRuns* list = FirstRun ? FirstRun->Parent() : nullptr;
     ForEachRun([&](TVYXCharRun& run) {
-        if (run.Parent != list) {
+        if (run.Parent() != list) {
             text += u"\r\n";
-            list = run.Parent;
+            list = run.Parent();
         }
         text += run.GetPlainText();
     });
-    if (LastRun && list != LastRun->Parent && !SamePara())
+    if (LastRun && list != LastRun->Parent() && !SamePara())
         text += u"\r\n";
     return text;
 }
 
 void TVYXFieldSelectionImpl::SetPlainText(std::u16string_view text)
 {
-    if (!IsRange() || !SamePara() || !FirstRun->Parent)
+    if (!IsRange() || !SamePara() || !FirstRun->Parent())
         return;
-    TVYXCharRuns& runs = *FirstRun->Parent;
+    TVYXCharRuns& runs = *FirstRun->Parent();
     std::unique_ptr<TVYXCHPX> format;
     if (const TVYXCHPX* chpx = FirstRun->TextCHPX()) {
         format = std::make_unique<TVYXCHPX>(chpx->CHP());
         format->Assign(*chpx, nullptr, nullptr);
     }
     // No update bracket: the loop relies on the indexes the list keeps after each deletion.
-    while (LastRun->Index > FirstRun->Index + 1)
-        if (!runs.Delete(FirstRun->Index + 1))
+    while (LastRun->Index() > FirstRun->Index() + 1)
+        if (!runs.Delete(FirstRun->Index() + 1))
             break;  // a protected run stays
-    if (LastRun->Index == FirstRun->Index + 1)
-        runs.Insert(LastRun->Index, format.get())->SetRawText(text);
+    if (LastRun->Index() == FirstRun->Index() + 1)
+        runs.Insert(LastRun->Index(), format.get())->SetRawText(text);
 }
 
 std::unique_ptr<TVYXFieldSelectionImpl> VYXInsertLinkedRange(TVYXMarkupObject* markup, TVYXCharRunLinkedType type,

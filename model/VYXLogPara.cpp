@@ -32,11 +32,11 @@ char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<ch
 
 TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
 {
-    return Paras && Paras->RootManager ? Paras->RootManager->TempCHPX() : nullptr;
+    return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempCHPX() : nullptr;
 }
 TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
 {
-    return Paras && Paras->RootManager ? Paras->RootManager->TempPAPX() : nullptr;
+    return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempPAPX() : nullptr;
 }
 
 // ---- Paragraph -----------------------------------------------------------------
@@ -47,18 +47,18 @@ TVYXLogPara::TVYXLogPara(TVYXLogParas* paras) : TVYXLogParaItem(paras)
     FPAPX = std::make_unique<TVYXPAPX>(root ? root->MasterPAP : nullptr);
     FCharRuns = std::make_unique<TVYXCharRuns>(root);
     WireRuns();
-    if (Paras && Paras->DirtyParaEvent)
-        Paras->DirtyParaEvent(*this);
+    if (Paras() && Paras()->DirtyParaEvent)
+        Paras()->DirtyParaEvent(*this);
 }
 
 TVYXLogPara::~TVYXLogPara() = default;
 
-TVYXRootData* TVYXLogPara::Root() const { return Paras ? Paras->RootManager : nullptr; }
+TVYXRootData* TVYXLogPara::Root() const { return Paras() ? Paras()->RootManager() : nullptr; }
 
 void TVYXLogPara::WireRuns()
 {
     TVYXRootData* root = Root();
-    FCharRuns->RootData = root;
+    FCharRuns->SetRootData(root);
     FCharRuns->DeleteCREvent = [root](TVYXCharRuns&, TVYXCharRun& run) {
         if (root)
             root->DoDeleteCR(run);
@@ -66,15 +66,15 @@ void TVYXLogPara::WireRuns()
     FCharRuns->DirtyCREvent = [this](TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); };
 }
 
-TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras ? Paras->Iterator : nullptr; }
+TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras() ? Paras()->Iterator() : nullptr; }
 
 void TVYXLogPara::MakeDirty()
 {
     Dirty = true;
     if (FFind)
         FFind->Valid = false;
-    if (Paras && Paras->DirtyParaEvent)
-        Paras->DirtyParaEvent(*this);
+    if (Paras() && Paras()->DirtyParaEvent)
+        Paras()->DirtyParaEvent(*this);
 }
 
 std::u16string TVYXLogPara::GetText() const
@@ -97,7 +97,7 @@ std::u16string TVYXLogPara::GetFileText() const
 {
     std::u16string text;
     for (int i = 0; i < Count(); ++i)
-        text += FCharRuns->Items(i)->Text;
+        text += FCharRuns->Items(i)->Text();
     return text;
 }
 
@@ -126,7 +126,7 @@ bool TVYXLogPara::Empty() const
     if (Count() == 0)
         return true;
     const TVYXCharRun* run = CRFirst();
-    return Count() == 1 && run->Type_() == acrtText && run->Text.empty();
+    return Count() == 1 && run->Type_() == acrtText && run->Text().empty();
 }
 
 char16_t TVYXLogPara::GetChar(std::int32_t pos) const
@@ -236,7 +236,7 @@ TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
         if (!run)
             run = CRLast();
         // Text typed at a boundary joins the run on its left and takes its format.
-        if (run->Len() > 0 && pos == run->StartPos && run->Index > 0) {
+        if (run->Len() > 0 && pos == run->StartPos() && run->Index() > 0) {
             TVYXCharRun* prev = run->Prev();
             const TVYXCharRunType t = prev->Type_();
             if (t == acrtText || t == acrtHyperlink || t == acrtSimpleField)
@@ -245,11 +245,11 @@ TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
         if (run->IsAtom()) {
             run = MakeInsertionPoint(pos, true);
             if (run->IsAtom())
-                run = FCharRuns->Insert(run->Index + 1, run->CHPX());
+                run = FCharRuns->Insert(run->Index() + 1, run->CHPX());
         }
     }
-    const auto offset = static_cast<std::size_t>(std::clamp<std::int32_t>(pos - run->StartPos, 0, run->Len()));
-    std::u16string t = run->Text;
+    const auto offset = static_cast<std::size_t>(std::clamp<std::int32_t>(pos - run->StartPos(), 0, run->Len()));
+    std::u16string t = run->Text();
     t.insert(offset, text);
     run->SetRawText(t);
     InvalidateFind();
@@ -260,7 +260,7 @@ TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
 TVYXCharRun* TVYXLogPara::InsertFormattedText(std::u16string_view text, std::int32_t pos, const TVYXCHPX* chpx)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRun* run = FCharRuns->Insert(at ? at->Index : Count(), chpx);
+    TVYXCharRun* run = FCharRuns->Insert(at ? at->Index() : Count(), chpx);
     run->SetRawText(text);
     MakeDirty();
     return run;
@@ -279,13 +279,13 @@ TVYXCharRun* TVYXLogPara::MakeInsertionPoint(std::int32_t pos, bool before)
     TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
     if (!run)
         return CRLast();
-    if (pos > run->StartPos && pos < run->GetEndPos()) {
+    if (pos > run->StartPos() && pos < run->GetEndPos()) {
         if (run->IsAtom())
             return run;
         TVYXCharRun* right = FCharRuns->SplitAndInsert(*run, pos);
         return before ? run : right;
     }
-    if (before && run->Index > 0)
+    if (before && run->Index() > 0)
         return run->Prev();
     return run;
 }
@@ -299,7 +299,7 @@ void TVYXLogPara::DeleteText(std::int32_t from, std::int32_t to, const TVYXRevis
     if (VYXProtectionEnforced(Root())) {
         const TVYXCharRun* a = FCharRuns->FindAbsolute(from, true);
         const TVYXCharRun* b = FCharRuns->FindAbsolute(to, true);
-        const int ia = a ? a->Index : 0, ib = b ? b->Index : Count() - 1;
+        const int ia = a ? a->Index() : 0, ib = b ? b->Index() : Count() - 1;
         for (int i = ia; i <= ib && i < Count(); ++i)
             if (FCharRuns->Items(i)->GetReadOnlyActive())
                 return;
@@ -309,8 +309,8 @@ void TVYXLogPara::DeleteText(std::int32_t from, std::int32_t to, const TVYXRevis
         RunBoundaryAt(edge);
     for (int i = Count() - 1; i >= 0; --i) {
         TVYXCharRun* run = FCharRuns->Items(i);
-        const bool inside = run->Len() > 0 ? run->StartPos >= from && run->GetEndPos() <= to
-                                           : run->Type_() == acrtText && run->StartPos > from && run->StartPos < to;
+        const bool inside = run->Len() > 0 ? run->StartPos() >= from && run->GetEndPos() <= to
+                                           : run->Type_() == acrtText && run->StartPos() > from && run->StartPos() < to;
         if (!inside)
             continue;
         if (!revision || (run->Revision() && run->Revision()->Id == -1))
@@ -382,7 +382,7 @@ TVYXCharRun* TVYXLogPara::AppendCharRun(std::unique_ptr<TVYXCharRun> run)
 TVYXCharRun* TVYXLogPara::InsertCharRun(std::unique_ptr<TVYXCharRun> run, std::int32_t pos)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRun* added = FCharRuns->Insert(at ? at->Index : Count(), std::move(run));
+    TVYXCharRun* added = FCharRuns->Insert(at ? at->Index() : Count(), std::move(run));
     MakeDirty();
     return added;
 }
@@ -392,7 +392,7 @@ void TVYXLogPara::InsertCharRuns(const TVYXCharRuns& runs, std::int32_t pos)
     if (runs.Count() == 0)
         return;
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    int index = at ? at->Index : Count();
+    int index = at ? at->Index() : Count();
     for (int i = 0; i < runs.Count(); ++i)
         FCharRuns->Insert(index++, runs.Items(i)->Clone());
     MakeDirty();
@@ -401,7 +401,7 @@ void TVYXLogPara::InsertCharRuns(const TVYXCharRuns& runs, std::int32_t pos)
 TVYXCharRunTab* TVYXLogPara::InsertTab(std::int32_t pos)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRunTab* tab = FCharRuns->InsertTab(at->Index, at->CHPX());
+    TVYXCharRunTab* tab = FCharRuns->InsertTab(at->Index(), at->CHPX());
     MakeDirty();
     return tab;
 }
@@ -416,7 +416,7 @@ TVYXCharRunTab* TVYXLogPara::AppendTab()
 TVYXCharRunBreak* TVYXLogPara::InsertBreak(std::int32_t pos, TVYXCharRunBreakType type)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRunBreak* brk = FCharRuns->InsertBreak(at->Index, type, at->CHPX());
+    TVYXCharRunBreak* brk = FCharRuns->InsertBreak(at->Index(), type, at->CHPX());
     MakeDirty();
     return brk;
 }
@@ -443,7 +443,7 @@ int TVYXLogPara::InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx)
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
     chpx = at->CHPX();
     MakeDirty();
-    return at->Index;
+    return at->Index();
 }
 
 TVYXCharRunHyperlink* TVYXLogPara::InsertHyperlink(std::int32_t pos, TVYXHyperlink* link, std::u16string_view text)
@@ -587,7 +587,7 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
     if (from == to) {
         // An empty range prepares the format of the next typed text.
         TVYXCharRun* at = MakeInsertionPoint(from, true);
-        TVYXCharRun* run = FCharRuns->Insert(at->Index + 1, at->CHPX());
+        TVYXCharRun* run = FCharRuns->Insert(at->Index() + 1, at->CHPX());
         MergeInto(*run, *chpx, chp);
     } else {
         if (from > to)
@@ -596,7 +596,7 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
             RunBoundaryAt(edge);
         for (int i = 0; i < Count(); ++i) {
             TVYXCharRun* run = FCharRuns->Items(i);
-            if (run->Len() > 0 && run->StartPos >= from && run->GetEndPos() <= to)
+            if (run->Len() > 0 && run->StartPos() >= from && run->GetEndPos() <= to)
                 MergeInto(*run, *chpx, chp);
         }
     }
@@ -609,7 +609,7 @@ void TVYXLogPara::FormatRangeUncond(const TVYXCHPX* chpx, std::int32_t from, std
         return;
     for (int i = 0; i < Count(); ++i) {
         TVYXCharRun* run = FCharRuns->Items(i);
-        if (run->StartPos >= from && run->GetEndPos() <= to)
+        if (run->StartPos() >= from && run->GetEndPos() <= to)
             run->SetCHPX(chpx);
     }
     CombineCharRuns();
@@ -745,7 +745,7 @@ TVYXLogPara* TVYXLogPara::Next() const
     auto* self = const_cast<TVYXLogPara*>(this);
     if (TVYXLogParaIterator* it = Iterator())
         return it->NextPara(*self);
-    return Paras ? Paras->Next(*this) : nullptr;
+    return Paras() ? Paras()->Next(*this) : nullptr;
 }
 
 TVYXLogPara* TVYXLogPara::Prev() const
@@ -753,17 +753,17 @@ TVYXLogPara* TVYXLogPara::Prev() const
     auto* self = const_cast<TVYXLogPara*>(this);
     if (TVYXLogParaIterator* it = Iterator())
         return it->PrevPara(*self);
-    return Paras ? Paras->Prev(*this) : nullptr;
+    return Paras() ? Paras()->Prev(*this) : nullptr;
 }
 
 TVYXLogParaItem* TVYXLogPara::NextInParas() const
 {
-    return Paras && Index() + 1 < Paras->Count() ? Paras->GetItems(Index() + 1) : nullptr;
+    return Paras() && Index() + 1 < Paras()->Count() ? Paras()->GetItems(Index() + 1) : nullptr;
 }
 
 TVYXLogParaItem* TVYXLogPara::PrevInParas() const
 {
-    return Paras && Index() > 0 && Index() <= Paras->Count() ? Paras->GetItems(Index() - 1) : nullptr;
+    return Paras() && Index() > 0 && Index() <= Paras()->Count() ? Paras()->GetItems(Index() - 1) : nullptr;
 }
 
 TVYXLogPara* TVYXLogPara::Prevpara() const
@@ -791,13 +791,13 @@ TVYXLogPara* TVYXLogPara::PrevRow() const
     return Iterator() ? Iterator()->PrevRow(*const_cast<TVYXLogPara*>(this)) : nullptr;
 }
 
-TVYXTableCell* TVYXLogPara::Cell() const { return Paras ? Paras->Cell : nullptr; }
+TVYXTableCell* TVYXLogPara::Cell() const { return Paras() ? Paras()->Cell() : nullptr; }
 
 int TVYXLogPara::RootIndex() const
 {
     const TVYXLogParaItem* item = this;
-    for (int guard = 0; item && item->Paras && item->Paras->Cell && guard < 100000; ++guard)
-        item = item->Paras->Cell->Table();
+    for (int guard = 0; item && item->Paras() && item->Paras()->Cell() && guard < 100000; ++guard)
+        item = item->Paras()->Cell()->Table();
     return item ? item->Index() : -1;
 }
 
@@ -949,9 +949,9 @@ std::unique_ptr<TVYXLogPara> TVYXLogPara::Clone(TVYXLogParas* paras, std::int32_
     copy->Assign(*this, false);
     for (int i = 0; i < Count(); ++i) {
         const TVYXCharRun* run = FCharRuns->Items(i);
-        const std::int32_t a = std::max(fromPos, run->StartPos), b = std::min(toPos, run->GetEndPos());
-        if (run->Len() == 0 ? (run->StartPos >= fromPos && run->StartPos < toPos) : a < b)
-            copy->CharRuns().Add(run->Len() == 0 || (a == run->StartPos && b == run->GetEndPos()) || run->IsAtom()
+        const std::int32_t a = std::max(fromPos, run->StartPos()), b = std::min(toPos, run->GetEndPos());
+        if (run->Len() == 0 ? (run->StartPos() >= fromPos && run->StartPos() < toPos) : a < b)
+            copy->CharRuns().Add(run->Len() == 0 || (a == run->StartPos() && b == run->GetEndPos()) || run->IsAtom()
                                      ? run->Clone()
                                      : run->Clone(a, b));
     }
@@ -979,7 +979,7 @@ const TVYXTabStop* TVYXLogPara::MapTab(double& pos, bool first, double x) const
     const double ppx = (root && root->PPIX > 0 ? root->PPIX : 96.0) / 72.0;
     const TVYXDOP* dop = root ? root->DOP : nullptr;
     const double left = FPAPX->GetStyledIndentLeft();
-    TVYXTabStop& scratch = Paras->TempTab;
+    TVYXTabStop& scratch = Paras()->TempTab;
     const TVYXTabStops* own = FPAPX->GetTabStops();
     if (first && (!own || own->Count() == 0) && FPAPX->GetStyledIndentHanging() > 0 && left > 0) {
         pos = ppx * left;

@@ -75,12 +75,13 @@ class TVYXLogParaItem : public TVYXIndexObject {
     friend class TVYXLogParas;
 
 public:
-    explicit TVYXLogParaItem(TVYXLogParas* paras) : Paras(paras) {}
+    explicit TVYXLogParaItem(TVYXLogParas* paras) : FParas(paras) {}
     TVYXLogParaItem(const TVYXLogParaItem&) = delete;
     TVYXLogParaItem& operator=(const TVYXLogParaItem&) = delete;
     ~TVYXLogParaItem() override = default;
 
-    TVYXLogParas* Paras;  // borrowed: the owning list
+    // The list holding the item (borrowed); the list sets it when the item enters.
+    TVYXLogParas* Paras() const { return FParas; }
     // The place in the list (-1 outside a list); O(1) while the list is unchanged since the
     // last read, else logarithmic in the list's length.
     int Index() const;
@@ -101,6 +102,9 @@ public:
     virtual double PixWidth() const { return 0; }
     bool IsPara() const { return Type_() == alptPara; }
     bool IsTable() const { return Type_() == alptTable; }
+
+private:
+    TVYXLogParas* FParas;  // borrowed: the owning list
 };
 
 // Frame properties as the file formats give them.

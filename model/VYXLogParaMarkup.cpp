@@ -16,13 +16,13 @@ int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
     // The end needs no split (it would leave an empty run behind the last one).
     if (pos >= EndOfParaPos())
         return runs.Count();
-    if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos && run->IsNotAtom())
+    if (TVYXCharRun* run = runs.FindAbsolute(pos, true); run && pos > run->StartPos() && run->IsNotAtom())
         runs.SplitAndInsert(*run, pos);
     // The first run starting at or after `pos` (start positions never decrease).
     int lo = 0, hi = runs.Count();
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (runs.Items(mid)->StartPos < pos)
+        if (runs.Items(mid)->StartPos() < pos)
             lo = mid + 1;
         else
             hi = mid;

@@ -43,27 +43,27 @@ TVYXLogPara* TVYXLogParasRootIterator::FirstPara() { return Paras ? Paras->_Firs
 TVYXLogPara* TVYXLogParasRootIterator::LastPara() { return Paras ? Paras->_LastPara() : nullptr; }
 TVYXLogPara* TVYXLogParasRootIterator::NextPara(TVYXLogParaItem& item)
 {
-    return item.Paras ? item.Paras->Next(item) : nullptr;
+    return item.Paras() ? item.Paras()->Next(item) : nullptr;
 }
 TVYXLogPara* TVYXLogParasRootIterator::PrevPara(TVYXLogParaItem& item)
 {
     // Reading order: a preceding table ends with its last cell.
-    if (!item.Paras || item.Index() <= 0)
+    if (!item.Paras() || item.Index() <= 0)
         return nullptr;
-    TVYXLogParaItem* prev = item.Paras->GetItems(item.Index() - 1);
+    TVYXLogParaItem* prev = item.Paras()->GetItems(item.Index() - 1);
     return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
 }
 
 // ---- Paragraph list --------------------------------------------------------------
 
 TVYXLogParas::TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TVYXTableCell* cell)
-    : Iterator(iterator), Cell(cell), RootManager(root)
+    : FIterator(iterator), FCell(cell), FRootManager(root)
 {
 }
 
 TVYXLogParas::~TVYXLogParas() = default;
 
-int TVYXLogParaItem::Index() const { return Paras ? Paras->FItems.IndexOf(*this) : FIndex; }
+int TVYXLogParaItem::Index() const { return Paras() ? Paras()->FItems.IndexOf(*this) : FIndex; }
 
 void TVYXLogParas::EndUpdate()
 {
@@ -115,7 +115,7 @@ TVYXLogPara* TVYXLogParas::_LastPara() const
 
 TVYXLogPara* TVYXLogParas::Next(const TVYXLogParaItem& item) const
 {
-    if (item.Paras != this || item.Index() + 1 >= Count())
+    if (item.Paras() != this || item.Index() + 1 >= Count())
         return nullptr;
     TVYXLogParaItem* next = GetItems(item.Index() + 1);
     return next->IsPara() ? static_cast<TVYXLogPara*>(next) : static_cast<TVYXTable*>(next)->FirstPara();
@@ -123,7 +123,7 @@ TVYXLogPara* TVYXLogParas::Next(const TVYXLogParaItem& item) const
 
 TVYXLogPara* TVYXLogParas::Prev(const TVYXLogParaItem& item) const
 {
-    if (item.Paras != this || item.Index() <= 0)
+    if (item.Paras() != this || item.Index() <= 0)
         return nullptr;
     TVYXLogParaItem* prev = GetItems(item.Index() - 1);
     return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastRowCell0LastPara();
@@ -148,9 +148,9 @@ TVYXLogPos& TVYXLogParas::GetLastPos()
 int TVYXLogParas::Level() const
 {
     int level = 0;
-    for (const TVYXLogParas* paras = this; paras && paras->Cell && level < 100000; ++level) {
-        const TVYXTable* table = paras->Cell->Table();
-        paras = table ? table->Paras : nullptr;
+    for (const TVYXLogParas* paras = this; paras && paras->Cell() && level < 100000; ++level) {
+        const TVYXTable* table = paras->Cell()->Table();
+        paras = table ? table->Paras() : nullptr;
     }
     return level;
 }
@@ -158,15 +158,15 @@ int TVYXLogParas::Level() const
 TVYXLogParas* TVYXLogParas::RootParas()
 {
     TVYXLogParas* paras = this;
-    while (paras->Cell && paras->Cell->Table() && paras->Cell->Table()->Paras)
-        paras = paras->Cell->Table()->Paras;
+    while (paras->Cell() && paras->Cell()->Table() && paras->Cell()->Table()->Paras())
+        paras = paras->Cell()->Table()->Paras();
     return paras;
 }
 
-TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager ? RootManager->MasterPAP : nullptr; }
-TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager ? RootManager->DOP : nullptr; }
-double TVYXLogParas::GetPPIX() const { return RootManager && RootManager->PPIX > 0 ? RootManager->PPIX : 96; }
-double TVYXLogParas::GetPPIY() const { return RootManager && RootManager->PPIY > 0 ? RootManager->PPIY : 96; }
+TVYXPAP* TVYXLogParas::GetMasterPAP() const { return RootManager() ? RootManager()->MasterPAP : nullptr; }
+TVYXDOP* TVYXLogParas::GetFDOP() const { return RootManager() ? RootManager()->DOP : nullptr; }
+double TVYXLogParas::GetPPIX() const { return RootManager() && RootManager()->PPIX > 0 ? RootManager()->PPIX : 96; }
+double TVYXLogParas::GetPPIY() const { return RootManager() && RootManager()->PPIY > 0 ? RootManager()->PPIY : 96; }
 
 std::int32_t TVYXLogParas::TextLength() const
 {
@@ -211,16 +211,16 @@ std::unique_ptr<TVYXLogPara> TVYXLogParas::CreatePara(int index)
     auto para = std::make_unique<TVYXLogPara>(this);
     TVYXLogPara* pred = ParaAtIndex(index - 1);
     const TVYXPAP* master = GetMasterPAP();
-    TVYXStyles* styles = RootManager ? RootManager->Styles : nullptr;
+    TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
     if (pred && master && master->InheritPAPX) {
         para->PAPX().Assign(pred->PAPX(), styles, styles);
         // Borders, shading and revision marks stay with their paragraph; tab stops are copied.
         para->PAPX().Remove(vypiRevision);
     }
-    if (AutoNumbering != anstNone && RootManager && RootManager->Numberings)
-        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager->Numberings, styles,
+    if (AutoNumbering != anstNone && RootManager() && RootManager()->Numberings)
+        VYXAutoNumberParagraph(para->PAPX(), pred ? &pred->PAPX() : nullptr, *RootManager()->Numberings, styles,
                                AutoNumbering);
-    if (const TVYXPAPX* temp = RootManager ? RootManager->TempPAPX() : nullptr; temp && temp->Count() > 0)
+    if (const TVYXPAPX* temp = RootManager() ? RootManager()->TempPAPX() : nullptr; temp && temp->Count() > 0)
         para->PAPX().Assign(*temp, styles, styles);
     return para;
 }
@@ -230,7 +230,7 @@ TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogPara
     if (index < 0 || index > Count())
         index = Count();
     TVYXLogParaItem* added = item.get();
-    added->Paras = this;
+    added->FParas = this;
     FItems.Insert(index, std::move(item));
     Attached(*added);
     if (ParaChangeEvent)
@@ -244,15 +244,15 @@ void TVYXLogParas::Attached(TVYXLogParaItem& item)
         return;
     // Without a ParentWidth of its own the table asks the list it is in at the time (AvailableWidth).
     auto& table = static_cast<TVYXTable&>(item);
-    if (Cell)
-        if (TVYXTable* outer = Cell->Table())
+    if (Cell())
+        if (TVYXTable* outer = Cell()->Table())
             outer->IncNested(1 + table.NestedCount);
 }
 
 void TVYXLogParas::Detached(TVYXLogParaItem& item)
 {
-    if (item.IsTable() && Cell)
-        if (TVYXTable* outer = Cell->Table())
+    if (item.IsTable() && Cell())
+        if (TVYXTable* outer = Cell()->Table())
             outer->DecNested(1 + static_cast<TVYXTable&>(item).NestedCount);
 }
 
@@ -269,7 +269,7 @@ TVYXLogPara* TVYXLogParas::AppendPara() { return Insert(-1); }
 TVYXLogPara* TVYXLogParas::AppendPara(const TVYXPAPX& papx)
 {
     TVYXLogPara* para = Insert(-1);
-    TVYXStyles* styles = RootManager ? RootManager->Styles : nullptr;
+    TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
     para->PAPX().Assign(papx, styles, styles);
     return para;
 }
@@ -301,8 +301,8 @@ TVYXTable* TVYXLogParas::AddTable(int cols, int rows)
     if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
         return nullptr;
     TVYXTable* table = AddTable();
-    if (RootManager && RootManager->Styles)
-        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager->Styles->Find(u"TableGrid")))
+    if (RootManager() && RootManager()->Styles)
+        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles->Find(u"TableGrid")))
             table->TAPX().SetStyle(style);
     table->AddRows(cols, rows);
     return table;
@@ -313,7 +313,7 @@ TVYXTable* TVYXLogParas::InsertTableAtPos(TVYXLogPos& pos, int cols, int rows)
     if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows || !pos.Para)
         return nullptr;
     TVYXTable model(this);
-    model.ParentWidth = [this]() { return Cell ? Cell->CalculatedWidth() : (WidthEvent ? WidthEvent() : 0.0); };
+    model.ParentWidth = [this]() { return Cell() ? Cell()->CalculatedWidth() : (WidthEvent ? WidthEvent() : 0.0); };
     model.AddRows(cols, rows);
     return Insert(pos, model);
 }
@@ -387,7 +387,7 @@ TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPos& pos) { return pos.Para ? Split
 
 TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
 {
-    if (VYXProtectionEnforced(RootManager)) {
+    if (VYXProtectionEnforced(RootManager())) {
         const TVYXCharRun* run = para.CharRuns().FindAbsolute(pos, true);
         if (run && run->GetReadOnlyActive())
             return &para;
@@ -399,7 +399,7 @@ TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPara& para, std::int32_t pos)
         // Enter at the start keeps the paragraph's format on the new empty line above it.
         TVYXLogPara* created = Insert(index);
         if (const TVYXPAP* master = GetMasterPAP(); master && master->InheritPAPX) {
-            TVYXStyles* styles = RootManager ? RootManager->Styles : nullptr;
+            TVYXStyles* styles = RootManager() ? RootManager()->Styles : nullptr;
             created->PAPX().Assign(para.PAPX(), styles, styles);
             created->PAPX().Remove(vypiRevision);
         }
@@ -481,7 +481,7 @@ void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRev
 {
     if (!first.Para || !last.Para)
         return;
-    if (first.Para->Paras != this || last.Para->Paras != this) {
+    if (first.Para->Paras() != this || last.Para->Paras() != this) {
         DeleteAcross(first, last, revision);
         return;
     }
@@ -543,7 +543,7 @@ void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRev
 
 void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
 {
-    if (source.Count() == 0 || !pos.Para || pos.Para->Paras != this)
+    if (source.Count() == 0 || !pos.Para || pos.Para->Paras() != this)
         return;
     const TVYXLogParaItem* lastItem = source.Last();
     const bool lastInline = lastItem->IsPara() && !static_cast<const TVYXLogPara*>(lastItem)->Pilcrow;
@@ -582,7 +582,7 @@ void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
         if (src->Count() > 0 && !(src->Empty())) {
             TVYXLogPara* target = p.Para;
             TVYXCharRun* at = target->MakeInsertionPoint(p.CharPos, false);
-            int index = at ? at->Index : target->Count();
+            int index = at ? at->Index() : target->Count();
             for (int r = 0; r < src->Count(); ++r)
                 target->CharRuns().Insert(index++, src->GetItems(r)->Clone());
             target->CombineCharRuns();
@@ -594,7 +594,7 @@ void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
 TVYXTable* TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXTable& table)
 {
     TVYXLogPara* para = pos.Para;
-    if (!para || para->Paras != this)
+    if (!para || para->Paras() != this)
         return nullptr;
     int index = para->Index();
     if (!para->Empty() && pos.CharPos > 1) {
@@ -627,7 +627,7 @@ void TVYXLogParas::Assign(const TVYXLogParas& source)
 
 std::unique_ptr<TVYXLogParas> TVYXLogParas::Clone(TVYXLogParaIterator* iterator, TVYXTableCell* cell) const
 {
-    auto copy = std::make_unique<TVYXLogParas>(RootManager, iterator, cell);
+    auto copy = std::make_unique<TVYXLogParas>(RootManager(), iterator, cell);
     copy->Assign(*this);
     return copy;
 }
@@ -710,7 +710,7 @@ void TVYXLogParas::FormatRange(const TVYXCHPX* chpx, const TVYXLogPos& first, co
             fp->FormatRange(chpx, first.CharPos, last.CharPos);
         return;
     }
-    if (fp->Paras != this || lp->Paras != this || fp->Index() > lp->Index())
+    if (fp->Paras() != this || lp->Paras() != this || fp->Index() > lp->Index())
         return;
     if (first.CharPos <= 1)
         fp->FormatAll(chpx);
@@ -726,7 +726,7 @@ void TVYXLogParas::FormatRange(const TVYXCHPX* chpx, const TVYXLogPos& first, co
 
 void TVYXLogParas::ApplyParaFormat(const TVYXPAPX& papx, const TVYXLogPara& firstPara, const TVYXLogPara& lastPara)
 {
-    if (firstPara.Paras != this || lastPara.Paras != this)
+    if (firstPara.Paras() != this || lastPara.Paras() != this)
         return;
     for (int i = firstPara.Index(); i <= lastPara.Index(); ++i)
         if (TVYXLogPara* p = ParaAtIndex(i)) {
@@ -748,7 +748,7 @@ void TVYXLogParas::ToggleFormat(TVYXChpId id, const TVYXLogPos& first, const TVY
     if (!first.Para)
         return;
     const TVYXCHPX* at = first.Para->CHPXAtPos(first.CharPos);
-    TVYXCHPX chpx(RootManager ? RootManager->MasterCHP : nullptr);
+    TVYXCHPX chpx(RootManager() ? RootManager()->MasterCHP : nullptr);
     if (id == vyciUnderline)
         chpx.SetUnderline(!at || at->GetUnderline() == vycuNone ? vycuSingle : vycuNone);
     else if (chpx.IsBoolean(id))
@@ -863,7 +863,7 @@ bool TVYXCharRunIterator::Step(bool forward)
 
 TVYXCharRunBreak* TVYXLogParas::InsertPageBreak(TVYXLogPos& pos)
 {
-    if (!pos.Para || pos.Para->Paras != this)
+    if (!pos.Para || pos.Para->Paras() != this)
         return nullptr;
     TVYXLogPara* target = pos.Para;
     if (pos.CharPos > 1) {
@@ -956,7 +956,7 @@ double TVYXLogParas::PixWidth() const
 
 double TVYXLogParas::PaginatedPixWidth() const
 {
-    const double points = Cell ? Cell->CalculatedWidth() : WidthEvent ? WidthEvent() : 0;
+    const double points = Cell() ? Cell()->CalculatedWidth() : WidthEvent ? WidthEvent() : 0;
     return points > 0 ? points * GetPPIX() / 72.0 : PixWidth();
 }
 
@@ -981,8 +981,8 @@ void TVYXLogParas::ClearSelectedTables()
 TVYXLogParaItem* VYXItemIn(const TVYXLogParas& paras, TVYXLogPara* para)
 {
     TVYXLogParaItem* item = para;
-    while (item && item->Paras != &paras) {
-        TVYXTableCell* cell = item->Paras ? item->Paras->Cell : nullptr;
+    while (item && item->Paras() != &paras) {
+        TVYXTableCell* cell = item->Paras() ? item->Paras()->Cell() : nullptr;
         item = cell ? cell->Table() : nullptr;
     }
     return item;
@@ -990,11 +990,11 @@ TVYXLogParaItem* VYXItemIn(const TVYXLogParas& paras, TVYXLogPara* para)
 
 TVYXLogParas* VYXCommonParas(TVYXLogPara& a, TVYXLogPara& b)
 {
-    for (TVYXLogParas* paras = a.Paras; paras;) {
+    for (TVYXLogParas* paras = a.Paras(); paras;) {
         if (VYXItemIn(*paras, &b))
             return paras;
-        const TVYXTable* table = paras->Cell ? paras->Cell->Table() : nullptr;
-        paras = table ? table->Paras : nullptr;
+        const TVYXTable* table = paras->Cell() ? paras->Cell()->Table() : nullptr;
+        paras = table ? table->Paras() : nullptr;
     }
     return nullptr;
 }

@@ -38,9 +38,13 @@ public:
     TVYXLogParas& operator=(const TVYXLogParas&) = delete;
     ~TVYXLogParas();
 
-    TVYXLogParaIterator* Iterator;  // borrowed
-    TVYXTableCell* Cell;            // borrowed, nullptr for a root list
-    TVYXRootData* RootManager;      // borrowed
+    // The navigation object (borrowed): the document for a root list, the cell in a cell.
+    TVYXLogParaIterator* Iterator() const { return FIterator; }
+    void SetIterator(TVYXLogParaIterator* iterator) { FIterator = iterator; }
+    // The cell holding the list (borrowed), nullptr for a root list.
+    TVYXTableCell* Cell() const { return FCell; }
+    // The document-wide tables (borrowed), nullptr for a list outside a document.
+    TVYXRootData* RootManager() const { return FRootManager; }
     TVYXNumberingStyleType AutoNumbering = anstNone;
     std::int32_t NumberingLevel = 0;
     TVYXBulletListStyle BulletStyle = ablsDefault;
@@ -201,6 +205,9 @@ private:
     TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
     void Attached(TVYXLogParaItem& item);
     void Detached(TVYXLogParaItem& item);
+    TVYXLogParaIterator* FIterator;  // borrowed
+    TVYXTableCell* FCell;            // borrowed
+    TVYXRootData* FRootManager;      // borrowed
     TVYXIndexObjectList FItems;
     std::unique_ptr<TVYXLogPos> FFirstPos, FLastPos;
     int FUpdating = 0;

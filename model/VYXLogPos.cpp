@@ -43,7 +43,7 @@ void TVYXLogPos::SetWithinLimits()
 {
     if (!Para)
         return;
-    TVYXLogParas* paras = Para->Paras;
+    TVYXLogParas* paras = Para->Paras();
     const bool inList = paras && Para->Index() >= 0 && Para->Index() < paras->Count() && paras->GetItems(Para->Index()) == Para;
     if (!inList) {
         TVYXLogParaIterator* it = Para->Iterator();
@@ -63,17 +63,17 @@ bool TVYXLogPos::Valid() const { return Para && CharPos >= 1 && CharPos <= Para-
 
 bool TVYXLogPos::IsAtBeginningOfDoc() const
 {
-    return Para && Para->Paras && !Para->Paras->Cell && Para->Index() == 0 && CharPos == 1;
+    return Para && Para->Paras() && !Para->Paras()->Cell() && Para->Index() == 0 && CharPos == 1;
 }
 
 bool TVYXLogPos::IsAtBeginningOfParas() const { return Para && Para->Index() == 0 && CharPos == 1; }
 
 bool TVYXLogPos::IsAtEndOfParas() const
 {
-    return Para && Para->Paras && Para->Paras->Last() == Para && CharPos == EndOfParaPos();
+    return Para && Para->Paras() && Para->Paras()->Last() == Para && CharPos == EndOfParaPos();
 }
 
-bool TVYXLogPos::IsAtEndOfDoc() const { return IsAtEndOfParas() && !Para->Paras->Cell; }
+bool TVYXLogPos::IsAtEndOfDoc() const { return IsAtEndOfParas() && !Para->Paras()->Cell(); }
 
 bool TVYXLogPos::SameCell(const TVYXLogPos& pos) const
 {
@@ -165,7 +165,7 @@ bool TVYXLogPos::MoveRevisionBeginning()
     if (!at.Para)
         return false;
     at = ChangeEdge(at, false);
-    Assign(at.Para, at.Run()->StartPos);
+    Assign(at.Para, at.Run()->StartPos());
     return true;
 }
 
@@ -184,8 +184,8 @@ bool TVYXLogPos::MoveRevisionNext()
     if (!Para)
         return false;
     for (TRunCursor c{Para, -1}; c.StepFilled(true);)
-        if ((c.Para != Para || c.Run()->StartPos > CharPos) && StartsChange(c)) {
-            Assign(c.Para, c.Run()->StartPos);
+        if ((c.Para != Para || c.Run()->StartPos() > CharPos) && StartsChange(c)) {
+            Assign(c.Para, c.Run()->StartPos());
             return true;
         }
     return false;
@@ -196,8 +196,8 @@ bool TVYXLogPos::MoveRevisionPrev()
     if (!Para)
         return false;
     for (TRunCursor c{Para, Para->Count()}; c.StepFilled(false);)
-        if ((c.Para != Para || c.Run()->StartPos < CharPos) && StartsChange(c)) {
-            Assign(c.Para, c.Run()->StartPos);
+        if ((c.Para != Para || c.Run()->StartPos() < CharPos) && StartsChange(c)) {
+            Assign(c.Para, c.Run()->StartPos());
             return true;
         }
     return false;
@@ -219,7 +219,7 @@ TVYXCHPX* TVYXLogPos::Get_CHPX() const
     if (i < 0)
         return nullptr;
     TVYXCharRun* run = Para->GetItems(i);
-    if (i > 0 && CharPos == run->StartPos) {
+    if (i > 0 && CharPos == run->StartPos()) {
         const TVYXCharRun* left = Para->GetItems(i - 1);
         const TVYXCharRunType t = left->Type_();
         if (t == acrtText || t == acrtHyperlink || t == acrtSimpleField)
@@ -282,37 +282,37 @@ int TVYXLogPos::Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const
         return 0;
     TVYXLogParaItem* item1 = Para;
     TVYXLogParaItem* item2 = other.Para;
-    if (item1->Paras == item2->Paras) {
+    if (item1->Paras() == item2->Paras()) {
         data.CompareRes = apcrParaInSameParas;
         return Para == other.Para ? other.CharPos - CharPos : item2->Index() - item1->Index();
     }
-    data.Level1 = item1->Paras ? item1->Paras->Level() : 0;
-    data.Level2 = item2->Paras ? item2->Paras->Level() : 0;
+    data.Level1 = item1->Paras() ? item1->Paras()->Level() : 0;
+    data.Level2 = item2->Paras() ? item2->Paras()->Level() : 0;
     if (data.Level1 == 0 || data.Level2 == 0) {
         // One side is in the root list: compare with the other's outermost table.
         const bool otherInTable = data.Level2 > 0;
         data.CompareRes = otherInTable ? apcrRootParasAndTable : apcrTableAndRootPara;
         TVYXLogParaItem* root1 = item1;
         TVYXLogParaItem* root2 = item2;
-        while (root1->Paras && root1->Paras->Cell)
-            root1 = root1->Paras->Cell->Table();
-        while (root2->Paras && root2->Paras->Cell)
-            root2 = root2->Paras->Cell->Table();
+        while (root1->Paras() && root1->Paras()->Cell())
+            root1 = root1->Paras()->Cell()->Table();
+        while (root2->Paras() && root2->Paras()->Cell())
+            root2 = root2->Paras()->Cell()->Table();
         data.ParaItem1 = root1;
         data.ParaItem2 = root2;
         return root2->Index() - root1->Index();
     }
-    TVYXTableCell* cell1 = item1->Paras->Cell;
-    TVYXTableCell* cell2 = item2->Paras->Cell;
+    TVYXTableCell* cell1 = item1->Paras()->Cell();
+    TVYXTableCell* cell2 = item2->Paras()->Cell();
     int l1 = data.Level1, l2 = data.Level2;
     while (l1 > l2) {
         item1 = cell1->Table();
-        cell1 = item1->Paras->Cell;
+        cell1 = item1->Paras()->Cell();
         --l1;
     }
     while (l2 > l1) {
         item2 = cell2->Table();
-        cell2 = item2->Paras->Cell;
+        cell2 = item2->Paras()->Cell();
         --l2;
     }
     data.Cell1 = cell1;
@@ -334,8 +334,8 @@ int TVYXLogPos::Compare(const TVYXLogPos& other, TVYXPosCompareData& data) const
         }
         item1 = table1;
         item2 = table2;
-        cell1 = table1->Paras->Cell;
-        cell2 = table2->Paras->Cell;
+        cell1 = table1->Paras()->Cell();
+        cell2 = table2->Paras()->Cell();
         if (!cell1 || !cell2 || cell1 == cell2) {
             data.CompareRes = apcrDifferentTables;
             data.ParaItem1 = item1;
@@ -414,14 +414,14 @@ void TVYXLogPos::MoveEndOfPara() { CharPos = EndOfParaPos(); }
 
 void TVYXLogPos::MoveEndOfDoc()
 {
-    if (Para && Para->Paras)
-        AssignEnd(Para->Paras->RootParas()->_LastPara());
+    if (Para && Para->Paras())
+        AssignEnd(Para->Paras()->RootParas()->_LastPara());
 }
 
 void TVYXLogPos::MoveBeginningOfDoc()
 {
-    if (Para && Para->Paras)
-        Assign(Para->Paras->RootParas()->_FirstPara(), 1);
+    if (Para && Para->Paras())
+        Assign(Para->Paras()->RootParas()->_FirstPara(), 1);
 }
 
 bool TVYXLogPos::MoveParaNext() { return MoveToPara(true); }
@@ -501,7 +501,7 @@ bool TVYXLogPos::MoveCharRunPrev()
     TVYXCharRun* run = Para ? Para->CharRuns().FindAbsolute(CharPosDec(), true) : nullptr;
     if (!run)
         return false;
-    CharPos = run->StartPos;
+    CharPos = run->StartPos();
     return true;
 }
 
@@ -625,7 +625,7 @@ bool TVYXLogSelection::MergeCells()
     if (!RectCells(c1, c2))
         return false;
     TVYXTable* table = c1->Table();
-    const int col1 = c1->Index, row1 = c1->Row->Index, col2 = c2->Index, row2 = c2->Row->Index;
+    const int col1 = c1->Index(), row1 = c1->Row()->Index(), col2 = c2->Index(), row2 = c2->Row()->Index();
     table->MergeCells(std::min(col1, col2), std::min(row1, row2), std::max(col1, col2), std::max(row1, row2));
     TVYXTableCell* merged = table->GetCells(std::min(col1, col2), std::min(row1, row2));
     First.Assign(merged->FirstPara(), 1);
@@ -711,8 +711,8 @@ TVYXNumbering* TVYXLogSelection::ApplyList(TVYXNumbering* level, bool keepLevels
 namespace {
 TVYXNumberings* NumberingsOf(const std::vector<TVYXLogPara*>& paras)
 {
-    const TVYXLogParas* list = paras.empty() ? nullptr : paras.front()->Paras;
-    return list && list->RootManager ? list->RootManager->Numberings : nullptr;
+    const TVYXLogParas* list = paras.empty() ? nullptr : paras.front()->Paras();
+    return list && list->RootManager() ? list->RootManager()->Numberings : nullptr;
 }
 }  // namespace
 
@@ -804,7 +804,7 @@ void TVYXLogSelection::IterateCharRuns(const std::function<void(TVYXCharRun& run
         const std::int32_t to = p == Last.Para ? Last.CharPos : p->EndOfParaPos();
         for (int i = 0; i < p->Count(); ++i) {
             TVYXCharRun* run = p->GetItems(i);
-            if (run->GetEndPos() > from && run->StartPos < to)
+            if (run->GetEndPos() > from && run->StartPos() < to)
                 callback(*run);
         }
         if (p == Last.Para)
@@ -841,8 +841,8 @@ void TVYXLogSelection::Delete()
 
 void TVYXLogSelection::Format(const TVYXCHPX& chpx)
 {
-    if (Valid() && First.Para->Paras)
-        First.Para->Paras->FormatRange(&chpx, First, Last);
+    if (Valid() && First.Para->Paras())
+        First.Para->Paras()->FormatRange(&chpx, First, Last);
 }
 
 void TVYXLogSelection::SetToBeginningOfDoc()
@@ -880,14 +880,14 @@ bool TVYXLogSelection::SelectHyperlinkAtFirstPos()
         auto* r = dynamic_cast<TVYXCharRunHyperlink*>(runs.Items(i));
         return r && r->Hyperlink == run->Hyperlink ? r : nullptr;
     };
-    int a = run->Index, b = run->Index;
+    int a = run->Index(), b = run->Index();
     while (a > 0 && !linkRun(a)->HLinkFirst && linkRun(a - 1) && !linkRun(a - 1)->HLinkLast)
         --a;
     while (b + 1 < runs.Count() && !linkRun(b)->HLinkLast && linkRun(b + 1) && !linkRun(b + 1)->HLinkFirst)
         ++b;
     TVYXLogPara* para = First.Para;
-    First.Assign(para, runs.Items(a)->StartPos);
-    Last.Assign(para, runs.Items(b)->StartPos + runs.Items(b)->Len());
+    First.Assign(para, runs.Items(a)->StartPos());
+    Last.Assign(para, runs.Items(b)->StartPos() + runs.Items(b)->Len());
     return true;
 }
 
@@ -900,9 +900,9 @@ TVYXBookmark* TVYXLogSelection::MakeBookmark(std::u16string_view name)
 
 bool TVYXLogSelection::SplitParas()
 {
-    if (!Valid() || !First.Para->Paras || First.Para->Paras != Last.Para->Paras)
+    if (!Valid() || !First.Para->Paras() || First.Para->Paras() != Last.Para->Paras())
         return false;
-    TVYXLogParas& paras = *First.Para->Paras;
+    TVYXLogParas& paras = *First.Para->Paras();
     // The end first: the left part stays in Last's paragraph, so Last keeps its place.
     if (Last.CharPos > 1 && Last.CharPos < Last.EndOfParaPos())
         if (paras.SplitAtPos(*Last.Para, Last.CharPos) == Last.Para)
@@ -922,7 +922,7 @@ TVYXHyperlink* TVYXLogSelection::MakeHyperlink(std::u16string_view address, bool
 {
     if (!Valid() || !SamePara() || First.CharPos == Last.CharPos)
         return nullptr;
-    TVYXRootData* root = First.Para->Paras ? First.Para->Paras->RootManager : nullptr;
+    TVYXRootData* root = First.Para->Paras() ? First.Para->Paras()->RootManager() : nullptr;
     if (!root || !root->Hyperlinks)
         return nullptr;
     bool hasText = false;
@@ -1005,7 +1005,7 @@ void TVYXLogSelections::Replace(const std::function<void(TVYXLogSelection& s)>& 
     for (auto it = work.rbegin(); it != work.rend(); ++it) {
         TVYXLogSelection& s = **it;
         TVYXLogPara* para = s.Last.Para;
-        TVYXLogParas* list = para->Paras;
+        TVYXLogParas* list = para->Paras();
         TVYXLogParaItem* next = para->NextInParas();
         std::vector<TTail> tails;
         for (auto done = work.rbegin(); done != it; ++done)
@@ -1038,9 +1038,9 @@ void TVYXLogSelections::ReplacePara(const TVYXLogParas& source)
 {
     Replace([&source](TVYXLogSelection& s) {
         s.Delete();
-        if (!s.First.Para || !s.First.Para->Paras)
+        if (!s.First.Para || !s.First.Para->Paras())
             return;
-        TVYXLogParas& list = *s.First.Para->Paras;
+        TVYXLogParas& list = *s.First.Para->Paras();
         TVYXLogParaItem* next = s.First.Para->NextInParas();
         const std::int32_t fromEnd = s.First.EndOfParaPos() - s.First.CharPos;
         list.Insert(s.First, source);
@@ -1078,9 +1078,9 @@ void TVYXLogSelections::Adjust(const TVYXLogSelection& selection, std::int32_t c
 
 bool TVYXLogSelections::SetPosToOutside(TVYXLogPos& pos) const
 {
-    if (!pos.Para || !pos.Para->Paras || FItems.empty())
+    if (!pos.Para || !pos.Para->Paras() || FItems.empty())
         return false;
-    TVYXLogParas& paras = *pos.Para->Paras;
+    TVYXLogParas& paras = *pos.Para->Paras();
     const TVYXLogPos listFirst = paras.GetFirstPos();
     const TVYXLogPos listLast = paras.GetLastPos();
     TVYXLogPos smallest = listLast, largest = listFirst;

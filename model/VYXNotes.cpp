@@ -24,9 +24,9 @@ void TVYXFootnoteItem::SetPlainText(std::u16string_view text)
 {
     if (!StartPara)
         return;
-    if (EndPara && EndPara != StartPara && StartPara->Paras == EndPara->Paras)
+    if (EndPara && EndPara != StartPara && StartPara->Paras() == EndPara->Paras())
         for (int i = EndPara->Index(); i > StartPara->Index(); --i)
-            StartPara->Paras->Delete(i);
+            StartPara->Paras()->Delete(i);
     EndPara = StartPara;
     StartPara->SetPlainText(text);
 }
@@ -69,15 +69,36 @@ void TVYXFootnotesList::Delete(int index)
     Reindex();
 }
 
+std::unique_ptr<TVYXFootnoteItem> TVYXFootnotesList::Extract(int index)
+{
+    if (index < 0 || index >= Count())
+        return nullptr;
+    std::unique_ptr<TVYXFootnoteItem> item = std::move(FItems[static_cast<std::size_t>(index)]);
+    FItems.erase(FItems.begin() + index);
+    if (FLastAdded == item.get())
+        FLastAdded = nullptr;
+    Reindex();
+    return item;
+}
+
+void TVYXFootnotesList::Restore(int index, std::unique_ptr<TVYXFootnoteItem> item)
+{
+    if (!item)
+        return;
+    index = std::clamp(index, 0, Count());
+    FItems.insert(FItems.begin() + index, std::move(item));
+    Reindex();
+}
+
 // ---- Note limits -----------------------------------------------------------------
 
 bool TVYXFootnoteItem::CalcLimits(int& first, int& last) const
 {
     first = last = -1;
-    if (!StartPara || !StartPara->Paras)
+    if (!StartPara || !StartPara->Paras())
         return false;
     first = StartPara->Index();
-    last = EndPara && EndPara->Paras == StartPara->Paras ? EndPara->Index() : first;
+    last = EndPara && EndPara->Paras() == StartPara->Paras() ? EndPara->Index() : first;
     last = std::max(last, first);
     return first >= 0;
 }
@@ -89,6 +110,6 @@ double TVYXFootnoteItem::Height() const
         return 0;
     double height = 0;
     for (int i = first; i <= last; ++i)
-        height += StartPara->Paras->GetItems(i)->PixHeight();
+        height += StartPara->Paras()->GetItems(i)->PixHeight();
     return height;
 }

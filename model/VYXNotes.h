@@ -43,6 +43,10 @@ public:
     void Reindex();
     TVYXFootnoteItem* LastAdded() const { return FLastAdded; }
     void Delete(int index);
+    // Hands the note at `index` out (nullptr past the ends) and puts such a note back at
+    // `index` (clamped), as the same object: runs that name it stay true.
+    std::unique_ptr<TVYXFootnoteItem> Extract(int index);
+    void Restore(int index, std::unique_ptr<TVYXFootnoteItem> item);
 
 private:
     std::vector<std::unique_ptr<TVYXFootnoteItem>> FItems;

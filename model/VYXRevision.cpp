@@ -207,8 +207,8 @@ namespace {
 // the body, or when a list is not found, only the two end lists.
 std::vector<TVYXParaRef> SpanParas(const TVYXRevisionRange& range, TVYXParaWalker* body)
 {
-    TVYXCharRuns* first = range.CR1->Parent;
-    TVYXCharRuns* last = range.CR2->Parent;
+    TVYXCharRuns* first = range.CR1->Parent();
+    TVYXCharRuns* last = range.CR2->Parent();
     if (first == last)
         return {{range.Para1, first, nullptr}};
     if (body) {
@@ -263,7 +263,7 @@ void TVYXRevisionRange::Update(TVYXLogPara* para, int paraIndex, TVYXCharRun* ru
     ParaIndex2 = paraIndex;
 }
 
-TVYXRevisionPos TVYXRevisionRange::First() const { return {ParaIndex1, CR1 ? CR1->StartPos : 1}; }
+TVYXRevisionPos TVYXRevisionRange::First() const { return {ParaIndex1, CR1 ? CR1->StartPos() : 1}; }
 TVYXRevisionPos TVYXRevisionRange::Last() const { return {ParaIndex2, CR2 ? CR2->GetEndPos() : 1}; }
 
 bool TVYXRevisionRange::Hit(const TVYXRevisionPos& pos) const
@@ -275,13 +275,13 @@ bool TVYXRevisionRange::Hit(const TVYXRevisionPos& pos) const
 std::u16string TVYXRevisionRange::GetText() const
 {
     std::u16string text;
-    if (!CR1 || !CR2 || !CR1->Parent || !CR2->Parent)
+    if (!CR1 || !CR2 || !CR1->Parent() || !CR2->Parent())
         return text;
     const auto span = SpanParas(*this, BodyOf(*this));
     for (std::size_t k = 0; k < span.size(); ++k) {
         const TVYXCharRuns& runs = *span[k].Runs;
-        const int from = k == 0 ? CR1->Index : 0;
-        const int to = k + 1 == span.size() ? CR2->Index : runs.Count() - 1;
+        const int from = k == 0 ? CR1->Index() : 0;
+        const int to = k + 1 == span.size() ? CR2->Index() : runs.Count() - 1;
         for (int i = from; i <= to; ++i)
             if (const TVYXCharRun* run = runs.Items(i))
                 text += run->GetPlainText();
@@ -304,12 +304,12 @@ void TVYXRevisionRange::Apply(bool accept)
             PAPX->RemoveRevision();
         return;
     }
-    if (!CR1 || !CR2 || !CR1->Parent || !CR2->Parent)
+    if (!CR1 || !CR2 || !CR1->Parent() || !CR2->Parent())
         return;
     TVYXParaWalker* body = BodyOf(*this);
     const auto span = SpanParas(*this, body);
     // Walking backwards keeps the indexes still to visit valid while runs go.
-    const int firstIndex = CR1->Index, lastIndex = CR2->Index;
+    const int firstIndex = CR1->Index(), lastIndex = CR2->Index();
     const bool keepSide = accept ? (type == artInsert || type == artMoveTo) : (type == artDelete || type == artMoveFrom);
     for (std::size_t k = span.size(); k-- > 0;) {
         TVYXCharRuns& runs = *span[k].Runs;
@@ -573,7 +573,7 @@ void TVYXRevision::Collect()
         TVYXRevisionData* rev = run->Revision();
         if (IsRevisionBoundary(*run)) {
             auto* partner = static_cast<TVYXCharRunLinked*>(run)->LinkedNext;
-            const int pp = partner && rev && rev->Enabled ? paraIndexOf(partner->Parent, p) : -1;
+            const int pp = partner && rev && rev->Enabled ? paraIndexOf(partner->Parent(), p) : -1;
             if (pp >= 0) {
                 TVYXRevisionRange* range = Ranges.Add(paras[p].Para, static_cast<int>(p), run, rev);
                 range->Update(paras[static_cast<std::size_t>(pp)].Para, pp, partner);
@@ -581,7 +581,7 @@ void TVYXRevision::Collect()
                 current = format = nullptr;
                 while (p < static_cast<std::size_t>(pp))
                     enterPara(++p);
-                i = partner->Index + 1;
+                i = partner->Index() + 1;
             }
             continue;
         }

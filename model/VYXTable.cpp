@@ -15,20 +15,20 @@ const std::array<std::string_view, atcavBoth + 1> VYXTableCellAlignVertNames = {
 // ---- Cell ------------------------------------------------------------------------
 
 TVYXTableCell::TVYXTableCell(TVYXTableRow* row)
-    : Row(row), FParas(nullptr), FProps(std::make_unique<TVYXTableCellProps>())
+    : FRow(row), FParas(nullptr), FProps(std::make_unique<TVYXTableCellProps>())
 {
-    TVYXRootData* root = row && row->Table && row->Table->Paras ? row->Table->Paras->RootManager : nullptr;
+    TVYXRootData* root = row && row->Table() && row->Table()->Paras() ? row->Table()->Paras()->RootManager() : nullptr;
     FParas = std::make_unique<TVYXLogParas>(root, this, this);
     FParas->DirtyParaEvent = [this](TVYXLogPara& para) {
-        if (Row)
-            Row->AHeight = 0;
+        if (Row())
+            Row()->AHeight = 0;
         // The document hears of changes in cells at any depth, as of its own paragraphs.
-        if (TVYXLogParas* outer = Row && Row->Table ? Row->Table->Paras : nullptr; outer && outer->DirtyParaEvent)
+        if (TVYXLogParas* outer = Row() && Row()->Table() ? Row()->Table()->Paras() : nullptr; outer && outer->DirtyParaEvent)
             outer->DirtyParaEvent(para);
     };
     FProps->BorderChanged = [this](TVYXTableBorderProps&, TVYXTableBorderSide) {
-        if (Row)
-            Row->MakeDirty();
+        if (Row())
+            Row()->MakeDirty();
     };
 }
 
@@ -38,29 +38,29 @@ TVYXLogPara* TVYXTableCell::FirstPara() { return FParas->_FirstPara(); }
 TVYXLogPara* TVYXTableCell::LastPara() { return FParas->_LastPara(); }
 double TVYXTableCell::TextWidth() const { return FParas->PixWidth(); }
 
-TVYXTable* TVYXTableCell::Table() const { return Row ? Row->Table : nullptr; }
+TVYXTable* TVYXTableCell::Table() const { return Row() ? Row()->Table() : nullptr; }
 
 TVYXTableCell* TVYXTableCell::ParentCell() const
 {
     const TVYXTable* table = Table();
-    return table && table->Paras ? table->Paras->Cell : nullptr;
+    return table && table->Paras() ? table->Paras()->Cell() : nullptr;
 }
 
 TVYXLogParaItem* TVYXTableCell::RootPara() const
 {
     TVYXLogParaItem* item = Table();
-    while (item && item->Paras && item->Paras->Cell)
-        item = item->Paras->Cell->Table();
+    while (item && item->Paras() && item->Paras()->Cell())
+        item = item->Paras()->Cell()->Table();
     return item;
 }
 
 TVYXTableCell* TVYXTableCell::NextCell()
 {
-    if (!Row)
+    if (!Row())
         return nullptr;
-    if (TVYXTableCell* c = Row->CellN(Index + 1))
+    if (TVYXTableCell* c = Row()->CellN(Index() + 1))
         return c;
-    for (TVYXTableRow* r = Row->NextRow(); r; r = r->NextRow())
+    for (TVYXTableRow* r = Row()->NextRow(); r; r = r->NextRow())
         if (r->Count() > 0)
             return r->GetCells(0);
     return nullptr;
@@ -68,11 +68,11 @@ TVYXTableCell* TVYXTableCell::NextCell()
 
 TVYXTableCell* TVYXTableCell::PrevCell()
 {
-    if (!Row)
+    if (!Row())
         return nullptr;
-    if (TVYXTableCell* c = Row->CellN(Index - 1))
+    if (TVYXTableCell* c = Row()->CellN(Index() - 1))
         return c;
-    for (TVYXTableRow* r = Row->PrevRow(); r; r = r->PrevRow())
+    for (TVYXTableRow* r = Row()->PrevRow(); r; r = r->PrevRow())
         if (r->Count() > 0)
             return r->Last();
     return nullptr;
@@ -80,18 +80,18 @@ TVYXTableCell* TVYXTableCell::PrevCell()
 
 TVYXTableCell* TVYXTableCell::NextCellDown()
 {
-    TVYXTableRow* r = Row ? Row->NextRow() : nullptr;
-    return r && r->Count() > 0 ? r->GetCells(std::min(Index, r->Count() - 1)) : nullptr;
+    TVYXTableRow* r = Row() ? Row()->NextRow() : nullptr;
+    return r && r->Count() > 0 ? r->GetCells(std::min(Index(), r->Count() - 1)) : nullptr;
 }
 
 TVYXTableCell* TVYXTableCell::NextCellUp()
 {
-    TVYXTableRow* r = Row ? Row->PrevRow() : nullptr;
-    return r && r->Count() > 0 ? r->GetCells(std::min(Index, r->Count() - 1)) : nullptr;
+    TVYXTableRow* r = Row() ? Row()->PrevRow() : nullptr;
+    return r && r->Count() > 0 ? r->GetCells(std::min(Index(), r->Count() - 1)) : nullptr;
 }
 
-TVYXTableCell* TVYXTableCell::NextCellLeft() { return Row ? Row->CellN(Index - 1) : nullptr; }
-TVYXTableCell* TVYXTableCell::NextCellRight() { return Row ? Row->CellN(Index + 1) : nullptr; }
+TVYXTableCell* TVYXTableCell::NextCellLeft() { return Row() ? Row()->CellN(Index() - 1) : nullptr; }
+TVYXTableCell* TVYXTableCell::NextCellRight() { return Row() ? Row()->CellN(Index() + 1) : nullptr; }
 
 TVYXLogPara* TVYXTableCell::NextPara(TVYXLogParaItem& item)
 {
@@ -100,27 +100,27 @@ TVYXLogPara* TVYXTableCell::NextPara(TVYXLogParaItem& item)
     if (TVYXTableCell* c = NextCell())
         return c->FirstPara();
     TVYXTable* table = Table();
-    if (!table || !table->Paras)
+    if (!table || !table->Paras())
         return nullptr;
-    if (TVYXLogParaIterator* it = table->Paras->Iterator)
+    if (TVYXLogParaIterator* it = table->Paras()->Iterator())
         return it->NextPara(*table);
-    return table->Paras->Next(*table);
+    return table->Paras()->Next(*table);
 }
 
 TVYXLogPara* TVYXTableCell::PrevPara(TVYXLogParaItem& item)
 {
-    if (item.Paras == FParas.get() && item.Index() > 0) {
+    if (item.Paras() == FParas.get() && item.Index() > 0) {
         TVYXLogParaItem* prev = FParas->GetItems(item.Index() - 1);
         return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
     }
     if (TVYXTableCell* c = PrevCell())
         return c->LastPara();
     TVYXTable* table = Table();
-    if (!table || !table->Paras)
+    if (!table || !table->Paras())
         return nullptr;
-    if (TVYXLogParaIterator* it = table->Paras->Iterator)
+    if (TVYXLogParaIterator* it = table->Paras()->Iterator())
         return it->PrevPara(*table);
-    return table->Paras->Prev(*table);
+    return table->Paras()->Prev(*table);
 }
 
 TVYXLogPara* TVYXTableCell::NextRow(TVYXLogParaItem& item)
@@ -129,8 +129,8 @@ TVYXLogPara* TVYXTableCell::NextRow(TVYXLogParaItem& item)
         return c->FirstPara();
     TVYXTable* table = Table();
     (void)item;
-    if (table && table->Paras && table->Paras->Iterator)
-        return table->Paras->Iterator->NextPara(*table);
+    if (table && table->Paras() && table->Paras()->Iterator())
+        return table->Paras()->Iterator()->NextPara(*table);
     return nullptr;
 }
 
@@ -140,20 +140,20 @@ TVYXLogPara* TVYXTableCell::PrevRow(TVYXLogParaItem& item)
         return c->LastPara();
     TVYXTable* table = Table();
     (void)item;
-    if (table && table->Paras && table->Paras->Iterator)
-        return table->Paras->Iterator->PrevPara(*table);
+    if (table && table->Paras() && table->Paras()->Iterator())
+        return table->Paras()->Iterator()->PrevPara(*table);
     return nullptr;
 }
 
 double TVYXTableCell::GetLeft() const
 {
     double x = 0;
-    for (int i = 0; Row && i < Index; ++i)
-        x += Row->GetCells(i)->GetWidth();
+    for (int i = 0; Row() && i < Index(); ++i)
+        x += Row()->GetCells(i)->GetWidth();
     return x;
 }
 
-bool TVYXTableCell::IsRight() const { return Row && Index == Row->Count() - 1; }
+bool TVYXTableCell::IsRight() const { return Row() && Index() == Row()->Count() - 1; }
 
 void TVYXTableCell::SetPcWidth(double percent)
 {
@@ -173,11 +173,11 @@ double TVYXTableCell::CalculatedWidth() const
 
 std::int32_t TVYXTableCell::CalcRowSpan() const
 {
-    if (!GetMergedRoot() || !Row)
+    if (!GetMergedRoot() || !Row())
         return 1;
     std::int32_t span = 1;
-    for (const TVYXTableRow* r = Row->NextRow(); r; r = r->NextRow()) {
-        const TVYXTableCell* c = r->CellN(Index);
+    for (const TVYXTableRow* r = Row()->NextRow(); r; r = r->NextRow()) {
+        const TVYXTableCell* c = r->CellN(Index());
         if (!c || !c->GetMerged())
             break;
         ++span;
@@ -187,25 +187,25 @@ std::int32_t TVYXTableCell::CalcRowSpan() const
 
 std::int32_t TVYXTableCell::CalcGridSpan() const
 {
-    if (!Row)
+    if (!Row())
         return 1;
     double x = 0;
-    for (int i = 0; i <= Index && i < Row->Count(); ++i)
-        x += Row->GetCells(i)->GetWidth();
-    const TVYXTableRow* neighbour = Row->Index > 0 ? Row->PrevRow() : Row->NextRow();
+    for (int i = 0; i <= Index() && i < Row()->Count(); ++i)
+        x += Row()->GetCells(i)->GetWidth();
+    const TVYXTableRow* neighbour = Row()->Index() > 0 ? Row()->PrevRow() : Row()->NextRow();
     if (!neighbour || neighbour->Count() == 0)
         return 1;
     const TVYXTableCell* hit = neighbour->HitWidth(x);
-    return hit ? hit->Index + 1 : 1;
+    return hit ? hit->Index() + 1 : 1;
 }
 
 int TVYXTableCell::Compare(const TVYXTableCell& other) const
 {
-    if (Table() != other.Table() || !Row || !other.Row)
+    if (Table() != other.Table() || !Row() || !other.Row())
         throw VYXException("Cell is not in the same table");
-    if (Row != other.Row)
-        return other.Row->Index - Row->Index;
-    return other.Index - Index;
+    if (Row() != other.Row())
+        return other.Row()->Index() - Row()->Index();
+    return other.Index() - Index();
 }
 
 double TVYXTableCell::GetClientWidth() const
@@ -219,11 +219,11 @@ double TVYXTableCell::GetClientWidth() const
 double TVYXTableCell::GetHeight() const
 {
     const TVYXTable* table = Table();
-    if (!Row || !table)
+    if (!Row() || !table)
         return 0;
     double height = 0;
     const int span = CalcRowSpan();
-    for (int r = Row->Index; r < Row->Index + span && r < table->Count(); ++r)
+    for (int r = Row()->Index(); r < Row()->Index() + span && r < table->Count(); ++r)
         height += table->GetRows(r)->GetHeight();
     return height;
 }
@@ -267,8 +267,8 @@ TVYXTableRow::~TVYXTableRow() = default;
 void TVYXTableRow::Renumber()
 {
     for (std::size_t i = 0; i < FCells.size(); ++i) {
-        FCells[i]->Index = static_cast<int>(i);
-        FCells[i]->Row = this;
+        FCells[i]->FIndex = static_cast<int>(i);
+        FCells[i]->FRow = this;
     }
 }
 
@@ -308,15 +308,15 @@ TVYXLogPara* TVYXTableRow::LastPara() const { return FCells.empty() ? nullptr : 
 
 TVYXTableRow* TVYXTableRow::NextRow() const
 {
-    return Table && Index + 1 < Table->Count() ? Table->GetRows(Index + 1) : nullptr;
+    return Table() && Index() + 1 < Table()->Count() ? Table()->GetRows(Index() + 1) : nullptr;
 }
 
 TVYXTableRow* TVYXTableRow::PrevRow() const
 {
-    return Table && Index > 0 && Index <= Table->Count() ? Table->GetRows(Index - 1) : nullptr;
+    return Table() && Index() > 0 && Index() <= Table()->Count() ? Table()->GetRows(Index() - 1) : nullptr;
 }
 
-bool TVYXTableRow::IsBottom() const { return Table && Index == Table->Count() - 1; }
+bool TVYXTableRow::IsBottom() const { return Table() && Index() == Table()->Count() - 1; }
 
 bool TVYXTableRow::IsMergedChild() const
 {
@@ -372,8 +372,8 @@ double TVYXTableRow::GetHeight() const { return std::max(AHeight > 0 ? AHeight :
 
 void TVYXTableRow::MergeCells(int first, int last)
 {
-    if (Table)
-        Table->MergeCells(first, Index, last, Index);
+    if (Table())
+        Table()->MergeCells(first, Index(), last, Index());
 }
 
 void TVYXTableRow::Assign(const TVYXTableRow& source)
@@ -427,7 +427,7 @@ void TVYXTableRow::MakeDirty()
 
 TVYXTable::TVYXTable(TVYXLogParas* paras) : TVYXLogParaItem(paras)
 {
-    TVYXRootData* root = paras ? paras->RootManager : nullptr;
+    TVYXRootData* root = paras ? paras->RootManager() : nullptr;
     FTAPX = std::make_unique<TVYXTAPX>(root ? root->MasterTAP : nullptr);
 }
 
@@ -436,8 +436,8 @@ TVYXTable::~TVYXTable() = default;
 void TVYXTable::Renumber(int from)
 {
     for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < FRows.size(); ++i) {
-        FRows[i]->Index = static_cast<int>(i);
-        FRows[i]->Table = this;
+        FRows[i]->FIndex = static_cast<int>(i);
+        FRows[i]->FTable = this;
     }
 }
 
@@ -450,7 +450,7 @@ std::u16string TVYXTable::GetPlainText() const
                 text += u'\t';
             text += row->GetCells(c)->Paras().GetPlainText();
         }
-        if (row->Index + 1 < Count())
+        if (row->Index() + 1 < Count())
             text += u"\r\n";
     }
     return text;
@@ -467,9 +467,9 @@ void TVYXTable::Assign(const TVYXTable& source)
 {
     if (&source == this)
         return;
-    TVYXStyles* styles = Paras && Paras->RootManager ? Paras->RootManager->Styles : nullptr;
+    TVYXStyles* styles = Paras() && Paras()->RootManager() ? Paras()->RootManager()->Styles : nullptr;
     const TVYXStyles* sourceStyles =
-        source.Paras && source.Paras->RootManager ? source.Paras->RootManager->Styles : nullptr;
+        source.Paras() && source.Paras()->RootManager() ? source.Paras()->RootManager()->Styles : nullptr;
     FTAPX->Assign(*source.FTAPX, sourceStyles, styles);
     Name = source.Name;
     MaxWidth = source.MaxWidth;
@@ -543,9 +543,9 @@ double TVYXTable::AvailableWidth() const
 {
     if (ParentWidth)
         return ParentWidth();
-    if (Paras && Paras->Cell)
-        return Paras->Cell->CalculatedWidth();
-    return Paras && Paras->WidthEvent ? Paras->WidthEvent() : 0;
+    if (Paras() && Paras()->Cell())
+        return Paras()->Cell()->CalculatedWidth();
+    return Paras() && Paras()->WidthEvent ? Paras()->WidthEvent() : 0;
 }
 
 TVYXTableRow* TVYXTable::AddRow(int cols)
@@ -758,19 +758,19 @@ TVYXLogPara* TVYXTable::LastRowCell0LastPara() const
     return row && row->Count() > 0 ? row->GetCells(0)->LastPara() : nullptr;
 }
 
-int TVYXTable::Level() const { return Paras ? Paras->Level() + 1 : 1; }
+int TVYXTable::Level() const { return Paras() ? Paras()->Level() + 1 : 1; }
 
 bool TVYXTable::IsTableInParas(const TVYXLogParas& paras) const
 {
-    for (const TVYXLogParaItem* item = this; item && item->Paras;) {
-        if (item->Paras == &paras)
+    for (const TVYXLogParaItem* item = this; item && item->Paras();) {
+        if (item->Paras() == &paras)
             return true;
-        item = item->Paras->Cell ? item->Paras->Cell->Table() : nullptr;
+        item = item->Paras()->Cell() ? item->Paras()->Cell()->Table() : nullptr;
     }
     return false;
 }
 
-TVYXTableCell* TVYXTable::ParentCell() const { return Paras ? Paras->Cell : nullptr; }
+TVYXTableCell* TVYXTable::ParentCell() const { return Paras() ? Paras()->Cell() : nullptr; }
 
 void TVYXTable::SetEmpty()
 {
@@ -790,10 +790,10 @@ void TVYXTable::IncNested(int count)
     // Stops at a table that is not (yet) in its list: a copy being built counts its own.
     for (TVYXTable* t = this; t;) {
         t->NestedCount += count;
-        TVYXLogParas* paras = t->Paras;
-        if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell)
+        TVYXLogParas* paras = t->Paras();
+        if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell())
             break;
-        t = paras->Cell->Table();
+        t = paras->Cell()->Table();
     }
 }
 
@@ -833,7 +833,7 @@ TVYXDocPropBorder* TVYXTableCell::BorderTop() const
 {
     if (MergeRoot() != this)
         return nullptr;  // inside a vertical merge
-    return CellBorder(*this, atbsTop, !Row || Row->IsTop(), vytiBorderTop, vytiBorderInsideHoriz);
+    return CellBorder(*this, atbsTop, !Row() || Row()->IsTop(), vytiBorderTop, vytiBorderInsideHoriz);
 }
 
 TVYXDocPropBorder* TVYXTableCell::BorderRight() const
@@ -847,7 +847,7 @@ TVYXDocPropBorder* TVYXTableCell::BorderBottom() const
     const TVYXTableCell& last = *MergeLast();
     if (&last != this && MergeRoot() != this)
         return nullptr;  // inside a vertical merge
-    return CellBorder(last, atbsBottom, !last.Row || last.Row->IsBottom(), vytiBorderBottom, vytiBorderInsideHoriz);
+    return CellBorder(last, atbsBottom, !last.Row() || last.Row()->IsBottom(), vytiBorderBottom, vytiBorderInsideHoriz);
 }
 
 double TVYXTableCell::TopHalfBorderHeight() const { return VisibleWidth(BorderTop()) / 2; }
@@ -896,7 +896,7 @@ double TVYXTable::PixWidth() const
 TVYXLogParas* TVYXTableCell::DoAddTextBox()
 {
     const TVYXTable* table = Table();
-    TVYXLogParaIterator* nav = table && table->Paras ? table->Paras->Iterator : nullptr;
+    TVYXLogParaIterator* nav = table && table->Paras() ? table->Paras()->Iterator() : nullptr;
     return nav && nav != this ? nav->DoAddTextBox() : nullptr;
 }
 
@@ -906,9 +906,9 @@ TVYXTableCell* TVYXTableCell::MergeRoot() const
 {
     const TVYXTableCell* cell = this;
     // Each step goes one row up, so the walk ends within the table.
-    while (cell->GetMerged() && !cell->GetMergedRoot() && cell->Row) {
-        const TVYXTableRow* prev = cell->Row->PrevRow();
-        const TVYXTableCell* up = prev ? prev->CellN(cell->Index) : nullptr;
+    while (cell->GetMerged() && !cell->GetMergedRoot() && cell->Row()) {
+        const TVYXTableRow* prev = cell->Row()->PrevRow();
+        const TVYXTableCell* up = prev ? prev->CellN(cell->Index()) : nullptr;
         if (!up || !(up->Flags & (atcfMerged | atcfMergedRoot)))
             break;
         cell = up;
@@ -921,9 +921,9 @@ TVYXTableCell* TVYXTableCell::MergeLast() const
     const TVYXTableCell* cell = this;
     if (!(Flags & (atcfMerged | atcfMergedRoot)))
         return const_cast<TVYXTableCell*>(cell);
-    while (!cell->GetMergedLast() && cell->Row) {
-        const TVYXTableRow* next = cell->Row->NextRow();
-        const TVYXTableCell* down = next ? next->CellN(cell->Index) : nullptr;
+    while (!cell->GetMergedLast() && cell->Row()) {
+        const TVYXTableRow* next = cell->Row()->NextRow();
+        const TVYXTableCell* down = next ? next->CellN(cell->Index()) : nullptr;
         if (!down || !down->GetMerged() || down->GetMergedRoot())
             break;
         cell = down;
@@ -971,7 +971,7 @@ int TVYXTable::Select(int col1, int row1, int col2, int row2)
         for (int r = row1; r <= row2; ++r)
             for (int c = col1; c <= col2 && c < GetRows(r)->Count(); ++c) {
                 const TVYXTableCell* cell = GetRows(r)->GetCells(c);
-                const int top = cell->MergeRoot()->Row->Index, bottom = cell->MergeLast()->Row->Index;
+                const int top = cell->MergeRoot()->Row()->Index(), bottom = cell->MergeLast()->Row()->Index();
                 if (top < row1 || bottom > row2) {
                     row1 = std::min(row1, top);
                     row2 = std::max(row2, bottom);
@@ -1000,8 +1000,8 @@ TVYXTableHit TVYXTable::Hit(double x, double y, double edge) const
         if (!cell)
             return {};
         TVYXTableCell* root = cell->MergeRoot();
-        const double top = root->Row->PixY1;
-        const double bottom = cell->MergeLast()->Row->PixY2;
+        const double top = root->Row()->PixY1;
+        const double bottom = cell->MergeLast()->Row()->PixY2;
         TVYXMouseCellHit where = amchInside;
         if (x - cell->PixX1 <= edge)
             where = amchLeftEdge;

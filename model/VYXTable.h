@@ -34,8 +34,10 @@ public:
     ~TVYXTableCell() override;
 
     TVYXLogParas& Paras() const { return *FParas; }
-    TVYXTableRow* Row;  // borrowed: the row owns the cell
-    int Index = -1;
+    // The row holding the cell (borrowed).
+    TVYXTableRow* Row() const { return FRow; }
+    // The place in the row; the row keeps it.
+    int Index() const { return FIndex; }
     unsigned Flags = 0;  // TVYXTableCellFlag
     TVYXTableCellAlignVert AlignVert = atcavTop;
     TVYXTableCellProps& Props() const { return *FProps; }
@@ -68,7 +70,7 @@ public:
     // The root-list item (outermost table) that holds the cell.
     TVYXLogParaItem* RootPara() const;
     double GetLeft() const;
-    bool IsLeft() const { return Index == 0; }
+    bool IsLeft() const { return Index() == 0; }
     bool IsRight() const;
     double GetWidth() const { return FProps->Width; }
     void SetWidth(double width) { FProps->Width = width; }
@@ -126,20 +128,25 @@ public:
     std::unique_ptr<TVYXTableCell> Clone(TVYXTableRow* row) const;
 
 private:
+    friend class TVYXTableRow;
     void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    TVYXTableRow* FRow;  // borrowed: the row owns the cell
+    int FIndex = -1;
     std::unique_ptr<TVYXLogParas> FParas;
     std::unique_ptr<TVYXTableCellProps> FProps;
 };
 
 class TVYXTableRow {
 public:
-    explicit TVYXTableRow(TVYXTable* table) : Table(table) {}
+    explicit TVYXTableRow(TVYXTable* table) : FTable(table) {}
     TVYXTableRow(const TVYXTableRow&) = delete;
     TVYXTableRow& operator=(const TVYXTableRow&) = delete;
     ~TVYXTableRow();
 
-    int Index = -1;
-    TVYXTable* Table;  // borrowed
+    // The place in the table; the table keeps it.
+    int Index() const { return FIndex; }
+    // The table holding the row (borrowed).
+    TVYXTable* Table() const { return FTable; }
     double Height = 0, AHeight = 0, MHeight = 0;
     float PixY1 = 0, PixY2 = 0;
     bool RptData = false;
@@ -162,7 +169,7 @@ public:
     TVYXLogPara* LastPara() const;
     TVYXTableRow* NextRow() const;
     TVYXTableRow* PrevRow() const;
-    bool IsTop() const { return Index == 0; }
+    bool IsTop() const { return Index() == 0; }
     bool IsBottom() const;
     bool IsMergedChild() const;
     // The laid-out height (AHeight) once laid out, else the set Height, at least MHeight.
@@ -192,6 +199,8 @@ public:
 private:
     friend class TVYXTable;
     void Renumber();
+    int FIndex = -1;
+    TVYXTable* FTable;  // borrowed
     std::vector<std::unique_ptr<TVYXTableCell>> FCells;
 };
 

@@ -194,7 +194,7 @@ void TVYXWritePDF::AddOutlineAndDestinations(TVYXPaginatorDoc& layout)
             const auto* mark = dynamic_cast<const TVYXBookmark*>(linked->Field());
             int page = 0;
             double y = 0;
-            if (mark && linked->LinkedType == acrltBookmark && !linked->LinkedPrev && place(para, run->StartPos, page, y))
+            if (mark && linked->LinkedType == acrltBookmark && !linked->LinkedPrev && place(para, run->StartPos(), page, y))
                 FPDF->AddDestination(mark->Name, page, y);
         }
     };

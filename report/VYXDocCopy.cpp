@@ -63,7 +63,7 @@ std::u16string ResultText(const TRuns& runs, std::size_t from, std::size_t end)
     std::u16string text;
     for (std::size_t i = from; i < end; ++i)
         if (runs[i]->Type_() == acrtText)
-            text += runs[i]->Text;
+            text += runs[i]->Text();
     return text;
 }
 
@@ -209,7 +209,7 @@ void VYXAddValueRuns(TVYXCharRuns& runs, std::u16string_view text, const TVYXCHP
         if (!end && c != u'\r' && c != u'\n' && c != u'\t')
             continue;
         if (i > start || (end && !any)) {
-            runs.Add(chpx)->Text = std::u16string(text.substr(start, i - start));
+            runs.Add(chpx)->SetRawText(text.substr(start, i - start));
             any = true;
         }
         if (end)

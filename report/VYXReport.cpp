@@ -12,6 +12,7 @@
 
 #include "barcode/VYXBarcode.h"
 #include "barcode/VYXBarcodeImage.h"
+#include "barcode/VYXQRCode.h"
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadDOCX.h"
@@ -26,16 +27,23 @@
 #include "layout/VYXPaginate.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXTable.h"
 #include "platform/VYXPngWrite.h"
+#include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 #include "report/VYXDocCopy.h"
 #include "report/VYXMergeFields.h"
 #include "report/VYXRecordSource.h"
 #include "report/VYXReportParams.h"
+
+// How deep bands may call bands (executeband), and how many calls one report may make.
+constexpr int cMaxExecuteDepth = 16;
+constexpr int cMaxExecuteRuns = 10000;
 
 // ---- Formula context -----------------------------------------------------------------
 
@@ -128,7 +136,9 @@ std::u16string FormatNumber(double value, const std::u16string& mask)
 struct TPlace {
     int Item = -1;
     int Row = -1;
+    int Cell = -1;
     const TVYXTable* Table = nullptr;
+    const TVYXLogParas* List = nullptr;  // the list holding the item: the body or a text box
 };
 
 TPlace PlaceOf(const TVYXLogPara& para)
@@ -137,6 +147,7 @@ TPlace PlaceOf(const TVYXLogPara& para)
     const TVYXTableCell* cell = para.Cell();
     if (!cell) {
         p.Item = para.Index();
+        p.List = para.Paras;
         return p;
     }
     // Climb to the cell of the outermost table.
@@ -144,7 +155,9 @@ TPlace PlaceOf(const TVYXLogPara& para)
         cell = cell->Table()->ParentCell();
     p.Table = cell->Table();
     p.Item = p.Table ? p.Table->Index() : -1;
-    p.Row = cell->Row ? cell->Row->Index : -1;
+    p.List = p.Table ? p.Table->Paras() : nullptr;
+    p.Row = cell->Row() ? cell->Row()->Index() : -1;
+    p.Cell = cell->Index();
     return p;
 }
 
@@ -205,6 +218,17 @@ public:
         const auto& params = report.BandParams();
         return N >= 1 && static_cast<std::size_t>(N) <= params.size() ? params[static_cast<std::size_t>(N - 1)] : u"";
     }
+};
+
+// A data field whose cell spans down while its value repeats.
+class TCellField : public TDbField {
+public:
+    using TDbField::TDbField;
+    int Row = -1, Cell = -1;  // its template cell: row of the table, cell of the row
+    TVYXTableCell* Root = nullptr;  // the output cell its span starts in, and the last one
+    TVYXTableCell* Last = nullptr;
+    std::u16string Key;
+    TVYXReportFieldType Type_() const override { return arftCell; }
 };
 
 class TBarcodeField : public TDbField {
@@ -295,10 +319,15 @@ std::u16string TVYXReportBand::ColorsText() const { return VYXColorsText(Colors)
 
 bool TVYXReportBand::Contains(const TVYXReportBand& o) const
 {
-    if (&o == this)
+    if (&o == this || (Mode == arbmTextBox) != (o.Mode == arbmTextBox))
         return false;
+    if (Mode == arbmTextBox)
+        return o.Box == Box && o.First >= First && o.Last <= Last;
     if (Mode == arbmTableRow)
-        return o.Mode == arbmTableRow && o.First == First && o.FirstRow >= FirstRow && o.LastRow <= LastRow;
+        return (o.Mode == arbmTableRow || o.Mode == arbmTableCell) && o.First == First && o.FirstRow >= FirstRow &&
+               o.LastRow <= LastRow;
+    if (Mode == arbmTableCell)
+        return false;  // a cell band holds no band
     return o.First >= First && o.Last <= Last;
 }
 
@@ -456,13 +485,25 @@ void TVYXReport::CreateTemplate()
         const TPlace last = PlaceOf(*range->LastPara);
         band->First = first.Item;
         band->Last = last.Item;
-        if (first.Table && first.Table == last.Table) {
+        if (first.List != &doc.Paras()) {
+            // A band in a text box covers items of the box's own list.
+            for (int k = 0; k < doc.TextBoxes().Count(); ++k)
+                if (&doc.TextBoxes().GetItems(k).Paras() == first.List)
+                    band->Box = k;
+            if (band->Box < 0 || last.List != first.List)
+                continue;  // notes, headers: no place a band can repeat in
+            band->Mode = arbmTextBox;
+        } else if (last.List != first.List) {
+            continue;
+        } else if (first.Table && first.Table == last.Table) {
             if (first.Row != last.Row) {
                 Fail(4501, "", "", band->Place);
                 continue;
             }
             band->Mode = arbmTableRow;
             band->FirstRow = band->LastRow = first.Row;
+            if (first.Cell == last.Cell && first.Table->GetRows(first.Row)->Count() > 1)
+                band->FirstCell = first.Cell;
         }
         if (band->First < 0 || band->Last < band->First)
             continue;
@@ -552,6 +593,8 @@ void TVYXReport::CreateTemplate()
             default: break;
             }
         }
+        if (b.FirstCell >= 0 && !b.RowMode)
+            b.Mode = arbmTableCell;
     }
     FCurrent = nullptr;
     if (FErrors.ErrorCount == 0)
@@ -584,7 +627,7 @@ void TVYXReport::ResolveHierarchy()
             TVYXReportBand* p = FindBand(b.ParentName);
             if (!p) {
                 Warn(3509, Utf16ToUtf8(b.ParentName), "", b.Place);
-            } else if (p->Mode == arbmTableRow && b.Mode == arbmTableRow && p->First != b.First) {
+            } else if (p->Mode != arbmNormal && b.Mode != arbmNormal && p->First != b.First) {
                 Fail(4503, "", "", b.Place);
             } else if (p == &b || !holds(*p, b)) {
                 Fail(4500, Utf16ToUtf8(p->Name), Utf16ToUtf8(b.Name), b.Place);
@@ -602,14 +645,20 @@ void TVYXReport::ResolveHierarchy()
             const TVYXReportBand& o = *other;
             if (&o == &b || o.Contains(b) || b.Contains(o) || index(&o) > index(&b))
                 continue;
-            const bool crossItems = o.Mode == arbmNormal && b.Mode == arbmNormal && o.First <= b.Last && b.First <= o.Last;
+            const bool sameList = (o.Mode == arbmNormal && b.Mode == arbmNormal) ||
+                                  (o.Mode == arbmTextBox && b.Mode == arbmTextBox && o.Box == b.Box);
+            const bool crossItems = sameList && o.First <= b.Last && b.First <= o.Last;
             const bool crossRows = o.Mode == arbmTableRow && b.Mode == arbmTableRow && o.First == b.First &&
                                    o.FirstRow <= b.LastRow && b.FirstRow <= o.LastRow;
-            if (crossItems || crossRows)
+            const bool sameCell = o.Mode == arbmTableCell && b.Mode == arbmTableCell && o.First == b.First &&
+                                  o.FirstRow == b.FirstRow && o.FirstCell == b.FirstCell;
+            if (crossItems || crossRows || sameCell)
                 Fail(4500, Utf16ToUtf8(o.Name), Utf16ToUtf8(b.Name), b.Place);
         }
         if (b.Type == arbtGroupHeader && b.Condition.empty())
             Warn(3515, Utf16ToUtf8(b.Name), "", b.Place);
+        if (!b.OnAfterPrint.empty() && !FindBand(b.OnAfterPrint))
+            Warn(3519, Utf16ToUtf8(b.OnAfterPrint), "onafterprint: " + Utf16ToUtf8(b.OnAfterPrint), b.Place);
     }
     for (const auto& bp : FBands)
         if (bp->Parent)
@@ -646,17 +695,37 @@ void TVYXReport::ResolveHierarchy()
     }
 }
 
+void TVYXReport::AnalysePara(TVYXReportBand& band, TVYXLogPara& para)
+{
+    const std::u16string place = para.GetPlainText();
+    VYXFillFields(para, [&](std::u16string_view instruction) -> std::optional<std::u16string> {
+        AnalyseField(band, instruction, place);
+        return std::nullopt;
+    });
+}
+
+TVYXReportBand* TVYXReport::CellBandAt(TVYXReportBand& context, int item, int row, int cell) const
+{
+    const auto at = [&](const TVYXReportBand& b) {
+        return b.Mode == arbmTableCell && b.First == item && b.FirstRow == row && b.FirstCell == cell;
+    };
+    if (&context == FRootBand.get()) {
+        for (const auto& b : FBands)
+            if (!b->Parent && at(*b))
+                return b.get();
+        return nullptr;
+    }
+    for (TVYXReportBand* b : context.Children)
+        if (at(*b))
+            return b;
+    return nullptr;
+}
+
 void TVYXReport::ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, int row)
 {
     // The paragraphs of one item (or one row of it) belong to `band` unless a child holds them.
     TVYXLogParaItem* it = paras.GetItems(item);
-    const auto analyse = [this, &band](TVYXLogPara& para) {
-        const std::u16string place = para.GetPlainText();
-        VYXFillFields(para, [&](std::u16string_view instruction) -> std::optional<std::u16string> {
-            AnalyseField(band, instruction, place);
-            return std::nullopt;
-        });
-    };
+    const auto analyse = [this, &band](TVYXLogPara& para) { AnalysePara(band, para); };
     if (!it->IsTable()) {
         analyse(static_cast<TVYXLogPara&>(*it));
         return;
@@ -674,14 +743,39 @@ void TVYXReport::ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, 
         if (held)
             continue;
         TVYXTableRow& tr = *table.GetRows(r);
-        for (int c = 0; c < tr.Count(); ++c)
+        for (int c = 0; c < tr.Count(); ++c) {
+            if (CellBandAt(band, item, r, c))
+                continue;
+            FScanRow = r;
+            FScanCell = c;
             VYXForEachPara(tr.GetCells(c)->Paras(), analyse);
+        }
+        FScanRow = FScanCell = -1;
     }
 }
 
 void TVYXReport::ParseFields(TVYXReportBand& band)
 {
     TVYXLogParas& paras = FTemplate->Paras();
+    // The items of a text box outside the given bands.
+    const auto scanBox = [this, &band](int box, int first, int last, const auto& heldBy) {
+        TVYXLogParas& list = FTemplate->TextBoxes().GetItems(box).Paras();
+        for (int i = first; i <= last && i < list.Count(); ++i) {
+            bool held = false;
+            for (const TVYXReportBand* b : heldBy)
+                held = held || (b->Mode == arbmTextBox && b->Box == box && i >= b->First && i <= b->Last);
+            if (held)
+                continue;
+            if (list.GetItems(i)->IsTable()) {
+                auto& table = static_cast<TVYXTable&>(*list.GetItems(i));
+                for (int r = 0; r < table.Count(); ++r)
+                    for (int c = 0; c < table.GetRows(r)->Count(); ++c)
+                        VYXForEachPara(table.GetRows(r)->GetCells(c)->Paras(), [&](TVYXLogPara& p) { AnalysePara(band, p); });
+            } else {
+                AnalysePara(band, static_cast<TVYXLogPara&>(*list.GetItems(i)));
+            }
+        }
+    };
     if (&band == FRootBand.get()) {
         for (int i = 0; i < paras.Count(); ++i) {
             bool held = false;
@@ -690,21 +784,31 @@ void TVYXReport::ParseFields(TVYXReportBand& band)
             if (!held)
                 ScanParas(band, paras, i, -1);
         }
+        std::vector<const TVYXReportBand*> top;
+        for (const auto& b : FBands)
+            if (!b->Parent)
+                top.push_back(b.get());
+        for (int k = 0; k < FTemplate->TextBoxes().Count(); ++k)
+            scanBox(k, 0, FTemplate->TextBoxes().GetItems(k).Paras().Count() - 1, top);
         for (TVYXHeadersFooters* hf : {&FTemplate->Headers(), &FTemplate->Footers()})
             for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
                 if (TVYXLogDocEditor* editor = hf->Find(type))
-                    VYXForEachPara(editor->Paras(), [&](TVYXLogPara& para) {
-                        const std::u16string place = para.GetPlainText();
-                        VYXFillFields(para, [&](std::u16string_view instruction) -> std::optional<std::u16string> {
-                            AnalyseField(band, instruction, place);
-                            return std::nullopt;
-                        });
-                    });
+                    VYXForEachPara(editor->Paras(), [&](TVYXLogPara& para) { AnalysePara(band, para); });
         return;
     }
     if (band.Mode == arbmTableRow) {
         for (int r = band.FirstRow; r <= band.LastRow; ++r)
             ScanParas(band, paras, band.First, r);
+        return;
+    }
+    if (band.Mode == arbmTextBox) {
+        scanBox(band.Box, band.First, band.Last, band.Children);
+        return;
+    }
+    if (band.Mode == arbmTableCell) {
+        auto& table = static_cast<TVYXTable&>(*paras.GetItems(band.First));
+        VYXForEachPara(table.GetRows(band.FirstRow)->GetCells(band.FirstCell)->Paras(),
+                       [&](TVYXLogPara& para) { AnalysePara(band, para); });
         return;
     }
     for (int i = band.First; i <= band.Last && i < paras.Count(); ++i) {
@@ -782,7 +886,7 @@ void TVYXReport::AnalyseField(TVYXReportBand& band, std::u16string_view instruct
         case arpiHeight: ok = VYXParseSize(value, number) == 0; break;
         case arpiFieldType: {
             TVYXFieldType t = avftString;
-            ok = SameTextAscii(value, u"parapicture") || SameTextAscii(value, u"barcode") ||
+            ok = SameTextAscii(value, u"parapicture") || SameTextAscii(value, u"barcode") || SameTextAscii(value, u"cell") ||
                  SameTextAscii(value, u"imageindex") || VYXFieldTypeOf(value, t);
             break;
         }
@@ -823,6 +927,11 @@ void TVYXReport::AnalyseField(TVYXReportBand& band, std::u16string_view instruct
             auto b = std::make_unique<TBarcodeField>(band);
             barcode = b.get();
             f = std::move(b);
+        } else if (SameTextAscii(fieldType, u"cell")) {
+            auto c = std::make_unique<TCellField>(band);
+            c->Row = FScanRow;
+            c->Cell = FScanCell;
+            f = std::move(c);
         } else {
             f = std::make_unique<TDbField>(band);
             f->Graphic = SameTextAscii(fieldType, u"parapicture");
@@ -969,7 +1078,10 @@ void TVYXReport::UserFunction(const std::u16string& name, TXLSUserFuncData& data
                 TVYXReportBand* band = FindBand(bandName);
                 if (!band) {
                     Warn(3519, Utf16ToUtf8(bandName), Utf16ToUtf8(formula), FCurrent ? FCurrent->Place : u"");
-                } else if (FPending.size() < 1000) {
+                } else if (FPending.size() < 1000 && FExecuteDepth < cMaxExecuteDepth && FExecuteRuns < cMaxExecuteRuns) {
+                    // Calls at the depth limit are not queued, so a band calling itself ends there;
+                    // the run budget keeps executebandloop inside itself from multiplying.
+                    ++FExecuteRuns;
                     // Runs after the paragraph holding the call is filled, into the same list.
                     TPendingBand pending{band, fn->Id == arpiExecuteBandLoop, {}};
                     for (int i = data.ArgCount() - 2; i >= 0; --i)  // argument 0 is the last one
@@ -1063,6 +1175,8 @@ void TVYXReport::CreateReport()
     FPageCount = 0;
     FPostProcess = false;
     FParams.clear();
+    FPending.clear();
+    FExecuteRuns = 0;
     {
         TVYXEditorUpdate update(*FOutput);
         FLoader(*FOutput);
@@ -1073,8 +1187,13 @@ void TVYXReport::CreateReport()
         for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
             if (TVYXLogDocEditor* editor = hf->Find(type))
                 secondaries.push_back(&editor->Paras());
-    VYXDropComments(*FOutput, secondaries);
+    std::vector<TVYXLogParas*> lists = secondaries;
+    for (int k = 0; k < FOutput->TextBoxes().Count(); ++k)
+        lists.push_back(&FOutput->TextBoxes().GetItems(k).Paras());
+    VYXDropComments(*FOutput, lists);
     FHold = VYXTakeBody(*FOutput);
+    FSource = FHold.get();
+    FSourceBox = -1;
     TVYXLogParas& body = FOutput->Paras();
     for (const auto& b : FBands)
         b->Line = 0, b->GroupOpen = false;
@@ -1085,32 +1204,36 @@ void TVYXReport::CreateReport()
         body.AppendPara();
     FOutput->Selections().Clear();
     FOutput->Caret().Assign(FOutput->FirstPara(), 1);
+    FSource = nullptr;
     FHold.reset();
     PostProcess();
 }
 
 void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReportBand& context)
 {
+    // The bands that start in this list: the context's children, or the top-level bands
+    // of the body or of the text box being copied.
     const std::vector<TVYXReportBand*>* bands = &context.Children;
     std::vector<TVYXReportBand*> top;
-    if (&context == FRootBand.get()) {
+    const bool ownList = FSourceBox < 0 ? context.Mode != arbmTextBox : context.Mode == arbmTextBox && context.Box == FSourceBox;
+    if (&context == FRootBand.get() || !ownList) {
         for (const auto& b : FBands)
-            if (!b->Parent)
+            if (!b->Parent && (FSourceBox < 0 ? b->Mode != arbmTextBox : b->Mode == arbmTextBox && b->Box == FSourceBox))
                 top.push_back(b.get());
         std::sort(top.begin(), top.end(), [](const TVYXReportBand* a, const TVYXReportBand* b) {
             return a->First != b->First ? a->First < b->First : a->FirstRow < b->FirstRow;
         });
         bands = &top;
     }
-    for (int i = first; i <= last && i < FHold->Count();) {
+    for (int i = first; i <= last && i < FSource->Count();) {
         TVYXReportBand* band = nullptr;
         bool rows = false;
         for (TVYXReportBand* b : *bands) {
             if (b->First != i)
                 continue;
-            if (b->Mode == arbmNormal && !band)
+            if ((b->Mode == arbmNormal || b->Mode == arbmTextBox) && !band)
                 band = b;
-            rows = rows || b->Mode == arbmTableRow;
+            rows = rows || b->Mode == arbmTableRow || b->Mode == arbmTableCell;
         }
         if (band) {
             // Sub-report bands print where executeband calls them, never where they stand.
@@ -1119,36 +1242,107 @@ void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReport
             i = band->Last + 1;
             continue;
         }
-        if (rows) {
+        if (rows && FSourceBox < 0) {
             EmitTable(out, i, context);
         } else {
             const int at = out.Count();
-            VYXAppendCopy(out, *FHold->GetItems(i));
+            VYXAppendCopy(out, *FSource->GetItems(i));
+            FillTextBoxes(*FSource->GetItems(i), *out.GetItems(at), context);
             FillParas(out, at, context);
         }
         ++i;
     }
 }
 
-void TVYXReport::RunBand(TVYXLogParas& out, TVYXReportBand& band)
+void TVYXReport::ProduceBand(TVYXLogParas& out, TVYXReportBand& band)
 {
-    if (!band.Enabled)
-        return;
-    TVYXReportBand* saved = FCurrent;
-    FCurrent = &band;
-    if (!band.Expression.empty()) {
-        double number = 0;
-        std::u16string text;
-        if (Formula(band.Expression, number, text) != 2 || number == 0) {
-            FCurrent = saved;
+    // From the band's own list, wherever the band prints (in place, or where executeband
+    // called it): a text-box band's items come from its box.
+    TVYXLogParas* list = FHold.get();
+    int box = -1;
+    if (band.Mode == arbmTextBox) {
+        if (band.Box >= FOutput->TextBoxes().Count())
             return;
-        }
-    }
-    if (band.Type != arbtDataSet) {
-        EmitOnce(out, band);
-        FCurrent = saved;
+        list = &FOutput->TextBoxes().GetItems(band.Box).Paras();
+        box = band.Box;
+    } else if (band.Mode != arbmNormal || !list) {
         return;
     }
+    TVYXLogParas* savedSource = FSource;
+    const int savedBox = FSourceBox;
+    FSource = list;
+    FSourceBox = box;
+    ProduceItems(out, band.First, band.Last, band);
+    FSource = savedSource;
+    FSourceBox = savedBox;
+}
+
+void TVYXReport::FillTextBoxes(const TVYXLogParaItem& source, TVYXLogParaItem& copy, TVYXReportBand& context)
+{
+    if (source.IsTable() || copy.IsTable())
+        return;
+    const auto& from = static_cast<const TVYXLogPara&>(source);
+    auto& to = static_cast<TVYXLogPara&>(copy);
+    // The boxes of the template paragraph and of its copy, pair by pair: inline ones in
+    // graphic runs, floating ones in the paragraph's object list.
+    std::vector<std::pair<const TVYXGraphicRotate*, TVYXGraphicRotate*>> pairs;
+    for (int r = 0; r < std::min(from.Count(), to.Count()); ++r)
+        if (from.GetItems(r)->Type_() == acrtGraphic && to.GetItems(r)->Type_() == acrtGraphic)
+            pairs.emplace_back(
+                dynamic_cast<const TVYXGraphicRotate*>(static_cast<const TVYXCharRunGraphic*>(from.GetItems(r))->Graphic.get()),
+                dynamic_cast<TVYXGraphicRotate*>(static_cast<TVYXCharRunGraphic*>(to.GetItems(r))->Graphic.get()));
+    if (from.Graphics() && to.Graphics() && from.Graphics()->Count() == to.Graphics()->Count())
+        for (int i = 0; i < from.Graphics()->Count(); ++i)
+            pairs.emplace_back(dynamic_cast<const TVYXGraphicRotate*>(&from.Graphics()->GetItems(i)),
+                               dynamic_cast<TVYXGraphicRotate*>(&to.Graphics()->GetItems(i)));
+    TVYXLogDocEditors& boxes = FOutput->TextBoxes();
+    for (const auto& [fromBox, toBox] : pairs) {
+        if (!fromBox || !toBox || !fromBox->TextBox || !toBox->TextBox || !fromBox->TextBox->Paras ||
+            fromBox->TextBox->Paras == toBox->TextBox->Paras)
+            continue;
+        int box = -1;
+        for (int k = 0; k < boxes.Count() && box < 0; ++k)
+            if (&boxes.GetItems(k).Paras() == fromBox->TextBox->Paras)
+                box = k;
+        if (box < 0 || box == FSourceBox || FBoxDepth >= 8)
+            continue;  // a box of its own making, or boxes inside boxes beyond reason
+        // A copied inline box has no paragraphs yet: it gets a list of its own.
+        if (!toBox->TextBox->Paras)
+            toBox->TextBox->Paras = FOutput->DoAddTextBox();
+        TVYXLogParas& target = *toBox->TextBox->Paras;
+        const int old = target.Count();
+        TVYXLogParas* savedSource = FSource;
+        const int savedBox = FSourceBox;
+        FSource = &boxes.GetItems(box).Paras();
+        FSourceBox = box;
+        ++FBoxDepth;
+        ProduceItems(target, 0, FSource->Count() - 1, context);
+        --FBoxDepth;
+        FSource = savedSource;
+        FSourceBox = savedBox;
+        for (int i = 0; i < old && target.Count() > 1; ++i)
+            target.Delete(0);
+        if (target.Count() == 0)
+            target.AppendPara();
+    }
+}
+
+// Tree levels move right by this much each (points) when the band sets no width.
+constexpr double cTreeIndent = 18;
+
+static void IndentParas(TVYXLogParas& paras, int from, double by)
+{
+    VYXForEachPara(
+        paras,
+        [by](TVYXLogPara& para) {
+            para.PAPX().SetIndentLeft(para.PAPX().GetStyledIndentLeft() + by);
+            para.MakeDirty();
+        },
+        from);
+}
+
+void TVYXReport::PrepareDataSet(TVYXReportBand& band)
+{
     // Detail data sets belong to the master's current record: a master record's own
     // nested records come first, then a data set of that name.
     if (!band.DataSetName.empty() && band.UserDataSetName.empty()) {
@@ -1172,32 +1366,116 @@ void TVYXReport::RunBand(TVYXLogParas& out, TVYXReportBand& band)
     band.Line = 0;
     for (TVYXReportBand* child : band.Children)
         child->GroupOpen = false;
+}
+
+int TVYXReport::ForEachRecord(TVYXReportBand& band, const std::function<void(int printed, int level)>& emit)
+{
+    if (!band.Enabled)
+        return -1;
+    TVYXReportBand* saved = FCurrent;
+    FCurrent = &band;
+    if (!band.Expression.empty()) {
+        double number = 0;
+        std::u16string text;
+        if (Formula(band.Expression, number, text) != 2 || number == 0) {
+            FCurrent = saved;
+            return -1;
+        }
+    }
+    PrepareDataSet(band);
     TVYXRecordSource* ds = band.DataSet;
     if (!ds) {
-        if (band.DataSetName.empty())  // no data of its own: once per record of its master
-            EmitRecord(out, band);
+        const bool once = band.DataSetName.empty();  // no data of its own: once per record of its master
+        if (once)
+            emit(0, 0);
         FCurrent = saved;
-        return;
+        return once ? 1 : 0;
     }
+    // Multi-page bands run over maxrows records a page, for at most maxpageloops pages.
+    const bool pages = band.Multipage && band.MaxRows > 0;
+    const int limit = pages ? (band.MaxPageLoops > 0 ? band.MaxRows * band.MaxPageLoops : 0) : band.MaxRows;
     FSnapshot.reset();
     int printed = 0;
-    for (ds->First(); !ds->Eof() && (band.MaxRows <= 0 || printed < band.MaxRows); ds->Next()) {
-        const bool pageBreak = printed > 0 && (band.PageBreaks || PageBreaks);
-        if (pageBreak)
-            ++FPage;
-        const int start = out.Count();
+    for (ds->First(); !ds->Eof() && (limit <= 0 || printed < limit); ds->Next()) {
         ++band.Line;
         if (OnBeforePrintBand)
             OnBeforePrintBand(band);
+        emit(printed, 0);
+        if (OnAfterPrintBand)
+            OnAfterPrintBand(band);
+        if (band.TreeItem)
+            TreeLevels(band, *ds, 1, [&](int level) { emit(printed, level); });
+        ++printed;
+    }
+    FCurrent = saved;
+    return printed;
+}
+
+void TVYXReport::TreeLevels(TVYXReportBand& band, TVYXRecordSource& parent, int level,
+                            const std::function<void(int level)>& emit)
+{
+    if (level > 32)
+        return;
+    TVYXRecordSource* child = parent.Detail(band.DataSetName.empty() ? parent.Name : band.DataSetName);
+    if (!child || child == &parent)
+        return;
+    TVYXRecordSource* live = band.DataSet;
+    band.DataSet = child;
+    for (child->First(); !child->Eof(); child->Next()) {
+        ++band.Line;
+        if (OnBeforePrintBand)
+            OnBeforePrintBand(band);
+        emit(level);
+        if (OnAfterPrintBand)
+            OnAfterPrintBand(band);
+        TreeLevels(band, *child, level + 1, emit);
+    }
+    band.DataSet = live;
+}
+
+void TVYXReport::RunBand(TVYXLogParas& out, TVYXReportBand& band)
+{
+    PrintBand(out, band);
+    // "onafterprint: Name" runs that band once this one has printed (a band of type
+    // subreport prints nowhere else); chains end at the depth bands may call bands.
+    TVYXReportBand* after = band.OnAfterPrint.empty() ? nullptr : FindBand(band.OnAfterPrint);
+    if (after && after != &band && FExecuteDepth < cMaxExecuteDepth && band.Enabled) {
+        ++FExecuteDepth;
+        RunBand(out, *after);
+        --FExecuteDepth;
+    }
+}
+
+void TVYXReport::PrintBand(TVYXLogParas& out, TVYXReportBand& band)
+{
+    if (band.Type != arbtDataSet) {
+        if (!band.Enabled)
+            return;
+        TVYXReportBand* saved = FCurrent;
+        FCurrent = &band;
+        double number = 0;
+        std::u16string text;
+        if (band.Expression.empty() || (Formula(band.Expression, number, text) == 2 && number != 0))
+            EmitOnce(out, band);
+        FCurrent = saved;
+        return;
+    }
+    const bool pages = band.Multipage && band.MaxRows > 0;
+    const double step = band.Width > 0 ? band.Width : cTreeIndent;
+    const int printed = ForEachRecord(band, [&](int index, int level) {
+        const bool pageBreak = level == 0 && index > 0 &&
+                               (band.PageBreaks || PageBreaks || (pages && index % band.MaxRows == 0));
+        if (pageBreak)
+            ++FPage;
+        const int start = out.Count();
         EmitRecord(out, band);
         if (pageBreak)
             PageBreakBefore(out, start);
-        if (OnAfterPrintBand)
-            OnAfterPrintBand(band);
-        ++printed;
-    }
-    PrintGroupFooters(out, band);
-    FCurrent = saved;
+        if (level > 0)
+            IndentParas(out, start, level * step);
+    });
+    if (printed >= 0 && band.DataSet)
+        PrintGroupFooters(out, band);
 }
 
 void TVYXReport::EmitOnce(TVYXLogParas& out, TVYXReportBand& band)
@@ -1206,8 +1484,7 @@ void TVYXReport::EmitOnce(TVYXLogParas& out, TVYXReportBand& band)
     FCurrent = &band;
     if (OnBeforePrintBand)
         OnBeforePrintBand(band);
-    if (band.Mode == arbmNormal)
-        ProduceItems(out, band.First, band.Last, band);
+    ProduceBand(out, band);
     if (OnAfterPrintBand)
         OnAfterPrintBand(band);
     FCurrent = saved;
@@ -1251,9 +1528,8 @@ void TVYXReport::EmitRecord(TVYXLogParas& out, TVYXReportBand& band)
         EmitOnce(out, *child);
     }
     const int start = out.Count();
-    if (band.Mode == arbmNormal)
-        ProduceItems(out, band.First, band.Last, band);
-    if (!band.Colors.empty() && band.Mode == arbmNormal) {
+    ProduceBand(out, band);
+    if (!band.Colors.empty() && (band.Mode == arbmNormal || band.Mode == arbmTextBox)) {
         const std::uint32_t color = band.Colors[static_cast<std::size_t>(std::max(band.Line - 1, 0)) % band.Colors.size()];
         TVYXCHPX fill(&FOutput->GetMasterCHP());
         fill.SetFillColor(static_cast<TVYXColor>(color));
@@ -1285,12 +1561,17 @@ void TVYXReport::UpdateAggregates(TVYXReportBand& band)
         if (child->Type == arbtGroupFooter)
             footers.push_back(child);
     for (int f = 0; f < ds->FieldCount(); ++f) {
-        if (!IsNumeric(ds->FieldType(f)))
-            continue;
         const TVYXFieldValue v = ds->Value(f);
-        if (v.Null)
+        if (v.Null || (!IsNumeric(ds->FieldType(f)) && v.Text.empty()))
             continue;
         const std::u16string key = AsciiUpper(ds->FieldName(f));
+        if (!IsNumeric(ds->FieldType(f))) {
+            // Other fields count their non-empty values; sums and extremes stay 0.
+            ++band.Aggregates[key].Count;
+            for (TVYXReportBand* footer : footers)
+                ++footer->Aggregates[key].Count;
+            continue;
+        }
         band.Aggregates[key].Update(v.Num);
         for (TVYXReportBand* footer : footers)
             footer->Aggregates[key].Update(v.Num);
@@ -1327,7 +1608,7 @@ void TVYXReport::PageBreakBefore(TVYXLogParas& out, int item)
 
 void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
 {
-    const auto& source = static_cast<const TVYXTable&>(*FHold->GetItems(item));
+    const auto& source = static_cast<const TVYXTable&>(*FSource->GetItems(item));
     auto& table = static_cast<TVYXTable&>(VYXAppendCopy(out, source));
     const int original = table.Count();
     std::vector<TVYXReportBand*> rowBands;
@@ -1340,6 +1621,7 @@ void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
             if (b->Mode == arbmTableRow && b->First == item)
                 rowBands.push_back(b);
     }
+    FSplit = TPageSplit();
     for (int r = 0; r < source.Count();) {
         TVYXReportBand* band = nullptr;
         for (TVYXReportBand* b : rowBands)
@@ -1348,8 +1630,7 @@ void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
         if (!band) {
             TVYXTableRow* row = table.Add();
             row->Assign(*source.GetRows(r));
-            for (int c = 0; c < row->Count(); ++c)
-                FillParas(row->GetCells(c)->Paras(), 0, context);
+            FillRowCells(table, *row, *source.GetRows(r), r, item, context);
             ++r;
             continue;
         }
@@ -1363,53 +1644,187 @@ void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
         return;
     }
     table.Validate();
+    if (FSplit.Begin < 0 || FSplit.Starts.empty())
+        return;
+    // A multi-page band: each further page gets a copy of the table with the rows above
+    // the band and its own records; the rows below the band close the last page.
+    const TPageSplit split = std::move(FSplit);
+    FSplit = TPageSplit();
+    const int begin = split.Begin - original;
+    const int end = split.End - original;
+    std::vector<int> starts;
+    for (int start : split.Starts)
+        starts.push_back(start - original);
+    starts.push_back(end);
+    for (std::size_t k = 1; k < starts.size(); ++k) {
+        const int at = out.Count();
+        auto& copy = static_cast<TVYXTable&>(VYXAppendCopy(out, table));
+        const bool lastPage = k + 1 == starts.size();
+        for (int r = copy.Count() - 1; r >= 0; --r)
+            if (!(r < begin || (r >= starts[k - 1] && r < starts[k]) || (lastPage && r >= end)))
+                copy.DeleteRow(r);
+        copy.Validate();
+        ++FPage;
+        PageBreakBefore(out, at);
+    }
+    for (int r = table.Count() - 1; r >= starts[0]; --r)
+        table.DeleteRow(r);
+    table.Validate();
+}
+
+void TVYXReport::FillRowCells(TVYXTable& table, TVYXTableRow& row, const TVYXTableRow& source, int sourceRow, int item,
+                              TVYXReportBand& context)
+{
+    for (int c = 0; c < row.Count(); ++c) {
+        TVYXTableCell* cell = row.GetCells(c);
+        TVYXReportBand* cellBand = CellBandAt(context, item, sourceRow, c);
+        if (cellBand && !FBlank) {
+            EmitCellBand(table, row, source, *cellBand);
+            continue;
+        }
+        VYXForEachPara(cell->Paras(), [](TVYXLogPara& p) { VYXOwnFields(p); });
+        FillParas(cell->Paras(), 0, cellBand ? *cellBand : context);
+    }
+}
+
+void TVYXReport::EmitCellBand(TVYXTable& table, TVYXTableRow& row, const TVYXTableRow& source, TVYXReportBand& band)
+{
+    const TVYXTableCell& templateCell = *source.GetCells(band.FirstCell);
+    const int slots = source.Count() - band.FirstCell;
+    const double step = band.Width > 0 ? band.Width : cTreeIndent;
+    TVYXTableCell* own = row.GetCells(band.FirstCell);
+    own->ClearContent();
+    const int empty = own->Paras().Count();  // what a cleared cell keeps
+    if (band.FillTable)
+        for (int c = band.FirstCell + 1; c < row.Count(); ++c)
+            row.GetCells(c)->ClearContent();
+    // One record's copy of the template cell at the end of `cell`: its first item.
+    const auto append = [&](TVYXTableCell& cell) {
+        TVYXLogParas& paras = cell.Paras();
+        const int at = paras.Count();
+        for (int i = 0; i < templateCell.Paras().Count(); ++i)
+            VYXAppendCopy(paras, *templateCell.Paras().GetItems(i));
+        VYXForEachPara(paras, [](TVYXLogPara& p) { VYXOwnFields(p); }, at);
+        FillParas(paras, at, band);
+        return at;
+    };
+    TVYXTableRow* current = &row;
+    int used = 0;
+    ForEachRecord(band, [&](int, int level) {
+        const std::uint32_t* color = band.Colors.empty() ? nullptr
+            : &band.Colors[static_cast<std::size_t>(std::max(band.Line - 1, 0)) % band.Colors.size()];
+        if (!band.FillTable) {
+            // Stacked: every record's paragraphs follow the previous ones in the band's cell.
+            const int at = append(*own);
+            if (color) {
+                TVYXCHPX fill(&FOutput->GetMasterCHP());
+                fill.SetFillColor(static_cast<TVYXColor>(*color));
+                for (int i = at; i < own->Paras().Count(); ++i)
+                    own->Paras().GetItems(i)->FormatAll(&fill);
+            }
+            if (level > 0)
+                IndentParas(own->Paras(), at, level * step);
+        } else {
+            // Labels: one cell per record, on into copies of the row.
+            if (used > 0 && used % slots == 0) {
+                current = table.Add();
+                current->Assign(source);
+                for (int c = 0; c < current->Count(); ++c)
+                    current->GetCells(c)->ClearContent();
+            }
+            TVYXTableCell& cell = *current->GetCells(band.FirstCell + used % slots);
+            cell.ClearContent();
+            const int kept = cell.Paras().Count();
+            const int at = append(cell);
+            if (level > 0)
+                IndentParas(cell.Paras(), at, level * step);
+            for (int i = 0; i < kept && cell.Paras().Count() > 1; ++i)
+                cell.Paras().Delete(0);
+            if (color)
+                cell.SetFillColor(static_cast<TVYXColor>(*color));
+        }
+        UpdateAggregates(band);
+        ++used;
+    });
+    if (!band.FillTable && own->Paras().Count() > empty)
+        for (int i = 0; i < empty; ++i)
+            own->Paras().Delete(0);
 }
 
 void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportBand& band)
 {
-    if (!band.Enabled)
-        return;
-    TVYXReportBand* saved = FCurrent;
-    FCurrent = &band;
-    const auto emit = [&] {
+    const int item = band.First;
+    const bool pages = band.Multipage && band.MaxRows > 0;
+    const double step = band.Width > 0 ? band.Width : cTreeIndent;
+    std::vector<TCellField*> spans;  // cells that span while their value repeats: one-row bands only
+    for (int i = 0; i < band.Fields.Count(); ++i)
+        if (band.Fields.GetItems(i).Type_() == arftCell && band.FirstRow == band.LastRow) {
+            auto& field = static_cast<TCellField&>(band.Fields.GetItems(i));
+            field.Root = field.Last = nullptr;
+            spans.push_back(&field);
+        }
+    if (pages) {
+        FSplit = TPageSplit();
+        FSplit.Begin = table.Count();
+    }
+    const auto emit = [&](int level) {
+        const int first = table.Count();
         const std::uint32_t* color = band.Colors.empty() ? nullptr
             : &band.Colors[static_cast<std::size_t>(std::max(band.Line - 1, 0)) % band.Colors.size()];
         for (int r = band.FirstRow; r <= band.LastRow; ++r) {
             TVYXTableRow* row = table.Add();
             row->Assign(*source.GetRows(r));
-            for (int c = 0; c < row->Count(); ++c) {
-                TVYXTableCell* cell = row->GetCells(c);
-                VYXForEachPara(cell->Paras(), [](TVYXLogPara& p) { VYXOwnFields(p); });
-                FillParas(cell->Paras(), 0, band);
-                if (color)
-                    cell->SetFillColor(static_cast<TVYXColor>(*color));
+            FillRowCells(table, *row, *source.GetRows(r), r, item, band);
+            for (int c = 0; c < row->Count() && color; ++c)
+                row->GetCells(c)->SetFillColor(static_cast<TVYXColor>(*color));
+            if (level > 0 && row->Count() > 0)
+                IndentParas(row->GetCells(0)->Paras(), 0, level * step);
+        }
+        return first;
+    };
+    const int printed = ForEachRecord(band, [&](int index, int level) {
+        if (pages && level == 0 && index > 0 && index % band.MaxRows == 0) {
+            FSplit.Starts.push_back(table.Count());
+            for (TCellField* field : spans)
+                field->Root = field->Last = nullptr;  // a span ends with its page
+        }
+        const int first = emit(level);
+        for (TCellField* field : spans) {
+            TVYXTableCell* cell = table.GetRows(first)->CellN(field->Cell);
+            if (!cell)
+                continue;
+            const std::u16string key = field->AsString(*this);
+            if (field->Root && key == field->Key) {
+                cell->ClearContent();
+                cell->SetMerged(true);
+                cell->SetMergedLast(true);
+                field->Root->SetMergedRoot(true);
+                if (field->Last != field->Root)
+                    field->Last->SetMergedLast(false);
+                field->Last = cell;
+            } else {
+                field->Root = field->Last = cell;
+                field->Key = key;
             }
         }
-    };
-    bool run = true;
-    if (!band.Expression.empty()) {
-        double number = 0;
-        std::u16string text;
-        run = Formula(band.Expression, number, text) == 2 && number != 0;
-    }
-    if (run && band.Type == arbtDataSet && band.DataSet) {
-        band.Aggregates.clear();
-        band.Line = 0;
-        TVYXRecordSource* ds = band.DataSet;
-        int printed = 0;
-        for (ds->First(); !ds->Eof() && (band.MaxRows <= 0 || printed < band.MaxRows); ds->Next(), ++printed) {
+        UpdateAggregates(band);
+    });
+    // Rows with empty fields fill the table up to maxrows (on the last page, for multi-page bands).
+    if (printed >= 0 && band.FillTable && band.MaxRows > 0 && band.Type == arbtDataSet) {
+        int pad = printed > 0 && printed % band.MaxRows == 0 ? 0 : band.MaxRows - printed % band.MaxRows;
+        pad = std::min(pad, std::max(0, cVYXMaxTableRows - table.Count()));  // "maxrows: 1000000000" pads no further
+        TVYXReportBand* saved = FCurrent;
+        FCurrent = &band;
+        FBlank = true;
+        for (int i = 0; i < pad; ++i) {
             ++band.Line;
-            if (OnBeforePrintBand)
-                OnBeforePrintBand(band);
-            emit();
-            UpdateAggregates(band);
-            if (OnAfterPrintBand)
-                OnAfterPrintBand(band);
+            emit(0);
         }
-    } else if (run) {
-        emit();
+        FBlank = false;
+        FCurrent = saved;
     }
-    FCurrent = saved;
+    if (pages)
+        FSplit.End = table.Count();
 }
 
 void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
@@ -1417,7 +1832,7 @@ void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
     VYXForEachPara(out, [this, &context](TVYXLogPara& para) { FillPara(para, context); }, from);
     // Bands called by executeband print after the content that called them, with the
     // values passed as #1, #2 ...; a band calling itself stops at a depth of 16.
-    while (!FPending.empty() && FExecuteDepth < 16) {
+    while (!FPending.empty() && FExecuteDepth < cMaxExecuteDepth) {
         TPendingBand pending = std::move(FPending.front());
         FPending.erase(FPending.begin());
         const std::vector<std::u16string> saved = std::move(FParams);
@@ -1452,7 +1867,16 @@ void TVYXReport::FillPara(TVYXLogPara& para, TVYXReportBand& context)
             TVYXReportBand* saved = FCurrent;
             if (!FCurrent || FCurrent == FRootBand.get())
                 FCurrent = &context;
-            std::u16string text = field->AsString(*this);
+            std::u16string text = FBlank ? std::u16string() : field->AsString(*this);
+            if (!FBlank && !field->OnBefore.empty() && field->OnBefore[0] == u'=') {
+                // A field's onbefore formula decides whether it prints: FALSE prints it empty.
+                double number = 0;
+                std::u16string result;
+                if (Formula(field->OnBefore, number, result) == 2 && number == 0)
+                    text.clear();
+            }
+            if (OnBeforePrintField)
+                OnBeforePrintField(*field, text);
             FCurrent = saved;
             return text;
         },
@@ -1463,31 +1887,63 @@ void TVYXReport::FillPara(TVYXLogPara& para, TVYXReportBand& context)
     FCurrentPara = nullptr;
 }
 
+// A barcode object: the symbology and the data stay with the object, and a picture of
+// the symbol in the output's picture store draws it (one module is one pixel at 96 dpi,
+// drawn twice as fine so print stays sharp). Text the symbology cannot encode shows as text.
+static bool AddBarcode(TVYXLogDocEditor& output, TVYXBarcodeType symbology, const TVYXReportField& field,
+                       std::u16string_view result, TVYXCharRuns& runs, const TVYXCHPX* chpx)
+{
+    constexpr int cScale = 2;
+    constexpr int cQuiet = 4;
+    TVYXGrayImage image;
+    double width = 0, height = 0;  // points
+    try {
+        if (symbology == abctQR) {
+            const TVYXModuleMatrix matrix = VYXEncodeQR(result);
+            if (matrix.Empty())
+                return false;
+            image = VYXRenderModules(matrix, cScale * 2, cQuiet);
+            // Square: the larger of the sizes asked for, else two pixels per module.
+            const double side = std::max(field.Width, field.Height);
+            width = height = side >= 8 && side <= 1000 ? side : image.FWidth * 0.75 / cScale;
+        } else {
+            TVYXBarcode barcode;
+            barcode.FType = symbology;
+            barcode.SetText(result);
+            const std::string pattern = barcode.MakeData();
+            if (pattern.empty() || !barcode.FValid)
+                return false;
+            height = field.Height >= 4 && field.Height <= 1000 ? field.Height : 40;
+            // The quiet zone above and below counts into the height asked for.
+            const int bars = std::max(8, static_cast<int>(std::lround(height / 0.75 * cScale)) - 2 * cQuiet * cScale);
+            image = VYXRenderBars(barcode, pattern, cScale, bars, cQuiet);
+            width = field.Width >= 8 && field.Width <= 2000 ? field.Width : image.FWidth * 0.75 / cScale;
+            height = image.FHeight * 0.75 / cScale;
+        }
+    } catch (const VYXException&) {
+        return false;  // a symbol too large to draw shows its text
+    }
+    TVYXMemoryStream png(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
+    auto code = std::make_unique<TVYXGraphicBarcode>();
+    code->SetPicture(&output.Pictures().AddPicture(png));
+    code->BarcodeType = symbology;
+    code->Text = result;
+    code->Width = width;
+    code->Height = height;
+    code->Wrap = agowInLine;
+    code->Title = Utf16ToUtf8(field.Name);
+    runs.AddGraphic(std::move(code), chpx);
+    return true;
+}
+
 bool TVYXReport::MakeRuns(TVYXReportField& field, std::u16string_view result, TVYXCharRuns& runs, const TVYXCHPX* chpx)
 {
-    if (field.Type_() == arftBarcode) {
-        TVYXBarcode barcode;
-        barcode.FType = static_cast<TBarcodeField&>(field).Symbology;
-        barcode.SetText(result);
-        std::string pattern;
-        try {
-            pattern = barcode.MakeData();
-        } catch (const VYXException&) {
-            return false;  // QR symbols and broken types show their text
-        }
-        if (pattern.empty() || !barcode.FValid)
-            return false;  // text the symbology cannot take shows as text
-        const int height = field.Height >= 1 && field.Height <= 1000 ? static_cast<int>(field.Height) : 40;  // pixels, bounded
-        const TVYXGrayImage image = VYXRenderBars(barcode, pattern, 2, height, 10);
-        try {
-            runs.AddPicture(chpx)->LoadPicture(VYXEncodePngGray(image.FWidth, image.FHeight, image.FPixels.data()));
-        } catch (const VYXException&) {
-            return false;
-        }
-        return true;
-    }
+    if (field.Type_() == arftBarcode)
+        return AddBarcode(*FOutput, static_cast<TBarcodeField&>(field).Symbology, field, result, runs, chpx);
     if (field.Type_() == arftGraphic) {
         // The data field names a picture file; a missing or broken one shows nothing.
+        if (result.empty())
+            return true;  // no picture for this record (or a padding row)
         std::ifstream in(std::string(Utf16ToUtf8(result)), std::ios::binary);
         if (!in) {
             Warn(3517, Utf16ToUtf8(field.Name), "", field.Band.Place);
@@ -1570,9 +2026,9 @@ void TVYXReport::PostProcess()
     const auto replace = [&count](TVYXLogPara& para) {
         for (int i = 0; i < para.Count(); ++i) {
             TVYXCharRun* run = para.GetItems(i);
-            if (run->Type_() != acrtText || run->Text.find(u"%%pages%%") == std::u16string::npos)
+            if (run->Type_() != acrtText || run->Text().find(u"%%pages%%") == std::u16string::npos)
                 continue;
-            std::u16string text = run->Text;
+            std::u16string text = run->Text();
             for (std::size_t at; (at = text.find(u"%%pages%%")) != std::u16string::npos;)
                 text.replace(at, 9, count);
             run->SetText(text);

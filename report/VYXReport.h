@@ -29,8 +29,27 @@
 // call (into the same cell, when the call stands in a table), with the values as its
 // #1, #2 ... fields; executebandloop runs it over its data set. Sub-report bands print
 // only where they are called.
-// Not supported: text-box bands, cell bands (a band inside one cell repeats its whole
-// row), multipage, filltable and treeitem (kept as properties only).
+//
+// Table layouts. A band over whole rows repeats those rows per record. A band that
+// starts and ends in one cell of a row of several cells (and has no "rowmode: true")
+// is a cell band: its records stack inside that cell, or, with "filltable: true",
+// take one cell each, from the band's cell to the row's last and on into copies of
+// the row (labels). "filltable: true" on a row band pads the rows up to "maxrows"
+// with copies whose fields are empty. "multipage: true" with "maxrows" starts a new
+// page after every maxrows records, for a row band as a new copy of the table that
+// repeats the rows above the band; "maxpageloops" bounds the pages. A data field with
+// "fieldtype:cell" in a one-row band spans its cell down over the following records
+// while its value stays the same (one merged cell per group).
+// Trees: a band with "treeitem: true" prints each record followed by the records of
+// its detail data set of the band's data-set name, level by level (at most 32), each
+// level indented by the band's "width" (18 pt without one).
+// Text boxes: a band comment inside a text box makes a text-box band over the box's
+// paragraphs; it prints inside the box (each copy of a box in a data band is filled
+// for its record), or where executeband calls it. Fields in boxes are filled too.
+// "onafterprint: Name" runs band Name once the band has printed (a warning 3519 when
+// no band has that name).
+// Fields: a field's "onbefore" formula runs before the field prints; FALSE prints it
+// empty. OnBeforePrintField lets the host change any field's text.
 #pragma once
 
 #include <functional>
@@ -45,7 +64,9 @@
 class TVYXLogDocEditor;
 class TVYXLogParas;
 class TVYXLogPara;
+class TVYXLogParaItem;
 class TVYXTable;
+class TVYXTableRow;
 class TVYXCharRuns;
 class TVYXCHPX;
 class TVYXRecordSource;
@@ -154,6 +175,8 @@ public:
     // Where the band lies in the template body: top-level items First..Last, or rows
     // FirstRow..LastRow of the table at item First (table-row mode).
     int First = 0, Last = 0, FirstRow = -1, LastRow = -1;
+    int FirstCell = -1;  // cell bands: the cell of row FirstRow
+    int Box = -1;        // text-box bands: the text box (in the document's order); First..Last are its items
     // Aggregates of every numeric field of the band's data set, by upper-cased field name.
     std::map<std::u16string, TVYXReportAggregate> Aggregates;
     int Line = 0;  // records printed since the band started
@@ -215,6 +238,8 @@ public:
     std::function<void(TVYXReportBand& band)> OnAfterPrintBand;
     // Asked before a band runs over a user data set: the host fills its records.
     std::function<void(const std::u16string& name, TVYXMemorySource& dataSet)> OnUserDataSet;
+    // Called with the text of every report field about to print; the host may change it.
+    std::function<void(TVYXReportField& field, std::u16string& text)> OnBeforePrintField;
     // The date DATE fields show when the result is paginated for its page count:
     // days since 1899-12-30; 0 leaves the paginator's own.
     double Now = 0;
@@ -251,10 +276,28 @@ private:
     void ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, int row);
     void ProduceItems(TVYXLogParas& out, int first, int last, TVYXReportBand& context);
     void RunBand(TVYXLogParas& out, TVYXReportBand& band);
+    void PrintBand(TVYXLogParas& out, TVYXReportBand& band);
     void EmitOnce(TVYXLogParas& out, TVYXReportBand& band);
     void EmitRecord(TVYXLogParas& out, TVYXReportBand& band);
     void EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context);
     void EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportBand& band);
+    void EmitCellBand(TVYXTable& table, TVYXTableRow& row, const TVYXTableRow& source, TVYXReportBand& band);
+    void FillRowCells(TVYXTable& table, TVYXTableRow& row, const TVYXTableRow& source, int sourceRow, int item,
+                      TVYXReportBand& context);
+    TVYXReportBand* CellBandAt(TVYXReportBand& context, int item, int row, int cell) const;
+    // Positions the band's data set for a run: a master record's detail, a user data set.
+    void PrepareDataSet(TVYXReportBand& band);
+    // Runs `emit` once per record of the band (or once without a data set of its own),
+    // with the events and the line counter; `printed` counts the records before, `level`
+    // is the tree level. The number of records; -1 when the band does not run.
+    int ForEachRecord(TVYXReportBand& band, const std::function<void(int printed, int level)>& emit);
+    // The records of `parent`'s detail of the band's data-set name, one level deeper each.
+    void TreeLevels(TVYXReportBand& band, TVYXRecordSource& parent, int level, const std::function<void(int level)>& emit);
+    void AnalysePara(TVYXReportBand& band, TVYXLogPara& para);
+    // The band's own items (a text-box band's from its box) copied and filled.
+    void ProduceBand(TVYXLogParas& out, TVYXReportBand& band);
+    // Fills the text boxes of a fresh copy from the template boxes of `source`.
+    void FillTextBoxes(const TVYXLogParaItem& source, TVYXLogParaItem& copy, TVYXReportBand& context);
     void FillParas(TVYXLogParas& out, int from, TVYXReportBand& context);
     void FillPara(TVYXLogPara& para, TVYXReportBand& context);
     void PrintGroupFooters(TVYXLogParas& out, TVYXReportBand& band);
@@ -268,6 +311,9 @@ private:
     std::unique_ptr<TVYXLogDocEditor> FTemplate;
     std::unique_ptr<TVYXLogDocEditor> FOutput;
     std::unique_ptr<TVYXLogParas> FHold;  // the template body inside the output document
+    TVYXLogParas* FSource = nullptr;      // where items are copied from: FHold or a template text box
+    int FSourceBox = -1;                  // that text box, -1 for the body
+    int FBoxDepth = 0;
     std::unique_ptr<TVYXReportFmlaManager> FFmla;
     std::vector<std::unique_ptr<TVYXReportBand>> FBands;
     std::unique_ptr<TVYXReportBand> FRootBand;  // fields outside every band, headers and footers
@@ -286,6 +332,16 @@ private:
     };
     std::vector<TPendingBand> FPending;  // executeband calls waiting for their paragraph to be filled
     int FExecuteDepth = 0;
+    int FExecuteRuns = 0;
+    bool FBlank = false;               // fields print empty (rows that pad a table)
+    int FScanRow = -1, FScanCell = -1;  // the template cell being analysed
+    // Multi-page row bands: where the band's rows begin and end in the table being built,
+    // and the rows that start each further page.
+    struct TPageSplit {
+        int Begin = -1, End = -1;
+        std::vector<int> Starts;
+    };
+    TPageSplit FSplit;
     int FPage = 1;
     int FPageCount = 0;
     bool FPostProcess = false;

@@ -14,7 +14,7 @@ PACKAGES=(
   libfribidi-dev libunibreak-dev unicode-data
   unzip
   libpugixml-dev libclang-rt-14-dev python3 python3-html5lib tidy libxml2-utils
-  qpdf poppler-utils liblcms2-dev
+  qpdf poppler-utils liblcms2-dev librsvg2-bin libdeflate-dev
   nlohmann-json3-dev fonts-wqy-zenhei
 )
 

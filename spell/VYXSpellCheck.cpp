@@ -370,6 +370,48 @@ void TVYXSpellCheckerHunSpell::GetSuggestions(std::u16string_view word, std::vec
         Hunspell_free_list(h, &items, n);
 }
 
+void TVYXSpellCheckerHunSpell::Stem(std::u16string_view word, std::vector<std::u16string>& list)
+{
+    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_stem(h, items, w); });
+}
+
+void TVYXSpellCheckerHunSpell::Analyze(std::u16string_view word, std::vector<std::u16string>& list)
+{
+    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_analyze(h, items, w); });
+}
+
+template <class F>
+void TVYXSpellCheckerHunSpell::List(std::u16string_view word, std::vector<std::u16string>& list, const F& call)
+{
+    list.clear();
+    std::string bytes;
+    if (!FHandle || !Encode(word, bytes))
+        return;
+    auto* h = static_cast<Hunhandle*>(FHandle);
+    char** items = nullptr;
+    const int n = call(h, &items, bytes.c_str());
+    for (int i = 0; i < n; ++i)
+        list.push_back(VYXDecodeCodePage(items[i], FCodePage));
+    if (items)
+        Hunspell_free_list(h, &items, n);
+}
+
+bool TVYXSpellCheckerHunSpell::AddWordWithAffix(std::u16string_view word, std::u16string_view example)
+{
+    std::string bytes, model;
+    if (!FHandle || word.empty() || example.empty() || !Encode(word, bytes) || !Encode(example, model))
+        return false;
+    return Hunspell_add_with_affix(static_cast<Hunhandle*>(FHandle), bytes.c_str(), model.c_str()) == 0;
+}
+
+bool TVYXSpellCheckerHunSpell::RemoveWord(std::u16string_view word)
+{
+    std::string bytes;
+    if (!FHandle || word.empty() || !Encode(word, bytes))
+        return false;
+    return Hunspell_remove(static_cast<Hunhandle*>(FHandle), bytes.c_str()) == 0;
+}
+
 bool TVYXSpellCheckerHunSpell::AddWord(std::u16string_view word)
 {
     std::string bytes;
@@ -406,20 +448,29 @@ bool TVYXSpellChecker::BeginCheck(std::string_view dictionaryId)
     if (FReady) {
         FWordCount = 0;
         FErrorCount = 0;
-        FStart = FStop = std::chrono::steady_clock::now();
-        FRunning = true;
+        FStopWatch.Begin();
     }
     return FReady;
 }
 
-void TVYXSpellChecker::EndCheck()
+void TVYXSpellChecker::EndCheck() { FStopWatch.End(); }
+
+double TVYXSpellChecker::GetCheckTimeMS() const { return FStopWatch.ElapsedMS(); }
+
+void TVYXStopWatch::Begin()
+{
+    FStart = FStop = std::chrono::steady_clock::now();
+    FRunning = true;
+}
+
+void TVYXStopWatch::End()
 {
     if (FRunning)
         FStop = std::chrono::steady_clock::now();
     FRunning = false;
 }
 
-double TVYXSpellChecker::GetCheckTimeMS() const
+double TVYXStopWatch::ElapsedMS() const
 {
     const auto stop = FRunning ? std::chrono::steady_clock::now() : FStop;
     return std::chrono::duration<double, std::milli>(stop - FStart).count();
@@ -491,8 +542,8 @@ void TVYXSpellChecker::Check(TVYXLogParas& paras, TVYXLogPara& para)
         const std::int32_t len = std::max<std::int32_t>(run->Len(), 0);
         const auto from = static_cast<std::int32_t>(FText.size()) + 1;
         const TVYXCharRunType type = run->Type_();
-        if ((type == acrtText || type == acrtHyperlink) && static_cast<std::int32_t>(run->Text.size()) == len)
-            FText += run->Text;
+        if ((type == acrtText || type == acrtHyperlink) && static_cast<std::int32_t>(run->Text().size()) == len)
+            FText += run->Text();
         else
             FText.append(static_cast<std::size_t>(len), u' ');
         if (const TVYXCHPX* chpx = run->CHPX(); chpx && len > 0 && chpx->GetMisspelled()) {

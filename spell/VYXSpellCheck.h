@@ -134,9 +134,19 @@ public:
     bool Encode(std::u16string_view word, std::string& out);
     // The raw handle for measuring the library alone; nullptr when not ready.
     void* Handle() const { return FHandle; }
+    // The stems of a word and its morphological analysis, as the open dictionary has
+    // them (empty when none is open or it knows nothing of the word).
+    void Stem(std::u16string_view word, std::vector<std::u16string>& list);
+    void Analyze(std::u16string_view word, std::vector<std::u16string>& list);
+    // Adds `word` with the affixes of `example`, a word the dictionary knows, and takes
+    // a word out again; both for this checker's life, false when no dictionary is open.
+    bool AddWordWithAffix(std::u16string_view word, std::u16string_view example);
+    bool RemoveWord(std::u16string_view word);
 
 private:
     void Close();
+    template <class F>
+    void List(std::u16string_view word, std::vector<std::u16string>& list, const F& call);
 
     std::string FDLLPath;
     std::unique_ptr<TVYXSSDictionaries> FDictionaries;
@@ -148,6 +158,18 @@ private:
     std::string FScratch;     // the word being checked, encoded
     struct TConv;
     std::unique_ptr<TConv> FConv;
+};
+
+// Elapsed time of a check, from Begin to End (or to now while it runs).
+class TVYXStopWatch {
+public:
+    void Begin();
+    void End();
+    double ElapsedMS() const;
+
+private:
+    std::chrono::steady_clock::time_point FStart{}, FStop{};
+    bool FRunning = false;
 };
 
 // One word found by VYXSpellWords: 0-based start in the text and length.
@@ -210,8 +232,7 @@ private:
     std::u16string FDelimiters = u" -.,()\";:?!";
     int FWordCount = 0;
     int FErrorCount = 0;
-    std::chrono::steady_clock::time_point FStart{}, FStop{};
-    bool FRunning = false;
+    TVYXStopWatch FStopWatch;
     std::unordered_set<std::u16string> FIgnored;
     // Scratch of the paragraph being checked, kept to spare allocations.
     std::u16string FText;

@@ -1,4 +1,4 @@
-// CmdRender.cpp: `vyx render FILE --out DIR [--dpi N] [--pages A-B] [--format png] [--screen]`, page images.
+// CmdRender.cpp: `vyx render FILE --out DIR [--dpi N] [--pages A-B] [--format png|svg] [--screen]`, page images.
 //
 // Print mode (the default) paints every chosen page as the printer would see it (no
 // desk, no selection, no screen marks) into DIR/page-001.png, page-002.png, ...
@@ -6,12 +6,12 @@
 // the gaps between pages, the caret and the selection) into DIR/screen.png.
 //
 // Nothing partial is left behind: every image is written to a temporary name beside
-// its target and all are renamed only after the last one was written. Images are PNG
-// with zlib's fastest level: page images are large and mostly white, and the time goes
-// into compressing them otherwise. SVG is refused: the Linux device draws into a raster
-// surface only.
+// its target and all are renamed only after the last one was written. PNG images are
+// encoded for speed (TVYXPngPages): page images are large and mostly white, and the
+// time goes into compressing them otherwise. SVG images (page-001.svg, screen.svg) come from the same
+// device drawing into an SVG document instead of its bitmap, one pixel a user unit:
+// text as glyph outlines, pictures embedded.
 #include <CLI/CLI.hpp>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "device/VYXGDILinux.h"
+#include "device/VYXPngPages.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXFieldUpdate.h"
 #include "layout/VYXPaginate.h"
@@ -45,87 +46,13 @@ struct TRenderOptions {
     bool Screen = false;
 };
 
-void PutU32(std::string& s, std::uint32_t v)
-{
-    s += static_cast<char>(v >> 24);
-    s += static_cast<char>(v >> 16);
-    s += static_cast<char>(v >> 8);
-    s += static_cast<char>(v);
-}
-
-void Chunk(std::string& png, const char* type, const std::string& data)
-{
-    PutU32(png, static_cast<std::uint32_t>(data.size()));
-    const std::string body = std::string(type, 4) + data;
-    png += body;
-    PutU32(png, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
-                                                 static_cast<uInt>(body.size()))));
-}
-
-// The bitmap as an 8-bit PNG (the page is opaque): grey when every pixel is grey, as
-// on most pages of black text, which leaves a third of the bytes to compress; else RGB.
-// Compressed at zlib's fastest level.
-std::string EncodePng(const TVYXBitmap& bitmap)
-{
-    const int w = bitmap.Width(), h = bitmap.Height();
-    if (w <= 0 || h <= 0)
-        throw VYXException("Invalid image size");
-    bool grey = true;
-    for (int y = 0; y < h && grey; ++y) {
-        const std::uint32_t* row = bitmap.Row(y);
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = row[x];
-            if (((p >> 16) & 0xFF) != (p & 0xFF) || ((p >> 8) & 0xFF) != (p & 0xFF)) {
-                grey = false;
-                break;
-            }
-        }
-    }
-    const std::size_t channels = grey ? 1 : 3;
-    std::string raw;
-    raw.resize(static_cast<std::size_t>(h) * (static_cast<std::size_t>(w) * channels + 1));
-    char* out = raw.data();
-    for (int y = 0; y < h; ++y) {
-        *out++ = 0;  // no filter
-        const std::uint32_t* row = bitmap.Row(y);
-        if (grey) {
-            for (int x = 0; x < w; ++x)
-                *out++ = static_cast<char>(row[x]);
-            continue;
-        }
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = row[x];
-            *out++ = static_cast<char>(p >> 16);
-            *out++ = static_cast<char>(p >> 8);
-            *out++ = static_cast<char>(p);
-        }
-    }
-    uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    std::string packed(size, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
-                  static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK)
-        throw VYXException("Cannot write PNG");
-    packed.resize(size);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    std::string ihdr;
-    PutU32(ihdr, static_cast<std::uint32_t>(w));
-    PutU32(ihdr, static_cast<std::uint32_t>(h));
-    ihdr += static_cast<char>(8);             // bits per channel
-    ihdr += static_cast<char>(grey ? 0 : 2);  // grey or RGB
-    ihdr += std::string(3, '\0');            // deflate, no filter, no interlace
-    Chunk(png, "IHDR", ihdr);
-    Chunk(png, "IDAT", packed);
-    Chunk(png, "IEND", {});
-    return png;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes)
+void WriteFileBytes(const std::string& path, const std::string& bytes, const char* kind)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out)
-        throw VYXException("Cannot write PNG");
+        throw VYXException(std::string("Cannot write ") + kind);
 }
 
 // "3", "2-5", "4-" or "-2" (1-based, inclusive) clamped to the document; false when malformed.
@@ -161,12 +88,8 @@ int RunRender(const TRenderOptions& o)
         std::fprintf(stderr, "vyx render: the resolution must lie between 10 and 1200 dpi\n");
         return vyxUsage;
     }
-    if (o.Format == "svg") {
-        std::fprintf(stderr, "vyx render: SVG output is not available: the drawing device renders raster images only\n");
-        return vyxUsage;
-    }
-    if (o.Format != "png") {
-        std::fprintf(stderr, "vyx render: unknown image format \"%s\" (png)\n", o.Format.c_str());
+    if (o.Format != "png" && o.Format != "svg") {
+        std::fprintf(stderr, "vyx render: unknown image format \"%s\" (png, svg)\n", o.Format.c_str());
         return vyxUsage;
     }
     struct stat st {};
@@ -190,10 +113,20 @@ int RunRender(const TRenderOptions& o)
     TVYXPaintDoc paint(gdi, doc, layout);
     const std::string dir = o.Out.back() == '/' ? o.Out : o.Out + "/";
     std::vector<std::unique_ptr<TVyxOutputFile>> files;
-    const auto save = [&](const std::string& name) {
-        auto file = std::make_unique<TVyxOutputFile>(dir + name, std::vector<std::string>{o.Input});
-        const std::string png = EncodePng(*gdi.GetBitmap());
-        file->Write([&png](const std::string& temp) { WriteFileBytes(temp, png); });
+    const bool svg = o.Format == "svg";
+    TVYXPngPages png;
+    // Starts an image of the size: the bitmap, or an SVG document over it.
+    const auto begin = [&](int w, int h, TVYXColor background) {
+        if (svg)
+            gdi.BeginSVG(w, h);
+        else
+            gdi.SetSize(w, h);
+        gdi.Clear(background);
+    };
+    const auto save = [&](const std::string& stem) {
+        auto file = std::make_unique<TVyxOutputFile>(dir + stem + "." + o.Format, std::vector<std::string>{o.Input});
+        const std::string bytes = svg ? gdi.EndSVG() : png.Encode(*gdi.GetBitmap());
+        file->Write([&bytes, svg](const std::string& temp) { WriteFileBytes(temp, bytes, svg ? "SVG" : "PNG"); });
         files.push_back(std::move(file));
     };
     if (o.Screen) {
@@ -213,22 +146,20 @@ int RunRender(const TRenderOptions& o)
         paint.FArea.SetBounds(0, 0, w, h);
         paint.CalcPagesScroll();
         paint.FScrArea.SetBounds(0, 0, w, h);
-        gdi.SetSize(w, h);
-        gdi.Clear(0xAFAFAF);
+        begin(w, h, 0xAFAFAF);
         paint.PaintDoc();
-        save("screen.png");
+        save("screen");
     } else {
         paint.Options.Printing = true;
         paint.Options.ShowMarkers = false;
         paint.Options.ShowMisspelled = false;
         for (int i = first - 1; i < last; ++i) {
             const TVYXPhyPage& page = layout.Pages().GetItems(i);
-            gdi.SetSize(std::max(1, static_cast<int>(std::ceil(page.PageWidth))),
-                        std::max(1, static_cast<int>(std::ceil(page.PageHeight))));
-            gdi.Clear(0xFFFFFF);
+            begin(std::max(1, static_cast<int>(std::ceil(page.PageWidth))),
+                  std::max(1, static_cast<int>(std::ceil(page.PageHeight))), 0xFFFFFF);
             paint.PaintPage(i, 0, 0);
             char name[32];
-            std::snprintf(name, sizeof name, "page-%03d.png", i + 1);
+            std::snprintf(name, sizeof name, "page-%03d", i + 1);
             save(name);
         }
     }
@@ -244,10 +175,10 @@ void AddRenderCommand(CLI::App& app)
     auto opts = std::make_shared<TRenderOptions>();
     auto* cmd = app.add_subcommand("render", "Paint the pages of a document into images (formats by extension, as for convert)");
     cmd->add_option("file", opts->Input, "Document to render")->required();
-    cmd->add_option("--out", opts->Out, "Existing folder for the images (page-001.png, ... or screen.png)")->required();
+    cmd->add_option("--out", opts->Out, "Existing folder for the images (page-001.png, ... or screen.png; .svg with --format svg)")->required();
     cmd->add_option("--dpi", opts->Dpi, "Resolution in pixels per inch (default 96)");
     cmd->add_option("--pages", opts->Pages, "Pages to render: N, A-B, A- or -B (1-based; default all)");
-    cmd->add_option("--format", opts->Format, "Image format: png (svg is not available)");
-    cmd->add_flag("--screen", opts->Screen, "Paint the editor's first screenful (desk, page gaps, caret, selection) to screen.png");
+    cmd->add_option("--format", opts->Format, "Image format: png (default) or svg (vector: glyph outlines, embedded pictures)");
+    cmd->add_flag("--screen", opts->Screen, "Paint the editor's first screenful (desk, page gaps, caret, selection) to screen.png (or .svg)");
     cmd->callback([opts] { gVyxExitCode = RunRender(*opts); });
 }

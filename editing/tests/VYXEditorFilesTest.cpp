@@ -10,6 +10,7 @@
 #include "device/VYXGDILinux.h"
 #include "editing/VYXEditor.h"
 #include "editing/VYXEditorFiles.h"
+#include "editing/VYXFileFormats.h"
 #include "editing/VYXLogEditor.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXStyles.h"
@@ -296,4 +297,71 @@ TEST(EditorFiles, PdfSavedByExtensionAndTheScreenLaidOutAgain)
     fs::remove(locked);
     host.E().SaveToFilePDF(locked.string(), false, "user", "owner", 0x04);
     EXPECT_NE(ReadBytes(locked).find("/Encrypt"), std::string::npos);
+}
+
+// The facade and the program read and write through one table: the same file gives
+// the same text both ways, for every format the table reads.
+TEST(EditorFiles, TheFacadeAndTheFileTableReadEveryFormatAlike)
+{
+    const char* files[] = {"doc/poi-simple-table.doc", "docx/docx4j-tables.docx", "odt/pandoc-simpleTableWithMultipleHeaderRows.odt",
+                           "rtf/pandoc-footnote.rtf"};
+    for (const char* rel : files) {
+        SCOPED_TRACE(rel);
+        REQUIRE_CORPUS(rel);
+        THost host;
+        host.E().LoadFromFile(Corpus(rel).string());
+        TVYXLogDocEditor doc(aldtMain);
+        TVYXFileOptions options;
+        VYXLoadDocument(Corpus(rel).string(), doc, options);
+        EXPECT_EQ(host.Text(), Utf16ToUtf8(doc.GetPlainText()));
+        EXPECT_FALSE(host.Text().empty());
+    }
+}
+
+TEST(EditorFiles, SavesThroughTheTableKeepTheFacadesChoices)
+{
+    REQUIRE_CORPUS("docx/docxcompose-embedded_and_external_image.docx");
+    const fs::path dir = TempDir() / "table";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    THost host;
+    host.E().LoadFromFile(Corpus("docx/docxcompose-embedded_and_external_image.docx").string());
+    // An HTML page from the facade keeps its pictures as files beside it; the
+    // program's page carries them inside.
+    host.E().SaveToFile((dir / "page.html").string());
+    const std::string page = ReadBytes(dir / "page.html");
+    EXPECT_EQ(page.find("data:image"), std::string::npos);
+    int pictures = 0;
+    for (const auto& entry : fs::directory_iterator(dir))
+        pictures += entry.path().filename().string().rfind("Pict", 0) == 0 ? 1 : 0;
+    EXPECT_GE(pictures, 1);
+    const std::string embedded = VYXSaveDocument("x.html", host.E().MainDoc(), TVYXFileOptions());
+    EXPECT_NE(embedded.find("data:image"), std::string::npos);
+    // Text in the 8-bit code page with CR LF from the facade, UTF-8 from the table's defaults.
+    host.E().LoadFromFile(Corpus("rtf/pandoc-footnote.rtf").string());
+    host.E().SaveToFile((dir / "t.txt").string());
+    EXPECT_NE(ReadBytes(dir / "t.txt").find("\r\n"), std::string::npos);
+    // A password set on the facade encrypts its DOCX; the table opens it with the
+    // same password or the password event, and refuses it without.
+    const std::string text = host.Text();
+    host.E().FPassword = "s3cret";
+    host.E().SaveToFile((dir / "locked.docx").string());
+    TVYXFileOptions none;
+    TVYXLogDocEditor refused(aldtMain);
+    EXPECT_EQ(MessageOf([&] { VYXLoadDocument((dir / "locked.docx").string(), refused, none); }), "Missing password");
+    TVYXFileOptions asked;
+    asked.PasswordEvent = [](std::u16string& password) {
+        password = u"s3cret";
+        return true;
+    };
+    TVYXLogDocEditor opened(aldtMain);
+    VYXLoadDocument((dir / "locked.docx").string(), opened, asked);
+    EXPECT_EQ(Utf16ToUtf8(opened.GetPlainText()), text);
+    // PDF through the table lays the document out on its own device; the screen is
+    // laid out again after.
+    host.E().FPassword.clear();
+    const int before = host.E().PaginateCount();
+    host.E().SaveToFile((dir / "doc.pdf").string());
+    EXPECT_EQ(ReadBytes(dir / "doc.pdf").rfind("%PDF", 0), 0u);
+    EXPECT_GT(host.E().PaginateCount(), before);
 }

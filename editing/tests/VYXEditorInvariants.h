@@ -18,12 +18,12 @@ inline std::string VYXCheckPara(TVYXLogDocEditor& doc, TVYXLogPara& para)
     std::int32_t pos = 1;
     for (int i = 0; i < runs.Count(); ++i) {
         TVYXCharRun* run = runs.Items(i);
-        if (run->Parent != &runs)
+        if (run->Parent() != &runs)
             return "run parent link";
-        if (run->Index != i)
+        if (run->Index() != i)
             return "run index";
-        if (run->StartPos != pos)
-            return "run start position " + std::to_string(run->StartPos) + " instead of " + std::to_string(pos);
+        if (run->StartPos() != pos)
+            return "run start position " + std::to_string(run->StartPos()) + " instead of " + std::to_string(pos);
         pos += run->Len();
     }
     if (para.EndOfParaPos() != pos)
@@ -43,11 +43,11 @@ inline std::string VYXCheckList(TVYXLogDocEditor& doc, TVYXLogParas& list, TVYXT
         return "tables nested too deep";
     if (list.Count() == 0)
         return cell ? "empty cell" : "empty body";
-    if (list.Cell != cell)
+    if (list.Cell() != cell)
         return "list cell link";
     for (int i = 0; i < list.Count(); ++i) {
         TVYXLogParaItem* item = list.GetItems(i);
-        if (item->Paras != &list)
+        if (item->Paras() != &list)
             return "item parent link";
         if (item->Index() != i)
             return "item index";
@@ -63,13 +63,13 @@ inline std::string VYXCheckList(TVYXLogDocEditor& doc, TVYXLogParas& list, TVYXT
             return "table without rows";
         for (int r = 0; r < table->Count(); ++r) {
             TVYXTableRow* row = table->GetRows(r);
-            if (row->Table != table || row->Index != r)
+            if (row->Table() != table || row->Index() != r)
                 return "row links";
             if (row->Count() == 0)
                 return "row without cells";
             for (int c = 0; c < row->Count(); ++c) {
                 TVYXTableCell* tc = row->GetCells(c);
-                if (tc->Row != row || tc->Index != c)
+                if (tc->Row() != row || tc->Index() != c)
                     return "cell links";
                 if (std::string e = VYXCheckList(doc, tc->Paras(), tc, depth + 1); !e.empty())
                     return e;

@@ -15,7 +15,7 @@ std::vector<std::u16string> FieldTexts(TVYXLogDocument& doc)
     for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next())
         for (int i = 0; i < p->Count(); ++i)
             if (p->GetItems(i)->Type_() == acrtSimpleField)
-                texts.push_back(p->GetItems(i)->Text);
+                texts.push_back(p->GetItems(i)->Text());
     return texts;
 }
 
@@ -112,15 +112,15 @@ TEST(FieldUpdate, ComplexFieldsGetTheirResultInTheResultRuns)
     TVYXLogPara* sum = t->GetCells(0, 2)->FirstPara();
     sum->SetPlainText(u"Sum: ");
     sum->CharRuns().AddComplexField(u"old", u"=SUM(ABOVE) \\# \"0.0\"");
-    sum->CharRuns().Add(nullptr)->Text = u" done";
+    sum->CharRuns().Add(nullptr)->SetRawText(u" done");
     TVYXLogPara* p = doc.Body.AppendPara(u"");
     TVYXCharRuns& runs = p->CharRuns();
     runs.AddFldChar(acrfctBegin);
     runs.AddInstrText(u" SEQ ");
     runs.AddInstrText(u"Fig ");
     runs.AddFldChar(acrfctSeparate);
-    runs.Add(nullptr)->Text = u"x";
-    runs.Add(nullptr)->Text = u"y";
+    runs.Add(nullptr)->SetRawText(u"x");
+    runs.Add(nullptr)->SetRawText(u"y");
     runs.AddFldChar(acrfctEnd);
     p->CharRuns().AddComplexField(u"no separate", u"PAGE");  // its separate goes below
     for (int i = 0; i < p->Count(); ++i)

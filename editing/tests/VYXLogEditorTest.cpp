@@ -73,7 +73,7 @@ TEST(LogEditorAppend, BuildsADocumentFromCode)
     ASSERT_EQ(doc.FootnoteList().Count(), 1);
     TVYXFootnoteItem* note = doc.FootnoteList().GetItems(0);
     EXPECT_EQ(note->FNotePara, body.GetParas(6));
-    EXPECT_EQ(note->StartPara->Paras, &doc.Footnotes().Paras());
+    EXPECT_EQ(note->StartPara->Paras(), &doc.Footnotes().Paras());
     EXPECT_NE(note->GetPlainText().find(u"the note"), std::u16string::npos);
     EXPECT_EQ(doc.Footnotes().DocType(), aldtFootnotes);
 

@@ -64,7 +64,7 @@ TEST(PlainText, TabsFormFeedsAndLineBreaksBecomeRuns)
         else if (run.IsLineBreak())
             shape += u"[line]";
         else
-            shape += run.Text;
+            shape += run.Text();
     }
     EXPECT_EQ(shape, u"[page]Chapter 2[line]cont");
 }

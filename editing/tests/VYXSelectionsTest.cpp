@@ -101,7 +101,7 @@ TEST(SelectionCells, CellsOfOneTableStayARectangleAtAnyDepth)
     // A table nested in cell (1, 1): from cell (0, 0) into it.
     TVYXLogPara& host = doc.CellPara(t, 1, 1);
     TVYXLogPos at(&host, 1);
-    TVYXTable* inner = host.Paras->InsertTableAtPos(at, 2, 2);
+    TVYXTable* inner = host.Paras()->InsertTableAtPos(at, 2, 2);
     ASSERT_NE(inner, nullptr);
     TVYXLogPara* innerPara = inner->GetRows(0)->FirstPara();
     ASSERT_NE(innerPara, nullptr);
@@ -120,10 +120,10 @@ TEST(SelectionCells, FromACellsTextIntoATableNestedInItTakesItsRows)
     TVYXTable& t = BuildTableDoc(doc, 1);
     TVYXLogPara& host = doc.CellPara(t, 0, 0);
     TVYXLogPos at(&host, host.EndOfParaPos());
-    TVYXTable* inner = host.Paras->InsertTableAtPos(at, 1, 3);
+    TVYXTable* inner = host.Paras()->InsertTableAtPos(at, 1, 3);
     ASSERT_NE(inner, nullptr);
     TVYXLogPara* row1 = inner->GetRows(1)->FirstPara();
-    const TVYXLogPara* outerText = host.Paras->GetParas(0);
+    const TVYXLogPara* outerText = host.Paras()->GetParas(0);
     ASSERT_NO_FATAL_FAILURE(SelectBetween(doc, TVYXLogPos(const_cast<TVYXLogPara*>(outerText), 2), TVYXLogPos(row1, 1)));
     const TVYXLogSelection& s = *doc.Selections().First();
     EXPECT_EQ(s.First.Para, outerText);

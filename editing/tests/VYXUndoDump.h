@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
+#include "model/VYXNotes.h"
 #include "model/tests/VYXDocDump.h"
 
 inline std::string VYXAddressText(const TVYXDocAddress& a)
@@ -133,5 +134,25 @@ inline std::string VYXStateDiff(const std::string& expected, const std::string& 
         out += "  expected: " + a[i] + "\n";
     for (std::size_t i = from; i < line + ctx && i < b.size(); ++i)
         out += "  actual:   " + b[i] + "\n";
+    return out;
+}
+
+// The footnotes and endnotes: each notes body run for run, then each note with the
+// text its limits cover and whether the main body references it. The limits and
+// anchors are pointers a note keeps, so this also shows when they went stale.
+inline std::string VYXNotesState(TVYXLogDocEditor& doc)
+{
+    std::string out;
+    for (const bool endnote : {false, true}) {
+        TVYXFootnotesList& list = endnote ? doc.EndnoteList() : doc.FootnoteList();
+        TVYXLogDocEditor& notes = endnote ? doc.Endnotes() : doc.Footnotes();
+        out += endnote ? "endnotes\n" : "footnotes\n";
+        out += vyxtest::Dump(notes);
+        for (int i = 0; i < list.Count(); ++i) {
+            const TVYXFootnoteItem* note = list.GetItems(i);
+            out += "note " + std::to_string(note->Index) + " [" + Utf16ToUtf8(note->GetPlainText()) + "]" +
+                   (note->CharRun ? " anchored" : " unanchored") + "\n";
+        }
+    }
     return out;
 }

@@ -32,8 +32,9 @@ void BuildRich(TVYXLogDocEditor& doc)
 }
 
 // Every command class that goes through the edit door, and field updates beside it.
-// Bookmarks (whose ranges table commands do not yet follow) and the commands that
-// clear the history (notes, text boxes) have tests of their own.
+// New bookmarks (an empty run beside a bookmark end inside a removed range does not yet
+// come back) and notes have tests of their own (VYXUndoTest.cpp, VYXUndoNotesTest.cpp,
+// the corpus test VYXUndoFileTest.cpp); text boxes still clear the history.
 std::vector<TVYXCommand> Commands()
 {
     return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
@@ -101,8 +102,11 @@ void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937&
             after.push_back(VYXEditorStateExact(editor));
         } else {
             ASSERT_EQ(undo.UndoCount(), groups) << what << " step " << step << " after " << done;
-            if (undo.RecordCount() != records) {  // typing that joined the group before
-                ASSERT_EQ(done, "typing");
+            if (undo.RecordCount() != records) {  // typing or a format that joined the group before
+                TVYXCommand cmd = vycNone;
+                ASSERT_TRUE(done == "typing" ||
+                            (CommandFromName(done, cmd) && (CommandIsCHPX(cmd) || CommandIsPAPX(cmd))))
+                    << done;
                 after.back() = VYXEditorStateExact(editor);
             }
         }
@@ -239,7 +243,7 @@ TEST(UndoRandom, UndoAndRedoInTheMiddleOfEditing)
                     undoList.push_back({std::move(before), VYXEditorStateExact(doc)});
                     redoList.clear();
                 } else if (undo.RecordCount() != records) {
-                    ASSERT_EQ(done, "typing") << what;
+                    ASSERT_FALSE(undoList.empty()) << what;
                     undoList.back().After = VYXEditorStateExact(doc);
                 }
             }

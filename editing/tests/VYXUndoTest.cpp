@@ -11,6 +11,8 @@
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXUndoDump.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXFields.h"
+#include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 
 namespace {
@@ -321,6 +323,102 @@ TEST(UndoFormat, BoldOverABoldAndAPlainRunPutsEachBack)
     ExpectUndoRedo(doc, before);
 }
 
+TEST(UndoFormat, TheSameFormatTwiceOnOneSelectionIsOneStep)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    Select(doc, At(doc, 1, 3), At(doc, 1, 9));  // "ain bo": across the plain and the bold run
+    const std::string before = VYXEditorStateExact(doc);
+    struct TCase {
+        TVYXCommand First, Second;
+        bool Moved;  // the selection changes between the two
+        int Groups;
+    };
+    for (const TCase& c : {TCase{vycFormatBold, vycFormatBold, false, 1}, TCase{vycFormatIncFont, vycFormatIncFont, false, 1},
+                           TCase{vycFormatParaCenter, vycFormatParaCenter, false, 1},
+                           TCase{vycFormatBold, vycFormatItalic, false, 2}, TCase{vycFormatBold, vycFormatBold, true, 2}}) {
+        SCOPED_TRACE(std::string(CommandName(c.First)) + " " + std::string(CommandName(c.Second)) +
+                     (c.Moved ? " moved" : ""));
+        ASSERT_TRUE(doc.Command(c.First));
+        if (c.Moved)
+            Select(doc, At(doc, 1, 2), At(doc, 1, 9));
+        ASSERT_TRUE(doc.Command(c.Second));
+        const std::string after = VYXEditorStateExact(doc);
+        ASSERT_EQ(doc.Undo().UndoCount(), c.Groups);
+        if (c.Groups == 1) {  // one record between the states before and after
+            EXPECT_EQ(EditKinds(doc.Undo()).size(), 1u) << doc.Undo().DEBUG_Dump();
+        }
+        while (doc.Undo().Undo()) {
+        }
+        EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+        while (doc.Undo().Redo()) {
+        }
+        EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(doc)), "");
+        while (doc.Undo().Undo()) {
+        }
+        doc.Undo().Clear();
+    }
+}
+
+// A host recording before it formats by itself: whole formats run by run, pieces of one
+// paragraph in one record, and the typed forms leaving out runs that already hold the value.
+TEST(UndoFormat, HostFormatRecordsAndTheirReplay)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    Select(doc, At(doc, 1, 1), At(doc, 1, 17));  // "plain bold itali"
+    doc.Undo().Clear();
+    TVYXUndo& undo = doc.Undo();
+    TVYXDocAddress firstPara, lastPara;
+    std::int32_t from = 0, to = 0;
+    ASSERT_TRUE(undo.GetParas(firstPara, lastPara));
+    ASSERT_TRUE(undo.GetCharPos(from, to));
+    EXPECT_EQ(firstPara.Item, 1);
+    EXPECT_EQ(lastPara.Item, 1);
+    EXPECT_EQ(from, 1);
+    EXPECT_EQ(to, 17);
+    const std::string before = VYXEditorStateExact(doc);
+    undo.AddCHP(vycFormatColor);
+    ASSERT_EQ(undo.PeekUndo(), autDocPropSel);
+    EXPECT_EQ(undo.AsDocPropSel()->Formats->Runs.size(), 3u);  // three pieces, one record
+    EXPECT_EQ(undo.UndoCount(), 1);
+    undo.DeleteLast();
+    undo.Clear();
+    // The bold run is left out: the plain and the italic piece, no longer touching,
+    // are two records of one group.
+    undo.AddCHPBool(vycFormatBold, vyciBold, true);
+    EXPECT_EQ(undo.UndoCount(), 1);
+    ASSERT_NE(undo.AsDocPropSel(), nullptr);
+    EXPECT_EQ(undo.AsDocPropSel()->Formats->Runs.front().From, 12);
+    const auto* plain = dynamic_cast<const TVYXUndoDataDocProp*>(undo.Peek(1));
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->Formats->Runs.front().To, 7);
+    EXPECT_EQ(undo.Peek(2), nullptr);
+    undo.Clear();
+    // The host makes everything bold, italic and 20 pt by itself; the record puts it back.
+    undo.AddCHP(vycFormatFontSize);
+    undo.SetRecordUndo(true);
+    TVYXCHPX chpx(&doc.GetMasterCHP());
+    chpx.SetBold(true);
+    chpx.SetItalic(true);
+    chpx.AddFloat(vyciSize, 20);
+    doc.SetCharProps({TVYXLogDocument::AddressOf(At(doc, 1, 1)), TVYXLogDocument::AddressOf(At(doc, 1, 17))}, chpx);
+    undo.SetRecordUndo(false);
+    EXPECT_NE(VYXEditorStateExact(doc), before);
+    ASSERT_TRUE(undo.Undo());
+    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+    // Paragraph records: the typed form leaves out a paragraph already so aligned.
+    Select(doc, At(doc, 0, 1), At(doc, 2, 3));
+    undo.Clear();
+    undo.AddPAP(vycFormatParaCenter);
+    ASSERT_NE(undo.AsDocProp(), nullptr);
+    EXPECT_EQ(undo.AsDocProp()->Formats->Paras.size(), 3u);
+    undo.Clear();
+    undo.AddPAPObj(vycFormatRemoveBulletNumbering, nullptr);
+    EXPECT_EQ(undo.PeekUndo(), autNone);  // no paragraph has a list
+}
+
 TEST(UndoFormat, ParagraphAlignmentIndentsAndLists)
 {
     TVYXLogDocEditor doc;
@@ -389,7 +487,7 @@ TEST(UndoStructure, TablesInsertedAndReshaped)
         EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autDelete) + "," + std::to_string(autCell));
         ExpectUndoRedo(doc, before);
     }
-    ASSERT_TRUE(doc.Command(vycSelectToPos, TVYXLogPos(doc.Caret().Para->Paras->Cell->Table()->GetCells(1, 1)->FirstPara(), 1)));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, TVYXLogPos(doc.Caret().Para->Paras()->Cell()->Table()->GetCells(1, 1)->FirstPara(), 1)));
     before = VYXEditorStateExact(doc);
     ASSERT_TRUE(doc.Command(vycTableMergeCells));
     ExpectUndoRedo(doc, before);
@@ -539,7 +637,7 @@ TEST(UndoGroups, EditsRoundTheDoorClearTheHistory)
     EXPECT_TRUE(doc.Undo().Empty());
     typeSomething();
     ASSERT_TRUE(doc.Command(vycInsertFootnote));
-    EXPECT_TRUE(doc.Undo().Empty());
+    EXPECT_FALSE(doc.Undo().Empty());  // notes have records of their own now
     typeSomething();
     doc.NewDoc();
     EXPECT_TRUE(doc.Undo().Empty());
@@ -570,10 +668,12 @@ TEST(UndoFile, EditsOnALoadedLetterAllComeBack)
         import.LoadFromFile(std::string(VYX_TEST_DATA_DIR) + "/letter.txt");
     }
     ASSERT_GT(doc.Paras().Count(), 1);
+    // The reader leaves runs untidied (an empty run before a page break); a fresh
+    // history tidies them, so the file comes back run for run.
+    const std::string read = VYXReaderRuns(vyxtest::Dump(doc));
     doc.Undo().Clear();
-    // The reader leaves runs untidied (an empty run before a page break); an edit tidies
-    // the paragraphs it touches, so the file is compared as a reader sees its runs.
-    const std::string loaded = VYXReaderRuns(vyxtest::Dump(doc));
+    const std::string loaded = vyxtest::Dump(doc);
+    EXPECT_EQ(VYXReaderRuns(loaded), read);  // the same text and formats
     const TVYXCommand script[] = {vycMoveWordRight, vycSelectWordRight, vycFormatBold, vycMoveParaDown,
                                   vycControlNewPara, vycSelectParaDown, vycDelSelection, vycMoveEndOfDoc,
                                   vycDelWordLeft, vycSelectAll, vycFormatParaCenter, vycMoveBeginningOfDoc,
@@ -583,14 +683,14 @@ TEST(UndoFile, EditsOnALoadedLetterAllComeBack)
         doc.Command(vycInsertAtCaret, u"é typed");
         ASSERT_EQ(VYXCheckEditor(doc), "") << CommandName(cmd);
     }
-    const std::string edited = VYXReaderRuns(vyxtest::Dump(doc));
+    const std::string edited = vyxtest::Dump(doc);
     EXPECT_NE(edited, loaded);
     while (doc.Undo().Undo()) {
     }
-    EXPECT_EQ(VYXStateDiff(loaded, VYXReaderRuns(vyxtest::Dump(doc))), "");
+    EXPECT_EQ(VYXStateDiff(loaded, vyxtest::Dump(doc)), "");
     while (doc.Undo().Redo()) {
     }
-    EXPECT_EQ(VYXStateDiff(edited, VYXReaderRuns(vyxtest::Dump(doc))), "");
+    EXPECT_EQ(VYXStateDiff(edited, vyxtest::Dump(doc)), "");
 }
 
 // ---- Edits beside the door: bookmarks and field results -------------------------------
@@ -637,6 +737,66 @@ TEST(UndoBeside, BookmarksComeAndGoWithTheirText)
         EXPECT_EQ(tags.Undo().UndoCount(), 1);
         ExpectUndoRedo(tags, before);
         EXPECT_EQ(tags.Bookmarks().Count(), 0);
+    }
+}
+
+// Bookmark ends in rows, columns or cells a table command takes away: the ranges follow
+// the ends that stay (no range names a freed run), and undo gives every end back.
+TEST(UndoBeside, BookmarkEndsInRemovedTablePartsFollowAndComeBack)
+{
+    struct TCase {
+        const char* Name;
+        TVYXCommand Command;
+        int Row, Col;      // the caret's cell
+        int ToRow, ToCol;  // the selection's last cell (merges), -1 for none
+    };
+    for (const TCase& c : {TCase{"row", vycTableDeleteRow, 1, 0, -1, -1}, TCase{"column", vycTableDeleteCol, 0, 1, -1, -1},
+                           TCase{"column, width kept", vycTableDeleteColKeepTblSize, 0, 0, -1, -1},
+                           TCase{"merge", vycTableMergeCells, 1, 0, 1, 2}}) {
+        SCOPED_TRACE(c.Name);
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"Text before the table");
+            TVYXTable& table = doc.AppendTableUI(3, 3);
+            for (int r = 0; r < 3; ++r)
+                for (int col = 0; col < 3; ++col)
+                    doc.CellPara(table, col, r).Append(u"cell " + std::u16string(1, static_cast<char16_t>(u'a' + r * 3 + col)));
+        }
+        doc.Undo().Clear();
+        auto cell = [&doc](int row, int col, std::int32_t pos) {
+            auto* table = static_cast<TVYXTable*>(doc.Paras().GetItems(1));
+            return TVYXLogPos(&doc.CellPara(*table, col, row), pos);
+        };
+        auto mark = [&doc](const char16_t* name, const TVYXLogPos& from, const TVYXLogPos& to) {
+            ASSERT_TRUE(doc.Command(vycMovePos, from));
+            if (!from.Equal(to)) {
+                ASSERT_TRUE(doc.Command(vycSelectToPos, to));
+            }
+            ASSERT_NE(doc.InsertBookmark(name), nullptr);
+        };
+        mark(u"inside", cell(1, 1, 2), cell(1, 1, 5));  // within the middle cell
+        mark(u"point", cell(1, 0, 3), cell(1, 0, 3));
+        mark(u"into", At(doc, 0, 6), cell(1, 0, 4));    // from the text before into row 1
+        mark(u"across", cell(0, 1, 1), cell(2, 1, 3));  // over all three rows
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        ASSERT_TRUE(doc.Command(vycMovePos, cell(c.Row, c.Col, 1)));
+        if (c.ToRow >= 0) {
+            ASSERT_TRUE(doc.Command(vycSelectToPos, cell(c.ToRow, c.ToCol, 2)));
+        }
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(c.Command));
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        // Every range names runs the body holds: its text can be read, and the dump
+        // names each boundary.
+        for (const char16_t* name : {u"inside", u"point", u"into", u"across"}) {
+            const TVYXBookmark* b = doc.Bookmarks().Find(name);
+            ASSERT_NE(b, nullptr);
+            (void)b->GetPlainText();
+        }
+        EXPECT_EQ(vyxtest::Dump(doc).find("<?"), std::string::npos);
+        ExpectUndoRedo(doc, before);
+        EXPECT_EQ(Utf16ToUtf8(doc.Bookmarks().Find(u"across")->GetPlainText()).substr(0, 4), "cell");
     }
 }
 

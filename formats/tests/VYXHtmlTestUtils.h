@@ -22,7 +22,7 @@ inline std::u16string VYXHtmlBodyText(TVYXLogParas& paras)
         for (int r = 0; r < para.Count(); ++r) {
             const TVYXCharRun& run = *para.GetItems(r);
             switch (run.Type_()) {
-            case acrtText: case acrtHyperlink: out += run.Text; break;
+            case acrtText: case acrtHyperlink: out += run.Text(); break;
             case acrtTab: case acrtBreak: out += u' '; break;
             default: break;
             }

@@ -108,7 +108,7 @@ TEST(ReadDOCX, RunPropertiesConvertAtTheBorder)
     TVYXLogPara& p = ParaAt(doc, 0);
     std::vector<TVYXCharRun*> runs;
     for (int i = 0; i < p.CharRuns().Count(); ++i)
-        if (!p.CharRuns().Items(i)->Text.empty())
+        if (!p.CharRuns().Items(i)->Text().empty())
             runs.push_back(p.CharRuns().Items(i));
     ASSERT_EQ(runs.size(), 3u);
     const TVYXCHPX& a = *runs[0]->CHPX();
@@ -283,8 +283,8 @@ TEST(ReadDOCX, FieldsBookmarksAndRevisions)
         }
         if (r->Revision()) {
             ++revisions;
-            EXPECT_EQ(r->Revision()->RevType, r->Text == u"new" ? artInsert : artDelete);
-            if (r->Text == u"new") {
+            EXPECT_EQ(r->Revision()->RevType, r->Text() == u"new" ? artInsert : artDelete);
+            if (r->Text() == u"new") {
                 EXPECT_EQ(r->Revision()->Author, u"Ann");
                 EXPECT_NEAR(r->Revision()->Date, 43832.128, 0.001);
             }

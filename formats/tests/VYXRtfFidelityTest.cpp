@@ -1,4 +1,4 @@
-// VYXRtfFidelityTest.cpp: merged cells, style-sheet paragraph formats and shapes,
+// VYXRtfFidelityTest.cpp: merged cells, the style sheet, keeping together and note marks,
 // read from small inputs and real files and written back.
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXParaProps.h"
+#include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 
 namespace {
@@ -131,4 +132,130 @@ TEST(RtfStyleSheet, StyledFormatsSurviveARoundTrip)
     EXPECT_EQ(doc.Paras().GetParas(1)->PAPX().GetAlignment(), vyptaRight);
     TVYXLogDocEditor back;
     EXPECT_EQ(RoundTripDump(doc, back), dump);
+}
+
+// \sbasedon: an entry listing only differences starts from its base's formats; an entry
+// that states its alignment is complete, as word processors write them (a single-spaced
+// caption based on a 1.15-spaced Normal gives no \sl).
+TEST(RtfStyleSheet, BasedOnChainsAndCompleteEntries)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1{\stylesheet{\qr\sa200\sl276\slmult1 Normal;}{\s1\sbasedon0\sb240\keepn heading 1;})"
+        R"({\s2\li720\sbasedon1 heading 2;}{\s3\sbasedon3\fi-100 loop;}{\s4\sbasedon99\ri100 lost base;})"
+        R"({\s28\ql\sa200\sbasedon0 caption;}{\*\cs10 \b Strong;}{\*\cs11 \i\sbasedon10 Emphasis;}})"
+        R"(\pard\s2 two\par \pard\s28 caption\par \pard\s3 loop\par \pard\s4 lost\par)"
+        R"({\cs11 emphasised}\par})");
+    const TVYXLogParas& paras = doc.Paras();
+    ASSERT_GE(paras.Count(), 5);
+    const TVYXPAPX& two = paras.GetParas(0)->PAPX();
+    EXPECT_EQ(two.GetAlignment(), vyptaRight);              // from Normal, two levels up
+    EXPECT_DOUBLE_EQ(two.GetSpaceBefore(), 12.0);           // from heading 1
+    EXPECT_DOUBLE_EQ(two.GetSpaceAfter(), 10.0);            // from Normal
+    EXPECT_DOUBLE_EQ(two.GetIndentLeft(), 36.0);            // its own
+    EXPECT_TRUE(two.GetKeepNext());
+    const std::string dump = VYXDumpParas(paras);
+    // The complete caption entry stays single spaced.
+    EXPECT_EQ(dump.find("lineSpacing", dump.find("para", dump.find("\"two\""))), dump.find("lineSpacing", dump.find("\"caption\"")))
+        << dump;
+    EXPECT_DOUBLE_EQ(paras.GetParas(2)->PAPX().GetIndentHanging(), 5.0);  // a style based on itself
+    EXPECT_DOUBLE_EQ(paras.GetParas(3)->PAPX().GetIndentRight(), 5.0);    // a missing base
+    // Character styles keep the link in the document's sheet, and it is written back.
+    const auto* strong = dynamic_cast<const TVYXCharStyle*>(doc.Styles().FindByName(u"Strong", astCharRun));
+    const auto* emphasis = dynamic_cast<const TVYXCharStyle*>(doc.Styles().FindByName(u"Emphasis", astCharRun));
+    ASSERT_NE(strong, nullptr);
+    ASSERT_NE(emphasis, nullptr);
+    EXPECT_EQ(emphasis->BasedOn, strong);
+    TVYXLogDocEditor back;
+    EXPECT_EQ(RoundTripDump(doc, back), dump);
+    const auto* emphasis2 = dynamic_cast<const TVYXCharStyle*>(back.Styles().FindByName(u"Emphasis", astCharRun));
+    ASSERT_NE(emphasis2, nullptr);
+    ASSERT_NE(emphasis2->BasedOn, nullptr);
+    EXPECT_EQ(emphasis2->BasedOn->Name, u"Strong");
+}
+
+// ---- keeping together ----
+
+TEST(RtfKeep, ParagraphAndRowKeepsReadAndWritten)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1\pard\keep\keepn\widctlpar kept\par \pard\nowidctlpar\widctlpar\nowidctlpar loose\par \pard plain\par)"
+        R"(\trowd\trkeep\trkeepfollow\cellx1000\cellx2000\pard\intbl a\cell b\par c\cell\row)"
+        R"(\trowd\cellx1000\pard\intbl d\cell\row})");
+    auto check = [](const TVYXLogDocEditor& d) {
+        const TVYXLogParas& paras = d.Paras();
+        const TVYXPAPX& kept = paras.GetParas(0)->PAPX();
+        EXPECT_TRUE(kept.GetKeepLines());
+        EXPECT_TRUE(kept.GetKeepNext());
+        EXPECT_TRUE(kept.Assigned(vypiWidowControl) && kept.GetWidowControl());
+        const TVYXPAPX& loose = paras.GetParas(1)->PAPX();
+        EXPECT_TRUE(loose.Assigned(vypiWidowControl));
+        EXPECT_FALSE(loose.GetWidowControl());  // the last word counts
+        EXPECT_FALSE(paras.GetParas(2)->PAPX().Assigned(vypiWidowControl));
+        EXPECT_FALSE(paras.GetParas(2)->PAPX().Assigned(vypiKeepLines));
+        const TVYXTable* table = FirstTable(paras);
+        ASSERT_NE(table, nullptr);
+        ASSERT_EQ(table->Count(), 2);
+        EXPECT_TRUE(table->GetRows(0)->CantSplit);
+        EXPECT_FALSE(table->GetRows(1)->CantSplit);
+        // Keeping a row with the next keeps every paragraph of the row with the next.
+        const TVYXLogParas& cell = table->GetRows(0)->GetCells(1)->Paras();
+        ASSERT_EQ(cell.Count(), 2);
+        EXPECT_TRUE(cell.GetParas(0)->PAPX().GetKeepNext());
+        EXPECT_TRUE(cell.GetParas(1)->PAPX().GetKeepNext());
+        EXPECT_FALSE(table->GetRows(1)->GetCells(0)->Paras().GetParas(0)->PAPX().GetKeepNext());
+    };
+    check(doc);
+    const std::string written = TVYXWriteRTF(doc).SaveToBytes();
+    EXPECT_NE(written.find("\\trkeep\\trkeepfollow"), std::string::npos);
+    TVYXLogDocEditor back;
+    TVYXReadRTF(back).LoadFromBytes(written);
+    {
+        SCOPED_TRACE("written and read again");
+        check(back);
+    }
+}
+
+// ---- note marks ----
+
+// A note's reference in the body and its mark inside the note keep the format of their
+// \chftn (superscript here, raised with \up there), and the blank after the mark stays.
+TEST(RtfNotes, MarksKeepTheirFormatAndTheNoteItsLeadingBlank)
+{
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(
+        R"({\rtf1\pard Body{\super\chftn}{\footnote\pard\plain\sa120{\up6\chftn} A footnote}.)"
+        R"( Plain{\chftn}{\footnote\pard{\chftn} B}\par})");
+    const std::string body = VYXDumpParas(doc.Paras());
+    const std::string notes = VYXDumpParas(doc.Footnotes().Paras());
+    EXPECT_NE(body.find("footnote \"1\" size=9.6 super"), std::string::npos) << body;
+    EXPECT_NE(body.find("footnote \"2\"\n"), std::string::npos) << body;  // no \super: none
+    EXPECT_NE(notes.find("footnote-ref \"1\" size=9.6 super\n  text \" A footnote\""), std::string::npos) << notes;
+    EXPECT_NE(notes.find("para spaceAfter=6\n"), std::string::npos) << notes;  // the note's last paragraph, without \par
+    // Written and read again: the same marks, the same note text.
+    TVYXLogDocEditor back;
+    TVYXReadRTF(back).LoadFromBytes(TVYXWriteRTF(doc).SaveToBytes());
+    EXPECT_EQ(VYXDumpParas(back.Paras()), body);
+    EXPECT_EQ(VYXDumpParas(back.Footnotes().Paras()), notes);
+}
+
+// The corpus notes: marks superscript on both sides where the file says so ({\super\chftn}
+// in the body, {\up6\chftn} in the note). This file puts no blank after the note's mark
+// (a line break, which is not text, follows it), so none is made up.
+TEST(RtfNotes, CorpusNoteMarks)
+{
+    const std::string path = std::string(VYX_SHARED_DIR) + "/corpus/rtf/rtfpipe-footnotes.rtf";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "shared corpus absent";
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(ReadFileBytes(path));
+    const std::string body = VYXDumpParas(doc.Paras()), notes = VYXDumpParas(doc.Footnotes().Paras());
+    ASSERT_GE(doc.FootnoteList().Count(), 1);
+    EXPECT_NE(body.find("footnote \"1\""), std::string::npos);
+    EXPECT_NE(body.substr(body.find("footnote \"1\"")).find("super"), std::string::npos) << body;
+    const std::size_t mark = notes.find("footnote-ref \"1\"");
+    ASSERT_NE(mark, std::string::npos) << notes;
+    EXPECT_NE(notes.substr(mark, notes.find('\n', mark) - mark).find("super"), std::string::npos) << notes;
+    EXPECT_NE(notes.find("super\n  text \"This is a footnote\""), std::string::npos) << notes;
 }

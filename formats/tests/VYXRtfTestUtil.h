@@ -15,3 +15,7 @@ std::string ReadFileBytes(const std::string& path);
 // The corpus RTF files (sorted paths); empty when the shared corpus is absent.
 std::vector<std::string> RtfCorpusFiles();
 std::string ToUtf8(std::u16string_view text);
+// One line per floating object anchored in `paras` (cells and text boxes included), in
+// reading order: kind, place and size in points, what they are relative to, wrapping,
+// order, angle, colours, and a text box's text in quotes.
+std::string RtfGraphicsDump(const TVYXLogParas& paras);

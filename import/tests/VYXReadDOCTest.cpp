@@ -55,7 +55,7 @@ void WalkParas(const TVYXLogParas& paras, std::u16string& out)
             const TVYXCharRun* run = para->GetItems(r);
             switch (run->Type_()) {
             case acrtText:
-            case acrtHyperlink: out += run->Text; break;
+            case acrtHyperlink: out += run->Text(); break;
             case acrtTab: out += u'\t'; break;
             case acrtBreak: out += u'\n'; break;
             default: break;

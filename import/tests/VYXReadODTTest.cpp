@@ -95,7 +95,7 @@ void ListText(const TVYXLogParas& paras, std::u16string& out)
             switch (run->Type_()) {
             case acrtText:
             case acrtHyperlink:
-            case acrtSimpleField: out += run->Text; break;
+            case acrtSimpleField: out += run->Text(); break;
             case acrtTab: out += u'\t'; break;
             case acrtBreak:
                 if (run->IsLineBreak())
@@ -138,7 +138,7 @@ const TVYXCharRun* FirstTextRun(const TVYXLogDocEditor& doc, int paraIndex = 0)
 {
     const TVYXLogPara* para = doc.Paras().ParaAtIndex(paraIndex);
     for (int r = 0; para && r < para->Count(); ++r)
-        if (para->GetItems(r)->Type_() == acrtText && !para->GetItems(r)->Text.empty())
+        if (para->GetItems(r)->Type_() == acrtText && !para->GetItems(r)->Text().empty())
             return para->GetItems(r);
     return nullptr;
 }
@@ -512,7 +512,7 @@ TEST(ReadODT, TrackedChangesAndComments)
         const TVYXLogPara* para = doc.Paras().GetParas(i);
         for (int r = 0; r < para->Count(); ++r)
             if (const TVYXRevisionData* rev = para->GetItems(r)->Revision()) {
-                (rev->RevType == artDelete ? deleted : inserted) += para->GetItems(r)->Text;
+                (rev->RevType == artDelete ? deleted : inserted) += para->GetItems(r)->Text();
                 authors += rev->Author;
             }
     }
@@ -702,7 +702,7 @@ TEST(ReadODT, CorpusSurvivesTheDocxRoundTrip)
             std::u16string text;
             for (int r = 0; r < para.Count(); ++r)
                 if (para.GetItems(r)->Type_() == acrtText || para.GetItems(r)->Type_() == acrtHyperlink)
-                    text += para.GetItems(r)->Text;
+                    text += para.GetItems(r)->Text();
             if (text.empty())
                 return;  // empty paragraphs a cell or a table needs do not count
             const TVYXNumbering* n = para.PAPX().GetNumbering();

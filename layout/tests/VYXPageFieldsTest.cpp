@@ -150,7 +150,7 @@ TEST(PageFields, SimpleFieldsSurviveADocxRoundTrip)
     std::u16string shown;
     for (int i = 0; i < backBody.CharRuns().Count(); ++i)
         if (backBody.CharRuns().Items(i)->Type_() == acrtText)
-            shown += backBody.CharRuns().Items(i)->Text;
+            shown += backBody.CharRuns().Items(i)->Text();
     EXPECT_EQ(shown, u"By ANNE.");
 
     // And the footer read back numbers its pages.
@@ -199,7 +199,7 @@ TEST(PageFields, NestedFieldKeepsItsPlaceInTheInstructionThroughDocx)
         } else if (run->Type_() == acrtInstrText) {
             shape += 'i';
             instructions += static_cast<const TVYXCharRunInstrText*>(run)->InstrText + u"|";
-        } else if (run->Type_() == acrtText && !run->Text.empty()) {
+        } else if (run->Type_() == acrtText && !run->Text().empty()) {
             shape += 't';
         }
     }

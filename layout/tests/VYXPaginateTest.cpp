@@ -262,7 +262,7 @@ TEST(Paginate, TableRowHeightsAndVerticalAlignment)
     TVYXTable& t = d.Doc.AppendTableUI(2, 3);
     d.Doc.CellPara(t, 0, 0).Append(u"tall cell with\u2028");
     for (int i = 0; i < 4; ++i)
-        d.Doc.CellPara(t, 0, 0).Paras->AppendPara(u"line");
+        d.Doc.CellPara(t, 0, 0).Paras()->AppendPara(u"line");
     d.Doc.CellPara(t, 1, 0).Append(u"middle");
     t.GetRows(0)->GetCells(1)->AlignVert = atcavCenter;
     t.GetRows(1)->Height = 100;  // at least 100 pt
@@ -282,7 +282,7 @@ TEST(Paginate, TableRowHeightsAndVerticalAlignment)
     TVYXTable& outer = n.Doc.AppendTableUI(2, 1);
     TVYXLogPara& cell = n.Doc.CellPara(outer, 1, 0);
     cell.Append(u"outer");
-    TVYXTable* inner = cell.Paras->AddTable(2, 2);
+    TVYXTable* inner = cell.Paras()->AddTable(2, 2);
     ASSERT_NE(inner, nullptr);
     n.Layout.Paginate();
     EXPECT_GE(inner->GetRows(0)->GetCells(0)->PixX1, outer.GetRows(0)->GetCells(1)->PixX1 - 0.01);

@@ -229,7 +229,7 @@ TEST(PaginateWrap, RealDocumentsKeepTextOffTheirObjects)
                         for (int k = 0; k < para->Graphics()->Count(); ++k)
                             if (&para->Graphics()->GetItems(k) == g)
                                 anchor = para;
-                if (!anchor || anchor->Paras != &doc.Paras())
+                if (!anchor || anchor->Paras() != &doc.Paras())
                     continue;  // objects in cells take no room from the text
                 int beside = 0, overlapping = 0;
                 CountRows(page, anchor, RectOf(*g), beside, overlapping);

@@ -325,13 +325,13 @@ TEST(BodyWalker, RangeTextOverParagraphs)
         EXPECT_EQ(Joined(doc.Body), c.Text);
         EXPECT_TRUE(EveryParaHasARun(walker));
         if (c.Done) {
-            EXPECT_EQ(range->FirstRun->Parent, &p1->CharRuns());
-            EXPECT_EQ(range->LastRun->Parent, &p1->CharRuns());
+            EXPECT_EQ(range->FirstRun->Parent(), &p1->CharRuns());
+            EXPECT_EQ(range->LastRun->Parent(), &p1->CharRuns());
             // The new text takes the format of the first text inside; positions are whole again.
-            TVYXCharRun* inserted = p1->CharRuns().Items(range->FirstRun->Index + 1);
+            TVYXCharRun* inserted = p1->CharRuns().Items(range->FirstRun->Index() + 1);
             ASSERT_NE(inserted->CHPX(), nullptr);
             EXPECT_TRUE(inserted->CHPX()->GetBold());
-            EXPECT_EQ(range->LastRun->StartPos, inserted->GetEndPos());
+            EXPECT_EQ(range->LastRun->StartPos(), inserted->GetEndPos());
             range->Body = &walker;
             EXPECT_EQ(range->GetPlainText(), u"NEW");
         }

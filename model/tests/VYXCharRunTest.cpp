@@ -33,7 +33,7 @@ std::vector<std::int32_t> Starts(const TVYXCharRuns& runs)
 {
     std::vector<std::int32_t> v;
     for (int i = 0; i < runs.Count(); ++i)
-        v.push_back(runs.Items(i)->StartPos);
+        v.push_back(runs.Items(i)->StartPos());
     return v;
 }
 
@@ -43,7 +43,7 @@ std::u16string Texts(const TVYXCharRuns& runs)
     for (int i = 0; i < runs.Count(); ++i) {
         if (i > 0)
             s += u'|';
-        s += runs.Items(i)->Text;
+        s += runs.Items(i)->Text();
     }
     return s;
 }
@@ -88,10 +88,10 @@ TEST(CharRuns, StartPositionsAndLookupAtBorders)
 
     // Editing a run moves the following runs.
     a->Append(u"!!");
-    EXPECT_EQ(b->StartPos, 8);
+    EXPECT_EQ(b->StartPos(), 8);
     EXPECT_EQ(a->DeleteChars(2, 3), 6);
-    EXPECT_EQ(a->Text, u"Ho!!");
-    EXPECT_EQ(b->StartPos, 5);
+    EXPECT_EQ(a->Text(), u"Ho!!");
+    EXPECT_EQ(b->StartPos(), 5);
 }
 
 TEST(CharRuns, SplitAtEveryBoundaryKind)
@@ -102,8 +102,8 @@ TEST(CharRuns, SplitAtEveryBoundaryKind)
     TVYXCharRun* run = AddText(runs, u"abcde");
     run->AddCHPX()->SetBold(true);
     auto rest = runs.Split(*run, 3);
-    EXPECT_EQ(run->Text, u"ab");
-    EXPECT_EQ(rest->Text, u"cde");
+    EXPECT_EQ(run->Text(), u"ab");
+    EXPECT_EQ(rest->Text(), u"cde");
     ASSERT_NE(rest->CHPX(), nullptr);
     EXPECT_TRUE(rest->CHPX()->Equal(*run->CHPX()));
     EXPECT_NE(rest->CHPX(), run->CHPX());
@@ -125,13 +125,13 @@ TEST(CharRuns, SplitAtEveryBoundaryKind)
             } catch (const VYXException& e) {
                 EXPECT_STREQ(e.what(), c.Error);
             }
-            EXPECT_EQ(r->Text, u"ab");  // unchanged
+            EXPECT_EQ(r->Text(), u"ab");  // unchanged
         } else
             EXPECT_EQ(list.Split(*r, c.Pos)->Len() + r->Len(), 2);
     }
     TVYXCharRunTab* tab = runs.AddTab();
     try {
-        (void)runs.Split(*tab, tab->StartPos);
+        (void)runs.Split(*tab, tab->StartPos());
         FAIL();
     } catch (const VYXException& e) {
         EXPECT_STREQ(e.what(), "Char run is atom");
@@ -242,7 +242,7 @@ TEST(CharRuns, TextTransformsAndPlainText)
     TVYXCharRun* caps = AddText(runs, u"Straße éa");
     caps->AddCHPX()->SetAllCaps(true);
     EXPECT_EQ(caps->GetText(), u"STRAßE ÉA");
-    EXPECT_EQ(caps->Text, u"Straße éa");  // stored as typed
+    EXPECT_EQ(caps->Text(), u"Straße éa");  // stored as typed
     TVYXCharRun* small = AddText(runs, u"ABC");
     small->AddCHPX()->SetSmallCaps(true);
     EXPECT_EQ(small->GetText(), u"abc");
@@ -326,7 +326,7 @@ TEST(CharRuns, DeletionProtectionAndEvents)
     EXPECT_EQ(runs.FindAbsolute(99, false), end);
 
     std::vector<int> seen;
-    runs.DeleteCREvent = [&](TVYXCharRuns&, TVYXCharRun& run) { seen.push_back(run.Index); };
+    runs.DeleteCREvent = [&](TVYXCharRuns&, TVYXCharRun& run) { seen.push_back(run.Index()); };
     ASSERT_TRUE(runs.Delete(1));
     EXPECT_EQ(seen, std::vector<int>{1});
     EXPECT_EQ(end->Position(), acrlpSingle);  // the chain let go of the deleted boundary
@@ -343,10 +343,10 @@ TEST(CharRuns, DeletionProtectionAndEvents)
     doc.DOP.Protection.Enforcement = true;
     EXPECT_FALSE(runs.Delete(0));
     body->SetText(u"changed");
-    EXPECT_EQ(body->Text, u"body");
+    EXPECT_EQ(body->Text(), u"body");
     body->SetReadOnly(false);
     body->SetText(u"changed");
-    EXPECT_EQ(body->Text, u"changed");
+    EXPECT_EQ(body->Text(), u"changed");
     EXPECT_EQ(runs.Count(), 3);
 }
 
@@ -388,8 +388,8 @@ TEST(CharRuns, PropertiesCopiesAndFormat)
     EXPECT_EQ(Starts(copy), (std::vector<std::int32_t>{1, 2}));
 
     auto detached = runs.Detach(0);
-    EXPECT_EQ(runs.Items(0)->StartPos, 1);
-    EXPECT_EQ(detached->Parent, nullptr);
+    EXPECT_EQ(runs.Items(0)->StartPos(), 1);
+    EXPECT_EQ(detached->Parent(), nullptr);
 }
 
 TEST(CharRuns, WordsAcrossRuns)
@@ -504,7 +504,7 @@ TEST(CharRuns, RevisionRunsAndSiblingLists)
     TVYXCharRun* inserted = runs.AddRevision(u"cde", std::move(data), &bold);
     ASSERT_NE(inserted->Revision(), nullptr);
     EXPECT_EQ(inserted->Revision()->Author, u"Ann");
-    EXPECT_EQ(inserted->StartPos, 3);
+    EXPECT_EQ(inserted->StartPos(), 3);
     EXPECT_TRUE(inserted->CHPX()->GetBold());
     EXPECT_EQ(runs.EndOfParaPos(), 6);
     runs.Combine2();
@@ -512,7 +512,7 @@ TEST(CharRuns, RevisionRunsAndSiblingLists)
 
     auto sibling = runs.CreateSame();
     EXPECT_EQ(sibling->Count(), 0);
-    EXPECT_EQ(sibling->RootData, runs.RootData);
+    EXPECT_EQ(sibling->RootData(), runs.RootData());
     AddText(*sibling, u"x")->SetText(u"y");
     EXPECT_GT(dirty, 0);
 }

@@ -61,7 +61,7 @@ std::string Describe(const TVYXLogPara& para)
     for (int i = 0; i < para.Count(); ++i) {
         const TVYXCharRun* run = para.GetItems(i);
         out += std::to_string(run->Type_()) + (run->CHPX() && run->CHPX()->GetBold() ? "b" : "") +
-               (run->Revision() ? "r" : "") + "@" + std::to_string(run->StartPos) + "#" + std::to_string(run->Index) +
+               (run->Revision() ? "r" : "") + "@" + std::to_string(run->StartPos()) + "#" + std::to_string(run->Index()) +
                "[" + Ascii(*run) + "] ";
     }
     return out;
@@ -163,9 +163,9 @@ TEST(CharRunsCombine, APartOfTheListAndTheRunsAfterItCloseUp)
         after += Ascii(*para.GetItems(i)) + "|";
     EXPECT_EQ(after, tail) << "the runs after the range are the same runs, closed up";
     for (int i = 0; i < para.Count(); ++i) {
-        EXPECT_EQ(para.GetItems(i)->Index, i);
+        EXPECT_EQ(para.GetItems(i)->Index(), i);
         if (i > 0) {
-            EXPECT_EQ(para.GetItems(i)->StartPos, para.GetItems(i - 1)->GetEndPos());
+            EXPECT_EQ(para.GetItems(i)->StartPos(), para.GetItems(i - 1)->GetEndPos());
         }
     }
     para.CharRuns().Combine();

@@ -174,7 +174,7 @@ private:
         TVYXDocRange range;
         range.First = RandomAddress();
         TVYXLogPara& first = *FDoc.PosAt(range.First).Para;
-        TVYXLogParas& list = *first.Paras;
+        TVYXLogParas& list = *first.Paras();
         int item = std::min(range.First.Item + (Pick(0, 2) == 0 ? 0 : Pick(1, 4)), list.Count() - 1);
         while (item > range.First.Item && !list.GetItems(item)->IsPara())
             --item;

@@ -276,7 +276,7 @@ TEST(Fields, RangesInRunLists)
     auto* fieldRun = runs.AddSimpleField(CreateSimpleField(u"PAGE"), u"1");
     ASSERT_TRUE(VYXSimpleFieldOf(*fieldRun));
     EXPECT_EQ(VYXSimpleFieldOf(*fieldRun)->Type, asftPage);
-    runs.Delete(fieldRun->Index);
+    runs.Delete(fieldRun->Index());
     mark->SetPlainText(u"brave new");
     EXPECT_EQ(RunsText(runs), u"Say brave new world");
     EXPECT_EQ(mark->GetPlainText(), u"brave new");

@@ -415,17 +415,17 @@ TEST(VYXLogSelection, MakeHyperlinkOverSelectedText)
     EXPECT_EQ(link->RefCount, 2);  // "ee " and "here"; the tab stays a tab
     EXPECT_EQ(p->GetPlainText(), u"see here now");  // a tab has no plain text
     for (int i = 0; i < p->Count(); ++i)  // start positions hold after the runs were replaced
-        EXPECT_EQ(p->GetItems(i)->StartPos, i ? p->GetItems(i - 1)->GetEndPos() : 1);
+        EXPECT_EQ(p->GetItems(i)->StartPos(), i ? p->GetItems(i - 1)->GetEndPos() : 1);
     std::vector<std::u16string> linked;
     for (int i = 0; i < p->Count(); ++i)
         if (auto* run = dynamic_cast<TVYXCharRunHyperlink*>(p->GetItems(i))) {
-            linked.push_back(run->Text);
+            linked.push_back(run->Text());
             EXPECT_EQ(run->Hyperlink, link);
             ASSERT_NE(run->CHPX(), nullptr);
             ASSERT_NE(run->CHPX()->GetStyle(), nullptr);
             EXPECT_EQ(run->CHPX()->GetStyle()->Id, u"Hyperlink");
-            EXPECT_EQ(run->HLinkFirst, run->Text == u"ee ");
-            EXPECT_EQ(run->HLinkLast, run->Text == u"here");
+            EXPECT_EQ(run->HLinkFirst, run->Text() == u"ee ");
+            EXPECT_EQ(run->HLinkLast, run->Text() == u"here");
         }
     EXPECT_EQ(linked, (std::vector<std::u16string>{u"ee ", u"here"}));
 

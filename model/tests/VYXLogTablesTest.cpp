@@ -38,7 +38,7 @@ struct TGraphicDoc : TVYXBodyTestDoc {
     TGraphicDoc()
     {
         BoxNav.Paras = &Body;
-        Body.Iterator = &BoxNav;
+        Body.SetIterator(&BoxNav);
     }
 };
 
@@ -48,7 +48,7 @@ void CheckBody(const TVYXLogParas& paras)
     ASSERT_GT(paras.Count(), 0);
     for (int i = 0; i < paras.Count(); ++i) {
         TVYXLogParaItem* item = paras.GetItems(i);
-        ASSERT_EQ(item->Paras, &paras);
+        ASSERT_EQ(item->Paras(), &paras);
         if (item->IsPara()) {
             ASSERT_GT(static_cast<TVYXLogPara*>(item)->Count(), 0);
             continue;
@@ -280,7 +280,7 @@ TEST(VYXLogTables, PasteCopiesAnchoredObjectsAndTextBoxes)
         // The fragment: one whole paragraph holding a floating picture and a text box.
         const auto fragmentOwned = source.Doc.CreateParas();
         TVYXLogParas& fragment = *fragmentOwned;
-        fragment.Iterator = &source.BoxNav;
+        fragment.SetIterator(&source.BoxNav);
         TVYXLogPara* src = fragment.AppendPara(u"pic");
         src->Pilcrow = true;
         auto* pic = static_cast<TVYXGraphicPicture*>(
@@ -510,7 +510,7 @@ TEST(VYXLogTables, RowsAndTablesCopySizesAndFit)
     r1->Assign(*r0);
     EXPECT_EQ(r1->Count(), 3);
     EXPECT_EQ(r1->GetCells(0)->Paras().GetPlainText(), u"x");
-    EXPECT_EQ(r1->GetCells(0)->Row, r1);
+    EXPECT_EQ(r1->GetCells(0)->Row(), r1);
 
     // Heights: the minimum wins over a smaller set height, layout over both.
     r1->MHeight = 25;
@@ -525,7 +525,7 @@ TEST(VYXLogTables, RowsAndTablesCopySizesAndFit)
     TVYXTable* copy = doc.Body.AddTable(1, 1);
     copy->Assign(*t);
     EXPECT_EQ(copy->GetPlainText(), t->GetPlainText());
-    EXPECT_EQ(copy->GetRows(1)->Table, copy);
+    EXPECT_EQ(copy->GetRows(1)->Table(), copy);
     copy->GetRows(0)->MergeCells(0, 1);
     EXPECT_EQ(copy->GetRows(0)->Count(), 2);
     EXPECT_EQ(copy->GetRows(0)->GetCells(0)->GetWidth(), 250);

@@ -110,15 +110,23 @@ void TTemplateBuilder::Fill(TVYXLogPara& para, std::u16string_view markup)
         if (open == std::u16string_view::npos)
             break;
         const std::size_t close = markup.find(u'}', open);
-        AddSplitField(para, {markup.substr(open + 1, close - open - 1)}, u"«field»");
+        const std::u16string_view code = markup.substr(open + 1, close - open - 1);
+        if (SimpleMergeFields)
+            para.CharRuns().AddSimpleField(
+                CreateSimpleField(code.starts_with(u'=') ? std::u16string(code) : u"MERGEFIELD " + std::u16string(code)),
+                u"«field»");
+        else
+            AddSplitField(para, {code}, u"«field»");
         i = close + 1;
     }
     para.MakeDirty();
 }
 
-TVYXLogPara& TTemplateBuilder::Para(std::u16string_view markup)
+TVYXLogPara& TTemplateBuilder::Para(std::u16string_view markup) { return ParaIn(FDoc, markup); }
+
+TVYXLogPara& TTemplateBuilder::ParaIn(TVYXLogDocEditor& list, std::u16string_view markup)
 {
-    TVYXLogPara& para = FDoc.AppendParaUI(u"");
+    TVYXLogPara& para = list.AppendParaUI(u"");
     for (const std::u16string& text : FPending)
         FOpen.push_back(para.AppendComment(FDoc.Comments(), MakeComment(text)));
     FPending.clear();

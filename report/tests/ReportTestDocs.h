@@ -33,6 +33,8 @@ public:
     explicit TTemplateBuilder(TVYXLogDocEditor& doc) : FDoc(doc) {}
     // A paragraph; the band comments opened before it start here.
     TVYXLogPara& Para(std::u16string_view markup);
+    // The same at the end of another list of the document (a text box's editor).
+    TVYXLogPara& ParaIn(TVYXLogDocEditor& list, std::u16string_view markup);
     // Fills an existing paragraph (a table cell's) with markup.
     void Fill(TVYXLogPara& para, std::u16string_view markup);
     // A band comment ("-band\nname: X", lines split at "\n") that starts at the next paragraph.
@@ -45,6 +47,8 @@ public:
     // Closes the outermost open comment at the end of `para` (for crossing ranges).
     void CloseOuterAt(TVYXLogPara& para);
     TVYXLogDocEditor& Doc() { return FDoc; }
+    // Fields as simple fields, "MERGEFIELD code" (formulas as they are), the way RTF keeps them.
+    bool SimpleMergeFields = false;
 
 private:
     TVYXLogDocEditor& FDoc;

@@ -1,9 +1,12 @@
 // VYXReportTest.cpp: band reports: template analysis, creation, fields, aggregates, groups, master/detail.
+#define ZX_USE_UTF8
+#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -13,12 +16,17 @@
 #include "formula/VYXEvaluateFmla.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXCharRun.h"
 #include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
 #include "platform/VYXPngWrite.h"
 #include "platform/VYXUnicode.h"
+#include "barcode/VYXBarcode.h"
 #include "report/VYXCsvSource.h"
+#include "report/VYXDocCopy.h"
 #include "report/VYXJsonSource.h"
 #include "report/VYXReport.h"
 #include "report/VYXReportParams.h"
@@ -454,32 +462,96 @@ TEST(ReportCreation, HostileTemplatesAndData)
     EXPECT_NE(text.find("99999999999999999999999|"), std::string::npos) << text;
 }
 
+namespace {
+// What an independent reader finds in a picture of the store: the symbol's text, or "".
+std::string DecodePicture(const TVYXPicture& picture, ZXing::BarcodeFormat format)
+{
+    const auto* bmp = dynamic_cast<const TVYXPictureBMP*>(&picture);
+    if (!bmp || !bmp->Bitmap())
+        return "";
+    const TVYXBitmap& bitmap = *bmp->Bitmap();
+    std::vector<std::uint8_t> grey(static_cast<std::size_t>(bitmap.Width()) * static_cast<std::size_t>(bitmap.Height()));
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            grey[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap.Width()) + static_cast<std::size_t>(x)] =
+                static_cast<std::uint8_t>(bitmap.PixelRGB(x, y) & 0xFF);
+    ZXing::ImageView view(grey.data(), bitmap.Width(), bitmap.Height(), ZXing::ImageFormat::Lum);
+    ZXing::DecodeHints hints;
+    hints.setFormats(format);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    return result.isValid() ? result.text() : "";
+}
+
+// The barcode objects of a body, in order.
+std::vector<const TVYXGraphicBarcode*> Barcodes(const TVYXLogDocEditor& doc)
+{
+    std::vector<const TVYXGraphicBarcode*> found;
+    VYXForEachPara(doc.Paras(), [&](TVYXLogPara& para) {
+        for (int r = 0; r < para.Count(); ++r)
+            if (para.GetItems(r)->Type_() == acrtGraphic)
+                if (const auto* code = dynamic_cast<const TVYXGraphicBarcode*>(
+                        static_cast<TVYXCharRunGraphic*>(para.GetItems(r))->Graphic.get()))
+                    found.push_back(code);
+    });
+    return found;
+}
+}  // namespace
+
 TEST(ReportCreation, PicturesAndBarcodesFromData)
 {
-    // A picture file named by the data, and EAN-13 symbols drawn from a data field.
+    // A picture file named by the data, and EAN-13 and QR symbols drawn from a data field.
     const std::string png = ::testing::TempDir() + "vyx-report-" + std::to_string(::getpid()) + ".png";
     const std::vector<std::uint8_t> pixels(16 * 8, 0x80);
     std::ofstream(png, std::ios::binary) << VYXEncodePngGray(16, 8, pixels.data());
     TVYXCsvSource data;
-    data.LoadFromString("Photo,Code\n" + png + ",400638133393\n/no/such/file.png,12\n");
+    data.LoadFromString("Photo,Code,Who\n" + png + ",400638133393,Zoë Brontë\n/no/such/file.png,12,北京 Ltd\n");
     TVYXReport report;
     report.SetDataSet(&data);
-    UseTemplate(report, [](TTemplateBuilder& b) {
+    UseDocxTemplate(report, [](TTemplateBuilder& b) {
         b.Open(u"-band");
-        b.Para(u"{Photo \\* fieldtype:parapicture \\* width:1in}|{Code \\* fieldtype:barcode \\* type:EAN13 \\* height:30}");
+        b.Para(u"{Photo \\* fieldtype:parapicture \\* width:1in}|{Code \\* fieldtype:barcode \\* type:EAN13 \\* height:30}|"
+               u"{Who \\* fieldtype:barcode \\* type:QR \\* width:1in}");
         b.Close();
     });
     report.CreateTemplate();
     EXPECT_EQ(Diagnostics(report), "");
     report.CreateReport();
     int pictures = 0;
-    for (int i = 0; i < report.Output().Paras().Count(); ++i) {
-        const TVYXLogPara* para = report.Output().Paras().GetParas(i);
-        for (int r = 0; para && r < para->Count(); ++r)
-            pictures += para->GetItems(r)->Type_() == acrtPicture ? 1 : 0;
-    }
-    EXPECT_EQ(pictures, 2);  // the photo and the valid code; the missing file and "12" are not pictures
+    VYXForEachPara(report.Output().Paras(), [&](TVYXLogPara& para) {
+        for (int r = 0; r < para.Count(); ++r)
+            pictures += para.GetItems(r)->Type_() == acrtPicture ? 1 : 0;
+    });
+    EXPECT_EQ(pictures, 1);  // the photo; the missing file is nothing
     EXPECT_EQ(Diagnostics(report), "3517 Missing graphic source in \"Photo\"\n");
-    EXPECT_EQ(BodyText(report.Output()), "|||12");  // pictures have no text
+    EXPECT_EQ(BodyText(report.Output()), "||||12|");  // "12" is no EAN-13 and stays text
+
+    // Barcode objects that keep their symbology and data, drawn by a picture a reader can scan.
+    const std::vector<const TVYXGraphicBarcode*> codes = Barcodes(report.Output());
+    ASSERT_EQ(codes.size(), 3u);
+    EXPECT_EQ(codes[0]->BarcodeType, abctEAN13);
+    EXPECT_EQ(codes[0]->Text, u"400638133393");
+    EXPECT_NEAR(codes[0]->Height, 30, 1);
+    EXPECT_EQ(codes[1]->BarcodeType, abctQR);
+    EXPECT_EQ(codes[1]->Text, u"Zoë Brontë");
+    EXPECT_EQ(codes[1]->Width, 72);
+    EXPECT_EQ(codes[1]->Height, 72);
+    EXPECT_EQ(codes[2]->Text, u"北京 Ltd");
+    ASSERT_NE(codes[0]->Picture(), nullptr);
+    EXPECT_EQ(DecodePicture(*codes[0]->Picture(), ZXing::BarcodeFormat::EAN13), "4006381333931");
+    EXPECT_EQ(DecodePicture(*codes[1]->Picture(), ZXing::BarcodeFormat::QRCode), "Zoë Brontë");
+    EXPECT_EQ(DecodePicture(*codes[2]->Picture(), ZXing::BarcodeFormat::QRCode), "北京 Ltd");
+
+    // Written as DOCX, the symbols are pictures of their own size that still scan.
+    TVYXLogDocEditor back;
+    DocxRoundTrip(report.Output(), back);
+    std::vector<std::string> scanned;
+    for (int i = 0; i < back.Pictures().Count(); ++i) {
+        const TVYXPicture& picture = back.Pictures().GetItems(i);
+        for (ZXing::BarcodeFormat format : {ZXing::BarcodeFormat::EAN13, ZXing::BarcodeFormat::QRCode})
+            if (std::string text = DecodePicture(picture, format); !text.empty())
+                scanned.push_back(text);
+    }
+    std::sort(scanned.begin(), scanned.end());
+    EXPECT_EQ(scanned, (std::vector<std::string>{"4006381333931", "Zoë Brontë", "北京 Ltd"}));
     std::remove(png.c_str());
 }

@@ -32,5 +32,20 @@ printf '[{"a": 1},' > broken.json
 [ ! -e broken.docx ]; check $? "no output after bad data"
 grep -q 'JSON' broken.err; check $? "the JSON error is reported"
 
+# One template as DOCX and as RTF, CSV rows and a JSON tree, to text and to PDF.
+tables="--data $data/people.csv --dataset Items=$data/tree.json"
+"$vyx" report "$data/tables.docx" tables-docx.txt $tables; check $? "DOCX template to text"
+cmp tables-docx.txt "$data/tables-cli.txt"; check $? "the DOCX template's text differs from tables-cli.txt"
+"$vyx" report "$data/tables.rtf" tables-rtf.txt $tables; check $? "RTF template to text"
+cmp tables-rtf.txt "$data/tables-cli.txt"; check $? "the RTF template's text differs from tables-cli.txt"
+"$vyx" report "$data/tables.rtf" tables.pdf $tables; check $? "RTF template to PDF"
+if command -v pdftotext > /dev/null; then
+    pdftotext -layout tables.pdf tables-pdf.txt; check $? "pdftotext reads the report"
+    for text in "1,000,000.25" "-234,570.14" "29.02.2000" "李小龍 (北京)" "ZOË BRONTË" "Leap day.docx" \
+                "5 folders; page 1 of 1"; do
+        grep -qF -e "$text" tables-pdf.txt; check $? "the PDF shows \"$text\""
+    done
+fi
+
 [ $fail = 0 ] && echo "report CLI: all checks passed"
 exit $fail

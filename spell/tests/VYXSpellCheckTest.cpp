@@ -39,9 +39,9 @@ std::vector<std::string> Marked(const TVYXLogPara& para)
         const TVYXCharRun* run = para.CharRuns().Items(i);
         const bool marked = run->CHPX() && run->CHPX()->GetMisspelled();
         if (marked && open)
-            out.back() += U8(run->Text);
+            out.back() += U8(run->Text());
         else if (marked)
-            out.push_back(U8(run->Text));
+            out.push_back(U8(run->Text()));
         open = marked;
     }
     return out;
@@ -333,4 +333,29 @@ TEST(SpellChecker, DictionaryWithoutAffixFileAndBrokenFiles)
     // An encoding nobody can convert to leaves the checker not ready, and says so.
     EXPECT_FALSE(checker.BeginCheck("en_CA"));
     EXPECT_NE(checker.Message().find("KLINGON-9"), std::string::npos) << checker.Message();
+}
+
+// Stems, analyses, words added like a known one and taken out, with the system's American
+// English dictionary (skipped without hunspell-en-us).
+TEST(SpellChecker, StemsAnalysesAndWordsAddedWithAffixes)
+{
+    if (!std::filesystem::exists("/usr/share/hunspell/en_US.dic"))
+        GTEST_SKIP() << "no en_US dictionary";
+    TVYXSpellCheckerHunSpell hun;
+    ASSERT_TRUE(hun.Initiate("en_US"));
+    std::vector<std::u16string> list;
+    hun.Stem(u"walked", list);
+    EXPECT_NE(std::find(list.begin(), list.end(), u"walk"), list.end());
+    hun.Analyze(u"walked", list);
+    EXPECT_FALSE(list.empty());
+    EXPECT_FALSE(hun.CheckWord(u"vyxify"));
+    ASSERT_TRUE(hun.AddWordWithAffix(u"vyxify", u"amplify"));  // vyxifies, vyxified follow
+    EXPECT_TRUE(hun.CheckWord(u"vyxify"));
+    EXPECT_TRUE(hun.CheckWord(u"vyxified"));
+    EXPECT_TRUE(hun.RemoveWord(u"vyxify"));
+    EXPECT_FALSE(hun.CheckWord(u"vyxify"));
+    TVYXSpellCheckerHunSpell closed;
+    EXPECT_FALSE(closed.RemoveWord(u"walk"));
+    closed.Stem(u"walked", list);
+    EXPECT_TRUE(list.empty());
 }

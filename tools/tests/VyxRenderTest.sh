@@ -15,12 +15,21 @@ mkdir -p "$out/example" "$out/bad"
 head -c 8 "$out/example/page-001.png" | od -c | grep -q 'P   N   G' || { echo "example: not a PNG"; exit 1; }
 "$vyx" render "$example" --out "$out/example" --screen --dpi 72 || { echo "example: --screen failed"; exit 1; }
 [ -s "$out/example/screen.png" ] || { echo "example: no screen.png"; exit 1; }
+mkdir -p "$out/svg"
+"$vyx" render "$example" --out "$out/svg" --format svg || { echo "example: svg render failed"; exit 1; }
+[ -s "$out/svg/page-001.svg" ] || { echo "example: no page-001.svg"; exit 1; }
+[ -z "$(ls "$out/svg" | grep -v '^page-[0-9]*\.svg$')" ] || { echo "example: svg render wrote other files"; ls "$out/svg"; fail=1; }
+if command -v xmllint >/dev/null 2>&1; then
+    xmllint --noout "$out/svg/page-001.svg" || { echo "example: page-001.svg is not well-formed"; fail=1; }
+fi
+"$vyx" render "$example" --out "$out/svg" --format svg --screen || { echo "example: svg --screen failed"; exit 1; }
+[ -s "$out/svg/screen.svg" ] || { echo "example: no screen.svg"; exit 1; }
 
 # Refusals write nothing.
 "$vyx" render "$example" --out "$out/bad" --pages 40-50 2>/dev/null; rc=$?
 [ $rc -eq 2 ] || { echo "pages out of range: exit $rc, want 2"; fail=1; }
-"$vyx" render "$example" --out "$out/bad" --format svg 2>/dev/null; rc=$?
-[ $rc -eq 2 ] || { echo "svg: exit $rc, want 2"; fail=1; }
+"$vyx" render "$example" --out "$out/bad" --format gif 2>/dev/null; rc=$?
+[ $rc -eq 2 ] || { echo "gif: exit $rc, want 2"; fail=1; }
 "$vyx" render "$example" --out "$out/missing-folder" 2>/dev/null; rc=$?
 [ $rc -eq 2 ] || { echo "missing folder: exit $rc, want 2"; fail=1; }
 [ -z "$(ls -A "$out/bad")" ] || { echo "refused renders left files"; ls -A "$out/bad"; fail=1; }
