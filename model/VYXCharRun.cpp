@@ -950,15 +950,37 @@ bool TVYXCharRuns::IsEqualCHPX(const TVYXCharRun& a, const TVYXCharRun& b)
     return a.CHPX() && b.CHPX() && a.CHPX()->Equal(*b.CHPX());
 }
 
+// One pass that compacts the list in place: a run that survives moves down over the
+// gaps the dropped ones leave, so tidying n runs costs O(n) rather than one erase
+// (and re-numbering of every later run) per dropped run. The decisions are those of
+// walking the pairs (a, b) of neighbours left to right: b joins a; else an empty text
+// run a goes (and b becomes a); else, on the second pass, an empty text run b goes;
+// else a stays. The dropped runs are told to ChangeEvent in the order they went,
+// once the list is whole again.
 void TVYXCharRuns::CombineImpl(int from, int to, bool second)
 {
     from = std::max(from, 0);
     to = std::min(to, Count() - 1);
-    int i = from;
+    if (from >= to) {
+        Sync(from);
+        return;
+    }
     auto isEmptyText = [](const TVYXCharRun* r) { return r->Type_() == acrtText && r->Text().empty(); };
-    while (i < to) {
-        TVYXCharRun* a = Items(i);
-        TVYXCharRun* b = Items(i + 1);
+    // What CanCombineRight / CanCombineLeft answer for neighbours a, b (the list's
+    // indexes are not kept up during the pass).
+    auto combineRight = [](const TVYXCharRun* a, const TVYXCharRun* b) {
+        return a->IsNotAtom() && !a->FRevision && b->Type_() != acrtLinked && !b->FRevision;
+    };
+    std::vector<std::unique_ptr<TVYXCharRun>> gone;
+    auto drop = [&gone](std::unique_ptr<TVYXCharRun>& slot) {
+        CountLinkUse(*slot, false);
+        gone.push_back(std::move(slot));
+    };
+    auto w = static_cast<std::size_t>(from);  // where the run a stands
+    const auto last = static_cast<std::size_t>(to);
+    for (std::size_t r = w + 1; r <= last; ++r) {
+        TVYXCharRun* a = FItems[w].get();
+        TVYXCharRun* b = FItems[r].get();
         bool merge = a->IsNotAtom() && b->IsNotAtom() && a->Type_() == b->Type_() &&
                      (a->Type_() == acrtText || a->Type_() == acrtHyperlink) && IsEqualCHPX(*a, *b) &&
                      !a->GetReadOnlyActive() && !b->GetReadOnlyActive();
@@ -966,20 +988,30 @@ void TVYXCharRuns::CombineImpl(int from, int to, bool second)
             if (second && a->Revision() && b->Revision())
                 merge = a->CanCombine(*b);
             else
-                merge = a->CanCombineRight() && b->CanCombineLeft();
+                merge = combineRight(a, b) && combineRight(b, a);
         }
         if (merge) {
             a->FText += b->Text();  // the stored text: caps are a format, not a change of the letters
-            Delete(i + 1);
-            --to;
-        } else if (isEmptyText(a) && Delete(i))
-            --to;
-        else if (second && isEmptyText(b) && Delete(i + 1))
-            --to;
-        else
-            ++i;
+            drop(FItems[r]);
+        } else if (isEmptyText(a) && !a->GetReadOnlyActive()) {
+            drop(FItems[w]);
+            FItems[w] = std::move(FItems[r]);
+        } else if (second && isEmptyText(b) && !b->GetReadOnlyActive())
+            drop(FItems[r]);
+        else if (++w != r)
+            FItems[w] = std::move(FItems[r]);
     }
+    // The runs after the range close up behind it.
+    std::size_t end = w + 1;
+    for (std::size_t r = last + 1; r < FItems.size(); ++r, ++end)
+        if (end != r)
+            FItems[end] = std::move(FItems[r]);
+    FItems.resize(end);
+    // Positions restart where the range began; its first run kept its start.
     Sync(from);
+    for (std::unique_ptr<TVYXCharRun>& run : gone)
+        if (ChangeEvent)
+            ChangeEvent(*this, acrcDeleted, *run);
 }
 
 void TVYXCharRuns::Combine(int from, int to) { CombineImpl(from, to, false); }

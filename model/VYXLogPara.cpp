@@ -72,7 +72,8 @@ TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras() ? Paras()->I
 void TVYXLogPara::MakeDirty()
 {
     Dirty = true;
-    Find.Valid = false;
+    if (FFind)
+        FFind->Valid = false;
     if (Paras() && Paras()->DirtyParaEvent)
         Paras()->DirtyParaEvent(*this);
 }
@@ -854,6 +855,9 @@ TVYXLogPara* TVYXLogPara::FindPrevSEP()
 
 void TVYXLogPara::BeginFindText(std::u16string_view text, unsigned options)
 {
+    if (!FFind)
+        FFind = std::make_unique<VYXLogParaFindData>();
+    VYXLogParaFindData& Find = *FFind;
     Find.Para = this;
     Find.FindOptions = options;
     Find.FindText = std::u16string(text);
@@ -865,8 +869,9 @@ void TVYXLogPara::BeginFindText(std::u16string_view text, unsigned options)
 
 std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
 {
-    if (Find.FindText.empty())
+    if (!FFind || FFind->FindText.empty())
         return 0;
+    VYXLogParaFindData& Find = *FFind;
     if (!Find.Valid) {
         // One character per position, so offsets map to positions.
         Find.FindSrcText.clear();
@@ -877,11 +882,11 @@ std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
         Find.Valid = true;
     }
     const std::u16string_view src = Find.FindSrcText;
-    auto wholeWord = [&src, this](std::size_t at, std::size_t end) {
+    auto wholeWord = [&src, &Find](std::size_t at, std::size_t end) {
         return !(Find.FindOptions & aftoWholeWordsOnly) ||
                ((at == 0 || !IsWordChar(src[at - 1])) && (end >= src.size() || !IsWordChar(src[end])));
     };
-    auto found = [this](std::size_t at, std::size_t end) {
+    auto found = [&Find](std::size_t at, std::size_t end) {
         Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
         Find.FindLen = static_cast<std::int32_t>(end - at);
         return Find.FindCharPos;

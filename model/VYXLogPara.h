@@ -147,7 +147,9 @@ public:
     TVYXCharRuns& CharRuns() const { return *FCharRuns; }
     TVYXPAPX& PAPX() const { return *FPAPX; }
     TVYXSEP* SEP() const { return FSEP.get(); }
-    VYXLogParaFindData Find;
+    // The paragraph's search state, nullptr until a search began here (most paragraphs
+    // are never searched one by one, and a long document holds many).
+    const VYXLogParaFindData* FindData() const { return FFind.get(); }
     std::u16string NumbText;
     std::unique_ptr<TVYXParaFrame> Frame;
     std::u16string Name;
@@ -353,10 +355,16 @@ public:
     // ---- Search ----
     // With aftoWildcards `text` is a pattern (see TVYXWildcardPattern); a bad pattern finds nothing.
     void BeginFindText(std::u16string_view text, unsigned options);
-    // The position of the next match from `pos` on, 0 when none; its length is Find.FindLen.
+    // The position of the next match from `pos` on, 0 when none; its length is FindData()->FindLen.
     std::int32_t FindTextNext(std::int32_t pos);
     void EndFindText() { InvalidateFind(); }
-    void InvalidateFind() { Find.Valid = false; Find.FindSrcText.clear(); }
+    void InvalidateFind()
+    {
+        if (FFind) {
+            FFind->Valid = false;
+            FFind->FindSrcText.clear();
+        }
+    }
 
     void MakeDirty();
     // The properties of `source` (its style mapped into this document's sheet), its
@@ -421,4 +429,5 @@ private:
     std::unique_ptr<TVYXSEP> FSEP;
     std::unique_ptr<TVYXPhyRowsBase> FRows;
     std::unique_ptr<TVYXGraphicObjList> FGraphics;
+    std::unique_ptr<VYXLogParaFindData> FFind;
 };

@@ -631,7 +631,8 @@ TEST(VYXLogPara, WildcardSearch)
         p->BeginFindText(c.pattern, aftoWildcards | c.options);
         EXPECT_EQ(p->FindTextNext(1), c.pos);
         if (c.pos) {
-            EXPECT_EQ(p->Find.FindLen, c.len);
+            ASSERT_NE(p->FindData(), nullptr);
+            EXPECT_EQ(p->FindData()->FindLen, c.len);
         }
         p->EndFindText();
     }
