@@ -38,6 +38,7 @@ constexpr int cMaxTableDepth = 16;           // deeper tables are read as their 
 constexpr std::size_t cMaxPictureBytes = 64u << 20;
 constexpr int cMaxListLevel = 8;             // the model's last list level
 constexpr int cMaxBookmarks = 10000;
+constexpr std::size_t cMaxMsoLists = 4096;         // distinct office lists of a document
 constexpr std::int64_t cMaxTableCells = 250'000;  // grid cells of all tables of a document
 constexpr std::int64_t cTableGridFree = 2048;     // a grid this small is always a table
 constexpr std::int64_t cMaxGridPerCell = 8;       // else at most this many grid cells per cell element
@@ -1296,13 +1297,12 @@ private:
     TListCtx MsoList(const std::string& key, int level, const TVYXHtmlNode& node, double indent)
     {
         TListCtx ctx;
-        auto [it, added] = FMsoLists.try_emplace(key, static_cast<int>(FListSlots.size()));
-        if (added) {
-            if (FMsoLists.size() > 4096) {
-                FMsoLists.erase(it);
-                it = FMsoLists.begin();  // past that many lists, the rest join one
-            } else
-                FListSlots.push_back(nullptr);
+        auto it = FMsoLists.find(key);
+        if (it == FMsoLists.end() && FMsoLists.size() >= cMaxMsoLists)
+            it = FMsoLists.begin();  // past that many lists, the others join one
+        else if (it == FMsoLists.end()) {
+            it = FMsoLists.emplace(key, static_cast<int>(FListSlots.size())).first;
+            FListSlots.push_back(nullptr);
         }
         ctx.Slot = it->second;
         ctx.Level = level;
