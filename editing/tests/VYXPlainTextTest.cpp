@@ -1,4 +1,6 @@
 // VYXPlainTextTest.cpp: plain text into paragraphs and back, by bytes and through real files.
+#include <string>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -162,7 +164,7 @@ TEST(PlainText, AppendsAndWritesTablesAsTabbedLines)
 
 TEST(PlainText, FilesAndStreams)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "vyx-plaintext-test";
+    const auto dir = std::filesystem::temp_directory_path() / (std::string("vyx-plaintext-test-") + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string name = (dir / "in.txt").string();
     VYXWriteFile(name, "x\ty\nz\n");

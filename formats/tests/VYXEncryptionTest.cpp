@@ -1,5 +1,6 @@
 // VYXEncryptionTest.cpp: encrypted packages from other programs, our Standard encryption
 // read back by us and by an independent program, and the unsupported and damaged cases.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <openssl/evp.h>
@@ -465,7 +466,7 @@ bool RunOfficeCrypto(const std::string& mode, const fs::path& in, const fs::path
         "const r=mode==='decrypt'?await oc.decrypt(b,{password:pw}):oc.encrypt(b,{password:pw});"
         "fs.writeFileSync(out,r);})()"
         ".catch(e=>{console.error(e);process.exit(3);});";
-    const fs::path js = fs::temp_directory_path() / "vyx_officecrypto.js";
+    const fs::path js = fs::temp_directory_path() / (std::string("vyx_officecrypto-") + std::to_string(::getpid()) + ".js");
     VYXWriteFile(js.string(), script);
     const std::string cmd = "node '" + js.string() + "' '" + modules + "' " + mode + " '" + in.string() + "' '" +
                             out.string() + "' '" + password + "'";
@@ -479,7 +480,7 @@ TEST(Encryption, AnIndependentProgramReadsOurFilesAndWeReadItsFiles)
     if (!fs::exists(plain))
         GTEST_SKIP() << "shared corpus not found";
     const std::string package = VYXReadFile(plain.string());
-    const fs::path dir = fs::temp_directory_path() / "vyx_crypto_interop";
+    const fs::path dir = fs::temp_directory_path() / (std::string("vyx_crypto_interop-") + std::to_string(::getpid()));
     fs::create_directories(dir);
     VYXWriteFile((dir / "ours.docx").string(), Encrypt(package, u"Str0ng pass"));
     VYXWriteFile((dir / "plain.docx").string(), package);

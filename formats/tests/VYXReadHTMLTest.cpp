@@ -1,5 +1,6 @@
 // VYXReadHTMLTest.cpp: the HTML reader: the corpus against an independent text
 // extraction, the elements' formats, lists, tables with spans, pictures, charsets.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -169,7 +170,7 @@ TEST(ReadHTML, PicturesLinksAndBookmarks)
     // A 1x1 PNG as a data: URI, one beside the document, and one that is missing.
     const std::string png =
         "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==";
-    const fs::path dir = fs::temp_directory_path() / "vyx-html-read-test";
+    const fs::path dir = fs::temp_directory_path() / (std::string("vyx-html-read-test-") + std::to_string(::getpid()));
     fs::create_directories(dir);
     {
         std::ofstream(dir / "pic.png", std::ios::binary) << VYXHtmlDecodeBase64ForTest(png);

@@ -156,7 +156,7 @@ TEST(OPC, WrittenDocxReadsBack)
     EXPECT_EQ(unchecked, std::vector<std::string>{"word/media/image2.png"});
 
     if (HaveUnzip()) {
-        const auto path = fs::temp_directory_path() / "vyx_opc_sample.docx";
+        const auto path = fs::temp_directory_path() / (std::string("vyx_opc_sample-") + std::to_string(::getpid()) + ".docx");
         VYXWriteFile(path.string(), bytes);
         EXPECT_EQ(std::system(("unzip -tq " + path.string() + " >/dev/null").c_str()), 0);
         fs::remove(path);

@@ -1,5 +1,6 @@
 // VYXWriteHTMLTest.cpp: the HTML writer: round trips through the reader, shared
 // classes, deterministic bytes, strict re-parsing, pictures beside the file.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -148,7 +149,7 @@ TEST_P(WriteHTMLStrict, OutputParsesStrictly)
     // HTML Tidy, when it is installed: warnings (such as spans holding only a blank)
     // are allowed, errors (exit code 2) are not.
     if (std::system("command -v tidy >/dev/null 2>&1") == 0) {
-        const fs::path page = fs::temp_directory_path() / "vyx-html-tidy.html";
+        const fs::path page = fs::temp_directory_path() / (std::string("vyx-html-tidy-") + std::to_string(::getpid()) + ".html");
         std::ofstream(page, std::ios::binary) << html;
         const int status = std::system(("tidy -errors -q -utf8 " + page.string() + " >/dev/null 2>&1").c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << html;
@@ -164,7 +165,7 @@ TEST_P(WriteHTMLStrict, OutputParsesStrictly)
         }
     if (python.empty())
         GTEST_SKIP() << "html5lib is not installed";
-    const fs::path file = fs::temp_directory_path() / "vyx-html-strict.html";
+    const fs::path file = fs::temp_directory_path() / (std::string("vyx-html-strict-") + std::to_string(::getpid()) + ".html");
     std::ofstream(file, std::ios::binary) << html;
     const std::string cmd = python + " -c \"import html5lib,sys; html5lib.HTMLParser(strict=True).parse(open(sys.argv[1],'rb'))\" " +
                             file.string();
@@ -180,7 +181,7 @@ TEST(WriteHTML, PicturesAsFilesOrDataUris)
     TVYXLogDocEditor doc;
     TVYXReadHTML reader(doc);
     reader.LoadFromFile(corpus.string());
-    const fs::path dir = fs::temp_directory_path() / "vyx-html-write-pictures";
+    const fs::path dir = fs::temp_directory_path() / (std::string("vyx-html-write-pictures-") + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     TVYXWriteHTML writer(doc);
@@ -258,7 +259,7 @@ TEST(WriteHTML, BrowserShowsThePage)
         GTEST_SKIP() << "no headless browser";
     TVYXLogDocEditor doc;
     Read(doc, Sample());
-    const fs::path dir = fs::temp_directory_path() / "vyx-html-browser";
+    const fs::path dir = fs::temp_directory_path() / (std::string("vyx-html-browser-") + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     TVYXWriteHTML writer(doc);

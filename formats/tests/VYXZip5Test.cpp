@@ -1,4 +1,5 @@
 // VYXZip5Test.cpp: the zip archive against hand-built edge cases and real packages.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <zlib.h>
@@ -296,7 +297,7 @@ TEST(Zip, WriteReadRoundTrip)
     EXPECT_EQ(r.Find("missing"), nullptr);
 
     // Other tools agree.
-    const auto path = std::filesystem::temp_directory_path() / "vyx_zip_roundtrip.zip";
+    const auto path = std::filesystem::temp_directory_path() / (std::string("vyx_zip_roundtrip-") + std::to_string(::getpid()) + ".zip");
     VYXWriteFile(path.string(), zip);
     const std::string cmd = "unzip -tq " + path.string() + " >/dev/null 2>&1";
     if (std::system("unzip -v >/dev/null 2>&1") == 0) {

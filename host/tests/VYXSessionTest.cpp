@@ -1,4 +1,5 @@
 // VYXSessionTest.cpp: scripted sessions on the headless host, as a user works: keys, mouse, commands, files.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -197,7 +198,7 @@ assert asked vycExternalFindNotFound
 TEST(Session, PastingRtfAndSnapshots)
 {
     TVYXHeadlessHost host;
-    const fs::path png = fs::temp_directory_path() / "vyx-session-snapshot.png";
+    const fs::path png = fs::temp_directory_path() / (std::string("vyx-session-snapshot-") + std::to_string(::getpid()) + ".png");
     fs::remove(png);
     Play(host, R"(
 text "Start "

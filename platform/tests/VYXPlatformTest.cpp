@@ -1,4 +1,6 @@
 // VYXPlatformTest.cpp: UTF conversion, streams, the string list, the INI store and locale numbers.
+#include <string>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -66,7 +68,7 @@ TEST(Streams, TypedReadsStopAtTheEnd)
 
 TEST(Streams, FilesRoundTrip)
 {
-    const auto path = (std::filesystem::temp_directory_path() / "vyx_stream_test.bin").string();
+    const auto path = (std::filesystem::temp_directory_path() / (std::string("vyx_stream_test-") + std::to_string(::getpid()) + ".bin")).string();
     VYXWriteFile(path, std::string("x\0y", 3));
     EXPECT_EQ(VYXReadFile(path), std::string("x\0y", 3));
     std::filesystem::remove(path);
@@ -97,7 +99,7 @@ TEST(StringList, TextTagsAndValues)
 
 TEST(IniFile, ParsesWritesAndSurvivesOddLines)
 {
-    const auto path = (std::filesystem::temp_directory_path() / "vyx_ini_test.ini").string();
+    const auto path = (std::filesystem::temp_directory_path() / (std::string("vyx_ini_test-") + std::to_string(::getpid()) + ".ini")).string();
     {
         TVYXIniFile ini(path);
         ini.SetText("; comment\n[Editor]\nUnits = 2\nnot a key line\n[Spell]\nPath=/usr/share/hunspell\n");

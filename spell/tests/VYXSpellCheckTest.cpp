@@ -1,5 +1,6 @@
 // Tests of the spell checker: the word rule, the dictionary list, marks on runs,
 // the re-check queue, and real dictionaries when the system has them.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -99,7 +100,7 @@ TEST(SpellDictionaries, KnownListAndFolders)
 
 TEST(SpellChecker, EmptyFolderIsNotReadyWithAClearMessage)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "vyx-spell-empty";
+    const auto dir = std::filesystem::temp_directory_path() / (std::string("vyx-spell-empty-") + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     TVYXSpellChecker checker({}, dir.string());
     auto& impl = static_cast<TVYXSpellCheckerHunSpell&>(checker.Impl());
@@ -313,7 +314,7 @@ TEST(SpellChecker, LinkTextIsCheckedTabsSeparate)
 
 TEST(SpellChecker, DictionaryWithoutAffixFileAndBrokenFiles)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "vyx-spell-noaff";
+    const auto dir = std::filesystem::temp_directory_path() / (std::string("vyx-spell-noaff-") + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     {
         std::ofstream dic(dir / "en_AU.dic");
