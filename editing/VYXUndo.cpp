@@ -7,6 +7,7 @@
 #include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXForEachPara.h"
 #include "model/VYXNotes.h"
 #include "model/VYXParaProps.h"
 #include "model/VYXCharProps.h"
@@ -56,23 +57,6 @@ std::unique_ptr<TVYXPAPX> CopyPAPX(const TVYXPAPX& source)
 }
 
 bool InCell(const TVYXLogPos& pos) { return pos.Para && pos.Para->Paras() && pos.Para->Paras()->Cell(); }
-
-// Every paragraph of a body, cells of nested tables included, in reading order.
-template <class F>
-void ForEachBodyPara(TVYXLogParas& list, const F& f)
-{
-    for (int i = 0; i < list.Count(); ++i) {
-        TVYXLogParaItem* item = list.GetItems(i);
-        if (item->IsPara()) {
-            f(*static_cast<TVYXLogPara*>(item));
-            continue;
-        }
-        auto* table = static_cast<TVYXTable*>(item);
-        for (int r = 0; r < table->Count(); ++r)
-            for (int c = 0; c < table->GetRows(r)->Count(); ++c)
-                ForEachBodyPara(table->GetRows(r)->GetCells(c)->Paras(), f);
-    }
-}
 
 bool IsTyping(TVYXCommand cmd) { return cmd == vycInsertAtCaret || cmd == vycInsertCharAtCaret; }
 
@@ -316,7 +300,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataBookmark::Replay(TVYXUndo&)
         const TVYXBookmark* mark = back->Kept.get();
         if (!mark)
             throw VYXException("Invalid address");
-        ForEachBodyPara(editor.Paras(), [mark](TVYXLogPara& para) {
+        VYXForEachPara(editor.Paras(), [mark](TVYXLogPara& para) {
             bool changed = false;
             for (int r = para.Count() - 1; r >= 0; --r)
                 if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(r)); linked && linked->Field() == mark) {
@@ -350,7 +334,7 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataBookmark::Replay(TVYXUndo&)
         if (!made)
             throw VYXException("Invalid address");
         TVYXBookmark* kept = Kept.get();
-        ForEachBodyPara(editor.Paras(), [made, kept](TVYXLogPara& para) {
+        VYXForEachPara(editor.Paras(), [made, kept](TVYXLogPara& para) {
             for (int r = 0; r < para.Count(); ++r)
                 if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(para.GetItems(r)); linked && linked->Field() == made)
                     linked->SetFieldRef(kept);

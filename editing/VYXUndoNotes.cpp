@@ -6,6 +6,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXForEachPara.h"
 #include "model/VYXNotes.h"
 #include "model/VYXTable.h"
 #include "platform/VYXException.h"
@@ -29,28 +30,11 @@ bool HoldsNoteRun(const TVYXLogPara& para, std::int32_t from, std::int32_t to)
     return false;
 }
 
-// Every paragraph of a list, cells of nested tables included, in reading order.
-template <class F>
-void ForEachPara(const TVYXLogParas& list, const F& f)
-{
-    for (int i = 0; i < list.Count(); ++i) {
-        TVYXLogParaItem* item = list.GetItems(i);
-        if (item->IsPara()) {
-            f(*static_cast<TVYXLogPara*>(item));
-            continue;
-        }
-        auto* table = static_cast<TVYXTable*>(item);
-        for (int r = 0; r < table->Count(); ++r)
-            for (int c = 0; c < table->GetRows(r)->Count(); ++c)
-                ForEachPara(table->GetRows(r)->GetCells(c)->Paras(), f);
-    }
-}
-
 // Whether `list` holds note marks; the notes its reference runs name go to `refs`.
 bool ListHoldsNoteRuns(const TVYXLogParas& list, std::vector<const TVYXFootnoteBaseItem*>& refs)
 {
     bool found = false;
-    ForEachPara(list, [&found, &refs](TVYXLogPara& para) {
+    VYXForEachPara(list, [&found, &refs](TVYXLogPara& para) {
         for (int i = 0; i < para.Count(); ++i)
             if (const TVYXCharRunFootnote* run = NoteRun(*para.GetItems(i))) {
                 found = true;
@@ -65,7 +49,7 @@ bool ListHoldsNoteRuns(const TVYXLogParas& list, std::vector<const TVYXFootnoteB
 // moves the runs after it.
 void Renumber(const TVYXLogParas& list)
 {
-    ForEachPara(list, [](TVYXLogPara& para) {
+    VYXForEachPara(list, [](TVYXLogPara& para) {
         if (HoldsNoteRun(para, 1, para.EndOfParaPos() + 1)) {
             para.CharRuns().Reindex();
             para.MakeDirty();
@@ -188,7 +172,7 @@ void VYXRelinkNotes(TVYXLogDocEditor& main)
         }
         list.Reindex();
         // Anchors: the reference runs of the main body.
-        ForEachPara(main.Paras(), [&items](TVYXLogPara& para) {
+        VYXForEachPara(main.Paras(), [&items](TVYXLogPara& para) {
             for (int r = 0; r < para.Count(); ++r) {
                 auto* run = dynamic_cast<TVYXCharRunFootnote*>(para.GetItems(r));
                 if (run && !run->IsRef && run->Footnote && items.count(run->Footnote)) {

@@ -6,26 +6,11 @@
 
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXForEachPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXTable.h"
 
 namespace {
-
-template <class F>
-void ForEachPara(const TVYXLogParas& list, const F& f)
-{
-    for (int i = 0; i < list.Count(); ++i) {
-        TVYXLogParaItem* item = list.GetItems(i);
-        if (item->IsPara()) {
-            f(*static_cast<TVYXLogPara*>(item));
-            continue;
-        }
-        auto* table = static_cast<TVYXTable*>(item);
-        for (int r = 0; r < table->Count(); ++r)
-            for (int c = 0; c < table->GetRows(r)->Count(); ++c)
-                ForEachPara(table->GetRows(r)->GetCells(c)->Paras(), f);
-    }
-}
 
 // A boundary of a bookmark, comment or permission (not a field's or a revision's).
 TVYXCharRunLinked* Boundary(TVYXCharRun& run)
@@ -41,7 +26,7 @@ TVYXCharRunLinked* Boundary(TVYXCharRun& run)
 
 void VYXMarkupOf(const TVYXLogParas& list, std::vector<TVYXMarkupObject*>& objects)
 {
-    ForEachPara(list, [&objects](TVYXLogPara& para) {
+    VYXForEachPara(list, [&objects](TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)
             if (TVYXCharRunLinked* run = Boundary(*para.GetItems(r)))
                 if (std::find(objects.begin(), objects.end(), run->Field()) == objects.end())
@@ -60,7 +45,7 @@ void VYXRewireMarkup(TVYXLogParas& body, const std::vector<TVYXMarkupObject*>& o
     std::map<const TVYXMarkupObject*, std::vector<TEnd>> chains;
     for (TVYXMarkupObject* object : objects)
         chains[object];
-    ForEachPara(body, [&chains](TVYXLogPara& para) {
+    VYXForEachPara(body, [&chains](TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)
             if (TVYXCharRunLinked* run = Boundary(*para.GetItems(r)))
                 if (auto it = chains.find(run->Field()); it != chains.end())
@@ -85,7 +70,7 @@ void VYXRewireMarkup(TVYXLogParas& body, const std::vector<TVYXMarkupObject*>& o
 
 void VYXUnlinkMarkup(const TVYXLogParas& list)
 {
-    ForEachPara(list, [](TVYXLogPara& para) {
+    VYXForEachPara(list, [](TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)
             if (TVYXCharRunLinked* run = Boundary(*para.GetItems(r)))
                 run->Unlink();
