@@ -82,6 +82,28 @@ bool IsHeaderFooter(const TVYXLogDocEditor& doc)
     return doc.DocType() == aldtHeader || doc.DocType() == aldtFooter;
 }
 
+
+// A click on a column strip above a table or a row strip beside it selects that
+// column or row as a rectangle of cells. Rows with merged cells hold fewer cells:
+// their last one stands for the column.
+bool SelectTableStrip(TVYXLogDocEditor& doc, TVYXTable& table, int col, int row)
+{
+    if (table.Count() == 0 || (col < 0) == (row < 0))
+        return false;
+    TVYXTableRow* top = table.GetRows(row >= 0 ? std::min(row, table.Count() - 1) : 0);
+    TVYXTableRow* bottom = row >= 0 ? top : table.GetRows(table.Count() - 1);
+    if (top->Count() == 0 || bottom->Count() == 0)
+        return false;
+    TVYXTableCell* from = top->GetCells(col >= 0 ? std::min(col, top->Count() - 1) : 0);
+    TVYXTableCell* to = bottom->GetCells(col >= 0 ? std::min(col, bottom->Count() - 1) : bottom->Count() - 1);
+    TVYXLogPara* first = from->Paras()._FirstPara();
+    TVYXLogPara* last = to->Paras()._LastPara();
+    if (!first || !last)
+        return false;
+    doc.Command(vycMovePos, TVYXLogPos(first, 1));
+    doc.Command(vycSelectToPos, TVYXLogPos(last, last->EndOfParaPos()));
+    return true;
+}
 }  // namespace
 
 // ---- Rows and positions ------------------------------------------------------------
@@ -532,7 +554,8 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
             FMouseResponder->MouseDown(vymsLeft, x, y);
             return;
         }
-    // The page's hit areas, made by painting: form fields and the table select handle.
+    // The page's hit areas: form fields (made by painting) and the table's select
+    // handle and column and row strips (made by layout).
     if (doc == FMainDoc) {
         const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
         const double left = PageScreenLeft(), top = PageScreenTop(page);
@@ -556,6 +579,10 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
                         FMainDoc->SetRepaint(true);
                         return;
                     }
+            }
+            if (area->Type == ahatTableSelect && area->Table && SelectTableStrip(*doc, *area->Table, area->Index, area->Row)) {
+                FMainDoc->SetRepaint(true);
+                return;
             }
         }
     }

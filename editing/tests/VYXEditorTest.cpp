@@ -624,6 +624,49 @@ TEST(EditorFacade, ClicksOnFormFieldsToggleCheckBoxesAndAskForListEntries)
     EXPECT_EQ(asked, std::vector<std::u16string>{u"colour"});
 }
 
+// The strips above a table's columns and beside its rows select that column or row.
+TEST(EditorFacade, ColumnAndRowStripsSelectTheirCells)
+{
+    THost host;
+    TVYXEditor& e = host.E();
+    host.Type(u"Before");
+    ASSERT_TRUE(e.CommandUI(vycInsertTableAtCaret, 3, 3));
+    TVYXTable& table = *e.MainDoc().FirstPara()->Next()->Cell()->Table();
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            e.CommandUI(vycMovePos, TVYXLogPos(table.GetCells(c, r)->Paras()._FirstPara(), 1));
+            host.Type(std::u16string(1, static_cast<char16_t>(u'a' + c)) + static_cast<char16_t>(u'1' + r));
+        }
+    e.CommandUI(vycMoveBeginningOfDoc);
+    e.UpdateUI();
+    TVYXHitAreaList& areas = e.Paginator().Pages().GetItems(0).FHitAreas.ByPaginate();
+    auto clickStrip = [&](int col, int row) {
+        for (int i = 0; i < areas.Count(); ++i) {
+            const TVYXHitArea& a = areas.GetItems(i);
+            if (a.Type != ahatTableSelect || a.Table != &table || a.Index != col || a.Row != row)
+                continue;
+            const double x = e.PageScreenLeft() + (a.X1 + a.X2) / 2, y = e.PageScreenTop(0) + (a.Y1 + a.Y2) / 2;
+            e.MouseCommand(vycMouseDown, vymsLeft, x, y);
+            e.MouseCommand(vycMouseUp, vymsLeft, x, y);
+            return Utf16ToUtf8(e.GetSelections().GetPlainText());
+        }
+        ADD_FAILURE() << "no strip for column " << col << " row " << row;
+        return std::string();
+    };
+    // A column is a rectangle of cells from its top cell to its bottom one.
+    clickStrip(1, -1);
+    const TVYXLogSelection* s = e.GetSelections().First();
+    ASSERT_TRUE(s && s->IsRectCells());
+    EXPECT_EQ(s->First.Para->Cell(), table.GetCells(1, 0));
+    EXPECT_EQ(s->Last.Para->Cell(), table.GetCells(1, 2));
+    const std::string row = clickStrip(-1, 2);
+    for (const char* in : {"a3", "b3", "c3"})
+        EXPECT_NE(row.find(in), std::string::npos) << row;
+    for (const char* out : {"a1", "b2"})
+        EXPECT_EQ(row.find(out), std::string::npos) << row;
+    EXPECT_EQ(host.Text().substr(0, 6), "Before");
+}
+
 TEST(EditorFacade, TheTableSelectHandleSelectsTheWholeTable)
 {
     THost host;
