@@ -10,6 +10,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadHTML.h"
+#include "formats/tests/VYXExtractedText.h"
 #include "formats/tests/VYXHtmlTestUtils.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
@@ -52,7 +53,8 @@ TEST(ReadHTML, CorpusTextMatchesIndependentExtraction)
         TVYXReadHTML reader(doc);
         ASSERT_NO_THROW(reader.LoadFromFile(entry.path().string()));
         const std::u16string ours = VYXHtmlNormalizeText(VYXHtmlBodyText(doc.Paras()));
-        const fs::path txt = expected / (entry.path().filename().string() + ".txt");
+        const fs::path txt = VYXExpectedText(expected / (entry.path().filename().string() + ".txt"),
+                                             expected / "extract_text.py", corpus);
         ASSERT_TRUE(fs::exists(txt)) << "run extract_text.py";
         const std::u16string theirs = VYXHtmlNormalizeText(Utf8ToUtf16(VYXHtmlReadTestFile(txt.string())));
         if (ours == theirs)

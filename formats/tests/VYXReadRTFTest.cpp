@@ -9,6 +9,7 @@
 #include "formats/VYXReadRTF.h"
 #include "formats/VYXReadRTFTable.h"
 #include "formats/VYXWriteRTF.h"
+#include "formats/tests/VYXExtractedText.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogParas.h"
@@ -75,8 +76,9 @@ TEST(ReadRTF, CorpusTextMatchesIndependentExtraction)
         const std::string error = Read(doc, ReadFileBytes(path));
         const auto bad = cUnbalanced.find(name);
         EXPECT_EQ(error, bad == cUnbalanced.end() ? std::string() : bad->second);
+        const std::string data = std::string(VYX_TEST_DATA_DIR) + "/rtf/";
         const std::string expectedPath =
-            std::string(VYX_TEST_DATA_DIR) + "/rtf/" + std::filesystem::path(path).stem().string() + ".txt";
+            VYXExpectedText(data + std::filesystem::path(path).stem().string() + ".txt", data + "extract_text.py", path).string();
         ASSERT_TRUE(std::filesystem::exists(expectedPath)) << expectedPath;
         const std::u16string expected = RtfNormalizeSpace(Utf8ToUtf16(ReadFileBytes(expectedPath)));
         const std::u16string actual = RtfNormalizeSpace(RtfBodyText(doc.Paras()));

@@ -122,7 +122,8 @@ def extract(path):
 
 def main():
     folder = sys.argv[1]
-    here = os.path.dirname(os.path.abspath(__file__))
+    # VYX_EXTRACT_OUT: another folder for the texts (tests make the ones not kept here).
+    here = os.environ.get('VYX_EXTRACT_OUT') or os.path.dirname(os.path.abspath(__file__))
     for name in sorted(os.listdir(folder)):
         if name.endswith((".html", ".htm")):
             with open(os.path.join(here, name + ".txt"), "w", encoding="utf-8") as f:

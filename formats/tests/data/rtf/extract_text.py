@@ -260,7 +260,8 @@ def extract(data):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
+    # VYX_EXTRACT_OUT: another folder for the texts (tests make the ones not kept here).
+    here = os.environ.get('VYX_EXTRACT_OUT') or os.path.dirname(os.path.abspath(__file__))
     for path in sys.argv[1:]:
         with open(path, 'rb') as f:
             text = extract(f.read())
