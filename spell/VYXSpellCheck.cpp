@@ -355,31 +355,6 @@ bool TVYXSpellCheckerHunSpell::CheckWord(std::u16string_view word)
     return Hunspell_spell(static_cast<Hunhandle*>(FHandle), FScratch.c_str()) != 0;
 }
 
-void TVYXSpellCheckerHunSpell::GetSuggestions(std::u16string_view word, std::vector<std::u16string>& list)
-{
-    list.clear();
-    std::string bytes;
-    if (!FHandle || !Encode(word, bytes))
-        return;
-    auto* h = static_cast<Hunhandle*>(FHandle);
-    char** items = nullptr;
-    const int n = Hunspell_suggest(h, &items, bytes.c_str());
-    for (int i = 0; i < n; ++i)
-        list.push_back(VYXDecodeCodePage(items[i], FCodePage));
-    if (items)
-        Hunspell_free_list(h, &items, n);
-}
-
-void TVYXSpellCheckerHunSpell::Stem(std::u16string_view word, std::vector<std::u16string>& list)
-{
-    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_stem(h, items, w); });
-}
-
-void TVYXSpellCheckerHunSpell::Analyze(std::u16string_view word, std::vector<std::u16string>& list)
-{
-    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_analyze(h, items, w); });
-}
-
 template <class F>
 void TVYXSpellCheckerHunSpell::List(std::u16string_view word, std::vector<std::u16string>& list, const F& call)
 {
@@ -394,6 +369,21 @@ void TVYXSpellCheckerHunSpell::List(std::u16string_view word, std::vector<std::u
         list.push_back(VYXDecodeCodePage(items[i], FCodePage));
     if (items)
         Hunspell_free_list(h, &items, n);
+}
+
+void TVYXSpellCheckerHunSpell::GetSuggestions(std::u16string_view word, std::vector<std::u16string>& list)
+{
+    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_suggest(h, items, w); });
+}
+
+void TVYXSpellCheckerHunSpell::Stem(std::u16string_view word, std::vector<std::u16string>& list)
+{
+    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_stem(h, items, w); });
+}
+
+void TVYXSpellCheckerHunSpell::Analyze(std::u16string_view word, std::vector<std::u16string>& list)
+{
+    List(word, list, [](Hunhandle* h, char*** items, const char* w) { return Hunspell_analyze(h, items, w); });
 }
 
 bool TVYXSpellCheckerHunSpell::AddWordWithAffix(std::u16string_view word, std::u16string_view example)
