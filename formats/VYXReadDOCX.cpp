@@ -510,6 +510,21 @@ private:
 
 namespace {
 double Twips(long long v) { return static_cast<double>(v) / 20.0; }
+
+// The side a cell border element stands for (start and end as left and right);
+// false for another element.
+bool CellBorderSide(TDocxElement elem, TVYXTableBorderSide& side)
+{
+    switch (elem) {
+    case dxeLeft:
+    case dxeStart: side = atbsLeft; return true;
+    case dxeTop: side = atbsTop; return true;
+    case dxeRight:
+    case dxeEnd: side = atbsRight; return true;
+    case dxeBottom: side = atbsBottom; return true;
+    default: return false;
+    }
+}
 }  // namespace
 
 void TVYXReadDOCX::TImpl::DoCHPX(const TDxTree& t, const TDxNode& rPr, TVYXCHPX& chpx)
@@ -1893,15 +1908,8 @@ void TVYXReadDOCX::TImpl::DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYX
         } else if (c->Elem == dxeTcBorders) {
             for (const TDxNode* b = t.Child(*c); b; b = t.Next(*b)) {
                 TVYXTableBorderSide side;
-                switch (b->Elem) {
-                case dxeLeft:
-                case dxeStart: side = atbsLeft; break;
-                case dxeTop: side = atbsTop; break;
-                case dxeRight:
-                case dxeEnd: side = atbsRight; break;
-                case dxeBottom: side = atbsBottom; break;
-                default: continue;
-                }
+                if (!CellBorderSide(b->Elem, side))
+                    continue;
                 DoBorder(t, *b, *props.AddBorder(side));
             }
         }
@@ -2225,15 +2233,8 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
                     case dxeTcBorders:
                         for (const TDxNode* b = t.Child(n); b; b = t.Next(*b)) {
                             TVYXTableBorderSide side;
-                            switch (b->Elem) {
-                            case dxeLeft:
-                            case dxeStart: side = atbsLeft; break;
-                            case dxeTop: side = atbsTop; break;
-                            case dxeRight:
-                            case dxeEnd: side = atbsRight; break;
-                            case dxeBottom: side = atbsBottom; break;
-                            default: continue;
-                            }
+                            if (!CellBorderSide(b->Elem, side))
+                                continue;
                             DoBorder(t, *b, *cell->Props().AddBorder(side));
                         }
                         break;
