@@ -2169,15 +2169,17 @@ void TVYXReadDOCX::TImpl::Table(const TDxTree& t, const TDxNode& tbl, TTarget& t
     std::vector<TMergeMark> marks;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         TVYXTableRow* row = table->Add();
-        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr))
+        int gridCol = 0;
+        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr)) {
             if (const TDxNode* h = t.Find(*trPr, dxeTrHeight))
                 row->Height = Twips(std::clamp(t.Int(*h, "val", 0), 0LL, 31680LL));
-        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr); trPr && t.Find(*trPr, dxeCantSplit))
-            row->CantSplit = t.OnOff(*t.Find(*trPr, dxeCantSplit));
-        int gridCol = 0;
-        if (const TDxNode* trPr = t.Find(*rows[r], dxeTrPr))
+            if (const TDxNode* keep = t.Find(*trPr, dxeCantSplit))
+                row->CantSplit = t.OnOff(*keep);
+            if (const TDxNode* header = t.Find(*trPr, dxeTblHeader))
+                row->RptData = t.OnOff(*header);
             if (const TDxNode* before = t.Find(*trPr, dxeGridBefore))
                 gridCol = static_cast<int>(std::clamp(t.Int(*before, "val", 0), 0LL, 1000LL));
+        }
         for (std::size_t ci = 0; ci < cells[r].size(); ++ci) {
             const TDxNode& tc = *cells[r][ci];
             TVYXTableCell* cell = row->Add();

@@ -177,6 +177,7 @@ struct TRowDef {
     std::int32_t Height = 0;
     std::array<std::int32_t, 4> Padding = {-1, -1, -1, -1};  // default cell margins (twips), -1: not given
     bool Keep = false;        // \trkeep: the row is not split across pages
+    bool Header = false;      // \trhdr: repeated at the top of every page the table runs on to
     bool KeepFollow = false;  // \trkeepfollow: the row stays on the page of the next one
 };
 
@@ -1448,6 +1449,7 @@ void TRtfParser::OtherProp(TRtfAction a, std::int32_t v)
         FBorderTarget = btNone;  // row borders are not kept; their style words must not change another border
         break;
     case rtfpRowKeep: rowDef().Keep = v != 0; break;
+    case rtfpRowHeader: rowDef().Header = v != 0; break;
     case rtfpRowKeepFollow: rowDef().KeepFollow = v != 0; break;
     case rtfpPaddingLeft: case rtfpPaddingTop: case rtfpPaddingRight: case rtfpPaddingBottom:
         rowDef().Padding[static_cast<std::size_t>(a - rtfpPaddingLeft)] = std::clamp(v, 0, 20 * 1000);
@@ -2028,6 +2030,7 @@ void TRtfParser::ApplyRowDef(TVYXTableRow& row, int level)
     if (def.Height != 0)
         row.Height = std::abs(def.Height) / 20.0;
     row.CantSplit = def.Keep;
+    row.RptData = def.Header;
     // Keeping a row with the next is keeping its paragraphs with the next: layout knows that.
     if (def.KeepFollow)
         for (int i = 0; i < row.Count(); ++i) {

@@ -23,7 +23,7 @@ enum TRtfAction : std::uint8_t {
     rtfpFrameSpace,
     // Tables.
     rtfpRowDefaults, rtfpCellX, rtfpRowHeight, rtfpCellBorder, rtfpCellColor, rtfpCellMerge, rtfpCellHMerge, rtfpCellVAlign,
-    rtfpPaddingLeft, rtfpPaddingTop, rtfpPaddingRight, rtfpPaddingBottom, rtfpRowBorder, rtfpRowKeep, rtfpRowKeepFollow,
+    rtfpPaddingLeft, rtfpPaddingTop, rtfpPaddingRight, rtfpPaddingBottom, rtfpRowBorder, rtfpRowKeep, rtfpRowKeepFollow, rtfpRowHeader,
     // Sections and the document.
     rtfpSectDefaults, rtfpColumns, rtfpColumnSpace, rtfpPaperWidth, rtfpPaperHeight, rtfpMarginLeft, rtfpMarginRight,
     rtfpMarginTop, rtfpMarginBottom, rtfpTitlePage, rtfpLandscape,

@@ -1145,12 +1145,14 @@ void TWriter::Table(TXml& x, const TVYXTable& table)
     for (int r = 0; r < table.Count(); ++r) {
         const TVYXTableRow& row = *table.GetRows(r);
         x.Tag("w:tr").Open();
-        if (row.Height > 0 || row.CantSplit) {
+        if (row.Height > 0 || row.CantSplit || row.RptData) {
             x.Tag("w:trPr").Open();
             if (row.CantSplit)
                 x.Tag("w:cantSplit").Empty();
             if (row.Height > 0)
                 x.Tag("w:trHeight").Attr("w:val", Twips(row.Height)).Empty();
+            if (row.RptData)
+                x.Tag("w:tblHeader").Empty();
             x.End("w:trPr");
         }
         for (int c = 0; c < row.Count(); ++c) {

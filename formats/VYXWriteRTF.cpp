@@ -1149,6 +1149,8 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
     WProp("trwWidth", Twips(rowWidth));
     if (row.Height != 0)
         WProp("trrh", Twips(row.Height));
+    if (row.RptData)
+        W("\\trhdr");
     if (row.CantSplit)
         W("\\trkeep");
     // Keeping a row with the next is how the row's paragraphs all keep with the next.

@@ -40,7 +40,7 @@ void Build(TVYXLogDocEditor& doc, const std::uint8_t* data, std::size_t size)
         case 3: para->AppendBreak(arg % 3 == 0 ? acrbtPageBreak : arg % 3 == 1 ? acrbtColumn : acrbtLineBreak); break;
         case 4: {
             TVYXTable& t = doc.AppendTableUI(1 + arg % 4, 1 + arg % 5);
-            t.GetRows(0)->HeaderRow = arg & 1;
+            t.GetRows(0)->RptData = arg & 1;
             t.GetRows(t.Count() - 1)->Height = value;
             t.GetRows(t.Count() - 1)->HeightExact = arg & 2;
             t.GetRows(0)->CantSplit = arg & 8;

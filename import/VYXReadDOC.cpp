@@ -1437,6 +1437,9 @@ void TVYXReadDOC::TImpl::ApplyRow(TTableLevel& level, std::string_view page, std
             level.Table->TAPX().SetAlignment(s.Word() == 1 ? vyptaCenter : s.Word() == 2 ? vyptaRight : vyptaLeft);
             break;
         case 0x9407: row->Height = std::abs(s.Short()) / 20.0; break;
+        case 0x3403:  // the row may not break across pages
+        case 0x3644: row->CantSplit = s.Byte() != 0; break;
+        case 0x3404: row->RptData = s.Byte() != 0; break;  // repeated as a header row
         case 0xF614:
             if (s.Byte() == 3) {
                 level.Table->TAPX().SetWidthType(atwtPoints);

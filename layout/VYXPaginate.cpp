@@ -1155,7 +1155,7 @@ void TVYXPaginatorDoc::DoTableHeight(TVYXTable& table, TPlace& at, const TBox& b
 {
     const double x0 = box.X + FGDI.PtToPixXF(table.TAPX().GetIndent());
     int headers = 0;
-    while (headers < table.Count() && table.GetRows(headers)->HeaderRow)
+    while (headers < table.Count() && table.GetRows(headers)->RptData)
         ++headers;
     if (headers == table.Count())
         headers = 0;  // a table of header rows only has nothing to repeat them for

@@ -384,7 +384,6 @@ void TVYXTableRow::Assign(const TVYXTableRow& source)
     Height = source.Height;
     MHeight = source.MHeight;
     RptData = source.RptData;
-    HeaderRow = source.HeaderRow;
     CantSplit = source.CantSplit;
     HeightExact = source.HeightExact;
     CnfStyle = source.CnfStyle;

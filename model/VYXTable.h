@@ -149,8 +149,7 @@ public:
     TVYXTable* Table() const { return FTable; }
     double Height = 0, AHeight = 0, MHeight = 0;
     float PixY1 = 0, PixY2 = 0;
-    bool RptData = false;
-    bool HeaderRow = false;    // repeated at the top of each page the table continues on
+    bool RptData = false;      // a header row: repeated at the top of each page the table continues on
     bool HeightExact = false;  // Height is the row's exact height, not its minimum
     bool CantSplit = false;    // the row moves whole to the next page rather than split
     std::unique_ptr<TVYXTableRowProps> Props;

@@ -13,7 +13,10 @@
 #include <map>
 #include <string>
 
+#include <unistd.h>
+
 #include "formats/VYXReadDOCX.h"
+#include "formats/VYXReadRTF.h"
 #include "formats/VYXWriteDOCX.h"
 #include "layout/VYXLayoutDump.h"
 #include "layout/tests/VYXLayoutTestDoc.h"
@@ -241,6 +244,40 @@ TEST(PaginateKeep, RealDocumentHonoursItsKeeps)
     }
     EXPECT_GT(keeps, 5);
     EXPECT_GT(cantSplit, 5);  // the reader keeps the rows' rule
+}
+
+// A table's header rows, marked in the file, head every page the table runs on to:
+// from RTF, and after a save as DOCX and back.
+TEST(PaginateKeep, HeaderRowsFromFilesRepeatOnLaterPages)
+{
+    std::string rtf = R"({\rtf1\ansi{\fonttbl{\f0 Liberation Serif;}}\f0\fs24 )";
+    const std::string cells = R"(\cellx3000\cellx6000 )";
+    rtf += R"(\trowd\trhdr)" + cells + R"(\pard\intbl Name\cell Amount\cell\row )";
+    for (int r = 0; r < 120; ++r)
+        rtf += R"(\trowd)" + cells + R"(\pard\intbl item )" + std::to_string(r) + R"(\cell 12.50\cell\row )";
+    rtf += R"(\pard after\par})";
+    TVYXGDILinux gdi(96);
+    const auto check = [&gdi](TVYXLogDocEditor& d) {
+        TVYXPaginatorDoc layout(gdi, d);
+        layout.Paginate();
+        ASSERT_GE(layout.Pages().Count(), 3);
+        EXPECT_TRUE(layout.Pages().GetItems(0).RepeatedRows.empty());  // the row itself is there
+        for (int p = 1; p < layout.Pages().Count(); ++p) {
+            const TVYXPhyPage& page = layout.Pages().GetItems(p);
+            ASSERT_EQ(page.RepeatedRows.size(), 1u) << "page " << p + 1;
+            EXPECT_TRUE(page.RepeatedRows.front().Row->RptData);
+            EXPECT_EQ(page.RepeatedRows.front().Row->Index(), 0);
+        }
+    };
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(rtf);
+    check(doc);
+    const std::string saved = ::testing::TempDir() + "header-rows-" + std::to_string(::getpid()) + ".docx";
+    TVYXWriteDOCX(doc).SaveToFile(saved);
+    TVYXLogDocEditor again;
+    TVYXReadDOCX(again).LoadFromFile(saved);
+    std::filesystem::remove(saved);
+    check(again);
 }
 
 // Written to DOCX and read back, a document keeps its page-break rules and so its pages.

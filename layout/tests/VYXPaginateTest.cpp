@@ -223,7 +223,7 @@ TEST(Paginate, TablesAcrossPagesRepeatTheirHeader)
     TDoc d;
     d.Para(u"before");
     TVYXTable& t = d.Doc.AppendTableUI(3, 60);
-    t.GetRows(0)->HeaderRow = true;
+    t.GetRows(0)->RptData = true;
     d.Doc.CellPara(t, 0, 0).Append(u"Head");
     for (int r = 1; r < 60; ++r)
         for (int c = 0; c < 3; ++c)

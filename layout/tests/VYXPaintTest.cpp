@@ -658,7 +658,7 @@ TEST(Paint, HeaderRowRepeatsOnTheNextPage)
     for (TVYXTapId id : {vytiBorderLeft, vytiBorderTop, vytiBorderRight, vytiBorderBottom, vytiBorderInsideHoriz,
                          vytiBorderInsideVert})
         t.TAPX().AddBorder(id)->SetVals(0.75, 0x0000C0, stbSingle, 0);
-    t.GetRows(0)->HeaderRow = true;
+    t.GetRows(0)->RptData = true;
     t.GetRows(0)->GetCells(0)->SetFillColor(0xFFC000);
     d.Doc.CellPara(t, 0, 0).Append(u"Heading");
     for (int r = 1; r < 80; ++r)

@@ -729,7 +729,7 @@ TEST(PhyPos, ClicksInTextBoxesAndRepeatedHeaderRows)
     box->Wrap = agowInFront;
     box->PosLeft = 30;
     TVYXTable& t = d.Doc.AppendTableUI(2, 80);
-    t.GetRows(0)->HeaderRow = true;
+    t.GetRows(0)->RptData = true;
     d.Doc.CellPara(t, 0, 0).Append(u"Head one");
     d.Doc.CellPara(t, 1, 0).Append(u"Head two");
     for (int r = 1; r < 80; ++r)
