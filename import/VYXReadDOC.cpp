@@ -16,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <deque>
 #include <map>
 
 #include "editing/VYXLogEditor.h"
@@ -69,6 +70,9 @@ enum TStory { stMain, stFootnote, stHeader, stMacro, stComment, stEndnote, stTex
 
 struct TFib {
     std::uint16_t Ident = 0, Version = 0, Lid = 0, Flags = 0;
+    bool Word6 = false;  // Word 6 or 95: one stream, 8-bit text, one-byte modifier codes
+    std::uint32_t FcMin = 0, FcMac = 0;  // where a Word 6 file's text is when it has no piece table
+    std::uint16_t CpnBteChpx = 0, CpnBtePapx = 0;  // property pages a Word 6 bin table may leave out
     std::uint32_t Ccp[stCount] = {};
     std::uint32_t Fc[fclCount] = {}, Lcb[fclCount] = {};
 };
@@ -78,6 +82,7 @@ struct TPiece {
     std::uint32_t Fc = 0;  // byte offset in the WordDocument stream
     bool Compressed = false;
     std::uint16_t Prm = 0;
+    std::string_view Mods;  // the modifiers its property names (a Prc list, or one of its own)
 };
 
 // A range of file offsets and the property modifiers that apply to it.
@@ -363,6 +368,9 @@ struct TVYXReadDOC::TImpl {
     std::u16string Text;
     std::vector<TPropRun> ChpxRuns, PapxRuns;
     std::vector<std::string> Unknown;
+    // Modifier lists rewritten from the older form; the views above point into these.
+    std::deque<std::string> Rewritten;
+    int CodePage = cVYXCodePageAnsi;  // of 8-bit text
     std::uint32_t StoryStart[stCount + 1] = {};
     std::vector<std::u16string> Fonts;
     std::vector<TDocStyle> Styles;
@@ -411,6 +419,11 @@ struct TVYXReadDOC::TImpl {
 
     void Load(std::string bytes);
     void ReadFib();
+    void ReadWord6Fib();
+    // Keeps an older modifier list rewritten in the later form; the view lives as long as this.
+    std::string_view Rewrite(std::string_view grpprl);
+    // The same for a paragraph's list, which starts with its two-byte style index.
+    std::string_view RewritePapx(std::string_view papx);
     void ReadClx();
     void ReadText();
     void ReadBinTable(int which, bool papx);
@@ -542,7 +555,10 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
 {
     Streams = std::make_unique<TVyMSWordStreams>(std::move(bytes));
     ReadFib();
-    Streams->OpenTable((Fib.Flags & cFibWhichTable) != 0);
+    if (Fib.Word6)
+        Streams->UseDocAsTable();
+    else
+        Streams->OpenTable((Fib.Flags & cFibWhichTable) != 0);
     ReadClx();
     ReadText();
     ReadBinTable(fclPlcfBteChpx, false);
@@ -573,14 +589,17 @@ void TVYXReadDOC::TImpl::ReadFib()
     Fib.Ident = s.WordAt(0);
     Fib.Version = s.WordAt(2);
     // Word 6 and 95 files carry their own identifiers (0xA5DC and others) and versions 101-105.
-    if (Fib.Ident == cWord6Ident || (Fib.Ident != cWordIdent && Fib.Version >= 101 && Fib.Version <= 105))
-        throw VYXException("Unsupported DOC version (Word 6/95)");
-    if (Fib.Ident != cWordIdent)
+    Fib.Word6 = Fib.Version >= 101 && Fib.Version <= 105;
+    if (Fib.Ident != cWordIdent && Fib.Ident != cWord6Ident && !Fib.Word6)
         throw VYXException("File is not a MS Word file");
     Fib.Lid = s.WordAt(6);
     Fib.Flags = s.WordAt(10);
     if (Fib.Flags & cFibEncrypted)
         throw VYXException("Document is encrypted.");
+    if (Fib.Word6) {
+        ReadWord6Fib();
+        return;
+    }
     if (Fib.Version < cFibFirstWord97)
         throw VYXException("Unsupported DOC version (Word 6/95)");
     s.Seek(32);
@@ -605,8 +624,84 @@ void TVYXReadDOC::TImpl::ReadFib()
     }
 }
 
+// Windows code pages by primary language, for the 8-bit text of older files (which
+// name no code page of their own); the rest read as the Western one.
+int CodePageOfLanguage(std::uint16_t lid)
+{
+    switch (lid & 0x3FF) {
+    case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1A: case 0x1B: case 0x1C: case 0x24: return 1250;
+    case 0x02: case 0x19: case 0x22: case 0x23: case 0x2F: return 1251;
+    case 0x08: return 1253;
+    case 0x1F: return 1254;
+    case 0x0D: return 1255;
+    case 0x01: case 0x20: case 0x29: return 1256;
+    case 0x25: case 0x26: case 0x27: return 1257;
+    case 0x2A: return 1258;
+    case 0x1E: return 874;
+    case 0x11: return 932;
+    case 0x04: return (lid == 0x0404 || lid == 0x0C04 || lid == 0x1404) ? 950 : 936;
+    case 0x12: return 949;
+    default: return cVYXCodePageAnsi;
+    }
+}
+
+void TVYXReadDOC::TImpl::ReadWord6Fib()
+{
+    // The older block: text limits at 24, story lengths at 52, then the offset/length
+    // pairs at 88 in the same order as later files up to the comment owners; after them
+    // come page counts of the bin tables and tables of drawings this reader leaves out.
+    TVyMSWordStream& s = Streams->Doc();
+    constexpr std::uint32_t cPairs = 88, cOldPairs = 38;
+    if (s.Size() < cPairs + 8 * cOldPairs + 10)
+        throw VYXException("Invalid DOC file");
+    Fib.FcMin = s.DWordAt(24);
+    Fib.FcMac = s.DWordAt(28);
+    for (int i = 0; i < stCount; ++i)
+        Fib.Ccp[i] = s.DWordAt(52 + 4 * static_cast<std::uint32_t>(i));
+    for (std::uint32_t i = 0; i < cOldPairs; ++i) {
+        Fib.Fc[i] = s.DWordAt(cPairs + 8 * i);
+        Fib.Lcb[i] = s.DWordAt(cPairs + 8 * i + 4);
+    }
+    Fib.CpnBteChpx = s.WordAt(0x18E);
+    Fib.CpnBtePapx = s.WordAt(0x190);
+    // Tables whose older layout differs and that are not read in it: comments (their
+    // authors and records), bookmark names.
+    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners, fclSttbfBkmk, fclPlcfBkf, fclPlcfBkl})
+        Fib.Lcb[i] = 0;
+    // A file never fast-saved keeps its text, unbroken, where the block says.
+    if (!(Fib.Flags & 0x0004))
+        Fib.Lcb[fclClx] = 0;
+    CodePage = CodePageOfLanguage(Fib.Lid);
+    if (!VYXCodePageSupported(CodePage))
+        CodePage = cVYXCodePageAnsi;
+}
+
+std::string_view TVYXReadDOC::TImpl::Rewrite(std::string_view grpprl)
+{
+    Rewritten.push_back(VYXDocWord6Grpprl(grpprl));
+    return Rewritten.back();
+}
+
+std::string_view TVYXReadDOC::TImpl::RewritePapx(std::string_view papx)
+{
+    if (papx.size() < 2)
+        return {};
+    Rewritten.push_back(std::string(papx.substr(0, 2)) + VYXDocWord6Grpprl(papx.substr(2)));
+    return Rewritten.back();
+}
+
 void TVYXReadDOC::TImpl::ReadClx()
 {
+    if (Fib.Word6 && Fib.Lcb[fclClx] == 0) {
+        TPiece p;
+        p.Fc = Fib.FcMin;
+        p.Compressed = true;
+        p.CpEnd = Fib.FcMac > Fib.FcMin ? Fib.FcMac - Fib.FcMin : 0;
+        if (!Streams->Doc().Holds(p.Fc, p.CpEnd))
+            throw VYXException("Invalid DOC file");
+        Pieces.push_back(p);
+        return;
+    }
     TVyMSWordStream& tbl = Streams->Table();
     const std::uint32_t fc = Fib.Fc[fclClx], lcb = Fib.Lcb[fclClx];
     if (lcb == 0 || !tbl.Holds(fc, lcb))
@@ -618,7 +713,7 @@ void TVYXReadDOC::TImpl::ReadClx()
         const std::uint16_t cb = tbl.WordAt(pos + 1);
         if (std::uint64_t{pos} + 3 + cb > end)
             throw VYXException("Invalid Pcdt");
-        PrcGrpprls.push_back(tbl.Bytes(pos + 3, cb));
+        PrcGrpprls.push_back(Fib.Word6 ? Rewrite(tbl.Bytes(pos + 3, cb)) : tbl.Bytes(pos + 3, cb));
         pos += 3 + cb;
     }
     if (pos + 5 > end || tbl.ByteAt(pos) != 2)
@@ -640,9 +735,21 @@ void TVYXReadDOC::TImpl::ReadClx()
             throw VYXException("Invalid Pcdt");
         prev = p.CpEnd;
         const std::uint32_t fcValue = tbl.DWordAt(pcds + 8 * i + 2);
-        p.Compressed = (fcValue & 0x40000000) != 0;
-        p.Fc = p.Compressed ? (fcValue & 0x3FFFFFFF) / 2 : fcValue & 0x3FFFFFFF;
+        // Older pieces are all 8-bit, at the offset as it stands.
+        p.Compressed = Fib.Word6 || (fcValue & 0x40000000) != 0;
+        p.Fc = Fib.Word6 ? fcValue : p.Compressed ? (fcValue & 0x3FFFFFFF) / 2 : fcValue & 0x3FFFFFFF;
         p.Prm = tbl.WordAt(pcds + 8 * i + 6);
+        if (p.Prm & 1) {
+            const std::size_t index = p.Prm >> 1;
+            if (index < PrcGrpprls.size())
+                p.Mods = PrcGrpprls[index];
+        } else if (p.Prm != 0) {
+            std::string one = VYXDocPrmGrpprl(p.Prm);
+            if (!one.empty()) {
+                Rewritten.push_back(std::move(one));
+                p.Mods = Rewritten.back();
+            }
+        }
         const std::uint64_t bytes = std::uint64_t{p.CpEnd - p.CpStart} * (p.Compressed ? 1 : 2);
         if (p.Fc + bytes > docSize)
             throw VYXException("Invalid Pcdt");
@@ -661,8 +768,9 @@ void TVYXReadDOC::TImpl::ReadText()
     for (const TPiece& p : Pieces) {
         const std::uint32_t count = p.CpEnd - p.CpStart;
         if (p.Compressed) {
-            // 8-bit pieces hold the Western code page (the format's rule, whatever the language).
-            Text += VYXDecodeCodePage(doc.Bytes(p.Fc, count), cVYXCodePageAnsi);
+            // 8-bit pieces hold the Western code page (the format's rule, whatever the
+            // language); older files, all 8-bit, the code page of their language.
+            Text += VYXDecodeCodePage(doc.Bytes(p.Fc, count), CodePage);
             // A code page that fails to map a byte still gives one character per byte.
             if (Text.size() != p.CpEnd)
                 Text.resize(p.CpEnd, u'?');
@@ -689,11 +797,22 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
     const std::uint32_t fc = Fib.Fc[which], lcb = Fib.Lcb[which];
     if (lcb < 4 || !tbl.Holds(fc, lcb))
         return;
-    const std::uint32_t n = (lcb - 4) / 8;
+    // Page numbers are four bytes, two in older files, whose table may also list fewer
+    // pages than the file has: the rest follow the last one listed.
+    const std::uint32_t pnSize = Fib.Word6 ? 2 : 4;
+    const std::uint32_t n = (lcb - 4) / (4 + pnSize);
     std::vector<TPropRun>& runs = papx ? PapxRuns : ChpxRuns;
     std::vector<bool> seen(doc.Size() / cPageSize + 1, false);
+    std::vector<std::uint32_t> pages;
     for (std::uint32_t i = 0; i < n; ++i) {
-        const std::uint32_t pn = tbl.DWordAt(fc + 4 * (n + 1) + 4 * i) & 0x3FFFFF;
+        const std::uint32_t at = fc + 4 * (n + 1) + pnSize * i;
+        pages.push_back(Fib.Word6 ? tbl.WordAt(at) : tbl.DWordAt(at) & 0x3FFFFF);
+    }
+    const std::uint32_t listed = Fib.Word6 ? (papx ? Fib.CpnBtePapx : Fib.CpnBteChpx) : 0;
+    while (!pages.empty() && pages.size() < listed && pages.back() + 1 < seen.size())
+        pages.push_back(pages.back() + 1);
+    const std::uint32_t entry = papx ? (Fib.Word6 ? 7 : 13) : 1;
+    for (const std::uint32_t pn : pages) {
         const std::uint64_t page = std::uint64_t{pn} * cPageSize;
         if (!doc.Holds(page, cPageSize) || seen[pn])
             continue;  // outside the stream, or listed twice
@@ -705,7 +824,6 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
                    (std::uint32_t{u8(i2 + 3)} << 24);
         };
         const std::uint32_t count = u8(cPageSize - 1);
-        const std::uint32_t entry = papx ? 13 : 1;
         const std::uint32_t offsets = 4 * (count + 1);
         if (offsets + entry * count > cPageSize - 1)
             continue;  // a page whose table does not fit it is skipped whole
@@ -719,7 +837,9 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
             if (at != 0 && at < cPageSize - 1) {
                 if (papx) {
                     std::uint32_t cb = u8(at), start = at + 1, len;
-                    if (cb == 0) {
+                    if (Fib.Word6) {
+                        len = 2 * cb;  // a count of words, the style index first
+                    } else if (cb == 0) {
                         cb = u8(at + 1);
                         start = at + 2;
                         len = 2 * cb;
@@ -734,6 +854,8 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
                         run.Grpprl = bytes.substr(at + 1, cb);
                 }
             }
+            if (Fib.Word6 && !run.Grpprl.empty())
+                run.Grpprl = papx ? RewritePapx(run.Grpprl) : Rewrite(run.Grpprl);
             runs.push_back(run);
         }
     }
@@ -783,13 +905,7 @@ std::string_view TVYXReadDOC::TImpl::PieceGrpprl(int piece) const
 {
     if (piece < 0)
         return {};
-    const std::uint16_t prm = Pieces[static_cast<std::size_t>(piece)].Prm;
-    // Only the indexed form (bit 0 set) is applied; the single-modifier form names
-    // modifiers by a compressed index that fast saves rarely use.
-    if (!(prm & 1))
-        return {};
-    const std::size_t index = prm >> 1;
-    return index < PrcGrpprls.size() ? PrcGrpprls[index] : std::string_view{};
+    return Pieces[static_cast<std::size_t>(piece)].Mods;
 }
 
 void TVYXReadDOC::TImpl::ParaGrpprls(std::uint32_t cp, std::string_view& page, std::string_view& piece) const
@@ -935,8 +1051,11 @@ void TVYXReadDOC::TImpl::Unhandled(std::uint16_t code)
 {
     char hex[8];
     std::snprintf(hex, sizeof hex, "%.4X", code);
-    if (std::find(Unknown.begin(), Unknown.end(), hex) == Unknown.end())
-        Unknown.emplace_back(hex);
+    std::string entry = hex;
+    if (const std::string_view name = VYXDocSprmName(code); !name.empty())
+        entry += " " + std::string(name);
+    if (std::find(Unknown.begin(), Unknown.end(), entry) == Unknown.end())
+        Unknown.push_back(std::move(entry));
 }
 
 void TVYXReadDOC::TImpl::ReadFonts()
@@ -946,6 +1065,18 @@ void TVYXReadDOC::TImpl::ReadFonts()
     if (lcb < 4 || !tbl.Holds(fc, lcb))
         return;
     const std::uint32_t end = fc + lcb;
+    if (Fib.Word6) {
+        // A total size, then entries of a size byte, five bytes of metrics and an 8-bit name.
+        for (std::uint32_t pos = fc + 2; pos < end;) {
+            const std::uint32_t size = tbl.ByteAt(pos);
+            std::string name;
+            for (std::uint32_t at = pos + 6; at < pos + 1 + size && at < end && tbl.ByteAt(at) != 0; ++at)
+                name += static_cast<char>(tbl.ByteAt(at));
+            Fonts.push_back(VYXDecodeCodePage(name, cVYXCodePageAnsi));
+            pos += 1 + size;
+        }
+        return;
+    }
     const std::uint16_t count = tbl.WordAt(fc);
     std::uint32_t pos = fc + 4;
     for (std::uint16_t i = 0; i < count && pos < end; ++i) {
@@ -982,7 +1113,7 @@ void TVYXReadDOC::TImpl::ReadStyles()
         const std::uint16_t cbStd = tbl.WordAt(pos);
         const std::uint32_t std0 = pos + 2, stdEnd = pos + 2 + cbStd;
         pos = stdEnd;
-        if (cbStd == 0 || stdEnd > end || cbStd < cbBase || cbBase < 10)
+        if (cbStd == 0 || stdEnd > end || cbStd < cbBase || cbBase < (Fib.Word6 ? 8 : 10))
             continue;
         TDocStyle& st = Styles[i];
         st.Sti = tbl.WordAt(std0) & 0x0FFF;
@@ -990,8 +1121,16 @@ void TVYXReadDOC::TImpl::ReadStyles()
         st.Base = static_cast<std::uint16_t>(tbl.WordAt(std0 + 2) >> 4);
         const std::uint16_t cupx = tbl.WordAt(std0 + 4) & 0x000F;
         std::uint32_t at = std0 + cbBase;
-        // The name: a character count, the characters, a terminating zero.
-        if (at + 2 <= stdEnd) {
+        // The name: a character count, the characters, a terminating zero (8-bit in
+        // older files, the lists after it at an even offset).
+        if (Fib.Word6 && at + 1 <= stdEnd) {
+            const std::uint8_t cch = tbl.ByteAt(at);
+            if (at + 1 + cch <= stdEnd)
+                st.Name = VYXDecodeCodePage(tbl.Bytes(at + 1, cch), CodePage);
+            at += 1 + cch + 1;
+            if ((at - std0) & 1)
+                ++at;
+        } else if (at + 2 <= stdEnd) {
             const std::uint16_t cch = tbl.WordAt(at);
             if (at + 2 + 2u * cch <= stdEnd) {
                 tbl.Seek(at + 2);
@@ -1004,9 +1143,11 @@ void TVYXReadDOC::TImpl::ReadStyles()
             const std::uint16_t cb = tbl.WordAt(at);
             if (at + 2 + cb > stdEnd)
                 break;
-            const std::string_view upx = tbl.Bytes(at + 2, cb);
+            std::string_view upx = tbl.Bytes(at + 2, cb);
             at += 2 + cb + (cb & 1);
             const bool papxFirst = st.Kind == 1 || st.Kind == 4;
+            if (Fib.Word6)
+                upx = papxFirst && u == 0 ? RewritePapx(upx) : Rewrite(upx);
             if (papxFirst && u == 0)
                 st.Papx = upx.size() >= 2 ? upx.substr(2) : std::string_view{};
             else if ((st.Kind == 1 && u == 1) || (st.Kind == 2 && u == 0))
@@ -2071,7 +2212,10 @@ void TVYXReadDOC::TImpl::MakeSection(std::size_t index, TVYXSEP& sep)
         return;
     int columns = 1;
     double space = 36;
-    VYXDocForEachSprm(doc.Bytes(at + 2, doc.WordAt(at)), [&](const TVYXDocSprm& s) {
+    std::string_view sepx = doc.Bytes(at + 2, doc.WordAt(at));
+    if (Fib.Word6)
+        sepx = Rewrite(sepx);
+    VYXDocForEachSprm(sepx, [&](const TVYXDocSprm& s) {
         if (VYXDocApplySection(s, sep))
             return;
         if (s.Code == 0x500B)
