@@ -25,6 +25,8 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
@@ -59,8 +61,8 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 enum TFcLcb {
     fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
     fclPlcfHdd = 11, fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21,
-    fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40,
-    fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
+    fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclPlcSpaHdr = 41,
+    fclSttbfAtnBkmk = 37, fclPlcfAtnBkf = 42, fclPlcfAtnBkl = 43, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
     fclCount = 93  // the pairs of the 97 format; later versions append more
 };
 
@@ -155,6 +157,7 @@ struct TMarkEvent {
     std::uint32_t Cp = 0;
     bool Start = false;
     int Index = 0;
+    bool Comment = false;  // the start of comment Index's range (its reference ends it)
 };
 
 // What the character modifiers of a run say beyond its format.
@@ -391,12 +394,15 @@ struct TVYXReadDOC::TImpl {
     struct TAtnAuthor {
         std::u16string Initials;
         std::uint16_t Author = 0;
+        std::int32_t Tag = -1;  // names the annotation bookmark of its range; -1 for none
     };
+    std::vector<TVYXComment*> OpenComments;  // per comment reference, while its range is open
     std::vector<TAtnAuthor> AtnInfo;         // per comment reference
     // Drawn objects anchored in the main text, and the text-box stories by shape id.
     struct TShape {
         std::uint32_t Cp = 0, Lid = 0;
-        double Width = 0, Height = 0;  // points
+        double Left = 0, Top = 0, Width = 0, Height = 0;  // points, from the anchor's reference
+        std::uint16_t Flags = 0;  // reference frames, wrapping, behind the text, anchor lock
     };
     std::vector<TShape> Shapes;
     std::vector<std::uint32_t> TxbxCps, TxbxLids;
@@ -484,7 +490,8 @@ struct TVYXReadDOC::TImpl {
     // The list a paragraph at table depth `depth` goes into, opening and closing tables
     // (and with `openCell` a row and cell) as needed.
     TListState& TargetList(std::vector<TTableLevel>& tables, int depth, TListState& body, bool openCell = true);
-    void FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page, std::string_view piece,
+    // Returns whether the paragraph starts a new page (its own modifiers, else its style's).
+    bool FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page, std::string_view piece,
                     TStoryState& state);
     void ApplyRow(TTableLevel& level, std::string_view page, std::string_view piece);
     void EmitText(TVYXLogPara& para, std::uint32_t from, std::uint32_t to, TStoryState& state);
@@ -497,11 +504,17 @@ struct TVYXReadDOC::TImpl {
     TVYXFootnoteItem& AppendNoteInCell(bool endnote, TVYXLogPara& anchor);
     void AppendComment(TVYXLogPara& para, std::uint32_t cp);
     void ReadComments();
+    void ReadCommentRanges();
+    // A comment of reference `index` with its author and text, not yet in the document.
+    std::unique_ptr<TVYXComment> MakeComment(std::size_t index) const;
     void ReadShapes();
     void AppendTextBox(std::uint32_t cp);
     void ReadDrawings();
-    // A floating picture, placed inline where it is anchored; false when the shape has none.
+    // A floating picture anchored to `para` with its position and wrapping; false when
+    // the shape at `cp` has no picture.
     bool AppendShapePicture(TVYXLogPara& para, std::uint32_t cp);
+    // The image bytes of the picture record at `offset`; empty when unusable.
+    std::string BlipAt(const TVyMSWordStream& stream, std::uint32_t offset);
     void AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset);
     void AppendPicture(TVYXLogPara& para, std::uint32_t offset);
     std::u16string PlainText(std::uint32_t from, std::uint32_t to) const;
@@ -575,6 +588,14 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
 
     TListState body{&Doc.Paras(), false};
     BuildStory(StoryStart[stMain], StoryStart[stMain + 1], body, stMain);
+    // A comment range whose reference was never reached (hidden in a field's
+    // instruction, or damage) ends with the text.
+    for (TVYXComment*& open : OpenComments)
+        if (open) {
+            if (TVYXLogPara* last = Doc.Paras()._LastPara())
+                last->EndComment(*open);
+            open = nullptr;
+        }
     // The last section's settings are the document's.
     if (!SectionSepx.empty())
         MakeSection(SectionSepx.size() - 1, Doc.SEP());
@@ -937,8 +958,10 @@ void TVYXReadDOC::TImpl::ReadComments()
         tbl.Seek(at + 2);
         info.Initials = tbl.ReadStr(cch, false);
         info.Author = tbl.WordAt(at + 20);
+        info.Tag = static_cast<std::int32_t>(tbl.DWordAt(at + 26));
         AtnInfo.push_back(std::move(info));
     }
+    Optional([&] { ReadCommentRanges(); });
     const std::uint32_t fc = Fib.Fc[fclGrpXstAtnOwners], lcb = Fib.Lcb[fclGrpXstAtnOwners];
     if (lcb == 0 || !tbl.Holds(fc, lcb))
         return;
@@ -950,23 +973,66 @@ void TVYXReadDOC::TImpl::ReadComments()
     }
 }
 
+void TVYXReadDOC::TImpl::ReadCommentRanges()
+{
+    // Annotation bookmarks: their starts (with the index of their end), their ends, and
+    // per bookmark a record whose tag the comment names. A range starts at its bookmark's
+    // start and ends at the comment's reference.
+    TVyMSWordStream& tbl = Streams->Table();
+    const std::vector<std::uint32_t> starts = ReadPlcCps(fclPlcfAtnBkf, 4);
+    const std::uint32_t fc = Fib.Fc[fclSttbfAtnBkmk], lcb = Fib.Lcb[fclSttbfAtnBkmk];
+    if (starts.size() < 2 || lcb < 6 || !tbl.Holds(fc, lcb) || tbl.WordAt(fc) != 0xFFFF)
+        return;
+    const std::uint16_t count = tbl.WordAt(fc + 2), extra = tbl.WordAt(fc + 4);
+    if (extra < 6)
+        return;
+    std::map<std::int32_t, std::uint32_t> startOfTag;
+    std::uint32_t pos = fc + 6;
+    for (std::uint16_t i = 0; i < count && i + 1u < starts.size() && pos + 2 <= fc + lcb; ++i) {
+        // An empty name, then the record: a copy of the bookmark's kind and its tag.
+        const std::uint32_t record = pos + 2 + 2u * tbl.WordAt(pos);
+        startOfTag.emplace(static_cast<std::int32_t>(tbl.DWordAt(record + 2)), starts[i]);
+        pos = record + extra;
+    }
+    bool added = false;
+    for (std::size_t i = 0; i < AtnRefs.size() && i < AtnInfo.size(); ++i) {
+        const auto it = startOfTag.find(AtnInfo[i].Tag);
+        if (AtnInfo[i].Tag == -1 || it == startOfTag.end() || it->second >= AtnRefs[i])
+            continue;
+        MarkEvents.push_back({it->second, true, static_cast<int>(i), true});
+        added = true;
+    }
+    if (!added)
+        return;
+    std::stable_sort(MarkEvents.begin(), MarkEvents.end(), [](const TMarkEvent& a, const TMarkEvent& b) {
+        return a.Cp != b.Cp ? a.Cp < b.Cp : (!a.Start && b.Start);
+    });
+    OpenComments.assign(AtnRefs.size(), nullptr);
+}
+
 void TVYXReadDOC::TImpl::ReadShapes()
 {
     TVyMSWordStream& tbl = Streams->Table();
-    const std::vector<std::uint32_t> cps = ReadPlcCps(fclPlcSpaMom, 26);
-    if (cps.size() < 2)
-        return;
-    const std::uint32_t spas = Fib.Fc[fclPlcSpaMom] + 4 * static_cast<std::uint32_t>(cps.size());
-    for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
-        // Shape id, then the rectangle in twips.
-        const std::uint32_t at = spas + 26 * static_cast<std::uint32_t>(i);
-        TShape shape;
-        shape.Cp = cps[i];
-        shape.Lid = tbl.DWordAt(at);
-        const auto coord = [&](std::uint32_t offset) { return static_cast<std::int32_t>(tbl.DWordAt(at + offset)) / 20.0; };
-        shape.Width = std::clamp(coord(12) - coord(4), 0.0, 10000.0);
-        shape.Height = std::clamp(coord(16) - coord(8), 0.0, 10000.0);
-        Shapes.push_back(shape);
+    // The main text's shapes, then the headers' (their positions counted from the
+    // header story's start, which follows the main text's, so one sorted list holds both).
+    for (const int which : {fclPlcSpaMom, fclPlcSpaHdr}) {
+        const std::vector<std::uint32_t> cps = ReadPlcCps(which, 26);
+        const std::uint32_t base = which == fclPlcSpaHdr ? StoryStart[stHeader] : 0;
+        const std::uint32_t spas = Fib.Fc[which] + 4 * static_cast<std::uint32_t>(cps.size());
+        for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
+            // Shape id, the rectangle in twips, flags.
+            const std::uint32_t at = spas + 26 * static_cast<std::uint32_t>(i);
+            TShape shape;
+            shape.Cp = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{base} + cps[i], 0xFFFFFFFF));
+            shape.Lid = tbl.DWordAt(at);
+            const auto coord = [&](std::uint32_t offset) { return static_cast<std::int32_t>(tbl.DWordAt(at + offset)) / 20.0; };
+            shape.Left = std::clamp(coord(4), -10000.0, 10000.0);
+            shape.Top = std::clamp(coord(8), -10000.0, 10000.0);
+            shape.Width = std::clamp(coord(12) - coord(4), 0.0, 10000.0);
+            shape.Height = std::clamp(coord(16) - coord(8), 0.0, 10000.0);
+            shape.Flags = tbl.WordAt(at + 20);
+            Shapes.push_back(shape);
+        }
     }
     std::stable_sort(Shapes.begin(), Shapes.end(), [](const TShape& a, const TShape& b) { return a.Cp < b.Cp; });
     TxbxCps = ReadPlcCps(fclPlcftxbxTxt, 22);
@@ -1433,7 +1499,7 @@ TVYXReadDOC::TImpl::TListState& TVYXReadDOC::TImpl::TargetList(std::vector<TTabl
     return tables.back().CellList;
 }
 
-void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page,
+bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page,
                                     std::string_view piece, TStoryState& state)
 {
     TDocStyle* style = StyleAt(facts.Istd, 1);
@@ -1449,11 +1515,19 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         stylePapx = &model->PAPX();
         state.StyleChpx = &model->CHPX();
     }
+    // The model has no page-break-before property: the caller puts a page break first.
+    bool breakBefore = false;
+    if (style)
+        VYXDocForEachSprm(style->Papx, [&](const TVYXDocSprm& s) {
+            if (s.Code == 0x2407)
+                breakBefore = s.Byte() != 0;
+        });
     auto apply = [&](const TVYXDocSprm& s) {
         if (!VYXDocApplyPara(s, papx, stylePapx) && (s.Code >> 10 & 7) == 1)  // paragraph modifiers only
             switch (s.Code) {
             case 0x4600: case 0x2416: case 0x2417: case 0x244B: case 0x244C: case 0x6649: case 0x664A:
             case 0x460B: case 0x260A: case 0x6646: break;
+            case 0x2407: breakBefore = s.Byte() != 0; break;
             default: Unhandled(s.Code);
             }
     };
@@ -1467,7 +1541,7 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         ilvl = style->Ilvl;
     }
     if (ilfo <= 0 || static_cast<std::size_t>(ilfo) > LfoLsids.size())
-        return;
+        return breakBefore;
     const std::uint32_t lsid = LfoLsids[static_cast<std::size_t>(ilfo - 1)];
     for (std::size_t i = 0; i < Lists.size(); ++i) {
         TDocList& list = Lists[i];
@@ -1490,8 +1564,9 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         }
         if (TVYXNumbering* level = Doc.Numberings().Find(listId, std::min<int>(ilvl, static_cast<int>(list.Levels.size()) - 1)))
             papx.SetNumbering(level);
-        return;
+        return breakBefore;
     }
+    return breakBefore;
 }
 
 void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& list,
@@ -1697,7 +1772,10 @@ void TVYXReadDOC::TImpl::BuildStory(std::uint32_t first, std::uint32_t lim, TLis
         }
         TListState& target = TargetList(tables, depth, body);
         TVYXLogPara& para = NewPara(target);
-        FormatPara(para, facts, pageMods, pieceMods, state);
+        const bool breakBefore = FormatPara(para, facts, pageMods, pieceMods, state);
+        // Only body paragraphs outside tables start pages, and the first starts one anyway.
+        if (breakBefore && depth == 0 && &target == &body && story == stMain && Doc.Paras().Count() > 1)
+            para.AppendBreak(acrbtPageBreak);
         EmitText(para, cp, end, state);
         // A new paragraph starts with an empty run in the previous format; content replaces it.
         if (para.Count() > 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text().empty())
@@ -1785,6 +1863,13 @@ void TVYXReadDOC::TImpl::MarkEventsUpTo(TVYXLogPara& para, std::uint32_t cp)
     while (NextMark < MarkEvents.size() && MarkEvents[NextMark].Cp <= cp) {
         const TMarkEvent& e = MarkEvents[NextMark++];
         const auto index = static_cast<std::size_t>(e.Index);
+        if (e.Comment) {
+            if (index < OpenComments.size() && !OpenComments[index] && NoteCount < cMaxNotes) {
+                ++NoteCount;
+                OpenComments[index] = para.AppendComment(Doc.Comments(), MakeComment(index));
+            }
+            continue;
+        }
         if (e.Start)
             OpenMarks[index] = para.AppendBookmark(BookmarkNames[index]);
         else if (OpenMarks[index]) {
@@ -1897,10 +1982,24 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp, TVYXLogPara&
 void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
 {
     const auto it = std::lower_bound(AtnRefs.begin(), AtnRefs.end(), cp);
-    if (it == AtnRefs.end() || *it != cp || NoteCount >= cMaxNotes)
+    if (it == AtnRefs.end() || *it != cp)
+        return;
+    const auto i = static_cast<std::size_t>(it - AtnRefs.begin());
+    // A comment whose range opened earlier ends here.
+    if (i < OpenComments.size() && OpenComments[i]) {
+        para.EndComment(*OpenComments[i]);
+        OpenComments[i] = nullptr;
+        return;
+    }
+    if (NoteCount >= cMaxNotes)
         return;
     ++NoteCount;
-    const auto i = static_cast<std::size_t>(it - AtnRefs.begin());
+    if (TVYXComment* added = para.AppendComment(Doc.Comments(), MakeComment(i)))
+        para.EndComment(*added);
+}
+
+std::unique_ptr<TVYXComment> TVYXReadDOC::TImpl::MakeComment(std::size_t i) const
+{
     auto comment = std::make_unique<TVYXComment>();
     comment->DateTime = 0;  // the file keeps no date in this form; none is better than now
     if (i < AtnInfo.size()) {
@@ -1921,8 +2020,7 @@ void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
                 at = end + 1;
             }
     }
-    if (TVYXComment* added = para.AppendComment(Doc.Comments(), std::move(comment)))
-        para.EndComment(*added);
+    return comment;
 }
 
 void TVYXReadDOC::TImpl::AppendTextBox(std::uint32_t cp)
@@ -1956,20 +2054,55 @@ bool TVYXReadDOC::TImpl::AppendShapePicture(TVYXLogPara& para, std::uint32_t cp)
     if (pib == ShapePictures.end() || pib->second == 0 || pib->second > Blips.size())
         return false;
     const TStoredBlip& blip = Blips[pib->second - 1];
-    AppendBlip(para, blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
+    const std::string bytes = BlipAt(blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
+    if (bytes.empty())
+        return true;
+    TVYXPicture* picture = nullptr;
+    try {
+        auto stream = TVYXMemoryStream::View(bytes);
+        picture = &Doc.Pictures().AddPicture(stream);
+    } catch (const VYXException&) {
+        return true;
+    }
+    // Anchored to the paragraph where it stands in the text, at its place on the page.
+    const TShape& shape = *it;
+    TVYXGraphicPicture& object = para.AddPicture(picture);
+    if (shape.Width > 0 && shape.Height > 0) {
+        object.Width = shape.Width;
+        object.Height = shape.Height;
+    }
+    object.PosLeft = shape.Left;
+    object.PosTop = shape.Top;
+    // Horizontal frame: margin, page, column; vertical: margin, page, paragraph.
+    const int bx = (shape.Flags >> 1) & 3, by = (shape.Flags >> 3) & 3;
+    object.HorizPosRel = bx == 1 ? agohprPage : bx == 2 ? agohprColumn : agohprMargin;
+    object.VertPosRel = by == 1 ? agovprPage : by == 2 ? agovprParagraph : agovprMargin;
+    // Wrapping: 1 above and below, 3 none (in front of or behind the text), the others
+    // around it; side 3 is the larger side.
+    const int wrap = (shape.Flags >> 5) & 0xF, side = (shape.Flags >> 9) & 0xF;
+    const bool below = (shape.Flags >> 14) & 1;
+    object.Wrap = wrap == 1 ? agowTopBottom : wrap == 3 ? (below ? agowBehind : agowInFront)
+                : side == 3 ? agow_ParaRight : agow_ParaLeft;
+    object.LockAnchor = (shape.Flags >> 15) & 1;
+    object.Precalc();
     return true;
 }
 
-void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
+std::string TVYXReadDOC::TImpl::BlipAt(const TVyMSWordStream& stream, std::uint32_t offset)
 {
     if (!stream.Holds(offset, 8))
-        return;
+        return {};
     const std::uint16_t verInst = stream.WordAt(offset);
     const std::uint16_t type = stream.WordAt(offset + 2);
     const std::uint32_t len = stream.DWordAt(offset + 4);
     if (type < 0xF018 || type > 0xF117 || !stream.Holds(std::uint64_t{offset} + 8, len))
-        return;
-    const std::string bytes = BlipBytes(stream.Bytes(offset + 8, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
+        return {};
+    return BlipBytes(stream.Bytes(offset + 8, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
+}
+
+void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
+{
+    const std::string bytes = BlipAt(stream, offset);
     if (bytes.empty())
         return;
     try {
@@ -2158,9 +2291,9 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             }
             break;
         case 0x08:
-            // A drawn object: pictures are placed inline, text boxes come with their text,
-            // other drawings are left out.
-            if (main && info.Special) {
+            // A drawn object: pictures float where the file places them, text boxes come
+            // with their text, other drawings are left out.
+            if ((main || state.Story == stHeader) && info.Special) {
                 Flush(para, pending, info.Chpx.get());
                 if (!AppendShapePicture(para, cp) && Doc.Paras().Last() == &para)
                     AppendTextBox(cp);

@@ -8,7 +8,7 @@
 // footnotes and endnotes, comments and text boxes, with character and paragraph
 // formatting resolved through the style sheet and lists as numbering. Fields keep their
 // results (hyperlinks become links, page numbers stay fields); bookmarks are kept;
-// pictures, inline or floating, are placed inline.
+// pictures are inline or floating as in the file.
 //
 // Word 6 and 95 files (versions 101-105) are read too: their older information block,
 // their one stream, 8-bit text through the code page of the document's language, and
@@ -24,10 +24,12 @@
 // "Unexpected end of DOC stream", "Document has too many paragraphs",
 // "Can not open file: <name>", and the compound-file layer's own.
 //
+// Comments span the text their annotation bookmarks mark; floating pictures are
+// anchored to their paragraph with their position and wrapping.
+//
 // Not supported: files older than Word 6 (refused as not being word-processing files);
-// comment ranges (a comment sits at its reference); drawings other than pictures and
-// text boxes; floating positions (floating pictures are placed inline); headers and
-// footers of sections after the first that has its own.
+// drawings other than pictures and text boxes; headers and footers of sections after
+// the first that has its own.
 #pragma once
 
 #include <cstdint>
