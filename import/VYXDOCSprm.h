@@ -60,3 +60,14 @@ bool VYXDocApplyChar(const TVYXDocSprm& s, TVYXCHPX& chpx, const TVYXDocCharCont
 // `base` is the style's list (tab stops are changed relative to its stops); may be nullptr.
 bool VYXDocApplyPara(const TVYXDocSprm& s, TVYXPAPX& papx, const TVYXPAPX* base);
 bool VYXDocApplySection(const TVYXDocSprm& s, TVYXSEP& sep);
+
+// Word 6 and 95 files number their modifiers with one byte and some operands are
+// smaller (two-byte borders, ten-byte cell descriptors, one-byte symbols). This
+// rewrites such a list in the later form, so one set of appliers serves both; modifiers
+// the later form has no code for are left out, and a code of unknown size ends the list.
+std::string VYXDocWord6Grpprl(std::string_view grpprl);
+// The one modifier a piece's single-modifier property (its low bit clear) stands for,
+// in the later form: its index is the older one-byte code, its operand one byte.
+std::string VYXDocPrmGrpprl(std::uint16_t prm);
+// The name of a modifier code ("sprmPJc"), or an empty view for codes without one.
+std::string_view VYXDocSprmName(std::uint16_t code);

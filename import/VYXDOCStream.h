@@ -73,6 +73,8 @@ public:
 
     // Loads "1Table" when `one`, else "0Table"; raises "Invalid DOC file" when absent.
     void OpenTable(bool one);
+    // Older files keep their tables in the WordDocument stream itself.
+    void UseDocAsTable() { FTblStream = FDocStream; }
     TVyMSWordStream& Doc() { return FDocStream; }
     TVyMSWordStream& Table() { return FTblStream; }
     TVyMSWordStream& Data() { return FDataStream; }  // empty when the file has none

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <deque>
 #include <map>
 
 #include "editing/VYXLogEditor.h"
@@ -24,6 +25,8 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
@@ -58,8 +61,8 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 enum TFcLcb {
     fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
     fclPlcfHdd = 11, fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21,
-    fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40,
-    fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
+    fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclPlcSpaHdr = 41,
+    fclSttbfAtnBkmk = 37, fclPlcfAtnBkf = 42, fclPlcfAtnBkl = 43, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
     fclCount = 93  // the pairs of the 97 format; later versions append more
 };
 
@@ -69,6 +72,9 @@ enum TStory { stMain, stFootnote, stHeader, stMacro, stComment, stEndnote, stTex
 
 struct TFib {
     std::uint16_t Ident = 0, Version = 0, Lid = 0, Flags = 0;
+    bool Word6 = false;  // Word 6 or 95: one stream, 8-bit text, one-byte modifier codes
+    std::uint32_t FcMin = 0, FcMac = 0;  // where a Word 6 file's text is when it has no piece table
+    std::uint16_t CpnBteChpx = 0, CpnBtePapx = 0;  // property pages a Word 6 bin table may leave out
     std::uint32_t Ccp[stCount] = {};
     std::uint32_t Fc[fclCount] = {}, Lcb[fclCount] = {};
 };
@@ -78,6 +84,7 @@ struct TPiece {
     std::uint32_t Fc = 0;  // byte offset in the WordDocument stream
     bool Compressed = false;
     std::uint16_t Prm = 0;
+    std::string_view Mods;  // the modifiers its property names (a Prc list, or one of its own)
 };
 
 // A range of file offsets and the property modifiers that apply to it.
@@ -150,6 +157,7 @@ struct TMarkEvent {
     std::uint32_t Cp = 0;
     bool Start = false;
     int Index = 0;
+    bool Comment = false;  // the start of comment Index's range (its reference ends it)
 };
 
 // What the character modifiers of a run say beyond its format.
@@ -363,6 +371,9 @@ struct TVYXReadDOC::TImpl {
     std::u16string Text;
     std::vector<TPropRun> ChpxRuns, PapxRuns;
     std::vector<std::string> Unknown;
+    // Modifier lists rewritten from the older form; the views above point into these.
+    std::deque<std::string> Rewritten;
+    int CodePage = cVYXCodePageAnsi;  // of 8-bit text
     std::uint32_t StoryStart[stCount + 1] = {};
     std::vector<std::u16string> Fonts;
     std::vector<TDocStyle> Styles;
@@ -383,12 +394,15 @@ struct TVYXReadDOC::TImpl {
     struct TAtnAuthor {
         std::u16string Initials;
         std::uint16_t Author = 0;
+        std::int32_t Tag = -1;  // names the annotation bookmark of its range; -1 for none
     };
+    std::vector<TVYXComment*> OpenComments;  // per comment reference, while its range is open
     std::vector<TAtnAuthor> AtnInfo;         // per comment reference
     // Drawn objects anchored in the main text, and the text-box stories by shape id.
     struct TShape {
         std::uint32_t Cp = 0, Lid = 0;
-        double Width = 0, Height = 0;  // points
+        double Left = 0, Top = 0, Width = 0, Height = 0;  // points, from the anchor's reference
+        std::uint16_t Flags = 0;  // reference frames, wrapping, behind the text, anchor lock
     };
     std::vector<TShape> Shapes;
     std::vector<std::uint32_t> TxbxCps, TxbxLids;
@@ -411,6 +425,11 @@ struct TVYXReadDOC::TImpl {
 
     void Load(std::string bytes);
     void ReadFib();
+    void ReadWord6Fib();
+    // Keeps an older modifier list rewritten in the later form; the view lives as long as this.
+    std::string_view Rewrite(std::string_view grpprl);
+    // The same for a paragraph's list, which starts with its two-byte style index.
+    std::string_view RewritePapx(std::string_view papx);
     void ReadClx();
     void ReadText();
     void ReadBinTable(int which, bool papx);
@@ -471,7 +490,8 @@ struct TVYXReadDOC::TImpl {
     // The list a paragraph at table depth `depth` goes into, opening and closing tables
     // (and with `openCell` a row and cell) as needed.
     TListState& TargetList(std::vector<TTableLevel>& tables, int depth, TListState& body, bool openCell = true);
-    void FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page, std::string_view piece,
+    // Returns whether the paragraph starts a new page (its own modifiers, else its style's).
+    bool FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page, std::string_view piece,
                     TStoryState& state);
     void ApplyRow(TTableLevel& level, std::string_view page, std::string_view piece);
     void EmitText(TVYXLogPara& para, std::uint32_t from, std::uint32_t to, TStoryState& state);
@@ -484,11 +504,17 @@ struct TVYXReadDOC::TImpl {
     TVYXFootnoteItem& AppendNoteInCell(bool endnote, TVYXLogPara& anchor);
     void AppendComment(TVYXLogPara& para, std::uint32_t cp);
     void ReadComments();
+    void ReadCommentRanges();
+    // A comment of reference `index` with its author and text, not yet in the document.
+    std::unique_ptr<TVYXComment> MakeComment(std::size_t index) const;
     void ReadShapes();
     void AppendTextBox(std::uint32_t cp);
     void ReadDrawings();
-    // A floating picture, placed inline where it is anchored; false when the shape has none.
+    // A floating picture anchored to `para` with its position and wrapping; false when
+    // the shape at `cp` has no picture.
     bool AppendShapePicture(TVYXLogPara& para, std::uint32_t cp);
+    // The image bytes of the picture record at `offset`; empty when unusable.
+    std::string BlipAt(const TVyMSWordStream& stream, std::uint32_t offset);
     void AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset);
     void AppendPicture(TVYXLogPara& para, std::uint32_t offset);
     std::u16string PlainText(std::uint32_t from, std::uint32_t to) const;
@@ -542,7 +568,10 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
 {
     Streams = std::make_unique<TVyMSWordStreams>(std::move(bytes));
     ReadFib();
-    Streams->OpenTable((Fib.Flags & cFibWhichTable) != 0);
+    if (Fib.Word6)
+        Streams->UseDocAsTable();
+    else
+        Streams->OpenTable((Fib.Flags & cFibWhichTable) != 0);
     ReadClx();
     ReadText();
     ReadBinTable(fclPlcfBteChpx, false);
@@ -559,6 +588,14 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
 
     TListState body{&Doc.Paras(), false};
     BuildStory(StoryStart[stMain], StoryStart[stMain + 1], body, stMain);
+    // A comment range whose reference was never reached (hidden in a field's
+    // instruction, or damage) ends with the text.
+    for (TVYXComment*& open : OpenComments)
+        if (open) {
+            if (TVYXLogPara* last = Doc.Paras()._LastPara())
+                last->EndComment(*open);
+            open = nullptr;
+        }
     // The last section's settings are the document's.
     if (!SectionSepx.empty())
         MakeSection(SectionSepx.size() - 1, Doc.SEP());
@@ -573,14 +610,17 @@ void TVYXReadDOC::TImpl::ReadFib()
     Fib.Ident = s.WordAt(0);
     Fib.Version = s.WordAt(2);
     // Word 6 and 95 files carry their own identifiers (0xA5DC and others) and versions 101-105.
-    if (Fib.Ident == cWord6Ident || (Fib.Ident != cWordIdent && Fib.Version >= 101 && Fib.Version <= 105))
-        throw VYXException("Unsupported DOC version (Word 6/95)");
-    if (Fib.Ident != cWordIdent)
+    Fib.Word6 = Fib.Version >= 101 && Fib.Version <= 105;
+    if (Fib.Ident != cWordIdent && Fib.Ident != cWord6Ident && !Fib.Word6)
         throw VYXException("File is not a MS Word file");
     Fib.Lid = s.WordAt(6);
     Fib.Flags = s.WordAt(10);
     if (Fib.Flags & cFibEncrypted)
         throw VYXException("Document is encrypted.");
+    if (Fib.Word6) {
+        ReadWord6Fib();
+        return;
+    }
     if (Fib.Version < cFibFirstWord97)
         throw VYXException("Unsupported DOC version (Word 6/95)");
     s.Seek(32);
@@ -605,8 +645,84 @@ void TVYXReadDOC::TImpl::ReadFib()
     }
 }
 
+// Windows code pages by primary language, for the 8-bit text of older files (which
+// name no code page of their own); the rest read as the Western one.
+int CodePageOfLanguage(std::uint16_t lid)
+{
+    switch (lid & 0x3FF) {
+    case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1A: case 0x1B: case 0x1C: case 0x24: return 1250;
+    case 0x02: case 0x19: case 0x22: case 0x23: case 0x2F: return 1251;
+    case 0x08: return 1253;
+    case 0x1F: return 1254;
+    case 0x0D: return 1255;
+    case 0x01: case 0x20: case 0x29: return 1256;
+    case 0x25: case 0x26: case 0x27: return 1257;
+    case 0x2A: return 1258;
+    case 0x1E: return 874;
+    case 0x11: return 932;
+    case 0x04: return (lid == 0x0404 || lid == 0x0C04 || lid == 0x1404) ? 950 : 936;
+    case 0x12: return 949;
+    default: return cVYXCodePageAnsi;
+    }
+}
+
+void TVYXReadDOC::TImpl::ReadWord6Fib()
+{
+    // The older block: text limits at 24, story lengths at 52, then the offset/length
+    // pairs at 88 in the same order as later files up to the comment owners; after them
+    // come page counts of the bin tables and tables of drawings this reader leaves out.
+    TVyMSWordStream& s = Streams->Doc();
+    constexpr std::uint32_t cPairs = 88, cOldPairs = 38;
+    if (s.Size() < cPairs + 8 * cOldPairs + 10)
+        throw VYXException("Invalid DOC file");
+    Fib.FcMin = s.DWordAt(24);
+    Fib.FcMac = s.DWordAt(28);
+    for (int i = 0; i < stCount; ++i)
+        Fib.Ccp[i] = s.DWordAt(52 + 4 * static_cast<std::uint32_t>(i));
+    for (std::uint32_t i = 0; i < cOldPairs; ++i) {
+        Fib.Fc[i] = s.DWordAt(cPairs + 8 * i);
+        Fib.Lcb[i] = s.DWordAt(cPairs + 8 * i + 4);
+    }
+    Fib.CpnBteChpx = s.WordAt(0x18E);
+    Fib.CpnBtePapx = s.WordAt(0x190);
+    // Tables whose older layout differs and that are not read in it: comments (their
+    // authors and records), bookmark names.
+    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners, fclSttbfBkmk, fclPlcfBkf, fclPlcfBkl})
+        Fib.Lcb[i] = 0;
+    // A file never fast-saved keeps its text, unbroken, where the block says.
+    if (!(Fib.Flags & 0x0004))
+        Fib.Lcb[fclClx] = 0;
+    CodePage = CodePageOfLanguage(Fib.Lid);
+    if (!VYXCodePageSupported(CodePage))
+        CodePage = cVYXCodePageAnsi;
+}
+
+std::string_view TVYXReadDOC::TImpl::Rewrite(std::string_view grpprl)
+{
+    Rewritten.push_back(VYXDocWord6Grpprl(grpprl));
+    return Rewritten.back();
+}
+
+std::string_view TVYXReadDOC::TImpl::RewritePapx(std::string_view papx)
+{
+    if (papx.size() < 2)
+        return {};
+    Rewritten.push_back(std::string(papx.substr(0, 2)) + VYXDocWord6Grpprl(papx.substr(2)));
+    return Rewritten.back();
+}
+
 void TVYXReadDOC::TImpl::ReadClx()
 {
+    if (Fib.Word6 && Fib.Lcb[fclClx] == 0) {
+        TPiece p;
+        p.Fc = Fib.FcMin;
+        p.Compressed = true;
+        p.CpEnd = Fib.FcMac > Fib.FcMin ? Fib.FcMac - Fib.FcMin : 0;
+        if (!Streams->Doc().Holds(p.Fc, p.CpEnd))
+            throw VYXException("Invalid DOC file");
+        Pieces.push_back(p);
+        return;
+    }
     TVyMSWordStream& tbl = Streams->Table();
     const std::uint32_t fc = Fib.Fc[fclClx], lcb = Fib.Lcb[fclClx];
     if (lcb == 0 || !tbl.Holds(fc, lcb))
@@ -618,7 +734,7 @@ void TVYXReadDOC::TImpl::ReadClx()
         const std::uint16_t cb = tbl.WordAt(pos + 1);
         if (std::uint64_t{pos} + 3 + cb > end)
             throw VYXException("Invalid Pcdt");
-        PrcGrpprls.push_back(tbl.Bytes(pos + 3, cb));
+        PrcGrpprls.push_back(Fib.Word6 ? Rewrite(tbl.Bytes(pos + 3, cb)) : tbl.Bytes(pos + 3, cb));
         pos += 3 + cb;
     }
     if (pos + 5 > end || tbl.ByteAt(pos) != 2)
@@ -640,9 +756,21 @@ void TVYXReadDOC::TImpl::ReadClx()
             throw VYXException("Invalid Pcdt");
         prev = p.CpEnd;
         const std::uint32_t fcValue = tbl.DWordAt(pcds + 8 * i + 2);
-        p.Compressed = (fcValue & 0x40000000) != 0;
-        p.Fc = p.Compressed ? (fcValue & 0x3FFFFFFF) / 2 : fcValue & 0x3FFFFFFF;
+        // Older pieces are all 8-bit, at the offset as it stands.
+        p.Compressed = Fib.Word6 || (fcValue & 0x40000000) != 0;
+        p.Fc = Fib.Word6 ? fcValue : p.Compressed ? (fcValue & 0x3FFFFFFF) / 2 : fcValue & 0x3FFFFFFF;
         p.Prm = tbl.WordAt(pcds + 8 * i + 6);
+        if (p.Prm & 1) {
+            const std::size_t index = p.Prm >> 1;
+            if (index < PrcGrpprls.size())
+                p.Mods = PrcGrpprls[index];
+        } else if (p.Prm != 0) {
+            std::string one = VYXDocPrmGrpprl(p.Prm);
+            if (!one.empty()) {
+                Rewritten.push_back(std::move(one));
+                p.Mods = Rewritten.back();
+            }
+        }
         const std::uint64_t bytes = std::uint64_t{p.CpEnd - p.CpStart} * (p.Compressed ? 1 : 2);
         if (p.Fc + bytes > docSize)
             throw VYXException("Invalid Pcdt");
@@ -661,8 +789,9 @@ void TVYXReadDOC::TImpl::ReadText()
     for (const TPiece& p : Pieces) {
         const std::uint32_t count = p.CpEnd - p.CpStart;
         if (p.Compressed) {
-            // 8-bit pieces hold the Western code page (the format's rule, whatever the language).
-            Text += VYXDecodeCodePage(doc.Bytes(p.Fc, count), cVYXCodePageAnsi);
+            // 8-bit pieces hold the Western code page (the format's rule, whatever the
+            // language); older files, all 8-bit, the code page of their language.
+            Text += VYXDecodeCodePage(doc.Bytes(p.Fc, count), CodePage);
             // A code page that fails to map a byte still gives one character per byte.
             if (Text.size() != p.CpEnd)
                 Text.resize(p.CpEnd, u'?');
@@ -689,11 +818,22 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
     const std::uint32_t fc = Fib.Fc[which], lcb = Fib.Lcb[which];
     if (lcb < 4 || !tbl.Holds(fc, lcb))
         return;
-    const std::uint32_t n = (lcb - 4) / 8;
+    // Page numbers are four bytes, two in older files, whose table may also list fewer
+    // pages than the file has: the rest follow the last one listed.
+    const std::uint32_t pnSize = Fib.Word6 ? 2 : 4;
+    const std::uint32_t n = (lcb - 4) / (4 + pnSize);
     std::vector<TPropRun>& runs = papx ? PapxRuns : ChpxRuns;
     std::vector<bool> seen(doc.Size() / cPageSize + 1, false);
+    std::vector<std::uint32_t> pages;
     for (std::uint32_t i = 0; i < n; ++i) {
-        const std::uint32_t pn = tbl.DWordAt(fc + 4 * (n + 1) + 4 * i) & 0x3FFFFF;
+        const std::uint32_t at = fc + 4 * (n + 1) + pnSize * i;
+        pages.push_back(Fib.Word6 ? tbl.WordAt(at) : tbl.DWordAt(at) & 0x3FFFFF);
+    }
+    const std::uint32_t listed = Fib.Word6 ? (papx ? Fib.CpnBtePapx : Fib.CpnBteChpx) : 0;
+    while (!pages.empty() && pages.size() < listed && pages.back() + 1 < seen.size())
+        pages.push_back(pages.back() + 1);
+    const std::uint32_t entry = papx ? (Fib.Word6 ? 7 : 13) : 1;
+    for (const std::uint32_t pn : pages) {
         const std::uint64_t page = std::uint64_t{pn} * cPageSize;
         if (!doc.Holds(page, cPageSize) || seen[pn])
             continue;  // outside the stream, or listed twice
@@ -705,7 +845,6 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
                    (std::uint32_t{u8(i2 + 3)} << 24);
         };
         const std::uint32_t count = u8(cPageSize - 1);
-        const std::uint32_t entry = papx ? 13 : 1;
         const std::uint32_t offsets = 4 * (count + 1);
         if (offsets + entry * count > cPageSize - 1)
             continue;  // a page whose table does not fit it is skipped whole
@@ -719,7 +858,9 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
             if (at != 0 && at < cPageSize - 1) {
                 if (papx) {
                     std::uint32_t cb = u8(at), start = at + 1, len;
-                    if (cb == 0) {
+                    if (Fib.Word6) {
+                        len = 2 * cb;  // a count of words, the style index first
+                    } else if (cb == 0) {
                         cb = u8(at + 1);
                         start = at + 2;
                         len = 2 * cb;
@@ -734,6 +875,8 @@ void TVYXReadDOC::TImpl::ReadBinTable(int which, bool papx)
                         run.Grpprl = bytes.substr(at + 1, cb);
                 }
             }
+            if (Fib.Word6 && !run.Grpprl.empty())
+                run.Grpprl = papx ? RewritePapx(run.Grpprl) : Rewrite(run.Grpprl);
             runs.push_back(run);
         }
     }
@@ -783,13 +926,7 @@ std::string_view TVYXReadDOC::TImpl::PieceGrpprl(int piece) const
 {
     if (piece < 0)
         return {};
-    const std::uint16_t prm = Pieces[static_cast<std::size_t>(piece)].Prm;
-    // Only the indexed form (bit 0 set) is applied; the single-modifier form names
-    // modifiers by a compressed index that fast saves rarely use.
-    if (!(prm & 1))
-        return {};
-    const std::size_t index = prm >> 1;
-    return index < PrcGrpprls.size() ? PrcGrpprls[index] : std::string_view{};
+    return Pieces[static_cast<std::size_t>(piece)].Mods;
 }
 
 void TVYXReadDOC::TImpl::ParaGrpprls(std::uint32_t cp, std::string_view& page, std::string_view& piece) const
@@ -821,8 +958,10 @@ void TVYXReadDOC::TImpl::ReadComments()
         tbl.Seek(at + 2);
         info.Initials = tbl.ReadStr(cch, false);
         info.Author = tbl.WordAt(at + 20);
+        info.Tag = static_cast<std::int32_t>(tbl.DWordAt(at + 26));
         AtnInfo.push_back(std::move(info));
     }
+    Optional([&] { ReadCommentRanges(); });
     const std::uint32_t fc = Fib.Fc[fclGrpXstAtnOwners], lcb = Fib.Lcb[fclGrpXstAtnOwners];
     if (lcb == 0 || !tbl.Holds(fc, lcb))
         return;
@@ -834,23 +973,66 @@ void TVYXReadDOC::TImpl::ReadComments()
     }
 }
 
+void TVYXReadDOC::TImpl::ReadCommentRanges()
+{
+    // Annotation bookmarks: their starts (with the index of their end), their ends, and
+    // per bookmark a record whose tag the comment names. A range starts at its bookmark's
+    // start and ends at the comment's reference.
+    TVyMSWordStream& tbl = Streams->Table();
+    const std::vector<std::uint32_t> starts = ReadPlcCps(fclPlcfAtnBkf, 4);
+    const std::uint32_t fc = Fib.Fc[fclSttbfAtnBkmk], lcb = Fib.Lcb[fclSttbfAtnBkmk];
+    if (starts.size() < 2 || lcb < 6 || !tbl.Holds(fc, lcb) || tbl.WordAt(fc) != 0xFFFF)
+        return;
+    const std::uint16_t count = tbl.WordAt(fc + 2), extra = tbl.WordAt(fc + 4);
+    if (extra < 6)
+        return;
+    std::map<std::int32_t, std::uint32_t> startOfTag;
+    std::uint32_t pos = fc + 6;
+    for (std::uint16_t i = 0; i < count && i + 1u < starts.size() && pos + 2 <= fc + lcb; ++i) {
+        // An empty name, then the record: a copy of the bookmark's kind and its tag.
+        const std::uint32_t record = pos + 2 + 2u * tbl.WordAt(pos);
+        startOfTag.emplace(static_cast<std::int32_t>(tbl.DWordAt(record + 2)), starts[i]);
+        pos = record + extra;
+    }
+    bool added = false;
+    for (std::size_t i = 0; i < AtnRefs.size() && i < AtnInfo.size(); ++i) {
+        const auto it = startOfTag.find(AtnInfo[i].Tag);
+        if (AtnInfo[i].Tag == -1 || it == startOfTag.end() || it->second >= AtnRefs[i])
+            continue;
+        MarkEvents.push_back({it->second, true, static_cast<int>(i), true});
+        added = true;
+    }
+    if (!added)
+        return;
+    std::stable_sort(MarkEvents.begin(), MarkEvents.end(), [](const TMarkEvent& a, const TMarkEvent& b) {
+        return a.Cp != b.Cp ? a.Cp < b.Cp : (!a.Start && b.Start);
+    });
+    OpenComments.assign(AtnRefs.size(), nullptr);
+}
+
 void TVYXReadDOC::TImpl::ReadShapes()
 {
     TVyMSWordStream& tbl = Streams->Table();
-    const std::vector<std::uint32_t> cps = ReadPlcCps(fclPlcSpaMom, 26);
-    if (cps.size() < 2)
-        return;
-    const std::uint32_t spas = Fib.Fc[fclPlcSpaMom] + 4 * static_cast<std::uint32_t>(cps.size());
-    for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
-        // Shape id, then the rectangle in twips.
-        const std::uint32_t at = spas + 26 * static_cast<std::uint32_t>(i);
-        TShape shape;
-        shape.Cp = cps[i];
-        shape.Lid = tbl.DWordAt(at);
-        const auto coord = [&](std::uint32_t offset) { return static_cast<std::int32_t>(tbl.DWordAt(at + offset)) / 20.0; };
-        shape.Width = std::clamp(coord(12) - coord(4), 0.0, 10000.0);
-        shape.Height = std::clamp(coord(16) - coord(8), 0.0, 10000.0);
-        Shapes.push_back(shape);
+    // The main text's shapes, then the headers' (their positions counted from the
+    // header story's start, which follows the main text's, so one sorted list holds both).
+    for (const int which : {fclPlcSpaMom, fclPlcSpaHdr}) {
+        const std::vector<std::uint32_t> cps = ReadPlcCps(which, 26);
+        const std::uint32_t base = which == fclPlcSpaHdr ? StoryStart[stHeader] : 0;
+        const std::uint32_t spas = Fib.Fc[which] + 4 * static_cast<std::uint32_t>(cps.size());
+        for (std::size_t i = 0; i + 1 < cps.size(); ++i) {
+            // Shape id, the rectangle in twips, flags.
+            const std::uint32_t at = spas + 26 * static_cast<std::uint32_t>(i);
+            TShape shape;
+            shape.Cp = static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{base} + cps[i], 0xFFFFFFFF));
+            shape.Lid = tbl.DWordAt(at);
+            const auto coord = [&](std::uint32_t offset) { return static_cast<std::int32_t>(tbl.DWordAt(at + offset)) / 20.0; };
+            shape.Left = std::clamp(coord(4), -10000.0, 10000.0);
+            shape.Top = std::clamp(coord(8), -10000.0, 10000.0);
+            shape.Width = std::clamp(coord(12) - coord(4), 0.0, 10000.0);
+            shape.Height = std::clamp(coord(16) - coord(8), 0.0, 10000.0);
+            shape.Flags = tbl.WordAt(at + 20);
+            Shapes.push_back(shape);
+        }
     }
     std::stable_sort(Shapes.begin(), Shapes.end(), [](const TShape& a, const TShape& b) { return a.Cp < b.Cp; });
     TxbxCps = ReadPlcCps(fclPlcftxbxTxt, 22);
@@ -935,8 +1117,11 @@ void TVYXReadDOC::TImpl::Unhandled(std::uint16_t code)
 {
     char hex[8];
     std::snprintf(hex, sizeof hex, "%.4X", code);
-    if (std::find(Unknown.begin(), Unknown.end(), hex) == Unknown.end())
-        Unknown.emplace_back(hex);
+    std::string entry = hex;
+    if (const std::string_view name = VYXDocSprmName(code); !name.empty())
+        entry += " " + std::string(name);
+    if (std::find(Unknown.begin(), Unknown.end(), entry) == Unknown.end())
+        Unknown.push_back(std::move(entry));
 }
 
 void TVYXReadDOC::TImpl::ReadFonts()
@@ -946,6 +1131,18 @@ void TVYXReadDOC::TImpl::ReadFonts()
     if (lcb < 4 || !tbl.Holds(fc, lcb))
         return;
     const std::uint32_t end = fc + lcb;
+    if (Fib.Word6) {
+        // A total size, then entries of a size byte, five bytes of metrics and an 8-bit name.
+        for (std::uint32_t pos = fc + 2; pos < end;) {
+            const std::uint32_t size = tbl.ByteAt(pos);
+            std::string name;
+            for (std::uint32_t at = pos + 6; at < pos + 1 + size && at < end && tbl.ByteAt(at) != 0; ++at)
+                name += static_cast<char>(tbl.ByteAt(at));
+            Fonts.push_back(VYXDecodeCodePage(name, cVYXCodePageAnsi));
+            pos += 1 + size;
+        }
+        return;
+    }
     const std::uint16_t count = tbl.WordAt(fc);
     std::uint32_t pos = fc + 4;
     for (std::uint16_t i = 0; i < count && pos < end; ++i) {
@@ -982,7 +1179,7 @@ void TVYXReadDOC::TImpl::ReadStyles()
         const std::uint16_t cbStd = tbl.WordAt(pos);
         const std::uint32_t std0 = pos + 2, stdEnd = pos + 2 + cbStd;
         pos = stdEnd;
-        if (cbStd == 0 || stdEnd > end || cbStd < cbBase || cbBase < 10)
+        if (cbStd == 0 || stdEnd > end || cbStd < cbBase || cbBase < (Fib.Word6 ? 8 : 10))
             continue;
         TDocStyle& st = Styles[i];
         st.Sti = tbl.WordAt(std0) & 0x0FFF;
@@ -990,8 +1187,16 @@ void TVYXReadDOC::TImpl::ReadStyles()
         st.Base = static_cast<std::uint16_t>(tbl.WordAt(std0 + 2) >> 4);
         const std::uint16_t cupx = tbl.WordAt(std0 + 4) & 0x000F;
         std::uint32_t at = std0 + cbBase;
-        // The name: a character count, the characters, a terminating zero.
-        if (at + 2 <= stdEnd) {
+        // The name: a character count, the characters, a terminating zero (8-bit in
+        // older files, the lists after it at an even offset).
+        if (Fib.Word6 && at + 1 <= stdEnd) {
+            const std::uint8_t cch = tbl.ByteAt(at);
+            if (at + 1 + cch <= stdEnd)
+                st.Name = VYXDecodeCodePage(tbl.Bytes(at + 1, cch), CodePage);
+            at += 1 + cch + 1;
+            if ((at - std0) & 1)
+                ++at;
+        } else if (at + 2 <= stdEnd) {
             const std::uint16_t cch = tbl.WordAt(at);
             if (at + 2 + 2u * cch <= stdEnd) {
                 tbl.Seek(at + 2);
@@ -1004,9 +1209,11 @@ void TVYXReadDOC::TImpl::ReadStyles()
             const std::uint16_t cb = tbl.WordAt(at);
             if (at + 2 + cb > stdEnd)
                 break;
-            const std::string_view upx = tbl.Bytes(at + 2, cb);
+            std::string_view upx = tbl.Bytes(at + 2, cb);
             at += 2 + cb + (cb & 1);
             const bool papxFirst = st.Kind == 1 || st.Kind == 4;
+            if (Fib.Word6)
+                upx = papxFirst && u == 0 ? RewritePapx(upx) : Rewrite(upx);
             if (papxFirst && u == 0)
                 st.Papx = upx.size() >= 2 ? upx.substr(2) : std::string_view{};
             else if ((st.Kind == 1 && u == 1) || (st.Kind == 2 && u == 0))
@@ -1292,7 +1499,7 @@ TVYXReadDOC::TImpl::TListState& TVYXReadDOC::TImpl::TargetList(std::vector<TTabl
     return tables.back().CellList;
 }
 
-void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page,
+bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, std::string_view page,
                                     std::string_view piece, TStoryState& state)
 {
     TDocStyle* style = StyleAt(facts.Istd, 1);
@@ -1308,11 +1515,19 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         stylePapx = &model->PAPX();
         state.StyleChpx = &model->CHPX();
     }
+    // The model has no page-break-before property: the caller puts a page break first.
+    bool breakBefore = false;
+    if (style)
+        VYXDocForEachSprm(style->Papx, [&](const TVYXDocSprm& s) {
+            if (s.Code == 0x2407)
+                breakBefore = s.Byte() != 0;
+        });
     auto apply = [&](const TVYXDocSprm& s) {
         if (!VYXDocApplyPara(s, papx, stylePapx) && (s.Code >> 10 & 7) == 1)  // paragraph modifiers only
             switch (s.Code) {
             case 0x4600: case 0x2416: case 0x2417: case 0x244B: case 0x244C: case 0x6649: case 0x664A:
             case 0x460B: case 0x260A: case 0x6646: break;
+            case 0x2407: breakBefore = s.Byte() != 0; break;
             default: Unhandled(s.Code);
             }
     };
@@ -1326,7 +1541,7 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         ilvl = style->Ilvl;
     }
     if (ilfo <= 0 || static_cast<std::size_t>(ilfo) > LfoLsids.size())
-        return;
+        return breakBefore;
     const std::uint32_t lsid = LfoLsids[static_cast<std::size_t>(ilfo - 1)];
     for (std::size_t i = 0; i < Lists.size(); ++i) {
         TDocList& list = Lists[i];
@@ -1349,8 +1564,9 @@ void TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         }
         if (TVYXNumbering* level = Doc.Numberings().Find(listId, std::min<int>(ilvl, static_cast<int>(list.Levels.size()) - 1)))
             papx.SetNumbering(level);
-        return;
+        return breakBefore;
     }
+    return breakBefore;
 }
 
 void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& list,
@@ -1559,7 +1775,10 @@ void TVYXReadDOC::TImpl::BuildStory(std::uint32_t first, std::uint32_t lim, TLis
         }
         TListState& target = TargetList(tables, depth, body);
         TVYXLogPara& para = NewPara(target);
-        FormatPara(para, facts, pageMods, pieceMods, state);
+        const bool breakBefore = FormatPara(para, facts, pageMods, pieceMods, state);
+        // Only body paragraphs outside tables start pages, and the first starts one anyway.
+        if (breakBefore && depth == 0 && &target == &body && story == stMain && Doc.Paras().Count() > 1)
+            para.AppendBreak(acrbtPageBreak);
         EmitText(para, cp, end, state);
         // A new paragraph starts with an empty run in the previous format; content replaces it.
         if (para.Count() > 1 && para.GetItems(0)->Type_() == acrtText && para.GetItems(0)->Text().empty())
@@ -1647,6 +1866,13 @@ void TVYXReadDOC::TImpl::MarkEventsUpTo(TVYXLogPara& para, std::uint32_t cp)
     while (NextMark < MarkEvents.size() && MarkEvents[NextMark].Cp <= cp) {
         const TMarkEvent& e = MarkEvents[NextMark++];
         const auto index = static_cast<std::size_t>(e.Index);
+        if (e.Comment) {
+            if (index < OpenComments.size() && !OpenComments[index] && NoteCount < cMaxNotes) {
+                ++NoteCount;
+                OpenComments[index] = para.AppendComment(Doc.Comments(), MakeComment(index));
+            }
+            continue;
+        }
         if (e.Start)
             OpenMarks[index] = para.AppendBookmark(BookmarkNames[index]);
         else if (OpenMarks[index]) {
@@ -1759,10 +1985,24 @@ void TVYXReadDOC::TImpl::AppendNote(bool endnote, std::uint32_t cp, TVYXLogPara&
 void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
 {
     const auto it = std::lower_bound(AtnRefs.begin(), AtnRefs.end(), cp);
-    if (it == AtnRefs.end() || *it != cp || NoteCount >= cMaxNotes)
+    if (it == AtnRefs.end() || *it != cp)
+        return;
+    const auto i = static_cast<std::size_t>(it - AtnRefs.begin());
+    // A comment whose range opened earlier ends here.
+    if (i < OpenComments.size() && OpenComments[i]) {
+        para.EndComment(*OpenComments[i]);
+        OpenComments[i] = nullptr;
+        return;
+    }
+    if (NoteCount >= cMaxNotes)
         return;
     ++NoteCount;
-    const auto i = static_cast<std::size_t>(it - AtnRefs.begin());
+    if (TVYXComment* added = para.AppendComment(Doc.Comments(), MakeComment(i)))
+        para.EndComment(*added);
+}
+
+std::unique_ptr<TVYXComment> TVYXReadDOC::TImpl::MakeComment(std::size_t i) const
+{
     auto comment = std::make_unique<TVYXComment>();
     comment->DateTime = 0;  // the file keeps no date in this form; none is better than now
     if (i < AtnInfo.size()) {
@@ -1783,8 +2023,7 @@ void TVYXReadDOC::TImpl::AppendComment(TVYXLogPara& para, std::uint32_t cp)
                 at = end + 1;
             }
     }
-    if (TVYXComment* added = para.AppendComment(Doc.Comments(), std::move(comment)))
-        para.EndComment(*added);
+    return comment;
 }
 
 void TVYXReadDOC::TImpl::AppendTextBox(std::uint32_t cp)
@@ -1818,20 +2057,55 @@ bool TVYXReadDOC::TImpl::AppendShapePicture(TVYXLogPara& para, std::uint32_t cp)
     if (pib == ShapePictures.end() || pib->second == 0 || pib->second > Blips.size())
         return false;
     const TStoredBlip& blip = Blips[pib->second - 1];
-    AppendBlip(para, blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
+    const std::string bytes = BlipAt(blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
+    if (bytes.empty())
+        return true;
+    TVYXPicture* picture = nullptr;
+    try {
+        auto stream = TVYXMemoryStream::View(bytes);
+        picture = &Doc.Pictures().AddPicture(stream);
+    } catch (const VYXException&) {
+        return true;
+    }
+    // Anchored to the paragraph where it stands in the text, at its place on the page.
+    const TShape& shape = *it;
+    TVYXGraphicPicture& object = para.AddPicture(picture);
+    if (shape.Width > 0 && shape.Height > 0) {
+        object.Width = shape.Width;
+        object.Height = shape.Height;
+    }
+    object.PosLeft = shape.Left;
+    object.PosTop = shape.Top;
+    // Horizontal frame: margin, page, column; vertical: margin, page, paragraph.
+    const int bx = (shape.Flags >> 1) & 3, by = (shape.Flags >> 3) & 3;
+    object.HorizPosRel = bx == 1 ? agohprPage : bx == 2 ? agohprColumn : agohprMargin;
+    object.VertPosRel = by == 1 ? agovprPage : by == 2 ? agovprParagraph : agovprMargin;
+    // Wrapping: 1 above and below, 3 none (in front of or behind the text), the others
+    // around it; side 3 is the larger side.
+    const int wrap = (shape.Flags >> 5) & 0xF, side = (shape.Flags >> 9) & 0xF;
+    const bool below = (shape.Flags >> 14) & 1;
+    object.Wrap = wrap == 1 ? agowTopBottom : wrap == 3 ? (below ? agowBehind : agowInFront)
+                : side == 3 ? agow_ParaRight : agow_ParaLeft;
+    object.LockAnchor = (shape.Flags >> 15) & 1;
+    object.Precalc();
     return true;
 }
 
-void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
+std::string TVYXReadDOC::TImpl::BlipAt(const TVyMSWordStream& stream, std::uint32_t offset)
 {
     if (!stream.Holds(offset, 8))
-        return;
+        return {};
     const std::uint16_t verInst = stream.WordAt(offset);
     const std::uint16_t type = stream.WordAt(offset + 2);
     const std::uint32_t len = stream.DWordAt(offset + 4);
     if (type < 0xF018 || type > 0xF117 || !stream.Holds(std::uint64_t{offset} + 8, len))
-        return;
-    const std::string bytes = BlipBytes(stream.Bytes(offset + 8, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
+        return {};
+    return BlipBytes(stream.Bytes(offset + 8, len), type, static_cast<std::uint16_t>(verInst >> 4), Inflated);
+}
+
+void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
+{
+    const std::string bytes = BlipAt(stream, offset);
     if (bytes.empty())
         return;
     try {
@@ -2020,9 +2294,9 @@ void TVYXReadDOC::TImpl::EmitText(TVYXLogPara& para, std::uint32_t from, std::ui
             }
             break;
         case 0x08:
-            // A drawn object: pictures are placed inline, text boxes come with their text,
-            // other drawings are left out.
-            if (main && info.Special) {
+            // A drawn object: pictures float where the file places them, text boxes come
+            // with their text, other drawings are left out.
+            if ((main || state.Story == stHeader) && info.Special) {
                 Flush(para, pending, info.Chpx.get());
                 if (!AppendShapePicture(para, cp) && Doc.Paras().Last() == &para)
                     AppendTextBox(cp);
@@ -2074,7 +2348,10 @@ void TVYXReadDOC::TImpl::MakeSection(std::size_t index, TVYXSEP& sep)
         return;
     int columns = 1;
     double space = 36;
-    VYXDocForEachSprm(doc.Bytes(at + 2, doc.WordAt(at)), [&](const TVYXDocSprm& s) {
+    std::string_view sepx = doc.Bytes(at + 2, doc.WordAt(at));
+    if (Fib.Word6)
+        sepx = Rewrite(sepx);
+    VYXDocForEachSprm(sepx, [&](const TVYXDocSprm& s) {
         if (VYXDocApplySection(s, sep))
             return;
         if (s.Code == 0x500B)

@@ -8,21 +8,28 @@
 // footnotes and endnotes, comments and text boxes, with character and paragraph
 // formatting resolved through the style sheet and lists as numbering. Fields keep their
 // results (hyperlinks become links, page numbers stay fields); bookmarks are kept;
-// pictures, inline or floating, are placed inline.
+// pictures are inline or floating as in the file.
+//
+// Word 6 and 95 files (versions 101-105) are read too: their older information block,
+// their one stream, 8-bit text through the code page of the document's language, and
+// their one-byte modifier codes rewritten in the later form so the same appliers serve.
+// Of them, comments, bookmarks, drawings and the older autonumbering are not read.
 //
 // Every offset and count read from the file is checked against the stream it points
 // into before it is used; damage that leaves nothing to build on raises VYXException
 // with one of the messages below, smaller damage is skipped.
 //
 // Messages: "File is not a MS Word file", "Document is encrypted.", "Invalid DOC file",
-// "Invalid Pcdt", "Unsupported DOC version (Word 6/95)", "Unexpected end of DOC stream",
-// "Document has too many paragraphs", "Can not open file: <name>", and the
-// compound-file layer's own.
+// "Invalid Pcdt", "Unsupported DOC version (Word 6/95)" (versions between 95 and 97),
+// "Unexpected end of DOC stream", "Document has too many paragraphs",
+// "Can not open file: <name>", and the compound-file layer's own.
 //
-// Not supported: Word 6/95 and older files; comment ranges (a comment sits at its
-// reference); drawings other than pictures and text boxes; floating positions (floating
-// pictures are placed inline); headers and footers of sections after the first that
-// has its own.
+// Comments span the text their annotation bookmarks mark; floating pictures are
+// anchored to their paragraph with their position and wrapping.
+//
+// Not supported: files older than Word 6 (refused as not being word-processing files);
+// drawings other than pictures and text boxes; headers and footers of sections after
+// the first that has its own.
 #pragma once
 
 #include <cstdint>
@@ -52,7 +59,8 @@ public:
     std::u16string FindText(std::uint32_t cp, std::uint32_t length) const;
     // The whole stored text of all stories (after a load).
     const std::u16string& Text() const;
-    // Property modifiers met and not applied, as four hex digits, each once.
+    // Property modifiers met and not applied, each once: four hex digits, then a blank
+    // and the modifier's name when it has one ("2407 sprmPFPageBreakBefore").
     const std::vector<std::string>& UnknownSprms() const;
     int PieceCount() const;
 

@@ -27,8 +27,9 @@ if(VYX_TESTS)
     "mkdir -p '${doc_out}' && $<TARGET_FILE:vyx_tool> convert '${doc_corpus}/poi-simple-table.doc' '${doc_out}/table.txt' && cat '${doc_out}/table.txt'")
   set_tests_properties(doc.vyx_convert_text PROPERTIES LABELS doc SKIP_RETURN_CODE ${VYX_SKIP_CODE}
     PASS_REGULAR_EXPRESSION "Cell 1,1\tCell 1,2\tCell 1,3")
-  add_test(NAME doc.vyx_convert_refused COMMAND ${VYX_SKIP_UNLESS} ${doc_corpus}/poi-Word95.doc sh -c
-    "rm -f '${doc_out}/w95.txt'; $<TARGET_FILE:vyx_tool> convert '${doc_corpus}/poi-Word95.doc' '${doc_out}/w95.txt'; echo exit=$?; test -e '${doc_out}/w95.txt' && echo output-left")
+  set(doc_locked ${doc_corpus}/msoffcrypto-rc4cryptoapi_password.doc)
+  add_test(NAME doc.vyx_convert_refused COMMAND ${VYX_SKIP_UNLESS} ${doc_locked} sh -c
+    "rm -f '${doc_out}/locked.txt'; $<TARGET_FILE:vyx_tool> convert '${doc_locked}' '${doc_out}/locked.txt'; echo exit=$?; test -e '${doc_out}/locked.txt' && echo output-left")
   set_tests_properties(doc.vyx_convert_refused PROPERTIES LABELS doc SKIP_RETURN_CODE ${VYX_SKIP_CODE}
-    PASS_REGULAR_EXPRESSION "Unsupported DOC version \\(Word 6/95\\)\nexit=[1-9][0-9]*\n$")
+    PASS_REGULAR_EXPRESSION "Document is encrypted.\nexit=[1-9][0-9]*\n$")
 endif()

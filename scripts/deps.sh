@@ -18,6 +18,13 @@ PACKAGES=(
   nlohmann-json3-dev fonts-wqy-zenhei
 )
 
+# Tools only benchmarks compare against (never needed to build or test):
+# VYX_BENCH_TOOLS=1 scripts/deps.sh installs them too.
+BENCH_PACKAGES=(antiword)
+if [ "${VYX_BENCH_TOOLS:-0}" = 1 ]; then
+  PACKAGES+=("${BENCH_PACKAGES[@]}")
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

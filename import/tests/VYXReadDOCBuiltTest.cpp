@@ -542,3 +542,104 @@ TEST(ReadDOCBuilt, FootnotesInCellsAndBody)
     EXPECT_EQ(doc.FootnoteList().GetItems(0)->GetPlainText(), u" in a cell");
     EXPECT_EQ(doc.FootnoteList().GetItems(1)->GetPlainText(), u" in the body");
 }
+
+// Word 6 modifier lists read as the later form: codes mapped, narrow operands widened,
+// and a code of unknown size ends the list instead of misreading what follows.
+TEST(ReadDOCBuilt, Word6ModifiersAreRewritten)
+{
+    const auto bytes = [](std::initializer_list<int> list) {
+        std::string s;
+        for (int v : list)
+            s += static_cast<char>(v);
+        return s;
+    };
+    // Bold on, font 2, 24 half-points, centred, space after 240 twips.
+    EXPECT_EQ(VYXDocWord6Grpprl(bytes({85, 1, 93, 2, 0, 99, 24, 0, 5, 1, 22, 0xF0, 0})),
+              DocSprm(0x0835, 1, 1) + DocSprm(0x4A4F, 2, 2) + DocSprm(0x4A43, 24, 2) + DocSprm(0x2403, 1, 1) +
+                  DocSprm(0xA414, 240, 2));
+    // A single 1.5 pt line (width 2 x 0.75 pt, type 1), colour 6, space 3: eighths of a point.
+    const int brc = 2 | (1 << 3) | (6 << 6) | (3 << 11);
+    EXPECT_EQ(VYXDocWord6Grpprl(bytes({38, brc & 0xFF, brc >> 8})), DocSprm(0x6424, 0x0306010C, 4));
+    // Dotted lines keep their kind; no type means no line.
+    EXPECT_EQ(VYXDocWord6Grpprl(bytes({40, 6 | (1 << 3), 0})), DocSprm(0x6426, 0x00000606, 4));
+    // A symbol: length 3, font 4, character 0xF0, widened to a two-byte character.
+    EXPECT_EQ(VYXDocWord6Grpprl(bytes({74, 3, 4, 0, 0xF0})), DocSprm(0x6A09, 0x00F00004, 4));
+    // Left-out codes are skipped by their size; an unknown code ends the list.
+    EXPECT_EQ(VYXDocWord6Grpprl(bytes({72, 9, 9, 85, 1, 250, 86, 1})), DocSprm(0x0835, 1, 1));
+    // A list running past its end keeps what came before.
+    EXPECT_EQ(VYXDocWord6Grpprl(bytes({86, 1, 99, 24})), DocSprm(0x0836, 1, 1));
+    // A table definition: two cells, three edges, ten-byte cells become twenty-byte ones.
+    std::string def = bytes({2, 0, 0, 0xD0, 0x07, 0xA0, 0x0F});
+    def += bytes({1, 0, 8, 0, 8, 0, 8, 0, 8, 0});  // first merged, single borders
+    def += bytes({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    std::string old = bytes({190});
+    old += static_cast<char>(def.size() + 1);
+    old += '\0';
+    old += def;
+    const std::string rewritten = VYXDocWord6Grpprl(old);
+    ASSERT_EQ(rewritten.size(), 2 + 2 + 7 + 40u);
+    std::size_t cells = 0;
+    VYXDocForEachSprm(rewritten, [&](const TVYXDocSprm& s) {
+        EXPECT_EQ(s.Code, 0xD608);
+        ASSERT_EQ(s.Operand.size(), 7 + 40u);
+        cells = s.Byte();
+        EXPECT_EQ(s.Short(3), 2000);
+        EXPECT_EQ(s.Word(7), 1);          // the first cell's flags
+        EXPECT_EQ(s.Byte(7 + 4 + 1), 1);  // its top border: single
+        EXPECT_EQ(s.Byte(27 + 4 + 1), 0);
+    });
+    EXPECT_EQ(cells, 2u);
+}
+
+// A piece whose property is a single modifier (low bit clear) gets that modifier: the
+// older one-byte code in bits 1-7, its operand in the high byte.
+TEST(ReadDOCBuilt, SingleModifierPiecePropertiesApply)
+{
+    EXPECT_EQ(VYXDocPrmGrpprl((85 << 1) | (1 << 8)), DocSprm(0x0835, 1, 1));
+    EXPECT_EQ(VYXDocPrmGrpprl((98 << 1) | (6 << 8)), DocSprm(0x2A42, 6, 1));
+    EXPECT_EQ(VYXDocPrmGrpprl(0), "");
+    EXPECT_EQ(VYXDocPrmGrpprl((127 << 1) | (1 << 8)), "");  // no such code
+    TDocTestBuilder b = MixedPieces();
+    b.Pieces[0].Prm = (86 << 1) | (1 << 8);  // italic
+    b.Pieces[2].Prm = (98 << 1) | (6 << 8);  // red
+    TVYXLogDocEditor doc;
+    const std::string dump = Load(b.Build(), doc);
+    EXPECT_NE(dump.find("text \"Hello \" italic"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("text \"line\" color=FF0000"), std::string::npos) << dump;
+}
+
+// Modifiers met and not applied are reported once each, by code and name.
+TEST(ReadDOCBuilt, UnappliedModifiersAreNamed)
+{
+    EXPECT_EQ(VYXDocSprmName(0x2403), "sprmPJc80");
+    EXPECT_EQ(VYXDocSprmName(0x6A09), "sprmCSymbol");
+    EXPECT_EQ(VYXDocSprmName(0x1234), "");
+    TDocTestBuilder b = MixedPieces();
+    b.ParaRuns = {{0, 20, DocSprm(0x2430, 1, 1) + DocSprm(0x2437, 1, 1) + DocSprm(0x2430, 1, 1) + DocSprm(0x2499, 1, 1)},
+                  {20, 25, DocSprm(0x2430, 1, 1)}};
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromBytes(b.Build());
+    EXPECT_EQ(reader.UnknownSprms(),
+              (std::vector<std::string>{"2430 sprmPFLocked", "2437 sprmPFAutoSpaceDE", "2499"}));
+}
+
+// A paragraph that starts a page (its own modifier or its style's) begins with a page
+// break; the first paragraph does not need one, and an operand of 0 turns the style's off.
+TEST(ReadDOCBuilt, PageBreakBeforeStartsAPage)
+{
+    TDocTestBuilder b;
+    b.Pieces = {{u"One\rTwo\rThree\rFour\r", true}};
+    b.Styles = {{u"Normal", 1, 0x0FFF, "", ""}, {u"Chapter", 1, 0, DocSprm(0x2407, 1, 1), "", 0x0FFE}};
+    b.ParaRuns = {{0, 4, DocSprm(0x2407, 1, 1), 0}, {4, 8, DocSprm(0x2407, 1, 1), 0}, {8, 14, "", 1},
+                  {14, 19, DocSprm(0x2407, 0, 1), 1}};
+    TVYXLogDocEditor doc;
+    Load(b.Build(), doc);
+    ASSERT_EQ(doc.Paras().Count(), 4);
+    std::vector<bool> breaks;
+    for (int i = 0; i < 4; ++i) {
+        const auto* para = static_cast<const TVYXLogPara*>(doc.Paras().GetItems(i));
+        breaks.push_back(para->Count() > 0 && para->GetItems(0)->IsPageBreak());
+    }
+    EXPECT_EQ(breaks, (std::vector<bool>{false, true, true, false}));
+}

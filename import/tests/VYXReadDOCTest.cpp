@@ -6,11 +6,13 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "editing/VYXLogEditor.h"
 #include "import/VYXReadDOC.h"
 #include "model/VYXCharRun.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXFields.h"
@@ -87,11 +89,7 @@ struct TRefusal {
 };
 constexpr TRefusal cRefusals[] = {
     {"msoffcrypto-rc4cryptoapi_password.doc", "Document is encrypted."},
-    {"poi-Bug51944.doc", "Unsupported DOC version (Word 6/95)"},
     {"poi-PasswordProtected.doc", "Document is encrypted."},
-    {"poi-Word6.doc", "Unsupported DOC version (Word 6/95)"},
-    {"poi-Word95.doc", "Unsupported DOC version (Word 6/95)"},
-    {"poi-cn.orthodox.www_divenbog_APRIL_30-APRIL.DOC", "Unsupported DOC version (Word 6/95)"},
     {"poi-password_password_cryptoapi.doc", "Document is encrypted."},
     {"poi-password_tika_binaryrc4.doc", "Document is encrypted."},
     {"poi-word2.doc", "File is not a MS Word file"},
@@ -206,7 +204,7 @@ TEST(ReadDOC, FibChecksRefuseWithTheirMessages)
     const TCase cases[] = {
         {"ident", [&](std::string& s) { put16(s, 0, 0x1234); }, "File is not a MS Word file"},
         {"encrypted", [&](std::string& s) { s[11] = static_cast<char>(s[11] | 0x01); }, "Document is encrypted."},
-        {"word 6", [&](std::string& s) { put16(s, 2, 101); }, "Unsupported DOC version (Word 6/95)"},
+        {"between versions", [&](std::string& s) { put16(s, 2, 150); }, "Unsupported DOC version (Word 6/95)"},
         {"csw", [&](std::string& s) { put16(s, 32, 13); }, "Invalid DOC file"},
         {"cslw", [&](std::string& s) { put16(s, 62, 21); }, "Invalid DOC file"},
         {"other table", [&](std::string& s) { s[11] = static_cast<char>(s[11] ^ 0x02); }, "Invalid DOC file"},
@@ -261,6 +259,8 @@ TEST(ReadDOC, GoldenDumps)
         "poi-simple-list.doc", "poi-footnote.doc", "poi-endingnote.doc", "poi-hyperlink.doc",
         "poi-DiffFirstPageHeadFoot.doc", "textract-standardized_text.doc", "poi-PngPicture.doc",
         "poi-Bug33519.doc", "tika-testWORD_various.doc", "poi-test-fields.doc", "tika-test_TIKA-1251.doc",
+        // Word 6 and 95: a plain file with colours and bold, and a fast-saved one with tabs and a header.
+        "poi-Word95.doc", "poi-cn.orthodox.www_divenbog_APRIL_30-APRIL.DOC", "poi-Bug51944.doc",
     };
     const bool update = std::getenv("VYX_UPDATE_GOLDEN") != nullptr;
     for (const char* name : files) {
@@ -313,8 +313,7 @@ TEST(ReadDOC, InlinePictures)
         TVYXPictureType Type;
     };
     const TCase cases[] = {
-        {"poi-FloatingPictures.doc", 20, aptPNG},  // 4 floating, placed inline; one metafile
-        {"poi-PngPicture.doc", 1, aptPNG},         // floating
+        {"poi-FloatingPictures.doc", 16, aptPNG},  // and 4 floating; one metafile
         {"poi-vector_image.doc", 1, aptEMF},
         {"poi-TestShiftJIS.doc", 18, aptPNG},
         {"tika-testWPSAttachment.doc", 9, aptEMF},
@@ -472,4 +471,91 @@ TEST(ReadDOC, ListOverridesBringTheirOwnLevels)
     EXPECT_GT(decimalTwins, 0);
     EXPECT_EQ(overridden->GetItems(3)->Text, u"%1.%2.%3someOtherText.%4");
     EXPECT_EQ(overridden->GetItems(0)->StartVal, 1);
+}
+
+namespace {
+
+// The floating objects of a paragraph list, cells included, and how many paragraphs hold them.
+void CollectFloating(const TVYXLogParas& paras, std::vector<const TVYXGraphicObj*>& out)
+{
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogParaItem* item = paras.GetItems(i);
+        if (item->IsTable()) {
+            const auto* table = static_cast<const TVYXTable*>(item);
+            for (int r = 0; r < table->Count(); ++r)
+                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
+                    CollectFloating(table->GetRows(r)->GetCells(c)->Paras(), out);
+            continue;
+        }
+        if (const TVYXGraphicObjList* list = static_cast<const TVYXLogPara*>(item)->Graphics())
+            for (int g = 0; g < list->Count(); ++g)
+                out.push_back(&list->GetItems(g));
+    }
+}
+
+}  // namespace
+
+// Pictures drawn as shapes float: anchored to their paragraph, at the place and with the
+// wrapping the file gives, in the body and in headers.
+TEST(ReadDOC, FloatingPicturesKeepTheirPlace)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    {
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / "poi-FloatingPictures.doc").string());
+        std::vector<const TVYXGraphicObj*> floating;
+        CollectFloating(doc.Paras(), floating);
+        ASSERT_EQ(floating.size(), 4u);
+        for (const TVYXGraphicObj* object : floating) {
+            ASSERT_EQ(object->Type_(), agtPicture);
+            EXPECT_TRUE(static_cast<const TVYXGraphicPicture*>(object)->Picture());
+            EXPECT_GT(object->Width, 1);
+            EXPECT_GT(object->Height, 1);
+            EXPECT_NE(object->Wrap, agowInLine);
+        }
+        // The same picture four times: two wrapped around (at their own places), one
+        // behind and one in front of the text, against the column and paragraph.
+        std::multiset<int> wraps;
+        for (const TVYXGraphicObj* object : floating) {
+            wraps.insert(object->Wrap);
+            EXPECT_DOUBLE_EQ(object->Width, 75);
+            EXPECT_DOUBLE_EQ(object->Height, 56.25);
+            EXPECT_EQ(object->HorizPosRel, agohprColumn);
+            EXPECT_EQ(object->VertPosRel, agovprParagraph);
+            if (object->Wrap == agow_ParaLeft) {
+                EXPECT_GT(object->PosLeft, 100);
+                EXPECT_GT(object->PosTop, 30);
+            }
+        }
+        EXPECT_EQ(wraps, (std::multiset<int>{agow_ParaLeft, agow_ParaLeft, agowBehind, agowInFront}));
+    }
+    {
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromFile((cCorpus / "poi-PngPicture.doc").string());
+        std::vector<const TVYXGraphicObj*> floating;
+        CollectFloating(doc.Paras(), floating);
+        ASSERT_EQ(floating.size(), 1u);
+        const auto* picture = static_cast<const TVYXGraphicPicture*>(floating.front());
+        ASSERT_TRUE(picture->Picture());
+        EXPECT_EQ(picture->Picture()->OrigType, aptPNG);
+    }
+}
+
+// A comment covers the text its annotation bookmark marks, ending at its reference.
+TEST(ReadDOC, CommentsSpanTheirText)
+{
+    const fs::path file = cCorpus / "tika-testComment.doc";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no corpus";
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromFile(file.string());
+    ASSERT_EQ(doc.Comments().Count(), 1);
+    const TVYXComment& comment = *doc.Comments().GetItems(0);
+    EXPECT_TRUE(comment.IsRange());
+    EXPECT_EQ(Utf16ToUtf8(comment.GetPlainText()), "text");
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetPlainText()).substr(0, 18), "Here is some text.");
 }

@@ -87,17 +87,14 @@ def read_cfb(data):
     return streams
 
 
-def extract(path):
-    streams = read_cfb(open(path, "rb").read())
-    wd = streams["worddocument"]
-    ident, nfib = struct.unpack_from("<HH", wd, 0)
-    flags = struct.unpack_from("<H", wd, 10)[0]
-    if ident != 0xA5EC or nfib < 0xC0 or flags & 0x0100:
-        raise ValueError("not a readable Word 97 file")
-    table = streams["1table" if flags & 0x0200 else "0table"]
-    ccp_text = struct.unpack_from("<I", wd, 64 + 12)[0]
-    fc_clx, lcb_clx = struct.unpack_from("<II", wd, 154 + 33 * 8)
-    clx = table[fc_clx:fc_clx + lcb_clx]
+# Code pages of the 8-bit text of older files, by language id (the files carry no other hint).
+CODE_PAGES = {0x0405: "cp1250", 0x040E: "cp1250", 0x0415: "cp1250", 0x041B: "cp1250", 0x0424: "cp1250",
+              0x0419: "cp1251", 0x0402: "cp1251", 0x0422: "cp1251", 0x0423: "cp1251",
+              0x0408: "cp1253", 0x041F: "cp1254", 0x040D: "cp1255", 0x0401: "cp1256",
+              0x0425: "cp1257", 0x0426: "cp1257", 0x0427: "cp1257"}
+
+
+def pieces_of(clx):
     i = 0
     while clx[i] == 1:
         i += 3 + struct.unpack_from("<H", clx, i + 1)[0]
@@ -106,19 +103,53 @@ def extract(path):
     plc = clx[i + 5:i + 5 + lcb]
     n = (lcb - 4) // 12
     cps = struct.unpack_from("<%dI" % (n + 1), plc, 0)
-    text = []
     for k in range(n):
         fc = struct.unpack_from("<I", plc, 4 * (n + 1) + 8 * k + 2)[0]
-        count = cps[k + 1] - cps[k]
-        if fc & 0x40000000:
-            off = (fc & 0x3FFFFFFF) // 2
-            text.append(wd[off:off + count].decode("cp1252", "replace"))
-        else:
-            off = fc & 0x3FFFFFFF
-            # One character per UTF-16 unit, so positions count as the file counts them.
-            units = struct.unpack_from("<%dH" % count, wd, off)
-            text.append("".join(chr(u) for u in units))
-    body = "".join(text)[:ccp_text]
+        yield cps[k + 1] - cps[k], fc
+
+
+def word6_text(wd, lid, flags):
+    # Word 6 and 95: one stream, the offset/length pairs at 88, all text 8-bit; a file
+    # that was never fast-saved has no piece table and keeps its text at fcMin.
+    if flags & 0x0100:
+        raise ValueError("encrypted")
+    ccp_text = struct.unpack_from("<I", wd, 52)[0]
+    fc_min, fc_mac = struct.unpack_from("<II", wd, 24)
+    fc_clx, lcb_clx = struct.unpack_from("<II", wd, 88 + 33 * 8)
+    if flags & 0x0004 and lcb_clx:
+        pieces = list(pieces_of(wd[fc_clx:fc_clx + lcb_clx]))
+    else:
+        pieces = [(fc_mac - fc_min, fc_min)]
+    cp = CODE_PAGES.get(lid, "cp1252")
+    raw = b"".join(wd[fc:fc + count] for count, fc in pieces)
+    return raw.decode(cp, "replace")[:ccp_text]
+
+
+def extract(path):
+    streams = read_cfb(open(path, "rb").read())
+    wd = streams["worddocument"]
+    ident, nfib = struct.unpack_from("<HH", wd, 0)
+    lid = struct.unpack_from("<H", wd, 6)[0]
+    flags = struct.unpack_from("<H", wd, 10)[0]
+    if 101 <= nfib <= 105:
+        body = word6_text(wd, lid, flags)
+    else:
+        if ident != 0xA5EC or nfib < 0xC0 or flags & 0x0100:
+            raise ValueError("not a readable Word 97 file")
+        table = streams["1table" if flags & 0x0200 else "0table"]
+        ccp_text = struct.unpack_from("<I", wd, 64 + 12)[0]
+        fc_clx, lcb_clx = struct.unpack_from("<II", wd, 154 + 33 * 8)
+        text = []
+        for count, fc in pieces_of(table[fc_clx:fc_clx + lcb_clx]):
+            if fc & 0x40000000:
+                off = (fc & 0x3FFFFFFF) // 2
+                text.append(wd[off:off + count].decode("cp1252", "replace"))
+            else:
+                off = fc & 0x3FFFFFFF
+                # One character per UTF-16 unit, so positions count as the file counts them.
+                units = struct.unpack_from("<%dH" % count, wd, off)
+                text.append("".join(chr(u) for u in units))
+        body = "".join(text)[:ccp_text]
 
     out = []
     depth = []  # per open field: True once its result began
