@@ -32,7 +32,7 @@ constexpr std::string_view cPropNames[] = {
     "border-left-color", "border-left-style", "border-left-width", "border-right-color", "border-right-style",
     "border-right-width", "border-top-color", "border-top-style", "border-top-width", "color", "direction",
     "display", "font-family", "font-size", "font-style", "font-variant", "font-weight", "height", "line-height",
-    "list-style-type", "margin-bottom", "margin-left", "margin-right", "margin-top", "max-height", "max-width",
+    "list-style-image", "list-style-position", "list-style-type", "margin-bottom", "margin-left", "margin-right", "margin-top", "max-height", "max-width",
     "min-height", "min-width", "mso-highlight", "mso-line-height-rule", "mso-list", "padding-bottom",
     "padding-left", "padding-right", "padding-top", "page-break-after", "page-break-before", "page-break-inside",
     "text-align",
@@ -44,7 +44,7 @@ static_assert(std::size(cPropNames) == vycpNONE - 1);
 constexpr std::string_view cIgnoredProps[] = {
     "border-spacing", "bottom", "caption-side", "clear", "clip", "column-count", "column-gap", "content",
     "counter-increment", "counter-reset", "cursor", "empty-cells", "float", "left", "letter-spacing",
-    "list-style-image", "list-style-position", "orphans",
+    "orphans",
     "outline", "outline-color", "outline-style", "outline-width", "overflow", "position",
     "quotes", "right", "rotation", "table-layout", "text-shadow", "top", "unicode-bidi", "widows", "word-spacing",
     "z-index",
@@ -281,7 +281,7 @@ void SetFont(TVyCSSProperties& props, std::string_view value, bool important)
 }
 
 // Keywords are compared lower-cased; names (families, url()s) keep their case.
-bool KeepsCase(TVyCSSProp p) { return p == vycpFONT_FAMILY; }
+bool KeepsCase(TVyCSSProp p) { return p == vycpFONT_FAMILY || p == vycpLIST_STYLE_IMAGE; }
 
 void SetDeclaration(TVyCSSProperties& props, std::string_view name, std::string_view value, bool important,
                     TVyCSS* sheet)
@@ -320,9 +320,28 @@ void SetDeclaration(TVyCSSProperties& props, std::string_view name, std::string_
             }
         }
     } else if (n == "list-style") {
-        for (std::string_view t : tokens)
-            if (IsListStyleType(Lower(t)))
-                props.Set(vycpLIST_STYLE_TYPE, Lower(t), important);
+        // Type, position and image in any order; "none" is whichever of type and image
+        // is not given otherwise (both when it stands alone), as CSS has it.
+        bool image = false, type = false;
+        int nones = 0;
+        for (std::string_view t : tokens) {
+            const std::string v = Lower(t);
+            if (v == "inside" || v == "outside")
+                props.Set(vycpLIST_STYLE_POSITION, v, important);
+            else if (v.rfind("url(", 0) == 0) {
+                props.Set(vycpLIST_STYLE_IMAGE, std::string(t), important);
+                image = true;
+            } else if (v == "none")
+                ++nones;
+            else if (IsListStyleType(v)) {
+                props.Set(vycpLIST_STYLE_TYPE, v, important);
+                type = true;
+            }
+        }
+        if (nones > 0 && !type)
+            props.Set(vycpLIST_STYLE_TYPE, "none", important);
+        if (nones > 1 || (nones == 1 && (type || !image)))
+            props.Set(vycpLIST_STYLE_IMAGE, "none", important);
     } else if (n == "break-before" || n == "break-after" || n == "break-inside") {
         // The newer names of the page-break properties; column and region breaks have
         // no place in a document of pages.

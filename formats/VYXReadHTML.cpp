@@ -84,6 +84,8 @@ struct TListCtx {
     bool Bullet = true;
     TVYXNumberingStyleType Style = anstDecimal;
     bool NoMarker = false;  // list-style-type: none
+    bool Inside = false;    // list-style-position: inside (inherited by nested lists)
+    std::u16string Image;   // list-style-image's address, "" for none (inherited)
     int Level = -1;         // -1 outside lists
     double Indent = 0;      // the indent of the block the outermost list stands in
 };
@@ -94,6 +96,21 @@ struct TTarget {
     TVYXLogPara* Unused = nullptr;  // an empty paragraph the list already has, taken by the next one
     bool Body = false;
 };
+
+// The address of a CSS url(...) value, unquoted; "" for "none" and anything else.
+std::u16string CssUrl(std::string_view value)
+{
+    if (value.size() < 5 || AsciiLower(std::string(value.substr(0, 4))) != "url(" || value.back() != ')')
+        return {};
+    std::string_view inner = value.substr(4, value.size() - 5);
+    while (!inner.empty() && (inner.front() == ' ' || inner.front() == '\t'))
+        inner.remove_prefix(1);
+    while (!inner.empty() && (inner.back() == ' ' || inner.back() == '\t'))
+        inner.remove_suffix(1);
+    if (inner.size() >= 2 && (inner.front() == '"' || inner.front() == '\'') && inner.back() == inner.front())
+        inner = inner.substr(1, inner.size() - 2);
+    return Utf8ToUtf16(inner);
+}
 
 bool IsWs(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
 
@@ -545,7 +562,38 @@ private:
                     std::clamp(level->PAPX().GetIndentLeft() + list.Indent, 0.0, FDoc.Width()));
         if (list.Slot >= 0 && !FListSlots[static_cast<std::size_t>(list.Slot)])
             FListSlots[static_cast<std::size_t>(list.Slot)] = para.PAPX().GetNumbering();
+        if (TVYXNumbering* level = para.PAPX().GetNumbering(); level && FMarkedLevels.insert(level).second)
+            MarkLevel(*level, list);
         return para;
+    }
+
+    // The marker's place and picture of a list level, set by its first paragraph.
+    // "inside" puts the marker at the list's indent with the text after it and the
+    // lines below under the marker (no hanging indent); "outside" keeps the hanging
+    // marker. A list-style-image bullet becomes the level's picture bullet; a number
+    // list, a picture that does not load or one over the size limit keep the plain
+    // marker, as browsers show it.
+    void MarkLevel(TVYXNumbering& level, const TListCtx& list)
+    {
+        if (list.Inside) {
+            level.PAPX().SetIndentHanging(0);
+            level.PAPX().SetIndentFirstLine(0);
+        }
+        if (!list.Bullet || list.Image.empty())
+            return;
+        const std::string bytes = PictureBytes(list.Image);
+        if (bytes.empty())
+            return;
+        try {
+            TVYXMemoryStream stream = TVYXMemoryStream::View(bytes);
+            std::unique_ptr<TVYXPicture> picture = TVYXPictures::CreateFromMagicNumber(stream);
+            if (!picture)
+                return;
+            picture->LoadFromStream(stream);
+            level.AddPicture(*picture);
+        } catch (const VYXException&) {
+            level.Picture.reset();
+        }
     }
 
     TVYXLogPara& EnsurePara(const TBlockFmt& b)
@@ -985,6 +1033,10 @@ private:
             list.Bullet = false, list.Style = anstUpperRoman;
         else if (type == "disc" || type == "circle" || type == "square")
             list.Bullet = true;
+        const std::string position = css.Get(vycpLIST_STYLE_POSITION);
+        list.Inside = position.empty() ? outer.Inside : position == "inside";
+        const std::string image = css.Get(vycpLIST_STYLE_IMAGE);
+        list.Image = image.empty() ? outer.Image : CssUrl(image);
         return list;
     }
 
@@ -1375,11 +1427,10 @@ private:
         FLastRun = nullptr;
     }
 
-    void Picture(const TVYXHtmlNode& node, const TCharFmt& f, const TBlockFmt& b)
+    // The bytes of a picture named by an address: a data: URI or a file beside the
+    // document (within the size limit); empty when there is none.
+    std::string PictureBytes(const std::u16string& src)
     {
-        if (b.Hidden)
-            return;
-        std::u16string src = TrimWs(node.Attribute("src"));
         std::string bytes;
         std::string lower = Ascii(src.substr(0, 64));
         if (lower.rfind("data:", 0) == 0) {
@@ -1399,6 +1450,14 @@ private:
                 }
             }
         }
+        return bytes;
+    }
+
+    void Picture(const TVYXHtmlNode& node, const TCharFmt& f, const TBlockFmt& b)
+    {
+        if (b.Hidden)
+            return;
+        std::string bytes = PictureBytes(TrimWs(node.Attribute("src")));
         TVYXLogPara& para = EnsurePara(b);
         // A size from the attributes or CSS makes a sized picture object; without one the
         // picture keeps its own size in a picture run.
@@ -1952,6 +2011,7 @@ private:
     bool FPendingPageBreak = false;
     bool FKeepListLabels = false;  // inside a numbered heading, whose number is its text
     std::int64_t FCellBudget = cMaxTableCells;  // grid cells the document's tables may still make
+    std::set<const TVYXNumbering*> FMarkedLevels;  // list levels given their marker's place and picture
     std::set<const TVYXNumbering*> FShiftedLevels;  // list levels moved in by their list's block  // a page break waits for the next body paragraph
     TVYXLogPara* FPara = nullptr;
     bool FParaHasText = false;

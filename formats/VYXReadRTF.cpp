@@ -33,6 +33,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -216,6 +217,9 @@ struct TField {
     TVYXCharRun* FirstRun = nullptr;  // of a hyperlink
     TVYXCharRun* LastRun = nullptr;
     bool SimpleDone = false;
+    bool Nested = false;   // a field began inside this one's instruction
+    bool Complex = false;  // kept as begin, instruction, separate, result and end runs
+    std::unique_ptr<TVYXCHPX> MarkFormat;  // the format of the begin mark, for the end mark
 };
 
 struct TPicture {
@@ -428,6 +432,7 @@ private:
     void ApplyShape(TShape& shape);
     void BeginField();
     void FieldResult();
+    void BeginComplexField(TField& f, bool separate);
     void EndField();
     void MakeNote();
     void EndNote(TTarget& t);
@@ -2284,6 +2289,8 @@ void TRtfParser::ApplyShape(TShape& shape)
 
 void TRtfParser::BeginField()
 {
+    if (!FFields.empty() && !FFields.back().InResult)
+        FFields.back().Nested = true;
     TField f;
     f.Depth = static_cast<int>(FStack.size());
     FFields.push_back(std::move(f));
@@ -2349,6 +2356,26 @@ void TRtfParser::FieldResult()
     }
     // Fields the model evaluates itself become simple fields; the rest keep their result as text.
     f.Mode = !word.empty() && (word[0] == u'=' || VYXFieldKeywordType(word) != asftUnknown) ? fmSimple : fmText;
+    if (f.Mode == fmText)
+        BeginComplexField(f, true);
+}
+
+// Fields the model does not evaluate keep their instruction as a complex field around
+// their result, so templates and documents written back keep them. Fields with fields
+// nested in their instruction stay their result text.
+void TRtfParser::BeginComplexField(TField& f, bool separate)
+{
+    TVYXLogPara* para = f.Nested || f.Instr.empty() ? nullptr : CurrentPara();
+    if (!para)
+        return;
+    const TVYXCHPX& format = RunFormat();
+    f.MarkFormat = std::make_unique<TVYXCHPX>(&FDoc.GetMasterCHP());
+    f.MarkFormat->Assign(format, nullptr);
+    para->CharRuns().AddFldChar(acrfctBegin, &format);
+    para->CharRuns().AddInstrText(f.Instr, &format);
+    if (separate)
+        para->CharRuns().AddFldChar(acrfctSeparate, &format);
+    f.Complex = true;
 }
 
 void TRtfParser::EndField()
@@ -2359,6 +2386,22 @@ void TRtfParser::EndField()
     FFields.pop_back();
     if (f.Mode == fmHyperlink && f.LastRun)
         static_cast<TVYXCharRunHyperlink*>(f.LastRun)->HLinkLast = true;
+    // A field without a result group that the model does not evaluate keeps its
+    // instruction as a complex field.
+    if (f.Mode == fmNone && !f.DataField) {
+        const std::u16string instr = Trim(f.Instr);
+        std::u16string word = instr.substr(0, instr.find(u' '));
+        for (char16_t& c : word)
+            if (c >= u'a' && c <= u'z')
+                c = static_cast<char16_t>(c - 32);
+        if (!word.empty() && word[0] != u'=' && VYXFieldKeywordType(word) == asftUnknown) {
+            f.Instr = instr;
+            BeginComplexField(f, false);
+        }
+    }
+    // The end mark takes the begin mark's format: the field's group is closed by now.
+    if (f.Complex && Target().Para && !Target().ParaEnded)
+        Target().Para->CharRuns().AddFldChar(acrfctEnd, f.MarkFormat ? f.MarkFormat.get() : &RunFormat());
     // A field without a result still keeps its instruction.
     if (f.Mode == fmSimple && !f.SimpleDone && Target().Para && !Target().ParaEnded)
         Target().Para->CharRuns().AddSimpleField(CreateSimpleField(f.Instr), u"", &RunFormat());

@@ -459,12 +459,24 @@ private:
             const bool innerBullet = FLists.size() + 1 == depth ? bullet : true;
             // A list moved in from its levels' usual place (one inside a quotation)
             // says by how much on its outermost element.
-            std::string margin;
+            std::string decls;
             if (FLists.empty()) {
                 const double shift = n.PAPX().GetIndentLeft() - (36 + 18 * std::clamp(n.Level, 0, cMaxListDepth - 1));
                 if (std::abs(shift) > 0.5 && n.PAPX().Assigned(vypiIndentLeft))
-                    margin = " style=\"margin-left: " + Pt(shift) + "\"";
+                    decls = "margin-left: " + Pt(shift) + "; ";
             }
+            // A level without a hanging indent has its marker inside the text; a picture
+            // bullet is the list's image (readers without it show the plain bullet).
+            if (FLists.size() + 1 == depth) {
+                if (n.PAPX().Assigned(vypiIndentHanging) && std::abs(n.PAPX().GetIndentHanging()) < 0.01)
+                    decls += "list-style-position: inside; ";
+                if (const TVYXPicture* image = bullet && n.Picture ? n.Picture->Picture() : nullptr;
+                    image && !image->OrigData().empty())
+                    decls += "list-style-image: url('" + ImageSrc(std::string(image->OrigData()), image->OrigType) + "'); ";
+            }
+            if (!decls.empty())
+                decls.resize(decls.size() - 2);
+            const std::string margin = decls.empty() ? std::string() : " style=\"" + decls + "\"";
             if (innerBullet)
                 FOut += "<ul" + margin + ">";
             else {
@@ -653,15 +665,18 @@ private:
             FOut += "<img src=\"\" alt=\"Missing picture\">";
             return;
         }
+        FOut += "<img src=\"" + ImageSrc(std::move(bytes), pictureType) + "\" alt=\"\"" + size + ">";
+    }
+
+    // A picture's address: a data: URI, or the name of the file written next to the page.
+    std::string ImageSrc(std::string bytes, TVYXPictureType pictureType)
+    {
         const TPictureType type = PictureType(pictureType);
-        std::string src;
         if (FEmbed)
-            src = std::string("data:") + type.Mime + ";base64," + Base64(bytes);
-        else {
-            src = "Pict" + std::to_string(FPictures.size() + 1) + "." + type.Extension;
-            FPictures.emplace_back(src, std::move(bytes));
-        }
-        FOut += "<img src=\"" + src + "\" alt=\"\"" + size + ">";
+            return std::string("data:") + type.Mime + ";base64," + Base64(bytes);
+        std::string src = "Pict" + std::to_string(FPictures.size() + 1) + "." + type.Extension;
+        FPictures.emplace_back(src, std::move(bytes));
+        return src;
     }
 
     // ---- Tables ----

@@ -191,6 +191,8 @@ private:
     void DoShapeProp(std::string_view name, long long value);
     void DoHeaders();
     void CloseLink();
+    // Closes the open fields down to `depth` (a field without a result gets an empty one).
+    void CloseFields(std::size_t depth);
 
     TVYXLogDocEditor& FDoc;
     std::string FOut;
@@ -203,6 +205,10 @@ private:
     std::vector<std::u16string> FRevAuthors{u"Unknown"};  // index = \revauth; 0 stands for no author
     const TVYXHyperlink* FOpenLink = nullptr;
     const TVYXLogPara* FLinkPara = nullptr;  // where the open link's field began
+    // Complex fields (begin, instruction, separate, result, end runs) open as groups: true once
+    // the instruction is done and the result is being written.
+    std::vector<bool> FFields;
+    const TVYXLogPara* FFieldPara = nullptr;  // where the outermost open field began
     const TVYXLogPara* FPara = nullptr;      // the paragraph being written, and its depth
     int FParaDepth = 0;
     bool FFragment = false;  // writing copied content rather than a document
@@ -642,10 +648,37 @@ void TWriter::CloseLink()
     FLinkPara = nullptr;
 }
 
+void TWriter::CloseFields(std::size_t depth)
+{
+    if (FFields.size() <= depth)
+        return;
+    while (FFields.size() > depth) {
+        W("}}");  // the result's group and the field's, or the instruction's and the field's
+        FFields.pop_back();
+    }
+    // As for links: a field that began in an earlier paragraph held this paragraph's format
+    // inside its group, so it is stated again for the paragraph mark.
+    if (FFields.empty()) {
+        if (FFieldPara && FPara && FFieldPara != FPara) {
+            W("\\pard");
+            DoParaProps(*FPara, FParaDepth);
+        }
+        FFieldPara = nullptr;
+    }
+}
+
 void TWriter::DoRuns(const TVYXLogPara& para, bool mayContinue)
 {
     for (int r = 0; r < para.Count(); ++r)
         DoRun(para, *para.GetItems(r));
+    // A field whose result goes on in the next paragraph (a table of contents) stays one
+    // group across the mark; anything else (a cell's end, floating shapes) closes it here.
+    if (!FFields.empty()) {
+        const TVYXLogParaItem* next = mayContinue ? para.NextInParas() : nullptr;
+        const bool inInstruction = std::find(FFields.begin(), FFields.end(), false) != FFields.end();
+        if (!next || !next->IsPara() || para.Graphics() || inInstruction)
+            CloseFields(0);
+    }
     // A link whose runs go on in the next paragraph stays one field across the mark.
     if (FOpenLink && mayContinue && para.Count() > 0 && para.CRLast()->Type_() == acrtHyperlink &&
         !static_cast<const TVYXCharRunHyperlink*>(para.CRLast())->HLinkLast)
@@ -870,6 +903,39 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
     case acrtFootnote:
         DoNote(para, static_cast<const TVYXCharRunFootnote&>(run));
         return;
+    case acrtFldChar:
+        switch (static_cast<const TVYXCharRunFldChar&>(run).FldCharType) {
+        case acrfctBegin:
+            // Deeper than any reader keeps apart: the rest stays text of the outer field.
+            if (FFields.size() >= 32)
+                return;
+            if (FFields.empty())
+                FFieldPara = &para;
+            // The field's group carries the format of its marks; readers give it to them.
+            W("{\\field");
+            DoCHPX(para, &run);
+            W("{\\*\\fldinst ");
+            FFields.push_back(false);
+            return;
+        case acrfctSeparate:
+            if (!FFields.empty() && !FFields.back()) {
+                W("}{\\fldrslt ");
+                FFields.back() = true;
+            }
+            return;
+        case acrfctEnd:
+            if (!FFields.empty())
+                CloseFields(FFields.size() - 1);
+            return;
+        }
+        return;
+    case acrtInstrText: {
+        const auto& instr = static_cast<const TVYXCharRunInstrText&>(run);
+        if (FFields.empty() || FFields.back())
+            return;
+        WText(instr.InstrText.empty() ? run.Text() : instr.InstrText);
+        return;
+    }
     default:
         return;
     }
@@ -884,6 +950,7 @@ void TWriter::DoNote(const TVYXLogPara& anchor, const TVYXCharRunFootnote& run)
     W(run.IsEndnote ? "\\chftn}{\\footnote\\ftnalt" : "\\chftn}{\\footnote");
     const TVYXLogPara* outerPara = FPara;
     const int outerDepth = FParaDepth;
+    const std::size_t outerFields = FFields.size();
     if (note && note->StartPara && note->StartPara->Paras()) {
         const TVYXLogParas& list = *note->StartPara->Paras();
         int first = -1, last = -1;
@@ -912,6 +979,7 @@ void TWriter::DoNote(const TVYXLogPara& anchor, const TVYXCharRunFootnote& run)
                     if (para->GetItems(r)->Type_() != acrtFootnoteRef)
                         DoRun(*para, *para->GetItems(r));
                 CloseLink();
+                CloseFields(outerFields);
                 if (i < last)
                     W("\\par ");
             }

@@ -319,10 +319,12 @@ std::u16string TVYXReportBand::ColorsText() const { return VYXColorsText(Colors)
 
 bool TVYXReportBand::Contains(const TVYXReportBand& o) const
 {
-    if (&o == this || (Mode == arbmTextBox) != (o.Mode == arbmTextBox))
+    // Bands of different lists (the body, each text box) never hold one another; a
+    // text-box band holds the bands over items and rows of its box.
+    if (&o == this || o.Box != Box || (Mode != arbmTextBox && o.Mode == arbmTextBox))
         return false;
     if (Mode == arbmTextBox)
-        return o.Box == Box && o.First >= First && o.Last <= Last;
+        return o.First >= First && o.Last <= Last;
     if (Mode == arbmTableRow)
         return (o.Mode == arbmTableRow || o.Mode == arbmTableCell) && o.First == First && o.FirstRow >= FirstRow &&
                o.LastRow <= LastRow;
@@ -493,7 +495,8 @@ void TVYXReport::CreateTemplate()
             if (band->Box < 0 || last.List != first.List)
                 continue;  // notes, headers: no place a band can repeat in
             band->Mode = arbmTextBox;
-        } else if (last.List != first.List) {
+        }
+        if (last.List != first.List) {
             continue;
         } else if (first.Table && first.Table == last.Table) {
             if (first.Row != last.Row) {
@@ -648,9 +651,9 @@ void TVYXReport::ResolveHierarchy()
             const bool sameList = (o.Mode == arbmNormal && b.Mode == arbmNormal) ||
                                   (o.Mode == arbmTextBox && b.Mode == arbmTextBox && o.Box == b.Box);
             const bool crossItems = sameList && o.First <= b.Last && b.First <= o.Last;
-            const bool crossRows = o.Mode == arbmTableRow && b.Mode == arbmTableRow && o.First == b.First &&
+            const bool crossRows = o.Mode == arbmTableRow && b.Mode == arbmTableRow && o.Box == b.Box && o.First == b.First &&
                                    o.FirstRow <= b.LastRow && b.FirstRow <= o.LastRow;
-            const bool sameCell = o.Mode == arbmTableCell && b.Mode == arbmTableCell && o.First == b.First &&
+            const bool sameCell = o.Mode == arbmTableCell && b.Mode == arbmTableCell && o.Box == b.Box && o.First == b.First &&
                                   o.FirstRow == b.FirstRow && o.FirstCell == b.FirstCell;
             if (crossItems || crossRows || sameCell)
                 Fail(4500, Utf16ToUtf8(o.Name), Utf16ToUtf8(b.Name), b.Place);
@@ -707,7 +710,8 @@ void TVYXReport::AnalysePara(TVYXReportBand& band, TVYXLogPara& para)
 TVYXReportBand* TVYXReport::CellBandAt(TVYXReportBand& context, int item, int row, int cell) const
 {
     const auto at = [&](const TVYXReportBand& b) {
-        return b.Mode == arbmTableCell && b.First == item && b.FirstRow == row && b.FirstCell == cell;
+        return b.Mode == arbmTableCell && b.Box == FSourceBox && b.First == item && b.FirstRow == row &&
+               b.FirstCell == cell;
     };
     if (&context == FRootBand.get()) {
         for (const auto& b : FBands)
@@ -736,10 +740,12 @@ void TVYXReport::ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, 
             continue;
         bool held = false;
         for (const TVYXReportBand* child : band.Children)
-            held = held || (child->Mode == arbmTableRow && child->First == item && r >= child->FirstRow && r <= child->LastRow);
+            held = held || (child->Mode == arbmTableRow && child->Box == FSourceBox && child->First == item &&
+                            r >= child->FirstRow && r <= child->LastRow);
         if (&band == FRootBand.get())
             for (const auto& b : FBands)
-                held = held || (!b->Parent && b->Mode == arbmTableRow && b->First == item && r >= b->FirstRow && r <= b->LastRow);
+                held = held || (!b->Parent && b->Mode == arbmTableRow && b->Box == FSourceBox && b->First == item &&
+                                r >= b->FirstRow && r <= b->LastRow);
         if (held)
             continue;
         TVYXTableRow& tr = *table.GetRows(r);
@@ -756,25 +762,31 @@ void TVYXReport::ScanParas(TVYXReportBand& band, TVYXLogParas& paras, int item, 
 
 void TVYXReport::ParseFields(TVYXReportBand& band)
 {
-    TVYXLogParas& paras = FTemplate->Paras();
-    // The items of a text box outside the given bands.
+    // The band's own list: the body or its text box. While it is scanned FSourceBox names
+    // it, so row and cell bands are matched in the list they belong to.
+    TVYXLogParas& paras = band.Box >= 0 && band.Box < FTemplate->TextBoxes().Count()
+                              ? FTemplate->TextBoxes().GetItems(band.Box).Paras()
+                              : FTemplate->Paras();
+    const int savedBox = FSourceBox;
+    FSourceBox = band.Box >= 0 && band.Box < FTemplate->TextBoxes().Count() ? band.Box : -1;
+    struct TRestore {
+        int& Box;
+        int Saved;
+        ~TRestore() { Box = Saved; }
+    } restore{FSourceBox, savedBox};
+    // The items of a text box outside the given bands; rows of its tables go to their row bands.
     const auto scanBox = [this, &band](int box, int first, int last, const auto& heldBy) {
         TVYXLogParas& list = FTemplate->TextBoxes().GetItems(box).Paras();
+        const int outer = FSourceBox;
+        FSourceBox = box;
         for (int i = first; i <= last && i < list.Count(); ++i) {
             bool held = false;
             for (const TVYXReportBand* b : heldBy)
                 held = held || (b->Mode == arbmTextBox && b->Box == box && i >= b->First && i <= b->Last);
-            if (held)
-                continue;
-            if (list.GetItems(i)->IsTable()) {
-                auto& table = static_cast<TVYXTable&>(*list.GetItems(i));
-                for (int r = 0; r < table.Count(); ++r)
-                    for (int c = 0; c < table.GetRows(r)->Count(); ++c)
-                        VYXForEachPara(table.GetRows(r)->GetCells(c)->Paras(), [&](TVYXLogPara& p) { AnalysePara(band, p); });
-            } else {
-                AnalysePara(band, static_cast<TVYXLogPara&>(*list.GetItems(i)));
-            }
+            if (!held)
+                ScanParas(band, list, i, -1);
         }
+        FSourceBox = outer;
     };
     if (&band == FRootBand.get()) {
         for (int i = 0; i < paras.Count(); ++i) {
@@ -806,6 +818,8 @@ void TVYXReport::ParseFields(TVYXReportBand& band)
         return;
     }
     if (band.Mode == arbmTableCell) {
+        if (band.First >= paras.Count() || !paras.GetItems(band.First)->IsTable())
+            return;
         auto& table = static_cast<TVYXTable&>(*paras.GetItems(band.First));
         VYXForEachPara(table.GetRows(band.FirstRow)->GetCells(band.FirstCell)->Paras(),
                        [&](TVYXLogPara& para) { AnalysePara(band, para); });
@@ -1198,8 +1212,12 @@ void TVYXReport::CreateReport()
     for (const auto& b : FBands)
         b->Line = 0, b->GroupOpen = false;
     ProduceItems(body, 0, FHold->Count() - 1, *FRootBand);
-    for (TVYXLogParas* paras : secondaries)
+    for (TVYXLogParas* paras : secondaries) {
         FillParas(*paras, 0, *FRootBand);
+        // Header and footer paragraphs stay where they are, so their boxes are filled
+        // into fresh lists of their own (the template's boxes stay the source).
+        VYXForEachPara(*paras, [this](TVYXLogPara& para) { FillTextBoxes(para, para, *FRootBand); });
+    }
     if (body.Count() == 0)
         body.AppendPara();
     FOutput->Selections().Clear();
@@ -1215,10 +1233,10 @@ void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReport
     // of the body or of the text box being copied.
     const std::vector<TVYXReportBand*>* bands = &context.Children;
     std::vector<TVYXReportBand*> top;
-    const bool ownList = FSourceBox < 0 ? context.Mode != arbmTextBox : context.Mode == arbmTextBox && context.Box == FSourceBox;
+    const bool ownList = context.Box == FSourceBox;
     if (&context == FRootBand.get() || !ownList) {
         for (const auto& b : FBands)
-            if (!b->Parent && (FSourceBox < 0 ? b->Mode != arbmTextBox : b->Mode == arbmTextBox && b->Box == FSourceBox))
+            if (!b->Parent && b->Box == FSourceBox)
                 top.push_back(b.get());
         std::sort(top.begin(), top.end(), [](const TVYXReportBand* a, const TVYXReportBand* b) {
             return a->First != b->First ? a->First < b->First : a->FirstRow < b->FirstRow;
@@ -1242,7 +1260,7 @@ void TVYXReport::ProduceItems(TVYXLogParas& out, int first, int last, TVYXReport
             i = band->Last + 1;
             continue;
         }
-        if (rows && FSourceBox < 0) {
+        if (rows) {
             EmitTable(out, i, context);
         } else {
             const int at = out.Count();
@@ -1297,8 +1315,9 @@ void TVYXReport::FillTextBoxes(const TVYXLogParaItem& source, TVYXLogParaItem& c
                                dynamic_cast<TVYXGraphicRotate*>(&to.Graphics()->GetItems(i)));
     TVYXLogDocEditors& boxes = FOutput->TextBoxes();
     for (const auto& [fromBox, toBox] : pairs) {
+        const bool inPlace = fromBox == toBox;
         if (!fromBox || !toBox || !fromBox->TextBox || !toBox->TextBox || !fromBox->TextBox->Paras ||
-            fromBox->TextBox->Paras == toBox->TextBox->Paras)
+            (!inPlace && fromBox->TextBox->Paras == toBox->TextBox->Paras))
             continue;
         int box = -1;
         for (int k = 0; k < boxes.Count() && box < 0; ++k)
@@ -1306,8 +1325,11 @@ void TVYXReport::FillTextBoxes(const TVYXLogParaItem& source, TVYXLogParaItem& c
                 box = k;
         if (box < 0 || box == FSourceBox || FBoxDepth >= 8)
             continue;  // a box of its own making, or boxes inside boxes beyond reason
-        // A copied inline box has no paragraphs yet: it gets a list of its own.
-        if (!toBox->TextBox->Paras)
+        // A copied inline box has no paragraphs yet, and a box filled where it stands
+        // must not read and write one list: each gets a list of its own.
+        if (inPlace)
+            toBox->TextBox->Paras = FOutput->DoAddTextBox();
+        else if (!toBox->TextBox->Paras)
             toBox->TextBox->Paras = FOutput->DoAddTextBox();
         TVYXLogParas& target = *toBox->TextBox->Paras;
         const int old = target.Count();
@@ -1614,14 +1636,16 @@ void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
     std::vector<TVYXReportBand*> rowBands;
     if (&context == FRootBand.get()) {
         for (const auto& b : FBands)
-            if (!b->Parent && b->Mode == arbmTableRow && b->First == item)
+            if (!b->Parent && b->Mode == arbmTableRow && b->Box == FSourceBox && b->First == item)
                 rowBands.push_back(b.get());
     } else {
         for (TVYXReportBand* b : context.Children)
-            if (b->Mode == arbmTableRow && b->First == item)
+            if (b->Mode == arbmTableRow && b->Box == FSourceBox && b->First == item)
                 rowBands.push_back(b);
     }
-    FSplit = TPageSplit();
+    // A table inside a cell of this one keeps its own splits.
+    std::vector<TPageSplit> outerSplits = std::move(FSplits);
+    FSplits.clear();
     for (int r = 0; r < source.Count();) {
         TVYXReportBand* band = nullptr;
         for (TVYXReportBand* b : rowBands)
@@ -1637,6 +1661,8 @@ void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
         EmitRows(table, source, *band);
         r = band->LastRow + 1;
     }
+    const std::vector<TPageSplit> splits = std::move(FSplits);
+    FSplits = std::move(outerSplits);
     for (int r = 0; r < original; ++r)
         table.DeleteRow(0);
     if (table.Count() == 0) {  // no record: the table goes
@@ -1644,24 +1670,25 @@ void TVYXReport::EmitTable(TVYXLogParas& out, int item, TVYXReportBand& context)
         return;
     }
     table.Validate();
-    if (FSplit.Begin < 0 || FSplit.Starts.empty())
-        return;
-    // A multi-page band: each further page gets a copy of the table with the rows above
-    // the band and its own records; the rows below the band close the last page.
-    const TPageSplit split = std::move(FSplit);
-    FSplit = TPageSplit();
-    const int begin = split.Begin - original;
-    const int end = split.End - original;
+    // Multi-page bands: every page start of every such band begins a copy of the table
+    // with the rows above the first of them (the table's heading) and the rows up to the
+    // next page start; the last page runs to the table's end, so rows between and below
+    // the bands stay where they fall.
     std::vector<int> starts;
-    for (int start : split.Starts)
-        starts.push_back(start - original);
-    starts.push_back(end);
+    for (const TPageSplit& split : splits)
+        for (int start : split.Starts)
+            starts.push_back(start - original);
+    if (splits.empty() || starts.empty())
+        return;
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    const int begin = splits.front().Begin - original;
+    starts.push_back(table.Count());
     for (std::size_t k = 1; k < starts.size(); ++k) {
         const int at = out.Count();
         auto& copy = static_cast<TVYXTable&>(VYXAppendCopy(out, table));
-        const bool lastPage = k + 1 == starts.size();
         for (int r = copy.Count() - 1; r >= 0; --r)
-            if (!(r < begin || (r >= starts[k - 1] && r < starts[k]) || (lastPage && r >= end)))
+            if (!(r < begin || (r >= starts[k - 1] && r < starts[k])))
                 copy.DeleteRow(r);
         copy.Validate();
         ++FPage;
@@ -1764,8 +1791,8 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
             spans.push_back(&field);
         }
     if (pages) {
-        FSplit = TPageSplit();
-        FSplit.Begin = table.Count();
+        FSplits.emplace_back();
+        FSplits.back().Begin = table.Count();
     }
     const auto emit = [&](int level) {
         const int first = table.Count();
@@ -1784,7 +1811,7 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
     };
     const int printed = ForEachRecord(band, [&](int index, int level) {
         if (pages && level == 0 && index > 0 && index % band.MaxRows == 0) {
-            FSplit.Starts.push_back(table.Count());
+            FSplits.back().Starts.push_back(table.Count());
             for (TCellField* field : spans)
                 field->Root = field->Last = nullptr;  // a span ends with its page
         }
@@ -1824,7 +1851,7 @@ void TVYXReport::EmitRows(TVYXTable& table, const TVYXTable& source, TVYXReportB
         FCurrent = saved;
     }
     if (pages)
-        FSplit.End = table.Count();
+        FSplits.back().End = table.Count();
 }
 
 void TVYXReport::FillParas(TVYXLogParas& out, int from, TVYXReportBand& context)
@@ -2036,6 +2063,8 @@ void TVYXReport::PostProcess()
         }
     };
     VYXForEachPara(FOutput->Paras(), replace);
+    for (int k = 0; k < FOutput->TextBoxes().Count(); ++k)
+        VYXForEachPara(FOutput->TextBoxes().GetItems(k).Paras(), replace);
     for (TVYXHeadersFooters* hf : {&FOutput->Headers(), &FOutput->Footers()})
         for (TVYXHeaderFooterType type : {ahftDefault, ahftFirst, ahftEven})
             if (TVYXLogDocEditor* editor = hf->Find(type))

@@ -335,13 +335,13 @@ private:
     int FExecuteRuns = 0;
     bool FBlank = false;               // fields print empty (rows that pad a table)
     int FScanRow = -1, FScanCell = -1;  // the template cell being analysed
-    // Multi-page row bands: where the band's rows begin and end in the table being built,
-    // and the rows that start each further page.
+    // Multi-page row bands of the table being built, in table order: where each band's
+    // rows begin and end, and the rows that start each further page.
     struct TPageSplit {
         int Begin = -1, End = -1;
         std::vector<int> Starts;
     };
-    TPageSplit FSplit;
+    std::vector<TPageSplit> FSplits;
     int FPage = 1;
     int FPageCount = 0;
     bool FPostProcess = false;

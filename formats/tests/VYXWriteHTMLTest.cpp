@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXHtmlDOM.h"
@@ -15,7 +16,12 @@
 #include "formats/VYXWriteHTML.h"
 #include "formats/tests/VYXHtmlTestUtils.h"
 #include "model/VYXDocDump.h"
+#include "model/VYXGraphicTypes.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogPara.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXNumbering.h"
+#include "model/VYXParaProps.h"
 #include "platform/VYXImageDecode.h"
 #include "platform/VYXUnicode.h"
 
@@ -331,4 +337,74 @@ TEST(WriteHTML, CharactersHtmlDoesNotAllowBecomeBlanks)
     }
     const std::string html = Write(doc);
     EXPECT_NE(html.find("a b c d e f\xF0\x9F\x98\x80g"), std::string::npos) << html;
+}
+
+namespace {
+// The list level of the body's `n`-th list paragraph.
+const TVYXNumbering* LevelOf(TVYXLogDocEditor& doc, int n)
+{
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (const TVYXLogPara* para = doc.Paras().GetParas(i))
+            if (const TVYXNumbering* level = para->PAPX().GetNumbering(); level && n-- == 0)
+                return level;
+    return nullptr;
+}
+}  // namespace
+
+TEST(WriteHTML, ListMarkerPlaceAndPictureBullets)
+{
+    // list-style-position sets the list's hanging indent; list-style-image a picture
+    // bullet, inherited by nested lists; numbers and pictures that do not load keep
+    // the plain marker.
+    const std::string png =
+        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==";
+    const std::string html = "<ul style=\"list-style: square inside url('data:image/png;base64," + png +
+                             "')\"><li>picture<ul><li>nested</ul></ul>"
+                             "<ol style='list-style-position: inside; list-style-image: url(data:image/png;base64," +
+                             png + ")'><li>number</ol>"
+                             "<ul style='list-style-image: url(missing.png)'><li>plain</ul>"
+                             "<ul style='list-style: outside disc none'><li>outside</ul>";
+    TVYXLogDocEditor doc;
+    Read(doc, html);
+    const auto check = [](TVYXLogDocEditor& d) {
+        std::vector<const TVYXNumbering*> levels;
+        for (int i = 0; i < 5; ++i)
+            levels.push_back(LevelOf(d, i));
+        for (const TVYXNumbering* level : levels)
+            ASSERT_TRUE(level);
+        EXPECT_TRUE(levels[0]->Picture && levels[0]->Picture->Picture());
+        EXPECT_NEAR(levels[0]->PAPX().GetIndentHanging(), 0, 0.01);
+        EXPECT_GT(levels[0]->PAPX().GetIndentLeft(), 0);
+        EXPECT_EQ(levels[1]->Level, 1);
+        EXPECT_TRUE(levels[1]->Picture);                             // inherited image
+        EXPECT_NEAR(levels[1]->PAPX().GetIndentHanging(), 0, 0.01);  // and position
+        EXPECT_NE(levels[2]->Style, anstBullet);
+        EXPECT_FALSE(levels[2]->Picture);
+        EXPECT_NEAR(levels[2]->PAPX().GetIndentHanging(), 0, 0.01);
+        EXPECT_FALSE(levels[3]->Picture);
+        EXPECT_GT(levels[3]->PAPX().GetIndentHanging(), 1);
+        EXPECT_GT(levels[4]->PAPX().GetIndentHanging(), 1);
+    };
+    check(doc);
+    const TVYXPicture* bullet = LevelOf(doc, 0)->Picture->Picture();
+    EXPECT_EQ(bullet->OrigData(), VYXHtmlDecodeBase64ForTest(png));
+
+    // Written with the pictures inline and as files, and read back: the same lists.
+    const std::string embedded = Write(doc);
+    EXPECT_EQ(Count(embedded, "list-style-position: inside"), 3u) << embedded;
+    EXPECT_EQ(Count(embedded, "list-style-image: url('data:image/png;base64,"), 2u) << embedded;
+    TVYXLogDocEditor back;
+    Read(back, embedded);
+    check(back);
+    EXPECT_EQ(VYXHtmlBodyText(back.Paras()), VYXHtmlBodyText(doc.Paras()));
+
+    const fs::path dir = fs::temp_directory_path() / ("vyx-html-bullets-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    TVYXWriteHTML writer(doc);
+    writer.SaveToFile((dir / "lists.html").string());
+    EXPECT_EQ(writer.PictureFiles().size(), 2u);
+    TVYXLogDocEditor fromFile;
+    TVYXReadHTML(fromFile).LoadFromFile((dir / "lists.html").string());
+    check(fromFile);
+    fs::remove_all(dir);
 }

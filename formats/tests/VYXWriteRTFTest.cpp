@@ -13,7 +13,9 @@
 #include "model/VYXLogParas.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
+#include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXLogPara.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXParaProps.h"
 
@@ -229,4 +231,66 @@ TEST(WriteRTF, LinkAcrossParagraphs)
     TVYXLogDocEditor back;
     TVYXReadRTF(back).LoadFromBytes(TVYXWriteRTF(doc).SaveToBytes());
     EXPECT_EQ(VYXDumpParas(back.Paras()), dump);
+}
+
+// Fields the model does not evaluate (report fields, unknown keywords) are read as complex
+// fields around their result and written back as fields, not as their result text alone.
+TEST(WriteRTF, ComplexFieldsKeepTheirInstructions)
+{
+    const char* rtf = R"({\rtf1\pard Dear {\field{\*\fldinst People.Name \\* upper}{\fldrslt {\b NAME}}}, )"
+                      R"({\field{\*\fldinst {\i  XE "entry" }}{\fldrslt }}and {\field{\*\fldinst DOCVARIABLE Who}}.\par)"
+                      R"(\pard\qc{\field{\*\fldinst CUSTOMLIST \\l 2}{\fldrslt one\par\pard\qr two}} after\par})";
+    TVYXLogDocEditor doc;
+    TVYXReadRTF(doc).LoadFromBytes(rtf);
+    const std::string dump = VYXDumpParas(doc.Paras());
+    EXPECT_TRUE(Has(dump, "instr \"People.Name \\\\* upper\"")) << dump;
+    EXPECT_TRUE(Has(dump, "instr \" XE \\\"entry\\\" \"")) << dump;
+    EXPECT_TRUE(Has(dump, "instr \"DOCVARIABLE Who\"")) << dump;
+    EXPECT_EQ(U8(RtfBodyText(doc.Paras())).substr(0, 15), "Dear NAME, and ");
+
+    const std::string written = TVYXWriteRTF(doc).SaveToBytes();
+    EXPECT_TRUE(Has(written, "{\\*\\fldinst People.Name \\\\* upper}{\\fldrslt {")) << written;
+    EXPECT_TRUE(Has(written, "{\\*\\fldinst DOCVARIABLE Who}}{")) << written;  // no result: none written
+    // The field whose result runs over two paragraphs stays one group and the second
+    // paragraph keeps its alignment.
+    EXPECT_TRUE(Has(written, "{\\*\\fldinst CUSTOMLIST \\\\l 2}{\\fldrslt ")) << written;
+    TVYXLogDocEditor back;
+    TVYXReadRTF(back).LoadFromBytes(written);
+    EXPECT_EQ(VYXDumpParas(back.Paras()), dump);
+    EXPECT_EQ(TVYXWriteRTF(back).SaveToBytes(), written);
+}
+
+// Fields open at a cell's end, a note's end or the document's end are closed there, so
+// the groups balance whatever runs the model holds.
+TEST(WriteRTF, UnclosedFieldsAreClosedAtTheirParagraphsEnd)
+{
+    TVYXLogDocEditor doc;
+    TVYXLogPara& para = doc.AppendPara();
+    para.CharRuns().AddFldChar(acrfctBegin);
+    para.CharRuns().AddInstrText(u"OUTER ");
+    para.CharRuns().AddFldChar(acrfctBegin);
+    para.CharRuns().AddInstrText(u"INNER {x}");
+    para.CharRuns().AddFldChar(acrfctSeparate);
+    para.AppendFormattedText(u"result", nullptr);
+    para.CharRuns().AddFldChar(acrfctEnd);
+    para.CharRuns().AddFldChar(acrfctEnd);  // one end too many
+    para.CharRuns().AddFldChar(acrfctBegin);
+    para.CharRuns().AddInstrText(u"OPEN");
+    doc.AppendPara().AppendFormattedText(u"next", nullptr);
+    const std::string written = TVYXWriteRTF(doc).SaveToBytes();
+    EXPECT_TRUE(Has(written, "{\\*\\fldinst OUTER {\\field")) << written;
+    EXPECT_TRUE(Has(written, "{\\*\\fldinst INNER \\{x\\}}{\\fldrslt {")) << written;
+    int depth = 0;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (written[i] == '\\') {
+            ++i;
+            continue;
+        }
+        depth += written[i] == '{' ? 1 : written[i] == '}' ? -1 : 0;
+        ASSERT_GE(depth, 0) << written;
+    }
+    EXPECT_EQ(depth, 0) << written;
+    TVYXLogDocEditor back;
+    TVYXReadRTF(back).LoadFromBytes(written);
+    EXPECT_NE(U8(RtfBodyText(back.Paras())).find("next"), std::string::npos);
 }

@@ -7,7 +7,9 @@
 
 #include "ReportTestDocs.h"
 #include "editing/VYXLogEditor.h"
+#include "formats/VYXReadRTF.h"
 #include "formats/VYXWriteDOCX.h"
+#include "formats/VYXWriteRTF.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
@@ -235,6 +237,46 @@ TEST(ReportTables, PaddedMultiPageTableWithPageCount)
     EXPECT_EQ(BodyText(paras.Output()), "Bolt|Nut|Gear|\r\nCog|Pin|2");  // the break starts the fourth
 }
 
+TEST(ReportTables, TwoMultiPageBandsInOneTable)
+{
+    // Each band starts its own pages after its own maxrows records; every further page
+    // repeats the table's heading row, the row between the bands stays after the first
+    // band's last record and the total closes the last page.
+    TVYXCsvSource items;
+    items.Name = u"Items";
+    items.LoadFromString("Item,Qty\nBolt,1\nNut,2\nGear,3\nCog,4\nPin,-5\n");
+    TVYXReport report;
+    report.SetDataSet(&items);
+    UseDocxTemplate(report, [](TTemplateBuilder& b) {
+        TVYXTable& t = b.Doc().AppendTableUI(2, 5);
+        b.Fill(b.Doc().CellPara(t, 0, 0), u"Item");
+        b.Fill(b.Doc().CellPara(t, 1, 0), u"Qty");
+        b.OpenAt(b.Doc().CellPara(t, 0, 1), u"-band\nname: A\nmultipage: true\nmaxrows: 2");
+        b.Fill(b.Doc().CellPara(t, 0, 1), u"{Item}");
+        b.Fill(b.Doc().CellPara(t, 1, 1), u"{Qty \\* mask:0}");
+        b.CloseAt(b.Doc().CellPara(t, 1, 1));
+        b.Fill(b.Doc().CellPara(t, 0, 2), u"Sub");
+        b.Fill(b.Doc().CellPara(t, 1, 2), u"{=A.Qty.SUM}");
+        b.OpenAt(b.Doc().CellPara(t, 0, 3), u"-band\nname: B\nmultipage: true\nmaxrows: 3");
+        b.Fill(b.Doc().CellPara(t, 0, 3), u"b {Item}");
+        b.Fill(b.Doc().CellPara(t, 1, 3), u"{Qty \\* mask:0}");
+        b.CloseAt(b.Doc().CellPara(t, 1, 3));
+        b.Fill(b.Doc().CellPara(t, 0, 4), u"Total");
+        b.Fill(b.Doc().CellPara(t, 1, 4), u"{=B.Qty.SUM}");
+        b.Para(u"{=pages()} pages");
+    });
+    report.CreateTemplate();
+    EXPECT_EQ(Diagnostics(report), "");
+    report.CreateReport();
+    EXPECT_EQ(BodyTables(report.Output()),
+              "Item|Qty\nBolt|1\nNut|2\n--page--\n"
+              "Item|Qty\nGear|3\nCog|4\n--page--\n"
+              "Item|Qty\nPin|-5\nSub|5.00\nb Bolt|1\nb Nut|2\nb Gear|3\n--page--\n"
+              "Item|Qty\nb Cog|4\nb Pin|-5\nTotal|5.00\n"
+              "[4 pages]\n");
+    EXPECT_EQ(report.PageCount(), 4);
+}
+
 TEST(ReportTables, SpanningCellsGroupEqualValues)
 {
     TVYXCsvSource sales;
@@ -411,6 +453,167 @@ TEST(ReportTextBoxes, BandsAndFieldsInsideTextBoxes)
     }
 }
 
+namespace {
+// The text of every text box anchored in a list's paragraphs, as BoxTexts does for the body.
+std::vector<std::string> ListBoxTexts(const TVYXLogParas& paras)
+{
+    std::vector<std::string> boxes;
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogPara* para = paras.GetParas(i);
+        for (int r = 0; para && r < para->Count(); ++r) {
+            if (para->GetItems(r)->Type_() != acrtGraphic)
+                continue;
+            const auto* box = dynamic_cast<const TVYXGraphicRotate*>(
+                static_cast<const TVYXCharRunGraphic*>(para->GetItems(r))->Graphic.get());
+            if (!box || !box->TextBox || !box->TextBox->Paras)
+                continue;
+            std::string text;
+            for (int p = 0; p < box->TextBox->Paras->Count(); ++p)
+                text += (p ? "/" : "") + U8(box->TextBox->Paras->GetItems(p)->GetPlainText());
+            boxes.push_back(text);
+        }
+    }
+    return boxes;
+}
+}  // namespace
+
+TEST(ReportTextBoxes, BoxesInHeadersAndFootersAreFilled)
+{
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    const auto build = [](TTemplateBuilder& b) {
+        b.Open(u"-band\nname: Rows");
+        b.Para(u"{Name}");
+        b.Close();
+        // The header's box sums the band the body printed; the footer's box holds a
+        // text-box band of its own over the records and the page count.
+        TVYXLogDocEditor& header = b.Doc().Headers().AddDefault();
+        b.Fill(*header.Paras().GetParas(0), u"Head {=pages()}");  // asks for pagination
+        TVYXLogDocEditor& headBox = header.AddTextBox(200, 40);
+        b.Fill(*headBox.Paras().GetParas(0), u"Total {=Rows.No.SUM}");
+        TVYXLogDocEditor& footer = b.Doc().Footers().AddDefault();
+        b.Fill(*footer.Paras().GetParas(0), u"Foot");
+        TVYXLogDocEditor& footBox = footer.AddTextBox(200, 80);
+        b.Fill(*footBox.Paras().GetParas(0), u"of %%pages%%");
+        b.Open(u"-band\nname: InFoot\nmaxrows: 2");
+        b.ParaIn(footBox, u"{Name \\* upper}");
+        b.Close();
+    };
+    for (const bool docx : {false, true}) {
+        SCOPED_TRACE(docx ? "DOCX template" : "template in memory");
+        TVYXReport report;
+        report.SetDataSet(&people);
+        if (docx)
+            UseDocxTemplate(report, build);
+        else
+            report.SetTemplateLoader([&build](TVYXLogDocEditor& into) {
+                TTemplateBuilder builder(into);
+                build(builder);
+            });
+        report.CreateTemplate();
+        EXPECT_EQ(Diagnostics(report), "");
+        report.CreateReport();
+        EXPECT_EQ(BodyText(report.Output()), "Ann|Bob|Cy|Di|Ed");
+        const TVYXLogDocEditor* header = report.Output().Headers().Find(ahftDefault);
+        const TVYXLogDocEditor* footer = report.Output().Footers().Find(ahftDefault);
+        ASSERT_TRUE(header && footer);
+        EXPECT_EQ(U8(header->Paras().GetItems(0)->GetPlainText()).substr(0, 6), "Head 1");
+        EXPECT_EQ(ListBoxTexts(header->Paras()), (std::vector<std::string>{"Total 15.00"}));
+        EXPECT_EQ(ListBoxTexts(footer->Paras()), (std::vector<std::string>{"of 1/ANN/BOB"}));
+
+        // The filled boxes are what a written file keeps.
+        TVYXLogDocEditor back;
+        DocxRoundTrip(report.Output(), back);
+        ASSERT_TRUE(back.Headers().Find(ahftDefault));
+        EXPECT_EQ(ListBoxTexts(back.Headers().Find(ahftDefault)->Paras()), (std::vector<std::string>{"Total 15.00"}));
+    }
+}
+
+namespace {
+// The tables of the first text box anchored in the body, as TableText gives them.
+std::string FirstBoxTables(const TVYXLogDocEditor& doc)
+{
+    const TVYXLogParas& paras = doc.Paras();
+    for (int i = 0; i < paras.Count(); ++i) {
+        const TVYXLogPara* para = paras.GetParas(i);
+        for (int r = 0; para && r < para->Count(); ++r) {
+            if (para->GetItems(r)->Type_() != acrtGraphic)
+                continue;
+            const auto* box = dynamic_cast<const TVYXGraphicRotate*>(
+                static_cast<const TVYXCharRunGraphic*>(para->GetItems(r))->Graphic.get());
+            if (!box || !box->TextBox || !box->TextBox->Paras)
+                continue;
+            std::string out;
+            for (int k = 0; k < box->TextBox->Paras->Count(); ++k)
+                if (const TVYXLogParaItem* item = box->TextBox->Paras->GetItems(k); item->IsTable())
+                    out += TableText(static_cast<const TVYXTable&>(*item)) + "--\n";
+            return out;
+        }
+    }
+    return "no box";
+}
+
+void BoxTableTemplate(TTemplateBuilder& b)
+{
+    b.Para(u"Directory");
+    TVYXLogDocEditor& box = b.Doc().AddTextBox(300, 200);
+    // A row band between a heading row and a total row.
+    TVYXTable& t = box.AppendTableUI(2, 3);
+    b.Fill(box.CellPara(t, 0, 0), u"Name");
+    b.Fill(box.CellPara(t, 1, 0), u"City");
+    b.OpenAt(box.CellPara(t, 0, 1), u"-band\nname: Rows\ncolors: (1,2,3),(4,5,6)");
+    b.Fill(box.CellPara(t, 0, 1), u"{Name}");
+    b.Fill(box.CellPara(t, 1, 1), u"{City}");
+    b.CloseAt(box.CellPara(t, 1, 1));
+    b.Fill(box.CellPara(t, 0, 2), u"Total");
+    b.Fill(box.CellPara(t, 1, 2), u"{=Rows.No.SUM}");
+    // A cell band stacking its records in one cell of a three-cell row.
+    box.AppendPara();
+    TVYXTable& u = box.AppendTableUI(3, 1);
+    b.Fill(box.CellPara(u, 0, 0), u"Names:");
+    b.OpenAt(box.CellPara(u, 1, 0), u"-band\nname: Stack\nmaxrows: 3");
+    b.Fill(box.CellPara(u, 1, 0), u"{Name \\* upper}");
+    b.CloseAt(box.CellPara(u, 1, 0));
+    b.Fill(box.CellPara(u, 2, 0), u"end");
+}
+}  // namespace
+
+TEST(ReportTextBoxes, RowAndCellBandsInsideTextBoxes)
+{
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    for (const bool docx : {false, true}) {
+        SCOPED_TRACE(docx ? "DOCX template" : "template in memory");
+        TVYXReport report;
+        report.SetDataSet(&people);
+        if (docx)
+            UseDocxTemplate(report, BoxTableTemplate);
+        else
+            report.SetTemplateLoader([](TVYXLogDocEditor& into) {
+                TTemplateBuilder builder(into);
+                BoxTableTemplate(builder);
+            });
+        report.CreateTemplate();
+        EXPECT_EQ(Diagnostics(report), "");
+        ASSERT_EQ(report.BandCount(), 2);
+        EXPECT_EQ(report.Bands(0).Mode, arbmTableRow);
+        EXPECT_EQ(report.Bands(0).Box, 0);
+        EXPECT_EQ(report.Bands(1).Mode, arbmTableCell);
+        report.CreateReport();
+        EXPECT_EQ(BodyText(report.Output()).substr(0, 9), "Directory");
+        EXPECT_EQ(FirstBoxTables(report.Output()),
+                  "Name|City\nAnn|Köln\nBob|北京\nCy|Paris, TX\nDi|Oslo\nEd|\nTotal|15.00\n--\n"
+                  "Names:|ANN/BOB/CY|end\n--\n");
+
+        // Colours rotate per record in the box as in the body, and the DOCX keeps the rows.
+        TVYXLogDocEditor back;
+        DocxRoundTrip(report.Output(), back);
+        EXPECT_EQ(FirstBoxTables(back), FirstBoxTables(report.Output()));
+    }
+}
+
 TEST(ReportTextBoxes, BandsCallingThemselvesEnd)
 {
     // A box band that runs itself over its records on every record: the depth limit and
@@ -458,4 +661,51 @@ TEST(ReportBands, OnAfterPrintRunsItsBandOnce)
     EXPECT_EQ(Diagnostics(report), "3519 Unknown band \"Nowhere\" in formula \"onafterprint: Nowhere\"\n");
     report.CreateReport();
     EXPECT_EQ(BodyText(report.Output()), "Ann|Bob|Cy|6.00 in 3.00 rows|between|odd Ann");
+}
+
+// A template saved as RTF keeps its complex fields (instructions with switches, formulas,
+// aggregates) and its band comments, so the report made from the RTF file is the report
+// made from the template itself.
+TEST(ReportBands, TemplateSavedAsRtfKeepsItsFields)
+{
+    TVYXCsvSource people;
+    people.Name = u"People";
+    people.LoadFromString(cPeople);
+    const auto build = [](TTemplateBuilder& b) {
+        b.Para(u"Staff list");
+        b.Open(u"-band\nname: Rows\nmaxrows: 3");
+        b.Para(u"{=line()}. {Name \\* upper} from {City}");
+        b.Close();
+        b.Para(u"{=Rows.No.SUM} in {=Rows.Name.count} rows");
+    };
+    TVYXLogDocEditor doc;
+    TTemplateBuilder builder(doc);
+    build(builder);
+    const std::string rtf = TVYXWriteRTF(doc).SaveToBytes();
+    EXPECT_NE(rtf.find("{\\*\\fldinst Name \\\\* upper}{\\fldrslt "), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("{\\*\\fldinst =Rows.No.SUM}"), std::string::npos) << rtf;
+
+    std::string fromMemory;
+    for (const bool fromRtf : {false, true}) {
+        SCOPED_TRACE(fromRtf ? "RTF template" : "template in memory");
+        TVYXReport report;
+        report.SetDataSet(&people);
+        if (fromRtf)
+            report.SetTemplateLoader([&rtf](TVYXLogDocEditor& into) { TVYXReadRTF(into).LoadFromBytes(rtf); });
+        else
+            report.SetTemplateLoader([&build](TVYXLogDocEditor& into) {
+                TTemplateBuilder b(into);
+                build(b);
+            });
+        report.CreateTemplate();
+        EXPECT_EQ(Diagnostics(report), "");
+        ASSERT_EQ(report.BandCount(), 1);
+        report.CreateReport();
+        const std::string body = BodyText(report.Output());
+        EXPECT_EQ(body, "Staff list|1.00. ANN from Köln|2.00. BOB from 北京|3.00. CY from Paris, TX|6.00 in 3.00 rows");
+        if (!fromRtf)
+            fromMemory = body;
+        else
+            EXPECT_EQ(body, fromMemory);
+    }
 }
