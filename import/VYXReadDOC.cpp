@@ -686,8 +686,9 @@ void TVYXReadDOC::TImpl::ReadWord6Fib()
     Fib.CpnBteChpx = s.WordAt(0x18E);
     Fib.CpnBtePapx = s.WordAt(0x190);
     // Tables whose older layout differs and that are not read in it: comments (their
-    // authors and records), bookmark names.
-    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners, fclSttbfBkmk, fclPlcfBkf, fclPlcfBkl})
+    // authors and records), bookmark names, and headers and footers (listed only where
+    // present, by flags of the sections and the document properties).
+    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners, fclSttbfBkmk, fclPlcfBkf, fclPlcfBkl, fclPlcfHdd})
         Fib.Lcb[i] = 0;
     // A file never fast-saved keeps its text, unbroken, where the block says.
     if (!(Fib.Flags & 0x0004))

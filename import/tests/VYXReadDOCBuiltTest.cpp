@@ -643,3 +643,50 @@ TEST(ReadDOCBuilt, PageBreakBeforeStartsAPage)
     }
     EXPECT_EQ(breaks, (std::vector<bool>{false, true, true, false}));
 }
+
+// Word 6 and 95 files keep everything in one stream: every truncation of it and random
+// damage anywhere fail with a message or give a usable document, and a text range
+// outside the stream is refused.
+TEST(ReadDOCBuilt, DamagedWord6FilesFailCleanly)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    std::mt19937 random(6);
+    for (const char* name : {"poi-Word95.doc", "poi-cn.orthodox.www_divenbog_APRIL_30-APRIL.DOC"}) {
+        std::unique_ptr<TVYXCompoundFile> cfb = TVYXCompoundFile::OpenFile((cCorpus / name).string());
+        std::string word;
+        ASSERT_TRUE(cfb->ReadStream(u"WordDocument", word));
+        {
+            TVYXLogDocEditor editor;
+            EXPECT_NO_THROW(Load(CompoundFile(word, ""), editor));
+            EXPECT_GT(editor.Paras().Count(), 3);
+        }
+        for (std::size_t n = 0; n < word.size(); n += 61) {
+            SCOPED_TRACE(std::string(name) + " cut " + std::to_string(n));
+            TVYXLogDocEditor editor;
+            try {
+                Load(CompoundFile(word.substr(0, n), ""), editor);
+            } catch (const VYXException&) {
+            }
+            ExpectUsable(editor);
+        }
+        for (int round = 0; round < 150; ++round) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(round));
+            std::string w = word;
+            for (int k = 0; k < 8; ++k)
+                w[random() % w.size()] = static_cast<char>(random() & 0xFF);
+            TVYXLogDocEditor editor;
+            try {
+                Load(CompoundFile(w, ""), editor);
+            } catch (const VYXException&) {
+            }
+            ExpectUsable(editor);
+        }
+    }
+    // A file never fast-saved whose text end lies past its stream.
+    std::unique_ptr<TVYXCompoundFile> cfb = TVYXCompoundFile::OpenFile((cCorpus / "poi-Word95.doc").string());
+    std::string word;
+    ASSERT_TRUE(cfb->ReadStream(u"WordDocument", word));
+    word[31] = '\x7F';
+    EXPECT_EQ(LoadError(CompoundFile(word, "")), "Invalid DOC file");
+}
