@@ -9,6 +9,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
+#include "editing/VYXUndoAnchored.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
@@ -836,8 +837,8 @@ bool TVYXLogDocEditor::CmdInsert(TVYXCommand cmd, std::u16string_view text)
     }
     case vycGraphicInsertTextBox: {
         // Anchored to the caret's paragraph, centred in the section's text width,
-        // 50 pt from the top; not inside cells. Anchored objects have no door edit
-        // yet: the box is added directly.
+        // 50 pt from the top; not inside cells. The box joins the paragraph's object
+        // list beside the door, so the history gets a record of its own.
         if (CaretCell() || FParentEditor)
             return false;
         constexpr double width = 150, height = 100;
@@ -847,7 +848,10 @@ bool TVYXLogDocEditor::CmdInsert(TVYXCommand cmd, std::u16string_view text)
         box->PosLeft = std::max(0.0, (Width() - width) / 2);
         box->PosTop = 50;
         box->Precalc();
-        ForgetUndo();
+        if (TVYXUndo* undo = UndoFor())
+            undo->AddRecord(std::make_unique<TVYXUndoDataAnchored>(vycGraphicInsertTextBox, 0, *this,
+                                                                   TVYXUndoDataAnchored::aakAdded, *FCaret.Para,
+                                                                   FCaret.Para->Graphics()->Count() - 1, nullptr));
         FSelections->Select(box);
         Changed();
         return true;

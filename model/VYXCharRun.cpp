@@ -379,9 +379,9 @@ void TVYXCharRunHyperlink::Assign(const TVYXCharRun& source)
 void TVYXCharRunSimpleField::Assign(const TVYXCharRun& source)
 {
     TVYXCharRun::Assign(source);
-    // A copy refers to the field; only the run that created it owns it.
+    // A copy shares the field with the run it copies (a piece of the same field).
     if (const auto* f = dynamic_cast<const TVYXCharRunSimpleField*>(&source))
-        SetFieldRef(f->SimpField());
+        ShareField(*f);
 }
 
 void TVYXCharRunFootnote::GetText(std::u16string& text) const
@@ -488,7 +488,7 @@ void TVYXCharRunLinked::Assign(const TVYXCharRun& source)
     TVYXCharRun::Assign(source);
     if (const auto* l = dynamic_cast<const TVYXCharRunLinked*>(&source)) {
         LinkedType = l->LinkedType;
-        SetFieldRef(l->Field());
+        ShareField(*l);
     }
 }
 

@@ -49,25 +49,36 @@ public:
     virtual ~TVYXMarkupObject() = default;
 };
 
-// A run's markup object: owned when the run created it, else borrowed.
+// A run's markup object. Objects a document list owns (bookmarks, comments,
+// permissions) are only named. A field belongs to its runs instead: the pieces a cut
+// leaves, the other boundary of a complex field and the copies an undo record keeps
+// all share it, so whichever of them goes last frees it. Shared ownership is the point
+// here: no one run outlives the others.
 class TVYXMarkupRef {
 public:
     TVYXMarkupObject* Get() const { return FField; }
-    bool Owns() const { return FOwned != nullptr; }
+    // Whether the run holds a share of the object (else it only names it).
+    bool Owns() const { return FShared != nullptr; }
     void Set(std::unique_ptr<TVYXMarkupObject> field)
     {
-        FOwned = std::move(field);
-        FField = FOwned.get();
+        FShared = std::move(field);
+        FField = FShared.get();
     }
     void SetRef(TVYXMarkupObject* field)
     {
-        FOwned.reset();
+        FShared.reset();
         FField = field;
+    }
+    // The object of `source`, shared when `source` shares it.
+    void Assign(const TVYXMarkupRef& source)
+    {
+        FShared = source.FShared;
+        FField = source.FField;
     }
 
 private:
     TVYXMarkupObject* FField = nullptr;
-    std::unique_ptr<TVYXMarkupObject> FOwned;
+    std::shared_ptr<TVYXMarkupObject> FShared;
 };
 
 class TVYXCharRun {
@@ -262,9 +273,11 @@ class TVYXCharRunSimpleField : public TVYXCharRun {
 public:
     TVYXMarkupObject* SimpField() const { return FField.Get(); }
     bool OwnsField() const { return FField.Owns(); }
-    // The run takes the field over / only refers to it.
+    // The run takes the field over (copies and pieces share it) / only names it.
     void SetField(std::unique_ptr<TVYXMarkupObject> field) { FField.Set(std::move(field)); }
     void SetFieldRef(TVYXMarkupObject* field) { FField.SetRef(field); }
+    // The field of `other`, shared as `other` holds it.
+    void ShareField(const TVYXCharRunSimpleField& other) { FField.Assign(other.FField); }
     TVYXCharRunType Type_() const override { return acrtSimpleField; }
     void Assign(const TVYXCharRun& source) override;
 
@@ -336,6 +349,8 @@ public:
     bool OwnsField() const { return FField.Owns(); }
     void SetField(std::unique_ptr<TVYXMarkupObject> field) { FField.Set(std::move(field)); }
     void SetFieldRef(TVYXMarkupObject* field) { FField.SetRef(field); }
+    // The object of `other`, shared as `other` holds it.
+    void ShareField(const TVYXCharRunLinked& other) { FField.Assign(other.FField); }
 
     // Appends `next` to the chain after this run.
     void LinkTo(TVYXCharRunLinked& next);

@@ -102,10 +102,28 @@ void DropBoundaryRuns(TVYXLogParas& paras)
             for (int r = runs.Count() - 1; r >= 0; --r)
                 if (IsBoundary(*runs.Items(r)))
                     runs._DeleteLinked(r);
-            if (runs.Count() == 0)
+            if (runs.Count() == 0) {
                 runs.Add();
-            else if (runs.Count() < count)
-                p.CombineCharRuns();  // the text the boundaries parted is one run again
+                return;
+            }
+            if (runs.Count() == count)
+                return;
+            // The text the boundaries parted is one run again. Empty runs stay: one
+            // beside a boundary is kept in the body too, and must come back with the
+            // text when the boundaries are put back among them.
+            bool merged = false;
+            for (int r = runs.Count() - 2; r >= 0; --r) {
+                TVYXCharRun* a = runs.Items(r);
+                const TVYXCharRun* b = runs.Items(r + 1);
+                if (a->Type_() != acrtText || b->Type_() != acrtText || a->Text().empty() || b->Text().empty() ||
+                    a->Revision() || b->Revision() || !TVYXCharRuns::IsEqualCHPX(*a, *b))
+                    continue;
+                a->SetRawText(a->Text() + b->Text());
+                runs.Delete(r + 1);
+                merged = true;
+            }
+            if (merged)
+                runs.Reindex();
         });
 }
 

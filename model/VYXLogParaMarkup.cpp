@@ -160,6 +160,8 @@ TVYXComplexField* TVYXLogPara::InsertFormField(std::int32_t pos, std::unique_ptr
     field->SetSelection(std::move(range));
     TVYXComplexField* added = field.get();
     first->SetField(std::move(field));
+    // Both boundaries hold the field: either may leave the body first.
+    last->ShareField(*first);
     for (auto it = tail.rbegin(); it != tail.rend(); ++it)
         runs.Add(std::move(*it));
     runs.Reindex();

@@ -128,18 +128,26 @@ TComplex ParseComplex(const TRuns& runs, std::size_t begin, const TVYXFieldEvalu
     return field;
 }
 
+// A copied run shares its simple field with the run it was copied from: the copy gets
+// a field of its own, one per source field, which the pieces of that field share.
 void OwnFieldsIn(TVYXLogPara& para)
 {
     TVYXCharRuns& runs = para.CharRuns();
+    std::vector<std::pair<const TVYXMarkupObject*, TVYXCharRunSimpleField*>> made;
     for (int i = 0; i < runs.Count(); ++i) {
         auto* run = dynamic_cast<TVYXCharRunSimpleField*>(runs.Items(i));
-        if (!run || run->OwnsField())
+        const auto* source = run ? dynamic_cast<const TVYXSimpleField*>(run->SimpField()) : nullptr;
+        if (!source)
             continue;
-        if (const auto* source = dynamic_cast<const TVYXSimpleField*>(run->SimpField())) {
-            std::unique_ptr<TVYXSimpleField> own = CreateSimpleField(source->InstrText());
-            own->Assign(*source);
-            run->SetField(std::move(own));
+        auto it = std::find_if(made.begin(), made.end(), [source](const auto& m) { return m.first == source; });
+        if (it != made.end()) {
+            run->ShareField(*it->second);
+            continue;
         }
+        std::unique_ptr<TVYXSimpleField> own = CreateSimpleField(source->InstrText());
+        own->Assign(*source);
+        run->SetField(std::move(own));
+        made.emplace_back(source, run);
     }
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXPlainText.h"
@@ -12,6 +13,7 @@
 #include "editing/tests/VYXUndoDump.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXTable.h"
 #include "model/VYXUtils.h"
 
@@ -218,6 +220,70 @@ TEST(UndoDelete, AcrossParagraphsAndAWholeTable)
     EXPECT_EQ(doc.Paras().Count(), 1);
     EXPECT_EQ(EditKinds(doc.Undo()), std::to_string(autParas));
     ExpectUndoRedo(doc, before);
+}
+
+// A simple field's result split by formatting is one field in several runs, and the
+// copies an undo record keeps name it too: removing the pieces from the body (here with
+// a table, the way the random test found it) must leave every other holder a live field.
+TEST(UndoDelete, PiecesAndCopiesOfASimpleFieldShareIt)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"Page ");
+        doc.GetOrAddLastPara().AppendField(u"PAGE \\* MERGEFORMAT", u"12345");
+        doc.AppendTextUI(u" of the text");
+        TVYXTable& t = doc.AppendTableUI(1, 2);
+        doc.CellPara(t, 0, 1).Append(u"cell");
+        doc.AppendTextUI(u"after");
+    }
+    doc.Undo().Clear();
+    auto fieldRuns = [&doc] {
+        std::vector<const TVYXCharRunSimpleField*> runs;
+        const TVYXLogPara& para = *doc.Paras().GetParas(0);
+        for (int i = 0; i < para.Count(); ++i)
+            if (para.GetItems(i)->Type_() == acrtSimpleField)
+                runs.push_back(static_cast<const TVYXCharRunSimpleField*>(para.GetItems(i)));
+        return runs;
+    };
+    // Bold over "234" leaves three pieces of one field.
+    Select(doc, At(doc, 0, 7), At(doc, 0, 10));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycFormatBold));
+    std::vector<const TVYXCharRunSimpleField*> pieces = fieldRuns();
+    ASSERT_EQ(pieces.size(), 3u);
+    for (const TVYXCharRunSimpleField* piece : pieces) {
+        EXPECT_EQ(piece->SimpField(), pieces[0]->SimpField());
+        EXPECT_TRUE(piece->OwnsField());
+    }
+    // From inside the field's result into the table: the first piece stays, the others
+    // go with the text, into the record.
+    Select(doc, At(doc, 0, 7), At(doc, 2, 3));
+    const std::string selected = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelSelection));
+    ASSERT_EQ(fieldRuns().size(), 1u);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(VYXStateDiff(selected, VYXEditorStateExact(doc)), "");
+        pieces = fieldRuns();
+        ASSERT_EQ(pieces.size(), 3u);
+        for (const TVYXCharRunSimpleField* piece : pieces) {
+            ASSERT_EQ(piece->SimpField(), pieces[0]->SimpField());
+            const auto* field = dynamic_cast<const TVYXSimpleField*>(piece->SimpField());
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(Utf16ToUtf8(field->InstrText()), "PAGE \\* MERGEFORMAT");
+        }
+        ASSERT_TRUE(doc.Command(vycControlRedo));
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+    }
+    // The whole paragraph, the kept piece included, goes; then everything comes back.
+    Select(doc, At(doc, 0, 1), At(doc, 0, 7));
+    ASSERT_TRUE(doc.Command(vycDelSelection));
+    EXPECT_TRUE(fieldRuns().empty());
+    while (doc.Undo().Undo()) {
+    }
+    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+    EXPECT_EQ(VYXCheckEditor(doc), "");
 }
 
 // Cases the random-command test found: an empty paragraph between two tables keeps the
@@ -633,15 +699,51 @@ TEST(UndoGroups, EditsRoundTheDoorClearTheHistory)
         ASSERT_FALSE(doc.Undo().Empty());
     };
     typeSomething();
-    ASSERT_TRUE(doc.Command(vycGraphicInsertTextBox));
-    EXPECT_TRUE(doc.Undo().Empty());
-    typeSomething();
     ASSERT_TRUE(doc.Command(vycInsertFootnote));
     EXPECT_FALSE(doc.Undo().Empty());  // notes have records of their own now
     typeSomething();
     doc.NewDoc();
     EXPECT_TRUE(doc.Undo().Empty());
     EXPECT_FALSE(doc.Command(vycControlUndo));
+}
+
+// A text box is anchored beside the door: its own record takes the same box object out
+// and puts it back, with the paragraphs typed into it, and the history before it stays.
+TEST(UndoGroups, ATextBoxComesAndGoesWithItsText)
+{
+    TVYXLogDocEditor doc;
+    BuildThreeRuns(doc);
+    doc.Undo().Clear();
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
+    Put(doc, 1, 3);
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycGraphicInsertTextBox));
+    EXPECT_EQ(doc.Undo().UndoCount(), 2);
+    TVYXLogPara& anchor = *doc.Paras().GetParas(1);
+    ASSERT_NE(anchor.Graphics(), nullptr);
+    ASSERT_EQ(anchor.Graphics()->Count(), 1);
+    const TVYXGraphicObj* box = &anchor.Graphics()->GetItems(0);
+    ASSERT_EQ(doc.TextBoxes().Count(), 1);
+    TVYXLogDocEditor& inside = doc.TextBoxes().GetItems(0);
+    ASSERT_TRUE(inside.Command(vycInsertAtCaret, u"boxed words"));
+    ASSERT_TRUE(doc.Undo().Undo());  // the typing inside the box
+    ASSERT_TRUE(doc.Undo().Redo());
+    ASSERT_TRUE(doc.Undo().Undo());
+    ASSERT_TRUE(doc.Command(vycControlUndo));  // the box
+    EXPECT_EQ(anchor.Graphics()->Count(), 0);
+    EXPECT_EQ(doc.Selections().Graphic, nullptr);
+    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+    ASSERT_TRUE(doc.Command(vycControlRedo));
+    ASSERT_EQ(anchor.Graphics()->Count(), 1);
+    EXPECT_EQ(&anchor.Graphics()->GetItems(0), box);
+    ASSERT_TRUE(doc.Command(vycControlRedo));  // the typing again, into the same box
+    EXPECT_EQ(Utf16ToUtf8(inside.Paras().GetParas(0)->GetPlainText()), "boxed words");
+    while (doc.Undo().Undo()) {
+    }
+    EXPECT_EQ(anchor.Graphics()->Count(), 0);
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "First line");
+    EXPECT_EQ(VYXCheckEditor(doc), "");
 }
 
 TEST(UndoGroups, DebugDumpNamesEveryRecord)
