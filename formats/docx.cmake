@@ -17,6 +17,7 @@ vyx_tests(vyx_docx_tests LABEL docx DEPS vyx_documents SOURCES
   tests/VYXReadDOCXTest.cpp
   tests/VYXWriteDOCXTest.cpp
   tests/VYXDocxFidelityTest.cpp
+  tests/VYXDocxSchemaTest.cpp
 )
 
 # The element-name table is generated from the schemas and committed; this check

@@ -703,6 +703,8 @@ class Generator:
                                                                              ch["field"]))
         if isinstance(has_any, dict):
             c.append("    FAny.Assign(o->FAny, &%sNewRoot);" % self.unit)
+        if doc and self.closed:
+            c.append("    RootAttributes = o->RootAttributes;")
         if has_text:
             c.append("    FContent = o->FContent;")
         c.append("}\n")

@@ -5352,6 +5352,7 @@ void TDocxPartDoc::Assign(const TNYQBase& other)
         Create_Curve().Assign(*o->FCurve);
     if (o->FImage)
         Create_Image().Assign(*o->FImage);
+    RootAttributes = o->RootAttributes;
 }
 
 bool TDocxPartDoc::HasElements() const
