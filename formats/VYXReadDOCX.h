@@ -7,9 +7,9 @@
 // through the editor's append operations and the paragraph lists of cells,
 // headers and footers. The small parts (settings) go through the generated
 // schema classes instead (VYXDocxParts.h): those keep what they do not know,
-// but building an object per element costs about as much as this whole reader
-// on a large body, so bodies stay on the flat tree (bench/DocxBench.cpp has both
-// figures). Lengths convert at this border: twips /20, half-points /2, EMU
+// but an object per element costs time and memory on a large body before the
+// model walk even starts, so bodies stay on the flat tree (bench/DocxBench.cpp
+// measures both). Lengths convert at this border: twips /20, half-points /2, EMU
 // /12700, all to points.
 //
 // Elements the table does not know are reported once each (with their row) to
