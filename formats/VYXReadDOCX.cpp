@@ -26,6 +26,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
+#include "formats/VYXDocxParts.h"
 #include "formats/VYXEncryption.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "model/VYXCharProps.h"
@@ -2344,39 +2345,8 @@ void TVYXReadDOCX::TImpl::DoHeaderFooters(const TDxTree& t, const TDxNode& sectP
 
 void TVYXReadDOCX::TImpl::ReadSettings(std::string xml)
 {
-    auto tree = Parse(std::move(xml));
-    const TDxNode* root = tree->Child(tree->Root());
-    if (!root || root->Elem != dxeSettings)
-        return;
-    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
-        const TDxNode& n = *c;
-        switch (n.Elem) {
-        case dxeDefaultTabStop:
-            FDoc.DOP().SetTabWidth(Twips(std::clamp(tree->Int(n, "val", 0), 0LL, 31680LL)));
-            break;
-        case dxeTrackRevisions: FDoc.Revision().TrackChanges = tree->OnOff(n); break;
-        case dxeDocumentProtection: {
-            TVYXDOPProtection& p = FDoc.DOP().Protection;
-            const std::string edit = tree->Value(n, "edit", "none");
-            p.Editing = edit == "readOnly"       ? adpeReadOnly
-                        : edit == "comments"     ? adpeComments
-                        : edit == "forms"        ? adpeForms
-                        : edit == "trackedChanges" || edit == "trackChanges" ? adpeTrackChanges
-                                                 : adpeNone;
-            const std::string enforce = tree->Value(n, "enforcement");
-            p.Enforcement = enforce == "1" || enforce == "true" || enforce == "on";
-            p.CryptProviderType = tree->Value16(n, "cryptProviderType");
-            p.CryptAlgorithmClass = tree->Value16(n, "cryptAlgorithmClass");
-            p.CryptAlgorithmType = tree->Value16(n, "cryptAlgorithmType");
-            p.CryptAlgorithmSid = tree->Value16(n, "cryptAlgorithmSid");
-            p.CryptSpinCount = static_cast<std::int32_t>(std::clamp(tree->Int(n, "cryptSpinCount", 0), 0LL, 0x7FFFFFFFLL));
-            p.Hash = tree->Value16(n, "hash");
-            p.Salt = tree->Value16(n, "salt");
-            break;
-        }
-        default: break;
-        }
-    }
+    // A small part: through the schema classes (see the header).
+    VYXDocxReadSettings(xml, FDoc, FErrors);
 }
 
 void TVYXReadDOCX::TImpl::ReadTheme(std::string xml)

@@ -1,11 +1,16 @@
 // VYXReadDOCX.h: the DOCX reader: a WordprocessingML package into a document editor.
 //
 // The package (plain, or encrypted and opened with a password) is read through
-// the OPC layer; each part the document needs is tokenized into a compact
-// element tree keyed by the generated name table (VYXDocxNames.inc) and walked
-// into the model through the editor's append operations and the paragraph
-// lists of cells, headers and footers. Lengths convert at this border: twips
-// /20, half-points /2, EMU /12700, all to points.
+// the OPC layer. The large parts (document body, headers, footers, notes,
+// comments, styles, numbering) are tokenized into a compact element tree keyed
+// by the generated name table (VYXDocxNames.inc) and walked into the model
+// through the editor's append operations and the paragraph lists of cells,
+// headers and footers. The small parts (settings) go through the generated
+// schema classes instead (VYXDocxParts.h): those keep what they do not know,
+// but an object per element costs time and memory on a large body before the
+// model walk even starts, so bodies stay on the flat tree (bench/DocxBench.cpp
+// measures both). Lengths convert at this border: twips /20, half-points /2, EMU
+// /12700, all to points.
 //
 // Elements the table does not know are reported once each (with their row) to
 // the document's error manager and skipped with their content; reading goes on.

@@ -19,6 +19,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
+#include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
@@ -228,6 +229,7 @@ private:
     std::string HeaderFooter(TVYXLogDocEditor& editor, bool header);
     static void RootOpen(TXml& x, std::string_view name);
     std::vector<std::pair<std::string, std::string>> FHeaderRefs;  // element + type -> rId, in order
+    std::vector<std::u16string> FFontNames;  // as written, for the font table
 };
 
 void TWriter::RootOpen(TXml& x, std::string_view name)
@@ -279,6 +281,8 @@ void TWriter::CHPX(TXml& x, const TVYXCHPX* chpx, bool always)
         if (hAnsi.empty())
             hAnsi = font;
         if (!ascii.empty() || !hAnsi.empty() || !ea.empty()) {
+            for (const std::u16string* name : {&ascii, &hAnsi, &ea})
+                FFontNames.push_back(*name);
             x.Tag("w:rFonts");
             if (!ascii.empty())
                 x.Attr16("w:ascii", ascii);
@@ -1237,8 +1241,10 @@ std::string TWriter::Styles()
     // The master sets are dense: every value they hold is written, so that what
     // falls back on them reads back the same.
     x.Tag("w:rPr").Open();
-    if (!chp.FontName.empty())
+    if (!chp.FontName.empty()) {
+        FFontNames.push_back(chp.FontName);
         x.Tag("w:rFonts").Attr16("w:ascii", chp.FontName).Attr16("w:hAnsi", chp.FontName).Empty();
+    }
     x.OnOff("w:b", chp.Bold);
     x.OnOff("w:i", chp.Italic);
     if (chp.Color != cVYXAutoColor)
@@ -1332,41 +1338,7 @@ std::string TWriter::Numbering()
     return std::move(x.Out);
 }
 
-std::string TWriter::Settings()
-{
-    TXml x;
-    RootOpen(x, "w:settings");
-    // In the order the schema's sequence wants them.
-    if (FDoc.Revision().TrackChanges)
-        x.Tag("w:trackRevisions").Empty();
-    const TVYXDOPProtection& p = FDoc.DOP().Protection;
-    if (p.Editing != adpeNone) {
-        static constexpr std::string_view cEdit[] = {"none", "readOnly", "comments", "forms", "trackedChanges"};
-        x.Tag("w:documentProtection").Attr("w:edit", cEdit[std::clamp(static_cast<int>(p.Editing), 0, 4)]);
-        if (p.Enforcement)
-            x.Attr("w:enforcement", "1");
-        if (!p.Hash.empty() && !p.Salt.empty()) {
-            if (!p.CryptProviderType.empty())
-                x.Attr16("w:cryptProviderType", p.CryptProviderType);
-            if (!p.CryptAlgorithmClass.empty())
-                x.Attr16("w:cryptAlgorithmClass", p.CryptAlgorithmClass);
-            if (!p.CryptAlgorithmType.empty())
-                x.Attr16("w:cryptAlgorithmType", p.CryptAlgorithmType);
-            if (!p.CryptAlgorithmSid.empty())
-                x.Attr16("w:cryptAlgorithmSid", p.CryptAlgorithmSid);
-            if (p.CryptSpinCount > 0)
-                x.Attr("w:cryptSpinCount", p.CryptSpinCount);
-            x.Attr16("w:hash", p.Hash).Attr16("w:salt", p.Salt);
-        }
-        x.Empty();
-    }
-    x.Val("w:defaultTabStop", Twips(FDoc.DOP().TabWidth));
-    if (FDoc.Headers().Find(ahftEven) || FDoc.Footers().Find(ahftEven))
-        x.Tag("w:evenAndOddHeaders").Empty();
-    x.Val("w:characterSpacingControl", "doNotCompress");
-    x.End("w:settings");
-    return std::move(x.Out);
-}
+std::string TWriter::Settings() { return VYXDocxWriteSettings(FDoc); }
 
 std::string TWriter::Notes(bool endnotes)
 {
@@ -1584,6 +1556,15 @@ void TWriter::Save()
     FPkg.WriteItem(document, x.Out);
     if (lists.Count() > 0)
         FPkg.WriteItem(FPkg.CreateNumbering(), Numbering());
+    // Last, when every font name has been written.
+    static constexpr std::string_view cRels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    static constexpr std::string_view cTypes = "application/vnd.openxmlformats-officedocument.wordprocessingml.";
+    FPkg.WriteItem(FPkg.ItemCreate(document, std::string(cRels) + "fontTable", std::string(cTypes) + "fontTable+xml",
+                                   "fontTable.xml"),
+                   VYXDocxWriteFontTable(FFontNames));
+    FPkg.WriteItem(FPkg.ItemCreate(document, std::string(cRels) + "webSettings",
+                                   std::string(cTypes) + "webSettings+xml", "webSettings.xml"),
+                   VYXDocxWriteWebSettings());
 }
 
 }  // namespace

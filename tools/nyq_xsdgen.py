@@ -24,8 +24,28 @@ Not supported: element groups as classes of their own (TEG_*), substitution
 groups, abstract types, restrictions of complex types, mixed content beyond
 the text before the first child, attribute defaults.
 
+Closed mode (--root given): only the complex types reachable from the root
+elements get classes, for large schema sets of which a reader uses a part.
+There:
+- elements of an --opaque namespace, of a namespace whose schema is not
+  loaded, and of anonymous complex types are kept as TNYQAnyElement;
+- a wildcard (xsd:any) admits the root elements of the namespaces it names
+  as their own classes (this is how pictures under a graphic's data and VML
+  under a picture are typed); every other element it admits, and every
+  element a class does not know, is kept in the class's FAny open list (the
+  latter reported as unknown), so a round trip writes it back, after the
+  class's known children;
+- the document class writes back the root's namespace declarations;
+- classes are split into units by namespace (--group NS=NAME): <unit>.h holds
+  the enumerations, forward declarations and the document class,
+  <unit><NAME>.h a group's classes, and <unit><NAME><n>.cpp about --chunk
+  lines each, so the units compile in parallel and none is huge;
+- --extern-enum TST_X=HEADER takes an enumeration the project already
+  defines (the generated values it lacks are not admitted).
+
 Usage:
   nyq_xsdgen.py --unit NAME --doc CLASS [--prefix NS=PFX ...] --out DIR [--include DIR] XSD...
+  nyq_xsdgen.py ... --root PFX:NAME ... [--opaque NS ...] [--group NS=NAME ...] [--chunk N]
   nyq_xsdgen.py ... --check     (exit 1 when the files in DIR differ)
 """
 
@@ -135,9 +155,12 @@ def index_parents(tree_root):
 
 
 class Generator:
-    def __init__(self, schema, prefixes):
+    def __init__(self, schema, prefixes, closed=False, opaque=(), roots=()):
         self.s = schema
         self.prefixes = prefixes  # namespace -> prefix used when writing
+        self.closed = closed      # only the types reachable from roots; unknown kept
+        self.opaque = set(opaque)
+        self.root_elems = list(roots)  # (ns, name, tns, tname) of the root elements
         self.enums = {}           # (ns, name) -> (cpp name, prefix, [values])
         self.classes = []         # (cpp name, attrs, children, any, text)
         self.prefixes_used = set()
@@ -235,6 +258,7 @@ class Generator:
                 self.add_element(c, many, children)
             elif tag == XS + "any":
                 state["any"] = True
+                state.setdefault("any_ns", []).append(c.get("namespace", "##any"))
             elif tag == XS + "attribute":
                 self.add_attribute(c, attrs)
             elif tag == XS + "attributeGroup":
@@ -285,13 +309,19 @@ class Generator:
         else:
             tns, tname = "", "string"
         kind = "class" if (tns, tname) in self.s.complex else "value"
+        if self.closed:
+            unresolved = (ref and decl is None) or (type_node is not None and not type_name
+                                                     and type_node.find(XS + "complexType") is not None)
+            if unresolved or ns in self.opaque or (kind == "value" and tns not in self.s.form
+                                                   and tns != "http://www.w3.org/2001/XMLSchema"):
+                kind = "any"
         for existing in children:
             if existing.get("kind") != "choice" and existing["name"] == name and existing["ns"] == ns:
                 existing["many"] = True
                 return
-        children.append({"kind": "element", "name": name, "ns": ns,
-                         "type": self.cpp_name(tns, tname) if kind == "class" else "TNYQValueElement",
-                         "many": many})
+        ctype = {"class": self.cpp_name(tns, tname), "any": "TNYQAnyElement"}.get(kind, "TNYQValueElement")
+        children.append({"kind": "element", "name": name, "ns": ns, "type": ctype, "many": many,
+                         "key": (tns, tname) if kind == "class" else None})
 
     def add_attribute(self, node, attrs):
         ref = node.get("ref")
@@ -322,11 +352,53 @@ class Generator:
                       "required": node.get("use") == "required"})
 
     def build(self):
+        if self.closed:
+            self.build_closed()
+            return
         for key in self.s.order:
             node = self.s.complex[key]
             attrs, children, state = [], [], {"any": False, "text": False}
             self.collect(node, False, attrs, children, state)
             self.classes.append((self.cpp_name(*key), attrs, children, state["any"], state["text"]))
+
+    def wild_members(self, any_ns, owner_ns):
+        """The root elements a class's wildcards admit."""
+        out = []
+        for ns, name, tns, tname in self.root_elems:
+            for spec in any_ns:
+                tokens = spec.split()
+                if ("##any" in tokens or ns in tokens or (ns == owner_ns and "##targetNamespace" in tokens)
+                        or ("##other" in tokens and ns != owner_ns)):
+                    out.append({"kind": "element", "name": name, "ns": ns, "type": self.cpp_name(tns, tname),
+                                "many": True, "key": (tns, tname)})
+                    break
+        return out
+
+    def build_closed(self):
+        seen = set()
+        queue = [(tns, tname) for (_, _, tns, tname) in self.root_elems]
+        self.class_ns = {}
+        self.class_refs = {}
+        while queue:
+            key = queue.pop(0)
+            if key in seen or key not in self.s.complex:
+                continue
+            seen.add(key)
+            attrs, children, state = [], [], {"any": False, "text": False}
+            self.collect(self.s.complex[key], False, attrs, children, state)
+            wild = self.wild_members(state.get("any_ns", []), key[0]) if state["any"] else []
+            refs = []
+            for ch in children:
+                for m in (ch["members"] if ch["kind"] == "choice" else [ch]):
+                    if m.get("key"):
+                        refs.append(m["key"])
+            refs += [w["key"] for w in wild]
+            queue.extend(refs)
+            name = self.cpp_name(*key)
+            self.class_ns[name] = key[0]
+            self.class_refs[name] = [self.cpp_name(*r) for r in refs if r in self.s.complex]
+            # The open list exists in every class: it keeps the unknown.
+            self.classes.append((name, attrs, children, {"wild": wild, "wildcard": state["any"]}, state["text"]))
 
     # --- emitting ---------------------------------------------------------
     def qname(self, ns, name):
@@ -389,6 +461,83 @@ class Generator:
         self.emit_class(h, c, doc_class, [], roots, False, False, base="TNYQDocBase", doc=True)
         return "\n".join(h) + "\n", "\n".join(c) + "\n"
 
+    def emit_closed(self, unit, doc_class, sources, include, groups, chunk):
+        """The units of closed mode, as {file name: text}."""
+        gen = "generated from %s by tools/nyq_xsdgen.py; do not edit" % ", ".join(sources)
+        files = {}
+        by_group = {}
+        for cls in self.classes:
+            by_group.setdefault(groups.get(self.class_ns[cls[0]], ""), []).append(cls)
+        group_of = {cls[0]: groups.get(self.class_ns[cls[0]], "") for cls in self.classes}
+        # <unit>.h: enumerations, forward declarations, the factory and the document class.
+        h = ["// %s.h: schema classes %s." % (unit, gen), "#pragma once\n",
+             "#include <cstdint>\n#include <memory>\n#include <optional>\n#include <string>\n"
+             "#include <string_view>\n", '#include "formats/NyqUtils.h"\n#include "formats/schema/NyqBase.h"\n']
+        # An enumeration the model already defines under the same name is used
+        # from its header; values it lacks are not admitted.
+        for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
+            name, prefix, values = self.enums[key]
+            if name in self.extern_enums:
+                header, known = self.extern_enums[name]
+                self.enums[key] = (name, prefix, [v for v in values if v[0] in known])
+                if '#include "%s"' % header not in h:
+                    h.insert(4, '#include "%s"' % header)
+        for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
+            name, _, values = self.enums[key]
+            if name not in self.extern_enums:
+                h.append("enum %s { %s };" % (name, ", ".join(v[0] for v in values)))
+            h.append("std::optional<%s> StrTo%s(std::string_view text);" % (name, name))
+            h.append("std::string_view %sToStr(%s value);\n" % (name, name))
+        for name, *_ in sorted(self.classes):
+            h.append("class %s;" % name)
+        h.append("\n// The object of a root element by its qualified name (nullptr for none).")
+        h.append("std::unique_ptr<TNYQBase> %sNewRoot(std::string_view qname);\n" % unit)
+        c = ["// %s.cpp: schema classes %s." % (unit, gen), '#include "%s/%s.h"\n' % (include, unit)]
+        for g in sorted(by_group):
+            c.append('#include "%s/%s%s.h"' % (include, unit, g))
+        c.append('\n#include <array>\n#include <utility>\n')
+        for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
+            name, _, values = self.enums[key]
+            c.append("namespace {\nconstexpr std::array<std::pair<std::string_view, %s>, %d> c%sValues{{"
+                     % (name, len(values), name))
+            for ident, text in values:
+                c.append('    {"%s", %s},' % (text, ident))
+            c.append("}};\n}  // namespace\n")
+            c.append("std::optional<%s> StrTo%s(std::string_view text)\n{\n    for (const auto& [t, v] : c%sValues)\n"
+                     "        if (t == text)\n            return v;\n    return std::nullopt;\n}\n" % (name, name, name))
+            c.append("std::string_view %sToStr(%s value)\n{\n    for (const auto& [t, v] : c%sValues)\n"
+                     "        if (v == value)\n            return t;\n    return {};\n}\n" % (name, name, name))
+        c.append("std::unique_ptr<TNYQBase> %sNewRoot(std::string_view qname)\n{" % unit)
+        for ns, n, tns, t in self.root_elems:
+            c.append('    if (qname == "%s")\n        return std::make_unique<%s>();' % (self.qname(ns, n),
+                                                                                  self.cpp_name(tns, t)))
+        c.append("    return nullptr;\n}\n")
+        roots = [{"kind": "element", "name": n, "ns": ns, "type": self.cpp_name(tns, t), "many": False}
+                 for (ns, n, tns, t) in self.root_elems]
+        self.emit_class(h, c, doc_class, [], roots, False, False, base="TNYQDocBase", doc=True)
+        files[unit + ".h"] = h
+        files[unit + ".cpp"] = c
+        for g, classes in sorted(by_group.items()):
+            gh = ["// %s%s.h: schema classes %s." % (unit, g, gen), "#pragma once\n",
+                  '#include "%s/%s.h"\n' % (include, unit)]
+            # Source files of about `chunk` lines each, classes in reaching order.
+            parts = [[]]
+            for cls in classes:
+                code = []
+                self.emit_class(gh, code, *cls)
+                lines = sum(t.count("\n") + 1 for t in code)
+                if parts[-1] and sum(n for _, _, n in parts[-1]) + lines > chunk:
+                    parts.append([])
+                parts[-1].append((cls[0], code, lines))
+            for k, part in enumerate(parts):
+                used = {g} | {group_of[r] for name, _, _ in part for r in self.class_refs[name] if r in group_of}
+                head = ["// %s%s%d.cpp: schema classes %s." % (unit, g, k + 1, gen)]
+                head += ['#include "%s/%s%s.h"' % (include, unit, u) for u in sorted(used)]
+                head.append("")
+                files["%s%s%d.cpp" % (unit, g, k + 1)] = head + [t for _, code, _ in part for t in code]
+            files[unit + g + ".h"] = gh
+        return {name: "\n".join(lines) + "\n" for name, lines in files.items()}
+
     def emit_class(self, h, c, name, attrs, children, has_any, has_text, base="TNYQBase", doc=False):
         taken = set()
         for a in attrs:
@@ -410,7 +559,9 @@ class Generator:
                 h.append("    TItemNyqList<%s> %s;" % (ch["type"], ch["field"]))
             else:
                 h.append("    std::unique_ptr<%s> %s;" % (ch["type"], ch["field"]))
-        if has_any:
+        if isinstance(has_any, dict):
+            h.append("    TNYQOpenList FAny;  // %s" % ("wildcard content" if has_any["wildcard"] else "kept unknown elements"))
+        elif has_any:
             h.append("    TNYQAnyElements FAny;")
         if has_text:
             h.append("    std::string FContent;")
@@ -462,7 +613,26 @@ class Generator:
                     c.append('        if (local == "%s") {\n            %s\n        }' % (elem, make))
                 c.append("        break;")
             c.append("    default:\n        break;\n    }")
-        if has_any:
+        if isinstance(has_any, dict):
+            wild_by_hash = {}
+            for m in has_any["wild"]:
+                wild_by_hash.setdefault(hash_a(m["name"]), []).append(m)
+            if wild_by_hash:
+                if not slots:
+                    c.append("    const std::string_view local = reader.LocalName();")
+                c.append("    switch (reader.QNameHashA()) {")
+                for hv in sorted(wild_by_hash):
+                    c.append("    case %d:" % hv)
+                    for m in wild_by_hash[hv]:
+                        c.append('        if (local == "%s") {\n            SetHasChildren();\n'
+                                 '            return &FAny.Add<%s>("%s");\n        }'
+                                 % (m["name"], m["type"], self.qname(m["ns"], m["name"])))
+                    c.append("        break;")
+                c.append("    default:\n        break;\n    }")
+            if not has_any["wildcard"]:
+                c.append("    reader.Error(nyqpeUnknownElement, reader.QName());")
+            c.append("    SetHasChildren();\n    return &FAny.AddAny(reader.QName());\n}\n")
+        elif has_any:
             c.append("    SetHasChildren();\n    return &FAny.Add(reader.QName());\n}\n")
         else:
             c.append("    return nullptr;\n}\n" if slots else "    (void)reader;\n    return nullptr;\n}\n")
@@ -477,7 +647,12 @@ class Generator:
             c.append("    (void)writer;")
         for ch in children:
             qn = self.qname(ch["ns"], ch["name"])
-            if doc:
+            if doc and self.closed:
+                ns_attr = "xmlns:" + self.prefixes[ch["ns"]] if self.prefixes.get(ch["ns"]) else "xmlns"
+                c.append('    if (%s) {\n        WriteRootAttributes(writer, "%s", "%s");\n'
+                         '        NyqWriteChild(writer, "%s", *%s);\n    }' % (ch["field"], ns_attr, ch["ns"], qn,
+                                                                           ch["field"]))
+            elif doc:
                 ns_attr = "xmlns:" + self.prefixes[ch["ns"]] if self.prefixes.get(ch["ns"]) else "xmlns"
                 c.append('    if (%s) {\n        writer.AddAttribute("%s", "%s");\n'
                          '        NyqWriteChild(writer, "%s", *%s);\n    }' % (ch["field"], ns_attr, ch["ns"], qn,
@@ -526,6 +701,10 @@ class Generator:
             else:
                 c.append("    if (o->%s)\n        Create_%s().Assign(*o->%s);" % (ch["field"], ch["field"][1:],
                                                                              ch["field"]))
+        if isinstance(has_any, dict):
+            c.append("    FAny.Assign(o->FAny, &%sNewRoot);" % self.unit)
+        if doc and self.closed:
+            c.append("    RootAttributes = o->RootAttributes;")
         if has_text:
             c.append("    FContent = o->FContent;")
         c.append("}\n")
@@ -558,9 +737,10 @@ class Generator:
                     if kind == "enum":
                         parse = "StrTo" + self.enums[a["enum"]][0]
                     cast = ("static_cast<%s>(*v)" % self.attr_type(a)) if kind in ("int", "uint") else "*v"
+                    bad = ("NyqBadAttributeValue(reader, i);" if self.closed else
+                           "reader.Error(nyqpeUnknownAttribute, std::string(attrs.RawName(i)) + \"=\" + attrs.GetValues(i));")
                     conv = ("if (const auto v = %s(attrs.GetValues(i)))\n                    %s = %s;\n"
-                            "                else\n                    reader.Error(nyqpeUnknownAttribute, "
-                            "std::string(attrs.RawName(i)) + \"=\" + attrs.GetValues(i));" % (parse, f, cast))
+                            "                else\n                    %s" % (parse, f, cast, bad))
                 c.append('            if (local == "%s") {\n                %s\n                continue;\n'
                          '            }' % (a["name"], conv))
             c.append("            break;")
@@ -593,6 +773,12 @@ def main():
     ap.add_argument("--out", required=True)
     ap.add_argument("--include", default="formats/schema", help="folder the header is included from")
     ap.add_argument("--check", action="store_true")
+    ap.add_argument("--root", action="append", default=[], help="PFX:NAME of a root element (closed mode)")
+    ap.add_argument("--opaque", action="append", default=[], help="namespace kept as unknown elements")
+    ap.add_argument("--group", action="append", default=[], help="NAMESPACE=NAME: unit of its classes")
+    ap.add_argument("--extern-enum", action="append", default=[],
+                    help="TST_NAME=HEADER: an enumeration defined by a project header (closed mode)")
+    ap.add_argument("--chunk", type=int, default=8000, help="lines per source file (closed mode)")
     ap.add_argument("xsd", nargs="+")
     args = ap.parse_args()
 
@@ -604,7 +790,65 @@ def main():
     for p in args.prefix:
         ns, _, pfx = p.rpartition("=")
         prefixes[ns] = pfx
+    if args.root:
+        by_prefix = {pfx: ns for ns, pfx in prefixes.items()}
+        roots = []
+        for r in args.root:
+            pfx, _, local = r.rpartition(":")
+            ns = by_prefix.get(pfx, "")
+            decl = schema.elements.get((ns, local))
+            if decl is None or not decl.get("type"):
+                print("no root element " + r, file=sys.stderr)
+                return 2
+            tns, tname = Schema.resolve(decl, decl.get("type"))
+            roots.append((ns, local, tns, tname))
+        groups = {}
+        for g in args.group:
+            ns, _, name = g.rpartition("=")
+            groups[ns] = name
+        gen = Generator(schema, prefixes, closed=True, opaque=args.opaque, roots=roots)
+        gen.unit = args.unit
+        gen.extern_enums = {}
+        for e in args.extern_enum:
+            name, _, header = e.partition("=")
+            with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", header), encoding="utf-8") as fh:
+                m = re.search(r"enum\s+%s\s*\{([^}]*)\}" % re.escape(name), fh.read())
+            if not m:
+                print("no enum %s in %s" % (name, header), file=sys.stderr)
+                return 2
+            gen.extern_enums[name] = (header, set(re.findall(r"[A-Za-z_]\w*", re.sub(r"//[^\n]*", "", m.group(1)))))
+        gen.build()
+        texts = gen.emit_closed(args.unit, args.doc, [os.path.basename(x) for x in args.xsd], args.include,
+                                groups, args.chunk)
+        outputs = {os.path.join(args.out, n): t for n, t in texts.items()}
+        # Units left over from an earlier split would still be built.
+        pattern = re.compile(re.escape(args.unit) + r"[A-Z][A-Za-z]*[0-9]*\.(h|cpp)$")
+        leftovers = [os.path.join(args.out, n) for n in sorted(os.listdir(args.out))
+                     if pattern.match(n) and os.path.join(args.out, n) not in outputs]
+        for p in leftovers:
+            if args.check:
+                print("left over: " + p, file=sys.stderr)
+            else:
+                os.remove(p)
+        if args.check and leftovers:
+            return 1
+    else:
+        outputs = open_mode(schema, prefixes, args)
+    if args.check:
+        stale = [p for p, text in outputs.items()
+                 if not os.path.exists(p) or open(p, encoding="utf-8").read() != text]
+        for p in stale:
+            print("out of date: " + p, file=sys.stderr)
+        return 1 if stale else 0
+    for p, text in outputs.items():
+        with open(p, "w", encoding="utf-8") as fh:
+            fh.write(text)
+    return 0
+
+
+def open_mode(schema, prefixes, args):
     gen = Generator(schema, prefixes)
+    gen.unit = args.unit
     gen.build()
     roots = []
     for ns, name in schema.roots:
@@ -616,17 +860,7 @@ def main():
                 roots.append((ns, name, tns, tname))
     header, source = gen.emit(args.unit, args.doc, [os.path.basename(x) for x in args.xsd], roots,
                              args.include)
-    outputs = {os.path.join(args.out, args.unit + ".h"): header, os.path.join(args.out, args.unit + ".cpp"): source}
-    if args.check:
-        stale = [p for p, text in outputs.items()
-                 if not os.path.exists(p) or open(p, encoding="utf-8").read() != text]
-        for p in stale:
-            print("out of date: " + p, file=sys.stderr)
-        return 1 if stale else 0
-    for p, text in outputs.items():
-        with open(p, "w", encoding="utf-8") as fh:
-            fh.write(text)
-    return 0
+    return {os.path.join(args.out, args.unit + ".h"): header, os.path.join(args.out, args.unit + ".cpp"): source}
 
 
 if __name__ == "__main__":

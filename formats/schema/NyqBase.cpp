@@ -34,6 +34,12 @@ void NyqWriteChild(TNyqWriteXML& writer, std::string_view name, const TNYQBase& 
     }
 }
 
+void NyqBadAttributeValue(TNYQReader& reader, int index)
+{
+    const auto& attrs = reader.Attributes();
+    reader.Error(nyqpeUnknownAttribute, std::string(attrs.RawName(index)) + "=" + attrs.GetValues(index));
+}
+
 // ---------------------------------------------------------------------------
 
 TNYQBase* TNYQAnyElement::HandleElement(TNYQReader& reader)
@@ -85,6 +91,60 @@ void TNYQValueElement::Assign(const TNYQBase& other)
     }
 }
 
+void TNYQAnyElement::Clear()
+{
+    TNYQBase::Clear();
+    Name.clear();
+    Attributes.clear();
+    Text.clear();
+    Children.clear();
+}
+
+void TNYQAnyElement::Assign(const TNYQBase& other)
+{
+    const auto* o = dynamic_cast<const TNYQAnyElement*>(&other);
+    if (!o || o == this)
+        return;
+    Clear();
+    FState = o->FState;
+    Name = o->Name;
+    Attributes = o->Attributes;
+    Text = o->Text;
+    for (const auto& c : o->Children) {
+        Children.push_back(std::make_unique<TNYQAnyElement>());
+        Children.back()->Assign(*c);
+    }
+}
+
+TNYQAnyElement& TNYQOpenList::AddAny(std::string name)
+{
+    auto& e = Add<TNYQAnyElement>(name);
+    e.Name = std::move(name);
+    return e;
+}
+
+void TNYQOpenList::Write(TNyqWriteXML& writer) const
+{
+    for (const auto& item : FItems)
+        NyqWriteChild(writer, item.Name, *item.Object);
+}
+
+void TNYQOpenList::Assign(const TNYQOpenList& other, TFactory factory)
+{
+    Clear();
+    for (const auto& item : other.FItems) {
+        std::unique_ptr<TNYQBase> copy;
+        if (dynamic_cast<const TNYQAnyElement*>(item.Object.get()))
+            copy = std::make_unique<TNYQAnyElement>();
+        else if (factory)
+            copy = factory(item.Name);
+        if (!copy)
+            continue;
+        copy->Assign(*item.Object);
+        FItems.push_back({item.Name, std::move(copy)});
+    }
+}
+
 TNYQAnyElement& TNYQAnyElements::Add(std::string name)
 {
     FItems.push_back(std::make_unique<TNYQAnyElement>());
@@ -104,6 +164,7 @@ void TNYQDocBase::LoadFromBuffer(std::string_view xml)
 {
     Clear();
     FErrors.Clear();
+    RootAttributes.clear();
     TNYQReader reader(*this);
     reader.LoadFromBuffer(xml);
 }
@@ -112,6 +173,14 @@ void TNYQDocBase::LoadFromStream(TVYXStream& stream)
 {
     const std::string xml = stream.ReadAll();
     LoadFromBuffer(xml);
+}
+
+void TNYQDocBase::WriteRootAttributes(TNyqWriteXML& writer, std::string_view nsAttr, std::string_view ns) const
+{
+    for (const auto& [name, value] : RootAttributes)
+        if (name != nsAttr && name.substr(0, 4) != "xml:" && IsNamespaceAttribute(name))
+            writer.AddAttribute(name, value);
+    writer.AddAttribute(nsAttr, ns);
 }
 
 std::string TNYQDocBase::SaveToString() const
@@ -140,6 +209,11 @@ void TNYQReader::BeginTag()
     }
     if (static_cast<int>(FStack.size()) >= cMaxDepth)
         throw VYXException("XML nesting too deep");
+    if (FStack.empty()) {
+        const auto& attrs = Attributes();
+        for (int i = 0; i < attrs.Count(); ++i)
+            FDoc.RootAttributes.emplace_back(attrs.GetAttributes(i), attrs.GetValues(i));
+    }
     FStack.push_back(FCurrent);
     FCurrent = child;
     child->SetAssigned();

@@ -98,6 +98,10 @@ private:
 // children and an end tag, or a single tag.
 void NyqWriteChild(TNyqWriteXML& writer, std::string_view name, const TNYQBase& child);
 
+// Reports the reader's attribute `index` whose value its type does not admit
+// (as an unknown attribute, name and value); the field keeps its value.
+void NyqBadAttributeValue(TNYQReader& reader, int index);
+
 // An element no schema class knows, kept with its raw attributes and
 // children so that it can be written back unchanged.
 class TNYQAnyElement : public TNYQBase {
@@ -114,6 +118,8 @@ public:
     void WriteAttributes(TNyqWriteXML& writer) const override;
     bool HasElements() const override { return !Children.empty(); }
     std::string_view TextContent() const override { return Text; }
+    void Clear() override;
+    void Assign(const TNYQBase& other) override;
 };
 
 // A child element of simple type: its text, converted by the caller.
@@ -144,6 +150,38 @@ private:
     std::vector<std::unique_ptr<TNYQAnyElement>> FItems;
 };
 
+// The children a class admits beyond its schema members, in document order:
+// elements matched by a wildcard that are known global elements (kept as
+// their own classes), and elements nobody knows (kept as TNYQAnyElement), so
+// that a round trip writes them back.
+class TNYQOpenList {
+public:
+    struct TItem {
+        std::string Name;  // qualified name as written
+        std::unique_ptr<TNYQBase> Object;
+    };
+    // Makes a known global element's object by qualified name (nullptr for none).
+    using TFactory = std::unique_ptr<TNYQBase> (*)(std::string_view qname);
+
+    int Count() const { return static_cast<int>(FItems.size()); }
+    void Clear() { FItems.clear(); }
+    template <class T>
+    T& Add(std::string name)
+    {
+        auto item = std::make_unique<T>();
+        T& ref = *item;
+        FItems.push_back({std::move(name), std::move(item)});
+        return ref;
+    }
+    TNYQAnyElement& AddAny(std::string name);
+    const std::vector<TItem>& GetItems() const { return FItems; }
+    void Write(TNyqWriteXML& writer) const;
+    void Assign(const TNYQOpenList& other, TFactory factory);
+
+private:
+    std::vector<TItem> FItems;
+};
+
 // The root of one part document: owns the diagnostics and resolves
 // relationship ids through the package that holds the part.
 class TNYQDocBase : public TNYQBase {
@@ -154,6 +192,13 @@ public:
 
     TNyqPErrors& Errors() { return FErrors; }
     std::string GetRId(std::string_view id) const { return RIdEvent ? RIdEvent(id) : std::string(); }
+    // The root element's raw attributes as read (namespace declarations and
+    // compatibility hints among them), written back by the closed document
+    // classes so that kept foreign elements stay well-formed.
+    std::vector<std::pair<std::string, std::string>> RootAttributes;
+    // Writes the kept namespace declarations and hints, then our own
+    // declaration of the root's namespace (replacing one of the same name).
+    void WriteRootAttributes(TNyqWriteXML& writer, std::string_view nsAttr, std::string_view ns) const;
 
     // Parses XML text into this document (cleared first). Syntax errors raise;
     // unknown elements and attributes are collected in Errors().

@@ -1,0 +1,33 @@
+// VYXDocxParts.h: the small WordprocessingML parts, through the generated schema classes.
+//
+// Settings, font table and web settings are a few kilobytes each: they are
+// parsed into and written from the classes of formats/schema/NyqDocx*.h, which
+// keep every element they do not know, so a part read here and written back
+// loses nothing. The document, header, footer and note bodies do not go
+// through the classes (see VYXReadDOCX.h for why).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TVYXLogDocEditor;
+class TNyqPErrors;
+
+// Applies "w:settings" to the document: default tab stop, revision tracking,
+// document protection, even and odd headers. Diagnostics (unknown elements
+// and attributes with their row) go to `errors`; a part that is not
+// well-formed raises VYXException.
+void VYXDocxReadSettings(std::string_view xml, TVYXLogDocEditor& doc, TNyqPErrors& errors);
+
+// The settings part of `doc`, elements in schema order.
+std::string VYXDocxWriteSettings(TVYXLogDocEditor& doc);
+
+// The font names of a font table, in part order.
+std::vector<std::u16string> VYXDocxReadFontTable(std::string_view xml, TNyqPErrors& errors);
+
+// A font table naming `fonts` (first-seen order, duplicates dropped).
+std::string VYXDocxWriteFontTable(const std::vector<std::u16string>& fonts);
+
+// The web settings every written package carries (nothing but the defaults).
+std::string VYXDocxWriteWebSettings();
