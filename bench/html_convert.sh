@@ -13,6 +13,7 @@ vyx=${1:?usage: html_convert.sh path/to/vyx [runs]}
 runs=${2:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# HTML_CONVERT_INPUTS=DIR keeps the two generated inputs there, for timing them by other means.
 
 python3 - "$work/doc140.txt" "$work/doc140.html" <<'PY'
 import html, random, sys
@@ -47,6 +48,10 @@ with open(sys.argv[2], "w", encoding="utf-8") as f:
     f.write("\n".join(out))
 PY
 
+if [ -n "${HTML_CONVERT_INPUTS:-}" ]; then
+  mkdir -p "$HTML_CONVERT_INPUTS"
+  cp "$work/doc140.txt" "$work/doc140.html" "$HTML_CONVERT_INPUTS/"
+fi
 office=$(command -v soffice || command -v libreoffice || true)
 now() { date +%s.%N; }
 # Runs a command, printing its wall time in seconds.

@@ -13,6 +13,7 @@
 #include "formats/VYXWriteHTML.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -45,14 +46,14 @@ std::string Num(double v)
     double r = std::round(v * 100) / 100;
     if (r == 0)
         r = 0;  // no "-0"
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", r);
-    std::string s(buf);
-    while (s.back() == '0')
+    char buf[64];
+    const std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, 2);
+    std::string s(buf, end.ec == std::errc() ? end.ptr : buf);
+    while (!s.empty() && s.back() == '0')
         s.pop_back();
-    if (s.back() == '.')
+    if (!s.empty() && s.back() == '.')
         s.pop_back();
-    return s;
+    return s.empty() || s == "-" ? std::string("0") : s;
 }
 
 std::string Pt(double v) { return Num(v) + "pt"; }
@@ -66,8 +67,6 @@ std::string Hex(TVYXColor c)
         out[static_cast<std::size_t>(i)] = cDigits[c & 0xF];
     return out;
 }
-
-std::string Encode(std::u16string_view text) { return U8(VYXHtmlEntityEncodeStr(text)); }
 
 // Appends text as UTF-8 with the HTML references, in one pass; control characters
 // other than tabs, which cannot stand in HTML text, become blanks.
@@ -96,6 +95,14 @@ void AppendEncoded(std::string& out, std::u16string_view text)
             c = u' ';
         AppendUtf8(out, c);
     }
+}
+
+std::string Encode(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    AppendEncoded(out, text);
+    return out;
 }
 
 std::string Base64(std::string_view bytes)
@@ -175,7 +182,7 @@ public:
 
     std::string Run(const std::string& title)
     {
-        FOut.reserve(1 << 16);
+        FOut.reserve(std::size_t{1} << 18);
         if (TVYXLogDocEditor* header = FDoc.Headers().Find(ahftDefault)) {
             FOut += "<header>";
             FOut += cCRLF;
@@ -213,7 +220,11 @@ public:
         for (const auto& rule : FRules)
             head += rule + "\r\n";
         head += "</style>\r\n</head>\r\n<body class=\"DefaultFont\">\r\n";
-        return head + FOut + "</body>\r\n</html>\r\n";
+        // The body is written before the rules it uses: one copy puts them together.
+        head.reserve(head.size() + FOut.size() + 20);
+        head += FOut;
+        head += "</body>\r\n</html>\r\n";
+        return head;
     }
 
 private:
@@ -246,7 +257,9 @@ private:
         if (!x)
             return {};
         std::string d;
-        auto add = [&](const std::string& name, const std::string& value) { d += name + ": " + value + "; "; };
+        auto add = [&d](std::string_view name, std::string_view value) {
+            d.append(name).append(": ").append(value).append("; ");
+        };
         const std::u16string font = x->GetFontName();
         if (!font.empty() && font != FMasterCHP.FontName)
             add("font-family", FontName(font));
@@ -300,7 +313,9 @@ private:
         if (right)
             *right = pd.IndentRight;
         std::string d;
-        auto add = [&](const std::string& name, const std::string& value) { d += name + ": " + value + "; "; };
+        auto add = [&d](std::string_view name, std::string_view value) {
+            d.append(name).append(": ").append(value).append("; ");
+        };
         switch (pd.Alignment) {
         case vyptaCenter: add("text-align", "center"); break;
         case vyptaRight: add("text-align", "right"); break;
@@ -363,7 +378,9 @@ private:
     std::string CellDecls(const TVYXTableCell& cell) const
     {
         std::string d;
-        auto add = [&](const std::string& name, const std::string& value) { d += name + ": " + value + "; "; };
+        auto add = [&d](std::string_view name, std::string_view value) {
+            d.append(name).append(": ").append(value).append("; ");
+        };
         const TVYXTableCellProps& p = cell.Props();
         if (p.MargLeftSet)
             add("padding-left", Pt(p.MargLeft));
