@@ -242,8 +242,21 @@ void CutRunsAt(TVYXLogPara& para, std::int32_t pos)
 // edit and its inverse leave one run where one was.
 void Tidy(TVYXLogPara& para)
 {
-    para.CombineCharRuns();
+    // An empty run just before a boundary keeps the format typing there takes; merging
+    // would drop it, and nothing that puts the boundary back could tell it was there.
     TVYXCharRuns& runs = para.CharRuns();
+    const int count = runs.Count();
+    int end = count - 1;
+    for (int r = count - 2; r >= -1; --r) {
+        if (r >= 0 && !(runs.Items(r)->Type_() == acrtText && runs.Items(r)->Text().empty() &&
+                        IsBoundary(*runs.Items(r + 1))))
+            continue;
+        runs.Combine2(r + 1, end);
+        end = r - 1;
+    }
+    runs.Reindex();
+    if (runs.Count() != count)
+        para.MakeDirty();
     bool merged = false;
     for (int i = runs.Count() - 2; i >= 0; --i) {
         auto* a = dynamic_cast<TVYXCharRunSimpleField*>(runs.Items(i));
