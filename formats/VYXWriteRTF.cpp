@@ -191,7 +191,7 @@ private:
     void DoShapeProp(std::string_view name, long long value);
     void DoHeaders();
     void CloseLink();
-    // Closes the open fields down to `depth` (a field without a result gets an empty one).
+    // Closes the open fields down to `depth` (those still in their instruction get no result).
     void CloseFields(std::size_t depth);
 
     TVYXLogDocEditor& FDoc;
@@ -208,6 +208,7 @@ private:
     // Complex fields (begin, instruction, separate, result, end runs) open as groups: true once
     // the instruction is done and the result is being written.
     std::vector<bool> FFields;
+    int FFieldsTooDeep = 0;  // fields begun past the nesting limit, written as their text alone
     const TVYXLogPara* FFieldPara = nullptr;  // where the outermost open field began
     const TVYXLogPara* FPara = nullptr;      // the paragraph being written, and its depth
     int FParaDepth = 0;
@@ -656,6 +657,7 @@ void TWriter::CloseFields(std::size_t depth)
         W("}}");  // the result's group and the field's, or the instruction's and the field's
         FFields.pop_back();
     }
+    FFieldsTooDeep = 0;
     // As for links: a field that began in an earlier paragraph held this paragraph's format
     // inside its group, so it is stated again for the paragraph mark.
     if (FFields.empty()) {
@@ -907,8 +909,10 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
         switch (static_cast<const TVYXCharRunFldChar&>(run).FldCharType) {
         case acrfctBegin:
             // Deeper than any reader keeps apart: the rest stays text of the outer field.
-            if (FFields.size() >= 32)
+            if (FFields.size() >= 32 || FFieldsTooDeep > 0) {
+                ++FFieldsTooDeep;
                 return;
+            }
             if (FFields.empty())
                 FFieldPara = &para;
             // The field's group carries the format of its marks; readers give it to them.
@@ -918,13 +922,15 @@ void TWriter::DoRun(const TVYXLogPara& para, const TVYXCharRun& run)
             FFields.push_back(false);
             return;
         case acrfctSeparate:
-            if (!FFields.empty() && !FFields.back()) {
+            if (FFieldsTooDeep == 0 && !FFields.empty() && !FFields.back()) {
                 W("}{\\fldrslt ");
                 FFields.back() = true;
             }
             return;
         case acrfctEnd:
-            if (!FFields.empty())
+            if (FFieldsTooDeep > 0)
+                --FFieldsTooDeep;
+            else if (!FFields.empty())
                 CloseFields(FFields.size() - 1);
             return;
         }

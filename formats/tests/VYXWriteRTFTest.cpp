@@ -276,6 +276,17 @@ TEST(WriteRTF, UnclosedFieldsAreClosedAtTheirParagraphsEnd)
     para.CharRuns().AddFldChar(acrfctEnd);  // one end too many
     para.CharRuns().AddFldChar(acrfctBegin);
     para.CharRuns().AddInstrText(u"OPEN");
+    // Fields nested past the writer's limit: their marks are left out, their ends too.
+    TVYXLogPara& deep = doc.AppendPara();
+    for (int i = 0; i < 40; ++i) {
+        deep.CharRuns().AddFldChar(acrfctBegin);
+        deep.CharRuns().AddInstrText(u"IF ");
+    }
+    for (int i = 0; i < 40; ++i) {
+        deep.CharRuns().AddFldChar(acrfctSeparate);
+        deep.CharRuns().AddFldChar(acrfctEnd);
+    }
+    deep.AppendFormattedText(u"after deep", nullptr);
     doc.AppendPara().AppendFormattedText(u"next", nullptr);
     const std::string written = TVYXWriteRTF(doc).SaveToBytes();
     EXPECT_TRUE(Has(written, "{\\*\\fldinst OUTER {\\field")) << written;
@@ -293,4 +304,5 @@ TEST(WriteRTF, UnclosedFieldsAreClosedAtTheirParagraphsEnd)
     TVYXLogDocEditor back;
     TVYXReadRTF(back).LoadFromBytes(written);
     EXPECT_NE(U8(RtfBodyText(back.Paras())).find("next"), std::string::npos);
+    EXPECT_NE(U8(RtfBodyText(back.Paras())).find("after deep"), std::string::npos);
 }
