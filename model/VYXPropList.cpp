@@ -1,5 +1,5 @@
-// VYXPropList.cpp: property items and lists: typed reads, sorted insertion, copies
-// between style sheets, comparison and debug texts.
+// VYXPropList.cpp: property items and lists: typed reads, sorted insertion, comparison
+// and debug texts (copies between style sheets: VYXPropListCopy.cpp).
 #include "model/VYXPropList.h"
 
 #include <algorithm>
@@ -370,51 +370,6 @@ void TVYXPropList::Merge(const TVYXPropList& source)
     for (const auto& item : source.FItems)
         if (!std::holds_alternative<std::unique_ptr<TVYXDocPropOwnedObj>>(item.Value))
             Set(item.Id, item.Clone().Value);
-    AfterChanged();
-}
-
-void TVYXPropList::Assign(const TVYXPropList& source, const TVYXStyles* sourceStyles, TVYXStyles* targetStyles)
-{
-    if (&source == this)
-        return;
-    std::vector<TVYXPropItem> items;
-    items.reserve(source.FItems.size());
-    for (const auto& item : source.FItems) {
-        if (source.IdType(item.Id) == vycitUnknown)
-            throw VYXException("Unknown PropList item");
-        TVYXPropItem copy = item.Clone();
-        if (auto* style = copy.ValStyle(); style && targetStyles && targetStyles != sourceStyles)
-            copy.Value = targetStyles->AddIfNotHas(*style, sourceStyles);
-        items.push_back(std::move(copy));
-    }
-    FItems = std::move(items);  // the list changes only when every item could be copied
-    AssignExtras(source, sourceStyles, targetStyles);
-    AfterChanged();
-}
-
-void TVYXPropList::Assign(const TVYXPropList& source, TVYXStyles* targetStyles)
-{
-    if (&source == this)
-        return;
-    std::vector<TVYXPropItem> items;
-    items.reserve(source.FItems.size());
-    for (const auto& item : source.FItems) {
-        if (source.IdType(item.Id) == vycitUnknown)
-            throw VYXException("Unknown PropList item");
-        TVYXPropItem copy = item.Clone();
-        if (auto* style = copy.ValStyle(); style && targetStyles && style->Styles() != targetStyles) {
-            TVYXStyle* found = targetStyles->Find(style->Id);
-            if (!found) {
-                // A table style the target sheet lacks is added under its name and stored.
-                found = targetStyles->AddTable(style->Name);
-                found->Assign(*style, style->Styles());
-            }
-            copy.Value = found;
-        }
-        items.push_back(std::move(copy));
-    }
-    FItems = std::move(items);
-    AssignExtras(source, nullptr, targetStyles);
     AfterChanged();
 }
 
