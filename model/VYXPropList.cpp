@@ -1,5 +1,6 @@
-// VYXPropList.cpp: property items and lists: typed reads, sorted insertion, comparison
-// and debug texts (copies between style sheets: VYXPropListCopy.cpp).
+// VYXPropList.cpp: property items and lists: typed reads, sorted insertion, copies
+// between style sheets (through the target sheet's TVYXStyleMap, so the lists never call
+// into styles, which are made of them), comparison and debug texts.
 #include "model/VYXPropList.h"
 
 #include <algorithm>
@@ -370,6 +371,44 @@ void TVYXPropList::Merge(const TVYXPropList& source)
     for (const auto& item : source.FItems)
         if (!std::holds_alternative<std::unique_ptr<TVYXDocPropOwnedObj>>(item.Value))
             Set(item.Id, item.Clone().Value);
+    AfterChanged();
+}
+
+void TVYXPropList::Assign(const TVYXPropList& source, const TVYXStyles* sourceStyles, TVYXStyles* targetStyles)
+{
+    if (&source == this)
+        return;
+    std::vector<TVYXPropItem> items;
+    items.reserve(source.FItems.size());
+    for (const auto& item : source.FItems) {
+        if (source.IdType(item.Id) == vycitUnknown)
+            throw VYXException("Unknown PropList item");
+        TVYXPropItem copy = item.Clone();
+        if (auto* style = copy.ValStyle(); style && targetStyles && targetStyles != sourceStyles)
+            copy.Value = static_cast<TVYXStyleMap&>(*targetStyles).MapStyle(*style, sourceStyles);
+        items.push_back(std::move(copy));
+    }
+    FItems = std::move(items);  // the list changes only when every item could be copied
+    AssignExtras(source, sourceStyles, targetStyles);
+    AfterChanged();
+}
+
+void TVYXPropList::Assign(const TVYXPropList& source, TVYXStyles* targetStyles)
+{
+    if (&source == this)
+        return;
+    std::vector<TVYXPropItem> items;
+    items.reserve(source.FItems.size());
+    for (const auto& item : source.FItems) {
+        if (source.IdType(item.Id) == vycitUnknown)
+            throw VYXException("Unknown PropList item");
+        TVYXPropItem copy = item.Clone();
+        if (auto* style = copy.ValStyle(); style && targetStyles && style->Styles() != targetStyles)
+            copy.Value = static_cast<TVYXStyleMap&>(*targetStyles).MapStyleById(*style);
+        items.push_back(std::move(copy));
+    }
+    FItems = std::move(items);
+    AssignExtras(source, nullptr, targetStyles);
     AfterChanged();
 }
 
