@@ -260,7 +260,7 @@ void TVYXLogDocEditor::NewDoc()
 
 bool TVYXLogDocEditor::IsEmpty() const
 {
-    TVYXLogParas& body = Paras();
+    const TVYXLogParas& body = Paras();
     if (body.Count() == 0)
         return true;
     if (body.Count() > 1)

@@ -34,7 +34,7 @@ bool HoldsNoteRun(const TVYXLogPara& para, std::int32_t from, std::int32_t to)
 bool ListHoldsNoteRuns(const TVYXLogParas& list, std::vector<const TVYXFootnoteBaseItem*>& refs)
 {
     bool found = false;
-    VYXForEachPara(list, [&found, &refs](TVYXLogPara& para) {
+    VYXForEachPara(list, [&found, &refs](const TVYXLogPara& para) {
         for (int i = 0; i < para.Count(); ++i)
             if (const TVYXCharRunFootnote* run = NoteRun(*para.GetItems(i))) {
                 found = true;
@@ -47,7 +47,7 @@ bool ListHoldsNoteRuns(const TVYXLogParas& list, std::vector<const TVYXFootnoteB
 
 // Reference marks show their note's number, and a number that grew or lost a digit
 // moves the runs after it.
-void Renumber(const TVYXLogParas& list)
+void Renumber(TVYXLogParas& list)
 {
     VYXForEachPara(list, [](TVYXLogPara& para) {
         if (HoldsNoteRun(para, 1, para.EndOfParaPos() + 1)) {

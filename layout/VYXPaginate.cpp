@@ -123,7 +123,7 @@ double FirstLineHeight(const TVYXTableRow& row)
     for (int c = 0; c < row.Count(); ++c) {
         const TVYXLogParas& paras = row.GetCells(c)->Paras();
         if (paras.Count() > 0 && paras.GetItems(0)->IsPara())
-            if (const TVYXPhyRows* rows = RowsOf(*static_cast<TVYXLogPara*>(paras.GetItems(0))); rows && rows->Count())
+            if (const TVYXPhyRows* rows = RowsOf(*static_cast<const TVYXLogPara*>(paras.GetItems(0))); rows && rows->Count())
                 h = std::max(h, rows->First()->Height());
     }
     return h;

@@ -105,7 +105,7 @@ void VYXAutoSizeColumns(TVYXTable& table, const TVYXTextMeasure& measure)
                    : sumMin >= avail ? col[k].Min
                                      : col[k].Min + (col[k].Pref - col[k].Min) * (avail - sumMin) / (sumPref - sumMin);
     for (int r = 0; r < table.Count(); ++r) {
-        const TVYXTableRow* row = table.GetRows(r);
+        TVYXTableRow* row = table.GetRows(r);
         std::size_t at = 0;
         for (int c = 0; c < row->Count(); ++c) {
             TVYXTableCell* cell = row->GetCells(c);

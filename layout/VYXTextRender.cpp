@@ -385,14 +385,14 @@ void TVYXTextRender::DoCellBorders2(const TVYXTableCell& cell, double y1, double
     PaintVertCellBorder(right, y1, y2, x2);
 }
 
-void TVYXTextRender::PaintCellRows(TVYXLogParas& paras, double dy, int depth)
+void TVYXTextRender::PaintCellRows(const TVYXLogParas& paras, double dy, int depth)
 {
     if (depth > cMaxDepth)
         return;
     for (int i = 0; i < paras.Count(); ++i) {
-        TVYXLogParaItem* item = paras.GetItems(i);
+        const TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsPara()) {
-            const TVYXPhyRows* rows = RowsOf(*static_cast<TVYXLogPara*>(item));
+            const TVYXPhyRows* rows = RowsOf(*static_cast<const TVYXLogPara*>(item));
             if (!rows)
                 continue;
             for (int r = 0; r < rows->Count(); ++r) {
@@ -401,7 +401,7 @@ void TVYXTextRender::PaintCellRows(TVYXLogParas& paras, double dy, int depth)
                 FTextPrint.PrintRow(rows->GetItems(r), FX, FY + dy);
             }
         } else {
-            auto& t = *static_cast<TVYXTable*>(item);
+            const auto& t = *static_cast<const TVYXTable*>(item);
             for (int r = 0; r < t.Count(); ++r)
                 for (int c = 0; c < t.GetRows(r)->Count(); ++c)
                     PaintCellRows(t.GetRows(r)->GetCells(c)->Paras(), dy, depth + 1);
@@ -416,7 +416,7 @@ void TVYXTextRender::PaintRepeatedRows()
             continue;
         const TVYXTableRow& row = *rr.Row;
         for (int c = 0; c < row.Count(); ++c) {
-            TVYXTableCell& cell = *row.GetCells(c);
+            const TVYXTableCell& cell = *row.GetCells(c);
             const TVYXColor color = CellFill(cell);
             if (!IsAuto(color) && color != 0xFFFFFF)
                 FTextPrint.PrintSelection(cell.PixX1 + FX, row.PixY1 + rr.DY + FY, cell.PixX2 + FX,

@@ -80,7 +80,7 @@ private:
     void PaintRows(const TVYXPhyRowsList& rows, double dx, double dy);
     void DrawFloats(bool front);
     void DoCellBorders(TVYXTable& table, TVYXTableExtents& extents);
-    void PaintCellRows(TVYXLogParas& paras, double dy, int depth);
+    void PaintCellRows(const TVYXLogParas& paras, double dy, int depth);
     void PaintRepeatedRows();
     void CellFills(TVYXTable& table, TVYXTableExtents& extents);
 

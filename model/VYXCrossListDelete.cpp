@@ -1,5 +1,6 @@
-// VYXCrossListDelete.cpp: deleting a range whose ends lie in different lists (root list
-// and cells, or cells of nested tables).
+// VYXCrossListDelete.cpp: deleting a range between two positions: within one list, and
+// when the ends lie in different lists (root list and cells, or cells of nested tables).
+// Both halves live here so that the two cases call each other within one unit.
 #include "model/VYXLogParas.h"
 
 #include "model/VYXLogParasShared.h"
@@ -127,5 +128,69 @@ void TVYXLogParas::DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXR
     if (TVYXLogParas* common = VYXCommonParas(*first.Para, *last.Para)) {
         ClearSpan(*common, &first, &last);
         last.Assign(last.Para, 1);
+    }
+}
+
+void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
+{
+    if (!first.Para || !last.Para)
+        return;
+    if (first.Para->Paras() != this || last.Para->Paras() != this) {
+        DeleteAcross(first, last, revision);
+        return;
+    }
+    if (first.Para == last.Para) {
+        if (first.CharPos == last.CharPos)
+            return;
+        first.Para->DeleteText(first.CharPos, last.CharPos, revision);
+        if (first.Para->Count() == 0)
+            first.Para->CharRuns().Add();
+        return;
+    }
+    TVYXLogPara* fp = first.Para;
+    TVYXLogPara* lp = last.Para;
+    if (fp->Index() > lp->Index())
+        return;
+    bool join = revision == nullptr;
+    for (int i = lp->Index() - 1; i > fp->Index(); --i) {
+        if (!revision)
+            Delete(i);
+        else if (TVYXLogPara* p = ParaAtIndex(i))
+            for (int r = 0; r < p->Count(); ++r)
+                p->GetItems(r)->AddRevision(revision->CloneData());
+    }
+    const bool atEnd = first.CharPos >= fp->EndOfParaPos() && !fp->Empty();
+    if (!atEnd) {
+        if (fp->Empty() && !revision)
+            fp->ClearText();
+        else
+            fp->DeleteText(first.CharPos, fp->EndOfParaPos(), revision);
+        if (fp->Count() == 0) {
+            Delete(fp->Index());
+            fp = nullptr;
+            first.Para = nullptr;
+            join = false;
+        }
+    }
+    if (last.CharPos > 1) {
+        lp->DeleteText(1, last.CharPos, revision);
+        if (lp->Count() == 0) {
+            lp->CharRuns().Add();
+            join = false;
+        }
+    }
+    if (!first.Para) {
+        first.Assign(lp, 1);
+        join = false;
+    }
+    if (join && fp) {
+        MergeNext(fp->Index());
+        last.Assign(first);
+    } else if (!revision)
+        last.Assign(lp, 1);
+    if (Count() == 0) {
+        TVYXLogPara* p = AppendPara();
+        first.Assign(p, 1);
+        last.Assign(p, 1);
     }
 }

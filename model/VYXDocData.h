@@ -96,7 +96,8 @@ public:
     double SpaceBefore = 0, SpaceAfter = 8.0;
     TVYXColor Color = cVYXAutoColor;
     // Sides refer to the borders of the paragraph's list (never owned here).
-    TVYXDocPropBorders& Borders() const { return *FBorders; }
+    const TVYXDocPropBorders& Borders() const { return *FBorders; }
+    TVYXDocPropBorders& Borders() { return *FBorders; }
 
     double MargLeft() const;
     double MargRight() const;

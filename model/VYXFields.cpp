@@ -31,15 +31,6 @@ constexpr int cUnixEpochDays = 25569;  // 1970-01-01 counted from 1899-12-30
 
 // ---- Dates ---------------------------------------------------------------------
 
-double VYXNowDateTime()
-{
-    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-    localtime_r(&t, &parts);
-    const double local = static_cast<double>(t) + static_cast<double>(parts.tm_gmtoff);
-    return local / 86400.0 + cUnixEpochDays;
-}
-
 std::u16string VYXFormatShortDate(double date, std::u16string_view pattern)
 {
     using namespace std::chrono;

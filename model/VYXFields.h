@@ -16,39 +16,16 @@
 #include <vector>
 
 #include "model/VYXCharRun.h"
+#include "model/VYXParaWalker.h"
 
 class TVYXLogPara;
 class TVYXParameterList;
 class TVYXErrorManager;
 struct TVYXLocaleSettings;
 
-// The current local date and time as days since 1899-12-30 (comments, revisions, DATE fields).
-double VYXNowDateTime();
 // Formats a date (days since 1899-12-30) with the d, dd, M, MM, yy and yyyy parts of a
 // pattern such as the locale's short date format; other characters are copied.
 std::u16string VYXFormatShortDate(double date, std::u16string_view pattern);
-
-// ---- The body as markup ranges and revisions walk it -------------------------
-
-// One paragraph: the model below the paragraph list knows it only by handle.
-struct TVYXParaRef {
-    TVYXLogPara* Para = nullptr;   // borrowed, opaque here
-    TVYXCharRuns* Runs = nullptr;  // the paragraph's runs
-    TVYXPAPX* PAPX = nullptr;      // the paragraph's own list; nullptr when it has none
-};
-
-// Implemented by the paragraph list: ranges that span paragraphs and the
-// revision manager reach the paragraphs through it, so the run-level code
-// here does not depend on how paragraphs and tables are stored.
-class TVYXParaWalker {
-public:
-    virtual ~TVYXParaWalker() = default;
-    // Every paragraph in reading order, the paragraphs of table cells included.
-    virtual std::vector<TVYXParaRef> Paras() const = 0;
-    // Removes a paragraph that lost all its runs; false when the body must keep
-    // it (the last paragraph of a cell or of the document).
-    virtual bool RemovePara(TVYXLogPara* para) = 0;
-};
 
 // ---- Ranges ------------------------------------------------------------------
 

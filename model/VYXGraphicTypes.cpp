@@ -14,27 +14,6 @@
 #include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 
-// ---- Bitmap ----
-
-TVYXBitmap::TVYXBitmap(int width, int height, std::uint32_t fill)
-{
-    if (width < 0 || height < 0 || std::int64_t(width) * height > cVYXMaxBitmapPixels)
-        throw VYXException("Picture too large");
-    FWidth = width;
-    FHeight = height;
-    FPixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
-}
-
-std::uint32_t TVYXBitmap::PixelRGB(int x, int y) const
-{
-    const std::uint32_t p = Pixel(x, y);
-    const std::uint32_t a = p >> 24;
-    if (a == 0)
-        return 0;
-    auto un = [a](std::uint32_t c) { return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a); };
-    return un(p >> 16 & 0xFF) << 16 | un(p >> 8 & 0xFF) << 8 | un(p & 0xFF);
-}
-
 // ---- Pictures ----
 
 TVYXPicture::TVYXPicture() : FOrigData(std::make_unique<TVYXMemoryStream>()) {}
@@ -324,27 +303,6 @@ bool TVYXPictures::Remove(TVYXPicture& picture)
 }
 
 // ---- Shape types ----
-
-void VYXAppendArc(TVYXGrShapePath& path, double cx, double cy, double rx, double ry, double start, double sweep,
-                  double& endX, double& endY)
-{
-    endX = cx + rx * std::cos(start + sweep);
-    endY = cy + ry * std::sin(start + sweep);
-    if (sweep == 0)
-        return;
-    const int pieces = std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / (std::numbers::pi / 2) - 1e-9)));
-    const double step = sweep / pieces;
-    const double k = 4.0 / 3.0 * std::tan(step / 4);  // control distance of a circular piece
-    double t = start;
-    for (int i = 0; i < pieces; ++i) {
-        const double u = t + step;
-        const double x0 = std::cos(t), y0 = std::sin(t), x3 = std::cos(u), y3 = std::sin(u);
-        path.push_back({agspcCurveTo,
-                        {cx + rx * (x0 - k * y0), cy + ry * (y0 + k * x0), cx + rx * (x3 + k * y3),
-                         cy + ry * (y3 - k * x3), cx + rx * x3, cy + ry * y3}});
-        t = u;
-    }
-}
 
 TVYXGrShapePath TVYXShapeType::CalcPath(double width, double height, const std::vector<int>* adjust) const
 {

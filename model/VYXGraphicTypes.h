@@ -11,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/VYXBitmap.h"
 #include "model/VYXDefs.h"
+#include "model/VYXShapePath.h"
 
 class TVYXStream;
 class TVYXMemoryStream;
@@ -20,37 +22,6 @@ class TVYXMemoryStream;
 struct TVYXGrEditCoords {
     double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
 };
-
-// A decoded raster image: 32-bit pixels 0xAARRGGBB, premultiplied by alpha, rows top
-// down without padding. This is the layout a raster device draws from directly.
-class TVYXBitmap {
-public:
-    TVYXBitmap() = default;
-    // Raises "Picture too large" beyond cVYXMaxBitmapPixels.
-    TVYXBitmap(int width, int height, std::uint32_t fill = 0);
-
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    bool Empty() const { return FPixels.empty(); }
-    std::uint32_t* Row(int y) { return FPixels.data() + static_cast<std::size_t>(y) * FWidth; }
-    const std::uint32_t* Row(int y) const { return FPixels.data() + static_cast<std::size_t>(y) * FWidth; }
-    std::uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
-    // The colour 0xRRGGBB of a pixel, un-premultiplied.
-    std::uint32_t PixelRGB(int x, int y) const;
-    std::uint32_t* Data() { return FPixels.data(); }
-    const std::uint32_t* Data() const { return FPixels.data(); }
-    // Resolution the image was stored with; 0 when the file declares none.
-    double DpiX = 0;
-    double DpiY = 0;
-
-private:
-    int FWidth = 0;
-    int FHeight = 0;
-    std::vector<std::uint32_t> FPixels;
-};
-
-// The largest image any decoder accepts (checked before allocating).
-constexpr std::int64_t cVYXMaxBitmapPixels = 64LL * 1024 * 1024;
 
 enum TVYXGraphicBMPCanvasUpdate { agbcuNever, agbcuOnce, agbcuPaginate };
 
@@ -187,80 +158,6 @@ private:
 };
 
 // ---- Shape types ----
-
-enum TVYXGrShapePathCommand {
-    agspcMoveTo, agspcLineTo, agspcCurveTo, agspcClose, agspcEnd,
-    agspcRMoveTo, agspcRLineTo, agspcRCurveTo,
-    agspcNoFill, agspcNoStroke,
-    agspcAngleEllipseTo, agspcAngleEllipse, agspcArcTo, agspcArc, agspcClockwiseArcTo, agspcClockwiseArc,
-    agspcEllipticalQudrantX, agspcEllipticalQudrantY, agspcQuadraticBezier
-};
-
-// One path item with its coordinates (x, y pairs). Computed geometry uses only
-// MoveTo, LineTo, CurveTo (three points), Close, NoFill, NoStroke and End.
-struct TVYXGrShapePathItem {
-    TVYXGrShapePathCommand Cmd = agspcEnd;
-    std::vector<double> Coords;
-};
-using TVYXGrShapePath = std::vector<TVYXGrShapePathItem>;
-
-// Appends an elliptical arc about (cx, cy) as cubic pieces of at most 90°, from the
-// parameter angle `start` over `sweep` (radians, positive turning from x towards y).
-// Returns the end point in (endX, endY).
-void VYXAppendArc(TVYXGrShapePath& path, double cx, double cy, double rx, double ry, double start, double sweep,
-                  double& endX, double& endY);
-
-enum TVYXShapeFmlaOp {
-    asfoVal, asfoSum, asfoProd, asfoMid, asfoAbs, asfoMin, asfoMax, asfoIf, asfoMod, asfoAtan2, asfoSin, asfoCos,
-    asfoCosAtan2, asfoSinAtan2, asfoSqrt, asfoSumAngle, asfoEllipse, asfoTan
-};
-
-enum TVYXShapeFmlaValKind {
-    asfvConst, asfvFormula, asfvAdjust, asfvWidth, asfvHeight, asfvXCenter, asfvYCenter, asfvXLimo, asfvYLimo,
-    asfvPixelWidth, asfvPixelHeight, asfvPixelLineWidth, asfvEmuWidth, asfvEmuHeight, asfvEmuWidth2, asfvEmuHeight2,
-    asfvLineDrawn, asfvHasFill, asfvHasStroke
-};
-
-struct TVYXShapeFmlaVal {
-    TVYXShapeFmlaValKind Kind = asfvConst;
-    double Value = 0;  // the constant, or the index of the formula or adjust value
-};
-
-struct TVYXShapeFormula {
-    TVYXShapeFmlaOp Op = asfoVal;
-    TVYXShapeFmlaVal Args[3];
-};
-
-// An adjust handle for a box: where it is drawn, and which adjust values dragging
-// it changes within which limits. A polar handle moves a radius (RefX) and an angle (RefY).
-struct TVYXShapeHandle {
-    double X = 0, Y = 0;  // in the box's unit
-    int RefX = -1, RefY = -1;  // adjust value index, -1 for none
-    double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
-    bool Polar = false;
-};
-
-// A connection site: where a connector attaches, and the direction it leaves in
-// (degrees, 0 pointing right, growing clockwise on the page).
-struct TVYXShapeConnectLoc {
-    double X = 0, Y = 0;
-    double Angle = 0;
-};
-
-// A rectangle in a box's unit (the text area of a shape).
-struct TVYXShapeRect {
-    double Left = 0, Top = 0, Right = 0, Bottom = 0;
-};
-
-// A legacy handle as its definition gives it ("#0,topLeft", "0,10800"). With a polar
-// centre the position reads "radius,angle" (angle in 1/65536 degree) about that centre.
-struct TVYXVmlHandleDef {
-    std::string Position;
-    std::string XRange;
-    std::string YRange;
-    std::string Polar;        // "x,y" centre; empty for a handle moved along x and y
-    std::string RadiusRange;  // "min,max" of a polar handle's radius
-};
 
 class TVYXShapeTypes;
 struct TVYXVmlShapeDef;

@@ -113,17 +113,25 @@ void TVYXLogDocument::CreateBody()
 
 // ---- Tables ---------------------------------------------------------------------
 
-TVYXHyperlinks& TVYXLogDocument::Hyperlinks() const { return *FRootRef->Hyperlinks(); }
-TVYXNumberings& TVYXLogDocument::Numberings() const { return *FRootRef->Numberings(); }
-TVYXStyles& TVYXLogDocument::Styles() const { return *FRootRef->Styles(); }
-TVYXBookmarks& TVYXLogDocument::Bookmarks() const { return *FRootRef->Bookmarks(); }
-TVYXPermissions& TVYXLogDocument::Permissions() const
+const TVYXHyperlinks& TVYXLogDocument::Hyperlinks() const { return *FRootRef->Hyperlinks(); }
+TVYXHyperlinks& TVYXLogDocument::Hyperlinks() { return *FRootRef->Hyperlinks(); }
+const TVYXNumberings& TVYXLogDocument::Numberings() const { return *FRootRef->Numberings(); }
+TVYXNumberings& TVYXLogDocument::Numberings() { return *FRootRef->Numberings(); }
+const TVYXStyles& TVYXLogDocument::Styles() const { return *FRootRef->Styles(); }
+TVYXStyles& TVYXLogDocument::Styles() { return *FRootRef->Styles(); }
+const TVYXBookmarks& TVYXLogDocument::Bookmarks() const { return *FRootRef->Bookmarks(); }
+TVYXBookmarks& TVYXLogDocument::Bookmarks() { return *FRootRef->Bookmarks(); }
+const TVYXPictures& TVYXLogDocument::Pictures() const { return *FRootRef->Pictures(); }
+TVYXPictures& TVYXLogDocument::Pictures() { return *FRootRef->Pictures(); }
+const TVYXShapeTypes& TVYXLogDocument::ShapeTypes() const { return *FRootRef->ShapeTypes(); }
+TVYXShapeTypes& TVYXLogDocument::ShapeTypes() { return *FRootRef->ShapeTypes(); }
+const TVYXPermissions& TVYXLogDocument::Permissions() const
 {
     return FParent ? FParent->Permissions() : *FPermissions;
 }
-TVYXComments& TVYXLogDocument::Comments() const { return FParent ? FParent->Comments() : *FComments; }
-TVYXPictures& TVYXLogDocument::Pictures() const { return *FRootRef->Pictures(); }
-TVYXShapeTypes& TVYXLogDocument::ShapeTypes() const { return *FRootRef->ShapeTypes(); }
+TVYXPermissions& TVYXLogDocument::Permissions() { return FParent ? FParent->Permissions() : *FPermissions; }
+const TVYXComments& TVYXLogDocument::Comments() const { return FParent ? FParent->Comments() : *FComments; }
+TVYXComments& TVYXLogDocument::Comments() { return FParent ? FParent->Comments() : *FComments; }
 TVYXErrorManager* TVYXLogDocument::Errors() const { return FErrors; }
 TVYXCHP& TVYXLogDocument::GetMasterCHP() const { return *FRootRef->MasterCHP(); }
 TVYXPAP& TVYXLogDocument::GetMasterPAP() const { return *FRootRef->MasterPAP(); }

@@ -173,20 +173,34 @@ public:
     // ---- What the document holds (a secondary answers its parent's tables) ----
     TVYXLogDocType DocType() const { return FType; }
     TVYXLogDocument* ParentDoc() const { return FParent; }
-    TVYXLogParas& Paras() const { return *FLogParas; }
-    TVYXDOP& DOP() const { return *FDOPRef; }
-    TVYXSEP& SEP() const { return *FSEPRef; }
-    TVYXHyperlinks& Hyperlinks() const;
-    TVYXNumberings& Numberings() const;
-    TVYXStyles& Styles() const;
-    TVYXBookmarks& Bookmarks() const;
-    TVYXPermissions& Permissions() const;
-    TVYXComments& Comments() const;
-    TVYXPictures& Pictures() const;
-    TVYXShapeTypes& ShapeTypes() const;
+    // Const documents hand out const parts; the scratch formats below stay writable.
+    const TVYXLogParas& Paras() const { return *FLogParas; }
+    TVYXLogParas& Paras() { return *FLogParas; }
+    const TVYXDOP& DOP() const { return *FDOPRef; }
+    TVYXDOP& DOP() { return *FDOPRef; }
+    const TVYXSEP& SEP() const { return *FSEPRef; }
+    TVYXSEP& SEP() { return *FSEPRef; }
+    const TVYXHyperlinks& Hyperlinks() const;
+    TVYXHyperlinks& Hyperlinks();
+    const TVYXNumberings& Numberings() const;
+    TVYXNumberings& Numberings();
+    const TVYXStyles& Styles() const;
+    TVYXStyles& Styles();
+    const TVYXBookmarks& Bookmarks() const;
+    TVYXBookmarks& Bookmarks();
+    const TVYXPermissions& Permissions() const;
+    TVYXPermissions& Permissions();
+    const TVYXComments& Comments() const;
+    TVYXComments& Comments();
+    const TVYXPictures& Pictures() const;
+    TVYXPictures& Pictures();
+    const TVYXShapeTypes& ShapeTypes() const;
+    TVYXShapeTypes& ShapeTypes();
     TVYXErrorManager* Errors() const;
-    TVYXRevision& Revision() const { return *FRevision; }
-    TVYXBodyWalker& Walker() const { return *FWalker; }
+    const TVYXRevision& Revision() const { return *FRevision; }
+    TVYXRevision& Revision() { return *FRevision; }
+    const TVYXBodyWalker& Walker() const { return *FWalker; }
+    TVYXBodyWalker& Walker() { return *FWalker; }
     TVYXCHP& GetMasterCHP() const;
     TVYXPAP& GetMasterPAP() const;
     TVYXCHPX& GetTempCHPX() const;

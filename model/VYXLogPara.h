@@ -144,9 +144,12 @@ public:
     ~TVYXLogPara() override;
 
     TVYXLogParaIterator* Iterator() const;
-    TVYXCharRuns& CharRuns() const { return *FCharRuns; }
-    TVYXPAPX& PAPX() const { return *FPAPX; }
-    TVYXSEP* SEP() const { return FSEP.get(); }
+    const TVYXCharRuns& CharRuns() const { return *FCharRuns; }
+    TVYXCharRuns& CharRuns() { return *FCharRuns; }
+    const TVYXPAPX& PAPX() const { return *FPAPX; }
+    TVYXPAPX& PAPX() { return *FPAPX; }
+    const TVYXSEP* SEP() const { return FSEP.get(); }
+    TVYXSEP* SEP() { return FSEP.get(); }
     // The paragraph's search state, nullptr until a search began here (most paragraphs
     // are never searched one by one, and a long document holds many).
     const VYXLogParaFindData* FindData() const { return FFind.get(); }
@@ -373,7 +376,8 @@ public:
     void Assign(const TVYXLogPara& source, bool withRuns);
 
     // ---- Layout and anchored objects ----
-    // The laid-out rows, nullptr before layout.
+    // The laid-out rows, nullptr before layout. They are layout's cache, not part of the
+    // document, so layout refreshes them through a const paragraph too.
     TVYXPhyRowsBase* Rows() const { return FRows.get(); }
     void SetRows(std::unique_ptr<TVYXPhyRowsBase> rows) { FRows = std::move(rows); }
     void ClearRows() override;
@@ -381,7 +385,8 @@ public:
     double PixHeight() const override;
     double PixWidth() const override;
     // The floating objects anchored here, nullptr when there are none yet.
-    TVYXGraphicObjList* Graphics() const { return FGraphics.get(); }
+    const TVYXGraphicObjList* Graphics() const { return FGraphics.get(); }
+    TVYXGraphicObjList* Graphics() { return FGraphics.get(); }
     // The list, created on first use with the document's picture and shape stores.
     TVYXGraphicObjList& AddGraphics();
     // Anchors a floating object to the paragraph. Copies of the paragraph (paste, Clone)

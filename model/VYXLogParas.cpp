@@ -57,7 +57,7 @@ void TVYXLogParas::EndUpdate()
 
 TVYXLogPara* TVYXLogParas::GetParas(int i) const
 {
-    TVYXLogParaItem* item = GetItems(i);
+    auto* item = static_cast<TVYXLogParaItem*>(FItems.Items(i));
     if (!item->IsPara())
         throw VYXException("Para item is not para");
     return static_cast<TVYXLogPara*>(item);
@@ -65,7 +65,7 @@ TVYXLogPara* TVYXLogParas::GetParas(int i) const
 
 TVYXTable* TVYXLogParas::GetTables(int i) const
 {
-    TVYXLogParaItem* item = GetItems(i);
+    auto* item = static_cast<TVYXLogParaItem*>(FItems.Items(i));
     if (!item->IsTable())
         throw VYXException("Para item is not table");
     return static_cast<TVYXTable*>(item);
@@ -75,7 +75,7 @@ TVYXLogPara* TVYXLogParas::ParaAtIndex(int i) const
 {
     if (i < 0 || i >= Count())
         return nullptr;
-    TVYXLogParaItem* item = GetItems(i);
+    auto* item = static_cast<TVYXLogParaItem*>(FItems.Items(i));
     return item->IsPara() ? static_cast<TVYXLogPara*>(item) : nullptr;
 }
 
@@ -101,7 +101,7 @@ TVYXLogPara* TVYXLogParas::Next(const TVYXLogParaItem& item) const
 {
     if (item.Paras() != this || item.Index() + 1 >= Count())
         return nullptr;
-    TVYXLogParaItem* next = GetItems(item.Index() + 1);
+    auto* next = static_cast<TVYXLogParaItem*>(FItems.Items(item.Index() + 1));
     return next->IsPara() ? static_cast<TVYXLogPara*>(next) : static_cast<TVYXTable*>(next)->FirstPara();
 }
 
@@ -109,7 +109,7 @@ TVYXLogPara* TVYXLogParas::Prev(const TVYXLogParaItem& item) const
 {
     if (item.Paras() != this || item.Index() <= 0)
         return nullptr;
-    TVYXLogParaItem* prev = GetItems(item.Index() - 1);
+    auto* prev = static_cast<TVYXLogParaItem*>(FItems.Items(item.Index() - 1));
     return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastRowCell0LastPara();
 }
 
@@ -400,10 +400,10 @@ namespace {
 void DeleteRuns(TVYXLogParaItem& item)
 {
     if (item.IsTable()) {
-        const auto& table = static_cast<TVYXTable&>(item);
+        auto& table = static_cast<TVYXTable&>(item);
         for (int r = 0; r < table.Count(); ++r)
             for (int c = 0; c < table.GetRows(r)->Count(); ++c) {
-                const TVYXLogParas& paras = table.GetRows(r)->GetCells(c)->Paras();
+                TVYXLogParas& paras = table.GetRows(r)->GetCells(c)->Paras();
                 for (int i = 0; i < paras.Count(); ++i)
                     DeleteRuns(*paras.GetItems(i));
             }
@@ -460,7 +460,7 @@ std::unique_ptr<TVYXLogParas> TVYXLogParas::Clone(TVYXLogParaIterator* iterator,
 
 bool TVYXLogParas::Empty() const
 {
-    return Count() == 0 || (Count() == 1 && First()->IsPara() && static_cast<TVYXLogPara*>(First())->Empty());
+    return Count() == 0 || (Count() == 1 && First()->IsPara() && static_cast<const TVYXLogPara*>(First())->Empty());
 }
 
 void TVYXLogParas::Clear()

@@ -55,14 +55,17 @@ public:
 
     // ---- Access ----
     int Count() const { return FItems.Count(); }
-    TVYXLogParaItem* GetItems(int i) const { return static_cast<TVYXLogParaItem*>(FItems.Items(i)); }
+    const TVYXLogParaItem* GetItems(int i) const { return static_cast<const TVYXLogParaItem*>(FItems.Items(i)); }
+    TVYXLogParaItem* GetItems(int i) { return static_cast<TVYXLogParaItem*>(FItems.Items(i)); }
     // Raise "Para item is not para" / "Para item is not table" for the other kind.
     TVYXLogPara* GetParas(int i) const;
     TVYXTable* GetTables(int i) const;
     // The item as a paragraph, nullptr for a table or a bad index.
     TVYXLogPara* ParaAtIndex(int i) const;
-    TVYXLogParaItem* First() const { return static_cast<TVYXLogParaItem*>(FItems.First()); }
-    TVYXLogParaItem* Last() const { return static_cast<TVYXLogParaItem*>(FItems.Last()); }
+    const TVYXLogParaItem* First() const { return static_cast<const TVYXLogParaItem*>(FItems.First()); }
+    TVYXLogParaItem* First() { return static_cast<TVYXLogParaItem*>(FItems.First()); }
+    const TVYXLogParaItem* Last() const { return static_cast<const TVYXLogParaItem*>(FItems.Last()); }
+    TVYXLogParaItem* Last() { return static_cast<TVYXLogParaItem*>(FItems.Last()); }
     // The first / last paragraph in reading order, descending into tables.
     TVYXLogPara* _FirstPara() const;
     TVYXLogPara* _LastPara() const;

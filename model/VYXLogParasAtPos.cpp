@@ -1,5 +1,6 @@
 // VYXLogParasAtPos.cpp: paragraph-list operations addressed by positions: inserting,
-// splitting, deleting, formatting and marking ranges from one position to another.
+// splitting, formatting and marking ranges from one position to another (deleting a
+// range lives with the deletion across lists, VYXCrossListDelete.cpp).
 //
 // They sit apart from the list's own structure (VYXLogParas.cpp) so that the list and its
 // items do not call positions, and positions call down into lists and items only.
@@ -34,22 +35,6 @@ bool VYXOrderedRange(const TVYXLogPos& first, const TVYXLogPos& last)
     return first.Para && last.Para && first.Compare(last) >= 0;
 }
 
-TVYXLogPos& TVYXLogParas::GetFirstPos()
-{
-    if (!FFirstPos)
-        FFirstPos = std::make_unique<TVYXLogPos>();
-    FFirstPos->Assign(_FirstPara(), 1);
-    return *FFirstPos;
-}
-
-TVYXLogPos& TVYXLogParas::GetLastPos()
-{
-    if (!FLastPos)
-        FLastPos = std::make_unique<TVYXLogPos>();
-    FLastPos->AssignEnd(_LastPara());
-    return *FLastPos;
-}
-
 TVYXTable* TVYXLogParas::InsertTableAtPos(TVYXLogPos& pos, int cols, int rows)
 {
     if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows || !pos.Para)
@@ -61,70 +46,6 @@ TVYXTable* TVYXLogParas::InsertTableAtPos(TVYXLogPos& pos, int cols, int rows)
 }
 
 TVYXLogPara* TVYXLogParas::SplitAtPos(TVYXLogPos& pos) { return pos.Para ? SplitAtPos(*pos.Para, pos.CharPos) : nullptr; }
-
-void TVYXLogParas::DeleteText(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision)
-{
-    if (!first.Para || !last.Para)
-        return;
-    if (first.Para->Paras() != this || last.Para->Paras() != this) {
-        DeleteAcross(first, last, revision);
-        return;
-    }
-    if (first.Para == last.Para) {
-        if (first.CharPos == last.CharPos)
-            return;
-        first.Para->DeleteText(first.CharPos, last.CharPos, revision);
-        if (first.Para->Count() == 0)
-            first.Para->CharRuns().Add();
-        return;
-    }
-    TVYXLogPara* fp = first.Para;
-    TVYXLogPara* lp = last.Para;
-    if (fp->Index() > lp->Index())
-        return;
-    bool join = revision == nullptr;
-    for (int i = lp->Index() - 1; i > fp->Index(); --i) {
-        if (!revision)
-            Delete(i);
-        else if (TVYXLogPara* p = ParaAtIndex(i))
-            for (int r = 0; r < p->Count(); ++r)
-                p->GetItems(r)->AddRevision(revision->CloneData());
-    }
-    const bool atEnd = first.CharPos >= fp->EndOfParaPos() && !fp->Empty();
-    if (!atEnd) {
-        if (fp->Empty() && !revision)
-            fp->ClearText();
-        else
-            fp->DeleteText(first.CharPos, fp->EndOfParaPos(), revision);
-        if (fp->Count() == 0) {
-            Delete(fp->Index());
-            fp = nullptr;
-            first.Para = nullptr;
-            join = false;
-        }
-    }
-    if (last.CharPos > 1) {
-        lp->DeleteText(1, last.CharPos, revision);
-        if (lp->Count() == 0) {
-            lp->CharRuns().Add();
-            join = false;
-        }
-    }
-    if (!first.Para) {
-        first.Assign(lp, 1);
-        join = false;
-    }
-    if (join && fp) {
-        MergeNext(fp->Index());
-        last.Assign(first);
-    } else if (!revision)
-        last.Assign(lp, 1);
-    if (Count() == 0) {
-        TVYXLogPara* p = AppendPara();
-        first.Assign(p, 1);
-        last.Assign(p, 1);
-    }
-}
 
 void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
 {

@@ -8,6 +8,9 @@
 class TVYXLogPara;
 class TVYXLogPos;
 class TVYXRootData;
+class TVYXCharRun;
+class TVYXCharRunHyperlink;
+class TVYXRevisionData;
 
 // True when the document enforces its protection (editing outside permitted ranges is refused).
 bool VYXProtectionEnforced(const TVYXRootData* root);
@@ -20,3 +23,9 @@ void VYXForEachParaPart(const TVYXLogPos& first, const TVYXLogPos& last,
 
 // True when both ends lie in paragraphs and `first` does not come after `last`.
 bool VYXOrderedRange(const TVYXLogPos& first, const TVYXLogPos& last);
+
+// Enabled revision data of a run (disabled changes are hidden from every walk); nullptr when none.
+TVYXRevisionData* VYXEnabledChangeOf(const TVYXCharRun& run);
+
+// The hyperlink run holding the character at `pos` of `para`, else the one before it; nullptr when none.
+TVYXCharRunHyperlink* VYXHyperlinkRunAt(const TVYXLogPara& para, std::int32_t pos);

@@ -26,7 +26,7 @@ TVYXCharRunLinked* Boundary(TVYXCharRun& run)
 
 void VYXMarkupOf(const TVYXLogParas& list, std::vector<TVYXMarkupObject*>& objects)
 {
-    VYXForEachPara(list, [&objects](TVYXLogPara& para) {
+    VYXForEachPara(list, [&objects](const TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)
             if (TVYXCharRunLinked* run = Boundary(*para.GetItems(r)))
                 if (std::find(objects.begin(), objects.end(), run->Field()) == objects.end())
@@ -68,7 +68,7 @@ void VYXRewireMarkup(TVYXLogParas& body, const std::vector<TVYXMarkupObject*>& o
     }
 }
 
-void VYXUnlinkMarkup(const TVYXLogParas& list)
+void VYXUnlinkMarkup(TVYXLogParas& list)
 {
     VYXForEachPara(list, [](TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)

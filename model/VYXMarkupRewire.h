@@ -19,4 +19,4 @@ void VYXMarkupOf(const TVYXLogParas& list, std::vector<TVYXMarkupObject*>& objec
 
 // Unlinks every boundary run of `list` from the chain it is in (a list taken out of
 // the body: the ends it holds are no longer the objects' ends).
-void VYXUnlinkMarkup(const TVYXLogParas& list);
+void VYXUnlinkMarkup(TVYXLogParas& list);

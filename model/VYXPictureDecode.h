@@ -9,7 +9,8 @@
 #include <memory>
 #include <string_view>
 
-#include "model/VYXGraphicTypes.h"
+#include "model/VYXBitmap.h"
+#include "model/VYXDefs.h"
 
 // Decodes a PNG, JPEG, GIF, BMP or TIFF image; DpiX/DpiY are set when the file declares them.
 // `maxPixels` <= 0 means the platform's default budget.

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/VYXGraphicTypes.h"
+#include "model/VYXShapePath.h"
 
 struct TVYXPresetShapeInfo {
     std::string Name;

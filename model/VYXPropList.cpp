@@ -1,5 +1,6 @@
 // VYXPropList.cpp: property items and lists: typed reads, sorted insertion, copies
-// between style sheets, comparison and debug texts.
+// between style sheets (through the target sheet's TVYXStyleMap, so the lists never call
+// into styles, which are made of them), comparison and debug texts.
 #include "model/VYXPropList.h"
 
 #include <algorithm>
@@ -384,7 +385,7 @@ void TVYXPropList::Assign(const TVYXPropList& source, const TVYXStyles* sourceSt
             throw VYXException("Unknown PropList item");
         TVYXPropItem copy = item.Clone();
         if (auto* style = copy.ValStyle(); style && targetStyles && targetStyles != sourceStyles)
-            copy.Value = targetStyles->AddIfNotHas(*style, sourceStyles);
+            copy.Value = static_cast<TVYXStyleMap&>(*targetStyles).MapStyle(*style, sourceStyles);
         items.push_back(std::move(copy));
     }
     FItems = std::move(items);  // the list changes only when every item could be copied
@@ -402,15 +403,8 @@ void TVYXPropList::Assign(const TVYXPropList& source, TVYXStyles* targetStyles)
         if (source.IdType(item.Id) == vycitUnknown)
             throw VYXException("Unknown PropList item");
         TVYXPropItem copy = item.Clone();
-        if (auto* style = copy.ValStyle(); style && targetStyles && style->Styles() != targetStyles) {
-            TVYXStyle* found = targetStyles->Find(style->Id);
-            if (!found) {
-                // A table style the target sheet lacks is added under its name and stored.
-                found = targetStyles->AddTable(style->Name);
-                found->Assign(*style, style->Styles());
-            }
-            copy.Value = found;
-        }
+        if (auto* style = copy.ValStyle(); style && targetStyles && style->Styles() != targetStyles)
+            copy.Value = static_cast<TVYXStyleMap&>(*targetStyles).MapStyleById(*style);
         items.push_back(std::move(copy));
     }
     FItems = std::move(items);

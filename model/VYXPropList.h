@@ -97,6 +97,19 @@ bool CmpDocPropChpx(const TVYXPropItem& a, const TVYXPropItem& b);
 // Replaces `target` by a deep copy of `source`.
 void CopyDocPropPapx(const TVYXPropItem& source, TVYXPropItem& target);
 
+// The target sheet of a copied list as the copy sees it: a copied style reference finds
+// its style there. The style sheet implements it, so property lists, which styles are
+// made of, never call into styles.
+class TVYXStyleMap {
+public:
+    virtual ~TVYXStyleMap() = default;
+    // The sheet's style for `style` of `sourceStyles`, added with its base styles when missing.
+    virtual TVYXStyle* MapStyle(const TVYXStyle& style, const TVYXStyles* sourceStyles) = 0;
+    // The sheet's style of `style`'s id; when missing, a table style of its name is added
+    // and given `style`'s properties.
+    virtual TVYXStyle* MapStyleById(const TVYXStyle& style) = 0;
+};
+
 class TVYXPropList {
 public:
     TVYXPropList() = default;

@@ -290,6 +290,21 @@ TVYXStyle* TVYXStyles::AddIfNotHas(const TVYXStyle& style, const TVYXStyles* sou
     return added;
 }
 
+TVYXStyle* TVYXStyles::MapStyle(const TVYXStyle& style, const TVYXStyles* sourceStyles)
+{
+    return AddIfNotHas(style, sourceStyles);
+}
+
+TVYXStyle* TVYXStyles::MapStyleById(const TVYXStyle& style)
+{
+    if (TVYXStyle* found = Find(style.Id))
+        return found;
+    // A table style the sheet lacks is added under its name and stored.
+    TVYXStyle* added = AddTable(style.Name);
+    added->Assign(style, style.Styles());
+    return added;
+}
+
 void TVYXStyles::Append(const TVYXStyles& other)
 {
     if (&other == this)

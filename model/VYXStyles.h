@@ -163,12 +163,12 @@ protected:
     void DoAssign(const TVYXStyle&, const TVYXStyles*) override {}
 };
 
-class TVYXStyles {
+class TVYXStyles : public TVYXStyleMap {
 public:
     TVYXStyles();
     TVYXStyles(const TVYXStyles&) = delete;
     TVYXStyles& operator=(const TVYXStyles&) = delete;
-    ~TVYXStyles();
+    ~TVYXStyles() override;
 
     TVYXTAP& MasterTAP() const { return *FMasterTAP; }
     TVYXPAP& MasterPAP() const { return *FMasterPAP; }
@@ -212,6 +212,9 @@ public:
 
     // This sheet's style of the id, or a copy of `style` added under its name.
     TVYXStyle* AddIfNotHas(const TVYXStyle& style, const TVYXStyles* sourceStyles);
+    // Property lists copied into this sheet map their style references through these.
+    TVYXStyle* MapStyle(const TVYXStyle& style, const TVYXStyles* sourceStyles) override;
+    TVYXStyle* MapStyleById(const TVYXStyle& style) override;
     // Adds copies of the other's styles whose kind and name are not here yet.
     void Append(const TVYXStyles& other);
     void Assign(const TVYXStyles& other);

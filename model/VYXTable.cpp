@@ -364,9 +364,9 @@ void TVYXTableRow::ClearContent()
 
 TVYXTableRowProps* TVYXTableRow::AddProps()
 {
-    if (!Props)
-        Props = std::make_unique<TVYXTableRowProps>();
-    return Props.get();
+    if (!FProps)
+        FProps = std::make_unique<TVYXTableRowProps>();
+    return FProps.get();
 }
 
 double TVYXTableRow::GetHeight() const { return std::max(AHeight > 0 ? AHeight : Height, MHeight); }
@@ -388,10 +388,10 @@ void TVYXTableRow::Assign(const TVYXTableRow& source)
     HeightExact = source.HeightExact;
     CnfStyle = source.CnfStyle;
     Permission = source.Permission;
-    if (source.Props)
-        AddProps()->Assign(*source.Props);
+    if (source.FProps)
+        AddProps()->Assign(*source.FProps);
     else
-        Props.reset();
+        FProps.reset();
     while (Count() > 0)
         DeleteCell(Count() - 1);
     for (const auto& c : source.FCells)
@@ -526,7 +526,7 @@ TVYXTableCell* TVYXTable::GetCells(int col, int row) const
 {
     if (row < 0 || row >= Count())
         return nullptr;
-    return GetRows(row)->CellN(col);
+    return FRows[static_cast<std::size_t>(row)]->CellN(col);
 }
 
 TVYXTableRow* TVYXTable::Add() { return Insert(Count()); }
@@ -754,7 +754,7 @@ TVYXLogPara* TVYXTable::LastPara() const
 
 TVYXLogPara* TVYXTable::LastRowCell0LastPara() const
 {
-    TVYXTableRow* row = LastRow();
+    TVYXTableRow* row = FRows.empty() ? nullptr : FRows.back().get();
     return row && row->Count() > 0 ? row->GetCells(0)->LastPara() : nullptr;
 }
 

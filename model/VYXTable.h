@@ -33,14 +33,16 @@ public:
     explicit TVYXTableCell(TVYXTableRow* row);
     ~TVYXTableCell() override;
 
-    TVYXLogParas& Paras() const { return *FParas; }
+    const TVYXLogParas& Paras() const { return *FParas; }
+    TVYXLogParas& Paras() { return *FParas; }
     // The row holding the cell (borrowed).
     TVYXTableRow* Row() const { return FRow; }
     // The place in the row; the row keeps it.
     int Index() const { return FIndex; }
     unsigned Flags = 0;  // TVYXTableCellFlag
     TVYXTableCellAlignVert AlignVert = atcavTop;
-    TVYXTableCellProps& Props() const { return *FProps; }
+    const TVYXTableCellProps& Props() const { return *FProps; }
+    TVYXTableCellProps& Props() { return *FProps; }
     std::uint16_t CnfStyle = 0;
     std::int32_t GridSpan = 1;
     double PixX1 = 0, PixX2 = 0;
@@ -152,7 +154,6 @@ public:
     bool RptData = false;      // a header row: repeated at the top of each page the table continues on
     bool HeightExact = false;  // Height is the row's exact height, not its minimum
     bool CantSplit = false;    // the row moves whole to the next page rather than split
-    std::unique_ptr<TVYXTableRowProps> Props;
     std::uint16_t CnfStyle = 0;
     bool Permission = false;
 
@@ -161,9 +162,12 @@ public:
     TVYXTableCell* Add(std::unique_ptr<TVYXTableCell> cell);
     TVYXTableCell* Insert(int index);
     void DeleteCell(int index);
-    TVYXTableCell* CellN(int i) const { return i >= 0 && i < Count() ? FCells[static_cast<std::size_t>(i)].get() : nullptr; }
-    TVYXTableCell* GetCells(int i) const { return FCells.at(static_cast<std::size_t>(i)).get(); }
-    TVYXTableCell* Last() const { return FCells.empty() ? nullptr : FCells.back().get(); }
+    const TVYXTableCell* CellN(int i) const { return i >= 0 && i < Count() ? FCells[static_cast<std::size_t>(i)].get() : nullptr; }
+    TVYXTableCell* CellN(int i) { return i >= 0 && i < Count() ? FCells[static_cast<std::size_t>(i)].get() : nullptr; }
+    const TVYXTableCell* GetCells(int i) const { return FCells.at(static_cast<std::size_t>(i)).get(); }
+    TVYXTableCell* GetCells(int i) { return FCells.at(static_cast<std::size_t>(i)).get(); }
+    const TVYXTableCell* Last() const { return FCells.empty() ? nullptr : FCells.back().get(); }
+    TVYXTableCell* Last() { return FCells.empty() ? nullptr : FCells.back().get(); }
     TVYXLogPara* FirstPara() const;
     TVYXLogPara* LastPara() const;
     TVYXTableRow* NextRow() const;
@@ -184,6 +188,9 @@ public:
     double TopBorderMaxSize() const;
     double BottomBorderMaxSize() const;
     void ClearContent();
+    // The row's own properties, nullptr until AddProps makes them.
+    const TVYXTableRowProps* Props() const { return FProps.get(); }
+    TVYXTableRowProps* Props() { return FProps.get(); }
     TVYXTableRowProps* AddProps();
     // Merges cells first..last of this row into the first (TVYXTable::MergeCells).
     void MergeCells(int first, int last);
@@ -200,6 +207,7 @@ private:
     void Renumber();
     int FIndex = -1;
     TVYXTable* FTable;  // borrowed
+    std::unique_ptr<TVYXTableRowProps> FProps;
     std::vector<std::unique_ptr<TVYXTableCell>> FCells;
 };
 
@@ -208,7 +216,8 @@ public:
     explicit TVYXTable(TVYXLogParas* paras);
     ~TVYXTable() override;
 
-    TVYXTAPX& TAPX() const { return *FTAPX; }
+    const TVYXTAPX& TAPX() const { return *FTAPX; }
+    TVYXTAPX& TAPX() { return *FTAPX; }
     double YPos = 0;
     bool AnySelected = false;
     std::int32_t NestedCount = 0;
@@ -248,7 +257,8 @@ public:
     void SetHeightPercent(double percent, double height);
 
     int Count() const { return static_cast<int>(FRows.size()); }
-    TVYXTableRow* GetRows(int i) const { return FRows.at(static_cast<std::size_t>(i)).get(); }
+    const TVYXTableRow* GetRows(int i) const { return FRows.at(static_cast<std::size_t>(i)).get(); }
+    TVYXTableRow* GetRows(int i) { return FRows.at(static_cast<std::size_t>(i)).get(); }
     TVYXTableCell* GetCells(int col, int row) const;
     TVYXTableRow* Add();
     TVYXTableRow* AddRow(int cols);
@@ -275,7 +285,8 @@ public:
     int MaxCells() const;
     TVYXTableCell* FirstCell() const;
     TVYXTableCell* LastCell() const;
-    TVYXTableRow* LastRow() const { return FRows.empty() ? nullptr : FRows.back().get(); }
+    const TVYXTableRow* LastRow() const { return FRows.empty() ? nullptr : FRows.back().get(); }
+    TVYXTableRow* LastRow() { return FRows.empty() ? nullptr : FRows.back().get(); }
     TVYXLogPara* FirstPara() const;
     TVYXLogPara* LastPara() const;
     TVYXLogPara* LastRowCell0LastPara() const;

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
+#include <ctime>
 #include <limits>
 
 #include "platform/VYXIniFile.h"
@@ -552,3 +554,13 @@ std::int32_t VYXMulDiv(std::int32_t a, std::int32_t b, std::int32_t c)
 float VYXMulDivF(float a, float b, float c) { return a * b / c; }
 
 std::u16string MakeIndent(int n) { return std::u16string(static_cast<std::size_t>(std::max(n, 0)) * 2, u' '); }
+
+double VYXNowDateTime()
+{
+    constexpr int cNowUnixEpochDays = 25569;  // 1970-01-01 counted from 1899-12-30
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm parts{};
+    localtime_r(&t, &parts);
+    const double local = static_cast<double>(t) + static_cast<double>(parts.tm_gmtoff);
+    return local / 86400.0 + cNowUnixEpochDays;
+}

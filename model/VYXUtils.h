@@ -175,6 +175,9 @@ std::u16string FixupSmartQuotes(std::u16string_view text);
 TVYXPictureType PictureTypeFromExt(std::u16string_view ext);
 // A number with the point as decimal separator whatever the locale; `def` otherwise.
 double XmlStrToFloatDef(std::string_view text, double def);
+
+// The current local date and time as days since 1899-12-30 (comments, revisions, DATE fields).
+double VYXNowDateTime();
 std::int32_t VYXMulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
 float VYXMulDivF(float a, float b, float c);
 std::u16string MakeIndent(int n);

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/VYXGraphicTypes.h"
+#include "model/VYXShapePath.h"
 
 // The parts of a shape type definition as its attributes give them.
 struct TVYXVmlShapeDef {

@@ -76,9 +76,9 @@ std::string Package(const std::vector<std::pair<std::string, std::string>>& part
 void ListText(const TVYXLogParas& paras, std::u16string& out)
 {
     for (int i = 0; i < paras.Count(); ++i) {
-        TVYXLogParaItem* item = paras.GetItems(i);
+        const TVYXLogParaItem* item = paras.GetItems(i);
         if (item->IsTable()) {
-            auto* table = static_cast<TVYXTable*>(item);
+            const auto* table = static_cast<const TVYXTable*>(item);
             for (int r = 0; r < table->Count(); ++r)
                 for (int c = 0; c < table->GetRows(r)->Count(); ++c) {
                     const TVYXTableCell* cell = table->GetRows(r)->GetCells(c);
@@ -87,7 +87,7 @@ void ListText(const TVYXLogParas& paras, std::u16string& out)
                 }
             continue;
         }
-        auto* para = static_cast<TVYXLogPara*>(item);
+        const auto* para = static_cast<const TVYXLogPara*>(item);
         for (int r = 0; r < para->Count(); ++r) {
             const TVYXCharRun* run = para->GetItems(r);
             if (run->Revision() && run->Revision()->RevType == artDelete)

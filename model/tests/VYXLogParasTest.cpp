@@ -20,7 +20,7 @@ std::u16string RunTexts(const TVYXLogPara& p)
 }
 
 // Checks the list invariants: indexes, parents, at least one item and one run, run start positions.
-void CheckInvariants(const TVYXLogParas& paras)
+void CheckInvariants(TVYXLogParas& paras)
 {
     ASSERT_GT(paras.Count(), 0);
     for (int i = 0; i < paras.Count(); ++i) {

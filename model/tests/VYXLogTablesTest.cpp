@@ -43,7 +43,7 @@ struct TGraphicDoc : TVYXBodyTestDoc {
 };
 
 // Every list non-empty, every paragraph with a run, nested counts right.
-void CheckBody(const TVYXLogParas& paras)
+void CheckBody(TVYXLogParas& paras)
 {
     ASSERT_GT(paras.Count(), 0);
     for (int i = 0; i < paras.Count(); ++i) {

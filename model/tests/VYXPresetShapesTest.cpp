@@ -8,6 +8,7 @@
 #include <tuple>
 #include <utility>
 
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXPresetShapes.h"
 
 namespace {

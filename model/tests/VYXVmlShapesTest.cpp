@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXVmlShapes.h"
 #include "platform/VYXException.h"
 

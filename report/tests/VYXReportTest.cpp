@@ -16,6 +16,7 @@
 #include "formula/VYXEvaluateFmla.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXFields.h"
+#include "model/VYXForEachPara.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXCharRun.h"
@@ -486,11 +487,11 @@ std::string DecodePicture(const TVYXPicture& picture, ZXing::BarcodeFormat forma
 std::vector<const TVYXGraphicBarcode*> Barcodes(const TVYXLogDocEditor& doc)
 {
     std::vector<const TVYXGraphicBarcode*> found;
-    VYXForEachPara(doc.Paras(), [&](TVYXLogPara& para) {
+    VYXForEachPara(doc.Paras(), [&](const TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)
             if (para.GetItems(r)->Type_() == acrtGraphic)
                 if (const auto* code = dynamic_cast<const TVYXGraphicBarcode*>(
-                        static_cast<TVYXCharRunGraphic*>(para.GetItems(r))->Graphic.get()))
+                        static_cast<const TVYXCharRunGraphic*>(para.GetItems(r))->Graphic.get()))
                     found.push_back(code);
     });
     return found;
