@@ -225,6 +225,16 @@ TEST(DocxSchemaClasses, WildcardsTypeVmlAndPictures)
     EXPECT_EQ(RoundTrip(out), out);
 }
 
+// Text an unknown element holds before its children survives two round trips.
+TEST(DocxSchemaClasses, MixedContentOfUnknownElementsIsKept)
+{
+    const std::string xml = R"(<w:settings xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+                            R"(<x:a>lead &amp; more<x:b/></x:a></w:settings>)";
+    const std::string once = RoundTrip(xml);
+    EXPECT_NE(once.find("lead &amp; more"), std::string::npos) << once;
+    EXPECT_EQ(RoundTrip(once), once);
+}
+
 TEST(DocxSchemaClasses, HostileInputIsRefusedOrKept)
 {
     // Unknown nesting deeper than the reader allows raises instead of recursing without end.
