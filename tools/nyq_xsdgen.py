@@ -421,6 +421,20 @@ class Generator:
         taken.add(f)
         return f
 
+    def enum_conversions(self, c):
+        """The text <-> value functions of every enumeration, appended to the unit's lines."""
+        for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
+            name, _, values = self.enums[key]
+            c.append("namespace {\nconstexpr std::array<std::pair<std::string_view, %s>, %d> c%sValues{{"
+                     % (name, len(values), name))
+            for ident, text in values:
+                c.append('    {"%s", %s},' % (text, ident))
+            c.append("}};\n}  // namespace\n")
+            c.append("std::optional<%s> StrTo%s(std::string_view text)\n{\n    for (const auto& [t, v] : c%sValues)\n"
+                     "        if (t == text)\n            return v;\n    return std::nullopt;\n}\n" % (name, name, name))
+            c.append("std::string_view %sToStr(%s value)\n{\n    for (const auto& [t, v] : c%sValues)\n"
+                     "        if (v == value)\n            return t;\n    return {};\n}\n" % (name, name, name))
+
     def emit(self, unit, doc_class, sources, root_elements, include):
         classes = self.classes
         h, c = [], []
@@ -441,17 +455,7 @@ class Generator:
         c.append("// %s.cpp: schema classes %s." % (unit, gen))
         c.append('#include "%s/%s.h"\n' % (include, unit))
         c.append('#include <array>\n#include <utility>\n')
-        for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
-            name, _, values = self.enums[key]
-            c.append("namespace {\nconstexpr std::array<std::pair<std::string_view, %s>, %d> c%sValues{{"
-                     % (name, len(values), name))
-            for ident, text in values:
-                c.append('    {"%s", %s},' % (text, ident))
-            c.append("}};\n}  // namespace\n")
-            c.append("std::optional<%s> StrTo%s(std::string_view text)\n{\n    for (const auto& [t, v] : c%sValues)\n"
-                     "        if (t == text)\n            return v;\n    return std::nullopt;\n}\n" % (name, name, name))
-            c.append("std::string_view %sToStr(%s value)\n{\n    for (const auto& [t, v] : c%sValues)\n"
-                     "        if (v == value)\n            return t;\n    return {};\n}\n" % (name, name, name))
+        self.enum_conversions(c)
 
         for name, attrs, children, has_any, has_text in classes:
             self.emit_class(h, c, name, attrs, children, has_any, has_text)
@@ -496,17 +500,7 @@ class Generator:
         for g in sorted(by_group):
             c.append('#include "%s/%s%s.h"' % (include, unit, g))
         c.append('\n#include <array>\n#include <utility>\n')
-        for key in sorted(self.enums, key=lambda k: self.enums[k][0]):
-            name, _, values = self.enums[key]
-            c.append("namespace {\nconstexpr std::array<std::pair<std::string_view, %s>, %d> c%sValues{{"
-                     % (name, len(values), name))
-            for ident, text in values:
-                c.append('    {"%s", %s},' % (text, ident))
-            c.append("}};\n}  // namespace\n")
-            c.append("std::optional<%s> StrTo%s(std::string_view text)\n{\n    for (const auto& [t, v] : c%sValues)\n"
-                     "        if (t == text)\n            return v;\n    return std::nullopt;\n}\n" % (name, name, name))
-            c.append("std::string_view %sToStr(%s value)\n{\n    for (const auto& [t, v] : c%sValues)\n"
-                     "        if (v == value)\n            return t;\n    return {};\n}\n" % (name, name, name))
+        self.enum_conversions(c)
         c.append("std::unique_ptr<TNYQBase> %sNewRoot(std::string_view qname)\n{" % unit)
         for ns, n, tns, t in self.root_elems:
             c.append('    if (qname == "%s")\n        return std::make_unique<%s>();' % (self.qname(ns, n),

@@ -16,6 +16,7 @@
 #include "model/VYXGraphics.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXFields.h"
+#include "model/VYXForEachPara.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXTable.h"
@@ -475,22 +476,14 @@ TEST(ReadDOC, ListOverridesBringTheirOwnLevels)
 
 namespace {
 
-// The floating objects of a paragraph list, cells included, and how many paragraphs hold them.
+// The floating objects of a paragraph list, cells included.
 void CollectFloating(const TVYXLogParas& paras, std::vector<const TVYXGraphicObj*>& out)
 {
-    for (int i = 0; i < paras.Count(); ++i) {
-        const TVYXLogParaItem* item = paras.GetItems(i);
-        if (item->IsTable()) {
-            const auto* table = static_cast<const TVYXTable*>(item);
-            for (int r = 0; r < table->Count(); ++r)
-                for (int c = 0; c < table->GetRows(r)->Count(); ++c)
-                    CollectFloating(table->GetRows(r)->GetCells(c)->Paras(), out);
-            continue;
-        }
-        if (const TVYXGraphicObjList* list = static_cast<const TVYXLogPara*>(item)->Graphics())
+    VYXForEachPara(paras, [&out](const TVYXLogPara& para) {
+        if (const TVYXGraphicObjList* list = para.Graphics())
             for (int g = 0; g < list->Count(); ++g)
                 out.push_back(&list->GetItems(g));
-    }
+    });
 }
 
 }  // namespace
