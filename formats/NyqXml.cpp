@@ -802,6 +802,15 @@ void TNyqWriteXML::BeginTag(std::string_view name)
     FStack.Push(std::move(full));
 }
 
+void TNyqWriteXML::BeginTextTag(std::string_view name, std::string_view text)
+{
+    std::string full = CheckNS(name);
+    OpenTag(full);
+    FOut.push_back('>');
+    NyqEscapeText(text, FOut);
+    FStack.Push(std::move(full));
+}
+
 void TNyqWriteXML::EndTag()
 {
     const std::string name = FStack.Pop();

@@ -273,6 +273,9 @@ public:
     // Text written (escaped) by the next EndTag or SimpleTag.
     void SetText(std::string_view text) { FText.assign(text); }
     void BeginTag(std::string_view name);
+    // A begin tag followed at once by the element's leading text (escaped),
+    // without the line end, so that a reader finds the text exactly as given.
+    void BeginTextTag(std::string_view name, std::string_view text);
     void EndTag();
     void EmptyTag(std::string_view name);
     void SimpleTag(std::string_view name);

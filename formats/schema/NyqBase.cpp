@@ -24,15 +24,13 @@ void NyqWriteChild(TNyqWriteXML& writer, std::string_view name, const TNYQBase& 
 {
     child.WriteAttributes(writer);
     if (child.HasElements()) {
-        writer.BeginTag(name);
-        // Text held beside child elements was read from before the first one:
-        // it is written there too (after the begin tag's line end, which the
-        // reading side drops again), so a second round trip still finds it.
-        if (const std::string_view text = child.TextContent(); !text.empty()) {
-            std::string escaped;
-            NyqEscapeText(text, escaped);
-            writer.WriteString(escaped);
-        }
+        // Text held beside child elements was read from before the first one,
+        // so it goes there, right after the begin tag: a line end between them
+        // would become part of the text on the next reading.
+        if (const std::string_view text = child.TextContent(); !text.empty())
+            writer.BeginTextTag(name, text);
+        else
+            writer.BeginTag(name);
         child.Write(writer);
         writer.EndTag();
     } else {
@@ -70,8 +68,6 @@ void TNYQAnyElement::BeforeTag(TNYQReader& reader)
     Text = reader.SelfClosing() ? std::string() : reader.TextUtf8();
     if (Text.find_first_not_of(" \t\r\n") == std::string::npos)
         Text.clear();
-    else if (Text.front() == '\r')
-        Text.erase(0, 1);  // the line end our writer puts after a begin tag
 }
 
 void TNYQAnyElement::Write(TNyqWriteXML& writer) const

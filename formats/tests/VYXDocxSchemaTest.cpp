@@ -235,6 +235,46 @@ TEST(DocxSchemaClasses, MixedContentOfUnknownElementsIsKept)
     EXPECT_EQ(RoundTrip(once), once);
 }
 
+// A typed element with simple content that also holds (foreign) children, as
+// a damaged part gives them, keeps its text exactly: blanks included, and no
+// line end of ours creeps in ahead of it round after round.
+TEST(DocxSchemaClasses, TextOfTypedElementsBesideChildrenSettles)
+{
+    const std::string xml = R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+                            R"(<w:body><w:p><w:r><w:delText xml:space="preserve"> d &amp; "more"<w:pgNumType w:fmt="decimal"/>)"
+                            R"(<x:a>lead<x:b/></x:a></w:delText><w:t>plain</w:t></w:r></w:p></w:body></w:document>)";
+    TDocxPartDoc doc;
+    doc.LoadFromBuffer(xml);
+    const std::string once = doc.SaveToString();
+    std::string text = once;
+    for (int round = 0; round < 3; ++round) {
+        TDocxPartDoc again;
+        again.LoadFromBuffer(text);
+        const std::string next = again.SaveToString();
+        EXPECT_EQ(next, text) << "round " << round;
+        text = next;
+    }
+    EXPECT_NE(once.find("\"preserve\"> d &amp; &quot;more&quot;<w:pgNumType"), std::string::npos) << once;
+    EXPECT_NE(once.find("<x:a>lead<x:b/>"), std::string::npos) << once;
+    EXPECT_NE(once.find("<w:t>plain</w:t>"), std::string::npos) << once;
+    EXPECT_EQ(CensusOf(once).Texts, CensusOf(xml).Texts);
+}
+
+// The fuzz finding this came from: NUL bytes in an author name and damaged end
+// tags inside a tracked insertion, which leave page settings as deleted text.
+TEST(DocxSchemaClasses, DamagedTrackedChangesSettleAfterOneRoundTrip)
+{
+    const fs::path seed = fs::path(VYX_SOURCE_DIR) / "fuzz/corpus/docxxml/text-beside-children-of-deleted-text";
+    TVYXFileStream in(seed.string(), vyfmRead);
+    const std::string xml = in.ReadAll();
+    ASSERT_NE(xml.find(std::string(8, '\0')), std::string::npos);
+    const std::string once = RoundTrip(xml);
+    const std::string twice = RoundTrip(once);
+    EXPECT_EQ(RoundTrip(twice), twice);
+    EXPECT_EQ(twice, once);
+    EXPECT_NE(once.find("d w:right=&quot;1134&quot;"), std::string::npos) << once;
+}
+
 TEST(DocxSchemaClasses, HostileInputIsRefusedOrKept)
 {
     // Unknown nesting deeper than the reader allows raises instead of recursing without end.
