@@ -214,7 +214,9 @@ void TNYQReader::BeginTag()
     }
     if (static_cast<int>(FStack.size()) >= cMaxDepth)
         throw VYXException("XML nesting too deep");
-    if (FStack.empty()) {
+    // The declarations are the part's, written on every root: a damaged part with
+    // several roots must not gather each root's copy, or they double on every save.
+    if (FStack.empty() && FDoc.RootAttributes.empty()) {
         const auto& attrs = Attributes();
         for (int i = 0; i < attrs.Count(); ++i)
             FDoc.RootAttributes.emplace_back(attrs.GetAttributes(i), attrs.GetValues(i));
