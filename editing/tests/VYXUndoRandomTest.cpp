@@ -102,6 +102,8 @@ void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937&
     for (int step = 0; step < steps; ++step) {
         const int groups = undo.UndoCount();
         const long records = undo.RecordCount();
+        auto bodies = [&] { return vyxtest::Dump(main) + (&editor == &main ? "" : vyxtest::Dump(editor)); };
+        const std::string body = bodies();
         std::string state = VYXEditorStateExact(editor);
         const std::string done = Step(editor, rng, commands, bookmarks);
         ASSERT_EQ(VYXCheckEditor(editor), "") << what << " step " << step << " after " << done;
@@ -117,6 +119,11 @@ void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937&
                             (CommandFromName(done, cmd) && (CommandIsCHPX(cmd) || CommandIsPAPX(cmd))))
                     << done;
                 after.back() = VYXEditorStateExact(editor);
+            } else {
+                // Nothing recorded: then nothing but the caret and the selections may
+                // have moved, or undo would step over a change it cannot take back.
+                ASSERT_EQ(VYXStateDiff(body, bodies()), "")
+                    << what << " step " << step << ": " << done << " changed the document without a record";
             }
         }
     }
