@@ -102,7 +102,9 @@ void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937&
     for (int step = 0; step < steps; ++step) {
         const int groups = undo.UndoCount();
         const long records = undo.RecordCount();
-        auto bodies = [&] { return vyxtest::Dump(main) + (&editor == &main ? "" : vyxtest::Dump(editor)); };
+        auto bodies = [&] {
+            return vyxtest::Dump(main) + VYXAnchoredState(main) + (&editor == &main ? "" : vyxtest::Dump(editor));
+        };
         const std::string body = bodies();
         std::string state = VYXEditorStateExact(editor);
         const std::string done = Step(editor, rng, commands, bookmarks);
