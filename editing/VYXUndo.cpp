@@ -92,7 +92,7 @@ public:
     TAnchoredEnds(TVYXLogDocument& doc, const TVYXDocAddress& at, TVYXDocFragment& content)
         : FDoc(doc), FAt(at), FContent(content)
     {
-        if (!content.Paras || content.Paras->Count() < 2)
+        if (!content.Paras || content.Paras->Count() == 0)
             return;
         TVYXLogPara* joined = VYXParaAt(doc.Paras(), at);
         if (!joined)
@@ -114,7 +114,7 @@ public:
         const int span = range.Last.Item - range.First.Item;
         const bool known = range.First == FAt && (span == items - 1 || span == items);
         const int own = !known || FAt.CharPos > 1 ? 0 : span;
-        const int other = known && span == items - 1 ? (own == 0 ? span : 0) : -1;
+        const int other = known && span > 0 && span == items - 1 ? (own == 0 ? span : 0) : -1;
         for (const int k : {own, other}) {
             if (k < 0)
                 continue;

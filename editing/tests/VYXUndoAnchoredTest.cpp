@@ -88,3 +88,19 @@ TEST(UndoAnchored, DeleteAcrossParagraphsGivesEachParagraphItsBoxesBack)
         }
     }
 }
+
+// A new paragraph mark inside a paragraph with boxes: the boxes stay with the first
+// half, and undo and redo of the split keep them there, once.
+TEST(UndoAnchored, SplittingKeepsTheBoxesOnce)
+{
+    for (const std::int32_t pos : {1, 6, 16}) {
+        SCOPED_TRACE(pos);
+        TVYXLogDocEditor doc;
+        BuildBoxes(doc);
+        if (HasFatalFailure())
+            return;
+        EditUndoRedo(doc, At(doc, 0, pos), At(doc, 0, pos), [&] { ASSERT_TRUE(doc.Command(vycControlNewPara)); });
+        EXPECT_EQ(Boxes(doc, 0), 2);
+        EXPECT_EQ(Boxes(doc, 1), 1);
+    }
+}
