@@ -6,6 +6,7 @@
 // empty runs and where equal text is split into runs must come back too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -194,8 +195,12 @@ TEST(UndoRandom, EveryGroupUndoneAndRedoneGivesBackItsStateExactly)
         if (HasFatalFailure())
             return;
         EXPECT_GT(before.size(), 300u) << what;
-        if (boxes)
-            EXPECT_NE(VYXAnchoredState(doc), "") << what << ": no box left to undo";
+        if (boxes) {
+            const auto withBoxes = std::count_if(after.begin(), after.end(), [](const std::string& state) {
+                return state.find("\nanchored ") != std::string::npos;
+            });
+            EXPECT_GT(withBoxes, 50) << what << ": too few steps with boxes";
+        }
         // Moves after the last edit are no undo step: the body is what redo gives back.
         const std::string edited = vyxtest::Dump(doc);
         UndoAndRedoAll(doc, doc, before, after, what);
