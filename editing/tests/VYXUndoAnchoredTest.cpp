@@ -104,3 +104,42 @@ TEST(UndoAnchored, SplittingKeepsTheBoxesOnce)
         EXPECT_EQ(Boxes(doc, 1), 1);
     }
 }
+
+// A text box's own editor sizing the box it stands in: the shape is anchored in the
+// main body, so the change is a record there and the history before it stays.
+TEST(UndoAnchored, ABoxSizedFromItsOwnEditorIsUndone)
+{
+    TVYXLogDocEditor doc;
+    BuildBoxes(doc);
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u"kept ")));
+    TVYXGraphicObj& box = doc.Paras().GetParas(1)->Graphics()->GetItems(0);
+    TVYXLogDocEditor* inside = nullptr;
+    for (int i = 0; i < doc.TextBoxes().Count(); ++i)
+        if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(&box);
+            shape && shape->TextBox && shape->TextBox->Paras == &doc.TextBoxes().GetItems(i).Paras())
+            inside = &doc.TextBoxes().GetItems(i);
+    ASSERT_NE(inside, nullptr);
+    ASSERT_TRUE(inside->Command(vycInsertAtCaret, std::u16string_view(u"boxed")));
+    const std::string before = VYXEditorStateExact(doc);
+    const int groups = doc.Undo().UndoCount();
+    inside->Selections().Select(&box);
+    ASSERT_TRUE(inside->Command(vycGraphicWidth, 222.0));
+    ASSERT_TRUE(inside->Command(vycGraphicLeft, 33.0));
+    EXPECT_EQ(box.Width, 222.0);
+    const std::string after = VYXEditorStateExact(doc);
+    ASSERT_EQ(doc.Undo().UndoCount(), groups + 2) << "the history before the change stays";
+    ASSERT_TRUE(doc.Undo().Undo());
+    ASSERT_TRUE(doc.Undo().Undo());
+    EXPECT_EQ(box.Width, 150.0);
+    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
+    ASSERT_TRUE(doc.Undo().Redo());
+    ASSERT_TRUE(doc.Undo().Redo());
+    EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(doc)), "");
+    EXPECT_EQ(&doc.Paras().GetParas(1)->Graphics()->GetItems(0), &box) << "the same object, changed";
+    while (doc.Undo().Undo()) {
+    }
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "First paragraph");
+    EXPECT_EQ(VYXCheckEditor(doc), "");
+}
