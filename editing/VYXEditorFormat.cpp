@@ -5,11 +5,13 @@
 #include <cmath>
 
 #include "editing/VYXLogEditor.h"
+#include "editing/VYXUndoAnchored.h"
 #include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "platform/VYXException.h"
@@ -723,11 +725,32 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
         return false;
     if (!SetInlineGraphicValue(*graphic, cmd, value) &&
         !ChangeAnchoredObject(*graphic, [this, cmd, value](TVYXGraphicObj& g) { SetGraphicValue(g, cmd, value); })) {
-        // Neither inline nor anchored in this body (a text box's own shape held
-        // elsewhere): changed in place, and the history could not replay past it.
+        // Neither inline nor anchored in this body: a text box's own shape, anchored in
+        // the main body. Changed in place and recorded there, by the anchor's address
+        // and the object's index with its former properties; held anywhere else, the
+        // history could not replay past it.
+        std::unique_ptr<TVYXGraphicObj> former = graphic->Clone();
         SetGraphicValue(*graphic, cmd, value);
         graphic->Precalc();
-        ForgetUndo();
+        TVYXLogDocEditor& main = MainEditor();
+        TVYXLogPara* anchor = nullptr;
+        int index = -1;
+        TVYXLogParasIterator walk;
+        walk.ParaEvent = [&](TVYXLogPara& p) {
+            for (int i = 0; !anchor && p.Graphics() && i < p.Graphics()->Count(); ++i)
+                if (&p.Graphics()->GetItems(i) == graphic)
+                    anchor = &p, index = i;
+        };
+        if (&main != this)
+            walk.Iterate(main.Paras());
+        TVYXUndo* undo = UndoFor();
+        if (anchor && undo) {
+            undo->AddRecord(std::make_unique<TVYXUndoDataAnchored>(cmd, 0, main, TVYXUndoDataAnchored::aakChange,
+                                                                   *anchor, index, std::move(former)));
+            main.SetDirty(true);
+        } else {
+            ForgetUndo();
+        }
     }
     Changed();
     return true;

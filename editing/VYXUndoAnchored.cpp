@@ -20,7 +20,8 @@ std::string TVYXUndoDataAnchored::AsString() const
     std::string at;
     for (const TVYXDocAddressStep& step : Para.Path)
         at += std::to_string(step.Item) + "." + std::to_string(step.Row) + "." + std::to_string(step.Cell) + "/";
-    return std::string(Kind == aakAdded ? "Anchored add " : "Anchored remove ") + at + std::to_string(Para.Item) +
+    static constexpr const char* cNames[] = {"Anchored add ", "Anchored remove ", "Anchored change "};
+    return std::string(cNames[Kind]) + at + std::to_string(Para.Item) +
            " #" + std::to_string(Index);
 }
 
@@ -32,7 +33,15 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataAnchored::Replay(TVYXUndo&)
     TVYXGraphicObjList* list = para->Graphics();
     const int count = list ? list->Count() : 0;
     std::unique_ptr<TVYXUndoDataAnchored> back;
-    if (Kind == aakAdded) {
+    if (Kind == aakChange) {
+        if (Index < 0 || Index >= count || !Object)
+            throw VYXException("Invalid address");
+        TVYXGraphicObj& object = list->GetItems(Index);
+        back = std::make_unique<TVYXUndoDataAnchored>(Command, Group, *Editor, aakChange, *para, Index,
+                                                      object.Clone());
+        object.Assign(*Object);
+        object.Precalc();
+    } else if (Kind == aakAdded) {
         if (Index < 0 || Index >= count)
             throw VYXException("Invalid address");
         TVYXGraphicObj& object = list->GetItems(Index);

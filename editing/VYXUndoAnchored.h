@@ -18,7 +18,8 @@ class TVYXUndoDataAnchored : public TVYXUndoData {
 public:
     enum TKind {
         aakAdded,   // replay takes the object at Index out of the list (it was added)
-        aakRemoved  // replay puts Object back at Index (it was taken out)
+        aakRemoved,  // replay puts Object back at Index (it was taken out)
+        aakChange    // replay gives the object at Index Object's properties (its former ones)
     };
     TVYXUndoDataAnchored(TVYXCommand cmd, int group, TVYXLogDocEditor& editor, TKind kind, const TVYXLogPara& para,
                          int index, std::unique_ptr<TVYXGraphicObj> object);
@@ -28,7 +29,8 @@ public:
     TVYXDocAddress Para;
     int Index;
     // The object while it is out of the list: it goes back as the same object, so a
-    // text box keeps its own paragraphs.
+    // text box keeps its own paragraphs. For a change, a copy holding the properties
+    // to give back (assigning them keeps the box's own paragraphs).
     std::unique_ptr<TVYXGraphicObj> Object;
     std::string AsString() const override;
     std::unique_ptr<TVYXUndoData> Replay(TVYXUndo& undo) override;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
+#include "model/VYXGraphics.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/tests/VYXDocDump.h"
 
@@ -96,15 +98,49 @@ inline std::string VYXSelectionText(TVYXLogDocEditor& doc)
     return s;
 }
 
+// The objects anchored to paragraphs: they live beside the runs, in each paragraph's
+// object list, so the body dump does not show them. Each by its paragraph's address
+// and index, with its place, size and wrap, and a text box's text: a box put back
+// must be the one taken out, at its index.
+inline std::string VYXAnchoredState(TVYXLogDocEditor& doc)
+{
+    std::string out;
+    TVYXLogParasIterator walk;
+    walk.ParaEvent = [&](TVYXLogPara& para) {
+        const TVYXGraphicObjList* list = para.Graphics();
+        for (int i = 0; list && i < list->Count(); ++i) {
+            const TVYXGraphicObj& obj = list->GetItems(i);
+            out += "anchored " + VYXAddressText(TVYXLogDocument::AddressOf(TVYXLogPos(&para, 1))) + " #" +
+                   std::to_string(i) + " type=" + std::to_string(obj.Type_()) + " at " + std::to_string(obj.PosLeft) +
+                   "," + std::to_string(obj.PosTop) + " size " + std::to_string(obj.Width) + "x" +
+                   std::to_string(obj.Height) + " wrap=" + std::to_string(obj.Wrap);
+            if (const auto* shape = dynamic_cast<const TVYXGraphicRotate*>(&obj);
+                shape && shape->TextBox && shape->TextBox->Paras) {
+                out += " box [";
+                const TVYXLogParas& paras = *shape->TextBox->Paras;
+                for (int k = 0; k < paras.Count(); ++k)
+                    out += (k ? "|" : "") + Utf16ToUtf8(paras.GetItems(k)->GetPlainText());
+                out += "]";
+            }
+            out += "\n";
+        }
+    };
+    walk.Iterate(doc.Paras());
+    return out;
+}
+
 // Body, caret and selections, runs as a reader sees them (a loaded file: an edit tidies
 // the runs a reader left untidied in the paragraph it touches).
 inline std::string VYXEditorState(TVYXLogDocEditor& doc)
 {
-    return VYXReaderRuns(vyxtest::Dump(doc)) + VYXSelectionText(doc);
+    return VYXReaderRuns(vyxtest::Dump(doc)) + VYXAnchoredState(doc) + VYXSelectionText(doc);
 }
 
 // Body, caret and selections run for run (the unit and random-command tests).
-inline std::string VYXEditorStateExact(TVYXLogDocEditor& doc) { return vyxtest::Dump(doc) + VYXSelectionText(doc); }
+inline std::string VYXEditorStateExact(TVYXLogDocEditor& doc)
+{
+    return vyxtest::Dump(doc) + VYXAnchoredState(doc) + VYXSelectionText(doc);
+}
 
 // Where two states part: the first differing line with three lines around it (or
 // VYX_DIFF_CONTEXT lines), so a failure names the place instead of printing two whole

@@ -6,6 +6,7 @@
 // empty runs and where equal text is split into runs must come back too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,10 +33,8 @@ void BuildRich(TVYXLogDocEditor& doc)
 }
 
 // Every command class that goes through the edit door, and field updates beside it;
-// new bookmarks over the selection when the test asks for them. Notes have tests of
-// their own (VYXUndoNotesTest.cpp, the corpus test VYXUndoFileTest.cpp), and so have
-// text boxes (VYXUndoTest.cpp): a command still takes a selected box out beside the
-// history, which the redo of a later box trips over.
+// new bookmarks over the selection, and text boxes, when the test asks for them. Notes
+// have tests of their own (VYXUndoNotesTest.cpp, the corpus test VYXUndoFileTest.cpp).
 std::vector<TVYXCommand> Commands()
 {
     return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
@@ -59,10 +58,16 @@ std::vector<TVYXCommand> Commands()
 }
 
 std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVYXCommand>& commands,
-                 bool bookmarks = false)
+                 bool bookmarks = false, bool boxes = false)
 {
     const int kind = static_cast<int>(rng() % (bookmarks ? 13 : 12));
     if (kind == 12) {
+        if (boxes && rng() % 4 == 0) {
+            // A box on the caret's paragraph, selected: the commands after it act on
+            // its paragraph (joined, split, taken away) with the box selected.
+            doc.Command(vycGraphicInsertTextBox);
+            return "vycGraphicInsertTextBox";
+        }
         // A new bookmark over the selection (or at the caret); a name may come again,
         // which the editor refuses.
         doc.InsertBookmark(u"mark" + std::u16string(1, static_cast<char16_t>(u'a' + rng() % 26)));
@@ -95,15 +100,19 @@ std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVY
 // before its first command and after its last one.
 void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937& rng, int steps,
                  std::vector<std::string>& before, std::vector<std::string>& after, const std::string& what,
-                 bool bookmarks = false)
+                 bool bookmarks = false, bool boxes = false)
 {
     const std::vector<TVYXCommand> commands = Commands();
     TVYXUndo& undo = main.Undo();
     for (int step = 0; step < steps; ++step) {
         const int groups = undo.UndoCount();
         const long records = undo.RecordCount();
+        auto bodies = [&] {
+            return vyxtest::Dump(main) + VYXAnchoredState(main) + (&editor == &main ? "" : vyxtest::Dump(editor));
+        };
+        const std::string body = bodies();
         std::string state = VYXEditorStateExact(editor);
-        const std::string done = Step(editor, rng, commands, bookmarks);
+        const std::string done = Step(editor, rng, commands, bookmarks, boxes);
         ASSERT_EQ(VYXCheckEditor(editor), "") << what << " step " << step << " after " << done;
         ASSERT_EQ(undo.RedoCount(), 0);
         if (undo.UndoCount() == groups + 1) {
@@ -117,6 +126,11 @@ void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937&
                             (CommandFromName(done, cmd) && (CommandIsCHPX(cmd) || CommandIsPAPX(cmd))))
                     << done;
                 after.back() = VYXEditorStateExact(editor);
+            } else {
+                // Nothing recorded: then nothing but the caret and the selections may
+                // have moved, or undo would step over a change it cannot take back.
+                ASSERT_EQ(VYXStateDiff(body, bodies()), "")
+                    << what << " step " << step << ": " << done << " changed the document without a record";
             }
         }
     }
@@ -162,11 +176,13 @@ void UndoAndRedoAll(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, const std:
 }  // namespace
 
 // Seeds 11 to 16 run the door's commands alone; 41 to 44 add new bookmarks, whose ends
-// then stand in ranges later commands remove and undo puts back.
+// then stand in ranges later commands remove and undo puts back; 51 to 54 add text
+// boxes beside the bookmarks, on paragraphs later commands join, split and remove.
 TEST(UndoRandom, EveryGroupUndoneAndRedoneGivesBackItsStateExactly)
 {
-    for (unsigned seed : {11u, 12u, 13u, 14u, 15u, 16u, 41u, 42u, 43u, 44u}) {
+    for (unsigned seed : {11u, 12u, 13u, 14u, 15u, 16u, 41u, 42u, 43u, 44u, 51u, 52u, 53u, 54u}) {
         const bool bookmarks = seed > 40u;
+        const bool boxes = seed > 50u;
         TVYXLogDocEditor doc;
         BuildRich(doc);
         ASSERT_EQ(VYXCheckEditor(doc), "");
@@ -175,10 +191,16 @@ TEST(UndoRandom, EveryGroupUndoneAndRedoneGivesBackItsStateExactly)
         std::mt19937 rng(seed);
         std::vector<std::string> before, after;
         const std::string what = "seed " + std::to_string(seed);
-        RunCommands(doc, doc, rng, 2000, before, after, what, bookmarks);
+        RunCommands(doc, doc, rng, 2000, before, after, what, bookmarks, boxes);
         if (HasFatalFailure())
             return;
         EXPECT_GT(before.size(), 300u) << what;
+        if (boxes) {
+            const auto withBoxes = std::count_if(after.begin(), after.end(), [](const std::string& state) {
+                return state.find("\nanchored ") != std::string::npos;
+            });
+            EXPECT_GT(withBoxes, 50) << what << ": too few steps with boxes";
+        }
         // Moves after the last edit are no undo step: the body is what redo gives back.
         const std::string edited = vyxtest::Dump(doc);
         UndoAndRedoAll(doc, doc, before, after, what);
