@@ -724,7 +724,7 @@ bool TVYXLogDocEditor::CmdGraphic(TVYXCommand cmd, double value)
     if (!SetGraphicValue(*graphic->Clone(), cmd, value))
         return false;
     if (!SetInlineGraphicValue(*graphic, cmd, value) &&
-        !ChangeAnchoredObject(*graphic, [this, cmd, value](TVYXGraphicObj& g) { SetGraphicValue(g, cmd, value); })) {
+        !ChangeAnchoredObject(*graphic, [cmd, value](TVYXGraphicObj& g) { SetGraphicValue(g, cmd, value); })) {
         // Neither inline nor anchored in this body: a text box's own shape, anchored in
         // the main body. Changed in place and recorded there, by the anchor's address
         // and the object's index with its former properties; held anywhere else, the

@@ -54,7 +54,7 @@
 
 class TVYXBookmark;
 struct TVYXFootnoteBaseItem;
-struct TVYXFootnoteItem;
+class TVYXFootnoteItem;
 class TVYXCharRun;
 class TVYXCHPX;
 class TVYXNumbering;

@@ -16,7 +16,7 @@
 #include "editing/VYXUndo.h"
 
 struct TVYXFootnoteBaseItem;
-struct TVYXFootnoteItem;
+class TVYXFootnoteItem;
 class TVYXLogParaItem;
 class TVYXLogParas;
 
