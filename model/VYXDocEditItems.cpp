@@ -108,6 +108,7 @@ std::unique_ptr<TVYXDocFragment> TVYXDocFragment::Clone() const
     copy->Boundaries = Boundaries;
     copy->HasEmptyTail = HasEmptyTail;
     copy->EmptyTailCHPX = CopyCHPX(EmptyTailCHPX.get());
+    copy->HeadGraphics = HeadGraphics;
     return copy;
 }
 
