@@ -3,7 +3,10 @@
 // tracked changes on field and object runs. Each one is made, undone and compared
 // with the full state before it, run for run, then redone and compared again.
 #include <gtest/gtest.h>
+#include <functional>
+#include <stdexcept>
 #include <string>
+#include <vector>
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
@@ -11,6 +14,7 @@
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
+#include "model/VYXNotes.h"
 #include "model/VYXTable.h"
 #include "platform/VYXUnicode.h"
 
@@ -174,4 +178,111 @@ TEST(UndoFieldResults, RemovingFromASeparatorLeavesTheFieldsEmptyRunsInTheBody)
     whole.Last.CharPos = 5;
     const std::unique_ptr<TVYXDocFragment> copy = doc.CopyContent(whole);
     EXPECT_EQ(copy->Paras->GetParas(0)->GetItems(0)->Type_(), acrtFldChar);
+}
+
+// ---- Note numbers ---------------------------------------------------------------------
+
+namespace {
+
+// The first paragraph of the first cell of the document's first table.
+TVYXLogPara& CellOf(TVYXLogDocEditor& doc)
+{
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (doc.Paras().GetItems(i)->IsTable())
+            return doc.CellPara(*doc.Paras().GetTables(i), 0, 0);
+    throw std::runtime_error("no table");
+}
+
+// The dump shows a mark's own text (none); the number it shows counts as characters,
+// so each paragraph's length goes with it.
+std::string NotesStateOf(TVYXLogDocEditor& doc)
+{
+    std::string texts;
+    for (TVYXLogDocEditor* d : {&doc, &doc.Footnotes()})
+        for (TVYXLogPara* p = d->FirstPara(); p; p = p->Next())
+            texts += Utf16ToUtf8(p->GetPlainText()) + "|" + std::to_string(p->EndOfParaPos()) + "\n";
+    // Carets are left out: the moves before a command make no step of their own.
+    return vyxtest::Dump(doc) + VYXNotesState(doc) + texts;
+}
+
+}  // namespace
+
+TEST(UndoNoteNumbers, AMarkGainingOrLosingADigitKeepsEveryRecordsAddresses)
+{
+    // Nine notes, the ninth followed by text in its own paragraph and one in a cell:
+    // a note inserted before them all makes it "10" (one character more), a note
+    // deleted makes it "9" again; the commands after each address the runs behind it.
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"Start of the text");
+        doc.AppendParaUI(u"abcdefgh tail");
+        TVYXTable& t = doc.AppendTableUI(2, 1);
+        doc.CellPara(t, 0, 0).Append(u"cell text");
+        doc.AppendParaUI(u"End");
+    }
+    for (int k = 0; k < 8; ++k) {
+        ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(1), 1 + 2 * k + 1))) << k;
+        ASSERT_TRUE(doc.Command(vycInsertFootnote)) << k;
+    }
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&CellOf(doc), 5)));
+    ASSERT_TRUE(doc.Command(vycInsertFootnote));
+    ASSERT_EQ(doc.FootnoteList().Count(), 9);
+    doc.Undo().Clear();
+
+    std::vector<std::string> before, after;
+    std::vector<int> groupsBefore, groupsAfter;
+    auto step = [&](const std::function<void()>& command) {
+        before.push_back(NotesStateOf(doc));
+        groupsBefore.push_back(doc.Undo().UndoCount());
+        command();
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        after.push_back(NotesStateOf(doc));
+        groupsAfter.push_back(doc.Undo().UndoCount());
+    };
+    TVYXLogPara* second = doc.Paras().GetParas(1);
+    const std::int32_t tailEnd = second->EndOfParaPos();
+    step([&] {
+        ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(0), 6)));
+        ASSERT_TRUE(doc.Command(vycInsertFootnote));
+    });
+    ASSERT_EQ(doc.FootnoteList().Count(), 10);
+    // The cell's mark shows "10": two characters, here and in the notes body.
+    EXPECT_EQ(CellOf(doc).EndOfParaPos(), 12);
+    EXPECT_EQ(doc.Footnotes().Paras().GetParas(9)->EndOfParaPos(), 5);
+    EXPECT_EQ(doc.Paras().GetParas(1)->EndOfParaPos(), tailEnd);  // the second paragraph's marks are 2..9
+    step([&] {
+        TVYXLogPara& cell = CellOf(doc);
+        ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&cell, cell.EndOfParaPos())));
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, u" typed"));
+    });
+    step([&] {
+        TVYXLogPara* first = doc.Paras().GetParas(0);
+        ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(first, 3)));
+        ASSERT_TRUE(doc.Command(vycSelectToPos, TVYXLogPos(first, 9)));
+        ASSERT_TRUE(doc.Command(vycDelSelection));
+    });
+    ASSERT_EQ(doc.FootnoteList().Count(), 9);
+    step([&] {
+        TVYXLogPara& cell = CellOf(doc);
+        ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&cell, cell.EndOfParaPos() - 2)));
+        ASSERT_TRUE(doc.Command(vycDelCharLeft));
+        ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(1), 3)));
+        ASSERT_TRUE(doc.Command(vycInsertFootnote));
+    });
+    TVYXUndo& undo = doc.Undo();
+    for (std::size_t k = before.size(); k-- > 0;) {
+        while (undo.UndoCount() > groupsBefore[k]) {
+            ASSERT_TRUE(undo.Undo()) << k;
+            ASSERT_EQ(VYXCheckEditor(doc), "") << k;
+        }
+        ASSERT_EQ(VYXStateDiff(before[k], NotesStateOf(doc)), "") << "undoing step " << k;
+    }
+    for (std::size_t k = 0; k < after.size(); ++k) {
+        while (undo.UndoCount() < groupsAfter[k]) {
+            ASSERT_TRUE(undo.Redo()) << k;
+            ASSERT_EQ(VYXCheckEditor(doc), "") << k;
+        }
+        ASSERT_EQ(VYXStateDiff(after[k], NotesStateOf(doc)), "") << "redoing step " << k;
+    }
 }
