@@ -374,6 +374,7 @@ struct TVYXReadDOC::TImpl {
     // Modifier lists rewritten from the older form; the views above point into these.
     std::deque<std::string> Rewritten;
     int CodePage = cVYXCodePageAnsi;  // of 8-bit text
+    bool ReadPictures = true;         // the reader's setting
     std::uint32_t StoryStart[stCount + 1] = {};
     std::vector<std::u16string> Fonts;
     std::vector<TDocStyle> Styles;
@@ -545,6 +546,7 @@ void TVYXReadDOC::LoadFromFile(const std::string& fileName)
 void TVYXReadDOC::LoadFromBytes(std::string bytes)
 {
     FImpl = std::make_unique<TImpl>(FDoc);
+    FImpl->ReadPictures = ReadPictures;
     FDoc.Clear();
     TVYXEditorUpdate update(FDoc);
     FImpl->Load(std::move(bytes));
@@ -2057,6 +2059,8 @@ bool TVYXReadDOC::TImpl::AppendShapePicture(TVYXLogPara& para, std::uint32_t cp)
     const auto pib = ShapePictures.find(it->Lid);
     if (pib == ShapePictures.end() || pib->second == 0 || pib->second > Blips.size())
         return false;
+    if (!ReadPictures)
+        return true;
     const TStoredBlip& blip = Blips[pib->second - 1];
     const std::string bytes = BlipAt(blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
     if (bytes.empty())
@@ -2106,6 +2110,8 @@ std::string TVYXReadDOC::TImpl::BlipAt(const TVyMSWordStream& stream, std::uint3
 
 void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
 {
+    if (!ReadPictures)
+        return;
     const std::string bytes = BlipAt(stream, offset);
     if (bytes.empty())
         return;

@@ -48,6 +48,11 @@ public:
     TVYXReadDOC(const TVYXReadDOC&) = delete;
     TVYXReadDOC& operator=(const TVYXReadDOC&) = delete;
 
+    // Settings.
+    // false leaves pictures out (inline and floating) instead of decoding them: for taking
+    // the text out, which never draws them.
+    bool ReadPictures = true;
+
     // Reads the file into the document (cleared first). Raises "Can not open file: <name>".
     void LoadFromFile(const std::string& fileName);
     // The same for a file held in memory, or read from a stream's position to its end

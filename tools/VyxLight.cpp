@@ -137,11 +137,17 @@ std::optional<int> RunLightConvert(const TLightConvert& c)
             return std::nullopt;
         TVyxOutputFile out(c.Output, {c.Input});  // refuses OUT = IN before anything is read
         auto doc = std::make_unique<TVYXLogDocEditor>();
+        const bool toRtf = LightFormat(c.Output) == lfRtf;
         bool crLf = false;
         {
             TVYXEditorUpdate update(*doc);
             switch (in) {
-            case lfDoc: TVYXReadDOC(*doc).LoadFromFile(c.Input); break;
+            case lfDoc: {
+                TVYXReadDOC reader(*doc);
+                reader.ReadPictures = toRtf;  // text leaves them out anyway
+                reader.LoadFromFile(c.Input);
+                break;
+            }
             case lfDocx: TVYXReadDOCX(*doc).LoadFromFile(c.Input); break;
             case lfRtf: TVYXReadRTF(*doc).LoadFromFile(c.Input); break;
             case lfText: {
@@ -155,7 +161,7 @@ std::optional<int> RunLightConvert(const TLightConvert& c)
             }
         }
         std::string bytes;
-        if (LightFormat(c.Output) == lfRtf) {
+        if (toRtf) {
             bytes = TVYXWriteRTF(*doc).SaveToBytes();
         } else {
             TVYXExportText exporter;

@@ -488,6 +488,33 @@ void CollectFloating(const TVYXLogParas& paras, std::vector<const TVYXGraphicObj
 
 }  // namespace
 
+// Text extraction leaves pictures out: the same text, no picture runs, no floating pictures,
+// nothing added to the picture store.
+TEST(ReadDOC, PicturesLeftOutForText)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    for (const char* file : {"poi-FloatingPictures.doc", "poi-TestShiftJIS.doc", "tika-testWPSAttachment.doc",
+                             "poi-MarkAuthorsTable.doc"}) {
+        SCOPED_TRACE(file);
+        TVYXLogDocEditor full, text;
+        TVYXReadDOC(full).LoadFromFile((cCorpus / file).string());
+        TVYXReadDOC reader(text);
+        reader.ReadPictures = false;
+        reader.LoadFromFile((cCorpus / file).string());
+        std::vector<const TVYXCharRun*> fullPictures, textPictures;
+        CollectRuns(full.Paras(), acrtPicture, fullPictures);
+        CollectRuns(text.Paras(), acrtPicture, textPictures);
+        std::vector<const TVYXGraphicObj*> floating;
+        CollectFloating(text.Paras(), floating);
+        EXPECT_FALSE(fullPictures.empty());
+        EXPECT_TRUE(textPictures.empty());
+        EXPECT_TRUE(floating.empty());
+        EXPECT_EQ(text.Pictures().Count(), 0);
+        EXPECT_EQ(BodyLines(text), BodyLines(full));
+    }
+}
+
 // Pictures drawn as shapes float: anchored to their paragraph, at the place and with the
 // wrapping the file gives, in the body and in headers.
 TEST(ReadDOC, FloatingPicturesKeepTheirPlace)
