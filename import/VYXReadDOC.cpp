@@ -2110,8 +2110,10 @@ std::string TVYXReadDOC::TImpl::BlipAt(const TVyMSWordStream& stream, std::uint3
 
 void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
 {
-    if (!ReadPictures)
+    if (!ReadPictures) {
+        para.AppendPicture();  // its place, for a paragraph that holds nothing else
         return;
+    }
     const std::string bytes = BlipAt(stream, offset);
     if (bytes.empty())
         return;

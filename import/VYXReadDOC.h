@@ -49,8 +49,8 @@ public:
     TVYXReadDOC& operator=(const TVYXReadDOC&) = delete;
 
     // Settings.
-    // false leaves pictures out (inline and floating) instead of decoding them: for taking
-    // the text out, which never draws them.
+    // false leaves pictures undecoded for taking the text out, which never draws them: an
+    // inline picture becomes an empty picture run (no bytes), a floating one is left out.
     bool ReadPictures = true;
 
     // Reads the file into the document (cleared first). Raises "Can not open file: <name>".
