@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <set>
@@ -517,6 +518,148 @@ TEST(ReadDOC, PicturesLeftOutForText)
         EXPECT_EQ(text.Pictures().Count(), 0);
         EXPECT_EQ(BodyLines(text), BodyLines(full));
     }
+}
+
+namespace {
+
+void Put16(std::string& s, std::size_t at, std::uint32_t v)
+{
+    s[at] = static_cast<char>(v & 0xFF);
+    s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+
+void Put32(std::string& s, std::size_t at, std::uint32_t v)
+{
+    Put16(s, at, v & 0xFFFF);
+    Put16(s, at + 2, v >> 16);
+}
+
+std::uint32_t Get32(const std::string& s, std::size_t at)
+{
+    std::uint32_t v = 0;
+    for (std::size_t i = 4; i-- > 0;)
+        v = (v << 8) | static_cast<unsigned char>(s.at(at + i));
+    return v;
+}
+
+void Append32(std::string& s, std::uint32_t v)
+{
+    s.append(4, '\0');
+    Put32(s, s.size() - 4, v);
+}
+
+// A Word 6/95 corpus file with tables appended to its one stream: `edit` gets the stream and
+// adds them, pointing the older FIB's offset/length pairs (at 88) at them.
+std::string EditWord6File(const char* name, const std::function<void(std::string& stream)>& edit)
+{
+    const TVYXCompoundFile in(ReadFile(cCorpus / name));
+    TVYXCompoundFileWriter out;
+    const TVYXCfbEntry& root = in.Entry(0);
+    for (const int child : root.Children) {
+        const TVYXCfbEntry& entry = in.Entry(child);
+        if (entry.IsStorage())
+            continue;
+        std::string bytes = in.ReadStream(child);
+        if (entry.Name == u"WordDocument")
+            edit(bytes);
+        out.AddStream(TVYXCompoundFileWriter::cRoot, entry.Name, std::move(bytes));
+    }
+    return out.Save();
+}
+
+void SetPair(std::string& stream, int index, std::uint32_t fc, std::uint32_t lcb)
+{
+    Put32(stream, 88 + 8 * static_cast<std::size_t>(index), fc);
+    Put32(stream, 92 + 8 * static_cast<std::size_t>(index), lcb);
+}
+
+}  // namespace
+
+// Word 6/95 bookmarks: a table of 8-bit names (its byte length first), their starts with
+// the index of their ends, and their ends.
+TEST(ReadDOC, Word6Bookmarks)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const std::string file = EditWord6File("poi-Word95.doc", [](std::string& s) {
+        // "fox" over "fox" (16-19), "Größe" (in cp1252) from the empty paragraph to "Paragraph ".
+        const std::string names = std::string("\x03" "fox") + "\x05" "Gr\xF6\xDF" "e";
+        const std::uint32_t sttb = static_cast<std::uint32_t>(s.size());
+        s.append(2, '\0');
+        Put16(s, sttb, static_cast<std::uint32_t>(2 + names.size()));
+        s += names;
+        const std::uint32_t bkf = static_cast<std::uint32_t>(s.size());
+        for (std::uint32_t cp : {16u, 44u, 143u})
+            Append32(s, cp);
+        for (std::uint32_t ibkl : {0u, 1u})
+            Append32(s, ibkl);
+        const std::uint32_t bkl = static_cast<std::uint32_t>(s.size());
+        for (std::uint32_t cp : {19u, 55u, 143u})
+            Append32(s, cp);
+        SetPair(s, 21, sttb, static_cast<std::uint32_t>(2 + names.size()));
+        SetPair(s, 22, bkf, 4 * 3 + 4 * 2);
+        SetPair(s, 23, bkl, 4 * 3);
+    });
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromBytes(file);
+    EXPECT_NE(doc.Bookmarks().Find(u"fox"), nullptr);
+    EXPECT_NE(doc.Bookmarks().Find(u"Gr\u00F6\u00DFe"), nullptr);
+    const std::string dump = VYXDumpParas(doc.Paras());
+    // The bookmark covers the word its positions give.
+    const std::size_t first = dump.find("bookmark first \"fox\""), last = dump.find("bookmark last \"fox\"");
+    ASSERT_NE(first, std::string::npos) << dump;
+    ASSERT_NE(last, std::string::npos) << dump;
+    EXPECT_EQ(dump.substr(first, last - first).find("text \"fox\""), dump.find("\n", first) - first + 3) << dump;
+    // The text is what it was.
+    EXPECT_EQ(BodyLines(doc), ReadFile(cData / "poi-Word95.doc.txt"));
+
+    // A name table cut short keeps the names before the cut, and nothing is read past it.
+    const std::string cut = EditWord6File("poi-Word95.doc", [](std::string& s) {
+        const std::uint32_t sttb = static_cast<std::uint32_t>(s.size());
+        s += std::string("\x09\x00\x03" "fox" "\x09" "ab", 9);
+        SetPair(s, 21, sttb, 9);
+        SetPair(s, 22, sttb, 0);
+    });
+    TVYXReadDOC(doc).LoadFromBytes(cut);
+    EXPECT_EQ(BodyLines(doc), ReadFile(cData / "poi-Word95.doc.txt"));
+}
+
+// Word 6/95 headers and footers: the table lists only the stories present. The corpus file's
+// section names none of its own (its two stories are the odd header and footer); given flags
+// for the even and odd headers, the same two stories become those.
+TEST(ReadDOC, Word6HeadersAndFooters)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const char* name = "poi-cn.orthodox.www_divenbog_APRIL_30-APRIL.DOC";
+    {
+        TVYXLogDocEditor doc;
+        TVYXReadDOC(doc).LoadFromFile((cCorpus / name).string());
+        ASSERT_TRUE(doc.Headers().Find(ahftDefault));
+        ASSERT_TRUE(doc.Footers().Find(ahftDefault));
+        EXPECT_FALSE(doc.Headers().Find(ahftEven));
+        EXPECT_NE(VYXDumpParas(doc.Headers().Find(ahftDefault)->Paras()).find("\"30  APRIL\""), std::string::npos);
+        EXPECT_NE(VYXDumpParas(doc.Footers().Find(ahftDefault)->Paras()).find("field \"PAGE\""), std::string::npos);
+    }
+    const std::string flagged = EditWord6File(name, [](std::string& s) {
+        // The one section's record names its modifiers at 2; a copy with flags in front.
+        const std::size_t record = Get32(s, 88 + 8 * 6) + 8 + 2;
+        const std::uint32_t sepx = Get32(s, record);
+        const std::uint32_t cb = static_cast<unsigned char>(s[sepx]);
+        const std::uint32_t copy = static_cast<std::uint32_t>(s.size());
+        s.append(2, '\0');
+        Put16(s, copy, cb + 2);
+        s += std::string("\x99\x03", 2) + s.substr(sepx + 2, cb);
+        Put32(s, record, copy);
+    });
+    TVYXLogDocEditor doc;
+    TVYXReadDOC(doc).LoadFromBytes(flagged);
+    ASSERT_TRUE(doc.Headers().Find(ahftEven));
+    ASSERT_TRUE(doc.Headers().Find(ahftDefault));
+    EXPECT_FALSE(doc.Footers().Find(ahftDefault));
+    EXPECT_NE(VYXDumpParas(doc.Headers().Find(ahftEven)->Paras()).find("\"30  APRIL\""), std::string::npos);
+    EXPECT_NE(VYXDumpParas(doc.Headers().Find(ahftDefault)->Paras()).find("field \"PAGE\""), std::string::npos);
 }
 
 // Pictures drawn as shapes float: anchored to their paragraph, at the place and with the
