@@ -457,6 +457,8 @@ struct TVYXReadDOC::TImpl {
     TDocLevel ReadLevel(std::uint32_t& pos);
     void ReadLists();
     void CreateListLevels(std::int32_t listId, const TDocList& list, const std::vector<TLevelOverride>* overrides);
+    void ApplyWord6Numbering(TVYXPAPX& papx, int anm, std::string_view anld);
+    std::vector<std::string> Word6Anlds;  // the numbering formats met in Word 6 paragraphs, by list
     void ReadSections();
     void ReadNotes();
     void SpreadWord6Headers();
@@ -1587,12 +1589,27 @@ bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
     }
     // The model has no page-break-before property: the caller puts a page break first.
     bool breakBefore = false;
+    // Word 6 numbering: a level (1-9 outline, 10 and up a plain list) and its format.
+    int anm = -1;
+    std::string_view anld;
+    auto word6Numbering = [&](const TVYXDocSprm& s) {
+        if (!Fib.Word6 || (s.Code != 0x25FF && s.Code != 0xC63E))
+            return false;
+        if (s.Code == 0x25FF)
+            anm = s.Byte();
+        else
+            anld = s.Operand;
+        return true;
+    };
     if (style)
         VYXDocForEachSprm(style->Papx, [&](const TVYXDocSprm& s) {
             if (s.Code == 0x2407)
                 breakBefore = s.Byte() != 0;
+            word6Numbering(s);
         });
     auto apply = [&](const TVYXDocSprm& s) {
+        if (word6Numbering(s))
+            return;
         if (!VYXDocApplyPara(s, papx, stylePapx) && (s.Code >> 10 & 7) == 1)  // paragraph modifiers only
             switch (s.Code) {
             case 0x4600: case 0x2416: case 0x2417: case 0x244B: case 0x244C: case 0x6649: case 0x664A:
@@ -1610,6 +1627,8 @@ bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         ilfo = style->Ilfo;
         ilvl = style->Ilvl;
     }
+    if (ilfo == 0 && anm > 0 && anld.size() >= 20)
+        ApplyWord6Numbering(papx, anm, anld);
     if (ilfo <= 0 || static_cast<std::size_t>(ilfo) > LfoLsids.size())
         return breakBefore;
     const std::uint32_t lsid = LfoLsids[static_cast<std::size_t>(ilfo - 1)];
@@ -1637,6 +1656,50 @@ bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         return breakBefore;
     }
     return breakBefore;
+}
+
+void TVYXReadDOC::TImpl::ApplyWord6Numbering(TVYXPAPX& papx, int anm, std::string_view anld)
+{
+    // The older numbering keeps its format in each paragraph: the number's format, the
+    // lengths of the texts before it and up to the end of the text after it, alignment,
+    // its font at 6, the start at 10, then up to 32 characters of those texts. Paragraphs
+    // of outline levels share one list; the others continue the list of their format.
+    constexpr std::int32_t cOutlineList = 0x10000;
+    const bool outline = anm <= 9;
+    const int level = outline ? anm - 1 : 0;
+    std::int32_t listId = cOutlineList;
+    if (!outline) {
+        const auto same = std::find(Word6Anlds.begin(), Word6Anlds.end(), anld);
+        if (same == Word6Anlds.end() && Word6Anlds.size() >= static_cast<std::size_t>(cMaxNotes))
+            return;
+        listId += 1 + static_cast<std::int32_t>(same - Word6Anlds.begin());
+        if (same == Word6Anlds.end())
+            Word6Anlds.emplace_back(anld);
+    }
+    TVYXNumbering* number = Doc.Numberings().Find(listId, level);
+    if (!number) {
+        number = Doc.Numberings().Add(listId, level);
+        if (!number)
+            return;
+        const TVYXDocSprm f{0xC63E, anld};
+        const int nfc = f.Byte(0);
+        const std::string_view text = anld.substr(20, 32);
+        const std::size_t before = std::min<std::size_t>(f.Byte(1), text.size());
+        const std::size_t end = std::clamp<std::size_t>(f.Byte(2), before, text.size());
+        std::u16string format = VYXDecodeCodePage(text.substr(0, before), CodePage);
+        if (nfc != 23)  // 23: a bullet, its text alone
+            format += static_cast<char16_t>(level);
+        format += VYXDecodeCodePage(text.substr(before, end - before), CodePage);
+        number->Style = ListStyle(nfc);
+        number->StyleEx = ListStyleEx(nfc);
+        number->Text = format;
+        number->StartVal = f.Short(10);
+        const int jc = f.Byte(3) & 3;
+        number->Align = jc == 1 ? vyptaCenter : jc == 2 ? vyptaRight : vyptaLeft;
+        if (const std::uint16_t ftc = f.Word(6); ftc < Fonts.size() && !Fonts[ftc].empty())
+            number->CHPX().SetFontName(Fonts[ftc]);
+    }
+    papx.SetNumbering(number);
 }
 
 void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& list,

@@ -662,6 +662,87 @@ TEST(ReadDOC, Word6HeadersAndFooters)
     EXPECT_NE(VYXDumpParas(doc.Headers().Find(ahftDefault)->Paras()).find("field \"PAGE\""), std::string::npos);
 }
 
+namespace {
+
+// A Word 6 numbering format: `nfc`, the texts before and after the number, starting at `start`.
+std::string Word6Anld(int nfc, const std::string& before, const std::string& after, int start)
+{
+    std::string anld(52, '\0');
+    anld[0] = static_cast<char>(nfc);
+    anld[1] = static_cast<char>(before.size());
+    anld[2] = static_cast<char>(before.size() + after.size());
+    Put16(anld, 10, static_cast<std::uint32_t>(start));
+    anld.replace(20, before.size() + after.size(), before + after);
+    return anld;
+}
+
+// Gives paragraph entries of the file's first paragraph page the older numbering modifiers
+// (level, then format), each written anew into the page's free space.
+void NumberWord6Paras(std::string& s, const std::vector<std::pair<std::size_t, std::string>>& paras)
+{
+    // The paragraph bin table (pair 13) names its pages by two-byte numbers after the offsets.
+    const std::uint32_t bte = Get32(s, 88 + 8 * 13), lcb = Get32(s, 92 + 8 * 13);
+    const std::uint32_t pages = (lcb - 4) / 6;
+    const std::size_t page = 512 * static_cast<std::size_t>(static_cast<unsigned char>(s[bte + 4 * (pages + 1)]) |
+                                                            static_cast<unsigned char>(s[bte + 4 * (pages + 1) + 1]) << 8);
+    const std::size_t runs = static_cast<unsigned char>(s[page + 511]);
+    const std::size_t bx = page + 4 * (runs + 1);
+    std::size_t low = 511;
+    for (std::size_t i = 0; i < runs; ++i)
+        if (const std::size_t at = 2 * static_cast<unsigned char>(s[bx + 7 * i]); at != 0)
+            low = std::min(low, at);
+    for (const auto& [index, anld] : paras) {
+        ASSERT_LT(index, runs);
+        const std::size_t old = page + 2 * static_cast<unsigned char>(s[bx + 7 * index]);
+        const std::size_t oldSize = 2 * static_cast<unsigned char>(s[old]);  // words after the count
+        std::string papx = s.substr(old + 1, oldSize) + std::string("\x0D\x0A\x0C", 3) +
+                           static_cast<char>(anld.size()) + anld;
+        if (papx.size() % 2)
+            papx += '\0';
+        const std::size_t at = (low - 1 - papx.size()) & ~std::size_t{1};
+        ASSERT_GE(at, 4 * (runs + 1) + 7 * runs);
+        s[page + at] = static_cast<char>(papx.size() / 2);
+        s.replace(page + at + 1, papx.size(), papx);
+        s[bx + 7 * index] = static_cast<char>(at / 2);
+        low = at;
+    }
+}
+
+}  // namespace
+
+// Word 6/95 numbering keeps its format in each paragraph: numbered paragraphs of one format
+// continue one list, a bullet format makes another; the text stays as it was.
+TEST(ReadDOC, Word6Numbering)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const std::string numbered = Word6Anld(0, "(", ")", 3), bullet = Word6Anld(23, "\xB7", "", 1);
+    const std::string file = EditWord6File("poi-Word95.doc", [&](std::string& s) {
+        NumberWord6Paras(s, {{0, numbered}, {2, numbered}, {4, bullet}});
+    });
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromBytes(file);
+    EXPECT_EQ(BodyLines(doc), ReadFile(cData / "poi-Word95.doc.txt"));
+    std::vector<const TVYXNumbering*> levels;
+    for (int i = 0; i < doc.Paras().Count(); ++i)
+        if (const TVYXLogPara* para = doc.Paras().ParaAtIndex(i))
+            levels.push_back(para->PAPX().GetNumbering());
+    ASSERT_GE(levels.size(), 5u);
+    ASSERT_TRUE(levels[0]);
+    EXPECT_EQ(levels[0], levels[2]);  // one list, numbered on
+    EXPECT_FALSE(levels[1]);
+    ASSERT_TRUE(levels[4]);
+    EXPECT_NE(levels[4]->GetId(), levels[0]->GetId());
+    EXPECT_EQ(levels[0]->Text, std::u16string(u"(") + char16_t(0) + u")");
+    EXPECT_EQ(levels[0]->StartVal, 3);
+    EXPECT_EQ(levels[4]->Text, u"\u00B7");
+    EXPECT_NE(levels[4]->Style, levels[0]->Style);
+    // Applied, so not listed among the modifiers left unread.
+    EXPECT_TRUE(std::find(reader.UnknownSprms().begin(), reader.UnknownSprms().end(), "25FF sprmPNLvlAnm80") ==
+                reader.UnknownSprms().end());
+}
+
 // Pictures drawn as shapes float: anchored to their paragraph, at the place and with the
 // wrapping the file gives, in the body and in headers.
 TEST(ReadDOC, FloatingPicturesKeepTheirPlace)
