@@ -743,6 +743,41 @@ TEST(ReadDOC, Word6Numbering)
                 reader.UnknownSprms().end());
 }
 
+// The smallest Word 6 file numbered and bookmarked: read back, and (VYX_UPDATE_GOLDEN set)
+// kept as seeds of the importer's fuzz target, so fuzzing starts inside these tables.
+TEST(ReadDOC, Word6SmallFileSeeds)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const std::string file = EditWord6File("poi-Word6.doc", [](std::string& s) {
+        NumberWord6Paras(s, {{0, Word6Anld(3, "", ".", 1)}});
+        const std::uint32_t sttb = static_cast<std::uint32_t>(s.size());
+        s += std::string("\x06\x00\x03" "fox", 6);
+        const std::uint32_t bkf = static_cast<std::uint32_t>(s.size());
+        for (std::uint32_t v : {16u, 44u, 0u})
+            Append32(s, v);
+        const std::uint32_t bkl = static_cast<std::uint32_t>(s.size());
+        for (std::uint32_t v : {19u, 44u})
+            Append32(s, v);
+        SetPair(s, 21, sttb, 6);
+        SetPair(s, 22, bkf, 12);
+        SetPair(s, 23, bkl, 8);
+    });
+    TVYXLogDocEditor doc;
+    TVYXReadDOC(doc).LoadFromBytes(file);
+    EXPECT_EQ(BodyLines(doc), ReadFile(cData / "poi-Word6.doc.txt"));
+    EXPECT_NE(doc.Bookmarks().Find(u"fox"), nullptr);
+    const TVYXLogPara* first = doc.Paras().ParaAtIndex(0);
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(first->PAPX().GetNumbering());
+    EXPECT_EQ(first->PAPX().GetNumbering()->Text, std::u16string(1, char16_t(0)) + u".");
+    if (std::getenv("VYX_UPDATE_GOLDEN"))
+        std::ofstream(fs::path(VYX_TEST_DATA_DIR) / ".." / ".." / ".." / "fuzz" / "corpus" / "doc" /
+                          "word6-numbered-bookmark.doc",
+                      std::ios::binary)
+            << file;
+}
+
 // Pictures drawn as shapes float: anchored to their paragraph, at the place and with the
 // wrapping the file gives, in the body and in headers.
 TEST(ReadDOC, FloatingPicturesKeepTheirPlace)
