@@ -170,18 +170,24 @@ void TVYXCharRun::DeleteCHPXIfEmpty()
         FCHPX.reset();
 }
 
-TVYXCHPX* TVYXCharRun::GetValidCHPX() const
+const TVYXCHPX* TVYXCharRun::GetValidCHPX() const
 {
     if (FCHPX)
         return FCHPX.get();
     const TVYXRootData* root = Root();
     if (root && root->MasterCHP())
         return &root->MasterCHP()->CHPX();
-    static TVYXCHP sDefault;  // a run outside any document answers the built-in defaults
+    // A run outside any document answers the built-in defaults; nobody may change them.
+    static const TVYXCHP sDefault;
     return &sDefault.CHPX();
 }
 
-TVYXCHPX* TVYXCharRun::GetRevisionCHPX() const
+const TVYXCHPX* TVYXCharRun::GetRevisionCHPX() const
+{
+    return const_cast<TVYXCharRun*>(this)->GetRevisionCHPX();
+}
+
+TVYXCHPX* TVYXCharRun::GetRevisionCHPX()
 {
     auto* rev = dynamic_cast<TVYXRevisionDataCHPX*>(FCHPX ? FCHPX->GetRevision() : nullptr);
     return rev ? rev->CHPX() : nullptr;
@@ -473,7 +479,7 @@ int TVYXCharRunLinked::LinkSpan() const
     return n;
 }
 
-TVYXCHPX* TVYXCharRunLinked::TextCHPX() const
+const TVYXCHPX* TVYXCharRunLinked::TextCHPX() const
 {
     const TVYXCharRunLinked* last = const_cast<TVYXCharRunLinked*>(this)->GetLast();
     for (const TVYXCharRun* run = const_cast<TVYXCharRunLinked*>(this)->GetFirst()->Next(); run && run != last;
@@ -505,16 +511,31 @@ void CountLinkUse(const TVYXCharRun& run, bool use)
 }
 }  // namespace
 
+TVYXCharRuns::TVYXCharRuns(TVYXRootData* rootData)
+    : FRootData(rootData), FWatcher(rootData ? &rootData->RunsWatcher() : nullptr)
+{
+}
+
+void TVYXCharRuns::SetRootData(TVYXRootData* root)
+{
+    FRootData = root;
+    FWatcher = root ? &root->RunsWatcher() : nullptr;
+}
+
 TVYXCharRuns::~TVYXCharRuns()
 {
-    // Linked runs relink their chains as they go; clear before the events do.
-    DeleteCREvent = nullptr;
-    DirtyCREvent = nullptr;
-    ChangeEvent = nullptr;
+    // Linked runs relink their chains as they go; nobody hears of it.
+    FWatcher = nullptr;
+    FOwner = nullptr;
     FItems.clear();
 }
 
-TVYXCharRun* TVYXCharRuns::Items(int index) const
+const TVYXCharRun* TVYXCharRuns::Items(int index) const
+{
+    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+TVYXCharRun* TVYXCharRuns::Items(int index)
 {
     return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
 }
@@ -799,8 +820,8 @@ bool TVYXCharRuns::Delete(int index)
     TVYXCharRun* run = Items(index);
     if (!run || run->GetReadOnlyActive())
         return false;
-    if (run->Type_() == acrtLinked && DeleteCREvent)
-        DeleteCREvent(*this, *run);
+    if (run->Type_() == acrtLinked && FWatcher && FWatcher->DeleteCREvent)
+        FWatcher->DeleteCREvent(*this, *run);
     // The event may have changed the list: find the run again.
     index = run->Index();
     if (Items(index) != run) {
@@ -813,8 +834,7 @@ bool TVYXCharRuns::Delete(int index)
     const std::int32_t start = owned->StartPos();
     FItems.erase(FItems.begin() + index);
     CountLinkUse(*owned, false);
-    if (ChangeEvent)
-        ChangeEvent(*this, acrcDeleted, *owned);
+    NotifyChange(acrcDeleted, *owned);
     owned.reset();
     if (index < Count()) {
         // The follower takes the deleted run's place, so positions restart from its start.
@@ -1010,8 +1030,7 @@ void TVYXCharRuns::CombineImpl(int from, int to, bool second)
     // Positions restart where the range began; its first run kept its start.
     Sync(from);
     for (std::unique_ptr<TVYXCharRun>& run : gone)
-        if (ChangeEvent)
-            ChangeEvent(*this, acrcDeleted, *run);
+        NotifyChange(acrcDeleted, *run);
 }
 
 void TVYXCharRuns::Combine(int from, int to) { CombineImpl(from, to, false); }
@@ -1044,7 +1063,7 @@ TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
         return run;
     };
     if (pos >= EndOfParaPos())
-        return lastOfChain(Last());
+        return lastOfChain(FItems.back().get());
     const int index = IndexAt(pos);
     if (index < 0)
         return nullptr;
@@ -1104,7 +1123,7 @@ void TVYXCharRuns::FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) con
     for (;;) {
         if (!PrevChar(r, p, c)) {
             pos = 1;
-            run = First();
+            run = FItems.front().get();
             return;
         }
         if (CharIsPunctuation(c))
@@ -1127,7 +1146,7 @@ void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const
     for (;;) {
         if (!NextChar(r, p, c)) {
             pos = EndOfParaPos();
-            run = Last();
+            run = FItems.back().get();
             return;
         }
         if (CharIsPunctuation(c))
@@ -1243,8 +1262,6 @@ TVYXCharRun* TVYXCharRuns::AddRevision(std::u16string_view text, std::unique_ptr
 std::unique_ptr<TVYXCharRuns> TVYXCharRuns::CreateSame() const
 {
     auto runs = std::make_unique<TVYXCharRuns>(RootData());
-    runs->DeleteCREvent = DeleteCREvent;
-    runs->DirtyCREvent = DirtyCREvent;
-    runs->ChangeEvent = ChangeEvent;
+    runs->FWatcher = FWatcher;
     return runs;
 }
