@@ -8,6 +8,8 @@
 #include <string>
 
 #include "editing/VYXPlainText.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXLogPara.h"
 #include "model/tests/VYXBodyTestDoc.h"
 #include "platform/VYXCodePage.h"
 
@@ -143,6 +145,11 @@ void LoadTextMemory(benchmark::State& state)
     }
     state.counters["bytes_per_para"] = perPara;
     state.counters["bytes_per_text_byte"] = perByte;
+    // The objects every paragraph of plain text holds, before the allocator rounds them up.
+    state.counters["sizeof_para"] = sizeof(TVYXLogPara);
+    state.counters["sizeof_runs"] = sizeof(TVYXCharRuns);
+    state.counters["sizeof_run"] = sizeof(TVYXCharRun);
+    state.counters["sizeof_papx"] = sizeof(TVYXPAPX);
 }
 BENCHMARK(LoadTextMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 

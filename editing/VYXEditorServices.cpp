@@ -349,7 +349,7 @@ struct TResolveStep {
     bool WholePara = false;  // rkRemove took every character the paragraph had
 };
 
-TVYXRevisionData* MarkOf(const TVYXCharRun& run)
+const TVYXRevisionData* MarkOf(const TVYXCharRun& run)
 {
     if (run.Revision())
         return run.Revision();

@@ -52,7 +52,7 @@ TVYXComplexField* FormFieldAt(const TVYXLogPos& pos)
         return nullptr;
     std::vector<TVYXComplexField*> open;
     TVYXComplexField* found = nullptr;
-    const TVYXCharRuns& runs = pos.Para->CharRuns();
+    TVYXCharRuns& runs = pos.Para->CharRuns();
     for (int i = 0; i < runs.Count(); ++i) {
         TVYXCharRun& run = *runs.Items(i);
         if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(&run); linked && linked->LinkedType == acrltComplexField) {

@@ -202,6 +202,9 @@ private:
     std::unordered_map<TVYXColor, int> FColorIndex;
     std::vector<const TVYXCharStyle*> FCharStyles;  // index = \cs number
     std::vector<const TVYXNumberingsList*> FLists;  // index + 1 = \ls
+    // The number texts of list paragraphs, counted as the paragraphs are written (the
+    // model keeps no number text: most paragraphs are in no list).
+    TVYXListCounter FListCounter;
     std::vector<std::u16string> FRevAuthors{u"Unknown"};  // index = \revauth; 0 stands for no author
     const TVYXHyperlink* FOpenLink = nullptr;
     const TVYXLogPara* FLinkPara = nullptr;  // where the open link's field began
@@ -525,11 +528,13 @@ void TWriter::DoParaProps(const TVYXLogPara& para, int depth)
         WProp("itap", depth);
     }
     const TVYXPAPX& papx = para.PAPX();
-    if (const TVYXNumbering* level = papx.GetNumbering()) {
+    const TVYXNumbering* numbering = papx.GetNumbering();
+    const std::u16string numberText = FListCounter.Next(numbering, para.Empty());
+    if (const TVYXNumbering* level = numbering) {
         const auto it = std::find(FLists.begin(), FLists.end(), level->NumList());
         if (it != FLists.end()) {
             W("{\\listtext\\pard\\plain ");
-            WText(para.NumbText);
+            WText(numberText);
             W("\\tab}");
             WProp("ls", static_cast<long>(it - FLists.begin() + 1));
             WProp("ilvl", level->Level);

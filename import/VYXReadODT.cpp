@@ -542,14 +542,14 @@ private:
 
     // The empty text run at the paragraph's end (a new paragraph comes with one, a
     // note mark leaves one after it), which the next text fills; nullptr when none.
-    static TVYXCharRun* TrailingEmptyRun(const TVYXLogPara& para)
+    static TVYXCharRun* TrailingEmptyRun(TVYXLogPara& para)
     {
         TVYXCharRun* run = para.Count() > 0 ? para.GetItems(para.Count() - 1) : nullptr;
         return run && run->Type_() == acrtText && run->Text().empty() && !run->Revision() ? run : nullptr;
     }
 
     // The empty run of a paragraph that has nothing else.
-    static TVYXCharRun* LoneEmptyRun(const TVYXLogPara& para)
+    static TVYXCharRun* LoneEmptyRun(TVYXLogPara& para)
     {
         return para.Count() == 1 ? TrailingEmptyRun(para) : nullptr;
     }

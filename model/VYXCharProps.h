@@ -116,6 +116,7 @@ public:
     bool HasDefaultFont = false;
 
     // A list that falls back to this CHP (owned).
+    const TVYXCHPX& CHPX() const { return *FCHPX; }
     TVYXCHPX& CHPX() { return *FCHPX; }
 
     void Clear();

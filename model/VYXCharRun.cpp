@@ -170,18 +170,24 @@ void TVYXCharRun::DeleteCHPXIfEmpty()
         FCHPX.reset();
 }
 
-TVYXCHPX* TVYXCharRun::GetValidCHPX() const
+const TVYXCHPX* TVYXCharRun::GetValidCHPX() const
 {
     if (FCHPX)
         return FCHPX.get();
     const TVYXRootData* root = Root();
     if (root && root->MasterCHP())
         return &root->MasterCHP()->CHPX();
-    static TVYXCHP sDefault;  // a run outside any document answers the built-in defaults
+    // A run outside any document answers the built-in defaults; nobody may change them.
+    static const TVYXCHP sDefault;
     return &sDefault.CHPX();
 }
 
-TVYXCHPX* TVYXCharRun::GetRevisionCHPX() const
+const TVYXCHPX* TVYXCharRun::GetRevisionCHPX() const
+{
+    return const_cast<TVYXCharRun*>(this)->GetRevisionCHPX();
+}
+
+TVYXCHPX* TVYXCharRun::GetRevisionCHPX()
 {
     auto* rev = dynamic_cast<TVYXRevisionDataCHPX*>(FCHPX ? FCHPX->GetRevision() : nullptr);
     return rev ? rev->CHPX() : nullptr;
@@ -479,7 +485,7 @@ int TVYXCharRunLinked::LinkSpan() const
     return n;
 }
 
-TVYXCHPX* TVYXCharRunLinked::TextCHPX() const
+const TVYXCHPX* TVYXCharRunLinked::TextCHPX() const
 {
     const TVYXCharRunLinked* last = const_cast<TVYXCharRunLinked*>(this)->GetLast();
     for (const TVYXCharRun* run = const_cast<TVYXCharRunLinked*>(this)->GetFirst()->Next(); run && run != last;
@@ -511,16 +517,31 @@ void CountLinkUse(const TVYXCharRun& run, bool use)
 }
 }  // namespace
 
+TVYXCharRuns::TVYXCharRuns(TVYXRootData* rootData)
+    : FRootData(rootData), FWatcher(rootData ? &rootData->RunsWatcher() : nullptr)
+{
+}
+
+void TVYXCharRuns::SetRootData(TVYXRootData* root)
+{
+    FRootData = root;
+    FWatcher = root ? &root->RunsWatcher() : nullptr;
+}
+
 TVYXCharRuns::~TVYXCharRuns()
 {
-    // Linked runs relink their chains as they go; clear before the events do.
-    DeleteCREvent = nullptr;
-    DirtyCREvent = nullptr;
-    ChangeEvent = nullptr;
+    // Linked runs relink their chains as they go; nobody hears of it.
+    FWatcher = nullptr;
+    FOwner = nullptr;
     FItems.clear();
 }
 
-TVYXCharRun* TVYXCharRuns::Items(int index) const
+const TVYXCharRun* TVYXCharRuns::Items(int index) const
+{
+    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+TVYXCharRun* TVYXCharRuns::Items(int index)
 {
     return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
 }
@@ -805,8 +826,8 @@ bool TVYXCharRuns::Delete(int index)
     TVYXCharRun* run = Items(index);
     if (!run || run->GetReadOnlyActive())
         return false;
-    if (run->Type_() == acrtLinked && DeleteCREvent)
-        DeleteCREvent(*this, *run);
+    if (run->Type_() == acrtLinked && FWatcher && FWatcher->DeleteCREvent)
+        FWatcher->DeleteCREvent(*this, *run);
     // The event may have changed the list: find the run again.
     index = run->Index();
     if (Items(index) != run) {
@@ -819,8 +840,7 @@ bool TVYXCharRuns::Delete(int index)
     const std::int32_t start = owned->StartPos();
     FItems.erase(FItems.begin() + index);
     CountLinkUse(*owned, false);
-    if (ChangeEvent)
-        ChangeEvent(*this, acrcDeleted, *owned);
+    NotifyChange(acrcDeleted, *owned);
     owned.reset();
     if (index < Count()) {
         // The follower takes the deleted run's place, so positions restart from its start.
@@ -1016,8 +1036,7 @@ void TVYXCharRuns::CombineImpl(int from, int to, bool second)
     // Positions restart where the range began; its first run kept its start.
     Sync(from);
     for (std::unique_ptr<TVYXCharRun>& run : gone)
-        if (ChangeEvent)
-            ChangeEvent(*this, acrcDeleted, *run);
+        NotifyChange(acrcDeleted, *run);
 }
 
 void TVYXCharRuns::Combine(int from, int to) { CombineImpl(from, to, false); }
@@ -1050,7 +1069,7 @@ TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
         return run;
     };
     if (pos >= EndOfParaPos())
-        return lastOfChain(Last());
+        return lastOfChain(FItems.back().get());
     const int index = IndexAt(pos);
     if (index < 0)
         return nullptr;
@@ -1110,7 +1129,7 @@ void TVYXCharRuns::FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) con
     for (;;) {
         if (!PrevChar(r, p, c)) {
             pos = 1;
-            run = First();
+            run = FItems.front().get();
             return;
         }
         if (CharIsPunctuation(c))
@@ -1133,7 +1152,7 @@ void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const
     for (;;) {
         if (!NextChar(r, p, c)) {
             pos = EndOfParaPos();
-            run = Last();
+            run = FItems.back().get();
             return;
         }
         if (CharIsPunctuation(c))
@@ -1249,8 +1268,6 @@ TVYXCharRun* TVYXCharRuns::AddRevision(std::u16string_view text, std::unique_ptr
 std::unique_ptr<TVYXCharRuns> TVYXCharRuns::CreateSame() const
 {
     auto runs = std::make_unique<TVYXCharRuns>(RootData());
-    runs->DeleteCREvent = DeleteCREvent;
-    runs->DirtyCREvent = DirtyCREvent;
-    runs->ChangeEvent = ChangeEvent;
+    runs->FWatcher = FWatcher;
     return runs;
 }

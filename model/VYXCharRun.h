@@ -97,7 +97,7 @@ public:
     std::int32_t StartPos() const { return FStartPos; }
     // The place in the list, -1 outside a list.
     int Index() const { return FIndex; }
-    unsigned Flags = acrfReadOnly;
+    // TVYXCharRunFlag values; declared with the run's fields below so that they share a word.
 
     // Text, upper-cased for all caps and lower-cased for small caps.
     virtual void GetText(std::u16string& text) const;
@@ -140,20 +140,24 @@ public:
     TVYXCharRun* First() const;
     TVYXCharRun* Last() const;
 
-    TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    const TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    TVYXCHPX* CHPX() { return FCHPX.get(); }
     TVYXCHPX* AddCHPX();
     void DeleteCHPX() { FCHPX.reset(); }
     // Drops a list that is empty or holds only revision data.
     void DeleteCHPXIfEmpty();
     // The run's list, else the master CHP's empty list (answers the master values).
-    TVYXCHPX* GetValidCHPX() const;
-    TVYXCHPX* GetRevisionCHPX() const;
+    const TVYXCHPX* GetValidCHPX() const;
+    // The properties a tracked format change replaced, nullptr without one.
+    const TVYXCHPX* GetRevisionCHPX() const;
+    TVYXCHPX* GetRevisionCHPX();
     void InheritPrevCHPXIfNil();
     void InheritNextCHPXIfNil();
     // A copy of `chpx`, or no list for nullptr.
     void SetCHPX(const TVYXCHPX* chpx);
 
-    TVYXRevisionData* Revision() const { return FRevision.get(); }
+    const TVYXRevisionData* Revision() const { return FRevision.get(); }
+    TVYXRevisionData* Revision() { return FRevision.get(); }
     void AddRevision(std::unique_ptr<TVYXRevisionData> data);
     void RemoveRevision();
     bool HasAnyRevision() const;
@@ -196,12 +200,17 @@ protected:
 
 private:
     void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    // A long document holds millions of runs: the fields are ordered so that none pads,
+    // and the index shares its word with the flags (no paragraph holds 2^29 runs).
     std::u16string FText;
     TVYXCharRuns* FParent = nullptr;  // borrowed: the list owns the run
-    std::int32_t FStartPos = 1;
-    int FIndex = -1;
     std::unique_ptr<TVYXCHPX> FCHPX;
     std::unique_ptr<TVYXRevisionData> FRevision;
+    std::int32_t FStartPos = 1;
+    int FIndex : 30 = -1;
+
+public:
+    unsigned Flags : 2 = acrfReadOnly;
 };
 
 class TVYXCharRunTab : public TVYXCharRun {
@@ -361,7 +370,7 @@ public:
     TVYXCharRunLinked* GetTextCR() { return GetLast(); }
     int LinkSpan() const;
     // The list of the first text run between the first and the last boundary (same paragraph only).
-    TVYXCHPX* TextCHPX() const;
+    const TVYXCHPX* TextCHPX() const;
 
     TVYXCharRunType Type_() const override { return acrtLinked; }
     void Assign(const TVYXCharRun& source) override;
@@ -373,6 +382,27 @@ private:
     TVYXMarkupRef FField;
 };
 
+// What a document hears from the run lists in it: one per document, shared by every list
+// there (a long document holds many lists, and each would otherwise carry these events).
+// A list outside a document may be given one of its own (SetWatcher).
+struct TVYXCharRunsWatcher {
+    // A linked run is about to be deleted (Delete only).
+    std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DeleteCREvent;
+    // The characters of a run changed.
+    std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DirtyCREvent;
+    // A run left the list and is about to be freed.
+    std::function<void(TVYXCharRuns& sender, TVYXCharRunChange change, TVYXCharRun& run)> ChangeEvent;
+};
+
+// The object a run list belongs to (its paragraph), told when the list's characters change.
+class TVYXCharRunsOwner {
+public:
+    virtual void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run) = 0;
+
+protected:
+    ~TVYXCharRunsOwner() = default;
+};
+
 // The runs of one paragraph, in order.
 //
 // Hyperlink uses: a hyperlink run counts one use of its link (TVYXHyperlink::Use) when it
@@ -382,21 +412,29 @@ private:
 // nothing: its document's hyperlink list may be gone by then.
 class TVYXCharRuns {
 public:
-    explicit TVYXCharRuns(TVYXRootData* rootData = nullptr) : FRootData(rootData) {}
+    explicit TVYXCharRuns(TVYXRootData* rootData = nullptr);
     TVYXCharRuns(const TVYXCharRuns&) = delete;
     TVYXCharRuns& operator=(const TVYXCharRuns&) = delete;
     ~TVYXCharRuns();
 
     // The document-wide tables (borrowed), nullptr for a list outside a document.
     TVYXRootData* RootData() const { return FRootData; }
-    std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DeleteCREvent;
-    std::function<void(TVYXCharRuns& sender, TVYXCharRun& run)> DirtyCREvent;
-    std::function<void(TVYXCharRuns& sender, TVYXCharRunChange change, TVYXCharRun& run)> ChangeEvent;
+    // Where the list reports (borrowed): its document's watcher unless one was set; nullptr when none.
+    TVYXCharRunsWatcher* Watcher() const { return FWatcher; }
+    // Reports to `watcher` (borrowed, must outlive the list) instead; nullptr: to no one.
+    void SetWatcher(TVYXCharRunsWatcher* watcher) { FWatcher = watcher; }
+    // The paragraph holding the list (borrowed), told of changed characters.
+    TVYXCharRunsOwner* Owner() const { return FOwner; }
+    void SetOwner(TVYXCharRunsOwner* owner) { FOwner = owner; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXCharRun* Items(int index) const;
-    TVYXCharRun* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
-    TVYXCharRun* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    // nullptr outside 0..Count()-1.
+    const TVYXCharRun* Items(int index) const;
+    TVYXCharRun* Items(int index);
+    const TVYXCharRun* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXCharRun* First() { return FItems.empty() ? nullptr : FItems.front().get(); }
+    const TVYXCharRun* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXCharRun* Last() { return FItems.empty() ? nullptr : FItems.back().get(); }
 
     // While updating, start positions are not kept; EndUpdate re-synchronises.
     void BeginUpdate() { ++FUpdating; }
@@ -517,22 +555,32 @@ public:
     // A text run with `text` carrying a tracked change (e.g. read from a file).
     TVYXCharRun* AddRevision(std::u16string_view text, std::unique_ptr<TVYXRevisionData> data,
                              const TVYXCHPX* chpx = nullptr);
-    // A new, empty list over the same document bundle, with the same events.
+    // A new, empty list over the same document bundle, reporting to the same watcher (no owner).
     std::unique_ptr<TVYXCharRuns> CreateSame() const;
 
     void NotifyDirty(TVYXCharRun& run)
     {
-        if (DirtyCREvent)
-            DirtyCREvent(*this, run);
+        if (FOwner)
+            FOwner->RunsDirty(*this, run);
+        if (FWatcher && FWatcher->DirtyCREvent)
+            FWatcher->DirtyCREvent(*this, run);
     }
 
 private:
     template <class T>
     T* AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index = -1);
     friend class TVYXLogPara;  // moves its runs into another document's tables
-    void SetRootData(TVYXRootData* root) { FRootData = root; }
+    // Moves the list to another document's bundle and its watcher.
+    void SetRootData(TVYXRootData* root);
     void CombineImpl(int from, int to, bool second);
-    TVYXRootData* FRootData;  // borrowed: the document's bundle
+    void NotifyChange(TVYXCharRunChange change, TVYXCharRun& run)
+    {
+        if (FWatcher && FWatcher->ChangeEvent)
+            FWatcher->ChangeEvent(*this, change, run);
+    }
+    TVYXRootData* FRootData;              // borrowed: the document's bundle
+    TVYXCharRunsWatcher* FWatcher;        // borrowed: the document's, or one set from outside
+    TVYXCharRunsOwner* FOwner = nullptr;  // borrowed: the paragraph owns the list
     std::vector<std::unique_ptr<TVYXCharRun>> FItems;
     int FUpdating = 0;
 };

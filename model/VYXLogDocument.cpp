@@ -55,7 +55,7 @@ TVYXLogDocument::~TVYXLogDocument()
     FRevision.reset();
     FWalker.reset();
     if (FRootData)
-        FRootData->DeleteCREvent = nullptr;
+        FRootData->RunsWatcher().DeleteCREvent = nullptr;
 }
 
 void TVYXLogDocument::CreateOwnTables(const TVYXPaperSizeHook& paperSize)
@@ -92,7 +92,7 @@ void TVYXLogDocument::CreateOwnTables(const TVYXPaperSizeHook& paperSize)
     root.FStyles = FStyles.get();
     root.FPictures = FPictures.get();
     root.FShapeTypes = FShapeTypes.get();
-    root.DeleteCREvent = [this](TVYXCharRun& run) { DeleteCharRun(run); };
+    root.RunsWatcher().DeleteCREvent = [this](TVYXCharRuns&, TVYXCharRun& run) { DeleteCharRun(run); };
     root.CreateTemps();
 
     FDOPRef = FDOP.get();
@@ -158,12 +158,12 @@ std::unique_ptr<TVYXCharRuns> TVYXLogDocument::CreateCharRuns() const { return s
 void TVYXLogDocument::Clear()
 {
     // Runs freed with the whole body hold nothing open that the editor must drop.
-    std::function<void(TVYXCharRun&)> saved;
+    std::function<void(TVYXCharRuns&, TVYXCharRun&)> saved;
     if (FRootData)
-        saved = std::exchange(FRootData->DeleteCREvent, nullptr);
+        saved = std::exchange(FRootData->RunsWatcher().DeleteCREvent, nullptr);
     FLogParas->Clear();
     if (FRootData)
-        FRootData->DeleteCREvent = std::move(saved);
+        FRootData->RunsWatcher().DeleteCREvent = std::move(saved);
     FRevision->Clear();
     if (FParent)
         return;

@@ -69,12 +69,10 @@ void TVYXLogPara::WireRuns()
 {
     TVYXRootData* root = Root();
     FCharRuns->SetRootData(root);
-    FCharRuns->DeleteCREvent = [root](TVYXCharRuns&, TVYXCharRun& run) {
-        if (root)
-            root->DoDeleteCR(run);
-    };
-    FCharRuns->DirtyCREvent = [this](TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); };
+    FCharRuns->SetOwner(this);
 }
+
+void TVYXLogPara::RunsDirty(TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); }
 
 TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras() ? Paras()->Iterator() : nullptr; }
 
@@ -173,9 +171,15 @@ TVYXCharType TVYXLogPara::CharTypeAtPos(std::int32_t pos) const
     return actNotWhitespace;
 }
 
-TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos) const
+const TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos) const
 {
     const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, false);
+    return run ? run->CHPX() : nullptr;
+}
+
+TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos)
+{
+    TVYXCharRun* run = FCharRuns->FindAbsolute(pos, false);
     return run ? run->CHPX() : nullptr;
 }
 
@@ -680,7 +684,7 @@ bool TVYXLogPara::UseStyle(std::u16string_view styleId)
     return true;
 }
 
-TVYXCHPX* TVYXLogPara::LastCHPX() const { return CRLast() ? CRLast()->CHPX() : nullptr; }
+const TVYXCHPX* TVYXLogPara::LastCHPX() const { return CRLast() ? CRLast()->CHPX() : nullptr; }
 
 // ---- Paragraph lists ----
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/VYXCharRun.h"
@@ -151,7 +152,7 @@ struct VYXLogParaFindData {
     bool Valid = false;
 };
 
-class TVYXLogPara : public TVYXLogParaItem {
+class TVYXLogPara : public TVYXLogParaItem, public TVYXCharRunsOwner {
 public:
     explicit TVYXLogPara(TVYXLogParas* paras);
     ~TVYXLogPara() override;
@@ -166,7 +167,6 @@ public:
     // The paragraph's search state, nullptr until a search began here (most paragraphs
     // are never searched one by one, and a long document holds many).
     const VYXLogParaFindData* FindData() const { return FFind.get(); }
-    std::u16string NumbText;
     std::unique_ptr<TVYXParaFrame> Frame;
     std::u16string Name;
     bool Pilcrow = false;
@@ -208,7 +208,8 @@ public:
     char16_t GetChar(std::int32_t pos) const;
     char16_t CharAtPos(std::int32_t pos) const { return GetChar(pos); }
     TVYXCharType CharTypeAtPos(std::int32_t pos) const;
-    TVYXCHPX* CHPXAtPos(std::int32_t pos) const;
+    const TVYXCHPX* CHPXAtPos(std::int32_t pos) const;
+    TVYXCHPX* CHPXAtPos(std::int32_t pos);
     bool WordAtPos(std::int32_t pos, std::int32_t& start, std::int32_t& end) const;
     // The first position of the next / previous word, 0 when none.
     std::int32_t FindNextWord(std::int32_t pos) const;
@@ -363,14 +364,17 @@ public:
     // last / first row); nullptr outside tables.
     TVYXLogPara* NextRow() const;
     TVYXLogPara* PrevRow() const;
-    TVYXCharRun* CRFirst() const { return FCharRuns->First(); }
-    TVYXCharRun* CRLast() const { return FCharRuns->Last(); }
+    const TVYXCharRun* CRFirst() const { return std::as_const(*FCharRuns).First(); }
+    TVYXCharRun* CRFirst() { return FCharRuns->First(); }
+    const TVYXCharRun* CRLast() const { return std::as_const(*FCharRuns).Last(); }
+    TVYXCharRun* CRLast() { return FCharRuns->Last(); }
     TVYXTableCell* Cell() const;
     // The index of the root-list item that holds this paragraph (itself or its outermost table).
     int RootIndex() const;
-    TVYXCharRun* GetItems(int i) const { return FCharRuns->Items(i); }
+    const TVYXCharRun* GetItems(int i) const { return std::as_const(*FCharRuns).Items(i); }
+    TVYXCharRun* GetItems(int i) { return FCharRuns->Items(i); }
     int Count() const { return FCharRuns->Count(); }
-    TVYXCHPX* LastCHPX() const;
+    const TVYXCHPX* LastCHPX() const;
 
     // ---- Search ----
     // With aftoWildcards `text` is a pattern (see TVYXWildcardPattern); a bad pattern finds nothing.
@@ -440,6 +444,7 @@ private:
     // holding copies of `source`'s (nullptr: one empty paragraph).
     void CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source);
     void WireRuns();
+    void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run) override;
     // The run before which an object inserted at `pos` goes, and its format.
     int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
     // Splits the run holding `pos` so that a run begins there; the index of that run

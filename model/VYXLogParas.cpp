@@ -631,27 +631,27 @@ double TVYXLogParas::SpaceAfter() const
 
 // ---- Graphics ----------------------------------------------------------------
 
-TVYXCharRunGraphic* TVYXLogParas::FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const
+const TVYXCharRunGraphic* TVYXLogParas::FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const
 {
     for (int k = 0; k < Count(); ++k) {
         const TVYXLogParaItem* item = GetItems(k);
         if (item->IsPara()) {
             const auto& para = static_cast<const TVYXLogPara&>(*item);
             for (int i = 0; i < para.Count(); ++i)
-                if (auto* run = dynamic_cast<TVYXCharRunGraphic*>(para.GetItems(i)); run && match(*run))
+                if (auto* run = dynamic_cast<const TVYXCharRunGraphic*>(para.GetItems(i)); run && match(*run))
                     return run;
             continue;
         }
         const auto& table = static_cast<const TVYXTable&>(*item);
         for (int r = 0; r < table.Count(); ++r)
             for (int c = 0; c < table.GetRows(r)->Count(); ++c)
-                if (TVYXCharRunGraphic* run = table.GetRows(r)->GetCells(c)->Paras().FirstGraphicRun(match))
+                if (const TVYXCharRunGraphic* run = table.GetRows(r)->GetCells(c)->Paras().FirstGraphicRun(match))
                     return run;
     }
     return nullptr;
 }
 
-TVYXCharRunGraphic* TVYXLogParas::FindGraphic(const TVYXGraphicObj* graphic) const
+const TVYXCharRunGraphic* TVYXLogParas::FindGraphic(const TVYXGraphicObj* graphic) const
 {
     if (!graphic)
         return nullptr;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/VYXCharRun.h"
@@ -90,7 +91,11 @@ public:
     std::u16string GetFileText() const { return GetPlainText(); }
     TVYXCharRunBreak* FindMarker(std::int32_t id) const;
     // The graphic run holding `graphic`, cells included; nullptr when none.
-    TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic) const;
+    const TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic) const;
+    TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic)
+    {
+        return const_cast<TVYXCharRunGraphic*>(std::as_const(*this).FindGraphic(graphic));
+    }
     // The first watermark shape in reading order, cells included; nullptr when none.
     TVYXGraphicShape* FindWatermark() const;
 
@@ -207,7 +212,7 @@ private:
     // happens unless both lie in this list's tree.
     void DeleteAcross(TVYXLogPos& first, TVYXLogPos& last, const TVYXRevisionData* revision);
     // The first graphic run in reading order that `match` accepts.
-    TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
+    const TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
     void Attached(TVYXLogParaItem& item);
     void Detached(TVYXLogParaItem& item);
     TVYXLogParaIterator* FIterator;  // borrowed

@@ -25,7 +25,7 @@ void VYXForEachParaPart(const TVYXLogPos& first, const TVYXLogPos& last,
 bool VYXOrderedRange(const TVYXLogPos& first, const TVYXLogPos& last);
 
 // Enabled revision data of a run (disabled changes are hidden from every walk); nullptr when none.
-TVYXRevisionData* VYXEnabledChangeOf(const TVYXCharRun& run);
+const TVYXRevisionData* VYXEnabledChangeOf(const TVYXCharRun& run);
 
 // The hyperlink run holding the character at `pos` of `para`, else the one before it; nullptr when none.
-TVYXCharRunHyperlink* VYXHyperlinkRunAt(const TVYXLogPara& para, std::int32_t pos);
+TVYXCharRunHyperlink* VYXHyperlinkRunAt(TVYXLogPara& para, std::int32_t pos);

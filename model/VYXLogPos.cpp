@@ -89,14 +89,14 @@ bool TVYXLogPos::SameTable(const TVYXLogPos& pos) const
            Para->Cell()->Table() == pos.Para->Cell()->Table();
 }
 
-TVYXRevisionData* VYXEnabledChangeOf(const TVYXCharRun& run)
+const TVYXRevisionData* VYXEnabledChangeOf(const TVYXCharRun& run)
 {
-    TVYXRevisionData* rev = run.Revision();
+    const TVYXRevisionData* rev = run.Revision();
     return rev && rev->Enabled ? rev : nullptr;
 }
 
 namespace {
-TVYXRevisionData* ChangeOf(const TVYXCharRun& run) { return VYXEnabledChangeOf(run); }
+const TVYXRevisionData* ChangeOf(const TVYXCharRun& run) { return VYXEnabledChangeOf(run); }
 
 // The run whose characters include `pos`; -1 at the end position or in a gap.
 int RunIndexAt(const TVYXLogPara& para, std::int32_t pos) { return para.CharRuns().IndexAt(pos); }
@@ -224,7 +224,7 @@ TVYXCHPX* TVYXLogPos::Get_CHPX() const
         return nullptr;
     TVYXCharRun* run = Para->GetItems(i);
     if (i > 0 && CharPos == run->StartPos()) {
-        const TVYXCharRun* left = Para->GetItems(i - 1);
+        TVYXCharRun* left = Para->GetItems(i - 1);
         const TVYXCharRunType t = left->Type_();
         if (t == acrtText || t == acrtHyperlink || t == acrtSimpleField)
             return left->CHPX();
@@ -234,7 +234,7 @@ TVYXCHPX* TVYXLogPos::Get_CHPX() const
 
 TVYXPAPX* TVYXLogPos::GetPAPX() const { return Para ? &Para->PAPX() : nullptr; }
 
-TVYXCharRunHyperlink* VYXHyperlinkRunAt(const TVYXLogPara& para, std::int32_t pos)
+TVYXCharRunHyperlink* VYXHyperlinkRunAt(TVYXLogPara& para, std::int32_t pos)
 {
     for (std::int32_t at : {pos, pos - 1}) {
         const int i = at >= 1 ? RunIndexAt(para, at) : -1;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
@@ -13,13 +14,18 @@
 namespace {
 
 // A boundary of a bookmark, comment or permission (not a field's or a revision's).
-TVYXCharRunLinked* Boundary(TVYXCharRun& run)
+const TVYXCharRunLinked* Boundary(const TVYXCharRun& run)
 {
-    auto* linked = dynamic_cast<TVYXCharRunLinked*>(&run);
+    auto* linked = dynamic_cast<const TVYXCharRunLinked*>(&run);
     if (!linked || !linked->Field() || linked->OwnsField() || linked->LinkedType == acrltComplexField ||
         linked->LinkedType == acrltRevision)
         return nullptr;
     return linked;
+}
+
+TVYXCharRunLinked* Boundary(TVYXCharRun& run)
+{
+    return const_cast<TVYXCharRunLinked*>(Boundary(std::as_const(run)));
 }
 
 }  // namespace
@@ -28,7 +34,7 @@ void VYXMarkupOf(const TVYXLogParas& list, std::vector<TVYXMarkupObject*>& objec
 {
     VYXForEachPara(list, [&objects](const TVYXLogPara& para) {
         for (int r = 0; r < para.Count(); ++r)
-            if (TVYXCharRunLinked* run = Boundary(*para.GetItems(r)))
+            if (const TVYXCharRunLinked* run = Boundary(*para.GetItems(r)))
                 if (std::find(objects.begin(), objects.end(), run->Field()) == objects.end())
                     objects.push_back(run->Field());
     });

@@ -1,9 +1,10 @@
 // VYXRootData.cpp: the document-wide tables lists and runs share.
 #include "model/VYXRootData.h"
 
+#include "model/VYXCharRun.h"
 #include "model/VYXDocProps.h"
 
-TVYXRootData::TVYXRootData() = default;
+TVYXRootData::TVYXRootData() : FRunsWatcher(std::make_unique<TVYXCharRunsWatcher>()) {}
 TVYXRootData::~TVYXRootData() = default;
 
 void TVYXRootData::CreateTemps()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class TVYXCharRun;
+struct TVYXCharRunsWatcher;
 class TVYXCHP;
 class TVYXCHPX;
 class TVYXPAP;
@@ -47,17 +48,12 @@ public:
     TVYXPictures* Pictures() const { return FPictures; }
     TVYXShapeTypes* ShapeTypes() const { return FShapeTypes; }
     bool InheritCHPX() const { return FInheritCHPX; }
-    std::function<void(TVYXCharRun& run)> DeleteCREvent;
+    // What the run lists of the document report to: one for all of them.
+    TVYXCharRunsWatcher& RunsWatcher() const { return *FRunsWatcher; }
 
     // Scratch lists falling back to the masters (created by CreateTemps once the masters are set).
     TVYXCHPX* TempCHPX() const { return FTempCHPX.get(); }
     TVYXPAPX* TempPAPX() const { return FTempPAPX.get(); }
-
-    void DoDeleteCR(TVYXCharRun& run) const
-    {
-        if (DeleteCREvent)
-            DeleteCREvent(run);
-    }
 
 private:
     friend class TVYXLogDocument;  // wires the tables it owns
@@ -78,4 +74,5 @@ private:
     bool FInheritCHPX = false;
     std::unique_ptr<TVYXCHPX> FTempCHPX;
     std::unique_ptr<TVYXPAPX> FTempPAPX;
+    std::unique_ptr<TVYXCharRunsWatcher> FRunsWatcher;
 };

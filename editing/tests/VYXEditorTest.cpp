@@ -447,7 +447,7 @@ TEST(EditorFacade, GraphicEditorSizesInlineAndMovesFloatingObjects)
     const TVYXCharRuns& runs = e.MainDoc().FirstPara()->CharRuns();
     TVYXGraphicObj* inlineBox = nullptr;
     for (int i = 0; i < runs.Count(); ++i)
-        if (auto* g = dynamic_cast<TVYXCharRunGraphic*>(runs.Items(i)))
+        if (auto* g = dynamic_cast<const TVYXCharRunGraphic*>(runs.Items(i)))
             inlineBox = g->Graphic.get();
     ASSERT_TRUE(inlineBox);
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -471,7 +471,7 @@ TEST(EditorFacade, GraphicEditorSizesInlineAndMovesFloatingObjects)
     // Undo takes the size back.
     e.CommandUI(vycControlUndo);
     for (int i = 0; i < runs.Count(); ++i) {
-        if (auto* g = dynamic_cast<TVYXCharRunGraphic*>(runs.Items(i))) {
+        if (auto* g = dynamic_cast<const TVYXCharRunGraphic*>(runs.Items(i))) {
             EXPECT_NEAR(g->Graphic->Width, 150, 0.01);
         }
     }

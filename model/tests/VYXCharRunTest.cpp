@@ -9,6 +9,7 @@
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXLogDocument.h"
+#include "model/VYXLogParas.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
@@ -326,7 +327,9 @@ TEST(CharRuns, DeletionProtectionAndEvents)
     EXPECT_EQ(runs.FindAbsolute(99, false), end);
 
     std::vector<int> seen;
-    runs.DeleteCREvent = [&](TVYXCharRuns&, TVYXCharRun& run) { seen.push_back(run.Index()); };
+    TVYXCharRunsWatcher heard;
+    heard.DeleteCREvent = [&](TVYXCharRuns&, TVYXCharRun& run) { seen.push_back(run.Index()); };
+    runs.SetWatcher(&heard);
     ASSERT_TRUE(runs.Delete(1));
     EXPECT_EQ(seen, std::vector<int>{1});
     EXPECT_EQ(end->Position(), acrlpSingle);  // the chain let go of the deleted boundary
@@ -494,7 +497,9 @@ TEST(CharRuns, RevisionRunsAndSiblingLists)
     const auto runsOwned = doc.Doc.CreateCharRuns();
     TVYXCharRuns& runs = *runsOwned;
     int dirty = 0;
-    runs.DirtyCREvent = [&](TVYXCharRuns&, TVYXCharRun&) { ++dirty; };
+    TVYXCharRunsWatcher heard;
+    heard.DirtyCREvent = [&](TVYXCharRuns&, TVYXCharRun&) { ++dirty; };
+    runs.SetWatcher(&heard);
     AddText(runs, u"ab");
     auto data = std::make_unique<TVYXRevisionData>();
     data->RevType = artInsert;
@@ -513,6 +518,43 @@ TEST(CharRuns, RevisionRunsAndSiblingLists)
     auto sibling = runs.CreateSame();
     EXPECT_EQ(sibling->Count(), 0);
     EXPECT_EQ(sibling->RootData(), runs.RootData());
+    EXPECT_EQ(sibling->Watcher(), &heard);
     AddText(*sibling, u"x")->SetText(u"y");
     EXPECT_GT(dirty, 0);
+}
+
+// The run lists of one document report to one watcher the document owns; each list tells
+// its own paragraph of changed characters, inside a document or outside any.
+TEST(CharRuns, ListsOfOneDocumentShareItsWatcher)
+{
+    TDoc doc;
+    TVYXLogPara& a = *doc.Doc.Paras().AppendPara(u"one");
+    TVYXLogPara& b = *doc.Doc.Paras().AppendPara(u"two");
+    TVYXCharRunsWatcher* watcher = a.CharRuns().Watcher();
+    ASSERT_NE(watcher, nullptr);
+    EXPECT_EQ(b.CharRuns().Watcher(), watcher);
+    EXPECT_EQ(doc.Doc.CreateCharRuns()->Watcher(), watcher);
+    EXPECT_EQ(a.CharRuns().Owner(), static_cast<TVYXCharRunsOwner*>(&a));
+    TDoc other;
+    EXPECT_NE(other.Doc.Paras().AppendPara(u"x")->CharRuns().Watcher(), watcher);
+    EXPECT_EQ(TVYXCharRuns().Watcher(), nullptr);
+
+    std::vector<const TVYXCharRuns*> heard;
+    watcher->DirtyCREvent = [&](TVYXCharRuns& sender, TVYXCharRun&) { heard.push_back(&sender); };
+    a.Dirty = false;
+    b.Dirty = false;
+    b.CRFirst()->Append(u"!");
+    EXPECT_EQ(heard, std::vector<const TVYXCharRuns*>{&b.CharRuns()});
+    EXPECT_TRUE(b.Dirty);
+    EXPECT_FALSE(a.Dirty);
+    EXPECT_EQ(b.GetPlainText(), u"two!");
+    watcher->DirtyCREvent = nullptr;
+
+    // A paragraph in a list of no document still hears its own runs.
+    TVYXLogParas loose(nullptr, nullptr);
+    TVYXLogPara& p = *loose.AppendPara(u"free");
+    EXPECT_EQ(p.CharRuns().Watcher(), nullptr);
+    p.Dirty = false;
+    p.CRFirst()->SetText(u"freed");
+    EXPECT_TRUE(p.Dirty);
 }

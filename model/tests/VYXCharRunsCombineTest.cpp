@@ -126,8 +126,11 @@ TEST(CharRunsCombine, OnePassLeavesWhatTheWalkLeftAndTellsTheSameDeletions)
                                    Ascii(run));
                 };
             };
-            expected.CharRuns().ChangeEvent = listen(toldExpected);
-            actual.CharRuns().ChangeEvent = listen(toldActual);
+            TVYXCharRunsWatcher heardExpected, heardActual;
+            heardExpected.ChangeEvent = listen(toldExpected);
+            heardActual.ChangeEvent = listen(toldActual);
+            expected.CharRuns().SetWatcher(&heardExpected);
+            actual.CharRuns().SetWatcher(&heardActual);
             ReferenceCombine(expected.CharRuns(), second);
             const int last = actual.Count() - 1;
             if (second)
@@ -137,8 +140,8 @@ TEST(CharRunsCombine, OnePassLeavesWhatTheWalkLeftAndTellsTheSameDeletions)
             EXPECT_EQ(Describe(actual), Describe(expected)) << "seed " << seed << (second ? " second" : "");
             EXPECT_EQ(toldActual, toldExpected) << "seed " << seed;
             EXPECT_EQ(actual.GetPlainText(), expected.GetPlainText());
-            expected.CharRuns().ChangeEvent = nullptr;
-            actual.CharRuns().ChangeEvent = nullptr;
+            expected.CharRuns().SetWatcher(nullptr);
+            actual.CharRuns().SetWatcher(nullptr);
         }
 }
 

@@ -32,11 +32,34 @@ static_assert(IsConstPart<decltype(std::declval<const TVYXTable&>().GetRows(0))>
 static_assert(IsConstPart<decltype(std::declval<const TVYXLogDocument&>().Paras())>);
 static_assert(IsConstPart<decltype(std::declval<const TVYXLogDocument&>().Styles())>);
 static_assert(IsConstPart<decltype(std::declval<const TVYXLogDocument&>().Revision())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().GetItems(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().CRFirst())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().CRLast())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().CHPXAtPos(1))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().LastCHPX())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().Items(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().First())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().Last())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRun&>().CHPX())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRun&>().Revision())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRun&>().GetValidCHPX())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRun&>().GetRevisionCHPX())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRunLinked&>().TextCHPX())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCHP&>().CHPX())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().FindGraphic(nullptr))>);
 // The non-const overloads still let the owner's callers edit.
 static_assert(!IsConstPart<decltype(std::declval<TVYXLogPara&>().CharRuns())>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXTableCell&>().Paras())>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXLogParas&>().GetItems(0))>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXTableRow&>().Props())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogPara&>().GetItems(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogPara&>().CHPXAtPos(1))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().Items(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().First())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().Last())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRun&>().CHPX())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRun&>().Revision())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRun&>().GetRevisionCHPX())>);
 }  // namespace
 
 TEST(ConstParts, RowPropertiesAreMadeOnDemandAndTravelWithCopies)
