@@ -75,6 +75,26 @@ void SetLook(TVYXLogPara& para, const TVYXPAPX& papx, const TVYXSEP* sep)
 
 bool IsBoundary(const TVYXCharRun& run) { return run.Type_() == acrtLinked && run.Len() == 0; }
 
+// An empty run that is neither text nor a boundary: a complex field's begin,
+// instruction, separator or end. The body's delete never takes one.
+bool IsEmptyMark(const TVYXCharRun& run)
+{
+    return run.Len() == 0 && run.Type_() != acrtText && run.Type_() != acrtLinked;
+}
+
+// How many empty marks stand at `pos` of `para`.
+int EmptyMarksAt(const TVYXLogPara& para, std::int32_t pos)
+{
+    int count = 0;
+    for (int r = 0; r < para.Count(); ++r) {
+        const TVYXCharRun* run = para.GetItems(r);
+        if (run->StartPos() > pos)
+            break;
+        count += run->StartPos() == pos && IsEmptyMark(*run);
+    }
+    return count;
+}
+
 // Every paragraph of an item, cells of nested tables included.
 void ForEachPara(TVYXLogParaItem& item, const std::function<void(TVYXLogPara&)>& visit)
 {
@@ -324,6 +344,67 @@ TRunList TakeGathered(TVYXLogPara& para, std::int32_t at, const std::vector<TVYX
         DetachRuns(para, found, taken);
     return taken;
 }
+
+// Drops the copies of anchored objects from item `k` of a removed range's copy: the
+// paragraph it stands for keeps its objects in the body.
+void DropObjectCopies(TVYXLogParas& paras, int k)
+{
+    if (k < 0 || k >= paras.Count())
+        return;
+    if (TVYXLogParaItem* item = paras.GetItems(k); item->IsPara())
+        static_cast<TVYXLogPara*>(item)->TakeGraphics();
+}
+
+// After content split the paragraph it went into: the paragraph's own objects (`own`,
+// wherever the split left them) go to the paragraph holding its text before the
+// content (`head`, the first `headCount`, before whatever copies the content brought
+// it) and the rest to the one holding its text after it (`end`).
+void PlaceOwnObjects(const std::vector<TVYXGraphicObj*>& own, TVYXLogPara* head, TVYXLogPara& end,
+                     std::size_t headCount)
+{
+    std::vector<std::unique_ptr<TVYXGraphicObj>> live;
+    for (TVYXGraphicObj* object : own) {
+        std::unique_ptr<TVYXGraphicObj> taken;
+        for (TVYXLogPara* p : {head, &end})
+            if (TVYXGraphicObjList* list = p ? p->Graphics() : nullptr; list && !taken)
+                taken = list->Snatch(*object);
+        if (taken)
+            live.push_back(std::move(taken));
+    }
+    headCount = head ? std::min(headCount, live.size()) : 0;
+    if (headCount > 0) {
+        std::vector<std::unique_ptr<TVYXGraphicObj>> brought = head->TakeGraphics();
+        for (std::size_t k = 0; k < headCount; ++k)
+            head->AddGraphic(std::move(live[k]));
+        for (std::unique_ptr<TVYXGraphicObj>& copy : brought)
+            head->AddGraphic(std::move(copy));
+    }
+    for (std::size_t k = headCount; k < live.size(); ++k)
+        end.AddGraphic(std::move(live[k]));
+    if (head)
+        head->MakeDirty();
+    end.MakeDirty();
+}
+// The empty marks at `pos` after the first `lead` of them (those a removal brought there
+// from its end), taken out in order; nothing when they are all the paragraph holds.
+TRunList TakeTrailingMarks(TVYXLogPara& para, std::int32_t pos, int lead)
+{
+    TRunList taken;
+    std::vector<int> found;
+    int seen = 0;
+    for (int r = 0; r < para.Count(); ++r) {
+        const TVYXCharRun* run = para.GetItems(r);
+        if (run->StartPos() > pos)
+            break;
+        if (run->StartPos() == pos && IsEmptyMark(*run) && seen++ >= lead)
+            found.push_back(r);
+    }
+    if (found.empty() || static_cast<int>(found.size()) == para.Count())
+        return taken;
+    DetachRuns(para, found, taken);
+    return taken;
+}
+
 }  // namespace
 
 // ---- Watchers ---------------------------------------------------------------------
@@ -432,10 +513,25 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     TRunList boundaries;
     if (!content.Boundaries.empty() && at == content.Origin)
         boundaries = TakeGathered(*pos.Para, at.CharPos, content.Boundaries);
+    // Where empty marks stand at `at`, the paste alone cannot tell which side of them
+    // the content goes: those that stood before the removed range go back before it,
+    // those that came from its end step aside and go back after it.
+    std::vector<const TVYXCharRun*> leading;
+    TRunList trailing;
+    if (content.LeadingEmpty >= 0 && at == content.Origin) {
+        for (int r = 0; r < pos.Para->Count() && static_cast<int>(leading.size()) < content.LeadingEmpty; ++r)
+            if (const TVYXCharRun* run = pos.Para->GetItems(r); run->StartPos() == at.CharPos && IsEmptyMark(*run))
+                leading.push_back(run);
+        trailing = TakeTrailingMarks(*pos.Para, at.CharPos, content.LeadingEmpty);
+    }
     TVYXLogParas& list = *pos.Para->Paras();
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
+    std::vector<TVYXGraphicObj*> own;
+    if (const TVYXGraphicObjList* graphics = pos.Para->Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            own.push_back(&graphics->GetItems(i));
 
     list.Insert(pos, *content.Paras);
 
@@ -458,8 +554,46 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             if (head && content.HeadPAPX)
                 SetLook(*head, *content.HeadPAPX, content.HeadSEP.get());
         }
+        // A removal put back where it was gives each end its own objects again; other
+        // content leaves them with the target's text before it, or after it when it
+        // went in at the start.
+        std::size_t headCount = at.CharPos > 1 ? own.size() : 0;
+        if (content.HeadGraphics >= 0 && at == content.Origin)
+            headCount = static_cast<std::size_t>(content.HeadGraphics);
+        if (!own.empty())
+            PlaceOwnObjects(own, head, *end, headCount);
     }
     std::vector<TVYXLogPara*> touched;
+    if (!leading.empty()) {
+        TVYXLogPara* head = list.ParaAtIndex(at.Item);
+        TRunList moved;
+        for (const TVYXCharRun* mark : leading)
+            for (TVYXLogPara* p : {head, end}) {
+                int index = -1;
+                for (int r = 0; p && r < p->Count() && index < 0; ++r)
+                    if (p->GetItems(r) == mark)
+                        index = r;
+                if (index >= 0) {
+                    moved.push_back(p->CharRuns().Detach(index));
+                    p->CharRuns().Reindex();
+                    break;
+                }
+            }
+        if (head) {
+            const int place = PlaceFor(*head, at.CharPos, 0);
+            for (std::size_t k = 0; k < moved.size(); ++k)
+                head->CharRuns().Insert(place + static_cast<int>(k), std::move(moved[k]));
+            head->CharRuns().Reindex();
+            touched.push_back(head);
+        }
+    }
+    if (!trailing.empty()) {
+        const int place = PlaceFor(*end, range.Last.CharPos, 0);
+        for (std::size_t k = 0; k < trailing.size(); ++k)
+            end->CharRuns().Insert(place + static_cast<int>(k), std::move(trailing[k]));
+        end->CharRuns().Reindex();
+        touched.push_back(end);
+    }
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
         TVYXLogPara* p = VYXParaAt(*FLogParas, where.At);
@@ -521,6 +655,23 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     std::unique_ptr<TVYXDocFragment> fragment = CopyContent(range);
     if (range.Empty())
         return fragment;
+    // The body's delete leaves the empty marks (a complex field's begin, instruction
+    // and separator) standing where the range starts, so what went holds none of them:
+    // putting it back would add a second set.
+    if (TVYXLogParaItem* head = fragment->Paras->First(); head && head->IsPara()) {
+        TVYXCharRuns& runs = static_cast<TVYXLogPara*>(head)->CharRuns();
+        bool dropped = false;
+        for (int r = 0; r < runs.Count() && runs.Items(r)->Len() == 0;)
+            if (IsEmptyMark(*runs.Items(r)) && runs.Delete(r))
+                dropped = true;
+            else
+                ++r;
+        if (dropped) {
+            if (runs.Count() == 0)
+                runs.Add();
+            runs.Reindex();
+        }
+    }
     TVYXLogPos first = PosAt(range.First), last = PosAt(range.Last);
     // The paragraph left where the ends stood looks like the first one when the range
     // starts inside it, else like the last one, whichever the body's delete keeps.
@@ -530,6 +681,21 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     TVYXLogParas& list = *first.Para->Paras();
     const int count = list.Count() - (range.Last.Item - range.First.Item);
     fragment->Origin = range.First;
+    if (range.Last.Item != range.First.Item) {
+        // The last end paragraph keeps its objects, and so does the first one unless
+        // the range takes it whole: the copy holds only the objects that go.
+        DropObjectCopies(*fragment->Paras, range.Last.Item - range.First.Item);
+        if (range.First.CharPos > 1) {
+            DropObjectCopies(*fragment->Paras, 0);
+            fragment->HeadGraphics = first.Para->Graphics() ? first.Para->Graphics()->Count() : 0;
+        } else {
+            // Taken whole, whether the body's delete removes it or joins the next one
+            // into it.
+            first.Para->TakeGraphics();
+            fragment->HeadGraphics = 0;
+        }
+    }
+    fragment->LeadingEmpty = EmptyMarksAt(*first.Para, range.First.CharPos);
     TRunList boundaries = TakeBoundaries(list, range, fragment->Boundaries);
     list.DeleteText(first, last, nullptr);
     // The body's delete keeps a last paragraph it emptied apart (so that a list never

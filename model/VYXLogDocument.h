@@ -84,10 +84,24 @@ public:
     };
     TVYXDocAddress Origin;
     std::vector<TBoundary> Boundaries;
+    // Empty runs that are not text (a complex field's begin, instruction and separator)
+    // are left in the body where a removal starts, and those that stood at its end (the
+    // field's end) join them there. LeadingEmpty counts those that stood before the
+    // range: content inserted at Origin goes after that many, and the ones after them
+    // go back after the content. -1 (content from anywhere else): after all of them.
+    int LeadingEmpty = -1;
     // A range ending in an empty paragraph: the format of that paragraph's empty run,
     // which an insertion gives back to the empty paragraph it leaves at its end.
     bool HasEmptyTail = false;
     std::unique_ptr<TVYXCHPX> EmptyTailCHPX;
+    // Anchored objects across paragraphs: a removal takes those of the paragraphs it
+    // takes whole (the first one too when the range starts at its position 1) as
+    // copies in Paras; the end paragraphs it only cuts keep theirs, which the join
+    // gathers in the paragraph left, the first end's before the last one's. Their
+    // copies are left out of Paras, and HeadGraphics counts the first end's objects
+    // there (-1: not from such a removal), so that inserting the fragment back at
+    // Origin gives each end paragraph its own objects again.
+    int HeadGraphics = -1;
 
     // True when the content holds a paragraph mark (or a table).
     bool CrossesParas() const;

@@ -1079,6 +1079,18 @@ TVYXGraphicObj& TVYXLogPara::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
     return added;
 }
 
+std::vector<std::unique_ptr<TVYXGraphicObj>> TVYXLogPara::TakeGraphics()
+{
+    std::vector<std::unique_ptr<TVYXGraphicObj>> taken;
+    if (!FGraphics || FGraphics->Count() == 0)
+        return taken;
+    taken.reserve(static_cast<std::size_t>(FGraphics->Count()));
+    while (FGraphics->Count() > 0)
+        taken.push_back(FGraphics->Snatch(FGraphics->GetItems(0)));
+    MakeDirty();
+    return taken;
+}
+
 void TVYXLogPara::CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source)
 {
     TVYXLogParaIterator* nav = Iterator();

@@ -411,6 +411,9 @@ public:
     // the target's navigation object makes (DoAddTextBox), and a box whose document
     // gives none keeps its frame without text.
     TVYXGraphicObj& AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
+    // Moves every anchored object out of the paragraph, in their order (the same
+    // objects, so that a text box keeps its paragraphs and its editor).
+    std::vector<std::unique_ptr<TVYXGraphicObj>> TakeGraphics();
     // A floating text box (a "rect" shape when the document has shape types, else a
     // rectangle) of the size in points; its paragraphs come from the navigation
     // object's DoAddTextBox and hold one empty paragraph. Without such a list the box

@@ -370,6 +370,10 @@ void TVYXLogParas::MergeNext(int index)
     if (!a || !b)
         return;
     a->CharRuns().Add(b->CharRuns());
+    // The objects anchored to the second paragraph stay in the document: they follow
+    // its text into the joined paragraph, after the first one's.
+    for (std::unique_ptr<TVYXGraphicObj>& object : b->TakeGraphics())
+        a->AddGraphic(std::move(object));
     Delete(index + 1);
     a->MakeDirty();
 }
