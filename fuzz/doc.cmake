@@ -1,4 +1,4 @@
-# doc.cmake: fuzz target of the binary document importer (seeds: small built documents
+# doc.cmake: fuzz target of the binary document importer (seeds: small built documents,
 # a fast-saved Word 6 file, and a small Word 6 file with numbering and a bookmark).
 if(TARGET vyx_import)
   vyx_fuzz_target(FuzzReadDOC SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/FuzzReadDOC.cpp

@@ -693,11 +693,9 @@ void TVYXReadDOC::TImpl::ReadWord6Fib()
     }
     Fib.CpnBteChpx = s.WordAt(0x18E);
     Fib.CpnBtePapx = s.WordAt(0x190);
-    // Tables whose older layout differs and that are not read in it: comments (their
-    // authors and records). Headers and footers are listed only where present (see
-    // SpreadWord6Headers); bookmark names are 8-bit (ReadBookmarks).
-    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners})
-        Fib.Lcb[i] = 0;
+    // Tables whose older layout differs: headers and footers are listed only where present
+    // (SpreadWord6Headers); bookmark names and comment authors and initials are 8-bit,
+    // comment records shorter (ReadBookmarks, ReadComments).
     // A file never fast-saved keeps its text, unbroken, where the block says.
     if (!(Fib.Flags & 0x0004))
         Fib.Lcb[fclClx] = 0;
@@ -953,12 +951,37 @@ void TVYXReadDOC::TImpl::ParaGrpprls(std::uint32_t cp, std::string_view& page, s
 void TVYXReadDOC::TImpl::ReadComments()
 {
     TVyMSWordStream& tbl = Streams->Table();
-    AtnRefs = ReadPlcCps(fclPlcfandRef, 30);
+    // Older records: initials as a length byte and up to nine 8-bit characters, the
+    // author's index at 10, twenty bytes in all; the names of the authors 8-bit too.
+    const std::uint32_t recordSize = Fib.Word6 ? 20 : 30;
+    AtnRefs = ReadPlcCps(fclPlcfandRef, recordSize);
     AtnTxt = ReadPlcCps(fclPlcfandTxt, 0);
     if (AtnRefs.empty())
         return;
     const std::uint32_t records = Fib.Fc[fclPlcfandRef] + 4 * static_cast<std::uint32_t>(AtnRefs.size());
     AtnRefs.pop_back();
+    if (Fib.Word6) {
+        for (std::size_t i = 0; i < AtnRefs.size(); ++i) {
+            const std::uint32_t at = records + recordSize * static_cast<std::uint32_t>(i);
+            TAtnAuthor info;
+            const std::uint8_t cch = std::min<std::uint8_t>(tbl.ByteAt(at), 9);
+            info.Initials = VYXDecodeCodePage(tbl.Bytes(at + 1, cch), CodePage);
+            info.Author = tbl.WordAt(at + 10);
+            info.Tag = -1;
+            AtnInfo.push_back(std::move(info));
+        }
+        const std::uint32_t fc = Fib.Fc[fclGrpXstAtnOwners], lcb = Fib.Lcb[fclGrpXstAtnOwners];
+        if (lcb == 0 || !tbl.Holds(fc, lcb))
+            return;
+        for (std::uint32_t pos = fc; pos < fc + lcb;) {
+            const std::uint8_t cch = tbl.ByteAt(pos);
+            if (std::uint64_t{pos} + 1 + cch > std::uint64_t{fc} + lcb)
+                break;
+            AtnOwners.push_back(VYXDecodeCodePage(tbl.Bytes(pos + 1, cch), CodePage));
+            pos += 1 + cch;
+        }
+        return;
+    }
     for (std::size_t i = 0; i < AtnRefs.size(); ++i) {
         // Initials: a count and up to nine characters; then the author's index.
         const std::uint32_t at = records + 30 * static_cast<std::uint32_t>(i);

@@ -13,8 +13,9 @@
 // Word 6 and 95 files (versions 101-105) are read too: their older information block,
 // their one stream, 8-bit text through the code page of the document's language, and
 // their one-byte modifier codes rewritten in the later form so the same appliers serve.
-// Of them, comments, bookmarks, headers and footers, drawings and the older
-// autonumbering are not read.
+// Their headers and footers (listed only where present), bookmarks and comments (8-bit
+// names) and their per-paragraph numbering become the same model objects; their
+// drawings are not read.
 //
 // Every offset and count read from the file is checked against the stream it points
 // into before it is used; damage that leaves nothing to build on raises VYXException

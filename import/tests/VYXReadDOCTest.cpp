@@ -575,6 +575,59 @@ void SetPair(std::string& stream, int index, std::uint32_t fc, std::uint32_t lcb
 
 }  // namespace
 
+// Word 6/95 comments: twenty-byte records with 8-bit initials, 8-bit author names. The
+// smallest corpus file is made fast-saved: its text (the reference mark in place of the
+// "f" of "fox", then the comment's story) read through a piece table whose middle piece
+// marks the reference as special.
+TEST(ReadDOC, Word6Comments)
+{
+    if (!fs::exists(cCorpus))
+        GTEST_SKIP() << "no corpus";
+    const std::string file = EditWord6File("poi-Word6.doc", [](std::string& s) {
+        const std::string text = std::string("The quick brown \x05ox jumps over the lazy dog\r") + "\x05Nice\r\r";
+        const std::uint32_t at = static_cast<std::uint32_t>(s.size());
+        s += text;
+        // The piece table: a block of modifiers (special), then three pieces.
+        const std::uint32_t clx = static_cast<std::uint32_t>(s.size());
+        s += std::string("\x01\x02\x00\x75\x01", 5);
+        s += '\x02';
+        Append32(s, 4 * 4 + 8 * 3);
+        for (std::uint32_t cp : {0u, 16u, 17u, static_cast<std::uint32_t>(text.size())})
+            Append32(s, cp);
+        for (const auto& [fc, prm] : {std::pair{at, 0u}, std::pair{at + 16, 1u}, std::pair{at + 17, 0u}}) {
+            s.append(2, '\0');
+            Append32(s, fc);
+            s.append(2, '\0');
+            Put16(s, s.size() - 2, prm);
+        }
+        SetPair(s, 33, clx, static_cast<std::uint32_t>(s.size()) - clx);
+        Put16(s, 10, static_cast<unsigned char>(s[10]) | 0x0004u);  // fast-saved
+        Put32(s, 52 + 4 * 4, 6);                                    // the comments' story
+        // The references (with one record), the comments' text, the authors.
+        const std::uint32_t ref = static_cast<std::uint32_t>(s.size());
+        Append32(s, 16);
+        Append32(s, 44);
+        s += std::string("\x02JD\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20);
+        const std::uint32_t txt = static_cast<std::uint32_t>(s.size());
+        Append32(s, 0);
+        Append32(s, 6);
+        const std::uint32_t owners = static_cast<std::uint32_t>(s.size());
+        s += "\x08Jane Do\xE9";
+        SetPair(s, 4, ref, 28);
+        SetPair(s, 5, txt, 8);
+        SetPair(s, 36, owners, 9);
+    });
+    TVYXLogDocEditor doc;
+    TVYXReadDOC reader(doc);
+    reader.LoadFromBytes(file);
+    EXPECT_EQ(BodyLines(doc), "The quick brown ox jumps over the lazy dog\n");
+    ASSERT_EQ(doc.Comments().Count(), 1);
+    const TVYXComment& comment = *doc.Comments().GetItems(0);
+    EXPECT_EQ(comment.Author, u"Jane Do\u00E9");
+    EXPECT_EQ(comment.Initials, u"JD");
+    EXPECT_EQ(comment.Text, std::vector<std::u16string>{u"Nice"});
+}
+
 // Word 6/95 bookmarks: a table of 8-bit names (its byte length first), their starts with
 // the index of their ends, and their ends.
 TEST(ReadDOC, Word6Bookmarks)
