@@ -106,7 +106,7 @@ void TVYXLogDocument::CreateBody()
     FRevision = std::make_unique<TVYXRevision>(FWalker.get());
     FLogParas = std::make_unique<TVYXLogParas>(FRootRef, this);
     FWalker->Body = FLogParas.get();
-    FNav.Paras = FLogParas.get();
+    FNav.SetParas(FLogParas.get());
     FLogParas->DirtyParaEvent = [this](TVYXLogPara&) { SetDirty(true); };
     FLogParas->WidthEvent = [this] { return Width(); };
 }

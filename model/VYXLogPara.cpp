@@ -14,19 +14,9 @@
 #include "model/VYXRevision.h"
 #include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
-#include "model/VYXWildcards.h"
 
 namespace {
-bool IsWordChar(char16_t c)
-{
-    if (c < 128)
-        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
-    return c != 0xA0 && c != 0x2028 && c != 0x2029 && !(c >= 0x2000 && c <= 0x206F) && c != 0x3000;
-}
-
 bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == 0xA0; }
-
-char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
 }  // namespace
 
 // ---- Helpers the body's units share ----------------------------------------------
@@ -34,6 +24,13 @@ char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<ch
 bool VYXProtectionEnforced(const TVYXRootData* root)
 {
     return root && root->DOP() && root->DOP()->Protection.Enforcement;
+}
+
+bool VYXIsWordChar(char16_t c)
+{
+    if (c < 128)
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
+    return c != 0xA0 && c != 0x2028 && c != 0x2029 && !(c >= 0x2000 && c <= 0x206F) && c != 0x3000;
 }
 
 // ---- Items ---------------------------------------------------------------------
@@ -166,7 +163,7 @@ TVYXCharType TVYXLogPara::CharTypeAtPos(std::int32_t pos) const
     const char16_t c = run->CPGetChar(pos);
     if (IsSpace(c))
         return actWhitespace;
-    if (c < 128 && !IsWordChar(c))
+    if (c < 128 && !VYXIsWordChar(c))
         return actPunctuation;
     return actNotWhitespace;
 }
@@ -185,16 +182,16 @@ TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos)
 
 bool TVYXLogPara::WordAtPos(std::int32_t pos, std::int32_t& start, std::int32_t& end) const
 {
-    if (!IsWordChar(GetChar(pos)) || GetChar(pos) == 0) {
-        if (pos <= 1 || !IsWordChar(GetChar(pos - 1)) || GetChar(pos - 1) == 0)
+    if (!VYXIsWordChar(GetChar(pos)) || GetChar(pos) == 0) {
+        if (pos <= 1 || !VYXIsWordChar(GetChar(pos - 1)) || GetChar(pos - 1) == 0)
             return false;
         --pos;
     }
     start = pos;
-    while (start > 1 && GetChar(start - 1) && IsWordChar(GetChar(start - 1)))
+    while (start > 1 && GetChar(start - 1) && VYXIsWordChar(GetChar(start - 1)))
         --start;
     end = pos;
-    while (end < EndOfParaPos() && GetChar(end) && IsWordChar(GetChar(end)))
+    while (end < EndOfParaPos() && GetChar(end) && VYXIsWordChar(GetChar(end)))
         ++end;
     return true;
 }
@@ -203,9 +200,9 @@ std::int32_t TVYXLogPara::FindNextWord(std::int32_t pos) const
 {
     const std::int32_t endPos = EndOfParaPos();
     std::int32_t p = std::max(pos, 1);
-    while (p < endPos && IsWordChar(GetChar(p)) && GetChar(p))
+    while (p < endPos && VYXIsWordChar(GetChar(p)) && GetChar(p))
         ++p;
-    while (p < endPos && !(IsWordChar(GetChar(p)) && GetChar(p)))
+    while (p < endPos && !(VYXIsWordChar(GetChar(p)) && GetChar(p)))
         ++p;
     return p < endPos ? p : 0;
 }
@@ -213,11 +210,11 @@ std::int32_t TVYXLogPara::FindNextWord(std::int32_t pos) const
 std::int32_t TVYXLogPara::FindPrevWord(std::int32_t pos) const
 {
     std::int32_t p = std::min(pos, EndOfParaPos()) - 1;
-    while (p >= 1 && !(IsWordChar(GetChar(p)) && GetChar(p)))
+    while (p >= 1 && !(VYXIsWordChar(GetChar(p)) && GetChar(p)))
         --p;
     if (p < 1)
         return 0;
-    while (p > 1 && IsWordChar(GetChar(p - 1)) && GetChar(p - 1))
+    while (p > 1 && VYXIsWordChar(GetChar(p - 1)) && GetChar(p - 1))
         --p;
     return p;
 }
@@ -871,77 +868,6 @@ TVYXLogPara* TVYXLogPara::FindPrevSEP()
         if (p->SEP())
             return p;
     return nullptr;
-}
-
-// ---- Search ----
-
-void TVYXLogPara::BeginFindText(std::u16string_view text, unsigned options)
-{
-    if (!FFind)
-        FFind = std::make_unique<VYXLogParaFindData>();
-    VYXLogParaFindData& Find = *FFind;
-    Find.Para = this;
-    Find.FindOptions = options;
-    Find.FindText = std::u16string(text);
-    if (!(options & aftoMatchCase))
-        std::transform(Find.FindText.begin(), Find.FindText.end(), Find.FindText.begin(), UpperAscii);
-    Find.Valid = false;
-    Find.FindCharPos = 1;
-}
-
-std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
-{
-    if (!FFind || FFind->FindText.empty())
-        return 0;
-    VYXLogParaFindData& Find = *FFind;
-    if (!Find.Valid) {
-        // One character per position, so offsets map to positions.
-        Find.FindSrcText.clear();
-        for (std::int32_t p = 1; p < EndOfParaPos(); ++p)
-            Find.FindSrcText += GetChar(p);
-        if (!(Find.FindOptions & aftoMatchCase))
-            std::transform(Find.FindSrcText.begin(), Find.FindSrcText.end(), Find.FindSrcText.begin(), UpperAscii);
-        Find.Valid = true;
-    }
-    const std::u16string_view src = Find.FindSrcText;
-    auto wholeWord = [&src, &Find](std::size_t at, std::size_t end) {
-        return !(Find.FindOptions & aftoWholeWordsOnly) ||
-               ((at == 0 || !IsWordChar(src[at - 1])) && (end >= src.size() || !IsWordChar(src[end])));
-    };
-    auto found = [&Find](std::size_t at, std::size_t end) {
-        Find.FindCharPos = static_cast<std::int32_t>(at) + 1;
-        Find.FindLen = static_cast<std::int32_t>(end - at);
-        return Find.FindCharPos;
-    };
-    std::size_t from = static_cast<std::size_t>(std::max(pos, 1) - 1);
-    if (Find.FindOptions & aftoWildcards) {
-        // The pattern was upper-cased with the text when case does not matter; its
-        // operators are no letters, so folding leaves them alone.
-        TVYXWildcardPattern pattern(IsWordChar);
-        if (!pattern.Compile(Find.FindText))
-            return 0;
-        for (; from <= src.size(); ++from) {
-            // A match takes at least one character; shorter ones are tried when a longer one
-            // does not end on a word's edge.
-            const std::ptrdiff_t end =
-                pattern.MatchAt(src, from, [&](std::size_t e) { return e > from && wholeWord(from, e); });
-            if (end >= 0)
-                return found(from, static_cast<std::size_t>(end));
-            if (pattern.Exhausted())
-                return 0;
-        }
-        return 0;
-    }
-    while (from <= src.size()) {
-        const std::size_t at = src.find(Find.FindText, from);
-        if (at == std::u16string::npos)
-            return 0;
-        const std::size_t end = at + Find.FindText.size();
-        if (wholeWord(at, end))
-            return found(at, end);
-        from = at + 1;
-    }
-    return 0;
 }
 
 // ---- Copies ----

@@ -16,8 +16,8 @@
 
 // ---- Root navigation ---------------------------------------------------------
 
-TVYXLogPara* TVYXLogParasRootIterator::FirstPara() { return Paras ? Paras->_FirstPara() : nullptr; }
-TVYXLogPara* TVYXLogParasRootIterator::LastPara() { return Paras ? Paras->_LastPara() : nullptr; }
+TVYXLogPara* TVYXLogParasRootIterator::FirstPara() { return FParas ? FParas->_FirstPara() : nullptr; }
+TVYXLogPara* TVYXLogParasRootIterator::LastPara() { return FParas ? FParas->_LastPara() : nullptr; }
 TVYXLogPara* TVYXLogParasRootIterator::NextPara(TVYXLogParaItem& item)
 {
     return item.Paras() ? item.Paras()->Next(item) : nullptr;
@@ -199,33 +199,30 @@ TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogPara
     return added;
 }
 
-namespace {
-// Adds `count` to the nested-table count of `table` and of each table holding it. Stops at
-// a table that is not (yet) in its list: a copy being built counts its own.
-void CountNested(TVYXTable* table, int count)
+// Stops at a table that is not (yet) in its list: a copy being built counts its own.
+void TVYXLogParas::CountNested(TVYXTable* table, int count)
 {
     for (TVYXTable* t = table; t;) {
-        t->NestedCount += count;
+        t->FNestedCount += count;
         TVYXLogParas* paras = t->Paras();
         if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell())
             break;
         t = paras->Cell()->Table();
     }
 }
-}  // namespace
 
 // A table entering or leaving a cell's list changes the nested counts of the tables above it.
 // Without a ParentWidth of its own the table asks the list it is in at the time (AvailableWidth).
 void TVYXLogParas::Attached(TVYXLogParaItem& item)
 {
     if (item.IsTable() && Cell())
-        CountNested(Cell()->Table(), 1 + static_cast<TVYXTable&>(item).NestedCount);
+        CountNested(Cell()->Table(), 1 + static_cast<TVYXTable&>(item).NestedCount());
 }
 
 void TVYXLogParas::Detached(TVYXLogParaItem& item)
 {
     if (item.IsTable() && Cell())
-        CountNested(Cell()->Table(), -(1 + static_cast<TVYXTable&>(item).NestedCount));
+        CountNested(Cell()->Table(), -(1 + static_cast<TVYXTable&>(item).NestedCount()));
 }
 
 TVYXLogPara* TVYXLogParas::Insert(int index)

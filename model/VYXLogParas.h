@@ -25,11 +25,16 @@
 // The navigation object of a root list (a document without an editor of its own uses it).
 class TVYXLogParasRootIterator : public TVYXLogParaIterator {
 public:
-    TVYXLogParas* Paras = nullptr;  // borrowed
+    // The root list walked (borrowed); its owner sets it once the list exists.
+    TVYXLogParas* Paras() const { return FParas; }
+    void SetParas(TVYXLogParas* paras) { FParas = paras; }
     TVYXLogPara* FirstPara() override;
     TVYXLogPara* LastPara() override;
     TVYXLogPara* NextPara(TVYXLogParaItem& item) override;
     TVYXLogPara* PrevPara(TVYXLogParaItem& item) override;
+
+private:
+    TVYXLogParas* FParas = nullptr;
 };
 
 class TVYXLogParas {
@@ -214,6 +219,8 @@ private:
     // The first graphic run in reading order that `match` accepts.
     const TVYXCharRunGraphic* FirstGraphicRun(const std::function<bool(const TVYXCharRunGraphic&)>& match) const;
     void Attached(TVYXLogParaItem& item);
+    // Adds `count` to the nested-table count of `table` and of each table holding it.
+    static void CountNested(TVYXTable* table, int count);
     void Detached(TVYXLogParaItem& item);
     TVYXLogParaIterator* FIterator;  // borrowed
     TVYXTableCell* FCell;            // borrowed

@@ -12,6 +12,10 @@ class TVYXCharRun;
 class TVYXCharRunHyperlink;
 class TVYXRevisionData;
 
+// A letter, digit or underscore, or any other character outside the spaces and
+// general punctuation: what word navigation and whole-word search treat as a word's.
+bool VYXIsWordChar(char16_t c);
+
 // True when the document enforces its protection (editing outside permitted ranges is refused).
 bool VYXProtectionEnforced(const TVYXRootData* root);
 

@@ -220,7 +220,6 @@ public:
     TVYXTAPX& TAPX() { return *FTAPX; }
     double YPos = 0;
     bool AnySelected = false;
-    std::int32_t NestedCount = 0;
     std::u16string Name;
     void* ReportData = nullptr;  // free for the report engine
     std::function<double()> ParentWidth;
@@ -303,9 +302,14 @@ public:
     void Validate() override;
     // The cell that holds the table, nullptr in a root list.
     TVYXTableCell* ParentCell() const;
+    // The tables nested in the table's cells at any depth; the lists keep it as tables
+    // enter and leave them.
+    int NestedCount() const { return FNestedCount; }
 
 private:
     friend class TVYXTableRow;
+    friend class TVYXLogParas;
+    int FNestedCount = 0;
     void Renumber(int from);
     // Puts the corners of a cell rectangle in order and clamps its rows to the table.
     void OrderRect(int& col1, int& row1, int& col2, int& row2) const;

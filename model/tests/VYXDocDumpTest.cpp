@@ -95,7 +95,7 @@ TEST(DocDump, CloneDumpsTheSame)
     TSampleDoc doc;
     TVYXLogParasRootIterator nav;
     std::unique_ptr<TVYXLogParas> copy = doc.Body.Clone(&nav, nullptr);
-    nav.Paras = copy.get();
+    nav.SetParas(copy.get());
     std::string expected = VYXDumpParas(doc.Body);
     for (const std::string from : {"bookmark first", "bookmark last"})
         for (std::size_t at = expected.find(from); at != std::string::npos; at = expected.find(from))

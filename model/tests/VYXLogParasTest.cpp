@@ -47,7 +47,7 @@ void CheckInvariants(TVYXLogParas& paras)
                     it.TableEvent = [&nested](TVYXTable&) { ++nested; };
                     it.Iterate(cell->Paras());
                 }
-            ASSERT_EQ(t->NestedCount, nested);
+            ASSERT_EQ(t->NestedCount(), nested);
         }
     }
 }
@@ -233,22 +233,22 @@ TEST(VYXLogParas, NestedCountFollowsCreationAndRemoval)
     TVYXTable* outer = doc.Body.AddTable(2, 2);
     TVYXTableCell* cell = outer->GetCells(1, 0);
     TVYXTable* inner = cell->Paras().AddTable(2, 1);
-    EXPECT_EQ(outer->NestedCount, 1);
+    EXPECT_EQ(outer->NestedCount(), 1);
     EXPECT_EQ(inner->Level(), 2);
     EXPECT_DOUBLE_EQ(inner->GetCells(0, 0)->GetWidth(), cell->CalculatedWidth() / 2);
     TVYXTable* deepest = inner->GetCells(0, 0)->Paras().AddTable(1, 1);
-    EXPECT_EQ(outer->NestedCount, 2);
-    EXPECT_EQ(inner->NestedCount, 1);
+    EXPECT_EQ(outer->NestedCount(), 2);
+    EXPECT_EQ(inner->NestedCount(), 1);
     EXPECT_EQ(deepest->Level(), 3);
     // A copy of the middle table pasted elsewhere in the outer table counts twice more.
     TVYXLogPos at(outer->GetCells(0, 1)->Paras().GetParas(0), 1);
     outer->GetCells(0, 1)->Paras().Insert(at, *inner);
-    EXPECT_EQ(outer->NestedCount, 4);
+    EXPECT_EQ(outer->NestedCount(), 4);
     CheckInvariants(doc.Body);
     cell->Paras().Delete(inner->Index());
-    EXPECT_EQ(outer->NestedCount, 2);
+    EXPECT_EQ(outer->NestedCount(), 2);
     outer->DeleteRow(1);
-    EXPECT_EQ(outer->NestedCount, 0);
+    EXPECT_EQ(outer->NestedCount(), 0);
     CheckInvariants(doc.Body);
 }
 
@@ -411,11 +411,11 @@ TEST(VYXLogParas, SetDimensionKeepsNestedCounts)
     TVYXTable* t = doc.Body.AddTable(3, 3);
     t->GetCells(2, 2)->Paras().AddTable(1, 1);
     t->GetCells(2, 0)->Paras().AddTable(1, 1);
-    EXPECT_EQ(t->NestedCount, 2);
+    EXPECT_EQ(t->NestedCount(), 2);
     t->SetDimension(2, 2);  // drops row 2 and column 2, both nested tables with them
     EXPECT_EQ(t->Count(), 2);
     EXPECT_EQ(t->MaxCells(), 2);
-    EXPECT_EQ(t->NestedCount, 0);
+    EXPECT_EQ(t->NestedCount(), 0);
     t->SetDimension(4, 3);
     EXPECT_EQ(t->GetRows(2)->Count(), 4);
     EXPECT_DOUBLE_EQ(t->GetCells(3, 0)->GetWidth(), 100);
@@ -921,4 +921,85 @@ TEST(VYXLogParas, FileTextRunCopiesAndNeighbours)
     EXPECT_EQ(c00->NextRow(), c01);
     EXPECT_EQ(c01->PrevRow(), c00);
     EXPECT_EQ(first->NextRow(), nullptr);
+}
+
+// A list without a navigation object (a copy being built, a text box's list before it is
+// placed) still steps into and out of its tables: forward to the table's first paragraph,
+// back to the last paragraph of its last row's first cell, as the list itself answers.
+TEST(VYXLogParas, ReadingOrderWithoutANavigationObject)
+{
+    TVYXBodyTestDoc doc;
+    std::unique_ptr<TVYXLogParas> paras = doc.Doc.CreateParas();
+    ASSERT_EQ(paras->Iterator(), nullptr);
+    TVYXLogPara* before = paras->AppendPara(u"before");
+    TVYXTable* t = paras->AddTable(2, 2);
+    TVYXLogPara* after = paras->AppendPara(u"after");
+    t->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(u"r0c0");
+    t->GetCells(0, 1)->Paras().GetParas(0)->SetPlainText(u"r1c0");
+    t->GetCells(0, 1)->Paras().AppendPara(u"r1c0b");
+    t->GetCells(1, 1)->Paras().GetParas(0)->SetPlainText(u"r1c1");
+
+    ASSERT_EQ(before->Iterator(), nullptr);
+    EXPECT_EQ(before->Next()->GetPlainText(), u"r0c0");
+    EXPECT_EQ(before->Next(), paras->Next(*before));
+    EXPECT_EQ(after->Prev()->GetPlainText(), u"r1c0b");
+    EXPECT_EQ(after->Prev(), paras->Prev(*after));
+    EXPECT_EQ(before->Prev(), nullptr);
+    EXPECT_EQ(after->Next(), nullptr);
+    // The table's own ends in reading order; a paragraph is its own first and last.
+    EXPECT_EQ(t->FirstPara()->GetPlainText(), u"r0c0");
+    EXPECT_EQ(t->LastPara()->GetPlainText(), u"r1c1");
+    EXPECT_EQ(static_cast<TVYXLogParaItem*>(before)->FirstPara(), before);
+    EXPECT_EQ(static_cast<TVYXLogParaItem*>(before)->LastRowCell0LastPara(), before);
+
+    // A table leading the list: the list's first paragraph is the table's.
+    paras->Delete(0);
+    EXPECT_EQ(paras->_FirstPara()->GetPlainText(), u"r0c0");
+    EXPECT_EQ(paras->_LastPara(), after);
+}
+
+// Validating a list reaches every item: an emptied cell gets a paragraph again and a
+// paragraph stripped of its runs an empty run, at any depth.
+TEST(VYXLogParas, ValidateReachesCellsAtAnyDepth)
+{
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"x");
+    TVYXTable* t = doc.Body.AddTable(2, 1);
+    TVYXTable* inner = t->GetCells(1, 0)->Paras().AddTable(1, 1);
+    t->GetCells(0, 0)->Paras().Clear();
+    inner->FirstCell()->Paras().Clear();
+    TVYXCharRuns& runs = doc.Body.GetParas(0)->CharRuns();
+    while (runs.Count() > 0)
+        runs.Delete(0);
+    ASSERT_EQ(t->GetCells(0, 0)->Paras().Count(), 0);
+
+    doc.Body.Validate();
+    CheckInvariants(doc.Body);
+    EXPECT_EQ(doc.Body.GetParas(0)->Count(), 1);
+    EXPECT_TRUE(t->GetCells(0, 0)->Paras().Empty());
+    EXPECT_TRUE(inner->FirstCell()->Paras().Empty());
+    EXPECT_EQ(t->NestedCount(), 1);
+}
+
+// A nested table moved from one cell to a cell of another table: both outer tables'
+// counts follow, and the moved table keeps its own.
+TEST(VYXLogParas, NestedCountsFollowATableMovedBetweenTables)
+{
+    TVYXBodyTestDoc doc;
+    TVYXTable* a = doc.Body.AddTable(1, 1);
+    doc.Body.AppendPara(u"between");
+    TVYXTable* b = doc.Body.AddTable(1, 1);
+    TVYXLogParas& aCell = a->FirstCell()->Paras();
+    TVYXTable* moved = aCell.AddTable(1, 1);
+    moved->FirstCell()->Paras().AddTable(1, 1);
+    aCell.AppendPara();
+    EXPECT_EQ(a->NestedCount(), 2);
+    EXPECT_EQ(moved->NestedCount(), 1);
+
+    std::unique_ptr<TVYXLogParaItem> item = aCell.Extract(moved->Index());
+    EXPECT_EQ(a->NestedCount(), 0);
+    b->FirstCell()->Paras().InsertItem(0, std::move(item));
+    EXPECT_EQ(b->NestedCount(), 2);
+    EXPECT_EQ(moved->NestedCount(), 1);
+    CheckInvariants(doc.Body);
 }

@@ -37,7 +37,7 @@ struct TGraphicDoc : TVYXBodyTestDoc {
     TBoxNav BoxNav{Doc};
     TGraphicDoc()
     {
-        BoxNav.Paras = &Body;
+        BoxNav.SetParas(&Body);
         Body.SetIterator(&BoxNav);
     }
 };
@@ -63,7 +63,7 @@ void CheckBody(TVYXLogParas& paras)
                 it.TableEvent = [&nested](TVYXTable&) { ++nested; };
                 it.Iterate(cell);
             }
-        ASSERT_EQ(t->NestedCount, nested);
+        ASSERT_EQ(t->NestedCount(), nested);
     }
 }
 
