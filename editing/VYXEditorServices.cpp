@@ -295,58 +295,30 @@ int TVYXLogDocEditor::UpdateFields()
     for (int i = 0; i < FTextBoxes->Count(); ++i)
         secondaries.push_back(&FTextBoxes->GetItems(i));
     const TVYXUndoGroup undoGroup(UndoFor(), vycControlUpdateFields, *this);
-    // Field results are written into the runs beside the door: the texts of the runs
-    // of every paragraph holding a field are kept, and those that changed recorded.
-    struct TFieldPara {
-        TVYXLogDocument* Doc;
-        TVYXLogPara* Para;
-        std::vector<std::u16string> Texts;
-    };
-    std::vector<TFieldPara> before;
+    // Complex fields' results change through the door, which the history hears. A
+    // simple field's result is its run's own text, written in place: each one is
+    // recorded as it is written, so the records keep the order of the edits and
+    // every address in them is true when it is replayed.
     TVYXUndo* undo = UndoFor();
-    const bool record = undo && undo->ShallAdd();
-    if (record) {
-        std::vector<TVYXLogDocument*> docs{this};
-        docs.insert(docs.end(), secondaries.begin(), secondaries.end());
-        for (TVYXLogDocument* d : docs)
-            for (TVYXLogPara* para = d ? d->FirstPara() : nullptr; para; para = para->Next())
-                for (int i = 0; i < para->Count(); ++i)
-                    if (const TVYXCharRunType type = para->GetItems(i)->Type_();
-                        type == acrtSimpleField || type == acrtFldChar) {
-                        TFieldPara saved{d, para, {}};
-                        for (int r = 0; r < para->Count(); ++r)
-                            saved.Texts.push_back(para->GetItems(r)->Text());
-                        before.push_back(std::move(saved));
-                        break;
-                    }
-    }
+    const TVYXUndoData* newest = nullptr;
+    TVYXUndoDataRunTexts* texts = nullptr;
+    updater.RunTextEvent = [undo, &newest, &texts](TVYXLogDocument& d, TVYXLogPara& para, int run,
+                                                       const std::u16string& before) {
+        if (!undo || !undo->ShallAdd())
+            return;
+        if (!texts || texts->Doc != &d || undo->Peek(0) != newest) {
+            auto record = std::make_unique<TVYXUndoDataRunTexts>(vycControlUpdateFields, 0, d);
+            texts = record.get();
+            undo->AddRecord(std::move(record));
+            newest = undo->Peek(0);
+        }
+        texts->Texts.push_back({VYXAddressOf(para, 1), run, before});
+    };
     int written = 0;
     try {
         written = updater.UpdateFields(*this, secondaries);
     } catch (const VYXException&) {
         // The updater reports through the error manager; results written so far stay.
-    }
-    if (record) {
-        std::unique_ptr<TVYXUndoDataRunTexts> texts;
-        for (const TFieldPara& saved : before) {
-            if (saved.Para->Count() != static_cast<int>(saved.Texts.size())) {
-                ForgetUndo();  // runs came or went: not a change the record can take back
-                texts.reset();
-                break;
-            }
-            if (texts && texts->Doc != saved.Doc) {
-                undo->AddRecord(std::move(texts));
-                texts.reset();
-            }
-            for (int r = 0; r < saved.Para->Count(); ++r)
-                if (saved.Para->GetItems(r)->Text() != saved.Texts[static_cast<std::size_t>(r)]) {
-                    if (!texts)
-                        texts = std::make_unique<TVYXUndoDataRunTexts>(vycControlUpdateFields, 0, *saved.Doc);
-                    texts->Texts.push_back({VYXAddressOf(*saved.Para, 1), r, saved.Texts[static_cast<std::size_t>(r)]});
-                }
-        }
-        if (texts)
-            undo->AddRecord(std::move(texts));
     }
     SetDirty(true);
     SetRepaint(true);

@@ -367,13 +367,48 @@ bool TVYXFieldUpdater::UpdateComplexField(TVYXLogPara& para, int& index, TVYXLog
             first = run;
     }
     std::unique_ptr<TVYXSimpleField> field = CreateSimpleField(instruction);
-    const auto result = first ? FieldResult(*field, para, doc) : std::nullopt;
+    const auto result = FieldResult(*field, para, doc);
     if (!result)
         return false;
-    first->SetText(*result);
-    for (int r = first->Index() + 1; r < i; ++r)
-        para.GetItems(r)->SetText(u"");
-    index = i;
+    // The result is replaced through the document's edits (the old result range out,
+    // the new text in with the first result run's format), so that watchers hear it:
+    // undo records both edits and gives the runs back as they were.
+    const TVYXCharRun* endRun = para.GetItems(i);
+    // A result emptied by an earlier update has no run left: the new one takes the
+    // format of the separator.
+    const TVYXCharRun& model = first ? *first : *para.GetItems(separate);
+    std::u16string old;
+    for (int r = separate + 1; r < i; ++r)
+        old += para.GetItems(r)->Text();
+    if (old != *result) {
+        const std::int32_t from = para.GetItems(separate)->GetEndPos();
+        auto content = std::make_unique<TVYXDocFragment>();
+        content->Paras = doc.CreateParas();
+        TVYXLogPara* piece = content->Paras->AppendPara();
+        piece->CharRuns().Clear();
+        if (first) {
+            std::unique_ptr<TVYXCharRun> run = first->Clone();
+            run->SetRawText(*result);
+            piece->CharRuns().Add(std::move(run));
+        } else
+            piece->CharRuns().Add(model.CHPX())->SetRawText(*result);
+        piece->Pilcrow = false;
+        // The new text goes right after the separator: before the field's end, which
+        // stands at the same place once the old result is out.
+        content->Origin = VYXAddressOf(para, from);
+        content->LeadingEmpty = 0;
+        for (int r = 0; r <= separate; ++r)
+            if (const TVYXCharRun* mark = para.GetItems(r);
+                mark->StartPos() == from && mark->Len() == 0 && mark->Type_() != acrtText && mark->Type_() != acrtLinked)
+                ++content->LeadingEmpty;
+        if (endRun->StartPos() > from) {
+            TVYXDocRange range{VYXAddressOf(para, from), VYXAddressOf(para, endRun->StartPos())};
+            doc.RemoveContent(range);
+        }
+        if (!result->empty())
+            doc.InsertContent(VYXAddressOf(para, from), *content);
+    }
+    index = endRun->Index();
     return true;
 }
 
@@ -395,7 +430,12 @@ int TVYXFieldUpdater::UpdateFields(TVYXLogDocument& doc, const std::vector<TVYXL
                 if (!field)
                     continue;
                 if (const auto result = FieldResult(*field, *para, d)) {
-                    run->SetText(*result);
+                    if (run->Text() != *result) {
+                        const std::u16string before = run->Text();
+                        run->SetText(*result);
+                        if (RunTextEvent)
+                            RunTextEvent(d, *para, i, before);
+                    }
                     ++written;
                 }
             }

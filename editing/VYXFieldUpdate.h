@@ -25,10 +25,13 @@
 //     call; "\r n" restarts at n, "\c" repeats the current number, "\h" shows nothing.
 //   - Locked fields and other types keep their text.
 // Complex fields (begin, instruction, separate, result, end) are updated like simple
-// ones when they lie in one paragraph and their result is text.
+// ones when they lie in one paragraph and their result is text: the result range is
+// removed and the new text inserted, in the format of the first result run, through
+// the document's edits (a result emptied before takes the separator's format).
 // Not supported: nested fields, results over several paragraphs, "\*" switches.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -60,6 +63,10 @@ public:
 
     double Now = 0;  // days since 1899-12-30 (local time); the caller's clock
     TVYXLocaleSettings Locale;
+    // Told after a simple field's run got a new result text in place (its text before),
+    // so that the caller's history can give it back. Complex fields' results go
+    // through the document's edits instead, which its watchers hear.
+    std::function<void(TVYXLogDocument& doc, TVYXLogPara& para, int run, const std::u16string& before)> RunTextEvent;
 
     // Updates every field of `doc` and then of each secondary document, in reading
     // order, cells of nested tables included. Answers the number of fields written.

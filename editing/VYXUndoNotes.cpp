@@ -46,7 +46,9 @@ bool ListHoldsNoteRuns(const TVYXLogParas& list, std::vector<const TVYXFootnoteB
 }
 
 // Reference marks show their note's number, and a number that grew or lost a digit
-// moves the runs after it.
+// moves the runs after it. The numbers are derived, not recorded (see
+// TVYXCharRunFootnote::GetText): only the runs' start positions are brought up to date,
+// in every paragraph holding a mark, cells included, of both bodies.
 void Renumber(TVYXLogParas& list)
 {
     VYXForEachPara(list, [](TVYXLogPara& para) {

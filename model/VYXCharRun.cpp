@@ -384,6 +384,12 @@ void TVYXCharRunSimpleField::Assign(const TVYXCharRun& source)
         ShareField(*f);
 }
 
+// A mark's number is derived from its note's place in the list, never stored, and its
+// digits count as characters: layout shapes and hits them like text and the plain-text
+// and HTML writers write them, so positions must include them. Undo records none of it:
+// the numbers follow from the note list and the body, which the history gives back
+// exactly, so every record is replayed in the numbering it was made in. What must hold
+// is that start positions are synchronised whenever numbers change (VYXRelinkNotes).
 void TVYXCharRunFootnote::GetText(std::u16string& text) const
 {
     text = Footnote ? U16(std::to_string(Footnote->Index + 1)) : u"?";

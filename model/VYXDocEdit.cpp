@@ -75,6 +75,26 @@ void SetLook(TVYXLogPara& para, const TVYXPAPX& papx, const TVYXSEP* sep)
 
 bool IsBoundary(const TVYXCharRun& run) { return run.Type_() == acrtLinked && run.Len() == 0; }
 
+// An empty run that is neither text nor a boundary: a complex field's begin,
+// instruction, separator or end. The body's delete never takes one.
+bool IsEmptyMark(const TVYXCharRun& run)
+{
+    return run.Len() == 0 && run.Type_() != acrtText && run.Type_() != acrtLinked;
+}
+
+// How many empty marks stand at `pos` of `para`.
+int EmptyMarksAt(const TVYXLogPara& para, std::int32_t pos)
+{
+    int count = 0;
+    for (int r = 0; r < para.Count(); ++r) {
+        const TVYXCharRun* run = para.GetItems(r);
+        if (run->StartPos() > pos)
+            break;
+        count += run->StartPos() == pos && IsEmptyMark(*run);
+    }
+    return count;
+}
+
 // Every paragraph of an item, cells of nested tables included.
 void ForEachPara(TVYXLogParaItem& item, const std::function<void(TVYXLogPara&)>& visit)
 {
@@ -438,6 +458,26 @@ void PlaceOwnObjects(const std::vector<TVYXGraphicObj*>& own, TVYXLogPara* head,
         head->MakeDirty();
     end.MakeDirty();
 }
+// The empty marks at `pos` after the first `lead` of them (those a removal brought there
+// from its end), taken out in order; nothing when they are all the paragraph holds.
+TRunList TakeTrailingMarks(TVYXLogPara& para, std::int32_t pos, int lead)
+{
+    TRunList taken;
+    std::vector<int> found;
+    int seen = 0;
+    for (int r = 0; r < para.Count(); ++r) {
+        const TVYXCharRun* run = para.GetItems(r);
+        if (run->StartPos() > pos)
+            break;
+        if (run->StartPos() == pos && IsEmptyMark(*run) && seen++ >= lead)
+            found.push_back(r);
+    }
+    if (found.empty() || static_cast<int>(found.size()) == para.Count())
+        return taken;
+    DetachRuns(para, found, taken);
+    return taken;
+}
+
 }  // namespace
 
 // ---- Watchers ---------------------------------------------------------------------
@@ -555,6 +595,17 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     TRunList boundaries;
     if (!content.Boundaries.empty() && at == content.Origin)
         boundaries = TakeGathered(*pos.Para, at.CharPos, content.Boundaries);
+    // Where empty marks stand at `at`, the paste alone cannot tell which side of them
+    // the content goes: those that stood before the removed range go back before it,
+    // those that came from its end step aside and go back after it.
+    std::vector<const TVYXCharRun*> leading;
+    TRunList trailing;
+    if (content.LeadingEmpty >= 0 && at == content.Origin) {
+        for (int r = 0; r < pos.Para->Count() && static_cast<int>(leading.size()) < content.LeadingEmpty; ++r)
+            if (const TVYXCharRun* run = pos.Para->GetItems(r); run->StartPos() == at.CharPos && IsEmptyMark(*run))
+                leading.push_back(run);
+        trailing = TakeTrailingMarks(*pos.Para, at.CharPos, content.LeadingEmpty);
+    }
     TVYXLogParas& list = *pos.Para->Paras();
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
@@ -595,6 +646,36 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             PlaceOwnObjects(own, head, *end, headCount);
     }
     std::vector<TVYXLogPara*> touched;
+    if (!leading.empty()) {
+        TVYXLogPara* head = list.ParaAtIndex(at.Item);
+        TRunList moved;
+        for (const TVYXCharRun* mark : leading)
+            for (TVYXLogPara* p : {head, end}) {
+                int index = -1;
+                for (int r = 0; p && r < p->Count() && index < 0; ++r)
+                    if (p->GetItems(r) == mark)
+                        index = r;
+                if (index >= 0) {
+                    moved.push_back(p->CharRuns().Detach(index));
+                    p->CharRuns().Reindex();
+                    break;
+                }
+            }
+        if (head) {
+            const int place = PlaceFor(*head, at.CharPos, 0);
+            for (std::size_t k = 0; k < moved.size(); ++k)
+                head->CharRuns().Insert(place + static_cast<int>(k), std::move(moved[k]));
+            head->CharRuns().Reindex();
+            touched.push_back(head);
+        }
+    }
+    if (!trailing.empty()) {
+        const int place = PlaceFor(*end, range.Last.CharPos, 0);
+        for (std::size_t k = 0; k < trailing.size(); ++k)
+            end->CharRuns().Insert(place + static_cast<int>(k), std::move(trailing[k]));
+        end->CharRuns().Reindex();
+        touched.push_back(end);
+    }
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
         TVYXLogPara* p = VYXParaAt(*FLogParas, where.At);
@@ -667,6 +748,23 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     std::unique_ptr<TVYXDocFragment> fragment = CopyContent(range);
     if (range.Empty())
         return fragment;
+    // The body's delete leaves the empty marks (a complex field's begin, instruction
+    // and separator) standing where the range starts, so what went holds none of them:
+    // putting it back would add a second set.
+    if (TVYXLogParaItem* head = fragment->Paras->First(); head && head->IsPara()) {
+        TVYXCharRuns& runs = static_cast<TVYXLogPara*>(head)->CharRuns();
+        bool dropped = false;
+        for (int r = 0; r < runs.Count() && runs.Items(r)->Len() == 0;)
+            if (IsEmptyMark(*runs.Items(r)) && runs.Delete(r))
+                dropped = true;
+            else
+                ++r;
+        if (dropped) {
+            if (runs.Count() == 0)
+                runs.Add();
+            runs.Reindex();
+        }
+    }
     TVYXLogPos first = PosAt(range.First), last = PosAt(range.Last);
     // The paragraph left where the ends stood looks like the first one when the range
     // starts inside it, else like the last one, whichever the body's delete keeps.
@@ -704,6 +802,7 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
             fragment->HeadGraphics = 0;
         }
     }
+    fragment->LeadingEmpty = EmptyMarksAt(*first.Para, range.First.CharPos);
     // Those outside the range stay, and so does one at its end (see endEmpty).
     std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*first.Para, [&](const TVYXCharRun& run) {
         return run.StartPos() < range.First.CharPos ||

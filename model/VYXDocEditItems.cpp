@@ -106,6 +106,7 @@ std::unique_ptr<TVYXDocFragment> TVYXDocFragment::Clone() const
     copy->TailSEP = TailSEP ? TailSEP->Clone() : nullptr;
     copy->Origin = Origin;
     copy->Boundaries = Boundaries;
+    copy->LeadingEmpty = LeadingEmpty;
     copy->HasEmptyTail = HasEmptyTail;
     copy->EmptyTailCHPX = CopyCHPX(EmptyTailCHPX.get());
     copy->HeadGraphics = HeadGraphics;

@@ -84,6 +84,12 @@ public:
     };
     TVYXDocAddress Origin;
     std::vector<TBoundary> Boundaries;
+    // Empty runs that are not text (a complex field's begin, instruction and separator)
+    // are left in the body where a removal starts, and those that stood at its end (the
+    // field's end) join them there. LeadingEmpty counts those that stood before the
+    // range: content inserted at Origin goes after that many, and the ones after them
+    // go back after the content. -1 (content from anywhere else): after all of them.
+    int LeadingEmpty = -1;
     // A range ending in an empty paragraph: the format of that paragraph's empty run,
     // which an insertion gives back to the empty paragraph it leaves at its end.
     bool HasEmptyTail = false;
