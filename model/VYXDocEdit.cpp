@@ -34,6 +34,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
+#include "model/VYXTidyRuns.h"
 #include "platform/VYXException.h"
 
 namespace {
@@ -479,6 +480,8 @@ TRunList TakeTrailingMarks(TVYXLogPara& para, std::int32_t pos, int lead)
 }
 
 }  // namespace
+
+void VYXTidyRuns(TVYXLogPara& para) { Tidy(para); }
 
 // ---- Watchers ---------------------------------------------------------------------
 
