@@ -12,6 +12,7 @@
 #include "model/VYXParaProps.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXTable.h"
+#include "model/VYXTidyRuns.h"
 #include "model/VYXUtils.h"
 #include "platform/VYXException.h"
 #include "platform/VYXUnicode.h"
@@ -314,7 +315,8 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataBookmark::Replay(TVYXUndo&)
             if (changed) {
                 if (para.Count() == 0)
                     para.CharRuns().Add();
-                para.CombineCharRuns();
+                // As the door tidies: an empty run before another bookmark's end stays.
+                VYXTidyRuns(para);
                 para.MakeDirty();
             }
         });

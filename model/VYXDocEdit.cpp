@@ -34,6 +34,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPos.h"
+#include "model/VYXTidyRuns.h"
 #include "platform/VYXException.h"
 
 namespace {
@@ -345,6 +346,79 @@ TRunList TakeGathered(TVYXLogPara& para, std::int32_t at, const std::vector<TVYX
     return taken;
 }
 
+// Empty text runs standing just before boundary runs (the format typing takes there,
+// which Tidy keeps) are dropped by the body's own edits, which merge runs as a paste
+// does. A door edit notes those it must leave in place and puts back any that went.
+struct TKeptEmpty {
+    const TVYXCharRun* Boundary;
+    std::unique_ptr<TVYXCHPX> CHPX;
+};
+
+std::vector<TKeptEmpty> NoteEmptyRuns(const TVYXLogPara& para, const std::function<bool(const TVYXCharRun&)>& keep)
+{
+    std::vector<TKeptEmpty> kept;
+    for (int r = 0; r + 1 < para.Count(); ++r) {
+        const TVYXCharRun* run = para.GetItems(r);
+        if (run->Type_() == acrtText && run->Len() == 0 && IsBoundary(*para.GetItems(r + 1)) && keep(*run))
+            kept.push_back({para.GetItems(r + 1), CopyCHPX(run->CHPX())});
+    }
+    return kept;
+}
+
+bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TVYXCHPX* chpx);
+
+// Puts back the noted runs before their boundaries, wherever paragraphs `first` to
+// `last` of `list` hold them now.
+void RestoreEmptyRuns(TVYXLogParas& list, int first, int last, const std::vector<TKeptEmpty>& kept)
+{
+    for (const TKeptEmpty& k : kept)
+        for (int i = first; i <= last; ++i)
+            if (TVYXLogPara* p = list.ParaAtIndex(i); p && KeepEmptyRunBefore(*p, *k.Boundary, k.CHPX.get()))
+                break;
+}
+
+// The boundary run just after `run` of `para`, or nullptr.
+const TVYXCharRun* BoundaryAfter(const TVYXLogPara& para, const TVYXCharRun& run)
+{
+    for (int r = 0; r + 1 < para.Count(); ++r)
+        if (para.GetItems(r) == &run)
+            return IsBoundary(*para.GetItems(r + 1)) ? para.GetItems(r + 1) : nullptr;
+    return nullptr;
+}
+
+// Puts an empty text run of format `chpx` just before `boundary` in `para` unless one
+// stands there; false when `para` does not hold the boundary.
+bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TVYXCHPX* chpx)
+{
+    TVYXCharRuns& runs = para.CharRuns();
+    for (int r = 0; r < runs.Count(); ++r) {
+        if (runs.Items(r) != &boundary)
+            continue;
+        const TVYXCharRun* before = r > 0 ? runs.Items(r - 1) : nullptr;
+        if (!before || before->Type_() != acrtText || before->Len() != 0) {
+            runs.Insert(r, chpx);
+            runs.Reindex();
+            para.MakeDirty();
+        }
+        return true;
+    }
+    return false;
+}
+
+// Whether the run just before `boundary`, wherever it is in paragraphs `first` to
+// `last` of `list`, is an empty text run.
+bool EmptyRunBefore(const TVYXLogParas& list, int first, int last, const TVYXCharRun& boundary)
+{
+    for (int i = first; i <= last; ++i)
+        if (const TVYXLogPara* p = list.ParaAtIndex(i))
+            for (int r = 0; r < p->Count(); ++r)
+                if (p->GetItems(r) == &boundary) {
+                    const TVYXCharRun* before = r > 0 ? p->GetItems(r - 1) : nullptr;
+                    return before && before->Type_() == acrtText && before->Len() == 0;
+                }
+    return false;
+}
+
 // Drops the copies of anchored objects from item `k` of a removed range's copy: the
 // paragraph it stands for keeps its objects in the body.
 void DropObjectCopies(TVYXLogParas& paras, int k)
@@ -406,6 +480,8 @@ TRunList TakeTrailingMarks(TVYXLogPara& para, std::int32_t pos, int lead)
 }
 
 }  // namespace
+
+void VYXTidyRuns(TVYXLogPara& para) { Tidy(para); }
 
 // ---- Watchers ---------------------------------------------------------------------
 
@@ -509,6 +585,15 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     const TVYXCharRun* emptyRun = EmptyTextRunAt(*pos.Para, at.CharPos);
     const bool hadEmptyRun = emptyRun != nullptr;
     const std::unique_ptr<TVYXCHPX> emptyRunCHPX = emptyRun ? CopyCHPX(emptyRun->CHPX()) : nullptr;
+    // The empty run may stand just before a boundary run (the tidying keeps it there
+    // for the format typing takes): whether it is still there is told by the run
+    // before that boundary, wherever a split takes it. An empty paragraph the content
+    // leaves at its end has an empty run of its own, which is no sign of it.
+    const TVYXCharRun* boundaryAfterEmpty = emptyRun ? BoundaryAfter(*pos.Para, *emptyRun) : nullptr;
+    // The others like it anywhere in the paragraph stay as they are: the list's insert
+    // merges the runs of the paragraphs it fills as a paste does, which drops them.
+    const std::vector<TKeptEmpty> keptEmpty =
+        NoteEmptyRuns(*pos.Para, [emptyRun](const TVYXCharRun& run) { return &run != emptyRun; });
     // Back where it was removed: the boundaries gathered there go back to their places.
     TRunList boundaries;
     if (!content.Boundaries.empty() && at == content.Origin)
@@ -613,6 +698,12 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             Tidy(*p);
     for (TVYXLogPara* p : touched)
         Tidy(*p);
+    // Within one paragraph the content goes in front of such an empty run, as typed
+    // text does: the run stays just before its boundary, where the list's insert,
+    // merging runs as a paste does, may have dropped it.
+    if (boundaryAfterEmpty && range.Last.Item == at.Item)
+        KeepEmptyRunBefore(*end, *boundaryAfterEmpty, emptyRunCHPX.get());
+    RestoreEmptyRuns(list, at.Item, range.Last.Item, keptEmpty);
     // An empty last paragraph came from the split at `at`, with the format of the run
     // before it; the one removed had its own. (After tidying: the paste may leave the
     // target's empty run beside the content's.)
@@ -621,6 +712,8 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
     event.EmptyRun = hadEmptyRun && !EmptyTextRunAt(*end, range.Last.CharPos);
+    if (boundaryAfterEmpty && range.Last.Item != at.Item)
+        event.EmptyRun = !EmptyRunBefore(list, at.Item, range.Last.Item, *boundaryAfterEmpty);
     event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
     return range;
@@ -632,6 +725,7 @@ TVYXDocRange TVYXLogDocument::InsertText(const TVYXDocAddress& at, std::u16strin
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TVYXCharRun* emptyRun = EmptyTextRunAt(*pos.Para, at.CharPos);
     const std::unique_ptr<TVYXCHPX> emptyRunCHPX = emptyRun ? CopyCHPX(emptyRun->CHPX()) : nullptr;
+    const bool beforeBoundary = emptyRun && BoundaryAfter(*pos.Para, *emptyRun);
     pos.Para->InsertText(text, at.CharPos);
     // Typed text next to a run of its own format joins it, so that the runs after an
     // insertion do not depend on the way the text came in.
@@ -642,8 +736,10 @@ TVYXDocRange TVYXLogDocument::InsertText(const TVYXDocAddress& at, std::u16strin
         return range;
     TVYXDocEditEvent event;
     event.Change = {adckInsert, range};
-    // Only a run the text filled is reported; one still standing beside it stays.
-    event.EmptyRun = emptyRun != nullptr && !EmptyTextRunAt(*pos.Para, at.CharPos) &&
+    // Only a run the text filled is reported; one still standing beside it stays. One
+    // before a boundary that the text went behind (after the boundary) is inside the
+    // range all the same: removing the text takes it, so it is reported too.
+    event.EmptyRun = emptyRun != nullptr && (beforeBoundary || !EmptyTextRunAt(*pos.Para, at.CharPos)) &&
                      !EmptyTextRunAt(*pos.Para, range.Last.CharPos);
     event.EmptyRunCHPX = emptyRunCHPX.get();
     Notify(event);
@@ -681,6 +777,20 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     TVYXLogParas& list = *first.Para->Paras();
     const int count = list.Count() - (range.Last.Item - range.First.Item);
     fragment->Origin = range.First;
+    // An empty run just before a boundary at the range's end stays in the body (the
+    // copy ends before it), and the boundaries gathered there must go back after it:
+    // put before them, the tidying would merge it away.
+    const TVYXCharRun* endEmpty = nullptr;
+    for (int r = 0; r + 1 < last.Para->Count(); ++r) {
+        const TVYXCharRun* run = last.Para->GetItems(r);
+        if (run->StartPos() > range.Last.CharPos)
+            break;
+        if (run->StartPos() == range.Last.CharPos && run->Type_() == acrtText && run->Len() == 0 &&
+            IsBoundary(*last.Para->GetItems(r + 1))) {
+            endEmpty = run;
+            break;
+        }
+    }
     if (range.Last.Item != range.First.Item) {
         // The last end paragraph keeps its objects, and so does the first one unless
         // the range takes it whole: the copy holds only the objects that go.
@@ -696,6 +806,15 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         }
     }
     fragment->LeadingEmpty = EmptyMarksAt(*first.Para, range.First.CharPos);
+    // Those outside the range stay, and so does one at its end (see endEmpty).
+    std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*first.Para, [&](const TVYXCharRun& run) {
+        return run.StartPos() < range.First.CharPos ||
+               (first.Para == last.Para && run.StartPos() >= range.Last.CharPos);
+    });
+    if (last.Para != first.Para)
+        for (TKeptEmpty& note : NoteEmptyRuns(
+                 *last.Para, [&](const TVYXCharRun& run) { return run.StartPos() >= range.Last.CharPos; }))
+            keptEmpty.push_back(std::move(note));
     TRunList boundaries = TakeBoundaries(list, range, fragment->Boundaries);
     list.DeleteText(first, last, nullptr);
     // The body's delete keeps a last paragraph it emptied apart (so that a list never
@@ -708,9 +827,16 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     if (TVYXLogPara* joined = list.ParaAtIndex(range.First.Item)) {
         if (kept.PAPX)
             SetLook(*joined, *kept.PAPX, kept.SEP.get());
-        const int place = PlaceFor(*joined, range.First.CharPos, 0);
+        int place = PlaceFor(*joined, range.First.CharPos, 0);
+        for (int r = place; endEmpty && r < joined->Count() && joined->GetItems(r)->StartPos() == range.First.CharPos;
+             ++r)
+            if (joined->GetItems(r) == endEmpty) {
+                place = r + 1;
+                break;
+            }
         for (std::size_t k = 0; k < boundaries.size(); ++k)
             Rehome(*joined->CharRuns().Insert(place + static_cast<int>(k), std::move(boundaries[k])), *joined);
+        RestoreEmptyRuns(list, range.First.Item, range.First.Item, keptEmpty);
         Tidy(*joined);
     }
     TVYXDocEditEvent event;
