@@ -286,3 +286,78 @@ TEST(UndoNoteNumbers, AMarkGainingOrLosingADigitKeepsEveryRecordsAddresses)
         ASSERT_EQ(VYXStateDiff(after[k], NotesStateOf(doc)), "") << "redoing step " << k;
     }
 }
+
+// ---- Accepting and rejecting marks kept on field and object runs -----------------------
+
+namespace {
+
+// A field, a rule and text with insertion marks kept in the runs themselves, as
+// readers make them, and a field marked deleted; then one typed step before them.
+void BuildMarkedRuns(TVYXLogDocEditor& doc)
+{
+    doc.AppendParaUI(u"Page ");
+    TVYXLogPara& para = doc.GetOrAddLastPara();
+    para.AppendField(u"PAGE", u"7")->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    para.InsertHorizontalLine(para.EndOfParaPos())->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    para.CharRuns().Reindex();
+    para.GetItems(0)->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    doc.AppendParaUI(u"Total ");
+    doc.GetOrAddLastPara().AppendField(u"=1+1", u"2")->AddRevision(doc.Revision().Add(u"Reader", artDelete));
+    doc.AppendTextUI(u" end");
+    doc.AppendParaUI(u"typed here: ");
+    doc.EndUpdate();
+    doc.Undo().Clear();
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(2), 13)));
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
+}
+
+int RunMarks(TVYXLogDocEditor& doc)
+{
+    int marks = 0;
+    for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next())
+        for (int i = 0; i < p->Count(); ++i)
+            marks += p->GetItems(i)->HasAnyRevision();
+    return marks;
+}
+
+}  // namespace
+
+TEST(UndoRunMarks, AcceptingAndRejectingMarksOnFieldAndObjectRunsAreSteps)
+{
+    for (const TVYXCommand cmd : {vycRevisionAcceptAll, vycRevisionRejectAll}) {
+        SCOPED_TRACE(std::to_string(cmd));
+        TVYXLogDocEditor doc;
+        BuildMarkedRuns(doc);
+        ASSERT_EQ(RunMarks(doc), 4);
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(cmd));
+        EXPECT_EQ(RunMarks(doc), 0);
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+        // The history survives: the typing before is still there to take back.
+        EXPECT_EQ(doc.Undo().UndoCount(), 2);
+        // Accepted, the inserted field and rule keep their runs without marks; rejected,
+        // the deleted field does.
+        EXPECT_TRUE(HasRecord(doc.Undo(), autRunMarks));
+        if (cmd == vycRevisionAcceptAll) {
+            EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(1)->GetPlainText()), "Total  end");
+        } else {
+            EXPECT_EQ(doc.Paras().Count(), 2);
+            EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "Total 2 end");
+        }
+        ExpectUndoRedo(doc, before);
+        EXPECT_EQ(RunMarks(doc), 4);
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(2)->GetPlainText()), "typed here: ");
+    }
+}
+
+TEST(UndoRunMarks, AcceptingTheChangeAtTheCaretRecordsOnlyItsRuns)
+{
+    TVYXLogDocEditor doc;
+    BuildMarkedRuns(doc);
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(1), 7)));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycRevisionReject));
+    EXPECT_EQ(RunMarks(doc), 3);
+    ExpectUndoRedo(doc, before);
+}
