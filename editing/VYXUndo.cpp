@@ -7,7 +7,6 @@
 #include "editing/VYXUndoNotes.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
-#include "model/VYXGraphics.h"
 #include "model/VYXForEachPara.h"
 #include "model/VYXNotes.h"
 #include "model/VYXParaProps.h"
@@ -80,86 +79,6 @@ TVYXLogPos NearestPos(TVYXLogDocEditor& editor, const TVYXDocAddress& address)
         pos.Assign(first, 1);
     return pos;
 }
-
-// A removal across paragraphs joins its two end paragraphs into one, which keeps one
-// end's anchored objects (the first's when the range started inside it, else the
-// last's); the other end's went out with the fragment's copy of it. Putting the range
-// back must give each end paragraph its own objects again: the joined paragraph's,
-// the same objects, to the end it stood for, and the fragment's to the other, never
-// both to one.
-class TAnchoredEnds {
-public:
-    TAnchoredEnds(TVYXLogDocument& doc, const TVYXDocAddress& at, TVYXDocFragment& content)
-        : FDoc(doc), FAt(at), FContent(content)
-    {
-        if (!content.Paras || content.Paras->Count() == 0)
-            return;
-        TVYXLogPara* joined = VYXParaAt(doc.Paras(), at);
-        if (!joined)
-            return;
-        FActive = true;
-        if (TVYXGraphicObjList* list = joined->Graphics())
-            while (list->Count() > 0)
-                FLive.push_back(list->Snatch(list->GetItems(0)));
-    }
-    // After the insert of the fragment at the address given above, over `range`.
-    void Finish(const TVYXDocRange& range)
-    {
-        if (!FActive)
-            return;
-        FActive = false;
-        // The k-th item of the fragment went back as the k-th paragraph of the range;
-        // whole paragraphs put back before the joined one leave it one further on.
-        const int items = FContent.Paras->Count();
-        const int span = range.Last.Item - range.First.Item;
-        const bool known = range.First == FAt && (span == items - 1 || span == items);
-        const int own = !known || FAt.CharPos > 1 ? 0 : span;
-        const int other = known && span > 0 && span == items - 1 ? (own == 0 ? span : 0) : -1;
-        for (const int k : {own, other}) {
-            if (k < 0)
-                continue;
-            TVYXDocAddress address = range.First;
-            address.Item += k;
-            address.CharPos = 1;
-            TVYXLogPara* para = VYXParaAt(FDoc.Paras(), address);
-            TVYXLogParaItem* source = k < items ? FContent.Paras->GetItems(k) : nullptr;
-            if (!para || (k == other && (!source || !source->IsPara())))
-                continue;
-            // Whatever the insert added here are copies of what the ends had.
-            if (TVYXGraphicObjList* list = known ? para->Graphics() : nullptr)
-                while (list->Count() > 0)
-                    list->Snatch(list->GetItems(0));
-            if (k == own) {
-                for (std::unique_ptr<TVYXGraphicObj>& object : FLive)
-                    para->AddGraphic(std::move(object));
-                FLive.clear();
-            } else if (const TVYXGraphicObjList* from = static_cast<TVYXLogPara*>(source)->Graphics();
-                       from && from->Count() > 0) {
-                // Copied as a paragraph copies them (a text box's paragraphs into the
-                // document's own list); the rest of the look the insert gave is the
-                // fragment paragraph's too.
-                para->Assign(*static_cast<TVYXLogPara*>(source), false);
-            }
-            para->MakeDirty();
-        }
-    }
-    ~TAnchoredEnds()
-    {
-        // An insert that threw: the joined paragraph keeps its own objects.
-        if (TVYXLogPara* joined = FActive ? VYXParaAt(FDoc.Paras(), FAt) : nullptr)
-            for (std::unique_ptr<TVYXGraphicObj>& object : FLive)
-                joined->AddGraphic(std::move(object));
-    }
-    TAnchoredEnds(const TAnchoredEnds&) = delete;
-    TAnchoredEnds& operator=(const TAnchoredEnds&) = delete;
-
-private:
-    TVYXLogDocument& FDoc;
-    TVYXDocAddress FAt;
-    TVYXDocFragment& FContent;
-    bool FActive = false;
-    std::vector<std::unique_ptr<TVYXGraphicObj>> FLive;
-};
 
 }  // namespace
 
@@ -294,23 +213,18 @@ std::unique_ptr<TVYXUndoData> TVYXUndoDataContent::Replay(TVYXUndo& undo)
                            !para->GetItems(0)->CHPX();
         return undo.RunCommand(Command, Group, editor, [this, &editor, moveCaret, typed, para] {
             const TVYXDocAddress at = TVYXLogDocument::AddressOf(editor.Caret());
-            TAnchoredEnds ends(editor, at, *Content);
             const TVYXDocRange range =
                 typed ? editor.InsertText(at, para->GetItems(0)->Text()) : editor.InsertContent(at, *Content);
-            ends.Finish(range);
             editor.Selections().Clear();
             if (moveCaret)
                 editor.Caret().Assign(editor.PosAt(range.Last));
         });
     }
     TVYXDocRange range;
-    if (Items) {
+    if (Items)
         range = Doc->InsertItems(At, *Content);
-    } else {
-        TAnchoredEnds ends(*Doc, At, *Content);
+    else
         range = Doc->InsertContent(At, *Content);
-        ends.Finish(range);
-    }
     auto back = std::make_unique<TVYXUndoDataDelete>(Command, Group, *Doc, range, Items);
     undo.TakeEmptyRun(*back);
     return back;

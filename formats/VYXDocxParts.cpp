@@ -82,7 +82,7 @@ void VYXDocxReadSettings(std::string_view xml, TVYXLogDocEditor& doc, TNyqPError
         p.CryptAlgorithmClass = d->FCryptAlgorithmClass ? U16Of(TST_AlgClassToStr(*d->FCryptAlgorithmClass)) : u"";
         p.CryptAlgorithmType = d->FCryptAlgorithmType ? U16Of(TST_AlgTypeToStr(*d->FCryptAlgorithmType)) : u"";
         p.CryptAlgorithmSid = d->FCryptAlgorithmSid ? U16Of(std::to_string(*d->FCryptAlgorithmSid)) : u"";
-        p.CryptSpinCount = std::max(0, d->FCryptSpinCount.value_or(0));
+        p.CryptSpinCount = static_cast<int>(std::clamp<long long>(d->FCryptSpinCount.value_or(0), 0, 0x7FFFFFFF));
         p.Hash = U16Of(d->FHash.value_or(""));
         p.Salt = U16Of(d->FSalt.value_or(""));
     }
@@ -108,8 +108,8 @@ std::string VYXDocxWriteSettings(TVYXLogDocEditor& doc)
             d.FCryptAlgorithmClass = StrToTST_AlgClass(Utf16ToUtf8(p.CryptAlgorithmClass));
             d.FCryptAlgorithmType = StrToTST_AlgType(Utf16ToUtf8(p.CryptAlgorithmType));
             const long long sid = Number(Utf16ToUtf8(p.CryptAlgorithmSid), -1);
-            if (sid >= 0 && sid <= 0x7FFFFFFF)
-                d.FCryptAlgorithmSid = static_cast<int>(sid);
+            if (sid >= 0)
+                d.FCryptAlgorithmSid = sid;
             if (p.CryptSpinCount > 0)
                 d.FCryptSpinCount = p.CryptSpinCount;
             d.FHash = Utf16ToUtf8(p.Hash);

@@ -891,6 +891,9 @@ bool IsRelType(std::string_view type, TOPCDocxPart part)
     const std::string transitional = std::string(cTransitionalBase) + std::string(info.RelPath);
     if (SameTextAscii(type, transitional))
         return true;
+    // Some writers file the core properties under the office-document relationships.
+    if (part == odpDocPropsCore && SameTextAscii(type, std::string(cTransitionalBase) + "/officeDocument/2006/relationships/metadata/core-properties"))
+        return true;
     return SameTextAscii(type, std::string(cStrictBase) + std::string(LastSegment(info.RelPath)));
 }
 

@@ -380,7 +380,7 @@ struct TOldSprm {
 constexpr TOldSprm cOldSprms[] = {  // sorted by Old
     {2, 0x4600, oo2},    {3, 0xC601, ooVar},  {4, 0x2602, oo1},    {5, 0x2403, oo1},     {6, 0x2404, oo1},
     {7, 0x2405, oo1},    {8, 0x2406, oo1},    {9, 0x2407, oo1},    {10, 0x2408, oo1},    {11, 0x2409, oo1},
-    {12, 0, ooVar},      {13, 0, oo1},        {14, 0x240C, oo1},   {15, 0xC60D, ooVar},  {16, 0x840E, oo2},
+    {12, 0xC63E, ooVar}, {13, 0x25FF, oo1},        {14, 0x240C, oo1},   {15, 0xC60D, ooVar},  {16, 0x840E, oo2},
     {17, 0x840F, oo2},   {18, 0x4610, oo2},   {19, 0x8411, oo2},   {20, 0x6412, oo4},    {21, 0xA413, oo2},
     {22, 0xA414, oo2},   {23, 0xC615, ooTabs}, {24, 0x2416, oo1},  {25, 0x2417, oo1},    {26, 0x8418, oo2},
     {27, 0x8419, oo2},   {28, 0x841A, oo2},   {29, 0x261B, oo1},   {30, 0, oo2},         {31, 0, oo2},

@@ -12,6 +12,7 @@
 #include "import/VYXReadDOC.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -60,7 +61,7 @@ constexpr std::uint64_t cMaxInflated = 256u << 20;  // metafile bytes per docume
 // Indexes of the offset/length pairs used from the FIB's table of them.
 enum TFcLcb {
     fclStshf = 1, fclPlcffndRef = 2, fclPlcffndTxt = 3, fclPlcfandRef = 4, fclPlcfandTxt = 5, fclPlcfSed = 6,
-    fclPlcfHdd = 11, fclPlcfBteChpx = 12, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21,
+    fclPlcfHdd = 11, fclPlcfBteChpx = 12, fclDop = 31, fclPlcfBtePapx = 13, fclSttbfFfn = 15, fclSttbfBkmk = 21,
     fclPlcfBkf = 22, fclPlcfBkl = 23, fclClx = 33, fclGrpXstAtnOwners = 36, fclPlcSpaMom = 40, fclPlcSpaHdr = 41,
     fclSttbfAtnBkmk = 37, fclPlcfAtnBkf = 42, fclPlcfAtnBkl = 43, fclPlcfendRef = 46, fclPlcfendTxt = 47, fclDggInfo = 50, fclPlcftxbxTxt = 56, fclPlfLst = 73, fclPlfLfo = 74,
     fclCount = 93  // the pairs of the 97 format; later versions append more
@@ -374,6 +375,7 @@ struct TVYXReadDOC::TImpl {
     // Modifier lists rewritten from the older form; the views above point into these.
     std::deque<std::string> Rewritten;
     int CodePage = cVYXCodePageAnsi;  // of 8-bit text
+    bool ReadPictures = true;         // the reader's setting
     std::uint32_t StoryStart[stCount + 1] = {};
     std::vector<std::u16string> Fonts;
     std::vector<TDocStyle> Styles;
@@ -455,8 +457,11 @@ struct TVYXReadDOC::TImpl {
     TDocLevel ReadLevel(std::uint32_t& pos);
     void ReadLists();
     void CreateListLevels(std::int32_t listId, const TDocList& list, const std::vector<TLevelOverride>* overrides);
+    void ApplyWord6Numbering(TVYXPAPX& papx, int anm, std::string_view anld);
+    std::vector<std::string> Word6Anlds;  // the numbering formats met in Word 6 paragraphs, by list
     void ReadSections();
     void ReadNotes();
+    void SpreadWord6Headers();
     void ReadBookmarks();
     // The PLC at a FIB pair: its n + 1 positions (and n records of `recordSize` bytes after them).
     std::vector<std::uint32_t> ReadPlcCps(int which, std::uint32_t recordSize) const;
@@ -545,6 +550,7 @@ void TVYXReadDOC::LoadFromFile(const std::string& fileName)
 void TVYXReadDOC::LoadFromBytes(std::string bytes)
 {
     FImpl = std::make_unique<TImpl>(FDoc);
+    FImpl->ReadPictures = ReadPictures;
     FDoc.Clear();
     TVYXEditorUpdate update(FDoc);
     FImpl->Load(std::move(bytes));
@@ -581,6 +587,8 @@ void TVYXReadDOC::TImpl::Load(std::string bytes)
     Optional([&] { ReadLists(); });
     Optional([&] { ReadSections(); });
     Optional([&] { ReadNotes(); });
+    if (Fib.Word6)
+        Optional([&] { SpreadWord6Headers(); });
     Optional([&] { ReadBookmarks(); });
     Optional([&] { ReadComments(); });
     Optional([&] { ReadShapes(); });
@@ -686,9 +694,9 @@ void TVYXReadDOC::TImpl::ReadWord6Fib()
     Fib.CpnBteChpx = s.WordAt(0x18E);
     Fib.CpnBtePapx = s.WordAt(0x190);
     // Tables whose older layout differs and that are not read in it: comments (their
-    // authors and records), bookmark names, and headers and footers (listed only where
-    // present, by flags of the sections and the document properties).
-    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners, fclSttbfBkmk, fclPlcfBkf, fclPlcfBkl, fclPlcfHdd})
+    // authors and records). Headers and footers are listed only where present (see
+    // SpreadWord6Headers); bookmark names are 8-bit (ReadBookmarks).
+    for (int i : {fclPlcfandRef, fclPlcfandTxt, fclGrpXstAtnOwners})
         Fib.Lcb[i] = 0;
     // A file never fast-saved keeps its text, unbroken, where the block says.
     if (!(Fib.Flags & 0x0004))
@@ -1410,22 +1418,85 @@ void TVYXReadDOC::TImpl::ReadNotes()
         EdnRefs.pop_back();
 }
 
+void TVYXReadDOC::TImpl::SpreadWord6Headers()
+{
+    // The older table lists only the stories present: the separators the document
+    // properties flag, then per section the ones its flags name (even and odd header,
+    // even and odd footer, first-page header and footer, bits 0-5), then a closing one.
+    // Spread into the later layout of six separators and six stories per section, the
+    // absent ones empty, so one builder serves both.
+    if (HddCps.size() < 2)
+        return;
+    const TVyMSWordStream& tbl = Streams->Table();
+    std::vector<std::uint8_t> flags;  // per slot group: the separators, then each section
+    flags.push_back(Fib.Lcb[fclDop] >= 2 && tbl.Holds(Fib.Fc[fclDop], 2) ? tbl.ByteAt(Fib.Fc[fclDop] + 1) : 0);
+    for (const std::uint32_t at : SectionSepx) {
+        std::uint8_t own = 0;
+        if (at != 0xFFFFFFFF && tbl.Holds(at, 2) && tbl.Holds(std::uint64_t{at} + 2, tbl.WordAt(at)))
+            VYXDocForEachSprm(Rewrite(tbl.Bytes(at + 2, tbl.WordAt(at))), [&](const TVYXDocSprm& s) {
+                if (s.Code == 0x3014)
+                    own = s.Byte();
+            });
+        flags.push_back(own);
+    }
+    std::size_t flagged = 0;
+    for (std::uint8_t f : flags)
+        flagged += static_cast<std::size_t>(std::popcount(static_cast<unsigned>(f & 0x3F)));
+    const std::size_t listed = HddCps.size() - 1;  // stories, the closing one included
+    if (flagged != listed && flagged + 1 != listed) {
+        // Flags that do not match the table (files that leave a section's out): the stories
+        // taken in order as the first section's odd header, odd footer, even header, even
+        // footer, first-page header and footer.
+        static constexpr std::uint8_t cOrder[] = {1, 3, 0, 2, 4, 5};
+        std::fill(flags.begin(), flags.end(), 0);
+        if (flags.size() < 2)
+            flags.push_back(0);
+        for (std::size_t i = 0; i + 1 < listed && i < std::size(cOrder); ++i)
+            flags[1] |= static_cast<std::uint8_t>(1u << cOrder[i]);
+    }
+    std::vector<std::uint32_t> spread;
+    spread.reserve(6 * flags.size() + 1);
+    std::size_t next = 0;
+    std::uint32_t cp = HddCps[0];
+    for (std::uint8_t f : flags)
+        for (int slot = 0; slot < 6; ++slot) {
+            spread.push_back(cp);
+            if ((f >> slot) & 1 && next + 1 < HddCps.size())
+                cp = std::max(cp, HddCps[++next]);
+        }
+    spread.push_back(cp);
+    HddCps = std::move(spread);
+}
+
 void TVYXReadDOC::TImpl::ReadBookmarks()
 {
     TVyMSWordStream& tbl = Streams->Table();
     const std::uint32_t fc = Fib.Fc[fclSttbfBkmk], lcb = Fib.Lcb[fclSttbfBkmk];
-    if (lcb < 6 || !tbl.Holds(fc, lcb))
+    if (lcb < 4 || !tbl.Holds(fc, lcb))
         return;
     const std::uint32_t end = fc + lcb;
-    if (tbl.WordAt(fc) != 0xFFFF)
-        return;  // names in an 8-bit code page: only older files write them
-    const std::uint16_t count = tbl.WordAt(fc + 2), extra = tbl.WordAt(fc + 4);
-    std::uint32_t pos = fc + 6;
-    for (std::uint16_t i = 0; i < count && pos + 2 <= end; ++i) {
-        const std::uint16_t cch = tbl.WordAt(pos);
-        tbl.Seek(pos + 2);
-        BookmarkNames.push_back(tbl.ReadStr(cch, false));
-        pos += 2 + 2u * cch + extra;
+    if (tbl.WordAt(fc) != 0xFFFF) {
+        // The older string table: its length in bytes (itself included), then the names
+        // as a length byte and characters in the document's code page.
+        if (!Fib.Word6)
+            return;
+        const std::uint32_t last = fc + std::min<std::uint32_t>(lcb, tbl.WordAt(fc));
+        for (std::uint32_t pos = fc + 2; pos < last;) {
+            const std::uint8_t cch = tbl.ByteAt(pos);
+            if (pos + 1 + cch > last)
+                break;
+            BookmarkNames.push_back(VYXDecodeCodePage(tbl.Bytes(pos + 1, cch), CodePage));
+            pos += 1 + cch;
+        }
+    } else if (lcb >= 6) {
+        const std::uint16_t count = tbl.WordAt(fc + 2), extra = tbl.WordAt(fc + 4);
+        std::uint32_t pos = fc + 6;
+        for (std::uint16_t i = 0; i < count && pos + 2 <= end; ++i) {
+            const std::uint16_t cch = tbl.WordAt(pos);
+            tbl.Seek(pos + 2);
+            BookmarkNames.push_back(tbl.ReadStr(cch, false));
+            pos += 2 + 2u * cch + extra;
+        }
     }
     const std::vector<std::uint32_t> starts = ReadPlcCps(fclPlcfBkf, 4);
     const std::vector<std::uint32_t> ends = ReadPlcCps(fclPlcfBkl, 0);
@@ -1518,12 +1589,27 @@ bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
     }
     // The model has no page-break-before property: the caller puts a page break first.
     bool breakBefore = false;
+    // Word 6 numbering: a level (1-9 outline, 10 and up a plain list) and its format.
+    int anm = -1;
+    std::string_view anld;
+    auto word6Numbering = [&](const TVYXDocSprm& s) {
+        if (!Fib.Word6 || (s.Code != 0x25FF && s.Code != 0xC63E))
+            return false;
+        if (s.Code == 0x25FF)
+            anm = s.Byte();
+        else
+            anld = s.Operand;
+        return true;
+    };
     if (style)
         VYXDocForEachSprm(style->Papx, [&](const TVYXDocSprm& s) {
             if (s.Code == 0x2407)
                 breakBefore = s.Byte() != 0;
+            word6Numbering(s);
         });
     auto apply = [&](const TVYXDocSprm& s) {
+        if (word6Numbering(s))
+            return;
         if (!VYXDocApplyPara(s, papx, stylePapx) && (s.Code >> 10 & 7) == 1)  // paragraph modifiers only
             switch (s.Code) {
             case 0x4600: case 0x2416: case 0x2417: case 0x244B: case 0x244C: case 0x6649: case 0x664A:
@@ -1541,6 +1627,8 @@ bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         ilfo = style->Ilfo;
         ilvl = style->Ilvl;
     }
+    if (ilfo == 0 && anm > 0 && anld.size() >= 20)
+        ApplyWord6Numbering(papx, anm, anld);
     if (ilfo <= 0 || static_cast<std::size_t>(ilfo) > LfoLsids.size())
         return breakBefore;
     const std::uint32_t lsid = LfoLsids[static_cast<std::size_t>(ilfo - 1)];
@@ -1568,6 +1656,50 @@ bool TVYXReadDOC::TImpl::FormatPara(TVYXLogPara& para, const TParaFacts& facts, 
         return breakBefore;
     }
     return breakBefore;
+}
+
+void TVYXReadDOC::TImpl::ApplyWord6Numbering(TVYXPAPX& papx, int anm, std::string_view anld)
+{
+    // The older numbering keeps its format in each paragraph: the number's format, the
+    // lengths of the texts before it and up to the end of the text after it, alignment,
+    // its font at 6, the start at 10, then up to 32 characters of those texts. Paragraphs
+    // of outline levels share one list; the others continue the list of their format.
+    constexpr std::int32_t cOutlineList = 0x10000;
+    const bool outline = anm <= 9;
+    const int level = outline ? anm - 1 : 0;
+    std::int32_t listId = cOutlineList;
+    if (!outline) {
+        const auto same = std::find(Word6Anlds.begin(), Word6Anlds.end(), anld);
+        if (same == Word6Anlds.end() && Word6Anlds.size() >= static_cast<std::size_t>(cMaxNotes))
+            return;
+        listId += 1 + static_cast<std::int32_t>(same - Word6Anlds.begin());
+        if (same == Word6Anlds.end())
+            Word6Anlds.emplace_back(anld);
+    }
+    TVYXNumbering* number = Doc.Numberings().Find(listId, level);
+    if (!number) {
+        number = Doc.Numberings().Add(listId, level);
+        if (!number)
+            return;
+        const TVYXDocSprm f{0xC63E, anld};
+        const int nfc = f.Byte(0);
+        const std::string_view text = anld.substr(20, 32);
+        const std::size_t before = std::min<std::size_t>(f.Byte(1), text.size());
+        const std::size_t end = std::clamp<std::size_t>(f.Byte(2), before, text.size());
+        std::u16string format = VYXDecodeCodePage(text.substr(0, before), CodePage);
+        if (nfc != 23)  // 23: a bullet, its text alone
+            format += static_cast<char16_t>(level);
+        format += VYXDecodeCodePage(text.substr(before, end - before), CodePage);
+        number->Style = ListStyle(nfc);
+        number->StyleEx = ListStyleEx(nfc);
+        number->Text = format;
+        number->StartVal = f.Short(10);
+        const int jc = f.Byte(3) & 3;
+        number->Align = jc == 1 ? vyptaCenter : jc == 2 ? vyptaRight : vyptaLeft;
+        if (const std::uint16_t ftc = f.Word(6); ftc < Fonts.size() && !Fonts[ftc].empty())
+            number->CHPX().SetFontName(Fonts[ftc]);
+    }
+    papx.SetNumbering(number);
 }
 
 void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& list,
@@ -2057,6 +2189,8 @@ bool TVYXReadDOC::TImpl::AppendShapePicture(TVYXLogPara& para, std::uint32_t cp)
     const auto pib = ShapePictures.find(it->Lid);
     if (pib == ShapePictures.end() || pib->second == 0 || pib->second > Blips.size())
         return false;
+    if (!ReadPictures)
+        return true;
     const TStoredBlip& blip = Blips[pib->second - 1];
     const std::string bytes = BlipAt(blip.InDoc ? Streams->Doc() : Streams->Table(), blip.Offset);
     if (bytes.empty())
@@ -2106,6 +2240,10 @@ std::string TVYXReadDOC::TImpl::BlipAt(const TVyMSWordStream& stream, std::uint3
 
 void TVYXReadDOC::TImpl::AppendBlip(TVYXLogPara& para, const TVyMSWordStream& stream, std::uint32_t offset)
 {
+    if (!ReadPictures) {
+        para.AppendPicture();  // its place, for a paragraph that holds nothing else
+        return;
+    }
     const std::string bytes = BlipAt(stream, offset);
     if (bytes.empty())
         return;

@@ -48,6 +48,11 @@ public:
     TVYXReadDOC(const TVYXReadDOC&) = delete;
     TVYXReadDOC& operator=(const TVYXReadDOC&) = delete;
 
+    // Settings.
+    // false leaves pictures undecoded for taking the text out, which never draws them: an
+    // inline picture becomes an empty picture run (no bytes), a floating one is left out.
+    bool ReadPictures = true;
+
     // Reads the file into the document (cleared first). Raises "Can not open file: <name>".
     void LoadFromFile(const std::string& fileName);
     // The same for a file held in memory, or read from a stream's position to its end

@@ -345,6 +345,46 @@ TRunList TakeGathered(TVYXLogPara& para, std::int32_t at, const std::vector<TVYX
     return taken;
 }
 
+// Drops the copies of anchored objects from item `k` of a removed range's copy: the
+// paragraph it stands for keeps its objects in the body.
+void DropObjectCopies(TVYXLogParas& paras, int k)
+{
+    if (k < 0 || k >= paras.Count())
+        return;
+    if (TVYXLogParaItem* item = paras.GetItems(k); item->IsPara())
+        static_cast<TVYXLogPara*>(item)->TakeGraphics();
+}
+
+// After content split the paragraph it went into: the paragraph's own objects (`own`,
+// wherever the split left them) go to the paragraph holding its text before the
+// content (`head`, the first `headCount`, before whatever copies the content brought
+// it) and the rest to the one holding its text after it (`end`).
+void PlaceOwnObjects(const std::vector<TVYXGraphicObj*>& own, TVYXLogPara* head, TVYXLogPara& end,
+                     std::size_t headCount)
+{
+    std::vector<std::unique_ptr<TVYXGraphicObj>> live;
+    for (TVYXGraphicObj* object : own) {
+        std::unique_ptr<TVYXGraphicObj> taken;
+        for (TVYXLogPara* p : {head, &end})
+            if (TVYXGraphicObjList* list = p ? p->Graphics() : nullptr; list && !taken)
+                taken = list->Snatch(*object);
+        if (taken)
+            live.push_back(std::move(taken));
+    }
+    headCount = head ? std::min(headCount, live.size()) : 0;
+    if (headCount > 0) {
+        std::vector<std::unique_ptr<TVYXGraphicObj>> brought = head->TakeGraphics();
+        for (std::size_t k = 0; k < headCount; ++k)
+            head->AddGraphic(std::move(live[k]));
+        for (std::unique_ptr<TVYXGraphicObj>& copy : brought)
+            head->AddGraphic(std::move(copy));
+    }
+    for (std::size_t k = headCount; k < live.size(); ++k)
+        end.AddGraphic(std::move(live[k]));
+    if (head)
+        head->MakeDirty();
+    end.MakeDirty();
+}
 // The empty marks at `pos` after the first `lead` of them (those a removal brought there
 // from its end), taken out in order; nothing when they are all the paragraph holds.
 TRunList TakeTrailingMarks(TVYXLogPara& para, std::int32_t pos, int lead)
@@ -488,6 +528,10 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     const int itemsAfter = list.Count() - 1 - at.Item;
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
+    std::vector<TVYXGraphicObj*> own;
+    if (const TVYXGraphicObjList* graphics = pos.Para->Graphics())
+        for (int i = 0; i < graphics->Count(); ++i)
+            own.push_back(&graphics->GetItems(i));
 
     list.Insert(pos, *content.Paras);
 
@@ -510,6 +554,14 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             if (head && content.HeadPAPX)
                 SetLook(*head, *content.HeadPAPX, content.HeadSEP.get());
         }
+        // A removal put back where it was gives each end its own objects again; other
+        // content leaves them with the target's text before it, or after it when it
+        // went in at the start.
+        std::size_t headCount = at.CharPos > 1 ? own.size() : 0;
+        if (content.HeadGraphics >= 0 && at == content.Origin)
+            headCount = static_cast<std::size_t>(content.HeadGraphics);
+        if (!own.empty())
+            PlaceOwnObjects(own, head, *end, headCount);
     }
     std::vector<TVYXLogPara*> touched;
     if (!leading.empty()) {
@@ -629,6 +681,20 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
     TVYXLogParas& list = *first.Para->Paras();
     const int count = list.Count() - (range.Last.Item - range.First.Item);
     fragment->Origin = range.First;
+    if (range.Last.Item != range.First.Item) {
+        // The last end paragraph keeps its objects, and so does the first one unless
+        // the range takes it whole: the copy holds only the objects that go.
+        DropObjectCopies(*fragment->Paras, range.Last.Item - range.First.Item);
+        if (range.First.CharPos > 1) {
+            DropObjectCopies(*fragment->Paras, 0);
+            fragment->HeadGraphics = first.Para->Graphics() ? first.Para->Graphics()->Count() : 0;
+        } else {
+            // Taken whole, whether the body's delete removes it or joins the next one
+            // into it.
+            first.Para->TakeGraphics();
+            fragment->HeadGraphics = 0;
+        }
+    }
     fragment->LeadingEmpty = EmptyMarksAt(*first.Para, range.First.CharPos);
     TRunList boundaries = TakeBoundaries(list, range, fragment->Boundaries);
     list.DeleteText(first, last, nullptr);

@@ -109,6 +109,7 @@ std::unique_ptr<TVYXDocFragment> TVYXDocFragment::Clone() const
     copy->LeadingEmpty = LeadingEmpty;
     copy->HasEmptyTail = HasEmptyTail;
     copy->EmptyTailCHPX = CopyCHPX(EmptyTailCHPX.get());
+    copy->HeadGraphics = HeadGraphics;
     return copy;
 }
 

@@ -94,6 +94,14 @@ public:
     // which an insertion gives back to the empty paragraph it leaves at its end.
     bool HasEmptyTail = false;
     std::unique_ptr<TVYXCHPX> EmptyTailCHPX;
+    // Anchored objects across paragraphs: a removal takes those of the paragraphs it
+    // takes whole (the first one too when the range starts at its position 1) as
+    // copies in Paras; the end paragraphs it only cuts keep theirs, which the join
+    // gathers in the paragraph left, the first end's before the last one's. Their
+    // copies are left out of Paras, and HeadGraphics counts the first end's objects
+    // there (-1: not from such a removal), so that inserting the fragment back at
+    // Origin gives each end paragraph its own objects again.
+    int HeadGraphics = -1;
 
     // True when the content holds a paragraph mark (or a table).
     bool CrossesParas() const;

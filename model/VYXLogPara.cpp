@@ -29,7 +29,16 @@ bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == 0xA0; }
 char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
 }  // namespace
 
+// ---- Helpers the body's units share ----------------------------------------------
+
+bool VYXProtectionEnforced(const TVYXRootData* root)
+{
+    return root && root->DOP() && root->DOP()->Protection.Enforcement;
+}
+
 // ---- Items ---------------------------------------------------------------------
+
+int TVYXLogParaItem::Index() const { return Paras() ? Paras()->FItems.IndexOf(*this) : FIndex; }
 
 TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
 {
@@ -759,6 +768,12 @@ bool TVYXLogPara::CheckNumbering()
     return VYXInheritNeighbourList(*FPAPX, prev ? &prev->PAPX() : nullptr, next ? &next->PAPX() : nullptr);
 }
 
+void TVYXLogPara::Validate()
+{
+    if (Count() == 0)
+        FCharRuns->Add();
+}
+
 // ---- Paragraph navigation ----
 
 TVYXLogPara* TVYXLogPara::Next() const
@@ -766,7 +781,9 @@ TVYXLogPara* TVYXLogPara::Next() const
     auto* self = const_cast<TVYXLogPara*>(this);
     if (TVYXLogParaIterator* it = Iterator())
         return it->NextPara(*self);
-    return Paras() ? Paras()->Next(*this) : nullptr;
+    // Without a navigation object: the next item of the list (TVYXLogParas::Next).
+    const TVYXLogParaItem* next = NextInParas();
+    return next ? next->FirstPara() : nullptr;
 }
 
 TVYXLogPara* TVYXLogPara::Prev() const
@@ -774,7 +791,8 @@ TVYXLogPara* TVYXLogPara::Prev() const
     auto* self = const_cast<TVYXLogPara*>(this);
     if (TVYXLogParaIterator* it = Iterator())
         return it->PrevPara(*self);
-    return Paras() ? Paras()->Prev(*this) : nullptr;
+    const TVYXLogParaItem* prev = PrevInParas();
+    return prev ? prev->LastRowCell0LastPara() : nullptr;
 }
 
 TVYXLogParaItem* TVYXLogPara::NextInParas() const
@@ -1061,17 +1079,22 @@ TVYXGraphicObj& TVYXLogPara::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
     return added;
 }
 
+std::vector<std::unique_ptr<TVYXGraphicObj>> TVYXLogPara::TakeGraphics()
+{
+    std::vector<std::unique_ptr<TVYXGraphicObj>> taken;
+    if (!FGraphics || FGraphics->Count() == 0)
+        return taken;
+    taken.reserve(static_cast<std::size_t>(FGraphics->Count()));
+    while (FGraphics->Count() > 0)
+        taken.push_back(FGraphics->Snatch(FGraphics->GetItems(0)));
+    MakeDirty();
+    return taken;
+}
+
 void TVYXLogPara::CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source)
 {
-    box.Paras = nullptr;
     TVYXLogParaIterator* nav = Iterator();
-    TVYXLogParas* host = nav ? nav->DoAddTextBox() : nullptr;
-    if (!host)
-        return;
-    if (source && source != host)
-        host->Assign(*source);
-    host->Validate();
-    box.Paras = host;
+    box.Paras = nav ? nav->AddTextBoxCopy(source) : nullptr;
 }
 
 std::unique_ptr<TVYXGraphicRotate> TVYXLogPara::CreateTextBox(double width, double height)

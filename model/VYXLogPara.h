@@ -68,6 +68,11 @@ public:
     virtual TVYXTableCell* NextCellUp() { return nullptr; }
     virtual TVYXTableCell* NextCellLeft() { return nullptr; }
     virtual TVYXTableCell* NextCellRight() { return nullptr; }
+    // A list for a copied text box: DoAddTextBox's, holding copies of `source`'s items
+    // (an empty paragraph when `source` is nullptr); nullptr when this object makes none.
+    // Virtual, and defined with the lists, so that a paragraph copying its anchored
+    // objects reaches the list's copying without calling down into the unit built on it.
+    virtual TVYXLogParas* AddTextBoxCopy(const TVYXLogParas* source);
 };
 
 // Base of paragraphs and tables.
@@ -100,6 +105,14 @@ public:
     virtual void CombineCharRuns() = 0;
     virtual double PixHeight() const { return 0; }
     virtual double PixWidth() const { return 0; }
+    // Reading order inside the item: a paragraph answers itself for each; a table the
+    // first paragraph of its first cell, the last of its last cell, and the last
+    // paragraph of its last row's first cell (where a step back from the item after it lands).
+    virtual TVYXLogPara* FirstPara() const = 0;
+    virtual TVYXLogPara* LastPara() const = 0;
+    virtual TVYXLogPara* LastRowCell0LastPara() const = 0;
+    // Makes the item whole after building or editing: a paragraph has a run, every cell a paragraph.
+    virtual void Validate() = 0;
     bool IsPara() const { return Type_() == alptPara; }
     bool IsTable() const { return Type_() == alptTable; }
 
@@ -170,6 +183,10 @@ public:
     void FormatAllUncond(const TVYXCHPX* chpx) override;
     std::int32_t EndOfParaPos() const override;
     void CombineCharRuns() override;
+    TVYXLogPara* FirstPara() const override { return const_cast<TVYXLogPara*>(this); }
+    TVYXLogPara* LastPara() const override { return const_cast<TVYXLogPara*>(this); }
+    TVYXLogPara* LastRowCell0LastPara() const override { return const_cast<TVYXLogPara*>(this); }
+    void Validate() override;
 
     // ---- Sections ----
     TVYXSEP* AddSEP();
@@ -394,6 +411,9 @@ public:
     // the target's navigation object makes (DoAddTextBox), and a box whose document
     // gives none keeps its frame without text.
     TVYXGraphicObj& AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic);
+    // Moves every anchored object out of the paragraph, in their order (the same
+    // objects, so that a text box keeps its paragraphs and its editor).
+    std::vector<std::unique_ptr<TVYXGraphicObj>> TakeGraphics();
     // A floating text box (a "rect" shape when the document has shape types, else a
     // rectangle) of the size in points; its paragraphs come from the navigation
     // object's DoAddTextBox and hold one empty paragraph. Without such a list the box

@@ -14,13 +14,6 @@
 #include "model/VYXStyles.h"
 #include "platform/VYXException.h"
 
-// ---- Helpers the body's units share ----------------------------------------------
-
-bool VYXProtectionEnforced(const TVYXRootData* root)
-{
-    return root && root->DOP() && root->DOP()->Protection.Enforcement;
-}
-
 // ---- Root navigation ---------------------------------------------------------
 
 TVYXLogPara* TVYXLogParasRootIterator::FirstPara() { return Paras ? Paras->_FirstPara() : nullptr; }
@@ -34,8 +27,18 @@ TVYXLogPara* TVYXLogParasRootIterator::PrevPara(TVYXLogParaItem& item)
     // Reading order: a preceding table ends with its last cell.
     if (!item.Paras() || item.Index() <= 0)
         return nullptr;
-    TVYXLogParaItem* prev = item.Paras()->GetItems(item.Index() - 1);
-    return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastPara();
+    return item.Paras()->GetItems(item.Index() - 1)->LastPara();
+}
+
+TVYXLogParas* TVYXLogParaIterator::AddTextBoxCopy(const TVYXLogParas* source)
+{
+    TVYXLogParas* host = DoAddTextBox();
+    if (!host)
+        return nullptr;
+    if (source && source != host)
+        host->Assign(*source);
+    host->Validate();
+    return host;
 }
 
 // ---- Paragraph list --------------------------------------------------------------
@@ -46,8 +49,6 @@ TVYXLogParas::TVYXLogParas(TVYXRootData* root, TVYXLogParaIterator* iterator, TV
 }
 
 TVYXLogParas::~TVYXLogParas() = default;
-
-int TVYXLogParaItem::Index() const { return Paras() ? Paras()->FItems.IndexOf(*this) : FIndex; }
 
 void TVYXLogParas::EndUpdate()
 {
@@ -82,35 +83,27 @@ TVYXLogPara* TVYXLogParas::ParaAtIndex(int i) const
 TVYXLogPara* TVYXLogParas::_FirstPara() const
 {
     const TVYXLogParaItem* item = First();
-    if (!item)
-        return nullptr;
-    return item->IsPara() ? const_cast<TVYXLogPara*>(static_cast<const TVYXLogPara*>(item))
-                          : static_cast<const TVYXTable*>(item)->FirstPara();
+    return item ? item->FirstPara() : nullptr;
 }
 
 TVYXLogPara* TVYXLogParas::_LastPara() const
 {
     const TVYXLogParaItem* item = Last();
-    if (!item)
-        return nullptr;
-    return item->IsPara() ? const_cast<TVYXLogPara*>(static_cast<const TVYXLogPara*>(item))
-                          : static_cast<const TVYXTable*>(item)->LastPara();
+    return item ? item->LastPara() : nullptr;
 }
 
 TVYXLogPara* TVYXLogParas::Next(const TVYXLogParaItem& item) const
 {
     if (item.Paras() != this || item.Index() + 1 >= Count())
         return nullptr;
-    auto* next = static_cast<TVYXLogParaItem*>(FItems.Items(item.Index() + 1));
-    return next->IsPara() ? static_cast<TVYXLogPara*>(next) : static_cast<TVYXTable*>(next)->FirstPara();
+    return static_cast<const TVYXLogParaItem*>(FItems.Items(item.Index() + 1))->FirstPara();
 }
 
 TVYXLogPara* TVYXLogParas::Prev(const TVYXLogParaItem& item) const
 {
     if (item.Paras() != this || item.Index() <= 0)
         return nullptr;
-    auto* prev = static_cast<TVYXLogParaItem*>(FItems.Items(item.Index() - 1));
-    return prev->IsPara() ? static_cast<TVYXLogPara*>(prev) : static_cast<TVYXTable*>(prev)->LastRowCell0LastPara();
+    return static_cast<const TVYXLogParaItem*>(FItems.Items(item.Index() - 1))->LastRowCell0LastPara();
 }
 
 int TVYXLogParas::Level() const
@@ -206,22 +199,33 @@ TVYXLogParaItem* TVYXLogParas::InsertItem(int index, std::unique_ptr<TVYXLogPara
     return added;
 }
 
+namespace {
+// Adds `count` to the nested-table count of `table` and of each table holding it. Stops at
+// a table that is not (yet) in its list: a copy being built counts its own.
+void CountNested(TVYXTable* table, int count)
+{
+    for (TVYXTable* t = table; t;) {
+        t->NestedCount += count;
+        TVYXLogParas* paras = t->Paras();
+        if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell())
+            break;
+        t = paras->Cell()->Table();
+    }
+}
+}  // namespace
+
+// A table entering or leaving a cell's list changes the nested counts of the tables above it.
+// Without a ParentWidth of its own the table asks the list it is in at the time (AvailableWidth).
 void TVYXLogParas::Attached(TVYXLogParaItem& item)
 {
-    if (!item.IsTable())
-        return;
-    // Without a ParentWidth of its own the table asks the list it is in at the time (AvailableWidth).
-    auto& table = static_cast<TVYXTable&>(item);
-    if (Cell())
-        if (TVYXTable* outer = Cell()->Table())
-            outer->IncNested(1 + table.NestedCount);
+    if (item.IsTable() && Cell())
+        CountNested(Cell()->Table(), 1 + static_cast<TVYXTable&>(item).NestedCount);
 }
 
 void TVYXLogParas::Detached(TVYXLogParaItem& item)
 {
     if (item.IsTable() && Cell())
-        if (TVYXTable* outer = Cell()->Table())
-            outer->DecNested(1 + static_cast<TVYXTable&>(item).NestedCount);
+        CountNested(Cell()->Table(), -(1 + static_cast<TVYXTable&>(item).NestedCount));
 }
 
 TVYXLogPara* TVYXLogParas::Insert(int index)
@@ -254,26 +258,6 @@ TVYXLogPara* TVYXLogParas::InsertPageBreak(int index)
     TVYXLogPara* para = Insert(index);
     para->CharRuns().Insert(0, std::make_unique<TVYXCharRunBreak>(acrbtPageBreak));
     return para;
-}
-
-TVYXTable* TVYXLogParas::InsertTable(int index)
-{
-    auto table = std::make_unique<TVYXTable>(this);
-    return static_cast<TVYXTable*>(InsertItem(index, std::move(table)));
-}
-
-TVYXTable* TVYXLogParas::AddTable() { return InsertTable(-1); }
-
-TVYXTable* TVYXLogParas::AddTable(int cols, int rows)
-{
-    if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
-        return nullptr;
-    TVYXTable* table = AddTable();
-    if (RootManager() && RootManager()->Styles())
-        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles()->Find(u"TableGrid")))
-            table->TAPX().SetStyle(style);
-    table->AddRows(cols, rows);
-    return table;
 }
 
 TVYXLogPara* TVYXLogParas::AddBullet(TVYXNumberings& numberings, const TVYXPAPX* papx, std::int32_t level)
@@ -389,6 +373,10 @@ void TVYXLogParas::MergeNext(int index)
     if (!a || !b)
         return;
     a->CharRuns().Add(b->CharRuns());
+    // The objects anchored to the second paragraph stay in the document: they follow
+    // its text into the joined paragraph, after the first one's.
+    for (std::unique_ptr<TVYXGraphicObj>& object : b->TakeGraphics())
+        a->AddGraphic(std::move(object));
     Delete(index + 1);
     a->MakeDirty();
 }
@@ -495,15 +483,8 @@ void TVYXLogParas::Validate()
         InsertItem(-1, std::move(para));
         return;
     }
-    for (int i = 0; i < Count(); ++i) {
-        TVYXLogParaItem* item = GetItems(i);
-        if (item->IsPara()) {
-            auto* para = static_cast<TVYXLogPara*>(item);
-            if (para->Count() == 0)
-                para->CharRuns().Add();
-        } else
-            static_cast<TVYXTable*>(item)->Validate();
-    }
+    for (int i = 0; i < Count(); ++i)
+        GetItems(i)->Validate();
 }
 
 // ---- Format and maintenance ----
@@ -711,19 +692,6 @@ double TVYXLogParas::PixWidth() const
     for (int i = 0; i < Count(); ++i)
         width = std::max(width, GetItems(i)->PixWidth());
     return width;
-}
-
-double TVYXLogParas::PaginatedPixWidth() const
-{
-    const double points = Cell() ? Cell()->CalculatedWidth() : WidthEvent ? WidthEvent() : 0;
-    return points > 0 ? points * GetPPIX() / 72.0 : PixWidth();
-}
-
-void TVYXLogParas::ClearSelectedTables()
-{
-    TVYXLogParasIterator it;
-    it.TableEvent = [](TVYXTable& table) { table.ClearSelection(); };
-    it.Iterate(*this);
 }
 
 // ---- Deletion across lists -----------------------------------------------------

@@ -138,6 +138,8 @@ public:
     // Enter at `pos` of `para`; returns the new paragraph (or `para` when protected).
     TVYXLogPara* SplitAtPos(TVYXLogPara& para, std::int32_t pos);
     TVYXLogPara* SplitAtPos(TVYXLogPos& pos);
+    // Joins the paragraph at `index` and the next one: the second one's runs and
+    // anchored objects (after the first one's, in their order) move into the first.
     void MergeNext(int index);
     // Deletes from `first` to `last`. Both in this list: the rules of a selection in one
     // list (items between go, the two paragraphs join). Ends in different lists below

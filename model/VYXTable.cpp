@@ -39,8 +39,6 @@ TVYXLogPara* TVYXTableCell::FirstPara() { return FParas->_FirstPara(); }
 TVYXLogPara* TVYXTableCell::LastPara() { return FParas->_LastPara(); }
 double TVYXTableCell::TextWidth() const { return FParas->PixWidth(); }
 
-TVYXTable* TVYXTableCell::Table() const { return Row() ? Row()->Table() : nullptr; }
-
 TVYXTableCell* TVYXTableCell::ParentCell() const
 {
     const TVYXTable* table = Table();
@@ -785,19 +783,42 @@ void TVYXTable::Validate()
             row->GetCells(c)->Paras().Validate();
 }
 
-void TVYXTable::IncNested(int count)
+// ---- The list's operations on tables ----------------------------------------------
+// They live with the tables they make and read, so that lists, which tables' cells are
+// made of, never call into tables.
+
+TVYXTable* TVYXLogParas::InsertTable(int index)
 {
-    // Stops at a table that is not (yet) in its list: a copy being built counts its own.
-    for (TVYXTable* t = this; t;) {
-        t->NestedCount += count;
-        TVYXLogParas* paras = t->Paras();
-        if (!paras || t->Index() < 0 || t->Index() >= paras->Count() || paras->GetItems(t->Index()) != t || !paras->Cell())
-            break;
-        t = paras->Cell()->Table();
-    }
+    auto table = std::make_unique<TVYXTable>(this);
+    return static_cast<TVYXTable*>(InsertItem(index, std::move(table)));
 }
 
-void TVYXTable::DecNested(int count) { IncNested(-count); }
+TVYXTable* TVYXLogParas::AddTable() { return InsertTable(-1); }
+
+TVYXTable* TVYXLogParas::AddTable(int cols, int rows)
+{
+    if (cols < 1 || cols > cVYXMaxTableCols || rows < 1 || rows > cVYXMaxTableRows)
+        return nullptr;
+    TVYXTable* table = AddTable();
+    if (RootManager() && RootManager()->Styles())
+        if (auto* style = dynamic_cast<TVYXTableStyle*>(RootManager()->Styles()->Find(u"TableGrid")))
+            table->TAPX().SetStyle(style);
+    table->AddRows(cols, rows);
+    return table;
+}
+
+void TVYXLogParas::ClearSelectedTables()
+{
+    TVYXLogParasIterator it;
+    it.TableEvent = [](TVYXTable& table) { table.ClearSelection(); };
+    it.Iterate(*this);
+}
+
+double TVYXLogParas::PaginatedPixWidth() const
+{
+    const double points = Cell() ? Cell()->CalculatedWidth() : WidthEvent ? WidthEvent() : 0;
+    return points > 0 ? points * GetPPIX() / 72.0 : PixWidth();
+}
 
 TVYXTable* TVYXTableStack::Pop()
 {

@@ -67,7 +67,7 @@ public:
     TVYXTableCell* NextCellLeft() override;
     TVYXTableCell* NextCellRight() override;
 
-    TVYXTable* Table() const;
+    TVYXTable* Table() const;  // inline below the row
     TVYXTableCell* ParentCell() const;
     // The root-list item (outermost table) that holds the cell.
     TVYXLogParaItem* RootPara() const;
@@ -287,9 +287,9 @@ public:
     TVYXTableCell* LastCell() const;
     const TVYXTableRow* LastRow() const { return FRows.empty() ? nullptr : FRows.back().get(); }
     TVYXTableRow* LastRow() { return FRows.empty() ? nullptr : FRows.back().get(); }
-    TVYXLogPara* FirstPara() const;
-    TVYXLogPara* LastPara() const;
-    TVYXLogPara* LastRowCell0LastPara() const;
+    TVYXLogPara* FirstPara() const override;
+    TVYXLogPara* LastPara() const override;
+    TVYXLogPara* LastRowCell0LastPara() const override;
     // 1 in a root list, more when nested.
     int Level() const;
     bool IsTableInParas(const TVYXLogParas& paras) const;
@@ -300,9 +300,7 @@ public:
     // The properties, name and copies of `source`'s rows in place of its own.
     void Assign(const TVYXTable& source);
     void SetEmpty();
-    void Validate();
-    void IncNested(int count);
-    void DecNested(int count);
+    void Validate() override;
     // The cell that holds the table, nullptr in a root list.
     TVYXTableCell* ParentCell() const;
 
@@ -314,6 +312,8 @@ private:
     std::unique_ptr<TVYXTAPX> FTAPX;
     std::vector<std::unique_ptr<TVYXTableRow>> FRows;
 };
+
+inline TVYXTable* TVYXTableCell::Table() const { return FRow ? FRow->Table() : nullptr; }
 
 // Tables being built while a reader descends into nested tables.
 class TVYXTableStack {

@@ -13,22 +13,22 @@ import sys
 
 
 def symbols(obj, *flags):
-    out = subprocess.run(["nm", "-C", "--format=posix", *flags, str(obj)], capture_output=True, text=True,
+    # Mangled names hold no spaces, so each posix row splits cleanly into NAME TYPE
+    # [VALUE SIZE]; demangled names would mix with the hex fields (a size "e" reads as a type).
+    out = subprocess.run(["nm", "--format=posix", *flags, str(obj)], capture_output=True, text=True,
                          check=True).stdout
     rows = []
     for line in out.splitlines():
-        # posix format: NAME TYPE [VALUE SIZE]; demangled names hold spaces, the type is
-        # the field after the last space-separated name part that is one letter.
-        parts = line.rsplit(" ", 3) if not line.endswith(" U") else line.rsplit(" ", 1)
-        if line.endswith(" U") or " U " in line[-4:]:
-            rows.append((line[:-2].strip(), "U"))
-            continue
-        fields = line.split(" ")
-        for i in range(len(fields) - 1, 0, -1):
-            if len(fields[i]) == 1 and fields[i].isalpha():
-                rows.append((" ".join(fields[:i]), fields[i]))
-                break
+        fields = line.split()
+        if len(fields) >= 2 and len(fields[1]) == 1:
+            rows.append((fields[0], fields[1]))
     return rows
+
+
+def demangle(names):
+    out = subprocess.run(["c++filt"], input="\n".join(names), capture_output=True, text=True,
+                         check=True).stdout
+    return dict(zip(names, out.splitlines()))
 
 
 def main():
@@ -84,7 +84,8 @@ def main():
         for a in group:
             for b in group:
                 if b in edges[a]:
-                    names = sorted(set(n.split("(")[0] for n in edges[a][b]))
+                    plain = demangle(edges[a][b])
+                    names = sorted(set(plain[n].split("(")[0] for n in edges[a][b]))
                     more = f" and {len(names) - 4} more" if len(names) > 4 else ""
                     print(f"  {a} -> {b}: {', '.join(names[:4])}{more}")
 

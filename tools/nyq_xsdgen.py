@@ -57,9 +57,13 @@ import xml.etree.ElementTree as ET
 
 XS = "{http://www.w3.org/2001/XMLSchema}"
 
-INT_TYPES = {"int", "integer", "long", "short", "byte", "nonNegativeInteger", "positiveInteger",
-             "negativeInteger", "nonPositiveInteger"}
-UINT_TYPES = {"unsignedInt", "unsignedLong", "unsignedShort", "unsignedByte", "hexBinary_u32"}
+INT_TYPES = {"int", "short", "byte"}
+# Unbounded integers hold EMU coordinates and other values past 2^31.
+LONG_TYPES = {"integer", "long", "nonNegativeInteger", "positiveInteger", "negativeInteger", "nonPositiveInteger"}
+UINT_TYPES = {"unsignedInt", "unsignedShort", "unsignedByte", "hexBinary_u32"}
+ULONG_TYPES = {"unsignedLong"}
+INT32_RANGE = (-2**31, 2**31 - 1)
+UINT32_RANGE = (0, 2**32 - 1)
 FLOAT_TYPES = {"double", "float", "decimal"}
 DATE_TYPES = {"dateTime", "date", "time"}
 
@@ -134,6 +138,9 @@ class Schema:
             p, local = qname.split(":", 1)
         else:
             p, local = "", qname
+        # The xml prefix is bound without a declaration (xml:space, xml:lang).
+        if p == "xml":
+            return "http://www.w3.org/XML/1998/namespace", local
         return prefixes.get(p, ""), local
 
 
@@ -192,8 +199,12 @@ class Generator:
         if ns == "http://www.w3.org/2001/XMLSchema" or (ns, name) not in self.s.simple or depth > 20:
             if name in INT_TYPES:
                 return ("int", None)
+            if name in LONG_TYPES:
+                return ("long", None)
             if name in UINT_TYPES:
                 return ("uint", None)
+            if name in ULONG_TYPES:
+                return ("ulong", None)
             if name in FLOAT_TYPES:
                 return ("float", None)
             if name == "boolean":
@@ -211,8 +222,28 @@ class Generator:
         base = restr.get("base")
         if base:
             bns, bname = Schema.resolve(restr, base)
-            return self.simple_kind(bns, bname, depth + 1)
+            return self.narrowed(self.simple_kind(bns, bname, depth + 1), restr)
         return ("string", None)
+
+    @staticmethod
+    def narrowed(kind, restr):
+        """A 64-bit kind whose restriction bounds it to 32 bits becomes the 32-bit kind."""
+        if kind[0] not in ("long", "ulong"):
+            return kind
+        bounds = {}
+        for facet in ("minInclusive", "maxInclusive"):
+            node = restr.find(XS + facet)
+            if node is not None:
+                try:
+                    bounds[facet] = int(node.get("value"))
+                except (TypeError, ValueError):
+                    return kind
+        lo, hi = bounds.get("minInclusive"), bounds.get("maxInclusive")
+        if kind[0] == "ulong" and hi is not None and hi <= UINT32_RANGE[1]:
+            return ("uint", None)
+        if lo is not None and hi is not None and lo >= INT32_RANGE[0] and hi <= INT32_RANGE[1]:
+            return ("int", None)
+        return kind
 
     def enum_for(self, ns, name, restr):
         if (ns, name) in self.enums:
@@ -405,7 +436,8 @@ class Generator:
         p = self.prefixes.get(ns, "")
         return p + ":" + name if p else name
 
-    CPP_TYPES = {"string": "std::string", "int": "int", "uint": "std::uint32_t", "float": "double",
+    CPP_TYPES = {"string": "std::string", "int": "int", "uint": "std::uint32_t", "long": "std::int64_t",
+                 "ulong": "std::uint64_t", "float": "double",
                  "bool": "bool", "date": "TNyqDateTime"}
 
     def attr_type(self, a):
@@ -726,15 +758,21 @@ class Generator:
                 if kind == "string":
                     conv = "%s = attrs.GetValues(i);" % f
                 else:
-                    parse = {"int": "XmlTryStrToInt", "uint": "XmlTryStrToInt", "float": "XmlTryStrToFloat",
+                    parse = {"int": "XmlTryStrToInt", "uint": "XmlTryStrToInt", "long": "XmlTryStrToInt",
+                             "ulong": "XmlTryStrToInt", "float": "XmlTryStrToFloat",
                              "bool": "XmlTryStrToBool", "date": "XmlTryStrToDateTime"}.get(kind)
                     if kind == "enum":
                         parse = "StrTo" + self.enums[a["enum"]][0]
-                    cast = ("static_cast<%s>(*v)" % self.attr_type(a)) if kind in ("int", "uint") else "*v"
+                    cast = ("static_cast<%s>(*v)" % self.attr_type(a)) if kind in ("int", "uint", "ulong") else "*v"
+                    # A value past the member's range is refused, never cut to fit.
+                    fits = {"int": "*v >= INT32_MIN && *v <= INT32_MAX", "uint": "*v >= 0 && *v <= UINT32_MAX",
+                            "ulong": "*v >= 0"}.get(kind)
                     bad = ("NyqBadAttributeValue(reader, i);" if self.closed else
                            "reader.Error(nyqpeUnknownAttribute, std::string(attrs.RawName(i)) + \"=\" + attrs.GetValues(i));")
-                    conv = ("if (const auto v = %s(attrs.GetValues(i)))\n                    %s = %s;\n"
-                            "                else\n                    %s" % (parse, f, cast, bad))
+                    test = "const auto v = %s(attrs.GetValues(i)); v && %s" % (parse, fits) if fits else \
+                        "const auto v = %s(attrs.GetValues(i))" % parse
+                    conv = ("if (%s)\n                    %s = %s;\n"
+                            "                else\n                    %s" % (test, f, cast, bad))
                 c.append('            if (local == "%s") {\n                %s\n                continue;\n'
                          '            }' % (a["name"], conv))
             c.append("            break;")
@@ -748,6 +786,7 @@ class Generator:
             val = f if a["required"] else "*" + f
             kind = a["kind"]
             text = {"string": val, "int": "XmlIntToStr(%s)" % val, "uint": "XmlIntToStr(%s)" % val,
+                    "long": "XmlIntToStr(%s)" % val, "ulong": "std::to_string(%s)" % val,
                     "float": "XmlFloatToStr(%s)" % val, "bool": "XmlBoolToStr(%s)" % val,
                     "date": "XmlDateTimeToStr(%s)" % val}.get(kind)
             if kind == "enum":

@@ -487,8 +487,8 @@ public:
     TCT_Shape3D();
     ~TCT_Shape3D() override;
     std::optional<std::string> FZ;
-    std::optional<int> FExtrusionH;
-    std::optional<int> FContourW;
+    std::optional<std::int64_t> FExtrusionH;
+    std::optional<std::int64_t> FContourW;
     std::optional<TST_PresetMaterialType> FPrstMaterial;
     std::unique_ptr<TCT_Bevel> FBevelT;
     std::unique_ptr<TCT_Bevel> FBevelB;
@@ -781,7 +781,7 @@ class TCT_BlurEffect : public TNYQBase {
 public:
     TCT_BlurEffect();
     ~TCT_BlurEffect() override;
-    std::optional<int> FRad;
+    std::optional<std::int64_t> FRad;
     std::optional<bool> FGrow;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -957,8 +957,8 @@ class TCT_PositiveSize2D : public TNYQBase {
 public:
     TCT_PositiveSize2D();
     ~TCT_PositiveSize2D() override;
-    int FCx{};
-    int FCy{};
+    std::int64_t FCx{};
+    std::int64_t FCy{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -1298,7 +1298,7 @@ class TCT_GlowEffect : public TNYQBase {
 public:
     TCT_GlowEffect();
     ~TCT_GlowEffect() override;
-    std::optional<int> FRad;
+    std::optional<std::int64_t> FRad;
     std::unique_ptr<TCT_ScRgbColor> FScrgbClr;
     std::unique_ptr<TCT_SRgbColor> FSrgbClr;
     std::unique_ptr<TCT_HslColor> FHslClr;
@@ -1325,8 +1325,8 @@ class TCT_InnerShadowEffect : public TNYQBase {
 public:
     TCT_InnerShadowEffect();
     ~TCT_InnerShadowEffect() override;
-    std::optional<int> FBlurRad;
-    std::optional<int> FDist;
+    std::optional<std::int64_t> FBlurRad;
+    std::optional<std::int64_t> FDist;
     std::optional<int> FDir;
     std::unique_ptr<TCT_ScRgbColor> FScrgbClr;
     std::unique_ptr<TCT_SRgbColor> FSrgbClr;
@@ -1354,8 +1354,8 @@ class TCT_OuterShadowEffect : public TNYQBase {
 public:
     TCT_OuterShadowEffect();
     ~TCT_OuterShadowEffect() override;
-    std::optional<int> FBlurRad;
-    std::optional<int> FDist;
+    std::optional<std::int64_t> FBlurRad;
+    std::optional<std::int64_t> FDist;
     std::optional<int> FDir;
     std::optional<std::string> FSx;
     std::optional<std::string> FSy;
@@ -1390,7 +1390,7 @@ public:
     TCT_PresetShadowEffect();
     ~TCT_PresetShadowEffect() override;
     TST_PresetShadowVal FPrst{};
-    std::optional<int> FDist;
+    std::optional<std::int64_t> FDist;
     std::optional<int> FDir;
     std::unique_ptr<TCT_ScRgbColor> FScrgbClr;
     std::unique_ptr<TCT_SRgbColor> FSrgbClr;
@@ -1418,12 +1418,12 @@ class TCT_ReflectionEffect : public TNYQBase {
 public:
     TCT_ReflectionEffect();
     ~TCT_ReflectionEffect() override;
-    std::optional<int> FBlurRad;
+    std::optional<std::int64_t> FBlurRad;
     std::optional<std::string> FStA;
     std::optional<std::string> FStPos;
     std::optional<std::string> FEndA;
     std::optional<std::string> FEndPos;
-    std::optional<int> FDist;
+    std::optional<std::int64_t> FDist;
     std::optional<int> FDir;
     std::optional<int> FFadeDir;
     std::optional<std::string> FSx;
@@ -1446,7 +1446,7 @@ class TCT_SoftEdgesEffect : public TNYQBase {
 public:
     TCT_SoftEdgesEffect();
     ~TCT_SoftEdgesEffect() override;
-    int FRad{};
+    std::int64_t FRad{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -1625,8 +1625,8 @@ class TCT_Bevel : public TNYQBase {
 public:
     TCT_Bevel();
     ~TCT_Bevel() override;
-    std::optional<int> FW;
-    std::optional<int> FH;
+    std::optional<std::int64_t> FW;
+    std::optional<std::int64_t> FH;
     std::optional<TST_BevelPresetType> FPrst;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -1925,8 +1925,8 @@ class TCT_Path2D : public TNYQBase {
 public:
     TCT_Path2D();
     ~TCT_Path2D() override;
-    std::optional<int> FW;
-    std::optional<int> FH;
+    std::optional<std::int64_t> FW;
+    std::optional<std::int64_t> FH;
     std::optional<TST_PathFillMode> FFill;
     std::optional<bool> FStroke;
     std::optional<bool> FExtrusionOk;

@@ -275,7 +275,7 @@ void TCT_BlipFillProperties::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 317:
             if (local == "dpi") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDpi = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -803,7 +803,7 @@ void TCT_NonVisualDrawingProps::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 205:
             if (local == "id") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FId = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1642,7 +1642,7 @@ void TCT_Transform2D::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 341:
             if (local == "rot") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FRot = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -2716,7 +2716,7 @@ void TCT_LineProperties::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 119:
             if (local == "w") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FW = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3668,7 +3668,7 @@ void TCT_Shape3D::AssignAttributes(TNYQReader& reader)
         case 865:
             if (local == "contourW") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FContourW = static_cast<int>(*v);
+                    FContourW = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3677,7 +3677,7 @@ void TCT_Shape3D::AssignAttributes(TNYQReader& reader)
         case 1081:
             if (local == "extrusionH") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FExtrusionH = static_cast<int>(*v);
+                    FExtrusionH = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4047,7 +4047,7 @@ void TCT_Anchor::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 502:
             if (local == "distB") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistB = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4056,7 +4056,7 @@ void TCT_Anchor::AssignAttributes(TNYQReader& reader)
             break;
         case 512:
             if (local == "distL") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistL = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4065,7 +4065,7 @@ void TCT_Anchor::AssignAttributes(TNYQReader& reader)
             break;
         case 518:
             if (local == "distR") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistR = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4074,7 +4074,7 @@ void TCT_Anchor::AssignAttributes(TNYQReader& reader)
             break;
         case 520:
             if (local == "distT") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistT = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4137,7 +4137,7 @@ void TCT_Anchor::AssignAttributes(TNYQReader& reader)
             break;
         case 1461:
             if (local == "relativeHeight") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FRelativeHeight = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4387,7 +4387,7 @@ void TCT_Inline::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 502:
             if (local == "distB") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistB = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4396,7 +4396,7 @@ void TCT_Inline::AssignAttributes(TNYQReader& reader)
             break;
         case 512:
             if (local == "distL") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistL = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4405,7 +4405,7 @@ void TCT_Inline::AssignAttributes(TNYQReader& reader)
             break;
         case 518:
             if (local == "distR") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistR = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4414,7 +4414,7 @@ void TCT_Inline::AssignAttributes(TNYQReader& reader)
             break;
         case 520:
             if (local == "distT") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistT = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -5509,7 +5509,7 @@ void TCT_BlurEffect::AssignAttributes(TNYQReader& reader)
         case 311:
             if (local == "rad") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRad = static_cast<int>(*v);
+                    FRad = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6214,7 +6214,7 @@ void TCT_HSLEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 322:
             if (local == "hue") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FHue = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -6381,7 +6381,7 @@ void TCT_TintEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 322:
             if (local == "hue") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FHue = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -6535,7 +6535,7 @@ void TCT_PositiveSize2D::AssignAttributes(TNYQReader& reader)
         case 219:
             if (local == "cx") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCx = static_cast<int>(*v);
+                    FCx = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6544,7 +6544,7 @@ void TCT_PositiveSize2D::AssignAttributes(TNYQReader& reader)
         case 220:
             if (local == "cy") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCy = static_cast<int>(*v);
+                    FCy = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -7815,7 +7815,7 @@ void TCT_HslColor::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 322:
             if (local == "hue") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FHue = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);

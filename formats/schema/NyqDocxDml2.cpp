@@ -79,7 +79,7 @@ void TCT_LinearShadeProperties::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 310:
             if (local == "ang") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FAng = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -883,7 +883,7 @@ void TCT_GlowEffect::AssignAttributes(TNYQReader& reader)
         case 311:
             if (local == "rad") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRad = static_cast<int>(*v);
+                    FRad = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1077,7 +1077,7 @@ void TCT_InnerShadowEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 319:
             if (local == "dir") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FDir = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1087,7 +1087,7 @@ void TCT_InnerShadowEffect::AssignAttributes(TNYQReader& reader)
         case 436:
             if (local == "dist") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDist = static_cast<int>(*v);
+                    FDist = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1096,7 +1096,7 @@ void TCT_InnerShadowEffect::AssignAttributes(TNYQReader& reader)
         case 716:
             if (local == "blurRad") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FBlurRad = static_cast<int>(*v);
+                    FBlurRad = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1298,7 +1298,7 @@ void TCT_OuterShadowEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 227:
             if (local == "kx") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FKx = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1307,7 +1307,7 @@ void TCT_OuterShadowEffect::AssignAttributes(TNYQReader& reader)
             break;
         case 228:
             if (local == "ky") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FKy = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1328,7 +1328,7 @@ void TCT_OuterShadowEffect::AssignAttributes(TNYQReader& reader)
             break;
         case 319:
             if (local == "dir") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FDir = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1347,7 +1347,7 @@ void TCT_OuterShadowEffect::AssignAttributes(TNYQReader& reader)
         case 436:
             if (local == "dist") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDist = static_cast<int>(*v);
+                    FDist = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1356,7 +1356,7 @@ void TCT_OuterShadowEffect::AssignAttributes(TNYQReader& reader)
         case 716:
             if (local == "blurRad") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FBlurRad = static_cast<int>(*v);
+                    FBlurRad = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1591,7 +1591,7 @@ void TCT_PresetShadowEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 319:
             if (local == "dir") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FDir = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1601,7 +1601,7 @@ void TCT_PresetShadowEffect::AssignAttributes(TNYQReader& reader)
         case 436:
             if (local == "dist") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDist = static_cast<int>(*v);
+                    FDist = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1716,7 +1716,7 @@ void TCT_ReflectionEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 227:
             if (local == "kx") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FKx = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1725,7 +1725,7 @@ void TCT_ReflectionEffect::AssignAttributes(TNYQReader& reader)
             break;
         case 228:
             if (local == "ky") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FKy = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1752,7 +1752,7 @@ void TCT_ReflectionEffect::AssignAttributes(TNYQReader& reader)
             break;
         case 319:
             if (local == "dir") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FDir = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1777,7 +1777,7 @@ void TCT_ReflectionEffect::AssignAttributes(TNYQReader& reader)
         case 436:
             if (local == "dist") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDist = static_cast<int>(*v);
+                    FDist = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1797,7 +1797,7 @@ void TCT_ReflectionEffect::AssignAttributes(TNYQReader& reader)
             break;
         case 687:
             if (local == "fadeDir") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FFadeDir = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -1807,7 +1807,7 @@ void TCT_ReflectionEffect::AssignAttributes(TNYQReader& reader)
         case 716:
             if (local == "blurRad") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FBlurRad = static_cast<int>(*v);
+                    FBlurRad = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1938,7 +1938,7 @@ void TCT_SoftEdgesEffect::AssignAttributes(TNYQReader& reader)
         case 311:
             if (local == "rad") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRad = static_cast<int>(*v);
+                    FRad = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2474,7 +2474,7 @@ void TCT_TransformEffect::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 227:
             if (local == "kx") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FKx = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -2483,7 +2483,7 @@ void TCT_TransformEffect::AssignAttributes(TNYQReader& reader)
             break;
         case 228:
             if (local == "ky") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FKy = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -2615,7 +2615,7 @@ void TCT_Camera::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 331:
             if (local == "fov") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FFov = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -2943,7 +2943,7 @@ void TCT_Bevel::AssignAttributes(TNYQReader& reader)
         case 104:
             if (local == "h") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FH = static_cast<int>(*v);
+                    FH = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2952,7 +2952,7 @@ void TCT_Bevel::AssignAttributes(TNYQReader& reader)
         case 119:
             if (local == "w") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FW = static_cast<int>(*v);
+                    FW = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3626,7 +3626,7 @@ void TCT_WrapSquare::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 502:
             if (local == "distB") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistB = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3635,7 +3635,7 @@ void TCT_WrapSquare::AssignAttributes(TNYQReader& reader)
             break;
         case 512:
             if (local == "distL") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistL = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3644,7 +3644,7 @@ void TCT_WrapSquare::AssignAttributes(TNYQReader& reader)
             break;
         case 518:
             if (local == "distR") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistR = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3653,7 +3653,7 @@ void TCT_WrapSquare::AssignAttributes(TNYQReader& reader)
             break;
         case 520:
             if (local == "distT") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistT = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3772,7 +3772,7 @@ void TCT_WrapTight::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 512:
             if (local == "distL") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistL = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3781,7 +3781,7 @@ void TCT_WrapTight::AssignAttributes(TNYQReader& reader)
             break;
         case 518:
             if (local == "distR") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistR = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3892,7 +3892,7 @@ void TCT_WrapThrough::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 512:
             if (local == "distL") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistL = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -3901,7 +3901,7 @@ void TCT_WrapThrough::AssignAttributes(TNYQReader& reader)
             break;
         case 518:
             if (local == "distR") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistR = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4012,7 +4012,7 @@ void TCT_WrapTopBottom::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 502:
             if (local == "distB") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistB = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4021,7 +4021,7 @@ void TCT_WrapTopBottom::AssignAttributes(TNYQReader& reader)
             break;
         case 520:
             if (local == "distT") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0 && *v <= UINT32_MAX)
                     FDistT = static_cast<std::uint32_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -4820,7 +4820,7 @@ void TCT_Path2D::AssignAttributes(TNYQReader& reader)
         case 104:
             if (local == "h") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FH = static_cast<int>(*v);
+                    FH = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4829,7 +4829,7 @@ void TCT_Path2D::AssignAttributes(TNYQReader& reader)
         case 119:
             if (local == "w") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FW = static_cast<int>(*v);
+                    FW = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5283,7 +5283,7 @@ void TCT_PositiveFixedAngle::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 323:
             if (local == "val") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FVal = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -5352,7 +5352,7 @@ void TCT_Angle::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 323:
             if (local == "val") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FVal = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -5831,7 +5831,7 @@ void TCT_SphereCoords::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 321:
             if (local == "lat") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FLat = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -5840,7 +5840,7 @@ void TCT_SphereCoords::AssignAttributes(TNYQReader& reader)
             break;
         case 329:
             if (local == "lon") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FLon = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
@@ -5849,7 +5849,7 @@ void TCT_SphereCoords::AssignAttributes(TNYQReader& reader)
             break;
         case 333:
             if (local == "rev") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FRev = static_cast<int>(*v);
                 else
                     NyqBadAttributeValue(reader, i);

@@ -20,7 +20,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -38,7 +38,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -93,7 +93,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -111,7 +111,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -166,7 +166,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -184,7 +184,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<TST_TrueFalse> FFilled;
@@ -220,7 +220,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -238,7 +238,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -288,7 +288,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -306,7 +306,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -357,7 +357,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -375,7 +375,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -425,7 +425,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -443,7 +443,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -495,7 +495,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -513,7 +513,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -564,7 +564,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -582,7 +582,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -634,7 +634,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -652,7 +652,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -706,7 +706,7 @@ public:
     std::optional<TST_TrueFalse> FPrint;
     std::optional<std::string> FSpid;
     std::optional<TST_TrueFalse> FOned;
-    std::optional<int> FRegroupid;
+    std::optional<std::int64_t> FRegroupid;
     std::optional<TST_TrueFalse> FDoubleclicknotify;
     std::optional<TST_TrueFalse> FButton;
     std::optional<TST_TrueFalse> FUserhidden;
@@ -724,7 +724,7 @@ public:
     std::optional<std::string> FBorderbottomcolor;
     std::optional<std::string> FBorderrightcolor;
     std::optional<TST_DiagramLayout> FDgmlayout;
-    std::optional<int> FDgmnodekind;
+    std::optional<std::int64_t> FDgmnodekind;
     std::optional<TST_DiagramLayout> FDgmlayoutmru;
     std::optional<TST_InsetMode> FInsetmode;
     std::optional<std::string> FChromakey;
@@ -1218,7 +1218,7 @@ public:
     TCT_Border_w10();
     ~TCT_Border_w10() override;
     std::optional<TST_BorderType> FType;
-    std::optional<int> FWidth;
+    std::optional<std::int64_t> FWidth;
     std::optional<TST_BorderShadow> FShadow;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -1282,15 +1282,15 @@ public:
     TCT_Diagram();
     ~TCT_Diagram() override;
     std::optional<TST_Ext> FExt;
-    std::optional<int> FDgmstyle;
+    std::optional<std::int64_t> FDgmstyle;
     std::optional<TST_TrueFalse> FAutoformat;
     std::optional<TST_TrueFalse> FReverse;
     std::optional<TST_TrueFalse> FAutolayout;
-    std::optional<int> FDgmscalex;
-    std::optional<int> FDgmscaley;
-    std::optional<int> FDgmfontsize;
+    std::optional<std::int64_t> FDgmscalex;
+    std::optional<std::int64_t> FDgmscaley;
+    std::optional<std::int64_t> FDgmfontsize;
     std::optional<std::string> FConstrainbounds;
-    std::optional<int> FDgmbasetextscale;
+    std::optional<std::int64_t> FDgmbasetextscale;
     std::unique_ptr<TCT_RelationTable> FRelationtable;
     TNYQOpenList FAny;  // kept unknown elements
     TCT_RelationTable& Create_Relationtable();

@@ -465,7 +465,7 @@ void TCT_Shape::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -522,7 +522,7 @@ void TCT_Shape::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1440,7 +1440,7 @@ void TCT_Shapetype::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1497,7 +1497,7 @@ void TCT_Shapetype::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2345,7 +2345,7 @@ void TCT_Group::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2393,7 +2393,7 @@ void TCT_Group::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3207,7 +3207,7 @@ void TCT_Rect::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3264,7 +3264,7 @@ void TCT_Rect::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4122,7 +4122,7 @@ void TCT_RoundRect::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4179,7 +4179,7 @@ void TCT_RoundRect::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5035,7 +5035,7 @@ void TCT_Oval::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5092,7 +5092,7 @@ void TCT_Oval::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5956,7 +5956,7 @@ void TCT_Line::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6013,7 +6013,7 @@ void TCT_Line::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6885,7 +6885,7 @@ void TCT_PolyLine::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6942,7 +6942,7 @@ void TCT_PolyLine::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -7810,7 +7810,7 @@ void TCT_Arc::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -7876,7 +7876,7 @@ void TCT_Arc::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;

@@ -449,7 +449,7 @@ void TCT_Curve::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -506,7 +506,7 @@ void TCT_Curve::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1422,7 +1422,7 @@ void TCT_Image::AssignAttributes(TNYQReader& reader)
         case 977:
             if (local == "regroupid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRegroupid = static_cast<int>(*v);
+                    FRegroupid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1495,7 +1495,7 @@ void TCT_Image::AssignAttributes(TNYQReader& reader)
         case 1156:
             if (local == "dgmnodekind") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmnodekind = static_cast<int>(*v);
+                    FDgmnodekind = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5362,7 +5362,7 @@ void TCT_Border_w10::AssignAttributes(TNYQReader& reader)
         case 544:
             if (local == "width") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FWidth = static_cast<int>(*v);
+                    FWidth = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5856,7 +5856,7 @@ void TCT_Diagram::AssignAttributes(TNYQReader& reader)
         case 873:
             if (local == "dgmstyle") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmstyle = static_cast<int>(*v);
+                    FDgmstyle = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5865,7 +5865,7 @@ void TCT_Diagram::AssignAttributes(TNYQReader& reader)
         case 952:
             if (local == "dgmscalex") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmscalex = static_cast<int>(*v);
+                    FDgmscalex = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5874,7 +5874,7 @@ void TCT_Diagram::AssignAttributes(TNYQReader& reader)
         case 953:
             if (local == "dgmscaley") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmscaley = static_cast<int>(*v);
+                    FDgmscaley = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5901,7 +5901,7 @@ void TCT_Diagram::AssignAttributes(TNYQReader& reader)
         case 1194:
             if (local == "dgmfontsize") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmfontsize = static_cast<int>(*v);
+                    FDgmfontsize = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5916,7 +5916,7 @@ void TCT_Diagram::AssignAttributes(TNYQReader& reader)
         case 1696:
             if (local == "dgmbasetextscale") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDgmbasetextscale = static_cast<int>(*v);
+                    FDgmbasetextscale = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;

@@ -420,11 +420,11 @@ public:
     TCT_LatentStyles();
     ~TCT_LatentStyles() override;
     std::optional<std::string> FDefLockedState;
-    std::optional<int> FDefUIPriority;
+    std::optional<std::int64_t> FDefUIPriority;
     std::optional<std::string> FDefSemiHidden;
     std::optional<std::string> FDefUnhideWhenUsed;
     std::optional<std::string> FDefQFormat;
-    std::optional<int> FCount;
+    std::optional<std::int64_t> FCount;
     TItemNyqList<TCT_LsdException> FLsdExceptionList;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -501,7 +501,7 @@ class TCT_NumPicBullet : public TNYQBase {
 public:
     TCT_NumPicBullet();
     ~TCT_NumPicBullet() override;
-    int FNumPicBulletId{};
+    std::int64_t FNumPicBulletId{};
     std::unique_ptr<TCT_Picture> FPict;
     std::unique_ptr<TCT_Drawing> FDrawing;
     TNYQOpenList FAny;  // kept unknown elements
@@ -520,7 +520,7 @@ class TCT_AbstractNum : public TNYQBase {
 public:
     TCT_AbstractNum();
     ~TCT_AbstractNum() override;
-    int FAbstractNumId{};
+    std::int64_t FAbstractNumId{};
     std::unique_ptr<TCT_LongHexNumber> FNsid;
     std::unique_ptr<TCT_MultiLevelType> FMultiLevelType;
     std::unique_ptr<TCT_LongHexNumber> FTmpl;
@@ -548,7 +548,7 @@ class TCT_Num : public TNYQBase {
 public:
     TCT_Num();
     ~TCT_Num() override;
-    int FNumId{};
+    std::int64_t FNumId{};
     std::unique_ptr<TCT_DecimalNumber> FAbstractNumId;
     TItemNyqList<TCT_NumLvl> FLvlOverrideList;
     TNYQOpenList FAny;  // kept unknown elements
@@ -566,7 +566,7 @@ class TCT_DecimalNumber : public TNYQBase {
 public:
     TCT_DecimalNumber();
     ~TCT_DecimalNumber() override;
-    int FVal{};
+    std::int64_t FVal{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -585,12 +585,12 @@ public:
     std::optional<std::string> FAlgorithmName;
     std::optional<std::string> FHashValue;
     std::optional<std::string> FSaltValue;
-    std::optional<int> FSpinCount;
+    std::optional<std::int64_t> FSpinCount;
     std::optional<TST_CryptProv> FCryptProviderType;
     std::optional<TST_AlgClass> FCryptAlgorithmClass;
     std::optional<TST_AlgType> FCryptAlgorithmType;
-    std::optional<int> FCryptAlgorithmSid;
-    std::optional<int> FCryptSpinCount;
+    std::optional<std::int64_t> FCryptAlgorithmSid;
+    std::optional<std::int64_t> FCryptSpinCount;
     std::optional<std::string> FCryptProvider;
     std::optional<std::string> FAlgIdExt;
     std::optional<std::string> FAlgIdExtSource;
@@ -838,12 +838,12 @@ public:
     std::optional<std::string> FAlgorithmName;
     std::optional<std::string> FHashValue;
     std::optional<std::string> FSaltValue;
-    std::optional<int> FSpinCount;
+    std::optional<std::int64_t> FSpinCount;
     std::optional<TST_CryptProv> FCryptProviderType;
     std::optional<TST_AlgClass> FCryptAlgorithmClass;
     std::optional<TST_AlgType> FCryptAlgorithmType;
-    std::optional<int> FCryptAlgorithmSid;
-    std::optional<int> FCryptSpinCount;
+    std::optional<std::int64_t> FCryptAlgorithmSid;
+    std::optional<std::int64_t> FCryptSpinCount;
     std::optional<std::string> FCryptProvider;
     std::optional<std::string> FAlgIdExt;
     std::optional<std::string> FAlgIdExtSource;
@@ -1253,8 +1253,8 @@ public:
     TCT_ReadingModeInkLockDown();
     ~TCT_ReadingModeInkLockDown() override;
     std::string FActualPg{};
-    std::uint32_t FW{};
-    std::uint32_t FH{};
+    std::uint64_t FW{};
+    std::uint64_t FH{};
     std::string FFontSz{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -1390,7 +1390,7 @@ public:
     TCT_FtnEdn();
     ~TCT_FtnEdn() override;
     std::optional<TST_FtnEdn> FType;
-    int FId{};
+    std::int64_t FId{};
     TChoiceNyqList FEG_BlockLevelEltsList;  // 0: customXml, 1: sdt, 2: p, 3: tbl, 4: proofErr, 5: permStart, 6: permEnd, 7: bookmarkStart, 8: bookmarkEnd, 9: moveFromRangeStart, 10: moveFromRangeEnd, 11: moveToRangeStart, 12: moveToRangeEnd, 13: commentRangeStart, 14: commentRangeEnd, 15: customXmlInsRangeStart, 16: customXmlInsRangeEnd, 17: customXmlDelRangeStart, 18: customXmlDelRangeEnd, 19: customXmlMoveFromRangeStart, 20: customXmlMoveFromRangeEnd, 21: customXmlMoveToRangeStart, 22: customXmlMoveToRangeEnd, 23: ins, 24: del, 25: moveFrom, 26: moveTo, 27: oMathPara, 28: oMath, 29: altChunk
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -1406,7 +1406,7 @@ class TCT_Comment : public TNYQBase {
 public:
     TCT_Comment();
     ~TCT_Comment() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::optional<std::string> FInitials;
@@ -1521,8 +1521,8 @@ public:
     std::optional<TST_DisplacedByCustomXml> FDisplacedByCustomXml;
     std::optional<TST_EdGrp> FEdGrp;
     std::optional<std::string> FEd;
-    std::optional<int> FColFirst;
-    std::optional<int> FColLast;
+    std::optional<std::int64_t> FColFirst;
+    std::optional<std::int64_t> FColLast;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -1553,10 +1553,10 @@ class TCT_Bookmark : public TNYQBase {
 public:
     TCT_Bookmark();
     ~TCT_Bookmark() override;
-    int FId{};
+    std::int64_t FId{};
     std::optional<TST_DisplacedByCustomXml> FDisplacedByCustomXml;
-    std::optional<int> FColFirst;
-    std::optional<int> FColLast;
+    std::optional<std::int64_t> FColFirst;
+    std::optional<std::int64_t> FColLast;
     std::string FName{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -1572,7 +1572,7 @@ class TCT_MarkupRange : public TNYQBase {
 public:
     TCT_MarkupRange();
     ~TCT_MarkupRange() override;
-    int FId{};
+    std::int64_t FId{};
     std::optional<TST_DisplacedByCustomXml> FDisplacedByCustomXml;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -1588,10 +1588,10 @@ class TCT_MoveBookmark : public TNYQBase {
 public:
     TCT_MoveBookmark();
     ~TCT_MoveBookmark() override;
-    int FId{};
+    std::int64_t FId{};
     std::optional<TST_DisplacedByCustomXml> FDisplacedByCustomXml;
-    std::optional<int> FColFirst;
-    std::optional<int> FColLast;
+    std::optional<std::int64_t> FColFirst;
+    std::optional<std::int64_t> FColLast;
     std::string FName{};
     std::string FAuthor{};
     TNyqDateTime FDate{};
@@ -1609,7 +1609,7 @@ class TCT_TrackChange : public TNYQBase {
 public:
     TCT_TrackChange();
     ~TCT_TrackChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     TNYQOpenList FAny;  // kept unknown elements
@@ -1626,7 +1626,7 @@ class TCT_Markup : public TNYQBase {
 public:
     TCT_Markup();
     ~TCT_Markup() override;
-    int FId{};
+    std::int64_t FId{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -1641,7 +1641,7 @@ class TCT_RunTrackChange : public TNYQBase {
 public:
     TCT_RunTrackChange();
     ~TCT_RunTrackChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     TChoiceNyqList FChoice1List;  // 0: customXml, 1: smartTag, 2: sdt, 3: dir, 4: bdo, 5: r, 6: proofErr, 7: permStart, 8: permEnd, 9: bookmarkStart, 10: bookmarkEnd, 11: moveFromRangeStart, 12: moveFromRangeEnd, 13: moveToRangeStart, 14: moveToRangeEnd, 15: commentRangeStart, 16: commentRangeEnd, 17: customXmlInsRangeStart, 18: customXmlInsRangeEnd, 19: customXmlDelRangeStart, 20: customXmlDelRangeEnd, 21: customXmlMoveFromRangeStart, 22: customXmlMoveFromRangeEnd, 23: customXmlMoveToRangeStart, 24: customXmlMoveToRangeEnd, 25: ins, 26: del, 27: moveFrom, 28: moveTo, 29: oMathPara, 30: oMath
@@ -1778,7 +1778,7 @@ public:
     ~TCT_LsdException() override;
     std::string FName{};
     std::optional<std::string> FLocked;
-    std::optional<int> FUiPriority;
+    std::optional<std::int64_t> FUiPriority;
     std::optional<std::string> FSemiHidden;
     std::optional<std::string> FUnhideWhenUsed;
     std::optional<std::string> FQFormat;
@@ -2075,7 +2075,7 @@ class TCT_Lvl : public TNYQBase {
 public:
     TCT_Lvl();
     ~TCT_Lvl() override;
-    int FIlvl{};
+    std::int64_t FIlvl{};
     std::optional<std::string> FTplc;
     std::optional<std::string> FTentative;
     std::unique_ptr<TCT_DecimalNumber> FStart;
@@ -2116,7 +2116,7 @@ class TCT_NumLvl : public TNYQBase {
 public:
     TCT_NumLvl();
     ~TCT_NumLvl() override;
-    int FIlvl{};
+    std::int64_t FIlvl{};
     std::unique_ptr<TCT_DecimalNumber> FStartOverride;
     std::unique_ptr<TCT_Lvl> FLvl;
     TNYQOpenList FAny;  // kept unknown elements
@@ -2252,7 +2252,7 @@ class TCT_FtnEdnSepRef : public TNYQBase {
 public:
     TCT_FtnEdnSepRef();
     ~TCT_FtnEdnSepRef() override;
-    int FId{};
+    std::int64_t FId{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -2318,7 +2318,7 @@ public:
     std::string FName{};
     std::optional<TST_CaptionPos> FPos;
     std::optional<std::string> FChapNum;
-    std::optional<int> FHeading;
+    std::optional<std::int64_t> FHeading;
     std::optional<std::string> FNoLabel;
     std::optional<TST_NumberFormat> FNumFmt;
     std::optional<TST_ChapterSep> FSep;
@@ -2416,7 +2416,7 @@ class TCT_Div : public TNYQBase {
 public:
     TCT_Div();
     ~TCT_Div() override;
-    int FId{};
+    std::int64_t FId{};
     std::unique_ptr<TCT_OnOff> FBlockQuote;
     std::unique_ptr<TCT_OnOff> FBodyDiv;
     std::unique_ptr<TCT_SignedTwipsMeasure> FMarLeft;
@@ -3100,7 +3100,7 @@ public:
     std::optional<std::string> FW;
     std::optional<std::string> FH;
     std::optional<TST_PageOrientation> FOrient;
-    std::optional<int> FCode;
+    std::optional<std::int64_t> FCode;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -3136,8 +3136,8 @@ class TCT_PaperSource : public TNYQBase {
 public:
     TCT_PaperSource();
     ~TCT_PaperSource() override;
-    std::optional<int> FFirst;
-    std::optional<int> FOther;
+    std::optional<std::int64_t> FFirst;
+    std::optional<std::int64_t> FOther;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -3177,8 +3177,8 @@ class TCT_LineNumber : public TNYQBase {
 public:
     TCT_LineNumber();
     ~TCT_LineNumber() override;
-    std::optional<int> FCountBy;
-    std::optional<int> FStart;
+    std::optional<std::int64_t> FCountBy;
+    std::optional<std::int64_t> FStart;
     std::optional<std::string> FDistance;
     std::optional<TST_LineNumberRestart> FRestart;
     TNYQOpenList FAny;  // kept unknown elements
@@ -3196,8 +3196,8 @@ public:
     TCT_PageNumber();
     ~TCT_PageNumber() override;
     std::optional<TST_NumberFormat> FFmt;
-    std::optional<int> FStart;
-    std::optional<int> FChapStyle;
+    std::optional<std::int64_t> FStart;
+    std::optional<std::int64_t> FChapStyle;
     std::optional<TST_ChapterSep> FChapSep;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
@@ -3215,7 +3215,7 @@ public:
     ~TCT_Columns() override;
     std::optional<std::string> FEqualWidth;
     std::optional<std::string> FSpace;
-    std::optional<int> FNum;
+    std::optional<std::int64_t> FNum;
     std::optional<std::string> FSep;
     TItemNyqList<TCT_Column> FColList;
     TNYQOpenList FAny;  // kept unknown elements
@@ -3263,8 +3263,8 @@ public:
     TCT_DocGrid();
     ~TCT_DocGrid() override;
     std::optional<TST_DocGrid> FType;
-    std::optional<int> FLinePitch;
-    std::optional<int> FCharSpace;
+    std::optional<std::int64_t> FLinePitch;
+    std::optional<std::int64_t> FCharSpace;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -3279,7 +3279,7 @@ class TCT_SectPrChange : public TNYQBase {
 public:
     TCT_SectPrChange();
     ~TCT_SectPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_SectPrBase> FSectPr;
@@ -3299,7 +3299,7 @@ public:
     TCT_FramePr();
     ~TCT_FramePr() override;
     std::optional<TST_DropCap> FDropCap;
-    std::optional<int> FLines;
+    std::optional<std::int64_t> FLines;
     std::optional<std::string> FW;
     std::optional<std::string> FH;
     std::optional<std::string> FVSpace;
@@ -3408,10 +3408,10 @@ public:
     TCT_Spacing();
     ~TCT_Spacing() override;
     std::optional<std::string> FBefore;
-    std::optional<int> FBeforeLines;
+    std::optional<std::int64_t> FBeforeLines;
     std::optional<std::string> FBeforeAutospacing;
     std::optional<std::string> FAfter;
-    std::optional<int> FAfterLines;
+    std::optional<std::int64_t> FAfterLines;
     std::optional<std::string> FAfterAutospacing;
     std::optional<std::string> FLine;
     std::optional<TST_LineSpacingRule> FLineRule;
@@ -3430,17 +3430,17 @@ public:
     TCT_Ind();
     ~TCT_Ind() override;
     std::optional<std::string> FStart;
-    std::optional<int> FStartChars;
+    std::optional<std::int64_t> FStartChars;
     std::optional<std::string> FEnd;
-    std::optional<int> FEndChars;
+    std::optional<std::int64_t> FEndChars;
     std::optional<std::string> FLeft;
-    std::optional<int> FLeftChars;
+    std::optional<std::int64_t> FLeftChars;
     std::optional<std::string> FRight;
-    std::optional<int> FRightChars;
+    std::optional<std::int64_t> FRightChars;
     std::optional<std::string> FHanging;
-    std::optional<int> FHangingChars;
+    std::optional<std::int64_t> FHangingChars;
     std::optional<std::string> FFirstLine;
-    std::optional<int> FFirstLineChars;
+    std::optional<std::int64_t> FFirstLineChars;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -3527,7 +3527,7 @@ class TCT_PPrChange : public TNYQBase {
 public:
     TCT_PPrChange();
     ~TCT_PPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_PPrBase> FPPr;
@@ -3701,8 +3701,8 @@ public:
     std::optional<TST_ThemeColor> FThemeColor;
     std::optional<std::string> FThemeTint;
     std::optional<std::string> FThemeShade;
-    std::optional<std::uint32_t> FSz;
-    std::optional<std::uint32_t> FSpace;
+    std::optional<std::uint64_t> FSz;
+    std::optional<std::uint64_t> FSpace;
     std::optional<std::string> FShadow;
     std::optional<std::string> FFrame;
     TNYQOpenList FAny;  // kept unknown elements
@@ -3720,7 +3720,7 @@ public:
     TCT_FitText();
     ~TCT_FitText() override;
     std::string FVal{};
-    std::optional<int> FId;
+    std::optional<std::int64_t> FId;
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -3765,7 +3765,7 @@ class TCT_EastAsianLayout : public TNYQBase {
 public:
     TCT_EastAsianLayout();
     ~TCT_EastAsianLayout() override;
-    std::optional<int> FId;
+    std::optional<std::int64_t> FId;
     std::optional<std::string> FCombine;
     std::optional<TST_CombineBrackets> FCombineBrackets;
     std::optional<std::string> FVert;
@@ -3784,7 +3784,7 @@ class TCT_RPrChange : public TNYQBase {
 public:
     TCT_RPrChange();
     ~TCT_RPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_RPrOriginal> FRPr;
@@ -3977,7 +3977,7 @@ class TCT_TrPrChange : public TNYQBase {
 public:
     TCT_TrPrChange();
     ~TCT_TrPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_TrPrBase> FTrPr;
@@ -4095,7 +4095,7 @@ class TCT_CellMergeTrackChange : public TNYQBase {
 public:
     TCT_CellMergeTrackChange();
     ~TCT_CellMergeTrackChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::optional<TST_AnnotationVMerge> FVMerge;
@@ -4114,7 +4114,7 @@ class TCT_TcPrChange : public TNYQBase {
 public:
     TCT_TcPrChange();
     ~TCT_TcPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_TcPrInner> FTcPr;
@@ -4253,7 +4253,7 @@ class TCT_PixelsMeasure : public TNYQBase {
 public:
     TCT_PixelsMeasure();
     ~TCT_PixelsMeasure() override;
-    std::uint32_t FVal{};
+    std::uint64_t FVal{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -4366,7 +4366,7 @@ class TCT_UnsignedDecimalNumber : public TNYQBase {
 public:
     TCT_UnsignedDecimalNumber();
     ~TCT_UnsignedDecimalNumber() override;
-    std::uint32_t FVal{};
+    std::uint64_t FVal{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -4636,7 +4636,7 @@ public:
     TCT_FtnEdnRef();
     ~TCT_FtnEdnRef() override;
     std::optional<std::string> FCustomMarkFollows;
-    int FId{};
+    std::int64_t FId{};
     TNYQOpenList FAny;  // kept unknown elements
     TNYQBase* HandleElement(TNYQReader& reader) override;
     void AssignAttributes(TNYQReader& reader) override;
@@ -4668,7 +4668,7 @@ class TCT_TblPrChange : public TNYQBase {
 public:
     TCT_TblPrChange();
     ~TCT_TblPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_TblPrBase> FTblPr;
@@ -4702,7 +4702,7 @@ class TCT_TblGridChange : public TNYQBase {
 public:
     TCT_TblGridChange();
     ~TCT_TblGridChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::unique_ptr<TCT_TblGridBase> FTblGrid;
     TNYQOpenList FAny;  // kept unknown elements
     TCT_TblGridBase& Create_TblGrid();
@@ -4824,8 +4824,8 @@ public:
     std::optional<TST_ThemeColor> FThemeColor;
     std::optional<std::string> FThemeTint;
     std::optional<std::string> FThemeShade;
-    std::optional<std::uint32_t> FSz;
-    std::optional<std::uint32_t> FSpace;
+    std::optional<std::uint64_t> FSz;
+    std::optional<std::uint64_t> FSpace;
     std::optional<std::string> FShadow;
     std::optional<std::string> FFrame;
     std::optional<std::string> FId;
@@ -4850,8 +4850,8 @@ public:
     std::optional<TST_ThemeColor> FThemeColor;
     std::optional<std::string> FThemeTint;
     std::optional<std::string> FThemeShade;
-    std::optional<std::uint32_t> FSz;
-    std::optional<std::uint32_t> FSpace;
+    std::optional<std::uint64_t> FSz;
+    std::optional<std::uint64_t> FSpace;
     std::optional<std::string> FShadow;
     std::optional<std::string> FFrame;
     std::optional<std::string> FId;
@@ -4874,8 +4874,8 @@ public:
     std::optional<TST_ThemeColor> FThemeColor;
     std::optional<std::string> FThemeTint;
     std::optional<std::string> FThemeShade;
-    std::optional<std::uint32_t> FSz;
-    std::optional<std::uint32_t> FSpace;
+    std::optional<std::uint64_t> FSz;
+    std::optional<std::uint64_t> FSpace;
     std::optional<std::string> FShadow;
     std::optional<std::string> FFrame;
     std::optional<std::string> FId;
@@ -4967,7 +4967,7 @@ class TCT_TrackChangeNumbering : public TNYQBase {
 public:
     TCT_TrackChangeNumbering();
     ~TCT_TrackChangeNumbering() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::optional<std::string> FOriginal;
@@ -5228,7 +5228,7 @@ class TCT_ParaRPrChange : public TNYQBase {
 public:
     TCT_ParaRPrChange();
     ~TCT_ParaRPrChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_ParaRPrOriginal> FRPr;
@@ -5350,7 +5350,7 @@ class TCT_TblPrExChange : public TNYQBase {
 public:
     TCT_TblPrExChange();
     ~TCT_TblPrExChange() override;
-    int FId{};
+    std::int64_t FId{};
     std::string FAuthor{};
     std::optional<TNyqDateTime> FDate;
     std::unique_ptr<TCT_TblPrExBase> FTblPrEx;

@@ -3791,7 +3791,7 @@ void TCT_LatentStyles::AssignAttributes(TNYQReader& reader)
         case 553:
             if (local == "count") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCount = static_cast<int>(*v);
+                    FCount = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3812,7 +3812,7 @@ void TCT_LatentStyles::AssignAttributes(TNYQReader& reader)
         case 1327:
             if (local == "defUIPriority") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FDefUIPriority = static_cast<int>(*v);
+                    FDefUIPriority = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4490,7 +4490,7 @@ void TCT_NumPicBullet::AssignAttributes(TNYQReader& reader)
         case 1409:
             if (local == "numPicBulletId") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FNumPicBulletId = static_cast<int>(*v);
+                    FNumPicBulletId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4670,7 +4670,7 @@ void TCT_AbstractNum::AssignAttributes(TNYQReader& reader)
         case 1329:
             if (local == "abstractNumId") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FAbstractNumId = static_cast<int>(*v);
+                    FAbstractNumId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4800,7 +4800,7 @@ void TCT_Num::AssignAttributes(TNYQReader& reader)
         case 509:
             if (local == "numId") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FNumId = static_cast<int>(*v);
+                    FNumId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4879,7 +4879,7 @@ void TCT_DecimalNumber::AssignAttributes(TNYQReader& reader)
         case 323:
             if (local == "val") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FVal = static_cast<int>(*v);
+                    FVal = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4978,7 +4978,7 @@ void TCT_WriteProtection::AssignAttributes(TNYQReader& reader)
         case 963:
             if (local == "spinCount") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSpinCount = static_cast<int>(*v);
+                    FSpinCount = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5011,7 +5011,7 @@ void TCT_WriteProtection::AssignAttributes(TNYQReader& reader)
         case 1493:
             if (local == "cryptSpinCount") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCryptSpinCount = static_cast<int>(*v);
+                    FCryptSpinCount = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5020,7 +5020,7 @@ void TCT_WriteProtection::AssignAttributes(TNYQReader& reader)
         case 1785:
             if (local == "cryptAlgorithmSid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCryptAlgorithmSid = static_cast<int>(*v);
+                    FCryptAlgorithmSid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6531,7 +6531,7 @@ void TCT_DocProtect::AssignAttributes(TNYQReader& reader)
         case 963:
             if (local == "spinCount") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSpinCount = static_cast<int>(*v);
+                    FSpinCount = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6570,7 +6570,7 @@ void TCT_DocProtect::AssignAttributes(TNYQReader& reader)
         case 1493:
             if (local == "cryptSpinCount") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCryptSpinCount = static_cast<int>(*v);
+                    FCryptSpinCount = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6579,7 +6579,7 @@ void TCT_DocProtect::AssignAttributes(TNYQReader& reader)
         case 1785:
             if (local == "cryptAlgorithmSid") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCryptAlgorithmSid = static_cast<int>(*v);
+                    FCryptAlgorithmSid = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;

@@ -438,8 +438,8 @@ void TCT_ReadingModeInkLockDown::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 104:
             if (local == "h") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FH = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FH = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -447,8 +447,8 @@ void TCT_ReadingModeInkLockDown::AssignAttributes(TNYQReader& reader)
             break;
         case 119:
             if (local == "w") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FW = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FW = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -477,8 +477,8 @@ void TCT_ReadingModeInkLockDown::AssignAttributes(TNYQReader& reader)
 void TCT_ReadingModeInkLockDown::WriteAttributes(TNyqWriteXML& writer) const
 {
     writer.AddAttribute("w:actualPg", FActualPg);
-    writer.AddAttribute("w:w", XmlIntToStr(FW));
-    writer.AddAttribute("w:h", XmlIntToStr(FH));
+    writer.AddAttribute("w:w", std::to_string(FW));
+    writer.AddAttribute("w:h", std::to_string(FH));
     writer.AddAttribute("w:fontSz", FFontSz);
 }
 
@@ -1461,7 +1461,7 @@ void TCT_FtnEdn::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1831,7 +1831,7 @@ void TCT_Comment::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3523,7 +3523,7 @@ void TCT_PermStart::AssignAttributes(TNYQReader& reader)
         case 722:
             if (local == "colLast") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FColLast = static_cast<int>(*v);
+                    FColLast = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3532,7 +3532,7 @@ void TCT_PermStart::AssignAttributes(TNYQReader& reader)
         case 838:
             if (local == "colFirst") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FColFirst = static_cast<int>(*v);
+                    FColFirst = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3709,7 +3709,7 @@ void TCT_Bookmark::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3724,7 +3724,7 @@ void TCT_Bookmark::AssignAttributes(TNYQReader& reader)
         case 722:
             if (local == "colLast") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FColLast = static_cast<int>(*v);
+                    FColLast = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3733,7 +3733,7 @@ void TCT_Bookmark::AssignAttributes(TNYQReader& reader)
         case 838:
             if (local == "colFirst") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FColFirst = static_cast<int>(*v);
+                    FColFirst = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3826,7 +3826,7 @@ void TCT_MarkupRange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3908,7 +3908,7 @@ void TCT_MoveBookmark::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3938,7 +3938,7 @@ void TCT_MoveBookmark::AssignAttributes(TNYQReader& reader)
         case 722:
             if (local == "colLast") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FColLast = static_cast<int>(*v);
+                    FColLast = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3947,7 +3947,7 @@ void TCT_MoveBookmark::AssignAttributes(TNYQReader& reader)
         case 838:
             if (local == "colFirst") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FColFirst = static_cast<int>(*v);
+                    FColFirst = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4046,7 +4046,7 @@ void TCT_TrackChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4137,7 +4137,7 @@ void TCT_Markup::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4399,7 +4399,7 @@ void TCT_RunTrackChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5444,7 +5444,7 @@ void TCT_LsdException::AssignAttributes(TNYQReader& reader)
         case 1088:
             if (local == "uiPriority") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FUiPriority = static_cast<int>(*v);
+                    FUiPriority = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -8351,7 +8351,7 @@ void TCT_Lvl::AssignAttributes(TNYQReader& reader)
         case 439:
             if (local == "ilvl") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FIlvl = static_cast<int>(*v);
+                    FIlvl = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -8529,7 +8529,7 @@ void TCT_NumLvl::AssignAttributes(TNYQReader& reader)
         case 439:
             if (local == "ilvl") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FIlvl = static_cast<int>(*v);
+                    FIlvl = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;

@@ -240,7 +240,7 @@ void TCT_FtnEdnSepRef::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -585,7 +585,7 @@ void TCT_Caption::AssignAttributes(TNYQReader& reader)
         case 720:
             if (local == "heading") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FHeading = static_cast<int>(*v);
+                    FHeading = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1286,7 +1286,7 @@ void TCT_Div::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -8755,7 +8755,7 @@ void TCT_PageSz::AssignAttributes(TNYQReader& reader)
         case 411:
             if (local == "code") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCode = static_cast<int>(*v);
+                    FCode = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;

@@ -23,7 +23,7 @@ void TCT_PaperSource::AssignAttributes(TNYQReader& reader)
         case 546:
             if (local == "other") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FOther = static_cast<int>(*v);
+                    FOther = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -32,7 +32,7 @@ void TCT_PaperSource::AssignAttributes(TNYQReader& reader)
         case 552:
             if (local == "first") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FFirst = static_cast<int>(*v);
+                    FFirst = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -287,7 +287,7 @@ void TCT_LineNumber::AssignAttributes(TNYQReader& reader)
         case 558:
             if (local == "start") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FStart = static_cast<int>(*v);
+                    FStart = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -296,7 +296,7 @@ void TCT_LineNumber::AssignAttributes(TNYQReader& reader)
         case 740:
             if (local == "countBy") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCountBy = static_cast<int>(*v);
+                    FCountBy = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -402,7 +402,7 @@ void TCT_PageNumber::AssignAttributes(TNYQReader& reader)
         case 558:
             if (local == "start") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FStart = static_cast<int>(*v);
+                    FStart = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -420,7 +420,7 @@ void TCT_PageNumber::AssignAttributes(TNYQReader& reader)
         case 941:
             if (local == "chapStyle") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FChapStyle = static_cast<int>(*v);
+                    FChapStyle = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -519,7 +519,7 @@ void TCT_Columns::AssignAttributes(TNYQReader& reader)
         case 336:
             if (local == "num") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FNum = static_cast<int>(*v);
+                    FNum = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -765,7 +765,7 @@ void TCT_DocGrid::AssignAttributes(TNYQReader& reader)
         case 906:
             if (local == "charSpace") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FCharSpace = static_cast<int>(*v);
+                    FCharSpace = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -774,7 +774,7 @@ void TCT_DocGrid::AssignAttributes(TNYQReader& reader)
         case 928:
             if (local == "linePitch") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FLinePitch = static_cast<int>(*v);
+                    FLinePitch = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -872,7 +872,7 @@ void TCT_SectPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1010,7 +1010,7 @@ void TCT_FramePr::AssignAttributes(TNYQReader& reader)
         case 539:
             if (local == "lines") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FLines = static_cast<int>(*v);
+                    FLines = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1724,7 +1724,7 @@ void TCT_Spacing::AssignAttributes(TNYQReader& reader)
         case 1037:
             if (local == "afterLines") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FAfterLines = static_cast<int>(*v);
+                    FAfterLines = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1733,7 +1733,7 @@ void TCT_Spacing::AssignAttributes(TNYQReader& reader)
         case 1134:
             if (local == "beforeLines") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FBeforeLines = static_cast<int>(*v);
+                    FBeforeLines = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1873,7 +1873,7 @@ void TCT_Ind::AssignAttributes(TNYQReader& reader)
         case 808:
             if (local == "endChars") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FEndChars = static_cast<int>(*v);
+                    FEndChars = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1882,7 +1882,7 @@ void TCT_Ind::AssignAttributes(TNYQReader& reader)
         case 924:
             if (local == "leftChars") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FLeftChars = static_cast<int>(*v);
+                    FLeftChars = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1897,7 +1897,7 @@ void TCT_Ind::AssignAttributes(TNYQReader& reader)
         case 1039:
             if (local == "rightChars") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FRightChars = static_cast<int>(*v);
+                    FRightChars = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1906,7 +1906,7 @@ void TCT_Ind::AssignAttributes(TNYQReader& reader)
         case 1055:
             if (local == "startChars") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FStartChars = static_cast<int>(*v);
+                    FStartChars = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1915,7 +1915,7 @@ void TCT_Ind::AssignAttributes(TNYQReader& reader)
         case 1229:
             if (local == "hangingChars") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FHangingChars = static_cast<int>(*v);
+                    FHangingChars = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -1924,7 +1924,7 @@ void TCT_Ind::AssignAttributes(TNYQReader& reader)
         case 1441:
             if (local == "firstLineChars") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FFirstLineChars = static_cast<int>(*v);
+                    FFirstLineChars = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2450,7 +2450,7 @@ void TCT_PPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3322,8 +3322,8 @@ void TCT_Border::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 237:
             if (local == "sz") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSz = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSz = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3346,8 +3346,8 @@ void TCT_Border::AssignAttributes(TNYQReader& reader)
             break;
         case 524:
             if (local == "space") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSpace = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSpace = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3406,9 +3406,9 @@ void TCT_Border::WriteAttributes(TNyqWriteXML& writer) const
     if (FThemeShade)
         writer.AddAttribute("w:themeShade", *FThemeShade);
     if (FSz)
-        writer.AddAttribute("w:sz", XmlIntToStr(*FSz));
+        writer.AddAttribute("w:sz", std::to_string(*FSz));
     if (FSpace)
-        writer.AddAttribute("w:space", XmlIntToStr(*FSpace));
+        writer.AddAttribute("w:space", std::to_string(*FSpace));
     if (FShadow)
         writer.AddAttribute("w:shadow", *FShadow);
     if (FFrame)
@@ -3481,7 +3481,7 @@ void TCT_FitText::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3698,7 +3698,7 @@ void TCT_EastAsianLayout::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -3831,7 +3831,7 @@ void TCT_RPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -4979,7 +4979,7 @@ void TCT_TrPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5676,7 +5676,7 @@ void TCT_CellMergeTrackChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5813,7 +5813,7 @@ void TCT_TcPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6536,8 +6536,8 @@ void TCT_PixelsMeasure::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 323:
             if (local == "val") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FVal = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FVal = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6553,7 +6553,7 @@ void TCT_PixelsMeasure::AssignAttributes(TNYQReader& reader)
 
 void TCT_PixelsMeasure::WriteAttributes(TNyqWriteXML& writer) const
 {
-    writer.AddAttribute("w:val", XmlIntToStr(FVal));
+    writer.AddAttribute("w:val", std::to_string(FVal));
 }
 
 void TCT_PixelsMeasure::Write(TNyqWriteXML& writer) const
@@ -7102,8 +7102,8 @@ void TCT_UnsignedDecimalNumber::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 323:
             if (local == "val") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FVal = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FVal = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -7119,7 +7119,7 @@ void TCT_UnsignedDecimalNumber::AssignAttributes(TNYQReader& reader)
 
 void TCT_UnsignedDecimalNumber::WriteAttributes(TNyqWriteXML& writer) const
 {
-    writer.AddAttribute("w:val", XmlIntToStr(FVal));
+    writer.AddAttribute("w:val", std::to_string(FVal));
 }
 
 void TCT_UnsignedDecimalNumber::Write(TNyqWriteXML& writer) const
@@ -8683,7 +8683,7 @@ void TCT_Text::AssignAttributes(TNYQReader& reader)
 void TCT_Text::WriteAttributes(TNyqWriteXML& writer) const
 {
     if (FSpace)
-        writer.AddAttribute("space", *FSpace);
+        writer.AddAttribute("xml:space", *FSpace);
 }
 
 void TCT_Text::BeforeTag(TNYQReader& reader)

@@ -533,7 +533,7 @@ void TCT_FtnEdnRef::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -725,7 +725,7 @@ void TCT_TblPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -908,7 +908,7 @@ void TCT_TblGridChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2385,8 +2385,8 @@ void TCT_TopPageBorder::AssignAttributes(TNYQReader& reader)
             break;
         case 237:
             if (local == "sz") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSz = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSz = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2409,8 +2409,8 @@ void TCT_TopPageBorder::AssignAttributes(TNYQReader& reader)
             break;
         case 524:
             if (local == "space") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSpace = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSpace = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2481,9 +2481,9 @@ void TCT_TopPageBorder::WriteAttributes(TNyqWriteXML& writer) const
     if (FThemeShade)
         writer.AddAttribute("w:themeShade", *FThemeShade);
     if (FSz)
-        writer.AddAttribute("w:sz", XmlIntToStr(*FSz));
+        writer.AddAttribute("w:sz", std::to_string(*FSz));
     if (FSpace)
-        writer.AddAttribute("w:space", XmlIntToStr(*FSpace));
+        writer.AddAttribute("w:space", std::to_string(*FSpace));
     if (FShadow)
         writer.AddAttribute("w:shadow", *FShadow);
     if (FFrame)
@@ -2573,8 +2573,8 @@ void TCT_PageBorder::AssignAttributes(TNYQReader& reader)
             break;
         case 237:
             if (local == "sz") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSz = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSz = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2597,8 +2597,8 @@ void TCT_PageBorder::AssignAttributes(TNYQReader& reader)
             break;
         case 524:
             if (local == "space") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSpace = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSpace = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2657,9 +2657,9 @@ void TCT_PageBorder::WriteAttributes(TNyqWriteXML& writer) const
     if (FThemeShade)
         writer.AddAttribute("w:themeShade", *FThemeShade);
     if (FSz)
-        writer.AddAttribute("w:sz", XmlIntToStr(*FSz));
+        writer.AddAttribute("w:sz", std::to_string(*FSz));
     if (FSpace)
-        writer.AddAttribute("w:space", XmlIntToStr(*FSpace));
+        writer.AddAttribute("w:space", std::to_string(*FSpace));
     if (FShadow)
         writer.AddAttribute("w:shadow", *FShadow);
     if (FFrame)
@@ -2741,8 +2741,8 @@ void TCT_BottomPageBorder::AssignAttributes(TNYQReader& reader)
             break;
         case 237:
             if (local == "sz") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSz = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSz = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2765,8 +2765,8 @@ void TCT_BottomPageBorder::AssignAttributes(TNYQReader& reader)
             break;
         case 524:
             if (local == "space") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FSpace = static_cast<std::uint32_t>(*v);
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= 0)
+                    FSpace = static_cast<std::uint64_t>(*v);
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -2837,9 +2837,9 @@ void TCT_BottomPageBorder::WriteAttributes(TNyqWriteXML& writer) const
     if (FThemeShade)
         writer.AddAttribute("w:themeShade", *FThemeShade);
     if (FSz)
-        writer.AddAttribute("w:sz", XmlIntToStr(*FSz));
+        writer.AddAttribute("w:sz", std::to_string(*FSz));
     if (FSpace)
-        writer.AddAttribute("w:space", XmlIntToStr(*FSpace));
+        writer.AddAttribute("w:space", std::to_string(*FSpace));
     if (FShadow)
         writer.AddAttribute("w:shadow", *FShadow);
     if (FFrame)
@@ -3483,7 +3483,7 @@ void TCT_TrackChangeNumbering::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -5704,7 +5704,7 @@ void TCT_ParaRPrChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;
@@ -6735,7 +6735,7 @@ void TCT_TblPrExChange::AssignAttributes(TNYQReader& reader)
         case 205:
             if (local == "id") {
                 if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
-                    FId = static_cast<int>(*v);
+                    FId = *v;
                 else
                     NyqBadAttributeValue(reader, i);
                 continue;

@@ -33,6 +33,7 @@ namespace {
 struct TCensus {
     std::map<std::string, int> Elements;
     std::map<std::string, int> Texts;
+    std::map<std::string, int> XmlAttributes;  // "xml:space=preserve", with their prefix
 };
 
 TCensus CensusOf(const std::string& xml)
@@ -42,6 +43,10 @@ TCensus CensusOf(const std::string& xml)
         void BeginTag() override
         {
             ++Census.Elements[std::string(LocalName())];
+            const auto& attrs = Attributes();
+            for (int i = 0; i < attrs.Count(); ++i)
+                if (attrs.RawName(i).substr(0, 4) == "xml:")
+                    ++Census.XmlAttributes[std::string(attrs.RawName(i)) + "=" + attrs.GetValues(i)];
             if (SelfClosing())
                 return;
             const std::string text = TextUtf8();
@@ -137,6 +142,8 @@ TEST(DocxSchemaClasses, CorpusPartsSurviveARoundTrip)
                     failures.push_back(where + " elements");
                 else if (before.Texts != after.Texts)
                     failures.push_back(where + " texts");
+                else if (before.XmlAttributes != after.XmlAttributes)
+                    failures.push_back(where + " xml: attributes");
                 else if (RoundTrip(once) != once)
                     failures.push_back(where + " not stable");
             } catch (const VYXException& ex) {
@@ -275,6 +282,62 @@ TEST(DocxSchemaClasses, DamagedTrackedChangesSettleAfterOneRoundTrip)
     EXPECT_NE(once.find("d w:right=&quot;1134&quot;"), std::string::npos) << once;
 }
 
+// Blanks at the ends of a text are the reader's to keep only with the
+// attribute under its own prefix: "space" alone is an unknown attribute.
+TEST(DocxSchemaClasses, TextKeepsItsXmlSpacePrefix)
+{
+    const std::string xml = R"(<w:footnotes xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+                            R"(<w:footnote w:id="1"><w:p><w:r><w:t xml:space="preserve"> lead and tail </w:t>)"
+                            R"(<w:delText xml:space="default">x</w:delText></w:r></w:p></w:footnote></w:footnotes>)";
+    TDocxPartDoc doc;
+    doc.LoadFromBuffer(xml);
+    EXPECT_EQ(doc.Errors().Count(), 0) << doc.Errors().Items(0);
+    const std::string out = doc.SaveToString();
+    EXPECT_NE(out.find(R"(<w:t xml:space="preserve"> lead and tail </w:t>)"), std::string::npos) << out;
+    EXPECT_NE(out.find(R"(<w:delText xml:space="default">x</w:delText>)"), std::string::npos) << out;
+    EXPECT_EQ(out.find(" space="), std::string::npos) << out;
+    // What we wrote reads without a complaint.
+    TDocxPartDoc again;
+    again.LoadFromBuffer(out);
+    EXPECT_EQ(again.Errors().Count(), 0) << again.Errors().Items(0);
+    EXPECT_EQ(again.SaveToString(), out);
+}
+
+// Drawing coordinates are 64-bit in the file: an extent past 2^31 EMU (a
+// sheet of about 60 metres) reads and writes back whole, while a 32-bit
+// drawing id past its range is refused with a message rather than wrapped.
+TEST(DocxSchemaClasses, HugeEmuValuesSurviveAndOutOfRangeIdsAreRefused)
+{
+    const std::string xml =
+        R"(<w:hdr xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")"
+        R"( xmlns:wp="http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing">)"
+        R"(<w:p><w:r><w:drawing><wp:inline><wp:extent cx="3000000000" cy="27273042316900"/>)"
+        R"(<wp:docPr id="4294967296" name="p"/></wp:inline></w:drawing></w:r></w:p></w:hdr>)";
+    TDocxPartDoc doc;
+    doc.LoadFromBuffer(xml);
+    ASSERT_TRUE(doc.FHdr);
+    const auto& p = dynamic_cast<const TCT_P&>(*doc.FHdr->FEG_BlockLevelEltsList[0].Object);
+    const auto& r = dynamic_cast<const TCT_R&>(*p.FEG_PContentList[0].Object);
+    const auto& drawing = dynamic_cast<const TCT_Drawing&>(*r.FEG_RunInnerContentList[0].Object);
+    const auto& inl = dynamic_cast<const TCT_Inline&>(*drawing.FChoice1List[0].Object);
+    ASSERT_TRUE(inl.FExtent);
+    EXPECT_EQ(inl.FExtent->FCx, 3000000000LL);
+    EXPECT_EQ(inl.FExtent->FCy, 27273042316900LL);
+    ASSERT_EQ(doc.Errors().Count(), 1);
+    EXPECT_NE(doc.Errors().Items(0).find("id=4294967296"), std::string::npos) << doc.Errors().Items(0);
+    const std::string out = doc.SaveToString();
+    EXPECT_NE(out.find(R"(<wp:extent cx="3000000000" cy="27273042316900"/>)"), std::string::npos) << out;
+    EXPECT_EQ(out.find("4294967296"), std::string::npos) << "an id wrapped or kept past its range";
+
+    // Numbers of unbounded decimal type (a spin count) are 64-bit too.
+    TDocxPartDoc settings;
+    settings.LoadFromBuffer(R"(<w:settings xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+                            R"(<w:documentProtection w:cryptSpinCount="5000000000"/></w:settings>)");
+    ASSERT_TRUE(settings.FSettings && settings.FSettings->FDocumentProtection);
+    EXPECT_EQ(settings.FSettings->FDocumentProtection->FCryptSpinCount, 5000000000LL);
+    EXPECT_EQ(settings.Errors().Count(), 0);
+}
+
 TEST(DocxSchemaClasses, HostileInputIsRefusedOrKept)
 {
     // Unknown nesting deeper than the reader allows raises instead of recursing without end.
@@ -364,4 +427,96 @@ TEST(DocxSmallParts, FontTableNamesTheFontsWrittenOnce)
     TVYXReadDOCX reader(back);
     reader.LoadFromBytes(package);
     EXPECT_DOUBLE_EQ(back.DOP().TabWidth, std::round(doc.DOP().TabWidth * 20.0) / 20.0);
+}
+
+// ---- Core properties ----------------------------------------------------------------
+
+namespace {
+
+// The first text of each element of a flat part, by local name, read
+// straight from the part (no mapping in between).
+std::map<std::string, std::string> FlatTexts(const std::string& xml)
+{
+    struct TFlat : TNyqReadXML {
+        std::map<std::string, std::string> Texts;
+        void BeginTag() override
+        {
+            if (!SelfClosing())
+                Texts.emplace(std::string(LocalName()), TextUtf8());
+        }
+    } flat;
+    if (!xml.empty())
+        flat.LoadFromBuffer(xml);
+    return flat.Texts;
+}
+
+}  // namespace
+
+// Every corpus package's own core properties survive a save: the texts the
+// model keeps are written back unchanged, dates to the second, and a second
+// save writes the same bytes.
+TEST(DocxCoreProperties, CorpusPropertiesSurviveASave)
+{
+    const fs::path dir = fs::path(VYX_SHARED_DIR) / "corpus" / "docx";
+    if (!fs::is_directory(dir))
+        GTEST_SKIP() << "no shared corpus";
+    const char* kept[] = {"title", "subject", "creator", "keywords", "description", "lastModifiedBy",
+                          "revision", "category", "contentStatus"};
+    int packages = 0, withTexts = 0;
+    std::vector<std::string> failures;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() != ".docx")
+            continue;
+        const std::string name = e.path().filename().string();
+        TVYXFileStream file(e.path().string(), vyfmRead);
+        const std::string original = file.ReadAll();
+        TVYXDocumentProperties props;
+        TVYXLogDocEditor doc;
+        std::string core;
+        try {
+            TVYXReadDOCX reader(doc);
+            reader.Properties = &props;
+            reader.LoadFromBytes(original);
+            core = PartOf(original, "docProps/core.xml");
+        } catch (const VYXException&) {
+            continue;  // refused packages are the reader tests' concern
+        }
+        ++packages;
+        TVYXWriteDOCX writer(doc);
+        writer.Properties = &props;
+        const std::string once = writer.SaveToBytes();
+        const std::string written = PartOf(once, "docProps/core.xml");
+
+        const auto before = FlatTexts(core);
+        const auto after = FlatTexts(written);
+        bool any = false;
+        for (const char* n : kept) {
+            const auto b = before.find(n);
+            if (b == before.end() || b->second.empty())
+                continue;
+            any = true;
+            const auto a = after.find(n);
+            if (a == after.end() || a->second != b->second)
+                failures.push_back(name + ": " + n + " \"" + b->second + "\"");
+        }
+        withTexts += any ? 1 : 0;
+
+        TVYXDocumentProperties back;
+        TVYXLogDocEditor again;
+        TVYXReadDOCX second(again);
+        second.Properties = &back;
+        second.LoadFromBytes(once);
+        if (std::abs(back.Created - props.Created) * 86400 > 1 || std::abs(back.LastModified - props.LastModified) * 86400 > 1)
+            failures.push_back(name + ": dates");
+        TVYXWriteDOCX rewriter(again);
+        rewriter.Properties = &back;
+        if (PartOf(rewriter.SaveToBytes(), "docProps/core.xml") != written)
+            failures.push_back(name + ": not stable");
+    }
+    EXPECT_GT(packages, 200);
+    EXPECT_GT(withTexts, 100);
+    std::string all;
+    for (const std::string& f : failures)
+        all += "\n  " + f;
+    EXPECT_TRUE(failures.empty()) << failures.size() << " failures:" << all;
 }

@@ -115,7 +115,7 @@ void TCT_Base::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 205:
             if (local == "id") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FId = static_cast<int>(*v);
                 else
                     reader.Error(nyqpeUnknownAttribute, std::string(attrs.RawName(i)) + "=" + attrs.GetValues(i));
@@ -216,7 +216,7 @@ void TCT_Run::AssignAttributes(TNYQReader& reader)
         switch (attrs.GetHashA(i)) {
         case 205:
             if (local == "id") {
-                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)))
+                if (const auto v = XmlTryStrToInt(attrs.GetValues(i)); v && *v >= INT32_MIN && *v <= INT32_MAX)
                     FId = static_cast<int>(*v);
                 else
                     reader.Error(nyqpeUnknownAttribute, std::string(attrs.RawName(i)) + "=" + attrs.GetValues(i));
