@@ -180,6 +180,49 @@ TEST(UndoFieldResults, RemovingFromASeparatorLeavesTheFieldsEmptyRunsInTheBody)
     EXPECT_EQ(copy->Paras->GetParas(0)->GetItems(0)->Type_(), acrtFldChar);
 }
 
+TEST(UndoFieldResults, AWholeFieldRemovedGoesWithItsEmptyRuns)
+{
+    // A range holding a whole field, within a paragraph and across two: the field's
+    // empty runs go with the text (none stays behind to be doubled when it comes back);
+    // those standing where the range starts stay.
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"one ");
+        AddComplex(doc.GetOrAddLastPara(), u"PAGE", {u"12"});
+        doc.AppendTextUI(u" two");
+        doc.AppendParaUI(u"x");
+        AddComplex(doc.GetOrAddLastPara(), u"NUMPAGES", {u"3"});
+        doc.AppendTextUI(u" three");
+    }
+    const std::string before = vyxtest::Dump(doc);
+    auto countMarks = [&doc] {
+        int marks = 0;
+        for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next())
+            for (int r = 0; r < p->Count(); ++r)
+                marks += p->GetItems(r)->Type_() == acrtFldChar || p->GetItems(r)->Type_() == acrtInstrText;
+        return marks;
+    };
+    ASSERT_EQ(countMarks(), 8);
+    TVYXDocRange within;
+    within.First.CharPos = 2;
+    within.Last.CharPos = 8;
+    std::unique_ptr<TVYXDocFragment> out = doc.RemoveContent(within);
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "otwo");
+    EXPECT_EQ(countMarks(), 4);
+    doc.InsertContent(within.First, *out);
+    EXPECT_EQ(VYXStateDiff(before, vyxtest::Dump(doc)), "");
+    TVYXDocRange across;
+    across.First.CharPos = 5;
+    across.Last.Item = 1;
+    across.Last.CharPos = 4;
+    out = doc.RemoveContent(across);
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "one three");
+    EXPECT_EQ(countMarks(), 3);  // the first field's begin, instruction and separator
+    doc.InsertContent(across.First, *out);
+    EXPECT_EQ(VYXStateDiff(before, vyxtest::Dump(doc)), "");
+}
+
 // ---- Note numbers ---------------------------------------------------------------------
 
 namespace {
