@@ -16,6 +16,7 @@
 #include "editing/VYXFindReplace.h"
 #include "editing/VYXLogEditor.h"
 #include "editing/VYXUndo.h"
+#include "editing/VYXUndoMarks.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
@@ -338,7 +339,7 @@ enum TResolveKind {
     rkRemove,      // the change's text goes
     rkStrip,       // marks kept in text runs themselves (read from files) go: out and back in
     rkUnmarkRun,   // the same on an object or field run, whose copy would not own what it shows:
-                   // the mark goes in place (no door edit for it yet)
+                   // the mark goes in place, with a record of its own (TVYXUndoDataRunMarks)
     rkUnmarkPara,  // a paragraph format change: its mark in the paragraph format goes
 };
 
@@ -444,9 +445,6 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
         StepsOf(*range, accept, steps);
     if (steps.empty())
         return false;
-    // Marks kept on field and object runs go in place: the history could not replay past them.
-    if (std::any_of(steps.begin(), steps.end(), [](const TResolveStep& s) { return s.Kind == rkUnmarkRun; }))
-        ForgetUndo();
     // Marks first (format edits move no address), then removals from the last to the
     // first, so the addresses still to use stay true.
     const TVYXDocAddress caret = AddressOf(FCaret);
@@ -456,10 +454,19 @@ bool TVYXLogDocEditor::ResolveRevisions(bool accept, bool all)
     for (const TResolveStep& step : steps) {
         TVYXLogPara* para = VYXParaAt(Paras(), step.Para);
         if (para && step.Kind == rkUnmarkRun) {
+            // Marks kept on field and object runs go in place (a copy of the run would
+            // not own what it shows); the record keeps them by run index, made now, so
+            // the edits after it leave its addresses true when it is replayed.
+            TVYXUndoDataRunMarks marks(accept ? vycRevisionAccept : vycRevisionReject, 0, *this);
             for (int i = 0; i < para->Count(); ++i)
-                if (TVYXCharRun* run = para->GetItems(i); run->StartPos() >= step.From && run->GetEndPos() <= step.To)
-                    run->RemoveRevision();
+                if (const TVYXCharRun* run = para->GetItems(i); run->StartPos() >= step.From && run->GetEndPos() <= step.To)
+                    marks.Unmark(*para, i);
             para->MakeDirty();
+            if (TVYXUndo* undo = UndoFor(); undo && undo->ShallAdd() && !marks.Marks.empty()) {
+                auto record = std::make_unique<TVYXUndoDataRunMarks>(marks.Command, 0, *this);
+                record->Marks = std::move(marks.Marks);
+                undo->AddRecord(std::move(record));
+            }
             continue;
         }
         if (!para || (step.Kind != rkUnmark && step.Kind != rkUnmarkPara))

@@ -84,6 +84,7 @@ enum TVYXUndoType {
     autBookmark = 14,     // a bookmark made or taken out
     autRunTexts = 15,     // run texts a field update replaced
     autNote = 16,         // a footnote or endnote taken out or put back (VYXUndoNotes.h)
+    autRunMarks = 17,     // tracked-change marks of field and object runs (VYXUndoMarks.h)
 };
 
 // One record: the command it belongs to and its group.

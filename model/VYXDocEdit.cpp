@@ -815,6 +815,21 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         for (TKeptEmpty& note : NoteEmptyRuns(
                  *last.Para, [&](const TVYXCharRun& run) { return run.StartPos() >= range.Last.CharPos; }))
             keptEmpty.push_back(std::move(note));
+    // The body's delete leaves every empty mark standing, but those inside the range
+    // (a whole field's begin, instruction, separator and end) are in the copy: they go
+    // with it. Paragraphs between the ends go whole anyway.
+    std::vector<const TVYXCharRun*> inner;
+    for (TVYXLogPara* p : {first.Para, last.Para}) {
+        const bool head = p == first.Para;
+        const std::int32_t lo = head ? range.First.CharPos : 1;
+        const std::int32_t hi = p == last.Para ? range.Last.CharPos : p->EndOfParaPos();
+        for (int r = 0; r < p->Count(); ++r)
+            if (const TVYXCharRun* run = p->GetItems(r);
+                IsEmptyMark(*run) && (head ? run->StartPos() > lo : run->StartPos() >= lo) && run->StartPos() < hi)
+                inner.push_back(run);
+        if (first.Para == last.Para)
+            break;
+    }
     TRunList boundaries = TakeBoundaries(list, range, fragment->Boundaries);
     list.DeleteText(first, last, nullptr);
     // The body's delete keeps a last paragraph it emptied apart (so that a list never
@@ -825,6 +840,15 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
             list.MergeNext(range.First.Item);
     }
     if (TVYXLogPara* joined = list.ParaAtIndex(range.First.Item)) {
+        for (const TVYXCharRun* mark : inner)
+            for (int r = 0; r < joined->Count(); ++r)
+                if (joined->GetItems(r) == mark) {
+                    joined->CharRuns().Delete(r);
+                    break;
+                }
+        if (joined->Count() == 0)
+            joined->CharRuns().Add();
+        joined->CharRuns().Reindex();
         if (kept.PAPX)
             SetLook(*joined, *kept.PAPX, kept.SEP.get());
         int place = PlaceFor(*joined, range.First.CharPos, 0);

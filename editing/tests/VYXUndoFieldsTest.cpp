@@ -180,6 +180,49 @@ TEST(UndoFieldResults, RemovingFromASeparatorLeavesTheFieldsEmptyRunsInTheBody)
     EXPECT_EQ(copy->Paras->GetParas(0)->GetItems(0)->Type_(), acrtFldChar);
 }
 
+TEST(UndoFieldResults, AWholeFieldRemovedGoesWithItsEmptyRuns)
+{
+    // A range holding a whole field, within a paragraph and across two: the field's
+    // empty runs go with the text (none stays behind to be doubled when it comes back);
+    // those standing where the range starts stay.
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"one ");
+        AddComplex(doc.GetOrAddLastPara(), u"PAGE", {u"12"});
+        doc.AppendTextUI(u" two");
+        doc.AppendParaUI(u"x");
+        AddComplex(doc.GetOrAddLastPara(), u"NUMPAGES", {u"3"});
+        doc.AppendTextUI(u" three");
+    }
+    const std::string before = vyxtest::Dump(doc);
+    auto countMarks = [&doc] {
+        int marks = 0;
+        for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next())
+            for (int r = 0; r < p->Count(); ++r)
+                marks += p->GetItems(r)->Type_() == acrtFldChar || p->GetItems(r)->Type_() == acrtInstrText;
+        return marks;
+    };
+    ASSERT_EQ(countMarks(), 8);
+    TVYXDocRange within;
+    within.First.CharPos = 2;
+    within.Last.CharPos = 8;
+    std::unique_ptr<TVYXDocFragment> out = doc.RemoveContent(within);
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "otwo");
+    EXPECT_EQ(countMarks(), 4);
+    doc.InsertContent(within.First, *out);
+    EXPECT_EQ(VYXStateDiff(before, vyxtest::Dump(doc)), "");
+    TVYXDocRange across;
+    across.First.CharPos = 5;
+    across.Last.Item = 1;
+    across.Last.CharPos = 4;
+    out = doc.RemoveContent(across);
+    EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "one three");
+    EXPECT_EQ(countMarks(), 3);  // the first field's begin, instruction and separator
+    doc.InsertContent(across.First, *out);
+    EXPECT_EQ(VYXStateDiff(before, vyxtest::Dump(doc)), "");
+}
+
 // ---- Note numbers ---------------------------------------------------------------------
 
 namespace {
@@ -285,4 +328,79 @@ TEST(UndoNoteNumbers, AMarkGainingOrLosingADigitKeepsEveryRecordsAddresses)
         }
         ASSERT_EQ(VYXStateDiff(after[k], NotesStateOf(doc)), "") << "redoing step " << k;
     }
+}
+
+// ---- Accepting and rejecting marks kept on field and object runs -----------------------
+
+namespace {
+
+// A field, a rule and text with insertion marks kept in the runs themselves, as
+// readers make them, and a field marked deleted; then one typed step before them.
+void BuildMarkedRuns(TVYXLogDocEditor& doc)
+{
+    doc.AppendParaUI(u"Page ");
+    TVYXLogPara& para = doc.GetOrAddLastPara();
+    para.AppendField(u"PAGE", u"7")->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    para.InsertHorizontalLine(para.EndOfParaPos())->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    para.CharRuns().Reindex();
+    para.GetItems(0)->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+    doc.AppendParaUI(u"Total ");
+    doc.GetOrAddLastPara().AppendField(u"=1+1", u"2")->AddRevision(doc.Revision().Add(u"Reader", artDelete));
+    doc.AppendTextUI(u" end");
+    doc.AppendParaUI(u"typed here: ");
+    doc.EndUpdate();
+    doc.Undo().Clear();
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(2), 13)));
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, u"x"));
+}
+
+int RunMarks(TVYXLogDocEditor& doc)
+{
+    int marks = 0;
+    for (TVYXLogPara* p = doc.FirstPara(); p; p = p->Next())
+        for (int i = 0; i < p->Count(); ++i)
+            marks += p->GetItems(i)->HasAnyRevision();
+    return marks;
+}
+
+}  // namespace
+
+TEST(UndoRunMarks, AcceptingAndRejectingMarksOnFieldAndObjectRunsAreSteps)
+{
+    for (const TVYXCommand cmd : {vycRevisionAcceptAll, vycRevisionRejectAll}) {
+        SCOPED_TRACE(std::to_string(cmd));
+        TVYXLogDocEditor doc;
+        BuildMarkedRuns(doc);
+        ASSERT_EQ(RunMarks(doc), 4);
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(cmd));
+        EXPECT_EQ(RunMarks(doc), 0);
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+        // The history survives: the typing before is still there to take back.
+        EXPECT_EQ(doc.Undo().UndoCount(), 2);
+        // Accepted, the inserted field and rule keep their runs without marks; rejected,
+        // the deleted field does.
+        EXPECT_TRUE(HasRecord(doc.Undo(), autRunMarks));
+        if (cmd == vycRevisionAcceptAll) {
+            EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(1)->GetPlainText()), "Total  end");
+        } else {
+            EXPECT_EQ(doc.Paras().Count(), 2);
+            EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "Total 2 end");
+        }
+        ExpectUndoRedo(doc, before);
+        EXPECT_EQ(RunMarks(doc), 4);
+        ASSERT_TRUE(doc.Command(vycControlUndo));
+        EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(2)->GetPlainText()), "typed here: ");
+    }
+}
+
+TEST(UndoRunMarks, AcceptingTheChangeAtTheCaretRecordsOnlyItsRuns)
+{
+    TVYXLogDocEditor doc;
+    BuildMarkedRuns(doc);
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(1), 7)));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycRevisionReject));
+    EXPECT_EQ(RunMarks(doc), 3);
+    ExpectUndoRedo(doc, before);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXRichDoc.h"
 #include "editing/tests/VYXUndoDump.h"
+#include "model/VYXCharRun.h"
+#include "model/VYXRevision.h"
 
 namespace {
 
@@ -35,8 +38,15 @@ void BuildRich(TVYXLogDocEditor& doc)
 // Every command class that goes through the edit door, and field updates beside it;
 // new bookmarks over the selection, and text boxes, when the test asks for them. Notes
 // have tests of their own (VYXUndoNotesTest.cpp, the corpus test VYXUndoFileTest.cpp).
-std::vector<TVYXCommand> Commands()
+std::vector<TVYXCommand> Commands(bool resolve = false)
 {
+    if (resolve) {
+        // Accepting and rejecting (marks on field and rule runs among them) and notes.
+        std::vector<TVYXCommand> more = Commands();
+        more.insert(more.end(), {vycRevisionAccept, vycRevisionReject, vycRevisionAcceptAll, vycRevisionRejectAll,
+                                 vycInsertFootnote, vycRevisionTrackChanges, vycControlUpdateFields});
+        return more;
+    }
     return {vycMoveCharLeft, vycMoveCharRight, vycMoveWordLeft, vycMoveWordRight, vycMoveParaUp,
             vycMoveParaDown, vycMoveEndOfLine, vycMoveBeginningOfLine, vycMoveEndOfDoc, vycMoveBeginningOfDoc,
             vycMoveCellNext, vycMoveCellPrev, vycMoveCellDown, vycMoveCellUp,
@@ -100,9 +110,9 @@ std::string Step(TVYXLogDocEditor& doc, std::mt19937& rng, const std::vector<TVY
 // before its first command and after its last one.
 void RunCommands(TVYXLogDocEditor& main, TVYXLogDocEditor& editor, std::mt19937& rng, int steps,
                  std::vector<std::string>& before, std::vector<std::string>& after, const std::string& what,
-                 bool bookmarks = false, bool boxes = false)
+                 bool bookmarks = false, bool boxes = false, bool resolve = false)
 {
-    const std::vector<TVYXCommand> commands = Commands();
+    const std::vector<TVYXCommand> commands = Commands(resolve);
     TVYXUndo& undo = main.Undo();
     for (int step = 0; step < steps; ++step) {
         const int groups = undo.UndoCount();
@@ -216,6 +226,54 @@ TEST(UndoRandom, EveryGroupUndoneAndRedoneGivesBackItsStateExactly)
         }
         EXPECT_EQ(VYXStateDiff(original, vyxtest::Dump(doc)), "") << what;
     }
+}
+
+// Seeds 61 to 64 add accepting and rejecting changes, notes and a complex field whose
+// result updates replace through the door.
+TEST(UndoRandom, FieldsNotesAndResolvedChangesComeBackExactly)
+{
+    int allUpdates = 0, allNotes = 0, allMarks = 0;
+    for (unsigned seed : {61u, 62u, 63u, 64u}) {
+        TVYXLogDocEditor doc;
+        BuildRich(doc);
+        {
+            TVYXEditorUpdate update(doc);
+            for (const char16_t* text : {u"Counted ", u"Again ", u"Once more "}) {
+                doc.AppendParaUI(text);
+                doc.GetOrAddLastPara().AppendComplexField(u"then", u"DATE \\@ \"d MMM\"");
+                doc.AppendTextUI(u" on");
+                // Marks kept on field and rule runs, as readers make them.
+                TVYXLogPara& para = doc.GetOrAddLastPara();
+                para.AppendField(u"PAGE", u"7")->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+                para.AppendHorizontalLine()->AddRevision(doc.Revision().Add(u"Reader", artInsert));
+                para.AppendField(u"NUMPAGES", u"9")->AddRevision(doc.Revision().Add(u"Reader", artDelete));
+                para.Append(u" end");
+            }
+        }
+        doc.Undo().Clear();
+        std::mt19937 rng(seed);
+        std::vector<std::string> before, after;
+        const std::string what = "seed " + std::to_string(seed);
+        RunCommands(doc, doc, rng, 1000, before, after, what, false, false, true);
+        if (HasFatalFailure())
+            return;
+        // What the history holds: field updates, notes and resolved marks among it.
+        int updates = 0, notes = 0, marks = 0;
+        for (int back = 0; const TVYXUndoData* record = doc.Undo().Peek(back); ++back) {
+            updates += record->Command == vycControlUpdateFields && record->Type_() == autDelete;
+            notes += record->Type_() == autNote;
+            marks += record->Type_() == autRunMarks;
+        }
+        std::printf("%s: %zu groups, %d field results, %d notes, %d run marks\n", what.c_str(), before.size(),
+                    updates, notes, marks);
+        allUpdates += updates, allNotes += notes, allMarks += marks;
+        UndoAndRedoAll(doc, doc, before, after, what);
+        if (HasFatalFailure())
+            return;
+    }
+    EXPECT_GT(allUpdates, 0);
+    EXPECT_GT(allNotes, 0);
+    EXPECT_GT(allMarks, 0);
 }
 
 TEST(UndoRandom, HeaderEditsShareTheMainHistory)
