@@ -321,14 +321,19 @@ void TVYXRevisionRanges::Sort(TVYXRevisionRangeSortOrder order)
 // ---- The manager -----------------------------------------------------------------------
 
 TVYXRevision::TVYXRevision(TVYXParaWalker* paras)
-    : Ranges(this), Paras(paras), DefaultAuthor(VYXDefaultRevisionAuthor())
+    : Ranges(this), Paras(paras)
 {
+    // DefaultAuthor is looked up when the first change of this session needs it: the
+    // user database may load name-service modules, a cost a document that is only read
+    // and converted should not pay.
 }
 
 TVYXRevision::~TVYXRevision() = default;
 
 std::unique_ptr<TVYXRevisionData> TVYXRevision::Add(std::u16string_view author, TVYXRevisionType type)
 {
+    if (author.empty() && DefaultAuthor.empty())
+        DefaultAuthor = VYXDefaultRevisionAuthor();
     const std::u16string name(author.empty() ? std::u16string_view(DefaultAuthor) : author);
     const int index = FAuthors.AddAuthor(name);
     std::unique_ptr<TVYXRevisionData> data;

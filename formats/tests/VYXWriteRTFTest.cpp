@@ -306,3 +306,33 @@ TEST(WriteRTF, UnclosedFieldsAreClosedAtTheirParagraphsEnd)
     EXPECT_NE(U8(RtfBodyText(back.Paras())).find("next"), std::string::npos);
     EXPECT_NE(U8(RtfBodyText(back.Paras())).find("after deep"), std::string::npos);
 }
+
+// A list paragraph carries its number as text for readers that ignore list tables; the
+// model keeps no number text, so the writer counts the numbers as it writes. Reading
+// the file back keeps the numbers out of the text.
+TEST(WriteRTF, ListParagraphsCarryTheirNumberText)
+{
+    TVYXLogDocEditor doc;
+    TVYXLogParas& body = doc.Paras();
+    body.AppendPara(u"intro");
+    ASSERT_NE(body.AppendPara(u"first")->BeginNumbering(anstDecimal), nullptr);
+    body.AppendPara(u"second");  // continues the list
+    body.AppendPara(u"third");
+    const std::string written = TVYXWriteRTF(doc).SaveToBytes();
+    std::vector<std::string> numbers;
+    const std::string_view open = "{\\listtext\\pard\\plain ";
+    for (std::size_t at = written.find(open); at != std::string::npos; at = written.find(open, at + 1)) {
+        const std::size_t from = at + open.size();
+        numbers.push_back(written.substr(from, written.find("\\tab}", from) - from));
+    }
+    EXPECT_EQ(numbers, (std::vector<std::string>{"1.", "2.", "3."})) << written;
+
+    TVYXLogDocEditor back;
+    TVYXReadRTF(back).LoadFromBytes(written);
+    EXPECT_EQ(RtfBodyText(back.Paras()), RtfBodyText(doc.Paras()));
+    const std::string dump = VYXDumpParas(back.Paras());
+    int listed = 0;
+    for (std::size_t at = dump.find("list=0:0"); at != std::string::npos; at = dump.find("list=0:0", at + 1))
+        ++listed;
+    EXPECT_EQ(listed, 3) << dump;
+}
