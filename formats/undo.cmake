@@ -3,4 +3,5 @@
 vyx_tests(vyx_undo_file_tests LABEL editing DEPS vyx_documents SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/../editing/tests/VYXUndoFileTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../editing/tests/VYXUndoFieldsFileTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../editing/tests/VYXUndoFileLoad.cpp
 )

@@ -14,33 +14,9 @@
 #include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXUndoDump.h"
-#include "formats/VYXReadDOCX.h"
-#include "formats/VYXReadRTF.h"
-#include "platform/VYXException.h"
+#include "editing/tests/VYXUndoExpect.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string State(TVYXLogDocEditor& doc) { return vyxtest::Dump(doc) + VYXNotesState(doc) + VYXSelectionText(doc); }
-
-bool Load(TVYXLogDocEditor& doc, const fs::path& file)
-{
-    try {
-        if (file.extension() == ".rtf") {
-            TVYXReadRTF reader(doc);
-            reader.LoadFromFile(file.string());
-        } else {
-            TVYXReadDOCX reader(doc);
-            reader.LoadFromFile(file.string());
-        }
-    } catch (const VYXException&) {
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 TEST(UndoFieldsFile, UpdatesNotesAndResolvedChangesComeBackRunForRun)
 {
@@ -60,7 +36,7 @@ TEST(UndoFieldsFile, UpdatesNotesAndResolvedChangesComeBackRunForRun)
     for (const char* name : files) {
         SCOPED_TRACE(name);
         TVYXLogDocEditor doc;
-        if (!fs::exists(corpus / name) || !Load(doc, corpus / name))
+        if (!fs::exists(corpus / name) || !VYXUndoLoadFile(doc, corpus / name))
             continue;
         ++checked;
         doc.ClockEvent = [](TVYXLogDocEditor&) { return 45667.5625; };
@@ -70,14 +46,14 @@ TEST(UndoFieldsFile, UpdatesNotesAndResolvedChangesComeBackRunForRun)
         std::vector<std::string> before, after;
         auto step = [&](TVYXCommand cmd) {
             const int groups = undo.UndoCount();
-            const std::string state = State(doc);
+            const std::string state = VYXUndoFileState(doc);
             doc.Command(cmd);
             ASSERT_EQ(VYXCheckEditor(doc), "") << CommandName(cmd);
             if (undo.UndoCount() == groups)
                 return;
             ASSERT_EQ(undo.UndoCount(), groups + 1) << CommandName(cmd);
             before.push_back(state);
-            after.push_back(State(doc));
+            after.push_back(VYXUndoFileState(doc));
         };
         const std::size_t start = before.size();
         step(vycControlUpdateFields);
@@ -97,12 +73,12 @@ TEST(UndoFieldsFile, UpdatesNotesAndResolvedChangesComeBackRunForRun)
         for (std::size_t k = before.size(); k-- > 0;) {
             ASSERT_TRUE(undo.Undo());
             ASSERT_EQ(VYXCheckEditor(doc), "") << "undoing step " << k;
-            ASSERT_EQ(VYXStateDiff(before[k], State(doc)), "") << "undoing step " << k;
+            ASSERT_EQ(VYXStateDiff(before[k], VYXUndoFileState(doc)), "") << "undoing step " << k;
         }
         for (std::size_t k = 0; k < after.size(); ++k) {
             ASSERT_TRUE(undo.Redo());
             ASSERT_EQ(VYXCheckEditor(doc), "") << "redoing step " << k;
-            ASSERT_EQ(VYXStateDiff(after[k], State(doc)), "") << "redoing step " << k;
+            ASSERT_EQ(VYXStateDiff(after[k], VYXUndoFileState(doc)), "") << "redoing step " << k;
         }
     }
     RecordProperty("files", checked);

@@ -11,6 +11,7 @@
 #include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXUndoDump.h"
+#include "editing/tests/VYXUndoExpect.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
@@ -23,21 +24,6 @@ namespace {
 void Put(TVYXLogDocEditor& doc, int para, std::int32_t pos)
 {
     ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(doc.Paras().GetParas(para), pos)));
-}
-
-// Undoes the newest group and compares with `before`, redoes it and compares with the
-// state after it, then undoes it again.
-void ExpectUndoRedo(TVYXLogDocEditor& doc, const std::string& before)
-{
-    const std::string after = VYXEditorStateExact(doc);
-    ASSERT_TRUE(doc.Command(vycControlUndo));
-    EXPECT_EQ(VYXCheckEditor(doc), "");
-    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
-    ASSERT_TRUE(doc.Command(vycControlRedo));
-    EXPECT_EQ(VYXCheckEditor(doc), "");
-    EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(doc)), "");
-    ASSERT_TRUE(doc.Undo().Undo());
-    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
 }
 
 // A complex field built run by run: begin, instruction, separator, the result runs

@@ -13,15 +13,11 @@
 #include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXUndoDump.h"
-#include "formats/VYXReadDOCX.h"
-#include "formats/VYXReadRTF.h"
-#include "platform/VYXException.h"
+#include "editing/tests/VYXUndoExpect.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string State(TVYXLogDocEditor& doc) { return vyxtest::Dump(doc) + VYXNotesState(doc) + VYXSelectionText(doc); }
 
 // Commands of every class that goes through the door, notes and table reshapes among
 // them (the corpus files hold bookmarks inside tables).
@@ -35,22 +31,6 @@ std::vector<TVYXCommand> Commands()
             vycFormatParaBullet, vycFormatRemoveBulletNumbering, vycTableInsertRowsBelow, vycTableInsertColsLeft,
             vycTableDeleteRow, vycTableDeleteCol, vycTableMergeCells,
             vycInsertFootnote, vycInsertHorizLineAtCaret};
-}
-
-bool Load(TVYXLogDocEditor& doc, const fs::path& file)
-{
-    try {
-        if (file.extension() == ".rtf") {
-            TVYXReadRTF reader(doc);
-            reader.LoadFromFile(file.string());
-        } else {
-            TVYXReadDOCX reader(doc);
-            reader.LoadFromFile(file.string());
-        }
-    } catch (const VYXException&) {
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -68,19 +48,19 @@ TEST(UndoFile, CorpusDocumentsComeBackRunForRun)
     for (const char* name : files) {
         SCOPED_TRACE(name);
         TVYXLogDocEditor doc;
-        if (!fs::exists(corpus / name) || !Load(doc, corpus / name))
+        if (!fs::exists(corpus / name) || !VYXUndoLoadFile(doc, corpus / name))
             continue;
         ++checked;
         doc.Undo().Clear();
         ASSERT_EQ(VYXCheckEditor(doc), "");
-        const std::string loaded = State(doc);
+        const std::string loaded = VYXUndoFileState(doc);
         TVYXUndo& undo = doc.Undo();
         std::mt19937 rng(7);
         std::vector<std::string> before, after;
         for (int step = 0; step < 300; ++step) {
             const int groups = undo.UndoCount();
             const long records = undo.RecordCount();
-            std::string state = State(doc);
+            std::string state = VYXUndoFileState(doc);
             std::string done;
             if (rng() % 4 == 0) {
                 doc.Command(vycInsertAtCaret, std::u16string_view(rng() % 2 ? u"typed " : u"x"));
@@ -93,16 +73,16 @@ TEST(UndoFile, CorpusDocumentsComeBackRunForRun)
             ASSERT_EQ(VYXCheckEditor(doc), "") << "step " << step << " " << done;
             if (undo.UndoCount() == groups + 1) {
                 before.push_back(std::move(state));
-                after.push_back(State(doc));
+                after.push_back(VYXUndoFileState(doc));
             } else if (undo.RecordCount() != records) {
                 ASSERT_EQ(undo.UndoCount(), groups) << "step " << step << " " << done;
-                after.back() = State(doc);
+                after.back() = VYXUndoFileState(doc);
             }
         }
         ASSERT_EQ(undo.UndoCount(), static_cast<int>(before.size()));
         for (int k = static_cast<int>(before.size()) - 1; k >= 0; --k) {
             ASSERT_TRUE(undo.Undo());
-            ASSERT_EQ(VYXStateDiff(before[static_cast<std::size_t>(k)], State(doc)), "") << "undoing group " << k;
+            ASSERT_EQ(VYXStateDiff(before[static_cast<std::size_t>(k)], VYXUndoFileState(doc)), "") << "undoing group " << k;
         }
         // Moves before the first edit are no step: the body is the file as loaded.
         EXPECT_EQ(VYXStateDiff(vyxtest::Dump(doc) + VYXNotesState(doc),
@@ -110,7 +90,7 @@ TEST(UndoFile, CorpusDocumentsComeBackRunForRun)
                   "");
         for (std::size_t k = 0; k < after.size(); ++k) {
             ASSERT_TRUE(undo.Redo());
-            ASSERT_EQ(VYXStateDiff(after[k], State(doc)), "") << "redoing group " << k;
+            ASSERT_EQ(VYXStateDiff(after[k], VYXUndoFileState(doc)), "") << "redoing group " << k;
         }
     }
     EXPECT_GE(checked, 6);

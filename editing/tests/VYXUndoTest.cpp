@@ -11,6 +11,7 @@
 #include "editing/VYXUndo.h"
 #include "editing/tests/VYXEditorInvariants.h"
 #include "editing/tests/VYXUndoDump.h"
+#include "editing/tests/VYXUndoExpect.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
@@ -41,21 +42,6 @@ void BuildThreeRuns(TVYXLogDocEditor& doc)
     doc.AppendTextUI(u"bold ", &bold);
     doc.AppendTextUI(u"italic", &italic);
     doc.AppendParaUI(u"Last line");
-}
-
-// Undoes the newest group and checks the state before it, then redoes it and checks the
-// state after it, then undoes it again (so a test can go on from `before`).
-void ExpectUndoRedo(TVYXLogDocEditor& doc, const std::string& before)
-{
-    const std::string after = VYXEditorStateExact(doc);
-    ASSERT_TRUE(doc.Command(vycControlUndo));
-    EXPECT_EQ(VYXCheckEditor(doc), "");
-    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
-    ASSERT_TRUE(doc.Command(vycControlRedo));
-    EXPECT_EQ(VYXCheckEditor(doc), "");
-    EXPECT_EQ(VYXStateDiff(after, VYXEditorStateExact(doc)), "");
-    ASSERT_TRUE(doc.Undo().Undo());
-    EXPECT_EQ(VYXStateDiff(before, VYXEditorStateExact(doc)), "");
 }
 
 // The kind of the newest group's edit records, newest first (state records left out).
