@@ -76,6 +76,9 @@ void SetLook(TVYXLogPara& para, const TVYXPAPX& papx, const TVYXSEP* sep)
 
 bool IsBoundary(const TVYXCharRun& run) { return run.Type_() == acrtLinked && run.Len() == 0; }
 
+// An empty text run: where typing takes a format that no text carries yet.
+bool IsEmptyText(const TVYXCharRun& run) { return run.Type_() == acrtText && run.Len() == 0; }
+
 // An empty run that is neither text nor a boundary: a complex field's begin,
 // instruction, separator or end. The body's delete never takes one.
 bool IsEmptyMark(const TVYXCharRun& run)
@@ -323,7 +326,7 @@ const TVYXCharRun* EmptyTextRunAt(const TVYXLogPara& para, std::int32_t pos)
         const TVYXCharRun* run = para.GetItems(r);
         if (run->StartPos() > pos)
             break;
-        if (run->StartPos() == pos && run->Type_() == acrtText && run->Len() == 0)
+        if (run->StartPos() == pos && IsEmptyText(*run))
             return run;
     }
     return nullptr;
@@ -359,7 +362,7 @@ std::vector<TKeptEmpty> NoteEmptyRuns(const TVYXLogPara& para, const std::functi
     std::vector<TKeptEmpty> kept;
     for (int r = 0; r + 1 < para.Count(); ++r) {
         const TVYXCharRun* run = para.GetItems(r);
-        if (run->Type_() == acrtText && run->Len() == 0 && IsBoundary(*para.GetItems(r + 1)) && keep(*run))
+        if (IsEmptyText(*run) && IsBoundary(*para.GetItems(r + 1)) && keep(*run))
             kept.push_back({para.GetItems(r + 1), CopyCHPX(run->CHPX())});
     }
     return kept;
@@ -395,7 +398,7 @@ bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TV
         if (runs.Items(r) != &boundary)
             continue;
         const TVYXCharRun* before = r > 0 ? runs.Items(r - 1) : nullptr;
-        if (!before || before->Type_() != acrtText || before->Len() != 0) {
+        if (!before || !IsEmptyText(*before)) {
             runs.Insert(r, chpx);
             runs.Reindex();
             para.MakeDirty();
@@ -414,7 +417,7 @@ bool EmptyRunBefore(const TVYXLogParas& list, int first, int last, const TVYXCha
             for (int r = 0; r < p->Count(); ++r)
                 if (p->GetItems(r) == &boundary) {
                     const TVYXCharRun* before = r > 0 ? p->GetItems(r - 1) : nullptr;
-                    return before && before->Type_() == acrtText && before->Len() == 0;
+                    return before && IsEmptyText(*before);
                 }
     return false;
 }
@@ -785,8 +788,7 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         const TVYXCharRun* run = last.Para->GetItems(r);
         if (run->StartPos() > range.Last.CharPos)
             break;
-        if (run->StartPos() == range.Last.CharPos && run->Type_() == acrtText && run->Len() == 0 &&
-            IsBoundary(*last.Para->GetItems(r + 1))) {
+        if (run->StartPos() == range.Last.CharPos && IsEmptyText(*run) && IsBoundary(*last.Para->GetItems(r + 1))) {
             endEmpty = run;
             break;
         }
