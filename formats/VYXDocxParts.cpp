@@ -49,9 +49,47 @@ void Load(TDocxPartDoc& part, std::string_view xml, TNyqPErrors& errors)
     Forward(part.Errors(), errors);
 }
 
+// A document of one element whose object the caller owns: the reader hands
+// the first root element to it and refuses any other.
+class TElementDoc : public TNYQDocBase {
+public:
+    explicit TElementDoc(TNYQBase& target) : FTarget(target) {}
+    TNYQBase* HandleElement(TNYQReader& /*reader*/) override
+    {
+        if (FTaken)
+            return nullptr;
+        FTaken = true;
+        return &FTarget;
+    }
+
+private:
+    TNYQBase& FTarget;
+    bool FTaken = false;
+};
+
 std::u16string U16Of(std::string_view utf8) { return Utf8ToUtf16(utf8); }
 
 }  // namespace
+
+void VYXDocxLoadPart(TDocxPartDoc& part, std::string_view xml, TNyqPErrors& errors)
+{
+    if (!xml.empty())
+        Load(part, xml, errors);
+}
+
+std::string VYXDocxElementText(const TNYQBase& element, std::string_view name)
+{
+    TNyqWriteXML writer;
+    NyqWriteChild(writer, name, element);
+    return writer.TakeBytes();
+}
+
+void VYXDocxLoadElement(std::string_view xml, TNYQBase& target, TNyqPErrors& errors)
+{
+    TElementDoc doc(target);
+    doc.LoadFromBuffer(xml);
+    Forward(doc.Errors(), errors);
+}
 
 void VYXDocxReadSettings(std::string_view xml, TVYXLogDocEditor& doc, TNyqPErrors& errors)
 {

@@ -13,6 +13,20 @@
 
 class TVYXLogDocEditor;
 class TNyqPErrors;
+class TNYQBase;
+class TDocxPartDoc;
+
+// Parses a part into `part` (nothing for an empty part) and copies its
+// diagnostics, with their rows, to `errors`; a part that is not well-formed
+// raises VYXException.
+void VYXDocxLoadPart(TDocxPartDoc& part, std::string_view xml, TNyqPErrors& errors);
+
+// The bridge between the classes and the property mappings, which are written
+// once over XML for the bodies' flat reader: an element held by the classes as
+// XML text named `name`, and XML text of one element read into `target`, the
+// class of that element (its attributes and children; diagnostics to `errors`).
+std::string VYXDocxElementText(const TNYQBase& element, std::string_view name);
+void VYXDocxLoadElement(std::string_view xml, TNYQBase& target, TNyqPErrors& errors);
 
 // Applies "w:settings" to the document: default tab stop, revision tracking,
 // document protection, even and odd headers. Diagnostics (unknown elements

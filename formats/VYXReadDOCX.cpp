@@ -29,6 +29,8 @@
 #include "formats/VYXDocxParts.h"
 #include "formats/VYXEncryption.h"
 #include "formats/VYXReadWriteOPC5.h"
+#include "formats/schema/NyqDocx.h"
+#include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -288,6 +290,29 @@ private:
     int FSkip = 0;
 };
 
+// Styles and numbering are held by the schema classes, but the run, paragraph
+// and table properties inside them map to the model through the one mapping the
+// bodies use, written over flat nodes: a property element writes itself as XML
+// and the flat tokenizer reads that text back. Each load replaces the last one.
+class TDxElementView {
+public:
+    explicit TDxElementView(const std::unordered_set<std::string_view>& knownAttributes)
+        : FTree(FQuiet, knownAttributes) {}
+    // The flat node of `element` written as `name`; nullptr when there is none.
+    const TDxNode* Load(const TNYQBase* element, std::string_view name)
+    {
+        if (!element || !element->Available())
+            return nullptr;
+        FTree.Load(VYXDocxElementText(*element, name));
+        return FTree.Child(FTree.Root());
+    }
+    const TDxTree& Tree() const { return FTree; }
+
+private:
+    TNyqPErrors FQuiet;  // the classes have reported the part's problems, with their rows
+    TDxTree FTree;
+};
+
 
 // ---- Values ----------------------------------------------------------------------
 
@@ -466,8 +491,8 @@ private:
     }
     void ReadSettings(std::string xml);
     void ReadTheme(std::string xml);
-    void ReadStyles(std::string xml);
-    void ReadNumbering(std::string xml, const std::string& stylesXml);
+    void ReadStyles(const TCT_Styles& root);
+    void ReadNumbering(const TCT_Numbering& root, const TCT_Styles* styles);
     void ReadNotes(std::string xml, std::unique_ptr<TDxTree>& tree, std::map<long long, const TDxNode*>& nodes);
     void ReadBody(const TDxTree& t);
     void ReadComments(std::string xml);
@@ -480,7 +505,7 @@ private:
     void DoBorder(const TDxTree& t, const TDxNode& n, TVYXDocPropBorder& border);
     void DoTAPX(const TDxTree& t, const TDxNode& tblPr, TVYXTAPX& tapx);
     void DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYXTableCellProps& props);
-    void DoTableStyleParts(const TDxTree& t, const TDxNode& styleNode, TVYXTableStyle& style);
+    void DoTableStyleParts(TDxElementView& view, const TCT_Style& source, TVYXTableStyle& style);
     void DoSEP(const TDxTree& t, const TDxNode& sectPr, TVYXSEP& sep);
     void DoHeaderFooters(const TDxTree& t, const TDxNode& sectPr);
     void Blocks(const TDxTree& t, const TDxNode& parent, TTarget& target);
@@ -1919,27 +1944,21 @@ void TVYXReadDOCX::TImpl::DoCellLook(const TDxTree& t, const TDxNode& tcPr, TVYX
 
 // The shading every cell of the style gets and the conditional formats (header
 // row, banded rows, first column...) that the table look switches on.
-void TVYXReadDOCX::TImpl::DoTableStyleParts(const TDxTree& t, const TDxNode& styleNode, TVYXTableStyle& style)
+void TVYXReadDOCX::TImpl::DoTableStyleParts(TDxElementView& view, const TCT_Style& source, TVYXTableStyle& style)
 {
-    static constexpr std::array<std::string_view, 13> cTypes{
-        "wholeTable", "firstRow", "lastRow", "firstCol", "lastCol", "band1Vert", "band2Vert",
-        "band1Horz", "band2Horz", "neCell", "nwCell", "seCell", "swCell"};
-    if (const TDxNode* tcPr = t.Find(styleNode, dxeTcPr))
+    const TDxTree& t = view.Tree();
+    if (const TDxNode* tcPr = view.Load(source.FTcPr.get(), "w:tcPr"))
         DoCellLook(t, *tcPr, *style.AddCellProps());
-    for (const TDxNode* c = t.Child(styleNode); c; c = t.Next(*c)) {
-        if (c->Elem != dxeTblStylePr)
-            continue;
-        const int type = IndexOf(cTypes, t.Value(*c, "type"), -1);
-        if (type < 0)
-            continue;
-        TVYXTableStyleProp& prop = *style.AddProps()->Add(&FDoc.Styles(), static_cast<TVYXTableStylePropsType>(type));
-        if (const TDxNode* rPr = t.Find(*c, dxeRPr))
+    // The override types are listed in the order of the model's conditional formats.
+    for (const auto& part : source.FTblStylePrList.GetItems()) {
+        TVYXTableStyleProp& prop = *style.AddProps()->Add(&FDoc.Styles(), static_cast<TVYXTableStylePropsType>(part->FType));
+        if (const TDxNode* rPr = view.Load(part->FRPr.get(), "w:rPr"))
             DoCHPX(t, *rPr, *prop.AddCHPX());
-        if (const TDxNode* pPr = t.Find(*c, dxePPr))
+        if (const TDxNode* pPr = view.Load(part->FPPr.get(), "w:pPr"))
             DoPAPX(t, *pPr, *prop.AddPAPX());
-        if (const TDxNode* tblPr = t.Find(*c, dxeTblPr))
+        if (const TDxNode* tblPr = view.Load(part->FTblPr.get(), "w:tblPr"))
             DoTAPX(t, *tblPr, *prop.AddTAPX());
-        if (const TDxNode* tcPr = t.Find(*c, dxeTcPr))
+        if (const TDxNode* tcPr = view.Load(part->FTcPr.get(), "w:tcPr"))
             DoCellLook(t, *tcPr, *prop.AddCellProps());
     }
 }
@@ -2375,44 +2394,43 @@ void TVYXReadDOCX::TImpl::ReadTheme(std::string xml)
     FMinorFont = fonts.Minor;
 }
 
-void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
+namespace {
+bool OnText(const std::optional<std::string>& v) { return v && (*v == "1" || *v == "true" || *v == "on"); }
+std::u16string ValOf(const std::unique_ptr<TCT_String>& v) { return v ? Utf8ToUtf16(v->FVal) : std::u16string(); }
+}  // namespace
+
+void TVYXReadDOCX::TImpl::ReadStyles(const TCT_Styles& root)
 {
-    auto tree = Parse(std::move(xml));
-    const TDxNode* root = tree->Child(tree->Root());
-    if (!root || root->Elem != dxeStyles)
-        return;
     TVYXStyles& styles = FDoc.Styles();
+    TDxElementView view(FKnownAttributes);
+    const TDxTree& t = view.Tree();
     // Defaults first: they are the fallbacks of everything else.
-    if (const TDxNode* defaults = tree->Find(*root, dxeDocDefaults)) {
-        if (const TDxNode* r = tree->Find(*defaults, dxeRPrDefault))
-            if (const TDxNode* rPr = tree->Find(*r, dxeRPr)) {
+    if (const TCT_DocDefaults* defaults = root.FDocDefaults.get()) {
+        if (defaults->FRPrDefault)
+            if (const TDxNode* rPr = view.Load(defaults->FRPrDefault->FRPr.get(), "w:rPr")) {
                 TVYXCHPX chpx(nullptr);
-                DoCHPX(*tree, *rPr, chpx);
+                DoCHPX(t, *rPr, chpx);
                 FDoc.GetMasterCHP().Merge(chpx);
             }
-        if (const TDxNode* p = tree->Find(*defaults, dxePPrDefault))
-            if (const TDxNode* pPr = tree->Find(*p, dxePPr)) {
+        if (defaults->FPPrDefault)
+            if (const TDxNode* pPr = view.Load(defaults->FPPrDefault->FPPr.get(), "w:pPr")) {
                 TVYXPAPX papx(nullptr);
-                DoPAPX(*tree, *pPr, papx);
+                DoPAPX(t, *pPr, papx);
                 FDoc.GetMasterPAP().Merge(papx);
             }
     }
     // Pass one creates every style, so that pass two can link them in any order.
-    std::vector<std::pair<const TDxNode*, TVYXStyle*>> made;
-    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
-        if (c->Elem != dxeStyle)
-            continue;
-        const std::u16string id = tree->Value16(*c, "styleId");
+    std::vector<std::pair<const TCT_Style*, TVYXStyle*>> made;
+    for (const auto& source : root.FStyleList.GetItems()) {
+        const std::u16string id = Utf8ToUtf16(source->FStyleId.value_or(""));
         if (id.empty())
             continue;
-        const std::string type = tree->Value(*c, "type", "paragraph");
-        const TVYXStyleType kind = type == "character" ? astCharRun
-                                   : type == "table"   ? astTable
-                                   : type == "numbering" ? astNumbering
-                                                       : astPara;
-        std::u16string name = id;
-        if (const TDxNode* nameNode = tree->Find(*c, dxeName))
-            name = tree->Value16(*nameNode, "val");
+        const TST_StyleType type = source->FType.value_or(ststParagraph);
+        const TVYXStyleType kind = type == ststCharacter ? astCharRun
+                                   : type == ststTable   ? astTable
+                                   : type == ststNumbering ? astNumbering
+                                                         : astPara;
+        const std::u16string name = source->FName ? ValOf(source->FName) : id;
         TVYXStyle* style = styles.Find(id);
         if (style && style->Type_() != kind)
             continue;  // the id is taken by a style of another kind
@@ -2427,14 +2445,13 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
         if (!style)
             continue;
         style->Name = name;
-        const std::string def = tree->Value(*c, "default");
-        if (def == "1" || def == "true" || def == "on")
+        if (OnText(source->FDefault))
             styles.SetDefault(style);
-        made.emplace_back(c, style);
+        made.emplace_back(source.get(), style);
     }
     // Pass two: formats (which may name other styles) and the links. A style the
     // file defines replaces a built-in one of the same id whole.
-    for (const auto& [node, style] : made) {
+    for (const auto& [source, style] : made) {
         if (TVYXCHPX* chpx = style->StyleCHPX())
             chpx->Clear();
         if (TVYXPAPX* papx = style->StylePAPX())
@@ -2444,19 +2461,19 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
         style->BasedOn = nullptr;
         if (auto* para = dynamic_cast<TVYXParaStyle*>(style))
             para->Next = nullptr;
-        const TDxNode* rPr = tree->Find(*node, dxeRPr);
-        const TDxNode* pPr = tree->Find(*node, dxePPr);
-        if (TVYXCHPX* chpx = style->StyleCHPX(); chpx && rPr)
-            DoCHPX(*tree, *rPr, *chpx);
-        if (TVYXPAPX* papx = style->StylePAPX(); papx && pPr)
-            DoPAPX(*tree, *pPr, *papx);
+        if (TVYXCHPX* chpx = style->StyleCHPX())
+            if (const TDxNode* rPr = view.Load(source->FRPr.get(), "w:rPr"))
+                DoCHPX(t, *rPr, *chpx);
+        if (TVYXPAPX* papx = style->StylePAPX())
+            if (const TDxNode* pPr = view.Load(source->FPPr.get(), "w:pPr"))
+                DoPAPX(t, *pPr, *papx);
         if (TVYXTAPX* tapx = style->StyleTAPX())
-            if (const TDxNode* tblPr = tree->Find(*node, dxeTblPr))
-                DoTAPX(*tree, *tblPr, *tapx);
+            if (const TDxNode* tblPr = view.Load(source->FTblPr.get(), "w:tblPr"))
+                DoTAPX(t, *tblPr, *tapx);
         if (auto* tableStyle = dynamic_cast<TVYXTableStyle*>(style))
-            DoTableStyleParts(*tree, *node, *tableStyle);
-        if (const TDxNode* basedOn = tree->Find(*node, dxeBasedOn)) {
-            TVYXStyle* base = styles.Find(tree->Value16(*basedOn, "val"));
+            DoTableStyleParts(view, *source, *tableStyle);
+        if (source->FBasedOn) {
+            TVYXStyle* base = styles.Find(ValOf(source->FBasedOn));
             // A chain that comes back to the style would make every lookup loop.
             bool cycle = false;
             for (TVYXStyle* s = base; s && !cycle; s = s->BasedOn)
@@ -2464,52 +2481,32 @@ void TVYXReadDOCX::TImpl::ReadStyles(std::string xml)
             if (base && base != style && !cycle && base->Type_() == style->Type_())
                 style->BasedOn = base;
         }
-        if (auto* para = dynamic_cast<TVYXParaStyle*>(style)) {
-            if (const TDxNode* next = tree->Find(*node, dxeNext); next)
-                para->Next = styles.Find(tree->Value16(*next, "val"));
-        }
+        if (auto* para = dynamic_cast<TVYXParaStyle*>(style); para && source->FNext)
+            para->Next = styles.Find(ValOf(source->FNext));
     }
 }
 
-void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml, const std::string& stylesXml)
+void TVYXReadDOCX::TImpl::ReadNumbering(const TCT_Numbering& root, const TCT_Styles* stylesRoot)
 {
-    auto tree = Parse(std::move(xml));
-    const TDxNode* root = tree->Child(tree->Root());
-    if (!root || root->Elem != dxeNumbering)
-        return;
-    std::map<long long, const TDxNode*> abstracts;
+    std::map<long long, const TCT_AbstractNum*> abstracts;
     std::map<long long, long long> numToAbstract;
-    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
-        if (c->Elem == dxeAbstractNum)
-            abstracts.emplace(tree->Int(*c, "abstractNumId", -1), c);
-        else if (c->Elem == dxeNum)
-            if (const TDxNode* a = tree->Find(*c, dxeAbstractNumId))
-                numToAbstract.emplace(tree->Int(*c, "numId", -1), tree->Int(*a, "val", -1));
-    }
+    for (const auto& a : root.FAbstractNumList.GetItems())
+        abstracts.emplace(a->FAbstractNumId, a.get());
+    for (const auto& n : root.FNumList.GetItems())
+        if (n->FAbstractNumId)
+            numToAbstract.emplace(n->FNumId, n->FAbstractNumId->FVal);
     // An abstract definition may only point at a numbering style (w:numStyleLink),
     // whose w:numPr names the list that holds the levels.
     std::map<std::u16string, long long> styleNums;
-    if (!stylesXml.empty()) {
-        TNyqPErrors quiet;  // the styles part reports its own problems when it is read
-        TDxTree styles(quiet, FKnownAttributes);
-        try {
-            styles.Load(stylesXml);
-        } catch (const VYXException&) {
-        }
-        if (const TDxNode* sroot = styles.Child(styles.Root()))
-            for (const TDxNode* st = styles.Child(*sroot); st; st = styles.Next(*st))
-                if (st->Elem == dxeStyle && styles.Value(*st, "type") == "numbering")
-                    if (const TDxNode* pPr = styles.Find(*st, dxePPr))
-                        if (const TDxNode* numPr = styles.Find(*pPr, dxeNumPr))
-                            if (const TDxNode* id = styles.Find(*numPr, dxeNumId))
-                                styleNums.emplace(styles.Value16(*st, "styleId"), styles.Int(*id, "val", -1));
-    }
-    auto levelsOf = [&](const TDxNode* abstract) {
+    if (stylesRoot)
+        for (const auto& st : stylesRoot->FStyleList.GetItems())
+            if (st->FType == ststNumbering && st->FPPr && st->FPPr->FNumPr && st->FPPr->FNumPr->FNumId)
+                styleNums.emplace(Utf8ToUtf16(st->FStyleId.value_or("")), st->FPPr->FNumPr->FNumId->FVal);
+    auto levelsOf = [&](const TCT_AbstractNum* abstract) {
         for (int hop = 0; abstract && hop < 4; ++hop) {
-            const TDxNode* link = tree->Find(*abstract, dxeNumStyleLink);
-            if (!link || tree->Find(*abstract, dxeLvl))
+            if (!abstract->FNumStyleLink || abstract->FLvlList.Count() > 0)
                 return abstract;
-            const auto num = styleNums.find(tree->Value16(*link, "val"));
+            const auto num = styleNums.find(ValOf(abstract->FNumStyleLink));
             const auto abs = num == styleNums.end() ? numToAbstract.end() : numToAbstract.find(num->second);
             const auto next = abs == numToAbstract.end() ? abstracts.end() : abstracts.find(abs->second);
             if (next == abstracts.end() || next->second == abstract)
@@ -2519,77 +2516,62 @@ void TVYXReadDOCX::TImpl::ReadNumbering(std::string xml, const std::string& styl
         return abstract;
     };
     TVYXNumberings& lists = FDoc.Numberings();
-    auto doLevel = [&](const TDxNode& lvl, TVYXNumbering& level) {
-        for (const TDxNode* c = tree->Child(lvl); c; c = tree->Next(*c)) {
-            const TDxNode& n = *c;
-            switch (n.Elem) {
-            case dxeStart: level.StartVal = static_cast<std::int32_t>(std::clamp(tree->Int(n, "val", 1), 0LL, 32767LL)); break;
-            case dxeNumFmt: {
-                const std::string v = tree->Value(n, "val");
-                level.Style = v == "bullet"        ? anstBullet
-                              : v == "upperRoman"  ? anstUpperRoman
-                              : v == "lowerRoman"  ? anstLowerRoman
-                              : v == "upperLetter" ? anstUpperLetter
-                              : v == "lowerLetter" ? anstLowerLetter
-                              : v == "none"        ? anstNone
-                                                   : anstDecimal;
-                break;
-            }
-            case dxeLvlText: level.Text = tree->Value16(n, "val"); break;
-            case dxeLvlJc: {
-                const std::string v = tree->Value(n, "val");
-                level.Align = v == "center" ? vyptaCenter : (v == "right" || v == "end") ? vyptaRight : vyptaLeft;
-                break;
-            }
-            case dxeSuff: {
-                const std::string v = tree->Value(n, "val");
-                level.Suffix = v == "space" ? 1 : v == "nothing" ? 2 : 0;
-                break;
-            }
-            case dxePPr: DoPAPX(*tree, n, level.PAPX()); break;
-            case dxeRPr: DoCHPX(*tree, n, level.CHPX()); break;
-            default: break;
-            }
+    TDxElementView view(FKnownAttributes);
+    auto doLevel = [&](const TCT_Lvl& lvl, TVYXNumbering& level) {
+        if (lvl.FStart)
+            level.StartVal = static_cast<std::int32_t>(std::clamp<std::int64_t>(lvl.FStart->FVal, 0, 32767));
+        if (lvl.FNumFmt) {
+            const std::string_view v = TST_NumberFormatToStr(lvl.FNumFmt->FVal);
+            level.Style = v == "bullet"        ? anstBullet
+                          : v == "upperRoman"  ? anstUpperRoman
+                          : v == "lowerRoman"  ? anstLowerRoman
+                          : v == "upperLetter" ? anstUpperLetter
+                          : v == "lowerLetter" ? anstLowerLetter
+                          : v == "none"        ? anstNone
+                                               : anstDecimal;
         }
+        if (lvl.FLvlText)
+            level.Text = Utf8ToUtf16(lvl.FLvlText->FVal.value_or(""));
+        if (lvl.FLvlJc) {
+            const TST_Jc v = lvl.FLvlJc->FVal;
+            level.Align = v == stjCenter ? vyptaCenter : (v == stjRight || v == stjEnd) ? vyptaRight : vyptaLeft;
+        }
+        if (lvl.FSuff)
+            level.Suffix = lvl.FSuff->FVal == stlsSpace ? 1 : lvl.FSuff->FVal == stlsNothing ? 2 : 0;
+        if (const TDxNode* pPr = view.Load(lvl.FPPr.get(), "w:pPr"))
+            DoPAPX(view.Tree(), *pPr, level.PAPX());
+        if (const TDxNode* rPr = view.Load(lvl.FRPr.get(), "w:rPr"))
+            DoCHPX(view.Tree(), *rPr, level.CHPX());
     };
-    for (const TDxNode* c = tree->Child(*root); c; c = tree->Next(*c)) {
-        if (c->Elem != dxeNum)
-            continue;
-        const long long numId = tree->Int(*c, "numId", -1);
+    for (const auto& num : root.FNumList.GetItems()) {
+        const long long numId = num->FNumId;
         // File numIds count from 1 (0 is "no list"); the model's list ids from 0.
         if (numId <= 0 || numId > 0x7FFFFFFF || lists.FindList(static_cast<std::int32_t>(numId - 1)))
             continue;
         const auto listId = static_cast<std::int32_t>(numId - 1);
-        const TDxNode* absRef = tree->Find(*c, dxeAbstractNumId);
-        const auto abs = absRef ? abstracts.find(tree->Int(*absRef, "val", -1)) : abstracts.end();
+        const auto abs = num->FAbstractNumId ? abstracts.find(num->FAbstractNumId->FVal) : abstracts.end();
         if (abs == abstracts.end()) {
             FErrors.Add("Numbering " + std::to_string(numId) + " names a missing definition");
             continue;
         }
         for (int l = 0; l <= 8; ++l)
             lists.Add(listId, l);
-        for (const TDxNode* lvl = tree->Child(*levelsOf(abs->second)); lvl; lvl = tree->Next(*lvl)) {
-            if (lvl->Elem != dxeLvl)
+        for (const auto& lvl : levelsOf(abs->second)->FLvlList.GetItems()) {
+            if (lvl->FIlvl < 0 || lvl->FIlvl > 8)
                 continue;
-            const long long ilvl = tree->Int(*lvl, "ilvl", -1);
-            if (ilvl < 0 || ilvl > 8)
-                continue;
-            if (TVYXNumbering* level = lists.Find(listId, static_cast<std::int32_t>(ilvl)))
+            if (TVYXNumbering* level = lists.Find(listId, static_cast<std::int32_t>(lvl->FIlvl)))
                 doLevel(*lvl, *level);
         }
-        for (const TDxNode* o = tree->Child(*c); o; o = tree->Next(*o)) {
-            if (o->Elem != dxeLvlOverride)
-                continue;
-            const long long ilvl = tree->Int(*o, "ilvl", -1);
-            TVYXNumbering* level = ilvl >= 0 && ilvl <= 8
-                                       ? lists.Find(listId, static_cast<std::int32_t>(ilvl))
+        for (const auto& o : num->FLvlOverrideList.GetItems()) {
+            TVYXNumbering* level = o->FIlvl >= 0 && o->FIlvl <= 8
+                                       ? lists.Find(listId, static_cast<std::int32_t>(o->FIlvl))
                                        : nullptr;
             if (!level)
                 continue;
-            if (const TDxNode* start = tree->Find(*o, dxeStartOverride))
-                level->StartVal = static_cast<std::int32_t>(std::clamp(tree->Int(*start, "val", 1), 0LL, 32767LL));
-            if (const TDxNode* lvl = tree->Find(*o, dxeLvl))
-                doLevel(*lvl, *level);
+            if (o->FStartOverride)
+                level->StartVal = static_cast<std::int32_t>(std::clamp<std::int64_t>(o->FStartOverride->FVal, 0, 32767));
+            if (o->FLvl)
+                doLevel(*o->FLvl, *level);
         }
     }
 }
@@ -2663,11 +2645,15 @@ void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& passwo
     TVYXEditorUpdate update(FDoc);
     ReadSettings(FPkg->ReadSettings());
     ReadTheme(FPkg->ReadTheme());
-    std::string styles = FPkg->ReadStyles();
-    ReadNumbering(FPkg->ReadNumbering(), styles);
-    ReadStyles(std::move(styles));
     // Styles may name lists and lists styles: numbering is read before the styles
     // so that paragraph styles find their lists.
+    TDocxPartDoc styles, numbering;
+    VYXDocxLoadPart(styles, FPkg->ReadStyles(), FErrors);
+    VYXDocxLoadPart(numbering, FPkg->ReadNumbering(), FErrors);
+    if (numbering.FNumbering)
+        ReadNumbering(*numbering.FNumbering, styles.FStyles.get());
+    if (styles.FStyles)
+        ReadStyles(*styles.FStyles);
     ReadNotes(FPkg->ReadFootnotes(), FFootnotes, FFootnoteNodes);
     ReadNotes(FPkg->ReadEndnotes(), FEndnotes, FEndnoteNodes);
     ReadComments(FPkg->ReadComments());

@@ -21,6 +21,8 @@
 #include "formats/NyqXml.h"
 #include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
+#include "formats/schema/NyqDocx.h"
+#include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -67,14 +69,20 @@ std::string Hex(TVYXColor c)
 }
 
 // Characters XML 1.0 cannot carry become U+FFFD.
-std::string XmlText(std::u16string_view text)
+// UTF-8 of `text` with the characters XML cannot carry replaced.
+std::string CleanText(std::u16string_view text)
 {
     std::u16string clean(text);
     for (char16_t& c : clean)
         if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF)
             c = 0xFFFD;
+    return Utf16ToUtf8(clean);
+}
+
+std::string XmlText(std::u16string_view text)
+{
     std::string out;
-    NyqEscapeText(Utf16ToUtf8(clean), out);
+    NyqEscapeText(CleanText(text), out);
     return out;
 }
 
@@ -1230,12 +1238,17 @@ void TWriter::Paras(TXml& x, const TVYXLogParas& paras, bool inDocument)
     }
 }
 
+// The styles part is written by the schema classes. They hold its structure;
+// each style's properties come from the property writers the bodies use, as
+// the text of a carrier element that the style's class reads in.
 std::string TWriter::Styles()
 {
-    TXml x;
-    RootOpen(x, "w:styles");
+    TDocxPartDoc part;
+    TCT_Styles& root = part.Create_Styles();
+    TNyqPErrors errors;  // our own text: nothing to report
     const TVYXCHP& chp = FDoc.GetMasterCHP();
     const TVYXPAP& pap = FDoc.GetMasterPAP();
+    TXml x;
     x.Tag("w:docDefaults").Open();
     x.Tag("w:rPrDefault").Open();
     // The master sets are dense: every value they hold is written, so that what
@@ -1267,75 +1280,91 @@ std::string TWriter::Styles()
     x.End("w:pPr");
     x.End("w:pPrDefault");
     x.End("w:docDefaults");
+    VYXDocxLoadElement(x.Out, root.Create_DocDefaults(), errors);
     const TVYXStyles& styles = FDoc.Styles();
     for (int i = 0; i < styles.Count(); ++i) {
         const TVYXStyle& style = *styles.GetStyle(i);
         if (style.Id.empty())
             continue;
-        static constexpr std::string_view cType[] = {"paragraph", "character", "table", "numbering"};
-        x.Tag("w:style").Attr("w:type", cType[std::clamp(static_cast<int>(style.Type_()), 0, 3)]);
-        if (style.Default)
-            x.Attr("w:default", "1");
-        x.Attr16("w:styleId", style.Id).Open();
-        x.Tag("w:name").Attr16("w:val", style.Name.empty() ? style.Id : style.Name).Empty();
-        if (style.BasedOn && !style.BasedOn->Id.empty())
-            x.Tag("w:basedOn").Attr16("w:val", style.BasedOn->Id).Empty();
-        if (const auto* para = dynamic_cast<const TVYXParaStyle*>(&style); para && para->Next && !para->Next->Id.empty())
-            x.Tag("w:next").Attr16("w:val", para->Next->Id).Empty();
-        if (style.Hidden)
-            x.Tag("w:hidden").Empty();
+        TCT_Style& item = root.FStyleList.Add();
+        root.SetHasChildren();
         if (style.Type_() != astNumbering) {
+            TXml props;
+            props.Tag("w:style").Open();
             if (const TVYXPAPX* papx = style.StylePAPX())
-                PAPX(x, *papx, nullptr, false);
-            CHPX(x, style.StyleCHPX());
+                PAPX(props, *papx, nullptr, false);
+            CHPX(props, style.StyleCHPX());
             if (const TVYXTAPX* tapx = style.StyleTAPX(); tapx && tapx->Count() > 0)
-                TAPX(x, *tapx);
+                TAPX(props, *tapx);
             if (const auto* table = dynamic_cast<const TVYXTableStyle*>(&style))
-                TableStyleParts(x, *table);
+                TableStyleParts(props, *table);
+            props.End("w:style");
+            VYXDocxLoadElement(props.Out, item, errors);
         }
-        x.End("w:style");
+        item.SetAssigned();
+        static constexpr TST_StyleType cType[] = {ststParagraph, ststCharacter, ststTable, ststNumbering};
+        item.FType = cType[std::clamp(static_cast<int>(style.Type_()), 0, 3)];
+        if (style.Default)
+            item.FDefault = "1";
+        item.FStyleId = CleanText(style.Id);
+        item.Create_Name().FVal = CleanText(style.Name.empty() ? style.Id : style.Name);
+        if (style.BasedOn && !style.BasedOn->Id.empty())
+            item.Create_BasedOn().FVal = CleanText(style.BasedOn->Id);
+        if (const auto* para = dynamic_cast<const TVYXParaStyle*>(&style); para && para->Next && !para->Next->Id.empty())
+            item.Create_Next().FVal = CleanText(para->Next->Id);
+        if (style.Hidden)
+            item.Create_Hidden();
     }
-    x.End("w:styles");
-    return std::move(x.Out);
+    return part.SaveToString();
 }
 
+// The numbering part, like the styles: structure in the classes, each level's
+// paragraph and run properties read in from the property writers' text.
 std::string TWriter::Numbering()
 {
-    TXml x;
-    RootOpen(x, "w:numbering");
+    TDocxPartDoc part;
+    TCT_Numbering& root = part.Create_Numbering();
+    TNyqPErrors errors;  // our own text: nothing to report
     const TVYXNumberings& lists = FDoc.Numberings();
-    static constexpr std::string_view cFmt[] = {"none", "bullet", "decimal", "decimal", "lowerRoman",
-                                                "upperRoman", "lowerLetter", "lowerLetter", "upperLetter"};
+    static constexpr TST_NumberFormat cFmt[] = {stnfNone,       stnfBullet,     stnfDecimal,
+                                                stnfDecimal,    stnfLowerRoman, stnfUpperRoman,
+                                                stnfLowerLetter, stnfLowerLetter, stnfUpperLetter};
+    static constexpr TST_Jc cJc[] = {stjLeft, stjCenter, stjRight, stjBoth};
     for (int i = 0; i < lists.Count(); ++i) {
         const TVYXNumberingsList& list = *lists.GetItems(i);
-        x.Tag("w:abstractNum").Attr("w:abstractNumId", i).Open();
-        x.Val("w:multiLevelType", list.Count() > 1 ? "multilevel" : "singleLevel");
+        TCT_AbstractNum& abstract = root.FAbstractNumList.Add();
+        root.SetHasChildren();
+        abstract.SetHasChildren();
+        abstract.FAbstractNumId = i;
+        abstract.Create_MultiLevelType().FVal = list.Count() > 1 ? stmltMultilevel : stmltSingleLevel;
         for (int l = 0; l < list.Count() && l < 9; ++l) {
             const TVYXNumbering& level = *list.GetItems(l);
-            x.Tag("w:lvl").Attr("w:ilvl", l).Open();
-            x.Val("w:start", std::max(0, level.StartVal));
-            x.Val("w:numFmt", cFmt[std::clamp(static_cast<int>(level.Style), 0, 8)]);
+            TCT_Lvl& lvl = abstract.FLvlList.Add();
+            TXml props;
+            props.Tag("w:lvl").Open();
+            PAPX(props, level.PAPX(), nullptr, false);
+            CHPX(props, &level.CHPX());
+            props.End("w:lvl");
+            VYXDocxLoadElement(props.Out, lvl, errors);
+            lvl.SetHasChildren();
+            lvl.FIlvl = l;
+            lvl.Create_Start().FVal = std::max(0, level.StartVal);
+            lvl.Create_NumFmt().FVal = cFmt[std::clamp(static_cast<int>(level.Style), 0, 8)];
             if (level.Suffix == 1)
-                x.Val("w:suff", "space");
+                lvl.Create_Suff().FVal = stlsSpace;
             else if (level.Suffix == 2)
-                x.Val("w:suff", "nothing");
-            x.Tag("w:lvlText").Attr16("w:val", level.Text).Empty();
-            static constexpr std::string_view cJc[] = {"left", "center", "right", "both"};
-            x.Val("w:lvlJc", cJc[std::clamp(static_cast<int>(level.Align), 0, 3)]);
-            PAPX(x, level.PAPX(), nullptr, false);
-            CHPX(x, &level.CHPX());
-            x.End("w:lvl");
+                lvl.Create_Suff().FVal = stlsNothing;
+            lvl.Create_LvlText().FVal = CleanText(level.Text);
+            lvl.Create_LvlJc().FVal = cJc[std::clamp(static_cast<int>(level.Align), 0, 3)];
         }
-        x.End("w:abstractNum");
     }
     for (int i = 0; i < lists.Count(); ++i) {
-        const TVYXNumberingsList& list = *lists.GetItems(i);
-        x.Tag("w:num").Attr("w:numId", FNumIds[&list]).Open();
-        x.Val("w:abstractNumId", i);
-        x.End("w:num");
+        TCT_Num& num = root.FNumList.Add();
+        num.SetHasChildren();
+        num.FNumId = FNumIds[lists.GetItems(i)];
+        num.Create_AbstractNumId().FVal = i;
     }
-    x.End("w:numbering");
-    return std::move(x.Out);
+    return part.SaveToString();
 }
 
 std::string TWriter::Settings() { return VYXDocxWriteSettings(FDoc); }

@@ -18,6 +18,7 @@ vyx_tests(vyx_docx_tests LABEL docx DEPS vyx_documents SOURCES
   tests/VYXWriteDOCXTest.cpp
   tests/VYXDocxFidelityTest.cpp
   tests/VYXDocxSchemaTest.cpp
+  tests/VYXDocxStylePartsTest.cpp
 )
 
 # The element-name table is generated from the schemas and committed; this check
