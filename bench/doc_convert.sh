@@ -6,8 +6,9 @@
 # Without files: the corpus DOC files with the most text that antiword reads. Also times
 # `vyx --version` (the start alone) and the same conversion by vyx-full (every library mapped),
 # and, with VYX_BENCH_DOC=file.doc (e.g. the 140-page document bench/DocBench.cpp keeps with
-# VYX_BENCH_SAVE_DOC), that file by vyx alone. The medians of the times and of the per-pair
-# ratios are printed, so a noisy shared machine moves both sides alike.
+# VYX_BENCH_SAVE_DOC, whose text antiword reads in full), that file side by side like the
+# others. The medians of the times and of the per-pair ratios are printed, so a noisy shared
+# machine moves both sides alike.
 set -eu
 vyx=${1:?usage: doc_convert.sh path/to/vyx [runs] [file.doc ...]}
 runs=${2:-21}
@@ -24,7 +25,7 @@ python3 - "$vyx" "$runs" "$work" "${VYX_BENCH_DOC:-}" "$@" <<'PY'
 import os, shutil, statistics, subprocess, sys
 
 vyx, runs, work, extra = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
-files = sys.argv[5:]
+files = sys.argv[5:] + ([extra] if extra else [])
 full = os.path.join(os.path.dirname(os.path.abspath(vyx)), "vyx-full")
 antiword = shutil.which("antiword")
 
@@ -66,8 +67,6 @@ for f in files:
         ratios = [a / b for a, b in zip(t[0], t[2]) if b > 0]
         print("  vyx/antiword per pair: median %.2f (min %.2f, max %.2f)"
               % (statistics.median(ratios), min(ratios), max(ratios)))
-if extra:
-    show(os.path.basename(extra) + ": vyx convert -> .txt", series([[vyx, "convert", extra, out]])[0])
 if not antiword:
     print("antiword is not installed: no comparison")
 PY

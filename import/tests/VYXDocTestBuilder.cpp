@@ -2,6 +2,8 @@
 #include "VYXDocTestBuilder.h"
 
 #include <algorithm>
+#include <iterator>
+#include <random>
 
 #include "platform/VYXCompoundFile.h"
 
@@ -92,8 +94,15 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
         bool Compressed;
     };
     std::vector<TPlaced> placed;
+    std::vector<std::uint32_t> pads;  // offsets of padding bytes between pieces
     std::uint32_t cp = 0;
     for (const TDocTestPiece& p : Pieces) {
+        // UTF-16 text starts on an even offset, as Word writes it: readers that walk the
+        // stream sector by sector take an odd start for damage.
+        while (!p.Compressed && doc.size() % UnicodeAlign) {
+            pads.push_back(static_cast<std::uint32_t>(doc.size()));
+            doc += '\0';
+        }
         const auto fc = static_cast<std::uint32_t>(doc.size());
         for (char16_t c : p.Text) {
             if (p.Compressed)
@@ -127,6 +136,10 @@ void TDocTestBuilder::BuildStreams(std::string& doc, std::string& table) const
         // Gaps become entries without properties, so the page's offsets run on.
         std::vector<TFcEntry> full;
         for (const TFcEntry& e : entries) {
+            // A padding byte belongs to the run before it, as in Word's own files.
+            if (!full.empty() && full.back().FcEnd < e.FcStart &&
+                std::find(pads.begin(), pads.end(), full.back().FcEnd) != pads.end())
+                full.back().FcEnd = e.FcStart;
             if (!full.empty() && full.back().FcEnd < e.FcStart)
                 full.push_back({full.back().FcEnd, e.FcStart, papx ? std::string(2, '\0') : std::string()});
             full.push_back(e);
@@ -256,3 +269,42 @@ std::string TDocTestBuilder::Build() const
     writer.AddStream(TVYXCompoundFileWriter::cRoot, (Flags & 0x0200) ? u"1Table" : u"0Table", table);
     return writer.Save();
 }
+
+// About 3,000 characters per page: paragraphs of 600 characters, each with a bold word,
+// in two pieces (8-bit, then UTF-16), two paragraph styles; fixed seed. The UTF-16 piece
+// starts on a sector boundary: antiword repeats the start of a UTF-16 piece that begins
+// inside the sector where 8-bit text ends, and the benchmark compares texts with it.
+TDocTestBuilder DocManyPages(int pages)
+{
+    static const char16_t* const words[] = {u"the", u"document", u"of", u"paragraph", u"and", u"page", u"invoice",
+                                            u"total", u"we", u"received", u"letter", u"committee", u"customer",
+                                            u"agreement", u"between", u"shall", u"a", u"to"};
+    std::mt19937 random(140);
+    TDocTestBuilder b;
+    b.Styles = {{u"Normal", 1, 0x0FFF, DocSprm(0xA414, 120, 2), DocSprm(0x4A43, 22, 2)},
+                {u"heading 1", 1, 0, DocSprm(0xA413, 240, 2), DocSprm(0x0835, 1, 1) + DocSprm(0x4A43, 32, 2)}};
+    std::u16string text[2];
+    std::uint32_t cp = 0;
+    const int paras = pages * 5;
+    for (int p = 0; p < paras; ++p) {
+        std::u16string& t = text[p < paras / 2 ? 0 : 1];
+        const std::uint32_t start = cp;
+        std::u16string para;
+        while (para.size() < 600) {
+            if (!para.empty())
+                para += u' ';
+            if (para.size() > 100 && para.size() < 110)
+                b.CharRuns.push_back({start + static_cast<std::uint32_t>(para.size()),
+                                      start + static_cast<std::uint32_t>(para.size()) + 8, DocSprm(0x0835, 1, 1)});
+            para += words[random() % std::size(words)];
+        }
+        para += u'\r';
+        t += para;
+        cp += static_cast<std::uint32_t>(para.size());
+        b.ParaRuns.push_back({start, cp, p % 20 == 0 ? DocSprm(0x2403, 1, 1) : std::string(), static_cast<std::uint16_t>(p % 20 == 0)});
+    }
+    b.Pieces = {{text[0], true}, {text[1], false}};
+    b.UnicodeAlign = 512;
+    return b;
+}
+

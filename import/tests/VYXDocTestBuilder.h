@@ -35,6 +35,8 @@ public:
     std::vector<std::string> Prcs;
     std::vector<TDocTestStyle> Styles;
     std::uint16_t Flags = 0x0200;  // the table stream is "1Table"
+    // UTF-16 pieces start on a multiple of this offset (padding after 8-bit text).
+    std::uint32_t UnicodeAlign = 2;
     // Footnotes: the last CcpFtn characters of the pieces are the footnote story;
     // FtnRefs are the references' positions in the main text, FtnTxt the notes' limits
     // in the story (one more than references).
@@ -50,3 +52,6 @@ public:
 // Modifier bytes: a code and its operand.
 std::string DocSprm(std::uint16_t code, std::uint64_t operand, int operandSize);
 std::string DocSprmBytes(std::uint16_t code, const std::string& operand);
+
+// A long document for benchmarks and extraction comparisons: `pages` pages of text.
+TDocTestBuilder DocManyPages(int pages);

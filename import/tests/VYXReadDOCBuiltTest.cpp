@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
+#include <unistd.h>
 
 #include "VYXDocTestBuilder.h"
 #include "editing/VYXLogEditor.h"
@@ -693,4 +695,69 @@ TEST(ReadDOCBuilt, DamagedWord6FilesFailCleanly)
     ASSERT_TRUE(cfb->ReadStream(u"WordDocument", word));
     word[31] = '\x7F';
     EXPECT_EQ(LoadError(CompoundFile(word, "")), "Invalid DOC file");
+}
+
+// UTF-16 text after an odd-length 8-bit piece is padded to an even offset; the padding
+// belongs to the runs before it, so it is neither text nor a run of its own.
+TEST(ReadDOCBuilt, UnicodePieceAfterOddEightBitPiece)
+{
+    for (std::uint32_t align : {2u, 512u}) {
+        SCOPED_TRACE(align);
+        TDocTestBuilder b;
+        b.UnicodeAlign = align;
+        b.Pieces = {{u"abc", true}, {u"d\u00E9f\rg\r", false}};
+        b.CharRuns = {{1, 4, DocSprm(0x0835, 1, 1)}};
+        b.ParaRuns = {{0, 7, DocSprm(0x2403, 1, 1)}, {7, 9, ""}};
+        std::string wordDocument, table;
+        b.BuildStreams(wordDocument, table);
+        TVYXLogDocEditor doc;
+        TVYXReadDOC reader(doc);
+        reader.LoadFromBytes(CompoundFile(wordDocument, table));
+        EXPECT_EQ(reader.Text(), u"abcd\u00E9f\rg\r");
+        ASSERT_EQ(doc.Paras().Count(), 2);
+        // Bold over the piece boundary, one centred paragraph across both pieces.
+        EXPECT_EQ(VYXDumpParas(doc.Paras()),
+                  "para align=Center\n  text \"a\"\n  text \"bcd\" bold\n  text \"\xC3\xA9" "f\"\npara\n  text \"g\"\n");
+    }
+}
+
+// The benchmark's long document read by an independent extractor (antiword, when
+// installed): the same words in the same paragraphs as our import.
+TEST(ReadDOCBuilt, LongDocumentTextEqualsAntiword)
+{
+    const char* const candidates[] = {"/usr/bin/antiword", "/usr/local/bin/antiword"};
+    std::string antiword;
+    for (const char* c : candidates)
+        if (fs::exists(c))
+            antiword = c;
+    if (antiword.empty())
+        GTEST_SKIP() << "antiword is not installed";
+    const std::string bytes = DocManyPages(12).Build();
+    const fs::path file = fs::temp_directory_path() / ("vyx-doc-long-" + std::to_string(::getpid()) + ".doc");
+    std::ofstream(file, std::ios::binary) << bytes;
+    std::string extracted;
+    if (FILE* pipe = ::popen((antiword + " -w 0 '" + file.string() + "' 2>&1").c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            extracted.append(buffer, n);
+        ::pclose(pipe);
+    }
+    fs::remove(file);
+    TVYXLogDocEditor doc;
+    Load(bytes, doc);
+    std::vector<std::string> ours, theirs;
+    for (int i = 0; i < doc.Paras().Count(); ++i) {
+        std::string line;
+        for (char16_t c : doc.Paras().GetParas(i)->GetText())
+            line += static_cast<char>(c);
+        ours.push_back(line);
+    }
+    std::istringstream lines(extracted);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t from = line.find_first_not_of(' ');
+        if (from != std::string::npos)
+            theirs.push_back(line.substr(from, line.find_last_not_of(' ') + 1 - from));
+    }
+    EXPECT_EQ(ours.size(), 60u);
+    EXPECT_EQ(theirs, ours);
 }
