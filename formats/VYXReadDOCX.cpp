@@ -27,7 +27,6 @@
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
 #include "formats/VYXDocxParts.h"
-#include "formats/VYXEncryption.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/schema/NyqDocx.h"
 #include "formats/schema/NyqDocxWml.h"
@@ -478,7 +477,8 @@ public:
     bool FHeadersRead = false;
     int FTableDepth = 0;
 
-    void Load(std::string_view bytes, const std::string& password);
+    using TDecrypt = std::string (*)(std::string_view, const std::string&);
+    void Load(std::string_view bytes, const std::string& password, TDecrypt decrypt);
     void LoadDocumentXml(std::string_view xml);
 
 private:
@@ -2624,16 +2624,13 @@ void TVYXReadDOCX::TImpl::LoadDocumentXml(std::string_view xml)
     ReadBody(*tree);
 }
 
-void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& password)
+void TVYXReadDOCX::TImpl::Load(std::string_view bytes, const std::string& password, TDecrypt decrypt)
 {
     std::string plain;
     if (TVYXCompoundFile::HasSignature(bytes.substr(0, std::min<std::size_t>(bytes.size(), 8)))) {
-        TXLSEncryption enc;
-        enc.SetPassword(Utf8ToUtf16(password));
-        const TXLSCryptoResult result = enc.LoadFromBytes(std::string(bytes));
-        if (result != xcrOk)
-            throw VYXException(XLSCryptoResultMessage(result));
-        plain = std::string(enc.OutStream().Bytes());
+        if (!decrypt)
+            throw VYXException("Can not open file. The document is encrypted");
+        plain = decrypt(bytes, password);
         bytes = plain;
     }
     auto view = TVYXMemoryStream::View(bytes);
@@ -2713,7 +2710,7 @@ void TVYXReadDOCX::TImpl::DoAppAndCore(TVYXDocumentProperties& props)
 
 // ---- Public face -----------------------------------------------------------------
 
-TVYXReadDOCX::TVYXReadDOCX(TVYXLogDocEditor& doc) : FImpl(std::make_unique<TImpl>(doc))
+TVYXReadDOCX::TVYXReadDOCX(TVYXLogDocEditor& doc, TNoDecryption) : FImpl(std::make_unique<TImpl>(doc))
 {
     FImpl->FErrors.SetManager(doc.Errors());
 }
@@ -2747,7 +2744,7 @@ void Guarded(TVYXLogDocEditor& doc, F read)
 void TVYXReadDOCX::LoadFromBytes(std::string_view bytes)
 {
     FImpl->FProperties = Properties;
-    Guarded(FImpl->FDoc, [&] { FImpl->Load(bytes, Password); });
+    Guarded(FImpl->FDoc, [&] { FImpl->Load(bytes, Password, FDecrypt); });
 }
 
 void TVYXReadDOCX::LoadDocumentXml(std::string_view xml)

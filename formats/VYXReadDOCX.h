@@ -32,6 +32,11 @@ class TVYXReadDOCX {
 public:
     // `doc` is a main document editor (normally fresh); it must outlive the reader.
     explicit TVYXReadDOCX(TVYXLogDocEditor& doc);
+    // A reader that refuses encrypted packages ("Can not open file. The document is
+    // encrypted"): a program that hands those elsewhere and constructs readers only this
+    // way links no decryption and no crypto library (their start-up included).
+    struct TNoDecryption {};
+    TVYXReadDOCX(TVYXLogDocEditor& doc, TNoDecryption);
     ~TVYXReadDOCX();
     TVYXReadDOCX(const TVYXReadDOCX&) = delete;
     TVYXReadDOCX& operator=(const TVYXReadDOCX&) = delete;
@@ -53,4 +58,6 @@ public:
 private:
     class TImpl;
     std::unique_ptr<TImpl> FImpl;
+    // The plain package of an encrypted one (VYXReadDOCXDecrypt.cpp); null: refused.
+    std::string (*FDecrypt)(std::string_view package, const std::string& password) = nullptr;
 };

@@ -1,6 +1,7 @@
 # DOCX: the reader (and writer) of WordprocessingML packages, on the OPC layer.
 target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCX.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXDecrypt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCX.cpp
 )
 
@@ -15,6 +16,7 @@ set_source_files_properties(${docx_schema_units} TARGET_DIRECTORY vyx_documents 
 
 vyx_tests(vyx_docx_tests LABEL docx DEPS vyx_documents SOURCES
   tests/VYXReadDOCXTest.cpp
+  tests/VYXReadDOCXDecryptTest.cpp
   tests/VYXWriteDOCXTest.cpp
   tests/VYXDocxFidelityTest.cpp
   tests/VYXDocxSchemaTest.cpp

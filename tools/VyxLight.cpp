@@ -148,7 +148,7 @@ std::optional<int> RunLightConvert(const TLightConvert& c)
                 reader.LoadFromFile(c.Input);
                 break;
             }
-            case lfDocx: TVYXReadDOCX(*doc).LoadFromFile(c.Input); break;
+            case lfDocx: TVYXReadDOCX(*doc, TVYXReadDOCX::TNoDecryption{}).LoadFromFile(c.Input); break;
             case lfRtf: TVYXReadRTF(*doc).LoadFromFile(c.Input); break;
             case lfText: {
                 TVYXImportText import(doc->Paras());

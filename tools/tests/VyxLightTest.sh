@@ -15,10 +15,17 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 # No heavy library among the shared objects the program needs.
 needed=$(LC_ALL=C readelf -d "$VYX" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
-for heavy in cairo fontconfig freetype harfbuzz lcms2 hunspell sqlite3 ZXing X11 xcb; do
+for heavy in cairo fontconfig freetype harfbuzz lcms2 hunspell sqlite3 ZXing X11 xcb crypto; do
     echo "$needed" | grep -qi "$heavy" && fail "vyx needs a $heavy library: $needed"
 done
 echo "ok: needed shared objects: $(echo $needed)"
+# Nor linked in statically: the crypto library's start-up (processor feature probes) runs in
+# every process that carries it; encrypted packages go to the full program.
+if command -v nm >/dev/null 2>&1; then
+    crypto=$(nm "$VYX" 2>/dev/null | grep -c -e ' OPENSSL_init_crypto$' -e ' EVP_CIPHER_CTX_new$' -e '14TXLSEncryption' || true)
+    [ "$crypto" -eq 0 ] || fail "vyx carries the crypto library or the decryption ($crypto symbols)"
+    echo "ok: no crypto linked in"
+fi
 
 # same NAME IN OUT [OPTIONS...]: both programs, same exit code, stderr and output bytes.
 same() {
