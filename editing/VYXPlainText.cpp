@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 #include "model/VYXCharRun.h"
@@ -67,36 +68,8 @@ bool ValidUtf8(std::string_view bytes)
     return true;
 }
 
-// Appends UTF-8 that ValidUtf8 accepted, as UTF-16: no checks left to make.
-void AppendValidUtf8(std::string_view bytes, std::u16string& out)
-{
-    const std::size_t base = out.size();
-    out.resize(base + bytes.size());  // never more units than bytes
-    char16_t* o = out.data() + base;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = p + bytes.size();
-    while (p < end) {
-        const unsigned lead = *p;
-        if (lead < 0x80) {
-            *o++ = static_cast<char16_t>(lead);
-            ++p;
-        } else if (lead < 0xE0) {
-            *o++ = static_cast<char16_t>((lead & 0x1F) << 6 | (p[1] & 0x3F));
-            p += 2;
-        } else if (lead < 0xF0) {
-            *o++ = static_cast<char16_t>((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
-            p += 3;
-        } else {
-            const char32_t cp = (lead & 0x07) << 18 | (p[1] & 0x3F) << 12 | (p[2] & 0x3F) << 6 | (p[3] & 0x3F);
-            *o++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            *o++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-            p += 4;
-        }
-    }
-    out.resize(static_cast<std::size_t>(o - out.data()));
-}
-
-TVYXTextEncoding DetectEncoding(std::string_view bytes)
+// The encoding a byte-order mark names; UTF-8 without one (still to be checked).
+TVYXTextEncoding EncodingOfMark(std::string_view bytes)
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         return vyteUtf8Bom;
@@ -104,7 +77,13 @@ TVYXTextEncoding DetectEncoding(std::string_view bytes)
         return vyteUtf16LE;
     if (bytes.starts_with("\xFE\xFF"))
         return vyteUtf16BE;
-    return ValidUtf8(bytes) ? vyteUtf8 : vyteCodePage;
+    return vyteUtf8;
+}
+
+TVYXTextEncoding DetectEncoding(std::string_view bytes)
+{
+    const TVYXTextEncoding marked = EncodingOfMark(bytes);
+    return marked != vyteUtf8 || ValidUtf8(bytes) ? marked : vyteCodePage;
 }
 
 // The bytes after the byte-order mark. Marks written twice in a row (some
@@ -147,12 +126,42 @@ void ForEachLine(std::basic_string_view<TChar> text, TOnLine onLine)
         onLine(text.substr(start));
 }
 
-// One line as a new paragraph: text runs between tab, page-break and line-break
-// runs. One pass: printable characters cost one compare; the paragraph's text runs
-// are made straight from the line, so most lines make one run from one copy.
-void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& scratch)
+// What a line holds besides plain characters: the runs it makes (a text run for each
+// stretch between tabs and breaks, one for each of those), whether it has a tab or
+// break at all, and whether it has a NUL.
+struct TLineShape {
+    int Runs = 0;
+    bool Atoms = false;
+    bool Nul = false;
+};
+
+// Tab, form feed and vertical tab become runs of their own; everything else is text.
+inline bool IsAtomChar(char16_t c) { return c == u'\t' || c == u'\f' || c == u'\v'; }
+
+TLineShape ShapeOf(std::u16string_view text)
 {
-    if (text.find(u'\0') != std::u16string_view::npos) {
+    TLineShape shape;
+    bool inText = false;
+    for (const char16_t c : text) {
+        if (c >= 0x20 || !IsAtomChar(c)) {
+            shape.Runs += inText ? 0 : 1;
+            shape.Nul |= c == u'\0';
+            inText = true;
+        } else {
+            ++shape.Runs;
+            shape.Atoms = true;
+            inText = false;
+        }
+    }
+    return shape;
+}
+
+// One line as a new paragraph: text runs between tab, page-break and line-break
+// runs. The caller knows the line's shape, so a line without tabs and breaks is one
+// copy into the paragraph's first run, and the run list of any other line grows once.
+void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape& shape, std::u16string& scratch)
+{
+    if (shape.Nul) {
         // Runs use NUL for their atoms' text: a NUL read from a file becomes U+FFFD.
         scratch.assign(text);
         for (char16_t& c : scratch)
@@ -160,13 +169,20 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& s
                 c = u'\uFFFD';
         text = scratch;
     }
+    TVYXLogPara& para = *paras.AppendPara();
+    if (!shape.Atoms) {
+        if (!text.empty())
+            para.Append(text);
+        return;
+    }
+    // A line that begins with a tab or break keeps the paragraph's first, empty text run.
+    para.CharRuns().Reserve(shape.Runs + (IsAtomChar(text.front()) ? 1 : 0));
     const char16_t* data = text.data();
     const std::size_t size = text.size();
-    TVYXLogPara& para = *paras.AppendPara();
     std::size_t start = 0;
     for (std::size_t i = 0; i < size; ++i) {
         const char16_t c = data[i];
-        if (c >= 0x20 || (c != u'\t' && c != u'\f' && c != u'\v'))
+        if (c >= 0x20 || !IsAtomChar(c))
             continue;
         if (i > start)
             para.Append(text.substr(start, i - start));
@@ -178,6 +194,121 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& s
     }
     if (size > start)
         para.Append(text.substr(start));
+}
+
+void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& scratch)
+{
+    AppendLine(paras, text, ShapeOf(text), scratch);
+}
+
+// Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte), checking
+// the bytes as it goes (shortest forms, no surrogates, up to U+10FFFF) and noting the
+// line's shape. Stops at CR, LF or `end`; returns where it stopped, nullptr when the
+// bytes are not UTF-8. Eight printable ASCII bytes, most of any text, pass at a time.
+const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char* end, char16_t* out,
+                                    std::size_t& units, TLineShape& shape)
+{
+    char16_t* o = out;
+    bool inText = false;
+    while (p < end) {
+        if (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            // No byte with the high bit, and none below 0x20 (a borrow shows in bit 7
+            // only for bytes under 0x20 once high bytes are ruled out).
+            const std::uint64_t high = 0x8080808080808080ULL;
+            if (((word | ((word - 0x2020202020202020ULL) & ~word)) & high) == 0) {
+                for (int k = 0; k < 8; ++k)
+                    o[k] = static_cast<char16_t>((word >> (8 * k)) & 0xFF);
+                o += 8;
+                p += 8;
+                shape.Runs += inText ? 0 : 1;
+                inText = true;
+                continue;
+            }
+        }
+        const unsigned lead = *p;
+        if (lead < 0x80) {
+            if (lead < 0x20) {
+                if (lead == '\r' || lead == '\n')
+                    break;
+                if (IsAtomChar(static_cast<char16_t>(lead))) {
+                    ++shape.Runs;
+                    shape.Atoms = true;
+                    inText = false;
+                    *o++ = static_cast<char16_t>(lead);
+                    ++p;
+                    continue;
+                }
+                shape.Nul |= lead == 0;
+            }
+            shape.Runs += inText ? 0 : 1;
+            inText = true;
+            *o++ = static_cast<char16_t>(lead);
+            ++p;
+            continue;
+        }
+        int trail = 0;
+        char32_t cp = 0, minimum = 0;
+        if (lead >= 0xC0 && lead <= 0xDF)
+            trail = 1, cp = lead & 0x1F, minimum = 0x80;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            trail = 2, cp = lead & 0x0F, minimum = 0x800;
+        else if (lead >= 0xF0 && lead <= 0xF7)
+            trail = 3, cp = lead & 0x07, minimum = 0x10000;
+        else
+            return nullptr;
+        if (end - p <= trail)
+            return nullptr;
+        for (int k = 1; k <= trail; ++k) {
+            if ((p[k] & 0xC0) != 0x80)
+                return nullptr;
+            cp = (cp << 6) | (p[k] & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return nullptr;
+        if (cp < 0x10000) {
+            *o++ = static_cast<char16_t>(cp);
+        } else {
+            *o++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            *o++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
+        p += trail + 1;
+        shape.Runs += inText ? 0 : 1;
+        inText = true;
+    }
+    units = static_cast<std::size_t>(o - out);
+    return p;
+}
+
+// Reads UTF-8 text into paragraphs in one pass: checking, decoding, cutting lines and
+// runs. False, with the paragraphs it made removed again, when the bytes are not UTF-8.
+bool LoadUtf8(std::string_view bytes, TVYXLogParas& paras)
+{
+    const int firstNew = paras.Count();
+    // A unit per byte at most; never initialised as a whole, so only as much of it as
+    // the longest line is ever touched.
+    const std::unique_ptr<char16_t[]> buffer(new char16_t[bytes.size() + 1]);
+    std::u16string scratch;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    // Lines as ForEachLine cuts them: the text after the last line end is a line only
+    // when it is not empty, or when the whole text is empty.
+    while (p < end || bytes.empty()) {
+        std::size_t units = 0;
+        TLineShape shape;
+        const unsigned char* stop = DecodeUtf8Line(p, end, buffer.get(), units, shape);
+        if (!stop) {
+            while (paras.Count() > firstNew)
+                paras.Delete(paras.Count() - 1);
+            return false;
+        }
+        AppendLine(paras, std::u16string_view(buffer.get(), units), shape, scratch);
+        if (stop == end)
+            break;
+        p = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
+    }
+    return true;
 }
 
 // Writes runs of paragraphs and tables as lines. Inside a table cell everything
@@ -300,7 +431,7 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
 {
     if (!append)
         paras.Clear();
-    FEncoding = DetectEncoding(bytes);
+    FEncoding = EncodingOfMark(bytes);
     if (FEncoding == vyteUtf16LE || FEncoding == vyteUtf16BE) {
         const std::u16string text = DecodeUtf16(AfterMarks(bytes, FEncoding), FEncoding == vyteUtf16BE);
         const std::size_t lineEnd = text.find_first_of(u"\r\n");
@@ -314,25 +445,22 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
     bytes = AfterMarks(bytes, FEncoding);
     const std::size_t lineEnd = bytes.find_first_of("\r\n");
     FCrLf = lineEnd != std::string_view::npos && bytes.substr(lineEnd, 2) == "\r\n";
-    TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
     TVYXLogParasUpdate update(paras);
+    // Text that is UTF-8 is checked while it is read, in the same pass; a file without
+    // a mark that turns out not to be is read again in the code page, and a file with
+    // a UTF-8 mark goes through the decoder, which replaces what is broken.
+    if (FEncoding != vyteCodePage && LoadUtf8(bytes, paras))
+        return;
+    if (FEncoding == vyteUtf8)
+        FEncoding = vyteCodePage;
+    TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
     std::u16string line, scratch;
-    // Text known to be UTF-8 is decoded without checks; a BOM file is checked here
-    // (its mark made the choice), and one that is not UTF-8 after all goes through
-    // the decoder, which replaces what is broken.
-    if (FEncoding == vyteUtf8 || (FEncoding == vyteUtf8Bom && ValidUtf8(bytes)))
-        ForEachLine(bytes, [&](std::string_view lineBytes) {
-            line.clear();
-            AppendValidUtf8(lineBytes, line);
-            AppendLine(paras, line, scratch);
-        });
-    else
-        ForEachLine(bytes, [&](std::string_view lineBytes) {
-            line.clear();
-            decoder.Put(lineBytes, line);
-            decoder.Flush(line);
-            AppendLine(paras, line, scratch);
-        });
+    ForEachLine(bytes, [&](std::string_view lineBytes) {
+        line.clear();
+        decoder.Put(lineBytes, line);
+        decoder.Flush(line);
+        AppendLine(paras, line, scratch);
+    });
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.
 }

@@ -72,9 +72,15 @@ TVYXIndexObject& TVYXIndexObjectList::Insert(int index, std::unique_ptr<TVYXInde
 {
     if (!item || index < 0 || index > FCount)
         BadIndex();
-    if (FBlocks.empty()) {
+    // A reader appends item after item: a full last block is left full and a new one
+    // started, sized for a full block, so that the blocks of a document read from a file
+    // are full and never outgrow their memory (a split would leave two half-empty ones).
+    if (FBlocks.empty() || (index == FCount && FBlocks.back()->Items.size() >= cBlockMax)) {
         FBlocks.push_back(std::make_unique<TVYXIndexObjectBlock>());
         FBlocks.back()->Owner = this;
+        FBlocks.back()->Ordinal = static_cast<int>(FBlocks.size()) - 1;
+        if (FBlocks.size() > 1)
+            FBlocks.back()->Items.reserve(cBlockMax);
         RebuildTree();
     }
     // Appending is the common case while a document is read: no search.

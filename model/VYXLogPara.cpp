@@ -48,12 +48,16 @@ TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
 
 // ---- Paragraph -----------------------------------------------------------------
 
-TVYXLogPara::TVYXLogPara(TVYXLogParas* paras) : TVYXLogParaItem(paras)
+namespace {
+TVYXRootData* RootOf(TVYXLogParas* paras) { return paras ? paras->RootManager() : nullptr; }
+}  // namespace
+
+TVYXLogPara::TVYXLogPara(TVYXLogParas* paras)
+    : TVYXLogParaItem(paras),
+      FCharRuns(RootOf(paras)),
+      FPAPX(RootOf(paras) ? RootOf(paras)->MasterPAP() : nullptr)
 {
-    TVYXRootData* root = Root();
-    FPAPX = std::make_unique<TVYXPAPX>(root ? root->MasterPAP() : nullptr);
-    FCharRuns = std::make_unique<TVYXCharRuns>(root);
-    WireRuns();
+    FCharRuns.SetOwner(this);
     if (Paras() && Paras()->DirtyParaEvent)
         Paras()->DirtyParaEvent(*this);
 }
@@ -61,13 +65,6 @@ TVYXLogPara::TVYXLogPara(TVYXLogParas* paras) : TVYXLogParaItem(paras)
 TVYXLogPara::~TVYXLogPara() = default;
 
 TVYXRootData* TVYXLogPara::Root() const { return Paras() ? Paras()->RootManager() : nullptr; }
-
-void TVYXLogPara::WireRuns()
-{
-    TVYXRootData* root = Root();
-    FCharRuns->SetRootData(root);
-    FCharRuns->SetOwner(this);
-}
 
 void TVYXLogPara::RunsDirty(TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); }
 
@@ -86,7 +83,7 @@ std::u16string TVYXLogPara::GetText() const
 {
     std::u16string text;
     for (int i = 0; i < Count(); ++i)
-        text += FCharRuns->Items(i)->GetText();
+        text += FCharRuns.Items(i)->GetText();
     return text;
 }
 
@@ -94,7 +91,7 @@ std::u16string TVYXLogPara::GetPlainText() const
 {
     std::u16string text;
     for (int i = 0; i < Count(); ++i)
-        text += FCharRuns->Items(i)->GetPlainText();
+        text += FCharRuns.Items(i)->GetPlainText();
     return text;
 }
 
@@ -102,7 +99,7 @@ std::u16string TVYXLogPara::GetFileText() const
 {
     std::u16string text;
     for (int i = 0; i < Count(); ++i)
-        text += FCharRuns->Items(i)->Text();
+        text += FCharRuns.Items(i)->Text();
     return text;
 }
 
@@ -124,7 +121,7 @@ std::u16string TVYXLogPara::AsPlainTextRight(std::int32_t pos) const
     return text;
 }
 
-std::int32_t TVYXLogPara::EndOfParaPos() const { return std::max<std::int32_t>(1, FCharRuns->EndOfParaPos()); }
+std::int32_t TVYXLogPara::EndOfParaPos() const { return std::max<std::int32_t>(1, FCharRuns.EndOfParaPos()); }
 
 bool TVYXLogPara::Empty() const
 {
@@ -138,7 +135,7 @@ char16_t TVYXLogPara::GetChar(std::int32_t pos) const
 {
     if (pos < 1 || pos >= EndOfParaPos())
         return 0;
-    const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
+    const TVYXCharRun* run = FCharRuns.FindAbsolute(pos, true);
     return run ? run->CPGetChar(pos) : 0;
 }
 
@@ -148,7 +145,7 @@ TVYXCharType TVYXLogPara::CharTypeAtPos(std::int32_t pos) const
         return actInvalid;
     if (pos >= EndOfParaPos())
         return actEndOfPara;
-    const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
+    const TVYXCharRun* run = FCharRuns.FindAbsolute(pos, true);
     if (!run)
         return actInvalid;
     switch (run->Type_()) {
@@ -170,13 +167,13 @@ TVYXCharType TVYXLogPara::CharTypeAtPos(std::int32_t pos) const
 
 const TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos) const
 {
-    const TVYXCharRun* run = FCharRuns->FindAbsolute(pos, false);
+    const TVYXCharRun* run = FCharRuns.FindAbsolute(pos, false);
     return run ? run->CHPX() : nullptr;
 }
 
 TVYXCHPX* TVYXLogPara::CHPXAtPos(std::int32_t pos)
 {
-    TVYXCharRun* run = FCharRuns->FindAbsolute(pos, false);
+    TVYXCharRun* run = FCharRuns.FindAbsolute(pos, false);
     return run ? run->CHPX() : nullptr;
 }
 
@@ -241,9 +238,9 @@ TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
 {
     TVYXCharRun* run = nullptr;
     if (Count() == 0)
-        run = FCharRuns->Add();
+        run = FCharRuns.Add();
     else {
-        run = FCharRuns->FindAbsolute(pos, true);
+        run = FCharRuns.FindAbsolute(pos, true);
         if (!run)
             run = CRLast();
         // Text typed at a boundary joins the run on its left and takes its format.
@@ -256,7 +253,7 @@ TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
         if (run->IsAtom()) {
             run = MakeInsertionPoint(pos, true);
             if (run->IsAtom())
-                run = FCharRuns->Insert(run->Index() + 1, run->CHPX());
+                run = FCharRuns.Insert(run->Index() + 1, run->CHPX());
         }
     }
     const auto offset = static_cast<std::size_t>(std::clamp<std::int32_t>(pos - run->StartPos(), 0, run->Len()));
@@ -271,7 +268,7 @@ TVYXCharRun* TVYXLogPara::InsertText(std::u16string_view text, std::int32_t pos)
 TVYXCharRun* TVYXLogPara::InsertFormattedText(std::u16string_view text, std::int32_t pos, const TVYXCHPX* chpx)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRun* run = FCharRuns->Insert(at ? at->Index() : Count(), chpx);
+    TVYXCharRun* run = FCharRuns.Insert(at ? at->Index() : Count(), chpx);
     run->SetRawText(text);
     MakeDirty();
     return run;
@@ -280,20 +277,20 @@ TVYXCharRun* TVYXLogPara::InsertFormattedText(std::u16string_view text, std::int
 TVYXCharRun* TVYXLogPara::MakeInsertionPoint(std::int32_t pos, bool before)
 {
     if (Count() == 0)
-        return FCharRuns->Add();
+        return FCharRuns.Add();
     if (pos <= 1)
-        return FCharRuns->Insert(0);
+        return FCharRuns.Insert(0);
     if (pos >= EndOfParaPos()) {
         const TVYXCHPX* chpx = CRLast()->CHPX();
-        return FCharRuns->Add(chpx);
+        return FCharRuns.Add(chpx);
     }
-    TVYXCharRun* run = FCharRuns->FindAbsolute(pos, true);
+    TVYXCharRun* run = FCharRuns.FindAbsolute(pos, true);
     if (!run)
         return CRLast();
     if (pos > run->StartPos() && pos < run->GetEndPos()) {
         if (run->IsAtom())
             return run;
-        TVYXCharRun* right = FCharRuns->SplitAndInsert(*run, pos);
+        TVYXCharRun* right = FCharRuns.SplitAndInsert(*run, pos);
         return before ? run : right;
     }
     if (before && run->Index() > 0)
@@ -308,42 +305,42 @@ void TVYXLogPara::DeleteText(std::int32_t from, std::int32_t to, const TVYXRevis
     if (from >= to || Count() == 0)
         return;
     if (VYXProtectionEnforced(Root())) {
-        const TVYXCharRun* a = FCharRuns->FindAbsolute(from, true);
-        const TVYXCharRun* b = FCharRuns->FindAbsolute(to, true);
+        const TVYXCharRun* a = FCharRuns.FindAbsolute(from, true);
+        const TVYXCharRun* b = FCharRuns.FindAbsolute(to, true);
         const int ia = a ? a->Index() : 0, ib = b ? b->Index() : Count() - 1;
         for (int i = ia; i <= ib && i < Count(); ++i)
-            if (FCharRuns->Items(i)->GetReadOnlyActive())
+            if (FCharRuns.Items(i)->GetReadOnlyActive())
                 return;
     }
     // Split so that the range consists of whole runs.
     for (std::int32_t edge : {from, to})
         RunBoundaryAt(edge);
     for (int i = Count() - 1; i >= 0; --i) {
-        TVYXCharRun* run = FCharRuns->Items(i);
+        TVYXCharRun* run = FCharRuns.Items(i);
         const bool inside = run->Len() > 0 ? run->StartPos() >= from && run->GetEndPos() <= to
                                            : run->Type_() == acrtText && run->StartPos() > from && run->StartPos() < to;
         if (!inside)
             continue;
         if (!revision || (run->Revision() && run->Revision()->Id == -1))
-            FCharRuns->Delete(i);
+            FCharRuns.Delete(i);
         else
             run->AddRevision(revision->CloneData());
     }
-    FCharRuns->Combine2();
+    FCharRuns.Combine2();
     InvalidateFind();
     MakeDirty();
 }
 
 void TVYXLogPara::ClearText()
 {
-    FCharRuns->Clear();
+    FCharRuns.Clear();
     MakeDirty();
 }
 
 void TVYXLogPara::SetPlainText(std::u16string_view text)
 {
-    FCharRuns->Clear();
-    FCharRuns->Add()->SetRawText(text);
+    FCharRuns.Clear();
+    FCharRuns.Add()->SetRawText(text);
     MakeDirty();
 }
 
@@ -360,7 +357,7 @@ TVYXCharRun* TVYXLogPara::Append(std::u16string_view text)
 
 TVYXCharRun* TVYXLogPara::AppendPlainText(std::u16string_view text)
 {
-    TVYXCharRun* run = FCharRuns->Add();
+    TVYXCharRun* run = FCharRuns.Add();
     run->SetRawText(text);
     MakeDirty();
     return run;
@@ -377,7 +374,7 @@ void TVYXLogPara::AppendTextUncond(std::u16string_view text)
 
 TVYXCharRun* TVYXLogPara::AppendFormattedText(std::u16string_view text, const TVYXCHPX* chpx)
 {
-    TVYXCharRun* run = FCharRuns->Add(chpx);
+    TVYXCharRun* run = FCharRuns.Add(chpx);
     run->SetRawText(text);
     MakeDirty();
     return run;
@@ -385,7 +382,7 @@ TVYXCharRun* TVYXLogPara::AppendFormattedText(std::u16string_view text, const TV
 
 TVYXCharRun* TVYXLogPara::AppendCharRun(std::unique_ptr<TVYXCharRun> run)
 {
-    TVYXCharRun* added = FCharRuns->Add(std::move(run));
+    TVYXCharRun* added = FCharRuns.Add(std::move(run));
     MakeDirty();
     return added;
 }
@@ -393,7 +390,7 @@ TVYXCharRun* TVYXLogPara::AppendCharRun(std::unique_ptr<TVYXCharRun> run)
 TVYXCharRun* TVYXLogPara::InsertCharRun(std::unique_ptr<TVYXCharRun> run, std::int32_t pos)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRun* added = FCharRuns->Insert(at ? at->Index() : Count(), std::move(run));
+    TVYXCharRun* added = FCharRuns.Insert(at ? at->Index() : Count(), std::move(run));
     MakeDirty();
     return added;
 }
@@ -405,21 +402,21 @@ void TVYXLogPara::InsertCharRuns(const TVYXCharRuns& runs, std::int32_t pos)
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
     int index = at ? at->Index() : Count();
     for (int i = 0; i < runs.Count(); ++i)
-        FCharRuns->Insert(index++, runs.Items(i)->Clone());
+        FCharRuns.Insert(index++, runs.Items(i)->Clone());
     MakeDirty();
 }
 
 TVYXCharRunTab* TVYXLogPara::InsertTab(std::int32_t pos)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRunTab* tab = FCharRuns->InsertTab(at->Index(), at->CHPX());
+    TVYXCharRunTab* tab = FCharRuns.InsertTab(at->Index(), at->CHPX());
     MakeDirty();
     return tab;
 }
 
 TVYXCharRunTab* TVYXLogPara::AppendTab()
 {
-    TVYXCharRunTab* tab = FCharRuns->AddTab(LastCHPX());
+    TVYXCharRunTab* tab = FCharRuns.AddTab(LastCHPX());
     MakeDirty();
     return tab;
 }
@@ -427,21 +424,21 @@ TVYXCharRunTab* TVYXLogPara::AppendTab()
 TVYXCharRunBreak* TVYXLogPara::InsertBreak(std::int32_t pos, TVYXCharRunBreakType type)
 {
     TVYXCharRun* at = MakeInsertionPoint(pos, false);
-    TVYXCharRunBreak* brk = FCharRuns->InsertBreak(at->Index(), type, at->CHPX());
+    TVYXCharRunBreak* brk = FCharRuns.InsertBreak(at->Index(), type, at->CHPX());
     MakeDirty();
     return brk;
 }
 
 TVYXCharRunBreak* TVYXLogPara::AppendBreak(TVYXCharRunBreakType type)
 {
-    TVYXCharRunBreak* brk = FCharRuns->AddBreak(type, LastCHPX());
+    TVYXCharRunBreak* brk = FCharRuns.AddBreak(type, LastCHPX());
     MakeDirty();
     return brk;
 }
 
 TVYXCharRunHyperlink* TVYXLogPara::AppendHyperlink(TVYXHyperlink* link, std::u16string_view text)
 {
-    TVYXCharRunHyperlink* run = FCharRuns->AddHyperlink(link, text);
+    TVYXCharRunHyperlink* run = FCharRuns.AddHyperlink(link, text);
     if (TVYXRootData* root = Root(); root && root->Styles())
         if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink")))
             run->AddCHPX()->SetStyle(style);
@@ -451,7 +448,7 @@ TVYXCharRunHyperlink* TVYXLogPara::AppendHyperlink(TVYXHyperlink* link, std::u16
 
 int TVYXLogPara::RunBoundaryAt(std::int32_t pos)
 {
-    TVYXCharRuns& runs = *FCharRuns;
+    TVYXCharRuns& runs = FCharRuns;
     // The end needs no split (it would leave an empty run behind the last one).
     if (pos >= EndOfParaPos())
         return runs.Count();
@@ -481,7 +478,7 @@ TVYXCharRunHyperlink* TVYXLogPara::InsertHyperlink(std::int32_t pos, TVYXHyperli
 {
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
-    TVYXCharRunHyperlink* run = FCharRuns->InsertHyperlink(index, link, text, chpx);
+    TVYXCharRunHyperlink* run = FCharRuns.InsertHyperlink(index, link, text, chpx);
     if (TVYXRootData* root = Root(); root && root->Styles())
         if (auto* style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink")))
             (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
@@ -492,7 +489,7 @@ TVYXCharRunPicture* TVYXLogPara::InsertPicture(std::int32_t pos)
 {
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
-    return FCharRuns->InsertPicture(index, chpx);
+    return FCharRuns.InsertPicture(index, chpx);
 }
 
 TVYXGraphicPicture& TVYXLogPara::AddPicture(TVYXPicture* picture)
@@ -517,46 +514,46 @@ TVYXCharRunGraphic* TVYXLogPara::AppendHorizontalLine() { return AppendGraphic(N
 TVYXCharRunPicture* TVYXLogPara::AppendPicture()
 {
     MakeDirty();
-    return FCharRuns->AddPicture(LastCHPX());
+    return FCharRuns.AddPicture(LastCHPX());
 }
 
 TVYXCharRunGraphic* TVYXLogPara::InsertGraphic(std::int32_t pos, std::unique_ptr<TVYXGraphicObj> graphic)
 {
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
-    return FCharRuns->InsertGraphic(index, std::move(graphic), chpx);
+    return FCharRuns.InsertGraphic(index, std::move(graphic), chpx);
 }
 
 TVYXCharRunGraphic* TVYXLogPara::AppendGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
 {
     MakeDirty();
-    return FCharRuns->AddGraphic(std::move(graphic), LastCHPX());
+    return FCharRuns.AddGraphic(std::move(graphic), LastCHPX());
 }
 
 TVYXCharRunFootnote* TVYXLogPara::InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote)
 {
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
-    return FCharRuns->InsertFootnote(index, note, false, endnote, chpx);
+    return FCharRuns.InsertFootnote(index, note, false, endnote, chpx);
 }
 
 TVYXCharRunFootnote* TVYXLogPara::InsertFootnoteRef(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote)
 {
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
-    return FCharRuns->InsertFootnote(index, note, true, endnote, chpx);
+    return FCharRuns.InsertFootnote(index, note, true, endnote, chpx);
 }
 
 TVYXCharRunFldChar* TVYXLogPara::AppendComplexField(std::u16string_view result, std::u16string_view instruction)
 {
     MakeDirty();
-    return FCharRuns->AddComplexField(result, instruction, LastCHPX());
+    return FCharRuns.AddComplexField(result, instruction, LastCHPX());
 }
 
 std::unique_ptr<TVYXGraphicObj> TVYXLogPara::SnatchGraphic(int index)
 {
     MakeDirty();
-    return FCharRuns->SnatchGraphic(index);
+    return FCharRuns.SnatchGraphic(index);
 }
 
 void TVYXLogPara::SetupParaData(TVYXParaData& paraData) const
@@ -565,25 +562,25 @@ void TVYXLogPara::SetupParaData(TVYXParaData& paraData) const
     const TVYXTableCell* cell = Cell();
     const TVYXTable* table = cell ? cell->Table() : nullptr;
     static const TVYXPAP defaults;
-    paraData.Resolve(root && root->MasterPAP() ? *root->MasterPAP() : defaults, FPAPX.get(), cell != nullptr,
+    paraData.Resolve(root && root->MasterPAP() ? *root->MasterPAP() : defaults, &FPAPX, cell != nullptr,
                      table ? table->TAPX().GetStyle() : nullptr);
 }
 
 bool TVYXLogPara::HasPageBreak() const
 {
     for (int i = 0; i < Count(); ++i)
-        if (FCharRuns->Items(i)->IsPageBreak())
+        if (FCharRuns.Items(i)->IsPageBreak())
             return true;
     return false;
 }
 
 void TVYXLogPara::CombineCharRuns()
 {
-    const int before = FCharRuns->Count();
-    FCharRuns->Combine();
-    FCharRuns->Reindex();
+    const int before = FCharRuns.Count();
+    FCharRuns.Combine();
+    FCharRuns.Reindex();
     // Merged runs are freed, and laid-out rows point at runs: they must be built again.
-    if (FCharRuns->Count() != before)
+    if (FCharRuns.Count() != before)
         MakeDirty();
 }
 
@@ -606,7 +603,7 @@ void TVYXLogPara::SetFormat(const TVYXCHPX* chpx, int firstRun, int lastRun)
         return;
     TVYXCHP* chp = Root() ? Root()->MasterCHP() : nullptr;
     for (int i = std::max(firstRun, 0); i <= lastRun && i < Count(); ++i)
-        MergeInto(*FCharRuns->Items(i), *chpx, chp);
+        MergeInto(*FCharRuns.Items(i), *chpx, chp);
     MakeDirty();
 }
 
@@ -618,7 +615,7 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
     if (from == to) {
         // An empty range prepares the format of the next typed text.
         TVYXCharRun* at = MakeInsertionPoint(from, true);
-        TVYXCharRun* run = FCharRuns->Insert(at->Index() + 1, at->CHPX());
+        TVYXCharRun* run = FCharRuns.Insert(at->Index() + 1, at->CHPX());
         MergeInto(*run, *chpx, chp);
     } else {
         if (from > to)
@@ -626,7 +623,7 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
         for (std::int32_t edge : {from, to})
             RunBoundaryAt(edge);
         for (int i = 0; i < Count(); ++i) {
-            TVYXCharRun* run = FCharRuns->Items(i);
+            TVYXCharRun* run = FCharRuns.Items(i);
             if (run->Len() > 0 && run->StartPos() >= from && run->GetEndPos() <= to)
                 MergeInto(*run, *chpx, chp);
         }
@@ -636,10 +633,10 @@ void TVYXLogPara::FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int3
 
 void TVYXLogPara::FormatRangeUncond(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to)
 {
-    if (!FCharRuns->FindAbsolute(from, true) || !FCharRuns->FindAbsolute(to, true))
+    if (!FCharRuns.FindAbsolute(from, true) || !FCharRuns.FindAbsolute(to, true))
         return;
     for (int i = 0; i < Count(); ++i) {
-        TVYXCharRun* run = FCharRuns->Items(i);
+        TVYXCharRun* run = FCharRuns.Items(i);
         if (run->StartPos() >= from && run->GetEndPos() <= to)
             run->SetCHPX(chpx);
     }
@@ -658,7 +655,7 @@ void TVYXLogPara::FormatAll(const TVYXCHPX* chpx)
 void TVYXLogPara::FormatAllUncond(const TVYXCHPX* chpx)
 {
     for (int i = 0; i < Count(); ++i)
-        FCharRuns->Items(i)->SetCHPX(chpx);
+        FCharRuns.Items(i)->SetCHPX(chpx);
     CombineCharRuns();
     MakeDirty();
 }
@@ -676,7 +673,7 @@ bool TVYXLogPara::UseStyle(std::u16string_view styleId)
     auto* style = root && root->Styles() ? dynamic_cast<TVYXParaStyle*>(root->Styles()->Find(styleId)) : nullptr;
     if (!style)
         return false;
-    FPAPX->SetStyle(style);
+    FPAPX.SetStyle(style);
     MakeDirty();
     return true;
 }
@@ -691,7 +688,7 @@ TVYXNumbering* TVYXLogPara::BeginBullet()
     if (!root || !root->Numberings())
         return nullptr;
     TVYXNumbering* level = root->Numberings()->AddNewBullet(VYXBulletListStyleText[ablsDefault]);
-    FPAPX->SetNumbering(level);
+    FPAPX.SetNumbering(level);
     UseStyle(u"ListParagraph");
     MakeDirty();
     return level;
@@ -703,7 +700,7 @@ TVYXNumbering* TVYXLogPara::BeginNumbering(TVYXNumberingStyleType style)
     if (!root || !root->Numberings())
         return nullptr;
     TVYXNumbering* level = root->Numberings()->AddNewNumbering(style);
-    FPAPX->SetNumbering(level);
+    FPAPX.SetNumbering(level);
     UseStyle(u"ListParagraph");
     MakeDirty();
     return level;
@@ -715,7 +712,7 @@ TVYXNumbering* TVYXLogPara::BeginMultilevel(TVYXMultilevelListStyle style)
     if (!root || !root->Numberings())
         return nullptr;
     TVYXNumbering* level = root->Numberings()->AddNewMultilevel(style);
-    FPAPX->SetNumbering(level);
+    FPAPX.SetNumbering(level);
     UseStyle(u"ListParagraph");
     MakeDirty();
     return level;
@@ -726,20 +723,20 @@ void TVYXLogPara::MakeNumbering(std::int32_t level)
     TVYXRootData* root = Root();
     if (!root || !root->Numberings())
         return;
-    TVYXNumbering* current = FPAPX->GetNumbering();
+    TVYXNumbering* current = FPAPX.GetNumbering();
     TVYXNumbering* target = current ? current->NumList()->GetItems(level) : root->Numberings()->AddOrGet(level);
     if (!target)
         return;
-    FPAPX->SetNumbering(target);
+    FPAPX.SetNumbering(target);
     UseStyle(u"ListParagraph");
     MakeDirty();
 }
 
 void TVYXLogPara::ChangeMultilevelLevel(int delta)
 {
-    if (TVYXNumbering* current = FPAPX->GetNumbering())
+    if (TVYXNumbering* current = FPAPX.GetNumbering())
         if (TVYXNumbering* target = current->NumList()->GetItems(std::clamp(current->Level + delta, 0, 8))) {
-            FPAPX->SetNumbering(target);
+            FPAPX.SetNumbering(target);
             MakeDirty();
         }
 }
@@ -747,15 +744,15 @@ void TVYXLogPara::ChangeMultilevelLevel(int delta)
 void TVYXLogPara::EndBulletNumbering()
 {
     const TVYXLogPara* prev = Prevpara();
-    VYXLeaveAutoNumbering(*FPAPX, prev ? &prev->PAPX() : nullptr);
+    VYXLeaveAutoNumbering(FPAPX, prev ? &prev->PAPX() : nullptr);
     MakeDirty();
 }
 
 void TVYXLogPara::RemoveBulletNumbering()
 {
-    FPAPX->Remove(vypiNumbering);
-    FPAPX->Remove(vypiIndentLeft);
-    FPAPX->Remove(vypiIndentHanging);
+    FPAPX.Remove(vypiNumbering);
+    FPAPX.Remove(vypiIndentLeft);
+    FPAPX.Remove(vypiIndentHanging);
     MakeDirty();
 }
 
@@ -764,15 +761,15 @@ bool TVYXLogPara::CheckNumbering()
     const TVYXLogPara* prev = Prevpara();
     const TVYXLogParaItem* nextItem = NextInParas();
     const TVYXLogPara* next = nextItem && nextItem->IsPara() ? static_cast<const TVYXLogPara*>(nextItem) : nullptr;
-    if (FPAPX->GetNumbering())
+    if (FPAPX.GetNumbering())
         return false;
-    return VYXInheritNeighbourList(*FPAPX, prev ? &prev->PAPX() : nullptr, next ? &next->PAPX() : nullptr);
+    return VYXInheritNeighbourList(FPAPX, prev ? &prev->PAPX() : nullptr, next ? &next->PAPX() : nullptr);
 }
 
 void TVYXLogPara::Validate()
 {
     if (Count() == 0)
-        FCharRuns->Add();
+        FCharRuns.Add();
 }
 
 // ---- Paragraph navigation ----
@@ -876,7 +873,7 @@ void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
 {
     TVYXRootData* root = Root();
     TVYXRootData* sourceRoot = source.Root();
-    FPAPX->Assign(source.PAPX(), sourceRoot ? sourceRoot->Styles() : nullptr, root ? root->Styles() : nullptr);
+    FPAPX.Assign(source.PAPX(), sourceRoot ? sourceRoot->Styles() : nullptr, root ? root->Styles() : nullptr);
     if (source.SEP()) {
         AddSEP()->Assign(*source.SEP());
     }
@@ -884,7 +881,7 @@ void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
         Frame = std::make_unique<TVYXParaFrame>(*source.Frame);
     Name = source.Name;
     if (withRuns) {
-        FCharRuns->Assign(source.CharRuns());
+        FCharRuns.Assign(source.CharRuns());
         Pilcrow = source.Pilcrow;
     }
     if (const TVYXGraphicObjList* graphics = source.Graphics(); graphics && graphics->Count() > 0) {
@@ -917,7 +914,7 @@ std::unique_ptr<TVYXLogPara> TVYXLogPara::Clone(TVYXLogParas* paras, std::int32_
     auto copy = std::make_unique<TVYXLogPara>(paras);
     copy->Assign(*this, false);
     for (int i = 0; i < Count(); ++i) {
-        const TVYXCharRun* run = FCharRuns->Items(i);
+        const TVYXCharRun* run = FCharRuns.Items(i);
         const std::int32_t a = std::max(fromPos, run->StartPos()), b = std::min(toPos, run->GetEndPos());
         if (run->Len() == 0 ? (run->StartPos() >= fromPos && run->StartPos() < toPos) : a < b)
             copy->CharRuns().Add(run->Len() == 0 || (a == run->StartPos() && b == run->GetEndPos()) || run->IsAtom()
@@ -931,11 +928,11 @@ std::unique_ptr<TVYXLogPara> TVYXLogPara::Clone(TVYXLogParas* paras, std::int32_
 
 TVYXTabStops* TVYXLogPara::GetTabs() const
 {
-    if (TVYXTabStops* own = FPAPX->GetTabStops(); own && own->Count() > 0)
+    if (TVYXTabStops* own = FPAPX.GetTabStops(); own && own->Count() > 0)
         return own;
     // The depth bound keeps a BasedOn cycle from a damaged file from hanging.
     int depth = 0;
-    for (const TVYXStyle* style = FPAPX->GetStyle(); style && depth < 256; style = style->BasedOn, ++depth)
+    for (const TVYXStyle* style = FPAPX.GetStyle(); style && depth < 256; style = style->BasedOn, ++depth)
         if (const TVYXPAPX* papx = style->StylePAPX())
             if (TVYXTabStops* tabs = papx->GetTabStops(); tabs && tabs->Count() > 0)
                 return tabs;
@@ -947,10 +944,10 @@ const TVYXTabStop* TVYXLogPara::MapTab(double& pos, bool first, double x) const
     const TVYXRootData* root = Root();
     const double ppx = (root && root->PPIX() > 0 ? root->PPIX() : 96.0) / 72.0;
     const TVYXDOP* dop = root ? root->DOP() : nullptr;
-    const double left = FPAPX->GetStyledIndentLeft();
+    const double left = FPAPX.GetStyledIndentLeft();
     TVYXTabStop& scratch = Paras()->TempTab;
-    const TVYXTabStops* own = FPAPX->GetTabStops();
-    if (first && (!own || own->Count() == 0) && FPAPX->GetStyledIndentHanging() > 0 && left > 0) {
+    const TVYXTabStops* own = FPAPX.GetTabStops();
+    if (first && (!own || own->Count() == 0) && FPAPX.GetStyledIndentHanging() > 0 && left > 0) {
         pos = ppx * left;
         if (dop)
             scratch.Assign(dop->DefTab);
@@ -1072,10 +1069,10 @@ void TVYXLogPara::ApplyRevision(const TVYXRevisionData& revision, std::int32_t f
     if (revision.RevType == artFormatPAPX) {
         std::unique_ptr<TVYXRevisionData> data = revision.CloneData();
         if (auto* former = dynamic_cast<TVYXRevisionDataPAPX*>(data.get()); former && !former->PAPX()) {
-            former->AddPAPX(FPAPX->PAP())->Assign(*FPAPX, nullptr, nullptr);
+            former->AddPAPX(FPAPX.PAP())->Assign(FPAPX, nullptr, nullptr);
             former->PAPX()->RemoveRevision();
         }
-        FPAPX->AddRevision(std::move(data));
+        FPAPX.AddRevision(std::move(data));
         MakeDirty();
         return;
     }
@@ -1089,7 +1086,7 @@ void TVYXLogPara::ApplyRevision(const TVYXRevisionData& revision, std::int32_t f
     const int first = RunBoundaryAt(from);
     const int end = RunBoundaryAt(to);  // again: the split for `from` may shift it
     for (int i = first; i < end; ++i) {
-        TVYXCharRun* run = FCharRuns->Items(i);
+        TVYXCharRun* run = FCharRuns.Items(i);
         std::unique_ptr<TVYXRevisionData> data = revision.CloneData();
         if (revision.RevType != artFormatCHPX) {
             run->AddRevision(std::move(data));

@@ -158,10 +158,10 @@ public:
     ~TVYXLogPara() override;
 
     TVYXLogParaIterator* Iterator() const;
-    const TVYXCharRuns& CharRuns() const { return *FCharRuns; }
-    TVYXCharRuns& CharRuns() { return *FCharRuns; }
-    const TVYXPAPX& PAPX() const { return *FPAPX; }
-    TVYXPAPX& PAPX() { return *FPAPX; }
+    const TVYXCharRuns& CharRuns() const { return FCharRuns; }
+    TVYXCharRuns& CharRuns() { return FCharRuns; }
+    const TVYXPAPX& PAPX() const { return FPAPX; }
+    TVYXPAPX& PAPX() { return FPAPX; }
     const TVYXSEP* SEP() const { return FSEP.get(); }
     TVYXSEP* SEP() { return FSEP.get(); }
     // The paragraph's search state, nullptr until a search began here (most paragraphs
@@ -199,7 +199,7 @@ public:
     std::u16string AsPlainText() const { return GetPlainText(); }
     std::u16string AsPlainTextLeft(std::int32_t pos) const;
     std::u16string AsPlainTextRight(std::int32_t pos) const;
-    std::int32_t TextLength() const { return FCharRuns->TextLength(); }
+    std::int32_t TextLength() const { return FCharRuns.TextLength(); }
     std::int32_t Len() const { return EndOfParaPos() - 1; }
     bool HasText() const { return TextLength() > 0; }
     bool IsZeroLength() const { return Len() == 0; }
@@ -268,8 +268,8 @@ public:
     TVYXCharRunFootnote* InsertFootnote(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
     TVYXCharRunFootnote* InsertFootnoteRef(std::int32_t pos, TVYXFootnoteBaseItem* note, bool endnote = false);
     TVYXCharRunFldChar* AppendComplexField(std::u16string_view result, std::u16string_view instruction);
-    void BeginTOC(std::u16string_view switches) { FCharRuns->BeginTOC(switches); MakeDirty(); }
-    void EndTOC() { FCharRuns->EndTOC(); MakeDirty(); }
+    void BeginTOC(std::u16string_view switches) { FCharRuns.BeginTOC(switches); MakeDirty(); }
+    void EndTOC() { FCharRuns.EndTOC(); MakeDirty(); }
     // Takes the drawing object out of the graphic run at `index`.
     std::unique_ptr<TVYXGraphicObj> SnatchGraphic(int index);
     bool HasPageBreak() const;
@@ -320,10 +320,10 @@ public:
     void FormatRange(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to) override;
     void FormatRangeUncond(const TVYXCHPX* chpx, std::int32_t from, std::int32_t to);
     void FormatWord(const TVYXCHPX* chpx, std::int32_t pos);
-    void AddPAPX(const TVYXPAPX& papx) { FPAPX->Merge(papx); MakeDirty(); }
-    TVYXTabStops* AddTabStops() { return FPAPX->AddTabStops(); }
-    TVYXTabStops* GetTabStops() const { return FPAPX->GetTabStops(); }
-    void RemoveTabStops() { FPAPX->RemoveTabStops(); }
+    void AddPAPX(const TVYXPAPX& papx) { FPAPX.Merge(papx); MakeDirty(); }
+    TVYXTabStops* AddTabStops() { return FPAPX.AddTabStops(); }
+    TVYXTabStops* GetTabStops() const { return FPAPX.GetTabStops(); }
+    void RemoveTabStops() { FPAPX.RemoveTabStops(); }
     // The stops that govern the paragraph: its own when it has any, else those of the
     // nearest style up the BasedOn chain that has any, else nullptr.
     TVYXTabStops* GetTabs() const;
@@ -364,16 +364,16 @@ public:
     // last / first row); nullptr outside tables.
     TVYXLogPara* NextRow() const;
     TVYXLogPara* PrevRow() const;
-    const TVYXCharRun* CRFirst() const { return std::as_const(*FCharRuns).First(); }
-    TVYXCharRun* CRFirst() { return FCharRuns->First(); }
-    const TVYXCharRun* CRLast() const { return std::as_const(*FCharRuns).Last(); }
-    TVYXCharRun* CRLast() { return FCharRuns->Last(); }
+    const TVYXCharRun* CRFirst() const { return std::as_const(FCharRuns).First(); }
+    TVYXCharRun* CRFirst() { return FCharRuns.First(); }
+    const TVYXCharRun* CRLast() const { return std::as_const(FCharRuns).Last(); }
+    TVYXCharRun* CRLast() { return FCharRuns.Last(); }
     TVYXTableCell* Cell() const;
     // The index of the root-list item that holds this paragraph (itself or its outermost table).
     int RootIndex() const;
-    const TVYXCharRun* GetItems(int i) const { return std::as_const(*FCharRuns).Items(i); }
-    TVYXCharRun* GetItems(int i) { return FCharRuns->Items(i); }
-    int Count() const { return FCharRuns->Count(); }
+    const TVYXCharRun* GetItems(int i) const { return std::as_const(FCharRuns).Items(i); }
+    TVYXCharRun* GetItems(int i) { return FCharRuns.Items(i); }
+    int Count() const { return FCharRuns.Count(); }
     const TVYXCHPX* LastCHPX() const;
 
     // ---- Search ----
@@ -443,7 +443,6 @@ private:
     // Gives a copied text box its own paragraphs: a list from the navigation object
     // holding copies of `source`'s (nullptr: one empty paragraph).
     void CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source);
-    void WireRuns();
     void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run) override;
     // The run before which an object inserted at `pos` goes, and its format.
     int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
@@ -454,8 +453,10 @@ private:
     void OpenRange(TVYXMarkup& markup, TVYXCharRunLinkedType type);
     TVYXComplexField* InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
                                       std::u16string_view result);
-    std::unique_ptr<TVYXCharRuns> FCharRuns;
-    std::unique_ptr<TVYXPAPX> FPAPX;
+    // Every paragraph has both, so they live in the paragraph: a long document holds
+    // many paragraphs, and two small blocks apart from each cost memory and allocator work.
+    TVYXCharRuns FCharRuns;
+    TVYXPAPX FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;
     std::unique_ptr<TVYXPhyRowsBase> FRows;
     std::unique_ptr<TVYXGraphicObjList> FGraphics;

@@ -25,11 +25,11 @@ TVYXBookmark* TVYXLogPara::InsertBookmark(std::u16string_view name, std::int32_t
     const int first = RunBoundaryAt(from);
     const int lastIndex = lastPara->RunBoundaryAt(to);  // again: the split for `from` may shift it
     TVYXBookmark* mark = root->Bookmarks()->Add(name);
-    auto range = VYXInsertLinkedRange(mark, acrltBookmark, *FCharRuns, first, lastPara->CharRuns(), lastIndex);
+    auto range = VYXInsertLinkedRange(mark, acrltBookmark, FCharRuns, first, lastPara->CharRuns(), lastIndex);
     range->FirstPara = this;
     range->LastPara = lastPara;
     mark->Selection = std::move(range);
-    FCharRuns->Reindex();
+    FCharRuns.Reindex();
     lastPara->CharRuns().Reindex();
     MakeDirty();
     lastPara->MakeDirty();
@@ -49,7 +49,7 @@ TVYXBookmark* TVYXLogPara::AppendBookmark(std::u16string_view name)
 void TVYXLogPara::OpenRange(TVYXMarkup& markup, TVYXCharRunLinkedType type)
 {
     auto range = std::make_unique<TVYXFieldSelectionImpl>();
-    range->FirstRun = FCharRuns->AddLinked(nullptr, &markup, type);
+    range->FirstRun = FCharRuns.AddLinked(nullptr, &markup, type);
     range->FirstPara = this;
     markup.Selection = std::move(range);
     MakeDirty();
@@ -60,7 +60,7 @@ TVYXCharRunLinked* TVYXLogPara::EndBookmark(TVYXMarkup& markup)
     auto* range = dynamic_cast<TVYXFieldSelectionImpl*>(markup.Selection.get());
     if (!range || !range->FirstRun || range->LastRun)
         return nullptr;
-    TVYXCharRunLinked* end = FCharRuns->AddLinked(nullptr, &markup, range->FirstRun->LinkedType);
+    TVYXCharRunLinked* end = FCharRuns.AddLinked(nullptr, &markup, range->FirstRun->LinkedType);
     range->FirstRun->LinkTo(*end);
     range->LastRun = end;
     range->LastPara = this;
@@ -95,14 +95,14 @@ TVYXCharRunSimpleField* TVYXLogPara::InsertField(std::int32_t pos, std::u16strin
     const std::u16string text = FieldResult(*field, result);
     const TVYXCHPX* chpx = nullptr;
     const int index = InsertionIndex(pos, chpx);
-    return FCharRuns->InsertSimpleField(index, std::move(field), text, chpx);
+    return FCharRuns.InsertSimpleField(index, std::move(field), text, chpx);
 }
 
 TVYXCharRunSimpleField* TVYXLogPara::AppendField(std::u16string_view instruction, std::u16string_view result)
 {
     auto field = CreateSimpleField(instruction);
     const std::u16string text = FieldResult(*field, result);
-    TVYXCharRunSimpleField* run = FCharRuns->AddSimpleField(std::move(field), text, LastCHPX());
+    TVYXCharRunSimpleField* run = FCharRuns.AddSimpleField(std::move(field), text, LastCHPX());
     MakeDirty();
     return run;
 }
@@ -138,7 +138,7 @@ TVYXLogPara* TVYXLogParas::AddTOCReference(TVYXLogPara& para, std::u16string_vie
 TVYXComplexField* TVYXLogPara::InsertFormField(std::int32_t pos, std::unique_ptr<TVYXComplexField> field,
                                                std::u16string_view result)
 {
-    TVYXCharRuns& runs = *FCharRuns;
+    TVYXCharRuns& runs = FCharRuns;
     const int at = pos >= EndOfParaPos() ? runs.Count() : RunBoundaryAt(std::max(pos, 1));
     // The runs from the place on step aside while the field's runs are appended.
     std::vector<std::unique_ptr<TVYXCharRun>> tail;
@@ -218,8 +218,8 @@ int TVYXLogPara::MakeHyperlink(TVYXHyperlink* link, std::int32_t from, std::int3
         style = dynamic_cast<TVYXCharStyle*>(root->Styles()->Find(u"Hyperlink"));
     std::vector<TVYXCharRunHyperlink*> made;
     for (int i = first; i < end; ++i)
-        if (FCharRuns->Items(i)->Type_() == acrtText) {
-            TVYXCharRunHyperlink* run = FCharRuns->MakeHyperlink(link, i);
+        if (FCharRuns.Items(i)->Type_() == acrtText) {
+            TVYXCharRunHyperlink* run = FCharRuns.MakeHyperlink(link, i);
             if (style)
                 (run->CHPX() ? run->CHPX() : run->AddCHPX())->SetStyle(style);
             link->Use();

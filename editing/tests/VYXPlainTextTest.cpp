@@ -252,3 +252,112 @@ TEST(PlainText, LineDecoderAgreesWithThePlatformDecoder)
     }
     EXPECT_GT(utf8, 100) << "the random cases reach the UTF-8 path too";
 }
+
+namespace {
+// A paragraph as its runs: each run's kind and characters, "|" between runs.
+std::u16string RunShape(const TVYXLogPara& para)
+{
+    std::u16string shape;
+    const TVYXCharRuns& runs = para.CharRuns();
+    for (int r = 0; r < runs.Count(); ++r) {
+        const TVYXCharRun& run = *runs.Items(r);
+        shape += r > 0 ? u"|" : u"";
+        shape += static_cast<char16_t>(u'A' + run.Type_());
+        shape += run.Type_() == acrtBreak ? std::u16string(1, static_cast<char16_t>(
+                                                                  u'0' + static_cast<const TVYXCharRunBreak&>(run).BreakType))
+                                          : run.Text();
+    }
+    return shape;
+}
+
+// Loads `bytes` and builds the same text through the whole-text path (decode all,
+// then cut lines); both must give the same paragraphs run for run, and the start
+// positions the run list keeps must follow the runs.
+void ExpectSameRunsAsWholeTextPath(std::string_view bytes)
+{
+    TVYXBodyTestDoc loaded, reference;
+    TVYXImportText import(loaded.Body);
+    import.LoadFromBytes(bytes, loaded.Body, false);
+    TVYXTextEncoding expected = vyteCodePage;
+    VYXAppendTextLines(reference.Body, VYXDecodeTextFile(bytes, 1252, &expected));
+    EXPECT_EQ(import.Encoding(), expected);
+    ASSERT_EQ(loaded.Body.Count(), reference.Body.Count());
+    for (int i = 0; i < loaded.Body.Count(); ++i) {
+        const TVYXLogPara& para = *loaded.Body.GetParas(i);
+        ASSERT_EQ(RunShape(para), RunShape(*reference.Body.GetParas(i))) << "paragraph " << i;
+        std::int32_t pos = 1;
+        for (int r = 0; r < para.Count(); ++r) {
+            EXPECT_EQ(para.GetItems(r)->StartPos(), pos) << "paragraph " << i << " run " << r;
+            EXPECT_EQ(para.GetItems(r)->Index(), r);
+            pos += para.GetItems(r)->Len();
+        }
+    }
+}
+}  // namespace
+
+// Real files of every text-based kind in the corpus, read as plain text: the one-pass
+// loader cuts the same runs as decoding the whole text first.
+TEST(PlainText, CorpusFilesGiveTheSameRunsAsTheWholeTextPath)
+{
+    const std::filesystem::path corpus = std::filesystem::path(VYX_SHARED_DIR) / "corpus";
+    if (!std::filesystem::is_directory(corpus))
+        GTEST_SKIP() << "no shared corpus at " << corpus;
+    int checked = 0;
+    for (const char* folder : {"html", "rtf", "malformed"}) {
+        if (!std::filesystem::is_directory(corpus / folder))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(corpus / folder)) {
+            SCOPED_TRACE(entry.path().string());
+            ExpectSameRunsAsWholeTextPath(VYXReadFile(entry.path().string()));
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 20);
+}
+
+// Long lines, so that runs of eight printable bytes, tabs, breaks, NULs, other control
+// characters and multi-byte sequences meet at every offset of an eight-byte step.
+TEST(PlainText, LongLinesGiveTheSameRunsAsTheWholeTextPath)
+{
+    static const char* const pieces[] = {"abcdefgh", "a", "xyz 12", "\t", "\f", "\v", "",
+                                         "\x01", "\x1F", "\x7F", "caf\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
+                                         "\n", "\r\n", "\r", "\t\t", "        "};
+    std::mt19937 random(11);
+    for (int n = 0; n < 400; ++n) {
+        std::string bytes;
+        const std::size_t count = random() % 60;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t k = random() % std::size(pieces);
+            bytes += k == 6 ? std::string(1, '\0') : std::string(pieces[k]);
+        }
+        // Now and then one bad byte somewhere: the whole text is then 8-bit.
+        if (n % 5 == 4)
+            bytes.insert(random() % (bytes.size() + 1), 1, '\xFF');
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        ExpectSameRunsAsWholeTextPath(bytes);
+    }
+}
+
+// UTF-8 that breaks only near its end is 8-bit text after all: the paragraphs already
+// made from it go, and a list being appended to keeps its own.
+TEST(PlainText, TextBrokenLateIsReadAgainAsEightBit)
+{
+    std::string bytes;
+    for (int i = 0; i < 2000; ++i)
+        bytes += "line " + std::to_string(i) + "\tcaf\xC3\xA9\n";
+    bytes += "last \xE9t\xE9";  // Windows-1252 e-acute, not UTF-8
+    TVYXBodyTestDoc doc;
+    doc.Body.AppendPara(u"mine");
+    doc.Body.AppendPara(u"also mine");
+    TVYXImportText import(doc.Body);
+    import.LoadFromBytes(bytes, doc.Body, true);
+    EXPECT_EQ(import.Encoding(), vyteCodePage);
+    ASSERT_EQ(doc.Body.Count(), 3 + 2000);
+    EXPECT_EQ(doc.Body.GetParas(1)->GetFileText(), u"also mine");
+    EXPECT_EQ(doc.Body.GetParas(2)->GetFileText(), u"line 0\tcaf\u00C3\u00A9");
+    EXPECT_EQ(doc.Body.GetParas(2002)->GetFileText(), u"last \u00E9t\u00E9");
+    // Replacing instead of appending gives just the file's lines.
+    import.LoadFromBytes(bytes, doc.Body, false);
+    EXPECT_EQ(doc.Body.Count(), 2001);
+    EXPECT_EQ(doc.Body.GetParas(0)->GetFileText(), u"line 0\tcaf\u00C3\u00A9");
+}
