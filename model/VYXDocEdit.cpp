@@ -211,7 +211,10 @@ TRunList TakeBoundaries(TVYXLogParas& list, const TVYXDocRange& range,
                     order = 0;
                 }
                 if (IsBoundary(*run) && run->StartPos() >= from && run->StartPos() <= to) {
-                    where.push_back({VYXAddressOf(p, run->StartPos()), order});
+                    const TVYXCharRun* before = r > 0 ? runs.Items(r - 1) : nullptr;
+                    const bool empty = before && IsEmptyText(*before);
+                    where.push_back({VYXAddressOf(p, run->StartPos()), order, empty,
+                                     empty ? CopyCHPX(before->CHPX()) : nullptr});
                     found.push_back(r);
                 }
                 ++order;
@@ -682,6 +685,13 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
         end->CharRuns().Reindex();
         touched.push_back(end);
     }
+    // Boundaries that had an empty text run just before them, where they went back.
+    struct TEmptyBefore {
+        TVYXLogPara* Para;
+        const TVYXCharRun* Boundary;
+        const TVYXCHPX* CHPX;
+    };
+    std::vector<TEmptyBefore> emptyBefore;
     for (std::size_t k = 0; k < boundaries.size(); ++k) {
         const TVYXDocFragment::TBoundary& where = content.Boundaries[k];
         TVYXLogPara* p = VYXParaAt(*FLogParas, where.At);
@@ -691,6 +701,8 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
             p = end;
             charPos = range.Last.CharPos;
         }
+        if (where.EmptyBefore)
+            emptyBefore.push_back({p, boundaries[k].get(), where.EmptyBeforeCHPX.get()});
         PutRun(*p, charPos, where.Order, std::move(boundaries[k]));
         if (touched.empty() || touched.back() != p)
             touched.push_back(p);
@@ -707,6 +719,8 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     if (boundaryAfterEmpty && range.Last.Item == at.Item)
         KeepEmptyRunBefore(*end, *boundaryAfterEmpty, emptyRunCHPX.get());
     RestoreEmptyRuns(list, at.Item, range.Last.Item, keptEmpty);
+    for (const TEmptyBefore& e : emptyBefore)
+        KeepEmptyRunBefore(*e.Para, *e.Boundary, e.CHPX);
     // An empty last paragraph came from the split at `at`, with the format of the run
     // before it; the one removed had its own. (After tidying: the paste may leave the
     // target's empty run beside the content's.)

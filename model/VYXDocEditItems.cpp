@@ -105,7 +105,9 @@ std::unique_ptr<TVYXDocFragment> TVYXDocFragment::Clone() const
     copy->HeadSEP = HeadSEP ? HeadSEP->Clone() : nullptr;
     copy->TailSEP = TailSEP ? TailSEP->Clone() : nullptr;
     copy->Origin = Origin;
-    copy->Boundaries = Boundaries;
+    copy->Boundaries.reserve(Boundaries.size());
+    for (const TBoundary& where : Boundaries)
+        copy->Boundaries.push_back({where.At, where.Order, where.EmptyBefore, CopyCHPX(where.EmptyBeforeCHPX.get())});
     copy->LeadingEmpty = LeadingEmpty;
     copy->HasEmptyTail = HasEmptyTail;
     copy->EmptyTailCHPX = CopyCHPX(EmptyTailCHPX.get());

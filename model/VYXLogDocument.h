@@ -81,6 +81,11 @@ public:
     struct TBoundary {
         TVYXDocAddress At;  // in the body before the removal
         int Order = 0;      // empty runs before it at the same position of its paragraph
+        // An empty text run stood just before it (the format typing there takes), with
+        // this format. The copy keeps such a run, but putting the content back merges
+        // runs as a paste does before the boundary is there to keep it apart.
+        bool EmptyBefore = false;
+        std::unique_ptr<TVYXCHPX> EmptyBeforeCHPX;
     };
     TVYXDocAddress Origin;
     std::vector<TBoundary> Boundaries;

@@ -169,3 +169,47 @@ TEST(DocEditEmptyRuns, EditsElsewhereInTheParagraphLeaveTheRun)
     d.Doc.InsertContent(At(0, 4), *removed);
     EXPECT_EQ(d.Dump(), before);
 }
+
+TEST(DocEditEmptyRuns, ARemovalHoldingTheWholeBookmarkPutsTheRunBack)
+{
+    // The bookmark opens in the second paragraph (or in a table's cell) and closes after
+    // "word " in the third, with an empty run before its end; the removal runs from the
+    // first paragraph into the fourth. Its copy holds the run, but the boundaries stay
+    // in the body, and putting the content back merges the copy's runs before they
+    // return between them.
+    for (const bool inTable : {false, true})
+        for (const bool formatted : {false, true}) {
+            SCOPED_TRACE(std::string(inTable ? "from a cell" : "from a paragraph") +
+                         (formatted ? ", formatted run" : ", plain run"));
+            TVYXLogDocument doc;
+            doc.Paras().AppendPara(u"before");
+            TVYXLogPara* opening = nullptr;
+            if (inTable) {
+                opening = doc.Paras().AddTable(1, 1)->GetCells(0, 0)->Paras().GetParas(0);
+                opening->Append(u"cell");
+            } else {
+                opening = doc.Paras().AppendPara(u"cell");
+            }
+            TVYXLogPara* closing = doc.Paras().AppendPara(u"word tail");
+            ASSERT_NE(opening->InsertBookmark(u"mark", 2, 6, closing), nullptr);
+            doc.Paras().AppendPara(u"after");
+            TVYXCHPX big(&doc.GetMasterCHP());
+            big.SetSize(25);
+            doc.PutEmptyRun(At(2, 6), formatted ? &big : nullptr);
+            const std::string before = VYXDumpParas(doc.Paras());
+            ASSERT_NE(before.find(formatted ? "text \"\" size=25\n  bookmark last" : "text \"\"\n  bookmark last"),
+                      std::string::npos)
+                << before;
+            const TVYXDocRange range{At(0, 2), At(3, 3)};
+            std::unique_ptr<TVYXDocFragment> removed = doc.RemoveContent(range);
+            const std::string without = VYXDumpParas(doc.Paras());
+            // Put back where it went (undo), and a copy of it (a record's clone) too.
+            const TVYXDocRange back = doc.InsertContent(range.First, *removed->Clone());
+            EXPECT_EQ(back, range);
+            EXPECT_EQ(VYXDumpParas(doc.Paras()), before);
+            std::unique_ptr<TVYXDocFragment> again = doc.RemoveContent(range);
+            EXPECT_EQ(VYXDumpParas(doc.Paras()), without);
+            doc.InsertContent(range.First, *again);
+            EXPECT_EQ(VYXDumpParas(doc.Paras()), before);
+        }
+}

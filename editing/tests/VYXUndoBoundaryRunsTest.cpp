@@ -1,0 +1,60 @@
+// VYXUndoBoundaryRunsTest.cpp: the empty text run just before a bookmark's end (the
+// format typing there takes) through commands that remove it with the text around it,
+// or type beside it, and their undo and redo; each case is a random-test failure
+// brought down to its few commands.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editing/VYXLogEditor.h"
+#include "editing/VYXUndo.h"
+#include "editing/tests/VYXEditorInvariants.h"
+#include "editing/tests/VYXUndoDump.h"
+#include "editing/tests/VYXUndoExpect.h"
+#include "model/VYXTable.h"
+
+namespace {
+
+TVYXDocAddress At(int item, std::int32_t pos)
+{
+    TVYXDocAddress a;
+    a.Item = item;
+    a.CharPos = pos;
+    return a;
+}
+
+}  // namespace
+
+// Typing over a selection from a table's cell into the text after the table: the rows
+// go, the text between goes, and a bookmark wholly inside keeps its ends in the body.
+// Undo must give back the empty run that stood before the bookmark's end.
+TEST(UndoBoundaryRuns, TypingOverASelectionFromACellIntoTheTextAfterTheTable)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"Text before");
+        TVYXTable& table = doc.AppendTableUI(1, 1);
+        doc.CellPara(table, 0, 0).Append(u"cell text");
+        doc.AppendParaUI(u"word tail");
+        doc.AppendParaUI(u"after");
+    }
+    // A bookmark from the cell to "word ", and an empty run of its own format before
+    // its end (items: text, table, the paragraph after it, "word tail", "after").
+    auto* table = static_cast<TVYXTable*>(doc.Paras().GetItems(1));
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(*table, 0, 0), 1)));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(At(3, 6))));
+    ASSERT_NE(doc.InsertBookmark(u"mark"), nullptr);
+    doc.Undo().Clear();
+    TVYXCHPX big(&doc.GetMasterCHP());
+    big.SetSize(25);
+    doc.PutEmptyRun(At(3, 6), &big);
+    ASSERT_NE(vyxtest::Dump(doc).find("0 [word ] -\n  0 [] 21=25;\n  7 [] - <bookmark mark 3>"), std::string::npos)
+        << vyxtest::Dump(doc);
+    ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(*table, 0, 0), 1)));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(At(4, 3))));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u"x")));
+    ASSERT_EQ(doc.Paras().Count(), 2);  // the table and the text between went
+    ExpectUndoRedo(doc, before);
+}
