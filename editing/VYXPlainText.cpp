@@ -1,6 +1,8 @@
 // VYXPlainText.cpp: plain-text import and export.
 #include "editing/VYXPlainText.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -177,6 +179,14 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
     }
     // A line that begins with a tab or break keeps the paragraph's first, empty text run.
     para.CharRuns().Reserve(shape.Runs + (IsAtomChar(text.front()) ? 1 : 0));
+    // Start positions once, when the line is done, rather than after each run.
+    struct TRunsUpdate {
+        TVYXCharRuns& Runs;
+        explicit TRunsUpdate(TVYXCharRuns& runs) : Runs(runs) { Runs.BeginUpdate(); }
+        ~TRunsUpdate() { Runs.EndUpdate(); }
+        TRunsUpdate(const TRunsUpdate&) = delete;
+        TRunsUpdate& operator=(const TRunsUpdate&) = delete;
+    } update(para.CharRuns());
     const char16_t* data = text.data();
     const std::size_t size = text.size();
     std::size_t start = 0;
@@ -201,6 +211,20 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& s
     AppendLine(paras, text, ShapeOf(text), scratch);
 }
 
+// The printable ASCII bytes (0x20..0x7F) at the start of the eight bytes at `p`, widened
+// into `out`: 8 when all are, else the place of the first that is not, found from a
+// mask without a loop (a borrow runs only upwards, so it cannot flag an earlier byte).
+inline int WidenPrintableAscii(const unsigned char* p, char16_t* out)
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    const std::uint64_t high = 0x8080808080808080ULL;
+    const std::uint64_t stops = (word | ((word - 0x2020202020202020ULL) & ~word)) & high;
+    for (int k = 0; k < 8; ++k)
+        out[k] = static_cast<char16_t>((word >> (8 * k)) & 0xFF);
+    return stops == 0 ? 8 : std::countr_zero(stops) / 8;
+}
+
 // Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte), checking
 // the bytes as it goes (shortest forms, no surrogates, up to U+10FFFF) and noting the
 // line's shape. Stops at CR, LF or `end`; returns where it stopped, nullptr when the
@@ -212,16 +236,10 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
     bool inText = false;
     while (p < end) {
         if (end - p >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            // No byte with the high bit, and none below 0x20 (a borrow shows in bit 7
-            // only for bytes under 0x20 once high bytes are ruled out).
-            const std::uint64_t high = 0x8080808080808080ULL;
-            if (((word | ((word - 0x2020202020202020ULL) & ~word)) & high) == 0) {
-                for (int k = 0; k < 8; ++k)
-                    o[k] = static_cast<char16_t>((word >> (8 * k)) & 0xFF);
-                o += 8;
-                p += 8;
+            // Bytes past the printable ones are written too and overwritten below.
+            if (const int plain = WidenPrintableAscii(p, o); plain > 0) {
+                o += plain;
+                p += plain;
                 shape.Runs += inText ? 0 : 1;
                 inText = true;
                 continue;
@@ -281,9 +299,51 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
     return p;
 }
 
-// Reads UTF-8 text into paragraphs in one pass: checking, decoding, cutting lines and
-// runs. False, with the paragraphs it made removed again, when the bytes are not UTF-8.
-bool LoadUtf8(std::string_view bytes, TVYXLogParas& paras)
+// Decodes one line of an 8-bit code page through its table, noting the line's shape;
+// stops at CR, LF or `end`. `asciiSame`: the table leaves printable ASCII as it is, so
+// eight such bytes pass at a time.
+const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char* end, char16_t* out,
+                                     std::size_t& units, TLineShape& shape, const std::array<char16_t, 256>& table,
+                                     bool asciiSame)
+{
+    char16_t* o = out;
+    bool inText = false;
+    while (p < end) {
+        if (asciiSame && end - p >= 8) {
+            // Bytes past the printable ones are written too and overwritten below.
+            if (const int plain = WidenPrintableAscii(p, o); plain > 0) {
+                o += plain;
+                p += plain;
+                shape.Runs += inText ? 0 : 1;
+                inText = true;
+                continue;
+            }
+        }
+        const unsigned byte = *p;
+        if (byte == '\r' || byte == '\n')
+            break;
+        const char16_t c = table[byte];
+        *o++ = c;
+        ++p;
+        if (c < 0x20 && IsAtomChar(c)) {
+            ++shape.Runs;
+            shape.Atoms = true;
+            inText = false;
+            continue;
+        }
+        shape.Nul |= c == u'\0';
+        shape.Runs += inText ? 0 : 1;
+        inText = true;
+    }
+    units = static_cast<std::size_t>(o - out);
+    return p;
+}
+
+// Reads text into paragraphs in one pass over the bytes: decoding, cutting lines and
+// runs. `decodeLine` decodes a line as the functions above do; when it fails, the
+// paragraphs made so far are removed again and false is returned.
+template <class TDecodeLine>
+bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLine)
 {
     const int firstNew = paras.Count();
     // A unit per byte at most; never initialised as a whole, so only as much of it as
@@ -297,7 +357,7 @@ bool LoadUtf8(std::string_view bytes, TVYXLogParas& paras)
     while (p < end || bytes.empty()) {
         std::size_t units = 0;
         TLineShape shape;
-        const unsigned char* stop = DecodeUtf8Line(p, end, buffer.get(), units, shape);
+        const unsigned char* stop = decodeLine(p, end, buffer.get(), units, shape);
         if (!stop) {
             while (paras.Count() > firstNew)
                 paras.Delete(paras.Count() - 1);
@@ -309,6 +369,31 @@ bool LoadUtf8(std::string_view bytes, TVYXLogParas& paras)
         p = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
     }
     return true;
+}
+
+bool LoadUtf8(std::string_view bytes, TVYXLogParas& paras)
+{
+    return LoadLines(bytes, paras, DecodeUtf8Line);
+}
+
+// An 8-bit code page whose every byte is one character in UTF-16 (not UTF-8, not
+// double-byte) reads through a table of its 256 characters.
+bool LoadSingleByte(std::string_view bytes, TVYXLogParas& paras, int codePage)
+{
+    if (codePage == cVYXCodePageUtf8 || VYXCodePageIsDoubleByte(codePage))
+        return false;
+    std::array<char16_t, 256> table{};
+    bool asciiSame = true;
+    for (unsigned b = 0; b < 256; ++b) {
+        const std::u16string one = VYXDecodeCodePage(std::string(1, static_cast<char>(b)), codePage);
+        if (one.size() != 1)
+            return false;
+        table[b] = one[0];
+        asciiSame = asciiSame && (b < 0x20 || b >= 0x80 || one[0] == static_cast<char16_t>(b));
+    }
+    return LoadLines(bytes, paras,
+                     [&](const unsigned char* p, const unsigned char* end, char16_t* out, std::size_t& units,
+                         TLineShape& shape) { return DecodeTableLine(p, end, out, units, shape, table, asciiSame); });
 }
 
 // Writes runs of paragraphs and tables as lines. Inside a table cell everything
@@ -453,6 +538,8 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
         return;
     if (FEncoding == vyteUtf8)
         FEncoding = vyteCodePage;
+    if (FEncoding == vyteCodePage && LoadSingleByte(bytes, paras, CodePage))
+        return;
     TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
     std::u16string line, scratch;
     ForEachLine(bytes, [&](std::string_view lineBytes) {

@@ -273,13 +273,14 @@ std::u16string RunShape(const TVYXLogPara& para)
 // Loads `bytes` and builds the same text through the whole-text path (decode all,
 // then cut lines); both must give the same paragraphs run for run, and the start
 // positions the run list keeps must follow the runs.
-void ExpectSameRunsAsWholeTextPath(std::string_view bytes)
+void ExpectSameRunsAsWholeTextPath(std::string_view bytes, int codePage = 1252)
 {
     TVYXBodyTestDoc loaded, reference;
     TVYXImportText import(loaded.Body);
+    import.CodePage = codePage;
     import.LoadFromBytes(bytes, loaded.Body, false);
     TVYXTextEncoding expected = vyteCodePage;
-    VYXAppendTextLines(reference.Body, VYXDecodeTextFile(bytes, 1252, &expected));
+    VYXAppendTextLines(reference.Body, VYXDecodeTextFile(bytes, codePage, &expected));
     EXPECT_EQ(import.Encoding(), expected);
     ASSERT_EQ(loaded.Body.Count(), reference.Body.Count());
     for (int i = 0; i < loaded.Body.Count(); ++i) {
@@ -360,4 +361,27 @@ TEST(PlainText, TextBrokenLateIsReadAgainAsEightBit)
     import.LoadFromBytes(bytes, doc.Body, false);
     EXPECT_EQ(doc.Body.Count(), 2001);
     EXPECT_EQ(doc.Body.GetParas(0)->GetFileText(), u"line 0\tcaf\u00C3\u00A9");
+}
+
+// Text that is not UTF-8 in 8-bit code pages (read through a table of the page) and
+// double-byte ones (through the decoder): bytes of every value, line ends and tabs
+// among them, give the same runs as decoding the whole text first.
+TEST(PlainText, CodePagesGiveTheSameRunsAsTheWholeTextPath)
+{
+    std::mt19937 random(5);
+    for (const int codePage : {1252, 1251, 437, 10000, 28595, 932, 936}) {
+        SCOPED_TRACE(codePage);
+        for (int n = 0; n < 60; ++n) {
+            std::string bytes = "\xFF";  // never UTF-8
+            const std::size_t length = random() % 300;
+            for (std::size_t i = 0; i < length; ++i) {
+                const unsigned pick = random() % 8;
+                bytes += pick == 0   ? '\t'
+                         : pick == 1 ? '\n'
+                         : pick < 4  ? static_cast<char>(random() % 256)
+                                     : static_cast<char>('a' + random() % 26);
+            }
+            ExpectSameRunsAsWholeTextPath(bytes, codePage);
+        }
+    }
 }
