@@ -763,6 +763,41 @@ TVYXDocRange TVYXLogDocument::InsertText(const TVYXDocAddress& at, std::u16strin
     return range;
 }
 
+TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
+                                        const std::function<TVYXCharRun*(TVYXLogPara& para, std::int32_t pos)>& make)
+{
+    TVYXLogPara* para = VYXParaAt(*FLogParas, at);
+    if (!para || at.CharPos < 1 || at.CharPos > para->EndOfParaPos())
+        throw VYXException("Invalid address");
+    // An empty run the new one replaces (an empty paragraph's format) is reported, so
+    // that taking the run out again puts it back.
+    const TVYXCharRun* empty = EmptyTextRunAt(*para, at.CharPos);
+    const bool hadEmptyRun = empty != nullptr;
+    const std::unique_ptr<TVYXCHPX> emptyRunCHPX = empty ? CopyCHPX(empty->CHPX()) : nullptr;
+    // The merge below drops every empty text run; those just before other boundaries
+    // of the paragraph (the format typing takes there) are put back.
+    const std::vector<TKeptEmpty> keptEmpty =
+        NoteEmptyRuns(*para, [empty](const TVYXCharRun& run) { return &run != empty; });
+    TVYXCharRun* run = make(*para, at.CharPos);
+    if (!run)
+        return {at, at};
+    para->CharRuns().Reindex();
+    para->CombineCharRuns();  // no empty text run stays before the new one
+    for (const TKeptEmpty& k : keptEmpty)
+        KeepEmptyRunBefore(*para, *k.Boundary, k.CHPX.get());
+    para->MakeDirty();
+    TVYXDocRange range{at, at};
+    range.Last.CharPos = run->StartPos() + run->Len();
+    range.First.CharPos = run->StartPos();
+    TVYXDocEditEvent event;
+    event.Change = {adckInsert, range};
+    event.EmptyRun = hadEmptyRun && !EmptyTextRunAt(*para, range.First.CharPos) &&
+                     !EmptyTextRunAt(*para, range.Last.CharPos);
+    event.EmptyRunCHPX = emptyRunCHPX.get();
+    Notify(event);
+    return range;
+}
+
 std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRange& range)
 {
     std::unique_ptr<TVYXDocFragment> fragment = CopyContent(range);

@@ -21,19 +21,6 @@ TVYXDocRange ItemRange(const TVYXDocAddress& item)
     return range;
 }
 
-// The empty text run at `pos` of a paragraph (the one typing would fill), or nullptr.
-const TVYXCharRun* EmptyTextRunAt(const TVYXLogPara& para, std::int32_t pos)
-{
-    for (int r = 0; r < para.Count(); ++r) {
-        const TVYXCharRun* run = para.GetItems(r);
-        if (run->StartPos() > pos)
-            break;
-        if (run->StartPos() == pos && run->Type_() == acrtText && run->Len() == 0)
-            return run;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 TVYXDocRange TVYXLogDocument::InsertParaBefore(const TVYXDocAddress& item)
@@ -109,39 +96,4 @@ bool TVYXLogDocument::EditTable(const TVYXDocAddress& table, const std::function
     inserted.Items = true;
     Notify(inserted);
     return true;
-}
-
-TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
-                                        const std::function<TVYXCharRun*(TVYXLogPara& para, std::int32_t pos)>& make)
-{
-    TVYXLogPara* para = VYXParaAt(*FLogParas, at);
-    if (!para || at.CharPos < 1 || at.CharPos > para->EndOfParaPos())
-        throw VYXException("Invalid address");
-    // An empty run the new one replaces (an empty paragraph's format) is reported, so
-    // that taking the run out again puts it back.
-    std::unique_ptr<TVYXCHPX> emptyRunCHPX;
-    bool hadEmptyRun = false;
-    if (const TVYXCharRun* empty = EmptyTextRunAt(*para, at.CharPos)) {
-        hadEmptyRun = true;
-        if (const TVYXCHPX* chpx = empty->CHPX()) {
-            emptyRunCHPX = std::make_unique<TVYXCHPX>(chpx->CHP());
-            emptyRunCHPX->Assign(*chpx, nullptr, nullptr);
-        }
-    }
-    TVYXCharRun* run = make(*para, at.CharPos);
-    if (!run)
-        return {at, at};
-    para->CharRuns().Reindex();
-    para->CombineCharRuns();  // no empty text run stays before the new one
-    para->MakeDirty();
-    TVYXDocRange range{at, at};
-    range.Last.CharPos = run->StartPos() + run->Len();
-    range.First.CharPos = run->StartPos();
-    TVYXDocEditEvent event;
-    event.Change = {adckInsert, range};
-    event.EmptyRun = hadEmptyRun && !EmptyTextRunAt(*para, range.First.CharPos) &&
-                     !EmptyTextRunAt(*para, range.Last.CharPos);
-    event.EmptyRunCHPX = emptyRunCHPX.get();
-    Notify(event);
-    return range;
 }

@@ -58,3 +58,68 @@ TEST(UndoBoundaryRuns, TypingOverASelectionFromACellIntoTheTextAfterTheTable)
     ASSERT_EQ(doc.Paras().Count(), 2);  // the table and the text between went
     ExpectUndoRedo(doc, before);
 }
+
+namespace {
+
+// "longer text here" under a bookmark, an empty run of its own format before the
+// bookmark's end, then "a"; a fresh history.
+void BuildMarkedLine(TVYXLogDocEditor& doc)
+{
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"longer text herea");
+        doc.AppendParaUI(u"next");
+    }
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, 1))));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(At(0, 17))));
+    ASSERT_NE(doc.InsertBookmark(u"markm"), nullptr);
+    doc.Undo().Clear();
+    TVYXCHPX big(&doc.GetMasterCHP());
+    big.SetSize(25);
+    doc.PutEmptyRun(At(0, 17), &big);
+    ASSERT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>\n  0 [a] -"), std::string::npos)
+        << vyxtest::Dump(doc);
+}
+
+}  // namespace
+
+// A second bookmark made at the caret further on: the run edit that puts its boundaries
+// in merges the paragraph's runs, and must leave the empty run before the first one's
+// end, or its undo gives back a paragraph without it.
+TEST(UndoBoundaryRuns, ABookmarkMadeFurtherOnInTheParagraph)
+{
+    for (const std::int32_t at : {18, 16, 1}) {
+        SCOPED_TRACE(at);
+        TVYXLogDocEditor doc;
+        BuildMarkedLine(doc);
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, at))));
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_NE(doc.InsertBookmark(u"markb"), nullptr);
+        EXPECT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>"), std::string::npos)
+            << vyxtest::Dump(doc);
+        ExpectUndoRedo(doc, before);
+    }
+}
+
+// Tracked keystrokes beside the run: just before it, at it, and after the bookmark's
+// end; a rule at the paragraph's end too.
+TEST(UndoBoundaryRuns, TrackedKeystrokesAndARuleBesideTheRun)
+{
+    for (const std::int32_t at : {16, 17, 18}) {
+        SCOPED_TRACE(at);
+        TVYXLogDocEditor doc;
+        BuildMarkedLine(doc);
+        ASSERT_TRUE(doc.Command(vycRevisionTrackChanges));
+        ASSERT_TRUE(doc.Revision().TrackChanges);
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, at))));
+        std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u"k")));
+        ExpectUndoRedo(doc, before);
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, 18))));
+        before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycInsertHorizLineAtCaret));
+        EXPECT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>"), std::string::npos)
+            << vyxtest::Dump(doc);
+        ExpectUndoRedo(doc, before);
+    }
+}

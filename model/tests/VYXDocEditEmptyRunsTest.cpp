@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogDocument.h"
 
@@ -168,6 +169,38 @@ TEST(DocEditEmptyRuns, EditsElsewhereInTheParagraphLeaveTheRun)
     EXPECT_NE(d.Dump().find("text \"\"\n  bookmark last \"mark\""), std::string::npos) << d.Dump();
     d.Doc.InsertContent(At(0, 4), *removed);
     EXPECT_EQ(d.Dump(), before);
+}
+
+TEST(DocEditEmptyRuns, ARunInsertedElsewhereInTheParagraphLeavesTheRun)
+{
+    // A rule, and a second bookmark's boundaries, put in after the bookmark's end: the
+    // run insertion merges the paragraph's runs, which must not take the empty run.
+    for (const bool rule : {true, false}) {
+        SCOPED_TRACE(rule ? "a rule" : "a bookmark");
+        TMarkedDoc d(u"longer", 7, u"a");
+        TVYXCHPX big(&d.Doc.GetMasterCHP());
+        big.SetSize(25);
+        d.Doc.PutEmptyRun(At(0, 7), &big);
+        const std::string before = d.Dump();
+        ASSERT_NE(before.find("text \"\" size=25\n  bookmark last \"mark\""), std::string::npos) << before;
+        const TVYXDocRange range = d.Doc.InsertRun(At(0, 8), [rule](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
+            if (rule)
+                return para.InsertHorizontalLine(pos);
+            TVYXBookmark* mark = para.InsertBookmark(u"other", pos, pos);
+            TVYXCharRun* first = nullptr;
+            for (int r = 0; r < para.Count() && !first && mark; ++r)
+                if (para.GetItems(r)->StartPos() == pos && para.GetItems(r)->Type_() == acrtLinked)
+                    first = para.GetItems(r);
+            return first;
+        });
+        const std::string after = d.Dump();
+        EXPECT_NE(after.find("text \"\" size=25\n  bookmark last \"mark\""), std::string::npos) << after;
+        EXPECT_FALSE(d.Watch.EmptyRun);
+        if (rule) {
+            d.TakeBack(range);
+            EXPECT_EQ(d.Dump(), before);
+        }
+    }
 }
 
 TEST(DocEditEmptyRuns, ARemovalHoldingTheWholeBookmarkPutsTheRunBack)
