@@ -150,14 +150,14 @@ void TVYXCHPX::SetStyle(TVYXCharStyle* style)
         Remove(vyciStyle);
 }
 
-TVYXDocPropBorder* TVYXCHPX::GetBorder() const
+const TVYXDocPropBorder* TVYXCHPX::GetBorder() const
 {
-    return dynamic_cast<TVYXDocPropBorder*>(GetAsOwnedObject(vyciBorder));
+    return dynamic_cast<const TVYXDocPropBorder*>(GetAsOwnedObject(vyciBorder));
 }
 
-TVYXRevisionData* TVYXCHPX::GetRevision() const
+const TVYXRevisionData* TVYXCHPX::GetRevision() const
 {
-    return dynamic_cast<TVYXRevisionData*>(GetAsOwnedObject(vyciRevision));
+    return dynamic_cast<const TVYXRevisionData*>(GetAsOwnedObject(vyciRevision));
 }
 
 std::u16string TVYXCHPX::GetFontName() const

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/VYXPropList.h"
 
@@ -45,8 +46,10 @@ public:
     // The character style, or nullptr (also for a style of another kind).
     TVYXCharStyle* GetStyle() const;
     void SetStyle(TVYXCharStyle* style);
-    TVYXDocPropBorder* GetBorder() const;
-    TVYXRevisionData* GetRevision() const;
+    const TVYXDocPropBorder* GetBorder() const;
+    TVYXDocPropBorder* GetBorder() { return const_cast<TVYXDocPropBorder*>(std::as_const(*this).GetBorder()); }
+    const TVYXRevisionData* GetRevision() const;
+    TVYXRevisionData* GetRevision() { return const_cast<TVYXRevisionData*>(std::as_const(*this).GetRevision()); }
     // Own value, else the character style's own value, else the CHP's.
     std::u16string GetFontName() const;
     std::u16string GetEastAsia() const;

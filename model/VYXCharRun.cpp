@@ -459,17 +459,17 @@ TVYXCharRunLinkedPos TVYXCharRunLinked::Position() const
     return LinkedNext ? acrlpFirst : acrlpSingle;
 }
 
-TVYXCharRunLinked* TVYXCharRunLinked::GetFirst()
+const TVYXCharRunLinked* TVYXCharRunLinked::GetFirst() const
 {
-    TVYXCharRunLinked* run = this;
+    const TVYXCharRunLinked* run = this;
     while (run->LinkedPrev && run->LinkedPrev != this)
         run = run->LinkedPrev;
     return run;
 }
 
-TVYXCharRunLinked* TVYXCharRunLinked::GetLast()
+const TVYXCharRunLinked* TVYXCharRunLinked::GetLast() const
 {
-    TVYXCharRunLinked* run = this;
+    const TVYXCharRunLinked* run = this;
     while (run->LinkedNext && run->LinkedNext != this)
         run = run->LinkedNext;
     return run;

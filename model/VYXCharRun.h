@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/VYXDefs.h"
@@ -365,8 +366,10 @@ public:
     void LinkTo(TVYXCharRunLinked& next);
     void Unlink();
     TVYXCharRunLinkedPos Position() const;
-    TVYXCharRunLinked* GetFirst();
-    TVYXCharRunLinked* GetLast();
+    const TVYXCharRunLinked* GetFirst() const;
+    TVYXCharRunLinked* GetFirst() { return const_cast<TVYXCharRunLinked*>(std::as_const(*this).GetFirst()); }
+    const TVYXCharRunLinked* GetLast() const;
+    TVYXCharRunLinked* GetLast() { return const_cast<TVYXCharRunLinked*>(std::as_const(*this).GetLast()); }
     TVYXCharRunLinked* GetTextCR() { return GetLast(); }
     int LinkSpan() const;
     // The list of the first text run between the first and the last boundary (same paragraph only).
@@ -531,26 +534,55 @@ public:
     static bool IsEqualCHPX(const TVYXCharRun& a, const TVYXCharRun& b);
 
     // The run containing paragraph position `pos`; see the notes in the source.
-    TVYXCharRun* FindAbsolute(std::int32_t pos, bool exact) const;
+    const TVYXCharRun* FindAbsolute(std::int32_t pos, bool exact) const;
+    TVYXCharRun* FindAbsolute(std::int32_t pos, bool exact) { return Mutable(std::as_const(*this).FindAbsolute(pos, exact)); }
     // Index of the run with characters that holds `pos`; -1 at the end position or before 1.
     int IndexAt(std::int32_t pos) const;
-    // One position forward / back: false past the paragraph's ends.
-    bool NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
-    bool PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
-    void FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) const;
-    void FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const;
+    // One position forward / back: false past the paragraph's ends. The word steps come
+    // in two forms: a const list walks const runs, a list its caller may change hands
+    // out runs the caller may change.
+    bool NextChar(const TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
+    bool NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c)
+    {
+        return Step(run, [&](const TVYXCharRun*& r) { return std::as_const(*this).NextChar(r, pos, c); });
+    }
+    bool PrevChar(const TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const;
+    bool PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c)
+    {
+        return Step(run, [&](const TVYXCharRun*& r) { return std::as_const(*this).PrevChar(r, pos, c); });
+    }
+    void FindBeginningOfWord(std::int32_t& pos, const TVYXCharRun*& run) const;
+    void FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run)
+    {
+        Step(run, [&](const TVYXCharRun*& r) { std::as_const(*this).FindBeginningOfWord(pos, r); return true; });
+    }
+    void FindEndOfWord(std::int32_t& pos, const TVYXCharRun*& run) const;
+    void FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run)
+    {
+        Step(run, [&](const TVYXCharRun*& r) { std::as_const(*this).FindEndOfWord(pos, r); return true; });
+    }
     // Moves forward over white space; false when the paragraph ends first.
-    bool SkipSpaces(std::int32_t& pos, TVYXCharRun*& run) const;
+    bool SkipSpaces(std::int32_t& pos, const TVYXCharRun*& run) const;
+    bool SkipSpaces(std::int32_t& pos, TVYXCharRun*& run)
+    {
+        return Step(run, [&](const TVYXCharRun*& r) { return std::as_const(*this).SkipSpaces(pos, r); });
+    }
     // A word runs on across the run's end / start (letters on both sides).
     bool IsSplitWordNext(const TVYXCharRun& run) const;
     bool IsSplitWordPrev(const TVYXCharRun& run) const;
-    TVYXCharRunFootnote* FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const;
+    const TVYXCharRunFootnote* FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const;
+    TVYXCharRunFootnote* FindFootnoteEndnote(const TVYXFootnoteBaseItem* note)
+    {
+        return Mutable(std::as_const(*this).FindFootnoteEndnote(note));
+    }
 
     // Characters of the paragraph without breaks, boundaries and field codes.
     std::int32_t TextLength() const;
     std::int32_t EndOfParaPos() const { return FItems.empty() ? 0 : FItems.back()->GetEndPos(); }
-    TVYXCharRunBreak* FindMarker(std::int32_t id) const;
-    TVYXCharRunInstrText* FindInstrText(std::u16string_view text) const;
+    const TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+    TVYXCharRunBreak* FindMarker(std::int32_t id) { return Mutable(std::as_const(*this).FindMarker(id)); }
+    const TVYXCharRunInstrText* FindInstrText(std::u16string_view text) const;
+    TVYXCharRunInstrText* FindInstrText(std::u16string_view text) { return Mutable(std::as_const(*this).FindInstrText(text)); }
     void ClearMisspelled();
     // Copies of the other list's runs replace / follow this list's runs.
     void Assign(const TVYXCharRuns& other);
@@ -570,6 +602,18 @@ public:
     }
 
 private:
+    // A run a const search found in this list, for the forms that answer a list the caller
+    // may change. A run handed in from another list goes back as it came.
+    template <class T>
+    static T* Mutable(const T* run) { return const_cast<T*>(run); }
+    template <class F>
+    static bool Step(TVYXCharRun*& run, F step)
+    {
+        const TVYXCharRun* walked = run;
+        const bool ok = step(walked);
+        run = Mutable(walked);
+        return ok;
+    }
     template <class T>
     T* AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index = -1);
     friend class TVYXLogPara;  // moves its runs into another document's tables

@@ -22,12 +22,12 @@ int TVYXCharRuns::IndexAt(std::int32_t pos) const
     return index >= 0 && pos < FItems[static_cast<std::size_t>(index)]->GetEndPos() ? index : -1;
 }
 
-TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
+const TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
 {
     if (FItems.empty())
         return nullptr;
-    auto lastOfChain = [](TVYXCharRun* run) -> TVYXCharRun* {
-        if (auto* linked = dynamic_cast<TVYXCharRunLinked*>(run))
+    auto lastOfChain = [](const TVYXCharRun* run) -> const TVYXCharRun* {
+        if (const auto* linked = dynamic_cast<const TVYXCharRunLinked*>(run))
             return linked->GetLast();
         return run;
     };
@@ -36,10 +36,10 @@ TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
     const int index = IndexAt(pos);
     if (index < 0)
         return nullptr;
-    TVYXCharRun* run = lastOfChain(FItems[static_cast<std::size_t>(index)].get());
+    const TVYXCharRun* run = lastOfChain(FItems[static_cast<std::size_t>(index)].get());
     if (exact)
         return run;
-    for (TVYXCharRun* prev = run->Prev(); prev && prev->Len() == 0; prev = prev->Prev()) {
+    for (const TVYXCharRun* prev = run->Prev(); prev && prev->Len() == 0; prev = prev->Prev()) {
         const TVYXCharRunType t = prev->Type_();
         if (t != acrtText && t != acrtHyperlink && t != acrtSimpleField)
             break;
@@ -48,7 +48,7 @@ TVYXCharRun* TVYXCharRuns::FindAbsolute(std::int32_t pos, bool exact) const
     return run;
 }
 
-bool TVYXCharRuns::NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const
+bool TVYXCharRuns::NextChar(const TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const
 {
     if (pos + 1 >= EndOfParaPos())
         return false;
@@ -63,7 +63,7 @@ bool TVYXCharRuns::NextChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) c
     return true;
 }
 
-bool TVYXCharRuns::PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const
+bool TVYXCharRuns::PrevChar(const TVYXCharRun*& run, std::int32_t& pos, char16_t& c) const
 {
     if (pos <= 1)
         return false;
@@ -80,14 +80,14 @@ bool TVYXCharRuns::PrevChar(TVYXCharRun*& run, std::int32_t& pos, char16_t& c) c
     return true;
 }
 
-void TVYXCharRuns::FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) const
+void TVYXCharRuns::FindBeginningOfWord(std::int32_t& pos, const TVYXCharRun*& run) const
 {
     if (!run)
         run = FindAbsolute(pos, true);
     if (!run || run->Len() == 0 || CharIsPunctuation(run->CPGetChar(pos)))
         return;
     std::int32_t p = pos;
-    TVYXCharRun* r = run;
+    const TVYXCharRun* r = run;
     char16_t c = 0;
     for (;;) {
         if (!PrevChar(r, p, c)) {
@@ -103,14 +103,14 @@ void TVYXCharRuns::FindBeginningOfWord(std::int32_t& pos, TVYXCharRun*& run) con
     run = r;
 }
 
-void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const
+void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, const TVYXCharRun*& run) const
 {
     if (!run)
         run = FindAbsolute(pos, true);
     if (!run || run->Len() == 0 || CharIsPunctuation(run->CPGetChar(pos)))
         return;
     std::int32_t p = pos;
-    TVYXCharRun* r = run;
+    const TVYXCharRun* r = run;
     char16_t c = 0;
     for (;;) {
         if (!NextChar(r, p, c)) {
@@ -125,7 +125,7 @@ void TVYXCharRuns::FindEndOfWord(std::int32_t& pos, TVYXCharRun*& run) const
     run = r;
 }
 
-bool TVYXCharRuns::SkipSpaces(std::int32_t& pos, TVYXCharRun*& run) const
+bool TVYXCharRuns::SkipSpaces(std::int32_t& pos, const TVYXCharRun*& run) const
 {
     if (!run)
         run = FindAbsolute(pos, true);
@@ -150,10 +150,10 @@ bool TVYXCharRuns::IsSplitWordPrev(const TVYXCharRun& run) const
     return prev && IsSplitWordNext(*prev);
 }
 
-TVYXCharRunFootnote* TVYXCharRuns::FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const
+const TVYXCharRunFootnote* TVYXCharRuns::FindFootnoteEndnote(const TVYXFootnoteBaseItem* note) const
 {
     for (const auto& run : FItems)
-        if (auto* f = dynamic_cast<TVYXCharRunFootnote*>(run.get()); f && f->Footnote == note)
+        if (const auto* f = dynamic_cast<const TVYXCharRunFootnote*>(run.get()); f && f->Footnote == note)
             return f;
     return nullptr;
 }
@@ -169,18 +169,18 @@ std::int32_t TVYXCharRuns::TextLength() const
     return n;
 }
 
-TVYXCharRunBreak* TVYXCharRuns::FindMarker(std::int32_t id) const
+const TVYXCharRunBreak* TVYXCharRuns::FindMarker(std::int32_t id) const
 {
     for (const auto& run : FItems)
-        if (auto* br = dynamic_cast<TVYXCharRunBreak*>(run.get()); br && br->BreakType == acrbMarker && br->Id == id)
+        if (const auto* br = dynamic_cast<const TVYXCharRunBreak*>(run.get()); br && br->BreakType == acrbMarker && br->Id == id)
             return br;
     return nullptr;
 }
 
-TVYXCharRunInstrText* TVYXCharRuns::FindInstrText(std::u16string_view text) const
+const TVYXCharRunInstrText* TVYXCharRuns::FindInstrText(std::u16string_view text) const
 {
     for (const auto& run : FItems)
-        if (auto* instr = dynamic_cast<TVYXCharRunInstrText*>(run.get());
+        if (const auto* instr = dynamic_cast<const TVYXCharRunInstrText*>(run.get());
             instr && std::u16string_view(instr->InstrText).substr(0, text.size()) == text)
             return instr;
     return nullptr;

@@ -360,10 +360,10 @@ TVYXGraphicObj* TVYXGraphicObjList::FindShapeById(int shapeId) const
     return nullptr;
 }
 
-TVYXGraphicShape* TVYXGraphicObjList::FindWatermark() const
+const TVYXGraphicShape* TVYXGraphicObjList::FindWatermark() const
 {
     for (const auto& o : FItems)
-        if (auto* s = dynamic_cast<TVYXGraphicShape*>(o.get()); s && s->IsWatermark)
+        if (const auto* s = dynamic_cast<const TVYXGraphicShape*>(o.get()); s && s->IsWatermark)
             return s;
     return nullptr;
 }

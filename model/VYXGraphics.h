@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/VYXDocProps.h"
@@ -319,7 +320,8 @@ public:
     // Replaces the items by copies of `other`'s (see VYXCopyGraphicObj); DoNotCopy items are left out.
     void Assign(const TVYXGraphicObjList& other);
     TVYXGraphicObj* FindShapeById(int shapeId) const;
-    TVYXGraphicShape* FindWatermark() const;
+    const TVYXGraphicShape* FindWatermark() const;
+    TVYXGraphicShape* FindWatermark() { return const_cast<TVYXGraphicShape*>(std::as_const(*this).FindWatermark()); }
     // The topmost object whose rotated box contains (x, y) in points, at the place layout gave it.
     TVYXGraphicObj* Hit(double x, double y) const;
     // The topmost object placed relative to its anchor paragraph (VertPosRel paragraph

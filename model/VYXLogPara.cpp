@@ -926,15 +926,15 @@ std::unique_ptr<TVYXLogPara> TVYXLogPara::Clone(TVYXLogParas* paras, std::int32_
 
 // ---- Tabs, page breaks at a position, list spacing ----------------------------
 
-TVYXTabStops* TVYXLogPara::GetTabs() const
+const TVYXTabStops* TVYXLogPara::GetTabs() const
 {
-    if (TVYXTabStops* own = FPAPX.GetTabStops(); own && own->Count() > 0)
+    if (const TVYXTabStops* own = FPAPX.GetTabStops(); own && own->Count() > 0)
         return own;
     // The depth bound keeps a BasedOn cycle from a damaged file from hanging.
     int depth = 0;
     for (const TVYXStyle* style = FPAPX.GetStyle(); style && depth < 256; style = style->BasedOn, ++depth)
         if (const TVYXPAPX* papx = style->StylePAPX())
-            if (TVYXTabStops* tabs = papx->GetTabStops(); tabs && tabs->Count() > 0)
+            if (const TVYXTabStops* tabs = papx->GetTabStops(); tabs && tabs->Count() > 0)
                 return tabs;
     return nullptr;
 }

@@ -322,11 +322,12 @@ public:
     void FormatWord(const TVYXCHPX* chpx, std::int32_t pos);
     void AddPAPX(const TVYXPAPX& papx) { FPAPX.Merge(papx); MakeDirty(); }
     TVYXTabStops* AddTabStops() { return FPAPX.AddTabStops(); }
-    TVYXTabStops* GetTabStops() const { return FPAPX.GetTabStops(); }
+    const TVYXTabStops* GetTabStops() const { return FPAPX.GetTabStops(); }
+    TVYXTabStops* GetTabStops() { return FPAPX.GetTabStops(); }
     void RemoveTabStops() { FPAPX.RemoveTabStops(); }
     // The stops that govern the paragraph: its own when it has any, else those of the
     // nearest style up the BasedOn chain that has any, else nullptr.
-    TVYXTabStops* GetTabs() const;
+    const TVYXTabStops* GetTabs() const;
     // The stop a tab run at pixel `x` (measured from the left indent) goes to; `pos`
     // receives the stop's pixel position. `first`: the first tab of the first row, which
     // goes to the hanging-indent stop of a paragraph without stops of its own. Past the

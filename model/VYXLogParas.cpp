@@ -56,28 +56,28 @@ void TVYXLogParas::EndUpdate()
         --FUpdating;
 }
 
-TVYXLogPara* TVYXLogParas::GetParas(int i) const
+const TVYXLogPara* TVYXLogParas::GetParas(int i) const
 {
-    auto* item = static_cast<TVYXLogParaItem*>(FItems.Items(i));
+    const TVYXLogParaItem* item = GetItems(i);
     if (!item->IsPara())
         throw VYXException("Para item is not para");
-    return static_cast<TVYXLogPara*>(item);
+    return static_cast<const TVYXLogPara*>(item);
 }
 
-TVYXTable* TVYXLogParas::GetTables(int i) const
+const TVYXTable* TVYXLogParas::GetTables(int i) const
 {
-    auto* item = static_cast<TVYXLogParaItem*>(FItems.Items(i));
+    const TVYXLogParaItem* item = GetItems(i);
     if (!item->IsTable())
         throw VYXException("Para item is not table");
-    return static_cast<TVYXTable*>(item);
+    return static_cast<const TVYXTable*>(item);
 }
 
-TVYXLogPara* TVYXLogParas::ParaAtIndex(int i) const
+const TVYXLogPara* TVYXLogParas::ParaAtIndex(int i) const
 {
     if (i < 0 || i >= Count())
         return nullptr;
-    auto* item = static_cast<TVYXLogParaItem*>(FItems.Items(i));
-    return item->IsPara() ? static_cast<TVYXLogPara*>(item) : nullptr;
+    const TVYXLogParaItem* item = GetItems(i);
+    return item->IsPara() ? static_cast<const TVYXLogPara*>(item) : nullptr;
 }
 
 TVYXLogPara* TVYXLogParas::_FirstPara() const
@@ -151,13 +151,13 @@ std::u16string TVYXLogParas::GetPlainText() const
     return text;
 }
 
-TVYXCharRunBreak* TVYXLogParas::FindMarker(std::int32_t id) const
+const TVYXCharRunBreak* TVYXLogParas::FindMarker(std::int32_t id) const
 {
-    TVYXCharRunBreak* found = nullptr;
+    const TVYXCharRunBreak* found = nullptr;
     TVYXLogParasIterator it;
     it.ParaEvent = [&](TVYXLogPara& p) {
         if (!found)
-            found = p.CharRuns().FindMarker(id);
+            found = std::as_const(p).CharRuns().FindMarker(id);
     };
     it.Iterate(const_cast<TVYXLogParas&>(*this));
     return found;
@@ -655,11 +655,11 @@ const TVYXCharRunGraphic* TVYXLogParas::FindGraphic(const TVYXGraphicObj* graphi
     return FirstGraphicRun([graphic](const TVYXCharRunGraphic& run) { return run.Graphic.get() == graphic; });
 }
 
-TVYXGraphicShape* TVYXLogParas::FindWatermark() const
+const TVYXGraphicShape* TVYXLogParas::FindWatermark() const
 {
     // Watermarks are mostly floating shapes anchored in a header's paragraph; a paragraph's
     // anchored objects count before its runs.
-    TVYXGraphicShape* found = nullptr;
+    const TVYXGraphicShape* found = nullptr;
     TVYXLogParasIterator it;
     it.ParaEvent = [&found](TVYXLogPara& para) {
         if (found)
@@ -668,7 +668,7 @@ TVYXGraphicShape* TVYXLogParas::FindWatermark() const
             found = graphics->FindWatermark();
         for (int i = 0; !found && i < para.Count(); ++i)
             if (const auto* run = dynamic_cast<const TVYXCharRunGraphic*>(para.GetItems(i)))
-                if (auto* shape = dynamic_cast<TVYXGraphicShape*>(run->Graphic.get()); shape && shape->IsWatermark)
+                if (const auto* shape = dynamic_cast<const TVYXGraphicShape*>(run->Graphic.get()); shape && shape->IsWatermark)
                     found = shape;
     };
     it.Iterate(const_cast<TVYXLogParas&>(*this));

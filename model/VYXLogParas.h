@@ -64,10 +64,13 @@ public:
     const TVYXLogParaItem* GetItems(int i) const { return static_cast<const TVYXLogParaItem*>(FItems.Items(i)); }
     TVYXLogParaItem* GetItems(int i) { return static_cast<TVYXLogParaItem*>(FItems.Items(i)); }
     // Raise "Para item is not para" / "Para item is not table" for the other kind.
-    TVYXLogPara* GetParas(int i) const;
-    TVYXTable* GetTables(int i) const;
+    const TVYXLogPara* GetParas(int i) const;
+    TVYXLogPara* GetParas(int i) { return const_cast<TVYXLogPara*>(std::as_const(*this).GetParas(i)); }
+    const TVYXTable* GetTables(int i) const;
+    TVYXTable* GetTables(int i) { return const_cast<TVYXTable*>(std::as_const(*this).GetTables(i)); }
     // The item as a paragraph, nullptr for a table or a bad index.
-    TVYXLogPara* ParaAtIndex(int i) const;
+    const TVYXLogPara* ParaAtIndex(int i) const;
+    TVYXLogPara* ParaAtIndex(int i) { return const_cast<TVYXLogPara*>(std::as_const(*this).ParaAtIndex(i)); }
     const TVYXLogParaItem* First() const { return static_cast<const TVYXLogParaItem*>(FItems.First()); }
     TVYXLogParaItem* First() { return static_cast<TVYXLogParaItem*>(FItems.First()); }
     const TVYXLogParaItem* Last() const { return static_cast<const TVYXLogParaItem*>(FItems.Last()); }
@@ -94,7 +97,11 @@ public:
     // Paragraphs separated by "\r\n"; tables give their cells' texts.
     std::u16string GetPlainText() const;
     std::u16string GetFileText() const { return GetPlainText(); }
-    TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+    const TVYXCharRunBreak* FindMarker(std::int32_t id) const;
+    TVYXCharRunBreak* FindMarker(std::int32_t id)
+    {
+        return const_cast<TVYXCharRunBreak*>(std::as_const(*this).FindMarker(id));
+    }
     // The graphic run holding `graphic`, cells included; nullptr when none.
     const TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic) const;
     TVYXCharRunGraphic* FindGraphic(const TVYXGraphicObj* graphic)
@@ -102,7 +109,8 @@ public:
         return const_cast<TVYXCharRunGraphic*>(std::as_const(*this).FindGraphic(graphic));
     }
     // The first watermark shape in reading order, cells included; nullptr when none.
-    TVYXGraphicShape* FindWatermark() const;
+    const TVYXGraphicShape* FindWatermark() const;
+    TVYXGraphicShape* FindWatermark() { return const_cast<TVYXGraphicShape*>(std::as_const(*this).FindWatermark()); }
 
     // ---- Creation ----
     // A paragraph for insertion at `index` (-1: the end), not inserted.

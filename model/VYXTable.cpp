@@ -832,10 +832,10 @@ TVYXTable* TVYXTableStack::Pop()
 // ---- Cell borders ------------------------------------------------------------
 
 namespace {
-TVYXDocPropBorder* CellBorder(const TVYXTableCell& cell, TVYXTableBorderSide side, bool edge, TVYXTapId outer,
-                              TVYXTapId inside)
+const TVYXDocPropBorder* CellBorder(const TVYXTableCell& cell, TVYXTableBorderSide side, bool edge, TVYXTapId outer,
+                                    TVYXTapId inside)
 {
-    if (TVYXDocPropBorder* own = cell.Props().GetBorder(side))
+    if (const TVYXDocPropBorder* own = cell.Props().GetBorder(side))
         return own;
     const TVYXTable* table = cell.Table();
     return table ? table->TAPX().GetBorder(edge ? outer : inside) : nullptr;
@@ -844,26 +844,26 @@ TVYXDocPropBorder* CellBorder(const TVYXTableCell& cell, TVYXTableBorderSide sid
 double VisibleWidth(const TVYXDocPropBorder* border) { return border && border->Assigned() ? border->Width : 0; }
 }  // namespace
 
-TVYXDocPropBorder* TVYXTableCell::BorderLeft() const
+const TVYXDocPropBorder* TVYXTableCell::BorderLeft() const
 {
     const TVYXTableCell& root = *MergeRoot();
     return CellBorder(root, atbsLeft, root.IsLeft(), vytiBorderLeft, vytiBorderInsideVert);
 }
 
-TVYXDocPropBorder* TVYXTableCell::BorderTop() const
+const TVYXDocPropBorder* TVYXTableCell::BorderTop() const
 {
     if (MergeRoot() != this)
         return nullptr;  // inside a vertical merge
     return CellBorder(*this, atbsTop, !Row() || Row()->IsTop(), vytiBorderTop, vytiBorderInsideHoriz);
 }
 
-TVYXDocPropBorder* TVYXTableCell::BorderRight() const
+const TVYXDocPropBorder* TVYXTableCell::BorderRight() const
 {
     const TVYXTableCell& root = *MergeRoot();
     return CellBorder(root, atbsRight, root.IsRight(), vytiBorderRight, vytiBorderInsideVert);
 }
 
-TVYXDocPropBorder* TVYXTableCell::BorderBottom() const
+const TVYXDocPropBorder* TVYXTableCell::BorderBottom() const
 {
     const TVYXTableCell& last = *MergeLast();
     if (&last != this && MergeRoot() != this)

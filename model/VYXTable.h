@@ -93,10 +93,10 @@ public:
     // take left and right from the merge root, the cells below the root have no top,
     // and the root answers the bottom of the merge's last cell, which the cells above
     // the last do not have (so a row's bottom border ignores merges running on).
-    TVYXDocPropBorder* BorderLeft() const;
-    TVYXDocPropBorder* BorderTop() const;
-    TVYXDocPropBorder* BorderRight() const;
-    TVYXDocPropBorder* BorderBottom() const;
+    const TVYXDocPropBorder* BorderLeft() const;
+    const TVYXDocPropBorder* BorderTop() const;
+    const TVYXDocPropBorder* BorderRight() const;
+    const TVYXDocPropBorder* BorderBottom() const;
     // Half the width of the visible top / bottom border, the part inside the cell
     // (the other half lies in the neighbouring row); 0 without a visible border.
     double TopHalfBorderHeight() const;

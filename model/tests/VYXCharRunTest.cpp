@@ -424,6 +424,16 @@ TEST(CharRuns, WordsAcrossRuns)
         run = nullptr;
         runs.FindEndOfWord(end, run);
         EXPECT_EQ(end, c.End);
+        // A const list steps to the same positions and the same runs.
+        const TVYXCharRuns& seen = runs;
+        std::int32_t seenBegin = c.Pos, seenEnd = c.Pos;
+        const TVYXCharRun* seenRun = nullptr;
+        seen.FindBeginningOfWord(seenBegin, seenRun);
+        EXPECT_EQ(seenBegin, c.Begin);
+        seenRun = nullptr;
+        seen.FindEndOfWord(seenEnd, seenRun);
+        EXPECT_EQ(seenEnd, c.End);
+        EXPECT_EQ(seenRun, run);
     }
     std::int32_t pos = 4;
     TVYXCharRun* run = nullptr;

@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "model/VYXGraphics.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXStyles.h"
@@ -47,6 +48,39 @@ static_assert(IsConstPart<decltype(std::declval<const TVYXCharRun&>().GetRevisio
 static_assert(IsConstPart<decltype(std::declval<const TVYXCharRunLinked&>().TextCHPX())>);
 static_assert(IsConstPart<decltype(std::declval<const TVYXCHP&>().CHPX())>);
 static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().FindGraphic(nullptr))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().FindAbsolute(1, true))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().FindMarker(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().FindInstrText(u""))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRuns&>().FindFootnoteEndnote(nullptr))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRunLinked&>().GetFirst())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCharRunLinked&>().GetLast())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().GetTabStops())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogPara&>().GetTabs())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().GetParas(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().GetTables(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().ParaAtIndex(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().FindMarker(0))>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXLogParas&>().FindWatermark())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXGraphicObjList&>().FindWatermark())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXTableCell&>().BorderLeft())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXTableCell&>().BorderTop())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXTableCell&>().BorderRight())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXTableCell&>().BorderBottom())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCHPX&>().GetBorder())>);
+static_assert(IsConstPart<decltype(std::declval<const TVYXCHPX&>().GetRevision())>);
+// A const list's word steps take and give const runs only: its runs cannot come back writable.
+template <class Runs, class Run>
+concept StepsWith = requires(Runs& runs, Run*& run, std::int32_t& pos, char16_t& c) {
+    runs.NextChar(run, pos, c);
+    runs.PrevChar(run, pos, c);
+    runs.FindBeginningOfWord(pos, run);
+    runs.FindEndOfWord(pos, run);
+    runs.SkipSpaces(pos, run);
+};
+static_assert(StepsWith<const TVYXCharRuns, const TVYXCharRun>);
+static_assert(!StepsWith<const TVYXCharRuns, TVYXCharRun>);
+static_assert(StepsWith<TVYXCharRuns, TVYXCharRun>);
+static_assert(StepsWith<TVYXCharRuns, const TVYXCharRun>);
 // The non-const overloads still let the owner's callers edit.
 static_assert(!IsConstPart<decltype(std::declval<TVYXLogPara&>().CharRuns())>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXTableCell&>().Paras())>);
@@ -60,6 +94,18 @@ static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().Last())>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXCharRun&>().CHPX())>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXCharRun&>().Revision())>);
 static_assert(!IsConstPart<decltype(std::declval<TVYXCharRun&>().GetRevisionCHPX())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().FindAbsolute(1, true))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().FindMarker(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().FindInstrText(u""))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCharRuns&>().FindFootnoteEndnote(nullptr))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogPara&>().GetTabStops())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogParas&>().GetParas(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogParas&>().GetTables(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogParas&>().ParaAtIndex(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogParas&>().FindMarker(0))>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXLogParas&>().FindWatermark())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCHPX&>().GetBorder())>);
+static_assert(!IsConstPart<decltype(std::declval<TVYXCHPX&>().GetRevision())>);
 }  // namespace
 
 TEST(ConstParts, RowPropertiesAreMadeOnDemandAndTravelWithCopies)

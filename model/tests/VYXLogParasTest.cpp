@@ -826,8 +826,8 @@ TEST(VYXLogParas, CellBordersFallBackToTheTable)
     TVYXTableCell* c00 = t->GetCells(0, 0);
     TVYXTableCell* c11 = t->GetCells(1, 1);
     struct Case {
-        TVYXDocPropBorder* got;
-        TVYXDocPropBorder* want;
+        const TVYXDocPropBorder* got;
+        const TVYXDocPropBorder* want;
     } cases[] = {
         {c00->BorderLeft(), tapx.GetBorderLeft()},         {c00->BorderTop(), tapx.GetBorderTop()},
         {c00->BorderRight(), tapx.GetBorderInsideVert()},  {c00->BorderBottom(), tapx.GetBorderInsideHoriz()},

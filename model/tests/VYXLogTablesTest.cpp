@@ -98,8 +98,8 @@ TEST(VYXLogTables, MergedCellsDrawAsOneCell)
     const TVYXTAPX& tapx = t->TAPX();
     struct Case {
         const char* Name;
-        TVYXDocPropBorder* Got;
-        TVYXDocPropBorder* Want;
+        const TVYXDocPropBorder* Got;
+        const TVYXDocPropBorder* Want;
     } cases[] = {
         {"child left from root", mid->BorderLeft(), left},
         {"last right from root", last->BorderRight(), right},
