@@ -321,11 +321,27 @@ int TVYXLogDocEditor::UpdateFields()
     } catch (const VYXException&) {
         // The updater reports through the error manager; results written so far stay.
     }
+    // A simple field's result written in place may be shorter than it was: a caret or
+    // selection beyond it (typing at a result's end goes into the result) would stand
+    // past its paragraph's end.
+    auto keepWithin = [](TVYXLogDocEditor& editor) {
+        editor.CaretToValid();
+        TVYXSelections& selections = editor.Selections();
+        for (int i = 0; i < selections.Count(); ++i)
+            if (!selections.GetItems(i)->Valid()) {
+                selections.Clear();
+                break;
+            }
+    };
+    keepWithin(*this);
     SetDirty(true);
     SetRepaint(true);
     for (TVYXLogDocument* d : secondaries)
-        if (d)
+        if (d) {
+            if (auto* editor = dynamic_cast<TVYXLogDocEditor*>(d))
+                keepWithin(*editor);
             d->SetDirty(true);
+        }
     return written;
 }
 

@@ -560,9 +560,8 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
         const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
         const double left = PageScreenLeft(), top = PageScreenTop(page);
         if (const TVYXHitArea* area = p.FHitAreas.Hit(x - left, y - top)) {
-            if (area->Type == ahatFieldCheckBox && area->Field && area->Field->GetAsCheckBox()) {
-                TVYXComplexFieldCheckBox& box = *area->Field->GetAsCheckBox();
-                box.Checked = !box.Checked;
+            // Through the main editor, so that undo and redo give the box back.
+            if (area->Type == ahatFieldCheckBox && area->Field && FMainDoc->ToggleCheckBox(*area->Field)) {
                 FMainDoc->SetDirty(true);
                 FMainDoc->SetRepaint(true);
                 return;
@@ -592,8 +591,7 @@ void TVYXEditor::DoMouseDown(double x, double y, bool doubleClick)
     // Form fields answer the click themselves: a check box toggles, a drop-down list
     // asks the host to show its entries below the field.
     if (TVYXComplexField* field = FormFieldAt(pos); field && field->Enabled) {
-        if (TVYXComplexFieldCheckBox* box = field->GetAsCheckBox()) {
-            box->Checked = !box->Checked;
+        if (field->GetAsCheckBox() && doc->ToggleCheckBox(*field)) {
             FMainDoc->SetDirty(true);
             FMainDoc->SetRepaint(true);
             return;

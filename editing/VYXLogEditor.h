@@ -369,6 +369,9 @@ public:
     // A bookmark over the selection (or collapsed at the caret); nullptr when the
     // name is empty or taken. Its boundary runs go in through the door (InsertRun).
     TVYXBookmark* InsertBookmark(std::u16string_view name);
+    // Checks or clears a form check box this body holds, as one undo step (a click on
+    // the box); false for another field or one elsewhere.
+    bool ToggleCheckBox(TVYXComplexField& field);
     bool DeleteSelection();
     // Merges `chpx` into the selection, or into the word at an empty selection, or
     // into the insertion format between words.

@@ -85,6 +85,7 @@ enum TVYXUndoType {
     autRunTexts = 15,     // run texts a field update replaced
     autNote = 16,         // a footnote or endnote taken out or put back (VYXUndoNotes.h)
     autRunMarks = 17,     // tracked-change marks of field and object runs (VYXUndoMarks.h)
+    autCheckBox = 18,     // a form check box's state (VYXUndoForms.h)
 };
 
 // One record: the command it belongs to and its group.

@@ -619,6 +619,29 @@ TEST(EditorFacade, ClicksOnFormFieldsToggleCheckBoxesAndAskForListEntries)
     e.MouseCommand(vycMouseDown, vymsLeft, bx, by);
     e.MouseCommand(vycMouseUp, vymsLeft, bx, by);
     EXPECT_FALSE(box->GetAsCheckBox()->Checked);
+    // Each click is an undo step of its own: undo gives the box back, redo the click.
+    const TVYXUndo& history = e.MainDoc().Undo();
+    bool recorded = false;
+    for (int back = 0; const TVYXUndoData* r = history.Peek(back); ++back)
+        if (r->Group == history.PeekGroup())
+            recorded = recorded || r->Type_() == autCheckBox;
+    EXPECT_TRUE(recorded);
+    ASSERT_TRUE(e.CommandUI(vycControlUndo));
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    ASSERT_TRUE(e.CommandUI(vycControlUndo));
+    EXPECT_FALSE(box->GetAsCheckBox()->Checked);
+    ASSERT_TRUE(e.CommandUI(vycControlRedo));
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    // Typing after a click: the typing goes first, then the click, each one step.
+    host.Type(u"!");
+    ASSERT_TRUE(e.CommandUI(vycControlUndo));
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    ASSERT_TRUE(e.CommandUI(vycControlUndo));
+    EXPECT_FALSE(box->GetAsCheckBox()->Checked);
+    ASSERT_TRUE(e.CommandUI(vycControlRedo));
+    ASSERT_TRUE(e.CommandUI(vycControlRedo));
+    EXPECT_TRUE(box->GetAsCheckBox()->Checked);
+    EXPECT_NE(host.Text().find('!'), std::string::npos);
     e.MouseCommand(vycMouseDown, vymsLeft, lx, ly);
     e.MouseCommand(vycMouseUp, vymsLeft, lx, ly);
     EXPECT_EQ(asked, std::vector<std::u16string>{u"colour"});

@@ -919,6 +919,36 @@ TEST(UndoBeside, FieldResultsGoBackAndComeAgain)
     EXPECT_EQ(doc.Undo().UndoCount(), 1);
 }
 
+// Text typed at a date's end goes into its result; an update writes a shorter result,
+// and the caret and a selection that stood in the text it drops must stay in the
+// paragraph, before and after undo and redo.
+TEST(UndoBeside, AnUpdateThatShortensAResultKeepsTheCaretInItsParagraph)
+{
+    for (const bool select : {false, true}) {
+        SCOPED_TRACE(select ? "a selection" : "the caret");
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"On ");
+            doc.GetOrAddLastPara().AppendField(u"DATE \\@ \"d MMMM yyyy\"", u"some day");
+        }
+        doc.ClockEvent = [](TVYXLogDocEditor&) { return 45667.5625; };  // 10 January 2025
+        doc.Undo().Clear();
+        Put(doc, 0, 12);  // the result's end
+        ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u" and many more words")));
+        ASSERT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "On some day and many more words");
+        if (select) {
+            Select(doc, At(doc, 0, 20), At(doc, 0, 30));
+        }
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(vycControlUpdateFields));
+        EXPECT_EQ(Utf16ToUtf8(doc.Paras().GetParas(0)->GetPlainText()), "On 10 January 2025");
+        ASSERT_EQ(VYXCheckEditor(doc), "");
+        EXPECT_EQ(doc.Caret().CharPos, doc.Paras().GetParas(0)->EndOfParaPos());
+        ExpectUndoRedo(doc, before);
+    }
+}
+
 // ---- Records at command level (the Add overloads) --------------------------------------
 
 // The host's way: door recording suspended while it edits, its own records instead.
