@@ -56,6 +56,72 @@ function(vyx_library name)
   set_property(GLOBAL APPEND PROPERTY VYX_LIBRARIES ${name})
 endfunction()
 
+# Test programs, fuzz replays and other programs that only drive the engine spend
+# their time in the engine's libraries, which keep the build type's optimisation;
+# their own code is mostly test scaffolding, which -O3 makes twice as dear to
+# compile as -Og for no measurable gain when the tests run.
+set(VYX_DRIVER_OPTIMIZE $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-Og>)
+
+# VYX_UNITY_TESTS compiles each test program in batches of files (one unit per
+# batch). With the precompiled headers below it saves little more, and files of
+# one program would then share a unit: their helpers in anonymous namespaces
+# would need names of their own. Off by default.
+option(VYX_UNITY_TESTS "Compile each test program in batches of files" OFF)
+set(VYX_UNITY_BATCH 16)
+
+# Test programs reuse one of two precompiled headers instead of parsing GoogleTest,
+# the standard headers and, above the model, the editor and layout headers in every
+# file: those headers are about half of a test unit's compile time. A precompiled
+# header is made once and reused by every program whose flags match its own, so it
+# lives on a small object library with the test programs' flags.
+set(VYX_TEST_PCH_BASE <gtest/gtest.h> <algorithm> <cstdint> <filesystem> <fstream> <functional>
+    <map> <memory> <set> <sstream> <string> <string_view> <vector>
+    "${CMAKE_SOURCE_DIR}/platform/VYXException.h" "${CMAKE_SOURCE_DIR}/platform/VYXUnicode.h")
+set(VYX_TEST_PCH_DOCUMENT
+    "${CMAKE_SOURCE_DIR}/platform/VYXStream.h" "${CMAKE_SOURCE_DIR}/model/VYXDocDump.h"
+    "${CMAKE_SOURCE_DIR}/editing/VYXLogEditor.h" "${CMAKE_SOURCE_DIR}/layout/VYXPaginate.h")
+
+function(vyx_test_pch name)
+  if(TARGET ${name})
+    return()
+  endif()
+  add_library(${name} OBJECT ${CMAKE_SOURCE_DIR}/cmake/VyxTestPch.cpp)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE GTest::gtest)
+  target_compile_options(${name} PRIVATE ${VYX_DRIVER_OPTIMIZE})
+  vyx_apply_common(${name})
+  target_precompile_headers(${name} PRIVATE ${ARGN})
+endfunction()
+
+# vyx_links_to(<out> <wanted> <targets>...): whether any of the targets links `wanted`,
+# directly or through other targets.
+function(vyx_links_to out wanted)
+  set(pending ${ARGN})
+  set(seen "")
+  while(pending)
+    list(POP_FRONT pending t)
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" t "${t}")
+    if(t STREQUAL wanted)
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+    if(NOT TARGET ${t} OR t IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${t})
+    get_target_property(type ${t} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(deps ${t} INTERFACE_LINK_LIBRARIES)
+    else()
+      get_target_property(deps ${t} LINK_LIBRARIES)
+    endif()
+    if(deps)
+      list(APPEND pending ${deps})
+    endif()
+  endwhile()
+  set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
 # vyx_tests(<name> LABEL <folder> SOURCES ... [DEPS ...])
 # One test program per folder keeps link time down; ctest sees every case.
 function(vyx_tests name)
@@ -69,7 +135,20 @@ function(vyx_tests name)
     VYX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VYX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"
     VYX_SHARED_DIR="${VYX_SHARED_DIR}")
+  target_compile_options(${name} PRIVATE ${VYX_DRIVER_OPTIMIZE})
   vyx_apply_common(${name})
+  # Programs above the editor reuse the header with the document layers' headers.
+  vyx_links_to(document_level vyx_editing ${ARG_DEPS})
+  if(document_level)
+    vyx_test_pch(vyx_test_pch_document ${VYX_TEST_PCH_BASE} ${VYX_TEST_PCH_DOCUMENT})
+    target_precompile_headers(${name} REUSE_FROM vyx_test_pch_document)
+  else()
+    vyx_test_pch(vyx_test_pch_base ${VYX_TEST_PCH_BASE})
+    target_precompile_headers(${name} REUSE_FROM vyx_test_pch_base)
+  endif()
+  if(VYX_UNITY_TESTS)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${VYX_UNITY_BATCH})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES LABELS "${ARG_LABEL}")
 endfunction()
@@ -85,9 +164,12 @@ function(vyx_benchmark name)
 endfunction()
 
 # vyx_fuzz_target(<name> SOURCE <file> CORPUS <dir> [DEPS ...])
-# With VYX_FUZZ (clang) it is a libFuzzer program; otherwise a replay program
-# that feeds every file of the corpus (seeds and committed crashers) to the
-# same entry point under ctest, so fixed crashes stay fixed.
+# With VYX_FUZZ (clang) it is a libFuzzer program. Otherwise the entry point is
+# compiled under a name of its own into the one replay program, which ctest runs
+# as `<name>.replay` over every file of the corpus (seeds and committed crashers),
+# so fixed crashes stay fixed without linking the engine once per target.
+# Entry points of different targets share that program: helpers of a fuzz source
+# belong in an anonymous namespace.
 function(vyx_fuzz_target name)
   cmake_parse_arguments(ARG "" "SOURCE;CORPUS" "DEPS" ${ARGN})
   if(VYX_FUZZ)
@@ -96,14 +178,50 @@ function(vyx_fuzz_target name)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS})
   else()
-    add_executable(${name} ${ARG_SOURCE} ${CMAKE_SOURCE_DIR}/fuzz/FuzzReplayMain.cpp)
+    add_library(${name} OBJECT ${ARG_SOURCE})
+    target_compile_definitions(${name} PRIVATE LLVMFuzzerTestOneInput=VyxFuzzReplay_${name})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+    target_compile_options(${name} PRIVATE ${VYX_DRIVER_OPTIMIZE})
     vyx_apply_common(${name})
+    set_property(GLOBAL APPEND PROPERTY VYX_FUZZ_REPLAYS ${name})
     if(VYX_TESTS)
-      add_test(NAME ${name}.replay COMMAND ${name} ${ARG_CORPUS})
+      add_test(NAME ${name}.replay COMMAND vyx_fuzz_replay ${name} ${ARG_CORPUS})
       set_tests_properties(${name}.replay PROPERTIES LABELS fuzz)
     endif()
   endif()
+endfunction()
+
+# vyx_fuzz_replay_program(): after every fuzz/<name>.cmake, the replay program with
+# a table of the entry points by target name.
+function(vyx_fuzz_replay_program)
+  get_property(targets GLOBAL PROPERTY VYX_FUZZ_REPLAYS)
+  if(VYX_FUZZ OR NOT targets)
+    return()
+  endif()
+  set(declarations "")
+  set(rows "")
+  foreach(t ${targets})
+    string(APPEND declarations "extern \"C\" int VyxFuzzReplay_${t}(const std::uint8_t* data, std::size_t size);\n")
+    string(APPEND rows "    {\"${t}\", &VyxFuzzReplay_${t}},\n")
+  endforeach()
+  file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/VyxFuzzReplayTable.cpp @ONLY CONTENT
+"// Generated by vyx_fuzz_replay_program(): the fuzz entry points by target name.
+#include <cstddef>
+#include <cstdint>
+
+#include \"fuzz/FuzzReplayTable.h\"
+
+@declarations@
+const TVyxFuzzEntry kVyxFuzzEntries[] = {
+@rows@};
+const std::size_t kVyxFuzzEntryCount = sizeof(kVyxFuzzEntries) / sizeof(kVyxFuzzEntries[0]);
+")
+  add_executable(vyx_fuzz_replay ${CMAKE_SOURCE_DIR}/fuzz/FuzzReplayMain.cpp
+                 ${CMAKE_CURRENT_BINARY_DIR}/VyxFuzzReplayTable.cpp)
+  target_include_directories(vyx_fuzz_replay PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(vyx_fuzz_replay PRIVATE ${targets})
+  target_compile_options(vyx_fuzz_replay PRIVATE ${VYX_DRIVER_OPTIMIZE})
+  vyx_apply_common(vyx_fuzz_replay)
 endfunction()
 
 # Every header of every library compiles on its own: one generated unit per header.

@@ -1,8 +1,9 @@
 // FuzzReplayMain.cpp: runs a fuzz target's entry point over files, without libFuzzer.
 //
-// Each argument is a file or a folder (searched recursively); every file is
-// fed to LLVMFuzzerTestOneInput once. ctest runs this over the seed corpus
-// and the committed crashers, so a fixed crash stays fixed in plain builds.
+// vyx_fuzz_replay <target> <file or folder>...: the first argument names the
+// fuzz target; every file of the others (folders searched recursively) is fed
+// to its entry point once. ctest runs this over the seed corpus and the
+// committed crashers, so a fixed crash stays fixed in plain builds.
 // Finding no input at all fails: the run would prove nothing.
 #include <algorithm>
 #include <cstdint>
@@ -11,24 +12,44 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+#include "fuzz/FuzzReplayTable.h"
 
 namespace {
-int RunFile(const std::filesystem::path& path)
+using TEntryPoint = int (*)(const std::uint8_t* data, std::size_t size);
+
+int RunFile(TEntryPoint run, const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    run(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     return 1;
+}
+
+TEntryPoint FindEntry(std::string_view name)
+{
+    for (std::size_t i = 0; i < kVyxFuzzEntryCount; ++i)
+        if (name == kVyxFuzzEntries[i].Name)
+            return kVyxFuzzEntries[i].Run;
+    return nullptr;
 }
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vyx_fuzz_replay <target> <file or folder>...\n");
+        return 2;
+    }
+    const TEntryPoint run = FindEntry(argv[1]);
+    if (run == nullptr) {
+        std::fprintf(stderr, "no fuzz target named %s\n", argv[1]);
+        return 2;
+    }
     int count = 0;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 2; i < argc; ++i) {
         const std::filesystem::path root(argv[i]);
         if (std::filesystem::is_directory(root)) {
             std::vector<std::filesystem::path> files;
@@ -37,9 +58,9 @@ int main(int argc, char** argv)
                     files.push_back(entry.path());
             std::sort(files.begin(), files.end());
             for (const auto& f : files)
-                count += RunFile(f);
+                count += RunFile(run, f);
         } else if (std::filesystem::exists(root)) {
-            count += RunFile(root);
+            count += RunFile(run, root);
         }
     }
     std::printf("replayed %d inputs\n", count);

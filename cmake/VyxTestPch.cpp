@@ -1,0 +1,1 @@
+// VyxTestPch.cpp: the unit that builds the precompiled header the test programs share.
