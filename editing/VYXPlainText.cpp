@@ -1,6 +1,7 @@
 // VYXPlainText.cpp: plain-text import and export.
 #include "editing/VYXPlainText.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -346,24 +347,38 @@ template <class TDecodeLine>
 bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLine)
 {
     const int firstNew = paras.Count();
-    // A unit per byte at most; never initialised as a whole, so only as much of it as
-    // the longest line is ever touched.
-    const std::unique_ptr<char16_t[]> buffer(new char16_t[bytes.size() + 1]);
+    // The line's characters: a unit per byte at most, up to the next LF (a line that
+    // ends with CR alone stops before it); grown for the longest line.
+    std::u16string buffer;
     std::u16string scratch;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
+    // The next LF, or the end: searched again only once passed, so that text whose lines
+    // end with CR alone is not searched to its end for every line.
+    const unsigned char* nextLf = nullptr;
     // Lines as ForEachLine cuts them: the text after the last line end is a line only
     // when it is not empty, or when the whole text is empty.
-    while (p < end || bytes.empty()) {
+    if (bytes.empty()) {
+        AppendLine(paras, {}, TLineShape{}, scratch);
+        return true;
+    }
+    while (p < end) {
+        if (!nextLf || nextLf < p) {
+            const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+            nextLf = lf ? static_cast<const unsigned char*>(lf) : end;
+        }
+        const auto room = static_cast<std::size_t>(nextLf - p) + 8;
+        if (buffer.size() < room)
+            buffer.resize(std::max(room, 2 * buffer.size()));
         std::size_t units = 0;
         TLineShape shape;
-        const unsigned char* stop = decodeLine(p, end, buffer.get(), units, shape);
+        const unsigned char* stop = decodeLine(p, end, buffer.data(), units, shape);
         if (!stop) {
             while (paras.Count() > firstNew)
                 paras.Delete(paras.Count() - 1);
             return false;
         }
-        AppendLine(paras, std::u16string_view(buffer.get(), units), shape, scratch);
+        AppendLine(paras, std::u16string_view(buffer.data(), units), shape, scratch);
         if (stop == end)
             break;
         p = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
@@ -382,14 +397,19 @@ bool LoadSingleByte(std::string_view bytes, TVYXLogParas& paras, int codePage)
 {
     if (codePage == cVYXCodePageUtf8 || VYXCodePageIsDoubleByte(codePage))
         return false;
+    // Such a page decodes each byte on its own, so all 256 in one call give the table
+    // (one decoder, not one per byte: a page from the C library opens a converter).
+    std::string bytesInOrder(256, '\0');
+    for (unsigned b = 0; b < 256; ++b)
+        bytesInOrder[b] = static_cast<char>(b);
+    const std::u16string decoded = VYXDecodeCodePage(bytesInOrder, codePage);
+    if (decoded.size() != 256)
+        return false;
     std::array<char16_t, 256> table{};
     bool asciiSame = true;
     for (unsigned b = 0; b < 256; ++b) {
-        const std::u16string one = VYXDecodeCodePage(std::string(1, static_cast<char>(b)), codePage);
-        if (one.size() != 1)
-            return false;
-        table[b] = one[0];
-        asciiSame = asciiSame && (b < 0x20 || b >= 0x80 || one[0] == static_cast<char16_t>(b));
+        table[b] = decoded[b];
+        asciiSame = asciiSame && (b < 0x20 || b >= 0x80 || decoded[b] == static_cast<char16_t>(b));
     }
     return LoadLines(bytes, paras,
                      [&](const unsigned char* p, const unsigned char* end, char16_t* out, std::size_t& units,
