@@ -857,10 +857,25 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         }
     }
     fragment->LeadingEmpty = EmptyMarksAt(*first.Para, range.First.CharPos);
-    // Those outside the range stay, and so does one at its end (see endEmpty).
+    // Those outside the range stay, and so does one at its end (see endEmpty). One at
+    // its start stays too when the range's text comes after it in the paragraph (text
+    // typed there went behind its boundary): it stands before what goes.
+    auto textAfter = [&first, &range](const TVYXCharRun& empty) {
+        bool seen = false;
+        for (int r = 0; r < first.Para->Count(); ++r) {
+            const TVYXCharRun* run = first.Para->GetItems(r);
+            if (run->StartPos() > range.First.CharPos)
+                break;
+            if (seen && run->Len() > 0)
+                return true;
+            seen = seen || run == &empty;
+        }
+        return false;
+    };
     std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*first.Para, [&](const TVYXCharRun& run) {
         return run.StartPos() < range.First.CharPos ||
-               (first.Para == last.Para && run.StartPos() >= range.Last.CharPos);
+               (first.Para == last.Para && run.StartPos() >= range.Last.CharPos) ||
+               (run.StartPos() == range.First.CharPos && textAfter(run));
     });
     if (last.Para != first.Para)
         for (TKeptEmpty& note : NoteEmptyRuns(
