@@ -774,10 +774,10 @@ TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
     const TVYXCharRun* empty = EmptyTextRunAt(*para, at.CharPos);
     const bool hadEmptyRun = empty != nullptr;
     const std::unique_ptr<TVYXCHPX> emptyRunCHPX = empty ? CopyCHPX(empty->CHPX()) : nullptr;
-    // The merge below drops every empty text run; those just before other boundaries
-    // of the paragraph (the format typing takes there) are put back.
-    const std::vector<TKeptEmpty> keptEmpty =
-        NoteEmptyRuns(*para, [empty](const TVYXCharRun& run) { return &run != empty; });
+    // The merge below drops every empty text run; those just before boundaries (the
+    // format typing takes there) are put back, the one at `at` too: the new run goes
+    // behind its boundary, as typed text does.
+    const std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*para, [](const TVYXCharRun&) { return true; });
     TVYXCharRun* run = make(*para, at.CharPos);
     if (!run)
         return {at, at};
