@@ -91,6 +91,9 @@ function(vyx_test_pch name)
   target_compile_options(${name} PRIVATE ${VYX_DRIVER_OPTIMIZE})
   vyx_apply_common(${name})
   target_precompile_headers(${name} PRIVATE ${ARGN})
+  # The header names engine headers by absolute path: the tree on the command line keeps
+  # the compiler cache from handing it to another checkout (see model/CMakeLists.txt).
+  target_compile_definitions(${name} PRIVATE VYX_PCH_TREE="${CMAKE_SOURCE_DIR}")
 endfunction()
 
 # vyx_links_to(<out> <wanted> <targets>...): whether any of the targets links `wanted`,
@@ -134,7 +137,8 @@ function(vyx_tests name)
   target_compile_definitions(${name} PRIVATE
     VYX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VYX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"
-    VYX_SHARED_DIR="${VYX_SHARED_DIR}")
+    VYX_SHARED_DIR="${VYX_SHARED_DIR}"
+    VYX_PCH_TREE="${CMAKE_SOURCE_DIR}")
   target_compile_options(${name} PRIVATE ${VYX_DRIVER_OPTIMIZE})
   vyx_apply_common(${name})
   # Programs above the editor reuse the header with the document layers' headers.
