@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "editing/VYXPlainText.h"
+#include "model/VYXLogPara.h"
 #include "model/tests/VYXBodyTestDoc.h"
 #include "platform/VYXCodePage.h"
 
@@ -36,6 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     import.LoadFromBytes(bytes, doc.Body, false);
     if (doc.Body.Count() < 1)
         __builtin_trap();
+
+    // The one-pass reader (checking, decoding and cutting lines and runs together) makes
+    // the same paragraphs and runs as decoding the whole text first and cutting it after.
+    TVYXBodyTestDoc whole;
+    VYXAppendTextLines(whole.Body, VYXDecodeTextFile(bytes, codePage));
+    if (whole.Body.Count() != doc.Body.Count())
+        __builtin_trap();
+    for (int i = 0; i < doc.Body.Count(); ++i) {
+        const TVYXLogPara& read = *doc.Body.GetParas(i);
+        const TVYXLogPara& cut = *whole.Body.GetParas(i);
+        if (read.Count() != cut.Count() || read.GetFileText() != cut.GetFileText())
+            __builtin_trap();
+    }
 
     // What the exporter writes reads back to the same text.
     TVYXExportText exporter;

@@ -774,10 +774,10 @@ TVYXDocRange TVYXLogDocument::InsertRun(const TVYXDocAddress& at,
     const TVYXCharRun* empty = EmptyTextRunAt(*para, at.CharPos);
     const bool hadEmptyRun = empty != nullptr;
     const std::unique_ptr<TVYXCHPX> emptyRunCHPX = empty ? CopyCHPX(empty->CHPX()) : nullptr;
-    // The merge below drops every empty text run; those just before other boundaries
-    // of the paragraph (the format typing takes there) are put back.
-    const std::vector<TKeptEmpty> keptEmpty =
-        NoteEmptyRuns(*para, [empty](const TVYXCharRun& run) { return &run != empty; });
+    // The merge below drops every empty text run; those just before boundaries (the
+    // format typing takes there) are put back, the one at `at` too: the new run goes
+    // behind its boundary, as typed text does.
+    const std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*para, [](const TVYXCharRun&) { return true; });
     TVYXCharRun* run = make(*para, at.CharPos);
     if (!run)
         return {at, at};
@@ -857,10 +857,25 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         }
     }
     fragment->LeadingEmpty = EmptyMarksAt(*first.Para, range.First.CharPos);
-    // Those outside the range stay, and so does one at its end (see endEmpty).
+    // Those outside the range stay, and so does one at its end (see endEmpty). One at
+    // its start stays too when the range's text comes after it in the paragraph (text
+    // typed there went behind its boundary): it stands before what goes.
+    auto textAfter = [&first, &range](const TVYXCharRun& empty) {
+        bool seen = false;
+        for (int r = 0; r < first.Para->Count(); ++r) {
+            const TVYXCharRun* run = first.Para->GetItems(r);
+            if (run->StartPos() > range.First.CharPos)
+                break;
+            if (seen && run->Len() > 0)
+                return true;
+            seen = seen || run == &empty;
+        }
+        return false;
+    };
     std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*first.Para, [&](const TVYXCharRun& run) {
         return run.StartPos() < range.First.CharPos ||
-               (first.Para == last.Para && run.StartPos() >= range.Last.CharPos);
+               (first.Para == last.Para && run.StartPos() >= range.Last.CharPos) ||
+               (run.StartPos() == range.First.CharPos && textAfter(run));
     });
     if (last.Para != first.Para)
         for (TKeptEmpty& note : NoteEmptyRuns(

@@ -123,3 +123,21 @@ TEST(UndoBoundaryRuns, TrackedKeystrokesAndARuleBesideTheRun)
         ExpectUndoRedo(doc, before);
     }
 }
+
+// A rule or a note reference put in at the run itself goes behind the bookmark's end, as
+// typed text does; the run stays, so redo (which puts the same run back as content)
+// gives the paragraph the command made.
+TEST(UndoBoundaryRuns, ARuleOrANoteAtTheRun)
+{
+    for (const TVYXCommand cmd : {vycInsertHorizLineAtCaret, vycInsertFootnote}) {
+        SCOPED_TRACE(CommandName(cmd));
+        TVYXLogDocEditor doc;
+        BuildMarkedLine(doc);
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, 17))));
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(cmd));
+        EXPECT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>"), std::string::npos)
+            << vyxtest::Dump(doc);
+        ExpectUndoRedo(doc, before);
+    }
+}

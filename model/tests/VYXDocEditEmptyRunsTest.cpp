@@ -246,3 +246,33 @@ TEST(DocEditEmptyRuns, ARemovalHoldingTheWholeBookmarkPutsTheRunBack)
             EXPECT_EQ(VYXDumpParas(doc.Paras()), before);
         }
 }
+
+TEST(DocEditEmptyRuns, TypedBehindOneOfSeveralRunsAtOnePlace)
+{
+    // "word", then two collapsed bookmarks at its end, an empty run before each of their
+    // boundaries. Typing there goes behind the last boundary; taking the text out must
+    // leave every run, not drop the last one and refill the first.
+    TVYXLogDocument doc;
+    TVYXLogPara* p = doc.Paras().AppendPara(u"word");
+    doc.Paras().AppendPara(u"next");
+    ASSERT_NE(p->InsertBookmark(u"one", 5, 5), nullptr);
+    ASSERT_NE(p->InsertBookmark(u"two", 5, 5), nullptr);
+    TVYXCHPX big(&doc.GetMasterCHP());
+    big.SetSize(25);
+    for (int r = p->Count() - 1; r > 0; --r)
+        if (p->GetItems(r)->Type_() == acrtLinked && p->GetItems(r - 1)->Type_() == acrtLinked)
+            p->CharRuns().Insert(r, &big);
+    doc.PutEmptyRun(At(0, 5), nullptr);
+    p->CharRuns().Reindex();
+    TEmptyRunWatch watch;
+    doc.AddWatcher(watch);
+    const std::string before = VYXDumpParas(doc.Paras());
+    const TVYXDocRange range = doc.InsertText(At(0, 5), u"x");
+    EXPECT_NE(VYXDumpParas(doc.Paras()).find("bookmark last \"two\"\n  text \"x\""), std::string::npos);
+    std::unique_ptr<TVYXCHPX> chpx = std::move(watch.CHPX);
+    const bool emptyRun = watch.EmptyRun;
+    doc.RemoveContent(range);
+    if (emptyRun)
+        doc.PutEmptyRun(range.First, chpx.get());
+    EXPECT_EQ(VYXDumpParas(doc.Paras()), before);
+}
