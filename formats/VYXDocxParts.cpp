@@ -39,6 +39,8 @@ bool On(const TCT_OnOff& v)
 // Copies the part's diagnostics (already formatted with their rows).
 void Forward(const TNyqPErrors& from, TNyqPErrors& to)
 {
+    if (&from == &to)
+        return;  // a part's own list: copying it onto itself would never end
     for (int i = 0; i < from.Count(); ++i)
         to.Add(from.Items(i), from.Codes(i));
 }

@@ -1,9 +1,10 @@
-// VYXDocxParts.h: the small WordprocessingML parts, through the generated schema classes.
+// VYXDocxParts.h: the WordprocessingML parts outside the bodies, through the generated schema classes.
 //
-// Settings, font table and web settings are a few kilobytes each: they are
-// parsed into and written from the classes of formats/schema/NyqDocx*.h, which
-// keep every element they do not know, so a part read here and written back
-// loses nothing. The document, header, footer and note bodies do not go
+// Settings, font table, web settings, styles and numbering are parsed into
+// and written from the classes of formats/schema/NyqDocx*.h, which keep every
+// element they do not know, so a part read there and written back loses
+// nothing. (Styles and numbering are mapped to the model by the reader and
+// writer, which own the property mappings; the bridge is declared below.) The document, header, footer and note bodies do not go
 // through the classes (see VYXReadDOCX.h for why).
 #pragma once
 

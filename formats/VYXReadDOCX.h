@@ -2,14 +2,15 @@
 //
 // The package (plain, or encrypted and opened with a password) is read through
 // the OPC layer. The large parts (document body, headers, footers, notes,
-// comments, styles, numbering) are tokenized into a compact element tree keyed
-// by the generated name table (VYXDocxNames.inc) and walked into the model
-// through the editor's append operations and the paragraph lists of cells,
-// headers and footers. The small parts (settings) go through the generated
-// schema classes instead (VYXDocxParts.h): those keep what they do not know,
-// but an object per element costs time and memory on a large body before the
-// model walk even starts, so bodies stay on the flat tree (bench/DocxBench.cpp
-// measures both). Lengths convert at this border: twips /20, half-points /2, EMU
+// comments) are tokenized into a compact element tree keyed by the generated
+// name table (VYXDocxNames.inc) and walked into the model through the editor's
+// append operations and the paragraph lists of cells, headers and footers. The
+// other parts (settings, styles, numbering) go through the generated schema
+// classes instead (VYXDocxParts.h): those keep what they do not know, but an
+// object per element costs time and memory on a large body before the model
+// walk even starts, so bodies stay on the flat tree (bench/DocxBench.cpp
+// measures both). The run, paragraph and table properties of styles and list
+// levels reach the one property mapping the bodies use as their own XML text. Lengths convert at this border: twips /20, half-points /2, EMU
 // /12700, all to points.
 //
 // Elements the table does not know are reported once each (with their row) to
