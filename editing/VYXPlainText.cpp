@@ -27,6 +27,34 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian)
     return text;
 }
 
+// The code point of the multi-byte sequence led by `*p` and the sequence's length, or 0
+// where it is not UTF-8 (not a lead byte, cut off, an overlong form, a surrogate or past
+// U+10FFFF). The validator and the line decoder share it so they never disagree.
+inline int Utf8Sequence(const unsigned char* p, const unsigned char* end, char32_t& cp)
+{
+    const unsigned lead = *p;
+    int trail = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC0 && lead <= 0xDF)
+        trail = 1, cp = lead & 0x1F, minimum = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        trail = 2, cp = lead & 0x0F, minimum = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF7)
+        trail = 3, cp = lead & 0x07, minimum = 0x10000;
+    else
+        return 0;
+    if (end - p <= trail)
+        return 0;
+    for (int k = 1; k <= trail; ++k) {
+        if ((p[k] & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (p[k] & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return trail + 1;
+}
+
 // Whether the bytes are UTF-8 (shortest forms, no surrogates, up to U+10FFFF). Eight
 // ASCII bytes are passed at a time, which is most of any text.
 bool ValidUtf8(std::string_view bytes)
@@ -47,26 +75,11 @@ bool ValidUtf8(std::string_view bytes)
             ++p;
             continue;
         }
-        int trail = 0;
-        char32_t cp = 0, minimum = 0;
-        if (lead >= 0xC0 && lead <= 0xDF)
-            trail = 1, cp = lead & 0x1F, minimum = 0x80;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            trail = 2, cp = lead & 0x0F, minimum = 0x800;
-        else if (lead >= 0xF0 && lead <= 0xF7)
-            trail = 3, cp = lead & 0x07, minimum = 0x10000;
-        else
+        char32_t cp = 0;
+        const int length = Utf8Sequence(p, end, cp);
+        if (length == 0)
             return false;
-        if (end - p <= trail)
-            return false;
-        for (int k = 1; k <= trail; ++k) {
-            if ((p[k] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[k] & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        p += trail + 1;
+        p += length;
     }
     return true;
 }
@@ -267,24 +280,9 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
             ++p;
             continue;
         }
-        int trail = 0;
-        char32_t cp = 0, minimum = 0;
-        if (lead >= 0xC0 && lead <= 0xDF)
-            trail = 1, cp = lead & 0x1F, minimum = 0x80;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            trail = 2, cp = lead & 0x0F, minimum = 0x800;
-        else if (lead >= 0xF0 && lead <= 0xF7)
-            trail = 3, cp = lead & 0x07, minimum = 0x10000;
-        else
-            return nullptr;
-        if (end - p <= trail)
-            return nullptr;
-        for (int k = 1; k <= trail; ++k) {
-            if ((p[k] & 0xC0) != 0x80)
-                return nullptr;
-            cp = (cp << 6) | (p[k] & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        char32_t cp = 0;
+        const int length = Utf8Sequence(p, end, cp);
+        if (length == 0)
             return nullptr;
         if (cp < 0x10000) {
             *o++ = static_cast<char16_t>(cp);
@@ -292,7 +290,7 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
             *o++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
             *o++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
         }
-        p += trail + 1;
+        p += length;
         shape.Runs += inText ? 0 : 1;
         inText = true;
     }
