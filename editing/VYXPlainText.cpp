@@ -154,21 +154,40 @@ struct TLineShape {
 // Tab, form feed and vertical tab become runs of their own; everything else is text.
 inline bool IsAtomChar(char16_t c) { return c == u'\t' || c == u'\f' || c == u'\v'; }
 
+// Notes a line's shape as its characters go by, so the decoders and ShapeOf count runs
+// the same way.
+class TLineShaper {
+public:
+    explicit TLineShaper(TLineShape& shape) : FShape(shape) {}
+    // Characters that are text and known not to be NUL.
+    void Text()
+    {
+        FShape.Runs += FInText ? 0 : 1;
+        FInText = true;
+    }
+    void Char(char16_t c)
+    {
+        if (c >= 0x20 || !IsAtomChar(c)) {
+            FShape.Nul |= c == u'\0';
+            Text();
+        } else {
+            ++FShape.Runs;
+            FShape.Atoms = true;
+            FInText = false;
+        }
+    }
+
+private:
+    TLineShape& FShape;
+    bool FInText = false;
+};
+
 TLineShape ShapeOf(std::u16string_view text)
 {
     TLineShape shape;
-    bool inText = false;
-    for (const char16_t c : text) {
-        if (c >= 0x20 || !IsAtomChar(c)) {
-            shape.Runs += inText ? 0 : 1;
-            shape.Nul |= c == u'\0';
-            inText = true;
-        } else {
-            ++shape.Runs;
-            shape.Atoms = true;
-            inText = false;
-        }
-    }
+    TLineShaper shaper(shape);
+    for (const char16_t c : text)
+        shaper.Char(c);
     return shape;
 }
 
@@ -239,6 +258,20 @@ inline int WidenPrintableAscii(const unsigned char* p, char16_t* out)
     return stops == 0 ? 8 : std::countr_zero(stops) / 8;
 }
 
+// Takes the printable ASCII bytes at the start of the eight at `p` as text; false when
+// the first byte is not one. Bytes past the printable ones are written too and are
+// overwritten by the caller.
+inline bool TakePrintableAscii(const unsigned char*& p, char16_t*& o, TLineShaper& shaper)
+{
+    const int plain = WidenPrintableAscii(p, o);
+    if (plain == 0)
+        return false;
+    o += plain;
+    p += plain;
+    shaper.Text();
+    return true;
+}
+
 // Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte), checking
 // the bytes as it goes (shortest forms, no surrogates, up to U+10FFFF) and noting the
 // line's shape. Stops at CR, LF or `end`; returns where it stopped, nullptr when the
@@ -247,35 +280,15 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
                                     std::size_t& units, TLineShape& shape)
 {
     char16_t* o = out;
-    bool inText = false;
+    TLineShaper shaper(shape);
     while (p < end) {
-        if (end - p >= 8) {
-            // Bytes past the printable ones are written too and overwritten below.
-            if (const int plain = WidenPrintableAscii(p, o); plain > 0) {
-                o += plain;
-                p += plain;
-                shape.Runs += inText ? 0 : 1;
-                inText = true;
-                continue;
-            }
-        }
+        if (end - p >= 8 && TakePrintableAscii(p, o, shaper))
+            continue;
         const unsigned lead = *p;
         if (lead < 0x80) {
-            if (lead < 0x20) {
-                if (lead == '\r' || lead == '\n')
-                    break;
-                if (IsAtomChar(static_cast<char16_t>(lead))) {
-                    ++shape.Runs;
-                    shape.Atoms = true;
-                    inText = false;
-                    *o++ = static_cast<char16_t>(lead);
-                    ++p;
-                    continue;
-                }
-                shape.Nul |= lead == 0;
-            }
-            shape.Runs += inText ? 0 : 1;
-            inText = true;
+            if (lead == '\r' || lead == '\n')
+                break;
+            shaper.Char(static_cast<char16_t>(lead));
             *o++ = static_cast<char16_t>(lead);
             ++p;
             continue;
@@ -291,8 +304,7 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
             *o++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
         }
         p += length;
-        shape.Runs += inText ? 0 : 1;
-        inText = true;
+        shaper.Text();
     }
     units = static_cast<std::size_t>(o - out);
     return p;
@@ -306,33 +318,17 @@ const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char
                                      bool asciiSame)
 {
     char16_t* o = out;
-    bool inText = false;
+    TLineShaper shaper(shape);
     while (p < end) {
-        if (asciiSame && end - p >= 8) {
-            // Bytes past the printable ones are written too and overwritten below.
-            if (const int plain = WidenPrintableAscii(p, o); plain > 0) {
-                o += plain;
-                p += plain;
-                shape.Runs += inText ? 0 : 1;
-                inText = true;
-                continue;
-            }
-        }
+        if (asciiSame && end - p >= 8 && TakePrintableAscii(p, o, shaper))
+            continue;
         const unsigned byte = *p;
         if (byte == '\r' || byte == '\n')
             break;
         const char16_t c = table[byte];
         *o++ = c;
         ++p;
-        if (c < 0x20 && IsAtomChar(c)) {
-            ++shape.Runs;
-            shape.Atoms = true;
-            inText = false;
-            continue;
-        }
-        shape.Nul |= c == u'\0';
-        shape.Runs += inText ? 0 : 1;
-        inText = true;
+        shaper.Char(c);
     }
     units = static_cast<std::size_t>(o - out);
     return p;
