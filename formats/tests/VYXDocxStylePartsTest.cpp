@@ -23,6 +23,7 @@
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/VYXWriteDOCX.h"
 #include "formats/VYXZip5.h"
+#include "formats/tests/VYXZipTestUtil.h"
 #include "formats/schema/NyqDocx.h"
 #include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
@@ -196,15 +197,6 @@ double Number(const TVYXPropList* list, std::int32_t id)
     return list && list->GetValue(id, v) ? v : -1;
 }
 
-std::string PartOf(const std::string& package, const char* name)
-{
-    auto in = TVYXMemoryStream::View(package);
-    TXLSZipArchive zip;
-    zip.OpenRead(in);
-    auto* entry = zip.Find(name);
-    return entry ? zip.ReadFileBytes(*entry) : std::string();
-}
-
 }  // namespace
 
 // The model the styles and numbering parts give is the one recorded in the
@@ -243,7 +235,7 @@ TEST(DocxStyleParts, CorpusStylesAndListsMatchTheGoldenTable)
         for (const char* part : {"word/styles.xml", "word/numbering.xml"}) {
             TDocxPartDoc classes;
             TNyqPErrors errors;
-            VYXDocxLoadPart(classes, PartOf(written, part), errors);
+            VYXDocxLoadPart(classes, ZipPartOf(written, part), errors);
             EXPECT_EQ(errors.Count(), 0) << name << " " << part << ": " << (errors.Count() ? errors.Items(0) : "");
         }
         TVYXLogDocEditor again;
@@ -368,7 +360,7 @@ TEST(DocxStyleParts, WrittenPartsReadBackWithoutDiagnostics)
     const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
     for (const char* name : {"word/styles.xml", "word/numbering.xml"}) {
         SCOPED_TRACE(name);
-        const std::string xml = PartOf(bytes, name);
+        const std::string xml = ZipPartOf(bytes, name);
         ASSERT_FALSE(xml.empty());
         TDocxPartDoc part;
         TNyqPErrors errors;
@@ -376,10 +368,10 @@ TEST(DocxStyleParts, WrittenPartsReadBackWithoutDiagnostics)
         EXPECT_EQ(errors.Count(), 0) << (errors.Count() ? errors.Items(0) : "");
         EXPECT_TRUE(part.FStyles || part.FNumbering);
     }
-    const std::string styles = PartOf(bytes, "word/styles.xml");
+    const std::string styles = ZipPartOf(bytes, "word/styles.xml");
     EXPECT_NE(styles.find("w:tblStylePr w:type=\"lastRow\""), std::string::npos);
     EXPECT_NE(styles.find("w:hanging=\"360\""), std::string::npos);
-    const std::string numbering = PartOf(bytes, "word/numbering.xml");
+    const std::string numbering = ZipPartOf(bytes, "word/numbering.xml");
     EXPECT_NE(numbering.find("<w:lvlText w:val=\"%1)\"/>"), std::string::npos);
     EXPECT_NE(numbering.find("<w:numFmt w:val=\"upperRoman\"/>"), std::string::npos);
     TVYXLogDocEditor again;

@@ -12,6 +12,7 @@
 #include "formats/VYXReadDOCX.h"
 #include "formats/VYXWriteDOCX.h"
 #include "formats/VYXZip5.h"
+#include "formats/tests/VYXZipTestUtil.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXDocSection.h"
@@ -50,15 +51,6 @@ std::string FullDump(TVYXLogDocEditor& doc)
     if (doc.EndnoteList().Count() > 0)
         out += "endnotes\n" + VYXDumpParas(doc.Endnotes().Paras(), 1);
     return out;
-}
-
-std::string PartOf(const std::string& package, const char* name)
-{
-    auto in = TVYXMemoryStream::View(package);
-    TXLSZipArchive zip;
-    zip.OpenRead(in);
-    auto* entry = zip.Find(name);
-    return entry ? zip.ReadFileBytes(*entry) : std::string();
 }
 
 }  // namespace
@@ -107,7 +99,7 @@ TEST(WriteDOCX, CorpusRoundTripKeepsTheDump)
 }
 
 namespace {
-std::string Written(TVYXLogDocEditor& doc, const char* part) { return PartOf(TVYXWriteDOCX(doc).SaveToBytes(), part); }
+std::string Written(TVYXLogDocEditor& doc, const char* part) { return ZipPartOf(TVYXWriteDOCX(doc).SaveToBytes(), part); }
 }  // namespace
 
 TEST(WriteDOCX, SparseRunPropertiesInSchemaUnits)
@@ -146,8 +138,8 @@ TEST(WriteDOCX, EvenHeaderTurnsOnEvenAndOddHeaders)
     EXPECT_EQ(Written(doc, "word/settings.xml").find("evenAndOddHeaders"), std::string::npos);
     doc.Headers().AddEven().AppendTextUI(u"even pages");
     const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
-    EXPECT_NE(PartOf(bytes, "word/settings.xml").find("<w:evenAndOddHeaders/>"), std::string::npos);
-    EXPECT_NE(PartOf(bytes, "word/document.xml").find("<w:headerReference w:type=\"even\""), std::string::npos);
+    EXPECT_NE(ZipPartOf(bytes, "word/settings.xml").find("<w:evenAndOddHeaders/>"), std::string::npos);
+    EXPECT_NE(ZipPartOf(bytes, "word/document.xml").find("<w:headerReference w:type=\"even\""), std::string::npos);
     TVYXLogDocEditor back;
     TVYXReadDOCX(back).LoadFromBytes(bytes);
     ASSERT_NE(back.Headers().Find(ahftEven), nullptr);
@@ -192,7 +184,7 @@ TEST(WriteDOCX, NotesListsAndLinksSurviveARoundTrip)
         return dump;
     };
     EXPECT_EQ(withoutEmptyRuns(FullDump(back)), withoutEmptyRuns(FullDump(doc)));
-    EXPECT_NE(PartOf(bytes, "word/_rels/document.xml.rels").find("https://example.org/a?b=1&amp;c=2"), std::string::npos);
+    EXPECT_NE(ZipPartOf(bytes, "word/_rels/document.xml.rels").find("https://example.org/a?b=1&amp;c=2"), std::string::npos);
 }
 
 TEST(WriteDOCX, CommentsKeepRangeAuthorDateAndText)
@@ -208,7 +200,7 @@ TEST(WriteDOCX, CommentsKeepRangeAuthorDateAndText)
     EXPECT_FALSE(first.Text.empty());
     EXPECT_NE(VYXDumpParas(doc.Paras()).find("comment first author="), std::string::npos);
     const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
-    EXPECT_NE(PartOf(bytes, "word/comments.xml").find("w:comment "), std::string::npos);
+    EXPECT_NE(ZipPartOf(bytes, "word/comments.xml").find("w:comment "), std::string::npos);
     TVYXLogDocEditor back;
     TVYXReadDOCX(back).LoadFromBytes(bytes);
     ASSERT_EQ(back.Comments().Count(), doc.Comments().Count());
@@ -235,7 +227,7 @@ TEST(WriteDOCX, DocumentPropertiesWhenGiven)
     TVYXWriteDOCX writer(doc);
     writer.Properties = &props;
     const std::string bytes = writer.SaveToBytes();
-    EXPECT_NE(PartOf(bytes, "docProps/core.xml").find("<dc:title>Tom &amp; Jerry &lt;1&gt;</dc:title>"), std::string::npos);
+    EXPECT_NE(ZipPartOf(bytes, "docProps/core.xml").find("<dc:title>Tom &amp; Jerry &lt;1&gt;</dc:title>"), std::string::npos);
     TVYXDocumentProperties back;
     TVYXLogDocEditor again;
     TVYXReadDOCX second(again);
@@ -272,7 +264,7 @@ TEST(WriteDOCX, PicturesKeepTheirSizeAndBytes)
     EXPECT_NEAR(first[0]->Width, 5934075 / 12700.0, 1e-9);  // 467.25 points from the extent in EMU
     EXPECT_NEAR(first[0]->Height, 3966845 / 12700.0, 1e-9);
     const std::string bytes = TVYXWriteDOCX(doc).SaveToBytes();
-    EXPECT_NE(PartOf(bytes, "word/document.xml").find("<wp:extent cx=\"5934075\" cy=\"3966845\"/>"), std::string::npos);
+    EXPECT_NE(ZipPartOf(bytes, "word/document.xml").find("<wp:extent cx=\"5934075\" cy=\"3966845\"/>"), std::string::npos);
     TVYXLogDocEditor back;
     TVYXReadDOCX(back).LoadFromBytes(bytes);
     const auto second = pictures(back);
