@@ -12,18 +12,7 @@
 #include "editing/tests/VYXUndoDump.h"
 #include "editing/tests/VYXUndoExpect.h"
 #include "model/VYXTable.h"
-
-namespace {
-
-TVYXDocAddress At(int item, std::int32_t pos)
-{
-    TVYXDocAddress a;
-    a.Item = item;
-    a.CharPos = pos;
-    return a;
-}
-
-}  // namespace
+#include "model/tests/VYXTestAddress.h"
 
 // Typing over a selection from a table's cell into the text after the table: the rows
 // go, the text between goes, and a bookmark wholly inside keeps its ends in the body.
@@ -43,16 +32,16 @@ TEST(UndoBoundaryRuns, TypingOverASelectionFromACellIntoTheTextAfterTheTable)
     // its end (items: text, table, the paragraph after it, "word tail", "after").
     auto* table = static_cast<TVYXTable*>(doc.Paras().GetItems(1));
     ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(*table, 0, 0), 1)));
-    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(At(3, 6))));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(3, 6))));
     ASSERT_NE(doc.InsertBookmark(u"mark"), nullptr);
     doc.Undo().Clear();
     TVYXCHPX big(&doc.GetMasterCHP());
     big.SetSize(25);
-    doc.PutEmptyRun(At(3, 6), &big);
+    doc.PutEmptyRun(VYXTestAddressAt(3, 6), &big);
     ASSERT_NE(vyxtest::Dump(doc).find("0 [word ] -\n  0 [] 21=25;\n  7 [] - <bookmark mark 3>"), std::string::npos)
         << vyxtest::Dump(doc);
     ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(*table, 0, 0), 1)));
-    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(At(4, 3))));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(4, 3))));
     const std::string before = VYXEditorStateExact(doc);
     ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u"x")));
     ASSERT_EQ(doc.Paras().Count(), 2);  // the table and the text between went
@@ -70,13 +59,13 @@ void BuildMarkedLine(TVYXLogDocEditor& doc)
         doc.AppendParaUI(u"longer text herea");
         doc.AppendParaUI(u"next");
     }
-    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, 1))));
-    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(At(0, 17))));
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(0, 17))));
     ASSERT_NE(doc.InsertBookmark(u"markm"), nullptr);
     doc.Undo().Clear();
     TVYXCHPX big(&doc.GetMasterCHP());
     big.SetSize(25);
-    doc.PutEmptyRun(At(0, 17), &big);
+    doc.PutEmptyRun(VYXTestAddressAt(0, 17), &big);
     ASSERT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>\n  0 [a] -"), std::string::npos)
         << vyxtest::Dump(doc);
 }
@@ -92,7 +81,7 @@ TEST(UndoBoundaryRuns, ABookmarkMadeFurtherOnInTheParagraph)
         SCOPED_TRACE(at);
         TVYXLogDocEditor doc;
         BuildMarkedLine(doc);
-        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, at))));
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, at))));
         const std::string before = VYXEditorStateExact(doc);
         ASSERT_NE(doc.InsertBookmark(u"markb"), nullptr);
         EXPECT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>"), std::string::npos)
@@ -111,11 +100,11 @@ TEST(UndoBoundaryRuns, TrackedKeystrokesAndARuleBesideTheRun)
         BuildMarkedLine(doc);
         ASSERT_TRUE(doc.Command(vycRevisionTrackChanges));
         ASSERT_TRUE(doc.Revision().TrackChanges);
-        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, at))));
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, at))));
         std::string before = VYXEditorStateExact(doc);
         ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u"k")));
         ExpectUndoRedo(doc, before);
-        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, 18))));
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 18))));
         before = VYXEditorStateExact(doc);
         ASSERT_TRUE(doc.Command(vycInsertHorizLineAtCaret));
         EXPECT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>"), std::string::npos)
@@ -133,7 +122,7 @@ TEST(UndoBoundaryRuns, ARuleOrANoteAtTheRun)
         SCOPED_TRACE(CommandName(cmd));
         TVYXLogDocEditor doc;
         BuildMarkedLine(doc);
-        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(At(0, 17))));
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 17))));
         const std::string before = VYXEditorStateExact(doc);
         ASSERT_TRUE(doc.Command(cmd));
         EXPECT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>"), std::string::npos)

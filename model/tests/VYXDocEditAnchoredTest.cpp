@@ -11,17 +11,10 @@
 
 #include "model/VYXGraphics.h"
 #include "model/VYXLogDocument.h"
+#include "model/tests/VYXTestAddress.h"
 #include "model/tests/VYXDocDump.h"
 
 namespace {
-
-TVYXDocAddress At(int item, std::int32_t pos)
-{
-    TVYXDocAddress a;
-    a.Item = item;
-    a.CharPos = pos;
-    return a;
-}
 
 // Paragraphs with text boxes whose widths name them: the k-th box of paragraph p is
 // 100 * (p + 1) + k points wide. An empty text gives an empty paragraph.
@@ -91,13 +84,13 @@ TEST(DocEditAnchored, RemovalsAcrossParagraphsGiveEachParagraphItsObjectsBack)
     };
     // "First para" (2 boxes), "Second" (1), "Third one" (1), "Last" (2).
     const TCase cases[] = {
-        {"inside to inside", At(0, 6), At(2, 4), "100 101 300 | 400 401 "},
-        {"start to inside", At(0, 1), At(2, 4), "300 | 400 401 "},
-        {"inside to a start", At(0, 6), At(3, 1), "100 101 400 401 "},
-        {"start to a start", At(1, 1), At(3, 1), "100 101 | 400 401 "},
-        {"end to inside", At(0, 11), At(1, 3), "100 101 200 | 300 | 400 401 "},
-        {"to the end", At(1, 3), At(3, 5), "100 101 | 200 400 401 "},
-        {"within one", At(0, 2), At(0, 8), "100 101 | 200 | 300 | 400 401 "},
+        {"inside to inside", VYXTestAddressAt(0, 6), VYXTestAddressAt(2, 4), "100 101 300 | 400 401 "},
+        {"start to inside", VYXTestAddressAt(0, 1), VYXTestAddressAt(2, 4), "300 | 400 401 "},
+        {"inside to a start", VYXTestAddressAt(0, 6), VYXTestAddressAt(3, 1), "100 101 400 401 "},
+        {"start to a start", VYXTestAddressAt(1, 1), VYXTestAddressAt(3, 1), "100 101 | 400 401 "},
+        {"end to inside", VYXTestAddressAt(0, 11), VYXTestAddressAt(1, 3), "100 101 200 | 300 | 400 401 "},
+        {"to the end", VYXTestAddressAt(1, 3), VYXTestAddressAt(3, 5), "100 101 | 200 400 401 "},
+        {"within one", VYXTestAddressAt(0, 2), VYXTestAddressAt(0, 8), "100 101 | 200 | 300 | 400 401 "},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -140,7 +133,7 @@ TEST(DocEditAnchored, EmptyFirstParagraphTakenWholeTakesItsObjects)
     const std::string original = vyxtest::Dump(doc);
     const std::string objects = Objects(doc);
     const TVYXGraphicObj* third = &doc.Paras().GetParas(2)->Graphics()->GetItems(0);
-    const TVYXDocRange range{At(0, 1), At(2, 3)};
+    const TVYXDocRange range{VYXTestAddressAt(0, 1), VYXTestAddressAt(2, 3)};
     std::unique_ptr<TVYXDocFragment> removed = doc.RemoveContent(range);
     EXPECT_EQ(Objects(doc), "300 ");
     doc.InsertContent(range.First, *removed);
@@ -154,11 +147,11 @@ TEST(DocEditAnchored, ContentPastedElsewhereLeavesTheTargetsObjectsWithItsText)
     TVYXLogDocument doc;
     Build(doc, {u"Source one", u"Source two", u"Target text"}, {1, 1, 2});
     // A copy across the two source paragraphs, pasted inside the target and at its start.
-    std::unique_ptr<TVYXDocFragment> copy = doc.CopyContent({At(0, 3), At(1, 4)});
-    doc.InsertContent(At(2, 4), *copy);
+    std::unique_ptr<TVYXDocFragment> copy = doc.CopyContent({VYXTestAddressAt(0, 3), VYXTestAddressAt(1, 4)});
+    doc.InsertContent(VYXTestAddressAt(2, 4), *copy);
     // The first source paragraph's tail came with its mark: its copy joins the target's
     // head, after the target's own boxes; the target's text after the content has none.
     EXPECT_EQ(Objects(doc), "100 | 200 | 300 301 100 | ");
-    doc.InsertContent(At(3, 1), *copy);
+    doc.InsertContent(VYXTestAddressAt(3, 1), *copy);
     EXPECT_EQ(Objects(doc), "100 | 200 | 300 301 100 | 100 | ");
 }

@@ -11,16 +11,9 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocDump.h"
 #include "model/VYXLogDocument.h"
+#include "model/tests/VYXTestAddress.h"
 
 namespace {
-
-TVYXDocAddress At(int item, std::int32_t pos)
-{
-    TVYXDocAddress a;
-    a.Item = item;
-    a.CharPos = pos;
-    return a;
-}
 
 // Keeps what undo keeps of an insertion: whether it filled an empty run.
 class TEmptyRunWatch : public TVYXDocWatcher {
@@ -50,7 +43,7 @@ struct TMarkedDoc {
         TVYXLogPara* p = Doc.Paras().AppendPara(text + after);
         EXPECT_NE(p->InsertBookmark(u"mark", 1, to), nullptr);
         Doc.Paras().AppendPara(u"next");
-        Doc.PutEmptyRun(At(0, to), nullptr);
+        Doc.PutEmptyRun(VYXTestAddressAt(0, to), nullptr);
         Doc.AddWatcher(Watch);
     }
     std::string Dump() { return VYXDumpParas(Doc.Paras()); }
@@ -99,7 +92,7 @@ TEST(DocEditEmptyRuns, SplittingBesideABookmarkEndIsTakenBackExactly)
         TMarkedDoc d(u"a", 2, c.After);
         const std::string before = d.Dump();
         const std::unique_ptr<TVYXDocFragment> mark = ParagraphMark(d.Doc);
-        const TVYXDocRange range = d.Doc.InsertContent(At(0, c.At), *mark);
+        const TVYXDocRange range = d.Doc.InsertContent(VYXTestAddressAt(0, c.At), *mark);
         EXPECT_EQ(range.Last.Item, 1);
         const std::string split = d.Dump();
         if (c.At > 2) {
@@ -109,7 +102,7 @@ TEST(DocEditEmptyRuns, SplittingBesideABookmarkEndIsTakenBackExactly)
         d.TakeBack(range);
         EXPECT_EQ(d.Dump(), before);
         // And the same edit again gives the same paragraphs.
-        d.Doc.InsertContent(At(0, c.At), *mark);
+        d.Doc.InsertContent(VYXTestAddressAt(0, c.At), *mark);
         EXPECT_EQ(d.Dump(), split);
     }
 }
@@ -121,14 +114,14 @@ TEST(DocEditEmptyRuns, TextBehindTheBookmarkEndIsTakenBackExactly)
     for (const std::u16string text : {u"\f", u"word"}) {
         TMarkedDoc d(u"a", 2);
         const std::string before = d.Dump();
-        const TVYXDocRange range = d.Doc.InsertText(At(0, 2), text);
+        const TVYXDocRange range = d.Doc.InsertText(VYXTestAddressAt(0, 2), text);
         const std::string typed = d.Dump();
         EXPECT_NE(typed.find("text \"\"\n  bookmark last \"mark\""), std::string::npos) << typed;
         EXPECT_TRUE(d.Watch.EmptyRun);
         std::unique_ptr<TVYXDocFragment> removed = d.TakeBack(range);
         EXPECT_EQ(d.Dump(), before);
         // Put back as content (redo) it lands as typed, and comes out again the same.
-        EXPECT_EQ(d.Doc.InsertContent(At(0, 2), *removed), range);
+        EXPECT_EQ(d.Doc.InsertContent(VYXTestAddressAt(0, 2), *removed), range);
         EXPECT_EQ(d.Dump(), typed);
         d.TakeBack(range);
         EXPECT_EQ(d.Dump(), before);
@@ -138,15 +131,15 @@ TEST(DocEditEmptyRuns, TextBehindTheBookmarkEndIsTakenBackExactly)
     TVYXLogDocument doc;
     TVYXLogPara* p = doc.Paras().AppendPara(u"x");
     ASSERT_NE(p->InsertBookmark(u"mark", 1, 2), nullptr);
-    doc.RemoveContent({At(0, 1), At(0, 2)});  // both ends of the bookmark at 1
-    doc.PutEmptyRun(At(0, 1), nullptr);
+    doc.RemoveContent({VYXTestAddressAt(0, 1), VYXTestAddressAt(0, 2)});  // both ends of the bookmark at 1
+    doc.PutEmptyRun(VYXTestAddressAt(0, 1), nullptr);
     const std::string before = VYXDumpParas(doc.Paras());
-    const TVYXDocRange typed = doc.InsertText(At(0, 1), u"a");
+    const TVYXDocRange typed = doc.InsertText(VYXTestAddressAt(0, 1), u"a");
     const std::string after = VYXDumpParas(doc.Paras());
     EXPECT_NE(after.find("text \"a\"\n  text \"\"\n  bookmark first"), std::string::npos) << after;
     std::unique_ptr<TVYXDocFragment> removed = doc.RemoveContent(typed);
     EXPECT_EQ(VYXDumpParas(doc.Paras()), before);
-    doc.InsertContent(At(0, 1), *removed);
+    doc.InsertContent(VYXTestAddressAt(0, 1), *removed);
     EXPECT_EQ(VYXDumpParas(doc.Paras()), after);
 }
 
@@ -155,7 +148,7 @@ TEST(DocEditEmptyRuns, EditsElsewhereInTheParagraphLeaveTheRun)
     TMarkedDoc d(u"b", 2, u"word ");
     const std::string before = d.Dump();
     // Typed at the end, formatted, formats restored, typing taken out.
-    const TVYXDocRange range = d.Doc.InsertText(At(0, 7), u" ");
+    const TVYXDocRange range = d.Doc.InsertText(VYXTestAddressAt(0, 7), u" ");
     const std::string typed = d.Dump();
     TVYXCHPX bold(&d.Doc.GetMasterCHP());
     bold.SetBold(true);
@@ -165,9 +158,9 @@ TEST(DocEditEmptyRuns, EditsElsewhereInTheParagraphLeaveTheRun)
     d.TakeBack(range);
     EXPECT_EQ(d.Dump(), before);
     // A removal across paragraphs after the run, and its content put back.
-    std::unique_ptr<TVYXDocFragment> removed = d.Doc.RemoveContent({At(0, 4), At(1, 3)});
+    std::unique_ptr<TVYXDocFragment> removed = d.Doc.RemoveContent({VYXTestAddressAt(0, 4), VYXTestAddressAt(1, 3)});
     EXPECT_NE(d.Dump().find("text \"\"\n  bookmark last \"mark\""), std::string::npos) << d.Dump();
-    d.Doc.InsertContent(At(0, 4), *removed);
+    d.Doc.InsertContent(VYXTestAddressAt(0, 4), *removed);
     EXPECT_EQ(d.Dump(), before);
 }
 
@@ -180,10 +173,10 @@ TEST(DocEditEmptyRuns, ARunInsertedElsewhereInTheParagraphLeavesTheRun)
         TMarkedDoc d(u"longer", 7, u"a");
         TVYXCHPX big(&d.Doc.GetMasterCHP());
         big.SetSize(25);
-        d.Doc.PutEmptyRun(At(0, 7), &big);
+        d.Doc.PutEmptyRun(VYXTestAddressAt(0, 7), &big);
         const std::string before = d.Dump();
         ASSERT_NE(before.find("text \"\" size=25\n  bookmark last \"mark\""), std::string::npos) << before;
-        const TVYXDocRange range = d.Doc.InsertRun(At(0, 8), [rule](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
+        const TVYXDocRange range = d.Doc.InsertRun(VYXTestAddressAt(0, 8), [rule](TVYXLogPara& para, std::int32_t pos) -> TVYXCharRun* {
             if (rule)
                 return para.InsertHorizontalLine(pos);
             TVYXBookmark* mark = para.InsertBookmark(u"other", pos, pos);
@@ -228,12 +221,12 @@ TEST(DocEditEmptyRuns, ARemovalHoldingTheWholeBookmarkPutsTheRunBack)
             doc.Paras().AppendPara(u"after");
             TVYXCHPX big(&doc.GetMasterCHP());
             big.SetSize(25);
-            doc.PutEmptyRun(At(2, 6), formatted ? &big : nullptr);
+            doc.PutEmptyRun(VYXTestAddressAt(2, 6), formatted ? &big : nullptr);
             const std::string before = VYXDumpParas(doc.Paras());
             ASSERT_NE(before.find(formatted ? "text \"\" size=25\n  bookmark last" : "text \"\"\n  bookmark last"),
                       std::string::npos)
                 << before;
-            const TVYXDocRange range{At(0, 2), At(3, 3)};
+            const TVYXDocRange range{VYXTestAddressAt(0, 2), VYXTestAddressAt(3, 3)};
             std::unique_ptr<TVYXDocFragment> removed = doc.RemoveContent(range);
             const std::string without = VYXDumpParas(doc.Paras());
             // Put back where it went (undo), and a copy of it (a record's clone) too.
@@ -262,12 +255,12 @@ TEST(DocEditEmptyRuns, TypedBehindOneOfSeveralRunsAtOnePlace)
     for (int r = p->Count() - 1; r > 0; --r)
         if (p->GetItems(r)->Type_() == acrtLinked && p->GetItems(r - 1)->Type_() == acrtLinked)
             p->CharRuns().Insert(r, &big);
-    doc.PutEmptyRun(At(0, 5), nullptr);
+    doc.PutEmptyRun(VYXTestAddressAt(0, 5), nullptr);
     p->CharRuns().Reindex();
     TEmptyRunWatch watch;
     doc.AddWatcher(watch);
     const std::string before = VYXDumpParas(doc.Paras());
-    const TVYXDocRange range = doc.InsertText(At(0, 5), u"x");
+    const TVYXDocRange range = doc.InsertText(VYXTestAddressAt(0, 5), u"x");
     EXPECT_NE(VYXDumpParas(doc.Paras()).find("bookmark last \"two\"\n  text \"x\""), std::string::npos);
     std::unique_ptr<TVYXCHPX> chpx = std::move(watch.CHPX);
     const bool emptyRun = watch.EmptyRun;
