@@ -1,6 +1,13 @@
 # DOCX: the reader (and writer) of WordprocessingML packages, on the OPC layer.
 target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCX.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXBody.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXDrawings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXFields.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXNotes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXProps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXStyles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXTables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXDecrypt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCX.cpp
 )

@@ -1,6 +1,11 @@
 # RTF: the reader and writer of Rich Text Format, in vyx_documents.
 target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTF.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTFDestinations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTFObjects.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTFParas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTFProps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadRTFTables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXWriteRTF.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXRtfClipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXRtfShapes.cpp
