@@ -879,15 +879,10 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         }
         return false;
     };
-    // A join (the range starts at the first paragraph's end, so it takes that
-    // paragraph's mark and no text) keeps the empty run before a boundary there too: a
-    // break at a paragraph's end leaves its zero-width runs in the first half
-    // (SplitParaUI), and taking the break back must not drop one of them.
-    const bool join = first.Para != last.Para && range.First.CharPos == first.Para->EndOfParaPos();
     std::vector<TKeptEmpty> keptEmpty = NoteEmptyRuns(*first.Para, [&](const TVYXCharRun& run) {
         return run.StartPos() < range.First.CharPos ||
                (first.Para == last.Para && run.StartPos() >= range.Last.CharPos) ||
-               (run.StartPos() == range.First.CharPos && (join || textAfter(run)));
+               (run.StartPos() == range.First.CharPos && textAfter(run));
     });
     if (last.Para != first.Para)
         for (TKeptEmpty& note : NoteEmptyRuns(
