@@ -917,10 +917,15 @@ std::unique_ptr<TVYXDocFragment> TVYXLogDocument::RemoveContent(const TVYXDocRan
         joined->CharRuns().Reindex();
         if (kept.PAPX)
             SetLook(*joined, *kept.PAPX, kept.SEP.get());
+        // The body's delete merges equal runs it brings together, and the run object
+        // that absorbs the text may be the empty one itself: then it is no longer the
+        // empty run, the boundaries go back where the range began, and the empty run
+        // is put back before them below (RestoreEmptyRuns). Going after it would put
+        // the text that followed the boundaries in front of them.
         int place = PlaceFor(*joined, range.First.CharPos, 0);
         for (int r = place; endEmpty && r < joined->Count() && joined->GetItems(r)->StartPos() == range.First.CharPos;
              ++r)
-            if (joined->GetItems(r) == endEmpty) {
+            if (joined->GetItems(r) == endEmpty && IsEmptyText(*endEmpty)) {
                 place = r + 1;
                 break;
             }

@@ -65,8 +65,14 @@ void TVYXLogParas::Insert(TVYXLogPos& pos, const TVYXLogParas& source)
         if (!src->Pilcrow)
             continue;
         TVYXLogPara* target = p.Para;
+        // Runs at position 1 of a paragraph without text (boundaries, empty runs
+        // keeping a format) stay behind the content as text would, so the new paragraph
+        // goes before it; the split at the paragraph's end would put it after, and
+        // each next item would land before the one filled last.
         const bool atStartWithContent = p.CharPos <= 1 && !target->Empty();
-        TVYXLogPara* returned = SplitAtPos(*target, p.CharPos);
+        TVYXLogPara* returned = atStartWithContent && p.CharPos >= target->EndOfParaPos()
+                                    ? Insert(target->Index())
+                                    : SplitAtPos(*target, p.CharPos);
         TVYXLogPara* fill = nullptr;
         if (!atStartWithContent) {
             p.Assign(returned, 1);

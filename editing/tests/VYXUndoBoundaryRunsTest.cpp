@@ -130,3 +130,37 @@ TEST(UndoBoundaryRuns, ARuleOrANoteAtTheRun)
         ExpectUndoRedo(doc, before);
     }
 }
+
+// Typing over a selection from a bookmark at the start of the text, across tables, to
+// an empty run and a bookmark at the start of a paragraph without text: the paragraph
+// left holds empty runs but no text when undo puts the content back before it. Every
+// paragraph and table must come back in its order, each table followed by its paragraph.
+TEST(UndoBoundaryRuns, TypingOverTablesUpToAParagraphOfOnlyABookmark)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        // Items: "first", a table, "between", a table, "", "tail".
+        doc.AppendParaUI(u"first");
+        doc.CellPara(doc.AppendTableUI(1, 1), 0, 0).Append(u"one");
+        doc.AppendTextUI(u"between");
+        doc.CellPara(doc.AppendTableUI(2, 1), 1, 0).Append(u"two");
+        doc.AppendParaUI(u"tail");
+    }
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(4, 1))));
+    ASSERT_NE(doc.InsertBookmark(u"end"), nullptr);
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));
+    ASSERT_NE(doc.InsertBookmark(u"start"), nullptr);
+    doc.Undo().Clear();
+    TVYXCHPX big(&doc.GetMasterCHP());
+    big.SetSize(25);
+    doc.PutEmptyRun(VYXTestAddressAt(4, 1), &big);
+    ASSERT_NE(vyxtest::Dump(doc).find("P \n  0 [] 21=25;\n  7 [] - <bookmark end 1>"), std::string::npos)
+        << vyxtest::Dump(doc);
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(4, 1))));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycInsertAtCaret, std::u16string_view(u"x")));
+    ASSERT_EQ(doc.Paras().Count(), 2) << vyxtest::Dump(doc);
+    ExpectUndoRedo(doc, before);
+}

@@ -146,6 +146,42 @@ TEST(VYXLogParas, PastingAtTheStartOfAParagraphAndATable)
     CheckInvariants(doc.Body);
 }
 
+// A paragraph without text may still hold runs at its position 1 (two empty runs, one
+// keeping a format for typing); pasted there, paragraphs and tables keep their order
+// and the target's runs stay after them, as with a paragraph that has text.
+TEST(VYXLogParas, PastingBeforeAParagraphOfEmptyRunsKeepsTheOrder)
+{
+    for (const int emptyRuns : {1, 2}) {
+        SCOPED_TRACE(emptyRuns);
+        TVYXBodyTestDoc doc;
+        doc.Body.AppendPara(u"Head");
+        TVYXLogPara* t = doc.Body.AppendPara(u"");
+        TVYXCHPX big(&doc.Doc.GetMasterCHP());
+        big.SetSize(25);
+        if (emptyRuns == 2)
+            t->CharRuns().Add(&big);
+        ASSERT_EQ(t->Count(), emptyRuns);
+        const auto fragmentOwned = doc.Doc.CreateParas();
+        TVYXLogParas& fragment = *fragmentOwned;
+        fragment.WidthEvent = [] { return 100.0; };
+        fragment.AppendPara(u"X")->Pilcrow = true;
+        fragment.AddTable(1, 1)->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(u"one");
+        fragment.AppendPara(u"Y")->Pilcrow = true;
+        fragment.AddTable(1, 1)->GetCells(0, 0)->Paras().GetParas(0)->SetPlainText(u"two");
+        fragment.AppendPara(u"Z")->Pilcrow = true;
+        TVYXLogPos pos(t, 1);
+        doc.Body.Insert(pos, fragment);
+        EXPECT_EQ(ReadingOrder(doc.Body),
+                  (std::vector<std::u16string>{u"Head", u"X", u"one", u"Y", u"two", u"Z", u""}));
+        ASSERT_EQ(doc.Body.Count(), 7);
+        EXPECT_TRUE(doc.Body.GetItems(2)->IsTable());
+        EXPECT_TRUE(doc.Body.GetItems(4)->IsTable());
+        // The runs the target held are still there, in the last paragraph.
+        EXPECT_EQ(doc.Body.GetParas(6)->Count(), emptyRuns);
+        CheckInvariants(doc.Body);
+    }
+}
+
 TEST(VYXLogParas, TypingAtARunBoundaryJoinsTheLeftRun)
 {
     TVYXBodyTestDoc doc;
