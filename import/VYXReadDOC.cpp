@@ -20,13 +20,7 @@
 #include "import/VYXReadDOCImpl.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdio>
 #include <fstream>
-#include <functional>
-#include <iterator>
-#include <deque>
-#include <map>
 
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
@@ -35,9 +29,7 @@
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
-#include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
-#include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
@@ -45,9 +37,6 @@
 #include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
-
-#include <zlib.h>
 
 namespace vyx_doc {
 

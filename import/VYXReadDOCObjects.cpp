@@ -2,16 +2,10 @@
 #include "import/VYXReadDOCImpl.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdio>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <deque>
 #include <map>
 
 #include "editing/VYXLogEditor.h"
-#include "import/VYXDOCSprm.h"
 #include "import/VYXDOCStream.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -27,12 +21,10 @@
 #include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 #include <zlib.h>
 
 namespace {
-
 
 // The image file held by a picture record: bitmaps after their identifiers and tag
 // byte (device-independent bitmaps get a file header), metafiles after their

@@ -2,13 +2,6 @@
 #include "import/VYXReadDOCImpl.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdio>
-#include <fstream>
-#include <functional>
-#include <iterator>
-#include <deque>
-#include <map>
 
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
@@ -27,9 +20,6 @@
 #include "platform/VYXCodePage.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
-
-#include <zlib.h>
 
 namespace {
 

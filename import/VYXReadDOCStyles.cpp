@@ -4,11 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdio>
-#include <fstream>
-#include <functional>
 #include <iterator>
-#include <deque>
-#include <map>
 
 #include "editing/VYXLogEditor.h"
 #include "import/VYXDOCSprm.h"
@@ -19,17 +15,11 @@
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogParas.h"
-#include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
-#include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "platform/VYXCodePage.h"
-#include "platform/VYXException.h"
-#include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
-
-#include <zlib.h>
 
 namespace {
 

@@ -2,27 +2,13 @@
 #include "report/VYXReportImpl.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <span>
-#include <sstream>
 
 #include "barcode/VYXBarcode.h"
-#include "barcode/VYXBarcodeImage.h"
-#include "barcode/VYXQRCode.h"
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
-#include "formats/VYXReadDOCX.h"
-#include "formats/VYXReadHTML.h"
-#include "formats/VYXReadRTF.h"
 #include "formula/VYXCellStore.h"
-#include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncAddIns.h"
-#include "formula/VYXFuncLibrary.h"
 #include "formula/VYXMask.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXCharProps.h"
@@ -33,13 +19,10 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXTable.h"
-#include "platform/VYXPngWrite.h"
 #include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 #include "report/VYXDocCopy.h"
-#include "report/VYXMergeFields.h"
 #include "report/VYXRecordSource.h"
-#include "report/VYXReportParams.h"
 
 namespace vyx_report {
 

@@ -2,12 +2,8 @@
 #include "report/VYXReportImpl.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <span>
 #include <sstream>
 
 #include "barcode/VYXBarcode.h"
@@ -15,14 +11,9 @@
 #include "barcode/VYXQRCode.h"
 #include "device/VYXGDILinux.h"
 #include "editing/VYXLogEditor.h"
-#include "formats/VYXReadDOCX.h"
-#include "formats/VYXReadHTML.h"
-#include "formats/VYXReadRTF.h"
 #include "formula/VYXCellStore.h"
-#include "formula/VYXEncodeFmla.h"
 #include "formula/VYXEvaluateFmla.h"
 #include "formula/VYXFuncAddIns.h"
-#include "formula/VYXFuncLibrary.h"
 #include "formula/VYXMask.h"
 #include "layout/VYXPaginate.h"
 #include "model/VYXCharProps.h"
