@@ -744,6 +744,12 @@ bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
             return InsertEmptyParaBefore(tableAt);
         }
     }
+    // Zero-width runs at the caret (bookmark and comment ends and starts, the empty run
+    // holding the format typing takes) go with the text beside them: the text after the
+    // caret when there is some, so a mark that starts before it still does; else, at the
+    // paragraph's end, the text before, so a bookmark ending there does not grow over the
+    // new paragraph and the empty run stays before its boundary. The door's removal that
+    // joins the halves again keeps them on that side (TVYXLogDocument::RemoveContent).
     TVYXDocFragment mark;
     mark.Paras = CreateParas();
     TVYXLogPara* head = mark.Paras->AppendPara(para->PAPX());

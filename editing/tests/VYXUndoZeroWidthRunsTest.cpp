@@ -52,3 +52,36 @@ TEST(UndoZeroWidthRuns, TypingOverTheLastCharacterBeforeBookmarkEnds)
     EXPECT_EQ(state.substr(mark, state.find(']', mark) - mark).find("longer"), std::string::npos) << state;
     ExpectUndoRedo(doc, before);
 }
+
+// A paragraph holding only an empty run of its own format and a bookmark's end, broken
+// at its start by Enter or a section break: both stay in the first half, and joining
+// the halves again (undo) keeps them, then redo puts the break back with them.
+TEST(UndoZeroWidthRuns, BreakAtAParagraphOfAnEmptyRunAndABookmarkEnd)
+{
+    for (const TVYXCommand cmd : {vycControlSectionBreak, vycControlNewPara}) {
+        SCOPED_TRACE(CommandName(cmd));
+        TVYXLogDocEditor doc;
+        {
+            TVYXEditorUpdate update(doc);
+            doc.AppendParaUI(u"x");
+            doc.AppendParaUI(u"");
+            doc.AppendParaUI(u"after");
+        }
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 2))));
+        ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, 1))));
+        ASSERT_NE(doc.InsertBookmark(u"markd"), nullptr);
+        doc.Undo().Clear();
+        TVYXCHPX big(&doc.GetMasterCHP());
+        big.SetSize(25);
+        doc.PutEmptyRun(VYXTestAddressAt(1, 1), &big);
+        const std::string zeroWidth = "  0 [] 21=25;\n  7 [] - <bookmark markd 3>\nP \n";
+        ASSERT_NE(vyxtest::Dump(doc).find(zeroWidth + "  0 [after] -"), std::string::npos) << vyxtest::Dump(doc);
+        ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(1, 1))));
+        const std::string before = VYXEditorStateExact(doc);
+        ASSERT_TRUE(doc.Command(cmd));
+        EXPECT_NE(vyxtest::Dump(doc).find(zeroWidth + "  0 [] -\nP \n  0 [after] -"), std::string::npos)
+            << vyxtest::Dump(doc);
+        EXPECT_EQ(VYXCheckEditor(doc), "");
+        ExpectUndoRedo(doc, before);
+    }
+}
