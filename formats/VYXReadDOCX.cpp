@@ -17,7 +17,8 @@
 // into VYXReadDOCXBody (stories, paragraphs, runs), VYXReadDOCXProps (run, paragraph
 // and section properties), VYXReadDOCXTables, VYXReadDOCXFields, VYXReadDOCXDrawings,
 // VYXReadDOCXNotes (notes, comments, headers and footers) and VYXReadDOCXStyles
-// (settings, theme, styles, numbering), around the state in VYXReadDOCXImpl.h.
+// (settings, theme, styles, numbering), around the state in VYXReadDOCXImpl.h and the
+// element trees of VYXReadDOCXTree.
 #include "formats/VYXReadDOCX.h"
 
 #include "formats/VYXReadDOCXImpl.h"
