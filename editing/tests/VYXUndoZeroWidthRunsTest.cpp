@@ -131,3 +131,45 @@ TEST(UndoZeroWidthRuns, RemovalEndingBeforeAnEmptyRunAndABookmarkEnd)
             ExpectUndoRedo(doc, before);
         }
 }
+
+// A paragraph of only an empty run of its own format and a bookmark's end, taken whole
+// by a removal (deleting or typing over it) from the paragraph before to the start of
+// the one after, empty, with text or with an empty run of another format: the bookmark's end
+// stays in the body, and undo puts the paragraph back with the run before the end in
+// its own format, not the stand-in the paste leaves there (seed 1028).
+TEST(UndoZeroWidthRuns, RemovalTakingAParagraphOfAnEmptyRunAndABookmarkEnd)
+{
+    for (const TVYXCommand cmd : {vycDelSelection, vycInsertAtCaret})
+        for (const int variant : {0, 1, 2}) {
+            SCOPED_TRACE(std::string(CommandName(cmd)) + std::to_string(variant));
+            TVYXLogDocEditor doc;
+            {
+                TVYXEditorUpdate update(doc);
+                doc.AppendParaUI(u"p");
+                doc.AppendParaUI(u"");
+                doc.AppendParaUI((variant & 2) ? u"z" : u"");
+                doc.AppendParaUI(u"after");
+            }
+            ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 2))));
+            ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, 1))));
+            ASSERT_NE(doc.InsertBookmark(u"markd"), nullptr);
+            doc.Undo().Clear();
+            TVYXCHPX big(&doc.GetMasterCHP());
+            big.SetSize(25);
+            doc.PutEmptyRun(VYXTestAddressAt(1, 1), &big);
+            if (variant & 1) {
+                TVYXCHPX other(&doc.GetMasterCHP());
+                other.SetSize(7);
+                doc.PutEmptyRun(VYXTestAddressAt(2, 1), &other);
+            }
+            ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));
+            ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(2, 1))));
+            const std::string before = VYXEditorStateExact(doc);
+            if (cmd == vycInsertAtCaret)
+                ASSERT_TRUE(doc.Command(cmd, std::u16string_view(u"t")));
+            else
+                ASSERT_TRUE(doc.Command(cmd));
+            EXPECT_EQ(VYXCheckEditor(doc), "");
+            ExpectUndoRedo(doc, before);
+        }
+}
