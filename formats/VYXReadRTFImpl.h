@@ -297,7 +297,6 @@ private:
     TVYXColor ColorAt(std::int32_t index) const;
     void AddText(std::u16string_view text);
     void AddRunText(std::u16string_view text);
-    void AddRun(std::unique_ptr<TVYXCharRun> run);
     void AddBreak(TVYXCharRunBreakType type);
     void EndPicture();
     bool MakeShape(TShape& shape, bool textBox);
