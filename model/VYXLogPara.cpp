@@ -348,8 +348,7 @@ TVYXCharRun* TVYXLogPara::Append(std::u16string_view text)
 {
     TVYXCharRun* last = CRLast();
     if (last && last->Type_() == acrtText && !last->GetReadOnlyActive()) {
-        last->Append(text);
-        MakeDirty();
+        last->Append(text);  // the run tells its list, and the list this paragraph (RunsDirty)
         return last;
     }
     return AppendPlainText(text);
@@ -358,8 +357,7 @@ TVYXCharRun* TVYXLogPara::Append(std::u16string_view text)
 TVYXCharRun* TVYXLogPara::AppendPlainText(std::u16string_view text)
 {
     TVYXCharRun* run = FCharRuns.Add();
-    run->SetRawText(text);
-    MakeDirty();
+    run->SetRawText(text);  // makes the paragraph dirty through RunsDirty
     return run;
 }
 

@@ -169,8 +169,7 @@ public:
     const VYXLogParaFindData* FindData() const { return FFind.get(); }
     std::unique_ptr<TVYXParaFrame> Frame;
     std::u16string Name;
-    bool Pilcrow = false;
-    bool Dirty = true;
+    // Pilcrow and Dirty are declared below, after the run list whose padding they use.
 
     // ---- Item operations ----
     std::u16string GetPlainText() const override;
@@ -456,7 +455,15 @@ private:
                                       std::u16string_view result);
     // Every paragraph has both, so they live in the paragraph: a long document holds
     // many paragraphs, and two small blocks apart from each cost memory and allocator work.
-    TVYXCharRuns FCharRuns;
+    // The two flags below go in the run list's tail padding (eight bytes a paragraph,
+    // which keeps it one allocator size class lower).
+    [[no_unique_address]] TVYXCharRuns FCharRuns;
+
+public:
+    bool Pilcrow = false;
+    bool Dirty = true;
+
+private:
     TVYXPAPX FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;
     std::unique_ptr<TVYXPhyRowsBase> FRows;
