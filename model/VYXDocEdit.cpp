@@ -624,7 +624,7 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
     std::vector<TVYXGraphicObj*> own;
-    if (const TVYXGraphicObjList* graphics = pos.Para->Graphics())
+    if (TVYXGraphicObjList* graphics = pos.Para->Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             own.push_back(&graphics->GetItems(i));
 

@@ -37,11 +37,19 @@ bool VYXIsWordChar(char16_t c)
 
 int TVYXLogParaItem::Index() const { return Paras() ? Paras()->FItems.IndexOf(*this) : FIndex; }
 
-TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
+const TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
 {
     return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempCHPX() : nullptr;
 }
-TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
+TVYXCHPX* TVYXLogParaItem::GetTempCHPX()
+{
+    return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempCHPX() : nullptr;
+}
+const TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
+{
+    return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempPAPX() : nullptr;
+}
+TVYXPAPX* TVYXLogParaItem::GetTempPAPX()
 {
     return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempPAPX() : nullptr;
 }

@@ -91,8 +91,11 @@ public:
     // The place in the list (-1 outside a list); O(1) while the list is unchanged since the
     // last read, else logarithmic in the list's length.
     int Index() const;
-    TVYXCHPX* GetTempCHPX() const;
-    TVYXPAPX* GetTempPAPX() const;
+    // The document's scratch lists, nullptr outside a document.
+    const TVYXCHPX* GetTempCHPX() const;
+    TVYXCHPX* GetTempCHPX();
+    const TVYXPAPX* GetTempPAPX() const;
+    TVYXPAPX* GetTempPAPX();
 
     virtual std::u16string GetPlainText() const = 0;
     virtual std::u16string GetFileText() const { return GetPlainText(); }
