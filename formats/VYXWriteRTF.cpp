@@ -1259,8 +1259,8 @@ void TWriter::DoRowDef(const TVYXTable& table, const TVYXTableRow& row)
     for (int c = 0; c < row.Count(); ++c) {
         const TVYXTableCell& cell = *row.GetCells(c);
         const TVYXTableCellProps& p = cell.Props();
-        auto side = [&](TVYXBorderSide s, const char* word, TVYXDocPropBorder* fallback) {
-            TVYXDocPropBorder* own = p.Borders.Side(s);
+        auto side = [&](TVYXBorderSide s, const char* word, const TVYXDocPropBorder* fallback) {
+            const TVYXDocPropBorder* own = p.Borders.Side(s);
             if (own)
                 DoBorder(word, own);
             else if (fallback)

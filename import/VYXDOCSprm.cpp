@@ -76,7 +76,7 @@ TVYXTabStopLeader TabLeader(int tlc)
 // Tab changes: deletions (positions, and for the style form a tolerance each), then additions.
 void ChangeTabs(const TVYXDocSprm& s, TVYXPAPX& papx, const TVYXPAPX* base, bool withClose)
 {
-    TVYXTabStops* baseTabs = base ? base->GetTabStops() : nullptr;
+    const TVYXTabStops* baseTabs = base ? base->GetTabStops() : nullptr;
     TVYXTabStops* tabs = papx.GetTabStops();
     if (!tabs) {
         tabs = papx.AddTabStops();

@@ -155,10 +155,14 @@ const TVYXDocPropBorder* TVYXCHPX::GetBorder() const
     return dynamic_cast<const TVYXDocPropBorder*>(GetAsOwnedObject(vyciBorder));
 }
 
+TVYXDocPropBorder* TVYXCHPX::GetBorder() { return dynamic_cast<TVYXDocPropBorder*>(GetAsOwnedObject(vyciBorder)); }
+
 const TVYXRevisionData* TVYXCHPX::GetRevision() const
 {
     return dynamic_cast<const TVYXRevisionData*>(GetAsOwnedObject(vyciRevision));
 }
+
+TVYXRevisionData* TVYXCHPX::GetRevision() { return dynamic_cast<TVYXRevisionData*>(GetAsOwnedObject(vyciRevision)); }
 
 std::u16string TVYXCHPX::GetFontName() const
 {

@@ -43,13 +43,14 @@ public:
 #define VYX_CHP(Id, Name, Kind, Access, Type, Field) VYX_PROP_DECL(Access, Id, Name, Kind, Type)
 #include "model/VYXPropIds.inc"
 
-    // The character style, or nullptr (also for a style of another kind).
+    // The character style, or nullptr (also for a style of another kind). A reference into
+    // the sheet, writable from a const list like every style reference (see TVYXPropItem).
     TVYXCharStyle* GetStyle() const;
     void SetStyle(TVYXCharStyle* style);
     const TVYXDocPropBorder* GetBorder() const;
-    TVYXDocPropBorder* GetBorder() { return const_cast<TVYXDocPropBorder*>(std::as_const(*this).GetBorder()); }
+    TVYXDocPropBorder* GetBorder();
     const TVYXRevisionData* GetRevision() const;
-    TVYXRevisionData* GetRevision() { return const_cast<TVYXRevisionData*>(std::as_const(*this).GetRevision()); }
+    TVYXRevisionData* GetRevision();
     // Own value, else the character style's own value, else the CHP's.
     std::u16string GetFontName() const;
     std::u16string GetEastAsia() const;

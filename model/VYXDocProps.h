@@ -41,7 +41,9 @@ public:
         FItems.pop_back();
         return true;
     }
-    T* Peek() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    // The top entry (owned by the stack), or nullptr.
+    const T* Peek() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    T* Peek() { return FItems.empty() ? nullptr : FItems.back().get(); }
     int Count() const { return static_cast<int>(FItems.size()); }
 
 private:

@@ -191,7 +191,7 @@ TVYXNumbering* TVYXNumberingsList::Add()
     return FItems.back().get();
 }
 
-TVYXNumbering* TVYXNumberingsList::GetItems(int index) const
+TVYXNumbering* TVYXNumberingsList::LevelAt(int index) const
 {
     if (FItems.empty())
         return nullptr;
@@ -251,7 +251,7 @@ TVYXNumberingsList* TVYXNumberings::NewList(std::int32_t id)
     return FItems.back().get();
 }
 
-TVYXNumberingsList* TVYXNumberings::FindList(std::int32_t id) const
+TVYXNumberingsList* TVYXNumberings::ListOf(std::int32_t id) const
 {
     for (const auto& list : FItems)
         if (list->Id == id)
@@ -259,9 +259,9 @@ TVYXNumberingsList* TVYXNumberings::FindList(std::int32_t id) const
     return nullptr;
 }
 
-TVYXNumbering* TVYXNumberings::Find(std::int32_t listId, std::int32_t level) const
+TVYXNumbering* TVYXNumberings::LevelOf(std::int32_t listId, std::int32_t level) const
 {
-    const TVYXNumberingsList* list = FindList(listId);
+    TVYXNumberingsList* list = ListOf(listId);
     if (!list || level < 0 || level >= list->Count())
         return nullptr;
     return list->GetItems(level);

@@ -73,8 +73,12 @@ public:
     std::u16string Text;      // literal text with %1..%9 placeholders
     TVYXPapTextAlign Align = vyptaLeft;
     std::int32_t StartVal = 0;
-    TVYXCHPX& CHPX() const { return *FCHPX; }
-    TVYXPAPX& PAPX() const { return *FPAPX; }
+    // The level's own lists (owned): const from a const level. A level reached through a
+    // paragraph's vypiNumbering reference is writable (see TVYXPropItem).
+    const TVYXCHPX& CHPX() const { return *FCHPX; }
+    TVYXCHPX& CHPX() { return *FCHPX; }
+    const TVYXPAPX& PAPX() const { return *FPAPX; }
+    TVYXPAPX& PAPX() { return *FPAPX; }
     // The picture bullet, drawing a picture of the owner's PictBullets; nullptr for a text bullet.
     std::unique_ptr<TVYXGraphicPicture> Picture;
 
@@ -113,7 +117,8 @@ public:
     // Appends a level whose Level is the current count.
     TVYXNumbering* Add();
     // The level with the index clamped to 0..8 (and to the levels present); nullptr when empty.
-    TVYXNumbering* GetItems(int index) const;
+    const TVYXNumbering* GetItems(int index) const { return LevelAt(index); }
+    TVYXNumbering* GetItems(int index) { return LevelAt(index); }
     // Position in the owner, 0 when not found.
     int Index() const;
     // Append nine levels initialised as the style says; return level 0.
@@ -122,6 +127,7 @@ public:
     TVYXNumbering* MakeMultilevel(TVYXMultilevelListStyle style);
 
 private:
+    TVYXNumbering* LevelAt(int index) const;
     TVYXNumberings* FOwner;
     std::vector<std::unique_ptr<TVYXNumbering>> FItems;
 };
@@ -134,17 +140,25 @@ public:
     TVYXNumberings& operator=(const TVYXNumberings&) = delete;
     ~TVYXNumberings();
 
-    TVYXCHP& CHP() const { return *FCHP; }
-    TVYXPAP& PAP() const { return *FPAP; }
+    // The fallbacks, the picture store and the lists are owned: const from a const set.
+    const TVYXCHP& CHP() const { return *FCHP; }
+    TVYXCHP& CHP() { return *FCHP; }
+    const TVYXPAP& PAP() const { return *FPAP; }
+    TVYXPAP& PAP() { return *FPAP; }
     double Indent = 18.0;  // the indent step of the levels
     // The pictures of picture bullets (their levels count as users).
-    TVYXPictures& PictBullets() const { return *FPictBullets; }
+    const TVYXPictures& PictBullets() const { return *FPictBullets; }
+    TVYXPictures& PictBullets() { return *FPictBullets; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXNumberingsList* GetItems(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
-    TVYXNumberingsList* FindList(std::int32_t id) const;
-    TVYXNumbering* Find(std::int32_t listId, std::int32_t level) const;
-    TVYXNumbering* Find(std::int32_t level) const { return Find(0, level); }
+    const TVYXNumberingsList* GetItems(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
+    TVYXNumberingsList* GetItems(int index) { return FItems.at(static_cast<std::size_t>(index)).get(); }
+    const TVYXNumberingsList* FindList(std::int32_t id) const { return ListOf(id); }
+    TVYXNumberingsList* FindList(std::int32_t id) { return ListOf(id); }
+    const TVYXNumbering* Find(std::int32_t listId, std::int32_t level) const { return LevelOf(listId, level); }
+    TVYXNumbering* Find(std::int32_t listId, std::int32_t level) { return LevelOf(listId, level); }
+    const TVYXNumbering* Find(std::int32_t level) const { return Find(0, level); }
+    TVYXNumbering* Find(std::int32_t level) { return Find(0, level); }
     // Finds or creates the list, then adds levels up to `level`; the level created
     // last, or nullptr when it existed (or `level` is outside 0..8).
     TVYXNumbering* Add(std::int32_t listId, std::int32_t level);
@@ -161,6 +175,9 @@ public:
     void Clear() { FItems.clear(); }
 
 private:
+    // The lookups behind the const and writable forms above.
+    TVYXNumberingsList* ListOf(std::int32_t id) const;
+    TVYXNumbering* LevelOf(std::int32_t listId, std::int32_t level) const;
     TVYXNumberingsList* NewList(std::int32_t id);
     std::unique_ptr<TVYXCHP> FCHP;
     std::unique_ptr<TVYXPAP> FPAP;

@@ -217,10 +217,12 @@ double TVYXPAPX::GetStyledSpaceAfter() const
     return Fallback().SpaceAfter;
 }
 
-TVYXDocPropBorder* TVYXPAPX::GetBorder(TVYXPapId id) const
+const TVYXDocPropBorder* TVYXPAPX::GetBorder(TVYXPapId id) const
 {
-    return dynamic_cast<TVYXDocPropBorder*>(GetAsOwnedObject(id));
+    return dynamic_cast<const TVYXDocPropBorder*>(GetAsOwnedObject(id));
 }
+
+TVYXDocPropBorder* TVYXPAPX::GetBorder(TVYXPapId id) { return dynamic_cast<TVYXDocPropBorder*>(GetAsOwnedObject(id)); }
 
 TVYXDocPropBorder* TVYXPAPX::AddBorder(TVYXPapId id)
 {
@@ -262,12 +264,21 @@ void TVYXPAPX::CopyTo(TVYXDocPropBorders& borders) const
             borders.AddSide(side)->Assign(*border);
 }
 
-TVYXPAPXShade* TVYXPAPX::GetShade() const { return dynamic_cast<TVYXPAPXShade*>(GetAsOwnedObject(vypiShade)); }
-TVYXTabStops* TVYXPAPX::GetTabStops() const { return dynamic_cast<TVYXTabStops*>(GetAsOwnedObject(vypiTabStops)); }
-TVYXRevisionData* TVYXPAPX::GetRevision() const
+const TVYXPAPXShade* TVYXPAPX::GetShade() const
 {
-    return dynamic_cast<TVYXRevisionData*>(GetAsOwnedObject(vypiRevision));
+    return dynamic_cast<const TVYXPAPXShade*>(GetAsOwnedObject(vypiShade));
 }
+TVYXPAPXShade* TVYXPAPX::GetShade() { return dynamic_cast<TVYXPAPXShade*>(GetAsOwnedObject(vypiShade)); }
+const TVYXTabStops* TVYXPAPX::GetTabStops() const
+{
+    return dynamic_cast<const TVYXTabStops*>(GetAsOwnedObject(vypiTabStops));
+}
+TVYXTabStops* TVYXPAPX::GetTabStops() { return dynamic_cast<TVYXTabStops*>(GetAsOwnedObject(vypiTabStops)); }
+const TVYXRevisionData* TVYXPAPX::GetRevision() const
+{
+    return dynamic_cast<const TVYXRevisionData*>(GetAsOwnedObject(vypiRevision));
+}
+TVYXRevisionData* TVYXPAPX::GetRevision() { return dynamic_cast<TVYXRevisionData*>(GetAsOwnedObject(vypiRevision)); }
 
 TVYXPAPXShade* TVYXPAPX::AddShade()
 {

@@ -50,8 +50,9 @@ public:
 
     TVYXPAP* PAP() const { return FPAP; }
     void SetPAP(TVYXPAP* pap) { FPAP = pap; }
-    // Formatting of the paragraph mark, or nullptr.
-    TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    // Formatting of the paragraph mark (owned), or nullptr.
+    const TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    TVYXCHPX* CHPX() { return FCHPX.get(); }
     TVYXCHPX* AddCHPX(TVYXCHP* chp);
     void DeleteCHPX() { FCHPX.reset(); }
     bool RTL = false;
@@ -72,12 +73,17 @@ public:
 
     // Own value, else up the paragraph style chain, else the PAP's.
     double GetLineSpacing() const;
-    // The paragraph style, or nullptr.
+    // The paragraph style and the list level, or nullptr. References into the sheet and
+    // the lists, writable from a const list like every such reference (see TVYXPropItem).
     TVYXParaStyle* GetStyle() const;
     TVYXNumbering* GetNumbering() const { return GetAsNumbering(vypiNumbering); }
-    TVYXPAPXShade* GetShade() const;
-    TVYXTabStops* GetTabStops() const;
-    TVYXRevisionData* GetRevision() const;
+    // Owned values: const from a const list.
+    const TVYXPAPXShade* GetShade() const;
+    TVYXPAPXShade* GetShade();
+    const TVYXTabStops* GetTabStops() const;
+    TVYXTabStops* GetTabStops();
+    const TVYXRevisionData* GetRevision() const;
+    TVYXRevisionData* GetRevision();
 
     // Own value, else the style chain's, else left / automatic.
     TVYXPapTextAlign GetStyleAlignment() const;
@@ -104,7 +110,7 @@ public:
     void DeleteBorderRight() { Remove(vypiBorderRight); }
     void DeleteBorderBottom() { Remove(vypiBorderBottom); }
     bool HasBorders() const;
-    // References to this list's borders in a set (absent sides stay as they are).
+    // Read-only references to this list's borders in a set (absent sides stay as they are).
     void GetBorders(TVYXDocPropBorders& borders) const;
     // Copies of this list's borders into the matching sides.
     void CopyTo(TVYXDocPropBorders& borders) const;
@@ -126,7 +132,8 @@ protected:
 
 private:
     const TVYXPAP& Fallback() const;
-    TVYXDocPropBorder* GetBorder(TVYXPapId id) const;
+    const TVYXDocPropBorder* GetBorder(TVYXPapId id) const;
+    TVYXDocPropBorder* GetBorder(TVYXPapId id);
     TVYXDocPropBorder* AddBorder(TVYXPapId id);
     TVYXPAP* FPAP;
     std::unique_ptr<TVYXCHPX> FCHPX;

@@ -126,9 +126,15 @@ TVYXNumbering* TVYXPropItem::ValNumbering() const
     return n ? *n : nullptr;
 }
 
-TVYXDocPropOwnedObj* TVYXPropItem::ValOwnedObj() const
+const TVYXDocPropOwnedObj* TVYXPropItem::ValOwnedObj() const
 {
     const auto* o = std::get_if<std::unique_ptr<TVYXDocPropOwnedObj>>(&Value);
+    return o ? o->get() : nullptr;
+}
+
+TVYXDocPropOwnedObj* TVYXPropItem::ValOwnedObj()
+{
+    auto* o = std::get_if<std::unique_ptr<TVYXDocPropOwnedObj>>(&Value);
     return o ? o->get() : nullptr;
 }
 
@@ -164,6 +170,12 @@ int TVYXPropList::Find(std::int32_t id) const
 }
 
 const TVYXPropItem* TVYXPropList::FindItem(std::int32_t id) const
+{
+    const int i = Find(id);
+    return i < 0 ? nullptr : &FItems[static_cast<std::size_t>(i)];
+}
+
+TVYXPropItem* TVYXPropList::FindItem(std::int32_t id)
 {
     const int i = Find(id);
     return i < 0 ? nullptr : &FItems[static_cast<std::size_t>(i)];
@@ -272,10 +284,15 @@ TVYXNumbering* TVYXPropList::GetAsNumbering(std::int32_t id) const
     return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValNumbering(); },
                    static_cast<TVYXNumbering*>(nullptr));
 }
-TVYXDocPropOwnedObj* TVYXPropList::GetAsOwnedObject(std::int32_t id) const
+const TVYXDocPropOwnedObj* TVYXPropList::GetAsOwnedObject(std::int32_t id) const
 {
-    return ValueOr(FindItem(id), [](const TVYXPropItem& i) { return i.ValOwnedObj(); },
-                   static_cast<TVYXDocPropOwnedObj*>(nullptr));
+    const TVYXPropItem* item = FindItem(id);
+    return item ? item->ValOwnedObj() : nullptr;
+}
+TVYXDocPropOwnedObj* TVYXPropList::GetAsOwnedObject(std::int32_t id)
+{
+    TVYXPropItem* item = FindItem(id);
+    return item ? item->ValOwnedObj() : nullptr;
 }
 
 bool TVYXPropList::GetValue(std::int32_t id, bool& value) const

@@ -60,7 +60,8 @@ TVYXPropIdType TapxVarType(int id);
 #define VYX_PROP_DECL_Own(Id, Name, Kind, Type) VYX_PROP_DECL_Dense(Id, Name, Kind, Type)
 #define VYX_PROP_DECL_SetOnly(Id, Name, Kind, Type) VYX_PROP_SET_##Kind(Id, Name, Type)
 #define VYX_PROP_DECL_Border(Id, Name, Kind, Type) \
-    TVYXDocPropBorder* Get##Name() const { return GetBorder(Id); }
+    const TVYXDocPropBorder* Get##Name() const { return GetBorder(Id); } \
+    TVYXDocPropBorder* Get##Name() { return GetBorder(Id); }
 #define VYX_PROP_DECL_Manual(Id, Name, Kind, Type)
 #define VYX_PROP_SET_Boolean(Id, Name, Type) void Set##Name(Type value) { SetAsBoolean(Id, value); }
 #define VYX_PROP_SET_Integer(Id, Name, Type) \
@@ -72,6 +73,11 @@ TVYXPropIdType TapxVarType(int id);
 
 // One set property. Strings and owned objects belong to the item; styles and
 // numbering levels are references into the document's style sheet and lists.
+// A const item hands out its owned object as const. Style and numbering
+// references stay writable from a const item: they link to entries of tables the
+// document owns (as Owner() links to a parent), and copying a reference out of
+// a const list into another list (Assign, a paragraph joining its neighbour's
+// list) must store a writable one.
 using TVYXPropValue = std::variant<std::monostate, bool, std::int32_t, double, std::u16string, TVYXStyle*,
                                    TVYXNumbering*, std::unique_ptr<TVYXDocPropOwnedObj>>;
 
@@ -86,7 +92,8 @@ struct TVYXPropItem {
     std::u16string_view ValString() const;
     TVYXStyle* ValStyle() const;
     TVYXNumbering* ValNumbering() const;
-    TVYXDocPropOwnedObj* ValOwnedObj() const;
+    const TVYXDocPropOwnedObj* ValOwnedObj() const;
+    TVYXDocPropOwnedObj* ValOwnedObj();
     // A deep copy: owned objects through CreateObj + Assign.
     TVYXPropItem Clone() const;
 };
@@ -167,9 +174,13 @@ public:
     std::int32_t GetAsInteger(std::int32_t id) const;
     double GetAsFloat(std::int32_t id) const;
     std::u16string GetAsString(std::int32_t id) const;
+    // References into the style sheet and the lists: writable from a const list
+    // (see TVYXPropItem), since the list does not own what they refer to.
     TVYXStyle* GetAsStyle(std::int32_t id) const;
     TVYXNumbering* GetAsNumbering(std::int32_t id) const;
-    TVYXDocPropOwnedObj* GetAsOwnedObject(std::int32_t id) const;
+    // Owned by the list: const from a const list.
+    const TVYXDocPropOwnedObj* GetAsOwnedObject(std::int32_t id) const;
+    TVYXDocPropOwnedObj* GetAsOwnedObject(std::int32_t id);
 
     bool GetValue(std::int32_t id, bool& value) const;
     bool GetValue(std::int32_t id, std::int32_t& value) const;
@@ -197,6 +208,7 @@ protected:
     void Insert(TVYXPropItem item);
     void Set(std::int32_t id, TVYXPropValue value);
     const TVYXPropItem* FindItem(std::int32_t id) const;
+    TVYXPropItem* FindItem(std::int32_t id);
     // What a subclass keeps beside its items (paragraph-mark list, floating
     // position); called by both Assign forms after the items were copied.
     virtual void AssignExtras(const TVYXPropList&, const TVYXStyles*, TVYXStyles*) {}

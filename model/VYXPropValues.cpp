@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "platform/VYXException.h"
 
@@ -64,11 +65,14 @@ bool TVYXDocPropBorder::Equal(const TVYXDocPropOwnedObj& other) const
 
 TVYXDocPropBorder* TVYXDocPropBorders::AddSide(TVYXBorderSide side)
 {
-    if (!FSides[side]) {
-        FOwned[side] = std::make_unique<TVYXDocPropBorder>();
-        FSides[side] = FOwned[side].get();
+    if (!FOwned[side]) {
+        auto own = std::make_unique<TVYXDocPropBorder>();
+        if (FSides[side])
+            own->Assign(*FSides[side]);
+        FSides[side] = own.get();
+        FOwned[side] = std::move(own);
     }
-    return FSides[side];
+    return FOwned[side].get();
 }
 
 void TVYXDocPropBorders::AddAll()
@@ -77,7 +81,7 @@ void TVYXDocPropBorders::AddAll()
         AddSide(side);
 }
 
-void TVYXDocPropBorders::SetSideRef(TVYXBorderSide side, TVYXDocPropBorder* border)
+void TVYXDocPropBorders::SetSideRef(TVYXBorderSide side, const TVYXDocPropBorder* border)
 {
     if (border != FOwned[side].get())
         FOwned[side].reset();
@@ -133,7 +137,49 @@ TVYXDocPropBorders* TVYXDocPropBordersList::Add()
     return FItems.back().get();
 }
 
-TVYXDocPropBorders* TVYXDocPropBordersList::LastAllAssigned() const
+namespace {
+// One body for the const and the writable lookups: `Self` is the possibly const owner.
+const TVYXDocPropBorder* SideOf(const TVYXDocPropBorders& borders, TVYXBorderSide side)
+{
+    return borders.Side(side);
+}
+
+TVYXDocPropBorder* SideOf(TVYXDocPropBorders& borders, TVYXBorderSide side) { return borders.EditSide(side); }
+
+template <class Self>
+auto* TableBorderOf(Self& props, TVYXTableBorderSide side)
+{
+    using TBorder = std::remove_pointer_t<decltype(SideOf(props.Borders, abrsLeft))>;
+    switch (side) {
+    case atbsLeft: case atbsTop: case atbsRight: case atbsBottom:
+        return SideOf(props.Borders, static_cast<TVYXBorderSide>(side));
+    case atbsInsideH: return static_cast<TBorder*>(props.BorderInsideH.get());
+    case atbsInsideV: return static_cast<TBorder*>(props.BorderInsideV.get());
+    default: return static_cast<TBorder*>(nullptr);
+    }
+}
+
+template <class Self>
+auto* CellBorderOf(Self& props, TVYXTableBorderSide side)
+{
+    using TBorder = std::remove_pointer_t<decltype(SideOf(props.Borders, abrsLeft))>;
+    if (side == atbsTl2br)
+        return static_cast<TBorder*>(props.BorderTl2br.get());
+    if (side == atbsTr2bl)
+        return static_cast<TBorder*>(props.BorderTr2bl.get());
+    return TableBorderOf(props, side);
+}
+}  // namespace
+
+const TVYXDocPropBorders* TVYXDocPropBordersList::LastAllAssigned() const
+{
+    for (auto it = FItems.rbegin(); it != FItems.rend(); ++it)
+        if ((*it)->AllAssigned())
+            return it->get();
+    return nullptr;
+}
+
+TVYXDocPropBorders* TVYXDocPropBordersList::LastAllAssigned()
 {
     for (auto it = FItems.rbegin(); it != FItems.rend(); ++it)
         if ((*it)->AllAssigned())
@@ -152,18 +198,12 @@ std::unique_ptr<TVYXDocPropBorder> CopyBorder(const std::unique_ptr<TVYXDocPropB
 }
 }  // namespace
 
-TVYXDocPropBorder* TVYXTableBorderProps::GetBorder(TVYXTableBorderSide side) const
+const TVYXDocPropBorder* TVYXTableBorderProps::GetBorder(TVYXTableBorderSide side) const
 {
-    switch (side) {
-    case atbsLeft: return Borders.Left();
-    case atbsTop: return Borders.Top();
-    case atbsRight: return Borders.Right();
-    case atbsBottom: return Borders.Bottom();
-    case atbsInsideH: return BorderInsideH.get();
-    case atbsInsideV: return BorderInsideV.get();
-    default: return nullptr;
-    }
+    return TableBorderOf(*this, side);
 }
+
+TVYXDocPropBorder* TVYXTableBorderProps::GetBorder(TVYXTableBorderSide side) { return TableBorderOf(*this, side); }
 
 TVYXDocPropBorder* TVYXTableBorderProps::AddBorder(TVYXTableBorderSide side)
 {
@@ -191,14 +231,12 @@ void TVYXTableBorderProps::Assign(const TVYXTableBorderProps& source)
     BorderInsideV = CopyBorder(source.BorderInsideV);
 }
 
-TVYXDocPropBorder* TVYXTableCellProps::GetBorder(TVYXTableBorderSide side) const
+const TVYXDocPropBorder* TVYXTableCellProps::GetBorder(TVYXTableBorderSide side) const
 {
-    if (side == atbsTl2br)
-        return BorderTl2br.get();
-    if (side == atbsTr2bl)
-        return BorderTr2bl.get();
-    return TVYXTableBorderProps::GetBorder(side);
+    return CellBorderOf(*this, side);
 }
+
+TVYXDocPropBorder* TVYXTableCellProps::GetBorder(TVYXTableBorderSide side) { return CellBorderOf(*this, side); }
 
 TVYXDocPropBorder* TVYXTableCellProps::AddBorder(TVYXTableBorderSide side)
 {

@@ -139,29 +139,34 @@ public:
 
 enum TVYXBorderSide { abrsLeft, abrsTop, abrsRight, abrsBottom };
 
-// Four sides, each absent, owned by the set, or borrowed from a property list.
+// Four sides, each absent, owned by the set, or borrowed read-only from a property list
+// (the resolved format of a paragraph refers to its list's borders). The set hands its
+// sides out read-only; AddSide gives a writable one, so writing never reaches a lender.
 class TVYXDocPropBorders {
 public:
     TVYXDocPropBorders() = default;
     TVYXDocPropBorders(const TVYXDocPropBorders&) = delete;
     TVYXDocPropBorders& operator=(const TVYXDocPropBorders&) = delete;
 
-    TVYXDocPropBorder* Side(TVYXBorderSide side) const { return FSides[side]; }
-    TVYXDocPropBorder* Left() const { return FSides[abrsLeft]; }
-    TVYXDocPropBorder* Top() const { return FSides[abrsTop]; }
-    TVYXDocPropBorder* Right() const { return FSides[abrsRight]; }
-    TVYXDocPropBorder* Bottom() const { return FSides[abrsBottom]; }
+    const TVYXDocPropBorder* Side(TVYXBorderSide side) const { return FSides[side]; }
+    const TVYXDocPropBorder* Left() const { return FSides[abrsLeft]; }
+    const TVYXDocPropBorder* Top() const { return FSides[abrsTop]; }
+    const TVYXDocPropBorder* Right() const { return FSides[abrsRight]; }
+    const TVYXDocPropBorder* Bottom() const { return FSides[abrsBottom]; }
     bool OwnsSide(TVYXBorderSide side) const { return FOwned[side] != nullptr; }
 
-    // The side's border, created (owned by the set, cleared) when absent.
+    // The side's border, writable and owned by the set: created cleared when absent, a
+    // copy when the side was borrowed.
     TVYXDocPropBorder* AddSide(TVYXBorderSide side);
+    // The side writable as AddSide gives it, but nullptr when the side is absent.
+    TVYXDocPropBorder* EditSide(TVYXBorderSide side) { return FSides[side] ? AddSide(side) : nullptr; }
     TVYXDocPropBorder* AddLeft() { return AddSide(abrsLeft); }
     TVYXDocPropBorder* AddTop() { return AddSide(abrsTop); }
     TVYXDocPropBorder* AddRight() { return AddSide(abrsRight); }
     TVYXDocPropBorder* AddBottom() { return AddSide(abrsBottom); }
     void AddAll();
-    // Makes the side refer to a border owned elsewhere (nullptr: no border).
-    void SetSideRef(TVYXBorderSide side, TVYXDocPropBorder* border);
+    // Makes the side refer to a border owned elsewhere, read-only (nullptr: no border).
+    void SetSideRef(TVYXBorderSide side, const TVYXDocPropBorder* border);
     void DeleteSide(TVYXBorderSide side) { SetSideRef(side, nullptr); }
 
     // Some side is present with a visible style / all four are.
@@ -177,7 +182,7 @@ public:
 
 private:
     std::array<std::unique_ptr<TVYXDocPropBorder>, 4> FOwned;
-    std::array<TVYXDocPropBorder*, 4> FSides{};
+    std::array<const TVYXDocPropBorder*, 4> FSides{};
 };
 
 // Border sets of a reader, remembering the set added last.
@@ -185,10 +190,13 @@ class TVYXDocPropBordersList {
 public:
     TVYXDocPropBorders* Add();
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXDocPropBorders* Items(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
-    TVYXDocPropBorders* LastAdded() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    const TVYXDocPropBorders* Items(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
+    TVYXDocPropBorders* Items(int index) { return FItems.at(static_cast<std::size_t>(index)).get(); }
+    const TVYXDocPropBorders* LastAdded() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXDocPropBorders* LastAdded() { return FItems.empty() ? nullptr : FItems.back().get(); }
     // The most recently added set with all four sides assigned, or nullptr.
-    TVYXDocPropBorders* LastAllAssigned() const;
+    const TVYXDocPropBorders* LastAllAssigned() const;
+    TVYXDocPropBorders* LastAllAssigned();
     void Clear() { FItems.clear(); }
 
 private:
@@ -211,7 +219,8 @@ public:
     std::function<void(TVYXTableBorderProps& sender, TVYXTableBorderSide side)> BorderChanged;
 
     // The border of a side (diagonals only in cells), nullptr when absent.
-    virtual TVYXDocPropBorder* GetBorder(TVYXTableBorderSide side) const;
+    virtual const TVYXDocPropBorder* GetBorder(TVYXTableBorderSide side) const;
+    virtual TVYXDocPropBorder* GetBorder(TVYXTableBorderSide side);
     // Returns the side's border, creating a cleared one when absent.
     virtual TVYXDocPropBorder* AddBorder(TVYXTableBorderSide side);
     virtual void Assign(const TVYXTableBorderProps& source);
@@ -242,7 +251,8 @@ public:
     void SetMargBottom(double value) { MargBottom = value, MargBottomSet = true; }
     bool HasMargs() const { return MargLeftSet || MargTopSet || MargRightSet || MargBottomSet; }
 
-    TVYXDocPropBorder* GetBorder(TVYXTableBorderSide side) const override;
+    const TVYXDocPropBorder* GetBorder(TVYXTableBorderSide side) const override;
+    TVYXDocPropBorder* GetBorder(TVYXTableBorderSide side) override;
     TVYXDocPropBorder* AddBorder(TVYXTableBorderSide side) override;
     void Assign(const TVYXTableBorderProps& source) override;
 };
@@ -265,8 +275,10 @@ public:
 class TVYXTabStops : public TVYXDocPropOwnedObj {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXTabStop& Items(int index) const { return *FItems.at(static_cast<std::size_t>(index)); }
-    TVYXTabStop* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    const TVYXTabStop& Items(int index) const { return *FItems.at(static_cast<std::size_t>(index)); }
+    TVYXTabStop& Items(int index) { return *FItems.at(static_cast<std::size_t>(index)); }
+    const TVYXTabStop* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXTabStop* Last() { return FItems.empty() ? nullptr : FItems.back().get(); }
     TVYXTabStop* Add(double position, TVYXTabStopAlignment alignment = atsaLeft, TVYXTabStopLeader leader = atslNone);
     TVYXTabStop* Add(const TVYXTabStop& tabStop);
     void Add(const std::vector<double>& positions);

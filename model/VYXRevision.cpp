@@ -78,7 +78,12 @@ void TVYXRevisionAuthors::DeleteAuthor(std::u16string_view name)
         FItems.erase(FItems.begin() + index);
 }
 
-TVYXRevisionAuthor* TVYXRevisionAuthors::GetItems(int index) const
+const TVYXRevisionAuthor* TVYXRevisionAuthors::GetItems(int index) const
+{
+    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+TVYXRevisionAuthor* TVYXRevisionAuthors::GetItems(int index)
 {
     return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
 }
@@ -246,7 +251,12 @@ TVYXRevisionRange* TVYXRevisionRanges::Add(TVYXLogPara* para, int paraIndex, TVY
     return FItems.back().get();
 }
 
-TVYXRevisionRange* TVYXRevisionRanges::GetItems(int index) const
+const TVYXRevisionRange* TVYXRevisionRanges::GetItems(int index) const
+{
+    return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+TVYXRevisionRange* TVYXRevisionRanges::GetItems(int index)
 {
     return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
 }

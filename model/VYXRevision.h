@@ -63,7 +63,8 @@ public:
 class TVYXRevisionDataCHPX : public TVYXRevisionData {
 public:
     ~TVYXRevisionDataCHPX() override;
-    TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    const TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    TVYXCHPX* CHPX() { return FCHPX.get(); }
     TVYXCHPX* AddCHPX(TVYXCHP* chp);
     std::unique_ptr<TVYXCHPX> TempCHPX;
 
@@ -80,7 +81,8 @@ private:
 class TVYXRevisionDataPAPX : public TVYXRevisionData {
 public:
     ~TVYXRevisionDataPAPX() override;
-    TVYXPAPX* PAPX() const { return FPAPX.get(); }
+    const TVYXPAPX* PAPX() const { return FPAPX.get(); }
+    TVYXPAPX* PAPX() { return FPAPX.get(); }
     TVYXPAPX* AddPAPX(TVYXPAP* pap);
     std::unique_ptr<TVYXPAPX> TempPAPX;
 
@@ -110,7 +112,8 @@ public:
     void DeleteAuthor(std::u16string_view name);
     int IndexOf(std::u16string_view name) const;
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXRevisionAuthor* GetItems(int index) const;
+    const TVYXRevisionAuthor* GetItems(int index) const;
+    TVYXRevisionAuthor* GetItems(int index);
     void Clear() { FItems.clear(); }
     // Collection recounts from zero; authors hidden by the user stay listed without uses.
     void ResetUsage();
@@ -182,7 +185,8 @@ public:
     // A range of one run.
     TVYXRevisionRange* Add(TVYXLogPara* para, int paraIndex, TVYXCharRun* run, TVYXRevisionData* data);
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXRevisionRange* GetItems(int index) const;
+    const TVYXRevisionRange* GetItems(int index) const;
+    TVYXRevisionRange* GetItems(int index);
     // The first range containing the position.
     TVYXRevisionRange* Find(const TVYXRevisionPos& pos) const;
     // The first range starting at or after the position / the last one starting before it.

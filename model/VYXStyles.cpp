@@ -101,7 +101,7 @@ TVYXTableStyleProp* TVYXTableStyleProps::Add(TVYXStyles* styles, TVYXTableStyleP
     return FItems.back().get();
 }
 
-TVYXTableStyleProp* TVYXTableStyleProps::Find(TVYXTableStylePropsType type) const
+TVYXTableStyleProp* TVYXTableStyleProps::FindItem(TVYXTableStylePropsType type) const
 {
     for (const auto& p : FItems)
         if (p->Type == type)
@@ -221,13 +221,13 @@ TVYXNumberingStyle* TVYXStyles::AddNumbering(std::u16string_view id, std::u16str
     return static_cast<TVYXNumberingStyle*>(Add(id, name, CreateStyle(astNumbering)));
 }
 
-TVYXStyle* TVYXStyles::Find(std::u16string_view id) const
+TVYXStyle* TVYXStyles::FindItem(std::u16string_view id) const
 {
     auto it = FById.find(std::u16string(id));
     return it == FById.end() ? nullptr : it->second;
 }
 
-TVYXStyle* TVYXStyles::FindByName(std::u16string_view name, TVYXStyleType kind) const
+TVYXStyle* TVYXStyles::FindItemByName(std::u16string_view name, TVYXStyleType kind) const
 {
     for (const auto& s : FItems)
         if (s->Type_() == kind && SameTextUnicode(s->Name, name))
@@ -235,7 +235,7 @@ TVYXStyle* TVYXStyles::FindByName(std::u16string_view name, TVYXStyleType kind) 
     return nullptr;
 }
 
-TVYXStyle* TVYXStyles::FindDefault(TVYXStyleType kind) const
+TVYXStyle* TVYXStyles::FindDefaultItem(TVYXStyleType kind) const
 {
     TVYXStyle* first = nullptr;
     for (const auto& s : FItems)

@@ -41,10 +41,14 @@ public:
     // Base style by id in this sheet, the flags, then the kind's own data.
     void Assign(const TVYXStyle& source, const TVYXStyles* sourceStyles);
 
-    // The style's own lists, nullptr for kinds without them.
-    virtual TVYXCHPX* StyleCHPX() const { return nullptr; }
-    virtual TVYXPAPX* StylePAPX() const { return nullptr; }
-    virtual TVYXTAPX* StyleTAPX() const { return nullptr; }
+    // The style's own lists (owned), nullptr for kinds without them; const from a const style.
+    // Styles reached through a property list's reference are writable (see TVYXPropItem).
+    virtual const TVYXCHPX* StyleCHPX() const { return nullptr; }
+    virtual TVYXCHPX* StyleCHPX() { return nullptr; }
+    virtual const TVYXPAPX* StylePAPX() const { return nullptr; }
+    virtual TVYXPAPX* StylePAPX() { return nullptr; }
+    virtual const TVYXTAPX* StyleTAPX() const { return nullptr; }
+    virtual TVYXTAPX* StyleTAPX() { return nullptr; }
 
 protected:
     virtual void DoAssign(const TVYXStyle& source, const TVYXStyles* sourceStyles) = 0;
@@ -59,11 +63,15 @@ public:
     ~TVYXParaStyle() override;
     TVYXStyle* Next = nullptr;  // style of the paragraph that follows after Enter
     TVYXStyle* Link = nullptr;  // the linked character style
-    TVYXPAPX& PAPX() const { return *FPAPX; }
-    TVYXCHPX& CHPX() const { return *FCHPX; }
+    const TVYXPAPX& PAPX() const { return *FPAPX; }
+    TVYXPAPX& PAPX() { return *FPAPX; }
+    const TVYXCHPX& CHPX() const { return *FCHPX; }
+    TVYXCHPX& CHPX() { return *FCHPX; }
     TVYXStyleType Type_() const override { return astPara; }
-    TVYXCHPX* StyleCHPX() const override { return FCHPX.get(); }
-    TVYXPAPX* StylePAPX() const override { return FPAPX.get(); }
+    const TVYXCHPX* StyleCHPX() const override { return FCHPX.get(); }
+    TVYXCHPX* StyleCHPX() override { return FCHPX.get(); }
+    const TVYXPAPX* StylePAPX() const override { return FPAPX.get(); }
+    TVYXPAPX* StylePAPX() override { return FPAPX.get(); }
 
 protected:
     void DoAssign(const TVYXStyle& source, const TVYXStyles* sourceStyles) override;
@@ -77,9 +85,11 @@ class TVYXCharStyle : public TVYXStyle {
 public:
     explicit TVYXCharStyle(TVYXStyles* styles);
     ~TVYXCharStyle() override;
-    TVYXCHPX& CHPX() const { return *FCHPX; }
+    const TVYXCHPX& CHPX() const { return *FCHPX; }
+    TVYXCHPX& CHPX() { return *FCHPX; }
     TVYXStyleType Type_() const override { return astCharRun; }
-    TVYXCHPX* StyleCHPX() const override { return FCHPX.get(); }
+    const TVYXCHPX* StyleCHPX() const override { return FCHPX.get(); }
+    TVYXCHPX* StyleCHPX() override { return FCHPX.get(); }
 
 protected:
     void DoAssign(const TVYXStyle& source, const TVYXStyles* sourceStyles) override;
@@ -118,10 +128,15 @@ public:
 class TVYXTableStyleProps {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXTableStyleProp& Items(int index) const { return *FItems.at(static_cast<std::size_t>(index)); }
+    const TVYXTableStyleProp& Items(int index) const { return *FItems.at(static_cast<std::size_t>(index)); }
+    TVYXTableStyleProp& Items(int index) { return *FItems.at(static_cast<std::size_t>(index)); }
     // The conditional format of that type, created when absent.
     TVYXTableStyleProp* Add(TVYXStyles* styles, TVYXTableStylePropsType type);
-    TVYXTableStyleProp* Find(TVYXTableStylePropsType type) const;
+    const TVYXTableStyleProp* Find(TVYXTableStylePropsType type) const { return FindItem(type); }
+    TVYXTableStyleProp* Find(TVYXTableStylePropsType type) { return FindItem(type); }
+
+private:
+    TVYXTableStyleProp* FindItem(TVYXTableStylePropsType type) const;
 
 private:
     std::vector<std::unique_ptr<TVYXTableStyleProp>> FItems;
@@ -131,17 +146,25 @@ class TVYXTableStyle : public TVYXStyle {
 public:
     explicit TVYXTableStyle(TVYXStyles* styles);
     ~TVYXTableStyle() override;
-    TVYXCHPX& CHPX() const { return *FCHPX; }
-    TVYXPAPX& PAPX() const { return *FPAPX; }
-    TVYXTAPX& TAPX() const { return *FTAPX; }
-    TVYXTableStyleProps* Props() const { return FProps.get(); }
-    TVYXTableCellProps* CellProps() const { return FCellProps.get(); }
+    const TVYXCHPX& CHPX() const { return *FCHPX; }
+    TVYXCHPX& CHPX() { return *FCHPX; }
+    const TVYXPAPX& PAPX() const { return *FPAPX; }
+    TVYXPAPX& PAPX() { return *FPAPX; }
+    const TVYXTAPX& TAPX() const { return *FTAPX; }
+    TVYXTAPX& TAPX() { return *FTAPX; }
+    const TVYXTableStyleProps* Props() const { return FProps.get(); }
+    TVYXTableStyleProps* Props() { return FProps.get(); }
+    const TVYXTableCellProps* CellProps() const { return FCellProps.get(); }
+    TVYXTableCellProps* CellProps() { return FCellProps.get(); }
     TVYXTableStyleProps* AddProps();
     TVYXTableCellProps* AddCellProps();
     TVYXStyleType Type_() const override { return astTable; }
-    TVYXCHPX* StyleCHPX() const override { return FCHPX.get(); }
-    TVYXPAPX* StylePAPX() const override { return FPAPX.get(); }
-    TVYXTAPX* StyleTAPX() const override { return FTAPX.get(); }
+    const TVYXCHPX* StyleCHPX() const override { return FCHPX.get(); }
+    TVYXCHPX* StyleCHPX() override { return FCHPX.get(); }
+    const TVYXPAPX* StylePAPX() const override { return FPAPX.get(); }
+    TVYXPAPX* StylePAPX() override { return FPAPX.get(); }
+    const TVYXTAPX* StyleTAPX() const override { return FTAPX.get(); }
+    TVYXTAPX* StyleTAPX() override { return FTAPX.get(); }
 
 protected:
     void DoAssign(const TVYXStyle& source, const TVYXStyles* sourceStyles) override;
@@ -170,14 +193,19 @@ public:
     TVYXStyles& operator=(const TVYXStyles&) = delete;
     ~TVYXStyles() override;
 
-    TVYXTAP& MasterTAP() const { return *FMasterTAP; }
-    TVYXPAP& MasterPAP() const { return *FMasterPAP; }
-    TVYXCHP& MasterCHP() const { return *FMasterCHP; }
+    // The sheet owns its styles and masters: a const sheet hands them out const.
+    const TVYXTAP& MasterTAP() const { return *FMasterTAP; }
+    TVYXTAP& MasterTAP() { return *FMasterTAP; }
+    const TVYXPAP& MasterPAP() const { return *FMasterPAP; }
+    TVYXPAP& MasterPAP() { return *FMasterPAP; }
+    const TVYXCHP& MasterCHP() const { return *FMasterCHP; }
+    TVYXCHP& MasterCHP() { return *FMasterCHP; }
     std::u16string MajorFont;  // theme heading font
     std::u16string MinorFont;  // theme body font
 
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXStyle* GetStyle(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
+    const TVYXStyle* GetStyle(int index) const { return FItems.at(static_cast<std::size_t>(index)).get(); }
+    TVYXStyle* GetStyle(int index) { return FItems.at(static_cast<std::size_t>(index)).get(); }
 
     // The id becomes `name`, with "1" appended while it is taken.
     TVYXStyle* Add(std::u16string_view name, std::unique_ptr<TVYXStyle> style);
@@ -195,17 +223,27 @@ public:
     std::unique_ptr<TVYXStyle> CreateStyle(TVYXStyleType kind);
 
     // Exact id, hashed; nullptr when absent. The typed forms do not check the kind.
-    TVYXStyle* Find(std::u16string_view id) const;
-    TVYXStyle* GetParas(std::u16string_view id) const { return Find(id); }
-    TVYXStyle* GetCharRuns(std::u16string_view id) const { return Find(id); }
-    TVYXStyle* GetTables(std::u16string_view id) const { return Find(id); }
-    TVYXStyle* GetNumbering(std::u16string_view id) const { return Find(id); }
+    const TVYXStyle* Find(std::u16string_view id) const { return FindItem(id); }
+    TVYXStyle* Find(std::u16string_view id) { return FindItem(id); }
+    const TVYXStyle* GetParas(std::u16string_view id) const { return Find(id); }
+    TVYXStyle* GetParas(std::u16string_view id) { return Find(id); }
+    const TVYXStyle* GetCharRuns(std::u16string_view id) const { return Find(id); }
+    TVYXStyle* GetCharRuns(std::u16string_view id) { return Find(id); }
+    const TVYXStyle* GetTables(std::u16string_view id) const { return Find(id); }
+    TVYXStyle* GetTables(std::u16string_view id) { return Find(id); }
+    const TVYXStyle* GetNumbering(std::u16string_view id) const { return Find(id); }
+    TVYXStyle* GetNumbering(std::u16string_view id) { return Find(id); }
     // The first style of the kind whose name matches ignoring case.
-    TVYXStyle* FindByName(std::u16string_view name, TVYXStyleType kind) const;
-    TVYXStyle* FindDefault(TVYXStyleType kind) const;
-    TVYXStyle* DefaultPara() const { return FindDefault(astPara); }
-    TVYXStyle* DefaultChar() const { return FindDefault(astCharRun); }
-    TVYXStyle* DefaultTable() const { return FindDefault(astTable); }
+    const TVYXStyle* FindByName(std::u16string_view name, TVYXStyleType kind) const { return FindItemByName(name, kind); }
+    TVYXStyle* FindByName(std::u16string_view name, TVYXStyleType kind) { return FindItemByName(name, kind); }
+    const TVYXStyle* FindDefault(TVYXStyleType kind) const { return FindDefaultItem(kind); }
+    TVYXStyle* FindDefault(TVYXStyleType kind) { return FindDefaultItem(kind); }
+    const TVYXStyle* DefaultPara() const { return FindDefault(astPara); }
+    TVYXStyle* DefaultPara() { return FindDefault(astPara); }
+    const TVYXStyle* DefaultChar() const { return FindDefault(astCharRun); }
+    TVYXStyle* DefaultChar() { return FindDefault(astCharRun); }
+    const TVYXStyle* DefaultTable() const { return FindDefault(astTable); }
+    TVYXStyle* DefaultTable() { return FindDefault(astTable); }
     void SetDefault(TVYXStyle* style);
     // "id=" lines with the styles as tags.
     void GetAllStyles(TVYXStringList& strings) const;
@@ -221,6 +259,10 @@ public:
     void Clear();
 
 private:
+    // The lookups behind the const and writable forms above.
+    TVYXStyle* FindItem(std::u16string_view id) const;
+    TVYXStyle* FindItemByName(std::u16string_view name, TVYXStyleType kind) const;
+    TVYXStyle* FindDefaultItem(TVYXStyleType kind) const;
     void Index(TVYXStyle* style);
     // Source styles being copied by AddIfNotHas and their copies: a style met
     // again while its copy is being made (a base chain that loops, a style whose

@@ -85,11 +85,21 @@ void TVYXTAPX::SetStyle(TVYXTableStyle* style)
         Remove(vytiStyle);
 }
 
-TVYXDocPropBorder* TVYXTAPX::GetBorder(TVYXTapId id) const
+const TVYXDocPropBorder* TVYXTAPX::GetBorder(TVYXTapId id) const
+{
+    if (auto* own = dynamic_cast<const TVYXDocPropBorder*>(GetAsOwnedObject(id)))
+        return own;
+    const TVYXTableStyle* style = GetStyle();
+    if (style && &style->TAPX() != this)
+        return dynamic_cast<const TVYXDocPropBorder*>(style->TAPX().GetAsOwnedObject(id));
+    return nullptr;
+}
+
+TVYXDocPropBorder* TVYXTAPX::GetBorder(TVYXTapId id)
 {
     if (auto* own = dynamic_cast<TVYXDocPropBorder*>(GetAsOwnedObject(id)))
         return own;
-    const TVYXTableStyle* style = GetStyle();
+    TVYXTableStyle* style = GetStyle();
     if (style && &style->TAPX() != this)
         return dynamic_cast<TVYXDocPropBorder*>(style->TAPX().GetAsOwnedObject(id));
     return nullptr;

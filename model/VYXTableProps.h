@@ -44,7 +44,9 @@ public:
     ~TVYXTAPX() override;
 
     TVYXTAP* TAP() const { return FTAP; }
-    TTAPXFloating* Floating() const { return FFloating.get(); }
+    // The floating position (owned), or nullptr.
+    const TTAPXFloating* Floating() const { return FFloating.get(); }
+    TTAPXFloating* Floating() { return FFloating.get(); }
     TTAPXFloating* CreateFloating();
     std::u16string Caption;
 
@@ -61,9 +63,12 @@ public:
 #define VYX_TAP(Id, Name, Kind, Access, Type, Field) VYX_PROP_DECL(Access, Id, Name, Kind, Type)
 #include "model/VYXPropIds.inc"
 
+    // The table style, a reference into the sheet: writable from a const list like every
+    // style reference (see TVYXPropItem).
     TVYXTableStyle* GetStyle() const;
     // Own border, else the table style's, else nullptr.
-    TVYXDocPropBorder* GetBorder(TVYXTapId id) const;
+    const TVYXDocPropBorder* GetBorder(TVYXTapId id) const;
+    TVYXDocPropBorder* GetBorder(TVYXTapId id);
     // Own value, else the table style's, else the TAP's.
     double GetCellMargLeft() const { return GetCellMarg(vytiCellMargLeft); }
     double GetCellMargTop() const { return GetCellMarg(vytiCellMargTop); }

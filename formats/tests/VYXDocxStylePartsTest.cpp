@@ -279,11 +279,11 @@ TEST(DocxStyleParts, StylesMapToTheModel)
     EXPECT_DOUBLE_EQ(doc.GetMasterCHP().Size, 11.0);
     EXPECT_DOUBLE_EQ(doc.GetMasterPAP().SpaceAfter, 6.0);
     const TVYXStyles& styles = doc.Styles();
-    TVYXStyle* heading = styles.Find(u"Heading1");
+    const TVYXStyle* heading = styles.Find(u"Heading1");
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->Name, u"heading 1");
     EXPECT_EQ(heading->BasedOn, styles.Find(u"Normal"));
-    EXPECT_EQ(static_cast<TVYXParaStyle*>(heading)->Next, styles.Find(u"Normal"));
+    EXPECT_EQ(static_cast<const TVYXParaStyle*>(heading)->Next, styles.Find(u"Normal"));
     EXPECT_TRUE(styles.Find(u"Normal")->Default);
     // Sizes and indents converted at the border; the foreign element changes nothing.
     EXPECT_TRUE(Flag(heading->StyleCHPX(), vyciBold));

@@ -5,9 +5,16 @@
 #include <type_traits>
 #include <utility>
 
+#include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXIndexObjectList.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXLogPos.h"
+#include "model/VYXNotes.h"
+#include "model/VYXNumbering.h"
+#include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 
@@ -168,11 +175,6 @@ TEST(ConstParts, CopiedStyleReferencesLandInTheTargetSheet)
 }
 
 // ---- Fields, notes, drawing objects, pictures, selections, table lookups ----
-#include "model/VYXFields.h"
-#include "model/VYXGraphicTypes.h"
-#include "model/VYXIndexObjectList.h"
-#include "model/VYXLogPos.h"
-#include "model/VYXNotes.h"
 
 namespace {
 template <class R>
@@ -338,4 +340,141 @@ TEST(ConstParts, ConstAndWritableLookupsAnswerTheSameObject)
     EXPECT_EQ(seenTable.LastCell(), table->GetCells(1, 1));
     EXPECT_EQ(seenTable.GetRows(0)->Hit(99.5), table->GetCells(0, 0));
     EXPECT_EQ(seenTable.GetCells(2, 0), nullptr);
+}
+
+// ---- Property lists, styles, numbering, revision data ---------------------------------
+// Owned values of a property list, a style's or a level's lists, a sheet's styles and
+// masters, the lists of a numbering set: const from const. Style and numbering-level
+// references stay writable from a const list: they link to shared table entries.
+namespace {
+using std::declval;
+static_assert(IsConstPart<decltype(declval<const TVYXPropItem&>().ValOwnedObj())>);
+static_assert(IsConstPart<decltype(declval<const TVYXPAPX&>().GetAsOwnedObject(vypiShade))>);
+static_assert(IsConstPart<decltype(declval<const TVYXPAPX&>().GetShade())>);
+static_assert(IsConstPart<decltype(declval<const TVYXPAPX&>().GetTabStops())>);
+static_assert(IsConstPart<decltype(declval<const TVYXPAPX&>().GetRevision())>);
+static_assert(IsConstPart<decltype(declval<const TVYXPAPX&>().GetBorderLeft())>);
+static_assert(IsConstPart<decltype(declval<const TVYXPAPX&>().CHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTAPX&>().GetBorder(vytiBorderTop))>);
+static_assert(IsConstPart<decltype(declval<const TVYXTAPX&>().GetBorderTop())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTAPX&>().Floating())>);
+static_assert(IsConstPart<decltype(declval<const TVYXDocPropBorders&>().Side(abrsLeft))>);
+static_assert(IsConstPart<decltype(declval<TVYXDocPropBorders&>().Left())>);
+static_assert(IsConstPart<decltype(declval<const TVYXDocPropBordersList&>().Items(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXDocPropBordersList&>().LastAdded())>);
+static_assert(IsConstPart<decltype(declval<const TVYXDocPropBordersList&>().LastAllAssigned())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableBorderProps&>().GetBorder(atbsLeft))>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableCellProps&>().GetBorder(atbsTl2br))>);
+static_assert(IsConstPart<decltype(declval<const TVYXTabStops&>().Items(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXTabStops&>().Last())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyle&>().StyleCHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyle&>().StylePAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyle&>().StyleTAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXParaStyle&>().PAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXParaStyle&>().CHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXCharStyle&>().CHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyle&>().TAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyle&>().Props())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyle&>().CellProps())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyleProps&>().Items(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyleProps&>().Find(atsptFirstRow))>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().MasterCHP())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().MasterPAP())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().MasterTAP())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().GetStyle(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().Find(u""))>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().FindByName(u"", astPara))>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().DefaultPara())>);
+static_assert(IsConstPart<decltype(declval<const TVYXStyles&>().GetParas(u""))>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumbering&>().CHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumbering&>().PAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumberingsList&>().GetItems(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumberings&>().CHP())>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumberings&>().PictBullets())>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumberings&>().GetItems(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumberings&>().FindList(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXNumberings&>().Find(0, 0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionDataCHPX&>().CHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionDataPAPX&>().PAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionAuthors&>().GetItems(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionRanges&>().GetItems(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXCHPXStack&>().Peek())>);
+// Writable overloads for the owners' editing callers.
+static_assert(!IsConstPart<decltype(declval<TVYXPAPX&>().GetTabStops())>);
+static_assert(!IsConstPart<decltype(declval<TVYXPAPX&>().GetBorderLeft())>);
+static_assert(!IsConstPart<decltype(declval<TVYXPAPX&>().CHPX())>);
+static_assert(!IsConstPart<decltype(declval<TVYXTAPX&>().GetBorder(vytiBorderTop))>);
+static_assert(!IsConstPart<decltype(declval<TVYXTableCellProps&>().GetBorder(atbsTl2br))>);
+static_assert(!IsConstPart<decltype(declval<TVYXParaStyle&>().PAPX())>);
+static_assert(!IsConstPart<decltype(declval<TVYXStyles&>().Find(u""))>);
+static_assert(!IsConstPart<decltype(declval<TVYXNumberings&>().Find(0, 0))>);
+static_assert(!IsConstPart<decltype(declval<TVYXRevisionDataCHPX&>().CHPX())>);
+// Links to shared table entries, not parts.
+static_assert(!IsConstPart<decltype(declval<const TVYXPAPX&>().GetStyle())>);
+static_assert(!IsConstPart<decltype(declval<const TVYXPAPX&>().GetNumbering())>);
+static_assert(!IsConstPart<decltype(declval<const TVYXPropItem&>().ValStyle())>);
+}  // namespace
+
+TEST(ConstParts, BorderSetsLendReadOnlyAndCopyOnWrite)
+{
+    TVYXLogDocument doc;
+    TVYXPAPX papx(&doc.GetMasterPAP());
+    papx.AddBorderTop()->SetVals(2, 0xFF0000, stbDouble, 1);
+
+    // A set borrowing the list's borders sees them, owns none and cannot reach them writable.
+    TVYXDocPropBorders refs;
+    std::as_const(papx).GetBorders(refs);
+    ASSERT_EQ(refs.Top(), std::as_const(papx).GetBorderTop());
+    EXPECT_FALSE(refs.OwnsSide(abrsTop));
+    EXPECT_EQ(refs.EditSide(abrsLeft), nullptr);  // absent stays absent
+    EXPECT_EQ(refs.Left(), nullptr);
+
+    // Writing to a borrowed side changes the set's own copy, never the lender.
+    TVYXDocPropBorder* own = refs.EditSide(abrsTop);
+    ASSERT_NE(own, nullptr);
+    EXPECT_TRUE(refs.OwnsSide(abrsTop));
+    EXPECT_NE(own, papx.GetBorderTop());
+    EXPECT_TRUE(own->Equal(*papx.GetBorderTop()));
+    own->Width = 6;
+    EXPECT_EQ(papx.GetBorderTop()->Width, 2);
+    EXPECT_EQ(refs.AddSide(abrsTop), own);  // the copy is made once
+
+    // A stack keeps copies: restoring puts owned sides back, not references.
+    TVYXDocPropBordersStack stack;
+    refs.SetSideRef(abrsBottom, papx.GetBorderTop());
+    stack.Push(refs);
+    ASSERT_NE(std::as_const(stack).Peek(), nullptr);
+    refs.Clear();
+    ASSERT_TRUE(stack.Pop(refs));
+    ASSERT_NE(refs.Bottom(), nullptr);
+    EXPECT_NE(refs.Bottom(), papx.GetBorderTop());
+    EXPECT_EQ(refs.Top()->Width, 6);
+}
+
+TEST(ConstParts, TableBordersFallBackToTheStyleThroughBothForms)
+{
+    TVYXLogDocument doc;
+    TVYXTableStyle* style = doc.Styles().AddTable(u"Framed");
+    ASSERT_NE(style, nullptr);
+    style->TAPX().AddBorder(vytiBorderTop)->SetVals(1, 0, stbSingle, 0);
+    TVYXTAPX tapx(&doc.Styles().MasterTAP());
+    tapx.SetStyle(style);
+
+    // Without an own border both forms answer the style's; an own border wins in both.
+    const TVYXTAPX& seen = tapx;
+    EXPECT_EQ(seen.GetBorderTop(), std::as_const(*style).TAPX().GetBorderTop());
+    EXPECT_EQ(tapx.GetBorderTop(), style->TAPX().GetBorderTop());
+    EXPECT_EQ(seen.GetBorderLeft(), nullptr);
+    TVYXDocPropBorder* own = tapx.AddBorder(vytiBorderTop);
+    EXPECT_EQ(seen.GetBorderTop(), own);
+    EXPECT_EQ(tapx.GetBorder(vytiBorderTop), own);
+
+    // Cells answer their diagonals through both forms; rows have none.
+    TVYXTableCellProps cell;
+    TVYXDocPropBorder* diagonal = cell.AddBorder(atbsTl2br);
+    EXPECT_EQ(std::as_const(cell).GetBorder(atbsTl2br), diagonal);
+    EXPECT_EQ(cell.GetBorder(atbsTl2br), diagonal);
+    TVYXTableRowProps row;
+    EXPECT_EQ(row.AddBorder(atbsTl2br), nullptr);
+    EXPECT_EQ(std::as_const(row).GetBorder(atbsTl2br), nullptr);
 }

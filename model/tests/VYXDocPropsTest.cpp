@@ -469,7 +469,7 @@ TEST(OwnedValues, BordersTabStopsAndShading)
     set.AddAll();
     EXPECT_TRUE(set.AllEqual());
     EXPECT_FALSE(set.AllAssigned());
-    set.Left()->Style = stbNil;
+    set.AddLeft()->Style = stbNil;
     set.DeleteNil();
     EXPECT_EQ(set.Left(), nullptr);
     TVYXDocPropBordersStack stack;
