@@ -744,6 +744,14 @@ bool TVYXLogDocEditor::SplitParaUI(bool sectionBreak)
             return InsertEmptyParaBefore(tableAt);
         }
     }
+    // Zero-width runs at the caret (bookmark and comment ends and starts, the empty run
+    // holding the format typing takes) go with the text after the caret, as the caret
+    // does: a mark that starts before that text still starts before it, and typing in
+    // the new paragraph takes the format. At a paragraph's start the new paragraph goes
+    // before them, whether or not the paragraph has text. At the end of a paragraph
+    // with text there is nothing after the caret, so they stay with the text before it:
+    // a bookmark ending there does not grow over the new paragraph. The door's removal
+    // that joins the halves again (undo) puts each back where it stood.
     TVYXDocFragment mark;
     mark.Paras = CreateParas();
     TVYXLogPara* head = mark.Paras->AppendPara(para->PAPX());

@@ -350,9 +350,9 @@ bool TVYXLogDocEditor::CmdFormatValue(TVYXCommand cmd, double& value) const
         // Over a selection the value must be the same in every run.
         bool first = true, equal = true;
         double seen = 0;
+        // Without a run the master's own empty list answers the document's defaults.
         auto look = [&](const TVYXCHPX* chpx) {
-            const TVYXCHPX fallback(&GetMasterCHP());
-            const TVYXCHPX& c = chpx ? *chpx : fallback;
+            const TVYXCHPX& c = chpx ? *chpx : GetMasterCHP().CHPX();
             const double v = c.IsBoolean(id) ? c.GetChpxAsBoolean(id) : c.GetChpxAsInteger(id);
             if (first)
                 seen = v, first = false;
@@ -373,7 +373,7 @@ bool TVYXLogDocEditor::CmdFormatValue(TVYXCommand cmd, double& value) const
     switch (cmd) {
     case vycFormatFontSize: {
         const TVYXCHPX* chpx = FCaret.Get_CHPX();
-        value = chpx ? chpx->GetSize() : TVYXCHPX(&GetMasterCHP()).GetSize();
+        value = (chpx ? *chpx : GetMasterCHP().CHPX()).GetSize();
         return true;
     }
     case vycFormatParaLeft:

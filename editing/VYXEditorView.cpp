@@ -433,12 +433,13 @@ bool TVYXEditor::TableHitAt(double x, double y, TVYXTableHit& hit, int& page) co
         return false;
     const TVYXPhyPage& p = FPaginator->Pages().GetItems(page);
     const double px = x - PageScreenLeft(), py = y - PageScreenTop(page);
-    // The innermost tables of the page's rows; each answers for its own cells.
+    // The innermost tables of the page's rows; each answers for its own cells. The rows
+    // point at the paragraphs they show, so the cell hit is one the caller may resize.
     const TVYXTable* last = nullptr;
     for (int r = 0; r < p.Rows.Count(); ++r) {
         const TVYXPhyRow& row = p.Rows.GetItems(r);
-        const TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr;
-        const TVYXTable* table = cell ? cell->Table() : nullptr;
+        TVYXTableCell* cell = row.Para ? row.Para->Cell() : nullptr;
+        TVYXTable* table = cell ? cell->Table() : nullptr;
         if (!table || table == last)
             continue;
         last = table;

@@ -32,9 +32,9 @@ std::string TVYXUndoDataCheckBox::AsString() const
 std::unique_ptr<TVYXUndoData> TVYXUndoDataCheckBox::Replay(TVYXUndo&)
 {
     TVYXLogPara* para = VYXParaAt(Doc->Paras(), Para);
-    const auto* linked =
-        para && Run >= 0 && Run < para->Count() ? dynamic_cast<const TVYXCharRunLinked*>(para->GetItems(Run)) : nullptr;
-    const auto* field = linked ? dynamic_cast<const TVYXComplexField*>(linked->Field()) : nullptr;
+    auto* linked =
+        para && Run >= 0 && Run < para->Count() ? dynamic_cast<TVYXCharRunLinked*>(para->GetItems(Run)) : nullptr;
+    auto* field = linked ? dynamic_cast<TVYXComplexField*>(linked->Field()) : nullptr;
     TVYXComplexFieldCheckBox* box = field ? field->GetAsCheckBox() : nullptr;
     if (!box)
         throw VYXException("Invalid address");

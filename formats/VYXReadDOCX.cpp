@@ -17,28 +17,21 @@
 // into VYXReadDOCXBody (stories, paragraphs, runs), VYXReadDOCXProps (run, paragraph
 // and section properties), VYXReadDOCXTables, VYXReadDOCXFields, VYXReadDOCXDrawings,
 // VYXReadDOCXNotes (notes, comments, headers and footers) and VYXReadDOCXStyles
-// (settings, theme, styles, numbering), around the state in VYXReadDOCXImpl.h.
+// (settings, theme, styles, numbering), around the state in VYXReadDOCXImpl.h and the
+// element trees of VYXReadDOCXTree.
 #include "formats/VYXReadDOCX.h"
 
 #include "formats/VYXReadDOCXImpl.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <map>
-#include <optional>
-#include <unordered_set>
-#include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
 #include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/schema/NyqDocx.h"
-#include "formats/schema/NyqDocxWml.h"
-#include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
@@ -48,12 +41,10 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
-#include "model/VYXParaProps.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
-#include "model/VYXTableProps.h"
 #include "platform/VYXCompoundFile.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"

@@ -5,18 +5,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <map>
 #include <optional>
-#include <unordered_set>
-#include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
-#include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
-#include "formats/schema/NyqDocx.h"
-#include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -27,16 +20,12 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
-#include "model/VYXParaProps.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
-#include "model/VYXTableProps.h"
-#include "platform/VYXCompoundFile.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 namespace {
 // A length of a VML style ("width:120pt;height:3.5in"), in points; `def` when absent.

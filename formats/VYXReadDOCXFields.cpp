@@ -2,21 +2,12 @@
 #include "formats/VYXReadDOCXImpl.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
-#include <map>
-#include <optional>
-#include <unordered_set>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
-#include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
-#include "formats/schema/NyqDocx.h"
-#include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -33,10 +24,6 @@
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
-#include "platform/VYXCompoundFile.h"
-#include "platform/VYXException.h"
-#include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 namespace {
 // The target of a HYPERLINK instruction: its first argument (quoted or not), and

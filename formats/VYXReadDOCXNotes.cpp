@@ -1,22 +1,12 @@
 // VYXReadDOCXNotes.cpp: the DOCX reader's footnotes, endnotes, comments, headers and footers.
 #include "formats/VYXReadDOCXImpl.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
 #include <map>
-#include <optional>
-#include <unordered_set>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
-#include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
-#include "formats/schema/NyqDocx.h"
-#include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -27,16 +17,12 @@
 #include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
-#include "model/VYXParaProps.h"
 #include "model/VYXPropValues.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
-#include "model/VYXTableProps.h"
 #include "platform/VYXCompoundFile.h"
 #include "platform/VYXException.h"
-#include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 TVYXComment* TVYXReadDOCX::TImpl::CommentStart(const std::u16string& id, TVYXLogPara& para)
 {

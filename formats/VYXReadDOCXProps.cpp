@@ -6,17 +6,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <map>
-#include <optional>
-#include <unordered_set>
-#include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
-#include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
-#include "formats/schema/NyqDocx.h"
-#include "formats/schema/NyqDocxWml.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
 #include "model/VYXDocSection.h"
@@ -24,7 +17,6 @@
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
-#include "model/VYXLogParas.h"
 #include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXParaProps.h"
@@ -33,10 +25,6 @@
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
-#include "platform/VYXCompoundFile.h"
-#include "platform/VYXException.h"
-#include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 namespace vyx_docx {
 
@@ -79,7 +67,6 @@ double ParseDateTime(std::string_view s)
     const long long days = static_cast<long long>(era) * 146097 + doe - 719468;  // since 1970-01-01
     return static_cast<double>(days + 25569) + (h * 3600 + mi * 60 + se) / 86400.0;
 }
-
 
 // The side a cell border element stands for (start and end as left and right);
 // false for another element.

@@ -2,13 +2,9 @@
 #include "formats/VYXReadDOCXImpl.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 #include "editing/VYXLogEditor.h"
@@ -33,8 +29,6 @@
 #include "model/VYXStyles.h"
 #include "model/VYXTable.h"
 #include "model/VYXTableProps.h"
-#include "platform/VYXCompoundFile.h"
-#include "platform/VYXException.h"
 #include "platform/VYXStream.h"
 #include "platform/VYXUnicode.h"
 

@@ -34,18 +34,10 @@
 #include "formats/VYXReadRTFImpl.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstring>
 #include <fstream>
-#include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "editing/VYXLogEditor.h"
 #include "formats/VYXReadRTFTable.h"
-#include "formats/VYXRtfShapes.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
@@ -61,7 +53,6 @@
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 namespace {
 
@@ -100,7 +91,6 @@ int HexValue(unsigned char c)
 
 bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-
 }  // namespace
 
 std::u16string Trim(std::u16string_view s)
@@ -112,7 +102,6 @@ std::u16string Trim(std::u16string_view s)
         --b;
     return std::u16string(s.substr(a, b - a));
 }
-
 
 TVYXRtfResult TRtfParser::Parse(std::string_view in)
 {
@@ -444,7 +433,6 @@ void TRtfParser::DeliverString(std::u16string_view text)
         FStrings.back() += text;
 }
 
-
 void TRtfParser::Finish()
 {
     FlushText();
@@ -489,7 +477,6 @@ void CloseTables(TVYXLogParas& paras, int depth)
 
 using vyx_rtf::CloseTables;
 using vyx_rtf::TRtfParser;
-
 
 TVYXReadRTF::TVYXReadRTF(TVYXLogDocEditor& doc) : FDoc(doc) {}
 TVYXReadRTF::~TVYXReadRTF() = default;

@@ -38,18 +38,18 @@ class TVYXTableRow;
 namespace vyx_rtf {
 
 // Limits that keep hostile input from exhausting the stack or memory.
-constexpr int cMaxGroupDepth = 10000;   // "{" nesting (HTML converted to RTF nests thousands deep)
-constexpr int cMaxTableDepth = 32;      // \itap
-constexpr int cMaxCells = 1000;         // \cellx per row definition, cells per row
-constexpr int cMaxTables = 20000;       // tables per read: each \itap step down makes one
-constexpr int cMaxTabs = 64;            // tab stops per paragraph
-constexpr int cMaxFieldDepth = 32;      // fields inside field results
-constexpr int cMaxUnicodeSkip = 16;     // \ucN
-constexpr int cMaxShapeDepth = 4;       // shapes inside text boxes
-constexpr int cMaxShapeProps = 128;     // {\sp} properties kept per shape
-constexpr int cMaxStyleWords = 256;     // paragraph keywords kept per style sheet entry
-constexpr int cMaxStyleChain = 16;      // \sbasedon links followed
-constexpr std::int32_t cMaxTwips = 31680 * 20;  // 22 inches and then some; larger lengths are clamped
+inline constexpr int cMaxGroupDepth = 10000;   // "{" nesting (HTML converted to RTF nests thousands deep)
+inline constexpr int cMaxTableDepth = 32;      // \itap
+inline constexpr int cMaxCells = 1000;         // \cellx per row definition, cells per row
+inline constexpr int cMaxTables = 20000;       // tables per read: each \itap step down makes one
+inline constexpr int cMaxTabs = 64;            // tab stops per paragraph
+inline constexpr int cMaxFieldDepth = 32;      // fields inside field results
+inline constexpr int cMaxUnicodeSkip = 16;     // \ucN
+inline constexpr int cMaxShapeDepth = 4;       // shapes inside text boxes
+inline constexpr int cMaxShapeProps = 128;     // {\sp} properties kept per shape
+inline constexpr int cMaxStyleWords = 256;     // paragraph keywords kept per style sheet entry
+inline constexpr int cMaxStyleChain = 16;      // \sbasedon links followed
+inline constexpr std::int32_t cMaxTwips = 31680 * 20;  // 22 inches and then some; larger lengths are clamped
 
 inline std::int32_t ClampTwips(std::int32_t v) { return std::clamp(v, -cMaxTwips, cMaxTwips); }
 inline double Pt(std::int32_t twips) { return ClampTwips(twips) / 20.0; }
@@ -297,7 +297,6 @@ private:
     TVYXColor ColorAt(std::int32_t index) const;
     void AddText(std::u16string_view text);
     void AddRunText(std::u16string_view text);
-    void AddRun(std::unique_ptr<TVYXCharRun> run);
     void AddBreak(TVYXCharRunBreakType type);
     void EndPicture();
     bool MakeShape(TShape& shape, bool textBox);

@@ -2,20 +2,13 @@
 #include "formats/VYXReadRTFImpl.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "editing/VYXLogEditor.h"
-#include "formats/VYXReadRTFTable.h"
 #include "formats/VYXRtfShapes.h"
 #include "model/VYXCharProps.h"
-#include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
 #include "model/VYXFields.h"
 #include "model/VYXGraphics.h"
@@ -25,16 +18,13 @@
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
-#include "platform/VYXCodePage.h"
 #include "platform/VYXErrors.h"
 #include "platform/VYXException.h"
 #include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 namespace vyx_rtf {
 
 namespace {
-
 
 bool HasProp(const TShape& shape, std::string_view name)
 {
@@ -90,7 +80,6 @@ void TRtfParser::EndPicture()
         para->CharRuns().Add(std::move(run));
     }
 }
-
 
 // The model object of a shape, anchored to the current paragraph: a picture for a
 // pib, a text box for \shptxt, else a preset shape. False when the shape gives no

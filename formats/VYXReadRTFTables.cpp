@@ -2,18 +2,9 @@
 #include "formats/VYXReadRTFImpl.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <cstring>
-#include <fstream>
-#include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "editing/VYXLogEditor.h"
-#include "formats/VYXReadRTFTable.h"
-#include "formats/VYXRtfShapes.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
@@ -25,11 +16,6 @@
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
 #include "model/VYXTableProps.h"
-#include "platform/VYXCodePage.h"
-#include "platform/VYXErrors.h"
-#include "platform/VYXException.h"
-#include "platform/VYXStream.h"
-#include "platform/VYXUnicode.h"
 
 namespace vyx_rtf {
 

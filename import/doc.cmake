@@ -3,6 +3,10 @@ target_sources(vyx_import PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXDOCSprm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXDOCStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOC.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCObjects.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCParas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCStory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCStyles.cpp
 )
 
 # Metafile pictures are stored deflated.

@@ -415,7 +415,7 @@ void TVYXPaginatorDoc::BreakPara(TVYXLogPara& para, double width, const std::u16
 {
     // Text boxes, floating or inline, are laid out at their own width. A clean
     // paragraph broken without inline objects has no inline box to look for.
-    if (const TVYXGraphicObjList* graphics = para.Graphics())
+    if (TVYXGraphicObjList* graphics = para.Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             BreakTextBox(graphics->GetItems(i));
     if (const TVYXPhyRows* old = RowsOf(para); !old || para.Dirty || old->HasObjects)
@@ -922,7 +922,7 @@ void TVYXPaginatorDoc::PlaceObject(TVYXGraphicObj& obj, const TVYXPhyPage& page,
 
 void TVYXPaginatorDoc::RegisterZones(TVYXLogPara& para, const TPlace& at)
 {
-    const TVYXGraphicObjList* graphics = para.Graphics();
+    TVYXGraphicObjList* graphics = para.Graphics();
     if (!graphics)
         return;
     const TVYXPhyPage& page = FPages.GetItems(at.Page);
@@ -1377,7 +1377,7 @@ void TVYXPaginatorDoc::EndPage(TVYXPhyPage& page)
     // Floating objects of the paragraphs that start on the page.
     for (int i = 0; i < page.Rows.Count(); ++i) {
         const TVYXPhyRow& row = page.Rows.GetItems(i);
-        const TVYXGraphicObjList* graphics = row.Para && row.GetIsFirst() ? row.Para->Graphics() : nullptr;
+        TVYXGraphicObjList* graphics = row.Para && row.GetIsFirst() ? row.Para->Graphics() : nullptr;
         if (!graphics)
             continue;
         for (int g = 0; g < graphics->Count(); ++g) {

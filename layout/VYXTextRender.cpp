@@ -508,7 +508,7 @@ void TVYXTextRender::RenderParas(TVYXLogDocEditor& doc, TVYXPhyPage& page, TVYXL
     // every page, behind or in front of the header's text.
     const auto floats = [&](bool front) {
         for (TVYXLogPara* p = paras._FirstPara(); p; p = p->Next()) {
-            const TVYXGraphicObjList* graphics = p->Graphics();
+            TVYXGraphicObjList* graphics = p->Graphics();
             const TVYXPhyRows* own = RowsOf(*p);
             if (!graphics || !own || own->Count() == 0)
                 continue;

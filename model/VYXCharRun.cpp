@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <cstdio>
 
 #include "model/VYXDocData.h"
@@ -526,6 +527,63 @@ void TVYXCharRuns::SetRootData(TVYXRootData* root)
 {
     FRootData = root;
     FWatcher = root ? &root->RunsWatcher() : nullptr;
+}
+
+// ---- Run slots ------------------------------------------------------------------
+
+TVYXRunSlots::value_type* TVYXRunSlots::insert(value_type* at, value_type run)
+{
+    const auto place = static_cast<std::size_t>(at - data());
+    if (FSize == FCapacity)
+        Grow(2 * FCapacity);
+    value_type* slots = data();
+    std::move_backward(slots + place, slots + FSize, slots + FSize + 1);
+    slots[place] = std::move(run);
+    ++FSize;
+    return slots + place;
+}
+
+TVYXRunSlots::value_type* TVYXRunSlots::erase(value_type* at)
+{
+    std::move(at + 1, end(), at);
+    data()[FSize - 1].reset();
+    --FSize;
+    return at;
+}
+
+void TVYXRunSlots::resize(std::size_t count)
+{
+    if (count > FCapacity)
+        Grow(count);
+    // Runs are freed while the list still counts them, as the vector did: a linked run
+    // relinking its chain on the way out may look at its neighbours.
+    value_type* slots = data();
+    for (std::size_t i = count; i < FSize; ++i)
+        slots[i].reset();
+    FSize = static_cast<std::uint32_t>(count);
+}
+
+void TVYXRunSlots::Grow(std::size_t capacity)
+{
+    capacity = std::max<std::size_t>(capacity, 2);
+    std::allocator<value_type> allocator;
+    value_type* heap = allocator.allocate(capacity);
+    // Moving a unique_ptr cannot throw, so the new slots are complete once filled.
+    std::uninitialized_value_construct_n(heap, capacity);
+    std::move(begin(), end(), heap);
+    FreeHeap();
+    FHeap = heap;
+    FCapacity = static_cast<std::uint32_t>(capacity);
+}
+
+// The slots are empty (moved from or cleared) when this runs.
+void TVYXRunSlots::FreeHeap()
+{
+    if (!FHeap)
+        return;
+    std::destroy_n(FHeap, FCapacity);
+    std::allocator<value_type>().deallocate(FHeap, FCapacity);
+    FHeap = nullptr;
 }
 
 TVYXCharRuns::~TVYXCharRuns()

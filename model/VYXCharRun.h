@@ -385,6 +385,65 @@ private:
     TVYXMarkupRef FField;
 };
 
+// The run pointers of one list. Most paragraphs hold a single run, so the first slot lives
+// inside the list and a second run moves the slots to the heap: a long document saves one
+// small block per paragraph (and its allocator work when the document is read or freed).
+// The vector members the list uses, with pointers as iterators.
+class TVYXRunSlots {
+public:
+    using value_type = std::unique_ptr<TVYXCharRun>;
+    TVYXRunSlots() = default;
+    TVYXRunSlots(const TVYXRunSlots&) = delete;
+    TVYXRunSlots& operator=(const TVYXRunSlots&) = delete;
+    ~TVYXRunSlots()
+    {
+        clear();
+        FreeHeap();
+    }
+
+    std::size_t size() const { return FSize; }
+    bool empty() const { return FSize == 0; }
+    value_type* data() { return FHeap ? FHeap : &FInline; }
+    const value_type* data() const { return FHeap ? FHeap : &FInline; }
+    value_type* begin() { return data(); }
+    value_type* end() { return data() + FSize; }
+    const value_type* begin() const { return data(); }
+    const value_type* end() const { return data() + FSize; }
+    value_type& operator[](std::size_t i) { return data()[i]; }
+    const value_type& operator[](std::size_t i) const { return data()[i]; }
+    value_type& front() { return data()[0]; }
+    const value_type& front() const { return data()[0]; }
+    value_type& back() { return data()[FSize - 1]; }
+    const value_type& back() const { return data()[FSize - 1]; }
+
+    void reserve(std::size_t count)
+    {
+        if (count > FCapacity)
+            Grow(count);
+    }
+    void push_back(value_type run)
+    {
+        if (FSize == FCapacity)
+            Grow(2 * FCapacity);
+        data()[FSize++] = std::move(run);
+    }
+    value_type* insert(value_type* at, value_type run);
+    // Like the vector's: the slots after `at` close up, the run at `at` is freed.
+    value_type* erase(value_type* at);
+    // Frees the runs from `count` on (in order), or adds empty slots.
+    void resize(std::size_t count);
+    // Frees every run, first to last, keeping the slots.
+    void clear() { resize(0); }
+
+private:
+    void Grow(std::size_t capacity);
+    // Raw storage without an array cookie, so that a list of n runs takes 8n bytes.
+    void FreeHeap();
+    value_type FInline;           // the only slot until a second run comes
+    value_type* FHeap = nullptr;  // owned: FCapacity slots once there were more than one
+    std::uint32_t FSize = 0, FCapacity = 1;
+};
+
 // What a document hears from the run lists in it: one per document, shared by every list
 // there (a long document holds many lists, and each would otherwise carry these events).
 // A list outside a document may be given one of its own (SetWatcher).
@@ -628,6 +687,6 @@ private:
     TVYXRootData* FRootData;              // borrowed: the document's bundle
     TVYXCharRunsWatcher* FWatcher;        // borrowed: the document's, or one set from outside
     TVYXCharRunsOwner* FOwner = nullptr;  // borrowed: the paragraph owns the list
-    std::vector<std::unique_ptr<TVYXCharRun>> FItems;
+    TVYXRunSlots FItems;
     int FUpdating = 0;
 };

@@ -371,7 +371,7 @@ std::vector<TKeptEmpty> NoteEmptyRuns(const TVYXLogPara& para, const std::functi
     return kept;
 }
 
-bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TVYXCHPX* chpx);
+bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TVYXCHPX* chpx, bool exact = false);
 
 // Puts back the noted runs before their boundaries, wherever paragraphs `first` to
 // `last` of `list` hold them now.
@@ -393,17 +393,21 @@ const TVYXCharRun* BoundaryAfter(const TVYXLogPara& para, const TVYXCharRun& run
 }
 
 // Puts an empty text run of format `chpx` just before `boundary` in `para` unless one
-// stands there; false when `para` does not hold the boundary.
-bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TVYXCHPX* chpx)
+// stands there (`exact`: then that one takes the format); false when `para` does not
+// hold the boundary.
+bool KeepEmptyRunBefore(TVYXLogPara& para, const TVYXCharRun& boundary, const TVYXCHPX* chpx, bool exact)
 {
     TVYXCharRuns& runs = para.CharRuns();
     for (int r = 0; r < runs.Count(); ++r) {
         if (runs.Items(r) != &boundary)
             continue;
-        const TVYXCharRun* before = r > 0 ? runs.Items(r - 1) : nullptr;
+        TVYXCharRun* before = r > 0 ? runs.Items(r - 1) : nullptr;
         if (!before || !IsEmptyText(*before)) {
             runs.Insert(r, chpx);
             runs.Reindex();
+            para.MakeDirty();
+        } else if (exact) {
+            before->SetCHPX(chpx);
             para.MakeDirty();
         }
         return true;
@@ -620,7 +624,7 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     const std::int32_t tail = pos.Para->EndOfParaPos() - at.CharPos;
     const TParaLook target = LookOf(*pos.Para);
     std::vector<TVYXGraphicObj*> own;
-    if (const TVYXGraphicObjList* graphics = pos.Para->Graphics())
+    if (TVYXGraphicObjList* graphics = pos.Para->Graphics())
         for (int i = 0; i < graphics->Count(); ++i)
             own.push_back(&graphics->GetItems(i));
 
@@ -719,8 +723,11 @@ TVYXDocRange TVYXLogDocument::InsertContent(const TVYXDocAddress& at, const TVYX
     if (boundaryAfterEmpty && range.Last.Item == at.Item)
         KeepEmptyRunBefore(*end, *boundaryAfterEmpty, emptyRunCHPX.get());
     RestoreEmptyRuns(list, at.Item, range.Last.Item, keptEmpty);
+    // The run that stood there had the recorded format. The paste may have left one of
+    // another format in its place (content put into a paragraph the gathering emptied
+    // gives it the content's own empty run): that one takes the recorded format.
     for (const TEmptyBefore& e : emptyBefore)
-        KeepEmptyRunBefore(*e.Para, *e.Boundary, e.CHPX);
+        KeepEmptyRunBefore(*e.Para, *e.Boundary, e.CHPX, true);
     // An empty last paragraph came from the split at `at`, with the format of the run
     // before it; the one removed had its own. (After tidying: the paste may leave the
     // target's empty run beside the content's.)

@@ -173,7 +173,7 @@ void TVYXPermission::Unprotect()
 // ---- Keyed lists -------------------------------------------------------------------
 
 template <class T>
-T* TVYXKeyedList<T>::FindKey(const std::u16string& key) const
+const T* TVYXKeyedList<T>::FindKey(const std::u16string& key) const
 {
     auto it = FIndex.find(key);
     return it == FIndex.end() ? nullptr : it->second;
@@ -237,7 +237,7 @@ TVYXBookmark* TVYXBookmarks::AddUnique(std::u16string_view name, std::unique_ptr
     return Add(name, std::move(selection));
 }
 
-TVYXBookmark* TVYXBookmarks::Find(std::u16string_view name) const { return FindKey(BookmarkKey(name)); }
+const TVYXBookmark* TVYXBookmarks::Find(std::u16string_view name) const { return FindKey(BookmarkKey(name)); }
 
 bool TVYXBookmarks::Delete(std::u16string_view name) { return DeleteItem(name) != nullptr; }
 
@@ -317,7 +317,7 @@ TVYXHyperlink* TVYXHyperlinks::AddUniqueBookmark(std::u16string_view name)
     return Add(name, ahtBookmark);
 }
 
-TVYXHyperlink* TVYXHyperlinks::FindByAddress(std::u16string_view address) const
+const TVYXHyperlink* TVYXHyperlinks::FindByAddress(std::u16string_view address) const
 {
     for (const auto& link : FItems)
         if (link->Address == address)
@@ -325,7 +325,7 @@ TVYXHyperlink* TVYXHyperlinks::FindByAddress(std::u16string_view address) const
     return nullptr;
 }
 
-TVYXHyperlink* TVYXHyperlinks::FindById(std::u16string_view id) const
+const TVYXHyperlink* TVYXHyperlinks::FindById(std::u16string_view id) const
 {
     for (const auto& link : FItems)
         if (link->Id == id)
@@ -529,19 +529,19 @@ void TVYXComplexField::SetInstrText(std::u16string_view text)
     }
 }
 
-TVYXComplexFieldText* TVYXComplexField::GetAsText() const
+const TVYXComplexFieldText* TVYXComplexField::GetAsText() const
 {
-    return FType == acftFormText ? dynamic_cast<TVYXComplexFieldText*>(FData.get()) : nullptr;
+    return FType == acftFormText ? dynamic_cast<const TVYXComplexFieldText*>(FData.get()) : nullptr;
 }
 
-TVYXComplexFieldCheckBox* TVYXComplexField::GetAsCheckBox() const
+const TVYXComplexFieldCheckBox* TVYXComplexField::GetAsCheckBox() const
 {
-    return FType == acftFormCheckBox ? dynamic_cast<TVYXComplexFieldCheckBox*>(FData.get()) : nullptr;
+    return FType == acftFormCheckBox ? dynamic_cast<const TVYXComplexFieldCheckBox*>(FData.get()) : nullptr;
 }
 
-TVYXComplexFieldList* TVYXComplexField::GetAsComboBox() const
+const TVYXComplexFieldList* TVYXComplexField::GetAsComboBox() const
 {
-    return FType == acftFormList ? dynamic_cast<TVYXComplexFieldList*>(FData.get()) : nullptr;
+    return FType == acftFormList ? dynamic_cast<const TVYXComplexFieldList*>(FData.get()) : nullptr;
 }
 
 bool TVYXComplexField::CanBeSimpleField() const
@@ -559,7 +559,7 @@ TVYXComplexField* TVYXComplexFields::Add(std::unique_ptr<TVYXComplexField> field
     return AddKeyed(std::move(field), key);
 }
 
-TVYXComplexField* TVYXComplexFields::Find(std::u16string_view name) const
+const TVYXComplexField* TVYXComplexFields::Find(std::u16string_view name) const
 {
     return FindKey(std::u16string(name));
 }

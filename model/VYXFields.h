@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/VYXCharRun.h"
@@ -129,7 +130,11 @@ template <class T>
 class TVYXOwningList {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
-    T* GetItems(int index) const
+    const T* GetItems(int index) const
+    {
+        return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
+    }
+    T* GetItems(int index)
     {
         return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
     }
@@ -160,7 +165,8 @@ protected:
     TVYXKeyedList() = default;
     ~TVYXKeyedList() = default;
     // The first item added with the key that is still in the list.
-    T* FindKey(const std::u16string& key) const;
+    const T* FindKey(const std::u16string& key) const;
+    T* FindKey(const std::u16string& key) { return const_cast<T*>(std::as_const(*this).FindKey(key)); }
     T* AddKeyed(std::unique_ptr<T> item, const std::u16string& key);
     std::unique_ptr<T> ExtractKey(const std::u16string& key, const std::function<std::u16string(const T&)>& keyOf);
 
@@ -176,8 +182,10 @@ public:
     // As Add, but a name that exists is reported as error 4100 and nothing is added (nullptr).
     TVYXBookmark* AddUnique(std::u16string_view name, std::unique_ptr<TVYXFieldSelection> selection,
                             TVYXErrorManager* errors);
-    TVYXBookmark* Find(std::u16string_view name) const;
-    TVYXBookmark* GetBookmarks(std::u16string_view name) const { return Find(name); }
+    const TVYXBookmark* Find(std::u16string_view name) const;
+    TVYXBookmark* Find(std::u16string_view name) { return const_cast<TVYXBookmark*>(std::as_const(*this).Find(name)); }
+    const TVYXBookmark* GetBookmarks(std::u16string_view name) const { return Find(name); }
+    TVYXBookmark* GetBookmarks(std::u16string_view name) { return Find(name); }
     // Destroys the bookmark; false when there is none of that name.
     bool Delete(std::u16string_view name);
     // Takes the bookmark out of the list without destroying it.
@@ -227,9 +235,15 @@ public:
     // The link whose address is `name`, else a new bookmark link.
     TVYXHyperlink* AddUniqueBookmark(std::u16string_view name);
     // Exact comparison, first match; nullptr when none.
-    TVYXHyperlink* FindByAddress(std::u16string_view address) const;
-    TVYXHyperlink* FindById(std::u16string_view id) const;
-    TVYXHyperlink* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    const TVYXHyperlink* FindByAddress(std::u16string_view address) const;
+    TVYXHyperlink* FindByAddress(std::u16string_view address)
+    {
+        return const_cast<TVYXHyperlink*>(std::as_const(*this).FindByAddress(address));
+    }
+    const TVYXHyperlink* FindById(std::u16string_view id) const;
+    TVYXHyperlink* FindById(std::u16string_view id) { return const_cast<TVYXHyperlink*>(std::as_const(*this).FindById(id)); }
+    const TVYXHyperlink* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXHyperlink* Last() { return FItems.empty() ? nullptr : FItems.back().get(); }
 };
 
 // ---- Simple and formula fields ------------------------------------------------------
@@ -374,8 +388,10 @@ public:
     // Changing the type replaces the form data; the form types get new data and
     // their instruction (" FORMTEXT ", " FORMCHECKBOX ", " FORMDROPDOWN ").
     void SetType(TVYXComplexFieldType type);
-    TVYXComplexFieldData* Data() const { return FData.get(); }
-    TVYXFieldSelection* Selection() const { return FSelection.get(); }
+    const TVYXComplexFieldData* Data() const { return FData.get(); }
+    TVYXComplexFieldData* Data() { return FData.get(); }
+    const TVYXFieldSelection* Selection() const { return FSelection.get(); }
+    TVYXFieldSelection* Selection() { return FSelection.get(); }
     void SetSelection(std::unique_ptr<TVYXFieldSelection> selection) { FSelection = std::move(selection); }
 
     bool CalcOnExit = false;
@@ -390,9 +406,16 @@ public:
     void SetInstrText(std::u16string_view text);
     std::u16string MergeName;
 
-    TVYXComplexFieldText* GetAsText() const;
-    TVYXComplexFieldCheckBox* GetAsCheckBox() const;
-    TVYXComplexFieldList* GetAsComboBox() const;
+    // The form data as its class; nullptr for another type.
+    const TVYXComplexFieldText* GetAsText() const;
+    TVYXComplexFieldText* GetAsText() { return const_cast<TVYXComplexFieldText*>(std::as_const(*this).GetAsText()); }
+    const TVYXComplexFieldCheckBox* GetAsCheckBox() const;
+    TVYXComplexFieldCheckBox* GetAsCheckBox()
+    {
+        return const_cast<TVYXComplexFieldCheckBox*>(std::as_const(*this).GetAsCheckBox());
+    }
+    const TVYXComplexFieldList* GetAsComboBox() const;
+    TVYXComplexFieldList* GetAsComboBox() { return const_cast<TVYXComplexFieldList*>(std::as_const(*this).GetAsComboBox()); }
 
     // The result text.
     std::u16string GetPlainText() const { return FSelection ? FSelection->GetPlainText() : std::u16string(); }
@@ -415,8 +438,10 @@ private:
 class TVYXComplexFields : public TVYXKeyedList<TVYXComplexField> {
 public:
     TVYXComplexField* Add(std::unique_ptr<TVYXComplexField> field);
-    TVYXComplexField* Find(std::u16string_view name) const;
-    TVYXComplexField* GetFields(std::u16string_view name) const { return Find(name); }
+    const TVYXComplexField* Find(std::u16string_view name) const;
+    TVYXComplexField* Find(std::u16string_view name) { return const_cast<TVYXComplexField*>(std::as_const(*this).Find(name)); }
+    const TVYXComplexField* GetFields(std::u16string_view name) const { return Find(name); }
+    TVYXComplexField* GetFields(std::u16string_view name) { return Find(name); }
 };
 
 // ---- What runs refer to ----------------------------------------------------------------

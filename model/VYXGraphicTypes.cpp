@@ -262,7 +262,7 @@ int TVYXPictures::Find(const TVYXPicture& picture) const
 
 namespace {
 template <class TPred>
-TVYXPicture* FindIf(const std::vector<std::unique_ptr<TVYXPicture>>& items, TPred pred)
+const TVYXPicture* FindIf(const std::vector<std::unique_ptr<TVYXPicture>>& items, TPred pred)
 {
     for (const auto& p : items)
         if (pred(*p))
@@ -271,22 +271,22 @@ TVYXPicture* FindIf(const std::vector<std::unique_ptr<TVYXPicture>>& items, TPre
 }
 }  // namespace
 
-TVYXPicture* TVYXPictures::FindByRId(std::string_view rId) const
+const TVYXPicture* TVYXPictures::FindByRId(std::string_view rId) const
 {
     return FindIf(FItems, [&](const TVYXPicture& p) { return p.RId == rId; });
 }
 
-TVYXPicture* TVYXPictures::FindByIdName(std::string_view idName) const
+const TVYXPicture* TVYXPictures::FindByIdName(std::string_view idName) const
 {
     return FindIf(FItems, [&](const TVYXPicture& p) { return p.IdName == idName; });
 }
 
-TVYXPicture* TVYXPictures::FindByTarget(std::string_view target) const
+const TVYXPicture* TVYXPictures::FindByTarget(std::string_view target) const
 {
     return FindIf(FItems, [&](const TVYXPicture& p) { return p.Target == target; });
 }
 
-TVYXPicture* TVYXPictures::FindEqData(const TVYXPicture& picture) const
+const TVYXPicture* TVYXPictures::FindEqData(const TVYXPicture& picture) const
 {
     return FindIf(FItems, [&](const TVYXPicture& p) { return &p != &picture && p.Equal(picture); });
 }
@@ -454,7 +454,7 @@ TVYXShapeType& TVYXShapeTypes::Add(const TVYXVmlShapeDef& def)
     return *CurrShape;
 }
 
-TVYXShapeType* TVYXShapeTypes::Find(std::string_view id) const
+const TVYXShapeType* TVYXShapeTypes::Find(std::string_view id) const
 {
     for (const auto& t : FItems)
         if (t->Id == id)

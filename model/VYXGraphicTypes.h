@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/VYXBitmap.h"
@@ -141,18 +142,27 @@ public:
     static std::unique_ptr<TVYXPicture> CreateFromMagicNumber(TVYXStream& stream);
 
     int Find(const TVYXPicture& picture) const;  // index or -1
-    TVYXPicture* Find(std::string_view idName) const { return FindByIdName(idName); }
-    TVYXPicture* FindByRId(std::string_view rId) const;
-    TVYXPicture* FindByIdName(std::string_view idName) const;
-    TVYXPicture* FindByTarget(std::string_view target) const;
-    TVYXPicture* FindEqData(const TVYXPicture& picture) const;
+    const TVYXPicture* Find(std::string_view idName) const { return FindByIdName(idName); }
+    TVYXPicture* Find(std::string_view idName) { return FindByIdName(idName); }
+    const TVYXPicture* FindByRId(std::string_view rId) const;
+    TVYXPicture* FindByRId(std::string_view rId) { return Mutable(std::as_const(*this).FindByRId(rId)); }
+    const TVYXPicture* FindByIdName(std::string_view idName) const;
+    TVYXPicture* FindByIdName(std::string_view idName) { return Mutable(std::as_const(*this).FindByIdName(idName)); }
+    const TVYXPicture* FindByTarget(std::string_view target) const;
+    TVYXPicture* FindByTarget(std::string_view target) { return Mutable(std::as_const(*this).FindByTarget(target)); }
+    const TVYXPicture* FindEqData(const TVYXPicture& picture) const;
+    TVYXPicture* FindEqData(const TVYXPicture& picture) { return Mutable(std::as_const(*this).FindEqData(picture)); }
     // Frees the picture when nothing uses it (use count below 1); returns whether it did.
     bool Remove(TVYXPicture& picture);
-    TVYXPicture* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
-    TVYXPicture& GetItems(int i) const { return *FItems.at(static_cast<std::size_t>(i)); }
+    const TVYXPicture* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXPicture* Last() { return FItems.empty() ? nullptr : FItems.back().get(); }
+    const TVYXPicture& GetItems(int i) const { return *FItems.at(static_cast<std::size_t>(i)); }
+    TVYXPicture& GetItems(int i) { return *FItems.at(static_cast<std::size_t>(i)); }
     int Count() const { return static_cast<int>(FItems.size()); }
 
 private:
+    // The non-const lookups: the store owns its pictures, so its own callers may change them.
+    static TVYXPicture* Mutable(const TVYXPicture* picture) { return const_cast<TVYXPicture*>(picture); }
     TVYXPicture& Store(std::unique_ptr<TVYXPicture> picture);
     std::vector<std::unique_ptr<TVYXPicture>> FItems;
 };
@@ -206,7 +216,8 @@ public:
     TVYXShapeType* Add(std::string_view id);
     // Adds a legacy definition; raises "Invalid shape formula" on a formula it cannot read.
     TVYXShapeType& Add(const TVYXVmlShapeDef& def);
-    TVYXShapeType* Find(std::string_view id) const;
+    const TVYXShapeType* Find(std::string_view id) const;
+    TVYXShapeType* Find(std::string_view id) { return const_cast<TVYXShapeType*>(std::as_const(*this).Find(id)); }
     // The stored type of the same id, else a stored copy. No use count changes: the
     // shape that takes the type counts itself.
     TVYXShapeType& AddIfNotHas(const TVYXShapeType& shapeType);

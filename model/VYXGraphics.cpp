@@ -352,7 +352,7 @@ TVYXGraphicObj& TVYXGraphicObjList::Add(std::unique_ptr<TVYXGraphicObj> obj)
     return *FItems.back();
 }
 
-TVYXGraphicObj* TVYXGraphicObjList::FindShapeById(int shapeId) const
+const TVYXGraphicObj* TVYXGraphicObjList::FindShapeById(int shapeId) const
 {
     for (const auto& o : FItems)
         if (const auto* s = dynamic_cast<const TVYXGraphicShape*>(o.get()); s && s->ShapeId == shapeId)
@@ -368,20 +368,20 @@ const TVYXGraphicShape* TVYXGraphicObjList::FindWatermark() const
     return nullptr;
 }
 
-TVYXGraphicObj* TVYXGraphicObjList::Hit(double x, double y) const
+const TVYXGraphicObj* TVYXGraphicObjList::Hit(double x, double y) const
 {
     for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) {
-        TVYXGraphicObj& o = **it;
+        const TVYXGraphicObj& o = **it;
         if (o.Hit(x - o.CalcPosLeft, y - o.CalcPosTop))
             return &o;
     }
     return nullptr;
 }
 
-TVYXGraphicObj* TVYXGraphicObjList::HitPara(double x, double y) const
+const TVYXGraphicObj* TVYXGraphicObjList::HitPara(double x, double y) const
 {
     for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) {
-        TVYXGraphicObj& o = **it;
+        const TVYXGraphicObj& o = **it;
         const bool onPara = o.VertPosRel == agovprParagraph || o.VertPosRel == agovprLine;
         if (onPara && o.VertPosType == agoptAbsolute && o.HorizPosType == agoptAbsolute &&
             o.Hit(x - o.PosLeft, y - o.PosTop))
@@ -390,7 +390,7 @@ TVYXGraphicObj* TVYXGraphicObjList::HitPara(double x, double y) const
     return nullptr;
 }
 
-TVYXGraphicObj* TVYXGraphicObjList::Selected() const
+const TVYXGraphicObj* TVYXGraphicObjList::Selected() const
 {
     for (const auto& o : FItems)
         if (o->State != agosNormal)

@@ -229,6 +229,10 @@ public:
     float Alpha = 1.0f, Contrast = 0, Brightness = 0, Saturation = 0.25f, Red = 0, Green = 0, Blue = 0;
     bool Grayscale = false;
 
+    // A link into the document's picture store, not a part of the object: the store owns the
+    // picture and other objects may show it too. Like a shape's Picture and ShapeType it stays
+    // writable through a const object, since a copy of a const object takes a use of it
+    // (the use count lives in the picture).
     TVYXPicture* Picture() const { return FPicture; }
     // Replaces the picture (the size stays), moving the use from the old to the new.
     void SetPicture(TVYXPicture* picture);
@@ -319,20 +323,28 @@ public:
     TVYXGraphicObj& Add(std::unique_ptr<TVYXGraphicObj> obj);
     // Replaces the items by copies of `other`'s (see VYXCopyGraphicObj); DoNotCopy items are left out.
     void Assign(const TVYXGraphicObjList& other);
-    TVYXGraphicObj* FindShapeById(int shapeId) const;
+    const TVYXGraphicObj* FindShapeById(int shapeId) const;
+    TVYXGraphicObj* FindShapeById(int shapeId)
+    {
+        return const_cast<TVYXGraphicObj*>(std::as_const(*this).FindShapeById(shapeId));
+    }
     const TVYXGraphicShape* FindWatermark() const;
     TVYXGraphicShape* FindWatermark() { return const_cast<TVYXGraphicShape*>(std::as_const(*this).FindWatermark()); }
     // The topmost object whose rotated box contains (x, y) in points, at the place layout gave it.
-    TVYXGraphicObj* Hit(double x, double y) const;
+    const TVYXGraphicObj* Hit(double x, double y) const;
+    TVYXGraphicObj* Hit(double x, double y) { return const_cast<TVYXGraphicObj*>(std::as_const(*this).Hit(x, y)); }
     // The topmost object placed relative to its anchor paragraph (VertPosRel paragraph
     // or line, absolute positions) whose box at (PosLeft, PosTop) contains (x, y), in
     // points from the paragraph's top-left corner. Answers without layout; objects
     // placed against the page or margins are skipped.
-    TVYXGraphicObj* HitPara(double x, double y) const;
-    TVYXGraphicObj* Selected() const;
+    const TVYXGraphicObj* HitPara(double x, double y) const;
+    TVYXGraphicObj* HitPara(double x, double y) { return const_cast<TVYXGraphicObj*>(std::as_const(*this).HitPara(x, y)); }
+    const TVYXGraphicObj* Selected() const;
+    TVYXGraphicObj* Selected() { return const_cast<TVYXGraphicObj*>(std::as_const(*this).Selected()); }
     // Moves an object out of the list to the caller.
     std::unique_ptr<TVYXGraphicObj> Snatch(TVYXGraphicObj& obj);
-    TVYXGraphicObj& GetItems(int i) const { return *FItems.at(static_cast<std::size_t>(i)); }
+    const TVYXGraphicObj& GetItems(int i) const { return *FItems.at(static_cast<std::size_t>(i)); }
+    TVYXGraphicObj& GetItems(int i) { return *FItems.at(static_cast<std::size_t>(i)); }
     int Count() const { return static_cast<int>(FItems.size()); }
 
 private:

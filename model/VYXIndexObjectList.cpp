@@ -26,7 +26,7 @@ TVYXIndexObjectList::TVYXIndexObjectList() = default;
 
 TVYXIndexObjectList::~TVYXIndexObjectList() { Clear(); }
 
-TVYXIndexObject* TVYXIndexObjectList::Items(int index) const
+const TVYXIndexObject* TVYXIndexObjectList::Items(int index) const
 {
     if (index < 0 || index >= FCount)
         BadIndex();
@@ -34,12 +34,12 @@ TVYXIndexObject* TVYXIndexObjectList::Items(int index) const
     return FBlocks[static_cast<std::size_t>(at.Block)]->Items[static_cast<std::size_t>(at.Slot)].get();
 }
 
-TVYXIndexObject* TVYXIndexObjectList::First() const
+const TVYXIndexObject* TVYXIndexObjectList::First() const
 {
     return FBlocks.empty() ? nullptr : FBlocks.front()->Items.front().get();
 }
 
-TVYXIndexObject* TVYXIndexObjectList::Last() const
+const TVYXIndexObject* TVYXIndexObjectList::Last() const
 {
     return FBlocks.empty() ? nullptr : FBlocks.back()->Items.back().get();
 }

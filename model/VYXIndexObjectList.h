@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TVYXIndexObjectList;
@@ -41,9 +42,12 @@ public:
 
     int Count() const { return FCount; }
     // Raises std::out_of_range for an index outside 0..Count()-1.
-    TVYXIndexObject* Items(int index) const;
-    TVYXIndexObject* First() const;
-    TVYXIndexObject* Last() const;
+    const TVYXIndexObject* Items(int index) const;
+    TVYXIndexObject* Items(int index) { return const_cast<TVYXIndexObject*>(std::as_const(*this).Items(index)); }
+    const TVYXIndexObject* First() const;
+    TVYXIndexObject* First() { return const_cast<TVYXIndexObject*>(std::as_const(*this).First()); }
+    const TVYXIndexObject* Last() const;
+    TVYXIndexObject* Last() { return const_cast<TVYXIndexObject*>(std::as_const(*this).Last()); }
     // The item's index, -1 when it is not in this list.
     int IndexOf(const TVYXIndexObject& item) const;
     // `index` 0..Count(); raises std::out_of_range otherwise (the item is then freed).

@@ -133,10 +133,14 @@ TVYXPermissions& TVYXLogDocument::Permissions() { return FParent ? FParent->Perm
 const TVYXComments& TVYXLogDocument::Comments() const { return FParent ? FParent->Comments() : *FComments; }
 TVYXComments& TVYXLogDocument::Comments() { return FParent ? FParent->Comments() : *FComments; }
 TVYXErrorManager* TVYXLogDocument::Errors() const { return FErrors; }
-TVYXCHP& TVYXLogDocument::GetMasterCHP() const { return *FRootRef->MasterCHP(); }
-TVYXPAP& TVYXLogDocument::GetMasterPAP() const { return *FRootRef->MasterPAP(); }
-TVYXCHPX& TVYXLogDocument::GetTempCHPX() const { return *FRootRef->TempCHPX(); }
-TVYXPAPX& TVYXLogDocument::GetTempPAPX() const { return *FRootRef->TempPAPX(); }
+const TVYXCHP& TVYXLogDocument::GetMasterCHP() const { return *FRootRef->MasterCHP(); }
+TVYXCHP& TVYXLogDocument::GetMasterCHP() { return *FRootRef->MasterCHP(); }
+const TVYXPAP& TVYXLogDocument::GetMasterPAP() const { return *FRootRef->MasterPAP(); }
+TVYXPAP& TVYXLogDocument::GetMasterPAP() { return *FRootRef->MasterPAP(); }
+const TVYXCHPX& TVYXLogDocument::GetTempCHPX() const { return *FRootRef->TempCHPX(); }
+TVYXCHPX& TVYXLogDocument::GetTempCHPX() { return *FRootRef->TempCHPX(); }
+const TVYXPAPX& TVYXLogDocument::GetTempPAPX() const { return *FRootRef->TempPAPX(); }
+TVYXPAPX& TVYXLogDocument::GetTempPAPX() { return *FRootRef->TempPAPX(); }
 
 void TVYXLogDocument::SetPPI(double x, double y)
 {

@@ -220,10 +220,16 @@ public:
     TVYXRevision& Revision() { return *FRevision; }
     const TVYXBodyWalker& Walker() const { return *FWalker; }
     TVYXBodyWalker& Walker() { return *FWalker; }
-    TVYXCHP& GetMasterCHP() const;
-    TVYXPAP& GetMasterPAP() const;
-    TVYXCHPX& GetTempCHPX() const;
-    TVYXPAPX& GetTempPAPX() const;
+    // The master formats every property list of the document falls back on, and the scratch
+    // lists writers fill: a const document reads them, only a writable one changes them.
+    const TVYXCHP& GetMasterCHP() const;
+    TVYXCHP& GetMasterCHP();
+    const TVYXPAP& GetMasterPAP() const;
+    TVYXPAP& GetMasterPAP();
+    const TVYXCHPX& GetTempCHPX() const;
+    TVYXCHPX& GetTempCHPX();
+    const TVYXPAPX& GetTempPAPX() const;
+    TVYXPAPX& GetTempPAPX();
     // The layout device's resolution, which paragraphs read through their list.
     void SetPPI(double x, double y);
     // Whether runs inherit the character format of the paragraph mark.

@@ -37,11 +37,19 @@ bool VYXIsWordChar(char16_t c)
 
 int TVYXLogParaItem::Index() const { return Paras() ? Paras()->FItems.IndexOf(*this) : FIndex; }
 
-TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
+const TVYXCHPX* TVYXLogParaItem::GetTempCHPX() const
 {
     return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempCHPX() : nullptr;
 }
-TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
+TVYXCHPX* TVYXLogParaItem::GetTempCHPX()
+{
+    return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempCHPX() : nullptr;
+}
+const TVYXPAPX* TVYXLogParaItem::GetTempPAPX() const
+{
+    return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempPAPX() : nullptr;
+}
+TVYXPAPX* TVYXLogParaItem::GetTempPAPX()
 {
     return Paras() && Paras()->RootManager() ? Paras()->RootManager()->TempPAPX() : nullptr;
 }
@@ -348,8 +356,7 @@ TVYXCharRun* TVYXLogPara::Append(std::u16string_view text)
 {
     TVYXCharRun* last = CRLast();
     if (last && last->Type_() == acrtText && !last->GetReadOnlyActive()) {
-        last->Append(text);
-        MakeDirty();
+        last->Append(text);  // the run tells its list, and the list this paragraph (RunsDirty)
         return last;
     }
     return AppendPlainText(text);
@@ -358,8 +365,7 @@ TVYXCharRun* TVYXLogPara::Append(std::u16string_view text)
 TVYXCharRun* TVYXLogPara::AppendPlainText(std::u16string_view text)
 {
     TVYXCharRun* run = FCharRuns.Add();
-    run->SetRawText(text);
-    MakeDirty();
+    run->SetRawText(text);  // makes the paragraph dirty through RunsDirty
     return run;
 }
 

@@ -91,8 +91,11 @@ public:
     // The place in the list (-1 outside a list); O(1) while the list is unchanged since the
     // last read, else logarithmic in the list's length.
     int Index() const;
-    TVYXCHPX* GetTempCHPX() const;
-    TVYXPAPX* GetTempPAPX() const;
+    // The document's scratch lists, nullptr outside a document.
+    const TVYXCHPX* GetTempCHPX() const;
+    TVYXCHPX* GetTempCHPX();
+    const TVYXPAPX* GetTempPAPX() const;
+    TVYXPAPX* GetTempPAPX();
 
     virtual std::u16string GetPlainText() const = 0;
     virtual std::u16string GetFileText() const { return GetPlainText(); }
@@ -169,8 +172,7 @@ public:
     const VYXLogParaFindData* FindData() const { return FFind.get(); }
     std::unique_ptr<TVYXParaFrame> Frame;
     std::u16string Name;
-    bool Pilcrow = false;
-    bool Dirty = true;
+    // Pilcrow and Dirty are declared below, after the run list whose padding they use.
 
     // ---- Item operations ----
     std::u16string GetPlainText() const override;
@@ -456,7 +458,15 @@ private:
                                       std::u16string_view result);
     // Every paragraph has both, so they live in the paragraph: a long document holds
     // many paragraphs, and two small blocks apart from each cost memory and allocator work.
-    TVYXCharRuns FCharRuns;
+    // The two flags below go in the run list's tail padding (eight bytes a paragraph,
+    // which keeps it one allocator size class lower).
+    [[no_unique_address]] TVYXCharRuns FCharRuns;
+
+public:
+    bool Pilcrow = false;
+    bool Dirty = true;
+
+private:
     TVYXPAPX FPAPX;
     std::unique_ptr<TVYXSEP> FSEP;
     std::unique_ptr<TVYXPhyRowsBase> FRows;

@@ -169,8 +169,12 @@ std::unique_ptr<TVYXLogPara> TVYXLogParas::CreatePara(int index)
 {
     if (index < 0 || index > Count())
         index = Count();
+    return CreateParaAfter(ParaAtIndex(index - 1));
+}
+
+std::unique_ptr<TVYXLogPara> TVYXLogParas::CreateParaAfter(const TVYXLogPara* pred)
+{
     auto para = std::make_unique<TVYXLogPara>(this);
-    TVYXLogPara* pred = ParaAtIndex(index - 1);
     const TVYXPAP* master = GetMasterPAP();
     TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
     if (pred && master && master->InheritPAPX) {
@@ -227,8 +231,10 @@ void TVYXLogParas::Detached(TVYXLogParaItem& item)
 
 TVYXLogPara* TVYXLogParas::Insert(int index)
 {
-    auto para = CreatePara(index);
-    const TVYXLogPara* pred = ParaAtIndex(index < 0 ? Count() - 1 : index - 1);
+    if (index < 0 || index > Count())
+        index = Count();
+    const TVYXLogPara* pred = ParaAtIndex(index - 1);
+    auto para = CreateParaAfter(pred);
     para->CharRuns().Add(pred ? pred->LastCHPX() : nullptr);
     return static_cast<TVYXLogPara*>(InsertItem(index, std::move(para)));
 }

@@ -230,6 +230,9 @@ private:
     // Adds `count` to the nested-table count of `table` and of each table holding it.
     static void CountNested(TVYXTable* table, int count);
     void Detached(TVYXLogParaItem& item);
+    // CreatePara given the paragraph before the new one's place (nullptr when none or a
+    // table): Insert needs it too and looks it up once.
+    std::unique_ptr<TVYXLogPara> CreateParaAfter(const TVYXLogPara* pred);
     TVYXLogParaIterator* FIterator;  // borrowed
     TVYXTableCell* FCell;            // borrowed
     TVYXRootData* FRootManager;      // borrowed

@@ -266,12 +266,15 @@ public:
     TVYXGraphicObj* Graphic = nullptr;  // the selected drawing object (borrowed)
 
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXLogSelection* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    const TVYXLogSelection* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    TVYXLogSelection* GetItems(int i) { return FItems.at(static_cast<std::size_t>(i)).get(); }
     TVYXLogSelection* Add();
     TVYXLogSelection* Add(const TVYXLogSelection& selection);
     TVYXLogSelection* Add(const TVYXLogPos& first, const TVYXLogPos& last);
-    TVYXLogSelection* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
-    TVYXLogSelection* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    const TVYXLogSelection* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXLogSelection* First() { return FItems.empty() ? nullptr : FItems.front().get(); }
+    const TVYXLogSelection* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXLogSelection* Last() { return FItems.empty() ? nullptr : FItems.back().get(); }
     void Clear() { FItems.clear(), Graphic = nullptr; }
     // Drops one selection (the text stays).
     void Remove(int index);

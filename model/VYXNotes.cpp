@@ -42,7 +42,7 @@ TVYXFootnoteItem* TVYXFootnotesList::Insert(int index)
     return FLastAdded;
 }
 
-TVYXFootnoteItem* TVYXFootnotesList::FindByFileId(std::int32_t id) const
+const TVYXFootnoteItem* TVYXFootnotesList::FindByFileId(std::int32_t id) const
 {
     for (const auto& item : FItems)
         if (item->FileId == id)
@@ -50,8 +50,6 @@ TVYXFootnoteItem* TVYXFootnotesList::FindByFileId(std::int32_t id) const
     return nullptr;
 }
 
-TVYXLogPara* TVYXFootnotesList::FirstPara() const { return FItems.empty() ? nullptr : FItems.front()->StartPara; }
-TVYXLogPara* TVYXFootnotesList::LastPara() const { return FItems.empty() ? nullptr : FItems.back()->EndPara; }
 
 void TVYXFootnotesList::Reindex()
 {

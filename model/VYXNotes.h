@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/VYXCharRun.h"
@@ -32,16 +33,27 @@ public:
 class TVYXFootnotesList {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
-    TVYXFootnoteItem* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    const TVYXFootnoteItem* GetItems(int i) const { return FItems.at(static_cast<std::size_t>(i)).get(); }
+    TVYXFootnoteItem* GetItems(int i) { return FItems.at(static_cast<std::size_t>(i)).get(); }
     TVYXFootnoteItem* Add();
     TVYXFootnoteItem* Insert(int index);
-    TVYXFootnoteItem* FindByFileId(std::int32_t id) const;
-    TVYXFootnoteItem* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
-    TVYXFootnoteItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
-    TVYXLogPara* FirstPara() const;
-    TVYXLogPara* LastPara() const;
+    const TVYXFootnoteItem* FindByFileId(std::int32_t id) const;
+    TVYXFootnoteItem* FindByFileId(std::int32_t id)
+    {
+        return const_cast<TVYXFootnoteItem*>(std::as_const(*this).FindByFileId(id));
+    }
+    const TVYXFootnoteItem* First() const { return FItems.empty() ? nullptr : FItems.front().get(); }
+    TVYXFootnoteItem* First() { return FItems.empty() ? nullptr : FItems.front().get(); }
+    const TVYXFootnoteItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
+    TVYXFootnoteItem* Last() { return FItems.empty() ? nullptr : FItems.back().get(); }
+    // The first note's first and the last note's last paragraph of text.
+    const TVYXLogPara* FirstPara() const { return FItems.empty() ? nullptr : FItems.front()->StartPara; }
+    TVYXLogPara* FirstPara() { return FItems.empty() ? nullptr : FItems.front()->StartPara; }
+    const TVYXLogPara* LastPara() const { return FItems.empty() ? nullptr : FItems.back()->EndPara; }
+    TVYXLogPara* LastPara() { return FItems.empty() ? nullptr : FItems.back()->EndPara; }
     void Reindex();
-    TVYXFootnoteItem* LastAdded() const { return FLastAdded; }
+    const TVYXFootnoteItem* LastAdded() const { return FLastAdded; }
+    TVYXFootnoteItem* LastAdded() { return FLastAdded; }
     void Delete(int index);
     // Hands the note at `index` out (nullptr past the ends) and puts such a note back at
     // `index` (clamped), as the same object: runs that name it stay true.

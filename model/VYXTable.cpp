@@ -333,7 +333,7 @@ double TVYXTableRow::GetWidth() const
     return w;
 }
 
-TVYXTableCell* TVYXTableRow::HitWidth(double x) const
+const TVYXTableCell* TVYXTableRow::HitWidth(double x) const
 {
     if (FCells.empty())
         return nullptr;
@@ -520,7 +520,7 @@ void TVYXTable::CombineCharRuns()
             row->GetCells(c)->Paras().CombineCharRuns();
 }
 
-TVYXTableCell* TVYXTable::GetCells(int col, int row) const
+const TVYXTableCell* TVYXTable::GetCells(int col, int row) const
 {
     if (row < 0 || row >= Count())
         return nullptr;
@@ -722,7 +722,7 @@ int TVYXTable::MaxCells() const
     return n;
 }
 
-TVYXTableCell* TVYXTable::FirstCell() const
+const TVYXTableCell* TVYXTable::FirstCell() const
 {
     for (const auto& row : FRows)
         if (row->Count() > 0)
@@ -730,7 +730,7 @@ TVYXTableCell* TVYXTable::FirstCell() const
     return nullptr;
 }
 
-TVYXTableCell* TVYXTable::LastCell() const
+const TVYXTableCell* TVYXTable::LastCell() const
 {
     for (auto it = FRows.rbegin(); it != FRows.rend(); ++it)
         if ((*it)->Count() > 0)
@@ -738,16 +738,22 @@ TVYXTableCell* TVYXTable::LastCell() const
     return nullptr;
 }
 
+// The paragraph links navigate (a walker steps from a table into its cells), so they pass
+// through the rows the table owns rather than through the const cell lookups.
 TVYXLogPara* TVYXTable::FirstPara() const
 {
-    TVYXTableCell* cell = FirstCell();
-    return cell ? cell->FirstPara() : nullptr;
+    for (const auto& row : FRows)
+        if (row->Count() > 0)
+            return row->GetCells(0)->FirstPara();
+    return nullptr;
 }
 
 TVYXLogPara* TVYXTable::LastPara() const
 {
-    TVYXTableCell* cell = LastCell();
-    return cell ? cell->LastPara() : nullptr;
+    for (auto it = FRows.rbegin(); it != FRows.rend(); ++it)
+        if ((*it)->Count() > 0)
+            return (*it)->Last()->LastPara();
+    return nullptr;
 }
 
 TVYXLogPara* TVYXTable::LastRowCell0LastPara() const
@@ -952,7 +958,7 @@ TVYXTableCell* TVYXTableCell::MergeLast() const
     return const_cast<TVYXTableCell*>(cell);
 }
 
-TVYXTableCell* TVYXTableRow::Hit(double x) const
+const TVYXTableCell* TVYXTableRow::Hit(double x) const
 {
     for (const auto& c : FCells)
         if (x >= c->PixX1 && (x < c->PixX2 || (c.get() == FCells.back().get() && x <= c->PixX2)))
@@ -1010,7 +1016,7 @@ int TVYXTable::Select(int col1, int row1, int col2, int row2)
     return selected;
 }
 
-TVYXTableHit TVYXTable::Hit(double x, double y, double edge) const
+TVYXConstTableHit TVYXTable::Hit(double x, double y, double edge) const
 {
     for (std::size_t r = 0; r < FRows.size(); ++r) {
         const TVYXTableRow& row = *FRows[r];
@@ -1020,7 +1026,7 @@ TVYXTableHit TVYXTable::Hit(double x, double y, double edge) const
         const TVYXTableCell* cell = row.Hit(x);
         if (!cell)
             return {};
-        TVYXTableCell* root = cell->MergeRoot();
+        const TVYXTableCell* root = cell->MergeRoot();
         const double top = root->Row()->PixY1;
         const double bottom = cell->MergeLast()->Row()->PixY2;
         TVYXMouseCellHit where = amchInside;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/VYXDocProps.h"
@@ -25,6 +26,11 @@ constexpr int cVYXMaxTableRows = 32767;
 // What a point in a laid-out table hits (see TVYXTable::Hit).
 struct TVYXTableHit {
     TVYXTableCell* Cell = nullptr;
+    TVYXMouseCellHit Where = amchNone;
+};
+// The same for a const table: the cell hit can be read, not changed.
+struct TVYXConstTableHit {
+    const TVYXTableCell* Cell = nullptr;
     TVYXMouseCellHit Where = amchNone;
 };
 
@@ -179,10 +185,12 @@ public:
     double GetHeight() const;
     double GetWidth() const;
     // The cell whose right edge equals x (within 1e-5) or lies beyond it; the last cell past the row; nullptr without cells.
-    TVYXTableCell* HitWidth(double x) const;
+    const TVYXTableCell* HitWidth(double x) const;
+    TVYXTableCell* HitWidth(double x) { return const_cast<TVYXTableCell*>(std::as_const(*this).HitWidth(x)); }
     // The cell whose laid-out extent PixX1 <= x < PixX2 holds pixel x (the last cell's
     // right edge included); nullptr outside the cells.
-    TVYXTableCell* Hit(double x) const;
+    const TVYXTableCell* Hit(double x) const;
+    TVYXTableCell* Hit(double x) { return const_cast<TVYXTableCell*>(std::as_const(*this).Hit(x)); }
     bool GetSelected() const;
     // The widest visible top / bottom border among the row's cells, 0 for none.
     double TopBorderMaxSize() const;
@@ -249,7 +257,12 @@ public:
     // its merge root, over the merge's whole height. Where: within `edge` pixels of the
     // left or right side an edge (for column sizing; left wins in narrow cells), then
     // of the top or bottom, else amchInside; amchNone with no cell outside the table.
-    TVYXTableHit Hit(double x, double y, double edge = 3) const;
+    TVYXConstTableHit Hit(double x, double y, double edge = 3) const;
+    TVYXTableHit Hit(double x, double y, double edge = 3)
+    {
+        const TVYXConstTableHit hit = std::as_const(*this).Hit(x, y, edge);
+        return {const_cast<TVYXTableCell*>(hit.Cell), hit.Where};
+    }
     // Gives the rows `percent` % of `height` (points, such as the page's body height)
     // as their heights, in proportion to their laid-out heights (AHeight), else to
     // their set heights, else in equal parts.
@@ -258,7 +271,8 @@ public:
     int Count() const { return static_cast<int>(FRows.size()); }
     const TVYXTableRow* GetRows(int i) const { return FRows.at(static_cast<std::size_t>(i)).get(); }
     TVYXTableRow* GetRows(int i) { return FRows.at(static_cast<std::size_t>(i)).get(); }
-    TVYXTableCell* GetCells(int col, int row) const;
+    const TVYXTableCell* GetCells(int col, int row) const;
+    TVYXTableCell* GetCells(int col, int row) { return const_cast<TVYXTableCell*>(std::as_const(*this).GetCells(col, row)); }
     TVYXTableRow* Add();
     TVYXTableRow* AddRow(int cols);
     void AddRows(int cols, int rows);
@@ -282,8 +296,10 @@ public:
     double CalculatedWidth() const;
     double AvailableWidth() const;
     int MaxCells() const;
-    TVYXTableCell* FirstCell() const;
-    TVYXTableCell* LastCell() const;
+    const TVYXTableCell* FirstCell() const;
+    TVYXTableCell* FirstCell() { return const_cast<TVYXTableCell*>(std::as_const(*this).FirstCell()); }
+    const TVYXTableCell* LastCell() const;
+    TVYXTableCell* LastCell() { return const_cast<TVYXTableCell*>(std::as_const(*this).LastCell()); }
     const TVYXTableRow* LastRow() const { return FRows.empty() ? nullptr : FRows.back().get(); }
     TVYXTableRow* LastRow() { return FRows.empty() ? nullptr : FRows.back().get(); }
     TVYXLogPara* FirstPara() const override;
@@ -324,7 +340,8 @@ class TVYXTableStack {
 public:
     void Push(TVYXTable* table) { FItems.push_back(table); }
     TVYXTable* Pop();
-    TVYXTable* Peek() const { return FItems.empty() ? nullptr : FItems.back(); }
+    const TVYXTable* Peek() const { return FItems.empty() ? nullptr : FItems.back(); }
+    TVYXTable* Peek() { return FItems.empty() ? nullptr : FItems.back(); }
     int Count() const { return static_cast<int>(FItems.size()); }
 
 private:

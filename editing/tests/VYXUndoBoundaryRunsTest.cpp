@@ -164,3 +164,30 @@ TEST(UndoBoundaryRuns, TypingOverTablesUpToAParagraphOfOnlyABookmark)
     ASSERT_EQ(doc.Paras().Count(), 2) << vyxtest::Dump(doc);
     ExpectUndoRedo(doc, before);
 }
+
+// Deleting the character just before an empty run and a bookmark's end, with text after
+// the end: the body's delete merges that text into the empty run, and the end must still
+// go back before the text, or the bookmark grows over it and undo cannot tell.
+TEST(UndoBoundaryRuns, DeletingTheCharacterBeforeAnEmptyRunAndABookmarkEnd)
+{
+    TVYXLogDocEditor doc;
+    {
+        TVYXEditorUpdate update(doc);
+        doc.AppendParaUI(u"lead");
+        doc.AppendParaUI(u" word b");
+    }
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 2))));
+    ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, 2))));
+    ASSERT_NE(doc.InsertBookmark(u"marky"), nullptr);
+    doc.Undo().Clear();
+    doc.PutEmptyRun(VYXTestAddressAt(1, 2), nullptr);
+    ASSERT_NE(vyxtest::Dump(doc).find("0 [ ] -\n  0 [] -\n  7 [] - <bookmark marky 3>\n  0 [word b] -"),
+              std::string::npos)
+        << vyxtest::Dump(doc);
+    ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(1, 1))));
+    const std::string before = VYXEditorStateExact(doc);
+    ASSERT_TRUE(doc.Command(vycDelCharRight));
+    EXPECT_NE(vyxtest::Dump(doc).find("P \n  0 [] -\n  7 [] - <bookmark marky 3>\n  0 [word b] -"), std::string::npos)
+        << vyxtest::Dump(doc);
+    ExpectUndoRedo(doc, before);
+}

@@ -568,3 +568,84 @@ TEST(CharRuns, ListsOfOneDocumentShareItsWatcher)
     p.CRFirst()->SetText(u"freed");
     EXPECT_TRUE(p.Dirty);
 }
+
+// A list keeps its only run beside it and moves to heap slots from the second run on:
+// every way of growing and shrinking across that step keeps order, indexes, positions
+// and the runs themselves (ASan sees a run freed twice or lost).
+TEST(CharRuns, OneRunAndManyAcrossTheInlineSlot)
+{
+    TDoc doc;
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
+    TVYXCharRun* only = AddText(runs, u"ab");
+    EXPECT_EQ(runs.First(), only);
+    EXPECT_EQ(runs.Last(), only);
+    runs.InsertTab(0);  // before the only run: the first move to the heap
+    EXPECT_EQ(Texts(runs), u"\t|ab");
+    EXPECT_EQ(only->Index(), 1);
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 2}));
+    for (int i = 0; i < 40; ++i)  // several more growths, in the middle
+        AddText(runs, u"x");
+    runs.Insert(1)->SetRawText(u"cd");
+    EXPECT_EQ(runs.Count(), 43);
+    EXPECT_EQ(runs.Items(2), only);
+    EXPECT_EQ(runs.EndOfParaPos(), 1 + 1 + 2 + 2 + 40);
+    for (int i = 0; i < runs.Count(); ++i)
+        EXPECT_EQ(runs.Items(i)->Index(), i);
+
+    runs.Move(2, 42);
+    EXPECT_EQ(runs.Last(), only);
+    EXPECT_EQ(only->StartPos(), 1 + 1 + 2 + 40);
+    std::unique_ptr<TVYXCharRun> detached = runs.Detach(42);
+    EXPECT_EQ(detached.get(), only);
+    EXPECT_EQ(detached->Parent(), nullptr);
+    while (runs.Count() > 1)
+        EXPECT_TRUE(runs.Delete(runs.Count() - 1));
+    EXPECT_EQ(Texts(runs), u"\t");
+    runs.Add(std::move(detached));  // the slots on the heap are reused
+    EXPECT_EQ(Texts(runs), u"\t|ab");
+    runs.Combine2();
+    runs.Clear();
+    EXPECT_EQ(runs.Count(), 0);
+    EXPECT_EQ(runs.First(), nullptr);
+    AddText(runs, u"again");
+    EXPECT_EQ(runs.EndOfParaPos(), 6);
+
+    // Taking over another list's runs, and copies of them, from one slot to many.
+    const auto otherOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& other = *otherOwned;
+    AddText(other, u"one");
+    other.AddTab();
+    other.Append(runs);
+    EXPECT_EQ(Texts(other), u"one|\t|again");
+    runs.Add(other);
+    EXPECT_EQ(other.Count(), 0);
+    EXPECT_EQ(Texts(runs), u"again|one|\t|again");
+    EXPECT_EQ(Starts(runs), (std::vector<std::int32_t>{1, 6, 9, 10}));
+    other.Assign(runs);
+    EXPECT_EQ(Texts(other), Texts(runs));
+}
+
+// The objects every paragraph of a long document holds stay in their allocator size
+// classes: the paragraph's flags share the property list's padding, and a run list of
+// one run needs no block of its own.
+TEST(CharRuns, ParagraphAndRunSizes)
+{
+    EXPECT_LE(sizeof(TVYXLogPara), 232u);
+    EXPECT_LE(sizeof(TVYXCharRun), 72u);
+    EXPECT_LE(sizeof(TVYXCharRuns), 56u);
+    TDoc doc;
+    TVYXLogPara* para = doc.Doc.Paras().AppendPara(u"text");
+    para->Pilcrow = true;
+    para->Dirty = false;
+    // The run list's last field sits next to the flags.
+    para->CharRuns().BeginUpdate();
+    para->AppendTab();
+    para->Append(u"more");
+    para->CharRuns().EndUpdate();
+    EXPECT_TRUE(para->Pilcrow);
+    EXPECT_TRUE(para->Dirty);
+    para->Pilcrow = false;
+    EXPECT_EQ(para->GetText(), u"text\tmore");
+    EXPECT_EQ(para->CRLast()->StartPos(), 6);
+}

@@ -5,9 +5,14 @@
 #include <type_traits>
 #include <utility>
 
+#include "model/VYXFields.h"
+#include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXIndexObjectList.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
+#include "model/VYXLogPos.h"
+#include "model/VYXNotes.h"
 #include "model/VYXNumbering.h"
 #include "model/VYXRevision.h"
 #include "model/VYXStyles.h"
@@ -167,6 +172,174 @@ TEST(ConstParts, CopiedStyleReferencesLandInTheTargetSheet)
     TVYXPAPX same(&source.GetMasterPAP());
     same.Assign(para->PAPX(), &source.Styles(), &source.Styles());
     EXPECT_EQ(same.GetStyle(), quote);
+}
+
+// ---- Fields, notes, drawing objects, pictures, selections, table lookups ----
+
+namespace {
+template <class R>
+constexpr bool IsConstOwned = std::is_const_v<std::remove_pointer_t<std::remove_reference_t<R>>>;
+static_assert(IsConstOwned<decltype(std::declval<const TVYXBookmarks&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXBookmarks&>().Find(u""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXBookmarks&>().GetBookmarks(u""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComments&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPermissions&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXHyperlinks&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXHyperlinks&>().FindByAddress(u""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXHyperlinks&>().FindById(u""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXHyperlinks&>().Last())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexField&>().Data())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexField&>().Selection())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexField&>().GetAsText())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexField&>().GetAsCheckBox())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexField&>().GetAsComboBox())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexFields&>().Find(u""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexFields&>().GetFields(u""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXComplexFields&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().FindByFileId(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().First())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().Last())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().FirstPara())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().LastPara())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXFootnotesList&>().LastAdded())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXGraphicObjList&>().FindShapeById(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXGraphicObjList&>().Hit(0, 0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXGraphicObjList&>().HitPara(0, 0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXGraphicObjList&>().Selected())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXGraphicObjList&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().Find(""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().FindByRId(""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().FindByIdName(""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().FindByTarget(""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().FindEqData(std::declval<const TVYXPicture&>()))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().Last())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXPictures&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXShapeTypes&>().Find(""))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogSelections&>().GetItems(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogSelections&>().First())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogSelections&>().Last())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXIndexObjectList&>().Items(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXIndexObjectList&>().First())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXIndexObjectList&>().Last())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTableRow&>().HitWidth(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTableRow&>().Hit(0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTable&>().GetCells(0, 0))>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTable&>().FirstCell())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTable&>().LastCell())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTable&>().Hit(0, 0).Cell)>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXTableStack&>().Peek())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogDocument&>().GetMasterCHP())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogDocument&>().GetMasterPAP())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogDocument&>().GetTempCHPX())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogDocument&>().GetTempPAPX())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogParaItem&>().GetTempCHPX())>);
+static_assert(IsConstOwned<decltype(std::declval<const TVYXLogParaItem&>().GetTempPAPX())>);
+// Writable owners still hand out writable parts to the callers that edit them.
+static_assert(!IsConstOwned<decltype(std::declval<TVYXBookmarks&>().Find(u""))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXHyperlinks&>().FindByAddress(u""))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXComplexField&>().GetAsCheckBox())>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXComplexFields&>().Find(u""))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXFootnotesList&>().GetItems(0))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXGraphicObjList&>().Selected())>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXPictures&>().FindByIdName(""))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXShapeTypes&>().Find(""))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXLogSelections&>().First())>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXIndexObjectList&>().Items(0))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXTable&>().Hit(0, 0).Cell)>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXTable&>().GetCells(0, 0))>);
+static_assert(!IsConstOwned<decltype(std::declval<TVYXLogDocument&>().GetTempPAPX())>);
+// A position navigates: like an iterator, a const one still reaches a writable run and list.
+// A picture object's picture is a link into the shared store, not a part of the object.
+static_assert(!IsConstOwned<decltype(std::declval<const TVYXGraphicPicture&>().Picture())>);
+static_assert(!IsConstOwned<decltype(std::declval<const TVYXLogPos&>().GetCharRun())>);
+static_assert(!IsConstOwned<decltype(std::declval<const TVYXLogPos&>().GetPAPX())>);
+}  // namespace
+
+// The const lookups are the ones the writable overloads are made from: both must answer the
+// same object, or an editor would change another part than the one a reader looked at.
+TEST(ConstParts, ConstAndWritableLookupsAnswerTheSameObject)
+{
+    TVYXHyperlinks links;
+    links.Add(u"https://example.org/a", ahtURL);
+    TVYXHyperlink* second = links.Add(u"Intro", ahtBookmark);
+    second->Id = u"rId7";
+    const TVYXHyperlinks& seenLinks = links;
+    EXPECT_EQ(seenLinks.FindByAddress(u"Intro"), second);
+    EXPECT_EQ(seenLinks.FindById(u"rId7"), links.FindById(u"rId7"));
+    EXPECT_EQ(seenLinks.Last(), links.Last());
+    EXPECT_EQ(seenLinks.GetItems(2), nullptr);
+
+    TVYXBookmarks marks;
+    TVYXBookmark* intro = marks.Add(u"Intro");
+    const TVYXBookmarks& seenMarks = marks;
+    EXPECT_EQ(seenMarks.Find(u"INTRO"), intro);  // names are case-insensitive either way
+    EXPECT_EQ(seenMarks.GetBookmarks(u"intro"), marks.GetBookmarks(u"Intro"));
+    EXPECT_EQ(seenMarks.Find(u"Outro"), nullptr);
+
+    TVYXComplexFields fields;
+    auto owned = std::make_unique<TVYXComplexField>();
+    owned->Name = u"Check1";
+    owned->SetType(acftFormCheckBox);
+    TVYXComplexField* box = fields.Add(std::move(owned));
+    const TVYXComplexFields& seenFields = fields;
+    ASSERT_EQ(seenFields.Find(u"Check1"), box);
+    box->GetAsCheckBox()->Checked = true;
+    const TVYXComplexField& seenBox = *seenFields.GetFields(u"Check1");
+    ASSERT_NE(seenBox.GetAsCheckBox(), nullptr);
+    EXPECT_TRUE(seenBox.GetAsCheckBox()->Checked);
+    EXPECT_EQ(seenBox.GetAsText(), nullptr);
+    EXPECT_EQ(seenBox.GetAsComboBox(), nullptr);
+    EXPECT_EQ(seenBox.Data(), box->Data());
+
+    TVYXFootnotesList notes;
+    notes.Add()->FileId = 3;
+    TVYXFootnoteItem* last = notes.Add();
+    last->FileId = 9;
+    const TVYXFootnotesList& seenNotes = notes;
+    EXPECT_EQ(seenNotes.FindByFileId(9), last);
+    EXPECT_EQ(seenNotes.FindByFileId(4), nullptr);
+    EXPECT_EQ(seenNotes.First(), notes.GetItems(0));
+    EXPECT_EQ(seenNotes.Last(), last);
+    EXPECT_EQ(seenNotes.LastAdded(), notes.LastAdded());
+
+    // Two boxes on top of each other: the later one is on top; a selected one is found as such.
+    TVYXGraphicObjList objects(nullptr, nullptr);
+    TVYXGraphicObj& below = objects.Add(VYXCreateGraphicObj(agtRectangle));
+    TVYXGraphicObj& above = objects.Add(VYXCreateGraphicObj(agtRectangle));
+    below.State = agosSelected;
+    const TVYXGraphicObjList& seenObjects = objects;
+    EXPECT_EQ(seenObjects.Hit(10, 10), &above);
+    EXPECT_EQ(objects.Hit(10, 10), &above);
+    EXPECT_EQ(seenObjects.Hit(below.Width + 50, 10), nullptr);
+    EXPECT_EQ(seenObjects.Selected(), &below);
+    EXPECT_EQ(&seenObjects.GetItems(1), &above);
+
+    // A laid-out 2 x 2 table: the const and the writable hit name the same cell and edge.
+    TVYXLogDocument doc;
+    TVYXTable* table = doc.Paras().AddTable(2, 2);
+    ASSERT_NE(table, nullptr);
+    for (int r = 0; r < 2; ++r) {
+        TVYXTableRow& row = *table->GetRows(r);
+        row.PixY1 = static_cast<float>(r * 20);
+        row.PixY2 = static_cast<float>(r * 20 + 20);
+        for (int c = 0; c < 2; ++c) {
+            row.GetCells(c)->PixX1 = c * 100;
+            row.GetCells(c)->PixX2 = c * 100 + 100;
+        }
+    }
+    const TVYXTable& seenTable = *table;
+    const TVYXConstTableHit seenHit = seenTable.Hit(150, 30);
+    const TVYXTableHit hit = table->Hit(150, 30);
+    EXPECT_EQ(seenHit.Cell, table->GetCells(1, 1));
+    EXPECT_EQ(seenHit.Cell, hit.Cell);
+    EXPECT_EQ(seenHit.Where, amchInside);
+    EXPECT_EQ(seenHit.Where, hit.Where);
+    EXPECT_EQ(seenTable.Hit(250, 30).Cell, nullptr);
+    EXPECT_EQ(seenTable.FirstCell(), table->GetCells(0, 0));
+    EXPECT_EQ(seenTable.LastCell(), table->GetCells(1, 1));
+    EXPECT_EQ(seenTable.GetRows(0)->Hit(99.5), table->GetCells(0, 0));
+    EXPECT_EQ(seenTable.GetCells(2, 0), nullptr);
 }
 
 // ---- Property lists, styles, numbering, revision data ---------------------------------

@@ -13,7 +13,7 @@ struct TItem : TVYXIndexObject {
     int Id;
 };
 
-TItem& ItemAt(const TVYXIndexObjectList& list, int index) { return *static_cast<TItem*>(list.Items(index)); }
+const TItem& ItemAt(const TVYXIndexObjectList& list, int index) { return *static_cast<const TItem*>(list.Items(index)); }
 }  // namespace
 
 TEST(VYXIndexObjectList, RandomEditsMatchAVector)
