@@ -219,7 +219,7 @@ void ApplyTableStyle(TVYXTable& table, unsigned look)
                     const TVYXTableStyleProp* prop = ts->Props()->Find(type);
                     if (!prop)
                         continue;
-                    if (const TVYXTableCellProps* look2 = prop->CellProps.get()) {
+                    if (const TVYXTableCellProps* look2 = prop->CellProps()) {
                         if (!filled && !((static_cast<TVYXColor>(look2->FillColor) & 0xFF000000u) != 0)) {
                             props.FillColor = look2->FillColor;
                             filled = true;
@@ -232,23 +232,23 @@ void ApplyTableStyle(TVYXTable& table, unsigned look)
                             }
                         }
                     }
-                    if (!prop->CHPX && !prop->PAPX)
+                    if (!prop->CHPX() && !prop->PAPX())
                         continue;
                     TVYXLogParas& paras = cell.Paras();
                     for (int i = 0; i < paras.Count(); ++i) {
                         if (!paras.GetItems(i)->IsPara())
                             continue;
                         auto* para = static_cast<TVYXLogPara*>(paras.GetItems(i));
-                        if (prop->PAPX)
-                            para->PAPX().Inherit(*prop->PAPX);
-                        if (prop->CHPX) {
+                        if (prop->PAPX())
+                            para->PAPX().Inherit(*prop->PAPX());
+                        if (prop->CHPX()) {
                             TVYXCharRuns& runs = para->CharRuns();
                             // An empty run only holds a place and is not written back; a later
                             // paragraph's took the format of the paragraph before it, as it
                             // will when the file is read again.
                             for (int k = 0; k < runs.Count(); ++k)
                                 if (runs.Items(k)->Len() > 0 || i > 0)
-                                    runs.Items(k)->AddCHPX()->Inherit(*prop->CHPX);
+                                    runs.Items(k)->AddCHPX()->Inherit(*prop->CHPX());
                         }
                     }
                 }

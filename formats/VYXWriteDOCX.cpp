@@ -1051,12 +1051,12 @@ void TWriter::TableStyleParts(TXml& x, const TVYXTableStyle& style)
         if (!prop)
             continue;
         x.Tag("w:tblStylePr").Attr("w:type", cTypes[type]).Open();
-        if (prop->PAPX && prop->PAPX->Count() > 0)
-            PAPX(x, *prop->PAPX, nullptr, false);
-        CHPX(x, prop->CHPX.get());
-        if (prop->TAPX && prop->TAPX->Count() > 0)
-            TAPX(x, *prop->TAPX);
-        StyleCellLook(x, prop->CellProps.get());
+        if (prop->PAPX() && prop->PAPX()->Count() > 0)
+            PAPX(x, *prop->PAPX(), nullptr, false);
+        CHPX(x, prop->CHPX());
+        if (prop->TAPX() && prop->TAPX()->Count() > 0)
+            TAPX(x, *prop->TAPX());
+        StyleCellLook(x, prop->CellProps());
         x.End("w:tblStylePr");
     }
 }

@@ -97,7 +97,6 @@ public:
     TVYXColor Color = cVYXAutoColor;
     // Sides refer to the borders of the paragraph's list (never owned here).
     const TVYXDocPropBorders& Borders() const { return *FBorders; }
-    TVYXDocPropBorders& Borders() { return *FBorders; }
 
     double MargLeft() const;
     double MargRight() const;

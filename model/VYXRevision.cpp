@@ -261,41 +261,43 @@ TVYXRevisionRange* TVYXRevisionRanges::GetItems(int index)
     return index >= 0 && index < Count() ? FItems[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
-TVYXRevisionRange* TVYXRevisionRanges::Find(const TVYXRevisionPos& pos) const
+int TVYXRevisionRanges::IndexOfHit(const TVYXRevisionPos& pos) const
 {
-    for (const auto& range : FItems)
-        if (range->Hit(pos))
-            return range.get();
-    return nullptr;
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+        if (FItems[i]->Hit(pos))
+            return static_cast<int>(i);
+    return -1;
 }
 
-TVYXRevisionRange* TVYXRevisionRanges::FindNext(const TVYXRevisionPos& pos) const
+int TVYXRevisionRanges::IndexOfNext(const TVYXRevisionPos& pos) const
 {
-    for (const auto& range : FItems)
-        if (range->First() >= pos)
-            return range.get();
-    return nullptr;
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+        if (FItems[i]->First() >= pos)
+            return static_cast<int>(i);
+    return -1;
 }
 
-TVYXRevisionRange* TVYXRevisionRanges::FindPrev(const TVYXRevisionPos& pos) const
+int TVYXRevisionRanges::IndexOfPrev(const TVYXRevisionPos& pos) const
 {
-    for (auto it = FItems.rbegin(); it != FItems.rend(); ++it)
-        if ((*it)->First() < pos)
-            return it->get();
-    return nullptr;
+    for (int i = Count() - 1; i >= 0; --i)
+        if (FItems[static_cast<std::size_t>(i)]->First() < pos)
+            return i;
+    return -1;
 }
 
-TVYXRevisionRange* TVYXRevisionRanges::FindMove(const TVYXRevisionRange& range) const
+int TVYXRevisionRanges::IndexOfMove(const TVYXRevisionRange& range) const
 {
     auto isMove = [](const TVYXRevisionRange& r) {
         return r.Revision && (r.Revision->RevType == artMoveFrom || r.Revision->RevType == artMoveTo);
     };
     if (!isMove(range))
-        return nullptr;
-    for (const auto& other : FItems)
-        if (other.get() != &range && isMove(*other) && other->Revision->Name == range.Revision->Name)
-            return other.get();
-    return nullptr;
+        return -1;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        const TVYXRevisionRange& other = *FItems[i];
+        if (&other != &range && isMove(other) && other.Revision->Name == range.Revision->Name)
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void TVYXRevisionRanges::Remove(int index)

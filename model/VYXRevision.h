@@ -188,18 +188,27 @@ public:
     const TVYXRevisionRange* GetItems(int index) const;
     TVYXRevisionRange* GetItems(int index);
     // The first range containing the position.
-    TVYXRevisionRange* Find(const TVYXRevisionPos& pos) const;
+    const TVYXRevisionRange* Find(const TVYXRevisionPos& pos) const { return GetItems(IndexOfHit(pos)); }
+    TVYXRevisionRange* Find(const TVYXRevisionPos& pos) { return GetItems(IndexOfHit(pos)); }
     // The first range starting at or after the position / the last one starting before it.
-    TVYXRevisionRange* FindNext(const TVYXRevisionPos& pos) const;
-    TVYXRevisionRange* FindPrev(const TVYXRevisionPos& pos) const;
+    const TVYXRevisionRange* FindNext(const TVYXRevisionPos& pos) const { return GetItems(IndexOfNext(pos)); }
+    TVYXRevisionRange* FindNext(const TVYXRevisionPos& pos) { return GetItems(IndexOfNext(pos)); }
+    const TVYXRevisionRange* FindPrev(const TVYXRevisionPos& pos) const { return GetItems(IndexOfPrev(pos)); }
+    TVYXRevisionRange* FindPrev(const TVYXRevisionPos& pos) { return GetItems(IndexOfPrev(pos)); }
     // The other half of a move: move-from or move-to with the same revision Name.
-    TVYXRevisionRange* FindMove(const TVYXRevisionRange& range) const;
+    const TVYXRevisionRange* FindMove(const TVYXRevisionRange& range) const { return GetItems(IndexOfMove(range)); }
+    TVYXRevisionRange* FindMove(const TVYXRevisionRange& range) { return GetItems(IndexOfMove(range)); }
     void Remove(int index);
     void Reindex();
     void Sort(TVYXRevisionRangeSortOrder order);
     void Clear() { FItems.clear(); }
 
 private:
+    // Indexes of the lookups above, -1 when none; one search serves both forms.
+    int IndexOfHit(const TVYXRevisionPos& pos) const;
+    int IndexOfNext(const TVYXRevisionPos& pos) const;
+    int IndexOfPrev(const TVYXRevisionPos& pos) const;
+    int IndexOfMove(const TVYXRevisionRange& range) const;
     std::vector<std::unique_ptr<TVYXRevisionRange>> FItems;
 };
 

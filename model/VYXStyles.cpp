@@ -67,30 +67,30 @@ TVYXTableStyleProp::~TVYXTableStyleProp() = default;
 
 TVYXPAPX* TVYXTableStyleProp::AddPAPX()
 {
-    if (!PAPX)
-        PAPX = std::make_unique<TVYXPAPX>(FStyles ? &FStyles->MasterPAP() : nullptr);
-    return PAPX.get();
+    if (!FPAPX)
+        FPAPX = std::make_unique<TVYXPAPX>(FStyles ? &FStyles->MasterPAP() : nullptr);
+    return FPAPX.get();
 }
 
 TVYXCHPX* TVYXTableStyleProp::AddCHPX()
 {
-    if (!CHPX)
-        CHPX = std::make_unique<TVYXCHPX>(FStyles ? &FStyles->MasterCHP() : nullptr);
-    return CHPX.get();
+    if (!FCHPX)
+        FCHPX = std::make_unique<TVYXCHPX>(FStyles ? &FStyles->MasterCHP() : nullptr);
+    return FCHPX.get();
 }
 
 TVYXTAPX* TVYXTableStyleProp::AddTAPX()
 {
-    if (!TAPX)
-        TAPX = std::make_unique<TVYXTAPX>(FStyles ? &FStyles->MasterTAP() : nullptr);
-    return TAPX.get();
+    if (!FTAPX)
+        FTAPX = std::make_unique<TVYXTAPX>(FStyles ? &FStyles->MasterTAP() : nullptr);
+    return FTAPX.get();
 }
 
 TVYXTableCellProps* TVYXTableStyleProp::AddCellProps()
 {
-    if (!CellProps)
-        CellProps = std::make_unique<TVYXTableCellProps>();
-    return CellProps.get();
+    if (!FCellProps)
+        FCellProps = std::make_unique<TVYXTableCellProps>();
+    return FCellProps.get();
 }
 
 TVYXTableStyleProp* TVYXTableStyleProps::Add(TVYXStyles* styles, TVYXTableStylePropsType type)

@@ -111,18 +111,30 @@ public:
     TVYXTableStyleProp(const TVYXTableStyleProp&) = delete;
     TVYXTableStyleProp& operator=(const TVYXTableStyleProp&) = delete;
 
-    TVYXStyles* FStyles;
+    TVYXStyles* FStyles;  // the sheet the lists fall back to
     TVYXTableStylePropsType Type;
-    std::unique_ptr<TVYXPAPX> PAPX;
-    std::unique_ptr<TVYXCHPX> CHPX;
-    std::unique_ptr<TVYXTAPX> TAPX;
     double RowHeight = 0;
-    std::unique_ptr<TVYXTableCellProps> CellProps;
+
+    // The lists this format sets, null until one is added.
+    const TVYXPAPX* PAPX() const { return FPAPX.get(); }
+    TVYXPAPX* PAPX() { return FPAPX.get(); }
+    const TVYXCHPX* CHPX() const { return FCHPX.get(); }
+    TVYXCHPX* CHPX() { return FCHPX.get(); }
+    const TVYXTAPX* TAPX() const { return FTAPX.get(); }
+    TVYXTAPX* TAPX() { return FTAPX.get(); }
+    const TVYXTableCellProps* CellProps() const { return FCellProps.get(); }
+    TVYXTableCellProps* CellProps() { return FCellProps.get(); }
 
     TVYXPAPX* AddPAPX();
     TVYXCHPX* AddCHPX();
     TVYXTAPX* AddTAPX();
     TVYXTableCellProps* AddCellProps();
+
+private:
+    std::unique_ptr<TVYXPAPX> FPAPX;
+    std::unique_ptr<TVYXCHPX> FCHPX;
+    std::unique_ptr<TVYXTAPX> FTAPX;
+    std::unique_ptr<TVYXTableCellProps> FCellProps;
 };
 
 class TVYXTableStyleProps {

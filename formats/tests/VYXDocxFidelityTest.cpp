@@ -161,10 +161,10 @@ TEST(DocxTableStyles, DirectFormattingWinsAndSurvivesARoundTrip)
         ASSERT_NE(style->Props(), nullptr);
         const TVYXTableStyleProp* header = style->Props()->Find(atsptFirstRow);
         ASSERT_NE(header, nullptr);
-        ASSERT_TRUE(header->CHPX && header->CellProps);
-        EXPECT_TRUE(header->CHPX->GetAsBoolean(vyciBold));
-        EXPECT_EQ(static_cast<unsigned>(header->CellProps->FillColor), 0x4472C4u);
-        ASSERT_NE(header->CellProps->GetBorder(atbsBottom), nullptr);
+        ASSERT_TRUE(header->CHPX() && header->CellProps());
+        EXPECT_TRUE(header->CHPX()->GetAsBoolean(vyciBold));
+        EXPECT_EQ(static_cast<unsigned>(header->CellProps()->FillColor), 0x4472C4u);
+        ASSERT_NE(header->CellProps()->GetBorder(atbsBottom), nullptr);
         EXPECT_EQ(style->Props()->Count(), 4);
         ASSERT_NE(style->CellProps(), nullptr);
         EXPECT_EQ(static_cast<unsigned>(style->CellProps()->FillColor), 0xFAFAFAu);

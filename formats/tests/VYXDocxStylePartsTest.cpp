@@ -98,8 +98,8 @@ std::string StylesAndLists(TVYXLogDocEditor& doc)
             if (const TVYXTableStyleProps* parts = table->Props())
                 for (int type = 0; type < 13; ++type)
                     if (const TVYXTableStyleProp* p = parts->Find(static_cast<TVYXTableStylePropsType>(type)))
-                        s << "  part " << type << " p " << ParaProps(p->PAPX.get()) << " c " << Props(p->CHPX.get())
-                          << " t " << Props(p->TAPX.get()) << " cells " << Cells(p->CellProps.get()) << "\n";
+                        s << "  part " << type << " p " << ParaProps(p->PAPX()) << " c " << Props(p->CHPX())
+                          << " t " << Props(p->TAPX()) << " cells " << Cells(p->CellProps()) << "\n";
         }
     }
     const TVYXNumberings& lists = doc.Numberings();
@@ -314,10 +314,10 @@ TEST(DocxStyleParts, StylesMapToTheModel)
     ASSERT_NE(grid->Props(), nullptr);
     const TVYXTableStyleProp* last = grid->Props()->Find(atsptLastRow);
     ASSERT_NE(last, nullptr);
-    EXPECT_TRUE(Flag(last->CHPX.get(), vyciItalic));
-    ASSERT_NE(last->CellProps, nullptr);
-    ASSERT_NE(last->CellProps->GetBorder(atbsTop), nullptr);
-    EXPECT_DOUBLE_EQ(last->CellProps->GetBorder(atbsTop)->Width, 1.0);
+    EXPECT_TRUE(Flag(last->CHPX(), vyciItalic));
+    ASSERT_NE(last->CellProps(), nullptr);
+    ASSERT_NE(last->CellProps()->GetBorder(atbsTop), nullptr);
+    EXPECT_DOUBLE_EQ(last->CellProps()->GetBorder(atbsTop)->Width, 1.0);
 }
 
 TEST(DocxStyleParts, NumberingLevelsOverridesAndMissingDefinitions)

@@ -398,6 +398,16 @@ static_assert(IsConstPart<decltype(declval<const TVYXRevisionDataCHPX&>().CHPX()
 static_assert(IsConstPart<decltype(declval<const TVYXRevisionDataPAPX&>().PAPX())>);
 static_assert(IsConstPart<decltype(declval<const TVYXRevisionAuthors&>().GetItems(0))>);
 static_assert(IsConstPart<decltype(declval<const TVYXRevisionRanges&>().GetItems(0))>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionRanges&>().Find(TVYXRevisionPos{}))>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionRanges&>().FindNext(TVYXRevisionPos{}))>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionRanges&>().FindPrev(TVYXRevisionPos{}))>);
+static_assert(IsConstPart<decltype(declval<const TVYXRevisionRanges&>().FindMove(declval<const TVYXRevisionRange&>()))>);
+static_assert(!IsConstPart<decltype(declval<TVYXRevisionRanges&>().FindMove(declval<const TVYXRevisionRange&>()))>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyleProp&>().PAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyleProp&>().CHPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyleProp&>().TAPX())>);
+static_assert(IsConstPart<decltype(declval<const TVYXTableStyleProp&>().CellProps())>);
+static_assert(!IsConstPart<decltype(declval<TVYXTableStyleProp&>().CellProps())>);
 static_assert(IsConstPart<decltype(declval<const TVYXCHPXStack&>().Peek())>);
 // Writable overloads for the owners' editing callers.
 static_assert(!IsConstPart<decltype(declval<TVYXPAPX&>().GetTabStops())>);
