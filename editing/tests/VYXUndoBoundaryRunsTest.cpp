@@ -33,11 +33,7 @@ TEST(UndoBoundaryRuns, TypingOverASelectionFromACellIntoTheTextAfterTheTable)
     auto* table = static_cast<TVYXTable*>(doc.Paras().GetItems(1));
     ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(*table, 0, 0), 1)));
     ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(3, 6))));
-    ASSERT_NE(doc.InsertBookmark(u"mark"), nullptr);
-    doc.Undo().Clear();
-    TVYXCHPX big(&doc.GetMasterCHP());
-    big.SetSize(25);
-    doc.PutEmptyRun(VYXTestAddressAt(3, 6), &big);
+    VYXBookmarkWithEmptyRun(doc, u"mark", VYXTestAddressAt(3, 6));
     ASSERT_NE(vyxtest::Dump(doc).find("0 [word ] -\n  0 [] 21=25;\n  7 [] - <bookmark mark 3>"), std::string::npos)
         << vyxtest::Dump(doc);
     ASSERT_TRUE(doc.Command(vycMovePos, TVYXLogPos(&doc.CellPara(*table, 0, 0), 1)));
@@ -61,11 +57,7 @@ void BuildMarkedLine(TVYXLogDocEditor& doc)
     }
     ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));
     ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(0, 17))));
-    ASSERT_NE(doc.InsertBookmark(u"markm"), nullptr);
-    doc.Undo().Clear();
-    TVYXCHPX big(&doc.GetMasterCHP());
-    big.SetSize(25);
-    doc.PutEmptyRun(VYXTestAddressAt(0, 17), &big);
+    VYXBookmarkWithEmptyRun(doc, u"markm", VYXTestAddressAt(0, 17));
     ASSERT_NE(vyxtest::Dump(doc).find("0 [] 21=25;\n  7 [] - <bookmark markm 3>\n  0 [a] -"), std::string::npos)
         << vyxtest::Dump(doc);
 }
@@ -150,11 +142,7 @@ TEST(UndoBoundaryRuns, TypingOverTablesUpToAParagraphOfOnlyABookmark)
     ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(4, 1))));
     ASSERT_NE(doc.InsertBookmark(u"end"), nullptr);
     ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));
-    ASSERT_NE(doc.InsertBookmark(u"start"), nullptr);
-    doc.Undo().Clear();
-    TVYXCHPX big(&doc.GetMasterCHP());
-    big.SetSize(25);
-    doc.PutEmptyRun(VYXTestAddressAt(4, 1), &big);
+    VYXBookmarkWithEmptyRun(doc, u"start", VYXTestAddressAt(4, 1));
     ASSERT_NE(vyxtest::Dump(doc).find("P \n  0 [] 21=25;\n  7 [] - <bookmark end 1>"), std::string::npos)
         << vyxtest::Dump(doc);
     ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 1))));

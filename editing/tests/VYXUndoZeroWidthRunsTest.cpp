@@ -73,11 +73,7 @@ TEST(UndoZeroWidthRuns, BreakWhereAnEmptyRunAndABookmarkEndStand)
             const std::int32_t at = text ? 2 : 1;
             ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 2))));
             ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, at))));
-            ASSERT_NE(doc.InsertBookmark(u"markd"), nullptr);
-            doc.Undo().Clear();
-            TVYXCHPX big(&doc.GetMasterCHP());
-            big.SetSize(25);
-            doc.PutEmptyRun(VYXTestAddressAt(1, at), &big);
+            VYXBookmarkWithEmptyRun(doc, u"markd", VYXTestAddressAt(1, at));
             const std::string zeroWidth = "  0 [] 21=25;\n  7 [] - <bookmark markd 3>\n";
             const std::string head = text ? "  0 [y] -\n" : "";
             ASSERT_NE(vyxtest::Dump(doc).find(head + zeroWidth + "P \n  0 [after] -"), std::string::npos)
@@ -113,11 +109,7 @@ TEST(UndoZeroWidthRuns, RemovalEndingBeforeAnEmptyRunAndABookmarkEnd)
             }
             ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 2))));
             ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, 1))));
-            ASSERT_NE(doc.InsertBookmark(u"markd"), nullptr);
-            doc.Undo().Clear();
-            TVYXCHPX big(&doc.GetMasterCHP());
-            big.SetSize(25);
-            doc.PutEmptyRun(VYXTestAddressAt(1, 1), &big);
+            VYXBookmarkWithEmptyRun(doc, u"markd", VYXTestAddressAt(1, 1));
             ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, from))));
             ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, 1))));
             const std::string before = VYXEditorStateExact(doc);
@@ -152,11 +144,7 @@ TEST(UndoZeroWidthRuns, RemovalTakingAParagraphOfAnEmptyRunAndABookmarkEnd)
             }
             ASSERT_TRUE(doc.Command(vycMovePos, doc.PosAt(VYXTestAddressAt(0, 2))));
             ASSERT_TRUE(doc.Command(vycSelectToPos, doc.PosAt(VYXTestAddressAt(1, 1))));
-            ASSERT_NE(doc.InsertBookmark(u"markd"), nullptr);
-            doc.Undo().Clear();
-            TVYXCHPX big(&doc.GetMasterCHP());
-            big.SetSize(25);
-            doc.PutEmptyRun(VYXTestAddressAt(1, 1), &big);
+            VYXBookmarkWithEmptyRun(doc, u"markd", VYXTestAddressAt(1, 1));
             if (variant & 1) {
                 TVYXCHPX other(&doc.GetMasterCHP());
                 other.SetSize(7);
