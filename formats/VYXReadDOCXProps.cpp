@@ -9,6 +9,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
+#include "formats/VYXDocxValueNames.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXCharRun.h"
@@ -87,15 +88,6 @@ bool CellBorderSide(TDocxElement elem, TVYXTableBorderSide& side)
 
 namespace {
 
-// In the order of TVYXChpUnderline.
-constexpr std::array<std::string_view, 18> cUnderlineNames = {
-    "none", "single", "words", "double", "thick", "dotted", "dottedHeavy", "dash", "dashedHeavy",
-    "dashLong", "dashLongHeavy", "dotDash", "dashDotHeavy", "dotDotDash", "dashDotDotHeavy", "wave",
-    "wavyHeavy", "wavyDouble"};
-// In the order of TVYXHighlighColor.
-constexpr std::array<std::string_view, 17> cHighlightNames = {
-    "black", "blue", "cyan", "green", "magenta", "red", "yellow", "white", "darkBlue", "darkCyan",
-    "darkGreen", "darkMagenta", "darkRed", "darkYellow", "darkGray", "lightGray", "none"};
 constexpr std::array<std::string_view, 16> cHtmlColorNames = {
     "black", "silver", "gray", "white", "maroon", "red", "purple", "fuchsia", "green", "lime", "olive",
     "yellow", "navy", "blue", "teal", "aqua"};

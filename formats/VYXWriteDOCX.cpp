@@ -19,6 +19,7 @@
 
 #include "editing/VYXLogEditor.h"
 #include "formats/NyqXml.h"
+#include "formats/VYXDocxValueNames.h"
 #include "formats/VYXDocxParts.h"
 #include "formats/VYXReadWriteOPC5.h"
 #include "formats/schema/NyqDocx.h"
@@ -144,13 +145,6 @@ public:
     }
 };
 
-constexpr std::array<std::string_view, 18> cUnderlineNames = {
-    "none", "single", "words", "double", "thick", "dotted", "dottedHeavy", "dash", "dashedHeavy",
-    "dashLong", "dashLongHeavy", "dotDash", "dashDotHeavy", "dotDotDash", "dashDotDotHeavy", "wave",
-    "wavyHeavy", "wavyDouble"};
-constexpr std::array<std::string_view, 17> cHighlightNames = {
-    "black", "blue", "cyan", "green", "magenta", "red", "yellow", "white", "darkBlue", "darkCyan",
-    "darkGreen", "darkMagenta", "darkRed", "darkYellow", "darkGray", "lightGray", "none"};
 
 std::string_view BorderName(TST_Border style)
 {
