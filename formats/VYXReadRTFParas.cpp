@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editing/VYXLogEditor.h"
+#include "formats/VYXListNumberFormat.h"
 #include "model/VYXCharProps.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
@@ -23,20 +24,6 @@
 namespace vyx_rtf {
 
 namespace {
-
-TVYXNumberingStyleType NfcToStyle(std::int32_t nfc)
-{
-    switch (nfc) {
-    case 0: return anstDecimal;
-    case 1: return anstUpperRoman;
-    case 2: return anstLowerRoman;
-    case 3: return anstUpperLetter;
-    case 4: return anstLowerLetter;
-    case 23: return anstBullet;
-    case 255: return anstNone;
-    default: return anstDecimal;
-    }
-}
 
 // A packed date and time (minutes, hours, day, month, years since 1900 in 6, 5, 5,
 // 4 and 9 bits) as days since 1899-12-30; 0 when it is not a date.
@@ -225,7 +212,7 @@ void TRtfParser::ApplyParaProps(TVYXLogPara& para)
                 for (const TListDef& l : FLists)
                     if (l.Id == o->second && !l.Nfc.empty())
                         nfc = l.Nfc[std::min<std::size_t>(static_cast<std::size_t>(p.Level), l.Nfc.size() - 1)];
-            const TVYXNumberingStyleType style = NfcToStyle(nfc);
+            const TVYXNumberingStyleType style = VYXNumberingStyleOfNfc(nfc);
             TVYXNumbering* first = style == anstBullet || style == anstNone ? para.BeginBullet() : para.BeginNumbering(style);
             if (first)
                 it = FListStarts.emplace(listKey, first).first;

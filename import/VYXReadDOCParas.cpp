@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editing/VYXLogEditor.h"
+#include "formats/VYXListNumberFormat.h"
 #include "import/VYXDOCSprm.h"
 #include "import/VYXDOCStream.h"
 #include "model/VYXCharRun.h"
@@ -22,19 +23,6 @@
 #include "platform/VYXStream.h"
 
 namespace {
-
-TVYXNumberingStyleType ListStyle(int nfc)
-{
-    switch (nfc) {
-    case 1: return anstUpperRoman;
-    case 2: return anstLowerRoman;
-    case 3: return anstUpperLetter;
-    case 4: return anstLowerLetter;
-    case 23: return anstBullet;
-    case 255: return anstNone;
-    default: return anstDecimal;
-    }
-}
 
 TVYXNumberingStyleExType ListStyleEx(int nfc)
 {
@@ -225,7 +213,7 @@ void TVYXReadDOC::TImpl::ApplyWord6Numbering(TVYXPAPX& papx, int anm, std::strin
         if (nfc != 23)  // 23: a bullet, its text alone
             format += static_cast<char16_t>(level);
         format += VYXDecodeCodePage(text.substr(before, end - before), CodePage);
-        number->Style = ListStyle(nfc);
+        number->Style = VYXNumberingStyleOfNfc(nfc);
         number->StyleEx = ListStyleEx(nfc);
         number->Text = format;
         number->StartVal = f.Short(10);
@@ -254,7 +242,7 @@ void TVYXReadDOC::TImpl::CreateListLevels(std::int32_t listId, const TDocList& l
         TVYXNumbering* level = Doc.Numberings().Add(listId, static_cast<std::int32_t>(l));
         if (!level)
             continue;
-        level->Style = ListStyle(source->Nfc);
+        level->Style = VYXNumberingStyleOfNfc(source->Nfc);
         level->StyleEx = ListStyleEx(source->Nfc);
         level->Text = source->Text;
         level->StartVal = over && over->HasStart ? over->StartAt : source->StartAt;
