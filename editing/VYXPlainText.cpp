@@ -238,7 +238,7 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
             if (firstRun) {
                 para.CRFirst()->SetRawText(part);
             } else {
-                auto run = std::make_unique<TVYXCharRun>();
+                std::unique_ptr<TVYXCharRun> run = runs.NewTextRun();
                 run->SetRawText(part);
                 runs.Add(std::move(run));
             }
