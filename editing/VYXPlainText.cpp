@@ -9,6 +9,10 @@
 #include <memory>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "model/VYXCharRun.h"
 #include "model/VYXLogParas.h"
 #include "platform/VYXCodePage.h"
@@ -293,12 +297,27 @@ inline int WidenPrintableAscii(const unsigned char* p, char16_t* out)
     return stops == 0 ? 8 : std::countr_zero(stops) / 8;
 }
 
-// Takes the printable ASCII bytes at the start of the eight at `p` as text; false when
-// the first byte is not one. Bytes past the printable ones are written too and are
-// overwritten by the caller.
-inline bool TakePrintableAscii(const unsigned char*& p, char16_t*& o, TLineShaper& shaper)
+// Takes the printable ASCII bytes at the start of the eight (with SSE2 sixteen) at `p`
+// as text; false when the first byte is not one or fewer bytes are left before `end`.
+// Bytes past the printable ones are written too and are overwritten by the caller, so
+// `o` needs room for sixteen units.
+inline bool TakePrintableAscii(const unsigned char*& p, const unsigned char* end, char16_t*& o, TLineShaper& shaper)
 {
-    const int plain = WidenPrintableAscii(p, o);
+    int plain = 0;
+#if defined(__SSE2__)
+    if (end - p >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(bytes, zero));
+        // As signed bytes, 0x20..0x7F are above 0x1F; control characters and bytes from
+        // 0x80 on (negative) are not.
+        const auto printable = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(0x1F))));
+        plain = std::countr_one(printable);
+    } else
+#endif
+    if (end - p >= 8)
+        plain = WidenPrintableAscii(p, o);
     if (plain == 0)
         return false;
     o += plain;
@@ -307,7 +326,7 @@ inline bool TakePrintableAscii(const unsigned char*& p, char16_t*& o, TLineShape
     return true;
 }
 
-// Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte), checking
+// Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte and 16 more), checking
 // the bytes as it goes (shortest forms, no surrogates, up to U+10FFFF) and noting the
 // line's shape. Stops at CR, LF or `end`; returns where it stopped, nullptr when the
 // bytes are not UTF-8. Eight printable ASCII bytes, most of any text, pass at a time.
@@ -317,7 +336,7 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
     char16_t* o = out;
     TLineShaper shaper(shape);
     while (p < end) {
-        if (end - p >= 8 && TakePrintableAscii(p, o, shaper))
+        if (TakePrintableAscii(p, end, o, shaper))
             continue;
         const unsigned lead = *p;
         if (lead < 0x80) {
@@ -355,7 +374,7 @@ const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char
     char16_t* o = out;
     TLineShaper shaper(shape);
     while (p < end) {
-        if (asciiSame && end - p >= 8 && TakePrintableAscii(p, o, shaper))
+        if (asciiSame && TakePrintableAscii(p, end, o, shaper))
             continue;
         const unsigned byte = *p;
         if (byte == '\r' || byte == '\n')
@@ -396,7 +415,7 @@ bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLi
             const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
             nextLf = lf ? static_cast<const unsigned char*>(lf) : end;
         }
-        const auto room = static_cast<std::size_t>(nextLf - p) + 8;
+        const auto room = static_cast<std::size_t>(nextLf - p) + 16;
         if (buffer.size() < room)
             buffer.resize(std::max(room, 2 * buffer.size()));
         std::size_t units = 0;

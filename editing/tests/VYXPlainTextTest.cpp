@@ -340,6 +340,26 @@ TEST(PlainText, LongLinesGiveTheSameRunsAsTheWholeTextPath)
     }
 }
 
+// Printable stretches of every length up to three steps of the widest ASCII step,
+// ended by each kind of byte that stops a step (a tab, DEL, another control character,
+// a multi-byte lead, a line end, the end of the text), in UTF-8 and in 8-bit text.
+TEST(PlainText, PrintableStretchesOfEveryLengthStopAtEveryKindOfByte)
+{
+    static const char* const stops[] = {"\t", "\x7F", "\x1F", "\xC3\xA9", "\xE2\x82\xAC", "\n", "\r\n", "\f", ""};
+    for (std::size_t length = 0; length <= 48; ++length) {
+        for (const char* stop : stops) {
+            std::string bytes;
+            for (std::size_t i = 0; i < length; ++i)
+                bytes += static_cast<char>('!' + (i * 7) % 94);
+            bytes += stop;
+            bytes += "tail";
+            SCOPED_TRACE(testing::PrintToString(bytes));
+            ExpectSameRunsAsWholeTextPath(bytes);
+            ExpectSameRunsAsWholeTextPath("\xFF" + bytes);  // never UTF-8: the code-page table
+        }
+    }
+}
+
 // UTF-8 that breaks only near its end is 8-bit text after all: the paragraphs already
 // made from it go, and a list being appended to keeps its own.
 TEST(PlainText, TextBrokenLateIsReadAgainAsEightBit)
