@@ -195,23 +195,35 @@ TLineShape ShapeOf(std::u16string_view text)
     return shape;
 }
 
-// Holds the run list's start positions until the line is done, rather than after each run.
-class TRunsUpdate {
+// Fills the run list of a paragraph just made: the paragraph starts dirty and has told
+// its list so, and no one holds its runs yet, so the list reports to no one (neither the
+// paragraph nor the document's watcher) and keeps start positions only when it is done.
+class TNewParaRuns {
 public:
-    explicit TRunsUpdate(TVYXCharRuns& runs) : FRuns(runs) { FRuns.BeginUpdate(); }
-    ~TRunsUpdate() { FRuns.EndUpdate(); }
-    TRunsUpdate(const TRunsUpdate&) = delete;
-    TRunsUpdate& operator=(const TRunsUpdate&) = delete;
+    TNewParaRuns(TVYXCharRuns& runs, TVYXCharRunsOwner& owner) : FRuns(runs), FOwner(owner), FWatcher(runs.Watcher())
+    {
+        FRuns.SetOwner(nullptr);
+        FRuns.SetWatcher(nullptr);
+        FRuns.BeginUpdate();
+    }
+    ~TNewParaRuns()
+    {
+        FRuns.EndUpdate();
+        FRuns.SetWatcher(FWatcher);
+        FRuns.SetOwner(&FOwner);
+    }
+    TNewParaRuns(const TNewParaRuns&) = delete;
+    TNewParaRuns& operator=(const TNewParaRuns&) = delete;
 
 private:
     TVYXCharRuns& FRuns;
+    TVYXCharRunsOwner& FOwner;
+    TVYXCharRunsWatcher* FWatcher;
 };
 
 // One line as a new paragraph: text runs between tab, page-break and line-break
 // runs. The caller knows the line's shape, so a line without tabs and breaks is one
 // copy into the paragraph's first run, and the run list of any other line grows once.
-// A new paragraph starts dirty and has told its list so, and no one holds its runs
-// yet: they are filled before they enter the list instead of one report per run.
 void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape& shape, std::u16string& scratch)
 {
     if (shape.Nul) {
@@ -223,15 +235,16 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
         text = scratch;
     }
     TVYXLogPara& para = *paras.AppendPara();
+    if (text.empty())
+        return;
+    TVYXCharRuns& runs = para.CharRuns();
+    const TNewParaRuns quiet(runs, para);
     if (!shape.Atoms) {
-        if (!text.empty())
-            para.CRFirst()->SetRawText(text);
+        para.CRFirst()->SetRawText(text);
         return;
     }
-    TVYXCharRuns& runs = para.CharRuns();
     // A line that begins with a tab or break keeps the paragraph's first, empty text run.
     runs.Reserve(shape.Runs + (IsAtomChar(text.front()) ? 1 : 0));
-    TRunsUpdate update(runs);
     const char16_t* data = text.data();
     const std::size_t size = text.size();
     // The paragraph's own first run takes the text before the first tab or break.
@@ -239,13 +252,7 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
     const auto addText = [&](std::size_t from, std::size_t to) {
         if (to > from) {
             const std::u16string_view part(data + from, to - from);
-            if (firstRun) {
-                para.CRFirst()->SetRawText(part);
-            } else {
-                auto run = std::make_unique<TVYXCharRun>();
-                run->SetRawText(part);
-                runs.Add(std::move(run));
-            }
+            (firstRun ? para.CRFirst() : runs.Add())->SetRawText(part);
         }
         firstRun = false;
     };

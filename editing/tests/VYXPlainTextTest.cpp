@@ -517,4 +517,19 @@ TEST(PlainText, LoadAnnouncesEveryNewParagraph)
     ASSERT_EQ(doc.Body.Count(), 4);
     for (int i = 0; i < doc.Body.Count(); ++i)
         EXPECT_NE(std::find(announced.begin(), announced.end(), doc.Body.GetParas(i)), announced.end()) << i;
+    // The loaded runs report again to their paragraph and to the document's watcher.
+    for (int i = 0; i < doc.Body.Count(); ++i) {
+        TVYXLogPara& para = *doc.Body.GetParas(i);
+        TVYXCharRunsWatcher* watcher = para.CharRuns().Watcher();
+        ASSERT_NE(watcher, nullptr);
+        int heard = 0;
+        watcher->DirtyCREvent = [&](TVYXCharRuns&, TVYXCharRun&) { ++heard; };
+        para.Dirty = false;
+        announced.clear();
+        para.GetItems(para.Count() - 1)->SetRawText(u"edited");
+        EXPECT_TRUE(para.Dirty) << i;
+        EXPECT_EQ(announced, std::vector<const TVYXLogPara*>{&para}) << i;
+        EXPECT_EQ(heard, 1) << i;
+        watcher->DirtyCREvent = nullptr;
+    }
 }
