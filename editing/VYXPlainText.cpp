@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -147,12 +148,20 @@ void ForEachLine(std::basic_string_view<TChar> text, TOnLine onLine)
 }
 
 // What a line holds besides plain characters: the runs it makes (a text run for each
-// stretch between tabs and breaks, one for each of those), whether it has a tab or
-// break at all, and whether it has a NUL.
+// stretch between tabs and breaks, one for each of those), where its tabs and breaks
+// are, and whether it has a NUL. One is kept for all lines of a load, so that the
+// places' vector is not allocated again for each line.
 struct TLineShape {
     int Runs = 0;
-    bool Atoms = false;
     bool Nul = false;
+    std::vector<std::size_t> AtomsAt;  // the units of the line that are tabs and breaks, in order
+
+    void Reset()
+    {
+        Runs = 0;
+        Nul = false;
+        AtomsAt.clear();
+    }
 };
 
 // Tab, form feed and vertical tab become runs of their own; everything else is text.
@@ -169,14 +178,15 @@ public:
         FShape.Runs += FInText ? 0 : 1;
         FInText = true;
     }
-    void Char(char16_t c)
+    // Any character, the line's unit `at`.
+    void Char(char16_t c, std::size_t at)
     {
         if (c >= 0x20 || !IsAtomChar(c)) {
             FShape.Nul |= c == u'\0';
             Text();
         } else {
             ++FShape.Runs;
-            FShape.Atoms = true;
+            FShape.AtomsAt.push_back(at);
             FInText = false;
         }
     }
@@ -186,13 +196,12 @@ private:
     bool FInText = false;
 };
 
-TLineShape ShapeOf(std::u16string_view text)
+void ShapeOf(std::u16string_view text, TLineShape& shape)
 {
-    TLineShape shape;
+    shape.Reset();
     TLineShaper shaper(shape);
-    for (const char16_t c : text)
-        shaper.Char(c);
-    return shape;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        shaper.Char(text[i], i);
 }
 
 // Fills the run list of a paragraph just made: the paragraph starts dirty and has told
@@ -239,7 +248,7 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
         return;
     TVYXCharRuns& runs = para.CharRuns();
     const TNewParaRuns quiet(runs, para);
-    if (!shape.Atoms) {
+    if (shape.AtomsAt.empty()) {
         para.CRFirst()->SetRawText(text);
         return;
     }
@@ -257,10 +266,8 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
         firstRun = false;
     };
     std::size_t start = 0;
-    for (std::size_t i = 0; i < size; ++i) {
+    for (const std::size_t i : shape.AtomsAt) {
         const char16_t c = data[i];
-        if (c >= 0x20 || !IsAtomChar(c))
-            continue;
         addText(start, i);
         // Tabs and breaks take the properties of the run before them, as typed ones do.
         if (c == u'\t')
@@ -272,9 +279,11 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
     addText(start, size);
 }
 
-void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& scratch)
+// A line whose shape is not known yet; `shape` is the caller's to reuse.
+void AppendTextLine(TVYXLogParas& paras, std::u16string_view text, TLineShape& shape, std::u16string& scratch)
 {
-    AppendLine(paras, text, ShapeOf(text), scratch);
+    ShapeOf(text, shape);
+    AppendLine(paras, text, shape, scratch);
 }
 
 // The printable ASCII bytes (0x20..0x7F) at the start of the eight bytes at `p`, widened
@@ -349,7 +358,7 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
         if (lead < 0x80) {
             if (lead == '\r' || lead == '\n')
                 break;
-            shaper.Char(static_cast<char16_t>(lead));
+            shaper.Char(static_cast<char16_t>(lead), static_cast<std::size_t>(o - out));
             *o++ = static_cast<char16_t>(lead);
             ++p;
             continue;
@@ -389,7 +398,7 @@ const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char
         const char16_t c = table[byte];
         *o++ = c;
         ++p;
-        shaper.Char(c);
+        shaper.Char(c, static_cast<std::size_t>(o - out) - 1);
     }
     units = static_cast<std::size_t>(o - out);
     return p;
@@ -406,6 +415,7 @@ bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLi
     // ends with CR alone stops before it); grown for the longest line.
     std::u16string buffer;
     std::u16string scratch;
+    TLineShape shape;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     // The next LF, or the end: searched again only once passed, so that text whose lines
@@ -414,7 +424,7 @@ bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLi
     // Lines as ForEachLine cuts them: the text after the last line end is a line only
     // when it is not empty, or when the whole text is empty.
     if (bytes.empty()) {
-        AppendLine(paras, {}, TLineShape{}, scratch);
+        AppendLine(paras, {}, shape, scratch);
         return true;
     }
     while (p < end) {
@@ -426,7 +436,7 @@ bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLi
         if (buffer.size() < room)
             buffer.resize(std::max(room, 2 * buffer.size()));
         std::size_t units = 0;
-        TLineShape shape;
+        shape.Reset();
         const unsigned char* stop = decodeLine(p, end, buffer.data(), units, shape);
         if (!stop) {
             while (paras.Count() > firstNew)
@@ -571,7 +581,8 @@ void VYXAppendTextLines(TVYXLogParas& paras, std::u16string_view text)
 {
     TVYXLogParasUpdate update(paras);
     std::u16string scratch;
-    ForEachLine(text, [&](std::u16string_view part) { AppendLine(paras, part, scratch); });
+    TLineShape shape;
+    ForEachLine(text, [&](std::u16string_view part) { AppendTextLine(paras, part, shape, scratch); });
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.
 }
@@ -617,11 +628,12 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
         return;
     TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
     std::u16string line, scratch;
+    TLineShape shape;
     ForEachLine(bytes, [&](std::string_view lineBytes) {
         line.clear();
         decoder.Put(lineBytes, line);
         decoder.Flush(line);
-        AppendLine(paras, line, scratch);
+        AppendTextLine(paras, line, shape, scratch);
     });
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.
