@@ -342,16 +342,17 @@ inline bool TakePrintableAscii(const unsigned char*& p, const unsigned char* end
     return true;
 }
 
-// Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte and 16 more), checking
-// the bytes as it goes (shortest forms, no surrogates, up to U+10FFFF) and noting the
-// line's shape. Stops at CR, LF or `end`; returns where it stopped, nullptr when the
-// bytes are not UTF-8. Eight printable ASCII bytes, most of any text, pass at a time.
-const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char* end, char16_t* out,
-                                    std::size_t& units, TLineShape& shape)
+// Decodes one line of UTF-8 from `p` into `out`, checking the bytes as it goes (shortest
+// forms, no surrogates, up to U+10FFFF) and noting the line's shape. Stops at CR, LF or
+// `end`, or once past `limit` (`out` has room for a unit per byte up to `limit` and 16
+// more); returns where it stopped, nullptr when the bytes are not UTF-8. Printable ASCII
+// bytes, most of any text, pass sixteen at a time.
+const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char* end, const unsigned char* limit,
+                                    char16_t* out, std::size_t& units, TLineShape& shape)
 {
     char16_t* o = out;
     TLineShaper shaper(shape);
-    while (p < end) {
+    while (p < limit) {
         if (TakePrintableAscii(p, end, o, shaper))
             continue;
         const unsigned lead = *p;
@@ -381,15 +382,15 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
 }
 
 // Decodes one line of an 8-bit code page through its table, noting the line's shape;
-// stops at CR, LF or `end`. `asciiSame`: the table leaves printable ASCII as it is, so
-// eight such bytes pass at a time.
-const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char* end, char16_t* out,
-                                     std::size_t& units, TLineShape& shape, const std::array<char16_t, 256>& table,
-                                     bool asciiSame)
+// stops as DecodeUtf8Line does. `asciiSame`: the table leaves printable ASCII as it is,
+// so such bytes pass sixteen at a time.
+const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char* end, const unsigned char* limit,
+                                     char16_t* out, std::size_t& units, TLineShape& shape,
+                                     const std::array<char16_t, 256>& table, bool asciiSame)
 {
     char16_t* o = out;
     TLineShaper shaper(shape);
-    while (p < end) {
+    while (p < limit) {
         if (asciiSame && TakePrintableAscii(p, end, o, shaper))
             continue;
         const unsigned byte = *p;
@@ -411,16 +412,15 @@ template <class TDecodeLine>
 bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLine)
 {
     const int firstNew = paras.Count();
-    // The line's characters: a unit per byte at most, up to the next LF (a line that
-    // ends with CR alone stops before it); grown for the longest line.
-    std::u16string buffer;
+    // The line's characters, a unit per byte at most, and 16 units the ASCII steps may
+    // write past them. A line longer than the room is decoded again into twice the room,
+    // so the line ends need not be searched for first.
+    constexpr std::size_t cSlack = 16;
+    std::u16string buffer(4096, u'\0');
     std::u16string scratch;
     TLineShape shape;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
-    // The next LF, or the end: searched again only once passed, so that text whose lines
-    // end with CR alone is not searched to its end for every line.
-    const unsigned char* nextLf = nullptr;
     // Lines as ForEachLine cuts them: the text after the last line end is a line only
     // when it is not empty, or when the whole text is empty.
     if (bytes.empty()) {
@@ -428,20 +428,18 @@ bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLi
         return true;
     }
     while (p < end) {
-        if (!nextLf || nextLf < p) {
-            const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-            nextLf = lf ? static_cast<const unsigned char*>(lf) : end;
-        }
-        const auto room = static_cast<std::size_t>(nextLf - p) + 16;
-        if (buffer.size() < room)
-            buffer.resize(std::max(room, 2 * buffer.size()));
+        const unsigned char* limit = p + std::min(static_cast<std::size_t>(end - p), buffer.size() - cSlack);
         std::size_t units = 0;
         shape.Reset();
-        const unsigned char* stop = decodeLine(p, end, buffer.data(), units, shape);
+        const unsigned char* stop = decodeLine(p, end, limit, buffer.data(), units, shape);
         if (!stop) {
             while (paras.Count() > firstNew)
                 paras.Delete(paras.Count() - 1);
             return false;
+        }
+        if (stop != end && *stop != '\r' && *stop != '\n') {
+            buffer.resize(2 * buffer.size());
+            continue;
         }
         AppendLine(paras, std::u16string_view(buffer.data(), units), shape, scratch);
         if (stop == end)
@@ -477,8 +475,10 @@ bool LoadSingleByte(std::string_view bytes, TVYXLogParas& paras, int codePage)
         asciiSame = asciiSame && (b < 0x20 || b >= 0x80 || decoded[b] == static_cast<char16_t>(b));
     }
     return LoadLines(bytes, paras,
-                     [&](const unsigned char* p, const unsigned char* end, char16_t* out, std::size_t& units,
-                         TLineShape& shape) { return DecodeTableLine(p, end, out, units, shape, table, asciiSame); });
+                     [&](const unsigned char* p, const unsigned char* end, const unsigned char* limit, char16_t* out,
+                         std::size_t& units, TLineShape& shape) {
+                         return DecodeTableLine(p, end, limit, out, units, shape, table, asciiSame);
+                     });
 }
 
 // Writes runs of paragraphs and tables as lines. Inside a table cell everything

@@ -360,6 +360,26 @@ TEST(PlainText, PrintableStretchesOfEveryLengthStopAtEveryKindOfByte)
     }
 }
 
+// Lines around and far past the few thousand characters the loader decodes before it
+// makes room for a longer line, with multi-byte characters, tabs and a late bad byte at
+// every offset near those edges.
+TEST(PlainText, LongLinesAcrossTheDecodeRoomAreReadWhole)
+{
+    std::mt19937 random(23);
+    for (const std::size_t length : {4070, 4079, 4080, 4081, 4095, 8161, 20000}) {
+        for (int variant = 0; variant < 6; ++variant) {
+            std::string line;
+            while (line.size() < length)
+                line += random() % 5 == 0 ? "\xE2\x82\xAC" : random() % 7 == 0 ? "\t" : "word ";
+            std::string bytes = "short\n" + line + (variant % 2 ? "\r\n" : "\n") + line + "\nend";
+            if (variant >= 4)
+                bytes.insert(bytes.size() - 6 - random() % 40, 1, '\xE9');  // late 8-bit byte
+            SCOPED_TRACE(testing::Message() << length << " variant " << variant);
+            ExpectSameRunsAsWholeTextPath(bytes);
+        }
+    }
+}
+
 // UTF-8 that breaks only near its end is 8-bit text after all: the paragraphs already
 // made from it go, and a list being appended to keeps its own.
 TEST(PlainText, TextBrokenLateIsReadAgainAsEightBit)
