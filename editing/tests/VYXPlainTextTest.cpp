@@ -513,8 +513,17 @@ TEST(PlainText, LoadedParagraphsEqualTypedOnes)
         StartBold(typed);
         TVYXImportText import(loaded.Body);
         import.LoadFromBytes(bytes, loaded.Body, true);
-        TypeLines(typed.Body, VYXDecodeTextFile(bytes, 1252));
+        const std::u16string text = VYXDecodeTextFile(bytes, 1252);
+        TypeLines(typed.Body, text);
         ExpectSameParagraphs(loaded.Body, typed.Body);
+        // The same text as a UTF-16 file (cut into lines after decoding, on another path).
+        std::string utf16 = "\xFF\xFE";
+        for (const char16_t c : text)
+            utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        TVYXBodyTestDoc wide;
+        StartBold(wide);
+        TVYXImportText(wide.Body).LoadFromBytes(utf16, wide.Body, true);
+        ExpectSameParagraphs(wide.Body, typed.Body);
     }
 }
 
