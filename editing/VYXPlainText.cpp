@@ -8,6 +8,11 @@
 #include <cstring>
 #include <memory>
 #include <type_traits>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/VYXCharRun.h"
 #include "model/VYXLogParas.h"
@@ -143,12 +148,20 @@ void ForEachLine(std::basic_string_view<TChar> text, TOnLine onLine)
 }
 
 // What a line holds besides plain characters: the runs it makes (a text run for each
-// stretch between tabs and breaks, one for each of those), whether it has a tab or
-// break at all, and whether it has a NUL.
+// stretch between tabs and breaks, one for each of those), where its tabs and breaks
+// are, and whether it has a NUL. One is kept for all lines of a load, so that the
+// places' vector is not allocated again for each line.
 struct TLineShape {
     int Runs = 0;
-    bool Atoms = false;
     bool Nul = false;
+    std::vector<std::size_t> AtomsAt;  // the units of the line that are tabs and breaks, in order
+
+    void Reset()
+    {
+        Runs = 0;
+        Nul = false;
+        AtomsAt.clear();
+    }
 };
 
 // Tab, form feed and vertical tab become runs of their own; everything else is text.
@@ -165,14 +178,15 @@ public:
         FShape.Runs += FInText ? 0 : 1;
         FInText = true;
     }
-    void Char(char16_t c)
+    // Any character, the line's unit `at`.
+    void Char(char16_t c, std::size_t at)
     {
         if (c >= 0x20 || !IsAtomChar(c)) {
             FShape.Nul |= c == u'\0';
             Text();
         } else {
             ++FShape.Runs;
-            FShape.Atoms = true;
+            FShape.AtomsAt.push_back(at);
             FInText = false;
         }
     }
@@ -182,32 +196,43 @@ private:
     bool FInText = false;
 };
 
-TLineShape ShapeOf(std::u16string_view text)
+void ShapeOf(std::u16string_view text, TLineShape& shape)
 {
-    TLineShape shape;
+    shape.Reset();
     TLineShaper shaper(shape);
-    for (const char16_t c : text)
-        shaper.Char(c);
-    return shape;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        shaper.Char(text[i], i);
 }
 
-// Holds the run list's start positions until the line is done, rather than after each run.
-class TRunsUpdate {
+// Fills the run list of a paragraph just made: the paragraph starts dirty and has told
+// its list so, and no one holds its runs yet, so the list reports to no one (neither the
+// paragraph nor the document's watcher) and keeps start positions only when it is done.
+class TNewParaRuns {
 public:
-    explicit TRunsUpdate(TVYXCharRuns& runs) : FRuns(runs) { FRuns.BeginUpdate(); }
-    ~TRunsUpdate() { FRuns.EndUpdate(); }
-    TRunsUpdate(const TRunsUpdate&) = delete;
-    TRunsUpdate& operator=(const TRunsUpdate&) = delete;
+    TNewParaRuns(TVYXCharRuns& runs, TVYXCharRunsOwner& owner) : FRuns(runs), FOwner(owner), FWatcher(runs.Watcher())
+    {
+        FRuns.SetOwner(nullptr);
+        FRuns.SetWatcher(nullptr);
+        FRuns.BeginUpdate();
+    }
+    ~TNewParaRuns()
+    {
+        FRuns.EndUpdate();
+        FRuns.SetWatcher(FWatcher);
+        FRuns.SetOwner(&FOwner);
+    }
+    TNewParaRuns(const TNewParaRuns&) = delete;
+    TNewParaRuns& operator=(const TNewParaRuns&) = delete;
 
 private:
     TVYXCharRuns& FRuns;
+    TVYXCharRunsOwner& FOwner;
+    TVYXCharRunsWatcher* FWatcher;
 };
 
 // One line as a new paragraph: text runs between tab, page-break and line-break
 // runs. The caller knows the line's shape, so a line without tabs and breaks is one
 // copy into the paragraph's first run, and the run list of any other line grows once.
-// A new paragraph starts dirty and has told its list so, and no one holds its runs
-// yet: they are filled before they enter the list instead of one report per run.
 void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape& shape, std::u16string& scratch)
 {
     if (shape.Nul) {
@@ -219,15 +244,16 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
         text = scratch;
     }
     TVYXLogPara& para = *paras.AppendPara();
-    if (!shape.Atoms) {
-        if (!text.empty())
-            para.CRFirst()->SetRawText(text);
+    if (text.empty())
+        return;
+    TVYXCharRuns& runs = para.CharRuns();
+    const TNewParaRuns quiet(runs, para);
+    if (shape.AtomsAt.empty()) {
+        para.CRFirst()->SetRawText(text);
         return;
     }
-    TVYXCharRuns& runs = para.CharRuns();
     // A line that begins with a tab or break keeps the paragraph's first, empty text run.
     runs.Reserve(shape.Runs + (IsAtomChar(text.front()) ? 1 : 0));
-    TRunsUpdate update(runs);
     const char16_t* data = text.data();
     const std::size_t size = text.size();
     // The paragraph's own first run takes the text before the first tab or break.
@@ -235,21 +261,13 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
     const auto addText = [&](std::size_t from, std::size_t to) {
         if (to > from) {
             const std::u16string_view part(data + from, to - from);
-            if (firstRun) {
-                para.CRFirst()->SetRawText(part);
-            } else {
-                std::unique_ptr<TVYXCharRun> run = runs.NewTextRun();
-                run->SetRawText(part);
-                runs.Add(std::move(run));
-            }
+            (firstRun ? para.CRFirst() : runs.Add())->SetRawText(part);
         }
         firstRun = false;
     };
     std::size_t start = 0;
-    for (std::size_t i = 0; i < size; ++i) {
+    for (const std::size_t i : shape.AtomsAt) {
         const char16_t c = data[i];
-        if (c >= 0x20 || !IsAtomChar(c))
-            continue;
         addText(start, i);
         // Tabs and breaks take the properties of the run before them, as typed ones do.
         if (c == u'\t')
@@ -261,9 +279,45 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
     addText(start, size);
 }
 
-void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& scratch)
+// A line whose shape is not known yet; `shape` is the caller's to reuse.
+void AppendTextLine(TVYXLogParas& paras, std::u16string_view text, TLineShape& shape, std::u16string& scratch)
 {
-    AppendLine(paras, text, ShapeOf(text), scratch);
+    ShapeOf(text, shape);
+    AppendLine(paras, text, shape, scratch);
+}
+
+// Notes the shape of the line of `text` that starts at `start` and returns where it
+// ends: at the next CR or LF, or at the end of the text. Units from U+0020 on, nearly
+// all of any text, pass eight at a time with SSE2.
+std::size_t ShapeLine(std::u16string_view text, std::size_t start, TLineShape& shape)
+{
+    shape.Reset();
+    TLineShaper shaper(shape);
+    const char16_t* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t i = start;
+    while (i < size) {
+#if defined(__SSE2__)
+        if (size - i >= 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+            // Units up to U+001F saturate to zero; two mask bits per unit.
+            const __m128i low = _mm_cmpeq_epi16(_mm_subs_epu16(units, _mm_set1_epi16(0x1F)), _mm_setzero_si128());
+            const auto mask = static_cast<unsigned>(_mm_movemask_epi8(low));
+            const std::size_t plain = mask == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(mask)) / 2;
+            if (plain > 0) {
+                shaper.Text();
+                i += plain;
+                continue;
+            }
+        }
+#endif
+        const char16_t c = data[i];
+        if (c == u'\r' || c == u'\n')
+            break;
+        shaper.Char(c, i - start);
+        ++i;
+    }
+    return i;
 }
 
 // The printable ASCII bytes (0x20..0x7F) at the start of the eight bytes at `p`, widened
@@ -293,12 +347,27 @@ inline int WidenPrintableAscii(const unsigned char* p, char16_t* out)
     return stops == 0 ? 8 : std::countr_zero(stops) / 8;
 }
 
-// Takes the printable ASCII bytes at the start of the eight at `p` as text; false when
-// the first byte is not one. Bytes past the printable ones are written too and are
-// overwritten by the caller.
-inline bool TakePrintableAscii(const unsigned char*& p, char16_t*& o, TLineShaper& shaper)
+// Takes the printable ASCII bytes at the start of the eight (with SSE2 sixteen) at `p`
+// as text; false when the first byte is not one or fewer bytes are left before `end`.
+// Bytes past the printable ones are written too and are overwritten by the caller, so
+// `o` needs room for sixteen units.
+inline bool TakePrintableAscii(const unsigned char*& p, const unsigned char* end, char16_t*& o, TLineShaper& shaper)
 {
-    const int plain = WidenPrintableAscii(p, o);
+    int plain = 0;
+#if defined(__SSE2__)
+    if (end - p >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(bytes, zero));
+        // As signed bytes, 0x20..0x7F are above 0x1F; control characters and bytes from
+        // 0x80 on (negative) are not.
+        const auto printable = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(0x1F))));
+        plain = std::countr_one(printable);
+    } else
+#endif
+    if (end - p >= 8)
+        plain = WidenPrintableAscii(p, o);
     if (plain == 0)
         return false;
     o += plain;
@@ -307,23 +376,24 @@ inline bool TakePrintableAscii(const unsigned char*& p, char16_t*& o, TLineShape
     return true;
 }
 
-// Decodes one line of UTF-8 from `p` into `out` (room for a unit per byte), checking
-// the bytes as it goes (shortest forms, no surrogates, up to U+10FFFF) and noting the
-// line's shape. Stops at CR, LF or `end`; returns where it stopped, nullptr when the
-// bytes are not UTF-8. Eight printable ASCII bytes, most of any text, pass at a time.
-const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char* end, char16_t* out,
-                                    std::size_t& units, TLineShape& shape)
+// Decodes one line of UTF-8 from `p` into `out`, checking the bytes as it goes (shortest
+// forms, no surrogates, up to U+10FFFF) and noting the line's shape. Stops at CR, LF or
+// `end`, or once past `limit` (`out` has room for a unit per byte up to `limit` and 16
+// more); returns where it stopped, nullptr when the bytes are not UTF-8. Printable ASCII
+// bytes, most of any text, pass sixteen at a time.
+const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char* end, const unsigned char* limit,
+                                    char16_t* out, std::size_t& units, TLineShape& shape)
 {
     char16_t* o = out;
     TLineShaper shaper(shape);
-    while (p < end) {
-        if (end - p >= 8 && TakePrintableAscii(p, o, shaper))
+    while (p < limit) {
+        if (TakePrintableAscii(p, end, o, shaper))
             continue;
         const unsigned lead = *p;
         if (lead < 0x80) {
             if (lead == '\r' || lead == '\n')
                 break;
-            shaper.Char(static_cast<char16_t>(lead));
+            shaper.Char(static_cast<char16_t>(lead), static_cast<std::size_t>(o - out));
             *o++ = static_cast<char16_t>(lead);
             ++p;
             continue;
@@ -346,16 +416,16 @@ const unsigned char* DecodeUtf8Line(const unsigned char* p, const unsigned char*
 }
 
 // Decodes one line of an 8-bit code page through its table, noting the line's shape;
-// stops at CR, LF or `end`. `asciiSame`: the table leaves printable ASCII as it is, so
-// eight such bytes pass at a time.
-const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char* end, char16_t* out,
-                                     std::size_t& units, TLineShape& shape, const std::array<char16_t, 256>& table,
-                                     bool asciiSame)
+// stops as DecodeUtf8Line does. `asciiSame`: the table leaves printable ASCII as it is,
+// so such bytes pass sixteen at a time.
+const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char* end, const unsigned char* limit,
+                                     char16_t* out, std::size_t& units, TLineShape& shape,
+                                     const std::array<char16_t, 256>& table, bool asciiSame)
 {
     char16_t* o = out;
     TLineShaper shaper(shape);
-    while (p < end) {
-        if (asciiSame && end - p >= 8 && TakePrintableAscii(p, o, shaper))
+    while (p < limit) {
+        if (asciiSame && TakePrintableAscii(p, end, o, shaper))
             continue;
         const unsigned byte = *p;
         if (byte == '\r' || byte == '\n')
@@ -363,7 +433,7 @@ const unsigned char* DecodeTableLine(const unsigned char* p, const unsigned char
         const char16_t c = table[byte];
         *o++ = c;
         ++p;
-        shaper.Char(c);
+        shaper.Char(c, static_cast<std::size_t>(o - out) - 1);
     }
     units = static_cast<std::size_t>(o - out);
     return p;
@@ -376,36 +446,34 @@ template <class TDecodeLine>
 bool LoadLines(std::string_view bytes, TVYXLogParas& paras, TDecodeLine decodeLine)
 {
     const int firstNew = paras.Count();
-    // The line's characters: a unit per byte at most, up to the next LF (a line that
-    // ends with CR alone stops before it); grown for the longest line.
-    std::u16string buffer;
+    // The line's characters, a unit per byte at most, and 16 units the ASCII steps may
+    // write past them. A line longer than the room is decoded again into twice the room,
+    // so the line ends need not be searched for first.
+    constexpr std::size_t cSlack = 16;
+    std::u16string buffer(4096, u'\0');
     std::u16string scratch;
+    TLineShape shape;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
-    // The next LF, or the end: searched again only once passed, so that text whose lines
-    // end with CR alone is not searched to its end for every line.
-    const unsigned char* nextLf = nullptr;
     // Lines as ForEachLine cuts them: the text after the last line end is a line only
     // when it is not empty, or when the whole text is empty.
     if (bytes.empty()) {
-        AppendLine(paras, {}, TLineShape{}, scratch);
+        AppendLine(paras, {}, shape, scratch);
         return true;
     }
     while (p < end) {
-        if (!nextLf || nextLf < p) {
-            const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-            nextLf = lf ? static_cast<const unsigned char*>(lf) : end;
-        }
-        const auto room = static_cast<std::size_t>(nextLf - p) + 8;
-        if (buffer.size() < room)
-            buffer.resize(std::max(room, 2 * buffer.size()));
+        const unsigned char* limit = p + std::min(static_cast<std::size_t>(end - p), buffer.size() - cSlack);
         std::size_t units = 0;
-        TLineShape shape;
-        const unsigned char* stop = decodeLine(p, end, buffer.data(), units, shape);
+        shape.Reset();
+        const unsigned char* stop = decodeLine(p, end, limit, buffer.data(), units, shape);
         if (!stop) {
             while (paras.Count() > firstNew)
                 paras.Delete(paras.Count() - 1);
             return false;
+        }
+        if (stop != end && *stop != '\r' && *stop != '\n') {
+            buffer.resize(2 * buffer.size());
+            continue;
         }
         AppendLine(paras, std::u16string_view(buffer.data(), units), shape, scratch);
         if (stop == end)
@@ -441,8 +509,10 @@ bool LoadSingleByte(std::string_view bytes, TVYXLogParas& paras, int codePage)
         asciiSame = asciiSame && (b < 0x20 || b >= 0x80 || decoded[b] == static_cast<char16_t>(b));
     }
     return LoadLines(bytes, paras,
-                     [&](const unsigned char* p, const unsigned char* end, char16_t* out, std::size_t& units,
-                         TLineShape& shape) { return DecodeTableLine(p, end, out, units, shape, table, asciiSame); });
+                     [&](const unsigned char* p, const unsigned char* end, const unsigned char* limit, char16_t* out,
+                         std::size_t& units, TLineShape& shape) {
+                         return DecodeTableLine(p, end, limit, out, units, shape, table, asciiSame);
+                     });
 }
 
 // Writes runs of paragraphs and tables as lines. Inside a table cell everything
@@ -545,7 +615,19 @@ void VYXAppendTextLines(TVYXLogParas& paras, std::u16string_view text)
 {
     TVYXLogParasUpdate update(paras);
     std::u16string scratch;
-    ForEachLine(text, [&](std::u16string_view part) { AppendLine(paras, part, scratch); });
+    TLineShape shape;
+    const char16_t* const data = text.data();
+    const std::size_t size = text.size();
+    // Lines as ForEachLine cuts them, each found and shaped in one scan.
+    if (size == 0)
+        AppendLine(paras, {}, shape, scratch);
+    for (std::size_t start = 0; start < size;) {
+        const std::size_t stop = ShapeLine(text, start, shape);
+        AppendLine(paras, text.substr(start, stop - start), shape, scratch);
+        if (stop == size)
+            break;
+        start = stop + (data[stop] == u'\r' && stop + 1 < size && data[stop + 1] == u'\n' ? 2 : 1);
+    }
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.
 }
@@ -591,11 +673,12 @@ void TVYXImportText::LoadFromBytes(std::string_view bytes, TVYXLogParas& paras, 
         return;
     TVYXCodePageDecoder decoder(FEncoding == vyteCodePage ? CodePage : cVYXCodePageUtf8);
     std::u16string line, scratch;
+    TLineShape shape;
     ForEachLine(bytes, [&](std::string_view lineBytes) {
         line.clear();
         decoder.Put(lineBytes, line);
         decoder.Flush(line);
-        AppendLine(paras, line, scratch);
+        AppendTextLine(paras, line, shape, scratch);
     });
     // Every line made a paragraph with at least one run, so the list is valid
     // without a pass over it.

@@ -677,7 +677,6 @@ TVYXCharRun* TVYXCharRuns::Insert(int index, std::unique_ptr<TVYXCharRun> run)
 
 TVYXCharRun* TVYXCharRuns::Add(std::unique_ptr<TVYXCharRun> run) { return Insert(Count(), std::move(run)); }
 TVYXCharRun* TVYXCharRuns::Add() { return Add(NewRun<TVYXCharRun>()); }
-std::unique_ptr<TVYXCharRun> TVYXCharRuns::NewTextRun() { return NewRun<TVYXCharRun>(); }
 TVYXCharRun* TVYXCharRuns::Insert(int index) { return Insert(index, NewRun<TVYXCharRun>()); }
 
 template <class T>

@@ -523,9 +523,6 @@ public:
     // A text run with a copy of `chpx` (an empty list is not copied).
     TVYXCharRun* Add(const TVYXCHPX* chpx);
     TVYXCharRun* Add(std::unique_ptr<TVYXCharRun> run);
-    // A new, empty text run made where this list makes its runs (its document's pool),
-    // for a caller that fills it before adding it.
-    std::unique_ptr<TVYXCharRun> NewTextRun();
     // Takes over every run of `runs`.
     void Add(TVYXCharRuns& runs);
     TVYXCharRun* Insert(int index);

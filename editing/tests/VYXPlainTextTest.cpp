@@ -340,6 +340,46 @@ TEST(PlainText, LongLinesGiveTheSameRunsAsTheWholeTextPath)
     }
 }
 
+// Printable stretches of every length up to three steps of the widest ASCII step,
+// ended by each kind of byte that stops a step (a tab, DEL, another control character,
+// a multi-byte lead, a line end, the end of the text), in UTF-8 and in 8-bit text.
+TEST(PlainText, PrintableStretchesOfEveryLengthStopAtEveryKindOfByte)
+{
+    static const char* const stops[] = {"\t", "\x7F", "\x1F", "\xC3\xA9", "\xE2\x82\xAC", "\n", "\r\n", "\f", ""};
+    for (std::size_t length = 0; length <= 48; ++length) {
+        for (const char* stop : stops) {
+            std::string bytes;
+            for (std::size_t i = 0; i < length; ++i)
+                bytes += static_cast<char>('!' + (i * 7) % 94);
+            bytes += stop;
+            bytes += "tail";
+            SCOPED_TRACE(testing::PrintToString(bytes));
+            ExpectSameRunsAsWholeTextPath(bytes);
+            ExpectSameRunsAsWholeTextPath("\xFF" + bytes);  // never UTF-8: the code-page table
+        }
+    }
+}
+
+// Lines around and far past the few thousand characters the loader decodes before it
+// makes room for a longer line, with multi-byte characters, tabs and a late bad byte at
+// every offset near those edges.
+TEST(PlainText, LongLinesAcrossTheDecodeRoomAreReadWhole)
+{
+    std::mt19937 random(23);
+    for (const std::size_t length : {4070, 4079, 4080, 4081, 4095, 8161, 20000}) {
+        for (int variant = 0; variant < 6; ++variant) {
+            std::string line;
+            while (line.size() < length)
+                line += random() % 5 == 0 ? "\xE2\x82\xAC" : random() % 7 == 0 ? "\t" : "word ";
+            std::string bytes = "short\n" + line + (variant % 2 ? "\r\n" : "\n") + line + "\nend";
+            if (variant >= 4)
+                bytes.insert(bytes.size() - 6 - random() % 40, 1, '\xE9');  // late 8-bit byte
+            SCOPED_TRACE(testing::Message() << length << " variant " << variant);
+            ExpectSameRunsAsWholeTextPath(bytes);
+        }
+    }
+}
+
 // UTF-8 that breaks only near its end is 8-bit text after all: the paragraphs already
 // made from it go, and a list being appended to keeps its own.
 TEST(PlainText, TextBrokenLateIsReadAgainAsEightBit)
@@ -473,8 +513,17 @@ TEST(PlainText, LoadedParagraphsEqualTypedOnes)
         StartBold(typed);
         TVYXImportText import(loaded.Body);
         import.LoadFromBytes(bytes, loaded.Body, true);
-        TypeLines(typed.Body, VYXDecodeTextFile(bytes, 1252));
+        const std::u16string text = VYXDecodeTextFile(bytes, 1252);
+        TypeLines(typed.Body, text);
         ExpectSameParagraphs(loaded.Body, typed.Body);
+        // The same text as a UTF-16 file (cut into lines after decoding, on another path).
+        std::string utf16 = "\xFF\xFE";
+        for (const char16_t c : text)
+            utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        TVYXBodyTestDoc wide;
+        StartBold(wide);
+        TVYXImportText(wide.Body).LoadFromBytes(utf16, wide.Body, true);
+        ExpectSameParagraphs(wide.Body, typed.Body);
     }
 }
 
@@ -497,4 +546,19 @@ TEST(PlainText, LoadAnnouncesEveryNewParagraph)
     ASSERT_EQ(doc.Body.Count(), 4);
     for (int i = 0; i < doc.Body.Count(); ++i)
         EXPECT_NE(std::find(announced.begin(), announced.end(), doc.Body.GetParas(i)), announced.end()) << i;
+    // The loaded runs report again to their paragraph and to the document's watcher.
+    for (int i = 0; i < doc.Body.Count(); ++i) {
+        TVYXLogPara& para = *doc.Body.GetParas(i);
+        TVYXCharRunsWatcher* watcher = para.CharRuns().Watcher();
+        ASSERT_NE(watcher, nullptr);
+        int heard = 0;
+        watcher->DirtyCREvent = [&](TVYXCharRuns&, TVYXCharRun&) { ++heard; };
+        para.Dirty = false;
+        announced.clear();
+        para.GetItems(para.Count() - 1)->SetRawText(u"edited");
+        EXPECT_TRUE(para.Dirty) << i;
+        EXPECT_EQ(announced, std::vector<const TVYXLogPara*>{&para}) << i;
+        EXPECT_EQ(heard, 1) << i;
+        watcher->DirtyCREvent = nullptr;
+    }
 }
