@@ -305,13 +305,6 @@ void TVYXCharRun::SetupFontData(TVYXFontDataDoc& fontData, const TVYXPAPX* papx,
 
 // ---- Run kinds -------------------------------------------------------------------
 
-void TVYXCharRunTab::Assign(const TVYXCharRun& source)
-{
-    TVYXCharRun::Assign(source);
-    if (const auto* tab = dynamic_cast<const TVYXCharRunTab*>(&source))
-        PixelWidth = tab->PixelWidth;
-}
-
 void TVYXCharRunBreak::Assign(const TVYXCharRun& source)
 {
     TVYXCharRun::Assign(source);

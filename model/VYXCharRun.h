@@ -216,10 +216,9 @@ public:
 
 class TVYXCharRunTab : public TVYXCharRun {
 public:
+    // A tab's width belongs to the row that lays it out (its row piece), not to the run.
     TVYXCharRunTab() : TVYXCharRun(u"\t") {}
-    double PixelWidth = 0;  // computed by layout
     TVYXCharRunType Type_() const override { return acrtTab; }
-    void Assign(const TVYXCharRun& source) override;
 
 protected:
     std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunTab>(); }

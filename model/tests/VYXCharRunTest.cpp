@@ -633,6 +633,7 @@ TEST(CharRuns, ParagraphAndRunSizes)
 {
     EXPECT_LE(sizeof(TVYXLogPara), 232u);
     EXPECT_LE(sizeof(TVYXCharRun), 72u);
+    EXPECT_LE(sizeof(TVYXCharRunTab), 72u);  // a tab's width belongs to its row piece
     EXPECT_LE(sizeof(TVYXCharRuns), 56u);
     TDoc doc;
     TVYXLogPara* para = doc.Doc.Paras().AppendPara(u"text");
