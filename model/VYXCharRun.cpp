@@ -11,6 +11,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXLogPara.h"
 #include "model/VYXPictureDecode.h"
 #include "model/VYXRevision.h"
 #include "model/VYXRootData.h"
@@ -577,6 +578,14 @@ void TVYXRunSlots::FreeHeap()
     std::destroy_n(FHeap, FCapacity);
     std::allocator<value_type>().deallocate(FHeap, FCapacity);
     FHeap = nullptr;
+}
+
+void TVYXCharRuns::NotifyDirty(TVYXCharRun& run)
+{
+    if (FOwner)
+        FOwner->RunsDirty(*this, run);
+    if (FWatcher && FWatcher->DirtyCREvent)
+        FWatcher->DirtyCREvent(*this, run);
 }
 
 TVYXCharRuns::~TVYXCharRuns()
