@@ -11,6 +11,7 @@
 #include "model/VYXFields.h"
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
+#include "model/VYXLogPara.h"
 #include "model/VYXModelPool.h"
 #include "model/VYXPictureDecode.h"
 #include "model/VYXRevision.h"
@@ -319,13 +320,6 @@ void TVYXCharRun::SetupFontData(TVYXFontDataDoc& fontData, const TVYXPAPX* papx,
 
 // ---- Run kinds -------------------------------------------------------------------
 
-void TVYXCharRunTab::Assign(const TVYXCharRun& source)
-{
-    TVYXCharRun::Assign(source);
-    if (const auto* tab = dynamic_cast<const TVYXCharRunTab*>(&source))
-        PixelWidth = tab->PixelWidth;
-}
-
 void TVYXCharRunBreak::Assign(const TVYXCharRun& source)
 {
     TVYXCharRun::Assign(source);
@@ -598,6 +592,14 @@ void TVYXRunSlots::FreeHeap()
     std::destroy_n(FHeap, FCapacity);
     std::allocator<value_type>().deallocate(FHeap, FCapacity);
     FHeap = nullptr;
+}
+
+void TVYXCharRuns::NotifyDirty(TVYXCharRun& run)
+{
+    if (FOwner)
+        FOwner->RunsDirty(*this, run);
+    if (FWatcher && FWatcher->DirtyCREvent)
+        FWatcher->DirtyCREvent(*this, run);
 }
 
 TVYXCharRuns::~TVYXCharRuns()

@@ -20,6 +20,7 @@
 #include "model/VYXDocProps.h"
 
 class TVYXCharRuns;
+class TVYXLogPara;
 class TVYXModelPool;
 class TVYXRootData;
 class TVYXRevisionData;
@@ -228,10 +229,9 @@ public:
 
 class TVYXCharRunTab : public TVYXCharRun {
 public:
+    // A tab's width belongs to the row that lays it out (its row piece), not to the run.
     TVYXCharRunTab() : TVYXCharRun(u"\t") {}
-    double PixelWidth = 0;  // computed by layout
     TVYXCharRunType Type_() const override { return acrtTab; }
-    void Assign(const TVYXCharRun& source) override;
 
 protected:
     std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunTab>(); }
@@ -468,15 +468,6 @@ struct TVYXCharRunsWatcher {
     std::function<void(TVYXCharRuns& sender, TVYXCharRunChange change, TVYXCharRun& run)> ChangeEvent;
 };
 
-// The object a run list belongs to (its paragraph), told when the list's characters change.
-class TVYXCharRunsOwner {
-public:
-    virtual void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run) = 0;
-
-protected:
-    ~TVYXCharRunsOwner() = default;
-};
-
 // The runs of one paragraph, in order.
 //
 // Hyperlink uses: a hyperlink run counts one use of its link (TVYXHyperlink::Use) when it
@@ -498,8 +489,8 @@ public:
     // Reports to `watcher` (borrowed, must outlive the list) instead; nullptr: to no one.
     void SetWatcher(TVYXCharRunsWatcher* watcher) { FWatcher = watcher; }
     // The paragraph holding the list (borrowed), told of changed characters.
-    TVYXCharRunsOwner* Owner() const { return FOwner; }
-    void SetOwner(TVYXCharRunsOwner* owner) { FOwner = owner; }
+    TVYXLogPara* Owner() const { return FOwner; }
+    void SetOwner(TVYXLogPara* owner) { FOwner = owner; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
     // nullptr outside 0..Count()-1.
@@ -664,13 +655,8 @@ public:
     // A new, empty list over the same document bundle, reporting to the same watcher (no owner).
     std::unique_ptr<TVYXCharRuns> CreateSame() const;
 
-    void NotifyDirty(TVYXCharRun& run)
-    {
-        if (FOwner)
-            FOwner->RunsDirty(*this, run);
-        if (FWatcher && FWatcher->DirtyCREvent)
-            FWatcher->DirtyCREvent(*this, run);
-    }
+    // Tells the paragraph (it becomes dirty) and the watcher that `run`'s characters changed.
+    void NotifyDirty(TVYXCharRun& run);
 
 private:
     // A run a const search found in this list, for the forms that answer a list the caller
@@ -701,7 +687,9 @@ private:
     }
     TVYXRootData* FRootData;              // borrowed: the document's bundle
     TVYXCharRunsWatcher* FWatcher;        // borrowed: the document's, or one set from outside
-    TVYXCharRunsOwner* FOwner = nullptr;  // borrowed: the paragraph owns the list
+    // Borrowed: the paragraph holds the list. The paragraph itself rather than an interface
+    // it implements, so that it carries no second vtable pointer.
+    TVYXLogPara* FOwner = nullptr;
     TVYXRunSlots FItems;
     int FUpdating = 0;
 };
