@@ -199,8 +199,8 @@ void TRtfParser::ApplyParaProps(TVYXLogPara& para)
         border->SetVals(b.Width / 20.0, c == cVYXAutoColor ? 0 : c, static_cast<TST_Border>(b.Style <= 1 ? stbNone : b.Style),
                         b.Space / 20.0);
     }
-    if (p.HasFrame && !para.Frame)
-        para.Frame = std::make_unique<TVYXParaFrame>(p.Frame);
+    if (p.HasFrame && !para.Frame())
+        para.AddFrame() = p.Frame;
     // Lists: each \ls starts one list the first time it is used.
     // Old-style "\pn" paragraphs share one bullet list and one numbered list.
     const std::int32_t listKey = p.List > 0 ? p.List : (p.LegacyNfc < 0 ? 0 : (p.LegacyNfc == 23 ? -1 : -2));

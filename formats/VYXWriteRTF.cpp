@@ -559,7 +559,7 @@ void TWriter::DoParaProps(const TVYXLogPara& para, int depth)
             }
             WProp("tx", Twips(tab.Position));
         }
-    if (const TVYXParaFrame* f = para.Frame.get()) {
+    if (const TVYXParaFrame* f = para.Frame()) {
         W(f->VAnchor == 2 ? "\\pvpg" : (f->VAnchor == 1 ? "\\pvmrg" : "\\pvpara"));
         W(f->HAnchor == 2 ? "\\phpg" : (f->HAnchor == 1 ? "\\phmrg" : "\\phcol"));
         if (f->W >= 1)

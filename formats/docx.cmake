@@ -11,6 +11,9 @@ target_sources(vyx_documents PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXTree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXReadDOCXDecrypt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCX.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCXBody.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCXProps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VYXWriteDOCXTables.cpp
 )
 
 # The WordprocessingML, DrawingML and VML schema classes: only the types

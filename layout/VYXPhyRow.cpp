@@ -376,7 +376,6 @@ struct TVYXPaginator::TState {
     int TabPiece = -1;
     double TabStartX = 0, TabStopX = 0, DecimalWidth = 0;
     bool DecimalSeen = false;
-    TVYXCharRunTab* TabRun = nullptr;
 };
 
 TVYXPaginator::TVYXPaginator() : FState(std::make_unique<TState>()) {}
@@ -554,8 +553,6 @@ void TVYXPaginator::ResolvePendingTab()
         counted = st.DecimalWidth;
     const double shift = std::max(0.0, std::min(st.TabStopX, st.Avail) - st.TabStartX - counted);
     st.Row->Pieces[static_cast<std::size_t>(st.TabPiece)].Width = static_cast<float>(shift);
-    if (st.TabRun)
-        st.TabRun->PixelWidth = shift;
     st.X += shift;
     st.Pending = ptNone;
     st.TabPiece = -1;
@@ -719,15 +716,12 @@ void TVYXPaginator::PushTab(TVYXCharRun& run)
     const bool hangingStop = first && (!own || own->Count() == 0) && st.HangPx > 0 && st.LeftPx > 0;
     const double target = hangingStop ? st.LeftPx - st.Row->XOffs : pos - origin;
     const TVYXTabStopAlignment align = stop ? stop->Alignment : atsaLeft;
-    auto* tabRun = dynamic_cast<TVYXCharRunTab*>(&run);
     const double width = (align == atsaCenter || align == atsaRight || align == atsaDecimal)
                              ? 0
                              : std::max(0.0, std::min(target, st.Avail) - st.X);
     AddToRow(run, u"\t", 0, 1, width);
     TVYXRowPiece& piece = st.Row->Pieces.back();
     piece.Leader = static_cast<std::uint8_t>(stop ? stop->Leader : atslNone);
-    if (tabRun)
-        tabRun->PixelWidth = width;
     st.Trail = 0;
     st.HasContent = true;
     if (align == atsaCenter || align == atsaRight || align == atsaDecimal) {
@@ -737,7 +731,6 @@ void TVYXPaginator::PushTab(TVYXCharRun& run)
         st.TabStopX = target;
         st.DecimalSeen = false;
         st.DecimalWidth = 0;
-        st.TabRun = tabRun;
     }
 }
 

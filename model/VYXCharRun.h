@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +20,8 @@
 #include "model/VYXDocProps.h"
 
 class TVYXCharRuns;
+class TVYXLogPara;
+class TVYXModelPool;
 class TVYXRootData;
 class TVYXRevisionData;
 class TVYXFontDataDoc;
@@ -191,6 +194,15 @@ public:
 
     TVYXRootData* Root() const;
 
+    // A run list with a document behind it makes its runs in the document's pool
+    // (model/VYXModelPool.h); every other run comes from the general heap. Deleting a run
+    // gives it back to where it came from.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+    static void* operator new(std::size_t size, TVYXModelPool& pool);
+    static void operator delete(void* run) noexcept { ::operator delete(run); }
+    static void operator delete(void* run, TVYXModelPool& pool) noexcept;  // a constructor threw
+    static void operator delete(TVYXCharRun* run, std::destroying_delete_t);
+
 protected:
     friend class TVYXCharRuns;
     // Runs whose kind fixes their characters (tab, break) start with them.
@@ -202,13 +214,14 @@ protected:
 private:
     void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
     // A long document holds millions of runs: the fields are ordered so that none pads,
-    // and the index shares its word with the flags (no paragraph holds 2^29 runs).
+    // and the index shares its word with the flags (no paragraph holds 2^28 runs).
     std::u16string FText;
     TVYXCharRuns* FParent = nullptr;  // borrowed: the list owns the run
     std::unique_ptr<TVYXCHPX> FCHPX;
     std::unique_ptr<TVYXRevisionData> FRevision;
     std::int32_t FStartPos = 1;
-    int FIndex : 30 = -1;
+    int FIndex : 29 = -1;
+    unsigned FInPool : 1 = 0;  // made in a document's pool
 
 public:
     unsigned Flags : 2 = acrfReadOnly;
@@ -216,10 +229,9 @@ public:
 
 class TVYXCharRunTab : public TVYXCharRun {
 public:
+    // A tab's width belongs to the row that lays it out (its row piece), not to the run.
     TVYXCharRunTab() : TVYXCharRun(u"\t") {}
-    double PixelWidth = 0;  // computed by layout
     TVYXCharRunType Type_() const override { return acrtTab; }
-    void Assign(const TVYXCharRun& source) override;
 
 protected:
     std::unique_ptr<TVYXCharRun> CreateSame() const override { return std::make_unique<TVYXCharRunTab>(); }
@@ -456,15 +468,6 @@ struct TVYXCharRunsWatcher {
     std::function<void(TVYXCharRuns& sender, TVYXCharRunChange change, TVYXCharRun& run)> ChangeEvent;
 };
 
-// The object a run list belongs to (its paragraph), told when the list's characters change.
-class TVYXCharRunsOwner {
-public:
-    virtual void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run) = 0;
-
-protected:
-    ~TVYXCharRunsOwner() = default;
-};
-
 // The runs of one paragraph, in order.
 //
 // Hyperlink uses: a hyperlink run counts one use of its link (TVYXHyperlink::Use) when it
@@ -486,8 +489,8 @@ public:
     // Reports to `watcher` (borrowed, must outlive the list) instead; nullptr: to no one.
     void SetWatcher(TVYXCharRunsWatcher* watcher) { FWatcher = watcher; }
     // The paragraph holding the list (borrowed), told of changed characters.
-    TVYXCharRunsOwner* Owner() const { return FOwner; }
-    void SetOwner(TVYXCharRunsOwner* owner) { FOwner = owner; }
+    TVYXLogPara* Owner() const { return FOwner; }
+    void SetOwner(TVYXLogPara* owner) { FOwner = owner; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
     // nullptr outside 0..Count()-1.
@@ -652,13 +655,8 @@ public:
     // A new, empty list over the same document bundle, reporting to the same watcher (no owner).
     std::unique_ptr<TVYXCharRuns> CreateSame() const;
 
-    void NotifyDirty(TVYXCharRun& run)
-    {
-        if (FOwner)
-            FOwner->RunsDirty(*this, run);
-        if (FWatcher && FWatcher->DirtyCREvent)
-            FWatcher->DirtyCREvent(*this, run);
-    }
+    // Tells the paragraph (it becomes dirty) and the watcher that `run`'s characters changed.
+    void NotifyDirty(TVYXCharRun& run);
 
 private:
     // A run a const search found in this list, for the forms that answer a list the caller
@@ -675,6 +673,9 @@ private:
     }
     template <class T>
     T* AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index = -1);
+    // A new run of kind T, in the document's pool when the list belongs to one.
+    template <class T, class... TArgs>
+    std::unique_ptr<T> NewRun(TArgs&&... args);
     friend class TVYXLogPara;  // moves its runs into another document's tables
     // Moves the list to another document's bundle and its watcher.
     void SetRootData(TVYXRootData* root);
@@ -686,7 +687,9 @@ private:
     }
     TVYXRootData* FRootData;              // borrowed: the document's bundle
     TVYXCharRunsWatcher* FWatcher;        // borrowed: the document's, or one set from outside
-    TVYXCharRunsOwner* FOwner = nullptr;  // borrowed: the paragraph owns the list
+    // Borrowed: the paragraph holds the list. The paragraph itself rather than an interface
+    // it implements, so that it carries no second vtable pointer.
+    TVYXLogPara* FOwner = nullptr;
     TVYXRunSlots FItems;
     int FUpdating = 0;
 };

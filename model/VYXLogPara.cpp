@@ -12,6 +12,7 @@
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
+#include "model/VYXModelPool.h"
 #include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 
@@ -72,6 +73,51 @@ TVYXLogPara::TVYXLogPara(TVYXLogParas* paras)
 
 TVYXLogPara::~TVYXLogPara() = default;
 
+void* TVYXLogPara::operator new(std::size_t size, TVYXModelPool& pool) { return pool.Allocate(size); }
+void TVYXLogPara::operator delete(void* para, TVYXModelPool&) noexcept { TVYXModelPool::Free(para); }
+
+void TVYXLogPara::operator delete(TVYXLogPara* para, std::destroying_delete_t)
+{
+    const bool inPool = para->FInPool;
+    para->~TVYXLogPara();
+    if (inPool)
+        TVYXModelPool::Free(para);
+    else
+        ::operator delete(para);
+}
+
+TVYXLogParaExtra::TVYXLogParaExtra() = default;
+TVYXLogParaExtra::~TVYXLogParaExtra() = default;
+
+TVYXLogParaExtra& TVYXLogPara::Extra()
+{
+    if (!FExtra)
+        FExtra = std::make_unique<TVYXLogParaExtra>();
+    return *FExtra;
+}
+
+void TVYXLogPara::DropEmptyExtra()
+{
+    if (FExtra && !FExtra->SEP && !FExtra->Frame && !FExtra->Graphics && !FExtra->Find && FExtra->Name.empty())
+        FExtra.reset();
+}
+
+TVYXParaFrame& TVYXLogPara::AddFrame()
+{
+    TVYXLogParaExtra& extra = Extra();
+    if (!extra.Frame)
+        extra.Frame = std::make_unique<TVYXParaFrame>();
+    return *extra.Frame;
+}
+
+void TVYXLogPara::SetName(std::u16string_view name)
+{
+    if (name.empty() && !FExtra)
+        return;
+    Extra().Name = std::u16string(name);
+    DropEmptyExtra();
+}
+
 TVYXRootData* TVYXLogPara::Root() const { return Paras() ? Paras()->RootManager() : nullptr; }
 
 void TVYXLogPara::RunsDirty(TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); }
@@ -81,8 +127,8 @@ TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras() ? Paras()->I
 void TVYXLogPara::MakeDirty()
 {
     Dirty = true;
-    if (FFind)
-        FFind->Valid = false;
+    if (FExtra && FExtra->Find)
+        FExtra->Find->Valid = false;
     if (Paras() && Paras()->DirtyParaEvent)
         Paras()->DirtyParaEvent(*this);
 }
@@ -848,14 +894,21 @@ int TVYXLogPara::RootIndex() const
 
 TVYXSEP* TVYXLogPara::AddSEP()
 {
-    if (!FSEP) {
+    TVYXLogParaExtra& extra = Extra();
+    if (!extra.SEP) {
         TVYXRootData* root = Root();
-        FSEP = std::make_unique<TVYXSEP>(root ? root->MasterSEP() : nullptr, root ? root->DOP() : nullptr);
+        extra.SEP = std::make_unique<TVYXSEP>(root ? root->MasterSEP() : nullptr, root ? root->DOP() : nullptr);
     }
-    return FSEP.get();
+    return extra.SEP.get();
 }
 
-void TVYXLogPara::ClearSEP() { FSEP.reset(); }
+void TVYXLogPara::ClearSEP()
+{
+    if (!FExtra)
+        return;
+    FExtra->SEP.reset();
+    DropEmptyExtra();
+}
 
 TVYXLogPara* TVYXLogPara::FindNextSEP()
 {
@@ -883,9 +936,9 @@ void TVYXLogPara::Assign(const TVYXLogPara& source, bool withRuns)
     if (source.SEP()) {
         AddSEP()->Assign(*source.SEP());
     }
-    if (source.Frame)
-        Frame = std::make_unique<TVYXParaFrame>(*source.Frame);
-    Name = source.Name;
+    if (const TVYXParaFrame* frame = source.Frame())
+        AddFrame() = *frame;
+    SetName(source.Name());
     if (withRuns) {
         FCharRuns.Assign(source.CharRuns());
         Pilcrow = source.Pilcrow;
@@ -997,12 +1050,13 @@ double TVYXLogPara::PixWidth() const { return FRows ? FRows->PixWidth() : 0; }
 
 TVYXGraphicObjList& TVYXLogPara::AddGraphics()
 {
-    if (!FGraphics) {
+    TVYXLogParaExtra& extra = Extra();
+    if (!extra.Graphics) {
         TVYXRootData* root = Root();
-        FGraphics = std::make_unique<TVYXGraphicObjList>(root ? root->Pictures() : nullptr,
-                                                         root ? root->ShapeTypes() : nullptr);
+        extra.Graphics = std::make_unique<TVYXGraphicObjList>(root ? root->Pictures() : nullptr,
+                                                              root ? root->ShapeTypes() : nullptr);
     }
-    return *FGraphics;
+    return *extra.Graphics;
 }
 
 TVYXGraphicObj& TVYXLogPara::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
@@ -1015,11 +1069,12 @@ TVYXGraphicObj& TVYXLogPara::AddGraphic(std::unique_ptr<TVYXGraphicObj> graphic)
 std::vector<std::unique_ptr<TVYXGraphicObj>> TVYXLogPara::TakeGraphics()
 {
     std::vector<std::unique_ptr<TVYXGraphicObj>> taken;
-    if (!FGraphics || FGraphics->Count() == 0)
+    TVYXGraphicObjList* graphics = Graphics();
+    if (!graphics || graphics->Count() == 0)
         return taken;
-    taken.reserve(static_cast<std::size_t>(FGraphics->Count()));
-    while (FGraphics->Count() > 0)
-        taken.push_back(FGraphics->Snatch(FGraphics->GetItems(0)));
+    taken.reserve(static_cast<std::size_t>(graphics->Count()));
+    while (graphics->Count() > 0)
+        taken.push_back(graphics->Snatch(graphics->GetItems(0)));
     MakeDirty();
     return taken;
 }

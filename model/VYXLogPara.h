@@ -24,6 +24,7 @@ class TVYXTable;
 class TVYXTableRow;
 class TVYXTableCell;
 class TVYXLogPos;
+class TVYXModelPool;
 class TVYXRootData;
 class TVYXSEP;
 class TVYXRevisionData;
@@ -155,23 +156,48 @@ struct VYXLogParaFindData {
     bool Valid = false;
 };
 
-class TVYXLogPara : public TVYXLogParaItem, public TVYXCharRunsOwner {
+// What few paragraphs have: a section, a frame, a name, anchored objects, a search
+// state. A long document holds many paragraphs, so these live in one block the
+// paragraph makes on first use instead of five empty members in every paragraph.
+struct TVYXLogParaExtra {
+    TVYXLogParaExtra();
+    ~TVYXLogParaExtra();
+    std::unique_ptr<TVYXSEP> SEP;
+    std::unique_ptr<TVYXParaFrame> Frame;
+    std::unique_ptr<TVYXGraphicObjList> Graphics;
+    std::unique_ptr<VYXLogParaFindData> Find;
+    std::u16string Name;
+};
+
+class TVYXLogPara : public TVYXLogParaItem {
 public:
     explicit TVYXLogPara(TVYXLogParas* paras);
     ~TVYXLogPara() override;
+    // A list with a document behind it makes its paragraphs in the document's pool
+    // (model/VYXModelPool.h), as run lists do their runs.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+    static void* operator new(std::size_t size, TVYXModelPool& pool);
+    static void operator delete(void* para) noexcept { ::operator delete(para); }
+    static void operator delete(void* para, TVYXModelPool& pool) noexcept;  // the constructor threw
+    static void operator delete(TVYXLogPara* para, std::destroying_delete_t);
 
     TVYXLogParaIterator* Iterator() const;
     const TVYXCharRuns& CharRuns() const { return FCharRuns; }
     TVYXCharRuns& CharRuns() { return FCharRuns; }
     const TVYXPAPX& PAPX() const { return FPAPX; }
     TVYXPAPX& PAPX() { return FPAPX; }
-    const TVYXSEP* SEP() const { return FSEP.get(); }
-    TVYXSEP* SEP() { return FSEP.get(); }
+    const TVYXSEP* SEP() const { return FExtra ? FExtra->SEP.get() : nullptr; }
+    TVYXSEP* SEP() { return FExtra ? FExtra->SEP.get() : nullptr; }
     // The paragraph's search state, nullptr until a search began here (most paragraphs
     // are never searched one by one, and a long document holds many).
-    const VYXLogParaFindData* FindData() const { return FFind.get(); }
-    std::unique_ptr<TVYXParaFrame> Frame;
-    std::u16string Name;
+    const VYXLogParaFindData* FindData() const { return FExtra ? FExtra->Find.get() : nullptr; }
+    // Frame properties as read from a file, nullptr when the paragraph has none.
+    const TVYXParaFrame* Frame() const { return FExtra ? FExtra->Frame.get() : nullptr; }
+    TVYXParaFrame* Frame() { return FExtra ? FExtra->Frame.get() : nullptr; }
+    // The frame, created empty on first use.
+    TVYXParaFrame& AddFrame();
+    std::u16string_view Name() const { return FExtra ? std::u16string_view(FExtra->Name) : std::u16string_view(); }
+    void SetName(std::u16string_view name);
     // Pilcrow and Dirty are declared below, after the run list whose padding they use.
 
     // ---- Item operations ----
@@ -387,13 +413,17 @@ public:
     void EndFindText() { InvalidateFind(); }
     void InvalidateFind()
     {
-        if (FFind) {
-            FFind->Valid = false;
-            FFind->FindSrcText.clear();
+        if (VYXLogParaFindData* find = FExtra ? FExtra->Find.get() : nullptr) {
+            find->Valid = false;
+            find->FindSrcText.clear();
         }
     }
 
     void MakeDirty();
+    // The run list's report of changed characters: the paragraph becomes dirty. Virtual so
+    // that the run list reaches it through the paragraph's one vtable pointer and its unit
+    // calls nothing in the paragraph's.
+    virtual void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run);
     // The properties of `source` (its style mapped into this document's sheet), its
     // section, frame and name, and copies of its anchored objects (see AddGraphic),
     // which join the paragraph's own. `withRuns` also replaces the runs and Pilcrow.
@@ -409,8 +439,8 @@ public:
     double PixHeight() const override;
     double PixWidth() const override;
     // The floating objects anchored here, nullptr when there are none yet.
-    const TVYXGraphicObjList* Graphics() const { return FGraphics.get(); }
-    TVYXGraphicObjList* Graphics() { return FGraphics.get(); }
+    const TVYXGraphicObjList* Graphics() const { return FExtra ? FExtra->Graphics.get() : nullptr; }
+    TVYXGraphicObjList* Graphics() { return FExtra ? FExtra->Graphics.get() : nullptr; }
     // The list, created on first use with the document's picture and shape stores.
     TVYXGraphicObjList& AddGraphics();
     // Anchors a floating object to the paragraph. Copies of the paragraph (paste, Clone)
@@ -446,7 +476,10 @@ private:
     // Gives a copied text box its own paragraphs: a list from the navigation object
     // holding copies of `source`'s (nullptr: one empty paragraph).
     void CopyTextBoxParas(TVYXGrTextBox& box, const TVYXLogParas* source);
-    void RunsDirty(TVYXCharRuns& sender, TVYXCharRun& run) override;
+    // The block of rare members, made on first use.
+    TVYXLogParaExtra& Extra();
+    // Frees the block once nothing is left in it.
+    void DropEmptyExtra();
     // The run before which an object inserted at `pos` goes, and its format.
     int InsertionIndex(std::int32_t pos, const TVYXCHPX*& chpx);
     // Splits the run holding `pos` so that a run begins there; the index of that run
@@ -467,9 +500,8 @@ public:
     bool Dirty = true;
 
 private:
+    bool FInPool = false;  // made in a document's pool
     TVYXPAPX FPAPX;
-    std::unique_ptr<TVYXSEP> FSEP;
-    std::unique_ptr<TVYXPhyRowsBase> FRows;
-    std::unique_ptr<TVYXGraphicObjList> FGraphics;
-    std::unique_ptr<VYXLogParaFindData> FFind;
+    std::unique_ptr<TVYXPhyRowsBase> FRows;  // every laid-out paragraph has rows: kept here
+    std::unique_ptr<TVYXLogParaExtra> FExtra;
 };

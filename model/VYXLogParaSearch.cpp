@@ -13,9 +13,10 @@ char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<ch
 
 void TVYXLogPara::BeginFindText(std::u16string_view text, unsigned options)
 {
-    if (!FFind)
-        FFind = std::make_unique<VYXLogParaFindData>();
-    VYXLogParaFindData& Find = *FFind;
+    TVYXLogParaExtra& extra = Extra();
+    if (!extra.Find)
+        extra.Find = std::make_unique<VYXLogParaFindData>();
+    VYXLogParaFindData& Find = *extra.Find;
     Find.Para = this;
     Find.FindOptions = options;
     Find.FindText = std::u16string(text);
@@ -27,9 +28,9 @@ void TVYXLogPara::BeginFindText(std::u16string_view text, unsigned options)
 
 std::int32_t TVYXLogPara::FindTextNext(std::int32_t pos)
 {
-    if (!FFind || FFind->FindText.empty())
+    if (!FExtra || !FExtra->Find || FExtra->Find->FindText.empty())
         return 0;
-    VYXLogParaFindData& Find = *FFind;
+    VYXLogParaFindData& Find = *FExtra->Find;
     if (!Find.Valid) {
         // One character per position, so offsets map to positions.
         Find.FindSrcText.clear();

@@ -8,6 +8,7 @@
 #include "model/VYXCharRun.h"
 #include "model/VYXDocData.h"
 #include "model/VYXDocSection.h"
+#include "model/VYXGraphics.h"
 #include "model/VYXLogDocument.h"
 #include "model/VYXLogParas.h"
 #include "model/VYXRevision.h"
@@ -544,7 +545,7 @@ TEST(CharRuns, ListsOfOneDocumentShareItsWatcher)
     ASSERT_NE(watcher, nullptr);
     EXPECT_EQ(b.CharRuns().Watcher(), watcher);
     EXPECT_EQ(doc.Doc.CreateCharRuns()->Watcher(), watcher);
-    EXPECT_EQ(a.CharRuns().Owner(), static_cast<TVYXCharRunsOwner*>(&a));
+    EXPECT_EQ(a.CharRuns().Owner(), &a);
     TDoc other;
     EXPECT_NE(other.Doc.Paras().AppendPara(u"x")->CharRuns().Watcher(), watcher);
     EXPECT_EQ(TVYXCharRuns().Watcher(), nullptr);
@@ -627,13 +628,16 @@ TEST(CharRuns, OneRunAndManyAcrossTheInlineSlot)
 }
 
 // The objects every paragraph of a long document holds stay in their allocator size
-// classes: the paragraph's flags share the property list's padding, and a run list of
-// one run needs no block of its own.
+// classes (a request of n bytes takes (n + 23) & ~15): the paragraph's flags share the run
+// list's padding, a run list of one run needs no block of its own, and the members few
+// paragraphs use live in a block of their own.
+static_assert(sizeof(TVYXLogPara) <= 168, "a paragraph takes a 176-byte block");
+static_assert(sizeof(TVYXCharRun) <= 72, "a text run takes an 80-byte block");
+static_assert(sizeof(TVYXCharRunTab) <= 72, "a tab run takes an 80-byte block");
+static_assert(sizeof(TVYXCharRuns) <= 56, "the run list is part of the paragraph");
+
 TEST(CharRuns, ParagraphAndRunSizes)
 {
-    EXPECT_LE(sizeof(TVYXLogPara), 232u);
-    EXPECT_LE(sizeof(TVYXCharRun), 72u);
-    EXPECT_LE(sizeof(TVYXCharRuns), 56u);
     TDoc doc;
     TVYXLogPara* para = doc.Doc.Paras().AppendPara(u"text");
     para->Pilcrow = true;
@@ -648,4 +652,71 @@ TEST(CharRuns, ParagraphAndRunSizes)
     para->Pilcrow = false;
     EXPECT_EQ(para->GetText(), u"text\tmore");
     EXPECT_EQ(para->CRLast()->StartPos(), 6);
+}
+
+// A section, a frame, a name, anchored objects and a search state share one block apart
+// from the paragraph: each works next to the others, survives the others being dropped,
+// and travels with copies of the paragraph.
+TEST(CharRuns, RareParagraphMembersLiveTogether)
+{
+    TDoc doc;
+    TVYXLogPara& para = *doc.Doc.Paras().AppendPara(u"find the word, the end");
+    EXPECT_EQ(para.SEP(), nullptr);
+    EXPECT_EQ(para.Frame(), nullptr);
+    EXPECT_EQ(para.Graphics(), nullptr);
+    EXPECT_EQ(para.FindData(), nullptr);
+    EXPECT_TRUE(para.Name().empty());
+    para.SetName(u"");  // no name asked for none
+    EXPECT_TRUE(para.Name().empty());
+
+    para.BeginFindText(u"THE", 0);
+    EXPECT_EQ(para.FindTextNext(1), 6);
+    para.AddSEP()->SetPageWidth(500);
+    para.AddFrame().W = 2880;
+    para.AddFrame().HAnchor = 2;  // the same frame
+    para.SetName(u"anchor");
+    ASSERT_NE(para.AddTextBox(120, 40), nullptr);
+    // The search state stays valid across the other members' arrival, and an edit
+    // still invalidates it.
+    EXPECT_EQ(para.FindTextNext(7), 16);
+    para.InsertText(u"the ", 1);
+    EXPECT_FALSE(para.FindData()->Valid);
+    EXPECT_EQ(para.FindTextNext(1), 1);
+
+    const auto copy = std::unique_ptr<TVYXLogPara>(
+        static_cast<TVYXLogPara*>(para.Clone(&doc.Doc.Paras()).release()));
+    ASSERT_NE(copy->SEP(), nullptr);
+    EXPECT_EQ(copy->SEP()->GetPageWidth(), 500);
+    ASSERT_NE(copy->Frame(), nullptr);
+    EXPECT_EQ(copy->Frame()->W, 2880);
+    EXPECT_EQ(copy->Frame()->HAnchor, 2);
+    EXPECT_EQ(copy->Name(), u"anchor");
+    ASSERT_NE(copy->Graphics(), nullptr);
+    EXPECT_EQ(copy->Graphics()->Count(), 1);
+    EXPECT_EQ(copy->FindData(), nullptr);  // a search belongs to the paragraph searched
+
+    para.ClearSEP();
+    EXPECT_EQ(para.SEP(), nullptr);
+    EXPECT_EQ(para.Frame()->W, 2880);
+    EXPECT_EQ(para.Name(), u"anchor");
+    EXPECT_EQ(para.TakeGraphics().size(), 1u);
+    para.SetName(u"");
+    EXPECT_TRUE(para.Name().empty());
+    EXPECT_NE(para.Frame(), nullptr);
+    // A section given again starts from the document's defaults.
+    EXPECT_NE(para.AddSEP()->GetPageWidth(), 500);
+
+    // A paragraph with none of them copies none.
+    TVYXLogPara& plain = *doc.Doc.Paras().AppendPara(u"plain");
+    plain.Assign(*copy, false);
+    EXPECT_EQ(plain.Frame()->W, 2880);
+    EXPECT_EQ(plain.Name(), u"anchor");
+    EXPECT_EQ(plain.GetText(), u"plain");
+    TVYXLogPara& other = *doc.Doc.Paras().AppendPara(u"other");
+    other.Assign(*doc.Doc.Paras().AppendPara(u"bare"), true);
+    EXPECT_EQ(other.SEP(), nullptr);
+    EXPECT_EQ(other.Frame(), nullptr);
+    EXPECT_EQ(other.Graphics(), nullptr);
+    EXPECT_TRUE(other.Name().empty());
+    EXPECT_EQ(other.GetText(), u"bare");
 }
