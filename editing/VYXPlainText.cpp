@@ -209,7 +209,7 @@ void ShapeOf(std::u16string_view text, TLineShape& shape)
 // paragraph nor the document's watcher) and keeps start positions only when it is done.
 class TNewParaRuns {
 public:
-    TNewParaRuns(TVYXCharRuns& runs, TVYXCharRunsOwner& owner) : FRuns(runs), FOwner(owner), FWatcher(runs.Watcher())
+    TNewParaRuns(TVYXCharRuns& runs, TVYXLogPara& owner) : FRuns(runs), FOwner(owner), FWatcher(runs.Watcher())
     {
         FRuns.SetOwner(nullptr);
         FRuns.SetWatcher(nullptr);
@@ -226,7 +226,7 @@ public:
 
 private:
     TVYXCharRuns& FRuns;
-    TVYXCharRunsOwner& FOwner;
+    TVYXLogPara& FOwner;
     TVYXCharRunsWatcher* FWatcher;
 };
 
