@@ -271,9 +271,9 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
         addText(start, i);
         // Tabs and breaks take the properties of the run before them, as typed ones do.
         if (c == u'\t')
-            runs.AddTab(para.LastCHPX());
+            runs.AddTab(runs.Last()->CHPX());
         else
-            runs.AddBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak, para.LastCHPX());
+            runs.AddBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak, runs.Last()->CHPX());
         start = i + 1;
     }
     addText(start, size);
