@@ -9,8 +9,9 @@
 
 namespace {
 // Backing a block's pages as the pool reaches them keeps a small document from holding
-// a whole block of memory, while a long one still gets its pages 64 at a time.
-constexpr std::size_t cBackStep = std::size_t{256} << 10;
+// a whole block of memory, while a long one gets its pages 64 at a time.
+constexpr std::size_t cFirstBackStep = std::size_t{16} << 10;
+constexpr std::size_t cLastBackStep = std::size_t{256} << 10;
 constexpr std::size_t cAlign = alignof(std::max_align_t);
 // While a block is open its count carries this much more than its live objects, so
 // objects freed before the pool has counted them in never take it to zero.
@@ -32,6 +33,8 @@ TVYXModelPool::TBlock* TVYXModelPool::BlockOf(const void* object) noexcept
     return reinterpret_cast<TBlock*>(at);
 }
 
+TVYXModelPool::TVYXModelPool(bool useBlocks) : FUseBlocks(useBlocks), FBackStep(cFirstBackStep) {}
+
 TVYXModelPool::~TVYXModelPool() { RetireBlock(); }
 
 void* TVYXModelPool::Allocate(std::size_t size)
@@ -44,9 +47,10 @@ void* TVYXModelPool::Allocate(std::size_t size)
     char* object = FNext;
     FNext += size;
     if (FNext > FBacked) {
-        const std::size_t step = std::min(cBackStep, static_cast<std::size_t>(FEnd - FBacked));
+        const std::size_t step = std::min(FBackStep, static_cast<std::size_t>(FEnd - FBacked));
         VYXPopulatePages(FBacked, step);
         FBacked += step;
+        FBackStep = std::min(2 * FBackStep, cLastBackStep);
     }
     ++FHanded;
     return object;

@@ -4,6 +4,8 @@
 // the general heap costs a page fault per fresh page as the heap grows, and freeing the
 // document leaves millions of small holes the heap merges on its next large request. The
 // pool hands them out of blocks of 2 MiB that are backed in bulk and given back whole.
+// A small document (a scratch document a reader builds and moves from, a note) backs only
+// 16 KiB; the steps double up to 256 KiB as the document grows.
 //
 // A block counts the objects still alive in it and the last one out gives the block back,
 // so an object may outlive the pool that made it (a run moved into another document, a
@@ -33,7 +35,7 @@ class TVYXModelPool {
 public:
     static constexpr std::size_t cBlockSize = std::size_t{2} << 20;
 
-    explicit TVYXModelPool(bool useBlocks = VYX_POOL_BLOCKS_BY_DEFAULT) : FUseBlocks(useBlocks) {}
+    explicit TVYXModelPool(bool useBlocks = VYX_POOL_BLOCKS_BY_DEFAULT);
     TVYXModelPool(const TVYXModelPool&) = delete;
     TVYXModelPool& operator=(const TVYXModelPool&) = delete;
     ~TVYXModelPool();
@@ -59,5 +61,6 @@ private:
     char* FNext = nullptr;
     char* FEnd = nullptr;
     char* FBacked = nullptr;  // pages before this are backed already
+    std::size_t FBackStep;    // how much the next backing takes
     std::int64_t FHanded = 0;  // objects handed out of the open block
 };

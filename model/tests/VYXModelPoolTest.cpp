@@ -87,7 +87,7 @@ TEST(ModelPool, ABlockGoesBackWhenItsLastObjectAndThePoolHaveGone)
 TEST(ModelPool, AFullBlockRetiresAndGoesBackOnItsOwn)
 {
     TVYXModelPool pool(true);
-    std::vector<void*> firstBlock{pool.Allocate(1 << 20)};
+    std::vector<void*> firstBlock{pool.Allocate(TVYXModelPool::cBlockSize / 2)};
     void* next = nullptr;
     while (!next) {
         void* object = pool.Allocate(4096);
