@@ -18,6 +18,7 @@
 // Not supported: bidi reordering of runs, metafile rendering (a frame with a cross stands
 // in).
 #include "device/VYXGDILinux.h"
+
 #include "device/VYXGDILinuxImpl.h"
 
 #include <algorithm>

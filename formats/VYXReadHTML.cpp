@@ -10,6 +10,8 @@
 // Not supported: floats and absolute positions (content stays in document order),
 // picture sizes (the model's inline pictures keep their own), background images,
 // counters and generated content, forms beyond their text.
+#include "formats/VYXReadHTML.h"
+
 #include "formats/VYXReadHTMLImpl.h"
 
 #include <algorithm>

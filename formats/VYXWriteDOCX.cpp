@@ -8,6 +8,8 @@
 // drawing objects other than pictures and text boxes (shapes, barcodes,
 // watermarks), the table look (the reader has put conditional formats on the
 // cells already).
+#include "formats/VYXWriteDOCX.h"
+
 #include "formats/VYXWriteDOCXImpl.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // VYXPaginate.cpp: the document paginator (see the header for the two passes) and the pages it fills.
 #include "layout/VYXPaginate.h"
+
 #include "layout/VYXPaginateImpl.h"
 
 #include <algorithm>
