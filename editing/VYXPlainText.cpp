@@ -191,9 +191,23 @@ TLineShape ShapeOf(std::u16string_view text)
     return shape;
 }
 
+// Holds the run list's start positions until the line is done, rather than after each run.
+class TRunsUpdate {
+public:
+    explicit TRunsUpdate(TVYXCharRuns& runs) : FRuns(runs) { FRuns.BeginUpdate(); }
+    ~TRunsUpdate() { FRuns.EndUpdate(); }
+    TRunsUpdate(const TRunsUpdate&) = delete;
+    TRunsUpdate& operator=(const TRunsUpdate&) = delete;
+
+private:
+    TVYXCharRuns& FRuns;
+};
+
 // One line as a new paragraph: text runs between tab, page-break and line-break
 // runs. The caller knows the line's shape, so a line without tabs and breaks is one
 // copy into the paragraph's first run, and the run list of any other line grows once.
+// A new paragraph starts dirty and has told its list so, and no one holds its runs
+// yet: they are filled before they enter the list instead of one report per run.
 void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape& shape, std::u16string& scratch)
 {
     if (shape.Nul) {
@@ -207,36 +221,44 @@ void AppendLine(TVYXLogParas& paras, std::u16string_view text, const TLineShape&
     TVYXLogPara& para = *paras.AppendPara();
     if (!shape.Atoms) {
         if (!text.empty())
-            para.Append(text);
+            para.CRFirst()->SetRawText(text);
         return;
     }
+    TVYXCharRuns& runs = para.CharRuns();
     // A line that begins with a tab or break keeps the paragraph's first, empty text run.
-    para.CharRuns().Reserve(shape.Runs + (IsAtomChar(text.front()) ? 1 : 0));
-    // Start positions once, when the line is done, rather than after each run.
-    struct TRunsUpdate {
-        TVYXCharRuns& Runs;
-        explicit TRunsUpdate(TVYXCharRuns& runs) : Runs(runs) { Runs.BeginUpdate(); }
-        ~TRunsUpdate() { Runs.EndUpdate(); }
-        TRunsUpdate(const TRunsUpdate&) = delete;
-        TRunsUpdate& operator=(const TRunsUpdate&) = delete;
-    } update(para.CharRuns());
+    runs.Reserve(shape.Runs + (IsAtomChar(text.front()) ? 1 : 0));
+    TRunsUpdate update(runs);
     const char16_t* data = text.data();
     const std::size_t size = text.size();
+    // The paragraph's own first run takes the text before the first tab or break.
+    bool firstRun = true;
+    const auto addText = [&](std::size_t from, std::size_t to) {
+        if (to > from) {
+            const std::u16string_view part(data + from, to - from);
+            if (firstRun) {
+                para.CRFirst()->SetRawText(part);
+            } else {
+                auto run = std::make_unique<TVYXCharRun>();
+                run->SetRawText(part);
+                runs.Add(std::move(run));
+            }
+        }
+        firstRun = false;
+    };
     std::size_t start = 0;
     for (std::size_t i = 0; i < size; ++i) {
         const char16_t c = data[i];
         if (c >= 0x20 || !IsAtomChar(c))
             continue;
-        if (i > start)
-            para.Append(text.substr(start, i - start));
+        addText(start, i);
+        // Tabs and breaks take the properties of the run before them, as typed ones do.
         if (c == u'\t')
-            para.AppendTab();
+            runs.AddTab(para.LastCHPX());
         else
-            para.AppendBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak);
+            runs.AddBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak, para.LastCHPX());
         start = i + 1;
     }
-    if (size > start)
-        para.Append(text.substr(start));
+    addText(start, size);
 }
 
 void AppendLine(TVYXLogParas& paras, std::u16string_view text, std::u16string& scratch)

@@ -12,6 +12,7 @@
 #include "model/VYXGraphicTypes.h"
 #include "model/VYXGraphics.h"
 #include "model/VYXLogPara.h"
+#include "model/VYXModelPool.h"
 #include "model/VYXPictureDecode.h"
 #include "model/VYXRevision.h"
 #include "model/VYXRootData.h"
@@ -28,6 +29,19 @@ const std::array<std::string_view, acrbtContinuationSeparator + 1> VYXCharRunBre
 TVYXCharRun::TVYXCharRun() = default;
 TVYXCharRun::TVYXCharRun(std::u16string text) : FText(std::move(text)) {}
 TVYXCharRun::~TVYXCharRun() = default;
+
+void* TVYXCharRun::operator new(std::size_t size, TVYXModelPool& pool) { return pool.Allocate(size); }
+void TVYXCharRun::operator delete(void* run, TVYXModelPool&) noexcept { TVYXModelPool::Free(run); }
+
+void TVYXCharRun::operator delete(TVYXCharRun* run, std::destroying_delete_t)
+{
+    const bool inPool = run->FInPool;
+    run->~TVYXCharRun();
+    if (inPool)
+        TVYXModelPool::Free(run);
+    else
+        ::operator delete(run);
+}
 
 TVYXRootData* TVYXCharRun::Root() const { return Parent() ? Parent()->RootData() : nullptr; }
 
@@ -637,6 +651,17 @@ void TVYXCharRuns::Sync(int index)
     }
 }
 
+template <class T, class... TArgs>
+std::unique_ptr<T> TVYXCharRuns::NewRun(TArgs&&... args)
+{
+    if (FRootData && FRootData->Pool().UsesBlocks()) {
+        std::unique_ptr<T> run(new (FRootData->Pool()) T(std::forward<TArgs>(args)...));
+        run->FInPool = 1;
+        return run;
+    }
+    return std::make_unique<T>(std::forward<TArgs>(args)...);
+}
+
 TVYXCharRun* TVYXCharRuns::Insert(int index, std::unique_ptr<TVYXCharRun> run)
 {
     index = std::clamp(index, 0, Count());
@@ -653,8 +678,8 @@ TVYXCharRun* TVYXCharRuns::Insert(int index, std::unique_ptr<TVYXCharRun> run)
 }
 
 TVYXCharRun* TVYXCharRuns::Add(std::unique_ptr<TVYXCharRun> run) { return Insert(Count(), std::move(run)); }
-TVYXCharRun* TVYXCharRuns::Add() { return Add(std::make_unique<TVYXCharRun>()); }
-TVYXCharRun* TVYXCharRuns::Insert(int index) { return Insert(index, std::make_unique<TVYXCharRun>()); }
+TVYXCharRun* TVYXCharRuns::Add() { return Add(NewRun<TVYXCharRun>()); }
+TVYXCharRun* TVYXCharRuns::Insert(int index) { return Insert(index, NewRun<TVYXCharRun>()); }
 
 template <class T>
 T* TVYXCharRuns::AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index)
@@ -667,10 +692,10 @@ T* TVYXCharRuns::AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int inde
     return result;
 }
 
-TVYXCharRun* TVYXCharRuns::Add(const TVYXCHPX* chpx) { return AddTyped(std::make_unique<TVYXCharRun>(), chpx); }
+TVYXCharRun* TVYXCharRuns::Add(const TVYXCHPX* chpx) { return AddTyped(NewRun<TVYXCharRun>(), chpx); }
 TVYXCharRun* TVYXCharRuns::Insert(int index, const TVYXCHPX* chpx)
 {
-    return AddTyped(std::make_unique<TVYXCharRun>(), chpx, index);
+    return AddTyped(NewRun<TVYXCharRun>(), chpx, index);
 }
 
 void TVYXCharRuns::Add(TVYXCharRuns& runs)
@@ -684,18 +709,18 @@ void TVYXCharRuns::Add(TVYXCharRuns& runs)
     EndUpdate();
 }
 
-TVYXCharRunTab* TVYXCharRuns::AddTab(const TVYXCHPX* chpx) { return AddTyped(std::make_unique<TVYXCharRunTab>(), chpx); }
+TVYXCharRunTab* TVYXCharRuns::AddTab(const TVYXCHPX* chpx) { return AddTyped(NewRun<TVYXCharRunTab>(), chpx); }
 TVYXCharRunTab* TVYXCharRuns::InsertTab(int index, const TVYXCHPX* chpx)
 {
-    return AddTyped(std::make_unique<TVYXCharRunTab>(), chpx, index);
+    return AddTyped(NewRun<TVYXCharRunTab>(), chpx, index);
 }
 TVYXCharRunBreak* TVYXCharRuns::AddBreak(TVYXCharRunBreakType type, const TVYXCHPX* chpx)
 {
-    return AddTyped(std::make_unique<TVYXCharRunBreak>(type), chpx);
+    return AddTyped(NewRun<TVYXCharRunBreak>(type), chpx);
 }
 TVYXCharRunBreak* TVYXCharRuns::InsertBreak(int index, TVYXCharRunBreakType type, const TVYXCHPX* chpx)
 {
-    return AddTyped(std::make_unique<TVYXCharRunBreak>(type), chpx, index);
+    return AddTyped(NewRun<TVYXCharRunBreak>(type), chpx, index);
 }
 TVYXCharRunBreak* TVYXCharRuns::AddMarker(std::int32_t id)
 {
@@ -746,7 +771,7 @@ TVYXCharRunHyperlink* TVYXCharRuns::MakeHyperlink(TVYXHyperlink* link, int index
     TVYXCharRun* old = Items(index);
     if (!old)
         return nullptr;
-    auto run = std::make_unique<TVYXCharRunHyperlink>();
+    auto run = NewRun<TVYXCharRunHyperlink>();
     run->Hyperlink = link;
     run->FText = old->Text();
     run->FParent = this;
@@ -767,7 +792,7 @@ TVYXCharRunSimpleField* TVYXCharRuns::AddSimpleField(std::unique_ptr<TVYXMarkupO
 TVYXCharRunGraphic* TVYXCharRuns::InsertGraphic(int index, std::unique_ptr<TVYXGraphicObj> graphic,
                                                 const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRunGraphic>();
+    auto run = NewRun<TVYXCharRunGraphic>();
     run->Graphic = std::move(graphic);
     if (run->Graphic)
         run->Graphic->Owner = run.get();
@@ -776,7 +801,7 @@ TVYXCharRunGraphic* TVYXCharRuns::InsertGraphic(int index, std::unique_ptr<TVYXG
 
 TVYXCharRunPicture* TVYXCharRuns::InsertPicture(int index, const TVYXCHPX* chpx)
 {
-    return AddTyped(std::make_unique<TVYXCharRunPicture>(), chpx, index);
+    return AddTyped(NewRun<TVYXCharRunPicture>(), chpx, index);
 }
 
 TVYXCharRunFootnote* TVYXCharRuns::InsertFootnote(int index, TVYXFootnoteBaseItem* note, bool isRef, bool endnote,
@@ -788,7 +813,7 @@ TVYXCharRunFootnote* TVYXCharRuns::InsertFootnote(int index, TVYXFootnoteBaseIte
 TVYXCharRunHyperlink* TVYXCharRuns::InsertHyperlink(int index, TVYXHyperlink* link, std::u16string_view text,
                                                     const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRunHyperlink>();
+    auto run = NewRun<TVYXCharRunHyperlink>();
     run->Hyperlink = link;
     run->FText = std::u16string(text);
     return AddTyped(std::move(run), chpx, index);
@@ -797,7 +822,7 @@ TVYXCharRunHyperlink* TVYXCharRuns::InsertHyperlink(int index, TVYXHyperlink* li
 TVYXCharRunSimpleField* TVYXCharRuns::InsertSimpleField(int index, std::unique_ptr<TVYXMarkupObject> field,
                                                         std::u16string_view result, const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRunSimpleField>();
+    auto run = NewRun<TVYXCharRunSimpleField>();
     run->SetField(std::move(field));
     run->FText = std::u16string(result);
     return AddTyped(std::move(run), chpx, index);
@@ -806,7 +831,7 @@ TVYXCharRunSimpleField* TVYXCharRuns::InsertSimpleField(int index, std::unique_p
 TVYXCharRunLinked* TVYXCharRuns::InsertLinked(int index, const TVYXCHPX* chpx, TVYXMarkupObject* markup,
                                               TVYXCharRunLinkedType type)
 {
-    auto run = std::make_unique<TVYXCharRunLinked>(type);
+    auto run = NewRun<TVYXCharRunLinked>(type);
     run->SetFieldRef(markup);
     return AddTyped(std::move(run), chpx, index);
 }
@@ -818,12 +843,12 @@ TVYXCharRunLinked* TVYXCharRuns::AddLinked(const TVYXCHPX* chpx, TVYXMarkupObjec
 
 TVYXCharRunFldChar* TVYXCharRuns::AddFldChar(TVYXCharRunFldCharType type, const TVYXCHPX* chpx)
 {
-    return AddTyped(std::make_unique<TVYXCharRunFldChar>(type), chpx);
+    return AddTyped(NewRun<TVYXCharRunFldChar>(type), chpx);
 }
 
 TVYXCharRunInstrText* TVYXCharRuns::AddInstrText(std::u16string_view instruction, const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRunInstrText>();
+    auto run = NewRun<TVYXCharRunInstrText>();
     run->InstrText = std::u16string(instruction);
     return AddTyped(std::move(run), chpx);
 }
@@ -1138,7 +1163,7 @@ void TVYXCharRuns::Assign(const TVYXCharRuns& other)
 TVYXCharRun* TVYXCharRuns::AddRevision(std::u16string_view text, std::unique_ptr<TVYXRevisionData> data,
                                        const TVYXCHPX* chpx)
 {
-    auto run = std::make_unique<TVYXCharRun>();
+    auto run = NewRun<TVYXCharRun>();
     run->FText = text;
     run->AddRevision(std::move(data));
     return AddTyped(std::move(run), chpx);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +21,7 @@
 
 class TVYXCharRuns;
 class TVYXLogPara;
+class TVYXModelPool;
 class TVYXRootData;
 class TVYXRevisionData;
 class TVYXFontDataDoc;
@@ -192,6 +194,15 @@ public:
 
     TVYXRootData* Root() const;
 
+    // A run list with a document behind it makes its runs in the document's pool
+    // (model/VYXModelPool.h); every other run comes from the general heap. Deleting a run
+    // gives it back to where it came from.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+    static void* operator new(std::size_t size, TVYXModelPool& pool);
+    static void operator delete(void* run) noexcept { ::operator delete(run); }
+    static void operator delete(void* run, TVYXModelPool& pool) noexcept;  // a constructor threw
+    static void operator delete(TVYXCharRun* run, std::destroying_delete_t);
+
 protected:
     friend class TVYXCharRuns;
     // Runs whose kind fixes their characters (tab, break) start with them.
@@ -203,13 +214,14 @@ protected:
 private:
     void SetFlag(unsigned flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
     // A long document holds millions of runs: the fields are ordered so that none pads,
-    // and the index shares its word with the flags (no paragraph holds 2^29 runs).
+    // and the index shares its word with the flags (no paragraph holds 2^28 runs).
     std::u16string FText;
     TVYXCharRuns* FParent = nullptr;  // borrowed: the list owns the run
     std::unique_ptr<TVYXCHPX> FCHPX;
     std::unique_ptr<TVYXRevisionData> FRevision;
     std::int32_t FStartPos = 1;
-    int FIndex : 30 = -1;
+    int FIndex : 29 = -1;
+    unsigned FInPool : 1 = 0;  // made in a document's pool
 
 public:
     unsigned Flags : 2 = acrfReadOnly;
@@ -661,6 +673,9 @@ private:
     }
     template <class T>
     T* AddTyped(std::unique_ptr<T> run, const TVYXCHPX* chpx, int index = -1);
+    // A new run of kind T, in the document's pool when the list belongs to one.
+    template <class T, class... TArgs>
+    std::unique_ptr<T> NewRun(TArgs&&... args);
     friend class TVYXLogPara;  // moves its runs into another document's tables
     // Moves the list to another document's bundle and its watcher.
     void SetRootData(TVYXRootData* root);

@@ -12,6 +12,7 @@
 #include "model/VYXLogParasShared.h"
 #include "model/VYXLogPos.h"
 #include "model/VYXRevision.h"
+#include "model/VYXModelPool.h"
 #include "model/VYXRootData.h"
 #include "model/VYXStyles.h"
 
@@ -72,6 +73,19 @@ TVYXLogPara::TVYXLogPara(TVYXLogParas* paras)
 
 TVYXLogPara::~TVYXLogPara() = default;
 
+void* TVYXLogPara::operator new(std::size_t size, TVYXModelPool& pool) { return pool.Allocate(size); }
+void TVYXLogPara::operator delete(void* para, TVYXModelPool&) noexcept { TVYXModelPool::Free(para); }
+
+void TVYXLogPara::operator delete(TVYXLogPara* para, std::destroying_delete_t)
+{
+    const bool inPool = para->FInPool;
+    para->~TVYXLogPara();
+    if (inPool)
+        TVYXModelPool::Free(para);
+    else
+        ::operator delete(para);
+}
+
 TVYXLogParaExtra::TVYXLogParaExtra() = default;
 TVYXLogParaExtra::~TVYXLogParaExtra() = default;
 
@@ -107,7 +121,6 @@ void TVYXLogPara::SetName(std::u16string_view name)
 TVYXRootData* TVYXLogPara::Root() const { return Paras() ? Paras()->RootManager() : nullptr; }
 
 void TVYXLogPara::RunsDirty(TVYXCharRuns&, TVYXCharRun&) { MakeDirty(); }
-
 
 TVYXLogParaIterator* TVYXLogPara::Iterator() const { return Paras() ? Paras()->Iterator() : nullptr; }
 

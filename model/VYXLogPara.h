@@ -24,6 +24,7 @@ class TVYXTable;
 class TVYXTableRow;
 class TVYXTableCell;
 class TVYXLogPos;
+class TVYXModelPool;
 class TVYXRootData;
 class TVYXSEP;
 class TVYXRevisionData;
@@ -172,6 +173,13 @@ class TVYXLogPara : public TVYXLogParaItem {
 public:
     explicit TVYXLogPara(TVYXLogParas* paras);
     ~TVYXLogPara() override;
+    // A list with a document behind it makes its paragraphs in the document's pool
+    // (model/VYXModelPool.h), as run lists do their runs.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+    static void* operator new(std::size_t size, TVYXModelPool& pool);
+    static void operator delete(void* para) noexcept { ::operator delete(para); }
+    static void operator delete(void* para, TVYXModelPool& pool) noexcept;  // the constructor threw
+    static void operator delete(TVYXLogPara* para, std::destroying_delete_t);
 
     TVYXLogParaIterator* Iterator() const;
     const TVYXCharRuns& CharRuns() const { return FCharRuns; }
@@ -492,6 +500,7 @@ public:
     bool Dirty = true;
 
 private:
+    bool FInPool = false;  // made in a document's pool
     TVYXPAPX FPAPX;
     std::unique_ptr<TVYXPhyRowsBase> FRows;  // every laid-out paragraph has rows: kept here
     std::unique_ptr<TVYXLogParaExtra> FExtra;

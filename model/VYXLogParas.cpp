@@ -174,7 +174,13 @@ std::unique_ptr<TVYXLogPara> TVYXLogParas::CreatePara(int index)
 
 std::unique_ptr<TVYXLogPara> TVYXLogParas::CreateParaAfter(const TVYXLogPara* pred)
 {
-    auto para = std::make_unique<TVYXLogPara>(this);
+    std::unique_ptr<TVYXLogPara> para;
+    if (RootManager() && RootManager()->Pool().UsesBlocks()) {
+        para.reset(new (RootManager()->Pool()) TVYXLogPara(this));
+        para->FInPool = true;
+    } else {
+        para = std::make_unique<TVYXLogPara>(this);
+    }
     const TVYXPAP* master = GetMasterPAP();
     TVYXStyles* styles = RootManager() ? RootManager()->Styles() : nullptr;
     if (pred && master && master->InheritPAPX) {

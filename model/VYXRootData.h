@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "model/VYXModelPool.h"
+
 class TVYXCharRun;
 struct TVYXCharRunsWatcher;
 class TVYXCHP;
@@ -51,6 +53,9 @@ public:
     // What the run lists of the document report to: one for all of them.
     TVYXCharRunsWatcher& RunsWatcher() const { return *FRunsWatcher; }
 
+    // Where the document's runs and paragraphs are made.
+    TVYXModelPool& Pool() { return FPool; }
+
     // Scratch lists falling back to the masters (created by CreateTemps once the masters are set).
     TVYXCHPX* TempCHPX() const { return FTempCHPX.get(); }
     TVYXPAPX* TempPAPX() const { return FTempPAPX.get(); }
@@ -75,4 +80,5 @@ private:
     std::unique_ptr<TVYXCHPX> FTempCHPX;
     std::unique_ptr<TVYXPAPX> FTempPAPX;
     std::unique_ptr<TVYXCharRunsWatcher> FRunsWatcher;
+    TVYXModelPool FPool;
 };

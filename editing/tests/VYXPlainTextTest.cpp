@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -384,4 +385,116 @@ TEST(PlainText, CodePagesGiveTheSameRunsAsTheWholeTextPath)
             ExpectSameRunsAsWholeTextPath(bytes, codePage);
         }
     }
+}
+
+namespace {
+// The paragraphs `text` gives when typed through the paragraph's own editing calls, one
+// character at a time: the reference for the loader, which builds runs its own way.
+void TypeLines(TVYXLogParas& paras, std::u16string_view text)
+{
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(u"\r\n", start), text.size());
+        if (end == text.size() && start == end && start > 0)
+            break;  // a final line end closes the last line
+        TVYXLogPara& para = *paras.AppendPara();
+        for (std::size_t i = start; i < end; ++i) {
+            const char16_t c = text[i];
+            if (c == u'\t')
+                para.AppendTab();
+            else if (c == u'\f' || c == u'\v')
+                para.AppendBreak(c == u'\f' ? acrbtPageBreak : acrbtLineBreak);
+            else
+                para.Append(std::u16string_view(c == u'\0' ? u"\uFFFD" : &text[i], 1));
+        }
+        start = end + (text.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
+    }
+}
+
+// Paragraphs alike run for run: kind, characters, whether the run carries properties and
+// whether they are bold, and the start positions and indexes the list keeps.
+void ExpectSameParagraphs(const TVYXLogParas& loaded, const TVYXLogParas& typed)
+{
+    ASSERT_EQ(loaded.Count(), typed.Count());
+    for (int i = 0; i < loaded.Count(); ++i) {
+        const TVYXLogPara& para = *loaded.GetParas(i);
+        const TVYXLogPara& reference = *typed.GetParas(i);
+        ASSERT_EQ(RunShape(para), RunShape(reference)) << "paragraph " << i;
+        std::int32_t pos = 1;
+        for (int r = 0; r < para.Count(); ++r) {
+            const TVYXCharRun& run = *para.GetItems(r);
+            const TVYXCharRun& expected = *reference.GetItems(r);
+            EXPECT_EQ(run.CHPX() != nullptr, expected.CHPX() != nullptr) << "paragraph " << i << " run " << r;
+            if (run.CHPX() && expected.CHPX()) {
+                EXPECT_EQ(run.CHPX()->GetBold(), expected.CHPX()->GetBold()) << "paragraph " << i << " run " << r;
+            }
+            EXPECT_EQ(run.Parent(), &para.CharRuns());
+            EXPECT_EQ(run.StartPos(), pos) << "paragraph " << i << " run " << r;
+            EXPECT_EQ(run.Index(), r);
+            pos += run.Len();
+        }
+        EXPECT_TRUE(para.Dirty);
+    }
+}
+
+// A body ending in a bold paragraph: new paragraphs inherit its properties, and the
+// tabs and breaks typed after its text take the properties of the run before them.
+void StartBold(TVYXBodyTestDoc& doc)
+{
+    doc.Body.Clear();
+    doc.Body.AppendPara(u"bold heading")->CRFirst()->AddCHPX()->SetBold(true);
+}
+}  // namespace
+
+// Real text files and generated lines (tabs, breaks, NULs, blank lines, every line end,
+// multi-byte characters), appended after formatted text: what the loader builds equals
+// what typing the same characters builds, run properties and start positions included.
+TEST(PlainText, LoadedParagraphsEqualTypedOnes)
+{
+    std::vector<std::string> texts;
+    const std::filesystem::path corpus = std::filesystem::path(VYX_SHARED_DIR) / "corpus";
+    for (const char* folder : {"html", "rtf"})
+        if (std::filesystem::is_directory(corpus / folder))
+            for (const auto& entry : std::filesystem::directory_iterator(corpus / folder))
+                texts.push_back(VYXReadFile(entry.path().string()));
+    static const char* const pieces[] = {"words ", "\t", "\f", "\v", "caf\xC3\xA9 ", "\xE2\x82\xAC", "\n",
+                                         "\r\n", "\r", "\n\n", "a longer stretch of plain text ", "\xF0\x9F\x98\x80"};
+    std::mt19937 random(19);
+    for (int n = 0; n < 200; ++n) {
+        std::string bytes;
+        for (std::size_t i = random() % 40; i > 0; --i)
+            bytes += random() % 30 == 0 ? std::string(1, '\0') : std::string(pieces[random() % std::size(pieces)]);
+        texts.push_back(bytes);
+    }
+    for (const std::string& bytes : texts) {
+        SCOPED_TRACE(testing::PrintToString(bytes.substr(0, 80)));
+        TVYXBodyTestDoc loaded, typed;
+        StartBold(loaded);
+        StartBold(typed);
+        TVYXImportText import(loaded.Body);
+        import.LoadFromBytes(bytes, loaded.Body, true);
+        TypeLines(typed.Body, VYXDecodeTextFile(bytes, 1252));
+        ExpectSameParagraphs(loaded.Body, typed.Body);
+    }
+}
+
+// A load tells the document it changed, and every paragraph it adds is announced to the
+// list's handler (layout and the document's saved state hang on that).
+TEST(PlainText, LoadAnnouncesEveryNewParagraph)
+{
+    TVYXBodyTestDoc doc;
+    doc.Doc.SetDirty(false);
+    std::vector<const TVYXLogPara*> announced;
+    auto documentHandler = doc.Body.DirtyParaEvent;
+    doc.Body.DirtyParaEvent = [&](TVYXLogPara& para) {
+        if (announced.empty() || announced.back() != &para)
+            announced.push_back(&para);
+        documentHandler(para);
+    };
+    TVYXImportText import(doc.Body);
+    import.LoadFromBytes("first\tline\n\tsecond\fpage\n\nlast line", doc.Body, false);
+    EXPECT_TRUE(doc.Doc.Dirty());
+    ASSERT_EQ(doc.Body.Count(), 4);
+    for (int i = 0; i < doc.Body.Count(); ++i)
+        EXPECT_NE(std::find(announced.begin(), announced.end(), doc.Body.GetParas(i)), announced.end()) << i;
 }
