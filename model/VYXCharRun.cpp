@@ -43,16 +43,61 @@ void TVYXCharRun::operator delete(TVYXCharRun* run, std::destroying_delete_t)
         ::operator delete(run);
 }
 
+// ---- A run's properties and tracked change ----
+
+TVYXRunProps::~TVYXRunProps()
+{
+    if (IsPair())
+        delete Pair();
+    else
+        delete reinterpret_cast<TVYXCHPX*>(FBits);
+}
+
+void TVYXRunProps::SetCHPX(std::unique_ptr<TVYXCHPX> chpx)
+{
+    if (IsPair()) {
+        Pair()->CHPX = std::move(chpx);
+        return;
+    }
+    delete reinterpret_cast<TVYXCHPX*>(FBits);
+    FBits = reinterpret_cast<std::uintptr_t>(chpx.release());
+}
+
+void TVYXRunProps::SetRevision(std::unique_ptr<TVYXRevisionData> revision)
+{
+    if (IsPair()) {
+        Pair()->Revision = std::move(revision);
+        Unpair();
+        return;
+    }
+    if (!revision)
+        return;
+    static_assert(alignof(TPair) > 1 && alignof(TVYXCHPX) > 1, "the low bit tells a pair from properties");
+    auto pair = std::make_unique<TPair>();
+    pair->Revision = std::move(revision);
+    pair->CHPX.reset(reinterpret_cast<TVYXCHPX*>(FBits));
+    FBits = reinterpret_cast<std::uintptr_t>(pair.release()) | cPair;
+}
+
+void TVYXRunProps::Unpair()
+{
+    if (!IsPair() || Pair()->Revision)
+        return;
+    TPair* pair = Pair();
+    FBits = reinterpret_cast<std::uintptr_t>(pair->CHPX.release());
+    delete pair;
+}
+
 TVYXRootData* TVYXCharRun::Root() const { return Parent() ? Parent()->RootData() : nullptr; }
 
 void TVYXCharRun::GetText(std::u16string& text) const
 {
-    if (FCHPX && FCHPX->TextTransform()) {
-        if (FCHPX->GetAllCaps()) {
+    if (const TVYXCHPX* chpx = CHPX(); chpx && chpx->TextTransform()) {
+        if (chpx->GetAllCaps()) {
             text = UnicodeUpper(Text());
             return;
         }
-        if (FCHPX->GetSmallCaps()) {
+        if (chpx->GetSmallCaps()) {
             text = UnicodeLower(Text());
             return;
         }
@@ -67,13 +112,13 @@ void TVYXCharRun::Assign(const TVYXCharRun& source)
     FText = source.Text();
     Flags = source.Flags;
     FStartPos = source.StartPos();
-    if (source.FCHPX) {
+    if (source.CHPX()) {
         const TVYXRootData* from = source.Root();
         const TVYXRootData* to = Root();
-        AddCHPX()->Assign(*source.FCHPX, from ? from->Styles() : nullptr, to ? to->Styles() : nullptr);
+        AddCHPX()->Assign(*source.CHPX(), from ? from->Styles() : nullptr, to ? to->Styles() : nullptr);
     } else
-        FCHPX.reset();
-    FRevision = source.FRevision ? source.FRevision->CloneData() : nullptr;
+        FProps.SetCHPX(nullptr);
+    FProps.SetRevision(source.Revision() ? source.Revision()->CloneData() : nullptr);
 }
 
 std::unique_ptr<TVYXCharRun> TVYXCharRun::Clone() const
@@ -173,23 +218,23 @@ TVYXCharRun* TVYXCharRun::Last() const { return Parent() ? Parent()->Last() : nu
 
 TVYXCHPX* TVYXCharRun::AddCHPX()
 {
-    if (!FCHPX) {
+    if (!FProps.CHPX()) {
         const TVYXRootData* root = Root();
-        FCHPX = std::make_unique<TVYXCHPX>(root ? root->MasterCHP() : nullptr);
+        FProps.SetCHPX(std::make_unique<TVYXCHPX>(root ? root->MasterCHP() : nullptr));
     }
-    return FCHPX.get();
+    return FProps.CHPX();
 }
 
 void TVYXCharRun::DeleteCHPXIfEmpty()
 {
-    if (FCHPX && (FCHPX->Count() == 0 || (FCHPX->Count() == 1 && FCHPX->Assigned(vyciRevision))))
-        FCHPX.reset();
+    if (const TVYXCHPX* chpx = CHPX(); chpx && (chpx->Count() == 0 || (chpx->Count() == 1 && chpx->Assigned(vyciRevision))))
+        FProps.SetCHPX(nullptr);
 }
 
 const TVYXCHPX* TVYXCharRun::GetValidCHPX() const
 {
-    if (FCHPX)
-        return FCHPX.get();
+    if (const TVYXCHPX* chpx = CHPX())
+        return chpx;
     const TVYXRootData* root = Root();
     if (root && root->MasterCHP())
         return &root->MasterCHP()->CHPX();
@@ -205,35 +250,35 @@ const TVYXCHPX* TVYXCharRun::GetRevisionCHPX() const
 
 TVYXCHPX* TVYXCharRun::GetRevisionCHPX()
 {
-    auto* rev = dynamic_cast<TVYXRevisionDataCHPX*>(FCHPX ? FCHPX->GetRevision() : nullptr);
+    auto* rev = dynamic_cast<TVYXRevisionDataCHPX*>(CHPX() ? CHPX()->GetRevision() : nullptr);
     return rev ? rev->CHPX() : nullptr;
 }
 
 void TVYXCharRun::InheritPrevCHPXIfNil()
 {
-    if (const TVYXCharRun* prev = Prev(); !FCHPX && prev && prev->FCHPX)
-        SetCHPX(prev->FCHPX.get());
+    if (const TVYXCharRun* prev = Prev(); !CHPX() && prev && prev->CHPX())
+        SetCHPX(prev->CHPX());
 }
 
 void TVYXCharRun::InheritNextCHPXIfNil()
 {
-    if (const TVYXCharRun* next = Next(); !FCHPX && next && next->FCHPX)
-        SetCHPX(next->FCHPX.get());
+    if (const TVYXCharRun* next = Next(); !CHPX() && next && next->CHPX())
+        SetCHPX(next->CHPX());
 }
 
 void TVYXCharRun::SetCHPX(const TVYXCHPX* chpx)
 {
-    FCHPX.reset();
+    FProps.SetCHPX(nullptr);
     if (chpx)
         AddCHPX()->Assign(*chpx, nullptr, nullptr);
 }
 
-void TVYXCharRun::AddRevision(std::unique_ptr<TVYXRevisionData> data) { FRevision = std::move(data); }
-void TVYXCharRun::RemoveRevision() { FRevision.reset(); }
-bool TVYXCharRun::HasAnyRevision() const { return FRevision || (FCHPX && FCHPX->GetRevision()); }
+void TVYXCharRun::AddRevision(std::unique_ptr<TVYXRevisionData> data) { FProps.SetRevision(std::move(data)); }
+void TVYXCharRun::RemoveRevision() { FProps.SetRevision(nullptr); }
+bool TVYXCharRun::HasAnyRevision() const { return Revision() || (CHPX() && CHPX()->GetRevision()); }
 bool TVYXCharRun::HasEnabledRevision() const
 {
-    return (FRevision && FRevision->Enabled) || (FCHPX && FCHPX->GetRevision() && FCHPX->GetRevision()->Enabled);
+    return (Revision() && Revision()->Enabled) || (CHPX() && CHPX()->GetRevision() && CHPX()->GetRevision()->Enabled);
 }
 
 bool TVYXCharRun::GetReadOnlyActive() const
@@ -246,21 +291,23 @@ bool TVYXCharRun::CanCombine(const TVYXCharRun& other) const
 {
     if (Type_() != other.Type_() || (Type_() != acrtText && Type_() != acrtHyperlink))
         return false;
-    if (!FRevision && !other.FRevision)
+    const TVYXRevisionData* own = Revision();
+    const TVYXRevisionData* others = other.Revision();
+    if (!own && !others)
         return true;
-    return FRevision && other.FRevision && FRevision->CanCombine(*other.FRevision);
+    return own && others && own->CanCombine(*others);
 }
 
 bool TVYXCharRun::CanCombineLeft() const
 {
     const TVYXCharRun* prev = Prev();
-    return IsNotAtom() && !FRevision && prev && prev->Type_() != acrtLinked && !prev->FRevision;
+    return IsNotAtom() && !Revision() && prev && prev->Type_() != acrtLinked && !prev->Revision();
 }
 
 bool TVYXCharRun::CanCombineRight() const
 {
     const TVYXCharRun* next = Next();
-    return IsNotAtom() && !FRevision && next && next->Type_() != acrtLinked && !next->FRevision;
+    return IsNotAtom() && !Revision() && next && next->Type_() != acrtLinked && !next->Revision();
 }
 
 bool TVYXCharRun::CanCombineLeft(const TVYXCharRun& other) const
@@ -315,7 +362,7 @@ void TVYXCharRun::SetupFontData(TVYXFontDataDoc& fontData, const TVYXPAPX* papx,
     const TVYXRootData* root = Root();
     static const TVYXCHP sDefault;
     const TVYXCHP& master = root && root->MasterCHP() ? *root->MasterCHP() : sDefault;
-    fontData.Resolve(master, papx, FCHPX.get(), withParaMark);
+    fontData.Resolve(master, papx, CHPX(), withParaMark);
 }
 
 // ---- Run kinds -------------------------------------------------------------------
@@ -1080,7 +1127,7 @@ void TVYXCharRuns::CombineImpl(int from, int to, bool second)
     // What CanCombineRight / CanCombineLeft answer for neighbours a, b (the list's
     // indexes are not kept up during the pass).
     auto combineRight = [](const TVYXCharRun* a, const TVYXCharRun* b) {
-        return a->IsNotAtom() && !a->FRevision && b->Type_() != acrtLinked && !b->FRevision;
+        return a->IsNotAtom() && !a->Revision() && b->Type_() != acrtLinked && !b->Revision();
     };
     std::vector<std::unique_ptr<TVYXCharRun>> gone;
     auto drop = [&gone](std::unique_ptr<TVYXCharRun>& slot) {

@@ -85,6 +85,36 @@ private:
     std::shared_ptr<TVYXMarkupObject> FShared;
 };
 
+// A run's character properties and its tracked change, owned in one word. Most runs have
+// properties at most, so the word points at them; a run with a tracked change points at a
+// pair holding both (the low bit set; both are at least 8-aligned). A long document holds
+// millions of runs, and one word instead of two keeps a run at 64 bytes.
+class TVYXRunProps {
+public:
+    TVYXRunProps() = default;
+    TVYXRunProps(const TVYXRunProps&) = delete;
+    TVYXRunProps& operator=(const TVYXRunProps&) = delete;
+    ~TVYXRunProps();
+
+    TVYXCHPX* CHPX() const { return IsPair() ? Pair()->CHPX.get() : reinterpret_cast<TVYXCHPX*>(FBits); }
+    TVYXRevisionData* Revision() const { return IsPair() ? Pair()->Revision.get() : nullptr; }
+    // Take `chpx` / `revision` in place of the ones held; nullptr frees them.
+    void SetCHPX(std::unique_ptr<TVYXCHPX> chpx);
+    void SetRevision(std::unique_ptr<TVYXRevisionData> revision);
+
+private:
+    struct TPair {
+        std::unique_ptr<TVYXCHPX> CHPX;
+        std::unique_ptr<TVYXRevisionData> Revision;
+    };
+    static constexpr std::uintptr_t cPair = 1;
+    bool IsPair() const { return (FBits & cPair) != 0; }
+    TPair* Pair() const { return reinterpret_cast<TPair*>(FBits & ~cPair); }
+    // Back to a bare properties pointer once the pair holds no tracked change.
+    void Unpair();
+    std::uintptr_t FBits = 0;  // owned: nullptr, a TVYXCHPX, or a TPair | cPair
+};
+
 class TVYXCharRun {
 public:
     TVYXCharRun();
@@ -144,10 +174,10 @@ public:
     TVYXCharRun* First() const;
     TVYXCharRun* Last() const;
 
-    const TVYXCHPX* CHPX() const { return FCHPX.get(); }
-    TVYXCHPX* CHPX() { return FCHPX.get(); }
+    const TVYXCHPX* CHPX() const { return FProps.CHPX(); }
+    TVYXCHPX* CHPX() { return FProps.CHPX(); }
     TVYXCHPX* AddCHPX();
-    void DeleteCHPX() { FCHPX.reset(); }
+    void DeleteCHPX() { FProps.SetCHPX(nullptr); }
     // Drops a list that is empty or holds only revision data.
     void DeleteCHPXIfEmpty();
     // The run's list, else the master CHP's empty list (answers the master values).
@@ -160,8 +190,8 @@ public:
     // A copy of `chpx`, or no list for nullptr.
     void SetCHPX(const TVYXCHPX* chpx);
 
-    const TVYXRevisionData* Revision() const { return FRevision.get(); }
-    TVYXRevisionData* Revision() { return FRevision.get(); }
+    const TVYXRevisionData* Revision() const { return FProps.Revision(); }
+    TVYXRevisionData* Revision() { return FProps.Revision(); }
     void AddRevision(std::unique_ptr<TVYXRevisionData> data);
     void RemoveRevision();
     bool HasAnyRevision() const;
@@ -217,8 +247,7 @@ private:
     // and the index shares its word with the flags (no paragraph holds 2^28 runs).
     std::u16string FText;
     TVYXCharRuns* FParent = nullptr;  // borrowed: the list owns the run
-    std::unique_ptr<TVYXCHPX> FCHPX;
-    std::unique_ptr<TVYXRevisionData> FRevision;
+    TVYXRunProps FProps;  // the run's CHPX and tracked change
     std::int32_t FStartPos = 1;
     int FIndex : 29 = -1;
     unsigned FInPool : 1 = 0;  // made in a document's pool

@@ -236,6 +236,65 @@ TEST(CharRuns, MergingRules)
     EXPECT_EQ(Texts(two), u"abcd|ef");
 }
 
+// A run keeps its properties and its tracked change in one word: either can come and go
+// in any order without losing the other, copies take both, and the run frees whatever it
+// holds (the sanitizer build checks that no pair or property list leaks).
+TEST(CharRuns, PropertiesAndTrackedChangeComeAndGoApart)
+{
+    TDoc doc;
+    const auto runsOwned = doc.Doc.CreateCharRuns();
+    TVYXCharRuns& runs = *runsOwned;
+    auto revision = [](const char16_t* author) {
+        auto r = std::make_unique<TVYXRevisionData>();
+        r->Author = author;
+        r->RevType = artInsert;
+        return r;
+    };
+    TVYXCharRun* run = AddText(runs, u"text");
+    EXPECT_EQ(run->CHPX(), nullptr);
+    EXPECT_EQ(run->Revision(), nullptr);
+    run->RemoveRevision();  // none to remove
+    run->AddCHPX()->SetBold(true);
+    const TVYXCHPX* chpx = run->CHPX();
+    run->AddRevision(revision(u"Ann"));
+    EXPECT_EQ(run->CHPX(), chpx);  // the same list, now beside the change
+    EXPECT_TRUE(run->CHPX()->GetBold());
+    ASSERT_NE(run->Revision(), nullptr);
+    EXPECT_EQ(run->Revision()->Author, u"Ann");
+    EXPECT_TRUE(run->HasAnyRevision());
+
+    run->AddRevision(revision(u"Bob"));  // replaces the change
+    EXPECT_EQ(run->Revision()->Author, u"Bob");
+    run->DeleteCHPX();
+    EXPECT_EQ(run->CHPX(), nullptr);
+    EXPECT_EQ(run->Revision()->Author, u"Bob");
+    run->AddCHPX()->SetItalic(true);
+    EXPECT_TRUE(run->CHPX()->GetItalic());
+    EXPECT_FALSE(run->CHPX()->GetBold());
+
+    const std::unique_ptr<TVYXCharRun> copy = run->Clone();
+    ASSERT_NE(copy->CHPX(), nullptr);
+    EXPECT_NE(copy->CHPX(), run->CHPX());
+    EXPECT_TRUE(copy->CHPX()->GetItalic());
+    ASSERT_NE(copy->Revision(), nullptr);
+    EXPECT_EQ(copy->Revision()->Author, u"Bob");
+
+    run->RemoveRevision();
+    EXPECT_EQ(run->Revision(), nullptr);
+    EXPECT_FALSE(run->HasAnyRevision());
+    EXPECT_TRUE(run->CHPX()->GetItalic());
+    // A plain run assigned over one with both drops both.
+    TVYXCharRun* plain = AddText(runs, u"plain");
+    copy->Assign(*plain);
+    EXPECT_EQ(copy->CHPX(), nullptr);
+    EXPECT_EQ(copy->Revision(), nullptr);
+    EXPECT_EQ(copy->Text(), u"plain");
+    // A change without properties, freed with its run.
+    AddText(runs, u"changed")->AddRevision(revision(u"Cy"));
+    EXPECT_EQ(runs.Items(2)->CHPX(), nullptr);
+    EXPECT_EQ(runs.Items(2)->Revision()->Author, u"Cy");
+}
+
 TEST(CharRuns, TextTransformsAndPlainText)
 {
     TDoc doc;
@@ -632,8 +691,8 @@ TEST(CharRuns, OneRunAndManyAcrossTheInlineSlot)
 // list's padding, a run list of one run needs no block of its own, and the members few
 // paragraphs use live in a block of their own.
 static_assert(sizeof(TVYXLogPara) <= 168, "a paragraph takes a 176-byte block");
-static_assert(sizeof(TVYXCharRun) <= 72, "a text run takes an 80-byte block");
-static_assert(sizeof(TVYXCharRunTab) <= 72, "a tab run takes an 80-byte block");
+static_assert(sizeof(TVYXCharRun) <= 64, "a text run takes 64 bytes of the document's pool");
+static_assert(sizeof(TVYXCharRunTab) <= 64, "a tab run takes 64 bytes of the document's pool");
 static_assert(sizeof(TVYXCharRuns) <= 56, "the run list is part of the paragraph");
 
 TEST(CharRuns, ParagraphAndRunSizes)
