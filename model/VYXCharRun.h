@@ -96,8 +96,10 @@ public:
     TVYXRunProps& operator=(const TVYXRunProps&) = delete;
     ~TVYXRunProps();
 
-    TVYXCHPX* CHPX() const { return IsPair() ? Pair()->CHPX.get() : reinterpret_cast<TVYXCHPX*>(FBits); }
-    TVYXRevisionData* Revision() const { return IsPair() ? Pair()->Revision.get() : nullptr; }
+    const TVYXCHPX* CHPX() const { return IsPair() ? Pair()->CHPX.get() : reinterpret_cast<const TVYXCHPX*>(FBits); }
+    TVYXCHPX* CHPX() { return IsPair() ? Pair()->CHPX.get() : reinterpret_cast<TVYXCHPX*>(FBits); }
+    const TVYXRevisionData* Revision() const { return IsPair() ? Pair()->Revision.get() : nullptr; }
+    TVYXRevisionData* Revision() { return IsPair() ? Pair()->Revision.get() : nullptr; }
     // Take `chpx` / `revision` in place of the ones held; nullptr frees them.
     void SetCHPX(std::unique_ptr<TVYXCHPX> chpx);
     void SetRevision(std::unique_ptr<TVYXRevisionData> revision);
